@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Message and input boxes: everything that waits for a person's answer to a question.
+class Dialogs {
+public:
+    enum class Icon { None, Critical, Question, Exclamation, Information };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    // The classic answer codes, kept because handlers store them in SignalValue.
+    enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+
+    struct Message {
+        QString text; // lines joined by a carriage return (code 13)
+        QString title;
+        Icon icon = Icon::None;
+        Buttons buttons = Buttons::Ok;
+    };
+
+    virtual ~Dialogs() = default;
+    virtual Answer message(const Message& message) = 0;
+    // The text typed, or nothing when the person cancelled.
+    virtual std::optional<QString> input(const QString& prompt, const QString& title,
+                                         const QString& initialText) = 0;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "Clock.h"
+#include "Dialogs.h"
+#include "ModalShower.h"
+#include "ProgramFolder.h"
+#include "Random.h"
+#include "Registry.h"
+
+// Everything that leaves the process or waits for a person. The program runs on the production
+// implementations; tests hand in scripted fakes.
+struct Platform {
+    Dialogs& dialogs;
+    ModalShower& modal;
+    Clock& clock;
+    Random& random;
+    Registry& registry;
+    ProgramFolder& folder;
+};

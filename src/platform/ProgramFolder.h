@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// The folder that holds the program's shipped files, its settings and the user's data. Every file
+// name the program uses is relative to it.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(QString path);
+
+    // $KORVANE_HOME when set, else korvane in the XDG data folder (~/.local/share/korvane).
+    static QString defaultPath();
+
+    const QString& path() const { return path_; }
+    QString file(const QString& name) const;
+
+    // Creates the folder and copies in every file of shippedFolder that is missing here; a file
+    // already here is never overwritten, so the user's edits survive an update. Returns false when
+    // the folder cannot be made.
+    bool install(const QString& shippedFolder) const;
+
+private:
+    QString path_;
+};

@@ -1,0 +1,71 @@
+#include "QtDialogs.h"
+
+#include "DisplayText.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon toQt(Dialogs::Icon icon) {
+    switch (icon) {
+    case Dialogs::Icon::Critical:
+        return QMessageBox::Critical;
+    case Dialogs::Icon::Question:
+        return QMessageBox::Question;
+    case Dialogs::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Dialogs::Icon::Information:
+        return QMessageBox::Information;
+    case Dialogs::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons toQt(Dialogs::Buttons buttons) {
+    switch (buttons) {
+    case Dialogs::Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Dialogs::Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Dialogs::Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Dialogs::Buttons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+Dialogs::Answer fromQt(int button) {
+    switch (button) {
+    case QMessageBox::Yes:
+        return Dialogs::Answer::Yes;
+    case QMessageBox::No:
+        return Dialogs::Answer::No;
+    case QMessageBox::Cancel:
+        return Dialogs::Answer::Cancel;
+    default:
+        return Dialogs::Answer::Ok;
+    }
+}
+
+} // namespace
+
+Dialogs::Answer QtDialogs::message(const Message& message) {
+    QMessageBox box(toQt(message.icon), message.title, DisplayText::lines(message.text),
+                    toQt(message.buttons), QApplication::activeWindow());
+    // Closing the box without a button is the Cancel answer where there is one, else OK.
+    box.setEscapeButton(message.buttons == Buttons::YesNo ? QMessageBox::No : QMessageBox::Cancel);
+    return fromQt(box.exec());
+}
+
+std::optional<QString> QtDialogs::input(const QString& prompt, const QString& title,
+                                        const QString& initialText) {
+    bool accepted = false;
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), title, DisplayText::lines(prompt),
+                              QLineEdit::Normal, initialText, &accepted);
+    return accepted ? std::optional<QString>(text) : std::nullopt;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "Dialogs.h"
+
+class QtDialogs : public Dialogs {
+public:
+    Answer message(const Message& message) override;
+    std::optional<QString> input(const QString& prompt, const QString& title,
+                                 const QString& initialText) override;
+};

@@ -1,0 +1,78 @@
+#include "RecordFile.h"
+
+#include "RecordCodec.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+RecordFile::RecordFile(QString path, int recordLength)
+    : path_(std::move(path)), length_(recordLength) {}
+
+QByteArray RecordFile::read(int recordNumber) const {
+    QByteArray record(length_, '\0');
+    QFile file(path_);
+    // ReadWrite creates the missing file, as opening a random-access file always did.
+    if (recordNumber < 1 || !(file.open(QIODevice::ReadWrite) || file.open(QIODevice::ReadOnly))) {
+        return record;
+    }
+    const qint64 start = qint64(recordNumber - 1) * length_;
+    if (start < file.size() && file.seek(start)) {
+        const QByteArray stored = file.read(length_);
+        record.replace(0, stored.size(), stored);
+    }
+    return record;
+}
+
+RecordFile::WriteResult RecordFile::write(int recordNumber, const QByteArray& value) {
+    if (recordNumber < 1 || value.size() > length_) {
+        return WriteResult::TooLong;
+    }
+    QByteArray content;
+    QFile existing(path_);
+    if (existing.exists()) {
+        if (!existing.open(QIODevice::ReadOnly)) {
+            return WriteResult::Failed;
+        }
+        content = existing.readAll();
+        existing.close();
+    }
+    const qint64 start = qint64(recordNumber - 1) * length_;
+    if (content.size() < start + length_) {
+        content.append(QByteArray(start + length_ - content.size(), '\0'));
+    }
+    content.replace(start, value.size(), value);
+
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return WriteResult::Failed;
+    }
+    if (file.write(content) != content.size() || !file.flush()) {
+        file.cancelWriting();
+        return WriteResult::Failed;
+    }
+    return file.commit() ? WriteResult::Written : WriteResult::Failed;
+}
+
+QString RecordFile::readText(int recordNumber) const {
+    return RecordCodec::readText(read(recordNumber));
+}
+
+qint16 RecordFile::readInteger(int recordNumber) const {
+    return RecordCodec::readInteger(read(recordNumber));
+}
+
+StoredVariant RecordFile::readVariant(int recordNumber) const {
+    return RecordCodec::readVariant(read(recordNumber));
+}
+
+RecordFile::WriteResult RecordFile::writeText(int recordNumber, const QString& value) {
+    return write(recordNumber, RecordCodec::text(value));
+}
+
+RecordFile::WriteResult RecordFile::writeInteger(int recordNumber, qint16 value) {
+    return write(recordNumber, RecordCodec::integer(value));
+}
+
+RecordFile::WriteResult RecordFile::writeVariant(int recordNumber, const StoredVariant& value) {
+    return write(recordNumber, RecordCodec::variant(value));
+}

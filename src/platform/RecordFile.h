@@ -1,0 +1,41 @@
+#pragma once
+
+#include "StoredVariant.h"
+
+#include <QByteArray>
+#include <QString>
+
+// A random-access file of fixed-length records numbered from 1; record n starts at byte
+// (n - 1) x length. Every call opens the file, does its one access and closes it again, so no file
+// stays open between two user actions. Reading a record creates the file, empty, when it is
+// missing. Every write replaces the whole file atomically: a crash, a kill or a full disk leaves
+// the old content whole.
+class RecordFile {
+public:
+    enum class WriteResult {
+        Written,
+        TooLong, // the value does not fit its record; the file is untouched
+        Failed,  // the file could not be written; the old content is untouched
+    };
+
+    RecordFile(QString path, int recordLength);
+
+    // The record's bytes, always recordLength of them; bytes past the end of the file read as zero.
+    QByteArray read(int recordNumber) const;
+    // Writes value at the start of the record; the rest of an existing record keeps its bytes, and
+    // a record past the end extends the file with zeros.
+    WriteResult write(int recordNumber, const QByteArray& value);
+
+    QString readText(int recordNumber) const;
+    qint16 readInteger(int recordNumber) const;
+    StoredVariant readVariant(int recordNumber) const;
+    WriteResult writeText(int recordNumber, const QString& value);
+    WriteResult writeInteger(int recordNumber, qint16 value);
+    WriteResult writeVariant(int recordNumber, const StoredVariant& value);
+
+    int recordLength() const { return length_; }
+
+private:
+    QString path_;
+    int length_;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+// Window geometry is given in twips: 15 twips to a pixel at 96 dpi, scaled by the screen's logical
+// dpi. Conversions round to the nearest pixel, half to even.
+namespace Twips {
+
+int toPixels(double twips);
+double fromPixels(int pixels);
+QRect toPixels(double left, double top, double width, double height);
+QSize toPixels(double width, double height);
+
+} // namespace Twips

@@ -1,0 +1,65 @@
+#include "HINFO1.h"
+
+#include <QApplication>
+#include <QCursor>
+
+void HINFO1::BusyPointer() {
+    setPointer(kBusy);
+}
+
+void HINFO1::NormalPointer() {
+    setPointer(0);
+}
+
+void HINFO1::NoDropPointer() {
+    setPointer(kNoDrop);
+}
+
+void HINFO1::setPointer(int code) {
+    while (QApplication::overrideCursor() != nullptr) {
+        QApplication::restoreOverrideCursor();
+    }
+    if (code != 0) {
+        QApplication::setOverrideCursor(code == kBusy ? Qt::WaitCursor : Qt::ForbiddenCursor);
+    }
+}
+
+void HINFO1::PauseOneSecond() {
+    pauseSeconds(1);
+}
+
+void HINFO1::PauseTwoSeconds() {
+    pauseSeconds(2);
+}
+
+void HINFO1::pauseSeconds(int seconds) {
+    // The wait ends at a tick of the seconds field; a clock read late (a busy or suspended
+    // machine) ends it at once instead of a minute later.
+    QDateTime target = platform_.clock.now();
+    target.setTime(QTime(target.time().hour(), target.time().minute(), target.time().second()));
+    platform_.clock.waitUntil(target.addSecs(seconds));
+}
+
+void HINFO1::ColorConflictAlert() {
+    platform_.dialogs.message(
+        {"Selected Color would cause a conflict with Text and Background Colors!", "Color Conflict",
+         Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
+}
+
+void HINFO1::ActivityLoadErrorMessage() {
+    NormalPointer();
+    platform_.dialogs.message(
+        {"The files used by this activity cannot be loaded.  Either the files are missing or "
+         "corrupted.  Please re-install the program, if error continues, you may have a bad "
+         "install disk(s), please write us and tell us what has occurred and we will send you a "
+         "new disk(s).",
+         "Loading Error", Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
+}
+
+void HINFO1::AllDisplayedMessage(const QString& itemKind) {
+    NormalPointer();
+    platform_.dialogs.message(
+        {"All " + itemKind + " have been displayed!\r" +
+             "Program will begin randomly selecting \r" + "from all " + itemKind + " again.",
+         "Activity Information", Dialogs::Icon::Information, Dialogs::Buttons::Ok});
+}

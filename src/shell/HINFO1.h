@@ -1,0 +1,64 @@
+#pragma once
+
+#include "Platform.h"
+#include "StoredVariant.h"
+
+#include <QString>
+
+// The standard module: the program-wide variables that more than one window uses, and the
+// procedures every window shares. The variables start as zero or empty and are never saved whole.
+class HINFO1 {
+public:
+    explicit HINFO1(Platform& platform) : platform_(platform) {}
+
+    // The toolbar button number of the window the main window opens at its next activation
+    // (2 to 17); 0 = none.
+    int NextActivity = 0;
+    int ScreenMode = 0;       // 9 = smaller display, 0 = full screen
+    StoredVariant Background; // a colour number, or a picture stem beginning with "WP"
+    int TopToolbarState = 0;  // 0 = shown, 99 = removed
+    int SideToolbarState = 0; // 88 = hidden
+    QString CorrectSound;
+    QString IncorrectSound;
+    QString WelcomeSounds; // "Yes" = welcome and exit sounds on
+    QString CorrectSoundDraft;
+    QString IncorrectSoundDraft;
+    int CorrectSoundTest = 0;
+    int MatchLevelOne = 0; // 1 = level 1, 0 = level 2
+    int ThoughtKind = 0;   // 0 = general, 1 = humorous
+    // The last question's answer, the counter of loops over controls, the year handed to backup.
+    double SignalValue = 0;
+    int MainWidth = 0; // twips
+    int MainHeight = 0;
+    QString SharedText;
+    int SharedState = 0;
+    QString LayoutScratch;
+    int PicturesOff = 0;
+    StoredVariant PrintFontColour;
+
+    static constexpr int kBusy = 11;
+    static constexpr int kNoDrop = 12;
+
+    // The application-wide mouse pointer; the last call wins.
+    void BusyPointer();
+    void NormalPointer();
+    void NoDropPointer();
+
+    // Return when the clock's seconds have advanced by one or two: at the next tick, or the one
+    // after. The whole program waits; no event is handled meanwhile.
+    void PauseOneSecond();
+    void PauseTwoSeconds();
+
+    void ColorConflictAlert();
+    void ActivityLoadErrorMessage();
+    // itemKind is the plural name of what was shown, for example "Quotes".
+    void AllDisplayedMessage(const QString& itemKind);
+
+    Platform& platform() const { return platform_; }
+
+private:
+    void setPointer(int code);
+    void pauseSeconds(int seconds);
+
+    Platform& platform_;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "HINFO1.h"
+#include "Platform.h"
+
+// The one object every window receives: the platform seams and the standard module.
+struct Services : Platform {
+    explicit Services(const Platform& platform) : Platform(platform), hinfo(*this) {}
+    Services(const Services&) = delete;
+    Services& operator=(const Services&) = delete;
+
+    HINFO1 hinfo;
+};

@@ -1,0 +1,524 @@
+#include "Startfrm.h"
+
+#include "ColorNumber.h"
+#include "FormBackground.h"
+#include "SettingsFile.h"
+#include "Toolbar.h"
+#include "Twips.h"
+#include "YearFile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// The smallest screen the windows are laid out for: 800 by 600 pixels, less a margin.
+constexpr int kMinimumScreenWidth = 9945;
+constexpr int kMinimumScreenHeight = 7590;
+constexpr int kSmallerWidth = 12000;
+constexpr int kSmallerHeight = 9000;
+constexpr int kReminderGap = 300;
+
+// The caption the main window shows while the window of a toolbar button number is open.
+QString activityCaption(int number) {
+    static const QStringList kCaptions = {
+        "Crossword Puzzles", "Famous Quotes",           "Hangman",
+        "Tic-Tac-Toe",       "Matching Game - Level 1", "Matching Game - Level 2",
+        "Word Scrambler",    "Birthyear Information",   "General Thoughts",
+        "Humorous Thoughts", "Daily Planner",           "To Do List",
+        "Date Function",     "Calendar Maker"};
+    return number >= 2 && number <= 15 ? kCaptions.at(number - 2) : QString();
+}
+
+void yieldToEvents() {
+    QCoreApplication::processEvents();
+}
+
+QSize screenTwips() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize pixels = screen != nullptr ? screen->size() : QSize(800, 600);
+    return {int(Twips::fromPixels(pixels.width())), int(Twips::fromPixels(pixels.height()))};
+}
+
+} // namespace
+
+Startfrm::Startfrm(Services& services, const WindowCatalog& catalog)
+    : services_(services), catalog_(catalog), hinfo_(services.hinfo) {
+    setObjectName("Startfrm");
+    setWindowTitle("Korvane");
+    setCentralWidget(new QWidget(this));
+    centralWidget()->setAutoFillBackground(false);
+
+    Toolbar1 = new Toolbar(this);
+    addToolBar(Qt::TopToolBarArea, Toolbar1);
+    connect(Toolbar1, &Toolbar::buttonClicked, this, &Startfrm::Toolbar1_ButtonClick);
+
+    Label1 = new QLabel(centralWidget());
+    Label1->hide();
+
+    buildTitlePanel();
+    buildReminderPanel();
+    buildMenus();
+
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(1000);
+    connect(Timer2, &QTimer::timeout, this, &Startfrm::Timer2_Timer);
+    Timer2->start();
+    setMinimumSize(Twips::toPixels(4000, 3000));
+}
+
+Startfrm::~Startfrm() = default;
+
+void Startfrm::buildTitlePanel() {
+    Panel3D7 = new QFrame(centralWidget());
+    Panel3D7->setObjectName("Panel3D7");
+    Panel3D7->setFrameShape(QFrame::Panel);
+    Panel3D7->setFrameShadow(QFrame::Raised);
+    Panel3D7->setAutoFillBackground(true);
+    auto* layout = new QVBoxLayout(Panel3D7);
+    auto* picture = new QLabel(Panel3D7);
+    picture->setPixmap(QPixmap(":/title.png"));
+    picture->setAlignment(Qt::AlignCenter);
+    auto* name = new QLabel("Korvane", Panel3D7);
+    QFont nameFont = name->font();
+    nameFont.setPointSize(28);
+    nameFont.setBold(true);
+    name->setFont(nameFont);
+    name->setAlignment(Qt::AlignCenter);
+    auto* version = new QLabel("Version 4.5", Panel3D7);
+    version->setAlignment(Qt::AlignCenter);
+    layout->addWidget(picture);
+    layout->addWidget(name);
+    layout->addWidget(version);
+    Panel3D7->resize(Twips::toPixels(5400, 3600));
+}
+
+void Startfrm::buildReminderPanel() {
+    SSPanel2 = new QFrame(centralWidget());
+    SSPanel2->setObjectName("SSPanel2");
+    SSPanel2->setAccessibleName("Daily Planner Reminder");
+    SSPanel2->setFrameShape(QFrame::Panel);
+    SSPanel2->setFrameShadow(QFrame::Raised);
+    SSPanel2->setAutoFillBackground(true);
+    SSPanel2->resize(Twips::toPixels(6600, 2400));
+    SSPanel2->hide();
+
+    auto* title = new QLabel("Daily Planner Reminder", SSPanel2);
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    Label2 = new QLabel(SSPanel2);
+    Label4 = new QLabel(SSPanel2);
+    Label3 = new QLabel("Today you have an appointment or activity listed in The Daily Planner.",
+                        SSPanel2);
+    Label3->setWordWrap(true);
+    Label5 = new QLabel(SSPanel2);
+    Command2 = new QPushButton("&View", SSPanel2);
+    Command3 = new QPushButton("&Close", SSPanel2);
+
+    auto* layout = new QVBoxLayout(SSPanel2);
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(Label2);
+    dateRow->addStretch();
+    dateRow->addWidget(Label4);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Label5);
+    buttons->addStretch();
+    buttons->addWidget(Command2);
+    buttons->addWidget(Command3);
+    layout->addWidget(title, 0, Qt::AlignHCenter);
+    layout->addLayout(dateRow);
+    layout->addWidget(Label3);
+    layout->addLayout(buttons);
+
+    connect(Command2, &QPushButton::clicked, this, [this] {
+        command(12)->trigger();
+        SSPanel2->hide();
+    });
+    connect(Command3, &QPushButton::clicked, SSPanel2, &QWidget::hide);
+}
+
+void Startfrm::buildMenus() {
+    mO = menuBar()->addMenu("&Options");
+    mOP = mO->addMenu("&Program Display");
+    mOPF = mOP->addAction("&Full Screen Display", this, &Startfrm::SetFullScreenDisplay);
+    mOPS = mOP->addAction("&Smaller Screen Display", this, &Startfrm::SetSmallerScreenDisplay);
+    mOPF->setCheckable(true);
+    mOPS->setCheckable(true);
+    mO->addSeparator();
+    mORB = mO->addAction("&Remove Toolbar", this, &Startfrm::RemoveMainToolbar);
+    mORD = mO->addAction("&Restore Toolbar", this, &Startfrm::RestoreMainToolbar);
+    mORD->setVisible(false);
+    const auto tickScreenMode = [this] {
+        (hinfo_.ScreenMode == 9 ? mOPS : mOPF)->setChecked(true);
+    };
+    connect(mO, &QMenu::aboutToShow, this, [this, tickScreenMode] {
+        yieldToEvents();
+        Panel3D7->hide();
+        tickScreenMode();
+    });
+    connect(mOP, &QMenu::aboutToShow, this, tickScreenMode);
+
+    mA = menuBar()->addMenu("&Activities");
+    addActivityCommand(mA, 2, "&Crossword Puzzles");
+    addActivityCommand(mA, 3, "&Famous Quotes");
+    addActivityCommand(mA, 4, "&Hangman");
+    addActivityCommand(mA, 5, "&Knowledge Tic-Tac-Toe");
+    addActivityCommand(mA, 6, "Matching Game Level &1");
+    addActivityCommand(mA, 7, "Matching Game Level &2");
+    addActivityCommand(mA, 8, "&Word Scrambler");
+
+    mT = menuBar()->addMenu("&Ombrel");
+    addActivityCommand(mT, 9, "&Birthyear Information");
+    mT->addSeparator();
+    addActivityCommand(mT, 10, "&General Thoughts");
+    addActivityCommand(mT, 11, "&Humorous Thoughts");
+    mT->addSeparator();
+    addActivityCommand(mT, 12, "&The Daily Planner");
+    addActivityCommand(mT, 13, "To &Do List");
+    mT->addSeparator();
+    addActivityCommand(mT, 14, "Date F&unction");
+    mT->addSeparator();
+    addActivityCommand(mT, 15, "&Calendar Maker");
+
+    mU = menuBar()->addMenu("&Utilities");
+    mH = menuBar()->addMenu("&Help");
+    for (QMenu* menu : {mA, mT, mU}) {
+        connect(menu, &QMenu::aboutToShow, Panel3D7, &QWidget::hide);
+    }
+    connect(mH, &QMenu::aboutToShow, this, yieldToEvents);
+}
+
+void Startfrm::addActivityCommand(QMenu* menu, int number, const QString& caption) {
+    QAction* action = menu->addAction(caption, this, [this, number] { showActivity(number); });
+    action->setEnabled(catalog_.has(number));
+    Toolbar1->setButtonEnabled(number, catalog_.has(number));
+    commands_.at(std::size_t(number)) = action;
+}
+
+QAction* Startfrm::command(int number) const {
+    return number >= 2 && number < int(commands_.size()) ? commands_.at(std::size_t(number))
+                                                         : nullptr;
+}
+
+void Startfrm::showActivity(int number) {
+    switch (number) {
+    case 6:
+    case 7:
+        hinfo_.MatchLevelOne = number == 6 ? 1 : 0;
+        break;
+    case 10:
+    case 11:
+        hinfo_.ThoughtKind = number == 10 ? 0 : 1;
+        break;
+    case 12:
+        SSPanel2->hide();
+        break;
+    case 15:
+        hinfo_.BusyPointer();
+        break;
+    default:
+        break;
+    }
+    std::unique_ptr<QWidget> window = catalog_.create(number, services_);
+    if (window == nullptr) {
+        return;
+    }
+    services_.modal.showModal(*window);
+    queueActivation();
+}
+
+void Startfrm::queueActivation() {
+    // Queued, so the handler that opened the closed window returns before the next activation
+    // runs, and a long chain of switches never nests.
+    if (activationQueued_) {
+        return;
+    }
+    activationQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        activationQueued_ = false;
+        Form_Activate();
+    });
+}
+
+void Startfrm::Form_Load() {
+    Toolbar1->setButtonEnabled(1, false);
+    yieldToEvents();
+    QDir::setCurrent(services_.folder.path());
+
+    const QString mode = settingsFile(services_.folder, SettingsFile::GColor3).readText(35);
+    if (mode.left(3) == "Yes") {
+        hinfo_.ScreenMode = 9;
+        setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+    } else {
+        hinfo_.ScreenMode = 0;
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+
+    Toolbar1->setButtonEnabled(1, false);
+    yieldToEvents();
+    CheckScreenSize();
+    keepMainSize();
+    LoadMainSettings();
+
+    const RecordFile sounds = settingsFile(services_.folder, SettingsFile::SWR2);
+    hinfo_.CorrectSound = sounds.readText(3);
+    hinfo_.IncorrectSound = sounds.readText(4);
+    hinfo_.WelcomeSounds = sounds.readText(6);
+
+    QPalette reminderPalette = SSPanel2->palette();
+    reminderPalette.setColor(QPalette::Window, ColorNumber::toColor(ColorNumber::kButtonFace));
+    SSPanel2->setPalette(reminderPalette);
+    CheckPlannerReminder();
+    FirstActivation = kFirstActivationPending;
+}
+
+void Startfrm::CheckScreenSize() {
+    const QSize screen = screenTwips();
+    if (screen.width() < kMinimumScreenWidth || screen.height() < kMinimumScreenHeight) {
+        services_.dialogs.message(
+            {"Monitor Resolution Settings (Screen Area) and Program Size requirements are at "
+             "least 800 by 600 or Higher.\rIf you do not set your screen resolution to this "
+             "setting or higher this program will not function properly!",
+             "Program Display Option", Dialogs::Icon::Information, Dialogs::Buttons::Ok});
+        SetFullScreenDisplay();
+    } else if (hinfo_.ScreenMode == 9) {
+        const QSize size = Twips::toPixels(kSmallerWidth, kSmallerHeight);
+        const QSize screenPixels = Twips::toPixels(screen.width(), screen.height());
+        setGeometry((screenPixels.width() - size.width()) / 2,
+                    (screenPixels.height() - size.height()) / 2, size.width(), size.height());
+    }
+}
+
+void Startfrm::LoadMainSettings() {
+    const StoredVariant background =
+        settingsFile(services_.folder, SettingsFile::HINV3).readVariant(3);
+    const auto* text = std::get_if<QString>(&background);
+    if (isEmpty(background)) {
+        hinfo_.Background = qint32{ColorNumber::kBlue};
+    } else if (text != nullptr && trimmedRight(*text) == "Def") {
+        hinfo_.Background = qint32(ColorNumber::kButtonFace);
+    } else {
+        hinfo_.Background = background;
+    }
+    FormBackground::apply(*this, hinfo_.Background, services_.folder);
+
+    const bool removed =
+        trimmedRight(settingsFile(services_.folder, SettingsFile::GColor1).readText(55)) == "OFF";
+    mORB->setVisible(!removed);
+    mORD->setVisible(removed);
+    Toolbar1->setVisible(!removed);
+    hinfo_.TopToolbarState = removed ? 99 : 0;
+}
+
+void Startfrm::CheckPlannerReminder() {
+    if (reminderDone_) {
+        return;
+    }
+    reminderDone_ = true;
+    const QDate today = services_.clock.today();
+    Label2->setText(QLocale(QLocale::English).toString(today, "MMMM d, yyyy"));
+    const YearFile::DayRecord day = YearFile::readDay(services_.folder, today);
+    if (trimmedRight(day.status) != "Full") {
+        return;
+    }
+    ReminderDue = 0;
+    for (const QString& activity : day.activities) {
+        if (!trimmedRight(activity).isEmpty()) {
+            ReminderDue = 1;
+            break;
+        }
+    }
+}
+
+void Startfrm::Form_Activate() {
+    const int next = hinfo_.NextActivity;
+    if (next >= 2 && next <= 17) {
+        yieldToEvents();
+        if (next != 15) {
+            hinfo_.NextActivity = 0;
+        }
+        if (next <= 15) {
+            setWindowTitle(activityCaption(next));
+        }
+        if (QAction* action = command(next)) {
+            action->trigger();
+        }
+        return;
+    }
+
+    hinfo_.NextActivity = 0;
+    setWindowTitle("Korvane");
+    for (QMenu* menu : {mA, mT, mU}) {
+        menu->menuAction()->setVisible(true);
+    }
+    yieldToEvents();
+    FormBackground::apply(*this, hinfo_.Background, services_.folder);
+    keepMainSize();
+    centreTitlePanel();
+    Form_GotFocus();
+    placeReminderPanel();
+    if (ReminderDue == 1) {
+        ReminderDue = 0;
+        SSPanel2->show();
+        SSPanel2->raise();
+    }
+    yieldToEvents();
+    FirstActivation = 0;
+    hinfo_.NormalPointer();
+    QDir::setCurrent(services_.folder.path());
+}
+
+void Startfrm::Form_GotFocus() {
+    if (hinfo_.TopToolbarState == 0) {
+        restoreToolbarLayout();
+        yieldToEvents();
+        Toolbar1->show();
+        yieldToEvents();
+    } else if (hinfo_.TopToolbarState == 99) {
+        Toolbar1->hide();
+    }
+}
+
+void Startfrm::Form_LostFocus() {
+    FirstActivation = 0;
+}
+
+void Startfrm::restoreToolbarLayout() {
+    Toolbar1->update();
+}
+
+void Startfrm::SetFullScreenDisplay() {
+    if (mOPF->isChecked()) {
+        return;
+    }
+    mOPF->setChecked(true);
+    mOPS->setChecked(false);
+    settingsFile(services_.folder, SettingsFile::GColor3).writeText(35, "No");
+    Form_Load();
+}
+
+void Startfrm::SetSmallerScreenDisplay() {
+    if (mOPS->isChecked()) {
+        return;
+    }
+    mOPS->setChecked(true);
+    mOPF->setChecked(false);
+    settingsFile(services_.folder, SettingsFile::GColor3).writeText(35, "Yes");
+    Form_Load();
+}
+
+void Startfrm::RemoveMainToolbar() {
+    mORD->setVisible(true);
+    mORB->setVisible(false);
+    Toolbar1->hide();
+    placeReminderPanel();
+    settingsFile(services_.folder, SettingsFile::GColor1).writeText(55, "OFF");
+    hinfo_.TopToolbarState = 99;
+}
+
+void Startfrm::RestoreMainToolbar() {
+    hinfo_.TopToolbarState = 0;
+    mORD->setVisible(false);
+    mORB->setVisible(true);
+    restoreToolbarLayout();
+    yieldToEvents();
+    Toolbar1->show();
+    Form_GotFocus();
+    yieldToEvents();
+    placeReminderPanel();
+    settingsFile(services_.folder, SettingsFile::GColor1).writeText(55, "");
+    hinfo_.TopToolbarState = 0;
+}
+
+void Startfrm::keepMainSize() {
+    hinfo_.MainWidth = int(Twips::fromPixels(width()));
+    hinfo_.MainHeight = int(Twips::fromPixels(height()));
+}
+
+void Startfrm::centreTitlePanel() {
+    const QSize area = centralWidget()->size();
+    Panel3D7->move((area.width() - Panel3D7->width()) / 2,
+                   area.height() / 2 - Panel3D7->height() / 2 - Twips::toPixels(100));
+}
+
+void Startfrm::placeReminderPanel() {
+    // The panel lies below the toolbar, which the window keeps outside its central area.
+    SSPanel2->move((centralWidget()->width() - SSPanel2->width()) / 2,
+                   Twips::toPixels(kReminderGap));
+}
+
+void Startfrm::Timer2_Timer() {
+    Label4->setText(QLocale(QLocale::English).toString(services_.clock.now().time(), "h:mm AP"));
+}
+
+void Startfrm::Toolbar1_ButtonClick(int number) {
+    Panel3D7->hide();
+    if (QAction* action = command(number)) {
+        action->trigger();
+    }
+}
+
+void Startfrm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!firstShowDone_) {
+        firstShowDone_ = true;
+        queueActivation();
+    }
+}
+
+void Startfrm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !isVisible()) {
+        return;
+    }
+    const Qt::WindowStates state = windowState();
+    if (state & Qt::WindowMinimized) {
+        return;
+    }
+    if (!(state & Qt::WindowMaximized) && hinfo_.ScreenMode == 0) {
+        SetSmallerScreenDisplay();
+    } else if ((state & Qt::WindowMaximized) && hinfo_.ScreenMode == 9) {
+        SetFullScreenDisplay();
+    }
+}
+
+void Startfrm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    keepMainSize();
+    centreTitlePanel();
+    placeReminderPanel();
+}
+
+void Startfrm::focusInEvent(QFocusEvent* event) {
+    QMainWindow::focusInEvent(event);
+    // Qt gives the focus back after every message box and menu; only a real move counts.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
+        event->reason() == Qt::MouseFocusReason) {
+        Form_GotFocus();
+    }
+}
+
+void Startfrm::focusOutEvent(QFocusEvent* event) {
+    QMainWindow::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason) {
+        Form_LostFocus();
+    }
+}
+
+void Startfrm::paintEvent(QPaintEvent* event) {
+    QMainWindow::paintEvent(event);
+    if (QApplication::activeModalWidget() == nullptr && !isActiveWindow()) {
+        QTimer::singleShot(0, this, &QWidget::raise);
+    }
+}

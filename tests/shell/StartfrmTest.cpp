@@ -1,0 +1,240 @@
+#include "Startfrm.h"
+#include "ColorNumber.h"
+#include "FakePlatform.h"
+#include "RecordCodec.h"
+#include "Services.h"
+#include "SettingsFile.h"
+#include "Toolbar.h"
+#include "Twips.h"
+#include "YearFile.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class StartfrmTest : public ::testing::Test {
+protected:
+    RecordFile settings(SettingsFile which) const { return settingsFile(fake.folder, which); }
+
+    // Registers a window for every activity, noting which ones were opened.
+    void registerActivities() {
+        for (int number = 2; number <= 15; ++number) {
+            catalog.add(number, [this, number](Services&) {
+                opened.push_back(number);
+                return std::make_unique<QWidget>();
+            });
+        }
+    }
+
+    Startfrm& load() {
+        form = std::make_unique<Startfrm>(services, catalog);
+        form->Form_Load();
+        return *form;
+    }
+
+    void saveDay(const QDate& date, const QString& activity) const {
+        QByteArray record = QByteArray(14 * 10, ' ');
+        record += RecordCodec::fixedText(activity, 50) + QByteArray(13 * 50, ' ');
+        record += RecordCodec::fixedText("Full", 10);
+        RecordFile(fake.file(YearFile::fileName(date.year())), YearFile::kRecordLength)
+            .write(YearFile::recordNumber(date), record);
+    }
+
+    FakePlatform fake;
+    Services services{fake.platform};
+    WindowCatalog catalog;
+    std::unique_ptr<Startfrm> form;
+    std::vector<int> opened;
+};
+
+TEST_F(StartfrmTest, AFirstStartInAnEmptyFolderCreatesTheFilesAndUsesTheDefaults) {
+    Startfrm& main = load();
+    for (const char* name : {"GColor3.Fil", "HINV3.Fil", "GColor1.Fil", "SWR2.BMP", " 2026.Cal"}) {
+        EXPECT_TRUE(QFile::exists(fake.file(name))) << name;
+    }
+    EXPECT_EQ(services.hinfo.ScreenMode, 0);
+    EXPECT_TRUE(main.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32{0xFF0000}));
+    EXPECT_EQ(main.palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_EQ(services.hinfo.TopToolbarState, 0);
+    EXPECT_FALSE(main.mORD->isVisible());
+    EXPECT_FALSE(main.Toolbar1->isButtonEnabled(1));
+    EXPECT_EQ(services.hinfo.WelcomeSounds, "");
+    EXPECT_EQ(main.FirstActivation, Startfrm::kFirstActivationPending);
+}
+
+TEST_F(StartfrmTest, SavedSettingsAreReadAsTheirOwnersExpect) {
+    settings(SettingsFile::GColor3).writeText(35, "Yesterday");
+    settings(SettingsFile::GColor1).writeText(55, "OFF   ");
+    settings(SettingsFile::HINV3).writeVariant(3, QString("Def  "));
+    settings(SettingsFile::SWR2).writeText(3, "Chime.wav");
+    settings(SettingsFile::SWR2).writeText(4, "99");
+    settings(SettingsFile::SWR2).writeText(6, "Yes");
+
+    Startfrm& main = load();
+    EXPECT_EQ(services.hinfo.ScreenMode, 9);
+    EXPECT_FALSE(main.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(main.size(), Twips::toPixels(12000, 9000));
+    EXPECT_EQ(services.hinfo.TopToolbarState, 99);
+    EXPECT_TRUE(main.Toolbar1->isHidden());
+    EXPECT_TRUE(main.mORD->isVisible());
+    EXPECT_FALSE(main.mORB->isVisible());
+    EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32(ColorNumber::kButtonFace)));
+    EXPECT_EQ(services.hinfo.CorrectSound, "Chime.wav");
+    EXPECT_EQ(services.hinfo.IncorrectSound, "99");
+    EXPECT_EQ(services.hinfo.WelcomeSounds, "Yes");
+}
+
+TEST_F(StartfrmTest, AStoredColourOrPictureBackgroundIsKept) {
+    settings(SettingsFile::HINV3).writeVariant(3, qint32{0x00FFFF});
+    load();
+    EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32{0x00FFFF}));
+    EXPECT_EQ(form->palette().color(QPalette::Window), QColor(255, 255, 0));
+}
+
+TEST_F(StartfrmTest, TodaysPlannerPageWithAnActivityShowsTheReminderOnce) {
+    saveDay(fake.clock.today(), "Piano lesson");
+    Startfrm& main = load();
+    EXPECT_EQ(main.ReminderDue, 1);
+    EXPECT_EQ(main.Label2->text(), "March 25, 2026");
+    main.Form_Activate();
+    EXPECT_FALSE(main.SSPanel2->isHidden());
+    EXPECT_EQ(main.ReminderDue, 0);
+
+    main.Command3->click();
+    EXPECT_TRUE(main.SSPanel2->isHidden());
+    main.Form_Load(); // the screen-mode commands load again; the planner is not looked at twice
+    main.Form_Activate();
+    EXPECT_TRUE(main.SSPanel2->isHidden());
+}
+
+TEST_F(StartfrmTest, AFullDayWithOnlyTimesOrAnUnsavedDayShowsNoReminder) {
+    saveDay(fake.clock.today(), "");
+    saveDay(fake.clock.today().addDays(1), "Tomorrow's outing");
+    Startfrm& main = load();
+    main.Form_Activate();
+    EXPECT_EQ(main.ReminderDue, 0);
+    EXPECT_TRUE(main.SSPanel2->isHidden());
+}
+
+TEST_F(StartfrmTest, TheClockShowsHoursAndMinutes) {
+    Startfrm& main = load();
+    fake.clock.current = QDateTime(QDate(2026, 3, 25), QTime(13, 5, 42));
+    main.Timer2_Timer();
+    EXPECT_EQ(main.Label4->text(), "1:05 PM");
+}
+
+TEST_F(StartfrmTest, ActivationOpensTheWindowAnActivityAskedFor) {
+    registerActivities();
+    Startfrm& main = load();
+    const struct {
+        int next;
+        QString caption;
+        int nextAfter;
+    } cases[] = {
+        {2, "Crossword Puzzles", 0},
+        {3, "Famous Quotes", 0},
+        {5, "Tic-Tac-Toe", 0},
+        {6, "Matching Game - Level 1", 0},
+        {7, "Matching Game - Level 2", 0},
+        {11, "Humorous Thoughts", 0},
+        {14, "Date Function", 0},
+        {15, "Calendar Maker", 15},
+    };
+    for (const auto& testCase : cases) {
+        opened.clear();
+        services.hinfo.NextActivity = testCase.next;
+        main.Form_Activate();
+        EXPECT_EQ(opened, std::vector<int>{testCase.next});
+        EXPECT_EQ(main.windowTitle(), testCase.caption);
+        EXPECT_EQ(services.hinfo.NextActivity, testCase.nextAfter);
+        services.hinfo.NextActivity = 0;
+        QCoreApplication::processEvents(); // the activation after the window closed
+    }
+    EXPECT_EQ(services.hinfo.ThoughtKind, 1);
+    EXPECT_EQ(services.hinfo.MatchLevelOne, 0);
+}
+
+TEST_F(StartfrmTest, ActivationWithNoRequestRefreshesTheWindow) {
+    registerActivities();
+    Startfrm& main = load();
+    for (int next : {0, 1, 18, 19, 20}) {
+        services.hinfo.NextActivity = next;
+        main.setWindowTitle("Hangman");
+        main.Form_Activate();
+        EXPECT_TRUE(opened.empty()) << next;
+        EXPECT_EQ(services.hinfo.NextActivity, 0) << next;
+        EXPECT_EQ(main.windowTitle(), "Korvane") << next;
+    }
+    EXPECT_EQ(main.FirstActivation, 0);
+}
+
+TEST_F(StartfrmTest, AClosedActivityWindowActivatesTheMainWindowAgain) {
+    registerActivities();
+    Startfrm& main = load();
+    main.command(4)->trigger();
+    EXPECT_EQ(fake.modal.shownClasses, QStringList{"QWidget"});
+    main.setWindowTitle("Hangman");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(main.windowTitle(), "Korvane");
+}
+
+TEST_F(StartfrmTest, CommandsWithoutTheirWindowAreDisabled) {
+    catalog.add(2, [](Services&) { return std::make_unique<QWidget>(); });
+    Startfrm& main = load();
+    EXPECT_TRUE(main.command(2)->isEnabled());
+    EXPECT_TRUE(main.Toolbar1->isButtonEnabled(2));
+    EXPECT_FALSE(main.command(3)->isEnabled());
+    EXPECT_FALSE(main.Toolbar1->isButtonEnabled(3));
+}
+
+TEST_F(StartfrmTest, ScreenModeCommandsStoreTheModeAndLoadAgain) {
+    Startfrm& main = load();
+    main.SetSmallerScreenDisplay();
+    EXPECT_EQ(settings(SettingsFile::GColor3).readText(35), "Yes");
+    EXPECT_EQ(services.hinfo.ScreenMode, 9);
+    EXPECT_EQ(main.size(), Twips::toPixels(12000, 9000));
+
+    settings(SettingsFile::GColor3).writeText(35, "changed by hand");
+    main.SetSmallerScreenDisplay(); // already ticked: no write, no load
+    EXPECT_EQ(settings(SettingsFile::GColor3).readText(35), "changed by hand");
+
+    main.SetFullScreenDisplay();
+    EXPECT_EQ(settings(SettingsFile::GColor3).readText(35), "No");
+    EXPECT_EQ(services.hinfo.ScreenMode, 0);
+    EXPECT_TRUE(main.windowState() & Qt::WindowMaximized);
+}
+
+TEST_F(StartfrmTest, RestoringTheMaximisedWindowSwitchesToTheSmallerDisplay) {
+    Startfrm& main = load();
+    main.show();
+    main.showNormal();
+    EXPECT_EQ(services.hinfo.ScreenMode, 9);
+    EXPECT_EQ(settings(SettingsFile::GColor3).readText(35), "Yes");
+    main.showMaximized();
+    EXPECT_EQ(services.hinfo.ScreenMode, 0);
+    EXPECT_EQ(settings(SettingsFile::GColor3).readText(35), "No");
+}
+
+TEST_F(StartfrmTest, RemovingAndRestoringTheToolbarSurvivesARestart) {
+    load().RemoveMainToolbar();
+    EXPECT_EQ(settings(SettingsFile::GColor1).readText(55), "OFF");
+    EXPECT_EQ(services.hinfo.TopToolbarState, 99);
+
+    Startfrm& restarted = load();
+    EXPECT_TRUE(restarted.Toolbar1->isHidden());
+    restarted.RestoreMainToolbar();
+    EXPECT_FALSE(restarted.Toolbar1->isHidden());
+    EXPECT_EQ(settings(SettingsFile::GColor1).readText(55), "");
+    EXPECT_EQ(services.hinfo.TopToolbarState, 0);
+}
+
+} // namespace

@@ -1,0 +1,63 @@
+#include "FakePlatform.h"
+
+#include <QWidget>
+
+Dialogs::Answer FakeDialogs::message(const Message& message) {
+    shown.append(message);
+    if (!answers.empty()) {
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    return message.buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+std::optional<QString> FakeDialogs::input(const QString& prompt, const QString&, const QString&) {
+    prompts.append(prompt);
+    if (inputs.empty()) {
+        return std::nullopt;
+    }
+    auto answer = inputs.front();
+    inputs.pop_front();
+    return answer;
+}
+
+void FakeModalShower::showModal(QWidget& window) {
+    shownClasses.append(window.metaObject()->className());
+    window.show();
+    if (!scripts.empty()) {
+        auto script = std::move(scripts.front());
+        scripts.pop_front();
+        script(window);
+    }
+    window.close();
+}
+
+void FakeClock::waitUntil(const QDateTime& moment) {
+    waits.append(moment);
+    if (current < moment) {
+        current = moment;
+    }
+}
+
+double FakeRandom::Rnd() {
+    if (draws.empty()) {
+        return 0.0;
+    }
+    const double draw = draws.front();
+    draws.pop_front();
+    return draw;
+}
+
+QByteArray MemoryRegistry::value(const QString& key, const QString& subKey,
+                                 const QString& name) const {
+    return values.value(key + '/' + subKey + '/' + name);
+}
+
+void MemoryRegistry::setValue(const QString& key, const QString& subKey, const QString& name,
+                              const QByteArray& value) {
+    values.insert(key + '/' + subKey + '/' + name, value);
+}
+
+FakePlatform::FakePlatform()
+    : folder(directory.path()), platform{dialogs, modal, clock, random, registry, folder} {}

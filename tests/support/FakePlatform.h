@@ -1,0 +1,80 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QList>
+#include <QMap>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <functional>
+
+// Answers message and input boxes from a script and records every box shown.
+class FakeDialogs : public Dialogs {
+public:
+    Answer message(const Message& message) override;
+    std::optional<QString> input(const QString& prompt, const QString& title,
+                                 const QString& initialText) override;
+
+    // Answers for the next boxes, in order; a box with no scripted answer gets OK (or Cancel).
+    std::deque<Answer> answers;
+    std::deque<std::optional<QString>> inputs;
+    QList<Message> shown;
+    QStringList prompts;
+};
+
+// Runs a script when a window is shown modally, then closes the window.
+class FakeModalShower : public ModalShower {
+public:
+    void showModal(QWidget& window) override;
+
+    // Scripts for the next modal windows, in order; with none left the window just closes.
+    std::deque<std::function<void(QWidget&)>> scripts;
+    QStringList shownClasses; // the class name of every window shown
+};
+
+// A clock that stands still until a test or a wait moves it.
+class FakeClock : public Clock {
+public:
+    QDateTime now() const override { return current; }
+    void waitUntil(const QDateTime& moment) override;
+
+    QDateTime current{QDate(2026, 3, 25), QTime(10, 0, 0)};
+    QList<QDateTime> waits; // every moment waited for
+};
+
+class FakeRandom : public Random {
+public:
+    double Rnd() override;
+    void Randomize() override { ++randomizeCalls; }
+
+    std::deque<double> draws; // the next Rnd values; 0 once they run out
+    int randomizeCalls = 0;
+};
+
+class MemoryRegistry : public Registry {
+public:
+    QByteArray value(const QString& key, const QString& subKey, const QString& name) const override;
+    void setValue(const QString& key, const QString& subKey, const QString& name,
+                  const QByteArray& value) override;
+
+    QMap<QString, QByteArray> values; // "key/subKey/name" -> value
+};
+
+// Every seam faked, over a fresh temporary program folder.
+class FakePlatform {
+public:
+    FakePlatform();
+
+    QString file(const QString& name) const { return folder.file(name); }
+
+    QTemporaryDir directory;
+    FakeDialogs dialogs;
+    FakeModalShower modal;
+    FakeClock clock;
+    FakeRandom random;
+    MemoryRegistry registry;
+    ProgramFolder folder;
+    Platform platform;
+};
