@@ -1,4 +1,5 @@
 #include "ModalShower.h"
+#include "PulseSound.h"
 #include "QtDialogs.h"
 #include "Services.h"
 #include "Startfrm.h"
@@ -6,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 
 namespace {
 
@@ -27,6 +29,9 @@ QString shippedDataFolder() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Korvane");
+    // The pictures stored with the windows live in the shell library's resources.
+    Q_INIT_RESOURCE(shell);
+    QApplication::setWindowIcon(QIcon(":/korvane.png"));
 
     ProgramFolder folder(ProgramFolder::defaultPath());
     folder.install(shippedDataFolder());
@@ -36,10 +41,13 @@ int main(int argc, char** argv) {
     SystemClock clock;
     LegacyRandom random;
     SettingsRegistry registry;
-    Services services(Platform{dialogs, modal, clock, random, registry, folder});
+    PulseSound sound(folder);
+    WindowHelpViewer help(folder);
+    DesktopWebLauncher web;
+    Services services(Platform{dialogs, modal, clock, random, registry, folder, sound, help, web});
 
-    WindowCatalog catalog;
-    Startfrm main(services, catalog);
+    Startfrm main(services);
+    QObject::connect(&main, &Startfrm::exitConfirmed, &app, [] { QCoreApplication::exit(0); });
     main.Form_Load();
     main.show();
     return QApplication::exec();

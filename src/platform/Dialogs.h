@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 #include <optional>
 
-// Message and input boxes: everything that waits for a person's answer to a question.
+// Message, input and colour boxes: everything that waits for a person's answer to a question.
 class Dialogs {
 public:
     enum class Icon { None, Critical, Question, Exclamation, Information };
@@ -24,4 +25,6 @@ public:
     // The text typed, or nothing when the person cancelled.
     virtual std::optional<QString> input(const QString& prompt, const QString& title,
                                          const QString& initialText) = 0;
+    // The colour chosen, starting from initial, or nothing when the person cancelled.
+    virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
 };

@@ -2,10 +2,13 @@
 
 #include "Clock.h"
 #include "Dialogs.h"
+#include "HelpViewer.h"
 #include "ModalShower.h"
 #include "ProgramFolder.h"
 #include "Random.h"
 #include "Registry.h"
+#include "Sound.h"
+#include "WebLauncher.h"
 
 // Everything that leaves the process or waits for a person. The program runs on the production
 // implementations; tests hand in scripted fakes.
@@ -16,4 +19,7 @@ struct Platform {
     Random& random;
     Registry& registry;
     ProgramFolder& folder;
+    Sound& sound;
+    HelpViewer& help;
+    WebLauncher& web;
 };

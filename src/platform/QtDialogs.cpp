@@ -3,6 +3,7 @@
 #include "DisplayText.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -68,4 +69,9 @@ std::optional<QString> QtDialogs::input(const QString& prompt, const QString& ti
         QInputDialog::getText(QApplication::activeWindow(), title, DisplayText::lines(prompt),
                               QLineEdit::Normal, initialText, &accepted);
     return accepted ? std::optional<QString>(text) : std::nullopt;
+}
+
+std::optional<QColor> QtDialogs::chooseColor(const QColor& initial) {
+    const QColor chosen = QColorDialog::getColor(initial, QApplication::activeWindow());
+    return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
 }

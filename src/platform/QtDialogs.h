@@ -7,4 +7,5 @@ public:
     Answer message(const Message& message) override;
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& initialText) override;
+    std::optional<QColor> chooseColor(const QColor& initial) override;
 };

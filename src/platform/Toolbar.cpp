@@ -1,5 +1,9 @@
 #include "Toolbar.h"
 
+#include "ModalShower.h"
+#include "Registry.h"
+#include "ToolbarCustomizeDialog.h"
+
 #include <QAction>
 #include <QIcon>
 
@@ -25,6 +29,9 @@ constexpr std::array<const char*, Toolbar::kButtons> kTooltips = {"Main Menu",
                                                                   "Web Site",
                                                                   "Help",
                                                                   "Exit"};
+
+const QString kLayoutSubKey = QStringLiteral("User1");
+const QString kLayoutValueName = QStringLiteral("Toolbar1");
 
 } // namespace
 
@@ -61,4 +68,47 @@ void Toolbar::setButtonsEnabled(int first, int last, bool enabled) {
 
 bool Toolbar::isButtonEnabled(int number) const {
     return button(number)->isEnabled();
+}
+
+void Toolbar::setButtonLayout(const ToolbarLayout& layout) {
+    if (layout == layout_ || !ToolbarLayouts::isValid(layout, kButtons)) {
+        return;
+    }
+    // A hidden button is taken off the toolbar rather than made invisible: an invisible action
+    // reports itself disabled, and the windows' enabling must survive hiding and showing.
+    for (QAction* action : buttons_) {
+        removeAction(action);
+    }
+    for (const ToolbarButtonPlace& place : layout) {
+        if (place.shown) {
+            addAction(button(place.number));
+        }
+    }
+    layout_ = layout;
+}
+
+bool Toolbar::customize(ModalShower& modal, HelpViewer& help) {
+    ToolbarCustomizeDialog dialog(*this, help, window());
+    modal.showModal(dialog);
+    const ToolbarLayout chosen = dialog.chosenLayout();
+    if (dialog.result() != QDialog::Accepted || chosen == layout_) {
+        return false;
+    }
+    setButtonLayout(chosen);
+    emit layoutChanged();
+    return true;
+}
+
+void Toolbar::saveLayout(Registry& registry, const QString& key) const {
+    registry.setValue(key, kLayoutSubKey, kLayoutValueName, ToolbarLayouts::encode(layout_));
+}
+
+bool Toolbar::restoreLayout(const Registry& registry, const QString& key) {
+    const auto stored =
+        ToolbarLayouts::decode(registry.value(key, kLayoutSubKey, kLayoutValueName), kButtons);
+    if (!stored) {
+        return false;
+    }
+    setButtonLayout(*stored);
+    return true;
 }

@@ -54,9 +54,20 @@ public:
     // itemKind is the plural name of what was shown, for example "Quotes".
     void AllDisplayedMessage(const QString& itemKind);
 
+    // The sound players. A code of "10" beeps, "99" is silence, anything else names a wave file
+    // of the program folder; while the Sound Information window tries a file just picked (the
+    // flag 88), its working copy is played as a file name whatever it reads.
+    void PlayCorrectSound();
+    void PlayIncorrectSound();
+    // One of Start1.wa1 to Start8.wa1, or of GEnd1.wa1 to GEnd11.wa1, at random.
+    void PlayWelcomeSound();
+    void PlayExitSound();
+
     Platform& platform() const { return platform_; }
 
 private:
+    void playAnswerSound(const QString& saved, const QString& draft, int pickedFlag);
+    void playRandomSound(const QString& stem, int count);
     void setPointer(int code);
     void pauseSeconds(int seconds);
 

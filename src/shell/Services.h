@@ -2,6 +2,9 @@
 
 #include "HINFO1.h"
 #include "Platform.h"
+#include "WindowCatalog.h"
+
+class QWidget;
 
 // The one object every window receives: the platform seams and the standard module.
 struct Services : Platform {
@@ -10,4 +13,7 @@ struct Services : Platform {
     Services& operator=(const Services&) = delete;
 
     HINFO1 hinfo;
+    WindowCatalog windows;
+    // Every other window places itself over the main window.
+    QWidget* mainWindow = nullptr;
 };

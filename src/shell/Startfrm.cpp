@@ -52,8 +52,9 @@ QSize screenTwips() {
 
 } // namespace
 
-Startfrm::Startfrm(Services& services, const WindowCatalog& catalog)
-    : services_(services), catalog_(catalog), hinfo_(services.hinfo) {
+Startfrm::Startfrm(Services& services)
+    : services_(services), hinfo_(services.hinfo), activation_(this, [this] { Form_Activate(); }) {
+    services.mainWindow = this;
     setObjectName("Startfrm");
     setWindowTitle("Korvane");
     setCentralWidget(new QWidget(this));
@@ -148,69 +149,6 @@ void Startfrm::buildReminderPanel() {
     connect(Command3, &QPushButton::clicked, SSPanel2, &QWidget::hide);
 }
 
-void Startfrm::buildMenus() {
-    mO = menuBar()->addMenu("&Options");
-    mOP = mO->addMenu("&Program Display");
-    mOPF = mOP->addAction("&Full Screen Display", this, &Startfrm::SetFullScreenDisplay);
-    mOPS = mOP->addAction("&Smaller Screen Display", this, &Startfrm::SetSmallerScreenDisplay);
-    mOPF->setCheckable(true);
-    mOPS->setCheckable(true);
-    mO->addSeparator();
-    mORB = mO->addAction("&Remove Toolbar", this, &Startfrm::RemoveMainToolbar);
-    mORD = mO->addAction("&Restore Toolbar", this, &Startfrm::RestoreMainToolbar);
-    mORD->setVisible(false);
-    const auto tickScreenMode = [this] {
-        (hinfo_.ScreenMode == 9 ? mOPS : mOPF)->setChecked(true);
-    };
-    connect(mO, &QMenu::aboutToShow, this, [this, tickScreenMode] {
-        yieldToEvents();
-        Panel3D7->hide();
-        tickScreenMode();
-    });
-    connect(mOP, &QMenu::aboutToShow, this, tickScreenMode);
-
-    mA = menuBar()->addMenu("&Activities");
-    addActivityCommand(mA, 2, "&Crossword Puzzles");
-    addActivityCommand(mA, 3, "&Famous Quotes");
-    addActivityCommand(mA, 4, "&Hangman");
-    addActivityCommand(mA, 5, "&Knowledge Tic-Tac-Toe");
-    addActivityCommand(mA, 6, "Matching Game Level &1");
-    addActivityCommand(mA, 7, "Matching Game Level &2");
-    addActivityCommand(mA, 8, "&Word Scrambler");
-
-    mT = menuBar()->addMenu("&Ombrel");
-    addActivityCommand(mT, 9, "&Birthyear Information");
-    mT->addSeparator();
-    addActivityCommand(mT, 10, "&General Thoughts");
-    addActivityCommand(mT, 11, "&Humorous Thoughts");
-    mT->addSeparator();
-    addActivityCommand(mT, 12, "&The Daily Planner");
-    addActivityCommand(mT, 13, "To &Do List");
-    mT->addSeparator();
-    addActivityCommand(mT, 14, "Date F&unction");
-    mT->addSeparator();
-    addActivityCommand(mT, 15, "&Calendar Maker");
-
-    mU = menuBar()->addMenu("&Utilities");
-    mH = menuBar()->addMenu("&Help");
-    for (QMenu* menu : {mA, mT, mU}) {
-        connect(menu, &QMenu::aboutToShow, Panel3D7, &QWidget::hide);
-    }
-    connect(mH, &QMenu::aboutToShow, this, yieldToEvents);
-}
-
-void Startfrm::addActivityCommand(QMenu* menu, int number, const QString& caption) {
-    QAction* action = menu->addAction(caption, this, [this, number] { showActivity(number); });
-    action->setEnabled(catalog_.has(number));
-    Toolbar1->setButtonEnabled(number, catalog_.has(number));
-    commands_.at(std::size_t(number)) = action;
-}
-
-QAction* Startfrm::command(int number) const {
-    return number >= 2 && number < int(commands_.size()) ? commands_.at(std::size_t(number))
-                                                         : nullptr;
-}
-
 void Startfrm::showActivity(int number) {
     switch (number) {
     case 6:
@@ -230,25 +168,12 @@ void Startfrm::showActivity(int number) {
     default:
         break;
     }
-    std::unique_ptr<QWidget> window = catalog_.create(number, services_);
+    std::unique_ptr<QWidget> window = services_.windows.create(number, services_);
     if (window == nullptr) {
         return;
     }
     services_.modal.showModal(*window);
-    queueActivation();
-}
-
-void Startfrm::queueActivation() {
-    // Queued, so the handler that opened the closed window returns before the next activation
-    // runs, and a long chain of switches never nests.
-    if (activationQueued_) {
-        return;
-    }
-    activationQueued_ = true;
-    QTimer::singleShot(0, this, [this] {
-        activationQueued_ = false;
-        Form_Activate();
-    });
+    activation_.queue();
 }
 
 void Startfrm::Form_Load() {
@@ -373,6 +298,10 @@ void Startfrm::Form_Activate() {
         SSPanel2->show();
         SSPanel2->raise();
     }
+    if (hinfo_.WelcomeSounds == "Yes" && FirstActivation == kFirstActivationPending) {
+        hinfo_.PlayWelcomeSound();
+        FirstActivation = 0;
+    }
     yieldToEvents();
     FirstActivation = 0;
     hinfo_.NormalPointer();
@@ -383,10 +312,13 @@ void Startfrm::Form_GotFocus() {
     if (hinfo_.TopToolbarState == 0) {
         restoreToolbarLayout();
         yieldToEvents();
+        mORC->setVisible(true);
+        yieldToEvents();
         Toolbar1->show();
         yieldToEvents();
     } else if (hinfo_.TopToolbarState == 99) {
         Toolbar1->hide();
+        mORC->setVisible(false);
     }
 }
 
@@ -396,49 +328,7 @@ void Startfrm::Form_LostFocus() {
 
 void Startfrm::restoreToolbarLayout() {
     Toolbar1->update();
-}
-
-void Startfrm::SetFullScreenDisplay() {
-    if (mOPF->isChecked()) {
-        return;
-    }
-    mOPF->setChecked(true);
-    mOPS->setChecked(false);
-    settingsFile(services_.folder, SettingsFile::GColor3).writeText(35, "No");
-    Form_Load();
-}
-
-void Startfrm::SetSmallerScreenDisplay() {
-    if (mOPS->isChecked()) {
-        return;
-    }
-    mOPS->setChecked(true);
-    mOPF->setChecked(false);
-    settingsFile(services_.folder, SettingsFile::GColor3).writeText(35, "Yes");
-    Form_Load();
-}
-
-void Startfrm::RemoveMainToolbar() {
-    mORD->setVisible(true);
-    mORB->setVisible(false);
-    Toolbar1->hide();
-    placeReminderPanel();
-    settingsFile(services_.folder, SettingsFile::GColor1).writeText(55, "OFF");
-    hinfo_.TopToolbarState = 99;
-}
-
-void Startfrm::RestoreMainToolbar() {
-    hinfo_.TopToolbarState = 0;
-    mORD->setVisible(false);
-    mORB->setVisible(true);
-    restoreToolbarLayout();
-    yieldToEvents();
-    Toolbar1->show();
-    Form_GotFocus();
-    yieldToEvents();
-    placeReminderPanel();
-    settingsFile(services_.folder, SettingsFile::GColor1).writeText(55, "");
-    hinfo_.TopToolbarState = 0;
+    Toolbar1->restoreLayout(services_.registry, kToolbarLayoutKey);
 }
 
 void Startfrm::keepMainSize() {
@@ -462,18 +352,11 @@ void Startfrm::Timer2_Timer() {
     Label4->setText(QLocale(QLocale::English).toString(services_.clock.now().time(), "h:mm AP"));
 }
 
-void Startfrm::Toolbar1_ButtonClick(int number) {
-    Panel3D7->hide();
-    if (QAction* action = command(number)) {
-        action->trigger();
-    }
-}
-
 void Startfrm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!firstShowDone_) {
         firstShowDone_ = true;
-        queueActivation();
+        activation_.queue();
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "ActivationQueue.h"
 #include "Services.h"
-#include "WindowCatalog.h"
 
 #include <QMainWindow>
 
@@ -22,8 +22,10 @@ class Startfrm : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kFirstActivationPending = -556;
+    // The registry key of the toolbar layout that the main window and the activity windows share.
+    static constexpr const char* kToolbarLayoutKey = "korvane45";
 
-    Startfrm(Services& services, const WindowCatalog& catalog);
+    explicit Startfrm(Services& services);
     ~Startfrm() override;
 
     // Reads the saved screen mode, background, toolbar state and sounds and looks for today's
@@ -41,9 +43,12 @@ public:
     void SetSmallerScreenDisplay();
     void RemoveMainToolbar();
     void RestoreMainToolbar();
+    void ChooseMainBackground();
+    void SaveMainBackground();
+    void ConfirmExit();
     void Timer2_Timer(); // the reminder panel's clock, every second
 
-    // The menu command that opens the window of a toolbar button number (2 to 17).
+    // The menu command of a toolbar button number (2 to 20).
     QAction* command(int number) const;
 
     // Controls, with the names the handlers use.
@@ -60,18 +65,31 @@ public:
     QTimer* Timer2;
 
     QMenu* mO;
+    QAction* mOBack;
     QMenu* mOP;
     QAction* mOPF;
     QAction* mOPS;
+    QAction* mORC;
     QAction* mORB;
     QAction* mORD;
+    QAction* mOE;
     QMenu* mA;
     QMenu* mT;
     QMenu* mU;
+    QAction* mUBC;
+    QAction* mUF;
+    QAction* mUSd;
     QMenu* mH;
+    QAction* mHCont;
+    QAction* mHI;
+    QAction* mHWeb;
 
     int FirstActivation = 0;
     int ReminderDue = 0;
+
+signals:
+    // The user confirmed the exit question: the program ends at once.
+    void exitConfirmed();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -85,12 +103,23 @@ private:
     void buildTitlePanel();
     void buildReminderPanel();
     void buildMenus();
-    void addActivityCommand(QMenu* menu, int number, const QString& caption);
+    void buildOptionsMenu();
+    void buildActivityMenus();
+    void buildUtilitiesAndHelpMenus();
+    // Ticks the chosen screen mode, stores it ("Yes" for the smaller display) and loads again;
+    // nothing when it is ticked already.
+    void switchScreenMode(QAction* chosen, QAction* other, const QString& smallerDisplay);
+    QAction* addTickedCommand(QMenu* menu, const QString& caption, void (Startfrm::*command)());
+    QAction* addWindowCommand(QMenu* menu, int number, const QString& caption);
+    // Enables the toolbar buttons 2 to 20 whose commands are available.
+    void enableAvailableButtons();
+    // The Family Names Entry and Sound Information commands: toolbar buttons 2 to 20 stay
+    // disabled while the window is open.
+    void showUtility(int number);
 
     // Shows the window of a toolbar button number modally; the main window is activated again
     // once it has closed.
     void showActivity(int number);
-    void queueActivation();
     void restoreToolbarLayout();
     void centreTitlePanel();
     void placeReminderPanel();
@@ -98,10 +127,10 @@ private:
     void Toolbar1_ButtonClick(int number);
 
     Services& services_;
-    const WindowCatalog& catalog_;
     HINFO1& hinfo_;
-    std::array<QAction*, 18> commands_{}; // by toolbar button number; 0 and 1 unused
+    std::array<QAction*, 21> commands_{}; // by toolbar button number; 0 and 1 unused
+    bool choosingDefaultBackground_ = false;
+    ActivationQueue activation_;
     bool reminderDone_ = false;
     bool firstShowDone_ = false;
-    bool activationQueued_ = false;
 };

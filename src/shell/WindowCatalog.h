@@ -8,8 +8,8 @@
 
 struct Services;
 
-// The windows the main window opens, by their toolbar button number (2 to 15). The program
-// registers every window it has at start-up; a command whose window is not registered is disabled.
+// The windows that the toolbar buttons open, by button number (2 to 17). The program registers
+// every window it has at start-up; a command whose window is not registered is disabled.
 class WindowCatalog {
 public:
     using Factory = std::function<std::unique_ptr<QWidget>(Services&)>;

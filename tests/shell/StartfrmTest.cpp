@@ -27,7 +27,7 @@ protected:
     // Registers a window for every activity, noting which ones were opened.
     void registerActivities() {
         for (int number = 2; number <= 15; ++number) {
-            catalog.add(number, [this, number](Services&) {
+            services.windows.add(number, [this, number](Services&) {
                 opened.push_back(number);
                 return std::make_unique<QWidget>();
             });
@@ -35,7 +35,7 @@ protected:
     }
 
     Startfrm& load() {
-        form = std::make_unique<Startfrm>(services, catalog);
+        form = std::make_unique<Startfrm>(services);
         form->Form_Load();
         return *form;
     }
@@ -50,7 +50,6 @@ protected:
 
     FakePlatform fake;
     Services services{fake.platform};
-    WindowCatalog catalog;
     std::unique_ptr<Startfrm> form;
     std::vector<int> opened;
 };
@@ -188,7 +187,7 @@ TEST_F(StartfrmTest, AClosedActivityWindowActivatesTheMainWindowAgain) {
 }
 
 TEST_F(StartfrmTest, CommandsWithoutTheirWindowAreDisabled) {
-    catalog.add(2, [](Services&) { return std::make_unique<QWidget>(); });
+    services.windows.add(2, [](Services&) { return std::make_unique<QWidget>(); });
     Startfrm& main = load();
     EXPECT_TRUE(main.command(2)->isEnabled());
     EXPECT_TRUE(main.Toolbar1->isButtonEnabled(2));

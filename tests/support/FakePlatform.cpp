@@ -2,6 +2,20 @@
 
 #include <QWidget>
 
+namespace {
+
+// The next scripted answer, or nothing (a cancelled box) when the script has run out.
+template <typename T> std::optional<T> nextAnswer(std::deque<std::optional<T>>& script) {
+    if (script.empty()) {
+        return std::nullopt;
+    }
+    auto answer = script.front();
+    script.pop_front();
+    return answer;
+}
+
+} // namespace
+
 Dialogs::Answer FakeDialogs::message(const Message& message) {
     shown.append(message);
     if (!answers.empty()) {
@@ -14,12 +28,12 @@ Dialogs::Answer FakeDialogs::message(const Message& message) {
 
 std::optional<QString> FakeDialogs::input(const QString& prompt, const QString&, const QString&) {
     prompts.append(prompt);
-    if (inputs.empty()) {
-        return std::nullopt;
-    }
-    auto answer = inputs.front();
-    inputs.pop_front();
-    return answer;
+    return nextAnswer(inputs);
+}
+
+std::optional<QColor> FakeDialogs::chooseColor(const QColor& initial) {
+    colorInitials.append(initial);
+    return nextAnswer(colors);
 }
 
 void FakeModalShower::showModal(QWidget& window) {
@@ -60,4 +74,5 @@ void MemoryRegistry::setValue(const QString& key, const QString& subKey, const Q
 }
 
 FakePlatform::FakePlatform()
-    : folder(directory.path()), platform{dialogs, modal, clock, random, registry, folder} {}
+    : folder(directory.path()), platform{dialogs, modal, clock, random, registry,
+                                         folder,  sound, help,  web} {}

@@ -16,12 +16,15 @@ public:
     Answer message(const Message& message) override;
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& initialText) override;
+    std::optional<QColor> chooseColor(const QColor& initial) override;
 
     // Answers for the next boxes, in order; a box with no scripted answer gets OK (or Cancel).
     std::deque<Answer> answers;
     std::deque<std::optional<QString>> inputs;
+    std::deque<std::optional<QColor>> colors; // with none left the colour dialog is cancelled
     QList<Message> shown;
     QStringList prompts;
+    QList<QColor> colorInitials; // the initial colour of every colour dialog shown
 };
 
 // Runs a script when a window is shown modally, then closes the window.
@@ -62,6 +65,35 @@ public:
     QMap<QString, QByteArray> values; // "key/subKey/name" -> value
 };
 
+// Records what would have been heard.
+class FakeSound : public Sound {
+public:
+    static constexpr const char* kBeep = "<beep>";
+
+    void playWave(const QString& fileName) override { played.append(fileName); }
+    void beep() override { played.append(kBeep); }
+
+    QStringList played; // the wave file names in order, kBeep for each beep
+};
+
+class FakeHelpViewer : public HelpViewer {
+public:
+    void showTopic(int context) override { topics.append(context); }
+    void showContents() override { ++contentsShown; }
+    void showNamedTopic(const QString& name) override { namedTopics.append(name); }
+
+    QList<int> topics;
+    int contentsShown = 0;
+    QStringList namedTopics;
+};
+
+class FakeWebLauncher : public WebLauncher {
+public:
+    void open(const QString& address) override { opened.append(address); }
+
+    QStringList opened;
+};
+
 // Every seam faked, over a fresh temporary program folder.
 class FakePlatform {
 public:
@@ -76,5 +108,8 @@ public:
     FakeRandom random;
     MemoryRegistry registry;
     ProgramFolder folder;
+    FakeSound sound;
+    FakeHelpViewer help;
+    FakeWebLauncher web;
     Platform platform;
 };

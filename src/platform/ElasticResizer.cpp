@@ -1,0 +1,147 @@
+#include "ElasticResizer.h"
+
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QEvent>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+bool layoutHolds(const QLayout& layout, const QWidget& widget) {
+    for (int index = 0; index < layout.count(); ++index) {
+        QLayoutItem* item = layout.itemAt(index);
+        if (item->widget() == &widget ||
+            (item->layout() != nullptr && layoutHolds(*item->layout(), widget))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool placedByLayout(const QWidget& widget, const QWidget& container) {
+    if (qobject_cast<const QMainWindow*>(&container) != nullptr) {
+        return true;
+    }
+    return container.layout() != nullptr && layoutHolds(*container.layout(), widget);
+}
+
+// Widgets that place their own parts; their children are not controls of the window.
+bool placesOwnParts(const QWidget& widget) {
+    return qobject_cast<const QAbstractScrollArea*>(&widget) != nullptr ||
+           qobject_cast<const QAbstractSpinBox*>(&widget) != nullptr ||
+           qobject_cast<const QComboBox*>(&widget) != nullptr ||
+           qobject_cast<const QTabWidget*>(&widget) != nullptr ||
+           qobject_cast<const QCalendarWidget*>(&widget) != nullptr ||
+           qobject_cast<const QSplitter*>(&widget) != nullptr ||
+           qobject_cast<const QToolBar*>(&widget) != nullptr ||
+           qobject_cast<const QStatusBar*>(&widget) != nullptr ||
+           qobject_cast<const QMenuBar*>(&widget) != nullptr;
+}
+
+// An area without a size (a window not laid out yet) keeps its controls as designed.
+double ratio(int now, int designed) {
+    return now > 0 && designed > 0 ? double(now) / designed : 1.0;
+}
+
+QRect scaled(const QRect& rect, double x, double y) {
+    return QRect(int(std::lround(rect.x() * x)), int(std::lround(rect.y() * y)),
+                 int(std::lround(rect.width() * x)), int(std::lround(rect.height() * y)));
+}
+
+QFont scaled(QFont font, double factor) {
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(std::max(1.0, font.pointSizeF() * factor));
+    } else if (font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, int(std::lround(font.pixelSize() * factor))));
+    }
+    return font;
+}
+
+} // namespace
+
+ElasticResizer::ElasticResizer(QWidget& window) : QObject(&window), window_(window) {
+    // A window not shown yet has its layouts' geometry only after they have run.
+    if (QLayout* layout = window.layout()) {
+        layout->activate();
+    }
+    areas_.push_back({&window, window.size()});
+    collect(window, 0);
+    window.installEventFilter(this);
+}
+
+void ElasticResizer::collect(QWidget& container, std::size_t area) {
+    const auto children = container.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children) {
+        if (child->isWindow()) {
+            continue;
+        }
+        std::size_t childArea = area;
+        if (placedByLayout(*child, container)) {
+            areas_.push_back({child, child->size()});
+            childArea = areas_.size() - 1;
+        } else {
+            controls_.push_back(
+                {child, area, child->geometry(), child->font(), child->geometry(), child->font()});
+        }
+        if (!placesOwnParts(*child)) {
+            collect(*child, childArea);
+        }
+    }
+}
+
+void ElasticResizer::setEnabled(bool enabled) {
+    enabled_ = enabled;
+    if (enabled_) {
+        rescale();
+    }
+}
+
+bool ElasticResizer::eventFilter(QObject* watched, QEvent* event) {
+    if (enabled_ && watched == &window_ && event->type() == QEvent::Resize) {
+        rescale();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ElasticResizer::rescale() {
+    // Changes made by the window's code are taken in for every control before any font is set: a
+    // container's new font would otherwise pass on to its controls and look like such a change.
+    for (Control& control : controls_) {
+        if (control.widget.isNull()) {
+            continue;
+        }
+        if (control.widget->geometry() != control.applied) {
+            control.designed =
+                scaled(control.widget->geometry(), 1 / control.appliedX, 1 / control.appliedY);
+        }
+        if (control.widget->font() != control.appliedFont) {
+            control.designedFont =
+                scaled(control.widget->font(), 1 / std::min(control.appliedX, control.appliedY));
+        }
+    }
+    for (Control& control : controls_) {
+        const Area& area = areas_[control.area];
+        if (control.widget.isNull() || area.widget.isNull()) {
+            continue;
+        }
+        const double x = ratio(area.widget->width(), area.designed.width());
+        const double y = ratio(area.widget->height(), area.designed.height());
+        control.widget->setGeometry(scaled(control.designed, x, y));
+        control.widget->setFont(scaled(control.designedFont, std::min(x, y)));
+        control.applied = control.widget->geometry();
+        control.appliedFont = control.widget->font();
+        control.appliedX = x;
+        control.appliedY = y;
+    }
+}

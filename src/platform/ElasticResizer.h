@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QFont>
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+
+#include <vector>
+
+// Rescales a window's controls with the window. Made when the window has its designed size and its
+// controls stand where they are designed; from then on, while it is enabled, every resize of the
+// window gives each control the designed position, size and font size times the factor by which
+// the window's area grew or shrank (the font by the smaller of the two factors).
+//
+// Controls placed by a layout (the central widget, toolbars and status bar of a main window, the
+// lines of a layout) keep being placed by it; the controls they hold that stand where the code put
+// them scale with that widget's area. Controls that compose themselves of parts (lists, spin boxes,
+// combo boxes, tab widgets, toolbars) scale as a whole. A control that the window's code moves,
+// resizes or gives another font at run time keeps that change: the change counts as designed at
+// the size the window had then.
+class ElasticResizer : public QObject {
+    Q_OBJECT
+public:
+    // Starts disabled.
+    explicit ElasticResizer(QWidget& window);
+
+    // Enabling rescales the controls to the window's present size at once.
+    void setEnabled(bool enabled);
+    bool isEnabled() const { return enabled_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // A widget whose size sets the factor of the controls inside it: the window, or a widget that a
+    // layout sizes.
+    struct Area {
+        QPointer<QWidget> widget;
+        QSize designed;
+    };
+    struct Control {
+        QPointer<QWidget> widget;
+        std::size_t area;
+        QRect designed;
+        QFont designedFont;
+        // What the last rescale applied, to notice changes made by the window's code since.
+        QRect applied;
+        QFont appliedFont;
+        double appliedX = 1;
+        double appliedY = 1;
+    };
+
+    void collect(QWidget& container, std::size_t area);
+    void rescale();
+
+    QWidget& window_;
+    std::vector<Area> areas_;
+    std::vector<Control> controls_; // containers before the controls they hold
+    bool enabled_ = false;
+};

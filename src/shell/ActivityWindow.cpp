@@ -1,0 +1,263 @@
+#include "ActivityWindow.h"
+
+#include "ColorNumber.h"
+#include "ElasticResizer.h"
+#include "OptionsPopup.h"
+#include "SettingsFile.h"
+#include "StatusBar.h"
+#include "Toolbar.h"
+#include "Twips.h"
+#include "WebSite.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QToolBar>
+
+namespace {
+
+QString textOf(const StoredVariant& value) {
+    if (const auto* text = std::get_if<QString>(&value)) {
+        return *text;
+    }
+    if (const auto* number = std::get_if<qint32>(&value)) {
+        return QString::number(*number);
+    }
+    return {};
+}
+
+} // namespace
+
+ActivityWindow::ActivityWindow(Services& services, const ActivityConstants& constants,
+                               const QString& caption)
+    : services_(services), hinfo_(services.hinfo), constants_(constants),
+      activation_(this, [this] { Form_Activate(); }) {
+    setWindowTitle(caption);
+    setCentralWidget(new QWidget(this));
+
+    Image1 = new QLabel(centralWidget());
+    Image1->setScaledContents(true);
+    Image1->hide();
+
+    Toolbar1 = new Toolbar(this);
+    addToolBar(Qt::TopToolBarArea, Toolbar1);
+    connect(Toolbar1, &Toolbar::buttonClicked, this, &ActivityWindow::ToolbarSwitch);
+    Toolbar2 = new QToolBar("Toolbar2", this);
+    Toolbar3 = new QToolBar("Toolbar3", this);
+    for (QToolBar* side : {Toolbar2, Toolbar3}) {
+        side->setObjectName(side->windowTitle());
+        side->setMovable(false);
+        side->setFloatable(false);
+        side->setIconSize(QSize(24, 24));
+    }
+    addToolBar(Qt::LeftToolBarArea, Toolbar2);
+    addToolBar(Qt::RightToolBarArea, Toolbar3);
+
+    StatusBar1 = new StatusBar(this);
+    setStatusBar(StatusBar1);
+    StatusBar1->setPanelText(2, kRestoreTopToolbar);
+    StatusBar1->setPanelText(3, kRestoreSideToolbars);
+    StatusBar1->setPanelVisible(2, false);
+    StatusBar1->setPanelVisible(3, false);
+    connect(StatusBar1, &StatusBar::panelClicked, this, &ActivityWindow::RestoreToolbars);
+
+    mO = menuBar()->addMenu("&Options");
+    mH = menuBar()->addMenu("&Help");
+    optionsPopup_ = new OptionsPopup(mO, this);
+    attachOptionsPopup(this);
+    attachOptionsPopup(centralWidget());
+}
+
+ActivityWindow::~ActivityWindow() = default;
+
+void ActivityWindow::LoadFormServices() {
+    // The window and its controls have their designed sizes now; the resizer keeps the proportions.
+    if (vsElasticLight1 == nullptr) {
+        vsElasticLight1 = new ElasticResizer(*this);
+    }
+    PlaceOverMainWindow();
+    ApplyBackground();
+    QCoreApplication::processEvents();
+    SetUpToolbars();
+}
+
+void ActivityWindow::PlaceOverMainWindow() {
+    vsElasticLight1->setEnabled(hinfo_.ScreenMode != 9);
+    if (services_.mainWindow != nullptr) {
+        setGeometry(services_.mainWindow->geometry());
+    }
+    coverWithPicture();
+}
+
+bool ActivityWindow::backgroundIsPicture() const {
+    return textOf(hinfo_.Background).left(2).toUpper() == "WP";
+}
+
+void ActivityWindow::ApplyBackground() {
+    if (backgroundIsPicture()) {
+        Image1->setPixmap(QPixmap(services_.folder.file(textOf(hinfo_.Background) + ".jpg")));
+        Image1->show();
+        Image1->lower();
+        return;
+    }
+    QPalette palette = this->palette();
+    if (const auto* number = std::get_if<qint32>(&hinfo_.Background)) {
+        palette.setColor(QPalette::Window, ColorNumber::toColor(quint32(*number)));
+    }
+    setPalette(palette);
+    setAutoFillBackground(true);
+    Image1->hide();
+}
+
+void ActivityWindow::SetUpToolbars() {
+    Toolbar1->setButtonEnabled(constants_.ownButton, false);
+    for (int button : constants_.disabledButtons) {
+        Toolbar1->setButtonEnabled(button, false);
+    }
+    if (hinfo_.TopToolbarState == 99) {
+        Toolbar1->hide();
+        StatusBar1->setPanelVisible(2, true);
+    }
+    if (hinfo_.SideToolbarState == 88) {
+        Toolbar2->hide();
+        Toolbar3->hide();
+        StatusBar1->setPanelVisible(3, true);
+    }
+    if (constants_.hasStartCommand) {
+        showStatus("Click Start to begin this activity");
+    }
+}
+
+void ActivityWindow::Form_Activate() {
+    ActivateFormServices();
+}
+
+void ActivityWindow::ActivateFormServices() {
+    hinfo_.NormalPointer();
+    if (backgroundIsPicture()) {
+        coverWithPicture();
+        Image1->show();
+        Image1->lower();
+    }
+    CentreMainPanel(constants_.activationOffset);
+    mainPanel()->show();
+    if (constants_.restoreLayoutOnActivate) {
+        restoreToolbarLayout();
+    }
+}
+
+void ActivityWindow::CentreMainPanel(int offsetTwips) {
+    QWidget* panel = mainPanel();
+    const double windowHeight = Twips::fromPixels(height());
+    const double windowWidth = Twips::fromPixels(width());
+    const double panelHeight = Twips::fromPixels(panel->height());
+    const double panelWidth = Twips::fromPixels(panel->width());
+    double top = 0;
+    if (Toolbar1->isVisible()) {
+        const double statusHeight = Twips::fromPixels(StatusBar1->height());
+        hinfo_.LayoutScratch =
+            QString::number((windowHeight - panelHeight - statusHeight / 2) / 2, 'f', 0);
+        const double toolbarTop = Twips::fromPixels(Toolbar1->y());
+        const double toolbarHeight = Twips::fromPixels(Toolbar1->height());
+        top = (hinfo_.LayoutScratch.toDouble() - toolbarHeight) / 2 + toolbarTop + toolbarHeight +
+              offsetTwips;
+    } else {
+        top = windowHeight / 2 - panelHeight / 2 - 300;
+    }
+    const double left = windowWidth / 2 - panelWidth / 2 - 30;
+    // The panel lies in the central area, which starts below the toolbar and beside the side ones.
+    const QPoint origin = centralWidget()->pos();
+    panel->move(Twips::toPixels(left) - origin.x(), Twips::toPixels(top) - origin.y());
+}
+
+void ActivityWindow::ToolbarSwitch(int button) {
+    hinfo_.NextActivity = button;
+    if (button >= 1 && button <= 15) {
+        showStatus("Loading");
+        ExitCommand();
+    } else if (button == 16 || button == 17) {
+        std::unique_ptr<QWidget> window = services_.windows.create(button, services_);
+        if (window != nullptr) {
+            showStatus(button == 16 ? "Family Names Entry" : "Sound Information");
+            showModalOverSelf(*window);
+            showStatus(windowTitle());
+        }
+    } else if (button == 18) {
+        showStatus("Launching Web Site");
+        OpenWebSite();
+        showStatus(windowTitle());
+    } else if (button == 19) {
+        ShowHelpTopic();
+    } else if (button == 20) {
+        ExitCommand();
+    }
+}
+
+void ActivityWindow::RestoreToolbars(int panel) {
+    const QString text = StatusBar1->panelText(panel);
+    if (text == kRestoreTopToolbar) {
+        hinfo_.TopToolbarState = 0;
+        Toolbar1->show();
+        restoreToolbarLayout();
+        QCoreApplication::processEvents();
+        settingsFile(services_.folder, SettingsFile::GColor1).writeText(55, "");
+        hinfo_.TopToolbarState = 0;
+        StatusBar1->setPanelVisible(2, false);
+    } else if (text == kRestoreSideToolbars) {
+        Toolbar2->show();
+        Toolbar3->show();
+        hinfo_.SideToolbarState = 0;
+        settingsFile(services_.folder, SettingsFile::HINV3).writeInteger(10, 0);
+        StatusBar1->setPanelVisible(3, false);
+    }
+    if (Toolbar1->isVisible()) {
+        CentreMainPanel(constants_.restoreOffset);
+    }
+}
+
+void ActivityWindow::ShowHelpTopic() {
+    services_.help.showTopic(constants_.helpContext);
+}
+
+void ActivityWindow::OpenWebSite() {
+    services_.web.open(WebSite::kAddress);
+}
+
+void ActivityWindow::attachOptionsPopup(QWidget* control) {
+    optionsPopup_->attach(control);
+}
+
+void ActivityWindow::showStatus(const QString& text) {
+    StatusBar1->setPanelText(1, text);
+}
+
+void ActivityWindow::showModalOverSelf(QWidget& window) {
+    services_.modal.showModal(window);
+    activation_.queue();
+}
+
+void ActivityWindow::restoreToolbarLayout() {
+    Toolbar1->update();
+    Toolbar1->restoreLayout(services_.registry, constants_.layoutKey);
+}
+
+void ActivityWindow::coverWithPicture() {
+    Image1->setGeometry(centralWidget()->rect());
+}
+
+void ActivityWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!firstShowDone_) {
+        firstShowDone_ = true;
+        activation_.queue();
+    }
+}
+
+void ActivityWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    coverWithPicture();
+    if (constants_.restoreLayoutOnResize) {
+        restoreToolbarLayout();
+    }
+}

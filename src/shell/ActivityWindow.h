@@ -1,0 +1,86 @@
+#pragma once
+
+#include "ActivationQueue.h"
+#include "ActivityConstants.h"
+#include "Services.h"
+
+#include <QMainWindow>
+
+class ElasticResizer;
+class OptionsPopup;
+class QLabel;
+class QMenu;
+class QToolBar;
+class StatusBar;
+class Toolbar;
+
+// What every activity and household window shares: the 20-button toolbar with the switching to
+// other activities, the two side toolbars, the status bar with its restore panels, placement over
+// the main window, the background, the centred main panel, help, the web site and the right-click
+// Options menu. A window configures them with its ActivityConstants and builds only its own
+// controls, on centralWidget(), in twips as designed.
+class ActivityWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr const char* kRestoreTopToolbar = "Click to Restore Top Toolbar";
+    static constexpr const char* kRestoreSideToolbars = "Click to Restore Side Toolbars";
+
+    ActivityWindow(Services& services, const ActivityConstants& constants, const QString& caption);
+    ~ActivityWindow() override;
+
+    // A click on toolbar button n: asks the main window for activity n, or acts on 16 to 20.
+    void ToolbarSwitch(int button);
+    // A click on status-bar panel 1, 2 or 3.
+    void RestoreToolbars(int panel);
+    void ShowHelpTopic();
+    void OpenWebSite();
+
+    Toolbar* Toolbar1;
+    QToolBar* Toolbar2; // docked left
+    QToolBar* Toolbar3; // docked right
+    StatusBar* StatusBar1;
+    QLabel* Image1;                            // the background picture, covering the whole window
+    ElasticResizer* vsElasticLight1 = nullptr; // made at load, when the controls stand as designed
+    QMenu* mO;                                 // "&Options", also the right-click menu
+    QMenu* mH;                                 // "&Help"
+
+protected:
+    // The window's exit: it may ask to save, then closes the window (or stays open).
+    virtual void ExitCommand() = 0;
+    // The panel that holds the window's whole working area, centred at activation.
+    virtual QWidget* mainPanel() const = 0;
+    // Runs at the window's first show and whenever a window shown over it has closed.
+    virtual void Form_Activate();
+
+    // The shared steps of a window's load, in this order: placement and rescaling, background,
+    // toolbar set-up.
+    void LoadFormServices();
+    void PlaceOverMainWindow();
+    void ApplyBackground();
+    void SetUpToolbars();
+    // The shared steps of activation: normal pointer, picture, centred panel, saved layout.
+    void ActivateFormServices();
+    void CentreMainPanel(int offsetTwips);
+
+    // Attaches the right-click Options menu to a control.
+    void attachOptionsPopup(QWidget* control);
+    void showStatus(const QString& text);
+    // Shows a window modally over this one, then activates this one again.
+    void showModalOverSelf(QWidget& window);
+
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+    Services& services_;
+    HINFO1& hinfo_;
+    const ActivityConstants constants_;
+
+private:
+    void restoreToolbarLayout();
+    void coverWithPicture();
+    bool backgroundIsPicture() const;
+
+    OptionsPopup* optionsPopup_;
+    ActivationQueue activation_;
+    bool firstShowDone_ = false;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QObject>
+
+class QMenu;
+class QWidget;
+
+// Pops up a window's Options menu at the mouse when the right button is released over the window
+// or over one of the controls it is attached to; other buttons do nothing.
+class OptionsPopup : public QObject {
+public:
+    OptionsPopup(QMenu* menu, QObject* parent);
+
+    void attach(QWidget* control);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QMenu* menu_;
+};

@@ -1,0 +1,106 @@
+#include "PanelColours.h"
+
+#include "ColorNumber.h"
+
+#include <QWidget>
+
+QColor systemDefaultColour() {
+    return ColorNumber::toColor(ColorNumber::kButtonFace);
+}
+
+std::optional<QColor> storedColour(const QString& record) {
+    if (trimmedRight(record) == "Default") {
+        return systemDefaultColour();
+    }
+    bool isNumber = false;
+    const qint64 number = record.trimmed().toLongLong(&isNumber);
+    if (!isNumber) {
+        return std::nullopt;
+    }
+    return ColorNumber::toColor(number);
+}
+
+PanelColours::PanelColours(Services& services, QString exitQuestion)
+    : services_(services), exitQuestion_(std::move(exitQuestion)) {}
+
+int PanelColours::add(Panel panel) {
+    entries_.push_back({std::move(panel), {}, false});
+    return int(entries_.size()) - 1;
+}
+
+void PanelColours::apply(Entry& entry, const QColor& colour) {
+    entry.colour = colour;
+    for (QWidget* panel : entry.panel.panels) {
+        QPalette palette = panel->palette();
+        palette.setColor(QPalette::Window, colour);
+        palette.setColor(QPalette::Button, colour);
+        panel->setPalette(palette);
+        panel->setAutoFillBackground(true);
+    }
+}
+
+void PanelColours::ChooseColour(int index) {
+    Entry& entry = entries_.at(std::size_t(index));
+    const Dialogs::Answer answer = services_.dialogs.message(
+        {"Select New Color or Use System Default Color?\r\rYes = Color Selection Panel will "
+         "appear.\rNo = Current System Default Color will be selected.",
+         entry.panel.title, Dialogs::Icon::Information, Dialogs::Buttons::YesNoCancel});
+    QColor chosen;
+    bool chosenDefault = false;
+    if (answer == Dialogs::Answer::Yes) {
+        const std::optional<QColor> picked = services_.dialogs.chooseColor(entry.colour);
+        if (!picked.has_value()) {
+            return;
+        }
+        chosen = *picked;
+    } else if (answer == Dialogs::Answer::No) {
+        chosen = systemDefaultColour();
+        chosenDefault = true;
+    } else {
+        return;
+    }
+
+    if (entry.panel.mustDifferFrom) {
+        const std::optional<QColor> other = entry.panel.mustDifferFrom();
+        if (other.has_value() && other->rgb() == chosen.rgb()) {
+            services_.hinfo.ColorConflictAlert();
+            return;
+        }
+    }
+    // The default flag follows the colour actually applied, so a refused choice never saves
+    // "Default" over a panel that kept its old colour.
+    entry.isDefault = chosenDefault;
+    apply(entry, chosen);
+    changed_ = true;
+}
+
+void PanelColours::LoadPanelColour() {
+    for (Entry& entry : entries_) {
+        const QString record =
+            settingsFile(services_.folder, entry.panel.file).readText(entry.panel.record);
+        apply(entry,
+              storedColour(record).value_or(ColorNumber::toColor(entry.panel.defaultColour)));
+    }
+}
+
+void PanelColours::SavePanelColour() {
+    for (Entry& entry : entries_) {
+        const QString value = entry.isDefault
+                                  ? QString("Default")
+                                  : QString::number(ColorNumber::fromColor(entry.colour));
+        settingsFile(services_.folder, entry.panel.file).writeText(entry.panel.record, value);
+        entry.isDefault = false;
+    }
+    changed_ = false;
+}
+
+void PanelColours::PromptSaveColours() {
+    if (!changed_) {
+        return;
+    }
+    const Dialogs::Answer answer = services_.dialogs.message(
+        {exitQuestion_, "Color Changes", Dialogs::Icon::Question, Dialogs::Buttons::YesNo});
+    if (answer == Dialogs::Answer::Yes) {
+        SavePanelColour();
+    }
+}

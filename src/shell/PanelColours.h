@@ -1,0 +1,66 @@
+#pragma once
+
+#include "Services.h"
+#include "SettingsFile.h"
+
+#include <QColor>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QWidget;
+
+// The colours of a window's coloured panels: each chosen by the user (a colour, or the system
+// default colour), loaded from its settings record at the window's load, and saved on exit when
+// the user agrees. A stored colour is "Default" or the colour number in decimal digits.
+class PanelColours {
+public:
+    struct Panel {
+        QString title;          // the question's title, e.g. "Panel Color"
+        QList<QWidget*> panels; // the panels that share this colour
+        SettingsFile file;
+        int record;
+        qint64 defaultColour; // for a record that is empty or not a number
+        // A colour the panel's colour must differ from (its text, or a shape drawn on it).
+        std::function<std::optional<QColor>()> mustDifferFrom = {};
+    };
+
+    // exitQuestion: asked on exit when a colour changed, e.g. "Save changes made to Panel Colors?".
+    PanelColours(Services& services, QString exitQuestion);
+
+    // Returns the panel's index.
+    int add(Panel panel);
+
+    void ChooseColour(int index);
+    void LoadPanelColour();
+    void SavePanelColour();
+    // Asks whether to save when a colour changed; Yes saves, No keeps the records as they were.
+    void PromptSaveColours();
+
+    bool coloursChanged() const { return changed_; }
+    QColor colour(int index) const { return entries_.at(std::size_t(index)).colour; }
+
+private:
+    struct Entry {
+        Panel panel;
+        QColor colour;
+        bool isDefault = false;
+    };
+
+    void apply(Entry& entry, const QColor& colour);
+
+    Services& services_;
+    QString exitQuestion_;
+    std::vector<Entry> entries_;
+    bool changed_ = false;
+};
+
+// The desktop's colour of 3-D faces, which the program calls the system default colour.
+QColor systemDefaultColour();
+
+// A stored colour record: "Default" (trailing blanks cut) gives the system default colour, a
+// decimal colour number its colour, anything else nothing.
+std::optional<QColor> storedColour(const QString& record);

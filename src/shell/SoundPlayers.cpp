@@ -1,0 +1,45 @@
+#include "HINFO1.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+constexpr int kFileJustPicked = 88;
+
+} // namespace
+
+void HINFO1::PlayCorrectSound() {
+    playAnswerSound(CorrectSound, CorrectSoundDraft, CorrectSoundTest);
+}
+
+void HINFO1::PlayIncorrectSound() {
+    playAnswerSound(IncorrectSound, IncorrectSoundDraft, SharedState);
+}
+
+void HINFO1::playAnswerSound(const QString& saved, const QString& draft, int pickedFlag) {
+    if (pickedFlag != kFileJustPicked) {
+        if (saved == "10" || draft == "10") {
+            platform_.sound.beep();
+            return;
+        }
+        if (saved == "99" || draft == "99") {
+            return;
+        }
+    }
+    platform_.sound.playWave(draft.isEmpty() ? saved : draft);
+}
+
+void HINFO1::PlayWelcomeSound() {
+    playRandomSound("Start", 8);
+}
+
+void HINFO1::PlayExitSound() {
+    playRandomSound("GEnd", 11);
+}
+
+void HINFO1::playRandomSound(const QString& stem, int count) {
+    // Repaints of a window shown just before happen before the sound blocks.
+    QCoreApplication::processEvents();
+    platform_.random.Randomize();
+    platform_.sound.playWave(stem + QString::number(platform_.random.between(1, count)) + ".wa1");
+}

@@ -1,0 +1,176 @@
+#include "ActivityWindow.h"
+#include "FakePlatform.h"
+#include "SettingsFile.h"
+#include "Startfrm.h"
+#include "StatusBar.h"
+#include "Toolbar.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// An activity window as the activities build them: its own button and the two utility buttons
+// disabled, an exit that may ask a question.
+class TestActivity : public ActivityWindow {
+public:
+    TestActivity(Services& services, int ownButton, bool exitAsks)
+        : ActivityWindow(services, constantsFor(ownButton), "Test Activity"), exitAsks_(exitAsks) {
+        panel_ = new QFrame(centralWidget());
+        panel_->resize(400, 300);
+        resize(800, 600);
+        LoadFormServices();
+    }
+
+    static ActivityConstants constantsFor(int ownButton) {
+        ActivityConstants constants;
+        constants.ownButton = ownButton;
+        constants.disabledButtons = {16, 17};
+        constants.helpContext = 2002;
+        return constants;
+    }
+
+protected:
+    void ExitCommand() override {
+        if (exitAsks_ &&
+            services_.dialogs.message({"Leave?", "Exit", Dialogs::Icon::Question,
+                                       Dialogs::Buttons::YesNo}) != Dialogs::Answer::Yes) {
+            return;
+        }
+        close();
+    }
+    QWidget* mainPanel() const override { return panel_; }
+
+private:
+    QFrame* panel_;
+    bool exitAsks_;
+};
+
+class ActivityWindowTest : public ::testing::Test {
+protected:
+    ActivityWindowTest() {
+        for (int number : {2, 3}) {
+            services.windows.add(number, [this, number](Services& s) {
+                opened.push_back(number);
+                return std::make_unique<TestActivity>(s, number, exitAsks);
+            });
+        }
+        main = std::make_unique<Startfrm>(services);
+        main->Form_Load();
+    }
+
+    // Clicks a toolbar button of the next activity window to open.
+    void clickInNextWindow(int button) {
+        fake.modal.scripts.push_back([button](QWidget& window) {
+            static_cast<ActivityWindow&>(window).Toolbar1->button(button)->trigger();
+        });
+    }
+
+    FakePlatform fake;
+    Services services{fake.platform};
+    std::unique_ptr<Startfrm> main;
+    std::vector<int> opened;
+    bool exitAsks = false;
+};
+
+TEST_F(ActivityWindowTest, ToolbarButtonsSwitchThroughTheMainWindow) {
+    const struct {
+        int button;
+        std::vector<int> opened; // the crossword first, then what the main window opened next
+        int nextActivityAfter;
+    } cases[] = {
+        {1, {2}, 0},    // back to the main window only
+        {3, {2, 3}, 0}, // the next activity opens
+        {2, {2}, 0},    // its own button is disabled
+        {16, {2}, 0},   // disabled in this window
+        {20, {2}, 0},   // exit
+    };
+    for (const auto& testCase : cases) {
+        opened.clear();
+        clickInNextWindow(testCase.button);
+        main->command(2)->trigger();
+        QCoreApplication::processEvents(); // the main window's activation
+        QCoreApplication::processEvents(); // and the one after the second window closed
+        EXPECT_EQ(opened, testCase.opened) << testCase.button;
+        EXPECT_EQ(services.hinfo.NextActivity, testCase.nextActivityAfter) << testCase.button;
+        EXPECT_EQ(main->windowTitle(), "Korvane") << testCase.button;
+    }
+}
+
+TEST_F(ActivityWindowTest, WebSiteAndHelpKeepTheWindowOpen) {
+    fake.modal.scripts.push_back([](QWidget& window) {
+        auto& activity = static_cast<ActivityWindow&>(window);
+        activity.Toolbar1->button(18)->trigger();
+        EXPECT_EQ(activity.StatusBar1->panelText(1), "Test Activity");
+        activity.Toolbar1->button(19)->trigger();
+        EXPECT_TRUE(activity.isVisible());
+    });
+    main->command(2)->trigger();
+    EXPECT_EQ(fake.web.opened, QStringList{"https://www.korvane.example"});
+    EXPECT_EQ(fake.help.topics, QList<int>{2002});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(services.hinfo.NextActivity, 0); // 18 and 19 are not activities
+    EXPECT_EQ(opened, std::vector<int>{2});
+}
+
+TEST_F(ActivityWindowTest, ACancelledExitKeepsTheRequestForLater) {
+    exitAsks = true;
+    fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
+    fake.modal.scripts.push_back([](QWidget& window) {
+        auto& activity = static_cast<ActivityWindow&>(window);
+        activity.Toolbar1->button(3)->trigger(); // the exit question is declined
+        EXPECT_TRUE(activity.isVisible());
+        EXPECT_EQ(activity.StatusBar1->panelText(1), "Loading");
+    });
+    main->command(2)->trigger(); // the script ends; the window is closed another way
+    EXPECT_EQ(services.hinfo.NextActivity, 3);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(opened, (std::vector<int>{2, 3}));
+}
+
+TEST_F(ActivityWindowTest, HiddenToolbarsAreRestoredFromTheStatusBar) {
+    services.hinfo.TopToolbarState = 99;
+    services.hinfo.SideToolbarState = 88;
+    TestActivity activity(services, 2, false);
+    activity.show();
+    EXPECT_TRUE(activity.Toolbar1->isHidden());
+    EXPECT_TRUE(activity.Toolbar2->isHidden());
+    EXPECT_TRUE(activity.StatusBar1->isPanelShown(2));
+    EXPECT_TRUE(activity.StatusBar1->isPanelShown(3));
+    EXPECT_EQ(activity.StatusBar1->panelText(1), "Click Start to begin this activity");
+
+    activity.RestoreToolbars(1); // the status text: nothing to restore
+    EXPECT_TRUE(activity.Toolbar1->isHidden());
+
+    activity.RestoreToolbars(2);
+    EXPECT_FALSE(activity.Toolbar1->isHidden());
+    EXPECT_FALSE(activity.StatusBar1->isPanelShown(2));
+    EXPECT_EQ(services.hinfo.TopToolbarState, 0);
+    EXPECT_EQ(settingsFile(fake.folder, SettingsFile::GColor1).readText(55), "");
+    EXPECT_EQ(settingsFile(fake.folder, SettingsFile::GColor1).read(55).left(2),
+              QByteArray(2, '\0'));
+
+    activity.RestoreToolbars(3);
+    EXPECT_FALSE(activity.Toolbar3->isHidden());
+    EXPECT_EQ(services.hinfo.SideToolbarState, 0);
+    EXPECT_EQ(settingsFile(fake.folder, SettingsFile::HINV3).readInteger(10), 0);
+    EXPECT_TRUE(QFile::exists(fake.file("HINV3.Fil")));
+}
+
+TEST_F(ActivityWindowTest, APictureBackgroundIsShownWhateverTheCaseOfItsLetters) {
+    services.hinfo.Background = QString("wp3");
+    TestActivity activity(services, 2, false);
+    EXPECT_FALSE(activity.Image1->isHidden());
+    services.hinfo.Background = qint32{0x00FF00};
+    TestActivity coloured(services, 2, false);
+    EXPECT_TRUE(coloured.Image1->isHidden());
+    EXPECT_EQ(coloured.palette().color(QPalette::Window), QColor(0, 255, 0));
+}
+
+} // namespace

@@ -1,0 +1,119 @@
+#include "PanelColours.h"
+#include "ColorNumber.h"
+#include "DialogPlacement.h"
+#include "FakePlatform.h"
+
+#include <QFrame>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PanelColoursTest : public ::testing::Test {
+protected:
+    PanelColoursTest() {
+        upper =
+            colours.add({"Panel Color", {&upperPanel}, SettingsFile::GColor1, 47, 0x8000, [this] {
+                             return std::optional<QColor>(textColour);
+                         }});
+        lower = colours.add({"Panel Color", {&lowerPanel}, SettingsFile::GColor1, 48, 0x808000});
+    }
+
+    RecordFile gcolor1() const { return settingsFile(fake.folder, SettingsFile::GColor1); }
+
+    FakePlatform fake;
+    Services services{fake.platform};
+    PanelColours colours{services, "Save changes made to Panel Colors?"};
+    QFrame upperPanel;
+    QFrame lowerPanel;
+    QColor textColour = Qt::black;
+    int upper = 0;
+    int lower = 0;
+};
+
+TEST_F(PanelColoursTest, StoredRecordsGiveTheirColourOrThePanelsDefault) {
+    const struct {
+        QString record;
+        QColor expected;
+    } cases[] = {
+        {"255", QColor(255, 0, 0)},
+        {"Default   ", systemDefaultColour()},
+        {"", ColorNumber::toColor(0x8000)},
+        {"blue", ColorNumber::toColor(0x8000)},
+        {"12abc", ColorNumber::toColor(0x8000)},
+    };
+    for (const auto& testCase : cases) {
+        gcolor1().writeText(47, testCase.record);
+        colours.LoadPanelColour();
+        EXPECT_EQ(colours.colour(upper), testCase.expected) << testCase.record.toStdString();
+        EXPECT_EQ(upperPanel.palette().color(QPalette::Window), testCase.expected);
+    }
+    EXPECT_EQ(colours.colour(lower), ColorNumber::toColor(0x808000));
+}
+
+TEST_F(PanelColoursTest, TheAnswersToTheColourQuestion) {
+    colours.LoadPanelColour();
+    const QColor before = colours.colour(upper);
+
+    fake.dialogs.answers = {Dialogs::Answer::Cancel};
+    colours.ChooseColour(upper);
+    fake.dialogs.answers = {Dialogs::Answer::Yes}; // then the colour dialog is cancelled
+    colours.ChooseColour(upper);
+    EXPECT_EQ(colours.colour(upper), before);
+    EXPECT_FALSE(colours.coloursChanged());
+
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    fake.dialogs.colors = {QColor(Qt::black)}; // the colour of the panel's text
+    colours.ChooseColour(upper);
+    EXPECT_EQ(colours.colour(upper), before);
+    EXPECT_EQ(fake.dialogs.shown.back().title, "Color Conflict");
+
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    fake.dialogs.colors = {QColor(10, 20, 30)};
+    colours.ChooseColour(upper);
+    EXPECT_EQ(colours.colour(upper), QColor(10, 20, 30));
+    EXPECT_EQ(fake.dialogs.colorInitials.back(), before);
+
+    fake.dialogs.answers = {Dialogs::Answer::No};
+    colours.ChooseColour(lower);
+    EXPECT_EQ(colours.colour(lower), systemDefaultColour());
+    EXPECT_TRUE(colours.coloursChanged());
+
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    colours.PromptSaveColours();
+    EXPECT_EQ(fake.dialogs.shown.back().text, "Save changes made to Panel Colors?");
+    EXPECT_EQ(fake.dialogs.shown.back().title, "Color Changes");
+    EXPECT_EQ(gcolor1().readText(47), QString::number(0x1E140A));
+    EXPECT_EQ(gcolor1().readText(48), "Default"); // not the number of the system colour
+}
+
+TEST_F(PanelColoursTest, DecliningToSaveKeepsTheRecordsAndUnchangedColoursAskNothing) {
+    gcolor1().writeText(47, "255");
+    colours.LoadPanelColour();
+    colours.PromptSaveColours();
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+
+    fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::No};
+    colours.ChooseColour(upper);
+    colours.PromptSaveColours();
+    EXPECT_EQ(gcolor1().readText(47), "255");
+}
+
+TEST(DialogPlacementTest, ADialogIsSizedAndCentredOnTheMainWindow) {
+    FakePlatform fake;
+    Services services{fake.platform};
+    QWidget main;
+    main.setGeometry(100, 50, 1000, 800);
+    services.mainWindow = &main;
+    QWidget dialog;
+    DialogPlacement{0.44, 0.67, 300}.place(dialog, services);
+    EXPECT_EQ(dialog.size(), QSize(440, 536));
+    EXPECT_EQ(dialog.pos(), QPoint(100 + 500 - 220, 50 + 400 - 268 + 20));
+
+    QWidget ownSize;
+    ownSize.resize(300, 200);
+    DialogPlacement{0, 0, 0}.place(ownSize, services);
+    EXPECT_EQ(ownSize.geometry(), QRect(450, 350, 300, 200));
+}
+
+} // namespace

@@ -1,0 +1,150 @@
+#include "ColorNumber.h"
+#include "FakePlatform.h"
+#include "Services.h"
+#include "SettingsFile.h"
+#include "Startfrm.h"
+#include "Toolbar.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFrame>
+#include <QMenu>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class StartfrmCommandsTest : public ::testing::Test {
+protected:
+    StartfrmCommandsTest() { main.Form_Load(); }
+
+    // The program has the crossword and the two utility windows.
+    static bool registerWindows(Services& services) {
+        for (int number : {2, 16, 17}) {
+            services.windows.add(number, [](Services&) { return std::make_unique<QWidget>(); });
+        }
+        return true;
+    }
+
+    QByteArray backgroundRecord() const {
+        QFile file(fake.file("HINV3.Fil"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().mid(20, 10) : QByteArray();
+    }
+
+    FakePlatform fake;
+    Services services{fake.platform};
+    bool registered = registerWindows(services);
+    Startfrm main{services};
+};
+
+TEST_F(StartfrmCommandsTest, ChoosingAColourStoresItsNumber) {
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    fake.dialogs.colors = {QColor(0x12, 0x34, 0x56)};
+    main.ChooseMainBackground();
+    ASSERT_EQ(fake.dialogs.colorInitials.size(), 1);
+    EXPECT_EQ(fake.dialogs.colorInitials.front(), QColor(0, 0, 255)); // the current background
+    EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32{0x563412}));
+    EXPECT_EQ(settingsFile(fake.folder, SettingsFile::HINV3).readVariant(3),
+              StoredVariant(qint32{0x563412}));
+    EXPECT_EQ(main.palette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
+    const auto& question = fake.dialogs.shown.front();
+    EXPECT_EQ(question.title, "Background Color");
+    EXPECT_EQ(question.text, "Select New Color or Use System Default Color?\r\rYes = Color "
+                             "Selection Panel will appear.\rNo = Current System Default Color "
+                             "will be selected.");
+}
+
+TEST_F(StartfrmCommandsTest, TheSystemDefaultIsStoredAsDefAndReadBackAtTheNextStart) {
+    fake.dialogs.answers = {Dialogs::Answer::No};
+    main.ChooseMainBackground();
+    EXPECT_EQ(backgroundRecord(), QByteArray("\x08\x00\x03\x00"
+                                             "Def\0\0\0",
+                                             10));
+    EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32(ColorNumber::kButtonFace)));
+
+    Startfrm restarted(services);
+    restarted.Form_Load();
+    EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32(ColorNumber::kButtonFace)));
+}
+
+TEST_F(StartfrmCommandsTest, CancellingTheQuestionOrTheDialogChangesNothing) {
+    fake.dialogs.answers = {Dialogs::Answer::Cancel, Dialogs::Answer::Yes};
+    main.ChooseMainBackground();
+    EXPECT_EQ(services.hinfo.SignalValue, 0);
+    main.ChooseMainBackground(); // the colour dialog is cancelled
+    EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32{0xFF0000}));
+    EXPECT_TRUE(isEmpty(settingsFile(fake.folder, SettingsFile::HINV3).readVariant(3)));
+    // Buttons come back enabled, except those whose windows the program does not have.
+    EXPECT_TRUE(main.Toolbar1->isButtonEnabled(2));
+    EXPECT_TRUE(main.Toolbar1->isButtonEnabled(20));
+    EXPECT_FALSE(main.Toolbar1->isButtonEnabled(3));
+    EXPECT_FALSE(main.Toolbar1->isButtonEnabled(1));
+}
+
+TEST_F(StartfrmCommandsTest, TheExitQuestionEndsOrKeepsTheProgram) {
+    QSignalSpy exits(&main, &Startfrm::exitConfirmed);
+    services.hinfo.WelcomeSounds = "Yes";
+    fake.random.draws = {0.0, 0.0, 0.0};
+    fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Cancel, Dialogs::Answer::Yes};
+
+    main.ConfirmExit();
+    EXPECT_EQ(exits.count(), 0);
+    EXPECT_EQ(services.hinfo.SignalValue, 0);
+    EXPECT_EQ(fake.sound.played, (QStringList{"GEnd1.wa1", "Start1.wa1"}));
+    main.ConfirmExit();
+    EXPECT_EQ(exits.count(), 0);
+    main.Toolbar1->button(20)->trigger();
+    EXPECT_EQ(exits.count(), 1);
+
+    const auto& question = fake.dialogs.shown.back();
+    EXPECT_EQ(question.text, "Do you wish to Exit Korvane?");
+    EXPECT_EQ(question.title, "Exit");
+    EXPECT_EQ(question.icon, Dialogs::Icon::Question);
+    EXPECT_EQ(question.buttons, Dialogs::Buttons::YesNoCancel);
+}
+
+TEST_F(StartfrmCommandsTest, UtilityWindowsKeepTheToolbarDisabledWhileOpen) {
+    for (int button : {16, 17}) {
+        bool disabledWhileOpen = true;
+        fake.modal.scripts.push_back([&](QWidget&) {
+            for (int other = 2; other <= 20; ++other) {
+                disabledWhileOpen = disabledWhileOpen && !main.Toolbar1->isButtonEnabled(other);
+            }
+        });
+        main.Toolbar1->button(button)->trigger();
+        EXPECT_TRUE(disabledWhileOpen) << button;
+        EXPECT_TRUE(main.Toolbar1->isButtonEnabled(2)) << button;
+        EXPECT_TRUE(main.Toolbar1->isButtonEnabled(17)) << button;
+    }
+    EXPECT_EQ(fake.modal.shownClasses.size(), 2);
+}
+
+TEST_F(StartfrmCommandsTest, HelpAndWebSiteCommands) {
+    main.mHI->trigger();
+    main.Toolbar1->button(19)->trigger();
+    main.Toolbar1->button(18)->trigger();
+    EXPECT_EQ(fake.help.topics, QList<int>{1000});
+    EXPECT_EQ(fake.help.contentsShown, 1);
+    EXPECT_EQ(fake.web.opened, QStringList{"www.korvane.example"});
+    EXPECT_TRUE(main.Panel3D7->isHidden()); // the toolbar hides the title panel
+}
+
+TEST_F(StartfrmCommandsTest, TheWelcomeSoundPlaysAtTheFirstActivationOnly) {
+    services.hinfo.WelcomeSounds = "Yes";
+    fake.random.draws = {0.3};
+    main.Form_Activate();
+    main.Form_Activate();
+    EXPECT_EQ(fake.sound.played, QStringList{"Start3.wa1"});
+}
+
+TEST_F(StartfrmCommandsTest, ScreenModeItemsAreTickedByOpeningTheMenu) {
+    EXPECT_FALSE(main.mOPF->isChecked());
+    main.mOP->aboutToShow();
+    EXPECT_TRUE(main.mOPF->isChecked());
+    main.mOPF->trigger(); // already ticked: nothing
+    EXPECT_EQ(settingsFile(fake.folder, SettingsFile::GColor3).readText(35), "");
+}
+
+} // namespace
