@@ -2,6 +2,7 @@
 
 #include "ColorNumber.h"
 #include "ElasticResizer.h"
+#include "FormBackground.h"
 #include "OptionsPopup.h"
 #include "SettingsFile.h"
 #include "StatusBar.h"
@@ -101,12 +102,9 @@ void ActivityWindow::ApplyBackground() {
         Image1->lower();
         return;
     }
-    QPalette palette = this->palette();
     if (const auto* number = std::get_if<qint32>(&hinfo_.Background)) {
-        palette.setColor(QPalette::Window, ColorNumber::toColor(quint32(*number)));
+        FormBackground::applyColour(*centralWidget(), ColorNumber::toColor(quint32(*number)));
     }
-    setPalette(palette);
-    setAutoFillBackground(true);
     Image1->hide();
 }
 

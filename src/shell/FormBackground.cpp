@@ -8,6 +8,13 @@
 #include <QPalette>
 #include <QWidget>
 
+void FormBackground::applyColour(QWidget& window, const QColor& colour) {
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, colour);
+    window.setAutoFillBackground(true);
+    window.setPalette(palette);
+}
+
 void FormBackground::apply(QWidget& window, const StoredVariant& background,
                            const ProgramFolder& folder) {
     QPalette palette = window.palette();

@@ -85,7 +85,7 @@ void Startfrm::buildTitlePanel() {
     Panel3D7->setObjectName("Panel3D7");
     Panel3D7->setFrameShape(QFrame::Panel);
     Panel3D7->setFrameShadow(QFrame::Raised);
-    Panel3D7->setAutoFillBackground(true);
+    FormBackground::applyColour(*Panel3D7, ColorNumber::toColor(ColorNumber::kButtonFace));
     auto* layout = new QVBoxLayout(Panel3D7);
     auto* picture = new QLabel(Panel3D7);
     picture->setPixmap(QPixmap(":/title.png"));
@@ -187,6 +187,10 @@ void Startfrm::Form_Load() {
         setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
     } else {
         hinfo_.ScreenMode = 0;
+        // The whole work area also where no window manager maximises the window.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            setGeometry(screen->availableGeometry());
+        }
         setWindowState(windowState() | Qt::WindowMaximized);
     }
 
@@ -201,9 +205,7 @@ void Startfrm::Form_Load() {
     hinfo_.IncorrectSound = sounds.readText(4);
     hinfo_.WelcomeSounds = sounds.readText(6);
 
-    QPalette reminderPalette = SSPanel2->palette();
-    reminderPalette.setColor(QPalette::Window, ColorNumber::toColor(ColorNumber::kButtonFace));
-    SSPanel2->setPalette(reminderPalette);
+    FormBackground::applyColour(*SSPanel2, ColorNumber::toColor(ColorNumber::kButtonFace));
     CheckPlannerReminder();
     FirstActivation = kFirstActivationPending;
 }
@@ -236,7 +238,7 @@ void Startfrm::LoadMainSettings() {
     } else {
         hinfo_.Background = background;
     }
-    FormBackground::apply(*this, hinfo_.Background, services_.folder);
+    applyBackground();
 
     const bool removed =
         trimmedRight(settingsFile(services_.folder, SettingsFile::GColor1).readText(55)) == "OFF";
@@ -288,7 +290,7 @@ void Startfrm::Form_Activate() {
         menu->menuAction()->setVisible(true);
     }
     yieldToEvents();
-    FormBackground::apply(*this, hinfo_.Background, services_.folder);
+    applyBackground();
     keepMainSize();
     centreTitlePanel();
     Form_GotFocus();
@@ -329,6 +331,11 @@ void Startfrm::Form_LostFocus() {
 void Startfrm::restoreToolbarLayout() {
     Toolbar1->update();
     Toolbar1->restoreLayout(services_.registry, kToolbarLayoutKey);
+}
+
+void Startfrm::applyBackground() {
+    // The menus and the toolbar keep the desktop's colours; the window's area takes Background.
+    FormBackground::apply(*centralWidget(), hinfo_.Background, services_.folder);
 }
 
 void Startfrm::keepMainSize() {

@@ -123,6 +123,7 @@ private:
     void restoreToolbarLayout();
     void centreTitlePanel();
     void placeReminderPanel();
+    void applyBackground();
     void keepMainSize();
     void Toolbar1_ButtonClick(int number);
 

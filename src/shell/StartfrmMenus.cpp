@@ -2,7 +2,6 @@
 #include "Startfrm.h"
 
 #include "ColorNumber.h"
-#include "FormBackground.h"
 #include "SettingsFile.h"
 #include "Toolbar.h"
 #include "WebSite.h"
@@ -201,16 +200,16 @@ void Startfrm::ChooseMainBackground() {
         hinfo_.SignalValue = 0;
     } else if (answer == Dialogs::Answer::No) {
         hinfo_.Background = qint32(ColorNumber::kButtonFace);
-        FormBackground::apply(*this, hinfo_.Background, services_.folder);
+        applyBackground();
         choosingDefaultBackground_ = true;
         SaveMainBackground();
         hinfo_.Background = qint32(ColorNumber::kButtonFace);
     } else if (answer == Dialogs::Answer::Yes) {
         const std::optional<QColor> chosen =
-            services_.dialogs.chooseColor(palette().color(QPalette::Window));
+            services_.dialogs.chooseColor(centralWidget()->palette().color(QPalette::Window));
         if (chosen.has_value()) {
             hinfo_.Background = qint32(ColorNumber::fromColor(*chosen));
-            FormBackground::apply(*this, hinfo_.Background, services_.folder);
+            applyBackground();
             choosingDefaultBackground_ = false;
             SaveMainBackground();
         }

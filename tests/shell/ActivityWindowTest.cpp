@@ -170,7 +170,7 @@ TEST_F(ActivityWindowTest, APictureBackgroundIsShownWhateverTheCaseOfItsLetters)
     services.hinfo.Background = qint32{0x00FF00};
     TestActivity coloured(services, 2, false);
     EXPECT_TRUE(coloured.Image1->isHidden());
-    EXPECT_EQ(coloured.palette().color(QPalette::Window), QColor(0, 255, 0));
+    EXPECT_EQ(coloured.centralWidget()->palette().color(QPalette::Window), QColor(0, 255, 0));
 }
 
 } // namespace

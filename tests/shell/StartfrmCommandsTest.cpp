@@ -48,7 +48,7 @@ TEST_F(StartfrmCommandsTest, ChoosingAColourStoresItsNumber) {
     EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32{0x563412}));
     EXPECT_EQ(settingsFile(fake.folder, SettingsFile::HINV3).readVariant(3),
               StoredVariant(qint32{0x563412}));
-    EXPECT_EQ(main.palette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(main.centralWidget()->palette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
     const auto& question = fake.dialogs.shown.front();
     EXPECT_EQ(question.title, "Background Color");
     EXPECT_EQ(question.text, "Select New Color or Use System Default Color?\r\rYes = Color "

@@ -62,7 +62,7 @@ TEST_F(StartfrmTest, AFirstStartInAnEmptyFolderCreatesTheFilesAndUsesTheDefaults
     EXPECT_EQ(services.hinfo.ScreenMode, 0);
     EXPECT_TRUE(main.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32{0xFF0000}));
-    EXPECT_EQ(main.palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_EQ(main.centralWidget()->palette().color(QPalette::Window), QColor(0, 0, 255));
     EXPECT_EQ(services.hinfo.TopToolbarState, 0);
     EXPECT_FALSE(main.mORD->isVisible());
     EXPECT_FALSE(main.Toolbar1->isButtonEnabled(1));
@@ -96,7 +96,7 @@ TEST_F(StartfrmTest, AStoredColourOrPictureBackgroundIsKept) {
     settings(SettingsFile::HINV3).writeVariant(3, qint32{0x00FFFF});
     load();
     EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32{0x00FFFF}));
-    EXPECT_EQ(form->palette().color(QPalette::Window), QColor(255, 255, 0));
+    EXPECT_EQ(form->centralWidget()->palette().color(QPalette::Window), QColor(255, 255, 0));
 }
 
 TEST_F(StartfrmTest, TodaysPlannerPageWithAnActivityShowsTheReminderOnce) {
