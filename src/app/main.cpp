@@ -1,3 +1,5 @@
+#include "Form12.h"
+#include "Form2.h"
 #include "ModalShower.h"
 #include "PulseSound.h"
 #include "QtDialogs.h"
@@ -24,6 +26,12 @@ QString shippedDataFolder() {
     return KORVANE_BUILD_DATA_DIR;
 }
 
+// Every window the toolbar buttons open, by button number.
+void registerWindows(WindowCatalog& windows) {
+    windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
+    windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -46,6 +54,7 @@ int main(int argc, char** argv) {
     DesktopWebLauncher web;
     Services services(Platform{dialogs, modal, clock, random, registry, folder, sound, help, web});
 
+    registerWindows(services.windows);
     Startfrm main(services);
     QObject::connect(&main, &Startfrm::exitConfirmed, &app, [] { QCoreApplication::exit(0); });
     main.Form_Load();

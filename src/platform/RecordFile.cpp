@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
+
 RecordFile::RecordFile(QString path, int recordLength)
     : path_(std::move(path)), length_(recordLength) {}
 
@@ -24,7 +26,13 @@ QByteArray RecordFile::read(int recordNumber) const {
 }
 
 RecordFile::WriteResult RecordFile::write(int recordNumber, const QByteArray& value) {
-    if (recordNumber < 1 || value.size() > length_) {
+    return writeRecords(recordNumber, {value});
+}
+
+RecordFile::WriteResult RecordFile::writeRecords(int firstRecord, const QList<QByteArray>& values) {
+    if (firstRecord < 1 ||
+        std::any_of(values.begin(), values.end(),
+                    [this](const QByteArray& value) { return value.size() > length_; })) {
         return WriteResult::TooLong;
     }
     QByteArray content;
@@ -36,11 +44,13 @@ RecordFile::WriteResult RecordFile::write(int recordNumber, const QByteArray& va
         content = existing.readAll();
         existing.close();
     }
-    const qint64 start = qint64(recordNumber - 1) * length_;
-    if (content.size() < start + length_) {
-        content.append(QByteArray(start + length_ - content.size(), '\0'));
+    for (qsizetype index = 0; index < values.size(); ++index) {
+        const qint64 start = qint64(firstRecord - 1 + index) * length_;
+        if (content.size() < start + length_) {
+            content.append(QByteArray(start + length_ - content.size(), '\0'));
+        }
+        content.replace(start, values.at(index).size(), values.at(index));
     }
-    content.replace(start, value.size(), value);
 
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly)) {

@@ -3,6 +3,7 @@
 #include "StoredVariant.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 // A random-access file of fixed-length records numbered from 1; record n starts at byte
@@ -25,6 +26,9 @@ public:
     // Writes value at the start of the record; the rest of an existing record keeps its bytes, and
     // a record past the end extends the file with zeros.
     WriteResult write(int recordNumber, const QByteArray& value);
+    // Writes values into consecutive records from firstRecord, as write() does for one, in one
+    // replacement of the file: either every record is written or none is.
+    WriteResult writeRecords(int firstRecord, const QList<QByteArray>& values);
 
     QString readText(int recordNumber) const;
     qint16 readInteger(int recordNumber) const;

@@ -13,6 +13,14 @@ public:
     ActivationQueue(QObject* owner, std::function<void()> activate)
         : owner_(owner), activate_(std::move(activate)) {}
 
+    // From the window's showEvent: the first show activates it.
+    void queueOnFirstShow() {
+        if (!shown_) {
+            shown_ = true;
+            queue();
+        }
+    }
+
     void queue() {
         if (queued_) {
             return;
@@ -28,4 +36,5 @@ private:
     QObject* owner_;
     std::function<void()> activate_;
     bool queued_ = false;
+    bool shown_ = false;
 };

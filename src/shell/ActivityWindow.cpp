@@ -246,10 +246,7 @@ void ActivityWindow::coverWithPicture() {
 
 void ActivityWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!firstShowDone_) {
-        firstShowDone_ = true;
-        activation_.queue();
-    }
+    activation_.queueOnFirstShow();
 }
 
 void ActivityWindow::resizeEvent(QResizeEvent* event) {

@@ -82,5 +82,4 @@ private:
 
     OptionsPopup* optionsPopup_;
     ActivationQueue activation_;
-    bool firstShowDone_ = false;
 };

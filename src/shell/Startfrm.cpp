@@ -361,10 +361,7 @@ void Startfrm::Timer2_Timer() {
 
 void Startfrm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!firstShowDone_) {
-        firstShowDone_ = true;
-        activation_.queue();
-    }
+    activation_.queueOnFirstShow();
 }
 
 void Startfrm::changeEvent(QEvent* event) {

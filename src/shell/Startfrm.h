@@ -82,6 +82,7 @@ public:
     QMenu* mH;
     QAction* mHCont;
     QAction* mHI;
+    QAction* mHA;
     QAction* mHWeb;
 
     int FirstActivation = 0;
@@ -133,5 +134,4 @@ private:
     bool choosingDefaultBackground_ = false;
     ActivationQueue activation_;
     bool reminderDone_ = false;
-    bool firstShowDone_ = false;
 };

@@ -1,6 +1,7 @@
 // The main window's menus and toolbar, and the commands they run.
 #include "Startfrm.h"
 
+#include "About1.h"
 #include "ColorNumber.h"
 #include "SettingsFile.h"
 #include "Toolbar.h"
@@ -100,6 +101,12 @@ void Startfrm::buildUtilitiesAndHelpMenus() {
     mH = menuBar()->addMenu("&Help");
     mHCont = mH->addAction("&Help Contents", this, [this] { services_.help.showContents(); });
     mHI = mH->addAction("&Program Overview", this, [this] { services_.help.showTopic(1000); });
+    mH->addSeparator();
+    mHA = mH->addAction("&About Korvane", this, [this] {
+        About1 about(services_);
+        services_.modal.showModal(about);
+        activation_.queue();
+    });
     mH->addSeparator();
     mHWeb = mH->addAction(QString("&Visit ") + WebSite::kHost, this,
                           [this] { services_.web.open(WebSite::kHost); });

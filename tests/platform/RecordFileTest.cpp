@@ -1,4 +1,5 @@
 #include "RecordFile.h"
+#include "FullDisk.h"
 #include "RecordCodec.h"
 
 #include <QDir>
@@ -6,9 +7,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -146,16 +144,11 @@ TEST_F(RecordFileTest, AFailedWriteLeavesTheOldFileWholeAndSaysSo) {
     file.writeText(1, "Keep me");
     const QByteArray before = contents();
 
-    // A disk that fills up halfway through the new copy.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 64;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &tiny);
-    const RecordFile::WriteResult result = file.writeText(10, "Too far");
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    RecordFile::WriteResult result = RecordFile::WriteResult::Written;
+    {
+        const FullDisk disk(64);
+        result = file.writeText(10, "Too far");
+    }
 
     EXPECT_EQ(result, RecordFile::WriteResult::Failed);
     EXPECT_EQ(contents(), before);

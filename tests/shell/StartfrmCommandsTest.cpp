@@ -128,6 +128,8 @@ TEST_F(StartfrmCommandsTest, HelpAndWebSiteCommands) {
     EXPECT_EQ(fake.help.topics, QList<int>{1000});
     EXPECT_EQ(fake.help.contentsShown, 1);
     EXPECT_EQ(fake.web.opened, QStringList{"www.korvane.example"});
+    main.mHA->trigger();
+    EXPECT_EQ(fake.modal.shownClasses, QStringList{"About1"});
     EXPECT_TRUE(main.Panel3D7->isHidden()); // the toolbar hides the title panel
 }
 

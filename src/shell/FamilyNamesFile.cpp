@@ -1,0 +1,38 @@
+#include "FamilyNamesFile.h"
+
+#include "RecordCodec.h"
+
+namespace {
+
+RecordFile namesFile(const ProgramFolder& folder) {
+    return {folder.file(FamilyNamesFile::kFileName), FamilyNamesFile::kRecordLength};
+}
+
+} // namespace
+
+QStringList FamilyNamesFile::read(const ProgramFolder& folder) {
+    const RecordFile file = namesFile(folder);
+    QStringList names;
+    for (int record = 1; record <= kNames; ++record) {
+        names.append(file.readText(record));
+    }
+    return names;
+}
+
+int FamilyNamesFile::firstTooLong(const QStringList& names) {
+    for (int index = 0; index < names.size(); ++index) {
+        if (RecordCodec::text(names.at(index)).size() > kRecordLength) {
+            return index;
+        }
+    }
+    return -1;
+}
+
+RecordFile::WriteResult FamilyNamesFile::write(const ProgramFolder& folder,
+                                               const QStringList& names) {
+    QList<QByteArray> records;
+    for (const QString& name : names) {
+        records.append(RecordCodec::text(name));
+    }
+    return namesFile(folder).writeRecords(1, records);
+}

@@ -1,0 +1,236 @@
+#include "Form12.h"
+
+#include "ColorNumber.h"
+#include "DialogPlacement.h"
+#include "ElasticResizer.h"
+#include "FamilyNamesFile.h"
+#include "PanelColours.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kHelpContext = 1005;
+constexpr int kDesignedWidth = 5280;
+constexpr int kLoadHeight = 5355;
+constexpr DialogPlacement kPlacement{0.44, 0.67, 300};
+
+// Where the two columns of nine names stand inside the panel, in twips.
+constexpr int kFirstRowTop = 180;
+constexpr int kRowStep = 405;
+constexpr int kBoxWidth = 1260;
+constexpr int kBoxHeight = 330;
+constexpr int kLabelWidth = 1080;
+
+const QColor kHighlightLabel = ColorNumber::palette(1);
+const QColor kHighlightBox = ColorNumber::palette(14);
+
+QString ordinal(int number) {
+    const char* suffix = number == 1 ? "st" : number == 2 ? "nd" : number == 3 ? "rd" : "th";
+    return QString::number(number) + suffix;
+}
+
+// Qt gives the focus back after every message box and menu, and to the window's focus control
+// when the window becomes active; only a move inside the window counts as getting the focus.
+bool isRealFocusMove(const QEvent* event) {
+    if (event->type() != QEvent::FocusIn) {
+        return false;
+    }
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::MenuBarFocusReason;
+}
+
+bool isLeftClick(const QEvent* event) {
+    return event->type() == QEvent::MouseButtonRelease &&
+           static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
+}
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+Form12::Form12(Services& services)
+    : services_(services), hinfo_(services.hinfo), activation_(this, [this] { Form_Activate(); }) {
+    setObjectName("Form12");
+    setWindowTitle("Family Names Entry");
+    setWindowFlags(Qt::Dialog);
+    setCentralWidget(new QWidget(this));
+
+    Text2 = new QLineEdit(centralWidget());
+    Text2->hide();
+    Label2 = new QLabel(centralWidget());
+    Label2->hide();
+    setColour(Label2, QPalette::Window, systemDefaultColour());
+
+    Panel3D3 = new QFrame(centralWidget());
+    Panel3D3->setFrameShape(QFrame::Panel);
+    Panel3D3->setFrameShadow(QFrame::Raised);
+    Panel3D3->setAutoFillBackground(true);
+    buildNameBoxes();
+    Command1 = new QPushButton("&Save and Exit", Panel3D3);
+    Command1->setGeometry(Twips::toPixels(780, 3960, 1680, 435));
+    Command2 = new QPushButton("E&xit", Panel3D3);
+    Command2->setGeometry(Twips::toPixels(2700, 3960, 1680, 435));
+    Panel3D3->setGeometry(Twips::toPixels(60, 60, 5160, 4560));
+    connect(Command1, &QPushButton::clicked, this, &Form12::SaveFamilyNames);
+    connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+    Command1->installEventFilter(this);
+    buildMenus();
+
+    resize(Twips::toPixels(kDesignedWidth, kLoadHeight));
+    vsElasticLight1 = new ElasticResizer(*this);
+    LoadFamilyNames();
+}
+
+void Form12::buildNameBoxes() {
+    for (int index = 0; index < FamilyNamesFile::kNames; ++index) {
+        const bool leftColumn = index < 9;
+        const int top = kFirstRowTop + (index % 9) * kRowStep;
+        const QString name = ordinal(index + 1) + " Name";
+        // The right column's labels stand to the right of their boxes, the colon towards the box.
+        Label1.at(index) = new QLabel(leftColumn ? name + ":" : ":" + name, Panel3D3);
+        Text1.at(index) = new QLineEdit(Panel3D3);
+        Text1.at(index)->setAccessibleName(name);
+        Text1.at(index)->installEventFilter(this);
+        if (leftColumn) {
+            Label1.at(index)->setGeometry(Twips::toPixels(60, top + 30, kLabelWidth, 300));
+            Label1.at(index)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            Text1.at(index)->setGeometry(Twips::toPixels(1200, top, kBoxWidth, kBoxHeight));
+        } else {
+            Text1.at(index)->setGeometry(Twips::toPixels(2580, top, kBoxWidth, kBoxHeight));
+            Label1.at(index)->setGeometry(Twips::toPixels(3900, top + 30, kLabelWidth + 120, 300));
+        }
+    }
+}
+
+void Form12::buildMenus() {
+    mO = menuBar()->addMenu("&Options");
+    mOS = mO->addAction("&Save and Exit", this, &Form12::SaveFamilyNames);
+    mO->addSeparator();
+    mOE = mO->addAction("E&xit", this, &QWidget::close);
+    mH = menuBar()->addAction("&Help", this, &Form12::ShowHelpTopic);
+}
+
+void Form12::LoadFamilyNames() {
+    vsElasticLight1->setEnabled(hinfo_.ScreenMode != 9);
+    const QStringList stored = FamilyNamesFile::read(services_.folder);
+    for (int index = 0; index < FamilyNamesFile::kNames; ++index) {
+        Text1.at(index)->setText(stored.at(index));
+    }
+    setColour(Panel3D3, QPalette::Window, Label2->palette().color(QPalette::Window));
+    for (QLineEdit* box : Text1) {
+        setColour(box, QPalette::Base, Text2->palette().color(QPalette::Base));
+    }
+}
+
+void Form12::Form_Activate() {
+    kPlacement.place(*this, services_);
+    QCoreApplication::processEvents();
+    show();
+    hinfo_.NormalPointer();
+}
+
+void Form12::HighlightNameBox(int index) {
+    for (int k = 0; k < FamilyNamesFile::kNames; ++k) {
+        setColour(Label1.at(k), QPalette::WindowText, Qt::black);
+        setColour(Text1.at(k), QPalette::Base, Text2->palette().color(QPalette::Base));
+    }
+    if (index >= 0 && index < FamilyNamesFile::kNames) {
+        setColour(Label1.at(index), QPalette::WindowText, kHighlightLabel);
+        setColour(Text1.at(index), QPalette::Base, kHighlightBox);
+    }
+}
+
+QStringList Form12::names() const {
+    QStringList typed;
+    for (const QLineEdit* box : Text1) {
+        typed.append(box->text());
+    }
+    return typed;
+}
+
+void Form12::SaveFamilyNames() {
+    const QStringList typed = names();
+    // A name of blanks counts as entered.
+    const auto firstEmpty = std::find_if(typed.begin(), typed.end(),
+                                         [](const QString& name) { return name.isEmpty(); });
+    if (firstEmpty != typed.end()) {
+        services_.sound.beep();
+        refuseSave(int(firstEmpty - typed.begin()), "All Names must be Entered\rin Order to Save.");
+        return;
+    }
+    // A name longer than its record could not be read back whole.
+    if (const int tooLong = FamilyNamesFile::firstTooLong(typed); tooLong >= 0) {
+        refuseSave(tooLong, "The " + ordinal(tooLong + 1) + " name is too long: at most " +
+                                QString::number(FamilyNamesFile::kLongestName) +
+                                " characters can be kept.");
+        return;
+    }
+    if (FamilyNamesFile::write(services_.folder, typed) != RecordFile::WriteResult::Written) {
+        services_.dialogs.message(
+            {QString("The family names could not be saved in ") + FamilyNamesFile::kFileName +
+                 ".\rThe file keeps the names it had; the names you typed "
+                 "stay in this window.",
+             "Save and Exit Command", Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
+        return;
+    }
+    close();
+}
+
+void Form12::refuseSave(int box, const QString& reason) {
+    services_.dialogs.message(
+        {reason, "Save and Exit Command", Dialogs::Icon::Information, Dialogs::Buttons::Ok});
+    Text1.at(box)->setFocus(Qt::OtherFocusReason);
+}
+
+void Form12::ShowHelpTopic() {
+    services_.help.showTopic(kHelpContext);
+    for (QLineEdit* box : Text1) {
+        if (box->palette().color(QPalette::Base) == kHighlightBox) {
+            box->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    Command1->setFocus(Qt::OtherFocusReason);
+}
+
+bool Form12::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Command1) {
+        if (isRealFocusMove(event)) {
+            HighlightNameBox(kNoBox);
+        }
+    } else if (isRealFocusMove(event) || isLeftClick(event)) {
+        for (int index = 0; index < FamilyNamesFile::kNames; ++index) {
+            if (watched == Text1.at(index)) {
+                HighlightNameBox(index);
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form12::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    activation_.queueOnFirstShow();
+}
+
+void Form12::closeEvent(QCloseEvent* event) {
+    hinfo_.SignalValue = 0;
+    QMainWindow::closeEvent(event);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "ActivationQueue.h"
+#include "Services.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class ElasticResizer;
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+// "Family Names Entry": the eighteen family names that the matching game can play with. They are
+// saved only as a complete set, all eighteen at once. The window loads the names when it is made.
+class Form12 : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kNoBox = 19; // HighlightNameBox: clear every highlight
+
+    explicit Form12(Services& services);
+
+    void LoadFamilyNames();
+    void Form_Activate();
+    // 0 to 17 highlights that box; kNoBox only clears.
+    void HighlightNameBox(int index);
+    void SaveFamilyNames();
+    void ShowHelpTopic();
+
+    std::array<QLineEdit*, 18> Text1{};
+    std::array<QLabel*, 18> Label1{};
+    QLineEdit* Text2; // hidden; its background is the name boxes' normal background
+    QLabel* Label2;   // hidden; its background is the panel's
+    QFrame* Panel3D3;
+    QPushButton* Command1; // "&Save and Exit"
+    QPushButton* Command2; // "E&xit"
+    QMenu* mO;
+    QAction* mOS;
+    QAction* mOE;
+    QAction* mH;
+    ElasticResizer* vsElasticLight1;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildNameBoxes();
+    void buildMenus();
+    QStringList names() const;
+    // Tells why the names cannot be saved, then puts the focus into the box concerned.
+    void refuseSave(int box, const QString& reason);
+
+    Services& services_;
+    HINFO1& hinfo_;
+    ActivationQueue activation_;
+};

@@ -1,0 +1,409 @@
+#include "Form2.h"
+
+#include "DialogPlacement.h"
+#include "OptionsPopup.h"
+#include "SettingsFile.h"
+#include "Twips.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int kHelpContext = 1010;
+constexpr int kDesignedWidth = 7320;
+constexpr int kActivatedHeight = 7080;
+constexpr DialogPlacement kPlacement{0, 0, 445};
+constexpr int kFilePicked = 88;
+constexpr const char* kNoSound = "99";
+constexpr const char* kBeep = "10";
+constexpr const char* kNoneSelected = "None Selected";
+
+// The controls of one answer group, built alike.
+struct GroupControls {
+    QGroupBox* frame;
+    QFrame* panel;
+    std::array<QRadioButton*, 3> options;
+    QListWidget* files;
+    QPushButton* test;
+    QLabel* label;
+};
+
+GroupControls buildGroup(QWidget* parent, int left, const QString& caption,
+                         const QStringList& optionCaptions, const QString& filePattern,
+                         const QString& testCaption, const QString& folder) {
+    GroupControls group{};
+    group.frame = new QGroupBox(caption, parent);
+    group.frame->setGeometry(Twips::toPixels(left, 120, 3420, 4080));
+    group.panel = new QFrame(group.frame);
+    group.panel->setGeometry(Twips::toPixels(90, 300, 3240, 3690));
+    group.panel->setFrameShape(QFrame::Panel);
+    group.panel->setFrameShadow(QFrame::Sunken);
+    auto* exclusive = new QButtonGroup(group.panel);
+    for (int index = 0; index < 3; ++index) {
+        QRadioButton* option = new QRadioButton(optionCaptions.at(index), group.panel);
+        option->setGeometry(Twips::toPixels(120, 90 + index * 330, 2400, 330));
+        exclusive->addButton(option, index);
+        group.options.at(std::size_t(index)) = option;
+    }
+    group.files = new QListWidget(group.panel);
+    group.files->setGeometry(Twips::toPixels(120, 1110, 3000, 1560));
+    group.files->setAccessibleName(QString(caption).remove('&') + ": sound files");
+    group.files->setToolTip("The sound files (" + filePattern + ") of the program folder");
+    QDir directory(folder, filePattern, QDir::Name | QDir::IgnoreCase, QDir::Files);
+    group.files->addItems(directory.entryList());
+    group.label = new QLabel(group.panel);
+    group.label->setGeometry(Twips::toPixels(120, 2730, 3000, 330));
+    group.label->setFrameShape(QFrame::Panel);
+    group.label->setFrameShadow(QFrame::Sunken);
+    group.test = new QPushButton(testCaption, group.panel);
+    group.test->setGeometry(Twips::toPixels(120, 3150, 3000, 420));
+    return group;
+}
+
+QString selectedName(const QListWidget* files) {
+    const QList<QListWidgetItem*> selected = files->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+// How the save's question names a sound: a file name is longer than the two codes.
+QString describe(const QString& code) {
+    if (code == kBeep) {
+        return "Beep";
+    }
+    if (code == kNoSound) {
+        return "None";
+    }
+    return code.size() > 3 ? code : QString();
+}
+
+QString withoutLeadingBlanks(const QString& text) {
+    qsizetype start = 0;
+    while (start < text.size() && text.at(start) == ' ') {
+        ++start;
+    }
+    return text.mid(start);
+}
+
+bool isMouseRelease(const QEvent* event, Qt::MouseButton button) {
+    return event->type() == QEvent::MouseButtonRelease &&
+           static_cast<const QMouseEvent*>(event)->button() == button;
+}
+
+} // namespace
+
+Form2::Form2(Services& services)
+    : services_(services), hinfo_(services.hinfo), activation_(this, [this] { Form_Activate(); }) {
+    setObjectName("Form2");
+    setWindowTitle("Sound Information");
+    setWindowFlags(Qt::Dialog);
+    setCentralWidget(new QWidget(this));
+
+    Frame1 = new QFrame(centralWidget());
+    Frame1->setGeometry(Twips::toPixels(60, 60, 7200, 6000));
+    Frame1->setFrameShape(QFrame::Box);
+    buildSoundGroups();
+    buildWelcomeGroup();
+    Command1 = new QPushButton("Save &New Settings && Exit", Frame1);
+    Command1->setGeometry(Twips::toPixels(120, 5400, 3420, 480));
+    Command2 = new QPushButton("E&xit Without Saving", Frame1);
+    Command2->setGeometry(Twips::toPixels(3660, 5400, 3420, 480));
+    connect(Command1, &QPushButton::clicked, this, &Form2::SaveSoundSettings);
+    connect(Command2, &QPushButton::clicked, this, &Form2::DiscardSoundSettings);
+    buildMenus();
+    attachOptionsPopup();
+
+    resize(Twips::toPixels(kDesignedWidth, kActivatedHeight));
+    LoadSoundDialog();
+}
+
+void Form2::buildSoundGroups() {
+    const QString folder = services_.folder.path();
+    GroupControls correct =
+        buildGroup(Frame1, 120, "Sound When &Correct", {"None", "Beep", "Select Sound:"}, "*.wav",
+                   "&Test Sound", folder);
+    Frame3D1 = correct.frame;
+    Panel3D1 = correct.panel;
+    Option3D1 = correct.options;
+    File1 = correct.files;
+    Command3 = correct.test;
+    Label3 = correct.label;
+    GroupControls incorrect =
+        buildGroup(Frame1, 3660, "Sound When &Incorrect", {"None ", "Beep", "Select Sound:"},
+                   "*.waw", "Test &Sound", folder);
+    Frame3D2 = incorrect.frame;
+    Panel3D2 = incorrect.panel;
+    Option3D2 = incorrect.options;
+    File2 = incorrect.files;
+    Command4 = incorrect.test;
+    Label1 = incorrect.label;
+
+    for (int index = 0; index < 3; ++index) {
+        connect(Option3D1.at(std::size_t(index)), &QRadioButton::clicked, this,
+                [this, index] { SetCorrectSoundOption(index); });
+        connect(Option3D2.at(std::size_t(index)), &QRadioButton::clicked, this,
+                [this, index] { SetIncorrectSoundOption(index); });
+    }
+    connect(File1, &QListWidget::itemSelectionChanged, this,
+            [this] { hinfo_.CorrectSoundDraft = selectedName(File1); });
+    connect(File2, &QListWidget::itemSelectionChanged, this,
+            [this] { hinfo_.IncorrectSoundDraft = selectedName(File2); });
+    for (QListWidget* files : {File1, File2}) {
+        files->installEventFilter(this);
+        files->viewport()->installEventFilter(this);
+    }
+    connect(Command3, &QPushButton::clicked, this, [this] { hinfo_.PlayCorrectSound(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { hinfo_.PlayIncorrectSound(); });
+}
+
+void Form2::buildWelcomeGroup() {
+    SSFrame1 = new QGroupBox("&Welcome/Exit Program Sounds", Frame1);
+    SSFrame1->setGeometry(Twips::toPixels(120, 4290, 6960, 900));
+    SSPanel1 = new QFrame(SSFrame1);
+    SSPanel1->setGeometry(Twips::toPixels(90, 300, 6780, 510));
+    SSPanel1->setFrameShape(QFrame::Panel);
+    SSPanel1->setFrameShadow(QFrame::Sunken);
+    // A right click here shows no menu, not even the group's.
+    SSPanel1->setAttribute(Qt::WA_NoMousePropagation);
+    auto* exclusive = new QButtonGroup(SSPanel1);
+    const QStringList captions = {"On", "Off"};
+    for (int index = 0; index < 2; ++index) {
+        QRadioButton* option = new QRadioButton(captions.at(index), SSPanel1);
+        option->setGeometry(Twips::toPixels(1500 + index * 2400, 90, 1200, 330));
+        exclusive->addButton(option, index);
+        SSOption1.at(std::size_t(index)) = option;
+        connect(option, &QRadioButton::clicked, this, [this, index] { SetWelcomeOption(index); });
+    }
+}
+
+void Form2::buildMenus() {
+    mO = menuBar()->addMenu("&Options");
+    mOSE = mO->addAction("Save &New Settings && Exit", this, &Form2::SaveSoundSettings);
+    mOE = mO->addAction("E&xit Without Saving", this, &Form2::DiscardSoundSettings);
+    mH = menuBar()->addAction("&Help", this, [this] { services_.help.showTopic(kHelpContext); });
+}
+
+void Form2::attachOptionsPopup() {
+    auto* popup = new OptionsPopup(mO, this);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             this, centralWidget(), Frame1, Frame3D1, Frame3D2, SSFrame1, Panel3D1, Panel3D2,
+             Label1, Label3, Command1, Command2, Command3, Command4, File1->viewport(),
+             File2->viewport()}) {
+        popup->attach(control);
+    }
+    for (QRadioButton* option : Option3D1) {
+        popup->attach(option);
+    }
+    for (QRadioButton* option : Option3D2) {
+        popup->attach(option);
+    }
+}
+
+Form2::SoundGroup Form2::correctGroup() {
+    return {Option3D1,
+            File1,
+            Command3,
+            Label3,
+            hinfo_.CorrectSound,
+            hinfo_.CorrectSoundDraft,
+            hinfo_.CorrectSoundTest,
+            CorrectFileOption,
+            3,
+            true};
+}
+
+Form2::SoundGroup Form2::incorrectGroup() {
+    return {Option3D2,
+            File2,
+            Command4,
+            Label1,
+            hinfo_.IncorrectSound,
+            hinfo_.IncorrectSoundDraft,
+            hinfo_.SharedState,
+            IncorrectFileOption,
+            4,
+            false};
+}
+
+void Form2::LoadSoundDialog() {
+    kPlacement.place(*this, services_);
+    hinfo_.CorrectSoundDraft = hinfo_.CorrectSound;
+    hinfo_.IncorrectSoundDraft = hinfo_.IncorrectSound;
+    CorrectFileOption = 0;
+    IncorrectFileOption = 0;
+    hinfo_.CorrectSoundTest = 0;
+    hinfo_.SharedState = 0;
+    WelcomeSoundsAtOpen = hinfo_.WelcomeSounds;
+
+    for (const SoundGroup& group : {correctGroup(), incorrectGroup()}) {
+        selectSoundOption(group, group.saved == kNoSound ? 0 : group.saved == kBeep ? 1 : 2);
+    }
+    const int welcomeOption = withoutLeadingBlanks(hinfo_.WelcomeSounds) == "Yes" ? 0 : 1;
+    SSOption1.at(std::size_t(welcomeOption))->setChecked(true);
+    SetWelcomeOption(welcomeOption);
+
+    for (QFrame* panel : {Panel3D1, Panel3D2, SSPanel1}) {
+        QPalette palette = panel->palette();
+        palette.setColor(QPalette::Window, Frame1->palette().color(QPalette::Window));
+        panel->setPalette(palette);
+        panel->setAutoFillBackground(true);
+    }
+}
+
+void Form2::Form_Activate() {
+    resize(width(), Twips::toPixels(kActivatedHeight));
+    hinfo_.NormalPointer();
+}
+
+void Form2::selectSoundOption(const SoundGroup& group, int index) {
+    group.options.at(std::size_t(index))->setChecked(true);
+    setSoundOption(group, index);
+}
+
+void Form2::SetCorrectSoundOption(int index) {
+    setSoundOption(correctGroup(), index);
+}
+
+void Form2::SetIncorrectSoundOption(int index) {
+    setSoundOption(incorrectGroup(), index);
+}
+
+void Form2::setSoundOption(const SoundGroup& group, int index) {
+    const bool fromList = index == 2;
+    if (index == 0) {
+        group.draft = kNoSound;
+    } else if (index == 1) {
+        group.draft = kBeep;
+    }
+    group.fileOption = fromList ? 1 : 0;
+    group.files->setEnabled(fromList);
+    group.test->setEnabled(fromList);
+    if (!fromList) {
+        group.label->setText(kNoneSelected);
+    } else if (group.saved != kBeep && group.saved != kNoSound) {
+        group.label->setText(group.saved);
+    } else if (group.labelSaysNoneSelected) {
+        group.label->setText(kNoneSelected);
+    }
+}
+
+void Form2::SetWelcomeOption(int index) {
+    hinfo_.WelcomeSounds = index == 0 ? "Yes" : "No";
+}
+
+void Form2::pickFile(const SoundGroup& group) {
+    group.picked = kFilePicked;
+    group.label->setText(group.draft);
+}
+
+void Form2::SaveSoundSettings() {
+    const SoundGroup groups[] = {correctGroup(), incorrectGroup()};
+    for (const SoundGroup& group : groups) {
+        // "Select Sound:" with no file picked keeps the saved sound.
+        if (group.options.at(2)->isChecked() && group.picked == 0) {
+            group.draft = group.saved;
+        }
+        if (group.draft.isEmpty() || group.saved.isEmpty()) {
+            group.draft = kNoSound;
+            group.saved = kNoSound;
+            group.fileOption = 0;
+        }
+    }
+    if (hinfo_.CorrectSoundDraft != kNoSound) {
+        hinfo_.PlayCorrectSound();
+    }
+    if (hinfo_.IncorrectSoundDraft != kNoSound) {
+        hinfo_.PlayIncorrectSound();
+    }
+    QString welcome = "Off";
+    if (hinfo_.WelcomeSounds == "Yes") {
+        welcome = "On";
+        hinfo_.PlayWelcomeSound();
+    }
+    const Dialogs::Answer answer = services_.dialogs.message(
+        {"Sound Settings are:\rIf  Correct: " + describe(hinfo_.CorrectSoundDraft) +
+             "\rIf Incorrect: " + describe(hinfo_.IncorrectSoundDraft) +
+             "\rWelcome/Exit Sounds: " + welcome + "\r\rSave Settings?",
+         "Sound Settings", Dialogs::Icon::Question, Dialogs::Buttons::YesNo});
+    if (answer != Dialogs::Answer::Yes) {
+        return;
+    }
+    for (const SoundGroup& group : groups) {
+        if (group.draft != group.saved && group.fileOption == 1) {
+            group.draft = selectedName(group.files);
+        }
+        group.saved = group.draft;
+    }
+    writeSoundRecords();
+    close();
+}
+
+void Form2::writeSoundRecords() {
+    RecordFile file = settingsFile(services_.folder, SettingsFile::SWR2);
+    QStringList problems;
+    bool failed = false;
+    for (const SoundGroup& group : {correctGroup(), incorrectGroup()}) {
+        const RecordFile::WriteResult result = file.writeText(group.record, group.saved);
+        if (result == RecordFile::WriteResult::TooLong) {
+            problems.append("The sound file name \"" + group.saved +
+                            "\" is too long to be remembered after the program ends: at most " +
+                            QString::number(file.recordLength() - 2) +
+                            " characters can be kept. It plays until then.");
+        }
+        failed = failed || result == RecordFile::WriteResult::Failed;
+    }
+    failed = file.writeText(6, hinfo_.WelcomeSounds) == RecordFile::WriteResult::Failed || failed;
+    if (failed) {
+        problems.append("The sound settings could not be saved in SWR2.BMP: they hold until the "
+                        "program ends.");
+    }
+    if (!problems.isEmpty()) {
+        services_.dialogs.message({problems.join('\r'), "Sound Settings",
+                                   Dialogs::Icon::Information, Dialogs::Buttons::Ok});
+    }
+}
+
+void Form2::DiscardSoundSettings() {
+    hinfo_.WelcomeSounds = WelcomeSoundsAtOpen;
+    close();
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    for (const SoundGroup& group : {correctGroup(), incorrectGroup()}) {
+        if (watched == group.files && event->type() == QEvent::KeyRelease) {
+            group.draft = selectedName(group.files);
+            pickFile(group);
+        } else if (watched == group.files->viewport()) {
+            if (isMouseRelease(event, Qt::LeftButton)) {
+                pickFile(group);
+            } else if (event->type() == QEvent::MouseButtonPress &&
+                       static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+                return true; // a right click brings up the menu and leaves the selection alone
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form2::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    activation_.queueOnFirstShow();
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    hinfo_.CorrectSoundDraft.clear();
+    hinfo_.IncorrectSoundDraft.clear();
+    CorrectFileOption = 0;
+    IncorrectFileOption = 0;
+    hinfo_.CorrectSoundTest = 0;
+    hinfo_.SharedState = 0;
+    QMainWindow::closeEvent(event);
+}

@@ -1,0 +1,134 @@
+#include "About1.h"
+#include "FakePlatform.h"
+#include "Form12.h"
+#include "Form2.h"
+
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class About1Test : public ::testing::Test {
+protected:
+    About1Test() {
+        main.setGeometry(100, 50, 1000, 800);
+        services.mainWindow = &main;
+    }
+
+    std::unique_ptr<About1> open() {
+        auto window = std::make_unique<About1>(services);
+        window->show();
+        QCoreApplication::processEvents(); // the activation
+        return window;
+    }
+
+    void savePicture(const QString& name, const QColor& colour) const {
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(colour);
+        ASSERT_TRUE(picture.save(fake.file(name), "JPG"));
+    }
+
+    FakePlatform fake;
+    Services services{fake.platform};
+    QWidget main;
+};
+
+TEST_F(About1Test, TheAccessCodeIsComparedInUpperCaseWithoutTrimming) {
+    const struct {
+        std::optional<QString> typed;
+        bool creditsShown;
+    } cases[] = {
+        {"VORB", true}, {"vorb", true}, {" vorb", false}, {"vorb ", false}, {std::nullopt, false},
+    };
+    auto window = open();
+    for (const auto& testCase : cases) {
+        fake.dialogs.shown.clear();
+        fake.dialogs.inputs = {testCase.typed};
+        QTest::keyClick(window->Command1, Qt::Key_F9);
+        ASSERT_EQ(fake.dialogs.prompts.last(), "Enter Code Now");
+        EXPECT_EQ(fake.dialogs.shown.size(), testCase.creditsShown ? 1 : 0)
+            << testCase.typed.value_or("<cancelled>").toStdString();
+        if (testCase.creditsShown) {
+            EXPECT_EQ(fake.dialogs.shown[0].title, "Software Information");
+        }
+    }
+    const qsizetype prompts = fake.dialogs.prompts.size();
+    QTest::keyClick(window->Command1, Qt::Key_F8);
+    EXPECT_EQ(fake.dialogs.prompts.size(), prompts);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(About1Test, ThePictureComesFromTheBackgroundOrElseWP2) {
+    savePicture("WP2.jpg", Qt::red);
+    savePicture("WP5.jpg", Qt::green);
+    const struct {
+        StoredVariant background;
+        std::optional<QColor> shown; // nothing: no picture, the box's own colour
+    } cases[] = {
+        {qint32{0xFF0000}, QColor(Qt::red)},
+        {QString("Def"), QColor(Qt::red)},
+        {QString("WP5"), QColor(Qt::green)},
+        {QString("WP9"), std::nullopt}, // the picture is missing
+    };
+    for (const auto& testCase : cases) {
+        services.hinfo.Background = testCase.background;
+        auto window = open();
+        EXPECT_EQ(window->Image2->isVisible(), testCase.shown.has_value());
+        if (testCase.shown.has_value()) {
+            const QColor centre = window->Image2->pixmap().toImage().pixelColor(20, 15);
+            EXPECT_LT(std::abs(centre.red() - testCase.shown->red()), 16);
+            EXPECT_LT(std::abs(centre.green() - testCase.shown->green()), 16);
+        }
+    }
+}
+
+TEST_F(About1Test, TheWebLabelOpensTheSiteAndOkCloses) {
+    auto window = open();
+    QTest::mouseClick(window->Label5, Qt::LeftButton);
+    EXPECT_EQ(fake.web.opened, QStringList{"www.korvane.example"});
+    EXPECT_TRUE(window->isVisible());
+    QTest::mouseClick(window->Label3, Qt::RightButton);
+    EXPECT_TRUE(window->mO->isVisible());
+    window->mOOK->trigger();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(About1Test, TheSmallerDisplayKeepsTheControlsAtTheirDesignedSize) {
+    const QSize designed = About1(services).Command1->size();
+    for (int mode : {0, 9}) {
+        services.hinfo.ScreenMode = mode;
+        auto window = open();
+        EXPECT_EQ(window->size(), QSize(420, 376)) << mode;
+        EXPECT_EQ(window->pos(), QPoint(100 + 500 - 210, 50 + 400 - 188 + 7)) << mode;
+        EXPECT_EQ(window->Command1->size() == designed, mode == 9) << mode;
+    }
+}
+
+TEST(DialogAccessibilityTest, EveryControlAPersonCanUseHasAName) {
+    FakePlatform fake;
+    Services services{fake.platform};
+    std::unique_ptr<QWidget> windows[] = {std::make_unique<Form2>(services),
+                                          std::make_unique<Form12>(services),
+                                          std::make_unique<About1>(services)};
+    for (const auto& window : windows) {
+        window->show();
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (control->focusPolicy() == Qt::NoFocus || !control->isVisible()) {
+                continue;
+            }
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+            ASSERT_NE(accessible, nullptr);
+            EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
+                << window->objectName().toStdString() << " " << control->metaObject()->className();
+        }
+    }
+}
+
+} // namespace

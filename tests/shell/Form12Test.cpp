@@ -1,0 +1,188 @@
+#include "Form12.h"
+#include "FakePlatform.h"
+#include "FamilyNamesFile.h"
+#include "FullDisk.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor kYellow(255, 255, 0);
+const QColor kBlue(0, 0, 128);
+
+class Form12Test : public ::testing::Test {
+protected:
+    std::unique_ptr<Form12> open() {
+        auto window = std::make_unique<Form12>(services);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QCoreApplication::processEvents(); // the activation
+        return window;
+    }
+
+    static QStringList someNames() {
+        QStringList names;
+        for (int index = 1; index <= FamilyNamesFile::kNames; ++index) {
+            names.append("Name " + QString::number(index));
+        }
+        return names;
+    }
+
+    static void type(Form12& window, const QStringList& names) {
+        for (int index = 0; index < FamilyNamesFile::kNames; ++index) {
+            window.Text1[index]->setText(names.at(index));
+        }
+    }
+
+    QByteArray contents() const {
+        QFile file(fake.file("FNames.Fil"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static bool highlighted(const Form12& window, int index) {
+        return window.Text1[index]->palette().color(QPalette::Base) == kYellow &&
+               window.Label1[index]->palette().color(QPalette::WindowText) == kBlue;
+    }
+
+    FakePlatform fake;
+    Services services{fake.platform};
+};
+
+TEST_F(Form12Test, ACompleteSetIsWrittenWholeAndTheWindowCloses) {
+    auto first = open();
+    EXPECT_TRUE(QFile::exists(fake.file("FNames.Fil")));
+    EXPECT_TRUE(contents().isEmpty());
+    EXPECT_EQ(first->Label1[0]->text(), "1st Name:");
+    EXPECT_EQ(first->Label1[9]->text(), ":10th Name");
+
+    QStringList names = someNames();
+    names[2] = "   "; // blanks count as a name
+    type(*first, names);
+    QTest::mouseClick(first->Command1, Qt::LeftButton);
+    EXPECT_FALSE(first->isVisible());
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+
+    const QByteArray stored = contents();
+    ASSERT_EQ(stored.size(), 18 * 128);
+    for (int index = 0; index < FamilyNamesFile::kNames; ++index) {
+        QByteArray expected(128, '\0');
+        const QByteArray name = names.at(index).toLatin1();
+        expected[0] = char(name.size());
+        expected.replace(2, name.size(), name);
+        EXPECT_EQ(stored.mid(index * 128, 128), expected) << index;
+    }
+
+    auto second = open();
+    for (int index = 0; index < FamilyNamesFile::kNames; ++index) {
+        EXPECT_EQ(second->Text1[index]->text(), names.at(index));
+    }
+    second->Text1[0]->setText("Changed");
+    second->Command2->click();
+    EXPECT_EQ(contents(), stored);
+}
+
+TEST_F(Form12Test, AnIncompleteSetIsRefusedAtTheFirstEmptyBox) {
+    auto window = open();
+    QStringList names = someNames();
+    names[5].clear();
+    names[12].clear();
+    type(*window, names);
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+
+    ASSERT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_EQ(fake.dialogs.shown[0].text, "All Names must be Entered\rin Order to Save.");
+    EXPECT_EQ(fake.dialogs.shown[0].title, "Save and Exit Command");
+    EXPECT_EQ(fake.sound.played, QStringList{FakeSound::kBeep});
+    EXPECT_TRUE(window->Text1[5]->hasFocus());
+    EXPECT_TRUE(highlighted(*window, 5));
+    EXPECT_FALSE(highlighted(*window, 12));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(contents().isEmpty());
+}
+
+TEST_F(Form12Test, ANameTooLongForItsRecordIsRefusedAndAStoredOneReadsCut) {
+    QStringList names = someNames();
+    names[0] = QString(126, 'a'); // the longest that fits
+    names[6] = QString(127, 'b');
+    auto window = open();
+    type(*window, names);
+    window->mOS->trigger();
+
+    ASSERT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_EQ(fake.dialogs.shown[0].text,
+              "The 7th name is too long: at most 126 characters can be kept.");
+    EXPECT_TRUE(window->Text1[6]->hasFocus());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(contents().isEmpty());
+
+    window->Text1[6]->setText("Grandma");
+    window->mOS->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(FamilyNamesFile::read(fake.folder).at(0), names[0]);
+
+    // A damaged length field reads only the characters its record holds.
+    QFile file(fake.file("FNames.Fil"));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.write(QByteArray("\xC8\x00", 2)); // 200
+    file.close();
+    EXPECT_EQ(FamilyNamesFile::read(fake.folder).at(0), QString(126, 'a'));
+}
+
+TEST_F(Form12Test, AFailedWriteIsReportedAndLeavesTheOldNamesWhole) {
+    ASSERT_EQ(FamilyNamesFile::write(fake.folder, someNames()), RecordFile::WriteResult::Written);
+    const QByteArray before = contents();
+    auto window = open();
+    QStringList names = someNames();
+    names[17] = "Uncle Bob";
+    type(*window, names);
+
+    {
+        const FullDisk disk(1000);
+        window->Command1->click();
+    }
+
+    ASSERT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_EQ(fake.dialogs.shown[0].icon, Dialogs::Icon::Critical);
+    EXPECT_TRUE(fake.dialogs.shown[0].text.startsWith("The family names could not be saved"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(contents(), before);
+}
+
+TEST_F(Form12Test, TheActivationSizesAndPlacesTheWindowOverTheMainWindow) {
+    QWidget main;
+    main.setGeometry(100, 50, 1000, 800);
+    services.mainWindow = &main;
+    for (int mode : {0, 9}) {
+        services.hinfo.ScreenMode = mode;
+        const QSize designed = Form12(services).Command1->size();
+        auto window = open();
+        EXPECT_EQ(window->size(), QSize(440, 536)) << mode;
+        EXPECT_EQ(window->pos(), QPoint(100 + 500 - 220, 50 + 400 - 268 + 20)) << mode;
+        EXPECT_EQ(window->Command1->size() == designed, mode == 9) << mode;
+    }
+}
+
+TEST_F(Form12Test, HelpPutsTheFocusBackOnTheHighlightedBox) {
+    auto window = open();
+    window->mH->trigger();
+    EXPECT_TRUE(window->Command1->hasFocus());
+
+    QTest::mouseClick(window->Text1[3], Qt::LeftButton);
+    EXPECT_TRUE(highlighted(*window, 3));
+    window->mH->trigger();
+    EXPECT_TRUE(window->Text1[3]->hasFocus());
+    EXPECT_EQ(fake.help.topics, (QList<int>{1005, 1005}));
+
+    window->Command1->setFocus(Qt::TabFocusReason);
+    EXPECT_FALSE(highlighted(*window, 3));
+}
+
+} // namespace

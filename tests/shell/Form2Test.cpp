@@ -1,0 +1,262 @@
+#include "Form2.h"
+#include "FakePlatform.h"
+#include "SettingsFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Form2Test : public ::testing::Test {
+protected:
+    void addFiles(const QStringList& names) const {
+        for (const QString& name : names) {
+            QFile file(fake.file(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+    }
+
+    std::unique_ptr<Form2> open() {
+        auto window = std::make_unique<Form2>(services);
+        window->show();
+        QCoreApplication::processEvents(); // the activation
+        return window;
+    }
+
+    static void clickFile(QListWidget* files, const QString& name) {
+        const QList<QListWidgetItem*> items = files->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                          files->visualItemRect(items.first()).center());
+    }
+
+    QString sound(int record) const {
+        return settingsFile(fake.folder, SettingsFile::SWR2).readText(record);
+    }
+
+    FakePlatform fake;
+    Services services{fake.platform};
+    HINFO1& hinfo = services.hinfo;
+};
+
+QByteArray record(const QByteArray& text) {
+    QByteArray bytes(20, '\0');
+    bytes[0] = char(text.size());
+    bytes.replace(2, text.size(), text);
+    return bytes;
+}
+
+TEST_F(Form2Test, AFirstRunSavesNoSoundsWithoutAFilePicked) {
+    addFiles({"b.wav", "A.WAV", "c.waw", "Start1.wa1"});
+    auto window = open();
+    EXPECT_EQ(window->File1->count(), 2);
+    EXPECT_EQ(window->File1->item(0)->text(), "A.WAV");
+    EXPECT_EQ(window->File1->item(1)->text(), "b.wav");
+    ASSERT_EQ(window->File2->count(), 1);
+    EXPECT_EQ(window->File2->item(0)->text(), "c.waw");
+    EXPECT_TRUE(window->Option3D1[2]->isChecked());
+    EXPECT_TRUE(window->Option3D2[2]->isChecked());
+    EXPECT_EQ(window->Label3->text(), "");
+    EXPECT_EQ(window->Label1->text(), "");
+    EXPECT_TRUE(window->SSOption1[1]->isChecked());
+
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    window->Command1->click();
+
+    ASSERT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_EQ(fake.dialogs.shown[0].text, "Sound Settings are:\rIf  Correct: None\r"
+                                          "If Incorrect: None\rWelcome/Exit Sounds: Off\r\r"
+                                          "Save Settings?");
+    EXPECT_EQ(fake.dialogs.shown[0].title, "Sound Settings");
+    EXPECT_EQ(fake.dialogs.shown[0].buttons, Dialogs::Buttons::YesNo);
+    EXPECT_TRUE(fake.sound.played.isEmpty());
+    EXPECT_EQ(hinfo.CorrectSound, "99");
+    EXPECT_EQ(hinfo.IncorrectSound, "99");
+    EXPECT_EQ(hinfo.WelcomeSounds, "No");
+    EXPECT_FALSE(window->isVisible());
+
+    QFile stored(fake.file("SWR2.BMP"));
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stored.readAll(), QByteArray(40, '\0') + record("99") + record("99") +
+                                    QByteArray(20, '\0') + record("No"));
+}
+
+TEST_F(Form2Test, TheSavedCodeChoosesTheOpeningOption) {
+    const struct {
+        QString saved;
+        int option;
+        QString label;
+    } cases[] = {
+        {"99", 0, "None Selected"},
+        {"10", 1, "None Selected"},
+        {"Chime.wav", 2, "Chime.wav"},
+        {" 10", 2, " 10"}, // compared exactly: a file name
+        {"", 2, ""},
+    };
+    for (const auto& testCase : cases) {
+        hinfo.CorrectSound = testCase.saved;
+        hinfo.IncorrectSound = testCase.saved;
+        auto window = open();
+        for (const auto& [options, label, draft] :
+             {std::tuple{window->Option3D1, window->Label3, hinfo.CorrectSoundDraft},
+              std::tuple{window->Option3D2, window->Label1, hinfo.IncorrectSoundDraft}}) {
+            EXPECT_TRUE(options.at(testCase.option)->isChecked()) << testCase.saved.toStdString();
+            EXPECT_EQ(label->text(), testCase.label) << testCase.saved.toStdString();
+            EXPECT_EQ(draft, testCase.saved);
+        }
+        EXPECT_EQ(window->File1->isEnabled(), testCase.option == 2);
+        EXPECT_EQ(window->Command4->isEnabled(), testCase.option == 2);
+    }
+}
+
+TEST_F(Form2Test, ChoosingAnOptionSetsTheWorkingCopyTheListAndTheLabel) {
+    addFiles({"Bells.wav", "Buzz.waw"});
+    hinfo.CorrectSound = "Chime.wav";
+    hinfo.IncorrectSound = "Honk.waw";
+    auto window = open();
+
+    window->Option3D1[1]->click();
+    EXPECT_EQ(hinfo.CorrectSoundDraft, "10");
+    EXPECT_EQ(window->CorrectFileOption, 0);
+    EXPECT_FALSE(window->File1->isEnabled());
+    EXPECT_FALSE(window->Command3->isEnabled());
+    EXPECT_EQ(window->Label3->text(), "None Selected");
+    window->Option3D1[0]->click();
+    EXPECT_EQ(hinfo.CorrectSoundDraft, "99");
+    window->Option3D1[2]->click();
+    EXPECT_EQ(hinfo.CorrectSoundDraft, "99"); // unchanged by "Select Sound:"
+    EXPECT_EQ(window->CorrectFileOption, 1);
+    EXPECT_TRUE(window->File1->isEnabled());
+    EXPECT_EQ(window->Label3->text(), "Chime.wav");
+
+    // A click on the option already chosen runs it again; with a saved beep the right-answer
+    // label says nothing is selected, the wrong-answer label keeps the file just picked.
+    hinfo.CorrectSound = "10";
+    hinfo.IncorrectSound = "10";
+    clickFile(window->File1, "Bells.wav");
+    clickFile(window->File2, "Buzz.waw");
+    EXPECT_EQ(window->Label3->text(), "Bells.wav");
+    EXPECT_EQ(hinfo.IncorrectSoundDraft, "Buzz.waw");
+    EXPECT_EQ(hinfo.SharedState, 88);
+    window->Option3D1[2]->click();
+    window->Option3D2[2]->click();
+    EXPECT_EQ(window->Label3->text(), "None Selected");
+    EXPECT_EQ(window->Label1->text(), "Buzz.waw");
+}
+
+TEST_F(Form2Test, AFilePickedStaysPickedThroughOptionChanges) {
+    addFiles({"Bells.wav", "Chime.wav"});
+    hinfo.CorrectSound = "Chime.wav";
+    hinfo.IncorrectSound = "99";
+    hinfo.WelcomeSounds = "Yes";
+    auto window = open();
+
+    clickFile(window->File1, "Bells.wav");
+    EXPECT_EQ(hinfo.CorrectSoundTest, 88);
+    window->Option3D1[1]->click();
+    window->Option3D1[2]->click();
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    window->Command1->click();
+
+    // The working copy "10" is played as a file name while the picked flag is up.
+    EXPECT_EQ(fake.sound.played, (QStringList{"10", "Start1.wa1"}));
+    EXPECT_TRUE(fake.dialogs.shown[0].text.contains("If  Correct: Beep\rIf Incorrect: None\r"
+                                                    "Welcome/Exit Sounds: On"));
+    EXPECT_EQ(hinfo.CorrectSound, "Bells.wav");
+    EXPECT_EQ(sound(3), "Bells.wav");
+    EXPECT_EQ(sound(6), "Yes");
+    EXPECT_EQ(hinfo.CorrectSoundTest, 0);
+    EXPECT_EQ(hinfo.CorrectSoundDraft, "");
+}
+
+TEST_F(Form2Test, LeavingWithoutSavingRestoresOnlyTheWelcomeOption) {
+    const struct {
+        const char* way;
+        std::function<void(Form2&)> close;
+        QString welcomeAfter;
+    } cases[] = {
+        {"Exit Without Saving", [](Form2& window) { window.Command2->click(); }, "Yes"},
+        {"its menu item", [](Form2& window) { window.mOE->trigger(); }, "Yes"},
+        {"the close box", [](Form2& window) { window.close(); }, "No"},
+    };
+    for (const auto& testCase : cases) {
+        hinfo.CorrectSound = "";
+        hinfo.IncorrectSound = "10";
+        hinfo.WelcomeSounds = "Yes";
+        auto window = open();
+        window->SSOption1[1]->click();
+        EXPECT_EQ(hinfo.WelcomeSounds, "No");
+
+        fake.dialogs.answers = {Dialogs::Answer::No};
+        window->Command1->click();
+        EXPECT_TRUE(window->isVisible()) << testCase.way;
+        EXPECT_EQ(hinfo.CorrectSound, "99") << testCase.way; // an empty code became "None"
+
+        testCase.close(*window);
+        EXPECT_FALSE(window->isVisible()) << testCase.way;
+        EXPECT_EQ(hinfo.WelcomeSounds, testCase.welcomeAfter) << testCase.way;
+        EXPECT_EQ(hinfo.CorrectSound, "99") << testCase.way;
+        EXPECT_EQ(hinfo.IncorrectSoundDraft, "") << testCase.way;
+        EXPECT_FALSE(QFile::exists(fake.file("SWR2.BMP"))) << testCase.way;
+    }
+}
+
+TEST_F(Form2Test, ANameTooLongForItsRecordIsKeptForThisRunAndTheUserIsTold) {
+    const struct {
+        QString name;
+        bool fits;
+    } cases[] = {
+        {"Eighteen_char1.wav", true},
+        {"Nineteen_chars1.wav", false},
+    };
+    for (const auto& testCase : cases) {
+        addFiles({testCase.name});
+        settingsFile(fake.folder, SettingsFile::SWR2).writeText(3, "Chime.wav");
+        hinfo.CorrectSound = "Chime.wav";
+        hinfo.IncorrectSound = "99";
+        fake.dialogs.shown.clear();
+        auto window = open();
+        clickFile(window->File1, testCase.name);
+        fake.dialogs.answers = {Dialogs::Answer::Yes};
+        window->Command1->click();
+
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(hinfo.CorrectSound, testCase.name);
+        EXPECT_EQ(sound(3), testCase.fits ? testCase.name : "Chime.wav");
+        EXPECT_EQ(sound(4), "99");
+        ASSERT_EQ(fake.dialogs.shown.size(), testCase.fits ? 1 : 2);
+        if (!testCase.fits) {
+            EXPECT_EQ(fake.dialogs.shown[1].text,
+                      "The sound file name \"Nineteen_chars1.wav\" is too long to be remembered "
+                      "after the program ends: at most 18 characters can be kept. It plays "
+                      "until then.");
+            EXPECT_EQ(fake.dialogs.shown[1].icon, Dialogs::Icon::Information);
+        }
+        QFile::remove(fake.file(testCase.name));
+    }
+}
+
+TEST_F(Form2Test, TheRightButtonShowsTheOptionsMenuExceptOverTheWelcomeGroup) {
+    auto window = open();
+    for (QWidget* control :
+         {static_cast<QWidget*>(window->SSOption1[0]), static_cast<QWidget*>(window->SSPanel1)}) {
+        QTest::mouseClick(control, Qt::RightButton);
+        EXPECT_FALSE(window->mO->isVisible()) << control->metaObject()->className();
+    }
+    for (QWidget* control : {static_cast<QWidget*>(window->Command1),
+                             static_cast<QWidget*>(window->Label3), window->File1->viewport()}) {
+        QTest::mouseClick(control, Qt::RightButton);
+        EXPECT_TRUE(window->mO->isVisible()) << control->metaObject()->className();
+        window->mO->hide();
+    }
+}
+
+} // namespace
