@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QIcon>
 
 namespace {
 
@@ -39,7 +38,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Korvane");
     // The pictures stored with the windows live in the shell library's resources.
     Q_INIT_RESOURCE(shell);
-    QApplication::setWindowIcon(QIcon(":/korvane.png"));
 
     ProgramFolder folder(ProgramFolder::defaultPath());
     folder.install(shippedDataFolder());

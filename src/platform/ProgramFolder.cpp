@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStandardPaths>
 
 ProgramFolder::ProgramFolder(QString path) : path_(std::move(path)) {}
@@ -25,11 +26,14 @@ bool ProgramFolder::install(const QString& shippedFolder) const {
         return false;
     }
     const QDir source(shippedFolder);
+    const QStringList present = QDir(path_).entryList(QDir::Files);
+    const QSet<QString> here(present.begin(), present.end());
     QDirIterator shipped(shippedFolder, QDir::Files, QDirIterator::Subdirectories);
     while (shipped.hasNext()) {
         const QString from = shipped.next();
-        const QString to = file(source.relativeFilePath(from));
-        if (!QFileInfo::exists(to)) {
+        const QString name = source.relativeFilePath(from);
+        const QString to = file(name);
+        if (!here.contains(name) && !QFileInfo::exists(to)) {
             QDir().mkpath(QFileInfo(to).path());
             // A copy that fails leaves the file missing; its window reports that when it loads.
             QFile::copy(from, to);

@@ -12,6 +12,7 @@
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
@@ -88,7 +89,11 @@ void Startfrm::buildTitlePanel() {
     FormBackground::applyColour(*Panel3D7, ColorNumber::toColor(ColorNumber::kButtonFace));
     auto* layout = new QVBoxLayout(Panel3D7);
     auto* picture = new QLabel(Panel3D7);
-    picture->setPixmap(QPixmap(":/title.png"));
+    // Decoding pictures loads the image plug-ins; it waits until the window is on the screen.
+    QTimer::singleShot(0, picture, [picture] {
+        picture->setPixmap(QPixmap(":/title.png"));
+        QApplication::setWindowIcon(QIcon(":/korvane.png"));
+    });
     picture->setAlignment(Qt::AlignCenter);
     auto* name = new QLabel("Korvane", Panel3D7);
     QFont nameFont = name->font();
