@@ -48,12 +48,23 @@ int main(int argc, char** argv) {
         execvp(argv[1], argv + 1);
         _exit(127);
     }
-    while (xcb_generic_event_t* event = xcb_wait_for_event(connection)) {
-        const bool mapped = (event->response_type & 0x7F) == XCB_MAP_NOTIFY;
-        std::free(event);
-        if (mapped) {
-            break;
+    // Wait for the first map; a program that ends first, or takes more than a minute, failed.
+    bool mapped = false;
+    while (!mapped) {
+        xcb_generic_event_t* event = xcb_poll_for_event(connection);
+        if (event == nullptr) {
+            if (xcb_connection_has_error(connection) != 0 ||
+                waitpid(child, nullptr, WNOHANG) != 0 ||
+                std::chrono::steady_clock::now() - start > std::chrono::minutes(1)) {
+                std::fprintf(stderr, "time_to_map: %s showed no window\n", argv[1]);
+                kill(child, SIGKILL);
+                return 1;
+            }
+            usleep(200);
+            continue;
         }
+        mapped = (event->response_type & 0x7F) == XCB_MAP_NOTIFY;
+        std::free(event);
     }
     const auto elapsed = std::chrono::steady_clock::now() - start;
     const long rss = residentKiB(child);

@@ -7,9 +7,12 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFrame>
+#include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -131,6 +134,20 @@ TEST_F(StartfrmCommandsTest, HelpAndWebSiteCommands) {
     main.mHA->trigger();
     EXPECT_EQ(fake.modal.shownClasses, QStringList{"About1"});
     EXPECT_TRUE(main.Panel3D7->isHidden()); // the toolbar hides the title panel
+}
+
+TEST_F(StartfrmCommandsTest, ACustomisedLayoutIsSavedAndRestoredByTheNextWindow) {
+    fake.modal.scripts.push_back([](QWidget& dialog) {
+        dialog.findChild<QListWidget*>("buttons")->item(2)->setCheckState(Qt::Unchecked);
+        dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+    });
+    main.mORC->trigger();
+    EXPECT_FALSE(fake.registry.value("korvane45", "User1", "Toolbar1").isEmpty());
+
+    Toolbar other;
+    EXPECT_TRUE(other.restoreLayout(fake.registry, "korvane45"));
+    EXPECT_EQ(other.buttonLayout(), main.Toolbar1->buttonLayout());
+    EXPECT_FALSE(other.buttonLayout().at(2).shown);
 }
 
 TEST_F(StartfrmCommandsTest, TheWelcomeSoundPlaysAtTheFirstActivationOnly) {
