@@ -1,8 +1,7 @@
 #include "Form12.h"
 #include "Form2.h"
-#include "ModalShower.h"
-#include "PulseSound.h"
-#include "QtDialogs.h"
+#include "Form25.h"
+#include "ProductionPlatform.h"
 #include "Services.h"
 #include "Startfrm.h"
 
@@ -27,6 +26,7 @@ QString shippedDataFolder() {
 
 // Every window the toolbar buttons open, by button number.
 void registerWindows(WindowCatalog& windows) {
+    windows.add(2, [](Services& services) { return std::make_unique<Form25>(services); });
     windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
     windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
 }
@@ -39,18 +39,9 @@ int main(int argc, char** argv) {
     // The pictures stored with the windows live in the shell library's resources.
     Q_INIT_RESOURCE(shell);
 
-    ProgramFolder folder(ProgramFolder::defaultPath());
-    folder.install(shippedDataFolder());
-
-    QtDialogs dialogs;
-    QtModalShower modal;
-    SystemClock clock;
-    LegacyRandom random;
-    SettingsRegistry registry;
-    PulseSound sound(folder);
-    WindowHelpViewer help(folder);
-    DesktopWebLauncher web;
-    Services services(Platform{dialogs, modal, clock, random, registry, folder, sound, help, web});
+    ProductionPlatform production(ProgramFolder::defaultPath());
+    production.folder().install(shippedDataFolder());
+    Services services(production.platform());
 
     registerWindows(services.windows);
     Startfrm main(services);

@@ -30,6 +30,7 @@ QMessageBox::StandardButtons toQt(Dialogs::Buttons buttons) {
     case Dialogs::Buttons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
     case Dialogs::Buttons::YesNo:
+    case Dialogs::Buttons::YesNoDefaultNo:
         return QMessageBox::Yes | QMessageBox::No;
     case Dialogs::Buttons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -58,7 +59,12 @@ Dialogs::Answer QtDialogs::message(const Message& message) {
     QMessageBox box(toQt(message.icon), message.title, DisplayText::lines(message.text),
                     toQt(message.buttons), QApplication::activeWindow());
     // Closing the box without a button is the Cancel answer where there is one, else OK.
-    box.setEscapeButton(message.buttons == Buttons::YesNo ? QMessageBox::No : QMessageBox::Cancel);
+    const bool yesNo =
+        message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoDefaultNo;
+    box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Cancel);
+    if (message.buttons == Buttons::YesNoDefaultNo) {
+        box.setDefaultButton(QMessageBox::No);
+    }
     return fromQt(box.exec());
 }
 

@@ -64,7 +64,9 @@ ActivityWindow::ActivityWindow(Services& services, const ActivityConstants& cons
     connect(StatusBar1, &StatusBar::panelClicked, this, &ActivityWindow::RestoreToolbars);
 
     mO = menuBar()->addMenu("&Options");
-    mH = menuBar()->addMenu("&Help");
+    mH = menuBar()->addAction("&Help", this, &ActivityWindow::ShowHelpTopic);
+    // The right button pops up the Options menu only; no toolbar menu of the window's own.
+    setContextMenuPolicy(Qt::NoContextMenu);
     optionsPopup_ = new OptionsPopup(mO, this);
     attachOptionsPopup(this);
     attachOptionsPopup(centralWidget());
@@ -109,6 +111,12 @@ void ActivityWindow::ApplyBackground() {
 }
 
 void ActivityWindow::SetUpToolbars() {
+    // A button whose window the program does not have yet stays disabled, as on the main window.
+    for (int button = 2; button <= 17; ++button) {
+        if (!services_.windows.has(button)) {
+            Toolbar1->setButtonEnabled(button, false);
+        }
+    }
     Toolbar1->setButtonEnabled(constants_.ownButton, false);
     for (int button : constants_.disabledButtons) {
         Toolbar1->setButtonEnabled(button, false);

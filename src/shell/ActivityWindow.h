@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 class ElasticResizer;
+class QAction;
 class OptionsPopup;
 class QLabel;
 class QMenu;
@@ -42,7 +43,7 @@ public:
     QLabel* Image1;                            // the background picture, covering the whole window
     ElasticResizer* vsElasticLight1 = nullptr; // made at load, when the controls stand as designed
     QMenu* mO;                                 // "&Options", also the right-click menu
-    QMenu* mH;                                 // "&Help"
+    QAction* mH; // "&Help", a menu without items: a click shows the window's help topic
 
 protected:
     // The window's exit: it may ask to save, then closes the window (or stays open).

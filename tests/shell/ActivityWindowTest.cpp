@@ -103,6 +103,15 @@ TEST_F(ActivityWindowTest, ToolbarButtonsSwitchThroughTheMainWindow) {
     }
 }
 
+TEST_F(ActivityWindowTest, ButtonsOfWindowsTheProgramDoesNotHaveAreDisabled) {
+    TestActivity activity(services, 2, false);
+    EXPECT_FALSE(activity.Toolbar1->isButtonEnabled(2)); // its own
+    EXPECT_TRUE(activity.Toolbar1->isButtonEnabled(3));
+    EXPECT_FALSE(activity.Toolbar1->isButtonEnabled(4)); // not registered
+    EXPECT_TRUE(activity.Toolbar1->isButtonEnabled(1));
+    EXPECT_TRUE(activity.Toolbar1->isButtonEnabled(20));
+}
+
 TEST_F(ActivityWindowTest, WebSiteAndHelpKeepTheWindowOpen) {
     fake.modal.scripts.push_back([](QWidget& window) {
         auto& activity = static_cast<ActivityWindow&>(window);

@@ -1,0 +1,246 @@
+// "&Check": every word is judged Blank, Wrong or Correct; three gauges rise word by word, the
+// cells are coloured by their words' classes, a sound plays and the counts stay on screen. A grid
+// with every word right ends the puzzle.
+#include "Form25.h"
+
+#include "ColorNumber.h"
+#include "ListBox.h"
+#include "Panel3D.h"
+#include "PuzzleCheck.h"
+#include "QueuedKeystroke.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+
+#include <span>
+
+namespace {
+
+QColor colour(int code) {
+    return ColorNumber::palette(code);
+}
+
+} // namespace
+
+void Form25::ShowResultPanels() {
+    const bool show = hinfo_.SignalValue != 0;
+    for (Panel3D* result : {Panel3D19, Panel3D20, Panel3D21}) {
+        result->setVisible(show);
+    }
+}
+
+void Form25::HideResultsIfShown() {
+    if (PuzzleState == 9) {
+        hinfo_.SignalValue = 0;
+        ShowResultPanels();
+        PuzzleState = 1;
+    }
+}
+
+void Form25::showResultCaption(Panel3D* panel, const QString& caption) {
+    panel->setCaption(QString());
+    panel->show();
+    panel->setCaption(caption);
+    // The counts are read during the pause that follows, while no event is handled.
+    panel->repaint();
+}
+
+void Form25::Command3_Click() {
+    SavedPanelTextSize = Panel3D12->font().pointSizeF();
+    if (PuzzleState != 0) {
+        checkPuzzle();
+    }
+    showStatus(kCaption);
+}
+
+void Form25::checkPuzzle() {
+    showStatus("Checking Puzzle");
+    hinfo_.BusyPointer();
+    hinfo_.SignalValue = 0;
+    ShowResultPanels();
+    QFont panelFont = Panel3D12->font();
+    panelFont.setPointSizeF(hinfo_.ScreenMode == 0 ? 14 : 11);
+    Panel3D12->setFont(panelFont);
+    Panel3D12->setForeColour(colour(0));
+    Panel3D12->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    Panel3D12->setCaption("Correct Wrong Blank");
+    for (Panel3D* gauge : Panel3D15) {
+        gauge->show();
+        gauge->setFloodPercent(0);
+    }
+    clearCheckMarking();
+    AcrossBlankMarks.fill(0);
+    DownBlankMarks.fill(0);
+    CorrectWords = 0;
+    WrongWords = 0;
+    BlankWords = 0;
+    LastBlankPercent = 0;
+    Panel3D12->repaint();
+
+    const std::vector<JudgedWord> words =
+        judgeWords(Clues, GridColumns, GridLastCell,
+                   [this](int cell) { return Label3[std::size_t(cell)]->text(); });
+    for (const JudgedWord& word : words) {
+        markBlankWord(word);
+    }
+    for (const JudgedWord& word : words) {
+        if (word.judged != WordClass::Blank) {
+            judgeFilledWord(word);
+        }
+    }
+
+    if (WrongWords > 0) {
+        hinfo_.PlayIncorrectSound();
+    }
+    if (WrongWords == 0 && BlankWords == 0) {
+        hinfo_.PauseOneSecond();
+    } else {
+        hinfo_.PauseTwoSeconds();
+    }
+    for (Panel3D* gauge : Panel3D15) {
+        gauge->hide();
+    }
+    if (hinfo_.ScreenMode == 9) {
+        panelFont.setPointSizeF(SavedPanelTextSize);
+        Panel3D12->setFont(panelFont);
+    }
+    Panel3D12->setForeColour(colour(1));
+    Panel3D12->setAlignment(Qt::AlignCenter);
+    Panel3D12->setCaption(QString());
+    QCoreApplication::processEvents();
+    showResultCaption(Panel3D19, "Correct = " + QString::number(CorrectWords));
+    if (WrongWords > 0 || BlankWords > 0) {
+        showCheckErrors();
+    } else {
+        showPuzzleSolved();
+    }
+}
+
+void Form25::clearCheckMarking() {
+    // Also takes the highlight off the selected word.
+    for (int cell = 0; cell <= GridLastCell && cell < kCells; ++cell) {
+        if (cellColour(cell) != ColorNumber::toColor(kBlockedColour)) {
+            paintCell(cell, colour(15));
+        }
+        if (!Label3[std::size_t(cell)]->text().isEmpty()) {
+            setLetterColour(cell, colour(1));
+        }
+    }
+}
+
+void Form25::markBlankWord(const JudgedWord& word) {
+    if (word.judged == WordClass::Blank) {
+        ++BlankWords;
+        const std::span<int> marks =
+            word.direction == 1 ? std::span<int>(AcrossBlankMarks) : std::span<int>(DownBlankMarks);
+        if (word.entry < int(marks.size())) {
+            marks[std::size_t(word.entry)] = 1;
+        }
+        // Empty cells turn light magenta; the letters of the word's filled cells too.
+        for (int cell : word.cells) {
+            if (Label3[std::size_t(cell)]->text().isEmpty()) {
+                paintCell(cell, colour(13));
+            } else {
+                setLetterColour(cell, colour(13));
+            }
+        }
+    }
+    if (PuzzleWordCount > 0) {
+        const int percent = checkPercent(BlankWords, PuzzleWordCount);
+        if (percent != LastBlankPercent) {
+            Panel3D15[2]->setFloodPercent(percent);
+            Panel3D15[2]->repaint();
+            LastBlankPercent = percent;
+        }
+    }
+}
+
+void Form25::judgeFilledWord(const JudgedWord& word) {
+    if (word.judged == WordClass::Correct) {
+        ++CorrectWords;
+        if (PuzzleWordCount > 0) {
+            const int percent = checkPercent(CorrectWords, PuzzleWordCount);
+            hinfo_.SignalValue = percent;
+            // Above half the bar reaches the middle, where the percentage stands.
+            Panel3D15[0]->setForeColour(percent > 50 ? colour(15) : colour(0));
+            Panel3D15[0]->setFloodPercent(percent);
+            Panel3D15[0]->repaint();
+        }
+        // A letter that a wrong crossing word marked stays marked.
+        for (int cell : word.cells) {
+            if (letterColour(cell) != colour(12)) {
+                setLetterColour(cell, colour(1));
+            }
+        }
+        return;
+    }
+    ++WrongWords;
+    if (PuzzleWordCount > 0) {
+        Panel3D15[1]->setFloodPercent(checkPercent(WrongWords, PuzzleWordCount));
+        Panel3D15[1]->repaint();
+    }
+    for (int cell : word.cells) {
+        setLetterColour(cell, colour(12));
+    }
+}
+
+void Form25::showCheckErrors() {
+    Panel3D20->setForeColour(colour(12));
+    Panel3D21->setForeColour(colour(13));
+    showResultCaption(Panel3D20, "Wrong = " + QString::number(WrongWords));
+    showResultCaption(Panel3D21, "Blank = " + QString::number(BlankWords));
+    hinfo_.PauseTwoSeconds();
+    hinfo_.NormalPointer();
+    EntryText.clear();
+    EntryLength = 0;
+    // The remembered clue is selected again before the results are marked as showing: selecting
+    // a clue hides results that show, and these are to stay until the person's next pick or key.
+    if (SelectedDirection != 0) {
+        HighlightEntry();
+        if (SelectedDirection == 2) {
+            List2->setFocus(Qt::OtherFocusReason);
+            queueKeystroke(*this, Qt::Key_Down);
+            if (DownListIndex >= 0 && DownListIndex < 50) {
+                List2->setListIndex(DownListIndex);
+            }
+        } else {
+            List1->setFocus(Qt::OtherFocusReason);
+            if (AcrossListIndex >= 0) {
+                List1->setListIndex(AcrossListIndex);
+            }
+        }
+    }
+    hinfo_.SignalValue = -1;
+    ShowResultPanels();
+    PuzzleState = 9;
+    hinfo_.NormalPointer();
+}
+
+void Form25::showPuzzleSolved() {
+    Label9->clear();
+    const QColor blue = ColorNumber::toColor(ColorNumber::kBlue);
+    Panel3D20->setForeColour(blue);
+    Panel3D21->setForeColour(blue);
+    showResultCaption(Panel3D20, "Puzzle Is Correct");
+    showResultCaption(Panel3D21, "Very Well Done");
+    hinfo_.PrintFontColour = QString();
+    hinfo_.PlayCorrectSound();
+    // The face shows in the grid's place for a moment.
+    Panel3D27->setCaption(QString(7, ' '));
+    Panel3D27->show();
+    Panel3D7[0]->hide();
+    QCoreApplication::processEvents();
+    hinfo_.PauseTwoSeconds();
+    hinfo_.PauseOneSecond();
+    QCoreApplication::processEvents();
+    Panel3D7[0]->show();
+    ResetAfterPuzzle();
+    EntryLock = 1;
+    for (Panel3D* panel : {Panel3D19, Panel3D20, Panel3D21, Panel3D27}) {
+        panel->hide();
+    }
+    QCoreApplication::processEvents();
+    hinfo_.NormalPointer();
+    Command1->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,298 @@
+// Picking a clue (from a clue list or a numbered cell), typing its word into the entry box and
+// writing the word into the grid, which moves on to the next clue.
+#include "Form25.h"
+
+#include "ColorNumber.h"
+#include "EntryCells.h"
+#include "ListBox.h"
+#include "NumberedCellCycle.h"
+#include "NumericValue.h"
+#include "Panel3D.h"
+#include "QueuedKeystroke.h"
+#include "Twips.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QString withoutLeadingBlanks(const QString& text) {
+    qsizetype start = 0;
+    while (start < text.size() && text.at(start) == ' ') {
+        ++start;
+    }
+    return text.mid(start);
+}
+
+} // namespace
+
+void Form25::setEntryCaption(const QString& word) {
+    Command3D1->setText(QString(word).replace('&', "&&"));
+}
+
+QString Form25::entryCaption() const {
+    return Command3D1->text().replace("&&", "&");
+}
+
+ListBox* Form25::clueList(int direction) const {
+    return direction == 1 ? List1 : List2;
+}
+
+void Form25::ShowClue(int direction) {
+    const bool across = direction == 1;
+    ListBox* list = clueList(direction);
+    if (PuzzleState == 9) {
+        HideResultsIfShown();
+    }
+    Command3D1->show();
+    setEntryCaption(QString());
+    if (!across) {
+        EntryText.clear();
+        EntryLength = 0;
+    }
+    const QString item = list->selectedText();
+    if (numericValue(item) <= 0) {
+        Panel3D12->setCaption(QString());
+        Label9->clear();
+        return;
+    }
+    QRect box = Command3D1->geometry();
+    box.setLeft(Twips::toPixels(6000));
+    box.setWidth(Twips::toPixels(100));
+    Command3D1->setGeometry(box);
+    Panel3D12->setCaption(withoutLeadingBlanks(item).left(2) + (across ? " - Across" : " - Down"));
+    if (across) {
+        EntryText.clear();
+        EntryLength = 0;
+    }
+
+    // The entry box stands right after the clue: the clue line ends in 30 blanks, and the box
+    // starts 1770 twips before the end of the line's measured width.
+    const qsizetype hyphen = item.indexOf('-');
+    Label9->setText(' ' + item.mid(hyphen + 2) + ':' + QString(30, ' '));
+    Label5->setText(Label9->text());
+    Label5->resize(Label5->fontMetrics().horizontalAdvance(Label5->text()), Label5->height());
+    const int left = Twips::toPixels(Twips::fromPixels(Label5->width()) + 100 - 1770);
+
+    SelectedClue = list->ListIndex() + 1;
+    const QString answer = entryAnswer(Clues, direction, SelectedClue);
+    int width = int(withoutLeadingBlanks(answer).size()) * (across ? 190 : 200);
+    if (width < 600) {
+        width = 700;
+    }
+    if (hinfo_.ScreenMode == 0) {
+        width += 300;
+    }
+    Command3D1->setGeometry(left, box.top(), Twips::toPixels(width), box.height());
+    Command3D1->show();
+
+    (across ? AcrossListIndex : DownListIndex) = SelectedClue - 1;
+    SelectedAnswer = answer;
+    SelectedDirection = direction;
+    HighlightEntry();
+    FocusList = direction;
+}
+
+void Form25::List1_GotFocus() {
+    FocusList = 1;
+    List2->deselect(DownListIndex);
+    if (EntryLock == 1) {
+        NotStartedMessage();
+        return;
+    }
+    ShowClue(1);
+    // A puzzle just put in use starts at its first Across clue, with the entry box ready.
+    if (DownListIndex == kFreshPuzzle) {
+        List1->setListIndex(0);
+        AcrossListIndex = 0;
+        DownListIndex = 0;
+        queueKeystroke(*this, Qt::Key_Return, "\r");
+    }
+    SelectedDirection = 1;
+    // Out of the tab order, Tab typed in the Across list arrives as a key: on to the Down list.
+    ClearTabStops();
+    if (WordHelpsLeft > 0) {
+        Command4->setEnabled(true);
+        mOWH->setEnabled(true);
+    }
+}
+
+void Form25::List2_GotFocus() {
+    FocusList = 2;
+    List1->deselect(AcrossListIndex);
+    if (EntryLock == 1) {
+        NotStartedMessage();
+        return;
+    }
+    ShowClue(2);
+    if (GoToFirstDownClue == 99) {
+        GoToFirstDownClue = 0;
+        List2->setListIndex(0);
+    }
+    SelectedDirection = 2;
+    SetClueTabStops();
+    if (WordHelpsLeft > 0) {
+        Command4->setEnabled(true);
+        mOWH->setEnabled(true);
+    }
+}
+
+void Form25::ListKeyPress(int direction, int code) {
+    if (direction == 1 && code == 9) {
+        SetClueTabStops();
+        GoToFirstDownClue = 99;
+        List2->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    // Typing in a list types into the entry box.
+    PendingKey = code;
+    FocusEntryBox();
+}
+
+void Form25::CellClick(int cell) {
+    if (EntryLock == 1) {
+        NotStartedMessage();
+        return;
+    }
+    if (numericValue(Panel3D14[std::size_t(cell)]->caption()) >= 1) {
+        PickEntryAtCell(cell);
+    }
+}
+
+void Form25::PickEntryAtCell(int cell) {
+    if (PuzzleState == 9) {
+        HideResultsIfShown();
+    }
+    SelectedDirection = 0;
+    Command3D1->show();
+    setEntryCaption(QString());
+    EntryText.clear();
+    EntryLength = 0;
+    const int number = numericValue(Panel3D14[std::size_t(cell)]->caption());
+    const CellPick pick = pickNumberedCell(Clues, number, LastPickedNumber, CellPickState);
+    if (pick.direction == 0) {
+        return;
+    }
+    SelectedClue = pick.entry;
+    SelectedDirection = pick.direction;
+    SelectedAnswer = entryAnswer(Clues, pick.direction, pick.entry);
+    ListBox* list = clueList(pick.direction);
+    list->setListIndex(pick.entry - 1);
+    HighlightEntry();
+    list->setFocus(Qt::OtherFocusReason);
+    hinfo_.SignalValue = 0;
+    PendingKey = 0;
+}
+
+void Form25::FocusEntryBox() {
+    if (!Command3D1->isHidden()) {
+        Command3D1->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Form25::Command3D1_GotFocus() {
+    // A key typed in a clue list is typed here.
+    if (PendingKey > 0) {
+        TypeLetter(0);
+    }
+}
+
+void Form25::Command3D1_KeyDown(const QKeyEvent& key) {
+    ListBox* list = clueList(SelectedDirection);
+    hinfo_.SignalValue = list->ListIndex();
+    const int position = int(hinfo_.SignalValue);
+    list->setFocus(Qt::OtherFocusReason);
+    const int next = key.key() == Qt::Key_Down ? position + 1 : position - 1;
+    if (next >= 0 && next < list->count()) {
+        list->setListIndex(next);
+    }
+}
+
+void Form25::Command3D1_Click() {
+    if (!entryCaption().isEmpty()) {
+        WriteEntryToGrid();
+        return;
+    }
+    clueList(SelectedDirection)->setFocus(Qt::OtherFocusReason);
+    EntryText.clear();
+    EntryLength = 0;
+}
+
+void Form25::TypeLetter(int k) {
+    hinfo_.SignalValue = clueList(SelectedDirection)->ListIndex();
+    // Blanks, digits and punctuation typed here are ignored without a sound.
+    if (k > 13 && k < 65) {
+        return;
+    }
+    if (PuzzleState == 9) {
+        HideResultsIfShown();
+    }
+    if (PendingKey > 0) {
+        k = PendingKey;
+    }
+    // Enter typed in a list only brings the focus here.
+    if (PendingKey != 13) {
+        if (k == 8) {
+            if (EntryLength > 0) {
+                EntryText.chop(1);
+                setEntryCaption(EntryText);
+                EntryLength = int(EntryText.size());
+            }
+        } else if (EntryLength >= SelectedAnswer.size()) {
+            if (k != 32) {
+                services_.sound.beep();
+            }
+        } else {
+            EntryText += QString(QChar(k)).toUpper();
+            setEntryCaption(EntryText);
+            EntryLength = int(EntryText.size());
+        }
+    }
+    PendingKey = 0;
+}
+
+void Form25::WriteEntryToGrid() {
+    const QString word = entryCaption();
+    const int direction = SelectedDirection == 1 ? 1 : 2;
+    const EntrySpan span = entrySpan(Clues, direction, SelectedClue, GridColumns);
+    EntryStartCell = span.start;
+    EntryExtent = span.extent;
+    const std::vector<int> cells =
+        cellsFromExtent(direction, span.start, span.extent, GridColumns, GridLastCell);
+    for (std::size_t n = 0; n < cells.size(); ++n) {
+        const int cell = cells[n];
+        setLetterColour(cell, ColorNumber::palette(1));
+        Label3[std::size_t(cell)]->setText(word.mid(qsizetype(n), 1));
+        if (FocusList == 3) {
+            paintCell(cell, ColorNumber::palette(15));
+        }
+    }
+    // On to the next clue: after the last Across clue the first Down clue, after the last Down
+    // clue the first Across clue again.
+    if (RevealInProgress != 98) {
+        if (direction == 1) {
+            if (List1->setListIndex(List1->ListIndex() + 1)) {
+                List1->setFocus(Qt::OtherFocusReason);
+            } else {
+                GoToFirstDownClue = 99;
+                List2->setFocus(Qt::OtherFocusReason);
+            }
+        } else if (List2->setListIndex(List2->ListIndex() + 1)) {
+            List2->setFocus(Qt::OtherFocusReason);
+        } else {
+            List1->setListIndex(0);
+            List1->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    EntryText.clear();
+    EntryLength = 0;
+    setEntryCaption(QString());
+}
+
+void Form25::DeselectClues() {
+    if (List1->count() >= 1) {
+        List1->deselect(List1->ListIndex());
+        List2->deselect(List2->ListIndex());
+    }
+}

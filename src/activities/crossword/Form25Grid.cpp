@@ -1,0 +1,171 @@
+// The crossword grid: one set of 144 cells laid out as 13 x 8 (Level 1) or 18 x 8 (Level 2), the
+// numbering and blocking of a loaded puzzle, and the highlight of the selected word.
+#include "Form25.h"
+
+#include "ColorNumber.h"
+#include "CrosswordPuzzle.h"
+#include "EntryCells.h"
+#include "ListBox.h"
+#include "Panel3D.h"
+#include "Twips.h"
+
+#include <QLabel>
+
+#include <cmath>
+
+namespace {
+
+// Neighbouring cells overlap by this much, so that their borders coincide.
+constexpr double kOverlap = 15;
+
+double twips(int pixels) {
+    return Twips::fromPixels(pixels);
+}
+
+// To the nearest whole twip, halves to the even neighbour.
+double nearest(double value) {
+    return std::nearbyint(value);
+}
+
+} // namespace
+
+void Form25::Option3D2_Click(int index) {
+    LayoutGrid(index);
+}
+
+void Form25::LayoutGrid(int level) {
+    hinfo_.BusyPointer();
+    const QSize area = Panel3D7[1]->size();
+    Panel3D7[0]->resize(Twips::toPixels(twips(area.width()) - 300, twips(area.height()) - 400));
+    PuzzleLevel = level;
+    List1->clear();
+    List2->clear();
+    // The cells move while both grid panels are hidden; they show once, at the end.
+    Panel3D7[0]->hide();
+    Panel3D7[1]->hide();
+
+    const bool level2 = level == 1;
+    mOPl1->setChecked(!level2);
+    mOPl2->setChecked(level2);
+    GridLastCell = level2 ? 143 : 103;
+    GridColumns = level2 ? 18 : 13;
+    const double containerWidth = twips(Panel3D7[0]->width());
+    const double containerHeight = twips(Panel3D7[0]->height());
+    // Level 1 cells are square; the cells report their size in whole pixels.
+    const QSize cellSize =
+        Twips::toPixels(containerWidth / GridColumns,
+                        level2 ? containerHeight / kGridRows : containerWidth / GridColumns);
+    const double cellWidth = twips(cellSize.width());
+    const double cellHeight = twips(cellSize.height());
+    const QRect letterPlace = Twips::toPixels(0.2 * cellWidth, 0.3 * cellHeight,
+                                              (level2 ? 0.5 : 0.8) * cellHeight, 0.8 * cellHeight);
+
+    double x = 0;
+    double y = 0;
+    int column = 0;
+    double gridWidth = 0;
+    double gridHeight = 0;
+    for (int p = 0; p < kCells; ++p) {
+        Panel3D* cell = Panel3D14[std::size_t(p)];
+        QLabel* letter = Label3[std::size_t(p)];
+        if (p > 103) {
+            cell->setEnabled(level2);
+        }
+        cell->setCaption(QString());
+        paintCell(p, ColorNumber::palette(15));
+        if (level2) {
+            cell->show();
+        } else {
+            letter->clear();
+        }
+        cell->setGeometry(QRect(QPoint(Twips::toPixels(x), Twips::toPixels(y)), cellSize));
+        letter->setGeometry(letterPlace);
+        if (column == GridColumns - 1) {
+            column = 0;
+            y = nearest(y + cellHeight - kOverlap);
+            if (p < 104 || level2) {
+                gridHeight += cellHeight - kOverlap;
+            }
+            x = 0;
+        } else {
+            ++column;
+            x = nearest(x + cellWidth - kOverlap);
+            // The first cell of the second row completes the width of one row.
+            if (p <= GridColumns) {
+                gridWidth += cellWidth - kOverlap;
+            }
+        }
+    }
+
+    Panel3D7[0]->resize(Twips::toPixels(gridWidth, gridHeight));
+    Panel3D7[0]->move(area.width() / 2 - Panel3D7[0]->width() / 2,
+                      area.height() / 2 - Panel3D7[0]->height() / 2);
+    SelectedClue = 0;
+    SelectedDirection = 0;
+    HighlightDirection = 0;
+    Panel3D7[1]->show();
+    Panel3D7[0]->show();
+    hinfo_.NormalPointer();
+}
+
+void Form25::ClearCells() {
+    for (int cell = 0; cell < kCells; ++cell) {
+        Panel3D14[std::size_t(cell)]->setCaption(QString());
+        paintCell(cell, ColorNumber::palette(15));
+        Label3[std::size_t(cell)]->clear();
+    }
+}
+
+void Form25::NumberCells() {
+    CellNumberCounter = 0;
+    for (int cell = 0; cell <= GridLastCell && cell < kCells && cell < GridPattern.size(); ++cell) {
+        const QChar kind = GridPattern.at(cell);
+        if (kind == QChar(kNumberedCell)) {
+            ++CellNumberCounter;
+            Panel3D14[std::size_t(cell)]->setCaption(QString::number(CellNumberCounter));
+        } else if (kind == QChar(kBlockedCell)) {
+            paintCell(cell, ColorNumber::toColor(kBlockedColour));
+        }
+    }
+}
+
+void Form25::HighlightEntry() {
+    // Clearing paints white, whatever colour a cell of the old word had.
+    if (HighlightDirection != 0) {
+        for (int cell : cellsFromExtent(HighlightDirection, HighlightStartCell, HighlightExtent,
+                                        GridColumns, GridLastCell)) {
+            paintCell(cell, ColorNumber::palette(15));
+        }
+    }
+    const int direction = SelectedDirection == 1 ? 1 : 2;
+    const EntrySpan span = entrySpan(Clues, direction, SelectedClue, GridColumns);
+    EntryStartCell = HighlightStartCell = span.start;
+    EntryExtent = HighlightExtent = span.extent;
+    HighlightDirection = direction;
+    for (int cell :
+         cellsFromExtent(direction, span.start, span.extent, GridColumns, GridLastCell)) {
+        paintCell(cell, ColorNumber::palette(11));
+    }
+}
+
+void Form25::paintCell(int cell, const QColor& colour) {
+    Panel3D14[std::size_t(cell)]->setBackColour(colour);
+}
+
+QColor Form25::cellColour(int cell) const {
+    return Panel3D14[std::size_t(cell)]->backColour();
+}
+
+void Form25::setLetterColour(int cell, const QColor& colour) {
+    QLabel* letter = Label3[std::size_t(cell)];
+    if (letter->palette().color(QPalette::WindowText) == colour) {
+        return;
+    }
+    QPalette palette = letter->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    letter->setPalette(palette);
+}
+
+QColor Form25::letterColour(int cell) const {
+    return Label3[std::size_t(cell)]->palette().color(QPalette::WindowText);
+}

@@ -1,0 +1,85 @@
+// The crossword window's Options menu and its side toolbar.
+#include "Form25.h"
+
+#include "SideToolbarIcons.h"
+
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolBar>
+
+void Form25::buildMenus() {
+    mOPl = mO->addMenu("Puzzle &Level");
+    mOPl1 = mOPl->addAction("Level &1");
+    mOPl2 = mOPl->addAction("Level &2");
+    for (int index : {0, 1}) {
+        QAction* item = index == 0 ? mOPl1 : mOPl2;
+        item->setCheckable(true);
+        // Selecting the option runs its click, which lays out the grid and sets both ticks.
+        connect(item, &QAction::triggered, this, [this, index] {
+            Option3D2[std::size_t(index)]->setChecked(true);
+            Option3D2_Click(index);
+        });
+    }
+    mOPl1->setChecked(true);
+    mO->addSeparator();
+    mOChk = mO->addAction("&Check", this, &Form25::Command3_Click);
+    mOChk->setEnabled(false);
+    mOW = mO->addAction("&Word Help Option");
+    mOW->setCheckable(true);
+    // The tick is the command's to set: it shows while the Word Help Option panel is open.
+    connect(mOW, &QAction::triggered, this, [this](bool checked) {
+        mOW->setChecked(!checked);
+        Command10_Click();
+    });
+    mOWH = mO->addAction("&Word Help", this, &Form25::Command4_Click);
+    mOWH->setVisible(false);
+    mO->addSeparator();
+    mOUse = mO->addAction("&Use Puzzle", this, [this] {
+        mONew->setEnabled(false);
+        mOUse->setEnabled(false);
+        Command5_Click();
+    });
+    mOUse->setEnabled(false);
+    mONew = mO->addAction("&Next Puzzle", this, &Form25::Command6_Click);
+    mONew->setEnabled(false);
+    mO->addSeparator();
+    mOS = mO->addAction("&Start", this, &Form25::Command1_Click);
+    mON = mO->addAction("&Next", this, &Form25::Command1_Click);
+    mON->setVisible(false);
+    mOEnd = mO->addAction("&View Puzzle Words", this, &Form25::mOEnd_Click);
+    mOEnd->setEnabled(false);
+    mO->addSeparator();
+    mOExit = mO->addAction("E&xit", this, &Form25::ExitCommand);
+}
+
+void Form25::buildSideToolbar() {
+    const struct {
+        int number;
+        const char* tooltip;
+        void (Form25::*command)();
+        bool enabled;
+    } buttons[] = {{1, "Check", &Form25::Command3_Click, false},
+                   {2, "Word Help", &Form25::Command4_Click, true},
+                   {3, "View Puzzle Words", &Form25::mOEnd_Click, false},
+                   {4, "Help", &Form25::ShowHelpTopic, true},
+                   {5, "Exit", &Form25::ExitCommand, true}};
+    for (const auto& entry : buttons) {
+        QAction* action =
+            Toolbar2->addAction(sideToolbarIcon(entry.number), entry.tooltip, this, entry.command);
+        action->setToolTip(entry.tooltip);
+        action->setEnabled(entry.enabled);
+        toolbar2Buttons_.at(std::size_t(entry.number)) = action;
+    }
+}
+
+void Form25::setCheckOffered(bool offered) {
+    Command3->setEnabled(offered);
+    mOChk->setEnabled(offered);
+    Toolbar2Button(1)->setEnabled(offered);
+}
+
+void Form25::setRevealOffered(bool offered) {
+    mOEnd->setEnabled(offered);
+    Toolbar2Button(3)->setEnabled(offered);
+}

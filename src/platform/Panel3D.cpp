@@ -1,0 +1,96 @@
+#include "Panel3D.h"
+
+#include "DisplayText.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kCaptionMargin = 2;
+
+} // namespace
+
+Panel3D::Panel3D(QWidget* parent, const QString& caption) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(1);
+    backColour_ = palette().color(QPalette::Button);
+    setCaption(caption);
+}
+
+void Panel3D::setCaption(const QString& caption) {
+    if (caption == caption_) {
+        return;
+    }
+    caption_ = caption;
+    // What the panel says; its name is its owner's to give.
+    setAccessibleDescription(DisplayText::lines(caption).simplified());
+    update();
+}
+
+void Panel3D::setAlignment(Qt::Alignment alignment) {
+    alignment_ = alignment;
+    update();
+}
+
+void Panel3D::setBackColour(const QColor& colour) {
+    if (colour == backColour_) {
+        return;
+    }
+    backColour_ = colour;
+    update();
+}
+
+void Panel3D::setForeColour(const QColor& colour) {
+    if (colour == foreColour_) {
+        return;
+    }
+    foreColour_ = colour;
+    update();
+}
+
+void Panel3D::setFloodPercent(int percent) {
+    floodPercent_ = percent < 0 ? kNoFlood : std::min(percent, 100);
+    update();
+}
+
+void Panel3D::setFloodColour(const QColor& colour) {
+    floodColour_ = colour;
+    update();
+}
+
+void Panel3D::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect inside = contentsRect();
+    painter.fillRect(inside, backColour_);
+    painter.setPen(foreColour_);
+    painter.setFont(font());
+    if (floodPercent_ != kNoFlood) {
+        const int filled = inside.height() * floodPercent_ / 100;
+        painter.fillRect(inside.left(), inside.bottom() + 1 - filled, inside.width(), filled,
+                         floodColour_);
+        painter.drawText(inside, Qt::AlignCenter, QString::number(floodPercent_) + '%');
+    }
+    if (!caption_.isEmpty()) {
+        painter.drawText(
+            inside.adjusted(kCaptionMargin, kCaptionMargin, -kCaptionMargin, -kCaptionMargin),
+            int(alignment_) | Qt::TextWordWrap, DisplayText::lines(caption_));
+    }
+    drawFrame(&painter);
+}
+
+void Panel3D::mousePressEvent(QMouseEvent* event) {
+    // The left button's release is the panel's click; other buttons go on to its container, where
+    // the options menu may pop up.
+    event->setAccepted(event->button() == Qt::LeftButton);
+}
+
+void Panel3D::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+        return;
+    }
+    event->ignore();
+}

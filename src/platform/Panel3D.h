@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+
+// The 3-D panel of the classic windows: a raised, bevelled area with its own background colour and
+// a caption drawn at one of nine places (lines joined by a carriage return). Used as a gauge it
+// also fills a share of its height from the bottom edge and shows that share as a percentage.
+class Panel3D : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr int kNoFlood = -1;
+
+    explicit Panel3D(QWidget* parent = nullptr, const QString& caption = {});
+
+    void setCaption(const QString& caption);
+    QString caption() const { return caption_; }
+    void setAlignment(Qt::Alignment alignment);
+    Qt::Alignment alignment() const { return alignment_; }
+    void setBackColour(const QColor& colour);
+    QColor backColour() const { return backColour_; }
+    // The colour of the caption and of the percentage.
+    void setForeColour(const QColor& colour);
+    QColor foreColour() const { return foreColour_; }
+
+    // 0 to 100 fills that share; kNoFlood (the start) shows no bar.
+    void setFloodPercent(int percent);
+    int floodPercent() const { return floodPercent_; }
+    void setFloodColour(const QColor& colour);
+
+signals:
+    // The left mouse button was released over the panel.
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString caption_;
+    Qt::Alignment alignment_ = Qt::AlignCenter;
+    QColor backColour_;
+    QColor foreColour_{Qt::black};
+    QColor floodColour_{Qt::blue};
+    int floodPercent_ = kNoFlood;
+};

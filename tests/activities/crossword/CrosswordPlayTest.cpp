@@ -1,0 +1,494 @@
+#include "CrosswordWindowFixture.h"
+
+#include "EntryCells.h"
+#include "NumberedCellCycle.h"
+#include "NumericValue.h"
+#include "PuzzleCheck.h"
+#include "StatusBar.h"
+
+#include <QGroupBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kPuzzle = 3; // Level 1: Across starts at 7; 1 to 6 are Down only
+
+class CrosswordPlayTest : public CrosswordWindowTest {
+protected:
+    std::vector<int> cellsOf(int direction, int entry) const {
+        return entryCells(window->Clues, direction, entry, window->GridColumns,
+                          window->GridLastCell);
+    }
+
+    QString lettersOf(int direction, int entry) const {
+        QString letters;
+        for (int cell : cellsOf(direction, entry)) {
+            letters += letter(cell);
+        }
+        return letters;
+    }
+
+    // Fills every word from the keyboard: the Across words, then the Down words.
+    void fillAll() {
+        for (int direction : {1, 2}) {
+            for (const QString& word : answers(direction)) {
+                enter(word.toLower());
+            }
+        }
+    }
+};
+
+TEST_F(CrosswordPlayTest, TwentyDrawsOfALevelNeverRepeatAndTheTwentyFirstSaysSo) {
+    // A draw that falls on a puzzle already shown draws again.
+    for (int n = 1; n <= 20; ++n) {
+        drawNext(n == 1 ? 1 : n - 1);
+        drawNext(n);
+    }
+    click(window->Command1);
+    QSet<int> drawn{window->PuzzleNo};
+    for (int next = 2; next <= 20; ++next) {
+        click(window->Command6);
+        drawn.insert(window->PuzzleNo);
+    }
+    EXPECT_EQ(drawn.size(), 20);
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+    EXPECT_EQ(window->PuzzlesShownLevel2, 0);
+
+    drawNext(20); // the puzzle shown last may come again at once
+    window->mONew->trigger();
+    ASSERT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_EQ(fake.dialogs.shown[0].title, "Activity Information");
+    EXPECT_EQ(fake.dialogs.shown[0].text,
+              "All Puzzles for this Subject and Level have been displayed!\rProgram will begin "
+              "randomly selecting \rfrom all Puzzles for this Subject and Level again.");
+    EXPECT_EQ(window->PuzzleNo, 20);
+    EXPECT_EQ(window->PuzzlesShownLevel1, 1);
+}
+
+TEST_F(CrosswordPlayTest, TheKeyboardFillsAcrossThenDownAndWrapsBack) {
+    playPuzzle(kPuzzle);
+    // The first Across clue is selected and the entry box is ready.
+    EXPECT_EQ(QApplication::focusWidget(), window->Command3D1);
+    EXPECT_EQ(window->List1->ListIndex(), 0);
+    EXPECT_EQ(window->Panel3D12->caption(), "7  - Across");
+    EXPECT_TRUE(window->Label9->text().startsWith(" IT TAKES PICTURES:"));
+
+    const QStringList across = answers(1);
+    for (const QString& word : across) {
+        enter(word.toLower());
+    }
+    EXPECT_EQ(QApplication::focusWidget(), window->List2);
+    EXPECT_EQ(window->List2->ListIndex(), 0);
+    EXPECT_EQ(window->SelectedDirection, 2);
+    EXPECT_EQ(window->Panel3D12->caption(), "1  - Down");
+
+    const QStringList down = answers(2);
+    for (const QString& word : down) {
+        enter(word.toLower());
+    }
+    EXPECT_EQ(QApplication::focusWidget(), window->List1);
+    EXPECT_EQ(window->List1->ListIndex(), 0);
+    EXPECT_EQ(window->SelectedDirection, 1);
+    for (int entry = 1; entry <= across.size(); ++entry) {
+        EXPECT_EQ(lettersOf(1, entry), across[entry - 1]) << entry;
+    }
+    for (int entry = 1; entry <= down.size(); ++entry) {
+        EXPECT_EQ(lettersOf(2, entry), down[entry - 1]) << entry;
+    }
+}
+
+TEST_F(CrosswordPlayTest, TheEntryBoxTakesLettersUpToTheAnswersLength) {
+    playPuzzle(kPuzzle);
+    const int length = int(window->SelectedAnswer.size());
+    type("a1 b");
+    EXPECT_EQ(window->Command3D1->text(), "AB"); // digits and blanks are ignored silently
+    type(QString(length, 'c'));
+    EXPECT_EQ(window->EntryLength, length);
+    EXPECT_EQ(fake.sound.played, QStringList(2, FakeSound::kBeep)); // two letters too many
+    press(Qt::Key_Backspace);
+    EXPECT_EQ(window->EntryLength, length - 1);
+    // Shift+Down moves to the next clue of the list.
+    press(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), window->List1);
+    EXPECT_EQ(window->List1->ListIndex(), 1);
+    EXPECT_EQ(window->Command3D1->text(), "");
+    // An empty entry box sends the focus back to its list and writes nothing.
+    window->Command3D1->setFocus(Qt::MouseFocusReason);
+    press(Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), window->List1);
+    EXPECT_EQ(lettersOf(1, 2), "");
+}
+
+TEST_F(CrosswordPlayTest, ANumberedCellSelectsAcrossThenDownThenAcrossAgain) {
+    playPuzzle(kPuzzle);
+    const ClueArrays& clues = window->Clues;
+    int twoWayNumber = 0;
+    int downOnlyNumber = 0;
+    for (int number = 1; number <= window->CellNumberCounter; ++number) {
+        const bool across = acrossEntryNumbered(clues, number) != 0;
+        const bool down = downEntryNumbered(clues, number) != 0;
+        if (across && down && twoWayNumber == 0) {
+            twoWayNumber = number;
+        } else if (!across && down && downOnlyNumber == 0) {
+            downOnlyNumber = number;
+        }
+    }
+    ASSERT_NE(twoWayNumber, 0);
+    ASSERT_NE(downOnlyNumber, 0);
+    const auto cellNumbered = [this](int number) {
+        for (int cell = 0; cell <= window->GridLastCell; ++cell) {
+            if (numericValue(window->Panel3D14[std::size_t(cell)]->caption()) == number) {
+                return cell;
+            }
+        }
+        return -1;
+    };
+    const int twoWay = cellNumbered(twoWayNumber);
+    const int downOnly = cellNumbered(downOnlyNumber);
+
+    const auto picked = [this] {
+        return std::make_pair(window->SelectedDirection, window->SelectedClue);
+    };
+    const auto acrossPick = std::make_pair(1, acrossEntryNumbered(clues, twoWayNumber));
+    const auto downPick = std::make_pair(2, downEntryNumbered(clues, twoWayNumber));
+    clickCell(twoWay);
+    EXPECT_EQ(picked(), acrossPick);
+    EXPECT_EQ(QApplication::focusWidget(), window->List1);
+    EXPECT_EQ(cellColour(twoWay), palette(11));
+    clickCell(twoWay);
+    EXPECT_EQ(picked(), downPick);
+    EXPECT_EQ(QApplication::focusWidget(), window->List2);
+    EXPECT_EQ(window->List2->ListIndex(), downPick.second - 1);
+    clickCell(twoWay);
+    EXPECT_EQ(picked(), acrossPick);
+
+    // Another numbered cell ends the cycle; a cell that starts only a Down word gives it always.
+    clickCell(downOnly);
+    EXPECT_EQ(picked(), std::make_pair(2, downEntryNumbered(clues, downOnlyNumber)));
+    clickCell(downOnly);
+    EXPECT_EQ(picked().first, 2);
+    clickCell(twoWay);
+    EXPECT_EQ(picked(), acrossPick);
+}
+
+TEST_F(CrosswordPlayTest, ACheckCountsAndColoursRightWrongAndBlankWords) {
+    playPuzzle(kPuzzle);
+    const QStringList across = answers(1);
+    const int words = int(across.size() + answers(2).size());
+    enter(across[0]);
+    QString wrong = across[1];
+    wrong[0] = wrong[0] == 'Z' ? 'Y' : 'Z';
+    enter(wrong);
+    click(window->Command3);
+
+    EXPECT_EQ(window->CorrectWords, 1);
+    EXPECT_EQ(window->WrongWords, 1);
+    EXPECT_EQ(window->BlankWords, words - 2);
+    EXPECT_EQ(window->Panel3D19->caption(), "Correct = 1");
+    EXPECT_EQ(window->Panel3D20->caption(), "Wrong = 1");
+    EXPECT_EQ(window->Panel3D21->caption(), "Blank = " + QString::number(words - 2));
+    EXPECT_TRUE(window->Panel3D19->isVisible());
+    EXPECT_TRUE(window->Panel3D21->isVisible());
+    EXPECT_EQ(window->PuzzleState, 9);
+    EXPECT_EQ(fake.sound.played, QStringList{"Wrong.wav"});
+    ASSERT_EQ(fake.clock.waits.size(), 2); // two seconds with the gauges, two with the counts
+    EXPECT_EQ(window->Panel3D15[0]->floodPercent(), checkPercent(1, words));
+    EXPECT_EQ(window->Panel3D15[2]->floodPercent(), checkPercent(words - 2, words));
+    EXPECT_EQ(window->Panel3D15[0]->foreColour(), palette(0));
+    EXPECT_FALSE(window->Panel3D15[0]->isVisible());
+    EXPECT_EQ(window->StatusBar1->panelText(1), "Crossword Puzzles");
+
+    for (int cell : cellsOf(1, 1)) {
+        EXPECT_EQ(letterColour(cell), palette(1)) << cell;
+        EXPECT_EQ(cellColour(cell), palette(15)) << cell;
+    }
+    for (int cell : cellsOf(1, 2)) {
+        EXPECT_EQ(letterColour(cell), palette(12)) << cell;
+    }
+    // An empty cell of a blank word; the selected (third) clue is highlighted again.
+    const int emptyCell = cellsOf(2, 1).front();
+    EXPECT_EQ(letter(emptyCell), "");
+    EXPECT_EQ(cellColour(emptyCell), palette(13));
+    EXPECT_EQ(cellColour(cellsOf(1, 3).front()), palette(11));
+    EXPECT_EQ(cellColour(0), ColorNumber::toColor(0x404040));
+
+    // The next key hides the results.
+    type("q");
+    EXPECT_EQ(window->PuzzleState, 1);
+    EXPECT_FALSE(window->Panel3D19->isVisible());
+}
+
+TEST_F(CrosswordPlayTest, ASolvedPuzzleShowsItsPraiseAndEndsThePuzzle) {
+    playPuzzle(kPuzzle);
+    fillAll();
+    const QDateTime start = fake.clock.current;
+    click(window->Command3);
+
+    EXPECT_EQ(window->CorrectWords, window->PuzzleWordCount);
+    EXPECT_EQ(window->Panel3D20->caption(), "Puzzle Is Correct");
+    EXPECT_EQ(window->Panel3D21->caption(), "Very Well Done");
+    EXPECT_EQ(fake.sound.played, QStringList{"Right.wav"});
+    ASSERT_EQ(fake.clock.waits.size(), 3); // one second with the gauges, three with the face
+    EXPECT_EQ(start.secsTo(fake.clock.waits[0]), 1);
+    EXPECT_EQ(fake.clock.waits[0].secsTo(fake.clock.waits[2]), 3);
+    EXPECT_FALSE(window->Panel3D27->isVisible());
+    EXPECT_TRUE(window->Panel3D7[0]->isVisible());
+    EXPECT_FALSE(window->Panel3D19->isVisible());
+    EXPECT_EQ(lettersOf(1, 1), answers(1)[0]); // the letters stay in place
+    EXPECT_EQ(QApplication::focusWidget(), window->Command1);
+    EXPECT_EQ(window->Panel3D12->caption(), "Next Puzzle Button");
+    EXPECT_EQ(window->Panel3D15[0]->foreColour(), palette(15)); // the bar passed the middle
+
+    clickCell(cellsOf(1, 1).front());
+    EXPECT_EQ(messageTexts(),
+              QStringList{"Please click appropriate\rButton to begin the Activity."});
+}
+
+TEST_F(CrosswordPlayTest, WordHelpIsGrantedUpToTheLimitThenSaysSorry) {
+    playPuzzle(kPuzzle);
+    fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Yes, Dialogs::Answer::Yes};
+    for (int help = 1; help <= 3; ++help) {
+        window->Toolbar2Button(2)->trigger();
+        settle();
+        EXPECT_EQ(lettersOf(1, help), answers(1)[help - 1]) << help;
+        EXPECT_EQ(window->List1->ListIndex(), help) << "moved on to the next clue";
+    }
+    EXPECT_EQ(
+        messageTexts(),
+        (QStringList{"Are you sure you really\rwant to see this word?\rYou have 3 Helps left!",
+                     "Are you sure you really\rwant to see this word?\rYou have 2 Helps left!",
+                     "Are you sure you really\rwant to see this word?\rYou have 1 Help left!"}));
+    EXPECT_TRUE(window->Command4->isEnabled());
+    click(window->Command4);
+    EXPECT_EQ(fake.dialogs.shown.last().text,
+              "Sorry!  All of your Word Helps\rhave been used for this puzzle!");
+    EXPECT_EQ(fake.dialogs.shown.last().title, "Word Help");
+    EXPECT_FALSE(window->Command4->isEnabled());
+    EXPECT_FALSE(window->mOWH->isEnabled());
+}
+
+TEST_F(CrosswordPlayTest, TheWordHelpLimitWrapsFrom0To6AndALimitOf0GrantsNone) {
+    click(window->Command4); // between puzzles it opens the Word Help Option panel
+    EXPECT_TRUE(window->Panel3D23->isVisible());
+    EXPECT_TRUE(window->mOW->isChecked());
+    QStringList shown;
+    for (int click = 0; click < 4; ++click) {
+        window->Command9->click();
+        shown.append(window->Panel3D24->caption());
+    }
+    EXPECT_EQ(shown, (QStringList{"2", "1", "0", "6"}));
+    window->Command8->click();
+    EXPECT_EQ(window->Panel3D24->caption(), "0");
+    click(window->Command7);
+    EXPECT_FALSE(window->Panel3D23->isVisible());
+    EXPECT_FALSE(window->mOW->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), window->Command4);
+
+    playPuzzle(kPuzzle);
+    EXPECT_FALSE(window->Command4->isEnabled());
+    window->Toolbar2Button(2)->trigger();
+    EXPECT_EQ(messageTexts(),
+              QStringList{"Sorry!  All of your Word Helps\rhave been used for this puzzle!"});
+}
+
+TEST_F(CrosswordPlayTest, WordHelpOptionsWhileAPuzzleWaitsKeepTheLevelFixed) {
+    drawNext(kPuzzle);
+    click(window->Command1);
+    click(window->Command10);
+    EXPECT_FALSE(window->mOPl->menuAction()->isEnabled());
+    click(window->Command7);
+    EXPECT_FALSE(window->Frame1->isEnabled());
+    EXPECT_FALSE(window->mOPl->menuAction()->isEnabled());
+    EXPECT_TRUE(window->mOUse->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), window->Command5);
+}
+
+TEST_F(CrosswordPlayTest, GivingUpWritesEveryAnswerAndEndsThePuzzle) {
+    playPuzzle(kPuzzle);
+    enter(answers(1)[0]);
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    window->mOEnd->trigger();
+    settle();
+
+    ASSERT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_EQ(fake.dialogs.shown[0].title, "View Puzzle Words");
+    EXPECT_EQ(fake.dialogs.shown[0].text,
+              "Are you giving up and\rdo you really want to see\rall of the puzzle words?");
+    EXPECT_EQ(fake.sound.played, QStringList{"Wrong.wav"}); // blank words only: once
+    for (int direction : {1, 2}) {
+        const QStringList words = answers(direction);
+        for (int entry = 1; entry <= words.size(); ++entry) {
+            EXPECT_EQ(lettersOf(direction, entry), words[entry - 1]);
+            for (int cell : cellsOf(direction, entry)) {
+                EXPECT_EQ(cellColour(cell), palette(15));
+                EXPECT_EQ(letterColour(cell), palette(1));
+            }
+        }
+    }
+    EXPECT_FALSE(window->Command3D1->isVisible());
+    EXPECT_FALSE(window->Panel3D19->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), window->Command1);
+    EXPECT_EQ(window->EntryLock, 1);
+    EXPECT_EQ(services.hinfo.PrintFontColour, StoredVariant(QString()));
+}
+
+TEST_F(CrosswordPlayTest, DecliningToGiveUpKeepsTheResultsAndTheListInUse) {
+    playPuzzle(kPuzzle);
+    enter(answers(1)[0]);
+    ASSERT_EQ(QApplication::focusWidget(), window->List1);
+    fake.dialogs.answers = {Dialogs::Answer::No};
+    window->mOEnd->trigger();
+    settle();
+
+    EXPECT_EQ(window->FocusList, 1);
+    EXPECT_EQ(window->PuzzleState, 9);
+    EXPECT_TRUE(window->Panel3D21->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), window->List1);
+    // Writing goes on from clue to clue, without painting as the reveal does.
+    enter(answers(1)[1]);
+    EXPECT_EQ(lettersOf(1, 2), answers(1)[1]);
+    EXPECT_EQ(cellColour(cellsOf(1, 3).front()), palette(11));
+}
+
+TEST_F(CrosswordPlayTest, TabStaysWithinTheOpenPanelsButtons) {
+    const auto tabbing = [this](int presses) {
+        QList<QWidget*> visited;
+        for (int i = 0; i < presses; ++i) {
+            press(Qt::Key_Tab);
+            visited.append(QApplication::focusWidget());
+        }
+        return visited;
+    };
+    drawNext(kPuzzle);
+    click(window->Command1);
+    EXPECT_EQ(tabbing(4), (QList<QWidget*>{window->Command6, window->Command10, window->Command11,
+                                           window->Command5}));
+    click(window->Command10);
+    EXPECT_EQ(tabbing(3), (QList<QWidget*>{window->Command8, window->Command9, window->Command7}));
+}
+
+TEST_F(CrosswordPlayTest, TabbingFromTheDownListToExitDropsTheDownSelection) {
+    playPuzzle(kPuzzle);
+    window->List1->setFocus(Qt::MouseFocusReason);
+    press(Qt::Key_Tab); // the Across list passes Tab on to the Down list: its first clue
+    ASSERT_EQ(QApplication::focusWidget(), window->List2);
+    EXPECT_EQ(window->List2->ListIndex(), 0);
+    const std::vector<int> down = cellsOf(2, 1);
+    EXPECT_EQ(cellColour(down.front()), palette(11));
+
+    press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->Command2);
+    EXPECT_EQ(window->Panel3D12->caption(), "Exit Button");
+    EXPECT_EQ(window->List2->ListIndex(), -1);
+    EXPECT_EQ(cellColour(down.front()), palette(15));
+    EXPECT_FALSE(window->Command4->isEnabled());
+    EXPECT_TRUE(window->isVisible());
+    // Back in the Across list, the puzzle starts again at its first clue.
+    window->List1->setFocus(Qt::MouseFocusReason);
+    settle();
+    EXPECT_EQ(window->List1->ListIndex(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), window->Command3D1);
+}
+
+// What each state offers, as the person sees it.
+struct Offered {
+    QString command1;
+    QString start; // mOS
+    QString next;  // mON
+    QString check; // Command3, mOChk and side button 1 together
+    QString command4;
+    QString wordHelpOption; // mOW
+    QString wordHelp;       // mOWH
+    QString choice;         // mOUse, mONew
+    QString reveal;         // mOEnd, side button 3
+    QString level;          // mOPl, Frame3D1, Frame1
+    bool choicePanel;
+    bool clueLine;
+    int entryLock;
+    bool inProgress;
+
+    bool operator==(const Offered&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Offered& o) {
+    return out << o.command1.toStdString() << " | " << o.start.toStdString() << " | "
+               << o.next.toStdString() << " | " << o.check.toStdString() << " | "
+               << o.command4.toStdString() << " | " << o.wordHelpOption.toStdString() << " | "
+               << o.wordHelp.toStdString() << " | " << o.choice.toStdString() << " | "
+               << o.reveal.toStdString() << " | " << o.level.toStdString() << " | " << o.choicePanel
+               << o.clueLine << " " << o.entryLock << o.inProgress;
+}
+
+QString state(const QAction* item) {
+    return !item->isVisible() ? "hidden" : item->isEnabled() ? "on" : "off";
+}
+
+QString state(const QPushButton* button) {
+    return button->text() + (button->isEnabled() ? " on" : " off");
+}
+
+// Several controls that the state table names together must agree.
+QString together(std::initializer_list<bool> enabled) {
+    const bool all = std::all_of(enabled.begin(), enabled.end(), [](bool on) { return on; });
+    const bool none = std::none_of(enabled.begin(), enabled.end(), [](bool on) { return on; });
+    return all ? "on" : none ? "off" : "mixed";
+}
+
+Offered offered(const Form25& w, const Services& services) {
+    return {
+        state(w.Command1),
+        state(w.mOS),
+        state(w.mON),
+        together({w.Command3->isEnabled(), w.mOChk->isEnabled(), w.Toolbar2Button(1)->isEnabled()}),
+        state(w.Command4),
+        state(w.mOW),
+        state(w.mOWH),
+        together({w.mOUse->isEnabled(), w.mONew->isEnabled()}),
+        together({w.mOEnd->isEnabled(), w.Toolbar2Button(3)->isEnabled()}),
+        together(
+            {w.mOPl->menuAction()->isEnabled(), w.Frame3D1->isEnabled(), w.Frame1->isEnabled()}),
+        w.Panel3D16->isVisible(),
+        w.Label9->isVisible(),
+        w.EntryLock,
+        services.hinfo.PrintFontColour == StoredVariant(QString("S"))};
+}
+
+TEST_F(CrosswordPlayTest, EachStateOffersWhatTheStateTableSays) {
+    const Offered idle{"&Start on", "on",     "hidden", "off", "&Word Help Op on",
+                       "on",        "hidden", "off",    "off", "on",
+                       false,       true,     1,        false};
+    const Offered choosing{"&Next off", "hidden", "off", "off", "&Word Help Op off",
+                           "on",        "hidden", "on",  "off", "off",
+                           true,        false,    1,     true};
+    const Offered playing{"&Next off", "hidden", "off", "on", "&Word Help on",
+                          "hidden",    "on",     "off", "on", "off",
+                          false,       true,     0,     true};
+    // Given up: the clue line stays hidden until the next puzzle is used.
+    const Offered finished{"&Next on", "hidden", "on",  "off", "&Word Help Op on",
+                           "on",       "hidden", "off", "off", "on",
+                           false,      false,    1,     false};
+
+    EXPECT_EQ(offered(*window, services), idle);
+    drawNext(kPuzzle);
+    click(window->Command1);
+    EXPECT_EQ(offered(*window, services), choosing);
+    click(window->Command5);
+    EXPECT_EQ(offered(*window, services), playing);
+    click(window->Command3);
+    EXPECT_EQ(window->PuzzleState, 9);
+    EXPECT_EQ(offered(*window, services), playing) << "Results offer what Playing offers";
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    window->mOEnd->trigger();
+    settle();
+    EXPECT_EQ(offered(*window, services), finished);
+    drawNext(kPuzzle + 1);
+    window->mON->trigger();
+    settle();
+    EXPECT_EQ(offered(*window, services), choosing);
+}
+
+} // namespace
