@@ -41,17 +41,6 @@ QString ordinal(int number) {
     return QString::number(number) + suffix;
 }
 
-// Qt gives the focus back after every message box and menu, and to the window's focus control
-// when the window becomes active; only a move inside the window counts as getting the focus.
-bool isRealFocusMove(const QEvent* event) {
-    if (event->type() != QEvent::FocusIn) {
-        return false;
-    }
-    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-           reason != Qt::MenuBarFocusReason;
-}
-
 bool isLeftClick(const QEvent* event) {
     return event->type() == QEvent::MouseButtonRelease &&
            static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
@@ -71,6 +60,7 @@ Form12::Form12(Services& services)
     setWindowTitle("Family Names Entry");
     setWindowFlags(Qt::Dialog);
     setCentralWidget(new QWidget(this));
+    focusMoves_ = new FocusMoves(*this);
 
     Text2 = new QLineEdit(centralWidget());
     Text2->hide();
@@ -90,7 +80,7 @@ Form12::Form12(Services& services)
     Panel3D3->setGeometry(Twips::toPixels(60, 60, 5160, 4560));
     connect(Command1, &QPushButton::clicked, this, &Form12::SaveFamilyNames);
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);
-    Command1->installEventFilter(this);
+    focusMoves_->onGotFocus(Command1, [this] { HighlightNameBox(kNoBox); });
     buildMenus();
 
     resize(Twips::toPixels(kDesignedWidth, kLoadHeight));
@@ -108,6 +98,7 @@ void Form12::buildNameBoxes() {
         Text1.at(index) = new QLineEdit(Panel3D3);
         Text1.at(index)->setAccessibleName(name);
         Text1.at(index)->installEventFilter(this);
+        focusMoves_->onGotFocus(Text1.at(index), [this, index] { HighlightNameBox(index); });
         if (leftColumn) {
             Label1.at(index)->setGeometry(Twips::toPixels(60, top + 30, kLabelWidth, 300));
             Label1.at(index)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -211,11 +202,7 @@ void Form12::ShowHelpTopic() {
 }
 
 bool Form12::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Command1) {
-        if (isRealFocusMove(event)) {
-            HighlightNameBox(kNoBox);
-        }
-    } else if (isRealFocusMove(event) || isLeftClick(event)) {
+    if (isLeftClick(event)) {
         for (int index = 0; index < FamilyNamesFile::kNames; ++index) {
             if (watched == Text1.at(index)) {
                 HighlightNameBox(index);

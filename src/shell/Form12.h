@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ActivationQueue.h"
+#include "FocusMoves.h"
 #include "Services.h"
 
 #include <QMainWindow>
@@ -59,4 +60,5 @@ private:
     Services& services_;
     HINFO1& hinfo_;
     ActivationQueue activation_;
+    FocusMoves* focusMoves_;
 };

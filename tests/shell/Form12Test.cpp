@@ -172,6 +172,8 @@ TEST_F(Form12Test, TheActivationSizesAndPlacesTheWindowOverTheMainWindow) {
 
 TEST_F(Form12Test, HelpPutsTheFocusBackOnTheHighlightedBox) {
     auto window = open();
+    EXPECT_TRUE(highlighted(*window, 0)); // the first box gets the focus as the window opens
+    window->Command1->setFocus(Qt::TabFocusReason);
     window->mH->trigger();
     EXPECT_TRUE(window->Command1->hasFocus());
 
