@@ -8,6 +8,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
+
+#include <thread>
 
 namespace {
 
@@ -38,6 +41,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Korvane");
     // The pictures stored with the windows live in the shell library's resources.
     Q_INIT_RESOURCE(shell);
+    // Reading the desktop's font configuration is the longest step of showing the first window;
+    // it runs beside the loading below.
+    std::thread fontDatabase([] { QFontDatabase::families(); });
 
     ProductionPlatform production(ProgramFolder::defaultPath());
     production.folder().install(shippedDataFolder());
@@ -47,6 +53,7 @@ int main(int argc, char** argv) {
     Startfrm main(services);
     QObject::connect(&main, &Startfrm::exitConfirmed, &app, [] { QCoreApplication::exit(0); });
     main.Form_Load();
+    fontDatabase.join();
     main.show();
     return QApplication::exec();
 }

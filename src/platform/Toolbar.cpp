@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QIcon>
+#include <QPixmap>
+#include <QTimer>
 
 namespace {
 
@@ -40,15 +42,30 @@ Toolbar::Toolbar(QWidget* parent) : QToolBar(parent) {
     setMovable(false);
     setFloatable(false);
     setIconSize(QSize(32, 32));
+    // Reading the pictures loads Qt's image plug-ins; the buttons get them once the toolbar is on
+    // the screen. Until then a blank picture keeps their size.
+    QPixmap blank(iconSize());
+    blank.fill(Qt::transparent);
     for (int number = 1; number <= kButtons; ++number) {
         const QString key = QString::number(number);
-        auto* action =
-            addAction(QIcon(QStringLiteral(":/toolbar/%1.png").arg(number, 2, 10, QChar('0'))),
-                      kTooltips[number - 1]);
+        auto* action = addAction(QIcon(blank), kTooltips[number - 1]);
         action->setObjectName(key);
         action->setToolTip(kTooltips[number - 1]);
         connect(action, &QAction::triggered, this, [this, number] { emit buttonClicked(number); });
         buttons_[number - 1] = action;
+    }
+}
+
+void Toolbar::showEvent(QShowEvent* event) {
+    QToolBar::showEvent(event);
+    if (!picturesLoaded_) {
+        picturesLoaded_ = true;
+        QTimer::singleShot(0, this, [this] {
+            for (int number = 1; number <= kButtons; ++number) {
+                button(number)->setIcon(
+                    QIcon(QStringLiteral(":/toolbar/%1.png").arg(number, 2, 10, QChar('0'))));
+            }
+        });
     }
 }
 

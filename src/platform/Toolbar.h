@@ -45,7 +45,11 @@ signals:
     void buttonClicked(int number);
     void layoutChanged();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     std::array<QAction*, kButtons> buttons_{};
     ToolbarLayout layout_ = ToolbarLayouts::designed(kButtons);
+    bool picturesLoaded_ = false;
 };

@@ -89,11 +89,7 @@ void Startfrm::buildTitlePanel() {
     FormBackground::applyColour(*Panel3D7, ColorNumber::toColor(ColorNumber::kButtonFace));
     auto* layout = new QVBoxLayout(Panel3D7);
     auto* picture = new QLabel(Panel3D7);
-    // Decoding pictures loads the image plug-ins; it waits until the window is on the screen.
-    QTimer::singleShot(0, picture, [picture] {
-        picture->setPixmap(QPixmap(":/title.png"));
-        QApplication::setWindowIcon(QIcon(":/korvane.png"));
-    });
+    titlePicture_ = picture;
     picture->setAlignment(Qt::AlignCenter);
     auto* name = new QLabel("Korvane", Panel3D7);
     QFont nameFont = name->font();
@@ -366,6 +362,13 @@ void Startfrm::Timer2_Timer() {
 
 void Startfrm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (titlePicture_->pixmap().isNull()) {
+        // Decoding pictures loads Qt's image plug-ins; it waits until the window is on the screen.
+        QTimer::singleShot(0, titlePicture_, [this] {
+            titlePicture_->setPixmap(QPixmap(":/title.png"));
+            QApplication::setWindowIcon(QIcon(":/korvane.png"));
+        });
+    }
     activation_.queueOnFirstShow();
 }
 

@@ -132,6 +132,7 @@ private:
     HINFO1& hinfo_;
     std::array<QAction*, 21> commands_{}; // by toolbar button number; 0 and 1 unused
     bool choosingDefaultBackground_ = false;
+    QLabel* titlePicture_ = nullptr;
     ActivationQueue activation_;
     bool reminderDone_ = false;
 };
