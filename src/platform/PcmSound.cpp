@@ -1,8 +1,8 @@
 #include "PcmSound.h"
 
-#include <QFile>
+#include "AudioLibraries.h"
 
-#include <sndfile.h>
+#include <QFile>
 
 #include <algorithm>
 #include <cmath>
@@ -37,8 +37,12 @@ PcmSound tones(std::initializer_list<std::pair<double, int>> notes) {
 } // namespace
 
 std::optional<PcmSound> decodeSoundFile(const QString& path) {
+    const SndfileApi* sndfile = sndfileApi();
+    if (sndfile == nullptr) {
+        return std::nullopt;
+    }
     SF_INFO info{};
-    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    SNDFILE* file = sndfile->open(QFile::encodeName(path).constData(), SFM_READ, &info);
     if (file == nullptr) {
         return std::nullopt;
     }
@@ -47,13 +51,13 @@ std::optional<PcmSound> decodeSoundFile(const QString& path) {
         // Read in blocks rather than trusting the frame count of the header.
         std::vector<std::int16_t> block(std::size_t(4096) * std::size_t(sound.channels));
         sf_count_t frames = 0;
-        while ((frames = sf_readf_short(file, block.data(), 4096)) > 0) {
+        while ((frames = sndfile->readShorts(file, block.data(), 4096)) > 0) {
             sound.samples.insert(sound.samples.end(), block.begin(),
                                  block.begin() + frames * sound.channels);
         }
     }
-    const bool readable = sf_error(file) == SF_ERR_NO_ERROR;
-    sf_close(file);
+    const bool readable = sndfile->error(file) == SF_ERR_NO_ERROR;
+    sndfile->close(file);
     if (!readable || sound.sampleRate <= 0 || sound.channels <= 0 ||
         sound.channels > kMaxChannels) {
         return std::nullopt;

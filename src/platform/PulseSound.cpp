@@ -1,30 +1,28 @@
 #include "PulseSound.h"
 
+#include "AudioLibraries.h"
 #include "ProgramFolder.h"
-
-#include <pulse/simple.h>
 
 namespace {
 
 void play(const PcmSound& sound) {
-    if (sound.samples.empty()) {
+    const PulseSimpleApi* pulse = pulseSimpleApi();
+    if (sound.samples.empty() || pulse == nullptr) {
         return;
     }
+    // A sample format the server cannot take makes the stream fail to open: silence.
     const pa_sample_spec spec{PA_SAMPLE_S16NE, std::uint32_t(sound.sampleRate),
                               std::uint8_t(sound.channels)};
-    if (pa_sample_spec_valid(&spec) == 0) {
-        return;
-    }
-    pa_simple* stream = pa_simple_new(nullptr, "Korvane", PA_STREAM_PLAYBACK, nullptr, "sound",
+    pa_simple* stream = pulse->create(nullptr, "Korvane", PA_STREAM_PLAYBACK, nullptr, "sound",
                                       &spec, nullptr, nullptr, nullptr);
     if (stream == nullptr) {
         return; // no audio server: silence
     }
-    if (pa_simple_write(stream, sound.samples.data(),
-                        sound.samples.size() * sizeof(sound.samples.front()), nullptr) == 0) {
-        pa_simple_drain(stream, nullptr);
+    if (pulse->write(stream, sound.samples.data(),
+                     sound.samples.size() * sizeof(sound.samples.front()), nullptr) == 0) {
+        pulse->drain(stream, nullptr);
     }
-    pa_simple_free(stream);
+    pulse->free(stream);
 }
 
 } // namespace
