@@ -21,6 +21,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // The smallest screen the windows are laid out for: 800 by 600 pixels, less a margin.
@@ -413,7 +415,14 @@ void Startfrm::focusOutEvent(QFocusEvent* event) {
 
 void Startfrm::paintEvent(QPaintEvent* event) {
     QMainWindow::paintEvent(event);
-    if (QApplication::activeModalWidget() == nullptr && !isActiveWindow()) {
+    // The main window comes to the front when it is painted, but never over another window of the
+    // program, such as the help window.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const bool anotherWindowShows = std::any_of(windows.begin(), windows.end(), [this](QWidget* w) {
+        return w != this && w->isVisible() && w->windowType() != Qt::ToolTip &&
+               w->windowType() != Qt::Popup;
+    });
+    if (!anotherWindowShows && !isActiveWindow()) {
         QTimer::singleShot(0, this, &QWidget::raise);
     }
 }
