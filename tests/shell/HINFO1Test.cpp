@@ -1,5 +1,4 @@
-#include "FakePlatform.h"
-#include "Services.h"
+#include "StandardModuleFixture.h"
 
 #include <QApplication>
 
@@ -7,12 +6,7 @@
 
 namespace {
 
-class HINFO1Test : public ::testing::Test {
-protected:
-    FakePlatform fake;
-    Services services{fake.platform};
-    HINFO1& hinfo = services.hinfo;
-};
+using HINFO1Test = StandardModuleFixture;
 
 TEST_F(HINFO1Test, PausesEndAtTheNextTickOfTheSecondsOrTheOneAfter) {
     const struct {

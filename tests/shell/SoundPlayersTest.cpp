@@ -1,5 +1,4 @@
-#include "FakePlatform.h"
-#include "Services.h"
+#include "StandardModuleFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +8,7 @@ namespace {
 
 constexpr const char* kBeep = FakeSound::kBeep;
 
-class SoundPlayersTest : public ::testing::Test {
-protected:
-    FakePlatform fake;
-    Services services{fake.platform};
-    HINFO1& hinfo = services.hinfo;
-};
+using SoundPlayersTest = StandardModuleFixture;
 
 TEST_F(SoundPlayersTest, AnswerSoundsFollowTheCodesUnlessAFileWasJustPicked) {
     const struct {
