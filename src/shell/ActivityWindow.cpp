@@ -1,6 +1,5 @@
 #include "ActivityWindow.h"
 
-#include "ColorNumber.h"
 #include "ElasticResizer.h"
 #include "FormBackground.h"
 #include "OptionsPopup.h"
@@ -104,9 +103,7 @@ void ActivityWindow::ApplyBackground() {
         Image1->lower();
         return;
     }
-    if (const auto* number = std::get_if<qint32>(&hinfo_.Background)) {
-        FormBackground::applyColour(*centralWidget(), ColorNumber::toColor(quint32(*number)));
-    }
+    FormBackground::applyColourOf(*centralWidget(), hinfo_.Background);
     Image1->hide();
 }
 

@@ -1,6 +1,7 @@
 #include "Form2.h"
 
 #include "DialogPlacement.h"
+#include "FormBackground.h"
 #include "OptionsPopup.h"
 #include "SettingsFile.h"
 #include "Twips.h"
@@ -251,10 +252,7 @@ void Form2::LoadSoundDialog() {
     SetWelcomeOption(welcomeOption);
 
     for (QFrame* panel : {Panel3D1, Panel3D2, SSPanel1}) {
-        QPalette palette = panel->palette();
-        palette.setColor(QPalette::Window, Frame1->palette().color(QPalette::Window));
-        panel->setPalette(palette);
-        panel->setAutoFillBackground(true);
+        FormBackground::applyColour(*panel, Frame1->palette().color(QPalette::Window));
     }
 }
 

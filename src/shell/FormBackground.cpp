@@ -2,9 +2,6 @@
 
 #include "ColorNumber.h"
 
-#include <QApplication>
-#include <QBrush>
-#include <QImage>
 #include <QPalette>
 #include <QWidget>
 
@@ -15,20 +12,8 @@ void FormBackground::applyColour(QWidget& window, const QColor& colour) {
     window.setPalette(palette);
 }
 
-void FormBackground::apply(QWidget& window, const StoredVariant& background,
-                           const ProgramFolder& folder) {
-    QPalette palette = window.palette();
+void FormBackground::applyColourOf(QWidget& window, const StoredVariant& background) {
     if (const auto* number = std::get_if<qint32>(&background)) {
-        palette.setBrush(QPalette::Window, ColorNumber::toColor(quint32(*number)));
-    } else if (const auto* text = std::get_if<QString>(&background);
-               text != nullptr && text->startsWith("WP")) {
-        const QImage picture(folder.file(*text + ".jpg"));
-        palette.setBrush(QPalette::Window, picture.isNull()
-                                               ? QApplication::palette().brush(QPalette::Button)
-                                               : QBrush(picture));
-    } else {
-        return;
+        applyColour(window, ColorNumber::toColor(quint32(*number)));
     }
-    window.setAutoFillBackground(true);
-    window.setPalette(palette);
 }

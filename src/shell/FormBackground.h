@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ProgramFolder.h"
 #include "StoredVariant.h"
 
 class QColor;
@@ -8,11 +7,11 @@ class QWidget;
 
 namespace FormBackground {
 
-// Paints a window's background from Background: a colour number, or a text beginning with "WP"
-// that names a picture (the text followed by ".jpg" in the program folder). A picture that cannot
-// be loaded leaves the desktop's default colour.
-void apply(QWidget& window, const StoredVariant& background, const ProgramFolder& folder);
-
+// Fills a window's or panel's background with a colour.
 void applyColour(QWidget& window, const QColor& colour);
+
+// Applies Background when it is a colour number. A picture stem is no colour: the window keeps its
+// colour (activity windows show pictures in their own picture control).
+void applyColourOf(QWidget& window, const StoredVariant& background);
 
 } // namespace FormBackground

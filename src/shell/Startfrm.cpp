@@ -338,7 +338,7 @@ void Startfrm::restoreToolbarLayout() {
 
 void Startfrm::applyBackground() {
     // The menus and the toolbar keep the desktop's colours; the window's area takes Background.
-    FormBackground::apply(*centralWidget(), hinfo_.Background, services_.folder);
+    FormBackground::applyColourOf(*centralWidget(), hinfo_.Background);
 }
 
 void Startfrm::keepMainSize() {
