@@ -94,8 +94,7 @@ TEST_F(Form12Test, MinimisingKeepsTheTypedNamesUntilTheSave) {
     Form12 window(services);
     const QStringList names = someNames();
     EXPECT_TRUE(minimiseRestoreAndClose(
-        window,
-        [&] { type(window, names); },
+        window, [&] { type(window, names); },
         [&] { EXPECT_EQ(window.Text1[17]->text(), names.at(17)); },
         [&] { window.Command1->click(); }));
     EXPECT_EQ(FamilyNamesFile::read(fake.folder), names);

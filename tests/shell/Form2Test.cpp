@@ -214,8 +214,7 @@ TEST_F(Form2Test, MinimisingKeepsTheWorkingChoicesAndTheCloseBoxClearsThem) {
     hinfo.CorrectSound = "99";
     Form2 window(services);
     EXPECT_TRUE(minimiseRestoreAndClose(
-        window,
-        [&] { window.Option3D1[1]->click(); },
+        window, [&] { window.Option3D1[1]->click(); },
         [&] {
             EXPECT_TRUE(window.Option3D1[1]->isChecked());
             EXPECT_EQ(hinfo.CorrectSoundDraft, "10");
