@@ -11,6 +11,8 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
+constexpr char kUnknown = '?';
+
 char encodeOne(char16_t unit) {
     if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) {
         return static_cast<char>(unit);
@@ -21,7 +23,7 @@ char encodeOne(char16_t unit) {
             return static_cast<char>(0x80 + i);
         }
     }
-    return '?';
+    return kUnknown;
 }
 
 } // namespace
@@ -47,4 +49,19 @@ QByteArray Cp1252::encode(const QString& text) {
         bytes.append(encodeOne(ch.unicode()));
     }
     return bytes;
+}
+
+QStringList Cp1252::unencodable(const QString& text) {
+    QStringList found;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // A character beyond the 16-bit range is a pair of units; both belong to it.
+        const qsizetype units = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, units);
+        i += units - 1;
+        if (encodeOne(character.at(0).unicode()) == kUnknown && character != "?" &&
+            !found.contains(character)) {
+            found.append(character);
+        }
+    }
+    return found;
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // The settings and data files keep their texts as 8-bit Windows-1252 characters.
 namespace Cp1252 {
@@ -10,5 +11,9 @@ QString decode(const QByteArray& bytes);
 
 // Characters that Windows-1252 cannot hold are written as '?'.
 QByteArray encode(const QString& text);
+
+// The characters of text that Windows-1252 cannot hold, each once, in the order they first stand:
+// a caller that must keep a text whole refuses it when this is not empty.
+QStringList unencodable(const QString& text);
 
 } // namespace Cp1252

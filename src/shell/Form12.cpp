@@ -1,6 +1,7 @@
 #include "Form12.h"
 
 #include "ColorNumber.h"
+#include "Cp1252.h"
 #include "DialogPlacement.h"
 #include "ElasticResizer.h"
 #include "FamilyNamesFile.h"
@@ -165,6 +166,15 @@ void Form12::SaveFamilyNames() {
         services_.sound.beep();
         refuseSave(int(firstEmpty - typed.begin()), "All Names must be Entered\rin Order to Save.");
         return;
+    }
+    // A name the file cannot hold as typed would come back altered.
+    for (int index = 0; index < typed.size(); ++index) {
+        if (const QStringList unkept = Cp1252::unencodable(typed.at(index)); !unkept.isEmpty()) {
+            refuseSave(index, "The " + ordinal(index + 1) +
+                                  " name has characters that cannot be kept: " + unkept.join(' ') +
+                                  ". Please type it without them.");
+            return;
+        }
     }
     // A name longer than its record could not be read back whole.
     if (const int tooLong = FamilyNamesFile::firstTooLong(typed); tooLong >= 0) {

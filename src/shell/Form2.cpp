@@ -1,5 +1,6 @@
 #include "Form2.h"
 
+#include "Cp1252.h"
 #include "DialogPlacement.h"
 #include "FormBackground.h"
 #include "OptionsPopup.h"
@@ -349,6 +350,15 @@ void Form2::writeSoundRecords() {
     QStringList problems;
     bool failed = false;
     for (const SoundGroup& group : {correctGroup(), incorrectGroup()}) {
+        // A name the file cannot hold would come back as another file's name: the record keeps
+        // its old sound.
+        if (const QStringList unkept = Cp1252::unencodable(group.saved); !unkept.isEmpty()) {
+            problems.append("The sound file name \"" + group.saved +
+                            "\" cannot be remembered after the program ends: it has characters "
+                            "that cannot be kept (" +
+                            unkept.join(' ') + "). It plays until then.");
+            continue;
+        }
         const RecordFile::WriteResult result = file.writeText(group.record, group.saved);
         if (result == RecordFile::WriteResult::TooLong) {
             problems.append("The sound file name \"" + group.saved +

@@ -147,6 +147,40 @@ TEST_F(Form12Test, ANameTooLongForItsRecordIsRefusedAndAStoredOneReadsCut) {
     EXPECT_EQ(FamilyNamesFile::read(fake.folder).at(0), QString(126, 'a'));
 }
 
+TEST_F(Form12Test, ANameTheFileCannotHoldIsRefusedNamingItsBox) {
+    const struct {
+        QString name;
+        QString refused; // the characters the message names; empty when the name is saved
+    } cases[] = {
+        {QString::fromUtf8("Łukasz Nguyễn 李"), QString::fromUtf8("Ł ễ 李")},
+        {QString::fromUtf8("Zoë 🙂 Zoë 🙂"), QString::fromUtf8("🙂")},
+        {QString::fromUtf8("Renée € ‰ Œ?"), ""},
+    };
+    for (const auto& testCase : cases) {
+        QFile::remove(fake.file("FNames.Fil"));
+        fake.dialogs.shown.clear();
+        auto window = open();
+        QStringList names = someNames();
+        names[3] = testCase.name;
+        type(*window, names);
+        window->Command1->click();
+
+        const std::string name = testCase.name.toStdString();
+        if (testCase.refused.isEmpty()) {
+            EXPECT_TRUE(fake.dialogs.shown.isEmpty()) << name;
+            EXPECT_EQ(FamilyNamesFile::read(fake.folder), names) << name;
+            continue;
+        }
+        ASSERT_EQ(fake.dialogs.shown.size(), 1) << name;
+        EXPECT_EQ(fake.dialogs.shown[0].text,
+                  "The 4th name has characters that cannot be kept: " + testCase.refused +
+                      ". Please type it without them.");
+        EXPECT_TRUE(window->Text1[3]->hasFocus()) << name;
+        EXPECT_TRUE(window->isVisible()) << name;
+        EXPECT_TRUE(contents().isEmpty()) << name;
+    }
+}
+
 TEST_F(Form12Test, AFailedWriteIsReportedAndLeavesTheOldNamesWhole) {
     ASSERT_EQ(FamilyNamesFile::write(fake.folder, someNames()), RecordFile::WriteResult::Written);
     const QByteArray before = contents();

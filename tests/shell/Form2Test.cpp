@@ -259,6 +259,29 @@ TEST_F(Form2Test, ANameTooLongForItsRecordIsKeptForThisRunAndTheUserIsTold) {
     }
 }
 
+TEST_F(Form2Test, ANameTheFileCannotHoldIsKeptForThisRunAndTheUserIsTold) {
+    const QString name = QString::fromUtf8("Łódź.wav");
+    addFiles({name});
+    settingsFile(fake.folder, SettingsFile::SWR2).writeText(3, "Chime.wav");
+    hinfo.CorrectSound = "Chime.wav";
+    hinfo.IncorrectSound = "99";
+    auto window = open();
+    clickFile(window->File1, name);
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    window->Command1->click();
+
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(hinfo.CorrectSound, name);
+    EXPECT_EQ(sound(3), "Chime.wav");
+    EXPECT_EQ(sound(4), "99");
+    ASSERT_EQ(fake.dialogs.shown.size(), 2);
+    EXPECT_EQ(fake.dialogs.shown[1].text,
+              QString::fromUtf8("The sound file name \"Łódź.wav\" cannot be remembered after the "
+                                "program ends: it has characters that cannot be kept (Ł ź). It "
+                                "plays until then."));
+    EXPECT_EQ(fake.dialogs.shown[1].icon, Dialogs::Icon::Information);
+}
+
 TEST_F(Form2Test, TheRightButtonShowsTheOptionsMenuExceptOverTheWelcomeGroup) {
     auto window = open();
     for (QWidget* control :
