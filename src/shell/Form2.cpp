@@ -306,14 +306,20 @@ void Form2::pickFile(const SoundGroup& group) {
 void Form2::SaveSoundSettings() {
     const SoundGroup groups[] = {correctGroup(), incorrectGroup()};
     for (const SoundGroup& group : groups) {
-        // "Select Sound:" with no file picked keeps the saved sound.
-        if (group.options.at(2)->isChecked() && group.picked == 0) {
+        // "Select Sound:" with no file picked, or with the list entered but nothing selected in
+        // it, keeps the saved sound.
+        if (group.options.at(2)->isChecked() &&
+            (group.picked == 0 || selectedName(group.files).isEmpty())) {
             group.draft = group.saved;
         }
-        if (group.draft.isEmpty() || group.saved.isEmpty()) {
+        // Nothing chosen and nothing saved mean no sound; an empty saved value (a new program
+        // folder) must not discard what was chosen now.
+        if (group.draft.isEmpty()) {
             group.draft = kNoSound;
-            group.saved = kNoSound;
             group.fileOption = 0;
+        }
+        if (group.saved.isEmpty()) {
+            group.saved = kNoSound;
         }
     }
     if (hinfo_.CorrectSoundDraft != kNoSound) {

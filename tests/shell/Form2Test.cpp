@@ -90,6 +90,57 @@ TEST_F(Form2Test, AFirstRunSavesNoSoundsWithoutAFilePicked) {
                                     QByteArray(20, '\0') + record("No"));
 }
 
+TEST_F(Form2Test, AFirstRunKeepsTheSoundChosen) {
+    const struct {
+        const char* way;
+        std::function<void(Form2&)> choose;
+        QString described;
+        QByteArray stored;
+    } cases[] = {
+        {"a file", [](Form2& window) { clickFile(window.File1, "Fanfare.wav"); }, "Fanfare.wav",
+         "Fanfare.wav"},
+        {"Beep", [](Form2& window) { window.Option3D1[1]->click(); }, "Beep", "10"},
+    };
+    addFiles({"Fanfare.wav"});
+    for (const auto& testCase : cases) {
+        QFile::remove(fake.file("SWR2.BMP"));
+        hinfo.CorrectSound.clear();
+        hinfo.IncorrectSound.clear();
+        fake.dialogs.shown.clear();
+        auto window = open();
+        testCase.choose(*window);
+        fake.dialogs.answers = {Dialogs::Answer::Yes};
+        window->Command1->click();
+
+        ASSERT_EQ(fake.dialogs.shown.size(), 1) << testCase.way;
+        EXPECT_TRUE(fake.dialogs.shown[0].text.startsWith(
+            "Sound Settings are:\rIf  Correct: " + testCase.described + "\rIf Incorrect: None"))
+            << testCase.way;
+        EXPECT_EQ(hinfo.CorrectSound, testCase.stored) << testCase.way;
+        QFile stored(fake.file("SWR2.BMP"));
+        ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+        EXPECT_EQ(stored.readAll(), QByteArray(40, '\0') + record(testCase.stored) + record("99") +
+                                        QByteArray(20, '\0') + record("No"))
+            << testCase.way;
+    }
+}
+
+TEST_F(Form2Test, EnteringTheListWithNothingSelectedKeepsTheSavedSound) {
+    addFiles({"Chime.wav", "Fanfare.wav"});
+    hinfo.CorrectSound = "Chime.wav";
+    hinfo.IncorrectSound = "10";
+    auto window = open();
+    window->File1->setFocus(Qt::TabFocusReason);
+    QTest::keyRelease(window->File1, Qt::Key_Tab);
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    window->Command1->click();
+
+    ASSERT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_TRUE(fake.dialogs.shown[0].text.contains("If  Correct: Chime.wav\rIf Incorrect: Beep"));
+    EXPECT_EQ(hinfo.CorrectSound, "Chime.wav");
+    EXPECT_EQ(sound(3), "Chime.wav");
+}
+
 TEST_F(Form2Test, TheSavedCodeChoosesTheOpeningOption) {
     const struct {
         QString saved;
