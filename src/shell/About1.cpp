@@ -7,6 +7,7 @@
 #include "PanelColours.h"
 #include "Twips.h"
 #include "WebSite.h"
+#include "WindowKeys.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -75,6 +76,7 @@ About1::About1(Services& services)
     Label5->setPalette(linkPalette);
     Label5->installEventFilter(this);
 
+    new WindowKeys(*this); // Enter presses the focused button
     Command1 = new QPushButton("OK", this);
     Command1->setGeometry(Twips::toPixels(1920, 3240, 1200, 420));
     Command1->installEventFilter(this);

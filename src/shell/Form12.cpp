@@ -7,6 +7,7 @@
 #include "FamilyNamesFile.h"
 #include "PanelColours.h"
 #include "Twips.h"
+#include "WindowKeys.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -74,6 +75,7 @@ Form12::Form12(Services& services)
     Panel3D3->setFrameShadow(QFrame::Raised);
     Panel3D3->setAutoFillBackground(true);
     buildNameBoxes();
+    new WindowKeys(*this); // Enter presses the focused button
     Command1 = new QPushButton("&Save and Exit", Panel3D3);
     Command1->setGeometry(Twips::toPixels(780, 3960, 1680, 435));
     Command2 = new QPushButton("E&xit", Panel3D3);

@@ -6,6 +6,7 @@
 #include "OptionsPopup.h"
 #include "SettingsFile.h"
 #include "Twips.h"
+#include "WindowKeys.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -114,6 +115,7 @@ Form2::Form2(Services& services)
     Frame1->setFrameShape(QFrame::Box);
     buildSoundGroups();
     buildWelcomeGroup();
+    new WindowKeys(*this); // Enter presses the focused button
     Command1 = new QPushButton("Save &New Settings && Exit", Frame1);
     Command1->setGeometry(Twips::toPixels(120, 5400, 3420, 480));
     Command2 = new QPushButton("E&xit Without Saving", Frame1);

@@ -131,4 +131,38 @@ TEST(DialogAccessibilityTest, EveryControlAPersonCanUseHasAName) {
     }
 }
 
+TEST(DialogKeysTest, EnterPressesTheFocusedButton) {
+    FakePlatform fake;
+    Services services{fake.platform};
+    const struct {
+        const char* button;
+        std::function<std::unique_ptr<QWidget>()> open;
+        std::function<QPushButton*(QWidget&)> find;
+        bool closes;
+        qsizetype messages;
+    } cases[] = {
+        {"About OK", [&] { return std::make_unique<About1>(services); },
+         [](QWidget& w) { return static_cast<About1&>(w).Command1; }, true, 0},
+        {"Family Names Save and Exit", [&] { return std::make_unique<Form12>(services); },
+         [](QWidget& w) { return static_cast<Form12&>(w).Command1; }, false, 1},
+        {"Family Names Exit", [&] { return std::make_unique<Form12>(services); },
+         [](QWidget& w) { return static_cast<Form12&>(w).Command2; }, true, 0},
+        {"Sound Information Save", [&] { return std::make_unique<Form2>(services); },
+         [](QWidget& w) { return static_cast<Form2&>(w).Command1; }, false, 1},
+        {"Sound Information Exit", [&] { return std::make_unique<Form2>(services); },
+         [](QWidget& w) { return static_cast<Form2&>(w).Command2; }, true, 0},
+    };
+    for (const auto& testCase : cases) {
+        fake.dialogs.shown.clear();
+        const std::unique_ptr<QWidget> window = testCase.open();
+        window->show();
+        QCoreApplication::processEvents(); // the activation
+        QPushButton* button = testCase.find(*window);
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Return);
+        EXPECT_EQ(window->isVisible(), !testCase.closes) << testCase.button;
+        EXPECT_EQ(fake.dialogs.shown.size(), testCase.messages) << testCase.button;
+    }
+}
+
 } // namespace
