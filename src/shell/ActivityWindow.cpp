@@ -58,6 +58,8 @@ ActivityWindow::ActivityWindow(Services& services, const ActivityConstants& cons
     setStatusBar(StatusBar1);
     StatusBar1->setPanelText(2, kRestoreTopToolbar);
     StatusBar1->setPanelText(3, kRestoreSideToolbars);
+    StatusBar1->setPanelToolTip(2, kRestoreTopToolbar);
+    StatusBar1->setPanelToolTip(3, kRestoreSideToolbars);
     StatusBar1->setPanelVisible(2, false);
     StatusBar1->setPanelVisible(3, false);
     connect(StatusBar1, &StatusBar::panelClicked, this, &ActivityWindow::RestoreToolbars);

@@ -153,6 +153,11 @@ TEST_F(ActivityWindowTest, HiddenToolbarsAreRestoredFromTheStatusBar) {
     EXPECT_TRUE(activity.StatusBar1->isPanelShown(2));
     EXPECT_TRUE(activity.StatusBar1->isPanelShown(3));
     EXPECT_EQ(activity.StatusBar1->panelText(1), "Click Start to begin this activity");
+    for (int panel : {2, 3}) {
+        EXPECT_EQ(activity.StatusBar1->panel(panel)->toolTip(),
+                  activity.StatusBar1->panelText(panel));
+    }
+    EXPECT_EQ(activity.StatusBar1->panelText(3), "Click to Restore Side Toolbars");
 
     activity.RestoreToolbars(1); // the status text: nothing to restore
     EXPECT_TRUE(activity.Toolbar1->isHidden());
