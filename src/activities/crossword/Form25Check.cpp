@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 #include <span>
 
@@ -213,7 +214,13 @@ void Form25::showCheckErrors() {
     }
     hinfo_.SignalValue = -1;
     ShowResultPanels();
-    PuzzleState = 9;
+    // The queued Down arrow is the program's own key, not the person's: the results are marked
+    // as showing once it has moved the Down list's selection, so that they stay on screen.
+    if (SelectedDirection == 2) {
+        QTimer::singleShot(0, this, [this] { PuzzleState = 9; });
+    } else {
+        PuzzleState = 9;
+    }
     hinfo_.NormalPointer();
 }
 

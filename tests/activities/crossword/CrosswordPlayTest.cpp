@@ -240,6 +240,27 @@ TEST_F(CrosswordPlayTest, ACheckCountsAndColoursRightWrongAndBlankWords) {
     EXPECT_FALSE(window->Panel3D19->isVisible());
 }
 
+TEST_F(CrosswordPlayTest, ResultsStayAfterACheckWithADownClueSelected) {
+    playPuzzle(kPuzzle);
+    for (const QString& word : answers(1)) {
+        enter(word.toLower());
+    }
+    ASSERT_EQ(window->SelectedDirection, 2);
+    ASSERT_EQ(window->List2->ListIndex(), 0);
+    click(window->Command3);
+
+    // The check's own Down arrow moves on to the next clue and leaves the results showing.
+    EXPECT_EQ(window->List2->ListIndex(), 1);
+    EXPECT_TRUE(window->Panel3D12->caption().endsWith(" - Down"));
+    EXPECT_EQ(window->PuzzleState, 9);
+    for (Panel3D* result : {window->Panel3D19, window->Panel3D20, window->Panel3D21}) {
+        EXPECT_TRUE(result->isVisible());
+    }
+    press(Qt::Key_Down); // the person's key hides them
+    EXPECT_EQ(window->PuzzleState, 1);
+    EXPECT_FALSE(window->Panel3D19->isVisible());
+}
+
 TEST_F(CrosswordPlayTest, ASolvedPuzzleShowsItsPraiseAndEndsThePuzzle) {
     playPuzzle(kPuzzle);
     fillAll();
