@@ -2,6 +2,7 @@
 
 #include "ColorNumber.h"
 #include "FormBackground.h"
+#include "OptionsPopup.h"
 #include "SettingsFile.h"
 #include "Toolbar.h"
 #include "Twips.h"
@@ -73,6 +74,7 @@ Startfrm::Startfrm(Services& services)
     buildTitlePanel();
     buildReminderPanel();
     buildMenus();
+    attachOptionsPopup();
 
     Timer2 = new QTimer(this);
     Timer2->setInterval(1000);
@@ -82,6 +84,18 @@ Startfrm::Startfrm(Services& services)
 }
 
 Startfrm::~Startfrm() = default;
+
+void Startfrm::attachOptionsPopup() {
+    auto* popup = new OptionsPopup(mO, this);
+    for (QWidget* control : std::initializer_list<QWidget*>{this, centralWidget(), SSPanel2,
+                                                            Command2, Command3, Label5}) {
+        popup->attach(control);
+    }
+    // The title panel and the toolbar keep the right button to themselves.
+    for (QWidget* control : std::initializer_list<QWidget*>{Panel3D7, Toolbar1}) {
+        control->setAttribute(Qt::WA_NoMousePropagation);
+    }
+}
 
 void Startfrm::buildTitlePanel() {
     Panel3D7 = new QFrame(centralWidget());

@@ -107,6 +107,7 @@ private:
     void buildOptionsMenu();
     void buildActivityMenus();
     void buildUtilitiesAndHelpMenus();
+    void attachOptionsPopup();
     // Ticks the chosen screen mode, stores it ("Yes" for the smaller display) and loads again;
     // nothing when it is ticked already.
     void switchScreenMode(QAction* chosen, QAction* other, const QString& smallerDisplay);

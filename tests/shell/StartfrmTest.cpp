@@ -13,7 +13,9 @@
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -122,6 +124,25 @@ TEST_F(StartfrmTest, AFullDayWithOnlyTimesOrAnUnsavedDayShowsNoReminder) {
     main.Form_Activate();
     EXPECT_EQ(main.ReminderDue, 0);
     EXPECT_TRUE(main.SSPanel2->isHidden());
+}
+
+TEST_F(StartfrmTest, TheRightButtonPopsUpTheOptionsMenu) {
+    Startfrm& main = load();
+    main.SSPanel2->show();
+    main.show();
+    QTest::mouseClick(&main, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_FALSE(main.mO->isVisible());
+    for (QWidget* control :
+         {static_cast<QWidget*>(&main), main.centralWidget(), static_cast<QWidget*>(main.SSPanel2),
+          static_cast<QWidget*>(main.Label5), static_cast<QWidget*>(main.Command2),
+          static_cast<QWidget*>(main.Command3)}) {
+        QTest::mouseClick(control, Qt::RightButton, {}, QPoint(2, 2));
+        EXPECT_TRUE(main.mO->isVisible()) << control->objectName().toStdString();
+        main.mO->hide();
+    }
+    QTest::mouseClick(main.Panel3D7, Qt::RightButton, {}, QPoint(2, 2));
+    EXPECT_FALSE(main.mO->isVisible());
+    EXPECT_TRUE(main.SSPanel2->isVisible());
 }
 
 TEST_F(StartfrmTest, TheClockShowsHoursAndMinutes) {
