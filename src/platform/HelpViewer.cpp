@@ -1,5 +1,6 @@
 #include "HelpViewer.h"
 
+#include "Dialogs.h"
 #include "HelpWindow.h"
 #include "ProgramFolder.h"
 
@@ -23,7 +24,8 @@ void present(HelpWindow& help) {
 
 } // namespace
 
-WindowHelpViewer::WindowHelpViewer(const ProgramFolder& folder) : folder_(folder) {}
+WindowHelpViewer::WindowHelpViewer(const ProgramFolder& folder, Dialogs& dialogs)
+    : folder_(folder), dialogs_(dialogs) {}
 
 WindowHelpViewer::~WindowHelpViewer() = default;
 
@@ -39,6 +41,9 @@ void WindowHelpViewer::showNamedTopic(const QString& name) {
     if (!window_) {
         window_ = std::make_unique<HelpWindow>(folder_.file(HelpWindow::kHelpFileName));
     }
-    window_->showAnchor(name);
+    if (!window_->showAnchor(name)) {
+        dialogs_.message({kUnreadable, "Help", Dialogs::Icon::Information, Dialogs::Buttons::Ok});
+        return;
+    }
     present(*window_);
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class Dialogs;
 class HelpWindow;
 class ProgramFolder;
 
@@ -18,10 +19,13 @@ public:
 };
 
 // Shows Korvane.hlp of the program folder in one help window, reused for every call. The window is
-// not modal and stays usable beside the window that asked for help, modal or not.
+// not modal and stays usable beside the window that asked for help, modal or not. A help file that
+// cannot be read safely gets a message instead.
 class WindowHelpViewer : public HelpViewer {
 public:
-    explicit WindowHelpViewer(const ProgramFolder& folder);
+    static constexpr const char* kUnreadable = "The help file could not be read.";
+
+    WindowHelpViewer(const ProgramFolder& folder, Dialogs& dialogs);
     ~WindowHelpViewer() override;
 
     void showTopic(int context) override;
@@ -33,5 +37,6 @@ public:
 
 private:
     const ProgramFolder& folder_;
+    Dialogs& dialogs_;
     std::unique_ptr<HelpWindow> window_;
 };

@@ -1,5 +1,7 @@
 #include "HelpWindow.h"
 
+#include "HelpFileText.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -8,6 +10,26 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+// The viewer of the help file's prepared text; it loads no other resource.
+class HelpBrowser : public QTextBrowser {
+public:
+    void setFile(const QUrl& file, const QString& text) {
+        file_ = file;
+        text_ = text;
+    }
+
+    QVariant loadResource(int type, const QUrl& name) override {
+        if (type == QTextDocument::HtmlResource && name.adjusted(QUrl::RemoveFragment) == file_) {
+            return text_;
+        }
+        return {};
+    }
+
+private:
+    QUrl file_;
+    QString text_;
+};
 
 namespace {
 
@@ -55,7 +77,7 @@ HelpWindow::HelpWindow(QString helpFile, QWidget* parent)
     message_->setWordWrap(true);
     message_->hide();
 
-    browser_ = new QTextBrowser;
+    browser_ = new HelpBrowser;
     browser_->setOpenLinks(true);
     browser_->setOpenExternalLinks(true);
     browser_->setAccessibleName(tr("Help text"));
@@ -74,11 +96,15 @@ HelpWindow::HelpWindow(QString helpFile, QWidget* parent)
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QPushButton::setEnabled);
 }
 
-void HelpWindow::showAnchor(const QString& anchor) {
-    if (!loadFile()) {
+bool HelpWindow::showAnchor(const QString& anchor) {
+    const Load load = loadFile();
+    if (load == Load::Unreadable) {
+        return false;
+    }
+    if (load == Load::Missing) {
         setMessage(tr("The help file %1 cannot be found or read.")
                        .arg(QDir::toNativeSeparators(helpFile_)));
-        return;
+        return true;
     }
     QUrl target = QUrl::fromLocalFile(helpFile_);
     if (hasAnchor(*browser_->document(), anchor)) {
@@ -89,24 +115,34 @@ void HelpWindow::showAnchor(const QString& anchor) {
         target.setFragment(kContents);
     }
     browser_->setSource(target, QTextDocument::HtmlResource);
+    return true;
+}
+
+QTextBrowser& HelpWindow::browser() const {
+    return *browser_;
 }
 
 QString HelpWindow::message() const {
     return message_->text();
 }
 
-bool HelpWindow::loadFile() {
+HelpWindow::Load HelpWindow::loadFile() {
     const QFileInfo file(helpFile_);
     if (!file.isFile() || !file.isReadable()) {
         loaded_ = false;
         browser_->clear();
         browser_->clearHistory();
-        return false;
+        return Load::Missing;
     }
     if (!loaded_) {
+        const std::optional<QString> text = HelpFileText::read(helpFile_);
+        if (!text) {
+            return Load::Unreadable;
+        }
         // The document opens at its start, the contents; only the topics shown afterwards go into
         // the history that Back and Forward walk.
         const QUrl url = QUrl::fromLocalFile(helpFile_);
+        browser_->setFile(url, *text);
         if (browser_->source().adjusted(QUrl::RemoveFragment) == url) {
             browser_->reload(); // the file was missing and is back
         } else {
@@ -115,7 +151,7 @@ bool HelpWindow::loadFile() {
         browser_->clearHistory();
         loaded_ = true;
     }
-    return true;
+    return Load::Loaded;
 }
 
 void HelpWindow::setMessage(const QString& text) {

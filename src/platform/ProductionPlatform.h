@@ -16,7 +16,7 @@
 class ProductionPlatform {
 public:
     explicit ProductionPlatform(const QString& folderPath)
-        : folder_(folderPath), sound_(folder_), help_(folder_) {}
+        : folder_(folderPath), sound_(folder_), help_(folder_, dialogs_) {}
     ProductionPlatform(const ProductionPlatform&) = delete;
     ProductionPlatform& operator=(const ProductionPlatform&) = delete;
 

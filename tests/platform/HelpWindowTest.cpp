@@ -2,6 +2,7 @@
 #include "FakePlatform.h"
 #include "HelpViewer.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
@@ -50,7 +51,7 @@ protected:
     }
 
     FakePlatform fake;
-    WindowHelpViewer viewer{fake.folder};
+    WindowHelpViewer viewer{fake.folder, fake.dialogs};
 };
 
 TEST_F(HelpTest, ShowsTheTopicOfAContextInOneReusedWindow) {
@@ -91,6 +92,78 @@ TEST_F(HelpTest, AMissingFileShowsAMessage) {
     viewer.showTopic(1000);
     EXPECT_EQ(window.message().toStdString(), "");
     EXPECT_EQ(topLine(window.browser()), "Program Overview");
+}
+
+QByteArray repeated(const QByteArray& part, int times) {
+    QByteArray bytes;
+    for (int i = 0; i < times; ++i) {
+        bytes += part;
+    }
+    return bytes;
+}
+
+QByteArray shippedHelpFile() {
+    QFile file(QString(KORVANE_SHIPPED_DATA_DIR) + "/Korvane.hlp");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray randomBytes() {
+    QByteArray bytes(64 * 1024, '\0');
+    quint32 state = 12345;
+    for (char& byte : bytes) {
+        state = state * 1103515245 + 12345;
+        byte = char(state >> 24);
+    }
+    return bytes;
+}
+
+TEST_F(HelpTest, EveryHelpFileGivesAPageOrTheMessagePromptly) {
+    const QByteArray nested = "<table><tr><td>";
+    const struct {
+        const char* name;
+        QByteArray content;
+        bool readable;
+        QString shownText; // a text the page shows, when it is readable
+    } cases[] = {
+        {"the shipped file", shippedHelpFile(), true, "Program Overview: the main window"},
+        {"an empty file", "", true, ""},
+        {"random bytes", randomBytes(), true, ""},
+        {"tables 10 deep", repeated(nested, 10) + "deep", true, "deep"},
+        {"markup the format does not use",
+         "<p style=\"x\" onclick=\"y\">Hi <script>run()</script><img src=\"a.png\"></p>", true,
+         "Hi <script>run()</script><img src=\"a.png\">"},
+        {"tables 5000 deep", repeated(nested, 5000), false, ""},
+        {"lists 500 deep", repeated("<ul><li>", 500), false, ""},
+        {"30000 tags", repeated("<br>", 30000), false, ""},
+        {"3 MB of text", repeated("<p>Some help text.</p>\n", 3 * 1024 * 1024 / 23), false, ""},
+    };
+    for (const auto& testCase : cases) {
+        QFile file(fake.file("Korvane.hlp"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(testCase.content);
+        file.close();
+        fake.dialogs.shown.clear();
+        WindowHelpViewer fresh(fake.folder, fake.dialogs);
+
+        QElapsedTimer clock;
+        clock.start();
+        fresh.showTopic(1000);
+        EXPECT_LT(clock.elapsed(), 5000) << testCase.name;
+
+        if (!testCase.readable) {
+            ASSERT_EQ(fake.dialogs.shown.size(), 1) << testCase.name;
+            EXPECT_EQ(fake.dialogs.shown[0].text, "The help file could not be read.");
+            EXPECT_EQ(fake.dialogs.shown[0].title, "Help");
+            EXPECT_EQ(fake.dialogs.shown[0].icon, Dialogs::Icon::Information);
+            EXPECT_FALSE(fresh.window()->isVisible()) << testCase.name;
+            continue;
+        }
+        EXPECT_TRUE(fake.dialogs.shown.isEmpty()) << testCase.name;
+        ASSERT_NE(fresh.window(), nullptr);
+        EXPECT_TRUE(fresh.window()->isVisible()) << testCase.name;
+        EXPECT_TRUE(fresh.window()->browser().toPlainText().contains(testCase.shownText))
+            << testCase.name;
+    }
 }
 
 TEST_F(HelpTest, StaysUsableOverAModalWindow) {
