@@ -9,30 +9,19 @@ namespace {
 
 // The tags of the help format, each with the attributes it may carry.
 const QHash<QString, QStringList>& helpTags() {
-    static const QHash<QString, QStringList> tags = {{"html", {}},
-                                                     {"head", {}},
-                                                     {"title", {}},
-                                                     {"body", {}},
-                                                     {"meta", {"charset"}},
-                                                     {"a", {"name", "href"}},
-                                                     {"h1", {}},
-                                                     {"h2", {}},
-                                                     {"h3", {}},
-                                                     {"h4", {}},
-                                                     {"p", {}},
-                                                     {"b", {}},
-                                                     {"i", {}},
-                                                     {"em", {}},
-                                                     {"strong", {}},
-                                                     {"ul", {}},
-                                                     {"ol", {}},
-                                                     {"li", {}},
-                                                     {"table", {"border", "cellpadding"}},
-                                                     {"tr", {}},
-                                                     {"td", {"colspan"}},
-                                                     {"th", {"colspan"}},
-                                                     {"br", {}},
-                                                     {"hr", {}}};
+    static const QHash<QString, QStringList> tags = [] {
+        QHash<QString, QStringList> known;
+        for (const char* plain : {"html", "head", "title", "body", "h1", "h2", "h3", "h4", "p", "b",
+                                  "i", "em", "strong", "ul", "ol", "li", "tr", "br", "hr"}) {
+            known.insert(plain, {});
+        }
+        known.insert("meta", {"charset"});
+        known.insert("a", {"name", "href"});
+        known.insert("table", {"border", "cellpadding"});
+        known.insert("td", {"colspan"});
+        known.insert("th", {"colspan"});
+        return known;
+    }();
     return tags;
 }
 
