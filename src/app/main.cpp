@@ -6,6 +6,7 @@
 #include "Startfrm.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -46,7 +47,15 @@ int main(int argc, char** argv) {
     std::thread fontDatabase([] { QFontDatabase::families(); });
 
     ProductionPlatform production(ProgramFolder::defaultPath());
-    production.folder().install(shippedDataFolder());
+    if (production.folder().path().isEmpty() || !production.folder().install(shippedDataFolder())) {
+        // Without its folder the program has no help, sounds or settings: it says so and ends.
+        const QString problem = ProgramFolder::unusableMessage(production.folder().path());
+        qCritical().noquote() << problem;
+        production.platform().dialogs.message(
+            {problem, "Korvane", Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
+        fontDatabase.join();
+        return 1;
+    }
     Services services(production.platform());
 
     registerWindows(services.windows);

@@ -14,7 +14,23 @@ QString ProgramFolder::defaultPath() {
     if (!home.isEmpty()) {
         return home;
     }
+    // Without either, the data folder would be made at the top of the file system.
+    if (!QDir::isAbsolutePath(qEnvironmentVariable("XDG_DATA_HOME")) &&
+        !QDir::isAbsolutePath(qEnvironmentVariable("HOME"))) {
+        return {};
+    }
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/korvane";
+}
+
+QString ProgramFolder::unusableMessage(const QString& path) {
+    if (path.isEmpty()) {
+        return "Korvane cannot find a folder for its files: neither HOME nor XDG_DATA_HOME is "
+               "set.\nSet HOME, or set KORVANE_HOME to the folder Korvane should use, and start "
+               "Korvane again.";
+    }
+    return "Korvane cannot make its folder " + QDir::toNativeSeparators(path) +
+           " or copy its files into it.\nMake sure that folder can be written, or set "
+           "KORVANE_HOME to a folder that can, and start Korvane again.";
 }
 
 QString ProgramFolder::file(const QString& name) const {
@@ -25,6 +41,7 @@ bool ProgramFolder::install(const QString& shippedFolder) const {
     if (!QDir().mkpath(path_)) {
         return false;
     }
+    bool filled = true;
     const QDir source(shippedFolder);
     const QStringList present = QDir(path_).entryList(QDir::Files);
     const QSet<QString> here(present.begin(), present.end());
@@ -34,11 +51,10 @@ bool ProgramFolder::install(const QString& shippedFolder) const {
         const QString name = source.relativeFilePath(from);
         const QString to = file(name);
         if (!here.contains(name) && !QFileInfo::exists(to)) {
-            QDir().mkpath(QFileInfo(to).path());
-            // A copy that fails leaves the file missing; its window reports that when it loads.
-            QFile::copy(from, to);
-            QFile::setPermissions(to, QFile::permissions(to) | QFile::WriteOwner);
+            filled = QDir().mkpath(QFileInfo(to).path()) && QFile::copy(from, to) &&
+                     QFile::setPermissions(to, QFile::permissions(to) | QFile::WriteOwner) &&
+                     filled;
         }
     }
-    return true;
+    return filled;
 }

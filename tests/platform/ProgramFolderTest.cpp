@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 void writeFile(const QString& path, const QByteArray& content) {
@@ -46,6 +48,70 @@ TEST(ProgramFolderTest, TheFolderIsKorvaneHomeOrTheXdgDataFolder) {
     qunsetenv("KORVANE_HOME");
     EXPECT_EQ(ProgramFolder::defaultPath(),
               QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/korvane");
+}
+
+// Sets or unsets an environment variable for one scope.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const std::optional<QByteArray>& value)
+        : name_(name),
+          old_(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt) {
+        set(value);
+    }
+    ~ScopedVariable() { set(old_); }
+
+private:
+    void set(const std::optional<QByteArray>& value) const {
+        if (value) {
+            qputenv(name_, *value);
+        } else {
+            qunsetenv(name_);
+        }
+    }
+
+    const char* name_;
+    std::optional<QByteArray> old_;
+};
+
+TEST(ProgramFolderTest, WithoutAHomeFolderThereIsNoFolderAndTheMessageSaysWhatToSet) {
+    const ScopedVariable korvaneHome("KORVANE_HOME", std::nullopt);
+    {
+        const ScopedVariable home("HOME", std::nullopt);
+        const ScopedVariable dataHome("XDG_DATA_HOME", std::nullopt);
+        EXPECT_EQ(ProgramFolder::defaultPath(), "");
+    }
+    {
+        const ScopedVariable home("HOME", std::nullopt);
+        const ScopedVariable dataHome("XDG_DATA_HOME", "relative/share");
+        EXPECT_EQ(ProgramFolder::defaultPath(), "");
+    }
+    {
+        const ScopedVariable home("HOME", "/home/ada");
+        const ScopedVariable dataHome("XDG_DATA_HOME", std::nullopt);
+        EXPECT_TRUE(ProgramFolder::defaultPath().endsWith("/korvane"));
+    }
+    const QString message = ProgramFolder::unusableMessage("");
+    EXPECT_TRUE(message.contains("HOME")) << message.toStdString();
+    EXPECT_TRUE(message.contains("KORVANE_HOME")) << message.toStdString();
+}
+
+TEST(ProgramFolderTest, AFolderThatCannotBeMadeOrFilledIsReported) {
+    QTemporaryDir shipped;
+    QTemporaryDir home;
+    writeFile(shipped.filePath("Korvane.hlp"), "help");
+    writeFile(shipped.filePath("sounds/Chime.wav"), "RIFF");
+    writeFile(home.filePath("blocked"), "a file where a folder must go");
+
+    EXPECT_FALSE(ProgramFolder(home.filePath("blocked/korvane")).install(shipped.path()));
+    // The sound folder's place is taken by a file: the other files still come in.
+    const ProgramFolder folder(home.filePath("korvane"));
+    writeFile(folder.file("sounds"), "a file where a folder must go");
+    EXPECT_FALSE(folder.install(shipped.path()));
+    EXPECT_EQ(readFile(folder.file("Korvane.hlp")), "help");
+
+    const QString message = ProgramFolder::unusableMessage(home.filePath("blocked/korvane"));
+    EXPECT_TRUE(message.contains(home.filePath("blocked/korvane"))) << message.toStdString();
+    EXPECT_TRUE(message.contains("KORVANE_HOME")) << message.toStdString();
 }
 
 } // namespace
