@@ -351,7 +351,7 @@ TEST_F(CrosswordPlayTest, GivingUpWritesEveryAnswerAndEndsThePuzzle) {
     EXPECT_FALSE(window->Panel3D19->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), window->Command1);
     EXPECT_EQ(window->EntryLock, 1);
-    EXPECT_EQ(services.hinfo.PrintFontColour, StoredVariant(QString()));
+    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(QString()));
 }
 
 TEST_F(CrosswordPlayTest, DecliningToGiveUpKeepsTheResultsAndTheListInUse) {
@@ -472,7 +472,7 @@ Offered offered(const Form25& w, const Services& services) {
         w.Panel3D16->isVisible(),
         w.Label9->isVisible(),
         w.EntryLock,
-        services.hinfo.PrintFontColour == StoredVariant(QString("S"))};
+        services.hinfo.PrintSettings.PrintFontColour == SharedValue(QString("S"))};
 }
 
 TEST_F(CrosswordPlayTest, EachStateOffersWhatTheStateTableSays) {
