@@ -36,6 +36,13 @@ std::optional<QColor> FakeDialogs::chooseColor(const QColor& initial) {
     return nextAnswer(colors);
 }
 
+std::optional<Dialogs::FontChoice> FakeDialogs::chooseFont(const FontChoice& initial,
+                                                           FontList list) {
+    fontInitials.append(initial);
+    fontLists.append(list);
+    return nextAnswer(fonts);
+}
+
 void FakeModalShower::showModal(QWidget& window) {
     shownClasses.append(window.metaObject()->className());
     window.show();
