@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // A random-access file of fixed-length records numbered from 1; record n starts at byte
 // (n - 1) x length. Every call opens the file, does its one access and closes it again, so no file
 // stays open between two user actions. Reading a record creates the file, empty, when it is
@@ -23,6 +25,9 @@ public:
 
     // The record's bytes, always recordLength of them; bytes past the end of the file read as zero.
     QByteArray read(int recordNumber) const;
+    // As read(), but nothing when the file is there and cannot be read: the caller reports that
+    // rather than take it for a record never written. A missing file still reads as empty.
+    std::optional<QByteArray> readChecked(int recordNumber) const;
     // Writes value at the start of the record; the rest of an existing record keeps its bytes, and
     // a record past the end extends the file with zeros.
     WriteResult write(int recordNumber, const QByteArray& value);
