@@ -25,8 +25,9 @@ public:
 
     // The record's bytes, always recordLength of them; bytes past the end of the file read as zero.
     QByteArray read(int recordNumber) const;
-    // As read(), but nothing when the file is there and cannot be read: the caller reports that
-    // rather than take it for a record never written. A missing file still reads as empty.
+    // The record's bytes as the file holds them (fewer where the file ends inside the record, none
+    // past its end), or nothing when the file is there and cannot be read: the caller reports that
+    // rather than take it for a record never written. A missing file is created and reads empty.
     std::optional<QByteArray> readChecked(int recordNumber) const;
     // Writes value at the start of the record; the rest of an existing record keeps its bytes, and
     // a record past the end extends the file with zeros.
