@@ -23,6 +23,31 @@ QByteArray RecordFile::read(int recordNumber) const {
     return {};
 }
 
+std::optional<QByteArray> RecordFile::readChecked(int recordNumber) const {
+    QFile file(path_);
+    if (recordNumber < 1) {
+        return QByteArray();
+    }
+    // ReadWrite creates the missing file, as opening a random-access file always did; a file that
+    // is there and opens in neither way cannot be read.
+    if (!file.open(QIODevice::ReadWrite) && !file.open(QIODevice::ReadOnly)) {
+        return file.exists() ? std::nullopt : std::optional<QByteArray>(QByteArray());
+    }
+    const qint64 start = qint64(recordNumber - 1) * length_;
+    if (start >= file.size()) {
+        return QByteArray();
+    }
+    const qint64 held = std::min<qint64>(length_, file.size() - start);
+    if (!file.seek(start)) {
+        return std::nullopt;
+    }
+    QByteArray stored = file.read(length_);
+    if (stored.size() < held) {
+        return std::nullopt;
+    }
+    return stored;
+}
+
 RecordFile::WriteResult RecordFile::write(int recordNumber, const QByteArray& value) {
     return writeRecords(recordNumber, {value});
 }
