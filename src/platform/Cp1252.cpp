@@ -65,3 +65,7 @@ QStringList Cp1252::unencodable(const QString& text) {
     }
     return found;
 }
+
+bool Cp1252::canHold(const QString& text) {
+    return unencodable(text).isEmpty();
+}

@@ -16,4 +16,7 @@ QByteArray encode(const QString& text);
 // a caller that must keep a text whole refuses it when this is not empty.
 QStringList unencodable(const QString& text);
 
+// Whether every character of text has a Windows-1252 code, so that it is stored unchanged.
+bool canHold(const QString& text);
+
 } // namespace Cp1252
