@@ -1,0 +1,372 @@
+// Placing words: Click mode (pick a text up into the selection panel, put it down in a box) and
+// Drag mode (drag a box onto an upper box), the move count and the accuracy.
+#include "Form44.h"
+
+#include "ColorNumber.h"
+#include "InWindowDrag.h"
+#include "OptionGroup.h"
+#include "Panel3D.h"
+#include "QuoteRules.h"
+#include "Twips.h"
+#include "WordBox.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+const QString kClickBanner = "Selected Word(s) Displayed Here";
+const QString kDragBanner = QString("Drag And Drop") + QChar(13) + "Mode Is Activated";
+
+} // namespace
+
+void Form44::HideModeBanner() {
+    if (Panel3D23->isVisible()) {
+        Panel3D23->hide();
+    }
+}
+
+void Form44::ShowModeBanner() {
+    Panel3D23->show();
+    Panel3D23->raise();
+}
+
+void Form44::ShowAccuracyFlood(int percent) {
+    if (panelMode_ == QuoteRules::TwoPanels) {
+        Panel3D15->setFloodPercent(percent);
+    }
+}
+
+bool Form44::timeIsUp() const {
+    return state_.CountDown == 1 && state_.TimerMinutes == 0 && state_.TimerSeconds == 0;
+}
+
+void Form44::leaveContinueState() {
+    HideModeBanner();
+    if (state_.CheckPending == 1) {
+        state_.CheckPending = 0;
+        Panel3D10->setCaption(SavedSelectionText);
+    }
+}
+
+// The tests every click on an upper box passes; false when the click is to move nothing.
+bool Form44::upperClickGuards(int k) {
+    WordBox* box = Label1.at(std::size_t(k));
+    if (state_.PlaceMode == 1) {
+        return false;
+    }
+    if (Command3->text() == "&Cont.") {
+        DirectionsContinueMessage();
+        box->setBackCode(box->text().isEmpty() ? 11 : 15);
+        return false;
+    }
+    if (!state_.ResultText.isEmpty() || state_.AnswersShown == 1 || state_.QuoteOver == 9) {
+        DirectionsNextMessage();
+        return false;
+    }
+    leaveContinueState();
+    if (timeIsUp()) {
+        box->setBackCode(box->text().isEmpty() ? 11 : 15);
+        return false;
+    }
+    return true;
+}
+
+bool Form44::lowerClickGuards(int k) {
+    WordBox* box = Label2.at(std::size_t(k));
+    if (!state_.ResultText.isEmpty() || state_.AnswersShown == 1 || state_.QuoteOver == 9) {
+        DirectionsNextMessage();
+        return false;
+    }
+    if (Command3->text() == "&Cont.") {
+        DirectionsContinueMessage();
+        box->setBackCode(box->text().isEmpty() ? 11 : 15);
+        return false;
+    }
+    leaveContinueState();
+    if (timeIsUp()) {
+        box->setBackCode(box->text().isEmpty() ? 11 : 15);
+        return false;
+    }
+    return true;
+}
+
+void Form44::takeIntoHand(const QString& boxText) {
+    QFont font = Panel3D10->font();
+    font.setPointSize(boxText.size() > 15 ? 14 : 18);
+    Panel3D10->setFont(font);
+    Panel3D10->setForeColour(ColorNumber::palette(0));
+}
+
+void Form44::Label1_Click(int k) {
+    if (k >= QuoteState::kBoxes || k >= state_.BoxCount || !upperClickGuards(k)) {
+        return;
+    }
+    WordBox* box = Label1.at(std::size_t(k));
+    box->setForeCode(0);
+    const QString hand = Panel3D10->caption();
+    takeIntoHand(box->text());
+    Panel3D10->setCaption(box->text());
+    box->setText(hand);
+    if (panelMode_ == QuoteRules::TwoPanels ? !Panel3D10->caption().isEmpty()
+                                            : !box->text().isEmpty()) {
+        CountMove(k);
+    }
+    box->setBackCode(box->text().isEmpty() ? 11 : 15);
+}
+
+void Form44::Label2_Click(int k) {
+    if (k >= QuoteState::kBoxes || k >= state_.BoxCount || !lowerClickGuards(k)) {
+        return;
+    }
+    WordBox* box = Label2.at(std::size_t(k));
+    const QString hand = Panel3D10->caption();
+    takeIntoHand(box->text());
+    Panel3D10->setCaption(box->text());
+    box->setText(hand);
+    if (box->text().isEmpty()) {
+        box->hide();
+    }
+    if (panelMode_ == QuoteRules::TwoPanels && state_.PlaceMode == 0) {
+        CountMove(k);
+    }
+    box->setBackCode(box->text().isEmpty() ? 11 : 15);
+}
+
+void Form44::Label1_MouseDown(int k, Qt::MouseButton button) {
+    if (k >= QuoteState::kBoxes) {
+        return;
+    }
+    WordBox* box = Label1.at(std::size_t(k));
+    if (state_.PlaceMode != 1) {
+        return; // in Click mode the click that follows answers the continue state
+    }
+    if (Command3->text() == "&Cont.") {
+        DirectionsContinueMessage();
+        return;
+    }
+    // A drag moves texts only while a quote is in play and time is left: the click's guards.
+    if (!state_.ResultText.isEmpty() || state_.AnswersShown == 1 || state_.QuoteOver == 9 ||
+        timeIsUp() || box->backCode() == 11) {
+        return;
+    }
+    ClearUpperDragHighlight();
+    ClearLowerDragHighlight();
+    box->setBackCode(10);
+    DragSource = 1;
+    DragIndex = k;
+    drag_->begin(box);
+    if (button == Qt::RightButton) {
+        mO->popup(QCursor::pos());
+    }
+}
+
+void Form44::Label2_MouseDown(int k, Qt::MouseButton button) {
+    if (k >= QuoteState::kBoxes || state_.PlaceMode != 1) {
+        return;
+    }
+    if (Command3->text() == "&Cont.") {
+        DirectionsContinueMessage();
+        return;
+    }
+    if (!state_.ResultText.isEmpty() || state_.AnswersShown == 1 || state_.QuoteOver == 9 ||
+        timeIsUp()) {
+        return;
+    }
+    WordBox* box = Label2.at(std::size_t(k));
+    ClearLowerDragHighlight();
+    box->setBackCode(10);
+    DragSource = 2;
+    DragIndex = k;
+    drag_->begin(box);
+    if (button == Qt::RightButton) {
+        mO->popup(QCursor::pos());
+    }
+}
+
+void Form44::Label1_DragDrop(int t) {
+    if (t >= QuoteState::kBoxes || DragSource == 0) {
+        ClearUpperDragHighlight();
+        ClearLowerDragHighlight();
+        return;
+    }
+    const int s = DragIndex;
+    WordBox* target = Label1.at(std::size_t(t));
+    WordBox* source = DragSource == 1 ? Label1.at(std::size_t(s)) : Label2.at(std::size_t(s));
+    if (source->text() == target->text()) {
+        ClearUpperDragHighlight();
+        ClearLowerDragHighlight();
+        DragSource = 0;
+        EndAllDrags();
+        return;
+    }
+    if (UpperButtonHeld == 1) {
+        return;
+    }
+    if (DragSource == 1) {
+        source->setBackCode(15);
+        const bool wrong = source->text() != state_.CorrectText.at(std::size_t(t));
+        if (wrong) {
+            state_.Accuracy += 1;
+            Panel3D15->setCaption(QString::number(state_.Accuracy));
+        }
+        const QString moving = source->text();
+        source->setText(target->text());
+        target->setText(moving);
+        source->setForeCode(0);
+        target->setForeCode(0);
+        target->setBackCode(15);
+        if (source->text().isEmpty()) {
+            source->setBackCode(11);
+        }
+        CountMove(t);
+        if (panelMode_ == QuoteRules::OnePanel && wrong) {
+            blink(target, -15);
+            if (ErrorsHidden == 0) {
+                target->setForeCode(12);
+                hinfo_.PlayIncorrectSound();
+            }
+        }
+    } else {
+        source->setBackCode(15);
+        const QString held = target->text();
+        target->setText(source->text());
+        target->setForeCode(0);
+        target->setBackCode(15);
+        source->setText(held);
+        if (held.isEmpty()) {
+            source->hide();
+        }
+        CountMove(t);
+    }
+    DragSource = 0;
+    EndAllDrags();
+}
+
+void Form44::blink(WordBox* box, int widthChangeTwips) {
+    // Seen for a moment: the box disappears and comes back a little narrower or wider.
+    const int width = box->width();
+    box->hide();
+    box->resize(width + Twips::toPixels(widthChangeTwips), box->height());
+    box->repaint();
+    QCoreApplication::processEvents();
+    box->show();
+    box->repaint();
+    box->resize(width, box->height());
+}
+
+void Form44::CountMove(int box) {
+    state_.MoveCount += 1;
+    Panel3D13->setCaption(QString::number(state_.MoveCount));
+    if (panelMode_ == QuoteRules::TwoPanels) {
+        state_.Accuracy = QuoteRules::twoPanelAccuracy(state_.BoxCount, state_.MoveCount);
+        Panel3D15->setFloodPercent(state_.Accuracy);
+    } else if (panelMode_ == QuoteRules::OnePanel && state_.PlaceMode == 0) {
+        WordBox* placed = Label1.at(std::size_t(box));
+        if (placed->text() != state_.CorrectText.at(std::size_t(box))) {
+            placed->setForeCode(12);
+            blink(placed, 15);
+            state_.Accuracy += 1;
+            Panel3D15->setCaption(QString::number(state_.Accuracy));
+            hinfo_.PlayIncorrectSound();
+        }
+    }
+}
+
+void Form44::UndoMoveCount() {
+    state_.MoveCount = std::max(state_.MoveCount - 1, 0);
+    Panel3D13->setCaption(QString::number(state_.MoveCount));
+    state_.Accuracy = QuoteRules::twoPanelAccuracy(state_.BoxCount, state_.MoveCount);
+    Panel3D15->setFloodPercent(state_.Accuracy);
+}
+
+QString Form44::SetPlaceMode(int mode) {
+    ShowModeBanner();
+    QString returned;
+    if (mode == 0) {
+        mOMClick->setChecked(true);
+        mOMDrag->setChecked(false);
+        Panel3D23->setCaption(kClickBanner);
+        state_.PlaceMode = 0;
+        EndAllDrags();
+        for (int i = 0; i <= state_.BoxCount && i < QuoteState::kBoxes; ++i) {
+            if (Label2.at(std::size_t(i))->backCode() == 10) {
+                Label2.at(std::size_t(i))->setBackCode(15);
+                break;
+            }
+        }
+        return returned;
+    }
+    mOMClick->setChecked(false);
+    mOMDrag->setChecked(true);
+    state_.PlaceMode = 1;
+    Panel3D23->setCaption(kDragBanner);
+    DragSource = 0;
+    const QString hand = Panel3D10->caption();
+    if (hand.isEmpty() || Command1->text() != "&End") {
+        return returned;
+    }
+    // The text in hand goes back into the first free box.
+    for (int i = 0; i <= state_.BoxCount && i < QuoteState::kBoxes; ++i) {
+        if (panelMode_ == QuoteRules::TwoPanels) {
+            WordBox* lower = Label2.at(std::size_t(i));
+            if (lower->text().isEmpty() && Label1[1]->isVisible()) {
+                lower->show();
+                lower->setBackCode(15);
+                lower->setText(hand);
+                Panel3D10->setCaption({});
+                UndoMoveCount();
+                returned = hand;
+                break;
+            }
+        } else if (panelMode_ == QuoteRules::OnePanel) {
+            WordBox* upper = Label1.at(std::size_t(i));
+            if (upper->text().isEmpty()) {
+                upper->setBackCode(15);
+                upper->setText(hand);
+                Panel3D10->setCaption({});
+                returned = hand;
+                break;
+            }
+        }
+    }
+    return returned;
+}
+
+void Form44::EndAllDrags() {
+    drag_->cancel();
+}
+
+void Form44::ClearUpperDragHighlight() {
+    for (int i = 0; i < state_.BoxCount && i < QuoteState::kBoxes; ++i) {
+        if (Label1.at(std::size_t(i))->backCode() == 10) {
+            Label1.at(std::size_t(i))->setBackCode(15);
+        }
+    }
+}
+
+void Form44::ClearLowerDragHighlight() {
+    for (int i = 0; i < state_.BoxCount && i < QuoteState::kBoxes; ++i) {
+        if (Label2.at(std::size_t(i))->backCode() == 10) {
+            Label2.at(std::size_t(i))->setBackCode(15);
+        }
+    }
+}
+
+void Form44::CancelUpperDrag() {
+    if (DragSource == 1) {
+        drag_->cancel();
+        DragSource = 0;
+        ClearUpperDragHighlight();
+    }
+}
+
+void Form44::CancelLowerDrag() {
+    // Only a lower box's drag ends over the selection panel and the button bar.
+    if (DragSource == 2) {
+        drag_->cancel();
+        DragSource = 0;
+        ClearLowerDragHighlight();
+    }
+}
