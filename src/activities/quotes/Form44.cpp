@@ -30,7 +30,6 @@ ActivityConstants quotesConstants() {
     constants.ownButton = 3;
     constants.disabledButtons = {16};
     constants.helpContext = 2020;
-    constants.restoreLayoutOnActivate = true;
     constants.restoreLayoutOnResize = true;
     constants.activationOffset = 130;
     constants.restoreOffset = -30;

@@ -207,7 +207,6 @@ private:
     void leaveContinueState();
     bool timeIsUp() const;
     void takeIntoHand(const QString& boxText);
-    void blink(WordBox* box, int widthChangeTwips);
     void ClearUpperDragHighlight();
     void ClearLowerDragHighlight();
     void CancelUpperDrag();

@@ -86,7 +86,9 @@ void Form44::SetQuoteControls(bool on) {
     }
     Command5->setEnabled(on);
     Frame3D1->setEnabled(on);
-    Frame3D3->setEnabled(on && panelMode_ == QuoteRules::TwoPanels);
+    if (panelMode_ == QuoteRules::TwoPanels) {
+        Frame3D3->setEnabled(on);
+    }
 }
 
 void Form44::MeasurePanelHeights() {

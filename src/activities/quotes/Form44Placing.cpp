@@ -222,7 +222,7 @@ void Form44::Label1_DragDrop(int t) {
         }
         CountMove(t);
         if (panelMode_ == QuoteRules::OnePanel && wrong) {
-            blink(target, -15);
+            target->blink(Twips::toPixels(-15));
             if (ErrorsHidden == 0) {
                 target->setForeCode(12);
                 hinfo_.PlayIncorrectSound();
@@ -244,18 +244,6 @@ void Form44::Label1_DragDrop(int t) {
     EndAllDrags();
 }
 
-void Form44::blink(WordBox* box, int widthChangeTwips) {
-    // Seen for a moment: the box disappears and comes back a little narrower or wider.
-    const int width = box->width();
-    box->hide();
-    box->resize(width + Twips::toPixels(widthChangeTwips), box->height());
-    box->repaint();
-    QCoreApplication::processEvents();
-    box->show();
-    box->repaint();
-    box->resize(width, box->height());
-}
-
 void Form44::CountMove(int box) {
     state_.MoveCount += 1;
     Panel3D13->setCaption(QString::number(state_.MoveCount));
@@ -266,7 +254,7 @@ void Form44::CountMove(int box) {
         WordBox* placed = Label1.at(std::size_t(box));
         if (placed->text() != state_.CorrectText.at(std::size_t(box))) {
             placed->setForeCode(12);
-            blink(placed, 15);
+            placed->blink(Twips::toPixels(15));
             state_.Accuracy += 1;
             Panel3D15->setCaption(QString::number(state_.Accuracy));
             hinfo_.PlayIncorrectSound();

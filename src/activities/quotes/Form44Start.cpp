@@ -67,11 +67,18 @@ void Form44::ClearBoard() {
 
 void Form44::PrepareStart() {
     if (Panel3D25->isVisible()) {
-        // A start closes the Display Option panel: its mark goes, and Esc is the exit's again.
+        // A start closes the Display Option panel: its mark goes and Esc is the exit's again, as
+        // its "&OK" would leave them; the options stay as the start sets them.
         Panel3D25->hide();
         mODOpt->setChecked(false);
         setCancelButton(Command2);
-        SetQuoteControls(true);
+        for (QPushButton* command : {Command1, Command2, Command3, Command4, Command5}) {
+            setInTabOrder(command, true);
+        }
+        if (panelMode_ == QuoteRules::TwoPanels) {
+            mOM->setEnabled(true);
+            Frame3D3->setEnabled(true);
+        }
     }
     Label1[66]->hide();
     Label2[66]->hide();

@@ -3,6 +3,13 @@
 #include "ColorNumber.h"
 
 #include <QMouseEvent>
+#include <QTimer>
+
+namespace {
+
+constexpr int kBlinkMs = 150;
+
+} // namespace
 
 WordBox::WordBox(int index, QWidget* parent) : QLabel(parent), index_(index) {
     setAlignment(Qt::AlignCenter);
@@ -51,4 +58,26 @@ void WordBox::mouseReleaseEvent(QMouseEvent* event) {
 
 void WordBox::mouseMoveEvent(QMouseEvent* event) {
     emit moved(index_, event->buttons() != Qt::NoButton);
+}
+
+void WordBox::blink(int widthChange) {
+    if (blinkWidth_ < 0) {
+        blinkWidth_ = width();
+    }
+    setAutoFillBackground(false);
+    resize(blinkWidth_ + widthChange, height());
+    update();
+    QTimer::singleShot(kBlinkMs, this, [this] {
+        setAutoFillBackground(true);
+        resize(blinkWidth_, height());
+        blinkWidth_ = -1;
+        update();
+    });
+}
+
+void WordBox::paintEvent(QPaintEvent* event) {
+    if (blinkWidth_ >= 0) {
+        return; // vanished for the moment of the blink
+    }
+    QLabel::paintEvent(event);
 }

@@ -20,6 +20,10 @@ public:
     int foreCode() const { return foreCode_; }
     QString tag;
 
+    // Seen to blink: the box vanishes for a moment and comes back; meanwhile it is widthChange
+    // pixels wider or narrower.
+    void blink(int widthChange);
+
 signals:
     void pressed(int index, Qt::MouseButton button);
     void clicked(int index);
@@ -30,9 +34,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int index_;
     int backCode_ = 15;
     int foreCode_ = 0;
+    int blinkWidth_ = -1; // the width to come back to while the box blinks
 };

@@ -7,8 +7,10 @@
 #include "Twips.h"
 
 #include <QGroupBox>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolBar>
 
 namespace {
 
@@ -244,6 +246,26 @@ TEST_F(QuotesWindowTest, TheDisplayOptionPanelChoosesTheQuote) {
     EXPECT_EQ(window->windowTitle(), "Famous Quotes - Quote 2");
     EXPECT_FALSE(window->Command5->isEnabled());
     EXPECT_FALSE(window->mODOpt->isEnabled());
+    EXPECT_FALSE(window->mOT->isEnabled());
+    EXPECT_FALSE(window->Frame3D1->isEnabled());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible()); // Esc is "E&xit" again
+}
+
+TEST_F(QuotesWindowTest, ShowErrorsButtonNamesWhatAClickWouldDoOnlyOverItsHeight) {
+    const auto moveTo = [this](int twips) {
+        const QPointF at(5, Twips::toPixels(twips));
+        QMouseEvent move(QEvent::MouseMove, at, window->Toolbar2->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(window->Toolbar2, &move);
+        return window->Toolbar2Button(3)->toolTip();
+    };
+    window->Toolbar2Button(3)->trigger(); // Show Errors off
+    EXPECT_EQ(moveTo(400), "Show Errors - OFF");
+    EXPECT_EQ(moveTo(690), "Show Errors - ON");
+    window->mOEr->trigger();
+    EXPECT_EQ(moveTo(1000), "Show Errors - ON");
+    EXPECT_EQ(moveTo(990), "Show Errors - OFF");
 }
 
 } // namespace
