@@ -100,6 +100,7 @@ def render(quotes):
                     f"{cpp_string(author)}}},")
     check_numbered_authors(quotes)
     return ("// Written by tools/quotes/make_quote_table.py from tools/quotes/quotes.txt: edit those.\n"
+            "// clang-format off\n"
             '#include "QuoteTable.h"\n\n'
             "const std::array<BuiltInQuote, kQuoteCount> kBuiltInQuotes = {{\n"
             + "\n".join(rows) + "\n}};\n")

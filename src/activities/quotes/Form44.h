@@ -202,8 +202,9 @@ private:
     void setCommand1Caption(const QString& caption);
 
     // Placing (Form44Placing.cpp).
-    bool upperClickGuards(int k);
-    bool lowerClickGuards(int k);
+    bool quoteIsOver() const;
+    void colourByContent(WordBox* box);
+    bool clickGuards(WordBox* box, bool upper);
     void leaveContinueState();
     bool timeIsUp() const;
     void takeIntoHand(const QString& boxText);
@@ -219,6 +220,8 @@ private:
     void ShowResultPanels(bool show);
     void completeQuote();
     void continueAfterCheck();
+    // "&Check" offered again for the quote in play, with its menu item and side button.
+    void offerCheck();
     void closeReport();
     void SetTimerFromAnswer();
     void enableBetweenQuotes();

@@ -101,13 +101,17 @@ void Form44::completeQuote() {
     FocusStartButton();
 }
 
-void Form44::continueAfterCheck() {
+void Form44::offerCheck() {
     Command3->setText("&Check");
     mOCon->setVisible(false);
     mOChk->setVisible(true);
     mOChk->setEnabled(true);
     Toolbar2Button(2)->setEnabled(true);
     mORep->setEnabled(false);
+}
+
+void Form44::continueAfterCheck() {
+    offerCheck();
     ShowResultPanels(false);
     for (int i = 0; i < state_.BoxCount; ++i) {
         WordBox* box = Label1.at(std::size_t(i));

@@ -50,43 +50,33 @@ void Form44::leaveContinueState() {
     }
 }
 
-// The tests every click on an upper box passes; false when the click is to move nothing.
-bool Form44::upperClickGuards(int k) {
-    WordBox* box = Label1.at(std::size_t(k));
-    if (state_.PlaceMode == 1) {
-        return false;
-    }
-    if (Command3->text() == "&Cont.") {
-        DirectionsContinueMessage();
-        box->setBackCode(box->text().isEmpty() ? 11 : 15);
-        return false;
-    }
-    if (!state_.ResultText.isEmpty() || state_.AnswersShown == 1 || state_.QuoteOver == 9) {
-        DirectionsNextMessage();
-        return false;
-    }
-    leaveContinueState();
-    if (timeIsUp()) {
-        box->setBackCode(box->text().isEmpty() ? 11 : 15);
-        return false;
-    }
-    return true;
+bool Form44::quoteIsOver() const {
+    return !state_.ResultText.isEmpty() || state_.AnswersShown == 1 || state_.QuoteOver == 9;
 }
 
-bool Form44::lowerClickGuards(int k) {
-    WordBox* box = Label2.at(std::size_t(k));
-    if (!state_.ResultText.isEmpty() || state_.AnswersShown == 1 || state_.QuoteOver == 9) {
-        DirectionsNextMessage();
+void Form44::colourByContent(WordBox* box) {
+    box->setBackCode(box->text().isEmpty() ? 11 : 15);
+}
+
+// The tests every click on a box passes; false when the click is to move nothing. An upper box
+// answers the continue state before the end of the quote, a lower box the other way round.
+bool Form44::clickGuards(WordBox* box, bool upper) {
+    if (upper && state_.PlaceMode == 1) {
         return false;
     }
-    if (Command3->text() == "&Cont.") {
+    const bool continuing = Command3->text() == "&Cont.";
+    if (continuing && (upper || !quoteIsOver())) {
         DirectionsContinueMessage();
-        box->setBackCode(box->text().isEmpty() ? 11 : 15);
+        colourByContent(box);
+        return false;
+    }
+    if (quoteIsOver()) {
+        DirectionsNextMessage();
         return false;
     }
     leaveContinueState();
     if (timeIsUp()) {
-        box->setBackCode(box->text().isEmpty() ? 11 : 15);
+        colourByContent(box);
         return false;
     }
     return true;
@@ -100,7 +90,8 @@ void Form44::takeIntoHand(const QString& boxText) {
 }
 
 void Form44::Label1_Click(int k) {
-    if (k >= QuoteState::kBoxes || k >= state_.BoxCount || !upperClickGuards(k)) {
+    if (k >= QuoteState::kBoxes || k >= state_.BoxCount ||
+        !clickGuards(Label1.at(std::size_t(k)), true)) {
         return;
     }
     WordBox* box = Label1.at(std::size_t(k));
@@ -113,11 +104,12 @@ void Form44::Label1_Click(int k) {
                                             : !box->text().isEmpty()) {
         CountMove(k);
     }
-    box->setBackCode(box->text().isEmpty() ? 11 : 15);
+    colourByContent(box);
 }
 
 void Form44::Label2_Click(int k) {
-    if (k >= QuoteState::kBoxes || k >= state_.BoxCount || !lowerClickGuards(k)) {
+    if (k >= QuoteState::kBoxes || k >= state_.BoxCount ||
+        !clickGuards(Label2.at(std::size_t(k)), false)) {
         return;
     }
     WordBox* box = Label2.at(std::size_t(k));
@@ -131,7 +123,7 @@ void Form44::Label2_Click(int k) {
     if (panelMode_ == QuoteRules::TwoPanels && state_.PlaceMode == 0) {
         CountMove(k);
     }
-    box->setBackCode(box->text().isEmpty() ? 11 : 15);
+    colourByContent(box);
 }
 
 void Form44::Label1_MouseDown(int k, Qt::MouseButton button) {
@@ -147,8 +139,7 @@ void Form44::Label1_MouseDown(int k, Qt::MouseButton button) {
         return;
     }
     // A drag moves texts only while a quote is in play and time is left: the click's guards.
-    if (!state_.ResultText.isEmpty() || state_.AnswersShown == 1 || state_.QuoteOver == 9 ||
-        timeIsUp() || box->backCode() == 11) {
+    if (quoteIsOver() || timeIsUp() || box->backCode() == 11) {
         return;
     }
     ClearUpperDragHighlight();
@@ -170,8 +161,7 @@ void Form44::Label2_MouseDown(int k, Qt::MouseButton button) {
         DirectionsContinueMessage();
         return;
     }
-    if (!state_.ResultText.isEmpty() || state_.AnswersShown == 1 || state_.QuoteOver == 9 ||
-        timeIsUp()) {
+    if (quoteIsOver() || timeIsUp()) {
         return;
     }
     WordBox* box = Label2.at(std::size_t(k));

@@ -92,12 +92,7 @@ void Form44::ResetCheckButton() {
     if (Panel3D12->isVisible()) {
         closeReport();
     }
-    Command3->setText("&Check");
-    mOCon->setVisible(false);
-    mOChk->setVisible(true);
-    mOChk->setEnabled(true);
-    Toolbar2Button(2)->setEnabled(true);
-    mORep->setEnabled(false);
+    offerCheck();
 }
 
 void Form44::FocusStartButton() {

@@ -1,4 +1,5 @@
 // Written by tools/quotes/make_quote_table.py from tools/quotes/quotes.txt: edit those.
+// clang-format off
 #include "QuoteTable.h"
 
 const std::array<BuiltInQuote, kQuoteCount> kBuiltInQuotes = {{
