@@ -36,7 +36,7 @@ ActivityConstants quotesConstants() {
     return constants;
 }
 
-constexpr int kDesignedWidth = 12000;
+constexpr int kDesignedWidth = 12800; // the main panel and both side toolbars
 constexpr int kDesignedHeight = 9000;
 
 } // namespace

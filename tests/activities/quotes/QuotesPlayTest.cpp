@@ -252,6 +252,21 @@ TEST_F(QuotesWindowTest, TheDisplayOptionPanelChoosesTheQuote) {
     EXPECT_FALSE(window->isVisible()); // Esc is "E&xit" again
 }
 
+TEST_F(QuotesWindowTest, AStartClosesTheReportWithItsMarkAndEsc) {
+    start(10);
+    click(window->Command1); // "&End"
+    window->mORep->trigger();
+    ASSERT_TRUE(window->Panel3D12->isVisible());
+    ASSERT_TRUE(window->mORep->isChecked());
+    shuffleByOne(6);          // quote 2: 16 words at 3 a box
+    window->StartNextQuote(); // "&Next" from the menu, the report still open
+    EXPECT_FALSE(window->Panel3D12->isVisible());
+    EXPECT_FALSE(window->mORep->isChecked());
+    EXPECT_EQ(window->Command1->text(), "&End");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
 TEST_F(QuotesWindowTest, ShowErrorsButtonNamesWhatAClickWouldDoOnlyOverItsHeight) {
     const auto moveTo = [this](int twips) {
         const QPointF at(5, Twips::toPixels(twips));
