@@ -19,6 +19,8 @@ WordBox::WordBox(int index, QWidget* parent) : QLabel(parent), index_(index) {
     setBackCode(backCode_);
     setForeCode(foreCode_);
     setMouseTracking(true);
+    // Its name is its text; the description tells which box it is, also while it is empty.
+    setAccessibleDescription("Word box " + QString::number(index + 1));
 }
 
 QFont WordBox::boxFont() {
