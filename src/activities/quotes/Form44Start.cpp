@@ -350,6 +350,8 @@ void Form44::EndQuote() {
     Frame3D1->setEnabled(true);
     SetOptionMenus(true);
     state_.ResultText.clear();
+    // The time-out has been reported; "&Next" starts the next quote instead of ending this again.
+    state_.TimeUp = 0;
 }
 
 void Form44::RevealAnswers() {

@@ -133,9 +133,12 @@ TEST_F(QuotesWindowTest, ACountdownRunningOutEndsTheQuoteAsTimedOut) {
     EXPECT_EQ(window->Command1->text(), "&Next");
     EXPECT_EQ(reportRow(1).last(), "Timed Out");
     EXPECT_EQ(reportRow(1).at(3), "   0%");
-    // The answer serves the next quote: no second question.
-    start(3);
+    // "&Next" starts the next quote, and the answer serves it: no second question.
+    start(6);
     EXPECT_EQ(fake.dialogs.prompts.size(), 1);
+    EXPECT_EQ(window->windowTitle(), "Famous Quotes - Quote 2");
+    EXPECT_EQ(window->Command1->text(), "&End");
+    EXPECT_EQ(window->state().ReportRowCount, 1);
 }
 
 TEST_F(QuotesWindowTest, CancellingTheTimerQuestionStartsNothingAndTurnsTheTimerOff) {
