@@ -198,8 +198,11 @@ void Form44::Label1_DragDrop(int t) {
         source->setBackCode(15);
         const bool wrong = source->text() != state_.CorrectText.at(std::size_t(t));
         if (wrong) {
+            // An error in one panel; two panels turn it into the percentage at once below.
             state_.Accuracy += 1;
-            Panel3D15->setCaption(QString::number(state_.Accuracy));
+            if (panelMode_ != QuoteRules::TwoPanels) {
+                Panel3D15->setCaption(QString::number(state_.Accuracy));
+            }
         }
         const QString moving = source->text();
         source->setText(target->text());
