@@ -77,6 +77,30 @@ TEST_F(QuotesWindowTest, ATwoPanelClickGameToPerfectAndItsReportRow) {
     EXPECT_TRUE(window->isVisible()); // Esc closed the report, not the window
 }
 
+TEST_F(QuotesWindowTest, AOnePanelClickGameCountsEveryPlacementAndMarksTheWrongOnes) {
+    window->mOMClick->trigger();
+    start(10);
+    ASSERT_EQ(upper(1)->text(), correct(0));
+    // Picked up and put back where it does not belong: one move, one error, red and heard.
+    clickBox(upper(1));
+    EXPECT_EQ(window->state().MoveCount, 0);
+    clickBox(upper(1));
+    EXPECT_EQ(window->state().MoveCount, 1);
+    EXPECT_EQ(window->Panel3D15->caption(), "1");
+    EXPECT_EQ(upper(1)->foreCode(), 12);
+    EXPECT_EQ(fake.sound.played.count("Wrong.wav"), 1);
+    // Then every text into its place, each exchange handing on the text that belongs below it.
+    clickBox(upper(0));
+    for (int box = 9; box >= 0; --box) {
+        clickBox(upper(box));
+    }
+    EXPECT_EQ(window->state().MoveCount, 11);
+    EXPECT_EQ(fake.sound.played.count("Wrong.wav"), 1);
+    click(window->Command3);
+    EXPECT_EQ(window->Panel3D10->caption(), "Well Done!"); // 10 of 11 moves: 91
+    EXPECT_EQ(reportRow(1), (QStringList{"1", "11", "1", "  91%", "Timer Not Used"}));
+}
+
 TEST_F(QuotesWindowTest, OnePanelDragErrorsCountWithoutMarksWhenShowErrorsIsOff) {
     window->Toolbar2Button(3)->trigger(); // Show Errors off
     ASSERT_EQ(window->mOEr->isChecked(), false);
