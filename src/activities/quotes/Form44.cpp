@@ -157,6 +157,13 @@ void Form44::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void Form44::resizeEvent(QResizeEvent* event) {
+    ActivityWindow::resizeEvent(event);
+    if (Command1->text() == "&Start" && Command1->isVisible()) {
+        Command1->setFocus(Qt::OtherFocusReason);
+    }
+}
+
 void Form44::mOSO_Click() {
     ShowWindowOverSelf(17);
 }

@@ -157,6 +157,7 @@ protected:
     void windowOverSelfOpening(int button) override;
     void windowOverSelfClosed(int button) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
