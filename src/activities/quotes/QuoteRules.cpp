@@ -327,10 +327,8 @@ void addReportRow(QuoteState& state, int mode, const QString& movesShown,
         }
         state.Accuracy = 0;
     }
+    // A quote completed without a counted move keeps the accuracy its judging gave it.
     state.QuoteOver = 9;
-    if (mode != WordEntry && state.MoveCount == 0) {
-        state.Accuracy = 0;
-    }
     state.ReportAccuracyText = accuracyText(state.Accuracy);
     row[4] = state.ReportAccuracyText;
     row[5] = state.ReportTimeText;

@@ -353,6 +353,16 @@ TEST(Report, RowsByModeAndHowTheQuoteEnded) {
     }
 }
 
+TEST(Report, AQuoteCompleteWithoutAMoveKeepsItsAccuracy) {
+    QuoteState state;
+    state.QuoteOver = 1;
+    state.TimerOption = 1;
+    completeAccuracy(state, OnePanel, 0);
+    addReportRow(state, OnePanel, "", "0");
+    EXPECT_EQ(state.PerfData.at(1)[2], "0");
+    EXPECT_EQ(state.PerfData.at(1)[4], "100%");
+}
+
 TEST(Report, TheHundredAndFirstRowGivesUpRowHundredAndTheTableClears) {
     QuoteState state;
     for (int quote = 0; quote < 100; ++quote) {
