@@ -390,10 +390,17 @@ void Form44::connectHandlers() {
             DragSource = 0;
         },
         [this](QWidget*) { CancelUpperDrag(); });
+    // A drop anywhere else in the window moves nothing and clears the highlights.
+    const auto dropElsewhere = [this](QWidget*) {
+        ClearUpperDragHighlight();
+        ClearLowerDragHighlight();
+        DragSource = 0;
+    };
     for (QWidget* bar : {static_cast<QWidget*>(Panel3D10), static_cast<QWidget*>(Panel3D23),
                          static_cast<QWidget*>(Panel3D3)}) {
-        drag_->addTarget(bar, {}, [this](QWidget*) { CancelLowerDrag(); });
+        drag_->addTarget(bar, dropElsewhere, [this](QWidget*) { CancelLowerDrag(); });
     }
+    drag_->addTarget(SSPanel1, dropElsewhere);
     focusMoves_->onGotFocus(Command1, [this] { Command1_GotFocus(); });
 }
 

@@ -119,8 +119,16 @@ TEST_F(QuotesWindowTest, OnePanelDragErrorsCountWithoutMarksWhenShowErrorsIsOff)
     EXPECT_TRUE(fake.sound.played.contains("Wrong.wav"));
     EXPECT_EQ(window->Panel3D15->caption(), "2");
 
-    // An empty box cannot be dragged, a drop on the same text does nothing.
+    // A drop on the same text, or beside the panels, moves nothing and leaves no highlight.
     drag(upper(3), upper(3));
+    const QString held = upper(2)->text();
+    QTest::mousePress(upper(2), Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(upper(2)->backCode(), 10);
+    const QPoint beside = window->Panel3D10->mapTo(window.get(), QPoint(5, 5));
+    QTest::mouseMove(window.get(), beside);
+    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, beside);
+    EXPECT_EQ(upper(2)->text(), held);
+    EXPECT_EQ(upper(2)->backCode(), 15);
     EXPECT_EQ(window->state().MoveCount, 2);
 }
 
