@@ -1,6 +1,7 @@
 #include "Form12.h"
 #include "Form2.h"
 #include "Form25.h"
+#include "Form44.h"
 #include "ProductionPlatform.h"
 #include "Services.h"
 #include "Startfrm.h"
@@ -31,6 +32,7 @@ QString shippedDataFolder() {
 // Every window the toolbar buttons open, by button number.
 void registerWindows(WindowCatalog& windows) {
     windows.add(2, [](Services& services) { return std::make_unique<Form25>(services); });
+    windows.add(3, [](Services& services) { return std::make_unique<Form44>(services); });
     windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
     windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
 }

@@ -182,12 +182,7 @@ void ActivityWindow::ToolbarSwitch(int button) {
         showStatus("Loading");
         ExitCommand();
     } else if (button == 16 || button == 17) {
-        std::unique_ptr<QWidget> window = services_.windows.create(button, services_);
-        if (window != nullptr) {
-            showStatus(button == 16 ? "Family Names Entry" : "Sound Information");
-            showModalOverSelf(*window);
-            showStatus(windowTitle());
-        }
+        ShowWindowOverSelf(button);
     } else if (button == 18) {
         showStatus("Launching Web Site");
         OpenWebSite();
@@ -197,6 +192,18 @@ void ActivityWindow::ToolbarSwitch(int button) {
     } else if (button == 20) {
         ExitCommand();
     }
+}
+
+void ActivityWindow::ShowWindowOverSelf(int button) {
+    std::unique_ptr<QWidget> window = services_.windows.create(button, services_);
+    if (window == nullptr) {
+        return;
+    }
+    showStatus(button == 16 ? "Family Names Entry" : "Sound Information");
+    windowOverSelfOpening(button);
+    showModalOverSelf(*window);
+    windowOverSelfClosed(button);
+    showStatus(windowTitle());
 }
 
 void ActivityWindow::RestoreToolbars(int panel) {

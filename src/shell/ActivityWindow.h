@@ -35,6 +35,9 @@ public:
     void RestoreToolbars(int panel);
     void ShowHelpTopic();
     void OpenWebSite();
+    // Shows the Family Names Entry (16) or Sound Information (17) window over this one, with its
+    // status text, as toolbar buttons 16 and 17 do; the window's own commands for them use it too.
+    void ShowWindowOverSelf(int button);
 
     Toolbar* Toolbar1;
     QToolBar* Toolbar2; // docked left
@@ -52,6 +55,9 @@ protected:
     virtual QWidget* mainPanel() const = 0;
     // Runs at the window's first show and whenever a window shown over it has closed.
     virtual void Form_Activate();
+    // Run just before a window of button 16 or 17 is shown over this one, and just after it closed.
+    virtual void windowOverSelfOpening(int /*button*/) {}
+    virtual void windowOverSelfClosed(int /*button*/) {}
 
     // The shared steps of a window's load, in this order: placement and rescaling, background,
     // toolbar set-up.

@@ -1,0 +1,210 @@
+// The quotes window: load, activation, the exits, colours, Sound Information and the keys.
+#include "Form44.h"
+
+#include "ColorNumber.h"
+#include "FocusMoves.h"
+#include "GridControl.h"
+#include "InWindowDrag.h"
+#include "OptionGroup.h"
+#include "Panel3D.h"
+#include "PanelColours.h"
+#include "QuoteRules.h"
+#include "StatusBar.h"
+#include "Twips.h"
+#include "WindowKeys.h"
+#include "WordBox.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+ActivityConstants quotesConstants() {
+    ActivityConstants constants;
+    constants.ownButton = 3;
+    constants.disabledButtons = {16};
+    constants.helpContext = 2020;
+    constants.restoreLayoutOnResize = true;
+    constants.activationOffset = 130;
+    constants.restoreOffset = -30;
+    return constants;
+}
+
+constexpr int kDesignedWidth = 12800; // the main panel and both side toolbars
+constexpr int kDesignedHeight = 9000;
+
+} // namespace
+
+Form44::Form44(Services& services) : ActivityWindow(services, quotesConstants(), kCaption) {
+    setObjectName("Form44");
+    buildControls();
+    buildMenus();
+    buildSideToolbar();
+    focusMoves_ = new FocusMoves(*this);
+    windowKeys_ = new WindowKeys(*this);
+    windowKeys_->setDefaultButton(Command1);
+    windowKeys_->setCancelButton(Command2);
+    drag_ = new InWindowDrag(this);
+    connectHandlers();
+    attachPopupToControls();
+    resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
+    Form_Load();
+}
+
+Form44::~Form44() {
+    // The focus moves while the controls are taken down; no handler may run by then.
+    delete focusMoves_;
+    delete windowKeys_;
+}
+
+QWidget* Form44::mainPanel() const {
+    return SSPanel1;
+}
+
+void Form44::setPanelMode(int mode) {
+    panelMode_ = mode;
+    hinfo_.SharedState = mode;
+}
+
+void Form44::Form_Load() {
+    LoadFormServices();
+    Timer1->stop();
+    Option3D1->select(0); // timer off
+    SetWordsPerBox(2);
+    SetQuoteOrder(0);
+    QuoteRules::loadQuoteTable(state_);
+    QCoreApplication::processEvents();
+    SetOnePanel();
+    const QColor face = ColorNumber::toColor(ColorNumber::kButtonFace);
+    for (Panel3D* panel : {SSPanel1, Panel3D1, Panel3D2, Panel3D3, Panel3D5, Panel3D10, Panel3D11,
+                           Panel3D12, Panel3D13, Panel3D14, Panel3D15, Panel3D16, Panel3D17,
+                           Panel3D18, Panel3D19, Panel3D20, Panel3D23, Panel3D25, Panel3D26}) {
+        panel->setBackColour(face);
+    }
+    colours_->LoadPanelColour();
+    Panel3D1->setBackColour(colours_->colour(upperColour_));
+    Panel3D2->setBackColour(colours_->colour(lowerColour_));
+    Grid1->setBackColour(Qt::white);
+    Grid1->setForeColour(Qt::black);
+    hinfo_.PrintSettings.PrintFontUnderline = false;
+    hinfo_.PrintSettings.PrintFontStrikethru = false;
+}
+
+void Form44::Form_Activate() {
+    ActivateFormServices();
+    MeasurePanelHeights();
+    const int share = int(std::nearbyint(Grid1->widthTwips() * 0.2));
+    for (int col = 0; col < 5; ++col) {
+        Grid1->setColWidth(col, share);
+    }
+    if (Command1->text() == "&Start" && Command1->isVisible()) {
+        Command1->setFocus(Qt::OtherFocusReason);
+    }
+    hinfo_.NormalPointer();
+}
+
+void Form44::ResetQuoteState() {
+    // The table stays: it is the window's content, not the state of a quote.
+    QuoteState fresh;
+    fresh.QuoteText = state_.QuoteText;
+    fresh.QuoteWordCount = state_.QuoteWordCount;
+    fresh.QuoteAuthor = state_.QuoteAuthor;
+    state_ = fresh;
+    hinfo_.PrintSettings.PrintFontColour = QString();
+    hinfo_.SharedText.clear();
+}
+
+void Form44::SetOptionMenus(bool enabled) {
+    if (panelMode_ < QuoteRules::WordEntry) {
+        mOW->setEnabled(enabled);
+    }
+    mOT->setEnabled(enabled);
+    mODOpt->setEnabled(enabled);
+    Toolbar2Button(1)->setEnabled(enabled);
+}
+
+void Form44::ClearWordsChecks() {
+    for (QAction* item : mOWn) {
+        item->setChecked(false);
+    }
+}
+
+void Form44::ExitCommand() {
+    colours_->PromptSaveColours();
+    Form_Unload();
+    close();
+}
+
+void Form44::Form_Unload() {
+    Timer1->stop();
+    EndAllDrags();
+    ResetQuoteState();
+    TwoPanelHeight = 0;
+    OnePanelHeight = 0;
+    setPanelMode(0);
+    hinfo_.CorrectSoundTest = 0;
+}
+
+void Form44::closeEvent(QCloseEvent* event) {
+    // The close box leaves without the colour question; a quote in play is dropped.
+    Form_Unload();
+    event->accept();
+}
+
+void Form44::resizeEvent(QResizeEvent* event) {
+    ActivityWindow::resizeEvent(event);
+    if (Command1->text() == "&Start" && Command1->isVisible()) {
+        Command1->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Form44::mOSO_Click() {
+    ShowWindowOverSelf(17);
+}
+
+void Form44::windowOverSelfOpening(int) {
+    // The clock stands still while the player is away; the window keeps its own mode.
+    timerPaused_ = Timer1->isActive();
+    Timer1->stop();
+}
+
+void Form44::windowOverSelfClosed(int) {
+    hinfo_.SharedState = panelMode_;
+    if (timerPaused_) {
+        Timer1->start(1000);
+    }
+    timerPaused_ = false;
+}
+
+void Form44::setCancelButton(QPushButton* button) {
+    windowKeys_->setCancelButton(button);
+}
+
+void Form44::setInTabOrder(QWidget* control, bool inTabOrder) {
+    control->setFocusPolicy(inTabOrder ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void Form44::Command1_GotFocus() {
+    if (Panel3D12->isVisible()) {
+        closeReport();
+    }
+}
+
+bool Form44::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Toolbar2 && event->type() == QEvent::MouseMove) {
+        const double y =
+            Twips::fromPixels(static_cast<QMouseEvent*>(event)->position().toPoint().y());
+        if (y >= 690 && y <= 990) {
+            // The tooltip names what a click would do.
+            Toolbar2Button(3)->setToolTip(mOEr->isChecked() ? "Show Errors - OFF"
+                                                            : "Show Errors - ON");
+        }
+    }
+    return ActivityWindow::eventFilter(watched, event);
+}

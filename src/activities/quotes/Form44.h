@@ -1,0 +1,249 @@
+#pragma once
+
+#include "ActivityWindow.h"
+#include "QuoteState.h"
+
+#include <array>
+#include <memory>
+
+class FocusMoves;
+class GridControl;
+class InWindowDrag;
+class OptionGroup;
+class Panel3D;
+class PanelColours;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class WindowKeys;
+class WordBox;
+
+// "Famous Quotes": one of 42 quotes at a time, its words shuffled into boxes that the user moves
+// back into order, in two panels (from a lower panel into the upper one) or in one panel, by
+// clicking or dragging; with a timer that counts down or up, judging, and a performance report.
+//
+// The panel mode (0 two panels, 1 one panel, 3 word entry) is kept in panelMode_ and mirrored
+// into SharedState, which the Sound Information window borrows while it is open over this one.
+class Form44 : public ActivityWindow {
+    Q_OBJECT
+public:
+    static constexpr const char* kCaption = "Famous Quotes";
+
+    explicit Form44(Services& services);
+    ~Form44() override;
+
+    // The quote order and the Display Option panel (Form44Modes.cpp).
+    void SetQuoteOrder(int index);
+    void ResetDisplayOptions();
+    void Command5_Click(); // "&D. Opt."
+    void Command6_Click(); // "&OK"
+    void Command7_Click(); // "&Increase"
+    void Command8_Click(); // "&Decrease"
+    void SetQuoteControls(bool on);
+
+    // Panel modes and words per box (Form44Modes.cpp).
+    void SetOnePanel();
+    void SetTwoPanels();
+    void ApplyPanelMode();
+    void MeasurePanelHeights();
+    void SetWordsPerBox(int index);
+
+    // Starting and ending a quote (Form44Start.cpp).
+    void StartNextQuote(); // the click of Command1
+    void ShowPanelDirections();
+    void DirectionsContinueMessage();
+    void DirectionsNextMessage();
+
+    // Placing words (Form44Placing.cpp).
+    void Label1_Click(int k);
+    void Label2_Click(int k);
+    void Label1_MouseDown(int k, Qt::MouseButton button);
+    void Label2_MouseDown(int k, Qt::MouseButton button);
+    void Label1_DragDrop(int t);
+    // Returns the text that was in hand, now put back into a box.
+    QString SetPlaceMode(int mode);
+    void CountMove(int box);
+    void UndoMoveCount();
+    void EndAllDrags();
+
+    // Judging, the timer and the report (Form44Judging.cpp).
+    void CheckEntries();
+    void Timer1_Timer();
+    void SetTimerOption(int index);
+    void Command3_Click(); // "&Check", "&Cont.", "Perf&Rp"
+    void Command4_Click(); // "&Close" of the report
+    void mOEr_Click();     // "Show &Errors"
+    void AddReportRow();
+    void ShowPerformanceGrid();
+
+    int panelMode() const { return panelMode_; }
+    const QuoteState& state() const { return state_; }
+    // Button n (1 to 6) of the side toolbar.
+    QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
+
+    // Controls, with the names the handlers use; positions in twips as designed.
+    Panel3D* SSPanel1;
+    Panel3D* Panel3D19;                // holds the upper panel
+    Panel3D* Panel3D1;                 // the upper panel
+    Panel3D* Panel3D20;                // holds the lower panel
+    Panel3D* Panel3D2;                 // the lower panel
+    std::array<WordBox*, 67> Label1{}; // upper boxes; 66 the directions
+    std::array<WordBox*, 67> Label2{}; // lower boxes; 66 the directions
+    QLabel* Label4;                    // author label of the upper panel
+    QLabel* Label5;                    // author label of the lower panel
+    Panel3D* Panel3D3;                 // the button bar
+    QPushButton* Command1;             // "&Start", "&End", "&Next"
+    QPushButton* Command2;             // "E&xit"
+    QPushButton* Command3;             // "&Check", "&Cont.", "Perf&Rp"
+    QPushButton* Command5;             // "&D. Opt."
+    QGroupBox* Frame3D1;               // "&Timer"
+    OptionGroup* Option3D1;            // 0 Off, 1 On
+    Panel3D* Panel3D5;                 // the timer gauge
+    QLabel* Label7;                    // the time
+    QGroupBox* Frame3D2;               // "&Words"
+    OptionGroup* Option3D2;            // 1 to 4 words per box
+    QGroupBox* Frame3D3;               // "&Mode"
+    OptionGroup* Option3D3;            // 0 Click, 1 Drag
+    Panel3D* Panel3D11;                // "# Moves" / "# Entries"
+    Panel3D* Panel3D13;                // the move count
+    Panel3D* Panel3D14;                // "Accuracy" / "# Errors"
+    Panel3D* Panel3D15;                // the accuracy gauge or the error count
+    Panel3D* Panel3D10;                // the selection panel: the text in hand, the result
+    Panel3D* Panel3D23;                // the mode banner over it
+    Panel3D* Panel3D16;                // "Correct = n"
+    Panel3D* Panel3D17;                // "Wrong = n"
+    Panel3D* Panel3D18;                // "Blank = n"
+    Panel3D* Panel3D25;                // "Display Option"
+    QGroupBox* Frame1;                 // "&Qutoes"
+    QPushButton* Command6;             // "&OK"
+    QPushButton* Command7;             // "&Increase"
+    QPushButton* Command8;             // "&Decrease"
+    Panel3D* Panel3D26;                // the quote number
+    OptionGroup* Option3D4;            // In Order, In Random Order, Select
+    Panel3D* Panel3D12;                // "Performance Report"
+    GridControl* Grid1;
+    QPushButton* Command4; // "&Close"
+    QTimer* Timer1;
+
+    QMenu* mOOpt; // "&Game Options"
+    QAction* mOOpt1;
+    QAction* mOOpt2;
+    QMenu* mOOpt3; // "&Word Entry"
+    QAction* mODOpt;
+    QMenu* mOP; // "Panel C&olor"
+    QAction* mOPUp;
+    QAction* mOPLow;
+    QMenu* mOM; // "&Mode"
+    QAction* mOMClick;
+    QAction* mOMDrag;
+    QMenu* mOW; // "&Words"
+    std::array<QAction*, 4> mOWn{};
+    QAction* mOChk;
+    QAction* mOCon;
+    QAction* mORep;
+    QAction* mOEr;
+    QAction* mOT;
+    QAction* mOS;
+    QAction* mON;
+    QAction* mOE;
+    QAction* mOSO;
+    QAction* mOExit;
+
+protected:
+    void ExitCommand() override;
+    QWidget* mainPanel() const override;
+    void Form_Activate() override;
+    void windowOverSelfOpening(int button) override;
+    void windowOverSelfClosed(int button) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Building the window (Form44Controls.cpp).
+    void buildControls();
+    void buildPanels();
+    void buildButtonBar();
+    void buildSelectionStrip();
+    void buildDisplayOptionPanel();
+    void buildReportPanel();
+    void buildMenus();
+    void buildSideToolbar();
+    void connectHandlers();
+    void attachPopupToControls();
+
+    void Form_Load();
+    void Form_Unload();
+    void ResetQuoteState();
+    void SetOptionMenus(bool enabled);
+    void ClearWordsChecks();
+    void setPanelMode(int mode);
+    void mOSO_Click();
+    void setCancelButton(QPushButton* button);
+    void setInTabOrder(QWidget* control, bool inTabOrder);
+    void Command1_GotFocus();
+
+    // The start (Form44Start.cpp).
+    void ClearBoard();
+    void PrepareStart();
+    void ResetCheckButton();
+    void FocusStartButton();
+    void ShowStartMenu();
+    void HideBoxes();
+    void ClearGameOptionChecks();
+    void SetErrorsColumn();
+    bool AskTimerQuestion();
+    void LayOutBoxes(int left, int top);
+    void AvoidCorrectStart(const std::array<WordBox*, 67>& boxes);
+    void EndQuote();
+    void RevealAnswers();
+    void showAuthorLabels();
+    void activityDirections(const QString& text);
+    void setCommand1Caption(const QString& caption);
+
+    // Placing (Form44Placing.cpp).
+    bool quoteIsOver() const;
+    void colourByContent(WordBox* box);
+    bool clickGuards(WordBox* box, bool upper);
+    void leaveContinueState();
+    bool timeIsUp() const;
+    void takeIntoHand(const QString& boxText);
+    void ClearUpperDragHighlight();
+    void ClearLowerDragHighlight();
+    void CancelUpperDrag();
+    void CancelLowerDrag();
+    void HideModeBanner();
+    void ShowModeBanner();
+    void ShowAccuracyFlood(int percent);
+
+    // Judging (Form44Judging.cpp).
+    void ShowResultPanels(bool show);
+    void completeQuote();
+    void continueAfterCheck();
+    // "&Check" offered again for the quote in play, with its menu item and side button.
+    void offerCheck();
+    void closeReport();
+    void SetTimerFromAnswer();
+    void enableBetweenQuotes();
+
+    std::unique_ptr<PanelColours> colours_;
+    int upperColour_ = 0;
+    int lowerColour_ = 0;
+    FocusMoves* focusMoves_ = nullptr;
+    WindowKeys* windowKeys_ = nullptr;
+    InWindowDrag* drag_ = nullptr;
+    std::array<QAction*, 7> toolbar2Buttons_{}; // 1 to 6
+
+    QuoteState state_;
+    int panelMode_ = 0;
+    int TwoPanelHeight = 0;
+    int OnePanelHeight = 0;
+    // Placing.
+    int DragSource = 0; // 0 none, 1 an upper box, 2 a lower box
+    int DragIndex = 0;
+    int UpperButtonHeld = 0;
+    int ErrorsHidden = 0;
+    QString SavedSelectionText;
+    bool timerPaused_ = false;
+};

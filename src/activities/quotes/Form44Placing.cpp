@@ -1,0 +1,353 @@
+// Placing words: Click mode (pick a text up into the selection panel, put it down in a box) and
+// Drag mode (drag a box onto an upper box), the move count and the accuracy.
+#include "Form44.h"
+
+#include "ColorNumber.h"
+#include "InWindowDrag.h"
+#include "OptionGroup.h"
+#include "Panel3D.h"
+#include "QuoteRules.h"
+#include "Twips.h"
+#include "WordBox.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+const QString kClickBanner = "Selected Word(s) Displayed Here";
+const QString kDragBanner = QString("Drag And Drop") + QChar(13) + "Mode Is Activated";
+
+} // namespace
+
+void Form44::HideModeBanner() {
+    if (Panel3D23->isVisible()) {
+        Panel3D23->hide();
+    }
+}
+
+void Form44::ShowModeBanner() {
+    Panel3D23->show();
+    Panel3D23->raise();
+}
+
+void Form44::ShowAccuracyFlood(int percent) {
+    if (panelMode_ == QuoteRules::TwoPanels) {
+        Panel3D15->setFloodPercent(percent);
+    }
+}
+
+bool Form44::timeIsUp() const {
+    return state_.CountDown == 1 && state_.TimerMinutes == 0 && state_.TimerSeconds == 0;
+}
+
+void Form44::leaveContinueState() {
+    HideModeBanner();
+    if (state_.CheckPending == 1) {
+        state_.CheckPending = 0;
+        Panel3D10->setCaption(SavedSelectionText);
+    }
+}
+
+bool Form44::quoteIsOver() const {
+    return !state_.ResultText.isEmpty() || state_.AnswersShown == 1 || state_.QuoteOver == 9;
+}
+
+void Form44::colourByContent(WordBox* box) {
+    box->setBackCode(box->text().isEmpty() ? 11 : 15);
+}
+
+// The tests every click on a box passes; false when the click is to move nothing. An upper box
+// answers the continue state before the end of the quote, a lower box the other way round.
+bool Form44::clickGuards(WordBox* box, bool upper) {
+    if (upper && state_.PlaceMode == 1) {
+        return false;
+    }
+    const bool continuing = Command3->text() == "&Cont.";
+    if (continuing && (upper || !quoteIsOver())) {
+        DirectionsContinueMessage();
+        colourByContent(box);
+        return false;
+    }
+    if (quoteIsOver()) {
+        DirectionsNextMessage();
+        return false;
+    }
+    leaveContinueState();
+    if (timeIsUp()) {
+        colourByContent(box);
+        return false;
+    }
+    return true;
+}
+
+void Form44::takeIntoHand(const QString& boxText) {
+    QFont font = Panel3D10->font();
+    font.setPointSize(boxText.size() > 15 ? 14 : 18);
+    Panel3D10->setFont(font);
+    Panel3D10->setForeColour(ColorNumber::palette(0));
+}
+
+void Form44::Label1_Click(int k) {
+    if (k >= QuoteState::kBoxes || k >= state_.BoxCount ||
+        !clickGuards(Label1.at(std::size_t(k)), true)) {
+        return;
+    }
+    WordBox* box = Label1.at(std::size_t(k));
+    box->setForeCode(0);
+    const QString hand = Panel3D10->caption();
+    takeIntoHand(box->text());
+    Panel3D10->setCaption(box->text());
+    box->setText(hand);
+    if (panelMode_ == QuoteRules::TwoPanels ? !Panel3D10->caption().isEmpty()
+                                            : !box->text().isEmpty()) {
+        CountMove(k);
+    }
+    colourByContent(box);
+}
+
+void Form44::Label2_Click(int k) {
+    if (k >= QuoteState::kBoxes || k >= state_.BoxCount ||
+        !clickGuards(Label2.at(std::size_t(k)), false)) {
+        return;
+    }
+    WordBox* box = Label2.at(std::size_t(k));
+    const QString hand = Panel3D10->caption();
+    takeIntoHand(box->text());
+    Panel3D10->setCaption(box->text());
+    box->setText(hand);
+    if (box->text().isEmpty()) {
+        box->hide();
+    }
+    if (panelMode_ == QuoteRules::TwoPanels && state_.PlaceMode == 0) {
+        CountMove(k);
+    }
+    colourByContent(box);
+}
+
+void Form44::Label1_MouseDown(int k, Qt::MouseButton button) {
+    if (k >= QuoteState::kBoxes) {
+        return;
+    }
+    WordBox* box = Label1.at(std::size_t(k));
+    if (state_.PlaceMode != 1) {
+        return; // in Click mode the click that follows answers the continue state
+    }
+    if (Command3->text() == "&Cont.") {
+        DirectionsContinueMessage();
+        return;
+    }
+    // A drag moves texts only while a quote is in play and time is left: the click's guards.
+    if (quoteIsOver() || timeIsUp() || box->backCode() == 11) {
+        return;
+    }
+    ClearUpperDragHighlight();
+    ClearLowerDragHighlight();
+    box->setBackCode(10);
+    DragSource = 1;
+    DragIndex = k;
+    drag_->begin(box);
+    if (button == Qt::RightButton) {
+        mO->popup(QCursor::pos());
+    }
+}
+
+void Form44::Label2_MouseDown(int k, Qt::MouseButton button) {
+    if (k >= QuoteState::kBoxes || state_.PlaceMode != 1) {
+        return;
+    }
+    if (Command3->text() == "&Cont.") {
+        DirectionsContinueMessage();
+        return;
+    }
+    if (quoteIsOver() || timeIsUp()) {
+        return;
+    }
+    WordBox* box = Label2.at(std::size_t(k));
+    ClearLowerDragHighlight();
+    box->setBackCode(10);
+    DragSource = 2;
+    DragIndex = k;
+    drag_->begin(box);
+    if (button == Qt::RightButton) {
+        mO->popup(QCursor::pos());
+    }
+}
+
+void Form44::Label1_DragDrop(int t) {
+    if (t >= QuoteState::kBoxes || DragSource == 0) {
+        ClearUpperDragHighlight();
+        ClearLowerDragHighlight();
+        return;
+    }
+    const int s = DragIndex;
+    WordBox* target = Label1.at(std::size_t(t));
+    WordBox* source = DragSource == 1 ? Label1.at(std::size_t(s)) : Label2.at(std::size_t(s));
+    if (source->text() == target->text()) {
+        ClearUpperDragHighlight();
+        ClearLowerDragHighlight();
+        DragSource = 0;
+        EndAllDrags();
+        return;
+    }
+    if (UpperButtonHeld == 1) {
+        return;
+    }
+    if (DragSource == 1) {
+        source->setBackCode(15);
+        const bool wrong = source->text() != state_.CorrectText.at(std::size_t(t));
+        if (wrong) {
+            // An error in one panel; two panels turn it into the percentage at once below.
+            state_.Accuracy += 1;
+            if (panelMode_ != QuoteRules::TwoPanels) {
+                Panel3D15->setCaption(QString::number(state_.Accuracy));
+            }
+        }
+        const QString moving = source->text();
+        source->setText(target->text());
+        target->setText(moving);
+        source->setForeCode(0);
+        target->setForeCode(0);
+        target->setBackCode(15);
+        if (source->text().isEmpty()) {
+            source->setBackCode(11);
+        }
+        CountMove(t);
+        if (panelMode_ == QuoteRules::OnePanel && wrong) {
+            target->blink(Twips::toPixels(-15));
+            if (ErrorsHidden == 0) {
+                target->setForeCode(12);
+                hinfo_.PlayIncorrectSound();
+            }
+        }
+    } else {
+        source->setBackCode(15);
+        const QString held = target->text();
+        target->setText(source->text());
+        target->setForeCode(0);
+        target->setBackCode(15);
+        source->setText(held);
+        if (held.isEmpty()) {
+            source->hide();
+        }
+        CountMove(t);
+    }
+    DragSource = 0;
+    EndAllDrags();
+}
+
+void Form44::CountMove(int box) {
+    state_.MoveCount += 1;
+    Panel3D13->setCaption(QString::number(state_.MoveCount));
+    if (panelMode_ == QuoteRules::TwoPanels) {
+        state_.Accuracy = QuoteRules::twoPanelAccuracy(state_.BoxCount, state_.MoveCount);
+        Panel3D15->setFloodPercent(state_.Accuracy);
+    } else if (panelMode_ == QuoteRules::OnePanel && state_.PlaceMode == 0) {
+        WordBox* placed = Label1.at(std::size_t(box));
+        if (placed->text() != state_.CorrectText.at(std::size_t(box))) {
+            placed->setForeCode(12);
+            placed->blink(Twips::toPixels(15));
+            state_.Accuracy += 1;
+            Panel3D15->setCaption(QString::number(state_.Accuracy));
+            hinfo_.PlayIncorrectSound();
+        }
+    }
+}
+
+void Form44::UndoMoveCount() {
+    state_.MoveCount = std::max(state_.MoveCount - 1, 0);
+    Panel3D13->setCaption(QString::number(state_.MoveCount));
+    state_.Accuracy = QuoteRules::twoPanelAccuracy(state_.BoxCount, state_.MoveCount);
+    Panel3D15->setFloodPercent(state_.Accuracy);
+}
+
+QString Form44::SetPlaceMode(int mode) {
+    ShowModeBanner();
+    QString returned;
+    if (mode == 0) {
+        mOMClick->setChecked(true);
+        mOMDrag->setChecked(false);
+        Panel3D23->setCaption(kClickBanner);
+        state_.PlaceMode = 0;
+        EndAllDrags();
+        for (int i = 0; i <= state_.BoxCount && i < QuoteState::kBoxes; ++i) {
+            if (Label2.at(std::size_t(i))->backCode() == 10) {
+                Label2.at(std::size_t(i))->setBackCode(15);
+                break;
+            }
+        }
+        return returned;
+    }
+    mOMClick->setChecked(false);
+    mOMDrag->setChecked(true);
+    state_.PlaceMode = 1;
+    Panel3D23->setCaption(kDragBanner);
+    DragSource = 0;
+    const QString hand = Panel3D10->caption();
+    if (hand.isEmpty() || Command1->text() != "&End") {
+        return returned;
+    }
+    // The text in hand goes back into the first free box.
+    for (int i = 0; i <= state_.BoxCount && i < QuoteState::kBoxes; ++i) {
+        if (panelMode_ == QuoteRules::TwoPanels) {
+            WordBox* lower = Label2.at(std::size_t(i));
+            if (lower->text().isEmpty() && Label1[1]->isVisible()) {
+                lower->show();
+                lower->setBackCode(15);
+                lower->setText(hand);
+                Panel3D10->setCaption({});
+                UndoMoveCount();
+                returned = hand;
+                break;
+            }
+        } else if (panelMode_ == QuoteRules::OnePanel) {
+            WordBox* upper = Label1.at(std::size_t(i));
+            if (upper->text().isEmpty()) {
+                upper->setBackCode(15);
+                upper->setText(hand);
+                Panel3D10->setCaption({});
+                returned = hand;
+                break;
+            }
+        }
+    }
+    return returned;
+}
+
+void Form44::EndAllDrags() {
+    drag_->cancel();
+}
+
+void Form44::ClearUpperDragHighlight() {
+    for (int i = 0; i < state_.BoxCount && i < QuoteState::kBoxes; ++i) {
+        if (Label1.at(std::size_t(i))->backCode() == 10) {
+            Label1.at(std::size_t(i))->setBackCode(15);
+        }
+    }
+}
+
+void Form44::ClearLowerDragHighlight() {
+    for (int i = 0; i < state_.BoxCount && i < QuoteState::kBoxes; ++i) {
+        if (Label2.at(std::size_t(i))->backCode() == 10) {
+            Label2.at(std::size_t(i))->setBackCode(15);
+        }
+    }
+}
+
+void Form44::CancelUpperDrag() {
+    if (DragSource == 1) {
+        drag_->cancel();
+        DragSource = 0;
+        ClearUpperDragHighlight();
+    }
+}
+
+void Form44::CancelLowerDrag() {
+    // Only a lower box's drag ends over the selection panel and the button bar.
+    if (DragSource == 2) {
+        drag_->cancel();
+        DragSource = 0;
+        ClearLowerDragHighlight();
+    }
+}

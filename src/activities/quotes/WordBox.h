@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QLabel>
+
+// A word box of the quotes window: a label with centred text, a background and a text colour
+// given as palette codes, and a tag. A left press and a left click (press and release over the
+// box) are reported with the box's index; a right press too, so that a drag can begin with it.
+class WordBox : public QLabel {
+    Q_OBJECT
+public:
+    WordBox(int index, QWidget* parent);
+
+    // The font of every word box: a word of the quotes fits a box one seventh of the panel wide.
+    static QFont boxFont();
+
+    int index() const { return index_; }
+    void setBackCode(int code);
+    int backCode() const { return backCode_; }
+    void setForeCode(int code);
+    int foreCode() const { return foreCode_; }
+    QString tag;
+
+    // Seen to blink: the box vanishes for a moment and comes back; meanwhile it is widthChange
+    // pixels wider or narrower.
+    void blink(int widthChange);
+
+signals:
+    void pressed(int index, Qt::MouseButton button);
+    void clicked(int index);
+    // The pointer moved over the box; held tells whether a mouse button was down.
+    void moved(int index, bool held);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int index_;
+    int backCode_ = 15;
+    int foreCode_ = 0;
+    int blinkWidth_ = -1; // the width to come back to while the box blinks
+};
