@@ -15,6 +15,8 @@
 #include <QPixmap>
 #include <QToolBar>
 
+#include <cmath>
+
 namespace {
 
 QString textOf(const StoredVariant& value) {
@@ -175,7 +177,9 @@ void ActivityWindow::CentreMainPanel(int offsetTwips) {
 }
 
 void ActivityWindow::ToolbarSwitch(int button) {
-    hinfo_.NextActivity = button;
+    if (button <= 15 || !constants_.onlyActivityButtonsSetNext) {
+        hinfo_.NextActivity = button;
+    }
     if (button >= 1 && button <= 15) {
         showStatus("Loading");
         ExitCommand();
@@ -225,6 +229,20 @@ void ActivityWindow::ShowHelpTopic() {
 
 void ActivityWindow::OpenWebSite() {
     services_.web.open(WebSite::kAddress);
+}
+
+void ActivityWindow::ShowSoundInformation() {
+    std::unique_ptr<QWidget> window = services_.windows.create(17, services_);
+    if (window == nullptr) {
+        return;
+    }
+    showStatus("Sound Information");
+    hinfo_.SignalValue = hinfo_.SharedState;
+    hinfo_.SharedState = 0;
+    showModalOverSelf(*window);
+    // Converted to the nearest integer, half to even.
+    hinfo_.SharedState = int(std::nearbyint(hinfo_.SignalValue));
+    showStatus(windowTitle());
 }
 
 void ActivityWindow::attachOptionsPopup(QWidget* control) {

@@ -35,6 +35,9 @@ public:
     void RestoreToolbars(int panel);
     void ShowHelpTopic();
     void OpenWebSite();
+    // The Sound Information window from the window's own menu or side toolbar: status "Sound
+    // Information"; SharedState is kept in SignalValue and 0 while it is open, and put back after.
+    void ShowSoundInformation();
 
     Toolbar* Toolbar1;
     QToolBar* Toolbar2; // docked left
