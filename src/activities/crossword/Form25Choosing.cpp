@@ -21,7 +21,7 @@ constexpr const char* kDrawnKind = "Puzzles for this Subject and Level";
 
 void Form25::Command1_Click() {
     showStatus(kCaption);
-    hinfo_.PrintFontColour = QString("S");
+    hinfo_.PrintSettings.PrintFontColour = QString("S");
     mOPl->menuAction()->setEnabled(false);
     mONew->setEnabled(true);
     mOUse->setEnabled(true);
