@@ -1,6 +1,7 @@
 #include "Form12.h"
 #include "Form2.h"
 #include "Form25.h"
+#include "Hangman.h"
 #include "ProductionPlatform.h"
 #include "Services.h"
 #include "Startfrm.h"
@@ -30,6 +31,7 @@ QString shippedDataFolder() {
 // Every window the toolbar buttons open, by button number.
 void registerWindows(WindowCatalog& windows) {
     windows.add(2, [](Services& services) { return std::make_unique<Form25>(services); });
+    windows.add(4, [](Services& services) { return std::make_unique<Hangman>(services); });
     windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
     windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
 }

@@ -249,6 +249,10 @@ void ActivityWindow::attachOptionsPopup(QWidget* control) {
     optionsPopup_->attach(control);
 }
 
+void ActivityWindow::keepFromOptionsPopup(QWidget* control) {
+    optionsPopup_->exclude(control);
+}
+
 void ActivityWindow::showStatus(const QString& text) {
     StatusBar1->setPanelText(1, text);
 }

@@ -68,6 +68,8 @@ protected:
 
     // Attaches the right-click Options menu to a control.
     void attachOptionsPopup(QWidget* control);
+    // A control inside an attached one whose right-button click must not pop the menu up.
+    void keepFromOptionsPopup(QWidget* control);
     void showStatus(const QString& text);
     // Shows a window modally over this one, then activates this one again.
     void showModalOverSelf(QWidget& window);
