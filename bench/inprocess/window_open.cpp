@@ -4,6 +4,7 @@
 // painted. Budget: shown within 50 ms.
 #include "ActivityWindow.h"
 #include "Form25.h"
+#include "Hangman.h"
 #include "ProductionPlatform.h"
 #include "Services.h"
 #include "Startfrm.h"
@@ -26,6 +27,7 @@ constexpr int kOpenings = 7;
 // The activity windows the benchmark can open, by toolbar button.
 void registerWindows(WindowCatalog& windows) {
     windows.add(2, [](Services& s) { return std::make_unique<Form25>(s); });
+    windows.add(4, [](Services& s) { return std::make_unique<Hangman>(s); });
 }
 
 // Notes when the activity window is shown and first painted, then closes it.
