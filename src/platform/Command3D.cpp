@@ -17,13 +17,15 @@ void Command3D::setCaption(const QString& caption) {
 }
 
 void Command3D::setForeColour(const QColor& colour) {
+    // A disabled button keeps the style's greyed text, so that a used button looks used.
     QPalette palette = this->palette();
-    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Active, QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Inactive, QPalette::ButtonText, colour);
     setPalette(palette);
 }
 
 QColor Command3D::foreColour() const {
-    return palette().color(QPalette::ButtonText);
+    return palette().color(QPalette::Active, QPalette::ButtonText);
 }
 
 void Command3D::setOpenSetting(int setting) {

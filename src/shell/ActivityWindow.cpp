@@ -232,13 +232,14 @@ void ActivityWindow::OpenWebSite() {
 }
 
 void ActivityWindow::ShowSoundInformation() {
-    std::unique_ptr<QWidget> window = services_.windows.create(17, services_);
-    if (window == nullptr) {
+    if (!services_.windows.has(17)) {
         return;
     }
     showStatus("Sound Information");
+    // Kept before the window is made: its load clears SharedState.
     hinfo_.SignalValue = hinfo_.SharedState;
     hinfo_.SharedState = 0;
+    std::unique_ptr<QWidget> window = services_.windows.create(17, services_);
     showModalOverSelf(*window);
     // Converted to the nearest integer, half to even.
     hinfo_.SharedState = int(std::nearbyint(hinfo_.SignalValue));

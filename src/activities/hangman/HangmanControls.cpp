@@ -44,10 +44,12 @@ QFont sizedFont(double points, bool bold) {
 // The frame's caption is drawn by a label beside the frame's line: its access key is shown but
 // not taken, since the window's "&Help" menu owns Alt+H.
 void captionWithoutAccessKey(QGroupBox* frame, const QString& caption) {
+    const qsizetype marker = caption.indexOf('&');
     QString shown = caption.toHtmlEscaped();
-    const qsizetype marker = shown.indexOf('&');
-    if (marker >= 0 && marker + 1 < shown.size()) {
-        shown = shown.left(marker) + "<u>" + shown.at(marker + 1) + "</u>" + shown.mid(marker + 2);
+    if (marker >= 0 && marker + 1 < caption.size()) {
+        shown = caption.left(marker).toHtmlEscaped() + "<u>" +
+                QString(caption.at(marker + 1)).toHtmlEscaped() + "</u>" +
+                caption.mid(marker + 2).toHtmlEscaped();
     }
     auto* title = new QLabel(shown, frame);
     title->setTextFormat(Qt::RichText);
