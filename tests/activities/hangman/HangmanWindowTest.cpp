@@ -15,7 +15,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -46,7 +48,8 @@ protected:
 
     // "&Start" (or "&Next") giving entry k of the selected level (1 to 5).
     void startWord(int level, int k) {
-        fake.random.draws.push_back((k - 0.5) / HangmanWordTable::kWordCount[std::size_t(level - 1)]);
+        fake.random.draws.push_back((k - 0.5) /
+                                    HangmanWordTable::kWordCount[std::size_t(level - 1)]);
         QTest::mouseClick(window->Command2, Qt::LeftButton);
     }
 
@@ -126,8 +129,8 @@ TEST_F(HangmanWindowTest, Record12GivesThePanelColour) {
             settingsFile(fake.folder, SettingsFile::GColor2).writeText(12, *r.record);
         }
         open();
-        for (Panel3D* panel : {window->Panel3D1, window->SSPanel1, window->SSPanel7,
-                               window->SSPanel19}) {
+        for (Panel3D* panel :
+             {window->Panel3D1, window->SSPanel1, window->SSPanel7, window->SSPanel19}) {
             EXPECT_EQ(panel->backColour().rgb(), r.colour.rgb()) << r.name;
         }
         // The rope strip shows the system colour after a load.
@@ -158,7 +161,9 @@ TEST_F(HangmanWindowTest, OnlyTheExitSavesAChosenColourAndBlackIsRefused) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     ASSERT_EQ(bytes.size(), 12 * 20);
-    EXPECT_EQ(bytes.mid(11 * 20, 9), QByteArray("\x07\x00" "Default", 9));
+    EXPECT_EQ(bytes.mid(11 * 20, 9), QByteArray("\x07\x00"
+                                                "Default",
+                                                9));
     file.close();
 
     // A colour picked, then No at the Exit: the record keeps "Default". A close by the close box
@@ -242,7 +247,10 @@ TEST_F(HangmanWindowTest, OnlySmallLettersGuessAndAltHIsTheHelpMenu) {
     };
     for (const auto& k : keys) {
         // Shift gives a capital, as the keyboard types it.
-        const QString text = k.key == Qt::Key_B ? "B" : k.key == Qt::Key_1 ? "1" : k.key == Qt::Key_A ? "a" : "h";
+        const QString text = k.key == Qt::Key_B   ? "B"
+                             : k.key == Qt::Key_1 ? "1"
+                             : k.key == Qt::Key_A ? "a"
+                                                  : "h";
         QKeyEvent press(QEvent::KeyPress, k.key, k.modifiers, text);
         QKeyEvent release(QEvent::KeyRelease, k.key, k.modifiers, text);
         if (k.modifiers == Qt::AltModifier) {
@@ -304,6 +312,44 @@ TEST_F(HangmanWindowTest, SoundInformationKeepsSharedStateAndButton17ThenExitOpe
     QCoreApplication::processEvents();
     EXPECT_EQ(fake.modal.shownClasses, (QStringList{"Form2", "Hangman", "Form2"}));
     EXPECT_EQ(services.hinfo.NextActivity, 0);
+}
+
+TEST_F(HangmanWindowTest, TheBackgroundPictureIsFoundInAnyCaseAndAMissingOneIsPassedOver) {
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    ASSERT_TRUE(picture.save(fake.file("WP3.jpg")));
+    services.hinfo.Background = QString("wp3");
+    open();
+    EXPECT_FALSE(window->Image1->pixmap().isNull());
+    window->close();
+    services.hinfo.Background = QString("WP9"); // no such picture: the load goes on
+    open();
+    EXPECT_TRUE(window->Image1->pixmap().isNull());
+    EXPECT_EQ(window->StatusBar1->panelText(1), "Click Start to begin this activity");
+}
+
+TEST_F(HangmanWindowTest, TheRightButtonPopsTheOptionsMenuUpOnTheBoardOnly) {
+    open();
+    const struct {
+        const char* name;
+        QWidget* control;
+        bool popsUp;
+    } controls[] = {
+        {"a letter button", window->SSCommand1[4], true},
+        {"a letter slot", window->SSPanel3[0], true},
+        {"the gallows area", window->SSPanel7, true},
+        {"the message panel", window->SSPanel8, true},
+        {"the rope strip", window->SSPanel18, false},
+        {"Start", window->Command2, false},
+        {"Exit", window->Command1, false},
+    };
+    window->SSPanel3[0]->show();
+    window->SSPanel18->show();
+    for (const auto& c : controls) {
+        QTest::mouseClick(c.control, Qt::RightButton, {}, QPoint(2, 2));
+        EXPECT_EQ(window->mO->isVisible(), c.popsUp) << c.name;
+        window->mO->hide();
+    }
 }
 
 } // namespace
