@@ -3,6 +3,7 @@
 
 #include "ColorNumber.h"
 #include "Command3D.h"
+#include "DesignPlacement.h"
 #include "LineControl.h"
 #include "OptionGroup.h"
 #include "Panel3D.h"
@@ -16,16 +17,8 @@
 
 namespace {
 
-template <typename Control>
-Control* place(Control* control, int left, int top, int width, int height) {
-    control->setGeometry(Twips::toPixels(left, top, width, height));
-    return control;
-}
-
-Panel3D* panel(QWidget* parent, int left, int top, int width, int height,
-               const QString& caption = {}) {
-    return place(new Panel3D(parent, caption), left, top, width, height);
-}
+using Design::panel;
+using Design::place;
 
 ShapeControl* shape(QWidget* parent, ShapeControl::Kind kind, const QColor& fill, int left, int top,
                     int width, int height) {
