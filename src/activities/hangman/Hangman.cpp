@@ -10,6 +10,7 @@
 #include "PanelColours.h"
 #include "ShapeControl.h"
 #include "StatusBar.h"
+#include "Toolbar.h"
 #include "Twips.h"
 #include "TypedKey.h"
 
@@ -19,8 +20,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -78,7 +82,13 @@ Hangman::Hangman(Services& services)
     // The window sees typed letters before its controls.
     QApplication::instance()->installEventFilter(this);
 
-    resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
+    // The design's client area holds the toolbar and the status bar at their designed heights
+    // and lies below the menu bar; a Qt window holds the menu bar inside it and draws the bars
+    // taller, so it grows by the difference and the board keeps its designed room.
+    const int taller = menuBar()->sizeHint().height() +
+                       std::max(0, Toolbar1->sizeHint().height() - Twips::toPixels(600)) +
+                       std::max(0, StatusBar1->sizeHint().height() - Twips::toPixels(255));
+    resize(Twips::toPixels(kDesignedWidth, kDesignedHeight) + QSize(0, taller));
     Form_Load();
 }
 

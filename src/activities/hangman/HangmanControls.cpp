@@ -152,11 +152,6 @@ void Hangman::buildGallows() {
     Shape2 = shape(SSPanel7, ShapeControl::Kind::Rectangle, wood, 150, 72, 2265, 163);
     Shape3 = shape(SSPanel7, ShapeControl::Kind::Rectangle, wood, 2295, 217, 120, 210);
     SSPanel2 = panel(SSPanel7, 45, 4658, 3615, 451);
-    SSPanel10 = panel(SSPanel7, 735, 1570, 2475, 2293, HangmanBoard::kBannerDesignText);
-    SSPanel10->setFont(sizedFont(16, true));
-    SSPanel10->setForeColour(ColorNumber::palette(1));
-    SSPanel10->hide();
-    buildGrave();
     SSPanel18 = panel(SSPanel7, 2280, 397, 165, 4207);
     SSPanel18->setFrameStyle(QFrame::NoFrame);
     Line1 = new LineControl(SSPanel18);
@@ -168,6 +163,12 @@ void Hangman::buildGallows() {
     SSPanel1->setFocusPolicy(Qt::ClickFocus);
     SSPanel1->setAccessibleName("Hangman figure");
     buildFigure();
+    // The grave and the banner lie over the rope and the figure.
+    buildGrave();
+    SSPanel10 = panel(SSPanel7, 735, 1570, 2475, 2293, HangmanBoard::kBannerDesignText);
+    SSPanel10->setFont(sizedFont(16, true));
+    SSPanel10->setForeColour(ColorNumber::palette(1));
+    SSPanel10->hide();
 }
 
 void Hangman::buildFigure() {
