@@ -2,6 +2,7 @@
 #include "Form2.h"
 #include "Form25.h"
 #include "Form44.h"
+#include "Hangman.h"
 #include "ProductionPlatform.h"
 #include "Services.h"
 #include "Startfrm.h"
@@ -33,6 +34,7 @@ QString shippedDataFolder() {
 void registerWindows(WindowCatalog& windows) {
     windows.add(2, [](Services& services) { return std::make_unique<Form25>(services); });
     windows.add(3, [](Services& services) { return std::make_unique<Form44>(services); });
+    windows.add(4, [](Services& services) { return std::make_unique<Hangman>(services); });
     windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
     windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
 }

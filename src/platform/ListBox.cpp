@@ -1,20 +1,9 @@
 #include "ListBox.h"
 
+#include "TypedKey.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
-
-namespace {
-
-// The code a key types into a list, or 0 for keys the list handles itself (arrows, Esc, Delete).
-int typedCode(const QKeyEvent& key) {
-    if (key.text().isEmpty()) {
-        return 0;
-    }
-    const int code = key.text().at(0).unicode();
-    return code == 8 || code == 13 || (code >= 32 && code != 127) ? code : 0;
-}
-
-} // namespace
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -64,7 +53,7 @@ bool ListBox::event(QEvent* event) {
 }
 
 void ListBox::keyPressEvent(QKeyEvent* event) {
-    if (const int code = typedCode(*event); code != 0) {
+    if (const int code = typedCharacterCode(*event); code != 0) {
         emit keyTyped(code);
         return;
     }

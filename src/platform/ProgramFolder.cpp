@@ -7,6 +7,8 @@
 #include <QSet>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 ProgramFolder::ProgramFolder(QString path) : path_(std::move(path)) {}
 
 QString ProgramFolder::defaultPath() {
@@ -34,7 +36,26 @@ QString ProgramFolder::unusableMessage(const QString& path) {
 }
 
 QString ProgramFolder::file(const QString& name) const {
-    return QDir(path_).filePath(name);
+    const QString exact = QDir(path_).filePath(name);
+    if (QDir::isAbsolutePath(name) || QFileInfo::exists(exact)) {
+        return exact;
+    }
+    // The windows write the names of the shipped files in any case ("wp3" for WP3.jpg, "Hmm.bmp"
+    // for hmm.bmp), as the file system they were made for ignored it.
+    QString found = path_;
+    for (const QString& part : name.split('/', Qt::SkipEmptyParts)) {
+        const QStringList entries =
+            QDir(found).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        const auto match =
+            std::find_if(entries.begin(), entries.end(), [&part](const QString& entry) {
+                return entry.compare(part, Qt::CaseInsensitive) == 0;
+            });
+        if (match == entries.end()) {
+            return exact;
+        }
+        found = QDir(found).filePath(*match);
+    }
+    return found;
 }
 
 bool ProgramFolder::install(const QString& shippedFolder) const {

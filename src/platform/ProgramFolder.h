@@ -16,6 +16,8 @@ public:
     static QString unusableMessage(const QString& path);
 
     const QString& path() const { return path_; }
+    // The path of the file name in the folder. When no file has exactly that name, a file (or
+    // folder on the way) whose name differs only in case is the one meant.
     QString file(const QString& name) const;
 
     // Creates the folder and copies in every file of shippedFolder that is missing here; a file

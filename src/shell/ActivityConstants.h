@@ -17,4 +17,8 @@ struct ActivityConstants {
     // Twips added to the centred main panel's top at activation and after a toolbar restore.
     int activationOffset = 130;
     int restoreOffset = -30;
+    // Whether only buttons 1 to 15 ask the main window for an activity: the buttons the window
+    // serves itself (16 to 20) then leave NextActivity at 0, so that leaving the window later
+    // opens nothing. Otherwise every button's number is stored.
+    bool onlyActivityButtonsSetNext = false;
 };

@@ -15,6 +15,8 @@
 #include <QPixmap>
 #include <QToolBar>
 
+#include <cmath>
+
 namespace {
 
 QString textOf(const StoredVariant& value) {
@@ -177,7 +179,9 @@ void ActivityWindow::CentreMainPanel(int offsetTwips) {
 }
 
 void ActivityWindow::ToolbarSwitch(int button) {
-    hinfo_.NextActivity = button;
+    if (button <= 15 || !constants_.onlyActivityButtonsSetNext) {
+        hinfo_.NextActivity = button;
+    }
     if (button >= 1 && button <= 15) {
         showStatus("Loading");
         ExitCommand();
@@ -236,8 +240,24 @@ void ActivityWindow::OpenWebSite() {
     services_.web.open(WebSite::kAddress);
 }
 
+void ActivityWindow::ShowSoundInformation() {
+    if (!services_.windows.has(17)) {
+        return;
+    }
+    // Kept before the window is made: its load clears SharedState.
+    hinfo_.SignalValue = hinfo_.SharedState;
+    hinfo_.SharedState = 0;
+    ShowWindowOverSelf(17);
+    // Converted to the nearest integer, half to even.
+    hinfo_.SharedState = int(std::nearbyint(hinfo_.SignalValue));
+}
+
 void ActivityWindow::attachOptionsPopup(QWidget* control) {
     optionsPopup_->attach(control);
+}
+
+void ActivityWindow::keepFromOptionsPopup(QWidget* control) {
+    optionsPopup_->exclude(control);
 }
 
 void ActivityWindow::showStatus(const QString& text) {

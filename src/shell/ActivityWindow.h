@@ -38,6 +38,9 @@ public:
     // Shows the Family Names Entry (16) or Sound Information (17) window over this one, with its
     // status text, as toolbar buttons 16 and 17 do; the window's own commands for them use it too.
     void ShowWindowOverSelf(int button);
+    // The Sound Information window from the window's own menu or side toolbar: status "Sound
+    // Information"; SharedState is kept in SignalValue and 0 while it is open, and put back after.
+    void ShowSoundInformation();
 
     Toolbar* Toolbar1;
     QToolBar* Toolbar2; // docked left
@@ -71,6 +74,8 @@ protected:
 
     // Attaches the right-click Options menu to a control.
     void attachOptionsPopup(QWidget* control);
+    // A control inside an attached one whose right-button click must not pop the menu up.
+    void keepFromOptionsPopup(QWidget* control);
     void showStatus(const QString& text);
     // Shows a window modally over this one, then activates this one again.
     void showModalOverSelf(QWidget& window);

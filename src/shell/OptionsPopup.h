@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
 
 class QMenu;
 class QWidget;
@@ -12,10 +13,13 @@ public:
     OptionsPopup(QMenu* menu, QObject* parent);
 
     void attach(QWidget* control);
+    // A control of an attached container that keeps the right button to itself: no popup.
+    void exclude(QWidget* control);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QMenu* menu_;
+    QSet<QObject*> excluded_;
 };

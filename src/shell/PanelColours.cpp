@@ -1,6 +1,7 @@
 #include "PanelColours.h"
 
 #include "ColorNumber.h"
+#include "Panel3D.h"
 
 #include <QWidget>
 
@@ -31,6 +32,10 @@ int PanelColours::add(Panel panel) {
 void PanelColours::apply(Entry& entry, const QColor& colour) {
     entry.colour = colour;
     for (QWidget* panel : entry.panel.panels) {
+        if (auto* panel3D = qobject_cast<Panel3D*>(panel)) {
+            panel3D->setBackColour(colour); // a 3-D panel paints its own face
+            continue;
+        }
         QPalette palette = panel->palette();
         palette.setColor(QPalette::Window, colour);
         palette.setColor(QPalette::Button, colour);

@@ -42,6 +42,31 @@ TEST(ProgramFolderTest, MissingShippedFilesAreCopiedInAndTheUsersFilesKept) {
     EXPECT_TRUE(QFile::permissions(folder.file("Korvane.hlp")) & QFile::WriteOwner);
 }
 
+TEST(ProgramFolderTest, AFileIsFoundWhateverTheCaseOfItsName) {
+    QTemporaryDir home;
+    const ProgramFolder folder(home.path());
+    writeFile(home.filePath("WP3.jpg"), "picture");
+    writeFile(home.filePath("hmm.bmp"), "lower");
+    writeFile(home.filePath("Notes.txt"), "notes");
+    writeFile(home.filePath("NOTES.TXT"), "exact");
+    writeFile(home.filePath("Sounds/Chime.wav"), "RIFF");
+    const struct {
+        const char* asked;
+        QByteArray content;
+    } cases[] = {
+        {"wp3.jpg", "picture"},       // the background "wp3"
+        {"Hmm.bmp", "lower"},         // only the case differs
+        {"NOTES.TXT", "exact"},       // the exact name wins
+        {"sounds/CHIME.WAV", "RIFF"}, // through a folder too
+        {"GColor2.Fil", ""},          // missing: the name as asked, to be created
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(readFile(folder.file(c.asked)), c.content) << c.asked;
+    }
+    EXPECT_EQ(folder.file("GColor2.Fil"), home.filePath("GColor2.Fil"));
+    EXPECT_EQ(folder.file("../wp3.jpg"), home.filePath("../wp3.jpg"));
+}
+
 TEST(ProgramFolderTest, TheFolderIsKorvaneHomeOrTheXdgDataFolder) {
     qputenv("KORVANE_HOME", "/srv/family/korvane");
     EXPECT_EQ(ProgramFolder::defaultPath(), "/srv/family/korvane");

@@ -2,6 +2,7 @@
 #include "Form25.h"
 
 #include "ColorNumber.h"
+#include "DesignPlacement.h"
 #include "ListBox.h"
 #include "Panel3D.h"
 #include "SmilingFace.h"
@@ -14,16 +15,8 @@
 
 namespace {
 
-template <typename Control>
-Control* place(Control* control, int left, int top, int width, int height) {
-    control->setGeometry(Twips::toPixels(left, top, width, height));
-    return control;
-}
-
-Panel3D* panel(QWidget* parent, int left, int top, int width, int height,
-               const QString& caption = {}) {
-    return place(new Panel3D(parent, caption), left, top, width, height);
-}
+using Design::panel;
+using Design::place;
 
 QPushButton* button(QWidget* parent, const QString& caption, int left, int top, int width,
                     int height) {

@@ -1,0 +1,351 @@
+#include "ColorNumber.h"
+#include "Command3D.h"
+#include "FakePlatform.h"
+#include "Form2.h"
+#include "Hangman.h"
+#include "Panel3D.h"
+#include "PanelColours.h"
+#include "Services.h"
+#include "SettingsFile.h"
+#include "ShapeControl.h"
+#include "Startfrm.h"
+#include "StatusBar.h"
+#include "Toolbar.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The hangman window open on its own, active, played with clicks and keys.
+class HangmanWindowTest : public ::testing::Test {
+protected:
+    HangmanWindowTest() {
+        services.hinfo.CorrectSound = "Right.wav";
+        services.hinfo.IncorrectSound = "Wrong.wav";
+        services.windows.add(17, [](Services& s) { return std::make_unique<Form2>(s); });
+    }
+
+    void open() {
+        window = std::make_unique<Hangman>(services);
+        window->show();
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(window->isActiveWindow());
+    }
+
+    // "&Start" (or "&Next") giving entry k of the selected level (1 to 5).
+    void startWord(int level, int k) {
+        fake.random.draws.push_back((k - 0.5) /
+                                    HangmanWordTable::kWordCount[std::size_t(level - 1)]);
+        QTest::mouseClick(window->Command2, Qt::LeftButton);
+    }
+
+    void type(const QString& letters) {
+        for (const QChar letter : letters) {
+            QTest::keyClick(QApplication::focusWidget(), letter.toLatin1());
+        }
+    }
+
+    QString record12() const {
+        return settingsFile(fake.folder, SettingsFile::GColor2).readText(Hangman::kColourRecord);
+    }
+
+    FakePlatform fake;
+    Services services{fake.platform};
+    std::unique_ptr<Hangman> window;
+};
+
+TEST_F(HangmanWindowTest, OpensAtLevel1InOrderWithItsToolbars) {
+    services.hinfo.PrintSettings.PrintFontUnderline = true;
+    open();
+    EXPECT_EQ(window->windowTitle(), "Hangman");
+    EXPECT_TRUE(window->Option3D1[0]->isChecked());
+    EXPECT_TRUE(window->SSOption1[0]->isChecked());
+    EXPECT_TRUE(window->mOW1[0]->isChecked());
+    EXPECT_TRUE(window->mOHO->isChecked());
+    EXPECT_FALSE(window->mOHR->isChecked());
+    EXPECT_EQ(window->SSPanel15->caption(), "Level 1 Word Level = 4 Letter Words");
+    EXPECT_TRUE(window->SSPanel15->isVisible());
+    EXPECT_EQ(window->StatusBar1->panelText(1), "Click Start to begin this activity");
+    EXPECT_FALSE(window->Toolbar1->isButtonEnabled(4));
+    EXPECT_FALSE(window->Toolbar1->isButtonEnabled(16));
+    EXPECT_TRUE(window->Toolbar1->isButtonEnabled(17));
+    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontUnderline, SharedValue(false));
+    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontStrikethru, SharedValue(false));
+    QStringList tooltips;
+    for (QAction* button : window->Toolbar2->actions()) {
+        tooltips.append(button->toolTip());
+    }
+    EXPECT_EQ(tooltips, (QStringList{"Panel Color", "Sound", "Help", "Exit"}));
+    EXPECT_FALSE(window->mON->isVisible());
+
+    // The level from the menu and from its button keep the menu ticks in step.
+    window->mOW1[5]->trigger();
+    EXPECT_TRUE(window->Option3D1[5]->isChecked());
+    EXPECT_EQ(window->SSPanel15->caption(), "Computer Randomly Selects from All Words");
+    QTest::mouseClick(window->Option3D1[1], Qt::LeftButton, {}, QPoint(6, 6));
+    EXPECT_EQ(window->SSPanel15->caption(), "Level 2 Word Level = 5 Letter Words");
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(window->mOW1[std::size_t(i)]->isChecked(), i == 1) << i;
+    }
+    window->mOHR->trigger();
+    EXPECT_TRUE(window->SSOption1[1]->isChecked());
+    EXPECT_TRUE(window->mOHR->isChecked());
+    EXPECT_FALSE(window->mOHO->isChecked());
+    EXPECT_EQ(window->game().DisplayOrder, 1);
+    // A click on the description uncovers the slots.
+    QTest::mouseClick(window->SSPanel15, Qt::LeftButton);
+    EXPECT_FALSE(window->SSPanel15->isVisible());
+}
+
+TEST_F(HangmanWindowTest, Record12GivesThePanelColour) {
+    const struct {
+        const char* name;
+        std::optional<QString> record; // none: no GColor2.Fil at all
+        QColor colour;
+    } records[] = {
+        {"Default", QString("Default"), systemDefaultColour()},
+        {"a number", QString("255"), QColor(255, 0, 0)},
+        {"empty", QString(""), QColor(192, 192, 192)},
+        {"not a number", QString("bright"), QColor(192, 192, 192)},
+        {"no file", std::nullopt, QColor(192, 192, 192)},
+    };
+    for (const auto& r : records) {
+        QFile::remove(fake.file("GColor2.Fil"));
+        if (r.record.has_value()) {
+            settingsFile(fake.folder, SettingsFile::GColor2).writeText(12, *r.record);
+        }
+        open();
+        for (Panel3D* panel :
+             {window->Panel3D1, window->SSPanel1, window->SSPanel7, window->SSPanel19}) {
+            EXPECT_EQ(panel->backColour().rgb(), r.colour.rgb()) << r.name;
+        }
+        // The rope strip shows the system colour after a load.
+        EXPECT_EQ(window->SSPanel18->backColour().rgb(), systemDefaultColour().rgb()) << r.name;
+        window->close();
+    }
+}
+
+TEST_F(HangmanWindowTest, OnlyTheExitSavesAChosenColourAndBlackIsRefused) {
+    open();
+    // Black, the gallows' colour, is refused; the Exit then asks nothing.
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    fake.dialogs.colors = {QColor(0, 0, 0)};
+    window->Toolbar2Button(1)->trigger();
+    ASSERT_EQ(fake.dialogs.shown.size(), 2);
+    EXPECT_EQ(fake.dialogs.shown[1].title, "Color Conflict");
+    EXPECT_EQ(window->StatusBar1->panelText(1), "Hangman");
+    // No (the system colour), then Yes at the Exit, writes "Default".
+    fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
+    window->mOC->trigger();
+    EXPECT_EQ(window->SSPanel18->backColour().rgb(), systemDefaultColour().rgb());
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    ASSERT_EQ(fake.dialogs.shown.size(), 4);
+    EXPECT_EQ(fake.dialogs.shown[3].text, "Save changes made to Panel Color?");
+    EXPECT_EQ(fake.dialogs.shown[3].title, "Color Changes");
+    EXPECT_FALSE(window->isVisible());
+    QFile file(fake.file("GColor2.Fil"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    ASSERT_EQ(bytes.size(), 12 * 20);
+    EXPECT_EQ(bytes.mid(11 * 20, 9), QByteArray("\x07\x00"
+                                                "Default",
+                                                9));
+    file.close();
+
+    // A colour picked, then No at the Exit: the record keeps "Default". A close by the close box
+    // asks nothing.
+    open();
+    fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::No};
+    fake.dialogs.colors = {QColor(0, 128, 0)};
+    window->mOC->trigger();
+    EXPECT_EQ(window->SSPanel18->backColour().rgb(), QColor(0, 128, 0).rgb());
+    window->mOE->trigger();
+    EXPECT_EQ(record12(), "Default");
+    open();
+    fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Yes};
+    fake.dialogs.colors = {QColor(0, 128, 0)};
+    window->mOC->trigger();
+    const qsizetype shown = fake.dialogs.shown.size();
+    window->close();
+    EXPECT_EQ(fake.dialogs.shown.size(), shown);
+    EXPECT_EQ(record12(), "Default");
+    open();
+    fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Yes};
+    fake.dialogs.colors = {QColor(0, 128, 0)};
+    window->mOC->trigger();
+    window->Toolbar1->button(20)->trigger();
+    EXPECT_EQ(record12(), QString::number(0x008000));
+}
+
+TEST_F(HangmanWindowTest, AWordIsWonAndLostWithTheKeyboardAndTheMouse) {
+    open();
+    startWord(1, 30); // DATA
+    EXPECT_EQ(window->Command2->text(), "&Next");
+    EXPECT_FALSE(window->Command2->isEnabled());
+    EXPECT_FALSE(window->Frame1->isEnabled());
+    EXPECT_FALSE(window->mOW->menuAction()->isEnabled());
+    EXPECT_TRUE(window->mON->isVisible());
+    EXPECT_FALSE(window->mOS->isVisible());
+    EXPECT_FALSE(window->SSPanel15->isVisible());
+    const QDateTime before = fake.clock.current;
+    type("da");
+    QTest::mouseClick(window->SSCommand1['T' - 'A'], Qt::LeftButton);
+    EXPECT_EQ(window->SSPanel12->caption(), "1");
+    EXPECT_EQ(window->SSPanel8->caption(), "Click Next To Continue");
+    EXPECT_TRUE(window->SSPanel10->isVisible());
+    EXPECT_FALSE(window->Shape1->isVisible());
+    // Three pauses of a second and the win delay of two, all on the clock: no real waiting.
+    EXPECT_GE(before.msecsTo(fake.clock.current), 2000 + 3 * 1000);
+    EXPECT_TRUE(window->Command2->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), window->Command2);
+
+    // Next, and ten wrong letters at level 1.
+    startWord(1, 1); // ACID
+    EXPECT_TRUE(window->Shape1->isVisible());
+    EXPECT_FALSE(window->SSPanel10->isVisible());
+    const QDateTime dropStart = fake.clock.current;
+    type("befghjklm");
+    EXPECT_TRUE(window->Shape[20]->isVisible()); // the ninth stage
+    QTest::mouseClick(window->SSCommand1['N' - 'A'], Qt::LeftButton);
+    EXPECT_EQ(window->SSPanel14->caption(), "1");
+    EXPECT_TRUE(window->SSPanel4->isVisible());
+    EXPECT_EQ(window->SSPanel3[0]->caption(), "A");
+    EXPECT_EQ(window->SSPanel3[0]->foreColour(), ColorNumber::palette(4));
+    EXPECT_EQ(window->SSCommand1[0]->foreColour(), ColorNumber::palette(4));
+    EXPECT_GE(dropStart.msecsTo(fake.clock.current), HangmanGame::kDropMs);
+    EXPECT_EQ(fake.sound.played.count("Wrong.wav"), 1);
+    EXPECT_EQ(fake.sound.played.count("Right.wav"), 1);
+}
+
+TEST_F(HangmanWindowTest, OnlySmallLettersGuessAndAltHIsTheHelpMenu) {
+    open();
+    startWord(1, 1); // ACID
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* text; // what the keyboard types
+        int lettersTried;
+    } keys[] = {
+        {"Shift+a", Qt::Key_A, Qt::ShiftModifier, "A", 0},
+        {"a with Caps Lock", Qt::Key_A, Qt::NoModifier, "A", 0},
+        {"1", Qt::Key_1, Qt::NoModifier, "1", 0},
+        {"Alt+h", Qt::Key_H, Qt::AltModifier, "h", 0},
+        {"a", Qt::Key_A, Qt::NoModifier, "a", 1},
+    };
+    for (const auto& k : keys) {
+        if (k.modifiers == Qt::AltModifier) {
+            QTest::keyClick(window.get(), k.key, k.modifiers);
+        } else {
+            QKeyEvent press(QEvent::KeyPress, k.key, k.modifiers, k.text);
+            QKeyEvent release(QEvent::KeyRelease, k.key, k.modifiers, k.text);
+            QApplication::sendEvent(QApplication::focusWidget(), &press);
+            QApplication::sendEvent(QApplication::focusWidget(), &release);
+        }
+        QCoreApplication::processEvents();
+        int tried = 0;
+        for (Command3D* letter : window->SSCommand1) {
+            tried += letter->isEnabled() ? 0 : 1;
+        }
+        EXPECT_EQ(tried, k.lettersTried) << k.name;
+    }
+    EXPECT_FALSE(window->SSCommand1[0]->isEnabled());
+    EXPECT_EQ(window->game().LettersFound, 1);
+    EXPECT_EQ(fake.help.topics, QList<int>{2005});
+}
+
+TEST_F(HangmanWindowTest, ALetterTypedDuringACheckIsDropped) {
+    open();
+    startWord(1, 1); // ACID
+    // The key waits in the queue; the click's check yields before it ends.
+    QApplication::postEvent(window->SSCommand1[0],
+                            new QKeyEvent(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier, "c"));
+    QTest::mouseClick(window->SSCommand1[0], Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window->SSCommand1[0]->isEnabled());
+    EXPECT_TRUE(window->SSCommand1[2]->isEnabled());
+    EXPECT_EQ(window->game().LettersFound, 1);
+}
+
+TEST_F(HangmanWindowTest, SoundInformationKeepsSharedStateAndButton17ThenExitOpensNothing) {
+    open();
+    services.hinfo.SharedState = 5;
+    fake.modal.scripts.push_back([this](QWidget&) {
+        EXPECT_EQ(services.hinfo.SharedState, 0);
+        EXPECT_EQ(window->StatusBar1->panelText(1), "Sound Information");
+        services.hinfo.SharedState = 88; // a file picked in its Incorrect list
+    });
+    window->mOSND->trigger();
+    EXPECT_EQ(services.hinfo.SharedState, 5);
+    EXPECT_EQ(services.hinfo.SignalValue, 5);
+    EXPECT_EQ(window->StatusBar1->panelText(1), "Hangman");
+    window->close();
+
+    // From the main window: button 17 in the hangman window, then its Exit.
+    services.windows.add(4, [](Services& s) { return std::make_unique<Hangman>(s); });
+    Startfrm main(services);
+    main.Form_Load();
+    fake.modal.scripts.push_back([](QWidget& hangman) {
+        auto& window = static_cast<Hangman&>(hangman);
+        window.Toolbar1->button(17)->trigger();
+        window.Toolbar1->button(20)->trigger();
+    });
+    main.Toolbar1->button(4)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"Form2", "Hangman", "Form2"}));
+    EXPECT_EQ(services.hinfo.NextActivity, 0);
+}
+
+TEST_F(HangmanWindowTest, TheBackgroundPictureIsFoundInAnyCaseAndAMissingOneIsPassedOver) {
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    ASSERT_TRUE(picture.save(fake.file("WP3.jpg")));
+    services.hinfo.Background = QString("wp3");
+    open();
+    EXPECT_FALSE(window->Image1->pixmap().isNull());
+    window->close();
+    services.hinfo.Background = QString("WP9"); // no such picture: the load goes on
+    open();
+    EXPECT_TRUE(window->Image1->pixmap().isNull());
+    EXPECT_EQ(window->StatusBar1->panelText(1), "Click Start to begin this activity");
+}
+
+TEST_F(HangmanWindowTest, TheRightButtonPopsTheOptionsMenuUpOnTheBoardOnly) {
+    open();
+    const struct {
+        const char* name;
+        QWidget* control;
+        bool popsUp;
+    } controls[] = {
+        {"a letter button", window->SSCommand1[4], true},
+        {"a letter slot", window->SSPanel3[0], true},
+        {"the gallows area", window->SSPanel7, true},
+        {"the message panel", window->SSPanel8, true},
+        {"the rope strip", window->SSPanel18, false},
+        {"Start", window->Command2, false},
+        {"Exit", window->Command1, false},
+    };
+    window->SSPanel3[0]->show();
+    window->SSPanel18->show();
+    for (const auto& c : controls) {
+        QTest::mouseClick(c.control, Qt::RightButton, {}, QPoint(2, 2));
+        EXPECT_EQ(window->mO->isVisible(), c.popsUp) << c.name;
+        window->mO->hide();
+    }
+}
+
+} // namespace
