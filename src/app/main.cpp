@@ -1,5 +1,6 @@
 #include "Form12.h"
 #include "Form2.h"
+#include "Form10.h"
 #include "Form25.h"
 #include "ProductionPlatform.h"
 #include "Services.h"
@@ -30,6 +31,9 @@ QString shippedDataFolder() {
 // Every window the toolbar buttons open, by button number.
 void registerWindows(WindowCatalog& windows) {
     windows.add(2, [](Services& services) { return std::make_unique<Form25>(services); });
+    // General and Humorous Thoughts: one window, its form chosen by ThoughtKind.
+    windows.add(10, [](Services& services) { return std::make_unique<Form10>(services); });
+    windows.add(11, [](Services& services) { return std::make_unique<Form10>(services); });
     windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
     windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
 }

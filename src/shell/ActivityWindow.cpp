@@ -231,6 +231,11 @@ void ActivityWindow::attachOptionsPopup(QWidget* control) {
     optionsPopup_->attach(control);
 }
 
+void ActivityWindow::setOptionsPopupHooks(std::function<void()> before,
+                                          std::function<void()> after) {
+    optionsPopup_->setHooks(std::move(before), std::move(after));
+}
+
 void ActivityWindow::showStatus(const QString& text) {
     StatusBar1->setPanelText(1, text);
 }

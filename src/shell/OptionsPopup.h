@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QMenu;
 class QWidget;
 
@@ -12,10 +14,15 @@ public:
     OptionsPopup(QMenu* menu, QObject* parent);
 
     void attach(QWidget* control);
+    // before runs just ahead of each popup; after once the menu has closed and the item chosen, if
+    // any, has run (never when that item took the window down).
+    void setHooks(std::function<void()> before, std::function<void()> after);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QMenu* menu_;
+    std::function<void()> before_;
+    std::function<void()> after_;
 };

@@ -1,6 +1,7 @@
 #include "PanelColours.h"
 
 #include "ColorNumber.h"
+#include "Panel3D.h"
 
 #include <QWidget>
 
@@ -36,6 +37,9 @@ void PanelColours::apply(Entry& entry, const QColor& colour) {
         palette.setColor(QPalette::Button, colour);
         panel->setPalette(palette);
         panel->setAutoFillBackground(true);
+        if (auto* panel3D = qobject_cast<Panel3D*>(panel)) {
+            panel3D->setBackColour(colour);
+        }
     }
 }
 
