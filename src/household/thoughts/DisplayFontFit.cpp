@@ -14,12 +14,15 @@ bool fitsWithSpare(const Measured& label, Panel panel) {
 
 Shrunk shrinkUntilFits(double size, double lastFitSize, Panel panel, const Measure& measure) {
     Measured label = measure(size);
+    // A font is given whole pixels: a half point may not change it, but a whole point does.
+    double reportedBefore = label.reportedSize + kStep;
     while (!fitsWithSpare(label, panel)) {
         const Measured smaller = measure(size - kStep);
-        if (smaller.reportedSize >= label.reportedSize || smaller.reportedSize < 1) {
+        if (smaller.reportedSize >= reportedBefore || smaller.reportedSize < 1) {
             measure(kStuckSize);
             return {kStuckSize, kStuckSize, true};
         }
+        reportedBefore = label.reportedSize;
         size -= kStep;
         lastFitSize = smaller.reportedSize;
         label = smaller;

@@ -34,8 +34,8 @@ struct Shrunk {
 };
 
 // Steps the size down by half points while the label is wider than the panel less the spare
-// room, or taller than it. A font whose reported size no longer falls, or falls below 1 point,
-// ends the loop with kStuckSize (the measure is then asked for it).
+// room, or taller than it. A font whose reported size has not fallen over the last whole point,
+// or falls below 1 point, ends the loop with kStuckSize (the measure is then asked for it).
 Shrunk shrinkUntilFits(double size, double lastFitSize, Panel panel, const Measure& measure);
 
 struct Fitted {

@@ -114,7 +114,7 @@ void Form10::FitDisplayFont() {
                                         [this](double size) { return measureLabel(size); });
     DisplayFitSize = fitted.fitSize;
     Label1->setText(kept);
-    Label1->adjustSize();
+    Label1->resize(Label1->sizeHint());
     CenterThought();
 }
 
@@ -122,7 +122,7 @@ DisplayFontFit::Measured Form10::measureLabel(double size) {
     QFont font = Label1->font();
     font.setPointSizeF(size);
     Label1->setFont(font);
-    Label1->adjustSize();
+    Label1->resize(Label1->sizeHint());
     return {QFontInfo(Label1->font()).pointSizeF(), Twips::fromPixels(Label1->width()),
             Twips::fromPixels(Label1->height())};
 }

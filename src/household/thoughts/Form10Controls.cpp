@@ -55,7 +55,7 @@ void Form10::buildControls() {
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setFont(windowFont(true));
     Label1->setAccessibleName("Thought");
-    Label1->adjustSize();
+    Label1->resize(Label1->sizeHint());
     Panel3D5 = panel(SSPanel1, 1283, 4000, 7251, 1373);
     Panel3D5->hide();
     Panel3D4 = panel(Panel3D5, 150, 150, 6951, 1086);

@@ -102,12 +102,12 @@ void Form10::ShowThought() {
     Label1->clear();
     Label1->setText(
         DisplayText::lines(thoughts.ThoughtText.at(std::size_t(thoughts.CurrentThought))));
-    Label1->adjustSize();
+    Label1->resize(Label1->sizeHint());
     CenterThought();
 }
 
 void Form10::CenterThought() {
-    Label1->adjustSize();
+    Label1->resize(Label1->sizeHint());
     Label1->move(Panel3D2->width() / 2 - Label1->width() / 2,
                  Panel3D2->height() / 2 - Label1->height() / 2);
     Label1->show();

@@ -219,3 +219,41 @@ TEST_F(ThoughtsWindowTest, SearchStepsThroughTheThoughtsThatHoldTheText) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ThoughtsFromTheMainWindow, GeneralThoughtsThenItsToolbarOpensTheCrossword) {
+    FakePlatform fake;
+    Services services{fake.platform};
+    QFile file(fake.file("Thought1.Fil"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\"Every day is a fresh start.\"\r\n");
+    file.close();
+    services.windows.add(2, [](Services& s) { return std::make_unique<Form25>(s); });
+    for (int number : {10, 11}) {
+        services.windows.add(number, [](Services& s) { return std::make_unique<Form10>(s); });
+    }
+    Startfrm main(services);
+    main.Form_Load();
+    fake.modal.scripts.push_back([](QWidget& window) {
+        QCoreApplication::processEvents();
+        auto& thoughts = dynamic_cast<Form10&>(window);
+        EXPECT_EQ(thoughts.windowTitle(), "General Thoughts");
+        thoughts.Command1->click();
+        EXPECT_EQ(thoughts.Label1->text(), "Every day is a fresh start.");
+        thoughts.Toolbar1->button(2)->trigger();
+        EXPECT_FALSE(thoughts.isVisible());
+    });
+    fake.modal.scripts.push_back(
+        [](QWidget& window) { EXPECT_EQ(window.windowTitle(), "Crossword Puzzles"); });
+
+    main.Toolbar1->button(10)->trigger();
+    QCoreApplication::processEvents(); // the main window's activation opens the next activity
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"Form10", "Form25"}));
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+    EXPECT_EQ(services.hinfo.NextActivity, 0);
+}
+
+} // namespace
