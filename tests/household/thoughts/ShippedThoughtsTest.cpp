@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -64,6 +65,11 @@ TEST(ShippedThoughts, BothFilesKeepTheirFormAndFitTheDisplay) {
         ASSERT_TRUE(entries.has_value()) << shipped.file;
         EXPECT_EQ(entries->thoughts.size(), records.size()) << shipped.file;
     }
+}
+
+TEST(ShippedThoughts, TheHumorousWindowHasItsIcon) {
+    const QImage icon(QDir(KORVANE_SHIPPED_DATA_DIR).filePath("2.ico"));
+    EXPECT_EQ(icon.size(), QSize(32, 32));
 }
 
 } // namespace
