@@ -81,6 +81,7 @@ void Form10::Form_Load() {
     }
     services_.random.Randomize();
     CenterThought();
+    Panel3D1->move(SSPanel1->width() / 2 - Panel3D1->width() / 2, Panel3D1->y());
     Panel3D4->setForeColour(ColorNumber::palette(9));
     hinfo_.PrintSettings.PrintFontUnderline = false;
     hinfo_.PrintSettings.PrintFontStrikethru = false;

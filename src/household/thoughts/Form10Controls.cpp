@@ -53,13 +53,16 @@ void Form10::buildControls() {
     Panel3D2->setAlignment(Qt::AlignCenter);
     Label1 = new QLabel("Display Area", Panel3D2);
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFont(windowFont(true));
+    // The thought's own size until the saved display font is applied.
+    QFont thoughtFont = windowFont(true);
+    thoughtFont.setPointSize(14);
+    Label1->setFont(thoughtFont);
     Label1->setAccessibleName("Thought");
     Label1->resize(Label1->sizeHint());
     Panel3D5 = panel(SSPanel1, 1283, 4000, 7251, 1373);
     Panel3D5->hide();
     Panel3D4 = panel(Panel3D5, 150, 150, 6951, 1086);
-    Panel3D4->setFont(windowFont(true));
+    Panel3D4->setFont(thoughtFont);
     Panel3D4->setAccessibleName("Punch line");
 
     Command1 = button(SSPanel1, "&Start", 1217, 6358, 1698);
