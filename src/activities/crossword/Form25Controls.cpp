@@ -14,11 +14,7 @@
 
 namespace {
 
-template <typename Control>
-Control* place(Control* control, int left, int top, int width, int height) {
-    control->setGeometry(Twips::toPixels(left, top, width, height));
-    return control;
-}
+using Twips::place;
 
 Panel3D* panel(QWidget* parent, int left, int top, int width, int height,
                const QString& caption = {}) {

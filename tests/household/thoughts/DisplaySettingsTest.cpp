@@ -22,6 +22,15 @@ QByteArray textRecord(const QByteArray& text) {
     return record;
 }
 
+// GColor2.Fil holding these text records, up to record 32.
+QByteArray settingsBytes(std::initializer_list<std::pair<int, QByteArray>> records) {
+    QByteArray bytes(32 * 20, '\0');
+    for (const auto& [number, text] : records) {
+        bytes.replace((number - 1) * 20, 20, textRecord(text));
+    }
+    return bytes;
+}
+
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -75,13 +84,12 @@ TEST_F(ThoughtsWindowTest, TheSystemColourAndHalfPointsAreSavedOnYesAndSurviveAR
     window->Command3->click();
     EXPECT_FALSE(window->isVisible());
 
-    QByteArray expected(32 * 20, '\0');
-    expected.replace(0, 20, textRecord("Default"));
-    expected.replace(20, 20, textRecord("128"));
-    expected.replace(40, 20, textRecord("MS Sans Serif"));
-    expected.replace(60, 20, textRecord("13.5"));
-    expected.replace(600, 20, textRecord("True"));
-    expected.replace(620, 20, textRecord("False"));
+    const QByteArray expected = settingsBytes({{1, "Default"},
+                                               {2, "128"},
+                                               {3, "MS Sans Serif"},
+                                               {4, "13.5"},
+                                               {31, "True"},
+                                               {32, "False"}});
     EXPECT_EQ(fileBytes(fake.file("GColor2.Fil")).toHex(), expected.toHex());
 
     open(0);
@@ -105,14 +113,10 @@ TEST_F(ThoughtsWindowTest, TheLowerPanelIsSavedAsDefaultOnlyWhenItGotTheDefault)
 
 TEST_F(ThoughtsWindowTest, OddRecordsFallBackEachOnItsOwn) {
     writeFile("Thought1.Fil", kGeneral);
-    QByteArray records(32 * 20, '\0');
-    records.replace(0, 20, textRecord("blue-ish"));
-    records.replace(20, 20, textRecord("255"));
-    records.replace(40, 20, textRecord(""));
-    records.replace(60, 20, textRecord("99999"));
-    records.replace(600, 20, textRecord("False"));
-    records.replace(620, 20, textRecord("maybe"));
-    writeFile("GColor2.Fil", records);
+    writeFile(
+        "GColor2.Fil",
+        settingsBytes(
+            {{1, "blue-ish"}, {2, "255"}, {3, ""}, {4, "99999"}, {31, "False"}, {32, "maybe"}}));
     open(0);
     EXPECT_EQ(window->Panel3D2->backColour(), ColorNumber::palette(15));
     EXPECT_EQ(window->Label1->palette().color(QPalette::WindowText), ColorNumber::toColor(255));
