@@ -71,11 +71,12 @@ public:
 
     // Controls, with the names the handlers use; positions in twips as designed.
     Panel3D* SSPanel1;
-    Panel3D* Panel3D1;               // holds the display panel
-    Panel3D* Panel3D2;               // the display (upper) panel
-    QLabel* Label1;                  // the thought, sized to its text, centred in Panel3D2
-    Panel3D* Panel3D5;               // holds the punch-line panel; humorous only
-    Panel3D* Panel3D4;               // the punch line
+    QLabel* Image1Picture; // the window's small picture: a light bulb, or a smile when humorous
+    Panel3D* Panel3D1;     // holds the display panel
+    Panel3D* Panel3D2;     // the display (upper) panel
+    QLabel* Label1;        // the thought, sized to its text, centred in Panel3D2
+    Panel3D* Panel3D5;     // holds the punch-line panel; humorous only
+    Panel3D* Panel3D4;     // the punch line
     QPushButton* Command1 = nullptr; // "&Start", then "&Next"
     QPushButton* Command4;           // "S&earch", or "&The Rest of the Story"
     QPushButton* Command2;           // "&Print"

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
 #include <QToolBar>
@@ -44,6 +45,9 @@ void Form10::buildControls() {
     SSPanel1 = panel(centralWidget(), 1091, 943, 9818, 7300);
     SSPanel1->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
     SSPanel1->hide();
+    Image1Picture = place(new QLabel(SSPanel1), 150, 120, 480, 480);
+    Image1Picture->setPixmap(QPixmap(humorous_ ? ":/toolbar/11.png" : ":/toolbar/10.png"));
+    Image1Picture->setScaledContents(true);
     Panel3D1 = panel(SSPanel1, 527, 730, 8764, 5128);
     Panel3D2 = panel(Panel3D1, 150, 150, 8494, 4841);
     Panel3D2->setAlignment(Qt::AlignCenter);
@@ -69,8 +73,8 @@ void Form10::buildControls() {
     Command2->setEnabled(false);
     buildSearchPanel();
     for (QWidget* control : std::initializer_list<QWidget*>{
-             SSPanel1, Panel3D1, Panel3D2, Label1, Panel3D5, Panel3D4, SearchPanel, Command1,
-             Command2, Command3, Command4, Command5, Command6}) {
+             SSPanel1, Image1Picture, Panel3D1, Panel3D2, Label1, Panel3D5, Panel3D4, SearchPanel,
+             Command1, Command2, Command3, Command4, Command5, Command6}) {
         attachOptionsPopup(control);
     }
 }
