@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QToolBar>
 
+#include <functional>
+
 namespace {
 
 const QByteArray kThreeGeneral = "\"One\"\r\n\"Two*lines\"\r\n\"Three\"\r\n";
@@ -133,6 +135,35 @@ TEST_F(ThoughtsWindowTest, AThoughtFileThatCannotServeReturnsToTheMainWindow) {
         ASSERT_EQ(platform.dialogs.shown.size(), 1) << testCase.name;
         EXPECT_EQ(platform.dialogs.shown[0].title, "Loading Error") << testCase.name;
         EXPECT_EQ(shared.hinfo.SharedState, 0) << testCase.name;
+    }
+}
+
+TEST_F(ThoughtsWindowTest, EveryExitAsksToSaveAChangedDisplayThenCloses) {
+    writeFile("Thought1.Fil", kThreeGeneral);
+    const struct {
+        const char* name;
+        std::function<void(Form10&)> exit;
+        int nextActivity;
+    } exits[] = {
+        {"Exit button", [](Form10& w) { w.Command3->click(); }, 0},
+        {"Exit item", [](Form10& w) { w.mOE->trigger(); }, 0},
+        {"Esc", [](Form10&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }, 0},
+        {"side toolbar Exit", [](Form10& w) { w.Toolbar2Button(7)->trigger(); }, 0},
+        {"toolbar Exit", [](Form10& w) { w.Toolbar1->button(20)->trigger(); }, 20},
+        {"toolbar Humorous Thoughts", [](Form10& w) { w.Toolbar1->button(11)->trigger(); }, 11},
+    };
+    for (const auto& testCase : exits) {
+        fake.dialogs.shown.clear();
+        open(0);
+        fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::No};
+        window->mOC->trigger(); // the system colour: a change to ask about
+        testCase.exit(*window);
+        settle();
+        EXPECT_FALSE(window->isVisible()) << testCase.name;
+        ASSERT_EQ(fake.dialogs.shown.size(), 2) << testCase.name;
+        EXPECT_EQ(fake.dialogs.shown[1].title, "Color Changes") << testCase.name;
+        EXPECT_EQ(services.hinfo.NextActivity, testCase.nextActivity) << testCase.name;
+        services.hinfo.NextActivity = 0;
     }
 }
 
