@@ -109,6 +109,9 @@ TEST_F(ThoughtsWindowTest, TheHumorousWindowAlternatesThoughtAndPunchLine) {
     click(window->Command1);
     ASSERT_EQ(fake.dialogs.shown.size(), 1);
     EXPECT_EQ(fake.dialogs.shown[0].text, allShownText("Humorous Thoughts"));
+    // The message stands over an empty display.
+    window->AllThoughtsShownMessage();
+    EXPECT_EQ(window->Label1->text(), "");
 }
 
 TEST_F(ThoughtsWindowTest, AThoughtFileThatCannotServeReturnsToTheMainWindow) {
