@@ -1,5 +1,6 @@
 #include "Form12.h"
 #include "Form2.h"
+#include "Form10.h"
 #include "Form25.h"
 #include "Form44.h"
 #include "Hangman.h"
@@ -35,6 +36,9 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(2, [](Services& services) { return std::make_unique<Form25>(services); });
     windows.add(3, [](Services& services) { return std::make_unique<Form44>(services); });
     windows.add(4, [](Services& services) { return std::make_unique<Hangman>(services); });
+    // General and Humorous Thoughts: one window, its form chosen by ThoughtKind.
+    windows.add(10, [](Services& services) { return std::make_unique<Form10>(services); });
+    windows.add(11, [](Services& services) { return std::make_unique<Form10>(services); });
     windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
     windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
 }

@@ -6,15 +6,9 @@
 // Building a window's controls where its design puts them: in twips, relative to the container.
 namespace Design {
 
-template <typename Control>
-Control* place(Control* control, int left, int top, int width, int height) {
-    control->setGeometry(Twips::toPixels(left, top, width, height));
-    return control;
-}
-
 inline Panel3D* panel(QWidget* parent, int left, int top, int width, int height,
                       const QString& caption = {}) {
-    return place(new Panel3D(parent, caption), left, top, width, height);
+    return Twips::place(new Panel3D(parent, caption), left, top, width, height);
 }
 
 } // namespace Design

@@ -13,4 +13,11 @@ double fromPixels(int pixels);
 QRect toPixels(double left, double top, double width, double height);
 QSize toPixels(double width, double height);
 
+// Puts a control where the window design has it: twips, relative to its container.
+template <typename Control>
+Control* place(Control* control, double left, double top, double width, double height) {
+    control->setGeometry(toPixels(left, top, width, height));
+    return control;
+}
+
 } // namespace Twips

@@ -260,6 +260,11 @@ void ActivityWindow::keepFromOptionsPopup(QWidget* control) {
     optionsPopup_->exclude(control);
 }
 
+void ActivityWindow::setOptionsPopupHooks(std::function<void()> before,
+                                          std::function<void()> after) {
+    optionsPopup_->setHooks(std::move(before), std::move(after));
+}
+
 void ActivityWindow::showStatus(const QString& text) {
     StatusBar1->setPanelText(1, text);
 }

@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class ElasticResizer;
 class QAction;
 class OptionsPopup;
@@ -76,6 +78,8 @@ protected:
     void attachOptionsPopup(QWidget* control);
     // A control inside an attached one whose right-button click must not pop the menu up.
     void keepFromOptionsPopup(QWidget* control);
+    // Steps of the window's own around each right-click popup (OptionsPopup::setHooks).
+    void setOptionsPopupHooks(std::function<void()> before, std::function<void()> after);
     void showStatus(const QString& text);
     // Shows a window modally over this one, then activates this one again.
     void showModalOverSelf(QWidget& window);

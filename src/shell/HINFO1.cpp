@@ -56,10 +56,10 @@ void HINFO1::ActivityLoadErrorMessage() {
          "Loading Error", Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
 }
 
-void HINFO1::AllDisplayedMessage(const QString& itemKind) {
+void HINFO1::AllDisplayedMessage(const QString& itemKind, const QString& title) {
     NormalPointer();
-    platform_.dialogs.message(
-        {"All " + itemKind + " have been displayed!\r" +
-             "Program will begin randomly selecting \r" + "from all " + itemKind + " again.",
-         "Activity Information", Dialogs::Icon::Information, Dialogs::Buttons::Ok});
+    platform_.dialogs.message({"All " + itemKind + " have been displayed!\r" +
+                                   "Program will begin randomly selecting \r" + "from all " +
+                                   itemKind + " again.",
+                               title, Dialogs::Icon::Information, Dialogs::Buttons::Ok});
 }

@@ -54,7 +54,8 @@ public:
     void ColorConflictAlert();
     void ActivityLoadErrorMessage();
     // itemKind is the plural name of what was shown, for example "Quotes".
-    void AllDisplayedMessage(const QString& itemKind);
+    void AllDisplayedMessage(const QString& itemKind,
+                             const QString& title = "Activity Information");
 
     // The sound players. A code of "10" beeps, "99" is silence, anything else names a wave file
     // of the program folder; while the Sound Information window tries a file just picked (the

@@ -41,6 +41,9 @@ void PanelColours::apply(Entry& entry, const QColor& colour) {
         palette.setColor(QPalette::Button, colour);
         panel->setPalette(palette);
         panel->setAutoFillBackground(true);
+        if (auto* panel3D = qobject_cast<Panel3D*>(panel)) {
+            panel3D->setBackColour(colour);
+        }
     }
 }
 

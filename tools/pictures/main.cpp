@@ -1,6 +1,7 @@
 // Draws every picture that Korvane ships: the sixteen window backgrounds data/WP1.jpg .. WP16.jpg,
 // the twenty toolbar pictures src/shell/images/toolbar/01.png .. 20.png, the main window's title
-// emblem src/shell/images/title.png and the window icon src/shell/images/korvane.png.
+// emblem src/shell/images/title.png, the window icon src/shell/images/korvane.png and the Humorous
+// Thoughts window's icon data/2.ico.
 //
 //   cmake -S tools/pictures -B build-tools && cmake --build build-tools
 //   build-tools/make-pictures <repo root>
@@ -860,5 +861,7 @@ int main(int argc, char* argv[]) {
     }
     ok &= save(renderPicture(QSize(240, 130), 1, titleEmblem), images + "/title.png");
     ok &= save(renderPicture(QSize(64, 64), 1, windowIcon), images + "/korvane.png");
+    // The Humorous Thoughts window's icon, read from the program folder.
+    ok &= save(renderPicture(QSize(32, 32), 0.5, smileIcon), data + "/2.ico");
     return ok ? 0 : 1;
 }

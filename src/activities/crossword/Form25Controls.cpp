@@ -16,7 +16,7 @@
 namespace {
 
 using Design::panel;
-using Design::place;
+using Twips::place;
 
 QPushButton* button(QWidget* parent, const QString& caption, int left, int top, int width,
                     int height) {

@@ -18,7 +18,7 @@
 namespace {
 
 using Design::panel;
-using Design::place;
+using Twips::place;
 
 ShapeControl* shape(QWidget* parent, ShapeControl::Kind kind, const QColor& fill, int left, int top,
                     int width, int height) {

@@ -1,0 +1,223 @@
+// The thoughts window: load, activation, layout, exits and the side toolbar.
+#include "Form10.h"
+
+#include "ColorNumber.h"
+#include "FocusMoves.h"
+#include "Panel3D.h"
+#include "PanelColours.h"
+#include "StatusBar.h"
+#include "Toolbar.h"
+#include "Twips.h"
+#include "WindowKeys.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace {
+
+ActivityConstants thoughtsConstants(bool humorous) {
+    ActivityConstants constants;
+    constants.ownButton = humorous ? 11 : 10;
+    constants.disabledButtons = {16, 17};
+    constants.helpContext = Form10::kHelpContext;
+    constants.hasStartCommand = false;
+    constants.restoreLayoutOnActivate = true;
+    constants.restoreLayoutOnResize = true;
+    constants.activationOffset = 130;
+    constants.restoreOffset = -30;
+    return constants;
+}
+
+// The window as designed, the size of the main window's smaller display.
+constexpr int kDesignedWidth = 12000;
+constexpr int kDesignedHeight = 9000;
+
+} // namespace
+
+Form10::Form10(Services& services)
+    : ActivityWindow(services, thoughtsConstants(services.hinfo.ThoughtKind != 0),
+                     services.hinfo.ThoughtKind != 0 ? kHumorousCaption : kGeneralCaption),
+      humorous_(services.hinfo.ThoughtKind != 0) {
+    setObjectName("Form10");
+    buildControls();
+    buildMenus();
+    buildSideToolbar();
+    buildDisplayColours();
+    focusMoves_ = new FocusMoves(*this);
+    windowKeys_ = new WindowKeys(*this);
+    windowKeys_->setCancelButton(Command3);
+    connectCommands();
+    resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
+    Form_Load();
+}
+
+Form10::~Form10() {
+    // The focus moves while the controls are taken down; no handler may run by then.
+    delete focusMoves_;
+    delete windowKeys_;
+}
+
+QWidget* Form10::mainPanel() const {
+    return SSPanel1;
+}
+
+void Form10::Form_Load() {
+    LoadFormServices();
+    ResetThoughtsState();
+    if (humorous_) {
+        mO5->setVisible(false);
+        setWindowIcon(QIcon(services_.folder.file("2.ico")));
+        LoadHumorousThoughts();
+        for (int n = 1; n <= 5; ++n) {
+            Toolbar2Button(n)->setVisible(false);
+        }
+    } else if (!LoadGeneralThoughts()) {
+        return;
+    }
+    services_.random.Randomize();
+    CenterThought();
+    Panel3D1->move(SSPanel1->width() / 2 - Panel3D1->width() / 2, Panel3D1->y());
+    Panel3D4->setForeColour(ColorNumber::palette(9));
+    hinfo_.PrintSettings.PrintFontUnderline = false;
+    hinfo_.PrintSettings.PrintFontStrikethru = false;
+    hinfo_.PrintSettings.PrintFontColour =
+        qint32(ColorNumber::fromColor(Label1->palette().color(QPalette::WindowText)));
+}
+
+void Form10::Form_Activate() {
+    ActivateFormServices();
+    LoadThoughtDisplaySettings();
+    FitDisplayFont();
+    LayOutButtons();
+    showStatus(windowTitle());
+    if (hinfo_.SharedState == 19) {
+        hinfo_.SharedState = 0;
+        close();
+        return;
+    }
+    hinfo_.SharedState = 0;
+    if (Command1->isVisible()) {
+        Command1->setFocus(Qt::OtherFocusReason);
+    }
+    hinfo_.NormalPointer();
+}
+
+void Form10::FitDisplayFont() {
+    const QString kept = Label1->text();
+    Label1->setText(DisplayFontFit::kTestLine);
+    const DisplayFontFit::Fitted fitted =
+        DisplayFontFit::fitAtActivation(Label1->font().pointSizeF(), DisplayFitSize, displayPanel(),
+                                        [this](double size) { return measureLabel(size); });
+    DisplayFitSize = fitted.fitSize;
+    Label1->setText(kept);
+    Label1->resize(Label1->sizeHint());
+    CenterThought();
+}
+
+DisplayFontFit::Measured Form10::measureLabel(double size) {
+    QFont font = Label1->font();
+    font.setPointSizeF(size);
+    Label1->setFont(font);
+    Label1->resize(Label1->sizeHint());
+    return {QFontInfo(Label1->font()).pointSizeF(), Twips::fromPixels(Label1->width()),
+            Twips::fromPixels(Label1->height())};
+}
+
+DisplayFontFit::Panel Form10::displayPanel() const {
+    return {Twips::fromPixels(Panel3D2->width()), Twips::fromPixels(Panel3D2->height())};
+}
+
+void Form10::LayOutButtons() {
+    const double width = Twips::fromPixels(SSPanel1->width());
+    const double height = Twips::fromPixels(SSPanel1->height());
+    const auto setLeft = [](QWidget* control, double left) {
+        control->move(Twips::toPixels(left), control->y());
+    };
+    const auto setTop = [](QWidget* control, double top) {
+        control->move(control->x(), Twips::toPixels(top));
+    };
+    setLeft(Command1, 0.124 * width);
+    setLeft(Command4, 0.33 * width);
+    setLeft(Command2, 0.53 * width);
+    setLeft(Command3, 0.73 * width);
+    SearchPanel->move(Command1->x(), SearchPanel->y());
+    Panel3D5->move(Panel3D1->x(), Panel3D5->y());
+    double buttonsTop = 0;
+    if (!humorous_) {
+        setTop(Panel3D1, height / 2 * 0.2);
+        buttonsTop = Twips::fromPixels(Panel3D1->y() + Panel3D1->height()) + 500;
+    } else {
+        setTop(Panel3D1, 0.15 * height);
+        setTop(Panel3D5, 0.55 * height);
+        buttonsTop = Twips::fromPixels(Panel3D5->y() + Panel3D5->height()) + 500;
+        Command4->resize(Twips::toPixels(0.3 * width), Command4->height());
+        Command4->move(SSPanel1->width() / 2 - Command4->width() / 2, Command4->y());
+        Command1->move(Command4->x() - Command1->width() - Twips::toPixels(200), Command1->y());
+        Command3->move(Command4->x() + Command4->width() + Twips::toPixels(200), Command3->y());
+    }
+    for (QPushButton* command : {Command1, Command4, Command2, Command3}) {
+        setTop(command, buttonsTop);
+    }
+    SearchPanel->move(SearchPanel->x(), Command1->y() - Twips::toPixels(190));
+}
+
+void Form10::resizeEvent(QResizeEvent* event) {
+    ActivityWindow::resizeEvent(event);
+    if (Command1 != nullptr && Command1->isVisible()) {
+        Command1->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Form10::ExitCommand() {
+    hinfo_.SignalValue = 0;
+    if (DisplaySettingsChanged == 1) {
+        AskSaveDisplaySettings();
+    }
+    close();
+    ClosedByExit = 9;
+}
+
+void Form10::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    ActivityWindow::closeEvent(event);
+}
+
+void Form10::Form_Unload() {
+    ResetThoughtsState();
+    DisplaySettingsChanged = 0;
+}
+
+void Form10::SideButton(int n) {
+    switch (n) {
+    case 1:
+        ChooseDisplayFont();
+        break;
+    case 2:
+        mOC->trigger();
+        break;
+    case 3:
+        mOSr->trigger();
+        break;
+    case 4:
+        CopyThoughtToClipboard();
+        break;
+    case 6:
+        ShowHelpTopic();
+        break;
+    case 7:
+        ExitCommand();
+        break;
+    default:
+        break;
+    }
+}
+
+void Form10::setCopyOffered(bool offered) {
+    mOCop->setEnabled(offered);
+    Toolbar2Button(4)->setEnabled(offered);
+}

@@ -1,0 +1,75 @@
+// The display font command of the general window: the font dialog, the colour check and the
+// shrinking of a font too large for the display.
+#include "Form10.h"
+
+#include "ColorNumber.h"
+#include "Panel3D.h"
+
+#include <QLabel>
+
+void Form10::ChooseDisplayFont() {
+    showStatus("Display Font");
+    const QFont current = Label1->font();
+    const std::optional<Dialogs::FontChoice> chosen = services_.dialogs.chooseFont(
+        {current.family(), current.pointSizeF(), current.bold(), current.italic(),
+         current.underline(), current.strikeOut(), Label1->palette().color(QPalette::WindowText)},
+        Dialogs::FontList::ScreenAndPrinterFonts);
+    if (chosen.has_value()) {
+        if (chosen->colour.rgb() == Panel3D2->backColour().rgb()) {
+            ColorConflictMessage();
+        } else {
+            applyDisplayFont(*chosen);
+        }
+    }
+    showStatus(windowTitle());
+}
+
+void Form10::applyDisplayFont(const Dialogs::FontChoice& chosen) {
+    DisplaySettingsChanged = 1;
+    Label1->hide();
+    const QString kept = Label1->text();
+    Label1->clear();
+    QFont font(chosen.name);
+    font.setPointSizeF(chosen.size);
+    font.setBold(chosen.bold);
+    font.setItalic(chosen.italic);
+    font.setUnderline(chosen.underline);
+    font.setStrikeOut(chosen.strikeout);
+    Label1->setFont(font);
+    QPalette palette = Label1->palette();
+    palette.setColor(QPalette::WindowText, chosen.colour);
+    Label1->setPalette(palette);
+
+    Label1->setText(DisplayFontFit::kTestLine);
+    const DisplayFontFit::Measured start = measureLabel(chosen.size);
+    const DisplayFontFit::Panel panel = displayPanel();
+    if (start.width > panel.width || start.height > panel.height) {
+        hinfo_.BusyPointer();
+        const DisplayFontFit::Shrunk shrunk = DisplayFontFit::shrinkUntilFits(
+            chosen.size, 0, panel, [this](double size) { return measureLabel(size); });
+        DisplayFitSize = shrunk.lastFitSize;
+        hinfo_.NormalPointer();
+        if (shrunk.stuck) {
+            services_.sound.beep();
+            services_.dialogs.message({"Too large a font size selected for a non-scalable font.\r"
+                                       "Program will reduce font size.",
+                                       "Font Display", Dialogs::Icon::Information,
+                                       Dialogs::Buttons::Ok});
+        } else {
+            services_.dialogs.message({"Selected font size is too large for thoughts to display "
+                                       "properly.\rFont size will be reduced.",
+                                       "Font Size Reduction Routine", Dialogs::Icon::Information,
+                                       Dialogs::Buttons::Ok});
+        }
+    }
+    Label1->setText(kept);
+    CenterThought();
+    hinfo_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(chosen.colour));
+}
+
+void Form10::ColorConflictMessage() {
+    services_.sound.beep();
+    services_.dialogs.message({"Color selected will cause both the\rPanel and Font color to be "
+                               "the same.\rThis would make the words disappear.",
+                               "Color Conflict", Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
+}

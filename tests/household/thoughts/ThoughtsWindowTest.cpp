@@ -1,0 +1,293 @@
+#include "ThoughtsWindowFixture.h"
+
+#include "ColorNumber.h"
+#include "Form25.h"
+#include "Panel3D.h"
+#include "PanelColours.h"
+#include "Startfrm.h"
+#include "StatusBar.h"
+#include "Toolbar.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolBar>
+
+#include <functional>
+
+namespace {
+
+const QByteArray kThreeGeneral = "\"One\"\r\n\"Two*lines\"\r\n\"Three\"\r\n";
+const QByteArray kThreeHumorous = "\"Q1\",\"A1\"\r\n\"Q2\",\"A2\"\r\n\"Q3\",\"A3\"\r\n";
+
+QString allShownText(const QString& subject) {
+    return "All " + subject + " have been displayed!\rProgram will begin randomly selecting \r" +
+           "from all " + subject + " again.";
+}
+
+TEST_F(ThoughtsWindowTest, ThreeThoughtsComeOnceEachThenTheMessageOpensANewCycle) {
+    writeFile("Thought1.Fil", kThreeGeneral);
+    open(0);
+    EXPECT_EQ(window->windowTitle(), "General Thoughts");
+    EXPECT_EQ(window->StatusBar1->panelText(1), "General Thoughts");
+    EXPECT_EQ(shownThought(), "Display Area");
+    EXPECT_FALSE(window->mOCop->isEnabled());
+    EXPECT_FALSE(window->Toolbar2Button(4)->isEnabled());
+    for (int button : {10, 16, 17}) {
+        EXPECT_FALSE(window->Toolbar1->isButtonEnabled(button)) << button;
+    }
+
+    fake.random.draws = {0.5, 0.9, 0.1};
+    QStringList seen;
+    for (int k = 0; k < 3; ++k) {
+        click(window->Command1);
+        seen.append(shownThought());
+    }
+    EXPECT_EQ(seen, (QStringList{"Two\nlines", "Three", "One"}));
+    EXPECT_EQ(window->Command1->text(), "&Next");
+    EXPECT_FALSE(window->mOS->isVisible());
+    EXPECT_TRUE(window->mON->isVisible());
+    EXPECT_TRUE(window->mOCop->isEnabled());
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+
+    fake.random.draws = {0.9};
+    click(window->Command1);
+    ASSERT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_EQ(fake.dialogs.shown[0].title, "Thoughts Function");
+    EXPECT_EQ(fake.dialogs.shown[0].text, allShownText("Thoughts"));
+    EXPECT_EQ(shownThought(), "Three");       // the new cycle may start with the last one shown
+    EXPECT_EQ(fake.random.randomizeCalls, 2); // at load and at the new cycle
+
+    window->Toolbar2Button(4)->trigger();
+    EXPECT_EQ(fake.clipboard.texts, QStringList{"Three"});
+    window->thoughts.CurrentThought = 2;
+    window->mOCop->trigger();
+    EXPECT_EQ(fake.clipboard.texts.last(), "Two\rlines"); // the line break as the file holds it
+    ASSERT_EQ(fake.dialogs.shown.size(), 3);
+    EXPECT_EQ(fake.dialogs.shown[2].title, "Copy Option");
+    EXPECT_EQ(fake.dialogs.shown[2].text, "Thought has been copied to the Windows Clipboard.");
+}
+
+TEST_F(ThoughtsWindowTest, TheHumorousWindowAlternatesThoughtAndPunchLine) {
+    writeFile("Thought2.Fil", kThreeHumorous);
+    open(1);
+    EXPECT_EQ(window->windowTitle(), "Humorous Thoughts");
+    EXPECT_EQ(window->Label1->text(), "");
+    for (int n = 1; n <= 7; ++n) {
+        EXPECT_EQ(window->Toolbar2->widgetForAction(window->Toolbar2Button(n))->isVisible(), n >= 6)
+            << n;
+    }
+    for (QAction* hidden : {window->mODD, window->mOC, window->mOSr, window->mOP}) {
+        EXPECT_FALSE(hidden->isVisible()) << hidden->text().toStdString();
+    }
+    EXPECT_TRUE(window->mOUp->isVisible());
+    EXPECT_TRUE(window->mOL->isVisible());
+    EXPECT_FALSE(window->mEdit->isEnabled());
+    EXPECT_FALSE(window->Command2->isVisible());
+    EXPECT_EQ(window->Command4->text(), "&The Rest of the Story");
+    EXPECT_FALSE(window->Toolbar1->isButtonEnabled(11));
+    EXPECT_TRUE(window->Toolbar1->isButtonEnabled(10));
+
+    fake.random.draws = {0.1, 0.5, 0.9};
+    for (int k = 1; k <= 3; ++k) {
+        click(window->Command1);
+        EXPECT_EQ(shownThought(), "Q" + QString::number(k));
+        EXPECT_EQ(window->Panel3D4->caption(), "");
+        EXPECT_FALSE(window->Command1->isEnabled());
+        EXPECT_FALSE(window->mON->isEnabled());
+        EXPECT_TRUE(window->mORest->isEnabled());
+        EXPECT_EQ(QApplication::focusWidget(), window->Command4);
+
+        click(window->Command4);
+        EXPECT_EQ(window->Panel3D4->caption(), "A" + QString::number(k));
+        EXPECT_FALSE(window->Command4->isEnabled());
+        EXPECT_FALSE(window->mORest->isEnabled());
+        EXPECT_TRUE(window->mON->isEnabled());
+        EXPECT_EQ(QApplication::focusWidget(), window->Command1);
+    }
+    click(window->Command1);
+    ASSERT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_EQ(fake.dialogs.shown[0].text, allShownText("Humorous Thoughts"));
+    // The message stands over an empty display.
+    window->AllThoughtsShownMessage();
+    EXPECT_EQ(window->Label1->text(), "");
+}
+
+TEST_F(ThoughtsWindowTest, AThoughtFileThatCannotServeReturnsToTheMainWindow) {
+    const struct {
+        const char* name;
+        int kind;
+        std::optional<QByteArray> bytes;
+    } cases[] = {{"missing", 0, std::nullopt},
+                 {"empty", 1, QByteArray()},
+                 {"unclosed quote", 0, "\"One\"\r\n\"Two\r\n"}};
+    for (const auto& testCase : cases) {
+        FakePlatform platform;
+        Services shared{platform.platform};
+        if (testCase.bytes.has_value()) {
+            QFile file(platform.file(testCase.kind == 0 ? "Thought1.Fil" : "Thought2.Fil"));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(*testCase.bytes);
+        }
+        shared.hinfo.ThoughtKind = testCase.kind;
+        Form10 broken(shared);
+        broken.show();
+        settle();
+        EXPECT_FALSE(broken.isVisible()) << testCase.name;
+        ASSERT_EQ(platform.dialogs.shown.size(), 1) << testCase.name;
+        EXPECT_EQ(platform.dialogs.shown[0].title, "Loading Error") << testCase.name;
+        EXPECT_EQ(shared.hinfo.SharedState, 0) << testCase.name;
+    }
+}
+
+TEST_F(ThoughtsWindowTest, EveryExitAsksToSaveAChangedDisplayThenCloses) {
+    writeFile("Thought1.Fil", kThreeGeneral);
+    const struct {
+        const char* name;
+        std::function<void(Form10&)> exit;
+        int nextActivity;
+    } exits[] = {
+        {"Exit button", [](Form10& w) { w.Command3->click(); }, 0},
+        {"Exit item", [](Form10& w) { w.mOE->trigger(); }, 0},
+        {"Esc", [](Form10&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }, 0},
+        {"side toolbar Exit", [](Form10& w) { w.Toolbar2Button(7)->trigger(); }, 0},
+        {"toolbar Exit", [](Form10& w) { w.Toolbar1->button(20)->trigger(); }, 20},
+        {"toolbar Humorous Thoughts", [](Form10& w) { w.Toolbar1->button(11)->trigger(); }, 11},
+    };
+    for (const auto& testCase : exits) {
+        fake.dialogs.shown.clear();
+        open(0);
+        fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::No};
+        window->mOC->trigger(); // the system colour: a change to ask about
+        testCase.exit(*window);
+        settle();
+        EXPECT_FALSE(window->isVisible()) << testCase.name;
+        ASSERT_EQ(fake.dialogs.shown.size(), 2) << testCase.name;
+        EXPECT_EQ(fake.dialogs.shown[1].title, "Color Changes") << testCase.name;
+        EXPECT_EQ(services.hinfo.NextActivity, testCase.nextActivity) << testCase.name;
+        services.hinfo.NextActivity = 0;
+    }
+}
+
+TEST_F(ThoughtsWindowTest, TheRightClickMenuOffersCopyOnlyOnceAThoughtShows) {
+    writeFile("Thought1.Fil", kThreeGeneral);
+    open(0);
+    const auto rightClick = [this] {
+        QTest::mouseClick(window->Label1, Qt::RightButton);
+        settle();
+        const bool offered = window->mOCopy->isVisible();
+        window->mO->hide();
+        settle();
+        return offered;
+    };
+    EXPECT_FALSE(rightClick());
+    click(window->Command1);
+    EXPECT_TRUE(rightClick());
+    EXPECT_FALSE(window->mOCopy->isVisible()); // hidden again once the menu has closed
+    EXPECT_FALSE(window->Toolbar2Button(4)->isEnabled());
+    click(window->Command1);
+    EXPECT_TRUE(window->Toolbar2Button(4)->isEnabled());
+}
+
+TEST_F(ThoughtsWindowTest, SearchStepsThroughTheThoughtsThatHoldTheText) {
+    writeFile("Thought1.Fil",
+              "\"A kind word\"\r\n\"Kindness*grows\"\r\n\"Honest work\"\r\n\"A KIND heart\"\r\n");
+    open(0);
+    click(window->Command4);
+    EXPECT_TRUE(window->SearchPanel->isVisible());
+    EXPECT_TRUE(window->mOSr->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), window->Text1);
+    EXPECT_EQ(window->Command5->text(), "&Begin");
+    EXPECT_FALSE(window->Command1->isEnabled());
+
+    const struct {
+        const char* typed; // nullptr: "&Next" (or "&New") clicked instead of Enter
+        QString thought;   // empty: nothing shown
+        QString message;
+        const char* step;
+    } steps[] = {
+        {"kind", "A kind word", "", "&Next"},
+        {"kind", "Kindness\ngrows", "", "&Next"},
+        {"kind", "A KIND heart", "", "&Next"},
+        {"kind", "", "No Additional Matches were Found!", "&New"},
+        {"kind", "A kind word", "", "&Next"}, // the end was reached: the next step starts again
+        {"KIND", "A kind word", "", "&Next"}, // another letter case is another search
+        {"word kind", "", "No Matches were Found!", "&New"},
+        {"kindness grows", "", "No Matches were Found!", "&New"}, // not across a line break
+        {"heart", "A KIND heart", "", "&Next"},
+        {nullptr, "", "No Additional Matches were Found!", "&New"},
+        {nullptr, "", "Please Enter Search Text!", "&Begin"},
+    };
+    for (const auto& step : steps) {
+        if (step.typed != nullptr) {
+            window->Text1->setText(step.typed);
+            window->Text1->setFocus();
+            press(Qt::Key_Return);
+        } else {
+            click(window->Command5);
+        }
+        const QString name = step.typed != nullptr ? step.typed : "button";
+        EXPECT_EQ(shownThought(), step.thought) << name.toStdString();
+        EXPECT_EQ(window->Panel3D2->caption(), step.message) << name.toStdString();
+        EXPECT_EQ(window->Command5->text(), step.step) << name.toStdString();
+        EXPECT_EQ(window->mOCop->isEnabled(), !step.thought.isEmpty()) << name.toStdString();
+    }
+    EXPECT_EQ(window->Panel3D2->foreColour(), ColorNumber::palette(12));
+
+    // Esc closes the panel, not the window; the found thoughts count as shown in the cycle.
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(window->SearchPanel->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->mOSr->isChecked());
+    EXPECT_TRUE(window->Command1->isEnabled());
+    EXPECT_EQ(window->thoughts.ShownCount, 3);
+    click(window->Command1); // a stuck generator: the one thought left comes
+    EXPECT_EQ(shownThought(), "Honest work");
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+    click(window->Command1);
+    EXPECT_EQ(fake.dialogs.shown.size(), 1);
+
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST(ThoughtsFromTheMainWindow, GeneralThoughtsThenItsToolbarOpensTheCrossword) {
+    FakePlatform fake;
+    Services services{fake.platform};
+    QFile file(fake.file("Thought1.Fil"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\"Every day is a fresh start.\"\r\n");
+    file.close();
+    services.windows.add(2, [](Services& s) { return std::make_unique<Form25>(s); });
+    for (int number : {10, 11}) {
+        services.windows.add(number, [](Services& s) { return std::make_unique<Form10>(s); });
+    }
+    Startfrm main(services);
+    main.Form_Load();
+    fake.modal.scripts.push_back([](QWidget& window) {
+        QCoreApplication::processEvents();
+        auto& thoughts = dynamic_cast<Form10&>(window);
+        EXPECT_EQ(thoughts.windowTitle(), "General Thoughts");
+        thoughts.Command1->click();
+        EXPECT_EQ(thoughts.Label1->text(), "Every day is a fresh start.");
+        thoughts.Toolbar1->button(2)->trigger();
+        EXPECT_FALSE(thoughts.isVisible());
+    });
+    fake.modal.scripts.push_back(
+        [](QWidget& window) { EXPECT_EQ(window.windowTitle(), "Crossword Puzzles"); });
+
+    main.Toolbar1->button(10)->trigger();
+    QCoreApplication::processEvents(); // the main window's activation opens the next activity
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"Form10", "Form25"}));
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+    EXPECT_EQ(services.hinfo.NextActivity, 0);
+}
+
+} // namespace
