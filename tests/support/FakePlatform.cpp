@@ -82,4 +82,5 @@ void MemoryRegistry::setValue(const QString& key, const QString& subKey, const Q
 
 FakePlatform::FakePlatform()
     : folder(directory.path()), platform{dialogs, modal, clock, random, registry,
-                                         folder,  sound, help,  web} {}
+                                         folder,  sound, help,  web,
+                                         clipboard} {}

@@ -98,6 +98,16 @@ public:
     QStringList opened;
 };
 
+// Keeps what was put, in order; the last entry is what the clipboard holds.
+class FakeClipboard : public Clipboard {
+public:
+    void putText(const QString& text) override { texts.append(text); }
+    void putPicture(const QImage& picture) override { pictures.append(picture); }
+
+    QStringList texts;
+    QList<QImage> pictures;
+};
+
 // Every seam faked, over a fresh temporary program folder.
 class FakePlatform {
 public:
@@ -115,5 +125,6 @@ public:
     FakeSound sound;
     FakeHelpViewer help;
     FakeWebLauncher web;
+    FakeClipboard clipboard;
     Platform platform;
 };
