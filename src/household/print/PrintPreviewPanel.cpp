@@ -310,14 +310,14 @@ void PrintPreviewPanel::activate() {
         static_cast<int>(std::lround(Twips::fromPixels(VSPrinter1->x())));
 }
 
+QPushButton* PrintPreviewPanel::escapeButton() const {
+    return SSCommand1->text() == kNormal ? SSCommand1 : SSCommand80[2];
+}
+
 bool PrintPreviewPanel::escape() {
     if (!isOpen()) {
         return false;
     }
-    if (SSCommand1->text() == kNormal) {
-        TogglePreviewSize();
-    } else {
-        PreviewPanelCommand(2);
-    }
+    escapeButton()->click();
     return true;
 }

@@ -61,8 +61,12 @@ public:
     void loadGuideLineChoice();
     // At every activation of the window: the corner buttons' top and the preview's normal place.
     void activate();
-    // Escape while the panel shows: an enlarged preview returns to normal, else the panel closes.
-    // False when the panel is closed, so that Escape goes on to the window.
+    // What Escape presses while the panel shows: "Normal" while the preview is enlarged, else
+    // "&Cancel". A window whose Escape presses a cancel button sets it to this whenever the panel
+    // opens or changes size.
+    QPushButton* escapeButton() const;
+    // Escape while the panel shows; false when the panel is closed, so that Escape goes on to
+    // the window.
     bool escape();
     // Puts a control of the panel at a place in twips (the windows whose panel is laid out apart).
     void place(QWidget* widget, int left, int top, int width, int height);
