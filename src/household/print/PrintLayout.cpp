@@ -73,38 +73,49 @@ void PrintLayout::startDocument() {
     y_ = page_.top;
 }
 
+qsizetype PrintLayout::fittingLength(const QString& text, double room) const {
+    // A long text is never measured whole: the length doubles until it no longer fits. Then the
+    // gap between what fits and what does not is halved until they meet.
+    constexpr qsizetype kShort = 256;
+    qsizetype fits = 0;
+    qsizetype tooLong = text.size();
+    if (text.size() > kShort) {
+        tooLong = kShort / 4;
+        while (tooLong < text.size() && textWidth(text.left(tooLong)) <= room) {
+            fits = tooLong;
+            tooLong *= 2;
+        }
+        tooLong = std::min(tooLong, text.size());
+    }
+    if (tooLong == text.size() && textWidth(text) <= room) {
+        return text.size();
+    }
+    while (tooLong - fits > 1) {
+        const qsizetype middle = fits + (tooLong - fits) / 2;
+        (textWidth(text.left(middle)) <= room ? fits : tooLong) = middle;
+    }
+    return fits;
+}
+
 QStringList PrintLayout::wrap(const QString& text, double firstX) const {
     QStringList lines;
     QString rest = text;
     double x = firstX;
     while (true) {
-        const double room = rightEdge() - x;
-        if (textWidth(rest) <= room) {
+        const qsizetype fits = fittingLength(rest, rightEdge() - x);
+        if (fits == rest.size()) {
             lines.append(rest);
             return lines;
         }
-        // The longest start that ends before a blank and fits; else, with no word that fits,
-        // as many characters as fit, and at least one, so that every line takes something.
-        qsizetype cut = -1;
-        for (qsizetype blank = rest.indexOf(' '); blank > 0; blank = rest.indexOf(' ', blank + 1)) {
-            if (textWidth(rest.left(blank)) > room) {
-                break;
-            }
-            cut = blank;
-        }
-        qsizetype next = cut;
-        if (cut < 0) {
-            cut = 1;
-            while (cut < rest.size() && textWidth(rest.left(cut + 1)) <= room) {
-                ++cut;
-            }
-            next = cut;
-        }
+        // Break at the last blank within what fits; a word wider than the line breaks between
+        // letters, taking at least one, so that every line takes something.
+        const qsizetype blank = rest.lastIndexOf(' ', fits);
+        qsizetype cut = blank > 0 ? blank : std::max<qsizetype>(1, fits);
         lines.append(rest.left(cut));
-        while (next < rest.size() && rest.at(next) == ' ') {
-            ++next;
+        while (cut < rest.size() && rest.at(cut) == ' ') {
+            ++cut;
         }
-        rest = rest.mid(next);
+        rest = rest.mid(cut);
         x = page_.left;
         if (rest.isEmpty()) {
             return lines;

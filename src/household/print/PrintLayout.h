@@ -75,6 +75,8 @@ public:
 private:
     // The lines a text wraps into, the first starting at firstX.
     QStringList wrap(const QString& text, double firstX) const;
+    // The longest start of text no wider than room.
+    qsizetype fittingLength(const QString& text, double room) const;
     void place(PrintItem item);
     double rightEdge() const { return page_.width - page_.right; }
     double bottomEdge() const { return page_.height - page_.bottom; }
