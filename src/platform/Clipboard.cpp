@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 
 void SystemClipboard::putText(const QString& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -9,8 +10,13 @@ void SystemClipboard::putText(const QString& text) {
     clipboard->setText(text);
 }
 
-void SystemClipboard::putPicture(const QImage& picture) {
+bool SystemClipboard::putPicture(const QImage& picture) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
+    if (picture.isNull()) {
+        return false;
+    }
     clipboard->setImage(picture);
+    const QMimeData* held = clipboard->mimeData();
+    return held != nullptr && held->hasImage();
 }

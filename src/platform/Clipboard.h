@@ -9,11 +9,12 @@ public:
     virtual ~Clipboard() = default;
     // The text as given: a carriage return between lines stays a carriage return.
     virtual void putText(const QString& text) = 0;
-    virtual void putPicture(const QImage& picture) = 0;
+    // True when the clipboard holds the picture afterwards.
+    virtual bool putPicture(const QImage& picture) = 0;
 };
 
 class SystemClipboard : public Clipboard {
 public:
     void putText(const QString& text) override;
-    void putPicture(const QImage& picture) override;
+    bool putPicture(const QImage& picture) override;
 };

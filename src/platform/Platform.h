@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "HelpViewer.h"
 #include "ModalShower.h"
+#include "Printer.h"
 #include "ProgramFolder.h"
 #include "Random.h"
 #include "Registry.h"
@@ -24,4 +25,5 @@ struct Platform {
     HelpViewer& help;
     WebLauncher& web;
     Clipboard& clipboard;
+    Printer& printer;
 };

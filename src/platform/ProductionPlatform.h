@@ -8,6 +8,7 @@
 #include "ProgramFolder.h"
 #include "PulseSound.h"
 #include "QtDialogs.h"
+#include "QtPrinter.h"
 #include "Random.h"
 #include "Registry.h"
 #include "WebLauncher.h"
@@ -35,6 +36,7 @@ private:
     WindowHelpViewer help_;
     DesktopWebLauncher web_;
     SystemClipboard clipboard_;
-    Platform platform_{dialogs_, modal_, clock_, random_, registry_, folder_, sound_, help_, web_,
-                        clipboard_};
+    QtPrinter printer_;
+    Platform platform_{dialogs_, modal_, clock_, random_,    registry_, folder_,
+                       sound_,   help_,  web_,   clipboard_, printer_};
 };

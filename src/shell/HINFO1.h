@@ -35,6 +35,9 @@ public:
     int SharedState = 0;
     QString LayoutScratch;
     int PicturesOff = 0;
+    // The print preview's width and left edge in twips at the window's last activation.
+    int PreviewNormalWidth = 0;
+    int PreviewNormalLeft = 0;
     ::PrintSettings PrintSettings;
     QString RewardCaption; // the caption of a picture window
 

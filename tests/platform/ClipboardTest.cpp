@@ -16,10 +16,12 @@ TEST(SystemClipboard, EachPutReplacesWhatTheClipboardHeld) {
 
     QImage picture(4, 3, QImage::Format_RGB32);
     picture.fill(Qt::blue);
-    clipboard.putPicture(picture);
+    EXPECT_TRUE(clipboard.putPicture(picture));
     EXPECT_EQ(desktop->image().size(), QSize(4, 3));
     EXPECT_EQ(desktop->image().pixelColor(1, 1), QColor(Qt::blue));
     EXPECT_TRUE(desktop->text().isEmpty());
+
+    EXPECT_FALSE(clipboard.putPicture(QImage())) << "an empty picture never counts as put";
 }
 
 } // namespace

@@ -80,7 +80,36 @@ void MemoryRegistry::setValue(const QString& key, const QString& subKey, const Q
     values.insert(key + '/' + subKey + '/' + name, value);
 }
 
+std::optional<QString> FakePrinter::fontFor(const QString& family) {
+    fontRequests.append(family);
+    if (!installed || refusedFonts.contains(family)) {
+        return std::nullopt;
+    }
+    return fonts.value(family, family);
+}
+
+bool FakePrinter::pageSetup(QPageLayout& layout, QWidget*) {
+    if (setups.empty() || !setups.front()) {
+        if (!setups.empty()) {
+            setups.pop_front();
+        }
+        return false;
+    }
+    layout = *setups.front();
+    setups.pop_front();
+    return true;
+}
+
+Printer::Result FakePrinter::print(const Job& job, bool askFirst, QWidget*) {
+    jobs.append({job.title, job.pageCount, askFirst});
+    if (results.empty()) {
+        return Result::Printed;
+    }
+    const Result result = results.front();
+    results.pop_front();
+    return result;
+}
+
 FakePlatform::FakePlatform()
-    : folder(directory.path()), platform{dialogs, modal, clock, random, registry,
-                                         folder,  sound, help,  web,
-                                         clipboard} {}
+    : folder(directory.path()), platform{dialogs, modal, clock, random,    registry, folder,
+                                         sound,   help,  web,   clipboard, printer} {}

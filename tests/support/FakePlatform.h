@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform.h"
+#include "QtPrinter.h"
 
 #include <QList>
 #include <QMap>
@@ -102,10 +103,39 @@ public:
 class FakeClipboard : public Clipboard {
 public:
     void putText(const QString& text) override { texts.append(text); }
-    void putPicture(const QImage& picture) override { pictures.append(picture); }
+    bool putPicture(const QImage& picture) override {
+        if (refusePictures) {
+            return false;
+        }
+        pictures.append(picture);
+        return true;
+    }
 
     QStringList texts;
     QList<QImage> pictures;
+    bool refusePictures = false; // a clipboard that another program holds
+};
+
+// A printer whose fonts, page setup and print results are scripted; records every job.
+class FakePrinter : public Printer {
+public:
+    std::optional<QString> fontFor(const QString& family) override;
+    QPageLayout defaultPageLayout() override { return letterPageLayout(); }
+    bool pageSetup(QPageLayout& layout, QWidget* parent) override;
+    Result print(const Job& job, bool askFirst, QWidget* parent) override;
+
+    bool installed = true;
+    QMap<QString, QString> fonts; // what the printer gives for a name it does not keep as asked
+    QStringList refusedFonts;
+    QStringList fontRequests;
+    std::deque<std::optional<QPageLayout>> setups; // with none left the page setup is cancelled
+    std::deque<Result> results;                    // Printed once they run out
+    struct PrintedJob {
+        QString title;
+        int pageCount;
+        bool askFirst;
+    };
+    QList<PrintedJob> jobs;
 };
 
 // Every seam faked, over a fresh temporary program folder.
@@ -126,5 +156,6 @@ public:
     FakeHelpViewer help;
     FakeWebLauncher web;
     FakeClipboard clipboard;
+    FakePrinter printer;
     Platform platform;
 };

@@ -1,0 +1,185 @@
+#include "PrintPreview.h"
+
+#include "Clipboard.h"
+#include "PagePainter.h"
+#include "PrintJob.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kGap = 10; // pixels around and between pages
+// A copied page: sharp enough to read when pasted, small enough for any clipboard.
+constexpr double kPictureDpi = 150;
+
+} // namespace
+
+PrintPreview::PrintPreview(Printer& printer, Clipboard& clipboard, QWidget* parent)
+    : QAbstractScrollArea(parent), printer_(printer), clipboard_(clipboard) {
+    layout_.setPage(pageGeometryOf(printer_.defaultPageLayout()));
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Print preview"));
+    viewport()->setBackgroundRole(QPalette::Dark);
+    viewport()->setAutoFillBackground(true);
+}
+
+void PrintPreview::refresh() {
+    updateScrollBars();
+    verticalScrollBar()->setValue(static_cast<int>(pageTop(layout_.shownPage() - 1)) - kGap);
+    viewport()->update();
+}
+
+void PrintPreview::setZoom(int mode) {
+    zoom_ = mode == kPageWidth ? kPageWidth : kWholePage;
+    const int page = pageInView();
+    updateScrollBars();
+    verticalScrollBar()->setValue(static_cast<int>(pageTop(page - 1)) - kGap);
+    viewport()->update();
+}
+
+void PrintPreview::setGuideLines(int on) {
+    guideLines_ = on != 0 ? 1 : 0;
+    viewport()->update();
+}
+
+int PrintPreview::orientation() const {
+    return layout_.orientation() == PrintLayout::Orientation::Landscape ? 1 : 0;
+}
+
+void PrintPreview::setOrientation(int orientation) {
+    layout_.setOrientation(orientation == 1 ? PrintLayout::Orientation::Landscape
+                                            : PrintLayout::Orientation::Portrait);
+}
+
+double PrintPreview::scale() const {
+    const PageGeometry& page = layout_.document().page;
+    const QSize room = viewport()->size() - QSize(2 * kGap, 2 * kGap);
+    const double widthScale = std::max(1, room.width()) / page.width;
+    if (zoom_ == kPageWidth) {
+        return widthScale;
+    }
+    return std::min(widthScale, std::max(1, room.height()) / page.height);
+}
+
+double PrintPreview::pagePixelHeight() const {
+    return layout_.document().page.height * scale();
+}
+
+double PrintPreview::pageTop(int pageIndex) const {
+    return kGap + std::max(0, pageIndex) * (pagePixelHeight() + kGap);
+}
+
+void PrintPreview::updateScrollBars() {
+    const int pages = std::max(1, layout_.pageCount());
+    const int total = static_cast<int>(std::ceil(pageTop(pages)));
+    verticalScrollBar()->setRange(0, std::max(0, total - viewport()->height()));
+    verticalScrollBar()->setPageStep(viewport()->height());
+    verticalScrollBar()->setSingleStep(std::max(1, viewport()->height() / 10));
+}
+
+int PrintPreview::pageInView() const {
+    const int pages = layout_.pageCount();
+    if (pages == 0) {
+        return 1;
+    }
+    const double top = verticalScrollBar()->value();
+    const double bottom = top + viewport()->height();
+    int best = 0;
+    double bestShare = -1;
+    for (int page = 0; page < pages; ++page) {
+        const double shown =
+            std::min(bottom, pageTop(page) + pagePixelHeight()) - std::max(top, pageTop(page));
+        if (shown > bestShare) {
+            bestShare = shown;
+            best = page;
+        }
+    }
+    return best + 1;
+}
+
+void PrintPreview::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    const PrintDocument& document = layout_.document();
+    const double pixels = scale();
+    const double width = document.page.width * pixels;
+    const double left = std::max<double>(kGap, (viewport()->width() - width) / 2);
+    const double scrolled = verticalScrollBar()->value();
+    for (int page = 0; page < std::max(1, layout_.pageCount()); ++page) {
+        const QRectF area(left, pageTop(page) - scrolled, width, pagePixelHeight());
+        if (area.bottom() < 0 || area.top() > viewport()->height()) {
+            continue;
+        }
+        painter.fillRect(area.translated(3, 3), palette().shadow());
+        painter.fillRect(area, Qt::white);
+        painter.save();
+        painter.translate(area.topLeft());
+        painter.scale(pixels, pixels);
+        paintPrintPage(painter, document, page);
+        if (guideLines_ != 0) {
+            QPen dashed(Qt::gray, 0, Qt::DashLine);
+            painter.setPen(dashed);
+            painter.setBrush(Qt::NoBrush);
+            const PageGeometry& g = document.page;
+            painter.drawRect(
+                QRectF(g.left, g.top, g.width - g.left - g.right, g.height - g.top - g.bottom));
+        }
+        painter.restore();
+    }
+}
+
+void PrintPreview::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void PrintPreview::keyPressEvent(QKeyEvent* event) {
+    // Page Up and Page Down go from page to page.
+    if (event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp) {
+        const int step = event->key() == Qt::Key_PageDown ? 1 : -1;
+        const int page = std::clamp(pageInView() + step, 1, std::max(1, layout_.pageCount()));
+        verticalScrollBar()->setValue(static_cast<int>(pageTop(page - 1)) - kGap);
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+QImage PrintPreview::pagePicture(int page, double dotsPerInch) const {
+    const PrintDocument& document = layout_.document();
+    const double pixels = dotsPerInch / PrintUnits::kTwipsPerInch;
+    QImage picture(QSizeF(document.page.width * pixels, document.page.height * pixels).toSize(),
+                   QImage::Format_RGB32);
+    if (picture.isNull()) {
+        return picture;
+    }
+    picture.setDotsPerMeterX(static_cast<int>(dotsPerInch / 0.0254));
+    picture.setDotsPerMeterY(static_cast<int>(dotsPerInch / 0.0254));
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.scale(pixels, pixels);
+    paintPrintPage(painter, document, page - 1);
+    return picture;
+}
+
+bool PrintPreview::pageSetup() {
+    QPageLayout chosen = pageLayoutOf(layout_.page());
+    if (!printer_.pageSetup(chosen, window())) {
+        return false;
+    }
+    layout_.setPage(pageGeometryOf(chosen));
+    return true;
+}
+
+bool PrintPreview::copyCurrentPage() {
+    if (layout_.pageCount() == 0) {
+        return false;
+    }
+    return clipboard_.putPicture(pagePicture(pageInView(), kPictureDpi));
+}
+
+Printer::Result PrintPreview::print(const QString& title, bool askFirst) {
+    return printer_.print(printJobOf(layout_.document(), title), askFirst, window());
+}

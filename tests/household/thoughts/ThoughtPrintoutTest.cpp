@@ -1,0 +1,129 @@
+#include "ThoughtPrintout.h"
+#include "TextMeasure.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Placed {
+    double x;
+    double y;
+    QString text;
+};
+
+std::vector<Placed> placedTexts(const PrintLayout& layout) {
+    std::vector<Placed> placed;
+    for (const PrintItem& item : layout.document().pages.at(0).items) {
+        if (const auto* text = std::get_if<PrintText>(&item)) {
+            placed.push_back({text->x, text->y, text->text});
+        }
+    }
+    return placed;
+}
+
+PrintSettings settingsAt(double size) {
+    PrintSettings settings;
+    settings.PrintFontName = QString("Serif");
+    settings.PrintFontSize = QString::number(size);
+    settings.PrintFontBold = false;
+    settings.PrintFontItalic = false;
+    settings.PrintFontUnderline = false;
+    settings.PrintFontStrikethru = false;
+    settings.PrintFontColour = qint32(0);
+    return settings;
+}
+
+TEST(ThoughtPrintoutTest, EachLineIsCentredAndTheBlockCentredOnThePage) {
+    const QString wide = QString("word ").repeated(40).trimmed();
+    const struct {
+        const char* name;
+        QString thought;
+        bool noMargins;
+        QStringList lines; // the lines as laid out; "" an empty paragraph
+        QStringList texts; // the texts placed
+    } cases[] = {
+        {"one line", "Be kind.", false, {"Be kind."}, {"Be kind."}},
+        {"three lines",
+         "Kindness\rcosts nothing\rat all.",
+         false,
+         {"Kindness", "costs nothing", "at all."},
+         {"Kindness", "costs nothing", "at all."}},
+        {"trailing break", "Be kind.\r", false, {"Be kind."}, {"Be kind."}},
+        {"two breaks", "Be\r\rkind.", false, {"Be", "", "kind."}, {"Be", "kind."}},
+        {"margins 0", "Be kind.", true, {"Be kind."}, {"Be kind."}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PrintLayout layout;
+        if (c.noMargins) {
+            layout.setMargins(0, 0, 0, 0);
+        }
+        const PageGeometry page = layout.page();
+        RenderThoughtPage(layout, c.thought, settingsAt(24));
+        const double line = TextMeasure::lineHeight(layout.font());
+        const double top = (page.height + page.top - page.bottom) / 2 - c.lines.size() * line / 2;
+        const auto placed = placedTexts(layout);
+        ASSERT_EQ(placed.size(), static_cast<size_t>(c.texts.size()));
+        size_t next = 0;
+        for (qsizetype row = 0; row < c.lines.size(); ++row) {
+            if (c.lines[row].isEmpty()) {
+                continue;
+            }
+            const Placed& text = placed.at(next++);
+            EXPECT_EQ(text.text, c.lines[row]);
+            EXPECT_NEAR(text.x + layout.textWidth(text.text) / 2,
+                        (page.width + page.left - page.right) / 2, 0.01);
+            EXPECT_NEAR(text.y, top + row * line, 0.01);
+        }
+        EXPECT_EQ(layout.pageCount(), 1);
+        EXPECT_FALSE(layout.inDocument());
+    }
+}
+
+TEST(ThoughtPrintoutTest, ALineWiderThanTheMarginsStartsAtTheLeftMargin) {
+    PrintLayout layout;
+    const QString wide = QString("kindness ").repeated(30).trimmed();
+    RenderThoughtPage(layout, wide, settingsAt(24));
+    const auto placed = placedTexts(layout);
+    ASSERT_GT(placed.size(), 1u) << "wrapped";
+    EXPECT_EQ(placed[0].x, 1440);
+    const double height = layout.textHeight(wide);
+    EXPECT_NEAR(placed[0].y, 15840 / 2 - height / 2, 0.01);
+}
+
+TEST(ThoughtPrintoutTest, AThoughtTallerThanThePageStartsAtTheTopAndLosesNoLine) {
+    PrintLayout layout;
+    QStringList lines;
+    for (int i = 0; i < 60; ++i) {
+        lines << QString("Line %1").arg(i);
+    }
+    RenderThoughtPage(layout, lines.join(QChar(13)), settingsAt(24));
+    ASSERT_GT(layout.pageCount(), 1);
+    const auto first = placedTexts(layout);
+    EXPECT_EQ(first.at(0).text, "Line 0");
+    EXPECT_EQ(first.at(0).y, 1440);
+    int placed = 0;
+    for (const PrintPage& page : layout.document().pages) {
+        placed += static_cast<int>(page.items.size());
+    }
+    EXPECT_EQ(placed, 60);
+}
+
+TEST(ThoughtPrintoutTest, AnEmptyThoughtIsAnEmptyPage) {
+    PrintLayout layout;
+    RenderThoughtPage(layout, "", settingsAt(24));
+    EXPECT_EQ(layout.pageCount(), 1);
+    EXPECT_TRUE(layout.document().pages[0].items.empty());
+}
+
+TEST(ThoughtPrintoutTest, ASizeThatCannotBeReadKeepsThePreviousPage) {
+    PrintLayout layout;
+    RenderThoughtPage(layout, "Be kind.", settingsAt(24));
+    PrintSettings broken = settingsAt(24);
+    broken.PrintFontSize = QString();
+    RenderThoughtPage(layout, "Other", broken);
+    ASSERT_EQ(placedTexts(layout).size(), 1u);
+    EXPECT_EQ(placedTexts(layout)[0].text, "Be kind.");
+}
+
+} // namespace
