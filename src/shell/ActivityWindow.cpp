@@ -231,6 +231,10 @@ void ActivityWindow::attachOptionsPopup(QWidget* control) {
     optionsPopup_->attach(control);
 }
 
+void ActivityWindow::setOptionsPopupRule(std::function<bool()> rule) {
+    optionsPopup_->setRule(std::move(rule));
+}
+
 void ActivityWindow::showStatus(const QString& text) {
     StatusBar1->setPanelText(1, text);
 }

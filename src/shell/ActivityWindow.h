@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class ElasticResizer;
 class QAction;
 class OptionsPopup;
@@ -65,6 +67,8 @@ protected:
 
     // Attaches the right-click Options menu to a control.
     void attachOptionsPopup(QWidget* control);
+    // Decides before each right-click whether the Options menu opens.
+    void setOptionsPopupRule(std::function<bool()> rule);
     void showStatus(const QString& text);
     // Shows a window modally over this one, then activates this one again.
     void showModalOverSelf(QWidget& window);

@@ -14,7 +14,9 @@ bool OptionsPopup::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
-            menu_->popup(mouse->globalPosition().toPoint());
+            if (!rule_ || rule_()) {
+                menu_->popup(mouse->globalPosition().toPoint());
+            }
             return true;
         }
     }

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QMenu;
 class QWidget;
 
@@ -12,10 +14,14 @@ public:
     OptionsPopup(QMenu* menu, QObject* parent);
 
     void attach(QWidget* control);
+    // Asked before every popup: false keeps the menu closed. A window may also prepare the
+    // menu's items there.
+    void setRule(std::function<bool()> rule) { rule_ = std::move(rule); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QMenu* menu_;
+    std::function<bool()> rule_;
 };
