@@ -48,3 +48,7 @@ QByteArray Cp1252::encode(const QString& text) {
     }
     return bytes;
 }
+
+bool Cp1252::canHold(const QString& text) {
+    return decode(encode(text)) == text;
+}

@@ -11,18 +11,16 @@ RecordFile::RecordFile(QString path, int recordLength)
     : path_(std::move(path)), length_(recordLength) {}
 
 QByteArray RecordFile::read(int recordNumber) const {
-    QByteArray record(length_, '\0');
     QFile file(path_);
     // ReadWrite creates the missing file, as opening a random-access file always did.
     if (recordNumber < 1 || !(file.open(QIODevice::ReadWrite) || file.open(QIODevice::ReadOnly))) {
-        return record;
+        return {};
     }
     const qint64 start = qint64(recordNumber - 1) * length_;
     if (start < file.size() && file.seek(start)) {
-        const QByteArray stored = file.read(length_);
-        record.replace(0, stored.size(), stored);
+        return file.read(length_);
     }
-    return record;
+    return {};
 }
 
 std::optional<QByteArray> RecordFile::readChecked(int recordNumber) const {

@@ -23,7 +23,9 @@ public:
 
     RecordFile(QString path, int recordLength);
 
-    // The record's bytes, always recordLength of them; bytes past the end of the file read as zero.
+    // The record's bytes as the file holds them: recordLength of them, fewer where the file ends
+    // inside the record, none past its end. The readers of RecordCodec take what is missing as
+    // the empty value, so a damaged length field never reads bytes the file does not hold.
     QByteArray read(int recordNumber) const;
     // The record's bytes as the file holds them (fewer where the file ends inside the record, none
     // past its end), or nothing when the file is there and cannot be read: the caller reports that

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform.h"
+#include "PrintSettings.h"
 #include "StoredVariant.h"
 
 #include <QString>
@@ -34,7 +35,8 @@ public:
     int SharedState = 0;
     QString LayoutScratch;
     int PicturesOff = 0;
-    StoredVariant PrintFontColour;
+    ::PrintSettings PrintSettings;
+    QString RewardCaption; // the caption of a picture window
     // What the backup window works on, set by its caller before it opens: 30/31 the to-do data,
     // 32/33 a planner year file (the year in SignalValue); even backs up, odd restores. The mode
     // is 0 for a backup window, 99 for a restore window. The window sets both to 0 as it closes.
