@@ -11,16 +11,7 @@ RecordFile::RecordFile(QString path, int recordLength)
     : path_(std::move(path)), length_(recordLength) {}
 
 QByteArray RecordFile::read(int recordNumber) const {
-    QFile file(path_);
-    // ReadWrite creates the missing file, as opening a random-access file always did.
-    if (recordNumber < 1 || !(file.open(QIODevice::ReadWrite) || file.open(QIODevice::ReadOnly))) {
-        return {};
-    }
-    const qint64 start = qint64(recordNumber - 1) * length_;
-    if (start < file.size() && file.seek(start)) {
-        return file.read(length_);
-    }
-    return {};
+    return readChecked(recordNumber).value_or(QByteArray());
 }
 
 std::optional<QByteArray> RecordFile::readChecked(int recordNumber) const {
