@@ -4,6 +4,7 @@
 #include "ProductionPlatform.h"
 #include "Services.h"
 #include "Startfrm.h"
+#include "Zcalandar1.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,6 +31,7 @@ QString shippedDataFolder() {
 // Every window the toolbar buttons open, by button number.
 void registerWindows(WindowCatalog& windows) {
     windows.add(2, [](Services& services) { return std::make_unique<Form25>(services); });
+    windows.add(12, [](Services& services) { return std::make_unique<Zcalandar1>(services); });
     windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
     windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
 }
