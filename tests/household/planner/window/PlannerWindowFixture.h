@@ -5,6 +5,7 @@
 #include "Panel3D.h"
 #include "Services.h"
 #include "Startfrm.h"
+#include "StatusBar.h"
 #include "Toolbar.h"
 #include "Zcalandar1.h"
 
@@ -85,6 +86,24 @@ protected:
         days->setFocus(Qt::MouseFocusReason);
         settle();
         press(days, key);
+    }
+
+    // Clicks day 8 to 21 of the picker's first month: those appear once in a month's grid.
+    static void clickDay(Zcalandar1& planner, int day) {
+        QTableView* days = pickerDays(planner);
+        const QAbstractItemModel* model = days->model();
+        for (int row = 1; row < model->rowCount(); ++row) {
+            for (int column = 1; column < model->columnCount(); ++column) {
+                const QModelIndex index = model->index(row, column);
+                if (model->data(index).toInt() == day) {
+                    QTest::mouseClick(days->viewport(), Qt::LeftButton, {},
+                                      days->visualRect(index).center());
+                    settle();
+                    return;
+                }
+            }
+        }
+        FAIL() << "day " << day << " not in view";
     }
 
     QByteArray yearFile(int year) const {
