@@ -79,6 +79,8 @@ void Zcalandar1::Form_Load(bool fillTimeList) {
     if (fillTimeList) {
         Combo1->addItems(DayPage::timeChoices());
     }
+    hinfo_.PrintSettings.PrintFontUnderline = false;
+    hinfo_.PrintSettings.PrintFontStrikethru = false;
 }
 
 void Zcalandar1::Form_Activate() {
