@@ -1,9 +1,9 @@
 #include "PlannerToolbarPictures.h"
 
 #include "ColorNumber.h"
+#include "SideToolbarPictures.h"
 
 #include <QPainter>
-#include <QPixmap>
 
 namespace {
 
@@ -95,11 +95,5 @@ void draw(QPainter& painter, PlannerPicture picture) {
 } // namespace
 
 QIcon plannerToolbarPicture(PlannerPicture picture) {
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter, picture);
-    painter.end();
-    return QIcon(pixmap);
+    return drawnToolbarPicture([picture](QPainter& painter) { draw(painter, picture); });
 }

@@ -124,13 +124,7 @@ protected:
             YearFile::write(fake.folder, date.year(), YearFile::recordNumber(date), record));
     }
 
-    QStringList messageTexts() const {
-        QStringList texts;
-        for (const Dialogs::Message& message : fake.dialogs.shown) {
-            texts.append(message.text);
-        }
-        return texts;
-    }
+    QStringList messageTexts() const { return fake.dialogs.shownTexts(); }
 
     FakePlatform fake;
     Services services{fake.platform};
