@@ -158,6 +158,10 @@ void Zcalandar1::buildCommands() {
                                          Command2, Command3, Command4, Command7, Command8}) {
         attachOptionsPopup(control);
     }
+    // The picker's days, headings and month arrows take the right button too.
+    for (QWidget* part : MonthView1->findChildren<QWidget*>()) {
+        attachOptionsPopup(part);
+    }
 }
 
 void Zcalandar1::buildOptionsPanel() {
