@@ -45,8 +45,12 @@ MonthView::MonthView(QWidget* parent) : QWidget(parent) {
         months_.at(std::size_t(index)) = calendar;
     }
     months_[1]->hide();
+    if (parent != nullptr) {
+        parent->installEventFilter(this);
+    }
     standard_ = months_[0]->palette();
     select(QDate::currentDate(), false);
+    fitToMonths();
 }
 
 void MonthView::setSelectedDate(const QDate& date) {
@@ -125,17 +129,6 @@ void MonthView::pageChanged(int index, int year, int month) {
     select(QDate(year, month, day), true);
 }
 
-bool MonthView::eventFilter(QObject* watched, QEvent* event) {
-    // A day chosen by the mouse is a click; the release chooses it.
-    if (event->type() == QEvent::MouseButtonRelease && !byClick_ &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        const QScopedValueRollback click(byClick_, true);
-        QCoreApplication::sendEvent(watched, event);
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void MonthView::setMonthsShown(int months) {
     if (months != 1 && months != 2) {
         return;
@@ -144,7 +137,7 @@ void MonthView::setMonthsShown(int months) {
     months_[1]->setVisible(months == 2);
     firstPage_ = QDate();
     select(selected_, false);
-    adjustSize();
+    fitToMonths();
 }
 
 void MonthView::setWeekNumbersShown(bool shown) {
@@ -153,7 +146,7 @@ void MonthView::setWeekNumbersShown(bool shown) {
         calendar->setVerticalHeaderFormat(shown ? QCalendarWidget::ISOWeekNumbers
                                                 : QCalendarWidget::NoVerticalHeader);
     }
-    adjustSize();
+    fitToMonths();
 }
 
 bool MonthView::setFirstWeekday(int weekday) {
@@ -197,4 +190,69 @@ void MonthView::markToday() {
     for (QCalendarWidget* calendar : months_) {
         calendar->setDateTextFormat(today_, format);
     }
+}
+
+int MonthView::monthsWidth() const {
+    int width = layout()->spacing() * (monthsShown_ - 1);
+    for (int index = 0; index < monthsShown_; ++index) {
+        width += months_.at(std::size_t(index))->sizeHint().width();
+    }
+    return width;
+}
+
+void MonthView::fitToMonths() {
+    constexpr double kSmallestPoints = 6;
+    const int available =
+        parentWidget() != nullptr ? parentWidget()->width() - 2 * x() : maximumWidth();
+    QFont smaller = font();
+    double points = smaller.pointSizeF();
+    auto fits = [this, available] { return available <= 0 || monthsWidth() <= available; };
+    for (auto format : {QCalendarWidget::ShortDayNames, QCalendarWidget::SingleLetterDayNames}) {
+        for (QCalendarWidget* calendar : months_) {
+            calendar->setHorizontalHeaderFormat(format);
+            calendar->setFont(smaller);
+        }
+        if (fits()) {
+            break;
+        }
+    }
+    while (!fits() && points > kSmallestPoints) {
+        points -= 0.5;
+        smaller.setPointSizeF(points);
+        for (QCalendarWidget* calendar : months_) {
+            calendar->setFont(smaller);
+        }
+    }
+    int height = 0;
+    for (QCalendarWidget* calendar : months_) {
+        height = std::max(height, calendar->sizeHint().height());
+    }
+    resize(monthsWidth(), height);
+}
+
+bool MonthView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize) {
+        fitToMonths();
+        return false;
+    }
+    // A day chosen by the mouse is a click; the release chooses it.
+    if (event->type() == QEvent::MouseButtonRelease && !byClick_ &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        const QScopedValueRollback click(byClick_, true);
+        QCoreApplication::sendEvent(watched, event);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MonthView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        fitToMonths();
+    }
+}
+
+void MonthView::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    fitToMonths();
 }

@@ -48,7 +48,6 @@ void Zcalandar1::ApplyCalendarOptions() {
         MonthView1->setWeekNumbersShown(layout->weekNumbers);
         MonthView1->move(Twips::toPixels(layout->leftTwips), MonthView1->y());
     }
-    MonthView1->adjustSize();
     MonthView1->move(MonthView1->x(), SSPanel1->height() / 2 - MonthView1->height() / 2);
     // A first weekday of 0 (never saved) leaves the picker's as it was.
     MonthView1->setFirstWeekday(Options.FirstWeekday);
