@@ -85,6 +85,10 @@ void Zcalandar1::Form_Load(bool fillTimeList) {
 
 void Zcalandar1::Form_Activate() {
     ActivateFormServices();
+    // A first weekday never saved is Sunday.
+    if (Options.FirstWeekday == 0) {
+        Options.FirstWeekday = 1;
+    }
     selectOptions();
     QCoreApplication::processEvents();
     showStatus(windowTitle());

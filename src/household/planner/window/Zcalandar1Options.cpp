@@ -11,9 +11,6 @@
 #include <QToolBar>
 
 void Zcalandar1::selectOptions() {
-    if (Options.FirstWeekday == 0) {
-        Options.FirstWeekday = 1;
-    }
     // Each selection runs its option's click, which applies all four settings; a value without
     // an option button selects nothing.
     SSOption2->select(Options.MonthsShown);
@@ -62,10 +59,7 @@ void Zcalandar1::OpenCalendarOptions() {
     }
     showStatus("Calendar Display Options");
     Options = CalendarOptions::read(services_.folder);
-    SSOption2->select(Options.MonthsShown);
-    SSOption3->select(Options.WeekNumbers);
-    SSOption4->select(Options.FirstWeekday - 1);
-    SSOption5->select(Options.TodayShown);
+    selectOptions();
     mO->menuAction()->setEnabled(false);
     SSPanel6->show();
     SSPanel6->raise();
