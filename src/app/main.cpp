@@ -7,6 +7,7 @@
 #include "ProductionPlatform.h"
 #include "Services.h"
 #include "Startfrm.h"
+#include "Zcalandar1.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -39,6 +40,7 @@ void registerWindows(WindowCatalog& windows) {
     // General and Humorous Thoughts: one window, its form chosen by ThoughtKind.
     windows.add(10, [](Services& services) { return std::make_unique<Form10>(services); });
     windows.add(11, [](Services& services) { return std::make_unique<Form10>(services); });
+    windows.add(12, [](Services& services) { return std::make_unique<Zcalandar1>(services); });
     windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
     windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
 }

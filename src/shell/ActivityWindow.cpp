@@ -260,7 +260,7 @@ void ActivityWindow::keepFromOptionsPopup(QWidget* control) {
     optionsPopup_->exclude(control);
 }
 
-void ActivityWindow::setOptionsPopupHooks(std::function<void()> before,
+void ActivityWindow::setOptionsPopupHooks(std::function<bool()> before,
                                           std::function<void()> after) {
     optionsPopup_->setHooks(std::move(before), std::move(after));
 }

@@ -79,7 +79,7 @@ protected:
     // A control inside an attached one whose right-button click must not pop the menu up.
     void keepFromOptionsPopup(QWidget* control);
     // Steps of the window's own around each right-click popup (OptionsPopup::setHooks).
-    void setOptionsPopupHooks(std::function<void()> before, std::function<void()> after);
+    void setOptionsPopupHooks(std::function<bool()> before, std::function<void()> after = {});
     void showStatus(const QString& text);
     // Shows a window modally over this one, then activates this one again.
     void showModalOverSelf(QWidget& window);

@@ -40,6 +40,13 @@ public:
     int PreviewNormalLeft = 0;
     ::PrintSettings PrintSettings;
     QString RewardCaption; // the caption of a picture window
+    // What the backup window works on, set by its caller before it opens: 30/31 the to-do data,
+    // 32/33 a planner year file (the year in SignalValue); even backs up, odd restores. The mode
+    // is 0 for a backup window, 99 for a restore window. The window sets both to 0 as it closes.
+    int BackupKind = 0;
+    int BackupMode = 0;
+    // The caller of a restore sets 0; the backup window sets 1 once it has replaced the file.
+    int RestoreCompleted = 0;
 
     static constexpr int kBusy = 11;
     static constexpr int kNoDrop = 12;

@@ -6,7 +6,7 @@
 
 OptionsPopup::OptionsPopup(QMenu* menu, QObject* parent) : QObject(parent), menu_(menu) {}
 
-void OptionsPopup::setHooks(std::function<void()> before, std::function<void()> after) {
+void OptionsPopup::setHooks(std::function<bool()> before, std::function<void()> after) {
     before_ = std::move(before);
     after_ = std::move(after);
     // The menu hides before its chosen item runs: the after hook waits for the item.
@@ -38,10 +38,9 @@ bool OptionsPopup::eventFilter(QObject* watched, QEvent* event) {
             return true; // taken here, so that the container does not pop the menu up
         }
         if (mouse->button() == Qt::RightButton) {
-            if (before_) {
-                before_();
+            if (!before_ || before_()) {
+                menu_->popup(mouse->globalPosition().toPoint());
             }
-            menu_->popup(mouse->globalPosition().toPoint());
             return true;
         }
     }

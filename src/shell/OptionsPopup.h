@@ -17,9 +17,10 @@ public:
     void attach(QWidget* control);
     // A control of an attached container that keeps the right button to itself: no popup.
     void exclude(QWidget* control);
-    // before runs just ahead of each popup; after once the menu has closed and the item chosen, if
-    // any, has run (never when that item took the window down).
-    void setHooks(std::function<void()> before, std::function<void()> after);
+    // before runs just ahead of each popup and may prepare the menu's items; false keeps the menu
+    // closed. after runs once the menu has closed and the item chosen, if any, has run (never when
+    // that item took the window down).
+    void setHooks(std::function<bool()> before, std::function<void()> after = {});
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -27,6 +28,6 @@ protected:
 private:
     QMenu* menu_;
     QSet<QObject*> excluded_;
-    std::function<void()> before_;
+    std::function<bool()> before_;
     std::function<void()> after_;
 };

@@ -86,27 +86,34 @@ void drawSound(QPainter& painter) {
 
 } // namespace
 
-QIcon sideToolbarPicture(SidePicture picture) {
+QIcon drawnToolbarPicture(const std::function<void(QPainter&)>& draw) {
     QPixmap pixmap(kSize, kSize);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    switch (picture) {
-    case SidePicture::Check:
-        drawTick(painter);
-        break;
-    case SidePicture::Help:
-        drawHelp(painter);
-        break;
-    case SidePicture::Exit:
-        drawExit(painter);
-        break;
-    case SidePicture::PanelColor:
-        drawPanelColor(painter);
-        break;
-    case SidePicture::Sound:
-        drawSound(painter);
-        break;
-    }
+    draw(painter);
+    painter.end();
     return QIcon(pixmap);
+}
+
+QIcon sideToolbarPicture(SidePicture picture) {
+    return drawnToolbarPicture([picture](QPainter& painter) {
+        switch (picture) {
+        case SidePicture::Check:
+            drawTick(painter);
+            break;
+        case SidePicture::Help:
+            drawHelp(painter);
+            break;
+        case SidePicture::Exit:
+            drawExit(painter);
+            break;
+        case SidePicture::PanelColor:
+            drawPanelColor(painter);
+            break;
+        case SidePicture::Sound:
+            drawSound(painter);
+            break;
+        }
+    });
 }

@@ -1,6 +1,7 @@
 #include "Startfrm.h"
 
 #include "ColorNumber.h"
+#include "DisplayText.h"
 #include "FormBackground.h"
 #include "OptionsPopup.h"
 #include "SettingsFile.h"
@@ -15,7 +16,6 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -271,7 +271,7 @@ void Startfrm::CheckPlannerReminder() {
     }
     reminderDone_ = true;
     const QDate today = services_.clock.today();
-    Label2->setText(QLocale(QLocale::English).toString(today, "MMMM d, yyyy"));
+    Label2->setText(DisplayText::longDate(today));
     // A file that cannot be read shows no reminder; the planner reports it when it opens.
     const YearFile::DayRecord day =
         YearFile::read(services_.folder, today.year(), YearFile::recordNumber(today))
@@ -367,7 +367,7 @@ void Startfrm::placeReminderPanel() {
 }
 
 void Startfrm::Timer2_Timer() {
-    Label4->setText(QLocale(QLocale::English).toString(services_.clock.now().time(), "h:mm AP"));
+    Label4->setText(DisplayText::clockTime(services_.clock.now().time()));
 }
 
 void Startfrm::showEvent(QShowEvent* event) {

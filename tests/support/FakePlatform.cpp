@@ -26,6 +26,14 @@ Dialogs::Answer FakeDialogs::message(const Message& message) {
     return message.buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
 }
 
+QStringList FakeDialogs::shownTexts() const {
+    QStringList texts;
+    for (const Message& box : shown) {
+        texts.append(box.text);
+    }
+    return texts;
+}
+
 std::optional<QString> FakeDialogs::input(const QString& prompt, const QString&, const QString&) {
     prompts.append(prompt);
     return nextAnswer(inputs);

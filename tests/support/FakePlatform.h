@@ -25,6 +25,7 @@ public:
     std::deque<std::optional<QString>> inputs;
     std::deque<std::optional<QColor>> colors; // with none left the colour dialog is cancelled
     QList<Message> shown;
+    QStringList shownTexts() const; // the text of every box shown, in order
     QStringList prompts;
     QList<QColor> colorInitials;                 // the initial colour of every colour dialog shown
     std::deque<std::optional<FontChoice>> fonts; // with none left the font dialog is cancelled

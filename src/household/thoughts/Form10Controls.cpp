@@ -156,7 +156,12 @@ void Form10::connectCommands() {
         }
     });
     focusMoves_->onGotFocus(Text1, [this] { Command5->setText("&Begin"); });
-    setOptionsPopupHooks([this] { beforeOptionsPopup(); }, [this] { afterOptionsPopup(); });
+    setOptionsPopupHooks(
+        [this] {
+            beforeOptionsPopup();
+            return true;
+        },
+        [this] { afterOptionsPopup(); });
 }
 
 void Form10::beforeOptionsPopup() {

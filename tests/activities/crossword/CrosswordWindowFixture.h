@@ -92,13 +92,7 @@ protected:
         }
     }
 
-    QStringList messageTexts() const {
-        QStringList texts;
-        for (const Dialogs::Message& message : fake.dialogs.shown) {
-            texts.append(message.text);
-        }
-        return texts;
-    }
+    QStringList messageTexts() const { return fake.dialogs.shownTexts(); }
 
     FakePlatform fake;
     Services services{fake.platform};

@@ -1,0 +1,179 @@
+// The planner window: load, activation, keys, clock and exit.
+#include "Zcalandar1.h"
+
+#include "DayPage.h"
+#include "DisplayText.h"
+#include "FocusMoves.h"
+#include "MonthView.h"
+#include "Panel3D.h"
+#include "StatusBar.h"
+#include "Toolbar.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+ActivityConstants plannerConstants() {
+    ActivityConstants constants;
+    constants.ownButton = 12;
+    constants.disabledButtons = {16, 17};
+    constants.helpContext = 2003;
+    constants.hasStartCommand = false;
+    constants.restoreLayoutOnActivate = true;
+    constants.activationOffset = 130;
+    constants.restoreOffset = -30;
+    return constants;
+}
+
+// The window as designed, the size of the main window's smaller display.
+constexpr int kDesignedWidth = 12000;
+constexpr int kDesignedHeight = 9000;
+
+} // namespace
+
+Zcalandar1::Zcalandar1(Services& services)
+    : ActivityWindow(services, plannerConstants(), kCaption) {
+    setObjectName("Zcalandar1");
+    buildControls();
+    buildMenus();
+    buildSideToolbar();
+    focusMoves_ = new FocusMoves(*this);
+    connectHandlers();
+    // The window sees its keys before the focused control does.
+    qApp->installEventFilter(this);
+    resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
+    Form_Load(true);
+}
+
+Zcalandar1::~Zcalandar1() {
+    qApp->removeEventFilter(this);
+    // The focus moves while the controls are taken down; no handler may run by then.
+    delete focusMoves_;
+}
+
+QWidget* Zcalandar1::mainPanel() const {
+    return Panel3D1;
+}
+
+void Zcalandar1::Form_Load(bool fillTimeList) {
+    LoadFormServices();
+    Toolbar2Button(1)->setEnabled(false);
+    EntriesChanged = 0;
+    Timer1_Timer();
+    const QDate today = services_.clock.today();
+    MonthView1->setToday(today);
+    MonthView1->setSelectedDate(today);
+    LoadDayEntries();
+    EntriesChanged = 0;
+    MonthView1->setPalette(Label2->palette());
+    Options = CalendarOptions::read(services_.folder);
+    QCoreApplication::processEvents();
+    if (fillTimeList) {
+        Combo1->addItems(DayPage::timeChoices());
+    }
+    hinfo_.PrintSettings.PrintFontUnderline = false;
+    hinfo_.PrintSettings.PrintFontStrikethru = false;
+}
+
+void Zcalandar1::Form_Activate() {
+    ActivateFormServices();
+    // A first weekday never saved is Sunday.
+    if (Options.FirstWeekday == 0) {
+        Options.FirstWeekday = 1;
+    }
+    selectOptions();
+    QCoreApplication::processEvents();
+    showStatus(windowTitle());
+    hinfo_.NormalPointer();
+}
+
+void Zcalandar1::Timer1_Timer() {
+    SSPanel5->setCaption(DisplayText::clockTime(services_.clock.now().time()));
+}
+
+void Zcalandar1::ExitCommand() {
+    if (PromptSaveOnExit()) {
+        exiting_ = true;
+        close();
+    }
+}
+
+bool Zcalandar1::PromptSaveOnExit() {
+    Combo1->hide();
+    hinfo_.SignalValue = 0;
+    if (EntriesChanged == 1) {
+        const Dialogs::Answer answer =
+            services_.dialogs.message({"Save changes/entries before exiting?", "Daily Planner",
+                                       Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel});
+        hinfo_.SignalValue = int(answer);
+        const bool stay = answer == Dialogs::Answer::Cancel ||
+                          (answer == Dialogs::Answer::Yes && !SaveLoadedDay());
+        if (stay) {
+            // No other activity opens either: the next exit asks for its own.
+            hinfo_.SignalValue = 0;
+            hinfo_.NextActivity = 0;
+            showStatus(windowTitle());
+            return false;
+        }
+        EntriesChanged = 0;
+    }
+    hinfo_.SignalValue = 0;
+    return true;
+}
+
+void Zcalandar1::closeEvent(QCloseEvent* event) {
+    // The close box asks the exit's questions too.
+    if (!exiting_ && !PromptSaveOnExit()) {
+        event->ignore();
+        return;
+    }
+    exiting_ = true;
+    Timer1->stop();
+    ActivityWindow::closeEvent(event);
+}
+
+bool Zcalandar1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+        static_cast<QWidget*>(watched)->window() != this) {
+        return ActivityWindow::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_F1) {
+        ShowHelpTopic();
+        return true;
+    }
+    if (key->key() == Qt::Key_Escape) {
+        EscapeKey();
+        return true;
+    }
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        // Enter moves along the rows and is never typed: time, activity, next row's time.
+        for (int row = 0; row < kRows; ++row) {
+            if (watched == Text1.at(std::size_t(row))) {
+                Text2.at(std::size_t(row))->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+            if (watched == Text2.at(std::size_t(row))) {
+                Text1.at(std::size_t((row + 1) % kRows))->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+        }
+    }
+    return ActivityWindow::eventFilter(watched, event);
+}
+
+void Zcalandar1::EscapeKey() {
+    if (SSPanel6->isVisible()) {
+        CloseCalendarOptions();
+    } else {
+        ExitCommand();
+    }
+}

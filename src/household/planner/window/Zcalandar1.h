@@ -1,0 +1,163 @@
+#pragma once
+
+#include "ActivityWindow.h"
+#include "CalendarOptions.h"
+#include "YearFile.h"
+
+#include <QDate>
+
+#include <array>
+
+class FocusMoves;
+class MonthView;
+class OptionGroup;
+class Panel3D;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+// "Daily Planner": fourteen time and activity rows for the day chosen in the date picker, kept in
+// the year files. The page always shows the loaded day (LoadedYear, LoadedRecord), and every save
+// writes there, whatever the picker shows meanwhile. A day the page cannot read or write is
+// reported, and nothing that asked for it goes on: no other day replaces unsaved rows whose save
+// failed.
+class Zcalandar1 : public ActivityWindow {
+    Q_OBJECT
+public:
+    static constexpr const char* kCaption = "Daily Planner";
+    static constexpr int kRows = YearFile::kRows;
+
+    explicit Zcalandar1(Services& services);
+    ~Zcalandar1() override;
+
+    // The day page (Zcalandar1DayPage.cpp).
+    bool LoadDayEntries(); // false when the year file could not be read: the page is locked
+    bool SaveLoadedDay();  // false when the file could not be written: the rows stay
+    YearFile::DayRecord CollectDayEntries() const;
+    void ClearDayRows();
+    // The question before another day or action replaces the page; false when the user's Yes
+    // could not be saved, and the action must not go on.
+    bool PromptSaveBeforeNext();
+    // The question at exit; the answer stays in SignalValue. False when the window must stay.
+    bool PromptSaveOnExit();
+    void ShowSelectedDate();
+    void DisableEntryCommands();
+    void EnableEntryCommands();
+    void SaveDayPage();
+    void ClearDayPage();
+    // A change of the picker's selection; a click on a day also takes the focus to the page.
+    void SelectDay(const QDate& date, bool byClick);
+    void PickTime(int index);
+
+    // The calendar options (Zcalandar1Options.cpp).
+    void OpenCalendarOptions();
+    void CloseCalendarOptions();
+    void ChooseMonthsShown(int index);
+    void ChooseWeekNumbers(int index);
+    void ChooseFirstWeekday(int index);
+    void ChooseTodayMark(int index);
+    void ApplyCalendarOptions();
+
+    // The backup hand-off (Zcalandar1Backup.cpp).
+    void UtilitiesOpened();
+    void BackupYearFile();
+    void RestoreYearFile();
+
+    // Button n (1 to 10) of the side toolbar Toolbar2.
+    QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
+
+    // Controls, with the names the handlers use; positions in twips as designed.
+    Panel3D* Panel3D1; // the main panel
+    QLabel* Label2;    // the ground of the main panel
+    Panel3D* SSPanel1; // the picker's panel
+    MonthView* MonthView1;
+    Panel3D* SSPanel4; // the date panel
+    Panel3D* SSPanel5; // the clock
+    QTimer* Timer1;
+    std::array<QLabel*, 2> Label1{};       // "Time", "Appointment/Activity"
+    std::array<QLineEdit*, kRows> Text1{}; // the time boxes
+    std::array<QLineEdit*, kRows> Text2{}; // the activity boxes
+    QLineEdit* Text3;                      // hidden; its colour is the boxes' resting colour
+    QComboBox* Combo1;                     // the time picker
+    QPushButton* Command1;                 // "&Save"
+    QPushButton* Command2;                 // "E&xit"
+    QPushButton* Command3;                 // "Clear &Entries"
+    QPushButton* Command4;                 // "&View Month"
+    QPushButton* Command7;                 // "&Print"
+    QPushButton* Command8;                 // "Spelling Chec&k"
+    Panel3D* SSPanel6;                     // "Calendar Options"
+    std::array<QGroupBox*, 4> SSFrame{};   // 0 to 3: SSFrame2 to SSFrame5
+    OptionGroup* SSOption2;                // months shown
+    OptionGroup* SSOption3;                // week numbers
+    OptionGroup* SSOption4;                // first weekday
+    OptionGroup* SSOption5;                // today's mark (index 1 "Yes", 0 "No")
+    QPushButton* Command14;                // "&Close"
+
+    QAction* mOGrid;
+    QAction* mOC;
+    QAction* mOTC;
+    QAction* mOV;
+    QAction* mOClr;
+    QAction* mOCopy;
+    QAction* mOP;
+    QAction* mOS;
+    QAction* mOSpell;
+    QAction* mOCal;
+    QAction* mOE;
+    QMenu* mE1;
+    QAction* mECopy;
+    QMenu* mU;
+    QAction* mUB;
+    QAction* mUR;
+
+    // The window's fields; the day page's are reset when the window is made.
+    YearFile::DayRecord WorkingDay;
+    int SelectedYear = 0;
+    int SelectedRecord = 0;
+    int LoadedYear = 0;
+    int LoadedRecord = 0;
+    QDate LoadedDate; // invalid while no day is loaded
+    int EntriesChanged = 0;
+    int CurrentRow = 0;
+    CalendarOptions Options;
+
+protected:
+    void ExitCommand() override;
+    QWidget* mainPanel() const override;
+    void Form_Activate() override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Building the window (Zcalandar1Controls.cpp).
+    void buildControls();
+    void buildDayPage();
+    void buildCommands();
+    void buildOptionsPanel();
+    void buildMenus();
+    void buildSideToolbar();
+    void connectHandlers();
+
+    // The load; a restore runs it again with the time list kept as it is.
+    void Form_Load(bool fillTimeList);
+    void Timer1_Timer();
+    void EscapeKey();
+    void reloadLoadedDay();
+    void showBackupWindow(int mode, int kind);
+    // Marks the page edited: the entry commands come on.
+    void markEdited();
+    void setRowsEnabled(bool enabled);
+    void timeBoxGotFocus(int row);
+    void activityBoxGotFocus(int row);
+    void restColumn(const std::array<QLineEdit*, kRows>& column);
+    void selectOptions();
+
+    FocusMoves* focusMoves_ = nullptr;
+    std::array<QAction*, 11> toolbar2Buttons_{}; // 1 to 10
+    // The side buttons the options panel disables, with their states to restore when it closes.
+    std::array<bool, 8> sideButtonsBeforeOptions_{};
+    bool exiting_ = false;
+};

@@ -1,0 +1,61 @@
+// Handing the selected year's file to the backup window, and taking the page up again after it.
+#include "Zcalandar1.h"
+
+#include "MonthView.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+#include <QPushButton>
+
+void Zcalandar1::UtilitiesOpened() {
+    // Both commands wait for the backup window; a file never written has nothing to back up.
+    const bool backupWindow = services_.windows.has(WindowCatalog::kBackupWindow);
+    mUB->setEnabled(backupWindow && YearFile::length(services_.folder, SelectedYear) > 0);
+    mUR->setEnabled(backupWindow);
+}
+
+void Zcalandar1::showBackupWindow(int mode, int kind) {
+    hinfo_.BackupMode = mode;
+    hinfo_.BackupKind = kind;
+    hinfo_.SignalValue = SelectedYear;
+    std::unique_ptr<QWidget> window =
+        services_.windows.create(WindowCatalog::kBackupWindow, services_);
+    if (window != nullptr) {
+        showModalOverSelf(*window);
+    }
+}
+
+void Zcalandar1::BackupYearFile() {
+    if (EntriesChanged == 1 && !PromptSaveBeforeNext()) {
+        return;
+    }
+    showBackupWindow(0, 32);
+    reloadLoadedDay();
+    hinfo_.NormalPointer();
+}
+
+void Zcalandar1::RestoreYearFile() {
+    if (EntriesChanged == 1 && !PromptSaveBeforeNext()) {
+        return;
+    }
+    hinfo_.RestoreCompleted = 0;
+    showBackupWindow(99, 33);
+    if (hinfo_.RestoreCompleted == 1) {
+        // The file was replaced: the window loads again, on today.
+        Form_Load(false);
+    } else {
+        reloadLoadedDay();
+    }
+    QCoreApplication::processEvents();
+    Command2->setEnabled(true);
+    hinfo_.NormalPointer();
+}
+
+void Zcalandar1::reloadLoadedDay() {
+    if (!LoadedDate.isValid()) {
+        return;
+    }
+    MonthView1->setSelectedDate(LoadedDate);
+    LoadDayEntries();
+    EntriesChanged = 0;
+}

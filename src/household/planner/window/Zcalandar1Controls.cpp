@@ -1,0 +1,329 @@
+// Building the planner window: the day page, the commands, the calendar options panel, menus and
+// the side toolbar.
+#include "Zcalandar1.h"
+
+#include "ColorNumber.h"
+#include "DayPage.h"
+#include "FocusMoves.h"
+#include "MonthView.h"
+#include "OptionGroup.h"
+#include "Panel3D.h"
+#include "PlannerToolbarPictures.h"
+#include "SideToolbarPictures.h"
+#include "Twips.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolBar>
+#include <QValidator>
+
+namespace {
+
+// The tops of the fourteen rows, about 330 twips apart.
+constexpr std::array<int, Zcalandar1::kRows> kRowTops = {1108, 1438, 1766, 2091, 2419, 2749, 3077,
+                                                         3408, 3736, 4066, 4389, 4719, 5048, 5378};
+constexpr int kTimeLeft = 5000;
+constexpr int kTimeWidth = 1000;
+constexpr int kActivityLeft = 6045;
+constexpr int kActivityWidth = 3400;
+constexpr int kBoxHeight = 306;
+
+// A box takes tabs and line breaks as blanks and refuses what the year file cannot store.
+class EntryValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        const std::optional<QString> accepted = DayPage::acceptedEntry(input);
+        if (!accepted) {
+            return Invalid;
+        }
+        input = *accepted;
+        return Acceptable;
+    }
+};
+
+void place(QWidget* control, int left, int top, int width, int height) {
+    control->setGeometry(Twips::toPixels(left, top, width, height));
+}
+
+QPushButton* commandButton(QWidget* parent, const QString& caption, int left, int top) {
+    auto* button = new QPushButton(caption, parent);
+    place(button, left, top, 1500, 450);
+    return button;
+}
+
+} // namespace
+
+void Zcalandar1::buildControls() {
+    Panel3D1 = new Panel3D(centralWidget());
+    Panel3D1->setObjectName("Panel3D1");
+    Panel3D1->setAccessibleName("Daily Planner");
+    Panel3D1->resize(Twips::toPixels(9700, 6900));
+    Panel3D1->hide();
+    Label2 = new QLabel(Panel3D1);
+    Label2->setAutoFillBackground(true);
+    place(Label2, 60, 60, 9580, 6780);
+    buildDayPage();
+    buildCommands();
+    buildOptionsPanel();
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    Timer1->start();
+}
+
+void Zcalandar1::buildDayPage() {
+    SSPanel5 = new Panel3D(Panel3D1);
+    SSPanel5->setAccessibleName("Time now");
+    place(SSPanel5, 150, 300, 1800, 400);
+    SSPanel4 = new Panel3D(Panel3D1);
+    SSPanel4->setAccessibleName("Date shown");
+    place(SSPanel4, 2050, 300, 7395, 400);
+    QFont bold = SSPanel4->font();
+    bold.setBold(true);
+    SSPanel4->setFont(bold);
+
+    SSPanel1 = new Panel3D(Panel3D1);
+    SSPanel1->setAccessibleName("Date picker panel");
+    place(SSPanel1, 150, 1108, 4700, 3800);
+    MonthView1 = new MonthView(SSPanel1);
+    MonthView1->setAccessibleName("Date picker");
+
+    const QStringList headings = {"Time", "Appointment/Activity"};
+    for (std::size_t column = 0; column < 2; ++column) {
+        Label1[column] = new QLabel(headings.at(qsizetype(column)), Panel3D1);
+        Label1[column]->setFont(bold);
+        place(Label1[column], column == 0 ? kTimeLeft : kActivityLeft, 800,
+              column == 0 ? kTimeWidth : kActivityWidth, 280);
+    }
+    Text3 = new QLineEdit(Panel3D1);
+    Text3->hide();
+    auto* validator = new EntryValidator(this);
+    for (int row = 0; row < kRows; ++row) {
+        const auto index = std::size_t(row);
+        auto* time = new QLineEdit(Panel3D1);
+        time->setMaxLength(DayPage::kTimeLength);
+        time->setAccessibleName(QString("Time, row %1").arg(row + 1));
+        place(time, kTimeLeft, kRowTops[index], kTimeWidth, kBoxHeight);
+        auto* activity = new QLineEdit(Panel3D1);
+        activity->setMaxLength(DayPage::kActivityLength);
+        activity->setAccessibleName(QString("Appointment or activity, row %1").arg(row + 1));
+        place(activity, kActivityLeft, kRowTops[index], kActivityWidth, kBoxHeight);
+        for (QLineEdit* box : {time, activity}) {
+            box->setValidator(validator);
+            box->setContextMenuPolicy(Qt::NoContextMenu);
+        }
+        Text1[index] = time;
+        Text2[index] = activity;
+    }
+    // The tab order runs along the rows: time, activity, next row's time.
+    for (int row = 0; row < kRows; ++row) {
+        const auto index = std::size_t(row);
+        setTabOrder(Text1[index], Text2[index]);
+        if (row + 1 < kRows) {
+            setTabOrder(Text2[index], Text1[index + 1]);
+        }
+    }
+
+    Combo1 = new QComboBox(Panel3D1);
+    Combo1->setAccessibleName("Time list");
+    Combo1->setToolTip("Pick a time");
+    Combo1->setFocusPolicy(Qt::NoFocus);
+    Combo1->setMaxVisibleItems(12);
+    Combo1->resize(Twips::toPixels(1215, 315));
+    Combo1->hide();
+}
+
+void Zcalandar1::buildCommands() {
+    constexpr int kFirstRow = 5100;
+    constexpr int kSecondRow = 5700;
+    Command1 = commandButton(Panel3D1, "&Save", 150, kFirstRow);
+    Command3 = commandButton(Panel3D1, "Clear &Entries", 1750, kFirstRow);
+    Command4 = commandButton(Panel3D1, "&View Month", 3350, kFirstRow);
+    Command7 = commandButton(Panel3D1, "&Print", 150, kSecondRow);
+    Command8 = commandButton(Panel3D1, "Spelling Chec&k", 1750, kSecondRow);
+    Command2 = commandButton(Panel3D1, "E&xit", 3350, kSecondRow);
+    // The month view, printing and the spelling check are not in the program yet.
+    for (QPushButton* later : {Command4, Command7, Command8}) {
+        later->setEnabled(false);
+    }
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{this, Label2, Panel3D1, SSPanel1, MonthView1, Command1,
+                                         Command2, Command3, Command4, Command7, Command8}) {
+        attachOptionsPopup(control);
+    }
+    // The picker's days, headings and month arrows take the right button too.
+    for (QWidget* part : MonthView1->findChildren<QWidget*>()) {
+        attachOptionsPopup(part);
+    }
+}
+
+void Zcalandar1::buildOptionsPanel() {
+    SSPanel6 = new Panel3D(Panel3D1, "Calendar Options");
+    SSPanel6->setAccessibleName("Calendar Options");
+    SSPanel6->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    place(SSPanel6, 150, 1108, 9295, 4300);
+    SSPanel6->hide();
+
+    const struct {
+        const char* title;
+        QStringList captions;
+        int left;
+        int top;
+        int width;
+        int height;
+    } frames[] = {
+        {"Number of Months to Display", {"One Month (1)", "Two Months (2)"}, 200, 400, 4300, 1100},
+        {"Display the Week Numbers",
+         {"Yes (Display)", "No (Don't Display)"},
+         4700,
+         400,
+         4300,
+         1100},
+        {"Start Week With",
+         {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"},
+         200,
+         1600,
+         4300,
+         2600},
+        // Index 0 is "No", 1 "Yes"; "Yes" shows first.
+        {"Display Today's Date", {"No", "Yes"}, 4700, 1600, 4300, 1100},
+    };
+    std::array<OptionGroup**, 4> groups = {&SSOption2, &SSOption3, &SSOption4, &SSOption5};
+    for (std::size_t frame = 0; frame < 4; ++frame) {
+        QGroupBox* box = new QGroupBox(frames[frame].title, SSPanel6);
+        place(box, frames[frame].left, frames[frame].top, frames[frame].width,
+              frames[frame].height);
+        SSFrame[frame] = box;
+        auto* group = new OptionGroup(this);
+        const qsizetype count = frames[frame].captions.size();
+        for (qsizetype index = 0; index < count; ++index) {
+            auto* option = new QRadioButton(frames[frame].captions.at(index), box);
+            const qsizetype shown = frame == 3 ? count - 1 - index : index;
+            place(option, 200, 300 + int(shown) * 300, frames[frame].width - 400, 280);
+            group->add(option);
+        }
+        *groups.at(frame) = group;
+    }
+    Command14 = new QPushButton("&Close", SSPanel6);
+    place(Command14, 4700, 3000, 1500, 450);
+}
+
+void Zcalandar1::buildMenus() {
+    // Colours, the grid background, the month view, copying, printing and the spelling check are
+    // not in the program yet: their items stand disabled.
+    mOGrid = mO->addAction("Grid &Background Selector");
+    mOC = mO->addAction("Panel C&olor");
+    mOTC = mO->addAction("&Text Color");
+    mO->addSeparator();
+    mOV = mO->addAction("&View Entire Month");
+    mOClr = mO->addAction("Clear &Entries", this, &Zcalandar1::ClearDayPage);
+    mO->addSeparator();
+    mOCopy = mO->addAction("&Copy");
+    mOCopy->setVisible(false);
+    mOP = mO->addAction("&Print");
+    mOS = mO->addAction("&Save", this, &Zcalandar1::SaveDayPage);
+    mOSpell = mO->addAction("Spelling Chec&k");
+    mO->addSeparator();
+    mOCal = mO->addAction("Calendar &Display Options", this, &Zcalandar1::OpenCalendarOptions);
+    mO->addSeparator();
+    mOE = mO->addAction("E&xit", this, &Zcalandar1::ExitCommand);
+    for (QAction* later : {mOGrid, mOC, mOTC, mOV, mOCopy, mOP, mOSpell}) {
+        later->setEnabled(false);
+    }
+
+    mE1 = new QMenu("&Edit", this);
+    mECopy = mE1->addAction("&Copy");
+    mECopy->setEnabled(false);
+    mU = new QMenu("&Utilities", this);
+    mUB = mU->addAction("&Backup Selected Year File to Disk", this, &Zcalandar1::BackupYearFile);
+    mUR =
+        mU->addAction("&Restore Selected Year File from Disk", this, &Zcalandar1::RestoreYearFile);
+    menuBar()->insertMenu(mH, mE1);
+    menuBar()->insertMenu(mH, mU);
+    UtilitiesOpened();
+}
+
+void Zcalandar1::buildSideToolbar() {
+    const struct {
+        int number;
+        const char* tooltip;
+        QIcon picture;
+        void (Zcalandar1::*command)();
+    } buttons[] = {
+        {1, "Grid Background Selector", plannerToolbarPicture(PlannerPicture::GridBackground),
+         nullptr},
+        {2, "Panel Color", sideToolbarPicture(SidePicture::PanelColor), nullptr},
+        {3, "Text Color", plannerToolbarPicture(PlannerPicture::TextColor), nullptr},
+        {4, "View Entire Month", plannerToolbarPicture(PlannerPicture::Month), nullptr},
+        {5, "Clear Entries", plannerToolbarPicture(PlannerPicture::Clear),
+         &Zcalandar1::ClearDayPage},
+        {6, "Copy", plannerToolbarPicture(PlannerPicture::Copy), nullptr},
+        {7, "Print", plannerToolbarPicture(PlannerPicture::Print), nullptr},
+        {8, "Calendar Display Options", plannerToolbarPicture(PlannerPicture::CalendarOptions),
+         nullptr},
+        {9, "Help", sideToolbarPicture(SidePicture::Help), &Zcalandar1::ShowHelpTopic},
+        {10, "Exit", sideToolbarPicture(SidePicture::Exit), &Zcalandar1::ExitCommand},
+    };
+    for (const auto& entry : buttons) {
+        QAction* action = Toolbar2->addAction(entry.picture, entry.tooltip);
+        action->setToolTip(entry.tooltip);
+        if (entry.command != nullptr) {
+            connect(action, &QAction::triggered, this, entry.command);
+        }
+        toolbar2Buttons_.at(std::size_t(entry.number)) = action;
+    }
+    // Button 8 closes the options panel when it shows, else opens it.
+    connect(Toolbar2Button(8), &QAction::triggered, this, [this] {
+        if (SSPanel6->isVisible()) {
+            CloseCalendarOptions();
+        } else {
+            OpenCalendarOptions();
+        }
+    });
+    for (int later : {1, 2, 3, 4, 6, 7}) {
+        Toolbar2Button(later)->setEnabled(false);
+    }
+}
+
+void Zcalandar1::connectHandlers() {
+    connect(Timer1, &QTimer::timeout, this, &Zcalandar1::Timer1_Timer);
+    connect(Command1, &QPushButton::clicked, this, &Zcalandar1::SaveDayPage);
+    connect(Command2, &QPushButton::clicked, this, &Zcalandar1::ExitCommand);
+    connect(Command3, &QPushButton::clicked, this, &Zcalandar1::ClearDayPage);
+    connect(Command14, &QPushButton::clicked, this, &Zcalandar1::CloseCalendarOptions);
+    connect(MonthView1, &MonthView::selectionChanged, this, &Zcalandar1::SelectDay);
+    connect(Combo1, &QComboBox::activated, this, &Zcalandar1::PickTime);
+    connect(mU, &QMenu::aboutToShow, this, &Zcalandar1::UtilitiesOpened);
+    connect(SSOption2, &OptionGroup::clicked, this, &Zcalandar1::ChooseMonthsShown);
+    connect(SSOption3, &OptionGroup::clicked, this, &Zcalandar1::ChooseWeekNumbers);
+    connect(SSOption4, &OptionGroup::clicked, this, &Zcalandar1::ChooseFirstWeekday);
+    connect(SSOption5, &OptionGroup::clicked, this, &Zcalandar1::ChooseTodayMark);
+    for (int row = 0; row < kRows; ++row) {
+        const auto index = std::size_t(row);
+        for (QLineEdit* box : {Text1[index], Text2[index]}) {
+            // Every edit marks the page: typing, Backspace, Delete, cut, paste and undo.
+            connect(box, &QLineEdit::textEdited, this, &Zcalandar1::markEdited);
+        }
+        focusMoves_->onGotFocus(Text1[index], [this, row] { timeBoxGotFocus(row); });
+        focusMoves_->onGotFocus(Text2[index], [this, row] { activityBoxGotFocus(row); });
+        focusMoves_->onLostFocus(Text1[index], [this] { restColumn(Text1); });
+        focusMoves_->onLostFocus(Text2[index], [this] { restColumn(Text2); });
+    }
+    // The right-click menu stays shut while the options panel shows; it offers "&Copy" only
+    // while the Edit menu's copy is enabled.
+    setOptionsPopupHooks([this] {
+        if (SSPanel6->isVisible()) {
+            return false;
+        }
+        mOCopy->setVisible(mECopy->isEnabled());
+        return true;
+    });
+    connect(mO, &QMenu::aboutToHide, mOCopy, [this] { mOCopy->setVisible(false); });
+}

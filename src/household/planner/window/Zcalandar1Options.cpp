@@ -1,0 +1,78 @@
+// The calendar options: how the date picker shows itself, chosen on the options panel.
+#include "Zcalandar1.h"
+
+#include "MonthView.h"
+#include "OptionGroup.h"
+#include "Panel3D.h"
+#include "Twips.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+#include <QToolBar>
+
+void Zcalandar1::selectOptions() {
+    // Each selection runs its option's click, which applies all four settings; a value without
+    // an option button selects nothing.
+    SSOption2->select(Options.MonthsShown);
+    SSOption3->select(Options.WeekNumbers);
+    SSOption4->select(Options.FirstWeekday - 1);
+    SSOption5->select(Options.TodayShown);
+}
+
+void Zcalandar1::ChooseMonthsShown(int index) {
+    Options.MonthsShown = index;
+    ApplyCalendarOptions();
+}
+
+void Zcalandar1::ChooseWeekNumbers(int index) {
+    Options.WeekNumbers = index;
+    ApplyCalendarOptions();
+}
+
+void Zcalandar1::ChooseFirstWeekday(int index) {
+    Options.FirstWeekday = index + 1;
+    ApplyCalendarOptions();
+}
+
+void Zcalandar1::ChooseTodayMark(int index) {
+    Options.TodayShown = index;
+    ApplyCalendarOptions();
+}
+
+void Zcalandar1::ApplyCalendarOptions() {
+    if (const auto layout = Options.pickerLayout()) {
+        MonthView1->setMonthsShown(layout->months);
+        MonthView1->setWeekNumbersShown(layout->weekNumbers);
+        MonthView1->move(Twips::toPixels(layout->leftTwips), MonthView1->y());
+    }
+    MonthView1->move(MonthView1->x(), SSPanel1->height() / 2 - MonthView1->height() / 2);
+    // A first weekday of 0 (never saved) leaves the picker's as it was.
+    MonthView1->setFirstWeekday(Options.FirstWeekday);
+    MonthView1->setTodayMarked(Options.TodayShown != 0);
+    QCoreApplication::processEvents();
+}
+
+void Zcalandar1::OpenCalendarOptions() {
+    for (int button = 1; button <= 7; ++button) {
+        sideButtonsBeforeOptions_.at(std::size_t(button)) = Toolbar2Button(button)->isEnabled();
+        Toolbar2Button(button)->setEnabled(false);
+    }
+    showStatus("Calendar Display Options");
+    Options = CalendarOptions::read(services_.folder);
+    selectOptions();
+    mO->menuAction()->setEnabled(false);
+    SSPanel6->show();
+    SSPanel6->raise();
+}
+
+void Zcalandar1::CloseCalendarOptions() {
+    // Options that cannot be written stay chosen while the window is open.
+    Options.write(services_.folder);
+    mO->menuAction()->setEnabled(true);
+    SSPanel6->hide();
+    for (int button = 1; button <= 7; ++button) {
+        Toolbar2Button(button)->setEnabled(sideButtonsBeforeOptions_.at(std::size_t(button)));
+    }
+    QCoreApplication::processEvents();
+    showStatus(windowTitle());
+}

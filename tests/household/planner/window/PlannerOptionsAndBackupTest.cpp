@@ -1,0 +1,178 @@
+#include "PlannerWindowFixture.h"
+
+#include "CalendarOptions.h"
+#include "OptionGroup.h"
+#include "RecordCodec.h"
+#include "SettingsFile.h"
+#include "Twips.h"
+
+#include <QMenu>
+#include <QRadioButton>
+
+namespace {
+
+using Answer = Dialogs::Answer;
+
+QByteArray optionRecords(const ProgramFolder& folder) {
+    QByteArray bytes;
+    const RecordFile file = settingsFile(folder, SettingsFile::SWR2);
+    for (int record = 14; record <= 17; ++record) {
+        bytes += file.read(record).left(2);
+    }
+    return bytes;
+}
+
+TEST_F(PlannerWindowTest, CalendarOptionsApplyAtOnceAndAreKeptWhenThePanelCloses) {
+    saveDay({2025, 3, 5}, "9:00 AM", "Dentist");
+    openPlanner([&](Zcalandar1& planner) {
+        // Never saved: one month with week numbers from Sunday, today not marked.
+        EXPECT_EQ(planner.MonthView1->monthsShown(), 1);
+        EXPECT_TRUE(planner.MonthView1->weekNumbersShown());
+        EXPECT_EQ(planner.MonthView1->firstWeekday(), 1);
+        EXPECT_FALSE(planner.MonthView1->todayMarked());
+        EXPECT_EQ(planner.MonthView1->x(), Twips::toPixels(100));
+
+        planner.Toolbar2Button(8)->trigger();
+        EXPECT_TRUE(planner.SSPanel6->isVisible());
+        EXPECT_EQ(planner.StatusBar1->panelText(1), "Calendar Display Options");
+        EXPECT_FALSE(planner.mO->menuAction()->isEnabled());
+        EXPECT_FALSE(planner.Toolbar2Button(5)->isEnabled());
+        // The weekday of a record never written selects nothing; Sunday stays selected.
+        EXPECT_EQ(planner.SSOption4->selected(), 0);
+        // The right button opens no menu while the panel shows.
+        QTest::mouseClick(planner.Command1, Qt::RightButton);
+        EXPECT_FALSE(planner.mO->isVisible());
+
+        for (QRadioButton* option : {planner.SSOption2->button(1), planner.SSOption3->button(1),
+                                     planner.SSOption4->button(3), planner.SSOption5->button(1)}) {
+            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+        }
+        settle();
+        EXPECT_EQ(planner.MonthView1->monthsShown(), 2);
+        EXPECT_FALSE(planner.MonthView1->weekNumbersShown());
+        EXPECT_EQ(planner.MonthView1->x(), Twips::toPixels(400));
+        EXPECT_EQ(planner.MonthView1->y(),
+                  planner.SSPanel1->height() / 2 - planner.MonthView1->height() / 2);
+        EXPECT_EQ(planner.MonthView1->firstWeekday(), 4);
+        EXPECT_TRUE(planner.MonthView1->todayMarked());
+
+        press(planner.SSOption2->button(1), Qt::Key_Escape); // Esc closes the panel only
+        EXPECT_FALSE(planner.SSPanel6->isVisible());
+        EXPECT_TRUE(planner.isVisible());
+        EXPECT_TRUE(planner.Toolbar2Button(5)->isEnabled());
+        EXPECT_TRUE(planner.mO->menuAction()->isEnabled());
+        EXPECT_EQ(planner.StatusBar1->panelText(1), "Daily Planner");
+    });
+    EXPECT_EQ(optionRecords(fake.folder), QByteArray::fromHex("0100010004000100"));
+
+    // The next opening shows them again.
+    openPlanner([&](Zcalandar1& planner) {
+        EXPECT_EQ(planner.MonthView1->monthsShown(), 2);
+        EXPECT_EQ(planner.MonthView1->firstWeekday(), 4);
+        EXPECT_TRUE(planner.SSOption5->button(1)->isChecked());
+    });
+}
+
+TEST_F(PlannerWindowTest, AFreshPanelWritesAllFourZeroAndStrangeValuesSelectNothing) {
+    openPlanner([&](Zcalandar1& planner) {
+        planner.mOCal->trigger();
+        planner.Command14->click();
+        settle();
+    });
+    EXPECT_EQ(optionRecords(fake.folder), QByteArray(8, '\0'));
+
+    CalendarOptions strange{5, 1, 9, 1};
+    ASSERT_TRUE(strange.write(fake.folder));
+    openPlanner([&](Zcalandar1& planner) {
+        EXPECT_EQ(planner.MonthView1->monthsShown(), 1);
+        EXPECT_TRUE(planner.MonthView1->weekNumbersShown());
+        EXPECT_EQ(planner.MonthView1->firstWeekday(), 1);
+        EXPECT_TRUE(planner.MonthView1->todayMarked());
+        EXPECT_EQ(planner.SSOption2->selected(), -1);
+    });
+}
+
+// A backup window that notes what it was asked to do, and may replace the year file.
+class PlannerBackupTest : public PlannerWindowTest {
+protected:
+    PlannerBackupTest() {
+        services.windows.add(WindowCatalog::kBackupWindow, [](Services&) {
+            auto window = std::make_unique<QWidget>();
+            window->setObjectName("Backup1");
+            return window;
+        });
+    }
+
+    // Runs when the backup window shows; a restore replaces the file when asked to.
+    void expectBackupWindow(bool restores) {
+        fake.modal.scripts.push_back([this, restores](QWidget&) {
+            seen.push_back(
+                {services.hinfo.BackupKind, services.hinfo.BackupMode, services.hinfo.SignalValue});
+            if (restores) {
+                saveDay({2025, 3, 5}, "7:00 AM", "Restored run");
+                services.hinfo.RestoreCompleted = 1;
+            }
+            services.hinfo.BackupKind = 0;
+            services.hinfo.BackupMode = 0;
+        });
+    }
+
+    struct Contract {
+        int kind;
+        int mode;
+        double year;
+        bool operator==(const Contract&) const = default;
+    };
+    std::vector<Contract> seen;
+};
+
+TEST_F(PlannerBackupTest, TheBackupWindowGetsTheSelectedYearAndThePageComesBack) {
+    openPlanner([&](Zcalandar1& planner) {
+        // A year file never written has nothing to back up.
+        emit planner.mU->aboutToShow();
+        EXPECT_FALSE(planner.mUB->isEnabled());
+        EXPECT_TRUE(planner.mUR->isEnabled());
+
+        typeInto(planner.Text2[3], "Dentist");
+        planner.Command1->click();
+        emit planner.mU->aboutToShow();
+        ASSERT_TRUE(planner.mUB->isEnabled());
+        typeInto(planner.Text2[4], "Lunch");
+        fake.dialogs.answers.push_back(Answer::No);
+        expectBackupWindow(false);
+        planner.mUB->trigger();
+        settle();
+        // The page shows the loaded day again, as saved.
+        EXPECT_EQ(planner.Text2[3]->text(), "Dentist");
+        EXPECT_EQ(planner.Text2[4]->text(), "");
+        EXPECT_EQ(planner.EntriesChanged, 0);
+
+        // A restore asks about unsaved entries first, then loads the replaced file on today.
+        pickerKey(planner, Qt::Key_Down);
+        typeInto(planner.Text2[0], "Gym");
+        fake.dialogs.answers.push_back(Answer::No);
+        expectBackupWindow(true);
+        planner.mUR->trigger();
+        settle();
+        EXPECT_EQ(planner.MonthView1->selectedDate(), QDate(2025, 3, 5));
+        EXPECT_EQ(planner.Text2[0]->text(), "Restored run");
+        EXPECT_EQ(planner.Combo1->count(), 31);
+        EXPECT_TRUE(planner.Command2->isEnabled());
+    });
+    EXPECT_EQ(seen, (std::vector<Contract>{{32, 0, 2025}, {33, 99, 2025}}));
+    EXPECT_EQ(messageTexts(), (QStringList{"Save changes/entries before next action?",
+                                           "Save changes/entries before next action?"}));
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"Zcalandar1", "QWidget", "QWidget"}));
+    EXPECT_FALSE(day({2025, 3, 12}).isFull());
+}
+
+TEST_F(PlannerWindowTest, WithoutTheBackupWindowBothCommandsStayDisabled) {
+    saveDay({2025, 3, 5}, "", "Dentist");
+    openPlanner([&](Zcalandar1& planner) {
+        emit planner.mU->aboutToShow();
+        EXPECT_FALSE(planner.mUB->isEnabled());
+        EXPECT_FALSE(planner.mUR->isEnabled());
+    });
+}
+
+} // namespace

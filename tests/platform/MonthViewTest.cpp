@@ -1,0 +1,128 @@
+#include "MonthView.h"
+
+#include <QCalendarWidget>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <QTextCharFormat>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MonthViewTest : public ::testing::Test {
+protected:
+    MonthViewTest() {
+        picker.setSelectedDate({2025, 3, 12});
+        picker.show();
+        QCoreApplication::processEvents();
+    }
+
+    QTableView* view(int month) const { return picker.month(month)->findChild<QTableView*>(); }
+
+    // Clicks day 8 to 21 of the month in view: those appear once in a month's grid.
+    void clickDay(int month, int day) {
+        QTableView* table = view(month);
+        const QAbstractItemModel* model = table->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            for (int column = 0; column < model->columnCount(); ++column) {
+                const QModelIndex index = model->index(row, column);
+                if (row > 0 && column > 0 && model->data(index).toInt() == day) {
+                    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                                      table->visualRect(index).center());
+                    return;
+                }
+            }
+        }
+        FAIL() << "day " << day << " not in view";
+    }
+
+    void press(int month, Qt::Key key) { QTest::keyClick(view(month), key); }
+
+    QList<QDate> reported() const {
+        QList<QDate> dates;
+        for (const QList<QVariant>& call : changes) {
+            dates.append(call.at(0).toDate());
+        }
+        return dates;
+    }
+
+    MonthView picker;
+    QSignalSpy changes{&picker, &MonthView::selectionChanged};
+};
+
+TEST_F(MonthViewTest, EveryChangeByThePersonIsReportedOnceAndOnlyClicksAsClicks) {
+    picker.setSelectedDate({2025, 3, 13}); // from code: no report
+    EXPECT_TRUE(changes.isEmpty());
+
+    clickDay(0, 20);
+    ASSERT_EQ(changes.size(), 1);
+    EXPECT_EQ(changes.at(0).at(0).toDate(), QDate(2025, 3, 20));
+    EXPECT_TRUE(changes.at(0).at(1).toBool());
+    clickDay(0, 20); // the day already selected: no change
+    EXPECT_EQ(changes.size(), 1);
+
+    press(0, Qt::Key_Right);
+    press(0, Qt::Key_Down);
+    press(0, Qt::Key_PageDown);
+    picker.month(0)->findChild<QToolButton*>("qt_calendar_prevmonth")->click();
+    EXPECT_EQ(
+        reported(),
+        (QList<QDate>{{2025, 3, 20}, {2025, 3, 21}, {2025, 3, 28}, {2025, 4, 28}, {2025, 3, 28}}));
+    for (qsizetype call = 1; call < changes.size(); ++call) {
+        EXPECT_FALSE(changes.at(call).at(1).toBool()) << call;
+    }
+    EXPECT_EQ(picker.selectedDate(), QDate(2025, 3, 28));
+}
+
+TEST_F(MonthViewTest, AMonthArrowKeepsTheDayOrTakesTheMonthsLastOne) {
+    picker.setSelectedDate({2025, 1, 31});
+    picker.month(0)->findChild<QToolButton*>("qt_calendar_nextmonth")->click();
+    EXPECT_EQ(picker.selectedDate(), QDate(2025, 2, 28));
+    EXPECT_EQ(reported(), QList<QDate>{QDate(2025, 2, 28)});
+}
+
+TEST_F(MonthViewTest, TwoMonthsShowSideBySideAndTheSelectionMovesBetweenThem) {
+    picker.setMonthsShown(2);
+    ASSERT_TRUE(picker.month(1)->isVisible());
+    EXPECT_EQ(picker.month(1)->monthShown(), 4);
+    clickDay(1, 9);
+    EXPECT_EQ(picker.selectedDate(), QDate(2025, 4, 9));
+    // Both months stay in view; moving past the second brings the next pair.
+    EXPECT_EQ(picker.month(0)->monthShown(), 3);
+    picker.setSelectedDate({2025, 4, 30});
+    press(1, Qt::Key_Right);
+    EXPECT_EQ(picker.selectedDate(), QDate(2025, 5, 1));
+    EXPECT_EQ(picker.month(0)->monthShown(), 4);
+    EXPECT_EQ(picker.month(1)->monthShown(), 5);
+    EXPECT_EQ(reported(), (QList<QDate>{{2025, 4, 9}, {2025, 5, 1}}));
+    picker.setMonthsShown(3);
+    EXPECT_EQ(picker.monthsShown(), 2);
+}
+
+TEST_F(MonthViewTest, OptionsOutsideTheirRangesChangeNothing) {
+    EXPECT_TRUE(picker.setFirstWeekday(4));
+    EXPECT_EQ(picker.month(0)->firstDayOfWeek(), Qt::Wednesday);
+    EXPECT_TRUE(picker.setFirstWeekday(1));
+    EXPECT_EQ(picker.month(0)->firstDayOfWeek(), Qt::Sunday);
+    EXPECT_FALSE(picker.setFirstWeekday(0));
+    EXPECT_FALSE(picker.setFirstWeekday(8));
+    EXPECT_EQ(picker.firstWeekday(), 1);
+
+    picker.setSelectedDate({1600, 5, 1});
+    EXPECT_EQ(picker.selectedDate(), QDate(1753, 1, 1));
+    picker.setSelectedDate({12000, 5, 1});
+    EXPECT_EQ(picker.selectedDate(), QDate(9999, 12, 31));
+
+    picker.setToday({9999, 12, 31});
+    picker.setTodayMarked(true);
+    EXPECT_EQ(picker.month(0)->dateTextFormat({9999, 12, 31}).fontWeight(), QFont::Bold);
+    picker.setTodayMarked(false);
+    EXPECT_NE(picker.month(0)->dateTextFormat({9999, 12, 31}).fontWeight(), QFont::Bold);
+    picker.setWeekNumbersShown(false);
+    EXPECT_EQ(picker.month(0)->verticalHeaderFormat(), QCalendarWidget::NoVerticalHeader);
+    EXPECT_TRUE(changes.isEmpty());
+}
+
+} // namespace
