@@ -62,10 +62,10 @@ void SpellChecker::replace(qsizetype start, qsizetype length, const QString& rep
 }
 
 bool SpellChecker::check() {
+    changes_ = 0;
     if (!loadDictionaries()) {
         return false;
     }
-    changes_ = 0;
     bool cancelled = false;
     qsizetype position = 0;
     while (!cancelled) {

@@ -80,7 +80,7 @@ private:
     const EnglishDictionary* english_ = nullptr;
     CustomDictionary custom_;
     bool customLoaded_ = false;
-    QSet<QString> ignoredWords_;
+    QSet<QString> ignoredWords_; // "Ignore A&ll": for every later check of this checker
     AutoCorrectList autoCorrect_;
     QString text_;
     int changes_ = 0;
