@@ -5,7 +5,7 @@
 
 #include <optional>
 
-// Message, input and colour boxes: everything that waits for a person's answer to a question.
+// Message, input, colour and font boxes: everything that waits for a person's answer to a question.
 class Dialogs {
 public:
     enum class Icon { None, Critical, Question, Exclamation, Information };
@@ -21,6 +21,22 @@ public:
         Buttons buttons = Buttons::Ok;
     };
 
+    // A font with its effects and text colour, as the font dialog shows and returns it.
+    struct FontChoice {
+        QString name;
+        double size = 10; // points, fractions allowed
+        bool bold = false;
+        bool italic = false;
+        bool underline = false;
+        bool strikeout = false;
+        QColor colour{Qt::black};
+        bool operator==(const FontChoice&) const = default;
+    };
+    // Which fonts the dialog lists; on this desktop every font serves screen and printer alike.
+    enum class FontList { PrinterFonts, ScreenAndPrinterFonts };
+    static constexpr double kMinFontSize = 1;
+    static constexpr double kMaxFontSize = 999;
+
     virtual ~Dialogs() = default;
     virtual Answer message(const Message& message) = 0;
     // The text typed, or nothing when the person cancelled.
@@ -28,4 +44,7 @@ public:
                                          const QString& initialText) = 0;
     // The colour chosen, starting from initial, or nothing when the person cancelled.
     virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
+    // The font chosen, starting from initial, its size kept within kMinFontSize to kMaxFontSize;
+    // nothing when the person cancelled.
+    virtual std::optional<FontChoice> chooseFont(const FontChoice& initial, FontList list) = 0;
 };

@@ -61,6 +61,11 @@ void Panel3D::setFloodColour(const QColor& colour) {
     update();
 }
 
+void Panel3D::setFloodFrom(FloodFrom edge) {
+    floodFrom_ = edge;
+    update();
+}
+
 void Panel3D::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect inside = contentsRect();
@@ -68,9 +73,14 @@ void Panel3D::paintEvent(QPaintEvent*) {
     painter.setPen(foreColour_);
     painter.setFont(font());
     if (floodPercent_ != kNoFlood) {
-        const int filled = inside.height() * floodPercent_ / 100;
-        painter.fillRect(inside.left(), inside.bottom() + 1 - filled, inside.width(), filled,
-                         floodColour_);
+        if (floodFrom_ == FloodFrom::Left) {
+            painter.fillRect(inside.left(), inside.top(), inside.width() * floodPercent_ / 100,
+                             inside.height(), floodColour_);
+        } else {
+            const int filled = inside.height() * floodPercent_ / 100;
+            painter.fillRect(inside.left(), inside.bottom() + 1 - filled, inside.width(), filled,
+                             floodColour_);
+        }
         painter.drawText(inside, Qt::AlignCenter, QString::number(floodPercent_) + '%');
     }
     if (!caption_.isEmpty()) {

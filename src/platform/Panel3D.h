@@ -5,11 +5,13 @@
 
 // The 3-D panel of the classic windows: a raised, bevelled area with its own background colour and
 // a caption drawn at one of nine places (lines joined by a carriage return). Used as a gauge it
-// also fills a share of its height from the bottom edge and shows that share as a percentage.
+// also fills a share of its height from the bottom edge, or of its width from the left edge, and
+// shows that share as a percentage.
 class Panel3D : public QFrame {
     Q_OBJECT
 public:
     static constexpr int kNoFlood = -1;
+    enum class FloodFrom { Bottom, Left };
 
     explicit Panel3D(QWidget* parent = nullptr, const QString& caption = {});
 
@@ -27,6 +29,7 @@ public:
     void setFloodPercent(int percent);
     int floodPercent() const { return floodPercent_; }
     void setFloodColour(const QColor& colour);
+    void setFloodFrom(FloodFrom edge);
 
 signals:
     // The left mouse button was released over the panel.
@@ -44,4 +47,5 @@ private:
     QColor foreColour_{Qt::black};
     QColor floodColour_{Qt::blue};
     int floodPercent_ = kNoFlood;
+    FloodFrom floodFrom_ = FloodFrom::Bottom;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Clipboard.h"
 #include "Clock.h"
 #include "Dialogs.h"
 #include "HelpViewer.h"
@@ -22,4 +23,5 @@ struct Platform {
     Sound& sound;
     HelpViewer& help;
     WebLauncher& web;
+    Clipboard& clipboard;
 };

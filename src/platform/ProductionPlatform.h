@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Clipboard.h"
 #include "Clock.h"
 #include "HelpViewer.h"
 #include "ModalShower.h"
@@ -33,5 +34,7 @@ private:
     PulseSound sound_;
     WindowHelpViewer help_;
     DesktopWebLauncher web_;
-    Platform platform_{dialogs_, modal_, clock_, random_, registry_, folder_, sound_, help_, web_};
+    SystemClipboard clipboard_;
+    Platform platform_{dialogs_, modal_, clock_, random_, registry_, folder_, sound_, help_, web_,
+                        clipboard_};
 };

@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include "DisplayText.h"
+#include "FontDialog.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -80,4 +81,10 @@ std::optional<QString> QtDialogs::input(const QString& prompt, const QString& ti
 std::optional<QColor> QtDialogs::chooseColor(const QColor& initial) {
     const QColor chosen = QColorDialog::getColor(initial, QApplication::activeWindow());
     return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
+}
+
+std::optional<Dialogs::FontChoice> QtDialogs::chooseFont(const FontChoice& initial, FontList list) {
+    FontDialog dialog(initial, list, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted ? std::optional<FontChoice>(dialog.choice())
+                                              : std::nullopt;
 }

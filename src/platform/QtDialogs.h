@@ -8,4 +8,5 @@ public:
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& initialText) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
+    std::optional<FontChoice> chooseFont(const FontChoice& initial, FontList list) override;
 };

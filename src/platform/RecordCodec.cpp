@@ -90,3 +90,11 @@ QByteArray RecordCodec::variant(const StoredVariant& value) {
     }
     return littleEndian16(Empty);
 }
+
+QString trimmedRight(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QChar(' ')) {
+        --end;
+    }
+    return text.left(end);
+}

@@ -22,3 +22,7 @@ QByteArray integer(qint16 value);
 QByteArray variant(const StoredVariant& value);
 
 } // namespace RecordCodec
+
+// Readers of fixed texts and keywords ("OFF", "Def", "Full") cut the trailing blanks and keep the
+// leading ones.
+QString trimmedRight(const QString& text);

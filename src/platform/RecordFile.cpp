@@ -11,18 +11,41 @@ RecordFile::RecordFile(QString path, int recordLength)
     : path_(std::move(path)), length_(recordLength) {}
 
 QByteArray RecordFile::read(int recordNumber) const {
-    QByteArray record(length_, '\0');
     QFile file(path_);
     // ReadWrite creates the missing file, as opening a random-access file always did.
     if (recordNumber < 1 || !(file.open(QIODevice::ReadWrite) || file.open(QIODevice::ReadOnly))) {
-        return record;
+        return {};
     }
     const qint64 start = qint64(recordNumber - 1) * length_;
     if (start < file.size() && file.seek(start)) {
-        const QByteArray stored = file.read(length_);
-        record.replace(0, stored.size(), stored);
+        return file.read(length_);
     }
-    return record;
+    return {};
+}
+
+std::optional<QByteArray> RecordFile::readChecked(int recordNumber) const {
+    QFile file(path_);
+    if (recordNumber < 1) {
+        return QByteArray();
+    }
+    // ReadWrite creates the missing file, as opening a random-access file always did; a file that
+    // is there and opens in neither way cannot be read.
+    if (!file.open(QIODevice::ReadWrite) && !file.open(QIODevice::ReadOnly)) {
+        return file.exists() ? std::nullopt : std::optional<QByteArray>(QByteArray());
+    }
+    const qint64 start = qint64(recordNumber - 1) * length_;
+    if (start >= file.size()) {
+        return QByteArray();
+    }
+    const qint64 held = std::min<qint64>(length_, file.size() - start);
+    if (!file.seek(start)) {
+        return std::nullopt;
+    }
+    QByteArray stored = file.read(length_);
+    if (stored.size() < held) {
+        return std::nullopt;
+    }
+    return stored;
 }
 
 RecordFile::WriteResult RecordFile::write(int recordNumber, const QByteArray& value) {

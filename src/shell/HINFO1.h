@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform.h"
+#include "PrintSettings.h"
 #include "StoredVariant.h"
 
 #include <QString>
@@ -34,7 +35,8 @@ public:
     int SharedState = 0;
     QString LayoutScratch;
     int PicturesOff = 0;
-    StoredVariant PrintFontColour;
+    ::PrintSettings PrintSettings;
+    QString RewardCaption; // the caption of a picture window
 
     static constexpr int kBusy = 11;
     static constexpr int kNoDrop = 12;

@@ -84,14 +84,25 @@ void PanelColours::LoadPanelColour() {
 }
 
 void PanelColours::SavePanelColour() {
+    bool failed = false;
     for (Entry& entry : entries_) {
         const QString value = entry.isDefault
                                   ? QString("Default")
                                   : QString::number(ColorNumber::fromColor(entry.colour));
-        settingsFile(services_.folder, entry.panel.file).writeText(entry.panel.record, value);
+        if (settingsFile(services_.folder, entry.panel.file).writeText(entry.panel.record, value) !=
+            RecordFile::WriteResult::Written) {
+            failed = true;
+            continue;
+        }
         entry.isDefault = false;
     }
-    changed_ = false;
+    changed_ = failed;
+    if (failed) {
+        // The records keep the colours they had; the window shows the new ones until it closes.
+        services_.dialogs.message({"The panel colors could not be saved: the colors chosen show "
+                                   "only until this window closes.",
+                                   "Color Changes", Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
+    }
 }
 
 void PanelColours::PromptSaveColours() {

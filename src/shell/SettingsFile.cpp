@@ -15,11 +15,3 @@ RecordFile settingsFile(const ProgramFolder& folder, SettingsFile which) {
     }
     return {folder.file("SWR2.BMP"), 20};
 }
-
-QString trimmedRight(const QString& text) {
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1) == QChar(' ')) {
-        --end;
-    }
-    return text.left(end);
-}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProgramFolder.h"
+#include "RecordCodec.h"
 #include "RecordFile.h"
 
 // The five settings files of the program folder; every window owns fixed records in them.
@@ -13,6 +14,3 @@ enum class SettingsFile {
 };
 
 RecordFile settingsFile(const ProgramFolder& folder, SettingsFile which);
-
-// Readers compare keywords ("OFF", "Def", "Default") after cutting trailing blanks.
-QString trimmedRight(const QString& text);

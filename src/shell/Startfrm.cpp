@@ -258,17 +258,11 @@ void Startfrm::CheckPlannerReminder() {
     reminderDone_ = true;
     const QDate today = services_.clock.today();
     Label2->setText(QLocale(QLocale::English).toString(today, "MMMM d, yyyy"));
-    const YearFile::DayRecord day = YearFile::readDay(services_.folder, today);
-    if (trimmedRight(day.status) != "Full") {
-        return;
-    }
-    ReminderDue = 0;
-    for (const QString& activity : day.activities) {
-        if (!trimmedRight(activity).isEmpty()) {
-            ReminderDue = 1;
-            break;
-        }
-    }
+    // A file that cannot be read shows no reminder; the planner reports it when it opens.
+    const YearFile::DayRecord day =
+        YearFile::read(services_.folder, today.year(), YearFile::recordNumber(today))
+            .value_or(YearFile::DayRecord{});
+    ReminderDue = day.hasActivity() ? 1 : 0;
 }
 
 void Startfrm::Form_Activate() {

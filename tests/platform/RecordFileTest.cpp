@@ -113,6 +113,27 @@ TEST_F(RecordFileTest, NeverWrittenRecordsReadAsEmpty) {
     EXPECT_TRUE(isEmpty(file.readVariant(9)));
 }
 
+TEST_F(RecordFileTest, AValueCutByTheEndOfTheFileReadsOnlyTheBytesItHolds) {
+    const struct {
+        const char* name;
+        QByteArray content;
+        QString text;
+        qint16 integer;
+    } cases[] = {
+        {"a length byte alone", bytes({5}), "", 5},
+        {"a length past the end", bytes({5, 0, 'a', 'b'}), "ab", 5},
+        {"a length past the record", bytes({40, 0, 'a', 'b', 'c', 'd', 'e', 'f'}), "abcd", 40},
+    };
+    for (const auto& testCase : cases) {
+        store(testCase.content);
+        const RecordFile file(path(), 6);
+        EXPECT_EQ(file.read(1).size(), std::min<qsizetype>(testCase.content.size(), 6))
+            << testCase.name;
+        EXPECT_EQ(file.readText(1), testCase.text) << testCase.name;
+        EXPECT_EQ(file.readInteger(1), testCase.integer) << testCase.name;
+    }
+}
+
 TEST_F(RecordFileTest, ReadingCreatesAMissingFileEmpty) {
     const RecordFile file(path("New.Fil"), 20);
     EXPECT_EQ(file.readText(1), "");

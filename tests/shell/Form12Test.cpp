@@ -2,6 +2,7 @@
 #include "FakePlatform.h"
 #include "FamilyNamesFile.h"
 #include "FullDisk.h"
+#include "MinimiseAndRestore.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -87,6 +88,16 @@ TEST_F(Form12Test, ACompleteSetIsWrittenWholeAndTheWindowCloses) {
     second->Text1[0]->setText("Changed");
     second->Command2->click();
     EXPECT_EQ(contents(), stored);
+}
+
+TEST_F(Form12Test, MinimisingKeepsTheTypedNamesUntilTheSave) {
+    Form12 window(services);
+    const QStringList names = someNames();
+    EXPECT_TRUE(minimiseRestoreAndClose(
+        window, [&] { type(window, names); },
+        [&] { EXPECT_EQ(window.Text1[17]->text(), names.at(17)); },
+        [&] { window.Command1->click(); }));
+    EXPECT_EQ(FamilyNamesFile::read(fake.folder), names);
 }
 
 TEST_F(Form12Test, AnIncompleteSetIsRefusedAtTheFirstEmptyBox) {

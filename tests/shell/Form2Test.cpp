@@ -1,5 +1,6 @@
 #include "Form2.h"
 #include "FakePlatform.h"
+#include "MinimiseAndRestore.h"
 #include "SettingsFile.h"
 
 #include <QCoreApplication>
@@ -207,6 +208,20 @@ TEST_F(Form2Test, LeavingWithoutSavingRestoresOnlyTheWelcomeOption) {
         EXPECT_EQ(hinfo.IncorrectSoundDraft, "") << testCase.way;
         EXPECT_FALSE(QFile::exists(fake.file("SWR2.BMP"))) << testCase.way;
     }
+}
+
+TEST_F(Form2Test, MinimisingKeepsTheWorkingChoicesAndTheCloseBoxClearsThem) {
+    hinfo.CorrectSound = "99";
+    Form2 window(services);
+    EXPECT_TRUE(minimiseRestoreAndClose(
+        window, [&] { window.Option3D1[1]->click(); },
+        [&] {
+            EXPECT_TRUE(window.Option3D1[1]->isChecked());
+            EXPECT_EQ(hinfo.CorrectSoundDraft, "10");
+        },
+        [&] { window.close(); }));
+    EXPECT_EQ(hinfo.CorrectSoundDraft, "");
+    EXPECT_EQ(hinfo.CorrectSound, "99");
 }
 
 TEST_F(Form2Test, ANameTooLongForItsRecordIsKeptForThisRunAndTheUserIsTold) {

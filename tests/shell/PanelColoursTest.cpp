@@ -2,6 +2,7 @@
 #include "ColorNumber.h"
 #include "DialogPlacement.h"
 #include "FakePlatform.h"
+#include "FullDisk.h"
 
 #include <QFrame>
 
@@ -97,6 +98,21 @@ TEST_F(PanelColoursTest, DecliningToSaveKeepsTheRecordsAndUnchangedColoursAskNot
     colours.ChooseColour(upper);
     colours.PromptSaveColours();
     EXPECT_EQ(gcolor1().readText(47), "255");
+}
+
+TEST_F(PanelColoursTest, ASaveThatFailsSaysSoAndKeepsTheRecords) {
+    gcolor1().writeText(48, "255");
+    colours.LoadPanelColour();
+    fake.dialogs.answers = {Dialogs::Answer::No};
+    colours.ChooseColour(upper);
+    {
+        const FullDisk disk(100);
+        colours.SavePanelColour();
+    }
+    EXPECT_EQ(fake.dialogs.shown.back().title, "Color Changes");
+    EXPECT_TRUE(fake.dialogs.shown.back().text.startsWith("The panel colors could not be saved"));
+    EXPECT_EQ(gcolor1().readText(47), "");
+    EXPECT_EQ(gcolor1().readText(48), "255");
 }
 
 TEST(DialogPlacementTest, ADialogIsSizedAndCentredOnTheMainWindow) {

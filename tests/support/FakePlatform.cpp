@@ -36,6 +36,13 @@ std::optional<QColor> FakeDialogs::chooseColor(const QColor& initial) {
     return nextAnswer(colors);
 }
 
+std::optional<Dialogs::FontChoice> FakeDialogs::chooseFont(const FontChoice& initial,
+                                                           FontList list) {
+    fontInitials.append(initial);
+    fontLists.append(list);
+    return nextAnswer(fonts);
+}
+
 void FakeModalShower::showModal(QWidget& window) {
     shownClasses.append(window.metaObject()->className());
     window.show();
@@ -75,4 +82,5 @@ void MemoryRegistry::setValue(const QString& key, const QString& subKey, const Q
 
 FakePlatform::FakePlatform()
     : folder(directory.path()), platform{dialogs, modal, clock, random, registry,
-                                         folder,  sound, help,  web} {}
+                                         folder,  sound, help,  web,
+                                         clipboard} {}

@@ -17,6 +17,7 @@ public:
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& initialText) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
+    std::optional<FontChoice> chooseFont(const FontChoice& initial, FontList list) override;
 
     // Answers for the next boxes, in order; a box with no scripted answer gets OK (or Cancel).
     std::deque<Answer> answers;
@@ -24,7 +25,10 @@ public:
     std::deque<std::optional<QColor>> colors; // with none left the colour dialog is cancelled
     QList<Message> shown;
     QStringList prompts;
-    QList<QColor> colorInitials; // the initial colour of every colour dialog shown
+    QList<QColor> colorInitials;                 // the initial colour of every colour dialog shown
+    std::deque<std::optional<FontChoice>> fonts; // with none left the font dialog is cancelled
+    QList<FontChoice> fontInitials;              // the preset of every font dialog shown
+    QList<FontList> fontLists;
 };
 
 // Runs a script when a window is shown modally, then closes the window.
@@ -94,6 +98,16 @@ public:
     QStringList opened;
 };
 
+// Keeps what was put, in order; the last entry is what the clipboard holds.
+class FakeClipboard : public Clipboard {
+public:
+    void putText(const QString& text) override { texts.append(text); }
+    void putPicture(const QImage& picture) override { pictures.append(picture); }
+
+    QStringList texts;
+    QList<QImage> pictures;
+};
+
 // Every seam faked, over a fresh temporary program folder.
 class FakePlatform {
 public:
@@ -111,5 +125,6 @@ public:
     FakeSound sound;
     FakeHelpViewer help;
     FakeWebLauncher web;
+    FakeClipboard clipboard;
     Platform platform;
 };

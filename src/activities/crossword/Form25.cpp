@@ -72,6 +72,8 @@ QWidget* Form25::mainPanel() const {
 void Form25::Form_Load() {
     LoadFormServices();
     hinfo_.NextActivity = 0;
+    hinfo_.PrintSettings.PrintFontUnderline = false;
+    hinfo_.PrintSettings.PrintFontStrikethru = false;
     Option3D1[1]->setChecked(true);
     PuzzleSubject = 1;
     ResetPuzzleState();
@@ -129,7 +131,7 @@ void Form25::closeEvent(QCloseEvent* event) {
 
 void Form25::Form_Unload() {
     ResetPuzzleState();
-    hinfo_.PrintFontColour = QString();
+    hinfo_.PrintSettings.PrintFontColour = QString();
 }
 
 void Form25::NotStartedMessage() {

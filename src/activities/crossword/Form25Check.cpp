@@ -224,7 +224,7 @@ void Form25::showPuzzleSolved() {
     Panel3D21->setForeColour(blue);
     showResultCaption(Panel3D20, "Puzzle Is Correct");
     showResultCaption(Panel3D21, "Very Well Done");
-    hinfo_.PrintFontColour = QString();
+    hinfo_.PrintSettings.PrintFontColour = QString();
     hinfo_.PlayCorrectSound();
     // The face shows in the grid's place for a moment.
     Panel3D27->setCaption(QString(7, ' '));

@@ -1,10 +1,12 @@
 // Choosing a puzzle: "&Start" draws one of the level and offers it on the several-puzzles panel,
 // "&Next Puzzle" draws another, "&Use Puzzle" puts the one shown in play.
+#include "DrawWithoutRepeats.h"
 #include "Form25.h"
 
 #include "ListBox.h"
 #include "Panel3D.h"
 #include "PuzzleDraw.h"
+#include "PuzzleTable.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -19,7 +21,7 @@ constexpr const char* kDrawnKind = "Puzzles for this Subject and Level";
 
 void Form25::Command1_Click() {
     showStatus(kCaption);
-    hinfo_.PrintFontColour = QString("S");
+    hinfo_.PrintSettings.PrintFontColour = QString("S");
     mOPl->menuAction()->setEnabled(false);
     mONew->setEnabled(true);
     mOUse->setEnabled(true);
@@ -64,9 +66,10 @@ void Form25::LoadNextPuzzle() {
     services_.random.Randomize();
     ClearCells();
     const bool level2 = PuzzleLevel == 1;
-    PuzzleNo = drawPuzzleNo(level2 ? PuzzleUsedLevel2 : PuzzleUsedLevel1,
-                            level2 ? PuzzlesShownLevel2 : PuzzlesShownLevel1, services_.random,
-                            [this] { hinfo_.AllDisplayedMessage(kDrawnKind); });
+    PuzzleNo =
+        drawWithoutRepeats(level2 ? PuzzleUsedLevel2 : PuzzleUsedLevel1,
+                           level2 ? PuzzlesShownLevel2 : PuzzlesShownLevel1, kPuzzlesPerLevel,
+                           services_.random, [this] { hinfo_.AllDisplayedMessage(kDrawnKind); });
     loadPuzzle(PuzzleLevel, PuzzleNo, Clues);
 
     // List item k is entry k + 1 of its arrays; element 0 of the Down arrays holds the pattern.

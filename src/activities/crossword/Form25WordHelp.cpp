@@ -21,7 +21,7 @@ constexpr const char* kOptionCaption = "&Word Help Op";
 } // namespace
 
 bool Form25::puzzleDrawn() const {
-    const auto* marker = std::get_if<QString>(&hinfo_.PrintFontColour);
+    const auto* marker = std::get_if<QString>(&hinfo_.PrintSettings.PrintFontColour);
     return marker != nullptr && *marker == "S";
 }
 
@@ -150,7 +150,7 @@ void Form25::mOEnd_Click() {
         return;
     }
     hinfo_.BusyPointer();
-    hinfo_.PrintFontColour = QString();
+    hinfo_.PrintSettings.PrintFontColour = QString();
     EntryLock = 2;
     RevealInProgress = 98;
     Command3D1->hide();

@@ -1,32 +1,6 @@
 #include "PuzzleDraw.h"
 
 #include "PuzzleTable.h"
-#include "Random.h"
-
-int drawPuzzleNo(std::array<int, 21>& used, int& shown, Random& random,
-                 const std::function<void()>& allShown) {
-    if (shown >= kPuzzlesPerLevel) {
-        shown = 0;
-        used.fill(0);
-        allShown();
-    }
-    ++shown;
-    // At most 19 of the 20 are drawn when the draw starts, so a fair draw soon finds a free one;
-    // a generator stuck on drawn numbers gets the lowest free number instead of drawing forever.
-    constexpr int kDrawsBeforeGivingUp = 10000;
-    int PuzzleNo = 0;
-    for (int draws = 0; draws < kDrawsBeforeGivingUp; ++draws) {
-        PuzzleNo = random.between(1, kPuzzlesPerLevel);
-        if (used[std::size_t(PuzzleNo)] != 1) {
-            used[std::size_t(PuzzleNo)] = 1;
-            return PuzzleNo;
-        }
-    }
-    for (PuzzleNo = 1; used[std::size_t(PuzzleNo)] == 1; ++PuzzleNo) {
-    }
-    used[std::size_t(PuzzleNo)] = 1;
-    return PuzzleNo;
-}
 
 void loadPuzzle(int PuzzleLevel, int PuzzleNo, ClueArrays& clues) {
     using Loader = void (*)(int, ClueArrays&);

@@ -2,6 +2,6 @@
 
 #include <QIcon>
 
-// The pictures of the side toolbar's five buttons, drawn when the window is made: 1 Check, 2 Word
-// Help, 3 View Puzzle Words, 4 Help, 5 Exit.
+// The pictures of the crossword's five side-toolbar buttons: 1 Check, 2 Word Help, 3 View Puzzle
+// Words, 4 Help, 5 Exit (1, 4 and 5 are the pictures the windows share).
 QIcon sideToolbarIcon(int button);

@@ -3,21 +3,37 @@
 #include "RecordCodec.h"
 #include "RecordFile.h"
 
+#include <QFileInfo>
+
 namespace {
 
-constexpr int kTimeWidth = 10;
-constexpr int kActivityWidth = 50;
-constexpr int kStatusWidth = 10;
+constexpr int kActivitiesOffset = YearFile::kRows * YearFile::kTimeWidth;
+constexpr int kStatusOffset = kActivitiesOffset + YearFile::kRows * YearFile::kActivityWidth;
+
+RecordFile yearFile(const ProgramFolder& folder, int year) {
+    return {folder.file(YearFile::fileName(year)), YearFile::kRecordLength};
+}
 
 } // namespace
 
-QString YearFile::fileName(int year) {
-    return QStringLiteral(" %1.Cal").arg(year, 4, 10, QChar('0'));
+bool YearFile::DayRecord::hasActivity() const {
+    if (!isFull()) {
+        return false;
+    }
+    for (const QString& activity : activities) {
+        if (!activity.isEmpty()) {
+            return true;
+        }
+    }
+    return false;
 }
 
-int YearFile::recordNumber(const QDate& date) {
-    const int day = date.day();
-    switch (date.month()) {
+QString YearFile::fileName(int year) {
+    return QStringLiteral(" %1.Cal").arg(year);
+}
+
+int YearFile::recordNumber(int day, int month) {
+    switch (month) {
     case 10:
         return day + 320;
     case 11:
@@ -25,23 +41,53 @@ int YearFile::recordNumber(const QDate& date) {
     case 12:
         return day + 400;
     default:
-        return day * 10 + date.month();
+        return day * 10 + month;
     }
 }
 
-YearFile::DayRecord YearFile::readDay(const ProgramFolder& folder, const QDate& date) {
-    const RecordFile file(folder.file(fileName(date.year())), kRecordLength);
-    const QByteArray bytes = file.read(recordNumber(date));
+int YearFile::recordNumber(const QDate& date) {
+    return recordNumber(date.day(), date.month());
+}
+
+QByteArray YearFile::encode(const DayRecord& day) {
+    QByteArray bytes;
+    bytes.reserve(kDayLength);
+    for (const QString& time : day.times) {
+        bytes += RecordCodec::fixedText(trimmedRight(time), kTimeWidth);
+    }
+    for (const QString& activity : day.activities) {
+        bytes += RecordCodec::fixedText(trimmedRight(activity), kActivityWidth);
+    }
+    bytes += RecordCodec::fixedText(trimmedRight(day.status), kStatusWidth);
+    return bytes;
+}
+
+YearFile::DayRecord YearFile::decode(const QByteArray& record) {
     DayRecord day;
-    int offset = 0;
-    for (QString& time : day.times) {
-        time = RecordCodec::readFixedText(bytes, offset, kTimeWidth);
-        offset += kTimeWidth;
+    for (int row = 0; row < kRows; ++row) {
+        day.times[std::size_t(row)] =
+            trimmedRight(RecordCodec::readFixedText(record, row * kTimeWidth, kTimeWidth));
+        day.activities[std::size_t(row)] = trimmedRight(RecordCodec::readFixedText(
+            record, kActivitiesOffset + row * kActivityWidth, kActivityWidth));
     }
-    for (QString& activity : day.activities) {
-        activity = RecordCodec::readFixedText(bytes, offset, kActivityWidth);
-        offset += kActivityWidth;
-    }
-    day.status = RecordCodec::readFixedText(bytes, offset, kStatusWidth);
+    day.status = trimmedRight(RecordCodec::readFixedText(record, kStatusOffset, kStatusWidth));
     return day;
+}
+
+std::optional<YearFile::DayRecord> YearFile::read(const ProgramFolder& folder, int year,
+                                                  int record) {
+    const std::optional<QByteArray> bytes = yearFile(folder, year).readChecked(record);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return decode(*bytes);
+}
+
+bool YearFile::write(const ProgramFolder& folder, int year, int record, const DayRecord& day) {
+    return yearFile(folder, year).write(record, encode(day)) == RecordFile::WriteResult::Written;
+}
+
+qint64 YearFile::length(const ProgramFolder& folder, int year) {
+    const QFileInfo info(folder.file(fileName(year)));
+    return info.isFile() ? info.size() : 0;
 }

@@ -1,8 +1,10 @@
+#include "DrawWithoutRepeats.h"
 #include "EntryCells.h"
 #include "FakePlatform.h"
 #include "NumberedCellCycle.h"
 #include "PuzzleCheck.h"
 #include "PuzzleDraw.h"
+#include "PuzzleTable.h"
 #include "WordHelpCount.h"
 
 #include <QMap>
@@ -69,17 +71,18 @@ TEST(PuzzleDraw, DrawsEveryPuzzleOnceThenTellsAndStartsAgain) {
     const auto tell = [&told] { ++told; };
     // The largest draw the generator can give must still be puzzle 20.
     random.draws = {0.999999999, 0.999999999, 0.0};
-    EXPECT_EQ(drawPuzzleNo(used, shown, random, tell), 20);
-    EXPECT_EQ(drawPuzzleNo(used, shown, random, tell), 1); // 20 again is drawn anew
+    EXPECT_EQ(drawWithoutRepeats(used, shown, kPuzzlesPerLevel, random, tell), 20);
+    EXPECT_EQ(drawWithoutRepeats(used, shown, kPuzzlesPerLevel, random, tell),
+              1); // 20 again is drawn anew
     QList<int> rest;
     for (int n = 2; n <= 19; ++n) {
         random.draws = {(n - 0.5) / 20};
-        rest.append(drawPuzzleNo(used, shown, random, tell));
+        rest.append(drawWithoutRepeats(used, shown, kPuzzlesPerLevel, random, tell));
     }
     EXPECT_EQ(shown, 20);
     EXPECT_EQ(told, 0);
     random.draws = {(20 - 0.5) / 20};
-    EXPECT_EQ(drawPuzzleNo(used, shown, random, tell), 20);
+    EXPECT_EQ(drawWithoutRepeats(used, shown, kPuzzlesPerLevel, random, tell), 20);
     EXPECT_EQ(told, 1);
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(std::count(used.begin(), used.end(), 1), 1);
@@ -91,7 +94,7 @@ TEST(PuzzleDraw, AGeneratorStuckOnDrawnPuzzlesGetsTheLowestFreeOne) {
     used[1] = 1;
     used[2] = 1;
     int shown = 2;
-    EXPECT_EQ(drawPuzzleNo(used, shown, random, [] {}), 3);
+    EXPECT_EQ(drawWithoutRepeats(used, shown, kPuzzlesPerLevel, random, [] {}), 3);
 }
 
 TEST(PuzzleCheck, JudgesEachWordBlankWrongOrCorrectAcrossFirst) {

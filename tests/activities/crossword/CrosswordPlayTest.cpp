@@ -1,6 +1,7 @@
 #include "CrosswordWindowFixture.h"
 
 #include "EntryCells.h"
+#include "MinimiseAndRestore.h"
 #include "NumberedCellCycle.h"
 #include "NumericValue.h"
 #include "PuzzleCheck.h"
@@ -99,6 +100,23 @@ TEST_F(CrosswordPlayTest, TheKeyboardFillsAcrossThenDownAndWrapsBack) {
     for (int entry = 1; entry <= down.size(); ++entry) {
         EXPECT_EQ(lettersOf(2, entry), down[entry - 1]) << entry;
     }
+}
+
+TEST_F(CrosswordPlayTest, MinimisingKeepsThePuzzleInPlayAndOnlyExitUnloadsIt) {
+    playPuzzle(kPuzzle);
+    const QString first = answers(1).first();
+    enter(first.toLower());
+    ASSERT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(QString("S")));
+
+    EXPECT_TRUE(minimiseRestoreAndClose(
+        *window, [] {},
+        [&] {
+            EXPECT_EQ(lettersOf(1, 1), first);
+            EXPECT_EQ(window->PuzzleNo, kPuzzle);
+            EXPECT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(QString("S")));
+        },
+        [&] { window->Command2->click(); }));
+    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(QString()));
 }
 
 TEST_F(CrosswordPlayTest, TheEntryBoxTakesLettersUpToTheAnswersLength) {
@@ -333,7 +351,7 @@ TEST_F(CrosswordPlayTest, GivingUpWritesEveryAnswerAndEndsThePuzzle) {
     EXPECT_FALSE(window->Panel3D19->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), window->Command1);
     EXPECT_EQ(window->EntryLock, 1);
-    EXPECT_EQ(services.hinfo.PrintFontColour, StoredVariant(QString()));
+    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(QString()));
 }
 
 TEST_F(CrosswordPlayTest, DecliningToGiveUpKeepsTheResultsAndTheListInUse) {
@@ -454,7 +472,7 @@ Offered offered(const Form25& w, const Services& services) {
         w.Panel3D16->isVisible(),
         w.Label9->isVisible(),
         w.EntryLock,
-        services.hinfo.PrintFontColour == StoredVariant(QString("S"))};
+        services.hinfo.PrintSettings.PrintFontColour == SharedValue(QString("S"))};
 }
 
 TEST_F(CrosswordPlayTest, EachStateOffersWhatTheStateTableSays) {

@@ -1,0 +1,343 @@
+#include "GridControl.h"
+
+#include "Twips.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QToolTip>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kDefaultColTwips = 960;
+constexpr int kCellMargin = 3;
+
+Qt::Alignment toQt(GridControl::Alignment alignment) {
+    switch (alignment) {
+    case GridControl::LeftCentre:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    case GridControl::RightCentre:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case GridControl::Centre:
+        break;
+    }
+    return Qt::AlignCenter;
+}
+
+} // namespace
+
+GridControl::GridControl(QWidget* parent) : QAbstractScrollArea(parent) {
+    setCols(2);
+    setRows(2);
+    viewport()->setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void GridControl::setRows(int rows) {
+    cells_.resize(std::size_t(std::max(rows, 0)), QStringList());
+    for (auto& row : cells_) {
+        while (row.size() < cols_) {
+            row.append(QString());
+        }
+    }
+    row_ = std::min(row_, std::max(this->rows() - 1, 0));
+    updateScrollBars();
+    viewport()->update();
+}
+
+void GridControl::setCols(int cols) {
+    cols_ = std::max(cols, 0);
+    for (auto& row : cells_) {
+        while (row.size() < cols_) {
+            row.append(QString());
+        }
+        while (row.size() > cols_) {
+            row.removeLast();
+        }
+    }
+    colTwips_.resize(std::size_t(cols_), kDefaultColTwips);
+    colAlignment_.resize(std::size_t(cols_), LeftCentre);
+    fixedAlignment_.resize(std::size_t(cols_), LeftCentre);
+    col_ = std::min(col_, std::max(cols_ - 1, 0));
+    updateScrollBars();
+    viewport()->update();
+}
+
+void GridControl::setFixedRows(int rows) {
+    fixedRows_ = std::clamp(rows, 0, this->rows());
+    updateScrollBars();
+    viewport()->update();
+}
+
+void GridControl::setFixedCols(int cols) {
+    fixedCols_ = std::clamp(cols, 0, cols_);
+    updateScrollBars();
+    viewport()->update();
+}
+
+void GridControl::setRow(int row) {
+    if (row >= 0 && row < rows()) {
+        row_ = row;
+    }
+}
+
+void GridControl::setCol(int col) {
+    if (col >= 0 && col < cols_) {
+        col_ = col;
+    }
+}
+
+void GridControl::setText(const QString& text) {
+    if (row_ < rows() && col_ < cols_) {
+        cells_[std::size_t(row_)][col_] = text;
+        viewport()->update();
+    }
+}
+
+QString GridControl::text() const {
+    return textMatrix(row_, col_);
+}
+
+QString GridControl::textMatrix(int row, int col) const {
+    if (row < 0 || row >= rows() || col < 0 || col >= cols_) {
+        return {};
+    }
+    return cells_[std::size_t(row)][col];
+}
+
+void GridControl::setRowText(int row, const QString& tabSeparated) {
+    if (row < 0 || row >= rows()) {
+        return;
+    }
+    const QStringList parts = tabSeparated.split('\t');
+    QStringList& cells = cells_[std::size_t(row)];
+    for (int col = 0; col < cols_; ++col) {
+        cells[col] = col < parts.size() ? parts[col] : QString();
+    }
+    viewport()->update();
+}
+
+void GridControl::setColWidth(int col, int twips) {
+    if (col >= 0 && col < cols_) {
+        colTwips_[std::size_t(col)] = std::max(twips, 0);
+        updateScrollBars();
+        viewport()->update();
+    }
+}
+
+int GridControl::colWidth(int col) const {
+    return col >= 0 && col < cols_ ? colTwips_[std::size_t(col)] : 0;
+}
+
+int GridControl::widthTwips() const {
+    return int(std::lround(Twips::fromPixels(width())));
+}
+
+void GridControl::setColAlignment(int col, Alignment alignment) {
+    if (col >= 0 && col < cols_) {
+        colAlignment_[std::size_t(col)] = alignment;
+        viewport()->update();
+    }
+}
+
+GridControl::Alignment GridControl::colAlignment(int col) const {
+    return col >= 0 && col < cols_ ? colAlignment_[std::size_t(col)] : LeftCentre;
+}
+
+void GridControl::setFixedAlignment(int col, Alignment alignment) {
+    if (col >= 0 && col < cols_) {
+        fixedAlignment_[std::size_t(col)] = alignment;
+        viewport()->update();
+    }
+}
+
+GridControl::Alignment GridControl::fixedAlignment(int col) const {
+    return col >= 0 && col < cols_ ? fixedAlignment_[std::size_t(col)] : LeftCentre;
+}
+
+void GridControl::setBackColour(const QColor& colour) {
+    backColour_ = colour;
+    viewport()->update();
+}
+
+void GridControl::setForeColour(const QColor& colour) {
+    foreColour_ = colour;
+    viewport()->update();
+}
+
+bool GridControl::setPicture(const QString& fileName) {
+    QPixmap picture;
+    if (!picture.load(fileName)) {
+        return false;
+    }
+    picture_ = picture;
+    viewport()->update();
+    return true;
+}
+
+void GridControl::removePicture() {
+    picture_ = QPixmap();
+    viewport()->update();
+}
+
+void GridControl::setRowTipHandler(std::function<QString(int)> handler) {
+    rowTip_ = std::move(handler);
+}
+
+int GridControl::rowHeight() const {
+    return fontMetrics().height() + 2 * kCellMargin;
+}
+
+int GridControl::colPixels(int col) const {
+    return Twips::toPixels(colTwips_[std::size_t(col)]);
+}
+
+// Fixed rows stand at the top; the others start below them, moved up by the scroll position.
+int GridControl::rowTop(int row) const {
+    if (row < fixedRows_) {
+        return row * rowHeight();
+    }
+    return (row - verticalScrollBar()->value()) * rowHeight();
+}
+
+int GridControl::colLeft(int col) const {
+    int left = 0;
+    const int first = col < fixedCols_ ? 0 : fixedCols_ + horizontalScrollBar()->value();
+    for (int c = 0; c < fixedCols_ && col >= fixedCols_; ++c) {
+        left += colPixels(c);
+    }
+    for (int c = first; c < col; ++c) {
+        left += colPixels(c);
+    }
+    return left;
+}
+
+int GridControl::rowAt(int y) const {
+    for (int row = 0; row < rows(); ++row) {
+        if (row >= fixedRows_ && row < fixedRows_ + verticalScrollBar()->value()) {
+            continue;
+        }
+        const int top = rowTop(row);
+        if (y >= top && y < top + rowHeight()) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+int GridControl::colAt(int x) const {
+    for (int col = 0; col < cols_; ++col) {
+        if (col >= fixedCols_ && col < fixedCols_ + horizontalScrollBar()->value()) {
+            continue;
+        }
+        const int left = colLeft(col);
+        if (x >= left && x < left + colPixels(col)) {
+            return col;
+        }
+    }
+    return -1;
+}
+
+void GridControl::updateScrollBars() {
+    const int visibleRows =
+        std::max(viewport()->height() / std::max(rowHeight(), 1) - fixedRows_, 1);
+    verticalScrollBar()->setRange(0, std::max(rows() - fixedRows_ - visibleRows, 0));
+    verticalScrollBar()->setPageStep(visibleRows);
+    // Scroll column by column until the last column is in view.
+    int trailing = 0;
+    int hidden = cols_ - fixedCols_;
+    int fixedWidth = 0;
+    for (int c = 0; c < fixedCols_; ++c) {
+        fixedWidth += colPixels(c);
+    }
+    for (int c = cols_ - 1; c >= fixedCols_; --c) {
+        trailing += colPixels(c);
+        if (fixedWidth + trailing > viewport()->width()) {
+            break;
+        }
+        --hidden;
+    }
+    horizontalScrollBar()->setRange(0, std::max(hidden, 0));
+}
+
+void GridControl::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    const QRect area = viewport()->rect();
+    if (picture_.isNull()) {
+        painter.fillRect(area, backColour_);
+    } else {
+        painter.drawPixmap(area, picture_);
+    }
+    const QColor face = palette().color(QPalette::Button);
+    const QColor lines = palette().color(QPalette::Mid);
+    for (int row = 0; row < rows(); ++row) {
+        if (row >= fixedRows_ && row < fixedRows_ + verticalScrollBar()->value()) {
+            continue;
+        }
+        const int top = rowTop(row);
+        if (top > area.bottom()) {
+            break;
+        }
+        for (int col = 0; col < cols_; ++col) {
+            if (col >= fixedCols_ && col < fixedCols_ + horizontalScrollBar()->value()) {
+                continue;
+            }
+            const QRect cell(colLeft(col), top, colPixels(col), rowHeight());
+            if (cell.width() == 0 || cell.left() > area.right()) {
+                continue;
+            }
+            const bool fixed = row < fixedRows_ || col < fixedCols_;
+            if (fixed) {
+                painter.fillRect(cell, face);
+            }
+            painter.setPen(lines);
+            painter.drawRect(cell.adjusted(0, 0, -1, -1));
+            painter.setPen(fixed ? palette().color(QPalette::ButtonText) : foreColour_);
+            const Alignment alignment = row < fixedRows_ ? fixedAlignment_[std::size_t(col)]
+                                                         : colAlignment_[std::size_t(col)];
+            painter.drawText(cell.adjusted(kCellMargin, 0, -kCellMargin, 0), int(toQt(alignment)),
+                             cells_[std::size_t(row)][col]);
+        }
+    }
+}
+
+bool GridControl::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int row = rowAt(help->pos().y());
+        const QString tip = row >= 0 && rowTip_ ? rowTip_(row) : QString();
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, viewport());
+        }
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void GridControl::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const int row = rowAt(at.y());
+    const int col = colAt(at.x());
+    if (event->button() != Qt::LeftButton || row < fixedRows_ || col < fixedCols_) {
+        event->ignore();
+        return;
+    }
+    row_ = row;
+    col_ = col;
+    emit cellClicked(row, col);
+}
+
+void GridControl::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void GridControl::scrollContentsBy(int, int) {
+    viewport()->update();
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QColor>
+#include <QPixmap>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+// A table of plain-text cells addressed by row and column from 0. The first rows and columns can
+// be fixed: they are drawn as headings and stay in place while the rest scrolls. Reads and writes
+// of the current cell go to the cell chosen by row() and col(), as the classic grid did; widths
+// are in twips.
+class GridControl : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    // Cell alignments by their classic codes: the first digit's place left, centre or right, the
+    // second top, middle or bottom. Only the codes below are used.
+    enum Alignment { LeftCentre = 1, Centre = 4, RightCentre = 7 };
+
+    explicit GridControl(QWidget* parent = nullptr);
+
+    // Lowering the number of rows drops the rows beyond it with their texts; raising it adds empty
+    // rows at the end. Columns likewise.
+    void setRows(int rows);
+    int rows() const { return int(cells_.size()); }
+    void setCols(int cols);
+    int cols() const { return cols_; }
+    void setFixedRows(int rows);
+    int fixedRows() const { return fixedRows_; }
+    void setFixedCols(int cols);
+    int fixedCols() const { return fixedCols_; }
+
+    // The current cell; a value outside the table is refused and leaves it where it was.
+    void setRow(int row);
+    int row() const { return row_; }
+    void setCol(int col);
+    int col() const { return col_; }
+    void setText(const QString& text);
+    QString text() const;
+    QString textMatrix(int row, int col) const;
+    // Fills a row from one text whose cells are separated by tab characters, from column 0; cells
+    // past the last column are dropped and columns past the text's last cell are emptied.
+    void setRowText(int row, const QString& tabSeparated);
+
+    void setColWidth(int col, int twips);
+    int colWidth(int col) const;
+    // The grid's own width in twips, from which the callers take shares for the columns.
+    int widthTwips() const;
+    void setColAlignment(int col, Alignment alignment);
+    Alignment colAlignment(int col) const;
+    void setFixedAlignment(int col, Alignment alignment);
+    Alignment fixedAlignment(int col) const;
+
+    void setBackColour(const QColor& colour);
+    QColor backColour() const { return backColour_; }
+    void setForeColour(const QColor& colour);
+    QColor foreColour() const { return foreColour_; }
+
+    // The picture shows behind the cells, stretched over the whole grid; a picture that cannot be
+    // read is refused (false) and leaves the grid as it was. Removing it shows the back colour.
+    bool setPicture(const QString& fileName);
+    void removePicture();
+    bool hasPicture() const { return !picture_.isNull(); }
+
+    // Asked for the tip of a row just before the tip shows; the text it gives is shown, none when
+    // it gives an empty text.
+    void setRowTipHandler(std::function<QString(int row)> handler);
+
+    // The row and column at a point of the grid's viewport, -1 outside the cells.
+    int rowAt(int y) const;
+    int colAt(int x) const;
+
+signals:
+    // A cell was clicked and became the current cell.
+    void cellClicked(int row, int col);
+
+protected:
+    bool viewportEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    int rowHeight() const;
+    int colPixels(int col) const;
+    int rowTop(int row) const;
+    int colLeft(int col) const;
+    void updateScrollBars();
+
+    std::vector<QStringList> cells_;
+    int cols_ = 0;
+    int fixedRows_ = 1;
+    int fixedCols_ = 1;
+    int row_ = 1;
+    int col_ = 1;
+    std::vector<int> colTwips_;
+    std::vector<Alignment> colAlignment_;
+    std::vector<Alignment> fixedAlignment_;
+    QColor backColour_{Qt::white};
+    QColor foreColour_{Qt::black};
+    QPixmap picture_;
+    std::function<QString(int)> rowTip_;
+};
