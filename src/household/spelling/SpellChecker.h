@@ -54,6 +54,8 @@ public:
 
     static constexpr int kAutoCorrectAction = 1;
     static constexpr int kCancelled = -1;
+    // The help topic a window shows when the dialog asks for help.
+    static constexpr int kHelpContext = 5050;
 
 signals:
     // A word not in the dictionaries; its place is in misspeltWordStart and misspeltWordLength.
