@@ -6,8 +6,8 @@
 #include "SpellingWords.h"
 
 SpellChecker::SpellChecker(Services& services, QWidget* owner, QStringList dictionaryFolders)
-    : services_(services), owner_(owner), dictionaryFolders_(std::move(dictionaryFolders)),
-      custom_(services.folder) {}
+    : QObject(owner), services_(services), owner_(owner),
+      dictionaryFolders_(std::move(dictionaryFolders)), custom_(services.folder) {}
 
 SpellChecker::~SpellChecker() = default;
 

@@ -20,7 +20,8 @@ struct Services;
 class SpellChecker : public QObject {
     Q_OBJECT
 public:
-    // The dialog shows over owner. dictionaryFolders are searched for the English dictionary.
+    // The dialog shows over owner, which owns the checker. dictionaryFolders are searched for the
+    // English dictionary.
     SpellChecker(Services& services, QWidget* owner,
                  QStringList dictionaryFolders = standardDictionaryFolders());
     ~SpellChecker() override;
