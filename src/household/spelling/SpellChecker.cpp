@@ -6,8 +6,8 @@
 #include "SpellingWords.h"
 
 SpellChecker::SpellChecker(Services& services, QWidget* owner, QStringList dictionaryFolders)
-    : services_(services), owner_(owner), dictionaryFolders_(std::move(dictionaryFolders)),
-      custom_(services.folder) {}
+    : QObject(owner), services_(services), owner_(owner),
+      dictionaryFolders_(std::move(dictionaryFolders)), custom_(services.folder) {}
 
 SpellChecker::~SpellChecker() = default;
 
@@ -62,10 +62,10 @@ void SpellChecker::replace(qsizetype start, qsizetype length, const QString& rep
 }
 
 bool SpellChecker::check() {
+    changes_ = 0;
     if (!loadDictionaries()) {
         return false;
     }
-    changes_ = 0;
     bool cancelled = false;
     qsizetype position = 0;
     while (!cancelled) {

@@ -20,7 +20,8 @@ struct Services;
 class SpellChecker : public QObject {
     Q_OBJECT
 public:
-    // The dialog shows over owner. dictionaryFolders are searched for the English dictionary.
+    // The dialog shows over owner, which owns the checker. dictionaryFolders are searched for the
+    // English dictionary.
     SpellChecker(Services& services, QWidget* owner,
                  QStringList dictionaryFolders = standardDictionaryFolders());
     ~SpellChecker() override;
@@ -54,6 +55,8 @@ public:
 
     static constexpr int kAutoCorrectAction = 1;
     static constexpr int kCancelled = -1;
+    // The help topic a window shows when the dialog asks for help.
+    static constexpr int kHelpContext = 5050;
 
 signals:
     // A word not in the dictionaries; its place is in misspeltWordStart and misspeltWordLength.
@@ -80,7 +83,7 @@ private:
     const EnglishDictionary* english_ = nullptr;
     CustomDictionary custom_;
     bool customLoaded_ = false;
-    QSet<QString> ignoredWords_;
+    QSet<QString> ignoredWords_; // "Ignore A&ll": for every later check of this checker
     AutoCorrectList autoCorrect_;
     QString text_;
     int changes_ = 0;

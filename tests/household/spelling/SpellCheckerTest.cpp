@@ -68,7 +68,10 @@ protected:
 TEST_F(SpellCheckerTest, RaisesItsEventsInOrderWithPositionsInTheCorrectedText) {
     checker->addAutoCorrect("alot", "a lot");
     answer(&SpellingDialog::ChangeButton, "work");
-    answer(&SpellingDialog::CancelButton);
+    fake.modal.scripts.push_back([this](QWidget& window) {
+        words << dynamic_cast<SpellingDialog&>(window).NotInDictionary->text();
+        QTest::keyClick(&window, Qt::Key_Escape); // Esc is "Cancel"
+    });
 
     ASSERT_TRUE(check("Alot of wrk for teh cat"));
 
