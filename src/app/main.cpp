@@ -1,3 +1,4 @@
+#include "DateF.h"
 #include "Form12.h"
 #include "Form2.h"
 #include "Form25.h"
@@ -30,6 +31,7 @@ QString shippedDataFolder() {
 // Every window the toolbar buttons open, by button number.
 void registerWindows(WindowCatalog& windows) {
     windows.add(2, [](Services& services) { return std::make_unique<Form25>(services); });
+    windows.add(14, [](Services& services) { return std::make_unique<DateF>(services); });
     windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
     windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
 }

@@ -17,4 +17,6 @@ struct ActivityConstants {
     // Twips added to the centred main panel's top at activation and after a toolbar restore.
     int activationOffset = 130;
     int restoreOffset = -30;
+    // Twips added to the centred main panel's left.
+    int leftOffset = -30;
 };

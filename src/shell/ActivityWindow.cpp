@@ -168,7 +168,7 @@ void ActivityWindow::CentreMainPanel(int offsetTwips) {
     } else {
         top = windowHeight / 2 - panelHeight / 2 - 300;
     }
-    const double left = windowWidth / 2 - panelWidth / 2 - 30;
+    const double left = windowWidth / 2 - panelWidth / 2 + constants_.leftOffset;
     // The panel lies in the central area, which starts below the toolbar and beside the side ones.
     const QPoint origin = centralWidget()->pos();
     panel->move(Twips::toPixels(left) - origin.x(), Twips::toPixels(top) - origin.y());
