@@ -19,4 +19,7 @@ struct ActivityConstants {
     int restoreOffset = -30;
     // Twips added to the centred main panel's left.
     int leftOffset = -30;
+    // Whether the window follows the toolbar states only by hiding its top toolbar (state 99),
+    // leaving the status panels and its side toolbars as designed.
+    bool hidesTopToolbarOnly = false;
 };

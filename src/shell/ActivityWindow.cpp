@@ -120,9 +120,9 @@ void ActivityWindow::SetUpToolbars() {
     }
     if (hinfo_.TopToolbarState == 99) {
         Toolbar1->hide();
-        StatusBar1->setPanelVisible(2, true);
+        StatusBar1->setPanelVisible(2, !constants_.hidesTopToolbarOnly);
     }
-    if (hinfo_.SideToolbarState == 88) {
+    if (hinfo_.SideToolbarState == 88 && !constants_.hidesTopToolbarOnly) {
         Toolbar2->hide();
         Toolbar3->hide();
         StatusBar1->setPanelVisible(3, true);
