@@ -106,17 +106,17 @@ TEST_F(CrosswordPlayTest, MinimisingKeepsThePuzzleInPlayAndOnlyExitUnloadsIt) {
     playPuzzle(kPuzzle);
     const QString first = answers(1).first();
     enter(first.toLower());
-    ASSERT_EQ(services.hinfo.PrintFontColour, StoredVariant(QString("S")));
+    ASSERT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(QString("S")));
 
     EXPECT_TRUE(minimiseRestoreAndClose(
         *window, [] {},
         [&] {
             EXPECT_EQ(lettersOf(1, 1), first);
             EXPECT_EQ(window->PuzzleNo, kPuzzle);
-            EXPECT_EQ(services.hinfo.PrintFontColour, StoredVariant(QString("S")));
+            EXPECT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(QString("S")));
         },
         [&] { window->Command2->click(); }));
-    EXPECT_EQ(services.hinfo.PrintFontColour, StoredVariant(QString()));
+    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(QString()));
 }
 
 TEST_F(CrosswordPlayTest, TheEntryBoxTakesLettersUpToTheAnswersLength) {
