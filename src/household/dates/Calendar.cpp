@@ -1,6 +1,7 @@
 // The calendar maker: load, activation, the month view and the alignment options, and the page.
 #include "Calendar.h"
 
+#include "DesignedPlace.h"
 #include "OptionGroup.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
@@ -40,12 +41,6 @@ ActivityConstants calendarConstants() {
 constexpr int kDesignedWidth = 12000;
 constexpr int kDesignedHeight = 9000;
 
-template <typename Control>
-Control* place(Control* control, int left, int top, int width, int height) {
-    control->setGeometry(Twips::toPixels(left, top, width, height));
-    return control;
-}
-
 } // namespace
 
 Calendar::Calendar(Services& services) : ActivityWindow(services, calendarConstants(), kCaption) {
@@ -77,9 +72,7 @@ QWidget* Calendar::mainPanel() const {
 }
 
 void Calendar::buildControls() {
-    QFont dialogFont = centralWidget()->font();
-    dialogFont.setPointSizeF(8.25);
-    centralWidget()->setFont(dialogFont);
+    useDialogFont(*centralWidget());
 
     Panel3D1 = place(new Panel3D(centralWidget()), 0, 0, 9840, 7260);
     Panel3D1->hide();

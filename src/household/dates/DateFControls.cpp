@@ -3,6 +3,7 @@
 #include "DateF.h"
 
 #include "DateNames.h"
+#include "DesignedPlace.h"
 #include "DropDownList.h"
 #include "Panel3D.h"
 #include "PrintPicture.h"
@@ -17,12 +18,6 @@
 #include <QToolBar>
 
 namespace {
-
-template <typename Control>
-Control* place(Control* control, int left, int top, int width, int height) {
-    control->setGeometry(Twips::toPixels(left, top, width, height));
-    return control;
-}
 
 DropDownList* dropDownList(QWidget* parent, const QString& name, int left, int top, int width) {
     auto* list = new DropDownList(parent);
@@ -46,10 +41,7 @@ QLineEdit* boxOver(DropDownList* list, const QString& name, int width, bool read
 } // namespace
 
 void DateF::buildControls() {
-    // The controls are sized for the classic 8-point dialog font.
-    QFont dialogFont = centralWidget()->font();
-    dialogFont.setPointSizeF(8.25);
-    centralWidget()->setFont(dialogFont);
+    useDialogFont(*centralWidget());
 
     Panel3D1 = place(new Panel3D(centralWidget()), 0, 0, 9825, 7200);
     Panel3D1->hide();
