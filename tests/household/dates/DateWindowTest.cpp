@@ -27,6 +27,10 @@ TEST_F(DateWindowTest, OpensOnTodayWithTheYearsItAccepts) {
     EXPECT_EQ(services.hinfo.PrintSettings.PrintFontUnderline, SharedValue(false));
     EXPECT_EQ(services.hinfo.PrintSettings.PrintFontStrikethru, SharedValue(false));
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+    // In the full-screen display the boxes cover most of their lists, the buttons left free.
+    EXPECT_EQ(window->Text1->width(), qRound(0.85 * window->Combo1->width()));
+    EXPECT_EQ(window->Text2->width(), qRound(0.74 * window->Combo2->width()));
+    EXPECT_EQ(window->Text3->width(), qRound(0.8 * window->Combo3->width()));
 }
 
 TEST_F(DateWindowTest, AChosenMonthYearOrDayIsClampedToTheMonth) {
