@@ -128,8 +128,6 @@ void Calendar::Form_Load() {
     Panel3D1->setBackColour(systemDefaultColour());
     PrintMonthCalendar();
     QCoreApplication::processEvents();
-    cmdPrint->setEnabled(false);
-    Toolbar2Button(1)->setEnabled(false);
 }
 
 void Calendar::Form_Activate() {
