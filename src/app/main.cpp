@@ -1,3 +1,4 @@
+#include "DateF.h"
 #include "Form12.h"
 #include "Form2.h"
 #include "Form10.h"
@@ -41,6 +42,7 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(10, [](Services& services) { return std::make_unique<Form10>(services); });
     windows.add(11, [](Services& services) { return std::make_unique<Form10>(services); });
     windows.add(12, [](Services& services) { return std::make_unique<Zcalandar1>(services); });
+    windows.add(14, [](Services& services) { return std::make_unique<DateF>(services); });
     windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
     windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
 }

@@ -21,4 +21,9 @@ struct ActivityConstants {
     // serves itself (16 to 20) then leave NextActivity at 0, so that leaving the window later
     // opens nothing. Otherwise every button's number is stored.
     bool onlyActivityButtonsSetNext = false;
+    // Twips added to the centred main panel's left.
+    int leftOffset = -30;
+    // Whether the window follows the toolbar states only by hiding its top toolbar (state 99),
+    // leaving the status panels and its side toolbars as designed.
+    bool hidesTopToolbarOnly = false;
 };

@@ -124,9 +124,9 @@ void ActivityWindow::SetUpToolbars() {
     }
     if (hinfo_.TopToolbarState == 99) {
         Toolbar1->hide();
-        StatusBar1->setPanelVisible(2, true);
+        StatusBar1->setPanelVisible(2, !constants_.hidesTopToolbarOnly);
     }
-    if (hinfo_.SideToolbarState == 88) {
+    if (hinfo_.SideToolbarState == 88 && !constants_.hidesTopToolbarOnly) {
         Toolbar2->hide();
         Toolbar3->hide();
         StatusBar1->setPanelVisible(3, true);
@@ -172,7 +172,7 @@ void ActivityWindow::CentreMainPanel(int offsetTwips) {
     } else {
         top = windowHeight / 2 - panelHeight / 2 - 300;
     }
-    const double left = windowWidth / 2 - panelWidth / 2 - 30;
+    const double left = windowWidth / 2 - panelWidth / 2 + constants_.leftOffset;
     // The panel lies in the central area, which starts below the toolbar and beside the side ones.
     const QPoint origin = centralWidget()->pos();
     panel->move(Twips::toPixels(left) - origin.x(), Twips::toPixels(top) - origin.y());

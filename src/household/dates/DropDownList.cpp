@@ -1,0 +1,6 @@
+#include "DropDownList.h"
+
+void DropDownList::showPopup() {
+    emit droppingDown();
+    QComboBox::showPopup();
+}

@@ -1,0 +1,98 @@
+#include "Calendar.h"
+#include "FakePlatform.h"
+#include "Services.h"
+#include "StatusBar.h"
+#include "Toolbar.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The calendar maker open on its own and active, today 25 March 2026 at 10:00.
+class CalendarWindowTest : public ::testing::Test {
+protected:
+    void open() {
+        window = std::make_unique<Calendar>(services);
+        window->show();
+        settle();
+        ASSERT_TRUE(window->isActiveWindow());
+    }
+
+    static void settle() { QCoreApplication::processEvents(); }
+
+    FakePlatform fake;
+    Services services{fake.platform};
+    std::unique_ptr<Calendar> window;
+};
+
+TEST_F(CalendarWindowTest, OpensOnTodaysMonth) {
+    services.hinfo.NextActivity = 15; // as the main window leaves it
+    open();
+    EXPECT_EQ(services.hinfo.NextActivity, 0);
+    EXPECT_EQ(window->ChosenDate, fake.clock.current);
+    EXPECT_EQ(window->MonthView1->selectedDate(), QDate(2026, 3, 25));
+    ASSERT_EQ(window->Grid.rows.size(), 5); // March 2026 begins on a Sunday
+    EXPECT_EQ(window->Grid.chosenRow, 3);
+    EXPECT_EQ(window->Grid.chosenColumn, 3);
+    EXPECT_EQ(window->NumberAlignment, 0);
+    EXPECT_TRUE(window->SSOption1[0]->isChecked());
+    for (int button : {15, 16, 17}) {
+        EXPECT_FALSE(window->Toolbar1->button(button)->isEnabled()) << button;
+    }
+    EXPECT_EQ(window->StatusBar1->panelText(1), "Calendar Maker");
+    EXPECT_EQ(QApplication::focusWidget(), window->Command1);
+}
+
+TEST_F(CalendarWindowTest, RemovedTopToolbarIsHiddenAndNothingElseChanges) {
+    services.hinfo.TopToolbarState = 99;
+    services.hinfo.SideToolbarState = 88;
+    open();
+    EXPECT_FALSE(window->Toolbar1->isVisible());
+    EXPECT_FALSE(window->StatusBar1->isPanelShown(2));
+    EXPECT_FALSE(window->StatusBar1->isPanelShown(3));
+    EXPECT_TRUE(window->Toolbar2->isVisible());
+    EXPECT_TRUE(window->Toolbar3->isVisible());
+}
+
+TEST_F(CalendarWindowTest, ADateOrAnAlignmentChosenRebuildsTheMonth) {
+    open();
+    // A click on a day of the next month shown in the month view.
+    window->MonthView1->setSelectedDate(QDate(2005, 7, 4));
+    emit window->MonthView1->clicked(QDate(2005, 7, 4));
+    settle();
+    EXPECT_EQ(window->ChosenDate, QDateTime(QDate(2005, 7, 4), QTime(10, 0)));
+    ASSERT_EQ(window->Grid.rows.size(), 6);
+    EXPECT_EQ(window->Grid.chosenRow, 1);
+    EXPECT_EQ(window->Grid.chosenColumn, 1);
+    EXPECT_EQ(QApplication::focusWidget(), window->cmdPrint);
+
+    QTest::mouseClick(window->SSOption1[1], Qt::LeftButton);
+    settle();
+    EXPECT_EQ(window->NumberAlignment, 1);
+    QTest::mouseClick(window->SSOption1[0], Qt::LeftButton);
+    settle();
+    EXPECT_EQ(window->NumberAlignment, 0);
+}
+
+TEST_F(CalendarWindowTest, HelpAndExitByKeys) {
+    open();
+    QTest::keyClick(window->MonthView1, Qt::Key_F1);
+    window->mH->trigger();
+    window->Toolbar2Button(2)->trigger();
+    EXPECT_EQ(fake.help.topics, (QList<int>{3080, 3080, 3080}));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    settle();
+    EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace

@@ -1,0 +1,232 @@
+#include "DateWindowFixture.h"
+
+#include "DateNames.h"
+#include "PanelColours.h"
+#include "SettingsFile.h"
+#include "StatusBar.h"
+#include "Toolbar.h"
+
+#include <QFile>
+#include <QPushButton>
+
+namespace {
+
+TEST_F(DateWindowTest, OpensOnTodayWithTheYearsItAccepts) {
+    expectShowing(QDate(2026, 3, 25));
+    EXPECT_EQ(window->Label3->text(), "Wednesday");
+    ASSERT_EQ(window->Combo3->count(), 748);
+    EXPECT_EQ(window->Combo3->itemText(0), "1753");
+    EXPECT_EQ(window->Combo3->itemText(747), "2500");
+    EXPECT_EQ(window->MonthView1->minimumDate(), QDate(1753, 1, 1));
+    EXPECT_EQ(window->MonthView1->maximumDate(), QDate(9999, 12, 31));
+    for (int button : {14, 16, 17}) {
+        EXPECT_FALSE(window->Toolbar1->button(button)->isEnabled()) << button;
+    }
+    EXPECT_TRUE(window->Toolbar1->button(15)->isEnabled() == services.windows.has(15));
+    EXPECT_EQ(window->StatusBar1->panelText(1), "Date Function");
+    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontUnderline, SharedValue(false));
+    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontStrikethru, SharedValue(false));
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+    // In the full-screen display the boxes cover most of their lists, the buttons left free.
+    EXPECT_EQ(window->Text1->width(), qRound(0.85 * window->Combo1->width()));
+    EXPECT_EQ(window->Text2->width(), qRound(0.74 * window->Combo2->width()));
+    EXPECT_EQ(window->Text3->width(), qRound(0.8 * window->Combo3->width()));
+}
+
+TEST_F(DateWindowTest, AChosenMonthYearOrDayIsClampedToTheMonth) {
+    const struct {
+        QDate start;
+        DropDownList* DateF::*list;
+        const char* item;
+        QDate shown;
+    } cases[] = {
+        {QDate(2005, 1, 31), &DateF::Combo1, "April", QDate(2005, 4, 30)},
+        {QDate(2001, 1, 30), &DateF::Combo1, "February", QDate(2001, 2, 28)},
+        {QDate(2004, 1, 30), &DateF::Combo1, "February", QDate(2004, 2, 29)},
+        {QDate(2000, 2, 29), &DateF::Combo3, "1900", QDate(1900, 2, 28)},
+        {QDate(2004, 2, 29), &DateF::Combo3, "2005", QDate(2005, 2, 28)},
+        {QDate(2005, 6, 1), &DateF::Combo2, "31", QDate(2005, 6, 30)},
+        {QDate(2001, 2, 1), &DateF::Combo2, "31", QDate(2001, 2, 28)},
+        {QDate(2005, 7, 1), &DateF::Combo2, "4", QDate(2005, 7, 4)},
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.shown.toString(Qt::ISODate).toStdString());
+        chooseDate(entry.start);
+        choose(window.get()->*entry.list, entry.item);
+        expectShowing(entry.shown);
+    }
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+}
+
+TEST_F(DateWindowTest, TypedYearsOutsideTheRangeAreReportedOnceAndReplaced) {
+    const struct {
+        const char* typed;
+        const char* title;
+        QDate shown;
+    } cases[] = {
+        {"1700", "Minimum Year", QDate(1753, 7, 4)}, {"3000", "Maximum Year", QDate(2500, 7, 4)},
+        {"abcd", "Minimum Year", QDate(1753, 7, 4)}, {"0000", "Minimum Year", QDate(1753, 7, 4)},
+        {"19ab", "Minimum Year", QDate(1753, 7, 4)}, {"1999", nullptr, QDate(1999, 7, 4)},
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.typed);
+        chooseDate(QDate(2005, 7, 4));
+        fake.dialogs.shown.clear();
+        typeYear(entry.typed);
+        expectShowing(entry.shown);
+        EXPECT_EQ(messageTitles(), entry.title ? QStringList{entry.title} : QStringList{});
+    }
+    EXPECT_EQ(fake.dialogs.shown.size(), 0);
+    typeYear("1700");
+    ASSERT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_EQ(fake.dialogs.shown[0].text, "Lower value cannot be less then 1753!");
+    EXPECT_EQ(fake.dialogs.shown[0].icon, Dialogs::Icon::Information);
+    typeYear("3000");
+    EXPECT_EQ(fake.dialogs.shown[1].text, "Upper value cannot be more then 2500!");
+}
+
+TEST_F(DateWindowTest, AnUnfinishedYearChangesNothingUntilItsFourthCharacter) {
+    chooseDate(QDate(2005, 7, 4));
+    typeYear("19");
+    EXPECT_EQ(window->Text3->text(), "19");
+    EXPECT_EQ(window->chosenDate(), QDate(2005, 7, 4));
+    EXPECT_EQ(window->Label3->text(), "Monday");
+
+    // Lists chosen meanwhile find no year: the month view and the weekday stay as they were.
+    choose(window->Combo1, "February");
+    choose(window->Combo2, "31");
+    EXPECT_EQ(window->chosenDate(), QDate(2005, 7, 4));
+    EXPECT_EQ(window->Label3->text(), "Monday");
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+
+    // The fourth character resolves the whole date.
+    QTest::keyClicks(window->Text3, "04");
+    settle();
+    expectShowing(QDate(1904, 2, 29));
+}
+
+TEST_F(DateWindowTest, ALeapDayMovedIntoTheFirstYearBecomesTheTwentyEighth) {
+    chooseDate(QDate(2004, 2, 29));
+    typeYear("1700");
+    expectShowing(QDate(1753, 2, 28));
+    EXPECT_EQ(window->Label3->text(), "Wednesday");
+    EXPECT_EQ(messageTitles(), QStringList{"Minimum Year"});
+}
+
+TEST_F(DateWindowTest, PastedTextIsCutToFourCharacters) {
+    window->Text3->selectAll();
+    window->Text3->insert("20051999");
+    settle();
+    expectShowing(QDate(2005, 3, 25));
+}
+
+TEST_F(DateWindowTest, TheMonthViewLeadsTheFields) {
+    window->MonthView1->setSelectedDate(QDate(2015, 2, 14)); // as a click on a day does
+    settle();
+    expectShowing(QDate(2015, 2, 14));
+
+    // Paging keeps the day where the month has it, else its last day.
+    chooseDate(QDate(2005, 1, 31));
+    window->MonthView1->showNextMonth();
+    settle();
+    expectShowing(QDate(2005, 2, 28));
+    window->MonthView1->showPreviousYear();
+    settle();
+    expectShowing(QDate(2004, 2, 28));
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+}
+
+TEST_F(DateWindowTest, PagingPastTheLastYearComesBackToIt) {
+    chooseDate(QDate(2500, 12, 15));
+    window->MonthView1->showNextMonth();
+    settle();
+    EXPECT_EQ(messageTitles(), QStringList{"Maximum Year"});
+    expectShowing(QDate(2500, 1, 15));
+
+    fake.dialogs.shown.clear();
+    window->MonthView1->setSelectedDate(QDate(2504, 2, 29)); // a leap day of a later year
+    settle();
+    EXPECT_EQ(messageTitles(), QStringList{"Maximum Year"});
+    expectShowing(QDate(2500, 2, 28));
+}
+
+TEST_F(DateWindowTest, AnOpenedListShowsItsBoxsValue) {
+    chooseDate(QDate(2005, 7, 4));
+    typeYear("19");
+    for (DropDownList* list : {window->Combo1, window->Combo2, window->Combo3}) {
+        list->setCurrentIndex(0);
+    }
+    window->Combo1->showPopup();
+    EXPECT_EQ(window->Combo1->currentText(), "July");
+    window->Combo1->hidePopup();
+    window->Combo2->showPopup();
+    EXPECT_EQ(window->Combo2->currentText(), "4");
+    window->Combo2->hidePopup();
+    // A year box being typed names no item: the list stays where it was.
+    window->Combo3->showPopup();
+    EXPECT_EQ(window->Combo3->currentText(), "1753");
+    window->Combo3->hidePopup();
+    EXPECT_EQ(window->chosenDate(), QDate(2005, 7, 4));
+}
+
+// The text of GColor3.Fil record 91 as stored: a 2-byte length, then the characters.
+QByteArray record91(const FakePlatform& fake) {
+    QFile file(fake.file("GColor3.Fil"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray record = file.readAll().mid(90 * 20, 20);
+    return record.left(2 + quint8(record.at(0)));
+}
+
+QByteArray textRecord(const QByteArray& text) {
+    return QByteArray(1, char(text.size())) + QByteArray(1, '\0') + text;
+}
+
+QColor colourArea(const DateF& window) {
+    return window.Label2->palette().color(QPalette::Window);
+}
+
+TEST_F(DateWindowTest, PanelColourIsLightCyanUntilOneIsSaved) {
+    EXPECT_EQ(colourArea(*window), QColor(0, 255, 255));
+
+    // No = the system default colour; Yes at exit stores "Default".
+    fake.dialogs.answers = {Dialogs::Answer::No};
+    window->mOColor->trigger();
+    EXPECT_EQ(fake.dialogs.shown.last().title, "Panel Color");
+    EXPECT_EQ(colourArea(*window), systemDefaultColour());
+    EXPECT_EQ(window->StatusBar1->panelText(1), "Date Function");
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    window->Command1->click();
+    EXPECT_EQ(fake.dialogs.shown.last().text, "Save changes made to Panel and or Text Color?");
+    EXPECT_EQ(fake.dialogs.shown.last().title, "Color Changes");
+    EXPECT_EQ(record91(fake), textRecord("Default"));
+
+    // A colour from the dialog is stored as its number; the next opening shows it.
+    open();
+    EXPECT_EQ(colourArea(*window), systemDefaultColour());
+    fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Yes};
+    fake.dialogs.colors = {QColor(255, 0, 0)};
+    window->Toolbar2Button(1)->trigger();
+    window->mOExit->trigger();
+    EXPECT_EQ(record91(fake), textRecord("255"));
+    open();
+    EXPECT_EQ(colourArea(*window), QColor(255, 0, 0));
+
+    // Cancel in the question and no at exit leave the record as it was.
+    fake.dialogs.answers = {Dialogs::Answer::Cancel};
+    window->mOColor->trigger();
+    fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::No};
+    window->mOColor->trigger();
+    window->Command1->click();
+    EXPECT_EQ(record91(fake), textRecord("255"));
+}
+
+TEST_F(DateWindowTest, HelpShowsTopic2004) {
+    window->mH->trigger();
+    window->Toolbar2Button(3)->trigger();
+    window->Toolbar1->button(19)->trigger();
+    EXPECT_EQ(fake.help.topics, (QList<int>{2004, 2004, 2004}));
+}
+
+} // namespace

@@ -1,0 +1,51 @@
+#include "Calendar.h"
+#include "DateF.h"
+#include "FakePlatform.h"
+#include "Services.h"
+#include "Startfrm.h"
+#include "StatusBar.h"
+#include "Toolbar.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(DateWindowsSwitching, TheCalendarOpensFromTheDateWindowAndItsExitLeadsHome) {
+    FakePlatform fake;
+    Services services{fake.platform};
+    services.windows.add(14, [](Services& s) { return std::make_unique<DateF>(s); });
+    services.windows.add(15, [](Services& s) { return std::make_unique<Calendar>(s); });
+    Startfrm main(services);
+    main.Form_Load();
+
+    fake.modal.scripts.push_back([](QWidget& window) {
+        auto& dates = dynamic_cast<DateF&>(window);
+        ASSERT_TRUE(dates.Toolbar1->button(15)->isEnabled());
+        dates.Toolbar1->button(15)->trigger();
+        EXPECT_EQ(dates.StatusBar1->panelText(1), "Loading");
+        EXPECT_FALSE(dates.isVisible());
+    });
+    int calendarNextActivity = -1;
+    fake.modal.scripts.push_back([&](QWidget& window) {
+        auto& calendar = dynamic_cast<Calendar&>(window);
+        calendarNextActivity = services.hinfo.NextActivity;
+        EXPECT_TRUE(calendar.Toolbar1->button(14)->isEnabled());
+        calendar.Command1->click();
+        EXPECT_FALSE(calendar.isVisible());
+    });
+
+    main.Toolbar1->button(14)->trigger();
+    for (int pass = 0; pass < 3; ++pass) {
+        QCoreApplication::processEvents(); // the main window's activations
+    }
+
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"DateF", "Calendar"}));
+    EXPECT_EQ(calendarNextActivity, 0);
+    EXPECT_EQ(services.hinfo.NextActivity, 0);
+    EXPECT_EQ(main.windowTitle(), "Korvane");
+}
+
+} // namespace
