@@ -3,9 +3,8 @@
 // the median, the milliseconds from the click until the window is shown and until it is first
 // painted. Budget: shown within 50 ms.
 #include "ActivityWindow.h"
-#include "Form25.h"
-#include "Hangman.h"
 #include "ProductionPlatform.h"
+#include "RegisterWindows.h"
 #include "Services.h"
 #include "Startfrm.h"
 #include "Toolbar.h"
@@ -23,12 +22,6 @@
 namespace {
 
 constexpr int kOpenings = 7;
-
-// The activity windows the benchmark can open, by toolbar button.
-void registerWindows(WindowCatalog& windows) {
-    windows.add(2, [](Services& s) { return std::make_unique<Form25>(s); });
-    windows.add(4, [](Services& s) { return std::make_unique<Hangman>(s); });
-}
 
 // Notes when the activity window is shown and first painted, then closes it.
 class OpeningWatch : public QObject {
@@ -67,6 +60,11 @@ int main(int argc, char** argv) {
     Q_INIT_RESOURCE(shell);
     QTemporaryDir home;
     ProductionPlatform production(home.path());
+    // The windows read their shipped files from the program folder, as in the installed program.
+    if (!production.folder().install(KORVANE_DATA_DIR)) {
+        std::fprintf(stderr, "the program folder %s could not be filled\n", qPrintable(home.path()));
+        return 1;
+    }
     Services services(production.platform());
     registerWindows(services.windows);
 

@@ -1,14 +1,7 @@
-#include "DateF.h"
-#include "Form12.h"
-#include "Form2.h"
-#include "Form10.h"
-#include "Form25.h"
-#include "Form44.h"
-#include "Hangman.h"
 #include "ProductionPlatform.h"
+#include "RegisterWindows.h"
 #include "Services.h"
 #include "Startfrm.h"
-#include "Zcalandar1.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -31,20 +24,6 @@ QString shippedDataFolder() {
         return KORVANE_INSTALLED_DATA_DIR;
     }
     return KORVANE_BUILD_DATA_DIR;
-}
-
-// Every window the toolbar buttons open, by button number.
-void registerWindows(WindowCatalog& windows) {
-    windows.add(2, [](Services& services) { return std::make_unique<Form25>(services); });
-    windows.add(3, [](Services& services) { return std::make_unique<Form44>(services); });
-    windows.add(4, [](Services& services) { return std::make_unique<Hangman>(services); });
-    // General and Humorous Thoughts: one window, its form chosen by ThoughtKind.
-    windows.add(10, [](Services& services) { return std::make_unique<Form10>(services); });
-    windows.add(11, [](Services& services) { return std::make_unique<Form10>(services); });
-    windows.add(12, [](Services& services) { return std::make_unique<Zcalandar1>(services); });
-    windows.add(14, [](Services& services) { return std::make_unique<DateF>(services); });
-    windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
-    windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
 }
 
 } // namespace

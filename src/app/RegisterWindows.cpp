@@ -1,0 +1,24 @@
+#include "RegisterWindows.h"
+
+#include "DateF.h"
+#include "Form10.h"
+#include "Form12.h"
+#include "Form2.h"
+#include "Form25.h"
+#include "Form44.h"
+#include "Hangman.h"
+#include "Services.h"
+#include "Zcalandar1.h"
+
+void registerWindows(WindowCatalog& windows) {
+    windows.add(2, [](Services& services) { return std::make_unique<Form25>(services); });
+    windows.add(3, [](Services& services) { return std::make_unique<Form44>(services); });
+    windows.add(4, [](Services& services) { return std::make_unique<Hangman>(services); });
+    // General and Humorous Thoughts: one window, its form chosen by ThoughtKind.
+    windows.add(10, [](Services& services) { return std::make_unique<Form10>(services); });
+    windows.add(11, [](Services& services) { return std::make_unique<Form10>(services); });
+    windows.add(12, [](Services& services) { return std::make_unique<Zcalandar1>(services); });
+    windows.add(14, [](Services& services) { return std::make_unique<DateF>(services); });
+    windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
+    windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
+}
