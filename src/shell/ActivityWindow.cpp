@@ -233,7 +233,7 @@ void ActivityWindow::RestoreToolbars(int panel) {
 }
 
 void ActivityWindow::ShowHelpTopic() {
-    services_.help.showTopic(constants_.helpContext);
+    services_.help.showTopic(currentHelpContext());
 }
 
 void ActivityWindow::OpenWebSite() {

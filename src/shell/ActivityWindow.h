@@ -90,6 +90,9 @@ protected:
     Services& services_;
     HINFO1& hinfo_;
     const ActivityConstants constants_;
+    // The help context of the help commands: the window's own, unless it shows a part that
+    // has its own topic.
+    virtual int currentHelpContext() const { return constants_.helpContext; }
 
 private:
     void restoreToolbarLayout();

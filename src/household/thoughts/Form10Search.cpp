@@ -30,7 +30,7 @@ void Form10::ToggleSearchPanel() {
     Command1->setEnabled(false);
     mON->setEnabled(false);
     mOS->setEnabled(false);
-    setCopyOffered(false);
+    setCopyAndPrintOffered(false);
     SearchPanel->show();
     windowKeys_->setCancelButton(Command6);
     Text1->show();
@@ -72,7 +72,7 @@ void Form10::SearchThoughts() {
     if (found == 0) {
         setSearchMessage(NoMatchMessage);
         SearchStart = 1;
-        setCopyOffered(false);
+        setCopyAndPrintOffered(false);
         Command5->setText("&New");
         Label1->hide();
         Command5->setFocus(Qt::OtherFocusReason);
@@ -82,7 +82,7 @@ void Form10::SearchThoughts() {
     ShowThought();
     SearchStart = found + 1;
     Command5->setText("&Next");
-    setCopyOffered(true);
+    setCopyAndPrintOffered(true);
     thoughts.markShown(found);
 }
 
