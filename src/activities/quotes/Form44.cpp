@@ -46,10 +46,8 @@ Form44::Form44(Services& services) : ActivityWindow(services, quotesConstants(),
     buildControls();
     buildMenus();
     buildSideToolbar();
-    focusMoves_ = new FocusMoves(*this);
-    windowKeys_ = new WindowKeys(*this);
-    windowKeys_->setDefaultButton(Command1);
-    windowKeys_->setCancelButton(Command2);
+    windowKeys().setDefaultButton(Command1);
+    windowKeys().setCancelButton(Command2);
     drag_ = new InWindowDrag(this);
     connectHandlers();
     attachPopupToControls();
@@ -57,11 +55,7 @@ Form44::Form44(Services& services) : ActivityWindow(services, quotesConstants(),
     Form_Load();
 }
 
-Form44::~Form44() {
-    // The focus moves while the controls are taken down; no handler may run by then.
-    delete focusMoves_;
-    delete windowKeys_;
-}
+Form44::~Form44() = default;
 
 QWidget* Form44::mainPanel() const {
     return SSPanel1;
@@ -183,7 +177,7 @@ void Form44::windowOverSelfClosed(int) {
 }
 
 void Form44::setCancelButton(QPushButton* button) {
-    windowKeys_->setCancelButton(button);
+    windowKeys().setCancelButton(button);
 }
 
 void Form44::setInTabOrder(QWidget* control, bool inTabOrder) {

@@ -230,8 +230,6 @@ private:
     std::unique_ptr<PanelColours> colours_;
     int upperColour_ = 0;
     int lowerColour_ = 0;
-    FocusMoves* focusMoves_ = nullptr;
-    WindowKeys* windowKeys_ = nullptr;
     InWindowDrag* drag_ = nullptr;
     std::array<QAction*, 7> toolbar2Buttons_{}; // 1 to 6
 

@@ -401,7 +401,7 @@ void Form44::connectHandlers() {
         drag_->addTarget(bar, dropElsewhere, [this](QWidget*) { CancelLowerDrag(); });
     }
     drag_->addTarget(SSPanel1, dropElsewhere);
-    focusMoves_->onGotFocus(Command1, [this] { Command1_GotFocus(); });
+    focusMoves().onGotFocus(Command1, [this] { Command1_GotFocus(); });
 }
 
 void Form44::attachPopupToControls() {

@@ -52,8 +52,7 @@ Calendar::Calendar(Services& services) : ActivityWindow(services, calendarConsta
     mO->setTitle("Options");
     mOE = mO->addAction("E&xit", this, &Calendar::ExitCommand);
     buildSideToolbar();
-    windowKeys_ = new WindowKeys(*this);
-    windowKeys_->setCancelButton(Command1);
+    windowKeys().setCancelButton(Command1);
     // F1 shows the window's own topic.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, &Calendar::ShowHelpTopic);
@@ -67,9 +66,7 @@ Calendar::Calendar(Services& services) : ActivityWindow(services, calendarConsta
     Form_Load();
 }
 
-Calendar::~Calendar() {
-    delete windowKeys_;
-}
+Calendar::~Calendar() = default;
 
 QWidget* Calendar::mainPanel() const {
     return Panel3D1;

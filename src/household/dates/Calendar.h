@@ -61,6 +61,5 @@ private:
     void Form_Load();
 
     OptionGroup* alignmentOptions_;
-    WindowKeys* windowKeys_;
     std::array<QAction*, 4> toolbar2Buttons_{};
 };

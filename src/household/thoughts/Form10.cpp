@@ -49,20 +49,14 @@ Form10::Form10(Services& services)
     buildMenus();
     buildSideToolbar();
     buildDisplayColours();
-    focusMoves_ = new FocusMoves(*this);
-    windowKeys_ = new WindowKeys(*this);
-    windowKeys_->setCancelButton(Command3);
+    windowKeys().setCancelButton(Command3);
     connectCommands();
     buildPrintPreview();
     resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
     Form_Load();
 }
 
-Form10::~Form10() {
-    // The focus moves while the controls are taken down; no handler may run by then.
-    delete focusMoves_;
-    delete windowKeys_;
-}
+Form10::~Form10() = default;
 
 QWidget* Form10::mainPanel() const {
     return SSPanel1;

@@ -150,7 +150,5 @@ private:
     std::unique_ptr<PanelColours> panelColours_;
     int displayColour_ = -1; // the panel indices in panelColours_
     int punchLineColour_ = -1;
-    FocusMoves* focusMoves_ = nullptr;
-    WindowKeys* windowKeys_ = nullptr;
     bool loadFailed_ = false;
 };

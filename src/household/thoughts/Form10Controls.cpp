@@ -153,7 +153,7 @@ void Form10::connectCommands() {
             SearchThoughts();
         }
     });
-    focusMoves_->onGotFocus(Text1, [this] { Command5->setText("&Begin"); });
+    focusMoves().onGotFocus(Text1, [this] { Command5->setText("&Begin"); });
     setOptionsPopupHooks(
         [this] {
             beforeOptionsPopup();

@@ -30,7 +30,7 @@ void Form10::buildPrintPreview() {
         if (!open) {
             showStatus(windowTitle());
         }
-        windowKeys_->setCancelButton(open              ? SSPanel80->escapeButton()
+        windowKeys().setCancelButton(open              ? SSPanel80->escapeButton()
                                      : SearchPanelOpen ? Command6
                                                        : Command3);
     };
@@ -39,7 +39,7 @@ void Form10::buildPrintPreview() {
     SSPanel80 = new PrintPreviewPanel(services_, config, SSPanel1);
     SSPanel80->place(SSPanel80, 450, 300, 8940, 6705);
     connect(SSPanel80->SSCommand1, &QPushButton::clicked, this,
-            [this] { windowKeys_->setCancelButton(SSPanel80->escapeButton()); });
+            [this] { windowKeys().setCancelButton(SSPanel80->escapeButton()); });
     SSPanel80->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
     SSPanel80->Panel3d82->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
     connect(Command2, &QPushButton::clicked, this, &Form10::OpenThoughtPrintPreview);

@@ -32,7 +32,7 @@ void Form10::ToggleSearchPanel() {
     mOS->setEnabled(false);
     setCopyAndPrintOffered(false);
     SearchPanel->show();
-    windowKeys_->setCancelButton(Command6);
+    windowKeys().setCancelButton(Command6);
     Text1->show();
     Command5->setText("&New");
     Command5->setFocus(Qt::OtherFocusReason);
@@ -95,7 +95,7 @@ void Form10::CloseSearchPanel() {
     Command1->setEnabled(true);
     mON->setEnabled(true);
     mOS->setEnabled(true);
-    windowKeys_->setCancelButton(Command3);
+    windowKeys().setCancelButton(Command3);
     Panel3D2->setCaption(QString());
     showStatus(windowTitle());
 }

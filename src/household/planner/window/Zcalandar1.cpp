@@ -47,7 +47,6 @@ Zcalandar1::Zcalandar1(Services& services)
     VSSpell1 = new SpellChecker(services_, this);
     buildMenus();
     buildSideToolbar();
-    focusMoves_ = new FocusMoves(*this);
     connectHandlers();
     // The window sees its keys before the focused control does.
     qApp->installEventFilter(this);
@@ -57,8 +56,6 @@ Zcalandar1::Zcalandar1(Services& services)
 
 Zcalandar1::~Zcalandar1() {
     qApp->removeEventFilter(this);
-    // The focus moves while the controls are taken down; no handler may run by then.
-    delete focusMoves_;
 }
 
 QWidget* Zcalandar1::mainPanel() const {

@@ -171,7 +171,6 @@ private:
     // The row the spelling check is on: the shared row counter.
     int spellingRow() const;
 
-    FocusMoves* focusMoves_ = nullptr;
     std::array<QAction*, 11> toolbar2Buttons_{}; // 1 to 10
     // The side buttons the options panel disables, with their states to restore when it closes.
     std::array<bool, 8> sideButtonsBeforeOptions_{};

@@ -314,10 +314,10 @@ void Zcalandar1::connectHandlers() {
             // Every edit marks the page: typing, Backspace, Delete, cut, paste and undo.
             connect(box, &QLineEdit::textEdited, this, &Zcalandar1::markEdited);
         }
-        focusMoves_->onGotFocus(Text1[index], [this, row] { timeBoxGotFocus(row); });
-        focusMoves_->onGotFocus(Text2[index], [this, row] { activityBoxGotFocus(row); });
-        focusMoves_->onLostFocus(Text1[index], [this] { restColumn(Text1); });
-        focusMoves_->onLostFocus(Text2[index], [this] { restColumn(Text2); });
+        focusMoves().onGotFocus(Text1[index], [this, row] { timeBoxGotFocus(row); });
+        focusMoves().onGotFocus(Text2[index], [this, row] { activityBoxGotFocus(row); });
+        focusMoves().onLostFocus(Text1[index], [this] { restColumn(Text1); });
+        focusMoves().onLostFocus(Text2[index], [this] { restColumn(Text2); });
     }
     // The right-click menu stays shut while the options panel shows; it offers "&Copy" only
     // while the Edit menu's copy is enabled.
