@@ -1,0 +1,158 @@
+#include "QuotesWindowFixture.h"
+
+#include "FullDisk.h"
+#include "GridControl.h"
+#include "HallOfFame.h"
+#include "OptionGroup.h"
+
+#include <QFile>
+
+namespace {
+
+class QuotesHallOfFameTest : public QuotesWindowTest {
+protected:
+    // Two panels, Click mode, the timer counting up, quote 5 at three words per box: the
+    // hall-of-fame record 19.
+    QuotesHallOfFameTest() {
+        window->mOOpt2->trigger();
+        window->mOMClick->trigger();
+        window->mOT->trigger();
+        window->Option3D4->select(2);
+        for (int quote = 1; quote < 5; ++quote) {
+            window->Command7->click();
+        }
+    }
+
+    // Plays quote 5's seven boxes straight into place in seconds and checks it.
+    void playPerfectly(int seconds) {
+        start(7);
+        for (int box = 0; box < 7; ++box) {
+            clickBox(lower((box + 1) % 7));
+            clickBox(upper(box));
+        }
+        for (int second = 0; second < seconds; ++second) {
+            window->Timer1_Timer();
+        }
+        click(window->Command3);
+    }
+
+    QByteArray record(int n) const {
+        QFile file(fake.file(HallOfFame::kFileName));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().mid((n - 1) * 40, 40) : QByteArray();
+    }
+
+    QString listed(int row) const {
+        QStringList cells;
+        for (int col = 0; col < 5; ++col) {
+            cells.append(window->Grid1->textMatrix(row, col));
+        }
+        return cells.join('|');
+    }
+};
+
+TEST_F(QuotesHallOfFameTest,
+       APerfectQuoteTimedUpwardsEntersItsHolderWhomOnlyABetterResultReplaces) {
+    fake.dialogs.inputs = {QString("0"), QString("  anne#marie smith")};
+    playPerfectly(83);
+    ASSERT_EQ(window->Panel3D10->caption(), "Perfect!");
+    ASSERT_EQ(fake.dialogs.prompts.size(), 2);
+    EXPECT_EQ(fake.dialogs.prompts[1],
+              "CONGRATULATIONS!\rYou have established yourself as a Hall of Fame Inductee for this "
+              "Quote and   Word Grouping.\r\rPlease enter your name below (Up to 8 letters).");
+    EXPECT_EQ(fake.sound.played.at(fake.sound.played.size() - 1), FakeSound::kBeep);
+    EXPECT_EQ(record(19).left(18), QByteArray("\x10\x00"
+                                              "ANNEMARI#1001:23",
+                                              18));
+    EXPECT_EQ(record(1).left(11), QByteArray("\x09\x00 #       ", 11));
+    EXPECT_EQ(record(168).left(11), QByteArray("\x09\x00 #       ", 11));
+
+    // The view lists the holder, only there.
+    click(window->Command3);
+    ASSERT_TRUE(window->Command9->isVisible());
+    click(window->Command9);
+    EXPECT_EQ(window->Panel3D12->caption(), "Hall of Fame");
+    EXPECT_EQ(window->Command9->text(), "&View Perf. Report");
+    EXPECT_TRUE(window->Command10->isVisible());
+    EXPECT_EQ(window->Grid1->rows(), 43);
+    EXPECT_EQ(listed(0), "Quote No.|Words|Name|Accuracy|Time");
+    EXPECT_EQ(listed(1), "5|3|ANNEMARI|100%|1:23");
+    EXPECT_EQ(listed(2), "||||");
+    click(window->Command4);
+
+    // The same quote a second slower asks nothing and keeps the holder.
+    playPerfectly(84);
+    EXPECT_EQ(fake.dialogs.prompts.size(), 2);
+    EXPECT_EQ(record(19).left(18), QByteArray("\x10\x00"
+                                              "ANNEMARI#1001:23",
+                                              18));
+}
+
+TEST_F(QuotesHallOfFameTest, DeleteAllAsksAndEmptiesAllRecordsOnlyOnYes) {
+    fake.dialogs.inputs = {QString("0"), QString("Bob")};
+    playPerfectly(40);
+    click(window->Command3);
+    click(window->Command9);
+    ASSERT_EQ(listed(1), "5|3|BOB|100%|0:40");
+
+    fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
+    click(window->Command10);
+    const Dialogs::Message asked = fake.dialogs.shown.last();
+    EXPECT_EQ(asked.text, "Do you Really Want to Delete\rAll Hall of Fame Entries!");
+    EXPECT_EQ(asked.title, "Hall of Fame Entries");
+    EXPECT_EQ(asked.icon, Dialogs::Icon::Critical);
+    EXPECT_EQ(asked.buttons, Dialogs::Buttons::YesNoDefaultNo);
+    EXPECT_EQ(QApplication::focusWidget(), window->Command4);
+    EXPECT_EQ(listed(1), "5|3|BOB|100%|0:40");
+    EXPECT_EQ(record(19).mid(2, 3), "BOB");
+
+    click(window->Command10);
+    EXPECT_EQ(QApplication::focusWidget(), window->Command4);
+    EXPECT_EQ(window->Grid1->rows(), 14);
+    EXPECT_EQ(listed(1), "||||");
+    for (int n : {1, 19, 168}) {
+        EXPECT_EQ(record(n).left(11), QByteArray("\x09\x00 #       ", 11)) << n;
+    }
+    // Back to the report and to the view again: no entry.
+    click(window->Command9);
+    EXPECT_EQ(window->Panel3D12->caption(), "Performance Report");
+    EXPECT_FALSE(window->Command10->isVisible());
+    click(window->Command9);
+    EXPECT_EQ(listed(1), "||||");
+}
+
+TEST_F(QuotesHallOfFameTest, AFileThatCannotBeWrittenSaysSoAndKeepsWhatItHeld) {
+    fake.dialogs.inputs = {QString("0"), QString("Ann")};
+    {
+        FullDisk full(100);
+        playPerfectly(30);
+    }
+    const Dialogs::Message told = fake.dialogs.shown.last();
+    EXPECT_EQ(told.title, "Hall of Fame");
+    EXPECT_EQ(told.icon, Dialogs::Icon::Exclamation);
+    EXPECT_TRUE(told.text.contains("could not be saved")) << told.text.toStdString();
+    EXPECT_EQ(QFile(fake.file(HallOfFame::kFileName)).size(), 0);
+}
+
+TEST_F(QuotesHallOfFameTest, OnlyTwoPanelResultsTimedUpwardsAreTested) {
+    // Timer off: no question.
+    window->mOT->trigger();
+    playPerfectly(0);
+    EXPECT_TRUE(fake.dialogs.prompts.isEmpty());
+    // Counting down: the timer question only.
+    window->mOT->trigger();
+    fake.dialogs.inputs = {QString("60")};
+    playPerfectly(5);
+    ASSERT_EQ(window->Panel3D10->caption(), "Perfect!");
+    EXPECT_EQ(fake.dialogs.prompts.size(), 1);
+    EXPECT_FALSE(QFile::exists(fake.file(HallOfFame::kFileName)));
+    // One panel: no Hall of Fame button in the report.
+    window->mOOpt1->trigger();
+    window->mOMClick->trigger();
+    start(10); // quote 1 at three words per box
+    click(window->Command1);
+    click(window->Command3);
+    ASSERT_TRUE(window->Panel3D12->isVisible());
+    EXPECT_FALSE(window->Command9->isVisible());
+}
+
+} // namespace
