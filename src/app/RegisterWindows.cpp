@@ -1,5 +1,6 @@
 #include "RegisterWindows.h"
 
+#include "Calendar.h"
 #include "DateF.h"
 #include "Form10.h"
 #include "Form12.h"
@@ -19,6 +20,7 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(11, [](Services& services) { return std::make_unique<Form10>(services); });
     windows.add(12, [](Services& services) { return std::make_unique<Zcalandar1>(services); });
     windows.add(14, [](Services& services) { return std::make_unique<DateF>(services); });
+    windows.add(15, [](Services& services) { return std::make_unique<Calendar>(services); });
     windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
     windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 
 #include <optional>
@@ -31,6 +32,17 @@ public:
         bool strikeout = false;
         QColor colour{Qt::black};
         bool operator==(const FontChoice&) const = default;
+
+        // The choice as a font (its colour aside).
+        QFont font() const {
+            QFont font(name);
+            font.setPointSizeF(size);
+            font.setBold(bold);
+            font.setItalic(italic);
+            font.setUnderline(underline);
+            font.setStrikeOut(strikeout);
+            return font;
+        }
     };
     // Which fonts the dialog lists; on this desktop every font serves screen and printer alike.
     enum class FontList { PrinterFonts, ScreenAndPrinterFonts };

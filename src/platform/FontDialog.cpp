@@ -173,13 +173,9 @@ bool FontDialog::acceptable() const {
 void FontDialog::updateSample() {
     ok_->setEnabled(acceptable());
     const Dialogs::FontChoice chosen = choice();
-    QFont font(chosen.name);
+    QFont font = chosen.font();
     // The sample shows the size up to a height that still fits its box.
     font.setPointSizeF(std::min(chosen.size, 36.0));
-    font.setBold(chosen.bold);
-    font.setItalic(chosen.italic);
-    font.setUnderline(chosen.underline);
-    font.setStrikeOut(chosen.strikeout);
     sample_->setFont(font);
     QPalette palette = sample_->palette();
     palette.setColor(QPalette::WindowText, chosen.colour);

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QObject>
 #include <QPointer>
 
-class QAbstractButton;
 class QWidget;
 
 // Enter and Esc in a window, as the classic windows had them: Enter presses the command button

@@ -1,6 +1,7 @@
 #include "ActivityWindow.h"
 
 #include "ElasticResizer.h"
+#include "FocusMoves.h"
 #include "FormBackground.h"
 #include "OptionsPopup.h"
 #include "SettingsFile.h"
@@ -8,6 +9,7 @@
 #include "Toolbar.h"
 #include "Twips.h"
 #include "WebSite.h"
+#include "WindowKeys.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -75,7 +77,25 @@ ActivityWindow::ActivityWindow(Services& services, const ActivityConstants& cons
     attachOptionsPopup(centralWidget());
 }
 
-ActivityWindow::~ActivityWindow() = default;
+ActivityWindow::~ActivityWindow() {
+    // The focus moves while the controls are taken down; no handler may run by then.
+    delete focusMoves_;
+    delete windowKeys_;
+}
+
+FocusMoves& ActivityWindow::focusMoves() {
+    if (focusMoves_ == nullptr) {
+        focusMoves_ = new FocusMoves(*this);
+    }
+    return *focusMoves_;
+}
+
+WindowKeys& ActivityWindow::windowKeys() {
+    if (windowKeys_ == nullptr) {
+        windowKeys_ = new WindowKeys(*this);
+    }
+    return *windowKeys_;
+}
 
 void ActivityWindow::LoadFormServices() {
     // The window and its controls have their designed sizes now; the resizer keeps the proportions.
@@ -233,7 +253,7 @@ void ActivityWindow::RestoreToolbars(int panel) {
 }
 
 void ActivityWindow::ShowHelpTopic() {
-    services_.help.showTopic(constants_.helpContext);
+    services_.help.showTopic(currentHelpContext());
 }
 
 void ActivityWindow::OpenWebSite() {

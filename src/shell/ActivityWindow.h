@@ -9,6 +9,7 @@
 #include <functional>
 
 class ElasticResizer;
+class FocusMoves;
 class QAction;
 class OptionsPopup;
 class QLabel;
@@ -16,6 +17,7 @@ class QMenu;
 class QToolBar;
 class StatusBar;
 class Toolbar;
+class WindowKeys;
 
 // What every activity and household window shares: the 20-button toolbar with the switching to
 // other activities, the two side toolbars, the status bar with its restore panels, placement over
@@ -83,6 +85,10 @@ protected:
     void showStatus(const QString& text);
     // Shows a window modally over this one, then activates this one again.
     void showModalOverSelf(QWidget& window);
+    // The controls' got-focus and lost-focus handlers, and the default and cancel buttons; each
+    // is made at its first use and taken down before the controls are.
+    FocusMoves& focusMoves();
+    WindowKeys& windowKeys();
 
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -90,6 +96,9 @@ protected:
     Services& services_;
     HINFO1& hinfo_;
     const ActivityConstants constants_;
+    // The help context of the help commands: the window's own, unless it shows a part that
+    // has its own topic.
+    virtual int currentHelpContext() const { return constants_.helpContext; }
 
 private:
     void restoreToolbarLayout();
@@ -98,4 +107,6 @@ private:
 
     OptionsPopup* optionsPopup_;
     ActivationQueue activation_;
+    FocusMoves* focusMoves_ = nullptr;
+    WindowKeys* windowKeys_ = nullptr;
 };

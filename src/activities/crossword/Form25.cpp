@@ -48,10 +48,8 @@ Form25::Form25(Services& services) : ActivityWindow(services, crosswordConstants
     buildControls();
     buildMenus();
     buildSideToolbar();
-    focusMoves_ = new FocusMoves(*this);
-    windowKeys_ = new WindowKeys(*this);
-    windowKeys_->setDefaultButton(Command1);
-    windowKeys_->setCancelButton(Command2);
+    windowKeys().setDefaultButton(Command1);
+    windowKeys().setCancelButton(Command2);
     connectHandlers();
     connectFocusHandlers();
     attachPopupToControls();
@@ -59,11 +57,7 @@ Form25::Form25(Services& services) : ActivityWindow(services, crosswordConstants
     Form_Load();
 }
 
-Form25::~Form25() {
-    // The focus moves while the controls are taken down; no handler may run by then.
-    delete focusMoves_;
-    delete windowKeys_;
-}
+Form25::~Form25() = default;
 
 QWidget* Form25::mainPanel() const {
     return SSPanel1;
@@ -263,7 +257,7 @@ void Form25::connectHandlers() {
 }
 
 void Form25::connectFocusHandlers() {
-    FocusMoves& moves = *focusMoves_;
+    FocusMoves& moves = focusMoves();
     moves.onGotFocus(Command1, [this] { Command1_GotFocus(); });
     moves.onLostFocus(Command1, [this] {
         for (Panel3D* result : {Panel3D19, Panel3D20, Panel3D21}) {

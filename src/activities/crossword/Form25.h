@@ -203,8 +203,6 @@ private:
 
     void openWordHelpOption();
 
-    FocusMoves* focusMoves_ = nullptr;
-    WindowKeys* windowKeys_ = nullptr;
     std::array<QAction*, 6> toolbar2Buttons_{}; // 1 to 5
     bool gridLaidOut_ = false;
 };

@@ -17,11 +17,14 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -46,22 +49,17 @@ Form44::Form44(Services& services) : ActivityWindow(services, quotesConstants(),
     buildControls();
     buildMenus();
     buildSideToolbar();
-    focusMoves_ = new FocusMoves(*this);
-    windowKeys_ = new WindowKeys(*this);
-    windowKeys_->setDefaultButton(Command1);
-    windowKeys_->setCancelButton(Command2);
+    windowKeys().setDefaultButton(Command1);
+    windowKeys().setCancelButton(Command2);
     drag_ = new InWindowDrag(this);
     connectHandlers();
     attachPopupToControls();
+    Command1->installEventFilter(this);
     resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
     Form_Load();
 }
 
-Form44::~Form44() {
-    // The focus moves while the controls are taken down; no handler may run by then.
-    delete focusMoves_;
-    delete windowKeys_;
-}
+Form44::~Form44() = default;
 
 QWidget* Form44::mainPanel() const {
     return SSPanel1;
@@ -183,7 +181,7 @@ void Form44::windowOverSelfClosed(int) {
 }
 
 void Form44::setCancelButton(QPushButton* button) {
-    windowKeys_->setCancelButton(button);
+    windowKeys().setCancelButton(button);
 }
 
 void Form44::setInTabOrder(QWidget* control, bool inTabOrder) {
@@ -194,9 +192,22 @@ void Form44::Command1_GotFocus() {
     if (Panel3D12->isVisible()) {
         closeReport();
     }
+    if (Command1->text() == "&Next" && state_.EntryErrors > 0 &&
+        panelMode_ == QuoteRules::WordEntry) {
+        Panel3D6->show();
+    }
 }
 
 bool Form44::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (watched == Command1) {
+            return Command1_KeyDown(key);
+        }
+        if (std::find(Command13.begin(), Command13.end(), watched) != Command13.end()) {
+            return Command13_KeyDown(key);
+        }
+    }
     if (watched == Toolbar2 && event->type() == QEvent::MouseMove) {
         const double y =
             Twips::fromPixels(static_cast<QMouseEvent*>(event)->position().toPoint().y());

@@ -13,6 +13,7 @@ class OptionGroup;
 class Panel3D;
 class PanelColours;
 class QGroupBox;
+class QKeyEvent;
 class QPushButton;
 class QRadioButton;
 class QTimer;
@@ -77,6 +78,32 @@ public:
     void AddReportRow();
     void ShowPerformanceGrid();
 
+    // Word entry and its on-screen keyboard (Form44WordEntry.cpp).
+    void mOOpt3A_Click(int item); // grouping item 0 to 5 of "&Word Entry"
+    void SetupWordEntry();
+    void ClearGroupingChecks();
+    void ShowWordEntryBanner(const QString& grouping);
+    void BuildEntryBoxes();
+    void FirstEntryBox();
+    void NextEntryBox();
+    void PreviousEntryBox();
+    void Command13_Click(int k); // key k of the keyboard: "A" to "Z", then , ; . : ' - ( )
+    void Command14_Click();      // "&BackSpace"
+    void Command15_Click();      // "C&lear Word"
+    void Command16_Click();      // the previous word
+    void Command17_Click();      // the next word
+    int currentEntryBox() const { return CurrentEntryBox; }
+
+    // View Errors and the Hall of Fame (Form44Review.cpp).
+    // prepare: fills the View Errors grid at the end of a quote; otherwise shows the panel.
+    void ShowViewErrors(bool prepare);
+    void DirectionsViewErrorsMessage();
+    void Command18_Click(); // "&Close" of View Errors
+    void Command19_Click(); // "&View Errors"
+    void CheckHallOfFame();
+    void Command9_Click();  // "&View Hall of Fame" / "&View Perf. Report"
+    void Command10_Click(); // "&Delete All Entries"
+
     int panelMode() const { return panelMode_; }
     const QuoteState& state() const { return state_; }
     // Button n (1 to 6) of the side toolbar.
@@ -123,13 +150,26 @@ public:
     OptionGroup* Option3D4;            // In Order, In Random Order, Select
     Panel3D* Panel3D12;                // "Performance Report"
     GridControl* Grid1;
-    QPushButton* Command4; // "&Close"
+    QPushButton* Command4;  // "&Close"
+    QPushButton* Command9;  // "&View Hall of Fame" / "&View Perf. Report"
+    QPushButton* Command10; // "&Delete All Entries"
+    Panel3D* Panel3D6;      // the on-screen keyboard of word entry
+    std::array<QPushButton*, 34> Command13{};
+    QPushButton* Command14; // "&BackSpace"
+    QPushButton* Command15; // "C&lear Word"
+    QPushButton* Command16; // " <-- &Word"
+    QPushButton* Command17; // " Wo&rd -->"
+    QPushButton* Command19; // "&View Errors"
+    Panel3D* Panel3D7;      // "VIEW ERRORS"
+    GridControl* Grid2;
+    QPushButton* Command18; // "&Close"
     QTimer* Timer1;
 
     QMenu* mOOpt; // "&Game Options"
     QAction* mOOpt1;
     QAction* mOOpt2;
     QMenu* mOOpt3; // "&Word Entry"
+    std::array<QAction*, 6> mOOpt3A{};
     QAction* mODOpt;
     QMenu* mOP; // "Panel C&olor"
     QAction* mOPUp;
@@ -168,6 +208,8 @@ private:
     void buildSelectionStrip();
     void buildDisplayOptionPanel();
     void buildReportPanel();
+    void buildKeyboard();
+    void buildViewErrorsPanel();
     void buildMenus();
     void buildSideToolbar();
     void connectHandlers();
@@ -227,11 +269,23 @@ private:
     void SetTimerFromAnswer();
     void enableBetweenQuotes();
 
+    // Word entry.
+    bool continuing() const;
+    bool entryBoxOpen() const;
+    void ClearEntryHighlight();
+    void moveToEntryBox(int step);
+    void focusFirstKey();
+    void wordEntryEnd();
+    bool Command13_KeyDown(const QKeyEvent& key);
+    bool Command1_KeyDown(const QKeyEvent& key);
+
+    // The Hall of Fame.
+    void hallOfFameMessage(const QString& text);
+    void showHallOfFame();
+
     std::unique_ptr<PanelColours> colours_;
     int upperColour_ = 0;
     int lowerColour_ = 0;
-    FocusMoves* focusMoves_ = nullptr;
-    WindowKeys* windowKeys_ = nullptr;
     InWindowDrag* drag_ = nullptr;
     std::array<QAction*, 7> toolbar2Buttons_{}; // 1 to 6
 
@@ -245,5 +299,8 @@ private:
     int UpperButtonHeld = 0;
     int ErrorsHidden = 0;
     QString SavedSelectionText;
+    // Word entry: the box the keyboard writes into; 99 while a Space on a key is to type nothing.
+    int CurrentEntryBox = 0;
+    int SpaceKeyFlag = 0;
     bool timerPaused_ = false;
 };

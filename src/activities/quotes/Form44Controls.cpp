@@ -12,6 +12,7 @@
 #include "SideToolbarPictures.h"
 #include "Twips.h"
 #include "WordBox.h"
+#include "WordEntryRules.h"
 
 #include <QGroupBox>
 #include <QMenu>
@@ -99,6 +100,8 @@ void Form44::buildControls() {
     buildSelectionStrip();
     buildDisplayOptionPanel();
     buildReportPanel();
+    buildKeyboard();
+    buildViewErrorsPanel();
     Timer1 = new QTimer(this);
 
     colours_ = std::make_unique<PanelColours>(services_, "Save changes made to Panel Colors?");
@@ -218,7 +221,57 @@ void Form44::buildReportPanel() {
     Grid1->setCols(5);
     Grid1->setFixedCols(0);
     Command4 = button(Panel3D12, "&Close", 3200, 4720, 1400, 420);
+    Command9 = button(Panel3D12, "&View Hall of Fame", 300, 4720, 2600, 420);
+    Command10 = button(Panel3D12, "&Delete All Entries", 4900, 4720, 2600, 420);
+    Command10->hide();
     Panel3D12->hide();
+}
+
+void Form44::buildKeyboard() {
+    Panel3D6 = panel(Panel3D1, 2000, 4300, 5415, 1434);
+    Panel3D6->setAccessibleName("Keyboard");
+    static const int firstRow[] = {75,   400,  730,  1060, 1390, 1730, 2060, 2390,
+                                   2715, 3045, 3375, 3700, 4030, 4360, 4690, 5030};
+    static const int punctuation[] = {3375, 3630, 3890, 4145, 4400, 4630, 4875, 5115};
+    for (int k = 0; k < 34; ++k) {
+        int left = 0;
+        int top = 510;
+        int width = 300;
+        if (k < 16) {
+            left = firstRow[k];
+            top = 96;
+        } else if (k < 26) {
+            left = firstRow[k - 16];
+        } else {
+            left = punctuation[k - 26];
+            width = k < 30 ? 230 : 215;
+        }
+        QPushButton* key = button(Panel3D6, WordEntryRules::keyCaption(k).replace("&", "&&"), left,
+                                  top, width, 403);
+        key->installEventFilter(this);
+        Command13.at(std::size_t(k)) = key;
+    }
+    Command14 = button(Panel3D6, "&BackSpace", 75, 940, 1615, 403);
+    Command15 = button(Panel3D6, "C&lear Word", 1730, 940, 1440, 403);
+    Command16 = button(Panel3D6, {}, 3200, 940, 1045, 403);
+    Command16->setAccessibleName("Previous Word");
+    Command17 = button(Panel3D6, {}, 4275, 940, 1045, 403);
+    Command17->setAccessibleName("Next Word");
+    Command19 = button(Panel3D6, "&View Errors", 85, 923, 5245, 419);
+    Command19->hide();
+    Panel3D6->hide();
+}
+
+void Form44::buildViewErrorsPanel() {
+    Panel3D7 = panel(SSPanel1, 300, 1000, 9200, 2700, "VIEW ERRORS");
+    Panel3D7->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    Panel3D7->setAccessibleName("View Errors");
+    Grid2 = new GridControl(Panel3D7);
+    Grid2->setAccessibleName("View Errors");
+    place(Grid2, 200, 450, 8800, 1500);
+    Grid2->setFixedRows(0);
+    Command18 = button(Panel3D7, "&Close", 3900, 2100, 1400, 420);
+    Panel3D7->hide();
 }
 
 void Form44::buildMenus() {
@@ -226,10 +279,12 @@ void Form44::buildMenus() {
     mOOpt1 = mOOpt->addAction("&One Panel", this, &Form44::SetOnePanel);
     mOOpt2 = mOOpt->addAction("&Two Panels", this, &Form44::SetTwoPanels);
     mOOpt3 = mOOpt->addMenu("&Word Entry");
-    for (const char* grouping : {"&3 Letters or Less", "&4 Letters or Less", "3 to 5 &Letter Words",
-                                 "&5 Letters or More", "&6 Letters or Less", "&All Words"}) {
-        // Word entry comes with the on-screen keyboard; until then its groupings cannot be chosen.
-        mOOpt3->addAction(grouping)->setEnabled(false);
+    for (int item = 0; item < 6; ++item) {
+        QAction* grouping =
+            mOOpt3->addAction(WordEntryRules::groupings().at(std::size_t(item)).caption, this,
+                              [this, item] { mOOpt3A_Click(item); });
+        grouping->setCheckable(true);
+        mOOpt3A.at(std::size_t(item)) = grouping;
     }
     for (QAction* item : {mOOpt1, mOOpt2}) {
         item->setCheckable(true);
@@ -321,10 +376,25 @@ void Form44::connectHandlers() {
     connect(Command6, &QPushButton::clicked, this, &Form44::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &Form44::Command7_Click);
     connect(Command8, &QPushButton::clicked, this, &Form44::Command8_Click);
+    connect(Command9, &QPushButton::clicked, this, &Form44::Command9_Click);
+    connect(Command10, &QPushButton::clicked, this, &Form44::Command10_Click);
+    for (int k = 0; k < 34; ++k) {
+        connect(Command13.at(std::size_t(k)), &QPushButton::clicked, this,
+                [this, k] { Command13_Click(k); });
+    }
+    connect(Command14, &QPushButton::clicked, this, &Form44::Command14_Click);
+    connect(Command15, &QPushButton::clicked, this, &Form44::Command15_Click);
+    connect(Command16, &QPushButton::clicked, this, &Form44::Command16_Click);
+    connect(Command17, &QPushButton::clicked, this, &Form44::Command17_Click);
+    connect(Command18, &QPushButton::clicked, this, &Form44::Command18_Click);
+    connect(Command19, &QPushButton::clicked, this, &Form44::Command19_Click);
     connect(Timer1, &QTimer::timeout, this, &Form44::Timer1_Timer);
     connect(mOPUp, &QAction::triggered, this, [this] {
         colours_->ChooseColour(upperColour_);
         Panel3D1->setBackColour(colours_->colour(upperColour_));
+        if (panelMode_ == QuoteRules::WordEntry) {
+            focusFirstKey();
+        }
     });
     connect(mOPLow, &QAction::triggered, this, [this] {
         colours_->ChooseColour(lowerColour_);
@@ -401,7 +471,7 @@ void Form44::connectHandlers() {
         drag_->addTarget(bar, dropElsewhere, [this](QWidget*) { CancelLowerDrag(); });
     }
     drag_->addTarget(SSPanel1, dropElsewhere);
-    focusMoves_->onGotFocus(Command1, [this] { Command1_GotFocus(); });
+    focusMoves().onGotFocus(Command1, [this] { Command1_GotFocus(); });
 }
 
 void Form44::attachPopupToControls() {

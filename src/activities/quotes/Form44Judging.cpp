@@ -61,6 +61,9 @@ void Form44::CheckEntries() {
         SavedSelectionText = Panel3D10->caption();
         Option3D1->button(0)->setEnabled(true);
         Command3->setText("&Cont.");
+        if (panelMode_ == QuoteRules::WordEntry) {
+            focusFirstKey();
+        }
         mOChk->setVisible(false);
         mOCon->setVisible(true);
         state_.CheckPending = 1;
@@ -74,6 +77,9 @@ void Form44::CheckEntries() {
     ShowResultPanels(true);
     if (state_.EndJudging == 1) {
         state_.EndJudging = 0;
+    }
+    if (panelMode_ == QuoteRules::WordEntry) {
+        FirstEntryBox();
     }
 }
 
@@ -90,6 +96,10 @@ void Form44::completeQuote() {
     font.setPointSize(24);
     Panel3D10->setFont(font);
     Panel3D10->setForeColour(ColorNumber::palette(1));
+    if (panelMode_ == QuoteRules::WordEntry) {
+        Panel3D6->hide();
+        Label1.at(std::size_t(CurrentEntryBox))->setBackCode(15);
+    }
     Panel3D10->setCaption(QuoteRules::resultText(state_.Accuracy));
     Panel3D23->hide();
     hinfo_.PlayCorrectSound();
@@ -98,6 +108,13 @@ void Form44::completeQuote() {
     mON->setVisible(true);
     state_.QuoteOver = 1;
     AddReportRow();
+    if (state_.TimerOption == 2 && state_.CountDown == 0) {
+        CheckHallOfFame();
+    }
+    if (panelMode_ == QuoteRules::WordEntry) {
+        Panel3D15->setCaption(QString::number(state_.EntryErrors));
+        state_.EntryErrors = 0;
+    }
     FocusStartButton();
 }
 
@@ -125,9 +142,18 @@ void Form44::continueAfterCheck() {
     if (Panel3D10->caption().isEmpty()) {
         ShowModeBanner();
     }
+    if (panelMode_ == QuoteRules::WordEntry) {
+        Panel3D6->show();
+        Label1.at(std::size_t(CurrentEntryBox))->setBackCode(11);
+        focusFirstKey();
+    }
 }
 
 void Form44::Command3_Click() {
+    if (Panel3D7->isVisible()) {
+        DirectionsViewErrorsMessage();
+        return;
+    }
     HideModeBanner();
     const QString caption = Command3->text();
     if (caption == "&Check") {
@@ -137,6 +163,9 @@ void Form44::Command3_Click() {
         }
         DragSource = 0;
         EndAllDrags();
+        if (panelMode_ == QuoteRules::WordEntry) {
+            Panel3D6->hide();
+        }
     } else if (caption == "&Cont.") {
         continueAfterCheck();
     } else if (Panel3D12->isVisible()) {
@@ -144,14 +173,22 @@ void Form44::Command3_Click() {
     } else {
         mORep->setChecked(true);
         setCancelButton(Command4);
+        if (panelMode_ == QuoteRules::WordEntry) {
+            Panel3D6->hide();
+        }
         ShowPerformanceGrid();
         Panel3D12->show();
         Panel3D12->raise();
         Command4->setFocus(Qt::OtherFocusReason);
+        Command9->setVisible(panelMode_ == QuoteRules::TwoPanels);
     }
 }
 
 void Form44::Command4_Click() {
+    if (Panel3D7->isVisible()) {
+        DirectionsViewErrorsMessage();
+        return;
+    }
     closeReport();
     Frame1->setEnabled(true);
 }
@@ -180,6 +217,11 @@ void Form44::AddReportRow() {
 }
 
 void Form44::ShowPerformanceGrid() {
+    if (Panel3D12->caption() == "Hall of Fame") {
+        Panel3D12->setCaption("Performance Report");
+        Command9->setText("&View Hall of Fame");
+        Command10->hide();
+    }
     const int share = int(std::nearbyint(Grid1->widthTwips() * 0.2));
     const QStringList headings = QuoteRules::reportHeadings(panelMode_);
     Grid1->setRows(2);

@@ -175,6 +175,9 @@ void Form44::ApplyPanelMode() {
         state_.WordsPerBox = 1;
         Option3D2->select(0);
         Frame3D2->setEnabled(false);
+        // The grouping item that chose word entry shows its own text after this.
+        ShowWordEntryBanner({});
+        ShowModeBanner();
     } else {
         Panel3D11->setCaption("# Moves");
         state_.WordsPerBox = 3;

@@ -94,6 +94,15 @@ void Form44::Label1_Click(int k) {
         !clickGuards(Label1.at(std::size_t(k)), true)) {
         return;
     }
+    if (panelMode_ == QuoteRules::WordEntry) {
+        // A click picks an entry box for the keyboard; a given word cannot be picked.
+        if (state_.EntryState.at(std::size_t(k)) > 0) {
+            CurrentEntryBox = k;
+            ClearEntryHighlight();
+            Label1.at(std::size_t(k))->setBackCode(11);
+        }
+        return;
+    }
     WordBox* box = Label1.at(std::size_t(k));
     box->setForeCode(0);
     const QString hand = Panel3D10->caption();

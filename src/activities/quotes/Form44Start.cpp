@@ -3,6 +3,7 @@
 
 #include "ColorNumber.h"
 #include "GridControl.h"
+#include "HallOfFame.h"
 #include "InWindowDrag.h"
 #include "NumericValue.h"
 #include "OptionGroup.h"
@@ -82,6 +83,9 @@ void Form44::PrepareStart() {
     }
     Label1[66]->hide();
     Label2[66]->hide();
+    if (panelMode_ == QuoteRules::WordEntry) {
+        Command19->hide();
+    }
     mOOpt->setEnabled(false);
 }
 
@@ -118,17 +122,26 @@ void Form44::HideBoxes() {
 void Form44::ClearGameOptionChecks() {
     mOOpt1->setChecked(false);
     mOOpt2->setChecked(false);
+    ClearGroupingChecks();
+    Panel3D6->hide();
 }
 
 void Form44::SetErrorsColumn() {
     Panel3D15->setFloodPercent(Panel3D::kNoFlood);
     Panel3D14->setCaption("# Errors");
     mOMClick->setEnabled(false);
+    if (panelMode_ == QuoteRules::WordEntry) {
+        Option3D3->button(0)->setEnabled(false);
+    }
     HideBoxes();
 }
 
 void Form44::StartNextQuote() {
     showStatus(windowTitle());
+    if (Panel3D7->isVisible()) {
+        DirectionsViewErrorsMessage();
+        return;
+    }
     Toolbar2Button(3)->setEnabled(panelMode_ == QuoteRules::OnePanel);
     PrepareStart();
     state_.QuoteOver = 0;
@@ -176,9 +189,13 @@ void Form44::StartNextQuote() {
 
     const int n = numericValue(state_.QuoteWordCount.at(std::size_t(quote)));
     const int panelWidth = twipsOf(Panel3D1->width());
+    const bool wordEntry = panelMode_ == QuoteRules::WordEntry;
+    state_.HallOfFameRecord = HallOfFame::recordOf(quote, state_.WordsPerBox);
+    if (wordEntry) {
+        state_.WordsPerBox = 1;
+    }
     const QStringList boxes = QuoteRules::groupWords(
         QuoteRules::splitWords(state_.QuoteText.at(std::size_t(quote)), n), state_.WordsPerBox);
-    state_.HallOfFameRecord = (quote - 1) * 4 + state_.WordsPerBox;
     state_.BoxCount = int(boxes.size());
     for (int box = 0; box < state_.BoxCount; ++box) {
         state_.CorrectText.at(std::size_t(box)) = boxes.at(box);
@@ -187,7 +204,15 @@ void Form44::StartNextQuote() {
     state_.BoxWidth = QuoteRules::boxWidth(panelWidth, state_.WordsPerBox);
     const bool higher =
         panelMode_ == QuoteRules::TwoPanels && (quote == 7 || quote == 16 || quote == 35);
-    QuoteRules::shuffle(state_, services_.random);
+    int firstLeft = 100;
+    int firstTop = higher ? 345 : 800;
+    if (wordEntry) {
+        BuildEntryBoxes();
+        firstLeft = 175;
+        firstTop = 100;
+    } else {
+        QuoteRules::shuffle(state_, services_.random);
+    }
     state_.BoxHeight = int(std::nearbyint(twipsOf(SSPanel1->height()) * 0.035));
     if (quote == 42 && state_.WordsPerBox == 1) {
         state_.BoxWidth = int(std::nearbyint(panelWidth * 0.192));
@@ -196,7 +221,7 @@ void Form44::StartNextQuote() {
         state_.BoxWidth = int(std::nearbyint(panelWidth * 0.322));
         state_.BoxesPerRow = 3;
     }
-    LayOutBoxes(100, higher ? 345 : 800);
+    LayOutBoxes(firstLeft, firstTop);
 
     if (state_.TimerOption == 2) {
         Panel3D5->show();
@@ -212,11 +237,20 @@ void Form44::StartNextQuote() {
     Command3->setEnabled(true);
     mOChk->setEnabled(true);
     Toolbar2Button(2)->setEnabled(true);
-    Command3->setFocus(Qt::OtherFocusReason);
+    if (wordEntry) {
+        Panel3D6->show();
+        focusFirstKey();
+    } else {
+        Command3->setFocus(Qt::OtherFocusReason);
+    }
     state_.TimeUp = 0;
     state_.CheckPending = 0;
     state_.ResultText.clear();
-    AvoidCorrectStart(panelMode_ == QuoteRules::OnePanel ? Label1 : Label2);
+    if (wordEntry) {
+        FirstEntryBox();
+    } else {
+        AvoidCorrectStart(panelMode_ == QuoteRules::OnePanel ? Label1 : Label2);
+    }
     showAuthorLabels();
     QCoreApplication::processEvents();
     hinfo_.NormalPointer();
@@ -268,12 +302,16 @@ void Form44::LayOutBoxes(int firstLeft, int firstTop) {
     int top = firstTop;
     int column = 0;
     const bool twoPanels = panelMode_ == QuoteRules::TwoPanels;
+    const bool wordEntry = panelMode_ == QuoteRules::WordEntry;
     for (int i = 0; i < state_.BoxCount; ++i) {
         ++column;
         WordBox* upper = Label1.at(std::size_t(i));
         const QRect at = Twips::toPixels(left, top, state_.BoxWidth, state_.BoxHeight);
         upper->setGeometry(at);
-        upper->setText(twoPanels ? QString() : state_.ShuffledText.at(std::size_t(i)));
+        if (!wordEntry) {
+            // An entry box keeps the text it was built with.
+            upper->setText(twoPanels ? QString() : state_.ShuffledText.at(std::size_t(i)));
+        }
         upper->setBackCode(twoPanels ? 11 : 15);
         upper->setForeCode(0);
         upper->show();
@@ -284,7 +322,7 @@ void Form44::LayOutBoxes(int firstLeft, int firstTop) {
             lower->setForeCode(0);
             lower->show();
         }
-        left += state_.BoxWidth + 50;
+        left += state_.BoxWidth + (wordEntry ? 15 : 50);
         if (column == state_.BoxesPerRow) {
             column = 0;
             left = firstLeft;
@@ -312,6 +350,9 @@ void Form44::showAuthorLabels() {
         author->move(author->x(), Twips::toPixels(height * 0.85));
         author->show();
     }
+    if (panelMode_ == QuoteRules::WordEntry) {
+        Label4->move(Label4->x(), Twips::toPixels(height * 0.65));
+    }
     Label4->setVisible(true);
     Label5->setVisible(panelMode_ == QuoteRules::TwoPanels);
 }
@@ -328,6 +369,9 @@ void Form44::EndQuote() {
     CheckEntries();
     if (state_.WrongCount > 0) {
         hinfo_.PlayIncorrectSound();
+    }
+    if (panelMode_ == QuoteRules::WordEntry) {
+        wordEntryEnd();
     }
     if (state_.EndJudging == 1) {
         // The quote was complete: the judging has shown its result already.
@@ -352,6 +396,20 @@ void Form44::EndQuote() {
     state_.ResultText.clear();
     // The time-out has been reported; "&Next" starts the next quote instead of ending this again.
     state_.TimeUp = 0;
+}
+
+void Form44::wordEntryEnd() {
+    // The keyboard stays for its View Errors button while there are errors to view.
+    if (state_.WrongCount > 0 || state_.EntryErrors > 0) {
+        Panel3D6->show();
+    }
+    if (state_.EntryErrors > 0) {
+        Command19->show();
+        ShowViewErrors(true);
+        Command19->raise();
+    } else {
+        Panel3D6->hide();
+    }
 }
 
 void Form44::RevealAnswers() {

@@ -1,11 +1,14 @@
 // The calendar maker: load, activation, the month view and the alignment options, and the page.
 #include "Calendar.h"
 
+#include "DateNames.h"
 #include "DesignedPlace.h"
+#include "MonthCalendarPage.h"
 #include "OptionGroup.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
 #include "PrintPicture.h"
+#include "PrintPreview.h"
 #include "SideToolbarPictures.h"
 #include "StatusBar.h"
 #include "Twips.h"
@@ -49,8 +52,7 @@ Calendar::Calendar(Services& services) : ActivityWindow(services, calendarConsta
     mO->setTitle("Options");
     mOE = mO->addAction("E&xit", this, &Calendar::ExitCommand);
     buildSideToolbar();
-    windowKeys_ = new WindowKeys(*this);
-    windowKeys_->setCancelButton(Command1);
+    windowKeys().setCancelButton(Command1);
     // F1 shows the window's own topic.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, &Calendar::ShowHelpTopic);
@@ -59,13 +61,12 @@ Calendar::Calendar(Services& services) : ActivityWindow(services, calendarConsta
     connect(MonthView1, &QCalendarWidget::selectionChanged, this, &Calendar::MonthView1_SelChange);
     connect(alignmentOptions_, &OptionGroup::clicked, this, &Calendar::SSOption1_Click);
     connect(Command1, &QPushButton::clicked, this, &Calendar::ExitCommand);
+    connect(cmdPrint, &QPushButton::clicked, this, &Calendar::cmdPrint_Click);
     resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
     Form_Load();
 }
 
-Calendar::~Calendar() {
-    delete windowKeys_;
-}
+Calendar::~Calendar() = default;
 
 QWidget* Calendar::mainPanel() const {
     return Panel3D1;
@@ -96,6 +97,9 @@ void Calendar::buildControls() {
 
     cmdPrint = place(new QPushButton("&Print", Panel3D1), 130, 4800, 2595, 555);
     Command1 = place(new QPushButton("E&xit", Panel3D1), 130, 5700, 2595, 555);
+    vp = place(new PrintPreview(services_.printer, services_.clipboard, Panel3D1), 2800, 75, 6960,
+               7060);
+    vp->setAccessibleName("Calendar page");
 }
 
 void Calendar::buildSideToolbar() {
@@ -111,6 +115,7 @@ void Calendar::buildSideToolbar() {
         action->setToolTip(entry.tooltip);
         toolbar2Buttons_.at(std::size_t(entry.number)) = action;
     }
+    connect(Toolbar2Button(1), &QAction::triggered, this, &Calendar::cmdPrint_Click);
     connect(Toolbar2Button(2), &QAction::triggered, this, &Calendar::ShowHelpTopic);
     connect(Toolbar2Button(3), &QAction::triggered, this, &Calendar::ExitCommand);
 }
@@ -165,4 +170,11 @@ void Calendar::SSOption1_Click(int index) {
 
 void Calendar::PrintMonthCalendar() {
     Grid = BuildMonthGrid(ChosenDate.date());
+    MonthCalendarPage::build(vp->layout(), ChosenDate.date(), Grid, NumberAlignment);
+    vp->refresh();
+}
+
+void Calendar::cmdPrint_Click() {
+    // Problems of the printer are the preview's to report.
+    vp->print(DateNames::monthTitle(ChosenDate.date()));
 }

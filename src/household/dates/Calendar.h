@@ -9,6 +9,7 @@
 
 class OptionGroup;
 class Panel3D;
+class PrintPreview;
 class QCalendarWidget;
 class QGroupBox;
 class QLabel;
@@ -31,6 +32,7 @@ public:
     void MonthView1_SelChange();
     void SSOption1_Click(int index);
     void PrintMonthCalendar();
+    void cmdPrint_Click();
 
     QDateTime ChosenDate;    // its month is the one shown
     int NumberAlignment = 0; // 0 "Align Left", 1 "Align Right"
@@ -42,6 +44,7 @@ public:
     QGroupBox* SSFrame1; // "Calendar Numbers"
     std::array<QRadioButton*, 2> SSOption1{};
     QPushButton* cmdPrint; // "&Print"
+    PrintPreview* vp;      // the calendar page, as it will print
     QPushButton* Command1; // "E&xit"
     QAction* mOE;          // "E&xit"
     // Button n (1 to 3) of the side toolbar: 1 print, 2 help, 3 exit.
@@ -58,6 +61,5 @@ private:
     void Form_Load();
 
     OptionGroup* alignmentOptions_;
-    WindowKeys* windowKeys_;
     std::array<QAction*, 4> toolbar2Buttons_{};
 };

@@ -3,9 +3,12 @@
 #include "DateF.h"
 
 #include "DateNames.h"
+#include "DatePrintout.h"
 #include "DropDownList.h"
 #include "NumericValue.h"
 #include "Panel3D.h"
+#include "PrintJob.h"
+#include "PrintLayout.h"
 #include "StatusBar.h"
 #include "Twips.h"
 
@@ -71,6 +74,9 @@ void DateF::connectHandlers() {
     connect(MonthView1, &QCalendarWidget::selectionChanged, this, &DateF::ShowDateFields);
     connect(MonthView1, &QCalendarWidget::currentPageChanged, this, &DateF::MonthView1_PageChanged);
     connect(Command1, &QPushButton::clicked, this, &DateF::ExitCommand);
+    connect(Command2, &QPushButton::clicked, this, &DateF::PrintDateFunction);
+    connect(mOPrint, &QAction::triggered, this, &DateF::PrintDateFunction);
+    connect(Toolbar2Button(2), &QAction::triggered, this, &DateF::PrintDateFunction);
 }
 
 void DateF::Form_Load() {
@@ -94,10 +100,6 @@ void DateF::Form_Load() {
     }
     hinfo_.PrintSettings.PrintFontUnderline = false;
     hinfo_.PrintSettings.PrintFontStrikethru = false;
-    for (QAction* print : {mOPrint, Toolbar2Button(2)}) {
-        print->setEnabled(false);
-    }
-    Command2->setEnabled(false);
 }
 
 void DateF::Form_Activate() {
@@ -261,5 +263,23 @@ void DateF::MonthView1_PageChanged(int year, int month) {
 void DateF::PanelColour_Click() {
     showStatus("Panel Color");
     panelColours_.ChooseColour(0);
+    showStatus(windowTitle());
+}
+
+void DateF::PrintDateFunction() {
+    showStatus("Printing Date");
+    hinfo_.BusyPointer();
+    Printer& printer = services_.printer;
+    // The month box keeps the classic dialog font "MS Sans Serif", which prints as "Times New
+    // Roman"; a printer without it prints in "Courier".
+    const QString font = printer.fontFor("Times New Roman").value_or("Courier");
+    hinfo_.PrintSettings.PrintFontName = font;
+    hinfo_.PrintSettings.PrintFontSize = qint32(24);
+    PrintLayout layout;
+    DatePrintout::build(layout, pageGeometryOf(printer.defaultPageLayout()), font, chosenDate(),
+                        services_.clock.today());
+    // No printer, or one that fails, passes in silence: the window goes on as before.
+    printer.print(printJobOf(layout.document(), kCaption), false, this);
+    hinfo_.NormalPointer();
     showStatus(windowTitle());
 }

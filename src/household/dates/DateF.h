@@ -35,6 +35,7 @@ public:
     void CheckTypedYear();
     void ShowDateFields();
     void PanelColour_Click();
+    void PrintDateFunction();
 
     // The date the month view shows: the chosen date.
     QDate chosenDate() const;

@@ -157,6 +157,16 @@ void PrintLayout::text(const QString& text) {
     x_ += textWidth(text);
 }
 
+void PrintLayout::unwrappedLine(const QString& text) {
+    const double height = TextMeasure::lineHeight(font_);
+    makeRoomFor(height);
+    if (!text.isEmpty()) {
+        place(PrintText{x_, y_, text, font_, textColour_});
+    }
+    y_ += height;
+    x_ = page_.left;
+}
+
 void PrintLayout::line(double x1, double y1, double x2, double y2) {
     place(PrintLine{x1, y1, x2, y2, lineColour_});
 }

@@ -56,6 +56,9 @@ public:
     void paragraph(const QString& text);
     // Writes a text on one line at the current position; x moves on past it, y stays.
     void text(const QString& text);
+    // Writes a text on one line at the current position, never wrapped (past the right margin if
+    // it is that long), and moves to the left margin of the next line, as a paragraph does.
+    void unwrappedLine(const QString& text);
     void line(double x1, double y1, double x2, double y2);
     // A rectangle outlined in the line colour, or filled with a colour.
     void box(double x, double y, double width, double height);

@@ -5,6 +5,7 @@
 #include "FocusMoves.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
+#include "PrintPreviewPanel.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
 #include "Twips.h"
@@ -48,19 +49,14 @@ Form10::Form10(Services& services)
     buildMenus();
     buildSideToolbar();
     buildDisplayColours();
-    focusMoves_ = new FocusMoves(*this);
-    windowKeys_ = new WindowKeys(*this);
-    windowKeys_->setCancelButton(Command3);
+    windowKeys().setCancelButton(Command3);
     connectCommands();
+    buildPrintPreview();
     resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
     Form_Load();
 }
 
-Form10::~Form10() {
-    // The focus moves while the controls are taken down; no handler may run by then.
-    delete focusMoves_;
-    delete windowKeys_;
-}
+Form10::~Form10() = default;
 
 QWidget* Form10::mainPanel() const {
     return SSPanel1;
@@ -87,10 +83,12 @@ void Form10::Form_Load() {
     hinfo_.PrintSettings.PrintFontStrikethru = false;
     hinfo_.PrintSettings.PrintFontColour =
         qint32(ColorNumber::fromColor(Label1->palette().color(QPalette::WindowText)));
+    SSPanel80->loadGuideLineChoice();
 }
 
 void Form10::Form_Activate() {
     ActivateFormServices();
+    SSPanel80->activate();
     LoadThoughtDisplaySettings();
     FitDisplayFont();
     LayOutButtons();
@@ -193,6 +191,10 @@ void Form10::Form_Unload() {
 }
 
 void Form10::SideButton(int n) {
+    if (SSPanel80->isOpen()) {
+        services_.sound.beep();
+        return;
+    }
     switch (n) {
     case 1:
         ChooseDisplayFont();
@@ -206,6 +208,9 @@ void Form10::SideButton(int n) {
     case 4:
         CopyThoughtToClipboard();
         break;
+    case 5:
+        OpenThoughtPrintPreview();
+        break;
     case 6:
         ShowHelpTopic();
         break;
@@ -217,7 +222,10 @@ void Form10::SideButton(int n) {
     }
 }
 
-void Form10::setCopyOffered(bool offered) {
+void Form10::setCopyAndPrintOffered(bool offered) {
     mOCop->setEnabled(offered);
     Toolbar2Button(4)->setEnabled(offered);
+    Command2->setEnabled(offered);
+    mOP->setEnabled(offered);
+    Toolbar2Button(5)->setEnabled(offered);
 }

@@ -10,6 +10,7 @@
 class FocusMoves;
 class Panel3D;
 class PanelColours;
+class PrintPreviewPanel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -49,6 +50,9 @@ public:
     void CopyThoughtToClipboard();
     void ColorConflictMessage();
 
+    // Print preview (Form10Print.cpp).
+    void OpenThoughtPrintPreview();
+
     // Search (Form10Search.cpp).
     void ToggleSearchPanel();
     void SearchNextOrNew();
@@ -85,6 +89,7 @@ public:
     QLineEdit* Text1;
     QPushButton* Command5; // "&Begin", "&Next" or "&New"
     QPushButton* Command6; // "&Close"
+    PrintPreviewPanel* SSPanel80 = nullptr;
 
     QAction* mODD;
     QAction* mOC;
@@ -107,6 +112,7 @@ protected:
     void Form_Activate() override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    int currentHelpContext() const override;
 
 private:
     // Building the window (Form10Controls.cpp).
@@ -114,6 +120,7 @@ private:
     void buildSearchPanel();
     void buildMenus();
     void buildSideToolbar();
+    void buildPrintPreview();
     void buildDisplayColours();
     QString saveQuestion() const;
     void connectCommands();
@@ -131,8 +138,9 @@ private:
     void beforeOptionsPopup();
     void afterOptionsPopup();
 
-    // Copying is offered once a thought shows (mOCop and side button 4).
-    void setCopyOffered(bool offered);
+    // Copying and printing are offered once a thought shows (mOCop, mOP, "&Print" and side
+    // buttons 4 and 5).
+    void setCopyAndPrintOffered(bool offered);
     DisplayFontFit::Measured measureLabel(double size);
     DisplayFontFit::Panel displayPanel() const;
     void setSearchMessage(const QString& message);
@@ -142,7 +150,5 @@ private:
     std::unique_ptr<PanelColours> panelColours_;
     int displayColour_ = -1; // the panel indices in panelColours_
     int punchLineColour_ = -1;
-    FocusMoves* focusMoves_ = nullptr;
-    WindowKeys* windowKeys_ = nullptr;
     bool loadFailed_ = false;
 };

@@ -64,8 +64,6 @@ void Form10::buildControls() {
     Command4 = button(SSPanel1, "S&earch", 3240, 6358, 1698);
     Command2 = button(SSPanel1, "&Print", 5203, 6358, 1648);
     Command3 = button(SSPanel1, "E&xit", 7167, 6358, 1598);
-    // The preview that prints a thought is not part of this window yet.
-    Command2->setEnabled(false);
     buildSearchPanel();
     for (QWidget* control : std::initializer_list<QWidget*>{
              SSPanel1, Image1Picture, Panel3D1, Panel3D2, Label1, Panel3D5, Panel3D4, SearchPanel,
@@ -155,7 +153,7 @@ void Form10::connectCommands() {
             SearchThoughts();
         }
     });
-    focusMoves_->onGotFocus(Text1, [this] { Command5->setText("&Begin"); });
+    focusMoves().onGotFocus(Text1, [this] { Command5->setText("&Begin"); });
     setOptionsPopupHooks(
         [this] {
             beforeOptionsPopup();

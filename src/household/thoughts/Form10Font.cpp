@@ -29,13 +29,7 @@ void Form10::applyDisplayFont(const Dialogs::FontChoice& chosen) {
     Label1->hide();
     const QString kept = Label1->text();
     Label1->clear();
-    QFont font(chosen.name);
-    font.setPointSizeF(chosen.size);
-    font.setBold(chosen.bold);
-    font.setItalic(chosen.italic);
-    font.setUnderline(chosen.underline);
-    font.setStrikeOut(chosen.strikeout);
-    Label1->setFont(font);
+    Label1->setFont(chosen.font());
     QPalette palette = Label1->palette();
     palette.setColor(QPalette::WindowText, chosen.colour);
     Label1->setPalette(palette);

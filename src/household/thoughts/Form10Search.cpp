@@ -30,9 +30,9 @@ void Form10::ToggleSearchPanel() {
     Command1->setEnabled(false);
     mON->setEnabled(false);
     mOS->setEnabled(false);
-    setCopyOffered(false);
+    setCopyAndPrintOffered(false);
     SearchPanel->show();
-    windowKeys_->setCancelButton(Command6);
+    windowKeys().setCancelButton(Command6);
     Text1->show();
     Command5->setText("&New");
     Command5->setFocus(Qt::OtherFocusReason);
@@ -72,7 +72,7 @@ void Form10::SearchThoughts() {
     if (found == 0) {
         setSearchMessage(NoMatchMessage);
         SearchStart = 1;
-        setCopyOffered(false);
+        setCopyAndPrintOffered(false);
         Command5->setText("&New");
         Label1->hide();
         Command5->setFocus(Qt::OtherFocusReason);
@@ -82,7 +82,7 @@ void Form10::SearchThoughts() {
     ShowThought();
     SearchStart = found + 1;
     Command5->setText("&Next");
-    setCopyOffered(true);
+    setCopyAndPrintOffered(true);
     thoughts.markShown(found);
 }
 
@@ -95,7 +95,7 @@ void Form10::CloseSearchPanel() {
     Command1->setEnabled(true);
     mON->setEnabled(true);
     mOS->setEnabled(true);
-    windowKeys_->setCancelButton(Command3);
+    windowKeys().setCancelButton(Command3);
     Panel3D2->setCaption(QString());
     showStatus(windowTitle());
 }

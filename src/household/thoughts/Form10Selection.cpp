@@ -70,7 +70,7 @@ void Form10::ShowHumorousForm() {
 
 void Form10::ShowRandomThought() {
     Panel3D2->setCaption(QString());
-    setCopyOffered(true);
+    setCopyAndPrintOffered(true);
     if (Command1->text() == "&Start") {
         Command1->setText("&Next");
         mOS->setVisible(false);

@@ -2,11 +2,14 @@
 #include "FakePlatform.h"
 #include "NumericValue.h"
 #include "QuoteTable.h"
+#include "WordEntryRules.h"
 
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <set>
 
 using namespace QuoteRules;
@@ -55,6 +58,15 @@ TEST_P(EveryQuote, KeepsTheFormatTheActivityReliesOn) {
     EXPECT_TRUE(QRegularExpression(R"(^[A-Z][A-Za-z'. ]+( #[12])?$)")
                     .match(state.QuoteAuthor.at(std::size_t(quote)))
                     .hasMatch());
+    // Every word-entry grouping hides at least this many words of every quote.
+    const std::map<int, int> leastHidden{{1, 1}, {2, 3}, {35, 2}, {5, 2}, {6, 5}, {9, 7}};
+    for (const auto& [grouping, least] : leastHidden) {
+        const QStringList words = splitWords(text, n);
+        const auto hidden = std::count_if(words.begin(), words.end(), [&](const QString& word) {
+            return WordEntryRules::isHidden(word, grouping);
+        });
+        EXPECT_GE(hidden, least) << "grouping " << grouping;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(QuoteTable, EveryQuote, ::testing::Range(1, kQuoteCount + 1));

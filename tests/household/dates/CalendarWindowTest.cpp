@@ -1,5 +1,6 @@
 #include "Calendar.h"
 #include "FakePlatform.h"
+#include "PrintPreview.h"
 #include "Services.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
@@ -81,6 +82,38 @@ TEST_F(CalendarWindowTest, ADateOrAnAlignmentChosenRebuildsTheMonth) {
     QTest::mouseClick(window->SSOption1[0], Qt::LeftButton);
     settle();
     EXPECT_EQ(window->NumberAlignment, 0);
+}
+
+// The texts of the page the preview shows, in order.
+QStringList pageTexts(const Calendar& window) {
+    QStringList texts;
+    for (const PrintPage& page : window.vp->layout().document().pages) {
+        for (const PrintItem& item : page.items) {
+            if (const auto* text = std::get_if<PrintText>(&item)) {
+                texts.append(text->text);
+            }
+        }
+    }
+    return texts;
+}
+
+TEST_F(CalendarWindowTest, ThePreviewShowsTheChosenMonthAndPrintsIt) {
+    open();
+    EXPECT_EQ(pageTexts(*window).first(), "March 2026");
+    window->MonthView1->setSelectedDate(QDate(2015, 2, 14));
+    settle();
+    const QStringList texts = pageTexts(*window);
+    EXPECT_EQ(texts.first(), "February 2015");
+    EXPECT_EQ(texts.mid(1, 7), (QStringList{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}));
+    EXPECT_EQ(texts.mid(8, 3), (QStringList{"1", "2", "3"}));
+    EXPECT_EQ(texts.last(), "28");
+    EXPECT_EQ(window->vp->layout().pageCount(), 1);
+
+    window->cmdPrint->click();
+    window->Toolbar2Button(1)->trigger();
+    ASSERT_EQ(fake.printer.jobs.size(), 2);
+    EXPECT_EQ(fake.printer.jobs[0].title, "February 2015");
+    EXPECT_TRUE(fake.printer.jobs[0].askFirst);
 }
 
 TEST_F(CalendarWindowTest, HelpAndExitByKeys) {

@@ -222,6 +222,33 @@ TEST_F(DateWindowTest, PanelColourIsLightCyanUntilOneIsSaved) {
     EXPECT_EQ(record91(fake), textRecord("255"));
 }
 
+TEST_F(DateWindowTest, PrintsTheChosenDateStraightToThePrinter) {
+    chooseDate(QDate(2004, 2, 29));
+    window->Command2->click();
+    ASSERT_EQ(fake.printer.jobs.size(), 1);
+    EXPECT_EQ(fake.printer.jobs[0].pageCount, 1);
+    EXPECT_FALSE(fake.printer.jobs[0].askFirst);
+    EXPECT_EQ(fake.printer.fontRequests, QStringList{"Times New Roman"});
+    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontName, SharedValue(QString("Times New Roman")));
+    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontSize, SharedValue(qint32(24)));
+    EXPECT_EQ(window->StatusBar1->panelText(1), "Date Function");
+
+    // The menu and the side toolbar print the same way.
+    window->mOPrint->trigger();
+    window->Toolbar2Button(2)->trigger();
+    EXPECT_EQ(fake.printer.jobs.size(), 3);
+}
+
+TEST_F(DateWindowTest, WithoutAPrinterNothingIsSaid) {
+    fake.printer.installed = false;
+    fake.printer.results = {Printer::Result::Failed};
+    window->Command2->click();
+    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontName, SharedValue(QString("Courier")));
+    EXPECT_EQ(window->StatusBar1->panelText(1), "Date Function");
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+    EXPECT_TRUE(window->isVisible());
+}
+
 TEST_F(DateWindowTest, HelpShowsTopic2004) {
     window->mH->trigger();
     window->Toolbar2Button(3)->trigger();

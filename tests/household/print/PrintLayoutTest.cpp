@@ -68,6 +68,14 @@ TEST_F(PrintLayoutTest, OutputMovesThePositionAsEachOperationSays) {
          0,
          4,
          {{0, "one"}, {0, "two"}, {0, "three"}}},
+        {"unwrapped line past the right margin",
+         [](PrintLayout& l) {
+             l.setCurrentX(1440 + 8000);
+             l.unwrappedLine("Thursday - December 31, 26");
+         },
+         0,
+         1,
+         {{8000, "Thursday - December 31, 26"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

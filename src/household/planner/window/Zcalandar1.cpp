@@ -6,6 +6,7 @@
 #include "FocusMoves.h"
 #include "MonthView.h"
 #include "Panel3D.h"
+#include "SpellChecker.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
 #include "Twips.h"
@@ -43,9 +44,9 @@ Zcalandar1::Zcalandar1(Services& services)
     : ActivityWindow(services, plannerConstants(), kCaption) {
     setObjectName("Zcalandar1");
     buildControls();
+    VSSpell1 = new SpellChecker(services_, this);
     buildMenus();
     buildSideToolbar();
-    focusMoves_ = new FocusMoves(*this);
     connectHandlers();
     // The window sees its keys before the focused control does.
     qApp->installEventFilter(this);
@@ -55,8 +56,6 @@ Zcalandar1::Zcalandar1(Services& services)
 
 Zcalandar1::~Zcalandar1() {
     qApp->removeEventFilter(this);
-    // The focus moves while the controls are taken down; no handler may run by then.
-    delete focusMoves_;
 }
 
 QWidget* Zcalandar1::mainPanel() const {
@@ -73,6 +72,8 @@ void Zcalandar1::Form_Load(bool fillTimeList) {
     MonthView1->setSelectedDate(today);
     LoadDayEntries();
     EntriesChanged = 0;
+    // The pairs only: the dictionaries are read at the first check.
+    LoadAutoCorrectTable();
     MonthView1->setPalette(Label2->palette());
     Options = CalendarOptions::read(services_.folder);
     QCoreApplication::processEvents();

@@ -18,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class SpellChecker;
 
 // "Daily Planner": fourteen time and activity rows for the day chosen in the date picker, kept in
 // the year files. The page always shows the loaded day (LoadedYear, LoadedRecord), and every save
@@ -61,6 +62,14 @@ public:
     void ChooseTodayMark(int index);
     void ApplyCalendarOptions();
 
+    // The spelling check of the activity boxes (Zcalandar1Spelling.cpp).
+    void LoadAutoCorrectTable();
+    void SpellCheckEntries();
+    void VSSpell1_SelectMisspeltWord();
+    void VSSpell1_TakeCorrectedText();
+    void VSSpell1_NoteAutoCorrectAction(int action);
+    void VSSpell1_EndOfCheck(int cancelled);
+
     // The backup hand-off (Zcalandar1Backup.cpp).
     void UtilitiesOpened();
     void BackupYearFile();
@@ -96,6 +105,8 @@ public:
     OptionGroup* SSOption5;                // today's mark (index 1 "Yes", 0 "No")
     QPushButton* Command14;                // "&Close"
 
+    SpellChecker* VSSpell1;
+
     QAction* mOGrid;
     QAction* mOC;
     QAction* mOTC;
@@ -123,6 +134,8 @@ public:
     int EntriesChanged = 0;
     int CurrentRow = 0;
     CalendarOptions Options;
+    int ChangeCount = 0;   // texts the spelling check changed in its current run
+    int AutoCorrectOn = 0; // 1 = the auto-correct action was used since the last spread
 
 protected:
     void ExitCommand() override;
@@ -154,8 +167,10 @@ private:
     void activityBoxGotFocus(int row);
     void restColumn(const std::array<QLineEdit*, kRows>& column);
     void selectOptions();
+    void connectSpellChecker();
+    // The row the spelling check is on: the shared row counter.
+    int spellingRow() const;
 
-    FocusMoves* focusMoves_ = nullptr;
     std::array<QAction*, 11> toolbar2Buttons_{}; // 1 to 10
     // The side buttons the options panel disables, with their states to restore when it closes.
     std::array<bool, 8> sideButtonsBeforeOptions_{};

@@ -10,6 +10,7 @@
 #include "Panel3D.h"
 #include "PlannerToolbarPictures.h"
 #include "SideToolbarPictures.h"
+#include "SpellChecker.h"
 #include "Twips.h"
 
 #include <QComboBox>
@@ -149,8 +150,8 @@ void Zcalandar1::buildCommands() {
     Command7 = commandButton(Panel3D1, "&Print", 150, kSecondRow);
     Command8 = commandButton(Panel3D1, "Spelling Chec&k", 1750, kSecondRow);
     Command2 = commandButton(Panel3D1, "E&xit", 3350, kSecondRow);
-    // The month view, printing and the spelling check are not in the program yet.
-    for (QPushButton* later : {Command4, Command7, Command8}) {
+    // The month view and printing are not in the program yet.
+    for (QPushButton* later : {Command4, Command7}) {
         later->setEnabled(false);
     }
     for (QWidget* control :
@@ -229,12 +230,12 @@ void Zcalandar1::buildMenus() {
     mOCopy->setVisible(false);
     mOP = mO->addAction("&Print");
     mOS = mO->addAction("&Save", this, &Zcalandar1::SaveDayPage);
-    mOSpell = mO->addAction("Spelling Chec&k");
+    mOSpell = mO->addAction("Spelling Chec&k", this, &Zcalandar1::SpellCheckEntries);
     mO->addSeparator();
     mOCal = mO->addAction("Calendar &Display Options", this, &Zcalandar1::OpenCalendarOptions);
     mO->addSeparator();
     mOE = mO->addAction("E&xit", this, &Zcalandar1::ExitCommand);
-    for (QAction* later : {mOGrid, mOC, mOTC, mOV, mOCopy, mOP, mOSpell}) {
+    for (QAction* later : {mOGrid, mOC, mOTC, mOV, mOCopy, mOP}) {
         later->setEnabled(false);
     }
 
@@ -293,10 +294,12 @@ void Zcalandar1::buildSideToolbar() {
 }
 
 void Zcalandar1::connectHandlers() {
+    connectSpellChecker();
     connect(Timer1, &QTimer::timeout, this, &Zcalandar1::Timer1_Timer);
     connect(Command1, &QPushButton::clicked, this, &Zcalandar1::SaveDayPage);
     connect(Command2, &QPushButton::clicked, this, &Zcalandar1::ExitCommand);
     connect(Command3, &QPushButton::clicked, this, &Zcalandar1::ClearDayPage);
+    connect(Command8, &QPushButton::clicked, this, &Zcalandar1::SpellCheckEntries);
     connect(Command14, &QPushButton::clicked, this, &Zcalandar1::CloseCalendarOptions);
     connect(MonthView1, &MonthView::selectionChanged, this, &Zcalandar1::SelectDay);
     connect(Combo1, &QComboBox::activated, this, &Zcalandar1::PickTime);
@@ -311,10 +314,10 @@ void Zcalandar1::connectHandlers() {
             // Every edit marks the page: typing, Backspace, Delete, cut, paste and undo.
             connect(box, &QLineEdit::textEdited, this, &Zcalandar1::markEdited);
         }
-        focusMoves_->onGotFocus(Text1[index], [this, row] { timeBoxGotFocus(row); });
-        focusMoves_->onGotFocus(Text2[index], [this, row] { activityBoxGotFocus(row); });
-        focusMoves_->onLostFocus(Text1[index], [this] { restColumn(Text1); });
-        focusMoves_->onLostFocus(Text2[index], [this] { restColumn(Text2); });
+        focusMoves().onGotFocus(Text1[index], [this, row] { timeBoxGotFocus(row); });
+        focusMoves().onGotFocus(Text2[index], [this, row] { activityBoxGotFocus(row); });
+        focusMoves().onLostFocus(Text1[index], [this] { restColumn(Text1); });
+        focusMoves().onLostFocus(Text2[index], [this] { restColumn(Text2); });
     }
     // The right-click menu stays shut while the options panel shows; it offers "&Copy" only
     // while the Edit menu's copy is enabled.

@@ -1,0 +1,173 @@
+#include "QuotesWindowFixture.h"
+
+#include "GridControl.h"
+#include "OptionGroup.h"
+#include "QuoteRules.h"
+
+#include <QGroupBox>
+
+#include <cmath>
+
+namespace {
+
+const QChar M(0xA7);
+
+QString markers(int n) {
+    return QString(n, M);
+}
+
+class QuotesWordEntryTest : public QuotesWindowTest {
+protected:
+    // The next start plays quote q; the order is set after the mode, which resets it.
+    void selectQuote(int q) {
+        window->Option3D4->select(2);
+        while (window->state().QuoteNumber != q) {
+            window->Command7->click();
+        }
+    }
+
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+        settle();
+    }
+
+    QStringList shownSince(qsizetype first) const { return fake.dialogs.shownTexts().mid(first); }
+};
+
+// Quote 5, "A house divided against itself cannot stand. I believe this government cannot
+// endure, permanently half slave and half free.", under "3 Letters or Less" hides "A" (box 0),
+// "I" (box 7) and "and" (box 16).
+TEST_F(QuotesWordEntryTest, AGameTypedWithThePhysicalKeysToViewErrors) {
+    window->mOOpt3A[0]->trigger();
+    EXPECT_EQ(window->panelMode(), QuoteRules::WordEntry);
+    EXPECT_TRUE(window->mOOpt3A[0]->isChecked());
+    EXPECT_EQ(window->Panel3D23->caption(),
+              "Word Entry Option" + QString(QChar(13)) + "3 Letters or Less");
+    EXPECT_EQ(std::get<QString>(services.hinfo.PrintSettings.PrintFontColour), "3 Letters or Less");
+    EXPECT_EQ(window->Command16->text(), " <-- &Word");
+    EXPECT_EQ(window->Command17->text(), " Wo&rd -->");
+    EXPECT_FALSE(window->Frame3D3->isEnabled());
+    EXPECT_FALSE(window->Panel3D6->isVisible());
+    selectQuote(5);
+    click(window->Command1);
+
+    ASSERT_EQ(window->state().BoxCount, 19);
+    EXPECT_EQ(window->state().EntryCount, 3);
+    EXPECT_EQ(window->Panel3D13->caption(), "3");
+    EXPECT_EQ(upper(0)->text(), markers(1));
+    EXPECT_EQ(upper(1)->text(), "HOUSE");
+    EXPECT_EQ(upper(16)->text(), markers(3));
+    ASSERT_TRUE(window->Panel3D6->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), window->Command13[0]);
+    EXPECT_EQ(window->currentEntryBox(), 0);
+    EXPECT_EQ(upper(0)->backCode(), 11);
+
+    // A one-letter word is filled by one key, stays black and hands on to the next entry box;
+    // Space and a shifted letter type nothing.
+    press(Qt::Key_A);
+    EXPECT_EQ(upper(0)->text(), "A");
+    EXPECT_EQ(upper(0)->foreCode(), 0);
+    EXPECT_EQ(window->currentEntryBox(), 7);
+    EXPECT_EQ(upper(0)->backCode(), 15);
+    press(Qt::Key_Space);
+    press(Qt::Key_B, Qt::ShiftModifier);
+    EXPECT_EQ(upper(7)->text(), markers(1));
+    press(Qt::Key_I);
+    ASSERT_EQ(window->currentEntryBox(), 16);
+
+    // Typing turns the word blue; BackSpace and Clear Word put markers back.
+    press(Qt::Key_A);
+    press(Qt::Key_N);
+    EXPECT_EQ(upper(16)->text(), "AN" + markers(1));
+    EXPECT_EQ(upper(16)->foreCode(), 1);
+    press(Qt::Key_Backspace);
+    EXPECT_EQ(upper(16)->text(), "A" + markers(2));
+    click(window->Command15);
+    EXPECT_EQ(upper(16)->text(), markers(3));
+    EXPECT_EQ(QApplication::focusWidget(), window->Command13[0]);
+
+    // Filling the last entry box wraps round to the first open one.
+    for (int key : {Qt::Key_O, Qt::Key_N, Qt::Key_E}) {
+        press(key);
+    }
+    EXPECT_EQ(window->currentEntryBox(), 0);
+    // A click picks an entry box; a given word cannot be picked.
+    clickBox(upper(1));
+    EXPECT_EQ(window->currentEntryBox(), 0);
+    clickBox(upper(16));
+    EXPECT_EQ(window->currentEntryBox(), 16);
+    EXPECT_EQ(upper(0)->backCode(), 15);
+
+    click(window->Command3);
+    EXPECT_EQ(window->Command3->text(), "&Cont.");
+    EXPECT_EQ(window->state().EntryErrors, 1);
+    EXPECT_FALSE(window->Panel3D6->isVisible());
+    // Waiting for Continue, a key on Start answers with the message and does nothing else.
+    const qsizetype before = fake.dialogs.shown.size();
+    QTest::keyClick(window->Command1, Qt::Key_A);
+    settle();
+    EXPECT_EQ(shownSince(before), QStringList{"Please Click Continue to Resume Activity"});
+    EXPECT_EQ(window->Command1->text(), "&End");
+
+    click(window->Command3);
+    ASSERT_TRUE(window->Panel3D6->isVisible());
+    EXPECT_EQ(window->currentEntryBox(), 16);
+    EXPECT_EQ(upper(16)->backCode(), 11);
+    EXPECT_EQ(QApplication::focusWidget(), window->Command13[0]);
+    // A key on a complete word starts it again; Shift+9 and Shift+0 give the brackets.
+    press(Qt::Key_ParenLeft, Qt::ShiftModifier);
+    EXPECT_EQ(upper(16)->text(), "(" + markers(2));
+    press(Qt::Key_ParenRight, Qt::ShiftModifier);
+    press(Qt::Key_Colon, Qt::ShiftModifier);
+    EXPECT_EQ(upper(16)->text(), "():");
+    click(window->Command3); // wrong again: still one error
+    EXPECT_EQ(window->state().EntryErrors, 1);
+    click(window->Command3);
+
+    click(window->Command1); // "&End"
+    EXPECT_EQ(window->Command1->text(), "&Next");
+    EXPECT_EQ(reportRow(1), (QStringList{"5", "3", "1", "   0%", "Didn't Finish"}));
+    ASSERT_TRUE(window->Command19->isVisible());
+    EXPECT_EQ(upper(16)->text(), "AND"); // the answers revealed
+    const GridControl* grid = window->Grid2;
+    EXPECT_EQ(grid->cols(), 20);
+    EXPECT_EQ(grid->textMatrix(0, 0), "CORRECT:");
+    EXPECT_EQ(grid->textMatrix(1, 0), "YOUR ENTRIES:");
+    EXPECT_EQ(grid->textMatrix(0, 17), "AND");
+    EXPECT_EQ(grid->textMatrix(1, 17), "():");
+    EXPECT_EQ(grid->textMatrix(1, 2), "HOUSE");
+    EXPECT_EQ(grid->colAlignment(0), GridControl::RightCentre);
+    EXPECT_EQ(grid->colWidth(3), int(std::nearbyint(grid->widthTwips() * 0.2)));
+
+    click(window->Command19);
+    ASSERT_TRUE(window->Panel3D7->isVisible());
+    const qsizetype guarded = fake.dialogs.shown.size();
+    click(window->Command1);
+    click(window->Command3);
+    EXPECT_EQ(shownSince(guarded), QStringList(2, "Please Close View Errors to Resume Activity"));
+    EXPECT_EQ(window->Command1->text(), "&Next");
+    EXPECT_FALSE(window->Panel3D12->isVisible());
+    click(window->Command18);
+    EXPECT_FALSE(window->Panel3D7->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), window->Command1);
+    click(window->Command1);
+    EXPECT_EQ(window->Command1->text(), "&End");
+    EXPECT_FALSE(window->Command19->isVisible());
+}
+
+TEST_F(QuotesWordEntryTest, EveryGroupingOfTheMenuHidesByItsOwnRule) {
+    const int expected[] = {3, 6, 8, 13, 14, 19}; // quote 5's entry boxes by grouping
+    for (int item = 0; item < 6; ++item) {
+        window->mOOpt3A[std::size_t(item)]->trigger();
+        selectQuote(5);
+        click(window->Command1);
+        EXPECT_EQ(window->state().EntryCount, expected[item]) << item;
+        click(window->Command1); // "&End"
+    }
+    EXPECT_EQ(upper(18)->text(), "FREE.");
+    window->mOOpt1->trigger();
+    EXPECT_FALSE(window->mOOpt3A[5]->isChecked());
+    EXPECT_EQ(window->state().WordsPerBox, 3);
+}
+
+} // namespace

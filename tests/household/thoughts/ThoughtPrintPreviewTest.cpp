@@ -1,0 +1,85 @@
+#include "ThoughtsWindowFixture.h"
+
+#include "PrintPreviewPanel.h"
+#include "StatusBar.h"
+
+#include <QMenu>
+
+#include <functional>
+
+namespace {
+
+const QByteArray kOneThought = "\"Be kind*always\"\r\n";
+
+// The texts on the preview's first page, in order.
+QStringList pageTexts(const PrintPreviewPanel& panel) {
+    QStringList texts;
+    for (const PrintItem& item : panel.VSPrinter1->layout().document().pages.at(0).items) {
+        if (const auto* text = std::get_if<PrintText>(&item)) {
+            texts << text->text;
+        }
+    }
+    return texts;
+}
+
+TEST_F(ThoughtsWindowTest, PrintCommandsOpenAPreviewOfTheThoughtShown) {
+    const struct {
+        const char* name;
+        std::function<void(Form10&)> print;
+    } commands[] = {
+        {"button", [](Form10& w) { w.Command2->click(); }},
+        {"menu", [](Form10& w) { w.mOP->trigger(); }},
+        {"side toolbar", [](Form10& w) { w.Toolbar2Button(5)->trigger(); }},
+    };
+    writeFile("Thought1.Fil", kOneThought);
+    for (const auto& command : commands) {
+        SCOPED_TRACE(command.name);
+        open(0);
+        fake.random.draws = {0.1};
+        click(window->Command1);
+        ASSERT_TRUE(window->mOP->isEnabled());
+        command.print(*window);
+        settle();
+        PrintPreviewPanel& panel = *window->SSPanel80;
+        ASSERT_TRUE(panel.isOpen());
+        EXPECT_EQ(pageTexts(panel), (QStringList{"Be kind", "always"}));
+        EXPECT_EQ(panel.Panel3D80[1]->caption(), " 24");
+        EXPECT_EQ(panel.Panel3D80[0]->caption(), " Times New Roman") << "for MS Sans Serif";
+        EXPECT_FALSE(window->mO->menuAction()->isEnabled());
+        EXPECT_FALSE(window->mEdit->menuAction()->isEnabled());
+        EXPECT_EQ(QApplication::focusWidget(), panel.SSCommand80[2]);
+        window->close();
+    }
+}
+
+TEST_F(ThoughtsWindowTest, WhileThePreviewShowsHelpIsItsOwnTheSideToolbarBeepsAndEscapeStepsOut) {
+    writeFile("Thought1.Fil", kOneThought);
+    open(0);
+    fake.random.draws = {0.1};
+    click(window->Command1);
+    click(window->Command2);
+    PrintPreviewPanel& panel = *window->SSPanel80;
+
+    press(Qt::Key_F1);
+    window->Toolbar2Button(1)->trigger();
+    EXPECT_EQ(fake.help.topics, QList<int>{1014});
+    EXPECT_EQ(fake.sound.played, QStringList{FakeSound::kBeep});
+    EXPECT_TRUE(fake.dialogs.fontInitials.isEmpty()) << "the display font stays closed";
+
+    click(panel.SSCommand1);
+    EXPECT_EQ(panel.SSCommand1->text(), "Normal");
+    press(Qt::Key_Escape);
+    EXPECT_EQ(panel.SSCommand1->text(), "Enlarge");
+    EXPECT_TRUE(panel.isOpen());
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(panel.isOpen());
+    EXPECT_TRUE(window->mO->menuAction()->isEnabled());
+    EXPECT_EQ(window->StatusBar1->panelText(1), "General Thoughts");
+    press(Qt::Key_F1);
+    EXPECT_EQ(fake.help.topics.last(), Form10::kHelpContext);
+    EXPECT_TRUE(window->isVisible());
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace

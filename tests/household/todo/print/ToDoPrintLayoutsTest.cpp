@@ -1,0 +1,168 @@
+#include "ToDoPrintLayouts.h"
+#include "PrintLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <QSet>
+
+namespace {
+
+std::vector<PrintText> textsOf(const PrintPage& page) {
+    std::vector<PrintText> texts;
+    for (const PrintItem& item : page.items) {
+        if (const auto* text = std::get_if<PrintText>(&item)) {
+            texts.push_back(*text);
+        }
+    }
+    return texts;
+}
+
+int linesOf(const PrintDocument& document) {
+    int lines = 0;
+    for (const PrintPage& page : document.pages) {
+        for (const PrintItem& item : page.items) {
+            lines += std::holds_alternative<PrintLine>(item) ? 1 : 0;
+        }
+    }
+    return lines;
+}
+
+// The printed text that starts with the given one, on a page.
+std::optional<PrintText> find(const PrintPage& page, const QString& start) {
+    for (const PrintText& text : textsOf(page)) {
+        if (text.text.startsWith(start)) {
+            return text;
+        }
+    }
+    return std::nullopt;
+}
+
+class ToDoPrintLayoutsTest : public ::testing::Test {
+protected:
+    ToDoPrintLayoutsTest() {
+        options.font.name = "Serif";
+        options.font.size = 14;
+        options.today = QDate(2026, 3, 5);
+        rows.resize(500);
+    }
+
+    ToDoPrintLayouts::Options options;
+    std::vector<ToDoRow> rows;
+    PrintLayout layout; // letter paper, margins of an inch
+};
+
+TEST_F(ToDoPrintLayoutsTest, ItemRowsPrintOneUnderAnotherUnderThePageHeader) {
+    rows[2] = {"Call the bank", "Thursday - Mar 5, 26", ""};
+    rows[6] = {"Pay bills", "", "Friday - Mar 6, 26"};
+    rows[8] = {"   ", "Saturday - Mar 7, 26", ""}; // dates without an item do not print
+    ToDoPrintLayouts::buildList(layout, rows, options);
+
+    ASSERT_EQ(layout.pageCount(), 1);
+    const PrintPage& page = layout.document().pages[0];
+    const auto first = find(page, "Call the bank");
+    const auto second = find(page, "Pay bills");
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->text, QString("Call the bank").leftJustified(25));
+    EXPECT_DOUBLE_EQ(first->x, 1440 + 360);
+    EXPECT_NEAR(second->y - first->y, layout.textHeight("P"), 1); // rows start on whole twips
+    EXPECT_FALSE(find(page, "Saturday"));
+    const auto date = find(page, "Thursday - Mar 5, 26");
+    ASSERT_TRUE(date);
+    EXPECT_NEAR(date->x + layout.textWidth(date->text) / 2, 12240 / 1.9, 1);
+    EXPECT_EQ(date->y, first->y);
+    EXPECT_TRUE(find(page, "As of  March 05, 2026"));
+    for (const char* heading : {"To Do List", "To Do Item", "To Do Date", "Actual Date"}) {
+        EXPECT_TRUE(find(page, heading)) << heading;
+    }
+}
+
+TEST_F(ToDoPrintLayoutsTest, OptionsLeaveEveryTextWhereItWas) {
+    rows[0] = {"Call the bank", "", ""};
+    ToDoPrintLayouts::buildList(layout, rows, options);
+    const auto withAll = textsOf(layout.document().pages[0]);
+    EXPECT_GT(linesOf(layout.document()), 0);
+
+    options.asOfDateOff = true;
+    options.gridLinesOff = true;
+    ToDoPrintLayouts::buildList(layout, rows, options);
+    EXPECT_EQ(linesOf(layout.document()), 0);
+    EXPECT_FALSE(find(layout.document().pages[0], "As of"));
+    const auto item = find(layout.document().pages[0], "Call the bank");
+    ASSERT_TRUE(item);
+    for (const PrintText& before : withAll) {
+        if (before.text.startsWith("Call")) {
+            EXPECT_DOUBLE_EQ(before.y, item->y);
+        }
+    }
+}
+
+TEST_F(ToDoPrintLayoutsTest, ManyItemsBreakPagesWithNoneLostOrDoubled) {
+    for (int row = 0; row < 200; ++row) {
+        rows[row] = {QString("Item %1").arg(row + 1), "", ""};
+    }
+    options.font.size = 20;
+    ToDoPrintLayouts::buildList(layout, rows, options);
+
+    ASSERT_GT(layout.pageCount(), 2);
+    QStringList printed;
+    for (const PrintPage& page : layout.document().pages) {
+        EXPECT_TRUE(find(page, "To Do List"));
+        EXPECT_TRUE(find(page, "Actual Date"));
+        for (const PrintText& text : textsOf(page)) {
+            if (text.text.startsWith("Item ")) {
+                printed.append(text.text.trimmed());
+                EXPECT_LT(text.y, layout.pageHeight() - 1440);
+            }
+        }
+    }
+    ASSERT_EQ(printed.size(), 200);
+    for (int row = 0; row < 200; ++row) {
+        EXPECT_EQ(printed[row], QString("Item %1").arg(row + 1));
+    }
+}
+
+TEST_F(ToDoPrintLayoutsTest, AHugeFontStillPrintsEveryRowOnce) {
+    for (int row = 0; row < 12; ++row) {
+        rows[row] = {QString("Item %1").arg(row + 1), "", ""};
+    }
+    options.font.size = 72;
+    ToDoPrintLayouts::buildList(layout, rows, options);
+    int printed = 0;
+    for (const PrintPage& page : layout.document().pages) {
+        for (const PrintText& text : textsOf(page)) {
+            printed += text.text.startsWith("Item ") ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(printed, 12);
+}
+
+TEST_F(ToDoPrintLayoutsTest, WithoutMarginsTheListStartsAtItsFixedOffsets) {
+    layout.setMargins(0, 0, 0, 0);
+    rows[0] = {"Call the bank", "", ""};
+    rows[1] = {"An item longer than twenty-five characters", "", ""};
+    ToDoPrintLayouts::buildList(layout, rows, options);
+    const PrintPage& page = layout.document().pages[0];
+    EXPECT_DOUBLE_EQ(find(page, "To Do List")->y, 300);
+    EXPECT_DOUBLE_EQ(find(page, "Call the bank")->x, 360);
+    EXPECT_TRUE(find(page, "An item longer than twenty-five characters"));
+}
+
+TEST_F(ToDoPrintLayoutsTest, TheWorksheetIsOneRuledPage) {
+    ToDoPrintLayouts::buildWorksheet(layout, options);
+    EXPECT_EQ(layout.pageCount(), 1);
+    EXPECT_EQ(layout.shownPage(), 1);
+    const PrintPage& page = layout.document().pages[0];
+    for (const char* heading :
+         {"To Do Item Worksheet", "Priority", "To Do Item", "To Do Date", "Actual Date"}) {
+        EXPECT_TRUE(find(page, heading)) << heading;
+    }
+    EXPECT_EQ(find(page, "Priority")->font.size, 10);
+    EXPECT_GT(linesOf(layout.document()), 6 * 10); // six lines to a row, many rows
+
+    options.gridLinesOff = true;
+    ToDoPrintLayouts::buildWorksheet(layout, options);
+    EXPECT_EQ(layout.pageCount(), 1);
+    EXPECT_EQ(linesOf(layout.document()), 0);
+}
+
+} // namespace
