@@ -86,8 +86,13 @@ void PanelColours::LoadPanelColour() {
     for (Entry& entry : entries_) {
         const QString record =
             settingsFile(services_.folder, entry.panel.file).readText(entry.panel.record);
-        apply(entry,
-              storedColour(record).value_or(ColorNumber::toColor(entry.panel.defaultColour)));
+        const std::optional<QColor> stored = storedColour(record);
+        if (!stored.has_value() && entry.panel.defaultColour == kKeepOwnColours) {
+            auto* first = qobject_cast<Panel3D*>(entry.panel.panels.value(0));
+            entry.colour = first != nullptr ? first->backColour() : systemDefaultColour();
+            continue;
+        }
+        apply(entry, stored.value_or(ColorNumber::toColor(entry.panel.defaultColour)));
     }
 }
 

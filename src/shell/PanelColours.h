@@ -28,6 +28,10 @@ public:
         std::function<std::optional<QColor>()> mustDifferFrom = {};
     };
 
+    // As a Panel's defaultColour: a record that is empty or not a number leaves every panel the
+    // colour it was made with, and the colour dialog starts from the first panel's.
+    static constexpr qint64 kKeepOwnColours = -1;
+
     // exitQuestion: asked on exit when a colour changed, e.g. "Save changes made to Panel Colors?".
     PanelColours(Services& services, QString exitQuestion);
 

@@ -1,0 +1,261 @@
+// The word scrambler window: load, activation, exits, the panel colour and the countdown.
+#include "Form6.h"
+
+#include "ColorNumber.h"
+#include "Command3D.h"
+#include "FieldReader.h"
+#include "GuardedStretch.h"
+#include "OptionGroup.h"
+#include "Panel3D.h"
+#include "PanelColours.h"
+#include "ProgramFolder.h"
+#include "Random.h"
+#include "StatusBar.h"
+#include "Toolbar.h"
+#include "Twips.h"
+#include "WindowKeys.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+ActivityConstants scramblerConstants() {
+    ActivityConstants constants;
+    constants.ownButton = 8;
+    constants.disabledButtons = {16};
+    constants.helpContext = 2010;
+    constants.restoreLayoutOnResize = true;
+    constants.activationOffset = 130;
+    constants.restoreOffset = -30;
+    constants.onlyActivityButtonsSetNext = true;
+    return constants;
+}
+
+// The design's client area.
+constexpr int kDesignedWidth = 11910;
+constexpr int kDesignedHeight = 8205;
+
+} // namespace
+
+Form6::Form6(Services& services)
+    : ActivityWindow(services, scramblerConstants(), kCaption), game_(services.random) {
+    setObjectName("Form6");
+    buildControls();
+    buildMenus();
+    buildSideToolbar();
+    attachPopupToControls();
+    stretch_ = new GuardedStretch(*this);
+    windowKeys().setCancelButton(Command3);
+
+    colours_ = std::make_unique<PanelColours>(services_, "Save changes made to Panel Color?");
+    colours_->add({"Panel Color",
+                   {Panel3D4, SSPanel1},
+                   SettingsFile::GColor1,
+                   kColourRecord,
+                   PanelColours::kKeepOwnColours});
+
+    connect(Command2, &QPushButton::clicked, this, &Form6::StartNextScramble);
+    connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form6::ExitCommand);
+    for (Command3D* attempt : {Command3D1, Command3D2}) {
+        connect(attempt, &QPushButton::clicked, this, &Form6::SubmitAttempt);
+        connect(attempt, &Command3D::keyTyped, this, &Form6::TypeAttemptKey);
+    }
+    connect(Check3D1, &QCheckBox::clicked, this, &Form6::ApplyHelpDisplay);
+    connect(Check3D2, &QCheckBox::clicked, this, &Form6::SetViewPanels);
+    connect(playerOptions_, &OptionGroup::clicked, this, &Form6::SetPlayers);
+    connect(timerOptions_, &OptionGroup::clicked, this, &Form6::SetTimerOption);
+    connect(levelOptions_, &OptionGroup::clicked, this, &Form6::SetDifficultyLevel);
+    connect(turnOptions_, &OptionGroup::clicked, this, &Form6::SetPlayerOption);
+    connect(Timer1, &QTimer::timeout, this, &Form6::Timer1_Timer);
+
+    // The menu bar and the taller bars of Qt come on top of the designed client area.
+    const int taller = menuBar()->sizeHint().height() +
+                       std::max(0, Toolbar1->sizeHint().height() - Twips::toPixels(600)) +
+                       std::max(0, StatusBar1->sizeHint().height() - Twips::toPixels(255));
+    resize(Twips::toPixels(kDesignedWidth, kDesignedHeight) + QSize(0, taller));
+    Form_Load();
+}
+
+Form6::~Form6() = default;
+
+QWidget* Form6::mainPanel() const {
+    return SSPanel1;
+}
+
+void Form6::Form_Load() {
+    LoadFormServices();
+    ResetStartControls();
+    LoadScramblerWords();
+    helpDisplayOn_ = 0;
+    panelsHidden_ = 0;
+    Check3D2->setChecked(true);
+    SetViewPanels();
+    LoadMascotPicture();
+    colours_->LoadPanelColour();
+    hinfo_.PrintSettings.PrintFontUnderline = false;
+    hinfo_.PrintSettings.PrintFontStrikethru = false;
+}
+
+void Form6::LoadScramblerWords() {
+    playerOptions_->select(0);
+    timerOptions_->select(0);
+    levelOptions_->select(0);
+    turnOptions_->select(0);
+    stopCountdown();
+    timerStage_ = 0;
+    std::optional<ScramblerWordTable> words;
+    QFile wordFile(services_.folder.file(kWordFile));
+    if (wordFile.size() <= FieldReader::kLargestFile && wordFile.open(QIODevice::ReadOnly)) {
+        words = readScramblerWords(wordFile.readAll());
+    }
+    loaded_ = words.has_value();
+    if (!loaded_) {
+        hinfo_.ActivityLoadErrorMessage();
+        hinfo_.SharedState = 19;
+        return;
+    }
+    game_.setWords(std::move(*words));
+    SetDifficultyLevel(0);
+}
+
+void Form6::LoadMascotPicture() {
+    QString name;
+    if (hinfo_.SharedText.isEmpty()) {
+        services_.random.Randomize();
+        name = services_.random.between(1, 2) == 1 ? "hmm" : "Ap1";
+    } else {
+        name = hinfo_.SharedText == "Ap1" ? "Hmm" : "Ap1";
+    }
+    const QPixmap picture(services_.folder.file(name + ".bmp"));
+    if (!picture.isNull()) {
+        Image2->setPixmap(picture);
+    }
+    hinfo_.SharedText.clear();
+}
+
+void Form6::ResetStartControls() {
+    mON->setVisible(false);
+    mOS->setVisible(true);
+    Command2->setText("&Start");
+    mOChk->setEnabled(false);
+    Toolbar2Button(2)->setEnabled(false);
+    Panel3D7->hide();
+}
+
+void Form6::Form_Activate() {
+    ActivateFormServices();
+    Gauge1->move(Panel3D17->width() / 2 - Gauge1->width() / 2 + Twips::toPixels(30), Gauge1->y());
+    Label2->setGeometry(Gauge1->x(), Gauge1->y() + int(0.965 * Gauge1->height()), Gauge1->width(),
+                        Label2->height());
+    arrangeScoreBox();
+    SSPanel1->show();
+    FocusStartButton();
+    hinfo_.NormalPointer();
+    if (hinfo_.SharedState == 19) {
+        QTimer::singleShot(0, this, &Form6::close);
+    }
+}
+
+void Form6::FocusStartButton() {
+    if (Command2->isVisible() && Command2->isEnabled()) {
+        Command2->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Form6::ExitCommand() {
+    close();
+}
+
+void Form6::closeEvent(QCloseEvent* event) {
+    stopCountdown();
+    withCountdownHeld([this] { colours_->PromptSaveColours(); });
+    hinfo_.SharedState = 0;
+    hinfo_.SignalValue = 0;
+    helpDisplayOn_ = 0;
+    panelsHidden_ = 0;
+    ActivityWindow::closeEvent(event);
+}
+
+void Form6::ChooseColour() {
+    withCountdownHeld([this] {
+        showStatus("Panel Color");
+        colours_->ChooseColour(0);
+        showStatus(windowTitle());
+    });
+}
+
+void Form6::windowOverSelfOpening(int) {
+    countdownHeld_ = Timer1->isActive();
+    Timer1->stop();
+}
+
+void Form6::windowOverSelfClosed(int) {
+    if (countdownHeld_) {
+        Timer1->start(1000);
+    }
+    countdownHeld_ = false;
+}
+
+void Form6::withCountdownHeld(const std::function<void()>& step) {
+    const bool running = Timer1->isActive();
+    Timer1->stop();
+    step();
+    if (running && timerStage_ > 0 && game_.WordInPlay == 1) {
+        Timer1->start(1000);
+    }
+}
+
+void Form6::startCountdown() {
+    countdown_.start(timerSeconds_);
+    Panel3D13->setFloodPercent(countdown_.bar());
+    Label3->setText(countdown_.text());
+    Timer1->start(1000);
+}
+
+void Form6::stopCountdown() {
+    Timer1->stop();
+}
+
+void Form6::Timer1_Timer() {
+    if (stretch_->running()) {
+        return; // no tick judges while an attempt is being judged
+    }
+    const bool judgeNow = countdown_.tick();
+    Label3->setText(countdown_.text());
+    Panel3D13->setFloodPercent(countdown_.bar());
+    if (judgeNow) {
+        stretch_->run([this] { judge(); });
+    }
+}
+
+void Form6::askTimerSeconds() {
+    std::optional<QString> answer;
+    withCountdownHeld([&] {
+        answer = services_.dialogs.input(
+            "Timer will count down to Zero(0) and then check your Word, please enter number of "
+            "Seconds (Between 3 and 30).",
+            "Timer Option", QString());
+    });
+    timerSeconds_ = ScramblerCountdown::secondsFromAnswer(answer.value_or(QString()));
+    if (timerSeconds_ == 0) {
+        timerStage_ = 0;
+        timerOptions_->select(0);
+        mOT->setEnabled(false);
+        return;
+    }
+    services_.sound.beep();
+    Panel3D13->setFloodPercent(100);
+}

@@ -1,0 +1,193 @@
+#include "Form6.h"
+#include "Command3D.h"
+#include "FakePlatform.h"
+#include "Form2.h"
+#include "Panel3D.h"
+#include "PanelColours.h"
+#include "Services.h"
+#include "SettingsFile.h"
+#include "Startfrm.h"
+#include "StatusBar.h"
+#include "Toolbar.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The scrambler window over a word file of one word a level, played with clicks and keys.
+class Form6Test : public ::testing::Test {
+protected:
+    Form6Test() {
+        services.windows.add(17, [](Services& s) { return std::make_unique<Form2>(s); });
+        writeFile("WscOtxt.Fil", "\"CAT\",\"A pet that purrs\"\r\n\"END\",\"End\"\r\n"
+                                 "\"DOG\",\"It barks\"\r\n\"END\",\"End\"\r\n"
+                                 "\"FOX\",\"h\"\r\n\"END\",\"End\"\r\n"
+                                 "\"COW\",\"h\"\r\n\"END\",\"End\"\r\n"
+                                 "\"EMU\",\"h\"\r\n\"END\",\"End\"\r\n"
+                                 "\"YAK\",\"h\"\r\n");
+    }
+
+    void writeFile(const QString& name, const QByteArray& bytes) {
+        QFile file(fake.file(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    void open() {
+        window = std::make_unique<Form6>(services);
+        window->show();
+        QCoreApplication::processEvents();
+    }
+
+    void type(const char* text) {
+        for (const char* c = text; *c != '\0'; ++c) {
+            QTest::keyClick(QApplication::focusWidget(), *c);
+        }
+    }
+
+    FakePlatform fake;
+    Services services{fake.platform};
+    std::unique_ptr<Form6> window;
+};
+
+TEST_F(Form6Test, AWordIsPlayedWithTheKeyboardRightAtTheSecondAttempt) {
+    open();
+    EXPECT_EQ(window->windowTitle(), "Word Scrambler");
+    EXPECT_EQ(window->Panel3D17->caption(), "Level 1\rWords Used");
+    EXPECT_TRUE(window->Option3D1[0]->isChecked());
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_EQ(window->Panel3D1->caption().size(), 3);
+    EXPECT_NE(window->Panel3D1->caption(), "CAT");
+    EXPECT_EQ(window->Label2->text(), "100%");
+    EXPECT_EQ(QApplication::focusWidget(), window->Command3D1);
+    EXPECT_EQ(window->Command3D1->openSetting(), Command3D::kOpen);
+    EXPECT_FALSE(window->Frame3D1[0]->isEnabled());
+    type("cta");
+    EXPECT_EQ(window->Command3D1->caption(), "CTA");
+    const qsizetype beeps = fake.sound.played.count(FakeSound::kBeep);
+    type("x");
+    EXPECT_EQ(fake.sound.played.count(FakeSound::kBeep), beeps + 1);
+    EXPECT_EQ(window->Command3D1->caption(), "CTA");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // submits, types nothing
+    EXPECT_EQ(window->Panel3D3->caption(), "Incorrect - Please Type Second Attempt");
+    EXPECT_TRUE(window->Command3D1->missed());
+    EXPECT_EQ(QApplication::focusWidget(), window->Command3D2);
+    type("cat");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(window->Panel3D3->caption(), "Very Good - That is CORRECT!");
+    EXPECT_EQ(window->Panel3D8[0]->caption(), " 3");
+    EXPECT_EQ(window->Panel3D18->floodPercent(), 60);
+    EXPECT_EQ(window->Command2->text(), "&Next");
+    EXPECT_TRUE(window->Command2->isEnabled());
+    // The level's one word is used: Next moves on to level 2.
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_EQ(window->Panel3D17->caption(), "Level 2\rWords Used");
+    EXPECT_TRUE(window->Option3D3[1]->isChecked());
+    EXPECT_EQ(window->game().CurrentWord, "DOG");
+}
+
+TEST_F(Form6Test, TwoPlayersTakeTurnsWhenOneMissesTwice) {
+    open();
+    window->Option3D1[1]->click();
+    EXPECT_EQ(window->Panel3D6[4]->caption(), "Player 1 Starts");
+    EXPECT_FALSE(window->Panel3D18->isVisible());
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_EQ(window->Panel3D3->caption(), "Player 1 Please Type First Attempt");
+    window->Command1->click();
+    window->Command1->click();
+    EXPECT_EQ(window->Panel3D2->caption(), "Correct word is: CAT");
+    EXPECT_EQ(window->Panel3D6[4]->caption(), "Player 2");
+    EXPECT_EQ(window->game().CurrentPlayer, 2);
+}
+
+TEST_F(Form6Test, TheCountdownJudgesAtZeroAndHoldsUnderTheSoundInformation) {
+    open();
+    window->Option3D2[1]->click();
+    fake.dialogs.inputs = {QString("3")};
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_EQ(fake.dialogs.prompts.size(), 1);
+    EXPECT_TRUE(window->Timer1->isActive());
+    fake.modal.scripts.push_back([this](QWidget&) { EXPECT_FALSE(window->Timer1->isActive()); });
+    window->mOSO->trigger();
+    EXPECT_TRUE(window->Timer1->isActive());
+    for (int tick = 0; tick < 4; ++tick) {
+        window->Timer1_Timer();
+    }
+    EXPECT_EQ(window->Label3->text(), "00");
+    EXPECT_EQ(window->game().AttemptState, 2) << "judged at zero: the first attempt missed";
+    for (int tick = 0; tick < 4; ++tick) {
+        window->Timer1_Timer();
+    }
+    EXPECT_GE(window->game().AttemptState, 3);
+    EXPECT_FALSE(window->Timer1->isActive());
+    // Asked once per switching on.
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_EQ(fake.dialogs.prompts.size(), 1);
+    window->Command1->click();
+    window->Command1->click();
+    // An unusable answer switches the countdown off.
+    window->mOT->trigger();
+    window->mOT->trigger();
+    EXPECT_TRUE(window->Option3D2[1]->isChecked());
+    fake.dialogs.inputs = {QString("2")};
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_TRUE(window->Option3D2[0]->isChecked());
+}
+
+TEST_F(Form6Test, AMissingWordFileGivesLoadingErrorAndTheWindowCloses) {
+    QFile::remove(fake.file("WscOtxt.Fil"));
+    open();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_EQ(fake.dialogs.shown[0].title, "Loading Error");
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Form6Test, NoThenYesOnClosingWritesDefaultToRecord36) {
+    open();
+    EXPECT_EQ(window->Panel3D4->backColour().rgb(), QColor(0x00, 0x80, 0x80).rgb());
+    EXPECT_EQ(window->SSPanel1->backColour().rgb(), QColor(0x88, 0xC0, 0xB8).rgb());
+    fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
+    window->mOC->trigger();
+    window->close();
+    QFile file(fake.file("GColor1.Fil"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    ASSERT_EQ(bytes.size(), 36 * 20);
+    EXPECT_EQ(bytes.mid(35 * 20, 9), QByteArray("\x07\x00"
+                                                "Default",
+                                                9));
+    file.close();
+    open();
+    EXPECT_EQ(window->Panel3D4->backColour().rgb(), systemDefaultColour().rgb());
+}
+
+TEST_F(Form6Test, Button17ThenExitOpensNothing) {
+    services.windows.add(8, [](Services& s) { return std::make_unique<Form6>(s); });
+    Startfrm main(services);
+    main.Form_Load();
+    fake.modal.scripts.push_back([](QWidget& scrambler) {
+        auto& window = static_cast<Form6&>(scrambler);
+        window.Toolbar1->button(17)->trigger();
+        window.Toolbar1->button(20)->trigger();
+    });
+    main.Toolbar1->button(8)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"Form6", "Form2"}));
+    EXPECT_EQ(services.hinfo.NextActivity, 0);
+}
+
+} // namespace
