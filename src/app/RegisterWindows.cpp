@@ -6,6 +6,7 @@
 #include "Form2.h"
 #include "Form25.h"
 #include "Form44.h"
+#include "Form9.h"
 #include "Hangman.h"
 #include "Services.h"
 #include "Zcalandar1.h"
@@ -14,6 +15,7 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(2, [](Services& services) { return std::make_unique<Form25>(services); });
     windows.add(3, [](Services& services) { return std::make_unique<Form44>(services); });
     windows.add(4, [](Services& services) { return std::make_unique<Hangman>(services); });
+    windows.add(5, [](Services& services) { return Form9::open(services); });
     // General and Humorous Thoughts: one window, its form chosen by ThoughtKind.
     windows.add(10, [](Services& services) { return std::make_unique<Form10>(services); });
     windows.add(11, [](Services& services) { return std::make_unique<Form10>(services); });

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 const QuestionFileLayout& questionFileLayout(QuizTopic topic) {
     static const QuestionFileLayout layouts[kQuizTopics] = {
         {"NTSCTXT.Fil", {60, 59, 59, 60}},
@@ -70,6 +72,12 @@ std::optional<QuestionBank> QuestionBank::load(const QString& path,
         questions.used.assign(questions.questions.size() + 1, 0);
     }
     return bank;
+}
+
+bool QuestionBank::canAskWithoutChoices(int level) const {
+    const Level& questions = levels_[std::size_t(level - 1)];
+    return std::any_of(questions.questions.begin(), questions.questions.end(),
+                       [](const DrawnQuestion& q) { return !q.question.startsWith(u'1'); });
 }
 
 DrawnQuestion QuestionBank::draw(int level, Random& random,

@@ -42,6 +42,10 @@ public:
 
     int count(int level) const { return int(levels_[std::size_t(level - 1)].questions.size()); }
 
+    // Whether level 1 to 4 holds a question that can be asked without its choices (one whose type
+    // digit is not 1).
+    bool canAskWithoutChoices(int level) const;
+
     // A question of level 1 to 4 not drawn since the level last started over. When every one has
     // been drawn, levelUsedUp runs first and the level starts over.
     DrawnQuestion draw(int level, Random& random, const std::function<void()>& levelUsedUp);
