@@ -8,6 +8,7 @@
 #include "Form6.h"
 #include "Form25.h"
 #include "Form44.h"
+#include "Form9.h"
 #include "Hangman.h"
 #include "Services.h"
 #include "Zcalandar1.h"
@@ -16,6 +17,7 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(2, [](Services& services) { return std::make_unique<Form25>(services); });
     windows.add(3, [](Services& services) { return std::make_unique<Form44>(services); });
     windows.add(4, [](Services& services) { return std::make_unique<Hangman>(services); });
+    windows.add(5, [](Services& services) { return Form9::open(services); });
     windows.add(8, [](Services& services) { return std::make_unique<Form6>(services); });
     // General and Humorous Thoughts: one window, its form chosen by ThoughtKind.
     windows.add(10, [](Services& services) { return std::make_unique<Form10>(services); });

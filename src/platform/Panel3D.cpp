@@ -88,7 +88,18 @@ void Panel3D::paintEvent(QPaintEvent*) {
             inside.adjusted(kCaptionMargin, kCaptionMargin, -kCaptionMargin, -kCaptionMargin),
             int(alignment_) | Qt::TextWordWrap, DisplayText::lines(caption_));
     }
+    if (answerMark_) {
+        constexpr int kMarkWidth = 3;
+        painter.setPen(QPen(foreColour_, kMarkWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(inside.adjusted(kMarkWidth, kMarkWidth, -kMarkWidth, -kMarkWidth));
+    }
     drawFrame(&painter);
+}
+
+void Panel3D::setAnswerMark(bool on) {
+    answerMark_ = on;
+    update();
 }
 
 void Panel3D::mousePressEvent(QMouseEvent* event) {

@@ -31,6 +31,11 @@ public:
     void setFloodColour(const QColor& colour);
     void setFloodFrom(FloodFrom edge);
 
+    // The answer mark: a thick frame in the caption's colour just inside the bevel, telling which
+    // panel held the right answer.
+    void setAnswerMark(bool on);
+    bool answerMark() const { return answerMark_; }
+
 signals:
     // The left mouse button was released over the panel.
     void clicked();
@@ -48,4 +53,5 @@ private:
     QColor floodColour_{Qt::blue};
     int floodPercent_ = kNoFlood;
     FloodFrom floodFrom_ = FloodFrom::Bottom;
+    bool answerMark_ = false;
 };

@@ -1,0 +1,188 @@
+// The quiz window: opening with its question files, load, activation, exits and the panel colour.
+#include "Form9.h"
+
+#include "OptionGroup.h"
+#include "Panel3D.h"
+#include "PanelColours.h"
+#include "StatusBar.h"
+#include "Toolbar.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+
+ActivityConstants quizConstants() {
+    ActivityConstants constants;
+    constants.ownButton = 5;
+    constants.disabledButtons = {16};
+    constants.helpContext = 2008;
+    constants.restoreLayoutOnResize = true;
+    constants.activationOffset = 130;
+    constants.restoreOffset = -30;
+    constants.onlyActivityButtonsSetNext = true;
+    return constants;
+}
+
+constexpr int kDesignedWidth = 11910;
+constexpr int kDesignedHeight = 8205;
+
+} // namespace
+
+std::unique_ptr<Form9> Form9::open(Services& services) {
+    std::optional<QuestionBanks> banks =
+        loadQuestionBanks([&services](const QString& name) { return services.folder.file(name); });
+    if (!banks) {
+        services.hinfo.ActivityLoadErrorMessage();
+        return nullptr;
+    }
+    return std::make_unique<Form9>(services, std::move(*banks));
+}
+
+Form9::Form9(Services& services, QuestionBanks banks)
+    : ActivityWindow(services, quizConstants(), kCaption), banks_(std::move(banks)) {
+    setObjectName("Form9");
+    buildControls();
+    buildMenus();
+    buildSideToolbar();
+    attachPopupToControls();
+
+    colours_ =
+        std::make_unique<PanelColours>(services_, "Save changes made to Panel and or Text Color?");
+    colours_->add({"Panel Color",
+                   {SSPanel5, Panel3D1},
+                   SettingsFile::GColor2,
+                   kColourRecord,
+                   kUnusableRecordColour});
+
+    connect(levelOptions_, &OptionGroup::clicked, this, &Form9::ChooseQuestionLevel);
+    connect(topicOptions_, &OptionGroup::clicked, this, &Form9::ChooseTopicRule);
+    connect(difficultyOptions_, &OptionGroup::clicked, this, &Form9::ChooseDifficulty);
+    connect(Command2, &QPushButton::clicked, this, &Form9::StartQuizGame);
+    connect(Command1, &QPushButton::clicked, this, &Form9::ExitCommand);
+    for (int i = 0; i < 9; ++i) {
+        connect(SSPanel1[std::size_t(i)], &Panel3D::clicked, this, [this, i] { ChooseCell(i); });
+    }
+    for (int i = 0; i < 4; ++i) {
+        connect(Panel3D4[std::size_t(i)], &Panel3D::clicked, this, [this, i] { ClickChoice(i); });
+    }
+    connect(Panel3D7, &Panel3D::clicked, this, &Form9::RevealAnswer);
+    connect(Command4[0], &QPushButton::clicked, this, [this] { SelfJudge(0); });
+    connect(Command4[1], &QPushButton::clicked, this, [this] { SelfJudge(1); });
+    Command1->installEventFilter(this);
+
+    // The design's client area holds the toolbar and status bar at their designed heights below
+    // the menu bar; a Qt window holds the menu bar inside it and draws the bars taller.
+    const int taller = menuBar()->sizeHint().height() +
+                       std::max(0, Toolbar1->sizeHint().height() - Twips::toPixels(600)) +
+                       std::max(0, StatusBar1->sizeHint().height() - Twips::toPixels(255));
+    resize(Twips::toPixels(kDesignedWidth, kDesignedHeight) + QSize(0, taller));
+    Form_Load();
+}
+
+Form9::~Form9() = default;
+
+QWidget* Form9::mainPanel() const {
+    return SSPanel5;
+}
+
+void Form9::Form_Load() {
+    LoadFormServices();
+    ResetQuizState();
+    services_.random.Randomize();
+    colours_->LoadPanelColour();
+    QuestionLevel = 1;
+    levelOptions_->select(0);
+    topicOptions_->select(0);
+    ComputerSelectsLevel = 0;
+    difficultyOptions_->select(0);
+    DifficultyMode = AnswerMode::MultipleChoice;
+    QuestionOpen = 0;
+    const QColor system = systemDefaultColour();
+    for (Panel3D* panel : Panel3D4) {
+        panel->setBackColour(system);
+    }
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{SSPanel2, SSPanel3, Panel3D3, Panel3D5, Panel3D7}) {
+        static_cast<Panel3D*>(widget)->setBackColour(system);
+    }
+    for (Panel3D* cell : SSPanel1) {
+        cell->setBackColour(system);
+    }
+    hinfo_.PrintSettings.PrintFontUnderline = false;
+    hinfo_.PrintSettings.PrintFontStrikethru = false;
+    hinfo_.NormalPointer();
+}
+
+void Form9::Form_Activate() {
+    ActivateFormServices();
+    const double board = Twips::fromPixels(Panel3D1->height());
+    const double boardWidth = Twips::fromPixels(Panel3D1->width());
+    const int overlap = Twips::toPixels(15);
+    // The answer panels form a 2 by 2 block whose inner borders overlap.
+    Panel3D* a = Panel3D4[0];
+    const int top = Panel3D1->y() + Twips::toPixels(0.675 * board);
+    const int left = Panel3D1->x() + Twips::toPixels(0.07 * boardWidth);
+    a->move(left, top);
+    Panel3D4[1]->move(left + a->width() - overlap, top);
+    Panel3D4[2]->move(left, top + a->height() - overlap);
+    Panel3D4[3]->move(left + a->width() - overlap, top + a->height() - overlap);
+    for (QPushButton* button : Command4) {
+        button->move(button->x(), Twips::toPixels(0.735 * board));
+    }
+}
+
+void Form9::ResetQuizState() {
+    MarkCount = 0;
+    QuestionOpen = 0;
+    DifficultyMode = AnswerMode::MultipleChoice;
+    QuestionLevel = 0;
+    ComputerSelectsLevel = 0;
+    QuestionAnswered = 0;
+    judgedByPlayers_ = false;
+    question_ = {};
+    hinfo_.SharedState = 0;
+    hinfo_.SignalValue = 0;
+}
+
+void Form9::ExitCommand() {
+    close();
+}
+
+void Form9::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    ActivityWindow::closeEvent(event);
+}
+
+void Form9::Form_Unload() {
+    ResetQuizState();
+    hinfo_.CorrectSoundTest = 0;
+    colours_->PromptSaveColours();
+}
+
+void Form9::ChooseColour() {
+    showStatus("Panel Color");
+    colours_->ChooseColour(0);
+    showStatus(windowTitle());
+}
+
+bool Form9::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Command1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain =
+            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+        if (plain && key->key() >= Qt::Key_A && key->key() <= Qt::Key_D) {
+            KeyToChoice(key->key());
+            return true;
+        }
+    }
+    return ActivityWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,151 @@
+#pragma once
+
+#include "ActivityWindow.h"
+#include "QuestionBank.h"
+#include "QuizRules.h"
+
+#include <array>
+#include <memory>
+
+class OptionGroup;
+class Panel3D;
+class PanelColours;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+// "Tic-Tac-Toe": two players take turns choosing a board cell and answering a question of its
+// topic; a right answer puts the player's mark on the cell, three in a line win, nine marks
+// without a line are a cat game. Questions come from four question files, read when the window
+// is made; the level, the topic rule and the answering mode are chosen between questions. Its
+// one setting is the panel colour, kept in record 19 of GColor2.Fil.
+class Form9 : public ActivityWindow {
+    Q_OBJECT
+public:
+    static constexpr const char* kCaption = "Tic-Tac-Toe";
+    static constexpr int kColourRecord = 19;
+    static constexpr qint64 kUnusableRecordColour = 8421376; // dark cyan
+    static constexpr const char* kNoQuestionShown = "Questions Will Be Displayed in This Panel";
+
+    // The window with its question files read; none, after the "Loading Error" message, when a
+    // file is missing or malformed.
+    static std::unique_ptr<Form9> open(Services& services);
+
+    Form9(Services& services, QuestionBanks banks);
+    ~Form9() override;
+
+    // The handlers, as the window's controls and menus run them.
+    void StartQuizGame();
+    void ChooseCell(int index);
+    void ClickChoice(int position);
+    void KeyToChoice(int code);
+    void RevealAnswer();
+    void SelfJudge(int answer); // 0 = Yes, 1 = No
+    void ChooseColour();
+
+    // Controls, with the names the handlers use; positions in twips as designed.
+    QGroupBox* Frame1; // hidden; keeps the system default colour
+    Panel3D* SSPanel5; // the main panel
+    Panel3D* Panel3D1; // the board panel
+    std::array<Panel3D*, 9> SSPanel1{};
+    Panel3D* SSPanel2; // whose turn, or the result
+    Panel3D* SSPanel3; // the tallies
+    std::array<QLabel*, 3> Label1{};
+    QPushButton* Command2; // "&Start"
+    QPushButton* Command1; // "E&xit"; takes the keys A to D
+    Panel3D* Panel3D3;     // the question
+    QLabel* Label2;        // a long question
+    std::array<Panel3D*, 4> Panel3D4{};
+    Panel3D* Panel3D5; // the verdict
+    Panel3D* Panel3D7; // the reveal panel
+    std::array<QPushButton*, 2> Command4{};
+    QGroupBox* Frame3D3; // "&Question Difficulty"
+    std::array<QRadioButton*, 2> Option3D3{};
+    QGroupBox* Frame3D1; // "Question &Level"
+    std::array<QRadioButton*, 5> Option3D1{};
+    QGroupBox* SSFrame1; // "Question &Topics"
+    std::array<QRadioButton*, 2> Option3D2{};
+
+    QAction* mOC;
+    QMenu* mOQ1;
+    std::array<QAction*, 2> mOQ1Items{};
+    QMenu* mOQ2;
+    std::array<QAction*, 5> mOQ2Items{};
+    QMenu* mOT;
+    std::array<QAction*, 2> mOTItems{};
+    QAction* mOS;
+    QAction* mOY;
+    QAction* mONo;
+    QAction* mOSO;
+    QAction* mOExit;
+    QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
+
+protected:
+    void ExitCommand() override;
+    QWidget* mainPanel() const override;
+    void Form_Activate() override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Building the window (Form9Controls.cpp).
+    void buildControls();
+    void buildBoard();
+    void buildOptionFrames();
+    void buildMenus();
+    void buildSideToolbar();
+    void attachPopupToControls();
+
+    void Form_Load();
+    void Form_Unload();
+    void ResetQuizState();
+
+    // The game (Form9Board.cpp).
+    void AssignBoardTopics();
+    void MarkCell();
+    void PassTurn();
+    void CheckForWinner();
+    void ColourTurnPrompt();
+    void addToTally(int index);
+    bool xToPlay() const;
+    std::array<QString, 9> cellCaptions() const;
+    // Draws and prepares the question for the chosen cell; false when none can be asked.
+    bool drawQuestion();
+    void showQuestion();
+    void setOptionsEnabled(bool enabled);
+    void EnableDifficultyFrame();
+
+    // Answering (Form9Answering.cpp).
+    void JudgeChoice(int position);
+    void finishVerdict();
+    void ShowClickPrompt();
+    void ShowYesNoPrompt();
+    void showDirections(const QString& text);
+    void clearAnswerPanel(Panel3D* panel);
+
+    // Options (Form9Options.cpp).
+    void ChooseQuestionLevel(int index);
+    void ChooseTopicRule(int index);
+    void ChooseDifficulty(int index);
+    bool topicsBetweenPlayers() const;
+
+    QuestionBanks banks_;
+    std::unique_ptr<PanelColours> colours_;
+    OptionGroup* levelOptions_;
+    OptionGroup* topicOptions_;
+    OptionGroup* difficultyOptions_;
+    std::array<QAction*, 5> toolbar2Buttons_{}; // 1 to 4
+
+    int CurrentCell = 0;
+    int MarkCount = 0;
+    std::array<int, 9> CellState{};
+    int QuestionLevel = 1;
+    int ComputerSelectsLevel = 0;
+    AnswerMode DifficultyMode = AnswerMode::MultipleChoice;
+    int QuestionOpen = 0;
+    int QuestionAnswered = 0;
+    int AnswerClicks = 0;
+    bool judgedByPlayers_ = false; // the question was judged with Yes or No
+    PreparedQuestion question_;
+};

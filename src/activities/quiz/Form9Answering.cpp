@@ -1,0 +1,158 @@
+// The quiz window's answering: choices by click or key, the verdict, and the self-judged mode.
+#include "Form9.h"
+
+#include "ColorNumber.h"
+#include "Panel3D.h"
+#include "PanelColours.h"
+
+#include <QMenu>
+#include <QPushButton>
+
+void Form9::clearAnswerPanel(Panel3D* panel) {
+    panel->setBackColour(systemDefaultColour());
+    panel->setForeColour(ColorNumber::palette(0));
+    panel->setAnswerMark(false);
+}
+
+void Form9::KeyToChoice(int code) {
+    const int position = code - 'A';
+    if (position < 0 || position > 3 || (DifficultyMode == AnswerMode::None && position != 3)) {
+        return;
+    }
+    ClickChoice(position);
+}
+
+void Form9::ClickChoice(int position) {
+    if (Panel3D3->caption() == kNoQuestionShown) {
+        ShowClickPrompt();
+        return;
+    }
+    ++AnswerClicks;
+    JudgeChoice(position);
+}
+
+void Form9::JudgeChoice(int position) {
+    if (position == 3 && DifficultyMode == AnswerMode::None && QuestionAnswered == 0) {
+        QuestionAnswered = 1;
+        RevealAnswer();
+        return;
+    }
+    if (Command4[0]->isVisible() && DifficultyMode == AnswerMode::None) {
+        return;
+    }
+    if (AnswerClicks > 1) {
+        ShowClickPrompt();
+    }
+    if (QuestionAnswered == 1 || QuestionOpen == 0) {
+        return;
+    }
+    QuestionAnswered = 1;
+    SSPanel1[std::size_t(CurrentCell)]->setBackColour(systemDefaultColour());
+    CellState[std::size_t(CurrentCell)] = 2;
+    Panel3D* chosen = Panel3D4[std::size_t(position)];
+    if (isRightChoice(question_, position)) {
+        hinfo_.CorrectSoundTest = 1;
+        chosen->setBackColour(ColorNumber::palette(1));
+        chosen->setForeColour(ColorNumber::palette(15));
+        Panel3D5->setForeColour(ColorNumber::palette(1));
+        Panel3D5->setCaption("That is Correct!");
+        MarkCell();
+    } else {
+        hinfo_.CorrectSoundTest = 0;
+        hinfo_.NoDropPointer();
+        Panel3D* correct = Panel3D4[std::size_t(question_.correctPosition)];
+        correct->setAnswerMark(true);
+        correct->setBackColour(ColorNumber::palette(1));
+        correct->setForeColour(ColorNumber::palette(15));
+        chosen->setBackColour(ColorNumber::palette(4));
+        chosen->setForeColour(ColorNumber::palette(7));
+        Panel3D5->setForeColour(ColorNumber::palette(4));
+        PassTurn();
+        Panel3D5->setCaption("  Incorrect!  Correct Answer is: \r" + question_.correct);
+    }
+    if (topicsBetweenPlayers()) {
+        AssignBoardTopics();
+    }
+    setOptionsEnabled(true);
+    finishVerdict();
+}
+
+void Form9::finishVerdict() {
+    const bool wrong = hinfo_.CorrectSoundTest != 1;
+    if (wrong) {
+        hinfo_.PlayIncorrectSound();
+    } else {
+        hinfo_.PlayCorrectSound();
+    }
+    hinfo_.CorrectSoundTest = 0;
+    // A beep or silence is over at once: the no-drop pointer then stays a second to be seen.
+    if (wrong && (hinfo_.IncorrectSound == "99" || hinfo_.IncorrectSound == "10")) {
+        hinfo_.PauseOneSecond();
+    }
+    hinfo_.NormalPointer();
+}
+
+void Form9::RevealAnswer() {
+    if (Panel3D3->caption() == kNoQuestionShown || Command2->isEnabled()) {
+        ShowClickPrompt();
+        return;
+    }
+    if (Command4[0]->isVisible()) {
+        ShowYesNoPrompt();
+        return;
+    }
+    if (judgedByPlayers_) {
+        return;
+    }
+    if (DifficultyMode == AnswerMode::None) {
+        mOY->setVisible(true);
+        mONo->setVisible(true);
+    }
+    Panel3D7->setCaption("The Correct Answer Is:\r" + question_.correct +
+                         "\rWas Your Answer Correct?");
+    for (QPushButton* button : Command4) {
+        button->show();
+    }
+    Command4[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void Form9::SelfJudge(int answer) {
+    mOY->setVisible(false);
+    mONo->setVisible(false);
+    if (judgedByPlayers_ || !Command4[0]->isVisible()) {
+        return;
+    }
+    judgedByPlayers_ = true;
+    for (QPushButton* button : Command4) {
+        button->hide();
+    }
+    SSPanel1[std::size_t(CurrentCell)]->setBackColour(systemDefaultColour());
+    CellState[std::size_t(CurrentCell)] = 2;
+    Panel3D7->setCaption("The Correct Answer Is:\r" + question_.correct + "\r ");
+    if (answer == 1) {
+        hinfo_.PlayIncorrectSound();
+        PassTurn();
+    } else {
+        hinfo_.PlayCorrectSound();
+        MarkCell();
+    }
+    setOptionsEnabled(true);
+    if (topicsBetweenPlayers()) {
+        AssignBoardTopics();
+    }
+}
+
+void Form9::ShowClickPrompt() {
+    showDirections(QString("Please Click ") + (Command2->isEnabled() ? "Start" : "Topic") +
+                   " to Continue");
+}
+
+void Form9::ShowYesNoPrompt() {
+    showDirections("Please select Yes or No to Continue");
+}
+
+void Form9::showDirections(const QString& text) {
+    services_.sound.beep();
+    services_.dialogs.message(
+        {text, "Activity Directions", Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok});
+}

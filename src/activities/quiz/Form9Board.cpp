@@ -1,0 +1,232 @@
+// The quiz window's board: Start, topics on the cells, choosing a cell, marks, lines and tallies.
+#include "Form9.h"
+
+#include "ColorNumber.h"
+#include "Panel3D.h"
+#include "PanelColours.h"
+#include "Random.h"
+#include "Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+const QString kCatWins = QStringLiteral("Sorry! The Cat Wins This Game!");
+
+// Attempts at drawing a question that the "None" mode can ask before the cell gives up; a level
+// with one askable question in a hundred still finds it.
+constexpr int kDrawAttempts = 2000;
+
+} // namespace
+
+bool Form9::xToPlay() const {
+    return SSPanel2->caption() == kTurnX;
+}
+
+std::array<QString, 9> Form9::cellCaptions() const {
+    std::array<QString, 9> captions;
+    for (std::size_t i = 0; i < 9; ++i) {
+        captions[i] = SSPanel1[i]->caption();
+    }
+    return captions;
+}
+
+void Form9::StartQuizGame() {
+    showStatus(windowTitle());
+    SSPanel2->setForeColour(ColorNumber::palette(0));
+    for (Panel3D* cell : SSPanel1) {
+        cell->setCaption({});
+    }
+    for (Panel3D* answer : Panel3D4) {
+        answer->setCaption({});
+        answer->setBackColour(systemDefaultColour());
+    }
+    Panel3D3->setCaption(kNoQuestionShown);
+    Label2->hide();
+    Panel3D7->setCaption({});
+    SSPanel2->setCaption(firstTurnAfter(SSPanel2->caption()));
+    ColourTurnPrompt();
+    AssignBoardTopics();
+    Command2->setEnabled(false);
+    mOS->setEnabled(false);
+    MarkCount = 0;
+    AnswerClicks = 0;
+}
+
+void Form9::AssignBoardTopics() {
+    const std::array<int, 9> topics = dealBoardTopics(cellCaptions(), services_.random);
+    for (std::size_t i = 0; i < 9; ++i) {
+        if (topics[i] != 0) {
+            SSPanel1[i]->setForeColour(ColorNumber::palette(0));
+            SSPanel1[i]->setBackColour(systemDefaultColour());
+            SSPanel1[i]->setCaption(topicCaption(topics[i]));
+        }
+    }
+}
+
+void Form9::ColourTurnPrompt() {
+    SSPanel2->setForeColour(ColorNumber::palette(xToPlay() ? 1 : 0));
+}
+
+void Form9::ChooseCell(int index) {
+    if (Command2->isEnabled()) {
+        ShowClickPrompt();
+        return;
+    }
+    Panel3D* cell = SSPanel1[std::size_t(index)];
+    if (cell->caption() == "X" || cell->caption() == "O" ||
+        CellState[std::size_t(CurrentCell)] == 1) {
+        ShowClickPrompt();
+        return;
+    }
+    const QColor before = cell->backColour();
+    const int stateBefore = CellState[std::size_t(index)];
+    cell->setBackColour(ColorNumber::palette(11));
+    CellState[std::size_t(index)] = 1;
+    AnswerClicks = 0;
+    CurrentCell = index;
+    setOptionsEnabled(false);
+    Panel3D5->setCaption({});
+    if (DifficultyMode == AnswerMode::MultipleChoice) {
+        for (Panel3D* answer : Panel3D4) {
+            clearAnswerPanel(answer);
+        }
+    }
+    Panel3D5->setForeColour(ColorNumber::palette(0));
+    if (!drawQuestion()) {
+        // Nothing of this topic and level can be asked without the choices: the cell is as it was.
+        cell->setBackColour(before);
+        CellState[std::size_t(index)] = stateBefore;
+        setOptionsEnabled(true);
+        return;
+    }
+    showQuestion();
+}
+
+bool Form9::drawQuestion() {
+    const QString cell = SSPanel1[std::size_t(CurrentCell)]->caption();
+    for (int attempt = 0; attempt < kDrawAttempts; ++attempt) {
+        int topic = 0;
+        for (int t = 1; t <= 4; ++t) {
+            if (cell == topicCaption(t)) {
+                topic = t;
+            }
+        }
+        if (topic == 0) {
+            topic = services_.random.between(1, 4);
+        }
+        if (ComputerSelectsLevel == 1) {
+            QuestionLevel = services_.random.between(1, 4);
+        }
+        QuestionBank& bank = banks_.of(QuizTopic(topic));
+        const bool cellChoosesAgain = topic != 0 && cell == topicCaption(5);
+        if (DifficultyMode == AnswerMode::None && !bank.canAskWithoutChoices(QuestionLevel) &&
+            !cellChoosesAgain && ComputerSelectsLevel == 0) {
+            break;
+        }
+        const int level = QuestionLevel;
+        const DrawnQuestion drawn = bank.draw(level, services_.random, [this, level] {
+            hinfo_.AllDisplayedMessage(QString("Level %1 questions for this Topic").arg(level));
+        });
+        std::optional<PreparedQuestion> prepared =
+            prepareQuestion(drawn.question, drawn.answers, DifficultyMode, services_.random);
+        if (prepared) {
+            question_ = *prepared;
+            return true;
+        }
+    }
+    services_.sound.beep();
+    services_.dialogs.message(
+        {QString("No Level %1 questions for this Topic can be asked").arg(QuestionLevel) +
+             "\rwithout Multiple Choice.",
+         "Activity Directions", Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok});
+    return false;
+}
+
+void Form9::showQuestion() {
+    // A question this long does not fit the panel's caption; the label wraps it.
+    constexpr int kLongQuestion = 255;
+    if (question_.text.size() >= kLongQuestion) {
+        Panel3D3->setCaption({});
+        Label2->setText(QString(question_.text).replace(QChar(13), QChar('\n')));
+        Label2->move(Label2->x(), Panel3D3->height() / 2 - Label2->height() / 2);
+        Label2->show();
+    } else {
+        Label2->clear();
+        Label2->hide();
+        Panel3D3->setCaption(question_.text);
+    }
+    if (DifficultyMode == AnswerMode::MultipleChoice) {
+        for (int i = 0; i < 4; ++i) {
+            Panel3D4[std::size_t(i)]->setCaption(QString(QChar('A' + i)) + " - " +
+                                                 question_.dealt[std::size_t(i)]);
+            Panel3D4[std::size_t(i)]->show();
+        }
+    } else {
+        Panel3D7->setCaption("(Click Here or Press D to Display Correct Answer)");
+    }
+    QuestionOpen = 1;
+    QuestionAnswered = 0;
+    judgedByPlayers_ = false;
+    Command1->setFocus(Qt::OtherFocusReason);
+}
+
+void Form9::setOptionsEnabled(bool enabled) {
+    mOQ1->menuAction()->setEnabled(enabled);
+    mOQ2->menuAction()->setEnabled(enabled);
+    Frame3D1->setEnabled(enabled);
+    hinfo_.SignalValue = enabled ? -1 : 0;
+    EnableDifficultyFrame();
+}
+
+void Form9::EnableDifficultyFrame() {
+    Frame3D3->setEnabled(hinfo_.SignalValue != 0);
+}
+
+void Form9::MarkCell() {
+    ++MarkCount;
+    Panel3D* cell = SSPanel1[std::size_t(CurrentCell)];
+    const bool x = xToPlay();
+    cell->setForeColour(ColorNumber::palette(x ? 1 : 0));
+    cell->setCaption(x ? "X" : "O");
+    PassTurn();
+    CheckForWinner();
+}
+
+void Form9::PassTurn() {
+    SSPanel2->setCaption(xToPlay() ? kTurnO : kTurnX);
+    ColourTurnPrompt();
+}
+
+void Form9::CheckForWinner() {
+    const std::array<QString, 9> captions = cellCaptions();
+    const std::optional<BoardLine> line = completedLine(captions, CurrentCell);
+    if (line) {
+        for (int cell : *line) {
+            SSPanel1[std::size_t(cell)]->setBackColour(ColorNumber::palette(12));
+        }
+        const bool x = captions[std::size_t((*line)[0])] == "X";
+        SSPanel2->setForeColour(ColorNumber::palette(x ? 1 : 0));
+        SSPanel2->setCaption(x ? "Player X Wins This Game!" : "Player O Wins This Game!");
+        addToTally(x ? 0 : 1);
+    } else if (MarkCount == 9) {
+        for (Panel3D* cell : SSPanel1) {
+            cell->setBackColour(ColorNumber::palette(13));
+        }
+        SSPanel2->setForeColour(ColorNumber::palette(5));
+        SSPanel2->setCaption(kCatWins);
+        addToTally(2);
+    } else {
+        return;
+    }
+    Command2->setEnabled(true);
+    mOS->setEnabled(true);
+}
+
+void Form9::addToTally(int index) {
+    QLabel* tally = Label1[std::size_t(index)];
+    tally->setText(QString::number(tally->text().toInt() + 1));
+}

@@ -1,0 +1,198 @@
+#include "Form9.h"
+#include "ColorNumber.h"
+#include "FakePlatform.h"
+#include "Panel3D.h"
+#include "PanelColours.h"
+#include "Services.h"
+#include "SettingsFile.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Four question files of three questions a level; Bible level 4 holds only questions that need
+// their choices.
+void writeQuestionFiles(const FakePlatform& fake) {
+    for (int topic = 1; topic <= 4; ++topic) {
+        QString text;
+        for (int level = 1; level <= 4; ++level) {
+            for (int i = 1; i <= 3; ++i) {
+                const char type = (topic == 1 && level == 4) ? '1' : '2';
+                text +=
+                    QString(
+                        "\"%1Topic %2 level %3 question %4?\",\"*PAUL*SAINT PAUL*PETER*JOHN*\"\r\n")
+                        .arg(type)
+                        .arg(topic)
+                        .arg(level)
+                        .arg(i);
+            }
+            if (level < 4) {
+                text += "\"END\",\"*END*\"\r\n";
+            }
+        }
+        QFile file(fake.folder.path() + "/" + questionFileLayout(QuizTopic(topic)).fileName);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toLatin1());
+    }
+}
+
+// The quiz window open on its own and active. With no scripted draws every draw gives its lowest
+// value: the cells read Bible, Bible, TV, TV, History, History, Anything, Anything, Computer, and
+// the correct answer is dealt to A.
+class Form9Test : public ::testing::Test {
+protected:
+    Form9Test() {
+        services.hinfo.CorrectSound = "Right.wav";
+        services.hinfo.IncorrectSound = "Wrong.wav";
+        writeQuestionFiles(fake);
+    }
+
+    void open() {
+        window = Form9::open(services);
+        ASSERT_TRUE(window);
+        window->show();
+        QCoreApplication::processEvents();
+    }
+
+    void cell(int index) {
+        QTest::mouseClick(window->SSPanel1[std::size_t(index)], Qt::LeftButton);
+    }
+    void key(char letter) { QTest::keyClick(window->Command1, letter); }
+
+    FakePlatform fake;
+    Services services{fake.platform};
+    std::unique_ptr<Form9> window;
+};
+
+TEST_F(Form9Test, APlayedGameByKeysEndsInAnXWinAndOBeginsTheNext) {
+    open();
+    cell(0);
+    EXPECT_EQ(fake.dialogs.shownTexts(), QStringList{"Please Click Start to Continue"});
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_EQ(window->SSPanel2->caption(), kTurnX);
+    EXPECT_EQ(window->SSPanel1[0]->caption(), "Bible\rQuestions");
+    EXPECT_EQ(window->SSPanel1[8]->caption(), "Computer\rChooses");
+    // X right, O wrong (lowercase keys count), X right, O wrong, X completes the top row.
+    const struct {
+        int cell;
+        char key;
+    } moves[] = {{0, 'a'}, {3, 'b'}, {1, 'A'}, {4, 'c'}, {2, 'a'}};
+    for (const auto& move : moves) {
+        cell(move.cell);
+        EXPECT_EQ(window->SSPanel1[std::size_t(move.cell)]->backColour(), ColorNumber::palette(11));
+        EXPECT_FALSE(window->Frame3D3->isEnabled());
+        key(move.key);
+        EXPECT_TRUE(window->Frame3D3->isEnabled());
+    }
+    EXPECT_EQ(window->SSPanel1[0]->caption(), "X");
+    EXPECT_EQ(window->SSPanel1[3]->caption(), "TV-Show Biz Questions");
+    EXPECT_EQ(window->SSPanel2->caption(), "Player X Wins This Game!");
+    EXPECT_EQ(window->Label1[0]->text(), "1");
+    EXPECT_EQ(window->SSPanel1[1]->backColour(), ColorNumber::palette(12));
+    EXPECT_TRUE(window->Command2->isEnabled());
+    // A click on the board after the game changes nothing.
+    cell(5);
+    EXPECT_EQ(fake.dialogs.shownTexts().last(), "Please Click Start to Continue");
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_EQ(window->SSPanel2->caption(), kTurnO);
+}
+
+TEST_F(Form9Test, AWrongChoiceShowsTheRightAnswerAndPassesTheTurn) {
+    open();
+    window->StartQuizGame();
+    cell(0);
+    EXPECT_EQ(window->Panel3D3->caption(), "Topic 1 level 1 question 1?");
+    EXPECT_EQ(window->Panel3D4[1]->caption(), "B - SAINT PAUL");
+    QTest::mouseClick(window->Panel3D4[1], Qt::LeftButton);
+    EXPECT_EQ(window->Panel3D4[1]->backColour(), ColorNumber::palette(4));
+    EXPECT_EQ(window->Panel3D4[1]->foreColour(), ColorNumber::palette(7));
+    EXPECT_EQ(window->Panel3D4[0]->backColour(), ColorNumber::palette(1));
+    EXPECT_TRUE(window->Panel3D4[0]->answerMark());
+    EXPECT_EQ(window->Panel3D5->caption(), "  Incorrect!  Correct Answer is: \rPAUL");
+    EXPECT_EQ(window->Panel3D5->foreColour(), ColorNumber::palette(4));
+    EXPECT_EQ(window->SSPanel1[0]->caption(), "Bible\rQuestions");
+    EXPECT_EQ(window->SSPanel2->caption(), kTurnO);
+    EXPECT_EQ(fake.sound.played, QStringList{"Wrong.wav"});
+    // A second choice of the same question is answered with the prompt alone.
+    QTest::mouseClick(window->Panel3D4[0], Qt::LeftButton);
+    EXPECT_EQ(fake.dialogs.shownTexts().last(), "Please Click Topic to Continue");
+    EXPECT_EQ(window->SSPanel1[0]->caption(), "Bible\rQuestions");
+    // The next question clears the mark.
+    cell(1);
+    EXPECT_FALSE(window->Panel3D4[0]->answerMark());
+}
+
+TEST_F(Form9Test, SelfJudgedQuestionsRevealWithDAndMarkOnYes) {
+    open();
+    window->mOQ1Items[1]->trigger();
+    EXPECT_TRUE(window->mOQ1Items[1]->isChecked());
+    EXPECT_FALSE(window->Panel3D4[0]->isVisible());
+    window->StartQuizGame();
+    cell(2);
+    EXPECT_EQ(window->Panel3D3->caption(),
+              "Topic 2 level 1 question 1?\rPAUL, SAINT PAUL, PETER, JOHN");
+    key('a');
+    EXPECT_FALSE(window->Command4[0]->isVisible());
+    key('d');
+    EXPECT_EQ(window->Panel3D7->caption(),
+              "The Correct Answer Is:\rPAUL\rWas Your Answer Correct?");
+    EXPECT_TRUE(window->Command4[0]->isVisible());
+    EXPECT_TRUE(window->mOY->isVisible());
+    QTest::mouseClick(window->Command4[0], Qt::LeftButton);
+    EXPECT_EQ(window->SSPanel1[2]->caption(), "X");
+    EXPECT_FALSE(window->Command4[0]->isVisible());
+    EXPECT_FALSE(window->mOY->isVisible());
+    EXPECT_EQ(window->SSPanel2->caption(), kTurnO);
+    EXPECT_TRUE(window->Frame3D1->isEnabled());
+}
+
+TEST_F(Form9Test, ALevelOfChoiceQuestionsOnlyIsRefusedWithoutMultipleChoice) {
+    open();
+    window->mOQ1Items[1]->trigger();
+    window->mOQ2Items[3]->trigger();
+    window->StartQuizGame();
+    const QColor before = window->SSPanel1[0]->backColour();
+    cell(0);
+    EXPECT_EQ(
+        fake.dialogs.shownTexts(),
+        QStringList{"No Level 4 questions for this Topic can be asked\rwithout Multiple Choice."});
+    EXPECT_EQ(fake.dialogs.shown.last().title, "Activity Directions");
+    EXPECT_EQ(window->SSPanel1[0]->backColour(), before);
+    EXPECT_TRUE(window->Frame3D3->isEnabled());
+    EXPECT_EQ(window->SSPanel2->caption(), kTurnX);
+    // The next cell can be chosen at once.
+    cell(2);
+    EXPECT_EQ(window->Panel3D3->caption().section('\r', 0, 0), "Topic 2 level 4 question 1?");
+}
+
+TEST_F(Form9Test, TheDefaultColourChosenIsSavedToRecord19AtTheCloseBox) {
+    open();
+    EXPECT_EQ(window->Panel3D1->backColour().rgb(), QColor(0, 128, 128).rgb());
+    fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
+    window->ChooseColour();
+    window->close();
+    EXPECT_EQ(fake.dialogs.shown.last().text, "Save changes made to Panel and or Text Color?");
+    EXPECT_EQ(settingsFile(fake.folder, SettingsFile::GColor2).readText(Form9::kColourRecord),
+              "Default");
+}
+
+TEST_F(Form9Test, AMissingQuestionFileGivesTheLoadingErrorAndNoWindow) {
+    QFile::remove(fake.file("OTTXT.Fil"));
+    EXPECT_FALSE(Form9::open(services));
+    ASSERT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_EQ(fake.dialogs.shown[0].title, "Loading Error");
+    // The files are read anew at the next attempt.
+    writeQuestionFiles(fake);
+    EXPECT_TRUE(Form9::open(services));
+}
+
+} // namespace
