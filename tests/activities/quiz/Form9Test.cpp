@@ -106,6 +106,33 @@ TEST_F(Form9Test, APlayedGameByKeysEndsInAnXWinAndOBeginsTheNext) {
     EXPECT_EQ(window->SSPanel2->caption(), kTurnO);
 }
 
+TEST_F(Form9Test, NineMarksWithoutALineAreACatGameInBothModes) {
+    open();
+    // Right answers all round: X 0, O 1, X 2, O 4, X 3, O 5, X 7, O 6, X 8 leaves no line.
+    const int cells[] = {0, 1, 2, 4, 3, 5, 7, 6, 8};
+    for (const bool choices : {true, false}) {
+        SCOPED_TRACE(choices ? "Multiple Choice" : "None");
+        window->mOQ1Items[choices ? 0 : 1]->trigger();
+        QTest::mouseClick(window->Command2, Qt::LeftButton);
+        EXPECT_EQ(window->SSPanel2->caption(), kTurnX);
+        for (int index : cells) {
+            cell(index);
+            if (choices) {
+                key('a');
+            } else {
+                key('d');
+                QTest::mouseClick(window->Command4[0], Qt::LeftButton);
+            }
+        }
+        EXPECT_EQ(window->SSPanel2->caption(), "Sorry! The Cat Wins This Game!");
+        EXPECT_EQ(window->SSPanel1[4]->backColour(), ColorNumber::palette(13));
+        EXPECT_EQ(window->Label1[0]->text(), "0");
+        EXPECT_EQ(window->Label1[1]->text(), "0");
+        EXPECT_TRUE(window->Command2->isEnabled());
+    }
+    EXPECT_EQ(window->Label1[2]->text(), "2");
+}
+
 TEST_F(Form9Test, AWrongChoiceShowsTheRightAnswerAndPassesTheTurn) {
     open();
     window->StartQuizGame();
