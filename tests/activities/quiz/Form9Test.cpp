@@ -201,6 +201,33 @@ TEST_F(Form9Test, ALevelOfChoiceQuestionsOnlyIsRefusedWithoutMultipleChoice) {
     EXPECT_EQ(window->Panel3D3->caption().section('\r', 0, 0), "Topic 2 level 4 question 1?");
 }
 
+TEST_F(Form9Test, AQuestionOf255CharactersOrMoreShowsInTheLongQuestionLabel) {
+    const QString shorter = QString(253, u'q') + "?";
+    const QString longer = QString(254, u'q') + "?";
+    QFile bible(fake.file(questionFileLayout(QuizTopic::Bible).fileName));
+    ASSERT_TRUE(bible.open(QIODevice::WriteOnly));
+    bible.write(QString("\"2%1\",\"*a*b*c*d*\"\r\n\"2%2\",\"*a*b*c*d*\"\r\n"
+                        "\"END\",\"*END*\"\r\n\"2Q?\",\"*a*b*c*d*\"\r\n\"END\",\"*END*\"\r\n"
+                        "\"2Q?\",\"*a*b*c*d*\"\r\n\"END\",\"*END*\"\r\n\"2Q?\",\"*a*b*c*d*\"\r\n")
+                    .arg(shorter, longer)
+                    .toLatin1());
+    bible.close();
+    open();
+    window->StartQuizGame();
+    cell(0);
+    EXPECT_EQ(window->Panel3D3->caption(), shorter);
+    EXPECT_FALSE(window->Label2->isVisible());
+    key('a');
+    cell(1);
+    EXPECT_EQ(window->Panel3D3->caption(), "");
+    EXPECT_TRUE(window->Label2->isVisible());
+    EXPECT_EQ(window->Label2->text(), longer);
+    // The next question in the panel hides the label again.
+    key('a');
+    cell(2);
+    EXPECT_FALSE(window->Label2->isVisible());
+}
+
 TEST_F(Form9Test, TheDefaultColourChosenIsSavedToRecord19AtTheCloseBox) {
     open();
     EXPECT_EQ(window->Panel3D1->backColour().rgb(), QColor(0, 128, 128).rgb());
