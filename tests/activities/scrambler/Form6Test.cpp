@@ -244,6 +244,7 @@ TEST_F(Form6Test, OptionsAndTheirMenuTwinsAgreeAndArrangeTheScoreBox) {
               QPoint(panels[1]->x(), panels[0]->y() + panels[0]->height() - overlap));
     EXPECT_TRUE(panels[2]->isVisibleTo(window.get()));
     EXPECT_FALSE(panels[3]->isVisibleTo(window.get()));
+    EXPECT_FALSE(window->Panel3D8[2]->isVisibleTo(window.get())) << "shown at the first score";
 
     window->Option3D4[1]->click();
     EXPECT_TRUE(window->mOPONext->isChecked());
