@@ -1,7 +1,7 @@
 // Draws every picture that Korvane ships: the sixteen window backgrounds data/WP1.jpg .. WP16.jpg,
 // the twenty toolbar pictures src/shell/images/toolbar/01.png .. 20.png, the main window's title
-// emblem src/shell/images/title.png, the window icon src/shell/images/korvane.png and the Humorous
-// Thoughts window's icon data/2.ico.
+// emblem src/shell/images/title.png, the window icon src/shell/images/korvane.png, the Humorous
+// Thoughts window's icon data/2.ico and the word scrambler's panel pictures data/Ap1.bmp, hmm.bmp.
 //
 //   cmake -S tools/pictures -B build-tools && cmake --build build-tools
 //   build-tools/make-pictures <repo root>
@@ -20,6 +20,7 @@
 #include <QRadialGradient>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -825,6 +826,135 @@ bool save(const QImage& image, const QString& path, int quality = -1) {
 
 } // namespace
 
+// ---------------------------------------------------------------------------------------------
+// The word scrambler's panel pictures, Ap1.bmp and hmm.bmp: 626 by 479, the size of the panel they
+// fill. The boards of the game cover the middle, so the middle stays a calm wash; the mascot sits
+// in the top left corner, which no board covers, a small echo of it in the top right corner.
+
+constexpr int kPanelPictureWidth = 626;
+constexpr int kPanelPictureHeight = 479;
+
+QImage panelWash(const QColor& top, const QColor& bottom, std::uint32_t seed) {
+    return QImage(backgroundFromPixels([&](double x, double y) {
+                      const double grain = fractalNoise(x / 90, y / 90, 3, seed) - 0.5;
+                      return mix(top, bottom,
+                                 std::clamp(y / kBackgroundHeight + grain * 0.12, 0.0, 1.0));
+                  })
+                      .scaled(kPanelPictureWidth, kPanelPictureHeight, Qt::IgnoreAspectRatio,
+                              Qt::SmoothTransformation));
+}
+
+void smilingFace(QPainter& p, QPointF centre, double size) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOutline);
+    p.drawEllipse(centre + QPointF(-0.32 * size, -0.12 * size), 0.08 * size, 0.11 * size);
+    p.drawEllipse(centre + QPointF(0.32 * size, -0.12 * size), 0.08 * size, 0.11 * size);
+    p.setBrush(QColor(255, 150, 150, 150));
+    p.drawEllipse(centre + QPointF(-0.5 * size, 0.15 * size), 0.13 * size, 0.08 * size);
+    p.drawEllipse(centre + QPointF(0.5 * size, 0.15 * size), 0.13 * size, 0.08 * size);
+    p.setPen(QPen(kOutline, 0.06 * size, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(centre.x() - 0.3 * size, centre.y() - 0.1 * size, 0.6 * size, 0.45 * size),
+              200 * 16, 140 * 16);
+}
+
+void apple(QPainter& p, QPointF centre, double size, const QColor& skin) {
+    QPainterPath body;
+    body.moveTo(centre + QPointF(0, -0.62 * size));
+    body.cubicTo(centre + QPointF(0.55 * size, -1.0 * size),
+                 centre + QPointF(1.15 * size, -0.45 * size),
+                 centre + QPointF(0.9 * size, 0.25 * size));
+    body.cubicTo(centre + QPointF(0.7 * size, 0.85 * size),
+                 centre + QPointF(0.25 * size, 1.0 * size), centre + QPointF(0, 0.85 * size));
+    body.cubicTo(centre + QPointF(-0.25 * size, 1.0 * size),
+                 centre + QPointF(-0.7 * size, 0.85 * size),
+                 centre + QPointF(-0.9 * size, 0.25 * size));
+    body.cubicTo(centre + QPointF(-1.15 * size, -0.45 * size),
+                 centre + QPointF(-0.55 * size, -1.0 * size), centre + QPointF(0, -0.62 * size));
+    QRadialGradient shine(centre + QPointF(-0.35 * size, -0.35 * size), 1.4 * size);
+    shine.setColorAt(0, skin.lighter(150));
+    shine.setColorAt(1, skin);
+    p.setPen(QPen(kOutline, 0.05 * size, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(shine);
+    p.drawPath(body);
+    p.setPen(QPen(kBrown, 0.09 * size, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(centre + QPointF(0, -0.6 * size), centre + QPointF(0.08 * size, -0.95 * size));
+    p.setPen(QPen(kOutline, 0.04 * size));
+    p.setBrush(kGreen);
+    p.save();
+    p.translate(centre + QPointF(0.3 * size, -0.88 * size));
+    p.rotate(-25);
+    p.drawPath(leafShape(0.5 * size));
+    p.restore();
+    smilingFace(p, centre + QPointF(0, 0.1 * size), 0.55 * size);
+}
+
+QImage applePicture() {
+    QImage image = panelWash(QColor(236, 246, 236), QColor(214, 232, 240), 71);
+    QPainter p(&image);
+    beginPainting(p);
+    apple(p, QPointF(66, 40), 36, QColor(214, 58, 52));
+    apple(p, QPointF(592, 38), 24, QColor(120, 190, 70));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 110));
+    for (int i = 0; i < 6; ++i) {
+        p.drawEllipse(QPointF(24 + 5 * i, 230 + 38 * i), 7, 7);
+        p.drawEllipse(QPointF(606, 120 + 52 * i), 6, 6);
+    }
+    return image;
+}
+
+// A round owl in thought, with a question mark beside it: "hmm".
+void owl(QPainter& p, QPointF centre, double size) {
+    p.setPen(QPen(kOutline, 0.04 * size, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(168, 128, 96));
+    p.drawPolygon(QPolygonF({centre + QPointF(-0.75 * size, -0.55 * size),
+                             centre + QPointF(-0.55 * size, -1.05 * size),
+                             centre + QPointF(-0.3 * size, -0.75 * size)}));
+    p.drawPolygon(QPolygonF({centre + QPointF(0.75 * size, -0.55 * size),
+                             centre + QPointF(0.55 * size, -1.05 * size),
+                             centre + QPointF(0.3 * size, -0.75 * size)}));
+    p.drawEllipse(centre, 0.9 * size, size);
+    p.setBrush(QColor(236, 214, 180));
+    p.drawEllipse(centre + QPointF(0, 0.35 * size), 0.55 * size, 0.55 * size);
+    p.setBrush(kPaper);
+    for (const double side : {-1.0, 1.0}) {
+        p.drawEllipse(centre + QPointF(side * 0.35 * size, -0.35 * size), 0.3 * size, 0.3 * size);
+    }
+    // Eyes glancing up and aside, as when thinking.
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOutline);
+    for (const double side : {-1.0, 1.0}) {
+        p.drawEllipse(centre + QPointF(side * 0.35 * size + 0.1 * size, -0.45 * size), 0.12 * size,
+                      0.12 * size);
+    }
+    p.setBrush(kYellow);
+    p.setPen(QPen(kOutline, 0.03 * size));
+    p.drawPolygon(
+        QPolygonF({centre + QPointF(-0.1 * size, -0.12 * size),
+                   centre + QPointF(0.1 * size, -0.12 * size), centre + QPointF(0, 0.08 * size)}));
+}
+
+QImage thinkingPicture() {
+    QImage image = panelWash(QColor(240, 236, 250), QColor(226, 238, 246), 83);
+    QPainter p(&image);
+    beginPainting(p);
+    owl(p, QPointF(64, 42), 34);
+    drawCentredText(p, QRectF(100, 4, 40, 60), "?", iconFont(40, true), QColor(110, 96, 170));
+    p.setBrush(QColor(255, 255, 255, 120));
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 3; ++i) {
+        p.drawEllipse(QPointF(520 + 28 * i, 50 - 10 * i), 6 + 4 * i, 5 + 3 * i);
+    }
+    drawCentredText(p, QRectF(560, 6, 64, 40), "Hmm", iconFont(18), QColor(110, 96, 170));
+    return image;
+}
+
+// Written with 256 colours, dithered, to keep the shipped files small.
+bool saveBitmap(const QImage& image, const QString& path) {
+    return save(image.convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither), path);
+}
+
 int main(int argc, char* argv[]) {
     // Drawing needs no display; fonts come from the offscreen platform too.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
@@ -863,5 +993,7 @@ int main(int argc, char* argv[]) {
     ok &= save(renderPicture(QSize(64, 64), 1, windowIcon), images + "/korvane.png");
     // The Humorous Thoughts window's icon, read from the program folder.
     ok &= save(renderPicture(QSize(32, 32), 0.5, smileIcon), data + "/2.ico");
+    ok &= saveBitmap(applePicture(), data + "/Ap1.bmp");
+    ok &= saveBitmap(thinkingPicture(), data + "/hmm.bmp");
     return ok ? 0 : 1;
 }

@@ -15,6 +15,7 @@
 #include "Twips.h"
 #include "WindowKeys.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
@@ -109,7 +110,16 @@ void Form6::Form_Load() {
     hinfo_.PrintSettings.PrintFontStrikethru = false;
 }
 
+// The shared texts this window uses while it is open start and end empty; the game itself lives
+// in the window, which is made afresh for every opening.
+void Form6::ResetScramblerState() {
+    hinfo_.PrintSettings.PrintFontColour = QString();
+    hinfo_.SharedText.clear();
+    hinfo_.SignalValue = 0;
+}
+
 void Form6::LoadScramblerWords() {
+    ResetScramblerState();
     playerOptions_->select(0);
     timerOptions_->select(0);
     levelOptions_->select(0);
@@ -139,10 +149,13 @@ void Form6::LoadMascotPicture() {
     } else {
         name = hinfo_.SharedText == "Ap1" ? "Hmm" : "Ap1";
     }
+    hinfo_.PrintSettings.PrintFontColour = name;
+    // A picture that cannot be loaded is passed over: the panel keeps its colour.
     const QPixmap picture(services_.folder.file(name + ".bmp"));
     if (!picture.isNull()) {
         Image2->setPixmap(picture);
     }
+    hinfo_.PrintSettings.PrintFontColour = QString();
     hinfo_.SharedText.clear();
 }
 
@@ -182,8 +195,8 @@ void Form6::ExitCommand() {
 void Form6::closeEvent(QCloseEvent* event) {
     stopCountdown();
     withCountdownHeld([this] { colours_->PromptSaveColours(); });
+    ResetScramblerState();
     hinfo_.SharedState = 0;
-    hinfo_.SignalValue = 0;
     helpDisplayOn_ = 0;
     panelsHidden_ = 0;
     ActivityWindow::closeEvent(event);
@@ -232,6 +245,12 @@ void Form6::stopCountdown() {
 void Form6::Timer1_Timer() {
     if (stretch_->running()) {
         return; // no tick judges while an attempt is being judged
+    }
+    // While another window of the program is in front (the help, which does not block), the
+    // countdown holds; it does run while the person is in another program.
+    const QWidget* active = QApplication::activeWindow();
+    if (active != nullptr && active != this) {
+        return;
     }
     const bool judgeNow = countdown_.tick();
     Label3->setText(countdown_.text());

@@ -130,6 +130,7 @@ private:
     void Form_Load();
     void LoadScramblerWords();
     void LoadMascotPicture();
+    void ResetScramblerState();
     void ResetStartControls();
     void ShowWordsUsedPercent();
     void ResetAttemptButtons();

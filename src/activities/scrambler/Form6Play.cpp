@@ -270,6 +270,10 @@ void Form6::SetPlayers(int index) {
     Panel3D3->setCaption({});
     for (int i = 0; i < 4; ++i) {
         Panel3D8[std::size_t(i)]->setCaption({});
+        // The third and fourth players' scores show once they first score.
+        if (i >= 2) {
+            Panel3D8[std::size_t(i)]->hide();
+        }
         Panel3D10[std::size_t(i)]->setVisible(i < std::max(2, game_.PlayerCount));
         Panel3D10[std::size_t(i)]->setEnabled(i == 0 || (game_.PlayerCount == 1 && i == 1));
     }

@@ -170,4 +170,23 @@ TEST_F(QuotesWordEntryTest, EveryGroupingOfTheMenuHidesByItsOwnRule) {
     EXPECT_EQ(window->state().WordsPerBox, 3);
 }
 
+TEST_F(QuotesWordEntryTest, KeysOnStartGiveTheContinueMessageOnlyWhileContinueWaits) {
+    window->mOOpt3A[5]->trigger();
+    // A key on Start where nothing waits: no message and no beep.
+    const auto pressOnStart = [this] {
+        const qsizetype shown = fake.dialogs.shown.size();
+        const qsizetype beeps = fake.sound.played.count(FakeSound::kBeep);
+        QTest::keyClick(window->Command1, Qt::Key_A);
+        settle();
+        EXPECT_EQ(fake.dialogs.shown.size(), shown);
+        EXPECT_EQ(fake.sound.played.count(FakeSound::kBeep), beeps);
+    };
+    pressOnStart(); // before the first quote
+    selectQuote(5);
+    click(window->Command1);
+    click(window->Command1); // "&End"
+    ASSERT_EQ(window->Command1->text(), "&Next");
+    pressOnStart(); // after the end
+}
+
 } // namespace

@@ -9,10 +9,13 @@
 #include "Startfrm.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
+#include "Twips.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -188,6 +191,117 @@ TEST_F(Form6Test, Button17ThenExitOpensNothing) {
     QCoreApplication::processEvents();
     EXPECT_EQ(fake.modal.shownClasses, (QStringList{"Form6", "Form2"}));
     EXPECT_EQ(services.hinfo.NextActivity, 0);
+}
+
+TEST_F(Form6Test, ThePanelPictureIsDrawnAtEveryOpeningAndAMissingOneIsPassedOver) {
+    // The two pictures told apart by their widths; the second is named in small letters.
+    QImage(30, 10, QImage::Format_RGB32).save(fake.file("Ap1.bmp"), "BMP");
+    QImage(20, 10, QImage::Format_RGB32).save(fake.file("hmm.bmp"), "BMP");
+    const struct {
+        double draw;
+        int width;
+    } cases[] = {{0.0, 20}, {0.9, 30}};
+    for (const auto& c : cases) {
+        // A text another window left behind does not choose the picture: the load empties it.
+        services.hinfo.SharedText = "Ap1";
+        services.hinfo.PrintSettings.PrintFontColour = QString("Word Entry");
+        fake.random.draws = {c.draw};
+        open();
+        EXPECT_EQ(window->Image2->pixmap().width(), c.width) << c.draw;
+        EXPECT_TRUE(services.hinfo.SharedText.isEmpty());
+        EXPECT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(QString()));
+        window->close();
+    }
+    QFile::remove(fake.file("Ap1.bmp"));
+    QFile::remove(fake.file("hmm.bmp"));
+    fake.random.draws = {0.9};
+    open();
+    EXPECT_TRUE(window->Image2->pixmap().isNull());
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+    EXPECT_TRUE(window->wordFileLoaded());
+}
+
+TEST_F(Form6Test, OptionsAndTheirMenuTwinsAgreeAndArrangeTheScoreBox) {
+    open();
+    const Panel3D* box = window->Panel3D6[4];
+    const auto& panels = window->Panel3D10;
+    EXPECT_EQ(panels[0]->pos(), QPoint(int(0.27 * box->width()), int(0.14 * box->height())));
+    EXPECT_EQ(panels[1]->y(), panels[0]->y() + panels[0]->height() + Twips::toPixels(15));
+    EXPECT_FALSE(window->Frame1->isEnabled());
+
+    window->mOPl1[2]->trigger();
+    EXPECT_TRUE(window->Option3D1[2]->isChecked());
+    EXPECT_TRUE(window->mOPl1[2]->isChecked());
+    EXPECT_FALSE(window->mOPl1[0]->isChecked());
+    EXPECT_TRUE(window->Frame1->isEnabled());
+    EXPECT_EQ(window->game().PlayerCount, 3);
+    // A two-by-two grid whose Top is a share of the box's width, neighbours overlapping.
+    const int overlap = Twips::toPixels(15);
+    EXPECT_EQ(panels[0]->pos(), QPoint(int(0.045 * box->width()), int(0.2 * box->width())));
+    EXPECT_EQ(panels[1]->pos(),
+              QPoint(panels[0]->x() + panels[0]->width() - overlap, panels[0]->y()));
+    EXPECT_EQ(panels[3]->pos(),
+              QPoint(panels[1]->x(), panels[0]->y() + panels[0]->height() - overlap));
+    EXPECT_TRUE(panels[2]->isVisibleTo(window.get()));
+    EXPECT_FALSE(panels[3]->isVisibleTo(window.get()));
+    EXPECT_FALSE(window->Panel3D8[2]->isVisibleTo(window.get())) << "shown at the first score";
+
+    window->Option3D4[1]->click();
+    EXPECT_TRUE(window->mOPONext->isChecked());
+    EXPECT_EQ(window->game().PlayerOption, 1);
+    window->mOL1[3]->trigger();
+    EXPECT_TRUE(window->Option3D3[3]->isChecked());
+    EXPECT_EQ(window->Panel3D17->caption(), "Level 4\rWords Used");
+    EXPECT_EQ(window->game().DifficultyLevel, 4);
+    window->mOT->trigger();
+    EXPECT_TRUE(window->Option3D2[1]->isChecked());
+    EXPECT_TRUE(window->Panel3D13->isVisibleTo(window.get()));
+
+    // The help display and the side panels, by menu and by side-toolbar button.
+    window->mOHD->trigger();
+    EXPECT_TRUE(window->Check3D1->isChecked());
+    EXPECT_EQ(window->Panel3D2->caption(), "Help Information will be Displayed Here.");
+    window->Toolbar2Button(3)->trigger();
+    EXPECT_FALSE(window->mOHD->isChecked());
+    EXPECT_EQ(window->Panel3D2->caption(), "Help Not Selected");
+    window->Toolbar2Button(4)->trigger();
+    EXPECT_FALSE(window->Check3D2->isChecked());
+    EXPECT_FALSE(window->mOV->isChecked());
+    EXPECT_FALSE(window->Panel3D17->isVisibleTo(window.get()));
+    EXPECT_TRUE(window->panelsHidden());
+    window->mOV->trigger();
+    EXPECT_TRUE(window->Panel3D19->isVisibleTo(window.get()));
+
+    // Backspace on the empty attempt and Tab type nothing.
+    window->mOT->trigger();
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    QTest::keyClick(window->Command3D1, Qt::Key_Backspace);
+    QTest::keyClick(window->Command3D1, Qt::Key_Tab);
+    EXPECT_TRUE(window->Command3D1->caption().isEmpty());
+    EXPECT_TRUE(window->game().TypedText.isEmpty());
+}
+
+TEST_F(Form6Test, TheCountdownHoldsWhileAnotherWindowStandsInFront) {
+    open();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->Option3D2[1]->click();
+    fake.dialogs.inputs = {QString("5")};
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    window->Timer1_Timer();
+    EXPECT_EQ(window->Label3->text(), "05");
+    // The help window does not block: it stands in front while the person reads it.
+    QWidget help;
+    help.show();
+    help.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+    window->Timer1_Timer();
+    EXPECT_EQ(window->Label3->text(), "05");
+    help.close();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->Timer1_Timer();
+    EXPECT_EQ(window->Label3->text(), "04");
 }
 
 } // namespace
