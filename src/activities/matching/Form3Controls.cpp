@@ -4,6 +4,7 @@
 
 #include "ColorNumber.h"
 #include "DesignPlacement.h"
+#include "MatchingPictures.h"
 #include "OptionGroup.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
@@ -168,7 +169,7 @@ void Form3::buildCommandPanel() {
     Panel3D19->hide();
     MatchPicture = place(new QLabel(Panel3D19), 150, 115, 1050, 780);
     MatchPicture->setScaledContents(true);
-    MatchPicture->setPixmap(QPixmap(":/matching/match.png"));
+    MatchPicture->setPixmap(QPixmap::fromImage(MatchingPictures::match()));
 
     Command4 = place(new QPushButton("Perf. &Report", Panel3D10), 90, 4498, 1485, 354);
     Command2 = place(new QPushButton("&Start", Panel3D10), 1620, 4498, 645, 354);

@@ -5,6 +5,7 @@
 #include "ColorNumber.h"
 #include "FamilyNamesFile.h"
 #include "GuardedStretch.h"
+#include "MatchingPictures.h"
 #include "Panel3D.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
@@ -36,10 +37,6 @@ QColor colour(int number) {
 // A sound code of "10" beeps and "99" is silence; anything else names a wave file.
 bool namesWaveFile(const QString& sound) {
     return sound != "10" && sound != "99";
-}
-
-QPixmap cardPicture(int number) {
-    return QPixmap(QString(":/matching/cards/%1.png").arg(number, 2, 10, QChar('0')));
 }
 
 } // namespace
@@ -115,7 +112,8 @@ void Form3::setCardCaption(int index, const QString& caption) {
 void Form3::showCardPicture(int index) {
     QLabel* picture = Image2[std::size_t(index)];
     if (game_.PictureCards == 1) {
-        picture->setPixmap(cardPicture(game_.CardValue[std::size_t(index)].toInt()));
+        picture->setPixmap(QPixmap::fromImage(
+            MatchingPictures::card(game_.CardValue[std::size_t(index)].toInt())));
         picture->show();
     } else {
         picture->hide();

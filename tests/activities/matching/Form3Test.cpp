@@ -339,3 +339,24 @@ TEST_F(Form3Test, AltWithACardsKeyTurnsItWhileItCanBeTurnedElseOpensTheMenu) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Form3Test, ThePictureSourceShowsEachCardsPictureAndSwapsThemOnAnExchange) {
+    open(2);
+    window->Option3D2[2]->click(); // always exchange
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_EQ(window->game().PictureCards, 1);
+    for (std::size_t i = 0; i < 36; ++i) {
+        EXPECT_TRUE(window->Image2[i]->isVisible()) << i;
+        EXPECT_FALSE(window->Image2[i]->pixmap().isNull()) << i;
+    }
+    const int second = strangerTo(0);
+    const QImage before = window->Image2[0]->pixmap().toImage();
+    click(0);
+    EXPECT_EQ(window->Panel3D6[0]->caption(), " ");
+    click(second);
+    EXPECT_EQ(window->Image2[std::size_t(second)]->pixmap().toImage(), before);
+}
+
+} // namespace

@@ -1,5 +1,6 @@
 #include "MatchingTopics.h"
 #include "MatchingGame.h"
+#include "MatchingPictures.h"
 
 #include "FakePlatform.h"
 
@@ -72,6 +73,38 @@ TEST(MatchingTopicsTest, AStuckGeneratorStillGivesDistinctPictures) {
     EXPECT_EQ(items.first(), "1");
     EXPECT_EQ(items.last(), "18");
     EXPECT_EQ(QSet<QString>(items.begin(), items.end()).size(), 18);
+}
+
+} // namespace
+
+namespace {
+
+// Each card picture is told from every other at a glance: they differ in a fifth of their pixels.
+TEST(MatchingPicturesTest, FiftyDistinctCardPicturesAndTheMatchPictureLoad) {
+    std::vector<QImage> pictures;
+    for (int n = 1; n <= MatchingPictures::kCardPictures; ++n) {
+        const QImage picture = MatchingPictures::card(n).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_FALSE(picture.isNull()) << n;
+        pictures.push_back(picture);
+    }
+    EXPECT_TRUE(MatchingPictures::card(0).isNull());
+    EXPECT_TRUE(MatchingPictures::card(51).isNull());
+    for (std::size_t a = 0; a < pictures.size(); ++a) {
+        for (std::size_t b = a + 1; b < pictures.size(); ++b) {
+            ASSERT_EQ(pictures[a].size(), pictures[b].size());
+            qsizetype differing = 0;
+            for (int y = 0; y < pictures[a].height(); ++y) {
+                const auto* rowA = reinterpret_cast<const QRgb*>(pictures[a].constScanLine(y));
+                const auto* rowB = reinterpret_cast<const QRgb*>(pictures[b].constScanLine(y));
+                for (int x = 0; x < pictures[a].width(); ++x) {
+                    differing += rowA[x] != rowB[x] ? 1 : 0;
+                }
+            }
+            EXPECT_GE(differing * 5, qsizetype(pictures[a].width()) * pictures[a].height())
+                << a + 1 << " and " << b + 1;
+        }
+    }
+    EXPECT_FALSE(MatchingPictures::match().isNull());
 }
 
 } // namespace
