@@ -74,19 +74,19 @@ void Form3::buildMenus() {
 void Form3::buildSideToolbar() {
     const struct {
         int number;
-        SidePicture picture;
+        QIcon picture;
         const char* tooltip;
         std::function<void()> command;
     } buttons[] = {
-        {1, SidePicture::PanelColor, "Panel Color", [this] { ChooseColour(); }},
-        {2, SidePicture::Check, "Family Names Entry", [this] { ShowFamilyNamesEntry(); }},
-        {3, SidePicture::Sound, "Sound", [this] { ShowSoundInformation(); }},
-        {4, SidePicture::Help, "Help", [this] { ShowHelpTopic(); }},
-        {5, SidePicture::Exit, "Exit", [this] { ExitCommand(); }},
+        {1, sideToolbarPicture(SidePicture::PanelColor), "Panel Color", [this] { ChooseColour(); }},
+        // The top toolbar's picture of the same window.
+        {2, QIcon(":/toolbar/16.png"), "Family Names Entry", [this] { ShowFamilyNamesEntry(); }},
+        {3, sideToolbarPicture(SidePicture::Sound), "Sound", [this] { ShowSoundInformation(); }},
+        {4, sideToolbarPicture(SidePicture::Help), "Help", [this] { ShowHelpTopic(); }},
+        {5, sideToolbarPicture(SidePicture::Exit), "Exit", [this] { ExitCommand(); }},
     };
     for (const auto& entry : buttons) {
-        QAction* action = Toolbar2->addAction(sideToolbarPicture(entry.picture), entry.tooltip,
-                                              this, entry.command);
+        QAction* action = Toolbar2->addAction(entry.picture, entry.tooltip, this, entry.command);
         action->setToolTip(entry.tooltip);
         toolbar2Buttons_.at(std::size_t(entry.number)) = action;
     }
