@@ -123,6 +123,7 @@ private:
     void arrangePlayerPanels();
     void ActivationLayout();
     void centreCardFaces();
+    void fitOptionsToFrames();
 
     void Form_Load();
     void ResetMatchingState();

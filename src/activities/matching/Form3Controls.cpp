@@ -171,6 +171,11 @@ void Form3::buildCommandPanel() {
     MatchPicture->setScaledContents(true);
     MatchPicture->setPixmap(QPixmap::fromImage(MatchingPictures::match()));
 
+    for (QGroupBox* frame : {Frame3D1[1], Frame3D1[2]}) {
+        frame->setFont(sizedFont(7.5, false));
+    }
+    fitOptionsToFrames();
+
     Command4 = place(new QPushButton("Perf. &Report", Panel3D10), 90, 4498, 1485, 354);
     Command2 = place(new QPushButton("&Start", Panel3D10), 1620, 4498, 645, 354);
     Command1 = place(new QPushButton("E&xit", Panel3D10), 2310, 4498, 645, 354);

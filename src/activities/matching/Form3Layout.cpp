@@ -60,6 +60,18 @@ void Form3::LayoutLevel1Panels() {
     Frame3D1[1]->resize(Twips::toPixels(2315), Frame3D1[1]->height());
     Frame3D1[2]->resize(Twips::toPixels(2315), Twips::toPixels(930));
     Option3D3[2]->setText("Pictures (Icons)");
+    fitOptionsToFrames();
+}
+
+void Form3::fitOptionsToFrames() {
+    // The option captions take the frame's whole inner width: the desktop's fonts run wider
+    // than the design's.
+    for (const auto* options : {&Option3D2, &Option3D3}) {
+        for (QRadioButton* option : *options) {
+            option->resize(option->parentWidget()->width() - option->x() - Twips::toPixels(30),
+                           option->height());
+        }
+    }
 }
 
 void Form3::PlaceCommandPanel() {
@@ -117,6 +129,7 @@ void Form3::ActivationLayout() {
     for (QGroupBox* frame : {Frame3D1[1], Frame3D1[2]}) {
         frame->resize(Twips::toPixels(l.frames.width), Twips::toPixels(l.frames.height));
     }
+    fitOptionsToFrames();
     placeBox(Panel3D8, l.files);
     placeKeepingHeight(Command1, l.exit.left, l.exit.top, l.exit.width);
     placeKeepingHeight(Command2, l.start.left, l.start.top, l.start.width);
