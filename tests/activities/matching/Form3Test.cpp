@@ -7,6 +7,7 @@
 #include "Panel3D.h"
 #include "Services.h"
 #include "SettingsFile.h"
+#include "Startfrm.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
 #include "Twips.h"
@@ -357,6 +358,56 @@ TEST_F(Form3Test, ThePictureSourceShowsEachCardsPictureAndSwapsThemOnAnExchange)
     EXPECT_EQ(window->Panel3D6[0]->caption(), " ");
     click(second);
     EXPECT_EQ(window->Image2[std::size_t(second)]->pixmap().toImage(), before);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Form3Test, TheMainWindowOpensLevelOneAndItsToolbarSwitchesToLevelTwo) {
+    Startfrm main(services);
+    main.Form_Load();
+    QStringList captions;
+    fake.modal.scripts.push_back([&](QWidget& shown) {
+        auto& matching = static_cast<Form3&>(shown);
+        captions.append(matching.windowTitle());
+        EXPECT_EQ(matching.game().cardCount(), 20);
+        matching.Toolbar1->button(7)->trigger();
+    });
+    fake.modal.scripts.push_back([&](QWidget& shown) {
+        auto& matching = static_cast<Form3&>(shown);
+        captions.append(matching.windowTitle());
+        EXPECT_EQ(matching.game().cardCount(), 36);
+        EXPECT_FALSE(matching.Toolbar1->isButtonEnabled(7));
+        matching.Toolbar1->button(20)->trigger();
+    });
+    main.Toolbar1->button(6)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(captions, (QStringList{"Matching Game - Level 1", "Matching Game - Level 2"}));
+    EXPECT_EQ(services.hinfo.NextActivity, 0);
+    EXPECT_EQ(services.hinfo.MatchLevelOne, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Form3Test, AMissPausesOneSecondAfterAWaveAndTwoAfterABeepOrSilence) {
+    const struct {
+        const char* sound;
+        int seconds;
+    } cases[] = {{"Buzz.wav", 1}, {"10", 2}, {"99", 2}};
+    for (const auto& c : cases) {
+        services.hinfo.IncorrectSound = c.sound;
+        open(1);
+        startWords();
+        click(0);
+        const QDateTime before = fake.clock.current;
+        click(strangerTo(0));
+        ASSERT_FALSE(fake.clock.waits.isEmpty());
+        EXPECT_EQ(before.secsTo(fake.clock.waits.last()), c.seconds) << c.sound;
+        window->close();
+    }
 }
 
 } // namespace
