@@ -5,9 +5,10 @@
 #include "Form10.h"
 #include "Form12.h"
 #include "Form2.h"
-#include "Form6.h"
 #include "Form25.h"
+#include "Form3.h"
 #include "Form44.h"
+#include "Form6.h"
 #include "Form9.h"
 #include "Hangman.h"
 #include "Services.h"
@@ -18,6 +19,9 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(3, [](Services& services) { return std::make_unique<Form44>(services); });
     windows.add(4, [](Services& services) { return std::make_unique<Hangman>(services); });
     windows.add(5, [](Services& services) { return Form9::open(services); });
+    // The matching game in level 1 (6) and level 2 (7): the main window sets MatchLevelOne.
+    windows.add(6, [](Services& services) { return std::make_unique<Form3>(services); });
+    windows.add(7, [](Services& services) { return std::make_unique<Form3>(services); });
     windows.add(8, [](Services& services) { return std::make_unique<Form6>(services); });
     // General and Humorous Thoughts: one window, its form chosen by ThoughtKind.
     windows.add(10, [](Services& services) { return std::make_unique<Form10>(services); });

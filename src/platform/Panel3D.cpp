@@ -84,9 +84,18 @@ void Panel3D::paintEvent(QPaintEvent*) {
         painter.drawText(inside, Qt::AlignCenter, QString::number(floodPercent_) + '%');
     }
     if (!caption_.isEmpty()) {
-        painter.drawText(
-            inside.adjusted(kCaptionMargin, kCaptionMargin, -kCaptionMargin, -kCaptionMargin),
-            int(alignment_) | Qt::TextWordWrap, DisplayText::lines(caption_));
+        const QRect captionArea =
+            inside.adjusted(kCaptionMargin, kCaptionMargin, -kCaptionMargin, -kCaptionMargin);
+        const int flags = int(alignment_) | Qt::TextWordWrap;
+        if (emphasis_) {
+            QFont bold = font();
+            bold.setBold(true);
+            painter.setFont(bold);
+            painter.setPen(foreColour_.darker(300));
+            painter.drawText(captionArea.translated(2, 2), flags, DisplayText::lines(caption_));
+            painter.setPen(foreColour_);
+        }
+        painter.drawText(captionArea, flags, DisplayText::lines(caption_));
     }
     if (answerMark_) {
         constexpr int kMarkWidth = 3;
@@ -99,6 +108,11 @@ void Panel3D::paintEvent(QPaintEvent*) {
 
 void Panel3D::setAnswerMark(bool on) {
     answerMark_ = on;
+    update();
+}
+
+void Panel3D::setEmphasis(bool on) {
+    emphasis_ = on;
     update();
 }
 

@@ -36,6 +36,11 @@ public:
     void setAnswerMark(bool on);
     bool answerMark() const { return answerMark_; }
 
+    // The emphasis: the caption drawn bold and raised on a shadow, for a message that closes
+    // something (a game's end).
+    void setEmphasis(bool on);
+    bool emphasis() const { return emphasis_; }
+
 signals:
     // The left mouse button was released over the panel.
     void clicked();
@@ -54,4 +59,5 @@ private:
     int floodPercent_ = kNoFlood;
     FloodFrom floodFrom_ = FloodFrom::Bottom;
     bool answerMark_ = false;
+    bool emphasis_ = false;
 };

@@ -1,13 +1,16 @@
 // Draws every picture that Korvane ships: the sixteen window backgrounds data/WP1.jpg .. WP16.jpg,
 // the twenty toolbar pictures src/shell/images/toolbar/01.png .. 20.png, the main window's title
 // emblem src/shell/images/title.png, the window icon src/shell/images/korvane.png, the Humorous
-// Thoughts window's icon data/2.ico and the word scrambler's panel pictures data/Ap1.bmp, hmm.bmp.
+// Thoughts window's icon data/2.ico, the word scrambler's panel pictures data/Ap1.bmp and hmm.bmp,
+// and the matching game's card and match pictures (src/activities/matching/pictures).
 //
 //   cmake -S tools/pictures -B build-tools && cmake --build build-tools
 //   build-tools/make-pictures <repo root>
 //
 // Everything is computed from fixed seeds, so a rerun writes the same pictures (text glyphs come
 // from the DejaVu fonts of the machine that runs it).
+
+#include "matching.h"
 
 #include <QColor>
 #include <QDir>
@@ -995,5 +998,6 @@ int main(int argc, char* argv[]) {
     ok &= save(renderPicture(QSize(32, 32), 0.5, smileIcon), data + "/2.ico");
     ok &= saveBitmap(applePicture(), data + "/Ap1.bmp");
     ok &= saveBitmap(thinkingPicture(), data + "/hmm.bmp");
+    ok &= makeMatchingPictures(root);
     return ok ? 0 : 1;
 }

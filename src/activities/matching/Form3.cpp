@@ -1,0 +1,232 @@
+// The matching window: load, activation, exit, the panel colour and the cards' access keys.
+#include "Form3.h"
+
+#include "FamilyNamesFile.h"
+#include "GuardedStretch.h"
+#include "OptionGroup.h"
+#include "Panel3D.h"
+#include "PanelColours.h"
+#include "StatusBar.h"
+#include "Toolbar.h"
+#include "Twips.h"
+#include "WindowKeys.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+
+ActivityConstants matchingConstants(bool levelOne) {
+    ActivityConstants constants;
+    // Only the level's own button is disabled: the other level opens from here.
+    constants.ownButton = levelOne ? 6 : 7;
+    constants.helpContext = Form3::kHelpContext;
+    constants.restoreLayoutOnResize = true;
+    constants.activationOffset = 130;
+    constants.restoreOffset = -30;
+    constants.onlyActivityButtonsSetNext = true;
+    return constants;
+}
+
+// The design's client area.
+constexpr int kDesignedWidth = 11910;
+constexpr int kDesignedHeight = 8805;
+
+} // namespace
+
+Form3::Form3(Services& services)
+    : ActivityWindow(services, matchingConstants(services.hinfo.MatchLevelOne == 1),
+                     "Matching Game - Level 2"),
+      game_(services.random), levelOne_(services.hinfo.MatchLevelOne == 1) {
+    setObjectName("Form3");
+    game_.setLevelOne(levelOne_);
+    buildControls();
+    buildMenus();
+    buildSideToolbar();
+    attachPopupToControls();
+    stretch_ = new GuardedStretch(*this);
+    windowKeys().setCancelButton(Command1);
+
+    colours_ = std::make_unique<PanelColours>(services_, "Save changes made to Panel Color?");
+    colours_->add({"Panel Color",
+                   {Panel3D1, SSPanel1, Panel3D10, Panel3D18},
+                   SettingsFile::GColor1,
+                   kColourRecord,
+                   kFallbackColour});
+
+    connect(Command2, &QPushButton::clicked, this, &Form3::StartMatchingGame);
+    connect(Command1, &QPushButton::clicked, this, &Form3::ExitCommand);
+    connect(Command4, &QPushButton::clicked, this, &Form3::ShowPerformanceReport);
+    connect(Command5, &QPushButton::clicked, this, &Form3::CloseReport);
+    for (int i = 0; i < MatchingGame::kCards; ++i) {
+        connect(cmdCommand[std::size_t(i)], &QPushButton::clicked, this,
+                [this, i] { TurnCard(i); });
+    }
+    connect(playerOptions_, &OptionGroup::clicked, this, &Form3::SetPlayers);
+    connect(exchangeOptions_, &OptionGroup::clicked, this, &Form3::SetExchangeMode);
+    connect(sourceOptions_, &OptionGroup::clicked, this, [this](int index) {
+        // The load selects Pictures itself and sets the guard first: that click does nothing.
+        if (hinfo_.SharedText == "2") {
+            hinfo_.SharedText.clear();
+            return;
+        }
+        SetCardSource(index);
+    });
+
+    // The menu bar and the taller bars of Qt come on top of the designed client area.
+    const int taller = menuBar()->sizeHint().height() +
+                       std::max(0, Toolbar1->sizeHint().height() - Twips::toPixels(600)) +
+                       std::max(0, StatusBar1->sizeHint().height() - Twips::toPixels(255));
+    resize(Twips::toPixels(kDesignedWidth, kDesignedHeight) + QSize(0, taller));
+    QApplication::instance()->installEventFilter(this);
+    Form_Load();
+}
+
+Form3::~Form3() {
+    QApplication::instance()->removeEventFilter(this);
+}
+
+QWidget* Form3::mainPanel() const {
+    return SSPanel1;
+}
+
+void Form3::Form_Load() {
+    LoadFormServices();
+    hinfo_.SharedText.clear();
+    ResetMatchingState();
+    game_.PlayerCount = 1;
+    game_.CurrentPlayer = 1;
+    game_.ExchangeMode = MatchingGame::Exchange::None;
+    game_.PairsFound = 0;
+    game_.MatchCardSource = MatchingGame::Source::Computer;
+    colours_->LoadPanelColour();
+    CardPass();
+    playerOptions_->select(0);
+    exchangeOptions_->select(0);
+    Panel3D3[0]->show();
+    hinfo_.SharedText = "2";
+    sourceOptions_->select(2);
+    SetCardSource(2);
+    if (levelOne_) {
+        LayoutLevel1Cards();
+    } else {
+        PlaceCommandPanel();
+    }
+    const QColor inner = Frame1->palette().color(QPalette::Window);
+    for (Panel3D* panel : {Panel3D2, Panel3D4, Panel3D5, Panel3D7, Panel3D8, Panel3D11}) {
+        panel->setBackColour(inner);
+    }
+    for (Panel3D* panel : Panel3D3) {
+        panel->setBackColour(inner);
+    }
+    for (Panel3D* panel : Panel3D9) {
+        panel->setBackColour(inner);
+    }
+    hinfo_.PrintSettings.PrintFontUnderline = false;
+    hinfo_.PrintSettings.PrintFontStrikethru = false;
+}
+
+void Form3::ResetMatchingState() {
+    game_.ResetMatchingState();
+    hinfo_.SharedText.clear();
+    hinfo_.SignalValue = 0;
+    CardCaption = {};
+    MessageColour = 0;
+    playing_ = false;
+}
+
+void Form3::Form_Activate() {
+    ActivateFormServices();
+    ActivationLayout();
+    SSPanel1->show();
+    enableFamilySource();
+    hinfo_.NormalPointer();
+}
+
+void Form3::enableFamilySource() {
+    // A damaged file reads as far as its records hold, an unreadable one as empty names.
+    if (!FamilyNamesFile::read(services_.folder).value(0).isEmpty()) {
+        Option3D3[0]->setEnabled(true);
+        mONFam->setEnabled(true);
+    }
+}
+
+void Form3::FocusStartButton() {
+    if (Command2->isVisible() && Command2->isEnabled()) {
+        Command2->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Form3::ExitCommand() {
+    close();
+}
+
+void Form3::closeEvent(QCloseEvent* event) {
+    colours_->PromptSaveColours();
+    ResetMatchingState();
+    hinfo_.MatchLevelOne = 0;
+    ActivityWindow::closeEvent(event);
+}
+
+void Form3::ChooseColour() {
+    showStatus("Panel Color");
+    colours_->ChooseColour(0);
+    showStatus(windowTitle());
+}
+
+void Form3::ShowFamilyNamesEntry() {
+    hinfo_.BusyPointer();
+    ShowWindowOverSelf(16);
+}
+
+int Form3::cardForAccessKey(int key) const {
+    int card = -1;
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+        card = key - Qt::Key_A;
+    } else if (key >= Qt::Key_1 && key <= Qt::Key_9) {
+        card = 26 + key - Qt::Key_1;
+    } else if (key == Qt::Key_0) {
+        card = 35;
+    }
+    if (card < 0 || card >= game_.cardCount() || !playing_) {
+        return -1;
+    }
+    const QPushButton* button = cmdCommand[std::size_t(card)];
+    return button->isVisible() && button->isEnabled() ? card : -1;
+}
+
+bool Form3::eventFilter(QObject* watched, QEvent* event) {
+    // Alt with a card's letter turns that card while it can be turned, even where a menu of the
+    // window has the same access key ("&Options", "&Help"); otherwise the key goes on to them.
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::ShortcutOverride && type != QEvent::KeyPress) || stretch_->running()) {
+        return false;
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || (widget != this && !isAncestorOf(widget))) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) !=
+        Qt::AltModifier) {
+        return false;
+    }
+    const int card = cardForAccessKey(key->key());
+    if (card < 0) {
+        return false;
+    }
+    event->accept();
+    if (type == QEvent::KeyPress) {
+        TurnCard(card);
+    }
+    return true;
+}

@@ -1,0 +1,340 @@
+// The matching window's play: Start, turning cards, a match, a miss with its exchange, the turns
+// and the game's end.
+#include "Form3.h"
+
+#include "ColorNumber.h"
+#include "FamilyNamesFile.h"
+#include "GuardedStretch.h"
+#include "MatchingPictures.h"
+#include "Panel3D.h"
+#include "StatusBar.h"
+#include "Toolbar.h"
+#include "Twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// Colour numbers of the 16-colour palette.
+constexpr int kBlack = 0;
+constexpr int kBlue = 1;
+constexpr int kMagenta = 5;
+constexpr int kLightBlue = 9;
+constexpr int kLightRed = 12;
+
+QColor colour(int number) {
+    return ColorNumber::palette(number);
+}
+
+// A sound code of "10" beeps and "99" is silence; anything else names a wave file.
+bool namesWaveFile(const QString& sound) {
+    return sound != "10" && sound != "99";
+}
+
+} // namespace
+
+void Form3::setGameCommandsEnabled(bool enabled) {
+    Toolbar1->setButtonEnabled(16, enabled && services_.windows.has(16));
+    Toolbar1->setButtonEnabled(17, enabled && services_.windows.has(17));
+    for (int button = 1; button <= 3; ++button) {
+        Toolbar2Button(button)->setEnabled(enabled);
+    }
+    for (QAction* item : {mOC, mOSO, mONames}) {
+        item->setEnabled(enabled);
+    }
+}
+
+void Form3::StartMatchingGame() {
+    showStatus(windowTitle());
+    hinfo_.BusyPointer();
+    setGameCommandsEnabled(false);
+    Panel3D4->setForeColour(colour(kBlack));
+    Panel3D4->setCaption(game_.PlayerCount > 1 ? "Player 1 Starts" : "");
+    Panel3D2->setEmphasis(false);
+    ResetBoard();
+    const QStringList names = game_.MatchCardSource == MatchingGame::Source::FamilyNames
+                                  ? FamilyNamesFile::read(services_.folder)
+                                  : QStringList();
+    game_.deal(game_.loadItems(names));
+    for (int i = 0; i < game_.cardCount(); ++i) {
+        showCardPicture(i);
+    }
+    Panel3D3[0]->setEnabled(true);
+    playing_ = true;
+    hinfo_.NormalPointer();
+}
+
+void Form3::ResetBoard() {
+    Command1->setText("Exit"); // no access key: Alt+X turns card X
+    Panel3D11->setFloodPercent(0);
+    if (Panel3D18->isVisible()) {
+        CloseReport();
+    }
+    Command4->setEnabled(false);
+    EnableOptionMenus(false);
+    game_.ResetBoard();
+    Panel3D3[0]->setCaption(game_.PlayerCount == 1 ? "No. of Tries" : "Player 1");
+    Panel3D9[0]->setCaption({});
+    showMessage("Start", kBlue);
+    for (int i = 0; i < game_.cardCount(); ++i) {
+        QPushButton* button = cmdCommand[std::size_t(i)];
+        setCardCaption(i, cardButtonCaption(i));
+        button->setEnabled(true);
+        button->show();
+        Panel3D6[std::size_t(i)]->setForeColour(colour(kBlack));
+        Panel3D6[std::size_t(i)]->setCaption({});
+        Panel3D6[std::size_t(i)]->show();
+    }
+    for (std::size_t player = 0; player < 4; ++player) {
+        Panel3D9[player]->setCaption({});
+        Panel3D3[player]->setEnabled(player == 0);
+    }
+    for (QWidget* frame : {static_cast<QWidget*>(Frame3D1[1]), static_cast<QWidget*>(Frame3D1[2]),
+                           static_cast<QWidget*>(Frame1), static_cast<QWidget*>(SSFrame1),
+                           static_cast<QWidget*>(Command2)}) {
+        frame->setEnabled(false);
+    }
+    mOS->setEnabled(false);
+}
+
+void Form3::setCardCaption(int index, const QString& caption) {
+    cmdCommand[std::size_t(index)]->setText(caption);
+}
+
+void Form3::showCardPicture(int index) {
+    QLabel* picture = Image2[std::size_t(index)];
+    if (game_.PictureCards == 1) {
+        picture->setPixmap(QPixmap::fromImage(
+            MatchingPictures::card(game_.CardValue[std::size_t(index)].toInt())));
+        picture->show();
+    } else {
+        picture->hide();
+    }
+}
+
+void Form3::ColourMessage() {
+    Panel3D2->setForeColour(colour(MessageColour));
+}
+
+void Form3::showMessage(const QString& text, int colourNumber) {
+    MessageColour = colourNumber;
+    ColourMessage();
+    Panel3D2->setCaption(text);
+    // Seen during the pauses that follow, which let nothing else repaint.
+    Panel3D2->repaint();
+}
+
+void Form3::TurnCard(int index) {
+    if (!playing_ || stretch_->running()) {
+        return;
+    }
+    // The turn runs as a whole: cards clicked or keys pressed meanwhile are dropped, and an exit
+    // asked for meanwhile happens after it.
+    stretch_->run([this, index] {
+        if (Panel3D19->isVisible()) {
+            Panel3D19->hide();
+        }
+        const bool secondCard = game_.LastCard != MatchingGame::kNoCard;
+        const MatchingGame::Turned turned = game_.TurnCard(index);
+        if (turned == MatchingGame::Turned::Refused) {
+            services_.sound.beep();
+            showMessage("Select", kBlue);
+            UpdateAccuracy();
+            hinfo_.NormalPointer();
+            return;
+        }
+        if (secondCard) {
+            Command1->setFocus(Qt::OtherFocusReason);
+        }
+        if (turned == MatchingGame::Turned::FirstCard) {
+            showMessage("Again", kMagenta);
+        }
+        RevealCard(index);
+        if (turned == MatchingGame::Turned::Miss) {
+            judgeMiss();
+        } else if (turned != MatchingGame::Turned::FirstCard) {
+            judgeMatch();
+            if (turned == MatchingGame::Turned::GameEnd) {
+                endGame();
+                return;
+            }
+        }
+        UpdateAccuracy();
+        hinfo_.NormalPointer();
+    });
+}
+
+void Form3::RevealCard(int index) {
+    QPushButton* button = cmdCommand[std::size_t(index)];
+    CardCaption[std::size_t(index)] = button->text();
+    button->hide();
+    Panel3D* face = Panel3D6[std::size_t(index)];
+    face->setCaption("   ");
+    face->setCaption(game_.MatchCardSource == MatchingGame::Source::Pictures
+                         ? QString(" ")
+                         : game_.CardValue[std::size_t(index)]);
+    face->repaint();
+}
+
+void Form3::coverCard(int index) {
+    QPushButton* button = cmdCommand[std::size_t(index)];
+    setCardCaption(index, CardCaption[std::size_t(index)]);
+    button->show();
+}
+
+void Form3::judgeMatch() {
+    MessageColour = kBlue;
+    ColourMessage();
+    if (namesWaveFile(hinfo_.CorrectSound)) {
+        hinfo_.NormalPointer();
+        QApplication::setOverrideCursor(Qt::IBeamCursor); // until the turn ends
+    }
+    showMessage("A Match", kBlue);
+
+    // The match picture fills the files panel, inside its border.
+    const double holderWidth = Twips::fromPixels(Panel3D8->width());
+    const double holderHeight = Twips::fromPixels(Panel3D8->height());
+    const double height = holderHeight - 130;
+    const double width = holderWidth - 160;
+    Twips::place(Panel3D19, holderWidth / 2 - width / 2 - 15, holderHeight / 2 - height / 2, width,
+                 height);
+    MatchPicture->move((Panel3D19->width() - MatchPicture->width()) / 2,
+                       (Panel3D19->height() - MatchPicture->height()) / 2);
+    QCoreApplication::processEvents();
+    Panel3D19->setCaption("   ");
+    Panel3D19->show();
+    Panel3D19->raise();
+    Panel3D19->setCaption(" ");
+
+    for (int card : game_.PickedCards) {
+        Panel3D* face = Panel3D6[std::size_t(card)];
+        cmdCommand[std::size_t(card)]->hide();
+        if (game_.MatchCardSource != MatchingGame::Source::Pictures) {
+            face->setForeColour(colour(kLightBlue));
+            if (game_.PictureCards == 0) {
+                face->setCaption(game_.CardValue[std::size_t(card)]);
+            }
+        }
+    }
+    const int player = game_.CurrentPlayer;
+    Panel3D* score = Panel3D9[std::size_t(player - 1)];
+    score->setCaption(" " + QString::number(game_.PlayerScores[std::size_t(player - 1)]));
+    score->show();
+    UpdateAccuracy();
+    hinfo_.PlayCorrectSound();
+    if (game_.PairsFound >= game_.pairs()) {
+        return;
+    }
+    if (game_.PlayerCount > 1) {
+        Panel3D4->setCaption(QString("Player %1 Select Again").arg(player));
+    }
+    nextTurnPanels();
+}
+
+void Form3::judgeMiss() {
+    hinfo_.NoDropPointer();
+    showMessage("No Match", kLightRed);
+    if (game_.PlayerCount == 1) {
+        Panel3D9[0]->setCaption(QString::number(game_.PlayerScores[0]));
+        Panel3D9[0]->show();
+    }
+    UpdateAccuracy();
+    hinfo_.PlayIncorrectSound();
+    if (namesWaveFile(hinfo_.IncorrectSound)) {
+        hinfo_.PauseOneSecond();
+    } else {
+        hinfo_.PauseTwoSeconds();
+    }
+    hinfo_.NormalPointer();
+
+    const bool exchanged = game_.exchangeMissedPair();
+    if (exchanged) {
+        for (int card : game_.PickedCards) {
+            showCardPicture(card);
+        }
+        MessageColour = kBlack;
+        ColourMessage();
+    }
+    for (int card : game_.PickedCards) {
+        coverCard(card);
+    }
+    game_.PickedCards = {};
+    if (exchanged) {
+        if (game_.ExchangeMode == MatchingGame::Exchange::SomeTimes) {
+            services_.sound.beep();
+        }
+        hinfo_.BusyPointer();
+        showMessage("Exchanging", kBlack);
+        hinfo_.PauseOneSecond();
+        showMessage("Select", kBlue);
+        hinfo_.NormalPointer();
+    } else {
+        showMessage("Select", kBlue);
+    }
+    nextTurnPanels();
+}
+
+void Form3::nextTurnPanels() {
+    game_.NextTurn();
+    if (game_.PlayerCount < 2) {
+        return;
+    }
+    for (int player = 1; player <= 4; ++player) {
+        Panel3D3[std::size_t(player - 1)]->setEnabled(player == game_.CurrentPlayer);
+    }
+    if (game_.SameTurn == 0) {
+        Panel3D4->setCaption(QString("Player %1 Select").arg(game_.CurrentPlayer));
+    }
+}
+
+void Form3::endGame() {
+    playing_ = false;
+    MessageColour = kLightBlue;
+    ColourMessage();
+    Panel3D2->setEmphasis(true);
+    showMessage("GAME", kLightBlue);
+    hinfo_.NormalPointer();
+    setGameCommandsEnabled(true);
+    Panel3D4->setForeColour(colour(kLightBlue));
+    Command1->setText("E&xit");
+    Panel3D19->hide();
+    for (QWidget* control : {static_cast<QWidget*>(Frame3D1[1]), static_cast<QWidget*>(Frame3D1[2]),
+                             static_cast<QWidget*>(Option3D2[1]),
+                             static_cast<QWidget*>(Option3D2[2]), static_cast<QWidget*>(Frame1),
+                             static_cast<QWidget*>(SSFrame1), static_cast<QWidget*>(Command2)}) {
+        control->setEnabled(true);
+    }
+    mOS->setEnabled(true);
+    FocusStartButton();
+    for (std::size_t player = 0; player < 4; ++player) {
+        Panel3D9[player]->setEnabled(true);
+        Panel3D3[player]->setEnabled(true);
+    }
+    if (game_.PlayerCount > 1) {
+        Panel3D4->setCaption(game_.winnerText());
+        hinfo_.SignalValue = 999;
+        EnableOptionMenus(true);
+        hinfo_.SignalValue = 0;
+        return;
+    }
+    if (game_.PlayerScores[0] > 0) {
+        game_.recordGame();
+        Panel3D11->setFloodPercent(game_.AccuracyPercent);
+        Command4->setEnabled(true);
+        EnableOptionMenus(true);
+    }
+}
+
+void Form3::UpdateAccuracy() {
+    if (game_.UpdateAccuracy()) {
+        Panel3D11->setFloodPercent(game_.AccuracyPercent);
+    }
+}

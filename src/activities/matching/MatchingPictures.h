@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QImage>
+
+// The matching game's pictures, stored with its window: card pictures 1 to 50 and the picture of
+// a found pair. A number outside 1 to 50 gives an empty picture.
+namespace MatchingPictures {
+
+inline constexpr int kCardPictures = 50;
+
+QImage card(int number);
+QImage match();
+
+} // namespace MatchingPictures

@@ -1,0 +1,413 @@
+#include "Form3.h"
+
+#include "FakePlatform.h"
+#include "FamilyNamesFile.h"
+#include "Form12.h"
+#include "Form2.h"
+#include "Panel3D.h"
+#include "Services.h"
+#include "SettingsFile.h"
+#include "Startfrm.h"
+#include "StatusBar.h"
+#include "Toolbar.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The matching window in either level, played with clicks through the seams.
+class Form3Test : public ::testing::Test {
+protected:
+    Form3Test() {
+        services.windows.add(16, [](Services& s) { return std::make_unique<Form12>(s); });
+        services.windows.add(17, [](Services& s) { return std::make_unique<Form2>(s); });
+        for (int level : {6, 7}) {
+            services.windows.add(level, [](Services& s) { return std::make_unique<Form3>(s); });
+        }
+        services.hinfo.CorrectSound = "99";
+        services.hinfo.IncorrectSound = "99";
+    }
+
+    void open(int level) {
+        services.hinfo.MatchLevelOne = level == 1 ? 1 : 0;
+        window = std::make_unique<Form3>(services);
+        window->show();
+        QCoreApplication::processEvents();
+    }
+
+    // Start with the computer's words, topic 1 drawn.
+    void startWords() {
+        window->Option3D3[1]->click();
+        fake.random.draws = {0.05};
+        QTest::mouseClick(window->Command2, Qt::LeftButton);
+    }
+
+    int partnerOf(int card) const {
+        const auto& values = window->game().CardValue;
+        for (int other = 0; other < window->game().cardCount(); ++other) {
+            if (other != card && values[std::size_t(other)] == values[std::size_t(card)]) {
+                return other;
+            }
+        }
+        return -1;
+    }
+
+    // A card still face down whose item differs from the card's.
+    int strangerTo(int card) const {
+        const auto& values = window->game().CardValue;
+        for (int other = 0; other < window->game().cardCount(); ++other) {
+            if (values[std::size_t(other)] != values[std::size_t(card)] &&
+                window->cmdCommand[std::size_t(other)]->isVisible()) {
+                return other;
+            }
+        }
+        return -1;
+    }
+
+    void click(int card) {
+        QTest::mouseClick(window->cmdCommand[std::size_t(card)], Qt::LeftButton);
+    }
+
+    // Turns every remaining pair, in card order.
+    void matchTheRest() {
+        for (int card = 0; card < window->game().cardCount(); ++card) {
+            if (window->cmdCommand[std::size_t(card)]->isVisible()) {
+                const int partner = partnerOf(card);
+                click(card);
+                click(partner);
+            }
+        }
+    }
+
+    FakePlatform fake;
+    Services services{fake.platform};
+    std::unique_ptr<Form3> window;
+};
+
+TEST_F(Form3Test, OnePlayerPlaysALevelOneGameToItsEndAndReadsTheReport) {
+    open(1);
+    EXPECT_EQ(window->windowTitle(), "Matching Game - Level 1");
+    EXPECT_TRUE(window->Option3D3[2]->isChecked());
+    EXPECT_EQ(window->game().MatchCardSource, MatchingGame::Source::Pictures);
+    EXPECT_FALSE(window->cmdCommand[0]->isEnabled());
+    startWords();
+    EXPECT_EQ(window->Command1->text(), "Exit");
+    EXPECT_FALSE(window->Command2->isEnabled());
+    EXPECT_FALSE(window->mOC->isEnabled());
+    EXPECT_FALSE(window->Toolbar1->isButtonEnabled(16));
+    EXPECT_EQ(window->Panel3D2->caption(), "Start");
+    EXPECT_EQ(window->game().TopicString.left(7), "*HELLO*");
+
+    // Two misses first, with their pause; then every pair.
+    const int first = 0;
+    click(first);
+    EXPECT_EQ(window->Panel3D2->caption(), "Again");
+    EXPECT_EQ(window->Panel3D6[first]->caption(), window->game().CardValue[first]);
+    EXPECT_FALSE(window->cmdCommand[first]->isVisible());
+    const int waits = int(fake.clock.waits.size());
+    click(strangerTo(first));
+    EXPECT_EQ(window->Panel3D2->caption(), "Select");
+    EXPECT_EQ(window->Panel3D9[0]->caption(), "1");
+    EXPECT_EQ(int(fake.clock.waits.size()), waits + 1); // two seconds after "99"
+    EXPECT_TRUE(window->cmdCommand[first]->isVisible());
+    EXPECT_EQ(window->cmdCommand[first]->text(), "&A");
+    click(first);
+    click(strangerTo(first));
+    EXPECT_EQ(window->Panel3D11->floodPercent(), 20); // 2 tries against 10 pairs
+    matchTheRest();
+
+    EXPECT_EQ(window->Panel3D2->caption(), "GAME");
+    EXPECT_TRUE(window->Panel3D2->emphasis());
+    EXPECT_EQ(window->Panel3D9[0]->caption(), " 12");
+    EXPECT_EQ(window->Panel3D11->floodPercent(), 83);
+    EXPECT_EQ(window->Command1->text(), "E&xit");
+    EXPECT_TRUE(window->Command2->isEnabled());
+    EXPECT_TRUE(window->Command4->isEnabled());
+    EXPECT_TRUE(window->Toolbar1->isButtonEnabled(16));
+    EXPECT_EQ(window->Panel3D4->caption(), "");
+
+    QTest::mouseClick(window->Command4, Qt::LeftButton);
+    ASSERT_TRUE(window->Panel3D18->isVisible());
+    EXPECT_TRUE(window->mOPR->isChecked());
+    EXPECT_EQ(window->Grid1->rowCount(), 8);
+    EXPECT_EQ(window->Grid1->item(0, 0)->text(), "1");
+    EXPECT_EQ(window->Grid1->item(0, 1)->text(), " 12");
+    EXPECT_EQ(window->Grid1->item(0, 2)->text(), "   83%");
+    // Esc presses "&Close" while the report shows, and Exit again after.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(window->Panel3D18->isVisible());
+    EXPECT_FALSE(window->mOPR->isChecked());
+}
+
+TEST_F(Form3Test, TwoPlayersTakeTurnsAndTheWinnerIsNamed) {
+    open(2);
+    window->Option3D1[1]->click();
+    EXPECT_EQ(window->Panel3D4->caption(), "Player 1 Starts");
+    EXPECT_FALSE(window->Command4->isEnabled());
+    EXPECT_FALSE(window->mOPR->isEnabled());
+    startWords();
+    click(0);
+    click(partnerOf(0));
+    EXPECT_EQ(window->Panel3D4->caption(), "Player 1 Select Again");
+    EXPECT_EQ(window->Panel3D9[0]->caption(), " 1");
+    EXPECT_TRUE(window->Panel3D19->isVisible());
+    const int next = window->cmdCommand[1]->isVisible() ? 1 : 2;
+    click(next);
+    EXPECT_FALSE(window->Panel3D19->isVisible());
+    click(strangerTo(next));
+    EXPECT_EQ(window->Panel3D4->caption(), "Player 2 Select");
+    EXPECT_TRUE(window->Panel3D3[1]->isEnabled());
+    EXPECT_FALSE(window->Panel3D3[0]->isEnabled());
+    matchTheRest(); // player 2 finds the other 17
+    EXPECT_EQ(window->Panel3D4->caption(), "Player 2 Wins");
+    EXPECT_FALSE(window->mOPR->isEnabled());
+    EXPECT_TRUE(window->mOP->menuAction()->isEnabled());
+}
+
+TEST_F(Form3Test, ACardClickQueuedDuringAMatchIsDroppedAndTheGameStillEnds) {
+    open(1);
+    startWords();
+    click(0);
+    const int partner = partnerOf(0);
+    const int other = partner == 1 ? 2 : 1;
+    // The clicks wait in the queue; the match lets pending events run before its picture shows.
+    QWidget* target = window->cmdCommand[std::size_t(other)];
+    const QPointF centre = target->rect().center();
+    QApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, centre,
+                                                    target->mapToGlobal(centre), Qt::LeftButton,
+                                                    Qt::LeftButton, Qt::NoModifier));
+    QApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, centre,
+                                                    target->mapToGlobal(centre), Qt::LeftButton,
+                                                    Qt::NoButton, Qt::NoModifier));
+    click(partner);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->game().CardsOpen, 0);
+    EXPECT_TRUE(window->cmdCommand[std::size_t(other)]->isVisible());
+    matchTheRest();
+    EXPECT_EQ(window->Panel3D2->caption(), "GAME");
+}
+
+TEST_F(Form3Test, ExchangesSwapTheMissedItemsByTheMode) {
+    const struct {
+        int option;
+        double roll;
+        bool exchanged;
+        bool beep;
+    } cases[] = {{2, 0.9, true, false},
+                 {1, 0.3, true, true},
+                 {1, 0.9, false, false},
+                 {0, 0.3, false, false}};
+    for (const auto& c : cases) {
+        open(1);
+        window->Option3D2[c.option]->click();
+        startWords();
+        const int first = 0;
+        const int second = strangerTo(first);
+        const QString a = window->game().CardValue[first];
+        const QString b = window->game().CardValue[std::size_t(second)];
+        click(first);
+        fake.random.draws = {c.roll};
+        const qsizetype beeps = fake.sound.played.count(FakeSound::kBeep);
+        click(second);
+        EXPECT_EQ(window->game().CardValue[first], c.exchanged ? b : a) << c.option;
+        EXPECT_EQ(fake.sound.played.count(FakeSound::kBeep) - beeps, c.beep ? 1 : 0) << c.option;
+        EXPECT_EQ(window->Panel3D2->caption(), "Select");
+        window->close();
+    }
+}
+
+TEST_F(Form3Test, NamesSavedFromToolbarSixteenEnableTheFamilySource) {
+    open(2);
+    EXPECT_FALSE(window->Option3D3[0]->isEnabled());
+    EXPECT_FALSE(window->mONFam->isEnabled());
+    EXPECT_TRUE(QFile::exists(fake.file("FNames.Fil"))); // created empty
+    fake.modal.scripts.push_back([this](QWidget&) {
+        QStringList names;
+        for (int i = 0; i < 18; ++i) {
+            names.append(i % 2 == 0 ? "Ann" : "Bo");
+        }
+        FamilyNamesFile::write(fake.folder, names);
+    });
+    window->Toolbar1->buttonClicked(16);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fake.modal.shownClasses, QStringList{"Form12"});
+    EXPECT_TRUE(window->Option3D3[0]->isEnabled());
+    EXPECT_TRUE(window->mONFam->isEnabled());
+    window->mONFam->trigger();
+    EXPECT_TRUE(window->Option3D3[0]->isChecked());
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    // Nine "Ann" and nine "Bo": any two equal names match.
+    EXPECT_EQ(window->game().CardValue[0].isEmpty(), false);
+    window->close();
+    EXPECT_EQ(services.hinfo.NextActivity, 0); // leaving after button 16 opens nothing
+    EXPECT_EQ(services.hinfo.MatchLevelOne, 0);
+}
+
+TEST_F(Form3Test, ADamagedFamilyNamesFileIsReadAsFarAsItHolds) {
+    QFile file(fake.file("FNames.Fil"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("\xFF\x7FJo", 4)); // a length far past the record
+    file.close();
+    open(1);
+    EXPECT_TRUE(window->Option3D3[0]->isEnabled());
+    window->Option3D3[0]->click();
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_TRUE(window->game().CardValue[0] == "Jo" || window->game().CardValue[0].isEmpty());
+}
+
+TEST_F(Form3Test, ColourNoThenExitSavesDefaultAndTheFallbackIsDarkCyan) {
+    open(2);
+    EXPECT_EQ(window->Panel3D1->backColour(), QColor(0, 128, 128));
+    EXPECT_EQ(window->Panel3D18->backColour(), QColor(0, 128, 128));
+    fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
+    window->mOC->trigger();
+    window->Command1->click();
+    EXPECT_EQ(fake.dialogs.shown.last().text, "Save changes made to Panel Color?");
+    EXPECT_EQ(settingsFile(fake.folder, SettingsFile::GColor1).readText(38).trimmed(), "Default");
+}
+
+TEST_F(Form3Test, EachLevelDisablesOnlyItsOwnButtonAndButton17OpensNothingAfterwards) {
+    for (const int level : {1, 2}) {
+        open(level);
+        EXPECT_EQ(window->Toolbar1->isButtonEnabled(6), level == 2);
+        EXPECT_EQ(window->Toolbar1->isButtonEnabled(7), level == 1);
+        window->Toolbar1->buttonClicked(17);
+        QCoreApplication::processEvents();
+        window->Toolbar1->buttonClicked(20);
+        EXPECT_EQ(services.hinfo.NextActivity, 0);
+        EXPECT_FALSE(window->isVisible());
+    }
+}
+
+TEST_F(Form3Test, LevelOneFollowsTheWorkedExampleAndASecondActivationKeepsIt) {
+    services.hinfo.ScreenMode = 9; // the design's sizes, not rescaled
+    open(1);
+    const auto near = [](int pixels, double twips) {
+        return std::abs(pixels - Twips::toPixels(twips)) <= 1;
+    };
+    const auto check = [&] {
+        EXPECT_TRUE(near(window->Panel3D1->width(), 9363));
+        EXPECT_TRUE(near(window->Panel3D1->height(), 3804));
+        EXPECT_TRUE(near(window->Panel3D1->y(), 293));
+        EXPECT_TRUE(near(window->Panel3D10->y(), 4081));
+        EXPECT_TRUE(near(window->Panel3D10->height(), 2926));
+        const double columns[] = {275, 2101, 3927, 5752, 7578};
+        const double rows[] = {275, 1113, 1952, 2790};
+        for (std::size_t i = 0; i < 20; ++i) {
+            EXPECT_TRUE(near(window->Panel3D6[i]->x(), columns[i % 5])) << i;
+            EXPECT_TRUE(near(window->Panel3D6[i]->y(), rows[i / 5])) << i;
+            EXPECT_TRUE(near(window->Panel3D6[i]->width(), 1592)) << i;
+            const QRect button = window->cmdCommand[i]->geometry();
+            EXPECT_LE(std::abs(button.center().x() - window->Panel3D6[i]->width() / 2), 1);
+        }
+        for (std::size_t i = 20; i < 36; ++i) {
+            EXPECT_FALSE(window->Panel3D6[i]->isVisible());
+        }
+    };
+    check();
+    window->Toolbar1->buttonClicked(17);
+    QCoreApplication::processEvents();
+    check();
+}
+
+TEST_F(Form3Test, AltWithACardsKeyTurnsItWhileItCanBeTurnedElseOpensTheMenu) {
+    open(2);
+    QTest::keyClick(window->Command2, Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(window->Panel3D6[14]->caption(), "");
+    startWords();
+    QTest::keyClick(window->Command2, Qt::Key_O, Qt::AltModifier);
+    EXPECT_FALSE(window->cmdCommand[14]->isVisible());
+    EXPECT_EQ(window->game().PickedCards[0], 14);
+    EXPECT_EQ(window->Panel3D2->caption(), "Again");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_0, Qt::AltModifier);
+    EXPECT_EQ(window->game().CardsOpen, 0); // card 35 judged the pair
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::AltModifier);
+    EXPECT_EQ(window->game().PickedCards[0], 7);
+    EXPECT_TRUE(fake.help.topics.isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Form3Test, ThePictureSourceShowsEachCardsPictureAndSwapsThemOnAnExchange) {
+    open(2);
+    window->Option3D2[2]->click(); // always exchange
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_EQ(window->game().PictureCards, 1);
+    for (std::size_t i = 0; i < 36; ++i) {
+        EXPECT_TRUE(window->Image2[i]->isVisible()) << i;
+        EXPECT_FALSE(window->Image2[i]->pixmap().isNull()) << i;
+    }
+    const int second = strangerTo(0);
+    const QImage before = window->Image2[0]->pixmap().toImage();
+    click(0);
+    EXPECT_EQ(window->Panel3D6[0]->caption(), " ");
+    click(second);
+    EXPECT_EQ(window->Image2[std::size_t(second)]->pixmap().toImage(), before);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Form3Test, TheMainWindowOpensLevelOneAndItsToolbarSwitchesToLevelTwo) {
+    Startfrm main(services);
+    main.Form_Load();
+    QStringList captions;
+    fake.modal.scripts.push_back([&](QWidget& shown) {
+        auto& matching = static_cast<Form3&>(shown);
+        captions.append(matching.windowTitle());
+        EXPECT_EQ(matching.game().cardCount(), 20);
+        matching.Toolbar1->button(7)->trigger();
+    });
+    fake.modal.scripts.push_back([&](QWidget& shown) {
+        auto& matching = static_cast<Form3&>(shown);
+        captions.append(matching.windowTitle());
+        EXPECT_EQ(matching.game().cardCount(), 36);
+        EXPECT_FALSE(matching.Toolbar1->isButtonEnabled(7));
+        matching.Toolbar1->button(20)->trigger();
+    });
+    main.Toolbar1->button(6)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(captions, (QStringList{"Matching Game - Level 1", "Matching Game - Level 2"}));
+    EXPECT_EQ(services.hinfo.NextActivity, 0);
+    EXPECT_EQ(services.hinfo.MatchLevelOne, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Form3Test, AMissPausesOneSecondAfterAWaveAndTwoAfterABeepOrSilence) {
+    const struct {
+        const char* sound;
+        int seconds;
+    } cases[] = {{"Buzz.wav", 1}, {"10", 2}, {"99", 2}};
+    for (const auto& c : cases) {
+        services.hinfo.IncorrectSound = c.sound;
+        open(1);
+        startWords();
+        click(0);
+        const QDateTime before = fake.clock.current;
+        click(strangerTo(0));
+        ASSERT_FALSE(fake.clock.waits.isEmpty());
+        EXPECT_EQ(before.secsTo(fake.clock.waits.last()), c.seconds) << c.sound;
+        window->close();
+    }
+}
+
+} // namespace
