@@ -1,13 +1,14 @@
 #include "RegisterWindows.h"
 
+#include "Bday.h"
 #include "Calendar.h"
 #include "DateF.h"
 #include "Form10.h"
 #include "Form12.h"
 #include "Form2.h"
-#include "Form6.h"
 #include "Form25.h"
 #include "Form44.h"
+#include "Form6.h"
 #include "Form9.h"
 #include "Hangman.h"
 #include "Services.h"
@@ -20,6 +21,7 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(5, [](Services& services) { return Form9::open(services); });
     windows.add(8, [](Services& services) { return std::make_unique<Form6>(services); });
     // General and Humorous Thoughts: one window, its form chosen by ThoughtKind.
+    windows.add(9, [](Services& services) { return std::make_unique<Bday>(services); });
     windows.add(10, [](Services& services) { return std::make_unique<Form10>(services); });
     windows.add(11, [](Services& services) { return std::make_unique<Form10>(services); });
     windows.add(12, [](Services& services) { return std::make_unique<Zcalandar1>(services); });
