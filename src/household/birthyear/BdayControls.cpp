@@ -212,6 +212,9 @@ void Bday::buildMenus() {
     menuBar()->insertMenu(mH, mU);
     mUCopy = mU->addAction("&Copy", this, &Bday::CopyYearToClipboard);
     mUCopy->setEnabled(false);
+
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &Bday::ShowHelpTopic);
 }
 
 void Bday::buildSideToolbar() {
