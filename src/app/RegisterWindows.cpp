@@ -1,5 +1,6 @@
 #include "RegisterWindows.h"
 
+#include "Bday.h"
 #include "Calendar.h"
 #include "DateF.h"
 #include "Form10.h"
@@ -24,6 +25,7 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(7, [](Services& services) { return std::make_unique<Form3>(services); });
     windows.add(8, [](Services& services) { return std::make_unique<Form6>(services); });
     // General and Humorous Thoughts: one window, its form chosen by ThoughtKind.
+    windows.add(9, [](Services& services) { return std::make_unique<Bday>(services); });
     windows.add(10, [](Services& services) { return std::make_unique<Form10>(services); });
     windows.add(11, [](Services& services) { return std::make_unique<Form10>(services); });
     windows.add(12, [](Services& services) { return std::make_unique<Zcalandar1>(services); });

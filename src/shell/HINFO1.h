@@ -47,6 +47,8 @@ public:
     int BackupMode = 0;
     // The caller of a restore sets 0; the backup window sets 1 once it has replaced the file.
     int RestoreCompleted = 0;
+    // The last entry of the birthyear window's year list while it is open (125), else 0.
+    int YearListLimit = 0;
 
     static constexpr int kBusy = 11;
     static constexpr int kNoDrop = 12;

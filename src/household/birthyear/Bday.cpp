@@ -1,0 +1,181 @@
+// The birthyear window: load, activation, unload, exit, the Esc key, the side toolbar and copy.
+#include "Bday.h"
+
+#include "ColorNumber.h"
+#include "GridBackgroundSelector.h"
+#include "GridControl.h"
+#include "InputTextBox.h"
+#include "Panel3D.h"
+#include "PanelColours.h"
+#include "Twips.h"
+#include "YearCopyText.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolBar>
+
+namespace {
+
+ActivityConstants birthyearConstants() {
+    ActivityConstants constants;
+    constants.ownButton = Bday::kOwnButton;
+    constants.disabledButtons = {16, 17};
+    constants.helpContext = Bday::kHelpContext;
+    constants.hasStartCommand = false;
+    constants.layoutKey = "korvane42";
+    constants.restoreLayoutOnActivate = true;
+    constants.activationOffset = 130;
+    constants.restoreOffset = 0;
+    return constants;
+}
+
+// The window as designed, the size of the main window's smaller display.
+constexpr int kDesignedWidth = 12000;
+constexpr int kDesignedHeight = 9000;
+
+} // namespace
+
+Bday::Bday(Services& services) : ActivityWindow(services, birthyearConstants(), kCaption) {
+    setObjectName("Bday");
+    buildControls();
+    buildMenus();
+    buildSideToolbar();
+    buildColours();
+    connectCommands();
+    resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
+    Form_Load();
+}
+
+Bday::~Bday() = default;
+
+QWidget* Bday::mainPanel() const {
+    return Panel3D1;
+}
+
+void Bday::Form_Load() {
+    LoadFormServices();
+    LoadBdayColours();
+    hinfo_.SignalValue = 0;
+    hinfo_.YearListLimit = kYearListLimit;
+    for (int i = 0; i <= hinfo_.YearListLimit; ++i) {
+        Combo1->addItem(QString::number(BirthyearFile::kFirstYear + i));
+    }
+    Combo1->setCurrentIndex(-1);
+    Combo1->setEditText({});
+    SetupCostGrid();
+    LoadCostChart();
+    // Only the main panel keeps the chosen panel colour; the panels inside it stay the desktop's.
+    const QColor face = ColorNumber::toColor(ColorNumber::kButtonFace);
+    for (Panel3D* inner : {Panel3D2, Panel3D3, Panel3D4, Panel3D5, Panel3D6, Panel3D7, Panel3D8}) {
+        inner->setBackColour(face);
+    }
+    QPalette selectorPalette = SSPanel4->palette();
+    selectorPalette.setColor(QPalette::Window, face);
+    SSPanel4->setPalette(selectorPalette);
+    hinfo_.PrintSettings.PrintFontUnderline = false;
+    hinfo_.PrintSettings.PrintFontStrikethru = false;
+}
+
+void Bday::Form_Activate() {
+    ActivateFormServices();
+    SSPanel4->move(Panel3D1->width() / 2 - SSPanel4->width() / 2, SSPanel4->y());
+    showStatus(kCaption);
+    SetupCostGrid();
+}
+
+void Bday::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    ActivityWindow::closeEvent(event);
+}
+
+void Bday::Form_Unload() {
+    SSPanel4->HideBackgroundSelector();
+    ShownYear = 0;
+    InputChanged = 0;
+    hinfo_.YearListLimit = 0;
+}
+
+// Exit asks only about colours: unsaved text of the input panel is dropped.
+void Bday::ExitBirthyear() {
+    hinfo_.SignalValue = 0;
+    PromptSaveColours();
+    close();
+}
+
+void Bday::EscapeKey() {
+    if (Panel3D7->isVisible()) {
+        ToggleCostChart();
+    } else if (Panel3D8->isVisible()) {
+        PromptCloseInput();
+    } else if (SSPanel4->isVisible()) {
+        SSPanel4->Command16[3]->click();
+    } else {
+        ExitBirthyear();
+    }
+}
+
+bool Bday::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Combo1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            YearEntered();
+            return true;
+        }
+    }
+    return ActivityWindow::eventFilter(watched, event);
+}
+
+void Bday::SideButton(int n) {
+    if (Panel3D7->isVisible() && (n == 2 || n == 3)) {
+        services_.sound.beep();
+        return;
+    }
+    switch (n) {
+    case 1:
+        ToggleBackgroundSelector();
+        break;
+    case 2:
+        ChooseColour();
+        break;
+    case 3:
+        ChooseTextColour();
+        break;
+    case 4:
+        CopyYearToClipboard();
+        break;
+    case 5:
+        ShowHelpTopic();
+        break;
+    case 6:
+        ExitBirthyear();
+        break;
+    default:
+        break;
+    }
+}
+
+void Bday::setCopyOffered(bool offered) {
+    mUCopy->setEnabled(offered);
+    Toolbar2Button(4)->setEnabled(offered);
+}
+
+bool Bday::textsOnDisplay() const {
+    return !Label5->text().trimmed().isEmpty() || !Label6->text().trimmed().isEmpty();
+}
+
+// The copy names the year on display, whatever the year box holds meanwhile.
+void Bday::CopyYearToClipboard() {
+    if (ShownYear == 0) {
+        return;
+    }
+    hinfo_.BusyPointer();
+    QCoreApplication::processEvents();
+    services_.clipboard.putText(yearCopyText(ShownYear, Label5->text(), Label6->text()));
+    hinfo_.NormalPointer();
+    services_.dialogs.message({"Selected Data has been copied to the Windows Clipboard.",
+                               "Copy Option", Dialogs::Icon::Information, Dialogs::Buttons::Ok});
+}

@@ -1,0 +1,92 @@
+// The main panel's colour, the year texts' colour and the cost grid's background, kept in records
+// 5, 6 and 60 of GColor2.Fil.
+#include "Bday.h"
+
+#include "ColorNumber.h"
+#include "GridBackgroundSelector.h"
+#include "GridControl.h"
+#include "Panel3D.h"
+#include "PanelColours.h"
+
+#include <QLabel>
+
+namespace {
+
+constexpr int kPanelRecord = 5;
+constexpr int kTextRecord = 6;
+constexpr int kGridRecord = 60;
+constexpr qint64 kLightGrey = 0xC0C0C0;
+
+} // namespace
+
+void Bday::buildColours() {
+    colours_ =
+        std::make_unique<PanelColours>(services_, "Save changes made to Panel and or Text Color?");
+    // The desktop's face colour is refused when it would hide a text on the panels.
+    panelColour_ =
+        colours_->add({.title = "Panel Color",
+                       .panels = {Panel3D1},
+                       .file = SettingsFile::GColor2,
+                       .record = kPanelRecord,
+                       .defaultColour = kLightGrey,
+                       .defaultMustDifferFrom = [this] {
+                           return QList<QColor>{Panel3D8->foreColour(),
+                                                Label5->palette().color(QPalette::WindowText),
+                                                Panel3D5->foreColour()};
+                       }});
+    textColour_ = colours_->add(
+        {.title = "Text Color",
+         .panels = {Label5, Label6},
+         .file = SettingsFile::GColor2,
+         .record = kTextRecord,
+         .defaultColour = 0,
+         .mustDifferFrom = [this] { return std::optional(colours_->colour(panelColour_)); },
+         .role = PanelColours::Role::Text});
+    connect(SSPanel4, &GridBackgroundSelector::settingChanged, this,
+            [this] { colours_->noteChanged(); });
+}
+
+bool Bday::coloursChanged() const {
+    return colours_->coloursChanged();
+}
+
+void Bday::LoadBdayColours() {
+    colours_->LoadPanelColour();
+    SSPanel4->loadSetting(
+        settingsFile(services_.folder, SettingsFile::GColor2).readText(kGridRecord));
+}
+
+void Bday::ChooseColour() {
+    showStatus("Panel Color");
+    colours_->ChooseColour(panelColour_);
+    showStatus(kCaption);
+}
+
+void Bday::ChooseTextColour() {
+    showStatus("Text Color");
+    colours_->ChooseColour(textColour_);
+    showStatus(kCaption);
+}
+
+void Bday::ToggleBackgroundSelector() {
+    SSPanel4->toggle(Panel3D1);
+}
+
+// Records 5 and 6 every time, record 60 only for a grid background chosen and not cancelled.
+void Bday::SaveBdayColours() {
+    colours_->SavePanelColour();
+    saveGridBackground();
+}
+
+void Bday::saveGridBackground() {
+    if (const std::optional<QString> grid = SSPanel4->settingToSave(); grid.has_value()) {
+        settingsFile(services_.folder, SettingsFile::GColor2).writeText(kGridRecord, *grid);
+    }
+}
+
+// The question covers the grid background too; a Yes writes records 5, 6 and then 60.
+void Bday::PromptSaveColours() {
+    if (colours_->PromptSaveColours()) {
+        saveGridBackground();
+    }
+}

@@ -1,0 +1,61 @@
+#include "CostChart.h"
+
+#include "FieldReader.h"
+
+#include <array>
+#include <cmath>
+
+namespace CostChart {
+
+QString heading(int col) {
+    static const std::array<const char*, kCols> kHeadings = {
+        "Year", "Gallon of Gas", "Gallon of Milk", "Loaf of Bread", "A New Auto", "A New Home"};
+    return col >= 0 && col < kCols ? QString(kHeadings[std::size_t(col)]) : QString();
+}
+
+QString yearLabel(int row) {
+    return QString::number(1900 + 5 * (row - 1));
+}
+
+double widthShare(int col) {
+    return col == 0 ? 0.14 : 0.165;
+}
+
+QStringList readFields(const QString& path) {
+    QStringList fields;
+    std::optional<FieldReader> reader = FieldReader::fromFile(path);
+    if (!reader.has_value()) {
+        return fields;
+    }
+    while (fields.size() < kFieldCount) {
+        std::optional<QString> field = reader->next();
+        if (!field.has_value()) {
+            break;
+        }
+        fields.append(*field);
+    }
+    return fields;
+}
+
+int rowOfField(int index) {
+    return index % kYears + 1;
+}
+
+int colOfField(int index) {
+    return index / kYears + 1;
+}
+
+QString currencyText(const QString& field, const QLocale& locale) {
+    bool isNumber = false;
+    const double amount = field.trimmed().toDouble(&isNumber);
+    if (!isNumber || !std::isfinite(amount)) {
+        return field;
+    }
+    return locale.toCurrencyString(amount);
+}
+
+QString rowTip(int row, const QString& yearCell) {
+    return " Row " + QString::number(row) + ": " + yearCell + " ";
+}
+
+} // namespace CostChart
