@@ -112,12 +112,12 @@ void ToDo1::AfterGridSort(int col, int order) {
         return leftTrimmed(VSGd1->textMatrix(row, 1)).isEmpty();
     };
     if (order == GridControl::Ascending && col == 1) {
-        // The empty rows sorted first go to the end, behind the items.
+        // The rows without an item sorted first go to the end, behind the items; a row that
+        // holds dates only goes there with its dates.
         VSGd1->setRow(1);
         VSGd1->setCol(1);
         for (int turn = 0; turn <= kItemRows && itemEmpty(1); ++turn) {
-            VSGd1->removeRow(1);
-            VSGd1->setRows(kItemRows + 1);
+            VSGd1->moveRow(1, kItemRows);
         }
     } else if (order == GridControl::Ascending) {
         // After a sort by a date or the fixed column, rows without an item go altogether,
