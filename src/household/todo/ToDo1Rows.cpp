@@ -4,19 +4,12 @@
 
 #include "GridControl.h"
 #include "MonthView.h"
+#include "ToDoFiles.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
 
 namespace {
-
-QString leftTrimmed(const QString& text) {
-    qsizetype start = 0;
-    while (start < text.size() && text.at(start) == ' ') {
-        ++start;
-    }
-    return text.mid(start);
-}
 
 const QColor kMarkRed(255, 0, 0);
 
@@ -109,7 +102,7 @@ void ToDo1::AfterGridSort(int col, int order) {
     // The new order is kept: the grid's file follows the rows as shown.
     ToDoChanged = 1;
     const auto itemEmpty = [this](int row) {
-        return leftTrimmed(VSGd1->textMatrix(row, 1)).isEmpty();
+        return ToDoFiles::leftTrimmed(VSGd1->textMatrix(row, 1)).isEmpty();
     };
     if (order == GridControl::Ascending && col == 1) {
         // The rows without an item sorted first go to the end, behind the items; a row that
