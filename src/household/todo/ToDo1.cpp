@@ -207,9 +207,10 @@ bool ToDo1::eventFilter(QObject* watched, QEvent* event) {
         }
         return ActivityWindow::eventFilter(watched, event);
     }
-    // In the entry box and the name list Delete is theirs: it never clears a cell there.
+    // In the entry box, the name list and an open cell editor Delete is theirs: it never
+    // clears a whole cell there.
     const bool inList = watched == Combo1 || watched == Combo1->lineEdit();
-    if (!inEntry && !inList) {
+    if (!inEntry && !inList && !VSGd1->isEditing()) {
         Form_KeyDown(key->key());
     }
     if (key->key() == Qt::Key_F1) {

@@ -113,11 +113,19 @@ TEST_F(ToDoWindowTest, DeleteClearsTheClickedDateOrTheItemAndKeepsTheRest) {
         EXPECT_EQ(cell(toDo, 1, 1), "");
         EXPECT_EQ(cell(toDo, 1, 3), "Tuesday - Jan 6, 04");
         EXPECT_EQ(toDo.ToDoChanged, 1);
+        // In an open cell editor Delete takes one character only.
+        clickCell(toDo, 1, 1);
+        QTest::keyClicks(toDo.VSGd1, "Tax");
+        press(toDo.VSGd1, Qt::Key_Left);
+        press(toDo.VSGd1, Qt::Key_Delete);
+        press(toDo.VSGd1, Qt::Key_Return);
+        EXPECT_EQ(cell(toDo, 1, 1), "Ta");
+        EXPECT_EQ(cell(toDo, 1, 3), "Tuesday - Jan 6, 04");
         EXPECT_TRUE(fake.dialogs.shown.isEmpty());
         fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
     });
     EXPECT_TRUE(
-        readFile(ToDoFiles::kGridFile).startsWith("\"\"\r\n\"\"\r\n\"Tuesday - Jan 6, 04\""));
+        readFile(ToDoFiles::kGridFile).startsWith("\"Ta\"\r\n\"\"\r\n\"Tuesday - Jan 6, 04\""));
 }
 
 TEST_F(ToDoWindowTest, EnterInTheEntryBoxWritesIntoTheEditedCell) {
