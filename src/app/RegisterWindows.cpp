@@ -5,12 +5,13 @@
 #include "Form10.h"
 #include "Form12.h"
 #include "Form2.h"
-#include "Form6.h"
 #include "Form25.h"
 #include "Form44.h"
+#include "Form6.h"
 #include "Form9.h"
 #include "Hangman.h"
 #include "Services.h"
+#include "ToDo1.h"
 #include "Zcalandar1.h"
 
 void registerWindows(WindowCatalog& windows) {
@@ -23,6 +24,7 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(10, [](Services& services) { return std::make_unique<Form10>(services); });
     windows.add(11, [](Services& services) { return std::make_unique<Form10>(services); });
     windows.add(12, [](Services& services) { return std::make_unique<Zcalandar1>(services); });
+    windows.add(13, [](Services& services) { return std::make_unique<ToDo1>(services); });
     windows.add(14, [](Services& services) { return std::make_unique<DateF>(services); });
     windows.add(15, [](Services& services) { return std::make_unique<Calendar>(services); });
     windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });

@@ -293,6 +293,21 @@ void GridControl::paintEvent(QPaintEvent*) {
             const bool fixed = row < fixedRows_ || col < fixedCols_;
             if (fixed) {
                 painter.fillRect(cell, face);
+            } else if (const QColor own = cellBackColour(row, col); own.isValid()) {
+                painter.fillRect(cell, own);
+            }
+            if (row < fixedRows_ && col == sortCol_) {
+                // The sort mark: a small triangle at the header's right, pointing up ascending.
+                const int size = std::max(rowHeight() / 4, 3);
+                const QPoint tip(cell.right() - 2 * size,
+                                 cell.center().y() + (sortOrder_ == Ascending ? -size : size) / 2);
+                const int base = tip.y() + (sortOrder_ == Ascending ? size : -size);
+                const QPoint mark[3] = {tip, QPoint(tip.x() - size, base),
+                                        QPoint(tip.x() + size, base)};
+                painter.setBrush(palette().color(QPalette::ButtonText));
+                painter.setPen(Qt::NoPen);
+                painter.drawPolygon(mark, 3);
+                painter.setBrush(Qt::NoBrush);
             }
             painter.setPen(lines);
             painter.drawRect(cell.adjusted(0, 0, -1, -1));
@@ -324,13 +339,32 @@ void GridControl::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const int row = rowAt(at.y());
     const int col = colAt(at.x());
+    finishEdit();
+    if (event->button() == Qt::LeftButton && userSortAndMove_ && row >= 0 && col >= 0) {
+        if (row < fixedRows_) {
+            const SortOrder order =
+                col == sortCol_ && sortOrder_ == Ascending ? Descending : Ascending;
+            sortRows(col, order);
+            col_ = col;
+            emit afterSort(col, int(order));
+            return;
+        }
+        if (col < fixedCols_) {
+            dragFrom_ = row;
+            return;
+        }
+    }
     if (event->button() != Qt::LeftButton || row < fixedRows_ || col < fixedCols_) {
         event->ignore();
         return;
     }
     row_ = row;
     col_ = col;
+    viewport()->update();
     emit cellClicked(row, col);
+    if (editable_ == 2 && row_ == row && col_ == col) {
+        openEditor(textMatrix(row, col));
+    }
 }
 
 void GridControl::resizeEvent(QResizeEvent* event) {

@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+class QLineEdit;
+
 // A table of plain-text cells addressed by row and column from 0. The first rows and columns can
 // be fixed: they are drawn as headings and stay in place while the rest scrolls. Reads and writes
 // of the current cell go to the cell chosen by row() and col(), as the classic grid did; widths
@@ -103,4 +105,64 @@ private:
     QColor foreColour_{Qt::black};
     QPixmap picture_;
     std::function<QString(int)> rowTip_;
+
+    // In-place editing, sorting and moving rows by the user, rows inserted and removed, colours
+    // of single cells.
+public:
+    enum SortOrder { Ascending = 1, Descending = 2 };
+
+    // 0: the cells are read only; 1: a key typed on the current cell opens its editor; 2: a
+    // click opens it too.
+    void setEditable(int setting);
+    int editable() const { return editable_; }
+    // The most characters the editor of a column takes; 0 for no limit.
+    void setEditMaxLength(int col, int length);
+    // Applied to every text the editor is given, typed or pasted, before it stands in the box.
+    void setEditFilter(std::function<QString(const QString&)> filter);
+    bool isEditing() const { return editor_ != nullptr && editorOpen_; }
+    // Puts the edited text into its cell and closes the editor.
+    void finishEdit();
+
+    // A click on a header sorts by that column, first ascending, then in turn the other way,
+    // with a mark in the header; a drag on a row's fixed cell moves the row.
+    void setUserSortAndMove(bool allowed);
+    // Sorts the rows below the fixed ones by the texts of the column, without regard to case;
+    // equal texts keep their order. Empty texts come first ascending.
+    void sortRows(int col, SortOrder order);
+    void removeRow(int row);        // the rows below move up; one row fewer
+    void insertRow(int row);        // an empty row there, the rows below move down; one row more
+    void moveRow(int from, int to); // the row taken out and put in at to
+    // An invalid colour shows the grid's own background (or picture) again.
+    void setCellBackColour(int row, int col, const QColor& colour);
+    QColor cellBackColour(int row, int col) const;
+    // Scrolls so that the cell is in view.
+    void showCell(int row, int col);
+
+signals:
+    void afterEdit(int row, int col);
+    // A key changed the editor's text.
+    void editKeyTyped(int row, int col);
+    void afterSort(int col, int order);
+    void rowMoved(int from, int to);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void openEditor(const QString& text);
+    QRect cellRect(int row, int col) const;
+
+    int editable_ = 0;
+    std::vector<int> editMaxLength_;
+    std::function<QString(const QString&)> editFilter_;
+    QLineEdit* editor_ = nullptr;
+    bool editorOpen_ = false;
+    int editRow_ = -1;
+    int editCol_ = -1;
+    bool userSortAndMove_ = false;
+    int sortCol_ = -1;
+    SortOrder sortOrder_ = Ascending;
+    int dragFrom_ = -1;
+    std::vector<std::vector<QColor>> cellBack_; // rows of column colours, grown when set
 };

@@ -1,0 +1,238 @@
+// The to-do window: load, activation, keys and exit.
+#include "ToDo1.h"
+
+#include "ColorNumber.h"
+#include "GridBackgroundSelector.h"
+#include "GridControl.h"
+#include "MonthView.h"
+#include "Panel3D.h"
+#include "StatusBar.h"
+#include "ToDoFiles.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace {
+
+ActivityConstants toDoConstants() {
+    ActivityConstants constants;
+    constants.ownButton = 13;
+    constants.disabledButtons = {16, 17};
+    constants.helpContext = 2009;
+    constants.hasStartCommand = false;
+    constants.restoreLayoutOnActivate = true;
+    constants.activationOffset = 130;
+    constants.restoreOffset = -30;
+    return constants;
+}
+
+// The window as designed, the size of the main window's smaller display.
+constexpr int kDesignedWidth = 12000;
+constexpr int kDesignedHeight = 9000;
+
+} // namespace
+
+ToDo1::ToDo1(Services& services)
+    : ActivityWindow(services, toDoConstants(), kCaption),
+      panelColours_(services, "Save changes made to Panel and or Text Color?") {
+    setObjectName("ToDo1");
+    buildControls();
+    buildMenus();
+    connectHandlers();
+    // The window sees its keys before the focused control does.
+    qApp->installEventFilter(this);
+    resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
+    Form_Load();
+}
+
+ToDo1::~ToDo1() {
+    qApp->removeEventFilter(this);
+}
+
+QWidget* ToDo1::mainPanel() const {
+    return Panel3D1;
+}
+
+std::vector<ToDoRow> ToDo1::gridRows() const {
+    std::vector<ToDoRow> rows;
+    rows.reserve(kItemRows);
+    for (int row = 1; row <= kItemRows; ++row) {
+        rows.push_back(
+            {VSGd1->textMatrix(row, 1), VSGd1->textMatrix(row, 2), VSGd1->textMatrix(row, 3)});
+    }
+    return rows;
+}
+
+void ToDo1::Form_Load() {
+    LoadFormServices();
+    LoadItemNames();
+    LoadToDoGrid();
+    ToDoChanged = 0;
+    LoadToDoColours();
+    setEntryColour(false);
+    QPalette list = Combo1->palette();
+    list.setColor(QPalette::Base, entryColour());
+    Combo1->setPalette(list);
+    VSGd1->setUserSortAndMove(true);
+    VSGd1->setEditMaxLength(1, ToDoFiles::kItemLength);
+    hinfo_.PrintSettings.PrintFontUnderline = false;
+    hinfo_.PrintSettings.PrintFontStrikethru = false;
+    hinfo_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(gridTextColour()));
+}
+
+void ToDo1::Form_Activate() {
+    ActivateFormServices();
+    const int width = VSGd1->widthTwips();
+    VSGd1->setColWidth(0, int(std::lround(width * 0.02)));
+    VSGd1->setFixedAlignment(0, GridControl::Centre);
+    for (int col = 1; col <= 3; ++col) {
+        VSGd1->setColWidth(col, int(std::lround(width * 0.32)));
+    }
+    hinfo_.SignalValue = 4;
+    if (hinfo_.ScreenMode == 0) {
+        Text1[0]->resize(int(std::lround(Panel3D1->width() * 0.261)), Text1[0]->height());
+    }
+    QCoreApplication::processEvents();
+    showStatus(windowTitle());
+    VSGd1->setRow(1);
+    VSGd1->setCol(1);
+    if (VSGd1->text().isEmpty()) {
+        for (QPushButton* button : {Command1[ClearButton], Command1[SaveButton]}) {
+            button->setEnabled(false);
+        }
+        mOS->setEnabled(false);
+        mOCl->setEnabled(false);
+    }
+    if (Command1[ExitButton]->isEnabled()) {
+        Command1[ExitButton]->setFocus(Qt::OtherFocusReason);
+    }
+    Label7->setText("Date: " + QLocale().toString(services_.clock.today(), "MMMM d, yyyy"));
+    hinfo_.NormalPointer();
+}
+
+void ToDo1::ExitCommand() {
+    ExitToDo();
+}
+
+void ToDo1::ExitToDo() {
+    HideDatePicker();
+    if (ToDoChanged == 1 && !PromptSaveToDoGrid()) {
+        return;
+    }
+    ToDoChanged = 0;
+    if (ColoursChanged == 1 || panelColours_.coloursChanged()) {
+        PromptSaveColours();
+    }
+    hinfo_.SignalValue = 0;
+    ColoursChanged = 0;
+    exiting_ = true;
+    close();
+    ExitChosen = 9;
+}
+
+bool ToDo1::PromptSaveToDoGrid() {
+    hinfo_.SignalValue = 0;
+    const Dialogs::Answer answer =
+        services_.dialogs.message({"Save changes made to To Do Grid before exiting?", kCaption,
+                                   Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel});
+    hinfo_.SignalValue = int(answer);
+    bool leave = answer != Dialogs::Answer::Cancel;
+    if (answer == Dialogs::Answer::Yes) {
+        hinfo_.BusyPointer();
+        leave = SaveToDoGrid();
+        hinfo_.NormalPointer();
+    }
+    if (!leave) {
+        // No other activity opens either: leaving later asks again and goes where it is told.
+        hinfo_.NextActivity = 0;
+        showStatus(windowTitle());
+    }
+    return leave;
+}
+
+void ToDo1::closeEvent(QCloseEvent* event) {
+    // The close box asks the exit's questions too.
+    if (!exiting_) {
+        HideDatePicker();
+        if (ToDoChanged == 1 && !PromptSaveToDoGrid()) {
+            event->ignore();
+            return;
+        }
+        ToDoChanged = 0;
+        if (ColoursChanged == 1 || panelColours_.coloursChanged()) {
+            PromptSaveColours();
+        }
+        exiting_ = true;
+    }
+    hinfo_.SignalValue = 0;
+    ColoursChanged = 0;
+    ItemNames = ItemNameList();
+    ActivityWindow::closeEvent(event);
+}
+
+bool ToDo1::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWidgetType() ||
+        static_cast<QWidget*>(watched)->window() != this ||
+        watched != QApplication::focusWidget()) {
+        return ActivityWindow::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool inEntry = watched == Text1[0];
+    if (type == QEvent::KeyRelease) {
+        if (inEntry) {
+            Text1_KeyUp();
+        }
+        return ActivityWindow::eventFilter(watched, event);
+    }
+    Form_KeyDown(key->key());
+    if (key->key() == Qt::Key_F1) {
+        ShowHelpTopic();
+        return true;
+    }
+    if (key->key() == Qt::Key_Escape) {
+        EscapeKey();
+        return true;
+    }
+    if (inEntry && Text1_KeyDown(key->key())) {
+        return true;
+    }
+    const bool inList = watched == Combo1 || watched == Combo1->lineEdit();
+    if (inList && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        Combo1_Enter();
+        return true;
+    }
+    return ActivityWindow::eventFilter(watched, event);
+}
+
+void ToDo1::Form_KeyDown(int key) {
+    if (key != Qt::Key_Delete || !keyboardEditing() || DateColumn <= 0) {
+        return;
+    }
+    VSGd1->finishEdit();
+    setGridText(DateRow, DateColumn, QString());
+    VSGd1->setCol(1);
+    DateColumn = 0;
+    ToDoChanged = 1;
+    HideDatePicker();
+    setKeyboardEditing(false);
+    if (Command1[ExitButton]->isEnabled()) {
+        Command1[ExitButton]->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void ToDo1::EscapeKey() {
+    if (SSPanel4->isVisible()) {
+        SSPanel4->Command16[3]->click();
+        return;
+    }
+    Command1_Click(ExitButton);
+}

@@ -1,0 +1,189 @@
+#pragma once
+
+#include "ActivityWindow.h"
+#include "ItemNameList.h"
+#include "PanelColours.h"
+#include "ToDoRow.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+class GridBackgroundSelector;
+class GridControl;
+class MonthView;
+class Panel3D;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// "To Do List": up to 500 items, each with a to-do date and an actual date, in a grid of 501 rows
+// (the header and rows 1 to 500) that the to-do file mirrors row for row, and the item names
+// remembered for the entry box. The grid file is written only by Save or the exit question; a
+// save that fails says so and leaves the grid marked changed, so nothing is lost unnoticed.
+class ToDo1 : public ActivityWindow {
+    Q_OBJECT
+public:
+    static constexpr const char* kCaption = "To Do List";
+    static constexpr int kItemRows = 500;
+    static constexpr int kNoRow = -1; // MarkedRow after a delete or an insert
+
+    // Command1's indexes.
+    enum Command {
+        ExitButton,
+        DeleteNameButton,
+        AddButton,
+        DeleteRowButton,
+        PrintButton,
+        SaveButton,
+        ClearButton
+    };
+
+    explicit ToDo1(Services& services);
+    ~ToDo1() override;
+
+    // The grid's rows 1 to 500 as they stand, in shown order (for printing and copying).
+    std::vector<ToDoRow> gridRows() const;
+
+    // The spine (ToDo1.cpp).
+    void Form_Load();
+    void ExitToDo();
+    // The exit question; the answer stays in SignalValue. False when the window must stay open:
+    // Cancel, or a Yes whose save failed.
+    bool PromptSaveToDoGrid();
+
+    // The grid and its file (ToDo1Grid.cpp).
+    void LoadToDoGrid();
+    // True when the file holds the grid (also when nothing had changed).
+    bool SaveToDoGrid();
+    bool keyboardEditing() const;
+    void setKeyboardEditing(bool on);
+
+    // Item entry and remembered names (ToDo1Entry.cpp).
+    void LoadItemNames();
+    void AddItemToNameList();
+    void AppendItemName();
+    void DeleteItemFromFile();
+    void AddItemToGrid();
+    void Command1_Click(int index);
+
+    // Grid editing and dates (ToDo1Dates.cpp).
+    void HandleGridClick();
+    void EnterItemFirstMessage();
+    void PutPickedDate(const QDate& date);
+    void HideDatePicker();
+    void AfterItemEdit(int row, int col);
+    void NoteCellTyping();
+    QString ShowRowScrollTip(int row) const;
+    void mO_Click();
+
+    // Row operations (ToDo1Rows.cpp).
+    void DeleteGridRow();
+    void InsertGridRow();
+    void ClearGrid();
+    void AfterGridSort(int col, int order);
+    void NoteRowMoved();
+
+    // Colours and the grid background (ToDo1Colours.cpp).
+    void LoadToDoColours();
+    void SaveToDoColours();
+    void PromptSaveColours();
+    void mOC_Click();
+    void mOTC_Click();
+    void mOBC_Click();
+
+    // Controls, with the names the handlers use.
+    Panel3D* Panel3D1;
+    QLabel* Label7; // "Date: " and today's date
+    QLabel* Label1; // the entry box's caption
+    GridControl* VSGd1;
+    std::array<QLineEdit*, 1> Text1{}; // the entry box, Text1(0)
+    QLineEdit* Text2;                  // hidden; its colour is the entry colour and grid default
+    QComboBox* Combo1;                 // the remembered names
+    std::array<QPushButton*, 7> Command1{};
+    MonthView* MonthView1;
+    GridBackgroundSelector* SSPanel4;
+
+    QAction* mOBC;
+    QAction* mOTC;
+    QAction* mOC;
+    QAction* mODel;
+    QAction* mOCl;
+    QAction* mOIN;
+    QAction* mOW;
+    QAction* mOCopy;
+    QAction* mOPrt;
+    QAction* mOS;
+    QAction* mOSpell;
+    QAction* mOEx;
+    QMenu* mE1;
+    QAction* mECopy;
+    QMenu* mU;
+    QAction* mUB;
+    QAction* mUR;
+
+    // The window's fields.
+    int ToDoChanged = 0;
+    ItemNameList ItemNames;
+    int DateColumn = 0;
+    int DateRow = 0;
+    int MarkedRow = kNoRow;
+    int ExitChosen = 0;
+    int ColoursChanged = 0;
+    int GridBackgroundKind = 0; // what record 33 gets: 0 nothing, 1 colour, 2 "Default", 3 picture
+    QString GridBackground;
+
+signals:
+    // Whether inserting a row is offered now: the Options menu's item follows it, and so may any
+    // other control that inserts rows.
+    void insertRowOffered(bool offered);
+
+protected:
+    void ExitCommand() override;
+    QWidget* mainPanel() const override;
+    void Form_Activate() override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Building the window (ToDo1Controls.cpp).
+    void buildControls();
+    void buildMenus();
+    void connectHandlers();
+
+    // Keys: the window's own first, then the entry box's and the name list's.
+    void Form_KeyDown(int key);
+    void EscapeKey();
+    bool Text1_KeyDown(int key);
+    void Text1_KeyUp();
+    void Text1_Change();
+    void Text1_Click();
+    void Text1_GotFocus();
+    void Combo1_Click(int index);
+    void Combo1_DropDown();
+    void Combo1_GotFocus();
+    void Combo1_Enter();
+    void Command1_GotFocus();
+    void VSGd1_GotFocus();
+
+    void showDateEntry(int col, bool focusStep);
+    void enableSaveAndClear();
+    void setEntryColour(bool yellow);
+    void refillNameList();
+    void writeItemNames();
+    void setGridText(int row, int col, const QString& text);
+    // The first row from 1 whose item cell holds nothing but blanks; 0 when none.
+    int firstEmptyItemRow() const;
+    QColor entryColour() const;
+    QColor gridTextColour() const;
+    void setGridTextColour(const QColor& colour);
+    void selectorClicked(int index);
+
+    PanelColours panelColours_;
+    bool exiting_ = false;
+    bool selectorChanged_ = false; // the selector applied a choice during the current button
+    QString entryBeforeKey_;
+};

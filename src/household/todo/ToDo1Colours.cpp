@@ -1,0 +1,171 @@
+// The panel colour, the grid's text colour and the grid's background, kept in GColor1.Fil
+// records 32 (panel), 33 (grid background) and 34 (grid text).
+#include "ToDo1.h"
+
+#include "ColorNumber.h"
+#include "GridBackgroundSelector.h"
+#include "GridControl.h"
+#include "MonthView.h"
+#include "Panel3D.h"
+#include "RecordCodec.h"
+#include "SettingsFile.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kPanelRecord = 32;
+constexpr int kGridBackgroundRecord = 33;
+constexpr int kGridTextRecord = 34;
+
+bool isPictureStem(const QString& setting) {
+    return setting.left(2).toUpper() == "WP";
+}
+
+std::optional<QColor> colourNumber(const QString& record) {
+    bool isNumber = false;
+    const qint64 number = record.trimmed().toLongLong(&isNumber);
+    return isNumber ? std::optional<QColor>(ColorNumber::toColor(number)) : std::nullopt;
+}
+
+QString numberOf(const QColor& colour) {
+    return QString::number(ColorNumber::fromColor(colour));
+}
+
+} // namespace
+
+void ToDo1::LoadToDoColours() {
+    panelColours_.LoadPanelColour();
+    const RecordFile file = settingsFile(services_.folder, SettingsFile::GColor1);
+    const QString background = trimmedRight(file.readText(kGridBackgroundRecord));
+    VSGd1->removePicture();
+    if (isPictureStem(background)) {
+        // A missing picture leaves the grid plain; the setting is kept all the same.
+        VSGd1->setPicture(services_.folder.file(background + ".jpg"));
+        GridBackground = background;
+    } else if (const std::optional<QColor> colour = colourNumber(background);
+               colour.has_value() && background != "Default") {
+        VSGd1->setBackColour(*colour);
+        GridBackground = background;
+    } else {
+        VSGd1->setBackColour(entryColour());
+        GridBackground = numberOf(entryColour());
+    }
+    SSPanel4->setSetting(GridBackground);
+    setGridTextColour(
+        colourNumber(trimmedRight(file.readText(kGridTextRecord))).value_or(QColor(Qt::black)));
+}
+
+void ToDo1::SaveToDoColours() {
+    panelColours_.SavePanelColour();
+    RecordFile file = settingsFile(services_.folder, SettingsFile::GColor1);
+    bool written = true;
+    if (GridBackgroundKind != 0) {
+        if (GridBackgroundKind == 1) {
+            GridBackground = numberOf(VSGd1->backColour());
+        } else if (GridBackgroundKind == 2) {
+            GridBackground = "Default";
+        }
+        written = file.writeText(kGridBackgroundRecord, GridBackground) ==
+                  RecordFile::WriteResult::Written;
+    }
+    written = file.writeText(kGridTextRecord, numberOf(gridTextColour())) ==
+                  RecordFile::WriteResult::Written &&
+              written;
+    if (!written) {
+        services_.dialogs.message({"The grid colors could not be saved: the colors chosen show "
+                                   "only until this window closes.",
+                                   "Color Changes", Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
+    }
+}
+
+void ToDo1::PromptSaveColours() {
+    const Dialogs::Answer answer =
+        services_.dialogs.message({"Save changes made to Panel and or Text Color?", "Color Changes",
+                                   Dialogs::Icon::Question, Dialogs::Buttons::YesNo});
+    hinfo_.SignalValue = int(answer);
+    if (answer == Dialogs::Answer::Yes) {
+        SaveToDoColours();
+    }
+}
+
+void ToDo1::mOC_Click() {
+    HideDatePicker();
+    showStatus("Panel Color");
+    // Whatever the answer, a grid background chosen earlier is no longer written.
+    GridBackgroundKind = 0;
+    panelColours_.ChooseColour(0);
+    if (panelColours_.coloursChanged()) {
+        ColoursChanged = 1;
+    }
+    showStatus(windowTitle());
+}
+
+void ToDo1::mOTC_Click() {
+    HideDatePicker();
+    showStatus("Grid Text Color");
+    if (const std::optional<QColor> chosen = services_.dialogs.chooseColor(gridTextColour())) {
+        if (chosen->rgb() == VSGd1->backColour().rgb()) {
+            hinfo_.ColorConflictAlert();
+        } else {
+            setGridTextColour(*chosen);
+            ColoursChanged = 1;
+        }
+    }
+    hinfo_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(gridTextColour()));
+    showStatus(windowTitle());
+}
+
+void ToDo1::mOBC_Click() {
+    HideDatePicker();
+    SSPanel4->toggle(Panel3D1);
+}
+
+void ToDo1::selectorClicked(int index) {
+    const bool applied = selectorChanged_;
+    selectorChanged_ = false;
+    switch (index) {
+    case 0: // a colour, unless the colour dialog was cancelled
+        GridBackgroundKind = applied ? 1 : 0;
+        if (applied) {
+            GridBackground = SSPanel4->setting();
+            ColoursChanged = 1;
+        } else if (isPictureStem(GridBackground)) {
+            VSGd1->setPicture(services_.folder.file(GridBackground + ".jpg"));
+        }
+        break;
+    case 1: // this window's default is a text box's colour
+        VSGd1->setBackColour(entryColour());
+        GridBackground = "Default";
+        GridBackgroundKind = 2;
+        ColoursChanged = 1;
+        break;
+    case 2:
+        GridBackground = SSPanel4->setting();
+        GridBackgroundKind = 3;
+        ColoursChanged = 1;
+        // Only the picture changes: every text of the grid stays where it is.
+        VSGd1->removePicture();
+        VSGd1->setPicture(services_.folder.file(GridBackground + ".jpg"));
+        VSGd1->setRow(1);
+        VSGd1->setCol(1);
+        break;
+    default:
+        hinfo_.SignalValue = 0;
+        GridBackgroundKind = 0;
+        if (isPictureStem(GridBackground)) {
+            VSGd1->setPicture(services_.folder.file(GridBackground + ".jpg"));
+        }
+        break;
+    }
+    showStatus(windowTitle());
+}
+
+QColor ToDo1::gridTextColour() const {
+    return VSGd1->foreColour();
+}
+
+void ToDo1::setGridTextColour(const QColor& colour) {
+    VSGd1->setForeColour(colour);
+}

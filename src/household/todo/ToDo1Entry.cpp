@@ -1,0 +1,228 @@
+// The entry box, the remembered item names and the row of commands.
+#include "ToDo1.h"
+
+#include "FieldReader.h"
+#include "GridControl.h"
+#include "MonthView.h"
+#include "RecordCodec.h"
+#include "ToDoFiles.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QColor kYellow(255, 255, 0);
+
+bool isBlank(const QString& text) {
+    return text.trimmed().isEmpty();
+}
+
+} // namespace
+
+void ToDo1::LoadItemNames() {
+    Combo1->clear();
+    ItemNames = ItemNameList();
+    Text1[0]->clear();
+    QFile file(services_.folder.file(ToDoFiles::kNamesFile));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return; // no names remembered yet
+    }
+    ItemNames = ItemNameList(ToDoFiles::readNames(file.read(FieldReader::kLargestFile)));
+    Combo1->addItems(ItemNames.names());
+    Combo1->setEditText(QString());
+}
+
+void ToDo1::refillNameList() {
+    Combo1->clear();
+    Combo1->addItems(ItemNames.names());
+    Combo1->setEditText(QString());
+}
+
+void ToDo1::writeItemNames() {
+    refillNameList();
+    if (!ToDoFiles::replaceFile(services_.folder.file(ToDoFiles::kNamesFile),
+                                ToDoFiles::writeNames(ItemNames.names()))) {
+        services_.dialogs.message({"The remembered item names could not be saved.\rThey are kept "
+                                   "until this window closes.",
+                                   "Disk Error", Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
+    }
+}
+
+void ToDo1::AddItemToNameList() {
+    Command1[DeleteNameButton]->setEnabled(false);
+    Command1[AddButton]->setEnabled(false);
+    const QString entry = Text1[0]->text();
+    if (isBlank(entry) || ItemNames.contains(entry)) {
+        return;
+    }
+    AppendItemName();
+}
+
+void ToDo1::AppendItemName() {
+    // A full list keeps its names; the file is written all the same.
+    ItemNames.append(Text1[0]->text());
+    writeItemNames();
+    Text1[0]->clear();
+}
+
+void ToDo1::DeleteItemFromFile() {
+    if (Combo1->count() == 0) {
+        return;
+    }
+    ItemNames.remove(Text1[0]->text());
+    Text1[0]->clear();
+    writeItemNames();
+    Command1[DeleteNameButton]->setEnabled(false);
+    Command1[AddButton]->setEnabled(false);
+}
+
+void ToDo1::AddItemToGrid() {
+    const QString entry = Text1[0]->text();
+    if (isBlank(entry)) {
+        return;
+    }
+    VSGd1->setCol(1);
+    const int row = firstEmptyItemRow();
+    if (row == 0) {
+        // The entry stays in the box for after a row was freed.
+        services_.dialogs.message({"The To Do Grid is full. Please delete an item first.",
+                                   "Item Grid", Dialogs::Icon::Information, Dialogs::Buttons::Ok});
+    } else {
+        setGridText(row, 1, entry);
+        AddItemToNameList();
+        Text1[0]->clear();
+        ToDoChanged = 1;
+    }
+    setKeyboardEditing(false);
+    Command1[ExitButton]->setFocus(Qt::OtherFocusReason);
+}
+
+void ToDo1::Command1_Click(int index) {
+    HideDatePicker();
+    switch (index) {
+    case ExitButton:
+        ExitToDo();
+        break;
+    case DeleteNameButton:
+        DeleteItemFromFile();
+        break;
+    case AddButton:
+        AddItemToGrid();
+        break;
+    case DeleteRowButton:
+        DeleteGridRow();
+        break;
+    case SaveButton:
+        SaveToDoGrid();
+        break;
+    case ClearButton:
+        ClearGrid();
+        break;
+    default:
+        break; // printing is not in the window yet
+    }
+}
+
+void ToDo1::Command1_GotFocus() {
+    if (Text1[0]->palette().color(QPalette::Base) == kYellow) {
+        setEntryColour(false);
+    }
+    if (ToDoChanged == 1 && !Command1[ClearButton]->isEnabled()) {
+        enableSaveAndClear();
+    }
+    if (MarkedRow == kNoRow) {
+        setKeyboardEditing(false);
+    }
+}
+
+QColor ToDo1::entryColour() const {
+    return Text2->palette().color(QPalette::Base);
+}
+
+void ToDo1::setEntryColour(bool yellow) {
+    QPalette palette = Text1[0]->palette();
+    palette.setColor(QPalette::Base, yellow ? kYellow : entryColour());
+    Text1[0]->setPalette(palette);
+}
+
+void ToDo1::Text1_Change() {
+    Command1[AddButton]->setEnabled(!isBlank(Text1[0]->text()));
+}
+
+void ToDo1::Text1_Click() {
+    setKeyboardEditing(false);
+    VSGd1->setCol(1);
+}
+
+void ToDo1::Text1_GotFocus() {
+    HideDatePicker();
+    setEntryColour(true);
+}
+
+bool ToDo1::Text1_KeyDown(int key) {
+    if (key == Qt::Key_Delete && Command1[DeleteRowButton]->isEnabled()) {
+        DeleteGridRow();
+    } else if (key == Qt::Key_Insert && Command1[DeleteRowButton]->isEnabled()) {
+        InsertGridRow();
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        const QString entry = Text1[0]->text();
+        if (keyboardEditing() && !entry.isEmpty()) {
+            VSGd1->finishEdit();
+            VSGd1->setText("  " + ToDoFiles::cellText(entry));
+            ToDoChanged = 1;
+            AddItemToNameList();
+        }
+        return true; // Enter never types into the box
+    }
+    Combo1->setEditText(Text1[0]->text());
+    return false;
+}
+
+void ToDo1::Text1_KeyUp() {
+    const QString suggested = ItemNames.suggestion(Text1[0]->text());
+    if (!suggested.isEmpty()) {
+        Combo1->setEditText(suggested);
+    }
+}
+
+void ToDo1::Combo1_Click(int index) {
+    const QString name = Combo1->itemText(index);
+    if (name.isEmpty()) {
+        return;
+    }
+    if (keyboardEditing()) {
+        VSGd1->finishEdit();
+        VSGd1->setText(name);
+        setKeyboardEditing(false);
+        Command1[ExitButton]->setFocus(Qt::OtherFocusReason);
+        ToDoChanged = 1;
+        return;
+    }
+    Text1[0]->setText(name);
+    setEntryColour(true);
+    Combo1->setEditText(QString());
+    Command1[DeleteNameButton]->setEnabled(true);
+    Command1[AddButton]->setEnabled(true);
+}
+
+void ToDo1::Combo1_DropDown() {
+    HideDatePicker();
+    Command1[DeleteNameButton]->setEnabled(false);
+}
+
+void ToDo1::Combo1_GotFocus() {
+    if (VSGd1->col() == 2 || VSGd1->col() == 3) {
+        setKeyboardEditing(false);
+        VSGd1->setCol(1);
+    }
+    Command1[DeleteNameButton]->setEnabled(false);
+}
+
+void ToDo1::Combo1_Enter() {
+    Text1[0]->setText(Combo1->currentText());
+    AddItemToNameList();
+}

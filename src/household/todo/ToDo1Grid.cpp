@@ -1,0 +1,86 @@
+// The to-do grid and its file.
+#include "ToDo1.h"
+
+#include "FieldReader.h"
+#include "GridControl.h"
+#include "RecordCodec.h"
+#include "ToDoFiles.h"
+
+#include <QFile>
+#include <QPushButton>
+
+void ToDo1::LoadToDoGrid() {
+    // Every row is emptied first: a reload never mixes the rows shown with the file's.
+    VSGd1->setRows(1);
+    VSGd1->setRows(kItemRows + 1);
+    VSGd1->setRow(0);
+    const char* headers[] = {"To Do Item", "To Do Date", "Actual Date"};
+    for (int col = 1; col <= 3; ++col) {
+        VSGd1->setRow(0);
+        VSGd1->setCol(col);
+        VSGd1->setText(headers[col - 1]);
+        VSGd1->setFixedAlignment(col, GridControl::Centre);
+        VSGd1->setColAlignment(col, col == 1 ? GridControl::LeftCentre : GridControl::Centre);
+    }
+    VSGd1->setFixedAlignment(0, GridControl::Centre);
+    QFile file(services_.folder.file(ToDoFiles::kGridFile));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return; // no list kept yet
+    }
+    // 500 rows fit well within this; anything after them is never read.
+    const QByteArray bytes = file.read(FieldReader::kLargestFile);
+    const std::vector<ToDoRow> rows = ToDoFiles::readGrid(bytes);
+    for (int row = 1; row <= kItemRows; ++row) {
+        const ToDoRow& cells = rows[std::size_t(row - 1)];
+        VSGd1->setRowText(row, "\t" + cells.item + "\t" + cells.toDoDate + "\t" + cells.actualDate);
+    }
+}
+
+bool ToDo1::SaveToDoGrid() {
+    if (ToDoChanged == 0) {
+        return true;
+    }
+    VSGd1->finishEdit();
+    hinfo_.BusyPointer();
+    const bool saved = ToDoFiles::replaceFile(services_.folder.file(ToDoFiles::kGridFile),
+                                              ToDoFiles::writeGrid(gridRows()));
+    hinfo_.NormalPointer();
+    if (!saved) {
+        services_.dialogs.message({"The To Do List could not be saved.\rYour changes are still in "
+                                   "the grid.",
+                                   "Disk Error", Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
+        return false;
+    }
+    ToDoChanged = 0;
+    return true;
+}
+
+bool ToDo1::keyboardEditing() const {
+    return VSGd1->editable() == 1;
+}
+
+void ToDo1::setKeyboardEditing(bool on) {
+    VSGd1->setEditable(on ? 1 : 0);
+}
+
+void ToDo1::setGridText(int row, int col, const QString& text) {
+    VSGd1->setRow(row);
+    VSGd1->setCol(col);
+    VSGd1->setText(ToDoFiles::cellText(text));
+}
+
+int ToDo1::firstEmptyItemRow() const {
+    for (int row = 1; row <= kItemRows; ++row) {
+        if (trimmedRight(VSGd1->textMatrix(row, 1)).isEmpty()) {
+            return row;
+        }
+    }
+    return 0;
+}
+
+void ToDo1::enableSaveAndClear() {
+    Command1[ClearButton]->setEnabled(true);
+    Command1[SaveButton]->setEnabled(true);
+    mOS->setEnabled(true);
+    mOCl->setEnabled(true);
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "FakePlatform.h"
+#include "GridControl.h"
+#include "MonthView.h"
+#include "Panel3D.h"
+#include "Services.h"
+#include "Startfrm.h"
+#include "StatusBar.h"
+#include "ToDo1.h"
+#include "ToDoFiles.h"
+#include "Toolbar.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+// The to-do window opened from the main window's button 13 on 25 March 2026 (the fake clock),
+// used as a person uses it: clicks and keys go to the controls.
+class ToDoWindowTest : public ::testing::Test {
+protected:
+    ToDoWindowTest() {
+        services.windows.add(13, [](Services& s) { return std::make_unique<ToDo1>(s); });
+    }
+
+    static void settle() { QCoreApplication::processEvents(); }
+
+    // Opens the window from the main window and runs the script while it is open; the fake's
+    // modal showing then closes it, with its questions.
+    void openToDo(const std::function<void(ToDo1&)>& script) {
+        main = std::make_unique<Startfrm>(services);
+        main->Form_Load();
+        main->show();
+        settle();
+        fake.modal.scripts.push_back([script](QWidget& window) {
+            settle();
+            auto& toDo = static_cast<ToDo1&>(window);
+            toDo.activateWindow();
+            settle();
+            script(toDo);
+        });
+        main->Toolbar1->button(13)->trigger();
+        settle();
+    }
+
+    // A click on a cell of the grid, as the mouse gives it.
+    static void clickCell(ToDo1& toDo, int row, int col) {
+        GridControl* grid = toDo.VSGd1;
+        grid->showCell(row, col);
+        settle();
+        QPoint at;
+        for (int y = 0; y < grid->viewport()->height() && at.isNull(); ++y) {
+            if (grid->rowAt(y) == row) {
+                for (int x = 0; x < grid->viewport()->width(); ++x) {
+                    if (grid->colAt(x) == col) {
+                        at = QPoint(x + 3, y + 3);
+                        break;
+                    }
+                }
+            }
+        }
+        ASSERT_FALSE(at.isNull()) << "cell " << row << "," << col << " not in view";
+        grid->setFocus(Qt::MouseFocusReason);
+        settle();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+        settle();
+    }
+
+    static void typeInto(QWidget* box, const QString& text) {
+        box->setFocus(Qt::MouseFocusReason);
+        settle();
+        QTest::keyClicks(box, text);
+        settle();
+    }
+
+    static void press(QWidget* control, Qt::Key key) {
+        QTest::keyClick(control, key);
+        settle();
+    }
+
+    static void click(QPushButton* button) {
+        button->setFocus(Qt::MouseFocusReason);
+        settle();
+        QTest::mouseClick(button, Qt::LeftButton);
+        settle();
+    }
+
+    // Writes a grid file of the given rows, the rest empty, as the window writes it.
+    void writeGridFile(const std::vector<ToDoRow>& rows) const {
+        writeFile(ToDoFiles::kGridFile, ToDoFiles::writeGrid(rows));
+    }
+
+    void writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile file(fake.file(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray readFile(const QString& name) const {
+        QFile file(fake.file(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static QString cell(const ToDo1& toDo, int row, int col) {
+        return toDo.VSGd1->textMatrix(row, col);
+    }
+
+    FakePlatform fake;
+    Services services{fake.platform};
+    std::unique_ptr<Startfrm> main;
+};
