@@ -1,5 +1,6 @@
 #include "ToDoCopyText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ToDoCopyText {
@@ -26,12 +27,26 @@ TabStops measure(const std::vector<ToDoRow>& rows, const Width& width) {
     return {first, std::nearbyint(first + widestDate + 40)};
 }
 
-// Appends blanks to the line and its measuring copy until the copy reaches the stop.
+// Appends blanks to the line and its measuring copy until the copy reaches the stop: the fewest
+// blanks that do, at most kMostBlanks. Widths grow with every blank, so the count is found from an
+// estimate by the width of one blank, with a few measures of the whole copy instead of one for
+// each blank.
 void padTo(QString& line, QString& measured, double stop, const Width& width) {
-    for (int blanks = 0; blanks < kMostBlanks && width(measured) < stop; ++blanks) {
-        line += ' ';
-        measured += ' ';
+    const auto reaches = [&](int blanks) { return width(measured + QString(blanks, ' ')) >= stop; };
+    const double missing = stop - width(measured);
+    const double blank = width(QStringLiteral(" "));
+    int blanks = 0;
+    if (missing > 0 && blank > 0) {
+        blanks = std::clamp(int(std::ceil(missing / blank)), 0, kMostBlanks);
     }
+    while (blanks > 0 && reaches(blanks - 1)) {
+        --blanks;
+    }
+    while (blanks < kMostBlanks && !reaches(blanks)) {
+        ++blanks;
+    }
+    line += QString(blanks, ' ');
+    measured += QString(blanks, ' ');
 }
 
 } // namespace
