@@ -1,6 +1,7 @@
 // The grid's in-place editor, the sorting and moving of rows, and the colours of single cells.
 #include "GridControl.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -107,6 +108,11 @@ void GridControl::finishEdit() {
 }
 
 void GridControl::keyPressEvent(QKeyEvent* event) {
+    if (isEditing()) {
+        // Keys sent to the grid itself while its editor is open are the editor's.
+        QCoreApplication::sendEvent(editor_, event);
+        return;
+    }
     const int key = event->key();
     const auto move = [this](int row, int col) {
         row = std::clamp(row, fixedRows_, std::max(rows() - 1, fixedRows_));

@@ -3,18 +3,6 @@
 #include "RecordCodec.h"
 #include "ToDoFiles.h"
 
-namespace {
-
-QString leftTrimmed(const QString& text) {
-    qsizetype start = 0;
-    while (start < text.size() && text.at(start) == ' ') {
-        ++start;
-    }
-    return text.mid(start);
-}
-
-} // namespace
-
 bool ItemNameList::contains(const QString& text) const {
     const QString wanted = trimmedRight(text).toUpper();
     for (const QString& name : names_) {
@@ -54,7 +42,7 @@ bool ItemNameList::remove(const QString& text) {
 }
 
 QString ItemNameList::suggestion(const QString& typed) const {
-    const QString start = leftTrimmed(typed).toUpper();
+    const QString start = ToDoFiles::leftTrimmed(typed).toUpper();
     if (start.isEmpty()) {
         return {};
     }

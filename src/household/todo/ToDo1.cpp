@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include <cmath>
@@ -81,6 +82,9 @@ std::vector<ToDoRow> ToDo1::gridRows() const {
 
 void ToDo1::Form_Load() {
     LoadFormServices();
+    const QDate today = services_.clock.today();
+    MonthView1->setToday(today);
+    MonthView1->setSelectedDate(today);
     LoadItemNames();
     LoadToDoGrid();
     ToDoChanged = 0;
@@ -191,6 +195,16 @@ void ToDo1::closeEvent(QCloseEvent* event) {
 
 bool ToDo1::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    const auto leftButton = [event] {
+        return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    };
+    if (watched == Text1[0] && type == QEvent::MouseButtonPress && leftButton()) {
+        Text1_Click();
+    } else if (watched == Text1[0] && type == QEvent::MouseButtonDblClick && leftButton() &&
+               !Text1[0]->text().trimmed().isEmpty()) {
+        Command1_Click(AddButton);
+        return true;
+    }
     if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWidgetType() ||
         static_cast<QWidget*>(watched)->window() != this ||
         watched != QApplication::focusWidget()) {
@@ -204,7 +218,12 @@ bool ToDo1::eventFilter(QObject* watched, QEvent* event) {
         }
         return ActivityWindow::eventFilter(watched, event);
     }
-    Form_KeyDown(key->key());
+    // In the entry box, the name list and an open cell editor Delete is theirs: it never
+    // clears a whole cell there.
+    const bool inList = watched == Combo1 || watched == Combo1->lineEdit();
+    if (!inEntry && !inList && !VSGd1->isEditing()) {
+        Form_KeyDown(key->key());
+    }
     if (key->key() == Qt::Key_F1) {
         ShowHelpTopic();
         return true;
@@ -216,7 +235,6 @@ bool ToDo1::eventFilter(QObject* watched, QEvent* event) {
     if (inEntry && Text1_KeyDown(key->key())) {
         return true;
     }
-    const bool inList = watched == Combo1 || watched == Combo1->lineEdit();
     if (inList && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
         Combo1_Enter();
         return true;

@@ -159,6 +159,10 @@ void ToDo1::selectorClicked(int index) {
         }
         break;
     }
+    if (index != 1 && GridBackground == "Default" && !VSGd1->hasPicture()) {
+        // A cancel puts back this window's default, a text box's colour.
+        VSGd1->setBackColour(entryColour());
+    }
     showStatus(windowTitle());
 }
 

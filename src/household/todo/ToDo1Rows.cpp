@@ -4,19 +4,12 @@
 
 #include "GridControl.h"
 #include "MonthView.h"
+#include "ToDoFiles.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
 
 namespace {
-
-QString leftTrimmed(const QString& text) {
-    qsizetype start = 0;
-    while (start < text.size() && text.at(start) == ' ') {
-        ++start;
-    }
-    return text.mid(start);
-}
 
 const QColor kMarkRed(255, 0, 0);
 
@@ -109,15 +102,15 @@ void ToDo1::AfterGridSort(int col, int order) {
     // The new order is kept: the grid's file follows the rows as shown.
     ToDoChanged = 1;
     const auto itemEmpty = [this](int row) {
-        return leftTrimmed(VSGd1->textMatrix(row, 1)).isEmpty();
+        return ToDoFiles::leftTrimmed(VSGd1->textMatrix(row, 1)).isEmpty();
     };
     if (order == GridControl::Ascending && col == 1) {
-        // The empty rows sorted first go to the end, behind the items.
+        // The rows without an item sorted first go to the end, behind the items; a row that
+        // holds dates only goes there with its dates.
         VSGd1->setRow(1);
         VSGd1->setCol(1);
         for (int turn = 0; turn <= kItemRows && itemEmpty(1); ++turn) {
-            VSGd1->removeRow(1);
-            VSGd1->setRows(kItemRows + 1);
+            VSGd1->moveRow(1, kItemRows);
         }
     } else if (order == GridControl::Ascending) {
         // After a sort by a date or the fixed column, rows without an item go altogether,

@@ -24,6 +24,14 @@ QString cellText(const QString& text) {
     return Cp1252::canHold(kept) ? kept : Cp1252::decode(Cp1252::encode(kept));
 }
 
+QString leftTrimmed(const QString& text) {
+    qsizetype start = 0;
+    while (start < text.size() && text.at(start) == ' ') {
+        ++start;
+    }
+    return text.mid(start);
+}
+
 std::vector<ToDoRow> readGrid(const QByteArray& bytes) {
     std::vector<ToDoRow> rows;
     rows.reserve(kRows);

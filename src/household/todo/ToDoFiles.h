@@ -28,6 +28,9 @@ QByteArray quotedLine(const QString& text);
 // removed, characters that Windows-1252 cannot hold turned into "?".
 QString cellText(const QString& text);
 
+// The text without its leading blanks: an item cell holding only blanks counts as empty.
+QString leftTrimmed(const QString& text);
+
 // Always kRows rows: a short file leaves the rest empty, a long one is cut after kRows rows.
 std::vector<ToDoRow> readGrid(const QByteArray& bytes);
 // Exactly kRows rows of three lines; missing rows are written empty.

@@ -12,11 +12,13 @@
 #include "Toolbar.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -29,7 +31,10 @@ class ToDoWindowTest : public ::testing::Test {
 protected:
     ToDoWindowTest() {
         services.windows.add(13, [](Services& s) { return std::make_unique<ToDo1>(s); });
+        // Dates in the cells take the locale's names.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
+    ~ToDoWindowTest() override { QLocale::setDefault(QLocale::system()); }
 
     static void settle() { QCoreApplication::processEvents(); }
 
@@ -40,7 +45,7 @@ protected:
         main->Form_Load();
         main->show();
         settle();
-        fake.modal.scripts.push_back([script](QWidget& window) {
+        fake.modal.scripts.push_front([script](QWidget& window) {
             settle();
             auto& toDo = static_cast<ToDo1&>(window);
             toDo.activateWindow();
@@ -72,6 +77,24 @@ protected:
         settle();
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
         settle();
+    }
+
+    // Clicks day 8 to 21 of the picker's month: those appear once in a month's page.
+    static void clickDay(ToDo1& toDo, int day) {
+        QTableView* days = toDo.MonthView1->month(0)->findChild<QTableView*>();
+        const QAbstractItemModel* model = days->model();
+        for (int row = 1; row < model->rowCount(); ++row) {
+            for (int column = 1; column < model->columnCount(); ++column) {
+                const QModelIndex index = model->index(row, column);
+                if (model->data(index).toInt() == day) {
+                    QTest::mouseClick(days->viewport(), Qt::LeftButton, {},
+                                      days->visualRect(index).center());
+                    settle();
+                    return;
+                }
+            }
+        }
+        FAIL() << "day " << day << " not in view";
     }
 
     static void typeInto(QWidget* box, const QString& text) {

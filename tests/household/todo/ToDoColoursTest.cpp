@@ -1,0 +1,134 @@
+#include "ToDoWindowFixture.h"
+
+#include "ColorNumber.h"
+#include "GridBackgroundSelector.h"
+#include "Panel3D.h"
+#include "SettingsFile.h"
+
+#include <QImage>
+#include <QToolButton>
+
+namespace {
+
+// A record of GColor1.Fil as the file holds it: 2-byte length, the text, zero padding.
+QByteArray textRecord(const QByteArray& text) {
+    QByteArray record(20, '\0');
+    record[0] = char(text.size());
+    record.replace(2, text.size(), text);
+    return record;
+}
+
+class ToDoColoursTest : public ToDoWindowTest {
+protected:
+    QByteArray record(int number) const {
+        return readFile("GColor1.Fil").mid((number - 1) * 20, 20);
+    }
+    void writeRecord(int number, const QString& text) const {
+        settingsFile(fake.folder, SettingsFile::GColor1).writeText(number, text);
+    }
+    void writePicture(const QString& name) const {
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::green);
+        ASSERT_TRUE(picture.save(fake.file(name), "JPG"));
+    }
+};
+
+TEST_F(ToDoColoursTest, MissingRecordsGiveDarkCyanTheTextBoxColourAndBlack) {
+    openToDo([&](ToDo1& toDo) {
+        EXPECT_EQ(toDo.Panel3D1->backColour(), QColor(0, 128, 128));
+        EXPECT_EQ(toDo.VSGd1->backColour(), toDo.Text2->palette().color(QPalette::Base));
+        EXPECT_EQ(toDo.VSGd1->foreColour(), QColor(Qt::black));
+        EXPECT_EQ(std::get<qint32>(services.hinfo.PrintSettings.PrintFontColour), 0);
+    });
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+}
+
+TEST_F(ToDoColoursTest, TheTextColourAsksNoQuestionAndIsSavedWithoutTheBackground) {
+    writeRecord(33, "wp7");
+    writePicture("WP7.jpg");
+    openToDo([&](ToDo1& toDo) {
+        EXPECT_EQ(toDo.GridBackground, "wp7");
+        EXPECT_TRUE(toDo.VSGd1->hasPicture());
+        fake.dialogs.colors.push_back(QColor(255, 0, 0));
+        toDo.mOTC_Click();
+        EXPECT_EQ(toDo.VSGd1->foreColour(), QColor(255, 0, 0));
+        EXPECT_EQ(std::get<qint32>(services.hinfo.PrintSettings.PrintFontColour), 255);
+        EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+        fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
+    });
+    ASSERT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_EQ(fake.dialogs.shown[0].text, "Save changes made to Panel and or Text Color?");
+    EXPECT_EQ(fake.dialogs.shown[0].title, "Color Changes");
+    EXPECT_EQ(record(32), textRecord("8421376"));
+    EXPECT_EQ(record(33), textRecord("wp7"));
+    EXPECT_EQ(record(34), textRecord("255"));
+}
+
+TEST_F(ToDoColoursTest, ATextColourLikeTheBackgroundIsRefused) {
+    writeRecord(33, "16777215");
+    writeRecord(34, "8388608");
+    openToDo([&](ToDo1& toDo) {
+        fake.dialogs.colors.push_back(QColor(255, 255, 255));
+        toDo.mOTC_Click();
+        ASSERT_EQ(fake.dialogs.shown.size(), 1);
+        EXPECT_EQ(fake.dialogs.shown[0].title, "Color Conflict");
+        EXPECT_EQ(toDo.VSGd1->foreColour(), ColorNumber::toColor(8388608));
+        EXPECT_EQ(std::get<qint32>(services.hinfo.PrintSettings.PrintFontColour), 8388608);
+        EXPECT_EQ(toDo.ColoursChanged, 0);
+    });
+    EXPECT_EQ(fake.dialogs.shown.size(), 1);
+}
+
+TEST_F(ToDoColoursTest, APictureKeepsEveryCellAndIsSavedAsItsStem) {
+    writePicture("WP3.jpg");
+    writeGridFile({{"Bank", "Monday - Jan 5, 04", ""}, {"", "", "Tuesday - Jan 6, 04"}});
+    openToDo([&](ToDo1& toDo) {
+        toDo.mOBC_Click();
+        ASSERT_TRUE(toDo.SSPanel4->isVisible());
+        toDo.SSPanel4->Image3[2]->click();
+        ASSERT_TRUE(toDo.SSPanel4->Command16[2]->isEnabled());
+        toDo.SSPanel4->Command16[2]->click();
+        EXPECT_EQ(toDo.GridBackground, "WP3");
+        EXPECT_EQ(toDo.GridBackgroundKind, 3);
+        EXPECT_TRUE(toDo.VSGd1->hasPicture());
+        EXPECT_EQ(cell(toDo, 1, 2), "Monday - Jan 5, 04");
+        EXPECT_EQ(cell(toDo, 2, 3), "Tuesday - Jan 6, 04");
+        fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
+    });
+    EXPECT_EQ(record(33), textRecord("WP3"));
+}
+
+TEST_F(ToDoColoursTest, AnyAnswerToThePanelQuestionDropsAPendingBackground) {
+    openToDo([&](ToDo1& toDo) {
+        toDo.mOBC_Click();
+        toDo.SSPanel4->Command16[1]->click(); // "Use &Default Background"
+        EXPECT_EQ(toDo.GridBackgroundKind, 2);
+        fake.dialogs.answers.push_back(Dialogs::Answer::No); // the panel: system default
+        toDo.mOC_Click();
+        EXPECT_EQ(toDo.GridBackgroundKind, 0);
+        fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
+    });
+    EXPECT_EQ(record(32), textRecord("Default"));
+    EXPECT_EQ(record(33), QByteArray(20, '\0'));
+
+    fake.dialogs.shown.clear();
+    openToDo([&](ToDo1& toDo) {
+        toDo.mOBC_Click();
+        toDo.SSPanel4->Command16[1]->click();
+        fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
+    });
+    EXPECT_EQ(record(33), textRecord("Default"));
+}
+
+TEST_F(ToDoColoursTest, EscapeCancelsTheSelectorBeforeItLeaves) {
+    openToDo([&](ToDo1& toDo) {
+        toDo.mOBC_Click();
+        ASSERT_TRUE(toDo.SSPanel4->isVisible());
+        press(toDo.Command1[ToDo1::ExitButton], Qt::Key_Escape);
+        EXPECT_FALSE(toDo.SSPanel4->isVisible());
+        EXPECT_TRUE(toDo.isVisible());
+        EXPECT_EQ(toDo.GridBackgroundKind, 0);
+    });
+}
+
+} // namespace

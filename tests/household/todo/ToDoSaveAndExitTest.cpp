@@ -1,0 +1,127 @@
+#include "ToDoWindowFixture.h"
+
+#include "Form25.h"
+#include "FullDisk.h"
+
+#include <QFileInfo>
+
+namespace {
+
+enum class Way { ExitButton, Escape, ToolbarMain, CloseBox };
+
+void leave(ToDo1& toDo, Way way) {
+    switch (way) {
+    case Way::ExitButton:
+        QTest::mouseClick(toDo.Command1[ToDo1::ExitButton], Qt::LeftButton);
+        break;
+    case Way::Escape:
+        toDo.Command1[ToDo1::ExitButton]->setFocus();
+        QTest::keyClick(toDo.Command1[ToDo1::ExitButton], Qt::Key_Escape);
+        break;
+    case Way::ToolbarMain:
+        toDo.Toolbar1->button(1)->trigger();
+        break;
+    case Way::CloseBox:
+        toDo.close();
+        break;
+    }
+    QCoreApplication::processEvents();
+}
+
+TEST_F(ToDoWindowTest, EveryWayOutAsksToSaveChangesAndCancelStays) {
+    const Way ways[] = {Way::ExitButton, Way::Escape, Way::ToolbarMain, Way::CloseBox};
+    const Dialogs::Answer answers[] = {Dialogs::Answer::Yes, Dialogs::Answer::No,
+                                       Dialogs::Answer::Cancel};
+    for (const Way way : ways) {
+        for (const Dialogs::Answer answer : answers) {
+            SCOPED_TRACE(::testing::Message() << "way " << int(way) << ", answer " << int(answer));
+            QFile::remove(fake.file(ToDoFiles::kGridFile));
+            fake.dialogs.shown.clear();
+            openToDo([&](ToDo1& toDo) {
+                typeInto(toDo.Text1[0], "Bank");
+                click(toDo.Command1[ToDo1::AddButton]);
+                fake.dialogs.answers.push_back(answer);
+                leave(toDo, way);
+                ASSERT_EQ(fake.dialogs.shown.size(), 1);
+                const Dialogs::Message& asked = fake.dialogs.shown[0];
+                EXPECT_EQ(asked.text, "Save changes made to To Do Grid before exiting?");
+                EXPECT_EQ(asked.title, "To Do List");
+                EXPECT_EQ(asked.icon, Dialogs::Icon::Question);
+                EXPECT_EQ(asked.buttons, Dialogs::Buttons::YesNoCancel);
+                EXPECT_EQ(toDo.isVisible(), answer == Dialogs::Answer::Cancel);
+                if (answer == Dialogs::Answer::Cancel) {
+                    EXPECT_EQ(toDo.ToDoChanged, 1);
+                    EXPECT_EQ(cell(toDo, 1, 1), "Bank");
+                    fake.dialogs.answers.push_back(Dialogs::Answer::No); // the fake's close
+                }
+            });
+            const bool saved = QFileInfo::exists(fake.file(ToDoFiles::kGridFile));
+            EXPECT_EQ(saved, answer == Dialogs::Answer::Yes);
+        }
+    }
+}
+
+TEST_F(ToDoWindowTest, AFailedSaveSaysSoKeepsTheOldFileAndTheWindowOpen) {
+    writeGridFile({{"Old", "", ""}});
+    const QByteArray old = readFile(ToDoFiles::kGridFile);
+    openToDo([&](ToDo1& toDo) {
+        typeInto(toDo.Text1[0], "New");
+        click(toDo.Command1[ToDo1::AddButton]);
+        {
+            FullDisk disk(100);
+            click(toDo.Command1[ToDo1::SaveButton]);
+            EXPECT_EQ(toDo.ToDoChanged, 1);
+            ASSERT_EQ(fake.dialogs.shown.size(), 1);
+            EXPECT_EQ(fake.dialogs.shown[0].title, "Disk Error");
+            EXPECT_EQ(fake.dialogs.shown[0].text,
+                      "The To Do List could not be saved.\rYour changes are still in the grid.");
+            EXPECT_EQ(fake.dialogs.shown[0].icon, Dialogs::Icon::Critical);
+            // Yes to the exit question, and that save fails too: the window stays.
+            fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
+            click(toDo.Command1[ToDo1::ExitButton]);
+            EXPECT_TRUE(toDo.isVisible());
+            EXPECT_EQ(fake.dialogs.shown.size(), 3);
+        }
+        EXPECT_EQ(readFile(ToDoFiles::kGridFile), old);
+        fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
+    });
+    EXPECT_TRUE(readFile(ToDoFiles::kGridFile).startsWith("\"Old\"\r\n\"\"\r\n\"\"\r\n\"New\""));
+}
+
+TEST_F(ToDoWindowTest, SaveWithoutChangesWritesNothingAndLeavingAsksNothing) {
+    openToDo([&](ToDo1& toDo) {
+        toDo.SaveToDoGrid();
+        EXPECT_FALSE(QFileInfo::exists(fake.file(ToDoFiles::kGridFile)));
+        EXPECT_FALSE(toDo.Command1[ToDo1::SaveButton]->isEnabled());
+        EXPECT_FALSE(toDo.Command1[ToDo1::ClearButton]->isEnabled());
+    });
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(fake.file(ToDoFiles::kNamesFile)));
+}
+
+TEST_F(ToDoWindowTest, OddFilesOpenWithoutAMessage) {
+    writeFile(ToDoFiles::kGridFile, "Bank, \"Mon - Jan 5, 04\r\n\x80\x9f");
+    writeFile(ToDoFiles::kNamesFile, "");
+    openToDo([&](ToDo1& toDo) {
+        EXPECT_EQ(cell(toDo, 1, 1), "Bank");
+        EXPECT_EQ(toDo.VSGd1->rows(), 501);
+        EXPECT_EQ(toDo.Combo1->count(), 0);
+    });
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+}
+
+TEST_F(ToDoWindowTest, ToolbarLeadsToTheCrosswordThroughTheMainWindow) {
+    services.windows.add(2, [](Services& s) { return std::make_unique<Form25>(s); });
+    fake.modal.scripts.push_back(
+        [](QWidget& window) { EXPECT_EQ(window.windowTitle(), "Crossword Puzzles"); });
+    openToDo([&](ToDo1& toDo) {
+        toDo.Toolbar1->button(2)->trigger();
+        EXPECT_FALSE(toDo.isVisible());
+    });
+    settle();
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"ToDo1", "Form25"}));
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+    EXPECT_EQ(services.hinfo.NextActivity, 0);
+}
+
+} // namespace
