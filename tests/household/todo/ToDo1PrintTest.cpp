@@ -69,7 +69,16 @@ TEST_F(ToDoPrintTest, FontDefaultsAtEveryOpening) {
         toDo.printPanel->SSCheck80->click();
         settle();
         EXPECT_EQ(toDo.printPanel->GridLinesOff, 1);
-        EXPECT_TRUE(toDo.SSPanel80->VSPrinter1->layout().document().pages.at(0).items.size() > 0);
+        bool worksheetTitle = false;
+        int lines = 0;
+        for (const PrintItem& item :
+             toDo.SSPanel80->VSPrinter1->layout().document().pages.at(0).items) {
+            const auto* text = std::get_if<PrintText>(&item);
+            worksheetTitle = worksheetTitle || (text && text->text == "To Do Item Worksheet");
+            lines += std::holds_alternative<PrintLine>(item) ? 1 : 0;
+        }
+        EXPECT_TRUE(worksheetTitle);
+        EXPECT_EQ(lines, 0);
         click(toDo.SSPanel80->SSCommand80[2]);
         EXPECT_TRUE(toDo.printPanel->SSCheck81->isEnabled());
 
