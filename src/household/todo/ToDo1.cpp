@@ -105,7 +105,9 @@ void ToDo1::Form_Load() {
 void ToDo1::Form_Activate() {
     ActivateFormServices();
     SSPanel80->activate();
-    const int width = VSGd1->widthTwips();
+    // The shares are of the width inside the grid's frame and scroll bar, so that the four
+    // columns fit without a horizontal scroll bar.
+    const double width = Twips::fromPixels(VSGd1->viewport()->width());
     VSGd1->setColWidth(0, int(std::lround(width * 0.02)));
     VSGd1->setFixedAlignment(0, GridControl::Centre);
     for (int col = 1; col <= 3; ++col) {

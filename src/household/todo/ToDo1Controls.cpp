@@ -50,10 +50,10 @@ public:
 };
 
 constexpr int kPanelWidth = 11000;
-constexpr int kPanelHeight = 7300;
+constexpr int kPanelHeight = 7450;
 constexpr int kGridTop = 1000;
 constexpr int kGridHeight = 5000;
-constexpr int kCommandTop = 6300;
+constexpr int kCommandTop = 6150;
 constexpr int kPickerTop = 1400;
 
 } // namespace
@@ -99,11 +99,14 @@ void ToDo1::buildControls() {
     const char* captions[] = {
         "E&xit", "&Delete Item fm File", "&Add to To Do Grid", "&Delete Item from Grid", "&Print",
         "&Save", "&Clear Grid"};
-    constexpr int kButtonWidth = 1480;
+    // Two rows: the commands on items and the grid above, printing, saving and leaving below.
+    constexpr int kButtonWidth = 2550;
+    const Command places[] = {AddButton,   DeleteNameButton, DeleteRowButton, ClearButton,
+                              PrintButton, SaveButton,       ExitButton};
     for (std::size_t i = 0; i < Command1.size(); ++i) {
-        Command1[i] =
-            Twips::place(new QPushButton(captions[i], Panel3D1), 150 + int(i) * (kButtonWidth + 60),
-                         kCommandTop, kButtonWidth, 450);
+        Command1[std::size_t(places[i])] = Twips::place(
+            new QPushButton(captions[places[i]], Panel3D1), 150 + int(i % 4) * (kButtonWidth + 100),
+            kCommandTop + int(i / 4) * 560, kButtonWidth, 450);
     }
     for (Command index : {DeleteNameButton, AddButton, DeleteRowButton, PrintButton}) {
         Command1[index]->setEnabled(false);

@@ -48,7 +48,11 @@ void ToDo1::buildSpellCheck() {
     spellCheck_ = std::make_unique<ToDoSpellCheck>(services_, *checkerItems_, *spellingGrid_);
     checkerItems_->connectTo(*spellCheck_, this);
 
-    Command6 = Twips::place(new QPushButton("Spelling Chec&k", Panel3D1), 8100, 490, 1900, 400);
+    // In the free place of the command rows, after "&Print", "&Save" and "E&xit".
+    const QRect exit = Command1[ExitButton]->geometry();
+    const int step = Command1[SaveButton]->x() - Command1[PrintButton]->x();
+    Command6 = new QPushButton("Spelling Chec&k", Panel3D1);
+    Command6->setGeometry(exit.translated(step, 0));
     attachOptionsPopup(Command6);
     connect(Command6, &QPushButton::clicked, this, &ToDo1::SpellCheckItems);
     connect(mOSpell, &QAction::triggered, this, &ToDo1::SpellCheckItems);
