@@ -39,6 +39,8 @@ public:
     int PreviewNormalWidth = 0;
     int PreviewNormalLeft = 0;
     ::PrintSettings PrintSettings;
+    // 1 = the to-do list prints without its "As of" line; 0 when the program starts.
+    int AsOfDateOff = 0;
     QString RewardCaption; // the caption of a picture window
     // What the backup window works on, set by its caller before it opens: 30/31 the to-do data,
     // 32/33 a planner year file (the year in SignalValue); even backs up, odd restores. The mode

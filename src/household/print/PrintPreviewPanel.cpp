@@ -121,7 +121,7 @@ void PrintPreviewPanel::place(QWidget* widget, int left, int top, int width, int
     widget->setGeometry(Twips::toPixels(left, top, width, height));
 }
 
-void PrintPreviewPanel::showFontSettings() {
+void PrintPreviewPanel::showFontSettings(Sample sample) {
     const PrintSettings& settings = services_.hinfo.PrintSettings;
     if (const auto name = PrintValue::toText(settings.PrintFontName)) {
         Panel3D80[0]->setCaption(' ' + *name);
@@ -129,18 +129,21 @@ void PrintPreviewPanel::showFontSettings() {
     if (const auto size = PrintValue::toText(settings.PrintFontSize)) {
         Panel3D80[1]->setCaption(' ' + *size);
     }
+    if (sample == Sample::Keep) {
+        return;
+    }
     // The sample follows each value that converts and keeps the others.
-    QFont sample = Panel3d82->font();
-    PrintFont current{sample.family(), sample.pointSizeF(), sample.bold(),
-                      sample.italic(), sample.underline(),  sample.strikeOut()};
+    QFont font = Panel3d82->font();
+    PrintFont current{font.family(), font.pointSizeF(), font.bold(),
+                      font.italic(), font.underline(),  font.strikeOut()};
     const PrintFont wanted = printFontOf(settings, current);
-    sample.setFamily(wanted.name);
-    sample.setPointSizeF(wanted.size);
-    sample.setBold(wanted.bold);
-    sample.setItalic(wanted.italic);
-    sample.setUnderline(wanted.underline);
-    sample.setStrikeOut(wanted.strikeout);
-    Panel3d82->setFont(sample);
+    font.setFamily(wanted.name);
+    font.setPointSizeF(wanted.size);
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
+    font.setStrikeOut(wanted.strikeout);
+    Panel3d82->setFont(font);
     if (const auto colour = printColourOf(settings)) {
         Panel3d82->setForeColour(*colour);
     }
@@ -157,14 +160,14 @@ void PrintPreviewPanel::showSampleSize() {
     }
 }
 
-void PrintPreviewPanel::open() {
+void PrintPreviewPanel::open(Sample sample) {
     if (config_.openChanged) {
         config_.openChanged(true);
     }
     if (config_.fillDefaults) {
         config_.fillDefaults();
     }
-    showFontSettings();
+    showFontSettings(sample);
     show();
     raise();
     setFocus();

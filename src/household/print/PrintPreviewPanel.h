@@ -47,8 +47,10 @@ public:
 
     bool isOpen() const { return !isHidden(); }
 
-    // Opens the panel on the window's document.
-    void open();
+    // Opens the panel on the window's document. With Sample::Keep the sample text stays in the
+    // font it had; only the font name and size boxes follow the settings.
+    enum class Sample { Update, Keep };
+    void open(Sample sample = Sample::Update);
     // The buttons SSCommand80: 0 printer font, 1 page setup, 2 cancel, 3 copy the page, 4 print.
     void PreviewPanelCommand(int index);
     void TogglePreviewSize();
@@ -84,7 +86,7 @@ public:
     Panel3D* Panel3d82; // the sample
 
 private:
-    void showFontSettings();
+    void showFontSettings(Sample sample = Sample::Update);
     void showSampleSize();
 
     Services& services_;

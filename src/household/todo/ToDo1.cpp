@@ -6,8 +6,11 @@
 #include "GridControl.h"
 #include "MonthView.h"
 #include "Panel3D.h"
+#include "PrintPreviewPanel.h"
 #include "StatusBar.h"
 #include "ToDoFiles.h"
+#include "ToDoPrintPanel.h"
+#include "ToDoSpellCheck.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -48,6 +51,11 @@ ToDo1::ToDo1(Services& services)
     buildControls();
     buildMenus();
     connectHandlers();
+    buildPrintPanel();
+    buildCopy();
+    buildSpellCheck();
+    buildSideToolbar();
+    buildUtilities();
     // The window sees its keys before the focused control does.
     qApp->installEventFilter(this);
     resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
@@ -90,10 +98,13 @@ void ToDo1::Form_Load() {
     hinfo_.PrintSettings.PrintFontUnderline = false;
     hinfo_.PrintSettings.PrintFontStrikethru = false;
     hinfo_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(gridTextColour()));
+    printPanel->loadOptions();
+    LoadAutoCorrectTable();
 }
 
 void ToDo1::Form_Activate() {
     ActivateFormServices();
+    SSPanel80->activate();
     // The shares are of the width inside the grid's frame and scroll bar, so that the four
     // columns fit without a horizontal scroll bar.
     const double width = Twips::fromPixels(VSGd1->viewport()->width());
@@ -250,6 +261,9 @@ void ToDo1::Form_KeyDown(int key) {
 }
 
 void ToDo1::EscapeKey() {
+    if (printPanel->escape()) {
+        return;
+    }
     if (SSPanel4->isVisible()) {
         SSPanel4->Command16[3]->click();
         return;

@@ -8,10 +8,17 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
 class GridBackgroundSelector;
+class PrintPreviewPanel;
+class SpellChecker;
+class SpellCheckerItems;
+class ToDoPrintPanel;
+class ToDoSpellCheck;
+class ToDoSpellingGrid;
 class GridControl;
 class MonthView;
 class Panel3D;
@@ -95,6 +102,21 @@ public:
     void mOTC_Click();
     void mOBC_Click();
 
+    // Printing (ToDo1Print.cpp), copying (ToDo1Copy.cpp), the spelling check
+    // (ToDo1Spelling.cpp), the side toolbar (ToDo1SideToolbar.cpp) and the backup hand-off
+    // (ToDo1Utilities.cpp).
+    void OpenToDoPrintPreview();
+    void OpenWorksheetPrintPreview();
+    void CopyToDoToClipboard();
+    void UpdateEditMenu();
+    void LoadAutoCorrectTable();
+    void SpellCheckItems();
+    void Toolbar2_ButtonClick(int button);
+    QAction* Toolbar2Button(int button) const;
+    void UpdateBackupMenu();
+    void StartToDoBackup();
+    void StartToDoRestore();
+
     // Controls, with the names the handlers use.
     Panel3D* Panel3D1;
     QLabel* Label7; // "Date: " and today's date
@@ -104,8 +126,12 @@ public:
     QLineEdit* Text2;                  // hidden; its colour is the entry colour and grid default
     QComboBox* Combo1;                 // the remembered names
     std::array<QPushButton*, 7> Command1{};
+    QPushButton* Command6; // "Spelling Chec&k"
     MonthView* MonthView1;
     GridBackgroundSelector* SSPanel4;
+    ToDoPrintPanel* printPanel;   // the print preview with the window's print options
+    PrintPreviewPanel* SSPanel80; // its panel
+    SpellChecker* VSSpell1;
 
     QAction* mOBC;
     QAction* mOTC;
@@ -147,12 +173,21 @@ protected:
     void Form_Activate() override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    int currentHelpContext() const override;
 
 private:
     // Building the window (ToDo1Controls.cpp).
     void buildControls();
     void buildMenus();
     void connectHandlers();
+    void buildPrintPanel();
+    void buildCopy();
+    void buildSpellCheck();
+    void buildSideToolbar();
+    void buildUtilities();
+    // The right-click menu's preparation and its return.
+    bool prepareOptionsPopup();
+    void optionsPopupClosed();
 
     // Keys: the window's own first, then the entry box's and the name list's.
     void Form_KeyDown(int key);
@@ -183,6 +218,11 @@ private:
     void selectorClicked(int index);
 
     PanelColours panelColours_;
+    class SpellingGrid; // the spelling check's view of the grid and the names
+    std::unique_ptr<ToDoSpellingGrid> spellingGrid_;
+    std::unique_ptr<SpellCheckerItems> checkerItems_;
+    std::unique_ptr<ToDoSpellCheck> spellCheck_;
+    std::array<QAction*, 10> toolbar2Buttons_{}; // by button number, 1 to 9
     bool exiting_ = false;
     bool selectorChanged_ = false; // the selector applied a choice during the current button
     QString entryBeforeKey_;

@@ -146,8 +146,8 @@ void ToDo1::buildControls() {
 }
 
 void ToDo1::buildMenus() {
-    // Printing, copying, the spelling check and the backup are not in the window yet: their
-    // items stand disabled.
+    // Printing, copying, the spelling check and the backup enable their items as they are
+    // built.
     mOBC = mO->addAction("Grid &Background Selector", this, &ToDo1::mOBC_Click);
     mOTC = mO->addAction("Grid &Text  Color", this, &ToDo1::mOTC_Click);
     mOC = mO->addAction("Panel &Color", this, &ToDo1::mOC_Click);

@@ -121,8 +121,11 @@ void ToDo1::Command1_Click(int index) {
     case ClearButton:
         ClearGrid();
         break;
+    case PrintButton:
+        OpenToDoPrintPreview();
+        break;
     default:
-        break; // printing is not in the window yet
+        break;
     }
 }
 

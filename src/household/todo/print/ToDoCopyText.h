@@ -13,7 +13,7 @@
 // pastes aligned into a word processor or a table.
 namespace ToDoCopyText {
 
-// The width of a text in twips, as printed.
+// The width of a text in twips, as printed; blanks after a text add their own width.
 using Width = std::function<double(const QString&)>;
 
 // rows are the grid's rows 1 to 500 as their cells show them; dateCaption is the window's date

@@ -1,6 +1,10 @@
 #include "ToDoCopyText.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -41,6 +45,34 @@ TEST(ToDoCopyText, PaddingEndsWhenTheWidthsNeverReachTheStop) {
     const QString text = ToDoCopyText::build(
         rows, "Date: March 25, 2026", [](const QString& t) { return t.startsWith('n') ? 5e6 : 0; });
     EXPECT_EQ(text, kHeading + "Call" + QString(200, ' ') + '\t' + QString(200, ' ') + "\t\t\r");
+}
+
+// Characters of uneven widths: the padding is the fewest blanks that reach each stop.
+TEST(ToDoCopyText, PaddingIsTheFewestBlanksThatReachTheStop) {
+    const auto width = [](const QString& text) {
+        double sum = 0;
+        for (const QChar c : text) {
+            sum += c == ' ' ? 37 : 90 + (c.unicode() % 7) * 5;
+        }
+        return sum;
+    };
+    const auto rows = grid({{"Call the bank", "Wednesday - Mar 25, 26", "x"},
+                            {"Pay", "", ""},
+                            {"A much longer item name", "Mon", ""}});
+    const QStringList lines = ToDoCopyText::build(rows, "Date: March 25, 2026", width).split('\r');
+    const double first = std::nearbyint(width(QString(21, 'n')) + 10);
+    const double second = std::nearbyint(first + width("Wednesday - Mar 25, 26") + 40);
+    for (int line = 4; line <= 6; ++line) {
+        const QStringList cells = lines[line].split('\t');
+        ASSERT_EQ(cells.size(), 4);
+        const QString upToSecond = cells[0] + cells[1];
+        EXPECT_GE(width(cells[0]), first);
+        EXPECT_LT(width(cells[0].chopped(1)), first) << cells[0].toStdString();
+        EXPECT_GE(width(upToSecond), second);
+        if (!cells[1].isEmpty() && cells[1].endsWith(' ')) {
+            EXPECT_LT(width(upToSecond.chopped(1)), second) << upToSecond.toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -1,0 +1,69 @@
+// The spelling check of the to-do items, with the remembered names kept in step.
+#include "ToDo1.h"
+
+#include "AutoCorrectTable.h"
+#include "GridControl.h"
+#include "Panel3D.h"
+#include "SpellChecker.h"
+#include "ToDoSpellCheck.h"
+#include "Twips.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+class ToDo1::SpellingGrid : public ToDoSpellingGrid {
+public:
+    explicit SpellingGrid(ToDo1& window) : window_(window) {}
+
+    QString item(int row) const override { return window_.VSGd1->textMatrix(row, 1); }
+    void setItem(int row, const QString& text) override { window_.setGridText(row, 1, text); }
+    void makeCurrent(int row) override {
+        window_.VSGd1->setRow(row);
+        window_.VSGd1->setCol(1);
+    }
+    void setEditing(int setting) override { window_.VSGd1->setEditable(setting); }
+    QStringList names() const override { return window_.ItemNames.names(); }
+    void setNames(const QStringList& names) override {
+        window_.ItemNames = ItemNameList(names);
+        window_.refillNameList();
+    }
+    void saveNames(const QStringList& names) override {
+        window_.ItemNames = ItemNameList(names);
+        window_.writeItemNames();
+        window_.Text1[0]->clear();
+    }
+    void markChanged() override { window_.ToDoChanged = 1; }
+    void showStatus(const QString& text) override { window_.showStatus(text); }
+    QString caption() const override { return window_.windowTitle(); }
+
+private:
+    ToDo1& window_;
+};
+
+void ToDo1::buildSpellCheck() {
+    VSSpell1 = new SpellChecker(services_, this);
+    checkerItems_ = std::make_unique<SpellCheckerItems>(*VSSpell1);
+    spellingGrid_ = std::make_unique<SpellingGrid>(*this);
+    spellCheck_ = std::make_unique<ToDoSpellCheck>(services_, *checkerItems_, *spellingGrid_);
+    checkerItems_->connectTo(*spellCheck_, this);
+
+    // In the free place of the command rows, after "&Print", "&Save" and "E&xit".
+    const QRect exit = Command1[ExitButton]->geometry();
+    const int step = Command1[SaveButton]->x() - Command1[PrintButton]->x();
+    Command6 = new QPushButton("Spelling Chec&k", Panel3D1);
+    Command6->setGeometry(exit.translated(step, 0));
+    attachOptionsPopup(Command6);
+    connect(Command6, &QPushButton::clicked, this, &ToDo1::SpellCheckItems);
+    connect(mOSpell, &QAction::triggered, this, &ToDo1::SpellCheckItems);
+    mOSpell->setEnabled(true);
+}
+
+void ToDo1::LoadAutoCorrectTable() {
+    ::LoadAutoCorrectTable(*VSSpell1);
+}
+
+void ToDo1::SpellCheckItems() {
+    HideDatePicker();
+    spellCheck_->SpellCheckItems();
+}

@@ -1,0 +1,75 @@
+// The Utilities menu: the to-do data handed to the backup window, and taken up again after a
+// restore.
+#include "ToDo1.h"
+
+#include "GridControl.h"
+#include "ToDoPrintPanel.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+
+namespace {
+
+constexpr int kBackupMode = 0;
+constexpr int kRestoreMode = 99;
+constexpr int kBackUpToDo = 30;
+constexpr int kRestoreToDo = 31;
+
+} // namespace
+
+void ToDo1::buildUtilities() {
+    connect(mU, &QMenu::aboutToShow, this, &ToDo1::UpdateBackupMenu);
+    connect(mUB, &QAction::triggered, this, &ToDo1::StartToDoBackup);
+    connect(mUR, &QAction::triggered, this, &ToDo1::StartToDoRestore);
+}
+
+void ToDo1::UpdateBackupMenu() {
+    VSGd1->setRow(1);
+    VSGd1->setCol(1);
+    bool anyItem = false;
+    for (int row = 1; row <= kItemRows && !anyItem; ++row) {
+        anyItem = !VSGd1->textMatrix(row, 1).trimmed().isEmpty();
+    }
+    // Both commands wait for the backup window.
+    const bool backupWindow = services_.windows.has(WindowCatalog::kBackupWindow);
+    mUB->setEnabled(backupWindow && anyItem);
+    mUR->setEnabled(backupWindow);
+    hinfo_.SignalValue = 0;
+}
+
+void ToDo1::StartToDoBackup() {
+    // Cancel, or a Yes whose save failed, leaves the changes pending and opens nothing.
+    if (ToDoChanged == 1 && !PromptSaveToDoGrid()) {
+        hinfo_.SignalValue = 0;
+        return;
+    }
+    hinfo_.SignalValue = 0;
+    hinfo_.BackupMode = kBackupMode;
+    hinfo_.BackupKind = kBackUpToDo;
+    if (std::unique_ptr<QWidget> window =
+            services_.windows.create(WindowCatalog::kBackupWindow, services_)) {
+        showModalOverSelf(*window);
+    }
+    hinfo_.NormalPointer();
+}
+
+void ToDo1::StartToDoRestore() {
+    hinfo_.BackupMode = kRestoreMode;
+    hinfo_.BackupKind = kRestoreToDo;
+    hinfo_.RestoreCompleted = 0;
+    if (std::unique_ptr<QWidget> window =
+            services_.windows.create(WindowCatalog::kBackupWindow, services_)) {
+        showModalOverSelf(*window);
+    }
+    // Only a restore that replaced the file reloads: otherwise the grid keeps its unsaved
+    // changes.
+    if (hinfo_.RestoreCompleted == 1) {
+        LoadItemNames();
+        LoadToDoColours();
+        printPanel->loadOptions();
+        QCoreApplication::processEvents();
+        LoadToDoGrid();
+        ToDoChanged = 0;
+    }
+    hinfo_.NormalPointer();
+}

@@ -1,0 +1,160 @@
+#include "ToDoPrintPanel.h"
+
+#include "DefaultPrintFont.h"
+#include "OptionGroup.h"
+#include "PrintPreviewPanel.h"
+#include "PrintSettingsValues.h"
+#include "Services.h"
+#include "ToDoPrintLayouts.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// SignalValue holds this while the window loads: option changes then only take their state.
+constexpr double kLoadingMark = -899;
+
+const QString kListRange = QStringLiteral("Only Rows with a To Do Item");
+const QString kWorksheetRange = QStringLiteral("Print To Do Item Worksheet");
+
+} // namespace
+
+ToDoPrintPanel::ToDoPrintPanel(Services& services, Hooks hooks, QWidget* parent)
+    : QObject(parent), services_(services), hooks_(std::move(hooks)) {
+    PrintPreviewPanel::Config config;
+    config.buildDocument = [this](PrintLayout& layout) { buildDocument(layout); };
+    config.openChanged = [this](bool open) {
+        hooks_.setMenusEnabled(!open);
+        if (!open) {
+            SSCheck81->setEnabled(true);
+            hooks_.showStatus(hooks_.caption());
+        }
+    };
+    config.rangeCaption = kListRange;
+    config.optionsCaption = "Print Options";
+    config.autoSizeReference = [this] {
+        return QString(PreviewDocument == Document::Worksheet ? 62 : 76, 'n');
+    };
+    SSPanel80 = new PrintPreviewPanel(services_, config, parent);
+
+    // The left column makes room for the window's own options under the print range.
+    SSPanel80->place(SSPanel80->SSFrame80[0], 195, 101, 3236, 600);
+    SSPanel80->place(SSPanel80->SSOption81, 300, 250, 2800, 322);
+    SSPanel80->place(SSPanel80->SSFrame80[2], 195, 745, 3236, 800);
+    SSCheck80 = new QCheckBox(tr("Print Grid Lines"), SSPanel80->SSFrame80[2]);
+    SSPanel80->place(SSCheck80, 300, 230, 2850, 300);
+    SSCheck81 = new QCheckBox(tr("Print 'As of' date on each page"), SSPanel80->SSFrame80[2]);
+    SSPanel80->place(SSCheck81, 300, 480, 2850, 300);
+    SSPanel80->place(SSPanel80->SSFrame80[1], 195, 1590, 3236, 1020);
+    for (int index = 0; index < 2; ++index) {
+        SSPanel80->place(SSPanel80->SSOption82->button(index), 300, 230 + index * 260, 2292, 300);
+    }
+    SSPanel80->place(SSPanel80->Label80[2], 120, 730, 990, 194);
+    SSPanel80->place(SSPanel80->Panel3D80[2], 1139, 685, 2007, 302);
+    connect(SSCheck80, &QCheckBox::toggled, this, &ToDoPrintPanel::SetGridLinesOption);
+    connect(SSCheck81, &QCheckBox::toggled, this, &ToDoPrintPanel::SetAsOfDateOption);
+    connect(SSPanel80->SSOption81, &QRadioButton::clicked, this, &ToDoPrintPanel::rebuild);
+}
+
+bool ToDoPrintPanel::loading() const {
+    return services_.hinfo.SignalValue == kLoadingMark;
+}
+
+void ToDoPrintPanel::loadOptions() {
+    SSCheck80->setChecked(true);
+    SSCheck81->setChecked(true);
+    // A box ticked already raises no change: the state is set all the same.
+    GridLinesOff = 0;
+    services_.hinfo.AsOfDateOff = 0;
+    SSPanel80->loadGuideLineChoice();
+}
+
+void ToDoPrintPanel::SetGridLinesOption() {
+    GridLinesOff = SSCheck80->isChecked() ? 0 : 1;
+    if (!loading()) {
+        QCoreApplication::processEvents();
+        rebuild();
+    }
+}
+
+void ToDoPrintPanel::SetAsOfDateOption() {
+    services_.hinfo.AsOfDateOff = SSCheck81->isChecked() ? 0 : 1;
+    if (!loading()) {
+        QCoreApplication::processEvents();
+        rebuild();
+    }
+}
+
+void ToDoPrintPanel::applyFontDefaults(const QString& sizeText) {
+    PrintSettings& settings = services_.hinfo.PrintSettings;
+    applyDefaultPrintFont(settings, services_.printer, hooks_.entryFont(), {sizeText, false});
+    printerFont_.name = PrintValue::toText(settings.PrintFontName).value_or(printerFont_.name);
+}
+
+void ToDoPrintPanel::OpenToDoPrintPreview() {
+    hooks_.setMenusEnabled(false);
+    SSPanel80->SSOption81->setText(kListRange);
+    if (!hooks_.findItem()) {
+        services_.dialogs.message({QStringLiteral("There are currently No Entries to Print!"),
+                                   QStringLiteral("Print"), Dialogs::Icon::Information});
+        hooks_.setMenusEnabled(true);
+        return;
+    }
+    hooks_.gridEditingOff();
+    hooks_.showStatus(kListStatus);
+    PreviewDocument = Document::List;
+    applyFontDefaults(QStringLiteral("14"));
+    PrintSettings& settings = services_.hinfo.PrintSettings;
+    if (const auto size = PrintValue::toSingle(settings.PrintFontSize); !size || *size <= 0) {
+        settings.PrintFontSize = QStringLiteral("14");
+    }
+    SSPanel80->SSCommand80[0]->setEnabled(true);
+    SSPanel80->SSCommand80[1]->setEnabled(true);
+    SSPanel80->open();
+}
+
+void ToDoPrintPanel::OpenWorksheetPrintPreview() {
+    hooks_.setMenusEnabled(false);
+    SSPanel80->SSOption81->setText(kWorksheetRange);
+    hooks_.showStatus(kWorksheetStatus);
+    PreviewDocument = Document::Worksheet;
+    // The worksheet has no "As of" line.
+    SSCheck81->setEnabled(false);
+    applyFontDefaults(QStringLiteral("18"));
+    services_.hinfo.PrintSettings.PrintFontSize = QStringLiteral("18");
+    SSPanel80->open(PrintPreviewPanel::Sample::Keep);
+    services_.hinfo.NormalPointer();
+}
+
+void ToDoPrintPanel::rebuild() {
+    SSPanel80->rebuild();
+}
+
+void ToDoPrintPanel::buildDocument(PrintLayout& layout) {
+    const PrintSettings& settings = services_.hinfo.PrintSettings;
+    ToDoPrintLayouts::Options options;
+    options.font = printFontOf(settings, PrintFont{});
+    options.colour = printColourOf(settings).value_or(QColor(Qt::black));
+    options.gridLinesOff = GridLinesOff == 1;
+    options.asOfDateOff = services_.hinfo.AsOfDateOff == 1;
+    options.today = services_.clock.today();
+    if (PreviewDocument == Document::Worksheet) {
+        ToDoPrintLayouts::buildWorksheet(layout, options);
+        return;
+    }
+    ToDoPrintLayouts::buildList(layout, hooks_.rows(), options);
+    services_.hinfo.NormalPointer();
+}
+
+bool ToDoPrintPanel::isOpen() const {
+    return SSPanel80->isOpen();
+}
+
+bool ToDoPrintPanel::escape() {
+    return SSPanel80->escape();
+}

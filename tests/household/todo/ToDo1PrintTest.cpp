@@ -1,0 +1,184 @@
+#include "ToDoWindowFixture.h"
+
+#include "OptionGroup.h"
+#include "PrintPreviewPanel.h"
+#include "PrintSettingsValues.h"
+#include "ToDoPrintPanel.h"
+
+#include <QCheckBox>
+#include <QMenu>
+#include <QRadioButton>
+
+namespace {
+
+class ToDoPrintTest : public ToDoWindowTest {
+protected:
+    static QString fontName(const Services& s) {
+        return PrintValue::toText(s.hinfo.PrintSettings.PrintFontName).value_or("?");
+    }
+    static QString fontSize(const Services& s) {
+        return PrintValue::toText(s.hinfo.PrintSettings.PrintFontSize).value_or("?");
+    }
+    QByteArray guideRecord() const { return readFile("GColor3.Fil").mid(180, 3); }
+    void writeGuideRecord(const QByteArray& text) const {
+        QByteArray bytes(200, '\0');
+        bytes.replace(180, 2 + text.size(), char(text.size()) + QByteArray(1, '\0') + text);
+        writeFile("GColor3.Fil", bytes);
+    }
+};
+
+TEST_F(ToDoPrintTest, FontDefaultsAtEveryOpening) {
+    std::vector<ToDoRow> rows(499);
+    rows.push_back({"Last row", "", ""});
+    writeGridFile(rows);
+    openToDo([this](ToDo1& toDo) {
+        // The only item is in row 500: the list opens.
+        toDo.mOPrt->trigger();
+        settle();
+        ASSERT_TRUE(toDo.SSPanel80->isOpen());
+        EXPECT_EQ(fontName(services), "Times New Roman");
+        EXPECT_EQ(fontSize(services), "14");
+        EXPECT_EQ(toDo.SSPanel80->Panel3D80[1]->caption(), " 14");
+        EXPECT_EQ(toDo.StatusBar1->panelText(1), "Print");
+        EXPECT_FALSE(toDo.mO->menuAction()->isEnabled());
+        EXPECT_FALSE(toDo.mE1->menuAction()->isEnabled());
+        EXPECT_EQ(toDo.VSGd1->editable(), 0);
+
+        fake.dialogs.fonts.push_back(
+            Dialogs::FontChoice{"Times New Roman", 20, false, false, false, false, Qt::black});
+        click(toDo.SSPanel80->SSCommand80[0]);
+        EXPECT_EQ(fontSize(services), "20");
+        click(toDo.SSPanel80->SSCommand80[2]);
+        EXPECT_FALSE(toDo.SSPanel80->isOpen());
+        EXPECT_TRUE(toDo.mO->menuAction()->isEnabled());
+        EXPECT_EQ(toDo.StatusBar1->panelText(1), "To Do List");
+
+        toDo.mOPrt->trigger();
+        settle();
+        EXPECT_EQ(fontSize(services), "14") << "reopened at 14";
+        click(toDo.SSPanel80->SSCommand80[2]);
+
+        toDo.mOW->trigger();
+        settle();
+        EXPECT_EQ(fontSize(services), "18");
+        EXPECT_EQ(toDo.printPanel->PreviewDocument, ToDoPrintPanel::Document::Worksheet);
+        EXPECT_EQ(toDo.StatusBar1->panelText(1), "Print To Do Worksheet");
+        EXPECT_FALSE(toDo.printPanel->SSCheck81->isEnabled());
+        EXPECT_EQ(toDo.SSPanel80->VSPrinter1->layout().pageCount(), 1);
+        // Grid lines off rebuilds the worksheet, not the list.
+        toDo.printPanel->SSCheck80->click();
+        settle();
+        EXPECT_EQ(toDo.printPanel->GridLinesOff, 1);
+        bool worksheetTitle = false;
+        int lines = 0;
+        for (const PrintItem& item :
+             toDo.SSPanel80->VSPrinter1->layout().document().pages.at(0).items) {
+            const auto* text = std::get_if<PrintText>(&item);
+            worksheetTitle = worksheetTitle || (text && text->text == "To Do Item Worksheet");
+            lines += std::holds_alternative<PrintLine>(item) ? 1 : 0;
+        }
+        EXPECT_TRUE(worksheetTitle);
+        EXPECT_EQ(lines, 0);
+        click(toDo.SSPanel80->SSCommand80[2]);
+        EXPECT_TRUE(toDo.printPanel->SSCheck81->isEnabled());
+
+        fake.printer.installed = false;
+        toDo.mOPrt->trigger();
+        settle();
+        EXPECT_EQ(fontName(services), "Courier");
+        EXPECT_EQ(fontSize(services), "14");
+        EXPECT_GE(toDo.SSPanel80->VSPrinter1->layout().pageCount(), 1) << "built without printer";
+        EXPECT_EQ(toDo.printPanel->printerFont().name, "Courier");
+        click(toDo.SSPanel80->SSCommand80[2]);
+    });
+}
+
+TEST_F(ToDoPrintTest, AnEmptyGridHasNoListButAWorksheet) {
+    openToDo([this](ToDo1& toDo) {
+        toDo.mOPrt->trigger();
+        settle();
+        EXPECT_FALSE(toDo.SSPanel80->isOpen());
+        ASSERT_EQ(fake.dialogs.shown.size(), 1);
+        EXPECT_EQ(fake.dialogs.shown[0].text, "There are currently No Entries to Print!");
+        EXPECT_EQ(fake.dialogs.shown[0].title, "Print");
+        EXPECT_TRUE(toDo.mO->menuAction()->isEnabled());
+        EXPECT_TRUE(toDo.mE1->menuAction()->isEnabled());
+        toDo.mOW->trigger();
+        settle();
+        EXPECT_TRUE(toDo.SSPanel80->isOpen());
+        click(toDo.SSPanel80->SSCommand80[2]);
+    });
+}
+
+// The guide-line record: "1" selects its option at load without a write; a click writes the
+// choice; any other text selects no option.
+TEST_F(ToDoPrintTest, GuideLineRecordIsReadAtLoadAndWrittenOnChange) {
+    const struct {
+        QByteArray stored;
+        int selected;
+    } cases[] = {{"1", 1}, {"0", 0}, {"7", -1}};
+    for (const auto& c : cases) {
+        writeGuideRecord(c.stored);
+        const QByteArray before = readFile("GColor3.Fil");
+        openToDo([&](ToDo1& toDo) {
+            EXPECT_EQ(toDo.SSPanel80->SSOption82->selected(), c.selected) << c.stored.data();
+            EXPECT_EQ(readFile("GColor3.Fil"), before) << "nothing written while loading";
+            EXPECT_TRUE(toDo.printPanel->SSCheck80->isChecked());
+            EXPECT_TRUE(toDo.printPanel->SSCheck81->isChecked());
+            EXPECT_EQ(services.hinfo.AsOfDateOff, 0);
+            toDo.mOW->trigger();
+            settle();
+            QTest::mouseClick(toDo.SSPanel80->SSOption82->button(1), Qt::LeftButton);
+            settle();
+            EXPECT_EQ(guideRecord(), QByteArray("\x01\x00"
+                                                "1",
+                                                3));
+            EXPECT_EQ(toDo.SSPanel80->VSPrinter1->guideLines(), 1);
+            click(toDo.SSPanel80->SSCommand80[2]);
+        });
+    }
+}
+
+TEST_F(ToDoPrintTest, EscapeStepsBackFromEnlargedThenClosesThenExits) {
+    writeGridFile({{"Call the bank", "", ""}});
+    openToDo([this](ToDo1& toDo) {
+        toDo.mOPrt->trigger();
+        settle();
+        EXPECT_EQ(fake.help.topics.size(), 0);
+        press(QApplication::focusWidget(), Qt::Key_F1);
+        click(toDo.SSPanel80->SSCommand1);
+        ASSERT_EQ(toDo.SSPanel80->SSCommand1->text(), "Normal");
+        press(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_EQ(toDo.SSPanel80->SSCommand1->text(), "Enlarge");
+        EXPECT_TRUE(toDo.SSPanel80->isOpen());
+        press(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(toDo.SSPanel80->isOpen());
+        toDo.ShowHelpTopic();
+        EXPECT_EQ(fake.help.topics, (QList<int>{1014, 2009}));
+        EXPECT_TRUE(toDo.isVisible());
+        press(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(toDo.isVisible());
+    });
+}
+
+TEST_F(ToDoPrintTest, AsOfLineOffRebuildsTheListAndIsShared) {
+    writeGridFile({{"Call the bank", "", ""}});
+    openToDo([this](ToDo1& toDo) {
+        toDo.mOPrt->trigger();
+        settle();
+        toDo.printPanel->SSCheck81->click();
+        settle();
+        EXPECT_EQ(services.hinfo.AsOfDateOff, 1);
+        bool asOfShown = false;
+        for (const PrintItem& item :
+             toDo.SSPanel80->VSPrinter1->layout().document().pages[0].items) {
+            if (const auto* text = std::get_if<PrintText>(&item)) {
+                asOfShown = asOfShown || text->text.startsWith("As of");
+            }
+        }
+        EXPECT_FALSE(asOfShown);
+        click(toDo.SSPanel80->SSCommand80[2]);
+    });
+}
+
+} // namespace
