@@ -10,8 +10,8 @@
 class Dialogs {
 public:
     enum class Icon { None, Critical, Question, Exclamation, Information };
-    // Enter presses the first button, but No in YesNoDefaultNo.
-    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, YesNoDefaultNo };
+    // Enter presses the first button, but No in YesNoDefaultNo and YesNoCancelDefaultNo.
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, YesNoDefaultNo, YesNoCancelDefaultNo };
     // The classic answer codes, kept because handlers store them in SignalValue.
     enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 

@@ -34,6 +34,7 @@ QMessageBox::StandardButtons toQt(Dialogs::Buttons buttons) {
     case Dialogs::Buttons::YesNoDefaultNo:
         return QMessageBox::Yes | QMessageBox::No;
     case Dialogs::Buttons::YesNoCancel:
+    case Dialogs::Buttons::YesNoCancelDefaultNo:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case Dialogs::Buttons::Ok:
         break;
@@ -63,7 +64,8 @@ Dialogs::Answer QtDialogs::message(const Message& message) {
     const bool yesNo =
         message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoDefaultNo;
     box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Cancel);
-    if (message.buttons == Buttons::YesNoDefaultNo) {
+    if (message.buttons == Buttons::YesNoDefaultNo ||
+        message.buttons == Buttons::YesNoCancelDefaultNo) {
         box.setDefaultButton(QMessageBox::No);
     }
     return fromQt(box.exec());
