@@ -1,13 +1,14 @@
 #include "RegisterWindows.h"
 
+#include "Backup1.h"
 #include "Calendar.h"
 #include "DateF.h"
 #include "Form10.h"
 #include "Form12.h"
 #include "Form2.h"
-#include "Form6.h"
 #include "Form25.h"
 #include "Form44.h"
+#include "Form6.h"
 #include "Form9.h"
 #include "Hangman.h"
 #include "Services.h"
@@ -27,4 +28,7 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(15, [](Services& services) { return std::make_unique<Calendar>(services); });
     windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
     windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
+    // Opened only by the to-do list's and the planner's backup and restore commands.
+    windows.add(WindowCatalog::kBackupWindow,
+                [](Services& services) { return std::make_unique<Backup1>(services); });
 }

@@ -38,11 +38,10 @@ QString withSlash(const QString& folder) {
 
 // Kernel and runtime mounts that hold no user's files.
 bool isSystemMount(const QStorageInfo& volume) {
-    static const QStringList systemTypes = {"proc",     "sysfs",  "devtmpfs", "devpts",
-                                            "cgroup",   "cgroup2", "securityfs", "debugfs",
-                                            "tracefs",  "pstore", "bpf",      "mqueue",
-                                            "hugetlbfs", "configfs", "fusectl", "autofs",
-                                            "overlay",  "squashfs", "nsfs",    "binfmt_misc"};
+    static const QStringList systemTypes = {
+        "proc",    "sysfs",   "devtmpfs", "devpts",   "cgroup", "cgroup2",    "securityfs",
+        "debugfs", "tracefs", "pstore",   "bpf",      "mqueue", "hugetlbfs",  "configfs",
+        "fusectl", "autofs",  "overlay",  "squashfs", "nsfs",   "binfmt_misc"};
     const QString root = volume.rootPath();
     if (systemTypes.contains(QString::fromLatin1(volume.fileSystemType()))) {
         return true;
@@ -67,14 +66,13 @@ QList<Medium::Drive> FileSystemMedium::drives() const {
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         const QString root = withSlash(volume.rootPath());
         if (!volume.isValid() || !volume.isReady() || volume.isReadOnly() ||
-            isSystemMount(volume) || std::any_of(list.begin(), list.end(), [&](const Drive& d) {
-                return d.root == root;
-            })) {
+            isSystemMount(volume) ||
+            std::any_of(list.begin(), list.end(), [&](const Drive& d) { return d.root == root; })) {
             continue;
         }
         const QString label = volume.displayName();
-        list.append({root, label.isEmpty() || withSlash(label) == root ? root
-                                                                        : root + " [" + label + "]"});
+        list.append(
+            {root, label.isEmpty() || withSlash(label) == root ? root : root + " [" + label + "]"});
     }
     return list;
 }

@@ -40,5 +40,5 @@ private:
     QtPrinter printer_;
     FileSystemMedium medium_;
     Platform platform_{dialogs_, modal_, clock_, random_,    registry_, folder_,
-                       sound_,   help_,  web_,   clipboard_, printer_, medium_};
+                       sound_,   help_,  web_,   clipboard_, printer_,  medium_};
 };

@@ -123,4 +123,4 @@ Printer::Result FakePrinter::print(const Job& job, bool askFirst, QWidget*) {
 
 FakePlatform::FakePlatform()
     : folder(directory.path()), platform{dialogs, modal, clock, random,    registry, folder,
-                                         sound,   help,  web,   clipboard, printer, medium} {}
+                                         sound,   help,  web,   clipboard, printer,  medium} {}

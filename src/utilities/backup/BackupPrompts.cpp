@@ -37,8 +37,7 @@ void BackupPrompts::ShowBackupNotFound(Dialogs& dialogs) {
                      "Disk Error", Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
 }
 
-Dialogs::Answer BackupPrompts::AskDeleteBeforeRestore(Dialogs& dialogs,
-                                                       const QString& familyWord) {
+Dialogs::Answer BackupPrompts::AskDeleteBeforeRestore(Dialogs& dialogs, const QString& familyWord) {
     return dialogs.message({"This utility will first Delete all existing " + familyWord +
                                 " files\rlocated in Korvane Program!\r\rProceed?",
                             "Delete Files", Dialogs::Icon::Question,
@@ -47,8 +46,7 @@ Dialogs::Answer BackupPrompts::AskDeleteBeforeRestore(Dialogs& dialogs,
 
 Dialogs::Answer BackupPrompts::AskRestoreDisk(Dialogs& dialogs, int diskNumber) {
     return dialogs.message({"Please insert Backup Disk #" + QString::number(diskNumber),
-                            kRestoreTitle, Dialogs::Icon::Information,
-                            Dialogs::Buttons::OkCancel});
+                            kRestoreTitle, Dialogs::Icon::Information, Dialogs::Buttons::OkCancel});
 }
 
 void BackupPrompts::ShowRestoreNotCompleted(Dialogs& dialogs) {

@@ -73,12 +73,11 @@ std::optional<QList<QByteArray>> BackupRoutines::toDoPieces(Dialogs& dialogs,
 }
 
 std::optional<QList<QByteArray>> BackupRoutines::yearPieces(Dialogs& dialogs,
-                                                            const ProgramFolder& folder,
-                                                            int year) {
+                                                            const ProgramFolder& folder, int year) {
     const QString yearText = QString::number(year);
     if (YearFile::length(folder, year) == 0) {
-        BackupPrompts::ShowNothingToBackUp(
-            dialogs, "There is no saved " + yearText + " Daily Planner file to back up.");
+        BackupPrompts::ShowNothingToBackUp(dialogs, "There is no saved " + yearText +
+                                                        " Daily Planner file to back up.");
         return std::nullopt;
     }
     const std::optional<QByteArray> records = YearFile::readRawRecords(folder, year);
@@ -113,10 +112,10 @@ BackupOutcome BackupRoutines::BackupYearFile(BackupContext& context, int year,
 
 RestoreOutcome BackupRoutines::RestoreToDoFile(BackupContext& context) {
     const ProgramFolder& folder = context.folder;
-    const RestoreOutcome outcome = SpanningRestore(context, BackupFamily::toDo())
-                                       .run([&folder](const QByteArray& copy) {
-                                           return replaceToDoFile(folder, copy);
-                                       });
+    const RestoreOutcome outcome =
+        SpanningRestore(context, BackupFamily::toDo()).run([&folder](const QByteArray& copy) {
+            return replaceToDoFile(folder, copy);
+        });
     if (outcome == RestoreOutcome::Completed) {
         PlayClosingProgress(context);
     }

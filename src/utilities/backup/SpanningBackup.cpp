@@ -19,8 +19,8 @@ bool SpanningBackup::writeInfo(const DiskInfoFile::Values& values) {
     const bool existed = context_.medium.size(path) >= 0;
     std::unique_ptr<MediumFile> file = context_.medium.openForWriting(path);
     const QByteArray bytes = DiskInfoFile::encode(values);
-    const bool written = file != nullptr && file->writeAt(0, bytes) &&
-                         file->truncate(bytes.size()) && file->sync();
+    const bool written =
+        file != nullptr && file->writeAt(0, bytes) && file->truncate(bytes.size()) && file->sync();
     file.reset();
     if (!written && !existed) {
         context_.medium.remove(path);
@@ -161,8 +161,7 @@ BackupOutcome SpanningBackup::run(const QList<QByteArray>& pieces) {
         showProgress(piece);
     }
     // The set is complete only once the last disk holds its copy and says it is the last.
-    if (!closeCopy() ||
-        !writeInfo(infoValues(diskNumber_, DiskInfoFile::kPastLastRecord, true))) {
+    if (!closeCopy() || !writeInfo(infoValues(diskNumber_, DiskInfoFile::kPastLastRecord, true))) {
         BackupPrompts::ShowBackupNotCompleted(hinfo.platform().dialogs);
         return BackupOutcome::NotCompleted;
     }

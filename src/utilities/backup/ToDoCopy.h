@@ -6,8 +6,8 @@
 #include <optional>
 
 // The to-do list's file as its backup carries it: every field on a line of its own in double
-// quotes, ended by CR LF, three lines to a row, at most 500 rows. A backup copies the fields trimmed
-// of their outer blanks; the restore writes the lines back unchanged.
+// quotes, ended by CR LF, three lines to a row, at most 500 rows. A backup copies the fields
+// trimmed of their outer blanks; the restore writes the lines back unchanged.
 namespace ToDoCopy {
 
 constexpr int kLongestFile = 1'500; // lines: 500 rows of three fields

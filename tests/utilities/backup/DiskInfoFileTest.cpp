@@ -50,8 +50,8 @@ TEST(DiskInfoFileTest, ReadsWhatABackupWrote) {
     EXPECT_TRUE(planner->isLast());
     EXPECT_EQ(planner->resumeRecord, 432);
     // A longer file (a medium's slack) reads by its first six records.
-    EXPECT_TRUE(DiskInfoFile::decode(file({"ToDo", "1", "1", "", "", "T1"}) + "junk", "ToDo",
-                                     false));
+    EXPECT_TRUE(
+        DiskInfoFile::decode(file({"ToDo", "1", "1", "", "", "T1"}) + "junk", "ToDo", false));
 }
 
 TEST(DiskInfoFileTest, RefusesWhatIsNoDiskOfTheSet) {

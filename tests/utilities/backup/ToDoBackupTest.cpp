@@ -134,7 +134,10 @@ TEST_F(ToDoBackupTest, AFirstDiskThatTakesNothingAsksForABlankOne) {
     } cases[] = {
         {"no disk in the drive", [](FakeMedium& medium) { medium.insert(-1); }},
         {"write-protected", [](FakeMedium& medium) { medium.disks[0].writeProtected = true; }},
-        {"full", [](FakeMedium& medium) { medium.disks[0].files["Other"] = QByteArray(1'440 * 1'024, 'x'); }},
+        {"full",
+         [](FakeMedium& medium) {
+             medium.disks[0].files["Other"] = QByteArray(1'440 * 1'024, 'x');
+         }},
     };
     for (const Case& c : cases) {
         fake.medium.disks = {FakeMedium::Disk{}};

@@ -17,9 +17,9 @@ TEST(ToDoCopyTest, CopiesEachFieldOnItsOwnLineTrimmedOfItsBlanks) {
                             "\"Caf\xe9\tbill\"\r\n\"\"\r\n\"\"\r\n";
     const auto lines = ToDoCopy::linesOf(file);
     ASSERT_TRUE(lines);
-    EXPECT_EQ(*lines, (QList<QByteArray>{"\"Dentist\"\r\n", "\"Monday - Jan 5, 04\"\r\n",
-                                         "\"\"\r\n", "\"Caf\xe9\tbill\"\r\n", "\"\"\r\n",
-                                         "\"\"\r\n"}));
+    EXPECT_EQ(*lines,
+              (QList<QByteArray>{"\"Dentist\"\r\n", "\"Monday - Jan 5, 04\"\r\n", "\"\"\r\n",
+                                 "\"Caf\xe9\tbill\"\r\n", "\"\"\r\n", "\"\"\r\n"}));
     EXPECT_TRUE(ToDoCopy::isWholeFile(joined(*lines)));
 }
 
@@ -50,9 +50,9 @@ TEST(ToDoCopyTest, AWholeFileIsCompleteQuotedLinesInRows) {
     } cases[] = {
         {"", true},
         {"\"a\"\r\n\"b\"\r\n\"\"\r\n", true},
-        {"\"a\"\r\n\"b\"\r\n\"\"", false},     // the last line end cut off
-        {"\"a\"\r\n\"b\"\r\n\"", false},       // a field cut off
-        {"\"a\"\n\"b\"\n\"\"\n", false},       // bare line feeds
+        {"\"a\"\r\n\"b\"\r\n\"\"", false},      // the last line end cut off
+        {"\"a\"\r\n\"b\"\r\n\"", false},        // a field cut off
+        {"\"a\"\n\"b\"\n\"\"\n", false},        // bare line feeds
         {"\"a\"x\r\n\"b\"\r\n\"\"\r\n", false}, // text after the closing quote
         {"\"a\"\r\n\"b\"\r\n\"\"\r\n\"c\"\r\n", false},
     };
