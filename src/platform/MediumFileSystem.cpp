@@ -13,20 +13,20 @@ class LocalFile : public MediumFile {
 public:
     explicit LocalFile(const QString& path) : file_(path) {}
 
-    bool open() { return file_.open(QIODevice::ReadWrite); }
+    // Unbuffered: each write goes to the medium as it is made, and a write the medium refused is
+    // not left waiting in a buffer to be tried again.
+    bool open() { return file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered); }
 
     bool writeAt(qint64 offset, const QByteArray& bytes) override {
         if (!file_.seek(offset)) {
             return false;
         }
-        const qint64 written = file_.write(bytes);
-        // QFile buffers: the flush is where a full disk refuses the bytes.
-        return file_.flush() && written == bytes.size();
+        return file_.write(bytes) == bytes.size();
     }
 
-    bool truncate(qint64 length) override { return file_.flush() && file_.resize(length); }
+    bool truncate(qint64 length) override { return file_.resize(length); }
 
-    bool sync() override { return file_.flush() && ::fsync(file_.handle()) == 0; }
+    bool sync() override { return ::fsync(file_.handle()) == 0; }
 
 private:
     QFile file_;
