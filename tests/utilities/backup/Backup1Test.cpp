@@ -134,4 +134,28 @@ TEST_F(Backup1Test, OnlyACompletedRestoreTellsTheCallerToReload) {
     EXPECT_EQ(services.hinfo.BackupKind, 0);
 }
 
+TEST_F(Backup1Test, WhileABackupRunsTheCloseBoxAndTheCommandsDoNothing) {
+    writeProgramFile("TODOActv.FIL", toDoFile(500));
+    fake.medium.disks[0].capacity = 8'000;
+    const int second = fake.medium.addDisk(100'000);
+    auto window = open(30, 0);
+    chooseFloppy(*window);
+    bool stillOpen = false;
+    fake.dialogs.onShow = [&](const Dialogs::Message& box) {
+        if (box.text.contains("Please Insert Backup Disk #2")) {
+            window->close();
+            window->SSCommand2->click();
+            window->chooseFolder("/elsewhere");
+            stillOpen = window->isRunning() && services.hinfo.BackupKind == 30;
+            fake.medium.insert(second);
+        }
+    };
+    fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Ok};
+    window->SSCommand2->click();
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(window->SSPanel2->text(), "Backup Complete");
+    EXPECT_EQ(window->chosenFolder(), "/media/floppy/");
+    EXPECT_EQ(fake.dialogs.shownTexts().filter("Proceed?").size(), 1);
+}
+
 } // namespace
