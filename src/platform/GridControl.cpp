@@ -35,6 +35,7 @@ GridControl::GridControl(QWidget* parent) : QAbstractScrollArea(parent) {
     setRows(2);
     viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    connect(verticalScrollBar(), &QScrollBar::sliderMoved, this, [this] { showScrollTip(); });
 }
 
 void GridControl::setRows(int rows) {
@@ -107,6 +108,13 @@ QString GridControl::textMatrix(int row, int col) const {
         return {};
     }
     return cells_[std::size_t(row)][col];
+}
+
+void GridControl::setTextMatrix(int row, int col, const QString& text) {
+    if (row >= 0 && row < rows() && col >= 0 && col < cols_) {
+        cells_[std::size_t(row)][col] = text;
+        viewport()->update();
+    }
 }
 
 void GridControl::setRowText(int row, const QString& tabSeparated) {
@@ -186,6 +194,21 @@ void GridControl::removePicture() {
 
 void GridControl::setRowTipHandler(std::function<QString(int)> handler) {
     rowTip_ = std::move(handler);
+}
+
+// While the bar is dragged the tip names the first row that scrolls, now at the top of the rows.
+void GridControl::showScrollTip() {
+    const int row = fixedRows_ + verticalScrollBar()->sliderPosition();
+    const QString tip = row < rows() && rowTip_ ? rowTip_(row) : QString();
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+        return;
+    }
+    QScrollBar* bar = verticalScrollBar();
+    const int sliderY = bar->maximum() > 0 ? bar->height() * bar->sliderPosition() /
+                                                 (bar->maximum() + bar->pageStep())
+                                           : 0;
+    QToolTip::showText(bar->mapToGlobal(QPoint(0, sliderY)), tip, bar);
 }
 
 int GridControl::rowHeight() const {

@@ -40,6 +40,9 @@ public:
     void setText(const QString& text);
     QString text() const;
     QString textMatrix(int row, int col) const;
+    // Writes the cell at the given row and column without moving the current cell; a cell outside
+    // the table is refused.
+    void setTextMatrix(int row, int col, const QString& text);
     // Fills a row from one text whose cells are separated by tab characters, from column 0; cells
     // past the last column are dropped and columns past the text's last cell are emptied.
     void setRowText(int row, const QString& tabSeparated);
@@ -65,7 +68,8 @@ public:
     bool hasPicture() const { return !picture_.isNull(); }
 
     // Asked for the tip of a row just before the tip shows; the text it gives is shown, none when
-    // it gives an empty text.
+    // it gives an empty text. The tip is asked for the row under a resting pointer, and while the
+    // vertical scroll bar is dragged for the first scrolling row in view, shown beside the bar.
     void setRowTipHandler(std::function<QString(int row)> handler);
 
     // The row and column at a point of the grid's viewport, -1 outside the cells.
@@ -89,6 +93,7 @@ private:
     int rowTop(int row) const;
     int colLeft(int col) const;
     void updateScrollBars();
+    void showScrollTip();
 
     std::vector<QStringList> cells_;
     int cols_ = 0;

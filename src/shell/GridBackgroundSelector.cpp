@@ -2,6 +2,7 @@
 
 #include "ColorNumber.h"
 #include "PanelColours.h"
+#include "Twips.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,10 +19,16 @@ QString pictureStem(int index) {
     return "WP" + QString::number(index + 1);
 }
 
+// A picture setting: "WP" in any letter case; the thumbnails are marked only for exact capitals.
+bool namesPicture(const QString& setting) {
+    return setting.left(2).toUpper() == "WP";
+}
+
 } // namespace
 
 GridBackgroundSelector::GridBackgroundSelector(Services& services, Grid grid, QWidget* parent)
-    : QFrame(parent), services_(services), grid_(std::move(grid)) {
+    : QFrame(parent), services_(services), grid_(std::move(grid)),
+      defaultColour_(systemDefaultColour()) {
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
@@ -40,6 +47,9 @@ GridBackgroundSelector::GridBackgroundSelector(Services& services, Grid grid, QW
     selectionFrame = new QFrame(this);
     selectionFrame->setFrameShape(QFrame::Box);
     selectionFrame->setLineWidth(2);
+    QPalette framePalette = selectionFrame->palette();
+    framePalette.setColor(QPalette::WindowText, Qt::blue);
+    selectionFrame->setPalette(framePalette);
     selectionFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
     selectionFrame->hide();
 
@@ -49,34 +59,71 @@ GridBackgroundSelector::GridBackgroundSelector(Services& services, Grid grid, QW
     for (std::size_t i = 0; i < Command16.size(); ++i) {
         Command16[i] = new QPushButton(captions[i], this);
         buttons->addWidget(Command16[i]);
-        connect(Command16[i], &QPushButton::clicked, this, [this, i] {
-            hide();
-            switch (i) {
-            case 0:
-                chooseColour();
-                break;
-            case 1:
-                useDefault();
-                break;
-            case 2:
-                useAbove();
-                break;
-            default:
-                showSetting(); // takes back a preview
-                break;
-            }
-        });
+        connect(Command16[i], &QPushButton::clicked, this, [this, i] { choose(int(i)); });
     }
+    Command16[2]->setEnabled(false); // until the first preview
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(thumbnails);
     layout->addLayout(buttons);
     hide();
 }
 
+void GridBackgroundSelector::setDesign(const Design& design) {
+    design_ = design;
+    delete layout();
+    resize(Twips::toPixels(design.width, design.height));
+    const QSize icon = Twips::toPixels(design.thumbnailWidth, design.thumbnailHeight);
+    for (int index = 0; index < int(Image3.size()); ++index) {
+        Image3[std::size_t(index)]->setIconSize(icon);
+        Twips::place(Image3[std::size_t(index)], design.thumbnailLefts[std::size_t(index % 4)],
+                     design.thumbnailTops[std::size_t(index / 4)], design.thumbnailWidth,
+                     design.thumbnailHeight);
+    }
+    for (std::size_t i = 0; i < Command16.size(); ++i) {
+        Twips::place(Command16[i], design.buttonLefts[i], design.buttonsTop, design.buttonWidths[i],
+                     design.buttonsHeight);
+    }
+}
+
+void GridBackgroundSelector::loadSetting(const QString& stored) {
+    const QString setting = trimmedRight(stored);
+    bool isNumber = false;
+    setting.mid(2).toInt(&isNumber);
+    if (namesPicture(setting) && isNumber) {
+        setting_ = setting;
+        grid_.showPicture(services_.folder.file(setting + ".jpg"));
+        return;
+    }
+    grid_.showPicture({});
+    const std::optional<QColor> colour =
+        setting == "Default" ? std::nullopt : storedColourNumber(setting);
+    if (colour.has_value()) {
+        grid_.setColour(*colour);
+        setting_ = setting;
+        return;
+    }
+    grid_.setColour(defaultColour_);
+    setting_ = QString::number(ColorNumber::fromColor(defaultColour_));
+}
+
+std::optional<QString> GridBackgroundSelector::settingToSave() const {
+    switch (state_) {
+    case State::Colour:
+        return QString::number(ColorNumber::fromColor(grid_.colour()));
+    case State::Default:
+        return QString("Default");
+    case State::Picture:
+        return setting_;
+    case State::Unchanged:
+        break;
+    }
+    return std::nullopt;
+}
+
 void GridBackgroundSelector::toggle(QWidget* centreOn) {
     services_.hinfo.BusyPointer();
     if (isVisible()) {
-        hide();
+        HideBackgroundSelector();
         services_.hinfo.NormalPointer();
         return;
     }
@@ -84,17 +131,48 @@ void GridBackgroundSelector::toggle(QWidget* centreOn) {
     services_.hinfo.NormalPointer();
 }
 
+void GridBackgroundSelector::HideBackgroundSelector() {
+    hide();
+    for (QToolButton* thumbnail : Image3) {
+        thumbnail->setIcon(QIcon());
+    }
+}
+
+void GridBackgroundSelector::choose(int button) {
+    HideBackgroundSelector();
+    switch (button) {
+    case 0:
+        chooseColour();
+        break;
+    case 1:
+        useDefault();
+        break;
+    case 2:
+        useAbove();
+        break;
+    default:
+        cancel();
+        break;
+    }
+    emit restoreStatus();
+}
+
+void GridBackgroundSelector::cancel() {
+    HideBackgroundSelector();
+    showSetting();
+    state_ = State::Unchanged;
+}
+
 void GridBackgroundSelector::open(QWidget* centreOn) {
     for (int index = 0; index < int(Image3.size()); ++index) {
         const QPixmap picture(services_.folder.file(pictureStem(index) + ".jpg"));
+        const QSize size = Image3[std::size_t(index)]->iconSize();
         Image3[std::size_t(index)]->setIcon(
             picture.isNull() ? QIcon()
-                             : picture.scaled(kThumbnailWidth, kThumbnailHeight,
-                                              Qt::KeepAspectRatio, Qt::SmoothTransformation));
+                             : picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
         Image3[std::size_t(index)]->setAutoRaise(false);
     }
     selectionFrame->hide();
-    Command16[2]->setEnabled(false);
     emit statusText("Grid Background Selector");
     if (setting_.startsWith("WP")) {
         bool isNumber = false;
@@ -103,7 +181,9 @@ void GridBackgroundSelector::open(QWidget* centreOn) {
             markThumbnail(number - 1);
         }
     }
-    adjustSize();
+    if (!design_.has_value()) {
+        adjustSize();
+    }
     if (centreOn != nullptr && parentWidget() != nullptr) {
         const QPoint centre = centreOn->mapTo(parentWidget(), centreOn->rect().center());
         move(centre.x() - width() / 2, y());
@@ -118,7 +198,14 @@ void GridBackgroundSelector::markThumbnail(int index) {
     }
     QToolButton* chosen = Image3[std::size_t(index)];
     chosen->setAutoRaise(true);
-    selectionFrame->setGeometry(chosen->geometry().adjusted(-2, -2, 2, 2));
+    if (design_.has_value()) {
+        // The frame's corner lies 30 twips left of and above the thumbnail's.
+        const QPoint corner = chosen->pos() - QPoint(Twips::toPixels(30), Twips::toPixels(30));
+        selectionFrame->setGeometry(
+            QRect(corner, Twips::toPixels(design_->frameWidth, design_->frameHeight)));
+    } else {
+        selectionFrame->setGeometry(chosen->geometry().adjusted(-2, -2, 2, 2));
+    }
     selectionFrame->show();
     selectionFrame->raise();
 }
@@ -134,32 +221,35 @@ void GridBackgroundSelector::chooseColour() {
     grid_.showPicture({});
     const std::optional<QColor> chosen = services_.dialogs.chooseColor(grid_.colour());
     if (!chosen.has_value()) {
-        showSetting();
-        emit restoreStatus();
+        if (namesPicture(setting_)) {
+            grid_.showPicture(services_.folder.file(setting_ + ".jpg"));
+        }
+        state_ = State::Unchanged;
         return;
     }
     grid_.setColour(*chosen);
     setting_ = QString::number(ColorNumber::fromColor(*chosen));
+    state_ = State::Colour;
     emit settingChanged();
 }
 
+// A picture setting shows its picture again; any other lets the grid's colour show.
 void GridBackgroundSelector::showSetting() {
-    if (setting_.startsWith("WP")) {
-        grid_.showPicture(services_.folder.file(setting_ + ".jpg"));
-        return;
-    }
-    grid_.showPicture({});
-    grid_.setColour(storedColour(setting_).value_or(grid_.colour()));
+    grid_.showPicture(namesPicture(setting_) ? services_.folder.file(setting_ + ".jpg")
+                                             : QString());
 }
 
 void GridBackgroundSelector::useDefault() {
     grid_.showPicture({});
-    grid_.setColour(systemDefaultColour());
+    grid_.setColour(defaultColour_);
     setting_ = "Default";
+    state_ = State::Default;
     emit settingChanged();
 }
 
+// Takes the last previewed picture, also one of an earlier showing, without showing it again.
 void GridBackgroundSelector::useAbove() {
     setting_ = pending_;
+    state_ = State::Picture;
     emit settingChanged();
 }

@@ -5,6 +5,14 @@
 
 #include <QWidget>
 
+namespace {
+
+bool sameColour(const QColor& a, const QColor& b) {
+    return a.rgb() == b.rgb();
+}
+
+} // namespace
+
 QColor systemDefaultColour() {
     return ColorNumber::toColor(ColorNumber::kButtonFace);
 }
@@ -13,6 +21,10 @@ std::optional<QColor> storedColour(const QString& record) {
     if (trimmedRight(record) == "Default") {
         return systemDefaultColour();
     }
+    return storedColourNumber(record);
+}
+
+std::optional<QColor> storedColourNumber(const QString& record) {
     bool isNumber = false;
     const qint64 number = record.trimmed().toLongLong(&isNumber);
     if (!isNumber) {
@@ -31,6 +43,19 @@ int PanelColours::add(Panel panel) {
 
 void PanelColours::apply(Entry& entry, const QColor& colour) {
     entry.colour = colour;
+    if (entry.panel.role == Role::Text) {
+        for (QWidget* panel : entry.panel.panels) {
+            if (auto* panel3D = qobject_cast<Panel3D*>(panel)) {
+                panel3D->setForeColour(colour);
+                continue;
+            }
+            QPalette palette = panel->palette();
+            palette.setColor(QPalette::WindowText, colour);
+            palette.setColor(QPalette::Text, colour);
+            panel->setPalette(palette);
+        }
+        return;
+    }
     for (QWidget* panel : entry.panel.panels) {
         if (auto* panel3D = qobject_cast<Panel3D*>(panel)) {
             panel3D->setBackColour(colour); // a 3-D panel paints its own face
@@ -49,10 +74,13 @@ void PanelColours::apply(Entry& entry, const QColor& colour) {
 
 void PanelColours::ChooseColour(int index) {
     Entry& entry = entries_.at(std::size_t(index));
-    const Dialogs::Answer answer = services_.dialogs.message(
-        {"Select New Color or Use System Default Color?\r\rYes = Color Selection Panel will "
-         "appear.\rNo = Current System Default Color will be selected.",
-         entry.panel.title, Dialogs::Icon::Information, Dialogs::Buttons::YesNoCancel});
+    const Dialogs::Answer answer =
+        entry.panel.role == Role::Text
+            ? Dialogs::Answer::Yes
+            : services_.dialogs.message(
+                  {"Select New Color or Use System Default Color?\r\rYes = Color Selection Panel "
+                   "will appear.\rNo = Current System Default Color will be selected.",
+                   entry.panel.title, Dialogs::Icon::Information, Dialogs::Buttons::YesNoCancel});
     QColor chosen;
     bool chosenDefault = false;
     if (answer == Dialogs::Answer::Yes) {
@@ -68,12 +96,19 @@ void PanelColours::ChooseColour(int index) {
         return;
     }
 
+    bool conflict = false;
     if (entry.panel.mustDifferFrom) {
         const std::optional<QColor> other = entry.panel.mustDifferFrom();
-        if (other.has_value() && other->rgb() == chosen.rgb()) {
-            services_.hinfo.ColorConflictAlert();
-            return;
+        conflict = other.has_value() && sameColour(*other, chosen);
+    }
+    if (chosenDefault && entry.panel.defaultMustDifferFrom) {
+        for (const QColor& other : entry.panel.defaultMustDifferFrom()) {
+            conflict = conflict || sameColour(other, chosen);
         }
+    }
+    if (conflict) {
+        services_.hinfo.ColorConflictAlert();
+        return;
     }
     // The default flag follows the colour actually applied, so a refused choice never saves
     // "Default" over a panel that kept its old colour.
@@ -86,7 +121,8 @@ void PanelColours::LoadPanelColour() {
     for (Entry& entry : entries_) {
         const QString record =
             settingsFile(services_.folder, entry.panel.file).readText(entry.panel.record);
-        const std::optional<QColor> stored = storedColour(record);
+        const std::optional<QColor> stored =
+            entry.panel.role == Role::Text ? storedColourNumber(record) : storedColour(record);
         if (!stored.has_value() && entry.panel.defaultColour == kKeepOwnColours) {
             auto* first = qobject_cast<Panel3D*>(entry.panel.panels.value(0));
             entry.colour = first != nullptr ? first->backColour() : systemDefaultColour();
@@ -118,13 +154,15 @@ void PanelColours::SavePanelColour() {
     }
 }
 
-void PanelColours::PromptSaveColours() {
+bool PanelColours::PromptSaveColours() {
     if (!changed_) {
-        return;
+        return false;
     }
     const Dialogs::Answer answer = services_.dialogs.message(
         {exitQuestion_, "Color Changes", Dialogs::Icon::Question, Dialogs::Buttons::YesNo});
-    if (answer == Dialogs::Answer::Yes) {
-        SavePanelColour();
+    if (answer != Dialogs::Answer::Yes) {
+        return false;
     }
+    SavePanelColour();
+    return true;
 }

@@ -18,6 +18,11 @@ class QWidget;
 // the user agrees. A stored colour is "Default" or the colour number in decimal digits.
 class PanelColours {
 public:
+    // Back: the colour of the panels' faces, chosen after the question "Select New Color or Use
+    // System Default Color?". Text: the colour of their text, chosen in the colour dialog alone
+    // and always stored as a number.
+    enum class Role { Back, Text };
+
     struct Panel {
         QString title;          // the question's title, e.g. "Panel Color"
         QList<QWidget*> panels; // the panels that share this colour
@@ -26,6 +31,10 @@ public:
         qint64 defaultColour; // for a record that is empty or not a number
         // A colour the panel's colour must differ from (its text, or a shape drawn on it).
         std::function<std::optional<QColor>()> mustDifferFrom = {};
+        Role role = Role::Back;
+        // Colours that the system default colour must differ from when the user answers No; a
+        // colour from the dialog is tested against mustDifferFrom only.
+        std::function<QList<QColor>()> defaultMustDifferFrom = {};
     };
 
     // As a Panel's defaultColour: a record that is empty or not a number leaves every panel the
@@ -42,9 +51,12 @@ public:
     void LoadPanelColour();
     void SavePanelColour();
     // Asks whether to save when a colour changed; Yes saves, No keeps the records as they were.
-    void PromptSaveColours();
+    // True after a Yes, so that a window saves what it keeps beside these colours too.
+    bool PromptSaveColours();
 
     bool coloursChanged() const { return changed_; }
+    // A choice the window keeps itself (a grid background) is covered by the same exit question.
+    void noteChanged() { changed_ = true; }
     QColor colour(int index) const { return entries_.at(std::size_t(index)).colour; }
 
 private:
@@ -68,3 +80,6 @@ QColor systemDefaultColour();
 // A stored colour record: "Default" (trailing blanks cut) gives the system default colour, a
 // decimal colour number its colour, anything else nothing.
 std::optional<QColor> storedColour(const QString& record);
+
+// A stored colour number in decimal digits (blanks around it cut); anything else gives nothing.
+std::optional<QColor> storedColourNumber(const QString& record);

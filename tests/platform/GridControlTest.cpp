@@ -144,4 +144,34 @@ TEST_F(GridControlTest, TheRowTipHandlerNamesTheRowUnderThePointer) {
     QToolTip::hideText();
 }
 
+TEST_F(GridControlTest, ACellWrittenByItsAddressLeavesTheCurrentCellAlone) {
+    grid.setRow(1);
+    grid.setCol(1);
+    grid.setTextMatrix(3, 4, "Swim");
+    grid.setTextMatrix(4, 0, "outside");
+    EXPECT_EQ(grid.textMatrix(3, 4), "Swim");
+    EXPECT_EQ(grid.row(), 1);
+    EXPECT_EQ(grid.col(), 1);
+    EXPECT_EQ(grid.rows(), 4);
+}
+
+TEST_F(GridControlTest, DraggingTheScrollBarAsksTheTipOfTheFirstRowInView) {
+    QList<int> asked;
+    grid.setRowTipHandler([&](int row) {
+        asked.append(row);
+        return QString(" Row %1 ").arg(row);
+    });
+    grid.setRows(40);
+    grid.show();
+    QScrollBar* bar = grid.verticalScrollBar();
+    bar->setValue(2); // scrolled from code: no tip
+    EXPECT_TRUE(asked.isEmpty());
+    bar->setSliderDown(true);
+    bar->setSliderPosition(7);
+    bar->setSliderDown(false);
+    EXPECT_EQ(asked, (QList<int>{8}));
+    EXPECT_EQ(QToolTip::text(), " Row 8 ");
+    QToolTip::hideText();
+}
+
 } // namespace

@@ -115,6 +115,56 @@ TEST_F(PanelColoursTest, ASaveThatFailsSaysSoAndKeepsTheRecords) {
     EXPECT_EQ(gcolor1().readText(48), "255");
 }
 
+// A panel whose default colour is tested against its texts, and a text colour chosen in the
+// dialog alone that must differ from the panel.
+TEST_F(PanelColoursTest, ATextColourAndADefaultTestedAgainstTheTexts) {
+    QFrame main;
+    QFrame label;
+    QColor texts = Qt::black;
+    PanelColours both{services, "Save changes made to Panel and or Text Color?"};
+    const int panel = both.add({.title = "Panel Color",
+                                .panels = {&main},
+                                .file = SettingsFile::GColor2,
+                                .record = 5,
+                                .defaultColour = 0xC0C0C0,
+                                .defaultMustDifferFrom = [&] { return QList<QColor>{texts}; }});
+    const int text = both.add({.title = "Text Color",
+                               .panels = {&label},
+                               .file = SettingsFile::GColor2,
+                               .record = 6,
+                               .defaultColour = 0,
+                               .mustDifferFrom = [&] { return std::optional(both.colour(panel)); },
+                               .role = PanelColours::Role::Text});
+    RecordFile gcolor2 = settingsFile(fake.folder, SettingsFile::GColor2);
+    gcolor2.writeText(6, "Default");
+    both.LoadPanelColour();
+    EXPECT_EQ(both.colour(panel), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(both.colour(text), QColor(Qt::black)); // "Default" is no text colour
+
+    fake.dialogs.colors = {QColor(0xC0, 0xC0, 0xC0)}; // the panel's colour: refused
+    both.ChooseColour(text);
+    EXPECT_EQ(fake.dialogs.shown.back().title, "Color Conflict");
+    EXPECT_EQ(both.colour(text), QColor(Qt::black));
+    fake.dialogs.colors = {QColor(0, 0, 128)}; // asked no question first
+    both.ChooseColour(text);
+    EXPECT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(0, 0, 128));
+
+    texts = systemDefaultColour();
+    fake.dialogs.answers = {Dialogs::Answer::No}; // the default equals a text colour: refused
+    both.ChooseColour(panel);
+    EXPECT_EQ(both.colour(panel), QColor(0xC0, 0xC0, 0xC0));
+    fake.dialogs.answers = {Dialogs::Answer::Yes}; // a dialog colour is not tested
+    fake.dialogs.colors = {systemDefaultColour()};
+    both.ChooseColour(panel);
+    EXPECT_EQ(both.colour(panel), systemDefaultColour());
+
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    EXPECT_TRUE(both.PromptSaveColours());
+    EXPECT_EQ(gcolor2.readText(5), QString::number(ColorNumber::fromColor(systemDefaultColour())));
+    EXPECT_EQ(gcolor2.readText(6), QString::number(0x800000));
+}
+
 TEST(DialogPlacementTest, ADialogIsSizedAndCentredOnTheMainWindow) {
     FakePlatform fake;
     Services services{fake.platform};

@@ -106,6 +106,33 @@ TEST_F(Form9Test, APlayedGameByKeysEndsInAnXWinAndOBeginsTheNext) {
     EXPECT_EQ(window->SSPanel2->caption(), kTurnO);
 }
 
+TEST_F(Form9Test, NineMarksWithoutALineAreACatGameInBothModes) {
+    open();
+    // Right answers all round: X 0, O 1, X 2, O 4, X 3, O 5, X 7, O 6, X 8 leaves no line.
+    const int cells[] = {0, 1, 2, 4, 3, 5, 7, 6, 8};
+    for (const bool choices : {true, false}) {
+        SCOPED_TRACE(choices ? "Multiple Choice" : "None");
+        window->mOQ1Items[choices ? 0 : 1]->trigger();
+        QTest::mouseClick(window->Command2, Qt::LeftButton);
+        EXPECT_EQ(window->SSPanel2->caption(), kTurnX);
+        for (int index : cells) {
+            cell(index);
+            if (choices) {
+                key('a');
+            } else {
+                key('d');
+                QTest::mouseClick(window->Command4[0], Qt::LeftButton);
+            }
+        }
+        EXPECT_EQ(window->SSPanel2->caption(), "Sorry! The Cat Wins This Game!");
+        EXPECT_EQ(window->SSPanel1[4]->backColour(), ColorNumber::palette(13));
+        EXPECT_EQ(window->Label1[0]->text(), "0");
+        EXPECT_EQ(window->Label1[1]->text(), "0");
+        EXPECT_TRUE(window->Command2->isEnabled());
+    }
+    EXPECT_EQ(window->Label1[2]->text(), "2");
+}
+
 TEST_F(Form9Test, AWrongChoiceShowsTheRightAnswerAndPassesTheTurn) {
     open();
     window->StartQuizGame();
@@ -172,6 +199,33 @@ TEST_F(Form9Test, ALevelOfChoiceQuestionsOnlyIsRefusedWithoutMultipleChoice) {
     // The next cell can be chosen at once.
     cell(2);
     EXPECT_EQ(window->Panel3D3->caption().section('\r', 0, 0), "Topic 2 level 4 question 1?");
+}
+
+TEST_F(Form9Test, AQuestionOf255CharactersOrMoreShowsInTheLongQuestionLabel) {
+    const QString shorter = QString(253, u'q') + "?";
+    const QString longer = QString(254, u'q') + "?";
+    QFile bible(fake.file(questionFileLayout(QuizTopic::Bible).fileName));
+    ASSERT_TRUE(bible.open(QIODevice::WriteOnly));
+    bible.write(QString("\"2%1\",\"*a*b*c*d*\"\r\n\"2%2\",\"*a*b*c*d*\"\r\n"
+                        "\"END\",\"*END*\"\r\n\"2Q?\",\"*a*b*c*d*\"\r\n\"END\",\"*END*\"\r\n"
+                        "\"2Q?\",\"*a*b*c*d*\"\r\n\"END\",\"*END*\"\r\n\"2Q?\",\"*a*b*c*d*\"\r\n")
+                    .arg(shorter, longer)
+                    .toLatin1());
+    bible.close();
+    open();
+    window->StartQuizGame();
+    cell(0);
+    EXPECT_EQ(window->Panel3D3->caption(), shorter);
+    EXPECT_FALSE(window->Label2->isVisible());
+    key('a');
+    cell(1);
+    EXPECT_EQ(window->Panel3D3->caption(), "");
+    EXPECT_TRUE(window->Label2->isVisible());
+    EXPECT_EQ(window->Label2->text(), longer);
+    // The next question in the panel hides the label again.
+    key('a');
+    cell(2);
+    EXPECT_FALSE(window->Label2->isVisible());
 }
 
 TEST_F(Form9Test, TheDefaultColourChosenIsSavedToRecord19AtTheCloseBox) {

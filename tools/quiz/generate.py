@@ -1,0 +1,140 @@
+#!/usr/bin/env python3
+"""Writes the knowledge tic-tac-toe question files in data/ from the sources in tools/quiz/.
+
+Run from anywhere (Python 3 standard library only):
+
+    python3 tools/quiz/generate.py          # check the sources, then write the four files
+    python3 tools/quiz/generate.py --check  # check, and report whether data/ is up to date
+
+Each source holds four levels, easiest first, each opened by a line "# Level n". Every other
+non-blank line that does not start with "#" is one question:
+
+    type|question|correct answer|wrong answer|wrong answer|wrong answer
+
+The type is 1 for a question that needs its choices to make sense ("Which of these..."), else 2.
+The written file has one record a line, CR LF, both fields quoted:
+
+    "2Who built the ark?","*Noah*Moses*Abraham*David*"
+
+Levels 1 to 3 each end with the record "END","*END*"; level 4 runs to the end of the file.
+CI never runs this tool; its output is committed and checked again by the quiz content test.
+"""
+
+import argparse
+import pathlib
+import sys
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+HERE = ROOT / "tools" / "quiz"
+
+# Source, question file and the number of questions each level holds (its capacity).
+TOPICS = [
+    ("bible.txt", "NTSCTXT.Fil", [60, 59, 59, 60]),
+    ("showbiz.txt", "OTTXT.Fil", [37, 37, 37, 38]),
+    ("history.txt", "HISTXT.FIL", [44, 65, 45, 49]),
+    ("anything.txt", "DCTXT2.Fil", [51, 51, 54, 52]),
+]
+MAX_ANSWER = 40
+MAX_SHOWN = 254  # the question with its answers joined, as shown without choices
+
+
+def read_levels(source):
+    levels = []
+    for number, line in enumerate(source.read_text(encoding="ascii").splitlines(), start=1):
+        if line.startswith("# Level"):
+            levels.append([])
+        elif line.strip() and not line.startswith("#"):
+            parts = line.split("|")
+            levels[-1].append((number, parts))
+    return levels
+
+
+def normalised(text):
+    return " ".join(text.lower().replace("?", "").split())
+
+
+def faults(name, levels, capacity):
+    found = []
+    if len(levels) != len(capacity):
+        return [f"{name}: {len(levels)} levels, not {len(capacity)}"]
+    seen = {}
+    for level, (entries, wanted) in enumerate(zip(levels, capacity), start=1):
+        where = f"{name} level {level}"
+        if len(entries) != wanted:
+            found.append(f"{where}: {len(entries)} questions, not {wanted}")
+        plain = 0
+        for line, parts in entries:
+            at = f"{name}:{line}"
+            if len(parts) != 6:
+                found.append(f"{at}: {len(parts)} fields, not 6")
+                continue
+            kind, question, *answers = parts
+            if kind not in ("1", "2"):
+                found.append(f"{at}: type {kind!r} is not 1 or 2")
+            plain += kind == "2"
+            text = kind + question + "".join(answers)
+            if not text.isascii() or '"' in text or "*" in text or "\t" in text:
+                found.append(f"{at}: not plain ASCII, or holds a double quote or asterisk")
+            if question != question.strip() or not question or question == "END":
+                found.append(f"{at}: question is empty or padded")
+            for answer in answers:
+                if not answer or answer != answer.strip() or len(answer) > MAX_ANSWER:
+                    found.append(f"{at}: answer {answer!r} empty, padded or over {MAX_ANSWER}")
+            if len({a.lower() for a in answers}) != 4:
+                found.append(f"{at}: answers not distinct")
+            correct = answers[0].lower()
+            for wrong in answers[1:]:
+                if wrong.lower().endswith(correct):
+                    found.append(f"{at}: wrong answer {wrong!r} ends with the correct one")
+            shown = question + "\r" + ", ".join(answers)
+            if len(shown) > MAX_SHOWN:
+                found.append(f"{at}: {len(shown)} characters shown without choices")
+            key = normalised(question)
+            if key in seen:
+                found.append(f"{at}: the same question as line {seen[key]}")
+            seen[key] = line
+        if entries and plain * 4 < len(entries):
+            found.append(f"{where}: only {plain} of {len(entries)} questions of type 2")
+    return found
+
+
+def render(levels):
+    lines = []
+    for level, entries in enumerate(levels, start=1):
+        for _, (kind, question, *answers) in entries:
+            lines.append(f'"{kind}{question}","*{"*".join(answers)}*"')
+        if level < len(levels):
+            lines.append('"END","*END*"')
+    return "".join(line + "\r\n" for line in lines).encode("ascii")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--check", action="store_true", help="write nothing")
+    parser.add_argument("topics", nargs="*", help="source names to handle (default: all)")
+    args = parser.parse_args()
+    status = 0
+    for source, output, capacity in TOPICS:
+        if args.topics and source not in args.topics:
+            continue
+        levels = read_levels(HERE / source)
+        problems = faults(source, levels, capacity)
+        for problem in problems:
+            print(problem, file=sys.stderr)
+        if problems:
+            status = 1
+            continue
+        target = ROOT / "data" / output
+        bytes_ = render(levels)
+        if args.check:
+            if not target.exists() or target.read_bytes() != bytes_:
+                print(f"{target} is not up to date", file=sys.stderr)
+                status = 1
+        else:
+            target.write_bytes(bytes_)
+            print(f"wrote {target} ({sum(len(e) for e in levels)} questions)")
+    return status
+
+
+if __name__ == "__main__":
+    sys.exit(main())
