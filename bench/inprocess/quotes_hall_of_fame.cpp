@@ -100,7 +100,8 @@ int main(int argc, char** argv) {
     const Platform& real = production.platform();
     AnswerYes yes(real.dialogs);
     Services services(Platform{yes, real.modal, real.clock, real.random, real.registry, real.folder,
-                               real.sound, real.help, real.web, real.clipboard, real.printer});
+                               real.sound, real.help, real.web, real.clipboard, real.printer,
+                               real.medium});
 
     Form44 window(services);
     window.show();

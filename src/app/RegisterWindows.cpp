@@ -1,5 +1,6 @@
 #include "RegisterWindows.h"
 
+#include "Backup1.h"
 #include "Bday.h"
 #include "Calendar.h"
 #include "DateF.h"
@@ -25,8 +26,8 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(6, [](Services& services) { return std::make_unique<Form3>(services); });
     windows.add(7, [](Services& services) { return std::make_unique<Form3>(services); });
     windows.add(8, [](Services& services) { return std::make_unique<Form6>(services); });
-    // General and Humorous Thoughts: one window, its form chosen by ThoughtKind.
     windows.add(9, [](Services& services) { return std::make_unique<Bday>(services); });
+    // General and Humorous Thoughts: one window, its form chosen by ThoughtKind.
     windows.add(10, [](Services& services) { return std::make_unique<Form10>(services); });
     windows.add(11, [](Services& services) { return std::make_unique<Form10>(services); });
     windows.add(12, [](Services& services) { return std::make_unique<Zcalandar1>(services); });
@@ -35,4 +36,7 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(15, [](Services& services) { return std::make_unique<Calendar>(services); });
     windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
     windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
+    // Opened only by the to-do list's and the planner's backup and restore commands.
+    windows.add(WindowCatalog::kBackupWindow,
+                [](Services& services) { return std::make_unique<Backup1>(services); });
 }

@@ -4,6 +4,7 @@
 #include "Clock.h"
 #include "Dialogs.h"
 #include "HelpViewer.h"
+#include "Medium.h"
 #include "ModalShower.h"
 #include "Printer.h"
 #include "ProgramFolder.h"
@@ -26,4 +27,5 @@ struct Platform {
     WebLauncher& web;
     Clipboard& clipboard;
     Printer& printer;
+    Medium& medium; // backup drives and folders
 };

@@ -3,6 +3,7 @@
 #include "Clipboard.h"
 #include "Clock.h"
 #include "HelpViewer.h"
+#include "MediumFileSystem.h"
 #include "ModalShower.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
@@ -37,6 +38,7 @@ private:
     DesktopWebLauncher web_;
     SystemClipboard clipboard_;
     QtPrinter printer_;
+    FileSystemMedium medium_;
     Platform platform_{dialogs_, modal_, clock_, random_,    registry_, folder_,
-                       sound_,   help_,  web_,   clipboard_, printer_};
+                       sound_,   help_,  web_,   clipboard_, printer_,  medium_};
 };

@@ -18,6 +18,9 @@ template <typename T> std::optional<T> nextAnswer(std::deque<std::optional<T>>& 
 
 Dialogs::Answer FakeDialogs::message(const Message& message) {
     shown.append(message);
+    if (onShow) {
+        onShow(message);
+    }
     if (!answers.empty()) {
         const Answer answer = answers.front();
         answers.pop_front();
@@ -120,4 +123,4 @@ Printer::Result FakePrinter::print(const Job& job, bool askFirst, QWidget*) {
 
 FakePlatform::FakePlatform()
     : folder(directory.path()), platform{dialogs, modal, clock, random,    registry, folder,
-                                         sound,   help,  web,   clipboard, printer} {}
+                                         sound,   help,  web,   clipboard, printer,  medium} {}

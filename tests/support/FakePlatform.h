@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeMedium.h"
 #include "Platform.h"
 #include "QtPrinter.h"
 
@@ -27,6 +28,8 @@ public:
     QList<Message> shown;
     QStringList shownTexts() const; // the text of every box shown, in order
     QStringList prompts;
+    // Runs as each message box shows, before it is answered: a test swaps disks at a prompt.
+    std::function<void(const Message&)> onShow;
     QList<QColor> colorInitials;                 // the initial colour of every colour dialog shown
     std::deque<std::optional<FontChoice>> fonts; // with none left the font dialog is cancelled
     QList<FontChoice> fontInitials;              // the preset of every font dialog shown
@@ -158,5 +161,6 @@ public:
     FakeWebLauncher web;
     FakeClipboard clipboard;
     FakePrinter printer;
+    FakeMedium medium;
     Platform platform;
 };

@@ -3,7 +3,9 @@
 #include "RecordCodec.h"
 #include "RecordFile.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace {
 
@@ -90,4 +92,36 @@ bool YearFile::write(const ProgramFolder& folder, int year, int record, const Da
 qint64 YearFile::length(const ProgramFolder& folder, int year) {
     const QFileInfo info(folder.file(fileName(year)));
     return info.isFile() ? info.size() : 0;
+}
+
+QByteArray YearFile::rawRecord(const QByteArray& record) {
+    QByteArray raw(kRecordLength, '\0');
+    raw.replace(0, std::min<qsizetype>(record.size(), kDayLength), record.left(kDayLength));
+    return raw;
+}
+
+std::optional<QByteArray> YearFile::readRawRecords(const ProgramFolder& folder, int year) {
+    QFile file(folder.file(fileName(year)));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.read(qint64(kLastRecord) * kRecordLength);
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    QByteArray records;
+    records.reserve(kLastRecord * kRecordLength);
+    for (int record = 0; record < kLastRecord; ++record) {
+        records += rawRecord(bytes.mid(qsizetype(record) * kRecordLength, kRecordLength));
+    }
+    return records;
+}
+
+bool YearFile::replaceRawRecords(const ProgramFolder& folder, int year, const QByteArray& records) {
+    if (records.size() != qsizetype(kLastRecord) * kRecordLength) {
+        return false;
+    }
+    QSaveFile file(folder.file(fileName(year)));
+    return file.open(QIODevice::WriteOnly) && file.write(records) == records.size() &&
+           file.commit();
 }

@@ -59,4 +59,16 @@ bool write(const ProgramFolder& folder, int year, int record, const DayRecord& d
 // The file's length in bytes; 0 for a missing file.
 qint64 length(const ProgramFolder& folder, int year);
 
+// The whole year as a backup carries it, records 1 to 431 of 900 bytes: each the day's 850 bytes
+// as the file holds them, then 50 zeros. What the file does not hold (a short file, a record
+// never written) reads as zeros, whatever the buffer held before. Nothing when the file is
+// missing or cannot be read.
+std::optional<QByteArray> readRawRecords(const ProgramFolder& folder, int year);
+// The raw form of one record: the day's first 850 bytes of record, zero-filled, then 50 zeros.
+QByteArray rawRecord(const QByteArray& record);
+// Replaces the year's file with the 431 raw records in one step: until the new file is complete
+// the old one stays as it was. False, with the old file untouched, when records is not 431
+// records or the file could not be written.
+bool replaceRawRecords(const ProgramFolder& folder, int year, const QByteArray& records);
+
 } // namespace YearFile

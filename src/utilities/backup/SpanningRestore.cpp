@@ -1,0 +1,114 @@
+#include "SpanningRestore.h"
+
+#include "BackupPrompts.h"
+#include "HINFO1.h"
+#include "Medium.h"
+#include "YearFile.h"
+
+namespace {
+
+constexpr qint64 kInfoReadLimit = 4'096;
+// Far more than any copy holds: a year is 387,900 bytes, a to-do list some 60,000.
+constexpr qint64 kCopyReadLimit = 4 * 1'024 * 1'024;
+
+} // namespace
+
+SpanningRestore::SpanningRestore(BackupContext& context, BackupFamily family)
+    : context_(context), family_(std::move(family)) {}
+
+std::optional<DiskInfoFile::DiskInfo> SpanningRestore::readInfo() const {
+    const Medium::Read read = context_.medium.read(onMedium(family_.infoName), kInfoReadLimit);
+    if (read.status != Medium::ReadStatus::Read) {
+        return std::nullopt;
+    }
+    return DiskInfoFile::decode(read.bytes, family_.tag, family_.plannerRecords());
+}
+
+SpanningRestore::DiskRead SpanningRestore::readShare(const DiskInfoFile::DiskInfo& info) {
+    const Medium::Read read = context_.medium.read(onMedium(family_.copyName), kCopyReadLimit);
+    if (read.status == Medium::ReadStatus::Missing) {
+        return DiskRead::NotThisDisk;
+    }
+    if (read.status == Medium::ReadStatus::Failed) {
+        return DiskRead::ReadError;
+    }
+    if (!family_.plannerRecords()) {
+        copy_ += read.bytes;
+        return DiskRead::Taken;
+    }
+    if (info.resumeRecord < firstRecord_) {
+        return DiskRead::NotThisDisk;
+    }
+    const qint64 share = qint64(info.resumeRecord - firstRecord_) * YearFile::kRecordLength;
+    if (read.bytes.size() < share) {
+        return DiskRead::NotThisDisk;
+    }
+    copy_ += read.bytes.left(share);
+    firstRecord_ = info.resumeRecord;
+    return DiskRead::Taken;
+}
+
+RestoreOutcome SpanningRestore::fail() {
+    copy_.clear();
+    context_.hinfo.NormalPointer();
+    context_.display.hideProgress();
+    BackupPrompts::ShowRestoreNotCompleted(context_.hinfo.platform().dialogs);
+    return RestoreOutcome::NotCompleted;
+}
+
+RestoreOutcome SpanningRestore::run(const Commit& commit) {
+    HINFO1& hinfo = context_.hinfo;
+    Dialogs& dialogs = hinfo.platform().dialogs;
+    copy_.clear();
+    firstRecord_ = 1;
+    context_.display.yield();
+    std::optional<DiskInfoFile::DiskInfo> info = readInfo();
+    if (!info || info->thisDisk != 1 || readShare(*info) != DiskRead::Taken) {
+        BackupPrompts::ShowBackupNotFound(dialogs);
+        return RestoreOutcome::NotFound;
+    }
+    if (BackupPrompts::AskDeleteBeforeRestore(dialogs, family_.restoreWord) !=
+        Dialogs::Answer::Yes) {
+        copy_.clear();
+        return RestoreOutcome::Declined;
+    }
+    hinfo.BusyPointer();
+    context_.display.setStatus(family_.restoreCaption);
+    const bool records = family_.plannerRecords();
+    if (records) {
+        context_.display.showProgress(YearFile::kLastRecord);
+        context_.display.setProgress(firstRecord_ - 1);
+    }
+    context_.display.yield();
+    int expectedDisk = info->nextDisk;
+    while (!info->isLast()) {
+        context_.display.yield();
+        hinfo.NormalPointer();
+        if (BackupPrompts::AskRestoreDisk(dialogs, expectedDisk) != Dialogs::Answer::Ok) {
+            return fail();
+        }
+        hinfo.BusyPointer();
+        // A disk that is not the one asked for, or whose copy falls short, is asked for again.
+        const std::optional<DiskInfoFile::DiskInfo> next = readInfo();
+        if (!next || next->thisDisk != expectedDisk) {
+            continue;
+        }
+        const DiskRead share = readShare(*next);
+        if (share == DiskRead::ReadError) {
+            return fail();
+        }
+        if (share == DiskRead::Taken) {
+            info = next;
+            expectedDisk = next->nextDisk;
+            if (records) {
+                context_.display.setProgress(firstRecord_ - 1);
+            }
+        }
+    }
+    const bool committed = commit(copy_);
+    copy_.clear();
+    if (!committed) {
+        return fail();
+    }
+    return RestoreOutcome::Completed;
+}

@@ -1,0 +1,63 @@
+#include "ToDoCopy.h"
+
+#include "Cp1252.h"
+#include "FieldReader.h"
+
+namespace {
+
+// The to-do list's blanks are spaces; tabs and other white space belong to the text.
+QString trimmedBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && text.at(first) == ' ') {
+        ++first;
+    }
+    while (end > first && text.at(end - 1) == ' ') {
+        --end;
+    }
+    return text.mid(first, end - first);
+}
+
+} // namespace
+
+std::optional<QList<QByteArray>> ToDoCopy::linesOf(const QByteArray& toDoFile) {
+    FieldReader reader(toDoFile);
+    QList<QByteArray> lines;
+    QByteArray whole;
+    while (!reader.atEnd()) {
+        const std::optional<QString> field = reader.next();
+        if (!field || lines.size() >= kLongestFile) {
+            return std::nullopt;
+        }
+        lines.append('"' + Cp1252::encode(trimmedBlanks(*field)) + "\"\r\n");
+        whole += lines.last();
+    }
+    if (!isWholeFile(whole)) {
+        return std::nullopt;
+    }
+    return lines;
+}
+
+bool ToDoCopy::isWholeFile(const QByteArray& bytes) {
+    qsizetype at = 0;
+    int lines = 0;
+    while (at < bytes.size()) {
+        // One line: a quote, text without quotes or line ends, a quote, CR LF.
+        if (bytes.at(at) != '"') {
+            return false;
+        }
+        const qsizetype close = bytes.indexOf('"', at + 1);
+        if (close < 0 || bytes.mid(close + 1, 2) != "\r\n") {
+            return false;
+        }
+        const QByteArray text = bytes.mid(at + 1, close - at - 1);
+        if (text.contains('\r') || text.contains('\n')) {
+            return false;
+        }
+        at = close + 3;
+        if (++lines > kLongestFile) {
+            return false;
+        }
+    }
+    return lines % 3 == 0;
+}

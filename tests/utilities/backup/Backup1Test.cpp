@@ -1,0 +1,161 @@
+#include "Backup1.h"
+
+#include "BackupFixture.h"
+#include "DiskInfoFile.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+class Backup1Test : public BackupFixture {
+protected:
+    std::unique_ptr<Backup1> open(int kind, int mode, double year = 0) {
+        services.hinfo.BackupKind = kind;
+        services.hinfo.BackupMode = mode;
+        services.hinfo.SignalValue = year;
+        return std::make_unique<Backup1>(services);
+    }
+    static void chooseFloppy(Backup1& window) { window.Drive1->setCurrentIndex(1); }
+    static bool startable(const Backup1& window) {
+        const QAction* command = window.mOR->isVisible() ? window.mOR : window.mOM;
+        EXPECT_EQ(window.SSCommand2->isEnabled(), command->isEnabled());
+        return window.SSCommand2->isEnabled();
+    }
+
+    Services services{fake.platform};
+};
+
+TEST_F(Backup1Test, TheWindowNamesItsFamilyAndStartsOnlyOffTheProgramFolder) {
+    auto toDo = open(30, 0);
+    EXPECT_EQ(toDo->windowTitle(), "Backup To Do Files");
+    EXPECT_EQ(toDo->SSCommand2->text(), "&Make Backup");
+    EXPECT_FALSE(toDo->mOR->isVisible());
+    EXPECT_EQ(toDo->chosenFolder(), QDir(fake.folder.path()).path() + "/");
+    EXPECT_FALSE(toDo->SSCommand2->isEnabled());
+    EXPECT_FALSE(toDo->mOM->isEnabled());
+    chooseFloppy(*toDo);
+    EXPECT_TRUE(startable(*toDo));
+    EXPECT_EQ(toDo->Label5->text(), "/media/floppy/");
+
+    auto restore = open(33, 99, 2003);
+    EXPECT_EQ(restore->windowTitle(), "Restore 2003 Daily Planner File from Backup Media");
+    EXPECT_EQ(restore->SSCommand2->text(), "&Restore 2003 Daily Planner File");
+    EXPECT_FALSE(restore->mOM->isVisible());
+    EXPECT_TRUE(restore->Label1->text().contains(
+        "ERASE ALL EXISTING 2003 DAILY PLANNER FILE IN THE PROGRAM"));
+    chooseFloppy(*restore);
+    EXPECT_TRUE(startable(*restore));
+}
+
+TEST_F(Backup1Test, AStrangeRequestOrAnUnavailableDriveNeverStarts) {
+    auto mismatched = open(30, 99);
+    chooseFloppy(*mismatched);
+    EXPECT_FALSE(startable(*mismatched));
+    auto noYear = open(32, 0, 0);
+    chooseFloppy(*noYear);
+    EXPECT_FALSE(startable(*noYear));
+
+    // No disk in the drive: told so, back on the program folder, and not startable.
+    auto window = open(30, 0);
+    fake.medium.insert(-1);
+    chooseFloppy(*window);
+    EXPECT_EQ(fake.dialogs.shownTexts(), QStringList{"Device/Drive is Unavailable!"});
+    EXPECT_EQ(window->Drive1->currentIndex(), 0);
+    EXPECT_EQ(window->chosenFolder(), QDir(fake.folder.path()).path() + "/");
+    EXPECT_FALSE(startable(*window));
+}
+
+TEST_F(Backup1Test, APlannerYearIsBackedUpFromTheWindowAndTheCallerSeesTheWindowReset) {
+    writeYear(31);
+    auto window = open(32, 0, 2003);
+    EXPECT_EQ(window->windowTitle(), "Backup 2003 Daily Planner File");
+    chooseFloppy(*window);
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    window->mOM->trigger();
+    ASSERT_FALSE(fake.dialogs.shown.isEmpty());
+    EXPECT_EQ(fake.dialogs.shown.first().text,
+              "This utility will first Delete all existing  2003 Daily Planner files\rlocated in "
+              "Path: /media/floppy/\r\rProceed?");
+    EXPECT_EQ(fake.dialogs.shown.first().buttons, Dialogs::Buttons::YesNoCancelDefaultNo);
+    EXPECT_EQ(window->SSPanel2->text(), "Backup Complete");
+    EXPECT_TRUE(window->SSPanel2->isVisibleTo(window.get()));
+    EXPECT_FALSE(window->ProgressBar1->isVisibleTo(window.get()));
+    EXPECT_EQ(onDisk(0, "Disk2003.Bbk"), DiskInfoFile::encode({"DPlan", 1, 1, 432, 2003}));
+    window->close();
+    EXPECT_EQ(services.hinfo.BackupKind, 0);
+    EXPECT_EQ(services.hinfo.BackupMode, 0);
+}
+
+TEST_F(Backup1Test, NoToDoFileIsToldBeforeAnythingIsAsked) {
+    auto window = open(30, 0);
+    chooseFloppy(*window);
+    window->SSCommand2->click();
+    EXPECT_EQ(fake.dialogs.shownTexts(), QStringList{"There is no saved To Do file to back up."});
+    EXPECT_EQ(window->SSPanel2->text(), "Backup Not Completed");
+    EXPECT_TRUE(fake.medium.disk().files.isEmpty());
+}
+
+TEST_F(Backup1Test, OnlyACompletedRestoreTellsTheCallerToReload) {
+    const QByteArray list = toDoFile(5);
+    writeProgramFile("TODOActv.FIL", list);
+    {
+        auto backup = open(30, 0);
+        chooseFloppy(*backup);
+        fake.dialogs.answers = {Dialogs::Answer::Yes};
+        backup->SSCommand2->click();
+        ASSERT_EQ(backup->SSPanel2->text(), "Backup Complete");
+    }
+    writeProgramFile("TODOActv.FIL", toDoFile(2));
+
+    auto declined = open(31, 99);
+    chooseFloppy(*declined);
+    fake.dialogs.answers = {Dialogs::Answer::No};
+    declined->SSCommand2->click();
+    EXPECT_EQ(services.hinfo.RestoreCompleted, 0);
+    EXPECT_TRUE(startable(*declined));
+    declined->close();
+
+    services.hinfo.RestoreCompleted = 1; // left over from an earlier restore
+    auto window = open(31, 99);
+    EXPECT_EQ(services.hinfo.RestoreCompleted, 0);
+    chooseFloppy(*window);
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    window->SSCommand2->click();
+    EXPECT_EQ(window->SSPanel2->text(), "Restoration Completed");
+    EXPECT_EQ(programFile("TODOActv.FIL"), list);
+    EXPECT_FALSE(startable(*window));
+    window->close();
+    EXPECT_EQ(services.hinfo.RestoreCompleted, 1);
+    EXPECT_EQ(services.hinfo.BackupKind, 0);
+}
+
+TEST_F(Backup1Test, WhileABackupRunsTheCloseBoxAndTheCommandsDoNothing) {
+    writeProgramFile("TODOActv.FIL", toDoFile(500));
+    fake.medium.disks[0].capacity = 8'000;
+    const int second = fake.medium.addDisk(100'000);
+    auto window = open(30, 0);
+    chooseFloppy(*window);
+    bool stillOpen = false;
+    fake.dialogs.onShow = [&](const Dialogs::Message& box) {
+        if (box.text.contains("Please Insert Backup Disk #2")) {
+            window->close();
+            window->SSCommand2->click();
+            window->chooseFolder("/elsewhere");
+            stillOpen = window->isRunning() && services.hinfo.BackupKind == 30;
+            fake.medium.insert(second);
+        }
+    };
+    fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Ok};
+    window->SSCommand2->click();
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(window->SSPanel2->text(), "Backup Complete");
+    EXPECT_EQ(window->chosenFolder(), "/media/floppy/");
+    EXPECT_EQ(fake.dialogs.shownTexts().filter("Proceed?").size(), 1);
+}
+
+} // namespace

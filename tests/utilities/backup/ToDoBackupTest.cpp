@@ -1,0 +1,249 @@
+#include "BackupFixture.h"
+#include "DiskInfoFile.h"
+#include "ToDoCopy.h"
+
+namespace {
+
+constexpr const char* kInfo = "DiskInfo.Tbk";
+constexpr const char* kCopy = "ToDoActv.Tb1";
+constexpr const char* kToDo = "TODOActv.FIL";
+constexpr const char* kNextDisk = "Please Insert Backup Disk #";
+constexpr const char* kRestoreDisk = "Please insert Backup Disk #";
+
+QByteArray info(int thisDisk, int nextDisk) {
+    return DiskInfoFile::encode({"ToDo", thisDisk, nextDisk, {}, {}});
+}
+
+class ToDoBackupTest : public BackupFixture {
+protected:
+    // Backs the list up over three disks of 8,000 bytes.
+    void backUpOverThreeDisks() {
+        fake.medium.disks[0].capacity = 8'000;
+        fake.medium.addDisk(8'000);
+        fake.medium.addDisk(8'000);
+        insertAtPrompts(kNextDisk, {1, 2});
+        fake.dialogs.answers = {Dialogs::Answer::Ok, Dialogs::Answer::Ok};
+        ASSERT_EQ(backUpToDo(), BackupOutcome::Complete);
+        fake.dialogs.shown.clear();
+    }
+    int shownContaining(const QString& text) const {
+        return int(fake.dialogs.shownTexts().filter(text).size());
+    }
+};
+
+TEST_F(ToDoBackupTest, AListGoesToAFolderAndComesBackByteForByte) {
+    const QByteArray list = toDoFile(500);
+    writeProgramFile(kToDo, list);
+    ASSERT_EQ(backUpToDo(), BackupOutcome::Complete);
+    EXPECT_EQ(onDisk(0, kCopy), list);
+    EXPECT_EQ(onDisk(0, kInfo), info(1, 1));
+    EXPECT_EQ(display.statuses.last(), "Making To Do Backup Disk #1");
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+
+    writeProgramFile(kToDo, toDoFile(3));
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    const qsizetype waitsBefore = fake.clock.waits.size();
+    ASSERT_EQ(BackupRoutines::RestoreToDoFile(context), RestoreOutcome::Completed);
+    EXPECT_EQ(programFile(kToDo), list);
+    EXPECT_EQ(fake.dialogs.shownTexts(),
+              QStringList{"This utility will first Delete all existing To Do files\rlocated in "
+                          "Korvane Program!\r\rProceed?"});
+    // The closing display runs its bar full in about a second, paced by the clock.
+    EXPECT_EQ(fake.clock.waits.size() - waitsBefore, 20);
+    EXPECT_EQ(display.progress.last(), 1'000);
+    EXPECT_FALSE(display.progressShown);
+}
+
+TEST_F(ToDoBackupTest, FieldsComeBackWithoutTheirOuterBlanks) {
+    writeProgramFile(kToDo, "\"  Dentist  \"\r\n\" Monday - Jan 5, 04\"\r\n\"\"\r\n");
+    ASSERT_EQ(backUpToDo(), BackupOutcome::Complete);
+    EXPECT_EQ(onDisk(0, kCopy), "\"Dentist\"\r\n\"Monday - Jan 5, 04\"\r\n\"\"\r\n");
+}
+
+TEST_F(ToDoBackupTest, ABackupLargerThanADiskSpreadsOverSeveralAndComesBack) {
+    const QByteArray list = toDoFile(500);
+    writeProgramFile(kToDo, list);
+    backUpOverThreeDisks();
+    EXPECT_EQ(onDisk(0, kInfo), info(1, 2));
+    EXPECT_EQ(onDisk(1, kInfo), info(2, 3));
+    EXPECT_EQ(onDisk(2, kInfo), info(3, 3));
+    // Every disk ends on a whole field, and the fields follow on from disk to disk.
+    for (int disk = 0; disk < 3; ++disk) {
+        EXPECT_TRUE(onDisk(disk, kCopy).endsWith("\"\r\n")) << disk;
+        EXPECT_LE(fake.medium.disks.at(disk).used(), 8'000);
+    }
+    EXPECT_EQ(onDisk(0, kCopy) + onDisk(1, kCopy) + onDisk(2, kCopy), list);
+
+    // Disk 1 offered again when disk 2 is asked for: the same question comes again.
+    writeProgramFile(kToDo, toDoFile(2));
+    fake.medium.insert(0);
+    insertAtPrompts(kRestoreDisk, {0, 1, 2});
+    fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Ok, Dialogs::Answer::Ok,
+                            Dialogs::Answer::Ok};
+    ASSERT_EQ(BackupRoutines::RestoreToDoFile(context), RestoreOutcome::Completed);
+    EXPECT_EQ(shownContaining(QString(kRestoreDisk) + "2"), 2);
+    EXPECT_EQ(shownContaining(QString(kRestoreDisk) + "3"), 1);
+    EXPECT_EQ(programFile(kToDo), list);
+}
+
+TEST_F(ToDoBackupTest, TheDiskJustFilledIsRefusedAndNeverReadsComplete) {
+    const QByteArray list = toDoFile(500);
+    writeProgramFile(kToDo, list);
+    fake.medium.disks[0].capacity = 8'000;
+    // The full disk stays in the drive: OK to the next-disk request, then Cancel at the refusal.
+    fake.dialogs.answers = {Dialogs::Answer::Ok, Dialogs::Answer::Ok, Dialogs::Answer::Cancel};
+    EXPECT_EQ(backUpToDo(), BackupOutcome::Cancelled);
+    EXPECT_EQ(hinfo.SignalValue, 2);
+    EXPECT_EQ(shownContaining("This is the disk that was just filled. Please insert another "
+                              "blank formatted disk."),
+              2);
+    // Disk 1 keeps its share and its record of the disk that follows.
+    EXPECT_EQ(onDisk(0, kInfo), info(1, 2));
+    EXPECT_TRUE(list.startsWith(onDisk(0, kCopy)));
+    EXPECT_GT(onDisk(0, kCopy).size(), 7'000);
+}
+
+TEST_F(ToDoBackupTest, TheNextDiskRequestCanBeCancelled) {
+    writeProgramFile(kToDo, toDoFile(500));
+    fake.medium.disks[0].capacity = 8'000;
+    fake.dialogs.answers = {Dialogs::Answer::Cancel};
+    EXPECT_EQ(backUpToDo(), BackupOutcome::Cancelled);
+    EXPECT_TRUE(fake.dialogs.shown.first().text.startsWith(
+        "Disk is Full.\rPlease Insert Backup Disk #2\r"));
+}
+
+TEST_F(ToDoBackupTest, ANextDiskWhoseInformationWillNotWriteIsAskedForAgain) {
+    writeProgramFile(kToDo, toDoFile(500));
+    fake.medium.disks[0].capacity = 8'000;
+    const int locked = fake.medium.addDisk(100'000);
+    fake.medium.disks[locked].writeProtected = true;
+    const int blank = fake.medium.addDisk(100'000);
+    insertAtPrompts(kNextDisk, {locked, blank});
+    fake.dialogs.answers = {Dialogs::Answer::Ok, Dialogs::Answer::Ok};
+    ASSERT_EQ(backUpToDo(), BackupOutcome::Complete);
+    EXPECT_EQ(shownContaining(QString(kNextDisk) + "2"), 2);
+    EXPECT_EQ(onDisk(blank, kInfo), info(2, 2));
+    EXPECT_EQ(onDisk(0, kCopy) + onDisk(blank, kCopy), toDoFile(500));
+}
+
+TEST_F(ToDoBackupTest, AFirstDiskThatTakesNothingAsksForABlankOne) {
+    writeProgramFile(kToDo, toDoFile(2));
+    struct Case {
+        const char* why;
+        std::function<void(FakeMedium&)> drive;
+    } cases[] = {
+        {"no disk in the drive", [](FakeMedium& medium) { medium.insert(-1); }},
+        {"write-protected", [](FakeMedium& medium) { medium.disks[0].writeProtected = true; }},
+        {"full",
+         [](FakeMedium& medium) {
+             medium.disks[0].files["Other"] = QByteArray(1'440 * 1'024, 'x');
+         }},
+    };
+    for (const Case& c : cases) {
+        fake.medium.disks = {FakeMedium::Disk{}};
+        fake.medium.insert(0);
+        c.drive(fake.medium);
+        fake.dialogs.shown.clear();
+        fake.dialogs.answers = {Dialogs::Answer::Cancel};
+        EXPECT_EQ(backUpToDo(), BackupOutcome::Cancelled) << c.why;
+        EXPECT_EQ(hinfo.SignalValue, 2) << c.why;
+        ASSERT_EQ(fake.dialogs.shown.size(), 1) << c.why;
+        EXPECT_EQ(fake.dialogs.shown.first().title, "Backup Disk") << c.why;
+        EXPECT_FALSE(fake.medium.disks[0].files.contains(kInfo)) << c.why;
+
+        // A good disk put in at the question: OK carries on there.
+        const int blank = fake.medium.addDisk(100'000);
+        insertAtPrompts("Disk is either Full", {blank});
+        fake.dialogs.answers = {Dialogs::Answer::Ok};
+        EXPECT_EQ(backUpToDo(), BackupOutcome::Complete) << c.why;
+        EXPECT_EQ(onDisk(blank, kCopy), toDoFile(2)) << c.why;
+        fake.dialogs.onShow = nullptr;
+    }
+}
+
+TEST_F(ToDoBackupTest, WithoutAToDoFileTheMediumIsNotTouched) {
+    fake.medium.disks[0].files[kInfo] = info(1, 1);
+    fake.medium.disks[0].files[kCopy] = "\"old\"\r\n\"\"\r\n\"\"\r\n";
+    const auto before = fake.medium.disks[0].files;
+    EXPECT_FALSE(BackupRoutines::toDoPieces(fake.dialogs, fake.folder));
+    EXPECT_EQ(fake.dialogs.shownTexts(), QStringList{"There is no saved To Do file to back up."});
+    EXPECT_EQ(fake.medium.disks[0].files, before);
+
+    writeProgramFile(kToDo, "\"never closed\r\n");
+    EXPECT_FALSE(BackupRoutines::toDoPieces(fake.dialogs, fake.folder));
+    EXPECT_EQ(fake.dialogs.shown.last().title, "Backup Disk");
+}
+
+TEST_F(ToDoBackupTest, ARestoreThatFindsNoFirstDiskTouchesNothing) {
+    const QByteArray live = toDoFile(4);
+    writeProgramFile(kToDo, live);
+    struct Case {
+        const char* why;
+        QMap<QString, QByteArray> files;
+        std::optional<qint64> readErrorAt;
+    } cases[] = {
+        {"an empty folder", {}, {}},
+        {"garbage information", {{kInfo, "garbage"}, {kCopy, toDoFile(1)}}, {}},
+        {"disk 2 of a set", {{kInfo, info(2, 2)}, {kCopy, toDoFile(1)}}, {}},
+        {"a planner's disk", {{kInfo, DiskInfoFile::encode({"DPlan", 1, 1, 432, 2003})}}, {}},
+        {"no copy", {{kInfo, info(1, 1)}}, {}},
+        {"a copy that will not read", {{kInfo, info(1, 1)}, {kCopy, toDoFile(3)}}, 10},
+    };
+    for (const Case& c : cases) {
+        fake.medium.disks[0].files = c.files;
+        fake.medium.disks[0].readErrorAt = c.readErrorAt;
+        fake.dialogs.shown.clear();
+        EXPECT_EQ(BackupRoutines::RestoreToDoFile(context), RestoreOutcome::NotFound) << c.why;
+        ASSERT_EQ(fake.dialogs.shown.size(), 1) << c.why;
+        EXPECT_EQ(fake.dialogs.shown.first().title, "Disk Error") << c.why;
+        EXPECT_EQ(programFile(kToDo), live) << c.why;
+    }
+}
+
+TEST_F(ToDoBackupTest, AStoppedOrFailedRestoreLeavesTheListAsItWas) {
+    writeProgramFile(kToDo, toDoFile(500));
+    backUpOverThreeDisks();
+    const QByteArray live = toDoFile(7);
+    writeProgramFile(kToDo, live);
+    struct Case {
+        const char* why;
+        std::function<void()> arrange;
+        std::deque<Dialogs::Answer> answers;
+    } cases[] = {
+        {"No to the question", [] {}, {Dialogs::Answer::No}},
+        {"Cancel at disk 2", [] {}, {Dialogs::Answer::Yes, Dialogs::Answer::Cancel}},
+        {"disk 3 does not read",
+         [this] {
+             fake.medium.disks[2].readErrorAt = 10;
+             insertAtPrompts(kRestoreDisk, {1, 2});
+         },
+         {Dialogs::Answer::Yes, Dialogs::Answer::Ok, Dialogs::Answer::Ok}},
+        {"disk 2 cut short of a line end",
+         [this] {
+             fake.medium.disks[2].readErrorAt.reset();
+             fake.medium.disks[1].files[kCopy].chop(1);
+             insertAtPrompts(kRestoreDisk, {1, 2});
+         },
+         {Dialogs::Answer::Yes, Dialogs::Answer::Ok, Dialogs::Answer::Ok}},
+    };
+    for (const Case& c : cases) {
+        fake.medium.insert(0);
+        fake.dialogs.onShow = nullptr;
+        fake.dialogs.shown.clear();
+        c.arrange();
+        fake.dialogs.answers = c.answers;
+        const RestoreOutcome outcome = BackupRoutines::RestoreToDoFile(context);
+        EXPECT_EQ(programFile(kToDo), live) << c.why;
+        if (c.answers.front() == Dialogs::Answer::No) {
+            EXPECT_EQ(outcome, RestoreOutcome::Declined) << c.why;
+            continue;
+        }
+        EXPECT_EQ(outcome, RestoreOutcome::NotCompleted) << c.why;
+        EXPECT_EQ(fake.dialogs.shown.last().text,
+                  "The restore was not completed. The existing files were left unchanged.")
+            << c.why;
+        EXPECT_EQ(fake.dialogs.shown.last().title, "Restore Error") << c.why;
+    }
+}
+
+} // namespace

@@ -1,0 +1,136 @@
+#include "BackupFixture.h"
+#include "DiskInfoFile.h"
+
+namespace {
+
+constexpr const char* kInfo = "Disk2003.Bbk";
+constexpr const char* kCopy = " 2003.Bb1";
+constexpr int kRecord = YearFile::kRecordLength;
+constexpr int kYearBytes = YearFile::kLastRecord * kRecord;
+
+class YearBackupTest : public BackupFixture {
+protected:
+    QByteArray yearFile() const { return programFile(YearFile::fileName(kYear)); }
+};
+
+TEST_F(YearBackupTest, AShortYearComesBackAsAWholeYearWithTheMissingDaysEmpty) {
+    writeYear(53);
+    const QByteArray saved = yearFile();
+    ASSERT_EQ(saved.size(), 53 * kRecord);
+    ASSERT_EQ(backUpYear(), BackupOutcome::Complete);
+    EXPECT_EQ(onDisk(0, kInfo), DiskInfoFile::encode({"DPlan", 1, 1, 432, 2003}));
+    EXPECT_EQ(onDisk(0, kCopy).size(), kYearBytes);
+    EXPECT_EQ(display.progressMaximum, 431);
+    EXPECT_EQ(display.progress.last(), 431);
+
+    writeYear(60); // changed since the backup
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    ASSERT_EQ(BackupRoutines::RestoreYearFile(context, kYear), RestoreOutcome::Completed);
+    const QByteArray restored = yearFile();
+    ASSERT_EQ(restored.size(), kYearBytes);
+    for (int record = 1; record <= 53; ++record) {
+        EXPECT_EQ(restored.mid((record - 1) * kRecord, YearFile::kDayLength),
+                  saved.mid((record - 1) * kRecord, YearFile::kDayLength))
+            << record;
+    }
+    EXPECT_EQ(restored.mid(53 * kRecord), QByteArray((431 - 53) * kRecord, '\0'));
+    EXPECT_EQ(fake.dialogs.shown.first().text,
+              "This utility will first Delete all existing Daily Planner files\rlocated in "
+              "Korvane Program!\r\rProceed?");
+}
+
+TEST_F(YearBackupTest, AYearSplitAtRecord215ComesBackByteForByte) {
+    writeYear(431);
+    const QByteArray saved = yearFile();
+    ASSERT_EQ(saved.size(), kYearBytes);
+    // Room for the disk information and 214 records and most of the next.
+    fake.medium.disks[0].capacity = DiskInfoFile::kLength + 214 * kRecord + 899;
+    const int second = fake.medium.addDisk(1'440 * 1'024);
+    insertAtPrompts("Please Insert Backup Disk #2", {second});
+    fake.dialogs.answers = {Dialogs::Answer::Ok};
+    ASSERT_EQ(backUpYear(), BackupOutcome::Complete);
+    EXPECT_EQ(onDisk(0, kInfo), DiskInfoFile::encode({"DPlan", 1, 2, 215, 2003}));
+    EXPECT_EQ(onDisk(0, kCopy), saved.left(214 * kRecord));
+    EXPECT_EQ(onDisk(second, kInfo), DiskInfoFile::encode({"DPlan", 2, 2, 432, 2003}));
+    EXPECT_EQ(onDisk(second, kCopy), saved.mid(214 * kRecord));
+    // The bar stepped back for the record written again.
+    EXPECT_TRUE(display.progress.contains(214));
+    EXPECT_EQ(display.progress.last(), 431);
+
+    QFile::remove(fake.file(YearFile::fileName(kYear)));
+    fake.medium.insert(0);
+    // Disk 1 offered again is asked for again; disk 2 completes the year.
+    insertAtPrompts("Please insert Backup Disk #2", {0, second});
+    fake.dialogs.shown.clear();
+    fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Ok, Dialogs::Answer::Ok};
+    ASSERT_EQ(BackupRoutines::RestoreYearFile(context, kYear), RestoreOutcome::Completed);
+    EXPECT_EQ(fake.dialogs.shownTexts().filter("Please insert Backup Disk #2").size(), 2);
+    EXPECT_EQ(yearFile(), saved);
+}
+
+TEST_F(YearBackupTest, ADiskThatTookNoRecordHandsTheWholeYearToTheNext) {
+    writeYear(431);
+    const QByteArray saved = yearFile();
+    fake.medium.disks[0].capacity = DiskInfoFile::kLength + 100;
+    const int second = fake.medium.addDisk(1'440 * 1'024);
+    insertAtPrompts("Please Insert Backup Disk #2", {second});
+    fake.dialogs.answers = {Dialogs::Answer::Ok};
+    ASSERT_EQ(backUpYear(), BackupOutcome::Complete);
+    EXPECT_EQ(onDisk(0, kInfo), DiskInfoFile::encode({"DPlan", 1, 2, 1, 2003}));
+    EXPECT_EQ(onDisk(0, kCopy), QByteArray());
+
+    fake.medium.insert(0);
+    insertAtPrompts("Please insert Backup Disk #2", {second});
+    fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Ok};
+    ASSERT_EQ(BackupRoutines::RestoreYearFile(context, kYear), RestoreOutcome::Completed);
+    EXPECT_EQ(yearFile(), saved);
+}
+
+TEST_F(YearBackupTest, ARestoreKeepsTheYearWhenADiskFallsShortOrIsCancelled) {
+    writeYear(431);
+    const QByteArray saved = yearFile();
+    fake.medium.disks[0].capacity = DiskInfoFile::kLength + 214 * kRecord;
+    const int second = fake.medium.addDisk(1'440 * 1'024);
+    insertAtPrompts("Please Insert Backup Disk #2", {second});
+    fake.dialogs.answers = {Dialogs::Answer::Ok};
+    ASSERT_EQ(backUpYear(), BackupOutcome::Complete);
+    writeYear(20); // the live file differs from the backup in nothing the test could miss
+    QFile live(fake.file(YearFile::fileName(kYear)));
+    ASSERT_TRUE(live.open(QIODevice::Append));
+    live.write("tail");
+    live.close();
+    const QByteArray current = yearFile();
+
+    // Disk 2 cut short: asked for again, then Cancel.
+    fake.medium.disks[second].files[kCopy].chop(kRecord);
+    fake.medium.insert(0);
+    insertAtPrompts("Please insert Backup Disk #2", {second, second});
+    fake.dialogs.shown.clear();
+    fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Ok, Dialogs::Answer::Cancel};
+    EXPECT_EQ(BackupRoutines::RestoreYearFile(context, kYear), RestoreOutcome::NotCompleted);
+    EXPECT_EQ(fake.dialogs.shownTexts().filter("Please insert Backup Disk #2").size(), 2);
+    EXPECT_EQ(yearFile(), current);
+
+    // Disk 1 short of its share: no backup there.
+    fake.medium.disks[0].files[kCopy].chop(1);
+    fake.medium.insert(0);
+    fake.dialogs.shown.clear();
+    EXPECT_EQ(BackupRoutines::RestoreYearFile(context, kYear), RestoreOutcome::NotFound);
+    EXPECT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_EQ(yearFile(), current);
+    EXPECT_NE(saved, current);
+}
+
+TEST_F(YearBackupTest, TwoYearsShareADiskAndEachRestoresItsOwn) {
+    writeYear(40);
+    ASSERT_EQ(backUpYear(), BackupOutcome::Complete);
+    EXPECT_FALSE(BackupRoutines::yearPieces(fake.dialogs, fake.folder, 2004));
+    EXPECT_EQ(fake.dialogs.shownTexts(),
+              QStringList{"There is no saved 2004 Daily Planner file to back up."});
+    fake.dialogs.shown.clear();
+    EXPECT_EQ(BackupRoutines::RestoreYearFile(context, 2004), RestoreOutcome::NotFound);
+    EXPECT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_EQ(fake.dialogs.shown.first().title, "Disk Error");
+}
+
+} // namespace
