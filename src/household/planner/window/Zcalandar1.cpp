@@ -1,11 +1,14 @@
 // The planner window: load, activation, keys, clock and exit.
 #include "Zcalandar1.h"
 
+#include "ColorNumber.h"
 #include "DayPage.h"
 #include "DisplayText.h"
 #include "FocusMoves.h"
+#include "GridControl.h"
 #include "MonthView.h"
 #include "Panel3D.h"
+#include "PrintPreviewPanel.h"
 #include "SpellChecker.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
@@ -82,10 +85,14 @@ void Zcalandar1::Form_Load(bool fillTimeList) {
     }
     hinfo_.PrintSettings.PrintFontUnderline = false;
     hinfo_.PrintSettings.PrintFontStrikethru = false;
+    hinfo_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(VSGd1->foreColour()));
+    // Selected under the panel's own loading flag: the choice is applied, not written back.
+    SSPanel80->loadGuideLineChoice();
 }
 
 void Zcalandar1::Form_Activate() {
     ActivateFormServices();
+    SSPanel80->activate();
     // A first weekday never saved is Sunday.
     if (Options.FirstWeekday == 0) {
         Options.FirstWeekday = 1;
@@ -172,7 +179,14 @@ bool Zcalandar1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Zcalandar1::EscapeKey() {
-    if (SSPanel6->isVisible()) {
+    // The first that shows: the preview (its "Normal", else its "&Cancel"), the month view, the
+    // calendar options.
+    if (SSPanel80->escape()) {
+        return;
+    }
+    if (SSPanel3->isVisible()) {
+        CloseMonthView();
+    } else if (SSPanel6->isVisible()) {
         CloseCalendarOptions();
     } else {
         ExitCommand();
