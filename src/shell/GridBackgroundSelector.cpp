@@ -2,20 +2,32 @@
 
 #include "ColorNumber.h"
 #include "PanelColours.h"
+#include "Twips.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace {
 
-constexpr int kThumbnailWidth = 72;
-constexpr int kThumbnailHeight = 54;
+constexpr int kWidth = 5445;
+constexpr int kHeight = 6600;
+constexpr int kThumbnailWidth = 1200;
+constexpr int kThumbnailHeight = 1255;
+constexpr std::array<int, 4> kThumbnailLefts = {160, 1460, 2760, 4060};
+constexpr std::array<int, 4> kThumbnailTops = {418, 1839, 3199, 4557};
+// The highlight stands 30 twips out from its thumbnail.
+constexpr int kFrameOffset = 30;
+constexpr int kFrameWidth = 1260;
+constexpr int kFrameHeight = 1317;
 
 QString pictureStem(int index) {
     return "WP" + QString::number(index + 1);
+}
+
+bool namesPicture(const QString& setting) {
+    return setting.left(2).toUpper() == "WP";
 }
 
 } // namespace
@@ -26,29 +38,42 @@ GridBackgroundSelector::GridBackgroundSelector(Services& services, Grid grid, QW
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
     setAccessibleName("Grid Background Selector");
+    resize(Twips::toPixels(kWidth, kHeight));
+    caption_ = new QLabel("Grid Background Selector", this);
+    caption_->setAlignment(Qt::AlignCenter);
+    Twips::place(caption_, 60, 60, kWidth - 120, 300);
 
-    auto* thumbnails = new QGridLayout;
     for (int index = 0; index < int(Image3.size()); ++index) {
         auto* thumbnail = new QToolButton(this);
-        thumbnail->setIconSize(QSize(kThumbnailWidth, kThumbnailHeight));
+        Twips::place(thumbnail, kThumbnailLefts.at(std::size_t(index % 4)),
+                     kThumbnailTops.at(std::size_t(index / 4)), kThumbnailWidth, kThumbnailHeight);
+        thumbnail->setIconSize(thumbnail->size() - QSize(6, 6));
         thumbnail->setAccessibleName(pictureStem(index));
         thumbnail->setToolTip(pictureStem(index));
         connect(thumbnail, &QToolButton::clicked, this, [this, index] { previewThumbnail(index); });
-        thumbnails->addWidget(thumbnail, index / 8, index % 8);
         Image3[std::size_t(index)] = thumbnail;
     }
     selectionFrame = new QFrame(this);
     selectionFrame->setFrameShape(QFrame::Box);
     selectionFrame->setLineWidth(2);
+    QPalette blue = selectionFrame->palette();
+    blue.setColor(QPalette::WindowText, ColorNumber::toColor(ColorNumber::kBlue));
+    selectionFrame->setPalette(blue);
+    selectionFrame->resize(Twips::toPixels(kFrameWidth, kFrameHeight));
     selectionFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
     selectionFrame->hide();
 
-    const char* captions[] = {"&Select Color Background", "Use &Default Background",
-                              "Use &Above Background", "&Cancel"};
-    auto* buttons = new QHBoxLayout;
+    const struct {
+        const char* caption;
+        int left;
+        int width;
+    } buttons[] = {{"&Select Color Background", 160, 1215},
+                   {"Use &Default Background", 1410, 1410},
+                   {"Use &Above Background", 2845, 1215},
+                   {"&Cancel", 4115, 1175}};
     for (std::size_t i = 0; i < Command16.size(); ++i) {
-        Command16[i] = new QPushButton(captions[i], this);
-        buttons->addWidget(Command16[i]);
+        Command16[i] = new QPushButton(buttons[i].caption, this);
+        Twips::place(Command16[i], buttons[i].left, i == 3 ? 5927 : 5947, buttons[i].width, 522);
         connect(Command16[i], &QPushButton::clicked, this, [this, i] {
             hide();
             switch (i) {
@@ -63,14 +88,19 @@ GridBackgroundSelector::GridBackgroundSelector(Services& services, Grid grid, QW
                 break;
             default:
                 showSetting(); // takes back a preview
+                choice_ = Choice::None;
                 break;
             }
+            emit restoreStatus();
         });
     }
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(thumbnails);
-    layout->addLayout(buttons);
+    // Offered once a picture has been previewed, until the window closes.
+    Command16[2]->setEnabled(false);
     hide();
+}
+
+QColor GridBackgroundSelector::defaultColour() const {
+    return grid_.defaultColour ? grid_.defaultColour() : systemDefaultColour();
 }
 
 void GridBackgroundSelector::toggle(QWidget* centreOn) {
@@ -86,16 +116,17 @@ void GridBackgroundSelector::toggle(QWidget* centreOn) {
 
 void GridBackgroundSelector::open(QWidget* centreOn) {
     for (int index = 0; index < int(Image3.size()); ++index) {
+        QToolButton* thumbnail = Image3[std::size_t(index)];
         const QPixmap picture(services_.folder.file(pictureStem(index) + ".jpg"));
-        Image3[std::size_t(index)]->setIcon(
-            picture.isNull() ? QIcon()
-                             : picture.scaled(kThumbnailWidth, kThumbnailHeight,
-                                              Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        Image3[std::size_t(index)]->setAutoRaise(false);
+        thumbnail->setIcon(picture.isNull()
+                               ? QIcon()
+                               : picture.scaled(thumbnail->iconSize(), Qt::KeepAspectRatio,
+                                                Qt::SmoothTransformation));
+        thumbnail->setAutoRaise(false);
     }
     selectionFrame->hide();
-    Command16[2]->setEnabled(false);
     emit statusText("Grid Background Selector");
+    // Only a setting in capitals names a thumbnail.
     if (setting_.startsWith("WP")) {
         bool isNumber = false;
         const int number = setting_.mid(2).toInt(&isNumber);
@@ -103,7 +134,6 @@ void GridBackgroundSelector::open(QWidget* centreOn) {
             markThumbnail(number - 1);
         }
     }
-    adjustSize();
     if (centreOn != nullptr && parentWidget() != nullptr) {
         const QPoint centre = centreOn->mapTo(parentWidget(), centreOn->rect().center());
         move(centre.x() - width() / 2, y());
@@ -112,22 +142,30 @@ void GridBackgroundSelector::open(QWidget* centreOn) {
     raise();
 }
 
+void GridBackgroundSelector::hideEvent(QHideEvent* event) {
+    for (QToolButton* thumbnail : Image3) {
+        thumbnail->setIcon(QIcon());
+    }
+    QFrame::hideEvent(event);
+}
+
 void GridBackgroundSelector::markThumbnail(int index) {
     for (QToolButton* thumbnail : Image3) {
         thumbnail->setAutoRaise(false);
     }
     QToolButton* chosen = Image3[std::size_t(index)];
     chosen->setAutoRaise(true);
-    selectionFrame->setGeometry(chosen->geometry().adjusted(-2, -2, 2, 2));
+    selectionFrame->move(chosen->pos() -
+                         Twips::toPixels(kFrameOffset, kFrameOffset, 0, 0).topLeft());
     selectionFrame->show();
     selectionFrame->raise();
 }
 
 void GridBackgroundSelector::previewThumbnail(int index) {
+    Command16[2]->setEnabled(true);
     grid_.showPicture(services_.folder.file(pictureStem(index) + ".jpg"));
     markThumbnail(index);
     pending_ = pictureStem(index);
-    Command16[2]->setEnabled(true);
 }
 
 void GridBackgroundSelector::chooseColour() {
@@ -135,31 +173,66 @@ void GridBackgroundSelector::chooseColour() {
     const std::optional<QColor> chosen = services_.dialogs.chooseColor(grid_.colour());
     if (!chosen.has_value()) {
         showSetting();
-        emit restoreStatus();
+        choice_ = Choice::None;
         return;
     }
     grid_.setColour(*chosen);
     setting_ = QString::number(ColorNumber::fromColor(*chosen));
+    choice_ = Choice::Colour;
     emit settingChanged();
 }
 
 void GridBackgroundSelector::showSetting() {
-    if (setting_.startsWith("WP")) {
-        grid_.showPicture(services_.folder.file(setting_ + ".jpg"));
-        return;
-    }
-    grid_.showPicture({});
-    grid_.setColour(storedColour(setting_).value_or(grid_.colour()));
+    grid_.showPicture(namesPicture(setting_) ? services_.folder.file(setting_ + ".jpg")
+                                             : QString());
 }
 
 void GridBackgroundSelector::useDefault() {
     grid_.showPicture({});
-    grid_.setColour(systemDefaultColour());
+    grid_.setColour(defaultColour());
     setting_ = "Default";
+    choice_ = Choice::Default;
     emit settingChanged();
 }
 
 void GridBackgroundSelector::useAbove() {
     setting_ = pending_;
+    choice_ = Choice::Picture;
     emit settingChanged();
+}
+
+void GridBackgroundSelector::loadSetting(const QString& stored) {
+    choice_ = Choice::None;
+    const QString setting = stored.trimmed();
+    if (namesPicture(setting)) {
+        const QString file = services_.folder.file(setting + ".jpg");
+        if (QImageReader(file).canRead()) {
+            grid_.showPicture(file);
+            setting_ = setting;
+            return;
+        }
+    } else if (setting != "Default") {
+        if (const std::optional<QColor> colour = storedColour(setting)) {
+            grid_.showPicture({});
+            grid_.setColour(*colour);
+            setting_ = setting;
+            return;
+        }
+    }
+    grid_.showPicture({});
+    grid_.setColour(defaultColour());
+    setting_ = "Default";
+}
+
+std::optional<QString> GridBackgroundSelector::settingToSave() const {
+    switch (choice_) {
+    case Choice::None:
+        return std::nullopt;
+    case Choice::Colour:
+        return QString::number(ColorNumber::fromColor(grid_.colour()));
+    case Choice::Default:
+    case Choice::Picture:
+        break;
+    }
+    return setting_;
 }

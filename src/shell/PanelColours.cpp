@@ -29,8 +29,39 @@ int PanelColours::add(Panel panel) {
     return int(entries_.size()) - 1;
 }
 
+namespace {
+
+QColor textColourOf(const QWidget* widget) {
+    if (const auto* panel3D = qobject_cast<const Panel3D*>(widget)) {
+        return panel3D->foreColour();
+    }
+    return widget->palette().color(QPalette::Text);
+}
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    if (auto* panel3D = qobject_cast<Panel3D*>(widget)) {
+        panel3D->setForeColour(colour);
+        return;
+    }
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
 void PanelColours::apply(Entry& entry, const QColor& colour) {
     entry.colour = colour;
+    if (entry.panel.role == Role::Text) {
+        for (QWidget* panel : entry.panel.panels) {
+            setTextColour(panel, colour);
+        }
+        if (entry.panel.applied) {
+            entry.panel.applied(colour);
+        }
+        return;
+    }
     for (QWidget* panel : entry.panel.panels) {
         if (auto* panel3D = qobject_cast<Panel3D*>(panel)) {
             panel3D->setBackColour(colour); // a 3-D panel paints its own face
@@ -45,14 +76,22 @@ void PanelColours::apply(Entry& entry, const QColor& colour) {
             panel3D->setBackColour(colour);
         }
     }
+    if (entry.panel.applied) {
+        entry.panel.applied(colour);
+    }
 }
 
 void PanelColours::ChooseColour(int index) {
     Entry& entry = entries_.at(std::size_t(index));
-    const Dialogs::Answer answer = services_.dialogs.message(
-        {"Select New Color or Use System Default Color?\r\rYes = Color Selection Panel will "
-         "appear.\rNo = Current System Default Color will be selected.",
-         entry.panel.title, Dialogs::Icon::Information, Dialogs::Buttons::YesNoCancel});
+    // A text colour is chosen in the dialog alone.
+    const Dialogs::Answer answer =
+        entry.panel.role == Role::Text
+            ? Dialogs::Answer::Yes
+            : services_.dialogs.message(
+                  {"Select New Color or Use System Default Color?\r\rYes = Color Selection Panel "
+                   "will "
+                   "appear.\rNo = Current System Default Color will be selected.",
+                   entry.panel.title, Dialogs::Icon::Information, Dialogs::Buttons::YesNoCancel});
     QColor chosen;
     bool chosenDefault = false;
     if (answer == Dialogs::Answer::Yes) {
@@ -88,8 +127,13 @@ void PanelColours::LoadPanelColour() {
             settingsFile(services_.folder, entry.panel.file).readText(entry.panel.record);
         const std::optional<QColor> stored = storedColour(record);
         if (!stored.has_value() && entry.panel.defaultColour == kKeepOwnColours) {
-            auto* first = qobject_cast<Panel3D*>(entry.panel.panels.value(0));
-            entry.colour = first != nullptr ? first->backColour() : systemDefaultColour();
+            QWidget* firstPanel = entry.panel.panels.value(0);
+            auto* first = qobject_cast<Panel3D*>(firstPanel);
+            if (entry.panel.role == Role::Text && firstPanel != nullptr) {
+                entry.colour = textColourOf(firstPanel);
+            } else {
+                entry.colour = first != nullptr ? first->backColour() : systemDefaultColour();
+            }
             continue;
         }
         apply(entry, stored.value_or(ColorNumber::toColor(entry.panel.defaultColour)));
@@ -118,13 +162,15 @@ void PanelColours::SavePanelColour() {
     }
 }
 
-void PanelColours::PromptSaveColours() {
+bool PanelColours::PromptSaveColours() {
     if (!changed_) {
-        return;
+        return false;
     }
     const Dialogs::Answer answer = services_.dialogs.message(
         {exitQuestion_, "Color Changes", Dialogs::Icon::Question, Dialogs::Buttons::YesNo});
     if (answer == Dialogs::Answer::Yes) {
         SavePanelColour();
+        return true;
     }
+    return false;
 }

@@ -18,6 +18,11 @@ class QWidget;
 // the user agrees. A stored colour is "Default" or the colour number in decimal digits.
 class PanelColours {
 public:
+    // Back: the panels' back colour, chosen after the question "Select New Color or Use System
+    // Default Color?". Text: the text colour of the panels (boxes, labels), chosen in the colour
+    // dialog without a question.
+    enum class Role { Back, Text };
+
     struct Panel {
         QString title;          // the question's title, e.g. "Panel Color"
         QList<QWidget*> panels; // the panels that share this colour
@@ -26,6 +31,9 @@ public:
         qint64 defaultColour; // for a record that is empty or not a number
         // A colour the panel's colour must differ from (its text, or a shape drawn on it).
         std::function<std::optional<QColor>()> mustDifferFrom = {};
+        Role role = Role::Back;
+        // Runs after each colour given to the panels: the controls that follow it otherwise.
+        std::function<void(const QColor&)> applied = {};
     };
 
     // As a Panel's defaultColour: a record that is empty or not a number leaves every panel the
@@ -42,7 +50,10 @@ public:
     void LoadPanelColour();
     void SavePanelColour();
     // Asks whether to save when a colour changed; Yes saves, No keeps the records as they were.
-    void PromptSaveColours();
+    // True when the answer was Yes, so that the window saves what it keeps beside these colours.
+    bool PromptSaveColours();
+    // A choice the window keeps beside these colours (a grid background) changed: the exit asks.
+    void noteChanged() { changed_ = true; }
 
     bool coloursChanged() const { return changed_; }
     QColor colour(int index) const { return entries_.at(std::size_t(index)).colour; }
