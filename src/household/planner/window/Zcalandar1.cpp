@@ -5,9 +5,11 @@
 #include "DayPage.h"
 #include "DisplayText.h"
 #include "FocusMoves.h"
+#include "GridBackgroundSelector.h"
 #include "GridControl.h"
 #include "MonthView.h"
 #include "Panel3D.h"
+#include "PanelColours.h"
 #include "PrintPreviewPanel.h"
 #include "SpellChecker.h"
 #include "StatusBar.h"
@@ -77,7 +79,9 @@ void Zcalandar1::Form_Load(bool fillTimeList) {
     EntriesChanged = 0;
     // The pairs only: the dictionaries are read at the first check.
     LoadAutoCorrectTable();
+    LoadPlannerColours();
     MonthView1->setPalette(Label2->palette());
+    SSPanel7->setPalette(Label2->palette());
     Options = CalendarOptions::read(services_.folder);
     QCoreApplication::processEvents();
     if (fillTimeList) {
@@ -134,6 +138,9 @@ bool Zcalandar1::PromptSaveOnExit() {
         EntriesChanged = 0;
     }
     hinfo_.SignalValue = 0;
+    if (coloursChanged()) {
+        PromptSaveColours();
+    }
     return true;
 }
 
@@ -179,12 +186,14 @@ bool Zcalandar1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Zcalandar1::EscapeKey() {
-    // The first that shows: the preview (its "Normal", else its "&Cancel"), the month view, the
-    // calendar options.
+    // The first that shows: the preview (its "Normal", else its "&Cancel"), the grid background
+    // selector, the month view, the calendar options.
     if (SSPanel80->escape()) {
         return;
     }
-    if (SSPanel3->isVisible()) {
+    if (SSPanel7->isVisible()) {
+        SSPanel7->Command16[3]->click();
+    } else if (SSPanel3->isVisible()) {
         CloseMonthView();
     } else if (SSPanel6->isVisible()) {
         CloseCalendarOptions();

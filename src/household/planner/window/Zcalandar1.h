@@ -8,10 +8,13 @@
 #include <QDate>
 
 #include <array>
+#include <memory>
 #include <vector>
 
 class FocusMoves;
+class GridBackgroundSelector;
 class GridControl;
+class PanelColours;
 class PrintPreviewPanel;
 class QCheckBox;
 class MonthView;
@@ -97,6 +100,15 @@ public:
     void SetDayPrintColumns(int index);
     void SetPrintGridLines();
 
+    // The panel and text colours and the month grid's background (Zcalandar1Colours.cpp).
+    void LoadPlannerColours();
+    void ChooseColour();
+    void ChooseTextColour();
+    void ToggleGridBackgroundSelector();
+    // At exit when a colour or the grid background changed; Yes saves them.
+    void PromptSaveColours();
+    bool coloursChanged() const;
+
     // Button n (1 to 10) of the side toolbar Toolbar2.
     QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
 
@@ -137,6 +149,8 @@ public:
     PrintPreviewPanel* SSPanel80 = nullptr;
     OptionGroup* Option83; // "One Column Output", "Two Column Output"
     QCheckBox* Check83;    // "Print Grid Lines"
+
+    GridBackgroundSelector* SSPanel7; // the month grid's background
 
     QAction* mOGrid;
     QAction* mOC;
@@ -194,6 +208,7 @@ private:
     void connectHandlers();
     void buildMonthView();
     void buildPrintPreview();
+    void buildColours();
 
     // The load; a restore runs it again with the time list kept as it is.
     void Form_Load(bool fillTimeList);
@@ -215,6 +230,9 @@ private:
     // The row the spelling check is on: the shared row counter.
     int spellingRow() const;
 
+    std::unique_ptr<PanelColours> colours_;
+    int panelColour_ = 0;
+    int textColour_ = 0;
     std::array<QAction*, 11> toolbar2Buttons_{}; // 1 to 10
     // The side buttons the options panel disables, with their states to restore when it closes.
     std::array<bool, 8> sideButtonsBeforeOptions_{};

@@ -77,6 +77,7 @@ void Zcalandar1::buildControls() {
     buildOptionsPanel();
     buildMonthView();
     buildPrintPreview();
+    buildColours();
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     Timer1->start();
@@ -217,9 +218,10 @@ void Zcalandar1::buildOptionsPanel() {
 
 void Zcalandar1::buildMenus() {
     // The grid background selector is offered while the month view shows.
-    mOGrid = mO->addAction("Grid &Background Selector");
-    mOC = mO->addAction("Panel C&olor");
-    mOTC = mO->addAction("&Text Color");
+    mOGrid =
+        mO->addAction("Grid &Background Selector", this, &Zcalandar1::ToggleGridBackgroundSelector);
+    mOC = mO->addAction("Panel C&olor", this, &Zcalandar1::ChooseColour);
+    mOTC = mO->addAction("&Text Color", this, &Zcalandar1::ChooseTextColour);
     mO->addSeparator();
     mOV = mO->addAction("&View Entire Month", this, &Zcalandar1::ViewEntireMonth);
     mOV->setCheckable(true);
@@ -234,9 +236,7 @@ void Zcalandar1::buildMenus() {
     mOCal = mO->addAction("Calendar &Display Options", this, &Zcalandar1::OpenCalendarOptions);
     mO->addSeparator();
     mOE = mO->addAction("E&xit", this, &Zcalandar1::ExitCommand);
-    for (QAction* later : {mOGrid, mOC, mOTC}) {
-        later->setEnabled(false);
-    }
+    mOGrid->setEnabled(false);
 
     mE1 = new QMenu("&Edit", this);
     mECopy = mE1->addAction("&Copy", this, &Zcalandar1::CopyPlannerText);
@@ -257,9 +257,10 @@ void Zcalandar1::buildSideToolbar() {
         std::function<void()> command;
     } buttons[] = {
         {1, "Grid Background Selector", plannerToolbarPicture(PlannerPicture::GridBackground),
-         nullptr},
-        {2, "Panel Color", sideToolbarPicture(SidePicture::PanelColor), nullptr},
-        {3, "Text Color", plannerToolbarPicture(PlannerPicture::TextColor), nullptr},
+         [this] { ToggleGridBackgroundSelector(); }},
+        {2, "Panel Color", sideToolbarPicture(SidePicture::PanelColor), [this] { ChooseColour(); }},
+        {3, "Text Color", plannerToolbarPicture(PlannerPicture::TextColor),
+         [this] { ChooseTextColour(); }},
         {4, "View Entire Month", plannerToolbarPicture(PlannerPicture::Month),
          [this] { ViewEntireMonth(); }},
         {5, "Clear Entries", plannerToolbarPicture(PlannerPicture::Clear),
@@ -294,9 +295,8 @@ void Zcalandar1::buildSideToolbar() {
         }
         toolbar2Buttons_.at(std::size_t(entry.number)) = action;
     }
-    for (int later : {1, 2, 3}) {
-        Toolbar2Button(later)->setEnabled(false);
-    }
+    // The grid background selector is offered while the month view shows.
+    Toolbar2Button(1)->setEnabled(false);
 }
 
 void Zcalandar1::connectHandlers() {
