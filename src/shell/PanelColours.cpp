@@ -107,6 +107,14 @@ void PanelColours::ChooseColour(int index) {
         return;
     }
 
+    if (chosenDefault && entry.panel.defaultMustDifferFrom) {
+        for (const QColor& other : entry.panel.defaultMustDifferFrom()) {
+            if (other.rgb() == chosen.rgb()) {
+                services_.hinfo.ColorConflictAlert();
+                return;
+            }
+        }
+    }
     if (entry.panel.mustDifferFrom) {
         const std::optional<QColor> other = entry.panel.mustDifferFrom();
         if (other.has_value() && other->rgb() == chosen.rgb()) {

@@ -34,6 +34,8 @@ public:
         Role role = Role::Back;
         // Runs after each colour given to the panels: the controls that follow it otherwise.
         std::function<void(const QColor&)> applied = {};
+        // Colours that only the system default colour (the question's No) must differ from.
+        std::function<QList<QColor>()> defaultMustDifferFrom = {};
     };
 
     // As a Panel's defaultColour: a record that is empty or not a number leaves every panel the

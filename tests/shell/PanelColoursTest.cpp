@@ -174,4 +174,23 @@ TEST_F(PanelColoursTest, AChangeKeptBesideTheColoursAlsoAsksAtExit) {
     EXPECT_TRUE(gcolor1().readText(47).isEmpty());
 }
 
+TEST_F(PanelColoursTest, SomeColoursAreRefusedOnlyAsTheSystemDefault) {
+    QFrame panel;
+    const int only = colours.add({.title = "Panel Color",
+                                  .panels = {&panel},
+                                  .file = SettingsFile::GColor1,
+                                  .record = 50,
+                                  .defaultColour = 0xC0C0C0,
+                                  .defaultMustDifferFrom = [] {
+                                      return QList<QColor>{Qt::black, systemDefaultColour()};
+                                  }});
+    colours.LoadPanelColour();
+    fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Ok, Dialogs::Answer::Yes};
+    fake.dialogs.colors = {systemDefaultColour()};
+    colours.ChooseColour(only); // No: refused
+    EXPECT_EQ(colours.colour(only), ColorNumber::toColor(0xC0C0C0));
+    colours.ChooseColour(only); // the same colour from the dialog is taken
+    EXPECT_EQ(colours.colour(only), systemDefaultColour());
+}
+
 } // namespace
