@@ -43,32 +43,30 @@ int PanelColours::add(Panel panel) {
 
 void PanelColours::apply(Entry& entry, const QColor& colour) {
     entry.colour = colour;
-    if (entry.panel.role == Role::Text) {
-        for (QWidget* panel : entry.panel.panels) {
-            if (auto* panel3D = qobject_cast<Panel3D*>(panel)) {
+    for (QWidget* panel : entry.panel.panels) {
+        auto* panel3D = qobject_cast<Panel3D*>(panel);
+        QPalette palette = panel->palette();
+        if (entry.panel.role == Role::Text) {
+            if (panel3D != nullptr) {
                 panel3D->setForeColour(colour);
                 continue;
             }
-            QPalette palette = panel->palette();
             palette.setColor(QPalette::WindowText, colour);
             palette.setColor(QPalette::Text, colour);
             panel->setPalette(palette);
+            continue;
         }
-        return;
-    }
-    for (QWidget* panel : entry.panel.panels) {
-        if (auto* panel3D = qobject_cast<Panel3D*>(panel)) {
+        if (panel3D != nullptr) {
             panel3D->setBackColour(colour); // a 3-D panel paints its own face
             continue;
         }
-        QPalette palette = panel->palette();
         palette.setColor(QPalette::Window, colour);
         palette.setColor(QPalette::Button, colour);
         panel->setPalette(palette);
         panel->setAutoFillBackground(true);
-        if (auto* panel3D = qobject_cast<Panel3D*>(panel)) {
-            panel3D->setBackColour(colour);
-        }
+    }
+    if (entry.panel.applied) {
+        entry.panel.applied(colour);
     }
 }
 
@@ -124,8 +122,14 @@ void PanelColours::LoadPanelColour() {
         const std::optional<QColor> stored =
             entry.panel.role == Role::Text ? storedColourNumber(record) : storedColour(record);
         if (!stored.has_value() && entry.panel.defaultColour == kKeepOwnColours) {
-            auto* first = qobject_cast<Panel3D*>(entry.panel.panels.value(0));
-            entry.colour = first != nullptr ? first->backColour() : systemDefaultColour();
+            QWidget* firstPanel = entry.panel.panels.value(0);
+            auto* first = qobject_cast<Panel3D*>(firstPanel);
+            if (entry.panel.role == Role::Text && firstPanel != nullptr) {
+                entry.colour = first != nullptr ? first->foreColour()
+                                                : firstPanel->palette().color(QPalette::Text);
+            } else {
+                entry.colour = first != nullptr ? first->backColour() : systemDefaultColour();
+            }
             continue;
         }
         apply(entry, stored.value_or(ColorNumber::toColor(entry.panel.defaultColour)));

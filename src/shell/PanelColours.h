@@ -32,6 +32,8 @@ public:
         // A colour the panel's colour must differ from (its text, or a shape drawn on it).
         std::function<std::optional<QColor>()> mustDifferFrom = {};
         Role role = Role::Back;
+        // Runs after each colour given to the panels: the controls that follow it otherwise.
+        std::function<void(const QColor&)> applied = {};
         // Colours that the system default colour must differ from when the user answers No; a
         // colour from the dialog is tested against mustDifferFrom only.
         std::function<QList<QColor>()> defaultMustDifferFrom = {};

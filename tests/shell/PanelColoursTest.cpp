@@ -5,6 +5,7 @@
 #include "FullDisk.h"
 
 #include <QFrame>
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -180,6 +181,66 @@ TEST(DialogPlacementTest, ADialogIsSizedAndCentredOnTheMainWindow) {
     ownSize.resize(300, 200);
     DialogPlacement{0, 0, 0}.place(ownSize, services);
     EXPECT_EQ(ownSize.geometry(), QRect(450, 350, 300, 200));
+}
+
+TEST_F(PanelColoursTest, ATextColourIsChosenWithoutTheQuestionAndCanBeRefused) {
+    QLineEdit box;
+    QColor followed;
+    const QColor resting = Qt::white;
+    const int text = colours.add({.title = "Text Color",
+                                  .panels = {&box},
+                                  .file = SettingsFile::GColor1,
+                                  .record = 49,
+                                  .defaultColour = PanelColours::kKeepOwnColours,
+                                  .mustDifferFrom = [&] { return std::optional(resting); },
+                                  .role = PanelColours::Role::Text,
+                                  .applied = [&](const QColor& colour) { followed = colour; }});
+    colours.LoadPanelColour(); // an empty record keeps the box's own text colour
+    EXPECT_EQ(colours.colour(text), box.palette().color(QPalette::Text));
+
+    fake.dialogs.colors = {QColor(255, 0, 0), QColor(Qt::white)};
+    colours.ChooseColour(text);
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty()); // no question
+    EXPECT_EQ(box.palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(followed, QColor(255, 0, 0));
+    colours.ChooseColour(text); // the resting colour would hide the text
+    EXPECT_EQ(
+        fake.dialogs.shownTexts(),
+        QStringList{"Selected Color would cause a conflict with Text and Background Colors!"});
+    EXPECT_EQ(box.palette().color(QPalette::Text), QColor(255, 0, 0));
+
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    EXPECT_TRUE(colours.PromptSaveColours());
+    EXPECT_EQ(gcolor1().readText(49), QString::number(0xFF));
+}
+
+TEST_F(PanelColoursTest, AChangeKeptBesideTheColoursAlsoAsksAtExit) {
+    colours.LoadPanelColour();
+    EXPECT_FALSE(colours.PromptSaveColours());
+    colours.noteChanged();
+    fake.dialogs.answers = {Dialogs::Answer::No};
+    EXPECT_FALSE(colours.PromptSaveColours());
+    EXPECT_EQ(fake.dialogs.shownTexts(), QStringList{"Save changes made to Panel Colors?"});
+    EXPECT_TRUE(gcolor1().readText(47).isEmpty());
+}
+
+TEST_F(PanelColoursTest, SomeColoursAreRefusedOnlyAsTheSystemDefault) {
+    QFrame panel;
+    const int only = colours.add({.title = "Panel Color",
+                                  .panels = {&panel},
+                                  .file = SettingsFile::GColor1,
+                                  .record = 50,
+                                  .defaultColour = 0xC0C0C0,
+                                  .defaultMustDifferFrom = [] {
+                                      return QList<QColor>{Qt::black, systemDefaultColour()};
+                                  }});
+    colours.LoadPanelColour();
+    fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Ok, Dialogs::Answer::Yes};
+    fake.dialogs.colors = {systemDefaultColour()};
+    colours.ChooseColour(only); // No: refused
+    EXPECT_EQ(colours.colour(only), ColorNumber::toColor(0xC0C0C0));
+    colours.ChooseColour(only); // the same colour from the dialog is taken
+    EXPECT_EQ(colours.colour(only), systemDefaultColour());
 }
 
 } // namespace

@@ -1,11 +1,16 @@
 // The planner window: load, activation, keys, clock and exit.
 #include "Zcalandar1.h"
 
+#include "ColorNumber.h"
 #include "DayPage.h"
 #include "DisplayText.h"
 #include "FocusMoves.h"
+#include "GridBackgroundSelector.h"
+#include "GridControl.h"
 #include "MonthView.h"
 #include "Panel3D.h"
+#include "PanelColours.h"
+#include "PrintPreviewPanel.h"
 #include "SpellChecker.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
@@ -74,7 +79,9 @@ void Zcalandar1::Form_Load(bool fillTimeList) {
     EntriesChanged = 0;
     // The pairs only: the dictionaries are read at the first check.
     LoadAutoCorrectTable();
+    LoadPlannerColours();
     MonthView1->setPalette(Label2->palette());
+    SSPanel7->setPalette(Label2->palette());
     Options = CalendarOptions::read(services_.folder);
     QCoreApplication::processEvents();
     if (fillTimeList) {
@@ -82,10 +89,14 @@ void Zcalandar1::Form_Load(bool fillTimeList) {
     }
     hinfo_.PrintSettings.PrintFontUnderline = false;
     hinfo_.PrintSettings.PrintFontStrikethru = false;
+    hinfo_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(VSGd1->foreColour()));
+    // Selected under the panel's own loading flag: the choice is applied, not written back.
+    SSPanel80->loadGuideLineChoice();
 }
 
 void Zcalandar1::Form_Activate() {
     ActivateFormServices();
+    SSPanel80->activate();
     // A first weekday never saved is Sunday.
     if (Options.FirstWeekday == 0) {
         Options.FirstWeekday = 1;
@@ -127,6 +138,9 @@ bool Zcalandar1::PromptSaveOnExit() {
         EntriesChanged = 0;
     }
     hinfo_.SignalValue = 0;
+    if (coloursChanged()) {
+        PromptSaveColours();
+    }
     return true;
 }
 
@@ -172,7 +186,16 @@ bool Zcalandar1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Zcalandar1::EscapeKey() {
-    if (SSPanel6->isVisible()) {
+    // The first that shows: the preview (its "Normal", else its "&Cancel"), the grid background
+    // selector, the month view, the calendar options.
+    if (SSPanel80->escape()) {
+        return;
+    }
+    if (SSPanel7->isVisible()) {
+        SSPanel7->Command16[3]->click();
+    } else if (SSPanel3->isVisible()) {
+        CloseMonthView();
+    } else if (SSPanel6->isVisible()) {
         CloseCalendarOptions();
     } else {
         ExitCommand();

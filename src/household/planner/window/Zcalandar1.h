@@ -2,13 +2,21 @@
 
 #include "ActivityWindow.h"
 #include "CalendarOptions.h"
+#include "MonthListing.h"
 #include "YearFile.h"
 
 #include <QDate>
 
 #include <array>
+#include <memory>
+#include <vector>
 
 class FocusMoves;
+class GridBackgroundSelector;
+class GridControl;
+class PanelColours;
+class PrintPreviewPanel;
+class QCheckBox;
 class MonthView;
 class OptionGroup;
 class Panel3D;
@@ -75,6 +83,32 @@ public:
     void BackupYearFile();
     void RestoreYearFile();
 
+    // The month view over the day page (Zcalandar1Month.cpp).
+    void ViewEntireMonth();
+    void CloseMonthView();
+    QString ShowMonthRowTip(int row) const;
+
+    // Copying the page or the month as text (Zcalandar1Copy.cpp).
+    void CopyPlannerText();
+    void CopyDayToClipboard();
+    void CopyMonthToClipboard();
+
+    // The print preview of the page or the month (Zcalandar1Print.cpp).
+    void OpenDayPrintPreview();
+    void OpenMonthPrintPreview();
+    void OpenPlannerPrintPreview();
+    void SetDayPrintColumns(int index);
+    void SetPrintGridLines();
+
+    // The panel and text colours and the month grid's background (Zcalandar1Colours.cpp).
+    void LoadPlannerColours();
+    void ChooseColour();
+    void ChooseTextColour();
+    void ToggleGridBackgroundSelector();
+    // At exit when a colour or the grid background changed; Yes saves them.
+    void PromptSaveColours();
+    bool coloursChanged() const;
+
     // Button n (1 to 10) of the side toolbar Toolbar2.
     QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
 
@@ -107,6 +141,17 @@ public:
 
     SpellChecker* VSSpell1;
 
+    Panel3D* SSPanel3;     // the month view; its caption names the month
+    GridControl* VSGd1;    // the month grid
+    QPushButton* Command5; // "&Close"
+    QPushButton* Command6; // "Print &Month"
+
+    PrintPreviewPanel* SSPanel80 = nullptr;
+    OptionGroup* Option83; // "One Column Output", "Two Column Output"
+    QCheckBox* Check83;    // "Print Grid Lines"
+
+    GridBackgroundSelector* SSPanel7; // the month grid's background
+
     QAction* mOGrid;
     QAction* mOC;
     QAction* mOTC;
@@ -136,11 +181,19 @@ public:
     CalendarOptions Options;
     int ChangeCount = 0;   // texts the spelling check changed in its current run
     int AutoCorrectOn = 0; // 1 = the auto-correct action was used since the last spread
+    // The month the month view lists, taken from the loaded day at each fill: its caption, print
+    // and copy name it whatever the picker shows meanwhile.
+    int ListedMonth = 0;
+    int ListedYear = 0;
+    // What the preview shows: 0 the month, 2 the day in one column, 22 in two.
+    int PrintLayout = 0;
+    int GridLinesOff = 0; // 1 = the month prints without grid lines
 
 protected:
     void ExitCommand() override;
     QWidget* mainPanel() const override;
     void Form_Activate() override;
+    int currentHelpContext() const override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -153,6 +206,9 @@ private:
     void buildMenus();
     void buildSideToolbar();
     void connectHandlers();
+    void buildMonthView();
+    void buildPrintPreview();
+    void buildColours();
 
     // The load; a restore runs it again with the time list kept as it is.
     void Form_Load(bool fillTimeList);
@@ -168,9 +224,15 @@ private:
     void restColumn(const std::array<QLineEdit*, kRows>& column);
     void selectOptions();
     void connectSpellChecker();
+    // The grid's entry rows, read cell by cell; the current cell ends on the last one.
+    std::vector<MonthListing::Entry> monthGridRows();
+    void fillMonthGrid();
     // The row the spelling check is on: the shared row counter.
     int spellingRow() const;
 
+    std::unique_ptr<PanelColours> colours_;
+    int panelColour_ = 0;
+    int textColour_ = 0;
     std::array<QAction*, 11> toolbar2Buttons_{}; // 1 to 10
     // The side buttons the options panel disables, with their states to restore when it closes.
     std::array<bool, 8> sideButtonsBeforeOptions_{};

@@ -9,6 +9,7 @@
 #include "OptionGroup.h"
 #include "Panel3D.h"
 #include "PlannerToolbarPictures.h"
+#include "PrintPreviewPanel.h"
 #include "SideToolbarPictures.h"
 #include "SpellChecker.h"
 #include "Twips.h"
@@ -74,6 +75,9 @@ void Zcalandar1::buildControls() {
     buildDayPage();
     buildCommands();
     buildOptionsPanel();
+    buildMonthView();
+    buildPrintPreview();
+    buildColours();
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     Timer1->start();
@@ -150,10 +154,6 @@ void Zcalandar1::buildCommands() {
     Command7 = commandButton(Panel3D1, "&Print", 150, kSecondRow);
     Command8 = commandButton(Panel3D1, "Spelling Chec&k", 1750, kSecondRow);
     Command2 = commandButton(Panel3D1, "E&xit", 3350, kSecondRow);
-    // The month view and printing are not in the program yet.
-    for (QPushButton* later : {Command4, Command7}) {
-        later->setEnabled(false);
-    }
     for (QWidget* control :
          std::initializer_list<QWidget*>{this, Label2, Panel3D1, SSPanel1, MonthView1, Command1,
                                          Command2, Command3, Command4, Command7, Command8}) {
@@ -217,31 +217,29 @@ void Zcalandar1::buildOptionsPanel() {
 }
 
 void Zcalandar1::buildMenus() {
-    // Colours, the grid background, the month view, copying, printing and the spelling check are
-    // not in the program yet: their items stand disabled.
-    mOGrid = mO->addAction("Grid &Background Selector");
-    mOC = mO->addAction("Panel C&olor");
-    mOTC = mO->addAction("&Text Color");
+    // The grid background selector is offered while the month view shows.
+    mOGrid =
+        mO->addAction("Grid &Background Selector", this, &Zcalandar1::ToggleGridBackgroundSelector);
+    mOC = mO->addAction("Panel C&olor", this, &Zcalandar1::ChooseColour);
+    mOTC = mO->addAction("&Text Color", this, &Zcalandar1::ChooseTextColour);
     mO->addSeparator();
-    mOV = mO->addAction("&View Entire Month");
+    mOV = mO->addAction("&View Entire Month", this, &Zcalandar1::ViewEntireMonth);
+    mOV->setCheckable(true);
     mOClr = mO->addAction("Clear &Entries", this, &Zcalandar1::ClearDayPage);
     mO->addSeparator();
-    mOCopy = mO->addAction("&Copy");
+    mOCopy = mO->addAction("&Copy", this, &Zcalandar1::CopyPlannerText);
     mOCopy->setVisible(false);
-    mOP = mO->addAction("&Print");
+    mOP = mO->addAction("&Print", this, &Zcalandar1::OpenPlannerPrintPreview);
     mOS = mO->addAction("&Save", this, &Zcalandar1::SaveDayPage);
     mOSpell = mO->addAction("Spelling Chec&k", this, &Zcalandar1::SpellCheckEntries);
     mO->addSeparator();
     mOCal = mO->addAction("Calendar &Display Options", this, &Zcalandar1::OpenCalendarOptions);
     mO->addSeparator();
     mOE = mO->addAction("E&xit", this, &Zcalandar1::ExitCommand);
-    for (QAction* later : {mOGrid, mOC, mOTC, mOV, mOCopy, mOP}) {
-        later->setEnabled(false);
-    }
+    mOGrid->setEnabled(false);
 
     mE1 = new QMenu("&Edit", this);
-    mECopy = mE1->addAction("&Copy");
-    mECopy->setEnabled(false);
+    mECopy = mE1->addAction("&Copy", this, &Zcalandar1::CopyPlannerText);
     mU = new QMenu("&Utilities", this);
     mUB = mU->addAction("&Backup Selected Year File to Disk", this, &Zcalandar1::BackupYearFile);
     mUR =
@@ -256,41 +254,49 @@ void Zcalandar1::buildSideToolbar() {
         int number;
         const char* tooltip;
         QIcon picture;
-        void (Zcalandar1::*command)();
+        std::function<void()> command;
     } buttons[] = {
         {1, "Grid Background Selector", plannerToolbarPicture(PlannerPicture::GridBackground),
-         nullptr},
-        {2, "Panel Color", sideToolbarPicture(SidePicture::PanelColor), nullptr},
-        {3, "Text Color", plannerToolbarPicture(PlannerPicture::TextColor), nullptr},
-        {4, "View Entire Month", plannerToolbarPicture(PlannerPicture::Month), nullptr},
+         [this] { ToggleGridBackgroundSelector(); }},
+        {2, "Panel Color", sideToolbarPicture(SidePicture::PanelColor), [this] { ChooseColour(); }},
+        {3, "Text Color", plannerToolbarPicture(PlannerPicture::TextColor),
+         [this] { ChooseTextColour(); }},
+        {4, "View Entire Month", plannerToolbarPicture(PlannerPicture::Month),
+         [this] { ViewEntireMonth(); }},
         {5, "Clear Entries", plannerToolbarPicture(PlannerPicture::Clear),
-         &Zcalandar1::ClearDayPage},
-        {6, "Copy", plannerToolbarPicture(PlannerPicture::Copy), nullptr},
-        {7, "Print", plannerToolbarPicture(PlannerPicture::Print), nullptr},
+         [this] { ClearDayPage(); }},
+        {6, "Copy", plannerToolbarPicture(PlannerPicture::Copy), [this] { CopyPlannerText(); }},
+        {7, "Print", plannerToolbarPicture(PlannerPicture::Print),
+         [this] { OpenPlannerPrintPreview(); }},
+        // Closes the options panel when it shows, else opens it.
         {8, "Calendar Display Options", plannerToolbarPicture(PlannerPicture::CalendarOptions),
-         nullptr},
-        {9, "Help", sideToolbarPicture(SidePicture::Help), &Zcalandar1::ShowHelpTopic},
-        {10, "Exit", sideToolbarPicture(SidePicture::Exit), &Zcalandar1::ExitCommand},
+         [this] {
+             if (SSPanel6->isVisible()) {
+                 CloseCalendarOptions();
+             } else {
+                 OpenCalendarOptions();
+             }
+         }},
+        {9, "Help", sideToolbarPicture(SidePicture::Help), [this] { ShowHelpTopic(); }},
+        {10, "Exit", sideToolbarPicture(SidePicture::Exit), [this] { ExitCommand(); }},
     };
     for (const auto& entry : buttons) {
         QAction* action = Toolbar2->addAction(entry.picture, entry.tooltip);
         action->setToolTip(entry.tooltip);
-        if (entry.command != nullptr) {
-            connect(action, &QAction::triggered, this, entry.command);
+        if (entry.command) {
+            // While the print preview shows, every button only beeps.
+            connect(action, &QAction::triggered, this, [this, command = entry.command] {
+                if (SSPanel80->isOpen()) {
+                    services_.sound.beep();
+                    return;
+                }
+                command();
+            });
         }
         toolbar2Buttons_.at(std::size_t(entry.number)) = action;
     }
-    // Button 8 closes the options panel when it shows, else opens it.
-    connect(Toolbar2Button(8), &QAction::triggered, this, [this] {
-        if (SSPanel6->isVisible()) {
-            CloseCalendarOptions();
-        } else {
-            OpenCalendarOptions();
-        }
-    });
-    for (int later : {1, 2, 3, 4, 6, 7}) {
-        Toolbar2Button(later)->setEnabled(false);
-    }
+    // The grid background selector is offered while the month view shows.
+    Toolbar2Button(1)->setEnabled(false);
 }
 
 void Zcalandar1::connectHandlers() {
@@ -299,6 +305,8 @@ void Zcalandar1::connectHandlers() {
     connect(Command1, &QPushButton::clicked, this, &Zcalandar1::SaveDayPage);
     connect(Command2, &QPushButton::clicked, this, &Zcalandar1::ExitCommand);
     connect(Command3, &QPushButton::clicked, this, &Zcalandar1::ClearDayPage);
+    connect(Command4, &QPushButton::clicked, this, &Zcalandar1::ViewEntireMonth);
+    connect(Command7, &QPushButton::clicked, this, &Zcalandar1::OpenDayPrintPreview);
     connect(Command8, &QPushButton::clicked, this, &Zcalandar1::SpellCheckEntries);
     connect(Command14, &QPushButton::clicked, this, &Zcalandar1::CloseCalendarOptions);
     connect(MonthView1, &MonthView::selectionChanged, this, &Zcalandar1::SelectDay);
@@ -319,10 +327,10 @@ void Zcalandar1::connectHandlers() {
         focusMoves().onLostFocus(Text1[index], [this] { restColumn(Text1); });
         focusMoves().onLostFocus(Text2[index], [this] { restColumn(Text2); });
     }
-    // The right-click menu stays shut while the options panel shows; it offers "&Copy" only
-    // while the Edit menu's copy is enabled.
+    // The right-click menu stays shut while the options panel or the print preview shows; it
+    // offers "&Copy" only while the Edit menu's copy is enabled.
     setOptionsPopupHooks([this] {
-        if (SSPanel6->isVisible()) {
+        if (SSPanel6->isVisible() || SSPanel80->isOpen()) {
             return false;
         }
         mOCopy->setVisible(mECopy->isEnabled());

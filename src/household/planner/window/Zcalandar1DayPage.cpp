@@ -167,19 +167,19 @@ void Zcalandar1::ShowSelectedDate() {
 }
 
 void Zcalandar1::DisableEntryCommands() {
-    for (QPushButton* command : {Command1, Command3}) {
+    for (QPushButton* command : {Command1, Command3, Command4}) {
         command->setEnabled(false);
     }
-    for (QAction* command : {Toolbar2Button(5), mOClr, mOS}) {
+    for (QAction* command : {Toolbar2Button(5), mOCopy, mECopy, mOClr, mOS, mOV}) {
         command->setEnabled(false);
     }
 }
 
 void Zcalandar1::EnableEntryCommands() {
-    for (QPushButton* command : {Command1, Command3}) {
+    for (QPushButton* command : {Command1, Command3, Command4}) {
         command->setEnabled(true);
     }
-    for (QAction* command : {Toolbar2Button(5), mOClr, mOS}) {
+    for (QAction* command : {Toolbar2Button(5), mOCopy, mECopy, mOClr, mOS, mOV}) {
         command->setEnabled(true);
     }
 }

@@ -1,0 +1,156 @@
+// The planner's colours: one for its panels (record 20 of GColor2.Fil), one for the text of its
+// boxes and month grid (record 21), and the month grid's background (record 33), applied at once
+// and saved when the user agrees at exit.
+#include "Zcalandar1.h"
+
+#include "ColorNumber.h"
+#include "GridBackgroundSelector.h"
+#include "GridControl.h"
+#include "OptionGroup.h"
+#include "Panel3D.h"
+#include "PanelColours.h"
+#include "PrintPreviewPanel.h"
+#include "Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolBar>
+
+namespace {
+
+constexpr int kPanelRecord = 20;
+constexpr int kTextRecord = 21;
+constexpr int kGridRecord = 33;
+// The desktop's colour of text areas: the boxes at rest and the month grid by default.
+constexpr qint64 kWindowColour = ColorNumber::kSystemFlag + 5;
+
+} // namespace
+
+void Zcalandar1::buildColours() {
+    colours_ =
+        std::make_unique<PanelColours>(services_, "Save changes made to Panel and or Text Color?");
+    PrintPreviewPanel& preview = *SSPanel80;
+    QList<QWidget*> panels = {Panel3D1, SSPanel1, SSPanel3, SSPanel4,
+                              SSPanel5, SSPanel6, SSPanel80};
+    const std::array<QWidget*, 4> frames = {preview.SSFrame80[0], preview.SSFrame80[2],
+                                            preview.SSFrame80[1], preview.Frame3};
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        if (i <= 1) {
+            panels << preview.SSOption82->button(int(i)) << Option83->button(int(i));
+        }
+        if (i <= 2) {
+            panels << preview.Panel3D80.at(i);
+        }
+        panels << frames.at(i);
+    }
+    panels << preview.SSOption81;
+    panelColour_ =
+        colours_->add({.title = "Panel Color",
+                       .panels = panels,
+                       .file = SettingsFile::GColor2,
+                       .record = kPanelRecord,
+                       .defaultColour = PanelColours::kKeepOwnColours,
+                       // The panel's text would vanish.
+                       .mustDifferFrom = [this] { return std::optional(Panel3D1->foreColour()); },
+                       .applied =
+                           [this](const QColor& colour) {
+                               // The sample takes the colour of the "Print Range" frame, and the
+                               // preview's ground follows the panels.
+                               SSPanel80->Panel3d82->setBackColour(
+                                   SSPanel80->SSFrame80[0]->palette().color(QPalette::Window));
+                               QPalette ground = SSPanel80->VSPrinter1->palette();
+                               ground.setColor(QPalette::Window, colour);
+                               SSPanel80->VSPrinter1->setPalette(ground);
+                           }});
+    QList<QWidget*> boxes;
+    for (std::size_t row = 0; row < std::size_t(kRows); ++row) {
+        boxes << Text1[row] << Text2[row];
+    }
+    textColour_ = colours_->add(
+        {.title = "Text Color",
+         .panels = boxes,
+         .file = SettingsFile::GColor2,
+         .record = kTextRecord,
+         .defaultColour = PanelColours::kKeepOwnColours,
+         // Text in the boxes' resting colour would vanish.
+         .mustDifferFrom = [] { return std::optional(ColorNumber::toColor(kWindowColour)); },
+         .role = PanelColours::Role::Text,
+         .applied = [this](const QColor& colour) { VSGd1->setForeColour(colour); }});
+
+    GridBackgroundSelector::Grid grid;
+    grid.showPicture = [this](const QString& picture) {
+        if (picture.isEmpty() || !VSGd1->setPicture(picture)) {
+            VSGd1->removePicture();
+        }
+    };
+    grid.colour = [this] { return VSGd1->backColour(); };
+    grid.setColour = [this](const QColor& colour) { VSGd1->setBackColour(colour); };
+    SSPanel7 = new GridBackgroundSelector(services_, grid, centralWidget());
+    SSPanel7->setDefaultColour(ColorNumber::toColor(kWindowColour));
+    connect(SSPanel7, &GridBackgroundSelector::statusText, this,
+            [this](const QString& text) { showStatus(text); });
+    connect(SSPanel7, &GridBackgroundSelector::restoreStatus, this,
+            [this] { showStatus(windowTitle()); });
+    connect(SSPanel7, &GridBackgroundSelector::settingChanged, this,
+            [this] { colours_->noteChanged(); });
+    // "Use Above" lays the picture under the grid's rows afresh, every text kept.
+    connect(SSPanel7->Command16[2], &QPushButton::clicked, this, [this] {
+        VSGd1->removePicture();
+        VSGd1->setPicture(services_.folder.file(SSPanel7->setting() + ".jpg"));
+        VSGd1->setRow(1);
+        VSGd1->setCol(1);
+    });
+}
+
+void Zcalandar1::LoadPlannerColours() {
+    colours_->LoadPanelColour();
+    // An empty record 20 leaves the panels as designed; the sample still matches its frame.
+    SSPanel80->Panel3d82->setBackColour(SSPanel80->SSFrame80[0]->palette().color(QPalette::Window));
+    SSPanel7->loadSetting(
+        settingsFile(services_.folder, SettingsFile::GColor2).readText(kGridRecord));
+}
+
+void Zcalandar1::ChooseColour() {
+    showStatus("Panel Color");
+    colours_->ChooseColour(panelColour_);
+    showStatus(windowTitle());
+}
+
+void Zcalandar1::ChooseTextColour() {
+    showStatus("Text Color");
+    colours_->ChooseColour(textColour_);
+    // The print colour follows the grid's text, also after a cancel or a refused colour.
+    hinfo_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(VSGd1->foreColour()));
+    showStatus(windowTitle());
+}
+
+void Zcalandar1::ToggleGridBackgroundSelector() {
+    // Centred on the main window, a little above its middle.
+    if (SSPanel7->isHidden()) {
+        const QSize size(int(Twips::fromPixels(SSPanel7->width())),
+                         int(Twips::fromPixels(SSPanel7->height())));
+        const QPoint place = Twips::toPixels(hinfo_.MainWidth / 2 - size.width() / 2,
+                                             hinfo_.MainHeight / 2 - size.height() / 2 - 115, 0, 0)
+                                 .topLeft();
+        SSPanel7->move(centralWidget()->mapFrom(this, place));
+    }
+    SSPanel7->toggle(nullptr);
+}
+
+bool Zcalandar1::coloursChanged() const {
+    return colours_->coloursChanged();
+}
+
+void Zcalandar1::PromptSaveColours() {
+    if (!colours_->PromptSaveColours()) {
+        return;
+    }
+    // The grid's background only when a choice of this opening stands.
+    if (const std::optional<QString> grid = SSPanel7->settingToSave()) {
+        settingsFile(services_.folder, SettingsFile::GColor2).writeText(kGridRecord, *grid);
+    }
+}

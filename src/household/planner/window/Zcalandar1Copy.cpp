@@ -1,0 +1,70 @@
+// Copying what the window shows as text: the day page, or the month grid while it shows.
+#include "Zcalandar1.h"
+
+#include "Clipboard.h"
+#include "GridControl.h"
+#include "MonthView.h"
+#include "Panel3D.h"
+#include "PlannerCopyText.h"
+#include "Twips.h"
+
+#include <QFontMetrics>
+#include <QLineEdit>
+
+namespace {
+
+// The window's font, in which the month's columns are measured.
+QFont windowFont() {
+    QFont font(QStringLiteral("MS Sans Serif"), 12);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+void Zcalandar1::CopyPlannerText() {
+    bool something = false;
+    if (SSPanel3->isVisible()) {
+        // Row 1 carries the first day's label whenever the month has an entry.
+        VSGd1->setRow(1);
+        VSGd1->setCol(0);
+        something = !VSGd1->text().trimmed().isEmpty();
+    } else {
+        for (std::size_t row = 0; row < std::size_t(kRows) && !something; ++row) {
+            something = !Text1[row]->text().isEmpty() || !Text2[row]->text().isEmpty();
+        }
+    }
+    if (!something) {
+        services_.dialogs.message({"There are currently No Entries to Copy!", "Copy",
+                                   Dialogs::Icon::Information, Dialogs::Buttons::Ok});
+        return;
+    }
+    if (SSPanel3->isVisible()) {
+        CopyMonthToClipboard();
+    } else {
+        CopyDayToClipboard();
+    }
+    services_.dialogs.message({"Data has been copied to the Windows Clipboard.", "Copy Option",
+                               Dialogs::Icon::Information, Dialogs::Buttons::Ok});
+}
+
+void Zcalandar1::CopyDayToClipboard() {
+    PlannerCopyText::Rows times;
+    PlannerCopyText::Rows activities;
+    for (std::size_t row = 0; row < std::size_t(kRows); ++row) {
+        times[row] = Text1[row]->text();
+        activities[row] = Text2[row]->text();
+    }
+    // The title names the day on the page.
+    const QDate day = LoadedDate.isValid() ? LoadedDate : MonthView1->selectedDate();
+    services_.clipboard.putText(PlannerCopyText::day(day, times, activities));
+}
+
+void Zcalandar1::CopyMonthToClipboard() {
+    const QFontMetrics metrics(windowFont());
+    const auto width = [&metrics](const QString& text) {
+        return Twips::fromPixels(metrics.horizontalAdvance(text));
+    };
+    services_.clipboard.putText(
+        PlannerCopyText::month(SSPanel3->caption(), monthGridRows(), width));
+}

@@ -1,0 +1,197 @@
+// The print preview of the day page, in one or two columns, and of the month grid.
+#include "Zcalandar1.h"
+
+#include "ColorNumber.h"
+#include "DefaultPrintFont.h"
+#include "GridControl.h"
+#include "MonthView.h"
+#include "OptionGroup.h"
+#include "Panel3D.h"
+#include "PlannerPrintouts.h"
+#include "PrintPreviewPanel.h"
+#include "PrintSettingsValues.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace {
+
+constexpr int kMonthPrint = 0;
+constexpr int kDayOneColumn = 2;
+constexpr int kDayTwoColumns = 22;
+
+} // namespace
+
+void Zcalandar1::buildPrintPreview() {
+    PrintPreviewPanel::Config config;
+    config.buildDocument = [this](::PrintLayout& layout) {
+        const PrintSettings& settings = hinfo_.PrintSettings;
+        if (PrintLayout == kMonthPrint) {
+            MonthPrint month;
+            month.month = ListedMonth;
+            month.year = ListedYear;
+            month.today = services_.clock.today();
+            month.rows = monthGridRows();
+            month.gridLines = GridLinesOff == 0;
+            BuildMonthPrint(layout, month, settings);
+            return;
+        }
+        // The page's rows under the title of the day they belong to.
+        DayPrint day;
+        day.date = LoadedDate.isValid() ? LoadedDate : MonthView1->selectedDate();
+        for (std::size_t row = 0; row < std::size_t(kRows); ++row) {
+            day.times[row] = Text1[row]->text();
+            day.activities[row] = Text2[row]->text();
+        }
+        if (PrintLayout == kDayOneColumn) {
+            BuildDayPrintOneColumn(layout, day, settings);
+        } else {
+            BuildDayPrintTwoColumns(layout, day, settings);
+        }
+    };
+    config.fillDefaults = [this] {
+        // The time boxes are designed in the classic sans serif, which prints as "Times New
+        // Roman" at 10 points for the day and 14 for the month; an earlier font choice does not
+        // carry over, its underline, strikethrough and colour do.
+        const QString size = PrintLayout == kMonthPrint ? "14" : "10";
+        QFont design = Text1[0]->font();
+        design.setFamily("MS Sans Serif");
+        PrintSettings& settings = hinfo_.PrintSettings;
+        applyDefaultPrintFont(settings, services_.printer, design, {size, false});
+        if (const auto points = PrintValue::toSingle(settings.PrintFontSize);
+            !points || *points <= 0) {
+            settings.PrintFontSize = size;
+        }
+    };
+    config.openChanged = [this](bool open) {
+        mO->menuAction()->setEnabled(!open);
+        mE1->menuAction()->setEnabled(!open);
+        if (!open) {
+            showStatus(windowTitle());
+        }
+    };
+    config.rangeCaption = "All Data Will Be Printed";
+    config.optionsCaption = "Print Options";
+    config.enlargedLeft = 90;
+    config.enlargedWidthLess = 160;
+    config.autoSizeReference = [this] {
+        return QString(PrintLayout == kMonthPrint ? 76 : 114, 'n');
+    };
+    config.guideLineRecord = 11;
+    config.threeD = false;
+    SSPanel80 = new PrintPreviewPanel(services_, config, Panel3D1);
+    PrintPreviewPanel& panel = *SSPanel80;
+    panel.place(&panel, 195, 105, 9705, 7110);
+    panel.place(panel.SSFrame80[0], 195, 110, 3240, 706);
+    panel.place(panel.SSOption81, 300, 314, 2055, 266);
+    panel.place(panel.SSFrame80[2], 195, 862, 3255, 847);
+    panel.place(panel.SSFrame80[1], 195, 1808, 3255, 1333);
+    panel.place(panel.SSOption82->button(0), 300, 272, 2415, 266);
+    panel.place(panel.SSOption82->button(1), 300, 617, 2415, 266);
+    panel.place(panel.Label80[2], 90, 999, 1020, 209);
+    panel.place(panel.Panel3D80[2], 1140, 956, 2010, 314);
+    panel.place(panel.Label80[1], 120, 3271, 945, 209);
+    panel.place(panel.Panel3D80[0], 1090, 3240, 2325, 314);
+    panel.place(panel.Label80[0], 105, 3642, 795, 209);
+    panel.place(panel.Panel3D80[1], 930, 3616, 585, 314);
+    panel.place(panel.Frame3, 195, 3946, 3240, 1000);
+    panel.place(panel.Panel3d82, 330, 230, 2490, 660);
+    const struct {
+        int index, left, top, width, height;
+    } buttons[] = {{0, 565, 5000, 2425, 390},
+                   {1, 570, 5400, 2430, 390},
+                   {3, 565, 5830, 2425, 360},
+                   {4, 565, 6230, 2430, 390},
+                   {2, 565, 6645, 2425, 400}};
+    for (const auto& b : buttons) {
+        panel.place(panel.SSCommand80.at(std::size_t(b.index)), b.left, b.top, b.width, b.height);
+    }
+    panel.place(panel.VSPrinter1, 3540, 105, 6030, 6945);
+    panel.place(panel.SSCommand2, 7790, 141, 795, 219);
+    panel.place(panel.SSCommand1, 8790, 141, 750, 219);
+
+    Option83 = new OptionGroup(this);
+    const char* captions[] = {"One Column Output", "Two Column Output"};
+    for (int index = 0; index < 2; ++index) {
+        auto* option = new QRadioButton(captions[index], panel.SSFrame80[2]);
+        panel.place(option, 300, index == 0 ? 252 : 502, 2775, 266);
+        Option83->add(option);
+    }
+    Check83 = new QCheckBox("Print Grid Lines", panel.SSFrame80[2]);
+    panel.place(Check83, 300, 502, 2295, 204);
+    connect(Option83, &OptionGroup::clicked, this, &Zcalandar1::SetDayPrintColumns);
+    connect(Check83, &QCheckBox::clicked, this, &Zcalandar1::SetPrintGridLines);
+}
+
+void Zcalandar1::OpenDayPrintPreview() {
+    Combo1->hide();
+    bool something = false;
+    for (std::size_t row = 0; row < std::size_t(kRows) && !something; ++row) {
+        something = !Text1[row]->text().isEmpty() || !Text2[row]->text().isEmpty();
+    }
+    if (!something) {
+        services_.dialogs.message({"There are currently No Entries to Print!", "Print",
+                                   Dialogs::Icon::Information, Dialogs::Buttons::Ok});
+        return;
+    }
+    // Every opening shows the day in one column.
+    PrintLayout = kDayOneColumn;
+    for (int index = 0; index < 2; ++index) {
+        Option83->button(index)->show();
+    }
+    {
+        const QSignalBlocker quiet(Option83);
+        Option83->button(0)->setChecked(true);
+    }
+    Check83->hide();
+    showStatus("Print");
+    SSPanel80->open();
+}
+
+void Zcalandar1::OpenMonthPrintPreview() {
+    PrintLayout = kMonthPrint;
+    showStatus("Print");
+    SSPanel80->place(Check83, 300, 360, 2295, 204);
+    Check83->show();
+    // Grid lines are on at every opening.
+    Check83->setChecked(true);
+    GridLinesOff = 0;
+    for (int index = 0; index < 2; ++index) {
+        Option83->button(index)->hide();
+    }
+    SSPanel80->open();
+}
+
+void Zcalandar1::OpenPlannerPrintPreview() {
+    showStatus("Print");
+    if (SSPanel3->isVisible()) {
+        OpenMonthPrintPreview();
+    } else {
+        OpenDayPrintPreview();
+    }
+    showStatus(windowTitle());
+}
+
+void Zcalandar1::SetDayPrintColumns(int index) {
+    PrintLayout = index == 1 ? kDayTwoColumns : kDayOneColumn;
+    SSPanel80->rebuild();
+}
+
+void Zcalandar1::SetPrintGridLines() {
+    GridLinesOff = Check83->isChecked() ? 0 : 1;
+    QCoreApplication::processEvents();
+    SSPanel80->rebuild();
+}
+
+int Zcalandar1::currentHelpContext() const {
+    return SSPanel80 != nullptr && SSPanel80->isOpen() ? PrintPreviewPanel::kHelpContext
+                                                       : ActivityWindow::currentHelpContext();
+}

@@ -1,0 +1,123 @@
+#include "PlannerWindowFixture.h"
+
+#include "ColorNumber.h"
+#include "GridBackgroundSelector.h"
+#include "GridControl.h"
+#include "PrintPreviewPanel.h"
+#include "SettingsFile.h"
+
+#include <QGroupBox>
+#include <QImage>
+#include <QMenu>
+#include <QToolButton>
+
+namespace {
+
+class PlannerColoursTest : public PlannerWindowTest {
+protected:
+    PlannerColoursTest() {
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::green);
+        for (int number = 1; number <= 16; ++number) {
+            picture.save(fake.file(QString("WP%1.jpg").arg(number)));
+        }
+    }
+    RecordFile gcolor2() const { return settingsFile(fake.folder, SettingsFile::GColor2); }
+    static const QColor windowColour() {
+        return ColorNumber::toColor(ColorNumber::kSystemFlag + 5);
+    }
+};
+
+TEST_F(PlannerColoursTest, ChosenColoursApplyAtOnceAndReachTheirRecordsOnYes) {
+    saveDay({2025, 3, 5}, "9:00 AM", "Dentist");
+    openPlanner([&](Zcalandar1& planner) {
+        fake.dialogs.answers = {Dialogs::Answer::Yes};
+        fake.dialogs.colors = {QColor(0, 128, 0)};
+        planner.Toolbar2Button(2)->trigger();
+        EXPECT_EQ(planner.Panel3D1->backColour(), QColor(0, 128, 0));
+        EXPECT_EQ(planner.SSPanel80->SSFrame80[2]->palette().color(QPalette::Window),
+                  QColor(0, 128, 0));
+        EXPECT_EQ(planner.SSPanel80->Panel3d82->backColour(), QColor(0, 128, 0));
+        EXPECT_EQ(planner.StatusBar1->panelText(1), "Daily Planner");
+
+        // The text colour: no question; the boxes and the grid, and the print colour after it.
+        fake.dialogs.colors = {QColor(0, 0, 255)};
+        planner.mOTC->trigger();
+        EXPECT_EQ(planner.Text2[13]->palette().color(QPalette::Text), QColor(0, 0, 255));
+        EXPECT_EQ(planner.VSGd1->foreColour(), QColor(0, 0, 255));
+        EXPECT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(qint32(0xFF0000)));
+        services.hinfo.PrintSettings.PrintFontColour = qint32(0);
+        planner.mOTC->trigger(); // cancelled: the print colour is copied all the same
+        EXPECT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(qint32(0xFF0000)));
+
+        // A grid background previewed and cancelled is not saved.
+        planner.ViewEntireMonth();
+        planner.Toolbar2Button(1)->trigger();
+        ASSERT_TRUE(planner.SSPanel7->isVisible());
+        EXPECT_EQ(planner.StatusBar1->panelText(1), "Grid Background Selector");
+        planner.SSPanel7->Image3[3]->click();
+        EXPECT_TRUE(planner.VSGd1->hasPicture());
+        press(planner.SSPanel7->Command16[0], Qt::Key_Escape);
+        EXPECT_FALSE(planner.SSPanel7->isVisible());
+        EXPECT_FALSE(planner.VSGd1->hasPicture());
+        EXPECT_TRUE(planner.SSPanel3->isVisible()); // Escape closed only the selector
+        fake.dialogs.shown.clear();
+        fake.dialogs.answers = {Dialogs::Answer::Yes};
+    });
+    EXPECT_EQ(messageTexts(), QStringList{"Save changes made to Panel and or Text Color?"});
+    EXPECT_EQ(gcolor2().readText(20), QString::number(0x008000));
+    EXPECT_EQ(gcolor2().readText(21), QString::number(0xFF0000));
+    EXPECT_TRUE(gcolor2().readText(33).isEmpty());
+
+    // The next opening shows them again.
+    openPlanner([&](Zcalandar1& planner) {
+        EXPECT_EQ(planner.Panel3D1->backColour(), QColor(0, 128, 0));
+        EXPECT_EQ(planner.Text1[0]->palette().color(QPalette::Text), QColor(0, 0, 255));
+        EXPECT_EQ(planner.VSGd1->backColour(), windowColour());
+    });
+}
+
+TEST_F(PlannerColoursTest, AGridBackgroundSavedOnlyWhileItsChoiceStands) {
+    gcolor2().writeText(33, "WP2");
+    openPlanner([&](Zcalandar1& planner) {
+        EXPECT_TRUE(planner.VSGd1->hasPicture());
+        planner.ViewEntireMonth();
+        planner.mOGrid->trigger();
+        EXPECT_TRUE(planner.SSPanel7->selectionFrame->isVisible());
+        planner.SSPanel7->Image3[6]->click();
+        planner.SSPanel7->Command16[2]->click();
+        EXPECT_EQ(planner.VSGd1->row(), 1);
+        EXPECT_EQ(planner.VSGd1->col(), 1);
+        fake.dialogs.answers = {Dialogs::Answer::Yes};
+    });
+    EXPECT_EQ(gcolor2().readText(33), "WP7");
+
+    openPlanner([&](Zcalandar1& planner) {
+        planner.ViewEntireMonth();
+        planner.mOGrid->trigger();
+        planner.SSPanel7->Command16[1]->click(); // the default, then taken out by a cancel
+        EXPECT_EQ(planner.VSGd1->backColour(), windowColour());
+        planner.mOGrid->trigger();
+        planner.SSPanel7->Command16[3]->click();
+        fake.dialogs.answers = {Dialogs::Answer::Yes};
+    });
+    EXPECT_EQ(gcolor2().readText(33), "WP7");
+}
+
+TEST_F(PlannerColoursTest, ColoursThatWouldHideTextAreRefused) {
+    openPlanner([&](Zcalandar1& planner) {
+        const QColor panel = planner.Panel3D1->backColour();
+        fake.dialogs.answers = {Dialogs::Answer::Yes};
+        fake.dialogs.colors = {planner.Panel3D1->foreColour(), windowColour()};
+        planner.mOC->trigger();
+        planner.mOTC->trigger();
+        EXPECT_EQ(fake.dialogs.shownTexts().count(
+                      "Selected Color would cause a conflict with Text and Background Colors!"),
+                  2);
+        EXPECT_EQ(planner.Panel3D1->backColour(), panel);
+        EXPECT_NE(planner.Text1[0]->palette().color(QPalette::Text), windowColour());
+        EXPECT_FALSE(planner.coloursChanged());
+    });
+}
+
+} // namespace

@@ -1,0 +1,126 @@
+#include "PlannerWindowFixture.h"
+
+#include "OptionGroup.h"
+#include "PrintPreviewPanel.h"
+#include "SettingsFile.h"
+
+#include <QCheckBox>
+#include <QMenu>
+#include <QRadioButton>
+
+namespace {
+
+class PlannerPrintTest : public PlannerWindowTest {
+protected:
+    static QStringList placedTexts(const PrintPreviewPanel& panel) {
+        QStringList texts;
+        for (const PrintPage& page : panel.VSPrinter1->layout().document().pages) {
+            for (const PrintItem& item : page.items) {
+                if (const auto* text = std::get_if<PrintText>(&item)) {
+                    texts.append(text->text);
+                }
+            }
+        }
+        return texts;
+    }
+    QString record11() const {
+        return settingsFile(fake.folder, SettingsFile::GColor3).readText(11);
+    }
+};
+
+TEST_F(PlannerPrintTest, PrintPicksTheMonthWhileItShowsElseTheDayInOneColumn) {
+    saveDay({2025, 3, 5}, "9:00 AM", "Dentist");
+    openPlanner([&](Zcalandar1& planner) {
+        PrintPreviewPanel& panel = *planner.SSPanel80;
+        planner.mOP->trigger();
+        settle();
+        ASSERT_TRUE(panel.isOpen());
+        EXPECT_EQ(planner.PrintLayout, 2);
+        EXPECT_TRUE(planner.Option83->button(0)->isChecked());
+        EXPECT_FALSE(planner.Check83->isVisible());
+        EXPECT_FALSE(planner.mO->menuAction()->isEnabled());
+        EXPECT_TRUE(placedTexts(panel).contains("Appointments/Activities For March 5, 2025"));
+        EXPECT_EQ(fake.printer.fontRequests.last(), "Times New Roman");
+        EXPECT_EQ(services.hinfo.PrintSettings.PrintFontSize, SharedValue(QString("10")));
+
+        // Two columns, then cancel: the next opening is in one column again.
+        planner.Option83->button(1)->click();
+        settle();
+        EXPECT_EQ(planner.PrintLayout, 22);
+        // Meanwhile the side buttons beep, F1 names the preview's topic.
+        planner.Toolbar2Button(4)->trigger();
+        EXPECT_EQ(fake.sound.played, QStringList{FakeSound::kBeep});
+        EXPECT_FALSE(planner.SSPanel3->isVisible());
+        press(panel.SSCommand80[2], Qt::Key_F1);
+        EXPECT_EQ(fake.help.topics, QList<int>{1014});
+        press(panel.SSCommand80[2], Qt::Key_Escape);
+        EXPECT_FALSE(panel.isOpen());
+        EXPECT_TRUE(planner.mO->menuAction()->isEnabled());
+        planner.Command7->click();
+        settle();
+        EXPECT_EQ(planner.PrintLayout, 2);
+        EXPECT_TRUE(planner.Option83->button(0)->isChecked());
+        panel.SSCommand80[2]->click();
+        settle();
+
+        planner.ViewEntireMonth();
+        planner.mOP->trigger();
+        settle();
+        EXPECT_EQ(planner.PrintLayout, 0);
+        EXPECT_TRUE(planner.Check83->isVisible());
+        EXPECT_TRUE(planner.Check83->isChecked());
+        EXPECT_FALSE(planner.Option83->button(0)->isVisible());
+        EXPECT_EQ(services.hinfo.PrintSettings.PrintFontSize, SharedValue(QString("14")));
+        EXPECT_TRUE(placedTexts(panel).contains("Monthly Calendar For March, 2025"));
+        EXPECT_FALSE(panel.VSPrinter1->layout().document().pages.at(0).items.empty());
+        planner.Check83->click();
+        settle();
+        EXPECT_EQ(planner.GridLinesOff, 1);
+        for (const PrintItem& item : panel.VSPrinter1->layout().document().pages.at(0).items) {
+            EXPECT_FALSE(std::holds_alternative<PrintLine>(item));
+        }
+        // Escape closes the preview first, then the month view.
+        press(panel.SSCommand80[2], Qt::Key_Escape);
+        EXPECT_TRUE(planner.SSPanel3->isVisible());
+        planner.Command6->click();
+        settle();
+        EXPECT_TRUE(planner.Check83->isChecked());
+        EXPECT_EQ(planner.GridLinesOff, 0);
+    });
+}
+
+TEST_F(PlannerPrintTest, AnEmptyDayHasNothingToPrint) {
+    openPlanner([&](Zcalandar1& planner) {
+        planner.Command7->click();
+        settle();
+        EXPECT_FALSE(planner.SSPanel80->isOpen());
+        EXPECT_EQ(messageTexts(), QStringList{"There are currently No Entries to Print!"});
+        EXPECT_TRUE(planner.mO->menuAction()->isEnabled());
+    });
+}
+
+TEST_F(PlannerPrintTest, TheGuideLineChoiceIsRecord11AndLoadsWithoutBeingWritten) {
+    const struct {
+        const char* stored;
+        int selected;
+    } cases[] = {{"", 0}, {"1", 1}, {"0", 0}, {"-899", -1}};
+    for (const auto& c : cases) {
+        if (*c.stored != 0) {
+            ASSERT_EQ(settingsFile(fake.folder, SettingsFile::GColor3).writeText(11, c.stored),
+                      RecordFile::WriteResult::Written);
+        }
+        const QString before = record11();
+        Zcalandar1 planner(services);
+        EXPECT_EQ(planner.SSPanel80->SSOption82->selected(), c.selected) << c.stored;
+        EXPECT_EQ(record11(), before) << c.stored;
+        planner.SSPanel80->SSOption82->button(1)->click();
+        settle();
+        EXPECT_EQ(record11(), "1") << c.stored;
+        planner.SSPanel80->SSOption82->button(0)->click();
+        settle();
+        EXPECT_EQ(record11(), "0") << c.stored;
+        EXPECT_TRUE(settingsFile(fake.folder, SettingsFile::GColor3).readText(10).isEmpty());
+    }
+}
+
+} // namespace
