@@ -108,7 +108,7 @@ void ToDo1::buildControls() {
             new QPushButton(captions[places[i]], Panel3D1), 150 + int(i % 4) * (kButtonWidth + 100),
             kCommandTop + int(i / 4) * 560, kButtonWidth, 450);
     }
-    for (Command index : {DeleteNameButton, AddButton, DeleteRowButton, PrintButton}) {
+    for (Command index : {DeleteNameButton, AddButton, DeleteRowButton}) {
         Command1[index]->setEnabled(false);
     }
 

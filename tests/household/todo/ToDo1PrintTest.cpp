@@ -27,6 +27,22 @@ protected:
     }
 };
 
+TEST_F(ToDoPrintTest, ThePrintButtonOpensTheListOrSaysThereIsNothingToPrint) {
+    openToDo([this](ToDo1& toDo) {
+        click(toDo.Command1[ToDo1::PrintButton]);
+        EXPECT_EQ(fake.dialogs.shownTexts(),
+                  QStringList{"There are currently No Entries to Print!"});
+        EXPECT_FALSE(toDo.SSPanel80->isOpen());
+    });
+    writeGridFile({{"Buy milk", "", ""}});
+    openToDo([this](ToDo1& toDo) {
+        click(toDo.Command1[ToDo1::PrintButton]);
+        settle();
+        EXPECT_TRUE(toDo.SSPanel80->isOpen());
+        click(toDo.SSPanel80->SSCommand80[2]);
+    });
+}
+
 TEST_F(ToDoPrintTest, FontDefaultsAtEveryOpening) {
     std::vector<ToDoRow> rows(499);
     rows.push_back({"Last row", "", ""});
