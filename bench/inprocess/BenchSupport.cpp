@@ -138,6 +138,32 @@ Opening MainWindow::open(int button, const QMetaObject& kind,
     return watch.opening;
 }
 
+std::vector<double>
+MainWindow::timeOpenings(int button, const QMetaObject& kind, int openings,
+                         const std::vector<const char*>& steps,
+                         const std::function<std::vector<double>(QWidget&)>& measure) {
+    std::vector<std::vector<double>> series(steps.size() + 1);
+    for (int opening = 1; opening <= openings; ++opening) {
+        std::vector<double> stepMs(steps.size(), -1);
+        const Opening times = open(button, kind, [&](QWidget& window) {
+            stepMs = measure(window);
+            window.close();
+        });
+        std::printf("opening %d: painted %.1f ms", opening, times.paintedMs);
+        series[0].push_back(times.paintedMs);
+        for (std::size_t step = 0; step < steps.size(); ++step) {
+            std::printf(", %s %.1f ms", steps[step], stepMs[step]);
+            series[step + 1].push_back(stepMs[step]);
+        }
+        std::printf("\n");
+    }
+    std::vector<double> medians;
+    for (const std::vector<double>& values : series) {
+        medians.push_back(median(values));
+    }
+    return medians;
+}
+
 PaintWatch::PaintWatch(const QElapsedTimer& clock, const QWidget& widget, Scope scope)
     : clock_(clock), widget_(widget), scope_(scope) {
     qApp->installEventFilter(this);

@@ -5,6 +5,7 @@
 #include "Platform.h"
 #include "ProductionPlatform.h"
 #include "QtDialogs.h"
+#include "Services.h"
 #include "Startfrm.h"
 
 #include <QElapsedTimer>
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class PrintPreviewPanel;
@@ -57,6 +59,11 @@ public:
 // The platform with other dialogs.
 Platform withDialogs(const Platform& platform, Dialogs& dialogs);
 
+// Makes the toolbar button open a Window; the main window enables the buttons it can open.
+template <class Window> void addWindow(Services& services, int button) {
+    services.windows.add(button, [](Services& s) { return std::make_unique<Window>(s); });
+}
+
 // Milliseconds since a click; -1 where it did not happen.
 struct Opening {
     double shownMs = -1;
@@ -77,9 +84,24 @@ public:
         });
     }
 
+    // Opens the window the given number of times; at each first paint, measure times the named
+    // steps, then the window is closed. Prints "opening N: painted P ms, STEP T ms, ..." for each
+    // opening and returns the medians: the paint's first, then the steps' in their order.
+    template <class Window>
+    std::vector<double> timeOpenings(int button, int openings,
+                                     const std::vector<const char*>& steps,
+                                     std::function<std::vector<double>(Window&)> measure) {
+        return timeOpenings(
+            button, Window::staticMetaObject, openings, steps,
+            [&measure](QWidget& window) { return measure(static_cast<Window&>(window)); });
+    }
+
 private:
     Opening open(int button, const QMetaObject& kind,
                  const std::function<void(QWidget&)>& atFirstPaint);
+    std::vector<double> timeOpenings(int button, const QMetaObject& kind, int openings,
+                                     const std::vector<const char*>& steps,
+                                     const std::function<std::vector<double>(QWidget&)>& measure);
 
     Startfrm main_;
 };

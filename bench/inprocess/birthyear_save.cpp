@@ -43,26 +43,15 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     bench::Program program;
     Services services(program.platform());
-    services.windows.add(9, [](Services& s) { return std::make_unique<Bday>(s); });
+    bench::addWindow<Bday>(services, 9);
     QFile::copy(KORVANE_DATA_DIR "/Bhday1.FIL", services.folder.file("Bhday1.FIL"));
     QFile::copy(KORVANE_DATA_DIR "/Cost1.Fil", services.folder.file("Cost1.Fil"));
     bench::MainWindow main(services);
 
-    std::vector<double> painted;
-    std::vector<double> saves;
-    for (int opening = 1; opening <= kOpenings; ++opening) {
-        double saveMs = -1;
-        const bench::Opening times = main.open<Bday>(9, [&saveMs](Bday& window) {
-            saveMs = timeSave(window);
-            window.close();
-        });
-        std::printf("opening %d: painted %.1f ms, save %.1f ms\n", opening, times.paintedMs,
-                    saveMs);
-        painted.push_back(times.paintedMs);
-        saves.push_back(saveMs);
-    }
+    const std::vector<double> medians = main.timeOpenings<Bday>(
+        9, kOpenings, {"save"}, [](Bday& window) { return std::vector<double>{timeSave(window)}; });
     std::printf("birthyear window over the shipped Bhday1.FIL (median of %d): painted %.1f ms "
                 "after the click (budget 50), save %.1f ms (budget 30)\n",
-                kOpenings, bench::median(painted), bench::median(saves));
+                kOpenings, medians[0], medians[1]);
     return 0;
 }

@@ -23,26 +23,19 @@ namespace {
 
 constexpr int kOpenings = 7;
 
-struct Timings {
-    double dayChangeMs = -1;
-    double saveMs = -1;
-};
-
 // Times a day change by the arrow key and a save.
-Timings measure(Zcalandar1& planner) {
-    Timings timings;
+std::vector<double> measure(Zcalandar1& planner) {
     auto* days = planner.MonthView1->month(0)->findChild<QTableView*>();
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QElapsedTimer step;
     step.start();
     QCoreApplication::sendEvent(days, &right); // returns once the rows are filled
-    timings.dayChangeMs = bench::msSince(step);
+    const double dayChangeMs = bench::msSince(step);
 
     planner.Text2[0]->setText("Changed for the benchmark");
     step.restart();
     planner.Command1->click();
-    timings.saveMs = bench::msSince(step);
-    return timings;
+    return {dayChangeMs, bench::msSince(step)};
 }
 
 } // namespace
@@ -51,30 +44,16 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     bench::Program program;
     Services services(program.platform());
-    services.windows.add(12, [](Services& s) { return std::make_unique<Zcalandar1>(s); });
+    bench::addWindow<Zcalandar1>(services, 12);
     const int year = services.clock.today().year();
     bench::writeFullYear(services.folder, year);
     bench::MainWindow main(services);
 
-    std::vector<double> painted;
-    std::vector<double> dayChanges;
-    std::vector<double> saves;
-    for (int opening = 1; opening <= kOpenings; ++opening) {
-        Timings timings;
-        const bench::Opening times = main.open<Zcalandar1>(12, [&timings](Zcalandar1& planner) {
-            timings = measure(planner);
-            planner.close();
-        });
-        std::printf("opening %d: painted %.1f ms, day change %.1f ms, save %.1f ms\n", opening,
-                    times.paintedMs, timings.dayChangeMs, timings.saveMs);
-        painted.push_back(times.paintedMs);
-        dayChanges.push_back(timings.dayChangeMs);
-        saves.push_back(timings.saveMs);
-    }
+    const std::vector<double> medians =
+        main.timeOpenings<Zcalandar1>(12, kOpenings, {"day change", "save"}, measure);
     std::printf(
         "planner over a full year file of %lld bytes (median of %d): painted %.1f ms after "
         "the click (budget 100), day change %.1f ms (budget 20), save %.1f ms (budget 50)\n",
-        YearFile::length(services.folder, year), kOpenings, bench::median(painted),
-        bench::median(dayChanges), bench::median(saves));
+        YearFile::length(services.folder, year), kOpenings, medians[0], medians[1], medians[2]);
     return 0;
 }

@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     bench::Program program;
     Services services(program.platform());
-    services.windows.add(12, [](Services& s) { return std::make_unique<Zcalandar1>(s); });
+    bench::addWindow<Zcalandar1>(services, 12);
     bench::writeFullYear(services.folder, services.clock.today().year());
     bench::MainWindow main(services);
 
