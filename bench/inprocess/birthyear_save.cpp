@@ -4,23 +4,16 @@
 // for a save of an edited year.
 // Budgets: painted within 50 ms of the click; a save within 30 ms.
 #include "Bday.h"
+#include "BenchSupport.h"
 #include "InputTextBox.h"
-#include "ProductionPlatform.h"
 #include "Services.h"
-#include "Startfrm.h"
-#include "Toolbar.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -28,89 +21,37 @@ namespace {
 
 constexpr int kOpenings = 7;
 
-double msSince(const QElapsedTimer& clock) {
-    return clock.nsecsElapsed() / 1e6;
-}
-
-// At the window's first paint: notes the time, then edits 1950, times its save, and closes.
-class BirthyearWatch : public QObject {
-public:
-    explicit BirthyearWatch(const QElapsedTimer& sinceClick) : sinceClick_(sinceClick) {}
-
-    double paintedMs = -1;
-    double saveMs = -1;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* window = qobject_cast<Bday*>(watched);
-        if (window != nullptr && event->type() == QEvent::Paint && paintedMs < 0) {
-            paintedMs = msSince(sinceClick_);
-            QTimer::singleShot(0, window, [this, window] { measure(*window); });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    void measure(Bday& window) {
-        window.Combo1->setCurrentIndex(50);
-        emit window.Combo1->activated(50);
-        window.Command6->click();
-        window.Command2->click();
-        window.Text1->setPlainText("Edited for the benchmark");
-        QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier); // a key enables Save
-        QCoreApplication::sendEvent(window.Text1, &end);
-        QElapsedTimer step;
-        step.start();
-        window.Command4->click();
-        saveMs = msSince(step);
-        if (window.InputChanged != 0) {
-            saveMs = -1; // nothing was saved
-        }
-        window.close();
-    }
-
-    const QElapsedTimer& sinceClick_;
-};
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+// Edits 1950 and times its save; -1 where nothing was saved.
+double timeSave(Bday& window) {
+    window.Combo1->setCurrentIndex(50);
+    emit window.Combo1->activated(50);
+    window.Command6->click();
+    window.Command2->click();
+    window.Text1->setPlainText("Edited for the benchmark");
+    QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier); // a key enables Save
+    QCoreApplication::sendEvent(window.Text1, &end);
+    QElapsedTimer step;
+    step.start();
+    window.Command4->click();
+    const double saveMs = bench::msSince(step);
+    return window.InputChanged != 0 ? -1 : saveMs;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    Q_INIT_RESOURCE(shell);
-    QTemporaryDir home;
-    ProductionPlatform production(home.path());
-    Services services(production.platform());
-    services.windows.add(9, [](Services& s) { return std::make_unique<Bday>(s); });
+    bench::Program program;
+    Services services(program.platform());
+    bench::addWindow<Bday>(services, 9);
     QFile::copy(KORVANE_DATA_DIR "/Bhday1.FIL", services.folder.file("Bhday1.FIL"));
     QFile::copy(KORVANE_DATA_DIR "/Cost1.Fil", services.folder.file("Cost1.Fil"));
+    bench::MainWindow main(services);
 
-    Startfrm main(services);
-    main.Form_Load();
-    main.show();
-    QApplication::processEvents();
-
-    std::vector<double> painted;
-    std::vector<double> saves;
-    for (int opening = 1; opening <= kOpenings; ++opening) {
-        QElapsedTimer sinceClick;
-        BirthyearWatch watch(sinceClick);
-        app.installEventFilter(&watch);
-        sinceClick.start();
-        main.Toolbar1->button(9)->trigger(); // returns when the window has closed
-        app.removeEventFilter(&watch);
-        QApplication::processEvents(); // the main window's activation
-        std::printf("opening %d: painted %.1f ms, save %.1f ms\n", opening, watch.paintedMs,
-                    watch.saveMs);
-        painted.push_back(watch.paintedMs);
-        saves.push_back(watch.saveMs);
-    }
+    const std::vector<double> medians = main.timeOpenings<Bday>(
+        9, kOpenings, {"save"}, [](Bday& window) { return std::vector<double>{timeSave(window)}; });
     std::printf("birthyear window over the shipped Bhday1.FIL (median of %d): painted %.1f ms "
                 "after the click (budget 50), save %.1f ms (budget 30)\n",
-                kOpenings, median(painted), median(saves));
+                kOpenings, medians[0], medians[1]);
     return 0;
 }

@@ -3,35 +3,22 @@
 // "&Print" until painted (budget 100 ms), the layout of a 100-page document
 // (budget 300 ms) and the drawing of one of its pages in the preview (budget 30
 // ms).
+#include "BenchSupport.h"
 #include "Form10.h"
 #include "PrintPreviewPanel.h"
-#include "ProductionPlatform.h"
 #include "Services.h"
 #include "Twips.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
 
 constexpr int kRuns = 7;
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double msSince(const QElapsedTimer& clock) {
-    return clock.nsecsElapsed() / 1e6;
-}
 
 // A hundred pages of a to-do list: a heading and ruled rows of three columns on
 // every page.
@@ -63,17 +50,13 @@ void buildHundredPages(PrintLayout& layout) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QTemporaryDir home;
-    ProductionPlatform production(home.path());
-    Services services(production.platform());
+    bench::Program program(bench::Program::Resources::None);
+    Services services(program.platform());
 
-    QFile thoughts(production.folder().file("Thought1.Fil"));
-    if (!thoughts.open(QIODevice::WriteOnly) ||
-        thoughts.write("\"A kind word*goes a long way.\"\r\n") < 0) {
-        std::fprintf(stderr, "cannot write the thought file\n");
+    if (!bench::writeFile(program.folder().file("Thought1.Fil"),
+                          "\"A kind word*goes a long way.\"\r\n", "thought")) {
         return 1;
     }
-    thoughts.close();
     services.hinfo.ThoughtKind = 0;
     Form10 window(services);
     window.show();
@@ -84,11 +67,8 @@ int main(int argc, char** argv) {
 
     std::vector<double> opened;
     for (int run = 1; run <= kRuns; ++run) {
-        QElapsedTimer clock;
-        clock.start();
-        window.Command2->click();
-        panel->VSPrinter1->viewport()->repaint();
-        opened.push_back(msSince(clock));
+        opened.push_back(
+            bench::previewUntilPainted(*panel, [&window] { window.Command2->click(); }));
         panel->SSCommand80[2]->click();
         std::printf("opening %d: %.1f ms\n", run, opened.back());
     }
@@ -106,19 +86,19 @@ int main(int argc, char** argv) {
         QElapsedTimer clock;
         clock.start();
         panel->rebuild();
-        built.push_back(msSince(clock));
+        built.push_back(bench::msSince(clock));
         const int page = run * 100 / kRuns;
         clock.restart();
         preview.verticalScrollBar()->setValue(preview.verticalScrollBar()->maximum() * (page - 1) /
                                               99);
         preview.viewport()->repaint();
-        shown.push_back(msSince(clock));
+        shown.push_back(bench::msSince(clock));
         std::printf("100 pages: built in %.1f ms (%d pages); page %d shown in %.1f ms\n",
                     built.back(), preview.layout().pageCount(), preview.pageInView(), shown.back());
     }
     std::printf("print preview (median of %d): opened %.1f ms (budget 100), 100 "
                 "pages built "
                 "%.1f ms (budget 300), a page shown %.1f ms (budget 30)\n",
-                kRuns, median(opened), median(built), median(shown));
+                kRuns, bench::median(opened), bench::median(built), bench::median(shown));
     return 0;
 }

@@ -2,8 +2,8 @@
 // median: the preview of a 500-item list from "&Print" until painted (budget 300 ms), and the
 // copy of the 500 items as lined-up text to the clipboard (budget 200 ms; the confirming message
 // box left out).
+#include "BenchSupport.h"
 #include "PrintPreviewPanel.h"
-#include "ProductionPlatform.h"
 #include "Services.h"
 #include "TextMeasure.h"
 #include "ToDo1.h"
@@ -12,13 +12,9 @@
 #include "ToDoPrintPanel.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -26,34 +22,22 @@ namespace {
 
 constexpr int kRuns = 7;
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double msSince(const QElapsedTimer& clock) {
-    return clock.nsecsElapsed() / 1e6;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QTemporaryDir home;
-    ProductionPlatform production(home.path());
-    Services services(production.platform());
+    bench::Program program(bench::Program::Resources::None);
+    Services services(program.platform());
 
     std::vector<ToDoRow> rows;
     for (int row = 1; row <= ToDo1::kItemRows; ++row) {
         rows.push_back({QString("Family errand %1").arg(row), "Wednesday - Mar 25, 26",
                         row % 3 == 0 ? "Friday - Mar 27, 26" : ""});
     }
-    QFile grid(production.folder().file(ToDoFiles::kGridFile));
-    if (!grid.open(QIODevice::WriteOnly) || grid.write(ToDoFiles::writeGrid(rows)) < 0) {
-        std::fprintf(stderr, "cannot write the to-do file\n");
+    if (!bench::writeFile(program.folder().file(ToDoFiles::kGridFile), ToDoFiles::writeGrid(rows),
+                          "to-do")) {
         return 1;
     }
-    grid.close();
 
     ToDo1 window(services);
     window.show();
@@ -62,11 +46,8 @@ int main(int argc, char** argv) {
 
     std::vector<double> previewed;
     for (int run = 1; run <= kRuns; ++run) {
-        QElapsedTimer clock;
-        clock.start();
-        window.mOPrt->trigger();
-        panel->VSPrinter1->viewport()->repaint();
-        previewed.push_back(msSince(clock));
+        previewed.push_back(
+            bench::previewUntilPainted(*panel, [&window] { window.mOPrt->trigger(); }));
         std::printf("preview %d: %.1f ms, %d pages\n", run, previewed.back(),
                     panel->VSPrinter1->layout().pageCount());
         panel->SSCommand80[2]->click();
@@ -78,19 +59,19 @@ int main(int argc, char** argv) {
         clock.start();
         const PrintFont& font = window.printPanel->printerFont();
         const std::vector<ToDoRow> gridRows = window.gridRows();
-        const double read = msSince(clock);
+        const double read = bench::msSince(clock);
         const QString text =
             ToDoCopyText::build(gridRows, window.Label7->text(), [&font](const QString& text) {
                 return TextMeasure::width(font, text);
             });
-        const double built = msSince(clock) - read;
+        const double built = bench::msSince(clock) - read;
         services.clipboard.putText(text);
         std::printf("copy %d: grid read %.1f ms, text built %.1f ms\n", run, read, built);
-        copied.push_back(msSince(clock));
+        copied.push_back(bench::msSince(clock));
         std::printf("copy %d: %.1f ms\n", run, copied.back());
     }
     std::printf("to-do list (median of %d): 500-item preview %.1f ms (budget 300), copy of 500 "
                 "items %.1f ms (budget 200)\n",
-                kRuns, median(previewed), median(copied));
+                kRuns, bench::median(previewed), bench::median(copied));
     return 0;
 }
