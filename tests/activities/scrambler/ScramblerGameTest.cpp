@@ -72,10 +72,12 @@ TEST_F(GameFixture, PointsAccuracyAndTurnsFollowTheRules) {
             EXPECT_EQ(game.WordInPlay, 0) << c.name;
             EXPECT_EQ(game.CurrentPlayer, c.turns[i]) << c.name << " word " << i;
         }
-        for (std::size_t p = 0; p < c.scores.size(); ++p)
+        for (std::size_t p = 0; p < c.scores.size(); ++p) {
             EXPECT_EQ(game.PlayerScores[p], c.scores[p]) << c.name << " player " << p + 1;
-        if (c.players == 1)
+        }
+        if (c.players == 1) {
             EXPECT_EQ(game.accuracy(), c.accuracy) << c.name;
+        }
     }
 }
 
