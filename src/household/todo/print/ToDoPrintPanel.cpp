@@ -66,6 +66,9 @@ bool ToDoPrintPanel::loading() const {
 }
 
 void ToDoPrintPanel::loadOptions() {
+    // The window is loading until its activation assigns SignalValue again: the boxes ticked here
+    // only record their state, so the load never builds a print document.
+    services_.hinfo.SignalValue = kLoadingMark;
     SSCheck80->setChecked(true);
     SSCheck81->setChecked(true);
     // A box ticked already raises no change: the state is set all the same.
