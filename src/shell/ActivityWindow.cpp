@@ -156,6 +156,22 @@ void ActivityWindow::SetUpToolbars() {
     }
 }
 
+void ActivityWindow::fillSideToolbar(const QList<SideToolbarButton>& buttons,
+                                     const std::function<void(int)>& click) {
+    toolbar2Buttons_.assign(1, nullptr);
+    for (const SideToolbarButton& button : buttons) {
+        const int number = int(toolbar2Buttons_.size());
+        QAction* action = Toolbar2->addAction(button.picture, button.tooltip);
+        action->setToolTip(button.tooltip);
+        if (button.command) {
+            connect(action, &QAction::triggered, this, button.command);
+        } else if (click) {
+            connect(action, &QAction::triggered, this, [click, number] { click(number); });
+        }
+        toolbar2Buttons_.push_back(action);
+    }
+}
+
 void ActivityWindow::Form_Activate() {
     ActivateFormServices();
 }

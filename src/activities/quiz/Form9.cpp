@@ -21,15 +21,7 @@
 namespace {
 
 ActivityConstants quizConstants() {
-    ActivityConstants constants;
-    constants.ownButton = 5;
-    constants.disabledButtons = {16};
-    constants.helpContext = 2008;
-    constants.restoreLayoutOnResize = true;
-    constants.activationOffset = 130;
-    constants.restoreOffset = -30;
-    constants.onlyActivityButtonsSetNext = true;
-    return constants;
+    return ActivityConstants::game(5, 2008);
 }
 
 constexpr int kDesignedWidth = 11910;

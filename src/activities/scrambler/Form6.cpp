@@ -33,15 +33,7 @@
 namespace {
 
 ActivityConstants scramblerConstants() {
-    ActivityConstants constants;
-    constants.ownButton = 8;
-    constants.disabledButtons = {16};
-    constants.helpContext = 2010;
-    constants.restoreLayoutOnResize = true;
-    constants.activationOffset = 130;
-    constants.restoreOffset = -30;
-    constants.onlyActivityButtonsSetNext = true;
-    return constants;
+    return ActivityConstants::game(8, 2010);
 }
 
 // The design's client area.

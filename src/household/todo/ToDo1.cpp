@@ -27,15 +27,7 @@
 namespace {
 
 ActivityConstants toDoConstants() {
-    ActivityConstants constants;
-    constants.ownButton = 13;
-    constants.disabledButtons = {16, 17};
-    constants.helpContext = 2009;
-    constants.hasStartCommand = false;
-    constants.restoreLayoutOnActivate = true;
-    constants.activationOffset = 130;
-    constants.restoreOffset = -30;
-    return constants;
+    return ActivityConstants::household(13, 2009);
 }
 
 // The window as designed, the size of the main window's smaller display.

@@ -28,15 +28,7 @@
 namespace {
 
 ActivityConstants plannerConstants() {
-    ActivityConstants constants;
-    constants.ownButton = 12;
-    constants.disabledButtons = {16, 17};
-    constants.helpContext = 2003;
-    constants.hasStartCommand = false;
-    constants.restoreLayoutOnActivate = true;
-    constants.activationOffset = 130;
-    constants.restoreOffset = -30;
-    return constants;
+    return ActivityConstants::household(12, 2003);
 }
 
 // The window as designed, the size of the main window's smaller display.
