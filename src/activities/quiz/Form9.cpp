@@ -20,10 +20,6 @@
 
 namespace {
 
-ActivityConstants quizConstants() {
-    return ActivityConstants::game(5, 2008);
-}
-
 constexpr int kDesignedWidth = 11910;
 constexpr int kDesignedHeight = 8205;
 
@@ -40,7 +36,8 @@ std::unique_ptr<Form9> Form9::open(Services& services) {
 }
 
 Form9::Form9(Services& services, QuestionBanks banks)
-    : ActivityWindow(services, quizConstants(), kCaption), banks_(std::move(banks)) {
+    : ActivityWindow(services, ActivityConstants::game(5, 2008), kCaption),
+      banks_(std::move(banks)) {
     setObjectName("Form9");
     buildControls();
     buildMenus();

@@ -32,10 +32,6 @@
 
 namespace {
 
-ActivityConstants scramblerConstants() {
-    return ActivityConstants::game(8, 2010);
-}
-
 // The design's client area.
 constexpr int kDesignedWidth = 11910;
 constexpr int kDesignedHeight = 8205;
@@ -43,7 +39,7 @@ constexpr int kDesignedHeight = 8205;
 } // namespace
 
 Form6::Form6(Services& services)
-    : ActivityWindow(services, scramblerConstants(), kCaption), game_(services.random) {
+    : ActivityWindow(services, ActivityConstants::game(8, 2010), kCaption), game_(services.random) {
     setObjectName("Form6");
     buildControls();
     buildMenus();

@@ -26,10 +26,6 @@
 
 namespace {
 
-ActivityConstants toDoConstants() {
-    return ActivityConstants::household(13, 2009);
-}
-
 // The window as designed, the size of the main window's smaller display.
 constexpr int kDesignedWidth = 12000;
 constexpr int kDesignedHeight = 9000;
@@ -37,7 +33,7 @@ constexpr int kDesignedHeight = 9000;
 } // namespace
 
 ToDo1::ToDo1(Services& services)
-    : ActivityWindow(services, toDoConstants(), kCaption),
+    : ActivityWindow(services, ActivityConstants::household(13, 2009), kCaption),
       panelColours_(services, "Save changes made to Panel and or Text Color?") {
     setObjectName("ToDo1");
     buildControls();
