@@ -2,6 +2,7 @@
 // Options menu, side toolbar and right-click menu.
 #include "Form9.h"
 
+#include "DesignFont.h"
 #include "DesignPlacement.h"
 #include "OptionGroup.h"
 #include "Panel3D.h"
@@ -18,14 +19,8 @@
 namespace {
 
 using Design::panel;
+using Design::sizedFont;
 using Twips::place;
-
-QFont sizedFont(double points, bool bold) {
-    QFont chosen;
-    chosen.setPointSizeF(points);
-    chosen.setBold(bold);
-    return chosen;
-}
 
 struct OptionPlace {
     const char* caption;
