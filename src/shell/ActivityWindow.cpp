@@ -6,6 +6,7 @@
 #include "OptionsPopup.h"
 #include "SettingsFile.h"
 #include "StatusBar.h"
+#include "StoredVariantText.h"
 #include "Toolbar.h"
 #include "Twips.h"
 #include "WebSite.h"
@@ -18,20 +19,6 @@
 #include <QToolBar>
 
 #include <cmath>
-
-namespace {
-
-QString textOf(const StoredVariant& value) {
-    if (const auto* text = std::get_if<QString>(&value)) {
-        return *text;
-    }
-    if (const auto* number = std::get_if<qint32>(&value)) {
-        return QString::number(*number);
-    }
-    return {};
-}
-
-} // namespace
 
 ActivityWindow::ActivityWindow(Services& services, const ActivityConstants& constants,
                                const QString& caption)
