@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <utility>
+
 // What an activity window tells the shared form services about itself.
 struct ActivityConstants {
     int ownButton = 0;           // its own toolbar button, disabled while it is open
@@ -26,4 +28,30 @@ struct ActivityConstants {
     // Whether the window follows the toolbar states only by hiding its top toolbar (state 99),
     // leaving the status panels and its side toolbars as designed.
     bool hidesTopToolbarOnly = false;
+
+    // A game: the status bar asks for Start, the toolbar layout comes back at every resize, and
+    // only the activity buttons choose the next activity. Games offer the Sound Information
+    // window; most leave the Family Names Entry (16) disabled.
+    static ActivityConstants game(int ownButton, int helpContext,
+                                  QList<int> disabledButtons = {16}) {
+        ActivityConstants constants;
+        constants.ownButton = ownButton;
+        constants.disabledButtons = std::move(disabledButtons);
+        constants.helpContext = helpContext;
+        constants.restoreLayoutOnResize = true;
+        constants.onlyActivityButtonsSetNext = true;
+        return constants;
+    }
+
+    // A household window: it has no Start, brings the toolbar layout back at each activation,
+    // and offers neither the Family Names Entry nor the Sound Information window.
+    static ActivityConstants household(int ownButton, int helpContext) {
+        ActivityConstants constants;
+        constants.ownButton = ownButton;
+        constants.disabledButtons = {16, 17};
+        constants.helpContext = helpContext;
+        constants.hasStartCommand = false;
+        constants.restoreLayoutOnActivate = true;
+        return constants;
+    }
 };

@@ -6,6 +6,7 @@
 #include "OptionsPopup.h"
 #include "SettingsFile.h"
 #include "StatusBar.h"
+#include "StoredVariantText.h"
 #include "Toolbar.h"
 #include "Twips.h"
 #include "WebSite.h"
@@ -18,20 +19,6 @@
 #include <QToolBar>
 
 #include <cmath>
-
-namespace {
-
-QString textOf(const StoredVariant& value) {
-    if (const auto* text = std::get_if<QString>(&value)) {
-        return *text;
-    }
-    if (const auto* number = std::get_if<qint32>(&value)) {
-        return QString::number(*number);
-    }
-    return {};
-}
-
-} // namespace
 
 ActivityWindow::ActivityWindow(Services& services, const ActivityConstants& constants,
                                const QString& caption)
@@ -153,6 +140,22 @@ void ActivityWindow::SetUpToolbars() {
     }
     if (constants_.hasStartCommand) {
         showStatus("Click Start to begin this activity");
+    }
+}
+
+void ActivityWindow::fillSideToolbar(const QList<SideToolbarButton>& buttons,
+                                     const std::function<void(int)>& click) {
+    toolbar2Buttons_.assign(1, nullptr);
+    for (const SideToolbarButton& button : buttons) {
+        const int number = int(toolbar2Buttons_.size());
+        QAction* action = Toolbar2->addAction(button.picture, button.tooltip);
+        action->setToolTip(button.tooltip);
+        if (button.command) {
+            connect(action, &QAction::triggered, this, button.command);
+        } else if (click) {
+            connect(action, &QAction::triggered, this, [click, number] { click(number); });
+        }
+        toolbar2Buttons_.push_back(action);
     }
 }
 

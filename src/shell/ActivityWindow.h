@@ -4,9 +4,12 @@
 #include "ActivityConstants.h"
 #include "Services.h"
 
+#include <QIcon>
+#include <QList>
 #include <QMainWindow>
 
 #include <functional>
+#include <vector>
 
 class ElasticResizer;
 class FocusMoves;
@@ -18,6 +21,13 @@ class QToolBar;
 class StatusBar;
 class Toolbar;
 class WindowKeys;
+
+// A button of a window's side toolbar Toolbar2, with the command a click runs.
+struct SideToolbarButton {
+    QIcon picture;
+    QString tooltip;
+    std::function<void()> command = {};
+};
 
 // What every activity and household window shares: the 20-button toolbar with the switching to
 // other activities, the two side toolbars, the status bar with its restore panels, placement over
@@ -45,6 +55,8 @@ public:
     // The Sound Information window from the window's own menu or side toolbar: status "Sound
     // Information"; SharedState is kept in SignalValue and 0 while it is open, and put back after.
     void ShowSoundInformation();
+    // Button n (from 1) of the side toolbar Toolbar2.
+    QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
 
     Toolbar* Toolbar1;
     QToolBar* Toolbar2; // docked left
@@ -72,6 +84,10 @@ protected:
     void PlaceOverMainWindow();
     void ApplyBackground();
     void SetUpToolbars();
+    // Adds the buttons to Toolbar2, numbered from 1 in the order given, each showing its tooltip.
+    // A click runs the button's command; a button without one runs click(n) when it is given.
+    void fillSideToolbar(const QList<SideToolbarButton>& buttons,
+                         const std::function<void(int)>& click = {});
     // The shared steps of activation: normal pointer, picture, centred panel, saved layout.
     void ActivateFormServices();
     void CentreMainPanel(int offsetTwips);
@@ -109,4 +125,5 @@ private:
     ActivationQueue activation_;
     FocusMoves* focusMoves_ = nullptr;
     WindowKeys* windowKeys_ = nullptr;
+    std::vector<QAction*> toolbar2Buttons_; // by button number; 0 is unused
 };

@@ -75,9 +75,6 @@ public:
     void SetClueTabStops();
     void SetMainTabStops();
 
-    // Button n (1 to 5) of the side toolbar Toolbar2.
-    QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
-
     // Controls, with the names the handlers use; positions in twips as designed.
     Panel3D* SSPanel1;
     Panel3D* Panel3D1;
@@ -203,6 +200,5 @@ private:
 
     void openWordHelpOption();
 
-    std::array<QAction*, 6> toolbar2Buttons_{}; // 1 to 5
     bool gridLaidOut_ = false;
 };

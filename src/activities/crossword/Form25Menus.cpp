@@ -3,10 +3,10 @@
 
 #include "SideToolbarIcons.h"
 
+#include <QAction>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolBar>
 
 void Form25::buildMenus() {
     mOPl = mO->addMenu("Puzzle &Level");
@@ -54,23 +54,13 @@ void Form25::buildMenus() {
 }
 
 void Form25::buildSideToolbar() {
-    const struct {
-        int number;
-        const char* tooltip;
-        void (Form25::*command)();
-        bool enabled;
-    } buttons[] = {{1, "Check", &Form25::Command3_Click, false},
-                   {2, "Word Help", &Form25::Command4_Click, true},
-                   {3, "View Puzzle Words", &Form25::mOEnd_Click, false},
-                   {4, "Help", &Form25::ShowHelpTopic, true},
-                   {5, "Exit", &Form25::ExitCommand, true}};
-    for (const auto& entry : buttons) {
-        QAction* action =
-            Toolbar2->addAction(sideToolbarIcon(entry.number), entry.tooltip, this, entry.command);
-        action->setToolTip(entry.tooltip);
-        action->setEnabled(entry.enabled);
-        toolbar2Buttons_.at(std::size_t(entry.number)) = action;
-    }
+    fillSideToolbar({{sideToolbarIcon(1), "Check", [this] { Command3_Click(); }},
+                     {sideToolbarIcon(2), "Word Help", [this] { Command4_Click(); }},
+                     {sideToolbarIcon(3), "View Puzzle Words", [this] { mOEnd_Click(); }},
+                     {sideToolbarIcon(4), "Help", [this] { ShowHelpTopic(); }},
+                     {sideToolbarIcon(5), "Exit", [this] { ExitCommand(); }}});
+    Toolbar2Button(1)->setEnabled(false);
+    Toolbar2Button(3)->setEnabled(false);
 }
 
 void Form25::setCheckOffered(bool offered) {

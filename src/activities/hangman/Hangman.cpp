@@ -29,14 +29,8 @@
 namespace {
 
 ActivityConstants hangmanConstants() {
-    ActivityConstants constants;
-    constants.ownButton = 4;
-    constants.disabledButtons = {16};
-    constants.helpContext = 2005;
-    constants.restoreLayoutOnResize = true;
-    constants.activationOffset = 130;
+    ActivityConstants constants = ActivityConstants::game(4, 2005);
     constants.restoreOffset = -45;
-    constants.onlyActivityButtonsSetNext = true;
     return constants;
 }
 

@@ -42,7 +42,6 @@ public:
     void Ck1();
     void ChooseDisplayOrder(int index); // the selection of an SSOption1 button
     void ChooseColour();
-    QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
 
     // Controls, with the names the handlers use; positions in twips as designed.
     QLabel* Label1; // hidden; its back colour is the system default colour
@@ -128,5 +127,4 @@ private:
     GuardedStretch* stretch_;
     OptionGroup* levelOptions_;
     OptionGroup* orderOptions_;
-    std::array<QAction*, 5> toolbar2Buttons_{}; // 1 to 4
 };

@@ -3,6 +3,7 @@
 
 #include "ColorNumber.h"
 #include "Command3D.h"
+#include "DesignFont.h"
 #include "DesignPlacement.h"
 #include "LineControl.h"
 #include "OptionGroup.h"
@@ -18,6 +19,7 @@
 namespace {
 
 using Design::panel;
+using Design::sizedFont;
 using Twips::place;
 
 ShapeControl* shape(QWidget* parent, ShapeControl::Kind kind, const QColor& fill, int left, int top,
@@ -25,13 +27,6 @@ ShapeControl* shape(QWidget* parent, ShapeControl::Kind kind, const QColor& fill
     auto* piece = place(new ShapeControl(parent, kind), left, top, width, height);
     piece->setFillColour(fill);
     return piece;
-}
-
-QFont sizedFont(double points, bool bold) {
-    QFont chosen;
-    chosen.setPointSizeF(points);
-    chosen.setBold(bold);
-    return chosen;
 }
 
 // The frame's caption is drawn by a label beside the frame's line: its access key is shown but

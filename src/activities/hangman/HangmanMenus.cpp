@@ -6,12 +6,12 @@
 #include "Panel3D.h"
 #include "SideToolbarPictures.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolBar>
 
 void Hangman::buildMenus() {
     mOC = mO->addAction("Panel &Color", this, &Hangman::ChooseColour);
@@ -41,21 +41,12 @@ void Hangman::buildMenus() {
 }
 
 void Hangman::buildSideToolbar() {
-    const struct {
-        int number;
-        SidePicture picture;
-        const char* tooltip;
-        void (Hangman::*command)();
-    } buttons[] = {{1, SidePicture::PanelColor, "Panel Color", &Hangman::ChooseColour},
-                   {2, SidePicture::Sound, "Sound", &Hangman::ShowSoundInformation},
-                   {3, SidePicture::Help, "Help", &Hangman::ShowHelpTopic},
-                   {4, SidePicture::Exit, "Exit", &Hangman::ExitCommand}};
-    for (const auto& entry : buttons) {
-        QAction* action = Toolbar2->addAction(sideToolbarPicture(entry.picture), entry.tooltip,
-                                              this, entry.command);
-        action->setToolTip(entry.tooltip);
-        toolbar2Buttons_.at(std::size_t(entry.number)) = action;
-    }
+    fillSideToolbar({
+        {sideToolbarPicture(SidePicture::PanelColor), "Panel Color", [this] { ChooseColour(); }},
+        {sideToolbarPicture(SidePicture::Sound), "Sound", [this] { ShowSoundInformation(); }},
+        {sideToolbarPicture(SidePicture::Help), "Help", [this] { ShowHelpTopic(); }},
+        {sideToolbarPicture(SidePicture::Exit), "Exit", [this] { ExitCommand(); }},
+    });
 }
 
 void Hangman::attachPopupToControls() {

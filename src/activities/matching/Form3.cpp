@@ -26,15 +26,8 @@
 namespace {
 
 ActivityConstants matchingConstants(bool levelOne) {
-    ActivityConstants constants;
     // Only the level's own button is disabled: the other level opens from here.
-    constants.ownButton = levelOne ? 6 : 7;
-    constants.helpContext = Form3::kHelpContext;
-    constants.restoreLayoutOnResize = true;
-    constants.activationOffset = 130;
-    constants.restoreOffset = -30;
-    constants.onlyActivityButtonsSetNext = true;
-    return constants;
+    return ActivityConstants::game(levelOne ? 6 : 7, Form3::kHelpContext, {});
 }
 
 // The design's client area.

@@ -47,7 +47,6 @@ public:
     void FocusStartButton();
     // "&A" to "&Z" for cards 0 to 25, "&1" to "&9" and "&0" for cards 26 to 35.
     static QString cardButtonCaption(int index);
-    QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
 
     // Controls, with the names the handlers use; positions in twips as designed.
     QLabel* Label1; // hidden; its back colour is the system default colour
@@ -151,7 +150,6 @@ private:
     OptionGroup* playerOptions_;
     OptionGroup* exchangeOptions_;
     OptionGroup* sourceOptions_;
-    std::array<QAction*, 6> toolbar2Buttons_{}; // 1 to 5
     std::array<QString, MatchingGame::kCards> CardCaption;
     int MessageColour = 0;
     bool playing_ = false;

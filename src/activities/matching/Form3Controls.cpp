@@ -3,6 +3,7 @@
 #include "Form3.h"
 
 #include "ColorNumber.h"
+#include "DesignFont.h"
 #include "DesignPlacement.h"
 #include "MatchingPictures.h"
 #include "OptionGroup.h"
@@ -21,14 +22,8 @@
 namespace {
 
 using Design::panel;
+using Design::sizedFont;
 using Twips::place;
-
-QFont sizedFont(double points, bool bold) {
-    QFont chosen;
-    chosen.setPointSizeF(points);
-    chosen.setBold(bold);
-    return chosen;
-}
 
 // The designed card grid: six columns, the middle two left free from row 3 down for the
 // command panel; rows 6 to 8 hold two wide cards each.

@@ -8,6 +8,7 @@
 #include "Twips.h"
 #include "WindowKeys.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QToolBar>
 
 #include <cmath>
 
@@ -72,24 +72,14 @@ void Form3::buildMenus() {
 }
 
 void Form3::buildSideToolbar() {
-    const struct {
-        int number;
-        QIcon picture;
-        const char* tooltip;
-        std::function<void()> command;
-    } buttons[] = {
-        {1, sideToolbarPicture(SidePicture::PanelColor), "Panel Color", [this] { ChooseColour(); }},
+    fillSideToolbar({
+        {sideToolbarPicture(SidePicture::PanelColor), "Panel Color", [this] { ChooseColour(); }},
         // The top toolbar's picture of the same window.
-        {2, QIcon(":/toolbar/16.png"), "Family Names Entry", [this] { ShowFamilyNamesEntry(); }},
-        {3, sideToolbarPicture(SidePicture::Sound), "Sound", [this] { ShowSoundInformation(); }},
-        {4, sideToolbarPicture(SidePicture::Help), "Help", [this] { ShowHelpTopic(); }},
-        {5, sideToolbarPicture(SidePicture::Exit), "Exit", [this] { ExitCommand(); }},
-    };
-    for (const auto& entry : buttons) {
-        QAction* action = Toolbar2->addAction(entry.picture, entry.tooltip, this, entry.command);
-        action->setToolTip(entry.tooltip);
-        toolbar2Buttons_.at(std::size_t(entry.number)) = action;
-    }
+        {QIcon(":/toolbar/16.png"), "Family Names Entry", [this] { ShowFamilyNamesEntry(); }},
+        {sideToolbarPicture(SidePicture::Sound), "Sound", [this] { ShowSoundInformation(); }},
+        {sideToolbarPicture(SidePicture::Help), "Help", [this] { ShowHelpTopic(); }},
+        {sideToolbarPicture(SidePicture::Exit), "Exit", [this] { ExitCommand(); }},
+    });
 }
 
 void Form3::attachPopupToControls() {

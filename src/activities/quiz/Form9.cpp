@@ -20,18 +20,6 @@
 
 namespace {
 
-ActivityConstants quizConstants() {
-    ActivityConstants constants;
-    constants.ownButton = 5;
-    constants.disabledButtons = {16};
-    constants.helpContext = 2008;
-    constants.restoreLayoutOnResize = true;
-    constants.activationOffset = 130;
-    constants.restoreOffset = -30;
-    constants.onlyActivityButtonsSetNext = true;
-    return constants;
-}
-
 constexpr int kDesignedWidth = 11910;
 constexpr int kDesignedHeight = 8205;
 
@@ -48,7 +36,8 @@ std::unique_ptr<Form9> Form9::open(Services& services) {
 }
 
 Form9::Form9(Services& services, QuestionBanks banks)
-    : ActivityWindow(services, quizConstants(), kCaption), banks_(std::move(banks)) {
+    : ActivityWindow(services, ActivityConstants::game(5, 2008), kCaption),
+      banks_(std::move(banks)) {
     setObjectName("Form9");
     buildControls();
     buildMenus();

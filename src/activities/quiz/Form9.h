@@ -79,7 +79,6 @@ public:
     QAction* mONo;
     QAction* mOSO;
     QAction* mOExit;
-    QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
 
 protected:
     void ExitCommand() override;
@@ -135,7 +134,6 @@ private:
     OptionGroup* levelOptions_;
     OptionGroup* topicOptions_;
     OptionGroup* difficultyOptions_;
-    std::array<QAction*, 5> toolbar2Buttons_{}; // 1 to 4
 
     int CurrentCell = 0;
     int MarkCount = 0;

@@ -2,30 +2,25 @@
 // Options menu, side toolbar and right-click menu.
 #include "Form9.h"
 
+#include "DesignFont.h"
 #include "DesignPlacement.h"
 #include "OptionGroup.h"
 #include "Panel3D.h"
 #include "SideToolbarPictures.h"
 #include "Twips.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolBar>
 
 namespace {
 
 using Design::panel;
+using Design::sizedFont;
 using Twips::place;
-
-QFont sizedFont(double points, bool bold) {
-    QFont chosen;
-    chosen.setPointSizeF(points);
-    chosen.setBold(bold);
-    return chosen;
-}
 
 struct OptionPlace {
     const char* caption;
@@ -182,21 +177,12 @@ void Form9::buildMenus() {
 }
 
 void Form9::buildSideToolbar() {
-    const struct {
-        int number;
-        SidePicture picture;
-        const char* tooltip;
-        void (Form9::*command)();
-    } buttons[] = {{1, SidePicture::PanelColor, "Panel Color", &Form9::ChooseColour},
-                   {2, SidePicture::Sound, "Sound", &Form9::ShowSoundInformation},
-                   {3, SidePicture::Help, "Help", &Form9::ShowHelpTopic},
-                   {4, SidePicture::Exit, "Exit", &Form9::ExitCommand}};
-    for (const auto& entry : buttons) {
-        QAction* action = Toolbar2->addAction(sideToolbarPicture(entry.picture), entry.tooltip,
-                                              this, entry.command);
-        action->setToolTip(entry.tooltip);
-        toolbar2Buttons_.at(std::size_t(entry.number)) = action;
-    }
+    fillSideToolbar({
+        {sideToolbarPicture(SidePicture::PanelColor), "Panel Color", [this] { ChooseColour(); }},
+        {sideToolbarPicture(SidePicture::Sound), "Sound", [this] { ShowSoundInformation(); }},
+        {sideToolbarPicture(SidePicture::Help), "Help", [this] { ShowHelpTopic(); }},
+        {sideToolbarPicture(SidePicture::Exit), "Exit", [this] { ExitCommand(); }},
+    });
 }
 
 void Form9::attachPopupToControls() {

@@ -106,8 +106,6 @@ public:
 
     int panelMode() const { return panelMode_; }
     const QuoteState& state() const { return state_; }
-    // Button n (1 to 6) of the side toolbar.
-    QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
 
     // Controls, with the names the handlers use; positions in twips as designed.
     Panel3D* SSPanel1;
@@ -287,7 +285,6 @@ private:
     int upperColour_ = 0;
     int lowerColour_ = 0;
     InWindowDrag* drag_ = nullptr;
-    std::array<QAction*, 7> toolbar2Buttons_{}; // 1 to 6
 
     QuoteState state_;
     int panelMode_ = 0;

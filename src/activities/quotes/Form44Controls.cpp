@@ -345,24 +345,14 @@ void Form44::buildMenus() {
 }
 
 void Form44::buildSideToolbar() {
-    const struct {
-        int number;
-        QIcon picture;
-        const char* tooltip;
-        std::function<void()> command;
-    } buttons[] = {
-        {1, ownPicture(false), "Display Option", [this] { Command5_Click(); }},
-        {2, sideToolbarPicture(SidePicture::Check), "Check", [this] { Command3_Click(); }},
-        {3, ownPicture(true), "Show Errors - OFF", [this] { mOEr->trigger(); }},
-        {4, sideToolbarPicture(SidePicture::Sound), "Sound", [this] { mOSO_Click(); }},
-        {5, sideToolbarPicture(SidePicture::Help), "Help", [this] { ShowHelpTopic(); }},
-        {6, sideToolbarPicture(SidePicture::Exit), "Exit", [this] { ExitCommand(); }},
-    };
-    for (const auto& entry : buttons) {
-        QAction* action = Toolbar2->addAction(entry.picture, entry.tooltip, this, entry.command);
-        action->setToolTip(entry.tooltip);
-        toolbar2Buttons_.at(std::size_t(entry.number)) = action;
-    }
+    fillSideToolbar({
+        {ownPicture(false), "Display Option", [this] { Command5_Click(); }},
+        {sideToolbarPicture(SidePicture::Check), "Check", [this] { Command3_Click(); }},
+        {ownPicture(true), "Show Errors - OFF", [this] { mOEr->trigger(); }},
+        {sideToolbarPicture(SidePicture::Sound), "Sound", [this] { mOSO_Click(); }},
+        {sideToolbarPicture(SidePicture::Help), "Help", [this] { ShowHelpTopic(); }},
+        {sideToolbarPicture(SidePicture::Exit), "Exit", [this] { ExitCommand(); }},
+    });
     Toolbar2->setMouseTracking(true);
     Toolbar2->installEventFilter(this);
 }

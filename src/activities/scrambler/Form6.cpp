@@ -32,18 +32,6 @@
 
 namespace {
 
-ActivityConstants scramblerConstants() {
-    ActivityConstants constants;
-    constants.ownButton = 8;
-    constants.disabledButtons = {16};
-    constants.helpContext = 2010;
-    constants.restoreLayoutOnResize = true;
-    constants.activationOffset = 130;
-    constants.restoreOffset = -30;
-    constants.onlyActivityButtonsSetNext = true;
-    return constants;
-}
-
 // The design's client area.
 constexpr int kDesignedWidth = 11910;
 constexpr int kDesignedHeight = 8205;
@@ -51,7 +39,7 @@ constexpr int kDesignedHeight = 8205;
 } // namespace
 
 Form6::Form6(Services& services)
-    : ActivityWindow(services, scramblerConstants(), kCaption), game_(services.random) {
+    : ActivityWindow(services, ActivityConstants::game(8, 2010), kCaption), game_(services.random) {
     setObjectName("Form6");
     buildControls();
     buildMenus();

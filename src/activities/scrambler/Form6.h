@@ -52,7 +52,6 @@ public:
     void ApplyHelpDisplay();
     void ChooseColour();
     void FocusStartButton();
-    QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
 
     // Controls, with the names the handlers use; positions in twips as designed.
     QLabel* Label1; // hidden; its back colour is the system default colour
@@ -154,7 +153,6 @@ private:
     OptionGroup* timerOptions_;
     OptionGroup* levelOptions_;
     OptionGroup* turnOptions_;
-    std::array<QAction*, 8> toolbar2Buttons_{}; // 1 to 7
     bool loaded_ = false;
     int timerOption_ = 1; // 1 Off, 2 On
     int timerStage_ = 0;  // 0 off, 1 ask at the next Start, 2 and more seconds known

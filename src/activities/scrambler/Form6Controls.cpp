@@ -3,6 +3,7 @@
 
 #include "ColorNumber.h"
 #include "Command3D.h"
+#include "DesignFont.h"
 #include "DesignPlacement.h"
 #include "OptionGroup.h"
 #include "Panel3D.h"
@@ -23,14 +24,8 @@
 namespace {
 
 using Design::panel;
+using Design::sizedFont;
 using Twips::place;
-
-QFont sizedFont(double points, bool bold) {
-    QFont chosen;
-    chosen.setPointSizeF(points);
-    chosen.setBold(bold);
-    return chosen;
-}
 
 // The main panels' own colours, kept while the colour record is unusable.
 constexpr qint64 kInnerPanelColour = 0x808000;

@@ -7,6 +7,7 @@
 #include "Panel3D.h"
 #include "SideToolbarPictures.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,7 +16,6 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolBar>
 
 namespace {
 
@@ -100,30 +100,20 @@ void Form6::buildMenus() {
 }
 
 void Form6::buildSideToolbar() {
-    const struct {
-        int number;
-        QIcon picture;
-        const char* tooltip;
-        std::function<void()> command;
-    } buttons[] = {
-        {1, sideToolbarPicture(SidePicture::PanelColor), "Panel Color", [this] { ChooseColour(); }},
-        {2, sideToolbarPicture(SidePicture::Check), "Check", [this] { Command1_Click(); }},
-        {3, helpDisplayPicture(), "Help Display", [this] { Check3D1->click(); }},
-        {4, viewPanelsPicture(), "View Panels", [this] { Check3D2->click(); }},
-        {5, sideToolbarPicture(SidePicture::Sound), "Sound",
+    fillSideToolbar({
+        {sideToolbarPicture(SidePicture::PanelColor), "Panel Color", [this] { ChooseColour(); }},
+        {sideToolbarPicture(SidePicture::Check), "Check", [this] { Command1_Click(); }},
+        {helpDisplayPicture(), "Help Display", [this] { Check3D1->click(); }},
+        {viewPanelsPicture(), "View Panels", [this] { Check3D2->click(); }},
+        {sideToolbarPicture(SidePicture::Sound), "Sound",
          [this] { withCountdownHeld([this] { ShowSoundInformation(); }); }},
-        {6, sideToolbarPicture(SidePicture::Help), "Help",
+        {sideToolbarPicture(SidePicture::Help), "Help",
          [this] {
              withCountdownHeld([this] { ShowHelpTopic(); });
              FocusStartButton();
          }},
-        {7, sideToolbarPicture(SidePicture::Exit), "Exit", [this] { ExitCommand(); }},
-    };
-    for (const auto& entry : buttons) {
-        QAction* action = Toolbar2->addAction(entry.picture, entry.tooltip, this, entry.command);
-        action->setToolTip(entry.tooltip);
-        toolbar2Buttons_.at(std::size_t(entry.number)) = action;
-    }
+        {sideToolbarPicture(SidePicture::Exit), "Exit", [this] { ExitCommand(); }},
+    });
 }
 
 void Form6::attachPopupToControls() {

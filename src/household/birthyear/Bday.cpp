@@ -21,14 +21,9 @@
 namespace {
 
 ActivityConstants birthyearConstants() {
-    ActivityConstants constants;
-    constants.ownButton = Bday::kOwnButton;
-    constants.disabledButtons = {16, 17};
-    constants.helpContext = Bday::kHelpContext;
-    constants.hasStartCommand = false;
+    ActivityConstants constants =
+        ActivityConstants::household(Bday::kOwnButton, Bday::kHelpContext);
     constants.layoutKey = "korvane42";
-    constants.restoreLayoutOnActivate = true;
-    constants.activationOffset = 130;
     constants.restoreOffset = 0;
     return constants;
 }

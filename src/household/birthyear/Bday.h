@@ -62,8 +62,6 @@ public:
     void CopyYearToClipboard();
     void ExitBirthyear();
 
-    // Button n (1 to 6) of the side toolbar.
-    QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
     bool coloursChanged() const;
 
     int ShownYear = 0;
@@ -143,7 +141,6 @@ private:
     void YearChosen();
     void YearEntered();
 
-    std::array<QAction*, 7> toolbar2Buttons_{};
     std::unique_ptr<PanelColours> colours_;
     int panelColour_ = -1; // the indices in colours_
     int textColour_ = -1;

@@ -10,6 +10,7 @@
 #include "InputTextBox.h"
 #include "SideToolbarPictures.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -20,7 +21,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QToolBar>
 
 namespace {
 
@@ -218,21 +218,13 @@ void Bday::buildMenus() {
 }
 
 void Bday::buildSideToolbar() {
-    const char* const tooltips[] = {
-        "Grid Background Selector", "Panel Color", "Text Color", "Copy", "Help", "Exit"};
-    const QIcon pictures[] = {gridPicture(),
-                              sideToolbarPicture(SidePicture::PanelColor),
-                              textColourPicture(),
-                              copyPicture(),
-                              sideToolbarPicture(SidePicture::Help),
-                              sideToolbarPicture(SidePicture::Exit)};
-    for (int n = 1; n <= 6; ++n) {
-        const QString tooltip = tooltips[n - 1];
-        QAction* action =
-            Toolbar2->addAction(pictures[n - 1], tooltip, this, [this, n] { SideButton(n); });
-        action->setToolTip(tooltip);
-        toolbar2Buttons_.at(std::size_t(n)) = action;
-    }
+    fillSideToolbar({{gridPicture(), "Grid Background Selector"},
+                     {sideToolbarPicture(SidePicture::PanelColor), "Panel Color"},
+                     {textColourPicture(), "Text Color"},
+                     {copyPicture(), "Copy"},
+                     {sideToolbarPicture(SidePicture::Help), "Help"},
+                     {sideToolbarPicture(SidePicture::Exit), "Exit"}},
+                    [this](int n) { SideButton(n); });
     Toolbar2Button(1)->setEnabled(false);
     Toolbar2Button(4)->setEnabled(false);
 }

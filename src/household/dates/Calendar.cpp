@@ -14,6 +14,7 @@
 #include "Twips.h"
 #include "WindowKeys.h"
 
+#include <QAction>
 #include <QCalendarWidget>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -22,18 +23,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
-#include <QToolBar>
 
 namespace {
 
 ActivityConstants calendarConstants() {
-    ActivityConstants constants;
-    constants.ownButton = 15;
-    constants.disabledButtons = {16, 17};
-    constants.helpContext = 3080;
-    constants.hasStartCommand = false;
-    constants.restoreLayoutOnActivate = true;
-    constants.activationOffset = 130;
+    ActivityConstants constants = ActivityConstants::household(15, 3080);
     constants.restoreOffset = -45;
     constants.leftOffset = -60;
     constants.hidesTopToolbarOnly = true;
@@ -103,21 +97,9 @@ void Calendar::buildControls() {
 }
 
 void Calendar::buildSideToolbar() {
-    const struct {
-        int number;
-        QIcon picture;
-        const char* tooltip;
-    } buttons[] = {{1, printPicture(), "Print"},
-                   {2, sideToolbarPicture(SidePicture::Help), "Help"},
-                   {3, sideToolbarPicture(SidePicture::Exit), "Exit"}};
-    for (const auto& entry : buttons) {
-        QAction* action = Toolbar2->addAction(entry.picture, entry.tooltip);
-        action->setToolTip(entry.tooltip);
-        toolbar2Buttons_.at(std::size_t(entry.number)) = action;
-    }
-    connect(Toolbar2Button(1), &QAction::triggered, this, &Calendar::cmdPrint_Click);
-    connect(Toolbar2Button(2), &QAction::triggered, this, &Calendar::ShowHelpTopic);
-    connect(Toolbar2Button(3), &QAction::triggered, this, &Calendar::ExitCommand);
+    fillSideToolbar({{printPicture(), "Print", [this] { cmdPrint_Click(); }},
+                     {sideToolbarPicture(SidePicture::Help), "Help", [this] { ShowHelpTopic(); }},
+                     {sideToolbarPicture(SidePicture::Exit), "Exit", [this] { ExitCommand(); }}});
 }
 
 void Calendar::Form_Load() {

@@ -47,8 +47,6 @@ public:
     PrintPreview* vp;      // the calendar page, as it will print
     QPushButton* Command1; // "E&xit"
     QAction* mOE;          // "E&xit"
-    // Button n (1 to 3) of the side toolbar: 1 print, 2 help, 3 exit.
-    QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
 
 protected:
     void ExitCommand() override;
@@ -61,5 +59,4 @@ private:
     void Form_Load();
 
     OptionGroup* alignmentOptions_;
-    std::array<QAction*, 4> toolbar2Buttons_{};
 };

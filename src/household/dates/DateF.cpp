@@ -24,13 +24,7 @@
 namespace {
 
 ActivityConstants dateConstants() {
-    ActivityConstants constants;
-    constants.ownButton = 14;
-    constants.disabledButtons = {16, 17};
-    constants.helpContext = 2004;
-    constants.hasStartCommand = false;
-    constants.restoreLayoutOnActivate = true;
-    constants.activationOffset = 130;
+    ActivityConstants constants = ActivityConstants::household(14, 2004);
     constants.restoreOffset = 0;
     return constants;
 }

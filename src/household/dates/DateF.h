@@ -4,8 +4,6 @@
 #include "DateFields.h"
 #include "PanelColours.h"
 
-#include <array>
-
 class DropDownList;
 class Panel3D;
 class QCalendarWidget;
@@ -59,8 +57,6 @@ public:
     QAction* mOColor;
     QAction* mOPrint;
     QAction* mOExit;
-    // Button n (1 to 4) of the side toolbar: 1 panel colour, 2 print, 3 help, 4 exit.
-    QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
 
 protected:
     void ExitCommand() override;
@@ -95,5 +91,4 @@ private:
     PanelColours panelColours_;
     int MonthNumber = 0;
     bool checkingYear_ = false;
-    std::array<QAction*, 5> toolbar2Buttons_{};
 };

@@ -10,12 +10,12 @@
 #include "SideToolbarPictures.h"
 #include "Twips.h"
 
+#include <QAction>
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QToolBar>
 
 namespace {
 
@@ -103,20 +103,10 @@ void DateF::buildMenus() {
 }
 
 void DateF::buildSideToolbar() {
-    const struct {
-        int number;
-        QIcon picture;
-        const char* tooltip;
-    } buttons[] = {{1, sideToolbarPicture(SidePicture::PanelColor), "Panel Color"},
-                   {2, printPicture(), "Print"},
-                   {3, sideToolbarPicture(SidePicture::Help), "Help"},
-                   {4, sideToolbarPicture(SidePicture::Exit), "Exit"}};
-    for (const auto& entry : buttons) {
-        QAction* action = Toolbar2->addAction(entry.picture, entry.tooltip);
-        action->setToolTip(entry.tooltip);
-        toolbar2Buttons_.at(std::size_t(entry.number)) = action;
-    }
-    connect(Toolbar2Button(1), &QAction::triggered, this, &DateF::PanelColour_Click);
-    connect(Toolbar2Button(3), &QAction::triggered, this, &DateF::ShowHelpTopic);
-    connect(Toolbar2Button(4), &QAction::triggered, this, &DateF::ExitCommand);
+    fillSideToolbar({{sideToolbarPicture(SidePicture::PanelColor), "Panel Color",
+                      [this] { PanelColour_Click(); }},
+                     // Print is connected with the print commands.
+                     {printPicture(), "Print"},
+                     {sideToolbarPicture(SidePicture::Help), "Help", [this] { ShowHelpTopic(); }},
+                     {sideToolbarPicture(SidePicture::Exit), "Exit", [this] { ExitCommand(); }}});
 }

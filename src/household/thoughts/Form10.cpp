@@ -22,15 +22,9 @@
 namespace {
 
 ActivityConstants thoughtsConstants(bool humorous) {
-    ActivityConstants constants;
-    constants.ownButton = humorous ? 11 : 10;
-    constants.disabledButtons = {16, 17};
-    constants.helpContext = Form10::kHelpContext;
-    constants.hasStartCommand = false;
-    constants.restoreLayoutOnActivate = true;
+    ActivityConstants constants =
+        ActivityConstants::household(humorous ? 11 : 10, Form10::kHelpContext);
     constants.restoreLayoutOnResize = true;
-    constants.activationOffset = 130;
-    constants.restoreOffset = -30;
     return constants;
 }
 

@@ -4,7 +4,6 @@
 #include "DisplayFontFit.h"
 #include "ThoughtTables.h"
 
-#include <array>
 #include <memory>
 
 class FocusMoves;
@@ -58,9 +57,6 @@ public:
     void SearchNextOrNew();
     void SearchThoughts();
     void CloseSearchPanel();
-
-    // Button n (1 to 7) of the side toolbar.
-    QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
 
     ThoughtTables thoughts;
     int DisplaySettingsChanged = 0;
@@ -146,7 +142,6 @@ private:
     void setSearchMessage(const QString& message);
 
     bool humorous_;
-    std::array<QAction*, 8> toolbar2Buttons_{};
     std::unique_ptr<PanelColours> panelColours_;
     int displayColour_ = -1; // the panel indices in panelColours_
     int punchLineColour_ = -1;

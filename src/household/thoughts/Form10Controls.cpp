@@ -7,6 +7,7 @@
 #include "FocusMoves.h"
 #include "ThoughtsToolbarPictures.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -14,7 +15,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
-#include <QToolBar>
 
 namespace {
 
@@ -131,13 +131,11 @@ void Form10::buildMenus() {
 void Form10::buildSideToolbar() {
     const char* const tooltips[] = {
         "Display Font", "Display Area Color", "Search", "Copy", "Print", "Help", "Exit"};
+    QList<SideToolbarButton> buttons;
     for (int n = 1; n <= 7; ++n) {
-        const QString tooltip = tooltips[n - 1];
-        QAction* action = Toolbar2->addAction(thoughtsToolbarPicture(n), tooltip, this,
-                                              [this, n] { SideButton(n); });
-        action->setToolTip(tooltip);
-        toolbar2Buttons_.at(std::size_t(n)) = action;
+        buttons.append({thoughtsToolbarPicture(n), tooltips[n - 1]});
     }
+    fillSideToolbar(buttons, [this](int n) { SideButton(n); });
     Toolbar2Button(4)->setEnabled(false);
     Toolbar2Button(5)->setEnabled(false);
 }

@@ -26,18 +26,6 @@
 
 namespace {
 
-ActivityConstants toDoConstants() {
-    ActivityConstants constants;
-    constants.ownButton = 13;
-    constants.disabledButtons = {16, 17};
-    constants.helpContext = 2009;
-    constants.hasStartCommand = false;
-    constants.restoreLayoutOnActivate = true;
-    constants.activationOffset = 130;
-    constants.restoreOffset = -30;
-    return constants;
-}
-
 // The window as designed, the size of the main window's smaller display.
 constexpr int kDesignedWidth = 12000;
 constexpr int kDesignedHeight = 9000;
@@ -45,7 +33,7 @@ constexpr int kDesignedHeight = 9000;
 } // namespace
 
 ToDo1::ToDo1(Services& services)
-    : ActivityWindow(services, toDoConstants(), kCaption),
+    : ActivityWindow(services, ActivityConstants::household(13, 2009), kCaption),
       panelColours_(services, "Save changes made to Panel and or Text Color?") {
     setObjectName("ToDo1");
     buildControls();

@@ -112,7 +112,6 @@ public:
     void LoadAutoCorrectTable();
     void SpellCheckItems();
     void Toolbar2_ButtonClick(int button);
-    QAction* Toolbar2Button(int button) const;
     void UpdateBackupMenu();
     void StartToDoBackup();
     void StartToDoRestore();
@@ -222,7 +221,6 @@ private:
     std::unique_ptr<ToDoSpellingGrid> spellingGrid_;
     std::unique_ptr<SpellCheckerItems> checkerItems_;
     std::unique_ptr<ToDoSpellCheck> spellCheck_;
-    std::array<QAction*, 10> toolbar2Buttons_{}; // by button number, 1 to 9
     bool exiting_ = false;
     bool selectorChanged_ = false; // the selector applied a choice during the current button
     QString entryBeforeKey_;

@@ -5,38 +5,25 @@
 #include "SideToolbarPictures.h"
 #include "ToDo1SideToolbarPictures.h"
 
-#include <QToolBar>
+#include <QAction>
 
 void ToDo1::buildSideToolbar() {
-    const struct {
-        const char* tooltip;
-        QIcon picture;
-    } buttons[] = {
-        {"Grid Background Selector", toDoToolbarPicture(ToDoPicture::GridBackground)},
-        {"Grid Text Color", toDoToolbarPicture(ToDoPicture::TextColor)},
-        {"Panel Color", sideToolbarPicture(SidePicture::PanelColor)},
-        {"Insert New Row", toDoToolbarPicture(ToDoPicture::InsertRow)},
-        {"Copy", toDoToolbarPicture(ToDoPicture::Copy)},
-        {"Print To Do Worksheet", toDoToolbarPicture(ToDoPicture::Worksheet)},
-        {"Print", toDoToolbarPicture(ToDoPicture::Print)},
-        {"Help", sideToolbarPicture(SidePicture::Help)},
-        {"Exit", sideToolbarPicture(SidePicture::Exit)},
-    };
-    for (int button = 1; button <= 9; ++button) {
-        const auto& entry = buttons[button - 1];
-        QAction* action = Toolbar2->addAction(entry.picture, entry.tooltip);
-        action->setToolTip(entry.tooltip);
-        connect(action, &QAction::triggered, this,
-                [this, button] { Toolbar2_ButtonClick(button); });
-        toolbar2Buttons_.at(std::size_t(button)) = action;
-    }
+    fillSideToolbar(
+        {
+            {toDoToolbarPicture(ToDoPicture::GridBackground), "Grid Background Selector"},
+            {toDoToolbarPicture(ToDoPicture::TextColor), "Grid Text Color"},
+            {sideToolbarPicture(SidePicture::PanelColor), "Panel Color"},
+            {toDoToolbarPicture(ToDoPicture::InsertRow), "Insert New Row"},
+            {toDoToolbarPicture(ToDoPicture::Copy), "Copy"},
+            {toDoToolbarPicture(ToDoPicture::Worksheet), "Print To Do Worksheet"},
+            {toDoToolbarPicture(ToDoPicture::Print), "Print"},
+            {sideToolbarPicture(SidePicture::Help), "Help"},
+            {sideToolbarPicture(SidePicture::Exit), "Exit"},
+        },
+        [this](int button) { Toolbar2_ButtonClick(button); });
     // Inserting a row is offered together with the Options menu's entry.
     Toolbar2Button(4)->setEnabled(mOIN->isEnabled());
     connect(this, &ToDo1::insertRowOffered, Toolbar2Button(4), &QAction::setEnabled);
-}
-
-QAction* ToDo1::Toolbar2Button(int button) const {
-    return toolbar2Buttons_.at(std::size_t(button));
 }
 
 void ToDo1::Toolbar2_ButtonClick(int button) {

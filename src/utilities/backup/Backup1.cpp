@@ -7,6 +7,7 @@
 #include "FormBackground.h"
 #include "OptionsPopup.h"
 #include "PanelColours.h"
+#include "StoredVariantText.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -35,16 +36,6 @@ void setBackgroundColour(QWidget* widget, const QColor& colour) {
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-QString textOf(const StoredVariant& value) {
-    if (const auto* text = std::get_if<QString>(&value)) {
-        return *text;
-    }
-    if (const auto* number = std::get_if<qint32>(&value)) {
-        return QString::number(*number);
-    }
-    return {};
 }
 
 } // namespace

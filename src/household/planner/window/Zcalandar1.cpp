@@ -27,18 +27,6 @@
 
 namespace {
 
-ActivityConstants plannerConstants() {
-    ActivityConstants constants;
-    constants.ownButton = 12;
-    constants.disabledButtons = {16, 17};
-    constants.helpContext = 2003;
-    constants.hasStartCommand = false;
-    constants.restoreLayoutOnActivate = true;
-    constants.activationOffset = 130;
-    constants.restoreOffset = -30;
-    return constants;
-}
-
 // The window as designed, the size of the main window's smaller display.
 constexpr int kDesignedWidth = 12000;
 constexpr int kDesignedHeight = 9000;
@@ -46,7 +34,7 @@ constexpr int kDesignedHeight = 9000;
 } // namespace
 
 Zcalandar1::Zcalandar1(Services& services)
-    : ActivityWindow(services, plannerConstants(), kCaption) {
+    : ActivityWindow(services, ActivityConstants::household(12, 2003), kCaption) {
     setObjectName("Zcalandar1");
     buildControls();
     VSSpell1 = new SpellChecker(services_, this);

@@ -109,9 +109,6 @@ public:
     void PromptSaveColours();
     bool coloursChanged() const;
 
-    // Button n (1 to 10) of the side toolbar Toolbar2.
-    QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
-
     // Controls, with the names the handlers use; positions in twips as designed.
     Panel3D* Panel3D1; // the main panel
     QLabel* Label2;    // the ground of the main panel
@@ -233,7 +230,6 @@ private:
     std::unique_ptr<PanelColours> colours_;
     int panelColour_ = 0;
     int textColour_ = 0;
-    std::array<QAction*, 11> toolbar2Buttons_{}; // 1 to 10
     // The side buttons the options panel disables, with their states to restore when it closes.
     std::array<bool, 8> sideButtonsBeforeOptions_{};
     bool exiting_ = false;

@@ -14,6 +14,7 @@
 #include "SpellChecker.h"
 #include "Twips.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,7 +24,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <QToolBar>
 #include <QValidator>
 
 namespace {
@@ -250,26 +250,20 @@ void Zcalandar1::buildMenus() {
 }
 
 void Zcalandar1::buildSideToolbar() {
-    const struct {
-        int number;
-        const char* tooltip;
-        QIcon picture;
-        std::function<void()> command;
-    } buttons[] = {
-        {1, "Grid Background Selector", plannerToolbarPicture(PlannerPicture::GridBackground),
+    QList<SideToolbarButton> buttons = {
+        {plannerToolbarPicture(PlannerPicture::GridBackground), "Grid Background Selector",
          [this] { ToggleGridBackgroundSelector(); }},
-        {2, "Panel Color", sideToolbarPicture(SidePicture::PanelColor), [this] { ChooseColour(); }},
-        {3, "Text Color", plannerToolbarPicture(PlannerPicture::TextColor),
+        {sideToolbarPicture(SidePicture::PanelColor), "Panel Color", [this] { ChooseColour(); }},
+        {plannerToolbarPicture(PlannerPicture::TextColor), "Text Color",
          [this] { ChooseTextColour(); }},
-        {4, "View Entire Month", plannerToolbarPicture(PlannerPicture::Month),
+        {plannerToolbarPicture(PlannerPicture::Month), "View Entire Month",
          [this] { ViewEntireMonth(); }},
-        {5, "Clear Entries", plannerToolbarPicture(PlannerPicture::Clear),
-         [this] { ClearDayPage(); }},
-        {6, "Copy", plannerToolbarPicture(PlannerPicture::Copy), [this] { CopyPlannerText(); }},
-        {7, "Print", plannerToolbarPicture(PlannerPicture::Print),
+        {plannerToolbarPicture(PlannerPicture::Clear), "Clear Entries", [this] { ClearDayPage(); }},
+        {plannerToolbarPicture(PlannerPicture::Copy), "Copy", [this] { CopyPlannerText(); }},
+        {plannerToolbarPicture(PlannerPicture::Print), "Print",
          [this] { OpenPlannerPrintPreview(); }},
         // Closes the options panel when it shows, else opens it.
-        {8, "Calendar Display Options", plannerToolbarPicture(PlannerPicture::CalendarOptions),
+        {plannerToolbarPicture(PlannerPicture::CalendarOptions), "Calendar Display Options",
          [this] {
              if (SSPanel6->isVisible()) {
                  CloseCalendarOptions();
@@ -277,24 +271,20 @@ void Zcalandar1::buildSideToolbar() {
                  OpenCalendarOptions();
              }
          }},
-        {9, "Help", sideToolbarPicture(SidePicture::Help), [this] { ShowHelpTopic(); }},
-        {10, "Exit", sideToolbarPicture(SidePicture::Exit), [this] { ExitCommand(); }},
+        {sideToolbarPicture(SidePicture::Help), "Help", [this] { ShowHelpTopic(); }},
+        {sideToolbarPicture(SidePicture::Exit), "Exit", [this] { ExitCommand(); }},
     };
-    for (const auto& entry : buttons) {
-        QAction* action = Toolbar2->addAction(entry.picture, entry.tooltip);
-        action->setToolTip(entry.tooltip);
-        if (entry.command) {
-            // While the print preview shows, every button only beeps.
-            connect(action, &QAction::triggered, this, [this, command = entry.command] {
-                if (SSPanel80->isOpen()) {
-                    services_.sound.beep();
-                    return;
-                }
-                command();
-            });
-        }
-        toolbar2Buttons_.at(std::size_t(entry.number)) = action;
+    // While the print preview shows, every button only beeps.
+    for (SideToolbarButton& button : buttons) {
+        button.command = [this, command = std::move(button.command)] {
+            if (SSPanel80->isOpen()) {
+                services_.sound.beep();
+                return;
+            }
+            command();
+        };
     }
+    fillSideToolbar(buttons);
     // The grid background selector is offered while the month view shows.
     Toolbar2Button(1)->setEnabled(false);
 }
