@@ -91,6 +91,18 @@ void Zcalandar1::buildColours() {
     grid.setColour = [this](const QColor& colour) { VSGd1->setBackColour(colour); };
     SSPanel7 = new GridBackgroundSelector(services_, grid, centralWidget());
     SSPanel7->setDefaultColour(ColorNumber::toColor(kWindowColour));
+    SSPanel7->setDesign({5445,
+                         6600,
+                         1200,
+                         1255,
+                         {160, 1460, 2760, 4060},
+                         {418, 1839, 3199, 4557},
+                         1260,
+                         1317,
+                         5947,
+                         522,
+                         {160, 1410, 2845, 4115},
+                         {1215, 1410, 1215, 1175}});
     connect(SSPanel7, &GridBackgroundSelector::statusText, this,
             [this](const QString& text) { showStatus(text); });
     connect(SSPanel7, &GridBackgroundSelector::restoreStatus, this,

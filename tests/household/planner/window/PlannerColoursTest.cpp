@@ -55,6 +55,17 @@ TEST_F(PlannerColoursTest, ChosenColoursApplyAtOnceAndReachTheirRecordsOnYes) {
         planner.Toolbar2Button(1)->trigger();
         ASSERT_TRUE(planner.SSPanel7->isVisible());
         EXPECT_EQ(planner.StatusBar1->panelText(1), "Grid Background Selector");
+        // The planner's own design (5445 by 6600 twips), scaled with the window: thumbnail 5
+        // at 1460, 1839 and the last button at 4115, 5947.
+        const QSize panel = planner.SSPanel7->size();
+        const auto at = [&](QWidget* control) {
+            return QPointF(control->x() * 5445.0 / panel.width(),
+                           control->y() * 6600.0 / panel.height());
+        };
+        EXPECT_NEAR(at(planner.SSPanel7->Image3[5]).x(), 1460, 40);
+        EXPECT_NEAR(at(planner.SSPanel7->Image3[5]).y(), 1839, 40);
+        EXPECT_NEAR(at(planner.SSPanel7->Command16[3]).x(), 4115, 40);
+        EXPECT_NEAR(at(planner.SSPanel7->Command16[3]).y(), 5947, 40);
         planner.SSPanel7->Image3[3]->click();
         EXPECT_TRUE(planner.VSGd1->hasPicture());
         press(planner.SSPanel7->Command16[0], Qt::Key_Escape);
