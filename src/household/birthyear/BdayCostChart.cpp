@@ -6,7 +6,6 @@
 #include "Panel3D.h"
 
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QToolBar>
 
@@ -34,10 +33,9 @@ void Bday::SetupCostGrid() {
 // read.
 void Bday::LoadCostChart() {
     const QStringList fields = CostChart::readFields(services_.folder.file(CostChart::kFileName));
-    const QLocale locale;
     for (int index = 0; index < fields.size(); ++index) {
         Grid1->setTextMatrix(CostChart::rowOfField(index), CostChart::colOfField(index),
-                             CostChart::currencyText(fields[index], locale));
+                             CostChart::currencyText(fields[index]));
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "FieldReader.h"
 
+#include <QLocale>
+
 #include <array>
 #include <cmath>
 
@@ -45,13 +47,17 @@ int colOfField(int index) {
     return index / kYears + 1;
 }
 
-QString currencyText(const QString& field, const QLocale& locale) {
+QString currencyText(const QString& field) {
     bool isNumber = false;
-    const double amount = field.trimmed().toDouble(&isNumber);
+    const QString number = field.trimmed();
+    const double amount = number.toDouble(&isNumber);
     if (!isNumber || !std::isfinite(amount)) {
         return field;
     }
-    return locale.toCurrencyString(amount);
+    // The prices are US prices whatever the desktop's settings, so they keep the US notation.
+    static const QLocale unitedStates(QLocale::English, QLocale::UnitedStates);
+    const int cents = number.contains('.') ? 2 : 0;
+    return unitedStates.toCurrencyString(amount, "$", cents);
 }
 
 QString rowTip(int row, const QString& yearCell) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -28,9 +27,10 @@ QStringList readFields(const QString& path);
 int rowOfField(int index);
 int colOfField(int index);
 
-// A field that reads as a number with "." as decimal point shows as an amount in the locale's
-// currency notation; any other text shows as it is.
-QString currencyText(const QString& field, const QLocale& locale);
+// A field that reads as a number with "." as decimal point shows as an amount of US dollars in
+// the US notation, whatever the desktop's locale: "$0.07" (cents when the field gives them),
+// "$1,234"; any other text shows as it is.
+QString currencyText(const QString& field);
 
 // The tip of a grid row: " Row 5: 1920 ".
 QString rowTip(int row, const QString& yearCell);

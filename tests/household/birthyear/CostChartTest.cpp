@@ -41,25 +41,27 @@ TEST(CostChartTest, AQuotedCommaStaysInItsFieldAndAMissingFileGivesNone) {
     EXPECT_TRUE(CostChart::readFields(folder.filePath("missing.Fil")).isEmpty());
 }
 
-TEST(CostChartTest, NumbersShowAsTheLocalesCurrencyAndOtherTextAsItIs) {
-    const QLocale us(QLocale::English, QLocale::UnitedStates);
-    const QLocale de(QLocale::German, QLocale::Germany);
+TEST(CostChartTest, NumbersShowAsUsDollarsWhateverTheLocaleAndOtherTextAsItIs) {
     const struct {
         QString field;
-        QLocale locale;
         QString shown;
     } cases[] = {
-        {"0.07", us, "$0.07"},
-        {"169000", us, "$169,000.00"},
-        {"1.5", de, de.toCurrencyString(1.5)},
-        {"1,200", us, "1,200"},
-        {"n/a", us, "n/a"},
-        {"", us, ""},
-        {"inf", us, "inf"},
+        {"0.07", "$0.07"},      {"0.3", "$0.30"},   {" 2.79 ", "$2.79"}, {"1234", "$1,234"},
+        {"169000", "$169,000"}, {"1,200", "1,200"}, {"n/a", "n/a"},      {"", ""},
+        {"inf", "inf"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(CostChart::currencyText(c.field, c.locale), c.shown) << c.field.toStdString();
+    const QLocale desktop;
+    for (const QLocale& locale : {QLocale(QLocale::German, QLocale::Germany), QLocale::c(),
+                                  QLocale(QLocale::French, QLocale::France),
+                                  QLocale(QLocale::English, QLocale::UnitedKingdom),
+                                  QLocale(QLocale::English, QLocale::UnitedStates)}) {
+        QLocale::setDefault(locale);
+        for (const auto& c : cases) {
+            EXPECT_EQ(CostChart::currencyText(c.field), c.shown)
+                << locale.name().toStdString() << " " << c.field.toStdString();
+        }
     }
+    QLocale::setDefault(desktop);
 }
 
 TEST(CostChartTest, TheRowTipNamesTheRowAndItsYear) {
