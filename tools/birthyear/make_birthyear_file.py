@@ -10,6 +10,8 @@ import pathlib
 import sys
 
 HERE = pathlib.Path(__file__).resolve().parent
+sys.path.insert(0, str(HERE.parent))
+from american_english import british_words  # noqa: E402
 FIRST, LAST = 1900, 2025
 WIDTH = 500
 
@@ -34,6 +36,8 @@ def read_years():
 
 
 def field(text, year):
+    if british_words(text):
+        sys.exit(f"year {year}: British English {british_words(text)}; the texts are American")
     data = text.encode("cp1252")
     if not 150 <= len(data) <= WIDTH:
         sys.exit(f"year {year}: a text of {len(data)} bytes; 150 to {WIDTH} are allowed")
