@@ -8,6 +8,9 @@ a set-up and its punch line per line, split at " | ". Lines starting with "#" ar
 Each text is broken at word boundaries into display lines joined by "*" (the program shows each
 "*" as a line break). The files are Windows-1252, every field quoted, CR LF line ends, no blank
 line.
+A quoted field runs to the next double quote, so a text may hold commas and apostrophes (a joke
+keeps the contractions its punch line needs: "Don't cry, it's only a joke!") but no double quote.
+The texts are American English: british_words() refuses British spellings.
 """
 
 import pathlib
@@ -15,6 +18,9 @@ import sys
 import textwrap
 
 HERE = pathlib.Path(__file__).resolve().parent
+sys.path.insert(0, str(HERE.parent))
+from american_english import british_words  # noqa: E402
+
 DATA = HERE.parent.parent / "data"
 
 # (widest line, most lines) of each kind of text.
@@ -36,6 +42,8 @@ def field(text, shape, where):
     width, most = shape
     if '"' in text or "*" in text:
         sys.exit(f"{where}: a text may hold neither a double quote nor a star")
+    if british_words(text):
+        sys.exit(f"{where}: British English {british_words(text)}; the thoughts are American")
     lines = textwrap.wrap(text, width=width, break_long_words=False)
     if len(lines) > most or any(len(line) > width for line in lines):
         sys.exit(f"{where}: does not fit {most} lines of {width} characters")

@@ -36,6 +36,7 @@ TEST(ShippedThoughts, BothFilesKeepTheirFormAndFitTheDisplay) {
         EXPECT_GE(records.size(), shipped.fewest) << shipped.file;
         EXPECT_LE(records.size(), shipped.most) << shipped.file;
         QSet<QByteArray> seen;
+        QList<QStringList> written; // the fields of every record, as the file holds them
         for (const QByteArray& record : records) {
             const QString line = QString::fromLatin1(record);
             ASSERT_TRUE(line.endsWith('\r')) << shipped.file << ": " << record.constData();
@@ -46,6 +47,7 @@ TEST(ShippedThoughts, BothFilesKeepTheirFormAndFitTheDisplay) {
                 fields.append(match.captured(1));
             }
             ASSERT_EQ(fields.size(), shipped.shapes.size()) << record.constData();
+            written.append(fields);
             EXPECT_EQ(line.chopped(1), '"' + fields.join("\",\"") + '"') << record.constData();
             for (qsizetype k = 0; k < fields.size(); ++k) {
                 const QString& field = fields[k];
@@ -63,7 +65,16 @@ TEST(ShippedThoughts, BothFilesKeepTheirFormAndFitTheDisplay) {
         }
         const auto entries = ThoughtFile::read(bytes, shipped.form);
         ASSERT_TRUE(entries.has_value()) << shipped.file;
-        EXPECT_EQ(entries->thoughts.size(), records.size()) << shipped.file;
+        ASSERT_EQ(entries->thoughts.size(), records.size()) << shipped.file;
+        // The program reads every text whole, commas and apostrophes included ("Don't cry, it's
+        // only a joke!"), with each "*" a line break.
+        for (qsizetype n = 0; n < written.size(); ++n) {
+            QStringList read = {entries->thoughts[n]};
+            if (shipped.form == ThoughtFile::Form::Humorous) {
+                read.append(entries->punchLines.value(n));
+            }
+            EXPECT_EQ(read, written[n].replaceInStrings("*", "\r")) << shipped.file << " " << n;
+        }
     }
 }
 
