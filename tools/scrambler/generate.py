@@ -22,6 +22,9 @@ import re
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(ROOT / "tools"))
+from american_english import british_words  # noqa: E402
+
 SOURCE = ROOT / "tools" / "scrambler" / "words.txt"
 OUTPUT = ROOT / "data" / "WscOtxt.Fil"
 WORD_LIST = pathlib.Path("/usr/share/dict/american-english")
@@ -31,6 +34,8 @@ CAPACITY = [39, 39, 40, 39, 39, 40]
 LENGTHS = [(3, 4), (5, 5), (6, 6), (7, 7), (8, 8), (9, 12)]
 MAX_HINT = 60
 WORD = re.compile(r"[A-Z]+")
+# Little words that a hint may hold although a word ends with them (HAND and "and").
+LITTLE_WORDS = {"and", "her", "the", "you"}
 
 
 def read_levels():
@@ -52,6 +57,15 @@ def anagram_index():
     return index
 
 
+def gives_away(word, hint):
+    """Whether the hint holds the word, or a word of three letters or more that the word begins or
+    ends with (HOMEWORK: "home", "work")."""
+    word = word.lower()
+    parts = {word[:n] for n in range(3, len(word) + 1)} | {word[-n:] for n in range(3, len(word))}
+    hint_words = set(re.findall(r"[a-z]+", hint.lower())) - LITTLE_WORDS
+    return word in hint.lower() or bool(parts & hint_words)
+
+
 def faults(levels, index):
     found = []
     if len(levels) != len(CAPACITY):
@@ -71,8 +85,10 @@ def faults(levels, index):
             seen.add(word)
             if len(hint) > MAX_HINT or not hint.isascii() or '"' in hint:
                 found.append(f"{word}: hint longer than {MAX_HINT} or not plain ASCII")
-            if word.lower() in hint.lower():
-                found.append(f"{word}: the hint gives the word away")
+            if gives_away(word, hint):
+                found.append(f"{word}: the hint gives the word or a part of it away")
+            if british_words(hint):
+                found.append(f"{word}: British English in the hint {british_words(hint)}")
             others = index["".join(sorted(word.lower()))] - {word.lower()}
             if others:
                 found.append(f"{word}: its letters also spell {', '.join(sorted(others))}")
