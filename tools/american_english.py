@@ -10,23 +10,26 @@ import re
 
 # Word starts that begin no American word: each also finds the word's forms ("colours").
 _STARTS = (
-    "aeroplane", "aluminium", "apologis", "ardour", "armour", "behaviour", "biscuit", "candour",
+    "aeroplane", "aluminium", "apologis", "baptise", "baptising", "ardour", "armour", "behaviour", "biscuit", "candour",
     "centre", "cheque", "clamour", "colour", "defence", "dustbin", "encyclopaedia", "endeavour",
     "favour", "fervour", "flavour", "harbour", "honour", "humour", "jewellery", "judgement",
     "labour", "licence", "lorries", "lorry", "manoeuvr", "motorway", "neighbour", "nappies",
-    "nappy", "odour", "organisation", "organise", "organising", "paediatr", "parlour", "plough",
+    "nappy", "odour", "organisation", "organise", "organising", "paediatr", "palaeo", "parlour", "plough",
     "programme", "pyjama", "realise", "realising", "recognise", "recognising", "rigour", "rumour",
     "saviour", "sceptic", "splendour", "theatre", "traveller", "travelled", "travelling",
-    "trousers", "tumour", "valour", "vapour", "vigour",
+    "trousers", "tumour", "valour", "vapour", "vigour", "yodell",
 )
 # Whole words, or a word and its plural, whose start also begins American words.
 _WORDS = {
-    "crisps", "fortnight", "fulfil", "gaol", "grey", "jumper", "kerb", "learnt", "litre", "maths",
-    "metre", "mould", "mum", "nought", "pavement", "petrol", "queue", "rubbish", "spelt",
+    "crisps", "fortnight", "fulfil", "gaol", "grey", "jumper", "kerb", "lasagne", "learnt", "litre",
+    "maths", "metre", "mould", "mum", "nought", "pavement", "petrol", "queue", "rubbish", "spelt",
     "storey", "sweets", "tyre", "whilst",
 }
 # Proper names that keep their own spelling.
-_PROPER_NAMES = ("Ford's Theatre", "Globe Theatre", "HMS Endeavour", "National Biscuit Company", "Tyre")
+_PROPER_NAMES = (
+    "Ford's Theatre", "Globe Theatre", "HMS Endeavour", "National Biscuit Company",
+    "National Theatre", "Tyre",
+)
 _WORD = re.compile(r"[A-Za-z]+")
 
 

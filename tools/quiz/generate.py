@@ -26,6 +26,8 @@ import sys
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 HERE = ROOT / "tools" / "quiz"
+sys.path.insert(0, str(ROOT / "tools"))
+from american_english import british_words  # noqa: E402
 
 # Source, question file and the number of questions each level holds (its capacity).
 TOPICS = [
@@ -75,6 +77,8 @@ def faults(name, levels, capacity):
             text = kind + question + "".join(answers)
             if not text.isascii() or '"' in text or "*" in text or "\t" in text:
                 found.append(f"{at}: not plain ASCII, or holds a double quote or asterisk")
+            if british_words(question + " " + " ".join(answers)):
+                found.append(f"{at}: British English {british_words(question + ' ' + ' '.join(answers))}")
             if question != question.strip() or not question or question == "END":
                 found.append(f"{at}: question is empty or padded")
             for answer in answers:
