@@ -17,11 +17,14 @@ The written file has one record a line, CR LF, both fields quoted:
     "2Who built the ark?","*Noah*Moses*Abraham*David*"
 
 Levels 1 to 3 each end with the record "END","*END*"; level 4 runs to the end of the file.
+The checks refuse British spellings (the program speaks American English) and a question that
+names its own answer ("What kind of animal is Donald Duck?").
 CI never runs this tool; its output is committed and checked again by the quiz content test.
 """
 
 import argparse
 import pathlib
+import re
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
@@ -37,6 +40,12 @@ TOPICS = [
     ("anything.txt", "DCTXT2.Fil", [51, 51, 54, 52]),
 ]
 MAX_ANSWER = 40
+# Words too common to give an answer away, and numbers, which a question may need to name ("the
+# feeding of the five thousand").
+LITTLE_WORDS = {
+    "the", "and", "for", "with", "from", "his", "her", "its", "new", "great", "first", "what",
+    "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten", "twelve",
+}
 MAX_SHOWN = 254  # the question with its answers joined, as shown without choices
 
 
@@ -49,6 +58,16 @@ def read_levels(source):
             parts = line.split("|")
             levels[-1].append((number, parts))
     return levels
+
+
+def significant_words(text):
+    return set(re.findall(r"[a-z]{3,}", text.lower())) - LITTLE_WORDS
+
+
+def gives_away(question, answers):
+    """Words of the correct answer that the question holds and no wrong answer does."""
+    correct, *wrong = answers
+    return significant_words(correct) & significant_words(question) - significant_words(" ".join(wrong))
 
 
 def normalised(text):
@@ -86,6 +105,8 @@ def faults(name, levels, capacity):
                     found.append(f"{at}: answer {answer!r} empty, padded or over {MAX_ANSWER}")
             if len({a.lower() for a in answers}) != 4:
                 found.append(f"{at}: answers not distinct")
+            if gives_away(question, answers):
+                found.append(f"{at}: the question gives its answer away {gives_away(question, answers)}")
             correct = answers[0].lower()
             for wrong in answers[1:]:
                 if wrong.lower().endswith(correct):
