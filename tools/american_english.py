@@ -10,14 +10,15 @@ import re
 
 # Word starts that begin no American word: each also finds the word's forms ("colours").
 _STARTS = (
-    "aeroplane", "aluminium", "apologis", "baptise", "baptising", "ardour", "armour", "behaviour", "biscuit", "candour",
-    "centre", "cheque", "clamour", "colour", "defence", "dustbin", "encyclopaedia", "endeavour",
-    "favour", "fervour", "flavour", "harbour", "honour", "humour", "jewellery", "judgement",
-    "labour", "licence", "lorries", "lorry", "manoeuvr", "motorway", "neighbour", "nappies",
-    "nappy", "odour", "organisation", "organise", "organising", "paediatr", "palaeo", "parlour", "plough",
-    "programme", "pyjama", "realise", "realising", "recognise", "recognising", "rigour", "rumour",
-    "saviour", "sceptic", "splendour", "theatre", "traveller", "travelled", "travelling",
-    "trousers", "tumour", "valour", "vapour", "vigour", "yodell",
+    "aeroplane", "aluminium", "apologis", "ardour", "armour", "baptise", "baptising",
+    "behaviour", "biscuit", "candour", "centre", "cheque", "clamour", "colour", "defence",
+    "dustbin", "encyclopaedia", "endeavour", "favour", "fervour", "flavour", "harbour",
+    "honour", "humour", "jewellery", "judgement", "labour", "licence", "lorries", "lorry",
+    "manoeuvr", "motorway", "nappies", "nappy", "neighbour", "odour", "organisation",
+    "organise", "organising", "paediatr", "palaeo", "parlour", "plough", "programme", "pyjama",
+    "realise", "realising", "recognise", "recognising", "rigour", "rumour", "saviour",
+    "sceptic", "splendour", "theatre", "travelled", "traveller", "travelling", "trousers",
+    "tumour", "valour", "vapour", "vigour", "yodell",
 )
 # Whole words, or a word and its plural, whose start also begins American words.
 _WORDS = {

@@ -36,8 +36,9 @@ def read_years():
 
 
 def field(text, year):
-    if british_words(text):
-        sys.exit(f"year {year}: British English {british_words(text)}; the texts are American")
+    british = british_words(text)
+    if british:
+        sys.exit(f"year {year}: British English {british}; the texts are American")
     data = text.encode("cp1252")
     if not 150 <= len(data) <= WIDTH:
         sys.exit(f"year {year}: a text of {len(data)} bytes; 150 to {WIDTH} are allowed")

@@ -67,7 +67,8 @@ def significant_words(text):
 def gives_away(question, answers):
     """Words of the correct answer that the question holds and no wrong answer does."""
     correct, *wrong = answers
-    return significant_words(correct) & significant_words(question) - significant_words(" ".join(wrong))
+    named = significant_words(correct) & significant_words(question)
+    return named - significant_words(" ".join(wrong))
 
 
 def normalised(text):
@@ -96,8 +97,9 @@ def faults(name, levels, capacity):
             text = kind + question + "".join(answers)
             if not text.isascii() or '"' in text or "*" in text or "\t" in text:
                 found.append(f"{at}: not plain ASCII, or holds a double quote or asterisk")
-            if british_words(question + " " + " ".join(answers)):
-                found.append(f"{at}: British English {british_words(question + ' ' + ' '.join(answers))}")
+            british = british_words(" ".join([question, *answers]))
+            if british:
+                found.append(f"{at}: British English {british}")
             if question != question.strip() or not question or question == "END":
                 found.append(f"{at}: question is empty or padded")
             for answer in answers:
@@ -105,8 +107,9 @@ def faults(name, levels, capacity):
                     found.append(f"{at}: answer {answer!r} empty, padded or over {MAX_ANSWER}")
             if len({a.lower() for a in answers}) != 4:
                 found.append(f"{at}: answers not distinct")
-            if gives_away(question, answers):
-                found.append(f"{at}: the question gives its answer away {gives_away(question, answers)}")
+            named = gives_away(question, answers)
+            if named:
+                found.append(f"{at}: the question gives its answer away {named}")
             correct = answers[0].lower()
             for wrong in answers[1:]:
                 if wrong.lower().endswith(correct):

@@ -87,8 +87,9 @@ def faults(levels, index):
                 found.append(f"{word}: hint longer than {MAX_HINT} or not plain ASCII")
             if gives_away(word, hint):
                 found.append(f"{word}: the hint gives the word or a part of it away")
-            if british_words(hint):
-                found.append(f"{word}: British English in the hint {british_words(hint)}")
+            british = british_words(hint)
+            if british:
+                found.append(f"{word}: British English in the hint {british}")
             others = index["".join(sorted(word.lower()))] - {word.lower()}
             if others:
                 found.append(f"{word}: its letters also spell {', '.join(sorted(others))}")

@@ -42,8 +42,9 @@ def field(text, shape, where):
     width, most = shape
     if '"' in text or "*" in text:
         sys.exit(f"{where}: a text may hold neither a double quote nor a star")
-    if british_words(text):
-        sys.exit(f"{where}: British English {british_words(text)}; the thoughts are American")
+    british = british_words(text)
+    if british:
+        sys.exit(f"{where}: British English {british}; the thoughts are American")
     lines = textwrap.wrap(text, width=width, break_long_words=False)
     if len(lines) > most or any(len(line) > width for line in lines):
         sys.exit(f"{where}: does not fit {most} lines of {width} characters")
