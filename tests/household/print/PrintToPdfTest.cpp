@@ -165,6 +165,32 @@ TEST(PrintToPdfTest, ThePaperIsTheDocumentsInEitherOrientation) {
     }
 }
 
+TEST(PrintToPdfTest, APageRangeChosenInTheDialogPrintsThosePagesOnly) {
+    PrintLayout layout;
+    layout.startDocument();
+    layout.paragraph("First");
+    layout.newPage();
+    layout.paragraph("Second");
+    layout.newPage();
+    layout.paragraph("Third");
+    layout.endDocument();
+    QTemporaryDir folder;
+    const QString path = folder.filePath("range.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(2, 3);
+    ASSERT_EQ(printJob(printer, printJobOf(layout.document(), "Range")), Printer::Result::Printed);
+    const auto words = PdfWords::read(path);
+    ASSERT_TRUE(words);
+    QStringList printed;
+    for (const PdfWords::Word& word : *words) {
+        printed << QString("%1:%2").arg(word.page).arg(word.text);
+    }
+    EXPECT_EQ(printed, (QStringList{"0:Second", "1:Third"}));
+}
+
 TEST(PrintJobTest, PageLayoutsRoundTripInTwips) {
     const PageGeometry a4landscape{16838, 11906, 720, 1440, 720, 1440};
     const PageGeometry back = pageGeometryOf(pageLayoutOf(a4landscape));
