@@ -9,7 +9,8 @@
 class QPainter;
 class QWidget;
 
-// The desktop's printers: fonts, page layout, and printing a document page by page.
+// The desktop's printers: fonts, page layout, and printing a document page by page. A PDF file
+// can always be printed to, also where no printer is set up.
 class Printer {
 public:
     // A document to print: each page painted in twips from the paper's top left corner.
@@ -22,14 +23,16 @@ public:
     enum class Result { Printed, Cancelled, Failed };
 
     virtual ~Printer() = default;
-    // The family the default printer uses when asked for this font; nothing when there is no
-    // printer or it cannot use the name.
+    // The family the printer (or a PDF file) prints when asked for this font by name; nothing
+    // when it has no font of that name.
     virtual std::optional<QString> fontFor(const QString& family) = 0;
+    // The serif family the system prints in place of a font it has none of by that name.
+    virtual QString serifSubstituteFor(const QString& family) = 0;
     // The default printer's paper and margins, or US letter with margins of an inch.
     virtual QPageLayout defaultPageLayout() = 0;
     // The page setup dialog over layout; false when cancelled.
     virtual bool pageSetup(QPageLayout& layout, QWidget* parent) = 0;
-    // Prints after the desktop's print dialog (which also offers a PDF file), or straight to the
-    // default printer.
-    virtual Result print(const Job& job, bool askFirst, QWidget* parent) = 0;
+    // Prints after the desktop's print dialog, which offers the printers and "Print to File"
+    // (a PDF file) whether a printer is set up or not.
+    virtual Result print(const Job& job, QWidget* parent) = 0;
 };

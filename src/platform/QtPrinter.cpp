@@ -1,5 +1,6 @@
 #include "QtPrinter.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -15,6 +16,15 @@ bool hasPrinter() {
     return !QPrinterInfo::defaultPrinter().isNull();
 }
 
+// The job's paper and orientation, drawn on whole: the document's margins lie inside its pages
+// already. Full-page mode is set last, since setting a page ends it.
+bool setPaperOf(QPrinter& printer, const Printer::Job& job) {
+    const bool paper = printer.setPageSize(job.layout.pageSize()) &&
+                       printer.setPageOrientation(job.layout.orientation());
+    printer.setFullPage(true);
+    return paper && printer.fullPage();
+}
+
 } // namespace
 
 QPageLayout letterPageLayout() {
@@ -23,12 +33,17 @@ QPageLayout letterPageLayout() {
 }
 
 std::optional<QString> QtPrinter::fontFor(const QString& family) {
-    if (!hasPrinter() || family.trimmed().isEmpty()) {
+    // The desktop prints, and writes PDF files, with the fonts it shows.
+    if (family.trimmed().isEmpty() || !QFontDatabase::hasFamily(family)) {
         return std::nullopt;
     }
-    // The desktop prints with the fonts it shows: the printer's font is the one the font
-    // configuration matches to the name.
     return QFontInfo(QFont(family)).family();
+}
+
+QString QtPrinter::serifSubstituteFor(const QString& family) {
+    QFont asked(family);
+    asked.setStyleHint(QFont::Serif);
+    return QFontInfo(asked).family();
 }
 
 QPageLayout QtPrinter::defaultPageLayout() {
@@ -53,44 +68,42 @@ bool QtPrinter::pageSetup(QPageLayout& layout, QWidget* parent) {
     return true;
 }
 
-Printer::Result QtPrinter::print(const Job& job, bool askFirst, QWidget* parent) {
+Printer::Result QtPrinter::print(const Job& job, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(job.title);
-    printer.setPageLayout(job.layout);
-    if (askFirst) {
-        QPrintDialog dialog(&printer, parent);
-        dialog.setMinMax(1, std::max(1, job.pageCount));
-        if (dialog.exec() != QDialog::Accepted) {
-            return Result::Cancelled;
-        }
-    } else if (!hasPrinter()) {
-        return Result::Failed;
+    setPaperOf(printer, job); // what the dialog shows
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(1, std::max(1, job.pageCount));
+    if (dialog.exec() != QDialog::Accepted) {
+        return Result::Cancelled;
     }
-    return paintJob(printer, job) ? Result::Printed : Result::Failed;
+    return printJob(printer, job);
 }
 
-bool paintJob(QPagedPaintDevice& device, const Printer::Job& job) {
-    if (auto* printer = dynamic_cast<QPrinter*>(&device)) {
-        // Twips count from the paper's edge, not from the printable area.
-        printer->setFullPage(true);
+Printer::Result printJob(QPrinter& printer, const Printer::Job& job) {
+    // After the dialog: a printer or file chosen there may have brought its own paper.
+    if (!setPaperOf(printer, job)) {
+        return Printer::Result::Failed;
     }
-    if (!device.setPageLayout(job.layout)) {
-        return false;
+    int first = 0;
+    int last = job.pageCount - 1;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        first = std::max(first, printer.fromPage() - 1);
+        last = std::min(last, printer.toPage() - 1);
     }
     QPainter painter;
-    if (!painter.begin(&device)) {
-        return false;
+    if (!painter.begin(&printer)) {
+        return Printer::Result::Failed;
     }
-    const double scale = device.logicalDpiX() / kTwipsPerInch;
-    for (int page = 0; page < job.pageCount; ++page) {
-        if (page > 0 && !device.newPage()) {
+    for (int page = first; page <= last; ++page) {
+        if (page > first && !printer.newPage()) {
             painter.end();
-            return false;
+            return Printer::Result::Failed;
         }
         painter.save();
-        painter.scale(scale, device.logicalDpiY() / kTwipsPerInch);
+        painter.scale(printer.logicalDpiX() / kTwipsPerInch, printer.logicalDpiY() / kTwipsPerInch);
         job.paintPage(painter, page);
         painter.restore();
     }
-    return painter.end();
+    return painter.end() ? Printer::Result::Printed : Printer::Result::Failed;
 }

@@ -1,5 +1,6 @@
 #include "FakePlatform.h"
 
+#include <QPrinter>
 #include <QWidget>
 
 namespace {
@@ -93,10 +94,15 @@ void MemoryRegistry::setValue(const QString& key, const QString& subKey, const Q
 
 std::optional<QString> FakePrinter::fontFor(const QString& family) {
     fontRequests.append(family);
-    if (!installed || refusedFonts.contains(family)) {
+    if (refusedFonts.contains(family)) {
         return std::nullopt;
     }
     return fonts.value(family, family);
+}
+
+QString FakePrinter::serifSubstituteFor(const QString& family) {
+    fontRequests.append(family);
+    return serifSubstitute;
 }
 
 bool FakePrinter::pageSetup(QPageLayout& layout, QWidget*) {
@@ -111,14 +117,20 @@ bool FakePrinter::pageSetup(QPageLayout& layout, QWidget*) {
     return true;
 }
 
-Printer::Result FakePrinter::print(const Job& job, bool askFirst, QWidget*) {
-    jobs.append({job.title, job.pageCount, askFirst});
-    if (results.empty()) {
-        return Result::Printed;
+Printer::Result FakePrinter::print(const Job& job, QWidget*) {
+    jobs.append({job.title, job.pageCount});
+    Result result = Result::Printed;
+    if (!results.empty()) {
+        result = results.front();
+        results.pop_front();
     }
-    const Result result = results.front();
-    results.pop_front();
-    return result;
+    if (result != Result::Printed || pdfFile.isEmpty()) {
+        return result;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdfFile);
+    return printJob(printer, job);
 }
 
 FakePlatform::FakePlatform()

@@ -120,24 +120,26 @@ public:
     bool refusePictures = false; // a clipboard that another program holds
 };
 
-// A printer whose fonts, page setup and print results are scripted; records every job.
+// A printer whose fonts, page setup and print dialog are scripted; records every job. A job that
+// the dialog sends to a file is printed there through the real printer path, as a PDF file.
 class FakePrinter : public Printer {
 public:
     std::optional<QString> fontFor(const QString& family) override;
+    QString serifSubstituteFor(const QString& family) override;
     QPageLayout defaultPageLayout() override { return letterPageLayout(); }
     bool pageSetup(QPageLayout& layout, QWidget* parent) override;
-    Result print(const Job& job, bool askFirst, QWidget* parent) override;
+    Result print(const Job& job, QWidget* parent) override;
 
-    bool installed = true;
     QMap<QString, QString> fonts; // what the printer gives for a name it does not keep as asked
-    QStringList refusedFonts;
+    QStringList refusedFonts;     // names it has no font of
+    QString serifSubstitute = QStringLiteral("DejaVu Serif");
     QStringList fontRequests;
     std::deque<std::optional<QPageLayout>> setups; // with none left the page setup is cancelled
-    std::deque<Result> results;                    // Printed once they run out
+    std::deque<Result> results; // the print dialog's outcomes; Printed once they run out
+    QString pdfFile;            // "Print to File": where a printed job goes; empty for a printer
     struct PrintedJob {
         QString title;
         int pageCount;
-        bool askFirst;
     };
     QList<PrintedJob> jobs;
 };

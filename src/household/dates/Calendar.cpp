@@ -7,6 +7,7 @@
 #include "OptionGroup.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
+#include "PrintJob.h"
 #include "PrintPicture.h"
 #include "PrintPreview.h"
 #include "SideToolbarPictures.h"
@@ -157,6 +158,6 @@ void Calendar::PrintMonthCalendar() {
 }
 
 void Calendar::cmdPrint_Click() {
-    // Problems of the printer are the preview's to report.
-    vp->print(DateNames::monthTitle(ChosenDate.date()));
+    printDocument(services_.printer, services_.dialogs, vp->layout().document(),
+                  DateNames::monthTitle(ChosenDate.date()), this);
 }

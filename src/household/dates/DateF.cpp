@@ -4,6 +4,7 @@
 
 #include "DateNames.h"
 #include "DatePrintout.h"
+#include "DefaultPrintFont.h"
 #include "DropDownList.h"
 #include "NumericValue.h"
 #include "Panel3D.h"
@@ -264,16 +265,14 @@ void DateF::PrintDateFunction() {
     showStatus("Printing Date");
     hinfo_.BusyPointer();
     Printer& printer = services_.printer;
-    // The month box keeps the classic dialog font "MS Sans Serif", which prints as "Times New
-    // Roman"; a printer without it prints in "Courier".
-    const QString font = printer.fontFor("Times New Roman").value_or("Courier");
+    // The month box keeps the classic dialog font, which prints as "Times New Roman".
+    const QString font = printerFamilyFor(printer, QStringLiteral("MS Sans Serif"));
     hinfo_.PrintSettings.PrintFontName = font;
     hinfo_.PrintSettings.PrintFontSize = qint32(24);
     PrintLayout layout;
     DatePrintout::build(layout, pageGeometryOf(printer.defaultPageLayout()), font, chosenDate(),
                         services_.clock.today());
-    // No printer, or one that fails, passes in silence: the window goes on as before.
-    printer.print(printJobOf(layout.document(), kCaption), false, this);
-    hinfo_.NormalPointer();
+    hinfo_.NormalPointer(); // the print dialog waits for the person
+    printDocument(printer, services_.dialogs, layout.document(), kCaption, this);
     showStatus(windowTitle());
 }

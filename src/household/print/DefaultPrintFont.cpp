@@ -13,18 +13,23 @@ bool isClassicFont(const QString& family) {
 
 } // namespace
 
+QString printerFamilyFor(Printer& printer, const QString& screenFamily) {
+    const QString asked = isClassicFont(screenFamily) ? kTimesNewRoman : screenFamily;
+    if (std::optional<QString> family = printer.fontFor(asked)) {
+        return *family;
+    }
+    if (std::optional<QString> family = printer.fontFor(kTimesNewRoman)) {
+        return *family;
+    }
+    return printer.serifSubstituteFor(kTimesNewRoman);
+}
+
 void applyDefaultPrintFont(PrintSettings& settings, Printer& printer, const QFont& screenFont,
                            const DefaultPrintFontRule& rule) {
-    const bool classic = isClassicFont(screenFont.family());
-    if (classic && !rule.sizeForClassicFonts.isEmpty()) {
+    if (isClassicFont(screenFont.family()) && !rule.sizeForClassicFonts.isEmpty()) {
         settings.PrintFontSize = rule.sizeForClassicFonts;
     }
-    std::optional<QString> reported =
-        printer.fontFor(classic ? kTimesNewRoman : screenFont.family());
-    if (!reported) {
-        reported = printer.fontFor(kTimesNewRoman);
-    }
-    settings.PrintFontName = reported.value_or(QStringLiteral("Courier"));
+    settings.PrintFontName = printerFamilyFor(printer, screenFont.family());
     settings.PrintFontBold = screenFont.bold();
     settings.PrintFontItalic = screenFont.italic();
     if (rule.withLineEffects) {

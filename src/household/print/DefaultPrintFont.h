@@ -16,9 +16,12 @@ struct DefaultPrintFontRule {
     bool withLineEffects = false;
 };
 
-// Fills the print font from a window's screen font through the default printer: the printer is
-// asked for "Times New Roman" in place of "MS Sans Serif" and "MS Serif", else for the font's own
-// name; when it cannot use that, for "Times New Roman"; PrintFontName becomes the family the
-// printer reports, or "Courier" when there is no printer to ask.
+// The family a screen font prints in: the printer is asked for "Times New Roman" in place of the
+// classic "MS Sans Serif" and "MS Serif", else for the font's own name; when it has no font of
+// that name, for "Times New Roman"; when it has none of that either, the serif family the system
+// puts in its place. A printer, or a PDF file where none is set up, prints the desktop's fonts.
+QString printerFamilyFor(Printer& printer, const QString& screenFamily);
+
+// Fills the print font from a window's screen font: PrintFontName becomes the family it prints in.
 void applyDefaultPrintFont(PrintSettings& settings, Printer& printer, const QFont& screenFont,
                            const DefaultPrintFontRule& rule);

@@ -37,3 +37,13 @@ Printer::Job printJobOf(const PrintDocument& document, const QString& title) {
     };
     return job;
 }
+
+Printer::Result printDocument(Printer& printer, Dialogs& dialogs, const PrintDocument& document,
+                              const QString& title, QWidget* parent) {
+    const Printer::Result result = printer.print(printJobOf(document, title), parent);
+    if (result == Printer::Result::Failed) {
+        dialogs.message({QStringLiteral("The document could not be printed."),
+                         QStringLiteral("Print"), Dialogs::Icon::Exclamation});
+    }
+    return result;
+}

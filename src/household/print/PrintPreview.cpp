@@ -179,7 +179,3 @@ bool PrintPreview::copyCurrentPage() {
     }
     return clipboard_.putPicture(pagePicture(pageInView(), kPictureDpi));
 }
-
-Printer::Result PrintPreview::print(const QString& title, bool askFirst) {
-    return printer_.print(printJobOf(layout_.document(), title), askFirst, window());
-}

@@ -42,8 +42,6 @@ public:
     bool pageSetup();
     // Puts the page in view on the clipboard as a picture; true when it got there.
     bool copyCurrentPage();
-    // Prints the document after the print dialog, or straight to the default printer.
-    Printer::Result print(const QString& title, bool askFirst = true);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "AutoSize.h"
 #include "OptionGroup.h"
+#include "PrintJob.h"
 #include "PrintSettingsValues.h"
 #include "PrinterFontChoice.h"
 #include "Services.h"
@@ -221,10 +222,8 @@ void PrintPreviewPanel::PreviewPanelCommand(int index) {
         SSCommand80[2]->setFocus();
         break;
     case 4:
-        if (VSPrinter1->print(window()->windowTitle()) == Printer::Result::Failed) {
-            dialogs.message({QStringLiteral("The document could not be printed."),
-                             QStringLiteral("Print"), Dialogs::Icon::Exclamation});
-        }
+        printDocument(services_.printer, dialogs, VSPrinter1->layout().document(),
+                      window()->windowTitle(), window());
         break;
     default:
         break;

@@ -1,5 +1,6 @@
 #include "Calendar.h"
 #include "FakePlatform.h"
+#include "PdfWords.h"
 #include "PrintPreview.h"
 #include "Services.h"
 #include "StatusBar.h"
@@ -7,8 +8,10 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 
@@ -109,11 +112,17 @@ TEST_F(CalendarWindowTest, ThePreviewShowsTheChosenMonthAndPrintsIt) {
     EXPECT_EQ(texts.last(), "28");
     EXPECT_EQ(window->vp->layout().pageCount(), 1);
 
+    // The print dialog each time: the first cancelled, the second sent to a file.
+    QTemporaryDir folder;
+    fake.printer.pdfFile = folder.filePath("calendar.pdf");
+    fake.printer.results = {Printer::Result::Cancelled};
     window->cmdPrint->click();
+    EXPECT_FALSE(QFile::exists(fake.printer.pdfFile));
     window->Toolbar2Button(1)->trigger();
     ASSERT_EQ(fake.printer.jobs.size(), 2);
     EXPECT_EQ(fake.printer.jobs[0].title, "February 2015");
-    EXPECT_TRUE(fake.printer.jobs[0].askFirst);
+    EXPECT_TRUE(PdfWords::printedAsLaidOut(fake.printer.pdfFile, window->vp->layout().document()));
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
 }
 
 TEST_F(CalendarWindowTest, HelpAndExitByKeys) {

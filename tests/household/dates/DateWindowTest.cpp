@@ -1,13 +1,17 @@
 #include "DateWindowFixture.h"
 
 #include "DateNames.h"
+#include "DatePrintout.h"
 #include "PanelColours.h"
+#include "PdfWords.h"
+#include "PrintLayout.h"
 #include "SettingsFile.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
 
 #include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -222,30 +226,42 @@ TEST_F(DateWindowTest, PanelColourIsLightCyanUntilOneIsSaved) {
     EXPECT_EQ(record91(fake), textRecord("255"));
 }
 
-TEST_F(DateWindowTest, PrintsTheChosenDateStraightToThePrinter) {
+TEST_F(DateWindowTest, PrintOffersThePrintDialogForTheChosenDate) {
     chooseDate(QDate(2004, 2, 29));
     window->Command2->click();
     ASSERT_EQ(fake.printer.jobs.size(), 1);
     EXPECT_EQ(fake.printer.jobs[0].pageCount, 1);
-    EXPECT_FALSE(fake.printer.jobs[0].askFirst);
     EXPECT_EQ(fake.printer.fontRequests, QStringList{"Times New Roman"});
     EXPECT_EQ(services.hinfo.PrintSettings.PrintFontName, SharedValue(QString("Times New Roman")));
     EXPECT_EQ(services.hinfo.PrintSettings.PrintFontSize, SharedValue(qint32(24)));
     EXPECT_EQ(window->StatusBar1->panelText(1), "Date Function");
 
-    // The menu and the side toolbar print the same way.
+    // The menu and the side toolbar print the same way; a cancelled dialog passes in silence.
+    fake.printer.results = {Printer::Result::Cancelled};
     window->mOPrint->trigger();
     window->Toolbar2Button(2)->trigger();
     EXPECT_EQ(fake.printer.jobs.size(), 3);
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
 }
 
-TEST_F(DateWindowTest, WithoutAPrinterNothingIsSaid) {
-    fake.printer.installed = false;
-    fake.printer.results = {Printer::Result::Failed};
+TEST_F(DateWindowTest, WithoutAPrinterThePrintoutGoesToAFileInTheSystemsSerif) {
+    fake.printer.refusedFonts = {"Times New Roman"};
+    QTemporaryDir folder;
+    fake.printer.pdfFile = folder.filePath("date.pdf");
+    chooseDate(QDate(2005, 7, 4));
     window->Command2->click();
-    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontName, SharedValue(QString("Courier")));
-    EXPECT_EQ(window->StatusBar1->panelText(1), "Date Function");
+    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontName, SharedValue(QString("DejaVu Serif")));
+    PrintLayout expected;
+    DatePrintout::build(expected, PageGeometry{}, "DejaVu Serif", QDate(2005, 7, 4),
+                        QDate(2026, 3, 25));
+    EXPECT_TRUE(PdfWords::printedAsLaidOut(fake.printer.pdfFile, expected.document()));
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+
+    // A file that cannot be written is reported; the window goes on.
+    fake.printer.pdfFile = folder.filePath("no such folder/date.pdf");
+    window->Command2->click();
+    EXPECT_EQ(fake.dialogs.shownTexts(), QStringList{"The document could not be printed."});
+    EXPECT_EQ(window->StatusBar1->panelText(1), "Date Function");
     EXPECT_TRUE(window->isVisible());
 }
 

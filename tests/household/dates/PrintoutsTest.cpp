@@ -1,20 +1,13 @@
-// Both printouts drawn as they print: the date printout's text through a PDF file, the calendar
-// page as a picture.
+// Both printouts as laid out: the date printout's lines, the calendar page drawn as a picture.
 #include "DateNames.h"
 #include "DatePrintout.h"
 #include "MonthCalendarPage.h"
 #include "MonthGrid.h"
 #include "PagePainter.h"
-#include "PrintJob.h"
 #include "PrintLayout.h"
-#include "QtPrinter.h"
 
 #include <QImage>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -73,30 +66,6 @@ TEST(DatePrintout, ThePageAsLaidOut) {
     EXPECT_EQ(product->x, page.left);
     EXPECT_GT(product->y, date->y + 2 * 24 * 20 * 0.9);
     EXPECT_GT(printedOn->y, product->y);
-}
-
-TEST(DatePrintout, TextReachesAPdfFile) {
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    if (pdftotext.isEmpty()) {
-        GTEST_SKIP() << "pdftotext is not installed: the PDF's text cannot be read back";
-    }
-    PrintLayout layout;
-    DatePrintout::build(layout, PageGeometry{}, "Times New Roman", QDate(2005, 7, 4),
-                        QDate(2026, 3, 25));
-    QTemporaryDir folder;
-    const QString path = folder.filePath("date.pdf");
-    {
-        QPdfWriter pdf(path);
-        ASSERT_TRUE(paintJob(pdf, printJobOf(layout.document(), "Date Function")));
-    }
-    QProcess process;
-    process.start(pdftotext, {"-layout", path, "-"});
-    ASSERT_TRUE(process.waitForFinished(10000));
-    const QString text = QString::fromUtf8(process.readAllStandardOutput());
-    for (const char* line : {"Calandar Function Printout", "Monday - July 4, 2005", "Korvane",
-                             "Printed on 03-25-2026"}) {
-        EXPECT_TRUE(text.contains(line)) << line << "\n" << text.toStdString();
-    }
 }
 
 // The calendar page drawn at 40 dots to the inch; colour at a point given in twips.

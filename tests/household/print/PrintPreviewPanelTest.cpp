@@ -93,7 +93,6 @@ TEST_F(PrintPreviewPanelTest, EnlargedSurvivesCancelAndPrintAndEscapeStepsBack) 
     panel->SSCommand80[4]->click();
     ASSERT_EQ(fake.printer.jobs.size(), 1);
     EXPECT_EQ(fake.printer.jobs[0].pageCount, 1);
-    EXPECT_TRUE(fake.printer.jobs[0].askFirst);
     EXPECT_TRUE(panel->isOpen());
     EXPECT_EQ(panel->SSCommand1->text(), "Normal");
 

@@ -3,6 +3,9 @@
 #include "FakePlatform.h"
 #include "PrintSettingsValues.h"
 #include "PrinterFontChoice.h"
+#include "QtPrinter.h"
+
+#include <QFontInfo>
 
 #include <gtest/gtest.h>
 
@@ -59,25 +62,30 @@ TEST(PrintValueTest, AValueThatCannotBeConvertedKeepsTheBaseFont) {
     EXPECT_EQ(printColourOf(settings), QColor(Qt::blue));
 }
 
-TEST(DefaultPrintFontTest, ThePrinterNamesTheFontCourierWithout) {
+TEST(DefaultPrintFontTest, ThePrinterNamesTheFontAndTheSystemsSerifStandsInForTimes) {
     const struct {
         const char* screen;
-        bool installed;
         QStringList refused;
         QString name;
         QStringList asked;
     } cases[] = {
-        {"MS Sans Serif", true, {}, "Times New Roman", {"Times New Roman"}},
-        {"MS Serif", true, {}, "Times New Roman", {"Times New Roman"}},
-        {"Arial", true, {}, "Arial", {"Arial"}},
-        {"Arial", true, {"Arial"}, "Times New Roman", {"Arial", "Times New Roman"}},
-        {"Arial", true, {"Arial", "Times New Roman"}, "Courier", {"Arial", "Times New Roman"}},
-        {"MS Sans Serif", false, {}, "Courier", {"Times New Roman", "Times New Roman"}},
+        {"MS Sans Serif", {}, "Times New Roman", {"Times New Roman"}},
+        {"MS Serif", {}, "Times New Roman", {"Times New Roman"}},
+        {"Arial", {}, "Arial", {"Arial"}},
+        {"Arial", {"Arial"}, "Times New Roman", {"Arial", "Times New Roman"}},
+        // No font of either name, with or without a printer: never a typewriter face.
+        {"Arial",
+         {"Arial", "Times New Roman"},
+         "DejaVu Serif",
+         {"Arial", "Times New Roman", "Times New Roman"}},
+        {"MS Sans Serif",
+         {"Times New Roman"},
+         "DejaVu Serif",
+         {"Times New Roman", "Times New Roman", "Times New Roman"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.screen);
         FakePrinter printer;
-        printer.installed = c.installed;
         printer.refusedFonts = c.refused;
         PrintSettings settings;
         settings.PrintFontSize = QString("24");
@@ -92,6 +100,20 @@ TEST(DefaultPrintFontTest, ThePrinterNamesTheFontCourierWithout) {
         EXPECT_EQ(settings.PrintFontItalic, SharedValue(true));
         EXPECT_EQ(settings.PrintFontUnderline, SharedValue{}) << "left alone";
     }
+}
+
+TEST(DefaultPrintFontTest, TheDesktopsPrinterKnowsOnlyItsOwnFontsAndSubstitutesASerif) {
+    QtPrinter printer;
+    const QString serif = QFontInfo(QFont("Serif")).family();
+    EXPECT_EQ(printer.fontFor(serif), serif);
+    EXPECT_EQ(printer.fontFor("No Such Font Anywhere"), std::nullopt);
+    // The family the system matches to the name as a serif: a serif face, never a typewriter.
+    const QString substitute = printer.serifSubstituteFor("Times New Roman");
+    EXPECT_FALSE(substitute.isEmpty());
+    EXPECT_FALSE(QFontInfo(QFont(substitute)).fixedPitch()) << substitute.toStdString();
+    QFont expected("Times New Roman");
+    expected.setStyleHint(QFont::Serif);
+    EXPECT_EQ(substitute, QFontInfo(expected).family());
 }
 
 TEST(DefaultPrintFontTest, AWindowsOwnSizeAndEffectsFollowTheRule) {

@@ -1,9 +1,11 @@
 #include "ThoughtsWindowFixture.h"
 
+#include "PdfWords.h"
 #include "PrintPreviewPanel.h"
 #include "StatusBar.h"
 
 #include <QMenu>
+#include <QTemporaryDir>
 
 #include <functional>
 
@@ -50,6 +52,27 @@ TEST_F(ThoughtsWindowTest, PrintCommandsOpenAPreviewOfTheThoughtShown) {
         EXPECT_EQ(QApplication::focusWidget(), panel.SSCommand80[2]);
         window->close();
     }
+}
+
+TEST_F(ThoughtsWindowTest, WithoutTimesNewRomanTheThoughtPrintsToAFileWhereThePreviewShowsIt) {
+    writeFile("Thought1.Fil", kOneThought);
+    fake.printer.refusedFonts = {"Times New Roman"};
+    QTemporaryDir folder;
+    fake.printer.pdfFile = folder.filePath("thought.pdf");
+    open(0);
+    fake.random.draws = {0.1};
+    click(window->Command1);
+    click(window->Command2);
+    PrintPreviewPanel& panel = *window->SSPanel80;
+    EXPECT_EQ(panel.Panel3D80[0]->caption(), " DejaVu Serif") << "the system's serif, not Courier";
+    EXPECT_EQ(panel.Panel3D80[1]->caption(), " 24");
+
+    click(panel.SSCommand80[4]);
+    ASSERT_EQ(fake.printer.jobs.size(), 1) << "the print dialog was offered";
+    EXPECT_TRUE(
+        PdfWords::printedAsLaidOut(fake.printer.pdfFile, panel.VSPrinter1->layout().document()));
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+    EXPECT_TRUE(panel.isOpen());
 }
 
 TEST_F(ThoughtsWindowTest, WhileThePreviewShowsHelpIsItsOwnTheSideToolbarBeepsAndEscapeStepsOut) {

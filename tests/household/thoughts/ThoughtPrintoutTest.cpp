@@ -1,4 +1,5 @@
 #include "ThoughtPrintout.h"
+#include "PlainPrintSettings.h"
 #include "TextMeasure.h"
 
 #include <gtest/gtest.h>
@@ -22,15 +23,7 @@ std::vector<Placed> placedTexts(const PrintLayout& layout) {
 }
 
 PrintSettings settingsAt(double size) {
-    PrintSettings settings;
-    settings.PrintFontName = QString("Serif");
-    settings.PrintFontSize = QString::number(size);
-    settings.PrintFontBold = false;
-    settings.PrintFontItalic = false;
-    settings.PrintFontUnderline = false;
-    settings.PrintFontStrikethru = false;
-    settings.PrintFontColour = qint32(0);
-    return settings;
+    return plainPrintSettings("Serif", size);
 }
 
 TEST(ThoughtPrintoutTest, EachLineIsCentredAndTheBlockCentredOnThePage) {

@@ -1,6 +1,7 @@
 #include "ToDoWindowFixture.h"
 
 #include "OptionGroup.h"
+#include "PdfWords.h"
 #include "PrintPreviewPanel.h"
 #include "PrintSettingsValues.h"
 #include "ToDoPrintPanel.h"
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -98,13 +100,32 @@ TEST_F(ToDoPrintTest, FontDefaultsAtEveryOpening) {
         click(toDo.SSPanel80->SSCommand80[2]);
         EXPECT_TRUE(toDo.printPanel->SSCheck81->isEnabled());
 
-        fake.printer.installed = false;
+        // No printer set up, or none with the font: the system's serif at the same size.
+        fake.printer.refusedFonts = {"Times New Roman"};
         toDo.mOPrt->trigger();
         settle();
-        EXPECT_EQ(fontName(services), "Courier");
+        EXPECT_EQ(fontName(services), "DejaVu Serif");
         EXPECT_EQ(fontSize(services), "14");
-        EXPECT_GE(toDo.SSPanel80->VSPrinter1->layout().pageCount(), 1) << "built without printer";
-        EXPECT_EQ(toDo.printPanel->printerFont().name, "Courier");
+        EXPECT_GE(toDo.SSPanel80->VSPrinter1->layout().pageCount(), 1);
+        EXPECT_EQ(toDo.printPanel->printerFont().name, "DejaVu Serif");
+        click(toDo.SSPanel80->SSCommand80[2]);
+    });
+}
+
+TEST_F(ToDoPrintTest, TheListPrintsToAFileWhereThePreviewShowsIt) {
+    writeGridFile({{"Pay electric bill", "Thursday", ""},
+                   {"Renew library card", "04/02/2026", "03/30/2026"}});
+    fake.printer.refusedFonts = {"Times New Roman"};
+    QTemporaryDir folder;
+    fake.printer.pdfFile = folder.filePath("list.pdf");
+    openToDo([this](ToDo1& toDo) {
+        toDo.mOPrt->trigger();
+        settle();
+        click(toDo.SSPanel80->SSCommand80[4]);
+        ASSERT_EQ(fake.printer.jobs.size(), 1) << "the print dialog was offered";
+        EXPECT_TRUE(PdfWords::printedAsLaidOut(fake.printer.pdfFile,
+                                               toDo.SSPanel80->VSPrinter1->layout().document()));
+        EXPECT_TRUE(fake.dialogs.shown.isEmpty());
         click(toDo.SSPanel80->SSCommand80[2]);
     });
 }

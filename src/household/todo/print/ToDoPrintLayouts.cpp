@@ -1,14 +1,19 @@
 #include "ToDoPrintLayouts.h"
 
 #include "PrintLayout.h"
+#include "TextMeasure.h"
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ToDoPrintLayouts {
 
 namespace {
+
+// The least room between an item and the column or date beside it.
+constexpr double kItemGap = 60;
 
 // Discards the previous document and starts one in the print font and colour.
 void prepare(PrintLayout& layout, const Options& options) {
@@ -80,13 +85,34 @@ void dateCell(PrintLayout& layout, double x, const QString& text) {
     centred(layout, x, text.trimmed().isEmpty() ? QString() : text);
 }
 
+// The item from the left margin + 360, filled to the 25 characters of an item (a longer one
+// prints whole). An item wider than its column, up to the separator before the dates or its own
+// date, whichever comes first, prints in the size that fits, on the row's baseline: in a wide
+// font it would otherwise run into the date beside it.
+void itemCell(PrintLayout& layout, const ToDoRow& row, double rowY) {
+    const double x = layout.page().left + 360;
+    const double dateStart = row.toDoDate.trimmed().isEmpty()
+                                 ? layout.pageWidth()
+                                 : layout.pageWidth() / 1.9 - layout.textWidth(row.toDoDate) / 2;
+    const double room = std::min(layout.pageWidth() / 2.7, dateStart) - kItemGap - x;
+    const double width = layout.textWidth(row.item.trimmed());
+    const PrintFont font = layout.font();
+    if (width > room && room > 0) {
+        PrintFont fitting = font;
+        fitting.size = font.size * room / width;
+        layout.setFont(fitting);
+        rowY += TextMeasure::ascent(font) - TextMeasure::ascent(fitting);
+    }
+    layout.setCurrentX(x);
+    layout.setCurrentY(rowY);
+    layout.text(row.item.leftJustified(25));
+    layout.setFont(font);
+}
+
 void listRow(PrintLayout& layout, const ToDoRow& row) {
     const double width = layout.pageWidth();
     const double rowY = std::round(layout.currentY());
-    layout.setCurrentY(rowY);
-    layout.setCurrentX(layout.page().left + 360);
-    // Filled to the 25 characters of an item; a longer item prints whole.
-    layout.text(row.item.leftJustified(25));
+    itemCell(layout, row, rowY);
     layout.setCurrentY(rowY);
     dateCell(layout, width / 1.9, row.toDoDate);
     layout.setCurrentY(rowY);

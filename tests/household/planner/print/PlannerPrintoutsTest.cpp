@@ -1,4 +1,5 @@
 #include "PlannerPrintouts.h"
+#include "PlainPrintSettings.h"
 
 #include "TextMeasure.h"
 
@@ -9,13 +10,8 @@
 namespace {
 
 PrintSettings settingsAt(double size, bool underline = false) {
-    PrintSettings settings;
-    settings.PrintFontName = QString("Serif");
-    settings.PrintFontSize = QString::number(size);
-    settings.PrintFontBold = false;
-    settings.PrintFontItalic = false;
+    PrintSettings settings = plainPrintSettings("Serif", size);
     settings.PrintFontUnderline = underline;
-    settings.PrintFontStrikethru = false;
     settings.PrintFontColour = qint32(0x800000);
     return settings;
 }

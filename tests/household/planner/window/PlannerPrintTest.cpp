@@ -1,12 +1,14 @@
 #include "PlannerWindowFixture.h"
 
 #include "OptionGroup.h"
+#include "PdfWords.h"
 #include "PrintPreviewPanel.h"
 #include "SettingsFile.h"
 
 #include <QCheckBox>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -86,6 +88,31 @@ TEST_F(PlannerPrintTest, PrintPicksTheMonthWhileItShowsElseTheDayInOneColumn) {
         settle();
         EXPECT_TRUE(planner.Check83->isChecked());
         EXPECT_EQ(planner.GridLinesOff, 0);
+    });
+}
+
+TEST_F(PlannerPrintTest, TheMonthPrintsToAFileWhereThePreviewShowsItInLandscape) {
+    saveDay({2025, 3, 5}, "9:00 AM", "Dentist");
+    QTemporaryDir folder;
+    fake.printer.pdfFile = folder.filePath("month.pdf");
+    QPageLayout landscape = letterPageLayout();
+    landscape.setOrientation(QPageLayout::Landscape);
+    landscape.setMargins(QMarginsF(54, 36, 90, 63));
+    fake.printer.setups.push_back(landscape);
+    openPlanner([&](Zcalandar1& planner) {
+        PrintPreviewPanel& panel = *planner.SSPanel80;
+        planner.ViewEntireMonth();
+        planner.mOP->trigger();
+        settle();
+        panel.SSCommand80[1]->click();
+        settle();
+        EXPECT_EQ(panel.Panel3D80[2]->caption(), " Landscape");
+        panel.SSCommand80[4]->click();
+        settle();
+        ASSERT_EQ(fake.printer.jobs.size(), 1) << "the print dialog was offered";
+        EXPECT_TRUE(PdfWords::printedAsLaidOut(fake.printer.pdfFile,
+                                               panel.VSPrinter1->layout().document()));
+        EXPECT_TRUE(placedTexts(panel).contains("Dentist"));
     });
 }
 

@@ -1,5 +1,6 @@
 #include "ToDoPrintLayouts.h"
 #include "PrintLayout.h"
+#include "TextMeasure.h"
 
 #include <gtest/gtest.h>
 
@@ -73,6 +74,46 @@ TEST_F(ToDoPrintLayoutsTest, ItemRowsPrintOneUnderAnotherUnderThePageHeader) {
     EXPECT_TRUE(find(page, "As of  March 05, 2026"));
     for (const char* heading : {"To Do List", "To Do Item", "To Do Date", "Actual Date"}) {
         EXPECT_TRUE(find(page, heading)) << heading;
+    }
+}
+
+TEST_F(ToDoPrintLayoutsTest, TheLongestItemNeverRunsIntoItsDate) {
+    // The widest item of the 25 characters an item holds, beside a long date, in a wide serif.
+    const QString widest(25, 'W');
+    rows[0] = {widest, "Wednesday - Sep 30, 26", "Thursday - Oct 1, 26"};
+    rows[1] = {"Call grandma", "Thursday", ""};
+    rows[2] = {"Pay electric bill", "", ""};
+    options.font.name = "DejaVu Serif";
+    const struct {
+        const char* page;
+        PageGeometry geometry;
+    } pages[] = {
+        {"portrait, inch margins", PageGeometry{}},
+        {"landscape", PageGeometry{15840, 12240, 1440, 1440, 1440, 1440}},
+        {"no margins", PageGeometry{12240, 15840, 0, 0, 0, 0}},
+    };
+    for (const auto& p : pages) {
+        SCOPED_TRACE(p.page);
+        layout.setPage(p.geometry);
+        ToDoPrintLayouts::buildList(layout, rows, options);
+        const PrintPage& page = layout.document().pages[0];
+        const double separator = p.geometry.width / 2.7;
+        const auto item = find(page, widest);
+        const auto date = find(page, "Wednesday");
+        ASSERT_TRUE(item && date);
+        PrintLayout measure;
+        measure.setFont(item->font);
+        const double itemEnd = item->x + measure.textWidth(widest);
+        EXPECT_LT(itemEnd, separator) << "inside its column";
+        EXPECT_LT(itemEnd, date->x);
+        // On the row's baseline, as the dates beside it.
+        EXPECT_NEAR(item->y + TextMeasure::ascent(item->font),
+                    date->y + TextMeasure::ascent(date->font), 1);
+        // An item that fits keeps the print font.
+        const auto call = find(page, "Call grandma");
+        ASSERT_TRUE(call);
+        EXPECT_EQ(call->font.size, 14);
+        EXPECT_EQ(find(page, "Pay electric bill")->font.size, 14);
     }
 }
 
