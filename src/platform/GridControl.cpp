@@ -1,5 +1,6 @@
 #include "GridControl.h"
 
+#include "GridControlAccessible.h"
 #include "Twips.h"
 
 #include <QHelpEvent>
@@ -31,6 +32,7 @@ Qt::Alignment toQt(GridControl::Alignment alignment) {
 } // namespace
 
 GridControl::GridControl(QWidget* parent) : QAbstractScrollArea(parent) {
+    GridAccessibility::install();
     setCols(2);
     setRows(2);
     viewport()->setMouseTracking(true);
@@ -45,9 +47,10 @@ void GridControl::setRows(int rows) {
             row.append(QString());
         }
     }
-    row_ = std::min(row_, std::max(this->rows() - 1, 0));
     updateScrollBars();
     viewport()->update();
+    GridAccessibility::shapeChanged(*this);
+    setCurrentCell(std::min(row_, std::max(this->rows() - 1, 0)), col_);
 }
 
 void GridControl::setCols(int cols) {
@@ -63,40 +66,49 @@ void GridControl::setCols(int cols) {
     colTwips_.resize(std::size_t(cols_), kDefaultColTwips);
     colAlignment_.resize(std::size_t(cols_), LeftCentre);
     fixedAlignment_.resize(std::size_t(cols_), LeftCentre);
-    col_ = std::min(col_, std::max(cols_ - 1, 0));
     updateScrollBars();
     viewport()->update();
+    GridAccessibility::shapeChanged(*this);
+    setCurrentCell(row_, std::min(col_, std::max(cols_ - 1, 0)));
 }
 
 void GridControl::setFixedRows(int rows) {
     fixedRows_ = std::clamp(rows, 0, this->rows());
     updateScrollBars();
     viewport()->update();
+    GridAccessibility::shapeChanged(*this);
 }
 
 void GridControl::setFixedCols(int cols) {
     fixedCols_ = std::clamp(cols, 0, cols_);
     updateScrollBars();
     viewport()->update();
+    GridAccessibility::shapeChanged(*this);
 }
 
 void GridControl::setRow(int row) {
     if (row >= 0 && row < rows()) {
-        row_ = row;
+        setCurrentCell(row, col_);
     }
 }
 
 void GridControl::setCol(int col) {
     if (col >= 0 && col < cols_) {
-        col_ = col;
+        setCurrentCell(row_, col);
     }
 }
 
-void GridControl::setText(const QString& text) {
-    if (row_ < rows() && col_ < cols_) {
-        cells_[std::size_t(row_)][col_] = text;
-        viewport()->update();
+void GridControl::setCurrentCell(int row, int col) {
+    if (row == row_ && col == col_) {
+        return;
     }
+    row_ = row;
+    col_ = col;
+    GridAccessibility::currentCellFocused(*this);
+}
+
+void GridControl::setText(const QString& text) {
+    setTextMatrix(row_, col_, text);
 }
 
 QString GridControl::text() const {
@@ -114,6 +126,7 @@ void GridControl::setTextMatrix(int row, int col, const QString& text) {
     if (row >= 0 && row < rows() && col >= 0 && col < cols_) {
         cells_[std::size_t(row)][col] = text;
         viewport()->update();
+        GridAccessibility::textsChanged(*this, row, col, row, col);
     }
 }
 
@@ -127,6 +140,7 @@ void GridControl::setRowText(int row, const QString& tabSeparated) {
         cells[col] = col < parts.size() ? parts[col] : QString();
     }
     viewport()->update();
+    GridAccessibility::textsChanged(*this, row, 0, row, cols_ - 1);
 }
 
 void GridControl::setColWidth(int col, int twips) {
@@ -239,9 +253,26 @@ int GridControl::colLeft(int col) const {
     return left;
 }
 
+bool GridControl::rowScrolledAway(int row) const {
+    return row >= fixedRows_ && row < fixedRows_ + verticalScrollBar()->value();
+}
+
+bool GridControl::colScrolledAway(int col) const {
+    return col >= fixedCols_ && col < fixedCols_ + horizontalScrollBar()->value();
+}
+
+QRect GridControl::cellRect(int row, int col) const {
+    return {colLeft(col), rowTop(row), colPixels(col), rowHeight()};
+}
+
+bool GridControl::cellInView(int row, int col) const {
+    return row >= 0 && row < rows() && col >= 0 && col < cols_ && !rowScrolledAway(row) &&
+           !colScrolledAway(col) && cellRect(row, col).intersects(viewport()->rect());
+}
+
 int GridControl::rowAt(int y) const {
     for (int row = 0; row < rows(); ++row) {
-        if (row >= fixedRows_ && row < fixedRows_ + verticalScrollBar()->value()) {
+        if (rowScrolledAway(row)) {
             continue;
         }
         const int top = rowTop(row);
@@ -254,7 +285,7 @@ int GridControl::rowAt(int y) const {
 
 int GridControl::colAt(int x) const {
     for (int col = 0; col < cols_; ++col) {
-        if (col >= fixedCols_ && col < fixedCols_ + horizontalScrollBar()->value()) {
+        if (colScrolledAway(col)) {
             continue;
         }
         const int left = colLeft(col);
@@ -298,7 +329,7 @@ void GridControl::paintEvent(QPaintEvent*) {
     const QColor face = palette().color(QPalette::Button);
     const QColor lines = palette().color(QPalette::Mid);
     for (int row = 0; row < rows(); ++row) {
-        if (row >= fixedRows_ && row < fixedRows_ + verticalScrollBar()->value()) {
+        if (rowScrolledAway(row)) {
             continue;
         }
         const int top = rowTop(row);
@@ -306,10 +337,10 @@ void GridControl::paintEvent(QPaintEvent*) {
             break;
         }
         for (int col = 0; col < cols_; ++col) {
-            if (col >= fixedCols_ && col < fixedCols_ + horizontalScrollBar()->value()) {
+            if (colScrolledAway(col)) {
                 continue;
             }
-            const QRect cell(colLeft(col), top, colPixels(col), rowHeight());
+            const QRect cell = cellRect(row, col);
             if (cell.width() == 0 || cell.left() > area.right()) {
                 continue;
             }
@@ -368,7 +399,7 @@ void GridControl::mousePressEvent(QMouseEvent* event) {
             const SortOrder order =
                 col == sortCol_ && sortOrder_ == Ascending ? Descending : Ascending;
             sortRows(col, order);
-            col_ = col;
+            setCurrentCell(row_, col);
             emit afterSort(col, int(order));
             return;
         }
@@ -381,13 +412,17 @@ void GridControl::mousePressEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
-    row_ = row;
-    col_ = col;
+    setCurrentCell(row, col);
     viewport()->update();
     emit cellClicked(row, col);
     if (editable_ == 2 && row_ == row && col_ == col) {
         openEditor(textMatrix(row, col));
     }
+}
+
+void GridControl::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    GridAccessibility::currentCellFocused(*this);
 }
 
 void GridControl::resizeEvent(QResizeEvent* event) {

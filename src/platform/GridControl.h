@@ -77,6 +77,9 @@ public:
     // The row and column at a point of the grid's viewport, -1 outside the cells.
     int rowAt(int y) const;
     int colAt(int x) const;
+    // A cell's place in the viewport, and whether any of it shows there (not scrolled away).
+    QRect cellRect(int row, int col) const;
+    bool cellInView(int row, int col) const;
 
 signals:
     // A cell was clicked and became the current cell.
@@ -84,12 +87,18 @@ signals:
 
 protected:
     bool viewportEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    // Every move of the current cell goes here, so that it is announced.
+    void setCurrentCell(int row, int col);
+    // A scrolling row or column above or left of those in view.
+    bool rowScrolledAway(int row) const;
+    bool colScrolledAway(int col) const;
     int rowHeight() const;
     int colPixels(int col) const;
     int rowTop(int row) const;
@@ -156,7 +165,6 @@ protected:
 
 private:
     void openEditor(const QString& text);
-    QRect cellRect(int row, int col) const;
 
     int editable_ = 0;
     std::vector<int> editMaxLength_;

@@ -1,6 +1,8 @@
 // The grid's in-place editor, the sorting and moving of rows, and the colours of single cells.
 #include "GridControl.h"
 
+#include "GridControlAccessible.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -56,10 +58,6 @@ void GridControl::setEditFilter(std::function<QString(const QString&)> filter) {
     editFilter_ = std::move(filter);
 }
 
-QRect GridControl::cellRect(int row, int col) const {
-    return {colLeft(col), rowTop(row), colPixels(col), rowHeight()};
-}
-
 void GridControl::openEditor(const QString& text) {
     if (row_ < fixedRows_ || col_ < fixedCols_ || row_ >= rows() || col_ >= cols_) {
         return;
@@ -101,8 +99,7 @@ void GridControl::finishEdit() {
         setFocus(Qt::OtherFocusReason);
     }
     if (row < rows() && col < cols_) {
-        cells_[std::size_t(row)][col] = text;
-        viewport()->update();
+        setTextMatrix(row, col, text);
         emit afterEdit(row, col);
     }
 }
@@ -118,8 +115,7 @@ void GridControl::keyPressEvent(QKeyEvent* event) {
         row = std::clamp(row, fixedRows_, std::max(rows() - 1, fixedRows_));
         col = std::clamp(col, fixedCols_, std::max(cols_ - 1, fixedCols_));
         if (row < rows() && col < cols_) {
-            row_ = row;
-            col_ = col;
+            setCurrentCell(row, col);
             showCell(row, col);
             viewport()->update();
         }
@@ -197,6 +193,7 @@ void GridControl::sortRows(int col, SortOrder order) {
     sortCol_ = col;
     sortOrder_ = order;
     viewport()->update();
+    GridAccessibility::shapeChanged(*this);
 }
 
 void GridControl::removeRow(int row) {
@@ -208,9 +205,10 @@ void GridControl::removeRow(int row) {
     if (row < int(cellBack_.size())) {
         cellBack_.erase(cellBack_.begin() + row);
     }
-    row_ = std::min(row_, std::max(rows() - 1, 0));
     updateScrollBars();
     viewport()->update();
+    GridAccessibility::shapeChanged(*this);
+    setCurrentCell(std::min(row_, std::max(rows() - 1, 0)), col_);
 }
 
 void GridControl::insertRow(int row) {
@@ -228,6 +226,7 @@ void GridControl::insertRow(int row) {
     }
     updateScrollBars();
     viewport()->update();
+    GridAccessibility::shapeChanged(*this);
 }
 
 void GridControl::moveRow(int from, int to) {
@@ -245,6 +244,7 @@ void GridControl::moveRow(int from, int to) {
         cellBack_.insert(cellBack_.begin() + to, colours);
     }
     viewport()->update();
+    GridAccessibility::shapeChanged(*this);
 }
 
 void GridControl::setCellBackColour(int row, int col, const QColor& colour) {
@@ -302,7 +302,7 @@ void GridControl::mouseReleaseEvent(QMouseEvent* event) {
     const int to = rowAt(event->position().toPoint().y());
     if (to >= fixedRows_ && to != from) {
         moveRow(from, to);
-        row_ = to;
+        setCurrentCell(to, col_);
         emit rowMoved(from, to);
     }
 }

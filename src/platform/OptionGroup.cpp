@@ -14,6 +14,14 @@ int OptionGroup::add(QRadioButton* button) {
     group_->addButton(button, index);
     // Qt reports a click on the option already selected too, and an arrow key's move as a click.
     connect(button, &QAbstractButton::clicked, this, [this, index] { runClick(index); });
+    connect(button, &QAbstractButton::pressed, this, [this] { pressed_ = true; });
+    connect(button, &QAbstractButton::released, this, [this] { pressed_ = false; });
+    // Checked in any other way, the choice follows the check all the same.
+    connect(button, &QAbstractButton::toggled, this, [this, index](bool checked) {
+        if (checked && !pressed_ && !selecting_) {
+            runClick(index);
+        }
+    });
     return index;
 }
 
@@ -21,7 +29,9 @@ void OptionGroup::select(int index) {
     if (index < 0 || index >= count()) {
         return;
     }
+    selecting_ = true;
     button(index)->setChecked(true);
+    selecting_ = false;
     runClick(index);
 }
 

@@ -9,10 +9,11 @@ class QButtonGroup;
 class QRadioButton;
 
 // A set of option buttons of which one is selected, as the classic windows had them. Selecting an
-// option, by a click, by the arrow keys or from code, runs the group's click once with its index,
-// also when that option was selected already. The click never runs inside itself: an option
-// selected while the click runs (from its own code, or by input handled at one of its yields) is
-// selected at once and clicked after the running click has returned.
+// option, by a click, by the arrow keys, from code or in any other way that checks it (an
+// assistive technology's toggle), runs the group's click once with its index, also when that
+// option was selected already by a click or from code. The click never runs inside itself: an
+// option selected while the click runs (from its own code, or by input handled at one of its
+// yields) is selected at once and clicked after the running click has returned.
 class OptionGroup : public QObject {
     Q_OBJECT
 public:
@@ -36,6 +37,10 @@ private:
 
     QButtonGroup* group_;
     std::vector<QRadioButton*> buttons_;
+    // Between a button's press and its release a check comes from a click, which runs the click
+    // itself; inside select() the check is select()'s own.
+    bool pressed_ = false;
+    bool selecting_ = false;
     bool clicking_ = false;
     std::deque<int> waiting_;
 };

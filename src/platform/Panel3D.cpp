@@ -1,6 +1,7 @@
 #include "Panel3D.h"
 
 #include "DisplayText.h"
+#include "Panel3DAccessible.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +15,7 @@ constexpr int kCaptionMargin = 2;
 } // namespace
 
 Panel3D::Panel3D(QWidget* parent, const QString& caption) : QFrame(parent) {
+    Panel3DAccessibility::install();
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
     backColour_ = palette().color(QPalette::Button);
@@ -24,10 +26,18 @@ void Panel3D::setCaption(const QString& caption) {
     if (caption == caption_) {
         return;
     }
+    const QString shown = shownText();
     caption_ = caption;
-    // What the panel says; its name is its owner's to give.
-    setAccessibleDescription(DisplayText::lines(caption).simplified());
+    if (shownText() != shown) {
+        Panel3DAccessibility::shownTextChanged(*this);
+    }
     update();
+}
+
+QString Panel3D::shownText() const {
+    const QString percent =
+        floodPercent_ == kNoFlood ? QString() : QString::number(floodPercent_) + '%';
+    return (DisplayText::lines(caption_) + ' ' + percent).simplified();
 }
 
 void Panel3D::setAlignment(Qt::Alignment alignment) {
@@ -52,7 +62,11 @@ void Panel3D::setForeColour(const QColor& colour) {
 }
 
 void Panel3D::setFloodPercent(int percent) {
+    const QString shown = shownText();
     floodPercent_ = percent < 0 ? kNoFlood : std::min(percent, 100);
+    if (shownText() != shown) {
+        Panel3DAccessibility::shownTextChanged(*this);
+    }
     update();
 }
 

@@ -17,6 +17,9 @@ public:
 
     void setCaption(const QString& caption);
     QString caption() const { return caption_; }
+    // What the panel shows as text: its caption's lines and, as a gauge, its percentage; blanks
+    // alone show nothing.
+    QString shownText() const;
     void setAlignment(Qt::Alignment alignment);
     Qt::Alignment alignment() const { return alignment_; }
     void setBackColour(const QColor& colour);

@@ -3,12 +3,12 @@
 #include "Cp1252.h"
 #include "DialogPlacement.h"
 #include "FormBackground.h"
+#include "OptionGroup.h"
 #include "OptionsPopup.h"
 #include "SettingsFile.h"
 #include "Twips.h"
 #include "WindowKeys.h"
 
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGroupBox>
@@ -34,6 +34,7 @@ constexpr const char* kNoneSelected = "None Selected";
 struct GroupControls {
     QGroupBox* frame;
     QFrame* panel;
+    OptionGroup* choice;
     std::array<QRadioButton*, 3> options;
     QListWidget* files;
     QPushButton* test;
@@ -50,11 +51,11 @@ GroupControls buildGroup(QWidget* parent, int left, const QString& caption,
     group.panel->setGeometry(Twips::toPixels(90, 300, 3240, 3690));
     group.panel->setFrameShape(QFrame::Panel);
     group.panel->setFrameShadow(QFrame::Sunken);
-    auto* exclusive = new QButtonGroup(group.panel);
+    group.choice = new OptionGroup(group.panel);
     for (int index = 0; index < 3; ++index) {
         QRadioButton* option = new QRadioButton(optionCaptions.at(index), group.panel);
         option->setGeometry(Twips::toPixels(120, 90 + index * 330, 2400, 330));
-        exclusive->addButton(option, index);
+        group.choice->add(option);
         group.options.at(std::size_t(index)) = option;
     }
     group.files = new QListWidget(group.panel);
@@ -136,6 +137,7 @@ void Form2::buildSoundGroups() {
                    "&Test Sound", folder);
     Frame3D1 = correct.frame;
     Panel3D1 = correct.panel;
+    correctChoice_ = correct.choice;
     Option3D1 = correct.options;
     File1 = correct.files;
     Command3 = correct.test;
@@ -145,17 +147,14 @@ void Form2::buildSoundGroups() {
                    "*.waw", "Test &Sound", folder);
     Frame3D2 = incorrect.frame;
     Panel3D2 = incorrect.panel;
+    incorrectChoice_ = incorrect.choice;
     Option3D2 = incorrect.options;
     File2 = incorrect.files;
     Command4 = incorrect.test;
     Label1 = incorrect.label;
 
-    for (int index = 0; index < 3; ++index) {
-        connect(Option3D1.at(std::size_t(index)), &QRadioButton::clicked, this,
-                [this, index] { SetCorrectSoundOption(index); });
-        connect(Option3D2.at(std::size_t(index)), &QRadioButton::clicked, this,
-                [this, index] { SetIncorrectSoundOption(index); });
-    }
+    connect(correctChoice_, &OptionGroup::clicked, this, &Form2::SetCorrectSoundOption);
+    connect(incorrectChoice_, &OptionGroup::clicked, this, &Form2::SetIncorrectSoundOption);
     connect(File1, &QListWidget::itemSelectionChanged, this,
             [this] { hinfo_.CorrectSoundDraft = selectedName(File1); });
     connect(File2, &QListWidget::itemSelectionChanged, this,
@@ -177,15 +176,15 @@ void Form2::buildWelcomeGroup() {
     SSPanel1->setFrameShadow(QFrame::Sunken);
     // A right click here shows no menu, not even the group's.
     SSPanel1->setAttribute(Qt::WA_NoMousePropagation);
-    auto* exclusive = new QButtonGroup(SSPanel1);
+    welcomeChoice_ = new OptionGroup(SSPanel1);
     const QStringList captions = {"On", "Off"};
     for (int index = 0; index < 2; ++index) {
         QRadioButton* option = new QRadioButton(captions.at(index), SSPanel1);
         option->setGeometry(Twips::toPixels(1500 + index * 2400, 90, 1200, 330));
-        exclusive->addButton(option, index);
+        welcomeChoice_->add(option);
         SSOption1.at(std::size_t(index)) = option;
-        connect(option, &QRadioButton::clicked, this, [this, index] { SetWelcomeOption(index); });
     }
+    connect(welcomeChoice_, &OptionGroup::clicked, this, &Form2::SetWelcomeOption);
 }
 
 void Form2::buildMenus() {
@@ -212,7 +211,8 @@ void Form2::attachOptionsPopup() {
 }
 
 Form2::SoundGroup Form2::correctGroup() {
-    return {Option3D1,
+    return {correctChoice_,
+            Option3D1,
             File1,
             Command3,
             Label3,
@@ -225,7 +225,8 @@ Form2::SoundGroup Form2::correctGroup() {
 }
 
 Form2::SoundGroup Form2::incorrectGroup() {
-    return {Option3D2,
+    return {incorrectChoice_,
+            Option3D2,
             File2,
             Command4,
             Label1,
@@ -248,11 +249,9 @@ void Form2::LoadSoundDialog() {
     WelcomeSoundsAtOpen = hinfo_.WelcomeSounds;
 
     for (const SoundGroup& group : {correctGroup(), incorrectGroup()}) {
-        selectSoundOption(group, group.saved == kNoSound ? 0 : group.saved == kBeep ? 1 : 2);
+        group.choice->select(group.saved == kNoSound ? 0 : group.saved == kBeep ? 1 : 2);
     }
-    const int welcomeOption = withoutLeadingBlanks(hinfo_.WelcomeSounds) == "Yes" ? 0 : 1;
-    SSOption1.at(std::size_t(welcomeOption))->setChecked(true);
-    SetWelcomeOption(welcomeOption);
+    welcomeChoice_->select(withoutLeadingBlanks(hinfo_.WelcomeSounds) == "Yes" ? 0 : 1);
 
     for (QFrame* panel : {Panel3D1, Panel3D2, SSPanel1}) {
         FormBackground::applyColour(*panel, Frame1->palette().color(QPalette::Window));
@@ -262,11 +261,6 @@ void Form2::LoadSoundDialog() {
 void Form2::Form_Activate() {
     resize(width(), Twips::toPixels(kActivatedHeight));
     hinfo_.NormalPointer();
-}
-
-void Form2::selectSoundOption(const SoundGroup& group, int index) {
-    group.options.at(std::size_t(index))->setChecked(true);
-    setSoundOption(group, index);
 }
 
 void Form2::SetCorrectSoundOption(int index) {

@@ -13,6 +13,7 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QMenu;
+class OptionGroup;
 class QPushButton;
 class QRadioButton;
 
@@ -69,6 +70,7 @@ protected:
 private:
     // One answer group's controls and the program-wide variables it edits.
     struct SoundGroup {
+        OptionGroup* choice;
         std::array<QRadioButton*, 3>& options;
         QListWidget* files;
         QPushButton* test;
@@ -90,7 +92,6 @@ private:
     SoundGroup correctGroup();
     SoundGroup incorrectGroup();
     void setSoundOption(const SoundGroup& group, int index);
-    void selectSoundOption(const SoundGroup& group, int index);
     // The file name picked in a list: the working copy, the picked flag and the label follow it.
     void pickFile(const SoundGroup& group);
     // Stores the three settings; tells the user what could not be kept for the next start.
@@ -99,4 +100,8 @@ private:
     Services& services_;
     HINFO1& hinfo_;
     ActivationQueue activation_;
+    // The option groups: a choice follows the checked option, however it was checked.
+    OptionGroup* correctChoice_ = nullptr;
+    OptionGroup* incorrectChoice_ = nullptr;
+    OptionGroup* welcomeChoice_ = nullptr;
 };

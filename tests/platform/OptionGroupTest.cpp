@@ -72,6 +72,18 @@ TEST_F(OptionGroupTest, APersonsClickAndArrowKeysClickAlsoOnTheSelectedOption) {
     EXPECT_EQ(group.selected(), 1);
 }
 
+TEST_F(OptionGroupTest, AnOptionCheckedAnyOtherWayClicksOnce) {
+    group.select(0);
+    clicks.clear();
+    selectedInside.clear();
+    group.button(2)->toggle(); // as an assistive technology's toggle action does
+    group.button(1)->setChecked(true);
+    group.button(1)->toggle(); // the selected option cannot be unchecked: no choice
+    EXPECT_EQ(clicks, (QList<int>{2, 1}));
+    EXPECT_EQ(selectedInside, (QList<int>{2, 1}));
+    EXPECT_EQ(group.selected(), 1);
+}
+
 TEST_F(OptionGroupTest, ASelectionInsideTheClickRunsAfterItNeverInsideIt) {
     // The click of option 0 selects option 2 from code, and a person clicks option 1 at its yield.
     onClick = [this](int index) {

@@ -1,5 +1,7 @@
 #include "Panel3D.h"
 
+#include "ScreenReader.h"
+
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -26,6 +28,34 @@ TEST(Panel3DTest, AGaugeFillsItsShareFromTheChosenEdge) {
     EXPECT_EQ(colourAt(panel, 0.9, 0.8), QColor(Qt::white));
     panel.setFloodPercent(Panel3D::kNoFlood);
     EXPECT_EQ(colourAt(panel, 0.1, 0.2), QColor(Qt::white));
+}
+
+// A panel is heard as it is seen: by what it shows, its owner's name telling what it is.
+TEST(Panel3DTest, AScreenReaderReadsWhatThePanelShows) {
+    struct Case {
+        const char* given; // the name its owner gave
+        QString caption;
+        int percent;
+        QString name;
+        QString description;
+    };
+    const Case cases[] = {
+        {"Status", "Backup Complete", Panel3D::kNoFlood, "Backup Complete", "Status"},
+        {"Message", "Welcome to Hangman\rClick Start to Begin", Panel3D::kNoFlood,
+         "Welcome to Hangman Click Start to Begin", "Message"},
+        {"Words Used", "", 40, "40%", "Words Used"},
+        {"Players", "   ", Panel3D::kNoFlood, "Players", ""}, // blanks show nothing
+        {"Wins", "Wins", Panel3D::kNoFlood, "Wins", ""},
+    };
+    for (const Case& c : cases) {
+        Panel3D panel;
+        panel.setAccessibleName(c.given);
+        panel.setCaption("Before");
+        panel.setCaption(c.caption);
+        panel.setFloodPercent(c.percent);
+        EXPECT_EQ(spokenName(&panel), c.name) << c.given;
+        EXPECT_EQ(spokenDescription(&panel), c.description) << c.given;
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "MinimiseAndRestore.h"
 #include "SettingsFile.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
@@ -202,6 +203,31 @@ TEST_F(Form2Test, ChoosingAnOptionSetsTheWorkingCopyTheListAndTheLabel) {
     window->Option3D2[2]->click();
     EXPECT_EQ(window->Label3->text(), "None Selected");
     EXPECT_EQ(window->Label1->text(), "Buzz.waw");
+}
+
+// A screen reader's user checks an option by its toggle action, which is no click: the choice
+// saved is the one shown checked.
+TEST_F(Form2Test, AnOptionCheckedByTheAccessibilityToggleIsTheChoiceSaved) {
+    hinfo.CorrectSound = "99";
+    hinfo.IncorrectSound = "99";
+    hinfo.WelcomeSounds = "No";
+    auto window = open();
+    for (QRadioButton* option :
+         {window->Option3D1[1], window->Option3D2[1], window->SSOption1[0]}) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(option);
+        ASSERT_TRUE(accessible->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::toggleAction()));
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        EXPECT_TRUE(option->isChecked()) << option->text().toStdString();
+    }
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    window->Command1->click();
+    EXPECT_EQ(hinfo.CorrectSound, "10");
+    EXPECT_EQ(hinfo.IncorrectSound, "10");
+    EXPECT_EQ(hinfo.WelcomeSounds, "Yes");
+    EXPECT_EQ(sound(3), "10");
+    EXPECT_EQ(sound(4), "10");
+    EXPECT_EQ(sound(6), "Yes");
 }
 
 TEST_F(Form2Test, AFilePickedStaysPickedThroughOptionChanges) {

@@ -188,6 +188,8 @@ void Form3::coverCard(int index) {
     QPushButton* button = cmdCommand[std::size_t(index)];
     setCardCaption(index, CardCaption[std::size_t(index)]);
     button->show();
+    // A covered card keeps nothing of its face, neither on screen nor for a screen reader.
+    Panel3D6[std::size_t(index)]->setCaption({});
 }
 
 void Form3::judgeMatch() {

@@ -66,7 +66,7 @@ void Form9::buildControls() {
         auto* count = place(new QLabel("0", SSPanel3), 100 + i * 600, 750, 500, 400);
         count->setAlignment(Qt::AlignCenter);
         count->setFont(sizedFont(12, true));
-        count->setAccessibleName(QString("Games won by ") + tallies[i]);
+        count->setAccessibleDescription(QString("Games won by ") + tallies[i]);
         Label1[std::size_t(i)] = count;
     }
     Command2 = place(new QPushButton("&Start", Panel3D1), 7760, 2962, 790, 742);

@@ -36,9 +36,7 @@ QPushButton* button(QWidget* parent, const QString& caption, int left, int top, 
 }
 
 QLabel* label(QWidget* parent, const QString& text, int left, int top, int width, int height) {
-    auto* made = place(new QLabel(text, parent), left, top, width, height);
-    made->setAccessibleName(text);
-    return made;
+    return place(new QLabel(text, parent), left, top, width, height);
 }
 
 // A text side: its panel with the caption above and the label that shows the text.
@@ -112,10 +110,10 @@ void Bday::buildControls() {
     Panel3D4 = panel(Panel3D2, 422, 960, 8745, 5880);
     Panel3D5 = panel(Panel3D4, 150, 150, kTextPanelWidth, kTextPanelHeight);
     Label5 = textLabel(Panel3D5);
-    Label5->setAccessibleName("On The More Serious Side");
+    Label5->setAccessibleDescription("On The More Serious Side");
     Panel3D6 = panel(Panel3D4, 150, 3030, kTextPanelWidth, kTextPanelHeight);
     Label6 = textLabel(Panel3D6);
-    Label6->setAccessibleName("On The Lighter Side");
+    Label6->setAccessibleDescription("On The Lighter Side");
     buildCostChart();
     buildInputPanel();
 

@@ -62,7 +62,7 @@ void DateF::buildControls() {
     Label3 = new QLabel(SSPanel3);
     Label3->setGeometry(SSPanel3->contentsRect());
     Label3->setAlignment(Qt::AlignCenter);
-    Label3->setAccessibleName("Weekday");
+    Label3->setAccessibleDescription("Weekday");
     QFont weekdayFont("Times New Roman");
     weekdayFont.setPointSizeF(27.75);
     Label3->setFont(weekdayFont);

@@ -52,7 +52,7 @@ void Form10::buildControls() {
     QFont thoughtFont = windowFont(true);
     thoughtFont.setPointSize(14);
     Label1->setFont(thoughtFont);
-    Label1->setAccessibleName("Thought");
+    Label1->setAccessibleDescription("Thought");
     Label1->resize(Label1->sizeHint());
     Panel3D5 = panel(SSPanel1, 1283, 4000, 7251, 1373);
     Panel3D5->hide();

@@ -101,7 +101,7 @@ void Backup1::buildControls() {
     SSCommand1->setGeometry(Twips::toPixels(120, 2'700, 3'300, 450));
 
     SSPanel2 = new QLabel("Making Backup Disk(s)", area);
-    SSPanel2->setAccessibleName("Status");
+    SSPanel2->setAccessibleDescription("Status");
     SSPanel2->setFrameShape(QFrame::Panel);
     SSPanel2->setFrameShadow(QFrame::Sunken);
     SSPanel2->setAlignment(Qt::AlignCenter);

@@ -5,6 +5,7 @@
 #include "Form12.h"
 #include "Form2.h"
 #include "Panel3D.h"
+#include "ScreenReader.h"
 #include "Services.h"
 #include "SettingsFile.h"
 #include "Startfrm.h"
@@ -116,13 +117,21 @@ TEST_F(Form3Test, OnePlayerPlaysALevelOneGameToItsEndAndReadsTheReport) {
     click(first);
     EXPECT_EQ(window->Panel3D2->caption(), "Again");
     EXPECT_EQ(window->Panel3D6[first]->caption(), window->game().CardValue[first]);
+    EXPECT_EQ(spokenName(window->Panel3D6[first]), window->game().CardValue[first]);
     EXPECT_FALSE(window->cmdCommand[first]->isVisible());
     const int waits = int(fake.clock.waits.size());
-    click(strangerTo(first));
+    const int second = strangerTo(first);
+    click(second);
     EXPECT_EQ(window->Panel3D2->caption(), "Select");
     EXPECT_EQ(window->Panel3D9[0]->caption(), "1");
     EXPECT_EQ(int(fake.clock.waits.size()), waits + 1); // two seconds after "99"
     EXPECT_TRUE(window->cmdCommand[first]->isVisible());
+    // Covered again, the cards tell a screen reader nothing of their faces.
+    for (int card : {first, second}) {
+        EXPECT_EQ(spokenName(window->Panel3D6[std::size_t(card)]),
+                  QString("Card %1").arg(card + 1));
+        EXPECT_EQ(spokenDescription(window->Panel3D6[std::size_t(card)]), "");
+    }
     EXPECT_EQ(window->cmdCommand[first]->text(), "&A");
     click(first);
     click(strangerTo(first));

@@ -3,6 +3,7 @@
 #include "FakePlatform.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
+#include "ScreenReader.h"
 #include "Services.h"
 #include "SettingsFile.h"
 
@@ -96,7 +97,8 @@ TEST_F(Form9Test, APlayedGameByKeysEndsInAnXWinAndOBeginsTheNext) {
     EXPECT_EQ(window->SSPanel1[0]->caption(), "X");
     EXPECT_EQ(window->SSPanel1[3]->caption(), "TV-Show Biz Questions");
     EXPECT_EQ(window->SSPanel2->caption(), "Player X Wins This Game!");
-    EXPECT_EQ(window->Label1[0]->text(), "1");
+    EXPECT_EQ(spokenName(window->Label1[0]), "1");
+    EXPECT_EQ(spokenDescription(window->Label1[0]), "Games won by X");
     EXPECT_EQ(window->SSPanel1[1]->backColour(), ColorNumber::palette(12));
     EXPECT_TRUE(window->Command2->isEnabled());
     // A click on the board after the game changes nothing.

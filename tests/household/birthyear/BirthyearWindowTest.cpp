@@ -8,6 +8,7 @@
 #include "InputTextBox.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
+#include "ScreenReader.h"
 #include "Services.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
@@ -126,8 +127,9 @@ TEST_F(BirthyearWindowTest, OpensWithTheYearListAndNoYearShown) {
 
 TEST_F(BirthyearWindowTest, AYearShowsItsTextsAndEditsOfBothSidesAreSavedTogether) {
     pick(1951);
-    EXPECT_EQ(window->Label5->text(), "  Korea\nline two");
-    EXPECT_EQ(window->Label6->text(), "");
+    EXPECT_EQ(spokenName(window->Label5), "  Korea\nline two");
+    EXPECT_EQ(spokenDescription(window->Label5), "On The More Serious Side");
+    EXPECT_EQ(spokenName(window->Label6), "");
     EXPECT_EQ(window->Panel3D5->caption(), "On The More Serious Side Of 1951");
     EXPECT_TRUE(window->mUCopy->isEnabled());
 

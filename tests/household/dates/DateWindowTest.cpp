@@ -5,6 +5,7 @@
 #include "PanelColours.h"
 #include "PdfWords.h"
 #include "PrintLayout.h"
+#include "ScreenReader.h"
 #include "SettingsFile.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
@@ -17,7 +18,8 @@ namespace {
 
 TEST_F(DateWindowTest, OpensOnTodayWithTheYearsItAccepts) {
     expectShowing(QDate(2026, 3, 25));
-    EXPECT_EQ(window->Label3->text(), "Wednesday");
+    EXPECT_EQ(spokenName(window->Label3), "Wednesday");
+    EXPECT_EQ(spokenDescription(window->Label3), "Weekday");
     ASSERT_EQ(window->Combo3->count(), 748);
     EXPECT_EQ(window->Combo3->itemText(0), "1753");
     EXPECT_EQ(window->Combo3->itemText(747), "2500");

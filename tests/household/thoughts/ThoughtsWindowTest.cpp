@@ -4,6 +4,7 @@
 #include "Form25.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
+#include "ScreenReader.h"
 #include "Startfrm.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
@@ -274,7 +275,8 @@ TEST(ThoughtsFromTheMainWindow, GeneralThoughtsThenItsToolbarOpensTheCrossword) 
         auto& thoughts = dynamic_cast<Form10&>(window);
         EXPECT_EQ(thoughts.windowTitle(), "General Thoughts");
         thoughts.Command1->click();
-        EXPECT_EQ(thoughts.Label1->text(), "Every day is a fresh start.");
+        EXPECT_EQ(spokenName(thoughts.Label1), "Every day is a fresh start.");
+        EXPECT_EQ(spokenDescription(thoughts.Label1), "Thought");
         thoughts.Toolbar1->button(2)->trigger();
         EXPECT_FALSE(thoughts.isVisible());
     });

@@ -2,6 +2,7 @@
 
 #include "BackupFixture.h"
 #include "DiskInfoFile.h"
+#include "ScreenReader.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -82,7 +83,8 @@ TEST_F(Backup1Test, APlannerYearIsBackedUpFromTheWindowAndTheCallerSeesTheWindow
               "This utility will first Delete all existing  2003 Daily Planner files\rlocated in "
               "Path: /media/floppy/\r\rProceed?");
     EXPECT_EQ(fake.dialogs.shown.first().buttons, Dialogs::Buttons::YesNoCancelDefaultNo);
-    EXPECT_EQ(window->SSPanel2->text(), "Backup Complete");
+    EXPECT_EQ(spokenName(window->SSPanel2), "Backup Complete");
+    EXPECT_EQ(spokenDescription(window->SSPanel2), "Status");
     EXPECT_TRUE(window->SSPanel2->isVisibleTo(window.get()));
     EXPECT_FALSE(window->ProgressBar1->isVisibleTo(window.get()));
     EXPECT_EQ(onDisk(0, "Disk2003.Bbk"), DiskInfoFile::encode({"DPlan", 1, 1, 432, 2003}));
@@ -126,7 +128,7 @@ TEST_F(Backup1Test, OnlyACompletedRestoreTellsTheCallerToReload) {
     chooseFloppy(*window);
     fake.dialogs.answers = {Dialogs::Answer::Yes};
     window->SSCommand2->click();
-    EXPECT_EQ(window->SSPanel2->text(), "Restoration Completed");
+    EXPECT_EQ(spokenName(window->SSPanel2), "Restoration Completed");
     EXPECT_EQ(programFile("TODOActv.FIL"), list);
     EXPECT_FALSE(startable(*window));
     window->close();

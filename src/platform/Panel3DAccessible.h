@@ -1,0 +1,17 @@
+#pragma once
+
+class Panel3D;
+
+// What assistive technology reads of a 3-D panel: what it shows. A panel showing a caption (a
+// message, a score, a status) is named by that caption, so that it is heard as it is seen; the
+// name its owner gave, which says what the panel is ("Status"), becomes its description. A panel
+// showing no text (a container, a frame around a picture) keeps the name its owner gave.
+namespace Panel3DAccessibility {
+
+// Makes the accessibility framework describe every panel so; called by each panel.
+void install();
+
+// The panel's shown text changed: listening assistive technology hears the new name.
+void shownTextChanged(Panel3D& panel);
+
+} // namespace Panel3DAccessibility

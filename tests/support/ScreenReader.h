@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QAccessible>
+#include <QWidget>
+
+// What a screen reader reads of a control: its name, and the description it may add after it.
+inline QString spokenName(QWidget* control) {
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+}
+
+inline QString spokenDescription(QWidget* control) {
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description);
+}
