@@ -47,10 +47,15 @@ protected:
         return fake.medium.disks.at(disk).files.value(name, "<missing>");
     }
 
-    // A to-do file of rows, as the to-do list saves it.
-    static QByteArray toDoFile(int rows) {
+    // A to-do file as the to-do list saves it: items in the first rows, the rest of its 500 rows
+    // empty.
+    static QByteArray toDoFile(int items) {
         QByteArray bytes;
-        for (int row = 1; row <= rows; ++row) {
+        for (int row = 1; row <= 500; ++row) {
+            if (row > items) {
+                bytes += "\"\"\r\n\"\"\r\n\"\"\r\n";
+                continue;
+            }
             bytes += "\"Item number " + QByteArray::number(row) + "\"\r\n";
             bytes += row % 2 == 0 ? "\"Monday - Jan 5, 04\"\r\n" : "\"\"\r\n";
             bytes += row % 3 == 0 ? "\"Friday - Feb 13, 04\"\r\n" : "\"\"\r\n";
