@@ -1,33 +1,14 @@
 #pragma once
 
-#include "BackupContext.h"
 #include "BackupRoutines.h"
 #include "FakePlatform.h"
 #include "HINFO1.h"
+#include "RecordingDisplay.h"
 #include "YearFile.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
-
-// What a backup showed: its status captions, the progress bar's values and its yields.
-class RecordingDisplay : public BackupDisplay {
-public:
-    void setStatus(const QString& caption) override { statuses.append(caption); }
-    void showProgress(int maximum) override {
-        progressMaximum = maximum;
-        progressShown = true;
-    }
-    void setProgress(int value) override { progress.append(value); }
-    void hideProgress() override { progressShown = false; }
-    void yield() override { ++yields; }
-
-    QStringList statuses;
-    int progressMaximum = 0;
-    bool progressShown = false;
-    QList<int> progress;
-    int yields = 0;
-};
 
 // A program folder and a floppy drive with one blank disk in it.
 class BackupFixture : public ::testing::Test {
