@@ -39,13 +39,15 @@ void Backup1::watchFolderList() {
     connect(Dir1, &QTreeView::clicked, this,
             [this](const QModelIndex& index) { chooseFolder(folders_->filePath(index)); });
     // The list fills in and sorts itself as its folders are read, pushing the chosen folder
-    // about: it is brought back into view each time, until the person scrolls or folds the
-    // list themselves.
+    // about: it is brought back into view each time, until the person scrolls, opens or folds
+    // the list themselves.
     connect(folders_, &QAbstractItemModel::rowsInserted, this, &Backup1::keepChosenFolderInView);
     connect(folders_, &QAbstractItemModel::layoutChanged, this, &Backup1::keepChosenFolderInView);
     connect(Dir1->verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this] { keepInView_ = false; });
-    connect(Dir1, &QTreeView::collapsed, this, [this] { keepInView_ = false; });
+    for (const auto folded : {&QTreeView::expanded, &QTreeView::collapsed}) {
+        connect(Dir1, folded, this, [this] { keepInView_ = false; });
+    }
 }
 
 void Backup1::keepChosenFolderInView() {
