@@ -22,8 +22,9 @@ public:
 };
 
 // The drives and folders that backups go to: removable disks, other volumes, any folder. Files are
-// written in place, never beside the old one and renamed over it: a full floppy disk has no room
-// for two copies. Nothing here creates a file by reading it.
+// written in place; where the medium has room for a second copy, a backup writes it under another
+// name and puts it in place of the old one in one step (replace). Nothing here creates a file by
+// reading it.
 class Medium {
 public:
     struct Drive {
@@ -50,6 +51,11 @@ public:
     // Removes the file of exactly this name; true when none is there afterwards, also when there
     // was none to begin with.
     virtual bool remove(const QString& path) = 0;
+    // The bytes the medium holding the folder can still take; -1 when it cannot tell.
+    virtual qint64 bytesFree(const QString& folder) const = 0;
+    // Puts the file from in the place of the file to (there or not) in one step, and returns once
+    // the medium keeps the change; false when it could not be made or kept.
+    virtual bool replace(const QString& from, const QString& to) = 0;
     // Opens the file for writing in place, creating it empty when it is missing; its bytes stay
     // as they are until written over or cut off. Nothing when it cannot be opened.
     virtual std::unique_ptr<MediumFile> openForWriting(const QString& path) = 0;

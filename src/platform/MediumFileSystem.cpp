@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -109,6 +111,26 @@ bool FileSystemMedium::remove(const QString& path) {
         return true;
     }
     return info.isFile() && QFile::remove(path);
+}
+
+qint64 FileSystemMedium::bytesFree(const QString& folder) const {
+    const QStorageInfo volume(folder);
+    return volume.isValid() && volume.isReady() ? volume.bytesAvailable() : -1;
+}
+
+bool FileSystemMedium::replace(const QString& from, const QString& to) {
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
+        return false;
+    }
+    // The new name lasts only once the folder that holds it is on the medium.
+    const int folder =
+        ::open(QFile::encodeName(QFileInfo(to).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (folder < 0) {
+        return false;
+    }
+    const bool synced = ::fsync(folder) == 0;
+    ::close(folder);
+    return synced;
 }
 
 std::unique_ptr<MediumFile> FileSystemMedium::openForWriting(const QString& path) {

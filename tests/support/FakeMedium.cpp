@@ -137,6 +137,22 @@ bool FakeMedium::remove(const QString& path) {
     return true;
 }
 
+qint64 FakeMedium::bytesFree(const QString& path) const {
+    if (!readable(path)) {
+        return -1;
+    }
+    return disks[inDrive].capacity - disks[inDrive].used();
+}
+
+bool FakeMedium::replace(const QString& from, const QString& to) {
+    if (diskFor(from) == nullptr || diskFor(to) == nullptr || disk().writeProtected ||
+        !disk().files.contains(nameOf(from))) {
+        return false;
+    }
+    disk().files.insert(nameOf(to), disk().files.take(nameOf(from)));
+    return true;
+}
+
 std::unique_ptr<MediumFile> FakeMedium::openForWriting(const QString& path) {
     if (diskFor(path) == nullptr) {
         return nullptr;

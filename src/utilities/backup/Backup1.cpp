@@ -113,8 +113,7 @@ void Backup1::buildControls() {
     ProgressBar1->hide();
 
     connect(Drive1, &QComboBox::currentIndexChanged, this, [this] { Drive1_Change(); });
-    connect(Dir1, &QTreeView::clicked, this,
-            [this](const QModelIndex& index) { chooseFolder(folders_->filePath(index)); });
+    watchFolderList();
     connect(SSCommand2, &QPushButton::clicked, this, &Backup1::StartBackupOrRestore);
     connect(SSCommand1, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -170,6 +169,10 @@ void Backup1::Form_Load() {
     if (isPlanner()) {
         PlannerYear = BackupTarget::yearOf(hinfo_.SignalValue);
     }
+    // The request is the caller's, read once: what a routine leaves in SignalValue is no part of
+    // it.
+    validRequest_ =
+        BackupTarget::isValidRequest(hinfo_.BackupKind, hinfo_.BackupMode, hinfo_.SignalValue);
     const QString family = familyText();
     setWindowTitle("Backup " + family);
     Label1->setText("This utility allows you to make a backup disk(s) of the " + family +
@@ -193,6 +196,9 @@ void Backup1::Form_Load() {
         mOR->setVisible(false);
     }
     Label1->setTextFormat(Qt::PlainText);
+    // The instruction names the start button by its caption; the access key's mark is the
+    // button's, not shown in the text.
+    Label1->setText(Label1->text().remove('&'));
     for (QWidget* panel : {static_cast<QWidget*>(SSPanel1), static_cast<QWidget*>(SSPanel2)}) {
         setBackgroundColour(panel, Label6->palette().color(QPalette::Window));
     }
@@ -206,7 +212,7 @@ void Backup1::Form_Load() {
         Drive1->setCurrentIndex(driveIndexOf(programFolder));
     }
     folder_ = programFolder;
-    showFolderInList(programFolder);
+    showFolderInList();
     placePathLabel(Drive1->currentData().toString());
     updateStartState();
     // The mode's command waits for the first choice of a drive.
@@ -220,6 +226,7 @@ void Backup1::Form_Activate() {
                         height() - Twips::toPixels(815));
     QCoreApplication::processEvents();
     show();
+    keepChosenFolderInView();
 }
 
 void Backup1::placePathLabel(const QString& path) {

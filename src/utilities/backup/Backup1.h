@@ -81,7 +81,13 @@ private:
     // The start button and the mode's menu command share one state.
     void updateStartState();
     int driveIndexOf(const QString& folder) const;
-    void showFolderInList(const QString& folder);
+    // Connects the folder list: its highlight chooses, and the chosen folder stays in view.
+    void watchFolderList();
+    void keepChosenFolderInView();
+    // The drive's folders in the list, the chosen folder highlighted and in view.
+    void showFolderInList();
+    // Highlights the chosen folder and brings it into view.
+    void highlightChosenFolder();
     BackupContext context();
 
     // What the family routines show (BackupDisplay).
@@ -96,7 +102,9 @@ private:
     ActivationQueue activation_;
     OptionsPopup* popup_;
     QFileSystemModel* folders_;
-    QString folder_;        // the folder chosen in the lists
-    bool running_ = false;  // a backup or restore is under way
-    bool restored_ = false; // a restore completed: a new choice of folder comes first
+    QString folder_;            // the folder chosen in the lists
+    bool keepInView_ = false;   // the list has not been scrolled away from the chosen folder
+    bool validRequest_ = false; // what the caller asked for is a backup or restore this window does
+    bool running_ = false;      // a backup or restore is under way
+    bool restored_ = false;     // a restore completed: a new choice of folder comes first
 };

@@ -8,6 +8,8 @@
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
 #include <QTreeView>
 
 int Backup1::driveIndexOf(const QString& folder) const {
@@ -24,22 +26,58 @@ int Backup1::driveIndexOf(const QString& folder) const {
     return best;
 }
 
-void Backup1::showFolderInList(const QString& folder) {
-    const QString root = Drive1->currentData().toString();
-    Dir1->setRootIndex(folders_->setRootPath(root));
-    const QModelIndex index = folders_->index(folder);
-    if (index.isValid()) {
-        Dir1->setCurrentIndex(index);
-        Dir1->scrollTo(index);
+void Backup1::watchFolderList() {
+    // The folder highlighted is the folder chosen, whether a click, an arrow key or typing moved
+    // the highlight; a click on the highlighted folder chooses it again.
+    connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& index) {
+                const QString path = BackupTarget::withSlash(folders_->filePath(index));
+                if (index.isValid() && path != folder_) {
+                    chooseFolder(path);
+                }
+            });
+    connect(Dir1, &QTreeView::clicked, this,
+            [this](const QModelIndex& index) { chooseFolder(folders_->filePath(index)); });
+    // The list fills in and sorts itself as its folders are read, pushing the chosen folder
+    // about: it is brought back into view each time, until the person scrolls, opens or folds
+    // the list themselves.
+    connect(folders_, &QAbstractItemModel::rowsInserted, this, &Backup1::keepChosenFolderInView);
+    connect(folders_, &QAbstractItemModel::layoutChanged, this, &Backup1::keepChosenFolderInView);
+    connect(Dir1->verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this] { keepInView_ = false; });
+    for (const auto folded : {&QTreeView::expanded, &QTreeView::collapsed}) {
+        connect(Dir1, folded, this, [this] { keepInView_ = false; });
     }
 }
 
+void Backup1::keepChosenFolderInView() {
+    // After the list has taken in the change that called for it.
+    QTimer::singleShot(0, this, [this] {
+        if (keepInView_) {
+            Dir1->scrollTo(Dir1->currentIndex());
+        }
+    });
+}
+
+void Backup1::showFolderInList() {
+    Dir1->setRootIndex(folders_->setRootPath(Drive1->currentData().toString()));
+    highlightChosenFolder();
+}
+
+void Backup1::highlightChosenFolder() {
+    const QModelIndex index = folders_->index(folder_);
+    if (!index.isValid()) {
+        return;
+    }
+    Dir1->setCurrentIndex(index);
+    Dir1->scrollTo(index);
+    keepInView_ = true;
+}
+
 void Backup1::updateStartState() {
-    const bool startable =
-        !running_ && !restored_ &&
-        BackupTarget::isValidRequest(hinfo_.BackupKind, hinfo_.BackupMode, hinfo_.SignalValue) &&
-        services_.medium.readable(folder_) &&
-        !BackupTarget::isProgramFolder(folder_, services_.folder.path());
+    const bool startable = !running_ && !restored_ && validRequest_ &&
+                           services_.medium.readable(folder_) &&
+                           !BackupTarget::isProgramFolder(folder_, services_.folder.path());
     SSCommand2->setEnabled(startable);
     (isRestoreWindow() ? mOR : mOM)->setEnabled(startable);
 }
@@ -61,7 +99,7 @@ void Backup1::Drive1_Change() {
     } else {
         folder_ = root;
     }
-    showFolderInList(folder_);
+    showFolderInList();
     placePathLabel(folder_);
     updateStartState();
 }
@@ -71,6 +109,7 @@ void Backup1::chooseFolder(const QString& path) {
         return;
     }
     folder_ = BackupTarget::withSlash(path);
+    highlightChosenFolder();
     Dir1_Change();
 }
 

@@ -40,5 +40,6 @@ enum class RestoreOutcome {
     Completed,
     NotFound,     // no backup on the first disk: nothing was touched
     Declined,     // No or Cancel to the question: nothing was touched
-    NotCompleted, // stopped or failed after Yes: the program's file is as it was
+    NotCompleted, // a first copy that cannot restore, or stopped or failed after Yes: the
+                  // program's file is as it was; the person has been told
 };

@@ -54,6 +54,17 @@ void BackupPrompts::ShowRestoreNotCompleted(Dialogs& dialogs) {
                      "Restore Error", Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
 }
 
+void BackupPrompts::ShowCopyNotWhole(Dialogs& dialogs, const QString& path, int diskNumber,
+                                     const QString& familyWord) {
+    dialogs.message({"The backup copy " + path + " on Backup Disk #" + QString::number(diskNumber) +
+                         " is empty, cut short or damaged, so the restore could not be "
+                         "completed.\rThe existing " +
+                         familyWord +
+                         " files in Korvane Program were left unchanged.\r"
+                         "Please restore from a complete backup, or make the backup again.",
+                     "Restore Error", Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
+}
+
 void BackupPrompts::ShowBackupNotCompleted(Dialogs& dialogs) {
     dialogs.message({"The backup disk could not be written, so the backup is not complete.\r"
                      "Please check the disk or location and make the backup again.",

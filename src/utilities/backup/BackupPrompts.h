@@ -17,6 +17,10 @@ Dialogs::Answer AskDeleteBeforeRestore(Dialogs& dialogs, const QString& familyWo
 // OK when the disk of that number is in the drive, Cancel to stop the restore.
 Dialogs::Answer AskRestoreDisk(Dialogs& dialogs, int diskNumber);
 void ShowRestoreNotCompleted(Dialogs& dialogs);
+// The copy at path on the disk of that number is empty, cut short or damaged: the restore of the
+// files named (for example "To Do") could not be completed and left them as they were.
+void ShowCopyNotWhole(Dialogs& dialogs, const QString& path, int diskNumber,
+                      const QString& familyWord);
 // The medium stopped taking the backup in a way no other disk can mend.
 void ShowBackupNotCompleted(Dialogs& dialogs);
 // There is nothing to back up, or the file cannot be read: what says so.

@@ -32,18 +32,20 @@ std::optional<QByteArray> readWhole(const QString& path, qint64 limit) {
     return bytes;
 }
 
+bool isToDoCopy(const QByteArray& copy, bool complete) {
+    return complete ? ToDoCopy::isWholeFile(copy) : ToDoCopy::isWholeLines(copy);
+}
+
+bool isYearCopy(const QByteArray& copy, bool complete) {
+    return !complete || copy.size() == qsizetype(YearFile::kLastRecord) * YearFile::kRecordLength;
+}
+
 bool replaceToDoFile(const ProgramFolder& folder, const QByteArray& copy) {
-    if (!ToDoCopy::isWholeFile(copy)) {
-        return false;
-    }
     QSaveFile file(folder.file(kToDoFileName));
     return file.open(QIODevice::WriteOnly) && file.write(copy) == copy.size() && file.commit();
 }
 
 bool replaceYearFile(const ProgramFolder& folder, int year, const QByteArray& copy) {
-    if (copy.size() != qsizetype(YearFile::kLastRecord) * YearFile::kRecordLength) {
-        return false;
-    }
     QByteArray records;
     records.reserve(copy.size());
     for (int record = 0; record < YearFile::kLastRecord; ++record) {
@@ -67,7 +69,10 @@ std::optional<QList<QByteArray>> BackupRoutines::toDoPieces(Dialogs& dialogs,
         bytes ? ToDoCopy::linesOf(*bytes) : std::optional<QList<QByteArray>>();
     if (!lines) {
         BackupPrompts::ShowNothingToBackUp(
-            dialogs, "The saved To Do file could not be read, so no backup was made.");
+            dialogs, "The saved To Do file " + path +
+                         " could not be read as a whole To Do list, so no backup was made.\r"
+                         "Please open the To Do List, check it and save it, then make the "
+                         "backup again.");
     }
     return lines;
 }
@@ -112,10 +117,10 @@ BackupOutcome BackupRoutines::BackupYearFile(BackupContext& context, int year,
 
 RestoreOutcome BackupRoutines::RestoreToDoFile(BackupContext& context) {
     const ProgramFolder& folder = context.folder;
-    const RestoreOutcome outcome =
-        SpanningRestore(context, BackupFamily::toDo()).run([&folder](const QByteArray& copy) {
-            return replaceToDoFile(folder, copy);
-        });
+    const RestoreOutcome outcome = SpanningRestore(context, BackupFamily::toDo())
+                                       .run(isToDoCopy, [&folder](const QByteArray& copy) {
+                                           return replaceToDoFile(folder, copy);
+                                       });
     if (outcome == RestoreOutcome::Completed) {
         PlayClosingProgress(context);
     }
@@ -125,7 +130,7 @@ RestoreOutcome BackupRoutines::RestoreToDoFile(BackupContext& context) {
 RestoreOutcome BackupRoutines::RestoreYearFile(BackupContext& context, int year) {
     const ProgramFolder& folder = context.folder;
     return SpanningRestore(context, BackupFamily::plannerYear(year))
-        .run([&folder, year](const QByteArray& copy) {
+        .run(isYearCopy, [&folder, year](const QByteArray& copy) {
             return replaceYearFile(folder, year, copy);
         });
 }

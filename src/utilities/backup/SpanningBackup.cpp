@@ -8,14 +8,18 @@ namespace {
 
 // No disk information is larger; reading stops there.
 constexpr qint64 kInfoReadLimit = 4'096;
+// Room a new set needs beyond its own bytes to go beside the old one: the file system's blocks.
+constexpr qint64 kRoomToSpare = 64 * 1'024;
+// The new set's names while it is written beside the old one.
+constexpr const char* kNewSuffix = ".new";
 
 } // namespace
 
 SpanningBackup::SpanningBackup(BackupContext& context, BackupFamily family)
     : context_(context), family_(std::move(family)) {}
 
-bool SpanningBackup::writeInfo(const DiskInfoFile::Values& values) {
-    const QString path = onMedium(family_.infoName);
+bool SpanningBackup::writeInfo(const DiskInfoFile::Values& values, const QString& name) {
+    const QString path = onMedium(name);
     const bool existed = context_.medium.size(path) >= 0;
     std::unique_ptr<MediumFile> file = context_.medium.openForWriting(path);
     const QByteArray bytes = DiskInfoFile::encode(values);
@@ -47,7 +51,7 @@ SpanningBackup::Step SpanningBackup::prepareFirstDisk() {
         context_.display.yield();
         // A fresh file: a half-written one of an earlier backup never stays.
         if (context_.medium.remove(onMedium(family_.infoName)) &&
-            writeInfo({family_.tag, {}, {}, {}, {}})) {
+            writeInfo({family_.tag, {}, {}, {}, {}}, family_.infoName)) {
             return Step::Done;
         }
         hinfo.NormalPointer();
@@ -81,7 +85,7 @@ SpanningBackup::Step SpanningBackup::changeDisk(int firstPiece) {
     closeCopy();
     const DiskInfoFile::Values full = infoValues(diskNumber_ + 1, resumeRecord, true);
     // Without its record of where the set goes on, the full disk cannot be restored.
-    if (!writeInfo(full)) {
+    if (!writeInfo(full, family_.infoName)) {
         return Step::Failed;
     }
     filledInfo_ = DiskInfoFile::encode(full);
@@ -105,7 +109,7 @@ SpanningBackup::Step SpanningBackup::changeDisk(int firstPiece) {
         const bool cleared = context_.medium.remove(onMedium(family_.infoName)) &&
                              context_.medium.remove(onMedium(family_.copyName));
         // A disk whose information will not write is asked for again under the same number.
-        if (cleared && writeInfo(infoValues(diskNumber_, resumeRecord, false))) {
+        if (cleared && writeInfo(infoValues(diskNumber_, resumeRecord, false), family_.infoName)) {
             break;
         }
     }
@@ -122,19 +126,68 @@ void SpanningBackup::showProgress(int piecesWritten) {
     }
 }
 
-BackupOutcome SpanningBackup::run(const QList<QByteArray>& pieces) {
+bool SpanningBackup::writeBeside(const QList<QByteArray>& pieces) {
+    qint64 bytes = DiskInfoFile::kLength;
+    for (const QByteArray& piece : pieces) {
+        bytes += piece.size();
+    }
+    const qint64 free = context_.medium.bytesFree(context_.targetPath);
+    if (free < 0 || free < bytes + kRoomToSpare) {
+        return false;
+    }
+    startCopying(int(pieces.size()));
+    const QString newCopy = family_.copyName + kNewSuffix;
+    const QString newInfo = family_.infoName + kNewSuffix;
+    // The old set goes only once every file of the new one is whole on the medium; the copy is
+    // put in place first, as the information of a set on one disk reads the same every time.
+    const bool written =
+        writeNewCopy(pieces, newCopy) &&
+        writeInfo(infoValues(diskNumber_, DiskInfoFile::kPastLastRecord, true), newInfo) &&
+        context_.medium.replace(onMedium(newCopy), onMedium(family_.copyName)) &&
+        context_.medium.replace(onMedium(newInfo), onMedium(family_.infoName));
+    if (!written) {
+        removeNewSet();
+    }
+    return written;
+}
+
+bool SpanningBackup::writeNewCopy(const QList<QByteArray>& pieces, const QString& name) {
+    copy_ = context_.medium.openForWriting(onMedium(name));
+    copyLength_ = 0;
+    if (copy_ == nullptr) {
+        return false;
+    }
+    for (int piece = 0; piece < pieces.size(); ++piece) {
+        if (!copy_->writeAt(copyLength_, pieces.at(piece))) {
+            copy_.reset();
+            return false;
+        }
+        copyLength_ += pieces.at(piece).size();
+        showProgress(piece + 1);
+    }
+    return closeCopy();
+}
+
+void SpanningBackup::removeNewSet() {
+    context_.medium.remove(onMedium(family_.copyName + kNewSuffix));
+    context_.medium.remove(onMedium(family_.infoName + kNewSuffix));
+}
+
+void SpanningBackup::startCopying(int pieces) {
+    if (family_.plannerRecords()) {
+        context_.display.showProgress(pieces);
+        context_.display.setStatus(family_.diskCaption + "1");
+    }
+}
+
+BackupOutcome SpanningBackup::writeInPlace(const QList<QByteArray>& pieces) {
     HINFO1& hinfo = context_.hinfo;
-    diskNumber_ = 1;
-    hinfo.SignalValue = 0;
     const Step first = prepareFirstDisk();
     if (first == Step::Cancelled) {
         hinfo.SignalValue = 2;
         return BackupOutcome::Cancelled;
     }
-    if (family_.plannerRecords()) {
-        context_.display.showProgress(int(pieces.size()));
-        context_.display.setStatus(family_.diskCaption + "1");
-    }
+    startCopying(int(pieces.size()));
     // An older copy of the same name goes first, and with it the room it took.
     if (context_.medium.remove(onMedium(family_.copyName))) {
         copy_ = context_.medium.openForWriting(onMedium(family_.copyName));
@@ -161,9 +214,26 @@ BackupOutcome SpanningBackup::run(const QList<QByteArray>& pieces) {
         showProgress(piece);
     }
     // The set is complete only once the last disk holds its copy and says it is the last.
-    if (!closeCopy() || !writeInfo(infoValues(diskNumber_, DiskInfoFile::kPastLastRecord, true))) {
+    if (!closeCopy() || !writeInfo(infoValues(diskNumber_, DiskInfoFile::kPastLastRecord, true),
+                                   family_.infoName)) {
         BackupPrompts::ShowBackupNotCompleted(hinfo.platform().dialogs);
         return BackupOutcome::NotCompleted;
+    }
+    return BackupOutcome::Complete;
+}
+
+BackupOutcome SpanningBackup::run(const QList<QByteArray>& pieces) {
+    diskNumber_ = 1;
+    context_.hinfo.SignalValue = 0;
+    context_.hinfo.BusyPointer();
+    context_.display.yield();
+    // What a backup stopped while writing beside an older set left behind.
+    removeNewSet();
+    if (!writeBeside(pieces)) {
+        const BackupOutcome inPlace = writeInPlace(pieces);
+        if (inPlace != BackupOutcome::Complete) {
+            return inPlace;
+        }
     }
     context_.display.setStatus(family_.diskCaption + QString::number(diskNumber_));
     context_.display.yield();

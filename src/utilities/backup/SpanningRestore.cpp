@@ -24,7 +24,8 @@ std::optional<DiskInfoFile::DiskInfo> SpanningRestore::readInfo() const {
     return DiskInfoFile::decode(read.bytes, family_.tag, family_.plannerRecords());
 }
 
-SpanningRestore::DiskRead SpanningRestore::readShare(const DiskInfoFile::DiskInfo& info) {
+SpanningRestore::DiskRead SpanningRestore::readShare(const DiskInfoFile::DiskInfo& info,
+                                                     const Check& check) {
     const Medium::Read read = context_.medium.read(onMedium(family_.copyName), kCopyReadLimit);
     if (read.status == Medium::ReadStatus::Missing) {
         return DiskRead::NotThisDisk;
@@ -34,36 +35,48 @@ SpanningRestore::DiskRead SpanningRestore::readShare(const DiskInfoFile::DiskInf
     }
     if (!family_.plannerRecords()) {
         copy_ += read.bytes;
-        return DiskRead::Taken;
+    } else {
+        if (info.resumeRecord < firstRecord_) {
+            return DiskRead::NotThisDisk;
+        }
+        const qint64 share = qint64(info.resumeRecord - firstRecord_) * YearFile::kRecordLength;
+        if (read.bytes.size() < share) {
+            return DiskRead::NotThisDisk;
+        }
+        copy_ += read.bytes.left(share);
+        firstRecord_ = info.resumeRecord;
     }
-    if (info.resumeRecord < firstRecord_) {
-        return DiskRead::NotThisDisk;
-    }
-    const qint64 share = qint64(info.resumeRecord - firstRecord_) * YearFile::kRecordLength;
-    if (read.bytes.size() < share) {
-        return DiskRead::NotThisDisk;
-    }
-    copy_ += read.bytes.left(share);
-    firstRecord_ = info.resumeRecord;
-    return DiskRead::Taken;
+    return check(copy_, info.isLast()) ? DiskRead::Taken : DiskRead::NotWhole;
 }
 
-RestoreOutcome SpanningRestore::fail() {
+void SpanningRestore::tellNotWhole(int disk) const {
+    BackupPrompts::ShowCopyNotWhole(context_.hinfo.platform().dialogs, onMedium(family_.copyName),
+                                    disk, family_.restoreWord);
+}
+
+RestoreOutcome SpanningRestore::notCompleted() {
     copy_.clear();
     context_.hinfo.NormalPointer();
     context_.display.hideProgress();
-    BackupPrompts::ShowRestoreNotCompleted(context_.hinfo.platform().dialogs);
     return RestoreOutcome::NotCompleted;
 }
 
-RestoreOutcome SpanningRestore::run(const Commit& commit) {
+RestoreOutcome SpanningRestore::run(const Check& check, const Commit& commit) {
     HINFO1& hinfo = context_.hinfo;
     Dialogs& dialogs = hinfo.platform().dialogs;
     copy_.clear();
     firstRecord_ = 1;
     context_.display.yield();
     std::optional<DiskInfoFile::DiskInfo> info = readInfo();
-    if (!info || info->thisDisk != 1 || readShare(*info) != DiskRead::Taken) {
+    const DiskRead first =
+        info && info->thisDisk == 1 ? readShare(*info, check) : DiskRead::NotThisDisk;
+    if (first == DiskRead::NotWhole) {
+        // Nobody is asked to proceed with a copy that cannot restore.
+        tellNotWhole(1);
+        return notCompleted();
+    }
+    if (first != DiskRead::Taken) {
+        copy_.clear();
         BackupPrompts::ShowBackupNotFound(dialogs);
         return RestoreOutcome::NotFound;
     }
@@ -85,7 +98,8 @@ RestoreOutcome SpanningRestore::run(const Commit& commit) {
         context_.display.yield();
         hinfo.NormalPointer();
         if (BackupPrompts::AskRestoreDisk(dialogs, expectedDisk) != Dialogs::Answer::Ok) {
-            return fail();
+            BackupPrompts::ShowRestoreNotCompleted(dialogs);
+            return notCompleted();
         }
         hinfo.BusyPointer();
         // A disk that is not the one asked for, or whose copy falls short, is asked for again.
@@ -93,9 +107,14 @@ RestoreOutcome SpanningRestore::run(const Commit& commit) {
         if (!next || next->thisDisk != expectedDisk) {
             continue;
         }
-        const DiskRead share = readShare(*next);
+        const DiskRead share = readShare(*next, check);
         if (share == DiskRead::ReadError) {
-            return fail();
+            BackupPrompts::ShowRestoreNotCompleted(dialogs);
+            return notCompleted();
+        }
+        if (share == DiskRead::NotWhole) {
+            tellNotWhole(expectedDisk);
+            return notCompleted();
         }
         if (share == DiskRead::Taken) {
             info = next;
@@ -108,7 +127,8 @@ RestoreOutcome SpanningRestore::run(const Commit& commit) {
     const bool committed = commit(copy_);
     copy_.clear();
     if (!committed) {
-        return fail();
+        BackupPrompts::ShowRestoreNotCompleted(dialogs);
+        return notCompleted();
     }
     return RestoreOutcome::Completed;
 }

@@ -12,27 +12,33 @@
 // Reads a backup set back disk after disk and hands the whole of it to be put in place. Nothing of
 // the program's file is touched before every disk has been read: the first disk is checked before
 // the question, a later disk is taken only when its disk information and copy belong next in the
-// set, and a cancel, a read error or a result that does not check leaves the program's file as
-// it was.
+// set, and a cancel, a read error or a copy that does not check leaves the program's file as it
+// was. A first disk whose copy cannot give a whole file is refused before the question.
 class SpanningRestore {
 public:
-    // Checks the whole copy and writes it in place of the program's file; false when it does not
-    // check or cannot be written (the old file then stays).
+    // Whether the copy read so far can be part of a whole one; once every disk is read
+    // (complete), whether it is the whole program's file.
+    using Check = std::function<bool(const QByteArray& copy, bool complete)>;
+    // Writes the checked copy in place of the program's file; false when it cannot be written
+    // (the old file then stays).
     using Commit = std::function<bool(const QByteArray& copy)>;
 
     SpanningRestore(BackupContext& context, BackupFamily family);
 
-    RestoreOutcome run(const Commit& commit);
+    RestoreOutcome run(const Check& check, const Commit& commit);
 
 private:
-    enum class DiskRead { Taken, NotThisDisk, ReadError };
+    enum class DiskRead { Taken, NotThisDisk, ReadError, NotWhole };
 
     QString onMedium(const QString& name) const { return context_.targetPath + name; }
     std::optional<DiskInfoFile::DiskInfo> readInfo() const;
     // Takes this disk's share of the copy: for a planner year the records from firstRecord up to
-    // the disk's resume record, else the whole copy.
-    DiskRead readShare(const DiskInfoFile::DiskInfo& info);
-    RestoreOutcome fail();
+    // the disk's resume record, else the whole copy; NotWhole when the copy then fails check.
+    DiskRead readShare(const DiskInfoFile::DiskInfo& info, const Check& check);
+    // Tells that the copy on the disk is no whole part of a backup.
+    void tellNotWhole(int disk) const;
+    // Ends a restore that cannot complete: the program's file was not touched.
+    RestoreOutcome notCompleted();
 
     BackupContext& context_;
     BackupFamily family_;

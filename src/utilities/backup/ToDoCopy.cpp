@@ -5,6 +5,9 @@
 
 namespace {
 
+constexpr int kFieldsPerRow = 3;
+constexpr const char* kEmptyLine = "\"\"\r\n";
+
 // The to-do list's blanks are spaces; tabs and other white space belong to the text.
 QString trimmedBlanks(const QString& text) {
     qsizetype first = 0;
@@ -18,6 +21,32 @@ QString trimmedBlanks(const QString& text) {
     return text.mid(first, end - first);
 }
 
+// How many lines bytes hold when every one is a complete quoted line and there are at most 1,500;
+// nothing otherwise.
+std::optional<int> wholeLineCount(const QByteArray& bytes) {
+    qsizetype at = 0;
+    int lines = 0;
+    while (at < bytes.size()) {
+        // One line: a quote, text without quotes or line ends, a quote, CR LF.
+        if (bytes.at(at) != '"') {
+            return std::nullopt;
+        }
+        const qsizetype close = bytes.indexOf('"', at + 1);
+        if (close < 0 || bytes.mid(close + 1, 2) != "\r\n") {
+            return std::nullopt;
+        }
+        const QByteArray text = bytes.mid(at + 1, close - at - 1);
+        if (text.contains('\r') || text.contains('\n')) {
+            return std::nullopt;
+        }
+        at = close + 3;
+        if (++lines > ToDoCopy::kLines) {
+            return std::nullopt;
+        }
+    }
+    return lines;
+}
+
 } // namespace
 
 std::optional<QList<QByteArray>> ToDoCopy::linesOf(const QByteArray& toDoFile) {
@@ -26,11 +55,18 @@ std::optional<QList<QByteArray>> ToDoCopy::linesOf(const QByteArray& toDoFile) {
     QByteArray whole;
     while (!reader.atEnd()) {
         const std::optional<QString> field = reader.next();
-        if (!field || lines.size() >= kLongestFile) {
+        if (!field || lines.size() >= kLines) {
             return std::nullopt;
         }
         lines.append('"' + Cp1252::encode(trimmedBlanks(*field)) + "\"\r\n");
         whole += lines.last();
+    }
+    if (lines.size() % kFieldsPerRow != 0) {
+        return std::nullopt;
+    }
+    while (lines.size() < kLines) {
+        lines.append(kEmptyLine);
+        whole += kEmptyLine;
     }
     if (!isWholeFile(whole)) {
         return std::nullopt;
@@ -38,26 +74,10 @@ std::optional<QList<QByteArray>> ToDoCopy::linesOf(const QByteArray& toDoFile) {
     return lines;
 }
 
+bool ToDoCopy::isWholeLines(const QByteArray& bytes) {
+    return wholeLineCount(bytes).has_value();
+}
+
 bool ToDoCopy::isWholeFile(const QByteArray& bytes) {
-    qsizetype at = 0;
-    int lines = 0;
-    while (at < bytes.size()) {
-        // One line: a quote, text without quotes or line ends, a quote, CR LF.
-        if (bytes.at(at) != '"') {
-            return false;
-        }
-        const qsizetype close = bytes.indexOf('"', at + 1);
-        if (close < 0 || bytes.mid(close + 1, 2) != "\r\n") {
-            return false;
-        }
-        const QByteArray text = bytes.mid(at + 1, close - at - 1);
-        if (text.contains('\r') || text.contains('\n')) {
-            return false;
-        }
-        at = close + 3;
-        if (++lines > kLongestFile) {
-            return false;
-        }
-    }
-    return lines % 3 == 0;
+    return wholeLineCount(bytes) == kLines;
 }

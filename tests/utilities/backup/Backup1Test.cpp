@@ -4,12 +4,17 @@
 #include "DiskInfoFile.h"
 #include "ScreenReader.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
 
 namespace {
 
@@ -26,6 +31,18 @@ protected:
         const QAction* command = window.mOR->isVisible() ? window.mOR : window.mOM;
         EXPECT_EQ(window.SSCommand2->isEnabled(), command->isEnabled());
         return window.SSCommand2->isEnabled();
+    }
+
+    // The folder the list's highlight stands on, as the window names folders.
+    static QString highlighted(const Backup1& window) {
+        return QDir(window.Dir1->currentIndex().data(QFileSystemModel::FilePathRole).toString())
+                   .path() +
+               '/';
+    }
+    // Waits until the list has read the children of the folder at index.
+    static bool waitForRows(const Backup1& window, const QModelIndex& index, int rows) {
+        return QTest::qWaitFor([&] { return window.Dir1->model()->rowCount(index) == rows; },
+                               10'000);
     }
 
     Services services{fake.platform};
@@ -158,6 +175,119 @@ TEST_F(Backup1Test, WhileABackupRunsTheCloseBoxAndTheCommandsDoNothing) {
     EXPECT_EQ(window->SSPanel2->text(), "Backup Complete");
     EXPECT_EQ(window->chosenFolder(), "/media/floppy/");
     EXPECT_EQ(fake.dialogs.shownTexts().filter("Proceed?").size(), 1);
+}
+
+TEST_F(Backup1Test, TheCommandFollowsTheFolderAndTheRequestNotWhatARoutineLeft) {
+    writeYear(31);
+    auto backup = open(32, 0, 2003);
+    chooseFloppy(*backup);
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    backup->SSCommand2->click();
+    ASSERT_EQ(backup->SSPanel2->text(), "Backup Complete");
+    EXPECT_TRUE(startable(*backup));
+    backup->chooseFolder(fake.folder.path());
+    EXPECT_FALSE(startable(*backup));
+    backup->chooseFolder(fake.medium.folder);
+    EXPECT_TRUE(startable(*backup));
+
+    // Disk 1 of a planner set of two; the restore is stopped where it asks for disk 2.
+    fake.medium.disk().files = {{"Disk2003.Bbk", DiskInfoFile::encode({"DPlan", 1, 2, 215, 2003})},
+                                {" 2003.Bb1", QByteArray(214 * YearFile::kRecordLength, ' ')}};
+    auto restore = open(33, 99, 2003);
+    chooseFloppy(*restore);
+    fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Cancel};
+    restore->SSCommand2->click();
+    EXPECT_TRUE(fake.dialogs.shownTexts().contains("Please insert Backup Disk #2"));
+    EXPECT_EQ(restore->SSPanel2->text(), "Restore Not Completed");
+    EXPECT_TRUE(startable(*restore));
+}
+
+TEST_F(Backup1Test, TheFolderHighlightedByMouseOrKeyboardIsTheFolderChosen) {
+    QTemporaryDir drive;
+    for (const char* name : {"alpha", "beta", "gamma"}) {
+        ASSERT_TRUE(QDir(drive.path()).mkdir(name));
+    }
+    fake.medium.folder = drive.path() + '/';
+    fake.medium.driveList[1].root = fake.medium.folder;
+    auto window = open(30, 0);
+    window->show();
+    chooseFloppy(*window);
+    ASSERT_TRUE(waitForRows(*window, window->Dir1->rootIndex(), 3));
+    EXPECT_EQ(window->chosenFolder(), fake.medium.folder);
+
+    const auto expectChosen = [&](const QString& name, const char* how) {
+        if (!name.isEmpty()) {
+            EXPECT_EQ(window->chosenFolder(), fake.medium.folder + name + '/') << how;
+        }
+        EXPECT_NE(window->chosenFolder(), fake.medium.folder) << how;
+        EXPECT_EQ(highlighted(*window), window->chosenFolder()) << how;
+        EXPECT_EQ(window->Label5->text(), window->chosenFolder()) << how;
+        EXPECT_TRUE(startable(*window)) << how;
+    };
+    window->Dir1->setFocus();
+    QTest::keyClick(window->Dir1, Qt::Key_Down);
+    expectChosen({}, "the first arrow key");
+    const QString first = window->chosenFolder();
+    QTest::keyClick(window->Dir1, Qt::Key_Down);
+    expectChosen({}, "another arrow key");
+    EXPECT_NE(window->chosenFolder(), first);
+    QTest::keyClicks(window->Dir1, "g");
+    expectChosen("gamma", "typing its first letter");
+    const QModelIndex beta =
+        static_cast<QFileSystemModel*>(window->Dir1->model())->index(fake.medium.folder + "beta");
+    QTest::mouseClick(window->Dir1->viewport(), Qt::LeftButton, {},
+                      window->Dir1->visualRect(beta).center());
+    expectChosen("beta", "a click");
+    window->chooseFolder(fake.medium.folder + "alpha");
+    expectChosen("alpha", "chosen from the code");
+}
+
+TEST_F(Backup1Test, TheFolderListOpensWithTheChosenFolderInView) {
+    // The program folder below sixty other folders of its drive.
+    QTemporaryDir drive;
+    for (int folder = 0; folder < 60; ++folder) {
+        ASSERT_TRUE(QDir(drive.path()).mkdir(QString("a%1").arg(folder, 2, 10, QChar('0'))));
+    }
+    ASSERT_TRUE(QDir(drive.path()).mkpath("zz/korvane"));
+    ProgramFolder deep(drive.path() + "/zz/korvane");
+    Platform platform{fake.dialogs,  fake.modal,     fake.clock,   fake.random,
+                      fake.registry, deep,           fake.sound,   fake.help,
+                      fake.web,      fake.clipboard, fake.printer, fake.medium};
+    Services deepServices{platform};
+    fake.medium.driveList = {{"/", "/"}, {drive.path() + '/', "drive"}};
+    deepServices.hinfo.BackupKind = 30;
+    Backup1 window(deepServices);
+    window.show();
+    ASSERT_EQ(window.Drive1->currentIndex(), 1);
+    // Once the drive's folders are all read and in order, the program folder is the last row.
+    const QAbstractItemModel& folders = *window.Dir1->model();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QModelIndex root = window.Dir1->rootIndex();
+            return folders.rowCount(root) == 61 && folders.index(60, 0, root).data() == "zz";
+        },
+        10'000));
+    ASSERT_EQ(highlighted(window), deep.path() + '/');
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return window.Dir1->viewport()->rect().contains(
+                window.Dir1->visualRect(window.Dir1->currentIndex()));
+        },
+        5'000));
+}
+
+TEST_F(Backup1Test, TheInstructionNamesTheStartButtonWithoutItsAccessKeyMark) {
+    for (const auto& [kind, mode, button] :
+         {std::tuple{30, 0, "Click the Make Backup Button"},
+          std::tuple{31, 99, "Click Restore To Do Files Button"}}) {
+        auto window = open(kind, mode);
+        window->show();
+        EXPECT_TRUE(window->Label1->text().contains(button)) << kind;
+        EXPECT_FALSE(window->Label1->text().contains('&')) << kind;
+        QAccessibleInterface* start = QAccessible::queryAccessibleInterface(window->SSCommand2);
+        ASSERT_NE(start, nullptr);
+        EXPECT_FALSE(start->text(QAccessible::Name).contains('&')) << kind;
+    }
 }
 
 } // namespace

@@ -1,33 +1,14 @@
 #pragma once
 
-#include "BackupContext.h"
 #include "BackupRoutines.h"
 #include "FakePlatform.h"
 #include "HINFO1.h"
+#include "RecordingDisplay.h"
 #include "YearFile.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
-
-// What a backup showed: its status captions, the progress bar's values and its yields.
-class RecordingDisplay : public BackupDisplay {
-public:
-    void setStatus(const QString& caption) override { statuses.append(caption); }
-    void showProgress(int maximum) override {
-        progressMaximum = maximum;
-        progressShown = true;
-    }
-    void setProgress(int value) override { progress.append(value); }
-    void hideProgress() override { progressShown = false; }
-    void yield() override { ++yields; }
-
-    QStringList statuses;
-    int progressMaximum = 0;
-    bool progressShown = false;
-    QList<int> progress;
-    int yields = 0;
-};
 
 // A program folder and a floppy drive with one blank disk in it.
 class BackupFixture : public ::testing::Test {
@@ -47,10 +28,15 @@ protected:
         return fake.medium.disks.at(disk).files.value(name, "<missing>");
     }
 
-    // A to-do file of rows, as the to-do list saves it.
-    static QByteArray toDoFile(int rows) {
+    // A to-do file as the to-do list saves it: items in the first rows, the rest of its 500 rows
+    // empty.
+    static QByteArray toDoFile(int items) {
         QByteArray bytes;
-        for (int row = 1; row <= rows; ++row) {
+        for (int row = 1; row <= 500; ++row) {
+            if (row > items) {
+                bytes += "\"\"\r\n\"\"\r\n\"\"\r\n";
+                continue;
+            }
             bytes += "\"Item number " + QByteArray::number(row) + "\"\r\n";
             bytes += row % 2 == 0 ? "\"Monday - Jan 5, 04\"\r\n" : "\"\"\r\n";
             bytes += row % 3 == 0 ? "\"Friday - Feb 13, 04\"\r\n" : "\"\"\r\n";

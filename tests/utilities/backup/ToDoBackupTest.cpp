@@ -54,10 +54,54 @@ TEST_F(ToDoBackupTest, AListGoesToAFolderAndComesBackByteForByte) {
     EXPECT_FALSE(display.progressShown);
 }
 
-TEST_F(ToDoBackupTest, FieldsComeBackWithoutTheirOuterBlanks) {
+TEST_F(ToDoBackupTest, FieldsComeBackWithoutTheirOuterBlanksInAListOf500Rows) {
+    // A file of fewer rows is carried as the list shows it: made up with empty rows.
     writeProgramFile(kToDo, "\"  Dentist  \"\r\n\" Monday - Jan 5, 04\"\r\n\"\"\r\n");
     ASSERT_EQ(backUpToDo(), BackupOutcome::Complete);
-    EXPECT_EQ(onDisk(0, kCopy), "\"Dentist\"\r\n\"Monday - Jan 5, 04\"\r\n\"\"\r\n");
+    EXPECT_EQ(onDisk(0, kCopy),
+              "\"Dentist\"\r\n\"Monday - Jan 5, 04\"\r\n\"\"\r\n" + toDoFile(0).mid(12));
+}
+
+TEST_F(ToDoBackupTest, ARestoreTakesOnlyACopyOfExactly1500WholeLines) {
+    const QByteArray live = toDoFile(4);
+    const QByteArray good = toDoFile(500);
+    qsizetype endOfLine600 = 0;
+    for (int line = 0; line < 600; ++line) {
+        endOfLine600 = good.indexOf("\r\n", endOfLine600) + 2;
+    }
+    const struct {
+        const char* why;
+        QByteArray copy;
+    } refused[] = {
+        {"an empty copy", ""},
+        {"the first 600 lines", good.left(endOfLine600)},
+        {"cut mid-line", good.left(good.size() - 5)},
+        {"three lines too many", good + "\"\"\r\n\"\"\r\n\"\"\r\n"},
+        {"a line without its line end", good.left(good.size() - 2) + "\"\"\r\n"},
+    };
+    fake.medium.disks[0].files[kInfo] = info(1, 1);
+    for (const auto& c : refused) {
+        writeProgramFile(kToDo, live);
+        fake.medium.disks[0].files[kCopy] = c.copy;
+        fake.dialogs.shown.clear();
+        fake.dialogs.answers = {Dialogs::Answer::Yes};
+        EXPECT_EQ(BackupRoutines::RestoreToDoFile(context), RestoreOutcome::NotCompleted) << c.why;
+        // Told before any question, and told what to do.
+        EXPECT_EQ(fake.dialogs.shownTexts(),
+                  QStringList{"The backup copy /media/floppy/ToDoActv.Tb1 on Backup Disk #1 is "
+                              "empty, cut short or damaged, so the restore could not be "
+                              "completed.\rThe existing To Do files in Korvane Program were left "
+                              "unchanged.\rPlease restore from a complete backup, or make the "
+                              "backup again."})
+            << c.why;
+        EXPECT_EQ(programFile(kToDo), live) << c.why;
+    }
+
+    fake.medium.disks[0].files[kCopy] = good;
+    fake.dialogs.shown.clear();
+    fake.dialogs.answers = {Dialogs::Answer::Yes};
+    EXPECT_EQ(BackupRoutines::RestoreToDoFile(context), RestoreOutcome::Completed);
+    EXPECT_EQ(programFile(kToDo), good);
 }
 
 TEST_F(ToDoBackupTest, ABackupLargerThanADiskSpreadsOverSeveralAndComesBack) {
@@ -205,26 +249,40 @@ TEST_F(ToDoBackupTest, AStoppedOrFailedRestoreLeavesTheListAsItWas) {
     backUpOverThreeDisks();
     const QByteArray live = toDoFile(7);
     writeProgramFile(kToDo, live);
+    const QString notCompleted =
+        "The restore was not completed. The existing files were left unchanged.";
+    const QString notWhole = "The backup copy /media/floppy/ToDoActv.Tb1 on Backup Disk #";
     struct Case {
         const char* why;
         std::function<void()> arrange;
         std::deque<Dialogs::Answer> answers;
+        QString told;
     } cases[] = {
-        {"No to the question", [] {}, {Dialogs::Answer::No}},
-        {"Cancel at disk 2", [] {}, {Dialogs::Answer::Yes, Dialogs::Answer::Cancel}},
+        {"No to the question", [] {}, {Dialogs::Answer::No}, {}},
+        {"Cancel at disk 2", [] {}, {Dialogs::Answer::Yes, Dialogs::Answer::Cancel}, notCompleted},
         {"disk 3 does not read",
          [this] {
              fake.medium.disks[2].readErrorAt = 10;
              insertAtPrompts(kRestoreDisk, {1, 2});
          },
-         {Dialogs::Answer::Yes, Dialogs::Answer::Ok, Dialogs::Answer::Ok}},
-        {"disk 2 cut short of a line end",
+         {Dialogs::Answer::Yes, Dialogs::Answer::Ok, Dialogs::Answer::Ok},
+         notCompleted},
+        {"disk 3 missing its last line, so the set ends short of 1,500",
          [this] {
              fake.medium.disks[2].readErrorAt.reset();
+             QByteArray& last = fake.medium.disks[2].files[kCopy];
+             last.chop(4);
+             insertAtPrompts(kRestoreDisk, {1, 2});
+         },
+         {Dialogs::Answer::Yes, Dialogs::Answer::Ok, Dialogs::Answer::Ok},
+         notWhole + "3"},
+        {"disk 2 cut short of a line end",
+         [this] {
              fake.medium.disks[1].files[kCopy].chop(1);
              insertAtPrompts(kRestoreDisk, {1, 2});
          },
-         {Dialogs::Answer::Yes, Dialogs::Answer::Ok, Dialogs::Answer::Ok}},
+         {Dialogs::Answer::Yes, Dialogs::Answer::Ok},
+         notWhole + "2"},
     };
     for (const Case& c : cases) {
         fake.medium.insert(0);
@@ -239,9 +297,7 @@ TEST_F(ToDoBackupTest, AStoppedOrFailedRestoreLeavesTheListAsItWas) {
             continue;
         }
         EXPECT_EQ(outcome, RestoreOutcome::NotCompleted) << c.why;
-        EXPECT_EQ(fake.dialogs.shown.last().text,
-                  "The restore was not completed. The existing files were left unchanged.")
-            << c.why;
+        EXPECT_TRUE(fake.dialogs.shown.last().text.startsWith(c.told)) << c.why;
         EXPECT_EQ(fake.dialogs.shown.last().title, "Restore Error") << c.why;
     }
 }

@@ -12,14 +12,16 @@ QByteArray joined(const QList<QByteArray>& lines) {
     return bytes;
 }
 
-TEST(ToDoCopyTest, CopiesEachFieldOnItsOwnLineTrimmedOfItsBlanks) {
+TEST(ToDoCopyTest, CopiesEachFieldOnItsOwnLineTrimmedOfItsBlanksMadeUpTo500Rows) {
     const QByteArray file = "\"  Dentist \"\r\n\"Monday - Jan 5, 04\"\r\n\"\"\r\n"
                             "\"Caf\xe9\tbill\"\r\n\"\"\r\n\"\"\r\n";
     const auto lines = ToDoCopy::linesOf(file);
     ASSERT_TRUE(lines);
-    EXPECT_EQ(*lines,
+    ASSERT_EQ(lines->size(), 1'500);
+    EXPECT_EQ(lines->mid(0, 6),
               (QList<QByteArray>{"\"Dentist\"\r\n", "\"Monday - Jan 5, 04\"\r\n", "\"\"\r\n",
                                  "\"Caf\xe9\tbill\"\r\n", "\"\"\r\n", "\"\"\r\n"}));
+    EXPECT_EQ(lines->mid(6), QList<QByteArray>(1'494, "\"\"\r\n"));
     EXPECT_TRUE(ToDoCopy::isWholeFile(joined(*lines)));
 }
 
@@ -43,21 +45,29 @@ TEST(ToDoCopyTest, RefusesFilesThatWouldNotComeBackWhole) {
     }
 }
 
-TEST(ToDoCopyTest, AWholeFileIsCompleteQuotedLinesInRows) {
+TEST(ToDoCopyTest, AWholeFileIsExactly1500CompleteQuotedLines) {
+    QByteArray lines1497;
+    for (int line = 0; line < 1'497; ++line) {
+        lines1497 += "\"\"\r\n";
+    }
+    const QByteArray lastRow = "\"a\"\r\n\"b\"\r\n\"\"\r\n";
     const struct {
         QByteArray bytes;
-        bool whole;
+        bool wholeLines;
+        bool wholeFile;
     } cases[] = {
-        {"", true},
-        {"\"a\"\r\n\"b\"\r\n\"\"\r\n", true},
-        {"\"a\"\r\n\"b\"\r\n\"\"", false},      // the last line end cut off
-        {"\"a\"\r\n\"b\"\r\n\"", false},        // a field cut off
-        {"\"a\"\n\"b\"\n\"\"\n", false},        // bare line feeds
-        {"\"a\"x\r\n\"b\"\r\n\"\"\r\n", false}, // text after the closing quote
-        {"\"a\"\r\n\"b\"\r\n\"\"\r\n\"c\"\r\n", false},
+        {"", true, false},
+        {lastRow, true, false},
+        {lines1497 + lastRow, true, true},
+        {lines1497 + lastRow + "\"c\"\r\n", false, false},
+        {"\"a\"\r\n\"b\"\r\n\"\"", false, false},      // the last line end cut off
+        {"\"a\"\r\n\"b\"\r\n\"", false, false},        // a field cut off
+        {"\"a\"\n\"b\"\n\"\"\n", false, false},        // bare line feeds
+        {"\"a\"x\r\n\"b\"\r\n\"\"\r\n", false, false}, // text after the closing quote
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ToDoCopy::isWholeFile(c.bytes), c.whole) << c.bytes.toStdString();
+        EXPECT_EQ(ToDoCopy::isWholeLines(c.bytes), c.wholeLines) << c.bytes.left(40).toStdString();
+        EXPECT_EQ(ToDoCopy::isWholeFile(c.bytes), c.wholeFile) << c.bytes.left(40).toStdString();
     }
 }
 
