@@ -10,6 +10,7 @@ namespace ColorNumber {
 constexpr qint64 kSystemFlag = 0x80000000LL;
 constexpr qint64 kButtonFace = kSystemFlag + 15; // the colour of 3-D faces, the "default" colour
 constexpr qint64 kBlue = 0xFF0000;
+constexpr qint64 kLargest = 0xFFFFFF; // white: the largest number a colour of its own holds
 
 QColor toColor(qint64 number);
 qint64 fromColor(const QColor& color);

@@ -70,14 +70,16 @@ QFont scaled(QFont font, double factor) {
 
 } // namespace
 
-ElasticResizer::ElasticResizer(QWidget& window) : QObject(&window), window_(window) {
+ElasticResizer::ElasticResizer(QWidget& window) : QObject(&window) {
     // A window not shown yet has its layouts' geometry only after they have run.
     if (QLayout* layout = window.layout()) {
         layout->activate();
     }
     areas_.push_back({&window, window.size()});
     collect(window, 0);
-    window.installEventFilter(this);
+    for (const Area& area : areas_) {
+        area.widget->installEventFilter(this);
+    }
 }
 
 void ElasticResizer::collect(QWidget& container, std::size_t area) {
@@ -107,14 +109,27 @@ void ElasticResizer::setEnabled(bool enabled) {
     }
 }
 
+QSizeF ElasticResizer::factors(const QWidget& control) const {
+    for (const Control& known : controls_) {
+        if (known.widget == &control) {
+            return {known.appliedX, known.appliedY};
+        }
+    }
+    return {1, 1};
+}
+
 bool ElasticResizer::eventFilter(QObject* watched, QEvent* event) {
-    if (enabled_ && watched == &window_ && event->type() == QEvent::Resize) {
+    // An area's own resize counts too: a toolbar shown or hidden gives the central area another
+    // height while the window keeps its size. An area that a control holds is resized by the
+    // rescale itself, which sizes that control's contents in the same pass.
+    if (enabled_ && !rescaling_ && event->type() == QEvent::Resize) {
         rescale();
     }
     return QObject::eventFilter(watched, event);
 }
 
 void ElasticResizer::rescale() {
+    rescaling_ = true;
     // Changes made by the window's code are taken in for every control before any font is set: a
     // container's new font would otherwise pass on to its controls and look like such a change.
     for (Control& control : controls_) {
@@ -144,4 +159,5 @@ void ElasticResizer::rescale() {
         control.appliedX = x;
         control.appliedY = y;
     }
+    rescaling_ = false;
 }

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QSizeF>
 #include <QWidget>
 
 #include <vector>
@@ -11,7 +12,9 @@
 // Rescales a window's controls with the window. Made when the window has its designed size and its
 // controls stand where they are designed; from then on, while it is enabled, every resize of the
 // window gives each control the designed position, size and font size times the factor by which
-// the window's area grew or shrank (the font by the smaller of the two factors).
+// the window's area grew or shrank (the font by the smaller of the two factors). A resize of an
+// area that a layout sizes does the same for the controls in it: the central area of a main window
+// shrinks when a toolbar is shown and grows when one is hidden.
 //
 // Controls placed by a layout (the central widget, toolbars and status bar of a main window, the
 // lines of a layout) keep being placed by it; the controls they hold that stand where the code put
@@ -28,6 +31,11 @@ public:
     // Enabling rescales the controls to the window's present size at once.
     void setEnabled(bool enabled);
     bool isEnabled() const { return enabled_; }
+
+    // The factors by which the last rescale multiplied the designed geometry of the control
+    // (1 and 1 before any, and for a control made later): code that places a control at run time
+    // from design twips multiplies by them, so that it scales with the rest of the window.
+    QSizeF factors(const QWidget& control) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,8 +62,8 @@ private:
     void collect(QWidget& container, std::size_t area);
     void rescale();
 
-    QWidget& window_;
     std::vector<Area> areas_;
     std::vector<Control> controls_; // containers before the controls they hold
     bool enabled_ = false;
+    bool rescaling_ = false;
 };

@@ -4,7 +4,21 @@
 
 #include <QFile>
 
-FieldReader::FieldReader(const QByteArray& bytes) : text_(Cp1252::decode(bytes)) {}
+namespace {
+
+// A file that an editor saved as UTF-8 may begin with the byte-order mark; what follows it is
+// UTF-8, not Windows-1252.
+QString decoded(const QByteArray& bytes) {
+    static const QByteArray byteOrderMark("\xEF\xBB\xBF");
+    if (bytes.startsWith(byteOrderMark)) {
+        return QString::fromUtf8(bytes.mid(byteOrderMark.size()));
+    }
+    return Cp1252::decode(bytes);
+}
+
+} // namespace
+
+FieldReader::FieldReader(const QByteArray& bytes) : text_(decoded(bytes)) {}
 
 std::optional<FieldReader> FieldReader::fromFile(const QString& path) {
     QFile file(path);

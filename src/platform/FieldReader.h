@@ -10,7 +10,8 @@
 // with a double quote runs to the next double quote and may hold commas and line ends; whatever
 // follows its closing quote up to the next separator is passed over. An unquoted field starts at
 // its first non-blank character and runs to the next separator, trailing blanks cut. Blanks and
-// blank lines after the last field are the end of the file. The bytes are Windows-1252.
+// blank lines after the last field are the end of the file. The bytes are Windows-1252, or UTF-8
+// after a UTF-8 byte-order mark, which is no part of the first field.
 class FieldReader {
 public:
     // Files larger than this are not data files of the program; reading them is refused.

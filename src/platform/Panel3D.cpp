@@ -80,6 +80,11 @@ void Panel3D::setFloodFrom(FloodFrom edge) {
     update();
 }
 
+void Panel3D::setPercentShown(bool shown) {
+    percentShown_ = shown;
+    update();
+}
+
 void Panel3D::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect inside = contentsRect();
@@ -95,7 +100,9 @@ void Panel3D::paintEvent(QPaintEvent*) {
             painter.fillRect(inside.left(), inside.bottom() + 1 - filled, inside.width(), filled,
                              floodColour_);
         }
-        painter.drawText(inside, Qt::AlignCenter, QString::number(floodPercent_) + '%');
+        if (percentShown_) {
+            painter.drawText(inside, Qt::AlignCenter, QString::number(floodPercent_) + '%');
+        }
     }
     if (!caption_.isEmpty()) {
         const QRect captionArea =

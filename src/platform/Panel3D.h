@@ -33,6 +33,8 @@ public:
     int floodPercent() const { return floodPercent_; }
     void setFloodColour(const QColor& colour);
     void setFloodFrom(FloodFrom edge);
+    // A gauge that carries its own text over the bar (a countdown's seconds) shows no percentage.
+    void setPercentShown(bool shown);
 
     // The answer mark: a thick frame in the caption's colour just inside the bevel, telling which
     // panel held the right answer.
@@ -61,6 +63,7 @@ private:
     QColor floodColour_{Qt::blue};
     int floodPercent_ = kNoFlood;
     FloodFrom floodFrom_ = FloodFrom::Bottom;
+    bool percentShown_ = true;
     bool answerMark_ = false;
     bool emphasis_ = false;
 };

@@ -27,7 +27,8 @@ std::optional<QColor> storedColour(const QString& record) {
 std::optional<QColor> storedColourNumber(const QString& record) {
     bool isNumber = false;
     const qint64 number = record.trimmed().toLongLong(&isNumber);
-    if (!isNumber) {
+    // A colour holds 24 bits: a longer number is no colour, not one cut to fit.
+    if (!isNumber || number < 0 || number > ColorNumber::kLargest) {
         return std::nullopt;
     }
     return ColorNumber::toColor(number);

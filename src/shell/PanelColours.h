@@ -83,5 +83,6 @@ QColor systemDefaultColour();
 // decimal colour number its colour, anything else nothing.
 std::optional<QColor> storedColour(const QString& record);
 
-// A stored colour number in decimal digits (blanks around it cut); anything else gives nothing.
+// A stored colour number in decimal digits (blanks around it cut), 0 to 16777215; anything else,
+// a number too long for a colour included, gives nothing.
 std::optional<QColor> storedColourNumber(const QString& record);

@@ -90,6 +90,19 @@ TEST(ElasticResizer, ScalesControlsWithTheAreaAMainWindowGivesThem) {
     EXPECT_EQ(panel->geometry(), QRect(200, qRound(50 * y), 400, qRound(100 * y)));
     EXPECT_EQ(toolbar->parentWidget(), &window);
     EXPECT_EQ(toolbar->width(), window.width()); // the main window still places its toolbar
+
+    // Hiding the toolbar gives the area more height while the window keeps its size; showing it
+    // again gives the area, and the panel, the height they had.
+    const QRect withToolbar = panel->geometry();
+    toolbar->hide();
+    QCoreApplication::processEvents();
+    const double taller = double(central->height()) / designedArea.height();
+    EXPECT_GT(taller, y);
+    EXPECT_EQ(panel->geometry(), QRect(200, qRound(50 * taller), 400, qRound(100 * taller)));
+    toolbar->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(panel->geometry(), withToolbar);
+    EXPECT_EQ(resizer.factors(*panel), QSizeF(x, y));
 }
 
 } // namespace

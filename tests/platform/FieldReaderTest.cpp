@@ -34,6 +34,10 @@ TEST(FieldReader, ReadsCommaAndLineSeparatedFields) {
         {"blanks and blank lines at the end", "END,1\r\n  \r\n\r\n \t", {"END", "1"}},
         {"Windows-1252", "CAF\xc9,\x93quoted\x94", {"CAFÉ", "“quoted”"}},
         {"nothing at all", "", {}},
+        {"a UTF-8 byte-order mark, then UTF-8",
+         "\xEF\xBB\xBF\"1Who?\",\"*A*B*\"\r\nCAF\xC3\x89",
+         {"1Who?", "*A*B*", "CAFÉ"}},
+        {"a byte-order mark alone", "\xEF\xBB\xBF\r\n", {}},
     };
     for (const auto& c : cases) {
         FieldReader reader(c.bytes);

@@ -43,6 +43,11 @@ TEST_F(PanelColoursTest, StoredRecordsGiveTheirColourOrThePanelsDefault) {
         {"", ColorNumber::toColor(0x8000)},
         {"blue", ColorNumber::toColor(0x8000)},
         {"12abc", ColorNumber::toColor(0x8000)},
+        {"16777215", QColor(255, 255, 255)},
+        // More than a colour holds is no colour, not one cut to 24 bits.
+        {"16777216", ColorNumber::toColor(0x8000)},
+        {"4294967295", ColorNumber::toColor(0x8000)},
+        {"-1", ColorNumber::toColor(0x8000)},
     };
     for (const auto& testCase : cases) {
         gcolor1().writeText(47, testCase.record);
@@ -51,6 +56,9 @@ TEST_F(PanelColoursTest, StoredRecordsGiveTheirColourOrThePanelsDefault) {
         EXPECT_EQ(upperPanel.palette().color(QPalette::Window), testCase.expected);
     }
     EXPECT_EQ(colours.colour(lower), ColorNumber::toColor(0x808000));
+    // A save after an over-long record writes the colour shown, never the number cut to fit.
+    colours.SavePanelColour();
+    EXPECT_EQ(gcolor1().readText(47), QString::number(0x8000));
 }
 
 TEST_F(PanelColoursTest, TheAnswersToTheColourQuestion) {

@@ -40,6 +40,9 @@ QStringList FakeDialogs::shownTexts() const {
 
 std::optional<QString> FakeDialogs::input(const QString& prompt, const QString&, const QString&) {
     prompts.append(prompt);
+    if (onInput) {
+        onInput(prompt);
+    }
     return nextAnswer(inputs);
 }
 

@@ -30,6 +30,8 @@ public:
     QStringList prompts;
     // Runs as each message box shows, before it is answered: a test swaps disks at a prompt.
     std::function<void(const Message&)> onShow;
+    // Runs as each input box shows, before it is answered: a test looks at the window behind it.
+    std::function<void(const QString& prompt)> onInput;
     QList<QColor> colorInitials;                 // the initial colour of every colour dialog shown
     std::deque<std::optional<FontChoice>> fonts; // with none left the font dialog is cancelled
     QList<FontChoice> fontInitials;              // the preset of every font dialog shown

@@ -3,6 +3,7 @@
 
 #include "ColorNumber.h"
 #include "Command3D.h"
+#include "ElasticResizer.h"
 #include "GuardedStretch.h"
 #include "LineControl.h"
 #include "OptionGroup.h"
@@ -195,8 +196,12 @@ void Hangman::showBoard() {
     SSPanel10->setCaption(board.bannerText);
     SSPanel10->setVisible(board.bannerVisible);
     SSPanel18->setVisible(board.ropeVisible);
-    SSPanel1->move(int(SSPanel7->width() * 0.375), Twips::toPixels(board.figureTop));
-    Line1->setY2(board.ropeEnd);
+    // The figure and the rope are placed in design twips, scaled as the board is.
+    const QSizeF scale = vsElasticLight1->factors(*SSPanel1);
+    SSPanel1->move(int(SSPanel7->width() * 0.375),
+                   Twips::toPixels(board.figureTop * scale.height()));
+    Line1->setEnds(kRopeLeft * scale.width(), 0, kRopeLeft * scale.width(),
+                   board.ropeEnd * scale.height());
     SSPanel15->setCaption(board.levelDescription);
     SSPanel15->setVisible(board.levelDescriptionVisible);
     SSPanel12->setCaption(QString::number(board.wordsCorrect));

@@ -95,6 +95,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static constexpr double kRopeLeft = 82; // twips: the rope runs down the middle of its strip
+
     // Building the window (HangmanControls.cpp, HangmanMenus.cpp).
     void buildControls();
     void buildOptionFrames();

@@ -29,8 +29,9 @@ ShapeControl* shape(QWidget* parent, ShapeControl::Kind kind, const QColor& fill
     return piece;
 }
 
-// The frame's caption is drawn by a label beside the frame's line: its access key is shown but
-// not taken, since the window's "&Help" menu owns Alt+H.
+// The frame's caption is drawn by a label over the frame's line: its access key is shown but
+// not taken, since the window's "&Help" menu owns Alt+H. It covers the line with the face colour
+// of the panel under the frame, never the window's background, which would look like a selection.
 void captionWithoutAccessKey(QGroupBox* frame, const QString& caption) {
     const qsizetype marker = caption.indexOf('&');
     QString shown = caption.toHtmlEscaped();
@@ -42,6 +43,7 @@ void captionWithoutAccessKey(QGroupBox* frame, const QString& caption) {
     auto* title = new QLabel(shown, frame);
     title->setTextFormat(Qt::RichText);
     title->setAutoFillBackground(true);
+    title->setBackgroundRole(QPalette::Button);
     title->move(Twips::toPixels(120), 0);
     title->adjustSize();
     frame->setAccessibleName(QString(caption).remove('&').trimmed());
@@ -151,7 +153,7 @@ void Hangman::buildGallows() {
     SSPanel18->setFrameStyle(QFrame::NoFrame);
     Line1 = new LineControl(SSPanel18);
     Line1->setColour(ColorNumber::palette(6));
-    Line1->setEnds(82, 0, 82, HangmanBoard::kRopeEndAtStart);
+    Line1->setEnds(kRopeLeft, 0, kRopeLeft, HangmanBoard::kRopeEndAtStart);
     SSPanel18->hide();
     SSPanel1 = panel(SSPanel7, 1490, 548, 1725, 4098);
     SSPanel1->setFrameStyle(QFrame::NoFrame);

@@ -6,6 +6,7 @@
 #include "OptionGroup.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
+#include "SpaceIgnoredWhile.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
 #include "Twips.h"
@@ -48,6 +49,8 @@ Form3::Form3(Services& services)
     attachPopupToControls();
     stretch_ = new GuardedStretch(*this);
     windowKeys().setCancelButton(Command1);
+    // The second card of a pair moves the focus to Exit: a Space there must not end the game.
+    new SpaceIgnoredWhile(*Command1, [this] { return playing_; });
 
     colours_ = std::make_unique<PanelColours>(services_, "Save changes made to Panel Color?");
     colours_->add({"Panel Color",

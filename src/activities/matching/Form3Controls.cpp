@@ -129,7 +129,12 @@ void Form3::buildCommandPanel() {
     Panel3D11->setAccessibleName("Accuracy");
 
     Panel3D5 = panel(Panel3D10, 90, 2496, 2895, 790);
+    // Hidden; it keeps the system face colour for the inner panels, whatever the window's
+    // background (a frame would otherwise take the window's colour from its containers).
     Frame1 = place(new QGroupBox(Panel3D5), 540, 161, 1860, 467);
+    QPalette face = Frame1->palette();
+    face.setColor(QPalette::Window, systemDefaultColour());
+    Frame1->setPalette(face);
     Frame1->hide();
     SSFrame1 = place(new QGroupBox("Number of &Players", Panel3D5), 75, 81, 2745, 628);
     playerOptions_ = new OptionGroup(this);

@@ -187,9 +187,10 @@ void Form3::RevealCard(int index) {
 void Form3::coverCard(int index) {
     QPushButton* button = cmdCommand[std::size_t(index)];
     setCardCaption(index, CardCaption[std::size_t(index)]);
-    button->show();
-    // A covered card keeps nothing of its face, neither on screen nor for a screen reader.
+    // A covered card keeps nothing of its face, neither on screen (a long item would wrap beyond
+    // the card's back) nor for a screen reader.
     Panel3D6[std::size_t(index)]->setCaption({});
+    button->show();
 }
 
 void Form3::judgeMatch() {
@@ -242,6 +243,9 @@ void Form3::judgeMatch() {
 }
 
 void Form3::judgeMiss() {
+    // The missed pair stays in view a whole second at the least: the pause below ends at a tick of
+    // the clock's seconds, and a sound that is missing or silent takes no time.
+    const QDateTime shownAt = services_.clock.now();
     hinfo_.NoDropPointer();
     showMessage("No Match", kLightRed);
     if (game_.PlayerCount == 1) {
@@ -255,6 +259,7 @@ void Form3::judgeMiss() {
     } else {
         hinfo_.PauseTwoSeconds();
     }
+    services_.clock.waitUntil(shownAt.addSecs(1));
     hinfo_.NormalPointer();
 
     const bool exchanged = game_.exchangeMissedPair();

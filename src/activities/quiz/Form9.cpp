@@ -4,6 +4,7 @@
 #include "OptionGroup.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
+#include "SpaceIgnoredWhile.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
 #include "Twips.h"
@@ -67,6 +68,9 @@ Form9::Form9(Services& services, QuestionBanks banks)
     connect(Command4[0], &QPushButton::clicked, this, [this] { SelfJudge(0); });
     connect(Command4[1], &QPushButton::clicked, this, [this] { SelfJudge(1); });
     Command1->installEventFilter(this);
+    // A question gives Exit the focus for the answer keys: a Space there must not end the game,
+    // which runs while Start is disabled.
+    new SpaceIgnoredWhile(*Command1, [this] { return !Command2->isEnabled(); });
 
     // The design's client area holds the toolbar and status bar at their designed heights below
     // the menu bar; a Qt window holds the menu bar inside it and draws the bars taller.

@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 const QString kCatWins = QStringLiteral("Sorry! The Cat Wins This Game!");
@@ -152,6 +154,9 @@ void Form9::showQuestion() {
     if (question_.text.size() >= kLongQuestion) {
         Panel3D3->setCaption({});
         Label2->setText(QString(question_.text).replace(QChar(13), QChar('\n')));
+        // The label grows with the lines of the question, as far as the panel holds them.
+        Label2->resize(Label2->width(), std::min(Label2->heightForWidth(Label2->width()),
+                                                 Panel3D3->contentsRect().height()));
         Label2->move(Label2->x(), Panel3D3->height() / 2 - Label2->height() / 2);
         Label2->show();
     } else {

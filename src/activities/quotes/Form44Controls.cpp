@@ -153,9 +153,11 @@ void Form44::buildButtonBar() {
     Panel3D5 = panel(Frame3D1, 100, 600, 1370, 330);
     Panel3D5->setAccessibleName("Timer gauge");
     Panel3D5->setFloodFrom(Panel3D::FloodFrom::Left);
-    Label7 = new QLabel(Frame3D1);
+    // The running clock lies in the frame but belongs to its container: the frame is disabled
+    // while a quote runs, and the time must not be greyed with it.
+    Label7 = new QLabel(Panel3D3);
     Label7->setAlignment(Qt::AlignCenter);
-    place(Label7, 100, 960, 1370, 250);
+    place(Label7, 50 + 100, 2030 + 960, 1370, 250);
 
     Frame3D2 = frame(Panel3D3, "&Words", 50, 3340, 1570, 620);
     Option3D2 = options(this, Frame3D2, {"1", "2", "3", "4"},

@@ -141,8 +141,11 @@ void Form6::buildLowerBox() {
     Frame3D1[1] = place(new QGroupBox("&Timer", Panel3D6[1]), 90, 114, 2445, 933);
     timerOptions_ = new OptionGroup(this);
     addOptions<2>(Option3D2, *timerOptions_, Frame3D1[1], {"Off", "On"}, 1, 700);
-    Panel3D13 = panel(Frame3D1[1], 900, 240, 1400, 600);
+    // The countdown lies in the frame but belongs to its container: the frame is disabled while a
+    // word is played, and the seconds must not be greyed with it. They are the bar's only text.
+    Panel3D13 = panel(Panel3D6[1], 90 + 900, 114 + 240, 1400, 600);
     Panel3D13->setFloodFrom(Panel3D::FloodFrom::Left);
+    Panel3D13->setPercentShown(false);
     Panel3D13->setAccessibleName("Countdown");
     Label3 = place(new QLabel(Panel3D13), 0, 0, 1400, 600);
     Label3->setAlignment(Qt::AlignCenter);

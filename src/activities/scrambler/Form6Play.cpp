@@ -62,6 +62,7 @@ void Form6::StartNextScramble() {
         ResetAttemptButtons();
         Command3D1->setOpenSetting(Command3D::kOpen);
         Panel3D2->setCaption({});
+        Panel3D3->setCaption({}); // the last word's verdict goes before the timer question
         Panel3D1->setCaption(game_.ScrambledWord);
         Panel3D15->setBackColour(kOpenBack);
         Panel3D16->setBackColour(kClosedBack);

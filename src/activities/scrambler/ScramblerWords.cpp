@@ -3,6 +3,7 @@
 #include "FieldReader.h"
 #include "Random.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -12,8 +13,16 @@ constexpr int kShuffleTries = 1000;
 // Draws of a free position tried before the lowest free one is taken.
 constexpr int kPositionDraws = 100;
 
+// What a key gives an attempt button: a printable character of the keyboard other than Space,
+// which submits the attempt. Letters arrive as capitals; accented letters come through an input
+// method, which the attempt buttons do not take.
+bool isTypeable(QChar c) {
+    return c.unicode() > ' ' && c.unicode() <= '~';
+}
+
 bool isPlayable(const QString& word) {
-    return word.size() <= ScramblerWordTable::kLongestWord && canBeScrambled(word);
+    return word.size() <= ScramblerWordTable::kLongestWord && canBeScrambled(word) &&
+           std::all_of(word.begin(), word.end(), isTypeable);
 }
 
 } // namespace
@@ -39,10 +48,12 @@ std::optional<ScramblerWordTable> readScramblerWords(const QByteArray& bytes) {
             ++level;
             continue;
         }
+        // Typed letters are capitals: a word is played as its capitals.
+        const QString playedWord = word->toUpper();
         auto& entries = table.levels[std::size_t(level - 1)];
-        if (isPlayable(*word) &&
+        if (isPlayable(playedWord) &&
             int(entries.size()) < ScramblerWordTable::kCapacity[std::size_t(level - 1)])
-            entries.push_back({*word, help.value_or(QString())});
+            entries.push_back({playedWord, help.value_or(QString())});
     }
     if (level < ScramblerWordTable::kLevels)
         return std::nullopt;

@@ -33,10 +33,11 @@ struct ScramblerWordTable {
     }
 };
 
-// Reads the word file's bytes. An entry that is empty, longer than 30 characters, made of one
-// repeated character (no shuffle changes it) or beyond its level's capacity is passed over; it
-// never spills into the next level. Nothing when the file cannot be played: fewer than five end
-// entries, a level left without a word, or a quote never closed.
+// Reads the word file's bytes. Words are taken in capitals, as the keys type them. An entry that
+// is empty, longer than 30 characters, made of one repeated character (no shuffle changes it),
+// holding a character no key types (a blank, an accented letter) or beyond its level's capacity
+// is passed over; it never spills into the next level. Nothing when the file cannot be played:
+// fewer than five end entries, a level left without a word, or a quote never closed.
 std::optional<ScramblerWordTable> readScramblerWords(const QByteArray& bytes);
 
 // Whether some order of the word's characters differs from the word.

@@ -1,6 +1,7 @@
 #include "DisplayFontRecords.h"
 
 #include "ColorNumber.h"
+#include "PanelColours.h"
 #include "SettingsFile.h"
 
 #include <optional>
@@ -31,8 +32,7 @@ QString wordOf(bool value) {
 DisplayFont read(const RecordFile& file, const QString& ownName, bool ownBold, bool ownItalic) {
     DisplayFont font;
     bool isNumber = false;
-    const qint64 colour = file.readText(kColour).trimmed().toLongLong(&isNumber);
-    font.colour = ColorNumber::toColor(isNumber ? colour : 0);
+    font.colour = storedColourNumber(file.readText(kColour)).value_or(QColor(Qt::black));
     const QString name = trimmedRight(file.readText(kName));
     font.name = name.isEmpty() ? ownName : name;
     const float size = file.readText(kSize).trimmed().toFloat(&isNumber);

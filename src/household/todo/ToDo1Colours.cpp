@@ -23,12 +23,6 @@ bool isPictureStem(const QString& setting) {
     return setting.left(2).toUpper() == "WP";
 }
 
-std::optional<QColor> colourNumber(const QString& record) {
-    bool isNumber = false;
-    const qint64 number = record.trimmed().toLongLong(&isNumber);
-    return isNumber ? std::optional<QColor>(ColorNumber::toColor(number)) : std::nullopt;
-}
-
 QString numberOf(const QColor& colour) {
     return QString::number(ColorNumber::fromColor(colour));
 }
@@ -44,7 +38,7 @@ void ToDo1::LoadToDoColours() {
         // A missing picture leaves the grid plain; the setting is kept all the same.
         VSGd1->setPicture(services_.folder.file(background + ".jpg"));
         GridBackground = background;
-    } else if (const std::optional<QColor> colour = colourNumber(background);
+    } else if (const std::optional<QColor> colour = storedColourNumber(background);
                colour.has_value() && background != "Default") {
         VSGd1->setBackColour(*colour);
         GridBackground = background;
@@ -53,8 +47,8 @@ void ToDo1::LoadToDoColours() {
         GridBackground = numberOf(entryColour());
     }
     SSPanel4->setSetting(GridBackground);
-    setGridTextColour(
-        colourNumber(trimmedRight(file.readText(kGridTextRecord))).value_or(QColor(Qt::black)));
+    setGridTextColour(storedColourNumber(trimmedRight(file.readText(kGridTextRecord)))
+                          .value_or(QColor(Qt::black)));
 }
 
 void ToDo1::SaveToDoColours() {

@@ -3,6 +3,7 @@
 #include "FakePlatform.h"
 #include "Form2.h"
 #include "Hangman.h"
+#include "LineControl.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
 #include "Services.h"
@@ -346,6 +347,66 @@ TEST_F(HangmanWindowTest, TheRightButtonPopsTheOptionsMenuUpOnTheBoardOnly) {
         EXPECT_EQ(window->mO->isVisible(), c.popsUp) << c.name;
         window->mO->hide();
     }
+}
+
+TEST_F(HangmanWindowTest, TheDisplayFramesCaptionLiesOnThePanelsFaceNotTheWindowsBlue) {
+    services.hinfo.Background = qint32{0xFF0000}; // blue
+    open();
+    auto* title = window->Frame1->findChild<QLabel*>();
+    ASSERT_NE(title, nullptr);
+    ASSERT_TRUE(title->text().contains("angman Display")); // the H is underlined
+    const QImage drawn = title->grab().toImage();
+    EXPECT_EQ(QColor(drawn.pixel(0, 0)).rgb(), window->SSPanel11->backColour().rgb());
+    EXPECT_NE(QColor(drawn.pixel(0, 0)).rgb(), QColor(0, 0, 255).rgb());
+}
+
+TEST_F(HangmanWindowTest, TheFigureHangsAndDropsScaledWithTheWindow) {
+    // Design twips in the gallows area: its height, the figure panel's top, the rope strip's top
+    // and the rope's lower end in the strip.
+    constexpr double kArea = 5129;
+    constexpr double kFigureTop = 465;
+    constexpr double kRopeTop = 397;
+    constexpr double kRopeEnd = 210;
+    for (const double scale : {1.0, 2.0}) {
+        open();
+        window->resize(window->size() * scale);
+        QCoreApplication::processEvents();
+        startWord(1, 1); // ACID
+        const double area = window->SSPanel7->height();
+        const double pixel = 1.5 / area; // rounding, as a share of the area
+        EXPECT_NEAR(window->SSPanel1->y() / area, kFigureTop / kArea, pixel) << scale;
+        // The rope shows from the beam down to the figure panel, and reaches behind it.
+        const int ropeTop = window->SSPanel18->y();
+        EXPECT_NEAR(ropeTop / area, kRopeTop / kArea, pixel) << scale;
+        EXPECT_LT(ropeTop, window->SSPanel1->y()) << scale;
+        EXPECT_NEAR((ropeTop + window->Line1->geometry().bottom()) / area,
+                    (kRopeTop + kRopeEnd) / kArea, pixel)
+            << scale;
+
+        // Ten wrong letters: the figure sinks wholly out of the gallows area before the grave
+        // shows.
+        type("befghjklmn");
+        ASSERT_TRUE(window->SSPanel4->isVisible()) << scale;
+        EXPECT_GE(window->SSPanel1->y(), window->SSPanel7->height()) << scale;
+        window->close();
+    }
+}
+
+TEST_F(HangmanWindowTest, TheRestoredTopToolbarLeavesTheBoardAboveTheStatusBar) {
+    open();
+    const QSize withToolbar = window->SSPanel19->size();
+    window->close();
+    services.hinfo.TopToolbarState = 99;
+    open();
+    ASSERT_TRUE(window->Toolbar1->isHidden());
+    QTest::mouseClick(window->StatusBar1->panel(2), Qt::LeftButton);
+    ASSERT_TRUE(window->Toolbar1->isVisible());
+    // The board takes the size it has in a window opened with the toolbar, and stays whole above
+    // the status bar.
+    EXPECT_EQ(window->SSPanel19->size(), withToolbar);
+    const QPoint bottom =
+        window->SSPanel19->mapTo(window.get(), QPoint(0, window->SSPanel19->height()));
+    EXPECT_LE(bottom.y(), window->StatusBar1->y());
 }
 
 } // namespace

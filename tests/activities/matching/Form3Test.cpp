@@ -5,6 +5,7 @@
 #include "Form12.h"
 #include "Form2.h"
 #include "Panel3D.h"
+#include "PanelColours.h"
 #include "ScreenReader.h"
 #include "Services.h"
 #include "SettingsFile.h"
@@ -119,12 +120,12 @@ TEST_F(Form3Test, OnePlayerPlaysALevelOneGameToItsEndAndReadsTheReport) {
     EXPECT_EQ(window->Panel3D6[first]->caption(), window->game().CardValue[first]);
     EXPECT_EQ(spokenName(window->Panel3D6[first]), window->game().CardValue[first]);
     EXPECT_FALSE(window->cmdCommand[first]->isVisible());
-    const int waits = int(fake.clock.waits.size());
+    const QDateTime before = fake.clock.current;
     const int second = strangerTo(first);
     click(second);
     EXPECT_EQ(window->Panel3D2->caption(), "Select");
     EXPECT_EQ(window->Panel3D9[0]->caption(), "1");
-    EXPECT_EQ(int(fake.clock.waits.size()), waits + 1); // two seconds after "99"
+    EXPECT_EQ(before.secsTo(fake.clock.current), 2); // two seconds after "99"
     EXPECT_TRUE(window->cmdCommand[first]->isVisible());
     // Covered again, the cards tell a screen reader nothing of their faces.
     for (int card : {first, second}) {
@@ -401,22 +402,76 @@ TEST_F(Form3Test, TheMainWindowOpensLevelOneAndItsToolbarSwitchesToLevelTwo) {
 
 namespace {
 
-TEST_F(Form3Test, AMissPausesOneSecondAfterAWaveAndTwoAfterABeepOrSilence) {
+TEST_F(Form3Test, AMissIsShownASecondAtLeastThenCoveredShowingNothingOfItsFaces) {
     const struct {
         const char* sound;
-        int seconds;
-    } cases[] = {{"Buzz.wav", 1}, {"10", 2}, {"99", 2}};
+        int clockMs; // where in its second the clock stands when the pair is turned
+        int shownMs; // how long the missed pair stays in view
+    } cases[] = {
+        {"Buzz.wav", 0, 1000}, // the pause after a wave: one second
+        {"10", 0, 2000},       // after a beep or silence: two
+        {"99", 0, 2000},
+        {"", 900, 1000}, // a fresh install late in a second: the pause alone would be 0.1 s
+        {"Buzz.wav", 900, 1000},
+        {"10", 900, 1100},
+    };
     for (const auto& c : cases) {
         services.hinfo.IncorrectSound = c.sound;
         open(1);
         startWords();
         click(0);
+        const int stranger = strangerTo(0);
+        fake.clock.current.setTime(QTime(10, 0, 0, c.clockMs));
         const QDateTime before = fake.clock.current;
-        click(strangerTo(0));
-        ASSERT_FALSE(fake.clock.waits.isEmpty());
-        EXPECT_EQ(before.secsTo(fake.clock.waits.last()), c.seconds) << c.sound;
+        click(stranger);
+        EXPECT_EQ(before.msecsTo(fake.clock.current), c.shownMs) << c.sound << " " << c.clockMs;
+        for (const int card : {0, stranger}) {
+            EXPECT_TRUE(window->cmdCommand[std::size_t(card)]->isVisible()) << card;
+            EXPECT_EQ(window->Panel3D6[std::size_t(card)]->caption(), "") << card;
+        }
         window->close();
     }
+}
+
+TEST_F(Form3Test, TheInnerPanelsTakeTheSystemFaceColourNotTheWindowsBlue) {
+    services.hinfo.Background = qint32{0xFF0000}; // the default blue
+    open(2);
+    const QColor face = systemDefaultColour();
+    ASSERT_NE(face.rgb(), QColor(0, 0, 255).rgb());
+    const struct {
+        const char* name;
+        Panel3D* panel;
+    } panels[] = {
+        {"message", window->Panel3D2},       {"players", window->Panel3D4},
+        {"players count", window->Panel3D5}, {"exchange", window->Panel3D7},
+        {"files", window->Panel3D8},         {"accuracy", window->Panel3D11},
+        {"player 1", window->Panel3D3[0]},   {"accuracy box", window->Panel3D3[4]},
+        {"score 1", window->Panel3D9[0]},
+    };
+    for (const auto& p : panels) {
+        EXPECT_EQ(p.panel->backColour().rgb(), face.rgb()) << p.name;
+    }
+}
+
+TEST_F(Form3Test, SpaceOnTheFocusedExitEndsNoGameInPlay) {
+    open(1);
+    startWords();
+    click(0);
+    click(strangerTo(0)); // the second card gives Exit the focus
+    ASSERT_EQ(QApplication::focusWidget(), window->Command1);
+    QTest::keyClick(window->Command1, Qt::Key_Space);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->game().PairsFound == 0 && window->Command1->text() == "Exit");
+    // After the game Space presses Exit again; Esc leaves during a game as before.
+    matchTheRest();
+    ASSERT_TRUE(window->Command2->isEnabled());
+    window->Command1->setFocus();
+    QTest::keyClick(window->Command1, Qt::Key_Space);
+    EXPECT_FALSE(window->isVisible());
+    open(1);
+    startWords();
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
 }
 
 } // namespace

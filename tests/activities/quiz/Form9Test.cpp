@@ -204,8 +204,9 @@ TEST_F(Form9Test, ALevelOfChoiceQuestionsOnlyIsRefusedWithoutMultipleChoice) {
 }
 
 TEST_F(Form9Test, AQuestionOf255CharactersOrMoreShowsInTheLongQuestionLabel) {
-    const QString shorter = QString(253, u'q') + "?";
-    const QString longer = QString(254, u'q') + "?";
+    const QString words = QString("Which king ruled ").repeated(16);
+    const QString shorter = words.left(253) + "?";
+    const QString longer = words.left(254) + "?";
     QFile bible(fake.file(questionFileLayout(QuizTopic::Bible).fileName));
     ASSERT_TRUE(bible.open(QIODevice::WriteOnly));
     bible.write(QString("\"2%1\",\"*a*b*c*d*\"\r\n\"2%2\",\"*a*b*c*d*\"\r\n"
@@ -224,6 +225,11 @@ TEST_F(Form9Test, AQuestionOf255CharactersOrMoreShowsInTheLongQuestionLabel) {
     EXPECT_EQ(window->Panel3D3->caption(), "");
     EXPECT_TRUE(window->Label2->isVisible());
     EXPECT_EQ(window->Label2->text(), longer);
+    // The label grows with its lines instead of clipping them, inside the question panel.
+    const int lines = window->Label2->heightForWidth(window->Label2->width());
+    EXPECT_GT(lines, 2 * window->Label2->fontMetrics().lineSpacing());
+    EXPECT_GE(window->Label2->height(), lines);
+    EXPECT_TRUE(window->Panel3D3->rect().contains(window->Label2->geometry()));
     // The next question in the panel hides the label again.
     key('a');
     cell(2);
@@ -249,6 +255,24 @@ TEST_F(Form9Test, AMissingQuestionFileGivesTheLoadingErrorAndNoWindow) {
     // The files are read anew at the next attempt.
     writeQuestionFiles(fake);
     EXPECT_TRUE(Form9::open(services));
+}
+
+TEST_F(Form9Test, SpaceOnTheFocusedExitEndsNoGameInPlay) {
+    open();
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    cell(0); // the question gives Exit the focus for the answer keys
+    ASSERT_EQ(QApplication::focusWidget(), window->Command1);
+    QTest::keyClick(window->Command1, Qt::Key_Space);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->Panel3D3->caption(), "Topic 1 level 1 question 1?");
+    key('a'); // the game goes on
+    EXPECT_EQ(window->SSPanel1[0]->caption(), "X");
+    // Between games Space presses Exit as before.
+    window->close();
+    open();
+    window->Command1->setFocus();
+    QTest::keyClick(window->Command1, Qt::Key_Space);
+    EXPECT_FALSE(window->isVisible());
 }
 
 } // namespace

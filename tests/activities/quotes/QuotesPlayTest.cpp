@@ -157,7 +157,13 @@ TEST_F(QuotesWindowTest, ACountdownRunningOutEndsTheQuoteAsTimedOut) {
     ASSERT_EQ(fake.dialogs.prompts.size(), 1);
     EXPECT_TRUE(fake.dialogs.prompts[0].contains("To just keep tract of time enter 0"));
     EXPECT_TRUE(window->Timer1->isActive());
-    for (int second = 0; second < 11; ++second) {
+    window->Timer1_Timer();
+    // The timer frame is disabled while the quote runs; the clock in it is not greyed with it.
+    EXPECT_EQ(window->Label7->text(), "0:10");
+    EXPECT_FALSE(window->Frame3D1->isEnabled());
+    EXPECT_TRUE(window->Label7->isEnabled());
+    EXPECT_TRUE(window->Frame3D1->geometry().contains(window->Label7->geometry()));
+    for (int second = 1; second < 11; ++second) {
         window->Timer1_Timer();
     }
     EXPECT_EQ(window->Label7->text(), "0:00");

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -302,6 +303,40 @@ TEST_F(Form6Test, TheCountdownHoldsWhileAnotherWindowStandsInFront) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->Timer1_Timer();
     EXPECT_EQ(window->Label3->text(), "04");
+}
+
+TEST_F(Form6Test, TheTimerQuestionComesOverAClearedMessageAndTheSecondsAreReadable) {
+    open();
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    type("cat");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(window->Panel3D3->caption(), "Very Good - That is CORRECT!");
+    window->Option3D2[1]->click();
+    QString messageBehindQuestion = "no question";
+    fake.dialogs.onInput = [this, &messageBehindQuestion](const QString&) {
+        messageBehindQuestion = window->Panel3D3->caption();
+    };
+    fake.dialogs.inputs = {QString("5")};
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_EQ(messageBehindQuestion, "");
+
+    // The timer frame is disabled while the word is played; the seconds stay readable, and the
+    // bar shows nothing of its own under them.
+    window->Timer1_Timer();
+    ASSERT_EQ(window->Label3->text(), "05");
+    EXPECT_FALSE(window->Frame3D1[1]->isEnabled());
+    EXPECT_TRUE(window->Label3->isEnabled());
+    EXPECT_TRUE(window->Label3->isVisible());
+    window->Label3->hide();
+    const QImage bar = window->Panel3D13->grab().toImage();
+    const QRect inside = window->Panel3D13->contentsRect();
+    QSet<QRgb> colours;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            colours.insert(bar.pixel(x, y));
+        }
+    }
+    EXPECT_EQ(colours.size(), 1) << "the full bar, and no text";
 }
 
 } // namespace
