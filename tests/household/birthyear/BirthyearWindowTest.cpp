@@ -237,6 +237,34 @@ TEST_F(BirthyearWindowTest, OnlyAPlainYearOfTheFileIsShownByEnterOrEdited) {
     EXPECT_EQ(window->Label3->text(), "1950");
 }
 
+// Typed into the year box with the focus there, then the command by its menu item (the access
+// keys, or a screen reader's action): the focus moving on must not count as a list choice.
+TEST_F(BirthyearWindowTest, ATypedYearIsTakenBeforeThePanelOpensAndThePanelStaysOpen) {
+    const struct {
+        const char* name;
+        bool enter;
+    } ways[] = {{"without Enter", false}, {"after Enter", true}};
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        open();
+        window->Combo1->setFocus(Qt::MouseFocusReason);
+        settle();
+        QTest::keyClicks(window->Combo1, "1951");
+        if (way.enter) {
+            QTest::keyClick(window->Combo1, Qt::Key_Return);
+        }
+        window->mOI->trigger();
+        settle();
+        EXPECT_NE(QApplication::focusWidget(), window->Combo1);
+        EXPECT_TRUE(window->Panel3D8->isVisible());
+        EXPECT_EQ(window->ShownYear, 1951);
+        EXPECT_EQ(window->Label3->text(), "1951");
+        click(window->Command2);
+        type("x");
+        EXPECT_EQ(window->Label5->text(), "  Korea\nline twox");
+    }
+}
+
 TEST_F(BirthyearWindowTest, AFailedSaveSaysSoAndKeepsTheEdits) {
     pick(1950);
     click(window->Command6);
@@ -315,17 +343,25 @@ TEST_F(BirthyearWindowTest, EscClosesTheChartThenTheSelectorThenTheWindow) {
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
 }
 
-TEST_F(BirthyearWindowTest, AToolbarActivityClosesTheWindowDroppingUnsavedInput) {
+// Unsaved input is asked about before the window closes, never dropped unasked.
+TEST_F(BirthyearWindowTest, LeavingWithUnsavedInputAsksCancelStaysYesSaves) {
     pick(1950);
     click(window->Command6);
     click(window->Command2);
-    type("dropped");
+    type(" kept");
+    fake.dialogs.answers = {Answer::Cancel};
     window->Toolbar1->button(12)->trigger();
     settle();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->Panel3D8->isVisible());
+    ASSERT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_EQ(fake.dialogs.shown.back().text, "Save Input or Changes made to 1950?");
+
+    fake.dialogs.answers = {Answer::Yes};
+    window->close();
+    settle();
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(services.hinfo.NextActivity, 12);
-    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
-    EXPECT_EQ(BirthyearFile::read(path(), 1950).serious, "Serious 1950");
+    EXPECT_EQ(BirthyearFile::read(path(), 1950).serious, "Serious 1950 kept");
 }
 
 TEST_F(BirthyearWindowTest, TheChartShowsThePricesItemAfterItem) {
