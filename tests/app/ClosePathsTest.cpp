@@ -80,10 +80,17 @@ struct Window {
 };
 
 const Window kWindows[] = {
-    {"quotes", 3, true},        {"hangman", 4, false},   {"tic-tac-toe", 5, false},
-    {"matching", 6, true},      {"scrambler", 8, true},  {"birthyear", 9, true},
-    {"general thoughts", 10, true}, {"humorous thoughts", 11, true}, {"planner", 12, true},
-    {"to-do list", 13, true},   {"date function", 14, false},
+    {"quotes", 3, true},
+    {"hangman", 4, false},
+    {"tic-tac-toe", 5, false},
+    {"matching", 6, true},
+    {"scrambler", 8, true},
+    {"birthyear", 9, true},
+    {"general thoughts", 10, true},
+    {"humorous thoughts", 11, true},
+    {"planner", 12, true},
+    {"to-do list", 13, true},
+    {"date function", 14, false},
 };
 
 // One closing of a window with a colour change pending, from inside its modal showing: the

@@ -10,7 +10,6 @@ void selectOnPaging(QCalendarWidget& monthView) {
                              return; // a click on a day of the next or previous month leads
                          }
                          const int days = QDate(year, month, 1).daysInMonth();
-                         monthView.setSelectedDate(
-                             QDate(year, month, qMin(selected.day(), days)));
+                         monthView.setSelectedDate(QDate(year, month, qMin(selected.day(), days)));
                      });
 }

@@ -187,7 +187,8 @@ bool ToDo1::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     // A key goes to the control that has the focus, or to the window when none has it.
-    QWidget* keyTarget = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : this;
+    QWidget* keyTarget =
+        QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : this;
     if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWidgetType() ||
         static_cast<QWidget*>(watched)->window() != this || watched != keyTarget) {
         return ActivityWindow::eventFilter(watched, event);
