@@ -38,7 +38,7 @@ public:
     void EditSeriousSide();
     void EditLighterSide();
     void TrackInputText();
-    // False when the key must not reach the text box.
+    // Every key and every other way text enters the input box; false keeps it out.
     bool NoteInputKey();
     // Writes both texts on display to the shown year's record; false when nothing was written.
     bool SaveBirthYear();

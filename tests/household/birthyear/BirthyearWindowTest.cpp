@@ -10,6 +10,7 @@
 #include "PanelColours.h"
 #include "Services.h"
 #include "StatusBar.h"
+#include "TextEntryWays.h"
 #include "Toolbar.h"
 
 #include <QApplication>
@@ -306,6 +307,32 @@ TEST_F(BirthyearWindowTest, TheBoxRefusesThe501stByteAndCharactersTheFileCannotH
     EXPECT_EQ(BirthyearFile::storedLength(window->Label6->text()), 500);
     click(window->Command4);
     EXPECT_EQ(BirthyearFile::storedLength(BirthyearFile::read(path(), 1950).lighter), 500);
+}
+
+// Whatever way text enters the box, what it shows is what is saved: a character the file cannot
+// hold shows as "?", the limit holds, and the entry counts as a change to ask about.
+TEST_F(BirthyearWindowTest, EveryWayTextEntersShowsWhatIsSavedAndCountsAsAChange) {
+    const QString entered = QString::fromUtf8("\xC5\x81\xF0\x9F\x98\x80xyz"); // Ł, an emoji
+    for (const TextEntryWay& way : textEntryWays()) {
+        SCOPED_TRACE(way.name);
+        open();
+        pick(1950);
+        click(window->Command6);
+        click(window->Command3);
+        window->Text1->setPlainText(QString(498, 'a')); // set by the window: no change yet
+        window->Text1->moveCursor(QTextCursor::End);
+        ASSERT_EQ(window->InputChanged, 0);
+        InputTextBox& box = *window->Text1;
+        way.enter(box, *box.viewport(), box.cursorRect().center(), entered);
+        settle();
+        const QString shown = QString(498, 'a') + "??";
+        EXPECT_EQ(window->Text1->toPlainText(), shown);
+        EXPECT_EQ(window->Label6->text(), shown);
+        EXPECT_EQ(window->Label2->text(), "500");
+        EXPECT_EQ(window->InputChanged, 1);
+        click(window->Command4);
+        EXPECT_EQ(BirthyearFile::read(path(), 1950).lighter, shown);
+    }
 }
 
 TEST_F(BirthyearWindowTest, TheCopyNamesTheYearOnDisplay) {
