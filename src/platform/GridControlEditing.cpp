@@ -2,6 +2,7 @@
 #include "GridControl.h"
 
 #include "GridControlAccessible.h"
+#include "StorableText.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -12,30 +13,6 @@
 
 #include <algorithm>
 #include <numeric>
-
-namespace {
-
-// Lets the window's filter decide what any text given to the editor becomes.
-class EditFilter : public QValidator {
-public:
-    EditFilter(std::function<QString(const QString&)> filter, QObject* parent)
-        : QValidator(parent), filter_(std::move(filter)) {}
-    State validate(QString& input, int& position) const override {
-        const QString filtered = filter_(input);
-        if (filtered != input) {
-            position =
-                std::min(int(position - (input.size() - filtered.size())), int(filtered.size()));
-            position = std::max(position, 0);
-            input = filtered;
-        }
-        return Acceptable;
-    }
-
-private:
-    std::function<QString(const QString&)> filter_;
-};
-
-} // namespace
 
 void GridControl::setEditable(int setting) {
     editable_ = std::clamp(setting, 0, 2);
@@ -75,8 +52,10 @@ void GridControl::openEditor(const QString& text) {
     editCol_ = col_;
     const int limit = col_ < int(editMaxLength_.size()) ? editMaxLength_[std::size_t(col_)] : 0;
     editor_->setMaxLength(limit > 0 ? limit : 32767);
+    // The window's filter, then the files' code page, decide what any text typed, pasted or
+    // dropped into the editor becomes.
     delete editor_->validator();
-    editor_->setValidator(editFilter_ ? new EditFilter(editFilter_, editor_) : nullptr);
+    StorableText::guard(*editor_, editFilter_);
     const QString filtered = editFilter_ ? editFilter_(text) : text;
     editor_->setText(filtered.left(limit > 0 ? limit : filtered.size()));
     editor_->setGeometry(cellRect(row_, col_));

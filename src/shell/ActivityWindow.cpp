@@ -12,11 +12,16 @@
 #include "WebSite.h"
 #include "WindowKeys.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QSessionManager>
 #include <QToolBar>
+
+#include <QScopedValueRollback>
 
 #include <cmath>
 
@@ -62,6 +67,21 @@ ActivityWindow::ActivityWindow(Services& services, const ActivityConstants& cons
     optionsPopup_ = new OptionsPopup(mO, this);
     attachOptionsPopup(this);
     attachOptionsPopup(centralWidget());
+
+    // A logout must not drop what the window holds unsaved.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (!isVisible() || closed_) {
+            return;
+        }
+        const bool mayAsk = manager.allowsInteraction();
+        const bool stay = !SessionEnding(mayAsk);
+        if (mayAsk) {
+            manager.release();
+        }
+        if (stay) {
+            manager.cancel();
+        }
+    });
 }
 
 ActivityWindow::~ActivityWindow() {
@@ -308,7 +328,39 @@ void ActivityWindow::coverWithPicture() {
 
 void ActivityWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    closed_ = false;
     activation_.queueOnFirstShow();
+}
+
+bool ActivityWindow::SessionEnding(bool mayAsk) {
+    if (!mayAsk) {
+        SaveWithoutAsking();
+        return true;
+    }
+    const QScopedValueRollback guard(asking_, true);
+    return ExitQuestions();
+}
+
+void ActivityWindow::closeEvent(QCloseEvent* event) {
+    // A second close while the questions are open (the close box clicked again) waits for them.
+    if (asking_) {
+        event->ignore();
+        return;
+    }
+    if (!closed_) {
+        bool leave = false;
+        {
+            const QScopedValueRollback guard(asking_, true);
+            leave = ExitQuestions();
+        }
+        if (!leave) {
+            event->ignore();
+            return;
+        }
+        closed_ = true;
+        Form_Unload();
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void ActivityWindow::resizeEvent(QResizeEvent* event) {

@@ -57,6 +57,10 @@ public:
     void ShowSoundInformation();
     // Button n (from 1) of the side toolbar Toolbar2.
     QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
+    // The desktop session is ending (a logout or a shutdown) while the window is open. When the
+    // session lets it ask, the window asks its exit questions and false means the person chose to
+    // stay; otherwise it saves what those questions would offer to save.
+    bool SessionEnding(bool mayAsk);
 
     Toolbar* Toolbar1;
     QToolBar* Toolbar2; // docked left
@@ -68,8 +72,16 @@ public:
     QAction* mH; // "&Help", a menu without items: a click shows the window's help topic
 
 protected:
-    // The window's exit: it may ask to save, then closes the window (or stays open).
+    // The window's exit command: what it does before and after close().
     virtual void ExitCommand() = 0;
+    // The questions of the window's exit (save the entries, save the colours), asked once on every
+    // way of closing: the exit command, Esc, the toolbars, the close box and the window manager.
+    // False keeps the window open.
+    virtual bool ExitQuestions() { return true; }
+    // What the window does once it has closed.
+    virtual void Form_Unload() {}
+    // Saves, without asking, the entries the exit questions would offer to save.
+    virtual void SaveWithoutAsking() {}
     // The panel that holds the window's whole working area, centred at activation.
     virtual QWidget* mainPanel() const = 0;
     // Runs at the window's first show and whenever a window shown over it has closed.
@@ -108,6 +120,7 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) final;
 
     Services& services_;
     HINFO1& hinfo_;
@@ -126,4 +139,6 @@ private:
     FocusMoves* focusMoves_ = nullptr;
     WindowKeys* windowKeys_ = nullptr;
     std::vector<QAction*> toolbar2Buttons_; // by button number; 0 is unused
+    bool asking_ = false;                   // the exit questions are open
+    bool closed_ = false;                   // closed since the last show: nothing more to ask
 };

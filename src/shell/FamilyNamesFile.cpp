@@ -19,15 +19,6 @@ QStringList FamilyNamesFile::read(const ProgramFolder& folder) {
     return names;
 }
 
-int FamilyNamesFile::firstTooLong(const QStringList& names) {
-    for (int index = 0; index < names.size(); ++index) {
-        if (RecordCodec::text(names.at(index)).size() > kRecordLength) {
-            return index;
-        }
-    }
-    return -1;
-}
-
 RecordFile::WriteResult FamilyNamesFile::write(const ProgramFolder& folder,
                                                const QStringList& names) {
     QList<QByteArray> records;

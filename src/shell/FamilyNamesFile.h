@@ -18,9 +18,6 @@ inline constexpr int kLongestName = kRecordLength - 2;
 // record whose length says more than its record holds reads as the characters the record holds.
 QStringList read(const ProgramFolder& folder);
 
-// The index of the first name too long for its record, or -1 when every name fits.
-int firstTooLong(const QStringList& names);
-
 // Writes all eighteen names in one replacement of the file: the old names stay whole when the
 // write fails.
 RecordFile::WriteResult write(const ProgramFolder& folder, const QStringList& names);

@@ -1,11 +1,11 @@
 #include "Form12.h"
 
 #include "ColorNumber.h"
-#include "Cp1252.h"
 #include "DialogPlacement.h"
 #include "ElasticResizer.h"
 #include "FamilyNamesFile.h"
 #include "PanelColours.h"
+#include "StorableText.h"
 #include "Twips.h"
 #include "WindowKeys.h"
 
@@ -99,6 +99,10 @@ void Form12::buildNameBoxes() {
         // The right column's labels stand to the right of their boxes, the colon towards the box.
         Label1.at(index) = new QLabel(leftColumn ? name + ":" : ":" + name, Panel3D3);
         Text1.at(index) = new QLineEdit(Panel3D3);
+        // A name shows as its record keeps it: at most its length, each character the file cannot
+        // hold as "?".
+        Text1.at(index)->setMaxLength(FamilyNamesFile::kLongestName);
+        StorableText::guard(*Text1.at(index));
         Text1.at(index)->setAccessibleName(name);
         Text1.at(index)->installEventFilter(this);
         focusMoves_->onGotFocus(Text1.at(index), [this, index] { HighlightNameBox(index); });
@@ -167,22 +171,6 @@ void Form12::SaveFamilyNames() {
     if (firstEmpty != typed.end()) {
         services_.sound.beep();
         refuseSave(int(firstEmpty - typed.begin()), "All Names must be Entered\rin Order to Save.");
-        return;
-    }
-    // A name the file cannot hold as typed would come back altered.
-    for (int index = 0; index < typed.size(); ++index) {
-        if (const QStringList unkept = Cp1252::unencodable(typed.at(index)); !unkept.isEmpty()) {
-            refuseSave(index, "The " + ordinal(index + 1) +
-                                  " name has characters that cannot be kept: " + unkept.join(' ') +
-                                  ". Please type it without them.");
-            return;
-        }
-    }
-    // A name longer than its record could not be read back whole.
-    if (const int tooLong = FamilyNamesFile::firstTooLong(typed); tooLong >= 0) {
-        refuseSave(tooLong, "The " + ordinal(tooLong + 1) + " name is too long: at most " +
-                                QString::number(FamilyNamesFile::kLongestName) +
-                                " characters can be kept.");
         return;
     }
     if (FamilyNamesFile::write(services_.folder, typed) != RecordFile::WriteResult::Written) {

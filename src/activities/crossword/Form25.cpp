@@ -11,7 +11,6 @@
 #include "WindowKeys.h"
 #include "WordHelpCount.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -116,11 +115,6 @@ void Form25::Form_Activate() {
 
 void Form25::ExitCommand() {
     close();
-}
-
-void Form25::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    ActivityWindow::closeEvent(event);
 }
 
 void Form25::Form_Unload() {

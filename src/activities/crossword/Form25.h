@@ -136,7 +136,7 @@ protected:
     void ExitCommand() override;
     QWidget* mainPanel() const override;
     void Form_Activate() override;
-    void closeEvent(QCloseEvent* event) override;
+    void Form_Unload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -157,7 +157,6 @@ private:
 
     // The steps of the load and of the exits.
     void Form_Load();
-    void Form_Unload();
 
     // Focus handlers and hints.
     void List1_GotFocus();

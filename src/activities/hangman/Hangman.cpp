@@ -16,7 +16,6 @@
 #include "TypedKey.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -118,13 +117,12 @@ void Hangman::Form_Load() {
 }
 
 void Hangman::ExitCommand() {
-    colours_->PromptSaveColours();
     close();
 }
 
-void Hangman::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    ActivityWindow::closeEvent(event);
+bool Hangman::ExitQuestions() {
+    colours_->PromptSaveColours();
+    return true;
 }
 
 void Hangman::Form_Unload() {

@@ -91,7 +91,8 @@ public:
 protected:
     void ExitCommand() override;
     QWidget* mainPanel() const override;
-    void closeEvent(QCloseEvent* event) override;
+    bool ExitQuestions() override;
+    void Form_Unload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -110,7 +111,6 @@ private:
     void attachPopupToControls();
 
     void Form_Load();
-    void Form_Unload();
 
     // Shows the game's board on the controls.
     void showBoard();

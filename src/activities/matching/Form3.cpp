@@ -13,7 +13,6 @@
 #include "WindowKeys.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -166,11 +165,14 @@ void Form3::ExitCommand() {
     close();
 }
 
-void Form3::closeEvent(QCloseEvent* event) {
+bool Form3::ExitQuestions() {
     colours_->PromptSaveColours();
+    return true;
+}
+
+void Form3::Form_Unload() {
     ResetMatchingState();
     hinfo_.MatchLevelOne = 0;
-    ActivityWindow::closeEvent(event);
 }
 
 void Form3::ChooseColour() {

@@ -101,7 +101,8 @@ protected:
     void ExitCommand() override;
     QWidget* mainPanel() const override;
     void Form_Activate() override;
-    void closeEvent(QCloseEvent* event) override;
+    bool ExitQuestions() override;
+    void Form_Unload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

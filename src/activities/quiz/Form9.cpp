@@ -9,7 +9,6 @@
 #include "Toolbar.h"
 #include "Twips.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -150,15 +149,14 @@ void Form9::ExitCommand() {
     close();
 }
 
-void Form9::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    ActivityWindow::closeEvent(event);
+bool Form9::ExitQuestions() {
+    colours_->PromptSaveColours();
+    return true;
 }
 
 void Form9::Form_Unload() {
     ResetQuizState();
     hinfo_.CorrectSoundTest = 0;
-    colours_->PromptSaveColours();
 }
 
 void Form9::ChooseColour() {

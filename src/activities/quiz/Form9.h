@@ -84,7 +84,8 @@ protected:
     void ExitCommand() override;
     QWidget* mainPanel() const override;
     void Form_Activate() override;
-    void closeEvent(QCloseEvent* event) override;
+    bool ExitQuestions() override;
+    void Form_Unload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -97,7 +98,6 @@ private:
     void attachPopupToControls();
 
     void Form_Load();
-    void Form_Unload();
     void ResetQuizState();
 
     // The game (Form9Board.cpp).

@@ -14,7 +14,6 @@
 #include "WindowKeys.h"
 #include "WordBox.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -134,9 +133,12 @@ void Form44::ClearWordsChecks() {
 }
 
 void Form44::ExitCommand() {
-    colours_->PromptSaveColours();
-    Form_Unload();
     close();
+}
+
+bool Form44::ExitQuestions() {
+    colours_->PromptSaveColours();
+    return true;
 }
 
 void Form44::Form_Unload() {
@@ -147,12 +149,6 @@ void Form44::Form_Unload() {
     OnePanelHeight = 0;
     setPanelMode(0);
     hinfo_.CorrectSoundTest = 0;
-}
-
-void Form44::closeEvent(QCloseEvent* event) {
-    // The close box leaves without the colour question; a quote in play is dropped.
-    Form_Unload();
-    event->accept();
 }
 
 void Form44::resizeEvent(QResizeEvent* event) {

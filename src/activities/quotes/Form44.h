@@ -194,7 +194,8 @@ protected:
     void Form_Activate() override;
     void windowOverSelfOpening(int button) override;
     void windowOverSelfClosed(int button) override;
-    void closeEvent(QCloseEvent* event) override;
+    bool ExitQuestions() override;
+    void Form_Unload() override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -214,7 +215,6 @@ private:
     void attachPopupToControls();
 
     void Form_Load();
-    void Form_Unload();
     void ResetQuoteState();
     void SetOptionMenus(bool enabled);
     void ClearWordsChecks();

@@ -17,7 +17,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -180,14 +179,17 @@ void Form6::ExitCommand() {
     close();
 }
 
-void Form6::closeEvent(QCloseEvent* event) {
+bool Form6::ExitQuestions() {
     stopCountdown();
     withCountdownHeld([this] { colours_->PromptSaveColours(); });
+    return true;
+}
+
+void Form6::Form_Unload() {
     ResetScramblerState();
     hinfo_.SharedState = 0;
     helpDisplayOn_ = 0;
     panelsHidden_ = 0;
-    ActivityWindow::closeEvent(event);
 }
 
 void Form6::ChooseColour() {

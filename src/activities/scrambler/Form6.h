@@ -112,7 +112,8 @@ protected:
     void ExitCommand() override;
     QWidget* mainPanel() const override;
     void Form_Activate() override;
-    void closeEvent(QCloseEvent* event) override;
+    bool ExitQuestions() override;
+    void Form_Unload() override;
     void windowOverSelfOpening(int button) override;
     void windowOverSelfClosed(int button) override;
 

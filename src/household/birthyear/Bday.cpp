@@ -10,7 +10,6 @@
 #include "Twips.h"
 #include "YearCopyText.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -82,11 +81,6 @@ void Bday::Form_Activate() {
     SetupCostGrid();
 }
 
-void Bday::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    ActivityWindow::closeEvent(event);
-}
-
 void Bday::Form_Unload() {
     SSPanel4->HideBackgroundSelector();
     ShownYear = 0;
@@ -94,11 +88,24 @@ void Bday::Form_Unload() {
     hinfo_.YearListLimit = 0;
 }
 
-// Exit asks only about colours: unsaved text of the input panel is dropped.
 void Bday::ExitBirthyear() {
-    hinfo_.SignalValue = 0;
-    PromptSaveColours();
     close();
+}
+
+// Unsaved text of the input panel is asked about like the colours, never dropped unasked.
+bool Bday::ExitQuestions() {
+    hinfo_.SignalValue = 0;
+    if (!AskSaveInputBeforeLeaving()) {
+        return false;
+    }
+    PromptSaveColours();
+    return true;
+}
+
+void Bday::SaveWithoutAsking() {
+    if (InputChanged == 1) {
+        SaveBirthYear();
+    }
 }
 
 void Bday::EscapeKey() {

@@ -38,11 +38,14 @@ public:
     void EditSeriousSide();
     void EditLighterSide();
     void TrackInputText();
-    // False when the key must not reach the text box.
+    // Every key and every other way text enters the input box; false keeps it out.
     bool NoteInputKey();
     // Writes both texts on display to the shown year's record; false when nothing was written.
     bool SaveBirthYear();
     void PromptCloseInput();
+    // Asks whether to save unsaved input (Yes, No, Cancel); false when the person chose to stay
+    // with it (Cancel, or a save that failed).
+    bool AskSaveInputBeforeLeaving();
     void CloseInputPanel();
 
     // The cost chart (BdayCostChart.cpp).
@@ -114,9 +117,11 @@ public:
 
 protected:
     void ExitCommand() override { ExitBirthyear(); }
+    bool ExitQuestions() override;
+    void Form_Unload() override;
+    void SaveWithoutAsking() override;
     QWidget* mainPanel() const override;
     void Form_Activate() override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -131,7 +136,6 @@ private:
     void connectCommands();
 
     void Form_Load();
-    void Form_Unload();
     void EscapeKey();
     void SideButton(int n);
     void setCopyOffered(bool offered);

@@ -236,7 +236,7 @@ void Bday::connectCommands() {
     connect(Command4, &QPushButton::clicked, this, [this] { SaveBirthYear(); });
     connect(Command5, &QPushButton::clicked, this, &Bday::PromptCloseInput);
     connect(Text1, &QPlainTextEdit::textChanged, this, &Bday::TrackInputText);
-    Text1->setKeyHandler([this] { return NoteInputKey(); });
+    Text1->setEntryHandler([this] { return NoteInputKey(); });
 
     // Typing in the year box takes the grid background selector away; a list choice shows the
     // year; Enter shows a typed year.

@@ -23,6 +23,11 @@ void Bday::ShowBirthYear() {
     if (!year.has_value()) {
         return;
     }
+    // The year is taken from the box now: its list position follows, so that the box finishing
+    // its edit later (the focus moving on) finds nothing new to choose.
+    if (const int listed = Combo1->findText(Combo1->currentText()); listed >= 0) {
+        Combo1->setCurrentIndex(listed);
+    }
     hinfo_.BusyPointer();
     setCopyOffered(true);
     Command1->setText("&Five Year Cost Chart");
@@ -206,20 +211,28 @@ bool Bday::SaveBirthYear() {
     return true;
 }
 
+bool Bday::AskSaveInputBeforeLeaving() {
+    if (InputChanged != 1) {
+        return true;
+    }
+    const Dialogs::Answer answer = services_.dialogs.message(
+        {"Save Input or Changes made to " + QString::number(ShownYear) + "?", kInputTitle,
+         Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel});
+    hinfo_.SignalValue = double(answer);
+    showStatus(kCaption);
+    if (answer == Dialogs::Answer::Cancel) {
+        return false;
+    }
+    if (answer == Dialogs::Answer::Yes && !SaveBirthYear()) {
+        return false;
+    }
+    InputChanged = 0;
+    return true;
+}
+
 void Bday::PromptCloseInput() {
-    if (InputChanged == 1) {
-        const Dialogs::Answer answer = services_.dialogs.message(
-            {"Save Input or Changes made to " + QString::number(ShownYear) + "?", kInputTitle,
-             Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel});
-        hinfo_.SignalValue = double(answer);
-        showStatus(kCaption);
-        if (answer == Dialogs::Answer::Cancel) {
-            return;
-        }
-        if (answer == Dialogs::Answer::Yes && !SaveBirthYear()) {
-            return;
-        }
-        InputChanged = 0;
+    if (!AskSaveInputBeforeLeaving()) {
+        return;
     }
     if (textsOnDisplay()) {
         setCopyOffered(true);

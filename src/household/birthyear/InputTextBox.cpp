@@ -1,30 +1,11 @@
 #include "InputTextBox.h"
 
 #include "BirthyearFile.h"
-#include "Cp1252.h"
+#include "StorableText.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
-
-namespace {
-
-// A pasted text with its line breaks as the box keeps them, cut so that it fits the room.
-QString fitted(QString text, int room) {
-    text.replace("\r\n", "\n").replace('\r', '\n');
-    QString kept;
-    int used = 0;
-    for (const QChar c : text) {
-        const int size = c == '\n' ? 2 : 1;
-        if (used + size > room) {
-            break;
-        }
-        kept.append(c);
-        used += size;
-    }
-    return kept;
-}
-
-} // namespace
 
 InputTextBox::InputTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     setTabChangesFocus(true);
@@ -36,21 +17,54 @@ int InputTextBox::room() const {
                textCursor().selectedText().replace(QChar::ParagraphSeparator, '\n'));
 }
 
+QString InputTextBox::fitting(const QString& text) const {
+    QString entering = StorableText::kept(text);
+    entering.replace("\r\n", "\n").replace('\r', '\n');
+    const int free = room();
+    QString kept;
+    int used = 0;
+    for (const QChar c : entering) {
+        const int size = c == '\n' ? 2 : 1;
+        if (used + size > free) {
+            break;
+        }
+        kept.append(c);
+        used += size;
+    }
+    return kept;
+}
+
 void InputTextBox::keyPressEvent(QKeyEvent* event) {
-    if (keyHandler_ && !keyHandler_()) {
+    if (!entryAllowed()) {
         event->accept();
         return;
     }
     const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const QString typed = lineBreak ? QString("\n") : event->text();
-    const bool inserts = lineBreak || (!typed.isEmpty() && typed.at(0).isPrint());
+    // A character beyond the 16-bit range comes as a surrogate pair, which is no printable unit.
+    const bool inserts =
+        lineBreak || (!typed.isEmpty() && (typed.at(0).isPrint() || typed.at(0).isSurrogate()));
     if (inserts && !event->matches(QKeySequence::Paste)) {
-        if (!Cp1252::canHold(typed) || BirthyearFile::storedLength(typed) > room()) {
-            event->accept();
-            return;
-        }
+        insertPlainText(fitting(typed));
+        event->accept();
+        return;
     }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void InputTextBox::inputMethodEvent(QInputMethodEvent* event) {
+    if (event->commitString().isEmpty()) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    if (!entryAllowed()) {
+        event->accept();
+        return;
+    }
+    QInputMethodEvent kept(event->preeditString(), event->attributes());
+    kept.setCommitString(fitting(event->commitString()), event->replacementStart(),
+                         event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&kept);
 }
 
 bool InputTextBox::canInsertFromMimeData(const QMimeData* source) const {
@@ -58,9 +72,7 @@ bool InputTextBox::canInsertFromMimeData(const QMimeData* source) const {
 }
 
 void InputTextBox::insertFromMimeData(const QMimeData* source) {
-    const QString text = source->text();
-    if (!Cp1252::canHold(text)) {
-        return;
+    if (entryAllowed()) {
+        insertPlainText(fitting(source->text()));
     }
-    insertPlainText(fitted(text, room()));
 }

@@ -5,6 +5,7 @@
 #include "DesignedPlace.h"
 #include "MonthCalendarPage.h"
 #include "OptionGroup.h"
+#include "PagingSelection.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
 #include "PrintJob.h"
@@ -54,6 +55,7 @@ Calendar::Calendar(Services& services) : ActivityWindow(services, calendarConsta
 
     connect(MonthView1, &QCalendarWidget::clicked, this, &Calendar::MonthView1_DateClick);
     connect(MonthView1, &QCalendarWidget::selectionChanged, this, &Calendar::MonthView1_SelChange);
+    selectOnPaging(*MonthView1);
     connect(alignmentOptions_, &OptionGroup::clicked, this, &Calendar::SSOption1_Click);
     connect(Command1, &QPushButton::clicked, this, &Calendar::ExitCommand);
     connect(cmdPrint, &QPushButton::clicked, this, &Calendar::cmdPrint_Click);

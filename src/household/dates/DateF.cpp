@@ -7,6 +7,7 @@
 #include "DefaultPrintFont.h"
 #include "DropDownList.h"
 #include "NumericValue.h"
+#include "PagingSelection.h"
 #include "Panel3D.h"
 #include "PrintJob.h"
 #include "PrintLayout.h"
@@ -14,7 +15,6 @@
 #include "Twips.h"
 
 #include <QCalendarWidget>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,7 +67,7 @@ void DateF::connectHandlers() {
     // signals blocked and call the check themselves where it is due.
     connect(Text3, &QLineEdit::textChanged, this, &DateF::CheckTypedYear);
     connect(MonthView1, &QCalendarWidget::selectionChanged, this, &DateF::ShowDateFields);
-    connect(MonthView1, &QCalendarWidget::currentPageChanged, this, &DateF::MonthView1_PageChanged);
+    selectOnPaging(*MonthView1);
     connect(Command1, &QPushButton::clicked, this, &DateF::ExitCommand);
     connect(Command2, &QPushButton::clicked, this, &DateF::PrintDateFunction);
     connect(mOPrint, &QAction::triggered, this, &DateF::PrintDateFunction);
@@ -119,13 +119,9 @@ void DateF::ExitCommand() {
     close();
 }
 
-void DateF::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    ActivityWindow::closeEvent(event);
-}
-
-void DateF::Form_Unload() {
+bool DateF::ExitQuestions() {
     panelColours_.PromptSaveColours();
+    return true;
 }
 
 QDate DateF::chosenDate() const {
@@ -240,19 +236,6 @@ void DateF::ShowDateFields() {
         setYearBox(shown.year);
         CheckTypedYear();
     }
-}
-
-void DateF::MonthView1_PageChanged(int year, int month) {
-    const QDate selected = MonthView1->selectedDate();
-    if (selected.year() == year && selected.month() == month) {
-        return; // a click on a day of the next or previous month: the selection leads
-    }
-    const int days = QDate(year, month, 1).daysInMonth();
-    {
-        const QSignalBlocker blocker(MonthView1);
-        MonthView1->setSelectedDate(QDate(year, month, qMin(selected.day(), days)));
-    }
-    ShowDateFields();
 }
 
 void DateF::PanelColour_Click() {

@@ -62,7 +62,7 @@ protected:
     void ExitCommand() override;
     QWidget* mainPanel() const override;
     void Form_Activate() override;
-    void closeEvent(QCloseEvent* event) override;
+    bool ExitQuestions() override;
 
 private:
     void buildControls();
@@ -71,14 +71,12 @@ private:
     void buildSideToolbar();
     void connectHandlers();
     void Form_Load();
-    void Form_Unload();
 
     // The steps after a month or a year was chosen: the day clamped, month view and weekday set.
     void MonthOrYearChosen();
     void MinimumYearMessage();
     void MaximumYearMessage();
     // Paging the month view moves its selection to the same day of the shown month.
-    void MonthView1_PageChanged(int year, int month);
     // Before a list opens it is put at the value of its box.
     void DropDown(DropDownList* list, QLineEdit* box);
 

@@ -1,7 +1,5 @@
 #include "DayPage.h"
 
-#include "Cp1252.h"
-
 #include <QTime>
 
 QStringList DayPage::timeChoices() {
@@ -26,14 +24,11 @@ bool DayPage::hasEntries(const YearFile::DayRecord& rows) {
     return false;
 }
 
-std::optional<QString> DayPage::acceptedEntry(QString text) {
+QString DayPage::acceptedEntry(QString text) {
     for (QChar& character : text) {
         if (character == '\t' || character == '\r' || character == '\n') {
             character = ' ';
         }
-    }
-    if (Cp1252::decode(Cp1252::encode(text)) != text) {
-        return std::nullopt;
     }
     return text;
 }

@@ -17,8 +17,8 @@ QStringList timeChoices();
 // Whether any box holds text; a box of blanks only counts.
 bool hasEntries(const YearFile::DayRecord& rows);
 
-// What a box keeps of a typed or pasted text: tabs and line breaks become blanks; nothing when the
-// text holds a character the year file's code page cannot store, so the edit is refused whole.
-std::optional<QString> acceptedEntry(QString text);
+// What a box keeps of a typed or pasted text: tabs and line breaks become blanks. (A character the
+// year file's code page cannot store then shows as "?", as every box that feeds a file has it.)
+QString acceptedEntry(QString text);
 
 } // namespace DayPage

@@ -11,7 +11,6 @@
 #include "Twips.h"
 #include "WindowKeys.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
@@ -166,17 +165,17 @@ void Form10::resizeEvent(QResizeEvent* event) {
 }
 
 void Form10::ExitCommand() {
+    if (close()) {
+        ClosedByExit = 9;
+    }
+}
+
+bool Form10::ExitQuestions() {
     hinfo_.SignalValue = 0;
     if (DisplaySettingsChanged == 1) {
         AskSaveDisplaySettings();
     }
-    close();
-    ClosedByExit = 9;
-}
-
-void Form10::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    ActivityWindow::closeEvent(event);
+    return true;
 }
 
 void Form10::Form_Unload() {
@@ -203,7 +202,7 @@ void Form10::SideButton(int n) {
         CopyThoughtToClipboard();
         break;
     case 5:
-        OpenThoughtPrintPreview();
+        mOP->trigger();
         break;
     case 6:
         ShowHelpTopic();
@@ -219,7 +218,5 @@ void Form10::SideButton(int n) {
 void Form10::setCopyAndPrintOffered(bool offered) {
     mOCop->setEnabled(offered);
     Toolbar2Button(4)->setEnabled(offered);
-    Command2->setEnabled(offered);
     mOP->setEnabled(offered);
-    Toolbar2Button(5)->setEnabled(offered);
 }

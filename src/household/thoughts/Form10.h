@@ -104,9 +104,10 @@ public:
 
 protected:
     void ExitCommand() override;
+    bool ExitQuestions() override;
+    void Form_Unload() override;
     QWidget* mainPanel() const override;
     void Form_Activate() override;
-    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     int currentHelpContext() const override;
 
@@ -128,7 +129,6 @@ private:
     void FitDisplayFont();
     void applyDisplayFont(const Dialogs::FontChoice& chosen);
     void LayOutButtons();
-    void Form_Unload();
     // Whether a side toolbar button may act; while the print preview shows they only beep.
     void SideButton(int n);
     void beforeOptionsPopup();

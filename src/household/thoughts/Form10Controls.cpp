@@ -137,7 +137,6 @@ void Form10::buildSideToolbar() {
     }
     fillSideToolbar(buttons, [this](int n) { SideButton(n); });
     Toolbar2Button(4)->setEnabled(false);
-    Toolbar2Button(5)->setEnabled(false);
 }
 
 void Form10::connectCommands() {

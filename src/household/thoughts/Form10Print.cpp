@@ -8,6 +8,7 @@
 #include "ThoughtPrintout.h"
 #include "WindowKeys.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -42,8 +43,14 @@ void Form10::buildPrintPreview() {
             [this] { windowKeys().setCancelButton(SSPanel80->escapeButton()); });
     SSPanel80->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
     SSPanel80->Panel3d82->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
-    connect(Command2, &QPushButton::clicked, this, &Form10::OpenThoughtPrintPreview);
+    // One command: the button and the side toolbar's button run the menu item and are enabled
+    // with it, which happens once a thought shows.
     connect(mOP, &QAction::triggered, this, &Form10::OpenThoughtPrintPreview);
+    connect(Command2, &QPushButton::clicked, mOP, &QAction::trigger);
+    connect(mOP, &QAction::enabledChanged, Command2, &QWidget::setEnabled);
+    connect(mOP, &QAction::enabledChanged, Toolbar2Button(5), &QAction::setEnabled);
+    Command2->setEnabled(mOP->isEnabled());
+    Toolbar2Button(5)->setEnabled(mOP->isEnabled());
 }
 
 void Form10::OpenThoughtPrintPreview() {

@@ -14,7 +14,6 @@
 #include "Twips.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -128,19 +127,25 @@ void ToDo1::ExitCommand() {
 }
 
 void ToDo1::ExitToDo() {
+    if (close()) {
+        ExitChosen = 9;
+    }
+}
+
+bool ToDo1::ExitQuestions() {
     HideDatePicker();
     if (ToDoChanged == 1 && !PromptSaveToDoGrid()) {
-        return;
+        return false;
     }
     ToDoChanged = 0;
     if (ColoursChanged == 1 || panelColours_.coloursChanged()) {
         PromptSaveColours();
     }
-    hinfo_.SignalValue = 0;
-    ColoursChanged = 0;
-    exiting_ = true;
-    close();
-    ExitChosen = 9;
+    return true;
+}
+
+void ToDo1::SaveWithoutAsking() {
+    SaveToDoGrid();
 }
 
 bool ToDo1::PromptSaveToDoGrid() {
@@ -163,24 +168,10 @@ bool ToDo1::PromptSaveToDoGrid() {
     return leave;
 }
 
-void ToDo1::closeEvent(QCloseEvent* event) {
-    // The close box asks the exit's questions too.
-    if (!exiting_) {
-        HideDatePicker();
-        if (ToDoChanged == 1 && !PromptSaveToDoGrid()) {
-            event->ignore();
-            return;
-        }
-        ToDoChanged = 0;
-        if (ColoursChanged == 1 || panelColours_.coloursChanged()) {
-            PromptSaveColours();
-        }
-        exiting_ = true;
-    }
+void ToDo1::Form_Unload() {
     hinfo_.SignalValue = 0;
     ColoursChanged = 0;
     ItemNames = ItemNameList();
-    ActivityWindow::closeEvent(event);
 }
 
 bool ToDo1::eventFilter(QObject* watched, QEvent* event) {
@@ -195,9 +186,11 @@ bool ToDo1::eventFilter(QObject* watched, QEvent* event) {
         Command1_Click(AddButton);
         return true;
     }
+    // A key goes to the control that has the focus, or to the window when none has it.
+    QWidget* keyTarget =
+        QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : this;
     if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWidgetType() ||
-        static_cast<QWidget*>(watched)->window() != this ||
-        watched != QApplication::focusWidget()) {
+        static_cast<QWidget*>(watched)->window() != this || watched != keyTarget) {
         return ActivityWindow::eventFilter(watched, event);
     }
     const auto* key = static_cast<QKeyEvent*>(event);

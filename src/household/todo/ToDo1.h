@@ -170,7 +170,9 @@ protected:
     void ExitCommand() override;
     QWidget* mainPanel() const override;
     void Form_Activate() override;
-    void closeEvent(QCloseEvent* event) override;
+    bool ExitQuestions() override;
+    void Form_Unload() override;
+    void SaveWithoutAsking() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     int currentHelpContext() const override;
 
@@ -221,7 +223,6 @@ private:
     std::unique_ptr<ToDoSpellingGrid> spellingGrid_;
     std::unique_ptr<SpellCheckerItems> checkerItems_;
     std::unique_ptr<ToDoSpellCheck> spellCheck_;
-    bool exiting_ = false;
     bool selectorChanged_ = false; // the selector applied a choice during the current button
     QString entryBeforeKey_;
 };

@@ -8,6 +8,7 @@
 #include "MonthView.h"
 #include "Panel3D.h"
 #include "SettingsFile.h"
+#include "StorableText.h"
 #include "ToDoFiles.h"
 #include "Twips.h"
 
@@ -17,24 +18,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QValidator>
 
 namespace {
-
-// Whatever is typed or pasted loses what the files cannot keep.
-class EntryValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& position) const override {
-        const QString kept = ToDoFiles::cellText(input);
-        if (kept != input) {
-            position =
-                std::clamp(int(position - (input.size() - kept.size())), 0, int(kept.size()));
-            input = kept;
-        }
-        return Acceptable;
-    }
-};
 
 // The name list reports its drop-down before it opens.
 class NameList : public QComboBox {
@@ -70,7 +55,7 @@ void ToDo1::buildControls() {
     Text1[0] = Twips::place(new QLineEdit(Panel3D1), 1450, 520, 2870, 330);
     Text1[0]->setAccessibleName("To Do Item");
     Text1[0]->setMaxLength(ToDoFiles::kItemLength);
-    Text1[0]->setValidator(new EntryValidator(Text1[0]));
+    StorableText::guard(*Text1[0], &ToDoFiles::cellText);
     Text1[0]->setAutoFillBackground(true);
     Label1->setBuddy(Text1[0]);
     Text2 = new QLineEdit(Panel3D1);
@@ -85,7 +70,7 @@ void ToDo1::buildControls() {
     Combo1->setMaxVisibleItems(16);
     Combo1->setAccessibleName("Remembered items");
     Combo1->setToolTip("Remembered items");
-    Combo1->lineEdit()->setValidator(new EntryValidator(Combo1));
+    StorableText::guard(*Combo1->lineEdit(), &ToDoFiles::cellText);
     Combo1->lineEdit()->setMaxLength(ToDoFiles::kItemLength);
 
     VSGd1 = Twips::place(new GridControl(Panel3D1), 150, kGridTop, kPanelWidth - 300, kGridHeight);

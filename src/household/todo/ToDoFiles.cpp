@@ -2,6 +2,7 @@
 
 #include "Cp1252.h"
 #include "FieldReader.h"
+#include "StorableText.h"
 
 #include <QSaveFile>
 
@@ -21,7 +22,7 @@ QString cellText(const QString& text) {
         kept.append(c);
     }
     // The file's code page decides: what it cannot hold becomes "?" now, not at the next save.
-    return Cp1252::canHold(kept) ? kept : Cp1252::decode(Cp1252::encode(kept));
+    return StorableText::kept(kept);
 }
 
 QString leftTrimmed(const QString& text) {

@@ -167,8 +167,8 @@ TEST_F(HangmanWindowTest, OnlyTheExitSavesAChosenColourAndBlackIsRefused) {
                                                 9));
     file.close();
 
-    // A colour picked, then No at the Exit: the record keeps "Default". A close by the close box
-    // asks nothing.
+    // A colour picked, then No at the Exit: the record keeps "Default". The close box asks the
+    // same question.
     open();
     fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::No};
     fake.dialogs.colors = {QColor(0, 128, 0)};
@@ -181,8 +181,9 @@ TEST_F(HangmanWindowTest, OnlyTheExitSavesAChosenColourAndBlackIsRefused) {
     fake.dialogs.colors = {QColor(0, 128, 0)};
     window->mOC->trigger();
     const qsizetype shown = fake.dialogs.shown.size();
+    fake.dialogs.answers = {Dialogs::Answer::No};
     window->close();
-    EXPECT_EQ(fake.dialogs.shown.size(), shown);
+    EXPECT_EQ(fake.dialogs.shown.size(), shown + 1);
     EXPECT_EQ(record12(), "Default");
     open();
     fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Yes};

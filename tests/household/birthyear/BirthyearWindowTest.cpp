@@ -11,6 +11,7 @@
 #include "ScreenReader.h"
 #include "Services.h"
 #include "StatusBar.h"
+#include "TextEntryWays.h"
 #include "Toolbar.h"
 
 #include <QApplication>
@@ -239,6 +240,34 @@ TEST_F(BirthyearWindowTest, OnlyAPlainYearOfTheFileIsShownByEnterOrEdited) {
     EXPECT_EQ(window->Label3->text(), "1950");
 }
 
+// Typed into the year box with the focus there, then the command by its menu item (the access
+// keys, or a screen reader's action): the focus moving on must not count as a list choice.
+TEST_F(BirthyearWindowTest, ATypedYearIsTakenBeforeThePanelOpensAndThePanelStaysOpen) {
+    const struct {
+        const char* name;
+        bool enter;
+    } ways[] = {{"without Enter", false}, {"after Enter", true}};
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        open();
+        window->Combo1->setFocus(Qt::MouseFocusReason);
+        settle();
+        QTest::keyClicks(window->Combo1, "1951");
+        if (way.enter) {
+            QTest::keyClick(window->Combo1, Qt::Key_Return);
+        }
+        window->mOI->trigger();
+        settle();
+        EXPECT_NE(QApplication::focusWidget(), window->Combo1);
+        EXPECT_TRUE(window->Panel3D8->isVisible());
+        EXPECT_EQ(window->ShownYear, 1951);
+        EXPECT_EQ(window->Label3->text(), "1951");
+        click(window->Command2);
+        type("x");
+        EXPECT_EQ(window->Label5->text(), "  Korea\nline twox");
+    }
+}
+
 TEST_F(BirthyearWindowTest, AFailedSaveSaysSoAndKeepsTheEdits) {
     pick(1950);
     click(window->Command6);
@@ -282,6 +311,32 @@ TEST_F(BirthyearWindowTest, TheBoxRefusesThe501stByteAndCharactersTheFileCannotH
     EXPECT_EQ(BirthyearFile::storedLength(BirthyearFile::read(path(), 1950).lighter), 500);
 }
 
+// Whatever way text enters the box, what it shows is what is saved: a character the file cannot
+// hold shows as "?", the limit holds, and the entry counts as a change to ask about.
+TEST_F(BirthyearWindowTest, EveryWayTextEntersShowsWhatIsSavedAndCountsAsAChange) {
+    const QString entered = QString::fromUtf8("\xC5\x81\xF0\x9F\x98\x80xyz"); // Ł, an emoji
+    for (const TextEntryWay& way : textEntryWays()) {
+        SCOPED_TRACE(way.name);
+        open();
+        pick(1950);
+        click(window->Command6);
+        click(window->Command3);
+        window->Text1->setPlainText(QString(498, 'a')); // set by the window: no change yet
+        window->Text1->moveCursor(QTextCursor::End);
+        ASSERT_EQ(window->InputChanged, 0);
+        InputTextBox& box = *window->Text1;
+        way.enter(box, *box.viewport(), box.cursorRect().center(), entered);
+        settle();
+        const QString shown = QString(498, 'a') + "??";
+        EXPECT_EQ(window->Text1->toPlainText(), shown);
+        EXPECT_EQ(window->Label6->text(), shown);
+        EXPECT_EQ(window->Label2->text(), "500");
+        EXPECT_EQ(window->InputChanged, 1);
+        click(window->Command4);
+        EXPECT_EQ(BirthyearFile::read(path(), 1950).lighter, shown);
+    }
+}
+
 TEST_F(BirthyearWindowTest, TheCopyNamesTheYearOnDisplay) {
     pick(1950);
     window->Combo1->setEditText("1977"); // typed, not shown
@@ -317,17 +372,25 @@ TEST_F(BirthyearWindowTest, EscClosesTheChartThenTheSelectorThenTheWindow) {
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
 }
 
-TEST_F(BirthyearWindowTest, AToolbarActivityClosesTheWindowDroppingUnsavedInput) {
+// Unsaved input is asked about before the window closes, never dropped unasked.
+TEST_F(BirthyearWindowTest, LeavingWithUnsavedInputAsksCancelStaysYesSaves) {
     pick(1950);
     click(window->Command6);
     click(window->Command2);
-    type("dropped");
+    type(" kept");
+    fake.dialogs.answers = {Answer::Cancel};
     window->Toolbar1->button(12)->trigger();
     settle();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->Panel3D8->isVisible());
+    ASSERT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_EQ(fake.dialogs.shown.back().text, "Save Input or Changes made to 1950?");
+
+    fake.dialogs.answers = {Answer::Yes};
+    window->close();
+    settle();
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(services.hinfo.NextActivity, 12);
-    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
-    EXPECT_EQ(BirthyearFile::read(path(), 1950).serious, "Serious 1950");
+    EXPECT_EQ(BirthyearFile::read(path(), 1950).serious, "Serious 1950 kept");
 }
 
 TEST_F(BirthyearWindowTest, TheChartShowsThePricesItemAfterItem) {

@@ -138,3 +138,22 @@ TEST_F(CalendarWindowTest, HelpAndExitByKeys) {
 }
 
 } // namespace
+
+TEST_F(CalendarWindowTest, PagingTheMonthViewRebuildsAndPrintsTheMonthShown) {
+    open();
+    window->MonthView1->setSelectedDate(QDate(2005, 1, 31));
+    settle();
+    window->MonthView1->showNextMonth();
+    settle();
+    EXPECT_EQ(window->MonthView1->selectedDate(), QDate(2005, 2, 28));
+    EXPECT_EQ(pageTexts(*window).first(), "February 2005");
+    EXPECT_EQ(pageTexts(*window).last(), "28");
+    window->MonthView1->showPreviousYear();
+    settle();
+    EXPECT_EQ(pageTexts(*window).first(), "February 2004");
+    EXPECT_EQ(pageTexts(*window).last(), "29");
+
+    window->cmdPrint->click();
+    ASSERT_EQ(fake.printer.jobs.size(), 1);
+    EXPECT_EQ(fake.printer.jobs[0].title, "February 2004");
+}

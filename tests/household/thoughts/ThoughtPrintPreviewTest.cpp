@@ -75,6 +75,23 @@ TEST_F(ThoughtsWindowTest, WithoutTimesNewRomanTheThoughtPrintsToAFileWhereThePr
     EXPECT_TRUE(panel.isOpen());
 }
 
+TEST_F(ThoughtsWindowTest, PrintIsOneCommandOfferedOnlyOnceAThoughtShows) {
+    writeFile("Thought1.Fil", kOneThought);
+    open(0);
+    const auto offered = [this] {
+        return QList<bool>{window->mOP->isEnabled(), window->Command2->isEnabled(),
+                           window->Toolbar2Button(5)->isEnabled()};
+    };
+    EXPECT_EQ(offered(), (QList<bool>{false, false, false}));
+    window->Toolbar2Button(5)->trigger();
+    click(window->Command2);
+    EXPECT_FALSE(window->SSPanel80->isOpen());
+
+    fake.random.draws = {0.1};
+    click(window->Command1);
+    EXPECT_EQ(offered(), (QList<bool>{true, true, true}));
+}
+
 TEST_F(ThoughtsWindowTest, WhileThePreviewShowsHelpIsItsOwnTheSideToolbarBeepsAndEscapeStepsOut) {
     writeFile("Thought1.Fil", kOneThought);
     open(0);

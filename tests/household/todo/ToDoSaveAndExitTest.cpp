@@ -4,6 +4,7 @@
 #include "FullDisk.h"
 
 #include <QFileInfo>
+#include <QSessionManager>
 
 namespace {
 
@@ -59,6 +60,23 @@ TEST_F(ToDoWindowTest, EveryWayOutAsksToSaveChangesAndCancelStays) {
             EXPECT_EQ(saved, answer == Dialogs::Answer::Yes);
         }
     }
+}
+
+// A logout that lets the program ask nothing saves the list instead of dropping it.
+TEST_F(ToDoWindowTest, ALogoutSavesTheUnsavedList) {
+    auto* session = qApp->findChild<QSessionManager*>();
+    ASSERT_NE(session, nullptr);
+    ASSERT_FALSE(session->allowsInteraction());
+    openToDo([&](ToDo1& toDo) {
+        typeInto(toDo.Text1[0], "Bank");
+        click(toDo.Command1[ToDo1::AddButton]);
+        emit qApp->commitDataRequest(*session);
+        EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+        EXPECT_EQ(toDo.ToDoChanged, 0);
+    });
+    QFile grid(fake.file(ToDoFiles::kGridFile));
+    ASSERT_TRUE(grid.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(grid.readAll().startsWith("\"Bank\"\r\n"));
 }
 
 TEST_F(ToDoWindowTest, AFailedSaveSaysSoKeepsTheOldFileAndTheWindowOpen) {

@@ -17,7 +17,6 @@
 #include "Twips.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -100,10 +99,7 @@ void Zcalandar1::Timer1_Timer() {
 }
 
 void Zcalandar1::ExitCommand() {
-    if (PromptSaveOnExit()) {
-        exiting_ = true;
-        close();
-    }
+    close();
 }
 
 bool Zcalandar1::PromptSaveOnExit() {
@@ -132,15 +128,14 @@ bool Zcalandar1::PromptSaveOnExit() {
     return true;
 }
 
-void Zcalandar1::closeEvent(QCloseEvent* event) {
-    // The close box asks the exit's questions too.
-    if (!exiting_ && !PromptSaveOnExit()) {
-        event->ignore();
-        return;
-    }
-    exiting_ = true;
+void Zcalandar1::Form_Unload() {
     Timer1->stop();
-    ActivityWindow::closeEvent(event);
+}
+
+void Zcalandar1::SaveWithoutAsking() {
+    if (EntriesChanged == 1 && SaveLoadedDay()) {
+        EntriesChanged = 0;
+    }
 }
 
 bool Zcalandar1::eventFilter(QObject* watched, QEvent* event) {

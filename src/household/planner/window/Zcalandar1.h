@@ -188,10 +188,12 @@ public:
 
 protected:
     void ExitCommand() override;
+    bool ExitQuestions() override { return PromptSaveOnExit(); }
+    void Form_Unload() override;
+    void SaveWithoutAsking() override;
     QWidget* mainPanel() const override;
     void Form_Activate() override;
     int currentHelpContext() const override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -232,5 +234,4 @@ private:
     int textColour_ = 0;
     // The side buttons the options panel disables, with their states to restore when it closes.
     std::array<bool, 8> sideButtonsBeforeOptions_{};
-    bool exiting_ = false;
 };

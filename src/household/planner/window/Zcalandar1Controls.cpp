@@ -12,6 +12,7 @@
 #include "PrintPreviewPanel.h"
 #include "SideToolbarPictures.h"
 #include "SpellChecker.h"
+#include "StorableText.h"
 #include "Twips.h"
 
 #include <QAction>
@@ -36,20 +37,6 @@ constexpr int kTimeWidth = 1000;
 constexpr int kActivityLeft = 6045;
 constexpr int kActivityWidth = 3400;
 constexpr int kBoxHeight = 306;
-
-// A box takes tabs and line breaks as blanks and refuses what the year file cannot store.
-class EntryValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        const std::optional<QString> accepted = DayPage::acceptedEntry(input);
-        if (!accepted) {
-            return Invalid;
-        }
-        input = *accepted;
-        return Acceptable;
-    }
-};
 
 void place(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(Twips::toPixels(left, top, width, height));
@@ -109,7 +96,6 @@ void Zcalandar1::buildDayPage() {
     }
     Text3 = new QLineEdit(Panel3D1);
     Text3->hide();
-    auto* validator = new EntryValidator(this);
     for (int row = 0; row < kRows; ++row) {
         const auto index = std::size_t(row);
         auto* time = new QLineEdit(Panel3D1);
@@ -121,7 +107,7 @@ void Zcalandar1::buildDayPage() {
         activity->setAccessibleName(QString("Appointment or activity, row %1").arg(row + 1));
         place(activity, kActivityLeft, kRowTops[index], kActivityWidth, kBoxHeight);
         for (QLineEdit* box : {time, activity}) {
-            box->setValidator(validator);
+            StorableText::guard(*box, &DayPage::acceptedEntry);
             box->setContextMenuPolicy(Qt::NoContextMenu);
         }
         Text1[index] = time;

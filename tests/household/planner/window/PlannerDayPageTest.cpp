@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QSessionManager>
 
 namespace {
 
@@ -164,13 +165,13 @@ TEST_F(PlannerWindowTest, EveryEditMarksThePageAndBoxesKeepToWhatTheFileHolds) {
         settle();
         EXPECT_EQ(time->text(), "10:00 AM");
         EXPECT_EQ(planner.EntriesChanged, 1);
-        // What the year file cannot hold is refused.
-        QApplication::clipboard()->setText(QString::fromUtf8("Tea ☕"));
+        // What the year file cannot hold shows as "?", as it is saved.
+        QApplication::clipboard()->setText(QString::fromUtf8("Tea ☕ Łódź"));
         planner.Text2[1]->setFocus(Qt::MouseFocusReason);
         settle();
         QTest::keyClick(planner.Text2[1], Qt::Key_V, Qt::ControlModifier);
         settle();
-        EXPECT_EQ(planner.Text2[1]->text(), "");
+        EXPECT_EQ(planner.Text2[1]->text(), QString::fromUtf8("Tea ? ?ód?"));
 
         fake.dialogs.answers.push_back(Answer::No);
         press(planner.Text2[0], Qt::Key_Escape);
@@ -239,6 +240,25 @@ TEST_F(PlannerWindowTest, TheCloseBoxAsksTheExitsQuestion) {
     EXPECT_EQ(messageTexts(), (QStringList{"Save changes/entries before exiting?",
                                            "Save changes/entries before exiting?"}));
     EXPECT_FALSE(day({2025, 3, 5}).isFull());
+}
+
+// A desktop logout: where the session lets the program ask, the exit's question is asked and
+// Cancel keeps the session; where it does not, the page is saved.
+TEST_F(PlannerWindowTest, ALogoutAsksOrSavesTheUnsavedPage) {
+    auto* session = qApp->findChild<QSessionManager*>();
+    ASSERT_NE(session, nullptr);
+    openPlanner([&](Zcalandar1& planner) {
+        typeInto(planner.Text2[0], "Walk");
+        fake.dialogs.answers.push_back(Answer::Cancel);
+        EXPECT_FALSE(planner.SessionEnding(true));
+        EXPECT_EQ(messageTexts(), QStringList{"Save changes/entries before exiting?"});
+        EXPECT_FALSE(day({2025, 3, 5}).isFull());
+
+        emit qApp->commitDataRequest(*session); // this session lets nothing be asked
+        EXPECT_EQ(messageTexts().size(), 1);
+        EXPECT_EQ(day({2025, 3, 5}).activities[0], "Walk");
+        EXPECT_EQ(planner.EntriesChanged, 0);
+    });
 }
 
 } // namespace
