@@ -66,7 +66,7 @@ SingleInstance::Start SingleInstance::start() {
         return Start::Unlocked;
     }
     // Where the desktop lets no program bring itself forward unasked, the person is told instead.
-    const bool canComeForward = QGuiApplication::platformName() != "wayland";
+    const bool canComeForward = !QGuiApplication::platformName().startsWith("wayland");
     return askHolder() && canComeForward ? Start::OtherShown : Start::OtherRunning;
 }
 
