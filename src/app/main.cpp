@@ -1,6 +1,8 @@
 #include "ProductionPlatform.h"
 #include "RegisterWindows.h"
+#include "SavedFiles.h"
 #include "Services.h"
+#include "SingleInstance.h"
 #include "Startfrm.h"
 
 #include <QApplication>
@@ -26,32 +28,61 @@ QString shippedDataFolder() {
     return KORVANE_BUILD_DATA_DIR;
 }
 
+// A later start asked: the window on top of this program (a modal window over the main window,
+// or the main window) comes to the front, where the desktop allows it.
+void bringToFront(QWidget& main) {
+    main.setWindowState(main.windowState() & ~Qt::WindowMinimized);
+    QWidget* top = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &main;
+    top->raise();
+    top->activateWindow();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Korvane");
+    const QString folder = ProgramFolder::defaultPath();
+    // A second start on the same folder ends here, before it copies a file or builds a window.
+    SingleInstance instance(folder);
+    const SingleInstance::Start start =
+        folder.isEmpty() ? SingleInstance::Start::Unlocked : instance.start();
+    if (start == SingleInstance::Start::OtherShown) {
+        qInfo().noquote() << "Korvane is already running with the folder" << folder
+                          << "and was brought to the front.";
+        return 0;
+    }
+    if (start == SingleInstance::Start::OtherRunning) {
+        const QString message = SingleInstance::runningMessage(folder);
+        qCritical().noquote() << message;
+        QtDialogs().message({message, "Korvane", Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok});
+        return 0;
+    }
     // The pictures stored with the windows live in the shell library's resources.
     Q_INIT_RESOURCE(shell);
     // Reading the desktop's font configuration is the longest step of showing the first window;
     // it runs beside the loading below.
     std::thread fontDatabase([] { QFontDatabase::families(); });
 
-    ProductionPlatform production(ProgramFolder::defaultPath());
-    if (production.folder().path().isEmpty() || !production.folder().install(shippedDataFolder())) {
+    ProductionPlatform production(folder);
+    if (folder.isEmpty() || !production.folder().install(shippedDataFolder())) {
         // Without its folder the program has no help, sounds or settings: it says so and ends.
-        const QString problem = ProgramFolder::unusableMessage(production.folder().path());
+        const QString problem = ProgramFolder::unusableMessage(folder);
         qCritical().noquote() << problem;
         production.platform().dialogs.message(
             {problem, "Korvane", Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
         fontDatabase.join();
         return 1;
     }
+    if (start == SingleInstance::Start::Alone) {
+        production.folder().removeLeftoverSaves(isSavedFile);
+    }
     Services services(production.platform());
 
     registerWindows(services.windows);
     Startfrm main(services);
     QObject::connect(&main, &Startfrm::exitConfirmed, &app, [] { QCoreApplication::exit(0); });
+    instance.whenAsked([&main] { bringToFront(main); });
     main.Form_Load();
     fontDatabase.join();
     main.show();

@@ -1,17 +1,21 @@
 #include "SettingsFile.h"
 
-RecordFile settingsFile(const ProgramFolder& folder, SettingsFile which) {
+const char* settingsFileName(SettingsFile which) {
     switch (which) {
     case SettingsFile::GColor1:
-        return {folder.file("GColor1.Fil"), 20};
+        return "GColor1.Fil";
     case SettingsFile::GColor2:
-        return {folder.file("GColor2.Fil"), 20};
+        return "GColor2.Fil";
     case SettingsFile::GColor3:
-        return {folder.file("GColor3.Fil"), 20};
+        return "GColor3.Fil";
     case SettingsFile::HINV3:
-        return {folder.file("HINV3.Fil"), 10};
+        return "HINV3.Fil";
     case SettingsFile::SWR2:
         break;
     }
-    return {folder.file("SWR2.BMP"), 20};
+    return "SWR2.BMP";
+}
+
+RecordFile settingsFile(const ProgramFolder& folder, SettingsFile which) {
+    return {folder.file(settingsFileName(which)), which == SettingsFile::HINV3 ? 10 : 20};
 }

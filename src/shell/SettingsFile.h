@@ -13,4 +13,5 @@ enum class SettingsFile {
     SWR2,    // 20-byte records: 3, 4, 6 sound texts; 14 to 17 planner integers
 };
 
+const char* settingsFileName(SettingsFile which);
 RecordFile settingsFile(const ProgramFolder& folder, SettingsFile which);

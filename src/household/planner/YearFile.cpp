@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
@@ -32,6 +33,12 @@ bool YearFile::DayRecord::hasActivity() const {
 
 QString YearFile::fileName(int year) {
     return QStringLiteral(" %1.Cal").arg(year);
+}
+
+bool YearFile::isFileName(const QString& name) {
+    static const QRegularExpression yearFile("^ [0-9]{1,4}\\.cal$",
+                                             QRegularExpression::CaseInsensitiveOption);
+    return yearFile.match(name).hasMatch();
 }
 
 int YearFile::recordNumber(int day, int month) {

@@ -33,7 +33,8 @@ constexpr int kDesignedHeight = 9000;
 
 ToDo1::ToDo1(Services& services)
     : ActivityWindow(services, ActivityConstants::household(13, 2009), kCaption),
-      panelColours_(services, "Save changes made to Panel and or Text Color?") {
+      panelColours_(services, "Save changes made to Panel and or Text Color?"),
+      damagedFiles_(services.dialogs, services.folder, kCaption) {
     setObjectName("ToDo1");
     buildControls();
     buildMenus();

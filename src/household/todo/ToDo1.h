@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ActivityWindow.h"
+#include "DamagedToDoFiles.h"
 #include "ItemNameList.h"
 #include "PanelColours.h"
 #include "ToDoRow.h"
@@ -219,6 +220,7 @@ private:
     void selectorClicked(int index);
 
     PanelColours panelColours_;
+    DamagedToDoFiles damagedFiles_;
     class SpellingGrid; // the spelling check's view of the grid and the names
     std::unique_ptr<ToDoSpellingGrid> spellingGrid_;
     std::unique_ptr<SpellCheckerItems> checkerItems_;

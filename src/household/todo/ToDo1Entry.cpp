@@ -26,13 +26,20 @@ void ToDo1::LoadItemNames() {
     Combo1->clear();
     ItemNames = ItemNameList();
     Text1[0]->clear();
+    damagedFiles_.reading(ToDoFiles::kNamesFile);
     QFile file(services_.folder.file(ToDoFiles::kNamesFile));
     if (!file.open(QIODevice::ReadOnly)) {
         return; // no names remembered yet
     }
-    ItemNames = ItemNameList(ToDoFiles::readNames(file.read(FieldReader::kLargestFile)));
+    const ToDoFiles::Names read = ToDoFiles::readNames(file.read(FieldReader::kLargestFile));
+    ItemNames = ItemNameList(read.names);
     Combo1->addItems(ItemNames.names());
     Combo1->setEditText(QString());
+    if (!read.fault.isEmpty()) {
+        damagedFiles_.found(ToDoFiles::kNamesFile, read.fault,
+                            "The remembered item names are shown as far as they could be read.",
+                            "The next change to them");
+    }
 }
 
 void ToDo1::refillNameList() {
@@ -43,6 +50,10 @@ void ToDo1::refillNameList() {
 
 void ToDo1::writeItemNames() {
     refillNameList();
+    if (!damagedFiles_.mayReplace(ToDoFiles::kNamesFile, "The remembered item names",
+                                  "They are kept until this window closes.")) {
+        return;
+    }
     if (!ToDoFiles::replaceFile(services_.folder.file(ToDoFiles::kNamesFile),
                                 ToDoFiles::writeNames(ItemNames.names()))) {
         services_.dialogs.message({"The remembered item names could not be saved.\rThey are kept "

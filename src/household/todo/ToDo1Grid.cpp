@@ -23,16 +23,20 @@ void ToDo1::LoadToDoGrid() {
         VSGd1->setColAlignment(col, col == 1 ? GridControl::LeftCentre : GridControl::Centre);
     }
     VSGd1->setFixedAlignment(0, GridControl::Centre);
+    damagedFiles_.reading(ToDoFiles::kGridFile);
     QFile file(services_.folder.file(ToDoFiles::kGridFile));
     if (!file.open(QIODevice::ReadOnly)) {
         return; // no list kept yet
     }
     // 500 rows fit well within this; anything after them is never read.
-    const QByteArray bytes = file.read(FieldReader::kLargestFile);
-    const std::vector<ToDoRow> rows = ToDoFiles::readGrid(bytes);
+    const ToDoFiles::Grid grid = ToDoFiles::readGrid(file.read(FieldReader::kLargestFile));
     for (int row = 1; row <= kItemRows; ++row) {
-        const ToDoRow& cells = rows[std::size_t(row - 1)];
+        const ToDoRow& cells = grid.rows[std::size_t(row - 1)];
         VSGd1->setRowText(row, "\t" + cells.item + "\t" + cells.toDoDate + "\t" + cells.actualDate);
+    }
+    if (!grid.fault.isEmpty()) {
+        damagedFiles_.found(ToDoFiles::kGridFile, grid.fault,
+                            "The To Do List is shown as far as it could be read.", "Saving it");
     }
 }
 
@@ -41,6 +45,10 @@ bool ToDo1::SaveToDoGrid() {
         return true;
     }
     VSGd1->finishEdit();
+    if (!damagedFiles_.mayReplace(ToDoFiles::kGridFile, "The To Do List",
+                                  "Your changes are still in the grid.")) {
+        return false;
+    }
     hinfo_.BusyPointer();
     const bool saved = ToDoFiles::replaceFile(services_.folder.file(ToDoFiles::kGridFile),
                                               ToDoFiles::writeGrid(gridRows()));

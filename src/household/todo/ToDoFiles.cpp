@@ -1,12 +1,66 @@
 #include "ToDoFiles.h"
 
 #include "Cp1252.h"
-#include "FieldReader.h"
 #include "StorableText.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace ToDoFiles {
+
+namespace {
+
+// A file of one field to a line: the fields of its first lines, how many lines it has, and the
+// number of its first line that is not a double quote, a text without quotes or line ends, and a
+// double quote (0 when there is none). A broken line still gives what stands between its quotes.
+struct Lines {
+    QStringList fields;
+    qsizetype count = 0;
+    qsizetype firstBroken = 0;
+};
+
+Lines readLines(const QByteArray& bytes, int keptFields) {
+    Lines lines;
+    qsizetype at = 0;
+    while (at < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', at);
+        const qsizetype next = end < 0 ? bytes.size() : end + 1;
+        if (end < 0) {
+            end = bytes.size();
+        }
+        if (end > at && bytes.at(end - 1) == '\r') {
+            --end;
+        }
+        QByteArray line = bytes.mid(at, end - at);
+        at = next;
+        ++lines.count;
+        const bool whole = line.size() >= 2 && line.front() == '"' && line.back() == '"' &&
+                           line.count('"') == 2 && !line.contains('\r');
+        if (!whole && lines.firstBroken == 0) {
+            lines.firstBroken = lines.count;
+        }
+        if (lines.fields.size() < keptFields) {
+            if (line.startsWith('"')) {
+                line.remove(0, 1);
+            }
+            if (line.endsWith('"')) {
+                line.chop(1);
+            }
+            lines.fields.append(cellText(Cp1252::decode(line)));
+        }
+    }
+    return lines;
+}
+
+bool sameBytes(const QString& path, const QString& otherPath) {
+    QFile file(path);
+    QFile other(otherPath);
+    return file.size() == other.size() && file.open(QIODevice::ReadOnly) &&
+           other.open(QIODevice::ReadOnly) && file.readAll() == other.readAll();
+}
+
+} // namespace
 
 QByteArray quotedLine(const QString& text) {
     return '"' + Cp1252::encode(cellText(text)) + "\"\r\n";
@@ -16,7 +70,7 @@ QString cellText(const QString& text) {
     QString kept;
     kept.reserve(text.size());
     for (const QChar c : text) {
-        if (c == '"' || c == '\t' || c == '\r' || c == '\n') {
+        if (c == '"' || c.unicode() < 0x20) {
             continue;
         }
         kept.append(c);
@@ -33,20 +87,25 @@ QString leftTrimmed(const QString& text) {
     return text.mid(start);
 }
 
-std::vector<ToDoRow> readGrid(const QByteArray& bytes) {
-    std::vector<ToDoRow> rows;
-    rows.reserve(kRows);
-    FieldReader reader(bytes);
-    const auto field = [&reader] { return cellText(reader.next().value_or(QString())); };
-    while (int(rows.size()) < kRows && !reader.atEnd() && !reader.unclosedQuote()) {
-        ToDoRow row;
-        row.item = field();
-        row.toDoDate = field();
-        row.actualDate = field();
-        rows.push_back(row);
+Grid readGrid(const QByteArray& bytes) {
+    const Lines lines = readLines(bytes, kRows * 3);
+    Grid grid;
+    grid.rows.resize(kRows);
+    for (qsizetype field = 0; field < lines.fields.size(); ++field) {
+        ToDoRow& row = grid.rows[std::size_t(field / 3)];
+        QString& cell = field % 3 == 0 ? row.item : field % 3 == 1 ? row.toDoDate : row.actualDate;
+        cell = lines.fields.at(field);
     }
-    rows.resize(kRows);
-    return rows;
+    if (lines.firstBroken > 0) {
+        grid.fault = QString("line %1 (row %2) is not one text between double quotes")
+                         .arg(lines.firstBroken)
+                         .arg((lines.firstBroken - 1) / 3 + 1);
+    } else if (lines.count > kRows * 3) {
+        grid.fault = QString("it holds more than %1 rows").arg(kRows);
+    } else if (lines.count % 3 != 0) {
+        grid.fault = "its last row is cut short";
+    }
+    return grid;
 }
 
 QByteArray writeGrid(const std::vector<ToDoRow>& rows) {
@@ -61,13 +120,19 @@ QByteArray writeGrid(const std::vector<ToDoRow>& rows) {
     return bytes;
 }
 
-QStringList readNames(const QByteArray& bytes) {
-    QStringList names;
-    FieldReader reader(bytes);
-    while (names.size() < kMaxNames && !reader.atEnd() && !reader.unclosedQuote()) {
-        names.append(cellText(reader.next().value_or(QString())).trimmed());
+Names readNames(const QByteArray& bytes) {
+    const Lines lines = readLines(bytes, kMaxNames);
+    Names read;
+    for (const QString& name : lines.fields) {
+        read.names.append(name.trimmed());
     }
-    return names;
+    if (lines.firstBroken > 0) {
+        read.fault =
+            QString("line %1 is not one name between double quotes").arg(lines.firstBroken);
+    } else if (lines.count > kMaxNames) {
+        read.fault = QString("it holds more than %1 names").arg(kMaxNames);
+    }
+    return read;
 }
 
 QByteArray writeNames(const QStringList& names) {
@@ -91,6 +156,21 @@ bool replaceFile(const QString& path, const QByteArray& bytes) {
         return false;
     }
     return file.commit();
+}
+
+std::optional<QString> keepDamaged(const QString& path) {
+    constexpr int kMostCopies = 99;
+    for (int copy = 1; copy <= kMostCopies; ++copy) {
+        const QString kept = path + ".damaged" + (copy > 1 ? QString::number(copy) : QString());
+        const QFileInfo info(kept);
+        if (!info.exists() && !info.isSymLink()) {
+            return QFile::copy(path, kept) ? std::optional(info.fileName()) : std::nullopt;
+        }
+        if (info.isFile() && !info.isSymLink() && sameBytes(path, kept)) {
+            return info.fileName();
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace ToDoFiles

@@ -30,7 +30,7 @@ TEST_F(ToDoSpellingTest, ACorrectedItemRenamesItsRememberedName) {
         EXPECT_EQ(cell(toDo, 1, 1), "Pay the rent");
         EXPECT_EQ(toDo.ItemNames.names(), (QStringList{"Pay the rent", "Buy bread"}));
         EXPECT_EQ(toDo.Combo1->count(), 2);
-        EXPECT_EQ(ToDoFiles::readNames(readFile(ToDoFiles::kNamesFile)),
+        EXPECT_EQ(ToDoFiles::readNames(readFile(ToDoFiles::kNamesFile)).names,
                   (QStringList{"Pay the rent", "Buy bread"}));
         EXPECT_EQ(toDo.ToDoChanged, 1);
         EXPECT_EQ(toDo.VSGd1->editable(), 2);

@@ -1,8 +1,12 @@
 #include "ToDoFiles.h"
+#include "FullDisk.h"
 #include "ItemNameList.h"
 #include "ToDoDateText.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -22,56 +26,102 @@ TEST(ToDoGridFile, AlwaysWritesFifteenHundredQuotedLines) {
                        "\"Caf\xe9\"\r\n\"\"\r\n\"Friday - Mar 27, 26\"\r\n" +
                            emptyLines(1494));
     // Reading gives back exactly what was written: blanks, the date's comma, the 8-bit letter.
-    const std::vector<ToDoRow> rows = ToDoFiles::readGrid(written);
-    ASSERT_EQ(rows.size(), 500U);
-    EXPECT_EQ(rows[0].item, "  Bank");
-    EXPECT_EQ(rows[0].toDoDate, "Monday - Jan 5, 04");
-    EXPECT_EQ(rows[1].item, "Caf\u00e9");
-    EXPECT_EQ(rows[1].actualDate, "Friday - Mar 27, 26");
-    EXPECT_EQ(ToDoFiles::writeGrid(rows), written);
+    const ToDoFiles::Grid read = ToDoFiles::readGrid(written);
+    EXPECT_EQ(read.fault, "");
+    ASSERT_EQ(read.rows.size(), 500U);
+    EXPECT_EQ(read.rows[0].item, "  Bank");
+    EXPECT_EQ(read.rows[0].toDoDate, "Monday - Jan 5, 04");
+    EXPECT_EQ(read.rows[1].item, "Caf\u00e9");
+    EXPECT_EQ(read.rows[1].actualDate, "Friday - Mar 27, 26");
+    EXPECT_EQ(ToDoFiles::writeGrid(read.rows), written);
 }
 
-TEST(ToDoGridFile, OddFilesLoadIntoFiveHundredRows) {
+// Every line is one field: a damaged line spoils its own cell and moves no other one, and the
+// file is said to be damaged unless it is whole rows of quoted lines.
+TEST(ToDoGridFile, DamagedFilesReadLineByLineAndSayWhatIsWrong) {
+    const QString quoteLine = "line 2 (row 1) is not one text between double quotes";
     const struct {
         const char* name;
         QByteArray bytes;
         ToDoRow first;
         ToDoRow second;
+        QString fault;
     } cases[] = {
-        {"empty file", "", {}, {}},
-        {"unquoted fields", "Bank  ,x\r\ny\r\nTax\r\n", {"Bank", "x", "y"}, {"Tax", "", ""}},
-        {"short last row",
-         "\"Bank\"\r\n\"d\"\r\n\"e\"\r\n\"Tax\"\r\n",
+        {"empty file", "", {}, {}, ""},
+        {"fewer rows, lines ended by LF alone",
+         "\"Bank\"\n\"d\"\n\"e\"\n\"Tax\"\n\"\"\n\"\"",
          {"Bank", "d", "e"},
-         {"Tax", "", ""}},
-        {"unclosed quote", "\"Bank\"\r\n\"\"\r\n\"\"\r\n\"Tax\r\n", {"Bank", "", ""}, {}},
-        {"quote inside an unquoted field", "Ba\"nk\r\n\"\"\r\n\"\"\r\n", {"Bank", "", ""}, {}},
-        {"line break inside quotes", "\"Ba\r\nnk\"\r\n\"\"\r\n\"\"\r\n", {"Bank", "", ""}, {}},
+         {"Tax", "", ""},
+         ""},
         {"bytes 0x80 to 0x9F",
          "\"\x80\x81\x9f\"\r\n\"\"\r\n\"\"\r\n",
          {"\u20ac\u0081\u0178", "", ""},
-         {}},
+         {},
+         ""},
+        {"a closing quote missing",
+         "\"Bank\"\r\n\"Monday - Jan 5, 04\r\n\"\"\r\n\"Tax\"\r\n\"\"\r\n\"Tuesday - Jan 6, "
+         "04\"\r\n",
+         {"Bank", "Monday - Jan 5, 04", ""},
+         {"Tax", "", "Tuesday - Jan 6, 04"},
+         quoteLine},
+        {"an opening quote missing",
+         "\"Bank\"\r\nMonday - Jan 5, 04\"\r\n\"\"\r\n\"Tax\"\r\n",
+         {"Bank", "Monday - Jan 5, 04", ""},
+         {"Tax", "", ""},
+         quoteLine},
+        {"unquoted fields on one line",
+         "\"Bank\"\r\nx, y\r\n\"\"\r\n",
+         {"Bank", "x, y", ""},
+         {},
+         quoteLine},
+        {"a quote inside a field",
+         "\"Bank\"\r\n\"say \"hi\"\"\r\n\"\"\r\n",
+         {"Bank", "say hi", ""},
+         {},
+         quoteLine},
+        {"a carriage return inside a field",
+         "\"Bank\"\r\n\"a\rb\"\r\n\"\"\r\n",
+         {"Bank", "ab", ""},
+         {},
+         quoteLine},
+        {"cut inside a line",
+         "\"Bank\"\r\n\"\"\r\n\"\"\r\n\"Ta",
+         {"Bank", "", ""},
+         {"Ta", "", ""},
+         "line 4 (row 2) is not one text between double quotes"},
+        {"zeros after the last row",
+         QByteArray("\"Bank\"\r\n\"\"\r\n\"\"\r\n") + QByteArray(512, '\0'),
+         {"Bank", "", ""},
+         {"", "", ""},
+         "line 4 (row 2) is not one text between double quotes"},
+        {"the last row cut short",
+         "\"Bank\"\r\n\"d\"\r\n\"e\"\r\n\"Tax\"\r\n",
+         {"Bank", "d", "e"},
+         {"Tax", "", ""},
+         "its last row is cut short"},
     };
     for (const auto& test : cases) {
-        const std::vector<ToDoRow> rows = ToDoFiles::readGrid(test.bytes);
-        ASSERT_EQ(rows.size(), 500U) << test.name;
-        EXPECT_EQ(rows[0].item, test.first.item) << test.name;
-        EXPECT_EQ(rows[0].toDoDate, test.first.toDoDate) << test.name;
-        EXPECT_EQ(rows[0].actualDate, test.first.actualDate) << test.name;
-        EXPECT_EQ(rows[1].item, test.second.item) << test.name;
-        EXPECT_EQ(rows[499].item, "") << test.name;
+        const ToDoFiles::Grid grid = ToDoFiles::readGrid(test.bytes);
+        EXPECT_EQ(grid.fault, test.fault) << test.name;
+        ASSERT_EQ(grid.rows.size(), 500U) << test.name;
+        for (const auto& [row, expected] : {std::pair{0, test.first}, std::pair{1, test.second}}) {
+            EXPECT_EQ(grid.rows[row].item, expected.item) << test.name;
+            EXPECT_EQ(grid.rows[row].toDoDate, expected.toDoDate) << test.name;
+            EXPECT_EQ(grid.rows[row].actualDate, expected.actualDate) << test.name;
+        }
+        EXPECT_EQ(grid.rows[499].item, "") << test.name;
     }
 }
 
-TEST(ToDoGridFile, ReadingStopsAfterFiveHundredRows) {
+TEST(ToDoGridFile, ReadingStopsAfterFiveHundredRowsAndSaysSo) {
     QByteArray bytes;
     for (int row = 1; row <= 600; ++row) {
         bytes += ToDoFiles::quotedLine(QString("Item %1").arg(row)) + emptyLines(2);
     }
-    const std::vector<ToDoRow> rows = ToDoFiles::readGrid(bytes);
-    ASSERT_EQ(rows.size(), 500U);
-    EXPECT_EQ(rows[499].item, "Item 500");
-    EXPECT_EQ(ToDoFiles::writeGrid(rows).count("\r\n"), 1500);
+    const ToDoFiles::Grid grid = ToDoFiles::readGrid(bytes);
+    ASSERT_EQ(grid.rows.size(), 500U);
+    EXPECT_EQ(grid.rows[499].item, "Item 500");
+    EXPECT_EQ(grid.fault, "it holds more than 500 rows");
 }
 
 TEST(ToDoCellText, KeepsOutWhatTheFilesCannotHold) {
@@ -94,17 +144,55 @@ TEST(ToDoCellText, KeepsOutWhatTheFilesCannotHold) {
 TEST(ToDoNamesFile, NamesOneALineAndOneEmptyNameForNone) {
     EXPECT_EQ(ToDoFiles::writeNames({}), "\"\"\r\n");
     EXPECT_EQ(ToDoFiles::writeNames({"Bank", " Tax "}), "\"Bank\"\r\n\" Tax \"\r\n");
-    EXPECT_EQ(ToDoFiles::readNames("\" Bank \"\r\n\"Tax\"\r\n"), QStringList({"Bank", "Tax"}));
-    EXPECT_EQ(ToDoFiles::readNames("\"\"\r\n"), QStringList({""}));
-    EXPECT_TRUE(ToDoFiles::readNames("").isEmpty());
+    EXPECT_EQ(ToDoFiles::readNames("\" Bank \"\r\n\"Tax\"\r\n").names,
+              QStringList({"Bank", "Tax"}));
+    EXPECT_EQ(ToDoFiles::readNames("\"\"\r\n").names, QStringList({""}));
+    EXPECT_TRUE(ToDoFiles::readNames("").names.isEmpty());
+    EXPECT_EQ(ToDoFiles::readNames("\"Bank\"\r\n").fault, "");
+}
+
+TEST(ToDoNamesFile, DamagedFilesReadLineByLineAndSayWhatIsWrong) {
+    const ToDoFiles::Names cut = ToDoFiles::readNames("\"Bank\"\r\n\"Tax\r\n\"Rent\"\r\n");
+    EXPECT_EQ(cut.names, QStringList({"Bank", "Tax", "Rent"}));
+    EXPECT_EQ(cut.fault, "line 2 is not one name between double quotes");
 
     QByteArray many;
     for (int name = 1; name <= 5100; ++name) {
         many += ToDoFiles::quotedLine(QString::number(name));
     }
-    const QStringList names = ToDoFiles::readNames(many);
-    EXPECT_EQ(names.size(), 5000);
-    EXPECT_EQ(names.last(), "5000");
+    const ToDoFiles::Names names = ToDoFiles::readNames(many);
+    EXPECT_EQ(names.names.size(), 5000);
+    EXPECT_EQ(names.names.last(), "5000");
+    EXPECT_EQ(names.fault, "it holds more than 5000 names");
+}
+
+// A damaged file is copied beside itself once; a later damage of other bytes gets a name of its
+// own, so no kept copy is ever overwritten.
+TEST(ToDoDamagedFile, IsKeptBesideItselfWithoutOverwritingAnEarlierCopy) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("TODOActv.FIL");
+    const auto write = [](const QString& at, const QByteArray& bytes) {
+        QFile file(at);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    const auto read = [](const QString& at) {
+        QFile file(at);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    };
+    write(path, "\"Bank\r\n");
+    EXPECT_EQ(ToDoFiles::keepDamaged(path), "TODOActv.FIL.damaged");
+    EXPECT_EQ(ToDoFiles::keepDamaged(path), "TODOActv.FIL.damaged");
+    write(path, "\"Tax\r\n");
+    EXPECT_EQ(ToDoFiles::keepDamaged(path), "TODOActv.FIL.damaged2");
+    EXPECT_EQ(read(path + ".damaged"), "\"Bank\r\n");
+    EXPECT_EQ(read(path + ".damaged2"), "\"Tax\r\n");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 3);
+    write(path, "\"Rent\r\n");
+    {
+        const FullDisk full(2);
+        EXPECT_EQ(ToDoFiles::keepDamaged(path), std::nullopt);
+    }
 }
 
 TEST(ToDoDateText, FormatsAndReadsBack) {

@@ -159,7 +159,7 @@ TEST_F(ToDoWindowTest, SortingCleansUpAndTheSaveWritesTheShownOrder) {
         EXPECT_EQ(toDo.VSGd1->rows(), 501);
         fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
     });
-    const std::vector<ToDoRow> saved = ToDoFiles::readGrid(readFile(ToDoFiles::kGridFile));
+    const std::vector<ToDoRow> saved = ToDoFiles::readGrid(readFile(ToDoFiles::kGridFile)).rows;
     EXPECT_EQ(saved[0].item, "bread");
     EXPECT_EQ(saved[1].toDoDate, "Monday - Jan 5, 04");
 }
@@ -189,7 +189,7 @@ TEST_F(ToDoWindowTest, ADraggedRowIsSavedWhereItWasDropped) {
         EXPECT_EQ(toDo.ToDoChanged, 1);
         fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
     });
-    const std::vector<ToDoRow> saved = ToDoFiles::readGrid(readFile(ToDoFiles::kGridFile));
+    const std::vector<ToDoRow> saved = ToDoFiles::readGrid(readFile(ToDoFiles::kGridFile)).rows;
     EXPECT_EQ(saved[0].item, "B");
     EXPECT_EQ(saved[2].item, "A");
 }

@@ -117,17 +117,6 @@ TEST_F(ToDoWindowTest, SaveWithoutChangesWritesNothingAndLeavingAsksNothing) {
     EXPECT_FALSE(QFileInfo::exists(fake.file(ToDoFiles::kNamesFile)));
 }
 
-TEST_F(ToDoWindowTest, OddFilesOpenWithoutAMessage) {
-    writeFile(ToDoFiles::kGridFile, "Bank, \"Mon - Jan 5, 04\r\n\x80\x9f");
-    writeFile(ToDoFiles::kNamesFile, "");
-    openToDo([&](ToDo1& toDo) {
-        EXPECT_EQ(cell(toDo, 1, 1), "Bank");
-        EXPECT_EQ(toDo.VSGd1->rows(), 501);
-        EXPECT_EQ(toDo.Combo1->count(), 0);
-    });
-    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
-}
-
 TEST_F(ToDoWindowTest, ToolbarLeadsToTheCrosswordThroughTheMainWindow) {
     services.windows.add(2, [](Services& s) { return std::make_unique<Form25>(s); });
     fake.modal.scripts.push_back(
