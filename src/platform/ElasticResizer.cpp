@@ -1,53 +1,15 @@
 #include "ElasticResizer.h"
 
-#include <QAbstractScrollArea>
-#include <QAbstractSpinBox>
-#include <QCalendarWidget>
-#include <QComboBox>
+#include "CaptionFit.h"
+#include "WindowControls.h"
+
 #include <QEvent>
 #include <QLayout>
-#include <QMainWindow>
-#include <QMenuBar>
-#include <QSplitter>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QToolBar>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-bool layoutHolds(const QLayout& layout, const QWidget& widget) {
-    for (int index = 0; index < layout.count(); ++index) {
-        QLayoutItem* item = layout.itemAt(index);
-        if (item->widget() == &widget ||
-            (item->layout() != nullptr && layoutHolds(*item->layout(), widget))) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool placedByLayout(const QWidget& widget, const QWidget& container) {
-    if (qobject_cast<const QMainWindow*>(&container) != nullptr) {
-        return true;
-    }
-    return container.layout() != nullptr && layoutHolds(*container.layout(), widget);
-}
-
-// Widgets that place their own parts; their children are not controls of the window.
-bool placesOwnParts(const QWidget& widget) {
-    return qobject_cast<const QAbstractScrollArea*>(&widget) != nullptr ||
-           qobject_cast<const QAbstractSpinBox*>(&widget) != nullptr ||
-           qobject_cast<const QComboBox*>(&widget) != nullptr ||
-           qobject_cast<const QTabWidget*>(&widget) != nullptr ||
-           qobject_cast<const QCalendarWidget*>(&widget) != nullptr ||
-           qobject_cast<const QSplitter*>(&widget) != nullptr ||
-           qobject_cast<const QToolBar*>(&widget) != nullptr ||
-           qobject_cast<const QStatusBar*>(&widget) != nullptr ||
-           qobject_cast<const QMenuBar*>(&widget) != nullptr;
-}
 
 // An area without a size (a window not laid out yet) keeps its controls as designed.
 double ratio(int now, int designed) {
@@ -70,11 +32,13 @@ QFont scaled(QFont font, double factor) {
 
 } // namespace
 
-ElasticResizer::ElasticResizer(QWidget& window) : QObject(&window) {
+ElasticResizer::ElasticResizer(QWidget& window) : QObject(&window), window_(window) {
     // A window not shown yet has its layouts' geometry only after they have run.
     if (QLayout* layout = window.layout()) {
         layout->activate();
     }
+    // The design counts with the captions laid out for this platform's fonts.
+    CaptionFit::fitControls(window);
     areas_.push_back({&window, window.size()});
     collect(window, 0);
     for (const Area& area : areas_) {
@@ -89,14 +53,14 @@ void ElasticResizer::collect(QWidget& container, std::size_t area) {
             continue;
         }
         std::size_t childArea = area;
-        if (placedByLayout(*child, container)) {
+        if (WindowControls::placedByLayout(*child)) {
             areas_.push_back({child, child->size()});
             childArea = areas_.size() - 1;
         } else {
             controls_.push_back(
                 {child, area, child->geometry(), child->font(), child->geometry(), child->font()});
         }
-        if (!placesOwnParts(*child)) {
+        if (!WindowControls::placesOwnParts(*child)) {
             collect(*child, childArea);
         }
     }
@@ -154,10 +118,16 @@ void ElasticResizer::rescale() {
         const double y = ratio(area.widget->height(), area.designed.height());
         control.widget->setGeometry(scaled(control.designed, x, y));
         control.widget->setFont(scaled(control.designedFont, std::min(x, y)));
-        control.applied = control.widget->geometry();
-        control.appliedFont = control.widget->font();
         control.appliedX = x;
         control.appliedY = y;
+    }
+    // Text does not grow quite in step with its font: captions are fitted again at the new size.
+    CaptionFit::fitControls(window_);
+    for (Control& control : controls_) {
+        if (!control.widget.isNull()) {
+            control.applied = control.widget->geometry();
+            control.appliedFont = control.widget->font();
+        }
     }
     rescaling_ = false;
 }

@@ -21,7 +21,8 @@
 // them scale with that widget's area. Controls that compose themselves of parts (lists, spin boxes,
 // combo boxes, tab widgets, toolbars) scale as a whole. A control that the window's code moves,
 // resizes or gives another font at run time keeps that change: the change counts as designed at
-// the size the window had then.
+// the size the window had then. Captions are fitted to this platform's fonts (CaptionFit) before
+// the design is taken and again after every rescale.
 class ElasticResizer : public QObject {
     Q_OBJECT
 public:
@@ -62,6 +63,7 @@ private:
     void collect(QWidget& container, std::size_t area);
     void rescale();
 
+    QWidget& window_;
     std::vector<Area> areas_;
     std::vector<Control> controls_; // containers before the controls they hold
     bool enabled_ = false;

@@ -202,8 +202,14 @@ int MonthView::monthsWidth() const {
 
 void MonthView::fitToMonths() {
     constexpr double kSmallestPoints = 6;
-    const int available =
-        parentWidget() != nullptr ? parentWidget()->width() - 2 * x() : maximumWidth();
+    // A view in the left half keeps as far from the parent's right edge as from its left; one
+    // placed further right keeps inside the right edge.
+    const QWidget* parent = parentWidget();
+    int available = maximumWidth();
+    if (parent != nullptr) {
+        available =
+            parent->width() - 2 * x() > 0 ? parent->width() - 2 * x() : parent->width() - x();
+    }
     QFont smaller = font();
     double points = smaller.pointSizeF();
     auto fits = [this, available] { return available <= 0 || monthsWidth() <= available; };
@@ -228,6 +234,10 @@ void MonthView::fitToMonths() {
         height = std::max(height, calendar->sizeHint().height());
     }
     resize(monthsWidth(), height);
+    // Still too wide for the room right of it: it moves left to show whole.
+    if (parent != nullptr && x() + width() > parent->width()) {
+        move(std::max(0, parent->width() - width()), y());
+    }
 }
 
 bool MonthView::eventFilter(QObject* watched, QEvent* event) {

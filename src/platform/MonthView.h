@@ -10,11 +10,12 @@ class QCalendarWidget;
 
 // The date picker: one or two months side by side, with or without week numbers, any first
 // weekday and an optional mark on today. It takes the size its months need and keeps inside its
-// parent, as far from the parent's right edge as from its left: months that would be wider show
-// one-letter day names and then a smaller font, down to 6 points. It keeps to the years 1753 to
-// 9999. Every change of the selection that the person makes (a click on a day, the arrow keys, Page
-// Up and Page Down, the month arrows and the month and year choosers) is reported once; a selection
-// made from code is not.
+// parent: in the parent's left half as far from the right edge as from its left, further right
+// inside the right edge. Months that would be wider show one-letter day names and then a smaller
+// font, down to 6 points; still wider, the view moves left until it shows whole. It keeps to the
+// years 1753 to 9999. Every change of the selection that the person makes (a click on a day, the
+// arrow keys, Page Up and Page Down, the month arrows and the month and year choosers) is reported
+// once; a selection made from code is not.
 class MonthView : public QWidget {
     Q_OBJECT
 public:

@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 
 namespace {
 
@@ -55,6 +57,26 @@ Dialogs::Answer fromQt(int button) {
     }
 }
 
+// A box's text wraps at blanks, so that the box, with its buttons, fits on the screen it shows
+// on: no wider than the screen's work area, its text at most half of it (a long question reads as a
+// short paragraph).
+void fitToScreen(QDialog& box) {
+    const QScreen* screen = box.parentWidget() != nullptr ? box.parentWidget()->screen()
+                                                          : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const int available = screen->availableGeometry().width();
+    box.setMaximumWidth(available);
+    const auto labels = box.findChildren<QLabel*>();
+    for (QLabel* label : labels) {
+        if (!label->text().isEmpty()) {
+            label->setWordWrap(true);
+            label->setMaximumWidth(available / 2);
+        }
+    }
+}
+
 } // namespace
 
 Dialogs::Answer QtDialogs::message(const Message& message) {
@@ -68,16 +90,18 @@ Dialogs::Answer QtDialogs::message(const Message& message) {
         message.buttons == Buttons::YesNoCancelDefaultNo) {
         box.setDefaultButton(QMessageBox::No);
     }
+    fitToScreen(box);
     return fromQt(box.exec());
 }
 
 std::optional<QString> QtDialogs::input(const QString& prompt, const QString& title,
                                         const QString& initialText) {
-    bool accepted = false;
-    const QString text =
-        QInputDialog::getText(QApplication::activeWindow(), title, DisplayText::lines(prompt),
-                              QLineEdit::Normal, initialText, &accepted);
-    return accepted ? std::optional<QString>(text) : std::nullopt;
+    QInputDialog box(QApplication::activeWindow());
+    box.setWindowTitle(title);
+    box.setLabelText(DisplayText::lines(prompt));
+    box.setTextValue(initialText);
+    fitToScreen(box);
+    return box.exec() == QDialog::Accepted ? std::optional<QString>(box.textValue()) : std::nullopt;
 }
 
 std::optional<QColor> QtDialogs::chooseColor(const QColor& initial) {

@@ -125,4 +125,25 @@ TEST_F(MonthViewTest, OptionsOutsideTheirRangesChangeNothing) {
     EXPECT_TRUE(changes.isEmpty());
 }
 
+// A picker shown at 70 % of a narrow panel's width (the to-do date's place) used to reach past the
+// panel's right edge: its Saturday column and next-month arrow were cut off.
+TEST(MonthViewPlacing, APickerPlacedFarRightStaysWholeInsideItsParent) {
+    for (const int parentWidth : {300, 420, 900}) {
+        QWidget panel;
+        panel.resize(parentWidth, 400);
+        auto* picker = new MonthView(&panel);
+        panel.show();
+        const int placedLeft = int(parentWidth * 0.7);
+        picker->move(placedLeft, 20);
+        QCoreApplication::processEvents();
+
+        EXPECT_LE(picker->geometry().right(), panel.rect().right()) << parentWidth;
+        const QCalendarWidget* month = picker->month(0);
+        EXPECT_GE(month->width(), month->sizeHint().width()) << parentWidth;
+        if (picker->width() <= parentWidth - placedLeft) {
+            EXPECT_EQ(picker->x(), placedLeft) << parentWidth; // it moves only when it must
+        }
+    }
+}
+
 } // namespace

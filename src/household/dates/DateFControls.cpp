@@ -66,6 +66,8 @@ void DateF::buildControls() {
     QFont weekdayFont("Times New Roman");
     weekdayFont.setPointSizeF(27.75);
     Label3->setFont(weekdayFont);
+    // Laid out for the longest day name, before the captions are fitted to the fonts here.
+    Label3->setText("Wednesday");
 
     Command2 = place(new QPushButton("&Print", Panel3D1), 2945, 6147, 1575, 402);
     Command1 = place(new QPushButton("E&xit", Panel3D1), 5390, 6147, 1575, 402);

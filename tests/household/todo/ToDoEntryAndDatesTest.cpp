@@ -27,6 +27,8 @@ TEST_F(ToDoWindowTest, AnItemWithTodaysDateAndAPickedDateIsSavedAndShownAgain) {
         EXPECT_EQ(cell(toDo, 1, 2), "Wednesday - Mar 25, 26");
         EXPECT_TRUE(toDo.MonthView1->isVisible());
         EXPECT_EQ(toDo.MonthView1->x(), int(std::lround(toDo.Panel3D1->width() * 0.70)));
+        // Whole inside the panel: Saturday and the next-month arrow can be clicked.
+        EXPECT_LE(toDo.MonthView1->geometry().right(), toDo.Panel3D1->rect().right());
         clickDay(toDo, 20);
         EXPECT_EQ(cell(toDo, 1, 2), "Friday - Mar 20, 26");
         // The actual date's picker stands further left; a filled cell only shows its date.

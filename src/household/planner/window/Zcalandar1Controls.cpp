@@ -54,11 +54,13 @@ void Zcalandar1::buildControls() {
     Panel3D1 = new Panel3D(centralWidget());
     Panel3D1->setObjectName("Panel3D1");
     Panel3D1->setAccessibleName("Daily Planner");
-    Panel3D1->resize(Twips::toPixels(9700, 6900));
+    // Large enough for the print preview panel it holds (195, 105, 9705 x 7110) with the margin
+    // of its background label.
+    Panel3D1->resize(Twips::toPixels(9960, 7275));
     Panel3D1->hide();
     Label2 = new QLabel(Panel3D1);
     Label2->setAutoFillBackground(true);
-    place(Label2, 60, 60, 9580, 6780);
+    place(Label2, 60, 60, 9840, 7155);
     buildDayPage();
     buildCommands();
     buildOptionsPanel();

@@ -1,0 +1,246 @@
+// Every window of the program and every panel in it, opened as a person opens it on this screen:
+// no caption is cut, whatever fonts this platform has.
+#include "CaptionFit.h"
+#include "FakePlatform.h"
+#include "RegisterWindows.h"
+#include "Services.h"
+#include "SettingsFile.h"
+#include "Startfrm.h"
+#include "Toolbar.h"
+#include "WindowControls.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <tuple>
+
+namespace {
+
+void settle() {
+    QCoreApplication::processEvents();
+}
+
+// Controls that draw their parts themselves, whose inner widgets are no captions of the window.
+bool insideComposedControl(const QWidget& widget, const QWidget& window) {
+    for (const QWidget* up = widget.parentWidget(); up != nullptr && up != &window;
+         up = up->parentWidget()) {
+        if (WindowControls::placesOwnParts(*up)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString describe(const QWidget& control, const QString& text, int needed, int room) {
+    return QStringLiteral("%1 %2 \"%3\" in %4 points: needs %5 pixels, has %6")
+        .arg(control.metaObject()->className(), control.objectName(), text)
+        .arg(control.font().pointSizeF())
+        .arg(needed)
+        .arg(room);
+}
+
+// The pixels a button's or an option's caption takes against the room its style leaves it.
+QString cutInButton(const QAbstractButton& button) {
+    if (button.text().isEmpty()) {
+        return {};
+    }
+    const int room = CaptionFit::captionRoom(button).width();
+    const int needed = button.fontMetrics().size(Qt::TextShowMnemonic, button.text()).width();
+    return needed <= room ? QString() : describe(button, button.text(), needed, room);
+}
+
+// What is cut in one control; empty when its whole text shows.
+QString cutIn(const QWidget& control) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&control);
+        button != nullptr && qobject_cast<const QToolButton*>(button) == nullptr) {
+        return cutInButton(*button);
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+        if (label->text().isEmpty() || label->textFormat() == Qt::RichText) {
+            return {};
+        }
+        if (label->wordWrap()) {
+            const int needed = label->heightForWidth(label->width());
+            return needed <= label->height()
+                       ? QString()
+                       : describe(control, label->text(), needed, label->height()) + " high";
+        }
+        const int needed = label->sizeHint().width();
+        return needed <= label->width() ? QString()
+                                        : describe(control, label->text(), needed, label->width());
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(&control)) {
+        const int needed = frame->fontMetrics().size(Qt::TextShowMnemonic, frame->title()).width();
+        return frame->title().isEmpty() || needed <= frame->width()
+                   ? QString()
+                   : describe(control, frame->title(), needed, frame->width());
+    }
+    if (const auto* calendar = qobject_cast<const QCalendarWidget*>(&control);
+        calendar != nullptr && calendar->isVisibleTo(calendar->window())) {
+        // Narrower than it asks, the calendar shortens its day names.
+        const int needed = calendar->sizeHint().width();
+        return needed <= calendar->width()
+                   ? QString()
+                   : describe(control, "day names", needed, calendar->width());
+    }
+    return {};
+}
+
+// A shown control that reaches past the area of a container it stands in loses what is outside.
+QString outsideContainer(const QWidget& control, const QWidget& window) {
+    const QWidget* container = control.parentWidget();
+    QRect rect = control.geometry();
+    for (; container != nullptr && container != &window; container = container->parentWidget()) {
+        if (!container->rect().contains(rect)) {
+            return QStringLiteral("%1 %2 reaches past %3 %4")
+                .arg(control.metaObject()->className(), control.objectName(),
+                     container->metaObject()->className(), container->objectName());
+        }
+        rect.translate(container->pos());
+    }
+    return {};
+}
+
+QStringList cutCaptions(const QWidget& window) {
+    QStringList cuts;
+    const auto controls = window.findChildren<QWidget*>();
+    // A hidden panel lays its controls out as it will show them, at least as large as they ask.
+    for (QWidget* control : controls) {
+        if (QLayout* layout = control->layout(); layout != nullptr && !control->isVisible()) {
+            control->resize(control->size().expandedTo(layout->minimumSize()));
+            layout->activate();
+        }
+    }
+    for (const QWidget* control : controls) {
+        if (control->isWindow() || insideComposedControl(*control, window)) {
+            continue;
+        }
+        if (const QString cut = cutIn(*control); !cut.isEmpty()) {
+            cuts.append(cut);
+        }
+        if (qobject_cast<const QCalendarWidget*>(control) && control->isVisibleTo(&window)) {
+            if (const QString cut = outsideContainer(*control, window); !cut.isEmpty()) {
+                cuts.append(cut);
+            }
+        }
+    }
+    return cuts;
+}
+
+// A window and how a person opens it; the main window itself has no opening.
+struct Opening {
+    const char* name;
+    std::function<void(Startfrm&, Services&)> open;
+};
+
+void PrintTo(const Opening& opening, std::ostream* out) {
+    *out << opening.name;
+}
+
+std::function<void(Startfrm&, Services&)> toolbarButton(int number) {
+    return [number](Startfrm& main, Services&) { main.Toolbar1->button(number)->trigger(); };
+}
+
+// The smaller display shows every window at its design size; the full screen scales it to the
+// screen.
+enum class Display { Smaller, FullScreen };
+
+using Case = std::tuple<Opening, Display>;
+
+class EveryWindow : public ::testing::TestWithParam<Case> {
+protected:
+    EveryWindow() {
+        EXPECT_TRUE(fake.folder.install(QStringLiteral(KORVANE_SHIPPED_DATA_DIR)));
+        registerWindows(services.windows);
+    }
+
+    // The main window, loaded and shown in the display asked for.
+    std::unique_ptr<Startfrm> showMainWindow(Display display) {
+        settingsFile(fake.folder, SettingsFile::GColor3)
+            .writeText(35, display == Display::Smaller ? "Yes" : "No");
+        auto main = std::make_unique<Startfrm>(services);
+        main->Form_Load();
+        main->show();
+        settle();
+        return main;
+    }
+
+    FakePlatform fake;
+    Services services{fake.platform};
+};
+
+TEST_P(EveryWindow, ShowsEveryCaptionWhole) {
+    const auto& [opening, display] = GetParam();
+    const std::unique_ptr<Startfrm> main = showMainWindow(display);
+    bool opened = opening.open == nullptr;
+    QStringList cuts = opened ? cutCaptions(*main) : QStringList();
+    fake.modal.scripts.push_back([&](QWidget& window) {
+        settle();
+        window.activateWindow();
+        settle();
+        opened = true;
+        cuts = cutCaptions(window);
+    });
+    if (opening.open) {
+        opening.open(*main, services);
+    }
+    settle();
+    ASSERT_TRUE(opened) << opening.name << " did not open";
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    EXPECT_TRUE(cuts.isEmpty()) << opening.name << " on a screen of " << screen.width() << " by "
+                                << screen.height() << ":\n"
+                                << cuts.join('\n').toStdString();
+}
+
+const Opening kOpenings[] = {
+    {"Main", nullptr},
+    {"Crossword", toolbarButton(2)},
+    {"Quotes", toolbarButton(3)},
+    {"Hangman", toolbarButton(4)},
+    {"Quiz", toolbarButton(5)},
+    {"MatchingLevel1", toolbarButton(6)},
+    {"MatchingLevel2", toolbarButton(7)},
+    {"Scrambler", toolbarButton(8)},
+    {"Birthyear", toolbarButton(9)},
+    {"GeneralThoughts", toolbarButton(10)},
+    {"HumorousThoughts", toolbarButton(11)},
+    {"Planner", toolbarButton(12)},
+    {"ToDo", toolbarButton(13)},
+    {"Dates", toolbarButton(14)},
+    {"Calendar", toolbarButton(15)},
+    {"FamilyNames", toolbarButton(16)},
+    {"SoundInformation", toolbarButton(17)},
+    {"About", [](Startfrm& main, Services&) { main.mHA->trigger(); }},
+    {"Backup",
+     [](Startfrm&, Services& services) {
+         const auto window = services.windows.create(WindowCatalog::kBackupWindow, services);
+         services.modal.showModal(*window);
+     }},
+};
+
+// The name of a case: the window and the display.
+std::string caseName(const ::testing::TestParamInfo<Case>& info) {
+    const bool smaller = std::get<Display>(info.param) == Display::Smaller;
+    return std::string(std::get<Opening>(info.param).name) +
+           (smaller ? "SmallerDisplay" : "FullScreen");
+}
+
+INSTANTIATE_TEST_SUITE_P(, EveryWindow,
+                         ::testing::Combine(::testing::ValuesIn(kOpenings),
+                                            ::testing::Values(Display::Smaller,
+                                                              Display::FullScreen)),
+                         caseName);
+
+} // namespace
