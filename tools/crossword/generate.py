@@ -25,6 +25,9 @@ import random
 import re
 import sys
 
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+from american_english import british_words  # noqa: E402
+
 ROWS = 8
 COLUMNS = {1: 13, 2: 18}
 PUZZLES_PER_LEVEL = 20
@@ -77,6 +80,8 @@ class Vocabulary:
                 sys.exit(f"{where}: answer {word!r} is not 2 to 10 letters A to Z")
             if len(clue) > MAX_CLUE_LENGTH or not CLUE_CHARACTERS.fullmatch(clue):
                 sys.exit(f"{where}: clue of {word} is too long or has a character not allowed")
+            if british_words(clue):
+                sys.exit(f"{where}: clue of {word} is British English {british_words(clue)}")
             if word in self.clue:
                 sys.exit(f"{where}: {word} is listed twice")
             self.clue[word] = clue

@@ -59,7 +59,7 @@ constexpr ClueEntry kPuzzle02Down[] = {
     {"16", "HOPE", "WISH FOR SOMETHING", "87"},
 };
 constexpr ClueEntry kPuzzle02Across[] = {
-    {"  1", "CRACKER", "A THIN CRISP BISCUIT", "1"},
+    {"  1", "CRACKER", "A THIN CRISP SALTY SNACK", "1"},
     {"  5", "PASTA", "SPAGHETTI IS ONE KIND", "9"},
     {"  8", "POP", "A SUDDEN SMALL BANG", "15"},
     {"10", "PASTRY", "A FLAKY BAKED DOUGH", "36"},
