@@ -120,14 +120,14 @@ private:
 
 } // namespace
 
-MainWindow::MainWindow(Services& services) : main_(services) {
+ShownMainWindow::ShownMainWindow(Services& services) : main_(services) {
     main_.Form_Load();
     main_.show();
     QApplication::processEvents();
 }
 
-Opening MainWindow::open(int button, const QMetaObject& kind,
-                         const std::function<void(QWidget&)>& atFirstPaint) {
+Opening ShownMainWindow::open(int button, const QMetaObject& kind,
+                              const std::function<void(QWidget&)>& atFirstPaint) {
     QElapsedTimer sinceClick;
     OpeningWatch watch(kind, sinceClick, atFirstPaint);
     qApp->installEventFilter(&watch);
@@ -139,9 +139,9 @@ Opening MainWindow::open(int button, const QMetaObject& kind,
 }
 
 std::vector<double>
-MainWindow::timeOpenings(int button, const QMetaObject& kind, int openings,
-                         const std::vector<const char*>& steps,
-                         const std::function<std::vector<double>(QWidget&)>& measure) {
+ShownMainWindow::timeOpenings(int button, const QMetaObject& kind, int openings,
+                              const std::vector<const char*>& steps,
+                              const std::function<std::vector<double>(QWidget&)>& measure) {
     std::vector<std::vector<double>> series(steps.size() + 1);
     for (int opening = 1; opening <= openings; ++opening) {
         std::vector<double> stepMs(steps.size(), -1);

@@ -71,9 +71,9 @@ struct Opening {
 };
 
 // The main window, loaded and shown, whose toolbar opens the windows to time.
-class MainWindow {
+class ShownMainWindow {
 public:
-    explicit MainWindow(Services& services);
+    explicit ShownMainWindow(Services& services);
 
     // Clicks the toolbar button, which returns once the window it opened has closed, then lets the
     // main window take its activation. At the first paint of the window, atFirstPaint runs from the

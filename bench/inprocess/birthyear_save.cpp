@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     bench::addWindow<Bday>(services, 9);
     QFile::copy(KORVANE_DATA_DIR "/Bhday1.FIL", services.folder.file("Bhday1.FIL"));
     QFile::copy(KORVANE_DATA_DIR "/Cost1.Fil", services.folder.file("Cost1.Fil"));
-    bench::MainWindow main(services);
+    bench::ShownMainWindow main(services);
 
     const std::vector<double> medians = main.timeOpenings<Bday>(
         9, kOpenings, {"save"}, [](Bday& window) { return std::vector<double>{timeSave(window)}; });

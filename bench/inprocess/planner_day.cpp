@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     bench::addWindow<Zcalandar1>(services, 12);
     const int year = services.clock.today().year();
     bench::writeFullYear(services.folder, year);
-    bench::MainWindow main(services);
+    bench::ShownMainWindow main(services);
 
     const std::vector<double> medians =
         main.timeOpenings<Zcalandar1>(12, kOpenings, {"day change", "save"}, measure);

@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
     Services services(program.platform());
     bench::addWindow<Zcalandar1>(services, 12);
     bench::writeFullYear(services.folder, services.clock.today().year());
-    bench::MainWindow main(services);
+    bench::ShownMainWindow main(services);
 
     std::vector<double> shown;
     std::vector<double> built;

@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
     }
     day.status = YearFile::kFull;
     YearFile::write(services.folder, today.year(), YearFile::recordNumber(today), day);
-    bench::MainWindow main(services);
+    bench::ShownMainWindow main(services);
 
     double pageMs = -1;
     double dialogMs = -1;

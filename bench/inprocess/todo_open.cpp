@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     Services services(program.platform());
     bench::addWindow<ToDo1>(services, 13);
     writeFullFiles(services.folder, services.clock.today());
-    bench::MainWindow main(services);
+    bench::ShownMainWindow main(services);
 
     const std::vector<double> medians = main.timeOpenings<ToDo1>(
         13, kOpenings, {"save"}, [](ToDo1& toDo) { return std::vector<double>{timeSave(toDo)}; });

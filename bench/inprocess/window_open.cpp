@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     }
     Services services(program.platform());
     registerWindows(services.windows);
-    bench::MainWindow main(services);
+    bench::ShownMainWindow main(services);
 
     QList<int> buttons;
     for (const QString& argument : QApplication::arguments().mid(1)) {
