@@ -3,11 +3,11 @@
 #include "Backup1.h"
 #include "Bday.h"
 #include "Calendar.h"
+#include "CrosswordWindow.h"
 #include "DateF.h"
 #include "Form10.h"
 #include "Form12.h"
 #include "Form2.h"
-#include "Form25.h"
 #include "Form3.h"
 #include "Form44.h"
 #include "Form6.h"
@@ -18,7 +18,7 @@
 #include "Zcalandar1.h"
 
 void registerWindows(WindowCatalog& windows) {
-    windows.add(2, [](Services& services) { return std::make_unique<Form25>(services); });
+    windows.add(2, [](Services& services) { return std::make_unique<CrosswordWindow>(services); });
     windows.add(3, [](Services& services) { return std::make_unique<Form44>(services); });
     windows.add(4, [](Services& services) { return std::make_unique<Hangman>(services); });
     windows.add(5, [](Services& services) { return Form9::open(services); });

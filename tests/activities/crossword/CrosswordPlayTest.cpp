@@ -477,7 +477,7 @@ QString together(std::initializer_list<bool> enabled) {
     return all ? "on" : none ? "off" : "mixed";
 }
 
-Offered offered(const Form25& w, const Services& services) {
+Offered offered(const CrosswordWindow& w, const Services& services) {
     return {
         state(w.Command1),
         state(w.mOS),

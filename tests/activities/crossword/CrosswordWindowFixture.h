@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ColorNumber.h"
+#include "CrosswordWindow.h"
 #include "FakePlatform.h"
-#include "Form25.h"
 #include "ListBox.h"
 #include "Panel3D.h"
 #include "Services.h"
@@ -24,7 +24,7 @@ protected:
     CrosswordWindowTest() {
         services.hinfo.CorrectSound = "Right.wav";
         services.hinfo.IncorrectSound = "Wrong.wav";
-        window = std::make_unique<Form25>(services);
+        window = std::make_unique<CrosswordWindow>(services);
         window->show();
         settle();
     }
@@ -96,5 +96,5 @@ protected:
 
     FakePlatform fake;
     Services services{fake.platform};
-    std::unique_ptr<Form25> window;
+    std::unique_ptr<CrosswordWindow> window;
 };

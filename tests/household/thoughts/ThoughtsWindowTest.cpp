@@ -1,7 +1,7 @@
 #include "ThoughtsWindowFixture.h"
 
 #include "ColorNumber.h"
-#include "Form25.h"
+#include "CrosswordWindow.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
 #include "ScreenReader.h"
@@ -264,7 +264,7 @@ TEST(ThoughtsFromTheMainWindow, GeneralThoughtsThenItsToolbarOpensTheCrossword) 
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("\"Every day is a fresh start.\"\r\n");
     file.close();
-    services.windows.add(2, [](Services& s) { return std::make_unique<Form25>(s); });
+    services.windows.add(2, [](Services& s) { return std::make_unique<CrosswordWindow>(s); });
     for (int number : {10, 11}) {
         services.windows.add(number, [](Services& s) { return std::make_unique<Form10>(s); });
     }
@@ -287,7 +287,7 @@ TEST(ThoughtsFromTheMainWindow, GeneralThoughtsThenItsToolbarOpensTheCrossword) 
     QCoreApplication::processEvents(); // the main window's activation opens the next activity
     QCoreApplication::processEvents();
 
-    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"Form10", "Form25"}));
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"Form10", "CrosswordWindow"}));
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
     EXPECT_EQ(services.hinfo.NextActivity, 0);
 }

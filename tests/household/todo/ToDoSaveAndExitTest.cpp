@@ -1,6 +1,6 @@
 #include "ToDoWindowFixture.h"
 
-#include "Form25.h"
+#include "CrosswordWindow.h"
 #include "FullDisk.h"
 
 #include <QFileInfo>
@@ -118,7 +118,7 @@ TEST_F(ToDoWindowTest, SaveWithoutChangesWritesNothingAndLeavingAsksNothing) {
 }
 
 TEST_F(ToDoWindowTest, ToolbarLeadsToTheCrosswordThroughTheMainWindow) {
-    services.windows.add(2, [](Services& s) { return std::make_unique<Form25>(s); });
+    services.windows.add(2, [](Services& s) { return std::make_unique<CrosswordWindow>(s); });
     fake.modal.scripts.push_back(
         [](QWidget& window) { EXPECT_EQ(window.windowTitle(), "Crossword Puzzles"); });
     openToDo([&](ToDo1& toDo) {
@@ -126,7 +126,7 @@ TEST_F(ToDoWindowTest, ToolbarLeadsToTheCrosswordThroughTheMainWindow) {
         EXPECT_FALSE(toDo.isVisible());
     });
     settle();
-    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"ToDo1", "Form25"}));
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"ToDo1", "CrosswordWindow"}));
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
     EXPECT_EQ(services.hinfo.NextActivity, 0);
 }

@@ -1,5 +1,5 @@
 // The crossword window's Options menu and its side toolbar.
-#include "Form25.h"
+#include "CrosswordWindow.h"
 
 #include "SideToolbarIcons.h"
 
@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-void Form25::buildMenus() {
+void CrosswordWindow::buildMenus() {
     mOPl = mO->addMenu("Puzzle &Level");
     mOPl1 = mOPl->addAction("Level &1");
     mOPl2 = mOPl->addAction("Level &2");
@@ -23,7 +23,7 @@ void Form25::buildMenus() {
     }
     mOPl1->setChecked(true);
     mO->addSeparator();
-    mOChk = mO->addAction("&Check", this, &Form25::Command3_Click);
+    mOChk = mO->addAction("&Check", this, &CrosswordWindow::Command3_Click);
     mOChk->setEnabled(false);
     mOW = mO->addAction("&Word Help Option");
     mOW->setCheckable(true);
@@ -32,7 +32,7 @@ void Form25::buildMenus() {
         mOW->setChecked(!checked);
         Command10_Click();
     });
-    mOWH = mO->addAction("&Word Help", this, &Form25::Command4_Click);
+    mOWH = mO->addAction("&Word Help", this, &CrosswordWindow::Command4_Click);
     mOWH->setVisible(false);
     mO->addSeparator();
     mOUse = mO->addAction("&Use Puzzle", this, [this] {
@@ -41,19 +41,19 @@ void Form25::buildMenus() {
         Command5_Click();
     });
     mOUse->setEnabled(false);
-    mONew = mO->addAction("&Next Puzzle", this, &Form25::Command6_Click);
+    mONew = mO->addAction("&Next Puzzle", this, &CrosswordWindow::Command6_Click);
     mONew->setEnabled(false);
     mO->addSeparator();
-    mOS = mO->addAction("&Start", this, &Form25::Command1_Click);
-    mON = mO->addAction("&Next", this, &Form25::Command1_Click);
+    mOS = mO->addAction("&Start", this, &CrosswordWindow::Command1_Click);
+    mON = mO->addAction("&Next", this, &CrosswordWindow::Command1_Click);
     mON->setVisible(false);
-    mOEnd = mO->addAction("&View Puzzle Words", this, &Form25::mOEnd_Click);
+    mOEnd = mO->addAction("&View Puzzle Words", this, &CrosswordWindow::mOEnd_Click);
     mOEnd->setEnabled(false);
     mO->addSeparator();
-    mOExit = mO->addAction("E&xit", this, &Form25::ExitCommand);
+    mOExit = mO->addAction("E&xit", this, &CrosswordWindow::ExitCommand);
 }
 
-void Form25::buildSideToolbar() {
+void CrosswordWindow::buildSideToolbar() {
     fillSideToolbar({{sideToolbarIcon(1), "Check", [this] { Command3_Click(); }},
                      {sideToolbarIcon(2), "Word Help", [this] { Command4_Click(); }},
                      {sideToolbarIcon(3), "View Puzzle Words", [this] { mOEnd_Click(); }},
@@ -63,13 +63,13 @@ void Form25::buildSideToolbar() {
     Toolbar2Button(3)->setEnabled(false);
 }
 
-void Form25::setCheckOffered(bool offered) {
+void CrosswordWindow::setCheckOffered(bool offered) {
     Command3->setEnabled(offered);
     mOChk->setEnabled(offered);
     Toolbar2Button(1)->setEnabled(offered);
 }
 
-void Form25::setRevealOffered(bool offered) {
+void CrosswordWindow::setRevealOffered(bool offered) {
     mOEnd->setEnabled(offered);
     Toolbar2Button(3)->setEnabled(offered);
 }

@@ -1,5 +1,5 @@
 // The crossword window's controls, placed as designed (twips, relative to their containers).
-#include "Form25.h"
+#include "CrosswordWindow.h"
 
 #include "ColorNumber.h"
 #include "DesignPlacement.h"
@@ -45,7 +45,7 @@ void setColours(QLabel* label, const QColor& text, const QColor& background) {
 
 } // namespace
 
-void Form25::buildControls() {
+void CrosswordWindow::buildControls() {
     // The controls are sized for the classic 8-point dialog font.
     centralWidget()->setFont(plainFont(8.25));
     SSPanel1 = panel(centralWidget(), 885, 943, 10915, 7300);
@@ -57,7 +57,7 @@ void Form25::buildControls() {
     buildRightColumn();
 }
 
-void Form25::buildGridArea() {
+void CrosswordWindow::buildGridArea() {
     Panel3D7[1] = panel(Panel3D1, 90, 544, 7335, 4561);
     Label2 = place(new QLabel(Panel3D7[1]), 75, 80, 7175, 4406);
     setColours(Label2, Qt::white, ColorNumber::toColor(ColorNumber::kBlue));
@@ -74,7 +74,7 @@ void Form25::buildGridArea() {
     buildCells();
 }
 
-void Form25::buildCells() {
+void CrosswordWindow::buildCells() {
     const QFont cellFont = boldFont(8.25);
     for (int cell = 0; cell < kCells; ++cell) {
         auto* box = new Panel3D(Panel3D7[0]);
@@ -93,7 +93,7 @@ void Form25::buildCells() {
     }
 }
 
-void Form25::buildClueStrip() {
+void CrosswordWindow::buildClueStrip() {
     Panel3D2 = panel(Panel3D1, 90, 80, 7330, 497);
     Label9 = place(new QLabel(Panel3D2), 90, 144, 6210, 259);
     Label9->setFont(boldFont(8.25));
@@ -107,7 +107,7 @@ void Form25::buildClueStrip() {
     Command3D1->hide();
 }
 
-void Form25::buildClueLists() {
+void CrosswordWindow::buildClueLists() {
     const struct {
         int index;
         int left;
@@ -128,7 +128,7 @@ void Form25::buildClueLists() {
     }
 }
 
-void Form25::buildRightColumn() {
+void CrosswordWindow::buildRightColumn() {
     Panel3D3[0] = panel(Panel3D1, 7410, 80, 3015, 5014);
     QWidget* column = Panel3D3[0];
 
@@ -173,7 +173,7 @@ void Form25::buildRightColumn() {
     buildWordHelpOptionPanel();
 }
 
-void Form25::buildChoicePanel() {
+void CrosswordWindow::buildChoicePanel() {
     Panel3D16 = panel(Panel3D3[0], 75, 85, 2850, 4864);
     Panel3D16->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Panel3D16->setFont(boldFont(8.25));
@@ -198,7 +198,7 @@ void Form25::buildChoicePanel() {
     Panel3D16->hide();
 }
 
-void Form25::buildWordHelpOptionPanel() {
+void CrosswordWindow::buildWordHelpOptionPanel() {
     Panel3D23 = panel(Panel3D3[0], 75, 81, 2865, 4869, "Word Help Option");
     Panel3D23->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Panel3D23->setFont(boldFont(9.75));

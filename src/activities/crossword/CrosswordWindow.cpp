@@ -1,5 +1,5 @@
 // The crossword window: load, activation, exits, and the procedures that move it between states.
-#include "Form25.h"
+#include "CrosswordWindow.h"
 
 #include "ColorNumber.h"
 #include "FocusMoves.h"
@@ -42,7 +42,8 @@ const QString kChoiceCaption = "\r\rThere are several\rdiferent puzzles availabl
 
 } // namespace
 
-Form25::Form25(Services& services) : ActivityWindow(services, crosswordConstants(), kCaption) {
+CrosswordWindow::CrosswordWindow(Services& services)
+    : ActivityWindow(services, crosswordConstants(), kCaption) {
     setObjectName("Form25");
     buildControls();
     buildMenus();
@@ -56,13 +57,13 @@ Form25::Form25(Services& services) : ActivityWindow(services, crosswordConstants
     Form_Load();
 }
 
-Form25::~Form25() = default;
+CrosswordWindow::~CrosswordWindow() = default;
 
-QWidget* Form25::mainPanel() const {
+QWidget* CrosswordWindow::mainPanel() const {
     return SSPanel1;
 }
 
-void Form25::Form_Load() {
+void CrosswordWindow::Form_Load() {
     LoadFormServices();
     hinfo_.NextActivity = 0;
     hinfo_.PrintSettings.PrintFontUnderline = false;
@@ -97,7 +98,7 @@ void Form25::Form_Load() {
     Command1->setFocus(Qt::OtherFocusReason);
 }
 
-void Form25::Form_Activate() {
+void CrosswordWindow::Form_Activate() {
     ActivateFormServices();
     // Laid out once per opening: a later activation must not wipe a puzzle in play.
     if (!gridLaidOut_) {
@@ -113,16 +114,16 @@ void Form25::Form_Activate() {
     hinfo_.NormalPointer();
 }
 
-void Form25::ExitCommand() {
+void CrosswordWindow::ExitCommand() {
     close();
 }
 
-void Form25::Form_Unload() {
+void CrosswordWindow::Form_Unload() {
     ResetPuzzleState();
     hinfo_.PrintSettings.PrintFontColour = QString();
 }
 
-void Form25::NotStartedMessage() {
+void CrosswordWindow::NotStartedMessage() {
     services_.sound.beep();
     services_.dialogs.message({"Please click appropriate\rButton to begin the Activity.",
                                "Cross Word Activity", Dialogs::Icon::Exclamation,
@@ -139,7 +140,7 @@ void Form25::NotStartedMessage() {
     }
 }
 
-void Form25::ResetAfterPuzzle() {
+void CrosswordWindow::ResetAfterPuzzle() {
     Command1->setEnabled(true);
     setRevealOffered(false);
     mOW->setVisible(true);
@@ -162,11 +163,11 @@ void Form25::ResetAfterPuzzle() {
     mOUse->setEnabled(false);
 }
 
-void Form25::setInTabOrder(QWidget* control, bool inTabOrder) {
+void CrosswordWindow::setInTabOrder(QWidget* control, bool inTabOrder) {
     control->setFocusPolicy(inTabOrder ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
-void Form25::ClearTabStops() {
+void CrosswordWindow::ClearTabStops() {
     for (QPushButton* command : {Command1, Command2, Command3, Command4, Command5, Command6,
                                  Command7, Command8, Command9, Command10, Command11}) {
         setInTabOrder(command, false);
@@ -179,30 +180,30 @@ void Form25::ClearTabStops() {
     setInTabOrder(List2, false);
 }
 
-void Form25::SetClueTabStops() {
+void CrosswordWindow::SetClueTabStops() {
     for (QWidget* control : std::initializer_list<QWidget*>{List1, List2, Command2, Command3}) {
         setInTabOrder(control, true);
     }
 }
 
-void Form25::SetMainTabStops() {
+void CrosswordWindow::SetMainTabStops() {
     for (QPushButton* command : {Command1, Command2, Command3, Command4}) {
         setInTabOrder(command, true);
     }
 }
 
-void Form25::showHint(const QString& hint) {
+void CrosswordWindow::showHint(const QString& hint) {
     Panel3D12->setCaption(hint);
 }
 
-void Form25::Command1_GotFocus() {
+void CrosswordWindow::Command1_GotFocus() {
     if (EntryLock == 2) {
         EntryLock = 1;
     }
     showHint(Command1->text() == "&Start" ? "Information Panel" : "Next Puzzle Button");
 }
 
-void Form25::Command2_GotFocus() {
+void CrosswordWindow::Command2_GotFocus() {
     // Leaving the Down list for the exit drops its selection; the Across list then starts afresh.
     if (FocusList == 2 && DownListIndex >= 0 && DownListIndex <= 49) {
         List2->deselect(DownListIndex);
@@ -219,22 +220,22 @@ void Form25::Command2_GotFocus() {
     showHint("Exit Button");
 }
 
-void Form25::connectHandlers() {
-    connect(Command1, &QPushButton::clicked, this, &Form25::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form25::ExitCommand);
-    connect(Command3, &QPushButton::clicked, this, &Form25::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form25::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &Form25::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &Form25::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &Form25::Command7_Click);
-    connect(Command8, &QPushButton::clicked, this, &Form25::Command8_Click);
-    connect(Command9, &QPushButton::clicked, this, &Form25::Command9_Click);
-    connect(Command10, &QPushButton::clicked, this, &Form25::Command10_Click);
+void CrosswordWindow::connectHandlers() {
+    connect(Command1, &QPushButton::clicked, this, &CrosswordWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &CrosswordWindow::ExitCommand);
+    connect(Command3, &QPushButton::clicked, this, &CrosswordWindow::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &CrosswordWindow::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &CrosswordWindow::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &CrosswordWindow::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &CrosswordWindow::Command7_Click);
+    connect(Command8, &QPushButton::clicked, this, &CrosswordWindow::Command8_Click);
+    connect(Command9, &QPushButton::clicked, this, &CrosswordWindow::Command9_Click);
+    connect(Command10, &QPushButton::clicked, this, &CrosswordWindow::Command10_Click);
     connect(Command11, &QPushButton::clicked, this, [this] {
         ResetPuzzleState();
         close();
     });
-    connect(Command3D1, &QPushButton::clicked, this, &Form25::Command3D1_Click);
+    connect(Command3D1, &QPushButton::clicked, this, &CrosswordWindow::Command3D1_Click);
     Command3D1->installEventFilter(this);
     for (int index : {0, 1}) {
         connect(Option3D2[std::size_t(index)], &QRadioButton::clicked, this,
@@ -250,7 +251,7 @@ void Form25::connectHandlers() {
     }
 }
 
-void Form25::connectFocusHandlers() {
+void CrosswordWindow::connectFocusHandlers() {
     FocusMoves& moves = focusMoves();
     moves.onGotFocus(Command1, [this] { Command1_GotFocus(); });
     moves.onLostFocus(Command1, [this] {
@@ -298,7 +299,7 @@ void Form25::connectFocusHandlers() {
     setInTabOrder(List2, false);
 }
 
-void Form25::attachPopupToControls() {
+void CrosswordWindow::attachPopupToControls() {
     // The right button over the clue lists pops up the options menu too; the toolbars and the
     // status bar keep it to themselves.
     attachOptionsPopup(List1->viewport());
@@ -308,7 +309,7 @@ void Form25::attachPopupToControls() {
     }
 }
 
-bool Form25::eventFilter(QObject* watched, QEvent* event) {
+bool CrosswordWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Command3D1 && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::ShiftModifier &&

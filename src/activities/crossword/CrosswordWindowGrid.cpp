@@ -1,6 +1,6 @@
 // The crossword grid: one set of 144 cells laid out as 13 x 8 (Level 1) or 18 x 8 (Level 2), the
 // numbering and blocking of a loaded puzzle, and the highlight of the selected word.
-#include "Form25.h"
+#include "CrosswordWindow.h"
 
 #include "ColorNumber.h"
 #include "CrosswordPuzzle.h"
@@ -29,11 +29,11 @@ double nearest(double value) {
 
 } // namespace
 
-void Form25::Option3D2_Click(int index) {
+void CrosswordWindow::Option3D2_Click(int index) {
     LayoutGrid(index);
 }
 
-void Form25::LayoutGrid(int level) {
+void CrosswordWindow::LayoutGrid(int level) {
     hinfo_.BusyPointer();
     const QSize area = Panel3D7[1]->size();
     Panel3D7[0]->resize(Twips::toPixels(twips(area.width()) - 300, twips(area.height()) - 400));
@@ -108,7 +108,7 @@ void Form25::LayoutGrid(int level) {
     hinfo_.NormalPointer();
 }
 
-void Form25::ClearCells() {
+void CrosswordWindow::ClearCells() {
     for (int cell = 0; cell < kCells; ++cell) {
         Panel3D14[std::size_t(cell)]->setCaption(QString());
         paintCell(cell, ColorNumber::palette(15));
@@ -116,7 +116,7 @@ void Form25::ClearCells() {
     }
 }
 
-void Form25::NumberCells() {
+void CrosswordWindow::NumberCells() {
     CellNumberCounter = 0;
     for (int cell = 0; cell <= GridLastCell && cell < kCells && cell < GridPattern.size(); ++cell) {
         const QChar kind = GridPattern.at(cell);
@@ -129,7 +129,7 @@ void Form25::NumberCells() {
     }
 }
 
-void Form25::HighlightEntry() {
+void CrosswordWindow::HighlightEntry() {
     // Clearing paints white, whatever colour a cell of the old word had.
     if (HighlightDirection != 0) {
         for (int cell : cellsFromExtent(HighlightDirection, HighlightStartCell, HighlightExtent,
@@ -148,15 +148,15 @@ void Form25::HighlightEntry() {
     }
 }
 
-void Form25::paintCell(int cell, const QColor& colour) {
+void CrosswordWindow::paintCell(int cell, const QColor& colour) {
     Panel3D14[std::size_t(cell)]->setBackColour(colour);
 }
 
-QColor Form25::cellColour(int cell) const {
+QColor CrosswordWindow::cellColour(int cell) const {
     return Panel3D14[std::size_t(cell)]->backColour();
 }
 
-void Form25::setLetterColour(int cell, const QColor& colour) {
+void CrosswordWindow::setLetterColour(int cell, const QColor& colour) {
     QLabel* letter = Label3[std::size_t(cell)];
     if (letter->palette().color(QPalette::WindowText) == colour) {
         return;
@@ -166,6 +166,6 @@ void Form25::setLetterColour(int cell, const QColor& colour) {
     letter->setPalette(palette);
 }
 
-QColor Form25::letterColour(int cell) const {
+QColor CrosswordWindow::letterColour(int cell) const {
     return Label3[std::size_t(cell)]->palette().color(QPalette::WindowText);
 }

@@ -1,7 +1,7 @@
 // "&Check": every word is judged Blank, Wrong or Correct; three gauges rise word by word, the
 // cells are coloured by their words' classes, a sound plays and the counts stay on screen. A grid
 // with every word right ends the puzzle.
-#include "Form25.h"
+#include "CrosswordWindow.h"
 
 #include "ColorNumber.h"
 #include "ListBox.h"
@@ -24,14 +24,14 @@ QColor colour(int code) {
 
 } // namespace
 
-void Form25::ShowResultPanels() {
+void CrosswordWindow::ShowResultPanels() {
     const bool show = hinfo_.SignalValue != 0;
     for (Panel3D* result : {Panel3D19, Panel3D20, Panel3D21}) {
         result->setVisible(show);
     }
 }
 
-void Form25::HideResultsIfShown() {
+void CrosswordWindow::HideResultsIfShown() {
     if (PuzzleState == 9) {
         hinfo_.SignalValue = 0;
         ShowResultPanels();
@@ -39,7 +39,7 @@ void Form25::HideResultsIfShown() {
     }
 }
 
-void Form25::showResultCaption(Panel3D* panel, const QString& caption) {
+void CrosswordWindow::showResultCaption(Panel3D* panel, const QString& caption) {
     panel->setCaption(QString());
     panel->show();
     panel->setCaption(caption);
@@ -47,7 +47,7 @@ void Form25::showResultCaption(Panel3D* panel, const QString& caption) {
     panel->repaint();
 }
 
-void Form25::Command3_Click() {
+void CrosswordWindow::Command3_Click() {
     SavedPanelTextSize = Panel3D12->font().pointSizeF();
     if (PuzzleState != 0) {
         checkPuzzle();
@@ -55,7 +55,7 @@ void Form25::Command3_Click() {
     showStatus(kCaption);
 }
 
-void Form25::checkPuzzle() {
+void CrosswordWindow::checkPuzzle() {
     showStatus("Checking Puzzle");
     hinfo_.BusyPointer();
     hinfo_.SignalValue = 0;
@@ -118,7 +118,7 @@ void Form25::checkPuzzle() {
     }
 }
 
-void Form25::clearCheckMarking() {
+void CrosswordWindow::clearCheckMarking() {
     // Also takes the highlight off the selected word.
     for (int cell = 0; cell <= GridLastCell && cell < kCells; ++cell) {
         if (cellColour(cell) != ColorNumber::toColor(kBlockedColour)) {
@@ -130,7 +130,7 @@ void Form25::clearCheckMarking() {
     }
 }
 
-void Form25::markBlankWord(const JudgedWord& word) {
+void CrosswordWindow::markBlankWord(const JudgedWord& word) {
     if (word.judged == WordClass::Blank) {
         ++BlankWords;
         const std::span<int> marks =
@@ -157,7 +157,7 @@ void Form25::markBlankWord(const JudgedWord& word) {
     }
 }
 
-void Form25::judgeFilledWord(const JudgedWord& word) {
+void CrosswordWindow::judgeFilledWord(const JudgedWord& word) {
     if (word.judged == WordClass::Correct) {
         ++CorrectWords;
         if (PuzzleWordCount > 0) {
@@ -186,7 +186,7 @@ void Form25::judgeFilledWord(const JudgedWord& word) {
     }
 }
 
-void Form25::showCheckErrors() {
+void CrosswordWindow::showCheckErrors() {
     Panel3D20->setForeColour(colour(12));
     Panel3D21->setForeColour(colour(13));
     showResultCaption(Panel3D20, "Wrong = " + QString::number(WrongWords));
@@ -224,7 +224,7 @@ void Form25::showCheckErrors() {
     hinfo_.NormalPointer();
 }
 
-void Form25::showPuzzleSolved() {
+void CrosswordWindow::showPuzzleSolved() {
     Label9->clear();
     const QColor blue = ColorNumber::toColor(ColorNumber::kBlue);
     Panel3D20->setForeColour(blue);

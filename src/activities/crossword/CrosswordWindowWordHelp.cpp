@@ -1,6 +1,6 @@
 // Word Help writes the selected clue's answer into the grid, a limited number of times per
 // puzzle; the Word Help Option panel sets that limit. "&View Puzzle Words" gives the puzzle up.
-#include "Form25.h"
+#include "CrosswordWindow.h"
 
 #include "EntryCells.h"
 #include "ListBox.h"
@@ -20,16 +20,16 @@ constexpr const char* kOptionCaption = "&Word Help Op";
 
 } // namespace
 
-bool Form25::puzzleDrawn() const {
+bool CrosswordWindow::puzzleDrawn() const {
     const auto* marker = std::get_if<QString>(&hinfo_.PrintSettings.PrintFontColour);
     return marker != nullptr && *marker == "S";
 }
 
-void Form25::ToggleWordHelpOptionCheck() {
+void CrosswordWindow::ToggleWordHelpOptionCheck() {
     mOW->setChecked(!mOW->isChecked());
 }
 
-void Form25::Command4_Click() {
+void CrosswordWindow::Command4_Click() {
     if (Command4->text() == kOptionCaption) {
         ToggleWordHelpOptionCheck();
         ClearTabStops();
@@ -73,7 +73,7 @@ void Form25::Command4_Click() {
     showStatus(kCaption);
 }
 
-void Form25::openWordHelpOption() {
+void CrosswordWindow::openWordHelpOption() {
     for (QPushButton* command : {Command7, Command8, Command9}) {
         setInTabOrder(command, true);
     }
@@ -82,7 +82,7 @@ void Form25::openWordHelpOption() {
     Command7->setFocus(Qt::OtherFocusReason);
 }
 
-void Form25::Command10_Click() {
+void CrosswordWindow::Command10_Click() {
     if (!Panel3D23->isHidden()) {
         Command7_Click();
         return;
@@ -95,19 +95,19 @@ void Form25::Command10_Click() {
     openWordHelpOption();
 }
 
-void Form25::Command8_Click() {
+void CrosswordWindow::Command8_Click() {
     WordHelpLimit = WordHelpCount::increased(WordHelpLimit);
     WordHelpsLeft = WordHelpLimit;
     Panel3D24->setCaption(QString::number(WordHelpLimit));
 }
 
-void Form25::Command9_Click() {
+void CrosswordWindow::Command9_Click() {
     WordHelpLimit = WordHelpCount::decreased(WordHelpLimit);
     WordHelpsLeft = WordHelpLimit;
     Panel3D24->setCaption(QString::number(WordHelpLimit));
 }
 
-void Form25::Command7_Click() {
+void CrosswordWindow::Command7_Click() {
     ToggleWordHelpOptionCheck();
     SetMainTabStops();
     if (!puzzleDrawn()) {
@@ -131,7 +131,7 @@ void Form25::Command7_Click() {
     }
 }
 
-void Form25::mOEnd_Click() {
+void CrosswordWindow::mOEnd_Click() {
     Command3_Click();
     const int rememberedList = FocusList;
     if (WrongWords == 0 && BlankWords == 0) {

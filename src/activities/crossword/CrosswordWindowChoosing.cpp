@@ -1,7 +1,7 @@
 // Choosing a puzzle: "&Start" draws one of the level and offers it on the several-puzzles panel,
 // "&Next Puzzle" draws another, "&Use Puzzle" puts the one shown in play.
+#include "CrosswordWindow.h"
 #include "DrawWithoutRepeats.h"
-#include "Form25.h"
 
 #include "ListBox.h"
 #include "Panel3D.h"
@@ -19,7 +19,7 @@ constexpr const char* kDrawnKind = "Puzzles for this Subject and Level";
 
 } // namespace
 
-void Form25::Command1_Click() {
+void CrosswordWindow::Command1_Click() {
     showStatus(kCaption);
     hinfo_.PrintSettings.PrintFontColour = QString("S");
     mOPl->menuAction()->setEnabled(false);
@@ -52,12 +52,12 @@ void Form25::Command1_Click() {
     ShowResultPanels();
 }
 
-void Form25::ShowPuzzleChoice() {
+void CrosswordWindow::ShowPuzzleChoice() {
     Panel3D16->show();
     Command5->setFocus(Qt::OtherFocusReason);
 }
 
-void Form25::LoadNextPuzzle() {
+void CrosswordWindow::LoadNextPuzzle() {
     hinfo_.BusyPointer();
     PuzzleSubject = 1;
     List1->clear();
@@ -94,7 +94,7 @@ void Form25::LoadNextPuzzle() {
     hinfo_.NormalPointer();
 }
 
-void Form25::Command5_Click() {
+void CrosswordWindow::Command5_Click() {
     setRevealOffered(true);
     mONew->setEnabled(false);
     mOUse->setEnabled(false);
@@ -120,12 +120,12 @@ void Form25::Command5_Click() {
     List1->setFocus(Qt::OtherFocusReason);
 }
 
-void Form25::Command6_Click() {
+void CrosswordWindow::Command6_Click() {
     LoadNextPuzzle();
     hinfo_.NormalPointer();
 }
 
-void Form25::ResetPuzzleState() {
+void CrosswordWindow::ResetPuzzleState() {
     const int subject = PuzzleSubject;
     static_cast<CrosswordVariables&>(*this) = CrosswordVariables{};
     PuzzleSubject = subject;

@@ -22,21 +22,21 @@ class WindowKeys;
 // A game passes through Idle (before the first "&Start"), Choosing (a drawn puzzle waits on the
 // several-puzzles panel), Playing (after "&Use Puzzle"), Results (a check found wrong or blank
 // words; the next pick or key hides them) and Finished (solved or given up; "&Next" draws again).
-class Form25 : public ActivityWindow, public CrosswordVariables {
+class CrosswordWindow : public ActivityWindow, public CrosswordVariables {
     Q_OBJECT
 public:
     static constexpr const char* kCaption = "Crossword Puzzles";
     static constexpr qint64 kBlockedColour = 0x404040; // the colour number of a blocked cell
 
-    explicit Form25(Services& services);
-    ~Form25() override;
+    explicit CrosswordWindow(Services& services);
+    ~CrosswordWindow() override;
 
-    // The grid (Form25Grid.cpp). LayoutGrid(1) lays out Level 2, any other value Level 1.
+    // The grid (CrosswordWindowGrid.cpp). LayoutGrid(1) lays out Level 2, any other value Level 1.
     void LayoutGrid(int level);
     void HighlightEntry();
     void Option3D2_Click(int index);
 
-    // Choosing and loading a puzzle (Form25Choosing.cpp).
+    // Choosing and loading a puzzle (CrosswordWindowChoosing.cpp).
     void Command1_Click(); // "&Start", then "&Next"
     void Command5_Click(); // "&Use Puzzle"
     void Command6_Click(); // "&Next Puzzle"
@@ -44,7 +44,7 @@ public:
     void ShowPuzzleChoice();
     void ResetPuzzleState();
 
-    // Clue selection and letter entry (Form25Entry.cpp).
+    // Clue selection and letter entry (CrosswordWindowEntry.cpp).
     void ShowClue(int direction); // the click of List1 (1) or List2 (2)
     void CellClick(int cell);
     void PickEntryAtCell(int cell);
@@ -53,13 +53,13 @@ public:
     void WriteEntryToGrid();
     void DeselectClues();
 
-    // Checking (Form25Check.cpp).
+    // Checking (CrosswordWindowCheck.cpp).
     void Command3_Click();
     // Shows the three result panels when SignalValue is not 0, hides them when it is.
     void ShowResultPanels();
     void HideResultsIfShown();
 
-    // Word help and giving up (Form25WordHelp.cpp).
+    // Word help and giving up (CrosswordWindowWordHelp.cpp).
     void Command4_Click();  // "&Word Help", or between puzzles "&Word Help Op"
     void Command10_Click(); // "&Word Help Opt"
     void Command7_Click();  // "&OK"
@@ -68,7 +68,7 @@ public:
     void ToggleWordHelpOptionCheck();
     void mOEnd_Click(); // "&View Puzzle Words"
 
-    // The window's own procedures (Form25.cpp).
+    // The window's own procedures (CrosswordWindow.cpp).
     void NotStartedMessage();
     void ResetAfterPuzzle();
     void ClearTabStops();
@@ -140,7 +140,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Building the window (Form25Controls.cpp, Form25Menus.cpp).
+    // Building the window (CrosswordWindowControls.cpp, CrosswordWindowMenus.cpp).
     void buildControls();
     void buildGridArea();
     void buildClueStrip();

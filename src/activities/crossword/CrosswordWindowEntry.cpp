@@ -1,6 +1,6 @@
 // Picking a clue (from a clue list or a numbered cell), typing its word into the entry box and
 // writing the word into the grid, which moves on to the next clue.
-#include "Form25.h"
+#include "CrosswordWindow.h"
 
 #include "ColorNumber.h"
 #include "EntryCells.h"
@@ -27,19 +27,19 @@ QString withoutLeadingBlanks(const QString& text) {
 
 } // namespace
 
-void Form25::setEntryCaption(const QString& word) {
+void CrosswordWindow::setEntryCaption(const QString& word) {
     Command3D1->setText(QString(word).replace('&', "&&"));
 }
 
-QString Form25::entryCaption() const {
+QString CrosswordWindow::entryCaption() const {
     return Command3D1->text().replace("&&", "&");
 }
 
-ListBox* Form25::clueList(int direction) const {
+ListBox* CrosswordWindow::clueList(int direction) const {
     return direction == 1 ? List1 : List2;
 }
 
-void Form25::ShowClue(int direction) {
+void CrosswordWindow::ShowClue(int direction) {
     const bool across = direction == 1;
     ListBox* list = clueList(direction);
     if (PuzzleState == 9) {
@@ -94,7 +94,7 @@ void Form25::ShowClue(int direction) {
     FocusList = direction;
 }
 
-void Form25::List1_GotFocus() {
+void CrosswordWindow::List1_GotFocus() {
     FocusList = 1;
     List2->deselect(DownListIndex);
     if (EntryLock == 1) {
@@ -118,7 +118,7 @@ void Form25::List1_GotFocus() {
     }
 }
 
-void Form25::List2_GotFocus() {
+void CrosswordWindow::List2_GotFocus() {
     FocusList = 2;
     List1->deselect(AcrossListIndex);
     if (EntryLock == 1) {
@@ -138,7 +138,7 @@ void Form25::List2_GotFocus() {
     }
 }
 
-void Form25::ListKeyPress(int direction, int code) {
+void CrosswordWindow::ListKeyPress(int direction, int code) {
     if (direction == 1 && code == 9) {
         SetClueTabStops();
         GoToFirstDownClue = 99;
@@ -150,7 +150,7 @@ void Form25::ListKeyPress(int direction, int code) {
     FocusEntryBox();
 }
 
-void Form25::CellClick(int cell) {
+void CrosswordWindow::CellClick(int cell) {
     if (EntryLock == 1) {
         NotStartedMessage();
         return;
@@ -160,7 +160,7 @@ void Form25::CellClick(int cell) {
     }
 }
 
-void Form25::PickEntryAtCell(int cell) {
+void CrosswordWindow::PickEntryAtCell(int cell) {
     if (PuzzleState == 9) {
         HideResultsIfShown();
     }
@@ -185,20 +185,20 @@ void Form25::PickEntryAtCell(int cell) {
     PendingKey = 0;
 }
 
-void Form25::FocusEntryBox() {
+void CrosswordWindow::FocusEntryBox() {
     if (!Command3D1->isHidden()) {
         Command3D1->setFocus(Qt::OtherFocusReason);
     }
 }
 
-void Form25::Command3D1_GotFocus() {
+void CrosswordWindow::Command3D1_GotFocus() {
     // A key typed in a clue list is typed here.
     if (PendingKey > 0) {
         TypeLetter(0);
     }
 }
 
-void Form25::Command3D1_KeyDown(const QKeyEvent& key) {
+void CrosswordWindow::Command3D1_KeyDown(const QKeyEvent& key) {
     ListBox* list = clueList(SelectedDirection);
     hinfo_.SignalValue = list->ListIndex();
     const int position = int(hinfo_.SignalValue);
@@ -209,7 +209,7 @@ void Form25::Command3D1_KeyDown(const QKeyEvent& key) {
     }
 }
 
-void Form25::Command3D1_Click() {
+void CrosswordWindow::Command3D1_Click() {
     if (!entryCaption().isEmpty()) {
         WriteEntryToGrid();
         return;
@@ -219,7 +219,7 @@ void Form25::Command3D1_Click() {
     EntryLength = 0;
 }
 
-void Form25::TypeLetter(int k) {
+void CrosswordWindow::TypeLetter(int k) {
     hinfo_.SignalValue = clueList(SelectedDirection)->ListIndex();
     // Blanks, digits and punctuation typed here are ignored without a sound.
     if (k > 13 && k < 65) {
@@ -252,7 +252,7 @@ void Form25::TypeLetter(int k) {
     PendingKey = 0;
 }
 
-void Form25::WriteEntryToGrid() {
+void CrosswordWindow::WriteEntryToGrid() {
     const QString word = entryCaption();
     const int direction = SelectedDirection == 1 ? 1 : 2;
     const EntrySpan span = entrySpan(Clues, direction, SelectedClue, GridColumns);
@@ -290,7 +290,7 @@ void Form25::WriteEntryToGrid() {
     setEntryCaption(QString());
 }
 
-void Form25::DeselectClues() {
+void CrosswordWindow::DeselectClues() {
     if (List1->count() >= 1) {
         List1->deselect(List1->ListIndex());
         List2->deselect(List2->ListIndex());
