@@ -2,8 +2,8 @@
 // prints, for each start and as the median, the milliseconds from the click on "&Start" until its
 // 42 boxes are painted. Budget: painted within 50 ms.
 #include "BenchSupport.h"
-#include "Form44.h"
 #include "OptionGroup.h"
+#include "QuotesWindow.h"
 #include "Services.h"
 #include "WordBox.h"
 
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     bench::Program program;
     Services services(program.platform());
 
-    Form44 window(services);
+    QuotesWindow window(services);
     window.show();
     QApplication::processEvents();
     window.mOOpt2->trigger();

@@ -3,9 +3,9 @@
 // Fame" until the listing is painted, and from the click on "&Delete All Entries" (answered Yes)
 // until the emptied grid is painted. Budgets: the view within 30 ms, Delete All within 100 ms.
 #include "BenchSupport.h"
-#include "Form44.h"
 #include "GridControl.h"
 #include "HallOfFame.h"
+#include "QuotesWindow.h"
 #include "Services.h"
 
 #include <QApplication>
@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     bench::AnswerYes yes;
     Services services(bench::withDialogs(real, yes));
 
-    Form44 window(services);
+    QuotesWindow window(services);
     window.show();
     QApplication::processEvents();
     window.mOOpt2->trigger();

@@ -9,17 +9,17 @@
 #include "Form12.h"
 #include "Form2.h"
 #include "Form3.h"
-#include "Form44.h"
 #include "Form6.h"
 #include "Form9.h"
 #include "Hangman.h"
+#include "QuotesWindow.h"
 #include "Services.h"
 #include "ToDo1.h"
 #include "Zcalandar1.h"
 
 void registerWindows(WindowCatalog& windows) {
     windows.add(2, [](Services& services) { return std::make_unique<CrosswordWindow>(services); });
-    windows.add(3, [](Services& services) { return std::make_unique<Form44>(services); });
+    windows.add(3, [](Services& services) { return std::make_unique<QuotesWindow>(services); });
     windows.add(4, [](Services& services) { return std::make_unique<Hangman>(services); });
     windows.add(5, [](Services& services) { return Form9::open(services); });
     // The matching game in level 1 (6) and level 2 (7): the main window sets MatchLevelOne.

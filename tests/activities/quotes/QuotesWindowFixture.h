@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FakePlatform.h"
-#include "Form44.h"
 #include "Panel3D.h"
+#include "QuotesWindow.h"
 #include "Services.h"
 #include "WordBox.h"
 
@@ -23,7 +23,7 @@ protected:
         services.hinfo.IncorrectSound = "Wrong.wav";
         // Sound Information, as far as this window sees it.
         services.windows.add(17, [](Services&) { return std::make_unique<QWidget>(); });
-        window = std::make_unique<Form44>(services);
+        window = std::make_unique<QuotesWindow>(services);
         window->show();
         settle();
     }
@@ -77,5 +77,5 @@ protected:
 
     FakePlatform fake;
     Services services{fake.platform};
-    std::unique_ptr<Form44> window;
+    std::unique_ptr<QuotesWindow> window;
 };

@@ -1,6 +1,6 @@
 // Placing words: Click mode (pick a text up into the selection panel, put it down in a box) and
 // Drag mode (drag a box onto an upper box), the move count and the accuracy.
-#include "Form44.h"
+#include "QuotesWindow.h"
 
 #include "ColorNumber.h"
 #include "InWindowDrag.h"
@@ -21,28 +21,28 @@ const QString kDragBanner = QString("Drag And Drop") + QChar(13) + "Mode Is Acti
 
 } // namespace
 
-void Form44::HideModeBanner() {
+void QuotesWindow::HideModeBanner() {
     if (Panel3D23->isVisible()) {
         Panel3D23->hide();
     }
 }
 
-void Form44::ShowModeBanner() {
+void QuotesWindow::ShowModeBanner() {
     Panel3D23->show();
     Panel3D23->raise();
 }
 
-void Form44::ShowAccuracyFlood(int percent) {
+void QuotesWindow::ShowAccuracyFlood(int percent) {
     if (panelMode_ == QuoteRules::TwoPanels) {
         Panel3D15->setFloodPercent(percent);
     }
 }
 
-bool Form44::timeIsUp() const {
+bool QuotesWindow::timeIsUp() const {
     return state_.CountDown == 1 && state_.TimerMinutes == 0 && state_.TimerSeconds == 0;
 }
 
-void Form44::leaveContinueState() {
+void QuotesWindow::leaveContinueState() {
     HideModeBanner();
     if (state_.CheckPending == 1) {
         state_.CheckPending = 0;
@@ -50,17 +50,17 @@ void Form44::leaveContinueState() {
     }
 }
 
-bool Form44::quoteIsOver() const {
+bool QuotesWindow::quoteIsOver() const {
     return !state_.ResultText.isEmpty() || state_.AnswersShown == 1 || state_.QuoteOver == 9;
 }
 
-void Form44::colourByContent(WordBox* box) {
+void QuotesWindow::colourByContent(WordBox* box) {
     box->setBackCode(box->text().isEmpty() ? 11 : 15);
 }
 
 // The tests every click on a box passes; false when the click is to move nothing. An upper box
 // answers the continue state before the end of the quote, a lower box the other way round.
-bool Form44::clickGuards(WordBox* box, bool upper) {
+bool QuotesWindow::clickGuards(WordBox* box, bool upper) {
     if (upper && state_.PlaceMode == 1) {
         return false;
     }
@@ -82,14 +82,14 @@ bool Form44::clickGuards(WordBox* box, bool upper) {
     return true;
 }
 
-void Form44::takeIntoHand(const QString& boxText) {
+void QuotesWindow::takeIntoHand(const QString& boxText) {
     QFont font = Panel3D10->font();
     font.setPointSize(boxText.size() > 15 ? 14 : 18);
     Panel3D10->setFont(font);
     Panel3D10->setForeColour(ColorNumber::palette(0));
 }
 
-void Form44::Label1_Click(int k) {
+void QuotesWindow::Label1_Click(int k) {
     if (k >= QuoteState::kBoxes || k >= state_.BoxCount ||
         !clickGuards(Label1.at(std::size_t(k)), true)) {
         return;
@@ -116,7 +116,7 @@ void Form44::Label1_Click(int k) {
     colourByContent(box);
 }
 
-void Form44::Label2_Click(int k) {
+void QuotesWindow::Label2_Click(int k) {
     if (k >= QuoteState::kBoxes || k >= state_.BoxCount ||
         !clickGuards(Label2.at(std::size_t(k)), false)) {
         return;
@@ -135,7 +135,7 @@ void Form44::Label2_Click(int k) {
     colourByContent(box);
 }
 
-void Form44::Label1_MouseDown(int k, Qt::MouseButton button) {
+void QuotesWindow::Label1_MouseDown(int k, Qt::MouseButton button) {
     if (k >= QuoteState::kBoxes) {
         return;
     }
@@ -162,7 +162,7 @@ void Form44::Label1_MouseDown(int k, Qt::MouseButton button) {
     }
 }
 
-void Form44::Label2_MouseDown(int k, Qt::MouseButton button) {
+void QuotesWindow::Label2_MouseDown(int k, Qt::MouseButton button) {
     if (k >= QuoteState::kBoxes || state_.PlaceMode != 1) {
         return;
     }
@@ -184,7 +184,7 @@ void Form44::Label2_MouseDown(int k, Qt::MouseButton button) {
     }
 }
 
-void Form44::Label1_DragDrop(int t) {
+void QuotesWindow::Label1_DragDrop(int t) {
     if (t >= QuoteState::kBoxes || DragSource == 0) {
         ClearUpperDragHighlight();
         ClearLowerDragHighlight();
@@ -246,7 +246,7 @@ void Form44::Label1_DragDrop(int t) {
     EndAllDrags();
 }
 
-void Form44::CountMove(int box) {
+void QuotesWindow::CountMove(int box) {
     state_.MoveCount += 1;
     Panel3D13->setCaption(QString::number(state_.MoveCount));
     if (panelMode_ == QuoteRules::TwoPanels) {
@@ -264,14 +264,14 @@ void Form44::CountMove(int box) {
     }
 }
 
-void Form44::UndoMoveCount() {
+void QuotesWindow::UndoMoveCount() {
     state_.MoveCount = std::max(state_.MoveCount - 1, 0);
     Panel3D13->setCaption(QString::number(state_.MoveCount));
     state_.Accuracy = QuoteRules::twoPanelAccuracy(state_.BoxCount, state_.MoveCount);
     Panel3D15->setFloodPercent(state_.Accuracy);
 }
 
-QString Form44::SetPlaceMode(int mode) {
+QString QuotesWindow::SetPlaceMode(int mode) {
     ShowModeBanner();
     QString returned;
     if (mode == 0) {
@@ -324,11 +324,11 @@ QString Form44::SetPlaceMode(int mode) {
     return returned;
 }
 
-void Form44::EndAllDrags() {
+void QuotesWindow::EndAllDrags() {
     drag_->cancel();
 }
 
-void Form44::ClearUpperDragHighlight() {
+void QuotesWindow::ClearUpperDragHighlight() {
     for (int i = 0; i < state_.BoxCount && i < QuoteState::kBoxes; ++i) {
         if (Label1.at(std::size_t(i))->backCode() == 10) {
             Label1.at(std::size_t(i))->setBackCode(15);
@@ -336,7 +336,7 @@ void Form44::ClearUpperDragHighlight() {
     }
 }
 
-void Form44::ClearLowerDragHighlight() {
+void QuotesWindow::ClearLowerDragHighlight() {
     for (int i = 0; i < state_.BoxCount && i < QuoteState::kBoxes; ++i) {
         if (Label2.at(std::size_t(i))->backCode() == 10) {
             Label2.at(std::size_t(i))->setBackCode(15);
@@ -344,7 +344,7 @@ void Form44::ClearLowerDragHighlight() {
     }
 }
 
-void Form44::CancelUpperDrag() {
+void QuotesWindow::CancelUpperDrag() {
     if (DragSource == 1) {
         drag_->cancel();
         DragSource = 0;
@@ -352,7 +352,7 @@ void Form44::CancelUpperDrag() {
     }
 }
 
-void Form44::CancelLowerDrag() {
+void QuotesWindow::CancelLowerDrag() {
     // Only a lower box's drag ends over the selection panel and the button bar.
     if (DragSource == 2) {
         drag_->cancel();

@@ -1,5 +1,5 @@
 // The quotes window: load, activation, the exits, colours, Sound Information and the keys.
-#include "Form44.h"
+#include "QuotesWindow.h"
 
 #include "ColorNumber.h"
 #include "FocusMoves.h"
@@ -43,7 +43,8 @@ constexpr int kDesignedHeight = 9000;
 
 } // namespace
 
-Form44::Form44(Services& services) : ActivityWindow(services, quotesConstants(), kCaption) {
+QuotesWindow::QuotesWindow(Services& services)
+    : ActivityWindow(services, quotesConstants(), kCaption) {
     setObjectName("Form44");
     buildControls();
     buildMenus();
@@ -58,18 +59,18 @@ Form44::Form44(Services& services) : ActivityWindow(services, quotesConstants(),
     Form_Load();
 }
 
-Form44::~Form44() = default;
+QuotesWindow::~QuotesWindow() = default;
 
-QWidget* Form44::mainPanel() const {
+QWidget* QuotesWindow::mainPanel() const {
     return SSPanel1;
 }
 
-void Form44::setPanelMode(int mode) {
+void QuotesWindow::setPanelMode(int mode) {
     panelMode_ = mode;
     hinfo_.SharedState = mode;
 }
 
-void Form44::Form_Load() {
+void QuotesWindow::Form_Load() {
     LoadFormServices();
     Timer1->stop();
     Option3D1->select(0); // timer off
@@ -93,7 +94,7 @@ void Form44::Form_Load() {
     hinfo_.PrintSettings.PrintFontStrikethru = false;
 }
 
-void Form44::Form_Activate() {
+void QuotesWindow::Form_Activate() {
     ActivateFormServices();
     MeasurePanelHeights();
     const int share = int(std::nearbyint(Grid1->widthTwips() * 0.2));
@@ -106,7 +107,7 @@ void Form44::Form_Activate() {
     hinfo_.NormalPointer();
 }
 
-void Form44::ResetQuoteState() {
+void QuotesWindow::ResetQuoteState() {
     // The table stays: it is the window's content, not the state of a quote.
     QuoteState fresh;
     fresh.QuoteText = state_.QuoteText;
@@ -117,7 +118,7 @@ void Form44::ResetQuoteState() {
     hinfo_.SharedText.clear();
 }
 
-void Form44::SetOptionMenus(bool enabled) {
+void QuotesWindow::SetOptionMenus(bool enabled) {
     if (panelMode_ < QuoteRules::WordEntry) {
         mOW->setEnabled(enabled);
     }
@@ -126,22 +127,22 @@ void Form44::SetOptionMenus(bool enabled) {
     Toolbar2Button(1)->setEnabled(enabled);
 }
 
-void Form44::ClearWordsChecks() {
+void QuotesWindow::ClearWordsChecks() {
     for (QAction* item : mOWn) {
         item->setChecked(false);
     }
 }
 
-void Form44::ExitCommand() {
+void QuotesWindow::ExitCommand() {
     close();
 }
 
-bool Form44::ExitQuestions() {
+bool QuotesWindow::ExitQuestions() {
     colours_->PromptSaveColours();
     return true;
 }
 
-void Form44::Form_Unload() {
+void QuotesWindow::Form_Unload() {
     Timer1->stop();
     EndAllDrags();
     ResetQuoteState();
@@ -151,24 +152,24 @@ void Form44::Form_Unload() {
     hinfo_.CorrectSoundTest = 0;
 }
 
-void Form44::resizeEvent(QResizeEvent* event) {
+void QuotesWindow::resizeEvent(QResizeEvent* event) {
     ActivityWindow::resizeEvent(event);
     if (Command1->text() == "&Start" && Command1->isVisible()) {
         Command1->setFocus(Qt::OtherFocusReason);
     }
 }
 
-void Form44::mOSO_Click() {
+void QuotesWindow::mOSO_Click() {
     ShowWindowOverSelf(17);
 }
 
-void Form44::windowOverSelfOpening(int) {
+void QuotesWindow::windowOverSelfOpening(int) {
     // The clock stands still while the player is away; the window keeps its own mode.
     timerPaused_ = Timer1->isActive();
     Timer1->stop();
 }
 
-void Form44::windowOverSelfClosed(int) {
+void QuotesWindow::windowOverSelfClosed(int) {
     hinfo_.SharedState = panelMode_;
     if (timerPaused_) {
         Timer1->start(1000);
@@ -176,15 +177,15 @@ void Form44::windowOverSelfClosed(int) {
     timerPaused_ = false;
 }
 
-void Form44::setCancelButton(QPushButton* button) {
+void QuotesWindow::setCancelButton(QPushButton* button) {
     windowKeys().setCancelButton(button);
 }
 
-void Form44::setInTabOrder(QWidget* control, bool inTabOrder) {
+void QuotesWindow::setInTabOrder(QWidget* control, bool inTabOrder) {
     control->setFocusPolicy(inTabOrder ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
-void Form44::Command1_GotFocus() {
+void QuotesWindow::Command1_GotFocus() {
     if (Panel3D12->isVisible()) {
         closeReport();
     }
@@ -194,7 +195,7 @@ void Form44::Command1_GotFocus() {
     }
 }
 
-bool Form44::eventFilter(QObject* watched, QEvent* event) {
+bool QuotesWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto& key = *static_cast<QKeyEvent*>(event);
         if (watched == Command1) {

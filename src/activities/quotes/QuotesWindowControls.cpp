@@ -1,5 +1,5 @@
 // Building the quotes window: its controls as designed (in twips), menus and side toolbar.
-#include "Form44.h"
+#include "QuotesWindow.h"
 
 #include "ColorNumber.h"
 #include "FocusMoves.h"
@@ -92,7 +92,7 @@ QIcon ownPicture(bool errors) {
 
 } // namespace
 
-void Form44::buildControls() {
+void QuotesWindow::buildControls() {
     SSPanel1 = panel(centralWidget(), 200, 200, 11550, 7350);
     SSPanel1->setAccessibleName("Famous Quotes");
     buildPanels();
@@ -109,7 +109,7 @@ void Form44::buildControls() {
     lowerColour_ = colours_->add({"Panel Color", {}, SettingsFile::GColor1, 48, 0x808000});
 }
 
-void Form44::buildPanels() {
+void QuotesWindow::buildPanels() {
     Panel3D19 = panel(SSPanel1, 100, 100, 9570, 3045);
     Panel3D1 = panel(Panel3D19, 65, 65, 9435, 2917);
     Panel3D1->setAccessibleName("Upper Panel");
@@ -140,7 +140,7 @@ void Form44::buildPanels() {
     }
 }
 
-void Form44::buildButtonBar() {
+void QuotesWindow::buildButtonBar() {
     Panel3D3 = panel(SSPanel1, 9780, 100, 1670, 6090);
     Command1 = button(Panel3D3, "&Start", 100, 100, 1470, 420);
     Command3 = button(Panel3D3, "&Check", 100, 580, 1470, 420);
@@ -175,7 +175,7 @@ void Form44::buildButtonBar() {
     Panel3D15->setFloodColour(ColorNumber::palette(9));
 }
 
-void Form44::buildSelectionStrip() {
+void QuotesWindow::buildSelectionStrip() {
     Panel3D10 = panel(SSPanel1, 100, 6290, 5600, 960, "Selected Word(s) Displayed Here");
     Panel3D10->setAccessibleName("Selected Word(s)");
     Panel3D23 = panel(SSPanel1, 100, 6290, 5600, 960);
@@ -197,7 +197,7 @@ void Form44::buildSelectionStrip() {
     }
 }
 
-void Form44::buildDisplayOptionPanel() {
+void QuotesWindow::buildDisplayOptionPanel() {
     Panel3D25 = panel(SSPanel1, 2400, 900, 5000, 3300, "Display Option");
     Panel3D25->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     Panel3D25->setAccessibleName("Display Option");
@@ -213,7 +213,7 @@ void Form44::buildDisplayOptionPanel() {
     Panel3D25->hide();
 }
 
-void Form44::buildReportPanel() {
+void QuotesWindow::buildReportPanel() {
     Panel3D12 = panel(SSPanel1, 1000, 500, 7800, 5300, "Performance Report");
     Panel3D12->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     Panel3D12->setAccessibleName("Performance Report");
@@ -229,7 +229,7 @@ void Form44::buildReportPanel() {
     Panel3D12->hide();
 }
 
-void Form44::buildKeyboard() {
+void QuotesWindow::buildKeyboard() {
     Panel3D6 = panel(Panel3D1, 2000, 4300, 5415, 1434);
     Panel3D6->setAccessibleName("Keyboard");
     static const int firstRow[] = {75,   400,  730,  1060, 1390, 1730, 2060, 2390,
@@ -264,7 +264,7 @@ void Form44::buildKeyboard() {
     Panel3D6->hide();
 }
 
-void Form44::buildViewErrorsPanel() {
+void QuotesWindow::buildViewErrorsPanel() {
     Panel3D7 = panel(SSPanel1, 300, 1000, 9200, 2700, "VIEW ERRORS");
     Panel3D7->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     Panel3D7->setAccessibleName("View Errors");
@@ -276,10 +276,10 @@ void Form44::buildViewErrorsPanel() {
     Panel3D7->hide();
 }
 
-void Form44::buildMenus() {
+void QuotesWindow::buildMenus() {
     mOOpt = mO->addMenu("&Game Options");
-    mOOpt1 = mOOpt->addAction("&One Panel", this, &Form44::SetOnePanel);
-    mOOpt2 = mOOpt->addAction("&Two Panels", this, &Form44::SetTwoPanels);
+    mOOpt1 = mOOpt->addAction("&One Panel", this, &QuotesWindow::SetOnePanel);
+    mOOpt2 = mOOpt->addAction("&Two Panels", this, &QuotesWindow::SetTwoPanels);
     mOOpt3 = mOOpt->addMenu("&Word Entry");
     for (int item = 0; item < 6; ++item) {
         QAction* grouping =
@@ -316,9 +316,9 @@ void Form44::buildMenus() {
         item->setCheckable(true);
     }
     mO->addSeparator();
-    mOChk = mO->addAction("&Check", this, &Form44::Command3_Click);
+    mOChk = mO->addAction("&Check", this, &QuotesWindow::Command3_Click);
     mOChk->setEnabled(false);
-    mOCon = mO->addAction("&Continue", this, &Form44::Command3_Click);
+    mOCon = mO->addAction("&Continue", this, &QuotesWindow::Command3_Click);
     mOCon->setVisible(false);
     mORep = mO->addAction("Performance &Report");
     // The report's opening and closing set the mark, not the menu's own toggle.
@@ -328,25 +328,25 @@ void Form44::buildMenus() {
     });
     mORep->setEnabled(false);
     mORep->setCheckable(true);
-    mOEr = mO->addAction("Show &Errors", this, &Form44::mOEr_Click);
+    mOEr = mO->addAction("Show &Errors", this, &QuotesWindow::mOEr_Click);
     mOEr->setCheckable(true);
     mOEr->setChecked(true);
     mOEr->setVisible(false);
     mOT = mO->addAction("&Timer");
     mOT->setCheckable(true);
     mO->addSeparator();
-    mOS = mO->addAction("&Start", this, &Form44::StartNextQuote);
-    mON = mO->addAction("&Next", this, &Form44::StartNextQuote);
+    mOS = mO->addAction("&Start", this, &QuotesWindow::StartNextQuote);
+    mON = mO->addAction("&Next", this, &QuotesWindow::StartNextQuote);
     mON->setVisible(false);
-    mOE = mO->addAction("&End", this, &Form44::StartNextQuote);
+    mOE = mO->addAction("&End", this, &QuotesWindow::StartNextQuote);
     mOE->setVisible(false);
     mO->addSeparator();
-    mOSO = mO->addAction("So&und", this, &Form44::mOSO_Click);
+    mOSO = mO->addAction("So&und", this, &QuotesWindow::mOSO_Click);
     mO->addSeparator();
-    mOExit = mO->addAction("E&xit", this, &Form44::ExitCommand);
+    mOExit = mO->addAction("E&xit", this, &QuotesWindow::ExitCommand);
 }
 
-void Form44::buildSideToolbar() {
+void QuotesWindow::buildSideToolbar() {
     fillSideToolbar({
         {ownPicture(false), "Display Option", [this] { Command5_Click(); }},
         {sideToolbarPicture(SidePicture::Check), "Check", [this] { Command3_Click(); }},
@@ -359,28 +359,28 @@ void Form44::buildSideToolbar() {
     Toolbar2->installEventFilter(this);
 }
 
-void Form44::connectHandlers() {
-    connect(Command1, &QPushButton::clicked, this, &Form44::StartNextQuote);
-    connect(Command2, &QPushButton::clicked, this, &Form44::ExitCommand);
-    connect(Command3, &QPushButton::clicked, this, &Form44::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form44::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &Form44::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &Form44::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &Form44::Command7_Click);
-    connect(Command8, &QPushButton::clicked, this, &Form44::Command8_Click);
-    connect(Command9, &QPushButton::clicked, this, &Form44::Command9_Click);
-    connect(Command10, &QPushButton::clicked, this, &Form44::Command10_Click);
+void QuotesWindow::connectHandlers() {
+    connect(Command1, &QPushButton::clicked, this, &QuotesWindow::StartNextQuote);
+    connect(Command2, &QPushButton::clicked, this, &QuotesWindow::ExitCommand);
+    connect(Command3, &QPushButton::clicked, this, &QuotesWindow::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &QuotesWindow::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &QuotesWindow::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &QuotesWindow::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &QuotesWindow::Command7_Click);
+    connect(Command8, &QPushButton::clicked, this, &QuotesWindow::Command8_Click);
+    connect(Command9, &QPushButton::clicked, this, &QuotesWindow::Command9_Click);
+    connect(Command10, &QPushButton::clicked, this, &QuotesWindow::Command10_Click);
     for (int k = 0; k < 34; ++k) {
         connect(Command13.at(std::size_t(k)), &QPushButton::clicked, this,
                 [this, k] { Command13_Click(k); });
     }
-    connect(Command14, &QPushButton::clicked, this, &Form44::Command14_Click);
-    connect(Command15, &QPushButton::clicked, this, &Form44::Command15_Click);
-    connect(Command16, &QPushButton::clicked, this, &Form44::Command16_Click);
-    connect(Command17, &QPushButton::clicked, this, &Form44::Command17_Click);
-    connect(Command18, &QPushButton::clicked, this, &Form44::Command18_Click);
-    connect(Command19, &QPushButton::clicked, this, &Form44::Command19_Click);
-    connect(Timer1, &QTimer::timeout, this, &Form44::Timer1_Timer);
+    connect(Command14, &QPushButton::clicked, this, &QuotesWindow::Command14_Click);
+    connect(Command15, &QPushButton::clicked, this, &QuotesWindow::Command15_Click);
+    connect(Command16, &QPushButton::clicked, this, &QuotesWindow::Command16_Click);
+    connect(Command17, &QPushButton::clicked, this, &QuotesWindow::Command17_Click);
+    connect(Command18, &QPushButton::clicked, this, &QuotesWindow::Command18_Click);
+    connect(Command19, &QPushButton::clicked, this, &QuotesWindow::Command19_Click);
+    connect(Timer1, &QTimer::timeout, this, &QuotesWindow::Timer1_Timer);
     connect(mOPUp, &QAction::triggered, this, [this] {
         colours_->ChooseColour(upperColour_);
         Panel3D1->setBackColour(colours_->colour(upperColour_));
@@ -421,18 +421,18 @@ void Form44::connectHandlers() {
             optionClick([this](int index) { SetWordsPerBox(index); }));
     connect(Option3D3, &OptionGroup::clicked, this,
             optionClick([this](int index) { SetPlaceMode(index); }));
-    connect(Option3D4, &OptionGroup::clicked, this, &Form44::SetQuoteOrder);
+    connect(Option3D4, &OptionGroup::clicked, this, &QuotesWindow::SetQuoteOrder);
 
     for (WordBox* box : Label1) {
-        connect(box, &WordBox::clicked, this, &Form44::Label1_Click);
-        connect(box, &WordBox::pressed, this, &Form44::Label1_MouseDown);
+        connect(box, &WordBox::clicked, this, &QuotesWindow::Label1_Click);
+        connect(box, &WordBox::pressed, this, &QuotesWindow::Label1_MouseDown);
         connect(box, &WordBox::moved, this,
                 [this](int, bool held) { UpperButtonHeld = held ? 1 : 0; });
         drag_->addTarget(box, [this, box](QWidget*) { Label1_DragDrop(box->index()); });
     }
     for (WordBox* box : Label2) {
-        connect(box, &WordBox::clicked, this, &Form44::Label2_Click);
-        connect(box, &WordBox::pressed, this, &Form44::Label2_MouseDown);
+        connect(box, &WordBox::clicked, this, &QuotesWindow::Label2_Click);
+        connect(box, &WordBox::pressed, this, &QuotesWindow::Label2_MouseDown);
         drag_->addTarget(box, [this](QWidget*) {
             ClearLowerDragHighlight();
             DragSource = 0;
@@ -466,7 +466,7 @@ void Form44::connectHandlers() {
     focusMoves().onGotFocus(Command1, [this] { Command1_GotFocus(); });
 }
 
-void Form44::attachPopupToControls() {
+void QuotesWindow::attachPopupToControls() {
     const QList<QWidget*> controls = SSPanel1->findChildren<QWidget*>();
     for (QWidget* control : controls) {
         attachOptionsPopup(control);

@@ -1,5 +1,5 @@
 // The quote order with the Display Option panel, the panel modes and the words per box.
-#include "Form44.h"
+#include "QuotesWindow.h"
 
 #include "GridControl.h"
 #include "OptionGroup.h"
@@ -14,7 +14,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-void Form44::SetQuoteOrder(int index) {
+void QuotesWindow::SetQuoteOrder(int index) {
     QuoteRules::setQuoteOrder(state_, index, services_.random);
     const bool select = index == 2;
     Command7->setEnabled(select);
@@ -22,7 +22,7 @@ void Form44::SetQuoteOrder(int index) {
     Panel3D26->setEnabled(select);
 }
 
-void Form44::ResetDisplayOptions() {
+void QuotesWindow::ResetDisplayOptions() {
     ResetQuoteState();
     Option3D4->select(0);
     setCommand1Caption("&Start");
@@ -30,7 +30,7 @@ void Form44::ResetDisplayOptions() {
     Panel3D26->setCaption("1");
 }
 
-void Form44::Command5_Click() {
+void QuotesWindow::Command5_Click() {
     if (Panel3D25->isVisible()) {
         Command6_Click();
         return;
@@ -47,7 +47,7 @@ void Form44::Command5_Click() {
     Command6->setFocus(Qt::OtherFocusReason);
 }
 
-void Form44::Command6_Click() {
+void QuotesWindow::Command6_Click() {
     mODOpt->setChecked(false);
     setCancelButton(Command2);
     if (Command1->text() != "&Start") {
@@ -62,17 +62,17 @@ void Form44::Command6_Click() {
     SetOptionMenus(true);
 }
 
-void Form44::Command7_Click() {
+void QuotesWindow::Command7_Click() {
     state_.QuoteNumber = state_.QuoteNumber >= 42 ? 1 : state_.QuoteNumber + 1;
     Panel3D26->setCaption(QString::number(state_.QuoteNumber));
 }
 
-void Form44::Command8_Click() {
+void QuotesWindow::Command8_Click() {
     state_.QuoteNumber = state_.QuoteNumber <= 1 ? 42 : state_.QuoteNumber - 1;
     Panel3D26->setCaption(QString::number(state_.QuoteNumber));
 }
 
-void Form44::SetQuoteControls(bool on) {
+void QuotesWindow::SetQuoteControls(bool on) {
     mOM->setEnabled(false);
     if (Command1->text() != "&Start") {
         mORep->setEnabled(on);
@@ -91,7 +91,7 @@ void Form44::SetQuoteControls(bool on) {
     }
 }
 
-void Form44::MeasurePanelHeights() {
+void QuotesWindow::MeasurePanelHeights() {
     if (TwoPanelHeight != 0) {
         return;
     }
@@ -103,7 +103,7 @@ void Form44::MeasurePanelHeights() {
     OnePanelHeight = grown;
 }
 
-void Form44::SetOnePanel() {
+void QuotesWindow::SetOnePanel() {
     if (OnePanelHeight >= 1) {
         Panel3D19->resize(Panel3D19->width(), Twips::toPixels(OnePanelHeight));
         Panel3D1->resize(Panel3D1->width(), Twips::toPixels(OnePanelHeight - 145));
@@ -122,7 +122,7 @@ void Form44::SetOnePanel() {
     mOMClick->setEnabled(true);
 }
 
-void Form44::SetTwoPanels() {
+void QuotesWindow::SetTwoPanels() {
     if (panelMode_ == QuoteRules::TwoPanels) {
         mOOpt2->setChecked(true);
         return;
@@ -148,7 +148,7 @@ void Form44::SetTwoPanels() {
     ShowStartMenu();
 }
 
-void Form44::ApplyPanelMode() {
+void QuotesWindow::ApplyPanelMode() {
     const bool twoPanels = panelMode_ == QuoteRules::TwoPanels;
     const bool wordEntry = panelMode_ == QuoteRules::WordEntry;
     Option3D3->button(0)->setEnabled(true);
@@ -204,7 +204,7 @@ void Form44::ApplyPanelMode() {
     ShowPanelDirections();
 }
 
-void Form44::SetWordsPerBox(int index) {
+void QuotesWindow::SetWordsPerBox(int index) {
     state_.WordsPerBox = index + 1;
     ClearWordsChecks();
     mOWn.at(std::size_t(index))->setChecked(true);

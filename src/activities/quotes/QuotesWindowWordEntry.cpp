@@ -1,6 +1,6 @@
 // Word entry: the groupings, the entry boxes of a quote and the on-screen keyboard that types
 // into them, by mouse or by the keys of the physical keyboard.
-#include "Form44.h"
+#include "QuotesWindow.h"
 
 #include "OptionGroup.h"
 #include "Panel3D.h"
@@ -41,7 +41,7 @@ bool movesOrModifies(int key) {
 
 } // namespace
 
-void Form44::mOOpt3A_Click(int item) {
+void QuotesWindow::mOOpt3A_Click(int item) {
     const WordEntryRules::Grouping& grouping = WordEntryRules::groupings().at(std::size_t(item));
     ClearGroupingChecks();
     SetupWordEntry();
@@ -51,13 +51,13 @@ void Form44::mOOpt3A_Click(int item) {
     ShowWordEntryBanner(grouping.text);
 }
 
-void Form44::ClearGroupingChecks() {
+void QuotesWindow::ClearGroupingChecks() {
     for (QAction* item : mOOpt3A) {
         item->setChecked(false);
     }
 }
 
-void Form44::SetupWordEntry() {
+void QuotesWindow::SetupWordEntry() {
     Label4->hide();
     Label5->hide();
     QCoreApplication::processEvents();
@@ -81,7 +81,7 @@ void Form44::SetupWordEntry() {
     ShowStartMenu();
 }
 
-void Form44::ShowWordEntryBanner(const QString& grouping) {
+void QuotesWindow::ShowWordEntryBanner(const QString& grouping) {
     ShowResultPanels(false);
     Panel3D23->setCaption("Word Entry Option" + QString(QChar(13)) + grouping);
     ShowModeBanner();
@@ -91,7 +91,7 @@ void Form44::ShowWordEntryBanner(const QString& grouping) {
     }
 }
 
-void Form44::BuildEntryBoxes() {
+void QuotesWindow::BuildEntryBoxes() {
     state_.BoxesPerRow = 5;
     state_.BoxWidth = int(std::nearbyint(twipsOf(Panel3D1->width()) / 5.0 - 100));
     state_.EntryCount = 0;
@@ -108,7 +108,7 @@ void Form44::BuildEntryBoxes() {
     Panel3D13->setCaption(QString::number(state_.EntryCount));
 }
 
-void Form44::ClearEntryHighlight() {
+void QuotesWindow::ClearEntryHighlight() {
     for (int i = 0; i <= state_.BoxCount && i < QuoteState::kBoxes; ++i) {
         WordBox* box = Label1.at(std::size_t(i));
         if (box->backCode() == 11) {
@@ -117,7 +117,7 @@ void Form44::ClearEntryHighlight() {
     }
 }
 
-void Form44::FirstEntryBox() {
+void QuotesWindow::FirstEntryBox() {
     if (Command1->text() == "&Next") {
         return;
     }
@@ -131,7 +131,7 @@ void Form44::FirstEntryBox() {
     }
 }
 
-void Form44::moveToEntryBox(int step) {
+void QuotesWindow::moveToEntryBox(int step) {
     const std::optional<int> found =
         WordEntryRules::nextOpen(state_.EntryState, state_.BoxCount, CurrentEntryBox, step);
     if (!found) {
@@ -142,28 +142,28 @@ void Form44::moveToEntryBox(int step) {
     Label1.at(std::size_t(CurrentEntryBox))->setBackCode(11);
 }
 
-void Form44::NextEntryBox() {
+void QuotesWindow::NextEntryBox() {
     moveToEntryBox(1);
 }
 
-void Form44::PreviousEntryBox() {
+void QuotesWindow::PreviousEntryBox() {
     moveToEntryBox(-1);
 }
 
-bool Form44::continuing() const {
+bool QuotesWindow::continuing() const {
     return Command3->text() == "&Cont.";
 }
 
-bool Form44::entryBoxOpen() const {
+bool QuotesWindow::entryBoxOpen() const {
     return CurrentEntryBox >= 0 && CurrentEntryBox < state_.BoxCount &&
            state_.EntryState.at(std::size_t(CurrentEntryBox)) > 0;
 }
 
-void Form44::focusFirstKey() {
+void QuotesWindow::focusFirstKey() {
     Command13[0]->setFocus(Qt::OtherFocusReason);
 }
 
-void Form44::Command13_Click(int k) {
+void QuotesWindow::Command13_Click(int k) {
     if (SpaceKeyFlag == 99) {
         SpaceKeyFlag = 0;
         return;
@@ -190,7 +190,7 @@ void Form44::Command13_Click(int k) {
 
 // BackSpace, Clear Word and the word moves act on the quote in play only: after its end the boxes
 // show the answers.
-void Form44::Command14_Click() {
+void QuotesWindow::Command14_Click() {
     if (continuing()) {
         DirectionsContinueMessage();
         return;
@@ -205,7 +205,7 @@ void Form44::Command14_Click() {
     }
 }
 
-void Form44::Command15_Click() {
+void QuotesWindow::Command15_Click() {
     if (continuing()) {
         DirectionsContinueMessage();
         return;
@@ -220,7 +220,7 @@ void Form44::Command15_Click() {
     }
 }
 
-void Form44::Command16_Click() {
+void QuotesWindow::Command16_Click() {
     if (continuing()) {
         DirectionsContinueMessage();
         return;
@@ -231,7 +231,7 @@ void Form44::Command16_Click() {
     focusFirstKey();
 }
 
-void Form44::Command17_Click() {
+void QuotesWindow::Command17_Click() {
     if (continuing()) {
         DirectionsContinueMessage();
         return;
@@ -242,7 +242,7 @@ void Form44::Command17_Click() {
     focusFirstKey();
 }
 
-bool Form44::Command13_KeyDown(const QKeyEvent& key) {
+bool QuotesWindow::Command13_KeyDown(const QKeyEvent& key) {
     const WordEntryRules::KeyAction action = WordEntryRules::mapKey(key.key(), key.modifiers());
     if (action.kind == WordEntryRules::KeyAction::Space) {
         // The key's own click on Space follows and types nothing.
@@ -268,7 +268,7 @@ bool Form44::Command13_KeyDown(const QKeyEvent& key) {
     }
 }
 
-bool Form44::Command1_KeyDown(const QKeyEvent& key) {
+bool QuotesWindow::Command1_KeyDown(const QKeyEvent& key) {
     const bool onlyAlt = (key.modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
     if (panelMode_ != QuoteRules::WordEntry || Panel3D6->isVisible() || !continuing() || onlyAlt ||
         movesOrModifies(key.key())) {

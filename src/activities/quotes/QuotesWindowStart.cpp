@@ -1,5 +1,5 @@
 // Starting and ending a quote: the board, the timer question, the boxes and the reveal.
-#include "Form44.h"
+#include "QuotesWindow.h"
 
 #include "ColorNumber.h"
 #include "GridControl.h"
@@ -32,25 +32,25 @@ const QString kCR(QChar(13));
 
 } // namespace
 
-void Form44::setCommand1Caption(const QString& caption) {
+void QuotesWindow::setCommand1Caption(const QString& caption) {
     Command1->setText(caption);
 }
 
-void Form44::activityDirections(const QString& text) {
+void QuotesWindow::activityDirections(const QString& text) {
     services_.sound.beep();
     services_.dialogs.message(
         {text, "Activity Directions", Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok});
 }
 
-void Form44::DirectionsContinueMessage() {
+void QuotesWindow::DirectionsContinueMessage() {
     activityDirections("Please Click Continue to Resume Activity");
 }
 
-void Form44::DirectionsNextMessage() {
+void QuotesWindow::DirectionsNextMessage() {
     activityDirections("Please Click Next to Resume Activity");
 }
 
-void Form44::ClearBoard() {
+void QuotesWindow::ClearBoard() {
     Panel3D1->setCaption({});
     Panel3D2->setCaption({});
     Panel3D5->setCaption({});
@@ -66,7 +66,7 @@ void Form44::ClearBoard() {
     }
 }
 
-void Form44::PrepareStart() {
+void QuotesWindow::PrepareStart() {
     if (Panel3D25->isVisible()) {
         // A start closes the Display Option panel: its mark goes and Esc is the exit's again, as
         // its "&OK" would leave them; the options stay as the start sets them.
@@ -89,7 +89,7 @@ void Form44::PrepareStart() {
     mOOpt->setEnabled(false);
 }
 
-void Form44::ResetCheckButton() {
+void QuotesWindow::ResetCheckButton() {
     ShowAccuracyFlood(0);
     Command5->setEnabled(false);
     Panel3D10->setCaption({});
@@ -99,34 +99,34 @@ void Form44::ResetCheckButton() {
     offerCheck();
 }
 
-void Form44::FocusStartButton() {
+void QuotesWindow::FocusStartButton() {
     if (Command1->isVisible() && Command1->isEnabled()) {
         Command1->setFocus(Qt::OtherFocusReason);
     }
 }
 
-void Form44::ShowStartMenu() {
+void QuotesWindow::ShowStartMenu() {
     mOS->setVisible(true);
     mON->setVisible(false);
     mOE->setVisible(false);
     FocusStartButton();
 }
 
-void Form44::HideBoxes() {
+void QuotesWindow::HideBoxes() {
     for (int i = 0; i < QuoteState::kBoxes; ++i) {
         Label1.at(std::size_t(i))->hide();
         Label2.at(std::size_t(i))->hide();
     }
 }
 
-void Form44::ClearGameOptionChecks() {
+void QuotesWindow::ClearGameOptionChecks() {
     mOOpt1->setChecked(false);
     mOOpt2->setChecked(false);
     ClearGroupingChecks();
     Panel3D6->hide();
 }
 
-void Form44::SetErrorsColumn() {
+void QuotesWindow::SetErrorsColumn() {
     Panel3D15->setFloodPercent(Panel3D::kNoFlood);
     Panel3D14->setCaption("# Errors");
     mOMClick->setEnabled(false);
@@ -136,7 +136,7 @@ void Form44::SetErrorsColumn() {
     HideBoxes();
 }
 
-void Form44::StartNextQuote() {
+void QuotesWindow::StartNextQuote() {
     showStatus(windowTitle());
     if (Panel3D7->isVisible()) {
         DirectionsViewErrorsMessage();
@@ -256,7 +256,7 @@ void Form44::StartNextQuote() {
     hinfo_.NormalPointer();
 }
 
-bool Form44::AskTimerQuestion() {
+bool QuotesWindow::AskTimerQuestion() {
     Label7->clear();
     Panel3D5->setFloodPercent(0);
     if (numericValue(state_.TimerEntry) <= 9) {
@@ -297,7 +297,7 @@ bool Form44::AskTimerQuestion() {
     return true;
 }
 
-void Form44::LayOutBoxes(int firstLeft, int firstTop) {
+void QuotesWindow::LayOutBoxes(int firstLeft, int firstTop) {
     int left = firstLeft;
     int top = firstTop;
     int column = 0;
@@ -331,7 +331,7 @@ void Form44::LayOutBoxes(int firstLeft, int firstTop) {
     }
 }
 
-void Form44::AvoidCorrectStart(const std::array<WordBox*, 67>& boxes) {
+void QuotesWindow::AvoidCorrectStart(const std::array<WordBox*, 67>& boxes) {
     QStringList captions;
     for (int i = 0; i < state_.BoxCount; ++i) {
         captions.append(boxes.at(std::size_t(i))->text());
@@ -342,7 +342,7 @@ void Form44::AvoidCorrectStart(const std::array<WordBox*, 67>& boxes) {
     }
 }
 
-void Form44::showAuthorLabels() {
+void QuotesWindow::showAuthorLabels() {
     const QString label = "   " + state_.QuoteAuthor.at(std::size_t(state_.QuoteNumber)) + "    ";
     const int height = twipsOf(Panel3D1->height());
     for (QLabel* author : {Label4, Label5}) {
@@ -357,7 +357,7 @@ void Form44::showAuthorLabels() {
     Label5->setVisible(panelMode_ == QuoteRules::TwoPanels);
 }
 
-void Form44::EndQuote() {
+void QuotesWindow::EndQuote() {
     setCommand1Caption("&Next");
     mON->setVisible(true);
     mOE->setVisible(false);
@@ -398,7 +398,7 @@ void Form44::EndQuote() {
     state_.TimeUp = 0;
 }
 
-void Form44::wordEntryEnd() {
+void QuotesWindow::wordEntryEnd() {
     // The keyboard stays for its View Errors button while there are errors to view.
     if (state_.WrongCount > 0 || state_.EntryErrors > 0) {
         Panel3D6->show();
@@ -412,7 +412,7 @@ void Form44::wordEntryEnd() {
     }
 }
 
-void Form44::RevealAnswers() {
+void QuotesWindow::RevealAnswers() {
     for (int i = 0; i < state_.BoxCount; ++i) {
         const QString correct = state_.CorrectText.at(std::size_t(i));
         if (panelMode_ == QuoteRules::TwoPanels) {
@@ -429,7 +429,7 @@ void Form44::RevealAnswers() {
     }
 }
 
-void Form44::ShowPanelDirections() {
+void QuotesWindow::ShowPanelDirections() {
     Panel3D1->setCaption({});
     Label1[66]->hide();
     Label2[66]->hide();

@@ -1,6 +1,6 @@
 // Looking back at play: View Errors after a word-entry quote, and the Hall of Fame of the best
 // two-panel results timed upwards.
-#include "Form44.h"
+#include "QuotesWindow.h"
 
 #include "GridControl.h"
 #include "HallOfFame.h"
@@ -19,11 +19,11 @@ const QString kHallOfFame = "Hall of Fame";
 
 } // namespace
 
-void Form44::DirectionsViewErrorsMessage() {
+void QuotesWindow::DirectionsViewErrorsMessage() {
     activityDirections("Please Close View Errors to Resume Activity");
 }
 
-void Form44::ShowViewErrors(bool prepare) {
+void QuotesWindow::ShowViewErrors(bool prepare) {
     if (!prepare) {
         Panel3D7->show();
         Panel3D7->raise();
@@ -51,21 +51,21 @@ void Form44::ShowViewErrors(bool prepare) {
     Grid2->setRowText(1, entries.join('\t'));
 }
 
-void Form44::Command18_Click() {
+void QuotesWindow::Command18_Click() {
     Panel3D7->hide();
     Command1->setFocus(Qt::OtherFocusReason);
 }
 
-void Form44::Command19_Click() {
+void QuotesWindow::Command19_Click() {
     ShowViewErrors(false);
 }
 
-void Form44::hallOfFameMessage(const QString& text) {
+void QuotesWindow::hallOfFameMessage(const QString& text) {
     services_.dialogs.message(
         {text, kHallOfFame, Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok});
 }
 
-void Form44::CheckHallOfFame() {
+void QuotesWindow::CheckHallOfFame() {
     if (panelMode_ != QuoteRules::TwoPanels) {
         return;
     }
@@ -101,7 +101,7 @@ void Form44::CheckHallOfFame() {
     }
 }
 
-void Form44::Command9_Click() {
+void QuotesWindow::Command9_Click() {
     if (Panel3D12->caption() != kHallOfFame) {
         Panel3D12->setCaption(kHallOfFame);
         Command9->setText("&View Perf. Report");
@@ -118,7 +118,7 @@ void Form44::Command9_Click() {
     showHallOfFame();
 }
 
-void Form44::showHallOfFame() {
+void QuotesWindow::showHallOfFame() {
     Grid1->setRows(1);
     Grid1->setRows(43);
     Grid1->setRow(0);
@@ -150,7 +150,7 @@ void Form44::showHallOfFame() {
     }
 }
 
-void Form44::Command10_Click() {
+void QuotesWindow::Command10_Click() {
     services_.sound.beep();
     const Dialogs::Answer answer = services_.dialogs.message(
         {"Do you Really Want to Delete" + kCR + "All Hall of Fame Entries!", "Hall of Fame Entries",

@@ -26,15 +26,15 @@ class WordBox;
 //
 // The panel mode (0 two panels, 1 one panel, 3 word entry) is kept in panelMode_ and mirrored
 // into SharedState, which the Sound Information window borrows while it is open over this one.
-class Form44 : public ActivityWindow {
+class QuotesWindow : public ActivityWindow {
     Q_OBJECT
 public:
     static constexpr const char* kCaption = "Famous Quotes";
 
-    explicit Form44(Services& services);
-    ~Form44() override;
+    explicit QuotesWindow(Services& services);
+    ~QuotesWindow() override;
 
-    // The quote order and the Display Option panel (Form44Modes.cpp).
+    // The quote order and the Display Option panel (QuotesWindowModes.cpp).
     void SetQuoteOrder(int index);
     void ResetDisplayOptions();
     void Command5_Click(); // "&D. Opt."
@@ -43,20 +43,20 @@ public:
     void Command8_Click(); // "&Decrease"
     void SetQuoteControls(bool on);
 
-    // Panel modes and words per box (Form44Modes.cpp).
+    // Panel modes and words per box (QuotesWindowModes.cpp).
     void SetOnePanel();
     void SetTwoPanels();
     void ApplyPanelMode();
     void MeasurePanelHeights();
     void SetWordsPerBox(int index);
 
-    // Starting and ending a quote (Form44Start.cpp).
+    // Starting and ending a quote (QuotesWindowStart.cpp).
     void StartNextQuote(); // the click of Command1
     void ShowPanelDirections();
     void DirectionsContinueMessage();
     void DirectionsNextMessage();
 
-    // Placing words (Form44Placing.cpp).
+    // Placing words (QuotesWindowPlacing.cpp).
     void Label1_Click(int k);
     void Label2_Click(int k);
     void Label1_MouseDown(int k, Qt::MouseButton button);
@@ -68,7 +68,7 @@ public:
     void UndoMoveCount();
     void EndAllDrags();
 
-    // Judging, the timer and the report (Form44Judging.cpp).
+    // Judging, the timer and the report (QuotesWindowJudging.cpp).
     void CheckEntries();
     void Timer1_Timer();
     void SetTimerOption(int index);
@@ -78,7 +78,7 @@ public:
     void AddReportRow();
     void ShowPerformanceGrid();
 
-    // Word entry and its on-screen keyboard (Form44WordEntry.cpp).
+    // Word entry and its on-screen keyboard (QuotesWindowWordEntry.cpp).
     void mOOpt3A_Click(int item); // grouping item 0 to 5 of "&Word Entry"
     void SetupWordEntry();
     void ClearGroupingChecks();
@@ -94,7 +94,7 @@ public:
     void Command17_Click();      // the next word
     int currentEntryBox() const { return CurrentEntryBox; }
 
-    // View Errors and the Hall of Fame (Form44Review.cpp).
+    // View Errors and the Hall of Fame (QuotesWindowReview.cpp).
     // prepare: fills the View Errors grid at the end of a quote; otherwise shows the panel.
     void ShowViewErrors(bool prepare);
     void DirectionsViewErrorsMessage();
@@ -200,7 +200,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Building the window (Form44Controls.cpp).
+    // Building the window (QuotesWindowControls.cpp).
     void buildControls();
     void buildPanels();
     void buildButtonBar();
@@ -224,7 +224,7 @@ private:
     void setInTabOrder(QWidget* control, bool inTabOrder);
     void Command1_GotFocus();
 
-    // The start (Form44Start.cpp).
+    // The start (QuotesWindowStart.cpp).
     void ClearBoard();
     void PrepareStart();
     void ResetCheckButton();
@@ -242,7 +242,7 @@ private:
     void activityDirections(const QString& text);
     void setCommand1Caption(const QString& caption);
 
-    // Placing (Form44Placing.cpp).
+    // Placing (QuotesWindowPlacing.cpp).
     bool quoteIsOver() const;
     void colourByContent(WordBox* box);
     bool clickGuards(WordBox* box, bool upper);
@@ -257,7 +257,7 @@ private:
     void ShowModeBanner();
     void ShowAccuracyFlood(int percent);
 
-    // Judging (Form44Judging.cpp).
+    // Judging (QuotesWindowJudging.cpp).
     void ShowResultPanels(bool show);
     void completeQuote();
     void continueAfterCheck();

@@ -1,5 +1,5 @@
 // Judging a quote, the one-second timer and the performance report.
-#include "Form44.h"
+#include "QuotesWindow.h"
 
 #include "ColorNumber.h"
 #include "GridControl.h"
@@ -18,7 +18,7 @@
 
 #include <cmath>
 
-void Form44::ShowResultPanels(bool show) {
+void QuotesWindow::ShowResultPanels(bool show) {
     for (Panel3D* result : {Panel3D16, Panel3D17, Panel3D18}) {
         result->setVisible(show);
         if (show) {
@@ -27,7 +27,7 @@ void Form44::ShowResultPanels(bool show) {
     }
 }
 
-void Form44::CheckEntries() {
+void QuotesWindow::CheckEntries() {
     std::vector<QuoteRules::JudgedBox> boxes;
     for (int i = 0; i < state_.BoxCount; ++i) {
         const WordBox* box = Label1.at(std::size_t(i));
@@ -83,7 +83,7 @@ void Form44::CheckEntries() {
     }
 }
 
-void Form44::completeQuote() {
+void QuotesWindow::completeQuote() {
     Timer1->stop();
     Command5->setEnabled(true);
     Option3D1->button(0)->setEnabled(true);
@@ -118,7 +118,7 @@ void Form44::completeQuote() {
     FocusStartButton();
 }
 
-void Form44::offerCheck() {
+void QuotesWindow::offerCheck() {
     Command3->setText("&Check");
     mOCon->setVisible(false);
     mOChk->setVisible(true);
@@ -127,7 +127,7 @@ void Form44::offerCheck() {
     mORep->setEnabled(false);
 }
 
-void Form44::continueAfterCheck() {
+void QuotesWindow::continueAfterCheck() {
     offerCheck();
     ShowResultPanels(false);
     for (int i = 0; i < state_.BoxCount; ++i) {
@@ -149,7 +149,7 @@ void Form44::continueAfterCheck() {
     }
 }
 
-void Form44::Command3_Click() {
+void QuotesWindow::Command3_Click() {
     if (Panel3D7->isVisible()) {
         DirectionsViewErrorsMessage();
         return;
@@ -184,7 +184,7 @@ void Form44::Command3_Click() {
     }
 }
 
-void Form44::Command4_Click() {
+void QuotesWindow::Command4_Click() {
     if (Panel3D7->isVisible()) {
         DirectionsViewErrorsMessage();
         return;
@@ -193,17 +193,17 @@ void Form44::Command4_Click() {
     Frame1->setEnabled(true);
 }
 
-void Form44::closeReport() {
+void QuotesWindow::closeReport() {
     mORep->setChecked(false);
     setCancelButton(Command2);
     Panel3D12->hide();
 }
 
-void Form44::mOEr_Click() {
+void QuotesWindow::mOEr_Click() {
     ErrorsHidden = mOEr->isChecked() ? 0 : 1;
 }
 
-void Form44::AddReportRow() {
+void QuotesWindow::AddReportRow() {
     const bool complete = state_.QuoteOver == 1;
     QuoteRules::addReportRow(state_, panelMode_, Panel3D13->caption(), Panel3D15->caption());
     if (!complete && panelMode_ == QuoteRules::OnePanel) {
@@ -216,7 +216,7 @@ void Form44::AddReportRow() {
     mORep->setEnabled(true);
 }
 
-void Form44::ShowPerformanceGrid() {
+void QuotesWindow::ShowPerformanceGrid() {
     if (Panel3D12->caption() == "Hall of Fame") {
         Panel3D12->setCaption("Performance Report");
         Command9->setText("&View Hall of Fame");
@@ -247,7 +247,7 @@ void Form44::ShowPerformanceGrid() {
     }
 }
 
-void Form44::SetTimerOption(int index) {
+void QuotesWindow::SetTimerOption(int index) {
     state_.TimerOption = index + 1;
     state_.AskTimer = 0;
     state_.CountDown = 0;
@@ -262,7 +262,7 @@ void Form44::SetTimerOption(int index) {
     mOT->setChecked(state_.TimerOption == 2);
 }
 
-void Form44::Timer1_Timer() {
+void QuotesWindow::Timer1_Timer() {
     const QuoteRules::Tick tick = QuoteRules::tick(state_);
     QFont font = Panel3D5->font();
     font.setPointSize(14);
