@@ -11,7 +11,7 @@
 #include "Form3.h"
 #include "Form6.h"
 #include "Form9.h"
-#include "Hangman.h"
+#include "HangmanWindow.h"
 #include "QuotesWindow.h"
 #include "Services.h"
 #include "ToDo1.h"
@@ -20,7 +20,7 @@
 void registerWindows(WindowCatalog& windows) {
     windows.add(2, [](Services& services) { return std::make_unique<CrosswordWindow>(services); });
     windows.add(3, [](Services& services) { return std::make_unique<QuotesWindow>(services); });
-    windows.add(4, [](Services& services) { return std::make_unique<Hangman>(services); });
+    windows.add(4, [](Services& services) { return std::make_unique<HangmanWindow>(services); });
     windows.add(5, [](Services& services) { return Form9::open(services); });
     // The matching game in level 1 (6) and level 2 (7): the main window sets MatchLevelOne.
     windows.add(6, [](Services& services) { return std::make_unique<Form3>(services); });

@@ -1,8 +1,8 @@
+#include "HangmanWindow.h"
 #include "ColorNumber.h"
 #include "Command3D.h"
 #include "FakePlatform.h"
 #include "Form2.h"
-#include "Hangman.h"
 #include "LineControl.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
@@ -41,7 +41,7 @@ protected:
     }
 
     void open() {
-        window = std::make_unique<Hangman>(services);
+        window = std::make_unique<HangmanWindow>(services);
         window->show();
         QCoreApplication::processEvents();
         ASSERT_TRUE(window->isActiveWindow());
@@ -61,12 +61,13 @@ protected:
     }
 
     QString record12() const {
-        return settingsFile(fake.folder, SettingsFile::GColor2).readText(Hangman::kColourRecord);
+        return settingsFile(fake.folder, SettingsFile::GColor2)
+            .readText(HangmanWindow::kColourRecord);
     }
 
     FakePlatform fake;
     Services services{fake.platform};
-    std::unique_ptr<Hangman> window;
+    std::unique_ptr<HangmanWindow> window;
 };
 
 TEST_F(HangmanWindowTest, OpensAtLevel1InOrderWithItsToolbars) {
@@ -298,17 +299,17 @@ TEST_F(HangmanWindowTest, SoundInformationKeepsSharedStateAndButton17ThenExitOpe
     window->close();
 
     // From the main window: button 17 in the hangman window, then its Exit.
-    services.windows.add(4, [](Services& s) { return std::make_unique<Hangman>(s); });
+    services.windows.add(4, [](Services& s) { return std::make_unique<HangmanWindow>(s); });
     Startfrm main(services);
     main.Form_Load();
     fake.modal.scripts.push_back([](QWidget& hangman) {
-        auto& window = static_cast<Hangman&>(hangman);
+        auto& window = static_cast<HangmanWindow&>(hangman);
         window.Toolbar1->button(17)->trigger();
         window.Toolbar1->button(20)->trigger();
     });
     main.Toolbar1->button(4)->trigger();
     QCoreApplication::processEvents();
-    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"Form2", "Hangman", "Form2"}));
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"Form2", "HangmanWindow", "Form2"}));
     EXPECT_EQ(services.hinfo.NextActivity, 0);
 }
 

@@ -1,5 +1,5 @@
 // The hangman window's controls, placed as designed (twips, relative to their containers).
-#include "Hangman.h"
+#include "HangmanWindow.h"
 
 #include "ColorNumber.h"
 #include "Command3D.h"
@@ -56,7 +56,7 @@ constexpr int kSlotLefts[] = {300,  795,  1305, 1800, 2295, 2805, 3300,
 
 } // namespace
 
-void Hangman::buildControls() {
+void HangmanWindow::buildControls() {
     centralWidget()->setFont(sizedFont(8.25, false));
     Label1 = place(new QLabel(centralWidget()), 120, 1011, 255, 451);
     Label1->hide();
@@ -84,7 +84,7 @@ void Hangman::buildControls() {
     buildGallows();
 }
 
-void Hangman::buildOptionFrames() {
+void HangmanWindow::buildOptionFrames() {
     Panel3D13 = panel(Panel3D1, 300, 322, 2235, 1210);
     Frame3D1 = place(new QGroupBox(" &Word Level", Panel3D13), 90, 109, 2055, 957);
     levelOptions_ = new OptionGroup(this);
@@ -109,7 +109,7 @@ void Hangman::buildOptionFrames() {
     }
 }
 
-void Hangman::buildCounters() {
+void HangmanWindow::buildCounters() {
     SSPanel9 = panel(Panel3D1, 300, 1681, 2235, 884, "Words Correct");
     SSPanel9->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SSPanel12 = panel(SSPanel9, 330, 343, 1590, 379, "0");
@@ -124,7 +124,7 @@ void Hangman::buildCounters() {
     }
 }
 
-void Hangman::buildKeyboard() {
+void HangmanWindow::buildKeyboard() {
     Panel3D6 = panel(Panel3D1, 375, 5093, 4410, 1101);
     SSPanel16 = panel(Panel3D6, 60, 72, 4290, 957);
     SSPanel16->setFont(sizedFont(24, true));
@@ -141,7 +141,7 @@ void Hangman::buildKeyboard() {
     }
 }
 
-void Hangman::buildGallows() {
+void HangmanWindow::buildGallows() {
     SSPanel7 = panel(Panel3D1, 5400, 645, 4020, 5129);
     const QColor black = ColorNumber::palette(0);
     const QColor wood = ColorNumber::palette(6);
@@ -168,7 +168,7 @@ void Hangman::buildGallows() {
     SSPanel10->hide();
 }
 
-void Hangman::buildFigure() {
+void HangmanWindow::buildFigure() {
     using Kind = ShapeControl::Kind;
     const QColor skin(255, 224, 189);
     const QColor dark = ColorNumber::palette(0);
@@ -205,7 +205,7 @@ void Hangman::buildFigure() {
     }
 }
 
-void Hangman::buildGrave() {
+void HangmanWindow::buildGrave() {
     SSPanel4 = panel(SSPanel7, 600, 397, 2910, 4242);
     SSPanel4->setFrameStyle(QFrame::NoFrame);
     SSPanel4->hide();

@@ -1,5 +1,5 @@
 // The hangman window: load, activation, exits, the panel colour, and showing the game's board.
-#include "Hangman.h"
+#include "HangmanWindow.h"
 
 #include "ColorNumber.h"
 #include "Command3D.h"
@@ -44,7 +44,7 @@ const std::vector<std::vector<int>> kStagePieces = {
 
 } // namespace
 
-Hangman::Hangman(Services& services)
+HangmanWindow::HangmanWindow(Services& services)
     : ActivityWindow(services, hangmanConstants(), kCaption), game_(hinfo_, services, *this) {
     setObjectName("Hangman");
     buildControls();
@@ -61,10 +61,10 @@ Hangman::Hangman(Services& services)
                    kUnusableRecordColour,
                    [this] { return std::optional<QColor>(Shape1->fillColour()); }});
 
-    connect(levelOptions_, &OptionGroup::clicked, this, &Hangman::ChooseWordLevel);
-    connect(orderOptions_, &OptionGroup::clicked, this, &Hangman::ChooseDisplayOrder);
-    connect(Command2, &QPushButton::clicked, this, &Hangman::Command2_Click);
-    connect(Command1, &QPushButton::clicked, this, &Hangman::ExitCommand);
+    connect(levelOptions_, &OptionGroup::clicked, this, &HangmanWindow::ChooseWordLevel);
+    connect(orderOptions_, &OptionGroup::clicked, this, &HangmanWindow::ChooseDisplayOrder);
+    connect(Command2, &QPushButton::clicked, this, &HangmanWindow::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &HangmanWindow::ExitCommand);
     connect(SSPanel15, &Panel3D::clicked, this, [this] {
         game_.HideLevelDescription();
         showBoard();
@@ -86,15 +86,15 @@ Hangman::Hangman(Services& services)
     Form_Load();
 }
 
-Hangman::~Hangman() {
+HangmanWindow::~HangmanWindow() {
     QApplication::instance()->removeEventFilter(this);
 }
 
-QWidget* Hangman::mainPanel() const {
+QWidget* HangmanWindow::mainPanel() const {
     return SSPanel19;
 }
 
-void Hangman::Form_Load() {
+void HangmanWindow::Form_Load() {
     LoadFormServices();
     colours_->LoadPanelColour();
     // The rope strip belongs to both groups: after a load it shows the system colour.
@@ -116,41 +116,41 @@ void Hangman::Form_Load() {
     hinfo_.NormalPointer();
 }
 
-void Hangman::ExitCommand() {
+void HangmanWindow::ExitCommand() {
     close();
 }
 
-bool Hangman::ExitQuestions() {
+bool HangmanWindow::ExitQuestions() {
     colours_->PromptSaveColours();
     return true;
 }
 
-void Hangman::Form_Unload() {
+void HangmanWindow::Form_Unload() {
     game_.ResetHangmanState();
 }
 
-void Hangman::ChooseColour() {
+void HangmanWindow::ChooseColour() {
     showStatus("Panel Color");
     colours_->ChooseColour(0);
     showStatus(windowTitle());
 }
 
-void Hangman::Command2_Click() {
+void HangmanWindow::Command2_Click() {
     runGuarded([this] { game_.StartNextWord(); });
 }
 
-void Hangman::SSCommand1_Click(int index) {
+void HangmanWindow::SSCommand1_Click(int index) {
     runGuarded([this, index] { game_.GuessLetter(index); });
 }
 
-void Hangman::runGuarded(const std::function<void()>& step) {
+void HangmanWindow::runGuarded(const std::function<void()>& step) {
     stretch_->run([this, &step] {
         step();
         showBoard();
     });
 }
 
-bool Hangman::eventFilter(QObject* watched, QEvent* event) {
+bool HangmanWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && isActiveWindow()) {
         const auto* key = static_cast<QKeyEvent*>(event);
         auto* widget = qobject_cast<QWidget*>(watched);
@@ -166,7 +166,7 @@ bool Hangman::eventFilter(QObject* watched, QEvent* event) {
     return ActivityWindow::eventFilter(watched, event);
 }
 
-void Hangman::showBoard() {
+void HangmanWindow::showBoard() {
     const HangmanBoard& board = game_.board;
     SSPanel8->setCaption(board.message);
     SSPanel8->setForeColour(ColorNumber::palette(board.messageColour));
@@ -215,27 +215,27 @@ void Hangman::showBoard() {
     mOH->menuAction()->setEnabled(board.optionsEnabled);
 }
 
-void Hangman::yield() {
+void HangmanWindow::yield() {
     showBoard();
     QCoreApplication::processEvents();
 }
 
-void Hangman::paintNow() {
+void HangmanWindow::paintNow() {
     showBoard();
     centralWidget()->repaint();
 }
 
-void Hangman::focusFigure() {
+void HangmanWindow::focusFigure() {
     SSPanel1->setFocus(Qt::OtherFocusReason);
 }
 
-void Hangman::focusStart() {
+void HangmanWindow::focusStart() {
     showBoard();
     if (Command2->isEnabled()) {
         Command2->setFocus(Qt::OtherFocusReason);
     }
 }
 
-void Hangman::showCaption() {
+void HangmanWindow::showCaption() {
     showStatus(windowTitle());
 }

@@ -22,15 +22,15 @@ class ShapeControl;
 // buttons or the keyboard, against a gallows figure of nine stages. The word level and the order
 // of the stages are chosen between words; words won and lost are counted while the window is
 // open. Its one setting is the panel colour, kept in record 12 of GColor2.Fil.
-class Hangman : public ActivityWindow, private HangmanView {
+class HangmanWindow : public ActivityWindow, private HangmanView {
     Q_OBJECT
 public:
     static constexpr const char* kCaption = "Hangman";
     static constexpr int kColourRecord = 12;
     static constexpr qint64 kUnusableRecordColour = 12632256; // light grey
 
-    explicit Hangman(Services& services);
-    ~Hangman() override;
+    explicit HangmanWindow(Services& services);
+    ~HangmanWindow() override;
 
     HangmanGame& game() { return game_; }
 
@@ -98,7 +98,7 @@ protected:
 private:
     static constexpr double kRopeLeft = 82; // twips: the rope runs down the middle of its strip
 
-    // Building the window (HangmanControls.cpp, HangmanMenus.cpp).
+    // Building the window (HangmanWindowControls.cpp, HangmanWindowMenus.cpp).
     void buildControls();
     void buildOptionFrames();
     void buildCounters();

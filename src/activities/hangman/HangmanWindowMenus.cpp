@@ -1,5 +1,5 @@
 // The hangman window's Options menu, its side toolbar and the right-click menu.
-#include "Hangman.h"
+#include "HangmanWindow.h"
 
 #include "Command3D.h"
 #include "OptionGroup.h"
@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-void Hangman::buildMenus() {
-    mOC = mO->addAction("Panel &Color", this, &Hangman::ChooseColour);
+void HangmanWindow::buildMenus() {
+    mOC = mO->addAction("Panel &Color", this, &HangmanWindow::ChooseColour);
     mO->addSeparator();
     mOW = mO->addMenu("&Word Level");
     const char* const levels[] = {"&1", "&2", "&3", "&4", "&5", "&Computer Selects"};
@@ -31,16 +31,16 @@ void Hangman::buildMenus() {
         item->setCheckable(true);
     }
     mO->addSeparator();
-    mOS = mO->addAction("&Start", this, &Hangman::Command2_Click);
-    mON = mO->addAction("&Next", this, &Hangman::Command2_Click);
+    mOS = mO->addAction("&Start", this, &HangmanWindow::Command2_Click);
+    mON = mO->addAction("&Next", this, &HangmanWindow::Command2_Click);
     mON->setVisible(false);
     mO->addSeparator();
-    mOSND = mO->addAction("So&und", this, &Hangman::ShowSoundInformation);
+    mOSND = mO->addAction("So&und", this, &HangmanWindow::ShowSoundInformation);
     mO->addSeparator();
-    mOE = mO->addAction("&Exit", this, &Hangman::ExitCommand);
+    mOE = mO->addAction("&Exit", this, &HangmanWindow::ExitCommand);
 }
 
-void Hangman::buildSideToolbar() {
+void HangmanWindow::buildSideToolbar() {
     fillSideToolbar({
         {sideToolbarPicture(SidePicture::PanelColor), "Panel Color", [this] { ChooseColour(); }},
         {sideToolbarPicture(SidePicture::Sound), "Sound", [this] { ShowSoundInformation(); }},
@@ -49,7 +49,7 @@ void Hangman::buildSideToolbar() {
     });
 }
 
-void Hangman::attachPopupToControls() {
+void HangmanWindow::attachPopupToControls() {
     QList<QWidget*> controls = {Frame1,    Frame3D1, Image1,   Label1,   Panel3D1,
                                 Panel3D13, Panel3D6, SSPanel1, SSPanel2, SSPanel19};
     controls.append(Frame1->findChild<QLabel*>()); // the frame's caption
@@ -82,26 +82,26 @@ void Hangman::attachPopupToControls() {
     }
 }
 
-void Hangman::ChooseWordLevel(int index) {
+void HangmanWindow::ChooseWordLevel(int index) {
     game_.ChooseWordLevel(index);
     Ck1();
     mOW1[std::size_t(index)]->setChecked(true);
     showBoard();
 }
 
-void Hangman::ChooseWordLevelMenu(int index) {
+void HangmanWindow::ChooseWordLevelMenu(int index) {
     Ck1();
     mOW1[std::size_t(index)]->setChecked(true);
     levelOptions_->select(index);
 }
 
-void Hangman::Ck1() {
+void HangmanWindow::Ck1() {
     for (QAction* item : mOW1) {
         item->setChecked(false);
     }
 }
 
-void Hangman::ChooseDisplayOrder(int index) {
+void HangmanWindow::ChooseDisplayOrder(int index) {
     game_.ChooseDisplayOrder(index);
     const bool inOrder = orderOptions_->selected() == 0;
     mOHO->setChecked(inOrder);
