@@ -9,10 +9,10 @@
 #include "Form12.h"
 #include "Form2.h"
 #include "Form3.h"
-#include "Form6.h"
 #include "Form9.h"
 #include "HangmanWindow.h"
 #include "QuotesWindow.h"
+#include "ScramblerWindow.h"
 #include "Services.h"
 #include "ToDo1.h"
 #include "Zcalandar1.h"
@@ -25,7 +25,7 @@ void registerWindows(WindowCatalog& windows) {
     // The matching game in level 1 (6) and level 2 (7): the main window sets MatchLevelOne.
     windows.add(6, [](Services& services) { return std::make_unique<Form3>(services); });
     windows.add(7, [](Services& services) { return std::make_unique<Form3>(services); });
-    windows.add(8, [](Services& services) { return std::make_unique<Form6>(services); });
+    windows.add(8, [](Services& services) { return std::make_unique<ScramblerWindow>(services); });
     windows.add(9, [](Services& services) { return std::make_unique<Bday>(services); });
     // General and Humorous Thoughts: one window, its form chosen by ThoughtKind.
     windows.add(10, [](Services& services) { return std::make_unique<Form10>(services); });

@@ -1,4 +1,4 @@
-#include "Form6.h"
+#include "ScramblerWindow.h"
 #include "Command3D.h"
 #include "FakePlatform.h"
 #include "Form2.h"
@@ -31,9 +31,9 @@
 namespace {
 
 // The scrambler window over a word file of one word a level, played with clicks and keys.
-class Form6Test : public ::testing::Test {
+class ScramblerWindowTest : public ::testing::Test {
 protected:
-    Form6Test() {
+    ScramblerWindowTest() {
         services.windows.add(17, [](Services& s) { return std::make_unique<Form2>(s); });
         writeFile("WscOtxt.Fil", "\"CAT\",\"A pet that purrs\"\r\n\"END\",\"End\"\r\n"
                                  "\"DOG\",\"It barks\"\r\n\"END\",\"End\"\r\n"
@@ -50,7 +50,7 @@ protected:
     }
 
     void open() {
-        window = std::make_unique<Form6>(services);
+        window = std::make_unique<ScramblerWindow>(services);
         window->show();
         QCoreApplication::processEvents();
     }
@@ -63,10 +63,10 @@ protected:
 
     FakePlatform fake;
     Services services{fake.platform};
-    std::unique_ptr<Form6> window;
+    std::unique_ptr<ScramblerWindow> window;
 };
 
-TEST_F(Form6Test, AWordIsPlayedWithTheKeyboardRightAtTheSecondAttempt) {
+TEST_F(ScramblerWindowTest, AWordIsPlayedWithTheKeyboardRightAtTheSecondAttempt) {
     open();
     EXPECT_EQ(window->windowTitle(), "Word Scrambler");
     EXPECT_EQ(window->Panel3D17->caption(), "Level 1\rWords Used");
@@ -102,7 +102,7 @@ TEST_F(Form6Test, AWordIsPlayedWithTheKeyboardRightAtTheSecondAttempt) {
     EXPECT_EQ(window->game().CurrentWord, "DOG");
 }
 
-TEST_F(Form6Test, TwoPlayersTakeTurnsWhenOneMissesTwice) {
+TEST_F(ScramblerWindowTest, TwoPlayersTakeTurnsWhenOneMissesTwice) {
     open();
     window->Option3D1[1]->click();
     EXPECT_EQ(window->Panel3D6[4]->caption(), "Player 1 Starts");
@@ -116,7 +116,7 @@ TEST_F(Form6Test, TwoPlayersTakeTurnsWhenOneMissesTwice) {
     EXPECT_EQ(window->game().CurrentPlayer, 2);
 }
 
-TEST_F(Form6Test, TheCountdownJudgesAtZeroAndHoldsUnderTheSoundInformation) {
+TEST_F(ScramblerWindowTest, TheCountdownJudgesAtZeroAndHoldsUnderTheSoundInformation) {
     open();
     window->Option3D2[1]->click();
     fake.dialogs.inputs = {QString("3")};
@@ -151,7 +151,7 @@ TEST_F(Form6Test, TheCountdownJudgesAtZeroAndHoldsUnderTheSoundInformation) {
     EXPECT_TRUE(window->Option3D2[0]->isChecked());
 }
 
-TEST_F(Form6Test, AMissingWordFileGivesLoadingErrorAndTheWindowCloses) {
+TEST_F(ScramblerWindowTest, AMissingWordFileGivesLoadingErrorAndTheWindowCloses) {
     QFile::remove(fake.file("WscOtxt.Fil"));
     open();
     QCoreApplication::processEvents();
@@ -160,7 +160,7 @@ TEST_F(Form6Test, AMissingWordFileGivesLoadingErrorAndTheWindowCloses) {
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(Form6Test, NoThenYesOnClosingWritesDefaultToRecord36) {
+TEST_F(ScramblerWindowTest, NoThenYesOnClosingWritesDefaultToRecord36) {
     open();
     EXPECT_EQ(window->Panel3D4->backColour().rgb(), QColor(0x00, 0x80, 0x80).rgb());
     EXPECT_EQ(window->SSPanel1->backColour().rgb(), QColor(0x88, 0xC0, 0xB8).rgb());
@@ -179,22 +179,22 @@ TEST_F(Form6Test, NoThenYesOnClosingWritesDefaultToRecord36) {
     EXPECT_EQ(window->Panel3D4->backColour().rgb(), systemDefaultColour().rgb());
 }
 
-TEST_F(Form6Test, Button17ThenExitOpensNothing) {
-    services.windows.add(8, [](Services& s) { return std::make_unique<Form6>(s); });
+TEST_F(ScramblerWindowTest, Button17ThenExitOpensNothing) {
+    services.windows.add(8, [](Services& s) { return std::make_unique<ScramblerWindow>(s); });
     Startfrm main(services);
     main.Form_Load();
     fake.modal.scripts.push_back([](QWidget& scrambler) {
-        auto& window = static_cast<Form6&>(scrambler);
+        auto& window = static_cast<ScramblerWindow&>(scrambler);
         window.Toolbar1->button(17)->trigger();
         window.Toolbar1->button(20)->trigger();
     });
     main.Toolbar1->button(8)->trigger();
     QCoreApplication::processEvents();
-    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"Form6", "Form2"}));
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"ScramblerWindow", "Form2"}));
     EXPECT_EQ(services.hinfo.NextActivity, 0);
 }
 
-TEST_F(Form6Test, ThePanelPictureIsDrawnAtEveryOpeningAndAMissingOneIsPassedOver) {
+TEST_F(ScramblerWindowTest, ThePanelPictureIsDrawnAtEveryOpeningAndAMissingOneIsPassedOver) {
     // The two pictures told apart by their widths; the second is named in small letters.
     QImage(30, 10, QImage::Format_RGB32).save(fake.file("Ap1.bmp"), "BMP");
     QImage(20, 10, QImage::Format_RGB32).save(fake.file("hmm.bmp"), "BMP");
@@ -222,7 +222,7 @@ TEST_F(Form6Test, ThePanelPictureIsDrawnAtEveryOpeningAndAMissingOneIsPassedOver
     EXPECT_TRUE(window->wordFileLoaded());
 }
 
-TEST_F(Form6Test, OptionsAndTheirMenuTwinsAgreeAndArrangeTheScoreBox) {
+TEST_F(ScramblerWindowTest, OptionsAndTheirMenuTwinsAgreeAndArrangeTheScoreBox) {
     open();
     const Panel3D* box = window->Panel3D6[4];
     const auto& panels = window->Panel3D10;
@@ -282,7 +282,7 @@ TEST_F(Form6Test, OptionsAndTheirMenuTwinsAgreeAndArrangeTheScoreBox) {
     EXPECT_TRUE(window->game().TypedText.isEmpty());
 }
 
-TEST_F(Form6Test, TheCountdownHoldsWhileAnotherWindowStandsInFront) {
+TEST_F(ScramblerWindowTest, TheCountdownHoldsWhileAnotherWindowStandsInFront) {
     open();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -305,7 +305,7 @@ TEST_F(Form6Test, TheCountdownHoldsWhileAnotherWindowStandsInFront) {
     EXPECT_EQ(window->Label3->text(), "04");
 }
 
-TEST_F(Form6Test, TheTimerQuestionComesOverAClearedMessageAndTheSecondsAreReadable) {
+TEST_F(ScramblerWindowTest, TheTimerQuestionComesOverAClearedMessageAndTheSecondsAreReadable) {
     open();
     QTest::mouseClick(window->Command2, Qt::LeftButton);
     type("cat");

@@ -1,5 +1,5 @@
 // The word scrambler window's Options menu, its side toolbar and the right-click menu.
-#include "Form6.h"
+#include "ScramblerWindow.h"
 
 #include "ColorNumber.h"
 #include "Command3D.h"
@@ -58,8 +58,8 @@ QAction* checkable(QAction* item) {
 
 } // namespace
 
-void Form6::buildMenus() {
-    mOC = mO->addAction("Panel C&olor", this, &Form6::ChooseColour);
+void ScramblerWindow::buildMenus() {
+    mOC = mO->addAction("Panel C&olor", this, &ScramblerWindow::ChooseColour);
     mO->addSeparator();
     mOPl = mO->addMenu("&Players");
     for (int i = 0; i < 4; ++i) {
@@ -78,7 +78,7 @@ void Form6::buildMenus() {
                                                         [this, i] { levelOptions_->select(i); }));
     }
     mO->addSeparator();
-    mOChk = mO->addAction("&Check", this, &Form6::Command1_Click);
+    mOChk = mO->addAction("&Check", this, &ScramblerWindow::Command1_Click);
     mOChk->setEnabled(false);
     mOT = checkable(mO->addAction("&Timer", this, [this] {
         // The item's check has already flipped: checked now means it was off.
@@ -88,18 +88,18 @@ void Form6::buildMenus() {
     mOHD = checkable(mO->addAction("H&elp Display", this, [this] { Check3D1->click(); }));
     mOV = checkable(mO->addAction("&View Panels", this, [this] { Check3D2->click(); }));
     mO->addSeparator();
-    mOS = mO->addAction("&Start", this, &Form6::StartNextScramble);
-    mON = mO->addAction("&Next", this, &Form6::StartNextScramble);
+    mOS = mO->addAction("&Start", this, &ScramblerWindow::StartNextScramble);
+    mON = mO->addAction("&Next", this, &ScramblerWindow::StartNextScramble);
     mON->setVisible(false);
     mON->setEnabled(false);
     mO->addSeparator();
     mOSO = mO->addAction("So&und", this,
                          [this] { withCountdownHeld([this] { ShowSoundInformation(); }); });
     mO->addSeparator();
-    mOExit = mO->addAction("E&xit", this, &Form6::ExitCommand);
+    mOExit = mO->addAction("E&xit", this, &ScramblerWindow::ExitCommand);
 }
 
-void Form6::buildSideToolbar() {
+void ScramblerWindow::buildSideToolbar() {
     fillSideToolbar({
         {sideToolbarPicture(SidePicture::PanelColor), "Panel Color", [this] { ChooseColour(); }},
         {sideToolbarPicture(SidePicture::Check), "Check", [this] { Command1_Click(); }},
@@ -116,7 +116,7 @@ void Form6::buildSideToolbar() {
     });
 }
 
-void Form6::attachPopupToControls() {
+void ScramblerWindow::attachPopupToControls() {
     QList<QWidget*> controls = {Check3D1,   Check3D2,   Command1,  Command2,  Command3,
                                 Command3D1, Command3D2, Frame1,    Gauge1,    Image2,
                                 Label3,     Panel3D1,   Panel3D2,  Panel3D3,  Panel3D4,

@@ -1,6 +1,6 @@
 // The word scrambler window's play: Start / Next, typing and judging the attempts, the turns,
 // and the options that set up the game.
-#include "Form6.h"
+#include "ScramblerWindow.h"
 
 #include "ColorNumber.h"
 #include "Command3D.h"
@@ -38,7 +38,7 @@ QColor colour(int number) {
 
 } // namespace
 
-void Form6::StartNextScramble() {
+void ScramblerWindow::StartNextScramble() {
     stretch_->run([this] {
         showStatus(windowTitle());
         if (!loaded_) {
@@ -89,21 +89,21 @@ void Form6::StartNextScramble() {
     });
 }
 
-void Form6::Command1_Click() {
+void ScramblerWindow::Command1_Click() {
     if (game_.WordInPlay != 1) {
         return;
     }
     stretch_->run([this] { judge(); });
 }
 
-void Form6::SubmitAttempt() {
+void ScramblerWindow::SubmitAttempt() {
     if (game_.WordInPlay != 1) {
         return;
     }
     stretch_->run([this] { judge(); });
 }
 
-void Form6::TypeAttemptKey(int code) {
+void ScramblerWindow::TypeAttemptKey(int code) {
     if (game_.WordInPlay != 1 || code == ' ') {
         return; // Space submits the attempt, as Enter does; it types nothing
     }
@@ -120,7 +120,7 @@ void Form6::TypeAttemptKey(int code) {
     (game_.AttemptState == 1 ? Command3D1 : Command3D2)->setCaption(game_.TypedText);
 }
 
-void Form6::judge() {
+void ScramblerWindow::judge() {
     if (game_.WordInPlay != 1) {
         return;
     }
@@ -197,13 +197,13 @@ void Form6::judge() {
     }
 }
 
-void Form6::showScore(int player) {
+void ScramblerWindow::showScore(int player) {
     Panel3D8[std::size_t(player - 1)]->setCaption(
         " " + QString::number(game_.PlayerScores[std::size_t(player - 1)]));
     Panel3D8[std::size_t(player - 1)]->show();
 }
 
-void Form6::setWordControlsEnabled(bool betweenWords) {
+void ScramblerWindow::setWordControlsEnabled(bool betweenWords) {
     Command2->setEnabled(betweenWords);
     mON->setEnabled(betweenWords);
     mON->setVisible(true);
@@ -222,14 +222,14 @@ void Form6::setWordControlsEnabled(bool betweenWords) {
     mOL->menuAction()->setEnabled(betweenWords);
 }
 
-void Form6::SetAttemptTabStops(bool stops) {
+void ScramblerWindow::SetAttemptTabStops(bool stops) {
     for (QWidget* control :
          std::initializer_list<QWidget*>{Command1, Command3, Check3D1, Check3D2}) {
         control->setFocusPolicy(stops ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
 
-void Form6::ResetAttemptButtons() {
+void ScramblerWindow::ResetAttemptButtons() {
     for (Command3D* attempt : {Command3D1, Command3D2}) {
         attempt->setForeColour(colour(kBlack));
         attempt->setOpenSetting(0);
@@ -239,7 +239,7 @@ void Form6::ResetAttemptButtons() {
     Command3D2->setCaption("Second Attempt");
 }
 
-void Form6::focusOpenAttempt() {
+void ScramblerWindow::focusOpenAttempt() {
     if (game_.AttemptState == 1) {
         Command3D1->setFocus(Qt::OtherFocusReason);
     } else if (game_.AttemptState == 2) {
@@ -249,13 +249,13 @@ void Form6::focusOpenAttempt() {
     }
 }
 
-void Form6::ShowWordsUsedPercent() {
+void ScramblerWindow::ShowWordsUsedPercent() {
     const int percent = game_.wordsUsedPercent();
     Label2->setText(QString::number(percent) + "%");
     Gauge1->setFloodPercent(percent);
 }
 
-void Form6::SetPlayers(int index) {
+void ScramblerWindow::SetPlayers(int index) {
     game_.setPlayers(index + 1);
     Panel3D7->hide();
     for (int i = 0; i < 4; ++i) {
@@ -290,7 +290,7 @@ void Form6::SetPlayers(int index) {
     Panel3D6[4]->setCaption(several ? "Player 1 Starts" : "");
 }
 
-void Form6::arrangeScoreBox() {
+void ScramblerWindow::arrangeScoreBox() {
     const Panel3D* box = Panel3D6[4];
     Panel3D* first = Panel3D10[0];
     if (game_.PlayerCount <= 1) {
@@ -307,7 +307,7 @@ void Form6::arrangeScoreBox() {
     Panel3D10[3]->move(Panel3D10[1]->x(), Panel3D10[2]->y());
 }
 
-void Form6::SetTimerOption(int index) {
+void ScramblerWindow::SetTimerOption(int index) {
     timerOption_ = index + 1;
     timerStage_ = index;
     Panel3D13->setVisible(timerOption_ == 2);
@@ -315,7 +315,7 @@ void Form6::SetTimerOption(int index) {
     mOT->setChecked(timerOption_ == 2);
 }
 
-void Form6::SetDifficultyLevel(int index) {
+void ScramblerWindow::SetDifficultyLevel(int index) {
     game_.setLevel(index + 1);
     Panel3D1->setCaption("Scrambled Word");
     Panel3D2->setCaption({});
@@ -330,14 +330,14 @@ void Form6::SetDifficultyLevel(int index) {
     Panel3D17->setCaption(QString("Level %1\rWords Used").arg(index + 1));
 }
 
-void Form6::SetPlayerOption(int index) {
+void ScramblerWindow::SetPlayerOption(int index) {
     game_.PlayerOption = index;
     mOPOUntil->setChecked(index == 0);
     mOPONext->setChecked(index == 1);
     FocusStartButton();
 }
 
-void Form6::SetViewPanels() {
+void ScramblerWindow::SetViewPanels() {
     const bool shown = Check3D2->isChecked();
     mOV->setChecked(shown);
     Panel3D17->setVisible(shown);
@@ -349,7 +349,7 @@ void Form6::SetViewPanels() {
     focusOpenAttempt();
 }
 
-void Form6::ApplyHelpDisplay() {
+void ScramblerWindow::ApplyHelpDisplay() {
     const bool on = Check3D1->isChecked();
     mOHD->setChecked(on);
     if (on) {

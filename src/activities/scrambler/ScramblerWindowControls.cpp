@@ -1,5 +1,5 @@
 // The word scrambler window's controls, placed as designed (twips, relative to their containers).
-#include "Form6.h"
+#include "ScramblerWindow.h"
 
 #include "ColorNumber.h"
 #include "Command3D.h"
@@ -70,7 +70,7 @@ QPixmap rewardPicture() {
 
 } // namespace
 
-void Form6::buildControls() {
+void ScramblerWindow::buildControls() {
     centralWidget()->setFont(sizedFont(8.25, false));
     SSPanel1 = panel(centralWidget(), 720, 1125, 9870, 7305);
     SSPanel1->hide();
@@ -88,7 +88,7 @@ void Form6::buildControls() {
     Timer1->setInterval(1000);
 }
 
-void Form6::buildAttemptArea() {
+void ScramblerWindow::buildAttemptArea() {
     Panel3D1 = panel(Panel3D4, 2295, 100, 4950, 975, "Scrambled Word");
     Panel3D1->setFont(sizedFont(24, true));
     Panel3D1->setAccessibleName("Scrambled Word");
@@ -111,7 +111,7 @@ void Form6::buildAttemptArea() {
     Panel3D3->setAccessibleName("Message");
 }
 
-void Form6::buildSidePanels() {
+void ScramblerWindow::buildSidePanels() {
     Panel3D19 = panel(Panel3D4, 765, 1115, 1560, 1708);
     Panel3D7 = panel(Panel3D19, 90, 106, 1380, 1497);
     auto* reward = place(new QLabel(Panel3D7), 0, 0, 1380, 1497);
@@ -128,7 +128,7 @@ void Form6::buildSidePanels() {
     Label2->setAlignment(Qt::AlignCenter);
 }
 
-void Form6::buildLowerBox() {
+void ScramblerWindow::buildLowerBox() {
     Panel3D5 = panel(Panel3D4, 765, 4860, 8010, 2179);
     Panel3D6[1] = panel(Panel3D5, 90, 81, 2625, 1127);
     Panel3D6[2] = panel(Panel3D5, 90, 1197, 2625, 906);

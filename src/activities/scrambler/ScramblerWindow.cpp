@@ -1,5 +1,5 @@
 // The word scrambler window: load, activation, exits, the panel colour and the countdown.
-#include "Form6.h"
+#include "ScramblerWindow.h"
 
 #include "ColorNumber.h"
 #include "Command3D.h"
@@ -37,7 +37,7 @@ constexpr int kDesignedHeight = 8205;
 
 } // namespace
 
-Form6::Form6(Services& services)
+ScramblerWindow::ScramblerWindow(Services& services)
     : ActivityWindow(services, ActivityConstants::game(8, 2010), kCaption), game_(services.random) {
     setObjectName("Form6");
     buildControls();
@@ -54,20 +54,20 @@ Form6::Form6(Services& services)
                    kColourRecord,
                    PanelColours::kKeepOwnColours});
 
-    connect(Command2, &QPushButton::clicked, this, &Form6::StartNextScramble);
-    connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form6::ExitCommand);
+    connect(Command2, &QPushButton::clicked, this, &ScramblerWindow::StartNextScramble);
+    connect(Command1, &QPushButton::clicked, this, &ScramblerWindow::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &ScramblerWindow::ExitCommand);
     for (Command3D* attempt : {Command3D1, Command3D2}) {
-        connect(attempt, &QPushButton::clicked, this, &Form6::SubmitAttempt);
-        connect(attempt, &Command3D::keyTyped, this, &Form6::TypeAttemptKey);
+        connect(attempt, &QPushButton::clicked, this, &ScramblerWindow::SubmitAttempt);
+        connect(attempt, &Command3D::keyTyped, this, &ScramblerWindow::TypeAttemptKey);
     }
-    connect(Check3D1, &QCheckBox::clicked, this, &Form6::ApplyHelpDisplay);
-    connect(Check3D2, &QCheckBox::clicked, this, &Form6::SetViewPanels);
-    connect(playerOptions_, &OptionGroup::clicked, this, &Form6::SetPlayers);
-    connect(timerOptions_, &OptionGroup::clicked, this, &Form6::SetTimerOption);
-    connect(levelOptions_, &OptionGroup::clicked, this, &Form6::SetDifficultyLevel);
-    connect(turnOptions_, &OptionGroup::clicked, this, &Form6::SetPlayerOption);
-    connect(Timer1, &QTimer::timeout, this, &Form6::Timer1_Timer);
+    connect(Check3D1, &QCheckBox::clicked, this, &ScramblerWindow::ApplyHelpDisplay);
+    connect(Check3D2, &QCheckBox::clicked, this, &ScramblerWindow::SetViewPanels);
+    connect(playerOptions_, &OptionGroup::clicked, this, &ScramblerWindow::SetPlayers);
+    connect(timerOptions_, &OptionGroup::clicked, this, &ScramblerWindow::SetTimerOption);
+    connect(levelOptions_, &OptionGroup::clicked, this, &ScramblerWindow::SetDifficultyLevel);
+    connect(turnOptions_, &OptionGroup::clicked, this, &ScramblerWindow::SetPlayerOption);
+    connect(Timer1, &QTimer::timeout, this, &ScramblerWindow::Timer1_Timer);
 
     // The menu bar and the taller bars of Qt come on top of the designed client area.
     const int taller = menuBar()->sizeHint().height() +
@@ -77,13 +77,13 @@ Form6::Form6(Services& services)
     Form_Load();
 }
 
-Form6::~Form6() = default;
+ScramblerWindow::~ScramblerWindow() = default;
 
-QWidget* Form6::mainPanel() const {
+QWidget* ScramblerWindow::mainPanel() const {
     return SSPanel1;
 }
 
-void Form6::Form_Load() {
+void ScramblerWindow::Form_Load() {
     LoadFormServices();
     ResetStartControls();
     LoadScramblerWords();
@@ -99,13 +99,13 @@ void Form6::Form_Load() {
 
 // The shared texts this window uses while it is open start and end empty; the game itself lives
 // in the window, which is made afresh for every opening.
-void Form6::ResetScramblerState() {
+void ScramblerWindow::ResetScramblerState() {
     hinfo_.PrintSettings.PrintFontColour = QString();
     hinfo_.SharedText.clear();
     hinfo_.SignalValue = 0;
 }
 
-void Form6::LoadScramblerWords() {
+void ScramblerWindow::LoadScramblerWords() {
     ResetScramblerState();
     playerOptions_->select(0);
     timerOptions_->select(0);
@@ -128,7 +128,7 @@ void Form6::LoadScramblerWords() {
     SetDifficultyLevel(0);
 }
 
-void Form6::LoadMascotPicture() {
+void ScramblerWindow::LoadMascotPicture() {
     QString name;
     if (hinfo_.SharedText.isEmpty()) {
         services_.random.Randomize();
@@ -146,7 +146,7 @@ void Form6::LoadMascotPicture() {
     hinfo_.SharedText.clear();
 }
 
-void Form6::ResetStartControls() {
+void ScramblerWindow::ResetStartControls() {
     mON->setVisible(false);
     mOS->setVisible(true);
     Command2->setText("&Start");
@@ -155,7 +155,7 @@ void Form6::ResetStartControls() {
     Panel3D7->hide();
 }
 
-void Form6::Form_Activate() {
+void ScramblerWindow::Form_Activate() {
     ActivateFormServices();
     Gauge1->move(Panel3D17->width() / 2 - Gauge1->width() / 2 + Twips::toPixels(30), Gauge1->y());
     Label2->setGeometry(Gauge1->x(), Gauge1->y() + int(0.965 * Gauge1->height()), Gauge1->width(),
@@ -165,34 +165,34 @@ void Form6::Form_Activate() {
     FocusStartButton();
     hinfo_.NormalPointer();
     if (hinfo_.SharedState == 19) {
-        QTimer::singleShot(0, this, &Form6::close);
+        QTimer::singleShot(0, this, &ScramblerWindow::close);
     }
 }
 
-void Form6::FocusStartButton() {
+void ScramblerWindow::FocusStartButton() {
     if (Command2->isVisible() && Command2->isEnabled()) {
         Command2->setFocus(Qt::OtherFocusReason);
     }
 }
 
-void Form6::ExitCommand() {
+void ScramblerWindow::ExitCommand() {
     close();
 }
 
-bool Form6::ExitQuestions() {
+bool ScramblerWindow::ExitQuestions() {
     stopCountdown();
     withCountdownHeld([this] { colours_->PromptSaveColours(); });
     return true;
 }
 
-void Form6::Form_Unload() {
+void ScramblerWindow::Form_Unload() {
     ResetScramblerState();
     hinfo_.SharedState = 0;
     helpDisplayOn_ = 0;
     panelsHidden_ = 0;
 }
 
-void Form6::ChooseColour() {
+void ScramblerWindow::ChooseColour() {
     withCountdownHeld([this] {
         showStatus("Panel Color");
         colours_->ChooseColour(0);
@@ -200,19 +200,19 @@ void Form6::ChooseColour() {
     });
 }
 
-void Form6::windowOverSelfOpening(int) {
+void ScramblerWindow::windowOverSelfOpening(int) {
     countdownHeld_ = Timer1->isActive();
     Timer1->stop();
 }
 
-void Form6::windowOverSelfClosed(int) {
+void ScramblerWindow::windowOverSelfClosed(int) {
     if (countdownHeld_) {
         Timer1->start(1000);
     }
     countdownHeld_ = false;
 }
 
-void Form6::withCountdownHeld(const std::function<void()>& step) {
+void ScramblerWindow::withCountdownHeld(const std::function<void()>& step) {
     const bool running = Timer1->isActive();
     Timer1->stop();
     step();
@@ -221,18 +221,18 @@ void Form6::withCountdownHeld(const std::function<void()>& step) {
     }
 }
 
-void Form6::startCountdown() {
+void ScramblerWindow::startCountdown() {
     countdown_.start(timerSeconds_);
     Panel3D13->setFloodPercent(countdown_.bar());
     Label3->setText(countdown_.text());
     Timer1->start(1000);
 }
 
-void Form6::stopCountdown() {
+void ScramblerWindow::stopCountdown() {
     Timer1->stop();
 }
 
-void Form6::Timer1_Timer() {
+void ScramblerWindow::Timer1_Timer() {
     if (stretch_->running()) {
         return; // no tick judges while an attempt is being judged
     }
@@ -250,7 +250,7 @@ void Form6::Timer1_Timer() {
     }
 }
 
-void Form6::askTimerSeconds() {
+void ScramblerWindow::askTimerSeconds() {
     std::optional<QString> answer;
     withCountdownHeld([&] {
         answer = services_.dialogs.input(

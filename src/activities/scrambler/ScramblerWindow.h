@@ -23,15 +23,15 @@ class QTimer;
 // first attempt and, when that is wrong, once more on the second. One to four players take turns;
 // an optional countdown limits each attempt. The words come from WscOtxt.Fil, read at load; the
 // one setting is the panel colour, kept in record 36 of GColor1.Fil.
-class Form6 : public ActivityWindow {
+class ScramblerWindow : public ActivityWindow {
     Q_OBJECT
 public:
     static constexpr const char* kCaption = "Word Scrambler";
     static constexpr const char* kWordFile = "WscOtxt.Fil";
     static constexpr int kColourRecord = 36;
 
-    explicit Form6(Services& services);
-    ~Form6() override;
+    explicit ScramblerWindow(Services& services);
+    ~ScramblerWindow() override;
 
     ScramblerGame& game() { return game_; }
     const ScramblerCountdown& countdown() const { return countdown_; }
@@ -118,7 +118,7 @@ protected:
     void windowOverSelfClosed(int button) override;
 
 private:
-    // Building the window (Form6Controls.cpp, Form6Menus.cpp).
+    // Building the window (ScramblerWindowControls.cpp, ScramblerWindowMenus.cpp).
     void buildControls();
     void buildAttemptArea();
     void buildSidePanels();
