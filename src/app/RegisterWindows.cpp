@@ -8,9 +8,9 @@
 #include "Form10.h"
 #include "Form12.h"
 #include "Form2.h"
-#include "Form3.h"
 #include "Form9.h"
 #include "HangmanWindow.h"
+#include "MatchingWindow.h"
 #include "QuotesWindow.h"
 #include "ScramblerWindow.h"
 #include "Services.h"
@@ -23,8 +23,8 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(4, [](Services& services) { return std::make_unique<HangmanWindow>(services); });
     windows.add(5, [](Services& services) { return Form9::open(services); });
     // The matching game in level 1 (6) and level 2 (7): the main window sets MatchLevelOne.
-    windows.add(6, [](Services& services) { return std::make_unique<Form3>(services); });
-    windows.add(7, [](Services& services) { return std::make_unique<Form3>(services); });
+    windows.add(6, [](Services& services) { return std::make_unique<MatchingWindow>(services); });
+    windows.add(7, [](Services& services) { return std::make_unique<MatchingWindow>(services); });
     windows.add(8, [](Services& services) { return std::make_unique<ScramblerWindow>(services); });
     windows.add(9, [](Services& services) { return std::make_unique<Bday>(services); });
     // General and Humorous Thoughts: one window, its form chosen by ThoughtKind.

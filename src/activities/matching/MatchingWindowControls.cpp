@@ -1,6 +1,6 @@
 // The matching window's controls, placed as designed (twips, relative to their containers), and
 // the load's pass over the cards.
-#include "Form3.h"
+#include "MatchingWindow.h"
 
 #include "ColorNumber.h"
 #include "DesignFont.h"
@@ -57,11 +57,11 @@ int designedPictureLeft(int width) {
 
 } // namespace
 
-QString Form3::cardButtonCaption(int i) {
+QString MatchingWindow::cardButtonCaption(int i) {
     return i < 26 ? QString("&%1").arg(QChar('A' + i)) : QString("&%1").arg((i - 25) % 10);
 }
 
-void Form3::buildControls() {
+void MatchingWindow::buildControls() {
     centralWidget()->setFont(sizedFont(8.25, false));
     Label1 = place(new QLabel(centralWidget()), 500, 1497, 375, 499);
     Label1->setAutoFillBackground(true);
@@ -77,7 +77,7 @@ void Form3::buildControls() {
     buildReportPanel();
 }
 
-void Form3::buildCards() {
+void MatchingWindow::buildCards() {
     for (int i = 0; i < MatchingGame::kCards; ++i) {
         const CardPlace card = designedCard(i);
         // The labels lie beneath the cards: made first.
@@ -105,7 +105,7 @@ void Form3::buildCards() {
     }
 }
 
-void Form3::buildCommandPanel() {
+void MatchingWindow::buildCommandPanel() {
     Panel3D10 = panel(SSPanel1, 585, 1578, 3075, 4911);
     Panel3D2 = panel(Panel3D10, 90, 81, 2895, 741);
     Panel3D2->setFont(sizedFont(18, true));
@@ -181,7 +181,7 @@ void Form3::buildCommandPanel() {
     Command1 = place(new QPushButton("E&xit", Panel3D10), 2310, 4498, 645, 354);
 }
 
-void Form3::buildReportPanel() {
+void MatchingWindow::buildReportPanel() {
     Panel3D18 = panel(SSPanel1, 2565, 950, 5370, 3704, "Performance Report");
     Panel3D18->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Panel3D18->setFont(sizedFont(12, true));
@@ -195,7 +195,7 @@ void Form3::buildReportPanel() {
     Command5 = place(new QPushButton("&Close", Panel3D18), 2130, 3193, 1095, 376);
 }
 
-void Form3::CardPass() {
+void MatchingWindow::CardPass() {
     const QColor systemColour = Label1->palette().color(QPalette::Window);
     for (int i = 0; i < MatchingGame::kCards; ++i) {
         Panel3D* face = Panel3D6[std::size_t(i)];

@@ -1,4 +1,4 @@
-#include "Form3.h"
+#include "MatchingWindow.h"
 
 #include "FakePlatform.h"
 #include "FamilyNamesFile.h"
@@ -31,13 +31,14 @@
 namespace {
 
 // The matching window in either level, played with clicks through the seams.
-class Form3Test : public ::testing::Test {
+class MatchingWindowTest : public ::testing::Test {
 protected:
-    Form3Test() {
+    MatchingWindowTest() {
         services.windows.add(16, [](Services& s) { return std::make_unique<Form12>(s); });
         services.windows.add(17, [](Services& s) { return std::make_unique<Form2>(s); });
         for (int level : {6, 7}) {
-            services.windows.add(level, [](Services& s) { return std::make_unique<Form3>(s); });
+            services.windows.add(level,
+                                 [](Services& s) { return std::make_unique<MatchingWindow>(s); });
         }
         services.hinfo.CorrectSound = "99";
         services.hinfo.IncorrectSound = "99";
@@ -45,7 +46,7 @@ protected:
 
     void open(int level) {
         services.hinfo.MatchLevelOne = level == 1 ? 1 : 0;
-        window = std::make_unique<Form3>(services);
+        window = std::make_unique<MatchingWindow>(services);
         window->show();
         QCoreApplication::processEvents();
     }
@@ -96,10 +97,10 @@ protected:
 
     FakePlatform fake;
     Services services{fake.platform};
-    std::unique_ptr<Form3> window;
+    std::unique_ptr<MatchingWindow> window;
 };
 
-TEST_F(Form3Test, OnePlayerPlaysALevelOneGameToItsEndAndReadsTheReport) {
+TEST_F(MatchingWindowTest, OnePlayerPlaysALevelOneGameToItsEndAndReadsTheReport) {
     open(1);
     EXPECT_EQ(window->windowTitle(), "Matching Game - Level 1");
     EXPECT_TRUE(window->Option3D3[2]->isChecked());
@@ -162,7 +163,7 @@ TEST_F(Form3Test, OnePlayerPlaysALevelOneGameToItsEndAndReadsTheReport) {
     EXPECT_FALSE(window->mOPR->isChecked());
 }
 
-TEST_F(Form3Test, TwoPlayersTakeTurnsAndTheWinnerIsNamed) {
+TEST_F(MatchingWindowTest, TwoPlayersTakeTurnsAndTheWinnerIsNamed) {
     open(2);
     window->Option3D1[1]->click();
     EXPECT_EQ(window->Panel3D4->caption(), "Player 1 Starts");
@@ -187,7 +188,7 @@ TEST_F(Form3Test, TwoPlayersTakeTurnsAndTheWinnerIsNamed) {
     EXPECT_TRUE(window->mOP->menuAction()->isEnabled());
 }
 
-TEST_F(Form3Test, ACardClickQueuedDuringAMatchIsDroppedAndTheGameStillEnds) {
+TEST_F(MatchingWindowTest, ACardClickQueuedDuringAMatchIsDroppedAndTheGameStillEnds) {
     open(1);
     startWords();
     click(0);
@@ -210,7 +211,7 @@ TEST_F(Form3Test, ACardClickQueuedDuringAMatchIsDroppedAndTheGameStillEnds) {
     EXPECT_EQ(window->Panel3D2->caption(), "GAME");
 }
 
-TEST_F(Form3Test, ExchangesSwapTheMissedItemsByTheMode) {
+TEST_F(MatchingWindowTest, ExchangesSwapTheMissedItemsByTheMode) {
     const struct {
         int option;
         double roll;
@@ -239,7 +240,7 @@ TEST_F(Form3Test, ExchangesSwapTheMissedItemsByTheMode) {
     }
 }
 
-TEST_F(Form3Test, NamesSavedFromToolbarSixteenEnableTheFamilySource) {
+TEST_F(MatchingWindowTest, NamesSavedFromToolbarSixteenEnableTheFamilySource) {
     open(2);
     EXPECT_FALSE(window->Option3D3[0]->isEnabled());
     EXPECT_FALSE(window->mONFam->isEnabled());
@@ -266,7 +267,7 @@ TEST_F(Form3Test, NamesSavedFromToolbarSixteenEnableTheFamilySource) {
     EXPECT_EQ(services.hinfo.MatchLevelOne, 0);
 }
 
-TEST_F(Form3Test, ADamagedFamilyNamesFileIsReadAsFarAsItHolds) {
+TEST_F(MatchingWindowTest, ADamagedFamilyNamesFileIsReadAsFarAsItHolds) {
     QFile file(fake.file("FNames.Fil"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray("\xFF\x7FJo", 4)); // a length far past the record
@@ -278,7 +279,7 @@ TEST_F(Form3Test, ADamagedFamilyNamesFileIsReadAsFarAsItHolds) {
     EXPECT_TRUE(window->game().CardValue[0] == "Jo" || window->game().CardValue[0].isEmpty());
 }
 
-TEST_F(Form3Test, ColourNoThenExitSavesDefaultAndTheFallbackIsDarkCyan) {
+TEST_F(MatchingWindowTest, ColourNoThenExitSavesDefaultAndTheFallbackIsDarkCyan) {
     open(2);
     EXPECT_EQ(window->Panel3D1->backColour(), QColor(0, 128, 128));
     EXPECT_EQ(window->Panel3D18->backColour(), QColor(0, 128, 128));
@@ -289,7 +290,7 @@ TEST_F(Form3Test, ColourNoThenExitSavesDefaultAndTheFallbackIsDarkCyan) {
     EXPECT_EQ(settingsFile(fake.folder, SettingsFile::GColor1).readText(38).trimmed(), "Default");
 }
 
-TEST_F(Form3Test, EachLevelDisablesOnlyItsOwnButtonAndButton17OpensNothingAfterwards) {
+TEST_F(MatchingWindowTest, EachLevelDisablesOnlyItsOwnButtonAndButton17OpensNothingAfterwards) {
     for (const int level : {1, 2}) {
         open(level);
         EXPECT_EQ(window->Toolbar1->isButtonEnabled(6), level == 2);
@@ -302,7 +303,7 @@ TEST_F(Form3Test, EachLevelDisablesOnlyItsOwnButtonAndButton17OpensNothingAfterw
     }
 }
 
-TEST_F(Form3Test, LevelOneFollowsTheWorkedExampleAndASecondActivationKeepsIt) {
+TEST_F(MatchingWindowTest, LevelOneFollowsTheWorkedExampleAndASecondActivationKeepsIt) {
     services.hinfo.ScreenMode = 9; // the design's sizes, not rescaled
     open(1);
     const auto near = [](int pixels, double twips) {
@@ -333,7 +334,7 @@ TEST_F(Form3Test, LevelOneFollowsTheWorkedExampleAndASecondActivationKeepsIt) {
     check();
 }
 
-TEST_F(Form3Test, AltWithACardsKeyTurnsItWhileItCanBeTurnedElseOpensTheMenu) {
+TEST_F(MatchingWindowTest, AltWithACardsKeyTurnsItWhileItCanBeTurnedElseOpensTheMenu) {
     open(2);
     QTest::keyClick(window->Command2, Qt::Key_O, Qt::AltModifier);
     EXPECT_EQ(window->Panel3D6[14]->caption(), "");
@@ -353,7 +354,7 @@ TEST_F(Form3Test, AltWithACardsKeyTurnsItWhileItCanBeTurnedElseOpensTheMenu) {
 
 namespace {
 
-TEST_F(Form3Test, ThePictureSourceShowsEachCardsPictureAndSwapsThemOnAnExchange) {
+TEST_F(MatchingWindowTest, ThePictureSourceShowsEachCardsPictureAndSwapsThemOnAnExchange) {
     open(2);
     window->Option3D2[2]->click(); // always exchange
     QTest::mouseClick(window->Command2, Qt::LeftButton);
@@ -374,18 +375,18 @@ TEST_F(Form3Test, ThePictureSourceShowsEachCardsPictureAndSwapsThemOnAnExchange)
 
 namespace {
 
-TEST_F(Form3Test, TheMainWindowOpensLevelOneAndItsToolbarSwitchesToLevelTwo) {
+TEST_F(MatchingWindowTest, TheMainWindowOpensLevelOneAndItsToolbarSwitchesToLevelTwo) {
     Startfrm main(services);
     main.Form_Load();
     QStringList captions;
     fake.modal.scripts.push_back([&](QWidget& shown) {
-        auto& matching = static_cast<Form3&>(shown);
+        auto& matching = static_cast<MatchingWindow&>(shown);
         captions.append(matching.windowTitle());
         EXPECT_EQ(matching.game().cardCount(), 20);
         matching.Toolbar1->button(7)->trigger();
     });
     fake.modal.scripts.push_back([&](QWidget& shown) {
-        auto& matching = static_cast<Form3&>(shown);
+        auto& matching = static_cast<MatchingWindow&>(shown);
         captions.append(matching.windowTitle());
         EXPECT_EQ(matching.game().cardCount(), 36);
         EXPECT_FALSE(matching.Toolbar1->isButtonEnabled(7));
@@ -402,7 +403,7 @@ TEST_F(Form3Test, TheMainWindowOpensLevelOneAndItsToolbarSwitchesToLevelTwo) {
 
 namespace {
 
-TEST_F(Form3Test, AMissIsShownASecondAtLeastThenCoveredShowingNothingOfItsFaces) {
+TEST_F(MatchingWindowTest, AMissIsShownASecondAtLeastThenCoveredShowingNothingOfItsFaces) {
     const struct {
         const char* sound;
         int clockMs; // where in its second the clock stands when the pair is turned
@@ -433,7 +434,7 @@ TEST_F(Form3Test, AMissIsShownASecondAtLeastThenCoveredShowingNothingOfItsFaces)
     }
 }
 
-TEST_F(Form3Test, TheInnerPanelsTakeTheSystemFaceColourNotTheWindowsBlue) {
+TEST_F(MatchingWindowTest, TheInnerPanelsTakeTheSystemFaceColourNotTheWindowsBlue) {
     services.hinfo.Background = qint32{0xFF0000}; // the default blue
     open(2);
     const QColor face = systemDefaultColour();
@@ -453,7 +454,7 @@ TEST_F(Form3Test, TheInnerPanelsTakeTheSystemFaceColourNotTheWindowsBlue) {
     }
 }
 
-TEST_F(Form3Test, SpaceOnTheFocusedExitEndsNoGameInPlay) {
+TEST_F(MatchingWindowTest, SpaceOnTheFocusedExitEndsNoGameInPlay) {
     open(1);
     startWords();
     click(0);

@@ -1,6 +1,6 @@
 // The matching window's Options menu, its side toolbar, the right-click menu, the three option
 // groups with their menu twins, and the performance report.
-#include "Form3.h"
+#include "MatchingWindow.h"
 
 #include "OptionGroup.h"
 #include "Panel3D.h"
@@ -28,10 +28,10 @@ QAction* checkable(QAction* item) {
 
 } // namespace
 
-void Form3::buildMenus() {
-    mOC = mO->addAction("Panel C&olor", this, &Form3::ChooseColour);
+void MatchingWindow::buildMenus() {
+    mOC = mO->addAction("Panel C&olor", this, &MatchingWindow::ChooseColour);
     mO->addSeparator();
-    mONames = mO->addAction("Family &Names Entry", this, &Form3::ShowFamilyNamesEntry);
+    mONames = mO->addAction("Family &Names Entry", this, &MatchingWindow::ShowFamilyNamesEntry);
     mO->addSeparator();
     mOEx = mO->addMenu("&Exhange Functions");
     mOExNone = checkable(mOEx->addAction("&None", this, [this] { exchangeOptions_->select(0); }));
@@ -64,14 +64,14 @@ void Form3::buildMenus() {
         }
     }));
     mO->addSeparator();
-    mOS = mO->addAction("&Start", this, &Form3::StartMatchingGame);
+    mOS = mO->addAction("&Start", this, &MatchingWindow::StartMatchingGame);
     mO->addSeparator();
     mOSO = mO->addAction("So&und", this, [this] { ShowSoundInformation(); });
     mO->addSeparator();
-    mOExit = mO->addAction("E&xit", this, &Form3::ExitCommand);
+    mOExit = mO->addAction("E&xit", this, &MatchingWindow::ExitCommand);
 }
 
-void Form3::buildSideToolbar() {
+void MatchingWindow::buildSideToolbar() {
     fillSideToolbar({
         {sideToolbarPicture(SidePicture::PanelColor), "Panel Color", [this] { ChooseColour(); }},
         // The top toolbar's picture of the same window.
@@ -82,7 +82,7 @@ void Form3::buildSideToolbar() {
     });
 }
 
-void Form3::attachPopupToControls() {
+void MatchingWindow::attachPopupToControls() {
     QList<QWidget*> controls = {Command1,  Command2,  Command4,  Command5,  MatchPicture,
                                 Frame1,    SSFrame1,  Grid1,     SSPanel1,  Panel3D1,
                                 Panel3D2,  Panel3D4,  Panel3D5,  Panel3D7,  Panel3D8,
@@ -113,7 +113,7 @@ void Form3::attachPopupToControls() {
     }
 }
 
-void Form3::SetPlayers(int index) {
+void MatchingWindow::SetPlayers(int index) {
     game_.PlayerCount = index + 1;
     Panel3D11->setFloodPercent(0);
     for (std::size_t i = 1; i < 4; ++i) {
@@ -145,7 +145,7 @@ void Form3::SetPlayers(int index) {
     }
 }
 
-void Form3::SetExchangeMode(int index) {
+void MatchingWindow::SetExchangeMode(int index) {
     game_.ExchangeMode = MatchingGame::Exchange(index + 1);
     const std::array items = {mOExNone, mOExSome, mOExAll};
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -153,14 +153,14 @@ void Form3::SetExchangeMode(int index) {
     }
 }
 
-void Form3::SetCardSource(int index) {
+void MatchingWindow::SetCardSource(int index) {
     game_.MatchCardSource = MatchingGame::Source(index + 1);
     mONFam->setChecked(index == 0);
     mONCom->setChecked(index == 1);
     mONPic->setChecked(index == 2);
 }
 
-void Form3::EnableOptionMenus(bool enabled) {
+void MatchingWindow::EnableOptionMenus(bool enabled) {
     for (QMenu* menu : {mOEx, mON, mOP}) {
         menu->menuAction()->setEnabled(enabled);
     }
@@ -171,7 +171,7 @@ void Form3::EnableOptionMenus(bool enabled) {
     hinfo_.SignalValue = 0;
 }
 
-void Form3::ShowPerformanceReport() {
+void MatchingWindow::ShowPerformanceReport() {
     if (Panel3D18->isVisible()) {
         CloseReport();
         return;
@@ -204,7 +204,7 @@ void Form3::ShowPerformanceReport() {
     Command5->setFocus(Qt::OtherFocusReason);
 }
 
-void Form3::CloseReport() {
+void MatchingWindow::CloseReport() {
     mOPR->setChecked(!mOPR->isChecked());
     Panel3D18->hide();
     windowKeys().setCancelButton(Command1);

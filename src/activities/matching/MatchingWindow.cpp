@@ -1,5 +1,5 @@
 // The matching window: load, activation, exit, the panel colour and the cards' access keys.
-#include "Form3.h"
+#include "MatchingWindow.h"
 
 #include "FamilyNamesFile.h"
 #include "GuardedStretch.h"
@@ -27,7 +27,7 @@ namespace {
 
 ActivityConstants matchingConstants(bool levelOne) {
     // Only the level's own button is disabled: the other level opens from here.
-    return ActivityConstants::game(levelOne ? 6 : 7, Form3::kHelpContext, {});
+    return ActivityConstants::game(levelOne ? 6 : 7, MatchingWindow::kHelpContext, {});
 }
 
 // The design's client area.
@@ -36,7 +36,7 @@ constexpr int kDesignedHeight = 8805;
 
 } // namespace
 
-Form3::Form3(Services& services)
+MatchingWindow::MatchingWindow(Services& services)
     : ActivityWindow(services, matchingConstants(services.hinfo.MatchLevelOne == 1),
                      "Matching Game - Level 2"),
       game_(services.random), levelOne_(services.hinfo.MatchLevelOne == 1) {
@@ -58,16 +58,16 @@ Form3::Form3(Services& services)
                    kColourRecord,
                    kFallbackColour});
 
-    connect(Command2, &QPushButton::clicked, this, &Form3::StartMatchingGame);
-    connect(Command1, &QPushButton::clicked, this, &Form3::ExitCommand);
-    connect(Command4, &QPushButton::clicked, this, &Form3::ShowPerformanceReport);
-    connect(Command5, &QPushButton::clicked, this, &Form3::CloseReport);
+    connect(Command2, &QPushButton::clicked, this, &MatchingWindow::StartMatchingGame);
+    connect(Command1, &QPushButton::clicked, this, &MatchingWindow::ExitCommand);
+    connect(Command4, &QPushButton::clicked, this, &MatchingWindow::ShowPerformanceReport);
+    connect(Command5, &QPushButton::clicked, this, &MatchingWindow::CloseReport);
     for (int i = 0; i < MatchingGame::kCards; ++i) {
         connect(cmdCommand[std::size_t(i)], &QPushButton::clicked, this,
                 [this, i] { TurnCard(i); });
     }
-    connect(playerOptions_, &OptionGroup::clicked, this, &Form3::SetPlayers);
-    connect(exchangeOptions_, &OptionGroup::clicked, this, &Form3::SetExchangeMode);
+    connect(playerOptions_, &OptionGroup::clicked, this, &MatchingWindow::SetPlayers);
+    connect(exchangeOptions_, &OptionGroup::clicked, this, &MatchingWindow::SetExchangeMode);
     connect(sourceOptions_, &OptionGroup::clicked, this, [this](int index) {
         // The load selects Pictures itself and sets the guard first: that click does nothing.
         if (hinfo_.SharedText == "2") {
@@ -86,15 +86,15 @@ Form3::Form3(Services& services)
     Form_Load();
 }
 
-Form3::~Form3() {
+MatchingWindow::~MatchingWindow() {
     QApplication::instance()->removeEventFilter(this);
 }
 
-QWidget* Form3::mainPanel() const {
+QWidget* MatchingWindow::mainPanel() const {
     return SSPanel1;
 }
 
-void Form3::Form_Load() {
+void MatchingWindow::Form_Load() {
     LoadFormServices();
     hinfo_.SharedText.clear();
     ResetMatchingState();
@@ -130,7 +130,7 @@ void Form3::Form_Load() {
     hinfo_.PrintSettings.PrintFontStrikethru = false;
 }
 
-void Form3::ResetMatchingState() {
+void MatchingWindow::ResetMatchingState() {
     game_.ResetMatchingState();
     hinfo_.SharedText.clear();
     hinfo_.SignalValue = 0;
@@ -139,7 +139,7 @@ void Form3::ResetMatchingState() {
     playing_ = false;
 }
 
-void Form3::Form_Activate() {
+void MatchingWindow::Form_Activate() {
     ActivateFormServices();
     ActivationLayout();
     SSPanel1->show();
@@ -147,7 +147,7 @@ void Form3::Form_Activate() {
     hinfo_.NormalPointer();
 }
 
-void Form3::enableFamilySource() {
+void MatchingWindow::enableFamilySource() {
     // A damaged file reads as far as its records hold, an unreadable one as empty names.
     if (!FamilyNamesFile::read(services_.folder).value(0).isEmpty()) {
         Option3D3[0]->setEnabled(true);
@@ -155,38 +155,38 @@ void Form3::enableFamilySource() {
     }
 }
 
-void Form3::FocusStartButton() {
+void MatchingWindow::FocusStartButton() {
     if (Command2->isVisible() && Command2->isEnabled()) {
         Command2->setFocus(Qt::OtherFocusReason);
     }
 }
 
-void Form3::ExitCommand() {
+void MatchingWindow::ExitCommand() {
     close();
 }
 
-bool Form3::ExitQuestions() {
+bool MatchingWindow::ExitQuestions() {
     colours_->PromptSaveColours();
     return true;
 }
 
-void Form3::Form_Unload() {
+void MatchingWindow::Form_Unload() {
     ResetMatchingState();
     hinfo_.MatchLevelOne = 0;
 }
 
-void Form3::ChooseColour() {
+void MatchingWindow::ChooseColour() {
     showStatus("Panel Color");
     colours_->ChooseColour(0);
     showStatus(windowTitle());
 }
 
-void Form3::ShowFamilyNamesEntry() {
+void MatchingWindow::ShowFamilyNamesEntry() {
     hinfo_.BusyPointer();
     ShowWindowOverSelf(16);
 }
 
-int Form3::cardForAccessKey(int key) const {
+int MatchingWindow::cardForAccessKey(int key) const {
     int card = -1;
     if (key >= Qt::Key_A && key <= Qt::Key_Z) {
         card = key - Qt::Key_A;
@@ -202,7 +202,7 @@ int Form3::cardForAccessKey(int key) const {
     return button->isVisible() && button->isEnabled() ? card : -1;
 }
 
-bool Form3::eventFilter(QObject* watched, QEvent* event) {
+bool MatchingWindow::eventFilter(QObject* watched, QEvent* event) {
     // Alt with a card's letter turns that card while it can be turned, even where a menu of the
     // window has the same access key ("&Options", "&Help"); otherwise the key goes on to them.
     const QEvent::Type type = event->type();

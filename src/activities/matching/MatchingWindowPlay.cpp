@@ -1,6 +1,6 @@
 // The matching window's play: Start, turning cards, a match, a miss with its exchange, the turns
 // and the game's end.
-#include "Form3.h"
+#include "MatchingWindow.h"
 
 #include "ColorNumber.h"
 #include "FamilyNamesFile.h"
@@ -41,7 +41,7 @@ bool namesWaveFile(const QString& sound) {
 
 } // namespace
 
-void Form3::setGameCommandsEnabled(bool enabled) {
+void MatchingWindow::setGameCommandsEnabled(bool enabled) {
     Toolbar1->setButtonEnabled(16, enabled && services_.windows.has(16));
     Toolbar1->setButtonEnabled(17, enabled && services_.windows.has(17));
     for (int button = 1; button <= 3; ++button) {
@@ -52,7 +52,7 @@ void Form3::setGameCommandsEnabled(bool enabled) {
     }
 }
 
-void Form3::StartMatchingGame() {
+void MatchingWindow::StartMatchingGame() {
     showStatus(windowTitle());
     hinfo_.BusyPointer();
     setGameCommandsEnabled(false);
@@ -72,7 +72,7 @@ void Form3::StartMatchingGame() {
     hinfo_.NormalPointer();
 }
 
-void Form3::ResetBoard() {
+void MatchingWindow::ResetBoard() {
     Command1->setText("Exit"); // no access key: Alt+X turns card X
     Panel3D11->setFloodPercent(0);
     if (Panel3D18->isVisible()) {
@@ -105,11 +105,11 @@ void Form3::ResetBoard() {
     mOS->setEnabled(false);
 }
 
-void Form3::setCardCaption(int index, const QString& caption) {
+void MatchingWindow::setCardCaption(int index, const QString& caption) {
     cmdCommand[std::size_t(index)]->setText(caption);
 }
 
-void Form3::showCardPicture(int index) {
+void MatchingWindow::showCardPicture(int index) {
     QLabel* picture = Image2[std::size_t(index)];
     if (game_.PictureCards == 1) {
         picture->setPixmap(QPixmap::fromImage(
@@ -120,11 +120,11 @@ void Form3::showCardPicture(int index) {
     }
 }
 
-void Form3::ColourMessage() {
+void MatchingWindow::ColourMessage() {
     Panel3D2->setForeColour(colour(MessageColour));
 }
 
-void Form3::showMessage(const QString& text, int colourNumber) {
+void MatchingWindow::showMessage(const QString& text, int colourNumber) {
     MessageColour = colourNumber;
     ColourMessage();
     Panel3D2->setCaption(text);
@@ -132,7 +132,7 @@ void Form3::showMessage(const QString& text, int colourNumber) {
     Panel3D2->repaint();
 }
 
-void Form3::TurnCard(int index) {
+void MatchingWindow::TurnCard(int index) {
     if (!playing_ || stretch_->running()) {
         return;
     }
@@ -172,7 +172,7 @@ void Form3::TurnCard(int index) {
     });
 }
 
-void Form3::RevealCard(int index) {
+void MatchingWindow::RevealCard(int index) {
     QPushButton* button = cmdCommand[std::size_t(index)];
     CardCaption[std::size_t(index)] = button->text();
     button->hide();
@@ -184,7 +184,7 @@ void Form3::RevealCard(int index) {
     face->repaint();
 }
 
-void Form3::coverCard(int index) {
+void MatchingWindow::coverCard(int index) {
     QPushButton* button = cmdCommand[std::size_t(index)];
     setCardCaption(index, CardCaption[std::size_t(index)]);
     // A covered card keeps nothing of its face, neither on screen (a long item would wrap beyond
@@ -193,7 +193,7 @@ void Form3::coverCard(int index) {
     button->show();
 }
 
-void Form3::judgeMatch() {
+void MatchingWindow::judgeMatch() {
     MessageColour = kBlue;
     ColourMessage();
     if (namesWaveFile(hinfo_.CorrectSound)) {
@@ -242,7 +242,7 @@ void Form3::judgeMatch() {
     nextTurnPanels();
 }
 
-void Form3::judgeMiss() {
+void MatchingWindow::judgeMiss() {
     // The missed pair stays in view a whole second at the least: the pause below ends at a tick of
     // the clock's seconds, and a sound that is missing or silent takes no time.
     const QDateTime shownAt = services_.clock.now();
@@ -289,7 +289,7 @@ void Form3::judgeMiss() {
     nextTurnPanels();
 }
 
-void Form3::nextTurnPanels() {
+void MatchingWindow::nextTurnPanels() {
     game_.NextTurn();
     if (game_.PlayerCount < 2) {
         return;
@@ -302,7 +302,7 @@ void Form3::nextTurnPanels() {
     }
 }
 
-void Form3::endGame() {
+void MatchingWindow::endGame() {
     playing_ = false;
     MessageColour = kLightBlue;
     ColourMessage();
@@ -340,7 +340,7 @@ void Form3::endGame() {
     }
 }
 
-void Form3::UpdateAccuracy() {
+void MatchingWindow::UpdateAccuracy() {
     if (game_.UpdateAccuracy()) {
         Panel3D11->setFloodPercent(game_.AccuracyPercent);
     }

@@ -1,6 +1,6 @@
 // The matching window's layout: level 1's card grid and command band set by the load, level 2's
 // command panel in the hole of the card grid, and the places every activation recomputes.
-#include "Form3.h"
+#include "MatchingWindow.h"
 
 #include "MatchingLayout.h"
 #include "Panel3D.h"
@@ -34,7 +34,7 @@ void placeBox(QWidget* control, const MatchingLayout::Box& box) {
 
 } // namespace
 
-void Form3::LayoutLevel1Cards() {
+void MatchingWindow::LayoutLevel1Cards() {
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 5; ++c) {
             const std::size_t i = std::size_t(5 * r + c);
@@ -50,7 +50,7 @@ void Form3::LayoutLevel1Cards() {
     LayoutLevel1Panels();
 }
 
-void Form3::LayoutLevel1Panels() {
+void MatchingWindow::LayoutLevel1Panels() {
     Twips::place(Panel3D7, 3400, 260, 2460, 1145);
     Twips::place(Panel3D8, 3400, 1475, 2460, 1075);
     moveTo(Panel3D5, 6130, 260);
@@ -63,7 +63,7 @@ void Form3::LayoutLevel1Panels() {
     fitOptionsToFrames();
 }
 
-void Form3::fitOptionsToFrames() {
+void MatchingWindow::fitOptionsToFrames() {
     // The option captions take the frame's whole inner width: the desktop's fonts run wider
     // than the design's.
     for (const auto* options : {&Option3D2, &Option3D3}) {
@@ -74,11 +74,11 @@ void Form3::fitOptionsToFrames() {
     }
 }
 
-void Form3::PlaceCommandPanel() {
+void MatchingWindow::PlaceCommandPanel() {
     moveTo(Panel3D10, twips(Panel3D1->x()) + 3145, twips(Panel3D1->y()) + 1975);
 }
 
-void Form3::arrangePlayerPanels() {
+void MatchingWindow::arrangePlayerPanels() {
     const double w4 = twips(Panel3D4->width());
     const double h4 = twips(Panel3D4->height());
     Panel3D* first = Panel3D3[0];
@@ -94,7 +94,7 @@ void Form3::arrangePlayerPanels() {
     moveTo(Panel3D3[3], twips(Panel3D3[3]->x()), twips(Panel3D3[2]->y()));
 }
 
-void Form3::ActivationLayout() {
+void MatchingWindow::ActivationLayout() {
     Panel3D1->resize(Twips::toPixels(MatchingLayout::cardAreaWidth(twips(SSPanel1->width()))),
                      Panel3D1->height());
     arrangePlayerPanels();
@@ -144,7 +144,7 @@ void Form3::ActivationLayout() {
     centreCardFaces();
 }
 
-void Form3::centreCardFaces() {
+void MatchingWindow::centreCardFaces() {
     for (std::size_t i = 0; i < MatchingGame::kCards; ++i) {
         const QWidget* face = Panel3D6[i];
         for (QWidget* inside :

@@ -20,15 +20,15 @@ class QTableWidget;
 // level 2, found in pairs by one to four players. The items are topic words, family names or
 // pictures; missed pairs may be exchanged; one player's games are kept in a report while the
 // window is open. The one setting is the panel colour, kept in record 38 of GColor1.Fil.
-class Form3 : public ActivityWindow {
+class MatchingWindow : public ActivityWindow {
     Q_OBJECT
 public:
     static constexpr int kColourRecord = 38;
     static constexpr qint64 kFallbackColour = 8421376; // dark cyan
     static constexpr int kHelpContext = 2006;
 
-    explicit Form3(Services& services);
-    ~Form3() override;
+    explicit MatchingWindow(Services& services);
+    ~MatchingWindow() override;
 
     MatchingGame& game() { return game_; }
     bool levelOne() const { return levelOne_; }
@@ -106,7 +106,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Building the window (Form3Controls.cpp, Form3Menus.cpp).
+    // Building the window (MatchingWindowControls.cpp, MatchingWindowMenus.cpp).
     void buildControls();
     void buildCards();
     void buildCommandPanel();
@@ -116,7 +116,7 @@ private:
     void attachPopupToControls();
     void CardPass();
 
-    // The layout (Form3Layout.cpp).
+    // The layout (MatchingWindowLayout.cpp).
     void LayoutLevel1Cards();
     void LayoutLevel1Panels();
     void PlaceCommandPanel();
