@@ -8,9 +8,9 @@
 #include "Form10.h"
 #include "Form12.h"
 #include "Form2.h"
-#include "Form9.h"
 #include "HangmanWindow.h"
 #include "MatchingWindow.h"
+#include "QuizWindow.h"
 #include "QuotesWindow.h"
 #include "ScramblerWindow.h"
 #include "Services.h"
@@ -21,7 +21,7 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(2, [](Services& services) { return std::make_unique<CrosswordWindow>(services); });
     windows.add(3, [](Services& services) { return std::make_unique<QuotesWindow>(services); });
     windows.add(4, [](Services& services) { return std::make_unique<HangmanWindow>(services); });
-    windows.add(5, [](Services& services) { return Form9::open(services); });
+    windows.add(5, [](Services& services) { return QuizWindow::open(services); });
     // The matching game in level 1 (6) and level 2 (7): the main window sets MatchLevelOne.
     windows.add(6, [](Services& services) { return std::make_unique<MatchingWindow>(services); });
     windows.add(7, [](Services& services) { return std::make_unique<MatchingWindow>(services); });

@@ -1,8 +1,8 @@
 #include "FakePlatform.h"
-#include "Form9.h"
 #include "Panel3D.h"
 #include "QuestionBank.h"
 #include "QuizRules.h"
+#include "QuizWindow.h"
 #include "Random.h"
 #include "Services.h"
 
@@ -96,13 +96,13 @@ TEST(ShippedQuestions, TheWindowOpensOverTheShippedFilesAndNotWithoutOne) {
     Services services{fake.platform};
     ASSERT_TRUE(fake.folder.install(QStringLiteral(KORVANE_SHIPPED_DATA_DIR)));
     {
-        std::unique_ptr<Form9> window = Form9::open(services);
+        std::unique_ptr<QuizWindow> window = QuizWindow::open(services);
         ASSERT_TRUE(window);
         window->show();
         window->StartQuizGame();
         QTest::mouseClick(window->SSPanel1[0], Qt::LeftButton); // the lowest draws: Bible
         const QString asked = window->Panel3D3->caption();
-        EXPECT_NE(asked, Form9::kNoQuestionShown);
+        EXPECT_NE(asked, QuizWindow::kNoQuestionShown);
         QFile bible(fake.file(QString::fromLatin1(questionFileLayout(QuizTopic::Bible).fileName)));
         ASSERT_TRUE(bible.open(QIODevice::ReadOnly));
         EXPECT_TRUE(bible.readAll().contains((asked + "\",\"*").toLatin1()));
@@ -113,11 +113,11 @@ TEST(ShippedQuestions, TheWindowOpensOverTheShippedFilesAndNotWithoutOne) {
         SCOPED_TRACE(name.toStdString());
         fake.dialogs.shown.clear();
         ASSERT_TRUE(QFile::rename(fake.file(name), fake.file(name + ".away")));
-        EXPECT_FALSE(Form9::open(services));
+        EXPECT_FALSE(QuizWindow::open(services));
         ASSERT_EQ(fake.dialogs.shown.size(), 1);
         EXPECT_EQ(fake.dialogs.shown[0].title, "Loading Error");
         ASSERT_TRUE(QFile::rename(fake.file(name + ".away"), fake.file(name)));
-        EXPECT_TRUE(Form9::open(services));
+        EXPECT_TRUE(QuizWindow::open(services));
     }
 }
 

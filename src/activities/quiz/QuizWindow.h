@@ -20,7 +20,7 @@ class QRadioButton;
 // without a line are a cat game. Questions come from four question files, read when the window
 // is made; the level, the topic rule and the answering mode are chosen between questions. Its
 // one setting is the panel colour, kept in record 19 of GColor2.Fil.
-class Form9 : public ActivityWindow {
+class QuizWindow : public ActivityWindow {
     Q_OBJECT
 public:
     static constexpr const char* kCaption = "Tic-Tac-Toe";
@@ -30,10 +30,10 @@ public:
 
     // The window with its question files read; none, after the "Loading Error" message, when a
     // file is missing or malformed.
-    static std::unique_ptr<Form9> open(Services& services);
+    static std::unique_ptr<QuizWindow> open(Services& services);
 
-    Form9(Services& services, QuestionBanks banks);
-    ~Form9() override;
+    QuizWindow(Services& services, QuestionBanks banks);
+    ~QuizWindow() override;
 
     // The handlers, as the window's controls and menus run them.
     void StartQuizGame();
@@ -89,7 +89,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Building the window (Form9Controls.cpp).
+    // Building the window (QuizWindowControls.cpp).
     void buildControls();
     void buildBoard();
     void buildOptionFrames();
@@ -100,7 +100,7 @@ private:
     void Form_Load();
     void ResetQuizState();
 
-    // The game (Form9Board.cpp).
+    // The game (QuizWindowBoard.cpp).
     void AssignBoardTopics();
     void MarkCell();
     void PassTurn();
@@ -115,7 +115,7 @@ private:
     void setOptionsEnabled(bool enabled);
     void EnableDifficultyFrame();
 
-    // Answering (Form9Answering.cpp).
+    // Answering (QuizWindowAnswering.cpp).
     void JudgeChoice(int position);
     void finishVerdict();
     void ShowClickPrompt();
@@ -123,7 +123,7 @@ private:
     void showDirections(const QString& text);
     void clearAnswerPanel(Panel3D* panel);
 
-    // Options (Form9Options.cpp).
+    // Options (QuizWindowOptions.cpp).
     void ChooseQuestionLevel(int index);
     void ChooseTopicRule(int index);
     void ChooseDifficulty(int index);

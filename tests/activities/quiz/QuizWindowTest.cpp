@@ -1,4 +1,4 @@
-#include "Form9.h"
+#include "QuizWindow.h"
 #include "ColorNumber.h"
 #include "FakePlatform.h"
 #include "Panel3D.h"
@@ -49,16 +49,16 @@ void writeQuestionFiles(const FakePlatform& fake) {
 // The quiz window open on its own and active. With no scripted draws every draw gives its lowest
 // value: the cells read Bible, Bible, TV, TV, History, History, Anything, Anything, Computer, and
 // the correct answer is dealt to A.
-class Form9Test : public ::testing::Test {
+class QuizWindowTest : public ::testing::Test {
 protected:
-    Form9Test() {
+    QuizWindowTest() {
         services.hinfo.CorrectSound = "Right.wav";
         services.hinfo.IncorrectSound = "Wrong.wav";
         writeQuestionFiles(fake);
     }
 
     void open() {
-        window = Form9::open(services);
+        window = QuizWindow::open(services);
         ASSERT_TRUE(window);
         window->show();
         QCoreApplication::processEvents();
@@ -71,10 +71,10 @@ protected:
 
     FakePlatform fake;
     Services services{fake.platform};
-    std::unique_ptr<Form9> window;
+    std::unique_ptr<QuizWindow> window;
 };
 
-TEST_F(Form9Test, APlayedGameByKeysEndsInAnXWinAndOBeginsTheNext) {
+TEST_F(QuizWindowTest, APlayedGameByKeysEndsInAnXWinAndOBeginsTheNext) {
     open();
     cell(0);
     EXPECT_EQ(fake.dialogs.shownTexts(), QStringList{"Please Click Start to Continue"});
@@ -108,7 +108,7 @@ TEST_F(Form9Test, APlayedGameByKeysEndsInAnXWinAndOBeginsTheNext) {
     EXPECT_EQ(window->SSPanel2->caption(), kTurnO);
 }
 
-TEST_F(Form9Test, NineMarksWithoutALineAreACatGameInBothModes) {
+TEST_F(QuizWindowTest, NineMarksWithoutALineAreACatGameInBothModes) {
     open();
     // Right answers all round: X 0, O 1, X 2, O 4, X 3, O 5, X 7, O 6, X 8 leaves no line.
     const int cells[] = {0, 1, 2, 4, 3, 5, 7, 6, 8};
@@ -135,7 +135,7 @@ TEST_F(Form9Test, NineMarksWithoutALineAreACatGameInBothModes) {
     EXPECT_EQ(window->Label1[2]->text(), "2");
 }
 
-TEST_F(Form9Test, AWrongChoiceShowsTheRightAnswerAndPassesTheTurn) {
+TEST_F(QuizWindowTest, AWrongChoiceShowsTheRightAnswerAndPassesTheTurn) {
     open();
     window->StartQuizGame();
     cell(0);
@@ -160,7 +160,7 @@ TEST_F(Form9Test, AWrongChoiceShowsTheRightAnswerAndPassesTheTurn) {
     EXPECT_FALSE(window->Panel3D4[0]->answerMark());
 }
 
-TEST_F(Form9Test, SelfJudgedQuestionsRevealWithDAndMarkOnYes) {
+TEST_F(QuizWindowTest, SelfJudgedQuestionsRevealWithDAndMarkOnYes) {
     open();
     window->mOQ1Items[1]->trigger();
     EXPECT_TRUE(window->mOQ1Items[1]->isChecked());
@@ -184,7 +184,7 @@ TEST_F(Form9Test, SelfJudgedQuestionsRevealWithDAndMarkOnYes) {
     EXPECT_TRUE(window->Frame3D1->isEnabled());
 }
 
-TEST_F(Form9Test, ALevelOfChoiceQuestionsOnlyIsRefusedWithoutMultipleChoice) {
+TEST_F(QuizWindowTest, ALevelOfChoiceQuestionsOnlyIsRefusedWithoutMultipleChoice) {
     open();
     window->mOQ1Items[1]->trigger();
     window->mOQ2Items[3]->trigger();
@@ -203,7 +203,7 @@ TEST_F(Form9Test, ALevelOfChoiceQuestionsOnlyIsRefusedWithoutMultipleChoice) {
     EXPECT_EQ(window->Panel3D3->caption().section('\r', 0, 0), "Topic 2 level 4 question 1?");
 }
 
-TEST_F(Form9Test, AQuestionOf255CharactersOrMoreShowsInTheLongQuestionLabel) {
+TEST_F(QuizWindowTest, AQuestionOf255CharactersOrMoreShowsInTheLongQuestionLabel) {
     const QString words = QString("Which king ruled ").repeated(16);
     const QString shorter = words.left(253) + "?";
     const QString longer = words.left(254) + "?";
@@ -236,28 +236,28 @@ TEST_F(Form9Test, AQuestionOf255CharactersOrMoreShowsInTheLongQuestionLabel) {
     EXPECT_FALSE(window->Label2->isVisible());
 }
 
-TEST_F(Form9Test, TheDefaultColourChosenIsSavedToRecord19AtTheCloseBox) {
+TEST_F(QuizWindowTest, TheDefaultColourChosenIsSavedToRecord19AtTheCloseBox) {
     open();
     EXPECT_EQ(window->Panel3D1->backColour().rgb(), QColor(0, 128, 128).rgb());
     fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
     window->ChooseColour();
     window->close();
     EXPECT_EQ(fake.dialogs.shown.last().text, "Save changes made to Panel and or Text Color?");
-    EXPECT_EQ(settingsFile(fake.folder, SettingsFile::GColor2).readText(Form9::kColourRecord),
+    EXPECT_EQ(settingsFile(fake.folder, SettingsFile::GColor2).readText(QuizWindow::kColourRecord),
               "Default");
 }
 
-TEST_F(Form9Test, AMissingQuestionFileGivesTheLoadingErrorAndNoWindow) {
+TEST_F(QuizWindowTest, AMissingQuestionFileGivesTheLoadingErrorAndNoWindow) {
     QFile::remove(fake.file("OTTXT.Fil"));
-    EXPECT_FALSE(Form9::open(services));
+    EXPECT_FALSE(QuizWindow::open(services));
     ASSERT_EQ(fake.dialogs.shown.size(), 1);
     EXPECT_EQ(fake.dialogs.shown[0].title, "Loading Error");
     // The files are read anew at the next attempt.
     writeQuestionFiles(fake);
-    EXPECT_TRUE(Form9::open(services));
+    EXPECT_TRUE(QuizWindow::open(services));
 }
 
-TEST_F(Form9Test, SpaceOnTheFocusedExitEndsNoGameInPlay) {
+TEST_F(QuizWindowTest, SpaceOnTheFocusedExitEndsNoGameInPlay) {
     open();
     QTest::mouseClick(window->Command2, Qt::LeftButton);
     cell(0); // the question gives Exit the focus for the answer keys

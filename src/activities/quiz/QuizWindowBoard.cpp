@@ -1,5 +1,5 @@
 // The quiz window's board: Start, topics on the cells, choosing a cell, marks, lines and tallies.
-#include "Form9.h"
+#include "QuizWindow.h"
 
 #include "ColorNumber.h"
 #include "Panel3D.h"
@@ -24,11 +24,11 @@ constexpr int kDrawAttempts = 2000;
 
 } // namespace
 
-bool Form9::xToPlay() const {
+bool QuizWindow::xToPlay() const {
     return SSPanel2->caption() == kTurnX;
 }
 
-std::array<QString, 9> Form9::cellCaptions() const {
+std::array<QString, 9> QuizWindow::cellCaptions() const {
     std::array<QString, 9> captions;
     for (std::size_t i = 0; i < 9; ++i) {
         captions[i] = SSPanel1[i]->caption();
@@ -36,7 +36,7 @@ std::array<QString, 9> Form9::cellCaptions() const {
     return captions;
 }
 
-void Form9::StartQuizGame() {
+void QuizWindow::StartQuizGame() {
     showStatus(windowTitle());
     SSPanel2->setForeColour(ColorNumber::palette(0));
     for (Panel3D* cell : SSPanel1) {
@@ -58,7 +58,7 @@ void Form9::StartQuizGame() {
     AnswerClicks = 0;
 }
 
-void Form9::AssignBoardTopics() {
+void QuizWindow::AssignBoardTopics() {
     const std::array<int, 9> topics = dealBoardTopics(cellCaptions(), services_.random);
     for (std::size_t i = 0; i < 9; ++i) {
         if (topics[i] != 0) {
@@ -69,11 +69,11 @@ void Form9::AssignBoardTopics() {
     }
 }
 
-void Form9::ColourTurnPrompt() {
+void QuizWindow::ColourTurnPrompt() {
     SSPanel2->setForeColour(ColorNumber::palette(xToPlay() ? 1 : 0));
 }
 
-void Form9::ChooseCell(int index) {
+void QuizWindow::ChooseCell(int index) {
     if (Command2->isEnabled()) {
         ShowClickPrompt();
         return;
@@ -108,7 +108,7 @@ void Form9::ChooseCell(int index) {
     showQuestion();
 }
 
-bool Form9::drawQuestion() {
+bool QuizWindow::drawQuestion() {
     const QString cell = SSPanel1[std::size_t(CurrentCell)]->caption();
     for (int attempt = 0; attempt < kDrawAttempts; ++attempt) {
         int topic = 0;
@@ -148,7 +148,7 @@ bool Form9::drawQuestion() {
     return false;
 }
 
-void Form9::showQuestion() {
+void QuizWindow::showQuestion() {
     // A question this long does not fit the panel's caption; the label wraps it.
     constexpr int kLongQuestion = 255;
     if (question_.text.size() >= kLongQuestion) {
@@ -179,7 +179,7 @@ void Form9::showQuestion() {
     Command1->setFocus(Qt::OtherFocusReason);
 }
 
-void Form9::setOptionsEnabled(bool enabled) {
+void QuizWindow::setOptionsEnabled(bool enabled) {
     mOQ1->menuAction()->setEnabled(enabled);
     mOQ2->menuAction()->setEnabled(enabled);
     Frame3D1->setEnabled(enabled);
@@ -187,11 +187,11 @@ void Form9::setOptionsEnabled(bool enabled) {
     EnableDifficultyFrame();
 }
 
-void Form9::EnableDifficultyFrame() {
+void QuizWindow::EnableDifficultyFrame() {
     Frame3D3->setEnabled(hinfo_.SignalValue != 0);
 }
 
-void Form9::MarkCell() {
+void QuizWindow::MarkCell() {
     ++MarkCount;
     Panel3D* cell = SSPanel1[std::size_t(CurrentCell)];
     const bool x = xToPlay();
@@ -201,12 +201,12 @@ void Form9::MarkCell() {
     CheckForWinner();
 }
 
-void Form9::PassTurn() {
+void QuizWindow::PassTurn() {
     SSPanel2->setCaption(xToPlay() ? kTurnO : kTurnX);
     ColourTurnPrompt();
 }
 
-void Form9::CheckForWinner() {
+void QuizWindow::CheckForWinner() {
     const std::array<QString, 9> captions = cellCaptions();
     const std::optional<BoardLine> line = completedLine(captions, CurrentCell);
     if (line) {
@@ -231,7 +231,7 @@ void Form9::CheckForWinner() {
     mOS->setEnabled(true);
 }
 
-void Form9::addToTally(int index) {
+void QuizWindow::addToTally(int index) {
     QLabel* tally = Label1[std::size_t(index)];
     tally->setText(QString::number(tally->text().toInt() + 1));
 }

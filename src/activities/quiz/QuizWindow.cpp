@@ -1,5 +1,5 @@
 // The quiz window: opening with its question files, load, activation, exits and the panel colour.
-#include "Form9.h"
+#include "QuizWindow.h"
 
 #include "OptionGroup.h"
 #include "Panel3D.h"
@@ -25,17 +25,17 @@ constexpr int kDesignedHeight = 8205;
 
 } // namespace
 
-std::unique_ptr<Form9> Form9::open(Services& services) {
+std::unique_ptr<QuizWindow> QuizWindow::open(Services& services) {
     std::optional<QuestionBanks> banks =
         loadQuestionBanks([&services](const QString& name) { return services.folder.file(name); });
     if (!banks) {
         services.hinfo.ActivityLoadErrorMessage();
         return nullptr;
     }
-    return std::make_unique<Form9>(services, std::move(*banks));
+    return std::make_unique<QuizWindow>(services, std::move(*banks));
 }
 
-Form9::Form9(Services& services, QuestionBanks banks)
+QuizWindow::QuizWindow(Services& services, QuestionBanks banks)
     : ActivityWindow(services, ActivityConstants::game(5, 2008), kCaption),
       banks_(std::move(banks)) {
     setObjectName("Form9");
@@ -52,18 +52,18 @@ Form9::Form9(Services& services, QuestionBanks banks)
                    kColourRecord,
                    kUnusableRecordColour});
 
-    connect(levelOptions_, &OptionGroup::clicked, this, &Form9::ChooseQuestionLevel);
-    connect(topicOptions_, &OptionGroup::clicked, this, &Form9::ChooseTopicRule);
-    connect(difficultyOptions_, &OptionGroup::clicked, this, &Form9::ChooseDifficulty);
-    connect(Command2, &QPushButton::clicked, this, &Form9::StartQuizGame);
-    connect(Command1, &QPushButton::clicked, this, &Form9::ExitCommand);
+    connect(levelOptions_, &OptionGroup::clicked, this, &QuizWindow::ChooseQuestionLevel);
+    connect(topicOptions_, &OptionGroup::clicked, this, &QuizWindow::ChooseTopicRule);
+    connect(difficultyOptions_, &OptionGroup::clicked, this, &QuizWindow::ChooseDifficulty);
+    connect(Command2, &QPushButton::clicked, this, &QuizWindow::StartQuizGame);
+    connect(Command1, &QPushButton::clicked, this, &QuizWindow::ExitCommand);
     for (int i = 0; i < 9; ++i) {
         connect(SSPanel1[std::size_t(i)], &Panel3D::clicked, this, [this, i] { ChooseCell(i); });
     }
     for (int i = 0; i < 4; ++i) {
         connect(Panel3D4[std::size_t(i)], &Panel3D::clicked, this, [this, i] { ClickChoice(i); });
     }
-    connect(Panel3D7, &Panel3D::clicked, this, &Form9::RevealAnswer);
+    connect(Panel3D7, &Panel3D::clicked, this, &QuizWindow::RevealAnswer);
     connect(Command4[0], &QPushButton::clicked, this, [this] { SelfJudge(0); });
     connect(Command4[1], &QPushButton::clicked, this, [this] { SelfJudge(1); });
     Command1->installEventFilter(this);
@@ -80,13 +80,13 @@ Form9::Form9(Services& services, QuestionBanks banks)
     Form_Load();
 }
 
-Form9::~Form9() = default;
+QuizWindow::~QuizWindow() = default;
 
-QWidget* Form9::mainPanel() const {
+QWidget* QuizWindow::mainPanel() const {
     return SSPanel5;
 }
 
-void Form9::Form_Load() {
+void QuizWindow::Form_Load() {
     LoadFormServices();
     ResetQuizState();
     services_.random.Randomize();
@@ -114,7 +114,7 @@ void Form9::Form_Load() {
     hinfo_.NormalPointer();
 }
 
-void Form9::Form_Activate() {
+void QuizWindow::Form_Activate() {
     ActivateFormServices();
     const double board = Twips::fromPixels(Panel3D1->height());
     const double boardWidth = Twips::fromPixels(Panel3D1->width());
@@ -132,7 +132,7 @@ void Form9::Form_Activate() {
     }
 }
 
-void Form9::ResetQuizState() {
+void QuizWindow::ResetQuizState() {
     MarkCount = 0;
     QuestionOpen = 0;
     DifficultyMode = AnswerMode::MultipleChoice;
@@ -145,27 +145,27 @@ void Form9::ResetQuizState() {
     hinfo_.SignalValue = 0;
 }
 
-void Form9::ExitCommand() {
+void QuizWindow::ExitCommand() {
     close();
 }
 
-bool Form9::ExitQuestions() {
+bool QuizWindow::ExitQuestions() {
     colours_->PromptSaveColours();
     return true;
 }
 
-void Form9::Form_Unload() {
+void QuizWindow::Form_Unload() {
     ResetQuizState();
     hinfo_.CorrectSoundTest = 0;
 }
 
-void Form9::ChooseColour() {
+void QuizWindow::ChooseColour() {
     showStatus("Panel Color");
     colours_->ChooseColour(0);
     showStatus(windowTitle());
 }
 
-bool Form9::eventFilter(QObject* watched, QEvent* event) {
+bool QuizWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Command1 && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool plain =

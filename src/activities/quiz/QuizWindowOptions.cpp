@@ -1,5 +1,5 @@
 // The quiz window's three options: question level, topic rule and answering mode.
-#include "Form9.h"
+#include "QuizWindow.h"
 
 #include "ColorNumber.h"
 #include "OptionGroup.h"
@@ -19,21 +19,21 @@ template <std::size_t N> void tickOnly(const std::array<QAction*, N>& items, int
 
 } // namespace
 
-void Form9::ChooseQuestionLevel(int index) {
+void QuizWindow::ChooseQuestionLevel(int index) {
     QuestionLevel = index + 1;
     ComputerSelectsLevel = QuestionLevel == 5 ? 1 : 0;
     tickOnly(mOQ2Items, index);
 }
 
-void Form9::ChooseTopicRule(int index) {
+void QuizWindow::ChooseTopicRule(int index) {
     tickOnly(mOTItems, index);
 }
 
-bool Form9::topicsBetweenPlayers() const {
+bool QuizWindow::topicsBetweenPlayers() const {
     return topicOptions_->selected() == 1;
 }
 
-void Form9::ChooseDifficulty(int index) {
+void QuizWindow::ChooseDifficulty(int index) {
     DifficultyMode = index == 1 ? AnswerMode::None : AnswerMode::MultipleChoice;
     tickOnly(mOQ1Items, index);
     if (DifficultyMode == AnswerMode::None) {

@@ -1,6 +1,6 @@
 // The quiz window's controls placed as designed (twips, relative to their containers), its
 // Options menu, side toolbar and right-click menu.
-#include "Form9.h"
+#include "QuizWindow.h"
 
 #include "DesignFont.h"
 #include "DesignPlacement.h"
@@ -43,7 +43,7 @@ QGroupBox* optionFrame(Panel3D* holder, const QString& caption, const QRect& fra
 
 } // namespace
 
-void Form9::buildControls() {
+void QuizWindow::buildControls() {
     centralWidget()->setFont(sizedFont(8.25, false));
     SSPanel5 = panel(centralWidget(), 435, 855, 9990, 7335);
     SSPanel5->hide();
@@ -100,7 +100,7 @@ void Form9::buildControls() {
     }
 }
 
-void Form9::buildBoard() {
+void QuizWindow::buildBoard() {
     const int lefts[] = {2090, 3930, 5790};
     const int tops[] = {204, 1395, 2592};
     const char* const design[] = {"QUESTION", "TOPICS", "WILL",     "",      "",
@@ -121,7 +121,7 @@ void Form9::buildBoard() {
     }
 }
 
-void Form9::buildOptionFrames() {
+void QuizWindow::buildOptionFrames() {
     difficultyOptions_ = new OptionGroup(this);
     Panel3D* difficulty = panel(Panel3D1, 345, 6375, 2655, 783);
     Frame3D3 = optionFrame(difficulty, "&Question Difficulty", {75, 70, 2505, 644},
@@ -143,7 +143,7 @@ void Form9::buildOptionFrames() {
                            Option3D2.data());
 }
 
-void Form9::buildMenus() {
+void QuizWindow::buildMenus() {
     const auto checkable = [](QMenu* menu, std::initializer_list<const char*> captions,
                               OptionGroup* group, QAction** items) {
         int index = 0;
@@ -154,7 +154,7 @@ void Form9::buildMenus() {
             items[index++] = item;
         }
     };
-    mOC = mO->addAction("Panel C&olor", this, &Form9::ChooseColour);
+    mOC = mO->addAction("Panel C&olor", this, &QuizWindow::ChooseColour);
     mO->addSeparator();
     mOQ1 = mO->addMenu("&Question Difficulty");
     checkable(mOQ1, {"&Multiple Choice", "&None"}, difficultyOptions_, mOQ1Items.data());
@@ -165,18 +165,18 @@ void Form9::buildMenus() {
     mOT = mO->addMenu("Question &Topics");
     checkable(mOT, {"&Once", "&Between Players"}, topicOptions_, mOTItems.data());
     mO->addSeparator();
-    mOS = mO->addAction("&Start", this, &Form9::StartQuizGame);
+    mOS = mO->addAction("&Start", this, &QuizWindow::StartQuizGame);
     mOY = mO->addAction("&Yes", this, [this] { SelfJudge(0); });
     mONo = mO->addAction("&No", this, [this] { SelfJudge(1); });
     mOY->setVisible(false);
     mONo->setVisible(false);
     mO->addSeparator();
-    mOSO = mO->addAction("So&und", this, &Form9::ShowSoundInformation);
+    mOSO = mO->addAction("So&und", this, &QuizWindow::ShowSoundInformation);
     mO->addSeparator();
-    mOExit = mO->addAction("E&xit", this, &Form9::ExitCommand);
+    mOExit = mO->addAction("E&xit", this, &QuizWindow::ExitCommand);
 }
 
-void Form9::buildSideToolbar() {
+void QuizWindow::buildSideToolbar() {
     fillSideToolbar({
         {sideToolbarPicture(SidePicture::PanelColor), "Panel Color", [this] { ChooseColour(); }},
         {sideToolbarPicture(SidePicture::Sound), "Sound", [this] { ShowSoundInformation(); }},
@@ -185,7 +185,7 @@ void Form9::buildSideToolbar() {
     });
 }
 
-void Form9::attachPopupToControls() {
+void QuizWindow::attachPopupToControls() {
     QList<QWidget*> controls = {Image1,   SSPanel5, Panel3D1,    SSPanel2,   SSPanel3, Panel3D3,
                                 Panel3D5, Panel3D7, Frame3D1,    Frame3D3,   SSFrame1, Label2,
                                 Command1, Command2, Command4[0], Command4[1]};

@@ -1,5 +1,5 @@
 // The quiz window's answering: choices by click or key, the verdict, and the self-judged mode.
-#include "Form9.h"
+#include "QuizWindow.h"
 
 #include "ColorNumber.h"
 #include "Panel3D.h"
@@ -8,13 +8,13 @@
 #include <QMenu>
 #include <QPushButton>
 
-void Form9::clearAnswerPanel(Panel3D* panel) {
+void QuizWindow::clearAnswerPanel(Panel3D* panel) {
     panel->setBackColour(systemDefaultColour());
     panel->setForeColour(ColorNumber::palette(0));
     panel->setAnswerMark(false);
 }
 
-void Form9::KeyToChoice(int code) {
+void QuizWindow::KeyToChoice(int code) {
     const int position = code - 'A';
     if (position < 0 || position > 3 || (DifficultyMode == AnswerMode::None && position != 3)) {
         return;
@@ -22,7 +22,7 @@ void Form9::KeyToChoice(int code) {
     ClickChoice(position);
 }
 
-void Form9::ClickChoice(int position) {
+void QuizWindow::ClickChoice(int position) {
     if (Panel3D3->caption() == kNoQuestionShown) {
         ShowClickPrompt();
         return;
@@ -31,7 +31,7 @@ void Form9::ClickChoice(int position) {
     JudgeChoice(position);
 }
 
-void Form9::JudgeChoice(int position) {
+void QuizWindow::JudgeChoice(int position) {
     if (position == 3 && DifficultyMode == AnswerMode::None && QuestionAnswered == 0) {
         QuestionAnswered = 1;
         RevealAnswer();
@@ -77,7 +77,7 @@ void Form9::JudgeChoice(int position) {
     finishVerdict();
 }
 
-void Form9::finishVerdict() {
+void QuizWindow::finishVerdict() {
     const bool wrong = hinfo_.CorrectSoundTest != 1;
     if (wrong) {
         hinfo_.PlayIncorrectSound();
@@ -92,7 +92,7 @@ void Form9::finishVerdict() {
     hinfo_.NormalPointer();
 }
 
-void Form9::RevealAnswer() {
+void QuizWindow::RevealAnswer() {
     if (Panel3D3->caption() == kNoQuestionShown || Command2->isEnabled()) {
         ShowClickPrompt();
         return;
@@ -116,7 +116,7 @@ void Form9::RevealAnswer() {
     Command4[0]->setFocus(Qt::OtherFocusReason);
 }
 
-void Form9::SelfJudge(int answer) {
+void QuizWindow::SelfJudge(int answer) {
     mOY->setVisible(false);
     mONo->setVisible(false);
     if (judgedByPlayers_ || !Command4[0]->isVisible()) {
@@ -142,16 +142,16 @@ void Form9::SelfJudge(int answer) {
     }
 }
 
-void Form9::ShowClickPrompt() {
+void QuizWindow::ShowClickPrompt() {
     showDirections(QString("Please Click ") + (Command2->isEnabled() ? "Start" : "Topic") +
                    " to Continue");
 }
 
-void Form9::ShowYesNoPrompt() {
+void QuizWindow::ShowYesNoPrompt() {
     showDirections("Please select Yes or No to Continue");
 }
 
-void Form9::showDirections(const QString& text) {
+void QuizWindow::showDirections(const QString& text) {
     services_.sound.beep();
     services_.dialogs.message(
         {text, "Activity Directions", Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok});
