@@ -4,9 +4,9 @@
 // (budget 300 ms) and the drawing of one of its pages in the preview (budget 30
 // ms).
 #include "BenchSupport.h"
-#include "Form10.h"
 #include "PrintPreviewPanel.h"
 #include "Services.h"
+#include "ThoughtsWindow.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     services.hinfo.ThoughtKind = 0;
-    Form10 window(services);
+    ThoughtsWindow window(services);
     window.show();
     QApplication::processEvents();
     window.Command1->click();

@@ -5,7 +5,6 @@
 #include "Calendar.h"
 #include "CrosswordWindow.h"
 #include "DateF.h"
-#include "Form10.h"
 #include "Form12.h"
 #include "Form2.h"
 #include "HangmanWindow.h"
@@ -14,6 +13,7 @@
 #include "QuotesWindow.h"
 #include "ScramblerWindow.h"
 #include "Services.h"
+#include "ThoughtsWindow.h"
 #include "ToDo1.h"
 #include "Zcalandar1.h"
 
@@ -28,8 +28,8 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(8, [](Services& services) { return std::make_unique<ScramblerWindow>(services); });
     windows.add(9, [](Services& services) { return std::make_unique<Bday>(services); });
     // General and Humorous Thoughts: one window, its form chosen by ThoughtKind.
-    windows.add(10, [](Services& services) { return std::make_unique<Form10>(services); });
-    windows.add(11, [](Services& services) { return std::make_unique<Form10>(services); });
+    windows.add(10, [](Services& services) { return std::make_unique<ThoughtsWindow>(services); });
+    windows.add(11, [](Services& services) { return std::make_unique<ThoughtsWindow>(services); });
     windows.add(12, [](Services& services) { return std::make_unique<Zcalandar1>(services); });
     windows.add(13, [](Services& services) { return std::make_unique<ToDo1>(services); });
     windows.add(14, [](Services& services) { return std::make_unique<DateF>(services); });

@@ -27,11 +27,11 @@ QStringList pageTexts(const PrintPreviewPanel& panel) {
 TEST_F(ThoughtsWindowTest, PrintCommandsOpenAPreviewOfTheThoughtShown) {
     const struct {
         const char* name;
-        std::function<void(Form10&)> print;
+        std::function<void(ThoughtsWindow&)> print;
     } commands[] = {
-        {"button", [](Form10& w) { w.Command2->click(); }},
-        {"menu", [](Form10& w) { w.mOP->trigger(); }},
-        {"side toolbar", [](Form10& w) { w.Toolbar2Button(5)->trigger(); }},
+        {"button", [](ThoughtsWindow& w) { w.Command2->click(); }},
+        {"menu", [](ThoughtsWindow& w) { w.mOP->trigger(); }},
+        {"side toolbar", [](ThoughtsWindow& w) { w.Toolbar2Button(5)->trigger(); }},
     };
     writeFile("Thought1.Fil", kOneThought);
     for (const auto& command : commands) {
@@ -116,7 +116,7 @@ TEST_F(ThoughtsWindowTest, WhileThePreviewShowsHelpIsItsOwnTheSideToolbarBeepsAn
     EXPECT_TRUE(window->mO->menuAction()->isEnabled());
     EXPECT_EQ(window->StatusBar1->panelText(1), "General Thoughts");
     press(Qt::Key_F1);
-    EXPECT_EQ(fake.help.topics.last(), Form10::kHelpContext);
+    EXPECT_EQ(fake.help.topics.last(), ThoughtsWindow::kHelpContext);
     EXPECT_TRUE(window->isVisible());
     press(Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());

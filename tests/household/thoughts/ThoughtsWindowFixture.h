@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FakePlatform.h"
-#include "Form10.h"
 #include "Services.h"
+#include "ThoughtsWindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -20,7 +20,8 @@ class ThoughtsWindowTest : public ::testing::Test {
 protected:
     ThoughtsWindowTest() {
         for (int number : {10, 11}) {
-            services.windows.add(number, [](Services& s) { return std::make_unique<Form10>(s); });
+            services.windows.add(number,
+                                 [](Services& s) { return std::make_unique<ThoughtsWindow>(s); });
         }
     }
 
@@ -35,7 +36,7 @@ protected:
     // kind 0 general, 1 humorous.
     void open(int kind) {
         services.hinfo.ThoughtKind = kind;
-        window = std::make_unique<Form10>(services);
+        window = std::make_unique<ThoughtsWindow>(services);
         window->show();
         settle();
     }
@@ -56,5 +57,5 @@ protected:
 
     FakePlatform fake;
     Services services{fake.platform};
-    std::unique_ptr<Form10> window;
+    std::unique_ptr<ThoughtsWindow> window;
 };

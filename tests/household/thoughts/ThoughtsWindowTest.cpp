@@ -132,7 +132,7 @@ TEST_F(ThoughtsWindowTest, AThoughtFileThatCannotServeReturnsToTheMainWindow) {
             file.write(*testCase.bytes);
         }
         shared.hinfo.ThoughtKind = testCase.kind;
-        Form10 broken(shared);
+        ThoughtsWindow broken(shared);
         broken.show();
         settle();
         EXPECT_FALSE(broken.isVisible()) << testCase.name;
@@ -146,15 +146,17 @@ TEST_F(ThoughtsWindowTest, EveryExitAsksToSaveAChangedDisplayThenCloses) {
     writeFile("Thought1.Fil", kThreeGeneral);
     const struct {
         const char* name;
-        std::function<void(Form10&)> exit;
+        std::function<void(ThoughtsWindow&)> exit;
         int nextActivity;
     } exits[] = {
-        {"Exit button", [](Form10& w) { w.Command3->click(); }, 0},
-        {"Exit item", [](Form10& w) { w.mOE->trigger(); }, 0},
-        {"Esc", [](Form10&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }, 0},
-        {"side toolbar Exit", [](Form10& w) { w.Toolbar2Button(7)->trigger(); }, 0},
-        {"toolbar Exit", [](Form10& w) { w.Toolbar1->button(20)->trigger(); }, 20},
-        {"toolbar Humorous Thoughts", [](Form10& w) { w.Toolbar1->button(11)->trigger(); }, 11},
+        {"Exit button", [](ThoughtsWindow& w) { w.Command3->click(); }, 0},
+        {"Exit item", [](ThoughtsWindow& w) { w.mOE->trigger(); }, 0},
+        {"Esc",
+         [](ThoughtsWindow&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }, 0},
+        {"side toolbar Exit", [](ThoughtsWindow& w) { w.Toolbar2Button(7)->trigger(); }, 0},
+        {"toolbar Exit", [](ThoughtsWindow& w) { w.Toolbar1->button(20)->trigger(); }, 20},
+        {"toolbar Humorous Thoughts", [](ThoughtsWindow& w) { w.Toolbar1->button(11)->trigger(); },
+         11},
     };
     for (const auto& testCase : exits) {
         fake.dialogs.shown.clear();
@@ -266,13 +268,14 @@ TEST(ThoughtsFromTheMainWindow, GeneralThoughtsThenItsToolbarOpensTheCrossword) 
     file.close();
     services.windows.add(2, [](Services& s) { return std::make_unique<CrosswordWindow>(s); });
     for (int number : {10, 11}) {
-        services.windows.add(number, [](Services& s) { return std::make_unique<Form10>(s); });
+        services.windows.add(number,
+                             [](Services& s) { return std::make_unique<ThoughtsWindow>(s); });
     }
     Startfrm main(services);
     main.Form_Load();
     fake.modal.scripts.push_back([](QWidget& window) {
         QCoreApplication::processEvents();
-        auto& thoughts = dynamic_cast<Form10&>(window);
+        auto& thoughts = dynamic_cast<ThoughtsWindow&>(window);
         EXPECT_EQ(thoughts.windowTitle(), "General Thoughts");
         thoughts.Command1->click();
         EXPECT_EQ(spokenName(thoughts.Label1), "Every day is a fresh start.");
@@ -287,7 +290,7 @@ TEST(ThoughtsFromTheMainWindow, GeneralThoughtsThenItsToolbarOpensTheCrossword) 
     QCoreApplication::processEvents(); // the main window's activation opens the next activity
     QCoreApplication::processEvents();
 
-    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"Form10", "CrosswordWindow"}));
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"ThoughtsWindow", "CrosswordWindow"}));
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
     EXPECT_EQ(services.hinfo.NextActivity, 0);
 }

@@ -1,6 +1,6 @@
 // The thoughts window's controls, menus and side toolbar, placed as designed (twips, relative to
 // their containers).
-#include "Form10.h"
+#include "ThoughtsWindow.h"
 
 #include "ColorNumber.h"
 #include "DesignPlacement.h"
@@ -26,7 +26,7 @@ QPushButton* button(QWidget* parent, const QString& caption, int left, int top, 
 }
 
 QFont windowFont(bool bold) {
-    QFont font(Form10::kOwnFontName);
+    QFont font(ThoughtsWindow::kOwnFontName);
     font.setPointSizeF(8.25);
     font.setBold(bold);
     return font;
@@ -34,7 +34,7 @@ QFont windowFont(bool bold) {
 
 } // namespace
 
-void Form10::buildControls() {
+void ThoughtsWindow::buildControls() {
     // The controls are sized for the classic 8-point dialog font.
     centralWidget()->setFont(windowFont(false));
     SSPanel1 = panel(centralWidget(), 1091, 943, 9818, 7300);
@@ -72,7 +72,7 @@ void Form10::buildControls() {
     }
 }
 
-void Form10::buildSearchPanel() {
+void ThoughtsWindow::buildSearchPanel() {
     SearchPanel = panel(SSPanel1, 1217, 6168, 3915, 870, "  Enter Word(s) for Search");
     SearchPanel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SearchPanel->setAccessibleName("Search");
@@ -83,8 +83,8 @@ void Form10::buildSearchPanel() {
     SearchPanel->hide();
 }
 
-void Form10::buildMenus() {
-    mODD = mO->addAction("&Display Font", this, &Form10::ChooseDisplayFont);
+void ThoughtsWindow::buildMenus() {
+    mODD = mO->addAction("&Display Font", this, &ThoughtsWindow::ChooseDisplayFont);
     mOC = mO->addAction("Display &Area Color", this, [this] {
         showStatus("Panel Color");
         ChooseDisplayColor(0);
@@ -104,31 +104,31 @@ void Form10::buildMenus() {
         ToggleSearchPanel();
     });
     mO5 = mO->addSeparator();
-    mOCopy = mO->addAction("&Copy", this, &Form10::CopyThoughtToClipboard);
+    mOCopy = mO->addAction("&Copy", this, &ThoughtsWindow::CopyThoughtToClipboard);
     mOCopy->setVisible(false);
     mOP = mO->addAction("&Print");
     mOP->setEnabled(false);
-    mORest = mO->addAction("&The Rest of the Story", this, &Form10::ShowRestOfStory);
+    mORest = mO->addAction("&The Rest of the Story", this, &ThoughtsWindow::ShowRestOfStory);
     mORest->setVisible(false);
     mORest->setEnabled(false);
     mO->addSeparator();
-    mOS = mO->addAction("&Start", this, &Form10::ShowRandomThought);
-    mON = mO->addAction("&Next", this, &Form10::ShowRandomThought);
+    mOS = mO->addAction("&Start", this, &ThoughtsWindow::ShowRandomThought);
+    mON = mO->addAction("&Next", this, &ThoughtsWindow::ShowRandomThought);
     mON->setVisible(false);
     mO->addSeparator();
-    mOE = mO->addAction("E&xit", this, &Form10::ExitCommand);
+    mOE = mO->addAction("E&xit", this, &ThoughtsWindow::ExitCommand);
 
     // The Edit menu stands between Options and Help.
     mEdit = new QMenu("&Edit", this);
     menuBar()->insertMenu(mH, mEdit);
-    mOCop = mEdit->addAction("&Copy", this, &Form10::CopyThoughtToClipboard);
+    mOCop = mEdit->addAction("&Copy", this, &ThoughtsWindow::CopyThoughtToClipboard);
     mOCop->setEnabled(false);
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, &Form10::ShowHelpTopic);
+    connect(help, &QShortcut::activated, this, &ThoughtsWindow::ShowHelpTopic);
 }
 
-void Form10::buildSideToolbar() {
+void ThoughtsWindow::buildSideToolbar() {
     const char* const tooltips[] = {
         "Display Font", "Display Area Color", "Search", "Copy", "Print", "Help", "Exit"};
     QList<SideToolbarButton> buttons;
@@ -139,12 +139,12 @@ void Form10::buildSideToolbar() {
     Toolbar2Button(4)->setEnabled(false);
 }
 
-void Form10::connectCommands() {
-    connect(Command1, &QPushButton::clicked, this, &Form10::ShowRandomThought);
-    connect(Command4, &QPushButton::clicked, this, &Form10::ToggleSearchPanel);
-    connect(Command3, &QPushButton::clicked, this, &Form10::ExitCommand);
-    connect(Command5, &QPushButton::clicked, this, &Form10::SearchNextOrNew);
-    connect(Command6, &QPushButton::clicked, this, &Form10::CloseSearchPanel);
+void ThoughtsWindow::connectCommands() {
+    connect(Command1, &QPushButton::clicked, this, &ThoughtsWindow::ShowRandomThought);
+    connect(Command4, &QPushButton::clicked, this, &ThoughtsWindow::ToggleSearchPanel);
+    connect(Command3, &QPushButton::clicked, this, &ThoughtsWindow::ExitCommand);
+    connect(Command5, &QPushButton::clicked, this, &ThoughtsWindow::SearchNextOrNew);
+    connect(Command6, &QPushButton::clicked, this, &ThoughtsWindow::CloseSearchPanel);
     connect(Text1, &QLineEdit::returnPressed, this, [this] {
         if (!Text1->text().isEmpty()) {
             SearchThoughts();
@@ -159,12 +159,12 @@ void Form10::connectCommands() {
         [this] { afterOptionsPopup(); });
 }
 
-void Form10::beforeOptionsPopup() {
+void ThoughtsWindow::beforeOptionsPopup() {
     mOCopy->setVisible(mOCop->isEnabled() && !humorous_);
     Toolbar2Button(4)->setEnabled(false);
 }
 
-void Form10::afterOptionsPopup() {
+void ThoughtsWindow::afterOptionsPopup() {
     if (ClosedByExit != 9) {
         mOCopy->setVisible(false);
     }

@@ -1,5 +1,5 @@
 // Reading the thought files, the random selection without repeats and the display of a thought.
-#include "Form10.h"
+#include "ThoughtsWindow.h"
 
 #include "ColorNumber.h"
 #include "DisplayText.h"
@@ -25,7 +25,7 @@ std::optional<ThoughtFile::Entries> readThoughts(const ProgramFolder& folder,
 
 } // namespace
 
-bool Form10::LoadGeneralThoughts() {
+bool ThoughtsWindow::LoadGeneralThoughts() {
     const auto entries = readThoughts(services_.folder, ThoughtFile::Form::General);
     if (!entries.has_value()) {
         hinfo_.SharedState = 19;
@@ -36,7 +36,7 @@ bool Form10::LoadGeneralThoughts() {
     return true;
 }
 
-void Form10::LoadHumorousThoughts() {
+void ThoughtsWindow::LoadHumorousThoughts() {
     const auto entries = readThoughts(services_.folder, ThoughtFile::Form::Humorous);
     if (!entries.has_value()) {
         hinfo_.SharedState = 19;
@@ -47,7 +47,7 @@ void Form10::LoadHumorousThoughts() {
     ShowHumorousForm();
 }
 
-void Form10::ShowHumorousForm() {
+void ThoughtsWindow::ShowHumorousForm() {
     const QSize whole = SSPanel1->size();
     Panel3D1->resize(int(0.8 * whole.width()), int(0.35 * whole.height()));
     Panel3D1->setBackColour(ColorNumber::palette(13));
@@ -68,7 +68,7 @@ void Form10::ShowHumorousForm() {
     }
 }
 
-void Form10::ShowRandomThought() {
+void ThoughtsWindow::ShowRandomThought() {
     Panel3D2->setCaption(QString());
     setCopyAndPrintOffered(true);
     if (Command1->text() == "&Start") {
@@ -88,7 +88,7 @@ void Form10::ShowRandomThought() {
     ShowThought();
 }
 
-void Form10::AllThoughtsShownMessage() {
+void ThoughtsWindow::AllThoughtsShownMessage() {
     QString subject = "Thoughts";
     if (hinfo_.ThoughtKind == 1) {
         subject = "Humorous Thoughts";
@@ -97,7 +97,7 @@ void Form10::AllThoughtsShownMessage() {
     hinfo_.AllDisplayedMessage(subject, "Thoughts Function");
 }
 
-void Form10::ShowThought() {
+void ThoughtsWindow::ShowThought() {
     Label1->hide();
     Label1->clear();
     Label1->setText(
@@ -106,14 +106,14 @@ void Form10::ShowThought() {
     CenterThought();
 }
 
-void Form10::CenterThought() {
+void ThoughtsWindow::CenterThought() {
     Label1->resize(Label1->sizeHint());
     Label1->move(Panel3D2->width() / 2 - Label1->width() / 2,
                  Panel3D2->height() / 2 - Label1->height() / 2);
     Label1->show();
 }
 
-void Form10::ShowRestOfStory() {
+void ThoughtsWindow::ShowRestOfStory() {
     mON->setEnabled(true);
     mORest->setEnabled(false);
     Panel3D4->setCaption(thoughts.PunchLine.at(std::size_t(thoughts.CurrentThought)));
@@ -122,7 +122,7 @@ void Form10::ShowRestOfStory() {
     Command1->setFocus(Qt::OtherFocusReason);
 }
 
-void Form10::ResetThoughtsState() {
+void ThoughtsWindow::ResetThoughtsState() {
     ClosedByExit = 0;
     hinfo_.RewardCaption.clear();
     hinfo_.PrintSettings.PrintFontName = QString();

@@ -18,7 +18,7 @@ class WindowKeys;
 // "General Thoughts" and "Humorous Thoughts": a thought at a time at random from the window's
 // thought file, none twice in a cycle; a humorous thought's punch line on request. The general
 // window also searches the thoughts, restyles its display and copies the thought shown.
-class Form10 : public ActivityWindow {
+class ThoughtsWindow : public ActivityWindow {
     Q_OBJECT
 public:
     static constexpr const char* kGeneralCaption = "General Thoughts";
@@ -27,12 +27,12 @@ public:
     // The window's own font, which the display starts from.
     static constexpr const char* kOwnFontName = "MS Sans Serif";
 
-    explicit Form10(Services& services);
-    ~Form10() override;
+    explicit ThoughtsWindow(Services& services);
+    ~ThoughtsWindow() override;
 
     bool humorous() const { return humorous_; }
 
-    // Selection and display (Form10Selection.cpp).
+    // Selection and display (ThoughtsWindowSelection.cpp).
     void ShowRandomThought();
     void AllThoughtsShownMessage();
     void ShowThought();
@@ -40,7 +40,7 @@ public:
     void ShowRestOfStory();
     void ResetThoughtsState();
 
-    // Display font, colours and copy (Form10Display.cpp).
+    // Display font, colours and copy (ThoughtsWindowDisplay.cpp).
     void ChooseDisplayFont();
     void ChooseDisplayColor(int target); // 0 the display (upper) panel, 1 the punch-line panel
     void LoadThoughtDisplaySettings();
@@ -49,10 +49,10 @@ public:
     void CopyThoughtToClipboard();
     void ColorConflictMessage();
 
-    // Print preview (Form10Print.cpp).
+    // Print preview (ThoughtsWindowPrint.cpp).
     void OpenThoughtPrintPreview();
 
-    // Search (Form10Search.cpp).
+    // Search (ThoughtsWindowSearch.cpp).
     void ToggleSearchPanel();
     void SearchNextOrNew();
     void SearchThoughts();
@@ -112,7 +112,7 @@ protected:
     int currentHelpContext() const override;
 
 private:
-    // Building the window (Form10Controls.cpp).
+    // Building the window (ThoughtsWindowControls.cpp).
     void buildControls();
     void buildSearchPanel();
     void buildMenus();

@@ -1,13 +1,13 @@
 // The display font command of the general window: the font dialog, the colour check and the
 // shrinking of a font too large for the display.
-#include "Form10.h"
+#include "ThoughtsWindow.h"
 
 #include "ColorNumber.h"
 #include "Panel3D.h"
 
 #include <QLabel>
 
-void Form10::ChooseDisplayFont() {
+void ThoughtsWindow::ChooseDisplayFont() {
     showStatus("Display Font");
     const QFont current = Label1->font();
     const std::optional<Dialogs::FontChoice> chosen = services_.dialogs.chooseFont(
@@ -24,7 +24,7 @@ void Form10::ChooseDisplayFont() {
     showStatus(windowTitle());
 }
 
-void Form10::applyDisplayFont(const Dialogs::FontChoice& chosen) {
+void ThoughtsWindow::applyDisplayFont(const Dialogs::FontChoice& chosen) {
     DisplaySettingsChanged = 1;
     Label1->hide();
     const QString kept = Label1->text();
@@ -61,7 +61,7 @@ void Form10::applyDisplayFont(const Dialogs::FontChoice& chosen) {
     hinfo_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(chosen.colour));
 }
 
-void Form10::ColorConflictMessage() {
+void ThoughtsWindow::ColorConflictMessage() {
     services_.sound.beep();
     services_.dialogs.message({"Color selected will cause both the\rPanel and Font color to be "
                                "the same.\rThis would make the words disappear.",

@@ -1,5 +1,5 @@
 // The display's colours and font as saved in GColor2.Fil, and the copy of the thought shown.
-#include "Form10.h"
+#include "ThoughtsWindow.h"
 
 #include "ColorNumber.h"
 #include "DisplayFontRecords.h"
@@ -15,12 +15,12 @@ constexpr qint64 kHumorousPanelColour = 0x80FFFF; // light yellow
 
 } // namespace
 
-QString Form10::saveQuestion() const {
+QString ThoughtsWindow::saveQuestion() const {
     return humorous_ ? "Save changes made to Panel Colors?"
                      : "Save changes made to Panel and or Display Font or Color?";
 }
 
-void Form10::buildDisplayColours() {
+void ThoughtsWindow::buildDisplayColours() {
     const auto textOf = [](QWidget* control) {
         return [control]() -> std::optional<QColor> {
             return control->palette().color(QPalette::WindowText);
@@ -51,14 +51,14 @@ void Form10::buildDisplayColours() {
                             [this]() -> std::optional<QColor> { return Panel3D4->foreColour(); }});
 }
 
-void Form10::ChooseDisplayColor(int target) {
+void ThoughtsWindow::ChooseDisplayColor(int target) {
     panelColours_->ChooseColour(target == 1 ? punchLineColour_ : displayColour_);
     if (panelColours_->coloursChanged()) {
         DisplaySettingsChanged = 1;
     }
 }
 
-void Form10::LoadThoughtDisplaySettings() {
+void ThoughtsWindow::LoadThoughtDisplaySettings() {
     panelColours_->LoadPanelColour();
     if (humorous_) {
         return;
@@ -77,7 +77,7 @@ void Form10::LoadThoughtDisplaySettings() {
     CenterThought();
 }
 
-void Form10::SaveThoughtDisplaySettings() {
+void ThoughtsWindow::SaveThoughtDisplaySettings() {
     panelColours_->SavePanelColour();
     if (humorous_) {
         return;
@@ -95,7 +95,7 @@ void Form10::SaveThoughtDisplaySettings() {
     }
 }
 
-void Form10::AskSaveDisplaySettings() {
+void ThoughtsWindow::AskSaveDisplaySettings() {
     const Dialogs::Answer answer = services_.dialogs.message(
         {saveQuestion(), "Color Changes", Dialogs::Icon::Question, Dialogs::Buttons::YesNo});
     hinfo_.SignalValue = double(answer);
@@ -104,7 +104,7 @@ void Form10::AskSaveDisplaySettings() {
     }
 }
 
-void Form10::CopyThoughtToClipboard() {
+void ThoughtsWindow::CopyThoughtToClipboard() {
     services_.clipboard.putText(thoughts.ThoughtText.at(std::size_t(thoughts.CurrentThought)));
     services_.dialogs.message({"Thought has been copied to the Windows Clipboard.", "Copy Option",
                                Dialogs::Icon::Information, Dialogs::Buttons::Ok});

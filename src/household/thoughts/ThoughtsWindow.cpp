@@ -1,5 +1,5 @@
 // The thoughts window: load, activation, layout, exits and the side toolbar.
-#include "Form10.h"
+#include "ThoughtsWindow.h"
 
 #include "ColorNumber.h"
 #include "FocusMoves.h"
@@ -22,7 +22,7 @@ namespace {
 
 ActivityConstants thoughtsConstants(bool humorous) {
     ActivityConstants constants =
-        ActivityConstants::household(humorous ? 11 : 10, Form10::kHelpContext);
+        ActivityConstants::household(humorous ? 11 : 10, ThoughtsWindow::kHelpContext);
     constants.restoreLayoutOnResize = true;
     return constants;
 }
@@ -33,7 +33,7 @@ constexpr int kDesignedHeight = 9000;
 
 } // namespace
 
-Form10::Form10(Services& services)
+ThoughtsWindow::ThoughtsWindow(Services& services)
     : ActivityWindow(services, thoughtsConstants(services.hinfo.ThoughtKind != 0),
                      services.hinfo.ThoughtKind != 0 ? kHumorousCaption : kGeneralCaption),
       humorous_(services.hinfo.ThoughtKind != 0) {
@@ -49,13 +49,13 @@ Form10::Form10(Services& services)
     Form_Load();
 }
 
-Form10::~Form10() = default;
+ThoughtsWindow::~ThoughtsWindow() = default;
 
-QWidget* Form10::mainPanel() const {
+QWidget* ThoughtsWindow::mainPanel() const {
     return SSPanel1;
 }
 
-void Form10::Form_Load() {
+void ThoughtsWindow::Form_Load() {
     LoadFormServices();
     ResetThoughtsState();
     if (humorous_) {
@@ -79,7 +79,7 @@ void Form10::Form_Load() {
     SSPanel80->loadGuideLineChoice();
 }
 
-void Form10::Form_Activate() {
+void ThoughtsWindow::Form_Activate() {
     ActivateFormServices();
     SSPanel80->activate();
     LoadThoughtDisplaySettings();
@@ -98,7 +98,7 @@ void Form10::Form_Activate() {
     hinfo_.NormalPointer();
 }
 
-void Form10::FitDisplayFont() {
+void ThoughtsWindow::FitDisplayFont() {
     const QString kept = Label1->text();
     Label1->setText(DisplayFontFit::kTestLine);
     const DisplayFontFit::Fitted fitted =
@@ -110,7 +110,7 @@ void Form10::FitDisplayFont() {
     CenterThought();
 }
 
-DisplayFontFit::Measured Form10::measureLabel(double size) {
+DisplayFontFit::Measured ThoughtsWindow::measureLabel(double size) {
     QFont font = Label1->font();
     font.setPointSizeF(size);
     Label1->setFont(font);
@@ -119,11 +119,11 @@ DisplayFontFit::Measured Form10::measureLabel(double size) {
             Twips::fromPixels(Label1->height())};
 }
 
-DisplayFontFit::Panel Form10::displayPanel() const {
+DisplayFontFit::Panel ThoughtsWindow::displayPanel() const {
     return {Twips::fromPixels(Panel3D2->width()), Twips::fromPixels(Panel3D2->height())};
 }
 
-void Form10::LayOutButtons() {
+void ThoughtsWindow::LayOutButtons() {
     const double width = Twips::fromPixels(SSPanel1->width());
     const double height = Twips::fromPixels(SSPanel1->height());
     const auto setLeft = [](QWidget* control, double left) {
@@ -157,20 +157,20 @@ void Form10::LayOutButtons() {
     SearchPanel->move(SearchPanel->x(), Command1->y() - Twips::toPixels(190));
 }
 
-void Form10::resizeEvent(QResizeEvent* event) {
+void ThoughtsWindow::resizeEvent(QResizeEvent* event) {
     ActivityWindow::resizeEvent(event);
     if (Command1 != nullptr && Command1->isVisible()) {
         Command1->setFocus(Qt::OtherFocusReason);
     }
 }
 
-void Form10::ExitCommand() {
+void ThoughtsWindow::ExitCommand() {
     if (close()) {
         ClosedByExit = 9;
     }
 }
 
-bool Form10::ExitQuestions() {
+bool ThoughtsWindow::ExitQuestions() {
     hinfo_.SignalValue = 0;
     if (DisplaySettingsChanged == 1) {
         AskSaveDisplaySettings();
@@ -178,12 +178,12 @@ bool Form10::ExitQuestions() {
     return true;
 }
 
-void Form10::Form_Unload() {
+void ThoughtsWindow::Form_Unload() {
     ResetThoughtsState();
     DisplaySettingsChanged = 0;
 }
 
-void Form10::SideButton(int n) {
+void ThoughtsWindow::SideButton(int n) {
     if (SSPanel80->isOpen()) {
         services_.sound.beep();
         return;
@@ -215,7 +215,7 @@ void Form10::SideButton(int n) {
     }
 }
 
-void Form10::setCopyAndPrintOffered(bool offered) {
+void ThoughtsWindow::setCopyAndPrintOffered(bool offered) {
     mOCop->setEnabled(offered);
     Toolbar2Button(4)->setEnabled(offered);
     mOP->setEnabled(offered);

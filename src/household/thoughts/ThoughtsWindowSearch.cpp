@@ -1,6 +1,6 @@
 // The search panel of the general window: steps from the first thought towards the last through
 // those that hold the typed text.
-#include "Form10.h"
+#include "ThoughtsWindow.h"
 
 #include "ColorNumber.h"
 #include "Panel3D.h"
@@ -11,7 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 
-void Form10::ToggleSearchPanel() {
+void ThoughtsWindow::ToggleSearchPanel() {
     if (humorous_) {
         ShowRestOfStory();
         return;
@@ -41,7 +41,7 @@ void Form10::ToggleSearchPanel() {
     Text1->setFocus(Qt::OtherFocusReason);
 }
 
-void Form10::SearchNextOrNew() {
+void ThoughtsWindow::SearchNextOrNew() {
     if (Command5->text() == "&New") {
         Text1->clear();
         Panel3D2->setCaption(QString());
@@ -55,7 +55,7 @@ void Form10::SearchNextOrNew() {
     Text1->setFocus(Qt::OtherFocusReason);
 }
 
-void Form10::SearchThoughts() {
+void ThoughtsWindow::SearchThoughts() {
     const QString text = Text1->text();
     if (text != LastSearchText) {
         SearchStart = 1;
@@ -86,7 +86,7 @@ void Form10::SearchThoughts() {
     thoughts.markShown(found);
 }
 
-void Form10::CloseSearchPanel() {
+void ThoughtsWindow::CloseSearchPanel() {
     mOSr->setChecked(false);
     Command4->setFocusPolicy(Qt::StrongFocus);
     SearchPanel->hide();
@@ -100,7 +100,7 @@ void Form10::CloseSearchPanel() {
     showStatus(windowTitle());
 }
 
-void Form10::setSearchMessage(const QString& message) {
+void ThoughtsWindow::setSearchMessage(const QString& message) {
     Panel3D2->setForeColour(ColorNumber::palette(12));
     Panel3D2->setCaption(message);
 }

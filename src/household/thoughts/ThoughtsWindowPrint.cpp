@@ -1,6 +1,6 @@
 // The thoughts window's print preview: the thought shown, laid out on a page
 // and printed.
-#include "Form10.h"
+#include "ThoughtsWindow.h"
 
 #include "ColorNumber.h"
 #include "DefaultPrintFont.h"
@@ -13,7 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 
-void Form10::buildPrintPreview() {
+void ThoughtsWindow::buildPrintPreview() {
     PrintPreviewPanel::Config config;
     config.buildDocument = [this](PrintLayout& layout) {
         RenderThoughtPage(layout, thoughts.ThoughtText.at(std::size_t(thoughts.CurrentThought)),
@@ -45,7 +45,7 @@ void Form10::buildPrintPreview() {
     SSPanel80->Panel3d82->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
     // One command: the button and the side toolbar's button run the menu item and are enabled
     // with it, which happens once a thought shows.
-    connect(mOP, &QAction::triggered, this, &Form10::OpenThoughtPrintPreview);
+    connect(mOP, &QAction::triggered, this, &ThoughtsWindow::OpenThoughtPrintPreview);
     connect(Command2, &QPushButton::clicked, mOP, &QAction::trigger);
     connect(mOP, &QAction::enabledChanged, Command2, &QWidget::setEnabled);
     connect(mOP, &QAction::enabledChanged, Toolbar2Button(5), &QAction::setEnabled);
@@ -53,10 +53,10 @@ void Form10::buildPrintPreview() {
     Toolbar2Button(5)->setEnabled(mOP->isEnabled());
 }
 
-void Form10::OpenThoughtPrintPreview() {
+void ThoughtsWindow::OpenThoughtPrintPreview() {
     SSPanel80->open();
 }
 
-int Form10::currentHelpContext() const {
+int ThoughtsWindow::currentHelpContext() const {
     return SSPanel80->isOpen() ? PrintPreviewPanel::kHelpContext : kHelpContext;
 }
