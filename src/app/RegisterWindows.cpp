@@ -1,7 +1,7 @@
 #include "RegisterWindows.h"
 
 #include "Backup1.h"
-#include "Bday.h"
+#include "BirthyearWindow.h"
 #include "Calendar.h"
 #include "CrosswordWindow.h"
 #include "DateF.h"
@@ -26,7 +26,7 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(6, [](Services& services) { return std::make_unique<MatchingWindow>(services); });
     windows.add(7, [](Services& services) { return std::make_unique<MatchingWindow>(services); });
     windows.add(8, [](Services& services) { return std::make_unique<ScramblerWindow>(services); });
-    windows.add(9, [](Services& services) { return std::make_unique<Bday>(services); });
+    windows.add(9, [](Services& services) { return std::make_unique<BirthyearWindow>(services); });
     // General and Humorous Thoughts: one window, its form chosen by ThoughtKind.
     windows.add(10, [](Services& services) { return std::make_unique<ThoughtsWindow>(services); });
     windows.add(11, [](Services& services) { return std::make_unique<ThoughtsWindow>(services); });

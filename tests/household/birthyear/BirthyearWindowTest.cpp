@@ -1,4 +1,4 @@
-#include "Bday.h"
+#include "BirthyearWindow.h"
 #include "BirthyearFile.h"
 #include "ColorNumber.h"
 #include "FakePlatform.h"
@@ -49,7 +49,7 @@ protected:
     static void settle() { QCoreApplication::processEvents(); }
 
     void open() {
-        window = std::make_unique<Bday>(services);
+        window = std::make_unique<BirthyearWindow>(services);
         window->show();
         QApplication::setActiveWindow(window.get());
         settle();
@@ -100,7 +100,7 @@ protected:
 
     FakePlatform fake;
     Services services{fake.platform};
-    std::unique_ptr<Bday> window;
+    std::unique_ptr<BirthyearWindow> window;
 };
 
 TEST_F(BirthyearWindowTest, OpensWithTheYearListAndNoYearShown) {

@@ -1,6 +1,6 @@
 // The birthyear window's controls, menus and side toolbar, placed as designed (twips, relative to
 // their containers).
-#include "Bday.h"
+#include "BirthyearWindow.h"
 
 #include "ColorNumber.h"
 #include "DesignPlacement.h"
@@ -87,7 +87,7 @@ QIcon copyPicture() {
 
 } // namespace
 
-void Bday::buildControls() {
+void BirthyearWindow::buildControls() {
     QFont windowFont("MS Sans Serif");
     windowFont.setPointSizeF(8.25);
     centralWidget()->setFont(windowFont);
@@ -153,7 +153,7 @@ void Bday::buildControls() {
     }
 }
 
-void Bday::buildCostChart() {
+void BirthyearWindow::buildCostChart() {
     Panel3D7 = panel(Panel3D4, 150, 150, kTextPanelWidth, 5543,
                      "Approximate Cost of Items for Years Shown!");
     Panel3D7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -163,7 +163,7 @@ void Bday::buildCostChart() {
     Panel3D7->hide();
 }
 
-void Bday::buildInputPanel() {
+void BirthyearWindow::buildInputPanel() {
     Panel3D8 = panel(Panel3D4, 150, 1500, kTextPanelWidth, kTextPanelHeight);
     Panel3D8->setAccessibleName("Input/Edit Information");
     Label7[0] = label(Panel3D8, "Input/Edit Year:", 150, 120, 1300, 300);
@@ -182,40 +182,41 @@ void Bday::buildInputPanel() {
     Panel3D8->hide();
 }
 
-void Bday::buildMenus() {
-    mOBC = mO->addAction("&Grid Background Selector", this, &Bday::ToggleBackgroundSelector);
+void BirthyearWindow::buildMenus() {
+    mOBC = mO->addAction("&Grid Background Selector", this,
+                         &BirthyearWindow::ToggleBackgroundSelector);
     mOBC->setEnabled(false);
-    mOCol = mO->addAction("Panel C&olor", this, &Bday::ChooseColour);
-    mOTC = mO->addAction("&Text Color", this, &Bday::ChooseTextColour);
+    mOCol = mO->addAction("Panel C&olor", this, &BirthyearWindow::ChooseColour);
+    mOTC = mO->addAction("&Text Color", this, &BirthyearWindow::ChooseTextColour);
     mO->addSeparator();
-    mOI = mO->addAction("&Input/Edit Information", this, &Bday::OpenInputPanel);
-    mOSide = mO->addAction("&Serious Side", this, &Bday::EditSeriousSide);
+    mOI = mO->addAction("&Input/Edit Information", this, &BirthyearWindow::OpenInputPanel);
+    mOSide = mO->addAction("&Serious Side", this, &BirthyearWindow::EditSeriousSide);
     mOSide->setVisible(false);
-    mOL = mO->addAction("&Ligher Side", this, &Bday::EditLighterSide);
+    mOL = mO->addAction("&Ligher Side", this, &BirthyearWindow::EditLighterSide);
     mOL->setVisible(false);
     mOSave = mO->addAction("&Save", this, [this] { SaveBirthYear(); });
     mOSave->setVisible(false);
     mOSave->setEnabled(false);
-    mOCl = mO->addAction("&Close", this, &Bday::PromptCloseInput);
+    mOCl = mO->addAction("&Close", this, &BirthyearWindow::PromptCloseInput);
     mOCl->setVisible(false);
     mO->addSeparator();
-    mOF = mO->addAction("&Five Year Cost Chart", this, &Bday::ToggleCostChart);
-    mOC = mO->addAction("&Close Cost Chart", this, &Bday::ToggleCostChart);
+    mOF = mO->addAction("&Five Year Cost Chart", this, &BirthyearWindow::ToggleCostChart);
+    mOC = mO->addAction("&Close Cost Chart", this, &BirthyearWindow::ToggleCostChart);
     mOC->setVisible(false);
     mO->addSeparator();
-    mOE = mO->addAction("E&xit", this, &Bday::ExitBirthyear);
+    mOE = mO->addAction("E&xit", this, &BirthyearWindow::ExitBirthyear);
 
     // The Edit menu stands between Options and Help.
     mU = new QMenu("&Edit", this);
     menuBar()->insertMenu(mH, mU);
-    mUCopy = mU->addAction("&Copy", this, &Bday::CopyYearToClipboard);
+    mUCopy = mU->addAction("&Copy", this, &BirthyearWindow::CopyYearToClipboard);
     mUCopy->setEnabled(false);
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, &Bday::ShowHelpTopic);
+    connect(help, &QShortcut::activated, this, &BirthyearWindow::ShowHelpTopic);
 }
 
-void Bday::buildSideToolbar() {
+void BirthyearWindow::buildSideToolbar() {
     fillSideToolbar({{gridPicture(), "Grid Background Selector"},
                      {sideToolbarPicture(SidePicture::PanelColor), "Panel Color"},
                      {textColourPicture(), "Text Color"},
@@ -227,15 +228,15 @@ void Bday::buildSideToolbar() {
     Toolbar2Button(4)->setEnabled(false);
 }
 
-void Bday::connectCommands() {
-    connect(Command6, &QPushButton::clicked, this, &Bday::OpenInputPanel);
-    connect(Command1, &QPushButton::clicked, this, &Bday::ToggleCostChart);
-    connect(Command7, &QPushButton::clicked, this, &Bday::ExitBirthyear);
-    connect(Command2, &QPushButton::clicked, this, &Bday::EditSeriousSide);
-    connect(Command3, &QPushButton::clicked, this, &Bday::EditLighterSide);
+void BirthyearWindow::connectCommands() {
+    connect(Command6, &QPushButton::clicked, this, &BirthyearWindow::OpenInputPanel);
+    connect(Command1, &QPushButton::clicked, this, &BirthyearWindow::ToggleCostChart);
+    connect(Command7, &QPushButton::clicked, this, &BirthyearWindow::ExitBirthyear);
+    connect(Command2, &QPushButton::clicked, this, &BirthyearWindow::EditSeriousSide);
+    connect(Command3, &QPushButton::clicked, this, &BirthyearWindow::EditLighterSide);
     connect(Command4, &QPushButton::clicked, this, [this] { SaveBirthYear(); });
-    connect(Command5, &QPushButton::clicked, this, &Bday::PromptCloseInput);
-    connect(Text1, &QPlainTextEdit::textChanged, this, &Bday::TrackInputText);
+    connect(Command5, &QPushButton::clicked, this, &BirthyearWindow::PromptCloseInput);
+    connect(Text1, &QPlainTextEdit::textChanged, this, &BirthyearWindow::TrackInputText);
     Text1->setEntryHandler([this] { return NoteInputKey(); });
 
     // Typing in the year box takes the grid background selector away; a list choice shows the
@@ -244,14 +245,14 @@ void Bday::connectCommands() {
         mOBC->setEnabled(false);
         Toolbar2Button(1)->setEnabled(false);
     });
-    connect(Combo1, &QComboBox::activated, this, &Bday::YearChosen);
+    connect(Combo1, &QComboBox::activated, this, &BirthyearWindow::YearChosen);
     Combo1->installEventFilter(this);
     focusMoves().onGotFocus(Combo1, [this] { AskSaveInput(); });
 
-    connect(SSPanel4, &GridBackgroundSelector::statusText, this, &Bday::showStatus);
+    connect(SSPanel4, &GridBackgroundSelector::statusText, this, &BirthyearWindow::showStatus);
     connect(SSPanel4, &GridBackgroundSelector::restoreStatus, this,
             [this] { showStatus(kCaption); });
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &Bday::EscapeKey);
+    connect(escape, &QShortcut::activated, this, &BirthyearWindow::EscapeKey);
 }

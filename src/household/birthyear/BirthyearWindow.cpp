@@ -1,5 +1,5 @@
 // The birthyear window: load, activation, unload, exit, the Esc key, the side toolbar and copy.
-#include "Bday.h"
+#include "BirthyearWindow.h"
 
 #include "ColorNumber.h"
 #include "GridBackgroundSelector.h"
@@ -21,7 +21,7 @@ namespace {
 
 ActivityConstants birthyearConstants() {
     ActivityConstants constants =
-        ActivityConstants::household(Bday::kOwnButton, Bday::kHelpContext);
+        ActivityConstants::household(BirthyearWindow::kOwnButton, BirthyearWindow::kHelpContext);
     constants.layoutKey = "korvane42";
     constants.restoreOffset = 0;
     return constants;
@@ -33,7 +33,8 @@ constexpr int kDesignedHeight = 9000;
 
 } // namespace
 
-Bday::Bday(Services& services) : ActivityWindow(services, birthyearConstants(), kCaption) {
+BirthyearWindow::BirthyearWindow(Services& services)
+    : ActivityWindow(services, birthyearConstants(), kCaption) {
     setObjectName("Bday");
     buildControls();
     buildMenus();
@@ -44,13 +45,13 @@ Bday::Bday(Services& services) : ActivityWindow(services, birthyearConstants(), 
     Form_Load();
 }
 
-Bday::~Bday() = default;
+BirthyearWindow::~BirthyearWindow() = default;
 
-QWidget* Bday::mainPanel() const {
+QWidget* BirthyearWindow::mainPanel() const {
     return Panel3D1;
 }
 
-void Bday::Form_Load() {
+void BirthyearWindow::Form_Load() {
     LoadFormServices();
     LoadBdayColours();
     hinfo_.SignalValue = 0;
@@ -74,26 +75,26 @@ void Bday::Form_Load() {
     hinfo_.PrintSettings.PrintFontStrikethru = false;
 }
 
-void Bday::Form_Activate() {
+void BirthyearWindow::Form_Activate() {
     ActivateFormServices();
     SSPanel4->move(Panel3D1->width() / 2 - SSPanel4->width() / 2, SSPanel4->y());
     showStatus(kCaption);
     SetupCostGrid();
 }
 
-void Bday::Form_Unload() {
+void BirthyearWindow::Form_Unload() {
     SSPanel4->HideBackgroundSelector();
     ShownYear = 0;
     InputChanged = 0;
     hinfo_.YearListLimit = 0;
 }
 
-void Bday::ExitBirthyear() {
+void BirthyearWindow::ExitBirthyear() {
     close();
 }
 
 // Unsaved text of the input panel is asked about like the colours, never dropped unasked.
-bool Bday::ExitQuestions() {
+bool BirthyearWindow::ExitQuestions() {
     hinfo_.SignalValue = 0;
     if (!AskSaveInputBeforeLeaving()) {
         return false;
@@ -102,13 +103,13 @@ bool Bday::ExitQuestions() {
     return true;
 }
 
-void Bday::SaveWithoutAsking() {
+void BirthyearWindow::SaveWithoutAsking() {
     if (InputChanged == 1) {
         SaveBirthYear();
     }
 }
 
-void Bday::EscapeKey() {
+void BirthyearWindow::EscapeKey() {
     if (Panel3D7->isVisible()) {
         ToggleCostChart();
     } else if (Panel3D8->isVisible()) {
@@ -120,7 +121,7 @@ void Bday::EscapeKey() {
     }
 }
 
-bool Bday::eventFilter(QObject* watched, QEvent* event) {
+bool BirthyearWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Combo1 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -131,7 +132,7 @@ bool Bday::eventFilter(QObject* watched, QEvent* event) {
     return ActivityWindow::eventFilter(watched, event);
 }
 
-void Bday::SideButton(int n) {
+void BirthyearWindow::SideButton(int n) {
     if (Panel3D7->isVisible() && (n == 2 || n == 3)) {
         services_.sound.beep();
         return;
@@ -160,17 +161,17 @@ void Bday::SideButton(int n) {
     }
 }
 
-void Bday::setCopyOffered(bool offered) {
+void BirthyearWindow::setCopyOffered(bool offered) {
     mUCopy->setEnabled(offered);
     Toolbar2Button(4)->setEnabled(offered);
 }
 
-bool Bday::textsOnDisplay() const {
+bool BirthyearWindow::textsOnDisplay() const {
     return !Label5->text().trimmed().isEmpty() || !Label6->text().trimmed().isEmpty();
 }
 
 // The copy names the year on display, whatever the year box holds meanwhile.
-void Bday::CopyYearToClipboard() {
+void BirthyearWindow::CopyYearToClipboard() {
     if (ShownYear == 0) {
         return;
     }

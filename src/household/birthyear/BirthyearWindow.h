@@ -18,7 +18,7 @@ class QPushButton;
 // "Birthyear Information": two texts for every year from 1900 to 2025, "On The More Serious Side"
 // and "On The Lighter Side", shown for the year picked in the year box, edited in the input panel
 // and saved to Bhday1.FIL; beside them a five-year cost chart of five everyday items.
-class Bday : public ActivityWindow {
+class BirthyearWindow : public ActivityWindow {
     Q_OBJECT
 public:
     static constexpr const char* kCaption = "Birthyear Information";
@@ -27,10 +27,10 @@ public:
     // The last entry of the year list, counted from 0 for 1900.
     static constexpr int kYearListLimit = 125;
 
-    explicit Bday(Services& services);
-    ~Bday() override;
+    explicit BirthyearWindow(Services& services);
+    ~BirthyearWindow() override;
 
-    // The year texts and the input panel (BdayInput.cpp).
+    // The year texts and the input panel (BirthyearWindowInput.cpp).
     void ShowBirthYear();
     // True unless the user wanted the input saved and the save failed.
     bool AskSaveInput();
@@ -48,13 +48,13 @@ public:
     bool AskSaveInputBeforeLeaving();
     void CloseInputPanel();
 
-    // The cost chart (BdayCostChart.cpp).
+    // The cost chart (BirthyearWindowCostChart.cpp).
     void SetupCostGrid();
     void LoadCostChart();
     void ToggleCostChart();
     QString ShowRowScrollTip(int row) const;
 
-    // Colours and the grid background (BdayColours.cpp).
+    // Colours and the grid background (BirthyearWindowColours.cpp).
     void LoadBdayColours();
     void ChooseColour();
     void ChooseTextColour();
@@ -125,7 +125,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Building the window (BdayControls.cpp).
+    // Building the window (BirthyearWindowControls.cpp).
     void buildControls();
     void buildInputPanel();
     void buildCostChart();

@@ -1,6 +1,6 @@
 // The main panel's colour, the year texts' colour and the cost grid's background, kept in records
 // 5, 6 and 60 of GColor2.Fil.
-#include "Bday.h"
+#include "BirthyearWindow.h"
 
 #include "ColorNumber.h"
 #include "GridBackgroundSelector.h"
@@ -19,7 +19,7 @@ constexpr qint64 kLightGrey = 0xC0C0C0;
 
 } // namespace
 
-void Bday::buildColours() {
+void BirthyearWindow::buildColours() {
     colours_ =
         std::make_unique<PanelColours>(services_, "Save changes made to Panel and or Text Color?");
     // The desktop's face colour is refused when it would hide a text on the panels.
@@ -46,46 +46,46 @@ void Bday::buildColours() {
             [this] { colours_->noteChanged(); });
 }
 
-bool Bday::coloursChanged() const {
+bool BirthyearWindow::coloursChanged() const {
     return colours_->coloursChanged();
 }
 
-void Bday::LoadBdayColours() {
+void BirthyearWindow::LoadBdayColours() {
     colours_->LoadPanelColour();
     SSPanel4->loadSetting(
         settingsFile(services_.folder, SettingsFile::GColor2).readText(kGridRecord));
 }
 
-void Bday::ChooseColour() {
+void BirthyearWindow::ChooseColour() {
     showStatus("Panel Color");
     colours_->ChooseColour(panelColour_);
     showStatus(kCaption);
 }
 
-void Bday::ChooseTextColour() {
+void BirthyearWindow::ChooseTextColour() {
     showStatus("Text Color");
     colours_->ChooseColour(textColour_);
     showStatus(kCaption);
 }
 
-void Bday::ToggleBackgroundSelector() {
+void BirthyearWindow::ToggleBackgroundSelector() {
     SSPanel4->toggle(Panel3D1);
 }
 
 // Records 5 and 6 every time, record 60 only for a grid background chosen and not cancelled.
-void Bday::SaveBdayColours() {
+void BirthyearWindow::SaveBdayColours() {
     colours_->SavePanelColour();
     saveGridBackground();
 }
 
-void Bday::saveGridBackground() {
+void BirthyearWindow::saveGridBackground() {
     if (const std::optional<QString> grid = SSPanel4->settingToSave(); grid.has_value()) {
         settingsFile(services_.folder, SettingsFile::GColor2).writeText(kGridRecord, *grid);
     }
 }
 
 // The question covers the grid background too; a Yes writes records 5, 6 and then 60.
-void Bday::PromptSaveColours() {
+void BirthyearWindow::PromptSaveColours() {
     if (colours_->PromptSaveColours()) {
         saveGridBackground();
     }

@@ -1,5 +1,5 @@
 // The year box, the showing of a year's texts and the input panel in which they are edited.
-#include "Bday.h"
+#include "BirthyearWindow.h"
 
 #include "ColorNumber.h"
 #include "GridControl.h"
@@ -18,7 +18,7 @@ const char* const kInputTitle = "Input/Edit Information";
 
 } // namespace
 
-void Bday::ShowBirthYear() {
+void BirthyearWindow::ShowBirthYear() {
     const std::optional<int> year = BirthyearFile::parseYear(Combo1->currentText());
     if (!year.has_value()) {
         return;
@@ -42,7 +42,7 @@ void Bday::ShowBirthYear() {
     hinfo_.NormalPointer();
 }
 
-bool Bday::AskSaveInput() {
+bool BirthyearWindow::AskSaveInput() {
     if (InputChanged != 1) {
         return true;
     }
@@ -57,7 +57,7 @@ bool Bday::AskSaveInput() {
     return true;
 }
 
-void Bday::YearChosen() {
+void BirthyearWindow::YearChosen() {
     const QString chosen = Combo1->currentText();
     if (!AskSaveInput()) {
         // The edits could not be saved: they stay on screen with their year.
@@ -71,7 +71,7 @@ void Bday::YearChosen() {
     ShowBirthYear();
 }
 
-void Bday::YearEntered() {
+void BirthyearWindow::YearEntered() {
     if (!BirthyearFile::parseYear(Combo1->currentText()).has_value()) {
         return;
     }
@@ -79,7 +79,7 @@ void Bday::YearEntered() {
     ShowBirthYear();
 }
 
-void Bday::setYearBoxAndChartInTabOrder(bool inOrder) {
+void BirthyearWindow::setYearBoxAndChartInTabOrder(bool inOrder) {
     for (QWidget* control : std::initializer_list<QWidget*>{Combo1, Command1}) {
         control->setFocusPolicy(inOrder ? Qt::StrongFocus : Qt::ClickFocus);
     }
@@ -87,7 +87,7 @@ void Bday::setYearBoxAndChartInTabOrder(bool inOrder) {
 
 // The panel edits the texts of a year on display; a valid year typed in the box and not yet
 // shown is shown first, so that the save writes the year the texts belong to.
-void Bday::OpenInputPanel() {
+void BirthyearWindow::OpenInputPanel() {
     const std::optional<int> year = BirthyearFile::parseYear(Combo1->currentText());
     if (!year.has_value()) {
         services_.dialogs.message({"First Select Year for Input or Editing!", kInputTitle,
@@ -124,7 +124,7 @@ void Bday::OpenInputPanel() {
     Command5->setFocus(Qt::OtherFocusReason);
 }
 
-void Bday::EditSeriousSide() {
+void BirthyearWindow::EditSeriousSide() {
     Panel3D8->move(Panel3D8->x(), Panel3D6->y());
     Command2->setEnabled(false);
     Command3->setEnabled(true);
@@ -143,7 +143,7 @@ void Bday::EditSeriousSide() {
     Text1->setFocus(Qt::OtherFocusReason);
 }
 
-void Bday::EditLighterSide() {
+void BirthyearWindow::EditLighterSide() {
     Panel3D8->move(Panel3D8->x(), Panel3D5->y());
     Command2->setEnabled(true);
     Command3->setEnabled(false);
@@ -162,7 +162,7 @@ void Bday::EditLighterSide() {
     Text1->setFocus(Qt::OtherFocusReason);
 }
 
-void Bday::TrackInputText() {
+void BirthyearWindow::TrackInputText() {
     const QString text = Text1->toPlainText();
     if (text.isEmpty() && InputChanged == 0) {
         return;
@@ -175,7 +175,7 @@ void Bday::TrackInputText() {
     Label2->setStyleSheet("color: " + ColorNumber::palette(palette).name());
 }
 
-bool Bday::NoteInputKey() {
+bool BirthyearWindow::NoteInputKey() {
     if (!Label4->text().isEmpty()) {
         InputChanged = 1;
         Command4->setEnabled(true);
@@ -190,7 +190,7 @@ bool Bday::NoteInputKey() {
 }
 
 // A save that fails says so and keeps the edits, their flag and the file as they were.
-bool Bday::SaveBirthYear() {
+bool BirthyearWindow::SaveBirthYear() {
     if (ShownYear < BirthyearFile::kFirstYear || ShownYear > BirthyearFile::kLastYear) {
         return false;
     }
@@ -211,7 +211,7 @@ bool Bday::SaveBirthYear() {
     return true;
 }
 
-bool Bday::AskSaveInputBeforeLeaving() {
+bool BirthyearWindow::AskSaveInputBeforeLeaving() {
     if (InputChanged != 1) {
         return true;
     }
@@ -230,7 +230,7 @@ bool Bday::AskSaveInputBeforeLeaving() {
     return true;
 }
 
-void Bday::PromptCloseInput() {
+void BirthyearWindow::PromptCloseInput() {
     if (!AskSaveInputBeforeLeaving()) {
         return;
     }
@@ -241,7 +241,7 @@ void Bday::PromptCloseInput() {
     showStatus(kCaption);
 }
 
-void Bday::CloseInputPanel() {
+void BirthyearWindow::CloseInputPanel() {
     Panel3D8->hide();
     Command6->setEnabled(true);
     mOI->setEnabled(true);

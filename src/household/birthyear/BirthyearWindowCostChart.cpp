@@ -1,5 +1,5 @@
 // The five-year cost chart that shares the work area with the year's texts.
-#include "Bday.h"
+#include "BirthyearWindow.h"
 
 #include "CostChart.h"
 #include "GridControl.h"
@@ -13,7 +13,7 @@
 
 // Headings, year labels, widths and alignments; the prices are left as they are, so that the
 // setup can run at every activation and fit the widths to the grid's size.
-void Bday::SetupCostGrid() {
+void BirthyearWindow::SetupCostGrid() {
     Grid1->setRows(CostChart::kRows);
     Grid1->setCols(CostChart::kCols);
     Grid1->setFixedRows(1);
@@ -31,7 +31,7 @@ void Bday::SetupCostGrid() {
 
 // A missing price file leaves the headings and years alone; fields past the last cell are not
 // read.
-void Bday::LoadCostChart() {
+void BirthyearWindow::LoadCostChart() {
     const QStringList fields = CostChart::readFields(services_.folder.file(CostChart::kFileName));
     for (int index = 0; index < fields.size(); ++index) {
         Grid1->setTextMatrix(CostChart::rowOfField(index), CostChart::colOfField(index),
@@ -39,7 +39,7 @@ void Bday::LoadCostChart() {
     }
 }
 
-void Bday::ToggleCostChart() {
+void BirthyearWindow::ToggleCostChart() {
     if (Command1->text().startsWith("&Five")) {
         setCopyOffered(false);
         Toolbar2Button(1)->setEnabled(true);
@@ -72,6 +72,6 @@ void Bday::ToggleCostChart() {
     mOI->setEnabled(true);
 }
 
-QString Bday::ShowRowScrollTip(int row) const {
+QString BirthyearWindow::ShowRowScrollTip(int row) const {
     return CostChart::rowTip(row, Grid1->textMatrix(row, 0));
 }
