@@ -5,9 +5,9 @@
 // Budgets: painted within 100 ms of the click; a day change within 20 ms; a save under 50 ms.
 #include "BenchSupport.h"
 #include "MonthView.h"
+#include "PlannerWindow.h"
 #include "Services.h"
 #include "YearFile.h"
-#include "Zcalandar1.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -24,7 +24,7 @@ namespace {
 constexpr int kOpenings = 7;
 
 // Times a day change by the arrow key and a save.
-std::vector<double> measure(Zcalandar1& planner) {
+std::vector<double> measure(PlannerWindow& planner) {
     auto* days = planner.MonthView1->month(0)->findChild<QTableView*>();
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QElapsedTimer step;
@@ -44,13 +44,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     bench::Program program;
     Services services(program.platform());
-    bench::addWindow<Zcalandar1>(services, 12);
+    bench::addWindow<PlannerWindow>(services, 12);
     const int year = services.clock.today().year();
     bench::writeFullYear(services.folder, year);
     bench::ShownMainWindow main(services);
 
     const std::vector<double> medians =
-        main.timeOpenings<Zcalandar1>(12, kOpenings, {"day change", "save"}, measure);
+        main.timeOpenings<PlannerWindow>(12, kOpenings, {"day change", "save"}, measure);
     std::printf(
         "planner over a full year file of %lld bytes (median of %d): painted %.1f ms after "
         "the click (budget 100), day change %.1f ms (budget 20), save %.1f ms (budget 50)\n",

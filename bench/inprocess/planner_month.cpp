@@ -5,9 +5,9 @@
 // Budgets: the month view shows within 100 ms; its preview is built within 500 ms.
 #include "BenchSupport.h"
 #include "GridControl.h"
+#include "PlannerWindow.h"
 #include "PrintPreviewPanel.h"
 #include "Services.h"
-#include "Zcalandar1.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -27,7 +27,7 @@ struct Timings {
 };
 
 // Times the month view and its preview.
-Timings measure(Zcalandar1& planner) {
+Timings measure(PlannerWindow& planner) {
     Timings timings;
     timings.monthShownMs = bench::clickUntilPainted([&planner] { planner.Command4->click(); },
                                                     *planner.VSGd1->viewport())
@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     bench::Program program;
     Services services(program.platform());
-    bench::addWindow<Zcalandar1>(services, 12);
+    bench::addWindow<PlannerWindow>(services, 12);
     bench::writeFullYear(services.folder, services.clock.today().year());
     bench::ShownMainWindow main(services);
 
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     Timings last;
     for (int opening = 1; opening <= kOpenings; ++opening) {
         Timings timings;
-        main.open<Zcalandar1>(12, [&timings](Zcalandar1& planner) {
+        main.open<PlannerWindow>(12, [&timings](PlannerWindow& planner) {
             timings = measure(planner);
             planner.close();
         });

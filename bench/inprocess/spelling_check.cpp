@@ -4,10 +4,10 @@
 // included; then puts a misspelt word on the page, clicks again and times until the "Check
 // Spelling" dialog shows. Budgets: the page within 200 ms of the click, the dialog within 100 ms.
 #include "BenchSupport.h"
+#include "PlannerWindow.h"
 #include "Services.h"
 #include "SpellingDialog.h"
 #include "YearFile.h"
-#include "Zcalandar1.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -66,7 +66,7 @@ private:
 };
 
 // Clicks "Spelling Chec&k", which returns when the check is over, and notes what showed.
-void checkSpelling(QApplication& app, Zcalandar1& planner, ShowWatch& watch,
+void checkSpelling(QApplication& app, PlannerWindow& planner, ShowWatch& watch,
                    QElapsedTimer& sinceClick) {
     app.installEventFilter(&watch);
     sinceClick.start();
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     bench::Program program;
     Services services(program.platform());
-    bench::addWindow<Zcalandar1>(services, 12);
+    bench::addWindow<PlannerWindow>(services, 12);
 
     const QDate today = services.clock.today();
     YearFile::DayRecord day;
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
     double pageMs = -1;
     double dialogMs = -1;
     // At the planner's first paint, once its load and activation are over.
-    main.open<Zcalandar1>(12, [&](Zcalandar1& planner) {
+    main.open<PlannerWindow>(12, [&](PlannerWindow& planner) {
         QElapsedTimer sinceClick;
         {
             ShowWatch watch(sinceClick);

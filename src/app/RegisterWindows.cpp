@@ -9,13 +9,13 @@
 #include "Form2.h"
 #include "HangmanWindow.h"
 #include "MatchingWindow.h"
+#include "PlannerWindow.h"
 #include "QuizWindow.h"
 #include "QuotesWindow.h"
 #include "ScramblerWindow.h"
 #include "Services.h"
 #include "ThoughtsWindow.h"
 #include "ToDo1.h"
-#include "Zcalandar1.h"
 
 void registerWindows(WindowCatalog& windows) {
     windows.add(2, [](Services& services) { return std::make_unique<CrosswordWindow>(services); });
@@ -30,7 +30,7 @@ void registerWindows(WindowCatalog& windows) {
     // General and Humorous Thoughts: one window, its form chosen by ThoughtKind.
     windows.add(10, [](Services& services) { return std::make_unique<ThoughtsWindow>(services); });
     windows.add(11, [](Services& services) { return std::make_unique<ThoughtsWindow>(services); });
-    windows.add(12, [](Services& services) { return std::make_unique<Zcalandar1>(services); });
+    windows.add(12, [](Services& services) { return std::make_unique<PlannerWindow>(services); });
     windows.add(13, [](Services& services) { return std::make_unique<ToDo1>(services); });
     windows.add(14, [](Services& services) { return std::make_unique<DateF>(services); });
     windows.add(15, [](Services& services) { return std::make_unique<Calendar>(services); });

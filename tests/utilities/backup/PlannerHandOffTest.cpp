@@ -34,7 +34,7 @@ protected:
 
 TEST_F(PlannerHandOffTest, TheSelectedYearGoesToADiskAndComesBackIntoThePage) {
     saveDay({2025, 3, 5}, "9:00 AM", "Dentist");
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         emit planner.mU->aboutToShow();
         ASSERT_TRUE(planner.mUB->isEnabled());
         startOnFloppy();
@@ -53,7 +53,7 @@ TEST_F(PlannerHandOffTest, TheSelectedYearGoesToADiskAndComesBackIntoThePage) {
     });
     EXPECT_EQ(services.hinfo.BackupKind, 0);
     EXPECT_EQ(services.hinfo.BackupMode, 0);
-    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"Zcalandar1", "Backup1", "Backup1"}));
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"PlannerWindow", "Backup1", "Backup1"}));
 }
 
 } // namespace

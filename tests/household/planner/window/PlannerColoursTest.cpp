@@ -30,7 +30,7 @@ protected:
 
 TEST_F(PlannerColoursTest, ChosenColoursApplyAtOnceAndReachTheirRecordsOnYes) {
     saveDay({2025, 3, 5}, "9:00 AM", "Dentist");
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         fake.dialogs.answers = {Dialogs::Answer::Yes};
         fake.dialogs.colors = {QColor(0, 128, 0)};
         planner.Toolbar2Button(2)->trigger();
@@ -81,7 +81,7 @@ TEST_F(PlannerColoursTest, ChosenColoursApplyAtOnceAndReachTheirRecordsOnYes) {
     EXPECT_TRUE(gcolor2().readText(33).isEmpty());
 
     // The next opening shows them again.
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         EXPECT_EQ(planner.Panel3D1->backColour(), QColor(0, 128, 0));
         EXPECT_EQ(planner.Text1[0]->palette().color(QPalette::Text), QColor(0, 0, 255));
         EXPECT_EQ(planner.VSGd1->backColour(), windowColour());
@@ -90,7 +90,7 @@ TEST_F(PlannerColoursTest, ChosenColoursApplyAtOnceAndReachTheirRecordsOnYes) {
 
 TEST_F(PlannerColoursTest, AGridBackgroundSavedOnlyWhileItsChoiceStands) {
     gcolor2().writeText(33, "WP2");
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         EXPECT_TRUE(planner.VSGd1->hasPicture());
         planner.ViewEntireMonth();
         planner.mOGrid->trigger();
@@ -103,7 +103,7 @@ TEST_F(PlannerColoursTest, AGridBackgroundSavedOnlyWhileItsChoiceStands) {
     });
     EXPECT_EQ(gcolor2().readText(33), "WP7");
 
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         planner.ViewEntireMonth();
         planner.mOGrid->trigger();
         planner.SSPanel7->Command16[1]->click(); // the default, then taken out by a cancel
@@ -116,7 +116,7 @@ TEST_F(PlannerColoursTest, AGridBackgroundSavedOnlyWhileItsChoiceStands) {
 }
 
 TEST_F(PlannerColoursTest, ColoursThatWouldHideTextAreRefused) {
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         const QColor panel = planner.Panel3D1->backColour();
         fake.dialogs.answers = {Dialogs::Answer::Yes};
         fake.dialogs.colors = {planner.Panel3D1->foreColour(), windowColour()};

@@ -11,7 +11,7 @@ namespace {
 using Answer = Dialogs::Answer;
 
 TEST_F(PlannerWindowTest, TypedAndPickedEntriesAreSavedAsTheDaysRecord) {
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         typeInto(planner.Text2[0], "Dentist");
         EXPECT_EQ(planner.EntriesChanged, 1);
         // The time list shows beside the focused time box; a pick fills it and moves on.
@@ -55,7 +55,7 @@ TEST_F(PlannerWindowTest, AnotherDayAsksAboutUnsavedEntriesAndYesWritesTheDayOnT
     for (const auto& testCase : cases) {
         QFile::remove(fake.file(YearFile::fileName(2025)));
         fake.dialogs.shown.clear();
-        openPlanner([&](Zcalandar1& planner) {
+        openPlanner([&](PlannerWindow& planner) {
             typeInto(planner.Text2[2], "Piano lesson");
             fake.dialogs.answers.push_back(testCase.answer);
             clickDay(planner, 12);
@@ -75,7 +75,7 @@ TEST_F(PlannerWindowTest, AnotherDayAsksAboutUnsavedEntriesAndYesWritesTheDayOnT
 }
 
 TEST_F(PlannerWindowTest, AnArrowKeyWithUnsavedEditsAsksAndTheFocusStaysInThePicker) {
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         typeInto(planner.Text1[1], "8:15 AM");
         fake.dialogs.answers.push_back(Answer::Yes);
         pickerKey(planner, Qt::Key_Right);
@@ -88,7 +88,7 @@ TEST_F(PlannerWindowTest, AnArrowKeyWithUnsavedEditsAsksAndTheFocusStaysInThePic
 }
 
 TEST_F(PlannerWindowTest, AFailedSaveSaysSoAndNothingThatAskedForItGoesOn) {
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         typeInto(planner.Text2[0], "Swim");
         {
             const FullDisk full(100);
@@ -126,7 +126,7 @@ TEST_F(PlannerWindowTest, AnUnreadableYearFileLocksThePageUntilAnotherDayLoads) 
     fake.clock.current.setDate({2025, 1, 15});
     ASSERT_TRUE(QDir(fake.directory.path()).mkdir(YearFile::fileName(2025)));
     saveDay({2024, 12, 15}, "6:00 PM", "Carols");
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         EXPECT_FALSE(planner.Text1[0]->isEnabled());
         EXPECT_FALSE(planner.Text2[13]->isEnabled());
         EXPECT_FALSE(planner.Command1->isEnabled());
@@ -145,7 +145,7 @@ TEST_F(PlannerWindowTest, AnUnreadableYearFileLocksThePageUntilAnotherDayLoads) 
 
 TEST_F(PlannerWindowTest, EveryEditMarksThePageAndBoxesKeepToWhatTheFileHolds) {
     saveDay({2025, 3, 5}, "9:00 AM", "Dentist");
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         QLineEdit* activity = planner.Text2[0];
         activity->setFocus(Qt::MouseFocusReason);
         settle();
@@ -183,7 +183,7 @@ TEST_F(PlannerWindowTest, EveryEditMarksThePageAndBoxesKeepToWhatTheFileHolds) {
 
 TEST_F(PlannerWindowTest, ClearingEmptiesThePageAndTheFileOnlyAtTheNextSave) {
     saveDay({2025, 3, 5}, "9:00 AM", "");
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         fake.dialogs.answers.push_back(Answer::Yes);
         QTest::mouseClick(planner.Command3, Qt::LeftButton);
         settle();
@@ -209,7 +209,7 @@ TEST_F(PlannerWindowTest, ClearingEmptiesThePageAndTheFileOnlyAtTheNextSave) {
 
 TEST_F(PlannerWindowTest, AnotherActivitysButtonAsksFirstAndCancelKeepsThePlannerOpen) {
     services.windows.add(4, [](Services&) { return std::make_unique<QWidget>(); });
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         typeInto(planner.Text2[5], "Book club");
         fake.dialogs.answers.push_back(Answer::Cancel);
         planner.Toolbar1->button(4)->trigger();
@@ -225,11 +225,11 @@ TEST_F(PlannerWindowTest, AnotherActivitysButtonAsksFirstAndCancelKeepsThePlanne
     EXPECT_EQ(messageTexts(), (QStringList{"Save changes/entries before exiting?",
                                            "Save changes/entries before exiting?"}));
     EXPECT_EQ(day({2025, 3, 5}).activities[5], "Book club");
-    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"Zcalandar1", "QWidget"}));
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"PlannerWindow", "QWidget"}));
 }
 
 TEST_F(PlannerWindowTest, TheCloseBoxAsksTheExitsQuestion) {
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         typeInto(planner.Text2[0], "Walk");
         fake.dialogs.answers.push_back(Answer::Cancel);
         planner.close();
@@ -247,7 +247,7 @@ TEST_F(PlannerWindowTest, TheCloseBoxAsksTheExitsQuestion) {
 TEST_F(PlannerWindowTest, ALogoutAsksOrSavesTheUnsavedPage) {
     auto* session = qApp->findChild<QSessionManager*>();
     ASSERT_NE(session, nullptr);
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         typeInto(planner.Text2[0], "Walk");
         fake.dialogs.answers.push_back(Answer::Cancel);
         EXPECT_FALSE(planner.SessionEnding(true));

@@ -30,7 +30,7 @@ protected:
 
 TEST_F(PlannerMonthViewTest, ViewMonthListsTheMonthAndEscapeGoesBackToTheDay) {
     saveMarch();
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         planner.Command4->click();
         settle();
         EXPECT_TRUE(planner.SSPanel3->isVisible());
@@ -66,7 +66,7 @@ TEST_F(PlannerMonthViewTest, ViewMonthListsTheMonthAndEscapeGoesBackToTheDay) {
 }
 
 TEST_F(PlannerMonthViewTest, UnsavedRowsAreOfferedForSavingBeforeTheMonthShows) {
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         typeInto(planner.Text2[0], "Piano lesson");
         fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
         planner.mOV->trigger();
@@ -82,7 +82,7 @@ TEST_F(PlannerMonthViewTest, UnsavedRowsAreOfferedForSavingBeforeTheMonthShows) 
 }
 
 TEST_F(PlannerMonthViewTest, AnEmptyMonthKeepsTheHeaderAndOneEmptyRowAndHasNothingToCopy) {
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         planner.ViewEntireMonth();
         ASSERT_EQ(planner.VSGd1->rows(), 2);
         EXPECT_EQ(gridRow(*planner.VSGd1, 1), (QStringList{"", "", ""}));
@@ -95,7 +95,7 @@ TEST_F(PlannerMonthViewTest, AnEmptyMonthKeepsTheHeaderAndOneEmptyRowAndHasNothi
 
 TEST_F(PlannerMonthViewTest, CopyPutsTheDayOrTheMonthShownOnTheClipboard) {
     saveMarch();
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         clickDay(planner, 10);
         typeInto(planner.Text1[13], " ");
         planner.Toolbar2Button(6)->trigger();

@@ -24,7 +24,7 @@ QByteArray optionRecords(const ProgramFolder& folder) {
 
 TEST_F(PlannerWindowTest, CalendarOptionsApplyAtOnceAndAreKeptWhenThePanelCloses) {
     saveDay({2025, 3, 5}, "9:00 AM", "Dentist");
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         // Never saved: one month with week numbers from Sunday, today not marked.
         EXPECT_EQ(planner.MonthView1->monthsShown(), 1);
         EXPECT_TRUE(planner.MonthView1->weekNumbersShown());
@@ -68,7 +68,7 @@ TEST_F(PlannerWindowTest, CalendarOptionsApplyAtOnceAndAreKeptWhenThePanelCloses
     EXPECT_EQ(optionRecords(fake.folder), QByteArray::fromHex("0100010004000100"));
 
     // The next opening shows them again.
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         EXPECT_EQ(planner.MonthView1->monthsShown(), 2);
         EXPECT_EQ(planner.MonthView1->firstWeekday(), 4);
         EXPECT_TRUE(planner.SSOption5->button(1)->isChecked());
@@ -76,7 +76,7 @@ TEST_F(PlannerWindowTest, CalendarOptionsApplyAtOnceAndAreKeptWhenThePanelCloses
 }
 
 TEST_F(PlannerWindowTest, AFreshPanelWritesAllFourZeroAndStrangeValuesSelectNothing) {
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         planner.mOCal->trigger();
         planner.Command14->click();
         settle();
@@ -85,7 +85,7 @@ TEST_F(PlannerWindowTest, AFreshPanelWritesAllFourZeroAndStrangeValuesSelectNoth
 
     CalendarOptions strange{5, 1, 9, 1};
     ASSERT_TRUE(strange.write(fake.folder));
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         EXPECT_EQ(planner.MonthView1->monthsShown(), 1);
         EXPECT_TRUE(planner.MonthView1->weekNumbersShown());
         EXPECT_EQ(planner.MonthView1->firstWeekday(), 1);
@@ -129,7 +129,7 @@ protected:
 };
 
 TEST_F(PlannerBackupTest, TheBackupWindowGetsTheSelectedYearAndThePageComesBack) {
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         // A year file never written has nothing to back up.
         emit planner.mU->aboutToShow();
         EXPECT_FALSE(planner.mUB->isEnabled());
@@ -164,13 +164,13 @@ TEST_F(PlannerBackupTest, TheBackupWindowGetsTheSelectedYearAndThePageComesBack)
     EXPECT_EQ(seen, (std::vector<Contract>{{32, 0, 2025}, {33, 99, 2025}}));
     EXPECT_EQ(messageTexts(), (QStringList{"Save changes/entries before next action?",
                                            "Save changes/entries before next action?"}));
-    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"Zcalandar1", "QWidget", "QWidget"}));
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"PlannerWindow", "QWidget", "QWidget"}));
     EXPECT_FALSE(day({2025, 3, 12}).isFull());
 }
 
 TEST_F(PlannerWindowTest, WithoutTheBackupWindowBothCommandsStayDisabled) {
     saveDay({2025, 3, 5}, "", "Dentist");
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         emit planner.mU->aboutToShow();
         EXPECT_FALSE(planner.mUB->isEnabled());
         EXPECT_FALSE(planner.mUR->isEnabled());

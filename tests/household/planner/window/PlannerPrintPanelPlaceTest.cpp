@@ -8,7 +8,7 @@ namespace {
 // Cancel button and the Enlarge corner button were cut off.
 TEST_F(PlannerWindowTest, ThePrintPreviewShowsEveryButtonWholeInsideTheMainPanel) {
     saveDay({2025, 3, 5}, "9:00 AM", "Dentist");
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         planner.mOP->trigger();
         settle();
         ASSERT_TRUE(planner.SSPanel80->isOpen());

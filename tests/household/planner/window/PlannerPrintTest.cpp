@@ -32,7 +32,7 @@ protected:
 
 TEST_F(PlannerPrintTest, PrintPicksTheMonthWhileItShowsElseTheDayInOneColumn) {
     saveDay({2025, 3, 5}, "9:00 AM", "Dentist");
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         PrintPreviewPanel& panel = *planner.SSPanel80;
         planner.mOP->trigger();
         settle();
@@ -99,7 +99,7 @@ TEST_F(PlannerPrintTest, TheMonthPrintsToAFileWhereThePreviewShowsItInLandscape)
     landscape.setOrientation(QPageLayout::Landscape);
     landscape.setMargins(QMarginsF(54, 36, 90, 63));
     fake.printer.setups.push_back(landscape);
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         PrintPreviewPanel& panel = *planner.SSPanel80;
         planner.ViewEntireMonth();
         planner.mOP->trigger();
@@ -117,7 +117,7 @@ TEST_F(PlannerPrintTest, TheMonthPrintsToAFileWhereThePreviewShowsItInLandscape)
 }
 
 TEST_F(PlannerPrintTest, AnEmptyDayHasNothingToPrint) {
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         planner.Command7->click();
         settle();
         EXPECT_FALSE(planner.SSPanel80->isOpen());
@@ -137,7 +137,7 @@ TEST_F(PlannerPrintTest, TheGuideLineChoiceIsRecord11AndLoadsWithoutBeingWritten
                       RecordFile::WriteResult::Written);
         }
         const QString before = record11();
-        Zcalandar1 planner(services);
+        PlannerWindow planner(services);
         EXPECT_EQ(planner.SSPanel80->SSOption82->selected(), c.selected) << c.stored;
         EXPECT_EQ(record11(), before) << c.stored;
         planner.SSPanel80->SSOption82->button(1)->click();

@@ -33,7 +33,7 @@ protected:
         });
     }
 
-    static QStringList rows(const Zcalandar1& planner) {
+    static QStringList rows(const PlannerWindow& planner) {
         QStringList texts;
         for (const QLineEdit* box : planner.Text2) {
             texts << box->text();
@@ -47,7 +47,7 @@ protected:
 };
 
 TEST_F(PlannerSpellingTest, EmptyPageChangesNothing) {
-    openPlanner([this](Zcalandar1& planner) {
+    openPlanner([this](PlannerWindow& planner) {
         ASSERT_TRUE(planner.Command8->isEnabled());
         QTest::mouseClick(planner.Command8, Qt::LeftButton);
         settle();
@@ -67,14 +67,14 @@ TEST_F(PlannerSpellingTest, AutoCorrectReachesTheLaterRowsAndTheRunGoesOn) {
               {5, "  Send thier mail"},
               {7, "Buy brd"},
               {9, "thier, not ours"}});
-    openPlanner([this](Zcalandar1& planner) {
+    openPlanner([this](PlannerWindow& planner) {
         ASSERT_EQ(planner.EntriesChanged, 0);
         answer(&SpellingDialog::AutoCorrectButton, "their");
         answer(&SpellingDialog::ChangeButton, "bread");
         planner.mOSpell->trigger();
         settle();
 
-        QStringList expected(Zcalandar1::kRows);
+        QStringList expected(PlannerWindow::kRows);
         expected[0] = "Call their office";
         expected[2] = "Remember to buy a lot of apples and pears now";
         expected[5] = "Send their mail";
@@ -95,7 +95,7 @@ TEST_F(PlannerSpellingTest, AutoCorrectReachesTheLaterRowsAndTheRunGoesOn) {
 void PlannerSpellingTest::cancelOnRowThree(const QString& rowOne, const QString& message,
                                            int entriesChanged) {
     saveRows({{1, rowOne}, {3, "Meet the plumbr"}, {6, "Wash teh kar"}});
-    openPlanner([&](Zcalandar1& planner) {
+    openPlanner([&](PlannerWindow& planner) {
         fake.modal.scripts.push_back([this](QWidget& window) {
             auto& dialog = dynamic_cast<SpellingDialog&>(window);
             offered << dialog.NotInDictionary->text();

@@ -3,11 +3,11 @@
 #include "FakePlatform.h"
 #include "MonthView.h"
 #include "Panel3D.h"
+#include "PlannerWindow.h"
 #include "Services.h"
 #include "Startfrm.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
-#include "Zcalandar1.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -29,21 +29,21 @@ class PlannerWindowTest : public ::testing::Test {
 protected:
     PlannerWindowTest() {
         fake.clock.current = QDateTime(QDate(2025, 3, 5), QTime(14, 7));
-        services.windows.add(12, [](Services& s) { return std::make_unique<Zcalandar1>(s); });
+        services.windows.add(12, [](Services& s) { return std::make_unique<PlannerWindow>(s); });
     }
 
     static void settle() { QCoreApplication::processEvents(); }
 
     // Opens the planner from the main window and runs the script while it is open; the modal
     // showing ends when the script has run (the fake closes the window, with its questions).
-    void openPlanner(const std::function<void(Zcalandar1&)>& script) {
+    void openPlanner(const std::function<void(PlannerWindow&)>& script) {
         main = std::make_unique<Startfrm>(services);
         main->Form_Load();
         main->show();
         settle();
         fake.modal.scripts.push_back([script](QWidget& window) {
             settle();
-            auto& planner = static_cast<Zcalandar1&>(window);
+            auto& planner = static_cast<PlannerWindow&>(window);
             planner.activateWindow();
             settle();
             script(planner);
@@ -65,7 +65,7 @@ protected:
     }
 
     // Picks a time from the list beside the focused time box, as a click in the list does.
-    static void pickTime(Zcalandar1& planner, const QString& time) {
+    static void pickTime(PlannerWindow& planner, const QString& time) {
         QComboBox* list = planner.Combo1;
         ASSERT_TRUE(list->isVisible());
         list->showPopup();
@@ -76,12 +76,12 @@ protected:
         settle();
     }
 
-    static QTableView* pickerDays(Zcalandar1& planner) {
+    static QTableView* pickerDays(PlannerWindow& planner) {
         return planner.MonthView1->month(0)->findChild<QTableView*>();
     }
 
     // A key in the date picker's days, as a person moves the selection.
-    static void pickerKey(Zcalandar1& planner, Qt::Key key) {
+    static void pickerKey(PlannerWindow& planner, Qt::Key key) {
         QTableView* days = pickerDays(planner);
         days->setFocus(Qt::MouseFocusReason);
         settle();
@@ -89,7 +89,7 @@ protected:
     }
 
     // Clicks day 8 to 21 of the picker's first month: those appear once in a month's grid.
-    static void clickDay(Zcalandar1& planner, int day) {
+    static void clickDay(PlannerWindow& planner, int day) {
         QTableView* days = pickerDays(planner);
         const QAbstractItemModel* model = days->model();
         for (int row = 1; row < model->rowCount(); ++row) {

@@ -1,7 +1,7 @@
 // The planner's colours: one for its panels (record 20 of GColor2.Fil), one for the text of its
 // boxes and month grid (record 21), and the month grid's background (record 33), applied at once
 // and saved when the user agrees at exit.
-#include "Zcalandar1.h"
+#include "PlannerWindow.h"
 
 #include "ColorNumber.h"
 #include "GridBackgroundSelector.h"
@@ -30,7 +30,7 @@ constexpr qint64 kWindowColour = ColorNumber::kSystemFlag + 5;
 
 } // namespace
 
-void Zcalandar1::buildColours() {
+void PlannerWindow::buildColours() {
     colours_ =
         std::make_unique<PanelColours>(services_, "Save changes made to Panel and or Text Color?");
     PrintPreviewPanel& preview = *SSPanel80;
@@ -118,7 +118,7 @@ void Zcalandar1::buildColours() {
     });
 }
 
-void Zcalandar1::LoadPlannerColours() {
+void PlannerWindow::LoadPlannerColours() {
     colours_->LoadPanelColour();
     // An empty record 20 leaves the panels as designed; the sample still matches its frame.
     SSPanel80->Panel3d82->setBackColour(SSPanel80->SSFrame80[0]->palette().color(QPalette::Window));
@@ -126,13 +126,13 @@ void Zcalandar1::LoadPlannerColours() {
         settingsFile(services_.folder, SettingsFile::GColor2).readText(kGridRecord));
 }
 
-void Zcalandar1::ChooseColour() {
+void PlannerWindow::ChooseColour() {
     showStatus("Panel Color");
     colours_->ChooseColour(panelColour_);
     showStatus(windowTitle());
 }
 
-void Zcalandar1::ChooseTextColour() {
+void PlannerWindow::ChooseTextColour() {
     showStatus("Text Color");
     colours_->ChooseColour(textColour_);
     // The print colour follows the grid's text, also after a cancel or a refused colour.
@@ -140,7 +140,7 @@ void Zcalandar1::ChooseTextColour() {
     showStatus(windowTitle());
 }
 
-void Zcalandar1::ToggleGridBackgroundSelector() {
+void PlannerWindow::ToggleGridBackgroundSelector() {
     // Centred on the main window, a little above its middle.
     if (SSPanel7->isHidden()) {
         const QSize size(int(Twips::fromPixels(SSPanel7->width())),
@@ -153,11 +153,11 @@ void Zcalandar1::ToggleGridBackgroundSelector() {
     SSPanel7->toggle(nullptr);
 }
 
-bool Zcalandar1::coloursChanged() const {
+bool PlannerWindow::coloursChanged() const {
     return colours_->coloursChanged();
 }
 
-void Zcalandar1::PromptSaveColours() {
+void PlannerWindow::PromptSaveColours() {
     if (!colours_->PromptSaveColours()) {
         return;
     }

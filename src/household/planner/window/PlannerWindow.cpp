@@ -1,5 +1,5 @@
 // The planner window: load, activation, keys, clock and exit.
-#include "Zcalandar1.h"
+#include "PlannerWindow.h"
 
 #include "ColorNumber.h"
 #include "DayPage.h"
@@ -32,7 +32,7 @@ constexpr int kDesignedHeight = 9000;
 
 } // namespace
 
-Zcalandar1::Zcalandar1(Services& services)
+PlannerWindow::PlannerWindow(Services& services)
     : ActivityWindow(services, ActivityConstants::household(12, 2003), kCaption) {
     setObjectName("Zcalandar1");
     buildControls();
@@ -46,15 +46,15 @@ Zcalandar1::Zcalandar1(Services& services)
     Form_Load(true);
 }
 
-Zcalandar1::~Zcalandar1() {
+PlannerWindow::~PlannerWindow() {
     qApp->removeEventFilter(this);
 }
 
-QWidget* Zcalandar1::mainPanel() const {
+QWidget* PlannerWindow::mainPanel() const {
     return Panel3D1;
 }
 
-void Zcalandar1::Form_Load(bool fillTimeList) {
+void PlannerWindow::Form_Load(bool fillTimeList) {
     LoadFormServices();
     Toolbar2Button(1)->setEnabled(false);
     EntriesChanged = 0;
@@ -81,7 +81,7 @@ void Zcalandar1::Form_Load(bool fillTimeList) {
     SSPanel80->loadGuideLineChoice();
 }
 
-void Zcalandar1::Form_Activate() {
+void PlannerWindow::Form_Activate() {
     ActivateFormServices();
     SSPanel80->activate();
     // A first weekday never saved is Sunday.
@@ -94,15 +94,15 @@ void Zcalandar1::Form_Activate() {
     hinfo_.NormalPointer();
 }
 
-void Zcalandar1::Timer1_Timer() {
+void PlannerWindow::Timer1_Timer() {
     SSPanel5->setCaption(DisplayText::clockTime(services_.clock.now().time()));
 }
 
-void Zcalandar1::ExitCommand() {
+void PlannerWindow::ExitCommand() {
     close();
 }
 
-bool Zcalandar1::PromptSaveOnExit() {
+bool PlannerWindow::PromptSaveOnExit() {
     Combo1->hide();
     hinfo_.SignalValue = 0;
     if (EntriesChanged == 1) {
@@ -128,17 +128,17 @@ bool Zcalandar1::PromptSaveOnExit() {
     return true;
 }
 
-void Zcalandar1::Form_Unload() {
+void PlannerWindow::Form_Unload() {
     Timer1->stop();
 }
 
-void Zcalandar1::SaveWithoutAsking() {
+void PlannerWindow::SaveWithoutAsking() {
     if (EntriesChanged == 1 && SaveLoadedDay()) {
         EntriesChanged = 0;
     }
 }
 
-bool Zcalandar1::eventFilter(QObject* watched, QEvent* event) {
+bool PlannerWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
         static_cast<QWidget*>(watched)->window() != this) {
         return ActivityWindow::eventFilter(watched, event);
@@ -168,7 +168,7 @@ bool Zcalandar1::eventFilter(QObject* watched, QEvent* event) {
     return ActivityWindow::eventFilter(watched, event);
 }
 
-void Zcalandar1::EscapeKey() {
+void PlannerWindow::EscapeKey() {
     // The first that shows: the preview (its "Normal", else its "&Cancel"), the grid background
     // selector, the month view, the calendar options.
     if (SSPanel80->escape()) {

@@ -1,5 +1,5 @@
 // Handing the selected year's file to the backup window, and taking the page up again after it.
-#include "Zcalandar1.h"
+#include "PlannerWindow.h"
 
 #include "MonthView.h"
 
@@ -7,14 +7,14 @@
 #include <QMenu>
 #include <QPushButton>
 
-void Zcalandar1::UtilitiesOpened() {
+void PlannerWindow::UtilitiesOpened() {
     // Both commands wait for the backup window; a file never written has nothing to back up.
     const bool backupWindow = services_.windows.has(WindowCatalog::kBackupWindow);
     mUB->setEnabled(backupWindow && YearFile::length(services_.folder, SelectedYear) > 0);
     mUR->setEnabled(backupWindow);
 }
 
-void Zcalandar1::showBackupWindow(int mode, int kind) {
+void PlannerWindow::showBackupWindow(int mode, int kind) {
     hinfo_.BackupMode = mode;
     hinfo_.BackupKind = kind;
     hinfo_.SignalValue = SelectedYear;
@@ -25,7 +25,7 @@ void Zcalandar1::showBackupWindow(int mode, int kind) {
     }
 }
 
-void Zcalandar1::BackupYearFile() {
+void PlannerWindow::BackupYearFile() {
     if (EntriesChanged == 1 && !PromptSaveBeforeNext()) {
         return;
     }
@@ -34,7 +34,7 @@ void Zcalandar1::BackupYearFile() {
     hinfo_.NormalPointer();
 }
 
-void Zcalandar1::RestoreYearFile() {
+void PlannerWindow::RestoreYearFile() {
     if (EntriesChanged == 1 && !PromptSaveBeforeNext()) {
         return;
     }
@@ -51,7 +51,7 @@ void Zcalandar1::RestoreYearFile() {
     hinfo_.NormalPointer();
 }
 
-void Zcalandar1::reloadLoadedDay() {
+void PlannerWindow::reloadLoadedDay() {
     if (!LoadedDate.isValid()) {
         return;
     }

@@ -33,16 +33,16 @@ class SpellChecker;
 // writes there, whatever the picker shows meanwhile. A day the page cannot read or write is
 // reported, and nothing that asked for it goes on: no other day replaces unsaved rows whose save
 // failed.
-class Zcalandar1 : public ActivityWindow {
+class PlannerWindow : public ActivityWindow {
     Q_OBJECT
 public:
     static constexpr const char* kCaption = "Daily Planner";
     static constexpr int kRows = YearFile::kRows;
 
-    explicit Zcalandar1(Services& services);
-    ~Zcalandar1() override;
+    explicit PlannerWindow(Services& services);
+    ~PlannerWindow() override;
 
-    // The day page (Zcalandar1DayPage.cpp).
+    // The day page (PlannerWindowDayPage.cpp).
     bool LoadDayEntries(); // false when the year file could not be read: the page is locked
     bool SaveLoadedDay();  // false when the file could not be written: the rows stay
     YearFile::DayRecord CollectDayEntries() const;
@@ -61,7 +61,7 @@ public:
     void SelectDay(const QDate& date, bool byClick);
     void PickTime(int index);
 
-    // The calendar options (Zcalandar1Options.cpp).
+    // The calendar options (PlannerWindowOptions.cpp).
     void OpenCalendarOptions();
     void CloseCalendarOptions();
     void ChooseMonthsShown(int index);
@@ -70,7 +70,7 @@ public:
     void ChooseTodayMark(int index);
     void ApplyCalendarOptions();
 
-    // The spelling check of the activity boxes (Zcalandar1Spelling.cpp).
+    // The spelling check of the activity boxes (PlannerWindowSpelling.cpp).
     void LoadAutoCorrectTable();
     void SpellCheckEntries();
     void VSSpell1_SelectMisspeltWord();
@@ -78,29 +78,29 @@ public:
     void VSSpell1_NoteAutoCorrectAction(int action);
     void VSSpell1_EndOfCheck(int cancelled);
 
-    // The backup hand-off (Zcalandar1Backup.cpp).
+    // The backup hand-off (PlannerWindowBackup.cpp).
     void UtilitiesOpened();
     void BackupYearFile();
     void RestoreYearFile();
 
-    // The month view over the day page (Zcalandar1Month.cpp).
+    // The month view over the day page (PlannerWindowMonth.cpp).
     void ViewEntireMonth();
     void CloseMonthView();
     QString ShowMonthRowTip(int row) const;
 
-    // Copying the page or the month as text (Zcalandar1Copy.cpp).
+    // Copying the page or the month as text (PlannerWindowCopy.cpp).
     void CopyPlannerText();
     void CopyDayToClipboard();
     void CopyMonthToClipboard();
 
-    // The print preview of the page or the month (Zcalandar1Print.cpp).
+    // The print preview of the page or the month (PlannerWindowPrint.cpp).
     void OpenDayPrintPreview();
     void OpenMonthPrintPreview();
     void OpenPlannerPrintPreview();
     void SetDayPrintColumns(int index);
     void SetPrintGridLines();
 
-    // The panel and text colours and the month grid's background (Zcalandar1Colours.cpp).
+    // The panel and text colours and the month grid's background (PlannerWindowColours.cpp).
     void LoadPlannerColours();
     void ChooseColour();
     void ChooseTextColour();
@@ -197,7 +197,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Building the window (Zcalandar1Controls.cpp).
+    // Building the window (PlannerWindowControls.cpp).
     void buildControls();
     void buildDayPage();
     void buildCommands();

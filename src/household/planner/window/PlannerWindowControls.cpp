@@ -1,6 +1,6 @@
 // Building the planner window: the day page, the commands, the calendar options panel, menus and
 // the side toolbar.
-#include "Zcalandar1.h"
+#include "PlannerWindow.h"
 
 #include "ColorNumber.h"
 #include "DayPage.h"
@@ -30,8 +30,8 @@
 namespace {
 
 // The tops of the fourteen rows, about 330 twips apart.
-constexpr std::array<int, Zcalandar1::kRows> kRowTops = {1108, 1438, 1766, 2091, 2419, 2749, 3077,
-                                                         3408, 3736, 4066, 4389, 4719, 5048, 5378};
+constexpr std::array<int, PlannerWindow::kRows> kRowTops = {
+    1108, 1438, 1766, 2091, 2419, 2749, 3077, 3408, 3736, 4066, 4389, 4719, 5048, 5378};
 constexpr int kTimeLeft = 5000;
 constexpr int kTimeWidth = 1000;
 constexpr int kActivityLeft = 6045;
@@ -50,7 +50,7 @@ QPushButton* commandButton(QWidget* parent, const QString& caption, int left, in
 
 } // namespace
 
-void Zcalandar1::buildControls() {
+void PlannerWindow::buildControls() {
     Panel3D1 = new Panel3D(centralWidget());
     Panel3D1->setObjectName("Panel3D1");
     Panel3D1->setAccessibleName("Daily Planner");
@@ -72,7 +72,7 @@ void Zcalandar1::buildControls() {
     Timer1->start();
 }
 
-void Zcalandar1::buildDayPage() {
+void PlannerWindow::buildDayPage() {
     SSPanel5 = new Panel3D(Panel3D1);
     SSPanel5->setAccessibleName("Time now");
     place(SSPanel5, 150, 300, 1800, 400);
@@ -133,7 +133,7 @@ void Zcalandar1::buildDayPage() {
     Combo1->hide();
 }
 
-void Zcalandar1::buildCommands() {
+void PlannerWindow::buildCommands() {
     constexpr int kFirstRow = 5100;
     constexpr int kSecondRow = 5700;
     Command1 = commandButton(Panel3D1, "&Save", 150, kFirstRow);
@@ -153,7 +153,7 @@ void Zcalandar1::buildCommands() {
     }
 }
 
-void Zcalandar1::buildOptionsPanel() {
+void PlannerWindow::buildOptionsPanel() {
     SSPanel6 = new Panel3D(Panel3D1, "Calendar Options");
     SSPanel6->setAccessibleName("Calendar Options");
     SSPanel6->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -204,40 +204,40 @@ void Zcalandar1::buildOptionsPanel() {
     place(Command14, 4700, 3000, 1500, 450);
 }
 
-void Zcalandar1::buildMenus() {
+void PlannerWindow::buildMenus() {
     // The grid background selector is offered while the month view shows.
-    mOGrid =
-        mO->addAction("Grid &Background Selector", this, &Zcalandar1::ToggleGridBackgroundSelector);
-    mOC = mO->addAction("Panel C&olor", this, &Zcalandar1::ChooseColour);
-    mOTC = mO->addAction("&Text Color", this, &Zcalandar1::ChooseTextColour);
+    mOGrid = mO->addAction("Grid &Background Selector", this,
+                           &PlannerWindow::ToggleGridBackgroundSelector);
+    mOC = mO->addAction("Panel C&olor", this, &PlannerWindow::ChooseColour);
+    mOTC = mO->addAction("&Text Color", this, &PlannerWindow::ChooseTextColour);
     mO->addSeparator();
-    mOV = mO->addAction("&View Entire Month", this, &Zcalandar1::ViewEntireMonth);
+    mOV = mO->addAction("&View Entire Month", this, &PlannerWindow::ViewEntireMonth);
     mOV->setCheckable(true);
-    mOClr = mO->addAction("Clear &Entries", this, &Zcalandar1::ClearDayPage);
+    mOClr = mO->addAction("Clear &Entries", this, &PlannerWindow::ClearDayPage);
     mO->addSeparator();
-    mOCopy = mO->addAction("&Copy", this, &Zcalandar1::CopyPlannerText);
+    mOCopy = mO->addAction("&Copy", this, &PlannerWindow::CopyPlannerText);
     mOCopy->setVisible(false);
-    mOP = mO->addAction("&Print", this, &Zcalandar1::OpenPlannerPrintPreview);
-    mOS = mO->addAction("&Save", this, &Zcalandar1::SaveDayPage);
-    mOSpell = mO->addAction("Spelling Chec&k", this, &Zcalandar1::SpellCheckEntries);
+    mOP = mO->addAction("&Print", this, &PlannerWindow::OpenPlannerPrintPreview);
+    mOS = mO->addAction("&Save", this, &PlannerWindow::SaveDayPage);
+    mOSpell = mO->addAction("Spelling Chec&k", this, &PlannerWindow::SpellCheckEntries);
     mO->addSeparator();
-    mOCal = mO->addAction("Calendar &Display Options", this, &Zcalandar1::OpenCalendarOptions);
+    mOCal = mO->addAction("Calendar &Display Options", this, &PlannerWindow::OpenCalendarOptions);
     mO->addSeparator();
-    mOE = mO->addAction("E&xit", this, &Zcalandar1::ExitCommand);
+    mOE = mO->addAction("E&xit", this, &PlannerWindow::ExitCommand);
     mOGrid->setEnabled(false);
 
     mE1 = new QMenu("&Edit", this);
-    mECopy = mE1->addAction("&Copy", this, &Zcalandar1::CopyPlannerText);
+    mECopy = mE1->addAction("&Copy", this, &PlannerWindow::CopyPlannerText);
     mU = new QMenu("&Utilities", this);
-    mUB = mU->addAction("&Backup Selected Year File to Disk", this, &Zcalandar1::BackupYearFile);
-    mUR =
-        mU->addAction("&Restore Selected Year File from Disk", this, &Zcalandar1::RestoreYearFile);
+    mUB = mU->addAction("&Backup Selected Year File to Disk", this, &PlannerWindow::BackupYearFile);
+    mUR = mU->addAction("&Restore Selected Year File from Disk", this,
+                        &PlannerWindow::RestoreYearFile);
     menuBar()->insertMenu(mH, mE1);
     menuBar()->insertMenu(mH, mU);
     UtilitiesOpened();
 }
 
-void Zcalandar1::buildSideToolbar() {
+void PlannerWindow::buildSideToolbar() {
     QList<SideToolbarButton> buttons = {
         {plannerToolbarPicture(PlannerPicture::GridBackground), "Grid Background Selector",
          [this] { ToggleGridBackgroundSelector(); }},
@@ -277,28 +277,28 @@ void Zcalandar1::buildSideToolbar() {
     Toolbar2Button(1)->setEnabled(false);
 }
 
-void Zcalandar1::connectHandlers() {
+void PlannerWindow::connectHandlers() {
     connectSpellChecker();
-    connect(Timer1, &QTimer::timeout, this, &Zcalandar1::Timer1_Timer);
-    connect(Command1, &QPushButton::clicked, this, &Zcalandar1::SaveDayPage);
-    connect(Command2, &QPushButton::clicked, this, &Zcalandar1::ExitCommand);
-    connect(Command3, &QPushButton::clicked, this, &Zcalandar1::ClearDayPage);
-    connect(Command4, &QPushButton::clicked, this, &Zcalandar1::ViewEntireMonth);
-    connect(Command7, &QPushButton::clicked, this, &Zcalandar1::OpenDayPrintPreview);
-    connect(Command8, &QPushButton::clicked, this, &Zcalandar1::SpellCheckEntries);
-    connect(Command14, &QPushButton::clicked, this, &Zcalandar1::CloseCalendarOptions);
-    connect(MonthView1, &MonthView::selectionChanged, this, &Zcalandar1::SelectDay);
-    connect(Combo1, &QComboBox::activated, this, &Zcalandar1::PickTime);
-    connect(mU, &QMenu::aboutToShow, this, &Zcalandar1::UtilitiesOpened);
-    connect(SSOption2, &OptionGroup::clicked, this, &Zcalandar1::ChooseMonthsShown);
-    connect(SSOption3, &OptionGroup::clicked, this, &Zcalandar1::ChooseWeekNumbers);
-    connect(SSOption4, &OptionGroup::clicked, this, &Zcalandar1::ChooseFirstWeekday);
-    connect(SSOption5, &OptionGroup::clicked, this, &Zcalandar1::ChooseTodayMark);
+    connect(Timer1, &QTimer::timeout, this, &PlannerWindow::Timer1_Timer);
+    connect(Command1, &QPushButton::clicked, this, &PlannerWindow::SaveDayPage);
+    connect(Command2, &QPushButton::clicked, this, &PlannerWindow::ExitCommand);
+    connect(Command3, &QPushButton::clicked, this, &PlannerWindow::ClearDayPage);
+    connect(Command4, &QPushButton::clicked, this, &PlannerWindow::ViewEntireMonth);
+    connect(Command7, &QPushButton::clicked, this, &PlannerWindow::OpenDayPrintPreview);
+    connect(Command8, &QPushButton::clicked, this, &PlannerWindow::SpellCheckEntries);
+    connect(Command14, &QPushButton::clicked, this, &PlannerWindow::CloseCalendarOptions);
+    connect(MonthView1, &MonthView::selectionChanged, this, &PlannerWindow::SelectDay);
+    connect(Combo1, &QComboBox::activated, this, &PlannerWindow::PickTime);
+    connect(mU, &QMenu::aboutToShow, this, &PlannerWindow::UtilitiesOpened);
+    connect(SSOption2, &OptionGroup::clicked, this, &PlannerWindow::ChooseMonthsShown);
+    connect(SSOption3, &OptionGroup::clicked, this, &PlannerWindow::ChooseWeekNumbers);
+    connect(SSOption4, &OptionGroup::clicked, this, &PlannerWindow::ChooseFirstWeekday);
+    connect(SSOption5, &OptionGroup::clicked, this, &PlannerWindow::ChooseTodayMark);
     for (int row = 0; row < kRows; ++row) {
         const auto index = std::size_t(row);
         for (QLineEdit* box : {Text1[index], Text2[index]}) {
             // Every edit marks the page: typing, Backspace, Delete, cut, paste and undo.
-            connect(box, &QLineEdit::textEdited, this, &Zcalandar1::markEdited);
+            connect(box, &QLineEdit::textEdited, this, &PlannerWindow::markEdited);
         }
         focusMoves().onGotFocus(Text1[index], [this, row] { timeBoxGotFocus(row); });
         focusMoves().onGotFocus(Text2[index], [this, row] { activityBoxGotFocus(row); });

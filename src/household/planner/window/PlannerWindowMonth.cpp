@@ -1,5 +1,5 @@
 // The month view: every appointment of the loaded day's month in one grid over the day page.
-#include "Zcalandar1.h"
+#include "PlannerWindow.h"
 
 #include "GridControl.h"
 #include "MonthView.h"
@@ -19,7 +19,7 @@ const QString kHeader = QStringLiteral("Day\tTime\tAppointment/Activity");
 
 } // namespace
 
-void Zcalandar1::buildMonthView() {
+void PlannerWindow::buildMonthView() {
     SSPanel3 = new Panel3D(Panel3D1);
     SSPanel3->setAccessibleName("Month view");
     SSPanel3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -42,11 +42,11 @@ void Zcalandar1::buildMonthView() {
          std::initializer_list<QWidget*>{SSPanel3, VSGd1, VSGd1->viewport(), Command5, Command6}) {
         attachOptionsPopup(control);
     }
-    connect(Command5, &QPushButton::clicked, this, &Zcalandar1::CloseMonthView);
-    connect(Command6, &QPushButton::clicked, this, &Zcalandar1::OpenMonthPrintPreview);
+    connect(Command5, &QPushButton::clicked, this, &PlannerWindow::CloseMonthView);
+    connect(Command6, &QPushButton::clicked, this, &PlannerWindow::OpenMonthPrintPreview);
 }
 
-void Zcalandar1::ViewEntireMonth() {
+void PlannerWindow::ViewEntireMonth() {
     showStatus("View Month");
     if (EntriesChanged == 1 && !PromptSaveBeforeNext()) {
         // The rows whose save failed stay on the page.
@@ -70,7 +70,7 @@ void Zcalandar1::ViewEntireMonth() {
     mOS->setEnabled(false);
 }
 
-void Zcalandar1::fillMonthGrid() {
+void PlannerWindow::fillMonthGrid() {
     VSGd1->setRows(1);
     VSGd1->setRows(2);
     // The month of the day on the page, which the picker may have left.
@@ -102,7 +102,7 @@ void Zcalandar1::fillMonthGrid() {
     }
 }
 
-void Zcalandar1::CloseMonthView() {
+void PlannerWindow::CloseMonthView() {
     mOV->setChecked(false);
     mOClr->setEnabled(true);
     mOS->setEnabled(true);
@@ -113,11 +113,11 @@ void Zcalandar1::CloseMonthView() {
     showStatus(windowTitle());
 }
 
-QString Zcalandar1::ShowMonthRowTip(int row) const {
+QString PlannerWindow::ShowMonthRowTip(int row) const {
     return " Row " + QString::number(row) + ": " + VSGd1->textMatrix(row, 0) + ' ';
 }
 
-std::vector<MonthListing::Entry> Zcalandar1::monthGridRows() {
+std::vector<MonthListing::Entry> PlannerWindow::monthGridRows() {
     std::vector<MonthListing::Entry> rows;
     const int count = VSGd1->rows();
     for (int row = 1; row < count; ++row) {

@@ -1,5 +1,5 @@
 // The spelling check of the day page: the activity boxes row by row through the spelling checker.
-#include "Zcalandar1.h"
+#include "PlannerWindow.h"
 
 #include "AutoCorrectSpread.h"
 #include "AutoCorrectTable.h"
@@ -18,27 +18,27 @@ constexpr int kRunEnded = 501;
 
 } // namespace
 
-void Zcalandar1::LoadAutoCorrectTable() {
+void PlannerWindow::LoadAutoCorrectTable() {
     ::LoadAutoCorrectTable(*VSSpell1);
 }
 
-void Zcalandar1::connectSpellChecker() {
+void PlannerWindow::connectSpellChecker() {
     connect(VSSpell1, &SpellChecker::SelectMisspeltWord, this,
-            &Zcalandar1::VSSpell1_SelectMisspeltWord);
+            &PlannerWindow::VSSpell1_SelectMisspeltWord);
     connect(VSSpell1, &SpellChecker::TakeCorrectedText, this,
-            &Zcalandar1::VSSpell1_TakeCorrectedText);
+            &PlannerWindow::VSSpell1_TakeCorrectedText);
     connect(VSSpell1, &SpellChecker::NoteAutoCorrectAction, this,
-            &Zcalandar1::VSSpell1_NoteAutoCorrectAction);
+            &PlannerWindow::VSSpell1_NoteAutoCorrectAction);
     connect(VSSpell1, &SpellChecker::ShowSpellingHelp, this,
             [this] { services_.help.showTopic(SpellChecker::kHelpContext); });
-    connect(VSSpell1, &SpellChecker::EndOfCheck, this, &Zcalandar1::VSSpell1_EndOfCheck);
+    connect(VSSpell1, &SpellChecker::EndOfCheck, this, &PlannerWindow::VSSpell1_EndOfCheck);
 }
 
-int Zcalandar1::spellingRow() const {
+int PlannerWindow::spellingRow() const {
     return int(hinfo_.SignalValue);
 }
 
-void Zcalandar1::SpellCheckEntries() {
+void PlannerWindow::SpellCheckEntries() {
     showStatus("Spelling Check");
     ChangeCount = 0;
     bool checked = true;
@@ -72,12 +72,12 @@ void Zcalandar1::SpellCheckEntries() {
     }
 }
 
-void Zcalandar1::VSSpell1_SelectMisspeltWord() {
+void PlannerWindow::VSSpell1_SelectMisspeltWord() {
     Text2[std::size_t(spellingRow())]->setSelection(VSSpell1->misspeltWordStart(),
                                                     VSSpell1->misspeltWordLength());
 }
 
-void Zcalandar1::VSSpell1_TakeCorrectedText() {
+void PlannerWindow::VSSpell1_TakeCorrectedText() {
     if (VSSpell1->changeCount() > 0) {
         Text2[std::size_t(spellingRow())]->setText(VSSpell1->text());
         EntriesChanged = 1;
@@ -85,13 +85,13 @@ void Zcalandar1::VSSpell1_TakeCorrectedText() {
     }
 }
 
-void Zcalandar1::VSSpell1_NoteAutoCorrectAction(int action) {
+void PlannerWindow::VSSpell1_NoteAutoCorrectAction(int action) {
     if (action == SpellChecker::kAutoCorrectAction) {
         AutoCorrectOn = 1;
     }
 }
 
-void Zcalandar1::VSSpell1_EndOfCheck(int cancelled) {
+void PlannerWindow::VSSpell1_EndOfCheck(int cancelled) {
     if (cancelled == SpellChecker::kCancelled) {
         QLineEdit* box = Text2[std::size_t(spellingRow())];
         box->setText(box->text().left(kRowLength));

@@ -1,5 +1,5 @@
 // The print preview of the day page, in one or two columns, and of the month grid.
-#include "Zcalandar1.h"
+#include "PlannerWindow.h"
 
 #include "ColorNumber.h"
 #include "DefaultPrintFont.h"
@@ -30,7 +30,7 @@ constexpr int kDayTwoColumns = 22;
 
 } // namespace
 
-void Zcalandar1::buildPrintPreview() {
+void PlannerWindow::buildPrintPreview() {
     PrintPreviewPanel::Config config;
     config.buildDocument = [this](::PrintLayout& layout) {
         const PrintSettings& settings = hinfo_.PrintSettings;
@@ -127,11 +127,11 @@ void Zcalandar1::buildPrintPreview() {
     }
     Check83 = new QCheckBox("Print Grid Lines", panel.SSFrame80[2]);
     panel.place(Check83, 300, 502, 2295, 204);
-    connect(Option83, &OptionGroup::clicked, this, &Zcalandar1::SetDayPrintColumns);
-    connect(Check83, &QCheckBox::clicked, this, &Zcalandar1::SetPrintGridLines);
+    connect(Option83, &OptionGroup::clicked, this, &PlannerWindow::SetDayPrintColumns);
+    connect(Check83, &QCheckBox::clicked, this, &PlannerWindow::SetPrintGridLines);
 }
 
-void Zcalandar1::OpenDayPrintPreview() {
+void PlannerWindow::OpenDayPrintPreview() {
     Combo1->hide();
     bool something = false;
     for (std::size_t row = 0; row < std::size_t(kRows) && !something; ++row) {
@@ -156,7 +156,7 @@ void Zcalandar1::OpenDayPrintPreview() {
     SSPanel80->open();
 }
 
-void Zcalandar1::OpenMonthPrintPreview() {
+void PlannerWindow::OpenMonthPrintPreview() {
     PrintLayout = kMonthPrint;
     showStatus("Print");
     SSPanel80->place(Check83, 300, 360, 2295, 204);
@@ -170,7 +170,7 @@ void Zcalandar1::OpenMonthPrintPreview() {
     SSPanel80->open();
 }
 
-void Zcalandar1::OpenPlannerPrintPreview() {
+void PlannerWindow::OpenPlannerPrintPreview() {
     showStatus("Print");
     if (SSPanel3->isVisible()) {
         OpenMonthPrintPreview();
@@ -180,18 +180,18 @@ void Zcalandar1::OpenPlannerPrintPreview() {
     showStatus(windowTitle());
 }
 
-void Zcalandar1::SetDayPrintColumns(int index) {
+void PlannerWindow::SetDayPrintColumns(int index) {
     PrintLayout = index == 1 ? kDayTwoColumns : kDayOneColumn;
     SSPanel80->rebuild();
 }
 
-void Zcalandar1::SetPrintGridLines() {
+void PlannerWindow::SetPrintGridLines() {
     GridLinesOff = Check83->isChecked() ? 0 : 1;
     QCoreApplication::processEvents();
     SSPanel80->rebuild();
 }
 
-int Zcalandar1::currentHelpContext() const {
+int PlannerWindow::currentHelpContext() const {
     return SSPanel80 != nullptr && SSPanel80->isOpen() ? PrintPreviewPanel::kHelpContext
                                                        : ActivityWindow::currentHelpContext();
 }

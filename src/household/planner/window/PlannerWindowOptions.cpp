@@ -1,5 +1,5 @@
 // The calendar options: how the date picker shows itself, chosen on the options panel.
-#include "Zcalandar1.h"
+#include "PlannerWindow.h"
 
 #include "MonthView.h"
 #include "OptionGroup.h"
@@ -10,7 +10,7 @@
 #include <QMenu>
 #include <QToolBar>
 
-void Zcalandar1::selectOptions() {
+void PlannerWindow::selectOptions() {
     // Each selection runs its option's click, which applies all four settings; a value without
     // an option button selects nothing.
     SSOption2->select(Options.MonthsShown);
@@ -19,27 +19,27 @@ void Zcalandar1::selectOptions() {
     SSOption5->select(Options.TodayShown);
 }
 
-void Zcalandar1::ChooseMonthsShown(int index) {
+void PlannerWindow::ChooseMonthsShown(int index) {
     Options.MonthsShown = index;
     ApplyCalendarOptions();
 }
 
-void Zcalandar1::ChooseWeekNumbers(int index) {
+void PlannerWindow::ChooseWeekNumbers(int index) {
     Options.WeekNumbers = index;
     ApplyCalendarOptions();
 }
 
-void Zcalandar1::ChooseFirstWeekday(int index) {
+void PlannerWindow::ChooseFirstWeekday(int index) {
     Options.FirstWeekday = index + 1;
     ApplyCalendarOptions();
 }
 
-void Zcalandar1::ChooseTodayMark(int index) {
+void PlannerWindow::ChooseTodayMark(int index) {
     Options.TodayShown = index;
     ApplyCalendarOptions();
 }
 
-void Zcalandar1::ApplyCalendarOptions() {
+void PlannerWindow::ApplyCalendarOptions() {
     if (const auto layout = Options.pickerLayout()) {
         MonthView1->setMonthsShown(layout->months);
         MonthView1->setWeekNumbersShown(layout->weekNumbers);
@@ -52,7 +52,7 @@ void Zcalandar1::ApplyCalendarOptions() {
     QCoreApplication::processEvents();
 }
 
-void Zcalandar1::OpenCalendarOptions() {
+void PlannerWindow::OpenCalendarOptions() {
     for (int button = 1; button <= 7; ++button) {
         sideButtonsBeforeOptions_.at(std::size_t(button)) = Toolbar2Button(button)->isEnabled();
         Toolbar2Button(button)->setEnabled(false);
@@ -65,7 +65,7 @@ void Zcalandar1::OpenCalendarOptions() {
     SSPanel6->raise();
 }
 
-void Zcalandar1::CloseCalendarOptions() {
+void PlannerWindow::CloseCalendarOptions() {
     // Options that cannot be written stay chosen while the window is open.
     Options.write(services_.folder);
     mO->menuAction()->setEnabled(true);

@@ -1,6 +1,6 @@
 // The day page: loading, saving and clearing a day, choosing another, the time picker, the
 // questions and the locks.
-#include "Zcalandar1.h"
+#include "PlannerWindow.h"
 
 #include "ColorNumber.h"
 #include "DayPage.h"
@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QToolBar>
 
-bool Zcalandar1::LoadDayEntries() {
+bool PlannerWindow::LoadDayEntries() {
     Combo1->hide();
     const QDate date = MonthView1->selectedDate();
     LoadedDate = date;
@@ -63,7 +63,7 @@ bool Zcalandar1::LoadDayEntries() {
     return true;
 }
 
-YearFile::DayRecord Zcalandar1::CollectDayEntries() const {
+YearFile::DayRecord PlannerWindow::CollectDayEntries() const {
     YearFile::DayRecord day;
     for (std::size_t row = 0; row < std::size_t(kRows); ++row) {
         day.times[row] = Text1[row]->text();
@@ -73,7 +73,7 @@ YearFile::DayRecord Zcalandar1::CollectDayEntries() const {
     return day;
 }
 
-bool Zcalandar1::SaveLoadedDay() {
+bool PlannerWindow::SaveLoadedDay() {
     WorkingDay = CollectDayEntries();
     if (!YearFile::write(services_.folder, LoadedYear, LoadedRecord, WorkingDay)) {
         services_.dialogs.message(
@@ -86,14 +86,14 @@ bool Zcalandar1::SaveLoadedDay() {
     return true;
 }
 
-void Zcalandar1::ClearDayRows() {
+void PlannerWindow::ClearDayRows() {
     for (std::size_t row = 0; row < std::size_t(kRows); ++row) {
         Text1[row]->clear();
         Text2[row]->clear();
     }
 }
 
-void Zcalandar1::SaveDayPage() {
+void PlannerWindow::SaveDayPage() {
     Combo1->hide();
     if (!DayPage::hasEntries(CollectDayEntries())) {
         const Dialogs::Answer answer = services_.dialogs.message(
@@ -111,7 +111,7 @@ void Zcalandar1::SaveDayPage() {
     hinfo_.SignalValue = 0;
 }
 
-void Zcalandar1::ClearDayPage() {
+void PlannerWindow::ClearDayPage() {
     showStatus("Clear Entries");
     Combo1->hide();
     if (DayPage::hasEntries(CollectDayEntries())) {
@@ -131,7 +131,7 @@ void Zcalandar1::ClearDayPage() {
     showStatus(windowTitle());
 }
 
-void Zcalandar1::SelectDay(const QDate& date, bool byClick) {
+void PlannerWindow::SelectDay(const QDate& date, bool byClick) {
     if (date == LoadedDate) {
         return;
     }
@@ -146,7 +146,7 @@ void Zcalandar1::SelectDay(const QDate& date, bool byClick) {
     }
 }
 
-bool Zcalandar1::PromptSaveBeforeNext() {
+bool PlannerWindow::PromptSaveBeforeNext() {
     const Dialogs::Answer answer =
         services_.dialogs.message({"Save changes/entries before next action?", "Daily Planner",
                                    Dialogs::Icon::Question, Dialogs::Buttons::YesNo});
@@ -162,11 +162,11 @@ bool Zcalandar1::PromptSaveBeforeNext() {
     return true;
 }
 
-void Zcalandar1::ShowSelectedDate() {
+void PlannerWindow::ShowSelectedDate() {
     SSPanel4->setCaption(DisplayText::longDate(MonthView1->selectedDate()));
 }
 
-void Zcalandar1::DisableEntryCommands() {
+void PlannerWindow::DisableEntryCommands() {
     for (QPushButton* command : {Command1, Command3, Command4}) {
         command->setEnabled(false);
     }
@@ -175,7 +175,7 @@ void Zcalandar1::DisableEntryCommands() {
     }
 }
 
-void Zcalandar1::EnableEntryCommands() {
+void PlannerWindow::EnableEntryCommands() {
     for (QPushButton* command : {Command1, Command3, Command4}) {
         command->setEnabled(true);
     }
@@ -184,25 +184,25 @@ void Zcalandar1::EnableEntryCommands() {
     }
 }
 
-void Zcalandar1::markEdited() {
+void PlannerWindow::markEdited() {
     EntriesChanged = 1;
     EnableEntryCommands();
 }
 
-void Zcalandar1::setRowsEnabled(bool enabled) {
+void PlannerWindow::setRowsEnabled(bool enabled) {
     for (std::size_t row = 0; row < std::size_t(kRows); ++row) {
         Text1[row]->setEnabled(enabled);
         Text2[row]->setEnabled(enabled);
     }
 }
 
-void Zcalandar1::PickTime(int index) {
+void PlannerWindow::PickTime(int index) {
     Text1.at(std::size_t(CurrentRow))->setText(Combo1->itemText(index));
     Text2.at(std::size_t(CurrentRow))->setFocus(Qt::TabFocusReason);
     markEdited();
 }
 
-void Zcalandar1::timeBoxGotFocus(int row) {
+void PlannerWindow::timeBoxGotFocus(int row) {
     QLineEdit* box = Text1.at(std::size_t(row));
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, ColorNumber::palette(14));
@@ -215,7 +215,7 @@ void Zcalandar1::timeBoxGotFocus(int row) {
     box->raise();
 }
 
-void Zcalandar1::activityBoxGotFocus(int row) {
+void PlannerWindow::activityBoxGotFocus(int row) {
     QLineEdit* box = Text2.at(std::size_t(row));
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, ColorNumber::palette(14));
@@ -223,7 +223,7 @@ void Zcalandar1::activityBoxGotFocus(int row) {
     Combo1->hide();
 }
 
-void Zcalandar1::restColumn(const std::array<QLineEdit*, kRows>& column) {
+void PlannerWindow::restColumn(const std::array<QLineEdit*, kRows>& column) {
     const QColor resting = Text3->palette().color(QPalette::Base);
     for (QLineEdit* box : column) {
         QPalette palette = box->palette();

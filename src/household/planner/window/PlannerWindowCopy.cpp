@@ -1,5 +1,5 @@
 // Copying what the window shows as text: the day page, or the month grid while it shows.
-#include "Zcalandar1.h"
+#include "PlannerWindow.h"
 
 #include "Clipboard.h"
 #include "GridControl.h"
@@ -22,7 +22,7 @@ QFont windowFont() {
 
 } // namespace
 
-void Zcalandar1::CopyPlannerText() {
+void PlannerWindow::CopyPlannerText() {
     bool something = false;
     if (SSPanel3->isVisible()) {
         // Row 1 carries the first day's label whenever the month has an entry.
@@ -48,7 +48,7 @@ void Zcalandar1::CopyPlannerText() {
                                Dialogs::Icon::Information, Dialogs::Buttons::Ok});
 }
 
-void Zcalandar1::CopyDayToClipboard() {
+void PlannerWindow::CopyDayToClipboard() {
     PlannerCopyText::Rows times;
     PlannerCopyText::Rows activities;
     for (std::size_t row = 0; row < std::size_t(kRows); ++row) {
@@ -60,7 +60,7 @@ void Zcalandar1::CopyDayToClipboard() {
     services_.clipboard.putText(PlannerCopyText::day(day, times, activities));
 }
 
-void Zcalandar1::CopyMonthToClipboard() {
+void PlannerWindow::CopyMonthToClipboard() {
     const QFontMetrics metrics(windowFont());
     const auto width = [&metrics](const QString& text) {
         return Twips::fromPixels(metrics.horizontalAdvance(text));
