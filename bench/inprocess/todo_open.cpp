@@ -5,9 +5,9 @@
 // Budgets: painted within 80 ms of the click; a save at most 100 ms.
 #include "BenchSupport.h"
 #include "Services.h"
-#include "ToDo1.h"
 #include "ToDoDateText.h"
 #include "ToDoFiles.h"
+#include "ToDoWindow.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -36,12 +36,12 @@ void writeFullFiles(const ProgramFolder& folder, const QDate& today) {
 }
 
 // Times a save of the whole grid.
-double timeSave(ToDo1& toDo) {
+double timeSave(ToDoWindow& toDo) {
     toDo.ToDoChanged = 1;
-    toDo.Command1[ToDo1::SaveButton]->setEnabled(true);
+    toDo.Command1[ToDoWindow::SaveButton]->setEnabled(true);
     QElapsedTimer step;
     step.start();
-    toDo.Command1[ToDo1::SaveButton]->click();
+    toDo.Command1[ToDoWindow::SaveButton]->click();
     return bench::msSince(step);
 }
 
@@ -51,12 +51,14 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     bench::Program program;
     Services services(program.platform());
-    bench::addWindow<ToDo1>(services, 13);
+    bench::addWindow<ToDoWindow>(services, 13);
     writeFullFiles(services.folder, services.clock.today());
     bench::ShownMainWindow main(services);
 
-    const std::vector<double> medians = main.timeOpenings<ToDo1>(
-        13, kOpenings, {"save"}, [](ToDo1& toDo) { return std::vector<double>{timeSave(toDo)}; });
+    const std::vector<double> medians =
+        main.timeOpenings<ToDoWindow>(13, kOpenings, {"save"}, [](ToDoWindow& toDo) {
+            return std::vector<double>{timeSave(toDo)};
+        });
     std::printf("to-do list over full files (%lld bytes of items, %lld of names; median of %d): "
                 "painted %.1f ms after the click (budget 80), save %.1f ms (budget 100)\n",
                 QFileInfo(services.folder.file(ToDoFiles::kGridFile)).size(),

@@ -6,10 +6,10 @@
 #include "PrintPreviewPanel.h"
 #include "Services.h"
 #include "TextMeasure.h"
-#include "ToDo1.h"
 #include "ToDoCopyText.h"
 #include "ToDoFiles.h"
 #include "ToDoPrintPanel.h"
+#include "ToDoWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     Services services(program.platform());
 
     std::vector<ToDoRow> rows;
-    for (int row = 1; row <= ToDo1::kItemRows; ++row) {
+    for (int row = 1; row <= ToDoWindow::kItemRows; ++row) {
         rows.push_back({QString("Family errand %1").arg(row), "Wednesday - Mar 25, 26",
                         row % 3 == 0 ? "Friday - Mar 27, 26" : ""});
     }
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    ToDo1 window(services);
+    ToDoWindow window(services);
     window.show();
     QApplication::processEvents();
     PrintPreviewPanel* panel = window.SSPanel80;

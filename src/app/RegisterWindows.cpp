@@ -15,7 +15,7 @@
 #include "ScramblerWindow.h"
 #include "Services.h"
 #include "ThoughtsWindow.h"
-#include "ToDo1.h"
+#include "ToDoWindow.h"
 
 void registerWindows(WindowCatalog& windows) {
     windows.add(2, [](Services& services) { return std::make_unique<CrosswordWindow>(services); });
@@ -31,7 +31,7 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(10, [](Services& services) { return std::make_unique<ThoughtsWindow>(services); });
     windows.add(11, [](Services& services) { return std::make_unique<ThoughtsWindow>(services); });
     windows.add(12, [](Services& services) { return std::make_unique<PlannerWindow>(services); });
-    windows.add(13, [](Services& services) { return std::make_unique<ToDo1>(services); });
+    windows.add(13, [](Services& services) { return std::make_unique<ToDoWindow>(services); });
     windows.add(14, [](Services& services) { return std::make_unique<DateF>(services); });
     windows.add(15, [](Services& services) { return std::make_unique<Calendar>(services); });
     windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });

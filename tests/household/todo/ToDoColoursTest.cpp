@@ -34,7 +34,7 @@ protected:
 };
 
 TEST_F(ToDoColoursTest, MissingRecordsGiveDarkCyanTheTextBoxColourAndBlack) {
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         EXPECT_EQ(toDo.Panel3D1->backColour(), QColor(0, 128, 128));
         EXPECT_EQ(toDo.VSGd1->backColour(), toDo.Text2->palette().color(QPalette::Base));
         EXPECT_EQ(toDo.VSGd1->foreColour(), QColor(Qt::black));
@@ -46,7 +46,7 @@ TEST_F(ToDoColoursTest, MissingRecordsGiveDarkCyanTheTextBoxColourAndBlack) {
 TEST_F(ToDoColoursTest, TheTextColourAsksNoQuestionAndIsSavedWithoutTheBackground) {
     writeRecord(33, "wp7");
     writePicture("WP7.jpg");
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         EXPECT_EQ(toDo.GridBackground, "wp7");
         EXPECT_TRUE(toDo.VSGd1->hasPicture());
         fake.dialogs.colors.push_back(QColor(255, 0, 0));
@@ -67,7 +67,7 @@ TEST_F(ToDoColoursTest, TheTextColourAsksNoQuestionAndIsSavedWithoutTheBackgroun
 TEST_F(ToDoColoursTest, ATextColourLikeTheBackgroundIsRefused) {
     writeRecord(33, "16777215");
     writeRecord(34, "8388608");
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         fake.dialogs.colors.push_back(QColor(255, 255, 255));
         toDo.mOTC_Click();
         ASSERT_EQ(fake.dialogs.shown.size(), 1);
@@ -82,7 +82,7 @@ TEST_F(ToDoColoursTest, ATextColourLikeTheBackgroundIsRefused) {
 TEST_F(ToDoColoursTest, APictureKeepsEveryCellAndIsSavedAsItsStem) {
     writePicture("WP3.jpg");
     writeGridFile({{"Bank", "Monday - Jan 5, 04", ""}, {"", "", "Tuesday - Jan 6, 04"}});
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         toDo.mOBC_Click();
         ASSERT_TRUE(toDo.SSPanel4->isVisible());
         toDo.SSPanel4->Image3[2]->click();
@@ -99,7 +99,7 @@ TEST_F(ToDoColoursTest, APictureKeepsEveryCellAndIsSavedAsItsStem) {
 }
 
 TEST_F(ToDoColoursTest, AnyAnswerToThePanelQuestionDropsAPendingBackground) {
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         toDo.mOBC_Click();
         toDo.SSPanel4->Command16[1]->click(); // "Use &Default Background"
         EXPECT_EQ(toDo.GridBackgroundKind, 2);
@@ -112,7 +112,7 @@ TEST_F(ToDoColoursTest, AnyAnswerToThePanelQuestionDropsAPendingBackground) {
     EXPECT_EQ(record(33), QByteArray(20, '\0'));
 
     fake.dialogs.shown.clear();
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         toDo.mOBC_Click();
         toDo.SSPanel4->Command16[1]->click();
         fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
@@ -121,10 +121,10 @@ TEST_F(ToDoColoursTest, AnyAnswerToThePanelQuestionDropsAPendingBackground) {
 }
 
 TEST_F(ToDoColoursTest, EscapeCancelsTheSelectorBeforeItLeaves) {
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         toDo.mOBC_Click();
         ASSERT_TRUE(toDo.SSPanel4->isVisible());
-        press(toDo.Command1[ToDo1::ExitButton], Qt::Key_Escape);
+        press(toDo.Command1[ToDoWindow::ExitButton], Qt::Key_Escape);
         EXPECT_FALSE(toDo.SSPanel4->isVisible());
         EXPECT_TRUE(toDo.isVisible());
         EXPECT_EQ(toDo.GridBackgroundKind, 0);

@@ -65,7 +65,7 @@ TEST_F(ToDoWindowTest, ADamagedListIsShownAsFarAsItReadsAndKeptBesideTheFile) {
         QFile::remove(fake.file(kGridDamagedFile));
         writeFile(ToDoFiles::kGridFile, test.bytes);
         fake.dialogs.shown.clear();
-        openToDo([&](ToDo1& toDo) {
+        openToDo([&](ToDoWindow& toDo) {
             ASSERT_EQ(fake.dialogs.shown.size(), 1);
             EXPECT_EQ(fake.dialogs.shown[0].text,
                       kGridDamaged + test.fault + kGridShown + kGridKept);
@@ -91,7 +91,7 @@ TEST_F(ToDoWindowTest, ADamagedListIsShownAsFarAsItReadsAndKeptBesideTheFile) {
 TEST_F(ToDoWindowTest, ADamagedNamesFileIsKeptBesideBeforeTheNextNameReplacesIt) {
     const QByteArray damaged = "\"Bank\"\r\n\"Tax\r\n\"Rent\"\r\n";
     writeFile(ToDoFiles::kNamesFile, damaged);
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         EXPECT_EQ(fake.dialogs.shownTexts(),
                   QStringList({"TODONAME.FIL is damaged: line 2 is not one name between double "
                                "quotes.\rThe remembered item names are shown as far as they could "
@@ -99,7 +99,7 @@ TEST_F(ToDoWindowTest, ADamagedNamesFileIsKeptBesideBeforeTheNextNameReplacesIt)
                                "damaged file is kept beside it as TODONAME.FIL.damaged."}));
         EXPECT_EQ(toDo.ItemNames.names(), QStringList({"Bank", "Tax", "Rent"}));
         typeInto(toDo.Text1[0], "Groceries");
-        click(toDo.Command1[ToDo1::AddButton]);
+        click(toDo.Command1[ToDoWindow::AddButton]);
         fake.dialogs.answers.push_back(Dialogs::Answer::No);
     });
     EXPECT_EQ(readFile(ToDoFiles::kNamesFile), lines({"Bank", "Tax", "Rent", "Groceries"}));
@@ -114,7 +114,7 @@ TEST_F(ToDoWindowTest, WhileTheDamagedFileCannotBeKeptNothingReplacesIt) {
     // Room for the 500 rows a save writes, not for the 600 of the copy.
     std::optional<FullDisk> disk(std::in_place, damaged.size() - 1);
     const QString folder = fake.folder.path();
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         ASSERT_EQ(fake.dialogs.shown.size(), 1);
         EXPECT_EQ(fake.dialogs.shown[0].text,
                   kGridDamaged + "it holds more than 500 rows" + kGridShown +
@@ -125,7 +125,7 @@ TEST_F(ToDoWindowTest, WhileTheDamagedFileCannotBeKeptNothingReplacesIt) {
         fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
         toDo.DeleteGridRow();
         fake.dialogs.shown.clear();
-        click(toDo.Command1[ToDo1::SaveButton]);
+        click(toDo.Command1[ToDoWindow::SaveButton]);
         ASSERT_EQ(fake.dialogs.shown.size(), 1);
         EXPECT_EQ(fake.dialogs.shown[0].title, "Disk Error");
         EXPECT_EQ(fake.dialogs.shown[0].text,
@@ -139,7 +139,7 @@ TEST_F(ToDoWindowTest, WhileTheDamagedFileCannotBeKeptNothingReplacesIt) {
         EXPECT_FALSE(QFileInfo::exists(fake.file(kGridDamagedFile)));
 
         disk.reset();
-        click(toDo.Command1[ToDo1::SaveButton]);
+        click(toDo.Command1[ToDoWindow::SaveButton]);
         EXPECT_EQ(toDo.ToDoChanged, 0);
         EXPECT_EQ(readFile(kGridDamagedFile), damaged);
         EXPECT_EQ(ToDoFiles::readGrid(readFile(ToDoFiles::kGridFile)).rows[0].item,

@@ -7,17 +7,17 @@
 namespace {
 
 TEST_F(ToDoWindowTest, AnItemWithTodaysDateAndAPickedDateIsSavedAndShownAgain) {
-    openToDo([&](ToDo1& toDo) {
-        EXPECT_FALSE(toDo.Command1[ToDo1::AddButton]->isEnabled());
+    openToDo([&](ToDoWindow& toDo) {
+        EXPECT_FALSE(toDo.Command1[ToDoWindow::AddButton]->isEnabled());
         typeInto(toDo.Text1[0], "Groceries");
-        EXPECT_TRUE(toDo.Command1[ToDo1::AddButton]->isEnabled());
-        click(toDo.Command1[ToDo1::AddButton]);
+        EXPECT_TRUE(toDo.Command1[ToDoWindow::AddButton]->isEnabled());
+        click(toDo.Command1[ToDoWindow::AddButton]);
         EXPECT_EQ(cell(toDo, 1, 1), "Groceries");
         EXPECT_EQ(toDo.Text1[0]->text(), "");
         EXPECT_EQ(readFile(ToDoFiles::kNamesFile), "\"Groceries\"\r\n");
         // The same name in other letters and with a trailing blank is not remembered again.
         typeInto(toDo.Text1[0], "GROCERIES ");
-        click(toDo.Command1[ToDo1::AddButton]);
+        click(toDo.Command1[ToDoWindow::AddButton]);
         EXPECT_EQ(cell(toDo, 2, 1), "GROCERIES ");
         EXPECT_EQ(readFile(ToDoFiles::kNamesFile), "\"Groceries\"\r\n");
         EXPECT_EQ(toDo.Combo1->count(), 1);
@@ -37,7 +37,7 @@ TEST_F(ToDoWindowTest, AnItemWithTodaysDateAndAPickedDateIsSavedAndShownAgain) {
         clickCell(toDo, 1, 2);
         EXPECT_EQ(toDo.MonthView1->selectedDate(), QDate(2026, 3, 20));
         EXPECT_EQ(cell(toDo, 1, 2), "Friday - Mar 20, 26");
-        click(toDo.Command1[ToDo1::SaveButton]);
+        click(toDo.Command1[ToDoWindow::SaveButton]);
         EXPECT_EQ(toDo.ToDoChanged, 0);
     });
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
@@ -46,7 +46,7 @@ TEST_F(ToDoWindowTest, AnItemWithTodaysDateAndAPickedDateIsSavedAndShownAgain) {
     EXPECT_TRUE(saved.startsWith("\"Groceries\"\r\n\"Friday - Mar 20, 26\"\r\n\"\"\r\n"
                                  "\"GROCERIES \"\r\n\"\"\r\n\"Wednesday - Mar 25, 26\"\r\n"));
 
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         const std::vector<ToDoRow> rows = toDo.gridRows();
         ASSERT_EQ(rows.size(), 500U);
         EXPECT_EQ(rows[0].item, "Groceries");
@@ -59,7 +59,7 @@ TEST_F(ToDoWindowTest, AnItemWithTodaysDateAndAPickedDateIsSavedAndShownAgain) {
 
 TEST_F(ToDoWindowTest, ADateInARowWithoutAnItemAsksForTheItemFirst) {
     writeGridFile({{"Bank", "", ""}, {"", "", ""}, {"Tax", "", ""}});
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         clickCell(toDo, 3, 3);
         EXPECT_EQ(cell(toDo, 3, 3), "Wednesday - Mar 25, 26");
         clickCell(toDo, 7, 3);
@@ -85,7 +85,7 @@ TEST_F(ToDoWindowTest, ADateInARowWithoutAnItemAsksForTheItemFirst) {
 
 TEST_F(ToDoWindowTest, EntryTextGoesIntoAClickedItemCellOrGivesWayToADate) {
     writeGridFile({{"Bank", "", ""}, {"Tax", "", ""}});
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         typeInto(toDo.Text1[0], "Bakery");
         clickCell(toDo, 2, 1);
         EXPECT_EQ(cell(toDo, 2, 1), "Bakery");
@@ -104,7 +104,7 @@ TEST_F(ToDoWindowTest, EntryTextGoesIntoAClickedItemCellOrGivesWayToADate) {
 
 TEST_F(ToDoWindowTest, DeleteClearsTheClickedDateOrTheItemAndKeepsTheRest) {
     writeGridFile({{"Bank", "Monday - Jan 5, 04", "Tuesday - Jan 6, 04"}});
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         clickCell(toDo, 1, 2);
         press(toDo.VSGd1, Qt::Key_Delete);
         EXPECT_EQ(cell(toDo, 1, 2), "");
@@ -132,7 +132,7 @@ TEST_F(ToDoWindowTest, DeleteClearsTheClickedDateOrTheItemAndKeepsTheRest) {
 
 TEST_F(ToDoWindowTest, EnterInTheEntryBoxWritesIntoTheEditedCell) {
     writeGridFile({{"Bank", "", ""}});
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         // Without a cell being edited, Enter adds nothing.
         typeInto(toDo.Text1[0], "Tax");
         press(toDo.Text1[0], Qt::Key_Return);
@@ -161,7 +161,7 @@ TEST_F(ToDoWindowTest, EnterInTheEntryBoxWritesIntoTheEditedCell) {
 
 TEST_F(ToDoWindowTest, NamesArePickedSuggestedAndDeleted) {
     writeFile(ToDoFiles::kNamesFile, "\"Bank\"\r\n\"Bakery\"\r\n");
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         typeInto(toDo.Text1[0], "ba");
         EXPECT_EQ(toDo.Combo1->currentText(), "Bank");
         toDo.Text1[0]->clear();
@@ -169,8 +169,8 @@ TEST_F(ToDoWindowTest, NamesArePickedSuggestedAndDeleted) {
         settle();
         EXPECT_EQ(toDo.Text1[0]->text(), "Bakery");
         EXPECT_EQ(toDo.Text1[0]->palette().color(QPalette::Base), QColor(255, 255, 0));
-        ASSERT_TRUE(toDo.Command1[ToDo1::DeleteNameButton]->isEnabled());
-        click(toDo.Command1[ToDo1::DeleteNameButton]);
+        ASSERT_TRUE(toDo.Command1[ToDoWindow::DeleteNameButton]->isEnabled());
+        click(toDo.Command1[ToDoWindow::DeleteNameButton]);
         EXPECT_EQ(readFile(ToDoFiles::kNamesFile), "\"Bank\"\r\n");
         EXPECT_EQ(toDo.Text1[0]->text(), "");
         toDo.Text1[0]->setText("bank ");
@@ -179,7 +179,7 @@ TEST_F(ToDoWindowTest, NamesArePickedSuggestedAndDeleted) {
         EXPECT_EQ(toDo.Combo1->count(), 1);
         // The next new name takes the empty one's place.
         typeInto(toDo.Text1[0], "Tax");
-        click(toDo.Command1[ToDo1::AddButton]);
+        click(toDo.Command1[ToDoWindow::AddButton]);
         EXPECT_EQ(readFile(ToDoFiles::kNamesFile), "\"Tax\"\r\n");
         fake.dialogs.answers.push_back(Dialogs::Answer::No);
     });
@@ -187,9 +187,9 @@ TEST_F(ToDoWindowTest, NamesArePickedSuggestedAndDeleted) {
 
 TEST_F(ToDoWindowTest, AFullGridKeepsTheEntryAndSaysSo) {
     writeGridFile(std::vector<ToDoRow>(500, ToDoRow{"Item", "", ""}));
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         typeInto(toDo.Text1[0], "One more");
-        click(toDo.Command1[ToDo1::AddButton]);
+        click(toDo.Command1[ToDoWindow::AddButton]);
         ASSERT_EQ(fake.dialogs.shown.size(), 1);
         EXPECT_EQ(fake.dialogs.shown[0].text,
                   "The To Do Grid is full. Please delete an item first.");

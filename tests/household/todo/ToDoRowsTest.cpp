@@ -12,7 +12,7 @@ std::vector<ToDoRow> items(std::initializer_list<const char*> names) {
     return rows;
 }
 
-QStringList itemColumn(const ToDo1& toDo, int last) {
+QStringList itemColumn(const ToDoWindow& toDo, int last) {
     QStringList texts;
     for (int row = 1; row <= last; ++row) {
         texts.append(toDo.VSGd1->textMatrix(row, 1));
@@ -24,7 +24,7 @@ TEST_F(ToDoWindowTest, DeleteAsksAboutTheMarkedRowAndRemovesIt) {
     std::vector<ToDoRow> rows = items({"A", "B", "Bank", "D", "E"});
     rows[2].toDoDate = "Monday - Jan 5, 04";
     writeGridFile(rows);
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         clickCell(toDo, 2, 1);
         // A move with the keyboard, and the grid taking the focus again, marks row 3.
         press(toDo.VSGd1, Qt::Key_Down);
@@ -36,7 +36,7 @@ TEST_F(ToDoWindowTest, DeleteAsksAboutTheMarkedRowAndRemovesIt) {
         fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
         toDo.Text1[0]->setFocus(Qt::TabFocusReason);
         settle();
-        ASSERT_TRUE(toDo.Command1[ToDo1::DeleteRowButton]->isEnabled());
+        ASSERT_TRUE(toDo.Command1[ToDoWindow::DeleteRowButton]->isEnabled());
         press(toDo.Text1[0], Qt::Key_Delete);
         ASSERT_EQ(fake.dialogs.shown.size(), 1);
         const Dialogs::Message& asked = fake.dialogs.shown[0];
@@ -46,9 +46,9 @@ TEST_F(ToDoWindowTest, DeleteAsksAboutTheMarkedRowAndRemovesIt) {
         EXPECT_EQ(itemColumn(toDo, 5), QStringList({"A", "B", "D", "E", ""}));
         EXPECT_EQ(toDo.VSGd1->rows(), 501);
         EXPECT_FALSE(toDo.VSGd1->cellBackColour(3, 1).isValid());
-        EXPECT_FALSE(toDo.Command1[ToDo1::DeleteRowButton]->isEnabled());
-        EXPECT_TRUE(toDo.Command1[ToDo1::SaveButton]->isEnabled());
-        EXPECT_EQ(toDo.MarkedRow, ToDo1::kNoRow);
+        EXPECT_FALSE(toDo.Command1[ToDoWindow::DeleteRowButton]->isEnabled());
+        EXPECT_TRUE(toDo.Command1[ToDoWindow::SaveButton]->isEnabled());
+        EXPECT_EQ(toDo.MarkedRow, ToDoWindow::kNoRow);
         // Nothing is marked now: a further delete asks nothing.
         toDo.DeleteGridRow();
         EXPECT_EQ(fake.dialogs.shown.size(), 1);
@@ -58,7 +58,7 @@ TEST_F(ToDoWindowTest, DeleteAsksAboutTheMarkedRowAndRemovesIt) {
 
 TEST_F(ToDoWindowTest, ACancelledDeleteLeavesTheRowAsItWas) {
     writeGridFile(items({"A", ""}));
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         clickCell(toDo, 2, 1);
         fake.dialogs.answers.push_back(Dialogs::Answer::Cancel);
         toDo.DeleteGridRow();
@@ -71,13 +71,13 @@ TEST_F(ToDoWindowTest, ACancelledDeleteLeavesTheRowAsItWas) {
 
 TEST_F(ToDoWindowTest, InsertMovesRowsDownButNeverDropsAnItem) {
     writeGridFile(items({"A", "B", "C"}));
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         clickCell(toDo, 2, 1);
         toDo.InsertGridRow();
         EXPECT_EQ(itemColumn(toDo, 4), QStringList({"A", "", "B", "C"}));
         EXPECT_EQ(toDo.VSGd1->rows(), 501);
         EXPECT_EQ(toDo.ToDoChanged, 0);
-        EXPECT_EQ(toDo.MarkedRow, ToDo1::kNoRow);
+        EXPECT_EQ(toDo.MarkedRow, ToDoWindow::kNoRow);
         toDo.InsertGridRow();
         EXPECT_EQ(itemColumn(toDo, 4), QStringList({"A", "", "B", "C"}));
     });
@@ -87,7 +87,7 @@ TEST_F(ToDoWindowTest, InsertMovesRowsDownButNeverDropsAnItem) {
     full[499].toDoDate = "Monday - Jan 5, 04";
     writeGridFile(full);
     fake.dialogs.shown.clear();
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         clickCell(toDo, 1, 1);
         toDo.InsertGridRow();
         ASSERT_EQ(fake.dialogs.shown.size(), 1);
@@ -100,7 +100,7 @@ TEST_F(ToDoWindowTest, InsertMovesRowsDownButNeverDropsAnItem) {
 
 TEST_F(ToDoWindowTest, ClearGridAsksWithNoAsDefaultAndKeepsTheHeaders) {
     writeGridFile(items({"A", "B"}));
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
         toDo.ClearGrid();
         EXPECT_EQ(cell(toDo, 1, 1), "A");
@@ -117,7 +117,7 @@ TEST_F(ToDoWindowTest, ClearGridAsksWithNoAsDefaultAndKeepsTheHeaders) {
 }
 
 // Clicks the header of a column as a person sorts by it.
-void clickHeader(ToDo1& toDo, int col) {
+void clickHeader(ToDoWindow& toDo, int col) {
     GridControl* grid = toDo.VSGd1;
     for (int x = 0; x < grid->viewport()->width(); ++x) {
         if (grid->colAt(x) == col) {
@@ -136,7 +136,7 @@ TEST_F(ToDoWindowTest, SortingCleansUpAndTheSaveWritesTheShownOrder) {
     rows[8] = {"bread", "", ""};
     rows[6] = {"", "Friday - Jan 9, 04", ""}; // dates without an item
     writeGridFile(rows);
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         clickHeader(toDo, 1);
         EXPECT_EQ(itemColumn(toDo, 5), QStringList({"Apples", "bread", "pears", "", ""}));
         EXPECT_EQ(toDo.ToDoChanged, 1);
@@ -166,7 +166,7 @@ TEST_F(ToDoWindowTest, SortingCleansUpAndTheSaveWritesTheShownOrder) {
 
 TEST_F(ToDoWindowTest, ADraggedRowIsSavedWhereItWasDropped) {
     writeGridFile(items({"A", "B", "C"}));
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         GridControl* grid = toDo.VSGd1;
         int fixedX = -1;
         for (int x = 0; x < grid->viewport()->width() && fixedX < 0; ++x) {
@@ -196,7 +196,7 @@ TEST_F(ToDoWindowTest, ADraggedRowIsSavedWhereItWasDropped) {
 
 TEST_F(ToDoWindowTest, TheScrollTipNamesTheRowAndItsItem) {
     writeGridFile(items({"", "", "", "", "", "", "", "", "", "", "", "Bank"}));
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         EXPECT_EQ(toDo.ShowRowScrollTip(12), " Row 12: Bank ");
         EXPECT_EQ(toDo.ShowRowScrollTip(7), " Row 7:  ");
     });

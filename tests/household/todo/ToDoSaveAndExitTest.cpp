@@ -10,14 +10,14 @@ namespace {
 
 enum class Way { ExitButton, Escape, ToolbarMain, CloseBox };
 
-void leave(ToDo1& toDo, Way way) {
+void leave(ToDoWindow& toDo, Way way) {
     switch (way) {
     case Way::ExitButton:
-        QTest::mouseClick(toDo.Command1[ToDo1::ExitButton], Qt::LeftButton);
+        QTest::mouseClick(toDo.Command1[ToDoWindow::ExitButton], Qt::LeftButton);
         break;
     case Way::Escape:
-        toDo.Command1[ToDo1::ExitButton]->setFocus();
-        QTest::keyClick(toDo.Command1[ToDo1::ExitButton], Qt::Key_Escape);
+        toDo.Command1[ToDoWindow::ExitButton]->setFocus();
+        QTest::keyClick(toDo.Command1[ToDoWindow::ExitButton], Qt::Key_Escape);
         break;
     case Way::ToolbarMain:
         toDo.Toolbar1->button(1)->trigger();
@@ -38,9 +38,9 @@ TEST_F(ToDoWindowTest, EveryWayOutAsksToSaveChangesAndCancelStays) {
             SCOPED_TRACE(::testing::Message() << "way " << int(way) << ", answer " << int(answer));
             QFile::remove(fake.file(ToDoFiles::kGridFile));
             fake.dialogs.shown.clear();
-            openToDo([&](ToDo1& toDo) {
+            openToDo([&](ToDoWindow& toDo) {
                 typeInto(toDo.Text1[0], "Bank");
-                click(toDo.Command1[ToDo1::AddButton]);
+                click(toDo.Command1[ToDoWindow::AddButton]);
                 fake.dialogs.answers.push_back(answer);
                 leave(toDo, way);
                 ASSERT_EQ(fake.dialogs.shown.size(), 1);
@@ -67,9 +67,9 @@ TEST_F(ToDoWindowTest, ALogoutSavesTheUnsavedList) {
     auto* session = qApp->findChild<QSessionManager*>();
     ASSERT_NE(session, nullptr);
     ASSERT_FALSE(session->allowsInteraction());
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         typeInto(toDo.Text1[0], "Bank");
-        click(toDo.Command1[ToDo1::AddButton]);
+        click(toDo.Command1[ToDoWindow::AddButton]);
         emit qApp->commitDataRequest(*session);
         EXPECT_TRUE(fake.dialogs.shown.isEmpty());
         EXPECT_EQ(toDo.ToDoChanged, 0);
@@ -82,12 +82,12 @@ TEST_F(ToDoWindowTest, ALogoutSavesTheUnsavedList) {
 TEST_F(ToDoWindowTest, AFailedSaveSaysSoKeepsTheOldFileAndTheWindowOpen) {
     writeGridFile({{"Old", "", ""}});
     const QByteArray old = readFile(ToDoFiles::kGridFile);
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         typeInto(toDo.Text1[0], "New");
-        click(toDo.Command1[ToDo1::AddButton]);
+        click(toDo.Command1[ToDoWindow::AddButton]);
         {
             FullDisk disk(100);
-            click(toDo.Command1[ToDo1::SaveButton]);
+            click(toDo.Command1[ToDoWindow::SaveButton]);
             EXPECT_EQ(toDo.ToDoChanged, 1);
             ASSERT_EQ(fake.dialogs.shown.size(), 1);
             EXPECT_EQ(fake.dialogs.shown[0].title, "Disk Error");
@@ -96,7 +96,7 @@ TEST_F(ToDoWindowTest, AFailedSaveSaysSoKeepsTheOldFileAndTheWindowOpen) {
             EXPECT_EQ(fake.dialogs.shown[0].icon, Dialogs::Icon::Critical);
             // Yes to the exit question, and that save fails too: the window stays.
             fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
-            click(toDo.Command1[ToDo1::ExitButton]);
+            click(toDo.Command1[ToDoWindow::ExitButton]);
             EXPECT_TRUE(toDo.isVisible());
             EXPECT_EQ(fake.dialogs.shown.size(), 3);
         }
@@ -107,11 +107,11 @@ TEST_F(ToDoWindowTest, AFailedSaveSaysSoKeepsTheOldFileAndTheWindowOpen) {
 }
 
 TEST_F(ToDoWindowTest, SaveWithoutChangesWritesNothingAndLeavingAsksNothing) {
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         toDo.SaveToDoGrid();
         EXPECT_FALSE(QFileInfo::exists(fake.file(ToDoFiles::kGridFile)));
-        EXPECT_FALSE(toDo.Command1[ToDo1::SaveButton]->isEnabled());
-        EXPECT_FALSE(toDo.Command1[ToDo1::ClearButton]->isEnabled());
+        EXPECT_FALSE(toDo.Command1[ToDoWindow::SaveButton]->isEnabled());
+        EXPECT_FALSE(toDo.Command1[ToDoWindow::ClearButton]->isEnabled());
     });
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(fake.file(ToDoFiles::kNamesFile)));
@@ -121,12 +121,12 @@ TEST_F(ToDoWindowTest, ToolbarLeadsToTheCrosswordThroughTheMainWindow) {
     services.windows.add(2, [](Services& s) { return std::make_unique<CrosswordWindow>(s); });
     fake.modal.scripts.push_back(
         [](QWidget& window) { EXPECT_EQ(window.windowTitle(), "Crossword Puzzles"); });
-    openToDo([&](ToDo1& toDo) {
+    openToDo([&](ToDoWindow& toDo) {
         toDo.Toolbar1->button(2)->trigger();
         EXPECT_FALSE(toDo.isVisible());
     });
     settle();
-    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"ToDo1", "CrosswordWindow"}));
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"ToDoWindow", "CrosswordWindow"}));
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
     EXPECT_EQ(services.hinfo.NextActivity, 0);
 }

@@ -7,8 +7,8 @@
 #include "Services.h"
 #include "Startfrm.h"
 #include "StatusBar.h"
-#include "ToDo1.h"
 #include "ToDoFiles.h"
+#include "ToDoWindow.h"
 #include "Toolbar.h"
 
 #include <QApplication>
@@ -30,7 +30,7 @@
 class ToDoWindowTest : public ::testing::Test {
 protected:
     ToDoWindowTest() {
-        services.windows.add(13, [](Services& s) { return std::make_unique<ToDo1>(s); });
+        services.windows.add(13, [](Services& s) { return std::make_unique<ToDoWindow>(s); });
         // Dates in the cells take the locale's names.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
@@ -40,14 +40,14 @@ protected:
 
     // Opens the window from the main window and runs the script while it is open; the fake's
     // modal showing then closes it, with its questions.
-    void openToDo(const std::function<void(ToDo1&)>& script) {
+    void openToDo(const std::function<void(ToDoWindow&)>& script) {
         main = std::make_unique<Startfrm>(services);
         main->Form_Load();
         main->show();
         settle();
         fake.modal.scripts.push_front([script](QWidget& window) {
             settle();
-            auto& toDo = static_cast<ToDo1&>(window);
+            auto& toDo = static_cast<ToDoWindow&>(window);
             toDo.activateWindow();
             settle();
             script(toDo);
@@ -57,7 +57,7 @@ protected:
     }
 
     // A click on a cell of the grid, as the mouse gives it.
-    static void clickCell(ToDo1& toDo, int row, int col) {
+    static void clickCell(ToDoWindow& toDo, int row, int col) {
         GridControl* grid = toDo.VSGd1;
         grid->showCell(row, col);
         settle();
@@ -80,7 +80,7 @@ protected:
     }
 
     // Clicks day 8 to 21 of the picker's month: those appear once in a month's page.
-    static void clickDay(ToDo1& toDo, int day) {
+    static void clickDay(ToDoWindow& toDo, int day) {
         QTableView* days = toDo.MonthView1->month(0)->findChild<QTableView*>();
         const QAbstractItemModel* model = days->model();
         for (int row = 1; row < model->rowCount(); ++row) {
@@ -132,7 +132,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    static QString cell(const ToDo1& toDo, int row, int col) {
+    static QString cell(const ToDoWindow& toDo, int row, int col) {
         return toDo.VSGd1->textMatrix(row, col);
     }
 

@@ -1,6 +1,6 @@
 // Building the to-do window: the main panel with the entry, the grid and the commands, the date
 // picker, the grid background selector and the menus.
-#include "ToDo1.h"
+#include "ToDoWindow.h"
 
 #include "FocusMoves.h"
 #include "GridBackgroundSelector.h"
@@ -43,7 +43,7 @@ constexpr int kPickerTop = 1400;
 
 } // namespace
 
-void ToDo1::buildControls() {
+void ToDoWindow::buildControls() {
     Panel3D1 = new Panel3D(centralWidget());
     Panel3D1->setObjectName("Panel3D1");
     Panel3D1->setAccessibleName(kCaption);
@@ -130,16 +130,16 @@ void ToDo1::buildControls() {
     }
 }
 
-void ToDo1::buildMenus() {
+void ToDoWindow::buildMenus() {
     // Printing, copying, the spelling check and the backup enable their items as they are
     // built.
-    mOBC = mO->addAction("Grid &Background Selector", this, &ToDo1::mOBC_Click);
-    mOTC = mO->addAction("Grid &Text  Color", this, &ToDo1::mOTC_Click);
-    mOC = mO->addAction("Panel &Color", this, &ToDo1::mOC_Click);
+    mOBC = mO->addAction("Grid &Background Selector", this, &ToDoWindow::mOBC_Click);
+    mOTC = mO->addAction("Grid &Text  Color", this, &ToDoWindow::mOTC_Click);
+    mOC = mO->addAction("Panel &Color", this, &ToDoWindow::mOC_Click);
     mO->addSeparator();
-    mODel = mO->addAction("&Delete Item fm Grid", this, &ToDo1::DeleteGridRow);
-    mOCl = mO->addAction("&Clear Grid", this, &ToDo1::ClearGrid);
-    mOIN = mO->addAction("&Insert New Row", this, &ToDo1::InsertGridRow);
+    mODel = mO->addAction("&Delete Item fm Grid", this, &ToDoWindow::DeleteGridRow);
+    mOCl = mO->addAction("&Clear Grid", this, &ToDoWindow::ClearGrid);
+    mOIN = mO->addAction("&Insert New Row", this, &ToDoWindow::InsertGridRow);
     mO->addSeparator();
     mOW = mO->addAction("Print To Do &Worksheet");
     mOCopy = mO->addAction("Cop&y");
@@ -148,7 +148,7 @@ void ToDo1::buildMenus() {
     mOS = mO->addAction("&Save", this, [this] { SaveToDoGrid(); });
     mOSpell = mO->addAction("Spelling Chec&k");
     mO->addSeparator();
-    mOEx = mO->addAction("E&xit", this, &ToDo1::ExitToDo);
+    mOEx = mO->addAction("E&xit", this, &ToDoWindow::ExitToDo);
     for (QAction* later : {mOW, mOCopy, mOPrt, mOSpell}) {
         later->setEnabled(false);
     }
@@ -166,22 +166,22 @@ void ToDo1::buildMenus() {
     menuBar()->insertMenu(mH, mU);
 }
 
-void ToDo1::connectHandlers() {
+void ToDoWindow::connectHandlers() {
     for (std::size_t i = 0; i < Command1.size(); ++i) {
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(int(i)); });
         focusMoves().onGotFocus(Command1[i], [this] { Command1_GotFocus(); });
     }
-    connect(Text1[0], &QLineEdit::textChanged, this, &ToDo1::Text1_Change);
+    connect(Text1[0], &QLineEdit::textChanged, this, &ToDoWindow::Text1_Change);
     focusMoves().onGotFocus(Text1[0], [this] { Text1_GotFocus(); });
     focusMoves().onGotFocus(Combo1, [this] { Combo1_GotFocus(); });
     focusMoves().onGotFocus(VSGd1, [this] { VSGd1_GotFocus(); });
     Text1[0]->installEventFilter(this);
-    connect(Combo1, &QComboBox::activated, this, &ToDo1::Combo1_Click);
+    connect(Combo1, &QComboBox::activated, this, &ToDoWindow::Combo1_Click);
 
     connect(VSGd1, &GridControl::cellClicked, this, [this] { HandleGridClick(); });
-    connect(VSGd1, &GridControl::afterEdit, this, &ToDo1::AfterItemEdit);
+    connect(VSGd1, &GridControl::afterEdit, this, &ToDoWindow::AfterItemEdit);
     connect(VSGd1, &GridControl::editKeyTyped, this, [this] { NoteCellTyping(); });
-    connect(VSGd1, &GridControl::afterSort, this, &ToDo1::AfterGridSort);
+    connect(VSGd1, &GridControl::afterSort, this, &ToDoWindow::AfterGridSort);
     connect(VSGd1, &GridControl::rowMoved, this, [this] { NoteRowMoved(); });
     VSGd1->setRowTipHandler([this](int row) { return ShowRowScrollTip(row); });
     connect(MonthView1, &MonthView::selectionChanged, this,
@@ -191,15 +191,15 @@ void ToDo1::connectHandlers() {
                 }
             });
 
-    connect(mO, &QMenu::aboutToShow, this, &ToDo1::mO_Click);
-    connect(this, &ToDo1::insertRowOffered, mOIN, &QAction::setEnabled);
+    connect(mO, &QMenu::aboutToShow, this, &ToDoWindow::mO_Click);
+    connect(this, &ToDoWindow::insertRowOffered, mOIN, &QAction::setEnabled);
     setOptionsPopupHooks([this] {
         VSGd1->setRow(1);
         VSGd1->setCol(1);
         return true;
     });
 
-    connect(SSPanel4, &GridBackgroundSelector::statusText, this, &ToDo1::showStatus);
+    connect(SSPanel4, &GridBackgroundSelector::statusText, this, &ToDoWindow::showStatus);
     connect(SSPanel4, &GridBackgroundSelector::restoreStatus, this,
             [this] { showStatus(windowTitle()); });
     connect(SSPanel4, &GridBackgroundSelector::settingChanged, this,

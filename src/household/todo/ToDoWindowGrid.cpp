@@ -1,5 +1,5 @@
 // The to-do grid and its file.
-#include "ToDo1.h"
+#include "ToDoWindow.h"
 
 #include "FieldReader.h"
 #include "GridControl.h"
@@ -9,7 +9,7 @@
 #include <QFile>
 #include <QPushButton>
 
-void ToDo1::LoadToDoGrid() {
+void ToDoWindow::LoadToDoGrid() {
     // Every row is emptied first: a reload never mixes the rows shown with the file's.
     VSGd1->setRows(1);
     VSGd1->setRows(kItemRows + 1);
@@ -40,7 +40,7 @@ void ToDo1::LoadToDoGrid() {
     }
 }
 
-bool ToDo1::SaveToDoGrid() {
+bool ToDoWindow::SaveToDoGrid() {
     if (ToDoChanged == 0) {
         return true;
     }
@@ -63,21 +63,21 @@ bool ToDo1::SaveToDoGrid() {
     return true;
 }
 
-bool ToDo1::keyboardEditing() const {
+bool ToDoWindow::keyboardEditing() const {
     return VSGd1->editable() == 1;
 }
 
-void ToDo1::setKeyboardEditing(bool on) {
+void ToDoWindow::setKeyboardEditing(bool on) {
     VSGd1->setEditable(on ? 1 : 0);
 }
 
-void ToDo1::setGridText(int row, int col, const QString& text) {
+void ToDoWindow::setGridText(int row, int col, const QString& text) {
     VSGd1->setRow(row);
     VSGd1->setCol(col);
     VSGd1->setText(ToDoFiles::cellText(text));
 }
 
-int ToDo1::firstEmptyItemRow() const {
+int ToDoWindow::firstEmptyItemRow() const {
     for (int row = 1; row <= kItemRows; ++row) {
         if (trimmedRight(VSGd1->textMatrix(row, 1)).isEmpty()) {
             return row;
@@ -86,7 +86,7 @@ int ToDo1::firstEmptyItemRow() const {
     return 0;
 }
 
-void ToDo1::enableSaveAndClear() {
+void ToDoWindow::enableSaveAndClear() {
     Command1[ClearButton]->setEnabled(true);
     Command1[SaveButton]->setEnabled(true);
     mOS->setEnabled(true);

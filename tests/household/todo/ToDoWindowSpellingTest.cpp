@@ -23,7 +23,7 @@ protected:
 TEST_F(ToDoSpellingTest, ACorrectedItemRenamesItsRememberedName) {
     writeGridFile({{"Pay the rent", "", ""}, {}, {"Buy brd", "Wednesday - Mar 25, 26", ""}});
     writeFile(ToDoFiles::kNamesFile, ToDoFiles::writeNames({"Buy brd", "Pay the rent"}));
-    openToDo([this](ToDo1& toDo) {
+    openToDo([this](ToDoWindow& toDo) {
         answerChange("bread");
         click(toDo.Command6);
         EXPECT_EQ(cell(toDo, 3, 1), "Buy bread");

@@ -1,13 +1,13 @@
 // The to-do window's side toolbar: its commands, all of them blocked while the preview shows.
-#include "ToDo1.h"
+#include "ToDoWindow.h"
 
 #include "PrintPreviewPanel.h"
 #include "SideToolbarPictures.h"
-#include "ToDo1SideToolbarPictures.h"
+#include "ToDoWindowSideToolbarPictures.h"
 
 #include <QAction>
 
-void ToDo1::buildSideToolbar() {
+void ToDoWindow::buildSideToolbar() {
     fillSideToolbar(
         {
             {toDoToolbarPicture(ToDoPicture::GridBackground), "Grid Background Selector"},
@@ -23,10 +23,10 @@ void ToDo1::buildSideToolbar() {
         [this](int button) { Toolbar2_ButtonClick(button); });
     // Inserting a row is offered together with the Options menu's entry.
     Toolbar2Button(4)->setEnabled(mOIN->isEnabled());
-    connect(this, &ToDo1::insertRowOffered, Toolbar2Button(4), &QAction::setEnabled);
+    connect(this, &ToDoWindow::insertRowOffered, Toolbar2Button(4), &QAction::setEnabled);
 }
 
-void ToDo1::Toolbar2_ButtonClick(int button) {
+void ToDoWindow::Toolbar2_ButtonClick(int button) {
     if (SSPanel80->isOpen()) {
         services_.sound.beep();
         return;

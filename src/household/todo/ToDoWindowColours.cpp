@@ -1,6 +1,6 @@
 // The panel colour, the grid's text colour and the grid's background, kept in GColor1.Fil
 // records 32 (panel), 33 (grid background) and 34 (grid text).
-#include "ToDo1.h"
+#include "ToDoWindow.h"
 
 #include "ColorNumber.h"
 #include "GridBackgroundSelector.h"
@@ -29,7 +29,7 @@ QString numberOf(const QColor& colour) {
 
 } // namespace
 
-void ToDo1::LoadToDoColours() {
+void ToDoWindow::LoadToDoColours() {
     panelColours_.LoadPanelColour();
     const RecordFile file = settingsFile(services_.folder, SettingsFile::GColor1);
     const QString background = trimmedRight(file.readText(kGridBackgroundRecord));
@@ -51,7 +51,7 @@ void ToDo1::LoadToDoColours() {
                           .value_or(QColor(Qt::black)));
 }
 
-void ToDo1::SaveToDoColours() {
+void ToDoWindow::SaveToDoColours() {
     panelColours_.SavePanelColour();
     RecordFile file = settingsFile(services_.folder, SettingsFile::GColor1);
     bool written = true;
@@ -74,7 +74,7 @@ void ToDo1::SaveToDoColours() {
     }
 }
 
-void ToDo1::PromptSaveColours() {
+void ToDoWindow::PromptSaveColours() {
     const Dialogs::Answer answer =
         services_.dialogs.message({"Save changes made to Panel and or Text Color?", "Color Changes",
                                    Dialogs::Icon::Question, Dialogs::Buttons::YesNo});
@@ -84,7 +84,7 @@ void ToDo1::PromptSaveColours() {
     }
 }
 
-void ToDo1::mOC_Click() {
+void ToDoWindow::mOC_Click() {
     HideDatePicker();
     showStatus("Panel Color");
     // Whatever the answer, a grid background chosen earlier is no longer written.
@@ -96,7 +96,7 @@ void ToDo1::mOC_Click() {
     showStatus(windowTitle());
 }
 
-void ToDo1::mOTC_Click() {
+void ToDoWindow::mOTC_Click() {
     HideDatePicker();
     showStatus("Grid Text Color");
     if (const std::optional<QColor> chosen = services_.dialogs.chooseColor(gridTextColour())) {
@@ -111,12 +111,12 @@ void ToDo1::mOTC_Click() {
     showStatus(windowTitle());
 }
 
-void ToDo1::mOBC_Click() {
+void ToDoWindow::mOBC_Click() {
     HideDatePicker();
     SSPanel4->toggle(Panel3D1);
 }
 
-void ToDo1::selectorClicked(int index) {
+void ToDoWindow::selectorClicked(int index) {
     const bool applied = selectorChanged_;
     selectorChanged_ = false;
     switch (index) {
@@ -160,10 +160,10 @@ void ToDo1::selectorClicked(int index) {
     showStatus(windowTitle());
 }
 
-QColor ToDo1::gridTextColour() const {
+QColor ToDoWindow::gridTextColour() const {
     return VSGd1->foreColour();
 }
 
-void ToDo1::setGridTextColour(const QColor& colour) {
+void ToDoWindow::setGridTextColour(const QColor& colour) {
     VSGd1->setForeColour(colour);
 }

@@ -1,6 +1,6 @@
 // The Utilities menu: the to-do data handed to the backup window, and taken up again after a
 // restore.
-#include "ToDo1.h"
+#include "ToDoWindow.h"
 
 #include "GridControl.h"
 #include "ToDoPrintPanel.h"
@@ -17,13 +17,13 @@ constexpr int kRestoreToDo = 31;
 
 } // namespace
 
-void ToDo1::buildUtilities() {
-    connect(mU, &QMenu::aboutToShow, this, &ToDo1::UpdateBackupMenu);
-    connect(mUB, &QAction::triggered, this, &ToDo1::StartToDoBackup);
-    connect(mUR, &QAction::triggered, this, &ToDo1::StartToDoRestore);
+void ToDoWindow::buildUtilities() {
+    connect(mU, &QMenu::aboutToShow, this, &ToDoWindow::UpdateBackupMenu);
+    connect(mUB, &QAction::triggered, this, &ToDoWindow::StartToDoBackup);
+    connect(mUR, &QAction::triggered, this, &ToDoWindow::StartToDoRestore);
 }
 
-void ToDo1::UpdateBackupMenu() {
+void ToDoWindow::UpdateBackupMenu() {
     VSGd1->setRow(1);
     VSGd1->setCol(1);
     bool anyItem = false;
@@ -37,7 +37,7 @@ void ToDo1::UpdateBackupMenu() {
     hinfo_.SignalValue = 0;
 }
 
-void ToDo1::StartToDoBackup() {
+void ToDoWindow::StartToDoBackup() {
     // Cancel, or a Yes whose save failed, leaves the changes pending and opens nothing.
     if (ToDoChanged == 1 && !PromptSaveToDoGrid()) {
         hinfo_.SignalValue = 0;
@@ -53,7 +53,7 @@ void ToDo1::StartToDoBackup() {
     hinfo_.NormalPointer();
 }
 
-void ToDo1::StartToDoRestore() {
+void ToDoWindow::StartToDoRestore() {
     hinfo_.BackupMode = kRestoreMode;
     hinfo_.BackupKind = kRestoreToDo;
     hinfo_.RestoreCompleted = 0;

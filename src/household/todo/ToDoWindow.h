@@ -32,7 +32,7 @@ class QPushButton;
 // (the header and rows 1 to 500) that the to-do file mirrors row for row, and the item names
 // remembered for the entry box. The grid file is written only by Save or the exit question; a
 // save that fails says so and leaves the grid marked changed, so nothing is lost unnoticed.
-class ToDo1 : public ActivityWindow {
+class ToDoWindow : public ActivityWindow {
     Q_OBJECT
 public:
     static constexpr const char* kCaption = "To Do List";
@@ -50,27 +50,27 @@ public:
         ClearButton
     };
 
-    explicit ToDo1(Services& services);
-    ~ToDo1() override;
+    explicit ToDoWindow(Services& services);
+    ~ToDoWindow() override;
 
     // The grid's rows 1 to 500 as they stand, in shown order (for printing and copying).
     std::vector<ToDoRow> gridRows() const;
 
-    // The spine (ToDo1.cpp).
+    // The spine (ToDoWindow.cpp).
     void Form_Load();
     void ExitToDo();
     // The exit question; the answer stays in SignalValue. False when the window must stay open:
     // Cancel, or a Yes whose save failed.
     bool PromptSaveToDoGrid();
 
-    // The grid and its file (ToDo1Grid.cpp).
+    // The grid and its file (ToDoWindowGrid.cpp).
     void LoadToDoGrid();
     // True when the file holds the grid (also when nothing had changed).
     bool SaveToDoGrid();
     bool keyboardEditing() const;
     void setKeyboardEditing(bool on);
 
-    // Item entry and remembered names (ToDo1Entry.cpp).
+    // Item entry and remembered names (ToDoWindowEntry.cpp).
     void LoadItemNames();
     void AddItemToNameList();
     void AppendItemName();
@@ -78,7 +78,7 @@ public:
     void AddItemToGrid();
     void Command1_Click(int index);
 
-    // Grid editing and dates (ToDo1Dates.cpp).
+    // Grid editing and dates (ToDoWindowDates.cpp).
     void HandleGridClick();
     void EnterItemFirstMessage();
     void PutPickedDate(const QDate& date);
@@ -88,14 +88,14 @@ public:
     QString ShowRowScrollTip(int row) const;
     void mO_Click();
 
-    // Row operations (ToDo1Rows.cpp).
+    // Row operations (ToDoWindowRows.cpp).
     void DeleteGridRow();
     void InsertGridRow();
     void ClearGrid();
     void AfterGridSort(int col, int order);
     void NoteRowMoved();
 
-    // Colours and the grid background (ToDo1Colours.cpp).
+    // Colours and the grid background (ToDoWindowColours.cpp).
     void LoadToDoColours();
     void SaveToDoColours();
     void PromptSaveColours();
@@ -103,9 +103,9 @@ public:
     void mOTC_Click();
     void mOBC_Click();
 
-    // Printing (ToDo1Print.cpp), copying (ToDo1Copy.cpp), the spelling check
-    // (ToDo1Spelling.cpp), the side toolbar (ToDo1SideToolbar.cpp) and the backup hand-off
-    // (ToDo1Utilities.cpp).
+    // Printing (ToDoWindowPrint.cpp), copying (ToDoWindowCopy.cpp), the spelling check
+    // (ToDoWindowSpelling.cpp), the side toolbar (ToDoWindowSideToolbar.cpp) and the backup
+    // hand-off (ToDoWindowUtilities.cpp).
     void OpenToDoPrintPreview();
     void OpenWorksheetPrintPreview();
     void CopyToDoToClipboard();
@@ -178,7 +178,7 @@ protected:
     int currentHelpContext() const override;
 
 private:
-    // Building the window (ToDo1Controls.cpp).
+    // Building the window (ToDoWindowControls.cpp).
     void buildControls();
     void buildMenus();
     void connectHandlers();

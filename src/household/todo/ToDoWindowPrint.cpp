@@ -1,5 +1,5 @@
 // The to-do window's print preview: the list of its items and the blank worksheet.
-#include "ToDo1.h"
+#include "ToDoWindow.h"
 
 #include "ColorNumber.h"
 #include "GridControl.h"
@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 
-void ToDo1::buildPrintPanel() {
+void ToDoWindow::buildPrintPanel() {
     ToDoPrintPanel::Hooks hooks;
     hooks.rows = [this] { return gridRows(); };
     hooks.findItem = [this] {
@@ -42,21 +42,21 @@ void ToDo1::buildPrintPanel() {
     SSPanel80->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
     SSPanel80->Panel3d82->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
 
-    connect(mOPrt, &QAction::triggered, this, &ToDo1::OpenToDoPrintPreview);
-    connect(mOW, &QAction::triggered, this, &ToDo1::OpenWorksheetPrintPreview);
+    connect(mOPrt, &QAction::triggered, this, &ToDoWindow::OpenToDoPrintPreview);
+    connect(mOW, &QAction::triggered, this, &ToDoWindow::OpenWorksheetPrintPreview);
     mOPrt->setEnabled(true);
     mOW->setEnabled(true);
 }
 
-void ToDo1::OpenToDoPrintPreview() {
+void ToDoWindow::OpenToDoPrintPreview() {
     printPanel->OpenToDoPrintPreview();
 }
 
-void ToDo1::OpenWorksheetPrintPreview() {
+void ToDoWindow::OpenWorksheetPrintPreview() {
     printPanel->OpenWorksheetPrintPreview();
 }
 
-int ToDo1::currentHelpContext() const {
+int ToDoWindow::currentHelpContext() const {
     return SSPanel80->isOpen() ? PrintPreviewPanel::kHelpContext
                                : ActivityWindow::currentHelpContext();
 }

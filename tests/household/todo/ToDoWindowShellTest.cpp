@@ -16,7 +16,7 @@ protected:
         bool shown;
         bool copyOffered;
     };
-    static Popup rightClick(ToDo1& toDo) {
+    static Popup rightClick(ToDoWindow& toDo) {
         QTest::mouseClick(toDo.Label7, Qt::RightButton);
         settle();
         const Popup popup{toDo.mO->isVisible(), toDo.mOCopy->isVisible()};
@@ -53,7 +53,7 @@ TEST_F(ToDoShellTest, CopyLinesUpTheItemsInTheEngineFont) {
     writeGridFile({{"Call the bank", "Wednesday - Mar 25, 26", ""},
                    {},
                    {"  Pay rent ", "", "Friday - Mar 27, 26"}});
-    openToDo([this](ToDo1& toDo) {
+    openToDo([this](ToDoWindow& toDo) {
         toDo.mE1->popup(toDo.mapToGlobal(QPoint(10, 10)));
         settle();
         EXPECT_EQ(toDo.VSGd1->row(), 1);
@@ -89,8 +89,8 @@ TEST_F(ToDoShellTest, CopyLinesUpTheItemsInTheEngineFont) {
 
 TEST_F(ToDoShellTest, OnlyTheFirstItemCellOffersCopyButTheSideButtonAlwaysCopies) {
     writeGridFile({{}, {"Walk the dog", "", ""}});
-    openToDo([this](ToDo1& toDo) {
-        EXPECT_FALSE(toDo.Command1[ToDo1::SaveButton]->isEnabled()) << "row 1 empty";
+    openToDo([this](ToDoWindow& toDo) {
+        EXPECT_FALSE(toDo.Command1[ToDoWindow::SaveButton]->isEnabled()) << "row 1 empty";
         EXPECT_FALSE(toDo.mOCl->isEnabled());
         toDo.UpdateEditMenu();
         EXPECT_FALSE(toDo.mECopy->isEnabled());
@@ -106,7 +106,7 @@ TEST_F(ToDoShellTest, OnlyTheFirstItemCellOffersCopyButTheSideButtonAlwaysCopies
 
 TEST_F(ToDoShellTest, RightClickOffersCopyWhileRowOneHoldsAnItemAndNothingDuringPreview) {
     writeGridFile({{"Call the bank", "", ""}});
-    openToDo([this](ToDo1& toDo) {
+    openToDo([this](ToDoWindow& toDo) {
         Popup popup = rightClick(toDo);
         EXPECT_TRUE(popup.copyOffered);
         EXPECT_FALSE(toDo.mOCopy->isVisible()) << "hidden again once the menu closed";
@@ -127,7 +127,7 @@ TEST_F(ToDoShellTest, RightClickOffersCopyWhileRowOneHoldsAnItemAndNothingDuring
 }
 
 TEST_F(ToDoShellTest, SideToolbarHasItsNineButtons) {
-    openToDo([](ToDo1& toDo) {
+    openToDo([](ToDoWindow& toDo) {
         const QStringList expected = {"Grid Background Selector",
                                       "Grid Text Color",
                                       "Panel Color",
@@ -151,19 +151,19 @@ TEST_F(ToDoShellTest, SideToolbarHasItsNineButtons) {
 
 TEST_F(ToDoShellTest, UtilitiesWaitForTheBackupWindow) {
     writeGridFile({{}, {}, {"Call the bank", "", ""}});
-    openToDo([](ToDo1& toDo) {
+    openToDo([](ToDoWindow& toDo) {
         toDo.UpdateBackupMenu();
         EXPECT_FALSE(toDo.mUB->isEnabled());
         EXPECT_FALSE(toDo.mUR->isEnabled());
     });
     registerBackupWindow();
-    openToDo([](ToDo1& toDo) {
+    openToDo([](ToDoWindow& toDo) {
         toDo.UpdateBackupMenu();
         EXPECT_TRUE(toDo.mUB->isEnabled()) << "row 3 holds an item";
         EXPECT_TRUE(toDo.mUR->isEnabled());
     });
     writeGridFile({{"   ", "Wednesday - Mar 25, 26", ""}});
-    openToDo([](ToDo1& toDo) {
+    openToDo([](ToDoWindow& toDo) {
         toDo.UpdateBackupMenu();
         EXPECT_FALSE(toDo.mUB->isEnabled()) << "blanks only";
     });
@@ -172,7 +172,7 @@ TEST_F(ToDoShellTest, UtilitiesWaitForTheBackupWindow) {
 TEST_F(ToDoShellTest, BackupAsksToSaveAndStopsOnCancel) {
     registerBackupWindow();
     writeGridFile({{"Call the bank", "", ""}});
-    openToDo([this](ToDo1& toDo) {
+    openToDo([this](ToDoWindow& toDo) {
         toDo.ToDoChanged = 1;
         toDo.UpdateBackupMenu();
         fake.dialogs.answers.push_back(Dialogs::Answer::Cancel);
@@ -196,7 +196,7 @@ TEST_F(ToDoShellTest, BackupAsksToSaveAndStopsOnCancel) {
 TEST_F(ToDoShellTest, RestoreReloadsOnlyWhenCompleted) {
     registerBackupWindow();
     writeGridFile({{"Call the bank", "", ""}});
-    openToDo([this](ToDo1& toDo) {
+    openToDo([this](ToDoWindow& toDo) {
         toDo.VSGd1->setRow(1);
         toDo.VSGd1->setCol(1);
         toDo.VSGd1->setText("Changed here");

@@ -30,15 +30,15 @@ protected:
 };
 
 TEST_F(ToDoPrintTest, ThePrintButtonOpensTheListOrSaysThereIsNothingToPrint) {
-    openToDo([this](ToDo1& toDo) {
-        click(toDo.Command1[ToDo1::PrintButton]);
+    openToDo([this](ToDoWindow& toDo) {
+        click(toDo.Command1[ToDoWindow::PrintButton]);
         EXPECT_EQ(fake.dialogs.shownTexts(),
                   QStringList{"There are currently No Entries to Print!"});
         EXPECT_FALSE(toDo.SSPanel80->isOpen());
     });
     writeGridFile({{"Buy milk", "", ""}});
-    openToDo([this](ToDo1& toDo) {
-        click(toDo.Command1[ToDo1::PrintButton]);
+    openToDo([this](ToDoWindow& toDo) {
+        click(toDo.Command1[ToDoWindow::PrintButton]);
         settle();
         EXPECT_TRUE(toDo.SSPanel80->isOpen());
         click(toDo.SSPanel80->SSCommand80[2]);
@@ -49,7 +49,7 @@ TEST_F(ToDoPrintTest, FontDefaultsAtEveryOpening) {
     std::vector<ToDoRow> rows(499);
     rows.push_back({"Last row", "", ""});
     writeGridFile(rows);
-    openToDo([this](ToDo1& toDo) {
+    openToDo([this](ToDoWindow& toDo) {
         // The only item is in row 500: the list opens.
         toDo.mOPrt->trigger();
         settle();
@@ -118,7 +118,7 @@ TEST_F(ToDoPrintTest, TheListPrintsToAFileWhereThePreviewShowsIt) {
     fake.printer.refusedFonts = {"Times New Roman"};
     QTemporaryDir folder;
     fake.printer.pdfFile = folder.filePath("list.pdf");
-    openToDo([this](ToDo1& toDo) {
+    openToDo([this](ToDoWindow& toDo) {
         toDo.mOPrt->trigger();
         settle();
         click(toDo.SSPanel80->SSCommand80[4]);
@@ -131,7 +131,7 @@ TEST_F(ToDoPrintTest, TheListPrintsToAFileWhereThePreviewShowsIt) {
 }
 
 TEST_F(ToDoPrintTest, AnEmptyGridHasNoListButAWorksheet) {
-    openToDo([this](ToDo1& toDo) {
+    openToDo([this](ToDoWindow& toDo) {
         toDo.mOPrt->trigger();
         settle();
         EXPECT_FALSE(toDo.SSPanel80->isOpen());
@@ -157,7 +157,7 @@ TEST_F(ToDoPrintTest, GuideLineRecordIsReadAtLoadAndWrittenOnChange) {
     for (const auto& c : cases) {
         writeGuideRecord(c.stored);
         const QByteArray before = readFile("GColor3.Fil");
-        openToDo([&](ToDo1& toDo) {
+        openToDo([&](ToDoWindow& toDo) {
             EXPECT_EQ(toDo.SSPanel80->SSOption82->selected(), c.selected) << c.stored.data();
             EXPECT_EQ(readFile("GColor3.Fil"), before) << "nothing written while loading";
             EXPECT_TRUE(toDo.printPanel->SSCheck80->isChecked());
@@ -178,7 +178,7 @@ TEST_F(ToDoPrintTest, GuideLineRecordIsReadAtLoadAndWrittenOnChange) {
 
 TEST_F(ToDoPrintTest, EscapeStepsBackFromEnlargedThenClosesThenExits) {
     writeGridFile({{"Call the bank", "", ""}});
-    openToDo([this](ToDo1& toDo) {
+    openToDo([this](ToDoWindow& toDo) {
         toDo.mOPrt->trigger();
         settle();
         EXPECT_EQ(fake.help.topics.size(), 0);
@@ -200,7 +200,7 @@ TEST_F(ToDoPrintTest, EscapeStepsBackFromEnlargedThenClosesThenExits) {
 
 TEST_F(ToDoPrintTest, AsOfLineOffRebuildsTheListAndIsShared) {
     writeGridFile({{"Call the bank", "", ""}});
-    openToDo([this](ToDo1& toDo) {
+    openToDo([this](ToDoWindow& toDo) {
         toDo.mOPrt->trigger();
         settle();
         toDo.printPanel->SSCheck81->click();

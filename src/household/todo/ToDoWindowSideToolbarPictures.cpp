@@ -1,4 +1,4 @@
-#include "ToDo1SideToolbarPictures.h"
+#include "ToDoWindowSideToolbarPictures.h"
 
 #include "ColorNumber.h"
 #include "SideToolbarPictures.h"

@@ -1,5 +1,5 @@
 // The spelling check of the to-do items, with the remembered names kept in step.
-#include "ToDo1.h"
+#include "ToDoWindow.h"
 
 #include "AutoCorrectTable.h"
 #include "GridControl.h"
@@ -12,9 +12,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-class ToDo1::SpellingGrid : public ToDoSpellingGrid {
+class ToDoWindow::SpellingGrid : public ToDoSpellingGrid {
 public:
-    explicit SpellingGrid(ToDo1& window) : window_(window) {}
+    explicit SpellingGrid(ToDoWindow& window) : window_(window) {}
 
     QString item(int row) const override { return window_.VSGd1->textMatrix(row, 1); }
     void setItem(int row, const QString& text) override { window_.setGridText(row, 1, text); }
@@ -38,10 +38,10 @@ public:
     QString caption() const override { return window_.windowTitle(); }
 
 private:
-    ToDo1& window_;
+    ToDoWindow& window_;
 };
 
-void ToDo1::buildSpellCheck() {
+void ToDoWindow::buildSpellCheck() {
     VSSpell1 = new SpellChecker(services_, this);
     checkerItems_ = std::make_unique<SpellCheckerItems>(*VSSpell1);
     spellingGrid_ = std::make_unique<SpellingGrid>(*this);
@@ -54,16 +54,16 @@ void ToDo1::buildSpellCheck() {
     Command6 = new QPushButton("Spelling Chec&k", Panel3D1);
     Command6->setGeometry(exit.translated(step, 0));
     attachOptionsPopup(Command6);
-    connect(Command6, &QPushButton::clicked, this, &ToDo1::SpellCheckItems);
-    connect(mOSpell, &QAction::triggered, this, &ToDo1::SpellCheckItems);
+    connect(Command6, &QPushButton::clicked, this, &ToDoWindow::SpellCheckItems);
+    connect(mOSpell, &QAction::triggered, this, &ToDoWindow::SpellCheckItems);
     mOSpell->setEnabled(true);
 }
 
-void ToDo1::LoadAutoCorrectTable() {
+void ToDoWindow::LoadAutoCorrectTable() {
     ::LoadAutoCorrectTable(*VSSpell1);
 }
 
-void ToDo1::SpellCheckItems() {
+void ToDoWindow::SpellCheckItems() {
     HideDatePicker();
     spellCheck_->SpellCheckItems();
 }

@@ -1,5 +1,5 @@
 // Clicks in the grid, editing its cells and entering dates with the picker.
-#include "ToDo1.h"
+#include "ToDoWindow.h"
 
 #include "GridControl.h"
 #include "MonthView.h"
@@ -12,7 +12,7 @@
 
 #include <cmath>
 
-void ToDo1::HandleGridClick() {
+void ToDoWindow::HandleGridClick() {
     DateColumn = VSGd1->col();
     DateRow = VSGd1->row();
     MarkedRow = VSGd1->row();
@@ -55,7 +55,7 @@ void ToDo1::HandleGridClick() {
     mODel->setEnabled(true);
 }
 
-void ToDo1::showDateEntry(int col, bool focusStep) {
+void ToDoWindow::showDateEntry(int col, bool focusStep) {
     const double share = col == 2 ? 0.70 : 0.33;
     MonthView1->move(int(std::lround(Panel3D1->width() * share)), MonthView1->y());
     MonthView1->show();
@@ -76,7 +76,7 @@ void ToDo1::showDateEntry(int col, bool focusStep) {
     }
 }
 
-void ToDo1::EnterItemFirstMessage() {
+void ToDoWindow::EnterItemFirstMessage() {
     HideDatePicker();
     services_.dialogs.message({"Please, enter an Item before any dates.", "Item Grid",
                                Dialogs::Icon::Information, Dialogs::Buttons::Ok});
@@ -91,7 +91,7 @@ void ToDo1::EnterItemFirstMessage() {
     }
 }
 
-void ToDo1::PutPickedDate(const QDate& date) {
+void ToDoWindow::PutPickedDate(const QDate& date) {
     if (DateColumn != 2 && DateColumn != 3) {
         return; // the picker shows only for a date cell
     }
@@ -104,11 +104,11 @@ void ToDo1::PutPickedDate(const QDate& date) {
     }
 }
 
-void ToDo1::HideDatePicker() {
+void ToDoWindow::HideDatePicker() {
     MonthView1->hide();
 }
 
-void ToDo1::AfterItemEdit(int row, int col) {
+void ToDoWindow::AfterItemEdit(int row, int col) {
     VSGd1->setRow(row);
     VSGd1->setCol(col);
     VSGd1->showCell(row, col);
@@ -128,7 +128,7 @@ void ToDo1::AfterItemEdit(int row, int col) {
     Text1[0]->clear();
 }
 
-void ToDo1::NoteCellTyping() {
+void ToDoWindow::NoteCellTyping() {
     // Every typed key marks the grid changed, so that no edit is left without the exit question.
     ToDoChanged = 1;
     if (!Command1[ClearButton]->isEnabled()) {
@@ -136,14 +136,14 @@ void ToDo1::NoteCellTyping() {
     }
 }
 
-QString ToDo1::ShowRowScrollTip(int row) const {
+QString ToDoWindow::ShowRowScrollTip(int row) const {
     if (row < 1) {
         return {};
     }
     return " Row " + QString::number(row) + ": " + VSGd1->textMatrix(row, 1) + " ";
 }
 
-void ToDo1::VSGd1_GotFocus() {
+void ToDoWindow::VSGd1_GotFocus() {
     if (keyboardEditing()) {
         MarkedRow = VSGd1->row();
     }
@@ -153,7 +153,7 @@ void ToDo1::VSGd1_GotFocus() {
     mODel->setEnabled(editableItem);
 }
 
-void ToDo1::mO_Click() {
+void ToDoWindow::mO_Click() {
     HideDatePicker();
     emit insertRowOffered(VSGd1->editable() != 0);
 }

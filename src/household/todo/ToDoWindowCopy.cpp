@@ -1,5 +1,5 @@
 // The to-do list copied to the clipboard as lined-up text.
-#include "ToDo1.h"
+#include "ToDoWindow.h"
 
 #include "GridControl.h"
 #include "ToDoCopyCommand.h"
@@ -8,27 +8,27 @@
 #include <QLabel>
 #include <QMenu>
 
-void ToDo1::buildCopy() {
-    connect(mECopy, &QAction::triggered, this, &ToDo1::CopyToDoToClipboard);
-    connect(mOCopy, &QAction::triggered, this, &ToDo1::CopyToDoToClipboard);
-    connect(mE1, &QMenu::aboutToShow, this, &ToDo1::UpdateEditMenu);
+void ToDoWindow::buildCopy() {
+    connect(mECopy, &QAction::triggered, this, &ToDoWindow::CopyToDoToClipboard);
+    connect(mOCopy, &QAction::triggered, this, &ToDoWindow::CopyToDoToClipboard);
+    connect(mE1, &QMenu::aboutToShow, this, &ToDoWindow::UpdateEditMenu);
     mOCopy->setEnabled(true);
     setOptionsPopupHooks([this] { return prepareOptionsPopup(); },
                          [this] { optionsPopupClosed(); });
 }
 
-void ToDo1::UpdateEditMenu() {
+void ToDoWindow::UpdateEditMenu() {
     HideDatePicker();
     VSGd1->setRow(1);
     VSGd1->setCol(1);
     mECopy->setEnabled(!VSGd1->text().isEmpty());
 }
 
-void ToDo1::CopyToDoToClipboard() {
+void ToDoWindow::CopyToDoToClipboard() {
     ::CopyToDoToClipboard(services_, gridRows(), Label7->text(), printPanel->printerFont());
 }
 
-bool ToDo1::prepareOptionsPopup() {
+bool ToDoWindow::prepareOptionsPopup() {
     if (printPanel->isOpen()) {
         return false;
     }
@@ -39,7 +39,7 @@ bool ToDo1::prepareOptionsPopup() {
     return true;
 }
 
-void ToDo1::optionsPopupClosed() {
+void ToDoWindow::optionsPopupClosed() {
     if (ExitChosen == 0) {
         mOCopy->setVisible(false);
     }

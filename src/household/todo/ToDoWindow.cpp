@@ -1,5 +1,5 @@
 // The to-do window: load, activation, keys and exit.
-#include "ToDo1.h"
+#include "ToDoWindow.h"
 
 #include "ColorNumber.h"
 #include "GridBackgroundSelector.h"
@@ -31,7 +31,7 @@ constexpr int kDesignedHeight = 9000;
 
 } // namespace
 
-ToDo1::ToDo1(Services& services)
+ToDoWindow::ToDoWindow(Services& services)
     : ActivityWindow(services, ActivityConstants::household(13, 2009), kCaption),
       panelColours_(services, "Save changes made to Panel and or Text Color?"),
       damagedFiles_(services.dialogs, services.folder, kCaption) {
@@ -50,15 +50,15 @@ ToDo1::ToDo1(Services& services)
     Form_Load();
 }
 
-ToDo1::~ToDo1() {
+ToDoWindow::~ToDoWindow() {
     qApp->removeEventFilter(this);
 }
 
-QWidget* ToDo1::mainPanel() const {
+QWidget* ToDoWindow::mainPanel() const {
     return Panel3D1;
 }
 
-std::vector<ToDoRow> ToDo1::gridRows() const {
+std::vector<ToDoRow> ToDoWindow::gridRows() const {
     std::vector<ToDoRow> rows;
     rows.reserve(kItemRows);
     for (int row = 1; row <= kItemRows; ++row) {
@@ -68,7 +68,7 @@ std::vector<ToDoRow> ToDo1::gridRows() const {
     return rows;
 }
 
-void ToDo1::Form_Load() {
+void ToDoWindow::Form_Load() {
     LoadFormServices();
     const QDate today = services_.clock.today();
     MonthView1->setToday(today);
@@ -90,7 +90,7 @@ void ToDo1::Form_Load() {
     LoadAutoCorrectTable();
 }
 
-void ToDo1::Form_Activate() {
+void ToDoWindow::Form_Activate() {
     ActivateFormServices();
     SSPanel80->activate();
     // The shares are of the width inside the grid's frame and scroll bar, so that the four
@@ -123,17 +123,17 @@ void ToDo1::Form_Activate() {
     hinfo_.NormalPointer();
 }
 
-void ToDo1::ExitCommand() {
+void ToDoWindow::ExitCommand() {
     ExitToDo();
 }
 
-void ToDo1::ExitToDo() {
+void ToDoWindow::ExitToDo() {
     if (close()) {
         ExitChosen = 9;
     }
 }
 
-bool ToDo1::ExitQuestions() {
+bool ToDoWindow::ExitQuestions() {
     HideDatePicker();
     if (ToDoChanged == 1 && !PromptSaveToDoGrid()) {
         return false;
@@ -145,11 +145,11 @@ bool ToDo1::ExitQuestions() {
     return true;
 }
 
-void ToDo1::SaveWithoutAsking() {
+void ToDoWindow::SaveWithoutAsking() {
     SaveToDoGrid();
 }
 
-bool ToDo1::PromptSaveToDoGrid() {
+bool ToDoWindow::PromptSaveToDoGrid() {
     hinfo_.SignalValue = 0;
     const Dialogs::Answer answer =
         services_.dialogs.message({"Save changes made to To Do Grid before exiting?", kCaption,
@@ -169,13 +169,13 @@ bool ToDo1::PromptSaveToDoGrid() {
     return leave;
 }
 
-void ToDo1::Form_Unload() {
+void ToDoWindow::Form_Unload() {
     hinfo_.SignalValue = 0;
     ColoursChanged = 0;
     ItemNames = ItemNameList();
 }
 
-bool ToDo1::eventFilter(QObject* watched, QEvent* event) {
+bool ToDoWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     const auto leftButton = [event] {
         return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
@@ -226,7 +226,7 @@ bool ToDo1::eventFilter(QObject* watched, QEvent* event) {
     return ActivityWindow::eventFilter(watched, event);
 }
 
-void ToDo1::Form_KeyDown(int key) {
+void ToDoWindow::Form_KeyDown(int key) {
     if (key != Qt::Key_Delete || !keyboardEditing() || DateColumn <= 0) {
         return;
     }
@@ -242,7 +242,7 @@ void ToDo1::Form_KeyDown(int key) {
     }
 }
 
-void ToDo1::EscapeKey() {
+void ToDoWindow::EscapeKey() {
     if (printPanel->escape()) {
         return;
     }

@@ -1,5 +1,5 @@
 // The entry box, the remembered item names and the row of commands.
-#include "ToDo1.h"
+#include "ToDoWindow.h"
 
 #include "FieldReader.h"
 #include "GridControl.h"
@@ -22,7 +22,7 @@ bool isBlank(const QString& text) {
 
 } // namespace
 
-void ToDo1::LoadItemNames() {
+void ToDoWindow::LoadItemNames() {
     Combo1->clear();
     ItemNames = ItemNameList();
     Text1[0]->clear();
@@ -42,13 +42,13 @@ void ToDo1::LoadItemNames() {
     }
 }
 
-void ToDo1::refillNameList() {
+void ToDoWindow::refillNameList() {
     Combo1->clear();
     Combo1->addItems(ItemNames.names());
     Combo1->setEditText(QString());
 }
 
-void ToDo1::writeItemNames() {
+void ToDoWindow::writeItemNames() {
     refillNameList();
     if (!damagedFiles_.mayReplace(ToDoFiles::kNamesFile, "The remembered item names",
                                   "They are kept until this window closes.")) {
@@ -62,7 +62,7 @@ void ToDo1::writeItemNames() {
     }
 }
 
-void ToDo1::AddItemToNameList() {
+void ToDoWindow::AddItemToNameList() {
     Command1[DeleteNameButton]->setEnabled(false);
     Command1[AddButton]->setEnabled(false);
     const QString entry = Text1[0]->text();
@@ -72,14 +72,14 @@ void ToDo1::AddItemToNameList() {
     AppendItemName();
 }
 
-void ToDo1::AppendItemName() {
+void ToDoWindow::AppendItemName() {
     // A full list keeps its names; the file is written all the same.
     ItemNames.append(Text1[0]->text());
     writeItemNames();
     Text1[0]->clear();
 }
 
-void ToDo1::DeleteItemFromFile() {
+void ToDoWindow::DeleteItemFromFile() {
     if (Combo1->count() == 0) {
         return;
     }
@@ -90,7 +90,7 @@ void ToDo1::DeleteItemFromFile() {
     Command1[AddButton]->setEnabled(false);
 }
 
-void ToDo1::AddItemToGrid() {
+void ToDoWindow::AddItemToGrid() {
     const QString entry = Text1[0]->text();
     if (isBlank(entry)) {
         return;
@@ -111,7 +111,7 @@ void ToDo1::AddItemToGrid() {
     Command1[ExitButton]->setFocus(Qt::OtherFocusReason);
 }
 
-void ToDo1::Command1_Click(int index) {
+void ToDoWindow::Command1_Click(int index) {
     HideDatePicker();
     switch (index) {
     case ExitButton:
@@ -140,7 +140,7 @@ void ToDo1::Command1_Click(int index) {
     }
 }
 
-void ToDo1::Command1_GotFocus() {
+void ToDoWindow::Command1_GotFocus() {
     if (Text1[0]->palette().color(QPalette::Base) == kYellow) {
         setEntryColour(false);
     }
@@ -152,31 +152,31 @@ void ToDo1::Command1_GotFocus() {
     }
 }
 
-QColor ToDo1::entryColour() const {
+QColor ToDoWindow::entryColour() const {
     return Text2->palette().color(QPalette::Base);
 }
 
-void ToDo1::setEntryColour(bool yellow) {
+void ToDoWindow::setEntryColour(bool yellow) {
     QPalette palette = Text1[0]->palette();
     palette.setColor(QPalette::Base, yellow ? kYellow : entryColour());
     Text1[0]->setPalette(palette);
 }
 
-void ToDo1::Text1_Change() {
+void ToDoWindow::Text1_Change() {
     Command1[AddButton]->setEnabled(!isBlank(Text1[0]->text()));
 }
 
-void ToDo1::Text1_Click() {
+void ToDoWindow::Text1_Click() {
     setKeyboardEditing(false);
     VSGd1->setCol(1);
 }
 
-void ToDo1::Text1_GotFocus() {
+void ToDoWindow::Text1_GotFocus() {
     HideDatePicker();
     setEntryColour(true);
 }
 
-bool ToDo1::Text1_KeyDown(int key) {
+bool ToDoWindow::Text1_KeyDown(int key) {
     if (key == Qt::Key_Delete && Command1[DeleteRowButton]->isEnabled()) {
         DeleteGridRow();
     } else if (key == Qt::Key_Insert && Command1[DeleteRowButton]->isEnabled()) {
@@ -196,14 +196,14 @@ bool ToDo1::Text1_KeyDown(int key) {
     return false;
 }
 
-void ToDo1::Text1_KeyUp() {
+void ToDoWindow::Text1_KeyUp() {
     const QString suggested = ItemNames.suggestion(Text1[0]->text());
     if (!suggested.isEmpty()) {
         Combo1->setEditText(suggested);
     }
 }
 
-void ToDo1::Combo1_Click(int index) {
+void ToDoWindow::Combo1_Click(int index) {
     const QString name = Combo1->itemText(index);
     if (name.isEmpty()) {
         return;
@@ -223,12 +223,12 @@ void ToDo1::Combo1_Click(int index) {
     Command1[AddButton]->setEnabled(true);
 }
 
-void ToDo1::Combo1_DropDown() {
+void ToDoWindow::Combo1_DropDown() {
     HideDatePicker();
     Command1[DeleteNameButton]->setEnabled(false);
 }
 
-void ToDo1::Combo1_GotFocus() {
+void ToDoWindow::Combo1_GotFocus() {
     if (VSGd1->col() == 2 || VSGd1->col() == 3) {
         setKeyboardEditing(false);
         VSGd1->setCol(1);
@@ -236,7 +236,7 @@ void ToDo1::Combo1_GotFocus() {
     Command1[DeleteNameButton]->setEnabled(false);
 }
 
-void ToDo1::Combo1_Enter() {
+void ToDoWindow::Combo1_Enter() {
     Text1[0]->setText(Combo1->currentText());
     AddItemToNameList();
 }

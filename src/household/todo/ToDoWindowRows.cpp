@@ -1,6 +1,6 @@
 // Operations on whole rows of the grid: delete, insert, clear, the clean-up after a header sort
 // and a moved row. The grid always keeps its 500 item rows.
-#include "ToDo1.h"
+#include "ToDoWindow.h"
 
 #include "GridControl.h"
 #include "MonthView.h"
@@ -15,7 +15,7 @@ const QColor kMarkRed(255, 0, 0);
 
 } // namespace
 
-void ToDo1::DeleteGridRow() {
+void ToDoWindow::DeleteGridRow() {
     if (MarkedRow == kNoRow) {
         return;
     }
@@ -56,7 +56,7 @@ void ToDo1::DeleteGridRow() {
     showStatus(windowTitle());
 }
 
-void ToDo1::InsertGridRow() {
+void ToDoWindow::InsertGridRow() {
     if (MarkedRow == kNoRow) {
         return;
     }
@@ -78,7 +78,7 @@ void ToDo1::InsertGridRow() {
     Command1[ExitButton]->setFocus(Qt::OtherFocusReason);
 }
 
-void ToDo1::ClearGrid() {
+void ToDoWindow::ClearGrid() {
     showStatus("Clear Grid");
     hinfo_.SignalValue = 0;
     const Dialogs::Answer answer = services_.dialogs.message(
@@ -95,7 +95,7 @@ void ToDo1::ClearGrid() {
     showStatus(windowTitle());
 }
 
-void ToDo1::AfterGridSort(int col, int order) {
+void ToDoWindow::AfterGridSort(int col, int order) {
     if (MonthView1->isVisible()) {
         HideDatePicker();
     }
@@ -128,6 +128,6 @@ void ToDo1::AfterGridSort(int col, int order) {
     VSGd1->setRows(kItemRows + 1);
 }
 
-void ToDo1::NoteRowMoved() {
+void ToDoWindow::NoteRowMoved() {
     ToDoChanged = 1;
 }
