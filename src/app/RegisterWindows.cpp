@@ -4,7 +4,7 @@
 #include "BirthyearWindow.h"
 #include "Calendar.h"
 #include "CrosswordWindow.h"
-#include "DateF.h"
+#include "DateWindow.h"
 #include "Form12.h"
 #include "Form2.h"
 #include "HangmanWindow.h"
@@ -32,7 +32,7 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(11, [](Services& services) { return std::make_unique<ThoughtsWindow>(services); });
     windows.add(12, [](Services& services) { return std::make_unique<PlannerWindow>(services); });
     windows.add(13, [](Services& services) { return std::make_unique<ToDoWindow>(services); });
-    windows.add(14, [](Services& services) { return std::make_unique<DateF>(services); });
+    windows.add(14, [](Services& services) { return std::make_unique<DateWindow>(services); });
     windows.add(15, [](Services& services) { return std::make_unique<Calendar>(services); });
     windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
     windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DateF.h"
 #include "DateNames.h"
+#include "DateWindow.h"
 #include "DropDownList.h"
 #include "FakePlatform.h"
 #include "Services.h"
@@ -22,7 +22,7 @@ protected:
     void SetUp() override { open(); }
 
     void open() {
-        window = std::make_unique<DateF>(services);
+        window = std::make_unique<DateWindow>(services);
         window->show();
         settle();
         ASSERT_TRUE(window->isActiveWindow());
@@ -76,5 +76,5 @@ protected:
 
     FakePlatform fake;
     Services services{fake.platform};
-    std::unique_ptr<DateF> window;
+    std::unique_ptr<DateWindow> window;
 };

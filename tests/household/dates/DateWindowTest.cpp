@@ -42,18 +42,18 @@ TEST_F(DateWindowTest, OpensOnTodayWithTheYearsItAccepts) {
 TEST_F(DateWindowTest, AChosenMonthYearOrDayIsClampedToTheMonth) {
     const struct {
         QDate start;
-        DropDownList* DateF::*list;
+        DropDownList* DateWindow::*list;
         const char* item;
         QDate shown;
     } cases[] = {
-        {QDate(2005, 1, 31), &DateF::Combo1, "April", QDate(2005, 4, 30)},
-        {QDate(2001, 1, 30), &DateF::Combo1, "February", QDate(2001, 2, 28)},
-        {QDate(2004, 1, 30), &DateF::Combo1, "February", QDate(2004, 2, 29)},
-        {QDate(2000, 2, 29), &DateF::Combo3, "1900", QDate(1900, 2, 28)},
-        {QDate(2004, 2, 29), &DateF::Combo3, "2005", QDate(2005, 2, 28)},
-        {QDate(2005, 6, 1), &DateF::Combo2, "31", QDate(2005, 6, 30)},
-        {QDate(2001, 2, 1), &DateF::Combo2, "31", QDate(2001, 2, 28)},
-        {QDate(2005, 7, 1), &DateF::Combo2, "4", QDate(2005, 7, 4)},
+        {QDate(2005, 1, 31), &DateWindow::Combo1, "April", QDate(2005, 4, 30)},
+        {QDate(2001, 1, 30), &DateWindow::Combo1, "February", QDate(2001, 2, 28)},
+        {QDate(2004, 1, 30), &DateWindow::Combo1, "February", QDate(2004, 2, 29)},
+        {QDate(2000, 2, 29), &DateWindow::Combo3, "1900", QDate(1900, 2, 28)},
+        {QDate(2004, 2, 29), &DateWindow::Combo3, "2005", QDate(2005, 2, 28)},
+        {QDate(2005, 6, 1), &DateWindow::Combo2, "31", QDate(2005, 6, 30)},
+        {QDate(2001, 2, 1), &DateWindow::Combo2, "31", QDate(2001, 2, 28)},
+        {QDate(2005, 7, 1), &DateWindow::Combo2, "4", QDate(2005, 7, 4)},
     };
     for (const auto& entry : cases) {
         SCOPED_TRACE(entry.shown.toString(Qt::ISODate).toStdString());
@@ -189,7 +189,7 @@ QByteArray textRecord(const QByteArray& text) {
     return QByteArray(1, char(text.size())) + QByteArray(1, '\0') + text;
 }
 
-QColor colourArea(const DateF& window) {
+QColor colourArea(const DateWindow& window) {
     return window.Label2->palette().color(QPalette::Window);
 }
 

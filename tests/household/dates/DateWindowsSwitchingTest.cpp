@@ -1,5 +1,5 @@
 #include "Calendar.h"
-#include "DateF.h"
+#include "DateWindow.h"
 #include "FakePlatform.h"
 #include "Services.h"
 #include "Startfrm.h"
@@ -16,13 +16,13 @@ namespace {
 TEST(DateWindowsSwitching, TheCalendarOpensFromTheDateWindowAndItsExitLeadsHome) {
     FakePlatform fake;
     Services services{fake.platform};
-    services.windows.add(14, [](Services& s) { return std::make_unique<DateF>(s); });
+    services.windows.add(14, [](Services& s) { return std::make_unique<DateWindow>(s); });
     services.windows.add(15, [](Services& s) { return std::make_unique<Calendar>(s); });
     Startfrm main(services);
     main.Form_Load();
 
     fake.modal.scripts.push_back([](QWidget& window) {
-        auto& dates = dynamic_cast<DateF&>(window);
+        auto& dates = dynamic_cast<DateWindow&>(window);
         ASSERT_TRUE(dates.Toolbar1->button(15)->isEnabled());
         dates.Toolbar1->button(15)->trigger();
         EXPECT_EQ(dates.StatusBar1->panelText(1), "Loading");
@@ -42,7 +42,7 @@ TEST(DateWindowsSwitching, TheCalendarOpensFromTheDateWindowAndItsExitLeadsHome)
         QCoreApplication::processEvents(); // the main window's activations
     }
 
-    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"DateF", "Calendar"}));
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"DateWindow", "Calendar"}));
     EXPECT_EQ(calendarNextActivity, 0);
     EXPECT_EQ(services.hinfo.NextActivity, 0);
     EXPECT_EQ(main.windowTitle(), "Korvane");

@@ -16,15 +16,15 @@ class QPushButton;
 // typed, or a day clicked in the month view; boxes, month view and weekday stay in step, the day
 // clamped to the month and the year to 1753..2500. The window's own settings of its controls run
 // no handler of theirs: each handler calls on exactly the steps that follow it.
-class DateF : public ActivityWindow {
+class DateWindow : public ActivityWindow {
     Q_OBJECT
 public:
     static constexpr const char* kCaption = "Date Function";
     // The colour area's colour where no colour was ever saved: light cyan.
     static constexpr qint64 kFirstRunColour = 16776960;
 
-    explicit DateF(Services& services);
-    ~DateF() override;
+    explicit DateWindow(Services& services);
+    ~DateWindow() override;
 
     // The handlers, by the controls' names.
     void Combo1_Click(); // a month chosen from the month list

@@ -1,6 +1,6 @@
 // The date window's controls, placed as designed (twips, relative to their containers), its
 // Options menu and its side toolbar.
-#include "DateF.h"
+#include "DateWindow.h"
 
 #include "DateNames.h"
 #include "DesignedPlace.h"
@@ -40,7 +40,7 @@ QLineEdit* boxOver(DropDownList* list, const QString& name, int width, bool read
 
 } // namespace
 
-void DateF::buildControls() {
+void DateWindow::buildControls() {
     useDialogFont(*centralWidget());
 
     Panel3D1 = place(new Panel3D(centralWidget()), 0, 0, 9825, 7200);
@@ -79,7 +79,7 @@ void DateF::buildControls() {
     }
 }
 
-void DateF::buildFields() {
+void DateWindow::buildFields() {
     SSPanel2 = place(new Panel3D(Panel3D1), 3430, 4109, 3015, 483);
     Combo1 = dropDownList(SSPanel2, "Month list", 60, 64, 1155);
     for (int month = 1; month <= 12; ++month) {
@@ -96,15 +96,15 @@ void DateF::buildFields() {
     Text3->setMaxLength(4);
 }
 
-void DateF::buildMenus() {
-    mOColor = mO->addAction("Panel C&olor", this, &DateF::PanelColour_Click);
+void DateWindow::buildMenus() {
+    mOColor = mO->addAction("Panel C&olor", this, &DateWindow::PanelColour_Click);
     mO->addSeparator();
     mOPrint = mO->addAction("&Print");
     mO->addSeparator();
-    mOExit = mO->addAction("E&xit", this, &DateF::ExitCommand);
+    mOExit = mO->addAction("E&xit", this, &DateWindow::ExitCommand);
 }
 
-void DateF::buildSideToolbar() {
+void DateWindow::buildSideToolbar() {
     fillSideToolbar({{sideToolbarPicture(SidePicture::PanelColor), "Panel Color",
                       [this] { PanelColour_Click(); }},
                      // Print is connected with the print commands.

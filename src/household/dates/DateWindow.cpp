@@ -1,6 +1,6 @@
 // The date window: load, activation, exit, and the handlers that keep boxes, month view and
 // weekday in step.
-#include "DateF.h"
+#include "DateWindow.h"
 
 #include "DateNames.h"
 #include "DatePrintout.h"
@@ -36,7 +36,7 @@ constexpr int kDesignedHeight = 9000;
 
 } // namespace
 
-DateF::DateF(Services& services)
+DateWindow::DateWindow(Services& services)
     : ActivityWindow(services, dateConstants(), kCaption),
       panelColours_(services, "Save changes made to Panel and or Text Color?") {
     setObjectName("DateF");
@@ -49,32 +49,32 @@ DateF::DateF(Services& services)
     Form_Load();
 }
 
-DateF::~DateF() = default;
+DateWindow::~DateWindow() = default;
 
-QWidget* DateF::mainPanel() const {
+QWidget* DateWindow::mainPanel() const {
     return Panel3D1;
 }
 
-void DateF::connectHandlers() {
+void DateWindow::connectHandlers() {
     // activated: a person's choice, also of the item already chosen; never a setting from code.
-    connect(Combo1, &QComboBox::activated, this, &DateF::Combo1_Click);
-    connect(Combo2, &QComboBox::activated, this, &DateF::Combo2_Click);
-    connect(Combo3, &QComboBox::activated, this, &DateF::Combo3_Click);
+    connect(Combo1, &QComboBox::activated, this, &DateWindow::Combo1_Click);
+    connect(Combo2, &QComboBox::activated, this, &DateWindow::Combo2_Click);
+    connect(Combo3, &QComboBox::activated, this, &DateWindow::Combo3_Click);
     connect(Combo1, &DropDownList::droppingDown, this, [this] { DropDown(Combo1, Text1); });
     connect(Combo2, &DropDownList::droppingDown, this, [this] { DropDown(Combo2, Text2); });
     connect(Combo3, &DropDownList::droppingDown, this, [this] { DropDown(Combo3, Text3); });
     // Typing, pasting and cutting; the window's own settings of the box are made with the box's
     // signals blocked and call the check themselves where it is due.
-    connect(Text3, &QLineEdit::textChanged, this, &DateF::CheckTypedYear);
-    connect(MonthView1, &QCalendarWidget::selectionChanged, this, &DateF::ShowDateFields);
+    connect(Text3, &QLineEdit::textChanged, this, &DateWindow::CheckTypedYear);
+    connect(MonthView1, &QCalendarWidget::selectionChanged, this, &DateWindow::ShowDateFields);
     selectOnPaging(*MonthView1);
-    connect(Command1, &QPushButton::clicked, this, &DateF::ExitCommand);
-    connect(Command2, &QPushButton::clicked, this, &DateF::PrintDateFunction);
-    connect(mOPrint, &QAction::triggered, this, &DateF::PrintDateFunction);
-    connect(Toolbar2Button(2), &QAction::triggered, this, &DateF::PrintDateFunction);
+    connect(Command1, &QPushButton::clicked, this, &DateWindow::ExitCommand);
+    connect(Command2, &QPushButton::clicked, this, &DateWindow::PrintDateFunction);
+    connect(mOPrint, &QAction::triggered, this, &DateWindow::PrintDateFunction);
+    connect(Toolbar2Button(2), &QAction::triggered, this, &DateWindow::PrintDateFunction);
 }
 
-void DateF::Form_Load() {
+void DateWindow::Form_Load() {
     LoadFormServices();
     panelColours_.LoadPanelColour();
     const QDate today = services_.clock.today();
@@ -97,7 +97,7 @@ void DateF::Form_Load() {
     hinfo_.PrintSettings.PrintFontStrikethru = false;
 }
 
-void DateF::Form_Activate() {
+void DateWindow::Form_Activate() {
     ActivateFormServices();
     MonthView1->move((SSPanel1->width() - MonthView1->width()) / 2,
                      (SSPanel1->height() - MonthView1->height()) / 2);
@@ -115,35 +115,35 @@ void DateF::Form_Activate() {
     showStatus(windowTitle());
 }
 
-void DateF::ExitCommand() {
+void DateWindow::ExitCommand() {
     close();
 }
 
-bool DateF::ExitQuestions() {
+bool DateWindow::ExitQuestions() {
     panelColours_.PromptSaveColours();
     return true;
 }
 
-QDate DateF::chosenDate() const {
+QDate DateWindow::chosenDate() const {
     return MonthView1->selectedDate();
 }
 
-DateFields DateF::fields() const {
+DateFields DateWindow::fields() const {
     return {Text1->text(), Text2->text(), Text3->text()};
 }
 
-void DateF::showFields(const DateFields& fields) {
+void DateWindow::showFields(const DateFields& fields) {
     Text1->setText(fields.month);
     Text2->setText(fields.day);
     setYearBox(fields.year);
 }
 
-void DateF::setYearBox(const QString& year) {
+void DateWindow::setYearBox(const QString& year) {
     const QSignalBlocker blocker(Text3);
     Text3->setText(year);
 }
 
-void DateF::showDate(const QDate& date) {
+void DateWindow::showDate(const QDate& date) {
     {
         const QSignalBlocker blocker(MonthView1);
         MonthView1->setSelectedDate(date);
@@ -151,7 +151,7 @@ void DateF::showDate(const QDate& date) {
     Label3->setText(DateNames::weekdayName(date));
 }
 
-void DateF::DropDown(DropDownList* list, QLineEdit* box) {
+void DateWindow::DropDown(DropDownList* list, QLineEdit* box) {
     const QSignalBlocker blocker(list);
     const int index = list->findText(box->text());
     if (index >= 0) {
@@ -159,18 +159,18 @@ void DateF::DropDown(DropDownList* list, QLineEdit* box) {
     }
 }
 
-void DateF::Combo1_Click() {
+void DateWindow::Combo1_Click() {
     Text1->setText(Combo1->currentText());
     MonthOrYearChosen();
 }
 
-void DateF::Combo3_Click() {
+void DateWindow::Combo3_Click() {
     // Every year of the list is one the check would accept as it stands.
     setYearBox(Combo3->currentText());
     MonthOrYearChosen();
 }
 
-void DateF::MonthOrYearChosen() {
+void DateWindow::MonthOrYearChosen() {
     const ResolvedDate resolved = ResolveSelectedDate(fields(), MonthNumber);
     MonthNumber = resolved.monthNumber;
     // Without a usable year (still being typed) there is no date: nothing else moves.
@@ -181,7 +181,7 @@ void DateF::MonthOrYearChosen() {
     showDate(*resolved.date);
 }
 
-void DateF::Combo2_Click() {
+void DateWindow::Combo2_Click() {
     Text2->setText(Combo2->currentText());
     const ResolvedDate resolved = ResolveChosenDay(fields(), MonthNumber);
     if (!resolved.date.has_value()) {
@@ -191,7 +191,7 @@ void DateF::Combo2_Click() {
     showDate(*resolved.date);
 }
 
-void DateF::CheckTypedYear() {
+void DateWindow::CheckTypedYear() {
     // The box is set again below; that setting is part of this check, not a new one.
     if (checkingYear_) {
         return;
@@ -216,17 +216,17 @@ void DateF::CheckTypedYear() {
     MonthOrYearChosen();
 }
 
-void DateF::MinimumYearMessage() {
+void DateWindow::MinimumYearMessage() {
     services_.dialogs.message({"Lower value cannot be less then 1753!", "Minimum Year",
                                Dialogs::Icon::Information, Dialogs::Buttons::Ok});
 }
 
-void DateF::MaximumYearMessage() {
+void DateWindow::MaximumYearMessage() {
     services_.dialogs.message({"Upper value cannot be more then 2500!", "Maximum Year",
                                Dialogs::Icon::Information, Dialogs::Buttons::Ok});
 }
 
-void DateF::ShowDateFields() {
+void DateWindow::ShowDateFields() {
     const QDate date = MonthView1->selectedDate();
     const DateFields shown = fieldsOf(date);
     Text1->setText(shown.month);
@@ -238,13 +238,13 @@ void DateF::ShowDateFields() {
     }
 }
 
-void DateF::PanelColour_Click() {
+void DateWindow::PanelColour_Click() {
     showStatus("Panel Color");
     panelColours_.ChooseColour(0);
     showStatus(windowTitle());
 }
 
-void DateF::PrintDateFunction() {
+void DateWindow::PrintDateFunction() {
     showStatus("Printing Date");
     hinfo_.BusyPointer();
     Printer& printer = services_.printer;
