@@ -2,7 +2,7 @@
 // view seven times, printing for each click and as the median the milliseconds from the click until
 // the rebuilt calendar page is painted. Budget: 30 ms.
 #include "BenchSupport.h"
-#include "Calendar.h"
+#include "CalendarMakerWindow.h"
 #include "PrintPreview.h"
 #include "Services.h"
 
@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     Services services(program.platform());
-    Calendar window(services);
+    CalendarMakerWindow window(services);
     window.show();
     QApplication::processEvents();
 

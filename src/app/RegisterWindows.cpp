@@ -2,7 +2,7 @@
 
 #include "Backup1.h"
 #include "BirthyearWindow.h"
-#include "Calendar.h"
+#include "CalendarMakerWindow.h"
 #include "CrosswordWindow.h"
 #include "DateWindow.h"
 #include "Form12.h"
@@ -33,7 +33,8 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(12, [](Services& services) { return std::make_unique<PlannerWindow>(services); });
     windows.add(13, [](Services& services) { return std::make_unique<ToDoWindow>(services); });
     windows.add(14, [](Services& services) { return std::make_unique<DateWindow>(services); });
-    windows.add(15, [](Services& services) { return std::make_unique<Calendar>(services); });
+    windows.add(15,
+                [](Services& services) { return std::make_unique<CalendarMakerWindow>(services); });
     windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
     windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
     // Opened only by the to-do list's and the planner's backup and restore commands.

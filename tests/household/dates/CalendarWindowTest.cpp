@@ -1,4 +1,4 @@
-#include "Calendar.h"
+#include "CalendarMakerWindow.h"
 #include "FakePlatform.h"
 #include "PdfWords.h"
 #include "PrintPreview.h"
@@ -25,7 +25,7 @@ namespace {
 class CalendarWindowTest : public ::testing::Test {
 protected:
     void open() {
-        window = std::make_unique<Calendar>(services);
+        window = std::make_unique<CalendarMakerWindow>(services);
         window->show();
         settle();
         ASSERT_TRUE(window->isActiveWindow());
@@ -35,7 +35,7 @@ protected:
 
     FakePlatform fake;
     Services services{fake.platform};
-    std::unique_ptr<Calendar> window;
+    std::unique_ptr<CalendarMakerWindow> window;
 };
 
 TEST_F(CalendarWindowTest, OpensOnTodaysMonth) {
@@ -88,7 +88,7 @@ TEST_F(CalendarWindowTest, ADateOrAnAlignmentChosenRebuildsTheMonth) {
 }
 
 // The texts of the page the preview shows, in order.
-QStringList pageTexts(const Calendar& window) {
+QStringList pageTexts(const CalendarMakerWindow& window) {
     QStringList texts;
     for (const PrintPage& page : window.vp->layout().document().pages) {
         for (const PrintItem& item : page.items) {

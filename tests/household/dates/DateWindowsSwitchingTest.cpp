@@ -1,4 +1,4 @@
-#include "Calendar.h"
+#include "CalendarMakerWindow.h"
 #include "DateWindow.h"
 #include "FakePlatform.h"
 #include "Services.h"
@@ -17,7 +17,7 @@ TEST(DateWindowsSwitching, TheCalendarOpensFromTheDateWindowAndItsExitLeadsHome)
     FakePlatform fake;
     Services services{fake.platform};
     services.windows.add(14, [](Services& s) { return std::make_unique<DateWindow>(s); });
-    services.windows.add(15, [](Services& s) { return std::make_unique<Calendar>(s); });
+    services.windows.add(15, [](Services& s) { return std::make_unique<CalendarMakerWindow>(s); });
     Startfrm main(services);
     main.Form_Load();
 
@@ -30,7 +30,7 @@ TEST(DateWindowsSwitching, TheCalendarOpensFromTheDateWindowAndItsExitLeadsHome)
     });
     int calendarNextActivity = -1;
     fake.modal.scripts.push_back([&](QWidget& window) {
-        auto& calendar = dynamic_cast<Calendar&>(window);
+        auto& calendar = dynamic_cast<CalendarMakerWindow&>(window);
         calendarNextActivity = services.hinfo.NextActivity;
         EXPECT_TRUE(calendar.Toolbar1->button(14)->isEnabled());
         calendar.Command1->click();
@@ -42,7 +42,7 @@ TEST(DateWindowsSwitching, TheCalendarOpensFromTheDateWindowAndItsExitLeadsHome)
         QCoreApplication::processEvents(); // the main window's activations
     }
 
-    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"DateWindow", "Calendar"}));
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"DateWindow", "CalendarMakerWindow"}));
     EXPECT_EQ(calendarNextActivity, 0);
     EXPECT_EQ(services.hinfo.NextActivity, 0);
     EXPECT_EQ(main.windowTitle(), "Korvane");

@@ -20,13 +20,13 @@ class WindowKeys;
 // "Calendar Maker": a one-page month calendar for the month of a chosen date, shown as it will
 // print and rebuilt after every change: the date in the month view, the day numbers aligned left
 // or right.
-class Calendar : public ActivityWindow {
+class CalendarMakerWindow : public ActivityWindow {
     Q_OBJECT
 public:
     static constexpr const char* kCaption = "Calendar Maker";
 
-    explicit Calendar(Services& services);
-    ~Calendar() override;
+    explicit CalendarMakerWindow(Services& services);
+    ~CalendarMakerWindow() override;
 
     void MonthView1_DateClick(const QDate& date);
     void MonthView1_SelChange();

@@ -1,5 +1,5 @@
 // The calendar maker: load, activation, the month view and the alignment options, and the page.
-#include "Calendar.h"
+#include "CalendarMakerWindow.h"
 
 #include "DateNames.h"
 #include "DesignedPlace.h"
@@ -42,34 +42,37 @@ constexpr int kDesignedHeight = 9000;
 
 } // namespace
 
-Calendar::Calendar(Services& services) : ActivityWindow(services, calendarConstants(), kCaption) {
+CalendarMakerWindow::CalendarMakerWindow(Services& services)
+    : ActivityWindow(services, calendarConstants(), kCaption) {
     setObjectName("Calendar");
     buildControls();
     mO->setTitle("Options");
-    mOE = mO->addAction("E&xit", this, &Calendar::ExitCommand);
+    mOE = mO->addAction("E&xit", this, &CalendarMakerWindow::ExitCommand);
     buildSideToolbar();
     windowKeys().setCancelButton(Command1);
     // F1 shows the window's own topic.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, &Calendar::ShowHelpTopic);
+    connect(help, &QShortcut::activated, this, &CalendarMakerWindow::ShowHelpTopic);
 
-    connect(MonthView1, &QCalendarWidget::clicked, this, &Calendar::MonthView1_DateClick);
-    connect(MonthView1, &QCalendarWidget::selectionChanged, this, &Calendar::MonthView1_SelChange);
+    connect(MonthView1, &QCalendarWidget::clicked, this,
+            &CalendarMakerWindow::MonthView1_DateClick);
+    connect(MonthView1, &QCalendarWidget::selectionChanged, this,
+            &CalendarMakerWindow::MonthView1_SelChange);
     selectOnPaging(*MonthView1);
-    connect(alignmentOptions_, &OptionGroup::clicked, this, &Calendar::SSOption1_Click);
-    connect(Command1, &QPushButton::clicked, this, &Calendar::ExitCommand);
-    connect(cmdPrint, &QPushButton::clicked, this, &Calendar::cmdPrint_Click);
+    connect(alignmentOptions_, &OptionGroup::clicked, this, &CalendarMakerWindow::SSOption1_Click);
+    connect(Command1, &QPushButton::clicked, this, &CalendarMakerWindow::ExitCommand);
+    connect(cmdPrint, &QPushButton::clicked, this, &CalendarMakerWindow::cmdPrint_Click);
     resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
     Form_Load();
 }
 
-Calendar::~Calendar() = default;
+CalendarMakerWindow::~CalendarMakerWindow() = default;
 
-QWidget* Calendar::mainPanel() const {
+QWidget* CalendarMakerWindow::mainPanel() const {
     return Panel3D1;
 }
 
-void Calendar::buildControls() {
+void CalendarMakerWindow::buildControls() {
     useDialogFont(*centralWidget());
 
     Panel3D1 = place(new Panel3D(centralWidget()), 0, 0, 9840, 7260);
@@ -99,13 +102,13 @@ void Calendar::buildControls() {
     vp->setAccessibleName("Calendar page");
 }
 
-void Calendar::buildSideToolbar() {
+void CalendarMakerWindow::buildSideToolbar() {
     fillSideToolbar({{printPicture(), "Print", [this] { cmdPrint_Click(); }},
                      {sideToolbarPicture(SidePicture::Help), "Help", [this] { ShowHelpTopic(); }},
                      {sideToolbarPicture(SidePicture::Exit), "Exit", [this] { ExitCommand(); }}});
 }
 
-void Calendar::Form_Load() {
+void CalendarMakerWindow::Form_Load() {
     // The main window leaves 15 set when it opens this window.
     hinfo_.NextActivity = 0;
     const QDateTime now = services_.clock.now();
@@ -120,7 +123,7 @@ void Calendar::Form_Load() {
     QCoreApplication::processEvents();
 }
 
-void Calendar::Form_Activate() {
+void CalendarMakerWindow::Form_Activate() {
     ActivateFormServices();
     showStatus(windowTitle());
     if (Command1->isEnabled()) {
@@ -128,11 +131,11 @@ void Calendar::Form_Activate() {
     }
 }
 
-void Calendar::ExitCommand() {
+void CalendarMakerWindow::ExitCommand() {
     close();
 }
 
-void Calendar::MonthView1_DateClick(const QDate& date) {
+void CalendarMakerWindow::MonthView1_DateClick(const QDate& date) {
     // The selection change has rebuilt the page already unless the chosen day was clicked again.
     if (date != ChosenDate.date()) {
         ChosenDate = QDateTime(date, ChosenDate.time());
@@ -142,24 +145,24 @@ void Calendar::MonthView1_DateClick(const QDate& date) {
     cmdPrint->setFocus(Qt::OtherFocusReason);
 }
 
-void Calendar::MonthView1_SelChange() {
+void CalendarMakerWindow::MonthView1_SelChange() {
     ChosenDate = QDateTime(MonthView1->selectedDate(), ChosenDate.time());
     PrintMonthCalendar();
     cmdPrint->setFocus(Qt::OtherFocusReason);
 }
 
-void Calendar::SSOption1_Click(int index) {
+void CalendarMakerWindow::SSOption1_Click(int index) {
     NumberAlignment = index;
     PrintMonthCalendar();
 }
 
-void Calendar::PrintMonthCalendar() {
+void CalendarMakerWindow::PrintMonthCalendar() {
     Grid = BuildMonthGrid(ChosenDate.date());
     MonthCalendarPage::build(vp->layout(), ChosenDate.date(), Grid, NumberAlignment);
     vp->refresh();
 }
 
-void Calendar::cmdPrint_Click() {
+void CalendarMakerWindow::cmdPrint_Click() {
     printDocument(services_.printer, services_.dialogs, vp->layout().document(),
                   DateNames::monthTitle(ChosenDate.date()), this);
 }
