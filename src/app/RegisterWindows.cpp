@@ -1,6 +1,6 @@
 #include "RegisterWindows.h"
 
-#include "Backup1.h"
+#include "BackupWindow.h"
 #include "BirthyearWindow.h"
 #include "CalendarMakerWindow.h"
 #include "CrosswordWindow.h"
@@ -39,5 +39,5 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
     // Opened only by the to-do list's and the planner's backup and restore commands.
     windows.add(WindowCatalog::kBackupWindow,
-                [](Services& services) { return std::make_unique<Backup1>(services); });
+                [](Services& services) { return std::make_unique<BackupWindow>(services); });
 }

@@ -1,4 +1,4 @@
-#include "Backup1.h"
+#include "BackupWindow.h"
 #include "DiskInfoFile.h"
 
 #include "../../household/planner/window/PlannerWindowFixture.h"
@@ -14,13 +14,13 @@ class PlannerHandOffTest : public PlannerWindowTest {
 protected:
     PlannerHandOffTest() {
         services.windows.add(WindowCatalog::kBackupWindow,
-                             [](Services& s) { return std::make_unique<Backup1>(s); });
+                             [](Services& s) { return std::make_unique<BackupWindow>(s); });
     }
 
     // When the backup window shows: the floppy drive, then its start button, answering Yes.
     void startOnFloppy() {
         fake.modal.scripts.push_back([this](QWidget& window) {
-            auto& backup = static_cast<Backup1&>(window);
+            auto& backup = static_cast<BackupWindow&>(window);
             settle();
             backup.Drive1->setCurrentIndex(1);
             fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
@@ -53,7 +53,8 @@ TEST_F(PlannerHandOffTest, TheSelectedYearGoesToADiskAndComesBackIntoThePage) {
     });
     EXPECT_EQ(services.hinfo.BackupKind, 0);
     EXPECT_EQ(services.hinfo.BackupMode, 0);
-    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"PlannerWindow", "Backup1", "Backup1"}));
+    EXPECT_EQ(fake.modal.shownClasses,
+              (QStringList{"PlannerWindow", "BackupWindow", "BackupWindow"}));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The backup window's controls, its load, placement and unload, and what the routines show in it.
-#include "Backup1.h"
+#include "BackupWindow.h"
 
 #include "BackupTarget.h"
 #include "DialogPlacement.h"
@@ -40,7 +40,7 @@ void setBackgroundColour(QWidget* widget, const QColor& colour) {
 
 } // namespace
 
-Backup1::Backup1(Services& services)
+BackupWindow::BackupWindow(Services& services)
     : services_(services), hinfo_(services.hinfo), activation_(this, [this] { Form_Activate(); }) {
     setObjectName("Backup1");
     setWindowFlags(Qt::Dialog);
@@ -52,7 +52,7 @@ Backup1::Backup1(Services& services)
     Form_Load();
 }
 
-void Backup1::buildControls() {
+void BackupWindow::buildControls() {
     QWidget* area = centralWidget();
     Image1 = new QLabel(area);
     Image1->setScaledContents(true);
@@ -114,14 +114,14 @@ void Backup1::buildControls() {
 
     connect(Drive1, &QComboBox::currentIndexChanged, this, [this] { Drive1_Change(); });
     watchFolderList();
-    connect(SSCommand2, &QPushButton::clicked, this, &Backup1::StartBackupOrRestore);
+    connect(SSCommand2, &QPushButton::clicked, this, &BackupWindow::StartBackupOrRestore);
     connect(SSCommand1, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void Backup1::buildMenus() {
+void BackupWindow::buildMenus() {
     mO = menuBar()->addMenu("&Options");
-    mOM = mO->addAction("&Make Backup Disk", this, &Backup1::MakeBackupDisk);
-    mOR = mO->addAction("&Restore Files from Disk", this, &Backup1::RestoreFromDisk);
+    mOM = mO->addAction("&Make Backup Disk", this, &BackupWindow::MakeBackupDisk);
+    mOR = mO->addAction("&Restore Files from Disk", this, &BackupWindow::RestoreFromDisk);
     mO1 = mO->addSeparator();
     mOE = mO->addAction("E&xit", this, &QWidget::close);
     mOM->setEnabled(false);
@@ -136,20 +136,20 @@ void Backup1::buildMenus() {
     popup_->setHooks([this] { return !running_; });
 }
 
-bool Backup1::isPlanner() const {
+bool BackupWindow::isPlanner() const {
     return hinfo_.BackupKind == BackupTarget::kBackUpYear ||
            hinfo_.BackupKind == BackupTarget::kRestoreYear;
 }
 
-bool Backup1::isRestoreWindow() const {
+bool BackupWindow::isRestoreWindow() const {
     return hinfo_.BackupMode == BackupTarget::kRestoreMode;
 }
 
-QString Backup1::familyText() const {
+QString BackupWindow::familyText() const {
     return isPlanner() ? QString::number(PlannerYear) + " Daily Planner File" : "To Do Files";
 }
 
-void Backup1::applyBackground() {
+void BackupWindow::applyBackground() {
     const QString background = textOf(hinfo_.Background).trimmed();
     if (background.left(2).toUpper() == "WP") {
         Image1->setPixmap(QPixmap(services_.folder.file(background + ".jpg")));
@@ -161,7 +161,7 @@ void Backup1::applyBackground() {
     FormBackground::applyColourOf(*centralWidget(), hinfo_.Background);
 }
 
-void Backup1::Form_Load() {
+void BackupWindow::Form_Load() {
     // The caller reloads its data only when this window says a restore went through.
     hinfo_.RestoreCompleted = 0;
     vsElasticLight1->setEnabled(hinfo_.ScreenMode != 9);
@@ -220,7 +220,7 @@ void Backup1::Form_Load() {
     mOR->setEnabled(false);
 }
 
-void Backup1::Form_Activate() {
+void BackupWindow::Form_Activate() {
     (hinfo_.ScreenMode == 0 ? kFullScreen : kSmallerDisplay).place(*this, services_);
     Image1->setGeometry(Twips::toPixels(60), 0, width() - Twips::toPixels(215),
                         height() - Twips::toPixels(815));
@@ -229,19 +229,19 @@ void Backup1::Form_Activate() {
     keepChosenFolderInView();
 }
 
-void Backup1::placePathLabel(const QString& path) {
+void BackupWindow::placePathLabel(const QString& path) {
     const int left = Label4->x() + Label4->width() + Twips::toPixels(kPathGap);
     Label5->setGeometry(left, Label4->y(), SSPanel1->width() - left - Twips::toPixels(120),
                         Twips::toPixels(1'080));
     Label5->setText(path);
 }
 
-void Backup1::showEvent(QShowEvent* event) {
+void BackupWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     activation_.queueOnFirstShow();
 }
 
-void Backup1::closeEvent(QCloseEvent* event) {
+void BackupWindow::closeEvent(QCloseEvent* event) {
     // The close box waits for a running backup or restore.
     if (running_) {
         event->ignore();
@@ -252,27 +252,27 @@ void Backup1::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-void Backup1::setStatus(const QString& caption) {
+void BackupWindow::setStatus(const QString& caption) {
     SSPanel2->setText(caption);
     SSPanel2->show();
 }
 
-void Backup1::showProgress(int maximum) {
+void BackupWindow::showProgress(int maximum) {
     ProgressBar1->setRange(0, maximum);
     ProgressBar1->setValue(0);
     ProgressBar1->show();
 }
 
-void Backup1::setProgress(int value) {
+void BackupWindow::setProgress(int value) {
     ProgressBar1->setValue(value);
     ProgressBar1->repaint();
 }
 
-void Backup1::hideProgress() {
+void BackupWindow::hideProgress() {
     ProgressBar1->hide();
 }
 
-void Backup1::yield() {
+void BackupWindow::yield() {
     // Repaints only: a click or key meanwhile waits until the routine is over.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

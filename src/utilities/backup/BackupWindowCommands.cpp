@@ -1,5 +1,5 @@
 // The window's commands: back up or restore on the chosen folder, and the outcome in the status.
-#include "Backup1.h"
+#include "BackupWindow.h"
 
 #include "BackupRoutines.h"
 #include "BackupTarget.h"
@@ -9,11 +9,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-BackupContext Backup1::context() {
+BackupContext BackupWindow::context() {
     return {hinfo_, services_.medium, services_.folder, *this, TargetPath};
 }
 
-void Backup1::StartBackupOrRestore() {
+void BackupWindow::StartBackupOrRestore() {
     if (isRestoreWindow()) {
         RestoreFromDisk();
     } else {
@@ -21,7 +21,7 @@ void Backup1::StartBackupOrRestore() {
     }
 }
 
-void Backup1::MakeBackupDisk() {
+void BackupWindow::MakeBackupDisk() {
     // The button and the menu command act alike, on the folder chosen, only when they are enabled.
     if (running_ || isRestoreWindow() || !SSCommand2->isEnabled()) {
         return;
@@ -66,7 +66,7 @@ void Backup1::MakeBackupDisk() {
     hideProgress();
 }
 
-void Backup1::RestoreFromDisk() {
+void BackupWindow::RestoreFromDisk() {
     if (running_ || !isRestoreWindow() || !SSCommand2->isEnabled()) {
         return;
     }

@@ -1,4 +1,4 @@
-#include "Backup1.h"
+#include "BackupWindow.h"
 
 #include "BackupFixture.h"
 #include "DiskInfoFile.h"
@@ -18,29 +18,29 @@
 
 namespace {
 
-class Backup1Test : public BackupFixture {
+class BackupWindowTest : public BackupFixture {
 protected:
-    std::unique_ptr<Backup1> open(int kind, int mode, double year = 0) {
+    std::unique_ptr<BackupWindow> open(int kind, int mode, double year = 0) {
         services.hinfo.BackupKind = kind;
         services.hinfo.BackupMode = mode;
         services.hinfo.SignalValue = year;
-        return std::make_unique<Backup1>(services);
+        return std::make_unique<BackupWindow>(services);
     }
-    static void chooseFloppy(Backup1& window) { window.Drive1->setCurrentIndex(1); }
-    static bool startable(const Backup1& window) {
+    static void chooseFloppy(BackupWindow& window) { window.Drive1->setCurrentIndex(1); }
+    static bool startable(const BackupWindow& window) {
         const QAction* command = window.mOR->isVisible() ? window.mOR : window.mOM;
         EXPECT_EQ(window.SSCommand2->isEnabled(), command->isEnabled());
         return window.SSCommand2->isEnabled();
     }
 
     // The folder the list's highlight stands on, as the window names folders.
-    static QString highlighted(const Backup1& window) {
+    static QString highlighted(const BackupWindow& window) {
         return QDir(window.Dir1->currentIndex().data(QFileSystemModel::FilePathRole).toString())
                    .path() +
                '/';
     }
     // Waits until the list has read the children of the folder at index.
-    static bool waitForRows(const Backup1& window, const QModelIndex& index, int rows) {
+    static bool waitForRows(const BackupWindow& window, const QModelIndex& index, int rows) {
         return QTest::qWaitFor([&] { return window.Dir1->model()->rowCount(index) == rows; },
                                10'000);
     }
@@ -48,7 +48,7 @@ protected:
     Services services{fake.platform};
 };
 
-TEST_F(Backup1Test, TheWindowNamesItsFamilyAndStartsOnlyOffTheProgramFolder) {
+TEST_F(BackupWindowTest, TheWindowNamesItsFamilyAndStartsOnlyOffTheProgramFolder) {
     auto toDo = open(30, 0);
     EXPECT_EQ(toDo->windowTitle(), "Backup To Do Files");
     EXPECT_EQ(toDo->SSCommand2->text(), "&Make Backup");
@@ -70,7 +70,7 @@ TEST_F(Backup1Test, TheWindowNamesItsFamilyAndStartsOnlyOffTheProgramFolder) {
     EXPECT_TRUE(startable(*restore));
 }
 
-TEST_F(Backup1Test, AStrangeRequestOrAnUnavailableDriveNeverStarts) {
+TEST_F(BackupWindowTest, AStrangeRequestOrAnUnavailableDriveNeverStarts) {
     auto mismatched = open(30, 99);
     chooseFloppy(*mismatched);
     EXPECT_FALSE(startable(*mismatched));
@@ -88,7 +88,7 @@ TEST_F(Backup1Test, AStrangeRequestOrAnUnavailableDriveNeverStarts) {
     EXPECT_FALSE(startable(*window));
 }
 
-TEST_F(Backup1Test, APlannerYearIsBackedUpFromTheWindowAndTheCallerSeesTheWindowReset) {
+TEST_F(BackupWindowTest, APlannerYearIsBackedUpFromTheWindowAndTheCallerSeesTheWindowReset) {
     writeYear(31);
     auto window = open(32, 0, 2003);
     EXPECT_EQ(window->windowTitle(), "Backup 2003 Daily Planner File");
@@ -110,7 +110,7 @@ TEST_F(Backup1Test, APlannerYearIsBackedUpFromTheWindowAndTheCallerSeesTheWindow
     EXPECT_EQ(services.hinfo.BackupMode, 0);
 }
 
-TEST_F(Backup1Test, NoToDoFileIsToldBeforeAnythingIsAsked) {
+TEST_F(BackupWindowTest, NoToDoFileIsToldBeforeAnythingIsAsked) {
     auto window = open(30, 0);
     chooseFloppy(*window);
     window->SSCommand2->click();
@@ -119,7 +119,7 @@ TEST_F(Backup1Test, NoToDoFileIsToldBeforeAnythingIsAsked) {
     EXPECT_TRUE(fake.medium.disk().files.isEmpty());
 }
 
-TEST_F(Backup1Test, OnlyACompletedRestoreTellsTheCallerToReload) {
+TEST_F(BackupWindowTest, OnlyACompletedRestoreTellsTheCallerToReload) {
     const QByteArray list = toDoFile(5);
     writeProgramFile("TODOActv.FIL", list);
     {
@@ -153,7 +153,7 @@ TEST_F(Backup1Test, OnlyACompletedRestoreTellsTheCallerToReload) {
     EXPECT_EQ(services.hinfo.BackupKind, 0);
 }
 
-TEST_F(Backup1Test, WhileABackupRunsTheCloseBoxAndTheCommandsDoNothing) {
+TEST_F(BackupWindowTest, WhileABackupRunsTheCloseBoxAndTheCommandsDoNothing) {
     writeProgramFile("TODOActv.FIL", toDoFile(500));
     fake.medium.disks[0].capacity = 8'000;
     const int second = fake.medium.addDisk(100'000);
@@ -177,7 +177,7 @@ TEST_F(Backup1Test, WhileABackupRunsTheCloseBoxAndTheCommandsDoNothing) {
     EXPECT_EQ(fake.dialogs.shownTexts().filter("Proceed?").size(), 1);
 }
 
-TEST_F(Backup1Test, TheCommandFollowsTheFolderAndTheRequestNotWhatARoutineLeft) {
+TEST_F(BackupWindowTest, TheCommandFollowsTheFolderAndTheRequestNotWhatARoutineLeft) {
     writeYear(31);
     auto backup = open(32, 0, 2003);
     chooseFloppy(*backup);
@@ -202,7 +202,7 @@ TEST_F(Backup1Test, TheCommandFollowsTheFolderAndTheRequestNotWhatARoutineLeft) 
     EXPECT_TRUE(startable(*restore));
 }
 
-TEST_F(Backup1Test, TheFolderHighlightedByMouseOrKeyboardIsTheFolderChosen) {
+TEST_F(BackupWindowTest, TheFolderHighlightedByMouseOrKeyboardIsTheFolderChosen) {
     QTemporaryDir drive;
     for (const char* name : {"alpha", "beta", "gamma"}) {
         ASSERT_TRUE(QDir(drive.path()).mkdir(name));
@@ -242,7 +242,7 @@ TEST_F(Backup1Test, TheFolderHighlightedByMouseOrKeyboardIsTheFolderChosen) {
     expectChosen("alpha", "chosen from the code");
 }
 
-TEST_F(Backup1Test, TheFolderListOpensWithTheChosenFolderInView) {
+TEST_F(BackupWindowTest, TheFolderListOpensWithTheChosenFolderInView) {
     // The program folder below sixty other folders of its drive.
     QTemporaryDir drive;
     for (int folder = 0; folder < 60; ++folder) {
@@ -256,7 +256,7 @@ TEST_F(Backup1Test, TheFolderListOpensWithTheChosenFolderInView) {
     Services deepServices{platform};
     fake.medium.driveList = {{"/", "/"}, {drive.path() + '/', "drive"}};
     deepServices.hinfo.BackupKind = 30;
-    Backup1 window(deepServices);
+    BackupWindow window(deepServices);
     window.show();
     ASSERT_EQ(window.Drive1->currentIndex(), 1);
     // Once the drive's folders are all read and in order, the program folder is the last row.
@@ -276,7 +276,7 @@ TEST_F(Backup1Test, TheFolderListOpensWithTheChosenFolderInView) {
         5'000));
 }
 
-TEST_F(Backup1Test, TheInstructionNamesTheStartButtonWithoutItsAccessKeyMark) {
+TEST_F(BackupWindowTest, TheInstructionNamesTheStartButtonWithoutItsAccessKeyMark) {
     for (const auto& [kind, mode, button] :
          {std::tuple{30, 0, "Click the Make Backup Button"},
           std::tuple{31, 99, "Click Restore To Do Files Button"}}) {

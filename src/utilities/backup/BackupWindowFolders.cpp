@@ -1,5 +1,5 @@
 // Choosing the drive and folder, and whether the window may start on them.
-#include "Backup1.h"
+#include "BackupWindow.h"
 
 #include "BackupTarget.h"
 
@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QTreeView>
 
-int Backup1::driveIndexOf(const QString& folder) const {
+int BackupWindow::driveIndexOf(const QString& folder) const {
     // The drive whose root holds the folder, the longest such root first.
     int best = 0;
     qsizetype bestLength = -1;
@@ -26,7 +26,7 @@ int Backup1::driveIndexOf(const QString& folder) const {
     return best;
 }
 
-void Backup1::watchFolderList() {
+void BackupWindow::watchFolderList() {
     // The folder highlighted is the folder chosen, whether a click, an arrow key or typing moved
     // the highlight; a click on the highlighted folder chooses it again.
     connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -41,8 +41,10 @@ void Backup1::watchFolderList() {
     // The list fills in and sorts itself as its folders are read, pushing the chosen folder
     // about: it is brought back into view each time, until the person scrolls, opens or folds
     // the list themselves.
-    connect(folders_, &QAbstractItemModel::rowsInserted, this, &Backup1::keepChosenFolderInView);
-    connect(folders_, &QAbstractItemModel::layoutChanged, this, &Backup1::keepChosenFolderInView);
+    connect(folders_, &QAbstractItemModel::rowsInserted, this,
+            &BackupWindow::keepChosenFolderInView);
+    connect(folders_, &QAbstractItemModel::layoutChanged, this,
+            &BackupWindow::keepChosenFolderInView);
     connect(Dir1->verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this] { keepInView_ = false; });
     for (const auto folded : {&QTreeView::expanded, &QTreeView::collapsed}) {
@@ -50,7 +52,7 @@ void Backup1::watchFolderList() {
     }
 }
 
-void Backup1::keepChosenFolderInView() {
+void BackupWindow::keepChosenFolderInView() {
     // After the list has taken in the change that called for it.
     QTimer::singleShot(0, this, [this] {
         if (keepInView_) {
@@ -59,12 +61,12 @@ void Backup1::keepChosenFolderInView() {
     });
 }
 
-void Backup1::showFolderInList() {
+void BackupWindow::showFolderInList() {
     Dir1->setRootIndex(folders_->setRootPath(Drive1->currentData().toString()));
     highlightChosenFolder();
 }
 
-void Backup1::highlightChosenFolder() {
+void BackupWindow::highlightChosenFolder() {
     const QModelIndex index = folders_->index(folder_);
     if (!index.isValid()) {
         return;
@@ -74,7 +76,7 @@ void Backup1::highlightChosenFolder() {
     keepInView_ = true;
 }
 
-void Backup1::updateStartState() {
+void BackupWindow::updateStartState() {
     const bool startable = !running_ && !restored_ && validRequest_ &&
                            services_.medium.readable(folder_) &&
                            !BackupTarget::isProgramFolder(folder_, services_.folder.path());
@@ -82,7 +84,7 @@ void Backup1::updateStartState() {
     (isRestoreWindow() ? mOR : mOM)->setEnabled(startable);
 }
 
-void Backup1::Drive1_Change() {
+void BackupWindow::Drive1_Change() {
     if (running_) {
         return;
     }
@@ -104,7 +106,7 @@ void Backup1::Drive1_Change() {
     updateStartState();
 }
 
-void Backup1::chooseFolder(const QString& path) {
+void BackupWindow::chooseFolder(const QString& path) {
     if (running_) {
         return;
     }
@@ -113,7 +115,7 @@ void Backup1::chooseFolder(const QString& path) {
     Dir1_Change();
 }
 
-void Backup1::Dir1_Change() {
+void BackupWindow::Dir1_Change() {
     restored_ = false;
     placePathLabel(folder_);
     updateStartState();

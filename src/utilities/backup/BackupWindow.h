@@ -23,10 +23,10 @@ class QTreeView;
 // The backup window: copies the to-do list's file or one planner year file to a drive and folder
 // the person picks, over several disks where one is too small, and copies it back. Its caller
 // sets BackupKind, BackupMode and, for a planner year, the year in SignalValue before showing it.
-class Backup1 : public QMainWindow, private BackupDisplay {
+class BackupWindow : public QMainWindow, private BackupDisplay {
     Q_OBJECT
 public:
-    explicit Backup1(Services& services);
+    explicit BackupWindow(Services& services);
 
     void Form_Load();
     void Form_Activate();
