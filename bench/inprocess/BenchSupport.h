@@ -2,11 +2,11 @@
 // What the in-process benchmarks share: a fresh program folder under the real platform, the main
 // window whose toolbar opens the windows to time, watches for first paints, and medians.
 #include "Dialogs.h"
+#include "MainWindow.h"
 #include "Platform.h"
 #include "ProductionPlatform.h"
 #include "QtDialogs.h"
 #include "Services.h"
-#include "Startfrm.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -103,7 +103,7 @@ private:
                                      const std::vector<const char*>& steps,
                                      const std::function<std::vector<double>(QWidget&)>& measure);
 
-    Startfrm main_;
+    MainWindow main_;
 };
 
 // Notes, on a clock, the first paint of a widget or, with Scope::WithChildren, of a widget inside

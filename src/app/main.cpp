@@ -1,9 +1,9 @@
+#include "MainWindow.h"
 #include "ProductionPlatform.h"
 #include "RegisterWindows.h"
 #include "SavedFiles.h"
 #include "Services.h"
 #include "SingleInstance.h"
-#include "Startfrm.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -80,8 +80,8 @@ int main(int argc, char** argv) {
     Services services(production.platform());
 
     registerWindows(services.windows);
-    Startfrm main(services);
-    QObject::connect(&main, &Startfrm::exitConfirmed, &app, [] { QCoreApplication::exit(0); });
+    MainWindow main(services);
+    QObject::connect(&main, &MainWindow::exitConfirmed, &app, [] { QCoreApplication::exit(0); });
     instance.whenAsked([&main] { bringToFront(main); });
     main.Form_Load();
     fontDatabase.join();

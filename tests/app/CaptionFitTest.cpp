@@ -2,10 +2,10 @@
 // no caption is cut, whatever fonts this platform has.
 #include "CaptionFit.h"
 #include "FakePlatform.h"
+#include "MainWindow.h"
 #include "RegisterWindows.h"
 #include "Services.h"
 #include "SettingsFile.h"
-#include "Startfrm.h"
 #include "Toolbar.h"
 #include "WindowControls.h"
 
@@ -142,15 +142,15 @@ QStringList cutCaptions(const QWidget& window) {
 // A window and how a person opens it; the main window itself has no opening.
 struct Opening {
     const char* name;
-    std::function<void(Startfrm&, Services&)> open;
+    std::function<void(MainWindow&, Services&)> open;
 };
 
 void PrintTo(const Opening& opening, std::ostream* out) {
     *out << opening.name;
 }
 
-std::function<void(Startfrm&, Services&)> toolbarButton(int number) {
-    return [number](Startfrm& main, Services&) { main.Toolbar1->button(number)->trigger(); };
+std::function<void(MainWindow&, Services&)> toolbarButton(int number) {
+    return [number](MainWindow& main, Services&) { main.Toolbar1->button(number)->trigger(); };
 }
 
 // The smaller display shows every window at its design size; the full screen scales it to the
@@ -167,10 +167,10 @@ protected:
     }
 
     // The main window, loaded and shown in the display asked for.
-    std::unique_ptr<Startfrm> showMainWindow(Display display) {
+    std::unique_ptr<MainWindow> showMainWindow(Display display) {
         settingsFile(fake.folder, SettingsFile::GColor3)
             .writeText(35, display == Display::Smaller ? "Yes" : "No");
-        auto main = std::make_unique<Startfrm>(services);
+        auto main = std::make_unique<MainWindow>(services);
         main->Form_Load();
         main->show();
         settle();
@@ -183,7 +183,7 @@ protected:
 
 TEST_P(EveryWindow, ShowsEveryCaptionWhole) {
     const auto& [opening, display] = GetParam();
-    const std::unique_ptr<Startfrm> main = showMainWindow(display);
+    const std::unique_ptr<MainWindow> main = showMainWindow(display);
     bool opened = opening.open == nullptr;
     QStringList cuts = opened ? cutCaptions(*main) : QStringList();
     fake.modal.scripts.push_back([&](QWidget& window) {
@@ -222,9 +222,9 @@ const Opening kOpenings[] = {
     {"Calendar", toolbarButton(15)},
     {"FamilyNames", toolbarButton(16)},
     {"SoundInformation", toolbarButton(17)},
-    {"About", [](Startfrm& main, Services&) { main.mHA->trigger(); }},
+    {"About", [](MainWindow& main, Services&) { main.mHA->trigger(); }},
     {"Backup",
-     [](Startfrm&, Services& services) {
+     [](MainWindow&, Services& services) {
          const auto window = services.windows.create(WindowCatalog::kBackupWindow, services);
          services.modal.showModal(*window);
      }},

@@ -1,7 +1,7 @@
 #include "ActivityWindow.h"
 #include "FakePlatform.h"
+#include "MainWindow.h"
 #include "SettingsFile.h"
-#include "Startfrm.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
 
@@ -61,7 +61,7 @@ protected:
                 return std::make_unique<TestActivity>(s, number, exitAsks);
             });
         }
-        main = std::make_unique<Startfrm>(services);
+        main = std::make_unique<MainWindow>(services);
         main->Form_Load();
     }
 
@@ -74,7 +74,7 @@ protected:
 
     FakePlatform fake;
     Services services{fake.platform};
-    std::unique_ptr<Startfrm> main;
+    std::unique_ptr<MainWindow> main;
     std::vector<int> opened;
     bool exitAsks = false;
 };

@@ -4,12 +4,12 @@
 #include "FakePlatform.h"
 #include "Form2.h"
 #include "LineControl.h"
+#include "MainWindow.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
 #include "Services.h"
 #include "SettingsFile.h"
 #include "ShapeControl.h"
-#include "Startfrm.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
 
@@ -300,7 +300,7 @@ TEST_F(HangmanWindowTest, SoundInformationKeepsSharedStateAndButton17ThenExitOpe
 
     // From the main window: button 17 in the hangman window, then its Exit.
     services.windows.add(4, [](Services& s) { return std::make_unique<HangmanWindow>(s); });
-    Startfrm main(services);
+    MainWindow main(services);
     main.Form_Load();
     fake.modal.scripts.push_back([](QWidget& hangman) {
         auto& window = static_cast<HangmanWindow&>(hangman);

@@ -4,12 +4,12 @@
 #include "FamilyNamesFile.h"
 #include "Form12.h"
 #include "Form2.h"
+#include "MainWindow.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
 #include "ScreenReader.h"
 #include "Services.h"
 #include "SettingsFile.h"
-#include "Startfrm.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
 #include "Twips.h"
@@ -376,7 +376,7 @@ TEST_F(MatchingWindowTest, ThePictureSourceShowsEachCardsPictureAndSwapsThemOnAn
 namespace {
 
 TEST_F(MatchingWindowTest, TheMainWindowOpensLevelOneAndItsToolbarSwitchesToLevelTwo) {
-    Startfrm main(services);
+    MainWindow main(services);
     main.Form_Load();
     QStringList captions;
     fake.modal.scripts.push_back([&](QWidget& shown) {

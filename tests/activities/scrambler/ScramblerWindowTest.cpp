@@ -2,11 +2,11 @@
 #include "Command3D.h"
 #include "FakePlatform.h"
 #include "Form2.h"
+#include "MainWindow.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
 #include "Services.h"
 #include "SettingsFile.h"
-#include "Startfrm.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
 #include "Twips.h"
@@ -181,7 +181,7 @@ TEST_F(ScramblerWindowTest, NoThenYesOnClosingWritesDefaultToRecord36) {
 
 TEST_F(ScramblerWindowTest, Button17ThenExitOpensNothing) {
     services.windows.add(8, [](Services& s) { return std::make_unique<ScramblerWindow>(s); });
-    Startfrm main(services);
+    MainWindow main(services);
     main.Form_Load();
     fake.modal.scripts.push_back([](QWidget& scrambler) {
         auto& window = static_cast<ScramblerWindow&>(scrambler);

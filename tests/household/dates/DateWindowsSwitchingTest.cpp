@@ -1,8 +1,8 @@
 #include "CalendarMakerWindow.h"
 #include "DateWindow.h"
 #include "FakePlatform.h"
+#include "MainWindow.h"
 #include "Services.h"
-#include "Startfrm.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
 
@@ -18,7 +18,7 @@ TEST(DateWindowsSwitching, TheCalendarOpensFromTheDateWindowAndItsExitLeadsHome)
     Services services{fake.platform};
     services.windows.add(14, [](Services& s) { return std::make_unique<DateWindow>(s); });
     services.windows.add(15, [](Services& s) { return std::make_unique<CalendarMakerWindow>(s); });
-    Startfrm main(services);
+    MainWindow main(services);
     main.Form_Load();
 
     fake.modal.scripts.push_back([](QWidget& window) {

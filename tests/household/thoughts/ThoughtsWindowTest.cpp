@@ -2,10 +2,10 @@
 
 #include "ColorNumber.h"
 #include "CrosswordWindow.h"
+#include "MainWindow.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
 #include "ScreenReader.h"
-#include "Startfrm.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
 
@@ -271,7 +271,7 @@ TEST(ThoughtsFromTheMainWindow, GeneralThoughtsThenItsToolbarOpensTheCrossword) 
         services.windows.add(number,
                              [](Services& s) { return std::make_unique<ThoughtsWindow>(s); });
     }
-    Startfrm main(services);
+    MainWindow main(services);
     main.Form_Load();
     fake.modal.scripts.push_back([](QWidget& window) {
         QCoreApplication::processEvents();

@@ -2,10 +2,10 @@
 
 #include "FakePlatform.h"
 #include "GridControl.h"
+#include "MainWindow.h"
 #include "MonthView.h"
 #include "Panel3D.h"
 #include "Services.h"
-#include "Startfrm.h"
 #include "StatusBar.h"
 #include "ToDoFiles.h"
 #include "ToDoWindow.h"
@@ -41,7 +41,7 @@ protected:
     // Opens the window from the main window and runs the script while it is open; the fake's
     // modal showing then closes it, with its questions.
     void openToDo(const std::function<void(ToDoWindow&)>& script) {
-        main = std::make_unique<Startfrm>(services);
+        main = std::make_unique<MainWindow>(services);
         main->Form_Load();
         main->show();
         settle();
@@ -138,5 +138,5 @@ protected:
 
     FakePlatform fake;
     Services services{fake.platform};
-    std::unique_ptr<Startfrm> main;
+    std::unique_ptr<MainWindow> main;
 };

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "MainWindow.h"
 #include "MonthView.h"
 #include "Panel3D.h"
 #include "PlannerWindow.h"
 #include "Services.h"
-#include "Startfrm.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
 
@@ -37,7 +37,7 @@ protected:
     // Opens the planner from the main window and runs the script while it is open; the modal
     // showing ends when the script has run (the fake closes the window, with its questions).
     void openPlanner(const std::function<void(PlannerWindow&)>& script) {
-        main = std::make_unique<Startfrm>(services);
+        main = std::make_unique<MainWindow>(services);
         main->Form_Load();
         main->show();
         settle();
@@ -128,5 +128,5 @@ protected:
 
     FakePlatform fake;
     Services services{fake.platform};
-    std::unique_ptr<Startfrm> main;
+    std::unique_ptr<MainWindow> main;
 };

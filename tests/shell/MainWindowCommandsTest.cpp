@@ -1,8 +1,8 @@
 #include "ColorNumber.h"
 #include "FakePlatform.h"
+#include "MainWindow.h"
 #include "Services.h"
 #include "SettingsFile.h"
-#include "Startfrm.h"
 #include "Toolbar.h"
 
 #include <QAction>
@@ -19,9 +19,9 @@
 
 namespace {
 
-class StartfrmCommandsTest : public ::testing::Test {
+class MainWindowCommandsTest : public ::testing::Test {
 protected:
-    StartfrmCommandsTest() { main.Form_Load(); }
+    MainWindowCommandsTest() { main.Form_Load(); }
 
     // The program has the crossword and the two utility windows.
     static bool registerWindows(Services& services) {
@@ -39,10 +39,10 @@ protected:
     FakePlatform fake;
     Services services{fake.platform};
     bool registered = registerWindows(services);
-    Startfrm main{services};
+    MainWindow main{services};
 };
 
-TEST_F(StartfrmCommandsTest, ChoosingAColourStoresItsNumber) {
+TEST_F(MainWindowCommandsTest, ChoosingAColourStoresItsNumber) {
     fake.dialogs.answers = {Dialogs::Answer::Yes};
     fake.dialogs.colors = {QColor(0x12, 0x34, 0x56)};
     main.ChooseMainBackground();
@@ -59,7 +59,7 @@ TEST_F(StartfrmCommandsTest, ChoosingAColourStoresItsNumber) {
                              "will be selected.");
 }
 
-TEST_F(StartfrmCommandsTest, TheSystemDefaultIsStoredAsDefAndReadBackAtTheNextStart) {
+TEST_F(MainWindowCommandsTest, TheSystemDefaultIsStoredAsDefAndReadBackAtTheNextStart) {
     fake.dialogs.answers = {Dialogs::Answer::No};
     main.ChooseMainBackground();
     EXPECT_EQ(backgroundRecord(), QByteArray("\x08\x00\x03\x00"
@@ -67,12 +67,12 @@ TEST_F(StartfrmCommandsTest, TheSystemDefaultIsStoredAsDefAndReadBackAtTheNextSt
                                              10));
     EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32(ColorNumber::kButtonFace)));
 
-    Startfrm restarted(services);
+    MainWindow restarted(services);
     restarted.Form_Load();
     EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32(ColorNumber::kButtonFace)));
 }
 
-TEST_F(StartfrmCommandsTest, CancellingTheQuestionOrTheDialogChangesNothing) {
+TEST_F(MainWindowCommandsTest, CancellingTheQuestionOrTheDialogChangesNothing) {
     fake.dialogs.answers = {Dialogs::Answer::Cancel, Dialogs::Answer::Yes};
     main.ChooseMainBackground();
     EXPECT_EQ(services.hinfo.SignalValue, 0);
@@ -86,8 +86,8 @@ TEST_F(StartfrmCommandsTest, CancellingTheQuestionOrTheDialogChangesNothing) {
     EXPECT_FALSE(main.Toolbar1->isButtonEnabled(1));
 }
 
-TEST_F(StartfrmCommandsTest, TheExitQuestionEndsOrKeepsTheProgram) {
-    QSignalSpy exits(&main, &Startfrm::exitConfirmed);
+TEST_F(MainWindowCommandsTest, TheExitQuestionEndsOrKeepsTheProgram) {
+    QSignalSpy exits(&main, &MainWindow::exitConfirmed);
     services.hinfo.WelcomeSounds = "Yes";
     fake.random.draws = {0.0, 0.0, 0.0};
     fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Cancel, Dialogs::Answer::Yes};
@@ -108,7 +108,7 @@ TEST_F(StartfrmCommandsTest, TheExitQuestionEndsOrKeepsTheProgram) {
     EXPECT_EQ(question.buttons, Dialogs::Buttons::YesNoCancel);
 }
 
-TEST_F(StartfrmCommandsTest, UtilityWindowsKeepTheToolbarDisabledWhileOpen) {
+TEST_F(MainWindowCommandsTest, UtilityWindowsKeepTheToolbarDisabledWhileOpen) {
     for (int button : {16, 17}) {
         bool disabledWhileOpen = true;
         fake.modal.scripts.push_back([&](QWidget&) {
@@ -124,7 +124,7 @@ TEST_F(StartfrmCommandsTest, UtilityWindowsKeepTheToolbarDisabledWhileOpen) {
     EXPECT_EQ(fake.modal.shownClasses.size(), 2);
 }
 
-TEST_F(StartfrmCommandsTest, HelpAndWebSiteCommands) {
+TEST_F(MainWindowCommandsTest, HelpAndWebSiteCommands) {
     main.mHI->trigger();
     main.Toolbar1->button(19)->trigger();
     main.Toolbar1->button(18)->trigger();
@@ -136,7 +136,7 @@ TEST_F(StartfrmCommandsTest, HelpAndWebSiteCommands) {
     EXPECT_TRUE(main.Panel3D7->isHidden()); // the toolbar hides the title panel
 }
 
-TEST_F(StartfrmCommandsTest, ACustomisedLayoutIsSavedAndRestoredByTheNextWindow) {
+TEST_F(MainWindowCommandsTest, ACustomisedLayoutIsSavedAndRestoredByTheNextWindow) {
     fake.modal.scripts.push_back([](QWidget& dialog) {
         dialog.findChild<QListWidget*>("buttons")->item(2)->setCheckState(Qt::Unchecked);
         dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
@@ -150,7 +150,7 @@ TEST_F(StartfrmCommandsTest, ACustomisedLayoutIsSavedAndRestoredByTheNextWindow)
     EXPECT_FALSE(other.buttonLayout().at(2).shown);
 }
 
-TEST_F(StartfrmCommandsTest, TheWelcomeSoundPlaysAtTheFirstActivationOnly) {
+TEST_F(MainWindowCommandsTest, TheWelcomeSoundPlaysAtTheFirstActivationOnly) {
     services.hinfo.WelcomeSounds = "Yes";
     fake.random.draws = {0.3};
     main.Form_Activate();
@@ -158,7 +158,7 @@ TEST_F(StartfrmCommandsTest, TheWelcomeSoundPlaysAtTheFirstActivationOnly) {
     EXPECT_EQ(fake.sound.played, QStringList{"Start3.wa1"});
 }
 
-TEST_F(StartfrmCommandsTest, ScreenModeItemsAreTickedByOpeningTheMenu) {
+TEST_F(MainWindowCommandsTest, ScreenModeItemsAreTickedByOpeningTheMenu) {
     EXPECT_FALSE(main.mOPF->isChecked());
     main.mOP->aboutToShow();
     EXPECT_TRUE(main.mOPF->isChecked());

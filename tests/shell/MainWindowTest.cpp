@@ -1,4 +1,4 @@
-#include "Startfrm.h"
+#include "MainWindow.h"
 #include "ColorNumber.h"
 #include "FakePlatform.h"
 #include "RecordCodec.h"
@@ -22,7 +22,7 @@
 
 namespace {
 
-class StartfrmTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
 protected:
     RecordFile settings(SettingsFile which) const { return settingsFile(fake.folder, which); }
 
@@ -36,8 +36,8 @@ protected:
         }
     }
 
-    Startfrm& load() {
-        form = std::make_unique<Startfrm>(services);
+    MainWindow& load() {
+        form = std::make_unique<MainWindow>(services);
         form->Form_Load();
         return *form;
     }
@@ -52,12 +52,12 @@ protected:
 
     FakePlatform fake;
     Services services{fake.platform};
-    std::unique_ptr<Startfrm> form;
+    std::unique_ptr<MainWindow> form;
     std::vector<int> opened;
 };
 
-TEST_F(StartfrmTest, AFirstStartInAnEmptyFolderCreatesTheFilesAndUsesTheDefaults) {
-    Startfrm& main = load();
+TEST_F(MainWindowTest, AFirstStartInAnEmptyFolderCreatesTheFilesAndUsesTheDefaults) {
+    MainWindow& main = load();
     for (const char* name : {"GColor3.Fil", "HINV3.Fil", "GColor1.Fil", "SWR2.BMP", " 2026.Cal"}) {
         EXPECT_TRUE(QFile::exists(fake.file(name))) << name;
     }
@@ -69,10 +69,10 @@ TEST_F(StartfrmTest, AFirstStartInAnEmptyFolderCreatesTheFilesAndUsesTheDefaults
     EXPECT_FALSE(main.mORD->isVisible());
     EXPECT_FALSE(main.Toolbar1->isButtonEnabled(1));
     EXPECT_EQ(services.hinfo.WelcomeSounds, "");
-    EXPECT_EQ(main.FirstActivation, Startfrm::kFirstActivationPending);
+    EXPECT_EQ(main.FirstActivation, MainWindow::kFirstActivationPending);
 }
 
-TEST_F(StartfrmTest, SavedSettingsAreReadAsTheirOwnersExpect) {
+TEST_F(MainWindowTest, SavedSettingsAreReadAsTheirOwnersExpect) {
     settings(SettingsFile::GColor3).writeText(35, "Yesterday");
     settings(SettingsFile::GColor1).writeText(55, "OFF   ");
     settings(SettingsFile::HINV3).writeVariant(3, QString("Def  "));
@@ -80,7 +80,7 @@ TEST_F(StartfrmTest, SavedSettingsAreReadAsTheirOwnersExpect) {
     settings(SettingsFile::SWR2).writeText(4, "99");
     settings(SettingsFile::SWR2).writeText(6, "Yes");
 
-    Startfrm& main = load();
+    MainWindow& main = load();
     EXPECT_EQ(services.hinfo.ScreenMode, 9);
     EXPECT_FALSE(main.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(main.size(), Twips::toPixels(12000, 9000));
@@ -94,16 +94,16 @@ TEST_F(StartfrmTest, SavedSettingsAreReadAsTheirOwnersExpect) {
     EXPECT_EQ(services.hinfo.WelcomeSounds, "Yes");
 }
 
-TEST_F(StartfrmTest, AStoredColourOrPictureBackgroundIsKept) {
+TEST_F(MainWindowTest, AStoredColourOrPictureBackgroundIsKept) {
     settings(SettingsFile::HINV3).writeVariant(3, qint32{0x00FFFF});
     load();
     EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32{0x00FFFF}));
     EXPECT_EQ(form->centralWidget()->palette().color(QPalette::Window), QColor(255, 255, 0));
 }
 
-TEST_F(StartfrmTest, TodaysPlannerPageWithAnActivityShowsTheReminderOnce) {
+TEST_F(MainWindowTest, TodaysPlannerPageWithAnActivityShowsTheReminderOnce) {
     saveDay(fake.clock.today(), "Piano lesson");
-    Startfrm& main = load();
+    MainWindow& main = load();
     EXPECT_EQ(main.ReminderDue, 1);
     EXPECT_EQ(main.Label2->text(), "March 25, 2026");
     main.Form_Activate();
@@ -117,17 +117,17 @@ TEST_F(StartfrmTest, TodaysPlannerPageWithAnActivityShowsTheReminderOnce) {
     EXPECT_TRUE(main.SSPanel2->isHidden());
 }
 
-TEST_F(StartfrmTest, AFullDayWithOnlyTimesOrAnUnsavedDayShowsNoReminder) {
+TEST_F(MainWindowTest, AFullDayWithOnlyTimesOrAnUnsavedDayShowsNoReminder) {
     saveDay(fake.clock.today(), "");
     saveDay(fake.clock.today().addDays(1), "Tomorrow's outing");
-    Startfrm& main = load();
+    MainWindow& main = load();
     main.Form_Activate();
     EXPECT_EQ(main.ReminderDue, 0);
     EXPECT_TRUE(main.SSPanel2->isHidden());
 }
 
-TEST_F(StartfrmTest, TheRightButtonPopsUpTheOptionsMenu) {
-    Startfrm& main = load();
+TEST_F(MainWindowTest, TheRightButtonPopsUpTheOptionsMenu) {
+    MainWindow& main = load();
     main.SSPanel2->show();
     main.show();
     QTest::mouseClick(&main, Qt::LeftButton, {}, QPoint(2, 2));
@@ -145,16 +145,16 @@ TEST_F(StartfrmTest, TheRightButtonPopsUpTheOptionsMenu) {
     EXPECT_TRUE(main.SSPanel2->isVisible());
 }
 
-TEST_F(StartfrmTest, TheClockShowsHoursAndMinutes) {
-    Startfrm& main = load();
+TEST_F(MainWindowTest, TheClockShowsHoursAndMinutes) {
+    MainWindow& main = load();
     fake.clock.current = QDateTime(QDate(2026, 3, 25), QTime(13, 5, 42));
     main.Timer2_Timer();
     EXPECT_EQ(main.Label4->text(), "1:05 PM");
 }
 
-TEST_F(StartfrmTest, ActivationOpensTheWindowAnActivityAskedFor) {
+TEST_F(MainWindowTest, ActivationOpensTheWindowAnActivityAskedFor) {
     registerActivities();
-    Startfrm& main = load();
+    MainWindow& main = load();
     const struct {
         int next;
         QString caption;
@@ -183,9 +183,9 @@ TEST_F(StartfrmTest, ActivationOpensTheWindowAnActivityAskedFor) {
     EXPECT_EQ(services.hinfo.MatchLevelOne, 0);
 }
 
-TEST_F(StartfrmTest, ActivationWithNoRequestRefreshesTheWindow) {
+TEST_F(MainWindowTest, ActivationWithNoRequestRefreshesTheWindow) {
     registerActivities();
-    Startfrm& main = load();
+    MainWindow& main = load();
     for (int next : {0, 1, 18, 19, 20}) {
         services.hinfo.NextActivity = next;
         main.setWindowTitle("Hangman");
@@ -197,9 +197,9 @@ TEST_F(StartfrmTest, ActivationWithNoRequestRefreshesTheWindow) {
     EXPECT_EQ(main.FirstActivation, 0);
 }
 
-TEST_F(StartfrmTest, AClosedActivityWindowActivatesTheMainWindowAgain) {
+TEST_F(MainWindowTest, AClosedActivityWindowActivatesTheMainWindowAgain) {
     registerActivities();
-    Startfrm& main = load();
+    MainWindow& main = load();
     main.command(4)->trigger();
     EXPECT_EQ(fake.modal.shownClasses, QStringList{"QWidget"});
     main.setWindowTitle("Hangman");
@@ -207,17 +207,17 @@ TEST_F(StartfrmTest, AClosedActivityWindowActivatesTheMainWindowAgain) {
     EXPECT_EQ(main.windowTitle(), "Korvane");
 }
 
-TEST_F(StartfrmTest, CommandsWithoutTheirWindowAreDisabled) {
+TEST_F(MainWindowTest, CommandsWithoutTheirWindowAreDisabled) {
     services.windows.add(2, [](Services&) { return std::make_unique<QWidget>(); });
-    Startfrm& main = load();
+    MainWindow& main = load();
     EXPECT_TRUE(main.command(2)->isEnabled());
     EXPECT_TRUE(main.Toolbar1->isButtonEnabled(2));
     EXPECT_FALSE(main.command(3)->isEnabled());
     EXPECT_FALSE(main.Toolbar1->isButtonEnabled(3));
 }
 
-TEST_F(StartfrmTest, ScreenModeCommandsStoreTheModeAndLoadAgain) {
-    Startfrm& main = load();
+TEST_F(MainWindowTest, ScreenModeCommandsStoreTheModeAndLoadAgain) {
+    MainWindow& main = load();
     main.SetSmallerScreenDisplay();
     EXPECT_EQ(settings(SettingsFile::GColor3).readText(35), "Yes");
     EXPECT_EQ(services.hinfo.ScreenMode, 9);
@@ -233,8 +233,8 @@ TEST_F(StartfrmTest, ScreenModeCommandsStoreTheModeAndLoadAgain) {
     EXPECT_TRUE(main.windowState() & Qt::WindowMaximized);
 }
 
-TEST_F(StartfrmTest, RestoringTheMaximisedWindowSwitchesToTheSmallerDisplay) {
-    Startfrm& main = load();
+TEST_F(MainWindowTest, RestoringTheMaximisedWindowSwitchesToTheSmallerDisplay) {
+    MainWindow& main = load();
     main.show();
     main.showNormal();
     EXPECT_EQ(services.hinfo.ScreenMode, 9);
@@ -244,12 +244,12 @@ TEST_F(StartfrmTest, RestoringTheMaximisedWindowSwitchesToTheSmallerDisplay) {
     EXPECT_EQ(settings(SettingsFile::GColor3).readText(35), "No");
 }
 
-TEST_F(StartfrmTest, RemovingAndRestoringTheToolbarSurvivesARestart) {
+TEST_F(MainWindowTest, RemovingAndRestoringTheToolbarSurvivesARestart) {
     load().RemoveMainToolbar();
     EXPECT_EQ(settings(SettingsFile::GColor1).readText(55), "OFF");
     EXPECT_EQ(services.hinfo.TopToolbarState, 99);
 
-    Startfrm& restarted = load();
+    MainWindow& restarted = load();
     EXPECT_TRUE(restarted.Toolbar1->isHidden());
     restarted.RestoreMainToolbar();
     EXPECT_FALSE(restarted.Toolbar1->isHidden());

@@ -1,4 +1,4 @@
-#include "Startfrm.h"
+#include "MainWindow.h"
 
 #include "ColorNumber.h"
 #include "DisplayText.h"
@@ -56,7 +56,7 @@ QSize screenTwips() {
 
 } // namespace
 
-Startfrm::Startfrm(Services& services)
+MainWindow::MainWindow(Services& services)
     : services_(services), hinfo_(services.hinfo), activation_(this, [this] { Form_Activate(); }) {
     services.mainWindow = this;
     setObjectName("Startfrm");
@@ -66,7 +66,7 @@ Startfrm::Startfrm(Services& services)
 
     Toolbar1 = new Toolbar(this);
     addToolBar(Qt::TopToolBarArea, Toolbar1);
-    connect(Toolbar1, &Toolbar::buttonClicked, this, &Startfrm::Toolbar1_ButtonClick);
+    connect(Toolbar1, &Toolbar::buttonClicked, this, &MainWindow::Toolbar1_ButtonClick);
 
     Label1 = new QLabel(centralWidget());
     Label1->hide();
@@ -78,14 +78,14 @@ Startfrm::Startfrm(Services& services)
 
     Timer2 = new QTimer(this);
     Timer2->setInterval(1000);
-    connect(Timer2, &QTimer::timeout, this, &Startfrm::Timer2_Timer);
+    connect(Timer2, &QTimer::timeout, this, &MainWindow::Timer2_Timer);
     Timer2->start();
     setMinimumSize(Twips::toPixels(4000, 3000));
 }
 
-Startfrm::~Startfrm() = default;
+MainWindow::~MainWindow() = default;
 
-void Startfrm::attachOptionsPopup() {
+void MainWindow::attachOptionsPopup() {
     auto* popup = new OptionsPopup(mO, this);
     for (QWidget* control : std::initializer_list<QWidget*>{this, centralWidget(), SSPanel2,
                                                             Command2, Command3, Label5}) {
@@ -97,7 +97,7 @@ void Startfrm::attachOptionsPopup() {
     }
 }
 
-void Startfrm::buildTitlePanel() {
+void MainWindow::buildTitlePanel() {
     Panel3D7 = new QFrame(centralWidget());
     Panel3D7->setObjectName("Panel3D7");
     Panel3D7->setFrameShape(QFrame::Panel);
@@ -121,7 +121,7 @@ void Startfrm::buildTitlePanel() {
     Panel3D7->resize(Twips::toPixels(5400, 3600));
 }
 
-void Startfrm::buildReminderPanel() {
+void MainWindow::buildReminderPanel() {
     SSPanel2 = new QFrame(centralWidget());
     SSPanel2->setObjectName("SSPanel2");
     SSPanel2->setAccessibleName("Daily Planner Reminder");
@@ -166,7 +166,7 @@ void Startfrm::buildReminderPanel() {
     connect(Command3, &QPushButton::clicked, SSPanel2, &QWidget::hide);
 }
 
-void Startfrm::showActivity(int number) {
+void MainWindow::showActivity(int number) {
     switch (number) {
     case 6:
     case 7:
@@ -193,7 +193,7 @@ void Startfrm::showActivity(int number) {
     activation_.queue();
 }
 
-void Startfrm::Form_Load() {
+void MainWindow::Form_Load() {
     Toolbar1->setButtonEnabled(1, false);
     yieldToEvents();
     QDir::setCurrent(services_.folder.path());
@@ -227,7 +227,7 @@ void Startfrm::Form_Load() {
     FirstActivation = kFirstActivationPending;
 }
 
-void Startfrm::CheckScreenSize() {
+void MainWindow::CheckScreenSize() {
     const QSize screen = screenTwips();
     if (screen.width() < kMinimumScreenWidth || screen.height() < kMinimumScreenHeight) {
         services_.dialogs.message(
@@ -244,7 +244,7 @@ void Startfrm::CheckScreenSize() {
     }
 }
 
-void Startfrm::LoadMainSettings() {
+void MainWindow::LoadMainSettings() {
     const StoredVariant background =
         settingsFile(services_.folder, SettingsFile::HINV3).readVariant(3);
     const auto* text = std::get_if<QString>(&background);
@@ -265,7 +265,7 @@ void Startfrm::LoadMainSettings() {
     hinfo_.TopToolbarState = removed ? 99 : 0;
 }
 
-void Startfrm::CheckPlannerReminder() {
+void MainWindow::CheckPlannerReminder() {
     if (reminderDone_) {
         return;
     }
@@ -279,7 +279,7 @@ void Startfrm::CheckPlannerReminder() {
     ReminderDue = day.hasActivity() ? 1 : 0;
 }
 
-void Startfrm::Form_Activate() {
+void MainWindow::Form_Activate() {
     const int next = hinfo_.NextActivity;
     if (next >= 2 && next <= 17) {
         yieldToEvents();
@@ -321,7 +321,7 @@ void Startfrm::Form_Activate() {
     QDir::setCurrent(services_.folder.path());
 }
 
-void Startfrm::Form_GotFocus() {
+void MainWindow::Form_GotFocus() {
     if (hinfo_.TopToolbarState == 0) {
         restoreToolbarLayout();
         yieldToEvents();
@@ -335,42 +335,42 @@ void Startfrm::Form_GotFocus() {
     }
 }
 
-void Startfrm::Form_LostFocus() {
+void MainWindow::Form_LostFocus() {
     FirstActivation = 0;
 }
 
-void Startfrm::restoreToolbarLayout() {
+void MainWindow::restoreToolbarLayout() {
     Toolbar1->update();
     Toolbar1->restoreLayout(services_.registry, kToolbarLayoutKey);
 }
 
-void Startfrm::applyBackground() {
+void MainWindow::applyBackground() {
     // The menus and the toolbar keep the desktop's colours; the window's area takes Background.
     FormBackground::applyColourOf(*centralWidget(), hinfo_.Background);
 }
 
-void Startfrm::keepMainSize() {
+void MainWindow::keepMainSize() {
     hinfo_.MainWidth = int(Twips::fromPixels(width()));
     hinfo_.MainHeight = int(Twips::fromPixels(height()));
 }
 
-void Startfrm::centreTitlePanel() {
+void MainWindow::centreTitlePanel() {
     const QSize area = centralWidget()->size();
     Panel3D7->move((area.width() - Panel3D7->width()) / 2,
                    area.height() / 2 - Panel3D7->height() / 2 - Twips::toPixels(100));
 }
 
-void Startfrm::placeReminderPanel() {
+void MainWindow::placeReminderPanel() {
     // The panel lies below the toolbar, which the window keeps outside its central area.
     SSPanel2->move((centralWidget()->width() - SSPanel2->width()) / 2,
                    Twips::toPixels(kReminderGap));
 }
 
-void Startfrm::Timer2_Timer() {
+void MainWindow::Timer2_Timer() {
     Label4->setText(DisplayText::clockTime(services_.clock.now().time()));
 }
 
-void Startfrm::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (titlePicture_->pixmap().isNull()) {
         // Decoding pictures loads Qt's image plug-ins; it waits until the window is on the screen.
@@ -382,7 +382,7 @@ void Startfrm::showEvent(QShowEvent* event) {
     activation_.queueOnFirstShow();
 }
 
-void Startfrm::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange || !isVisible()) {
         return;
@@ -398,14 +398,14 @@ void Startfrm::changeEvent(QEvent* event) {
     }
 }
 
-void Startfrm::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     keepMainSize();
     centreTitlePanel();
     placeReminderPanel();
 }
 
-void Startfrm::focusInEvent(QFocusEvent* event) {
+void MainWindow::focusInEvent(QFocusEvent* event) {
     QMainWindow::focusInEvent(event);
     // Qt gives the focus back after every message box and menu; only a real move counts.
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
@@ -414,14 +414,14 @@ void Startfrm::focusInEvent(QFocusEvent* event) {
     }
 }
 
-void Startfrm::focusOutEvent(QFocusEvent* event) {
+void MainWindow::focusOutEvent(QFocusEvent* event) {
     QMainWindow::focusOutEvent(event);
     if (event->reason() != Qt::PopupFocusReason) {
         Form_LostFocus();
     }
 }
 
-void Startfrm::paintEvent(QPaintEvent* event) {
+void MainWindow::paintEvent(QPaintEvent* event) {
     QMainWindow::paintEvent(event);
     // The main window comes to the front when it is painted, but never over another window of the
     // program, such as the help window.

@@ -18,15 +18,15 @@ class Toolbar;
 // The main window: the program's start object. It stays open for the whole run; every other window
 // is shown modally over it, and each time one closes it either opens the window that one asked for
 // (NextActivity) or refreshes itself.
-class Startfrm : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kFirstActivationPending = -556;
     // The registry key of the toolbar layout that the main window and the activity windows share.
     static constexpr const char* kToolbarLayoutKey = "korvane45";
 
-    explicit Startfrm(Services& services);
-    ~Startfrm() override;
+    explicit MainWindow(Services& services);
+    ~MainWindow() override;
 
     // Reads the saved screen mode, background, toolbar state and sounds and looks for today's
     // planner entries. Run again whole by the screen-mode commands; safe to run nested.
@@ -111,7 +111,7 @@ private:
     // Ticks the chosen screen mode, stores it ("Yes" for the smaller display) and loads again;
     // nothing when it is ticked already.
     void switchScreenMode(QAction* chosen, QAction* other, const QString& smallerDisplay);
-    QAction* addTickedCommand(QMenu* menu, const QString& caption, void (Startfrm::*command)());
+    QAction* addTickedCommand(QMenu* menu, const QString& caption, void (MainWindow::*command)());
     QAction* addWindowCommand(QMenu* menu, int number, const QString& caption);
     // Enables the toolbar buttons 2 to 20 whose commands are available.
     void enableAvailableButtons();

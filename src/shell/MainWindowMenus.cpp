@@ -1,5 +1,5 @@
 // The main window's menus and toolbar, and the commands they run.
-#include "Startfrm.h"
+#include "MainWindow.h"
 
 #include "About1.h"
 #include "ColorNumber.h"
@@ -11,30 +11,30 @@
 #include <QFrame>
 #include <QMenuBar>
 
-void Startfrm::buildMenus() {
+void MainWindow::buildMenus() {
     buildOptionsMenu();
     buildActivityMenus();
     buildUtilitiesAndHelpMenus();
     enableAvailableButtons();
 }
 
-void Startfrm::buildOptionsMenu() {
+void MainWindow::buildOptionsMenu() {
     mO = menuBar()->addMenu("&Options");
-    mOBack = mO->addAction("&Background Color", this, &Startfrm::ChooseMainBackground);
+    mOBack = mO->addAction("&Background Color", this, &MainWindow::ChooseMainBackground);
     mOP = mO->addMenu("&Program Display");
-    mOPF = addTickedCommand(mOP, "&Full Screen Display", &Startfrm::SetFullScreenDisplay);
-    mOPS = addTickedCommand(mOP, "&Smaller Screen Display", &Startfrm::SetSmallerScreenDisplay);
+    mOPF = addTickedCommand(mOP, "&Full Screen Display", &MainWindow::SetFullScreenDisplay);
+    mOPS = addTickedCommand(mOP, "&Smaller Screen Display", &MainWindow::SetSmallerScreenDisplay);
     mO->addSeparator();
     mORC = mO->addAction("&Customize Toolbar", this, [this] {
         if (Toolbar1->customize(services_.modal, services_.help)) {
             Toolbar1->saveLayout(services_.registry, kToolbarLayoutKey);
         }
     });
-    mORB = mO->addAction("&Remove Toolbar", this, &Startfrm::RemoveMainToolbar);
-    mORD = mO->addAction("&Restore Toolbar", this, &Startfrm::RestoreMainToolbar);
+    mORB = mO->addAction("&Remove Toolbar", this, &MainWindow::RemoveMainToolbar);
+    mORD = mO->addAction("&Restore Toolbar", this, &MainWindow::RestoreMainToolbar);
     mORD->setVisible(false);
     mO->addSeparator();
-    mOE = mO->addAction("E&xit", this, &Startfrm::ConfirmExit);
+    mOE = mO->addAction("E&xit", this, &MainWindow::ConfirmExit);
     commands_[20] = mOE;
 
     // Opening the menus ticks the screen mode in use; the other item's tick is left alone.
@@ -49,8 +49,8 @@ void Startfrm::buildOptionsMenu() {
     connect(mOP, &QMenu::aboutToShow, this, tickScreenMode);
 }
 
-QAction* Startfrm::addTickedCommand(QMenu* menu, const QString& caption,
-                                    void (Startfrm::*command)()) {
+QAction* MainWindow::addTickedCommand(QMenu* menu, const QString& caption,
+                                      void (MainWindow::*command)()) {
     QAction* action = menu->addAction(caption);
     action->setCheckable(true);
     // The tick is the command's to set: a click runs the command on the tick as it was.
@@ -61,7 +61,7 @@ QAction* Startfrm::addTickedCommand(QMenu* menu, const QString& caption,
     return action;
 }
 
-void Startfrm::buildActivityMenus() {
+void MainWindow::buildActivityMenus() {
     mA = menuBar()->addMenu("&Activities");
     addWindowCommand(mA, 2, "&Crossword Puzzles");
     addWindowCommand(mA, 3, "&Famous Quotes");
@@ -85,9 +85,9 @@ void Startfrm::buildActivityMenus() {
     addWindowCommand(mT, 15, "&Calendar Maker");
 }
 
-void Startfrm::buildUtilitiesAndHelpMenus() {
+void MainWindow::buildUtilitiesAndHelpMenus() {
     mU = menuBar()->addMenu("&Utilities");
-    mUBC = mU->addAction("&Background Color", this, &Startfrm::ChooseMainBackground);
+    mUBC = mU->addAction("&Background Color", this, &MainWindow::ChooseMainBackground);
     mUF = addWindowCommand(mU, 16, "&Family Names Entry");
     mUSd = addWindowCommand(mU, 17, "&Sound Information");
     for (QMenu* menu : {mA, mT}) {
@@ -115,7 +115,7 @@ void Startfrm::buildUtilitiesAndHelpMenus() {
     connect(mH, &QMenu::aboutToShow, this, [] { QCoreApplication::processEvents(); });
 }
 
-QAction* Startfrm::addWindowCommand(QMenu* menu, int number, const QString& caption) {
+QAction* MainWindow::addWindowCommand(QMenu* menu, int number, const QString& caption) {
     QAction* action = menu->addAction(caption, this, [this, number] {
         if (number >= 16) {
             showUtility(number);
@@ -128,39 +128,39 @@ QAction* Startfrm::addWindowCommand(QMenu* menu, int number, const QString& capt
     return action;
 }
 
-QAction* Startfrm::command(int number) const {
+QAction* MainWindow::command(int number) const {
     return number >= 2 && number < int(commands_.size()) ? commands_.at(std::size_t(number))
                                                          : nullptr;
 }
 
-void Startfrm::enableAvailableButtons() {
+void MainWindow::enableAvailableButtons() {
     for (int number = 2; number <= Toolbar::kButtons; ++number) {
         Toolbar1->setButtonEnabled(number, command(number)->isEnabled());
     }
 }
 
-void Startfrm::Toolbar1_ButtonClick(int number) {
+void MainWindow::Toolbar1_ButtonClick(int number) {
     Panel3D7->hide();
     if (QAction* action = command(number)) {
         action->trigger();
     }
 }
 
-void Startfrm::showUtility(int number) {
+void MainWindow::showUtility(int number) {
     Toolbar1->setButtonsEnabled(2, Toolbar::kButtons, false);
     showActivity(number);
     enableAvailableButtons();
 }
 
-void Startfrm::SetFullScreenDisplay() {
+void MainWindow::SetFullScreenDisplay() {
     switchScreenMode(mOPF, mOPS, "No");
 }
 
-void Startfrm::SetSmallerScreenDisplay() {
+void MainWindow::SetSmallerScreenDisplay() {
     switchScreenMode(mOPS, mOPF, "Yes");
 }
 
-void Startfrm::switchScreenMode(QAction* chosen, QAction* other, const QString& smallerDisplay) {
+void MainWindow::switchScreenMode(QAction* chosen, QAction* other, const QString& smallerDisplay) {
     if (chosen->isChecked()) {
         return;
     }
@@ -170,7 +170,7 @@ void Startfrm::switchScreenMode(QAction* chosen, QAction* other, const QString& 
     Form_Load();
 }
 
-void Startfrm::RemoveMainToolbar() {
+void MainWindow::RemoveMainToolbar() {
     mORD->setVisible(true);
     mORB->setVisible(false);
     mORC->setVisible(false);
@@ -180,7 +180,7 @@ void Startfrm::RemoveMainToolbar() {
     hinfo_.TopToolbarState = 99;
 }
 
-void Startfrm::RestoreMainToolbar() {
+void MainWindow::RestoreMainToolbar() {
     hinfo_.TopToolbarState = 0;
     mORD->setVisible(false);
     mORB->setVisible(true);
@@ -195,7 +195,7 @@ void Startfrm::RestoreMainToolbar() {
     hinfo_.TopToolbarState = 0;
 }
 
-void Startfrm::ChooseMainBackground() {
+void MainWindow::ChooseMainBackground() {
     Toolbar1->setButtonsEnabled(2, Toolbar::kButtons, false);
     Panel3D7->hide();
     const Dialogs::Answer answer = services_.dialogs.message(
@@ -225,14 +225,14 @@ void Startfrm::ChooseMainBackground() {
     choosingDefaultBackground_ = false;
 }
 
-void Startfrm::SaveMainBackground() {
+void MainWindow::SaveMainBackground() {
     if (choosingDefaultBackground_) {
         hinfo_.Background = QString("Def");
     }
     settingsFile(services_.folder, SettingsFile::HINV3).writeVariant(3, hinfo_.Background);
 }
 
-void Startfrm::ConfirmExit() {
+void MainWindow::ConfirmExit() {
     Panel3D7->hide();
     if (hinfo_.WelcomeSounds == "Yes") {
         hinfo_.PlayExitSound();
