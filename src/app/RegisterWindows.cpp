@@ -6,7 +6,6 @@
 #include "CrosswordWindow.h"
 #include "DateWindow.h"
 #include "Form12.h"
-#include "Form2.h"
 #include "HangmanWindow.h"
 #include "MatchingWindow.h"
 #include "PlannerWindow.h"
@@ -14,6 +13,7 @@
 #include "QuotesWindow.h"
 #include "ScramblerWindow.h"
 #include "Services.h"
+#include "SoundInformationWindow.h"
 #include "ThoughtsWindow.h"
 #include "ToDoWindow.h"
 
@@ -36,7 +36,8 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(15,
                 [](Services& services) { return std::make_unique<CalendarMakerWindow>(services); });
     windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
-    windows.add(17, [](Services& services) { return std::make_unique<Form2>(services); });
+    windows.add(
+        17, [](Services& services) { return std::make_unique<SoundInformationWindow>(services); });
     // Opened only by the to-do list's and the planner's backup and restore commands.
     windows.add(WindowCatalog::kBackupWindow,
                 [](Services& services) { return std::make_unique<BackupWindow>(services); });

@@ -1,7 +1,7 @@
 #include "About1.h"
 #include "FakePlatform.h"
 #include "Form12.h"
-#include "Form2.h"
+#include "SoundInformationWindow.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -114,7 +114,7 @@ TEST_F(About1Test, TheSmallerDisplayKeepsTheControlsAtTheirDesignedSize) {
 TEST(DialogAccessibilityTest, EveryControlAPersonCanUseHasAName) {
     FakePlatform fake;
     Services services{fake.platform};
-    std::unique_ptr<QWidget> windows[] = {std::make_unique<Form2>(services),
+    std::unique_ptr<QWidget> windows[] = {std::make_unique<SoundInformationWindow>(services),
                                           std::make_unique<Form12>(services),
                                           std::make_unique<About1>(services)};
     for (const auto& window : windows) {
@@ -147,10 +147,12 @@ TEST(DialogKeysTest, EnterPressesTheFocusedButton) {
          [](QWidget& w) { return static_cast<Form12&>(w).Command1; }, false, 1},
         {"Family Names Exit", [&] { return std::make_unique<Form12>(services); },
          [](QWidget& w) { return static_cast<Form12&>(w).Command2; }, true, 0},
-        {"Sound Information Save", [&] { return std::make_unique<Form2>(services); },
-         [](QWidget& w) { return static_cast<Form2&>(w).Command1; }, false, 1},
-        {"Sound Information Exit", [&] { return std::make_unique<Form2>(services); },
-         [](QWidget& w) { return static_cast<Form2&>(w).Command2; }, true, 0},
+        {"Sound Information Save",
+         [&] { return std::make_unique<SoundInformationWindow>(services); },
+         [](QWidget& w) { return static_cast<SoundInformationWindow&>(w).Command1; }, false, 1},
+        {"Sound Information Exit",
+         [&] { return std::make_unique<SoundInformationWindow>(services); },
+         [](QWidget& w) { return static_cast<SoundInformationWindow&>(w).Command2; }, true, 0},
     };
     for (const auto& testCase : cases) {
         fake.dialogs.shown.clear();

@@ -2,7 +2,6 @@
 #include "ColorNumber.h"
 #include "Command3D.h"
 #include "FakePlatform.h"
-#include "Form2.h"
 #include "LineControl.h"
 #include "MainWindow.h"
 #include "Panel3D.h"
@@ -10,6 +9,7 @@
 #include "Services.h"
 #include "SettingsFile.h"
 #include "ShapeControl.h"
+#include "SoundInformationWindow.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
 
@@ -37,7 +37,8 @@ protected:
     HangmanWindowTest() {
         services.hinfo.CorrectSound = "Right.wav";
         services.hinfo.IncorrectSound = "Wrong.wav";
-        services.windows.add(17, [](Services& s) { return std::make_unique<Form2>(s); });
+        services.windows.add(
+            17, [](Services& s) { return std::make_unique<SoundInformationWindow>(s); });
     }
 
     void open() {
@@ -309,7 +310,8 @@ TEST_F(HangmanWindowTest, SoundInformationKeepsSharedStateAndButton17ThenExitOpe
     });
     main.Toolbar1->button(4)->trigger();
     QCoreApplication::processEvents();
-    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"Form2", "HangmanWindow", "Form2"}));
+    EXPECT_EQ(fake.modal.shownClasses,
+              (QStringList{"SoundInformationWindow", "HangmanWindow", "SoundInformationWindow"}));
     EXPECT_EQ(services.hinfo.NextActivity, 0);
 }
 

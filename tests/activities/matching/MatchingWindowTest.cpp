@@ -3,13 +3,13 @@
 #include "FakePlatform.h"
 #include "FamilyNamesFile.h"
 #include "Form12.h"
-#include "Form2.h"
 #include "MainWindow.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
 #include "ScreenReader.h"
 #include "Services.h"
 #include "SettingsFile.h"
+#include "SoundInformationWindow.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
 #include "Twips.h"
@@ -35,7 +35,8 @@ class MatchingWindowTest : public ::testing::Test {
 protected:
     MatchingWindowTest() {
         services.windows.add(16, [](Services& s) { return std::make_unique<Form12>(s); });
-        services.windows.add(17, [](Services& s) { return std::make_unique<Form2>(s); });
+        services.windows.add(
+            17, [](Services& s) { return std::make_unique<SoundInformationWindow>(s); });
         for (int level : {6, 7}) {
             services.windows.add(level,
                                  [](Services& s) { return std::make_unique<MatchingWindow>(s); });

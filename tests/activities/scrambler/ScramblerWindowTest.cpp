@@ -1,12 +1,12 @@
 #include "ScramblerWindow.h"
 #include "Command3D.h"
 #include "FakePlatform.h"
-#include "Form2.h"
 #include "MainWindow.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
 #include "Services.h"
 #include "SettingsFile.h"
+#include "SoundInformationWindow.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
 #include "Twips.h"
@@ -34,7 +34,8 @@ namespace {
 class ScramblerWindowTest : public ::testing::Test {
 protected:
     ScramblerWindowTest() {
-        services.windows.add(17, [](Services& s) { return std::make_unique<Form2>(s); });
+        services.windows.add(
+            17, [](Services& s) { return std::make_unique<SoundInformationWindow>(s); });
         writeFile("WscOtxt.Fil", "\"CAT\",\"A pet that purrs\"\r\n\"END\",\"End\"\r\n"
                                  "\"DOG\",\"It barks\"\r\n\"END\",\"End\"\r\n"
                                  "\"FOX\",\"h\"\r\n\"END\",\"End\"\r\n"
@@ -190,7 +191,7 @@ TEST_F(ScramblerWindowTest, Button17ThenExitOpensNothing) {
     });
     main.Toolbar1->button(8)->trigger();
     QCoreApplication::processEvents();
-    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"ScramblerWindow", "Form2"}));
+    EXPECT_EQ(fake.modal.shownClasses, (QStringList{"ScramblerWindow", "SoundInformationWindow"}));
     EXPECT_EQ(services.hinfo.NextActivity, 0);
 }
 

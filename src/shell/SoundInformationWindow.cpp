@@ -1,4 +1,4 @@
-#include "Form2.h"
+#include "SoundInformationWindow.h"
 
 #include "Cp1252.h"
 #include "DialogPlacement.h"
@@ -104,7 +104,7 @@ bool isMouseRelease(const QEvent* event, Qt::MouseButton button) {
 
 } // namespace
 
-Form2::Form2(Services& services)
+SoundInformationWindow::SoundInformationWindow(Services& services)
     : services_(services), hinfo_(services.hinfo), activation_(this, [this] { Form_Activate(); }) {
     setObjectName("Form2");
     setWindowTitle("Sound Information");
@@ -121,8 +121,8 @@ Form2::Form2(Services& services)
     Command1->setGeometry(Twips::toPixels(120, 5400, 3420, 480));
     Command2 = new QPushButton("E&xit Without Saving", Frame1);
     Command2->setGeometry(Twips::toPixels(3660, 5400, 3420, 480));
-    connect(Command1, &QPushButton::clicked, this, &Form2::SaveSoundSettings);
-    connect(Command2, &QPushButton::clicked, this, &Form2::DiscardSoundSettings);
+    connect(Command1, &QPushButton::clicked, this, &SoundInformationWindow::SaveSoundSettings);
+    connect(Command2, &QPushButton::clicked, this, &SoundInformationWindow::DiscardSoundSettings);
     buildMenus();
     attachOptionsPopup();
 
@@ -130,7 +130,7 @@ Form2::Form2(Services& services)
     LoadSoundDialog();
 }
 
-void Form2::buildSoundGroups() {
+void SoundInformationWindow::buildSoundGroups() {
     const QString folder = services_.folder.path();
     GroupControls correct =
         buildGroup(Frame1, 120, "Sound When &Correct", {"None", "Beep", "Select Sound:"}, "*.wav",
@@ -153,8 +153,10 @@ void Form2::buildSoundGroups() {
     Command4 = incorrect.test;
     Label1 = incorrect.label;
 
-    connect(correctChoice_, &OptionGroup::clicked, this, &Form2::SetCorrectSoundOption);
-    connect(incorrectChoice_, &OptionGroup::clicked, this, &Form2::SetIncorrectSoundOption);
+    connect(correctChoice_, &OptionGroup::clicked, this,
+            &SoundInformationWindow::SetCorrectSoundOption);
+    connect(incorrectChoice_, &OptionGroup::clicked, this,
+            &SoundInformationWindow::SetIncorrectSoundOption);
     connect(File1, &QListWidget::itemSelectionChanged, this,
             [this] { hinfo_.CorrectSoundDraft = selectedName(File1); });
     connect(File2, &QListWidget::itemSelectionChanged, this,
@@ -167,7 +169,7 @@ void Form2::buildSoundGroups() {
     connect(Command4, &QPushButton::clicked, this, [this] { hinfo_.PlayIncorrectSound(); });
 }
 
-void Form2::buildWelcomeGroup() {
+void SoundInformationWindow::buildWelcomeGroup() {
     SSFrame1 = new QGroupBox("&Welcome/Exit Program Sounds", Frame1);
     SSFrame1->setGeometry(Twips::toPixels(120, 4290, 6960, 900));
     SSPanel1 = new QFrame(SSFrame1);
@@ -184,17 +186,19 @@ void Form2::buildWelcomeGroup() {
         welcomeChoice_->add(option);
         SSOption1.at(std::size_t(index)) = option;
     }
-    connect(welcomeChoice_, &OptionGroup::clicked, this, &Form2::SetWelcomeOption);
+    connect(welcomeChoice_, &OptionGroup::clicked, this, &SoundInformationWindow::SetWelcomeOption);
 }
 
-void Form2::buildMenus() {
+void SoundInformationWindow::buildMenus() {
     mO = menuBar()->addMenu("&Options");
-    mOSE = mO->addAction("Save &New Settings && Exit", this, &Form2::SaveSoundSettings);
-    mOE = mO->addAction("E&xit Without Saving", this, &Form2::DiscardSoundSettings);
+    mOSE = mO->addAction("Save &New Settings && Exit", this,
+                         &SoundInformationWindow::SaveSoundSettings);
+    mOE =
+        mO->addAction("E&xit Without Saving", this, &SoundInformationWindow::DiscardSoundSettings);
     mH = menuBar()->addAction("&Help", this, [this] { services_.help.showTopic(kHelpContext); });
 }
 
-void Form2::attachOptionsPopup() {
+void SoundInformationWindow::attachOptionsPopup() {
     auto* popup = new OptionsPopup(mO, this);
     for (QWidget* control : std::initializer_list<QWidget*>{
              this, centralWidget(), Frame1, Frame3D1, Frame3D2, SSFrame1, Panel3D1, Panel3D2,
@@ -210,7 +214,7 @@ void Form2::attachOptionsPopup() {
     }
 }
 
-Form2::SoundGroup Form2::correctGroup() {
+SoundInformationWindow::SoundGroup SoundInformationWindow::correctGroup() {
     return {correctChoice_,
             Option3D1,
             File1,
@@ -224,7 +228,7 @@ Form2::SoundGroup Form2::correctGroup() {
             true};
 }
 
-Form2::SoundGroup Form2::incorrectGroup() {
+SoundInformationWindow::SoundGroup SoundInformationWindow::incorrectGroup() {
     return {incorrectChoice_,
             Option3D2,
             File2,
@@ -238,7 +242,7 @@ Form2::SoundGroup Form2::incorrectGroup() {
             false};
 }
 
-void Form2::LoadSoundDialog() {
+void SoundInformationWindow::LoadSoundDialog() {
     kPlacement.place(*this, services_);
     hinfo_.CorrectSoundDraft = hinfo_.CorrectSound;
     hinfo_.IncorrectSoundDraft = hinfo_.IncorrectSound;
@@ -258,20 +262,20 @@ void Form2::LoadSoundDialog() {
     }
 }
 
-void Form2::Form_Activate() {
+void SoundInformationWindow::Form_Activate() {
     resize(width(), Twips::toPixels(kActivatedHeight));
     hinfo_.NormalPointer();
 }
 
-void Form2::SetCorrectSoundOption(int index) {
+void SoundInformationWindow::SetCorrectSoundOption(int index) {
     setSoundOption(correctGroup(), index);
 }
 
-void Form2::SetIncorrectSoundOption(int index) {
+void SoundInformationWindow::SetIncorrectSoundOption(int index) {
     setSoundOption(incorrectGroup(), index);
 }
 
-void Form2::setSoundOption(const SoundGroup& group, int index) {
+void SoundInformationWindow::setSoundOption(const SoundGroup& group, int index) {
     const bool fromList = index == 2;
     if (index == 0) {
         group.draft = kNoSound;
@@ -290,16 +294,16 @@ void Form2::setSoundOption(const SoundGroup& group, int index) {
     }
 }
 
-void Form2::SetWelcomeOption(int index) {
+void SoundInformationWindow::SetWelcomeOption(int index) {
     hinfo_.WelcomeSounds = index == 0 ? "Yes" : "No";
 }
 
-void Form2::pickFile(const SoundGroup& group) {
+void SoundInformationWindow::pickFile(const SoundGroup& group) {
     group.picked = kFilePicked;
     group.label->setText(group.draft);
 }
 
-void Form2::SaveSoundSettings() {
+void SoundInformationWindow::SaveSoundSettings() {
     const SoundGroup groups[] = {correctGroup(), incorrectGroup()};
     for (const SoundGroup& group : groups) {
         // "Select Sound:" with no file picked, or with the list entered but nothing selected in
@@ -347,7 +351,7 @@ void Form2::SaveSoundSettings() {
     close();
 }
 
-void Form2::writeSoundRecords() {
+void SoundInformationWindow::writeSoundRecords() {
     RecordFile file = settingsFile(services_.folder, SettingsFile::SWR2);
     QStringList problems;
     bool failed = false;
@@ -381,12 +385,12 @@ void Form2::writeSoundRecords() {
     }
 }
 
-void Form2::DiscardSoundSettings() {
+void SoundInformationWindow::DiscardSoundSettings() {
     hinfo_.WelcomeSounds = WelcomeSoundsAtOpen;
     close();
 }
 
-bool Form2::eventFilter(QObject* watched, QEvent* event) {
+bool SoundInformationWindow::eventFilter(QObject* watched, QEvent* event) {
     for (const SoundGroup& group : {correctGroup(), incorrectGroup()}) {
         if (watched == group.files && event->type() == QEvent::KeyRelease) {
             group.draft = selectedName(group.files);
@@ -403,12 +407,12 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form2::showEvent(QShowEvent* event) {
+void SoundInformationWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     activation_.queueOnFirstShow();
 }
 
-void Form2::closeEvent(QCloseEvent* event) {
+void SoundInformationWindow::closeEvent(QCloseEvent* event) {
     hinfo_.CorrectSoundDraft.clear();
     hinfo_.IncorrectSoundDraft.clear();
     CorrectFileOption = 0;

@@ -1,4 +1,4 @@
-#include "Form2.h"
+#include "SoundInformationWindow.h"
 #include "FakePlatform.h"
 #include "MinimiseAndRestore.h"
 #include "SettingsFile.h"
@@ -17,7 +17,7 @@
 
 namespace {
 
-class Form2Test : public ::testing::Test {
+class SoundInformationWindowTest : public ::testing::Test {
 protected:
     void addFiles(const QStringList& names) const {
         for (const QString& name : names) {
@@ -26,8 +26,8 @@ protected:
         }
     }
 
-    std::unique_ptr<Form2> open() {
-        auto window = std::make_unique<Form2>(services);
+    std::unique_ptr<SoundInformationWindow> open() {
+        auto window = std::make_unique<SoundInformationWindow>(services);
         window->show();
         QCoreApplication::processEvents(); // the activation
         return window;
@@ -56,7 +56,7 @@ QByteArray record(const QByteArray& text) {
     return bytes;
 }
 
-TEST_F(Form2Test, AFirstRunSavesNoSoundsWithoutAFilePicked) {
+TEST_F(SoundInformationWindowTest, AFirstRunSavesNoSoundsWithoutAFilePicked) {
     addFiles({"b.wav", "A.WAV", "c.waw", "Start1.wa1"});
     auto window = open();
     EXPECT_EQ(window->File1->count(), 2);
@@ -91,16 +91,17 @@ TEST_F(Form2Test, AFirstRunSavesNoSoundsWithoutAFilePicked) {
                                     QByteArray(20, '\0') + record("No"));
 }
 
-TEST_F(Form2Test, AFirstRunKeepsTheSoundChosen) {
+TEST_F(SoundInformationWindowTest, AFirstRunKeepsTheSoundChosen) {
     const struct {
         const char* way;
-        std::function<void(Form2&)> choose;
+        std::function<void(SoundInformationWindow&)> choose;
         QString described;
         QByteArray stored;
     } cases[] = {
-        {"a file", [](Form2& window) { clickFile(window.File1, "Fanfare.wav"); }, "Fanfare.wav",
-         "Fanfare.wav"},
-        {"Beep", [](Form2& window) { window.Option3D1[1]->click(); }, "Beep", "10"},
+        {"a file", [](SoundInformationWindow& window) { clickFile(window.File1, "Fanfare.wav"); },
+         "Fanfare.wav", "Fanfare.wav"},
+        {"Beep", [](SoundInformationWindow& window) { window.Option3D1[1]->click(); }, "Beep",
+         "10"},
     };
     addFiles({"Fanfare.wav"});
     for (const auto& testCase : cases) {
@@ -126,7 +127,7 @@ TEST_F(Form2Test, AFirstRunKeepsTheSoundChosen) {
     }
 }
 
-TEST_F(Form2Test, EnteringTheListWithNothingSelectedKeepsTheSavedSound) {
+TEST_F(SoundInformationWindowTest, EnteringTheListWithNothingSelectedKeepsTheSavedSound) {
     addFiles({"Chime.wav", "Fanfare.wav"});
     hinfo.CorrectSound = "Chime.wav";
     hinfo.IncorrectSound = "10";
@@ -142,7 +143,7 @@ TEST_F(Form2Test, EnteringTheListWithNothingSelectedKeepsTheSavedSound) {
     EXPECT_EQ(sound(3), "Chime.wav");
 }
 
-TEST_F(Form2Test, TheSavedCodeChoosesTheOpeningOption) {
+TEST_F(SoundInformationWindowTest, TheSavedCodeChoosesTheOpeningOption) {
     const struct {
         QString saved;
         int option;
@@ -170,7 +171,7 @@ TEST_F(Form2Test, TheSavedCodeChoosesTheOpeningOption) {
     }
 }
 
-TEST_F(Form2Test, ChoosingAnOptionSetsTheWorkingCopyTheListAndTheLabel) {
+TEST_F(SoundInformationWindowTest, ChoosingAnOptionSetsTheWorkingCopyTheListAndTheLabel) {
     addFiles({"Bells.wav", "Buzz.waw"});
     hinfo.CorrectSound = "Chime.wav";
     hinfo.IncorrectSound = "Honk.waw";
@@ -207,7 +208,7 @@ TEST_F(Form2Test, ChoosingAnOptionSetsTheWorkingCopyTheListAndTheLabel) {
 
 // A screen reader's user checks an option by its toggle action, which is no click: the choice
 // saved is the one shown checked.
-TEST_F(Form2Test, AnOptionCheckedByTheAccessibilityToggleIsTheChoiceSaved) {
+TEST_F(SoundInformationWindowTest, AnOptionCheckedByTheAccessibilityToggleIsTheChoiceSaved) {
     hinfo.CorrectSound = "99";
     hinfo.IncorrectSound = "99";
     hinfo.WelcomeSounds = "No";
@@ -230,7 +231,7 @@ TEST_F(Form2Test, AnOptionCheckedByTheAccessibilityToggleIsTheChoiceSaved) {
     EXPECT_EQ(sound(6), "Yes");
 }
 
-TEST_F(Form2Test, AFilePickedStaysPickedThroughOptionChanges) {
+TEST_F(SoundInformationWindowTest, AFilePickedStaysPickedThroughOptionChanges) {
     addFiles({"Bells.wav", "Chime.wav"});
     hinfo.CorrectSound = "Chime.wav";
     hinfo.IncorrectSound = "99";
@@ -255,15 +256,16 @@ TEST_F(Form2Test, AFilePickedStaysPickedThroughOptionChanges) {
     EXPECT_EQ(hinfo.CorrectSoundDraft, "");
 }
 
-TEST_F(Form2Test, LeavingWithoutSavingRestoresOnlyTheWelcomeOption) {
+TEST_F(SoundInformationWindowTest, LeavingWithoutSavingRestoresOnlyTheWelcomeOption) {
     const struct {
         const char* way;
-        std::function<void(Form2&)> close;
+        std::function<void(SoundInformationWindow&)> close;
         QString welcomeAfter;
     } cases[] = {
-        {"Exit Without Saving", [](Form2& window) { window.Command2->click(); }, "Yes"},
-        {"its menu item", [](Form2& window) { window.mOE->trigger(); }, "Yes"},
-        {"the close box", [](Form2& window) { window.close(); }, "No"},
+        {"Exit Without Saving", [](SoundInformationWindow& window) { window.Command2->click(); },
+         "Yes"},
+        {"its menu item", [](SoundInformationWindow& window) { window.mOE->trigger(); }, "Yes"},
+        {"the close box", [](SoundInformationWindow& window) { window.close(); }, "No"},
     };
     for (const auto& testCase : cases) {
         hinfo.CorrectSound = "";
@@ -287,9 +289,9 @@ TEST_F(Form2Test, LeavingWithoutSavingRestoresOnlyTheWelcomeOption) {
     }
 }
 
-TEST_F(Form2Test, MinimisingKeepsTheWorkingChoicesAndTheCloseBoxClearsThem) {
+TEST_F(SoundInformationWindowTest, MinimisingKeepsTheWorkingChoicesAndTheCloseBoxClearsThem) {
     hinfo.CorrectSound = "99";
-    Form2 window(services);
+    SoundInformationWindow window(services);
     EXPECT_TRUE(minimiseRestoreAndClose(
         window, [&] { window.Option3D1[1]->click(); },
         [&] {
@@ -301,7 +303,7 @@ TEST_F(Form2Test, MinimisingKeepsTheWorkingChoicesAndTheCloseBoxClearsThem) {
     EXPECT_EQ(hinfo.CorrectSound, "99");
 }
 
-TEST_F(Form2Test, ANameTooLongForItsRecordIsKeptForThisRunAndTheUserIsTold) {
+TEST_F(SoundInformationWindowTest, ANameTooLongForItsRecordIsKeptForThisRunAndTheUserIsTold) {
     const struct {
         QString name;
         bool fits;
@@ -336,7 +338,7 @@ TEST_F(Form2Test, ANameTooLongForItsRecordIsKeptForThisRunAndTheUserIsTold) {
     }
 }
 
-TEST_F(Form2Test, ANameTheFileCannotHoldIsKeptForThisRunAndTheUserIsTold) {
+TEST_F(SoundInformationWindowTest, ANameTheFileCannotHoldIsKeptForThisRunAndTheUserIsTold) {
     const QString name = QString::fromUtf8("Łódź.wav");
     addFiles({name});
     settingsFile(fake.folder, SettingsFile::SWR2).writeText(3, "Chime.wav");
@@ -359,7 +361,7 @@ TEST_F(Form2Test, ANameTheFileCannotHoldIsKeptForThisRunAndTheUserIsTold) {
     EXPECT_EQ(fake.dialogs.shown[1].icon, Dialogs::Icon::Information);
 }
 
-TEST_F(Form2Test, TheRightButtonShowsTheOptionsMenuExceptOverTheWelcomeGroup) {
+TEST_F(SoundInformationWindowTest, TheRightButtonShowsTheOptionsMenuExceptOverTheWelcomeGroup) {
     auto window = open();
     for (QWidget* control :
          {static_cast<QWidget*>(window->SSOption1[0]), static_cast<QWidget*>(window->SSPanel1)}) {

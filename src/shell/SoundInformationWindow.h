@@ -20,10 +20,10 @@ class QRadioButton;
 // "Sound Information": the sounds for a right and a wrong answer and the welcome and exit sounds.
 // The choices are tried on working copies and stored in SWR2.BMP only when the user confirms; the
 // welcome option takes effect at once. The window loads the settings when it is made.
-class Form2 : public QMainWindow {
+class SoundInformationWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Form2(Services& services);
+    explicit SoundInformationWindow(Services& services);
 
     void LoadSoundDialog();
     void Form_Activate();
