@@ -5,7 +5,7 @@
 #include "CalendarMakerWindow.h"
 #include "CrosswordWindow.h"
 #include "DateWindow.h"
-#include "Form12.h"
+#include "FamilyNamesWindow.h"
 #include "HangmanWindow.h"
 #include "MatchingWindow.h"
 #include "PlannerWindow.h"
@@ -35,7 +35,8 @@ void registerWindows(WindowCatalog& windows) {
     windows.add(14, [](Services& services) { return std::make_unique<DateWindow>(services); });
     windows.add(15,
                 [](Services& services) { return std::make_unique<CalendarMakerWindow>(services); });
-    windows.add(16, [](Services& services) { return std::make_unique<Form12>(services); });
+    windows.add(16,
+                [](Services& services) { return std::make_unique<FamilyNamesWindow>(services); });
     windows.add(
         17, [](Services& services) { return std::make_unique<SoundInformationWindow>(services); });
     // Opened only by the to-do list's and the planner's backup and restore commands.

@@ -1,6 +1,6 @@
 #include "About1.h"
 #include "FakePlatform.h"
-#include "Form12.h"
+#include "FamilyNamesWindow.h"
 #include "SoundInformationWindow.h"
 
 #include <QAccessible>
@@ -115,7 +115,7 @@ TEST(DialogAccessibilityTest, EveryControlAPersonCanUseHasAName) {
     FakePlatform fake;
     Services services{fake.platform};
     std::unique_ptr<QWidget> windows[] = {std::make_unique<SoundInformationWindow>(services),
-                                          std::make_unique<Form12>(services),
+                                          std::make_unique<FamilyNamesWindow>(services),
                                           std::make_unique<About1>(services)};
     for (const auto& window : windows) {
         window->show();
@@ -143,10 +143,11 @@ TEST(DialogKeysTest, EnterPressesTheFocusedButton) {
     } cases[] = {
         {"About OK", [&] { return std::make_unique<About1>(services); },
          [](QWidget& w) { return static_cast<About1&>(w).Command1; }, true, 0},
-        {"Family Names Save and Exit", [&] { return std::make_unique<Form12>(services); },
-         [](QWidget& w) { return static_cast<Form12&>(w).Command1; }, false, 1},
-        {"Family Names Exit", [&] { return std::make_unique<Form12>(services); },
-         [](QWidget& w) { return static_cast<Form12&>(w).Command2; }, true, 0},
+        {"Family Names Save and Exit",
+         [&] { return std::make_unique<FamilyNamesWindow>(services); },
+         [](QWidget& w) { return static_cast<FamilyNamesWindow&>(w).Command1; }, false, 1},
+        {"Family Names Exit", [&] { return std::make_unique<FamilyNamesWindow>(services); },
+         [](QWidget& w) { return static_cast<FamilyNamesWindow&>(w).Command2; }, true, 0},
         {"Sound Information Save",
          [&] { return std::make_unique<SoundInformationWindow>(services); },
          [](QWidget& w) { return static_cast<SoundInformationWindow&>(w).Command1; }, false, 1},

@@ -2,7 +2,7 @@
 
 #include "FakePlatform.h"
 #include "FamilyNamesFile.h"
-#include "Form12.h"
+#include "FamilyNamesWindow.h"
 #include "MainWindow.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
@@ -34,7 +34,8 @@ namespace {
 class MatchingWindowTest : public ::testing::Test {
 protected:
     MatchingWindowTest() {
-        services.windows.add(16, [](Services& s) { return std::make_unique<Form12>(s); });
+        services.windows.add(16,
+                             [](Services& s) { return std::make_unique<FamilyNamesWindow>(s); });
         services.windows.add(
             17, [](Services& s) { return std::make_unique<SoundInformationWindow>(s); });
         for (int level : {6, 7}) {
@@ -255,7 +256,7 @@ TEST_F(MatchingWindowTest, NamesSavedFromToolbarSixteenEnableTheFamilySource) {
     });
     window->Toolbar1->buttonClicked(16);
     QCoreApplication::processEvents();
-    EXPECT_EQ(fake.modal.shownClasses, QStringList{"Form12"});
+    EXPECT_EQ(fake.modal.shownClasses, QStringList{"FamilyNamesWindow"});
     EXPECT_TRUE(window->Option3D3[0]->isEnabled());
     EXPECT_TRUE(window->mONFam->isEnabled());
     window->mONFam->trigger();

@@ -18,12 +18,12 @@ class QPushButton;
 
 // "Family Names Entry": the eighteen family names that the matching game can play with. They are
 // saved only as a complete set, all eighteen at once. The window loads the names when it is made.
-class Form12 : public QMainWindow {
+class FamilyNamesWindow : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kNoBox = 19; // HighlightNameBox: clear every highlight
 
-    explicit Form12(Services& services);
+    explicit FamilyNamesWindow(Services& services);
 
     void LoadFamilyNames();
     void Form_Activate();

@@ -1,4 +1,4 @@
-#include "Form12.h"
+#include "FamilyNamesWindow.h"
 
 #include "ColorNumber.h"
 #include "DialogPlacement.h"
@@ -56,7 +56,7 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 
 } // namespace
 
-Form12::Form12(Services& services)
+FamilyNamesWindow::FamilyNamesWindow(Services& services)
     : services_(services), hinfo_(services.hinfo), activation_(this, [this] { Form_Activate(); }) {
     setObjectName("Form12");
     setWindowTitle("Family Names Entry");
@@ -81,7 +81,7 @@ Form12::Form12(Services& services)
     Command2 = new QPushButton("E&xit", Panel3D3);
     Command2->setGeometry(Twips::toPixels(2700, 3960, 1680, 435));
     Panel3D3->setGeometry(Twips::toPixels(60, 60, 5160, 4560));
-    connect(Command1, &QPushButton::clicked, this, &Form12::SaveFamilyNames);
+    connect(Command1, &QPushButton::clicked, this, &FamilyNamesWindow::SaveFamilyNames);
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);
     focusMoves_->onGotFocus(Command1, [this] { HighlightNameBox(kNoBox); });
     buildMenus();
@@ -91,7 +91,7 @@ Form12::Form12(Services& services)
     LoadFamilyNames();
 }
 
-void Form12::buildNameBoxes() {
+void FamilyNamesWindow::buildNameBoxes() {
     for (int index = 0; index < FamilyNamesFile::kNames; ++index) {
         const bool leftColumn = index < 9;
         const int top = kFirstRowTop + (index % 9) * kRowStep;
@@ -117,15 +117,15 @@ void Form12::buildNameBoxes() {
     }
 }
 
-void Form12::buildMenus() {
+void FamilyNamesWindow::buildMenus() {
     mO = menuBar()->addMenu("&Options");
-    mOS = mO->addAction("&Save and Exit", this, &Form12::SaveFamilyNames);
+    mOS = mO->addAction("&Save and Exit", this, &FamilyNamesWindow::SaveFamilyNames);
     mO->addSeparator();
     mOE = mO->addAction("E&xit", this, &QWidget::close);
-    mH = menuBar()->addAction("&Help", this, &Form12::ShowHelpTopic);
+    mH = menuBar()->addAction("&Help", this, &FamilyNamesWindow::ShowHelpTopic);
 }
 
-void Form12::LoadFamilyNames() {
+void FamilyNamesWindow::LoadFamilyNames() {
     vsElasticLight1->setEnabled(hinfo_.ScreenMode != 9);
     const QStringList stored = FamilyNamesFile::read(services_.folder);
     for (int index = 0; index < FamilyNamesFile::kNames; ++index) {
@@ -137,14 +137,14 @@ void Form12::LoadFamilyNames() {
     }
 }
 
-void Form12::Form_Activate() {
+void FamilyNamesWindow::Form_Activate() {
     kPlacement.place(*this, services_);
     QCoreApplication::processEvents();
     show();
     hinfo_.NormalPointer();
 }
 
-void Form12::HighlightNameBox(int index) {
+void FamilyNamesWindow::HighlightNameBox(int index) {
     for (int k = 0; k < FamilyNamesFile::kNames; ++k) {
         setColour(Label1.at(k), QPalette::WindowText, Qt::black);
         setColour(Text1.at(k), QPalette::Base, Text2->palette().color(QPalette::Base));
@@ -155,7 +155,7 @@ void Form12::HighlightNameBox(int index) {
     }
 }
 
-QStringList Form12::names() const {
+QStringList FamilyNamesWindow::names() const {
     QStringList typed;
     for (const QLineEdit* box : Text1) {
         typed.append(box->text());
@@ -163,7 +163,7 @@ QStringList Form12::names() const {
     return typed;
 }
 
-void Form12::SaveFamilyNames() {
+void FamilyNamesWindow::SaveFamilyNames() {
     const QStringList typed = names();
     // A name of blanks counts as entered.
     const auto firstEmpty = std::find_if(typed.begin(), typed.end(),
@@ -184,13 +184,13 @@ void Form12::SaveFamilyNames() {
     close();
 }
 
-void Form12::refuseSave(int box, const QString& reason) {
+void FamilyNamesWindow::refuseSave(int box, const QString& reason) {
     services_.dialogs.message(
         {reason, "Save and Exit Command", Dialogs::Icon::Information, Dialogs::Buttons::Ok});
     Text1.at(box)->setFocus(Qt::OtherFocusReason);
 }
 
-void Form12::ShowHelpTopic() {
+void FamilyNamesWindow::ShowHelpTopic() {
     services_.help.showTopic(kHelpContext);
     for (QLineEdit* box : Text1) {
         if (box->palette().color(QPalette::Base) == kHighlightBox) {
@@ -201,7 +201,7 @@ void Form12::ShowHelpTopic() {
     Command1->setFocus(Qt::OtherFocusReason);
 }
 
-bool Form12::eventFilter(QObject* watched, QEvent* event) {
+bool FamilyNamesWindow::eventFilter(QObject* watched, QEvent* event) {
     if (isLeftClick(event)) {
         for (int index = 0; index < FamilyNamesFile::kNames; ++index) {
             if (watched == Text1.at(index)) {
@@ -212,12 +212,12 @@ bool Form12::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form12::showEvent(QShowEvent* event) {
+void FamilyNamesWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     activation_.queueOnFirstShow();
 }
 
-void Form12::closeEvent(QCloseEvent* event) {
+void FamilyNamesWindow::closeEvent(QCloseEvent* event) {
     hinfo_.SignalValue = 0;
     QMainWindow::closeEvent(event);
 }

@@ -1,4 +1,4 @@
-#include "Form12.h"
+#include "FamilyNamesWindow.h"
 #include "FakePlatform.h"
 #include "FamilyNamesFile.h"
 #include "FullDisk.h"
@@ -19,10 +19,10 @@ namespace {
 const QColor kYellow(255, 255, 0);
 const QColor kBlue(0, 0, 128);
 
-class Form12Test : public ::testing::Test {
+class FamilyNamesWindowTest : public ::testing::Test {
 protected:
-    std::unique_ptr<Form12> open() {
-        auto window = std::make_unique<Form12>(services);
+    std::unique_ptr<FamilyNamesWindow> open() {
+        auto window = std::make_unique<FamilyNamesWindow>(services);
         window->show();
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -38,7 +38,7 @@ protected:
         return names;
     }
 
-    static void type(Form12& window, const QStringList& names) {
+    static void type(FamilyNamesWindow& window, const QStringList& names) {
         for (int index = 0; index < FamilyNamesFile::kNames; ++index) {
             window.Text1[index]->setText(names.at(index));
         }
@@ -49,7 +49,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    static bool highlighted(const Form12& window, int index) {
+    static bool highlighted(const FamilyNamesWindow& window, int index) {
         return window.Text1[index]->palette().color(QPalette::Base) == kYellow &&
                window.Label1[index]->palette().color(QPalette::WindowText) == kBlue;
     }
@@ -58,7 +58,7 @@ protected:
     Services services{fake.platform};
 };
 
-TEST_F(Form12Test, ACompleteSetIsWrittenWholeAndTheWindowCloses) {
+TEST_F(FamilyNamesWindowTest, ACompleteSetIsWrittenWholeAndTheWindowCloses) {
     auto first = open();
     EXPECT_TRUE(QFile::exists(fake.file("FNames.Fil")));
     EXPECT_TRUE(contents().isEmpty());
@@ -91,8 +91,8 @@ TEST_F(Form12Test, ACompleteSetIsWrittenWholeAndTheWindowCloses) {
     EXPECT_EQ(contents(), stored);
 }
 
-TEST_F(Form12Test, MinimisingKeepsTheTypedNamesUntilTheSave) {
-    Form12 window(services);
+TEST_F(FamilyNamesWindowTest, MinimisingKeepsTheTypedNamesUntilTheSave) {
+    FamilyNamesWindow window(services);
     const QStringList names = someNames();
     EXPECT_TRUE(minimiseRestoreAndClose(
         window, [&] { type(window, names); },
@@ -101,7 +101,7 @@ TEST_F(Form12Test, MinimisingKeepsTheTypedNamesUntilTheSave) {
     EXPECT_EQ(FamilyNamesFile::read(fake.folder), names);
 }
 
-TEST_F(Form12Test, AnIncompleteSetIsRefusedAtTheFirstEmptyBox) {
+TEST_F(FamilyNamesWindowTest, AnIncompleteSetIsRefusedAtTheFirstEmptyBox) {
     auto window = open();
     QStringList names = someNames();
     names[5].clear();
@@ -122,7 +122,7 @@ TEST_F(Form12Test, AnIncompleteSetIsRefusedAtTheFirstEmptyBox) {
 
 // A name shows as its record keeps it, whichever way it is entered: at most 126 characters, each
 // character the file cannot hold as "?"; the names saved are the names shown.
-TEST_F(Form12Test, ANameEnteredShowsAsItsRecordKeepsItAndIsSavedSo) {
+TEST_F(FamilyNamesWindowTest, ANameEnteredShowsAsItsRecordKeepsItAndIsSavedSo) {
     QStringList names = someNames();
     names[0] = QString(126, 'a'); // the longest that fits
     for (const TextEntryWay& way : textEntryWays()) {
@@ -150,7 +150,7 @@ TEST_F(Form12Test, ANameEnteredShowsAsItsRecordKeepsItAndIsSavedSo) {
     }
 }
 
-TEST_F(Form12Test, AStoredNameReadsAsItsRecordHoldsIt) {
+TEST_F(FamilyNamesWindowTest, AStoredNameReadsAsItsRecordHoldsIt) {
     QStringList names = someNames();
     names[0] = QString(126, 'a');
     ASSERT_EQ(FamilyNamesFile::write(fake.folder, names), RecordFile::WriteResult::Written);
@@ -164,7 +164,7 @@ TEST_F(Form12Test, AStoredNameReadsAsItsRecordHoldsIt) {
     EXPECT_EQ(FamilyNamesFile::read(fake.folder).at(0), QString(126, 'a'));
 }
 
-TEST_F(Form12Test, AFailedWriteIsReportedAndLeavesTheOldNamesWhole) {
+TEST_F(FamilyNamesWindowTest, AFailedWriteIsReportedAndLeavesTheOldNamesWhole) {
     ASSERT_EQ(FamilyNamesFile::write(fake.folder, someNames()), RecordFile::WriteResult::Written);
     const QByteArray before = contents();
     auto window = open();
@@ -184,13 +184,13 @@ TEST_F(Form12Test, AFailedWriteIsReportedAndLeavesTheOldNamesWhole) {
     EXPECT_EQ(contents(), before);
 }
 
-TEST_F(Form12Test, TheActivationSizesAndPlacesTheWindowOverTheMainWindow) {
+TEST_F(FamilyNamesWindowTest, TheActivationSizesAndPlacesTheWindowOverTheMainWindow) {
     QWidget main;
     main.setGeometry(100, 50, 1000, 800);
     services.mainWindow = &main;
     for (int mode : {0, 9}) {
         services.hinfo.ScreenMode = mode;
-        const QSize designed = Form12(services).Command1->size();
+        const QSize designed = FamilyNamesWindow(services).Command1->size();
         auto window = open();
         EXPECT_EQ(window->size(), QSize(440, 536)) << mode;
         EXPECT_EQ(window->pos(), QPoint(100 + 500 - 220, 50 + 400 - 268 + 20)) << mode;
@@ -198,7 +198,7 @@ TEST_F(Form12Test, TheActivationSizesAndPlacesTheWindowOverTheMainWindow) {
     }
 }
 
-TEST_F(Form12Test, HelpPutsTheFocusBackOnTheHighlightedBox) {
+TEST_F(FamilyNamesWindowTest, HelpPutsTheFocusBackOnTheHighlightedBox) {
     auto window = open();
     EXPECT_TRUE(highlighted(*window, 0)); // the first box gets the focus as the window opens
     window->Command1->setFocus(Qt::TabFocusReason);
