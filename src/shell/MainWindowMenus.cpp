@@ -1,7 +1,7 @@
 // The main window's menus and toolbar, and the commands they run.
 #include "MainWindow.h"
 
-#include "About1.h"
+#include "AboutBox.h"
 #include "ColorNumber.h"
 #include "SettingsFile.h"
 #include "Toolbar.h"
@@ -103,7 +103,7 @@ void MainWindow::buildUtilitiesAndHelpMenus() {
     mHI = mH->addAction("&Program Overview", this, [this] { services_.help.showTopic(1000); });
     mH->addSeparator();
     mHA = mH->addAction("&About Korvane", this, [this] {
-        About1 about(services_);
+        AboutBox about(services_);
         services_.modal.showModal(about);
         activation_.queue();
     });

@@ -132,7 +132,7 @@ TEST_F(MainWindowCommandsTest, HelpAndWebSiteCommands) {
     EXPECT_EQ(fake.help.contentsShown, 1);
     EXPECT_EQ(fake.web.opened, QStringList{"www.korvane.example"});
     main.mHA->trigger();
-    EXPECT_EQ(fake.modal.shownClasses, QStringList{"About1"});
+    EXPECT_EQ(fake.modal.shownClasses, QStringList{"AboutBox"});
     EXPECT_TRUE(main.Panel3D7->isHidden()); // the toolbar hides the title panel
 }
 

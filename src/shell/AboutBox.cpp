@@ -1,4 +1,4 @@
-#include "About1.h"
+#include "AboutBox.h"
 
 #include "DialogPlacement.h"
 #include "DisplayText.h"
@@ -42,7 +42,7 @@ void setColour(QWidget* widget, const QColor& colour) {
 
 } // namespace
 
-About1::About1(Services& services)
+AboutBox::AboutBox(Services& services)
     : services_(services), activation_(this, [this] { Form_Activate(); }) {
     setObjectName("About1");
     setWindowTitle("About Korvane");
@@ -97,7 +97,7 @@ About1::About1(Services& services)
     Form_Load();
 }
 
-void About1::Form_Load() {
+void AboutBox::Form_Load() {
     vsElasticLight1->setEnabled(services_.hinfo.ScreenMode != 9);
     kPlacement.place(*this, services_);
     Label1->setText(DisplayText::lines(kProductLines));
@@ -105,7 +105,7 @@ void About1::Form_Load() {
     showPicture();
 }
 
-void About1::showPicture() {
+void AboutBox::showPicture() {
     const auto* stem = std::get_if<QString>(&services_.hinfo.Background);
     const QString name = stem != nullptr && stem->left(2) == "WP" ? *stem + ".jpg" : "WP2.jpg";
     const QPixmap picture(services_.folder.file(name));
@@ -114,13 +114,13 @@ void About1::showPicture() {
     Image2->setVisible(!picture.isNull());
 }
 
-void About1::Form_Activate() {
+void AboutBox::Form_Activate() {
     // Sized again; the box has not moved since its load.
     kPlacement.place(*this, services_);
     services_.hinfo.NormalPointer();
 }
 
-void About1::HiddenCreditsBox() {
+void AboutBox::HiddenCreditsBox() {
     const std::optional<QString> code = services_.dialogs.input("Enter Code Now", "Code Box", "");
     if (code.has_value() && code->toUpper() == kAccessCode) {
         services_.dialogs.message(
@@ -128,7 +128,7 @@ void About1::HiddenCreditsBox() {
     }
 }
 
-bool About1::eventFilter(QObject* watched, QEvent* event) {
+bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Command1 && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_F9) {
         HiddenCreditsBox();
@@ -145,7 +145,7 @@ bool About1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void About1::showEvent(QShowEvent* event) {
+void AboutBox::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     activation_.queueOnFirstShow();
 }

@@ -1,4 +1,4 @@
-#include "About1.h"
+#include "AboutBox.h"
 #include "FakePlatform.h"
 #include "FamilyNamesWindow.h"
 #include "SoundInformationWindow.h"
@@ -15,15 +15,15 @@
 
 namespace {
 
-class About1Test : public ::testing::Test {
+class AboutBoxTest : public ::testing::Test {
 protected:
-    About1Test() {
+    AboutBoxTest() {
         main.setGeometry(100, 50, 1000, 800);
         services.mainWindow = &main;
     }
 
-    std::unique_ptr<About1> open() {
-        auto window = std::make_unique<About1>(services);
+    std::unique_ptr<AboutBox> open() {
+        auto window = std::make_unique<AboutBox>(services);
         window->show();
         QCoreApplication::processEvents(); // the activation
         return window;
@@ -40,7 +40,7 @@ protected:
     QWidget main;
 };
 
-TEST_F(About1Test, TheAccessCodeIsComparedInUpperCaseWithoutTrimming) {
+TEST_F(AboutBoxTest, TheAccessCodeIsComparedInUpperCaseWithoutTrimming) {
     const struct {
         std::optional<QString> typed;
         bool creditsShown;
@@ -65,7 +65,7 @@ TEST_F(About1Test, TheAccessCodeIsComparedInUpperCaseWithoutTrimming) {
     EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(About1Test, ThePictureComesFromTheBackgroundOrElseWP2) {
+TEST_F(AboutBoxTest, ThePictureComesFromTheBackgroundOrElseWP2) {
     savePicture("WP2.jpg", Qt::red);
     savePicture("WP5.jpg", Qt::green);
     const struct {
@@ -89,7 +89,7 @@ TEST_F(About1Test, ThePictureComesFromTheBackgroundOrElseWP2) {
     }
 }
 
-TEST_F(About1Test, TheWebLabelOpensTheSiteAndOkCloses) {
+TEST_F(AboutBoxTest, TheWebLabelOpensTheSiteAndOkCloses) {
     auto window = open();
     QTest::mouseClick(window->Label5, Qt::LeftButton);
     EXPECT_EQ(fake.web.opened, QStringList{"www.korvane.example"});
@@ -100,8 +100,8 @@ TEST_F(About1Test, TheWebLabelOpensTheSiteAndOkCloses) {
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(About1Test, TheSmallerDisplayKeepsTheControlsAtTheirDesignedSize) {
-    const QSize designed = About1(services).Command1->size();
+TEST_F(AboutBoxTest, TheSmallerDisplayKeepsTheControlsAtTheirDesignedSize) {
+    const QSize designed = AboutBox(services).Command1->size();
     for (int mode : {0, 9}) {
         services.hinfo.ScreenMode = mode;
         auto window = open();
@@ -116,7 +116,7 @@ TEST(DialogAccessibilityTest, EveryControlAPersonCanUseHasAName) {
     Services services{fake.platform};
     std::unique_ptr<QWidget> windows[] = {std::make_unique<SoundInformationWindow>(services),
                                           std::make_unique<FamilyNamesWindow>(services),
-                                          std::make_unique<About1>(services)};
+                                          std::make_unique<AboutBox>(services)};
     for (const auto& window : windows) {
         window->show();
         for (QWidget* control : window->findChildren<QWidget*>()) {
@@ -141,8 +141,8 @@ TEST(DialogKeysTest, EnterPressesTheFocusedButton) {
         bool closes;
         qsizetype messages;
     } cases[] = {
-        {"About OK", [&] { return std::make_unique<About1>(services); },
-         [](QWidget& w) { return static_cast<About1&>(w).Command1; }, true, 0},
+        {"About OK", [&] { return std::make_unique<AboutBox>(services); },
+         [](QWidget& w) { return static_cast<AboutBox&>(w).Command1; }, true, 0},
         {"Family Names Save and Exit",
          [&] { return std::make_unique<FamilyNamesWindow>(services); },
          [](QWidget& w) { return static_cast<FamilyNamesWindow&>(w).Command1; }, false, 1},

@@ -14,12 +14,12 @@ class QPushButton;
 
 // "About Korvane": the product, its version, the maker and the web site. F9 on "OK" asks for the
 // access code of the credits. The box loads when it is made.
-class About1 : public QWidget {
+class AboutBox : public QWidget {
     Q_OBJECT
 public:
     static constexpr const char* kAccessCode = "VORB";
 
-    explicit About1(Services& services);
+    explicit AboutBox(Services& services);
 
     void Form_Load();
     void Form_Activate();
