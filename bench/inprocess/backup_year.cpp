@@ -5,8 +5,8 @@
 // Budget: a backup under 1 s, a restore under 1 s.
 #include "BackupRoutines.h"
 #include "BenchSupport.h"
-#include "HINFO1.h"
 #include "MediumFileSystem.h"
+#include "ProgramState.h"
 #include "YearFile.h"
 
 #include <QApplication>
@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     QTemporaryDir target;
     bench::AnswerYes dialogs;
     Platform platform = bench::withDialogs(program.platform(), dialogs);
-    HINFO1 hinfo(platform);
+    ProgramState program(platform);
     NoDisplay display;
     bench::writeFullYear(program.folder(), kYear);
     const QByteArray saved = [&] {
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }();
 
-    BackupContext context{hinfo, platform.medium, program.folder(), display, target.path() + '/'};
+    BackupContext context{program, platform.medium, program.folder(), display, target.path() + '/'};
     std::vector<double> backups;
     std::vector<double> restores;
     for (int run = 0; run < kRuns; ++run) {

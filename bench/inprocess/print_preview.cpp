@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
                           "\"A kind word*goes a long way.\"\r\n", "thought")) {
         return 1;
     }
-    services.hinfo.ThoughtKind = 0;
+    services.program.ThoughtKind = 0;
     ThoughtsWindow window(services);
     window.show();
     QApplication::processEvents();

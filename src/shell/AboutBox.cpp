@@ -98,7 +98,7 @@ AboutBox::AboutBox(Services& services)
 }
 
 void AboutBox::Form_Load() {
-    vsElasticLight1->setEnabled(services_.hinfo.ScreenMode != 9);
+    vsElasticLight1->setEnabled(services_.program.ScreenMode != 9);
     kPlacement.place(*this, services_);
     Label1->setText(DisplayText::lines(kProductLines));
     setColour(this, Label2->palette().color(QPalette::Window));
@@ -106,7 +106,7 @@ void AboutBox::Form_Load() {
 }
 
 void AboutBox::showPicture() {
-    const auto* stem = std::get_if<QString>(&services_.hinfo.Background);
+    const auto* stem = std::get_if<QString>(&services_.program.Background);
     const QString name = stem != nullptr && stem->left(2) == "WP" ? *stem + ".jpg" : "WP2.jpg";
     const QPixmap picture(services_.folder.file(name));
     // Without its picture the box shows its own colour.
@@ -117,7 +117,7 @@ void AboutBox::showPicture() {
 void AboutBox::Form_Activate() {
     // Sized again; the box has not moved since its load.
     kPlacement.place(*this, services_);
-    services_.hinfo.NormalPointer();
+    services_.program.NormalPointer();
 }
 
 void AboutBox::HiddenCreditsBox() {

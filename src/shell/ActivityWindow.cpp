@@ -27,7 +27,7 @@
 
 ActivityWindow::ActivityWindow(Services& services, const ActivityConstants& constants,
                                const QString& caption)
-    : services_(services), hinfo_(services.hinfo), constants_(constants),
+    : services_(services), program_(services.program), constants_(constants),
       activation_(this, [this] { Form_Activate(); }) {
     setWindowTitle(caption);
     setCentralWidget(new QWidget(this));
@@ -116,7 +116,7 @@ void ActivityWindow::LoadFormServices() {
 }
 
 void ActivityWindow::PlaceOverMainWindow() {
-    vsElasticLight1->setEnabled(hinfo_.ScreenMode != 9);
+    vsElasticLight1->setEnabled(program_.ScreenMode != 9);
     if (services_.mainWindow != nullptr) {
         setGeometry(services_.mainWindow->geometry());
     }
@@ -124,17 +124,17 @@ void ActivityWindow::PlaceOverMainWindow() {
 }
 
 bool ActivityWindow::backgroundIsPicture() const {
-    return textOf(hinfo_.Background).left(2).toUpper() == "WP";
+    return textOf(program_.Background).left(2).toUpper() == "WP";
 }
 
 void ActivityWindow::ApplyBackground() {
     if (backgroundIsPicture()) {
-        Image1->setPixmap(QPixmap(services_.folder.file(textOf(hinfo_.Background) + ".jpg")));
+        Image1->setPixmap(QPixmap(services_.folder.file(textOf(program_.Background) + ".jpg")));
         Image1->show();
         Image1->lower();
         return;
     }
-    FormBackground::applyColourOf(*centralWidget(), hinfo_.Background);
+    FormBackground::applyColourOf(*centralWidget(), program_.Background);
     Image1->hide();
 }
 
@@ -149,11 +149,11 @@ void ActivityWindow::SetUpToolbars() {
     for (int button : constants_.disabledButtons) {
         Toolbar1->setButtonEnabled(button, false);
     }
-    if (hinfo_.TopToolbarState == 99) {
+    if (program_.TopToolbarState == 99) {
         Toolbar1->hide();
         StatusBar1->setPanelVisible(2, !constants_.hidesTopToolbarOnly);
     }
-    if (hinfo_.SideToolbarState == 88 && !constants_.hidesTopToolbarOnly) {
+    if (program_.SideToolbarState == 88 && !constants_.hidesTopToolbarOnly) {
         Toolbar2->hide();
         Toolbar3->hide();
         StatusBar1->setPanelVisible(3, true);
@@ -184,7 +184,7 @@ void ActivityWindow::Form_Activate() {
 }
 
 void ActivityWindow::ActivateFormServices() {
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
     if (backgroundIsPicture()) {
         coverWithPicture();
         Image1->show();
@@ -206,11 +206,11 @@ void ActivityWindow::CentreMainPanel(int offsetTwips) {
     double top = 0;
     if (Toolbar1->isVisible()) {
         const double statusHeight = Twips::fromPixels(StatusBar1->height());
-        hinfo_.LayoutScratch =
+        program_.LayoutScratch =
             QString::number((windowHeight - panelHeight - statusHeight / 2) / 2, 'f', 0);
         const double toolbarTop = Twips::fromPixels(Toolbar1->y());
         const double toolbarHeight = Twips::fromPixels(Toolbar1->height());
-        top = (hinfo_.LayoutScratch.toDouble() - toolbarHeight) / 2 + toolbarTop + toolbarHeight +
+        top = (program_.LayoutScratch.toDouble() - toolbarHeight) / 2 + toolbarTop + toolbarHeight +
               offsetTwips;
     } else {
         top = windowHeight / 2 - panelHeight / 2 - 300;
@@ -223,7 +223,7 @@ void ActivityWindow::CentreMainPanel(int offsetTwips) {
 
 void ActivityWindow::ToolbarSwitch(int button) {
     if (button <= 15 || !constants_.onlyActivityButtonsSetNext) {
-        hinfo_.NextActivity = button;
+        program_.NextActivity = button;
     }
     if (button >= 1 && button <= 15) {
         showStatus("Loading");
@@ -256,17 +256,17 @@ void ActivityWindow::ShowWindowOverSelf(int button) {
 void ActivityWindow::RestoreToolbars(int panel) {
     const QString text = StatusBar1->panelText(panel);
     if (text == kRestoreTopToolbar) {
-        hinfo_.TopToolbarState = 0;
+        program_.TopToolbarState = 0;
         Toolbar1->show();
         restoreToolbarLayout();
         QCoreApplication::processEvents();
         settingsFile(services_.folder, SettingsFile::GColor1).writeText(55, "");
-        hinfo_.TopToolbarState = 0;
+        program_.TopToolbarState = 0;
         StatusBar1->setPanelVisible(2, false);
     } else if (text == kRestoreSideToolbars) {
         Toolbar2->show();
         Toolbar3->show();
-        hinfo_.SideToolbarState = 0;
+        program_.SideToolbarState = 0;
         settingsFile(services_.folder, SettingsFile::HINV3).writeInteger(10, 0);
         StatusBar1->setPanelVisible(3, false);
     }
@@ -288,11 +288,11 @@ void ActivityWindow::ShowSoundInformation() {
         return;
     }
     // Kept before the window is made: its load clears SharedState.
-    hinfo_.SignalValue = hinfo_.SharedState;
-    hinfo_.SharedState = 0;
+    program_.SignalValue = program_.SharedState;
+    program_.SharedState = 0;
     ShowWindowOverSelf(17);
     // Converted to the nearest integer, half to even.
-    hinfo_.SharedState = int(std::nearbyint(hinfo_.SignalValue));
+    program_.SharedState = int(std::nearbyint(program_.SignalValue));
 }
 
 void ActivityWindow::attachOptionsPopup(QWidget* control) {

@@ -123,7 +123,7 @@ protected:
     void closeEvent(QCloseEvent* event) final;
 
     Services& services_;
-    HINFO1& hinfo_;
+    ProgramState& program_;
     const ActivityConstants constants_;
     // The help context of the help commands: the window's own, unless it shows a part that
     // has its own topic.

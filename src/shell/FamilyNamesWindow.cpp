@@ -57,7 +57,8 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 } // namespace
 
 FamilyNamesWindow::FamilyNamesWindow(Services& services)
-    : services_(services), hinfo_(services.hinfo), activation_(this, [this] { Form_Activate(); }) {
+    : services_(services), program_(services.program),
+      activation_(this, [this] { Form_Activate(); }) {
     setObjectName("Form12");
     setWindowTitle("Family Names Entry");
     setWindowFlags(Qt::Dialog);
@@ -126,7 +127,7 @@ void FamilyNamesWindow::buildMenus() {
 }
 
 void FamilyNamesWindow::LoadFamilyNames() {
-    vsElasticLight1->setEnabled(hinfo_.ScreenMode != 9);
+    vsElasticLight1->setEnabled(program_.ScreenMode != 9);
     const QStringList stored = FamilyNamesFile::read(services_.folder);
     for (int index = 0; index < FamilyNamesFile::kNames; ++index) {
         Text1.at(index)->setText(stored.at(index));
@@ -141,7 +142,7 @@ void FamilyNamesWindow::Form_Activate() {
     kPlacement.place(*this, services_);
     QCoreApplication::processEvents();
     show();
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 void FamilyNamesWindow::HighlightNameBox(int index) {
@@ -218,6 +219,6 @@ void FamilyNamesWindow::showEvent(QShowEvent* event) {
 }
 
 void FamilyNamesWindow::closeEvent(QCloseEvent* event) {
-    hinfo_.SignalValue = 0;
+    program_.SignalValue = 0;
     QMainWindow::closeEvent(event);
 }

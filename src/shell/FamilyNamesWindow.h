@@ -58,7 +58,7 @@ private:
     void refuseSave(int box, const QString& reason);
 
     Services& services_;
-    HINFO1& hinfo_;
+    ProgramState& program_;
     ActivationQueue activation_;
     FocusMoves* focusMoves_;
 };

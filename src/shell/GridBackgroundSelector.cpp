@@ -121,14 +121,14 @@ std::optional<QString> GridBackgroundSelector::settingToSave() const {
 }
 
 void GridBackgroundSelector::toggle(QWidget* centreOn) {
-    services_.hinfo.BusyPointer();
+    services_.program.BusyPointer();
     if (isVisible()) {
         HideBackgroundSelector();
-        services_.hinfo.NormalPointer();
+        services_.program.NormalPointer();
         return;
     }
     open(centreOn);
-    services_.hinfo.NormalPointer();
+    services_.program.NormalPointer();
 }
 
 void GridBackgroundSelector::HideBackgroundSelector() {

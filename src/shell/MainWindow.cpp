@@ -57,7 +57,8 @@ QSize screenTwips() {
 } // namespace
 
 MainWindow::MainWindow(Services& services)
-    : services_(services), hinfo_(services.hinfo), activation_(this, [this] { Form_Activate(); }) {
+    : services_(services), program_(services.program),
+      activation_(this, [this] { Form_Activate(); }) {
     services.mainWindow = this;
     setObjectName("Startfrm");
     setWindowTitle("Korvane");
@@ -170,17 +171,17 @@ void MainWindow::showActivity(int number) {
     switch (number) {
     case 6:
     case 7:
-        hinfo_.MatchLevelOne = number == 6 ? 1 : 0;
+        program_.MatchLevelOne = number == 6 ? 1 : 0;
         break;
     case 10:
     case 11:
-        hinfo_.ThoughtKind = number == 10 ? 0 : 1;
+        program_.ThoughtKind = number == 10 ? 0 : 1;
         break;
     case 12:
         SSPanel2->hide();
         break;
     case 15:
-        hinfo_.BusyPointer();
+        program_.BusyPointer();
         break;
     default:
         break;
@@ -200,10 +201,10 @@ void MainWindow::Form_Load() {
 
     const QString mode = settingsFile(services_.folder, SettingsFile::GColor3).readText(35);
     if (mode.left(3) == "Yes") {
-        hinfo_.ScreenMode = 9;
+        program_.ScreenMode = 9;
         setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
     } else {
-        hinfo_.ScreenMode = 0;
+        program_.ScreenMode = 0;
         // The whole work area also where no window manager maximises the window.
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             setGeometry(screen->availableGeometry());
@@ -218,9 +219,9 @@ void MainWindow::Form_Load() {
     LoadMainSettings();
 
     const RecordFile sounds = settingsFile(services_.folder, SettingsFile::SWR2);
-    hinfo_.CorrectSound = sounds.readText(3);
-    hinfo_.IncorrectSound = sounds.readText(4);
-    hinfo_.WelcomeSounds = sounds.readText(6);
+    program_.CorrectSound = sounds.readText(3);
+    program_.IncorrectSound = sounds.readText(4);
+    program_.WelcomeSounds = sounds.readText(6);
 
     FormBackground::applyColour(*SSPanel2, ColorNumber::toColor(ColorNumber::kButtonFace));
     CheckPlannerReminder();
@@ -236,7 +237,7 @@ void MainWindow::CheckScreenSize() {
              "setting or higher this program will not function properly!",
              "Program Display Option", Dialogs::Icon::Information, Dialogs::Buttons::Ok});
         SetFullScreenDisplay();
-    } else if (hinfo_.ScreenMode == 9) {
+    } else if (program_.ScreenMode == 9) {
         const QSize size = Twips::toPixels(kSmallerWidth, kSmallerHeight);
         const QSize screenPixels = Twips::toPixels(screen.width(), screen.height());
         setGeometry((screenPixels.width() - size.width()) / 2,
@@ -249,11 +250,11 @@ void MainWindow::LoadMainSettings() {
         settingsFile(services_.folder, SettingsFile::HINV3).readVariant(3);
     const auto* text = std::get_if<QString>(&background);
     if (isEmpty(background)) {
-        hinfo_.Background = qint32{ColorNumber::kBlue};
+        program_.Background = qint32{ColorNumber::kBlue};
     } else if (text != nullptr && trimmedRight(*text) == "Def") {
-        hinfo_.Background = qint32(ColorNumber::kButtonFace);
+        program_.Background = qint32(ColorNumber::kButtonFace);
     } else {
-        hinfo_.Background = background;
+        program_.Background = background;
     }
     applyBackground();
 
@@ -262,7 +263,7 @@ void MainWindow::LoadMainSettings() {
     mORB->setVisible(!removed);
     mORD->setVisible(removed);
     Toolbar1->setVisible(!removed);
-    hinfo_.TopToolbarState = removed ? 99 : 0;
+    program_.TopToolbarState = removed ? 99 : 0;
 }
 
 void MainWindow::CheckPlannerReminder() {
@@ -280,11 +281,11 @@ void MainWindow::CheckPlannerReminder() {
 }
 
 void MainWindow::Form_Activate() {
-    const int next = hinfo_.NextActivity;
+    const int next = program_.NextActivity;
     if (next >= 2 && next <= 17) {
         yieldToEvents();
         if (next != 15) {
-            hinfo_.NextActivity = 0;
+            program_.NextActivity = 0;
         }
         if (next <= 15) {
             setWindowTitle(activityCaption(next));
@@ -295,7 +296,7 @@ void MainWindow::Form_Activate() {
         return;
     }
 
-    hinfo_.NextActivity = 0;
+    program_.NextActivity = 0;
     setWindowTitle("Korvane");
     for (QMenu* menu : {mA, mT, mU}) {
         menu->menuAction()->setVisible(true);
@@ -311,25 +312,25 @@ void MainWindow::Form_Activate() {
         SSPanel2->show();
         SSPanel2->raise();
     }
-    if (hinfo_.WelcomeSounds == "Yes" && FirstActivation == kFirstActivationPending) {
-        hinfo_.PlayWelcomeSound();
+    if (program_.WelcomeSounds == "Yes" && FirstActivation == kFirstActivationPending) {
+        program_.PlayWelcomeSound();
         FirstActivation = 0;
     }
     yieldToEvents();
     FirstActivation = 0;
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
     QDir::setCurrent(services_.folder.path());
 }
 
 void MainWindow::Form_GotFocus() {
-    if (hinfo_.TopToolbarState == 0) {
+    if (program_.TopToolbarState == 0) {
         restoreToolbarLayout();
         yieldToEvents();
         mORC->setVisible(true);
         yieldToEvents();
         Toolbar1->show();
         yieldToEvents();
-    } else if (hinfo_.TopToolbarState == 99) {
+    } else if (program_.TopToolbarState == 99) {
         Toolbar1->hide();
         mORC->setVisible(false);
     }
@@ -346,12 +347,12 @@ void MainWindow::restoreToolbarLayout() {
 
 void MainWindow::applyBackground() {
     // The menus and the toolbar keep the desktop's colours; the window's area takes Background.
-    FormBackground::applyColourOf(*centralWidget(), hinfo_.Background);
+    FormBackground::applyColourOf(*centralWidget(), program_.Background);
 }
 
 void MainWindow::keepMainSize() {
-    hinfo_.MainWidth = int(Twips::fromPixels(width()));
-    hinfo_.MainHeight = int(Twips::fromPixels(height()));
+    program_.MainWidth = int(Twips::fromPixels(width()));
+    program_.MainHeight = int(Twips::fromPixels(height()));
 }
 
 void MainWindow::centreTitlePanel() {
@@ -391,9 +392,9 @@ void MainWindow::changeEvent(QEvent* event) {
     if (state & Qt::WindowMinimized) {
         return;
     }
-    if (!(state & Qt::WindowMaximized) && hinfo_.ScreenMode == 0) {
+    if (!(state & Qt::WindowMaximized) && program_.ScreenMode == 0) {
         SetSmallerScreenDisplay();
-    } else if ((state & Qt::WindowMaximized) && hinfo_.ScreenMode == 9) {
+    } else if ((state & Qt::WindowMaximized) && program_.ScreenMode == 9) {
         SetFullScreenDisplay();
     }
 }

@@ -130,7 +130,7 @@ private:
     void Toolbar1_ButtonClick(int number);
 
     Services& services_;
-    HINFO1& hinfo_;
+    ProgramState& program_;
     std::array<QAction*, 21> commands_{}; // by toolbar button number; 0 and 1 unused
     bool choosingDefaultBackground_ = false;
     QLabel* titlePicture_ = nullptr;

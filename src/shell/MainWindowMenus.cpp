@@ -39,7 +39,7 @@ void MainWindow::buildOptionsMenu() {
 
     // Opening the menus ticks the screen mode in use; the other item's tick is left alone.
     const auto tickScreenMode = [this] {
-        (hinfo_.ScreenMode == 9 ? mOPS : mOPF)->setChecked(true);
+        (program_.ScreenMode == 9 ? mOPS : mOPF)->setChecked(true);
     };
     connect(mO, &QMenu::aboutToShow, this, [this, tickScreenMode] {
         QCoreApplication::processEvents();
@@ -177,11 +177,11 @@ void MainWindow::RemoveMainToolbar() {
     Toolbar1->hide();
     placeReminderPanel();
     settingsFile(services_.folder, SettingsFile::GColor1).writeText(55, "OFF");
-    hinfo_.TopToolbarState = 99;
+    program_.TopToolbarState = 99;
 }
 
 void MainWindow::RestoreMainToolbar() {
-    hinfo_.TopToolbarState = 0;
+    program_.TopToolbarState = 0;
     mORD->setVisible(false);
     mORB->setVisible(true);
     restoreToolbarLayout();
@@ -192,7 +192,7 @@ void MainWindow::RestoreMainToolbar() {
     mORC->setVisible(true);
     placeReminderPanel();
     settingsFile(services_.folder, SettingsFile::GColor1).writeText(55, "");
-    hinfo_.TopToolbarState = 0;
+    program_.TopToolbarState = 0;
 }
 
 void MainWindow::ChooseMainBackground() {
@@ -202,20 +202,20 @@ void MainWindow::ChooseMainBackground() {
         {"Select New Color or Use System Default Color?\r\rYes = Color Selection Panel will "
          "appear.\rNo = Current System Default Color will be selected.",
          "Background Color", Dialogs::Icon::Information, Dialogs::Buttons::YesNoCancel});
-    hinfo_.SignalValue = static_cast<double>(answer);
+    program_.SignalValue = static_cast<double>(answer);
     if (answer == Dialogs::Answer::Cancel) {
-        hinfo_.SignalValue = 0;
+        program_.SignalValue = 0;
     } else if (answer == Dialogs::Answer::No) {
-        hinfo_.Background = qint32(ColorNumber::kButtonFace);
+        program_.Background = qint32(ColorNumber::kButtonFace);
         applyBackground();
         choosingDefaultBackground_ = true;
         SaveMainBackground();
-        hinfo_.Background = qint32(ColorNumber::kButtonFace);
+        program_.Background = qint32(ColorNumber::kButtonFace);
     } else if (answer == Dialogs::Answer::Yes) {
         const std::optional<QColor> chosen =
             services_.dialogs.chooseColor(centralWidget()->palette().color(QPalette::Window));
         if (chosen.has_value()) {
-            hinfo_.Background = qint32(ColorNumber::fromColor(*chosen));
+            program_.Background = qint32(ColorNumber::fromColor(*chosen));
             applyBackground();
             choosingDefaultBackground_ = false;
             SaveMainBackground();
@@ -227,28 +227,28 @@ void MainWindow::ChooseMainBackground() {
 
 void MainWindow::SaveMainBackground() {
     if (choosingDefaultBackground_) {
-        hinfo_.Background = QString("Def");
+        program_.Background = QString("Def");
     }
-    settingsFile(services_.folder, SettingsFile::HINV3).writeVariant(3, hinfo_.Background);
+    settingsFile(services_.folder, SettingsFile::HINV3).writeVariant(3, program_.Background);
 }
 
 void MainWindow::ConfirmExit() {
     Panel3D7->hide();
-    if (hinfo_.WelcomeSounds == "Yes") {
-        hinfo_.PlayExitSound();
+    if (program_.WelcomeSounds == "Yes") {
+        program_.PlayExitSound();
     }
     QCoreApplication::processEvents();
     const Dialogs::Answer answer =
         services_.dialogs.message({"Do you wish to Exit Korvane?", "Exit", Dialogs::Icon::Question,
                                    Dialogs::Buttons::YesNoCancel});
-    hinfo_.SignalValue = static_cast<double>(answer);
+    program_.SignalValue = static_cast<double>(answer);
     if (answer == Dialogs::Answer::Yes) {
         emit exitConfirmed();
         return;
     }
-    hinfo_.SignalValue = 0;
-    if (hinfo_.WelcomeSounds == "Yes") {
-        hinfo_.PlayWelcomeSound();
+    program_.SignalValue = 0;
+    if (program_.WelcomeSounds == "Yes") {
+        program_.PlayWelcomeSound();
     }
     QCoreApplication::processEvents();
 }

@@ -106,7 +106,7 @@ void PanelColours::ChooseColour(int index) {
         }
     }
     if (conflict) {
-        services_.hinfo.ColorConflictAlert();
+        services_.program.ColorConflictAlert();
         return;
     }
     // The default flag follows the colour actually applied, so a refused choice never saves

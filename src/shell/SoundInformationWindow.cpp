@@ -105,7 +105,8 @@ bool isMouseRelease(const QEvent* event, Qt::MouseButton button) {
 } // namespace
 
 SoundInformationWindow::SoundInformationWindow(Services& services)
-    : services_(services), hinfo_(services.hinfo), activation_(this, [this] { Form_Activate(); }) {
+    : services_(services), program_(services.program),
+      activation_(this, [this] { Form_Activate(); }) {
     setObjectName("Form2");
     setWindowTitle("Sound Information");
     setWindowFlags(Qt::Dialog);
@@ -158,15 +159,15 @@ void SoundInformationWindow::buildSoundGroups() {
     connect(incorrectChoice_, &OptionGroup::clicked, this,
             &SoundInformationWindow::SetIncorrectSoundOption);
     connect(File1, &QListWidget::itemSelectionChanged, this,
-            [this] { hinfo_.CorrectSoundDraft = selectedName(File1); });
+            [this] { program_.CorrectSoundDraft = selectedName(File1); });
     connect(File2, &QListWidget::itemSelectionChanged, this,
-            [this] { hinfo_.IncorrectSoundDraft = selectedName(File2); });
+            [this] { program_.IncorrectSoundDraft = selectedName(File2); });
     for (QListWidget* files : {File1, File2}) {
         files->installEventFilter(this);
         files->viewport()->installEventFilter(this);
     }
-    connect(Command3, &QPushButton::clicked, this, [this] { hinfo_.PlayCorrectSound(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { hinfo_.PlayIncorrectSound(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { program_.PlayCorrectSound(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { program_.PlayIncorrectSound(); });
 }
 
 void SoundInformationWindow::buildWelcomeGroup() {
@@ -220,9 +221,9 @@ SoundInformationWindow::SoundGroup SoundInformationWindow::correctGroup() {
             File1,
             Command3,
             Label3,
-            hinfo_.CorrectSound,
-            hinfo_.CorrectSoundDraft,
-            hinfo_.CorrectSoundTest,
+            program_.CorrectSound,
+            program_.CorrectSoundDraft,
+            program_.CorrectSoundTest,
             CorrectFileOption,
             3,
             true};
@@ -234,9 +235,9 @@ SoundInformationWindow::SoundGroup SoundInformationWindow::incorrectGroup() {
             File2,
             Command4,
             Label1,
-            hinfo_.IncorrectSound,
-            hinfo_.IncorrectSoundDraft,
-            hinfo_.SharedState,
+            program_.IncorrectSound,
+            program_.IncorrectSoundDraft,
+            program_.SharedState,
             IncorrectFileOption,
             4,
             false};
@@ -244,18 +245,18 @@ SoundInformationWindow::SoundGroup SoundInformationWindow::incorrectGroup() {
 
 void SoundInformationWindow::LoadSoundDialog() {
     kPlacement.place(*this, services_);
-    hinfo_.CorrectSoundDraft = hinfo_.CorrectSound;
-    hinfo_.IncorrectSoundDraft = hinfo_.IncorrectSound;
+    program_.CorrectSoundDraft = program_.CorrectSound;
+    program_.IncorrectSoundDraft = program_.IncorrectSound;
     CorrectFileOption = 0;
     IncorrectFileOption = 0;
-    hinfo_.CorrectSoundTest = 0;
-    hinfo_.SharedState = 0;
-    WelcomeSoundsAtOpen = hinfo_.WelcomeSounds;
+    program_.CorrectSoundTest = 0;
+    program_.SharedState = 0;
+    WelcomeSoundsAtOpen = program_.WelcomeSounds;
 
     for (const SoundGroup& group : {correctGroup(), incorrectGroup()}) {
         group.choice->select(group.saved == kNoSound ? 0 : group.saved == kBeep ? 1 : 2);
     }
-    welcomeChoice_->select(withoutLeadingBlanks(hinfo_.WelcomeSounds) == "Yes" ? 0 : 1);
+    welcomeChoice_->select(withoutLeadingBlanks(program_.WelcomeSounds) == "Yes" ? 0 : 1);
 
     for (QFrame* panel : {Panel3D1, Panel3D2, SSPanel1}) {
         FormBackground::applyColour(*panel, Frame1->palette().color(QPalette::Window));
@@ -264,7 +265,7 @@ void SoundInformationWindow::LoadSoundDialog() {
 
 void SoundInformationWindow::Form_Activate() {
     resize(width(), Twips::toPixels(kActivatedHeight));
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 void SoundInformationWindow::SetCorrectSoundOption(int index) {
@@ -295,7 +296,7 @@ void SoundInformationWindow::setSoundOption(const SoundGroup& group, int index) 
 }
 
 void SoundInformationWindow::SetWelcomeOption(int index) {
-    hinfo_.WelcomeSounds = index == 0 ? "Yes" : "No";
+    program_.WelcomeSounds = index == 0 ? "Yes" : "No";
 }
 
 void SoundInformationWindow::pickFile(const SoundGroup& group) {
@@ -322,20 +323,20 @@ void SoundInformationWindow::SaveSoundSettings() {
             group.saved = kNoSound;
         }
     }
-    if (hinfo_.CorrectSoundDraft != kNoSound) {
-        hinfo_.PlayCorrectSound();
+    if (program_.CorrectSoundDraft != kNoSound) {
+        program_.PlayCorrectSound();
     }
-    if (hinfo_.IncorrectSoundDraft != kNoSound) {
-        hinfo_.PlayIncorrectSound();
+    if (program_.IncorrectSoundDraft != kNoSound) {
+        program_.PlayIncorrectSound();
     }
     QString welcome = "Off";
-    if (hinfo_.WelcomeSounds == "Yes") {
+    if (program_.WelcomeSounds == "Yes") {
         welcome = "On";
-        hinfo_.PlayWelcomeSound();
+        program_.PlayWelcomeSound();
     }
     const Dialogs::Answer answer = services_.dialogs.message(
-        {"Sound Settings are:\rIf  Correct: " + describe(hinfo_.CorrectSoundDraft) +
-             "\rIf Incorrect: " + describe(hinfo_.IncorrectSoundDraft) +
+        {"Sound Settings are:\rIf  Correct: " + describe(program_.CorrectSoundDraft) +
+             "\rIf Incorrect: " + describe(program_.IncorrectSoundDraft) +
              "\rWelcome/Exit Sounds: " + welcome + "\r\rSave Settings?",
          "Sound Settings", Dialogs::Icon::Question, Dialogs::Buttons::YesNo});
     if (answer != Dialogs::Answer::Yes) {
@@ -374,7 +375,7 @@ void SoundInformationWindow::writeSoundRecords() {
         }
         failed = failed || result == RecordFile::WriteResult::Failed;
     }
-    failed = file.writeText(6, hinfo_.WelcomeSounds) == RecordFile::WriteResult::Failed || failed;
+    failed = file.writeText(6, program_.WelcomeSounds) == RecordFile::WriteResult::Failed || failed;
     if (failed) {
         problems.append("The sound settings could not be saved in SWR2.BMP: they hold until the "
                         "program ends.");
@@ -386,7 +387,7 @@ void SoundInformationWindow::writeSoundRecords() {
 }
 
 void SoundInformationWindow::DiscardSoundSettings() {
-    hinfo_.WelcomeSounds = WelcomeSoundsAtOpen;
+    program_.WelcomeSounds = WelcomeSoundsAtOpen;
     close();
 }
 
@@ -413,11 +414,11 @@ void SoundInformationWindow::showEvent(QShowEvent* event) {
 }
 
 void SoundInformationWindow::closeEvent(QCloseEvent* event) {
-    hinfo_.CorrectSoundDraft.clear();
-    hinfo_.IncorrectSoundDraft.clear();
+    program_.CorrectSoundDraft.clear();
+    program_.IncorrectSoundDraft.clear();
     CorrectFileOption = 0;
     IncorrectFileOption = 0;
-    hinfo_.CorrectSoundTest = 0;
-    hinfo_.SharedState = 0;
+    program_.CorrectSoundTest = 0;
+    program_.SharedState = 0;
     QMainWindow::closeEvent(event);
 }

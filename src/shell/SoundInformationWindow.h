@@ -98,7 +98,7 @@ private:
     void writeSoundRecords();
 
     Services& services_;
-    HINFO1& hinfo_;
+    ProgramState& program_;
     ActivationQueue activation_;
     // The option groups: a choice follows the checked option, however it was checked.
     OptionGroup* correctChoice_ = nullptr;

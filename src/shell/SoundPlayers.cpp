@@ -1,4 +1,4 @@
-#include "HINFO1.h"
+#include "ProgramState.h"
 
 #include <QCoreApplication>
 
@@ -8,15 +8,15 @@ constexpr int kFileJustPicked = 88;
 
 } // namespace
 
-void HINFO1::PlayCorrectSound() {
+void ProgramState::PlayCorrectSound() {
     playAnswerSound(CorrectSound, CorrectSoundDraft, CorrectSoundTest);
 }
 
-void HINFO1::PlayIncorrectSound() {
+void ProgramState::PlayIncorrectSound() {
     playAnswerSound(IncorrectSound, IncorrectSoundDraft, SharedState);
 }
 
-void HINFO1::playAnswerSound(const QString& saved, const QString& draft, int pickedFlag) {
+void ProgramState::playAnswerSound(const QString& saved, const QString& draft, int pickedFlag) {
     if (pickedFlag != kFileJustPicked) {
         if (saved == "10" || draft == "10") {
             platform_.sound.beep();
@@ -29,15 +29,15 @@ void HINFO1::playAnswerSound(const QString& saved, const QString& draft, int pic
     platform_.sound.playWave(draft.isEmpty() ? saved : draft);
 }
 
-void HINFO1::PlayWelcomeSound() {
+void ProgramState::PlayWelcomeSound() {
     playRandomSound("Start", 8);
 }
 
-void HINFO1::PlayExitSound() {
+void ProgramState::PlayExitSound() {
     playRandomSound("GEnd", 11);
 }
 
-void HINFO1::playRandomSound(const QString& stem, int count) {
+void ProgramState::playRandomSound(const QString& stem, int count) {
     // Repaints of a window shown just before happen before the sound blocks.
     QCoreApplication::processEvents();
     platform_.random.Randomize();

@@ -108,7 +108,7 @@ protected:
     }
 
     Closing closeWith(const Window& window, const ClosePath& path) {
-        services.hinfo.ThoughtKind = window.button == 11 ? 1 : 0;
+        services.program.ThoughtKind = window.button == 11 ? 1 : 0;
         std::unique_ptr<QWidget> made = services.windows.create(window.button, services);
         auto* shown = dynamic_cast<ActivityWindow*>(made.get());
         Closing closing;

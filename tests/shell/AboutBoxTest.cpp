@@ -78,7 +78,7 @@ TEST_F(AboutBoxTest, ThePictureComesFromTheBackgroundOrElseWP2) {
         {QString("WP9"), std::nullopt}, // the picture is missing
     };
     for (const auto& testCase : cases) {
-        services.hinfo.Background = testCase.background;
+        services.program.Background = testCase.background;
         auto window = open();
         EXPECT_EQ(window->Image2->isVisible(), testCase.shown.has_value());
         if (testCase.shown.has_value()) {
@@ -103,7 +103,7 @@ TEST_F(AboutBoxTest, TheWebLabelOpensTheSiteAndOkCloses) {
 TEST_F(AboutBoxTest, TheSmallerDisplayKeepsTheControlsAtTheirDesignedSize) {
     const QSize designed = AboutBox(services).Command1->size();
     for (int mode : {0, 9}) {
-        services.hinfo.ScreenMode = mode;
+        services.program.ScreenMode = mode;
         auto window = open();
         EXPECT_EQ(window->size(), QSize(420, 376)) << mode;
         EXPECT_EQ(window->pos(), QPoint(100 + 500 - 210, 50 + 400 - 188 + 7)) << mode;

@@ -98,7 +98,7 @@ TEST_F(ActivityWindowTest, ToolbarButtonsSwitchThroughTheMainWindow) {
         QCoreApplication::processEvents(); // the main window's activation
         QCoreApplication::processEvents(); // and the one after the second window closed
         EXPECT_EQ(opened, testCase.opened) << testCase.button;
-        EXPECT_EQ(services.hinfo.NextActivity, testCase.nextActivityAfter) << testCase.button;
+        EXPECT_EQ(services.program.NextActivity, testCase.nextActivityAfter) << testCase.button;
         EXPECT_EQ(main->windowTitle(), "Korvane") << testCase.button;
     }
 }
@@ -124,7 +124,7 @@ TEST_F(ActivityWindowTest, WebSiteAndHelpKeepTheWindowOpen) {
     EXPECT_EQ(fake.web.opened, QStringList{"https://www.korvane.example"});
     EXPECT_EQ(fake.help.topics, QList<int>{2002});
     QCoreApplication::processEvents();
-    EXPECT_EQ(services.hinfo.NextActivity, 0); // 18 and 19 are not activities
+    EXPECT_EQ(services.program.NextActivity, 0); // 18 and 19 are not activities
     EXPECT_EQ(opened, std::vector<int>{2});
 }
 
@@ -138,14 +138,14 @@ TEST_F(ActivityWindowTest, ACancelledExitKeepsTheRequestForLater) {
         EXPECT_EQ(activity.StatusBar1->panelText(1), "Loading");
     });
     main->command(2)->trigger(); // the script ends; the window is closed another way
-    EXPECT_EQ(services.hinfo.NextActivity, 3);
+    EXPECT_EQ(services.program.NextActivity, 3);
     QCoreApplication::processEvents();
     EXPECT_EQ(opened, (std::vector<int>{2, 3}));
 }
 
 TEST_F(ActivityWindowTest, HiddenToolbarsAreRestoredFromTheStatusBar) {
-    services.hinfo.TopToolbarState = 99;
-    services.hinfo.SideToolbarState = 88;
+    services.program.TopToolbarState = 99;
+    services.program.SideToolbarState = 88;
     TestActivity activity(services, 2, false);
     activity.show();
     EXPECT_TRUE(activity.Toolbar1->isHidden());
@@ -165,23 +165,23 @@ TEST_F(ActivityWindowTest, HiddenToolbarsAreRestoredFromTheStatusBar) {
     activity.RestoreToolbars(2);
     EXPECT_FALSE(activity.Toolbar1->isHidden());
     EXPECT_FALSE(activity.StatusBar1->isPanelShown(2));
-    EXPECT_EQ(services.hinfo.TopToolbarState, 0);
+    EXPECT_EQ(services.program.TopToolbarState, 0);
     EXPECT_EQ(settingsFile(fake.folder, SettingsFile::GColor1).readText(55), "");
     EXPECT_EQ(settingsFile(fake.folder, SettingsFile::GColor1).read(55).left(2),
               QByteArray(2, '\0'));
 
     activity.RestoreToolbars(3);
     EXPECT_FALSE(activity.Toolbar3->isHidden());
-    EXPECT_EQ(services.hinfo.SideToolbarState, 0);
+    EXPECT_EQ(services.program.SideToolbarState, 0);
     EXPECT_EQ(settingsFile(fake.folder, SettingsFile::HINV3).readInteger(10), 0);
     EXPECT_TRUE(QFile::exists(fake.file("HINV3.Fil")));
 }
 
 TEST_F(ActivityWindowTest, APictureBackgroundIsShownWhateverTheCaseOfItsLetters) {
-    services.hinfo.Background = QString("wp3");
+    services.program.Background = QString("wp3");
     TestActivity activity(services, 2, false);
     EXPECT_FALSE(activity.Image1->isHidden());
-    services.hinfo.Background = qint32{0x00FF00};
+    services.program.Background = qint32{0x00FF00};
     TestActivity coloured(services, 2, false);
     EXPECT_TRUE(coloured.Image1->isHidden());
     EXPECT_EQ(coloured.centralWidget()->palette().color(QPalette::Window), QColor(0, 255, 0));

@@ -189,7 +189,7 @@ TEST_F(FamilyNamesWindowTest, TheActivationSizesAndPlacesTheWindowOverTheMainWin
     main.setGeometry(100, 50, 1000, 800);
     services.mainWindow = &main;
     for (int mode : {0, 9}) {
-        services.hinfo.ScreenMode = mode;
+        services.program.ScreenMode = mode;
         const QSize designed = FamilyNamesWindow(services).Command1->size();
         auto window = open();
         EXPECT_EQ(window->size(), QSize(440, 536)) << mode;

@@ -48,7 +48,7 @@ TEST_F(MainWindowCommandsTest, ChoosingAColourStoresItsNumber) {
     main.ChooseMainBackground();
     ASSERT_EQ(fake.dialogs.colorInitials.size(), 1);
     EXPECT_EQ(fake.dialogs.colorInitials.front(), QColor(0, 0, 255)); // the current background
-    EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32{0x563412}));
+    EXPECT_EQ(services.program.Background, StoredVariant(qint32{0x563412}));
     EXPECT_EQ(settingsFile(fake.folder, SettingsFile::HINV3).readVariant(3),
               StoredVariant(qint32{0x563412}));
     EXPECT_EQ(main.centralWidget()->palette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
@@ -65,19 +65,19 @@ TEST_F(MainWindowCommandsTest, TheSystemDefaultIsStoredAsDefAndReadBackAtTheNext
     EXPECT_EQ(backgroundRecord(), QByteArray("\x08\x00\x03\x00"
                                              "Def\0\0\0",
                                              10));
-    EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32(ColorNumber::kButtonFace)));
+    EXPECT_EQ(services.program.Background, StoredVariant(qint32(ColorNumber::kButtonFace)));
 
     MainWindow restarted(services);
     restarted.Form_Load();
-    EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32(ColorNumber::kButtonFace)));
+    EXPECT_EQ(services.program.Background, StoredVariant(qint32(ColorNumber::kButtonFace)));
 }
 
 TEST_F(MainWindowCommandsTest, CancellingTheQuestionOrTheDialogChangesNothing) {
     fake.dialogs.answers = {Dialogs::Answer::Cancel, Dialogs::Answer::Yes};
     main.ChooseMainBackground();
-    EXPECT_EQ(services.hinfo.SignalValue, 0);
+    EXPECT_EQ(services.program.SignalValue, 0);
     main.ChooseMainBackground(); // the colour dialog is cancelled
-    EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32{0xFF0000}));
+    EXPECT_EQ(services.program.Background, StoredVariant(qint32{0xFF0000}));
     EXPECT_TRUE(isEmpty(settingsFile(fake.folder, SettingsFile::HINV3).readVariant(3)));
     // Buttons come back enabled, except those whose windows the program does not have.
     EXPECT_TRUE(main.Toolbar1->isButtonEnabled(2));
@@ -88,13 +88,13 @@ TEST_F(MainWindowCommandsTest, CancellingTheQuestionOrTheDialogChangesNothing) {
 
 TEST_F(MainWindowCommandsTest, TheExitQuestionEndsOrKeepsTheProgram) {
     QSignalSpy exits(&main, &MainWindow::exitConfirmed);
-    services.hinfo.WelcomeSounds = "Yes";
+    services.program.WelcomeSounds = "Yes";
     fake.random.draws = {0.0, 0.0, 0.0};
     fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Cancel, Dialogs::Answer::Yes};
 
     main.ConfirmExit();
     EXPECT_EQ(exits.count(), 0);
-    EXPECT_EQ(services.hinfo.SignalValue, 0);
+    EXPECT_EQ(services.program.SignalValue, 0);
     EXPECT_EQ(fake.sound.played, (QStringList{"GEnd1.wa1", "Start1.wa1"}));
     main.ConfirmExit();
     EXPECT_EQ(exits.count(), 0);
@@ -151,7 +151,7 @@ TEST_F(MainWindowCommandsTest, ACustomisedLayoutIsSavedAndRestoredByTheNextWindo
 }
 
 TEST_F(MainWindowCommandsTest, TheWelcomeSoundPlaysAtTheFirstActivationOnly) {
-    services.hinfo.WelcomeSounds = "Yes";
+    services.program.WelcomeSounds = "Yes";
     fake.random.draws = {0.3};
     main.Form_Activate();
     main.Form_Activate();

@@ -61,14 +61,14 @@ TEST_F(MainWindowTest, AFirstStartInAnEmptyFolderCreatesTheFilesAndUsesTheDefaul
     for (const char* name : {"GColor3.Fil", "HINV3.Fil", "GColor1.Fil", "SWR2.BMP", " 2026.Cal"}) {
         EXPECT_TRUE(QFile::exists(fake.file(name))) << name;
     }
-    EXPECT_EQ(services.hinfo.ScreenMode, 0);
+    EXPECT_EQ(services.program.ScreenMode, 0);
     EXPECT_TRUE(main.windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32{0xFF0000}));
+    EXPECT_EQ(services.program.Background, StoredVariant(qint32{0xFF0000}));
     EXPECT_EQ(main.centralWidget()->palette().color(QPalette::Window), QColor(0, 0, 255));
-    EXPECT_EQ(services.hinfo.TopToolbarState, 0);
+    EXPECT_EQ(services.program.TopToolbarState, 0);
     EXPECT_FALSE(main.mORD->isVisible());
     EXPECT_FALSE(main.Toolbar1->isButtonEnabled(1));
-    EXPECT_EQ(services.hinfo.WelcomeSounds, "");
+    EXPECT_EQ(services.program.WelcomeSounds, "");
     EXPECT_EQ(main.FirstActivation, MainWindow::kFirstActivationPending);
 }
 
@@ -81,23 +81,23 @@ TEST_F(MainWindowTest, SavedSettingsAreReadAsTheirOwnersExpect) {
     settings(SettingsFile::SWR2).writeText(6, "Yes");
 
     MainWindow& main = load();
-    EXPECT_EQ(services.hinfo.ScreenMode, 9);
+    EXPECT_EQ(services.program.ScreenMode, 9);
     EXPECT_FALSE(main.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(main.size(), Twips::toPixels(12000, 9000));
-    EXPECT_EQ(services.hinfo.TopToolbarState, 99);
+    EXPECT_EQ(services.program.TopToolbarState, 99);
     EXPECT_TRUE(main.Toolbar1->isHidden());
     EXPECT_TRUE(main.mORD->isVisible());
     EXPECT_FALSE(main.mORB->isVisible());
-    EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32(ColorNumber::kButtonFace)));
-    EXPECT_EQ(services.hinfo.CorrectSound, "Chime.wav");
-    EXPECT_EQ(services.hinfo.IncorrectSound, "99");
-    EXPECT_EQ(services.hinfo.WelcomeSounds, "Yes");
+    EXPECT_EQ(services.program.Background, StoredVariant(qint32(ColorNumber::kButtonFace)));
+    EXPECT_EQ(services.program.CorrectSound, "Chime.wav");
+    EXPECT_EQ(services.program.IncorrectSound, "99");
+    EXPECT_EQ(services.program.WelcomeSounds, "Yes");
 }
 
 TEST_F(MainWindowTest, AStoredColourOrPictureBackgroundIsKept) {
     settings(SettingsFile::HINV3).writeVariant(3, qint32{0x00FFFF});
     load();
-    EXPECT_EQ(services.hinfo.Background, StoredVariant(qint32{0x00FFFF}));
+    EXPECT_EQ(services.program.Background, StoredVariant(qint32{0x00FFFF}));
     EXPECT_EQ(form->centralWidget()->palette().color(QPalette::Window), QColor(255, 255, 0));
 }
 
@@ -171,27 +171,27 @@ TEST_F(MainWindowTest, ActivationOpensTheWindowAnActivityAskedFor) {
     };
     for (const auto& testCase : cases) {
         opened.clear();
-        services.hinfo.NextActivity = testCase.next;
+        services.program.NextActivity = testCase.next;
         main.Form_Activate();
         EXPECT_EQ(opened, std::vector<int>{testCase.next});
         EXPECT_EQ(main.windowTitle(), testCase.caption);
-        EXPECT_EQ(services.hinfo.NextActivity, testCase.nextAfter);
-        services.hinfo.NextActivity = 0;
+        EXPECT_EQ(services.program.NextActivity, testCase.nextAfter);
+        services.program.NextActivity = 0;
         QCoreApplication::processEvents(); // the activation after the window closed
     }
-    EXPECT_EQ(services.hinfo.ThoughtKind, 1);
-    EXPECT_EQ(services.hinfo.MatchLevelOne, 0);
+    EXPECT_EQ(services.program.ThoughtKind, 1);
+    EXPECT_EQ(services.program.MatchLevelOne, 0);
 }
 
 TEST_F(MainWindowTest, ActivationWithNoRequestRefreshesTheWindow) {
     registerActivities();
     MainWindow& main = load();
     for (int next : {0, 1, 18, 19, 20}) {
-        services.hinfo.NextActivity = next;
+        services.program.NextActivity = next;
         main.setWindowTitle("Hangman");
         main.Form_Activate();
         EXPECT_TRUE(opened.empty()) << next;
-        EXPECT_EQ(services.hinfo.NextActivity, 0) << next;
+        EXPECT_EQ(services.program.NextActivity, 0) << next;
         EXPECT_EQ(main.windowTitle(), "Korvane") << next;
     }
     EXPECT_EQ(main.FirstActivation, 0);
@@ -220,7 +220,7 @@ TEST_F(MainWindowTest, ScreenModeCommandsStoreTheModeAndLoadAgain) {
     MainWindow& main = load();
     main.SetSmallerScreenDisplay();
     EXPECT_EQ(settings(SettingsFile::GColor3).readText(35), "Yes");
-    EXPECT_EQ(services.hinfo.ScreenMode, 9);
+    EXPECT_EQ(services.program.ScreenMode, 9);
     EXPECT_EQ(main.size(), Twips::toPixels(12000, 9000));
 
     settings(SettingsFile::GColor3).writeText(35, "changed by hand");
@@ -229,7 +229,7 @@ TEST_F(MainWindowTest, ScreenModeCommandsStoreTheModeAndLoadAgain) {
 
     main.SetFullScreenDisplay();
     EXPECT_EQ(settings(SettingsFile::GColor3).readText(35), "No");
-    EXPECT_EQ(services.hinfo.ScreenMode, 0);
+    EXPECT_EQ(services.program.ScreenMode, 0);
     EXPECT_TRUE(main.windowState() & Qt::WindowMaximized);
 }
 
@@ -237,24 +237,24 @@ TEST_F(MainWindowTest, RestoringTheMaximisedWindowSwitchesToTheSmallerDisplay) {
     MainWindow& main = load();
     main.show();
     main.showNormal();
-    EXPECT_EQ(services.hinfo.ScreenMode, 9);
+    EXPECT_EQ(services.program.ScreenMode, 9);
     EXPECT_EQ(settings(SettingsFile::GColor3).readText(35), "Yes");
     main.showMaximized();
-    EXPECT_EQ(services.hinfo.ScreenMode, 0);
+    EXPECT_EQ(services.program.ScreenMode, 0);
     EXPECT_EQ(settings(SettingsFile::GColor3).readText(35), "No");
 }
 
 TEST_F(MainWindowTest, RemovingAndRestoringTheToolbarSurvivesARestart) {
     load().RemoveMainToolbar();
     EXPECT_EQ(settings(SettingsFile::GColor1).readText(55), "OFF");
-    EXPECT_EQ(services.hinfo.TopToolbarState, 99);
+    EXPECT_EQ(services.program.TopToolbarState, 99);
 
     MainWindow& restarted = load();
     EXPECT_TRUE(restarted.Toolbar1->isHidden());
     restarted.RestoreMainToolbar();
     EXPECT_FALSE(restarted.Toolbar1->isHidden());
     EXPECT_EQ(settings(SettingsFile::GColor1).readText(55), "");
-    EXPECT_EQ(services.hinfo.TopToolbarState, 0);
+    EXPECT_EQ(services.program.TopToolbarState, 0);
 }
 
 } // namespace

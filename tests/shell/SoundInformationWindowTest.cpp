@@ -46,7 +46,7 @@ protected:
 
     FakePlatform fake;
     Services services{fake.platform};
-    HINFO1& hinfo = services.hinfo;
+    ProgramState& program = services.program;
 };
 
 QByteArray record(const QByteArray& text) {
@@ -80,9 +80,9 @@ TEST_F(SoundInformationWindowTest, AFirstRunSavesNoSoundsWithoutAFilePicked) {
     EXPECT_EQ(fake.dialogs.shown[0].title, "Sound Settings");
     EXPECT_EQ(fake.dialogs.shown[0].buttons, Dialogs::Buttons::YesNo);
     EXPECT_TRUE(fake.sound.played.isEmpty());
-    EXPECT_EQ(hinfo.CorrectSound, "99");
-    EXPECT_EQ(hinfo.IncorrectSound, "99");
-    EXPECT_EQ(hinfo.WelcomeSounds, "No");
+    EXPECT_EQ(program.CorrectSound, "99");
+    EXPECT_EQ(program.IncorrectSound, "99");
+    EXPECT_EQ(program.WelcomeSounds, "No");
     EXPECT_FALSE(window->isVisible());
 
     QFile stored(fake.file("SWR2.BMP"));
@@ -106,8 +106,8 @@ TEST_F(SoundInformationWindowTest, AFirstRunKeepsTheSoundChosen) {
     addFiles({"Fanfare.wav"});
     for (const auto& testCase : cases) {
         QFile::remove(fake.file("SWR2.BMP"));
-        hinfo.CorrectSound.clear();
-        hinfo.IncorrectSound.clear();
+        program.CorrectSound.clear();
+        program.IncorrectSound.clear();
         fake.dialogs.shown.clear();
         auto window = open();
         testCase.choose(*window);
@@ -118,7 +118,7 @@ TEST_F(SoundInformationWindowTest, AFirstRunKeepsTheSoundChosen) {
         EXPECT_TRUE(fake.dialogs.shown[0].text.startsWith(
             "Sound Settings are:\rIf  Correct: " + testCase.described + "\rIf Incorrect: None"))
             << testCase.way;
-        EXPECT_EQ(hinfo.CorrectSound, testCase.stored) << testCase.way;
+        EXPECT_EQ(program.CorrectSound, testCase.stored) << testCase.way;
         QFile stored(fake.file("SWR2.BMP"));
         ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
         EXPECT_EQ(stored.readAll(), QByteArray(40, '\0') + record(testCase.stored) + record("99") +
@@ -129,8 +129,8 @@ TEST_F(SoundInformationWindowTest, AFirstRunKeepsTheSoundChosen) {
 
 TEST_F(SoundInformationWindowTest, EnteringTheListWithNothingSelectedKeepsTheSavedSound) {
     addFiles({"Chime.wav", "Fanfare.wav"});
-    hinfo.CorrectSound = "Chime.wav";
-    hinfo.IncorrectSound = "10";
+    program.CorrectSound = "Chime.wav";
+    program.IncorrectSound = "10";
     auto window = open();
     window->File1->setFocus(Qt::TabFocusReason);
     QTest::keyRelease(window->File1, Qt::Key_Tab);
@@ -139,7 +139,7 @@ TEST_F(SoundInformationWindowTest, EnteringTheListWithNothingSelectedKeepsTheSav
 
     ASSERT_EQ(fake.dialogs.shown.size(), 1);
     EXPECT_TRUE(fake.dialogs.shown[0].text.contains("If  Correct: Chime.wav\rIf Incorrect: Beep"));
-    EXPECT_EQ(hinfo.CorrectSound, "Chime.wav");
+    EXPECT_EQ(program.CorrectSound, "Chime.wav");
     EXPECT_EQ(sound(3), "Chime.wav");
 }
 
@@ -156,12 +156,12 @@ TEST_F(SoundInformationWindowTest, TheSavedCodeChoosesTheOpeningOption) {
         {"", 2, ""},
     };
     for (const auto& testCase : cases) {
-        hinfo.CorrectSound = testCase.saved;
-        hinfo.IncorrectSound = testCase.saved;
+        program.CorrectSound = testCase.saved;
+        program.IncorrectSound = testCase.saved;
         auto window = open();
         for (const auto& [options, label, draft] :
-             {std::tuple{window->Option3D1, window->Label3, hinfo.CorrectSoundDraft},
-              std::tuple{window->Option3D2, window->Label1, hinfo.IncorrectSoundDraft}}) {
+             {std::tuple{window->Option3D1, window->Label3, program.CorrectSoundDraft},
+              std::tuple{window->Option3D2, window->Label1, program.IncorrectSoundDraft}}) {
             EXPECT_TRUE(options.at(testCase.option)->isChecked()) << testCase.saved.toStdString();
             EXPECT_EQ(label->text(), testCase.label) << testCase.saved.toStdString();
             EXPECT_EQ(draft, testCase.saved);
@@ -173,33 +173,33 @@ TEST_F(SoundInformationWindowTest, TheSavedCodeChoosesTheOpeningOption) {
 
 TEST_F(SoundInformationWindowTest, ChoosingAnOptionSetsTheWorkingCopyTheListAndTheLabel) {
     addFiles({"Bells.wav", "Buzz.waw"});
-    hinfo.CorrectSound = "Chime.wav";
-    hinfo.IncorrectSound = "Honk.waw";
+    program.CorrectSound = "Chime.wav";
+    program.IncorrectSound = "Honk.waw";
     auto window = open();
 
     window->Option3D1[1]->click();
-    EXPECT_EQ(hinfo.CorrectSoundDraft, "10");
+    EXPECT_EQ(program.CorrectSoundDraft, "10");
     EXPECT_EQ(window->CorrectFileOption, 0);
     EXPECT_FALSE(window->File1->isEnabled());
     EXPECT_FALSE(window->Command3->isEnabled());
     EXPECT_EQ(window->Label3->text(), "None Selected");
     window->Option3D1[0]->click();
-    EXPECT_EQ(hinfo.CorrectSoundDraft, "99");
+    EXPECT_EQ(program.CorrectSoundDraft, "99");
     window->Option3D1[2]->click();
-    EXPECT_EQ(hinfo.CorrectSoundDraft, "99"); // unchanged by "Select Sound:"
+    EXPECT_EQ(program.CorrectSoundDraft, "99"); // unchanged by "Select Sound:"
     EXPECT_EQ(window->CorrectFileOption, 1);
     EXPECT_TRUE(window->File1->isEnabled());
     EXPECT_EQ(window->Label3->text(), "Chime.wav");
 
     // A click on the option already chosen runs it again; with a saved beep the right-answer
     // label says nothing is selected, the wrong-answer label keeps the file just picked.
-    hinfo.CorrectSound = "10";
-    hinfo.IncorrectSound = "10";
+    program.CorrectSound = "10";
+    program.IncorrectSound = "10";
     clickFile(window->File1, "Bells.wav");
     clickFile(window->File2, "Buzz.waw");
     EXPECT_EQ(window->Label3->text(), "Bells.wav");
-    EXPECT_EQ(hinfo.IncorrectSoundDraft, "Buzz.waw");
-    EXPECT_EQ(hinfo.SharedState, 88);
+    EXPECT_EQ(program.IncorrectSoundDraft, "Buzz.waw");
+    EXPECT_EQ(program.SharedState, 88);
     window->Option3D1[2]->click();
     window->Option3D2[2]->click();
     EXPECT_EQ(window->Label3->text(), "None Selected");
@@ -209,9 +209,9 @@ TEST_F(SoundInformationWindowTest, ChoosingAnOptionSetsTheWorkingCopyTheListAndT
 // A screen reader's user checks an option by its toggle action, which is no click: the choice
 // saved is the one shown checked.
 TEST_F(SoundInformationWindowTest, AnOptionCheckedByTheAccessibilityToggleIsTheChoiceSaved) {
-    hinfo.CorrectSound = "99";
-    hinfo.IncorrectSound = "99";
-    hinfo.WelcomeSounds = "No";
+    program.CorrectSound = "99";
+    program.IncorrectSound = "99";
+    program.WelcomeSounds = "No";
     auto window = open();
     for (QRadioButton* option :
          {window->Option3D1[1], window->Option3D2[1], window->SSOption1[0]}) {
@@ -223,9 +223,9 @@ TEST_F(SoundInformationWindowTest, AnOptionCheckedByTheAccessibilityToggleIsTheC
     }
     fake.dialogs.answers = {Dialogs::Answer::Yes};
     window->Command1->click();
-    EXPECT_EQ(hinfo.CorrectSound, "10");
-    EXPECT_EQ(hinfo.IncorrectSound, "10");
-    EXPECT_EQ(hinfo.WelcomeSounds, "Yes");
+    EXPECT_EQ(program.CorrectSound, "10");
+    EXPECT_EQ(program.IncorrectSound, "10");
+    EXPECT_EQ(program.WelcomeSounds, "Yes");
     EXPECT_EQ(sound(3), "10");
     EXPECT_EQ(sound(4), "10");
     EXPECT_EQ(sound(6), "Yes");
@@ -233,13 +233,13 @@ TEST_F(SoundInformationWindowTest, AnOptionCheckedByTheAccessibilityToggleIsTheC
 
 TEST_F(SoundInformationWindowTest, AFilePickedStaysPickedThroughOptionChanges) {
     addFiles({"Bells.wav", "Chime.wav"});
-    hinfo.CorrectSound = "Chime.wav";
-    hinfo.IncorrectSound = "99";
-    hinfo.WelcomeSounds = "Yes";
+    program.CorrectSound = "Chime.wav";
+    program.IncorrectSound = "99";
+    program.WelcomeSounds = "Yes";
     auto window = open();
 
     clickFile(window->File1, "Bells.wav");
-    EXPECT_EQ(hinfo.CorrectSoundTest, 88);
+    EXPECT_EQ(program.CorrectSoundTest, 88);
     window->Option3D1[1]->click();
     window->Option3D1[2]->click();
     fake.dialogs.answers = {Dialogs::Answer::Yes};
@@ -249,11 +249,11 @@ TEST_F(SoundInformationWindowTest, AFilePickedStaysPickedThroughOptionChanges) {
     EXPECT_EQ(fake.sound.played, (QStringList{"10", "Start1.wa1"}));
     EXPECT_TRUE(fake.dialogs.shown[0].text.contains("If  Correct: Beep\rIf Incorrect: None\r"
                                                     "Welcome/Exit Sounds: On"));
-    EXPECT_EQ(hinfo.CorrectSound, "Bells.wav");
+    EXPECT_EQ(program.CorrectSound, "Bells.wav");
     EXPECT_EQ(sound(3), "Bells.wav");
     EXPECT_EQ(sound(6), "Yes");
-    EXPECT_EQ(hinfo.CorrectSoundTest, 0);
-    EXPECT_EQ(hinfo.CorrectSoundDraft, "");
+    EXPECT_EQ(program.CorrectSoundTest, 0);
+    EXPECT_EQ(program.CorrectSoundDraft, "");
 }
 
 TEST_F(SoundInformationWindowTest, LeavingWithoutSavingRestoresOnlyTheWelcomeOption) {
@@ -268,39 +268,39 @@ TEST_F(SoundInformationWindowTest, LeavingWithoutSavingRestoresOnlyTheWelcomeOpt
         {"the close box", [](SoundInformationWindow& window) { window.close(); }, "No"},
     };
     for (const auto& testCase : cases) {
-        hinfo.CorrectSound = "";
-        hinfo.IncorrectSound = "10";
-        hinfo.WelcomeSounds = "Yes";
+        program.CorrectSound = "";
+        program.IncorrectSound = "10";
+        program.WelcomeSounds = "Yes";
         auto window = open();
         window->SSOption1[1]->click();
-        EXPECT_EQ(hinfo.WelcomeSounds, "No");
+        EXPECT_EQ(program.WelcomeSounds, "No");
 
         fake.dialogs.answers = {Dialogs::Answer::No};
         window->Command1->click();
         EXPECT_TRUE(window->isVisible()) << testCase.way;
-        EXPECT_EQ(hinfo.CorrectSound, "99") << testCase.way; // an empty code became "None"
+        EXPECT_EQ(program.CorrectSound, "99") << testCase.way; // an empty code became "None"
 
         testCase.close(*window);
         EXPECT_FALSE(window->isVisible()) << testCase.way;
-        EXPECT_EQ(hinfo.WelcomeSounds, testCase.welcomeAfter) << testCase.way;
-        EXPECT_EQ(hinfo.CorrectSound, "99") << testCase.way;
-        EXPECT_EQ(hinfo.IncorrectSoundDraft, "") << testCase.way;
+        EXPECT_EQ(program.WelcomeSounds, testCase.welcomeAfter) << testCase.way;
+        EXPECT_EQ(program.CorrectSound, "99") << testCase.way;
+        EXPECT_EQ(program.IncorrectSoundDraft, "") << testCase.way;
         EXPECT_FALSE(QFile::exists(fake.file("SWR2.BMP"))) << testCase.way;
     }
 }
 
 TEST_F(SoundInformationWindowTest, MinimisingKeepsTheWorkingChoicesAndTheCloseBoxClearsThem) {
-    hinfo.CorrectSound = "99";
+    program.CorrectSound = "99";
     SoundInformationWindow window(services);
     EXPECT_TRUE(minimiseRestoreAndClose(
         window, [&] { window.Option3D1[1]->click(); },
         [&] {
             EXPECT_TRUE(window.Option3D1[1]->isChecked());
-            EXPECT_EQ(hinfo.CorrectSoundDraft, "10");
+            EXPECT_EQ(program.CorrectSoundDraft, "10");
         },
         [&] { window.close(); }));
-    EXPECT_EQ(hinfo.CorrectSoundDraft, "");
-    EXPECT_EQ(hinfo.CorrectSound, "99");
+    EXPECT_EQ(program.CorrectSoundDraft, "");
+    EXPECT_EQ(program.CorrectSound, "99");
 }
 
 TEST_F(SoundInformationWindowTest, ANameTooLongForItsRecordIsKeptForThisRunAndTheUserIsTold) {
@@ -314,8 +314,8 @@ TEST_F(SoundInformationWindowTest, ANameTooLongForItsRecordIsKeptForThisRunAndTh
     for (const auto& testCase : cases) {
         addFiles({testCase.name});
         settingsFile(fake.folder, SettingsFile::SWR2).writeText(3, "Chime.wav");
-        hinfo.CorrectSound = "Chime.wav";
-        hinfo.IncorrectSound = "99";
+        program.CorrectSound = "Chime.wav";
+        program.IncorrectSound = "99";
         fake.dialogs.shown.clear();
         auto window = open();
         clickFile(window->File1, testCase.name);
@@ -323,7 +323,7 @@ TEST_F(SoundInformationWindowTest, ANameTooLongForItsRecordIsKeptForThisRunAndTh
         window->Command1->click();
 
         EXPECT_FALSE(window->isVisible());
-        EXPECT_EQ(hinfo.CorrectSound, testCase.name);
+        EXPECT_EQ(program.CorrectSound, testCase.name);
         EXPECT_EQ(sound(3), testCase.fits ? testCase.name : "Chime.wav");
         EXPECT_EQ(sound(4), "99");
         ASSERT_EQ(fake.dialogs.shown.size(), testCase.fits ? 1 : 2);
@@ -342,15 +342,15 @@ TEST_F(SoundInformationWindowTest, ANameTheFileCannotHoldIsKeptForThisRunAndTheU
     const QString name = QString::fromUtf8("Łódź.wav");
     addFiles({name});
     settingsFile(fake.folder, SettingsFile::SWR2).writeText(3, "Chime.wav");
-    hinfo.CorrectSound = "Chime.wav";
-    hinfo.IncorrectSound = "99";
+    program.CorrectSound = "Chime.wav";
+    program.IncorrectSound = "99";
     auto window = open();
     clickFile(window->File1, name);
     fake.dialogs.answers = {Dialogs::Answer::Yes};
     window->Command1->click();
 
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(hinfo.CorrectSound, name);
+    EXPECT_EQ(program.CorrectSound, name);
     EXPECT_EQ(sound(3), "Chime.wav");
     EXPECT_EQ(sound(4), "99");
     ASSERT_EQ(fake.dialogs.shown.size(), 2);

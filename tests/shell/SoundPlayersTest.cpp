@@ -37,10 +37,10 @@ TEST_F(SoundPlayersTest, AnswerSoundsFollowTheCodesUnlessAFileWasJustPicked) {
         int& pickedFlag;
         std::function<void()> play;
     } players[] = {
-        {"correct", hinfo.CorrectSound, hinfo.CorrectSoundDraft, hinfo.CorrectSoundTest,
-         [this] { hinfo.PlayCorrectSound(); }},
-        {"incorrect", hinfo.IncorrectSound, hinfo.IncorrectSoundDraft, hinfo.SharedState,
-         [this] { hinfo.PlayIncorrectSound(); }},
+        {"correct", program.CorrectSound, program.CorrectSoundDraft, program.CorrectSoundTest,
+         [this] { program.PlayCorrectSound(); }},
+        {"incorrect", program.IncorrectSound, program.IncorrectSoundDraft, program.SharedState,
+         [this] { program.PlayIncorrectSound(); }},
     };
     for (const auto& player : players) {
         for (const auto& testCase : cases) {
@@ -61,11 +61,11 @@ TEST_F(SoundPlayersTest, AnswerSoundsFollowTheCodesUnlessAFileWasJustPicked) {
 
 TEST_F(SoundPlayersTest, WelcomeAndExitSoundsAreDrawnAfterReseeding) {
     fake.random.draws = {0.0, 0.999, 0.5, 0.0, 0.9999};
-    hinfo.PlayWelcomeSound();
-    hinfo.PlayWelcomeSound();
-    hinfo.PlayExitSound();
-    hinfo.PlayExitSound();
-    hinfo.PlayExitSound();
+    program.PlayWelcomeSound();
+    program.PlayWelcomeSound();
+    program.PlayExitSound();
+    program.PlayExitSound();
+    program.PlayExitSound();
     EXPECT_EQ(fake.sound.played,
               (QStringList{"Start1.wa1", "Start8.wa1", "GEnd6.wa1", "GEnd1.wa1", "GEnd11.wa1"}));
     EXPECT_EQ(fake.random.randomizeCalls, 5);

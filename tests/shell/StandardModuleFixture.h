@@ -10,5 +10,5 @@ class StandardModuleFixture : public ::testing::Test {
 protected:
     FakePlatform fake;
     Services services{fake.platform};
-    HINFO1& hinfo = services.hinfo;
+    ProgramState& program = services.program;
 };

@@ -65,9 +65,9 @@ QWidget* CrosswordWindow::mainPanel() const {
 
 void CrosswordWindow::Form_Load() {
     LoadFormServices();
-    hinfo_.NextActivity = 0;
-    hinfo_.PrintSettings.PrintFontUnderline = false;
-    hinfo_.PrintSettings.PrintFontStrikethru = false;
+    program_.NextActivity = 0;
+    program_.PrintSettings.PrintFontUnderline = false;
+    program_.PrintSettings.PrintFontStrikethru = false;
     Option3D1[1]->setChecked(true);
     PuzzleSubject = 1;
     ResetPuzzleState();
@@ -111,7 +111,7 @@ void CrosswordWindow::Form_Activate() {
     if (Command1->isVisible()) {
         Command1->setFocus(Qt::OtherFocusReason);
     }
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 void CrosswordWindow::ExitCommand() {
@@ -120,7 +120,7 @@ void CrosswordWindow::ExitCommand() {
 
 void CrosswordWindow::Form_Unload() {
     ResetPuzzleState();
-    hinfo_.PrintSettings.PrintFontColour = QString();
+    program_.PrintSettings.PrintFontColour = QString();
 }
 
 void CrosswordWindow::NotStartedMessage() {

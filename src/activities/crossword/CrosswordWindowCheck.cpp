@@ -25,7 +25,7 @@ QColor colour(int code) {
 } // namespace
 
 void CrosswordWindow::ShowResultPanels() {
-    const bool show = hinfo_.SignalValue != 0;
+    const bool show = program_.SignalValue != 0;
     for (Panel3D* result : {Panel3D19, Panel3D20, Panel3D21}) {
         result->setVisible(show);
     }
@@ -33,7 +33,7 @@ void CrosswordWindow::ShowResultPanels() {
 
 void CrosswordWindow::HideResultsIfShown() {
     if (PuzzleState == 9) {
-        hinfo_.SignalValue = 0;
+        program_.SignalValue = 0;
         ShowResultPanels();
         PuzzleState = 1;
     }
@@ -57,11 +57,11 @@ void CrosswordWindow::Command3_Click() {
 
 void CrosswordWindow::checkPuzzle() {
     showStatus("Checking Puzzle");
-    hinfo_.BusyPointer();
-    hinfo_.SignalValue = 0;
+    program_.BusyPointer();
+    program_.SignalValue = 0;
     ShowResultPanels();
     QFont panelFont = Panel3D12->font();
-    panelFont.setPointSizeF(hinfo_.ScreenMode == 0 ? 14 : 11);
+    panelFont.setPointSizeF(program_.ScreenMode == 0 ? 14 : 11);
     Panel3D12->setFont(panelFont);
     Panel3D12->setForeColour(colour(0));
     Panel3D12->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
@@ -92,17 +92,17 @@ void CrosswordWindow::checkPuzzle() {
     }
 
     if (WrongWords > 0) {
-        hinfo_.PlayIncorrectSound();
+        program_.PlayIncorrectSound();
     }
     if (WrongWords == 0 && BlankWords == 0) {
-        hinfo_.PauseOneSecond();
+        program_.PauseOneSecond();
     } else {
-        hinfo_.PauseTwoSeconds();
+        program_.PauseTwoSeconds();
     }
     for (Panel3D* gauge : Panel3D15) {
         gauge->hide();
     }
-    if (hinfo_.ScreenMode == 9) {
+    if (program_.ScreenMode == 9) {
         panelFont.setPointSizeF(SavedPanelTextSize);
         Panel3D12->setFont(panelFont);
     }
@@ -162,7 +162,7 @@ void CrosswordWindow::judgeFilledWord(const JudgedWord& word) {
         ++CorrectWords;
         if (PuzzleWordCount > 0) {
             const int percent = checkPercent(CorrectWords, PuzzleWordCount);
-            hinfo_.SignalValue = percent;
+            program_.SignalValue = percent;
             // Above half the bar reaches the middle, where the percentage stands.
             Panel3D15[0]->setForeColour(percent > 50 ? colour(15) : colour(0));
             Panel3D15[0]->setFloodPercent(percent);
@@ -191,8 +191,8 @@ void CrosswordWindow::showCheckErrors() {
     Panel3D21->setForeColour(colour(13));
     showResultCaption(Panel3D20, "Wrong = " + QString::number(WrongWords));
     showResultCaption(Panel3D21, "Blank = " + QString::number(BlankWords));
-    hinfo_.PauseTwoSeconds();
-    hinfo_.NormalPointer();
+    program_.PauseTwoSeconds();
+    program_.NormalPointer();
     EntryText.clear();
     EntryLength = 0;
     // The remembered clue is selected again before the results are marked as showing: selecting
@@ -212,7 +212,7 @@ void CrosswordWindow::showCheckErrors() {
             }
         }
     }
-    hinfo_.SignalValue = -1;
+    program_.SignalValue = -1;
     ShowResultPanels();
     // The queued Down arrow is the program's own key, not the person's: the results are marked
     // as showing once it has moved the Down list's selection, so that they stay on screen.
@@ -221,7 +221,7 @@ void CrosswordWindow::showCheckErrors() {
     } else {
         PuzzleState = 9;
     }
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 void CrosswordWindow::showPuzzleSolved() {
@@ -231,15 +231,15 @@ void CrosswordWindow::showPuzzleSolved() {
     Panel3D21->setForeColour(blue);
     showResultCaption(Panel3D20, "Puzzle Is Correct");
     showResultCaption(Panel3D21, "Very Well Done");
-    hinfo_.PrintSettings.PrintFontColour = QString();
-    hinfo_.PlayCorrectSound();
+    program_.PrintSettings.PrintFontColour = QString();
+    program_.PlayCorrectSound();
     // The face shows in the grid's place for a moment.
     Panel3D27->setCaption(QString(7, ' '));
     Panel3D27->show();
     Panel3D7[0]->hide();
     QCoreApplication::processEvents();
-    hinfo_.PauseTwoSeconds();
-    hinfo_.PauseOneSecond();
+    program_.PauseTwoSeconds();
+    program_.PauseOneSecond();
     QCoreApplication::processEvents();
     Panel3D7[0]->show();
     ResetAfterPuzzle();
@@ -248,6 +248,6 @@ void CrosswordWindow::showPuzzleSolved() {
         panel->hide();
     }
     QCoreApplication::processEvents();
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
     Command1->setFocus(Qt::OtherFocusReason);
 }

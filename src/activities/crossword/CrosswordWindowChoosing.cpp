@@ -21,7 +21,7 @@ constexpr const char* kDrawnKind = "Puzzles for this Subject and Level";
 
 void CrosswordWindow::Command1_Click() {
     showStatus(kCaption);
-    hinfo_.PrintSettings.PrintFontColour = QString("S");
+    program_.PrintSettings.PrintFontColour = QString("S");
     mOPl->menuAction()->setEnabled(false);
     mONew->setEnabled(true);
     mOUse->setEnabled(true);
@@ -48,7 +48,7 @@ void CrosswordWindow::Command1_Click() {
     Frame3D1->setEnabled(false);
     Frame1->setEnabled(false);
     Panel3D12->setCaption("Information Panel");
-    hinfo_.SignalValue = 0;
+    program_.SignalValue = 0;
     ShowResultPanels();
 }
 
@@ -58,7 +58,7 @@ void CrosswordWindow::ShowPuzzleChoice() {
 }
 
 void CrosswordWindow::LoadNextPuzzle() {
-    hinfo_.BusyPointer();
+    program_.BusyPointer();
     PuzzleSubject = 1;
     List1->clear();
     List2->clear();
@@ -69,7 +69,7 @@ void CrosswordWindow::LoadNextPuzzle() {
     PuzzleNo =
         drawWithoutRepeats(level2 ? PuzzleUsedLevel2 : PuzzleUsedLevel1,
                            level2 ? PuzzlesShownLevel2 : PuzzlesShownLevel1, kPuzzlesPerLevel,
-                           services_.random, [this] { hinfo_.AllDisplayedMessage(kDrawnKind); });
+                           services_.random, [this] { program_.AllDisplayedMessage(kDrawnKind); });
     loadPuzzle(PuzzleLevel, PuzzleNo, Clues);
 
     // List item k is entry k + 1 of its arrays; element 0 of the Down arrays holds the pattern.
@@ -91,7 +91,7 @@ void CrosswordWindow::LoadNextPuzzle() {
     AcrossEnd = j + 1;
     PuzzleWordCount = DownEnd + AcrossEnd - 2;
     NumberCells();
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 void CrosswordWindow::Command5_Click() {
@@ -122,13 +122,13 @@ void CrosswordWindow::Command5_Click() {
 
 void CrosswordWindow::Command6_Click() {
     LoadNextPuzzle();
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 void CrosswordWindow::ResetPuzzleState() {
     const int subject = PuzzleSubject;
     static_cast<CrosswordVariables&>(*this) = CrosswordVariables{};
     PuzzleSubject = subject;
-    hinfo_.SignalValue = 0;
-    hinfo_.SharedState = 0;
+    program_.SignalValue = 0;
+    program_.SharedState = 0;
 }

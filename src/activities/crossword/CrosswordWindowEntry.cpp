@@ -81,7 +81,7 @@ void CrosswordWindow::ShowClue(int direction) {
     if (width < 600) {
         width = 700;
     }
-    if (hinfo_.ScreenMode == 0) {
+    if (program_.ScreenMode == 0) {
         width += 300;
     }
     Command3D1->setGeometry(left, box.top(), Twips::toPixels(width), box.height());
@@ -181,7 +181,7 @@ void CrosswordWindow::PickEntryAtCell(int cell) {
     list->setListIndex(pick.entry - 1);
     HighlightEntry();
     list->setFocus(Qt::OtherFocusReason);
-    hinfo_.SignalValue = 0;
+    program_.SignalValue = 0;
     PendingKey = 0;
 }
 
@@ -200,8 +200,8 @@ void CrosswordWindow::Command3D1_GotFocus() {
 
 void CrosswordWindow::Command3D1_KeyDown(const QKeyEvent& key) {
     ListBox* list = clueList(SelectedDirection);
-    hinfo_.SignalValue = list->ListIndex();
-    const int position = int(hinfo_.SignalValue);
+    program_.SignalValue = list->ListIndex();
+    const int position = int(program_.SignalValue);
     list->setFocus(Qt::OtherFocusReason);
     const int next = key.key() == Qt::Key_Down ? position + 1 : position - 1;
     if (next >= 0 && next < list->count()) {
@@ -220,7 +220,7 @@ void CrosswordWindow::Command3D1_Click() {
 }
 
 void CrosswordWindow::TypeLetter(int k) {
-    hinfo_.SignalValue = clueList(SelectedDirection)->ListIndex();
+    program_.SignalValue = clueList(SelectedDirection)->ListIndex();
     // Blanks, digits and punctuation typed here are ignored without a sound.
     if (k > 13 && k < 65) {
         return;

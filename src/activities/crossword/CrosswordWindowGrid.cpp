@@ -34,7 +34,7 @@ void CrosswordWindow::Option3D2_Click(int index) {
 }
 
 void CrosswordWindow::LayoutGrid(int level) {
-    hinfo_.BusyPointer();
+    program_.BusyPointer();
     const QSize area = Panel3D7[1]->size();
     Panel3D7[0]->resize(Twips::toPixels(twips(area.width()) - 300, twips(area.height()) - 400));
     PuzzleLevel = level;
@@ -105,7 +105,7 @@ void CrosswordWindow::LayoutGrid(int level) {
     HighlightDirection = 0;
     Panel3D7[1]->show();
     Panel3D7[0]->show();
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 void CrosswordWindow::ClearCells() {

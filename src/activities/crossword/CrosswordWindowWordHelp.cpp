@@ -21,7 +21,7 @@ constexpr const char* kOptionCaption = "&Word Help Op";
 } // namespace
 
 bool CrosswordWindow::puzzleDrawn() const {
-    const auto* marker = std::get_if<QString>(&hinfo_.PrintSettings.PrintFontColour);
+    const auto* marker = std::get_if<QString>(&program_.PrintSettings.PrintFontColour);
     return marker != nullptr && *marker == "S";
 }
 
@@ -138,19 +138,19 @@ void CrosswordWindow::mOEnd_Click() {
         return; // the check has ended the puzzle
     }
     FocusList = 3;
-    hinfo_.PlayIncorrectSound();
+    program_.PlayIncorrectSound();
     const Dialogs::Answer answer = services_.dialogs.message(
         {"Are you giving up and\rdo you really want to see\rall of the puzzle words?",
          "View Puzzle Words", Dialogs::Icon::Critical, Dialogs::Buttons::YesNoDefaultNo});
-    hinfo_.SignalValue = double(answer);
+    program_.SignalValue = double(answer);
     if (answer != Dialogs::Answer::Yes) {
         // Word help and the writing of words act on the list used last, not as in a reveal.
         FocusList = rememberedList;
         clueList(rememberedList == 1 ? 1 : 2)->setFocus(Qt::OtherFocusReason);
         return;
     }
-    hinfo_.BusyPointer();
-    hinfo_.PrintSettings.PrintFontColour = QString();
+    program_.BusyPointer();
+    program_.PrintSettings.PrintFontColour = QString();
     EntryLock = 2;
     RevealInProgress = 98;
     Command3D1->hide();
@@ -176,5 +176,5 @@ void CrosswordWindow::mOEnd_Click() {
     RevealInProgress = 0;
     SelectedClue = 0;
     SelectedDirection = 0;
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }

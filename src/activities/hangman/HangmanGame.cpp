@@ -1,8 +1,8 @@
 #include "HangmanGame.h"
 
 #include "DrawWithoutRepeats.h"
-#include "HINFO1.h"
 #include "Platform.h"
+#include "ProgramState.h"
 
 #include <cmath>
 
@@ -14,8 +14,8 @@ constexpr int kLostAt = 10;
 
 } // namespace
 
-HangmanGame::HangmanGame(HINFO1& hinfo, Platform& platform, HangmanView& view)
-    : hinfo_(hinfo), platform_(platform), view_(view) {}
+HangmanGame::HangmanGame(ProgramState& program, Platform& platform, HangmanView& view)
+    : program_(program), platform_(platform), view_(view) {}
 
 QString HangmanGame::levelDescription(int index) {
     static const char* const sizes[] = {"4", "5", "6 or 7", "8 or 9", "10 or more"};
@@ -152,7 +152,7 @@ void HangmanGame::GuessLetter(int index) {
     board.letterEnabled[std::size_t(index)] = false;
     board.message = "CHECKING\rFOR";
     view_.paintNow();
-    hinfo_.PauseOneSecond();
+    program_.PauseOneSecond();
     GuessBusy = 99;
     for (int i = 0; i < WordLength; ++i) {
         if (HiddenWord[i] == letter) {
@@ -161,12 +161,12 @@ void HangmanGame::GuessLetter(int index) {
             ++LettersFound;
         }
     }
-    if (hinfo_.CorrectSound != "99" && LetterFound == 1 && LettersFound < WordLength) {
+    if (program_.CorrectSound != "99" && LetterFound == 1 && LettersFound < WordLength) {
         board.messageColour = HangmanBoard::kBlue;
         board.checkedLetterColour = HangmanBoard::kBlue;
         view_.yield();
         platform_.sound.beep();
-        hinfo_.PauseOneSecond();
+        program_.PauseOneSecond();
     }
     view_.yield();
     GuessBusy = 0;
@@ -204,7 +204,7 @@ void HangmanGame::evaluate() {
     } else {
         board.message = "SORRY!!!\rNo Matching Letters\rWere Found!";
         view_.paintNow();
-        hinfo_.PauseOneSecond();
+        program_.PauseOneSecond();
     }
     drawStage();
     if (MissCount == kLostAt) {
@@ -237,7 +237,7 @@ void HangmanGame::pacedYields(int ms, const std::function<void(double)>& step) {
 
 void HangmanGame::ShowWordLost() {
     view_.paintNow();
-    hinfo_.PlayIncorrectSound();
+    program_.PlayIncorrectSound();
     ++WordsWrong;
     board.wordsWrong = WordsWrong;
     view_.yield();
@@ -268,7 +268,7 @@ void HangmanGame::ShowWordLost() {
         board.ropeEnd = y;
     });
     view_.paintNow();
-    hinfo_.PauseTwoSeconds();
+    program_.PauseTwoSeconds();
     board.gallowsVisible = false;
     board.graveVisible = true;
     board.message = "Click Next To Continue";
@@ -280,8 +280,8 @@ void HangmanGame::ShowWordWon() {
     board.message = "EXCELLENT!\rYou have Correctly Spelled the Word!";
     board.messageColour = HangmanBoard::kBlue;
     view_.paintNow();
-    hinfo_.PlayCorrectSound();
-    hinfo_.PauseOneSecond();
+    program_.PlayCorrectSound();
+    program_.PauseOneSecond();
     for (const bool visible : {false, true, false}) {
         board.ropeVisible = visible;
         view_.paintNow();
@@ -292,7 +292,7 @@ void HangmanGame::ShowWordWon() {
     board.wordsCorrect = WordsCorrect;
     board.stageVisible.fill(true);
     view_.yield();
-    hinfo_.PauseOneSecond();
+    program_.PauseOneSecond();
     // The figure stays where it is for a moment, free.
     pacedYields(kWinDelayMs, [](double) {});
     board.gallowsVisible = false;
@@ -312,7 +312,7 @@ void HangmanGame::ShowWordWon() {
     board.bannerVisible = true;
     GuessBusy = 99;
     view_.paintNow();
-    hinfo_.PauseOneSecond();
+    program_.PauseOneSecond();
     board.message = "Click Next To Continue";
     board.messageColour = HangmanBoard::kBlue;
     EnableNextWord();

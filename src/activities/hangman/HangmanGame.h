@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-class HINFO1;
+class ProgramState;
 struct Platform;
 
 // The hangman game, played in the window but kept free of widgets: one hidden word at a time,
@@ -25,7 +25,7 @@ public:
     static constexpr int kWinDelayMs = 2000;
     static constexpr int kFrameMs = 20; // the drop and the win delay yield once per frame
 
-    HangmanGame(HINFO1& hinfo, Platform& platform, HangmanView& view);
+    HangmanGame(ProgramState& program, Platform& platform, HangmanView& view);
 
     HangmanBoard board;
     HangmanWordTable words;
@@ -82,7 +82,7 @@ private:
     void pacedYields(int ms, const std::function<void(double)>& step);
     bool wordStarted() const { return board.slotVisible[0]; }
 
-    HINFO1& hinfo_;
+    ProgramState& program_;
     Platform& platform_;
     HangmanView& view_;
 };

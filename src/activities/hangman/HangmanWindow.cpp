@@ -45,7 +45,7 @@ const std::vector<std::vector<int>> kStagePieces = {
 } // namespace
 
 HangmanWindow::HangmanWindow(Services& services)
-    : ActivityWindow(services, hangmanConstants(), kCaption), game_(hinfo_, services, *this) {
+    : ActivityWindow(services, hangmanConstants(), kCaption), game_(program_, services, *this) {
     setObjectName("Hangman");
     buildControls();
     buildMenus();
@@ -110,10 +110,10 @@ void HangmanWindow::Form_Load() {
     for (Panel3D* slot : SSPanel3) {
         slot->setBackColour(slotColour);
     }
-    hinfo_.PrintSettings.PrintFontUnderline = false;
-    hinfo_.PrintSettings.PrintFontStrikethru = false;
+    program_.PrintSettings.PrintFontUnderline = false;
+    program_.PrintSettings.PrintFontStrikethru = false;
     showBoard();
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 void HangmanWindow::ExitCommand() {

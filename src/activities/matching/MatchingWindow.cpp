@@ -37,9 +37,9 @@ constexpr int kDesignedHeight = 8805;
 } // namespace
 
 MatchingWindow::MatchingWindow(Services& services)
-    : ActivityWindow(services, matchingConstants(services.hinfo.MatchLevelOne == 1),
+    : ActivityWindow(services, matchingConstants(services.program.MatchLevelOne == 1),
                      "Matching Game - Level 2"),
-      game_(services.random), levelOne_(services.hinfo.MatchLevelOne == 1) {
+      game_(services.random), levelOne_(services.program.MatchLevelOne == 1) {
     setObjectName("Form3");
     game_.setLevelOne(levelOne_);
     buildControls();
@@ -70,8 +70,8 @@ MatchingWindow::MatchingWindow(Services& services)
     connect(exchangeOptions_, &OptionGroup::clicked, this, &MatchingWindow::SetExchangeMode);
     connect(sourceOptions_, &OptionGroup::clicked, this, [this](int index) {
         // The load selects Pictures itself and sets the guard first: that click does nothing.
-        if (hinfo_.SharedText == "2") {
-            hinfo_.SharedText.clear();
+        if (program_.SharedText == "2") {
+            program_.SharedText.clear();
             return;
         }
         SetCardSource(index);
@@ -96,7 +96,7 @@ QWidget* MatchingWindow::mainPanel() const {
 
 void MatchingWindow::Form_Load() {
     LoadFormServices();
-    hinfo_.SharedText.clear();
+    program_.SharedText.clear();
     ResetMatchingState();
     game_.PlayerCount = 1;
     game_.CurrentPlayer = 1;
@@ -108,7 +108,7 @@ void MatchingWindow::Form_Load() {
     playerOptions_->select(0);
     exchangeOptions_->select(0);
     Panel3D3[0]->show();
-    hinfo_.SharedText = "2";
+    program_.SharedText = "2";
     sourceOptions_->select(2);
     SetCardSource(2);
     if (levelOne_) {
@@ -126,14 +126,14 @@ void MatchingWindow::Form_Load() {
     for (Panel3D* panel : Panel3D9) {
         panel->setBackColour(inner);
     }
-    hinfo_.PrintSettings.PrintFontUnderline = false;
-    hinfo_.PrintSettings.PrintFontStrikethru = false;
+    program_.PrintSettings.PrintFontUnderline = false;
+    program_.PrintSettings.PrintFontStrikethru = false;
 }
 
 void MatchingWindow::ResetMatchingState() {
     game_.ResetMatchingState();
-    hinfo_.SharedText.clear();
-    hinfo_.SignalValue = 0;
+    program_.SharedText.clear();
+    program_.SignalValue = 0;
     CardCaption = {};
     MessageColour = 0;
     playing_ = false;
@@ -144,7 +144,7 @@ void MatchingWindow::Form_Activate() {
     ActivationLayout();
     SSPanel1->show();
     enableFamilySource();
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 void MatchingWindow::enableFamilySource() {
@@ -172,7 +172,7 @@ bool MatchingWindow::ExitQuestions() {
 
 void MatchingWindow::Form_Unload() {
     ResetMatchingState();
-    hinfo_.MatchLevelOne = 0;
+    program_.MatchLevelOne = 0;
 }
 
 void MatchingWindow::ChooseColour() {
@@ -182,7 +182,7 @@ void MatchingWindow::ChooseColour() {
 }
 
 void MatchingWindow::ShowFamilyNamesEntry() {
-    hinfo_.BusyPointer();
+    program_.BusyPointer();
     ShowWindowOverSelf(16);
 }
 

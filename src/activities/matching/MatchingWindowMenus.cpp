@@ -165,10 +165,10 @@ void MatchingWindow::EnableOptionMenus(bool enabled) {
         menu->menuAction()->setEnabled(enabled);
     }
     // 999: the report stays as it is (disabled for more than one player).
-    if (hinfo_.SignalValue != 999) {
+    if (program_.SignalValue != 999) {
         mOPR->setEnabled(enabled);
     }
-    hinfo_.SignalValue = 0;
+    program_.SignalValue = 0;
 }
 
 void MatchingWindow::ShowPerformanceReport() {

@@ -54,7 +54,7 @@ void MatchingWindow::setGameCommandsEnabled(bool enabled) {
 
 void MatchingWindow::StartMatchingGame() {
     showStatus(windowTitle());
-    hinfo_.BusyPointer();
+    program_.BusyPointer();
     setGameCommandsEnabled(false);
     Panel3D4->setForeColour(colour(kBlack));
     Panel3D4->setCaption(game_.PlayerCount > 1 ? "Player 1 Starts" : "");
@@ -69,7 +69,7 @@ void MatchingWindow::StartMatchingGame() {
     }
     Panel3D3[0]->setEnabled(true);
     playing_ = true;
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 void MatchingWindow::ResetBoard() {
@@ -148,7 +148,7 @@ void MatchingWindow::TurnCard(int index) {
             services_.sound.beep();
             showMessage("Select", kBlue);
             UpdateAccuracy();
-            hinfo_.NormalPointer();
+            program_.NormalPointer();
             return;
         }
         if (secondCard) {
@@ -168,7 +168,7 @@ void MatchingWindow::TurnCard(int index) {
             }
         }
         UpdateAccuracy();
-        hinfo_.NormalPointer();
+        program_.NormalPointer();
     });
 }
 
@@ -196,8 +196,8 @@ void MatchingWindow::coverCard(int index) {
 void MatchingWindow::judgeMatch() {
     MessageColour = kBlue;
     ColourMessage();
-    if (namesWaveFile(hinfo_.CorrectSound)) {
-        hinfo_.NormalPointer();
+    if (namesWaveFile(program_.CorrectSound)) {
+        program_.NormalPointer();
         QApplication::setOverrideCursor(Qt::IBeamCursor); // until the turn ends
     }
     showMessage("A Match", kBlue);
@@ -232,7 +232,7 @@ void MatchingWindow::judgeMatch() {
     score->setCaption(" " + QString::number(game_.PlayerScores[std::size_t(player - 1)]));
     score->show();
     UpdateAccuracy();
-    hinfo_.PlayCorrectSound();
+    program_.PlayCorrectSound();
     if (game_.PairsFound >= game_.pairs()) {
         return;
     }
@@ -246,21 +246,21 @@ void MatchingWindow::judgeMiss() {
     // The missed pair stays in view a whole second at the least: the pause below ends at a tick of
     // the clock's seconds, and a sound that is missing or silent takes no time.
     const QDateTime shownAt = services_.clock.now();
-    hinfo_.NoDropPointer();
+    program_.NoDropPointer();
     showMessage("No Match", kLightRed);
     if (game_.PlayerCount == 1) {
         Panel3D9[0]->setCaption(QString::number(game_.PlayerScores[0]));
         Panel3D9[0]->show();
     }
     UpdateAccuracy();
-    hinfo_.PlayIncorrectSound();
-    if (namesWaveFile(hinfo_.IncorrectSound)) {
-        hinfo_.PauseOneSecond();
+    program_.PlayIncorrectSound();
+    if (namesWaveFile(program_.IncorrectSound)) {
+        program_.PauseOneSecond();
     } else {
-        hinfo_.PauseTwoSeconds();
+        program_.PauseTwoSeconds();
     }
     services_.clock.waitUntil(shownAt.addSecs(1));
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 
     const bool exchanged = game_.exchangeMissedPair();
     if (exchanged) {
@@ -278,11 +278,11 @@ void MatchingWindow::judgeMiss() {
         if (game_.ExchangeMode == MatchingGame::Exchange::SomeTimes) {
             services_.sound.beep();
         }
-        hinfo_.BusyPointer();
+        program_.BusyPointer();
         showMessage("Exchanging", kBlack);
-        hinfo_.PauseOneSecond();
+        program_.PauseOneSecond();
         showMessage("Select", kBlue);
-        hinfo_.NormalPointer();
+        program_.NormalPointer();
     } else {
         showMessage("Select", kBlue);
     }
@@ -308,7 +308,7 @@ void MatchingWindow::endGame() {
     ColourMessage();
     Panel3D2->setEmphasis(true);
     showMessage("GAME", kLightBlue);
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
     setGameCommandsEnabled(true);
     Panel3D4->setForeColour(colour(kLightBlue));
     Command1->setText("E&xit");
@@ -327,9 +327,9 @@ void MatchingWindow::endGame() {
     }
     if (game_.PlayerCount > 1) {
         Panel3D4->setCaption(game_.winnerText());
-        hinfo_.SignalValue = 999;
+        program_.SignalValue = 999;
         EnableOptionMenus(true);
-        hinfo_.SignalValue = 0;
+        program_.SignalValue = 0;
         return;
     }
     if (game_.PlayerScores[0] > 0) {

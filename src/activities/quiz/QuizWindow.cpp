@@ -29,7 +29,7 @@ std::unique_ptr<QuizWindow> QuizWindow::open(Services& services) {
     std::optional<QuestionBanks> banks =
         loadQuestionBanks([&services](const QString& name) { return services.folder.file(name); });
     if (!banks) {
-        services.hinfo.ActivityLoadErrorMessage();
+        services.program.ActivityLoadErrorMessage();
         return nullptr;
     }
     return std::make_unique<QuizWindow>(services, std::move(*banks));
@@ -109,9 +109,9 @@ void QuizWindow::Form_Load() {
     for (Panel3D* cell : SSPanel1) {
         cell->setBackColour(system);
     }
-    hinfo_.PrintSettings.PrintFontUnderline = false;
-    hinfo_.PrintSettings.PrintFontStrikethru = false;
-    hinfo_.NormalPointer();
+    program_.PrintSettings.PrintFontUnderline = false;
+    program_.PrintSettings.PrintFontStrikethru = false;
+    program_.NormalPointer();
 }
 
 void QuizWindow::Form_Activate() {
@@ -141,8 +141,8 @@ void QuizWindow::ResetQuizState() {
     QuestionAnswered = 0;
     judgedByPlayers_ = false;
     question_ = {};
-    hinfo_.SharedState = 0;
-    hinfo_.SignalValue = 0;
+    program_.SharedState = 0;
+    program_.SignalValue = 0;
 }
 
 void QuizWindow::ExitCommand() {
@@ -156,7 +156,7 @@ bool QuizWindow::ExitQuestions() {
 
 void QuizWindow::Form_Unload() {
     ResetQuizState();
-    hinfo_.CorrectSoundTest = 0;
+    program_.CorrectSoundTest = 0;
 }
 
 void QuizWindow::ChooseColour() {

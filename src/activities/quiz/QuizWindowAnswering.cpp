@@ -51,15 +51,15 @@ void QuizWindow::JudgeChoice(int position) {
     CellState[std::size_t(CurrentCell)] = 2;
     Panel3D* chosen = Panel3D4[std::size_t(position)];
     if (isRightChoice(question_, position)) {
-        hinfo_.CorrectSoundTest = 1;
+        program_.CorrectSoundTest = 1;
         chosen->setBackColour(ColorNumber::palette(1));
         chosen->setForeColour(ColorNumber::palette(15));
         Panel3D5->setForeColour(ColorNumber::palette(1));
         Panel3D5->setCaption("That is Correct!");
         MarkCell();
     } else {
-        hinfo_.CorrectSoundTest = 0;
-        hinfo_.NoDropPointer();
+        program_.CorrectSoundTest = 0;
+        program_.NoDropPointer();
         Panel3D* correct = Panel3D4[std::size_t(question_.correctPosition)];
         correct->setAnswerMark(true);
         correct->setBackColour(ColorNumber::palette(1));
@@ -78,18 +78,18 @@ void QuizWindow::JudgeChoice(int position) {
 }
 
 void QuizWindow::finishVerdict() {
-    const bool wrong = hinfo_.CorrectSoundTest != 1;
+    const bool wrong = program_.CorrectSoundTest != 1;
     if (wrong) {
-        hinfo_.PlayIncorrectSound();
+        program_.PlayIncorrectSound();
     } else {
-        hinfo_.PlayCorrectSound();
+        program_.PlayCorrectSound();
     }
-    hinfo_.CorrectSoundTest = 0;
+    program_.CorrectSoundTest = 0;
     // A beep or silence is over at once: the no-drop pointer then stays a second to be seen.
-    if (wrong && (hinfo_.IncorrectSound == "99" || hinfo_.IncorrectSound == "10")) {
-        hinfo_.PauseOneSecond();
+    if (wrong && (program_.IncorrectSound == "99" || program_.IncorrectSound == "10")) {
+        program_.PauseOneSecond();
     }
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 void QuizWindow::RevealAnswer() {
@@ -130,10 +130,10 @@ void QuizWindow::SelfJudge(int answer) {
     CellState[std::size_t(CurrentCell)] = 2;
     Panel3D7->setCaption("The Correct Answer Is:\r" + question_.correct + "\r ");
     if (answer == 1) {
-        hinfo_.PlayIncorrectSound();
+        program_.PlayIncorrectSound();
         PassTurn();
     } else {
-        hinfo_.PlayCorrectSound();
+        program_.PlayCorrectSound();
         MarkCell();
     }
     setOptionsEnabled(true);

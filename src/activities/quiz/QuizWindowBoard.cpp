@@ -131,7 +131,7 @@ bool QuizWindow::drawQuestion() {
         }
         const int level = QuestionLevel;
         const DrawnQuestion drawn = bank.draw(level, services_.random, [this, level] {
-            hinfo_.AllDisplayedMessage(QString("Level %1 questions for this Topic").arg(level));
+            program_.AllDisplayedMessage(QString("Level %1 questions for this Topic").arg(level));
         });
         std::optional<PreparedQuestion> prepared =
             prepareQuestion(drawn.question, drawn.answers, DifficultyMode, services_.random);
@@ -183,12 +183,12 @@ void QuizWindow::setOptionsEnabled(bool enabled) {
     mOQ1->menuAction()->setEnabled(enabled);
     mOQ2->menuAction()->setEnabled(enabled);
     Frame3D1->setEnabled(enabled);
-    hinfo_.SignalValue = enabled ? -1 : 0;
+    program_.SignalValue = enabled ? -1 : 0;
     EnableDifficultyFrame();
 }
 
 void QuizWindow::EnableDifficultyFrame() {
-    Frame3D3->setEnabled(hinfo_.SignalValue != 0);
+    Frame3D3->setEnabled(program_.SignalValue != 0);
 }
 
 void QuizWindow::MarkCell() {

@@ -67,7 +67,7 @@ QWidget* QuotesWindow::mainPanel() const {
 
 void QuotesWindow::setPanelMode(int mode) {
     panelMode_ = mode;
-    hinfo_.SharedState = mode;
+    program_.SharedState = mode;
 }
 
 void QuotesWindow::Form_Load() {
@@ -90,8 +90,8 @@ void QuotesWindow::Form_Load() {
     Panel3D2->setBackColour(colours_->colour(lowerColour_));
     Grid1->setBackColour(Qt::white);
     Grid1->setForeColour(Qt::black);
-    hinfo_.PrintSettings.PrintFontUnderline = false;
-    hinfo_.PrintSettings.PrintFontStrikethru = false;
+    program_.PrintSettings.PrintFontUnderline = false;
+    program_.PrintSettings.PrintFontStrikethru = false;
 }
 
 void QuotesWindow::Form_Activate() {
@@ -104,7 +104,7 @@ void QuotesWindow::Form_Activate() {
     if (Command1->text() == "&Start" && Command1->isVisible()) {
         Command1->setFocus(Qt::OtherFocusReason);
     }
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 void QuotesWindow::ResetQuoteState() {
@@ -114,8 +114,8 @@ void QuotesWindow::ResetQuoteState() {
     fresh.QuoteWordCount = state_.QuoteWordCount;
     fresh.QuoteAuthor = state_.QuoteAuthor;
     state_ = fresh;
-    hinfo_.PrintSettings.PrintFontColour = QString();
-    hinfo_.SharedText.clear();
+    program_.PrintSettings.PrintFontColour = QString();
+    program_.SharedText.clear();
 }
 
 void QuotesWindow::SetOptionMenus(bool enabled) {
@@ -149,7 +149,7 @@ void QuotesWindow::Form_Unload() {
     TwoPanelHeight = 0;
     OnePanelHeight = 0;
     setPanelMode(0);
-    hinfo_.CorrectSoundTest = 0;
+    program_.CorrectSoundTest = 0;
 }
 
 void QuotesWindow::resizeEvent(QResizeEvent* event) {
@@ -170,7 +170,7 @@ void QuotesWindow::windowOverSelfOpening(int) {
 }
 
 void QuotesWindow::windowOverSelfClosed(int) {
-    hinfo_.SharedState = panelMode_;
+    program_.SharedState = panelMode_;
     if (timerPaused_) {
         Timer1->start(1000);
     }

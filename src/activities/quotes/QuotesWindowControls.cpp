@@ -397,22 +397,22 @@ void QuotesWindow::connectHandlers() {
         Option3D1->select(checked ? 1 : 0);
     });
     connect(mOMClick, &QAction::triggered, this, [this] {
-        hinfo_.SharedText = "2";
+        program_.SharedText = "2";
         Option3D3->select(0);
         SetPlaceMode(0);
     });
     connect(mOMDrag, &QAction::triggered, this, [this] {
-        hinfo_.SharedText = "2";
+        program_.SharedText = "2";
         Option3D3->select(1);
         SetPlaceMode(1);
     });
     // Each option's click does nothing once after a command selected it and applied it itself.
     const auto optionClick = [this](std::function<void(int)> apply) {
         return [this, apply](int index) {
-            if (hinfo_.SharedText != "2") {
+            if (program_.SharedText != "2") {
                 apply(index);
             }
-            hinfo_.SharedText.clear();
+            program_.SharedText.clear();
         };
     };
     connect(Option3D1, &OptionGroup::clicked, this,

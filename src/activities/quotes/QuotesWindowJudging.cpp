@@ -102,7 +102,7 @@ void QuotesWindow::completeQuote() {
     }
     Panel3D10->setCaption(QuoteRules::resultText(state_.Accuracy));
     Panel3D23->hide();
-    hinfo_.PlayCorrectSound();
+    program_.PlayCorrectSound();
     setCommand1Caption("&Next");
     mOE->setVisible(false);
     mON->setVisible(true);
@@ -159,7 +159,7 @@ void QuotesWindow::Command3_Click() {
     if (caption == "&Check") {
         CheckEntries();
         if (state_.WrongCount > 0) {
-            hinfo_.PlayIncorrectSound();
+            program_.PlayIncorrectSound();
         }
         DragSource = 0;
         EndAllDrags();

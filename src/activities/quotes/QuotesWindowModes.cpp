@@ -113,7 +113,7 @@ void QuotesWindow::SetOnePanel() {
     setPanelMode(QuoteRules::OnePanel);
     ApplyPanelMode();
     mOOpt1->setChecked(true);
-    hinfo_.SharedText = "2";
+    program_.SharedText = "2";
     Option3D3->select(1);
     SetPlaceMode(1);
     ShowStartMenu();
@@ -142,7 +142,7 @@ void QuotesWindow::SetTwoPanels() {
         Panel3D1->resize(Panel3D1->width(), Twips::toPixels(TwoPanelHeight - 145));
     }
     Option3D3->button(0)->setEnabled(true);
-    hinfo_.SharedText = "2";
+    program_.SharedText = "2";
     Option3D3->select(1);
     SetPlaceMode(1);
     ShowStartMenu();

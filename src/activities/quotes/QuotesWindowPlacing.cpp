@@ -227,7 +227,7 @@ void QuotesWindow::Label1_DragDrop(int t) {
             target->blink(Twips::toPixels(-15));
             if (ErrorsHidden == 0) {
                 target->setForeCode(12);
-                hinfo_.PlayIncorrectSound();
+                program_.PlayIncorrectSound();
             }
         }
     } else {
@@ -259,7 +259,7 @@ void QuotesWindow::CountMove(int box) {
             placed->blink(Twips::toPixels(15));
             state_.Accuracy += 1;
             Panel3D15->setCaption(QString::number(state_.Accuracy));
-            hinfo_.PlayIncorrectSound();
+            program_.PlayIncorrectSound();
         }
     }
 }

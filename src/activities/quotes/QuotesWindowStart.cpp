@@ -156,7 +156,7 @@ void QuotesWindow::StartNextQuote() {
         return;
     }
 
-    hinfo_.BusyPointer();
+    program_.BusyPointer();
     setCommand1Caption("&End");
     mOS->setVisible(false);
     mON->setVisible(false);
@@ -180,7 +180,7 @@ void QuotesWindow::StartNextQuote() {
     state_.ShuffledText.fill({});
     state_.CorrectText.fill({});
     if (QuoteRules::allShownTest(state_)) {
-        hinfo_.AllDisplayedMessage("Quotes");
+        program_.AllDisplayedMessage("Quotes");
     }
     QuoteRules::chooseNextQuote(state_, services_.random);
     const int quote = state_.QuoteNumber;
@@ -253,7 +253,7 @@ void QuotesWindow::StartNextQuote() {
     }
     showAuthorLabels();
     QCoreApplication::processEvents();
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 bool QuotesWindow::AskTimerQuestion() {
@@ -263,7 +263,7 @@ bool QuotesWindow::AskTimerQuestion() {
         state_.TimerEntry = "0";
     }
     if (state_.AskTimer == 9) {
-        hinfo_.NormalPointer();
+        program_.NormalPointer();
         state_.TimerEntry =
             services_.dialogs
                 .input("There are 2 choices: To count down to 0 and then check your selections, "
@@ -287,7 +287,7 @@ bool QuotesWindow::AskTimerQuestion() {
         Panel3D23->hide();
         setCommand1Caption("&Next");
         Command1->setFocus(Qt::OtherFocusReason);
-        hinfo_.NormalPointer();
+        program_.NormalPointer();
         return false;
     }
     QuoteRules::applyTimerAnswer(state_);
@@ -368,7 +368,7 @@ void QuotesWindow::EndQuote() {
     state_.EndJudging = 1;
     CheckEntries();
     if (state_.WrongCount > 0) {
-        hinfo_.PlayIncorrectSound();
+        program_.PlayIncorrectSound();
     }
     if (panelMode_ == QuoteRules::WordEntry) {
         wordEntryEnd();

@@ -47,7 +47,7 @@ void QuotesWindow::mOOpt3A_Click(int item) {
     SetupWordEntry();
     mOOpt3A.at(std::size_t(item))->setChecked(true);
     state_.EntryGrouping = grouping.code;
-    hinfo_.PrintSettings.PrintFontColour = grouping.text;
+    program_.PrintSettings.PrintFontColour = grouping.text;
     ShowWordEntryBanner(grouping.text);
 }
 

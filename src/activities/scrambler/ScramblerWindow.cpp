@@ -93,16 +93,16 @@ void ScramblerWindow::Form_Load() {
     SetViewPanels();
     LoadMascotPicture();
     colours_->LoadPanelColour();
-    hinfo_.PrintSettings.PrintFontUnderline = false;
-    hinfo_.PrintSettings.PrintFontStrikethru = false;
+    program_.PrintSettings.PrintFontUnderline = false;
+    program_.PrintSettings.PrintFontStrikethru = false;
 }
 
 // The shared texts this window uses while it is open start and end empty; the game itself lives
 // in the window, which is made afresh for every opening.
 void ScramblerWindow::ResetScramblerState() {
-    hinfo_.PrintSettings.PrintFontColour = QString();
-    hinfo_.SharedText.clear();
-    hinfo_.SignalValue = 0;
+    program_.PrintSettings.PrintFontColour = QString();
+    program_.SharedText.clear();
+    program_.SignalValue = 0;
 }
 
 void ScramblerWindow::LoadScramblerWords() {
@@ -120,8 +120,8 @@ void ScramblerWindow::LoadScramblerWords() {
     }
     loaded_ = words.has_value();
     if (!loaded_) {
-        hinfo_.ActivityLoadErrorMessage();
-        hinfo_.SharedState = 19;
+        program_.ActivityLoadErrorMessage();
+        program_.SharedState = 19;
         return;
     }
     game_.setWords(std::move(*words));
@@ -130,20 +130,20 @@ void ScramblerWindow::LoadScramblerWords() {
 
 void ScramblerWindow::LoadMascotPicture() {
     QString name;
-    if (hinfo_.SharedText.isEmpty()) {
+    if (program_.SharedText.isEmpty()) {
         services_.random.Randomize();
         name = services_.random.between(1, 2) == 1 ? "hmm" : "Ap1";
     } else {
-        name = hinfo_.SharedText == "Ap1" ? "Hmm" : "Ap1";
+        name = program_.SharedText == "Ap1" ? "Hmm" : "Ap1";
     }
-    hinfo_.PrintSettings.PrintFontColour = name;
+    program_.PrintSettings.PrintFontColour = name;
     // A picture that cannot be loaded is passed over: the panel keeps its colour.
     const QPixmap picture(services_.folder.file(name + ".bmp"));
     if (!picture.isNull()) {
         Image2->setPixmap(picture);
     }
-    hinfo_.PrintSettings.PrintFontColour = QString();
-    hinfo_.SharedText.clear();
+    program_.PrintSettings.PrintFontColour = QString();
+    program_.SharedText.clear();
 }
 
 void ScramblerWindow::ResetStartControls() {
@@ -163,8 +163,8 @@ void ScramblerWindow::Form_Activate() {
     arrangeScoreBox();
     SSPanel1->show();
     FocusStartButton();
-    hinfo_.NormalPointer();
-    if (hinfo_.SharedState == 19) {
+    program_.NormalPointer();
+    if (program_.SharedState == 19) {
         QTimer::singleShot(0, this, &ScramblerWindow::close);
     }
 }
@@ -187,7 +187,7 @@ bool ScramblerWindow::ExitQuestions() {
 
 void ScramblerWindow::Form_Unload() {
     ResetScramblerState();
-    hinfo_.SharedState = 0;
+    program_.SharedState = 0;
     helpDisplayOn_ = 0;
     panelsHidden_ = 0;
 }

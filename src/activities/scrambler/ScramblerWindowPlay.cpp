@@ -42,8 +42,8 @@ void ScramblerWindow::StartNextScramble() {
     stretch_->run([this] {
         showStatus(windowTitle());
         if (!loaded_) {
-            hinfo_.ActivityLoadErrorMessage();
-            hinfo_.SharedState = 19;
+            program_.ActivityLoadErrorMessage();
+            program_.SharedState = 19;
             return;
         }
         Panel3D20->show();
@@ -142,7 +142,7 @@ void ScramblerWindow::judge() {
         Panel3D15->setBackColour(kClosedBack);
         Panel3D16->setBackColour(kOpenBack);
         Panel3D3->setCaption("Incorrect - Please Type Second Attempt");
-        hinfo_.PlayIncorrectSound();
+        program_.PlayIncorrectSound();
         if (helpDisplayOn_ == 1) {
             Panel3D2->setCaption(game_.CurrentHelp);
         }
@@ -184,9 +184,9 @@ void ScramblerWindow::judge() {
     SetAttemptTabStops(true);
     FocusStartButton();
     if (judgement == ScramblerGame::Judgement::Right) {
-        hinfo_.PlayCorrectSound();
+        program_.PlayCorrectSound();
     } else {
-        hinfo_.PlayIncorrectSound();
+        program_.PlayIncorrectSound();
     }
     if (game_.PlayerCount > 1 && player != scorer) {
         Panel3D6[4]->setCaption(QString("Player %1").arg(player));

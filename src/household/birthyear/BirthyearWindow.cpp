@@ -54,9 +54,9 @@ QWidget* BirthyearWindow::mainPanel() const {
 void BirthyearWindow::Form_Load() {
     LoadFormServices();
     LoadBdayColours();
-    hinfo_.SignalValue = 0;
-    hinfo_.YearListLimit = kYearListLimit;
-    for (int i = 0; i <= hinfo_.YearListLimit; ++i) {
+    program_.SignalValue = 0;
+    program_.YearListLimit = kYearListLimit;
+    for (int i = 0; i <= program_.YearListLimit; ++i) {
         Combo1->addItem(QString::number(BirthyearFile::kFirstYear + i));
     }
     Combo1->setCurrentIndex(-1);
@@ -71,8 +71,8 @@ void BirthyearWindow::Form_Load() {
     QPalette selectorPalette = SSPanel4->palette();
     selectorPalette.setColor(QPalette::Window, face);
     SSPanel4->setPalette(selectorPalette);
-    hinfo_.PrintSettings.PrintFontUnderline = false;
-    hinfo_.PrintSettings.PrintFontStrikethru = false;
+    program_.PrintSettings.PrintFontUnderline = false;
+    program_.PrintSettings.PrintFontStrikethru = false;
 }
 
 void BirthyearWindow::Form_Activate() {
@@ -86,7 +86,7 @@ void BirthyearWindow::Form_Unload() {
     SSPanel4->HideBackgroundSelector();
     ShownYear = 0;
     InputChanged = 0;
-    hinfo_.YearListLimit = 0;
+    program_.YearListLimit = 0;
 }
 
 void BirthyearWindow::ExitBirthyear() {
@@ -95,7 +95,7 @@ void BirthyearWindow::ExitBirthyear() {
 
 // Unsaved text of the input panel is asked about like the colours, never dropped unasked.
 bool BirthyearWindow::ExitQuestions() {
-    hinfo_.SignalValue = 0;
+    program_.SignalValue = 0;
     if (!AskSaveInputBeforeLeaving()) {
         return false;
     }
@@ -175,10 +175,10 @@ void BirthyearWindow::CopyYearToClipboard() {
     if (ShownYear == 0) {
         return;
     }
-    hinfo_.BusyPointer();
+    program_.BusyPointer();
     QCoreApplication::processEvents();
     services_.clipboard.putText(yearCopyText(ShownYear, Label5->text(), Label6->text()));
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
     services_.dialogs.message({"Selected Data has been copied to the Windows Clipboard.",
                                "Copy Option", Dialogs::Icon::Information, Dialogs::Buttons::Ok});
 }

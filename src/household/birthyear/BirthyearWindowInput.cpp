@@ -28,7 +28,7 @@ void BirthyearWindow::ShowBirthYear() {
     if (const int listed = Combo1->findText(Combo1->currentText()); listed >= 0) {
         Combo1->setCurrentIndex(listed);
     }
-    hinfo_.BusyPointer();
+    program_.BusyPointer();
     setCopyOffered(true);
     Command1->setText("&Five Year Cost Chart");
     Panel3D7->hide();
@@ -39,7 +39,7 @@ void BirthyearWindow::ShowBirthYear() {
     Panel3D6->setCaption("On The Lighter Side Of " + QString::number(ShownYear));
     Label5->setText(YearTexts.serious);
     Label6->setText(YearTexts.lighter);
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 bool BirthyearWindow::AskSaveInput() {
@@ -49,7 +49,7 @@ bool BirthyearWindow::AskSaveInput() {
     const Dialogs::Answer answer = services_.dialogs.message(
         {"Save Input or Changes made to " + QString::number(ShownYear) + "?", "Salvenor",
          Dialogs::Icon::Question, Dialogs::Buttons::YesNo});
-    hinfo_.SignalValue = double(answer);
+    program_.SignalValue = double(answer);
     if (answer == Dialogs::Answer::Yes) {
         return SaveBirthYear();
     }
@@ -194,11 +194,11 @@ bool BirthyearWindow::SaveBirthYear() {
     if (ShownYear < BirthyearFile::kFirstYear || ShownYear > BirthyearFile::kLastYear) {
         return false;
     }
-    hinfo_.BusyPointer();
+    program_.BusyPointer();
     const BirthyearFile::YearTexts texts{Label5->text(), Label6->text()};
     const RecordFile::WriteResult result =
         BirthyearFile::write(services_.folder.file(BirthyearFile::kFileName), ShownYear, texts);
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
     if (result != RecordFile::WriteResult::Written) {
         services_.dialogs.message({"The texts of " + QString::number(ShownYear) +
                                        " could not be saved: " + BirthyearFile::kFileName +
@@ -218,7 +218,7 @@ bool BirthyearWindow::AskSaveInputBeforeLeaving() {
     const Dialogs::Answer answer = services_.dialogs.message(
         {"Save Input or Changes made to " + QString::number(ShownYear) + "?", kInputTitle,
          Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel});
-    hinfo_.SignalValue = double(answer);
+    program_.SignalValue = double(answer);
     showStatus(kCaption);
     if (answer == Dialogs::Answer::Cancel) {
         return false;

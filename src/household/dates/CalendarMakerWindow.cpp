@@ -110,7 +110,7 @@ void CalendarMakerWindow::buildSideToolbar() {
 
 void CalendarMakerWindow::Form_Load() {
     // The main window leaves 15 set when it opens this window.
-    hinfo_.NextActivity = 0;
+    program_.NextActivity = 0;
     const QDateTime now = services_.clock.now();
     {
         const QSignalBlocker blocker(MonthView1);

@@ -93,15 +93,15 @@ void DateWindow::Form_Load() {
     for (Panel3D* panel : {Panel3D1, SSPanel1, SSPanel2, SSPanel3}) {
         panel->setBackColour(face);
     }
-    hinfo_.PrintSettings.PrintFontUnderline = false;
-    hinfo_.PrintSettings.PrintFontStrikethru = false;
+    program_.PrintSettings.PrintFontUnderline = false;
+    program_.PrintSettings.PrintFontStrikethru = false;
 }
 
 void DateWindow::Form_Activate() {
     ActivateFormServices();
     MonthView1->move((SSPanel1->width() - MonthView1->width()) / 2,
                      (SSPanel1->height() - MonthView1->height()) / 2);
-    if (hinfo_.ScreenMode == 0) {
+    if (program_.ScreenMode == 0) {
         // In the full-screen display the lists have grown; the boxes follow, their buttons free.
         const struct {
             QLineEdit* box;
@@ -246,16 +246,16 @@ void DateWindow::PanelColour_Click() {
 
 void DateWindow::PrintDateFunction() {
     showStatus("Printing Date");
-    hinfo_.BusyPointer();
+    program_.BusyPointer();
     Printer& printer = services_.printer;
     // The month box keeps the classic dialog font, which prints as "Times New Roman".
     const QString font = printerFamilyFor(printer, QStringLiteral("MS Sans Serif"));
-    hinfo_.PrintSettings.PrintFontName = font;
-    hinfo_.PrintSettings.PrintFontSize = qint32(24);
+    program_.PrintSettings.PrintFontName = font;
+    program_.PrintSettings.PrintFontSize = qint32(24);
     PrintLayout layout;
     DatePrintout::build(layout, pageGeometryOf(printer.defaultPageLayout()), font, chosenDate(),
                         services_.clock.today());
-    hinfo_.NormalPointer(); // the print dialog waits for the person
+    program_.NormalPointer(); // the print dialog waits for the person
     printDocument(printer, services_.dialogs, layout.document(), kCaption, this);
     showStatus(windowTitle());
 }

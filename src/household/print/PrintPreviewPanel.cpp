@@ -123,7 +123,7 @@ void PrintPreviewPanel::place(QWidget* widget, int left, int top, int width, int
 }
 
 void PrintPreviewPanel::showFontSettings(Sample sample) {
-    const PrintSettings& settings = services_.hinfo.PrintSettings;
+    const PrintSettings& settings = services_.program.PrintSettings;
     if (const auto name = PrintValue::toText(settings.PrintFontName)) {
         Panel3D80[0]->setCaption(' ' + *name);
     }
@@ -151,9 +151,9 @@ void PrintPreviewPanel::showFontSettings(Sample sample) {
 }
 
 void PrintPreviewPanel::showSampleSize() {
-    const auto size = PrintValue::toText(services_.hinfo.PrintSettings.PrintFontSize);
+    const auto size = PrintValue::toText(services_.program.PrintSettings.PrintFontSize);
     Panel3D80[1]->setCaption(' ' + size.value_or(QString()));
-    if (const auto points = PrintValue::toSingle(services_.hinfo.PrintSettings.PrintFontSize);
+    if (const auto points = PrintValue::toSingle(services_.program.PrintSettings.PrintFontSize);
         points && *points > 0) {
         QFont sample = Panel3d82->font();
         sample.setPointSizeF(*points);
@@ -190,7 +190,7 @@ void PrintPreviewPanel::PreviewPanelCommand(int index) {
     Dialogs& dialogs = services_.dialogs;
     switch (index) {
     case 0:
-        if (ChoosePrinterFont(services_.hinfo.PrintSettings, dialogs)) {
+        if (ChoosePrinterFont(services_.program.PrintSettings, dialogs)) {
             showFontSettings();
             rebuild();
         }
@@ -241,9 +241,9 @@ void PrintPreviewPanel::TogglePreviewSize() {
         VSPrinter1->setZoom(PrintPreview::kPageWidth);
     } else {
         SSCommand1->setText(kEnlarge);
-        const HINFO1& hinfo = services_.hinfo;
-        VSPrinter1->setGeometry(Twips::toPixels(hinfo.PreviewNormalLeft), now.y(),
-                                Twips::toPixels(hinfo.PreviewNormalWidth), now.height());
+        const ProgramState& program = services_.program;
+        VSPrinter1->setGeometry(Twips::toPixels(program.PreviewNormalLeft), now.y(),
+                                Twips::toPixels(program.PreviewNormalWidth), now.height());
         VSPrinter1->setZoom(PrintPreview::kWholePage);
         SSCommand80[2]->setFocus();
     }
@@ -262,7 +262,7 @@ void PrintPreviewPanel::AutoSizePrintFont() {
         font.size = points;
         return TextMeasure::width(font, reference);
     });
-    services_.hinfo.PrintSettings.PrintFontSize = static_cast<float>(size);
+    services_.program.PrintSettings.PrintFontSize = static_cast<float>(size);
     showSampleSize();
     VSPrinter1->raise();
     SSCommand1->raise();
@@ -301,14 +301,14 @@ void PrintPreviewPanel::loadGuideLineChoice() {
 }
 
 void PrintPreviewPanel::activate() {
-    const int top = services_.hinfo.ScreenMode == 9 ? 115 : 30;
+    const int top = services_.program.ScreenMode == 9 ? 115 : 30;
     for (QPushButton* corner : {SSCommand1, SSCommand2}) {
         const QRect place = corner->geometry();
         corner->move(place.x(), Twips::toPixels(top));
     }
-    services_.hinfo.PreviewNormalWidth =
+    services_.program.PreviewNormalWidth =
         static_cast<int>(std::lround(Twips::fromPixels(VSPrinter1->width())));
-    services_.hinfo.PreviewNormalLeft =
+    services_.program.PreviewNormalLeft =
         static_cast<int>(std::lround(Twips::fromPixels(VSPrinter1->x())));
 }
 

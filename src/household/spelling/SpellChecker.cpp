@@ -31,13 +31,13 @@ bool SpellChecker::loadDictionaries() {
     if (english_ != nullptr) {
         return true;
     }
-    services_.hinfo.BusyPointer();
+    services_.program.BusyPointer();
     english_ = EnglishDictionary::find(dictionaryFolders_);
     if (!customLoaded_) {
         custom_.load();
         customLoaded_ = true;
     }
-    services_.hinfo.NormalPointer();
+    services_.program.NormalPointer();
     if (english_ == nullptr) {
         services_.dialogs.message({"The English (United States) spelling dictionary could not be "
                                    "found!",

@@ -34,9 +34,9 @@ constexpr int kDesignedHeight = 9000;
 } // namespace
 
 ThoughtsWindow::ThoughtsWindow(Services& services)
-    : ActivityWindow(services, thoughtsConstants(services.hinfo.ThoughtKind != 0),
-                     services.hinfo.ThoughtKind != 0 ? kHumorousCaption : kGeneralCaption),
-      humorous_(services.hinfo.ThoughtKind != 0) {
+    : ActivityWindow(services, thoughtsConstants(services.program.ThoughtKind != 0),
+                     services.program.ThoughtKind != 0 ? kHumorousCaption : kGeneralCaption),
+      humorous_(services.program.ThoughtKind != 0) {
     setObjectName("Form10");
     buildControls();
     buildMenus();
@@ -72,9 +72,9 @@ void ThoughtsWindow::Form_Load() {
     CenterThought();
     Panel3D1->move(SSPanel1->width() / 2 - Panel3D1->width() / 2, Panel3D1->y());
     Panel3D4->setForeColour(ColorNumber::palette(9));
-    hinfo_.PrintSettings.PrintFontUnderline = false;
-    hinfo_.PrintSettings.PrintFontStrikethru = false;
-    hinfo_.PrintSettings.PrintFontColour =
+    program_.PrintSettings.PrintFontUnderline = false;
+    program_.PrintSettings.PrintFontStrikethru = false;
+    program_.PrintSettings.PrintFontColour =
         qint32(ColorNumber::fromColor(Label1->palette().color(QPalette::WindowText)));
     SSPanel80->loadGuideLineChoice();
 }
@@ -86,16 +86,16 @@ void ThoughtsWindow::Form_Activate() {
     FitDisplayFont();
     LayOutButtons();
     showStatus(windowTitle());
-    if (hinfo_.SharedState == 19) {
-        hinfo_.SharedState = 0;
+    if (program_.SharedState == 19) {
+        program_.SharedState = 0;
         close();
         return;
     }
-    hinfo_.SharedState = 0;
+    program_.SharedState = 0;
     if (Command1->isVisible()) {
         Command1->setFocus(Qt::OtherFocusReason);
     }
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 void ThoughtsWindow::FitDisplayFont() {
@@ -171,7 +171,7 @@ void ThoughtsWindow::ExitCommand() {
 }
 
 bool ThoughtsWindow::ExitQuestions() {
-    hinfo_.SignalValue = 0;
+    program_.SignalValue = 0;
     if (DisplaySettingsChanged == 1) {
         AskSaveDisplaySettings();
     }

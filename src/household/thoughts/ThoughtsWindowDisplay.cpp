@@ -98,7 +98,7 @@ void ThoughtsWindow::SaveThoughtDisplaySettings() {
 void ThoughtsWindow::AskSaveDisplaySettings() {
     const Dialogs::Answer answer = services_.dialogs.message(
         {saveQuestion(), "Color Changes", Dialogs::Icon::Question, Dialogs::Buttons::YesNo});
-    hinfo_.SignalValue = double(answer);
+    program_.SignalValue = double(answer);
     if (answer == Dialogs::Answer::Yes) {
         SaveThoughtDisplaySettings();
     }

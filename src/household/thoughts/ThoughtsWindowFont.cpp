@@ -38,11 +38,11 @@ void ThoughtsWindow::applyDisplayFont(const Dialogs::FontChoice& chosen) {
     const DisplayFontFit::Measured start = measureLabel(chosen.size);
     const DisplayFontFit::Panel panel = displayPanel();
     if (start.width > panel.width || start.height > panel.height) {
-        hinfo_.BusyPointer();
+        program_.BusyPointer();
         const DisplayFontFit::Shrunk shrunk = DisplayFontFit::shrinkUntilFits(
             chosen.size, 0, panel, [this](double size) { return measureLabel(size); });
         DisplayFitSize = shrunk.lastFitSize;
-        hinfo_.NormalPointer();
+        program_.NormalPointer();
         if (shrunk.stuck) {
             services_.sound.beep();
             services_.dialogs.message({"Too large a font size selected for a non-scalable font.\r"
@@ -58,7 +58,7 @@ void ThoughtsWindow::applyDisplayFont(const Dialogs::FontChoice& chosen) {
     }
     Label1->setText(kept);
     CenterThought();
-    hinfo_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(chosen.colour));
+    program_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(chosen.colour));
 }
 
 void ThoughtsWindow::ColorConflictMessage() {

@@ -17,12 +17,12 @@ void ThoughtsWindow::buildPrintPreview() {
     PrintPreviewPanel::Config config;
     config.buildDocument = [this](PrintLayout& layout) {
         RenderThoughtPage(layout, thoughts.ThoughtText.at(std::size_t(thoughts.CurrentThought)),
-                          hinfo_.PrintSettings);
+                          program_.PrintSettings);
     };
     config.fillDefaults = [this] {
         // A fresh preview starts at 24 points whatever an earlier one chose.
-        hinfo_.PrintSettings.PrintFontSize = QString("24");
-        applyDefaultPrintFont(hinfo_.PrintSettings, services_.printer, Label1->font(),
+        program_.PrintSettings.PrintFontSize = QString("24");
+        applyDefaultPrintFont(program_.PrintSettings, services_.printer, Label1->font(),
                               {QString(), true});
     };
     config.openChanged = [this](bool open) {

@@ -28,8 +28,8 @@ std::optional<ThoughtFile::Entries> readThoughts(const ProgramFolder& folder,
 bool ThoughtsWindow::LoadGeneralThoughts() {
     const auto entries = readThoughts(services_.folder, ThoughtFile::Form::General);
     if (!entries.has_value()) {
-        hinfo_.SharedState = 19;
-        hinfo_.ActivityLoadErrorMessage();
+        program_.SharedState = 19;
+        program_.ActivityLoadErrorMessage();
         return false;
     }
     thoughts.fill(*entries);
@@ -39,8 +39,8 @@ bool ThoughtsWindow::LoadGeneralThoughts() {
 void ThoughtsWindow::LoadHumorousThoughts() {
     const auto entries = readThoughts(services_.folder, ThoughtFile::Form::Humorous);
     if (!entries.has_value()) {
-        hinfo_.SharedState = 19;
-        hinfo_.ActivityLoadErrorMessage();
+        program_.SharedState = 19;
+        program_.ActivityLoadErrorMessage();
         return;
     }
     thoughts.fill(*entries);
@@ -90,11 +90,11 @@ void ThoughtsWindow::ShowRandomThought() {
 
 void ThoughtsWindow::AllThoughtsShownMessage() {
     QString subject = "Thoughts";
-    if (hinfo_.ThoughtKind == 1) {
+    if (program_.ThoughtKind == 1) {
         subject = "Humorous Thoughts";
         Label1->clear();
     }
-    hinfo_.AllDisplayedMessage(subject, "Thoughts Function");
+    program_.AllDisplayedMessage(subject, "Thoughts Function");
 }
 
 void ThoughtsWindow::ShowThought() {
@@ -124,17 +124,17 @@ void ThoughtsWindow::ShowRestOfStory() {
 
 void ThoughtsWindow::ResetThoughtsState() {
     ClosedByExit = 0;
-    hinfo_.RewardCaption.clear();
-    hinfo_.PrintSettings.PrintFontName = QString();
-    hinfo_.PrintSettings.PrintFontSize = QString();
-    hinfo_.PrintSettings.PrintFontColour = QString();
-    hinfo_.SharedText.clear();
+    program_.RewardCaption.clear();
+    program_.PrintSettings.PrintFontName = QString();
+    program_.PrintSettings.PrintFontSize = QString();
+    program_.PrintSettings.PrintFontColour = QString();
+    program_.SharedText.clear();
     thoughts.clear();
     SearchPanelOpen = 0;
     SearchStart = 0;
     LastSearchText.clear();
     NoMatchMessage.clear();
     DisplayFitSize = 0;
-    hinfo_.SignalValue = 0;
-    hinfo_.SharedState = 0;
+    program_.SignalValue = 0;
+    program_.SharedState = 0;
 }

@@ -83,9 +83,9 @@ void ToDoWindow::Form_Load() {
     Combo1->setPalette(list);
     VSGd1->setUserSortAndMove(true);
     VSGd1->setEditMaxLength(1, ToDoFiles::kItemLength);
-    hinfo_.PrintSettings.PrintFontUnderline = false;
-    hinfo_.PrintSettings.PrintFontStrikethru = false;
-    hinfo_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(gridTextColour()));
+    program_.PrintSettings.PrintFontUnderline = false;
+    program_.PrintSettings.PrintFontStrikethru = false;
+    program_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(gridTextColour()));
     printPanel->loadOptions();
     LoadAutoCorrectTable();
 }
@@ -101,8 +101,8 @@ void ToDoWindow::Form_Activate() {
     for (int col = 1; col <= 3; ++col) {
         VSGd1->setColWidth(col, int(std::lround(width * 0.32)));
     }
-    hinfo_.SignalValue = 4;
-    if (hinfo_.ScreenMode == 0) {
+    program_.SignalValue = 4;
+    if (program_.ScreenMode == 0) {
         Text1[0]->resize(int(std::lround(Panel3D1->width() * 0.261)), Text1[0]->height());
     }
     QCoreApplication::processEvents();
@@ -120,7 +120,7 @@ void ToDoWindow::Form_Activate() {
         Command1[ExitButton]->setFocus(Qt::OtherFocusReason);
     }
     Label7->setText("Date: " + QLocale().toString(services_.clock.today(), "MMMM d, yyyy"));
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 void ToDoWindow::ExitCommand() {
@@ -150,27 +150,27 @@ void ToDoWindow::SaveWithoutAsking() {
 }
 
 bool ToDoWindow::PromptSaveToDoGrid() {
-    hinfo_.SignalValue = 0;
+    program_.SignalValue = 0;
     const Dialogs::Answer answer =
         services_.dialogs.message({"Save changes made to To Do Grid before exiting?", kCaption,
                                    Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel});
-    hinfo_.SignalValue = int(answer);
+    program_.SignalValue = int(answer);
     bool leave = answer != Dialogs::Answer::Cancel;
     if (answer == Dialogs::Answer::Yes) {
-        hinfo_.BusyPointer();
+        program_.BusyPointer();
         leave = SaveToDoGrid();
-        hinfo_.NormalPointer();
+        program_.NormalPointer();
     }
     if (!leave) {
         // No other activity opens either: leaving later asks again and goes where it is told.
-        hinfo_.NextActivity = 0;
+        program_.NextActivity = 0;
         showStatus(windowTitle());
     }
     return leave;
 }
 
 void ToDoWindow::Form_Unload() {
-    hinfo_.SignalValue = 0;
+    program_.SignalValue = 0;
     ColoursChanged = 0;
     ItemNames = ItemNameList();
 }

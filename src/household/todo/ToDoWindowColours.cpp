@@ -78,7 +78,7 @@ void ToDoWindow::PromptSaveColours() {
     const Dialogs::Answer answer =
         services_.dialogs.message({"Save changes made to Panel and or Text Color?", "Color Changes",
                                    Dialogs::Icon::Question, Dialogs::Buttons::YesNo});
-    hinfo_.SignalValue = int(answer);
+    program_.SignalValue = int(answer);
     if (answer == Dialogs::Answer::Yes) {
         SaveToDoColours();
     }
@@ -101,13 +101,13 @@ void ToDoWindow::mOTC_Click() {
     showStatus("Grid Text Color");
     if (const std::optional<QColor> chosen = services_.dialogs.chooseColor(gridTextColour())) {
         if (chosen->rgb() == VSGd1->backColour().rgb()) {
-            hinfo_.ColorConflictAlert();
+            program_.ColorConflictAlert();
         } else {
             setGridTextColour(*chosen);
             ColoursChanged = 1;
         }
     }
-    hinfo_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(gridTextColour()));
+    program_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(gridTextColour()));
     showStatus(windowTitle());
 }
 
@@ -146,7 +146,7 @@ void ToDoWindow::selectorClicked(int index) {
         VSGd1->setCol(1);
         break;
     default:
-        hinfo_.SignalValue = 0;
+        program_.SignalValue = 0;
         GridBackgroundKind = 0;
         if (isPictureStem(GridBackground)) {
             VSGd1->setPicture(services_.folder.file(GridBackground + ".jpg"));

@@ -49,10 +49,10 @@ bool ToDoWindow::SaveToDoGrid() {
                                   "Your changes are still in the grid.")) {
         return false;
     }
-    hinfo_.BusyPointer();
+    program_.BusyPointer();
     const bool saved = ToDoFiles::replaceFile(services_.folder.file(ToDoFiles::kGridFile),
                                               ToDoFiles::writeGrid(gridRows()));
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
     if (!saved) {
         services_.dialogs.message({"The To Do List could not be saved.\rYour changes are still in "
                                    "the grid.",

@@ -31,10 +31,10 @@ void ToDoWindow::DeleteGridRow() {
         item.trimmed().isEmpty()
             ? QString("Delete This Row?")
             : "Delete Activity and Dates for - \r" + item + ", " + VSGd1->textMatrix(row, 2) + "?";
-    hinfo_.SignalValue = 0;
+    program_.SignalValue = 0;
     const Dialogs::Answer answer = services_.dialogs.message(
         {question, "Delete Row", Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancelDefaultNo});
-    hinfo_.SignalValue = int(answer);
+    program_.SignalValue = int(answer);
     // Only the mark goes: every text and the grid's picture stay as they are.
     for (int col = 1; col <= 3; ++col) {
         VSGd1->setCellBackColour(row, col, QColor());
@@ -47,7 +47,7 @@ void ToDoWindow::DeleteGridRow() {
         setKeyboardEditing(false);
         MarkedRow = kNoRow;
     }
-    hinfo_.SignalValue = 0;
+    program_.SignalValue = 0;
     Command1[DeleteRowButton]->setEnabled(false);
     mODel->setEnabled(false);
     Command1[SaveButton]->setEnabled(true);
@@ -80,11 +80,11 @@ void ToDoWindow::InsertGridRow() {
 
 void ToDoWindow::ClearGrid() {
     showStatus("Clear Grid");
-    hinfo_.SignalValue = 0;
+    program_.SignalValue = 0;
     const Dialogs::Answer answer = services_.dialogs.message(
         {"Do you really want To Clear the Grid?", "Clear Grid", Dialogs::Icon::Question,
          Dialogs::Buttons::YesNoCancelDefaultNo});
-    hinfo_.SignalValue = int(answer);
+    program_.SignalValue = int(answer);
     if (answer == Dialogs::Answer::Yes) {
         VSGd1->finishEdit();
         VSGd1->setRows(1);

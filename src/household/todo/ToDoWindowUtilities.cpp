@@ -34,36 +34,36 @@ void ToDoWindow::UpdateBackupMenu() {
     const bool backupWindow = services_.windows.has(WindowCatalog::kBackupWindow);
     mUB->setEnabled(backupWindow && anyItem);
     mUR->setEnabled(backupWindow);
-    hinfo_.SignalValue = 0;
+    program_.SignalValue = 0;
 }
 
 void ToDoWindow::StartToDoBackup() {
     // Cancel, or a Yes whose save failed, leaves the changes pending and opens nothing.
     if (ToDoChanged == 1 && !PromptSaveToDoGrid()) {
-        hinfo_.SignalValue = 0;
+        program_.SignalValue = 0;
         return;
     }
-    hinfo_.SignalValue = 0;
-    hinfo_.BackupMode = kBackupMode;
-    hinfo_.BackupKind = kBackUpToDo;
+    program_.SignalValue = 0;
+    program_.BackupMode = kBackupMode;
+    program_.BackupKind = kBackUpToDo;
     if (std::unique_ptr<QWidget> window =
             services_.windows.create(WindowCatalog::kBackupWindow, services_)) {
         showModalOverSelf(*window);
     }
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 void ToDoWindow::StartToDoRestore() {
-    hinfo_.BackupMode = kRestoreMode;
-    hinfo_.BackupKind = kRestoreToDo;
-    hinfo_.RestoreCompleted = 0;
+    program_.BackupMode = kRestoreMode;
+    program_.BackupKind = kRestoreToDo;
+    program_.RestoreCompleted = 0;
     if (std::unique_ptr<QWidget> window =
             services_.windows.create(WindowCatalog::kBackupWindow, services_)) {
         showModalOverSelf(*window);
     }
     // Only a restore that replaced the file reloads: otherwise the grid keeps its unsaved
     // changes.
-    if (hinfo_.RestoreCompleted == 1) {
+    if (program_.RestoreCompleted == 1) {
         LoadItemNames();
         LoadToDoColours();
         printPanel->loadOptions();
@@ -71,5 +71,5 @@ void ToDoWindow::StartToDoRestore() {
         LoadToDoGrid();
         ToDoChanged = 0;
     }
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class HINFO1;
+class ProgramState;
 class Medium;
 class ProgramFolder;
 
@@ -23,7 +23,7 @@ public:
 
 // Everything a backup or restore works with.
 struct BackupContext {
-    HINFO1& hinfo;
+    ProgramState& program;
     Medium& medium;
     const ProgramFolder& folder;
     BackupDisplay& display;

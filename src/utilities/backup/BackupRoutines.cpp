@@ -2,7 +2,7 @@
 
 #include "BackupFamily.h"
 #include "BackupPrompts.h"
-#include "HINFO1.h"
+#include "ProgramState.h"
 #include "SpanningBackup.h"
 #include "SpanningRestore.h"
 #include "ToDoCopy.h"
@@ -136,7 +136,7 @@ RestoreOutcome BackupRoutines::RestoreYearFile(BackupContext& context, int year)
 }
 
 void BackupRoutines::PlayClosingProgress(BackupContext& context) {
-    Clock& clock = context.hinfo.platform().clock;
+    Clock& clock = context.program.platform().clock;
     context.display.showProgress(kClosingMaximum);
     context.display.yield();
     const QDateTime start = clock.now();
@@ -144,7 +144,7 @@ void BackupRoutines::PlayClosingProgress(BackupContext& context) {
         context.display.setProgress(step * kClosingMaximum / kClosingSteps);
         clock.waitUntil(start.addMSecs(qint64(step) * kClosingStepMs));
     }
-    context.hinfo.SignalValue = 0;
+    context.program.SignalValue = 0;
     context.display.yield();
     context.display.hideProgress();
 }

@@ -41,7 +41,8 @@ void setBackgroundColour(QWidget* widget, const QColor& colour) {
 } // namespace
 
 BackupWindow::BackupWindow(Services& services)
-    : services_(services), hinfo_(services.hinfo), activation_(this, [this] { Form_Activate(); }) {
+    : services_(services), program_(services.program),
+      activation_(this, [this] { Form_Activate(); }) {
     setObjectName("Backup1");
     setWindowFlags(Qt::Dialog);
     setCentralWidget(new QWidget(this));
@@ -137,12 +138,12 @@ void BackupWindow::buildMenus() {
 }
 
 bool BackupWindow::isPlanner() const {
-    return hinfo_.BackupKind == BackupTarget::kBackUpYear ||
-           hinfo_.BackupKind == BackupTarget::kRestoreYear;
+    return program_.BackupKind == BackupTarget::kBackUpYear ||
+           program_.BackupKind == BackupTarget::kRestoreYear;
 }
 
 bool BackupWindow::isRestoreWindow() const {
-    return hinfo_.BackupMode == BackupTarget::kRestoreMode;
+    return program_.BackupMode == BackupTarget::kRestoreMode;
 }
 
 QString BackupWindow::familyText() const {
@@ -150,7 +151,7 @@ QString BackupWindow::familyText() const {
 }
 
 void BackupWindow::applyBackground() {
-    const QString background = textOf(hinfo_.Background).trimmed();
+    const QString background = textOf(program_.Background).trimmed();
     if (background.left(2).toUpper() == "WP") {
         Image1->setPixmap(QPixmap(services_.folder.file(background + ".jpg")));
         Image1->show();
@@ -158,21 +159,21 @@ void BackupWindow::applyBackground() {
         return;
     }
     setBackgroundColour(centralWidget(), Label6->palette().color(QPalette::Window));
-    FormBackground::applyColourOf(*centralWidget(), hinfo_.Background);
+    FormBackground::applyColourOf(*centralWidget(), program_.Background);
 }
 
 void BackupWindow::Form_Load() {
     // The caller reloads its data only when this window says a restore went through.
-    hinfo_.RestoreCompleted = 0;
-    vsElasticLight1->setEnabled(hinfo_.ScreenMode != 9);
+    program_.RestoreCompleted = 0;
+    vsElasticLight1->setEnabled(program_.ScreenMode != 9);
     applyBackground();
     if (isPlanner()) {
-        PlannerYear = BackupTarget::yearOf(hinfo_.SignalValue);
+        PlannerYear = BackupTarget::yearOf(program_.SignalValue);
     }
     // The request is the caller's, read once: what a routine leaves in SignalValue is no part of
     // it.
-    validRequest_ =
-        BackupTarget::isValidRequest(hinfo_.BackupKind, hinfo_.BackupMode, hinfo_.SignalValue);
+    validRequest_ = BackupTarget::isValidRequest(program_.BackupKind, program_.BackupMode,
+                                                 program_.SignalValue);
     const QString family = familyText();
     setWindowTitle("Backup " + family);
     Label1->setText("This utility allows you to make a backup disk(s) of the " + family +
@@ -221,7 +222,7 @@ void BackupWindow::Form_Load() {
 }
 
 void BackupWindow::Form_Activate() {
-    (hinfo_.ScreenMode == 0 ? kFullScreen : kSmallerDisplay).place(*this, services_);
+    (program_.ScreenMode == 0 ? kFullScreen : kSmallerDisplay).place(*this, services_);
     Image1->setGeometry(Twips::toPixels(60), 0, width() - Twips::toPixels(215),
                         height() - Twips::toPixels(815));
     QCoreApplication::processEvents();
@@ -247,8 +248,8 @@ void BackupWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    hinfo_.BackupMode = 0;
-    hinfo_.BackupKind = 0;
+    program_.BackupMode = 0;
+    program_.BackupKind = 0;
     QMainWindow::closeEvent(event);
 }
 

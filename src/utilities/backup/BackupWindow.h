@@ -98,7 +98,7 @@ private:
     void yield() override;
 
     Services& services_;
-    HINFO1& hinfo_;
+    ProgramState& program_;
     ActivationQueue activation_;
     OptionsPopup* popup_;
     QFileSystemModel* folders_;

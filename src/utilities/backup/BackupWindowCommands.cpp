@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 BackupContext BackupWindow::context() {
-    return {hinfo_, services_.medium, services_.folder, *this, TargetPath};
+    return {program_, services_.medium, services_.folder, *this, TargetPath};
 }
 
 void BackupWindow::StartBackupOrRestore() {
@@ -27,7 +27,7 @@ void BackupWindow::MakeBackupDisk() {
         return;
     }
     TargetPath = BackupTarget::withSlash(folder_);
-    const bool planner = hinfo_.BackupKind == BackupTarget::kBackUpYear;
+    const bool planner = program_.BackupKind == BackupTarget::kBackUpYear;
     // Nothing to copy is found before the medium is touched or anything is asked.
     const auto pieces =
         planner ? BackupRoutines::yearPieces(services_.dialogs, services_.folder, PlannerYear)
@@ -53,13 +53,13 @@ void BackupWindow::MakeBackupDisk() {
             planner ? BackupRoutines::BackupYearFile(run, PlannerYear, *pieces)
                     : BackupRoutines::BackupToDoFile(run, *pieces);
         if (outcome == BackupOutcome::Cancelled) {
-            hinfo_.SignalValue = 0;
+            program_.SignalValue = 0;
             setStatus("Backup Terminated by User");
         } else {
             setStatus(outcome == BackupOutcome::Complete ? "Backup Complete"
                                                          : "Backup Not Completed");
         }
-        hinfo_.NormalPointer();
+        program_.NormalPointer();
         running_ = false;
         updateStartState();
     }
@@ -74,14 +74,14 @@ void BackupWindow::RestoreFromDisk() {
     running_ = true;
     updateStartState();
     BackupContext run = context();
-    const RestoreOutcome outcome = hinfo_.BackupKind == BackupTarget::kRestoreYear
+    const RestoreOutcome outcome = program_.BackupKind == BackupTarget::kRestoreYear
                                        ? BackupRoutines::RestoreYearFile(run, PlannerYear)
                                        : BackupRoutines::RestoreToDoFile(run);
     running_ = false;
     switch (outcome) {
     case RestoreOutcome::Completed:
-        hinfo_.RestoreCompleted = 1;
-        hinfo_.SignalValue = 0;
+        program_.RestoreCompleted = 1;
+        program_.SignalValue = 0;
         setStatus("Restoration Completed");
         // A further restore needs a new choice of drive or folder.
         restored_ = true;
@@ -90,13 +90,13 @@ void BackupWindow::RestoreFromDisk() {
         SSPanel2->setText(QString());
         break;
     case RestoreOutcome::NotCompleted:
-        hinfo_.SignalValue = 0;
+        program_.SignalValue = 0;
         setStatus("Restore Not Completed");
         break;
     case RestoreOutcome::Declined:
         break;
     }
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
     hideProgress();
     updateStartState();
 }

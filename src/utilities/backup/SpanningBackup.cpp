@@ -1,8 +1,8 @@
 #include "SpanningBackup.h"
 
 #include "BackupPrompts.h"
-#include "HINFO1.h"
 #include "Medium.h"
+#include "ProgramState.h"
 
 namespace {
 
@@ -45,20 +45,20 @@ DiskInfoFile::Values SpanningBackup::infoValues(int nextDisk, int resumeRecord,
 }
 
 SpanningBackup::Step SpanningBackup::prepareFirstDisk() {
-    HINFO1& hinfo = context_.hinfo;
+    ProgramState& program = context_.program;
     for (;;) {
-        hinfo.BusyPointer();
+        program.BusyPointer();
         context_.display.yield();
         // A fresh file: a half-written one of an earlier backup never stays.
         if (context_.medium.remove(onMedium(family_.infoName)) &&
             writeInfo({family_.tag, {}, {}, {}, {}}, family_.infoName)) {
             return Step::Done;
         }
-        hinfo.NormalPointer();
-        if (BackupPrompts::AskForBlankDisk(hinfo.platform().dialogs) != Dialogs::Answer::Ok) {
+        program.NormalPointer();
+        if (BackupPrompts::AskForBlankDisk(program.platform().dialogs) != Dialogs::Answer::Ok) {
             return Step::Cancelled;
         }
-        hinfo.SignalValue = 99;
+        program.SignalValue = 99;
     }
 }
 
@@ -79,8 +79,8 @@ bool SpanningBackup::isDiskJustFilled() const {
 }
 
 SpanningBackup::Step SpanningBackup::changeDisk(int firstPiece) {
-    HINFO1& hinfo = context_.hinfo;
-    Dialogs& dialogs = hinfo.platform().dialogs;
+    ProgramState& program = context_.program;
+    Dialogs& dialogs = program.platform().dialogs;
     const int resumeRecord = firstPiece + 1;
     closeCopy();
     const DiskInfoFile::Values full = infoValues(diskNumber_ + 1, resumeRecord, true);
@@ -91,10 +91,10 @@ SpanningBackup::Step SpanningBackup::changeDisk(int firstPiece) {
     filledInfo_ = DiskInfoFile::encode(full);
     filledCopyLength_ = context_.medium.size(onMedium(family_.copyName));
     ++diskNumber_;
-    hinfo.PauseTwoSeconds();
+    program.PauseTwoSeconds();
     context_.display.yield();
     for (;;) {
-        hinfo.NormalPointer();
+        program.NormalPointer();
         if (BackupPrompts::AskNextBackupDisk(dialogs, diskNumber_) != Dialogs::Answer::Ok) {
             return Step::Cancelled;
         }
@@ -103,7 +103,7 @@ SpanningBackup::Step SpanningBackup::changeDisk(int firstPiece) {
                 return Step::Cancelled;
             }
         }
-        hinfo.BusyPointer();
+        program.BusyPointer();
         context_.display.setStatus("Deleting Old Files");
         context_.display.yield();
         const bool cleared = context_.medium.remove(onMedium(family_.infoName)) &&
@@ -181,10 +181,10 @@ void SpanningBackup::startCopying(int pieces) {
 }
 
 BackupOutcome SpanningBackup::writeInPlace(const QList<QByteArray>& pieces) {
-    HINFO1& hinfo = context_.hinfo;
+    ProgramState& program = context_.program;
     const Step first = prepareFirstDisk();
     if (first == Step::Cancelled) {
-        hinfo.SignalValue = 2;
+        program.SignalValue = 2;
         return BackupOutcome::Cancelled;
     }
     startCopying(int(pieces.size()));
@@ -204,11 +204,11 @@ BackupOutcome SpanningBackup::writeInPlace(const QList<QByteArray>& pieces) {
         // Any write that fails is a full disk: the piece goes whole onto the next one.
         const Step changed = changeDisk(piece);
         if (changed == Step::Cancelled) {
-            hinfo.SignalValue = 2;
+            program.SignalValue = 2;
             return BackupOutcome::Cancelled;
         }
         if (changed == Step::Failed) {
-            BackupPrompts::ShowBackupNotCompleted(hinfo.platform().dialogs);
+            BackupPrompts::ShowBackupNotCompleted(program.platform().dialogs);
             return BackupOutcome::NotCompleted;
         }
         showProgress(piece);
@@ -216,7 +216,7 @@ BackupOutcome SpanningBackup::writeInPlace(const QList<QByteArray>& pieces) {
     // The set is complete only once the last disk holds its copy and says it is the last.
     if (!closeCopy() || !writeInfo(infoValues(diskNumber_, DiskInfoFile::kPastLastRecord, true),
                                    family_.infoName)) {
-        BackupPrompts::ShowBackupNotCompleted(hinfo.platform().dialogs);
+        BackupPrompts::ShowBackupNotCompleted(program.platform().dialogs);
         return BackupOutcome::NotCompleted;
     }
     return BackupOutcome::Complete;
@@ -224,8 +224,8 @@ BackupOutcome SpanningBackup::writeInPlace(const QList<QByteArray>& pieces) {
 
 BackupOutcome SpanningBackup::run(const QList<QByteArray>& pieces) {
     diskNumber_ = 1;
-    context_.hinfo.SignalValue = 0;
-    context_.hinfo.BusyPointer();
+    context_.program.SignalValue = 0;
+    context_.program.BusyPointer();
     context_.display.yield();
     // What a backup stopped while writing beside an older set left behind.
     removeNewSet();

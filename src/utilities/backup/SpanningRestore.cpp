@@ -1,8 +1,8 @@
 #include "SpanningRestore.h"
 
 #include "BackupPrompts.h"
-#include "HINFO1.h"
 #include "Medium.h"
+#include "ProgramState.h"
 #include "YearFile.h"
 
 namespace {
@@ -50,20 +50,20 @@ SpanningRestore::DiskRead SpanningRestore::readShare(const DiskInfoFile::DiskInf
 }
 
 void SpanningRestore::tellNotWhole(int disk) const {
-    BackupPrompts::ShowCopyNotWhole(context_.hinfo.platform().dialogs, onMedium(family_.copyName),
+    BackupPrompts::ShowCopyNotWhole(context_.program.platform().dialogs, onMedium(family_.copyName),
                                     disk, family_.restoreWord);
 }
 
 RestoreOutcome SpanningRestore::notCompleted() {
     copy_.clear();
-    context_.hinfo.NormalPointer();
+    context_.program.NormalPointer();
     context_.display.hideProgress();
     return RestoreOutcome::NotCompleted;
 }
 
 RestoreOutcome SpanningRestore::run(const Check& check, const Commit& commit) {
-    HINFO1& hinfo = context_.hinfo;
-    Dialogs& dialogs = hinfo.platform().dialogs;
+    ProgramState& program = context_.program;
+    Dialogs& dialogs = program.platform().dialogs;
     copy_.clear();
     firstRecord_ = 1;
     context_.display.yield();
@@ -85,7 +85,7 @@ RestoreOutcome SpanningRestore::run(const Check& check, const Commit& commit) {
         copy_.clear();
         return RestoreOutcome::Declined;
     }
-    hinfo.BusyPointer();
+    program.BusyPointer();
     context_.display.setStatus(family_.restoreCaption);
     const bool records = family_.plannerRecords();
     if (records) {
@@ -96,12 +96,12 @@ RestoreOutcome SpanningRestore::run(const Check& check, const Commit& commit) {
     int expectedDisk = info->nextDisk;
     while (!info->isLast()) {
         context_.display.yield();
-        hinfo.NormalPointer();
+        program.NormalPointer();
         if (BackupPrompts::AskRestoreDisk(dialogs, expectedDisk) != Dialogs::Answer::Ok) {
             BackupPrompts::ShowRestoreNotCompleted(dialogs);
             return notCompleted();
         }
-        hinfo.BusyPointer();
+        program.BusyPointer();
         // A disk that is not the one asked for, or whose copy falls short, is asked for again.
         const std::optional<DiskInfoFile::DiskInfo> next = readInfo();
         if (!next || next->thisDisk != expectedDisk) {

@@ -106,17 +106,17 @@ TEST_F(CrosswordPlayTest, MinimisingKeepsThePuzzleInPlayAndOnlyExitUnloadsIt) {
     playPuzzle(kPuzzle);
     const QString first = answers(1).first();
     enter(first.toLower());
-    ASSERT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(QString("S")));
+    ASSERT_EQ(services.program.PrintSettings.PrintFontColour, SharedValue(QString("S")));
 
     EXPECT_TRUE(minimiseRestoreAndClose(
         *window, [] {},
         [&] {
             EXPECT_EQ(lettersOf(1, 1), first);
             EXPECT_EQ(window->PuzzleNo, kPuzzle);
-            EXPECT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(QString("S")));
+            EXPECT_EQ(services.program.PrintSettings.PrintFontColour, SharedValue(QString("S")));
         },
         [&] { window->Command2->click(); }));
-    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(QString()));
+    EXPECT_EQ(services.program.PrintSettings.PrintFontColour, SharedValue(QString()));
 }
 
 TEST_F(CrosswordPlayTest, TheEntryBoxTakesLettersUpToTheAnswersLength) {
@@ -372,7 +372,7 @@ TEST_F(CrosswordPlayTest, GivingUpWritesEveryAnswerAndEndsThePuzzle) {
     EXPECT_FALSE(window->Panel3D19->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), window->Command1);
     EXPECT_EQ(window->EntryLock, 1);
-    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(QString()));
+    EXPECT_EQ(services.program.PrintSettings.PrintFontColour, SharedValue(QString()));
 }
 
 TEST_F(CrosswordPlayTest, DecliningToGiveUpKeepsTheResultsAndTheListInUse) {
@@ -493,7 +493,7 @@ Offered offered(const CrosswordWindow& w, const Services& services) {
         w.Panel3D16->isVisible(),
         w.Label9->isVisible(),
         w.EntryLock,
-        services.hinfo.PrintSettings.PrintFontColour == SharedValue(QString("S"))};
+        services.program.PrintSettings.PrintFontColour == SharedValue(QString("S"))};
 }
 
 TEST_F(CrosswordPlayTest, EachStateOffersWhatTheStateTableSays) {

@@ -22,8 +22,8 @@
 class CrosswordWindowTest : public ::testing::Test {
 protected:
     CrosswordWindowTest() {
-        services.hinfo.CorrectSound = "Right.wav";
-        services.hinfo.IncorrectSound = "Wrong.wav";
+        services.program.CorrectSound = "Right.wav";
+        services.program.IncorrectSound = "Wrong.wav";
         window = std::make_unique<CrosswordWindow>(services);
         window->show();
         settle();

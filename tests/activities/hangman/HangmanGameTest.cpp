@@ -1,6 +1,6 @@
 #include "HangmanGame.h"
 #include "FakePlatform.h"
-#include "HINFO1.h"
+#include "ProgramState.h"
 
 #include <QSet>
 
@@ -35,8 +35,8 @@ private:
 class HangmanGameTest : public ::testing::Test {
 protected:
     HangmanGameTest() {
-        hinfo.CorrectSound = "Right.wav";
-        hinfo.IncorrectSound = "Wrong.wav";
+        program.CorrectSound = "Right.wav";
+        program.IncorrectSound = "Wrong.wav";
         game.LoadWords();
     }
 
@@ -65,9 +65,9 @@ protected:
     }
 
     FakePlatform fake;
-    HINFO1 hinfo{fake.platform};
+    ProgramState program{fake.platform};
     RecordingView view{game.board};
-    HangmanGame game{hinfo, fake.platform, view};
+    HangmanGame game{program, fake.platform, view};
 };
 
 const QString kSorry = "SORRY!!!\rNo Matching Letters\rWere Found!";
@@ -151,7 +151,7 @@ TEST_F(HangmanGameTest, ADoubledLetterFillsBothSlotsAndTheWordIsWon) {
     EXPECT_EQ(game.GuessBusy, 99);
 
     // A draw of 4 or 5 keeps the banner's text; with the correct sound off no letter beeps.
-    hinfo.CorrectSound = "99";
+    program.CorrectSound = "99";
     fake.sound.played.clear();
     startWord(1, 32); // the list's other DATA
     for (const char letter : {'D', 'A'}) {

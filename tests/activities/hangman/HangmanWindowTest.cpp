@@ -35,8 +35,8 @@ namespace {
 class HangmanWindowTest : public ::testing::Test {
 protected:
     HangmanWindowTest() {
-        services.hinfo.CorrectSound = "Right.wav";
-        services.hinfo.IncorrectSound = "Wrong.wav";
+        services.program.CorrectSound = "Right.wav";
+        services.program.IncorrectSound = "Wrong.wav";
         services.windows.add(
             17, [](Services& s) { return std::make_unique<SoundInformationWindow>(s); });
     }
@@ -72,7 +72,7 @@ protected:
 };
 
 TEST_F(HangmanWindowTest, OpensAtLevel1InOrderWithItsToolbars) {
-    services.hinfo.PrintSettings.PrintFontUnderline = true;
+    services.program.PrintSettings.PrintFontUnderline = true;
     open();
     EXPECT_EQ(window->windowTitle(), "Hangman");
     EXPECT_TRUE(window->Option3D1[0]->isChecked());
@@ -86,8 +86,8 @@ TEST_F(HangmanWindowTest, OpensAtLevel1InOrderWithItsToolbars) {
     EXPECT_FALSE(window->Toolbar1->isButtonEnabled(4));
     EXPECT_FALSE(window->Toolbar1->isButtonEnabled(16));
     EXPECT_TRUE(window->Toolbar1->isButtonEnabled(17));
-    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontUnderline, SharedValue(false));
-    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontStrikethru, SharedValue(false));
+    EXPECT_EQ(services.program.PrintSettings.PrintFontUnderline, SharedValue(false));
+    EXPECT_EQ(services.program.PrintSettings.PrintFontStrikethru, SharedValue(false));
     QStringList tooltips;
     for (QAction* button : window->Toolbar2->actions()) {
         tooltips.append(button->toolTip());
@@ -287,15 +287,15 @@ TEST_F(HangmanWindowTest, ALetterTypedDuringACheckIsDropped) {
 
 TEST_F(HangmanWindowTest, SoundInformationKeepsSharedStateAndButton17ThenExitOpensNothing) {
     open();
-    services.hinfo.SharedState = 5;
+    services.program.SharedState = 5;
     fake.modal.scripts.push_back([this](QWidget&) {
-        EXPECT_EQ(services.hinfo.SharedState, 0);
+        EXPECT_EQ(services.program.SharedState, 0);
         EXPECT_EQ(window->StatusBar1->panelText(1), "Sound Information");
-        services.hinfo.SharedState = 88; // a file picked in its Incorrect list
+        services.program.SharedState = 88; // a file picked in its Incorrect list
     });
     window->mOSND->trigger();
-    EXPECT_EQ(services.hinfo.SharedState, 5);
-    EXPECT_EQ(services.hinfo.SignalValue, 5);
+    EXPECT_EQ(services.program.SharedState, 5);
+    EXPECT_EQ(services.program.SignalValue, 5);
     EXPECT_EQ(window->StatusBar1->panelText(1), "Hangman");
     window->close();
 
@@ -312,18 +312,18 @@ TEST_F(HangmanWindowTest, SoundInformationKeepsSharedStateAndButton17ThenExitOpe
     QCoreApplication::processEvents();
     EXPECT_EQ(fake.modal.shownClasses,
               (QStringList{"SoundInformationWindow", "HangmanWindow", "SoundInformationWindow"}));
-    EXPECT_EQ(services.hinfo.NextActivity, 0);
+    EXPECT_EQ(services.program.NextActivity, 0);
 }
 
 TEST_F(HangmanWindowTest, TheBackgroundPictureIsFoundInAnyCaseAndAMissingOneIsPassedOver) {
     QImage picture(8, 8, QImage::Format_RGB32);
     picture.fill(Qt::darkGreen);
     ASSERT_TRUE(picture.save(fake.file("WP3.jpg")));
-    services.hinfo.Background = QString("wp3");
+    services.program.Background = QString("wp3");
     open();
     EXPECT_FALSE(window->Image1->pixmap().isNull());
     window->close();
-    services.hinfo.Background = QString("WP9"); // no such picture: the load goes on
+    services.program.Background = QString("WP9"); // no such picture: the load goes on
     open();
     EXPECT_TRUE(window->Image1->pixmap().isNull());
     EXPECT_EQ(window->StatusBar1->panelText(1), "Click Start to begin this activity");
@@ -354,7 +354,7 @@ TEST_F(HangmanWindowTest, TheRightButtonPopsTheOptionsMenuUpOnTheBoardOnly) {
 }
 
 TEST_F(HangmanWindowTest, TheDisplayFramesCaptionLiesOnThePanelsFaceNotTheWindowsBlue) {
-    services.hinfo.Background = qint32{0xFF0000}; // blue
+    services.program.Background = qint32{0xFF0000}; // blue
     open();
     auto* title = window->Frame1->findChild<QLabel*>();
     ASSERT_NE(title, nullptr);
@@ -400,7 +400,7 @@ TEST_F(HangmanWindowTest, TheRestoredTopToolbarLeavesTheBoardAboveTheStatusBar) 
     open();
     const QSize withToolbar = window->SSPanel19->size();
     window->close();
-    services.hinfo.TopToolbarState = 99;
+    services.program.TopToolbarState = 99;
     open();
     ASSERT_TRUE(window->Toolbar1->isHidden());
     QTest::mouseClick(window->StatusBar1->panel(2), Qt::LeftButton);

@@ -42,12 +42,12 @@ protected:
             services.windows.add(level,
                                  [](Services& s) { return std::make_unique<MatchingWindow>(s); });
         }
-        services.hinfo.CorrectSound = "99";
-        services.hinfo.IncorrectSound = "99";
+        services.program.CorrectSound = "99";
+        services.program.IncorrectSound = "99";
     }
 
     void open(int level) {
-        services.hinfo.MatchLevelOne = level == 1 ? 1 : 0;
+        services.program.MatchLevelOne = level == 1 ? 1 : 0;
         window = std::make_unique<MatchingWindow>(services);
         window->show();
         QCoreApplication::processEvents();
@@ -265,8 +265,8 @@ TEST_F(MatchingWindowTest, NamesSavedFromToolbarSixteenEnableTheFamilySource) {
     // Nine "Ann" and nine "Bo": any two equal names match.
     EXPECT_EQ(window->game().CardValue[0].isEmpty(), false);
     window->close();
-    EXPECT_EQ(services.hinfo.NextActivity, 0); // leaving after button 16 opens nothing
-    EXPECT_EQ(services.hinfo.MatchLevelOne, 0);
+    EXPECT_EQ(services.program.NextActivity, 0); // leaving after button 16 opens nothing
+    EXPECT_EQ(services.program.MatchLevelOne, 0);
 }
 
 TEST_F(MatchingWindowTest, ADamagedFamilyNamesFileIsReadAsFarAsItHolds) {
@@ -300,13 +300,13 @@ TEST_F(MatchingWindowTest, EachLevelDisablesOnlyItsOwnButtonAndButton17OpensNoth
         window->Toolbar1->buttonClicked(17);
         QCoreApplication::processEvents();
         window->Toolbar1->buttonClicked(20);
-        EXPECT_EQ(services.hinfo.NextActivity, 0);
+        EXPECT_EQ(services.program.NextActivity, 0);
         EXPECT_FALSE(window->isVisible());
     }
 }
 
 TEST_F(MatchingWindowTest, LevelOneFollowsTheWorkedExampleAndASecondActivationKeepsIt) {
-    services.hinfo.ScreenMode = 9; // the design's sizes, not rescaled
+    services.program.ScreenMode = 9; // the design's sizes, not rescaled
     open(1);
     const auto near = [](int pixels, double twips) {
         return std::abs(pixels - Twips::toPixels(twips)) <= 1;
@@ -397,8 +397,8 @@ TEST_F(MatchingWindowTest, TheMainWindowOpensLevelOneAndItsToolbarSwitchesToLeve
     main.Toolbar1->button(6)->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(captions, (QStringList{"Matching Game - Level 1", "Matching Game - Level 2"}));
-    EXPECT_EQ(services.hinfo.NextActivity, 0);
-    EXPECT_EQ(services.hinfo.MatchLevelOne, 0);
+    EXPECT_EQ(services.program.NextActivity, 0);
+    EXPECT_EQ(services.program.MatchLevelOne, 0);
 }
 
 } // namespace
@@ -419,7 +419,7 @@ TEST_F(MatchingWindowTest, AMissIsShownASecondAtLeastThenCoveredShowingNothingOf
         {"10", 900, 1100},
     };
     for (const auto& c : cases) {
-        services.hinfo.IncorrectSound = c.sound;
+        services.program.IncorrectSound = c.sound;
         open(1);
         startWords();
         click(0);
@@ -437,7 +437,7 @@ TEST_F(MatchingWindowTest, AMissIsShownASecondAtLeastThenCoveredShowingNothingOf
 }
 
 TEST_F(MatchingWindowTest, TheInnerPanelsTakeTheSystemFaceColourNotTheWindowsBlue) {
-    services.hinfo.Background = qint32{0xFF0000}; // the default blue
+    services.program.Background = qint32{0xFF0000}; // the default blue
     open(2);
     const QColor face = systemDefaultColour();
     ASSERT_NE(face.rgb(), QColor(0, 0, 255).rgb());

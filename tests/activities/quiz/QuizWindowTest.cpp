@@ -52,8 +52,8 @@ void writeQuestionFiles(const FakePlatform& fake) {
 class QuizWindowTest : public ::testing::Test {
 protected:
     QuizWindowTest() {
-        services.hinfo.CorrectSound = "Right.wav";
-        services.hinfo.IncorrectSound = "Wrong.wav";
+        services.program.CorrectSound = "Right.wav";
+        services.program.IncorrectSound = "Wrong.wav";
         writeQuestionFiles(fake);
     }
 

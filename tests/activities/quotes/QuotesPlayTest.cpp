@@ -19,7 +19,7 @@ TEST_F(QuotesWindowTest, OpensInOnePanelDragModeThreeWordsPerBoxInOrderWithTheTi
     EXPECT_EQ(window->Command1->text(), "&Start");
     EXPECT_EQ(QApplication::focusWidget(), window->Command1);
     EXPECT_EQ(window->panelMode(), QuoteRules::OnePanel);
-    EXPECT_EQ(services.hinfo.SharedState, 1);
+    EXPECT_EQ(services.program.SharedState, 1);
     EXPECT_EQ(window->state().PlaceMode, 1);
     EXPECT_TRUE(window->mOMDrag->isChecked());
     EXPECT_EQ(window->state().WordsPerBox, 3);
@@ -30,7 +30,7 @@ TEST_F(QuotesWindowTest, OpensInOnePanelDragModeThreeWordsPerBoxInOrderWithTheTi
     EXPECT_TRUE(window->mOEr->isVisible());
     EXPECT_EQ(window->Panel3D14->caption(), "# Errors");
     EXPECT_FALSE(window->Command7->isEnabled());
-    EXPECT_EQ(services.hinfo.SharedText, "");
+    EXPECT_EQ(services.program.SharedText, "");
     // The upper panel has grown over the lower one, once.
     EXPECT_FALSE(window->Panel3D20->isVisible());
     EXPECT_NEAR(Twips::fromPixels(window->Panel3D19->height()), 3045 + 3062 - 15, 15);
@@ -222,7 +222,7 @@ TEST_F(QuotesWindowTest, AModeSwitchResetsOrderTimerWordsPerBoxAndReport) {
     EXPECT_EQ(window->state().PlaceMode, 1);
     EXPECT_FALSE(window->mOEr->isVisible());
     EXPECT_EQ(window->Panel3D14->caption(), "Accuracy");
-    EXPECT_EQ(services.hinfo.SharedText, "");
+    EXPECT_EQ(services.program.SharedText, "");
     // Two panels again changes nothing.
     window->mOWn[0]->trigger();
     window->mOOpt2->trigger();
@@ -250,18 +250,18 @@ TEST_F(QuotesWindowTest, SoundInformationMidCountdownKeepsTheModeAndStopsTheCloc
     bool clockStood = false;
     fake.modal.scripts.push_back([&](QWidget&) {
         clockStood = !window->Timer1->isActive();
-        services.hinfo.SharedState = 0; // the Sound Information window's own use
-        services.hinfo.SignalValue = 4;
+        services.program.SharedState = 0; // the Sound Information window's own use
+        services.program.SignalValue = 4;
     });
     window->mOSO->trigger();
     settle();
     EXPECT_TRUE(clockStood);
     EXPECT_TRUE(window->Timer1->isActive());
-    EXPECT_EQ(services.hinfo.SharedState, QuoteRules::OnePanel);
+    EXPECT_EQ(services.program.SharedState, QuoteRules::OnePanel);
     // Toolbar button 17 leaves 17 for the main window to open again afterwards.
     fake.modal.scripts.push_back([](QWidget&) {});
     window->Toolbar1->button(17)->trigger();
-    EXPECT_EQ(services.hinfo.NextActivity, 17);
+    EXPECT_EQ(services.program.NextActivity, 17);
     // The countdown then ends in one panel as it began.
     for (int second = 0; second < 60; ++second) {
         window->Timer1_Timer();

@@ -19,8 +19,8 @@
 class QuotesWindowTest : public ::testing::Test {
 protected:
     QuotesWindowTest() {
-        services.hinfo.CorrectSound = "Right.wav";
-        services.hinfo.IncorrectSound = "Wrong.wav";
+        services.program.CorrectSound = "Right.wav";
+        services.program.IncorrectSound = "Wrong.wav";
         // Sound Information, as far as this window sees it.
         services.windows.add(17, [](Services&) { return std::make_unique<QWidget>(); });
         window = std::make_unique<QuotesWindow>(services);

@@ -43,7 +43,8 @@ TEST_F(QuotesWordEntryTest, AGameTypedWithThePhysicalKeysToViewErrors) {
     EXPECT_TRUE(window->mOOpt3A[0]->isChecked());
     EXPECT_EQ(window->Panel3D23->caption(),
               "Word Entry Option" + QString(QChar(13)) + "3 Letters or Less");
-    EXPECT_EQ(std::get<QString>(services.hinfo.PrintSettings.PrintFontColour), "3 Letters or Less");
+    EXPECT_EQ(std::get<QString>(services.program.PrintSettings.PrintFontColour),
+              "3 Letters or Less");
     EXPECT_EQ(window->Command16->text(), " <-- &Word");
     EXPECT_EQ(window->Command17->text(), " Wo&rd -->");
     EXPECT_FALSE(window->Frame3D3->isEnabled());

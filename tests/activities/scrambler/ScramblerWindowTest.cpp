@@ -192,7 +192,7 @@ TEST_F(ScramblerWindowTest, Button17ThenExitOpensNothing) {
     main.Toolbar1->button(8)->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(fake.modal.shownClasses, (QStringList{"ScramblerWindow", "SoundInformationWindow"}));
-    EXPECT_EQ(services.hinfo.NextActivity, 0);
+    EXPECT_EQ(services.program.NextActivity, 0);
 }
 
 TEST_F(ScramblerWindowTest, ThePanelPictureIsDrawnAtEveryOpeningAndAMissingOneIsPassedOver) {
@@ -205,13 +205,13 @@ TEST_F(ScramblerWindowTest, ThePanelPictureIsDrawnAtEveryOpeningAndAMissingOneIs
     } cases[] = {{0.0, 20}, {0.9, 30}};
     for (const auto& c : cases) {
         // A text another window left behind does not choose the picture: the load empties it.
-        services.hinfo.SharedText = "Ap1";
-        services.hinfo.PrintSettings.PrintFontColour = QString("Word Entry");
+        services.program.SharedText = "Ap1";
+        services.program.PrintSettings.PrintFontColour = QString("Word Entry");
         fake.random.draws = {c.draw};
         open();
         EXPECT_EQ(window->Image2->pixmap().width(), c.width) << c.draw;
-        EXPECT_TRUE(services.hinfo.SharedText.isEmpty());
-        EXPECT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(QString()));
+        EXPECT_TRUE(services.program.SharedText.isEmpty());
+        EXPECT_EQ(services.program.PrintSettings.PrintFontColour, SharedValue(QString()));
         window->close();
     }
     QFile::remove(fake.file("Ap1.bmp"));

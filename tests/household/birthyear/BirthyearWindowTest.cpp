@@ -110,7 +110,7 @@ TEST_F(BirthyearWindowTest, OpensWithTheYearListAndNoYearShown) {
     EXPECT_EQ(window->Combo1->itemText(0), "1900");
     EXPECT_EQ(window->Combo1->itemText(125), "2025");
     EXPECT_EQ(window->Combo1->currentText(), "");
-    EXPECT_EQ(services.hinfo.YearListLimit, 125);
+    EXPECT_EQ(services.program.YearListLimit, 125);
     for (int button : {9, 16, 17}) {
         EXPECT_FALSE(window->Toolbar1->isButtonEnabled(button)) << button;
     }
@@ -123,7 +123,7 @@ TEST_F(BirthyearWindowTest, OpensWithTheYearListAndNoYearShown) {
     EXPECT_FALSE(window->Panel3D8->isVisible());
 
     window->close();
-    EXPECT_EQ(services.hinfo.YearListLimit, 0);
+    EXPECT_EQ(services.program.YearListLimit, 0);
 }
 
 TEST_F(BirthyearWindowTest, AYearShowsItsTextsAndEditsOfBothSidesAreSavedTogether) {

@@ -39,9 +39,9 @@ protected:
 };
 
 TEST_F(CalendarWindowTest, OpensOnTodaysMonth) {
-    services.hinfo.NextActivity = 15; // as the main window leaves it
+    services.program.NextActivity = 15; // as the main window leaves it
     open();
-    EXPECT_EQ(services.hinfo.NextActivity, 0);
+    EXPECT_EQ(services.program.NextActivity, 0);
     EXPECT_EQ(window->ChosenDate, fake.clock.current);
     EXPECT_EQ(window->MonthView1->selectedDate(), QDate(2026, 3, 25));
     ASSERT_EQ(window->Grid.rows.size(), 5); // March 2026 begins on a Sunday
@@ -57,8 +57,8 @@ TEST_F(CalendarWindowTest, OpensOnTodaysMonth) {
 }
 
 TEST_F(CalendarWindowTest, RemovedTopToolbarIsHiddenAndNothingElseChanges) {
-    services.hinfo.TopToolbarState = 99;
-    services.hinfo.SideToolbarState = 88;
+    services.program.TopToolbarState = 99;
+    services.program.SideToolbarState = 88;
     open();
     EXPECT_FALSE(window->Toolbar1->isVisible());
     EXPECT_FALSE(window->StatusBar1->isPanelShown(2));

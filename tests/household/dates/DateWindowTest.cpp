@@ -30,8 +30,8 @@ TEST_F(DateWindowTest, OpensOnTodayWithTheYearsItAccepts) {
     }
     EXPECT_TRUE(window->Toolbar1->button(15)->isEnabled() == services.windows.has(15));
     EXPECT_EQ(window->StatusBar1->panelText(1), "Date Function");
-    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontUnderline, SharedValue(false));
-    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontStrikethru, SharedValue(false));
+    EXPECT_EQ(services.program.PrintSettings.PrintFontUnderline, SharedValue(false));
+    EXPECT_EQ(services.program.PrintSettings.PrintFontStrikethru, SharedValue(false));
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
     // In the full-screen display the boxes cover most of their lists, the buttons left free.
     EXPECT_EQ(window->Text1->width(), qRound(0.85 * window->Combo1->width()));
@@ -234,8 +234,9 @@ TEST_F(DateWindowTest, PrintOffersThePrintDialogForTheChosenDate) {
     ASSERT_EQ(fake.printer.jobs.size(), 1);
     EXPECT_EQ(fake.printer.jobs[0].pageCount, 1);
     EXPECT_EQ(fake.printer.fontRequests, QStringList{"Times New Roman"});
-    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontName, SharedValue(QString("Times New Roman")));
-    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontSize, SharedValue(qint32(24)));
+    EXPECT_EQ(services.program.PrintSettings.PrintFontName,
+              SharedValue(QString("Times New Roman")));
+    EXPECT_EQ(services.program.PrintSettings.PrintFontSize, SharedValue(qint32(24)));
     EXPECT_EQ(window->StatusBar1->panelText(1), "Date Function");
 
     // The menu and the side toolbar print the same way; a cancelled dialog passes in silence.
@@ -252,7 +253,7 @@ TEST_F(DateWindowTest, WithoutAPrinterThePrintoutGoesToAFileInTheSystemsSerif) {
     fake.printer.pdfFile = folder.filePath("date.pdf");
     chooseDate(QDate(2005, 7, 4));
     window->Command2->click();
-    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontName, SharedValue(QString("DejaVu Serif")));
+    EXPECT_EQ(services.program.PrintSettings.PrintFontName, SharedValue(QString("DejaVu Serif")));
     PrintLayout expected;
     DatePrintout::build(expected, PageGeometry{}, "DejaVu Serif", QDate(2005, 7, 4),
                         QDate(2026, 3, 25));

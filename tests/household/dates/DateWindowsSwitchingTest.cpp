@@ -31,7 +31,7 @@ TEST(DateWindowsSwitching, TheCalendarOpensFromTheDateWindowAndItsExitLeadsHome)
     int calendarNextActivity = -1;
     fake.modal.scripts.push_back([&](QWidget& window) {
         auto& calendar = dynamic_cast<CalendarMakerWindow&>(window);
-        calendarNextActivity = services.hinfo.NextActivity;
+        calendarNextActivity = services.program.NextActivity;
         EXPECT_TRUE(calendar.Toolbar1->button(14)->isEnabled());
         calendar.Command1->click();
         EXPECT_FALSE(calendar.isVisible());
@@ -44,7 +44,7 @@ TEST(DateWindowsSwitching, TheCalendarOpensFromTheDateWindowAndItsExitLeadsHome)
 
     EXPECT_EQ(fake.modal.shownClasses, (QStringList{"DateWindow", "CalendarMakerWindow"}));
     EXPECT_EQ(calendarNextActivity, 0);
-    EXPECT_EQ(services.hinfo.NextActivity, 0);
+    EXPECT_EQ(services.program.NextActivity, 0);
     EXPECT_EQ(main.windowTitle(), "Korvane");
 }
 

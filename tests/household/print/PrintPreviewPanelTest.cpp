@@ -25,14 +25,14 @@ protected:
         PrintPreviewPanel::Config config;
         config.buildDocument = [this](PrintLayout& layout) {
             ++builds;
-            layout.setFont(printFontOf(services.hinfo.PrintSettings, layout.font()));
+            layout.setFont(printFontOf(services.program.PrintSettings, layout.font()));
             layout.startDocument();
             layout.paragraph("A kind word goes a long way.");
             layout.endDocument();
         };
         config.fillDefaults = [this] {
-            services.hinfo.PrintSettings.PrintFontSize = QString("24");
-            services.hinfo.PrintSettings.PrintFontName = QString("Serif");
+            services.program.PrintSettings.PrintFontSize = QString("24");
+            services.program.PrintSettings.PrintFontName = QString("Serif");
         };
         config.openChanged = [this](bool open) { openStates.append(open); };
         config.rangeCaption = "Entire Thought";
@@ -76,8 +76,8 @@ TEST_F(PrintPreviewPanelTest, OpeningShowsTheSettingsAndTheDocumentWithFocusOnCa
 
 TEST_F(PrintPreviewPanelTest, EnlargedSurvivesCancelAndPrintAndEscapeStepsBack) {
     const QRect normal = panel->VSPrinter1->geometry();
-    EXPECT_NEAR(services.hinfo.PreviewNormalWidth, 5330, 15) << "whole pixels";
-    EXPECT_NEAR(services.hinfo.PreviewNormalLeft, 3555, 15);
+    EXPECT_NEAR(services.program.PreviewNormalWidth, 5330, 15) << "whole pixels";
+    EXPECT_NEAR(services.program.PreviewNormalLeft, 3555, 15);
     panel->open();
     panel->SSCommand1->click();
     EXPECT_EQ(panel->SSCommand1->text(), "Normal");
@@ -111,7 +111,7 @@ TEST_F(PrintPreviewPanelTest, PrinterFontChangesTheDocumentUnlessCancelled) {
     panel->SSCommand80[0]->click(); // cancelled: nothing scripted
     EXPECT_EQ(builds, 1);
     EXPECT_EQ(sizeBox(), " 24");
-    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontSize, SharedValue(QString("24")));
+    EXPECT_EQ(services.program.PrintSettings.PrintFontSize, SharedValue(QString("24")));
 
     fake.dialogs.fonts.push_back(
         Dialogs::FontChoice{"Sans", 13.5, true, false, false, false, Qt::red});
@@ -142,7 +142,7 @@ TEST_F(PrintPreviewPanelTest, AutoSizeFitsAWholeSizeOnAPageWithoutMargins) {
     const PrintLayout& layout = panel->VSPrinter1->layout();
     EXPECT_EQ(layout.page().left, 0);
     EXPECT_EQ(layout.page().bottom, 0);
-    const auto size = PrintValue::toSingle(services.hinfo.PrintSettings.PrintFontSize);
+    const auto size = PrintValue::toSingle(services.program.PrintSettings.PrintFontSize);
     ASSERT_TRUE(size);
     EXPECT_EQ(*size, std::floor(*size));
     EXPECT_EQ(sizeBox(), ' ' + QString::number(*size));

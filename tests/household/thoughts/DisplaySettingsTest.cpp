@@ -64,7 +64,7 @@ TEST_F(ThoughtsWindowTest, TheSystemColourAndHalfPointsAreSavedOnYesAndSurviveAR
     fake.dialogs.fonts = {Dialogs::FontChoice{"MS Sans Serif", 13.5, true, false, false, false,
                                               ColorNumber::palette(4)}};
     window->Toolbar2Button(1)->trigger();
-    EXPECT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(qint32(0x80)));
+    EXPECT_EQ(services.program.PrintSettings.PrintFontColour, SharedValue(qint32(0x80)));
     EXPECT_EQ(window->DisplaySettingsChanged, 1);
 
     // "No" leaves the file as it was.

@@ -35,7 +35,7 @@ protected:
 
     // kind 0 general, 1 humorous.
     void open(int kind) {
-        services.hinfo.ThoughtKind = kind;
+        services.program.ThoughtKind = kind;
         window = std::make_unique<ThoughtsWindow>(services);
         window->show();
         settle();

@@ -131,14 +131,14 @@ TEST_F(ThoughtsWindowTest, AThoughtFileThatCannotServeReturnsToTheMainWindow) {
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(*testCase.bytes);
         }
-        shared.hinfo.ThoughtKind = testCase.kind;
+        shared.program.ThoughtKind = testCase.kind;
         ThoughtsWindow broken(shared);
         broken.show();
         settle();
         EXPECT_FALSE(broken.isVisible()) << testCase.name;
         ASSERT_EQ(platform.dialogs.shown.size(), 1) << testCase.name;
         EXPECT_EQ(platform.dialogs.shown[0].title, "Loading Error") << testCase.name;
-        EXPECT_EQ(shared.hinfo.SharedState, 0) << testCase.name;
+        EXPECT_EQ(shared.program.SharedState, 0) << testCase.name;
     }
 }
 
@@ -168,8 +168,8 @@ TEST_F(ThoughtsWindowTest, EveryExitAsksToSaveAChangedDisplayThenCloses) {
         EXPECT_FALSE(window->isVisible()) << testCase.name;
         ASSERT_EQ(fake.dialogs.shown.size(), 2) << testCase.name;
         EXPECT_EQ(fake.dialogs.shown[1].title, "Color Changes") << testCase.name;
-        EXPECT_EQ(services.hinfo.NextActivity, testCase.nextActivity) << testCase.name;
-        services.hinfo.NextActivity = 0;
+        EXPECT_EQ(services.program.NextActivity, testCase.nextActivity) << testCase.name;
+        services.program.NextActivity = 0;
     }
 }
 
@@ -292,7 +292,7 @@ TEST(ThoughtsFromTheMainWindow, GeneralThoughtsThenItsToolbarOpensTheCrossword) 
 
     EXPECT_EQ(fake.modal.shownClasses, (QStringList{"ThoughtsWindow", "CrosswordWindow"}));
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
-    EXPECT_EQ(services.hinfo.NextActivity, 0);
+    EXPECT_EQ(services.program.NextActivity, 0);
 }
 
 } // namespace

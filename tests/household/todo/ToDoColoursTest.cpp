@@ -38,7 +38,7 @@ TEST_F(ToDoColoursTest, MissingRecordsGiveDarkCyanTheTextBoxColourAndBlack) {
         EXPECT_EQ(toDo.Panel3D1->backColour(), QColor(0, 128, 128));
         EXPECT_EQ(toDo.VSGd1->backColour(), toDo.Text2->palette().color(QPalette::Base));
         EXPECT_EQ(toDo.VSGd1->foreColour(), QColor(Qt::black));
-        EXPECT_EQ(std::get<qint32>(services.hinfo.PrintSettings.PrintFontColour), 0);
+        EXPECT_EQ(std::get<qint32>(services.program.PrintSettings.PrintFontColour), 0);
     });
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
 }
@@ -52,7 +52,7 @@ TEST_F(ToDoColoursTest, TheTextColourAsksNoQuestionAndIsSavedWithoutTheBackgroun
         fake.dialogs.colors.push_back(QColor(255, 0, 0));
         toDo.mOTC_Click();
         EXPECT_EQ(toDo.VSGd1->foreColour(), QColor(255, 0, 0));
-        EXPECT_EQ(std::get<qint32>(services.hinfo.PrintSettings.PrintFontColour), 255);
+        EXPECT_EQ(std::get<qint32>(services.program.PrintSettings.PrintFontColour), 255);
         EXPECT_TRUE(fake.dialogs.shown.isEmpty());
         fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
     });
@@ -73,7 +73,7 @@ TEST_F(ToDoColoursTest, ATextColourLikeTheBackgroundIsRefused) {
         ASSERT_EQ(fake.dialogs.shown.size(), 1);
         EXPECT_EQ(fake.dialogs.shown[0].title, "Color Conflict");
         EXPECT_EQ(toDo.VSGd1->foreColour(), ColorNumber::toColor(8388608));
-        EXPECT_EQ(std::get<qint32>(services.hinfo.PrintSettings.PrintFontColour), 8388608);
+        EXPECT_EQ(std::get<qint32>(services.program.PrintSettings.PrintFontColour), 8388608);
         EXPECT_EQ(toDo.ColoursChanged, 0);
     });
     EXPECT_EQ(fake.dialogs.shown.size(), 1);

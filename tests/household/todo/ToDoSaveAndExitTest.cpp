@@ -128,7 +128,7 @@ TEST_F(ToDoWindowTest, ToolbarLeadsToTheCrosswordThroughTheMainWindow) {
     settle();
     EXPECT_EQ(fake.modal.shownClasses, (QStringList{"ToDoWindow", "CrosswordWindow"}));
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
-    EXPECT_EQ(services.hinfo.NextActivity, 0);
+    EXPECT_EQ(services.program.NextActivity, 0);
 }
 
 } // namespace

@@ -16,10 +16,10 @@ namespace {
 class ToDoPrintTest : public ToDoWindowTest {
 protected:
     static QString fontName(const Services& s) {
-        return PrintValue::toText(s.hinfo.PrintSettings.PrintFontName).value_or("?");
+        return PrintValue::toText(s.program.PrintSettings.PrintFontName).value_or("?");
     }
     static QString fontSize(const Services& s) {
-        return PrintValue::toText(s.hinfo.PrintSettings.PrintFontSize).value_or("?");
+        return PrintValue::toText(s.program.PrintSettings.PrintFontSize).value_or("?");
     }
     QByteArray guideRecord() const { return readFile("GColor3.Fil").mid(180, 3); }
     void writeGuideRecord(const QByteArray& text) const {
@@ -162,7 +162,7 @@ TEST_F(ToDoPrintTest, GuideLineRecordIsReadAtLoadAndWrittenOnChange) {
             EXPECT_EQ(readFile("GColor3.Fil"), before) << "nothing written while loading";
             EXPECT_TRUE(toDo.printPanel->SSCheck80->isChecked());
             EXPECT_TRUE(toDo.printPanel->SSCheck81->isChecked());
-            EXPECT_EQ(services.hinfo.AsOfDateOff, 0);
+            EXPECT_EQ(services.program.AsOfDateOff, 0);
             toDo.mOW->trigger();
             settle();
             QTest::mouseClick(toDo.SSPanel80->SSOption82->button(1), Qt::LeftButton);
@@ -205,7 +205,7 @@ TEST_F(ToDoPrintTest, AsOfLineOffRebuildsTheListAndIsShared) {
         settle();
         toDo.printPanel->SSCheck81->click();
         settle();
-        EXPECT_EQ(services.hinfo.AsOfDateOff, 1);
+        EXPECT_EQ(services.program.AsOfDateOff, 1);
         bool asOfShown = false;
         for (const PrintItem& item :
              toDo.SSPanel80->VSPrinter1->layout().document().pages[0].items) {

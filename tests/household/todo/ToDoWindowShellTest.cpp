@@ -36,13 +36,13 @@ protected:
     // to-do file.
     void expectBackupWindow(const std::vector<ToDoRow>& restored = {}) {
         fake.modal.scripts.push_back([this, restored](QWidget&) {
-            contracts.push_back({services.hinfo.BackupKind, services.hinfo.BackupMode});
+            contracts.push_back({services.program.BackupKind, services.program.BackupMode});
             if (!restored.empty()) {
                 writeGridFile(restored);
-                services.hinfo.RestoreCompleted = 1;
+                services.program.RestoreCompleted = 1;
             }
-            services.hinfo.BackupKind = 0;
-            services.hinfo.BackupMode = 0;
+            services.program.BackupKind = 0;
+            services.program.BackupMode = 0;
         });
     }
 

@@ -2,7 +2,7 @@
 
 #include "BackupRoutines.h"
 #include "FakePlatform.h"
-#include "HINFO1.h"
+#include "ProgramState.h"
 #include "RecordingDisplay.h"
 #include "YearFile.h"
 
@@ -76,7 +76,7 @@ protected:
     }
 
     FakePlatform fake;
-    HINFO1 hinfo{fake.platform};
+    ProgramState program{fake.platform};
     RecordingDisplay display;
-    BackupContext context{hinfo, fake.medium, fake.folder, display, fake.medium.folder};
+    BackupContext context{program, fake.medium, fake.folder, display, fake.medium.folder};
 };

@@ -21,9 +21,9 @@ namespace {
 class BackupWindowTest : public BackupFixture {
 protected:
     std::unique_ptr<BackupWindow> open(int kind, int mode, double year = 0) {
-        services.hinfo.BackupKind = kind;
-        services.hinfo.BackupMode = mode;
-        services.hinfo.SignalValue = year;
+        services.program.BackupKind = kind;
+        services.program.BackupMode = mode;
+        services.program.SignalValue = year;
         return std::make_unique<BackupWindow>(services);
     }
     static void chooseFloppy(BackupWindow& window) { window.Drive1->setCurrentIndex(1); }
@@ -106,8 +106,8 @@ TEST_F(BackupWindowTest, APlannerYearIsBackedUpFromTheWindowAndTheCallerSeesTheW
     EXPECT_FALSE(window->ProgressBar1->isVisibleTo(window.get()));
     EXPECT_EQ(onDisk(0, "Disk2003.Bbk"), DiskInfoFile::encode({"DPlan", 1, 1, 432, 2003}));
     window->close();
-    EXPECT_EQ(services.hinfo.BackupKind, 0);
-    EXPECT_EQ(services.hinfo.BackupMode, 0);
+    EXPECT_EQ(services.program.BackupKind, 0);
+    EXPECT_EQ(services.program.BackupMode, 0);
 }
 
 TEST_F(BackupWindowTest, NoToDoFileIsToldBeforeAnythingIsAsked) {
@@ -135,13 +135,13 @@ TEST_F(BackupWindowTest, OnlyACompletedRestoreTellsTheCallerToReload) {
     chooseFloppy(*declined);
     fake.dialogs.answers = {Dialogs::Answer::No};
     declined->SSCommand2->click();
-    EXPECT_EQ(services.hinfo.RestoreCompleted, 0);
+    EXPECT_EQ(services.program.RestoreCompleted, 0);
     EXPECT_TRUE(startable(*declined));
     declined->close();
 
-    services.hinfo.RestoreCompleted = 1; // left over from an earlier restore
+    services.program.RestoreCompleted = 1; // left over from an earlier restore
     auto window = open(31, 99);
-    EXPECT_EQ(services.hinfo.RestoreCompleted, 0);
+    EXPECT_EQ(services.program.RestoreCompleted, 0);
     chooseFloppy(*window);
     fake.dialogs.answers = {Dialogs::Answer::Yes};
     window->SSCommand2->click();
@@ -149,8 +149,8 @@ TEST_F(BackupWindowTest, OnlyACompletedRestoreTellsTheCallerToReload) {
     EXPECT_EQ(programFile("TODOActv.FIL"), list);
     EXPECT_FALSE(startable(*window));
     window->close();
-    EXPECT_EQ(services.hinfo.RestoreCompleted, 1);
-    EXPECT_EQ(services.hinfo.BackupKind, 0);
+    EXPECT_EQ(services.program.RestoreCompleted, 1);
+    EXPECT_EQ(services.program.BackupKind, 0);
 }
 
 TEST_F(BackupWindowTest, WhileABackupRunsTheCloseBoxAndTheCommandsDoNothing) {
@@ -165,7 +165,7 @@ TEST_F(BackupWindowTest, WhileABackupRunsTheCloseBoxAndTheCommandsDoNothing) {
             window->close();
             window->SSCommand2->click();
             window->chooseFolder("/elsewhere");
-            stillOpen = window->isRunning() && services.hinfo.BackupKind == 30;
+            stillOpen = window->isRunning() && services.program.BackupKind == 30;
             fake.medium.insert(second);
         }
     };
@@ -255,7 +255,7 @@ TEST_F(BackupWindowTest, TheFolderListOpensWithTheChosenFolderInView) {
                       fake.web,      fake.clipboard, fake.printer, fake.medium};
     Services deepServices{platform};
     fake.medium.driveList = {{"/", "/"}, {drive.path() + '/', "drive"}};
-    deepServices.hinfo.BackupKind = 30;
+    deepServices.program.BackupKind = 30;
     BackupWindow window(deepServices);
     window.show();
     ASSERT_EQ(window.Drive1->currentIndex(), 1);

@@ -16,7 +16,7 @@ protected:
 
     QTemporaryDir folder;
     FileSystemMedium medium;
-    BackupContext context{hinfo, medium, fake.folder, display, folder.path() + '/'};
+    BackupContext context{program, medium, fake.folder, display, folder.path() + '/'};
 };
 
 TEST_F(KilledBackupTest, ABackupKilledHalfWayLeavesTheOldSetWholeAndRestorable) {

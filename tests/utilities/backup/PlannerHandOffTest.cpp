@@ -51,8 +51,8 @@ TEST_F(PlannerHandOffTest, TheSelectedYearGoesToADiskAndComesBackIntoThePage) {
         EXPECT_EQ(status, "Restoration Completed");
         EXPECT_EQ(planner.Text2[0]->text(), "Dentist");
     });
-    EXPECT_EQ(services.hinfo.BackupKind, 0);
-    EXPECT_EQ(services.hinfo.BackupMode, 0);
+    EXPECT_EQ(services.program.BackupKind, 0);
+    EXPECT_EQ(services.program.BackupMode, 0);
     EXPECT_EQ(fake.modal.shownClasses,
               (QStringList{"PlannerWindow", "BackupWindow", "BackupWindow"}));
 }

@@ -93,7 +93,7 @@ protected:
     }
 
     FileSystemMedium medium;
-    BackupContext context{hinfo, medium, fake.folder, display, QString()};
+    BackupContext context{program, medium, fake.folder, display, QString()};
     TmpfsDrive drive;
     QList<TmpfsDrive::Disk> shelf;
 };

@@ -137,7 +137,7 @@ TEST_F(ToDoBackupTest, TheDiskJustFilledIsRefusedAndNeverReadsComplete) {
     // The full disk stays in the drive: OK to the next-disk request, then Cancel at the refusal.
     fake.dialogs.answers = {Dialogs::Answer::Ok, Dialogs::Answer::Ok, Dialogs::Answer::Cancel};
     EXPECT_EQ(backUpToDo(), BackupOutcome::Cancelled);
-    EXPECT_EQ(hinfo.SignalValue, 2);
+    EXPECT_EQ(program.SignalValue, 2);
     EXPECT_EQ(shownContaining("This is the disk that was just filled. Please insert another "
                               "blank formatted disk."),
               2);
@@ -190,7 +190,7 @@ TEST_F(ToDoBackupTest, AFirstDiskThatTakesNothingAsksForABlankOne) {
         fake.dialogs.shown.clear();
         fake.dialogs.answers = {Dialogs::Answer::Cancel};
         EXPECT_EQ(backUpToDo(), BackupOutcome::Cancelled) << c.why;
-        EXPECT_EQ(hinfo.SignalValue, 2) << c.why;
+        EXPECT_EQ(program.SignalValue, 2) << c.why;
         ASSERT_EQ(fake.dialogs.shown.size(), 1) << c.why;
         EXPECT_EQ(fake.dialogs.shown.first().title, "Backup Disk") << c.why;
         EXPECT_FALSE(fake.medium.disks[0].files.contains(kInfo)) << c.why;

@@ -74,9 +74,9 @@ void PlannerWindow::Form_Load(bool fillTimeList) {
     if (fillTimeList) {
         Combo1->addItems(DayPage::timeChoices());
     }
-    hinfo_.PrintSettings.PrintFontUnderline = false;
-    hinfo_.PrintSettings.PrintFontStrikethru = false;
-    hinfo_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(VSGd1->foreColour()));
+    program_.PrintSettings.PrintFontUnderline = false;
+    program_.PrintSettings.PrintFontStrikethru = false;
+    program_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(VSGd1->foreColour()));
     // Selected under the panel's own loading flag: the choice is applied, not written back.
     SSPanel80->loadGuideLineChoice();
 }
@@ -91,7 +91,7 @@ void PlannerWindow::Form_Activate() {
     selectOptions();
     QCoreApplication::processEvents();
     showStatus(windowTitle());
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 void PlannerWindow::Timer1_Timer() {
@@ -104,24 +104,24 @@ void PlannerWindow::ExitCommand() {
 
 bool PlannerWindow::PromptSaveOnExit() {
     Combo1->hide();
-    hinfo_.SignalValue = 0;
+    program_.SignalValue = 0;
     if (EntriesChanged == 1) {
         const Dialogs::Answer answer =
             services_.dialogs.message({"Save changes/entries before exiting?", "Daily Planner",
                                        Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel});
-        hinfo_.SignalValue = int(answer);
+        program_.SignalValue = int(answer);
         const bool stay = answer == Dialogs::Answer::Cancel ||
                           (answer == Dialogs::Answer::Yes && !SaveLoadedDay());
         if (stay) {
             // No other activity opens either: the next exit asks for its own.
-            hinfo_.SignalValue = 0;
-            hinfo_.NextActivity = 0;
+            program_.SignalValue = 0;
+            program_.NextActivity = 0;
             showStatus(windowTitle());
             return false;
         }
         EntriesChanged = 0;
     }
-    hinfo_.SignalValue = 0;
+    program_.SignalValue = 0;
     if (coloursChanged()) {
         PromptSaveColours();
     }

@@ -15,9 +15,9 @@ void PlannerWindow::UtilitiesOpened() {
 }
 
 void PlannerWindow::showBackupWindow(int mode, int kind) {
-    hinfo_.BackupMode = mode;
-    hinfo_.BackupKind = kind;
-    hinfo_.SignalValue = SelectedYear;
+    program_.BackupMode = mode;
+    program_.BackupKind = kind;
+    program_.SignalValue = SelectedYear;
     std::unique_ptr<QWidget> window =
         services_.windows.create(WindowCatalog::kBackupWindow, services_);
     if (window != nullptr) {
@@ -31,16 +31,16 @@ void PlannerWindow::BackupYearFile() {
     }
     showBackupWindow(0, 32);
     reloadLoadedDay();
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 void PlannerWindow::RestoreYearFile() {
     if (EntriesChanged == 1 && !PromptSaveBeforeNext()) {
         return;
     }
-    hinfo_.RestoreCompleted = 0;
+    program_.RestoreCompleted = 0;
     showBackupWindow(99, 33);
-    if (hinfo_.RestoreCompleted == 1) {
+    if (program_.RestoreCompleted == 1) {
         // The file was replaced: the window loads again, on today.
         Form_Load(false);
     } else {
@@ -48,7 +48,7 @@ void PlannerWindow::RestoreYearFile() {
     }
     QCoreApplication::processEvents();
     Command2->setEnabled(true);
-    hinfo_.NormalPointer();
+    program_.NormalPointer();
 }
 
 void PlannerWindow::reloadLoadedDay() {

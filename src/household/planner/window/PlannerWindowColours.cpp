@@ -136,7 +136,7 @@ void PlannerWindow::ChooseTextColour() {
     showStatus("Text Color");
     colours_->ChooseColour(textColour_);
     // The print colour follows the grid's text, also after a cancel or a refused colour.
-    hinfo_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(VSGd1->foreColour()));
+    program_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(VSGd1->foreColour()));
     showStatus(windowTitle());
 }
 
@@ -145,9 +145,10 @@ void PlannerWindow::ToggleGridBackgroundSelector() {
     if (SSPanel7->isHidden()) {
         const QSize size(int(Twips::fromPixels(SSPanel7->width())),
                          int(Twips::fromPixels(SSPanel7->height())));
-        const QPoint place = Twips::toPixels(hinfo_.MainWidth / 2 - size.width() / 2,
-                                             hinfo_.MainHeight / 2 - size.height() / 2 - 115, 0, 0)
-                                 .topLeft();
+        const QPoint place =
+            Twips::toPixels(program_.MainWidth / 2 - size.width() / 2,
+                            program_.MainHeight / 2 - size.height() / 2 - 115, 0, 0)
+                .topLeft();
         SSPanel7->move(centralWidget()->mapFrom(this, place));
     }
     SSPanel7->toggle(nullptr);

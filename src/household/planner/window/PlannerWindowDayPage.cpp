@@ -99,16 +99,16 @@ void PlannerWindow::SaveDayPage() {
         const Dialogs::Answer answer = services_.dialogs.message(
             {"There are currently No Entries to Save!\rSave anyway?", "Save",
              Dialogs::Icon::Information, Dialogs::Buttons::YesNoDefaultNo});
-        hinfo_.SignalValue = int(answer);
+        program_.SignalValue = int(answer);
         if (answer != Dialogs::Answer::Yes) {
-            hinfo_.SignalValue = 0;
+            program_.SignalValue = 0;
             return;
         }
     }
     if (SaveLoadedDay()) {
         EntriesChanged = 0;
     }
-    hinfo_.SignalValue = 0;
+    program_.SignalValue = 0;
 }
 
 void PlannerWindow::ClearDayPage() {
@@ -118,7 +118,7 @@ void PlannerWindow::ClearDayPage() {
         const Dialogs::Answer answer = services_.dialogs.message(
             {"Clear all Entries for " + SSPanel4->caption() + "?", "Clear Entries",
              Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel});
-        hinfo_.SignalValue = int(answer);
+        program_.SignalValue = int(answer);
         if (answer == Dialogs::Answer::Yes) {
             // The file changes only at a later save.
             ClearDayRows();
@@ -150,13 +150,13 @@ bool PlannerWindow::PromptSaveBeforeNext() {
     const Dialogs::Answer answer =
         services_.dialogs.message({"Save changes/entries before next action?", "Daily Planner",
                                    Dialogs::Icon::Question, Dialogs::Buttons::YesNo});
-    hinfo_.SignalValue = int(answer);
+    program_.SignalValue = int(answer);
     if (answer == Dialogs::Answer::Yes && !SaveLoadedDay()) {
-        hinfo_.SignalValue = 0;
+        program_.SignalValue = 0;
         return false;
     }
     EntriesChanged = 0;
-    hinfo_.SignalValue = 0;
+    program_.SignalValue = 0;
     ClearDayRows();
     QCoreApplication::processEvents();
     return true;

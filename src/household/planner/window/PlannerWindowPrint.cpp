@@ -33,7 +33,7 @@ constexpr int kDayTwoColumns = 22;
 void PlannerWindow::buildPrintPreview() {
     PrintPreviewPanel::Config config;
     config.buildDocument = [this](::PrintLayout& layout) {
-        const PrintSettings& settings = hinfo_.PrintSettings;
+        const PrintSettings& settings = program_.PrintSettings;
         if (PrintLayout == kMonthPrint) {
             MonthPrint month;
             month.month = ListedMonth;
@@ -64,7 +64,7 @@ void PlannerWindow::buildPrintPreview() {
         const QString size = PrintLayout == kMonthPrint ? "14" : "10";
         QFont design = Text1[0]->font();
         design.setFamily("MS Sans Serif");
-        PrintSettings& settings = hinfo_.PrintSettings;
+        PrintSettings& settings = program_.PrintSettings;
         applyDefaultPrintFont(settings, services_.printer, design, {size, false});
         if (const auto points = PrintValue::toSingle(settings.PrintFontSize);
             !points || *points <= 0) {

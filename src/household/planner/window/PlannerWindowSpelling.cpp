@@ -35,7 +35,7 @@ void PlannerWindow::connectSpellChecker() {
 }
 
 int PlannerWindow::spellingRow() const {
-    return int(hinfo_.SignalValue);
+    return int(program_.SignalValue);
 }
 
 void PlannerWindow::SpellCheckEntries() {
@@ -44,8 +44,8 @@ void PlannerWindow::SpellCheckEntries() {
     bool checked = true;
     // The row counter is shared with the checker's events: the end of a check may move it past
     // the last row, which ends the run.
-    for (hinfo_.SignalValue = 0; hinfo_.SignalValue <= kRows - 1 && checked;
-         hinfo_.SignalValue = hinfo_.SignalValue + 1) {
+    for (program_.SignalValue = 0; program_.SignalValue <= kRows - 1 && checked;
+         program_.SignalValue = program_.SignalValue + 1) {
         const int row = spellingRow();
         if (row > 0) {
             Text2[std::size_t(row - 1)]->setSelection(0, 0);
@@ -96,9 +96,9 @@ void PlannerWindow::VSSpell1_EndOfCheck(int cancelled) {
         QLineEdit* box = Text2[std::size_t(spellingRow())];
         box->setText(box->text().left(kRowLength));
         box->setSelection(0, 0);
-        hinfo_.SignalValue = kPastLastRow;
+        program_.SignalValue = kPastLastRow;
         if (AutoCorrectOn == 0) {
-            hinfo_.SignalValue = kRunEnded;
+            program_.SignalValue = kRunEnded;
         }
     }
     if (AutoCorrectOn == 1) {

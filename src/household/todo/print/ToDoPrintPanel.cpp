@@ -62,18 +62,18 @@ ToDoPrintPanel::ToDoPrintPanel(Services& services, Hooks hooks, QWidget* parent)
 }
 
 bool ToDoPrintPanel::loading() const {
-    return services_.hinfo.SignalValue == kLoadingMark;
+    return services_.program.SignalValue == kLoadingMark;
 }
 
 void ToDoPrintPanel::loadOptions() {
     // The window is loading until its activation assigns SignalValue again: the boxes ticked here
     // only record their state, so the load never builds a print document.
-    services_.hinfo.SignalValue = kLoadingMark;
+    services_.program.SignalValue = kLoadingMark;
     SSCheck80->setChecked(true);
     SSCheck81->setChecked(true);
     // A box ticked already raises no change: the state is set all the same.
     GridLinesOff = 0;
-    services_.hinfo.AsOfDateOff = 0;
+    services_.program.AsOfDateOff = 0;
     SSPanel80->loadGuideLineChoice();
 }
 
@@ -86,7 +86,7 @@ void ToDoPrintPanel::SetGridLinesOption() {
 }
 
 void ToDoPrintPanel::SetAsOfDateOption() {
-    services_.hinfo.AsOfDateOff = SSCheck81->isChecked() ? 0 : 1;
+    services_.program.AsOfDateOff = SSCheck81->isChecked() ? 0 : 1;
     if (!loading()) {
         QCoreApplication::processEvents();
         rebuild();
@@ -94,7 +94,7 @@ void ToDoPrintPanel::SetAsOfDateOption() {
 }
 
 void ToDoPrintPanel::applyFontDefaults(const QString& sizeText) {
-    PrintSettings& settings = services_.hinfo.PrintSettings;
+    PrintSettings& settings = services_.program.PrintSettings;
     applyDefaultPrintFont(settings, services_.printer, hooks_.entryFont(), {sizeText, false});
     printerFont_.name = PrintValue::toText(settings.PrintFontName).value_or(printerFont_.name);
 }
@@ -112,7 +112,7 @@ void ToDoPrintPanel::OpenToDoPrintPreview() {
     hooks_.showStatus(kListStatus);
     PreviewDocument = Document::List;
     applyFontDefaults(QStringLiteral("14"));
-    PrintSettings& settings = services_.hinfo.PrintSettings;
+    PrintSettings& settings = services_.program.PrintSettings;
     if (const auto size = PrintValue::toSingle(settings.PrintFontSize); !size || *size <= 0) {
         settings.PrintFontSize = QStringLiteral("14");
     }
@@ -129,9 +129,9 @@ void ToDoPrintPanel::OpenWorksheetPrintPreview() {
     // The worksheet has no "As of" line.
     SSCheck81->setEnabled(false);
     applyFontDefaults(QStringLiteral("18"));
-    services_.hinfo.PrintSettings.PrintFontSize = QStringLiteral("18");
+    services_.program.PrintSettings.PrintFontSize = QStringLiteral("18");
     SSPanel80->open(PrintPreviewPanel::Sample::Keep);
-    services_.hinfo.NormalPointer();
+    services_.program.NormalPointer();
 }
 
 void ToDoPrintPanel::rebuild() {
@@ -139,19 +139,19 @@ void ToDoPrintPanel::rebuild() {
 }
 
 void ToDoPrintPanel::buildDocument(PrintLayout& layout) {
-    const PrintSettings& settings = services_.hinfo.PrintSettings;
+    const PrintSettings& settings = services_.program.PrintSettings;
     ToDoPrintLayouts::Options options;
     options.font = printFontOf(settings, PrintFont{});
     options.colour = printColourOf(settings).value_or(QColor(Qt::black));
     options.gridLinesOff = GridLinesOff == 1;
-    options.asOfDateOff = services_.hinfo.AsOfDateOff == 1;
+    options.asOfDateOff = services_.program.AsOfDateOff == 1;
     options.today = services_.clock.today();
     if (PreviewDocument == Document::Worksheet) {
         ToDoPrintLayouts::buildWorksheet(layout, options);
         return;
     }
     ToDoPrintLayouts::buildList(layout, hooks_.rows(), options);
-    services_.hinfo.NormalPointer();
+    services_.program.NormalPointer();
 }
 
 bool ToDoPrintPanel::isOpen() const {

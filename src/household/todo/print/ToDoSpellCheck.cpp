@@ -30,17 +30,17 @@ ToDoSpellCheck::ToDoSpellCheck(Services& services, ToDoItemChecker& checker, ToD
     : services_(services), checker_(checker), grid_(grid) {}
 
 int ToDoSpellCheck::currentRow() const {
-    return int(services_.hinfo.SignalValue);
+    return int(services_.program.SignalValue);
 }
 
 void ToDoSpellCheck::SpellCheckItems() {
     grid_.showStatus(QStringLiteral("Spelling Check"));
     SpellingChangeCount = 0;
     bool checkerReady = true;
-    HINFO1& hinfo = services_.hinfo;
+    ProgramState& program = services_.program;
     // The counter is shared with the end of each check, which may move it.
-    for (hinfo.SignalValue = 1; hinfo.SignalValue <= kRows && checkerReady;
-         hinfo.SignalValue = hinfo.SignalValue + 1) {
+    for (program.SignalValue = 1; program.SignalValue <= kRows && checkerReady;
+         program.SignalValue = program.SignalValue + 1) {
         const int row = currentRow();
         RowCorrected = 0;
         grid_.makeCurrent(row);
@@ -59,7 +59,7 @@ void ToDoSpellCheck::SpellCheckItems() {
         }
         grid_.setEditing(0);
     }
-    hinfo.SignalValue = 0;
+    program.SignalValue = 0;
     grid_.setEditing(2);
     if (checkerReady) {
         services_.dialogs.message(
@@ -125,7 +125,7 @@ void ToDoSpellCheck::CheckEnded(bool cancelled) {
 
 void ToDoSpellCheck::AutoCorrectGridItems(bool cancelled) {
     if (cancelled && AutoCorrectUsed == 0) {
-        services_.hinfo.SignalValue = kRunEnded;
+        services_.program.SignalValue = kRunEnded;
     }
     if (AutoCorrectUsed != 1) {
         return;
@@ -147,7 +147,7 @@ void ToDoSpellCheck::AutoCorrectGridItems(bool cancelled) {
         }
     }
     AutoCorrectUsed = 0;
-    services_.hinfo.SignalValue = 0;
+    services_.program.SignalValue = 0;
 }
 
 SpellCheckerItems::SpellCheckerItems(SpellChecker& checker) : checker_(checker) {}

@@ -45,10 +45,10 @@ TEST_F(PlannerColoursTest, ChosenColoursApplyAtOnceAndReachTheirRecordsOnYes) {
         planner.mOTC->trigger();
         EXPECT_EQ(planner.Text2[13]->palette().color(QPalette::Text), QColor(0, 0, 255));
         EXPECT_EQ(planner.VSGd1->foreColour(), QColor(0, 0, 255));
-        EXPECT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(qint32(0xFF0000)));
-        services.hinfo.PrintSettings.PrintFontColour = qint32(0);
+        EXPECT_EQ(services.program.PrintSettings.PrintFontColour, SharedValue(qint32(0xFF0000)));
+        services.program.PrintSettings.PrintFontColour = qint32(0);
         planner.mOTC->trigger(); // cancelled: the print colour is copied all the same
-        EXPECT_EQ(services.hinfo.PrintSettings.PrintFontColour, SharedValue(qint32(0xFF0000)));
+        EXPECT_EQ(services.program.PrintSettings.PrintFontColour, SharedValue(qint32(0xFF0000)));
 
         // A grid background previewed and cancelled is not saved.
         planner.ViewEntireMonth();

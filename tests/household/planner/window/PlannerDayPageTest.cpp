@@ -215,7 +215,7 @@ TEST_F(PlannerWindowTest, AnotherActivitysButtonAsksFirstAndCancelKeepsThePlanne
         planner.Toolbar1->button(4)->trigger();
         settle();
         EXPECT_TRUE(planner.isVisible());
-        EXPECT_EQ(services.hinfo.NextActivity, 0);
+        EXPECT_EQ(services.program.NextActivity, 0);
         EXPECT_EQ(planner.StatusBar1->panelText(1), "Daily Planner");
         fake.dialogs.answers.push_back(Answer::Yes);
         planner.Toolbar1->button(4)->trigger();

@@ -108,14 +108,14 @@ protected:
     // Runs when the backup window shows; a restore replaces the file when asked to.
     void expectBackupWindow(bool restores) {
         fake.modal.scripts.push_back([this, restores](QWidget&) {
-            seen.push_back(
-                {services.hinfo.BackupKind, services.hinfo.BackupMode, services.hinfo.SignalValue});
+            seen.push_back({services.program.BackupKind, services.program.BackupMode,
+                            services.program.SignalValue});
             if (restores) {
                 saveDay({2025, 3, 5}, "7:00 AM", "Restored run");
-                services.hinfo.RestoreCompleted = 1;
+                services.program.RestoreCompleted = 1;
             }
-            services.hinfo.BackupKind = 0;
-            services.hinfo.BackupMode = 0;
+            services.program.BackupKind = 0;
+            services.program.BackupMode = 0;
         });
     }
 

@@ -43,7 +43,7 @@ TEST_F(PlannerPrintTest, PrintPicksTheMonthWhileItShowsElseTheDayInOneColumn) {
         EXPECT_FALSE(planner.mO->menuAction()->isEnabled());
         EXPECT_TRUE(placedTexts(panel).contains("Appointments/Activities For March 5, 2025"));
         EXPECT_EQ(fake.printer.fontRequests.last(), "Times New Roman");
-        EXPECT_EQ(services.hinfo.PrintSettings.PrintFontSize, SharedValue(QString("10")));
+        EXPECT_EQ(services.program.PrintSettings.PrintFontSize, SharedValue(QString("10")));
 
         // Two columns, then cancel: the next opening is in one column again.
         planner.Option83->button(1)->click();
@@ -72,7 +72,7 @@ TEST_F(PlannerPrintTest, PrintPicksTheMonthWhileItShowsElseTheDayInOneColumn) {
         EXPECT_TRUE(planner.Check83->isVisible());
         EXPECT_TRUE(planner.Check83->isChecked());
         EXPECT_FALSE(planner.Option83->button(0)->isVisible());
-        EXPECT_EQ(services.hinfo.PrintSettings.PrintFontSize, SharedValue(QString("14")));
+        EXPECT_EQ(services.program.PrintSettings.PrintFontSize, SharedValue(QString("14")));
         EXPECT_TRUE(placedTexts(panel).contains("Monthly Calendar For March, 2025"));
         EXPECT_FALSE(panel.VSPrinter1->layout().document().pages.at(0).items.empty());
         planner.Check83->click();

@@ -127,7 +127,7 @@ TEST_F(ToDoSpellCheckTest, ACleanGridChecksEveryRowAndSaysNothingChanged) {
     EXPECT_EQ(checker.checked.at(2), "Pay the rent");
     EXPECT_EQ(messages(), QStringList{kNothingChanged});
     EXPECT_EQ(fake.dialogs.shown.last().title, "Spelling Check");
-    EXPECT_EQ(services.hinfo.SignalValue, 0);
+    EXPECT_EQ(services.program.SignalValue, 0);
     EXPECT_EQ(grid.editing, 2);
     EXPECT_EQ(grid.status, "To Do List");
     EXPECT_FALSE(grid.changed);
@@ -145,7 +145,7 @@ TEST_F(ToDoSpellCheckTest, CancelOnTheFirstRowEndsTheRun) {
     EXPECT_EQ(checker.checked, QStringList{"Cal the bank"});
     EXPECT_EQ(grid.items[1], "Wash teh car");
     EXPECT_EQ(messages(), QStringList{kEnded});
-    EXPECT_EQ(services.hinfo.SignalValue, 0);
+    EXPECT_EQ(services.program.SignalValue, 0);
 }
 
 TEST_F(ToDoSpellCheckTest, WithoutADictionaryTheRowsKeepTheirTextAndTheRunStops) {

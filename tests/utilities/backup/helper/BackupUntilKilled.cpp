@@ -3,8 +3,8 @@
 #include "BackupContext.h"
 #include "BackupRoutines.h"
 #include "FakePlatform.h"
-#include "HINFO1.h"
 #include "MediumFileSystem.h"
+#include "ProgramState.h"
 #include "RecordingDisplay.h"
 
 #include <QApplication>
@@ -72,10 +72,10 @@ int main(int argc, char** argv) {
         list.write("\"New item " + QByteArray::number(row) + "\"\r\n\"\"\r\n\"\"\r\n");
     }
     list.close();
-    HINFO1 hinfo{fake.platform};
+    ProgramState program{fake.platform};
     StoppingMedium medium;
     RecordingDisplay display;
-    BackupContext context{hinfo, medium, fake.folder, display, QFile::decodeName(argv[1])};
+    BackupContext context{program, medium, fake.folder, display, QFile::decodeName(argv[1])};
     const auto pieces = BackupRoutines::toDoPieces(fake.dialogs, fake.folder);
     if (!pieces) {
         return 1;

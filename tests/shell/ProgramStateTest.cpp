@@ -6,9 +6,9 @@
 
 namespace {
 
-using HINFO1Test = StandardModuleFixture;
+using ProgramStateTest = StandardModuleFixture;
 
-TEST_F(HINFO1Test, PausesEndAtTheNextTickOfTheSecondsOrTheOneAfter) {
+TEST_F(ProgramStateTest, PausesEndAtTheNextTickOfTheSecondsOrTheOneAfter) {
     const struct {
         QTime start;
         int seconds;
@@ -20,25 +20,25 @@ TEST_F(HINFO1Test, PausesEndAtTheNextTickOfTheSecondsOrTheOneAfter) {
     };
     for (const auto& testCase : cases) {
         fake.clock.current = QDateTime(QDate(2026, 3, 25), testCase.start);
-        testCase.seconds == 1 ? hinfo.PauseOneSecond() : hinfo.PauseTwoSeconds();
+        testCase.seconds == 1 ? program.PauseOneSecond() : program.PauseTwoSeconds();
         EXPECT_EQ(fake.clock.current.time(), testCase.end)
             << testCase.start.toString().toStdString();
     }
 }
 
-TEST_F(HINFO1Test, APauseReadLateEndsAtOnceInsteadOfAMinuteLater) {
+TEST_F(ProgramStateTest, APauseReadLateEndsAtOnceInsteadOfAMinuteLater) {
     // The clock jumps past the target while the program is suspended: the wait is over.
     fake.clock.current = QDateTime(QDate(2026, 3, 25), QTime(10, 0, 58));
-    hinfo.PauseOneSecond();
+    program.PauseOneSecond();
     ASSERT_EQ(fake.clock.waits.size(), 1);
     EXPECT_EQ(fake.clock.waits.front(), QDateTime(QDate(2026, 3, 25), QTime(10, 0, 59)));
 }
 
-TEST_F(HINFO1Test, SharedMessagesHaveTheirExactWording) {
-    hinfo.ColorConflictAlert();
-    hinfo.ActivityLoadErrorMessage();
-    hinfo.AllDisplayedMessage("Quotes");
-    hinfo.AllDisplayedMessage("");
+TEST_F(ProgramStateTest, SharedMessagesHaveTheirExactWording) {
+    program.ColorConflictAlert();
+    program.ActivityLoadErrorMessage();
+    program.AllDisplayedMessage("Quotes");
+    program.AllDisplayedMessage("");
     ASSERT_EQ(fake.dialogs.shown.size(), 4);
 
     const auto& conflict = fake.dialogs.shown[0];
@@ -65,18 +65,18 @@ TEST_F(HINFO1Test, SharedMessagesHaveTheirExactWording) {
         "All  have been displayed!\rProgram will begin randomly selecting \rfrom all  again.");
 }
 
-TEST_F(HINFO1Test, ThePointerIsOneApplicationWideValueAndTheLastCallWins) {
-    hinfo.BusyPointer();
-    hinfo.BusyPointer();
+TEST_F(ProgramStateTest, ThePointerIsOneApplicationWideValueAndTheLastCallWins) {
+    program.BusyPointer();
+    program.BusyPointer();
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    hinfo.NoDropPointer();
+    program.NoDropPointer();
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
-    hinfo.NormalPointer();
+    program.NormalPointer();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-    hinfo.BusyPointer();
-    hinfo.AllDisplayedMessage("Puzzles");
+    program.BusyPointer();
+    program.AllDisplayedMessage("Puzzles");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 

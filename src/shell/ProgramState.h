@@ -8,9 +8,9 @@
 
 // The standard module: the program-wide variables that more than one window uses, and the
 // procedures every window shares. The variables start as zero or empty and are never saved whole.
-class HINFO1 {
+class ProgramState {
 public:
-    explicit HINFO1(Platform& platform) : platform_(platform) {}
+    explicit ProgramState(Platform& platform) : platform_(platform) {}
 
     // The toolbar button number of the window the main window opens at its next activation
     // (2 to 17); 0 = none.

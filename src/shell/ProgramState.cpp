@@ -1,21 +1,21 @@
-#include "HINFO1.h"
+#include "ProgramState.h"
 
 #include <QApplication>
 #include <QCursor>
 
-void HINFO1::BusyPointer() {
+void ProgramState::BusyPointer() {
     setPointer(kBusy);
 }
 
-void HINFO1::NormalPointer() {
+void ProgramState::NormalPointer() {
     setPointer(0);
 }
 
-void HINFO1::NoDropPointer() {
+void ProgramState::NoDropPointer() {
     setPointer(kNoDrop);
 }
 
-void HINFO1::setPointer(int code) {
+void ProgramState::setPointer(int code) {
     while (QApplication::overrideCursor() != nullptr) {
         QApplication::restoreOverrideCursor();
     }
@@ -24,15 +24,15 @@ void HINFO1::setPointer(int code) {
     }
 }
 
-void HINFO1::PauseOneSecond() {
+void ProgramState::PauseOneSecond() {
     pauseSeconds(1);
 }
 
-void HINFO1::PauseTwoSeconds() {
+void ProgramState::PauseTwoSeconds() {
     pauseSeconds(2);
 }
 
-void HINFO1::pauseSeconds(int seconds) {
+void ProgramState::pauseSeconds(int seconds) {
     // The wait ends at a tick of the seconds field; a clock read late (a busy or suspended
     // machine) ends it at once instead of a minute later.
     QDateTime target = platform_.clock.now();
@@ -40,13 +40,13 @@ void HINFO1::pauseSeconds(int seconds) {
     platform_.clock.waitUntil(target.addSecs(seconds));
 }
 
-void HINFO1::ColorConflictAlert() {
+void ProgramState::ColorConflictAlert() {
     platform_.dialogs.message(
         {"Selected Color would cause a conflict with Text and Background Colors!", "Color Conflict",
          Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
 }
 
-void HINFO1::ActivityLoadErrorMessage() {
+void ProgramState::ActivityLoadErrorMessage() {
     NormalPointer();
     platform_.dialogs.message(
         {"The files used by this activity cannot be loaded.  Either the files are missing or "
@@ -56,7 +56,7 @@ void HINFO1::ActivityLoadErrorMessage() {
          "Loading Error", Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
 }
 
-void HINFO1::AllDisplayedMessage(const QString& itemKind, const QString& title) {
+void ProgramState::AllDisplayedMessage(const QString& itemKind, const QString& title) {
     NormalPointer();
     platform_.dialogs.message({"All " + itemKind + " have been displayed!\r" +
                                    "Program will begin randomly selecting \r" + "from all " +
