@@ -22,7 +22,7 @@
 namespace {
 
 // The calendar maker open on its own and active, today 25 March 2026 at 10:00.
-class CalendarWindowTest : public ::testing::Test {
+class CalendarMakerWindowTest : public ::testing::Test {
 protected:
     void open() {
         window = std::make_unique<CalendarMakerWindow>(services);
@@ -38,7 +38,7 @@ protected:
     std::unique_ptr<CalendarMakerWindow> window;
 };
 
-TEST_F(CalendarWindowTest, OpensOnTodaysMonth) {
+TEST_F(CalendarMakerWindowTest, OpensOnTodaysMonth) {
     services.program.NextActivity = 15; // as the main window leaves it
     open();
     EXPECT_EQ(services.program.NextActivity, 0);
@@ -56,7 +56,7 @@ TEST_F(CalendarWindowTest, OpensOnTodaysMonth) {
     EXPECT_EQ(QApplication::focusWidget(), window->Command1);
 }
 
-TEST_F(CalendarWindowTest, RemovedTopToolbarIsHiddenAndNothingElseChanges) {
+TEST_F(CalendarMakerWindowTest, RemovedTopToolbarIsHiddenAndNothingElseChanges) {
     services.program.TopToolbarState = 99;
     services.program.SideToolbarState = 88;
     open();
@@ -67,7 +67,7 @@ TEST_F(CalendarWindowTest, RemovedTopToolbarIsHiddenAndNothingElseChanges) {
     EXPECT_TRUE(window->Toolbar3->isVisible());
 }
 
-TEST_F(CalendarWindowTest, ADateOrAnAlignmentChosenRebuildsTheMonth) {
+TEST_F(CalendarMakerWindowTest, ADateOrAnAlignmentChosenRebuildsTheMonth) {
     open();
     // A click on a day of the next month shown in the month view.
     window->MonthView1->setSelectedDate(QDate(2005, 7, 4));
@@ -100,7 +100,7 @@ QStringList pageTexts(const CalendarMakerWindow& window) {
     return texts;
 }
 
-TEST_F(CalendarWindowTest, ThePreviewShowsTheChosenMonthAndPrintsIt) {
+TEST_F(CalendarMakerWindowTest, ThePreviewShowsTheChosenMonthAndPrintsIt) {
     open();
     EXPECT_EQ(pageTexts(*window).first(), "March 2026");
     window->MonthView1->setSelectedDate(QDate(2015, 2, 14));
@@ -125,7 +125,7 @@ TEST_F(CalendarWindowTest, ThePreviewShowsTheChosenMonthAndPrintsIt) {
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
 }
 
-TEST_F(CalendarWindowTest, HelpAndExitByKeys) {
+TEST_F(CalendarMakerWindowTest, HelpAndExitByKeys) {
     open();
     QTest::keyClick(window->MonthView1, Qt::Key_F1);
     window->mH->trigger();
@@ -139,7 +139,7 @@ TEST_F(CalendarWindowTest, HelpAndExitByKeys) {
 
 } // namespace
 
-TEST_F(CalendarWindowTest, PagingTheMonthViewRebuildsAndPrintsTheMonthShown) {
+TEST_F(CalendarMakerWindowTest, PagingTheMonthViewRebuildsAndPrintsTheMonthShown) {
     open();
     window->MonthView1->setSelectedDate(QDate(2005, 1, 31));
     settle();
