@@ -2,6 +2,7 @@
 
 #include "Cp1252.h"
 #include "FieldReader.h"
+#include "ToDoFiles.h"
 
 namespace {
 
@@ -21,26 +22,13 @@ QString trimmedBlanks(const QString& text) {
     return text.mid(first, end - first);
 }
 
-// How many lines bytes hold when every one is a complete quoted line and there are at most 1,500;
-// nothing otherwise.
+// How many lines bytes hold when every one is a whole field ended by CR LF and there are at most
+// 1,500; nothing otherwise.
 std::optional<int> wholeLineCount(const QByteArray& bytes) {
-    qsizetype at = 0;
+    ToDoFiles::LineReader reader(bytes);
     int lines = 0;
-    while (at < bytes.size()) {
-        // One line: a quote, text without quotes or line ends, a quote, CR LF.
-        if (bytes.at(at) != '"') {
-            return std::nullopt;
-        }
-        const qsizetype close = bytes.indexOf('"', at + 1);
-        if (close < 0 || bytes.mid(close + 1, 2) != "\r\n") {
-            return std::nullopt;
-        }
-        const QByteArray text = bytes.mid(at + 1, close - at - 1);
-        if (text.contains('\r') || text.contains('\n')) {
-            return std::nullopt;
-        }
-        at = close + 3;
-        if (++lines > ToDoCopy::kLines) {
+    while (const std::optional<ToDoFiles::Line> line = reader.next()) {
+        if (!line->whole || !line->endsWithCrLf || ++lines > ToDoCopy::kLines) {
             return std::nullopt;
         }
     }

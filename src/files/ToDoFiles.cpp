@@ -22,32 +22,14 @@ struct Lines {
 
 Lines readLines(const QByteArray& bytes, int keptFields) {
     Lines lines;
-    qsizetype at = 0;
-    while (at < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', at);
-        const qsizetype next = end < 0 ? bytes.size() : end + 1;
-        if (end < 0) {
-            end = bytes.size();
-        }
-        if (end > at && bytes.at(end - 1) == '\r') {
-            --end;
-        }
-        QByteArray line = bytes.mid(at, end - at);
-        at = next;
+    LineReader reader(bytes);
+    while (const std::optional<Line> line = reader.next()) {
         ++lines.count;
-        const bool whole = line.size() >= 2 && line.front() == '"' && line.back() == '"' &&
-                           line.count('"') == 2 && !line.contains('\r');
-        if (!whole && lines.firstBroken == 0) {
+        if (!line->whole && lines.firstBroken == 0) {
             lines.firstBroken = lines.count;
         }
         if (lines.fields.size() < keptFields) {
-            if (line.startsWith('"')) {
-                line.remove(0, 1);
-            }
-            if (line.endsWith('"')) {
-                line.chop(1);
-            }
-            lines.fields.append(cellText(Cp1252::decode(line)));
+            lines.fields.append(cellText(Cp1252::decode(line->field)));
         }
     }
     return lines;
@@ -61,6 +43,33 @@ bool sameBytes(const QString& path, const QString& otherPath) {
 }
 
 } // namespace
+
+std::optional<Line> LineReader::next() {
+    if (at_ >= bytes_.size()) {
+        return std::nullopt;
+    }
+    qsizetype end = bytes_.indexOf('\n', at_);
+    const qsizetype next = end < 0 ? bytes_.size() : end + 1;
+    if (end < 0) {
+        end = bytes_.size();
+    }
+    Line line;
+    if (end > at_ && bytes_.at(end - 1) == '\r') {
+        line.endsWithCrLf = end < bytes_.size();
+        --end;
+    }
+    line.field = bytes_.mid(at_, end - at_);
+    at_ = next;
+    line.whole = line.field.size() >= 2 && line.field.front() == '"' && line.field.back() == '"' &&
+                 line.field.count('"') == 2 && !line.field.contains('\r');
+    if (line.field.startsWith('"')) {
+        line.field.remove(0, 1);
+    }
+    if (line.field.endsWith('"')) {
+        line.field.chop(1);
+    }
+    return line;
+}
 
 QByteArray quotedLine(const QString& text) {
     return '"' + Cp1252::encode(cellText(text)) + "\"\r\n";

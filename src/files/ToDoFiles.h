@@ -29,6 +29,31 @@ inline constexpr int kItemLength = 25;
 // One field as the files write it: the text between double quotes, then CR LF.
 QByteArray quotedLine(const QString& text);
 
+// One line of a file of one field to a line, as read.
+struct Line {
+    // What stands between its double quotes; a broken line keeps what it holds, less a quote at
+    // either end.
+    QByteArray field;
+    // A double quote, a text without quotes or line ends, a double quote: a field as written.
+    bool whole = false;
+    // The line ended with CR LF, as every line that the files write does; the last line of a
+    // file that was cut off ends without.
+    bool endsWithCrLf = false;
+};
+
+// Reads such a file a line at a time. A line ends at a line feed; a carriage return just before
+// it belongs to the line's end.
+class LineReader {
+public:
+    explicit LineReader(const QByteArray& bytes) : bytes_(bytes) {}
+    // Nothing after the last line.
+    std::optional<Line> next();
+
+private:
+    const QByteArray& bytes_;
+    qsizetype at_ = 0;
+};
+
 // What a text becomes when it enters a cell or a name: double quotes and control characters
 // (tabs, line breaks) removed, characters that Windows-1252 cannot hold turned into "?".
 QString cellText(const QString& text);
