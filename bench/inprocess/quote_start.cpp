@@ -28,11 +28,11 @@ int main(int argc, char** argv) {
     QuotesWindow window(services);
     window.show();
     QApplication::processEvents();
-    window.mOOpt2->trigger();
-    window.mOWn[0]->trigger();
-    window.Option3D4->select(2);
+    window.twoPanelsAction->trigger();
+    window.wordsPerBoxActions[0]->trigger();
+    window.quoteOrderOptions->select(2);
     for (int quote = 1; quote < 7; ++quote) {
-        window.Command7->click();
+        window.increaseButton->click();
     }
     QApplication::processEvents();
 
@@ -40,12 +40,13 @@ int main(int argc, char** argv) {
     for (int start = 1; start <= kStarts; ++start) {
         // The last of the 42 boxes of both panels is painted last.
         const double paintedMs =
-            bench::clickUntilPainted([&window] { window.Command1->click(); }, *window.Label2[41])
+            bench::clickUntilPainted([&window] { window.startButton->click(); },
+                                     *window.lowerBoxes[41])
                 .eventMs;
         std::printf("start %d: quote %s painted %.1f ms\n", start,
                     qPrintable(window.windowTitle().section(' ', -1)), paintedMs);
         painted.push_back(paintedMs);
-        window.Command1->click(); // "&End", so that the next click starts again
+        window.startButton->click(); // "&End", so that the next click starts again
         QApplication::processEvents();
     }
     std::printf("median: painted %.1f ms (budget 50 ms)\n", bench::median(painted));

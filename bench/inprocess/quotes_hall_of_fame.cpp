@@ -45,22 +45,22 @@ int main(int argc, char** argv) {
     QuotesWindow window(services);
     window.show();
     QApplication::processEvents();
-    window.mOOpt2->trigger();
-    window.Command1->click(); // "&Start"
-    window.Command1->click(); // "&End": the report can open
-    window.Command3->click(); // "Perf&Rp"
+    window.twoPanelsAction->trigger();
+    window.startButton->click(); // "&Start"
+    window.startButton->click(); // "&End": the report can open
+    window.checkButton->click(); // "Perf&Rp"
     QApplication::processEvents();
 
     std::vector<double> view;
     std::vector<double> deleteAll;
     for (int run = 1; run <= kRuns; ++run) {
         fillEveryRecord(real.folder);
-        view.push_back(timeUntilPainted(window.Command9, window.Grid1));
-        const int listed = window.Grid1->rows() - 1;
-        deleteAll.push_back(timeUntilPainted(window.Command10, window.Grid1));
+        view.push_back(timeUntilPainted(window.hallOfFameButton, window.performanceGrid));
+        const int listed = window.performanceGrid->rows() - 1;
+        deleteAll.push_back(timeUntilPainted(window.deleteAllButton, window.performanceGrid));
         std::printf("run %d: view of %d entries painted %.1f ms; Delete All painted %.1f ms\n", run,
                     listed, view.back(), deleteAll.back());
-        window.Command9->click(); // back to the report
+        window.hallOfFameButton->click(); // back to the report
         QApplication::processEvents();
     }
     std::printf("median: view %.1f ms (budget 30 ms); Delete All %.1f ms (budget 100 ms)\n",

@@ -49,12 +49,12 @@ QuotesWindow::QuotesWindow(Services& services)
     buildControls();
     buildMenus();
     buildSideToolbar();
-    windowKeys().setDefaultButton(Command1);
-    windowKeys().setCancelButton(Command2);
+    windowKeys().setDefaultButton(startButton);
+    windowKeys().setCancelButton(exitButton);
     drag_ = new InWindowDrag(this);
     connectHandlers();
     attachPopupToControls();
-    Command1->installEventFilter(this);
+    startButton->installEventFilter(this);
     resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
     Form_Load();
 }
@@ -62,7 +62,7 @@ QuotesWindow::QuotesWindow(Services& services)
 QuotesWindow::~QuotesWindow() = default;
 
 QWidget* QuotesWindow::mainPanel() const {
-    return SSPanel1;
+    return mainPanelFrame;
 }
 
 void QuotesWindow::setPanelMode(int mode) {
@@ -72,24 +72,25 @@ void QuotesWindow::setPanelMode(int mode) {
 
 void QuotesWindow::Form_Load() {
     LoadFormServices();
-    Timer1->stop();
-    Option3D1->select(0); // timer off
+    secondTimer->stop();
+    timerOptions->select(0); // timer off
     SetWordsPerBox(2);
     SetQuoteOrder(0);
     QuoteRules::loadQuoteTable(state_);
     QCoreApplication::processEvents();
     SetOnePanel();
     const QColor face = ColorNumber::toColor(ColorNumber::kButtonFace);
-    for (Panel3D* panel : {SSPanel1, Panel3D1, Panel3D2, Panel3D3, Panel3D5, Panel3D10, Panel3D11,
-                           Panel3D12, Panel3D13, Panel3D14, Panel3D15, Panel3D16, Panel3D17,
-                           Panel3D18, Panel3D19, Panel3D20, Panel3D23, Panel3D25, Panel3D26}) {
+    for (Panel3D* panel : {mainPanelFrame, upperPanel, lowerPanel, buttonBar, timerGauge,
+                           selectionPanel, movesHeading, reportPanel, moveCount, accuracyHeading,
+                           accuracyGauge, correctResult, wrongResult, blankResult, upperPanelHolder,
+                           lowerPanelHolder, modeBanner, displayOptionPanel, quoteNumberPanel}) {
         panel->setBackColour(face);
     }
     colours_->LoadPanelColour();
-    Panel3D1->setBackColour(colours_->colour(upperColour_));
-    Panel3D2->setBackColour(colours_->colour(lowerColour_));
-    Grid1->setBackColour(Qt::white);
-    Grid1->setForeColour(Qt::black);
+    upperPanel->setBackColour(colours_->colour(upperColour_));
+    lowerPanel->setBackColour(colours_->colour(lowerColour_));
+    performanceGrid->setBackColour(Qt::white);
+    performanceGrid->setForeColour(Qt::black);
     program_.PrintSettings.PrintFontUnderline = false;
     program_.PrintSettings.PrintFontStrikethru = false;
 }
@@ -97,12 +98,12 @@ void QuotesWindow::Form_Load() {
 void QuotesWindow::Form_Activate() {
     ActivateFormServices();
     MeasurePanelHeights();
-    const int share = int(std::nearbyint(Grid1->widthTwips() * 0.2));
+    const int share = int(std::nearbyint(performanceGrid->widthTwips() * 0.2));
     for (int col = 0; col < 5; ++col) {
-        Grid1->setColWidth(col, share);
+        performanceGrid->setColWidth(col, share);
     }
-    if (Command1->text() == "&Start" && Command1->isVisible()) {
-        Command1->setFocus(Qt::OtherFocusReason);
+    if (startButton->text() == "&Start" && startButton->isVisible()) {
+        startButton->setFocus(Qt::OtherFocusReason);
     }
     program_.NormalPointer();
 }
@@ -120,15 +121,15 @@ void QuotesWindow::ResetQuoteState() {
 
 void QuotesWindow::SetOptionMenus(bool enabled) {
     if (panelMode_ < QuoteRules::WordEntry) {
-        mOW->setEnabled(enabled);
+        wordsMenu->setEnabled(enabled);
     }
-    mOT->setEnabled(enabled);
-    mODOpt->setEnabled(enabled);
+    timerAction->setEnabled(enabled);
+    displayOptionAction->setEnabled(enabled);
     Toolbar2Button(1)->setEnabled(enabled);
 }
 
 void QuotesWindow::ClearWordsChecks() {
-    for (QAction* item : mOWn) {
+    for (QAction* item : wordsPerBoxActions) {
         item->setChecked(false);
     }
 }
@@ -143,7 +144,7 @@ bool QuotesWindow::ExitQuestions() {
 }
 
 void QuotesWindow::Form_Unload() {
-    Timer1->stop();
+    secondTimer->stop();
     EndAllDrags();
     ResetQuoteState();
     TwoPanelHeight = 0;
@@ -154,25 +155,25 @@ void QuotesWindow::Form_Unload() {
 
 void QuotesWindow::resizeEvent(QResizeEvent* event) {
     ActivityWindow::resizeEvent(event);
-    if (Command1->text() == "&Start" && Command1->isVisible()) {
-        Command1->setFocus(Qt::OtherFocusReason);
+    if (startButton->text() == "&Start" && startButton->isVisible()) {
+        startButton->setFocus(Qt::OtherFocusReason);
     }
 }
 
-void QuotesWindow::mOSO_Click() {
+void QuotesWindow::OpenSoundInformation() {
     ShowWindowOverSelf(17);
 }
 
 void QuotesWindow::windowOverSelfOpening(int) {
     // The clock stands still while the player is away; the window keeps its own mode.
-    timerPaused_ = Timer1->isActive();
-    Timer1->stop();
+    timerPaused_ = secondTimer->isActive();
+    secondTimer->stop();
 }
 
 void QuotesWindow::windowOverSelfClosed(int) {
     program_.SharedState = panelMode_;
     if (timerPaused_) {
-        Timer1->start(1000);
+        secondTimer->start(1000);
     }
     timerPaused_ = false;
 }
@@ -185,24 +186,24 @@ void QuotesWindow::setInTabOrder(QWidget* control, bool inTabOrder) {
     control->setFocusPolicy(inTabOrder ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
-void QuotesWindow::Command1_GotFocus() {
-    if (Panel3D12->isVisible()) {
-        closeReport();
+void QuotesWindow::StartButtonGotFocus() {
+    if (reportPanel->isVisible()) {
+        hideReport();
     }
-    if (Command1->text() == "&Next" && state_.EntryErrors > 0 &&
+    if (startButton->text() == "&Next" && state_.EntryErrors > 0 &&
         panelMode_ == QuoteRules::WordEntry) {
-        Panel3D6->show();
+        keyboard->show();
     }
 }
 
 bool QuotesWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto& key = *static_cast<QKeyEvent*>(event);
-        if (watched == Command1) {
-            return Command1_KeyDown(key);
+        if (watched == startButton) {
+            return StartButtonKeyDown(key);
         }
-        if (std::find(Command13.begin(), Command13.end(), watched) != Command13.end()) {
-            return Command13_KeyDown(key);
+        if (std::find(keyButtons.begin(), keyButtons.end(), watched) != keyButtons.end()) {
+            return TypePhysicalKey(key);
         }
     }
     if (watched == Toolbar2 && event->type() == QEvent::MouseMove) {
@@ -210,8 +211,8 @@ bool QuotesWindow::eventFilter(QObject* watched, QEvent* event) {
             Twips::fromPixels(static_cast<QMouseEvent*>(event)->position().toPoint().y());
         if (y >= 690 && y <= 990) {
             // The tooltip names what a click would do.
-            Toolbar2Button(3)->setToolTip(mOEr->isChecked() ? "Show Errors - OFF"
-                                                            : "Show Errors - ON");
+            Toolbar2Button(3)->setToolTip(showErrorsAction->isChecked() ? "Show Errors - OFF"
+                                                                        : "Show Errors - ON");
         }
     }
     return ActivityWindow::eventFilter(watched, event);

@@ -37,10 +37,10 @@ public:
     // The quote order and the Display Option panel (QuotesWindowModes.cpp).
     void SetQuoteOrder(int index);
     void ResetDisplayOptions();
-    void Command5_Click(); // "&D. Opt."
-    void Command6_Click(); // "&OK"
-    void Command7_Click(); // "&Increase"
-    void Command8_Click(); // "&Decrease"
+    void ToggleDisplayOptions(); // "&D. Opt."
+    void CloseDisplayOptions();  // "&OK"
+    void IncreaseQuoteNumber();  // "&Increase"
+    void DecreaseQuoteNumber();  // "&Decrease"
     void SetQuoteControls(bool on);
 
     // Panel modes and words per box (QuotesWindowModes.cpp).
@@ -51,17 +51,17 @@ public:
     void SetWordsPerBox(int index);
 
     // Starting and ending a quote (QuotesWindowStart.cpp).
-    void StartNextQuote(); // the click of Command1
+    void StartNextQuote(); // "&Start", "&End" and "&Next"
     void ShowPanelDirections();
     void DirectionsContinueMessage();
     void DirectionsNextMessage();
 
     // Placing words (QuotesWindowPlacing.cpp).
-    void Label1_Click(int k);
-    void Label2_Click(int k);
-    void Label1_MouseDown(int k, Qt::MouseButton button);
-    void Label2_MouseDown(int k, Qt::MouseButton button);
-    void Label1_DragDrop(int t);
+    void ClickUpperBox(int k);
+    void ClickLowerBox(int k);
+    void PressUpperBox(int k, Qt::MouseButton button);
+    void PressLowerBox(int k, Qt::MouseButton button);
+    void DropOnUpperBox(int t);
     // Returns the text that was in hand, now put back into a box.
     QString SetPlaceMode(int mode);
     void CountMove(int box);
@@ -70,16 +70,16 @@ public:
 
     // Judging, the timer and the report (QuotesWindowJudging.cpp).
     void CheckEntries();
-    void Timer1_Timer();
+    void CountOneSecond(); // down to 0 or up, as the timer question chose
     void SetTimerOption(int index);
-    void Command3_Click(); // "&Check", "&Cont.", "Perf&Rp"
-    void Command4_Click(); // "&Close" of the report
-    void mOEr_Click();     // "Show &Errors"
+    void CheckContinueOrReport(); // "&Check", "&Cont.", "Perf&Rp"
+    void CloseReport();           // "&Close" of the report
+    void ToggleShowErrors();      // "Show &Errors"
     void AddReportRow();
     void ShowPerformanceGrid();
 
     // Word entry and its on-screen keyboard (QuotesWindowWordEntry.cpp).
-    void mOOpt3A_Click(int item); // grouping item 0 to 5 of "&Word Entry"
+    void ChooseGrouping(int item); // grouping item 0 to 5 of "&Word Entry"
     void SetupWordEntry();
     void ClearGroupingChecks();
     void ShowWordEntryBanner(const QString& grouping);
@@ -87,106 +87,107 @@ public:
     void FirstEntryBox();
     void NextEntryBox();
     void PreviousEntryBox();
-    void Command13_Click(int k); // key k of the keyboard: "A" to "Z", then , ; . : ' - ( )
-    void Command14_Click();      // "&BackSpace"
-    void Command15_Click();      // "C&lear Word"
-    void Command16_Click();      // the previous word
-    void Command17_Click();      // the next word
+    void TypeKey(int k);     // key k of the keyboard: "A" to "Z", then , ; . : ' - ( )
+    void BackSpaceInWord();  // "&BackSpace"
+    void ClearWord();        // "C&lear Word"
+    void GoToPreviousWord(); // " <-- &Word"
+    void GoToNextWord();     // " Wo&rd -->"
     int currentEntryBox() const { return CurrentEntryBox; }
 
     // View Errors and the Hall of Fame (QuotesWindowReview.cpp).
     // prepare: fills the View Errors grid at the end of a quote; otherwise shows the panel.
     void ShowViewErrors(bool prepare);
     void DirectionsViewErrorsMessage();
-    void Command18_Click(); // "&Close" of View Errors
-    void Command19_Click(); // "&View Errors"
+    void CloseViewErrors(); // "&Close" of View Errors
+    void OpenViewErrors();  // "&View Errors"
     void CheckHallOfFame();
-    void Command9_Click();  // "&View Hall of Fame" / "&View Perf. Report"
-    void Command10_Click(); // "&Delete All Entries"
+    void SwitchReportAndHallOfFame();  // "&View Hall of Fame" / "&View Perf. Report"
+    void DeleteAllHallOfFameEntries(); // "&Delete All Entries"
 
     int panelMode() const { return panelMode_; }
     const QuoteState& state() const { return state_; }
 
-    // Controls, with the names the handlers use; positions in twips as designed.
-    Panel3D* SSPanel1;
-    Panel3D* Panel3D19;                // holds the upper panel
-    Panel3D* Panel3D1;                 // the upper panel
-    Panel3D* Panel3D20;                // holds the lower panel
-    Panel3D* Panel3D2;                 // the lower panel
-    std::array<WordBox*, 67> Label1{}; // upper boxes; 66 the directions
-    std::array<WordBox*, 67> Label2{}; // lower boxes; 66 the directions
-    QLabel* Label4;                    // author label of the upper panel
-    QLabel* Label5;                    // author label of the lower panel
-    Panel3D* Panel3D3;                 // the button bar
-    QPushButton* Command1;             // "&Start", "&End", "&Next"
-    QPushButton* Command2;             // "E&xit"
-    QPushButton* Command3;             // "&Check", "&Cont.", "Perf&Rp"
-    QPushButton* Command5;             // "&D. Opt."
-    QGroupBox* Frame3D1;               // "&Timer"
-    OptionGroup* Option3D1;            // 0 Off, 1 On
-    Panel3D* Panel3D5;                 // the timer gauge
-    QLabel* Label7;                    // the time
-    QGroupBox* Frame3D2;               // "&Words"
-    OptionGroup* Option3D2;            // 1 to 4 words per box
-    QGroupBox* Frame3D3;               // "&Mode"
-    OptionGroup* Option3D3;            // 0 Click, 1 Drag
-    Panel3D* Panel3D11;                // "# Moves" / "# Entries"
-    Panel3D* Panel3D13;                // the move count
-    Panel3D* Panel3D14;                // "Accuracy" / "# Errors"
-    Panel3D* Panel3D15;                // the accuracy gauge or the error count
-    Panel3D* Panel3D10;                // the selection panel: the text in hand, the result
-    Panel3D* Panel3D23;                // the mode banner over it
-    Panel3D* Panel3D16;                // "Correct = n"
-    Panel3D* Panel3D17;                // "Wrong = n"
-    Panel3D* Panel3D18;                // "Blank = n"
-    Panel3D* Panel3D25;                // "Display Option"
-    QGroupBox* Frame1;                 // "&Qutoes"
-    QPushButton* Command6;             // "&OK"
-    QPushButton* Command7;             // "&Increase"
-    QPushButton* Command8;             // "&Decrease"
-    Panel3D* Panel3D26;                // the quote number
-    OptionGroup* Option3D4;            // In Order, In Random Order, Select
-    Panel3D* Panel3D12;                // "Performance Report"
-    GridControl* Grid1;
-    QPushButton* Command4;  // "&Close"
-    QPushButton* Command9;  // "&View Hall of Fame" / "&View Perf. Report"
-    QPushButton* Command10; // "&Delete All Entries"
-    Panel3D* Panel3D6;      // the on-screen keyboard of word entry
-    std::array<QPushButton*, 34> Command13{};
-    QPushButton* Command14; // "&BackSpace"
-    QPushButton* Command15; // "C&lear Word"
-    QPushButton* Command16; // " <-- &Word"
-    QPushButton* Command17; // " Wo&rd -->"
-    QPushButton* Command19; // "&View Errors"
-    Panel3D* Panel3D7;      // "VIEW ERRORS"
-    GridControl* Grid2;
-    QPushButton* Command18; // "&Close"
-    QTimer* Timer1;
+    // Controls and menu items, each keeping its designed name as its objectName; positions
+    // in twips as designed.
+    Panel3D* mainPanelFrame; // everything but the menus and the toolbars
+    Panel3D* upperPanelHolder;
+    Panel3D* upperPanel;
+    Panel3D* lowerPanelHolder;
+    Panel3D* lowerPanel;
+    std::array<WordBox*, 67> upperBoxes{}; // 66 the directions
+    std::array<WordBox*, 67> lowerBoxes{}; // 66 the directions
+    QLabel* upperAuthor;                   // the quote's author under the upper panel's boxes
+    QLabel* lowerAuthor;
+    Panel3D* buttonBar;
+    QPushButton* startButton;         // "&Start", "&End", "&Next"
+    QPushButton* exitButton;          // "E&xit"
+    QPushButton* checkButton;         // "&Check", "&Cont.", "Perf&Rp"
+    QPushButton* displayOptionButton; // "&D. Opt."
+    QGroupBox* timerFrame;            // "&Timer"
+    OptionGroup* timerOptions;        // 0 Off, 1 On
+    Panel3D* timerGauge;
+    QLabel* clockLabel;                 // the time, over the gauge
+    QGroupBox* wordsFrame;              // "&Words"
+    OptionGroup* wordsPerBoxOptions;    // 1 to 4 words per box
+    QGroupBox* modeFrame;               // "&Mode"
+    OptionGroup* placeModeOptions;      // 0 Click, 1 Drag
+    Panel3D* movesHeading;              // "# Moves" / "# Entries"
+    Panel3D* moveCount;                 // the moves, or the entry boxes of word entry
+    Panel3D* accuracyHeading;           // "Accuracy" / "# Errors"
+    Panel3D* accuracyGauge;             // the accuracy gauge or the error count
+    Panel3D* selectionPanel;            // the text in hand, the result
+    Panel3D* modeBanner;                // over the selection panel
+    Panel3D* correctResult;             // "Correct = n"
+    Panel3D* wrongResult;               // "Wrong = n"
+    Panel3D* blankResult;               // "Blank = n"
+    Panel3D* displayOptionPanel;        // "Display Option"
+    QGroupBox* quotesFrame;             // "&Qutoes"
+    QPushButton* displayOptionOkButton; // "&OK"
+    QPushButton* increaseButton;        // "&Increase"
+    QPushButton* decreaseButton;        // "&Decrease"
+    Panel3D* quoteNumberPanel;
+    OptionGroup* quoteOrderOptions; // In Order, In Random Order, Select
+    Panel3D* reportPanel;           // "Performance Report"
+    GridControl* performanceGrid;
+    QPushButton* closeReportButton;            // "&Close"
+    QPushButton* hallOfFameButton;             // "&View Hall of Fame" / "&View Perf. Report"
+    QPushButton* deleteAllButton;              // "&Delete All Entries"
+    Panel3D* keyboard;                         // the on-screen keyboard of word entry
+    std::array<QPushButton*, 34> keyButtons{}; // "A" to "Z", then , ; . : ' - ( )
+    QPushButton* backSpaceButton;              // "&BackSpace"
+    QPushButton* clearWordButton;              // "C&lear Word"
+    QPushButton* previousWordButton;           // " <-- &Word"
+    QPushButton* nextWordButton;               // " Wo&rd -->"
+    QPushButton* viewErrorsButton;             // "&View Errors"
+    Panel3D* viewErrorsPanel;                  // "VIEW ERRORS"
+    GridControl* viewErrorsGrid;
+    QPushButton* closeViewErrorsButton; // "&Close"
+    QTimer* secondTimer;                // ticks each second while a timed quote runs
 
-    QMenu* mOOpt; // "&Game Options"
-    QAction* mOOpt1;
-    QAction* mOOpt2;
-    QMenu* mOOpt3; // "&Word Entry"
-    std::array<QAction*, 6> mOOpt3A{};
-    QAction* mODOpt;
-    QMenu* mOP; // "Panel C&olor"
-    QAction* mOPUp;
-    QAction* mOPLow;
-    QMenu* mOM; // "&Mode"
-    QAction* mOMClick;
-    QAction* mOMDrag;
-    QMenu* mOW; // "&Words"
-    std::array<QAction*, 4> mOWn{};
-    QAction* mOChk;
-    QAction* mOCon;
-    QAction* mORep;
-    QAction* mOEr;
-    QAction* mOT;
-    QAction* mOS;
-    QAction* mON;
-    QAction* mOE;
-    QAction* mOSO;
-    QAction* mOExit;
+    QMenu* gameOptionsMenu; // "&Game Options"
+    QAction* onePanelAction;
+    QAction* twoPanelsAction;
+    QMenu* wordEntryMenu; // "&Word Entry"
+    std::array<QAction*, 6> groupingActions{};
+    QAction* displayOptionAction;
+    QMenu* panelColourMenu; // "Panel C&olor"
+    QAction* upperPanelColourAction;
+    QAction* lowerPanelColourAction;
+    QMenu* modeMenu; // "&Mode"
+    QAction* clickModeAction;
+    QAction* dragModeAction;
+    QMenu* wordsMenu; // "&Words"
+    std::array<QAction*, 4> wordsPerBoxActions{};
+    QAction* checkAction;
+    QAction* continueAction;
+    QAction* reportAction;
+    QAction* showErrorsAction;
+    QAction* timerAction;
+    QAction* startAction;
+    QAction* nextAction;
+    QAction* endAction;
+    QAction* soundAction;
+    QAction* exitAction;
 
 protected:
     void ExitCommand() override;
@@ -219,10 +220,10 @@ private:
     void SetOptionMenus(bool enabled);
     void ClearWordsChecks();
     void setPanelMode(int mode);
-    void mOSO_Click();
+    void OpenSoundInformation();
     void setCancelButton(QPushButton* button);
     void setInTabOrder(QWidget* control, bool inTabOrder);
-    void Command1_GotFocus();
+    void StartButtonGotFocus();
 
     // The start (QuotesWindowStart.cpp).
     void ClearBoard();
@@ -240,7 +241,7 @@ private:
     void RevealAnswers();
     void showAuthorLabels();
     void activityDirections(const QString& text);
-    void setCommand1Caption(const QString& caption);
+    void setStartCaption(const QString& caption);
 
     // Placing (QuotesWindowPlacing.cpp).
     bool quoteIsOver() const;
@@ -263,7 +264,7 @@ private:
     void continueAfterCheck();
     // "&Check" offered again for the quote in play, with its menu item and side button.
     void offerCheck();
-    void closeReport();
+    void hideReport();
     void SetTimerFromAnswer();
     void enableBetweenQuotes();
 
@@ -274,8 +275,8 @@ private:
     void moveToEntryBox(int step);
     void focusFirstKey();
     void wordEntryEnd();
-    bool Command13_KeyDown(const QKeyEvent& key);
-    bool Command1_KeyDown(const QKeyEvent& key);
+    bool TypePhysicalKey(const QKeyEvent& key);
+    bool StartButtonKeyDown(const QKeyEvent& key);
 
     // The Hall of Fame.
     void hallOfFameMessage(const QString& text);

@@ -49,11 +49,14 @@ QGroupBox* frame(QWidget* parent, const QString& caption, int left, int top, int
     return made;
 }
 
-OptionGroup* options(QObject* owner, QWidget* parent, const QStringList& captions,
+// name: the group's and every option's objectName.
+OptionGroup* options(QObject* owner, QWidget* parent, const char* name, const QStringList& captions,
                      const QList<QPoint>& at, int width) {
     auto* group = new OptionGroup(owner);
+    group->setObjectName(name);
     for (qsizetype i = 0; i < captions.size(); ++i) {
         auto* option = new QRadioButton(captions[i], parent);
+        option->setObjectName(name);
         place(option, at[i].x(), at[i].y(), width, 280);
         group->add(option);
     }
@@ -93,8 +96,9 @@ QIcon ownPicture(bool errors) {
 } // namespace
 
 void QuotesWindow::buildControls() {
-    SSPanel1 = panel(centralWidget(), 200, 200, 11550, 7350);
-    SSPanel1->setAccessibleName("Famous Quotes");
+    mainPanelFrame = panel(centralWidget(), 200, 200, 11550, 7350);
+    mainPanelFrame->setObjectName("SSPanel1");
+    mainPanelFrame->setAccessibleName("Famous Quotes");
     buildPanels();
     buildButtonBar();
     buildSelectionStrip();
@@ -102,7 +106,8 @@ void QuotesWindow::buildControls() {
     buildReportPanel();
     buildKeyboard();
     buildViewErrorsPanel();
-    Timer1 = new QTimer(this);
+    secondTimer = new QTimer(this);
+    secondTimer->setObjectName("Timer1");
 
     colours_ = std::make_unique<PanelColours>(services_, "Save changes made to Panel Colors?");
     upperColour_ = colours_->add({"Panel Color", {}, SettingsFile::GColor1, 47, 0x8000});
@@ -110,26 +115,34 @@ void QuotesWindow::buildControls() {
 }
 
 void QuotesWindow::buildPanels() {
-    Panel3D19 = panel(SSPanel1, 100, 100, 9570, 3045);
-    Panel3D1 = panel(Panel3D19, 65, 65, 9435, 2917);
-    Panel3D1->setAccessibleName("Upper Panel");
-    Panel3D20 = panel(SSPanel1, 100, 3130, 9570, 3062);
-    Panel3D2 = panel(Panel3D20, 65, 65, 9435, 2917);
-    Panel3D2->setAccessibleName("Lower Panel");
+    upperPanelHolder = panel(mainPanelFrame, 100, 100, 9570, 3045);
+    upperPanelHolder->setObjectName("Panel3D19");
+    upperPanel = panel(upperPanelHolder, 65, 65, 9435, 2917);
+    upperPanel->setObjectName("Panel3D1");
+    upperPanel->setAccessibleName("Upper Panel");
+    lowerPanelHolder = panel(mainPanelFrame, 100, 3130, 9570, 3062);
+    lowerPanelHolder->setObjectName("Panel3D20");
+    lowerPanel = panel(lowerPanelHolder, 65, 65, 9435, 2917);
+    lowerPanel->setObjectName("Panel3D2");
+    lowerPanel->setAccessibleName("Lower Panel");
     for (int i = 0; i <= 66; ++i) {
-        Label1.at(std::size_t(i)) = new WordBox(i, Panel3D1);
-        Label2.at(std::size_t(i)) = new WordBox(i, Panel3D2);
-        Label1.at(std::size_t(i))->hide();
-        Label2.at(std::size_t(i))->hide();
+        upperBoxes.at(std::size_t(i)) = new WordBox(i, upperPanel);
+        lowerBoxes.at(std::size_t(i)) = new WordBox(i, lowerPanel);
+        upperBoxes.at(std::size_t(i))->setObjectName("Label1");
+        lowerBoxes.at(std::size_t(i))->setObjectName("Label2");
+        upperBoxes.at(std::size_t(i))->hide();
+        lowerBoxes.at(std::size_t(i))->hide();
     }
-    for (WordBox* directions : {Label1[66], Label2[66]}) {
+    for (WordBox* directions : {upperBoxes[66], lowerBoxes[66]}) {
         directions->setFrameStyle(QFrame::NoFrame);
         directions->setAutoFillBackground(false);
         place(directions, 0, 0, 4800, 1300);
     }
-    Label4 = new QLabel(Panel3D1);
-    Label5 = new QLabel(Panel3D2);
-    for (QLabel* author : {Label4, Label5}) {
+    upperAuthor = new QLabel(upperPanel);
+    upperAuthor->setObjectName("Label4");
+    lowerAuthor = new QLabel(lowerPanel);
+    lowerAuthor->setObjectName("Label5");
+    for (QLabel* author : {upperAuthor, lowerAuthor}) {
         QFont font = author->font();
         font.setItalic(true);
         font.setBold(true);
@@ -141,97 +154,131 @@ void QuotesWindow::buildPanels() {
 }
 
 void QuotesWindow::buildButtonBar() {
-    Panel3D3 = panel(SSPanel1, 9780, 100, 1670, 6090);
-    Command1 = button(Panel3D3, "&Start", 100, 100, 1470, 420);
-    Command3 = button(Panel3D3, "&Check", 100, 580, 1470, 420);
-    Command3->setEnabled(false);
-    Command5 = button(Panel3D3, "&D. Opt.", 100, 1060, 1470, 420);
-    Command2 = button(Panel3D3, "E&xit", 100, 1540, 1470, 420);
+    buttonBar = panel(mainPanelFrame, 9780, 100, 1670, 6090);
+    buttonBar->setObjectName("Panel3D3");
+    startButton = button(buttonBar, "&Start", 100, 100, 1470, 420);
+    startButton->setObjectName("Command1");
+    checkButton = button(buttonBar, "&Check", 100, 580, 1470, 420);
+    checkButton->setObjectName("Command3");
+    checkButton->setEnabled(false);
+    displayOptionButton = button(buttonBar, "&D. Opt.", 100, 1060, 1470, 420);
+    displayOptionButton->setObjectName("Command5");
+    exitButton = button(buttonBar, "E&xit", 100, 1540, 1470, 420);
+    exitButton->setObjectName("Command2");
 
-    Frame3D1 = frame(Panel3D3, "&Timer", 50, 2030, 1570, 1250);
-    Option3D1 = options(this, Frame3D1, {"Off", "On"}, {{100, 250}, {800, 250}}, 650);
-    Panel3D5 = panel(Frame3D1, 100, 600, 1370, 330);
-    Panel3D5->setAccessibleName("Timer gauge");
-    Panel3D5->setFloodFrom(Panel3D::FloodFrom::Left);
+    timerFrame = frame(buttonBar, "&Timer", 50, 2030, 1570, 1250);
+    timerFrame->setObjectName("Frame3D1");
+    timerOptions =
+        options(this, timerFrame, "Option3D1", {"Off", "On"}, {{100, 250}, {800, 250}}, 650);
+    timerGauge = panel(timerFrame, 100, 600, 1370, 330);
+    timerGauge->setObjectName("Panel3D5");
+    timerGauge->setAccessibleName("Timer gauge");
+    timerGauge->setFloodFrom(Panel3D::FloodFrom::Left);
     // The running clock lies in the frame but belongs to its container: the frame is disabled
     // while a quote runs, and the time must not be greyed with it.
-    Label7 = new QLabel(Panel3D3);
-    Label7->setAlignment(Qt::AlignCenter);
-    place(Label7, 50 + 100, 2030 + 960, 1370, 250);
+    clockLabel = new QLabel(buttonBar);
+    clockLabel->setObjectName("Label7");
+    clockLabel->setAlignment(Qt::AlignCenter);
+    place(clockLabel, 50 + 100, 2030 + 960, 1370, 250);
 
-    Frame3D2 = frame(Panel3D3, "&Words", 50, 3340, 1570, 620);
-    Option3D2 = options(this, Frame3D2, {"1", "2", "3", "4"},
-                        {{80, 280}, {440, 280}, {800, 280}, {1160, 280}}, 370);
-    Frame3D3 = frame(Panel3D3, "&Mode", 50, 4020, 1570, 620);
-    Option3D3 = options(this, Frame3D3, {"Click", "Drag"}, {{80, 280}, {800, 280}}, 720);
+    wordsFrame = frame(buttonBar, "&Words", 50, 3340, 1570, 620);
+    wordsFrame->setObjectName("Frame3D2");
+    wordsPerBoxOptions = options(this, wordsFrame, "Option3D2", {"1", "2", "3", "4"},
+                                 {{80, 280}, {440, 280}, {800, 280}, {1160, 280}}, 370);
+    modeFrame = frame(buttonBar, "&Mode", 50, 4020, 1570, 620);
+    modeFrame->setObjectName("Frame3D3");
+    placeModeOptions =
+        options(this, modeFrame, "Option3D3", {"Click", "Drag"}, {{80, 280}, {800, 280}}, 720);
 
-    Panel3D11 = panel(Panel3D3, 100, 4720, 1470, 300, "# Moves");
-    Panel3D13 = panel(Panel3D3, 100, 5020, 1470, 380, "0");
-    Panel3D13->setAccessibleName("Moves");
-    Panel3D14 = panel(Panel3D3, 100, 5460, 1470, 300, "Accuracy");
-    Panel3D15 = panel(Panel3D3, 100, 5760, 1470, 300, "0");
-    Panel3D15->setAccessibleName("Accuracy");
-    Panel3D15->setFloodFrom(Panel3D::FloodFrom::Left);
-    Panel3D15->setFloodColour(ColorNumber::palette(9));
+    movesHeading = panel(buttonBar, 100, 4720, 1470, 300, "# Moves");
+    movesHeading->setObjectName("Panel3D11");
+    moveCount = panel(buttonBar, 100, 5020, 1470, 380, "0");
+    moveCount->setObjectName("Panel3D13");
+    moveCount->setAccessibleName("Moves");
+    accuracyHeading = panel(buttonBar, 100, 5460, 1470, 300, "Accuracy");
+    accuracyHeading->setObjectName("Panel3D14");
+    accuracyGauge = panel(buttonBar, 100, 5760, 1470, 300, "0");
+    accuracyGauge->setObjectName("Panel3D15");
+    accuracyGauge->setAccessibleName("Accuracy");
+    accuracyGauge->setFloodFrom(Panel3D::FloodFrom::Left);
+    accuracyGauge->setFloodColour(ColorNumber::palette(9));
 }
 
 void QuotesWindow::buildSelectionStrip() {
-    Panel3D10 = panel(SSPanel1, 100, 6290, 5600, 960, "Selected Word(s) Displayed Here");
-    Panel3D10->setAccessibleName("Selected Word(s)");
-    Panel3D23 = panel(SSPanel1, 100, 6290, 5600, 960);
-    Panel3D23->setAccessibleName("Mode");
-    for (Panel3D* banner : {Panel3D10, Panel3D23}) {
+    selectionPanel = panel(mainPanelFrame, 100, 6290, 5600, 960, "Selected Word(s) Displayed Here");
+    selectionPanel->setObjectName("Panel3D10");
+    selectionPanel->setAccessibleName("Selected Word(s)");
+    modeBanner = panel(mainPanelFrame, 100, 6290, 5600, 960);
+    modeBanner->setObjectName("Panel3D23");
+    modeBanner->setAccessibleName("Mode");
+    for (Panel3D* banner : {selectionPanel, modeBanner}) {
         QFont font = banner->font();
         font.setPointSize(14);
         font.setBold(true);
         banner->setFont(font);
     }
-    Panel3D16 = panel(SSPanel1, 5800, 6290, 1850, 960);
-    Panel3D17 = panel(SSPanel1, 7700, 6290, 1850, 960);
-    Panel3D18 = panel(SSPanel1, 9600, 6290, 1850, 960);
+    correctResult = panel(mainPanelFrame, 5800, 6290, 1850, 960);
+    correctResult->setObjectName("Panel3D16");
+    wrongResult = panel(mainPanelFrame, 7700, 6290, 1850, 960);
+    wrongResult->setObjectName("Panel3D17");
+    blankResult = panel(mainPanelFrame, 9600, 6290, 1850, 960);
+    blankResult->setObjectName("Panel3D18");
     const QStringList names{"Correct", "Wrong", "Blank"};
     int i = 0;
-    for (Panel3D* result : {Panel3D16, Panel3D17, Panel3D18}) {
+    for (Panel3D* result : {correctResult, wrongResult, blankResult}) {
         result->setAccessibleName(names[i++]);
         result->hide();
     }
 }
 
 void QuotesWindow::buildDisplayOptionPanel() {
-    Panel3D25 = panel(SSPanel1, 2400, 900, 5000, 3300, "Display Option");
-    Panel3D25->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    Panel3D25->setAccessibleName("Display Option");
-    Frame1 = frame(Panel3D25, "&Qutoes", 200, 400, 1800, 1900);
-    Command7 = button(Frame1, "&Increase", 150, 300, 1500, 400);
-    Panel3D26 = panel(Frame1, 150, 780, 1500, 450, "1");
-    Panel3D26->setAccessibleName("Quote number");
-    Command8 = button(Frame1, "&Decrease", 150, 1330, 1500, 400);
-    Option3D4 = options(this, Panel3D25,
-                        {"In Order (1, 2, 3, ...)", "In Random Order (5, 2, 11, ...)", "Select:"},
-                        {{2200, 550}, {2200, 1050}, {2200, 1550}}, 2700);
-    Command6 = button(Panel3D25, "&OK", 1800, 2600, 1400, 420);
-    Panel3D25->hide();
+    displayOptionPanel = panel(mainPanelFrame, 2400, 900, 5000, 3300, "Display Option");
+    displayOptionPanel->setObjectName("Panel3D25");
+    displayOptionPanel->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    displayOptionPanel->setAccessibleName("Display Option");
+    quotesFrame = frame(displayOptionPanel, "&Qutoes", 200, 400, 1800, 1900);
+    quotesFrame->setObjectName("Frame1");
+    increaseButton = button(quotesFrame, "&Increase", 150, 300, 1500, 400);
+    increaseButton->setObjectName("Command7");
+    quoteNumberPanel = panel(quotesFrame, 150, 780, 1500, 450, "1");
+    quoteNumberPanel->setObjectName("Panel3D26");
+    quoteNumberPanel->setAccessibleName("Quote number");
+    decreaseButton = button(quotesFrame, "&Decrease", 150, 1330, 1500, 400);
+    decreaseButton->setObjectName("Command8");
+    quoteOrderOptions =
+        options(this, displayOptionPanel, "Option3D4",
+                {"In Order (1, 2, 3, ...)", "In Random Order (5, 2, 11, ...)", "Select:"},
+                {{2200, 550}, {2200, 1050}, {2200, 1550}}, 2700);
+    displayOptionOkButton = button(displayOptionPanel, "&OK", 1800, 2600, 1400, 420);
+    displayOptionOkButton->setObjectName("Command6");
+    displayOptionPanel->hide();
 }
 
 void QuotesWindow::buildReportPanel() {
-    Panel3D12 = panel(SSPanel1, 1000, 500, 7800, 5300, "Performance Report");
-    Panel3D12->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    Panel3D12->setAccessibleName("Performance Report");
-    Grid1 = new GridControl(Panel3D12);
-    Grid1->setAccessibleName("Performance Report");
-    place(Grid1, 200, 450, 7400, 4150);
-    Grid1->setCols(5);
-    Grid1->setFixedCols(0);
-    Command4 = button(Panel3D12, "&Close", 3200, 4720, 1400, 420);
-    Command9 = button(Panel3D12, "&View Hall of Fame", 300, 4720, 2600, 420);
-    Command10 = button(Panel3D12, "&Delete All Entries", 4900, 4720, 2600, 420);
-    Command10->hide();
-    Panel3D12->hide();
+    reportPanel = panel(mainPanelFrame, 1000, 500, 7800, 5300, "Performance Report");
+    reportPanel->setObjectName("Panel3D12");
+    reportPanel->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    reportPanel->setAccessibleName("Performance Report");
+    performanceGrid = new GridControl(reportPanel);
+    performanceGrid->setObjectName("Grid1");
+    performanceGrid->setAccessibleName("Performance Report");
+    place(performanceGrid, 200, 450, 7400, 4150);
+    performanceGrid->setCols(5);
+    performanceGrid->setFixedCols(0);
+    closeReportButton = button(reportPanel, "&Close", 3200, 4720, 1400, 420);
+    closeReportButton->setObjectName("Command4");
+    hallOfFameButton = button(reportPanel, "&View Hall of Fame", 300, 4720, 2600, 420);
+    hallOfFameButton->setObjectName("Command9");
+    deleteAllButton = button(reportPanel, "&Delete All Entries", 4900, 4720, 2600, 420);
+    deleteAllButton->setObjectName("Command10");
+    deleteAllButton->hide();
+    reportPanel->hide();
 }
 
 void QuotesWindow::buildKeyboard() {
-    Panel3D6 = panel(Panel3D1, 2000, 4300, 5415, 1434);
-    Panel3D6->setAccessibleName("Keyboard");
+    keyboard = panel(upperPanel, 2000, 4300, 5415, 1434);
+    keyboard->setObjectName("Panel3D6");
+    keyboard->setAccessibleName("Keyboard");
     static const int firstRow[] = {75,   400,  730,  1060, 1390, 1730, 2060, 2390,
                                    2715, 3045, 3375, 3700, 4030, 4360, 4690, 5030};
     static const int punctuation[] = {3375, 3630, 3890, 4145, 4400, 4630, 4875, 5115};
@@ -248,110 +295,143 @@ void QuotesWindow::buildKeyboard() {
             left = punctuation[k - 26];
             width = k < 30 ? 230 : 215;
         }
-        QPushButton* key = button(Panel3D6, WordEntryRules::keyCaption(k).replace("&", "&&"), left,
+        QPushButton* key = button(keyboard, WordEntryRules::keyCaption(k).replace("&", "&&"), left,
                                   top, width, 403);
+        key->setObjectName("Command13");
         key->installEventFilter(this);
-        Command13.at(std::size_t(k)) = key;
+        keyButtons.at(std::size_t(k)) = key;
     }
-    Command14 = button(Panel3D6, "&BackSpace", 75, 940, 1615, 403);
-    Command15 = button(Panel3D6, "C&lear Word", 1730, 940, 1440, 403);
-    Command16 = button(Panel3D6, {}, 3200, 940, 1045, 403);
-    Command16->setAccessibleName("Previous Word");
-    Command17 = button(Panel3D6, {}, 4275, 940, 1045, 403);
-    Command17->setAccessibleName("Next Word");
-    Command19 = button(Panel3D6, "&View Errors", 85, 923, 5245, 419);
-    Command19->hide();
-    Panel3D6->hide();
+    backSpaceButton = button(keyboard, "&BackSpace", 75, 940, 1615, 403);
+    backSpaceButton->setObjectName("Command14");
+    clearWordButton = button(keyboard, "C&lear Word", 1730, 940, 1440, 403);
+    clearWordButton->setObjectName("Command15");
+    previousWordButton = button(keyboard, {}, 3200, 940, 1045, 403);
+    previousWordButton->setObjectName("Command16");
+    previousWordButton->setAccessibleName("Previous Word");
+    nextWordButton = button(keyboard, {}, 4275, 940, 1045, 403);
+    nextWordButton->setObjectName("Command17");
+    nextWordButton->setAccessibleName("Next Word");
+    viewErrorsButton = button(keyboard, "&View Errors", 85, 923, 5245, 419);
+    viewErrorsButton->setObjectName("Command19");
+    viewErrorsButton->hide();
+    keyboard->hide();
 }
 
 void QuotesWindow::buildViewErrorsPanel() {
-    Panel3D7 = panel(SSPanel1, 300, 1000, 9200, 2700, "VIEW ERRORS");
-    Panel3D7->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    Panel3D7->setAccessibleName("View Errors");
-    Grid2 = new GridControl(Panel3D7);
-    Grid2->setAccessibleName("View Errors");
-    place(Grid2, 200, 450, 8800, 1500);
-    Grid2->setFixedRows(0);
-    Command18 = button(Panel3D7, "&Close", 3900, 2100, 1400, 420);
-    Panel3D7->hide();
+    viewErrorsPanel = panel(mainPanelFrame, 300, 1000, 9200, 2700, "VIEW ERRORS");
+    viewErrorsPanel->setObjectName("Panel3D7");
+    viewErrorsPanel->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    viewErrorsPanel->setAccessibleName("View Errors");
+    viewErrorsGrid = new GridControl(viewErrorsPanel);
+    viewErrorsGrid->setObjectName("Grid2");
+    viewErrorsGrid->setAccessibleName("View Errors");
+    place(viewErrorsGrid, 200, 450, 8800, 1500);
+    viewErrorsGrid->setFixedRows(0);
+    closeViewErrorsButton = button(viewErrorsPanel, "&Close", 3900, 2100, 1400, 420);
+    closeViewErrorsButton->setObjectName("Command18");
+    viewErrorsPanel->hide();
 }
 
 void QuotesWindow::buildMenus() {
-    mOOpt = mO->addMenu("&Game Options");
-    mOOpt1 = mOOpt->addAction("&One Panel", this, &QuotesWindow::SetOnePanel);
-    mOOpt2 = mOOpt->addAction("&Two Panels", this, &QuotesWindow::SetTwoPanels);
-    mOOpt3 = mOOpt->addMenu("&Word Entry");
+    gameOptionsMenu = mO->addMenu("&Game Options");
+    gameOptionsMenu->setObjectName("mOOpt");
+    onePanelAction = gameOptionsMenu->addAction("&One Panel", this, &QuotesWindow::SetOnePanel);
+    onePanelAction->setObjectName("mOOpt1");
+    twoPanelsAction = gameOptionsMenu->addAction("&Two Panels", this, &QuotesWindow::SetTwoPanels);
+    twoPanelsAction->setObjectName("mOOpt2");
+    wordEntryMenu = gameOptionsMenu->addMenu("&Word Entry");
+    wordEntryMenu->setObjectName("mOOpt3");
     for (int item = 0; item < 6; ++item) {
         QAction* grouping =
-            mOOpt3->addAction(WordEntryRules::groupings().at(std::size_t(item)).caption, this,
-                              [this, item] { mOOpt3A_Click(item); });
+            wordEntryMenu->addAction(WordEntryRules::groupings().at(std::size_t(item)).caption,
+                                     this, [this, item] { ChooseGrouping(item); });
+        grouping->setObjectName("mOOpt3A");
         grouping->setCheckable(true);
-        mOOpt3A.at(std::size_t(item)) = grouping;
+        groupingActions.at(std::size_t(item)) = grouping;
     }
-    for (QAction* item : {mOOpt1, mOOpt2}) {
+    for (QAction* item : {onePanelAction, twoPanelsAction}) {
         item->setCheckable(true);
     }
     mO->addSeparator();
-    mODOpt = mO->addAction("&Display Option");
-    mODOpt->setCheckable(true);
-    connect(mODOpt, &QAction::triggered, this, [this](bool checked) {
-        mODOpt->setChecked(!checked);
-        Command5_Click();
+    displayOptionAction = mO->addAction("&Display Option");
+    displayOptionAction->setObjectName("mODOpt");
+    displayOptionAction->setCheckable(true);
+    connect(displayOptionAction, &QAction::triggered, this, [this](bool checked) {
+        displayOptionAction->setChecked(!checked);
+        ToggleDisplayOptions();
     });
-    mOP = mO->addMenu("Panel C&olor");
-    mOPUp = mOP->addAction("&Upper Panel");
-    mOPLow = mOP->addAction("&Lower Panel");
+    panelColourMenu = mO->addMenu("Panel C&olor");
+    panelColourMenu->setObjectName("mOP");
+    upperPanelColourAction = panelColourMenu->addAction("&Upper Panel");
+    upperPanelColourAction->setObjectName("mOPUp");
+    lowerPanelColourAction = panelColourMenu->addAction("&Lower Panel");
+    lowerPanelColourAction->setObjectName("mOPLow");
     mO->addSeparator();
-    mOM = mO->addMenu("&Mode");
-    mOMClick = mOM->addAction("&Click");
-    mOMDrag = mOM->addAction("&Drag");
-    mOW = mO->addMenu("&Words");
+    modeMenu = mO->addMenu("&Mode");
+    modeMenu->setObjectName("mOM");
+    clickModeAction = modeMenu->addAction("&Click");
+    clickModeAction->setObjectName("mOMClick");
+    dragModeAction = modeMenu->addAction("&Drag");
+    dragModeAction->setObjectName("mOMDrag");
+    wordsMenu = mO->addMenu("&Words");
+    wordsMenu->setObjectName("mOW");
     for (int i = 0; i < 4; ++i) {
-        mOWn.at(std::size_t(i)) = mOW->addAction("&" + QString::number(i + 1));
-        mOWn.at(std::size_t(i))->setCheckable(true);
-        connect(mOWn.at(std::size_t(i)), &QAction::triggered, this,
-                [this, i] { Option3D2->select(i); });
+        wordsPerBoxActions.at(std::size_t(i)) = wordsMenu->addAction("&" + QString::number(i + 1));
+        wordsPerBoxActions.at(std::size_t(i))->setObjectName("mOWn");
+        wordsPerBoxActions.at(std::size_t(i))->setCheckable(true);
+        connect(wordsPerBoxActions.at(std::size_t(i)), &QAction::triggered, this,
+                [this, i] { wordsPerBoxOptions->select(i); });
     }
-    for (QAction* item : {mOMClick, mOMDrag}) {
+    for (QAction* item : {clickModeAction, dragModeAction}) {
         item->setCheckable(true);
     }
     mO->addSeparator();
-    mOChk = mO->addAction("&Check", this, &QuotesWindow::Command3_Click);
-    mOChk->setEnabled(false);
-    mOCon = mO->addAction("&Continue", this, &QuotesWindow::Command3_Click);
-    mOCon->setVisible(false);
-    mORep = mO->addAction("Performance &Report");
+    checkAction = mO->addAction("&Check", this, &QuotesWindow::CheckContinueOrReport);
+    checkAction->setObjectName("mOChk");
+    checkAction->setEnabled(false);
+    continueAction = mO->addAction("&Continue", this, &QuotesWindow::CheckContinueOrReport);
+    continueAction->setObjectName("mOCon");
+    continueAction->setVisible(false);
+    reportAction = mO->addAction("Performance &Report");
+    reportAction->setObjectName("mORep");
     // The report's opening and closing set the mark, not the menu's own toggle.
-    connect(mORep, &QAction::triggered, this, [this](bool checked) {
-        mORep->setChecked(!checked);
-        Command3_Click();
+    connect(reportAction, &QAction::triggered, this, [this](bool checked) {
+        reportAction->setChecked(!checked);
+        CheckContinueOrReport();
     });
-    mORep->setEnabled(false);
-    mORep->setCheckable(true);
-    mOEr = mO->addAction("Show &Errors", this, &QuotesWindow::mOEr_Click);
-    mOEr->setCheckable(true);
-    mOEr->setChecked(true);
-    mOEr->setVisible(false);
-    mOT = mO->addAction("&Timer");
-    mOT->setCheckable(true);
+    reportAction->setEnabled(false);
+    reportAction->setCheckable(true);
+    showErrorsAction = mO->addAction("Show &Errors", this, &QuotesWindow::ToggleShowErrors);
+    showErrorsAction->setObjectName("mOEr");
+    showErrorsAction->setCheckable(true);
+    showErrorsAction->setChecked(true);
+    showErrorsAction->setVisible(false);
+    timerAction = mO->addAction("&Timer");
+    timerAction->setObjectName("mOT");
+    timerAction->setCheckable(true);
     mO->addSeparator();
-    mOS = mO->addAction("&Start", this, &QuotesWindow::StartNextQuote);
-    mON = mO->addAction("&Next", this, &QuotesWindow::StartNextQuote);
-    mON->setVisible(false);
-    mOE = mO->addAction("&End", this, &QuotesWindow::StartNextQuote);
-    mOE->setVisible(false);
+    startAction = mO->addAction("&Start", this, &QuotesWindow::StartNextQuote);
+    startAction->setObjectName("mOS");
+    nextAction = mO->addAction("&Next", this, &QuotesWindow::StartNextQuote);
+    nextAction->setObjectName("mON");
+    nextAction->setVisible(false);
+    endAction = mO->addAction("&End", this, &QuotesWindow::StartNextQuote);
+    endAction->setObjectName("mOE");
+    endAction->setVisible(false);
     mO->addSeparator();
-    mOSO = mO->addAction("So&und", this, &QuotesWindow::mOSO_Click);
+    soundAction = mO->addAction("So&und", this, &QuotesWindow::OpenSoundInformation);
+    soundAction->setObjectName("mOSO");
     mO->addSeparator();
-    mOExit = mO->addAction("E&xit", this, &QuotesWindow::ExitCommand);
+    exitAction = mO->addAction("E&xit", this, &QuotesWindow::ExitCommand);
+    exitAction->setObjectName("mOExit");
 }
 
 void QuotesWindow::buildSideToolbar() {
     fillSideToolbar({
-        {ownPicture(false), "Display Option", [this] { Command5_Click(); }},
-        {sideToolbarPicture(SidePicture::Check), "Check", [this] { Command3_Click(); }},
-        {ownPicture(true), "Show Errors - OFF", [this] { mOEr->trigger(); }},
-        {sideToolbarPicture(SidePicture::Sound), "Sound", [this] { mOSO_Click(); }},
+        {ownPicture(false), "Display Option", [this] { ToggleDisplayOptions(); }},
+        {sideToolbarPicture(SidePicture::Check), "Check", [this] { CheckContinueOrReport(); }},
+        {ownPicture(true), "Show Errors - OFF", [this] { showErrorsAction->trigger(); }},
+        {sideToolbarPicture(SidePicture::Sound), "Sound", [this] { OpenSoundInformation(); }},
         {sideToolbarPicture(SidePicture::Help), "Help", [this] { ShowHelpTopic(); }},
         {sideToolbarPicture(SidePicture::Exit), "Exit", [this] { ExitCommand(); }},
     });
@@ -360,50 +440,52 @@ void QuotesWindow::buildSideToolbar() {
 }
 
 void QuotesWindow::connectHandlers() {
-    connect(Command1, &QPushButton::clicked, this, &QuotesWindow::StartNextQuote);
-    connect(Command2, &QPushButton::clicked, this, &QuotesWindow::ExitCommand);
-    connect(Command3, &QPushButton::clicked, this, &QuotesWindow::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &QuotesWindow::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &QuotesWindow::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &QuotesWindow::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &QuotesWindow::Command7_Click);
-    connect(Command8, &QPushButton::clicked, this, &QuotesWindow::Command8_Click);
-    connect(Command9, &QPushButton::clicked, this, &QuotesWindow::Command9_Click);
-    connect(Command10, &QPushButton::clicked, this, &QuotesWindow::Command10_Click);
+    connect(startButton, &QPushButton::clicked, this, &QuotesWindow::StartNextQuote);
+    connect(exitButton, &QPushButton::clicked, this, &QuotesWindow::ExitCommand);
+    connect(checkButton, &QPushButton::clicked, this, &QuotesWindow::CheckContinueOrReport);
+    connect(closeReportButton, &QPushButton::clicked, this, &QuotesWindow::CloseReport);
+    connect(displayOptionButton, &QPushButton::clicked, this, &QuotesWindow::ToggleDisplayOptions);
+    connect(displayOptionOkButton, &QPushButton::clicked, this, &QuotesWindow::CloseDisplayOptions);
+    connect(increaseButton, &QPushButton::clicked, this, &QuotesWindow::IncreaseQuoteNumber);
+    connect(decreaseButton, &QPushButton::clicked, this, &QuotesWindow::DecreaseQuoteNumber);
+    connect(hallOfFameButton, &QPushButton::clicked, this,
+            &QuotesWindow::SwitchReportAndHallOfFame);
+    connect(deleteAllButton, &QPushButton::clicked, this,
+            &QuotesWindow::DeleteAllHallOfFameEntries);
     for (int k = 0; k < 34; ++k) {
-        connect(Command13.at(std::size_t(k)), &QPushButton::clicked, this,
-                [this, k] { Command13_Click(k); });
+        connect(keyButtons.at(std::size_t(k)), &QPushButton::clicked, this,
+                [this, k] { TypeKey(k); });
     }
-    connect(Command14, &QPushButton::clicked, this, &QuotesWindow::Command14_Click);
-    connect(Command15, &QPushButton::clicked, this, &QuotesWindow::Command15_Click);
-    connect(Command16, &QPushButton::clicked, this, &QuotesWindow::Command16_Click);
-    connect(Command17, &QPushButton::clicked, this, &QuotesWindow::Command17_Click);
-    connect(Command18, &QPushButton::clicked, this, &QuotesWindow::Command18_Click);
-    connect(Command19, &QPushButton::clicked, this, &QuotesWindow::Command19_Click);
-    connect(Timer1, &QTimer::timeout, this, &QuotesWindow::Timer1_Timer);
-    connect(mOPUp, &QAction::triggered, this, [this] {
+    connect(backSpaceButton, &QPushButton::clicked, this, &QuotesWindow::BackSpaceInWord);
+    connect(clearWordButton, &QPushButton::clicked, this, &QuotesWindow::ClearWord);
+    connect(previousWordButton, &QPushButton::clicked, this, &QuotesWindow::GoToPreviousWord);
+    connect(nextWordButton, &QPushButton::clicked, this, &QuotesWindow::GoToNextWord);
+    connect(closeViewErrorsButton, &QPushButton::clicked, this, &QuotesWindow::CloseViewErrors);
+    connect(viewErrorsButton, &QPushButton::clicked, this, &QuotesWindow::OpenViewErrors);
+    connect(secondTimer, &QTimer::timeout, this, &QuotesWindow::CountOneSecond);
+    connect(upperPanelColourAction, &QAction::triggered, this, [this] {
         colours_->ChooseColour(upperColour_);
-        Panel3D1->setBackColour(colours_->colour(upperColour_));
+        upperPanel->setBackColour(colours_->colour(upperColour_));
         if (panelMode_ == QuoteRules::WordEntry) {
             focusFirstKey();
         }
     });
-    connect(mOPLow, &QAction::triggered, this, [this] {
+    connect(lowerPanelColourAction, &QAction::triggered, this, [this] {
         colours_->ChooseColour(lowerColour_);
-        Panel3D2->setBackColour(colours_->colour(lowerColour_));
+        lowerPanel->setBackColour(colours_->colour(lowerColour_));
     });
-    connect(mOT, &QAction::triggered, this, [this](bool checked) {
+    connect(timerAction, &QAction::triggered, this, [this](bool checked) {
         // The item has already toggled its mark; the option decides it again.
-        Option3D1->select(checked ? 1 : 0);
+        timerOptions->select(checked ? 1 : 0);
     });
-    connect(mOMClick, &QAction::triggered, this, [this] {
+    connect(clickModeAction, &QAction::triggered, this, [this] {
         program_.SharedText = "2";
-        Option3D3->select(0);
+        placeModeOptions->select(0);
         SetPlaceMode(0);
     });
-    connect(mOMDrag, &QAction::triggered, this, [this] {
+    connect(dragModeAction, &QAction::triggered, this, [this] {
         program_.SharedText = "2";
-        Option3D3->select(1);
+        placeModeOptions->select(1);
         SetPlaceMode(1);
     });
     // Each option's click does nothing once after a command selected it and applied it itself.
@@ -415,30 +497,30 @@ void QuotesWindow::connectHandlers() {
             program_.SharedText.clear();
         };
     };
-    connect(Option3D1, &OptionGroup::clicked, this,
+    connect(timerOptions, &OptionGroup::clicked, this,
             optionClick([this](int index) { SetTimerOption(index); }));
-    connect(Option3D2, &OptionGroup::clicked, this,
+    connect(wordsPerBoxOptions, &OptionGroup::clicked, this,
             optionClick([this](int index) { SetWordsPerBox(index); }));
-    connect(Option3D3, &OptionGroup::clicked, this,
+    connect(placeModeOptions, &OptionGroup::clicked, this,
             optionClick([this](int index) { SetPlaceMode(index); }));
-    connect(Option3D4, &OptionGroup::clicked, this, &QuotesWindow::SetQuoteOrder);
+    connect(quoteOrderOptions, &OptionGroup::clicked, this, &QuotesWindow::SetQuoteOrder);
 
-    for (WordBox* box : Label1) {
-        connect(box, &WordBox::clicked, this, &QuotesWindow::Label1_Click);
-        connect(box, &WordBox::pressed, this, &QuotesWindow::Label1_MouseDown);
+    for (WordBox* box : upperBoxes) {
+        connect(box, &WordBox::clicked, this, &QuotesWindow::ClickUpperBox);
+        connect(box, &WordBox::pressed, this, &QuotesWindow::PressUpperBox);
         connect(box, &WordBox::moved, this,
                 [this](int, bool held) { UpperButtonHeld = held ? 1 : 0; });
-        drag_->addTarget(box, [this, box](QWidget*) { Label1_DragDrop(box->index()); });
+        drag_->addTarget(box, [this, box](QWidget*) { DropOnUpperBox(box->index()); });
     }
-    for (WordBox* box : Label2) {
-        connect(box, &WordBox::clicked, this, &QuotesWindow::Label2_Click);
-        connect(box, &WordBox::pressed, this, &QuotesWindow::Label2_MouseDown);
+    for (WordBox* box : lowerBoxes) {
+        connect(box, &WordBox::clicked, this, &QuotesWindow::ClickLowerBox);
+        connect(box, &WordBox::pressed, this, &QuotesWindow::PressLowerBox);
         drag_->addTarget(box, [this](QWidget*) {
             ClearLowerDragHighlight();
             DragSource = 0;
         });
     }
-    drag_->addTarget(Panel3D1, [this](QWidget*) {
+    drag_->addTarget(upperPanel, [this](QWidget*) {
         ClearUpperDragHighlight();
         if (DragSource == 2) {
             ClearLowerDragHighlight();
@@ -446,7 +528,7 @@ void QuotesWindow::connectHandlers() {
         DragSource = 0;
     });
     drag_->addTarget(
-        Panel3D2,
+        lowerPanel,
         [this](QWidget*) {
             ClearLowerDragHighlight();
             DragSource = 0;
@@ -458,18 +540,18 @@ void QuotesWindow::connectHandlers() {
         ClearLowerDragHighlight();
         DragSource = 0;
     };
-    for (QWidget* bar : {static_cast<QWidget*>(Panel3D10), static_cast<QWidget*>(Panel3D23),
-                         static_cast<QWidget*>(Panel3D3)}) {
+    for (QWidget* bar : {static_cast<QWidget*>(selectionPanel), static_cast<QWidget*>(modeBanner),
+                         static_cast<QWidget*>(buttonBar)}) {
         drag_->addTarget(bar, dropElsewhere, [this](QWidget*) { CancelLowerDrag(); });
     }
-    drag_->addTarget(SSPanel1, dropElsewhere);
-    focusMoves().onGotFocus(Command1, [this] { Command1_GotFocus(); });
+    drag_->addTarget(mainPanelFrame, dropElsewhere);
+    focusMoves().onGotFocus(startButton, [this] { StartButtonGotFocus(); });
 }
 
 void QuotesWindow::attachPopupToControls() {
-    const QList<QWidget*> controls = SSPanel1->findChildren<QWidget*>();
+    const QList<QWidget*> controls = mainPanelFrame->findChildren<QWidget*>();
     for (QWidget* control : controls) {
         attachOptionsPopup(control);
     }
-    attachOptionsPopup(SSPanel1);
+    attachOptionsPopup(mainPanelFrame);
 }

@@ -19,7 +19,7 @@
 #include <cmath>
 
 void QuotesWindow::ShowResultPanels(bool show) {
-    for (Panel3D* result : {Panel3D16, Panel3D17, Panel3D18}) {
+    for (Panel3D* result : {correctResult, wrongResult, blankResult}) {
         result->setVisible(show);
         if (show) {
             result->raise();
@@ -30,12 +30,12 @@ void QuotesWindow::ShowResultPanels(bool show) {
 void QuotesWindow::CheckEntries() {
     std::vector<QuoteRules::JudgedBox> boxes;
     for (int i = 0; i < state_.BoxCount; ++i) {
-        const WordBox* box = Label1.at(std::size_t(i));
+        const WordBox* box = upperBoxes.at(std::size_t(i));
         boxes.push_back({box->text(), box->tag, -1, -1});
     }
     const int correct = QuoteRules::judgeBoxes(state_, panelMode_, boxes);
     for (int i = 0; i < state_.BoxCount; ++i) {
-        WordBox* box = Label1.at(std::size_t(i));
+        WordBox* box = upperBoxes.at(std::size_t(i));
         const QuoteRules::JudgedBox& judged = boxes.at(std::size_t(i));
         if (judged.foreColour >= 0) {
             box->setForeCode(judged.foreColour);
@@ -46,11 +46,11 @@ void QuotesWindow::CheckEntries() {
         box->tag = judged.tag;
     }
     if (state_.BoxCount > 0) {
-        Label1.at(std::size_t(state_.BoxCount - 1))->repaint();
+        upperBoxes.at(std::size_t(state_.BoxCount - 1))->repaint();
     }
-    const int errorsShown = numericValue(Panel3D15->caption());
+    const int errorsShown = numericValue(accuracyGauge->caption());
     if (panelMode_ != QuoteRules::TwoPanels && state_.EntryErrors > 0) {
-        Panel3D15->setCaption(QString::number(state_.EntryErrors));
+        accuracyGauge->setCaption(QString::number(state_.EntryErrors));
     }
     if (QuoteRules::isComplete(state_, panelMode_, correct)) {
         QuoteRules::completeAccuracy(state_, panelMode_, errorsShown);
@@ -58,22 +58,22 @@ void QuotesWindow::CheckEntries() {
         return;
     }
     if (state_.EndJudging != 1) {
-        SavedSelectionText = Panel3D10->caption();
-        Option3D1->button(0)->setEnabled(true);
-        Command3->setText("&Cont.");
+        SavedSelectionText = selectionPanel->caption();
+        timerOptions->button(0)->setEnabled(true);
+        checkButton->setText("&Cont.");
         if (panelMode_ == QuoteRules::WordEntry) {
             focusFirstKey();
         }
-        mOChk->setVisible(false);
-        mOCon->setVisible(true);
+        checkAction->setVisible(false);
+        continueAction->setVisible(true);
         state_.CheckPending = 1;
     }
     if (state_.TimeUp == 1 && state_.WrongCount == 0) {
         services_.sound.beep();
     }
-    Panel3D16->setCaption("Correct = " + QString::number(correct));
-    Panel3D17->setCaption("Wrong = " + QString::number(state_.WrongCount));
-    Panel3D18->setCaption("Blank = " + QString::number(state_.BlankCount));
+    correctResult->setCaption("Correct = " + QString::number(correct));
+    wrongResult->setCaption("Wrong = " + QString::number(state_.WrongCount));
+    blankResult->setCaption("Blank = " + QString::number(state_.BlankCount));
     ShowResultPanels(true);
     if (state_.EndJudging == 1) {
         state_.EndJudging = 0;
@@ -84,54 +84,54 @@ void QuotesWindow::CheckEntries() {
 }
 
 void QuotesWindow::completeQuote() {
-    Timer1->stop();
-    Command5->setEnabled(true);
-    Option3D1->button(0)->setEnabled(true);
-    Command1->setEnabled(true);
-    Frame3D1->setEnabled(true);
-    Frame3D2->setEnabled(panelMode_ != QuoteRules::WordEntry);
-    mOOpt->setEnabled(true);
+    secondTimer->stop();
+    displayOptionButton->setEnabled(true);
+    timerOptions->button(0)->setEnabled(true);
+    startButton->setEnabled(true);
+    timerFrame->setEnabled(true);
+    wordsFrame->setEnabled(panelMode_ != QuoteRules::WordEntry);
+    gameOptionsMenu->setEnabled(true);
     SetOptionMenus(true);
-    QFont font = Panel3D10->font();
+    QFont font = selectionPanel->font();
     font.setPointSize(24);
-    Panel3D10->setFont(font);
-    Panel3D10->setForeColour(ColorNumber::palette(1));
+    selectionPanel->setFont(font);
+    selectionPanel->setForeColour(ColorNumber::palette(1));
     if (panelMode_ == QuoteRules::WordEntry) {
-        Panel3D6->hide();
-        Label1.at(std::size_t(CurrentEntryBox))->setBackCode(15);
+        keyboard->hide();
+        upperBoxes.at(std::size_t(CurrentEntryBox))->setBackCode(15);
     }
-    Panel3D10->setCaption(QuoteRules::resultText(state_.Accuracy));
-    Panel3D23->hide();
+    selectionPanel->setCaption(QuoteRules::resultText(state_.Accuracy));
+    modeBanner->hide();
     program_.PlayCorrectSound();
-    setCommand1Caption("&Next");
-    mOE->setVisible(false);
-    mON->setVisible(true);
+    setStartCaption("&Next");
+    endAction->setVisible(false);
+    nextAction->setVisible(true);
     state_.QuoteOver = 1;
     AddReportRow();
     if (state_.TimerOption == 2 && state_.CountDown == 0) {
         CheckHallOfFame();
     }
     if (panelMode_ == QuoteRules::WordEntry) {
-        Panel3D15->setCaption(QString::number(state_.EntryErrors));
+        accuracyGauge->setCaption(QString::number(state_.EntryErrors));
         state_.EntryErrors = 0;
     }
     FocusStartButton();
 }
 
 void QuotesWindow::offerCheck() {
-    Command3->setText("&Check");
-    mOCon->setVisible(false);
-    mOChk->setVisible(true);
-    mOChk->setEnabled(true);
+    checkButton->setText("&Check");
+    continueAction->setVisible(false);
+    checkAction->setVisible(true);
+    checkAction->setEnabled(true);
     Toolbar2Button(2)->setEnabled(true);
-    mORep->setEnabled(false);
+    reportAction->setEnabled(false);
 }
 
 void QuotesWindow::continueAfterCheck() {
     offerCheck();
     ShowResultPanels(false);
     for (int i = 0; i < state_.BoxCount; ++i) {
-        WordBox* box = Label1.at(std::size_t(i));
+        WordBox* box = upperBoxes.at(std::size_t(i));
         if (box->foreCode() == 1) {
             box->setForeCode(0);
         }
@@ -139,23 +139,23 @@ void QuotesWindow::continueAfterCheck() {
             box->setBackCode(panelMode_ == QuoteRules::WordEntry ? 15 : 11);
         }
     }
-    if (Panel3D10->caption().isEmpty()) {
+    if (selectionPanel->caption().isEmpty()) {
         ShowModeBanner();
     }
     if (panelMode_ == QuoteRules::WordEntry) {
-        Panel3D6->show();
-        Label1.at(std::size_t(CurrentEntryBox))->setBackCode(11);
+        keyboard->show();
+        upperBoxes.at(std::size_t(CurrentEntryBox))->setBackCode(11);
         focusFirstKey();
     }
 }
 
-void QuotesWindow::Command3_Click() {
-    if (Panel3D7->isVisible()) {
+void QuotesWindow::CheckContinueOrReport() {
+    if (viewErrorsPanel->isVisible()) {
         DirectionsViewErrorsMessage();
         return;
     }
     HideModeBanner();
-    const QString caption = Command3->text();
+    const QString caption = checkButton->text();
     if (caption == "&Check") {
         CheckEntries();
         if (state_.WrongCount > 0) {
@@ -164,86 +164,86 @@ void QuotesWindow::Command3_Click() {
         DragSource = 0;
         EndAllDrags();
         if (panelMode_ == QuoteRules::WordEntry) {
-            Panel3D6->hide();
+            keyboard->hide();
         }
     } else if (caption == "&Cont.") {
         continueAfterCheck();
-    } else if (Panel3D12->isVisible()) {
-        Command4_Click();
+    } else if (reportPanel->isVisible()) {
+        CloseReport();
     } else {
-        mORep->setChecked(true);
-        setCancelButton(Command4);
+        reportAction->setChecked(true);
+        setCancelButton(closeReportButton);
         if (panelMode_ == QuoteRules::WordEntry) {
-            Panel3D6->hide();
+            keyboard->hide();
         }
         ShowPerformanceGrid();
-        Panel3D12->show();
-        Panel3D12->raise();
-        Command4->setFocus(Qt::OtherFocusReason);
-        Command9->setVisible(panelMode_ == QuoteRules::TwoPanels);
+        reportPanel->show();
+        reportPanel->raise();
+        closeReportButton->setFocus(Qt::OtherFocusReason);
+        hallOfFameButton->setVisible(panelMode_ == QuoteRules::TwoPanels);
     }
 }
 
-void QuotesWindow::Command4_Click() {
-    if (Panel3D7->isVisible()) {
+void QuotesWindow::CloseReport() {
+    if (viewErrorsPanel->isVisible()) {
         DirectionsViewErrorsMessage();
         return;
     }
-    closeReport();
-    Frame1->setEnabled(true);
+    hideReport();
+    quotesFrame->setEnabled(true);
 }
 
-void QuotesWindow::closeReport() {
-    mORep->setChecked(false);
-    setCancelButton(Command2);
-    Panel3D12->hide();
+void QuotesWindow::hideReport() {
+    reportAction->setChecked(false);
+    setCancelButton(exitButton);
+    reportPanel->hide();
 }
 
-void QuotesWindow::mOEr_Click() {
-    ErrorsHidden = mOEr->isChecked() ? 0 : 1;
+void QuotesWindow::ToggleShowErrors() {
+    ErrorsHidden = showErrorsAction->isChecked() ? 0 : 1;
 }
 
 void QuotesWindow::AddReportRow() {
     const bool complete = state_.QuoteOver == 1;
-    QuoteRules::addReportRow(state_, panelMode_, Panel3D13->caption(), Panel3D15->caption());
+    QuoteRules::addReportRow(state_, panelMode_, moveCount->caption(), accuracyGauge->caption());
     if (!complete && panelMode_ == QuoteRules::OnePanel) {
-        Panel3D15->setCaption(QString::number(state_.WrongCount));
+        accuracyGauge->setCaption(QString::number(state_.WrongCount));
     }
     ShowAccuracyFlood(state_.Accuracy);
-    Command3->setText("Perf&Rp");
-    mOChk->setEnabled(false);
+    checkButton->setText("Perf&Rp");
+    checkAction->setEnabled(false);
     Toolbar2Button(2)->setEnabled(false);
-    mORep->setEnabled(true);
+    reportAction->setEnabled(true);
 }
 
 void QuotesWindow::ShowPerformanceGrid() {
-    if (Panel3D12->caption() == "Hall of Fame") {
-        Panel3D12->setCaption("Performance Report");
-        Command9->setText("&View Hall of Fame");
-        Command10->hide();
+    if (reportPanel->caption() == "Hall of Fame") {
+        reportPanel->setCaption("Performance Report");
+        hallOfFameButton->setText("&View Hall of Fame");
+        deleteAllButton->hide();
     }
-    const int share = int(std::nearbyint(Grid1->widthTwips() * 0.2));
+    const int share = int(std::nearbyint(performanceGrid->widthTwips() * 0.2));
     const QStringList headings = QuoteRules::reportHeadings(panelMode_);
-    Grid1->setRows(2);
-    Grid1->setRow(0);
+    performanceGrid->setRows(2);
+    performanceGrid->setRow(0);
     for (int col = 0; col < 5; ++col) {
-        Grid1->setColWidth(col, share);
-        Grid1->setColAlignment(col, GridControl::Centre);
-        Grid1->setFixedAlignment(col, GridControl::Centre);
-        Grid1->setCol(col);
-        Grid1->setText(headings.at(col));
+        performanceGrid->setColWidth(col, share);
+        performanceGrid->setColAlignment(col, GridControl::Centre);
+        performanceGrid->setFixedAlignment(col, GridControl::Centre);
+        performanceGrid->setCol(col);
+        performanceGrid->setText(headings.at(col));
     }
-    Grid1->setRows(14);
+    performanceGrid->setRows(14);
     for (int row = 1; row <= 100; ++row) {
         const auto& cells = state_.PerfData.at(std::size_t(row));
         if (cells[1].isEmpty()) {
             break;
         }
         if (row > 13) {
-            Grid1->setRows(row + 1);
+            performanceGrid->setRows(row + 1);
         }
-        Grid1->setRowText(row,
-                          QStringList{cells[1], cells[2], cells[3], cells[4], cells[5]}.join('\t'));
+        performanceGrid->setRowText(
+            row, QStringList{cells[1], cells[2], cells[3], cells[4], cells[5]}.join('\t'));
     }
 }
 
@@ -252,39 +252,39 @@ void QuotesWindow::SetTimerOption(int index) {
     state_.AskTimer = 0;
     state_.CountDown = 0;
     if (state_.TimerOption == 2) {
-        Panel3D5->show();
+        timerGauge->show();
         state_.AskTimer = 9;
     } else {
-        Panel3D5->hide();
+        timerGauge->hide();
     }
-    Label7->clear();
-    Panel3D5->setFloodPercent(0);
-    mOT->setChecked(state_.TimerOption == 2);
+    clockLabel->clear();
+    timerGauge->setFloodPercent(0);
+    timerAction->setChecked(state_.TimerOption == 2);
 }
 
-void QuotesWindow::Timer1_Timer() {
+void QuotesWindow::CountOneSecond() {
     const QuoteRules::Tick tick = QuoteRules::tick(state_);
-    QFont font = Panel3D5->font();
+    QFont font = timerGauge->font();
     font.setPointSize(14);
-    Panel3D5->setFont(font);
-    Label7->setText(tick.label);
+    timerGauge->setFont(font);
+    clockLabel->setText(tick.label);
     if (tick.floodPercent >= 0) {
-        Panel3D5->setFloodPercent(tick.floodPercent);
+        timerGauge->setFloodPercent(tick.floodPercent);
     }
     if (!tick.reachedZero) {
         return;
     }
     state_.TimeUp = 1;
-    const QString shown = Panel3D10->caption();
+    const QString shown = selectionPanel->caption();
     if (shown != "Correct!" && shown != "Well Done!" && shown != "Perfect!") {
         StartNextQuote();
     } else {
         state_.TimeUp = 0;
     }
-    Timer1->stop();
-    Frame3D1->setEnabled(true);
-    Frame3D2->setEnabled(panelMode_ != QuoteRules::WordEntry);
-    Command1->setEnabled(true);
+    secondTimer->stop();
+    timerFrame->setEnabled(true);
+    wordsFrame->setEnabled(panelMode_ != QuoteRules::WordEntry);
+    startButton->setEnabled(true);
     SetOptionMenus(true);
     FocusStartButton();
 }

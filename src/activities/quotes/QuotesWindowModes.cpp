@@ -17,77 +17,78 @@
 void QuotesWindow::SetQuoteOrder(int index) {
     QuoteRules::setQuoteOrder(state_, index, services_.random);
     const bool select = index == 2;
-    Command7->setEnabled(select);
-    Command8->setEnabled(select);
-    Panel3D26->setEnabled(select);
+    increaseButton->setEnabled(select);
+    decreaseButton->setEnabled(select);
+    quoteNumberPanel->setEnabled(select);
 }
 
 void QuotesWindow::ResetDisplayOptions() {
     ResetQuoteState();
-    Option3D4->select(0);
-    setCommand1Caption("&Start");
-    Panel3D12->hide();
-    Panel3D26->setCaption("1");
+    quoteOrderOptions->select(0);
+    setStartCaption("&Start");
+    reportPanel->hide();
+    quoteNumberPanel->setCaption("1");
 }
 
-void QuotesWindow::Command5_Click() {
-    if (Panel3D25->isVisible()) {
-        Command6_Click();
+void QuotesWindow::ToggleDisplayOptions() {
+    if (displayOptionPanel->isVisible()) {
+        CloseDisplayOptions();
         return;
     }
-    mODOpt->setChecked(true);
-    Panel3D25->show();
-    Panel3D25->raise();
-    setCancelButton(Command6);
-    Panel3D12->hide();
-    mORep->setChecked(false);
+    displayOptionAction->setChecked(true);
+    displayOptionPanel->show();
+    displayOptionPanel->raise();
+    setCancelButton(displayOptionOkButton);
+    reportPanel->hide();
+    reportAction->setChecked(false);
     SetQuoteControls(false);
-    Command3->setEnabled(false);
-    Frame3D2->setEnabled(false);
-    Command6->setFocus(Qt::OtherFocusReason);
+    checkButton->setEnabled(false);
+    wordsFrame->setEnabled(false);
+    displayOptionOkButton->setFocus(Qt::OtherFocusReason);
 }
 
-void QuotesWindow::Command6_Click() {
-    mODOpt->setChecked(false);
-    setCancelButton(Command2);
-    if (Command1->text() != "&Start") {
-        Command3->setEnabled(true);
+void QuotesWindow::CloseDisplayOptions() {
+    displayOptionAction->setChecked(false);
+    setCancelButton(exitButton);
+    if (startButton->text() != "&Start") {
+        checkButton->setEnabled(true);
     }
-    Panel3D25->hide();
+    displayOptionPanel->hide();
     SetQuoteControls(true);
-    Frame3D2->setEnabled(panelMode_ != QuoteRules::WordEntry);
+    wordsFrame->setEnabled(panelMode_ != QuoteRules::WordEntry);
     if (panelMode_ == QuoteRules::TwoPanels) {
-        mOM->setEnabled(true);
+        modeMenu->setEnabled(true);
     }
     SetOptionMenus(true);
 }
 
-void QuotesWindow::Command7_Click() {
+void QuotesWindow::IncreaseQuoteNumber() {
     state_.QuoteNumber = state_.QuoteNumber >= 42 ? 1 : state_.QuoteNumber + 1;
-    Panel3D26->setCaption(QString::number(state_.QuoteNumber));
+    quoteNumberPanel->setCaption(QString::number(state_.QuoteNumber));
 }
 
-void QuotesWindow::Command8_Click() {
+void QuotesWindow::DecreaseQuoteNumber() {
     state_.QuoteNumber = state_.QuoteNumber <= 1 ? 42 : state_.QuoteNumber - 1;
-    Panel3D26->setCaption(QString::number(state_.QuoteNumber));
+    quoteNumberPanel->setCaption(QString::number(state_.QuoteNumber));
 }
 
 void QuotesWindow::SetQuoteControls(bool on) {
-    mOM->setEnabled(false);
-    if (Command1->text() != "&Start") {
-        mORep->setEnabled(on);
+    modeMenu->setEnabled(false);
+    if (startButton->text() != "&Start") {
+        reportAction->setEnabled(on);
     }
-    mOT->setEnabled(on);
+    timerAction->setEnabled(on);
     if (panelMode_ != QuoteRules::WordEntry) {
-        mOW->setEnabled(on);
+        wordsMenu->setEnabled(on);
     }
-    for (QPushButton* command : {Command1, Command2, Command3, Command4, Command5}) {
+    for (QPushButton* command :
+         {startButton, exitButton, checkButton, closeReportButton, displayOptionButton}) {
         setInTabOrder(command, on);
     }
-    Command5->setEnabled(on);
-    Frame3D1->setEnabled(on);
+    displayOptionButton->setEnabled(on);
+    timerFrame->setEnabled(on);
     if (panelMode_ == QuoteRules::TwoPanels) {
-        Frame3D3->setEnabled(on);
+        modeFrame->setEnabled(on);
     }
 }
 
@@ -95,55 +96,55 @@ void QuotesWindow::MeasurePanelHeights() {
     if (TwoPanelHeight != 0) {
         return;
     }
-    TwoPanelHeight = int(std::lround(Twips::fromPixels(Panel3D19->height())));
+    TwoPanelHeight = int(std::lround(Twips::fromPixels(upperPanelHolder->height())));
     const int grown =
-        TwoPanelHeight + int(std::lround(Twips::fromPixels(Panel3D20->height()))) - 15;
-    Panel3D19->resize(Panel3D19->width(), Twips::toPixels(grown));
-    Panel3D1->resize(Panel3D1->width(), Twips::toPixels(grown - 145));
+        TwoPanelHeight + int(std::lround(Twips::fromPixels(lowerPanelHolder->height()))) - 15;
+    upperPanelHolder->resize(upperPanelHolder->width(), Twips::toPixels(grown));
+    upperPanel->resize(upperPanel->width(), Twips::toPixels(grown - 145));
     OnePanelHeight = grown;
 }
 
 void QuotesWindow::SetOnePanel() {
     if (OnePanelHeight >= 1) {
-        Panel3D19->resize(Panel3D19->width(), Twips::toPixels(OnePanelHeight));
-        Panel3D1->resize(Panel3D1->width(), Twips::toPixels(OnePanelHeight - 145));
-        Panel3D20->hide();
+        upperPanelHolder->resize(upperPanelHolder->width(), Twips::toPixels(OnePanelHeight));
+        upperPanel->resize(upperPanel->width(), Twips::toPixels(OnePanelHeight - 145));
+        lowerPanelHolder->hide();
     }
     ResetDisplayOptions();
     setPanelMode(QuoteRules::OnePanel);
     ApplyPanelMode();
-    mOOpt1->setChecked(true);
+    onePanelAction->setChecked(true);
     program_.SharedText = "2";
-    Option3D3->select(1);
+    placeModeOptions->select(1);
     SetPlaceMode(1);
     ShowStartMenu();
-    Label4->hide();
-    Label5->hide();
-    mOMClick->setEnabled(true);
+    upperAuthor->hide();
+    lowerAuthor->hide();
+    clickModeAction->setEnabled(true);
 }
 
 void QuotesWindow::SetTwoPanels() {
     if (panelMode_ == QuoteRules::TwoPanels) {
-        mOOpt2->setChecked(true);
+        twoPanelsAction->setChecked(true);
         return;
     }
     ResetDisplayOptions();
     setPanelMode(QuoteRules::TwoPanels);
     ApplyPanelMode();
-    Panel3D15->setFloodPercent(0);
-    Panel3D14->setCaption("Accuracy");
+    accuracyGauge->setFloodPercent(0);
+    accuracyHeading->setCaption("Accuracy");
     HideBoxes();
-    Label4->hide();
-    Label5->hide();
-    mOMClick->setEnabled(true);
-    mOOpt2->setChecked(true);
+    upperAuthor->hide();
+    lowerAuthor->hide();
+    clickModeAction->setEnabled(true);
+    twoPanelsAction->setChecked(true);
     if (TwoPanelHeight >= 1) {
-        Panel3D19->resize(Panel3D19->width(), Twips::toPixels(TwoPanelHeight));
-        Panel3D1->resize(Panel3D1->width(), Twips::toPixels(TwoPanelHeight - 145));
+        upperPanelHolder->resize(upperPanelHolder->width(), Twips::toPixels(TwoPanelHeight));
+        upperPanel->resize(upperPanel->width(), Twips::toPixels(TwoPanelHeight - 145));
     }
-    Option3D3->button(0)->setEnabled(true);
+    placeModeOptions->button(0)->setEnabled(true);
     program_.SharedText = "2";
-    Option3D3->select(1);
+    placeModeOptions->select(1);
     SetPlaceMode(1);
     ShowStartMenu();
 }
@@ -151,53 +152,53 @@ void QuotesWindow::SetTwoPanels() {
 void QuotesWindow::ApplyPanelMode() {
     const bool twoPanels = panelMode_ == QuoteRules::TwoPanels;
     const bool wordEntry = panelMode_ == QuoteRules::WordEntry;
-    Option3D3->button(0)->setEnabled(true);
-    Option3D3->button(1)->setEnabled(!wordEntry);
-    mOW->setEnabled(!wordEntry);
-    Panel3D15->setFloodPercent(twoPanels ? 0 : Panel3D::kNoFlood);
-    mORep->setEnabled(false);
-    Panel3D25->hide();
-    mODOpt->setChecked(false);
-    Panel3D13->setCaption("0");
-    Panel3D15->setCaption(twoPanels ? QString() : QString("0"));
+    placeModeOptions->button(0)->setEnabled(true);
+    placeModeOptions->button(1)->setEnabled(!wordEntry);
+    wordsMenu->setEnabled(!wordEntry);
+    accuracyGauge->setFloodPercent(twoPanels ? 0 : Panel3D::kNoFlood);
+    reportAction->setEnabled(false);
+    displayOptionPanel->hide();
+    displayOptionAction->setChecked(false);
+    moveCount->setCaption("0");
+    accuracyGauge->setCaption(twoPanels ? QString() : QString("0"));
     state_.Accuracy = 0;
-    Label7->clear();
-    Panel3D5->setFloodPercent(0);
-    Command3->setEnabled(false);
-    setCancelButton(Command2);
+    clockLabel->clear();
+    timerGauge->setFloodPercent(0);
+    checkButton->setEnabled(false);
+    setCancelButton(exitButton);
     ShowResultPanels(false);
     ClearGameOptionChecks();
     state_.TimerOption = 1;
-    Option3D1->select(0);
+    timerOptions->select(0);
     QuoteRules::clearReportTable(state_);
     if (wordEntry) {
-        Panel3D11->setCaption("# Entries");
+        movesHeading->setCaption("# Entries");
         state_.WordsPerBox = 1;
-        Option3D2->select(0);
-        Frame3D2->setEnabled(false);
+        wordsPerBoxOptions->select(0);
+        wordsFrame->setEnabled(false);
         // The grouping item that chose word entry shows its own text after this.
         ShowWordEntryBanner({});
         ShowModeBanner();
     } else {
-        Panel3D11->setCaption("# Moves");
+        movesHeading->setCaption("# Moves");
         state_.WordsPerBox = 3;
-        Option3D2->select(2);
-        Frame3D2->setEnabled(true);
+        wordsPerBoxOptions->select(2);
+        wordsFrame->setEnabled(true);
     }
     if (twoPanels) {
-        Panel3D20->show();
-        Label1[66]->hide();
-        mOPLow->setEnabled(true);
-        mOM->setEnabled(true);
-        Frame3D3->setEnabled(true);
+        lowerPanelHolder->show();
+        upperBoxes[66]->hide();
+        lowerPanelColourAction->setEnabled(true);
+        modeMenu->setEnabled(true);
+        modeFrame->setEnabled(true);
     } else {
-        Panel3D20->hide();
+        lowerPanelHolder->hide();
         SetErrorsColumn();
-        mOPLow->setEnabled(false);
-        mOM->setEnabled(!wordEntry);
-        Frame3D3->setEnabled(!wordEntry);
+        lowerPanelColourAction->setEnabled(false);
+        modeMenu->setEnabled(!wordEntry);
+        modeFrame->setEnabled(!wordEntry);
     }
-    mOEr->setVisible(panelMode_ == QuoteRules::OnePanel);
+    showErrorsAction->setVisible(panelMode_ == QuoteRules::OnePanel);
     if (panelMode_ != QuoteRules::OnePanel) {
         Toolbar2Button(3)->setEnabled(false);
     }
@@ -207,5 +208,5 @@ void QuotesWindow::ApplyPanelMode() {
 void QuotesWindow::SetWordsPerBox(int index) {
     state_.WordsPerBox = index + 1;
     ClearWordsChecks();
-    mOWn.at(std::size_t(index))->setChecked(true);
+    wordsPerBoxActions.at(std::size_t(index))->setChecked(true);
 }

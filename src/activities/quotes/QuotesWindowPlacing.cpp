@@ -22,19 +22,19 @@ const QString kDragBanner = QString("Drag And Drop") + QChar(13) + "Mode Is Acti
 } // namespace
 
 void QuotesWindow::HideModeBanner() {
-    if (Panel3D23->isVisible()) {
-        Panel3D23->hide();
+    if (modeBanner->isVisible()) {
+        modeBanner->hide();
     }
 }
 
 void QuotesWindow::ShowModeBanner() {
-    Panel3D23->show();
-    Panel3D23->raise();
+    modeBanner->show();
+    modeBanner->raise();
 }
 
 void QuotesWindow::ShowAccuracyFlood(int percent) {
     if (panelMode_ == QuoteRules::TwoPanels) {
-        Panel3D15->setFloodPercent(percent);
+        accuracyGauge->setFloodPercent(percent);
     }
 }
 
@@ -46,7 +46,7 @@ void QuotesWindow::leaveContinueState() {
     HideModeBanner();
     if (state_.CheckPending == 1) {
         state_.CheckPending = 0;
-        Panel3D10->setCaption(SavedSelectionText);
+        selectionPanel->setCaption(SavedSelectionText);
     }
 }
 
@@ -64,7 +64,7 @@ bool QuotesWindow::clickGuards(WordBox* box, bool upper) {
     if (upper && state_.PlaceMode == 1) {
         return false;
     }
-    const bool continuing = Command3->text() == "&Cont.";
+    const bool continuing = checkButton->text() == "&Cont.";
     if (continuing && (upper || !quoteIsOver())) {
         DirectionsContinueMessage();
         colourByContent(box);
@@ -83,15 +83,15 @@ bool QuotesWindow::clickGuards(WordBox* box, bool upper) {
 }
 
 void QuotesWindow::takeIntoHand(const QString& boxText) {
-    QFont font = Panel3D10->font();
+    QFont font = selectionPanel->font();
     font.setPointSize(boxText.size() > 15 ? 14 : 18);
-    Panel3D10->setFont(font);
-    Panel3D10->setForeColour(ColorNumber::palette(0));
+    selectionPanel->setFont(font);
+    selectionPanel->setForeColour(ColorNumber::palette(0));
 }
 
-void QuotesWindow::Label1_Click(int k) {
+void QuotesWindow::ClickUpperBox(int k) {
     if (k >= QuoteState::kBoxes || k >= state_.BoxCount ||
-        !clickGuards(Label1.at(std::size_t(k)), true)) {
+        !clickGuards(upperBoxes.at(std::size_t(k)), true)) {
         return;
     }
     if (panelMode_ == QuoteRules::WordEntry) {
@@ -99,32 +99,32 @@ void QuotesWindow::Label1_Click(int k) {
         if (state_.EntryState.at(std::size_t(k)) > 0) {
             CurrentEntryBox = k;
             ClearEntryHighlight();
-            Label1.at(std::size_t(k))->setBackCode(11);
+            upperBoxes.at(std::size_t(k))->setBackCode(11);
         }
         return;
     }
-    WordBox* box = Label1.at(std::size_t(k));
+    WordBox* box = upperBoxes.at(std::size_t(k));
     box->setForeCode(0);
-    const QString hand = Panel3D10->caption();
+    const QString hand = selectionPanel->caption();
     takeIntoHand(box->text());
-    Panel3D10->setCaption(box->text());
+    selectionPanel->setCaption(box->text());
     box->setText(hand);
-    if (panelMode_ == QuoteRules::TwoPanels ? !Panel3D10->caption().isEmpty()
+    if (panelMode_ == QuoteRules::TwoPanels ? !selectionPanel->caption().isEmpty()
                                             : !box->text().isEmpty()) {
         CountMove(k);
     }
     colourByContent(box);
 }
 
-void QuotesWindow::Label2_Click(int k) {
+void QuotesWindow::ClickLowerBox(int k) {
     if (k >= QuoteState::kBoxes || k >= state_.BoxCount ||
-        !clickGuards(Label2.at(std::size_t(k)), false)) {
+        !clickGuards(lowerBoxes.at(std::size_t(k)), false)) {
         return;
     }
-    WordBox* box = Label2.at(std::size_t(k));
-    const QString hand = Panel3D10->caption();
+    WordBox* box = lowerBoxes.at(std::size_t(k));
+    const QString hand = selectionPanel->caption();
     takeIntoHand(box->text());
-    Panel3D10->setCaption(box->text());
+    selectionPanel->setCaption(box->text());
     box->setText(hand);
     if (box->text().isEmpty()) {
         box->hide();
@@ -135,15 +135,15 @@ void QuotesWindow::Label2_Click(int k) {
     colourByContent(box);
 }
 
-void QuotesWindow::Label1_MouseDown(int k, Qt::MouseButton button) {
+void QuotesWindow::PressUpperBox(int k, Qt::MouseButton button) {
     if (k >= QuoteState::kBoxes) {
         return;
     }
-    WordBox* box = Label1.at(std::size_t(k));
+    WordBox* box = upperBoxes.at(std::size_t(k));
     if (state_.PlaceMode != 1) {
         return; // in Click mode the click that follows answers the continue state
     }
-    if (Command3->text() == "&Cont.") {
+    if (checkButton->text() == "&Cont.") {
         DirectionsContinueMessage();
         return;
     }
@@ -162,18 +162,18 @@ void QuotesWindow::Label1_MouseDown(int k, Qt::MouseButton button) {
     }
 }
 
-void QuotesWindow::Label2_MouseDown(int k, Qt::MouseButton button) {
+void QuotesWindow::PressLowerBox(int k, Qt::MouseButton button) {
     if (k >= QuoteState::kBoxes || state_.PlaceMode != 1) {
         return;
     }
-    if (Command3->text() == "&Cont.") {
+    if (checkButton->text() == "&Cont.") {
         DirectionsContinueMessage();
         return;
     }
     if (quoteIsOver() || timeIsUp()) {
         return;
     }
-    WordBox* box = Label2.at(std::size_t(k));
+    WordBox* box = lowerBoxes.at(std::size_t(k));
     ClearLowerDragHighlight();
     box->setBackCode(10);
     DragSource = 2;
@@ -184,15 +184,16 @@ void QuotesWindow::Label2_MouseDown(int k, Qt::MouseButton button) {
     }
 }
 
-void QuotesWindow::Label1_DragDrop(int t) {
+void QuotesWindow::DropOnUpperBox(int t) {
     if (t >= QuoteState::kBoxes || DragSource == 0) {
         ClearUpperDragHighlight();
         ClearLowerDragHighlight();
         return;
     }
     const int s = DragIndex;
-    WordBox* target = Label1.at(std::size_t(t));
-    WordBox* source = DragSource == 1 ? Label1.at(std::size_t(s)) : Label2.at(std::size_t(s));
+    WordBox* target = upperBoxes.at(std::size_t(t));
+    WordBox* source =
+        DragSource == 1 ? upperBoxes.at(std::size_t(s)) : lowerBoxes.at(std::size_t(s));
     if (source->text() == target->text()) {
         ClearUpperDragHighlight();
         ClearLowerDragHighlight();
@@ -210,7 +211,7 @@ void QuotesWindow::Label1_DragDrop(int t) {
             // An error in one panel; two panels turn it into the percentage at once below.
             state_.Accuracy += 1;
             if (panelMode_ != QuoteRules::TwoPanels) {
-                Panel3D15->setCaption(QString::number(state_.Accuracy));
+                accuracyGauge->setCaption(QString::number(state_.Accuracy));
             }
         }
         const QString moving = source->text();
@@ -248,17 +249,17 @@ void QuotesWindow::Label1_DragDrop(int t) {
 
 void QuotesWindow::CountMove(int box) {
     state_.MoveCount += 1;
-    Panel3D13->setCaption(QString::number(state_.MoveCount));
+    moveCount->setCaption(QString::number(state_.MoveCount));
     if (panelMode_ == QuoteRules::TwoPanels) {
         state_.Accuracy = QuoteRules::twoPanelAccuracy(state_.BoxCount, state_.MoveCount);
-        Panel3D15->setFloodPercent(state_.Accuracy);
+        accuracyGauge->setFloodPercent(state_.Accuracy);
     } else if (panelMode_ == QuoteRules::OnePanel && state_.PlaceMode == 0) {
-        WordBox* placed = Label1.at(std::size_t(box));
+        WordBox* placed = upperBoxes.at(std::size_t(box));
         if (placed->text() != state_.CorrectText.at(std::size_t(box))) {
             placed->setForeCode(12);
             placed->blink(Twips::toPixels(15));
             state_.Accuracy += 1;
-            Panel3D15->setCaption(QString::number(state_.Accuracy));
+            accuracyGauge->setCaption(QString::number(state_.Accuracy));
             program_.PlayIncorrectSound();
         }
     }
@@ -266,56 +267,56 @@ void QuotesWindow::CountMove(int box) {
 
 void QuotesWindow::UndoMoveCount() {
     state_.MoveCount = std::max(state_.MoveCount - 1, 0);
-    Panel3D13->setCaption(QString::number(state_.MoveCount));
+    moveCount->setCaption(QString::number(state_.MoveCount));
     state_.Accuracy = QuoteRules::twoPanelAccuracy(state_.BoxCount, state_.MoveCount);
-    Panel3D15->setFloodPercent(state_.Accuracy);
+    accuracyGauge->setFloodPercent(state_.Accuracy);
 }
 
 QString QuotesWindow::SetPlaceMode(int mode) {
     ShowModeBanner();
     QString returned;
     if (mode == 0) {
-        mOMClick->setChecked(true);
-        mOMDrag->setChecked(false);
-        Panel3D23->setCaption(kClickBanner);
+        clickModeAction->setChecked(true);
+        dragModeAction->setChecked(false);
+        modeBanner->setCaption(kClickBanner);
         state_.PlaceMode = 0;
         EndAllDrags();
         for (int i = 0; i <= state_.BoxCount && i < QuoteState::kBoxes; ++i) {
-            if (Label2.at(std::size_t(i))->backCode() == 10) {
-                Label2.at(std::size_t(i))->setBackCode(15);
+            if (lowerBoxes.at(std::size_t(i))->backCode() == 10) {
+                lowerBoxes.at(std::size_t(i))->setBackCode(15);
                 break;
             }
         }
         return returned;
     }
-    mOMClick->setChecked(false);
-    mOMDrag->setChecked(true);
+    clickModeAction->setChecked(false);
+    dragModeAction->setChecked(true);
     state_.PlaceMode = 1;
-    Panel3D23->setCaption(kDragBanner);
+    modeBanner->setCaption(kDragBanner);
     DragSource = 0;
-    const QString hand = Panel3D10->caption();
-    if (hand.isEmpty() || Command1->text() != "&End") {
+    const QString hand = selectionPanel->caption();
+    if (hand.isEmpty() || startButton->text() != "&End") {
         return returned;
     }
     // The text in hand goes back into the first free box.
     for (int i = 0; i <= state_.BoxCount && i < QuoteState::kBoxes; ++i) {
         if (panelMode_ == QuoteRules::TwoPanels) {
-            WordBox* lower = Label2.at(std::size_t(i));
-            if (lower->text().isEmpty() && Label1[1]->isVisible()) {
+            WordBox* lower = lowerBoxes.at(std::size_t(i));
+            if (lower->text().isEmpty() && upperBoxes[1]->isVisible()) {
                 lower->show();
                 lower->setBackCode(15);
                 lower->setText(hand);
-                Panel3D10->setCaption({});
+                selectionPanel->setCaption({});
                 UndoMoveCount();
                 returned = hand;
                 break;
             }
         } else if (panelMode_ == QuoteRules::OnePanel) {
-            WordBox* upper = Label1.at(std::size_t(i));
+            WordBox* upper = upperBoxes.at(std::size_t(i));
             if (upper->text().isEmpty()) {
                 upper->setBackCode(15);
                 upper->setText(hand);
-                Panel3D10->setCaption({});
+                selectionPanel->setCaption({});
                 returned = hand;
                 break;
             }
@@ -330,16 +331,16 @@ void QuotesWindow::EndAllDrags() {
 
 void QuotesWindow::ClearUpperDragHighlight() {
     for (int i = 0; i < state_.BoxCount && i < QuoteState::kBoxes; ++i) {
-        if (Label1.at(std::size_t(i))->backCode() == 10) {
-            Label1.at(std::size_t(i))->setBackCode(15);
+        if (upperBoxes.at(std::size_t(i))->backCode() == 10) {
+            upperBoxes.at(std::size_t(i))->setBackCode(15);
         }
     }
 }
 
 void QuotesWindow::ClearLowerDragHighlight() {
     for (int i = 0; i < state_.BoxCount && i < QuoteState::kBoxes; ++i) {
-        if (Label2.at(std::size_t(i))->backCode() == 10) {
-            Label2.at(std::size_t(i))->setBackCode(15);
+        if (lowerBoxes.at(std::size_t(i))->backCode() == 10) {
+            lowerBoxes.at(std::size_t(i))->setBackCode(15);
         }
     }
 }

@@ -25,38 +25,38 @@ void QuotesWindow::DirectionsViewErrorsMessage() {
 
 void QuotesWindow::ShowViewErrors(bool prepare) {
     if (!prepare) {
-        Panel3D7->show();
-        Panel3D7->raise();
+        viewErrorsPanel->show();
+        viewErrorsPanel->raise();
         return;
     }
     const int boxes = state_.BoxCount;
-    Grid2->setCols(2);
-    Grid2->setCols(boxes + 1);
-    Grid2->setRows(2);
-    const int share = int(std::nearbyint(Grid2->widthTwips() * 0.2));
+    viewErrorsGrid->setCols(2);
+    viewErrorsGrid->setCols(boxes + 1);
+    viewErrorsGrid->setRows(2);
+    const int share = int(std::nearbyint(viewErrorsGrid->widthTwips() * 0.2));
     for (int col = 0; col <= boxes; ++col) {
         const GridControl::Alignment alignment =
             col == 0 ? GridControl::RightCentre : GridControl::Centre;
-        Grid2->setColWidth(col, share);
-        Grid2->setColAlignment(col, alignment);
-        Grid2->setFixedAlignment(col, alignment);
+        viewErrorsGrid->setColWidth(col, share);
+        viewErrorsGrid->setColAlignment(col, alignment);
+        viewErrorsGrid->setFixedAlignment(col, alignment);
     }
     QStringList correct{"CORRECT:"};
     QStringList entries{"YOUR ENTRIES:"};
     for (int i = 0; i < boxes; ++i) {
         correct.append(state_.CorrectText.at(std::size_t(i)).toUpper());
-        entries.append(Label1.at(std::size_t(i))->text());
+        entries.append(upperBoxes.at(std::size_t(i))->text());
     }
-    Grid2->setRowText(0, correct.join('\t'));
-    Grid2->setRowText(1, entries.join('\t'));
+    viewErrorsGrid->setRowText(0, correct.join('\t'));
+    viewErrorsGrid->setRowText(1, entries.join('\t'));
 }
 
-void QuotesWindow::Command18_Click() {
-    Panel3D7->hide();
-    Command1->setFocus(Qt::OtherFocusReason);
+void QuotesWindow::CloseViewErrors() {
+    viewErrorsPanel->hide();
+    startButton->setFocus(Qt::OtherFocusReason);
 }
 
-void QuotesWindow::Command19_Click() {
+void QuotesWindow::OpenViewErrors() {
     ShowViewErrors(false);
 }
 
@@ -101,17 +101,17 @@ void QuotesWindow::CheckHallOfFame() {
     }
 }
 
-void QuotesWindow::Command9_Click() {
-    if (Panel3D12->caption() != kHallOfFame) {
-        Panel3D12->setCaption(kHallOfFame);
-        Command9->setText("&View Perf. Report");
-        Command10->show();
+void QuotesWindow::SwitchReportAndHallOfFame() {
+    if (reportPanel->caption() != kHallOfFame) {
+        reportPanel->setCaption(kHallOfFame);
+        hallOfFameButton->setText("&View Perf. Report");
+        deleteAllButton->show();
     } else {
-        Panel3D12->setCaption("Performance Report");
-        Command9->setText("&View Hall of Fame");
-        Command10->hide();
+        reportPanel->setCaption("Performance Report");
+        hallOfFameButton->setText("&View Hall of Fame");
+        deleteAllButton->hide();
     }
-    if (Panel3D12->caption() == "Performance Report") {
+    if (reportPanel->caption() == "Performance Report") {
         ShowPerformanceGrid();
         return;
     }
@@ -119,10 +119,11 @@ void QuotesWindow::Command9_Click() {
 }
 
 void QuotesWindow::showHallOfFame() {
-    Grid1->setRows(1);
-    Grid1->setRows(43);
-    Grid1->setRow(0);
-    Grid1->setRowText(0, QStringList{"Quote No.", "Words", "Name", "Accuracy", "Time"}.join('\t'));
+    performanceGrid->setRows(1);
+    performanceGrid->setRows(43);
+    performanceGrid->setRow(0);
+    performanceGrid->setRowText(
+        0, QStringList{"Quote No.", "Words", "Name", "Accuracy", "Time"}.join('\t'));
     HallOfFame::File file(services_.folder);
     const std::optional<QStringList> entries = file.readAll();
     if (!entries) {
@@ -139,33 +140,33 @@ void QuotesWindow::showHallOfFame() {
             continue;
         }
         if (row > 13) {
-            Grid1->setRows(row + 1);
+            performanceGrid->setRows(row + 1);
         }
         const int quote = (record - 1) / 4 + 1;
         const int words = (record - 1) % 4 + 1;
-        Grid1->setRowText(row, QStringList{QString::number(quote), QString::number(words),
-                                           entry.name, entry.accuracy + '%', entry.time}
-                                   .join('\t'));
+        performanceGrid->setRowText(row, QStringList{QString::number(quote), QString::number(words),
+                                                     entry.name, entry.accuracy + '%', entry.time}
+                                             .join('\t'));
         ++row;
     }
 }
 
-void QuotesWindow::Command10_Click() {
+void QuotesWindow::DeleteAllHallOfFameEntries() {
     services_.sound.beep();
     const Dialogs::Answer answer = services_.dialogs.message(
         {"Do you Really Want to Delete" + kCR + "All Hall of Fame Entries!", "Hall of Fame Entries",
          Dialogs::Icon::Critical, Dialogs::Buttons::YesNoDefaultNo});
     if (answer == Dialogs::Answer::Yes) {
         if (HallOfFame::File(services_.folder).deleteAll() == RecordFile::WriteResult::Written) {
-            Grid1->setRows(1);
-            Grid1->setRows(14);
-            Grid1->setRow(1);
-            Grid1->setCol(0);
+            performanceGrid->setRows(1);
+            performanceGrid->setRows(14);
+            performanceGrid->setRow(1);
+            performanceGrid->setCol(0);
         } else {
             hallOfFameMessage(QString("The Hall of Fame entries could not be deleted: %1 cannot "
                                       "be written. The entries are unchanged.")
                                   .arg(HallOfFame::kFileName));
         }
     }
-    Command4->setFocus(Qt::OtherFocusReason);
+    closeReportButton->setFocus(Qt::OtherFocusReason);
 }

@@ -32,8 +32,8 @@ const QString kCR(QChar(13));
 
 } // namespace
 
-void QuotesWindow::setCommand1Caption(const QString& caption) {
-    Command1->setText(caption);
+void QuotesWindow::setStartCaption(const QString& caption) {
+    startButton->setText(caption);
 }
 
 void QuotesWindow::activityDirections(const QString& text) {
@@ -51,13 +51,13 @@ void QuotesWindow::DirectionsNextMessage() {
 }
 
 void QuotesWindow::ClearBoard() {
-    Panel3D1->setCaption({});
-    Panel3D2->setCaption({});
-    Panel3D5->setCaption({});
+    upperPanel->setCaption({});
+    lowerPanel->setCaption({});
+    timerGauge->setCaption({});
     services_.random.Randomize();
     for (int i = 0; i <= 66; ++i) {
-        WordBox* upper = Label1.at(std::size_t(i));
-        WordBox* lower = Label2.at(std::size_t(i));
+        WordBox* upper = upperBoxes.at(std::size_t(i));
+        WordBox* lower = lowerBoxes.at(std::size_t(i));
         lower->setForeCode(0);
         upper->hide();
         lower->hide();
@@ -67,78 +67,79 @@ void QuotesWindow::ClearBoard() {
 }
 
 void QuotesWindow::PrepareStart() {
-    if (Panel3D25->isVisible()) {
+    if (displayOptionPanel->isVisible()) {
         // A start closes the Display Option panel: its mark goes and Esc is the exit's again, as
         // its "&OK" would leave them; the options stay as the start sets them.
-        Panel3D25->hide();
-        mODOpt->setChecked(false);
-        setCancelButton(Command2);
-        for (QPushButton* command : {Command1, Command2, Command3, Command4, Command5}) {
+        displayOptionPanel->hide();
+        displayOptionAction->setChecked(false);
+        setCancelButton(exitButton);
+        for (QPushButton* command :
+             {startButton, exitButton, checkButton, closeReportButton, displayOptionButton}) {
             setInTabOrder(command, true);
         }
         if (panelMode_ == QuoteRules::TwoPanels) {
-            mOM->setEnabled(true);
-            Frame3D3->setEnabled(true);
+            modeMenu->setEnabled(true);
+            modeFrame->setEnabled(true);
         }
     }
-    Label1[66]->hide();
-    Label2[66]->hide();
+    upperBoxes[66]->hide();
+    lowerBoxes[66]->hide();
     if (panelMode_ == QuoteRules::WordEntry) {
-        Command19->hide();
+        viewErrorsButton->hide();
     }
-    mOOpt->setEnabled(false);
+    gameOptionsMenu->setEnabled(false);
 }
 
 void QuotesWindow::ResetCheckButton() {
     ShowAccuracyFlood(0);
-    Command5->setEnabled(false);
-    Panel3D10->setCaption({});
-    if (Panel3D12->isVisible()) {
-        closeReport();
+    displayOptionButton->setEnabled(false);
+    selectionPanel->setCaption({});
+    if (reportPanel->isVisible()) {
+        hideReport();
     }
     offerCheck();
 }
 
 void QuotesWindow::FocusStartButton() {
-    if (Command1->isVisible() && Command1->isEnabled()) {
-        Command1->setFocus(Qt::OtherFocusReason);
+    if (startButton->isVisible() && startButton->isEnabled()) {
+        startButton->setFocus(Qt::OtherFocusReason);
     }
 }
 
 void QuotesWindow::ShowStartMenu() {
-    mOS->setVisible(true);
-    mON->setVisible(false);
-    mOE->setVisible(false);
+    startAction->setVisible(true);
+    nextAction->setVisible(false);
+    endAction->setVisible(false);
     FocusStartButton();
 }
 
 void QuotesWindow::HideBoxes() {
     for (int i = 0; i < QuoteState::kBoxes; ++i) {
-        Label1.at(std::size_t(i))->hide();
-        Label2.at(std::size_t(i))->hide();
+        upperBoxes.at(std::size_t(i))->hide();
+        lowerBoxes.at(std::size_t(i))->hide();
     }
 }
 
 void QuotesWindow::ClearGameOptionChecks() {
-    mOOpt1->setChecked(false);
-    mOOpt2->setChecked(false);
+    onePanelAction->setChecked(false);
+    twoPanelsAction->setChecked(false);
     ClearGroupingChecks();
-    Panel3D6->hide();
+    keyboard->hide();
 }
 
 void QuotesWindow::SetErrorsColumn() {
-    Panel3D15->setFloodPercent(Panel3D::kNoFlood);
-    Panel3D14->setCaption("# Errors");
-    mOMClick->setEnabled(false);
+    accuracyGauge->setFloodPercent(Panel3D::kNoFlood);
+    accuracyHeading->setCaption("# Errors");
+    clickModeAction->setEnabled(false);
     if (panelMode_ == QuoteRules::WordEntry) {
-        Option3D3->button(0)->setEnabled(false);
+        placeModeOptions->button(0)->setEnabled(false);
     }
     HideBoxes();
 }
 
 void QuotesWindow::StartNextQuote() {
     showStatus(windowTitle());
-    if (Panel3D7->isVisible()) {
+    if (viewErrorsPanel->isVisible()) {
         DirectionsViewErrorsMessage();
         return;
     }
@@ -151,26 +152,26 @@ void QuotesWindow::StartNextQuote() {
     state_.AnswersShown = 0;
     ShowResultPanels(false);
     ResetCheckButton();
-    if (Command1->text() == "&End" || state_.TimeUp == 1) {
+    if (startButton->text() == "&End" || state_.TimeUp == 1) {
         EndQuote();
         return;
     }
 
     program_.BusyPointer();
-    setCommand1Caption("&End");
-    mOS->setVisible(false);
-    mON->setVisible(false);
-    mOE->setVisible(true);
-    Panel3D23->show();
-    Panel3D23->raise();
+    setStartCaption("&End");
+    startAction->setVisible(false);
+    nextAction->setVisible(false);
+    endAction->setVisible(true);
+    modeBanner->show();
+    modeBanner->raise();
     state_.EntryErrors = 0;
     state_.EntryCount = 0;
     state_.MoveCount = 0;
     state_.Accuracy = 0;
-    Panel3D13->setCaption({});
-    Panel3D15->setCaption(panelMode_ == QuoteRules::TwoPanels ? QString() : QString("0"));
+    moveCount->setCaption({});
+    accuracyGauge->setCaption(panelMode_ == QuoteRules::TwoPanels ? QString() : QString("0"));
     for (int i = 0; i < QuoteState::kBoxes; ++i) {
-        Label1.at(std::size_t(i))->tag.clear();
+        upperBoxes.at(std::size_t(i))->tag.clear();
     }
     ClearBoard();
     if (state_.TimerOption == 2 && !AskTimerQuestion()) {
@@ -184,11 +185,11 @@ void QuotesWindow::StartNextQuote() {
     }
     QuoteRules::chooseNextQuote(state_, services_.random);
     const int quote = state_.QuoteNumber;
-    Panel3D26->setCaption(QString::number(quote));
+    quoteNumberPanel->setCaption(QString::number(quote));
     setWindowTitle(QString("Famous Quotes - Quote ") + QString::number(quote));
 
     const int n = numericValue(state_.QuoteWordCount.at(std::size_t(quote)));
-    const int panelWidth = twipsOf(Panel3D1->width());
+    const int panelWidth = twipsOf(upperPanel->width());
     const bool wordEntry = panelMode_ == QuoteRules::WordEntry;
     state_.HallOfFameRecord = HallOfFame::recordOf(quote, state_.WordsPerBox);
     if (wordEntry) {
@@ -213,7 +214,7 @@ void QuotesWindow::StartNextQuote() {
     } else {
         QuoteRules::shuffle(state_, services_.random);
     }
-    state_.BoxHeight = int(std::nearbyint(twipsOf(SSPanel1->height()) * 0.035));
+    state_.BoxHeight = int(std::nearbyint(twipsOf(mainPanelFrame->height()) * 0.035));
     if (quote == 42 && state_.WordsPerBox == 1) {
         state_.BoxWidth = int(std::nearbyint(panelWidth * 0.192));
         state_.BoxesPerRow = 5;
@@ -224,24 +225,24 @@ void QuotesWindow::StartNextQuote() {
     LayOutBoxes(firstLeft, firstTop);
 
     if (state_.TimerOption == 2) {
-        Panel3D5->show();
-        Frame3D1->setEnabled(false);
-        Timer1->start(1000);
+        timerGauge->show();
+        timerFrame->setEnabled(false);
+        secondTimer->start(1000);
     } else {
-        Frame3D1->setEnabled(false);
-        Timer1->stop();
+        timerFrame->setEnabled(false);
+        secondTimer->stop();
     }
     SetOptionMenus(false);
-    Frame3D2->setEnabled(false);
-    Panel3D10->setForeColour(ColorNumber::palette(0));
-    Command3->setEnabled(true);
-    mOChk->setEnabled(true);
+    wordsFrame->setEnabled(false);
+    selectionPanel->setForeColour(ColorNumber::palette(0));
+    checkButton->setEnabled(true);
+    checkAction->setEnabled(true);
     Toolbar2Button(2)->setEnabled(true);
     if (wordEntry) {
-        Panel3D6->show();
+        keyboard->show();
         focusFirstKey();
     } else {
-        Command3->setFocus(Qt::OtherFocusReason);
+        checkButton->setFocus(Qt::OtherFocusReason);
     }
     state_.TimeUp = 0;
     state_.CheckPending = 0;
@@ -249,7 +250,7 @@ void QuotesWindow::StartNextQuote() {
     if (wordEntry) {
         FirstEntryBox();
     } else {
-        AvoidCorrectStart(panelMode_ == QuoteRules::OnePanel ? Label1 : Label2);
+        AvoidCorrectStart(panelMode_ == QuoteRules::OnePanel ? upperBoxes : lowerBoxes);
     }
     showAuthorLabels();
     QCoreApplication::processEvents();
@@ -257,8 +258,8 @@ void QuotesWindow::StartNextQuote() {
 }
 
 bool QuotesWindow::AskTimerQuestion() {
-    Label7->clear();
-    Panel3D5->setFloodPercent(0);
+    clockLabel->clear();
+    timerGauge->setFloodPercent(0);
     if (numericValue(state_.TimerEntry) <= 9) {
         state_.TimerEntry = "0";
     }
@@ -275,24 +276,24 @@ bool QuotesWindow::AskTimerQuestion() {
     state_.AskTimer = 0;
     if (state_.TimerEntry.isEmpty()) {
         // Cancelled: the timer goes off and no quote starts.
-        Option3D1->select(0);
+        timerOptions->select(0);
         state_.CountDown = 0;
-        Command3->setEnabled(false);
-        mOChk->setEnabled(false);
-        Command5->setEnabled(true);
+        checkButton->setEnabled(false);
+        checkAction->setEnabled(false);
+        displayOptionButton->setEnabled(true);
         Toolbar2Button(2)->setEnabled(false);
-        mON->setVisible(true);
-        mOE->setVisible(false);
-        mOOpt->setEnabled(true);
-        Panel3D23->hide();
-        setCommand1Caption("&Next");
-        Command1->setFocus(Qt::OtherFocusReason);
+        nextAction->setVisible(true);
+        endAction->setVisible(false);
+        gameOptionsMenu->setEnabled(true);
+        modeBanner->hide();
+        setStartCaption("&Next");
+        startButton->setFocus(Qt::OtherFocusReason);
         program_.NormalPointer();
         return false;
     }
     QuoteRules::applyTimerAnswer(state_);
     if (state_.CountDown == 1) {
-        Panel3D5->setFloodPercent(100);
+        timerGauge->setFloodPercent(100);
     }
     return true;
 }
@@ -305,7 +306,7 @@ void QuotesWindow::LayOutBoxes(int firstLeft, int firstTop) {
     const bool wordEntry = panelMode_ == QuoteRules::WordEntry;
     for (int i = 0; i < state_.BoxCount; ++i) {
         ++column;
-        WordBox* upper = Label1.at(std::size_t(i));
+        WordBox* upper = upperBoxes.at(std::size_t(i));
         const QRect at = Twips::toPixels(left, top, state_.BoxWidth, state_.BoxHeight);
         upper->setGeometry(at);
         if (!wordEntry) {
@@ -316,7 +317,7 @@ void QuotesWindow::LayOutBoxes(int firstLeft, int firstTop) {
         upper->setForeCode(0);
         upper->show();
         if (twoPanels) {
-            WordBox* lower = Label2.at(std::size_t(i));
+            WordBox* lower = lowerBoxes.at(std::size_t(i));
             lower->setGeometry(at);
             lower->setText(state_.ShuffledText.at(std::size_t(i)));
             lower->setForeCode(0);
@@ -344,27 +345,27 @@ void QuotesWindow::AvoidCorrectStart(const std::array<WordBox*, 67>& boxes) {
 
 void QuotesWindow::showAuthorLabels() {
     const QString label = "   " + state_.QuoteAuthor.at(std::size_t(state_.QuoteNumber)) + "    ";
-    const int height = twipsOf(Panel3D1->height());
-    for (QLabel* author : {Label4, Label5}) {
+    const int height = twipsOf(upperPanel->height());
+    for (QLabel* author : {upperAuthor, lowerAuthor}) {
         author->setText(label);
         author->move(author->x(), Twips::toPixels(height * 0.85));
         author->show();
     }
     if (panelMode_ == QuoteRules::WordEntry) {
-        Label4->move(Label4->x(), Twips::toPixels(height * 0.65));
+        upperAuthor->move(upperAuthor->x(), Twips::toPixels(height * 0.65));
     }
-    Label4->setVisible(true);
-    Label5->setVisible(panelMode_ == QuoteRules::TwoPanels);
+    upperAuthor->setVisible(true);
+    lowerAuthor->setVisible(panelMode_ == QuoteRules::TwoPanels);
 }
 
 void QuotesWindow::EndQuote() {
-    setCommand1Caption("&Next");
-    mON->setVisible(true);
-    mOE->setVisible(false);
+    setStartCaption("&Next");
+    nextAction->setVisible(true);
+    endAction->setVisible(false);
     if (state_.PlaceMode == 1) {
         EndAllDrags();
     }
-    Panel3D23->hide();
+    modeBanner->hide();
     state_.EndJudging = 1;
     CheckEntries();
     if (state_.WrongCount > 0) {
@@ -378,20 +379,20 @@ void QuotesWindow::EndQuote() {
         state_.EndJudging = 0;
         return;
     }
-    Timer1->stop();
-    Option3D1->button(0)->setEnabled(true);
-    Frame3D2->setEnabled(panelMode_ != QuoteRules::WordEntry);
-    Command5->setEnabled(true);
-    mOOpt->setEnabled(true);
+    secondTimer->stop();
+    timerOptions->button(0)->setEnabled(true);
+    wordsFrame->setEnabled(panelMode_ != QuoteRules::WordEntry);
+    displayOptionButton->setEnabled(true);
+    gameOptionsMenu->setEnabled(true);
     AddReportRow();
-    Panel3D10->setForeColour(ColorNumber::palette(1));
+    selectionPanel->setForeColour(ColorNumber::palette(1));
     RevealAnswers();
     state_.AnswersShown = 1;
-    Command3->setText("Perf&Rp");
-    mOChk->setEnabled(false);
+    checkButton->setText("Perf&Rp");
+    checkAction->setEnabled(false);
     Toolbar2Button(2)->setEnabled(false);
-    mORep->setEnabled(true);
-    Frame3D1->setEnabled(true);
+    reportAction->setEnabled(true);
+    timerFrame->setEnabled(true);
     SetOptionMenus(true);
     state_.ResultText.clear();
     // The time-out has been reported; "&Next" starts the next quote instead of ending this again.
@@ -401,14 +402,14 @@ void QuotesWindow::EndQuote() {
 void QuotesWindow::wordEntryEnd() {
     // The keyboard stays for its View Errors button while there are errors to view.
     if (state_.WrongCount > 0 || state_.EntryErrors > 0) {
-        Panel3D6->show();
+        keyboard->show();
     }
     if (state_.EntryErrors > 0) {
-        Command19->show();
+        viewErrorsButton->show();
         ShowViewErrors(true);
-        Command19->raise();
+        viewErrorsButton->raise();
     } else {
-        Panel3D6->hide();
+        keyboard->hide();
     }
 }
 
@@ -416,24 +417,24 @@ void QuotesWindow::RevealAnswers() {
     for (int i = 0; i < state_.BoxCount; ++i) {
         const QString correct = state_.CorrectText.at(std::size_t(i));
         if (panelMode_ == QuoteRules::TwoPanels) {
-            WordBox* lower = Label2.at(std::size_t(i));
+            WordBox* lower = lowerBoxes.at(std::size_t(i));
             lower->setForeCode(1);
             lower->setBackCode(15);
             lower->setText(correct);
             lower->show();
         } else if (panelMode_ == QuoteRules::OnePanel) {
-            Label1.at(std::size_t(i))->setText(correct);
+            upperBoxes.at(std::size_t(i))->setText(correct);
         } else {
-            Label1.at(std::size_t(i))->setText(correct.toUpper());
+            upperBoxes.at(std::size_t(i))->setText(correct.toUpper());
         }
     }
 }
 
 void QuotesWindow::ShowPanelDirections() {
-    Panel3D1->setCaption({});
-    Label1[66]->hide();
-    Label2[66]->hide();
-    Panel3D19->setCaption({});
+    upperPanel->setCaption({});
+    upperBoxes[66]->hide();
+    lowerBoxes[66]->hide();
+    upperPanelHolder->setCaption({});
     QString upper;
     int top = 600;
     if (panelMode_ == QuoteRules::WordEntry) {
@@ -458,8 +459,8 @@ void QuotesWindow::ShowPanelDirections() {
         label->move(panel->width() / 2 - label->width() / 2, Twips::toPixels(at));
         label->show();
     };
-    showDirections(Label1[66], Panel3D1, upper, top);
+    showDirections(upperBoxes[66], upperPanel, upper, top);
     if (panelMode_ == QuoteRules::TwoPanels) {
-        showDirections(Label2[66], Panel3D2, state_.ResultText, 600);
+        showDirections(lowerBoxes[66], lowerPanel, state_.ResultText, 600);
     }
 }

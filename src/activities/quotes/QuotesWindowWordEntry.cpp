@@ -41,29 +41,29 @@ bool movesOrModifies(int key) {
 
 } // namespace
 
-void QuotesWindow::mOOpt3A_Click(int item) {
+void QuotesWindow::ChooseGrouping(int item) {
     const WordEntryRules::Grouping& grouping = WordEntryRules::groupings().at(std::size_t(item));
     ClearGroupingChecks();
     SetupWordEntry();
-    mOOpt3A.at(std::size_t(item))->setChecked(true);
+    groupingActions.at(std::size_t(item))->setChecked(true);
     state_.EntryGrouping = grouping.code;
     program_.PrintSettings.PrintFontColour = grouping.text;
     ShowWordEntryBanner(grouping.text);
 }
 
 void QuotesWindow::ClearGroupingChecks() {
-    for (QAction* item : mOOpt3A) {
+    for (QAction* item : groupingActions) {
         item->setChecked(false);
     }
 }
 
 void QuotesWindow::SetupWordEntry() {
-    Label4->hide();
-    Label5->hide();
+    upperAuthor->hide();
+    lowerAuthor->hide();
     QCoreApplication::processEvents();
     ResetDisplayOptions();
-    for (int option = 0; option < Option3D3->count(); ++option) {
-        QRadioButton* button = Option3D3->button(option);
+    for (int option = 0; option < placeModeOptions->count(); ++option) {
+        QRadioButton* button = placeModeOptions->button(option);
         button->setAutoExclusive(false);
         button->setChecked(false);
         button->setAutoExclusive(true);
@@ -74,43 +74,43 @@ void QuotesWindow::SetupWordEntry() {
     ClearGroupingChecks();
     ApplyPanelMode();
     // Centred under the upper panel's container, its last row clear of the author label.
-    Panel3D6->move(Panel3D19->width() / 2 - Panel3D6->width() / 2,
-                   Panel3D1->height() - Panel3D6->height() - Twips::toPixels(100));
-    Command16->setText(QString(" ") + "<" + "-- &Word");
-    Command17->setText(QString(" Wo&rd --") + ">");
+    keyboard->move(upperPanelHolder->width() / 2 - keyboard->width() / 2,
+                   upperPanel->height() - keyboard->height() - Twips::toPixels(100));
+    previousWordButton->setText(QString(" ") + "<" + "-- &Word");
+    nextWordButton->setText(QString(" Wo&rd --") + ">");
     ShowStartMenu();
 }
 
 void QuotesWindow::ShowWordEntryBanner(const QString& grouping) {
     ShowResultPanels(false);
-    Panel3D23->setCaption("Word Entry Option" + QString(QChar(13)) + grouping);
+    modeBanner->setCaption("Word Entry Option" + QString(QChar(13)) + grouping);
     ShowModeBanner();
     if (OnePanelHeight > 0) {
-        Panel3D19->resize(Panel3D19->width(), Twips::toPixels(OnePanelHeight));
-        Panel3D1->resize(Panel3D1->width(), Twips::toPixels(OnePanelHeight - 145));
+        upperPanelHolder->resize(upperPanelHolder->width(), Twips::toPixels(OnePanelHeight));
+        upperPanel->resize(upperPanel->width(), Twips::toPixels(OnePanelHeight - 145));
     }
 }
 
 void QuotesWindow::BuildEntryBoxes() {
     state_.BoxesPerRow = 5;
-    state_.BoxWidth = int(std::nearbyint(twipsOf(Panel3D1->width()) / 5.0 - 100));
+    state_.BoxWidth = int(std::nearbyint(twipsOf(upperPanel->width()) / 5.0 - 100));
     state_.EntryCount = 0;
     state_.EntryState.fill(0);
     for (int i = 0; i < state_.BoxCount; ++i) {
         const QString& correct = state_.CorrectText.at(std::size_t(i));
         const bool hidden = WordEntryRules::isHidden(correct, state_.EntryGrouping);
-        Label1.at(std::size_t(i))->setText(WordEntryRules::startCaption(correct, hidden));
+        upperBoxes.at(std::size_t(i))->setText(WordEntryRules::startCaption(correct, hidden));
         if (hidden) {
             state_.EntryState.at(std::size_t(i)) = 1;
             ++state_.EntryCount;
         }
     }
-    Panel3D13->setCaption(QString::number(state_.EntryCount));
+    moveCount->setCaption(QString::number(state_.EntryCount));
 }
 
 void QuotesWindow::ClearEntryHighlight() {
     for (int i = 0; i <= state_.BoxCount && i < QuoteState::kBoxes; ++i) {
-        WordBox* box = Label1.at(std::size_t(i));
+        WordBox* box = upperBoxes.at(std::size_t(i));
         if (box->backCode() == 11) {
             box->setBackCode(15);
         }
@@ -118,7 +118,7 @@ void QuotesWindow::ClearEntryHighlight() {
 }
 
 void QuotesWindow::FirstEntryBox() {
-    if (Command1->text() == "&Next") {
+    if (startButton->text() == "&Next") {
         return;
     }
     ClearEntryHighlight();
@@ -127,7 +127,7 @@ void QuotesWindow::FirstEntryBox() {
         WordEntryRules::nextOpen(state_.EntryState, state_.BoxCount, state_.BoxCount - 1, 1);
     if (first) {
         CurrentEntryBox = *first;
-        Label1.at(std::size_t(CurrentEntryBox))->setBackCode(11);
+        upperBoxes.at(std::size_t(CurrentEntryBox))->setBackCode(11);
     }
 }
 
@@ -137,9 +137,9 @@ void QuotesWindow::moveToEntryBox(int step) {
     if (!found) {
         return;
     }
-    Label1.at(std::size_t(CurrentEntryBox))->setBackCode(15);
+    upperBoxes.at(std::size_t(CurrentEntryBox))->setBackCode(15);
     CurrentEntryBox = *found;
-    Label1.at(std::size_t(CurrentEntryBox))->setBackCode(11);
+    upperBoxes.at(std::size_t(CurrentEntryBox))->setBackCode(11);
 }
 
 void QuotesWindow::NextEntryBox() {
@@ -151,7 +151,7 @@ void QuotesWindow::PreviousEntryBox() {
 }
 
 bool QuotesWindow::continuing() const {
-    return Command3->text() == "&Cont.";
+    return checkButton->text() == "&Cont.";
 }
 
 bool QuotesWindow::entryBoxOpen() const {
@@ -160,10 +160,10 @@ bool QuotesWindow::entryBoxOpen() const {
 }
 
 void QuotesWindow::focusFirstKey() {
-    Command13[0]->setFocus(Qt::OtherFocusReason);
+    keyButtons[0]->setFocus(Qt::OtherFocusReason);
 }
 
-void QuotesWindow::Command13_Click(int k) {
+void QuotesWindow::TypeKey(int k) {
     if (SpaceKeyFlag == 99) {
         SpaceKeyFlag = 0;
         return;
@@ -172,11 +172,11 @@ void QuotesWindow::Command13_Click(int k) {
         DirectionsContinueMessage();
         return;
     }
-    if (Command1->text() == "&Next" || !entryBoxOpen()) {
+    if (startButton->text() == "&Next" || !entryBoxOpen()) {
         return;
     }
-    Command13.at(std::size_t(k))->setFocus(Qt::OtherFocusReason);
-    WordBox* box = Label1.at(std::size_t(CurrentEntryBox));
+    keyButtons.at(std::size_t(k))->setFocus(Qt::OtherFocusReason);
+    WordBox* box = upperBoxes.at(std::size_t(CurrentEntryBox));
     const WordEntryRules::Typed typed =
         WordEntryRules::type(box->text(), WordEntryRules::keyCaption(k).at(0));
     if (WordEntryRules::colouredWhenTyped(typed.caption)) {
@@ -190,59 +190,59 @@ void QuotesWindow::Command13_Click(int k) {
 
 // BackSpace, Clear Word and the word moves act on the quote in play only: after its end the boxes
 // show the answers.
-void QuotesWindow::Command14_Click() {
+void QuotesWindow::BackSpaceInWord() {
     if (continuing()) {
         DirectionsContinueMessage();
         return;
     }
-    if (Command1->text() == "&Next" || !entryBoxOpen()) {
+    if (startButton->text() == "&Next" || !entryBoxOpen()) {
         return;
     }
-    WordBox* box = Label1.at(std::size_t(CurrentEntryBox));
+    WordBox* box = upperBoxes.at(std::size_t(CurrentEntryBox));
     box->setText(WordEntryRules::backSpace(box->text()));
     if (box->text().size() > 1) {
         focusFirstKey();
     }
 }
 
-void QuotesWindow::Command15_Click() {
+void QuotesWindow::ClearWord() {
     if (continuing()) {
         DirectionsContinueMessage();
         return;
     }
-    if (Command1->text() == "&Next" || !entryBoxOpen()) {
+    if (startButton->text() == "&Next" || !entryBoxOpen()) {
         return;
     }
-    WordBox* box = Label1.at(std::size_t(CurrentEntryBox));
+    WordBox* box = upperBoxes.at(std::size_t(CurrentEntryBox));
     box->setText(WordEntryRules::clearWord(box->text()));
     if (box->text().size() > 1) {
         focusFirstKey();
     }
 }
 
-void QuotesWindow::Command16_Click() {
+void QuotesWindow::GoToPreviousWord() {
     if (continuing()) {
         DirectionsContinueMessage();
         return;
     }
-    if (Command1->text() != "&Next") {
+    if (startButton->text() != "&Next") {
         PreviousEntryBox();
     }
     focusFirstKey();
 }
 
-void QuotesWindow::Command17_Click() {
+void QuotesWindow::GoToNextWord() {
     if (continuing()) {
         DirectionsContinueMessage();
         return;
     }
-    if (Command1->text() != "&Next") {
+    if (startButton->text() != "&Next") {
         NextEntryBox();
     }
     focusFirstKey();
 }
 
-bool QuotesWindow::Command13_KeyDown(const QKeyEvent& key) {
+bool QuotesWindow::TypePhysicalKey(const QKeyEvent& key) {
     const WordEntryRules::KeyAction action = WordEntryRules::mapKey(key.key(), key.modifiers());
     if (action.kind == WordEntryRules::KeyAction::Space) {
         // The key's own click on Space follows and types nothing.
@@ -258,19 +258,19 @@ bool QuotesWindow::Command13_KeyDown(const QKeyEvent& key) {
     }
     switch (action.kind) {
     case WordEntryRules::KeyAction::Type:
-        Command13_Click(action.keyIndex);
+        TypeKey(action.keyIndex);
         return true;
     case WordEntryRules::KeyAction::BackSpace:
-        Command14_Click();
+        BackSpaceInWord();
         return true;
     default:
         return true; // a key the keyboard does not have does nothing
     }
 }
 
-bool QuotesWindow::Command1_KeyDown(const QKeyEvent& key) {
+bool QuotesWindow::StartButtonKeyDown(const QKeyEvent& key) {
     const bool onlyAlt = (key.modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
-    if (panelMode_ != QuoteRules::WordEntry || Panel3D6->isVisible() || !continuing() || onlyAlt ||
+    if (panelMode_ != QuoteRules::WordEntry || keyboard->isVisible() || !continuing() || onlyAlt ||
         movesOrModifies(key.key())) {
         return false;
     }

@@ -14,12 +14,12 @@ protected:
     // Two panels, Click mode, the timer counting up, quote 5 at three words per box: the
     // hall-of-fame record 19.
     QuotesHallOfFameTest() {
-        window->mOOpt2->trigger();
-        window->mOMClick->trigger();
-        window->mOT->trigger();
-        window->Option3D4->select(2);
+        window->twoPanelsAction->trigger();
+        window->clickModeAction->trigger();
+        window->timerAction->trigger();
+        window->quoteOrderOptions->select(2);
         for (int quote = 1; quote < 5; ++quote) {
-            window->Command7->click();
+            window->increaseButton->click();
         }
     }
 
@@ -31,9 +31,9 @@ protected:
             clickBox(upper(box));
         }
         for (int second = 0; second < seconds; ++second) {
-            window->Timer1_Timer();
+            window->CountOneSecond();
         }
-        click(window->Command3);
+        click(window->checkButton);
     }
 
     QByteArray record(int n) const {
@@ -44,7 +44,7 @@ protected:
     QString listed(int row) const {
         QStringList cells;
         for (int col = 0; col < 5; ++col) {
-            cells.append(window->Grid1->textMatrix(row, col));
+            cells.append(window->performanceGrid->textMatrix(row, col));
         }
         return cells.join('|');
     }
@@ -54,7 +54,7 @@ TEST_F(QuotesHallOfFameTest,
        APerfectQuoteTimedUpwardsEntersItsHolderWhomOnlyABetterResultReplaces) {
     fake.dialogs.inputs = {QString("0"), QString("  anne#marie smith")};
     playPerfectly(83);
-    ASSERT_EQ(window->Panel3D10->caption(), "Perfect!");
+    ASSERT_EQ(window->selectionPanel->caption(), "Perfect!");
     ASSERT_EQ(fake.dialogs.prompts.size(), 2);
     EXPECT_EQ(fake.dialogs.prompts[1],
               "CONGRATULATIONS!\rYou have established yourself as a Hall of Fame Inductee for this "
@@ -67,17 +67,17 @@ TEST_F(QuotesHallOfFameTest,
     EXPECT_EQ(record(168).left(11), QByteArray("\x09\x00 #       ", 11));
 
     // The view lists the holder, only there.
-    click(window->Command3);
-    ASSERT_TRUE(window->Command9->isVisible());
-    click(window->Command9);
-    EXPECT_EQ(window->Panel3D12->caption(), "Hall of Fame");
-    EXPECT_EQ(window->Command9->text(), "&View Perf. Report");
-    EXPECT_TRUE(window->Command10->isVisible());
-    EXPECT_EQ(window->Grid1->rows(), 43);
+    click(window->checkButton);
+    ASSERT_TRUE(window->hallOfFameButton->isVisible());
+    click(window->hallOfFameButton);
+    EXPECT_EQ(window->reportPanel->caption(), "Hall of Fame");
+    EXPECT_EQ(window->hallOfFameButton->text(), "&View Perf. Report");
+    EXPECT_TRUE(window->deleteAllButton->isVisible());
+    EXPECT_EQ(window->performanceGrid->rows(), 43);
     EXPECT_EQ(listed(0), "Quote No.|Words|Name|Accuracy|Time");
     EXPECT_EQ(listed(1), "5|3|ANNEMARI|100%|1:23");
     EXPECT_EQ(listed(2), "||||");
-    click(window->Command4);
+    click(window->closeReportButton);
 
     // The same quote a second slower asks nothing and keeps the holder.
     playPerfectly(84);
@@ -90,33 +90,33 @@ TEST_F(QuotesHallOfFameTest,
 TEST_F(QuotesHallOfFameTest, DeleteAllAsksAndEmptiesAllRecordsOnlyOnYes) {
     fake.dialogs.inputs = {QString("0"), QString("Bob")};
     playPerfectly(40);
-    click(window->Command3);
-    click(window->Command9);
+    click(window->checkButton);
+    click(window->hallOfFameButton);
     ASSERT_EQ(listed(1), "5|3|BOB|100%|0:40");
 
     fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
-    click(window->Command10);
+    click(window->deleteAllButton);
     const Dialogs::Message asked = fake.dialogs.shown.last();
     EXPECT_EQ(asked.text, "Do you Really Want to Delete\rAll Hall of Fame Entries!");
     EXPECT_EQ(asked.title, "Hall of Fame Entries");
     EXPECT_EQ(asked.icon, Dialogs::Icon::Critical);
     EXPECT_EQ(asked.buttons, Dialogs::Buttons::YesNoDefaultNo);
-    EXPECT_EQ(QApplication::focusWidget(), window->Command4);
+    EXPECT_EQ(QApplication::focusWidget(), window->closeReportButton);
     EXPECT_EQ(listed(1), "5|3|BOB|100%|0:40");
     EXPECT_EQ(record(19).mid(2, 3), "BOB");
 
-    click(window->Command10);
-    EXPECT_EQ(QApplication::focusWidget(), window->Command4);
-    EXPECT_EQ(window->Grid1->rows(), 14);
+    click(window->deleteAllButton);
+    EXPECT_EQ(QApplication::focusWidget(), window->closeReportButton);
+    EXPECT_EQ(window->performanceGrid->rows(), 14);
     EXPECT_EQ(listed(1), "||||");
     for (int n : {1, 19, 168}) {
         EXPECT_EQ(record(n).left(11), QByteArray("\x09\x00 #       ", 11)) << n;
     }
     // Back to the report and to the view again: no entry.
-    click(window->Command9);
-    EXPECT_EQ(window->Panel3D12->caption(), "Performance Report");
-    EXPECT_FALSE(window->Command10->isVisible());
-    click(window->Command9);
+    click(window->hallOfFameButton);
+    EXPECT_EQ(window->reportPanel->caption(), "Performance Report");
+    EXPECT_FALSE(window->deleteAllButton->isVisible());
+    click(window->hallOfFameButton);
     EXPECT_EQ(listed(1), "||||");
 }
 
@@ -135,24 +135,24 @@ TEST_F(QuotesHallOfFameTest, AFileThatCannotBeWrittenSaysSoAndKeepsWhatItHeld) {
 
 TEST_F(QuotesHallOfFameTest, OnlyTwoPanelResultsTimedUpwardsAreTested) {
     // Timer off: no question.
-    window->mOT->trigger();
+    window->timerAction->trigger();
     playPerfectly(0);
     EXPECT_TRUE(fake.dialogs.prompts.isEmpty());
     // Counting down: the timer question only.
-    window->mOT->trigger();
+    window->timerAction->trigger();
     fake.dialogs.inputs = {QString("60")};
     playPerfectly(5);
-    ASSERT_EQ(window->Panel3D10->caption(), "Perfect!");
+    ASSERT_EQ(window->selectionPanel->caption(), "Perfect!");
     EXPECT_EQ(fake.dialogs.prompts.size(), 1);
     EXPECT_FALSE(QFile::exists(fake.file(HallOfFame::kFileName)));
     // One panel: no Hall of Fame button in the report.
-    window->mOOpt1->trigger();
-    window->mOMClick->trigger();
+    window->onePanelAction->trigger();
+    window->clickModeAction->trigger();
     start(10); // quote 1 at three words per box
-    click(window->Command1);
-    click(window->Command3);
-    ASSERT_TRUE(window->Panel3D12->isVisible());
-    EXPECT_FALSE(window->Command9->isVisible());
+    click(window->startButton);
+    click(window->checkButton);
+    ASSERT_TRUE(window->reportPanel->isVisible());
+    EXPECT_FALSE(window->hallOfFameButton->isVisible());
 }
 
 } // namespace

@@ -16,29 +16,29 @@ namespace {
 
 TEST_F(QuotesWindowTest, OpensInOnePanelDragModeThreeWordsPerBoxInOrderWithTheTimerOff) {
     EXPECT_EQ(window->windowTitle(), "Famous Quotes");
-    EXPECT_EQ(window->Command1->text(), "&Start");
-    EXPECT_EQ(QApplication::focusWidget(), window->Command1);
+    EXPECT_EQ(window->startButton->text(), "&Start");
+    EXPECT_EQ(QApplication::focusWidget(), window->startButton);
     EXPECT_EQ(window->panelMode(), QuoteRules::OnePanel);
     EXPECT_EQ(services.program.SharedState, 1);
     EXPECT_EQ(window->state().PlaceMode, 1);
-    EXPECT_TRUE(window->mOMDrag->isChecked());
+    EXPECT_TRUE(window->dragModeAction->isChecked());
     EXPECT_EQ(window->state().WordsPerBox, 3);
-    EXPECT_TRUE(window->mOWn[2]->isChecked());
+    EXPECT_TRUE(window->wordsPerBoxActions[2]->isChecked());
     EXPECT_EQ(window->state().TimerOption, 1);
-    EXPECT_FALSE(window->mOT->isChecked());
-    EXPECT_TRUE(window->mOOpt1->isChecked());
-    EXPECT_TRUE(window->mOEr->isVisible());
-    EXPECT_EQ(window->Panel3D14->caption(), "# Errors");
-    EXPECT_FALSE(window->Command7->isEnabled());
+    EXPECT_FALSE(window->timerAction->isChecked());
+    EXPECT_TRUE(window->onePanelAction->isChecked());
+    EXPECT_TRUE(window->showErrorsAction->isVisible());
+    EXPECT_EQ(window->accuracyHeading->caption(), "# Errors");
+    EXPECT_FALSE(window->increaseButton->isEnabled());
     EXPECT_EQ(services.program.SharedText, "");
     // The upper panel has grown over the lower one, once.
-    EXPECT_FALSE(window->Panel3D20->isVisible());
-    EXPECT_NEAR(Twips::fromPixels(window->Panel3D19->height()), 3045 + 3062 - 15, 15);
+    EXPECT_FALSE(window->lowerPanelHolder->isVisible());
+    EXPECT_NEAR(Twips::fromPixels(window->upperPanelHolder->height()), 3045 + 3062 - 15, 15);
 }
 
 TEST_F(QuotesWindowTest, ATwoPanelClickGameToPerfectAndItsReportRow) {
-    window->mOOpt2->trigger();
-    window->mOMClick->trigger();
+    window->twoPanelsAction->trigger();
+    window->clickModeAction->trigger();
     ASSERT_EQ(window->state().PlaceMode, 0);
     start(10); // quote 1, 28 words at 3 a box
     ASSERT_EQ(window->windowTitle(), "Famous Quotes - Quote 1");
@@ -52,33 +52,33 @@ TEST_F(QuotesWindowTest, ATwoPanelClickGameToPerfectAndItsReportRow) {
     for (int box = 0; box < 10; ++box) {
         clickBox(lower((box + 1) % 10));
         if (box == 2) {
-            EXPECT_EQ(window->Panel3D15->floodPercent(), 30);
+            EXPECT_EQ(window->accuracyGauge->floodPercent(), 30);
         }
         clickBox(upper(box));
     }
-    EXPECT_EQ(window->Panel3D10->caption(), "");
-    click(window->Command3);
-    EXPECT_EQ(window->Panel3D10->caption(), "Perfect!");
+    EXPECT_EQ(window->selectionPanel->caption(), "");
+    click(window->checkButton);
+    EXPECT_EQ(window->selectionPanel->caption(), "Perfect!");
     EXPECT_EQ(fake.sound.played.last(), "Right.wav");
-    EXPECT_EQ(window->Command1->text(), "&Next");
-    EXPECT_EQ(window->Command3->text(), "Perf&Rp");
+    EXPECT_EQ(window->startButton->text(), "&Next");
+    EXPECT_EQ(window->checkButton->text(), "Perf&Rp");
     EXPECT_EQ(reportRow(1), (QStringList{"1", "10", "10", "100%", "Timer Not Used"}));
 
-    click(window->Command3);
-    ASSERT_TRUE(window->Panel3D12->isVisible());
-    EXPECT_TRUE(window->mORep->isChecked());
-    EXPECT_EQ(window->Grid1->textMatrix(0, 1), "Word Boxes");
-    EXPECT_EQ(window->Grid1->textMatrix(1, 4), "Timer Not Used");
-    EXPECT_EQ(window->Grid1->rows(), 14);
+    click(window->checkButton);
+    ASSERT_TRUE(window->reportPanel->isVisible());
+    EXPECT_TRUE(window->reportAction->isChecked());
+    EXPECT_EQ(window->performanceGrid->textMatrix(0, 1), "Word Boxes");
+    EXPECT_EQ(window->performanceGrid->textMatrix(1, 4), "Timer Not Used");
+    EXPECT_EQ(window->performanceGrid->rows(), 14);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     settle();
-    EXPECT_FALSE(window->Panel3D12->isVisible());
-    EXPECT_FALSE(window->mORep->isChecked());
+    EXPECT_FALSE(window->reportPanel->isVisible());
+    EXPECT_FALSE(window->reportAction->isChecked());
     EXPECT_TRUE(window->isVisible()); // Esc closed the report, not the window
 }
 
 TEST_F(QuotesWindowTest, AOnePanelClickGameCountsEveryPlacementAndMarksTheWrongOnes) {
-    window->mOMClick->trigger();
+    window->clickModeAction->trigger();
     start(10);
     ASSERT_EQ(upper(1)->text(), correct(0));
     // Picked up and put back where it does not belong: one move, one error, red and heard.
@@ -86,7 +86,7 @@ TEST_F(QuotesWindowTest, AOnePanelClickGameCountsEveryPlacementAndMarksTheWrongO
     EXPECT_EQ(window->state().MoveCount, 0);
     clickBox(upper(1));
     EXPECT_EQ(window->state().MoveCount, 1);
-    EXPECT_EQ(window->Panel3D15->caption(), "1");
+    EXPECT_EQ(window->accuracyGauge->caption(), "1");
     EXPECT_EQ(upper(1)->foreCode(), 12);
     EXPECT_EQ(fake.sound.played.count("Wrong.wav"), 1);
     // Then every text into its place, each exchange handing on the text that belongs below it.
@@ -96,19 +96,19 @@ TEST_F(QuotesWindowTest, AOnePanelClickGameCountsEveryPlacementAndMarksTheWrongO
     }
     EXPECT_EQ(window->state().MoveCount, 11);
     EXPECT_EQ(fake.sound.played.count("Wrong.wav"), 1);
-    click(window->Command3);
-    EXPECT_EQ(window->Panel3D10->caption(), "Well Done!"); // 10 of 11 moves: 91
+    click(window->checkButton);
+    EXPECT_EQ(window->selectionPanel->caption(), "Well Done!"); // 10 of 11 moves: 91
     EXPECT_EQ(reportRow(1), (QStringList{"1", "11", "1", "  91%", "Timer Not Used"}));
 }
 
 TEST_F(QuotesWindowTest, OnePanelDragErrorsCountWithoutMarksWhenShowErrorsIsOff) {
     window->Toolbar2Button(3)->trigger(); // Show Errors off
-    ASSERT_EQ(window->mOEr->isChecked(), false);
+    ASSERT_EQ(window->showErrorsAction->isChecked(), false);
     start(10);
     // Box 1 holds box 0's text; dropping it on box 5 is a wrong placement.
     drag(upper(1), upper(5));
     EXPECT_EQ(window->state().MoveCount, 1);
-    EXPECT_EQ(window->Panel3D15->caption(), "1");
+    EXPECT_EQ(window->accuracyGauge->caption(), "1");
     EXPECT_EQ(upper(5)->text(), correct(0));
     EXPECT_EQ(upper(5)->foreCode(), 0);
     EXPECT_FALSE(fake.sound.played.contains("Wrong.wav"));
@@ -117,14 +117,14 @@ TEST_F(QuotesWindowTest, OnePanelDragErrorsCountWithoutMarksWhenShowErrorsIsOff)
     drag(upper(5), upper(1));
     EXPECT_EQ(upper(1)->foreCode(), 12);
     EXPECT_TRUE(fake.sound.played.contains("Wrong.wav"));
-    EXPECT_EQ(window->Panel3D15->caption(), "2");
+    EXPECT_EQ(window->accuracyGauge->caption(), "2");
 
     // A drop on the same text, or beside the panels, moves nothing and leaves no highlight.
     drag(upper(3), upper(3));
     const QString held = upper(2)->text();
     QTest::mousePress(upper(2), Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_EQ(upper(2)->backCode(), 10);
-    const QPoint beside = window->Panel3D10->mapTo(window.get(), QPoint(5, 5));
+    const QPoint beside = window->selectionPanel->mapTo(window.get(), QPoint(5, 5));
     QTest::mouseMove(window.get(), beside);
     QTest::mouseRelease(window.get(), Qt::LeftButton, {}, beside);
     EXPECT_EQ(upper(2)->text(), held);
@@ -133,7 +133,7 @@ TEST_F(QuotesWindowTest, OnePanelDragErrorsCountWithoutMarksWhenShowErrorsIsOff)
 }
 
 TEST_F(QuotesWindowTest, TwoPanelDragsFillEmptyBoxesAndSendDisplacedTextsBack) {
-    window->mOOpt2->trigger();
+    window->twoPanelsAction->trigger();
     start(10);
     drag(lower(1), upper(0)); // lower 1 holds box 0's text
     EXPECT_EQ(upper(0)->text(), correct(0));
@@ -144,119 +144,119 @@ TEST_F(QuotesWindowTest, TwoPanelDragsFillEmptyBoxesAndSendDisplacedTextsBack) {
     EXPECT_TRUE(lower(2)->isVisible());
     EXPECT_EQ(window->state().MoveCount, 2);
     // After the end nothing moves any more.
-    click(window->Command1);
+    click(window->startButton);
     const QString before = upper(0)->text();
     drag(lower(3), upper(0));
     EXPECT_EQ(upper(0)->text(), before);
 }
 
 TEST_F(QuotesWindowTest, ACountdownRunningOutEndsTheQuoteAsTimedOut) {
-    window->Option3D1->select(1);
+    window->timerOptions->select(1);
     fake.dialogs.inputs = {QString("10")};
     start(10);
     ASSERT_EQ(fake.dialogs.prompts.size(), 1);
     EXPECT_TRUE(fake.dialogs.prompts[0].contains("To just keep tract of time enter 0"));
-    EXPECT_TRUE(window->Timer1->isActive());
-    window->Timer1_Timer();
+    EXPECT_TRUE(window->secondTimer->isActive());
+    window->CountOneSecond();
     // The timer frame is disabled while the quote runs; the clock in it is not greyed with it.
-    EXPECT_EQ(window->Label7->text(), "0:10");
-    EXPECT_FALSE(window->Frame3D1->isEnabled());
-    EXPECT_TRUE(window->Label7->isEnabled());
-    EXPECT_TRUE(window->Frame3D1->geometry().contains(window->Label7->geometry()));
+    EXPECT_EQ(window->clockLabel->text(), "0:10");
+    EXPECT_FALSE(window->timerFrame->isEnabled());
+    EXPECT_TRUE(window->clockLabel->isEnabled());
+    EXPECT_TRUE(window->timerFrame->geometry().contains(window->clockLabel->geometry()));
     for (int second = 1; second < 11; ++second) {
-        window->Timer1_Timer();
+        window->CountOneSecond();
     }
-    EXPECT_EQ(window->Label7->text(), "0:00");
-    EXPECT_FALSE(window->Timer1->isActive());
-    EXPECT_EQ(window->Command1->text(), "&Next");
+    EXPECT_EQ(window->clockLabel->text(), "0:00");
+    EXPECT_FALSE(window->secondTimer->isActive());
+    EXPECT_EQ(window->startButton->text(), "&Next");
     EXPECT_EQ(reportRow(1).last(), "Timed Out");
     EXPECT_EQ(reportRow(1).at(3), "   0%");
     // "&Next" starts the next quote, and the answer serves it: no second question.
     start(6);
     EXPECT_EQ(fake.dialogs.prompts.size(), 1);
     EXPECT_EQ(window->windowTitle(), "Famous Quotes - Quote 2");
-    EXPECT_EQ(window->Command1->text(), "&End");
+    EXPECT_EQ(window->startButton->text(), "&End");
     EXPECT_EQ(window->state().ReportRowCount, 1);
 }
 
 TEST_F(QuotesWindowTest, CancellingTheTimerQuestionStartsNothingAndTurnsTheTimerOff) {
-    window->Option3D1->select(1);
+    window->timerOptions->select(1);
     fake.dialogs.inputs = {std::nullopt};
-    click(window->Command1);
-    EXPECT_EQ(window->Command1->text(), "&Next");
+    click(window->startButton);
+    EXPECT_EQ(window->startButton->text(), "&Next");
     EXPECT_EQ(window->state().TimerOption, 1);
-    EXPECT_FALSE(window->Command3->isEnabled());
+    EXPECT_FALSE(window->checkButton->isEnabled());
     EXPECT_FALSE(upper(0)->isVisible());
 }
 
 TEST_F(QuotesWindowTest, AnIncompleteCheckWaitsForContinue) {
-    window->mOMClick->trigger();
+    window->clickModeAction->trigger();
     start(10);
-    click(window->Command3);
-    EXPECT_EQ(window->Command3->text(), "&Cont.");
-    EXPECT_EQ(window->Panel3D17->caption(), "Wrong = 10");
-    EXPECT_TRUE(window->Panel3D16->isVisible());
+    click(window->checkButton);
+    EXPECT_EQ(window->checkButton->text(), "&Cont.");
+    EXPECT_EQ(window->wrongResult->caption(), "Wrong = 10");
+    EXPECT_TRUE(window->correctResult->isVisible());
     clickBox(upper(0));
     EXPECT_EQ(fake.dialogs.shown.last().text, "Please Click Continue to Resume Activity");
-    EXPECT_EQ(window->Panel3D10->caption(), ""); // nothing moved
-    click(window->Command3);
-    EXPECT_EQ(window->Command3->text(), "&Check");
-    EXPECT_FALSE(window->Panel3D16->isVisible());
+    EXPECT_EQ(window->selectionPanel->caption(), ""); // nothing moved
+    click(window->checkButton);
+    EXPECT_EQ(window->checkButton->text(), "&Check");
+    EXPECT_FALSE(window->correctResult->isVisible());
     EXPECT_EQ(upper(0)->foreCode(), 12); // a wrong box keeps its mark until it moves
 }
 
 TEST_F(QuotesWindowTest, AModeSwitchResetsOrderTimerWordsPerBoxAndReport) {
-    window->mOWn[3]->trigger();
-    window->Option3D1->select(1);
+    window->wordsPerBoxActions[3]->trigger();
+    window->timerOptions->select(1);
     fake.dialogs.inputs = {QString("0")};
     start(7);
-    click(window->Command1); // "&End"
+    click(window->startButton); // "&End"
     ASSERT_EQ(window->state().ReportRowCount, 1);
-    window->mOOpt2->trigger();
+    window->twoPanelsAction->trigger();
     EXPECT_EQ(window->state().ReportRowCount, 0);
     EXPECT_EQ(window->state().PerfData.at(1)[1], "");
     EXPECT_EQ(window->state().WordsPerBox, 3);
     EXPECT_EQ(window->state().TimerOption, 1);
     EXPECT_EQ(window->state().QuoteNumber, 0);
-    EXPECT_EQ(window->Command1->text(), "&Start");
+    EXPECT_EQ(window->startButton->text(), "&Start");
     EXPECT_EQ(window->state().PlaceMode, 1);
-    EXPECT_FALSE(window->mOEr->isVisible());
-    EXPECT_EQ(window->Panel3D14->caption(), "Accuracy");
+    EXPECT_FALSE(window->showErrorsAction->isVisible());
+    EXPECT_EQ(window->accuracyHeading->caption(), "Accuracy");
     EXPECT_EQ(services.program.SharedText, "");
     // Two panels again changes nothing.
-    window->mOWn[0]->trigger();
-    window->mOOpt2->trigger();
+    window->wordsPerBoxActions[0]->trigger();
+    window->twoPanelsAction->trigger();
     EXPECT_EQ(window->state().WordsPerBox, 1);
 }
 
 TEST_F(QuotesWindowTest, SwitchingToDragPutsTheTextInHandBack) {
-    window->mOOpt2->trigger();
-    window->mOMClick->trigger();
+    window->twoPanelsAction->trigger();
+    window->clickModeAction->trigger();
     start(10);
     clickBox(lower(4));
     clickBox(lower(6)); // exchanges: box 4's text lies in lower box 6's place
     ASSERT_EQ(window->state().MoveCount, 2);
-    const QString hand = window->Panel3D10->caption();
+    const QString hand = window->selectionPanel->caption();
     EXPECT_EQ(window->SetPlaceMode(1), hand);
     EXPECT_EQ(window->state().MoveCount, 1);
-    EXPECT_EQ(window->Panel3D10->caption(), "");
+    EXPECT_EQ(window->selectionPanel->caption(), "");
 }
 
 TEST_F(QuotesWindowTest, SoundInformationMidCountdownKeepsTheModeAndStopsTheClock) {
-    window->Option3D1->select(1);
+    window->timerOptions->select(1);
     fake.dialogs.inputs = {QString("60")};
     start(10);
-    window->Timer1_Timer();
+    window->CountOneSecond();
     bool clockStood = false;
     fake.modal.scripts.push_back([&](QWidget&) {
-        clockStood = !window->Timer1->isActive();
+        clockStood = !window->secondTimer->isActive();
         services.program.SharedState = 0; // the Sound Information window's own use
         services.program.SignalValue = 4;
     });
-    window->mOSO->trigger();
+    window->soundAction->trigger();
     settle();
     EXPECT_TRUE(clockStood);
-    EXPECT_TRUE(window->Timer1->isActive());
+    EXPECT_TRUE(window->secondTimer->isActive());
     EXPECT_EQ(services.program.SharedState, QuoteRules::OnePanel);
     // Toolbar button 17 leaves 17 for the main window to open again afterwards.
     fake.modal.scripts.push_back([](QWidget&) {});
@@ -264,46 +264,46 @@ TEST_F(QuotesWindowTest, SoundInformationMidCountdownKeepsTheModeAndStopsTheCloc
     EXPECT_EQ(services.program.NextActivity, 17);
     // The countdown then ends in one panel as it began.
     for (int second = 0; second < 60; ++second) {
-        window->Timer1_Timer();
+        window->CountOneSecond();
     }
     EXPECT_EQ(reportRow(1).at(1), "0");
     EXPECT_EQ(window->panelMode(), QuoteRules::OnePanel);
 }
 
 TEST_F(QuotesWindowTest, TheDisplayOptionPanelChoosesTheQuote) {
-    window->Command5_Click();
-    ASSERT_TRUE(window->Panel3D25->isVisible());
-    EXPECT_TRUE(window->mODOpt->isChecked());
-    window->Option3D4->select(2);
-    window->Command8_Click();
-    EXPECT_EQ(window->Panel3D26->caption(), "42");
-    window->Command7_Click();
-    window->Command7_Click();
-    EXPECT_EQ(window->Panel3D26->caption(), "2");
+    window->ToggleDisplayOptions();
+    ASSERT_TRUE(window->displayOptionPanel->isVisible());
+    EXPECT_TRUE(window->displayOptionAction->isChecked());
+    window->quoteOrderOptions->select(2);
+    window->DecreaseQuoteNumber();
+    EXPECT_EQ(window->quoteNumberPanel->caption(), "42");
+    window->IncreaseQuoteNumber();
+    window->IncreaseQuoteNumber();
+    EXPECT_EQ(window->quoteNumberPanel->caption(), "2");
     // Starting closes the panel with its mark, and Esc is the exit's again.
     start(6);
-    EXPECT_FALSE(window->Panel3D25->isVisible());
-    EXPECT_FALSE(window->mODOpt->isChecked());
+    EXPECT_FALSE(window->displayOptionPanel->isVisible());
+    EXPECT_FALSE(window->displayOptionAction->isChecked());
     EXPECT_EQ(window->windowTitle(), "Famous Quotes - Quote 2");
-    EXPECT_FALSE(window->Command5->isEnabled());
-    EXPECT_FALSE(window->mODOpt->isEnabled());
-    EXPECT_FALSE(window->mOT->isEnabled());
-    EXPECT_FALSE(window->Frame3D1->isEnabled());
+    EXPECT_FALSE(window->displayOptionButton->isEnabled());
+    EXPECT_FALSE(window->displayOptionAction->isEnabled());
+    EXPECT_FALSE(window->timerAction->isEnabled());
+    EXPECT_FALSE(window->timerFrame->isEnabled());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible()); // Esc is "E&xit" again
 }
 
 TEST_F(QuotesWindowTest, AStartClosesTheReportWithItsMarkAndEsc) {
     start(10);
-    click(window->Command1); // "&End"
-    window->mORep->trigger();
-    ASSERT_TRUE(window->Panel3D12->isVisible());
-    ASSERT_TRUE(window->mORep->isChecked());
+    click(window->startButton); // "&End"
+    window->reportAction->trigger();
+    ASSERT_TRUE(window->reportPanel->isVisible());
+    ASSERT_TRUE(window->reportAction->isChecked());
     shuffleByOne(6);          // quote 2: 16 words at 3 a box
     window->StartNextQuote(); // "&Next" from the menu, the report still open
-    EXPECT_FALSE(window->Panel3D12->isVisible());
-    EXPECT_FALSE(window->mORep->isChecked());
-    EXPECT_EQ(window->Command1->text(), "&End");
+    EXPECT_FALSE(window->reportPanel->isVisible());
+    EXPECT_FALSE(window->reportAction->isChecked());
+    EXPECT_EQ(window->startButton->text(), "&End");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
 }
@@ -319,7 +319,7 @@ TEST_F(QuotesWindowTest, ShowErrorsButtonNamesWhatAClickWouldDoOnlyOverItsHeight
     window->Toolbar2Button(3)->trigger(); // Show Errors off
     EXPECT_EQ(moveTo(400), "Show Errors - OFF");
     EXPECT_EQ(moveTo(690), "Show Errors - ON");
-    window->mOEr->trigger();
+    window->showErrorsAction->trigger();
     EXPECT_EQ(moveTo(1000), "Show Errors - ON");
     EXPECT_EQ(moveTo(990), "Show Errors - OFF");
 }

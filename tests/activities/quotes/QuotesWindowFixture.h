@@ -54,11 +54,11 @@ protected:
     // "&Start" of the next quote in order, whose n boxes are shuffled by one.
     void start(int boxes) {
         shuffleByOne(boxes);
-        click(window->Command1);
+        click(window->startButton);
     }
 
-    WordBox* upper(int i) const { return window->Label1.at(std::size_t(i)); }
-    WordBox* lower(int i) const { return window->Label2.at(std::size_t(i)); }
+    WordBox* upper(int i) const { return window->upperBoxes.at(std::size_t(i)); }
+    WordBox* lower(int i) const { return window->lowerBoxes.at(std::size_t(i)); }
     QString correct(int i) const { return window->state().CorrectText.at(std::size_t(i)); }
 
     // Drags one box onto another with the mouse, as a person does.

@@ -20,9 +20,9 @@ class QuotesWordEntryTest : public QuotesWindowTest {
 protected:
     // The next start plays quote q; the order is set after the mode, which resets it.
     void selectQuote(int q) {
-        window->Option3D4->select(2);
+        window->quoteOrderOptions->select(2);
         while (window->state().QuoteNumber != q) {
-            window->Command7->click();
+            window->increaseButton->click();
         }
     }
 
@@ -38,28 +38,28 @@ protected:
 // endure, permanently half slave and half free.", under "3 Letters or Less" hides "A" (box 0),
 // "I" (box 7) and "and" (box 16).
 TEST_F(QuotesWordEntryTest, AGameTypedWithThePhysicalKeysToViewErrors) {
-    window->mOOpt3A[0]->trigger();
+    window->groupingActions[0]->trigger();
     EXPECT_EQ(window->panelMode(), QuoteRules::WordEntry);
-    EXPECT_TRUE(window->mOOpt3A[0]->isChecked());
-    EXPECT_EQ(window->Panel3D23->caption(),
+    EXPECT_TRUE(window->groupingActions[0]->isChecked());
+    EXPECT_EQ(window->modeBanner->caption(),
               "Word Entry Option" + QString(QChar(13)) + "3 Letters or Less");
     EXPECT_EQ(std::get<QString>(services.program.PrintSettings.PrintFontColour),
               "3 Letters or Less");
-    EXPECT_EQ(window->Command16->text(), " <-- &Word");
-    EXPECT_EQ(window->Command17->text(), " Wo&rd -->");
-    EXPECT_FALSE(window->Frame3D3->isEnabled());
-    EXPECT_FALSE(window->Panel3D6->isVisible());
+    EXPECT_EQ(window->previousWordButton->text(), " <-- &Word");
+    EXPECT_EQ(window->nextWordButton->text(), " Wo&rd -->");
+    EXPECT_FALSE(window->modeFrame->isEnabled());
+    EXPECT_FALSE(window->keyboard->isVisible());
     selectQuote(5);
-    click(window->Command1);
+    click(window->startButton);
 
     ASSERT_EQ(window->state().BoxCount, 19);
     EXPECT_EQ(window->state().EntryCount, 3);
-    EXPECT_EQ(window->Panel3D13->caption(), "3");
+    EXPECT_EQ(window->moveCount->caption(), "3");
     EXPECT_EQ(upper(0)->text(), markers(1));
     EXPECT_EQ(upper(1)->text(), "HOUSE");
     EXPECT_EQ(upper(16)->text(), markers(3));
-    ASSERT_TRUE(window->Panel3D6->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), window->Command13[0]);
+    ASSERT_TRUE(window->keyboard->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), window->keyButtons[0]);
     EXPECT_EQ(window->currentEntryBox(), 0);
     EXPECT_EQ(upper(0)->backCode(), 11);
 
@@ -83,9 +83,9 @@ TEST_F(QuotesWordEntryTest, AGameTypedWithThePhysicalKeysToViewErrors) {
     EXPECT_EQ(upper(16)->foreCode(), 1);
     press(Qt::Key_Backspace);
     EXPECT_EQ(upper(16)->text(), "A" + markers(2));
-    click(window->Command15);
+    click(window->clearWordButton);
     EXPECT_EQ(upper(16)->text(), markers(3));
-    EXPECT_EQ(QApplication::focusWidget(), window->Command13[0]);
+    EXPECT_EQ(QApplication::focusWidget(), window->keyButtons[0]);
 
     // Filling the last entry box wraps round to the first open one.
     for (int key : {Qt::Key_O, Qt::Key_N, Qt::Key_E}) {
@@ -99,38 +99,38 @@ TEST_F(QuotesWordEntryTest, AGameTypedWithThePhysicalKeysToViewErrors) {
     EXPECT_EQ(window->currentEntryBox(), 16);
     EXPECT_EQ(upper(0)->backCode(), 15);
 
-    click(window->Command3);
-    EXPECT_EQ(window->Command3->text(), "&Cont.");
+    click(window->checkButton);
+    EXPECT_EQ(window->checkButton->text(), "&Cont.");
     EXPECT_EQ(window->state().EntryErrors, 1);
-    EXPECT_FALSE(window->Panel3D6->isVisible());
+    EXPECT_FALSE(window->keyboard->isVisible());
     // Waiting for Continue, a key on Start answers with the message and does nothing else.
     const qsizetype before = fake.dialogs.shown.size();
-    QTest::keyClick(window->Command1, Qt::Key_A);
+    QTest::keyClick(window->startButton, Qt::Key_A);
     settle();
     EXPECT_EQ(shownSince(before), QStringList{"Please Click Continue to Resume Activity"});
-    EXPECT_EQ(window->Command1->text(), "&End");
+    EXPECT_EQ(window->startButton->text(), "&End");
 
-    click(window->Command3);
-    ASSERT_TRUE(window->Panel3D6->isVisible());
+    click(window->checkButton);
+    ASSERT_TRUE(window->keyboard->isVisible());
     EXPECT_EQ(window->currentEntryBox(), 16);
     EXPECT_EQ(upper(16)->backCode(), 11);
-    EXPECT_EQ(QApplication::focusWidget(), window->Command13[0]);
+    EXPECT_EQ(QApplication::focusWidget(), window->keyButtons[0]);
     // A key on a complete word starts it again; Shift+9 and Shift+0 give the brackets.
     press(Qt::Key_ParenLeft, Qt::ShiftModifier);
     EXPECT_EQ(upper(16)->text(), "(" + markers(2));
     press(Qt::Key_ParenRight, Qt::ShiftModifier);
     press(Qt::Key_Colon, Qt::ShiftModifier);
     EXPECT_EQ(upper(16)->text(), "():");
-    click(window->Command3); // wrong again: still one error
+    click(window->checkButton); // wrong again: still one error
     EXPECT_EQ(window->state().EntryErrors, 1);
-    click(window->Command3);
+    click(window->checkButton);
 
-    click(window->Command1); // "&End"
-    EXPECT_EQ(window->Command1->text(), "&Next");
+    click(window->startButton); // "&End"
+    EXPECT_EQ(window->startButton->text(), "&Next");
     EXPECT_EQ(reportRow(1), (QStringList{"5", "3", "1", "   0%", "Didn't Finish"}));
-    ASSERT_TRUE(window->Command19->isVisible());
+    ASSERT_TRUE(window->viewErrorsButton->isVisible());
     EXPECT_EQ(upper(16)->text(), "AND"); // the answers revealed
-    const GridControl* grid = window->Grid2;
+    const GridControl* grid = window->viewErrorsGrid;
     EXPECT_EQ(grid->cols(), 20);
     EXPECT_EQ(grid->textMatrix(0, 0), "CORRECT:");
     EXPECT_EQ(grid->textMatrix(1, 0), "YOUR ENTRIES:");
@@ -140,53 +140,53 @@ TEST_F(QuotesWordEntryTest, AGameTypedWithThePhysicalKeysToViewErrors) {
     EXPECT_EQ(grid->colAlignment(0), GridControl::RightCentre);
     EXPECT_EQ(grid->colWidth(3), int(std::nearbyint(grid->widthTwips() * 0.2)));
 
-    click(window->Command19);
-    ASSERT_TRUE(window->Panel3D7->isVisible());
+    click(window->viewErrorsButton);
+    ASSERT_TRUE(window->viewErrorsPanel->isVisible());
     const qsizetype guarded = fake.dialogs.shown.size();
-    click(window->Command1);
-    click(window->Command3);
+    click(window->startButton);
+    click(window->checkButton);
     EXPECT_EQ(shownSince(guarded), QStringList(2, "Please Close View Errors to Resume Activity"));
-    EXPECT_EQ(window->Command1->text(), "&Next");
-    EXPECT_FALSE(window->Panel3D12->isVisible());
-    click(window->Command18);
-    EXPECT_FALSE(window->Panel3D7->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), window->Command1);
-    click(window->Command1);
-    EXPECT_EQ(window->Command1->text(), "&End");
-    EXPECT_FALSE(window->Command19->isVisible());
+    EXPECT_EQ(window->startButton->text(), "&Next");
+    EXPECT_FALSE(window->reportPanel->isVisible());
+    click(window->closeViewErrorsButton);
+    EXPECT_FALSE(window->viewErrorsPanel->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), window->startButton);
+    click(window->startButton);
+    EXPECT_EQ(window->startButton->text(), "&End");
+    EXPECT_FALSE(window->viewErrorsButton->isVisible());
 }
 
 TEST_F(QuotesWordEntryTest, EveryGroupingOfTheMenuHidesByItsOwnRule) {
     const int expected[] = {3, 6, 8, 13, 14, 19}; // quote 5's entry boxes by grouping
     for (int item = 0; item < 6; ++item) {
-        window->mOOpt3A[std::size_t(item)]->trigger();
+        window->groupingActions[std::size_t(item)]->trigger();
         selectQuote(5);
-        click(window->Command1);
+        click(window->startButton);
         EXPECT_EQ(window->state().EntryCount, expected[item]) << item;
-        click(window->Command1); // "&End"
+        click(window->startButton); // "&End"
     }
     EXPECT_EQ(upper(18)->text(), "FREE.");
-    window->mOOpt1->trigger();
-    EXPECT_FALSE(window->mOOpt3A[5]->isChecked());
+    window->onePanelAction->trigger();
+    EXPECT_FALSE(window->groupingActions[5]->isChecked());
     EXPECT_EQ(window->state().WordsPerBox, 3);
 }
 
 TEST_F(QuotesWordEntryTest, KeysOnStartGiveTheContinueMessageOnlyWhileContinueWaits) {
-    window->mOOpt3A[5]->trigger();
+    window->groupingActions[5]->trigger();
     // A key on Start where nothing waits: no message and no beep.
     const auto pressOnStart = [this] {
         const qsizetype shown = fake.dialogs.shown.size();
         const qsizetype beeps = fake.sound.played.count(FakeSound::kBeep);
-        QTest::keyClick(window->Command1, Qt::Key_A);
+        QTest::keyClick(window->startButton, Qt::Key_A);
         settle();
         EXPECT_EQ(fake.dialogs.shown.size(), shown);
         EXPECT_EQ(fake.sound.played.count(FakeSound::kBeep), beeps);
     };
     pressOnStart(); // before the first quote
     selectQuote(5);
-    click(window->Command1);
-    click(window->Command1); // "&End"
-    ASSERT_EQ(window->Command1->text(), "&Next");
+    click(window->startButton);
+    click(window->startButton); // "&End"
+    ASSERT_EQ(window->startButton->text(), "&Next");
     pressOnStart(); // after the end
 }
 
