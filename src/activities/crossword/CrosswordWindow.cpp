@@ -48,8 +48,8 @@ CrosswordWindow::CrosswordWindow(Services& services)
     buildControls();
     buildMenus();
     buildSideToolbar();
-    windowKeys().setDefaultButton(Command1);
-    windowKeys().setCancelButton(Command2);
+    windowKeys().setDefaultButton(startButton);
+    windowKeys().setCancelButton(exitButton);
     connectHandlers();
     connectFocusHandlers();
     attachPopupToControls();
@@ -60,7 +60,7 @@ CrosswordWindow::CrosswordWindow(Services& services)
 CrosswordWindow::~CrosswordWindow() = default;
 
 QWidget* CrosswordWindow::mainPanel() const {
-    return SSPanel1;
+    return mainPanelFrame;
 }
 
 void CrosswordWindow::Form_Load() {
@@ -68,34 +68,36 @@ void CrosswordWindow::Form_Load() {
     program_.NextActivity = 0;
     program_.PrintSettings.PrintFontUnderline = false;
     program_.PrintSettings.PrintFontStrikethru = false;
-    Option3D1[1]->setChecked(true);
+    subjectOptions[1]->setChecked(true);
     PuzzleSubject = 1;
     ResetPuzzleState();
     WordHelpLimit = WordHelpCount::kAtOpening;
     ShowResultPanels();
-    for (Panel3D* gauge : Panel3D15) {
+    for (Panel3D* gauge : resultGauges) {
         gauge->hide();
     }
     EntryLock = 1;
     PuzzleNo = 0;
     for (int cell = 0; cell < kCells; ++cell) {
-        QLabel* letter = Label3[std::size_t(cell)];
+        QLabel* letter = cellLetters[std::size_t(cell)];
         setLetterColour(cell, ColorNumber::palette(1));
         letter->move(letter->x(), Twips::toPixels(130));
-        Panel3D14[std::size_t(cell)]->setVisible(cell <= 103);
+        cellPanels[std::size_t(cell)]->setVisible(cell <= 103);
     }
     FocusList = 0;
-    Panel3D16->setCaption(kChoiceCaption);
+    choicePanel->setCaption(kChoiceCaption);
     const QColor face = ColorNumber::toColor(ColorNumber::kButtonFace);
     for (Panel3D* panel :
-         {Panel3D1,    Panel3D2,    Panel3D3[0], Panel3D3[1], Panel3D3[2], Panel3D3[3], Panel3D3[4],
-          Panel3D3[5], Panel3D3[6], SSPanel1,    Panel3D4,    Panel3D8,    Panel3D11,   Panel3D16,
-          Panel3D23,   Panel3D12,   Panel3D19,   Panel3D20,   Panel3D21,   Panel3D24}) {
+         {contentPanel,     clueStrip,        framingPanels[0],    framingPanels[1],
+          framingPanels[2], framingPanels[3], framingPanels[4],    framingPanels[5],
+          framingPanels[6], mainPanelFrame,   levelPanel,          commandPanel,
+          subjectPanel,     choicePanel,      wordHelpOptionPanel, informationPanel,
+          correctResult,    wrongResult,      blankResult,         wordHelpLimitPanel}) {
         panel->setBackColour(face);
     }
     showStatus("Click Start to begin this activity");
     // The first activation gives the focus to "&Start".
-    Command1->setFocus(Qt::OtherFocusReason);
+    startButton->setFocus(Qt::OtherFocusReason);
 }
 
 void CrosswordWindow::Form_Activate() {
@@ -105,11 +107,11 @@ void CrosswordWindow::Form_Activate() {
         gridLaidOut_ = true;
         LayoutGrid(0);
     }
-    const QSize area = Panel3D7[1]->size();
-    Panel3D27->move(area.width() / 2 - Panel3D27->width() / 2,
-                    area.height() / 2 - Panel3D27->height() / 2);
-    if (Command1->isVisible()) {
-        Command1->setFocus(Qt::OtherFocusReason);
+    const QSize area = gridPanels[1]->size();
+    smilingFacePanel->move(area.width() / 2 - smilingFacePanel->width() / 2,
+                           area.height() / 2 - smilingFacePanel->height() / 2);
+    if (startButton->isVisible()) {
+        startButton->setFocus(Qt::OtherFocusReason);
     }
     program_.NormalPointer();
 }
@@ -129,38 +131,38 @@ void CrosswordWindow::NotStartedMessage() {
                                "Cross Word Activity", Dialogs::Icon::Exclamation,
                                Dialogs::Buttons::Ok});
     EntryLock = 1;
-    if (Panel3D23->isVisible()) {
-        Command7->setFocus(Qt::OtherFocusReason);
+    if (wordHelpOptionPanel->isVisible()) {
+        wordHelpOkButton->setFocus(Qt::OtherFocusReason);
         DeselectClues();
-    } else if (Panel3D16->isVisible() && Command5->isEnabled()) {
-        Command5->setFocus(Qt::OtherFocusReason);
+    } else if (choicePanel->isVisible() && usePuzzleButton->isEnabled()) {
+        usePuzzleButton->setFocus(Qt::OtherFocusReason);
         DeselectClues();
-    } else if (Command1->isEnabled()) {
-        Command1->setFocus(Qt::OtherFocusReason);
+    } else if (startButton->isEnabled()) {
+        startButton->setFocus(Qt::OtherFocusReason);
     }
 }
 
 void CrosswordWindow::ResetAfterPuzzle() {
-    Command1->setEnabled(true);
+    startButton->setEnabled(true);
     setRevealOffered(false);
-    mOW->setVisible(true);
-    mOWH->setVisible(false);
-    mON->setEnabled(true);
-    Command1->setFocus(Qt::OtherFocusReason);
-    Frame3D1->setEnabled(true);
-    Frame1->setEnabled(true);
-    Command4->setText("&Word Help Op");
-    Command4->setEnabled(true);
-    mOWH->setEnabled(true);
-    mOPl->menuAction()->setEnabled(true);
-    mOW->setEnabled(true);
+    wordHelpOptionAction->setVisible(true);
+    wordHelpAction->setVisible(false);
+    nextAction->setEnabled(true);
+    startButton->setFocus(Qt::OtherFocusReason);
+    subjectFrame->setEnabled(true);
+    levelFrame->setEnabled(true);
+    wordHelpButton->setText("&Word Help Op");
+    wordHelpButton->setEnabled(true);
+    wordHelpAction->setEnabled(true);
+    levelMenu->menuAction()->setEnabled(true);
+    wordHelpOptionAction->setEnabled(true);
     FocusList = 0;
     SetMainTabStops();
-    setInTabOrder(List1, false);
-    setInTabOrder(List2, false);
+    setInTabOrder(acrossList, false);
+    setInTabOrder(downList, false);
     setCheckOffered(false);
-    mONew->setEnabled(false);
-    mOUse->setEnabled(false);
+    nextPuzzleAction->setEnabled(false);
+    usePuzzleAction->setEnabled(false);
 }
 
 void CrosswordWindow::setInTabOrder(QWidget* control, bool inTabOrder) {
@@ -168,45 +170,48 @@ void CrosswordWindow::setInTabOrder(QWidget* control, bool inTabOrder) {
 }
 
 void CrosswordWindow::ClearTabStops() {
-    for (QPushButton* command : {Command1, Command2, Command3, Command4, Command5, Command6,
-                                 Command7, Command8, Command9, Command10, Command11}) {
+    for (QPushButton* command :
+         {startButton, exitButton, checkButton, wordHelpButton, usePuzzleButton, nextPuzzleButton,
+          wordHelpOkButton, increaseButton, decreaseButton, wordHelpOptionButton,
+          exitActivityButton}) {
         setInTabOrder(command, false);
     }
     if (EntryLock != 2) {
-        Frame3D1->setEnabled(false);
-        Frame1->setEnabled(false);
+        subjectFrame->setEnabled(false);
+        levelFrame->setEnabled(false);
     }
-    setInTabOrder(List1, false);
-    setInTabOrder(List2, false);
+    setInTabOrder(acrossList, false);
+    setInTabOrder(downList, false);
 }
 
 void CrosswordWindow::SetClueTabStops() {
-    for (QWidget* control : std::initializer_list<QWidget*>{List1, List2, Command2, Command3}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{acrossList, downList, exitButton, checkButton}) {
         setInTabOrder(control, true);
     }
 }
 
 void CrosswordWindow::SetMainTabStops() {
-    for (QPushButton* command : {Command1, Command2, Command3, Command4}) {
+    for (QPushButton* command : {startButton, exitButton, checkButton, wordHelpButton}) {
         setInTabOrder(command, true);
     }
 }
 
 void CrosswordWindow::showHint(const QString& hint) {
-    Panel3D12->setCaption(hint);
+    informationPanel->setCaption(hint);
 }
 
-void CrosswordWindow::Command1_GotFocus() {
+void CrosswordWindow::ShowStartHint() {
     if (EntryLock == 2) {
         EntryLock = 1;
     }
-    showHint(Command1->text() == "&Start" ? "Information Panel" : "Next Puzzle Button");
+    showHint(startButton->text() == "&Start" ? "Information Panel" : "Next Puzzle Button");
 }
 
-void CrosswordWindow::Command2_GotFocus() {
+void CrosswordWindow::ShowExitHint() {
     // Leaving the Down list for the exit drops its selection; the Across list then starts afresh.
     if (FocusList == 2 && DownListIndex >= 0 && DownListIndex <= 49) {
-        List2->deselect(DownListIndex);
+        downList->deselect(DownListIndex);
         for (int cell = 0; cell <= GridLastCell && cell < kCells; ++cell) {
             if (cellColour(cell) == ColorNumber::palette(11)) {
                 paintCell(cell, ColorNumber::palette(15));
@@ -214,107 +219,111 @@ void CrosswordWindow::Command2_GotFocus() {
         }
         DownListIndex = kFreshPuzzle;
         SelectedDirection = 0;
-        Command4->setEnabled(false);
-        mOWH->setEnabled(false);
+        wordHelpButton->setEnabled(false);
+        wordHelpAction->setEnabled(false);
     }
     showHint("Exit Button");
 }
 
 void CrosswordWindow::connectHandlers() {
-    connect(Command1, &QPushButton::clicked, this, &CrosswordWindow::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &CrosswordWindow::ExitCommand);
-    connect(Command3, &QPushButton::clicked, this, &CrosswordWindow::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &CrosswordWindow::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &CrosswordWindow::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &CrosswordWindow::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &CrosswordWindow::Command7_Click);
-    connect(Command8, &QPushButton::clicked, this, &CrosswordWindow::Command8_Click);
-    connect(Command9, &QPushButton::clicked, this, &CrosswordWindow::Command9_Click);
-    connect(Command10, &QPushButton::clicked, this, &CrosswordWindow::Command10_Click);
-    connect(Command11, &QPushButton::clicked, this, [this] {
+    connect(startButton, &QPushButton::clicked, this, &CrosswordWindow::StartNewPuzzle);
+    connect(exitButton, &QPushButton::clicked, this, &CrosswordWindow::ExitCommand);
+    connect(checkButton, &QPushButton::clicked, this, &CrosswordWindow::CheckWords);
+    connect(wordHelpButton, &QPushButton::clicked, this, &CrosswordWindow::GiveWordHelp);
+    connect(usePuzzleButton, &QPushButton::clicked, this, &CrosswordWindow::UsePuzzle);
+    connect(nextPuzzleButton, &QPushButton::clicked, this, &CrosswordWindow::DrawAnotherPuzzle);
+    connect(wordHelpOkButton, &QPushButton::clicked, this, &CrosswordWindow::CloseWordHelpOption);
+    connect(increaseButton, &QPushButton::clicked, this, &CrosswordWindow::IncreaseWordHelpLimit);
+    connect(decreaseButton, &QPushButton::clicked, this, &CrosswordWindow::DecreaseWordHelpLimit);
+    connect(wordHelpOptionButton, &QPushButton::clicked, this,
+            &CrosswordWindow::ToggleWordHelpOption);
+    connect(exitActivityButton, &QPushButton::clicked, this, [this] {
         ResetPuzzleState();
         close();
     });
-    connect(Command3D1, &QPushButton::clicked, this, &CrosswordWindow::Command3D1_Click);
-    Command3D1->installEventFilter(this);
+    connect(entryBox, &QPushButton::clicked, this, &CrosswordWindow::SubmitEntry);
+    entryBox->installEventFilter(this);
     for (int index : {0, 1}) {
-        connect(Option3D2[std::size_t(index)], &QRadioButton::clicked, this,
-                [this, index] { Option3D2_Click(index); });
+        connect(levelOptions[std::size_t(index)], &QRadioButton::clicked, this,
+                [this, index] { ChooseLevel(index); });
     }
-    connect(List1, &ListBox::clicked, this, [this] { ShowClue(1); });
-    connect(List2, &ListBox::clicked, this, [this] { ShowClue(2); });
-    connect(List1, &ListBox::keyTyped, this, [this](int code) { ListKeyPress(1, code); });
-    connect(List2, &ListBox::keyTyped, this, [this](int code) { ListKeyPress(2, code); });
+    connect(acrossList, &ListBox::clicked, this, [this] { ShowClue(1); });
+    connect(downList, &ListBox::clicked, this, [this] { ShowClue(2); });
+    connect(acrossList, &ListBox::keyTyped, this,
+            [this](int code) { TakeKeyFromClueList(1, code); });
+    connect(downList, &ListBox::keyTyped, this, [this](int code) { TakeKeyFromClueList(2, code); });
     for (int cell = 0; cell < kCells; ++cell) {
-        connect(Panel3D14[std::size_t(cell)], &Panel3D::clicked, this,
+        connect(cellPanels[std::size_t(cell)], &Panel3D::clicked, this,
                 [this, cell] { CellClick(cell); });
     }
 }
 
 void CrosswordWindow::connectFocusHandlers() {
     FocusMoves& moves = focusMoves();
-    moves.onGotFocus(Command1, [this] { Command1_GotFocus(); });
-    moves.onLostFocus(Command1, [this] {
-        for (Panel3D* result : {Panel3D19, Panel3D20, Panel3D21}) {
+    moves.onGotFocus(startButton, [this] { ShowStartHint(); });
+    moves.onLostFocus(startButton, [this] {
+        for (Panel3D* result : {correctResult, wrongResult, blankResult}) {
             result->hide();
         }
     });
-    moves.onGotFocus(Command2, [this] { Command2_GotFocus(); });
-    moves.onGotFocus(Command3, [this] { showHint("Check Button"); });
-    moves.onGotFocus(Command4, [this] {
-        showHint(Command4->text() == "&Word Help Op" ? "Word Help Option" : "Word Help");
+    moves.onGotFocus(exitButton, [this] { ShowExitHint(); });
+    moves.onGotFocus(checkButton, [this] { showHint("Check Button"); });
+    moves.onGotFocus(wordHelpButton, [this] {
+        showHint(wordHelpButton->text() == "&Word Help Op" ? "Word Help Option" : "Word Help");
     });
-    moves.onGotFocus(Command5, [this] {
+    moves.onGotFocus(usePuzzleButton, [this] {
         // Tab moves only among the buttons of the several-puzzles panel.
         ClearTabStops();
-        for (QPushButton* command : {Command5, Command6, Command10, Command11}) {
+        for (QPushButton* command :
+             {usePuzzleButton, nextPuzzleButton, wordHelpOptionButton, exitActivityButton}) {
             setInTabOrder(command, true);
         }
     });
-    moves.onGotFocus(Command7, [this] {
+    moves.onGotFocus(wordHelpOkButton, [this] {
         // Tab moves only within the Word Help Option panel.
         ClearTabStops();
-        for (QPushButton* command : {Command7, Command8, Command9}) {
+        for (QPushButton* command : {wordHelpOkButton, increaseButton, decreaseButton}) {
             setInTabOrder(command, true);
         }
     });
     for (std::size_t index : {0u, 1u}) {
-        moves.onGotFocus(Option3D1[index], [this] { showHint("Puzzle Subjects"); });
-        moves.onGotFocus(Option3D2[index], [this] { showHint("Puzzle Level"); });
+        moves.onGotFocus(subjectOptions[index], [this] { showHint("Puzzle Subjects"); });
+        moves.onGotFocus(levelOptions[index], [this] { showHint("Puzzle Level"); });
     }
-    moves.onGotFocus(List1, [this] { List1_GotFocus(); });
-    moves.onGotFocus(List2, [this] { List2_GotFocus(); });
-    moves.onGotFocus(Command3D1, [this] { Command3D1_GotFocus(); });
+    moves.onGotFocus(acrossList, [this] { ShowAcrossClueOnFocus(); });
+    moves.onGotFocus(downList, [this] { ShowDownClueOnFocus(); });
+    moves.onGotFocus(entryBox, [this] { TypePendingKey(); });
 
     // The tab order: the clue lists lead to the exit and the check, as entering words needs.
-    QWidget* const chain[] = {List1,        List2,    Command2,     Command3,
-                              Command4,     Command1, Option3D1[1], Option3D2[0],
-                              Option3D2[1], Command5, Command6,     Command10,
-                              Command11,    Command8, Command9,     Command7};
+    QWidget* const chain[] = {
+        acrossList,         downList,        exitButton,        checkButton,
+        wordHelpButton,     startButton,     subjectOptions[1], levelOptions[0],
+        levelOptions[1],    usePuzzleButton, nextPuzzleButton,  wordHelpOptionButton,
+        exitActivityButton, increaseButton,  decreaseButton,    wordHelpOkButton};
     for (std::size_t i = 1; i < std::size(chain); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
     }
     // Between puzzles the clue lists have nothing to offer to Tab.
-    setInTabOrder(List1, false);
-    setInTabOrder(List2, false);
+    setInTabOrder(acrossList, false);
+    setInTabOrder(downList, false);
 }
 
 void CrosswordWindow::attachPopupToControls() {
     // The right button over the clue lists pops up the options menu too; the toolbars and the
     // status bar keep it to themselves.
-    attachOptionsPopup(List1->viewport());
-    attachOptionsPopup(List2->viewport());
+    attachOptionsPopup(acrossList->viewport());
+    attachOptionsPopup(downList->viewport());
     for (QWidget* bar : std::initializer_list<QWidget*>{Toolbar1, Toolbar2, Toolbar3, StatusBar1}) {
         bar->setAttribute(Qt::WA_NoMousePropagation);
     }
 }
 
 bool CrosswordWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Command3D1 && event->type() == QEvent::KeyPress) {
+    if (watched == entryBox && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::ShiftModifier &&
             (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
-            Command3D1_KeyDown(*key);
+            MoveThroughClues(*key);
             return true;
         }
         // Tab moves the focus on; Enter and Esc have pressed their buttons before coming here.

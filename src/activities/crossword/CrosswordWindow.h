@@ -34,18 +34,19 @@ public:
     // The grid (CrosswordWindowGrid.cpp). LayoutGrid(1) lays out Level 2, any other value Level 1.
     void LayoutGrid(int level);
     void HighlightEntry();
-    void Option3D2_Click(int index);
+    void ChooseLevel(int index);
 
     // Choosing and loading a puzzle (CrosswordWindowChoosing.cpp).
-    void Command1_Click(); // "&Start", then "&Next"
-    void Command5_Click(); // "&Use Puzzle"
-    void Command6_Click(); // "&Next Puzzle"
+    // Draws a puzzle of the level and offers it on the several-puzzles panel.
+    void StartNewPuzzle();
+    void UsePuzzle();
+    void DrawAnotherPuzzle();
     void LoadNextPuzzle();
     void ShowPuzzleChoice();
     void ResetPuzzleState();
 
     // Clue selection and letter entry (CrosswordWindowEntry.cpp).
-    void ShowClue(int direction); // the click of List1 (1) or List2 (2)
+    void ShowClue(int direction); // a click in the Across (1) or Down (2) list
     void CellClick(int cell);
     void PickEntryAtCell(int cell);
     void TypeLetter(int k);
@@ -54,19 +55,20 @@ public:
     void DeselectClues();
 
     // Checking (CrosswordWindowCheck.cpp).
-    void Command3_Click();
+    void CheckWords();
     // Shows the three result panels when SignalValue is not 0, hides them when it is.
     void ShowResultPanels();
     void HideResultsIfShown();
 
     // Word help and giving up (CrosswordWindowWordHelp.cpp).
-    void Command4_Click();  // "&Word Help", or between puzzles "&Word Help Op"
-    void Command10_Click(); // "&Word Help Opt"
-    void Command7_Click();  // "&OK"
-    void Command8_Click();  // "&Increase"
-    void Command9_Click();  // "&Decrease"
+    // Writes the selected clue's answer; between puzzles opens the Word Help Option panel.
+    void GiveWordHelp();
+    void ToggleWordHelpOption();
+    void CloseWordHelpOption();
+    void IncreaseWordHelpLimit();
+    void DecreaseWordHelpLimit();
     void ToggleWordHelpOptionCheck();
-    void mOEnd_Click(); // "&View Puzzle Words"
+    void ViewPuzzleWords();
 
     // The window's own procedures (CrosswordWindow.cpp).
     void NotStartedMessage();
@@ -75,62 +77,67 @@ public:
     void SetClueTabStops();
     void SetMainTabStops();
 
-    // Controls, with the names the handlers use; positions in twips as designed.
-    Panel3D* SSPanel1;
-    Panel3D* Panel3D1;
-    std::array<Panel3D*, 2> Panel3D7{};       // 0 the grid, 1 the grid area around it
-    QLabel* Label2;                           // the blue ground behind the grid
-    Panel3D* Panel3D27;                       // the smiling face shown after a solved puzzle
-    std::array<Panel3D*, kCells> Panel3D14{}; // the cells; the caption is the cell's number
-    std::array<QLabel*, kCells> Label3{};     // the letters of the cells
-    Panel3D* Panel3D2;                        // the strip above the grid
-    QPushButton* Command3D1;                  // the entry box: the word being typed
-    QLabel* Label9;                           // the clue line
-    QLabel* Label5; // hidden; sizes itself to its text to measure the clue line
-    std::array<Panel3D*, 7> Panel3D3{};
-    std::array<QLabel*, 2> Label1{}; // "Across", "Down"
-    ListBox* List1;                  // Across clues
-    ListBox* List2;                  // Down clues
-    Panel3D* Panel3D11;
-    QGroupBox* Frame3D1; // "&Puzzle Subjects"
-    std::array<QRadioButton*, 2> Option3D1{};
-    Panel3D* Panel3D4;
-    QGroupBox* Frame1; // "Puzzle &Level"
-    std::array<QRadioButton*, 2> Option3D2{};
-    Panel3D* Panel3D12;                  // the Information Panel
-    Panel3D* Panel3D19;                  // "Correct = n"
-    Panel3D* Panel3D20;                  // "Wrong = n"
-    Panel3D* Panel3D21;                  // "Blank = n"
-    std::array<Panel3D*, 3> Panel3D15{}; // the Correct, Wrong and Blank gauges
-    Panel3D* Panel3D8;
-    QPushButton* Command1;
-    QPushButton* Command2; // "E&xit"
-    QPushButton* Command3; // "&Check"
-    QPushButton* Command4;
-    Panel3D* Panel3D16; // the several-puzzles panel
-    QPushButton* Command5;
-    QPushButton* Command6;
-    QPushButton* Command10;
-    QPushButton* Command11; // "Exit &Activity"
-    Panel3D* Panel3D23;     // "Word Help Option"
-    QPushButton* Command7;
-    QPushButton* Command8;
-    QPushButton* Command9;
-    Panel3D* Panel3D24; // the Word Help limit
-    std::array<QLabel*, 2> WordHelpOptionText{};
+    // Controls; positions in twips as designed. Each keeps its designed name as its objectName.
+    Panel3D* mainPanelFrame;                   // the window's main panel, centred in the window
+    Panel3D* contentPanel;                     // inside the main panel, holding everything else
+    std::array<Panel3D*, 2> gridPanels{};      // 0 the grid, 1 the grid area around it
+    QLabel* gridGround;                        // the blue ground behind the grid
+    Panel3D* smilingFacePanel;                 // shown in the grid's place after a solved puzzle
+    std::array<Panel3D*, kCells> cellPanels{}; // the caption is the cell's number
+    std::array<QLabel*, kCells> cellLetters{};
+    Panel3D* clueStrip;      // the strip above the grid
+    QPushButton* entryBox;   // the word being typed, right after the clue
+    QLabel* clueLine;        // the selected clue
+    QLabel* clueLineMeasure; // hidden; sizes itself to its text to measure the clue line
+    // 0 the right column, 2 and 3 the Across and Down clue boxes, 1, 4, 5 and 6 the frames of the
+    // several-puzzles panel's buttons.
+    std::array<Panel3D*, 7> framingPanels{};
+    std::array<QLabel*, 2> clueHeadings{}; // "Across", "Down"
+    ListBox* acrossList;
+    ListBox* downList;
+    Panel3D* subjectPanel;
+    QGroupBox* subjectFrame;                       // "&Puzzle Subjects"
+    std::array<QRadioButton*, 2> subjectOptions{}; // 0 "Gospel Related" (hidden), 1 any subject
+    Panel3D* levelPanel;
+    QGroupBox* levelFrame;                       // "Puzzle &Level"
+    std::array<QRadioButton*, 2> levelOptions{}; // "Level 1", "Level 2"
+    Panel3D* informationPanel; // the Information Panel: hints, the selected clue, the check
+    // The check's results; a solved puzzle shows "Puzzle Is Correct", "Very Well Done" in the
+    // last two.
+    Panel3D* correctResult;                 // "Correct = n"
+    Panel3D* wrongResult;                   // "Wrong = n"
+    Panel3D* blankResult;                   // "Blank = n"
+    std::array<Panel3D*, 3> resultGauges{}; // the Correct, Wrong and Blank gauges
+    Panel3D* commandPanel;
+    QPushButton* startButton; // "&Start", then "&Next"
+    QPushButton* exitButton;
+    QPushButton* checkButton;
+    QPushButton* wordHelpButton; // "&Word Help", or between puzzles "&Word Help Op"
+    Panel3D* choicePanel;        // the several-puzzles panel
+    QPushButton* usePuzzleButton;
+    QPushButton* nextPuzzleButton;
+    QPushButton* wordHelpOptionButton; // "&Word Help Opt"
+    QPushButton* exitActivityButton;
+    Panel3D* wordHelpOptionPanel;
+    QPushButton* wordHelpOkButton; // "&OK", closing the Word Help Option panel
+    QPushButton* increaseButton;
+    QPushButton* decreaseButton;
+    Panel3D* wordHelpLimitPanel;
+    std::array<QLabel*, 2> wordHelpOptionTexts{};
 
-    QMenu* mOPl; // "Puzzle &Level"
-    QAction* mOPl1;
-    QAction* mOPl2;
-    QAction* mOChk;
-    QAction* mOW;
-    QAction* mOWH;
-    QAction* mOUse;
-    QAction* mONew;
-    QAction* mOS;
-    QAction* mON;
-    QAction* mOEnd;
-    QAction* mOExit;
+    // The Options menu's items.
+    QMenu* levelMenu; // "Puzzle &Level"
+    QAction* level1Action;
+    QAction* level2Action;
+    QAction* checkAction;
+    QAction* wordHelpOptionAction;
+    QAction* wordHelpAction;
+    QAction* usePuzzleAction;
+    QAction* nextPuzzleAction;
+    QAction* startAction;
+    QAction* nextAction;
+    QAction* viewPuzzleWordsAction; // gives the puzzle up
+    QAction* exitAction;
 
 protected:
     void ExitCommand() override;
@@ -159,14 +166,14 @@ private:
     void Form_Load();
 
     // Focus handlers and hints.
-    void List1_GotFocus();
-    void List2_GotFocus();
-    void ListKeyPress(int direction, int code);
-    void Command1_GotFocus();
-    void Command2_GotFocus();
-    void Command3D1_GotFocus();
-    void Command3D1_KeyDown(const QKeyEvent& key);
-    void Command3D1_Click();
+    void ShowAcrossClueOnFocus();
+    void ShowDownClueOnFocus();
+    void TakeKeyFromClueList(int direction, int code);
+    void ShowStartHint();
+    void ShowExitHint(); // also drops the Down list's selection
+    void TypePendingKey();
+    void MoveThroughClues(const QKeyEvent& key); // Shift+Up or Shift+Down in the entry box
+    void SubmitEntry(); // writes a typed word to the grid, or goes back to the clue list
     void showHint(const QString& hint);
 
     // Cells: the panel's colour is the cell's colour, the label being transparent.

@@ -26,7 +26,7 @@ QColor colour(int code) {
 
 void CrosswordWindow::ShowResultPanels() {
     const bool show = program_.SignalValue != 0;
-    for (Panel3D* result : {Panel3D19, Panel3D20, Panel3D21}) {
+    for (Panel3D* result : {correctResult, wrongResult, blankResult}) {
         result->setVisible(show);
     }
 }
@@ -47,8 +47,8 @@ void CrosswordWindow::showResultCaption(Panel3D* panel, const QString& caption) 
     panel->repaint();
 }
 
-void CrosswordWindow::Command3_Click() {
-    SavedPanelTextSize = Panel3D12->font().pointSizeF();
+void CrosswordWindow::CheckWords() {
+    SavedPanelTextSize = informationPanel->font().pointSizeF();
     if (PuzzleState != 0) {
         checkPuzzle();
     }
@@ -60,13 +60,13 @@ void CrosswordWindow::checkPuzzle() {
     program_.BusyPointer();
     program_.SignalValue = 0;
     ShowResultPanels();
-    QFont panelFont = Panel3D12->font();
+    QFont panelFont = informationPanel->font();
     panelFont.setPointSizeF(program_.ScreenMode == 0 ? 14 : 11);
-    Panel3D12->setFont(panelFont);
-    Panel3D12->setForeColour(colour(0));
-    Panel3D12->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    Panel3D12->setCaption("Correct Wrong Blank");
-    for (Panel3D* gauge : Panel3D15) {
+    informationPanel->setFont(panelFont);
+    informationPanel->setForeColour(colour(0));
+    informationPanel->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    informationPanel->setCaption("Correct Wrong Blank");
+    for (Panel3D* gauge : resultGauges) {
         gauge->show();
         gauge->setFloodPercent(0);
     }
@@ -77,11 +77,11 @@ void CrosswordWindow::checkPuzzle() {
     WrongWords = 0;
     BlankWords = 0;
     LastBlankPercent = 0;
-    Panel3D12->repaint();
+    informationPanel->repaint();
 
     const std::vector<JudgedWord> words =
         judgeWords(Clues, GridColumns, GridLastCell,
-                   [this](int cell) { return Label3[std::size_t(cell)]->text(); });
+                   [this](int cell) { return cellLetters[std::size_t(cell)]->text(); });
     for (const JudgedWord& word : words) {
         markBlankWord(word);
     }
@@ -99,18 +99,18 @@ void CrosswordWindow::checkPuzzle() {
     } else {
         program_.PauseTwoSeconds();
     }
-    for (Panel3D* gauge : Panel3D15) {
+    for (Panel3D* gauge : resultGauges) {
         gauge->hide();
     }
     if (program_.ScreenMode == 9) {
         panelFont.setPointSizeF(SavedPanelTextSize);
-        Panel3D12->setFont(panelFont);
+        informationPanel->setFont(panelFont);
     }
-    Panel3D12->setForeColour(colour(1));
-    Panel3D12->setAlignment(Qt::AlignCenter);
-    Panel3D12->setCaption(QString());
+    informationPanel->setForeColour(colour(1));
+    informationPanel->setAlignment(Qt::AlignCenter);
+    informationPanel->setCaption(QString());
     QCoreApplication::processEvents();
-    showResultCaption(Panel3D19, "Correct = " + QString::number(CorrectWords));
+    showResultCaption(correctResult, "Correct = " + QString::number(CorrectWords));
     if (WrongWords > 0 || BlankWords > 0) {
         showCheckErrors();
     } else {
@@ -124,7 +124,7 @@ void CrosswordWindow::clearCheckMarking() {
         if (cellColour(cell) != ColorNumber::toColor(kBlockedColour)) {
             paintCell(cell, colour(15));
         }
-        if (!Label3[std::size_t(cell)]->text().isEmpty()) {
+        if (!cellLetters[std::size_t(cell)]->text().isEmpty()) {
             setLetterColour(cell, colour(1));
         }
     }
@@ -140,7 +140,7 @@ void CrosswordWindow::markBlankWord(const JudgedWord& word) {
         }
         // Empty cells turn light magenta; the letters of the word's filled cells too.
         for (int cell : word.cells) {
-            if (Label3[std::size_t(cell)]->text().isEmpty()) {
+            if (cellLetters[std::size_t(cell)]->text().isEmpty()) {
                 paintCell(cell, colour(13));
             } else {
                 setLetterColour(cell, colour(13));
@@ -150,8 +150,8 @@ void CrosswordWindow::markBlankWord(const JudgedWord& word) {
     if (PuzzleWordCount > 0) {
         const int percent = checkPercent(BlankWords, PuzzleWordCount);
         if (percent != LastBlankPercent) {
-            Panel3D15[2]->setFloodPercent(percent);
-            Panel3D15[2]->repaint();
+            resultGauges[2]->setFloodPercent(percent);
+            resultGauges[2]->repaint();
             LastBlankPercent = percent;
         }
     }
@@ -164,9 +164,9 @@ void CrosswordWindow::judgeFilledWord(const JudgedWord& word) {
             const int percent = checkPercent(CorrectWords, PuzzleWordCount);
             program_.SignalValue = percent;
             // Above half the bar reaches the middle, where the percentage stands.
-            Panel3D15[0]->setForeColour(percent > 50 ? colour(15) : colour(0));
-            Panel3D15[0]->setFloodPercent(percent);
-            Panel3D15[0]->repaint();
+            resultGauges[0]->setForeColour(percent > 50 ? colour(15) : colour(0));
+            resultGauges[0]->setFloodPercent(percent);
+            resultGauges[0]->repaint();
         }
         // A letter that a wrong crossing word marked stays marked.
         for (int cell : word.cells) {
@@ -178,8 +178,8 @@ void CrosswordWindow::judgeFilledWord(const JudgedWord& word) {
     }
     ++WrongWords;
     if (PuzzleWordCount > 0) {
-        Panel3D15[1]->setFloodPercent(checkPercent(WrongWords, PuzzleWordCount));
-        Panel3D15[1]->repaint();
+        resultGauges[1]->setFloodPercent(checkPercent(WrongWords, PuzzleWordCount));
+        resultGauges[1]->repaint();
     }
     for (int cell : word.cells) {
         setLetterColour(cell, colour(12));
@@ -187,10 +187,10 @@ void CrosswordWindow::judgeFilledWord(const JudgedWord& word) {
 }
 
 void CrosswordWindow::showCheckErrors() {
-    Panel3D20->setForeColour(colour(12));
-    Panel3D21->setForeColour(colour(13));
-    showResultCaption(Panel3D20, "Wrong = " + QString::number(WrongWords));
-    showResultCaption(Panel3D21, "Blank = " + QString::number(BlankWords));
+    wrongResult->setForeColour(colour(12));
+    blankResult->setForeColour(colour(13));
+    showResultCaption(wrongResult, "Wrong = " + QString::number(WrongWords));
+    showResultCaption(blankResult, "Blank = " + QString::number(BlankWords));
     program_.PauseTwoSeconds();
     program_.NormalPointer();
     EntryText.clear();
@@ -200,15 +200,15 @@ void CrosswordWindow::showCheckErrors() {
     if (SelectedDirection != 0) {
         HighlightEntry();
         if (SelectedDirection == 2) {
-            List2->setFocus(Qt::OtherFocusReason);
+            downList->setFocus(Qt::OtherFocusReason);
             queueKeystroke(*this, Qt::Key_Down);
             if (DownListIndex >= 0 && DownListIndex < 50) {
-                List2->setListIndex(DownListIndex);
+                downList->setListIndex(DownListIndex);
             }
         } else {
-            List1->setFocus(Qt::OtherFocusReason);
+            acrossList->setFocus(Qt::OtherFocusReason);
             if (AcrossListIndex >= 0) {
-                List1->setListIndex(AcrossListIndex);
+                acrossList->setListIndex(AcrossListIndex);
             }
         }
     }
@@ -225,29 +225,29 @@ void CrosswordWindow::showCheckErrors() {
 }
 
 void CrosswordWindow::showPuzzleSolved() {
-    Label9->clear();
+    clueLine->clear();
     const QColor blue = ColorNumber::toColor(ColorNumber::kBlue);
-    Panel3D20->setForeColour(blue);
-    Panel3D21->setForeColour(blue);
-    showResultCaption(Panel3D20, "Puzzle Is Correct");
-    showResultCaption(Panel3D21, "Very Well Done");
+    wrongResult->setForeColour(blue);
+    blankResult->setForeColour(blue);
+    showResultCaption(wrongResult, "Puzzle Is Correct");
+    showResultCaption(blankResult, "Very Well Done");
     program_.PrintSettings.PrintFontColour = QString();
     program_.PlayCorrectSound();
     // The face shows in the grid's place for a moment.
-    Panel3D27->setCaption(QString(7, ' '));
-    Panel3D27->show();
-    Panel3D7[0]->hide();
+    smilingFacePanel->setCaption(QString(7, ' '));
+    smilingFacePanel->show();
+    gridPanels[0]->hide();
     QCoreApplication::processEvents();
     program_.PauseTwoSeconds();
     program_.PauseOneSecond();
     QCoreApplication::processEvents();
-    Panel3D7[0]->show();
+    gridPanels[0]->show();
     ResetAfterPuzzle();
     EntryLock = 1;
-    for (Panel3D* panel : {Panel3D19, Panel3D20, Panel3D21, Panel3D27}) {
+    for (Panel3D* panel : {correctResult, wrongResult, blankResult, smilingFacePanel}) {
         panel->hide();
     }
     QCoreApplication::processEvents();
     program_.NormalPointer();
-    Command1->setFocus(Qt::OtherFocusReason);
+    startButton->setFocus(Qt::OtherFocusReason);
 }

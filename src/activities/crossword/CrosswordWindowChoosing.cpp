@@ -19,19 +19,19 @@ constexpr const char* kDrawnKind = "Puzzles for this Subject and Level";
 
 } // namespace
 
-void CrosswordWindow::Command1_Click() {
+void CrosswordWindow::StartNewPuzzle() {
     showStatus(kCaption);
     program_.PrintSettings.PrintFontColour = QString("S");
-    mOPl->menuAction()->setEnabled(false);
-    mONew->setEnabled(true);
-    mOUse->setEnabled(true);
-    for (ListBox* list : {List1, List2}) {
+    levelMenu->menuAction()->setEnabled(false);
+    nextPuzzleAction->setEnabled(true);
+    usePuzzleAction->setEnabled(true);
+    for (ListBox* list : {acrossList, downList}) {
         list->setEnabled(true);
         list->clear();
     }
-    Command4->setEnabled(false);
-    mOWH->setEnabled(false);
-    Label9->hide();
+    wordHelpButton->setEnabled(false);
+    wordHelpAction->setEnabled(false);
+    clueLine->hide();
     ShowPuzzleChoice();
     SelectedClue = 0;
     SelectedDirection = 0;
@@ -39,29 +39,29 @@ void CrosswordWindow::Command1_Click() {
     LoadNextPuzzle();
     PuzzleState = 1;
     FocusList = 0;
-    Command1->setText("&Next");
-    mOS->setVisible(false);
-    mON->setVisible(true);
-    Command1->setEnabled(false);
-    mON->setEnabled(false);
+    startButton->setText("&Next");
+    startAction->setVisible(false);
+    nextAction->setVisible(true);
+    startButton->setEnabled(false);
+    nextAction->setEnabled(false);
     setCheckOffered(false);
-    Frame3D1->setEnabled(false);
-    Frame1->setEnabled(false);
-    Panel3D12->setCaption("Information Panel");
+    subjectFrame->setEnabled(false);
+    levelFrame->setEnabled(false);
+    informationPanel->setCaption("Information Panel");
     program_.SignalValue = 0;
     ShowResultPanels();
 }
 
 void CrosswordWindow::ShowPuzzleChoice() {
-    Panel3D16->show();
-    Command5->setFocus(Qt::OtherFocusReason);
+    choicePanel->show();
+    usePuzzleButton->setFocus(Qt::OtherFocusReason);
 }
 
 void CrosswordWindow::LoadNextPuzzle() {
     program_.BusyPointer();
     PuzzleSubject = 1;
-    List1->clear();
-    List2->clear();
+    acrossList->clear();
+    downList->clear();
     Clues.erase();
     services_.random.Randomize();
     ClearCells();
@@ -76,7 +76,8 @@ void CrosswordWindow::LoadNextPuzzle() {
     int i = 0;
     while (i <= ClueArrays::kDownLast && Clues.DownNum[std::size_t(i)] != kListEnd) {
         if (i >= 1) {
-            List2->addItem(Clues.DownNum[std::size_t(i)] + " - " + Clues.DownClue[std::size_t(i)]);
+            downList->addItem(Clues.DownNum[std::size_t(i)] + " - " +
+                              Clues.DownClue[std::size_t(i)]);
         }
         ++i;
     }
@@ -86,7 +87,8 @@ void CrosswordWindow::LoadNextPuzzle() {
     while (j < ClueArrays::kAcrossLast && Clues.AcrossNum[std::size_t(j)] != kListEnd &&
            Clues.AcrossNum[std::size_t(j + 1)] != kListEnd) {
         ++j;
-        List1->addItem(Clues.AcrossNum[std::size_t(j)] + " - " + Clues.AcrossClue[std::size_t(j)]);
+        acrossList->addItem(Clues.AcrossNum[std::size_t(j)] + " - " +
+                            Clues.AcrossClue[std::size_t(j)]);
     }
     AcrossEnd = j + 1;
     PuzzleWordCount = DownEnd + AcrossEnd - 2;
@@ -94,33 +96,34 @@ void CrosswordWindow::LoadNextPuzzle() {
     program_.NormalPointer();
 }
 
-void CrosswordWindow::Command5_Click() {
+void CrosswordWindow::UsePuzzle() {
     setRevealOffered(true);
-    mONew->setEnabled(false);
-    mOUse->setEnabled(false);
-    mON->setEnabled(false);
-    mOW->setVisible(false);
-    mOWH->setVisible(true);
-    Command4->setText("&Word Help");
+    nextPuzzleAction->setEnabled(false);
+    usePuzzleAction->setEnabled(false);
+    nextAction->setEnabled(false);
+    wordHelpOptionAction->setVisible(false);
+    wordHelpAction->setVisible(true);
+    wordHelpButton->setText("&Word Help");
     if (WordHelpLimit > 0) {
         WordHelpsLeft = WordHelpLimit;
-        Command4->setEnabled(true);
-        mOWH->setEnabled(true);
+        wordHelpButton->setEnabled(true);
+        wordHelpAction->setEnabled(true);
     }
-    Panel3D16->hide();
+    choicePanel->hide();
     setCheckOffered(true);
-    Panel3D12->setCaption("Start");
+    informationPanel->setCaption("Start");
     EntryLock = 0;
-    Label9->show();
-    for (QWidget* control : std::initializer_list<QWidget*>{Command2, Command3, List1, List2}) {
+    clueLine->show();
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{exitButton, checkButton, acrossList, downList}) {
         setInTabOrder(control, true);
     }
     // The Across list's focus recognises a fresh puzzle by this value and selects its first clue.
     DownListIndex = kFreshPuzzle;
-    List1->setFocus(Qt::OtherFocusReason);
+    acrossList->setFocus(Qt::OtherFocusReason);
 }
 
-void CrosswordWindow::Command6_Click() {
+void CrosswordWindow::DrawAnotherPuzzle() {
     LoadNextPuzzle();
     program_.NormalPointer();
 }

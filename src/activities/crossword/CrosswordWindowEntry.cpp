@@ -28,15 +28,15 @@ QString withoutLeadingBlanks(const QString& text) {
 } // namespace
 
 void CrosswordWindow::setEntryCaption(const QString& word) {
-    Command3D1->setText(QString(word).replace('&', "&&"));
+    entryBox->setText(QString(word).replace('&', "&&"));
 }
 
 QString CrosswordWindow::entryCaption() const {
-    return Command3D1->text().replace("&&", "&");
+    return entryBox->text().replace("&&", "&");
 }
 
 ListBox* CrosswordWindow::clueList(int direction) const {
-    return direction == 1 ? List1 : List2;
+    return direction == 1 ? acrossList : downList;
 }
 
 void CrosswordWindow::ShowClue(int direction) {
@@ -45,7 +45,7 @@ void CrosswordWindow::ShowClue(int direction) {
     if (PuzzleState == 9) {
         HideResultsIfShown();
     }
-    Command3D1->show();
+    entryBox->show();
     setEntryCaption(QString());
     if (!across) {
         EntryText.clear();
@@ -53,15 +53,16 @@ void CrosswordWindow::ShowClue(int direction) {
     }
     const QString item = list->selectedText();
     if (numericValue(item) <= 0) {
-        Panel3D12->setCaption(QString());
-        Label9->clear();
+        informationPanel->setCaption(QString());
+        clueLine->clear();
         return;
     }
-    QRect box = Command3D1->geometry();
+    QRect box = entryBox->geometry();
     box.setLeft(Twips::toPixels(6000));
     box.setWidth(Twips::toPixels(100));
-    Command3D1->setGeometry(box);
-    Panel3D12->setCaption(withoutLeadingBlanks(item).left(2) + (across ? " - Across" : " - Down"));
+    entryBox->setGeometry(box);
+    informationPanel->setCaption(withoutLeadingBlanks(item).left(2) +
+                                 (across ? " - Across" : " - Down"));
     if (across) {
         EntryText.clear();
         EntryLength = 0;
@@ -70,10 +71,12 @@ void CrosswordWindow::ShowClue(int direction) {
     // The entry box stands right after the clue: the clue line ends in 30 blanks, and the box
     // starts 1770 twips before the end of the line's measured width.
     const qsizetype hyphen = item.indexOf('-');
-    Label9->setText(' ' + item.mid(hyphen + 2) + ':' + QString(30, ' '));
-    Label5->setText(Label9->text());
-    Label5->resize(Label5->fontMetrics().horizontalAdvance(Label5->text()), Label5->height());
-    const int left = Twips::toPixels(Twips::fromPixels(Label5->width()) + 100 - 1770);
+    clueLine->setText(' ' + item.mid(hyphen + 2) + ':' + QString(30, ' '));
+    clueLineMeasure->setText(clueLine->text());
+    clueLineMeasure->resize(
+        clueLineMeasure->fontMetrics().horizontalAdvance(clueLineMeasure->text()),
+        clueLineMeasure->height());
+    const int left = Twips::toPixels(Twips::fromPixels(clueLineMeasure->width()) + 100 - 1770);
 
     SelectedClue = list->ListIndex() + 1;
     const QString answer = entryAnswer(Clues, direction, SelectedClue);
@@ -84,8 +87,8 @@ void CrosswordWindow::ShowClue(int direction) {
     if (program_.ScreenMode == 0) {
         width += 300;
     }
-    Command3D1->setGeometry(left, box.top(), Twips::toPixels(width), box.height());
-    Command3D1->show();
+    entryBox->setGeometry(left, box.top(), Twips::toPixels(width), box.height());
+    entryBox->show();
 
     (across ? AcrossListIndex : DownListIndex) = SelectedClue - 1;
     SelectedAnswer = answer;
@@ -94,9 +97,9 @@ void CrosswordWindow::ShowClue(int direction) {
     FocusList = direction;
 }
 
-void CrosswordWindow::List1_GotFocus() {
+void CrosswordWindow::ShowAcrossClueOnFocus() {
     FocusList = 1;
-    List2->deselect(DownListIndex);
+    downList->deselect(DownListIndex);
     if (EntryLock == 1) {
         NotStartedMessage();
         return;
@@ -104,7 +107,7 @@ void CrosswordWindow::List1_GotFocus() {
     ShowClue(1);
     // A puzzle just put in use starts at its first Across clue, with the entry box ready.
     if (DownListIndex == kFreshPuzzle) {
-        List1->setListIndex(0);
+        acrossList->setListIndex(0);
         AcrossListIndex = 0;
         DownListIndex = 0;
         queueKeystroke(*this, Qt::Key_Return, "\r");
@@ -113,14 +116,14 @@ void CrosswordWindow::List1_GotFocus() {
     // Out of the tab order, Tab typed in the Across list arrives as a key: on to the Down list.
     ClearTabStops();
     if (WordHelpsLeft > 0) {
-        Command4->setEnabled(true);
-        mOWH->setEnabled(true);
+        wordHelpButton->setEnabled(true);
+        wordHelpAction->setEnabled(true);
     }
 }
 
-void CrosswordWindow::List2_GotFocus() {
+void CrosswordWindow::ShowDownClueOnFocus() {
     FocusList = 2;
-    List1->deselect(AcrossListIndex);
+    acrossList->deselect(AcrossListIndex);
     if (EntryLock == 1) {
         NotStartedMessage();
         return;
@@ -128,21 +131,21 @@ void CrosswordWindow::List2_GotFocus() {
     ShowClue(2);
     if (GoToFirstDownClue == 99) {
         GoToFirstDownClue = 0;
-        List2->setListIndex(0);
+        downList->setListIndex(0);
     }
     SelectedDirection = 2;
     SetClueTabStops();
     if (WordHelpsLeft > 0) {
-        Command4->setEnabled(true);
-        mOWH->setEnabled(true);
+        wordHelpButton->setEnabled(true);
+        wordHelpAction->setEnabled(true);
     }
 }
 
-void CrosswordWindow::ListKeyPress(int direction, int code) {
+void CrosswordWindow::TakeKeyFromClueList(int direction, int code) {
     if (direction == 1 && code == 9) {
         SetClueTabStops();
         GoToFirstDownClue = 99;
-        List2->setFocus(Qt::TabFocusReason);
+        downList->setFocus(Qt::TabFocusReason);
         return;
     }
     // Typing in a list types into the entry box.
@@ -155,7 +158,7 @@ void CrosswordWindow::CellClick(int cell) {
         NotStartedMessage();
         return;
     }
-    if (numericValue(Panel3D14[std::size_t(cell)]->caption()) >= 1) {
+    if (numericValue(cellPanels[std::size_t(cell)]->caption()) >= 1) {
         PickEntryAtCell(cell);
     }
 }
@@ -165,11 +168,11 @@ void CrosswordWindow::PickEntryAtCell(int cell) {
         HideResultsIfShown();
     }
     SelectedDirection = 0;
-    Command3D1->show();
+    entryBox->show();
     setEntryCaption(QString());
     EntryText.clear();
     EntryLength = 0;
-    const int number = numericValue(Panel3D14[std::size_t(cell)]->caption());
+    const int number = numericValue(cellPanels[std::size_t(cell)]->caption());
     const CellPick pick = pickNumberedCell(Clues, number, LastPickedNumber, CellPickState);
     if (pick.direction == 0) {
         return;
@@ -186,19 +189,19 @@ void CrosswordWindow::PickEntryAtCell(int cell) {
 }
 
 void CrosswordWindow::FocusEntryBox() {
-    if (!Command3D1->isHidden()) {
-        Command3D1->setFocus(Qt::OtherFocusReason);
+    if (!entryBox->isHidden()) {
+        entryBox->setFocus(Qt::OtherFocusReason);
     }
 }
 
-void CrosswordWindow::Command3D1_GotFocus() {
+void CrosswordWindow::TypePendingKey() {
     // A key typed in a clue list is typed here.
     if (PendingKey > 0) {
         TypeLetter(0);
     }
 }
 
-void CrosswordWindow::Command3D1_KeyDown(const QKeyEvent& key) {
+void CrosswordWindow::MoveThroughClues(const QKeyEvent& key) {
     ListBox* list = clueList(SelectedDirection);
     program_.SignalValue = list->ListIndex();
     const int position = int(program_.SignalValue);
@@ -209,7 +212,7 @@ void CrosswordWindow::Command3D1_KeyDown(const QKeyEvent& key) {
     }
 }
 
-void CrosswordWindow::Command3D1_Click() {
+void CrosswordWindow::SubmitEntry() {
     if (!entryCaption().isEmpty()) {
         WriteEntryToGrid();
         return;
@@ -263,7 +266,7 @@ void CrosswordWindow::WriteEntryToGrid() {
     for (std::size_t n = 0; n < cells.size(); ++n) {
         const int cell = cells[n];
         setLetterColour(cell, ColorNumber::palette(1));
-        Label3[std::size_t(cell)]->setText(word.mid(qsizetype(n), 1));
+        cellLetters[std::size_t(cell)]->setText(word.mid(qsizetype(n), 1));
         if (FocusList == 3) {
             paintCell(cell, ColorNumber::palette(15));
         }
@@ -272,17 +275,17 @@ void CrosswordWindow::WriteEntryToGrid() {
     // clue the first Across clue again.
     if (RevealInProgress != 98) {
         if (direction == 1) {
-            if (List1->setListIndex(List1->ListIndex() + 1)) {
-                List1->setFocus(Qt::OtherFocusReason);
+            if (acrossList->setListIndex(acrossList->ListIndex() + 1)) {
+                acrossList->setFocus(Qt::OtherFocusReason);
             } else {
                 GoToFirstDownClue = 99;
-                List2->setFocus(Qt::OtherFocusReason);
+                downList->setFocus(Qt::OtherFocusReason);
             }
-        } else if (List2->setListIndex(List2->ListIndex() + 1)) {
-            List2->setFocus(Qt::OtherFocusReason);
+        } else if (downList->setListIndex(downList->ListIndex() + 1)) {
+            downList->setFocus(Qt::OtherFocusReason);
         } else {
-            List1->setListIndex(0);
-            List1->setFocus(Qt::OtherFocusReason);
+            acrossList->setListIndex(0);
+            acrossList->setFocus(Qt::OtherFocusReason);
         }
     }
     EntryText.clear();
@@ -291,8 +294,8 @@ void CrosswordWindow::WriteEntryToGrid() {
 }
 
 void CrosswordWindow::DeselectClues() {
-    if (List1->count() >= 1) {
-        List1->deselect(List1->ListIndex());
-        List2->deselect(List2->ListIndex());
+    if (acrossList->count() >= 1) {
+        acrossList->deselect(acrossList->ListIndex());
+        downList->deselect(downList->ListIndex());
     }
 }

@@ -29,28 +29,28 @@ double nearest(double value) {
 
 } // namespace
 
-void CrosswordWindow::Option3D2_Click(int index) {
+void CrosswordWindow::ChooseLevel(int index) {
     LayoutGrid(index);
 }
 
 void CrosswordWindow::LayoutGrid(int level) {
     program_.BusyPointer();
-    const QSize area = Panel3D7[1]->size();
-    Panel3D7[0]->resize(Twips::toPixels(twips(area.width()) - 300, twips(area.height()) - 400));
+    const QSize area = gridPanels[1]->size();
+    gridPanels[0]->resize(Twips::toPixels(twips(area.width()) - 300, twips(area.height()) - 400));
     PuzzleLevel = level;
-    List1->clear();
-    List2->clear();
+    acrossList->clear();
+    downList->clear();
     // The cells move while both grid panels are hidden; they show once, at the end.
-    Panel3D7[0]->hide();
-    Panel3D7[1]->hide();
+    gridPanels[0]->hide();
+    gridPanels[1]->hide();
 
     const bool level2 = level == 1;
-    mOPl1->setChecked(!level2);
-    mOPl2->setChecked(level2);
+    level1Action->setChecked(!level2);
+    level2Action->setChecked(level2);
     GridLastCell = level2 ? 143 : 103;
     GridColumns = level2 ? 18 : 13;
-    const double containerWidth = twips(Panel3D7[0]->width());
-    const double containerHeight = twips(Panel3D7[0]->height());
+    const double containerWidth = twips(gridPanels[0]->width());
+    const double containerHeight = twips(gridPanels[0]->height());
     // Level 1 cells are square; the cells report their size in whole pixels.
     const QSize cellSize =
         Twips::toPixels(containerWidth / GridColumns,
@@ -66,8 +66,8 @@ void CrosswordWindow::LayoutGrid(int level) {
     double gridWidth = 0;
     double gridHeight = 0;
     for (int p = 0; p < kCells; ++p) {
-        Panel3D* cell = Panel3D14[std::size_t(p)];
-        QLabel* letter = Label3[std::size_t(p)];
+        Panel3D* cell = cellPanels[std::size_t(p)];
+        QLabel* letter = cellLetters[std::size_t(p)];
         if (p > 103) {
             cell->setEnabled(level2);
         }
@@ -97,22 +97,22 @@ void CrosswordWindow::LayoutGrid(int level) {
         }
     }
 
-    Panel3D7[0]->resize(Twips::toPixels(gridWidth, gridHeight));
-    Panel3D7[0]->move(area.width() / 2 - Panel3D7[0]->width() / 2,
-                      area.height() / 2 - Panel3D7[0]->height() / 2);
+    gridPanels[0]->resize(Twips::toPixels(gridWidth, gridHeight));
+    gridPanels[0]->move(area.width() / 2 - gridPanels[0]->width() / 2,
+                        area.height() / 2 - gridPanels[0]->height() / 2);
     SelectedClue = 0;
     SelectedDirection = 0;
     HighlightDirection = 0;
-    Panel3D7[1]->show();
-    Panel3D7[0]->show();
+    gridPanels[1]->show();
+    gridPanels[0]->show();
     program_.NormalPointer();
 }
 
 void CrosswordWindow::ClearCells() {
     for (int cell = 0; cell < kCells; ++cell) {
-        Panel3D14[std::size_t(cell)]->setCaption(QString());
+        cellPanels[std::size_t(cell)]->setCaption(QString());
         paintCell(cell, ColorNumber::palette(15));
-        Label3[std::size_t(cell)]->clear();
+        cellLetters[std::size_t(cell)]->clear();
     }
 }
 
@@ -122,7 +122,7 @@ void CrosswordWindow::NumberCells() {
         const QChar kind = GridPattern.at(cell);
         if (kind == QChar(kNumberedCell)) {
             ++CellNumberCounter;
-            Panel3D14[std::size_t(cell)]->setCaption(QString::number(CellNumberCounter));
+            cellPanels[std::size_t(cell)]->setCaption(QString::number(CellNumberCounter));
         } else if (kind == QChar(kBlockedCell)) {
             paintCell(cell, ColorNumber::toColor(kBlockedColour));
         }
@@ -149,15 +149,15 @@ void CrosswordWindow::HighlightEntry() {
 }
 
 void CrosswordWindow::paintCell(int cell, const QColor& colour) {
-    Panel3D14[std::size_t(cell)]->setBackColour(colour);
+    cellPanels[std::size_t(cell)]->setBackColour(colour);
 }
 
 QColor CrosswordWindow::cellColour(int cell) const {
-    return Panel3D14[std::size_t(cell)]->backColour();
+    return cellPanels[std::size_t(cell)]->backColour();
 }
 
 void CrosswordWindow::setLetterColour(int cell, const QColor& colour) {
-    QLabel* letter = Label3[std::size_t(cell)];
+    QLabel* letter = cellLetters[std::size_t(cell)];
     if (letter->palette().color(QPalette::WindowText) == colour) {
         return;
     }
@@ -167,5 +167,5 @@ void CrosswordWindow::setLetterColour(int cell, const QColor& colour) {
 }
 
 QColor CrosswordWindow::letterColour(int cell) const {
-    return Label3[std::size_t(cell)]->palette().color(QPalette::WindowText);
+    return cellLetters[std::size_t(cell)]->palette().color(QPalette::WindowText);
 }

@@ -9,54 +9,67 @@
 #include <QRadioButton>
 
 void CrosswordWindow::buildMenus() {
-    mOPl = mO->addMenu("Puzzle &Level");
-    mOPl1 = mOPl->addAction("Level &1");
-    mOPl2 = mOPl->addAction("Level &2");
+    levelMenu = mO->addMenu("Puzzle &Level");
+    levelMenu->setObjectName("mOPl");
+    level1Action = levelMenu->addAction("Level &1");
+    level1Action->setObjectName("mOPl1");
+    level2Action = levelMenu->addAction("Level &2");
+    level2Action->setObjectName("mOPl2");
     for (int index : {0, 1}) {
-        QAction* item = index == 0 ? mOPl1 : mOPl2;
+        QAction* item = index == 0 ? level1Action : level2Action;
         item->setCheckable(true);
         // Selecting the option runs its click, which lays out the grid and sets both ticks.
         connect(item, &QAction::triggered, this, [this, index] {
-            Option3D2[std::size_t(index)]->setChecked(true);
-            Option3D2_Click(index);
+            levelOptions[std::size_t(index)]->setChecked(true);
+            ChooseLevel(index);
         });
     }
-    mOPl1->setChecked(true);
+    level1Action->setChecked(true);
     mO->addSeparator();
-    mOChk = mO->addAction("&Check", this, &CrosswordWindow::Command3_Click);
-    mOChk->setEnabled(false);
-    mOW = mO->addAction("&Word Help Option");
-    mOW->setCheckable(true);
+    checkAction = mO->addAction("&Check", this, &CrosswordWindow::CheckWords);
+    checkAction->setObjectName("mOChk");
+    checkAction->setEnabled(false);
+    wordHelpOptionAction = mO->addAction("&Word Help Option");
+    wordHelpOptionAction->setObjectName("mOW");
+    wordHelpOptionAction->setCheckable(true);
     // The tick is the command's to set: it shows while the Word Help Option panel is open.
-    connect(mOW, &QAction::triggered, this, [this](bool checked) {
-        mOW->setChecked(!checked);
-        Command10_Click();
+    connect(wordHelpOptionAction, &QAction::triggered, this, [this](bool checked) {
+        wordHelpOptionAction->setChecked(!checked);
+        ToggleWordHelpOption();
     });
-    mOWH = mO->addAction("&Word Help", this, &CrosswordWindow::Command4_Click);
-    mOWH->setVisible(false);
+    wordHelpAction = mO->addAction("&Word Help", this, &CrosswordWindow::GiveWordHelp);
+    wordHelpAction->setObjectName("mOWH");
+    wordHelpAction->setVisible(false);
     mO->addSeparator();
-    mOUse = mO->addAction("&Use Puzzle", this, [this] {
-        mONew->setEnabled(false);
-        mOUse->setEnabled(false);
-        Command5_Click();
+    usePuzzleAction = mO->addAction("&Use Puzzle", this, [this] {
+        nextPuzzleAction->setEnabled(false);
+        usePuzzleAction->setEnabled(false);
+        UsePuzzle();
     });
-    mOUse->setEnabled(false);
-    mONew = mO->addAction("&Next Puzzle", this, &CrosswordWindow::Command6_Click);
-    mONew->setEnabled(false);
+    usePuzzleAction->setObjectName("mOUse");
+    usePuzzleAction->setEnabled(false);
+    nextPuzzleAction = mO->addAction("&Next Puzzle", this, &CrosswordWindow::DrawAnotherPuzzle);
+    nextPuzzleAction->setObjectName("mONew");
+    nextPuzzleAction->setEnabled(false);
     mO->addSeparator();
-    mOS = mO->addAction("&Start", this, &CrosswordWindow::Command1_Click);
-    mON = mO->addAction("&Next", this, &CrosswordWindow::Command1_Click);
-    mON->setVisible(false);
-    mOEnd = mO->addAction("&View Puzzle Words", this, &CrosswordWindow::mOEnd_Click);
-    mOEnd->setEnabled(false);
+    startAction = mO->addAction("&Start", this, &CrosswordWindow::StartNewPuzzle);
+    startAction->setObjectName("mOS");
+    nextAction = mO->addAction("&Next", this, &CrosswordWindow::StartNewPuzzle);
+    nextAction->setObjectName("mON");
+    nextAction->setVisible(false);
+    viewPuzzleWordsAction =
+        mO->addAction("&View Puzzle Words", this, &CrosswordWindow::ViewPuzzleWords);
+    viewPuzzleWordsAction->setObjectName("mOEnd");
+    viewPuzzleWordsAction->setEnabled(false);
     mO->addSeparator();
-    mOExit = mO->addAction("E&xit", this, &CrosswordWindow::ExitCommand);
+    exitAction = mO->addAction("E&xit", this, &CrosswordWindow::ExitCommand);
+    exitAction->setObjectName("mOExit");
 }
 
 void CrosswordWindow::buildSideToolbar() {
-    fillSideToolbar({{sideToolbarIcon(1), "Check", [this] { Command3_Click(); }},
-                     {sideToolbarIcon(2), "Word Help", [this] { Command4_Click(); }},
-                     {sideToolbarIcon(3), "View Puzzle Words", [this] { mOEnd_Click(); }},
+    fillSideToolbar({{sideToolbarIcon(1), "Check", [this] { CheckWords(); }},
+                     {sideToolbarIcon(2), "Word Help", [this] { GiveWordHelp(); }},
+                     {sideToolbarIcon(3), "View Puzzle Words", [this] { ViewPuzzleWords(); }},
                      {sideToolbarIcon(4), "Help", [this] { ShowHelpTopic(); }},
                      {sideToolbarIcon(5), "Exit", [this] { ExitCommand(); }}});
     Toolbar2Button(1)->setEnabled(false);
@@ -64,12 +77,12 @@ void CrosswordWindow::buildSideToolbar() {
 }
 
 void CrosswordWindow::setCheckOffered(bool offered) {
-    Command3->setEnabled(offered);
-    mOChk->setEnabled(offered);
+    checkButton->setEnabled(offered);
+    checkAction->setEnabled(offered);
     Toolbar2Button(1)->setEnabled(offered);
 }
 
 void CrosswordWindow::setRevealOffered(bool offered) {
-    mOEnd->setEnabled(offered);
+    viewPuzzleWordsAction->setEnabled(offered);
     Toolbar2Button(3)->setEnabled(offered);
 }

@@ -26,14 +26,14 @@ bool CrosswordWindow::puzzleDrawn() const {
 }
 
 void CrosswordWindow::ToggleWordHelpOptionCheck() {
-    mOW->setChecked(!mOW->isChecked());
+    wordHelpOptionAction->setChecked(!wordHelpOptionAction->isChecked());
 }
 
-void CrosswordWindow::Command4_Click() {
-    if (Command4->text() == kOptionCaption) {
+void CrosswordWindow::GiveWordHelp() {
+    if (wordHelpButton->text() == kOptionCaption) {
         ToggleWordHelpOptionCheck();
         ClearTabStops();
-        for (QAction* item : {mON, mOS, mONew, mOUse}) {
+        for (QAction* item : {nextAction, startAction, nextPuzzleAction, usePuzzleAction}) {
             item->setEnabled(false);
         }
         openWordHelpOption();
@@ -45,8 +45,8 @@ void CrosswordWindow::Command4_Click() {
             {"Sorry!  All of your Word Helps\rhave been used for this puzzle!", "Word Help",
              Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
         clueList(FocusList == 1 ? 1 : 2)->setFocus(Qt::OtherFocusReason);
-        Command4->setEnabled(false);
-        mOWH->setEnabled(false);
+        wordHelpButton->setEnabled(false);
+        wordHelpAction->setEnabled(false);
         return;
     }
     showStatus("Word Help");
@@ -55,9 +55,9 @@ void CrosswordWindow::Command4_Click() {
                                    Dialogs::Icon::Critical, Dialogs::Buttons::YesNoDefaultNo});
     if (answer != Dialogs::Answer::Yes) {
         if (FocusList == 1) {
-            List1->setFocus(Qt::OtherFocusReason);
+            acrossList->setFocus(Qt::OtherFocusReason);
         } else {
-            List2->setFocus(Qt::OtherFocusReason);
+            downList->setFocus(Qt::OtherFocusReason);
             queueKeystroke(*this, Qt::Key_Down);
         }
         showStatus(kCaption);
@@ -74,65 +74,66 @@ void CrosswordWindow::Command4_Click() {
 }
 
 void CrosswordWindow::openWordHelpOption() {
-    for (QPushButton* command : {Command7, Command8, Command9}) {
+    for (QPushButton* command : {wordHelpOkButton, increaseButton, decreaseButton}) {
         setInTabOrder(command, true);
     }
     setCheckOffered(false);
-    Panel3D23->show();
-    Command7->setFocus(Qt::OtherFocusReason);
+    wordHelpOptionPanel->show();
+    wordHelpOkButton->setFocus(Qt::OtherFocusReason);
 }
 
-void CrosswordWindow::Command10_Click() {
-    if (!Panel3D23->isHidden()) {
-        Command7_Click();
+void CrosswordWindow::ToggleWordHelpOption() {
+    if (!wordHelpOptionPanel->isHidden()) {
+        CloseWordHelpOption();
         return;
     }
     ToggleWordHelpOptionCheck();
     ClearTabStops();
-    for (QAction* item : {mOPl->menuAction(), mON, mOS, mONew, mOUse}) {
+    for (QAction* item :
+         {levelMenu->menuAction(), nextAction, startAction, nextPuzzleAction, usePuzzleAction}) {
         item->setEnabled(false);
     }
     openWordHelpOption();
 }
 
-void CrosswordWindow::Command8_Click() {
+void CrosswordWindow::IncreaseWordHelpLimit() {
     WordHelpLimit = WordHelpCount::increased(WordHelpLimit);
     WordHelpsLeft = WordHelpLimit;
-    Panel3D24->setCaption(QString::number(WordHelpLimit));
+    wordHelpLimitPanel->setCaption(QString::number(WordHelpLimit));
 }
 
-void CrosswordWindow::Command9_Click() {
+void CrosswordWindow::DecreaseWordHelpLimit() {
     WordHelpLimit = WordHelpCount::decreased(WordHelpLimit);
     WordHelpsLeft = WordHelpLimit;
-    Panel3D24->setCaption(QString::number(WordHelpLimit));
+    wordHelpLimitPanel->setCaption(QString::number(WordHelpLimit));
 }
 
-void CrosswordWindow::Command7_Click() {
+void CrosswordWindow::CloseWordHelpOption() {
     ToggleWordHelpOptionCheck();
     SetMainTabStops();
     if (!puzzleDrawn()) {
-        for (QAction* item : {mOS, mON, mOPl->menuAction()}) {
+        for (QAction* item : {startAction, nextAction, levelMenu->menuAction()}) {
             item->setEnabled(true);
         }
         // The level is chosen only while no puzzle is drawn.
-        Frame3D1->setEnabled(true);
-        Frame1->setEnabled(true);
+        subjectFrame->setEnabled(true);
+        levelFrame->setEnabled(true);
     } else {
-        mONew->setEnabled(true);
-        mOUse->setEnabled(true);
+        nextPuzzleAction->setEnabled(true);
+        usePuzzleAction->setEnabled(true);
     }
-    setInTabOrder(Command5, true);
-    setInTabOrder(Command6, true);
-    Panel3D23->hide();
-    if (!Panel3D16->isHidden()) {
-        Command5->setFocus(Qt::OtherFocusReason);
+    setInTabOrder(usePuzzleButton, true);
+    setInTabOrder(nextPuzzleButton, true);
+    wordHelpOptionPanel->hide();
+    if (!choicePanel->isHidden()) {
+        usePuzzleButton->setFocus(Qt::OtherFocusReason);
     } else {
-        Command4->setFocus(Qt::OtherFocusReason);
+        wordHelpButton->setFocus(Qt::OtherFocusReason);
     }
 }
 
-void CrosswordWindow::mOEnd_Click() {
-    Command3_Click();
+void CrosswordWindow::ViewPuzzleWords() {
+    CheckWords();
     const int rememberedList = FocusList;
     if (WrongWords == 0 && BlankWords == 0) {
         return; // the check has ended the puzzle
@@ -153,8 +154,8 @@ void CrosswordWindow::mOEnd_Click() {
     program_.PrintSettings.PrintFontColour = QString();
     EntryLock = 2;
     RevealInProgress = 98;
-    Command3D1->hide();
-    Label9->hide();
+    entryBox->hide();
+    clueLine->hide();
     // Every answer is written white with blue letters, without moving on from clue to clue.
     for (int direction : {1, 2}) {
         SelectedDirection = direction;
@@ -165,12 +166,12 @@ void CrosswordWindow::mOEnd_Click() {
             WriteEntryToGrid();
         }
     }
-    Command3D1->show();
+    entryBox->show();
     setEntryCaption(QString());
-    Command3D1->hide();
+    entryBox->hide();
     QCoreApplication::processEvents();
     ResetAfterPuzzle();
-    for (Panel3D* result : {Panel3D19, Panel3D20, Panel3D21}) {
+    for (Panel3D* result : {correctResult, wrongResult, blankResult}) {
         result->hide();
     }
     RevealInProgress = 0;

@@ -49,10 +49,10 @@ TEST_F(CrosswordPlayTest, TwentyDrawsOfALevelNeverRepeatAndTheTwentyFirstSaysSo)
         drawNext(n == 1 ? 1 : n - 1);
         drawNext(n);
     }
-    click(window->Command1);
+    click(window->startButton);
     QSet<int> drawn{window->PuzzleNo};
     for (int next = 2; next <= 20; ++next) {
-        click(window->Command6);
+        click(window->nextPuzzleButton);
         drawn.insert(window->PuzzleNo);
     }
     EXPECT_EQ(drawn.size(), 20);
@@ -60,7 +60,7 @@ TEST_F(CrosswordPlayTest, TwentyDrawsOfALevelNeverRepeatAndTheTwentyFirstSaysSo)
     EXPECT_EQ(window->PuzzlesShownLevel2, 0);
 
     drawNext(20); // the puzzle shown last may come again at once
-    window->mONew->trigger();
+    window->nextPuzzleAction->trigger();
     ASSERT_EQ(fake.dialogs.shown.size(), 1);
     EXPECT_EQ(fake.dialogs.shown[0].title, "Activity Information");
     EXPECT_EQ(fake.dialogs.shown[0].text,
@@ -73,26 +73,26 @@ TEST_F(CrosswordPlayTest, TwentyDrawsOfALevelNeverRepeatAndTheTwentyFirstSaysSo)
 TEST_F(CrosswordPlayTest, TheKeyboardFillsAcrossThenDownAndWrapsBack) {
     playPuzzle(kPuzzle);
     // The first Across clue is selected and the entry box is ready.
-    EXPECT_EQ(QApplication::focusWidget(), window->Command3D1);
-    EXPECT_EQ(window->List1->ListIndex(), 0);
-    EXPECT_EQ(window->Panel3D12->caption(), "7  - Across");
-    EXPECT_TRUE(window->Label9->text().startsWith(" IT TAKES PICTURES:"));
+    EXPECT_EQ(QApplication::focusWidget(), window->entryBox);
+    EXPECT_EQ(window->acrossList->ListIndex(), 0);
+    EXPECT_EQ(window->informationPanel->caption(), "7  - Across");
+    EXPECT_TRUE(window->clueLine->text().startsWith(" IT TAKES PICTURES:"));
 
     const QStringList across = answers(1);
     for (const QString& word : across) {
         enter(word.toLower());
     }
-    EXPECT_EQ(QApplication::focusWidget(), window->List2);
-    EXPECT_EQ(window->List2->ListIndex(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), window->downList);
+    EXPECT_EQ(window->downList->ListIndex(), 0);
     EXPECT_EQ(window->SelectedDirection, 2);
-    EXPECT_EQ(window->Panel3D12->caption(), "1  - Down");
+    EXPECT_EQ(window->informationPanel->caption(), "1  - Down");
 
     const QStringList down = answers(2);
     for (const QString& word : down) {
         enter(word.toLower());
     }
-    EXPECT_EQ(QApplication::focusWidget(), window->List1);
-    EXPECT_EQ(window->List1->ListIndex(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), window->acrossList);
+    EXPECT_EQ(window->acrossList->ListIndex(), 0);
     EXPECT_EQ(window->SelectedDirection, 1);
     for (int entry = 1; entry <= across.size(); ++entry) {
         EXPECT_EQ(lettersOf(1, entry), across[entry - 1]) << entry;
@@ -115,7 +115,7 @@ TEST_F(CrosswordPlayTest, MinimisingKeepsThePuzzleInPlayAndOnlyExitUnloadsIt) {
             EXPECT_EQ(window->PuzzleNo, kPuzzle);
             EXPECT_EQ(services.program.PrintSettings.PrintFontColour, SharedValue(QString("S")));
         },
-        [&] { window->Command2->click(); }));
+        [&] { window->exitButton->click(); }));
     EXPECT_EQ(services.program.PrintSettings.PrintFontColour, SharedValue(QString()));
 }
 
@@ -123,7 +123,7 @@ TEST_F(CrosswordPlayTest, TheEntryBoxTakesLettersUpToTheAnswersLength) {
     playPuzzle(kPuzzle);
     const int length = int(window->SelectedAnswer.size());
     type("a1 b");
-    EXPECT_EQ(window->Command3D1->text(), "AB"); // digits and blanks are ignored silently
+    EXPECT_EQ(window->entryBox->text(), "AB"); // digits and blanks are ignored silently
     type(QString(length, 'c'));
     EXPECT_EQ(window->EntryLength, length);
     EXPECT_EQ(fake.sound.played, QStringList(2, FakeSound::kBeep)); // two letters too many
@@ -131,13 +131,13 @@ TEST_F(CrosswordPlayTest, TheEntryBoxTakesLettersUpToTheAnswersLength) {
     EXPECT_EQ(window->EntryLength, length - 1);
     // Shift+Down moves to the next clue of the list.
     press(Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), window->List1);
-    EXPECT_EQ(window->List1->ListIndex(), 1);
-    EXPECT_EQ(window->Command3D1->text(), "");
+    EXPECT_EQ(QApplication::focusWidget(), window->acrossList);
+    EXPECT_EQ(window->acrossList->ListIndex(), 1);
+    EXPECT_EQ(window->entryBox->text(), "");
     // An empty entry box sends the focus back to its list and writes nothing.
-    window->Command3D1->setFocus(Qt::MouseFocusReason);
+    window->entryBox->setFocus(Qt::MouseFocusReason);
     press(Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), window->List1);
+    EXPECT_EQ(QApplication::focusWidget(), window->acrossList);
     EXPECT_EQ(lettersOf(1, 2), "");
 }
 
@@ -159,7 +159,7 @@ TEST_F(CrosswordPlayTest, ANumberedCellSelectsAcrossThenDownThenAcrossAgain) {
     ASSERT_NE(downOnlyNumber, 0);
     const auto cellNumbered = [this](int number) {
         for (int cell = 0; cell <= window->GridLastCell; ++cell) {
-            if (numericValue(window->Panel3D14[std::size_t(cell)]->caption()) == number) {
+            if (numericValue(window->cellPanels[std::size_t(cell)]->caption()) == number) {
                 return cell;
             }
         }
@@ -175,12 +175,12 @@ TEST_F(CrosswordPlayTest, ANumberedCellSelectsAcrossThenDownThenAcrossAgain) {
     const auto downPick = std::make_pair(2, downEntryNumbered(clues, twoWayNumber));
     clickCell(twoWay);
     EXPECT_EQ(picked(), acrossPick);
-    EXPECT_EQ(QApplication::focusWidget(), window->List1);
+    EXPECT_EQ(QApplication::focusWidget(), window->acrossList);
     EXPECT_EQ(cellColour(twoWay), palette(11));
     clickCell(twoWay);
     EXPECT_EQ(picked(), downPick);
-    EXPECT_EQ(QApplication::focusWidget(), window->List2);
-    EXPECT_EQ(window->List2->ListIndex(), downPick.second - 1);
+    EXPECT_EQ(QApplication::focusWidget(), window->downList);
+    EXPECT_EQ(window->downList->ListIndex(), downPick.second - 1);
     clickCell(twoWay);
     EXPECT_EQ(picked(), acrossPick);
 
@@ -201,23 +201,23 @@ TEST_F(CrosswordPlayTest, ACheckCountsAndColoursRightWrongAndBlankWords) {
     QString wrong = across[1];
     wrong[0] = wrong[0] == 'Z' ? 'Y' : 'Z';
     enter(wrong);
-    click(window->Command3);
+    click(window->checkButton);
 
     EXPECT_EQ(window->CorrectWords, 1);
     EXPECT_EQ(window->WrongWords, 1);
     EXPECT_EQ(window->BlankWords, words - 2);
-    EXPECT_EQ(window->Panel3D19->caption(), "Correct = 1");
-    EXPECT_EQ(window->Panel3D20->caption(), "Wrong = 1");
-    EXPECT_EQ(window->Panel3D21->caption(), "Blank = " + QString::number(words - 2));
-    EXPECT_TRUE(window->Panel3D19->isVisible());
-    EXPECT_TRUE(window->Panel3D21->isVisible());
+    EXPECT_EQ(window->correctResult->caption(), "Correct = 1");
+    EXPECT_EQ(window->wrongResult->caption(), "Wrong = 1");
+    EXPECT_EQ(window->blankResult->caption(), "Blank = " + QString::number(words - 2));
+    EXPECT_TRUE(window->correctResult->isVisible());
+    EXPECT_TRUE(window->blankResult->isVisible());
     EXPECT_EQ(window->PuzzleState, 9);
     EXPECT_EQ(fake.sound.played, QStringList{"Wrong.wav"});
     ASSERT_EQ(fake.clock.waits.size(), 2); // two seconds with the gauges, two with the counts
-    EXPECT_EQ(window->Panel3D15[0]->floodPercent(), checkPercent(1, words));
-    EXPECT_EQ(window->Panel3D15[2]->floodPercent(), checkPercent(words - 2, words));
-    EXPECT_EQ(window->Panel3D15[0]->foreColour(), palette(0));
-    EXPECT_FALSE(window->Panel3D15[0]->isVisible());
+    EXPECT_EQ(window->resultGauges[0]->floodPercent(), checkPercent(1, words));
+    EXPECT_EQ(window->resultGauges[2]->floodPercent(), checkPercent(words - 2, words));
+    EXPECT_EQ(window->resultGauges[0]->foreColour(), palette(0));
+    EXPECT_FALSE(window->resultGauges[0]->isVisible());
     EXPECT_EQ(window->StatusBar1->panelText(1), "Crossword Puzzles");
 
     for (int cell : cellsOf(1, 1)) {
@@ -237,7 +237,7 @@ TEST_F(CrosswordPlayTest, ACheckCountsAndColoursRightWrongAndBlankWords) {
     // The next key hides the results.
     type("q");
     EXPECT_EQ(window->PuzzleState, 1);
-    EXPECT_FALSE(window->Panel3D19->isVisible());
+    EXPECT_FALSE(window->correctResult->isVisible());
 }
 
 TEST_F(CrosswordPlayTest, ResultsStayAfterACheckWithADownClueSelected) {
@@ -246,41 +246,41 @@ TEST_F(CrosswordPlayTest, ResultsStayAfterACheckWithADownClueSelected) {
         enter(word.toLower());
     }
     ASSERT_EQ(window->SelectedDirection, 2);
-    ASSERT_EQ(window->List2->ListIndex(), 0);
-    click(window->Command3);
+    ASSERT_EQ(window->downList->ListIndex(), 0);
+    click(window->checkButton);
 
     // The check's own Down arrow moves on to the next clue and leaves the results showing.
-    EXPECT_EQ(window->List2->ListIndex(), 1);
-    EXPECT_TRUE(window->Panel3D12->caption().endsWith(" - Down"));
+    EXPECT_EQ(window->downList->ListIndex(), 1);
+    EXPECT_TRUE(window->informationPanel->caption().endsWith(" - Down"));
     EXPECT_EQ(window->PuzzleState, 9);
-    for (Panel3D* result : {window->Panel3D19, window->Panel3D20, window->Panel3D21}) {
+    for (Panel3D* result : {window->correctResult, window->wrongResult, window->blankResult}) {
         EXPECT_TRUE(result->isVisible());
     }
     press(Qt::Key_Down); // the person's key hides them
     EXPECT_EQ(window->PuzzleState, 1);
-    EXPECT_FALSE(window->Panel3D19->isVisible());
+    EXPECT_FALSE(window->correctResult->isVisible());
 }
 
 TEST_F(CrosswordPlayTest, ASolvedPuzzleShowsItsPraiseAndEndsThePuzzle) {
     playPuzzle(kPuzzle);
     fillAll();
     const QDateTime start = fake.clock.current;
-    click(window->Command3);
+    click(window->checkButton);
 
     EXPECT_EQ(window->CorrectWords, window->PuzzleWordCount);
-    EXPECT_EQ(window->Panel3D20->caption(), "Puzzle Is Correct");
-    EXPECT_EQ(window->Panel3D21->caption(), "Very Well Done");
+    EXPECT_EQ(window->wrongResult->caption(), "Puzzle Is Correct");
+    EXPECT_EQ(window->blankResult->caption(), "Very Well Done");
     EXPECT_EQ(fake.sound.played, QStringList{"Right.wav"});
     ASSERT_EQ(fake.clock.waits.size(), 3); // one second with the gauges, three with the face
     EXPECT_EQ(start.secsTo(fake.clock.waits[0]), 1);
     EXPECT_EQ(fake.clock.waits[0].secsTo(fake.clock.waits[2]), 3);
-    EXPECT_FALSE(window->Panel3D27->isVisible());
-    EXPECT_TRUE(window->Panel3D7[0]->isVisible());
-    EXPECT_FALSE(window->Panel3D19->isVisible());
+    EXPECT_FALSE(window->smilingFacePanel->isVisible());
+    EXPECT_TRUE(window->gridPanels[0]->isVisible());
+    EXPECT_FALSE(window->correctResult->isVisible());
     EXPECT_EQ(lettersOf(1, 1), answers(1)[0]); // the letters stay in place
-    EXPECT_EQ(QApplication::focusWidget(), window->Command1);
-    EXPECT_EQ(window->Panel3D12->caption(), "Next Puzzle Button");
-    EXPECT_EQ(window->Panel3D15[0]->foreColour(), palette(15)); // the bar passed the middle
+    EXPECT_EQ(QApplication::focusWidget(), window->startButton);
+    EXPECT_EQ(window->informationPanel->caption(), "Next Puzzle Button");
+    EXPECT_EQ(window->resultGauges[0]->foreColour(), palette(15)); // the bar passed the middle
 
     clickCell(cellsOf(1, 1).front());
     EXPECT_EQ(messageTexts(),
@@ -294,41 +294,41 @@ TEST_F(CrosswordPlayTest, WordHelpIsGrantedUpToTheLimitThenSaysSorry) {
         window->Toolbar2Button(2)->trigger();
         settle();
         EXPECT_EQ(lettersOf(1, help), answers(1)[help - 1]) << help;
-        EXPECT_EQ(window->List1->ListIndex(), help) << "moved on to the next clue";
+        EXPECT_EQ(window->acrossList->ListIndex(), help) << "moved on to the next clue";
     }
     EXPECT_EQ(
         messageTexts(),
         (QStringList{"Are you sure you really\rwant to see this word?\rYou have 3 Helps left!",
                      "Are you sure you really\rwant to see this word?\rYou have 2 Helps left!",
                      "Are you sure you really\rwant to see this word?\rYou have 1 Help left!"}));
-    EXPECT_TRUE(window->Command4->isEnabled());
-    click(window->Command4);
+    EXPECT_TRUE(window->wordHelpButton->isEnabled());
+    click(window->wordHelpButton);
     EXPECT_EQ(fake.dialogs.shown.last().text,
               "Sorry!  All of your Word Helps\rhave been used for this puzzle!");
     EXPECT_EQ(fake.dialogs.shown.last().title, "Word Help");
-    EXPECT_FALSE(window->Command4->isEnabled());
-    EXPECT_FALSE(window->mOWH->isEnabled());
+    EXPECT_FALSE(window->wordHelpButton->isEnabled());
+    EXPECT_FALSE(window->wordHelpAction->isEnabled());
 }
 
 TEST_F(CrosswordPlayTest, TheWordHelpLimitWrapsFrom0To6AndALimitOf0GrantsNone) {
-    click(window->Command4); // between puzzles it opens the Word Help Option panel
-    EXPECT_TRUE(window->Panel3D23->isVisible());
-    EXPECT_TRUE(window->mOW->isChecked());
+    click(window->wordHelpButton); // between puzzles it opens the Word Help Option panel
+    EXPECT_TRUE(window->wordHelpOptionPanel->isVisible());
+    EXPECT_TRUE(window->wordHelpOptionAction->isChecked());
     QStringList shown;
     for (int click = 0; click < 4; ++click) {
-        window->Command9->click();
-        shown.append(window->Panel3D24->caption());
+        window->decreaseButton->click();
+        shown.append(window->wordHelpLimitPanel->caption());
     }
     EXPECT_EQ(shown, (QStringList{"2", "1", "0", "6"}));
-    window->Command8->click();
-    EXPECT_EQ(window->Panel3D24->caption(), "0");
-    click(window->Command7);
-    EXPECT_FALSE(window->Panel3D23->isVisible());
-    EXPECT_FALSE(window->mOW->isChecked());
-    EXPECT_EQ(QApplication::focusWidget(), window->Command4);
+    window->increaseButton->click();
+    EXPECT_EQ(window->wordHelpLimitPanel->caption(), "0");
+    click(window->wordHelpOkButton);
+    EXPECT_FALSE(window->wordHelpOptionPanel->isVisible());
+    EXPECT_FALSE(window->wordHelpOptionAction->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), window->wordHelpButton);
 
     playPuzzle(kPuzzle);
-    EXPECT_FALSE(window->Command4->isEnabled());
+    EXPECT_FALSE(window->wordHelpButton->isEnabled());
     window->Toolbar2Button(2)->trigger();
     EXPECT_EQ(messageTexts(),
               QStringList{"Sorry!  All of your Word Helps\rhave been used for this puzzle!"});
@@ -336,21 +336,21 @@ TEST_F(CrosswordPlayTest, TheWordHelpLimitWrapsFrom0To6AndALimitOf0GrantsNone) {
 
 TEST_F(CrosswordPlayTest, WordHelpOptionsWhileAPuzzleWaitsKeepTheLevelFixed) {
     drawNext(kPuzzle);
-    click(window->Command1);
-    click(window->Command10);
-    EXPECT_FALSE(window->mOPl->menuAction()->isEnabled());
-    click(window->Command7);
-    EXPECT_FALSE(window->Frame1->isEnabled());
-    EXPECT_FALSE(window->mOPl->menuAction()->isEnabled());
-    EXPECT_TRUE(window->mOUse->isEnabled());
-    EXPECT_EQ(QApplication::focusWidget(), window->Command5);
+    click(window->startButton);
+    click(window->wordHelpOptionButton);
+    EXPECT_FALSE(window->levelMenu->menuAction()->isEnabled());
+    click(window->wordHelpOkButton);
+    EXPECT_FALSE(window->levelFrame->isEnabled());
+    EXPECT_FALSE(window->levelMenu->menuAction()->isEnabled());
+    EXPECT_TRUE(window->usePuzzleAction->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), window->usePuzzleButton);
 }
 
 TEST_F(CrosswordPlayTest, GivingUpWritesEveryAnswerAndEndsThePuzzle) {
     playPuzzle(kPuzzle);
     enter(answers(1)[0]);
     fake.dialogs.answers = {Dialogs::Answer::Yes};
-    window->mOEnd->trigger();
+    window->viewPuzzleWordsAction->trigger();
     settle();
 
     ASSERT_EQ(fake.dialogs.shown.size(), 1);
@@ -368,9 +368,9 @@ TEST_F(CrosswordPlayTest, GivingUpWritesEveryAnswerAndEndsThePuzzle) {
             }
         }
     }
-    EXPECT_FALSE(window->Command3D1->isVisible());
-    EXPECT_FALSE(window->Panel3D19->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), window->Command1);
+    EXPECT_FALSE(window->entryBox->isVisible());
+    EXPECT_FALSE(window->correctResult->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), window->startButton);
     EXPECT_EQ(window->EntryLock, 1);
     EXPECT_EQ(services.program.PrintSettings.PrintFontColour, SharedValue(QString()));
 }
@@ -378,15 +378,15 @@ TEST_F(CrosswordPlayTest, GivingUpWritesEveryAnswerAndEndsThePuzzle) {
 TEST_F(CrosswordPlayTest, DecliningToGiveUpKeepsTheResultsAndTheListInUse) {
     playPuzzle(kPuzzle);
     enter(answers(1)[0]);
-    ASSERT_EQ(QApplication::focusWidget(), window->List1);
+    ASSERT_EQ(QApplication::focusWidget(), window->acrossList);
     fake.dialogs.answers = {Dialogs::Answer::No};
-    window->mOEnd->trigger();
+    window->viewPuzzleWordsAction->trigger();
     settle();
 
     EXPECT_EQ(window->FocusList, 1);
     EXPECT_EQ(window->PuzzleState, 9);
-    EXPECT_TRUE(window->Panel3D21->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), window->List1);
+    EXPECT_TRUE(window->blankResult->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), window->acrossList);
     // Writing goes on from clue to clue, without painting as the reveal does.
     enter(answers(1)[1]);
     EXPECT_EQ(lettersOf(1, 2), answers(1)[1]);
@@ -403,48 +403,49 @@ TEST_F(CrosswordPlayTest, TabStaysWithinTheOpenPanelsButtons) {
         return visited;
     };
     drawNext(kPuzzle);
-    click(window->Command1);
-    EXPECT_EQ(tabbing(4), (QList<QWidget*>{window->Command6, window->Command10, window->Command11,
-                                           window->Command5}));
-    click(window->Command10);
-    EXPECT_EQ(tabbing(3), (QList<QWidget*>{window->Command8, window->Command9, window->Command7}));
+    click(window->startButton);
+    EXPECT_EQ(tabbing(4), (QList<QWidget*>{window->nextPuzzleButton, window->wordHelpOptionButton,
+                                           window->exitActivityButton, window->usePuzzleButton}));
+    click(window->wordHelpOptionButton);
+    EXPECT_EQ(tabbing(3), (QList<QWidget*>{window->increaseButton, window->decreaseButton,
+                                           window->wordHelpOkButton}));
 }
 
 TEST_F(CrosswordPlayTest, TabbingFromTheDownListToExitDropsTheDownSelection) {
     playPuzzle(kPuzzle);
-    window->List1->setFocus(Qt::MouseFocusReason);
+    window->acrossList->setFocus(Qt::MouseFocusReason);
     press(Qt::Key_Tab); // the Across list passes Tab on to the Down list: its first clue
-    ASSERT_EQ(QApplication::focusWidget(), window->List2);
-    EXPECT_EQ(window->List2->ListIndex(), 0);
+    ASSERT_EQ(QApplication::focusWidget(), window->downList);
+    EXPECT_EQ(window->downList->ListIndex(), 0);
     const std::vector<int> down = cellsOf(2, 1);
     EXPECT_EQ(cellColour(down.front()), palette(11));
 
     press(Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), window->Command2);
-    EXPECT_EQ(window->Panel3D12->caption(), "Exit Button");
-    EXPECT_EQ(window->List2->ListIndex(), -1);
+    EXPECT_EQ(QApplication::focusWidget(), window->exitButton);
+    EXPECT_EQ(window->informationPanel->caption(), "Exit Button");
+    EXPECT_EQ(window->downList->ListIndex(), -1);
     EXPECT_EQ(cellColour(down.front()), palette(15));
-    EXPECT_FALSE(window->Command4->isEnabled());
+    EXPECT_FALSE(window->wordHelpButton->isEnabled());
     EXPECT_TRUE(window->isVisible());
     // Back in the Across list, the puzzle starts again at its first clue.
-    window->List1->setFocus(Qt::MouseFocusReason);
+    window->acrossList->setFocus(Qt::MouseFocusReason);
     settle();
-    EXPECT_EQ(window->List1->ListIndex(), 0);
-    EXPECT_EQ(QApplication::focusWidget(), window->Command3D1);
+    EXPECT_EQ(window->acrossList->ListIndex(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), window->entryBox);
 }
 
 // What each state offers, as the person sees it.
 struct Offered {
-    QString command1;
-    QString start; // mOS
-    QString next;  // mON
-    QString check; // Command3, mOChk and side button 1 together
-    QString command4;
-    QString wordHelpOption; // mOW
-    QString wordHelp;       // mOWH
-    QString choice;         // mOUse, mONew
-    QString reveal;         // mOEnd, side button 3
-    QString level;          // mOPl, Frame3D1, Frame1
+    QString startButton;
+    QString start; // startAction
+    QString next;  // nextAction
+    QString check; // checkButton, checkAction and side button 1 together
+    QString wordHelpButton;
+    QString wordHelpOption; // wordHelpOptionAction
+    QString wordHelp;       // wordHelpAction
+    QString choice;         // usePuzzleAction, nextPuzzleAction
+    QString reveal;         // viewPuzzleWordsAction, side button 3
+    QString level;          // levelMenu, subjectFrame, levelFrame
     bool choicePanel;
     bool clueLine;
     int entryLock;
@@ -454,9 +455,9 @@ struct Offered {
 };
 
 std::ostream& operator<<(std::ostream& out, const Offered& o) {
-    return out << o.command1.toStdString() << " | " << o.start.toStdString() << " | "
+    return out << o.startButton.toStdString() << " | " << o.start.toStdString() << " | "
                << o.next.toStdString() << " | " << o.check.toStdString() << " | "
-               << o.command4.toStdString() << " | " << o.wordHelpOption.toStdString() << " | "
+               << o.wordHelpButton.toStdString() << " | " << o.wordHelpOption.toStdString() << " | "
                << o.wordHelp.toStdString() << " | " << o.choice.toStdString() << " | "
                << o.reveal.toStdString() << " | " << o.level.toStdString() << " | " << o.choicePanel
                << o.clueLine << " " << o.entryLock << o.inProgress;
@@ -478,22 +479,22 @@ QString together(std::initializer_list<bool> enabled) {
 }
 
 Offered offered(const CrosswordWindow& w, const Services& services) {
-    return {
-        state(w.Command1),
-        state(w.mOS),
-        state(w.mON),
-        together({w.Command3->isEnabled(), w.mOChk->isEnabled(), w.Toolbar2Button(1)->isEnabled()}),
-        state(w.Command4),
-        state(w.mOW),
-        state(w.mOWH),
-        together({w.mOUse->isEnabled(), w.mONew->isEnabled()}),
-        together({w.mOEnd->isEnabled(), w.Toolbar2Button(3)->isEnabled()}),
-        together(
-            {w.mOPl->menuAction()->isEnabled(), w.Frame3D1->isEnabled(), w.Frame1->isEnabled()}),
-        w.Panel3D16->isVisible(),
-        w.Label9->isVisible(),
-        w.EntryLock,
-        services.program.PrintSettings.PrintFontColour == SharedValue(QString("S"))};
+    return {state(w.startButton),
+            state(w.startAction),
+            state(w.nextAction),
+            together({w.checkButton->isEnabled(), w.checkAction->isEnabled(),
+                      w.Toolbar2Button(1)->isEnabled()}),
+            state(w.wordHelpButton),
+            state(w.wordHelpOptionAction),
+            state(w.wordHelpAction),
+            together({w.usePuzzleAction->isEnabled(), w.nextPuzzleAction->isEnabled()}),
+            together({w.viewPuzzleWordsAction->isEnabled(), w.Toolbar2Button(3)->isEnabled()}),
+            together({w.levelMenu->menuAction()->isEnabled(), w.subjectFrame->isEnabled(),
+                      w.levelFrame->isEnabled()}),
+            w.choicePanel->isVisible(),
+            w.clueLine->isVisible(),
+            w.EntryLock,
+            services.program.PrintSettings.PrintFontColour == SharedValue(QString("S"))};
 }
 
 TEST_F(CrosswordPlayTest, EachStateOffersWhatTheStateTableSays) {
@@ -513,19 +514,19 @@ TEST_F(CrosswordPlayTest, EachStateOffersWhatTheStateTableSays) {
 
     EXPECT_EQ(offered(*window, services), idle);
     drawNext(kPuzzle);
-    click(window->Command1);
+    click(window->startButton);
     EXPECT_EQ(offered(*window, services), choosing);
-    click(window->Command5);
+    click(window->usePuzzleButton);
     EXPECT_EQ(offered(*window, services), playing);
-    click(window->Command3);
+    click(window->checkButton);
     EXPECT_EQ(window->PuzzleState, 9);
     EXPECT_EQ(offered(*window, services), playing) << "Results offer what Playing offers";
     fake.dialogs.answers = {Dialogs::Answer::Yes};
-    window->mOEnd->trigger();
+    window->viewPuzzleWordsAction->trigger();
     settle();
     EXPECT_EQ(offered(*window, services), finished);
     drawNext(kPuzzle + 1);
-    window->mON->trigger();
+    window->nextAction->trigger();
     settle();
     EXPECT_EQ(offered(*window, services), choosing);
 }

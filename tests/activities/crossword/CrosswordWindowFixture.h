@@ -42,15 +42,15 @@ protected:
     }
 
     void clickCell(int cell) {
-        QTest::mouseClick(window->Panel3D14[std::size_t(cell)], Qt::LeftButton);
+        QTest::mouseClick(window->cellPanels[std::size_t(cell)], Qt::LeftButton);
         settle();
     }
 
     // "&Start" drawing puzzle n of the selected level, then "&Use Puzzle".
     void playPuzzle(int n) {
         drawNext(n);
-        click(window->Command1);
-        click(window->Command5);
+        click(window->startButton);
+        click(window->usePuzzleButton);
     }
 
     // Each key goes to the control that has the focus, as typing does.
@@ -72,10 +72,12 @@ protected:
         press(Qt::Key_Return);
     }
 
-    QString letter(int cell) const { return window->Label3[std::size_t(cell)]->text(); }
-    QColor cellColour(int cell) const { return window->Panel3D14[std::size_t(cell)]->backColour(); }
+    QString letter(int cell) const { return window->cellLetters[std::size_t(cell)]->text(); }
+    QColor cellColour(int cell) const {
+        return window->cellPanels[std::size_t(cell)]->backColour();
+    }
     QColor letterColour(int cell) const {
-        return window->Label3[std::size_t(cell)]->palette().color(QPalette::WindowText);
+        return window->cellLetters[std::size_t(cell)]->palette().color(QPalette::WindowText);
     }
     static QColor palette(int code) { return ColorNumber::palette(code); }
 
