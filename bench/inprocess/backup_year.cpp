@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     QTemporaryDir target;
     bench::AnswerYes dialogs;
     Platform platform = bench::withDialogs(program.platform(), dialogs);
-    ProgramState program(platform);
+    ProgramState state(platform);
     NoDisplay display;
     bench::writeFullYear(program.folder(), kYear);
     const QByteArray saved = [&] {
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }();
 
-    BackupContext context{program, platform.medium, program.folder(), display, target.path() + '/'};
+    BackupContext context{state, platform.medium, program.folder(), display, target.path() + '/'};
     std::vector<double> backups;
     std::vector<double> restores;
     for (int run = 0; run < kRuns; ++run) {
