@@ -38,10 +38,10 @@ void writeFullFiles(const ProgramFolder& folder, const QDate& today) {
 // Times a save of the whole grid.
 double timeSave(ToDoWindow& toDo) {
     toDo.ToDoChanged = 1;
-    toDo.Command1[ToDoWindow::SaveButton]->setEnabled(true);
+    toDo.commandButtons[ToDoWindow::SaveButton]->setEnabled(true);
     QElapsedTimer step;
     step.start();
-    toDo.Command1[ToDoWindow::SaveButton]->click();
+    toDo.commandButtons[ToDoWindow::SaveButton]->click();
     return bench::msSince(step);
 }
 

@@ -42,12 +42,12 @@ int main(int argc, char** argv) {
     ToDoWindow window(services);
     window.show();
     QApplication::processEvents();
-    PrintPreviewPanel* panel = window.SSPanel80;
+    PrintPreviewPanel* panel = window.printPreview;
 
     std::vector<double> previewed;
     for (int run = 1; run <= kRuns; ++run) {
         previewed.push_back(
-            bench::previewUntilPainted(*panel, [&window] { window.mOPrt->trigger(); }));
+            bench::previewUntilPainted(*panel, [&window] { window.printAction->trigger(); }));
         std::printf("preview %d: %.1f ms, %d pages\n", run, previewed.back(),
                     panel->VSPrinter1->layout().pageCount());
         panel->SSCommand80[2]->click();
@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
         const std::vector<ToDoRow> gridRows = window.gridRows();
         const double read = bench::msSince(clock);
         const QString text =
-            ToDoCopyText::build(gridRows, window.Label7->text(), [&font](const QString& text) {
+            ToDoCopyText::build(gridRows, window.dateLabel->text(), [&font](const QString& text) {
                 return TextMeasure::width(font, text);
             });
         const double built = bench::msSince(clock) - read;

@@ -55,15 +55,15 @@ ToDoWindow::~ToDoWindow() {
 }
 
 QWidget* ToDoWindow::mainPanel() const {
-    return Panel3D1;
+    return mainPanelFrame;
 }
 
 std::vector<ToDoRow> ToDoWindow::gridRows() const {
     std::vector<ToDoRow> rows;
     rows.reserve(kItemRows);
     for (int row = 1; row <= kItemRows; ++row) {
-        rows.push_back(
-            {VSGd1->textMatrix(row, 1), VSGd1->textMatrix(row, 2), VSGd1->textMatrix(row, 3)});
+        rows.push_back({toDoGrid->textMatrix(row, 1), toDoGrid->textMatrix(row, 2),
+                        toDoGrid->textMatrix(row, 3)});
     }
     return rows;
 }
@@ -71,18 +71,18 @@ std::vector<ToDoRow> ToDoWindow::gridRows() const {
 void ToDoWindow::Form_Load() {
     LoadFormServices();
     const QDate today = services_.clock.today();
-    MonthView1->setToday(today);
-    MonthView1->setSelectedDate(today);
+    datePicker->setToday(today);
+    datePicker->setSelectedDate(today);
     LoadItemNames();
     LoadToDoGrid();
     ToDoChanged = 0;
     LoadToDoColours();
     setEntryColour(false);
-    QPalette list = Combo1->palette();
+    QPalette list = nameList->palette();
     list.setColor(QPalette::Base, entryColour());
-    Combo1->setPalette(list);
-    VSGd1->setUserSortAndMove(true);
-    VSGd1->setEditMaxLength(1, ToDoFiles::kItemLength);
+    nameList->setPalette(list);
+    toDoGrid->setUserSortAndMove(true);
+    toDoGrid->setEditMaxLength(1, ToDoFiles::kItemLength);
     program_.PrintSettings.PrintFontUnderline = false;
     program_.PrintSettings.PrintFontStrikethru = false;
     program_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(gridTextColour()));
@@ -92,34 +92,35 @@ void ToDoWindow::Form_Load() {
 
 void ToDoWindow::Form_Activate() {
     ActivateFormServices();
-    SSPanel80->activate();
+    printPreview->activate();
     // The shares are of the width inside the grid's frame and scroll bar, so that the four
     // columns fit without a horizontal scroll bar.
-    const double width = Twips::fromPixels(VSGd1->viewport()->width());
-    VSGd1->setColWidth(0, int(std::lround(width * 0.02)));
-    VSGd1->setFixedAlignment(0, GridControl::Centre);
+    const double width = Twips::fromPixels(toDoGrid->viewport()->width());
+    toDoGrid->setColWidth(0, int(std::lround(width * 0.02)));
+    toDoGrid->setFixedAlignment(0, GridControl::Centre);
     for (int col = 1; col <= 3; ++col) {
-        VSGd1->setColWidth(col, int(std::lround(width * 0.32)));
+        toDoGrid->setColWidth(col, int(std::lround(width * 0.32)));
     }
     program_.SignalValue = 4;
     if (program_.ScreenMode == 0) {
-        Text1[0]->resize(int(std::lround(Panel3D1->width() * 0.261)), Text1[0]->height());
+        itemEntry[0]->resize(int(std::lround(mainPanelFrame->width() * 0.261)),
+                             itemEntry[0]->height());
     }
     QCoreApplication::processEvents();
     showStatus(windowTitle());
-    VSGd1->setRow(1);
-    VSGd1->setCol(1);
-    if (VSGd1->text().isEmpty()) {
-        for (QPushButton* button : {Command1[ClearButton], Command1[SaveButton]}) {
+    toDoGrid->setRow(1);
+    toDoGrid->setCol(1);
+    if (toDoGrid->text().isEmpty()) {
+        for (QPushButton* button : {commandButtons[ClearButton], commandButtons[SaveButton]}) {
             button->setEnabled(false);
         }
-        mOS->setEnabled(false);
-        mOCl->setEnabled(false);
+        saveAction->setEnabled(false);
+        clearGridAction->setEnabled(false);
     }
-    if (Command1[ExitButton]->isEnabled()) {
-        Command1[ExitButton]->setFocus(Qt::OtherFocusReason);
+    if (commandButtons[ExitButton]->isEnabled()) {
+        commandButtons[ExitButton]->setFocus(Qt::OtherFocusReason);
     }
-    Label7->setText("Date: " + QLocale().toString(services_.clock.today(), "MMMM d, yyyy"));
+    dateLabel->setText("Date: " + QLocale().toString(services_.clock.today(), "MMMM d, yyyy"));
     program_.NormalPointer();
 }
 
@@ -180,11 +181,11 @@ bool ToDoWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto leftButton = [event] {
         return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
     };
-    if (watched == Text1[0] && type == QEvent::MouseButtonPress && leftButton()) {
-        Text1_Click();
-    } else if (watched == Text1[0] && type == QEvent::MouseButtonDblClick && leftButton() &&
-               !Text1[0]->text().trimmed().isEmpty()) {
-        Command1_Click(AddButton);
+    if (watched == itemEntry[0] && type == QEvent::MouseButtonPress && leftButton()) {
+        HandleEntryClick();
+    } else if (watched == itemEntry[0] && type == QEvent::MouseButtonDblClick && leftButton() &&
+               !itemEntry[0]->text().trimmed().isEmpty()) {
+        RunCommand(AddButton);
         return true;
     }
     // A key goes to the control that has the focus, or to the window when none has it.
@@ -195,18 +196,18 @@ bool ToDoWindow::eventFilter(QObject* watched, QEvent* event) {
         return ActivityWindow::eventFilter(watched, event);
     }
     const auto* key = static_cast<QKeyEvent*>(event);
-    const bool inEntry = watched == Text1[0];
+    const bool inEntry = watched == itemEntry[0];
     if (type == QEvent::KeyRelease) {
         if (inEntry) {
-            Text1_KeyUp();
+            SuggestRememberedName();
         }
         return ActivityWindow::eventFilter(watched, event);
     }
     // In the entry box, the name list and an open cell editor Delete is theirs: it never
     // clears a whole cell there.
-    const bool inList = watched == Combo1 || watched == Combo1->lineEdit();
-    if (!inEntry && !inList && !VSGd1->isEditing()) {
-        Form_KeyDown(key->key());
+    const bool inList = watched == nameList || watched == nameList->lineEdit();
+    if (!inEntry && !inList && !toDoGrid->isEditing()) {
+        ClearDateOnDelete(key->key());
     }
     if (key->key() == Qt::Key_F1) {
         ShowHelpTopic();
@@ -216,29 +217,29 @@ bool ToDoWindow::eventFilter(QObject* watched, QEvent* event) {
         EscapeKey();
         return true;
     }
-    if (inEntry && Text1_KeyDown(key->key())) {
+    if (inEntry && HandleEntryKey(key->key())) {
         return true;
     }
     if (inList && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-        Combo1_Enter();
+        RememberTypedName();
         return true;
     }
     return ActivityWindow::eventFilter(watched, event);
 }
 
-void ToDoWindow::Form_KeyDown(int key) {
+void ToDoWindow::ClearDateOnDelete(int key) {
     if (key != Qt::Key_Delete || !keyboardEditing() || DateColumn <= 0) {
         return;
     }
-    VSGd1->finishEdit();
+    toDoGrid->finishEdit();
     setGridText(DateRow, DateColumn, QString());
-    VSGd1->setCol(1);
+    toDoGrid->setCol(1);
     DateColumn = 0;
     ToDoChanged = 1;
     HideDatePicker();
     setKeyboardEditing(false);
-    if (Command1[ExitButton]->isEnabled()) {
-        Command1[ExitButton]->setFocus(Qt::OtherFocusReason);
+    if (commandButtons[ExitButton]->isEnabled()) {
+        commandButtons[ExitButton]->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -246,9 +247,9 @@ void ToDoWindow::EscapeKey() {
     if (printPanel->escape()) {
         return;
     }
-    if (SSPanel4->isVisible()) {
-        SSPanel4->Command16[3]->click();
+    if (backgroundSelector->isVisible()) {
+        backgroundSelector->Command16[3]->click();
         return;
     }
-    Command1_Click(ExitButton);
+    RunCommand(ExitButton);
 }

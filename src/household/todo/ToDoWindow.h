@@ -39,7 +39,7 @@ public:
     static constexpr int kItemRows = 500;
     static constexpr int kNoRow = -1; // MarkedRow after a delete or an insert
 
-    // Command1's indexes.
+    // commandButtons' indexes.
     enum Command {
         ExitButton,
         DeleteNameButton,
@@ -76,7 +76,8 @@ public:
     void AppendItemName();
     void DeleteItemFromFile();
     void AddItemToGrid();
-    void Command1_Click(int index);
+    // A click on commandButtons[index].
+    void RunCommand(int index);
 
     // Grid editing and dates (ToDoWindowDates.cpp).
     void HandleGridClick();
@@ -86,7 +87,7 @@ public:
     void AfterItemEdit(int row, int col);
     void NoteCellTyping();
     QString ShowRowScrollTip(int row) const;
-    void mO_Click();
+    void UpdateOptionsMenu();
 
     // Row operations (ToDoWindowRows.cpp).
     void DeleteGridRow();
@@ -99,9 +100,9 @@ public:
     void LoadToDoColours();
     void SaveToDoColours();
     void PromptSaveColours();
-    void mOC_Click();
-    void mOTC_Click();
-    void mOBC_Click();
+    void ChoosePanelColour();
+    void ChooseGridTextColour();
+    void ToggleGridBackgroundSelector();
 
     // Printing (ToDoWindowPrint.cpp), copying (ToDoWindowCopy.cpp), the spelling check
     // (ToDoWindowSpelling.cpp), the side toolbar (ToDoWindowSideToolbar.cpp) and the backup
@@ -112,44 +113,46 @@ public:
     void UpdateEditMenu();
     void LoadAutoCorrectTable();
     void SpellCheckItems();
-    void Toolbar2_ButtonClick(int button);
+    void RunSideToolbarButton(int button);
     void UpdateBackupMenu();
     void StartToDoBackup();
     void StartToDoRestore();
 
     // Controls, with the names the handlers use.
-    Panel3D* Panel3D1;
-    QLabel* Label7; // "Date: " and today's date
-    QLabel* Label1; // the entry box's caption
-    GridControl* VSGd1;
-    std::array<QLineEdit*, 1> Text1{}; // the entry box, Text1(0)
-    QLineEdit* Text2;                  // hidden; its colour is the entry colour and grid default
-    QComboBox* Combo1;                 // the remembered names
-    std::array<QPushButton*, 7> Command1{};
-    QPushButton* Command6; // "Spelling Chec&k"
-    MonthView* MonthView1;
-    GridBackgroundSelector* SSPanel4;
-    ToDoPrintPanel* printPanel;   // the print preview with the window's print options
-    PrintPreviewPanel* SSPanel80; // its panel
-    SpellChecker* VSSpell1;
+    Panel3D* mainPanelFrame;
+    QLabel* dateLabel;    // "Date: " and today's date
+    QLabel* entryCaption; // "To Do &Item:"
+    GridControl* toDoGrid;
+    std::array<QLineEdit*, 1> itemEntry{}; // the entry box, itemEntry[0]
+    QLineEdit* entryColourBox; // hidden; its colour is the entry colour and grid default
+    QComboBox* nameList;       // the remembered names
+    std::array<QPushButton*, 7> commandButtons{};
+    QPushButton* spellingButton; // "Spelling Chec&k"
+    MonthView* datePicker;
+    GridBackgroundSelector* backgroundSelector;
+    ToDoPrintPanel* printPanel;      // the print preview with the window's print options
+    PrintPreviewPanel* printPreview; // its panel
+    SpellChecker* spellChecker;
 
-    QAction* mOBC;
-    QAction* mOTC;
-    QAction* mOC;
-    QAction* mODel;
-    QAction* mOCl;
-    QAction* mOIN;
-    QAction* mOW;
-    QAction* mOCopy;
-    QAction* mOPrt;
-    QAction* mOS;
-    QAction* mOSpell;
-    QAction* mOEx;
-    QMenu* mE1;
-    QAction* mECopy;
-    QMenu* mU;
-    QAction* mUB;
-    QAction* mUR;
+    // The Options menu's items; optionsCopyAction shows only in the right-click menu, and only
+    // when row 1 holds an item.
+    QAction* gridBackgroundAction;
+    QAction* gridTextColourAction;
+    QAction* panelColourAction;
+    QAction* deleteRowAction;
+    QAction* clearGridAction;
+    QAction* insertRowAction;
+    QAction* printWorksheetAction;
+    QAction* optionsCopyAction;
+    QAction* printAction;
+    QAction* saveAction;
+    QAction* spellingAction;
+    QAction* exitAction;
+    QMenu* editMenu;
+    QAction* editCopyAction;
+    QMenu* utilitiesMenu;
+    QAction* backupAction;
+    QAction* restoreAction;
 
     // The window's fields.
     int ToDoChanged = 0;
@@ -192,19 +195,23 @@ private:
     void optionsPopupClosed();
 
     // Keys: the window's own first, then the entry box's and the name list's.
-    void Form_KeyDown(int key);
+    // Delete clears the date cell being edited.
+    void ClearDateOnDelete(int key);
     void EscapeKey();
-    bool Text1_KeyDown(int key);
-    void Text1_KeyUp();
-    void Text1_Change();
-    void Text1_Click();
-    void Text1_GotFocus();
-    void Combo1_Click(int index);
-    void Combo1_DropDown();
-    void Combo1_GotFocus();
-    void Combo1_Enter();
-    void Command1_GotFocus();
-    void VSGd1_GotFocus();
+    // Delete and Insert act on the marked row, Enter puts the entry into the cell being edited;
+    // true when the key goes no further.
+    bool HandleEntryKey(int key);
+    void SuggestRememberedName(); // after each key in the entry box
+    void UpdateAddButton();       // after each change of the entry box's text
+    void HandleEntryClick();
+    void TakeRememberedName(int index); // a name chosen in the list
+    void BeforeNameListOpens();
+    void RememberTypedName(); // Enter in the name list
+    // The focus reaching the entry box, the name list, a command button or the grid.
+    void EnterItemEntry();
+    void EnterNameList();
+    void EnterCommandButtons();
+    void EnterGrid();
 
     void showDateEntry(int col, bool focusStep);
     void enableSaveAndClear();

@@ -33,20 +33,20 @@ void ToDoWindow::LoadToDoColours() {
     panelColours_.LoadPanelColour();
     const RecordFile file = settingsFile(services_.folder, SettingsFile::GColor1);
     const QString background = trimmedRight(file.readText(kGridBackgroundRecord));
-    VSGd1->removePicture();
+    toDoGrid->removePicture();
     if (isPictureStem(background)) {
         // A missing picture leaves the grid plain; the setting is kept all the same.
-        VSGd1->setPicture(services_.folder.file(background + ".jpg"));
+        toDoGrid->setPicture(services_.folder.file(background + ".jpg"));
         GridBackground = background;
     } else if (const std::optional<QColor> colour = storedColourNumber(background);
                colour.has_value() && background != "Default") {
-        VSGd1->setBackColour(*colour);
+        toDoGrid->setBackColour(*colour);
         GridBackground = background;
     } else {
-        VSGd1->setBackColour(entryColour());
+        toDoGrid->setBackColour(entryColour());
         GridBackground = numberOf(entryColour());
     }
-    SSPanel4->setSetting(GridBackground);
+    backgroundSelector->setSetting(GridBackground);
     setGridTextColour(storedColourNumber(trimmedRight(file.readText(kGridTextRecord)))
                           .value_or(QColor(Qt::black)));
 }
@@ -57,7 +57,7 @@ void ToDoWindow::SaveToDoColours() {
     bool written = true;
     if (GridBackgroundKind != 0) {
         if (GridBackgroundKind == 1) {
-            GridBackground = numberOf(VSGd1->backColour());
+            GridBackground = numberOf(toDoGrid->backColour());
         } else if (GridBackgroundKind == 2) {
             GridBackground = "Default";
         }
@@ -84,7 +84,7 @@ void ToDoWindow::PromptSaveColours() {
     }
 }
 
-void ToDoWindow::mOC_Click() {
+void ToDoWindow::ChoosePanelColour() {
     HideDatePicker();
     showStatus("Panel Color");
     // Whatever the answer, a grid background chosen earlier is no longer written.
@@ -96,11 +96,11 @@ void ToDoWindow::mOC_Click() {
     showStatus(windowTitle());
 }
 
-void ToDoWindow::mOTC_Click() {
+void ToDoWindow::ChooseGridTextColour() {
     HideDatePicker();
     showStatus("Grid Text Color");
     if (const std::optional<QColor> chosen = services_.dialogs.chooseColor(gridTextColour())) {
-        if (chosen->rgb() == VSGd1->backColour().rgb()) {
+        if (chosen->rgb() == toDoGrid->backColour().rgb()) {
             program_.ColorConflictAlert();
         } else {
             setGridTextColour(*chosen);
@@ -111,9 +111,9 @@ void ToDoWindow::mOTC_Click() {
     showStatus(windowTitle());
 }
 
-void ToDoWindow::mOBC_Click() {
+void ToDoWindow::ToggleGridBackgroundSelector() {
     HideDatePicker();
-    SSPanel4->toggle(Panel3D1);
+    backgroundSelector->toggle(mainPanelFrame);
 }
 
 void ToDoWindow::selectorClicked(int index) {
@@ -123,47 +123,47 @@ void ToDoWindow::selectorClicked(int index) {
     case 0: // a colour, unless the colour dialog was cancelled
         GridBackgroundKind = applied ? 1 : 0;
         if (applied) {
-            GridBackground = SSPanel4->setting();
+            GridBackground = backgroundSelector->setting();
             ColoursChanged = 1;
         } else if (isPictureStem(GridBackground)) {
-            VSGd1->setPicture(services_.folder.file(GridBackground + ".jpg"));
+            toDoGrid->setPicture(services_.folder.file(GridBackground + ".jpg"));
         }
         break;
     case 1: // this window's default is a text box's colour
-        VSGd1->setBackColour(entryColour());
+        toDoGrid->setBackColour(entryColour());
         GridBackground = "Default";
         GridBackgroundKind = 2;
         ColoursChanged = 1;
         break;
     case 2:
-        GridBackground = SSPanel4->setting();
+        GridBackground = backgroundSelector->setting();
         GridBackgroundKind = 3;
         ColoursChanged = 1;
         // Only the picture changes: every text of the grid stays where it is.
-        VSGd1->removePicture();
-        VSGd1->setPicture(services_.folder.file(GridBackground + ".jpg"));
-        VSGd1->setRow(1);
-        VSGd1->setCol(1);
+        toDoGrid->removePicture();
+        toDoGrid->setPicture(services_.folder.file(GridBackground + ".jpg"));
+        toDoGrid->setRow(1);
+        toDoGrid->setCol(1);
         break;
     default:
         program_.SignalValue = 0;
         GridBackgroundKind = 0;
         if (isPictureStem(GridBackground)) {
-            VSGd1->setPicture(services_.folder.file(GridBackground + ".jpg"));
+            toDoGrid->setPicture(services_.folder.file(GridBackground + ".jpg"));
         }
         break;
     }
-    if (index != 1 && GridBackground == "Default" && !VSGd1->hasPicture()) {
+    if (index != 1 && GridBackground == "Default" && !toDoGrid->hasPicture()) {
         // A cancel puts back this window's default, a text box's colour.
-        VSGd1->setBackColour(entryColour());
+        toDoGrid->setBackColour(entryColour());
     }
     showStatus(windowTitle());
 }
 
 QColor ToDoWindow::gridTextColour() const {
-    return VSGd1->foreColour();
+    return toDoGrid->foreColour();
 }
 
 void ToDoWindow::setGridTextColour(const QColor& colour) {
-    VSGd1->setForeColour(colour);
+    toDoGrid->setForeColour(colour);
 }

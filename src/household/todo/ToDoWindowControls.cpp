@@ -44,42 +44,49 @@ constexpr int kPickerTop = 1400;
 } // namespace
 
 void ToDoWindow::buildControls() {
-    Panel3D1 = new Panel3D(centralWidget());
-    Panel3D1->setObjectName("Panel3D1");
-    Panel3D1->setAccessibleName(kCaption);
-    Panel3D1->resize(Twips::toPixels(kPanelWidth, kPanelHeight));
-    Panel3D1->hide();
+    mainPanelFrame = new Panel3D(centralWidget());
+    mainPanelFrame->setObjectName("Panel3D1");
+    mainPanelFrame->setAccessibleName(kCaption);
+    mainPanelFrame->resize(Twips::toPixels(kPanelWidth, kPanelHeight));
+    mainPanelFrame->hide();
 
-    Label7 = Twips::place(new QLabel("Date:", Panel3D1), 150, 150, 5000, 300);
-    Label1 = Twips::place(new QLabel("To Do &Item:", Panel3D1), 150, 560, 1300, 300);
-    Text1[0] = Twips::place(new QLineEdit(Panel3D1), 1450, 520, 2870, 330);
-    Text1[0]->setAccessibleName("To Do Item");
-    Text1[0]->setMaxLength(ToDoFiles::kItemLength);
-    StorableText::guard(*Text1[0], &ToDoFiles::cellText);
-    Text1[0]->setAutoFillBackground(true);
-    Label1->setBuddy(Text1[0]);
-    Text2 = new QLineEdit(Panel3D1);
-    Text2->hide();
+    dateLabel = Twips::place(new QLabel("Date:", mainPanelFrame), 150, 150, 5000, 300);
+    dateLabel->setObjectName("Label7");
+    entryCaption = Twips::place(new QLabel("To Do &Item:", mainPanelFrame), 150, 560, 1300, 300);
+    entryCaption->setObjectName("Label1");
+    itemEntry[0] = Twips::place(new QLineEdit(mainPanelFrame), 1450, 520, 2870, 330);
+    itemEntry[0]->setObjectName("Text1");
+    itemEntry[0]->setAccessibleName("To Do Item");
+    itemEntry[0]->setMaxLength(ToDoFiles::kItemLength);
+    StorableText::guard(*itemEntry[0], &ToDoFiles::cellText);
+    itemEntry[0]->setAutoFillBackground(true);
+    entryCaption->setBuddy(itemEntry[0]);
+    entryColourBox = new QLineEdit(mainPanelFrame);
+    entryColourBox->setObjectName("Text2");
+    entryColourBox->hide();
 
-    auto* names = new NameList(Panel3D1);
-    names->dropDown = [this] { Combo1_DropDown(); };
-    Combo1 = Twips::place(names, 4500, 520, 3400, 330);
-    Combo1->setEditable(true);
-    Combo1->setCompleter(nullptr);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setMaxVisibleItems(16);
-    Combo1->setAccessibleName("Remembered items");
-    Combo1->setToolTip("Remembered items");
-    StorableText::guard(*Combo1->lineEdit(), &ToDoFiles::cellText);
-    Combo1->lineEdit()->setMaxLength(ToDoFiles::kItemLength);
+    auto* names = new NameList(mainPanelFrame);
+    names->dropDown = [this] { BeforeNameListOpens(); };
+    nameList = Twips::place(names, 4500, 520, 3400, 330);
+    nameList->setObjectName("Combo1");
+    nameList->setEditable(true);
+    nameList->setCompleter(nullptr);
+    nameList->setInsertPolicy(QComboBox::NoInsert);
+    nameList->setMaxVisibleItems(16);
+    nameList->setAccessibleName("Remembered items");
+    nameList->setToolTip("Remembered items");
+    StorableText::guard(*nameList->lineEdit(), &ToDoFiles::cellText);
+    nameList->lineEdit()->setMaxLength(ToDoFiles::kItemLength);
 
-    VSGd1 = Twips::place(new GridControl(Panel3D1), 150, kGridTop, kPanelWidth - 300, kGridHeight);
-    VSGd1->setAccessibleName("To Do Grid");
-    VSGd1->setCols(4);
-    VSGd1->setRows(kItemRows + 1);
-    VSGd1->setFixedRows(1);
-    VSGd1->setFixedCols(1);
-    VSGd1->setEditFilter(&ToDoFiles::cellText);
+    toDoGrid = Twips::place(new GridControl(mainPanelFrame), 150, kGridTop, kPanelWidth - 300,
+                            kGridHeight);
+    toDoGrid->setObjectName("VSGd1");
+    toDoGrid->setAccessibleName("To Do Grid");
+    toDoGrid->setCols(4);
+    toDoGrid->setRows(kItemRows + 1);
+    toDoGrid->setFixedRows(1);
+    toDoGrid->setFixedCols(1);
+    toDoGrid->setEditFilter(&ToDoFiles::cellText);
 
     const char* captions[] = {
         "E&xit", "&Delete Item fm File", "&Add to To Do Grid", "&Delete Item from Grid", "&Print",
@@ -88,44 +95,48 @@ void ToDoWindow::buildControls() {
     constexpr int kButtonWidth = 2550;
     const Command places[] = {AddButton,   DeleteNameButton, DeleteRowButton, ClearButton,
                               PrintButton, SaveButton,       ExitButton};
-    for (std::size_t i = 0; i < Command1.size(); ++i) {
-        Command1[std::size_t(places[i])] = Twips::place(
-            new QPushButton(captions[places[i]], Panel3D1), 150 + int(i % 4) * (kButtonWidth + 100),
-            kCommandTop + int(i / 4) * 560, kButtonWidth, 450);
+    for (std::size_t i = 0; i < commandButtons.size(); ++i) {
+        commandButtons[std::size_t(places[i])] =
+            Twips::place(new QPushButton(captions[places[i]], mainPanelFrame),
+                         150 + int(i % 4) * (kButtonWidth + 100), kCommandTop + int(i / 4) * 560,
+                         kButtonWidth, 450);
+        commandButtons[std::size_t(places[i])]->setObjectName("Command1");
     }
     for (Command index : {DeleteNameButton, AddButton, DeleteRowButton}) {
-        Command1[index]->setEnabled(false);
+        commandButtons[index]->setEnabled(false);
     }
 
-    MonthView1 = new MonthView(Panel3D1);
-    MonthView1->setAccessibleName("Date picker");
-    MonthView1->move(0, Twips::toPixels(kPickerTop));
-    MonthView1->hide();
+    datePicker = new MonthView(mainPanelFrame);
+    datePicker->setObjectName("MonthView1");
+    datePicker->setAccessibleName("Date picker");
+    datePicker->move(0, Twips::toPixels(kPickerTop));
+    datePicker->hide();
 
-    SSPanel4 =
-        new GridBackgroundSelector(services_,
-                                   {[this](const QString& picture) {
-                                        if (picture.isEmpty()) {
-                                            VSGd1->removePicture();
-                                        } else {
-                                            VSGd1->setPicture(picture);
-                                        }
-                                    },
-                                    [this] { return VSGd1->backColour(); },
-                                    [this](const QColor& colour) { VSGd1->setBackColour(colour); }},
-                                   Panel3D1);
-    SSPanel4->move(0, Twips::toPixels(kGridTop));
+    backgroundSelector = new GridBackgroundSelector(
+        services_,
+        {[this](const QString& picture) {
+             if (picture.isEmpty()) {
+                 toDoGrid->removePicture();
+             } else {
+                 toDoGrid->setPicture(picture);
+             }
+         },
+         [this] { return toDoGrid->backColour(); },
+         [this](const QColor& colour) { toDoGrid->setBackColour(colour); }},
+        mainPanelFrame);
+    backgroundSelector->move(0, Twips::toPixels(kGridTop));
+    backgroundSelector->setObjectName("SSPanel4");
     // The panel's colour; a record that is no colour gives dark cyan.
-    panelColours_.add({"Panel Color", {Panel3D1}, SettingsFile::GColor1, 32, 0x808000});
+    panelColours_.add({"Panel Color", {mainPanelFrame}, SettingsFile::GColor1, 32, 0x808000});
 
     for (QWidget* control :
-         std::initializer_list<QWidget*>{this, Panel3D1, Label7, VSGd1, MonthView1}) {
+         std::initializer_list<QWidget*>{this, mainPanelFrame, dateLabel, toDoGrid, datePicker}) {
         attachOptionsPopup(control);
     }
-    for (QPushButton* button : Command1) {
+    for (QPushButton* button : commandButtons) {
         attachOptionsPopup(button);
     }
-    for (QWidget* part : MonthView1->findChildren<QWidget*>()) {
+    for (QWidget* part : datePicker->findChildren<QWidget*>()) {
         attachOptionsPopup(part);
     }
 }
@@ -133,80 +144,99 @@ void ToDoWindow::buildControls() {
 void ToDoWindow::buildMenus() {
     // Printing, copying, the spelling check and the backup enable their items as they are
     // built.
-    mOBC = mO->addAction("Grid &Background Selector", this, &ToDoWindow::mOBC_Click);
-    mOTC = mO->addAction("Grid &Text  Color", this, &ToDoWindow::mOTC_Click);
-    mOC = mO->addAction("Panel &Color", this, &ToDoWindow::mOC_Click);
+    gridBackgroundAction =
+        mO->addAction("Grid &Background Selector", this, &ToDoWindow::ToggleGridBackgroundSelector);
+    gridBackgroundAction->setObjectName("mOBC");
+    gridTextColourAction =
+        mO->addAction("Grid &Text  Color", this, &ToDoWindow::ChooseGridTextColour);
+    gridTextColourAction->setObjectName("mOTC");
+    panelColourAction = mO->addAction("Panel &Color", this, &ToDoWindow::ChoosePanelColour);
+    panelColourAction->setObjectName("mOC");
     mO->addSeparator();
-    mODel = mO->addAction("&Delete Item fm Grid", this, &ToDoWindow::DeleteGridRow);
-    mOCl = mO->addAction("&Clear Grid", this, &ToDoWindow::ClearGrid);
-    mOIN = mO->addAction("&Insert New Row", this, &ToDoWindow::InsertGridRow);
+    deleteRowAction = mO->addAction("&Delete Item fm Grid", this, &ToDoWindow::DeleteGridRow);
+    deleteRowAction->setObjectName("mODel");
+    clearGridAction = mO->addAction("&Clear Grid", this, &ToDoWindow::ClearGrid);
+    clearGridAction->setObjectName("mOCl");
+    insertRowAction = mO->addAction("&Insert New Row", this, &ToDoWindow::InsertGridRow);
+    insertRowAction->setObjectName("mOIN");
     mO->addSeparator();
-    mOW = mO->addAction("Print To Do &Worksheet");
-    mOCopy = mO->addAction("Cop&y");
-    mOCopy->setVisible(false);
-    mOPrt = mO->addAction("&Print");
-    mOS = mO->addAction("&Save", this, [this] { SaveToDoGrid(); });
-    mOSpell = mO->addAction("Spelling Chec&k");
+    printWorksheetAction = mO->addAction("Print To Do &Worksheet");
+    printWorksheetAction->setObjectName("mOW");
+    optionsCopyAction = mO->addAction("Cop&y");
+    optionsCopyAction->setObjectName("mOCopy");
+    optionsCopyAction->setVisible(false);
+    printAction = mO->addAction("&Print");
+    printAction->setObjectName("mOPrt");
+    saveAction = mO->addAction("&Save", this, [this] { SaveToDoGrid(); });
+    saveAction->setObjectName("mOS");
+    spellingAction = mO->addAction("Spelling Chec&k");
+    spellingAction->setObjectName("mOSpell");
     mO->addSeparator();
-    mOEx = mO->addAction("E&xit", this, &ToDoWindow::ExitToDo);
-    for (QAction* later : {mOW, mOCopy, mOPrt, mOSpell}) {
+    exitAction = mO->addAction("E&xit", this, &ToDoWindow::ExitToDo);
+    exitAction->setObjectName("mOEx");
+    for (QAction* later : {printWorksheetAction, optionsCopyAction, printAction, spellingAction}) {
         later->setEnabled(false);
     }
-    mODel->setEnabled(false);
+    deleteRowAction->setEnabled(false);
 
-    mE1 = new QMenu("&Edit", this);
-    mECopy = mE1->addAction("&Copy");
-    mECopy->setEnabled(false);
-    mU = new QMenu("&Utilities", this);
-    mUB = mU->addAction("&Backup To Do File to Disk");
-    mUR = mU->addAction("&Restore To Do File from Disk");
-    mUB->setEnabled(false);
-    mUR->setEnabled(false);
-    menuBar()->insertMenu(mH, mE1);
-    menuBar()->insertMenu(mH, mU);
+    editMenu = new QMenu("&Edit", this);
+    editMenu->setObjectName("mE1");
+    editCopyAction = editMenu->addAction("&Copy");
+    editCopyAction->setObjectName("mECopy");
+    editCopyAction->setEnabled(false);
+    utilitiesMenu = new QMenu("&Utilities", this);
+    utilitiesMenu->setObjectName("mU");
+    backupAction = utilitiesMenu->addAction("&Backup To Do File to Disk");
+    backupAction->setObjectName("mUB");
+    restoreAction = utilitiesMenu->addAction("&Restore To Do File from Disk");
+    restoreAction->setObjectName("mUR");
+    backupAction->setEnabled(false);
+    restoreAction->setEnabled(false);
+    menuBar()->insertMenu(mH, editMenu);
+    menuBar()->insertMenu(mH, utilitiesMenu);
 }
 
 void ToDoWindow::connectHandlers() {
-    for (std::size_t i = 0; i < Command1.size(); ++i) {
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(int(i)); });
-        focusMoves().onGotFocus(Command1[i], [this] { Command1_GotFocus(); });
+    for (std::size_t i = 0; i < commandButtons.size(); ++i) {
+        connect(commandButtons[i], &QPushButton::clicked, this, [this, i] { RunCommand(int(i)); });
+        focusMoves().onGotFocus(commandButtons[i], [this] { EnterCommandButtons(); });
     }
-    connect(Text1[0], &QLineEdit::textChanged, this, &ToDoWindow::Text1_Change);
-    focusMoves().onGotFocus(Text1[0], [this] { Text1_GotFocus(); });
-    focusMoves().onGotFocus(Combo1, [this] { Combo1_GotFocus(); });
-    focusMoves().onGotFocus(VSGd1, [this] { VSGd1_GotFocus(); });
-    Text1[0]->installEventFilter(this);
-    connect(Combo1, &QComboBox::activated, this, &ToDoWindow::Combo1_Click);
+    connect(itemEntry[0], &QLineEdit::textChanged, this, &ToDoWindow::UpdateAddButton);
+    focusMoves().onGotFocus(itemEntry[0], [this] { EnterItemEntry(); });
+    focusMoves().onGotFocus(nameList, [this] { EnterNameList(); });
+    focusMoves().onGotFocus(toDoGrid, [this] { EnterGrid(); });
+    itemEntry[0]->installEventFilter(this);
+    connect(nameList, &QComboBox::activated, this, &ToDoWindow::TakeRememberedName);
 
-    connect(VSGd1, &GridControl::cellClicked, this, [this] { HandleGridClick(); });
-    connect(VSGd1, &GridControl::afterEdit, this, &ToDoWindow::AfterItemEdit);
-    connect(VSGd1, &GridControl::editKeyTyped, this, [this] { NoteCellTyping(); });
-    connect(VSGd1, &GridControl::afterSort, this, &ToDoWindow::AfterGridSort);
-    connect(VSGd1, &GridControl::rowMoved, this, [this] { NoteRowMoved(); });
-    VSGd1->setRowTipHandler([this](int row) { return ShowRowScrollTip(row); });
-    connect(MonthView1, &MonthView::selectionChanged, this,
+    connect(toDoGrid, &GridControl::cellClicked, this, [this] { HandleGridClick(); });
+    connect(toDoGrid, &GridControl::afterEdit, this, &ToDoWindow::AfterItemEdit);
+    connect(toDoGrid, &GridControl::editKeyTyped, this, [this] { NoteCellTyping(); });
+    connect(toDoGrid, &GridControl::afterSort, this, &ToDoWindow::AfterGridSort);
+    connect(toDoGrid, &GridControl::rowMoved, this, [this] { NoteRowMoved(); });
+    toDoGrid->setRowTipHandler([this](int row) { return ShowRowScrollTip(row); });
+    connect(datePicker, &MonthView::selectionChanged, this,
             [this](const QDate& date, bool byClick) {
                 if (byClick) {
                     PutPickedDate(date);
                 }
             });
 
-    connect(mO, &QMenu::aboutToShow, this, &ToDoWindow::mO_Click);
-    connect(this, &ToDoWindow::insertRowOffered, mOIN, &QAction::setEnabled);
+    connect(mO, &QMenu::aboutToShow, this, &ToDoWindow::UpdateOptionsMenu);
+    connect(this, &ToDoWindow::insertRowOffered, insertRowAction, &QAction::setEnabled);
     setOptionsPopupHooks([this] {
-        VSGd1->setRow(1);
-        VSGd1->setCol(1);
+        toDoGrid->setRow(1);
+        toDoGrid->setCol(1);
         return true;
     });
 
-    connect(SSPanel4, &GridBackgroundSelector::statusText, this, &ToDoWindow::showStatus);
-    connect(SSPanel4, &GridBackgroundSelector::restoreStatus, this,
+    connect(backgroundSelector, &GridBackgroundSelector::statusText, this, &ToDoWindow::showStatus);
+    connect(backgroundSelector, &GridBackgroundSelector::restoreStatus, this,
             [this] { showStatus(windowTitle()); });
-    connect(SSPanel4, &GridBackgroundSelector::settingChanged, this,
+    connect(backgroundSelector, &GridBackgroundSelector::settingChanged, this,
             [this] { selectorChanged_ = true; });
-    for (std::size_t i = 0; i < SSPanel4->Command16.size(); ++i) {
+    for (std::size_t i = 0; i < backgroundSelector->Command16.size(); ++i) {
         // Runs after the selector's own action for the button.
-        connect(SSPanel4->Command16[i], &QPushButton::clicked, this,
+        connect(backgroundSelector->Command16[i], &QPushButton::clicked, this,
                 [this, i] { selectorClicked(int(i)); });
     }
 }

@@ -9,39 +9,39 @@
 #include <QMenu>
 
 void ToDoWindow::buildCopy() {
-    connect(mECopy, &QAction::triggered, this, &ToDoWindow::CopyToDoToClipboard);
-    connect(mOCopy, &QAction::triggered, this, &ToDoWindow::CopyToDoToClipboard);
-    connect(mE1, &QMenu::aboutToShow, this, &ToDoWindow::UpdateEditMenu);
-    mOCopy->setEnabled(true);
+    connect(editCopyAction, &QAction::triggered, this, &ToDoWindow::CopyToDoToClipboard);
+    connect(optionsCopyAction, &QAction::triggered, this, &ToDoWindow::CopyToDoToClipboard);
+    connect(editMenu, &QMenu::aboutToShow, this, &ToDoWindow::UpdateEditMenu);
+    optionsCopyAction->setEnabled(true);
     setOptionsPopupHooks([this] { return prepareOptionsPopup(); },
                          [this] { optionsPopupClosed(); });
 }
 
 void ToDoWindow::UpdateEditMenu() {
     HideDatePicker();
-    VSGd1->setRow(1);
-    VSGd1->setCol(1);
-    mECopy->setEnabled(!VSGd1->text().isEmpty());
+    toDoGrid->setRow(1);
+    toDoGrid->setCol(1);
+    editCopyAction->setEnabled(!toDoGrid->text().isEmpty());
 }
 
 void ToDoWindow::CopyToDoToClipboard() {
-    ::CopyToDoToClipboard(services_, gridRows(), Label7->text(), printPanel->printerFont());
+    ::CopyToDoToClipboard(services_, gridRows(), dateLabel->text(), printPanel->printerFont());
 }
 
 bool ToDoWindow::prepareOptionsPopup() {
     if (printPanel->isOpen()) {
         return false;
     }
-    VSGd1->setRow(1);
-    VSGd1->setCol(1);
+    toDoGrid->setRow(1);
+    toDoGrid->setCol(1);
     // Only the first item cell decides whether the menu offers the copy.
-    mOCopy->setVisible(!VSGd1->text().isEmpty());
+    optionsCopyAction->setVisible(!toDoGrid->text().isEmpty());
     return true;
 }
 
 void ToDoWindow::optionsPopupClosed() {
     if (ExitChosen == 0) {
-        mOCopy->setVisible(false);
+        optionsCopyAction->setVisible(false);
     }
     ExitChosen = 0;
 }

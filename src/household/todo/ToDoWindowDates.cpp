@@ -13,66 +13,66 @@
 #include <cmath>
 
 void ToDoWindow::HandleGridClick() {
-    DateColumn = VSGd1->col();
-    DateRow = VSGd1->row();
-    MarkedRow = VSGd1->row();
-    const QString entry = Text1[0]->text();
+    DateColumn = toDoGrid->col();
+    DateRow = toDoGrid->row();
+    MarkedRow = toDoGrid->row();
+    const QString entry = itemEntry[0]->text();
     if (!trimmedRight(entry).isEmpty()) {
         if (DateColumn == 1) {
             setGridText(DateRow, 1, entry);
             ToDoChanged = 1;
             AddItemToNameList();
-            Text1[0]->clear();
+            itemEntry[0]->clear();
             setEntryColour(false);
-            Command1[ExitButton]->setFocus(Qt::OtherFocusReason);
+            commandButtons[ExitButton]->setFocus(Qt::OtherFocusReason);
         } else if (DateColumn == 2 || DateColumn == 3) {
             // The typed text gives way to the date.
-            Text1[0]->clear();
+            itemEntry[0]->clear();
             setEntryColour(false);
             showDateEntry(DateColumn, false);
         }
         return;
     }
     if (DateColumn == 2 || DateColumn == 3) {
-        VSGd1->setCol(1);
-        if (VSGd1->textMatrix(DateRow, 1).isEmpty()) {
+        toDoGrid->setCol(1);
+        if (toDoGrid->textMatrix(DateRow, 1).isEmpty()) {
             EnterItemFirstMessage();
             return;
         }
     }
     setEntryColour(false);
-    if (VSGd1->col() != 0) {
+    if (toDoGrid->col() != 0) {
         setKeyboardEditing(true);
     }
-    MonthView1->setSelectedDate(services_.clock.today());
+    datePicker->setSelectedDate(services_.clock.today());
     if (DateColumn == 2 || DateColumn == 3) {
         showDateEntry(DateColumn, true);
     }
     if (DateColumn == 1) {
         HideDatePicker();
     }
-    Command1[DeleteRowButton]->setEnabled(true);
-    mODel->setEnabled(true);
+    commandButtons[DeleteRowButton]->setEnabled(true);
+    deleteRowAction->setEnabled(true);
 }
 
 void ToDoWindow::showDateEntry(int col, bool focusStep) {
     const double share = col == 2 ? 0.70 : 0.33;
-    MonthView1->move(int(std::lround(Panel3D1->width() * share)), MonthView1->y());
-    MonthView1->show();
-    MonthView1->raise();
-    VSGd1->setRow(DateRow);
-    VSGd1->setCol(col);
-    const QString cell = VSGd1->text();
+    datePicker->move(int(std::lround(mainPanelFrame->width() * share)), datePicker->y());
+    datePicker->show();
+    datePicker->raise();
+    toDoGrid->setRow(DateRow);
+    toDoGrid->setCol(col);
+    const QString cell = toDoGrid->text();
     if (cell.isEmpty()) {
-        VSGd1->setText(ToDoDateText::format(MonthView1->selectedDate()));
+        toDoGrid->setText(ToDoDateText::format(datePicker->selectedDate()));
         ToDoChanged = 1;
-        if (focusStep && Command1[PrintButton]->isEnabled()) {
-            Command1[PrintButton]->setFocus(Qt::OtherFocusReason);
+        if (focusStep && commandButtons[PrintButton]->isEnabled()) {
+            commandButtons[PrintButton]->setFocus(Qt::OtherFocusReason);
         }
         return;
     }
     if (const std::optional<QDate> date = ToDoDateText::parse(cell)) {
-        MonthView1->setSelectedDate(*date);
+        datePicker->setSelectedDate(*date);
     }
 }
 
@@ -81,10 +81,10 @@ void ToDoWindow::EnterItemFirstMessage() {
     services_.dialogs.message({"Please, enter an Item before any dates.", "Item Grid",
                                Dialogs::Icon::Information, Dialogs::Buttons::Ok});
     for (int row = 1; row <= kItemRows; ++row) {
-        if (VSGd1->textMatrix(row, 1).isEmpty()) {
-            VSGd1->setRow(row);
-            VSGd1->setCol(1);
-            VSGd1->showCell(row, 1);
+        if (toDoGrid->textMatrix(row, 1).isEmpty()) {
+            toDoGrid->setRow(row);
+            toDoGrid->setCol(1);
+            toDoGrid->showCell(row, 1);
             HandleGridClick();
             return;
         }
@@ -95,43 +95,43 @@ void ToDoWindow::PutPickedDate(const QDate& date) {
     if (DateColumn != 2 && DateColumn != 3) {
         return; // the picker shows only for a date cell
     }
-    VSGd1->setRow(DateRow);
-    VSGd1->setCol(DateColumn);
-    VSGd1->setText(ToDoDateText::format(date));
+    toDoGrid->setRow(DateRow);
+    toDoGrid->setCol(DateColumn);
+    toDoGrid->setText(ToDoDateText::format(date));
     ToDoChanged = 1;
-    if (Command1[PrintButton]->isEnabled()) {
-        Command1[PrintButton]->setFocus(Qt::OtherFocusReason);
+    if (commandButtons[PrintButton]->isEnabled()) {
+        commandButtons[PrintButton]->setFocus(Qt::OtherFocusReason);
     }
 }
 
 void ToDoWindow::HideDatePicker() {
-    MonthView1->hide();
+    datePicker->hide();
 }
 
 void ToDoWindow::AfterItemEdit(int row, int col) {
-    VSGd1->setRow(row);
-    VSGd1->setCol(col);
-    VSGd1->showCell(row, col);
-    Command1[DeleteNameButton]->setEnabled(false);
-    Command1[AddButton]->setEnabled(false);
-    const QString text = VSGd1->textMatrix(row, col);
+    toDoGrid->setRow(row);
+    toDoGrid->setCol(col);
+    toDoGrid->showCell(row, col);
+    commandButtons[DeleteNameButton]->setEnabled(false);
+    commandButtons[AddButton]->setEnabled(false);
+    const QString text = toDoGrid->textMatrix(row, col);
     if (col != 1 || text.trimmed().isEmpty()) {
         return;
     }
     if (!ItemNames.contains(text)) {
         ItemNames.append(text);
         writeItemNames();
-        Text1[0]->clear();
+        itemEntry[0]->clear();
     }
     ToDoChanged = 1;
     setKeyboardEditing(false);
-    Text1[0]->clear();
+    itemEntry[0]->clear();
 }
 
 void ToDoWindow::NoteCellTyping() {
     // Every typed key marks the grid changed, so that no edit is left without the exit question.
     ToDoChanged = 1;
-    if (!Command1[ClearButton]->isEnabled()) {
+    if (!commandButtons[ClearButton]->isEnabled()) {
         enableSaveAndClear();
     }
 }
@@ -140,20 +140,20 @@ QString ToDoWindow::ShowRowScrollTip(int row) const {
     if (row < 1) {
         return {};
     }
-    return " Row " + QString::number(row) + ": " + VSGd1->textMatrix(row, 1) + " ";
+    return " Row " + QString::number(row) + ": " + toDoGrid->textMatrix(row, 1) + " ";
 }
 
-void ToDoWindow::VSGd1_GotFocus() {
+void ToDoWindow::EnterGrid() {
     if (keyboardEditing()) {
-        MarkedRow = VSGd1->row();
+        MarkedRow = toDoGrid->row();
     }
     const bool editableItem =
-        !trimmedRight(VSGd1->text()).isEmpty() && keyboardEditing() && VSGd1->col() == 1;
-    Command1[DeleteRowButton]->setEnabled(editableItem);
-    mODel->setEnabled(editableItem);
+        !trimmedRight(toDoGrid->text()).isEmpty() && keyboardEditing() && toDoGrid->col() == 1;
+    commandButtons[DeleteRowButton]->setEnabled(editableItem);
+    deleteRowAction->setEnabled(editableItem);
 }
 
-void ToDoWindow::mO_Click() {
+void ToDoWindow::UpdateOptionsMenu() {
     HideDatePicker();
-    emit insertRowOffered(VSGd1->editable() != 0);
+    emit insertRowOffered(toDoGrid->editable() != 0);
 }

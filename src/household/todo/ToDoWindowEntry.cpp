@@ -23,9 +23,9 @@ bool isBlank(const QString& text) {
 } // namespace
 
 void ToDoWindow::LoadItemNames() {
-    Combo1->clear();
+    nameList->clear();
     ItemNames = ItemNameList();
-    Text1[0]->clear();
+    itemEntry[0]->clear();
     damagedFiles_.reading(ToDoFiles::kNamesFile);
     QFile file(services_.folder.file(ToDoFiles::kNamesFile));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -33,8 +33,8 @@ void ToDoWindow::LoadItemNames() {
     }
     const ToDoFiles::Names read = ToDoFiles::readNames(file.read(FieldReader::kLargestFile));
     ItemNames = ItemNameList(read.names);
-    Combo1->addItems(ItemNames.names());
-    Combo1->setEditText(QString());
+    nameList->addItems(ItemNames.names());
+    nameList->setEditText(QString());
     if (!read.fault.isEmpty()) {
         damagedFiles_.found(ToDoFiles::kNamesFile, read.fault,
                             "The remembered item names are shown as far as they could be read.",
@@ -43,9 +43,9 @@ void ToDoWindow::LoadItemNames() {
 }
 
 void ToDoWindow::refillNameList() {
-    Combo1->clear();
-    Combo1->addItems(ItemNames.names());
-    Combo1->setEditText(QString());
+    nameList->clear();
+    nameList->addItems(ItemNames.names());
+    nameList->setEditText(QString());
 }
 
 void ToDoWindow::writeItemNames() {
@@ -63,9 +63,9 @@ void ToDoWindow::writeItemNames() {
 }
 
 void ToDoWindow::AddItemToNameList() {
-    Command1[DeleteNameButton]->setEnabled(false);
-    Command1[AddButton]->setEnabled(false);
-    const QString entry = Text1[0]->text();
+    commandButtons[DeleteNameButton]->setEnabled(false);
+    commandButtons[AddButton]->setEnabled(false);
+    const QString entry = itemEntry[0]->text();
     if (isBlank(entry) || ItemNames.contains(entry)) {
         return;
     }
@@ -74,28 +74,28 @@ void ToDoWindow::AddItemToNameList() {
 
 void ToDoWindow::AppendItemName() {
     // A full list keeps its names; the file is written all the same.
-    ItemNames.append(Text1[0]->text());
+    ItemNames.append(itemEntry[0]->text());
     writeItemNames();
-    Text1[0]->clear();
+    itemEntry[0]->clear();
 }
 
 void ToDoWindow::DeleteItemFromFile() {
-    if (Combo1->count() == 0) {
+    if (nameList->count() == 0) {
         return;
     }
-    ItemNames.remove(Text1[0]->text());
-    Text1[0]->clear();
+    ItemNames.remove(itemEntry[0]->text());
+    itemEntry[0]->clear();
     writeItemNames();
-    Command1[DeleteNameButton]->setEnabled(false);
-    Command1[AddButton]->setEnabled(false);
+    commandButtons[DeleteNameButton]->setEnabled(false);
+    commandButtons[AddButton]->setEnabled(false);
 }
 
 void ToDoWindow::AddItemToGrid() {
-    const QString entry = Text1[0]->text();
+    const QString entry = itemEntry[0]->text();
     if (isBlank(entry)) {
         return;
     }
-    VSGd1->setCol(1);
+    toDoGrid->setCol(1);
     const int row = firstEmptyItemRow();
     if (row == 0) {
         // The entry stays in the box for after a row was freed.
@@ -104,14 +104,14 @@ void ToDoWindow::AddItemToGrid() {
     } else {
         setGridText(row, 1, entry);
         AddItemToNameList();
-        Text1[0]->clear();
+        itemEntry[0]->clear();
         ToDoChanged = 1;
     }
     setKeyboardEditing(false);
-    Command1[ExitButton]->setFocus(Qt::OtherFocusReason);
+    commandButtons[ExitButton]->setFocus(Qt::OtherFocusReason);
 }
 
-void ToDoWindow::Command1_Click(int index) {
+void ToDoWindow::RunCommand(int index) {
     HideDatePicker();
     switch (index) {
     case ExitButton:
@@ -140,11 +140,11 @@ void ToDoWindow::Command1_Click(int index) {
     }
 }
 
-void ToDoWindow::Command1_GotFocus() {
-    if (Text1[0]->palette().color(QPalette::Base) == kYellow) {
+void ToDoWindow::EnterCommandButtons() {
+    if (itemEntry[0]->palette().color(QPalette::Base) == kYellow) {
         setEntryColour(false);
     }
-    if (ToDoChanged == 1 && !Command1[ClearButton]->isEnabled()) {
+    if (ToDoChanged == 1 && !commandButtons[ClearButton]->isEnabled()) {
         enableSaveAndClear();
     }
     if (MarkedRow == kNoRow) {
@@ -153,90 +153,90 @@ void ToDoWindow::Command1_GotFocus() {
 }
 
 QColor ToDoWindow::entryColour() const {
-    return Text2->palette().color(QPalette::Base);
+    return entryColourBox->palette().color(QPalette::Base);
 }
 
 void ToDoWindow::setEntryColour(bool yellow) {
-    QPalette palette = Text1[0]->palette();
+    QPalette palette = itemEntry[0]->palette();
     palette.setColor(QPalette::Base, yellow ? kYellow : entryColour());
-    Text1[0]->setPalette(palette);
+    itemEntry[0]->setPalette(palette);
 }
 
-void ToDoWindow::Text1_Change() {
-    Command1[AddButton]->setEnabled(!isBlank(Text1[0]->text()));
+void ToDoWindow::UpdateAddButton() {
+    commandButtons[AddButton]->setEnabled(!isBlank(itemEntry[0]->text()));
 }
 
-void ToDoWindow::Text1_Click() {
+void ToDoWindow::HandleEntryClick() {
     setKeyboardEditing(false);
-    VSGd1->setCol(1);
+    toDoGrid->setCol(1);
 }
 
-void ToDoWindow::Text1_GotFocus() {
+void ToDoWindow::EnterItemEntry() {
     HideDatePicker();
     setEntryColour(true);
 }
 
-bool ToDoWindow::Text1_KeyDown(int key) {
-    if (key == Qt::Key_Delete && Command1[DeleteRowButton]->isEnabled()) {
+bool ToDoWindow::HandleEntryKey(int key) {
+    if (key == Qt::Key_Delete && commandButtons[DeleteRowButton]->isEnabled()) {
         DeleteGridRow();
-    } else if (key == Qt::Key_Insert && Command1[DeleteRowButton]->isEnabled()) {
+    } else if (key == Qt::Key_Insert && commandButtons[DeleteRowButton]->isEnabled()) {
         InsertGridRow();
     }
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        const QString entry = Text1[0]->text();
+        const QString entry = itemEntry[0]->text();
         if (keyboardEditing() && !entry.isEmpty()) {
-            VSGd1->finishEdit();
-            VSGd1->setText("  " + ToDoFiles::cellText(entry));
+            toDoGrid->finishEdit();
+            toDoGrid->setText("  " + ToDoFiles::cellText(entry));
             ToDoChanged = 1;
             AddItemToNameList();
         }
         return true; // Enter never types into the box
     }
-    Combo1->setEditText(Text1[0]->text());
+    nameList->setEditText(itemEntry[0]->text());
     return false;
 }
 
-void ToDoWindow::Text1_KeyUp() {
-    const QString suggested = ItemNames.suggestion(Text1[0]->text());
+void ToDoWindow::SuggestRememberedName() {
+    const QString suggested = ItemNames.suggestion(itemEntry[0]->text());
     if (!suggested.isEmpty()) {
-        Combo1->setEditText(suggested);
+        nameList->setEditText(suggested);
     }
 }
 
-void ToDoWindow::Combo1_Click(int index) {
-    const QString name = Combo1->itemText(index);
+void ToDoWindow::TakeRememberedName(int index) {
+    const QString name = nameList->itemText(index);
     if (name.isEmpty()) {
         return;
     }
     if (keyboardEditing()) {
-        VSGd1->finishEdit();
-        VSGd1->setText(name);
+        toDoGrid->finishEdit();
+        toDoGrid->setText(name);
         setKeyboardEditing(false);
-        Command1[ExitButton]->setFocus(Qt::OtherFocusReason);
+        commandButtons[ExitButton]->setFocus(Qt::OtherFocusReason);
         ToDoChanged = 1;
         return;
     }
-    Text1[0]->setText(name);
+    itemEntry[0]->setText(name);
     setEntryColour(true);
-    Combo1->setEditText(QString());
-    Command1[DeleteNameButton]->setEnabled(true);
-    Command1[AddButton]->setEnabled(true);
+    nameList->setEditText(QString());
+    commandButtons[DeleteNameButton]->setEnabled(true);
+    commandButtons[AddButton]->setEnabled(true);
 }
 
-void ToDoWindow::Combo1_DropDown() {
+void ToDoWindow::BeforeNameListOpens() {
     HideDatePicker();
-    Command1[DeleteNameButton]->setEnabled(false);
+    commandButtons[DeleteNameButton]->setEnabled(false);
 }
 
-void ToDoWindow::Combo1_GotFocus() {
-    if (VSGd1->col() == 2 || VSGd1->col() == 3) {
+void ToDoWindow::EnterNameList() {
+    if (toDoGrid->col() == 2 || toDoGrid->col() == 3) {
         setKeyboardEditing(false);
-        VSGd1->setCol(1);
+        toDoGrid->setCol(1);
     }
-    Command1[DeleteNameButton]->setEnabled(false);
+    commandButtons[DeleteNameButton]->setEnabled(false);
 }
 
-void ToDoWindow::Combo1_Enter() {
-    Text1[0]->setText(Combo1->currentText());
+void ToDoWindow::RememberTypedName() {
+    itemEntry[0]->setText(nameList->currentText());
     AddItemToNameList();
 }

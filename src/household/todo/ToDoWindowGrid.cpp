@@ -11,18 +11,18 @@
 
 void ToDoWindow::LoadToDoGrid() {
     // Every row is emptied first: a reload never mixes the rows shown with the file's.
-    VSGd1->setRows(1);
-    VSGd1->setRows(kItemRows + 1);
-    VSGd1->setRow(0);
+    toDoGrid->setRows(1);
+    toDoGrid->setRows(kItemRows + 1);
+    toDoGrid->setRow(0);
     const char* headers[] = {"To Do Item", "To Do Date", "Actual Date"};
     for (int col = 1; col <= 3; ++col) {
-        VSGd1->setRow(0);
-        VSGd1->setCol(col);
-        VSGd1->setText(headers[col - 1]);
-        VSGd1->setFixedAlignment(col, GridControl::Centre);
-        VSGd1->setColAlignment(col, col == 1 ? GridControl::LeftCentre : GridControl::Centre);
+        toDoGrid->setRow(0);
+        toDoGrid->setCol(col);
+        toDoGrid->setText(headers[col - 1]);
+        toDoGrid->setFixedAlignment(col, GridControl::Centre);
+        toDoGrid->setColAlignment(col, col == 1 ? GridControl::LeftCentre : GridControl::Centre);
     }
-    VSGd1->setFixedAlignment(0, GridControl::Centre);
+    toDoGrid->setFixedAlignment(0, GridControl::Centre);
     damagedFiles_.reading(ToDoFiles::kGridFile);
     QFile file(services_.folder.file(ToDoFiles::kGridFile));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -32,7 +32,8 @@ void ToDoWindow::LoadToDoGrid() {
     const ToDoFiles::Grid grid = ToDoFiles::readGrid(file.read(FieldReader::kLargestFile));
     for (int row = 1; row <= kItemRows; ++row) {
         const ToDoRow& cells = grid.rows[std::size_t(row - 1)];
-        VSGd1->setRowText(row, "\t" + cells.item + "\t" + cells.toDoDate + "\t" + cells.actualDate);
+        toDoGrid->setRowText(row,
+                             "\t" + cells.item + "\t" + cells.toDoDate + "\t" + cells.actualDate);
     }
     if (!grid.fault.isEmpty()) {
         damagedFiles_.found(ToDoFiles::kGridFile, grid.fault,
@@ -44,7 +45,7 @@ bool ToDoWindow::SaveToDoGrid() {
     if (ToDoChanged == 0) {
         return true;
     }
-    VSGd1->finishEdit();
+    toDoGrid->finishEdit();
     if (!damagedFiles_.mayReplace(ToDoFiles::kGridFile, "The To Do List",
                                   "Your changes are still in the grid.")) {
         return false;
@@ -64,22 +65,22 @@ bool ToDoWindow::SaveToDoGrid() {
 }
 
 bool ToDoWindow::keyboardEditing() const {
-    return VSGd1->editable() == 1;
+    return toDoGrid->editable() == 1;
 }
 
 void ToDoWindow::setKeyboardEditing(bool on) {
-    VSGd1->setEditable(on ? 1 : 0);
+    toDoGrid->setEditable(on ? 1 : 0);
 }
 
 void ToDoWindow::setGridText(int row, int col, const QString& text) {
-    VSGd1->setRow(row);
-    VSGd1->setCol(col);
-    VSGd1->setText(ToDoFiles::cellText(text));
+    toDoGrid->setRow(row);
+    toDoGrid->setCol(col);
+    toDoGrid->setText(ToDoFiles::cellText(text));
 }
 
 int ToDoWindow::firstEmptyItemRow() const {
     for (int row = 1; row <= kItemRows; ++row) {
-        if (trimmedRight(VSGd1->textMatrix(row, 1)).isEmpty()) {
+        if (trimmedRight(toDoGrid->textMatrix(row, 1)).isEmpty()) {
             return row;
         }
     }
@@ -87,8 +88,8 @@ int ToDoWindow::firstEmptyItemRow() const {
 }
 
 void ToDoWindow::enableSaveAndClear() {
-    Command1[ClearButton]->setEnabled(true);
-    Command1[SaveButton]->setEnabled(true);
-    mOS->setEnabled(true);
-    mOCl->setEnabled(true);
+    commandButtons[ClearButton]->setEnabled(true);
+    commandButtons[SaveButton]->setEnabled(true);
+    saveAction->setEnabled(true);
+    clearGridAction->setEnabled(true);
 }

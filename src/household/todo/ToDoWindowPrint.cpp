@@ -15,9 +15,9 @@ void ToDoWindow::buildPrintPanel() {
     hooks.rows = [this] { return gridRows(); };
     hooks.findItem = [this] {
         for (int row = 1; row <= kItemRows; ++row) {
-            VSGd1->setRow(row);
-            VSGd1->setCol(1);
-            if (!VSGd1->text().isEmpty()) {
+            toDoGrid->setRow(row);
+            toDoGrid->setCol(1);
+            if (!toDoGrid->text().isEmpty()) {
                 return true;
             }
         }
@@ -25,27 +25,28 @@ void ToDoWindow::buildPrintPanel() {
     };
     hooks.entryFont = [this] {
         // The entry box is declared in "MS Sans Serif", whatever face the desktop shows for it.
-        QFont font = Text1[0]->font();
+        QFont font = itemEntry[0]->font();
         font.setFamily(QStringLiteral("MS Sans Serif"));
         return font;
     };
     hooks.setMenusEnabled = [this](bool enabled) {
         mO->menuAction()->setEnabled(enabled);
-        mE1->menuAction()->setEnabled(enabled);
+        editMenu->menuAction()->setEnabled(enabled);
     };
     hooks.showStatus = [this](const QString& text) { showStatus(text); };
     hooks.caption = [this] { return windowTitle(); };
     hooks.gridEditingOff = [this] { setKeyboardEditing(false); };
-    printPanel = new ToDoPrintPanel(services_, std::move(hooks), Panel3D1);
-    SSPanel80 = printPanel->SSPanel80;
-    SSPanel80->place(SSPanel80, 1030, 250, 8940, 6705);
-    SSPanel80->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
-    SSPanel80->Panel3d82->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
+    printPanel = new ToDoPrintPanel(services_, std::move(hooks), mainPanelFrame);
+    printPreview = printPanel->preview;
+    printPreview->place(printPreview, 1030, 250, 8940, 6705);
+    printPreview->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
+    printPreview->Panel3d82->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
 
-    connect(mOPrt, &QAction::triggered, this, &ToDoWindow::OpenToDoPrintPreview);
-    connect(mOW, &QAction::triggered, this, &ToDoWindow::OpenWorksheetPrintPreview);
-    mOPrt->setEnabled(true);
-    mOW->setEnabled(true);
+    connect(printAction, &QAction::triggered, this, &ToDoWindow::OpenToDoPrintPreview);
+    connect(printWorksheetAction, &QAction::triggered, this,
+            &ToDoWindow::OpenWorksheetPrintPreview);
+    printAction->setEnabled(true);
+    printWorksheetAction->setEnabled(true);
 }
 
 void ToDoWindow::OpenToDoPrintPreview() {
@@ -57,6 +58,6 @@ void ToDoWindow::OpenWorksheetPrintPreview() {
 }
 
 int ToDoWindow::currentHelpContext() const {
-    return SSPanel80->isOpen() ? PrintPreviewPanel::kHelpContext
-                               : ActivityWindow::currentHelpContext();
+    return printPreview->isOpen() ? PrintPreviewPanel::kHelpContext
+                                  : ActivityWindow::currentHelpContext();
 }

@@ -20,26 +20,26 @@ void ToDoWindow::buildSideToolbar() {
             {sideToolbarPicture(SidePicture::Help), "Help"},
             {sideToolbarPicture(SidePicture::Exit), "Exit"},
         },
-        [this](int button) { Toolbar2_ButtonClick(button); });
+        [this](int button) { RunSideToolbarButton(button); });
     // Inserting a row is offered together with the Options menu's entry.
-    Toolbar2Button(4)->setEnabled(mOIN->isEnabled());
+    Toolbar2Button(4)->setEnabled(insertRowAction->isEnabled());
     connect(this, &ToDoWindow::insertRowOffered, Toolbar2Button(4), &QAction::setEnabled);
 }
 
-void ToDoWindow::Toolbar2_ButtonClick(int button) {
-    if (SSPanel80->isOpen()) {
+void ToDoWindow::RunSideToolbarButton(int button) {
+    if (printPreview->isOpen()) {
         services_.sound.beep();
         return;
     }
     switch (button) {
     case 1:
-        mOBC_Click();
+        ToggleGridBackgroundSelector();
         break;
     case 2:
-        mOTC_Click();
+        ChooseGridTextColour();
         break;
     case 3:
-        mOC_Click();
+        ChoosePanelColour();
         break;
     case 4:
         InsertGridRow();

@@ -16,13 +16,13 @@ class ToDoWindow::SpellingGrid : public ToDoSpellingGrid {
 public:
     explicit SpellingGrid(ToDoWindow& window) : window_(window) {}
 
-    QString item(int row) const override { return window_.VSGd1->textMatrix(row, 1); }
+    QString item(int row) const override { return window_.toDoGrid->textMatrix(row, 1); }
     void setItem(int row, const QString& text) override { window_.setGridText(row, 1, text); }
     void makeCurrent(int row) override {
-        window_.VSGd1->setRow(row);
-        window_.VSGd1->setCol(1);
+        window_.toDoGrid->setRow(row);
+        window_.toDoGrid->setCol(1);
     }
-    void setEditing(int setting) override { window_.VSGd1->setEditable(setting); }
+    void setEditing(int setting) override { window_.toDoGrid->setEditable(setting); }
     QStringList names() const override { return window_.ItemNames.names(); }
     void setNames(const QStringList& names) override {
         window_.ItemNames = ItemNameList(names);
@@ -31,7 +31,7 @@ public:
     void saveNames(const QStringList& names) override {
         window_.ItemNames = ItemNameList(names);
         window_.writeItemNames();
-        window_.Text1[0]->clear();
+        window_.itemEntry[0]->clear();
     }
     void markChanged() override { window_.ToDoChanged = 1; }
     void showStatus(const QString& text) override { window_.showStatus(text); }
@@ -42,25 +42,27 @@ private:
 };
 
 void ToDoWindow::buildSpellCheck() {
-    VSSpell1 = new SpellChecker(services_, this);
-    checkerItems_ = std::make_unique<SpellCheckerItems>(*VSSpell1);
+    spellChecker = new SpellChecker(services_, this);
+    spellChecker->setObjectName("VSSpell1");
+    checkerItems_ = std::make_unique<SpellCheckerItems>(*spellChecker);
     spellingGrid_ = std::make_unique<SpellingGrid>(*this);
     spellCheck_ = std::make_unique<ToDoSpellCheck>(services_, *checkerItems_, *spellingGrid_);
     checkerItems_->connectTo(*spellCheck_, this);
 
     // In the free place of the command rows, after "&Print", "&Save" and "E&xit".
-    const QRect exit = Command1[ExitButton]->geometry();
-    const int step = Command1[SaveButton]->x() - Command1[PrintButton]->x();
-    Command6 = new QPushButton("Spelling Chec&k", Panel3D1);
-    Command6->setGeometry(exit.translated(step, 0));
-    attachOptionsPopup(Command6);
-    connect(Command6, &QPushButton::clicked, this, &ToDoWindow::SpellCheckItems);
-    connect(mOSpell, &QAction::triggered, this, &ToDoWindow::SpellCheckItems);
-    mOSpell->setEnabled(true);
+    const QRect exit = commandButtons[ExitButton]->geometry();
+    const int step = commandButtons[SaveButton]->x() - commandButtons[PrintButton]->x();
+    spellingButton = new QPushButton("Spelling Chec&k", mainPanelFrame);
+    spellingButton->setObjectName("Command6");
+    spellingButton->setGeometry(exit.translated(step, 0));
+    attachOptionsPopup(spellingButton);
+    connect(spellingButton, &QPushButton::clicked, this, &ToDoWindow::SpellCheckItems);
+    connect(spellingAction, &QAction::triggered, this, &ToDoWindow::SpellCheckItems);
+    spellingAction->setEnabled(true);
 }
 
 void ToDoWindow::LoadAutoCorrectTable() {
-    ::LoadAutoCorrectTable(*VSSpell1);
+    ::LoadAutoCorrectTable(*spellChecker);
 }
 
 void ToDoWindow::SpellCheckItems() {

@@ -18,22 +18,22 @@ constexpr int kRestoreToDo = 31;
 } // namespace
 
 void ToDoWindow::buildUtilities() {
-    connect(mU, &QMenu::aboutToShow, this, &ToDoWindow::UpdateBackupMenu);
-    connect(mUB, &QAction::triggered, this, &ToDoWindow::StartToDoBackup);
-    connect(mUR, &QAction::triggered, this, &ToDoWindow::StartToDoRestore);
+    connect(utilitiesMenu, &QMenu::aboutToShow, this, &ToDoWindow::UpdateBackupMenu);
+    connect(backupAction, &QAction::triggered, this, &ToDoWindow::StartToDoBackup);
+    connect(restoreAction, &QAction::triggered, this, &ToDoWindow::StartToDoRestore);
 }
 
 void ToDoWindow::UpdateBackupMenu() {
-    VSGd1->setRow(1);
-    VSGd1->setCol(1);
+    toDoGrid->setRow(1);
+    toDoGrid->setCol(1);
     bool anyItem = false;
     for (int row = 1; row <= kItemRows && !anyItem; ++row) {
-        anyItem = !VSGd1->textMatrix(row, 1).trimmed().isEmpty();
+        anyItem = !toDoGrid->textMatrix(row, 1).trimmed().isEmpty();
     }
     // Both commands wait for the backup window.
     const bool backupWindow = services_.windows.has(WindowCatalog::kBackupWindow);
-    mUB->setEnabled(backupWindow && anyItem);
-    mUR->setEnabled(backupWindow);
+    backupAction->setEnabled(backupWindow && anyItem);
+    restoreAction->setEnabled(backupWindow);
     program_.SignalValue = 0;
 }
 

@@ -49,88 +49,111 @@ BackupWindow::BackupWindow(Services& services)
     buildControls();
     buildMenus();
     resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
-    vsElasticLight1 = new ElasticResizer(*this);
+    resizer = new ElasticResizer(*this);
+    resizer->setObjectName("vsElasticLight1");
     Form_Load();
 }
 
 void BackupWindow::buildControls() {
     QWidget* area = centralWidget();
-    Image1 = new QLabel(area);
-    Image1->setScaledContents(true);
-    Image1->hide();
-    Label6 = new QLabel(area);
-    Label6->hide();
-    setBackgroundColour(Label6, systemDefaultColour());
-    Label3 = new QLabel(area);
-    Label3->setGeometry(Twips::toPixels(0, 0, kDesignedWidth, 60));
-    Label3->setAttribute(Qt::WA_TranslucentBackground);
+    backgroundPicture = new QLabel(area);
+    backgroundPicture->setObjectName("Image1");
+    backgroundPicture->setScaledContents(true);
+    backgroundPicture->hide();
+    defaultColourHolder = new QLabel(area);
+    defaultColourHolder->setObjectName("Label6");
+    defaultColourHolder->hide();
+    setBackgroundColour(defaultColourHolder, systemDefaultColour());
+    rightClickStrip = new QLabel(area);
+    rightClickStrip->setObjectName("Label3");
+    rightClickStrip->setGeometry(Twips::toPixels(0, 0, kDesignedWidth, 60));
+    rightClickStrip->setAttribute(Qt::WA_TranslucentBackground);
 
-    Label1 = new QLabel(area);
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(Twips::toPixels(240, 180, 7'020, 1'260));
+    instructions = new QLabel(area);
+    instructions->setObjectName("Label1");
+    instructions->setWordWrap(true);
+    instructions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    instructions->setGeometry(Twips::toPixels(240, 180, 7'020, 1'260));
 
-    SSPanel1 = new QFrame(area);
-    SSPanel1->setFrameShape(QFrame::Panel);
-    SSPanel1->setFrameShadow(QFrame::Raised);
-    SSPanel1->setGeometry(Twips::toPixels(240, 1'500, 7'020, 3'300));
-    Label2[0] = new QLabel("Drives:", SSPanel1);
-    Label2[0]->setGeometry(Twips::toPixels(120, 120, 1'500, 240));
-    Drive1 = new QComboBox(SSPanel1);
-    Drive1->setAccessibleName("Drives");
-    Drive1->setGeometry(Twips::toPixels(120, 390, 3'300, 330));
-    Label2[1] = new QLabel("Folders:", SSPanel1);
-    Label2[1]->setGeometry(Twips::toPixels(3'600, 120, 1'500, 240));
+    choicePanel = new QFrame(area);
+    choicePanel->setObjectName("SSPanel1");
+    choicePanel->setFrameShape(QFrame::Panel);
+    choicePanel->setFrameShadow(QFrame::Raised);
+    choicePanel->setGeometry(Twips::toPixels(240, 1'500, 7'020, 3'300));
+    listCaptions[0] = new QLabel("Drives:", choicePanel);
+    listCaptions[0]->setObjectName("Label2");
+    listCaptions[0]->setGeometry(Twips::toPixels(120, 120, 1'500, 240));
+    driveBox = new QComboBox(choicePanel);
+    driveBox->setObjectName("Drive1");
+    driveBox->setAccessibleName("Drives");
+    driveBox->setGeometry(Twips::toPixels(120, 390, 3'300, 330));
+    listCaptions[1] = new QLabel("Folders:", choicePanel);
+    listCaptions[1]->setObjectName("Label2");
+    listCaptions[1]->setGeometry(Twips::toPixels(3'600, 120, 1'500, 240));
     folders_ = new QFileSystemModel(this);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    Dir1 = new QTreeView(SSPanel1);
-    Dir1->setAccessibleName("Folders");
-    Dir1->setModel(folders_);
-    Dir1->setHeaderHidden(true);
+    folderList = new QTreeView(choicePanel);
+    folderList->setObjectName("Dir1");
+    folderList->setAccessibleName("Folders");
+    folderList->setModel(folders_);
+    folderList->setHeaderHidden(true);
     for (int column = 1; column < folders_->columnCount(); ++column) {
-        Dir1->hideColumn(column);
+        folderList->hideColumn(column);
     }
-    Dir1->setGeometry(Twips::toPixels(3'600, 390, 3'300, 2'790));
-    Label4 = new QLabel("Path:", SSPanel1);
-    Label4->setGeometry(Twips::toPixels(120, 900, 500, 240));
-    Label5 = new QLabel(SSPanel1);
-    Label5->setWordWrap(true);
-    SSCommand2 = new QPushButton("&Make Backup", SSPanel1);
-    SSCommand2->setGeometry(Twips::toPixels(120, 2'100, 3'300, 450));
-    SSCommand2->setEnabled(false);
-    SSCommand1 = new QPushButton("E&xit", SSPanel1);
-    SSCommand1->setGeometry(Twips::toPixels(120, 2'700, 3'300, 450));
+    folderList->setGeometry(Twips::toPixels(3'600, 390, 3'300, 2'790));
+    pathCaption = new QLabel("Path:", choicePanel);
+    pathCaption->setObjectName("Label4");
+    pathCaption->setGeometry(Twips::toPixels(120, 900, 500, 240));
+    pathLabel = new QLabel(choicePanel);
+    pathLabel->setObjectName("Label5");
+    pathLabel->setWordWrap(true);
+    startButton = new QPushButton("&Make Backup", choicePanel);
+    startButton->setObjectName("SSCommand2");
+    startButton->setGeometry(Twips::toPixels(120, 2'100, 3'300, 450));
+    startButton->setEnabled(false);
+    exitButton = new QPushButton("E&xit", choicePanel);
+    exitButton->setObjectName("SSCommand1");
+    exitButton->setGeometry(Twips::toPixels(120, 2'700, 3'300, 450));
 
-    SSPanel2 = new QLabel("Making Backup Disk(s)", area);
-    SSPanel2->setAccessibleDescription("Status");
-    SSPanel2->setFrameShape(QFrame::Panel);
-    SSPanel2->setFrameShadow(QFrame::Sunken);
-    SSPanel2->setAlignment(Qt::AlignCenter);
-    SSPanel2->setGeometry(Twips::toPixels(240, 4'920, 7'020, 420));
-    SSPanel2->hide();
-    ProgressBar1 = new QProgressBar(area);
-    ProgressBar1->setGeometry(Twips::toPixels(240, 5'460, 7'020, 300));
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->hide();
+    statusPanel = new QLabel("Making Backup Disk(s)", area);
+    statusPanel->setObjectName("SSPanel2");
+    statusPanel->setAccessibleDescription("Status");
+    statusPanel->setFrameShape(QFrame::Panel);
+    statusPanel->setFrameShadow(QFrame::Sunken);
+    statusPanel->setAlignment(Qt::AlignCenter);
+    statusPanel->setGeometry(Twips::toPixels(240, 4'920, 7'020, 420));
+    statusPanel->hide();
+    progressBar = new QProgressBar(area);
+    progressBar->setObjectName("ProgressBar1");
+    progressBar->setGeometry(Twips::toPixels(240, 5'460, 7'020, 300));
+    progressBar->setTextVisible(false);
+    progressBar->hide();
 
-    connect(Drive1, &QComboBox::currentIndexChanged, this, [this] { Drive1_Change(); });
+    connect(driveBox, &QComboBox::currentIndexChanged, this, [this] { SwitchToChosenDrive(); });
     watchFolderList();
-    connect(SSCommand2, &QPushButton::clicked, this, &BackupWindow::StartBackupOrRestore);
-    connect(SSCommand1, &QPushButton::clicked, this, &QWidget::close);
+    connect(startButton, &QPushButton::clicked, this, &BackupWindow::StartBackupOrRestore);
+    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void BackupWindow::buildMenus() {
-    mO = menuBar()->addMenu("&Options");
-    mOM = mO->addAction("&Make Backup Disk", this, &BackupWindow::MakeBackupDisk);
-    mOR = mO->addAction("&Restore Files from Disk", this, &BackupWindow::RestoreFromDisk);
-    mO1 = mO->addSeparator();
-    mOE = mO->addAction("E&xit", this, &QWidget::close);
-    mOM->setEnabled(false);
-    mOR->setEnabled(false);
-    popup_ = new OptionsPopup(mO, this);
+    optionsMenu = menuBar()->addMenu("&Options");
+    optionsMenu->setObjectName("mO");
+    makeBackupAction =
+        optionsMenu->addAction("&Make Backup Disk", this, &BackupWindow::MakeBackupDisk);
+    makeBackupAction->setObjectName("mOM");
+    restoreAction =
+        optionsMenu->addAction("&Restore Files from Disk", this, &BackupWindow::RestoreFromDisk);
+    restoreAction->setObjectName("mOR");
+    optionsSeparator = optionsMenu->addSeparator();
+    optionsSeparator->setObjectName("mO1");
+    exitAction = optionsMenu->addAction("E&xit", this, &QWidget::close);
+    exitAction->setObjectName("mOE");
+    makeBackupAction->setEnabled(false);
+    restoreAction->setEnabled(false);
+    popup_ = new OptionsPopup(optionsMenu, this);
     for (QWidget* control :
-         {centralWidget(), static_cast<QWidget*>(Label3), static_cast<QWidget*>(SSCommand1),
-          static_cast<QWidget*>(SSCommand2)}) {
+         {centralWidget(), static_cast<QWidget*>(rightClickStrip),
+          static_cast<QWidget*>(exitButton), static_cast<QWidget*>(startButton)}) {
         popup_->attach(control);
     }
     // While a routine runs, no command can be chosen.
@@ -153,19 +176,19 @@ QString BackupWindow::familyText() const {
 void BackupWindow::applyBackground() {
     const QString background = textOf(program_.Background).trimmed();
     if (background.left(2).toUpper() == "WP") {
-        Image1->setPixmap(QPixmap(services_.folder.file(background + ".jpg")));
-        Image1->show();
-        Image1->lower();
+        backgroundPicture->setPixmap(QPixmap(services_.folder.file(background + ".jpg")));
+        backgroundPicture->show();
+        backgroundPicture->lower();
         return;
     }
-    setBackgroundColour(centralWidget(), Label6->palette().color(QPalette::Window));
+    setBackgroundColour(centralWidget(), defaultColourHolder->palette().color(QPalette::Window));
     FormBackground::applyColourOf(*centralWidget(), program_.Background);
 }
 
 void BackupWindow::Form_Load() {
     // The caller reloads its data only when this window says a restore went through.
     program_.RestoreCompleted = 0;
-    vsElasticLight1->setEnabled(program_.ScreenMode != 9);
+    resizer->setEnabled(program_.ScreenMode != 9);
     applyBackground();
     if (isPlanner()) {
         PlannerYear = BackupTarget::yearOf(program_.SignalValue);
@@ -176,65 +199,69 @@ void BackupWindow::Form_Load() {
                                                  program_.SignalValue);
     const QString family = familyText();
     setWindowTitle("Backup " + family);
-    Label1->setText("This utility allows you to make a backup disk(s) of the " + family +
-                    " contained within this program.  To make the backup disk(s), first insert a "
-                    "blank formatted disk in Drive a: or select location for backup, then select "
-                    "Drive or location from the Drives and or Folders lists below, then Click the "
-                    "&Make Backup Button and follow directions as they appear.");
+    instructions->setText(
+        "This utility allows you to make a backup disk(s) of the " + family +
+        " contained within this program.  To make the backup disk(s), first insert a "
+        "blank formatted disk in Drive a: or select location for backup, then select "
+        "Drive or location from the Drives and or Folders lists below, then Click the "
+        "&Make Backup Button and follow directions as they appear.");
     if (isRestoreWindow()) {
         setWindowTitle("Restore " + family + " from Backup Media");
-        Label1->move(Label1->x(), Twips::toPixels(60));
-        Label1->setText("Restore " + family + " from backup media to Korvane Program.\n" +
-                        "CAUTION: RESTORE FUNCTION WILL FIRST ERASE ALL EXISTING " +
-                        family.toUpper() + " IN THE PROGRAM AND THEN RESTORE FILES.\n" +
-                        "To restore, first place backup disk in Drive a: or select backup files "
-                        "location, then select Drive and or folder from the Drive/Folders lists "
-                        "below, then Click &Restore " +
-                        family + " Button and follow directions as they appear.");
-        SSCommand2->setText("&Restore " + family);
-        mOM->setVisible(false);
+        instructions->move(instructions->x(), Twips::toPixels(60));
+        instructions->setText(
+            "Restore " + family + " from backup media to Korvane Program.\n" +
+            "CAUTION: RESTORE FUNCTION WILL FIRST ERASE ALL EXISTING " + family.toUpper() +
+            " IN THE PROGRAM AND THEN RESTORE FILES.\n" +
+            "To restore, first place backup disk in Drive a: or select backup files "
+            "location, then select Drive and or folder from the Drive/Folders lists "
+            "below, then Click &Restore " +
+            family + " Button and follow directions as they appear.");
+        startButton->setText("&Restore " + family);
+        makeBackupAction->setVisible(false);
     } else {
-        mOR->setVisible(false);
+        restoreAction->setVisible(false);
     }
-    Label1->setTextFormat(Qt::PlainText);
+    instructions->setTextFormat(Qt::PlainText);
     // The instruction names the start button by its caption; the access key's mark is the
     // button's, not shown in the text.
-    Label1->setText(Label1->text().remove('&'));
-    for (QWidget* panel : {static_cast<QWidget*>(SSPanel1), static_cast<QWidget*>(SSPanel2)}) {
-        setBackgroundColour(panel, Label6->palette().color(QPalette::Window));
+    instructions->setText(instructions->text().remove('&'));
+    for (QWidget* panel :
+         {static_cast<QWidget*>(choicePanel), static_cast<QWidget*>(statusPanel)}) {
+        setBackgroundColour(panel, defaultColourHolder->palette().color(QPalette::Window));
     }
     // The lists open on the program folder, so nothing can start before another is chosen.
     const QString programFolder = BackupTarget::withSlash(services_.folder.path());
     {
-        const QSignalBlocker quiet(Drive1);
+        const QSignalBlocker quiet(driveBox);
         for (const Medium::Drive& drive : services_.medium.drives()) {
-            Drive1->addItem(drive.name, drive.root);
+            driveBox->addItem(drive.name, drive.root);
         }
-        Drive1->setCurrentIndex(driveIndexOf(programFolder));
+        driveBox->setCurrentIndex(driveIndexOf(programFolder));
     }
     folder_ = programFolder;
     showFolderInList();
-    placePathLabel(Drive1->currentData().toString());
+    placePathLabel(driveBox->currentData().toString());
     updateStartState();
     // The mode's command waits for the first choice of a drive.
-    mOM->setEnabled(false);
-    mOR->setEnabled(false);
+    makeBackupAction->setEnabled(false);
+    restoreAction->setEnabled(false);
 }
 
 void BackupWindow::Form_Activate() {
     (program_.ScreenMode == 0 ? kFullScreen : kSmallerDisplay).place(*this, services_);
-    Image1->setGeometry(Twips::toPixels(60), 0, width() - Twips::toPixels(215),
-                        height() - Twips::toPixels(815));
+    backgroundPicture->setGeometry(Twips::toPixels(60), 0, width() - Twips::toPixels(215),
+                                   height() - Twips::toPixels(815));
     QCoreApplication::processEvents();
     show();
     keepChosenFolderInView();
 }
 
 void BackupWindow::placePathLabel(const QString& path) {
-    const int left = Label4->x() + Label4->width() + Twips::toPixels(kPathGap);
-    Label5->setGeometry(left, Label4->y(), SSPanel1->width() - left - Twips::toPixels(120),
-                        Twips::toPixels(1'080));
-    Label5->setText(path);
+    const int left = pathCaption->x() + pathCaption->width() + Twips::toPixels(kPathGap);
+    pathLabel->setGeometry(left, pathCaption->y(),
+                           choicePanel->width() - left - Twips::toPixels(120),
+                           Twips::toPixels(1'080));
+    pathLabel->setText(path);
 }
 
 void BackupWindow::showEvent(QShowEvent* event) {
@@ -254,23 +281,23 @@ void BackupWindow::closeEvent(QCloseEvent* event) {
 }
 
 void BackupWindow::setStatus(const QString& caption) {
-    SSPanel2->setText(caption);
-    SSPanel2->show();
+    statusPanel->setText(caption);
+    statusPanel->show();
 }
 
 void BackupWindow::showProgress(int maximum) {
-    ProgressBar1->setRange(0, maximum);
-    ProgressBar1->setValue(0);
-    ProgressBar1->show();
+    progressBar->setRange(0, maximum);
+    progressBar->setValue(0);
+    progressBar->show();
 }
 
 void BackupWindow::setProgress(int value) {
-    ProgressBar1->setValue(value);
-    ProgressBar1->repaint();
+    progressBar->setValue(value);
+    progressBar->repaint();
 }
 
 void BackupWindow::hideProgress() {
-    ProgressBar1->hide();
+    progressBar->hide();
 }
 
 void BackupWindow::yield() {

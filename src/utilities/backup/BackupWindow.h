@@ -30,8 +30,11 @@ public:
 
     void Form_Load();
     void Form_Activate();
-    void Drive1_Change();
-    void Dir1_Change();
+    // A drive chosen in the drive list; an unreadable one says so and goes back to the program
+    // folder's drive.
+    void SwitchToChosenDrive();
+    // After a folder was chosen: its path shown and the start button following it.
+    void TakeChosenFolder();
     void StartBackupOrRestore();
     void MakeBackupDisk();
     void RestoreFromDisk();
@@ -41,26 +44,26 @@ public:
     QString chosenFolder() const { return folder_; }
     bool isRunning() const { return running_; }
 
-    QComboBox* Drive1;
-    QTreeView* Dir1;
-    std::array<QLabel*, 2> Label2{}; // "Drives:", "Folders:"
-    QLabel* Label4;                  // "Path:"
-    QLabel* Label5;                  // the chosen path
-    QLabel* Label1;                  // the instruction
-    QPushButton* SSCommand2;         // start
-    QPushButton* SSCommand1;         // "E&xit"
-    QFrame* SSPanel1;
-    QLabel* SSPanel2; // status
-    QProgressBar* ProgressBar1;
-    QLabel* Image1;
-    QLabel* Label6; // holds the window's default colour
-    QLabel* Label3; // takes right-clicks across the top
-    ElasticResizer* vsElasticLight1;
-    QMenu* mO;
-    QAction* mOM;
-    QAction* mOR;
-    QAction* mO1;
-    QAction* mOE;
+    QComboBox* driveBox;
+    QTreeView* folderList;
+    std::array<QLabel*, 2> listCaptions{}; // "Drives:", "Folders:"
+    QLabel* pathCaption;                   // "Path:"
+    QLabel* pathLabel;                     // the chosen path
+    QLabel* instructions;
+    QPushButton* startButton; // "&Make Backup" or "&Restore ..."
+    QPushButton* exitButton;
+    QFrame* choicePanel; // the lists, the path and the buttons
+    QLabel* statusPanel;
+    QProgressBar* progressBar;
+    QLabel* backgroundPicture;
+    QLabel* defaultColourHolder; // holds the window's default colour
+    QLabel* rightClickStrip;     // takes right-clicks across the top
+    ElasticResizer* resizer;
+    QMenu* optionsMenu;
+    QAction* makeBackupAction;
+    QAction* restoreAction;
+    QAction* optionsSeparator;
+    QAction* exitAction;
 
     QString TargetPath;
     int PlannerYear = 0;

@@ -23,7 +23,7 @@ void BackupWindow::StartBackupOrRestore() {
 
 void BackupWindow::MakeBackupDisk() {
     // The button and the menu command act alike, on the folder chosen, only when they are enabled.
-    if (running_ || isRestoreWindow() || !SSCommand2->isEnabled()) {
+    if (running_ || isRestoreWindow() || !startButton->isEnabled()) {
         return;
     }
     TargetPath = BackupTarget::withSlash(folder_);
@@ -41,7 +41,7 @@ void BackupWindow::MakeBackupDisk() {
         planner ? ' ' + QString::number(PlannerYear) + " Daily Planner" : QString("To Do");
     ConfirmAnswer = int(services_.dialogs.message(
         {"This utility will first Delete all existing " + familyWord +
-             " files\rlocated in Path: " + Label5->text() + "\r\rProceed?",
+             " files\rlocated in Path: " + pathLabel->text() + "\r\rProceed?",
          "Delete Files", Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancelDefaultNo}));
     if (ConfirmAnswer == int(Dialogs::Answer::Yes)) {
         running_ = true;
@@ -67,7 +67,7 @@ void BackupWindow::MakeBackupDisk() {
 }
 
 void BackupWindow::RestoreFromDisk() {
-    if (running_ || !isRestoreWindow() || !SSCommand2->isEnabled()) {
+    if (running_ || !isRestoreWindow() || !startButton->isEnabled()) {
         return;
     }
     TargetPath = BackupTarget::withSlash(folder_);
@@ -87,7 +87,7 @@ void BackupWindow::RestoreFromDisk() {
         restored_ = true;
         break;
     case RestoreOutcome::NotFound:
-        SSPanel2->setText(QString());
+        statusPanel->setText(QString());
         break;
     case RestoreOutcome::NotCompleted:
         program_.SignalValue = 0;

@@ -16,8 +16,8 @@ int BackupWindow::driveIndexOf(const QString& folder) const {
     // The drive whose root holds the folder, the longest such root first.
     int best = 0;
     qsizetype bestLength = -1;
-    for (int index = 0; index < Drive1->count(); ++index) {
-        const QString root = Drive1->itemData(index).toString();
+    for (int index = 0; index < driveBox->count(); ++index) {
+        const QString root = driveBox->itemData(index).toString();
         if (folder.startsWith(root) && root.size() > bestLength) {
             best = index;
             bestLength = root.size();
@@ -29,14 +29,14 @@ int BackupWindow::driveIndexOf(const QString& folder) const {
 void BackupWindow::watchFolderList() {
     // The folder highlighted is the folder chosen, whether a click, an arrow key or typing moved
     // the highlight; a click on the highlighted folder chooses it again.
-    connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    connect(folderList->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) {
                 const QString path = BackupTarget::withSlash(folders_->filePath(index));
                 if (index.isValid() && path != folder_) {
                     chooseFolder(path);
                 }
             });
-    connect(Dir1, &QTreeView::clicked, this,
+    connect(folderList, &QTreeView::clicked, this,
             [this](const QModelIndex& index) { chooseFolder(folders_->filePath(index)); });
     // The list fills in and sorts itself as its folders are read, pushing the chosen folder
     // about: it is brought back into view each time, until the person scrolls, opens or folds
@@ -45,10 +45,10 @@ void BackupWindow::watchFolderList() {
             &BackupWindow::keepChosenFolderInView);
     connect(folders_, &QAbstractItemModel::layoutChanged, this,
             &BackupWindow::keepChosenFolderInView);
-    connect(Dir1->verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+    connect(folderList->verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this] { keepInView_ = false; });
     for (const auto folded : {&QTreeView::expanded, &QTreeView::collapsed}) {
-        connect(Dir1, folded, this, [this] { keepInView_ = false; });
+        connect(folderList, folded, this, [this] { keepInView_ = false; });
     }
 }
 
@@ -56,13 +56,13 @@ void BackupWindow::keepChosenFolderInView() {
     // After the list has taken in the change that called for it.
     QTimer::singleShot(0, this, [this] {
         if (keepInView_) {
-            Dir1->scrollTo(Dir1->currentIndex());
+            folderList->scrollTo(folderList->currentIndex());
         }
     });
 }
 
 void BackupWindow::showFolderInList() {
-    Dir1->setRootIndex(folders_->setRootPath(Drive1->currentData().toString()));
+    folderList->setRootIndex(folders_->setRootPath(driveBox->currentData().toString()));
     highlightChosenFolder();
 }
 
@@ -71,8 +71,8 @@ void BackupWindow::highlightChosenFolder() {
     if (!index.isValid()) {
         return;
     }
-    Dir1->setCurrentIndex(index);
-    Dir1->scrollTo(index);
+    folderList->setCurrentIndex(index);
+    folderList->scrollTo(index);
     keepInView_ = true;
 }
 
@@ -80,23 +80,23 @@ void BackupWindow::updateStartState() {
     const bool startable = !running_ && !restored_ && validRequest_ &&
                            services_.medium.readable(folder_) &&
                            !BackupTarget::isProgramFolder(folder_, services_.folder.path());
-    SSCommand2->setEnabled(startable);
-    (isRestoreWindow() ? mOR : mOM)->setEnabled(startable);
+    startButton->setEnabled(startable);
+    (isRestoreWindow() ? restoreAction : makeBackupAction)->setEnabled(startable);
 }
 
-void BackupWindow::Drive1_Change() {
+void BackupWindow::SwitchToChosenDrive() {
     if (running_) {
         return;
     }
-    const QString root = Drive1->currentData().toString();
+    const QString root = driveBox->currentData().toString();
     restored_ = false;
     if (!services_.medium.readable(root)) {
         services_.dialogs.message({"Device/Drive is Unavailable!", "Device/Drive Error",
                                    Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
         // Once back to the program folder's drive, with no second drive change run for it.
         const QString programFolder = BackupTarget::withSlash(services_.folder.path());
-        const QSignalBlocker quiet(Drive1);
-        Drive1->setCurrentIndex(driveIndexOf(programFolder));
+        const QSignalBlocker quiet(driveBox);
+        driveBox->setCurrentIndex(driveIndexOf(programFolder));
         folder_ = programFolder;
     } else {
         folder_ = root;
@@ -112,10 +112,10 @@ void BackupWindow::chooseFolder(const QString& path) {
     }
     folder_ = BackupTarget::withSlash(path);
     highlightChosenFolder();
-    Dir1_Change();
+    TakeChosenFolder();
 }
 
-void BackupWindow::Dir1_Change() {
+void BackupWindow::TakeChosenFolder() {
     restored_ = false;
     placePathLabel(folder_);
     updateStartState();

@@ -35,9 +35,10 @@ protected:
 
 TEST_F(ToDoColoursTest, MissingRecordsGiveDarkCyanTheTextBoxColourAndBlack) {
     openToDo([&](ToDoWindow& toDo) {
-        EXPECT_EQ(toDo.Panel3D1->backColour(), QColor(0, 128, 128));
-        EXPECT_EQ(toDo.VSGd1->backColour(), toDo.Text2->palette().color(QPalette::Base));
-        EXPECT_EQ(toDo.VSGd1->foreColour(), QColor(Qt::black));
+        EXPECT_EQ(toDo.mainPanelFrame->backColour(), QColor(0, 128, 128));
+        EXPECT_EQ(toDo.toDoGrid->backColour(),
+                  toDo.entryColourBox->palette().color(QPalette::Base));
+        EXPECT_EQ(toDo.toDoGrid->foreColour(), QColor(Qt::black));
         EXPECT_EQ(std::get<qint32>(services.program.PrintSettings.PrintFontColour), 0);
     });
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
@@ -48,10 +49,10 @@ TEST_F(ToDoColoursTest, TheTextColourAsksNoQuestionAndIsSavedWithoutTheBackgroun
     writePicture("WP7.jpg");
     openToDo([&](ToDoWindow& toDo) {
         EXPECT_EQ(toDo.GridBackground, "wp7");
-        EXPECT_TRUE(toDo.VSGd1->hasPicture());
+        EXPECT_TRUE(toDo.toDoGrid->hasPicture());
         fake.dialogs.colors.push_back(QColor(255, 0, 0));
-        toDo.mOTC_Click();
-        EXPECT_EQ(toDo.VSGd1->foreColour(), QColor(255, 0, 0));
+        toDo.ChooseGridTextColour();
+        EXPECT_EQ(toDo.toDoGrid->foreColour(), QColor(255, 0, 0));
         EXPECT_EQ(std::get<qint32>(services.program.PrintSettings.PrintFontColour), 255);
         EXPECT_TRUE(fake.dialogs.shown.isEmpty());
         fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
@@ -69,10 +70,10 @@ TEST_F(ToDoColoursTest, ATextColourLikeTheBackgroundIsRefused) {
     writeRecord(34, "8388608");
     openToDo([&](ToDoWindow& toDo) {
         fake.dialogs.colors.push_back(QColor(255, 255, 255));
-        toDo.mOTC_Click();
+        toDo.ChooseGridTextColour();
         ASSERT_EQ(fake.dialogs.shown.size(), 1);
         EXPECT_EQ(fake.dialogs.shown[0].title, "Color Conflict");
-        EXPECT_EQ(toDo.VSGd1->foreColour(), ColorNumber::toColor(8388608));
+        EXPECT_EQ(toDo.toDoGrid->foreColour(), ColorNumber::toColor(8388608));
         EXPECT_EQ(std::get<qint32>(services.program.PrintSettings.PrintFontColour), 8388608);
         EXPECT_EQ(toDo.ColoursChanged, 0);
     });
@@ -83,14 +84,14 @@ TEST_F(ToDoColoursTest, APictureKeepsEveryCellAndIsSavedAsItsStem) {
     writePicture("WP3.jpg");
     writeGridFile({{"Bank", "Monday - Jan 5, 04", ""}, {"", "", "Tuesday - Jan 6, 04"}});
     openToDo([&](ToDoWindow& toDo) {
-        toDo.mOBC_Click();
-        ASSERT_TRUE(toDo.SSPanel4->isVisible());
-        toDo.SSPanel4->Image3[2]->click();
-        ASSERT_TRUE(toDo.SSPanel4->Command16[2]->isEnabled());
-        toDo.SSPanel4->Command16[2]->click();
+        toDo.ToggleGridBackgroundSelector();
+        ASSERT_TRUE(toDo.backgroundSelector->isVisible());
+        toDo.backgroundSelector->Image3[2]->click();
+        ASSERT_TRUE(toDo.backgroundSelector->Command16[2]->isEnabled());
+        toDo.backgroundSelector->Command16[2]->click();
         EXPECT_EQ(toDo.GridBackground, "WP3");
         EXPECT_EQ(toDo.GridBackgroundKind, 3);
-        EXPECT_TRUE(toDo.VSGd1->hasPicture());
+        EXPECT_TRUE(toDo.toDoGrid->hasPicture());
         EXPECT_EQ(cell(toDo, 1, 2), "Monday - Jan 5, 04");
         EXPECT_EQ(cell(toDo, 2, 3), "Tuesday - Jan 6, 04");
         fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
@@ -100,11 +101,11 @@ TEST_F(ToDoColoursTest, APictureKeepsEveryCellAndIsSavedAsItsStem) {
 
 TEST_F(ToDoColoursTest, AnyAnswerToThePanelQuestionDropsAPendingBackground) {
     openToDo([&](ToDoWindow& toDo) {
-        toDo.mOBC_Click();
-        toDo.SSPanel4->Command16[1]->click(); // "Use &Default Background"
+        toDo.ToggleGridBackgroundSelector();
+        toDo.backgroundSelector->Command16[1]->click(); // "Use &Default Background"
         EXPECT_EQ(toDo.GridBackgroundKind, 2);
         fake.dialogs.answers.push_back(Dialogs::Answer::No); // the panel: system default
-        toDo.mOC_Click();
+        toDo.ChoosePanelColour();
         EXPECT_EQ(toDo.GridBackgroundKind, 0);
         fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
     });
@@ -113,8 +114,8 @@ TEST_F(ToDoColoursTest, AnyAnswerToThePanelQuestionDropsAPendingBackground) {
 
     fake.dialogs.shown.clear();
     openToDo([&](ToDoWindow& toDo) {
-        toDo.mOBC_Click();
-        toDo.SSPanel4->Command16[1]->click();
+        toDo.ToggleGridBackgroundSelector();
+        toDo.backgroundSelector->Command16[1]->click();
         fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
     });
     EXPECT_EQ(record(33), textRecord("Default"));
@@ -122,10 +123,10 @@ TEST_F(ToDoColoursTest, AnyAnswerToThePanelQuestionDropsAPendingBackground) {
 
 TEST_F(ToDoColoursTest, EscapeCancelsTheSelectorBeforeItLeaves) {
     openToDo([&](ToDoWindow& toDo) {
-        toDo.mOBC_Click();
-        ASSERT_TRUE(toDo.SSPanel4->isVisible());
-        press(toDo.Command1[ToDoWindow::ExitButton], Qt::Key_Escape);
-        EXPECT_FALSE(toDo.SSPanel4->isVisible());
+        toDo.ToggleGridBackgroundSelector();
+        ASSERT_TRUE(toDo.backgroundSelector->isVisible());
+        press(toDo.commandButtons[ToDoWindow::ExitButton], Qt::Key_Escape);
+        EXPECT_FALSE(toDo.backgroundSelector->isVisible());
         EXPECT_TRUE(toDo.isVisible());
         EXPECT_EQ(toDo.GridBackgroundKind, 0);
     });

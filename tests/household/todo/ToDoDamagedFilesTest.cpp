@@ -98,8 +98,8 @@ TEST_F(ToDoWindowTest, ADamagedNamesFileIsKeptBesideBeforeTheNextNameReplacesIt)
                                "be read. The next change to them will replace the file; the "
                                "damaged file is kept beside it as TODONAME.FIL.damaged."}));
         EXPECT_EQ(toDo.ItemNames.names(), QStringList({"Bank", "Tax", "Rent"}));
-        typeInto(toDo.Text1[0], "Groceries");
-        click(toDo.Command1[ToDoWindow::AddButton]);
+        typeInto(toDo.itemEntry[0], "Groceries");
+        click(toDo.commandButtons[ToDoWindow::AddButton]);
         fake.dialogs.answers.push_back(Dialogs::Answer::No);
     });
     EXPECT_EQ(readFile(ToDoFiles::kNamesFile), lines({"Bank", "Tax", "Rent", "Groceries"}));
@@ -125,7 +125,7 @@ TEST_F(ToDoWindowTest, WhileTheDamagedFileCannotBeKeptNothingReplacesIt) {
         fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
         toDo.DeleteGridRow();
         fake.dialogs.shown.clear();
-        click(toDo.Command1[ToDoWindow::SaveButton]);
+        click(toDo.commandButtons[ToDoWindow::SaveButton]);
         ASSERT_EQ(fake.dialogs.shown.size(), 1);
         EXPECT_EQ(fake.dialogs.shown[0].title, "Disk Error");
         EXPECT_EQ(fake.dialogs.shown[0].text,
@@ -139,7 +139,7 @@ TEST_F(ToDoWindowTest, WhileTheDamagedFileCannotBeKeptNothingReplacesIt) {
         EXPECT_FALSE(QFileInfo::exists(fake.file(kGridDamagedFile)));
 
         disk.reset();
-        click(toDo.Command1[ToDoWindow::SaveButton]);
+        click(toDo.commandButtons[ToDoWindow::SaveButton]);
         EXPECT_EQ(toDo.ToDoChanged, 0);
         EXPECT_EQ(readFile(kGridDamagedFile), damaged);
         EXPECT_EQ(ToDoFiles::readGrid(readFile(ToDoFiles::kGridFile)).rows[0].item,

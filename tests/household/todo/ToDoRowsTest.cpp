@@ -15,7 +15,7 @@ std::vector<ToDoRow> items(std::initializer_list<const char*> names) {
 QStringList itemColumn(const ToDoWindow& toDo, int last) {
     QStringList texts;
     for (int row = 1; row <= last; ++row) {
-        texts.append(toDo.VSGd1->textMatrix(row, 1));
+        texts.append(toDo.toDoGrid->textMatrix(row, 1));
     }
     return texts;
 }
@@ -27,27 +27,27 @@ TEST_F(ToDoWindowTest, DeleteAsksAboutTheMarkedRowAndRemovesIt) {
     openToDo([&](ToDoWindow& toDo) {
         clickCell(toDo, 2, 1);
         // A move with the keyboard, and the grid taking the focus again, marks row 3.
-        press(toDo.VSGd1, Qt::Key_Down);
-        toDo.Text1[0]->setFocus(Qt::TabFocusReason);
+        press(toDo.toDoGrid, Qt::Key_Down);
+        toDo.itemEntry[0]->setFocus(Qt::TabFocusReason);
         settle();
-        toDo.VSGd1->setFocus(Qt::TabFocusReason);
+        toDo.toDoGrid->setFocus(Qt::TabFocusReason);
         settle();
         ASSERT_EQ(toDo.MarkedRow, 3);
         fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
-        toDo.Text1[0]->setFocus(Qt::TabFocusReason);
+        toDo.itemEntry[0]->setFocus(Qt::TabFocusReason);
         settle();
-        ASSERT_TRUE(toDo.Command1[ToDoWindow::DeleteRowButton]->isEnabled());
-        press(toDo.Text1[0], Qt::Key_Delete);
+        ASSERT_TRUE(toDo.commandButtons[ToDoWindow::DeleteRowButton]->isEnabled());
+        press(toDo.itemEntry[0], Qt::Key_Delete);
         ASSERT_EQ(fake.dialogs.shown.size(), 1);
         const Dialogs::Message& asked = fake.dialogs.shown[0];
         EXPECT_EQ(asked.text, "Delete Activity and Dates for - \rBank, Monday - Jan 5, 04?");
         EXPECT_EQ(asked.title, "Delete Row");
         EXPECT_EQ(asked.buttons, Dialogs::Buttons::YesNoCancelDefaultNo);
         EXPECT_EQ(itemColumn(toDo, 5), QStringList({"A", "B", "D", "E", ""}));
-        EXPECT_EQ(toDo.VSGd1->rows(), 501);
-        EXPECT_FALSE(toDo.VSGd1->cellBackColour(3, 1).isValid());
-        EXPECT_FALSE(toDo.Command1[ToDoWindow::DeleteRowButton]->isEnabled());
-        EXPECT_TRUE(toDo.Command1[ToDoWindow::SaveButton]->isEnabled());
+        EXPECT_EQ(toDo.toDoGrid->rows(), 501);
+        EXPECT_FALSE(toDo.toDoGrid->cellBackColour(3, 1).isValid());
+        EXPECT_FALSE(toDo.commandButtons[ToDoWindow::DeleteRowButton]->isEnabled());
+        EXPECT_TRUE(toDo.commandButtons[ToDoWindow::SaveButton]->isEnabled());
         EXPECT_EQ(toDo.MarkedRow, ToDoWindow::kNoRow);
         // Nothing is marked now: a further delete asks nothing.
         toDo.DeleteGridRow();
@@ -63,7 +63,7 @@ TEST_F(ToDoWindowTest, ACancelledDeleteLeavesTheRowAsItWas) {
         fake.dialogs.answers.push_back(Dialogs::Answer::Cancel);
         toDo.DeleteGridRow();
         EXPECT_EQ(fake.dialogs.shown.last().text, "Delete This Row?");
-        EXPECT_FALSE(toDo.VSGd1->cellBackColour(2, 1).isValid());
+        EXPECT_FALSE(toDo.toDoGrid->cellBackColour(2, 1).isValid());
         EXPECT_EQ(itemColumn(toDo, 2), QStringList({"A", ""}));
         EXPECT_EQ(toDo.ToDoChanged, 0);
     });
@@ -75,7 +75,7 @@ TEST_F(ToDoWindowTest, InsertMovesRowsDownButNeverDropsAnItem) {
         clickCell(toDo, 2, 1);
         toDo.InsertGridRow();
         EXPECT_EQ(itemColumn(toDo, 4), QStringList({"A", "", "B", "C"}));
-        EXPECT_EQ(toDo.VSGd1->rows(), 501);
+        EXPECT_EQ(toDo.toDoGrid->rows(), 501);
         EXPECT_EQ(toDo.ToDoChanged, 0);
         EXPECT_EQ(toDo.MarkedRow, ToDoWindow::kNoRow);
         toDo.InsertGridRow();
@@ -109,7 +109,7 @@ TEST_F(ToDoWindowTest, ClearGridAsksWithNoAsDefaultAndKeepsTheHeaders) {
         EXPECT_EQ(fake.dialogs.shown[0].buttons, Dialogs::Buttons::YesNoCancelDefaultNo);
         EXPECT_EQ(itemColumn(toDo, 2), QStringList({"", ""}));
         EXPECT_EQ(cell(toDo, 0, 1), "To Do Item");
-        EXPECT_EQ(toDo.VSGd1->rows(), 501);
+        EXPECT_EQ(toDo.toDoGrid->rows(), 501);
         EXPECT_EQ(toDo.ToDoChanged, 1);
         fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
     });
@@ -118,7 +118,7 @@ TEST_F(ToDoWindowTest, ClearGridAsksWithNoAsDefaultAndKeepsTheHeaders) {
 
 // Clicks the header of a column as a person sorts by it.
 void clickHeader(ToDoWindow& toDo, int col) {
-    GridControl* grid = toDo.VSGd1;
+    GridControl* grid = toDo.toDoGrid;
     for (int x = 0; x < grid->viewport()->width(); ++x) {
         if (grid->colAt(x) == col) {
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(x + 3, 3));
@@ -140,7 +140,7 @@ TEST_F(ToDoWindowTest, SortingCleansUpAndTheSaveWritesTheShownOrder) {
         clickHeader(toDo, 1);
         EXPECT_EQ(itemColumn(toDo, 5), QStringList({"Apples", "bread", "pears", "", ""}));
         EXPECT_EQ(toDo.ToDoChanged, 1);
-        EXPECT_EQ(toDo.VSGd1->rows(), 501);
+        EXPECT_EQ(toDo.toDoGrid->rows(), 501);
         // Descending: the grid's own order, empty rows last, no clean-up.
         clickHeader(toDo, 1);
         EXPECT_EQ(itemColumn(toDo, 3), QStringList({"pears", "bread", "Apples"}));
@@ -156,7 +156,7 @@ TEST_F(ToDoWindowTest, SortingCleansUpAndTheSaveWritesTheShownOrder) {
         for (int row = 1; row <= 500; ++row) {
             EXPECT_NE(cell(toDo, row, 2), "Friday - Jan 9, 04");
         }
-        EXPECT_EQ(toDo.VSGd1->rows(), 501);
+        EXPECT_EQ(toDo.toDoGrid->rows(), 501);
         fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
     });
     const std::vector<ToDoRow> saved = ToDoFiles::readGrid(readFile(ToDoFiles::kGridFile)).rows;
@@ -167,7 +167,7 @@ TEST_F(ToDoWindowTest, SortingCleansUpAndTheSaveWritesTheShownOrder) {
 TEST_F(ToDoWindowTest, ADraggedRowIsSavedWhereItWasDropped) {
     writeGridFile(items({"A", "B", "C"}));
     openToDo([&](ToDoWindow& toDo) {
-        GridControl* grid = toDo.VSGd1;
+        GridControl* grid = toDo.toDoGrid;
         int fixedX = -1;
         for (int x = 0; x < grid->viewport()->width() && fixedX < 0; ++x) {
             if (grid->colAt(x) == 0) {

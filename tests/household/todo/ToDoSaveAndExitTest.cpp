@@ -13,11 +13,11 @@ enum class Way { ExitButton, Escape, ToolbarMain, CloseBox };
 void leave(ToDoWindow& toDo, Way way) {
     switch (way) {
     case Way::ExitButton:
-        QTest::mouseClick(toDo.Command1[ToDoWindow::ExitButton], Qt::LeftButton);
+        QTest::mouseClick(toDo.commandButtons[ToDoWindow::ExitButton], Qt::LeftButton);
         break;
     case Way::Escape:
-        toDo.Command1[ToDoWindow::ExitButton]->setFocus();
-        QTest::keyClick(toDo.Command1[ToDoWindow::ExitButton], Qt::Key_Escape);
+        toDo.commandButtons[ToDoWindow::ExitButton]->setFocus();
+        QTest::keyClick(toDo.commandButtons[ToDoWindow::ExitButton], Qt::Key_Escape);
         break;
     case Way::ToolbarMain:
         toDo.Toolbar1->button(1)->trigger();
@@ -39,8 +39,8 @@ TEST_F(ToDoWindowTest, EveryWayOutAsksToSaveChangesAndCancelStays) {
             QFile::remove(fake.file(ToDoFiles::kGridFile));
             fake.dialogs.shown.clear();
             openToDo([&](ToDoWindow& toDo) {
-                typeInto(toDo.Text1[0], "Bank");
-                click(toDo.Command1[ToDoWindow::AddButton]);
+                typeInto(toDo.itemEntry[0], "Bank");
+                click(toDo.commandButtons[ToDoWindow::AddButton]);
                 fake.dialogs.answers.push_back(answer);
                 leave(toDo, way);
                 ASSERT_EQ(fake.dialogs.shown.size(), 1);
@@ -68,8 +68,8 @@ TEST_F(ToDoWindowTest, ALogoutSavesTheUnsavedList) {
     ASSERT_NE(session, nullptr);
     ASSERT_FALSE(session->allowsInteraction());
     openToDo([&](ToDoWindow& toDo) {
-        typeInto(toDo.Text1[0], "Bank");
-        click(toDo.Command1[ToDoWindow::AddButton]);
+        typeInto(toDo.itemEntry[0], "Bank");
+        click(toDo.commandButtons[ToDoWindow::AddButton]);
         emit qApp->commitDataRequest(*session);
         EXPECT_TRUE(fake.dialogs.shown.isEmpty());
         EXPECT_EQ(toDo.ToDoChanged, 0);
@@ -83,11 +83,11 @@ TEST_F(ToDoWindowTest, AFailedSaveSaysSoKeepsTheOldFileAndTheWindowOpen) {
     writeGridFile({{"Old", "", ""}});
     const QByteArray old = readFile(ToDoFiles::kGridFile);
     openToDo([&](ToDoWindow& toDo) {
-        typeInto(toDo.Text1[0], "New");
-        click(toDo.Command1[ToDoWindow::AddButton]);
+        typeInto(toDo.itemEntry[0], "New");
+        click(toDo.commandButtons[ToDoWindow::AddButton]);
         {
             FullDisk disk(100);
-            click(toDo.Command1[ToDoWindow::SaveButton]);
+            click(toDo.commandButtons[ToDoWindow::SaveButton]);
             EXPECT_EQ(toDo.ToDoChanged, 1);
             ASSERT_EQ(fake.dialogs.shown.size(), 1);
             EXPECT_EQ(fake.dialogs.shown[0].title, "Disk Error");
@@ -96,7 +96,7 @@ TEST_F(ToDoWindowTest, AFailedSaveSaysSoKeepsTheOldFileAndTheWindowOpen) {
             EXPECT_EQ(fake.dialogs.shown[0].icon, Dialogs::Icon::Critical);
             // Yes to the exit question, and that save fails too: the window stays.
             fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
-            click(toDo.Command1[ToDoWindow::ExitButton]);
+            click(toDo.commandButtons[ToDoWindow::ExitButton]);
             EXPECT_TRUE(toDo.isVisible());
             EXPECT_EQ(fake.dialogs.shown.size(), 3);
         }
@@ -110,8 +110,8 @@ TEST_F(ToDoWindowTest, SaveWithoutChangesWritesNothingAndLeavingAsksNothing) {
     openToDo([&](ToDoWindow& toDo) {
         toDo.SaveToDoGrid();
         EXPECT_FALSE(QFileInfo::exists(fake.file(ToDoFiles::kGridFile)));
-        EXPECT_FALSE(toDo.Command1[ToDoWindow::SaveButton]->isEnabled());
-        EXPECT_FALSE(toDo.Command1[ToDoWindow::ClearButton]->isEnabled());
+        EXPECT_FALSE(toDo.commandButtons[ToDoWindow::SaveButton]->isEnabled());
+        EXPECT_FALSE(toDo.commandButtons[ToDoWindow::ClearButton]->isEnabled());
     });
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(fake.file(ToDoFiles::kNamesFile)));

@@ -58,7 +58,7 @@ protected:
 
     // A click on a cell of the grid, as the mouse gives it.
     static void clickCell(ToDoWindow& toDo, int row, int col) {
-        GridControl* grid = toDo.VSGd1;
+        GridControl* grid = toDo.toDoGrid;
         grid->showCell(row, col);
         settle();
         QPoint at;
@@ -81,7 +81,7 @@ protected:
 
     // Clicks day 8 to 21 of the picker's month: those appear once in a month's page.
     static void clickDay(ToDoWindow& toDo, int day) {
-        QTableView* days = toDo.MonthView1->month(0)->findChild<QTableView*>();
+        QTableView* days = toDo.datePicker->month(0)->findChild<QTableView*>();
         const QAbstractItemModel* model = days->model();
         for (int row = 1; row < model->rowCount(); ++row) {
             for (int column = 1; column < model->columnCount(); ++column) {
@@ -133,7 +133,7 @@ protected:
     }
 
     static QString cell(const ToDoWindow& toDo, int row, int col) {
-        return toDo.VSGd1->textMatrix(row, col);
+        return toDo.toDoGrid->textMatrix(row, col);
     }
 
     FakePlatform fake;

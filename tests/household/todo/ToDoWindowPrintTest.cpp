@@ -31,17 +31,17 @@ protected:
 
 TEST_F(ToDoPrintTest, ThePrintButtonOpensTheListOrSaysThereIsNothingToPrint) {
     openToDo([this](ToDoWindow& toDo) {
-        click(toDo.Command1[ToDoWindow::PrintButton]);
+        click(toDo.commandButtons[ToDoWindow::PrintButton]);
         EXPECT_EQ(fake.dialogs.shownTexts(),
                   QStringList{"There are currently No Entries to Print!"});
-        EXPECT_FALSE(toDo.SSPanel80->isOpen());
+        EXPECT_FALSE(toDo.printPreview->isOpen());
     });
     writeGridFile({{"Buy milk", "", ""}});
     openToDo([this](ToDoWindow& toDo) {
-        click(toDo.Command1[ToDoWindow::PrintButton]);
+        click(toDo.commandButtons[ToDoWindow::PrintButton]);
         settle();
-        EXPECT_TRUE(toDo.SSPanel80->isOpen());
-        click(toDo.SSPanel80->SSCommand80[2]);
+        EXPECT_TRUE(toDo.printPreview->isOpen());
+        click(toDo.printPreview->SSCommand80[2]);
     });
 }
 
@@ -51,64 +51,64 @@ TEST_F(ToDoPrintTest, FontDefaultsAtEveryOpening) {
     writeGridFile(rows);
     openToDo([this](ToDoWindow& toDo) {
         // The only item is in row 500: the list opens.
-        toDo.mOPrt->trigger();
+        toDo.printAction->trigger();
         settle();
-        ASSERT_TRUE(toDo.SSPanel80->isOpen());
+        ASSERT_TRUE(toDo.printPreview->isOpen());
         EXPECT_EQ(fontName(services), "Times New Roman");
         EXPECT_EQ(fontSize(services), "14");
-        EXPECT_EQ(toDo.SSPanel80->Panel3D80[1]->caption(), " 14");
+        EXPECT_EQ(toDo.printPreview->Panel3D80[1]->caption(), " 14");
         EXPECT_EQ(toDo.StatusBar1->panelText(1), "Print");
         EXPECT_FALSE(toDo.mO->menuAction()->isEnabled());
-        EXPECT_FALSE(toDo.mE1->menuAction()->isEnabled());
-        EXPECT_EQ(toDo.VSGd1->editable(), 0);
+        EXPECT_FALSE(toDo.editMenu->menuAction()->isEnabled());
+        EXPECT_EQ(toDo.toDoGrid->editable(), 0);
 
         fake.dialogs.fonts.push_back(
             Dialogs::FontChoice{"Times New Roman", 20, false, false, false, false, Qt::black});
-        click(toDo.SSPanel80->SSCommand80[0]);
+        click(toDo.printPreview->SSCommand80[0]);
         EXPECT_EQ(fontSize(services), "20");
-        click(toDo.SSPanel80->SSCommand80[2]);
-        EXPECT_FALSE(toDo.SSPanel80->isOpen());
+        click(toDo.printPreview->SSCommand80[2]);
+        EXPECT_FALSE(toDo.printPreview->isOpen());
         EXPECT_TRUE(toDo.mO->menuAction()->isEnabled());
         EXPECT_EQ(toDo.StatusBar1->panelText(1), "To Do List");
 
-        toDo.mOPrt->trigger();
+        toDo.printAction->trigger();
         settle();
         EXPECT_EQ(fontSize(services), "14") << "reopened at 14";
-        click(toDo.SSPanel80->SSCommand80[2]);
+        click(toDo.printPreview->SSCommand80[2]);
 
-        toDo.mOW->trigger();
+        toDo.printWorksheetAction->trigger();
         settle();
         EXPECT_EQ(fontSize(services), "18");
         EXPECT_EQ(toDo.printPanel->PreviewDocument, ToDoPrintPanel::Document::Worksheet);
         EXPECT_EQ(toDo.StatusBar1->panelText(1), "Print To Do Worksheet");
-        EXPECT_FALSE(toDo.printPanel->SSCheck81->isEnabled());
-        EXPECT_EQ(toDo.SSPanel80->VSPrinter1->layout().pageCount(), 1);
+        EXPECT_FALSE(toDo.printPanel->asOfDateBox->isEnabled());
+        EXPECT_EQ(toDo.printPreview->VSPrinter1->layout().pageCount(), 1);
         // Grid lines off rebuilds the worksheet, not the list.
-        toDo.printPanel->SSCheck80->click();
+        toDo.printPanel->gridLinesBox->click();
         settle();
         EXPECT_EQ(toDo.printPanel->GridLinesOff, 1);
         bool worksheetTitle = false;
         int lines = 0;
         for (const PrintItem& item :
-             toDo.SSPanel80->VSPrinter1->layout().document().pages.at(0).items) {
+             toDo.printPreview->VSPrinter1->layout().document().pages.at(0).items) {
             const auto* text = std::get_if<PrintText>(&item);
             worksheetTitle = worksheetTitle || (text && text->text == "To Do Item Worksheet");
             lines += std::holds_alternative<PrintLine>(item) ? 1 : 0;
         }
         EXPECT_TRUE(worksheetTitle);
         EXPECT_EQ(lines, 0);
-        click(toDo.SSPanel80->SSCommand80[2]);
-        EXPECT_TRUE(toDo.printPanel->SSCheck81->isEnabled());
+        click(toDo.printPreview->SSCommand80[2]);
+        EXPECT_TRUE(toDo.printPanel->asOfDateBox->isEnabled());
 
         // No printer set up, or none with the font: the system's serif at the same size.
         fake.printer.refusedFonts = {"Times New Roman"};
-        toDo.mOPrt->trigger();
+        toDo.printAction->trigger();
         settle();
         EXPECT_EQ(fontName(services), "DejaVu Serif");
         EXPECT_EQ(fontSize(services), "14");
-        EXPECT_GE(toDo.SSPanel80->VSPrinter1->layout().pageCount(), 1);
+        EXPECT_GE(toDo.printPreview->VSPrinter1->layout().pageCount(), 1);
         EXPECT_EQ(toDo.printPanel->printerFont().name, "DejaVu Serif");
-        click(toDo.SSPanel80->SSCommand80[2]);
+        click(toDo.printPreview->SSCommand80[2]);
     });
 }
 
@@ -119,31 +119,31 @@ TEST_F(ToDoPrintTest, TheListPrintsToAFileWhereThePreviewShowsIt) {
     QTemporaryDir folder;
     fake.printer.pdfFile = folder.filePath("list.pdf");
     openToDo([this](ToDoWindow& toDo) {
-        toDo.mOPrt->trigger();
+        toDo.printAction->trigger();
         settle();
-        click(toDo.SSPanel80->SSCommand80[4]);
+        click(toDo.printPreview->SSCommand80[4]);
         ASSERT_EQ(fake.printer.jobs.size(), 1) << "the print dialog was offered";
         EXPECT_TRUE(PdfWords::printedAsLaidOut(fake.printer.pdfFile,
-                                               toDo.SSPanel80->VSPrinter1->layout().document()));
+                                               toDo.printPreview->VSPrinter1->layout().document()));
         EXPECT_TRUE(fake.dialogs.shown.isEmpty());
-        click(toDo.SSPanel80->SSCommand80[2]);
+        click(toDo.printPreview->SSCommand80[2]);
     });
 }
 
 TEST_F(ToDoPrintTest, AnEmptyGridHasNoListButAWorksheet) {
     openToDo([this](ToDoWindow& toDo) {
-        toDo.mOPrt->trigger();
+        toDo.printAction->trigger();
         settle();
-        EXPECT_FALSE(toDo.SSPanel80->isOpen());
+        EXPECT_FALSE(toDo.printPreview->isOpen());
         ASSERT_EQ(fake.dialogs.shown.size(), 1);
         EXPECT_EQ(fake.dialogs.shown[0].text, "There are currently No Entries to Print!");
         EXPECT_EQ(fake.dialogs.shown[0].title, "Print");
         EXPECT_TRUE(toDo.mO->menuAction()->isEnabled());
-        EXPECT_TRUE(toDo.mE1->menuAction()->isEnabled());
-        toDo.mOW->trigger();
+        EXPECT_TRUE(toDo.editMenu->menuAction()->isEnabled());
+        toDo.printWorksheetAction->trigger();
         settle();
-        EXPECT_TRUE(toDo.SSPanel80->isOpen());
-        click(toDo.SSPanel80->SSCommand80[2]);
+        EXPECT_TRUE(toDo.printPreview->isOpen());
+        click(toDo.printPreview->SSCommand80[2]);
     });
 }
 
@@ -158,20 +158,20 @@ TEST_F(ToDoPrintTest, GuideLineRecordIsReadAtLoadAndWrittenOnChange) {
         writeGuideRecord(c.stored);
         const QByteArray before = readFile("GColor3.Fil");
         openToDo([&](ToDoWindow& toDo) {
-            EXPECT_EQ(toDo.SSPanel80->SSOption82->selected(), c.selected) << c.stored.data();
+            EXPECT_EQ(toDo.printPreview->SSOption82->selected(), c.selected) << c.stored.data();
             EXPECT_EQ(readFile("GColor3.Fil"), before) << "nothing written while loading";
-            EXPECT_TRUE(toDo.printPanel->SSCheck80->isChecked());
-            EXPECT_TRUE(toDo.printPanel->SSCheck81->isChecked());
+            EXPECT_TRUE(toDo.printPanel->gridLinesBox->isChecked());
+            EXPECT_TRUE(toDo.printPanel->asOfDateBox->isChecked());
             EXPECT_EQ(services.program.AsOfDateOff, 0);
-            toDo.mOW->trigger();
+            toDo.printWorksheetAction->trigger();
             settle();
-            QTest::mouseClick(toDo.SSPanel80->SSOption82->button(1), Qt::LeftButton);
+            QTest::mouseClick(toDo.printPreview->SSOption82->button(1), Qt::LeftButton);
             settle();
             EXPECT_EQ(guideRecord(), QByteArray("\x01\x00"
                                                 "1",
                                                 3));
-            EXPECT_EQ(toDo.SSPanel80->VSPrinter1->guideLines(), 1);
-            click(toDo.SSPanel80->SSCommand80[2]);
+            EXPECT_EQ(toDo.printPreview->VSPrinter1->guideLines(), 1);
+            click(toDo.printPreview->SSCommand80[2]);
         });
     }
 }
@@ -179,17 +179,17 @@ TEST_F(ToDoPrintTest, GuideLineRecordIsReadAtLoadAndWrittenOnChange) {
 TEST_F(ToDoPrintTest, EscapeStepsBackFromEnlargedThenClosesThenExits) {
     writeGridFile({{"Call the bank", "", ""}});
     openToDo([this](ToDoWindow& toDo) {
-        toDo.mOPrt->trigger();
+        toDo.printAction->trigger();
         settle();
         EXPECT_EQ(fake.help.topics.size(), 0);
         press(QApplication::focusWidget(), Qt::Key_F1);
-        click(toDo.SSPanel80->SSCommand1);
-        ASSERT_EQ(toDo.SSPanel80->SSCommand1->text(), "Normal");
+        click(toDo.printPreview->SSCommand1);
+        ASSERT_EQ(toDo.printPreview->SSCommand1->text(), "Normal");
         press(QApplication::focusWidget(), Qt::Key_Escape);
-        EXPECT_EQ(toDo.SSPanel80->SSCommand1->text(), "Enlarge");
-        EXPECT_TRUE(toDo.SSPanel80->isOpen());
+        EXPECT_EQ(toDo.printPreview->SSCommand1->text(), "Enlarge");
+        EXPECT_TRUE(toDo.printPreview->isOpen());
         press(QApplication::focusWidget(), Qt::Key_Escape);
-        EXPECT_FALSE(toDo.SSPanel80->isOpen());
+        EXPECT_FALSE(toDo.printPreview->isOpen());
         toDo.ShowHelpTopic();
         EXPECT_EQ(fake.help.topics, (QList<int>{1014, 2009}));
         EXPECT_TRUE(toDo.isVisible());
@@ -201,20 +201,20 @@ TEST_F(ToDoPrintTest, EscapeStepsBackFromEnlargedThenClosesThenExits) {
 TEST_F(ToDoPrintTest, AsOfLineOffRebuildsTheListAndIsShared) {
     writeGridFile({{"Call the bank", "", ""}});
     openToDo([this](ToDoWindow& toDo) {
-        toDo.mOPrt->trigger();
+        toDo.printAction->trigger();
         settle();
-        toDo.printPanel->SSCheck81->click();
+        toDo.printPanel->asOfDateBox->click();
         settle();
         EXPECT_EQ(services.program.AsOfDateOff, 1);
         bool asOfShown = false;
         for (const PrintItem& item :
-             toDo.SSPanel80->VSPrinter1->layout().document().pages[0].items) {
+             toDo.printPreview->VSPrinter1->layout().document().pages[0].items) {
             if (const auto* text = std::get_if<PrintText>(&item)) {
                 asOfShown = asOfShown || text->text.startsWith("As of");
             }
         }
         EXPECT_FALSE(asOfShown);
-        click(toDo.SSPanel80->SSCommand80[2]);
+        click(toDo.printPreview->SSCommand80[2]);
     });
 }
 

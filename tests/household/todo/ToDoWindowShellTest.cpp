@@ -17,9 +17,9 @@ protected:
         bool copyOffered;
     };
     static Popup rightClick(ToDoWindow& toDo) {
-        QTest::mouseClick(toDo.Label7, Qt::RightButton);
+        QTest::mouseClick(toDo.dateLabel, Qt::RightButton);
         settle();
-        const Popup popup{toDo.mO->isVisible(), toDo.mOCopy->isVisible()};
+        const Popup popup{toDo.mO->isVisible(), toDo.optionsCopyAction->isVisible()};
         toDo.mO->hide();
         settle();
         return popup;
@@ -54,13 +54,13 @@ TEST_F(ToDoShellTest, CopyLinesUpTheItemsInTheEngineFont) {
                    {},
                    {"  Pay rent ", "", "Friday - Mar 27, 26"}});
     openToDo([this](ToDoWindow& toDo) {
-        toDo.mE1->popup(toDo.mapToGlobal(QPoint(10, 10)));
+        toDo.editMenu->popup(toDo.mapToGlobal(QPoint(10, 10)));
         settle();
-        EXPECT_EQ(toDo.VSGd1->row(), 1);
-        EXPECT_EQ(toDo.VSGd1->col(), 1);
-        ASSERT_TRUE(toDo.mECopy->isEnabled());
-        toDo.mE1->hide();
-        toDo.mECopy->trigger();
+        EXPECT_EQ(toDo.toDoGrid->row(), 1);
+        EXPECT_EQ(toDo.toDoGrid->col(), 1);
+        ASSERT_TRUE(toDo.editCopyAction->isEnabled());
+        toDo.editMenu->hide();
+        toDo.editCopyAction->trigger();
         settle();
         ASSERT_EQ(fake.clipboard.texts.size(), 1);
         const QString text = fake.clipboard.texts[0];
@@ -90,10 +90,10 @@ TEST_F(ToDoShellTest, CopyLinesUpTheItemsInTheEngineFont) {
 TEST_F(ToDoShellTest, OnlyTheFirstItemCellOffersCopyButTheSideButtonAlwaysCopies) {
     writeGridFile({{}, {"Walk the dog", "", ""}});
     openToDo([this](ToDoWindow& toDo) {
-        EXPECT_FALSE(toDo.Command1[ToDoWindow::SaveButton]->isEnabled()) << "row 1 empty";
-        EXPECT_FALSE(toDo.mOCl->isEnabled());
+        EXPECT_FALSE(toDo.commandButtons[ToDoWindow::SaveButton]->isEnabled()) << "row 1 empty";
+        EXPECT_FALSE(toDo.clearGridAction->isEnabled());
         toDo.UpdateEditMenu();
-        EXPECT_FALSE(toDo.mECopy->isEnabled());
+        EXPECT_FALSE(toDo.editCopyAction->isEnabled());
         const Popup popup = rightClick(toDo);
         EXPECT_TRUE(popup.shown);
         EXPECT_FALSE(popup.copyOffered);
@@ -109,20 +109,20 @@ TEST_F(ToDoShellTest, RightClickOffersCopyWhileRowOneHoldsAnItemAndNothingDuring
     openToDo([this](ToDoWindow& toDo) {
         Popup popup = rightClick(toDo);
         EXPECT_TRUE(popup.copyOffered);
-        EXPECT_FALSE(toDo.mOCopy->isVisible()) << "hidden again once the menu closed";
-        toDo.mOPrt->trigger();
+        EXPECT_FALSE(toDo.optionsCopyAction->isVisible()) << "hidden again once the menu closed";
+        toDo.printAction->trigger();
         settle();
         popup = rightClick(toDo);
         EXPECT_FALSE(popup.shown);
         // Every side button only beeps while the preview shows.
         for (int button = 1; button <= 9; ++button) {
-            toDo.Toolbar2_ButtonClick(button);
+            toDo.RunSideToolbarButton(button);
             settle();
         }
         EXPECT_EQ(fake.sound.played, QStringList(9, FakeSound::kBeep));
         EXPECT_TRUE(toDo.isVisible());
         EXPECT_TRUE(fake.clipboard.texts.isEmpty());
-        click(toDo.SSPanel80->SSCommand80[2]);
+        click(toDo.printPreview->SSCommand80[2]);
     });
 }
 
@@ -141,11 +141,11 @@ TEST_F(ToDoShellTest, SideToolbarHasItsNineButtons) {
             EXPECT_EQ(toDo.Toolbar2Button(button)->toolTip(), expected[button - 1]);
             EXPECT_FALSE(toDo.Toolbar2Button(button)->icon().isNull());
         }
-        EXPECT_EQ(toDo.Toolbar2Button(4)->isEnabled(), toDo.mOIN->isEnabled());
+        EXPECT_EQ(toDo.Toolbar2Button(4)->isEnabled(), toDo.insertRowAction->isEnabled());
         toDo.Toolbar2Button(6)->trigger();
         settle();
-        EXPECT_TRUE(toDo.SSPanel80->isOpen());
-        click(toDo.SSPanel80->SSCommand80[2]);
+        EXPECT_TRUE(toDo.printPreview->isOpen());
+        click(toDo.printPreview->SSCommand80[2]);
     });
 }
 
@@ -153,19 +153,19 @@ TEST_F(ToDoShellTest, UtilitiesWaitForTheBackupWindow) {
     writeGridFile({{}, {}, {"Call the bank", "", ""}});
     openToDo([](ToDoWindow& toDo) {
         toDo.UpdateBackupMenu();
-        EXPECT_FALSE(toDo.mUB->isEnabled());
-        EXPECT_FALSE(toDo.mUR->isEnabled());
+        EXPECT_FALSE(toDo.backupAction->isEnabled());
+        EXPECT_FALSE(toDo.restoreAction->isEnabled());
     });
     registerBackupWindow();
     openToDo([](ToDoWindow& toDo) {
         toDo.UpdateBackupMenu();
-        EXPECT_TRUE(toDo.mUB->isEnabled()) << "row 3 holds an item";
-        EXPECT_TRUE(toDo.mUR->isEnabled());
+        EXPECT_TRUE(toDo.backupAction->isEnabled()) << "row 3 holds an item";
+        EXPECT_TRUE(toDo.restoreAction->isEnabled());
     });
     writeGridFile({{"   ", "Wednesday - Mar 25, 26", ""}});
     openToDo([](ToDoWindow& toDo) {
         toDo.UpdateBackupMenu();
-        EXPECT_FALSE(toDo.mUB->isEnabled()) << "blanks only";
+        EXPECT_FALSE(toDo.backupAction->isEnabled()) << "blanks only";
     });
 }
 
@@ -176,7 +176,7 @@ TEST_F(ToDoShellTest, BackupAsksToSaveAndStopsOnCancel) {
         toDo.ToDoChanged = 1;
         toDo.UpdateBackupMenu();
         fake.dialogs.answers.push_back(Dialogs::Answer::Cancel);
-        toDo.mUB->trigger();
+        toDo.backupAction->trigger();
         settle();
         EXPECT_TRUE(contracts.empty());
         ASSERT_EQ(fake.dialogs.shown.size(), 1);
@@ -184,7 +184,7 @@ TEST_F(ToDoShellTest, BackupAsksToSaveAndStopsOnCancel) {
         EXPECT_EQ(toDo.ToDoChanged, 1);
         fake.dialogs.answers.push_back(Dialogs::Answer::No);
         expectBackupWindow();
-        toDo.mUB->trigger();
+        toDo.backupAction->trigger();
         settle();
         EXPECT_EQ(contracts, (std::vector<std::pair<int, int>>{{30, 0}}));
         toDo.ToDoChanged = 0;
@@ -197,20 +197,20 @@ TEST_F(ToDoShellTest, RestoreReloadsOnlyWhenCompleted) {
     registerBackupWindow();
     writeGridFile({{"Call the bank", "", ""}});
     openToDo([this](ToDoWindow& toDo) {
-        toDo.VSGd1->setRow(1);
-        toDo.VSGd1->setCol(1);
-        toDo.VSGd1->setText("Changed here");
+        toDo.toDoGrid->setRow(1);
+        toDo.toDoGrid->setCol(1);
+        toDo.toDoGrid->setText("Changed here");
         toDo.ToDoChanged = 1;
         toDo.UpdateBackupMenu();
         expectBackupWindow();
-        toDo.mUR->trigger();
+        toDo.restoreAction->trigger();
         settle();
         EXPECT_TRUE(fake.dialogs.shown.isEmpty()) << "no save question";
         EXPECT_EQ(cell(toDo, 1, 1), "Changed here");
         EXPECT_EQ(toDo.ToDoChanged, 1);
 
         expectBackupWindow({{"Restored item", "", ""}});
-        toDo.mUR->trigger();
+        toDo.restoreAction->trigger();
         settle();
         EXPECT_EQ(cell(toDo, 1, 1), "Restored item");
         EXPECT_EQ(toDo.ToDoChanged, 0);

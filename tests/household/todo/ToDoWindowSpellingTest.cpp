@@ -25,15 +25,15 @@ TEST_F(ToDoSpellingTest, ACorrectedItemRenamesItsRememberedName) {
     writeFile(ToDoFiles::kNamesFile, ToDoFiles::writeNames({"Buy brd", "Pay the rent"}));
     openToDo([this](ToDoWindow& toDo) {
         answerChange("bread");
-        click(toDo.Command6);
+        click(toDo.spellingButton);
         EXPECT_EQ(cell(toDo, 3, 1), "Buy bread");
         EXPECT_EQ(cell(toDo, 1, 1), "Pay the rent");
         EXPECT_EQ(toDo.ItemNames.names(), (QStringList{"Pay the rent", "Buy bread"}));
-        EXPECT_EQ(toDo.Combo1->count(), 2);
+        EXPECT_EQ(toDo.nameList->count(), 2);
         EXPECT_EQ(ToDoFiles::readNames(readFile(ToDoFiles::kNamesFile)).names,
                   (QStringList{"Pay the rent", "Buy bread"}));
         EXPECT_EQ(toDo.ToDoChanged, 1);
-        EXPECT_EQ(toDo.VSGd1->editable(), 2);
+        EXPECT_EQ(toDo.toDoGrid->editable(), 2);
         ASSERT_FALSE(fake.dialogs.shown.isEmpty());
         EXPECT_EQ(fake.dialogs.shown.last().text,
                   "Spelling Check has been canceled or has reached the end of your entries");

@@ -26,22 +26,25 @@ protected:
         services.program.SignalValue = year;
         return std::make_unique<BackupWindow>(services);
     }
-    static void chooseFloppy(BackupWindow& window) { window.Drive1->setCurrentIndex(1); }
+    static void chooseFloppy(BackupWindow& window) { window.driveBox->setCurrentIndex(1); }
     static bool startable(const BackupWindow& window) {
-        const QAction* command = window.mOR->isVisible() ? window.mOR : window.mOM;
-        EXPECT_EQ(window.SSCommand2->isEnabled(), command->isEnabled());
-        return window.SSCommand2->isEnabled();
+        const QAction* command =
+            window.restoreAction->isVisible() ? window.restoreAction : window.makeBackupAction;
+        EXPECT_EQ(window.startButton->isEnabled(), command->isEnabled());
+        return window.startButton->isEnabled();
     }
 
     // The folder the list's highlight stands on, as the window names folders.
     static QString highlighted(const BackupWindow& window) {
-        return QDir(window.Dir1->currentIndex().data(QFileSystemModel::FilePathRole).toString())
+        return QDir(window.folderList->currentIndex()
+                        .data(QFileSystemModel::FilePathRole)
+                        .toString())
                    .path() +
                '/';
     }
     // Waits until the list has read the children of the folder at index.
     static bool waitForRows(const BackupWindow& window, const QModelIndex& index, int rows) {
-        return QTest::qWaitFor([&] { return window.Dir1->model()->rowCount(index) == rows; },
+        return QTest::qWaitFor([&] { return window.folderList->model()->rowCount(index) == rows; },
                                10'000);
     }
 
@@ -51,20 +54,20 @@ protected:
 TEST_F(BackupWindowTest, TheWindowNamesItsFamilyAndStartsOnlyOffTheProgramFolder) {
     auto toDo = open(30, 0);
     EXPECT_EQ(toDo->windowTitle(), "Backup To Do Files");
-    EXPECT_EQ(toDo->SSCommand2->text(), "&Make Backup");
-    EXPECT_FALSE(toDo->mOR->isVisible());
+    EXPECT_EQ(toDo->startButton->text(), "&Make Backup");
+    EXPECT_FALSE(toDo->restoreAction->isVisible());
     EXPECT_EQ(toDo->chosenFolder(), QDir(fake.folder.path()).path() + "/");
-    EXPECT_FALSE(toDo->SSCommand2->isEnabled());
-    EXPECT_FALSE(toDo->mOM->isEnabled());
+    EXPECT_FALSE(toDo->startButton->isEnabled());
+    EXPECT_FALSE(toDo->makeBackupAction->isEnabled());
     chooseFloppy(*toDo);
     EXPECT_TRUE(startable(*toDo));
-    EXPECT_EQ(toDo->Label5->text(), "/media/floppy/");
+    EXPECT_EQ(toDo->pathLabel->text(), "/media/floppy/");
 
     auto restore = open(33, 99, 2003);
     EXPECT_EQ(restore->windowTitle(), "Restore 2003 Daily Planner File from Backup Media");
-    EXPECT_EQ(restore->SSCommand2->text(), "&Restore 2003 Daily Planner File");
-    EXPECT_FALSE(restore->mOM->isVisible());
-    EXPECT_TRUE(restore->Label1->text().contains(
+    EXPECT_EQ(restore->startButton->text(), "&Restore 2003 Daily Planner File");
+    EXPECT_FALSE(restore->makeBackupAction->isVisible());
+    EXPECT_TRUE(restore->instructions->text().contains(
         "ERASE ALL EXISTING 2003 DAILY PLANNER FILE IN THE PROGRAM"));
     chooseFloppy(*restore);
     EXPECT_TRUE(startable(*restore));
@@ -83,7 +86,7 @@ TEST_F(BackupWindowTest, AStrangeRequestOrAnUnavailableDriveNeverStarts) {
     fake.medium.insert(-1);
     chooseFloppy(*window);
     EXPECT_EQ(fake.dialogs.shownTexts(), QStringList{"Device/Drive is Unavailable!"});
-    EXPECT_EQ(window->Drive1->currentIndex(), 0);
+    EXPECT_EQ(window->driveBox->currentIndex(), 0);
     EXPECT_EQ(window->chosenFolder(), QDir(fake.folder.path()).path() + "/");
     EXPECT_FALSE(startable(*window));
 }
@@ -94,16 +97,16 @@ TEST_F(BackupWindowTest, APlannerYearIsBackedUpFromTheWindowAndTheCallerSeesTheW
     EXPECT_EQ(window->windowTitle(), "Backup 2003 Daily Planner File");
     chooseFloppy(*window);
     fake.dialogs.answers = {Dialogs::Answer::Yes};
-    window->mOM->trigger();
+    window->makeBackupAction->trigger();
     ASSERT_FALSE(fake.dialogs.shown.isEmpty());
     EXPECT_EQ(fake.dialogs.shown.first().text,
               "This utility will first Delete all existing  2003 Daily Planner files\rlocated in "
               "Path: /media/floppy/\r\rProceed?");
     EXPECT_EQ(fake.dialogs.shown.first().buttons, Dialogs::Buttons::YesNoCancelDefaultNo);
-    EXPECT_EQ(spokenName(window->SSPanel2), "Backup Complete");
-    EXPECT_EQ(spokenDescription(window->SSPanel2), "Status");
-    EXPECT_TRUE(window->SSPanel2->isVisibleTo(window.get()));
-    EXPECT_FALSE(window->ProgressBar1->isVisibleTo(window.get()));
+    EXPECT_EQ(spokenName(window->statusPanel), "Backup Complete");
+    EXPECT_EQ(spokenDescription(window->statusPanel), "Status");
+    EXPECT_TRUE(window->statusPanel->isVisibleTo(window.get()));
+    EXPECT_FALSE(window->progressBar->isVisibleTo(window.get()));
     EXPECT_EQ(onDisk(0, "Disk2003.Bbk"), DiskInfoFile::encode({"DPlan", 1, 1, 432, 2003}));
     window->close();
     EXPECT_EQ(services.program.BackupKind, 0);
@@ -113,9 +116,9 @@ TEST_F(BackupWindowTest, APlannerYearIsBackedUpFromTheWindowAndTheCallerSeesTheW
 TEST_F(BackupWindowTest, NoToDoFileIsToldBeforeAnythingIsAsked) {
     auto window = open(30, 0);
     chooseFloppy(*window);
-    window->SSCommand2->click();
+    window->startButton->click();
     EXPECT_EQ(fake.dialogs.shownTexts(), QStringList{"There is no saved To Do file to back up."});
-    EXPECT_EQ(window->SSPanel2->text(), "Backup Not Completed");
+    EXPECT_EQ(window->statusPanel->text(), "Backup Not Completed");
     EXPECT_TRUE(fake.medium.disk().files.isEmpty());
 }
 
@@ -126,15 +129,15 @@ TEST_F(BackupWindowTest, OnlyACompletedRestoreTellsTheCallerToReload) {
         auto backup = open(30, 0);
         chooseFloppy(*backup);
         fake.dialogs.answers = {Dialogs::Answer::Yes};
-        backup->SSCommand2->click();
-        ASSERT_EQ(backup->SSPanel2->text(), "Backup Complete");
+        backup->startButton->click();
+        ASSERT_EQ(backup->statusPanel->text(), "Backup Complete");
     }
     writeProgramFile("TODOActv.FIL", toDoFile(2));
 
     auto declined = open(31, 99);
     chooseFloppy(*declined);
     fake.dialogs.answers = {Dialogs::Answer::No};
-    declined->SSCommand2->click();
+    declined->startButton->click();
     EXPECT_EQ(services.program.RestoreCompleted, 0);
     EXPECT_TRUE(startable(*declined));
     declined->close();
@@ -144,8 +147,8 @@ TEST_F(BackupWindowTest, OnlyACompletedRestoreTellsTheCallerToReload) {
     EXPECT_EQ(services.program.RestoreCompleted, 0);
     chooseFloppy(*window);
     fake.dialogs.answers = {Dialogs::Answer::Yes};
-    window->SSCommand2->click();
-    EXPECT_EQ(spokenName(window->SSPanel2), "Restoration Completed");
+    window->startButton->click();
+    EXPECT_EQ(spokenName(window->statusPanel), "Restoration Completed");
     EXPECT_EQ(programFile("TODOActv.FIL"), list);
     EXPECT_FALSE(startable(*window));
     window->close();
@@ -163,16 +166,16 @@ TEST_F(BackupWindowTest, WhileABackupRunsTheCloseBoxAndTheCommandsDoNothing) {
     fake.dialogs.onShow = [&](const Dialogs::Message& box) {
         if (box.text.contains("Please Insert Backup Disk #2")) {
             window->close();
-            window->SSCommand2->click();
+            window->startButton->click();
             window->chooseFolder("/elsewhere");
             stillOpen = window->isRunning() && services.program.BackupKind == 30;
             fake.medium.insert(second);
         }
     };
     fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Ok};
-    window->SSCommand2->click();
+    window->startButton->click();
     EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(window->SSPanel2->text(), "Backup Complete");
+    EXPECT_EQ(window->statusPanel->text(), "Backup Complete");
     EXPECT_EQ(window->chosenFolder(), "/media/floppy/");
     EXPECT_EQ(fake.dialogs.shownTexts().filter("Proceed?").size(), 1);
 }
@@ -182,8 +185,8 @@ TEST_F(BackupWindowTest, TheCommandFollowsTheFolderAndTheRequestNotWhatARoutineL
     auto backup = open(32, 0, 2003);
     chooseFloppy(*backup);
     fake.dialogs.answers = {Dialogs::Answer::Yes};
-    backup->SSCommand2->click();
-    ASSERT_EQ(backup->SSPanel2->text(), "Backup Complete");
+    backup->startButton->click();
+    ASSERT_EQ(backup->statusPanel->text(), "Backup Complete");
     EXPECT_TRUE(startable(*backup));
     backup->chooseFolder(fake.folder.path());
     EXPECT_FALSE(startable(*backup));
@@ -196,9 +199,9 @@ TEST_F(BackupWindowTest, TheCommandFollowsTheFolderAndTheRequestNotWhatARoutineL
     auto restore = open(33, 99, 2003);
     chooseFloppy(*restore);
     fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Cancel};
-    restore->SSCommand2->click();
+    restore->startButton->click();
     EXPECT_TRUE(fake.dialogs.shownTexts().contains("Please insert Backup Disk #2"));
-    EXPECT_EQ(restore->SSPanel2->text(), "Restore Not Completed");
+    EXPECT_EQ(restore->statusPanel->text(), "Restore Not Completed");
     EXPECT_TRUE(startable(*restore));
 }
 
@@ -212,7 +215,7 @@ TEST_F(BackupWindowTest, TheFolderHighlightedByMouseOrKeyboardIsTheFolderChosen)
     auto window = open(30, 0);
     window->show();
     chooseFloppy(*window);
-    ASSERT_TRUE(waitForRows(*window, window->Dir1->rootIndex(), 3));
+    ASSERT_TRUE(waitForRows(*window, window->folderList->rootIndex(), 3));
     EXPECT_EQ(window->chosenFolder(), fake.medium.folder);
 
     const auto expectChosen = [&](const QString& name, const char* how) {
@@ -221,22 +224,22 @@ TEST_F(BackupWindowTest, TheFolderHighlightedByMouseOrKeyboardIsTheFolderChosen)
         }
         EXPECT_NE(window->chosenFolder(), fake.medium.folder) << how;
         EXPECT_EQ(highlighted(*window), window->chosenFolder()) << how;
-        EXPECT_EQ(window->Label5->text(), window->chosenFolder()) << how;
+        EXPECT_EQ(window->pathLabel->text(), window->chosenFolder()) << how;
         EXPECT_TRUE(startable(*window)) << how;
     };
-    window->Dir1->setFocus();
-    QTest::keyClick(window->Dir1, Qt::Key_Down);
+    window->folderList->setFocus();
+    QTest::keyClick(window->folderList, Qt::Key_Down);
     expectChosen({}, "the first arrow key");
     const QString first = window->chosenFolder();
-    QTest::keyClick(window->Dir1, Qt::Key_Down);
+    QTest::keyClick(window->folderList, Qt::Key_Down);
     expectChosen({}, "another arrow key");
     EXPECT_NE(window->chosenFolder(), first);
-    QTest::keyClicks(window->Dir1, "g");
+    QTest::keyClicks(window->folderList, "g");
     expectChosen("gamma", "typing its first letter");
-    const QModelIndex beta =
-        static_cast<QFileSystemModel*>(window->Dir1->model())->index(fake.medium.folder + "beta");
-    QTest::mouseClick(window->Dir1->viewport(), Qt::LeftButton, {},
-                      window->Dir1->visualRect(beta).center());
+    const QModelIndex beta = static_cast<QFileSystemModel*>(window->folderList->model())
+                                 ->index(fake.medium.folder + "beta");
+    QTest::mouseClick(window->folderList->viewport(), Qt::LeftButton, {},
+                      window->folderList->visualRect(beta).center());
     expectChosen("beta", "a click");
     window->chooseFolder(fake.medium.folder + "alpha");
     expectChosen("alpha", "chosen from the code");
@@ -258,20 +261,20 @@ TEST_F(BackupWindowTest, TheFolderListOpensWithTheChosenFolderInView) {
     deepServices.program.BackupKind = 30;
     BackupWindow window(deepServices);
     window.show();
-    ASSERT_EQ(window.Drive1->currentIndex(), 1);
+    ASSERT_EQ(window.driveBox->currentIndex(), 1);
     // Once the drive's folders are all read and in order, the program folder is the last row.
-    const QAbstractItemModel& folders = *window.Dir1->model();
+    const QAbstractItemModel& folders = *window.folderList->model();
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            const QModelIndex root = window.Dir1->rootIndex();
+            const QModelIndex root = window.folderList->rootIndex();
             return folders.rowCount(root) == 61 && folders.index(60, 0, root).data() == "zz";
         },
         10'000));
     ASSERT_EQ(highlighted(window), deep.path() + '/');
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
-            return window.Dir1->viewport()->rect().contains(
-                window.Dir1->visualRect(window.Dir1->currentIndex()));
+            return window.folderList->viewport()->rect().contains(
+                window.folderList->visualRect(window.folderList->currentIndex()));
         },
         5'000));
 }
@@ -282,9 +285,9 @@ TEST_F(BackupWindowTest, TheInstructionNamesTheStartButtonWithoutItsAccessKeyMar
           std::tuple{31, 99, "Click Restore To Do Files Button"}}) {
         auto window = open(kind, mode);
         window->show();
-        EXPECT_TRUE(window->Label1->text().contains(button)) << kind;
-        EXPECT_FALSE(window->Label1->text().contains('&')) << kind;
-        QAccessibleInterface* start = QAccessible::queryAccessibleInterface(window->SSCommand2);
+        EXPECT_TRUE(window->instructions->text().contains(button)) << kind;
+        EXPECT_FALSE(window->instructions->text().contains('&')) << kind;
+        QAccessibleInterface* start = QAccessible::queryAccessibleInterface(window->startButton);
         ASSERT_NE(start, nullptr);
         EXPECT_FALSE(start->text(QAccessible::Name).contains('&')) << kind;
     }

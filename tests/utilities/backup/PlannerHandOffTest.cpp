@@ -22,10 +22,10 @@ protected:
         fake.modal.scripts.push_back([this](QWidget& window) {
             auto& backup = static_cast<BackupWindow&>(window);
             settle();
-            backup.Drive1->setCurrentIndex(1);
+            backup.driveBox->setCurrentIndex(1);
             fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
-            backup.SSCommand2->click();
-            status = backup.SSPanel2->text();
+            backup.startButton->click();
+            status = backup.statusPanel->text();
         });
     }
 

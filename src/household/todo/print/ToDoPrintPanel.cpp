@@ -31,7 +31,7 @@ ToDoPrintPanel::ToDoPrintPanel(Services& services, Hooks hooks, QWidget* parent)
     config.openChanged = [this](bool open) {
         hooks_.setMenusEnabled(!open);
         if (!open) {
-            SSCheck81->setEnabled(true);
+            asOfDateBox->setEnabled(true);
             hooks_.showStatus(hooks_.caption());
         }
     };
@@ -40,25 +40,28 @@ ToDoPrintPanel::ToDoPrintPanel(Services& services, Hooks hooks, QWidget* parent)
     config.autoSizeReference = [this] {
         return QString(PreviewDocument == Document::Worksheet ? 62 : 76, 'n');
     };
-    SSPanel80 = new PrintPreviewPanel(services_, config, parent);
+    preview = new PrintPreviewPanel(services_, config, parent);
+    preview->setObjectName("SSPanel80");
 
     // The left column makes room for the window's own options under the print range.
-    SSPanel80->place(SSPanel80->SSFrame80[0], 195, 101, 3236, 600);
-    SSPanel80->place(SSPanel80->SSOption81, 300, 250, 2800, 322);
-    SSPanel80->place(SSPanel80->SSFrame80[2], 195, 745, 3236, 800);
-    SSCheck80 = new QCheckBox(tr("Print Grid Lines"), SSPanel80->SSFrame80[2]);
-    SSPanel80->place(SSCheck80, 300, 230, 2850, 300);
-    SSCheck81 = new QCheckBox(tr("Print 'As of' date on each page"), SSPanel80->SSFrame80[2]);
-    SSPanel80->place(SSCheck81, 300, 480, 2850, 300);
-    SSPanel80->place(SSPanel80->SSFrame80[1], 195, 1590, 3236, 1020);
+    preview->place(preview->SSFrame80[0], 195, 101, 3236, 600);
+    preview->place(preview->SSOption81, 300, 250, 2800, 322);
+    preview->place(preview->SSFrame80[2], 195, 745, 3236, 800);
+    gridLinesBox = new QCheckBox(tr("Print Grid Lines"), preview->SSFrame80[2]);
+    gridLinesBox->setObjectName("SSCheck80");
+    preview->place(gridLinesBox, 300, 230, 2850, 300);
+    asOfDateBox = new QCheckBox(tr("Print 'As of' date on each page"), preview->SSFrame80[2]);
+    asOfDateBox->setObjectName("SSCheck81");
+    preview->place(asOfDateBox, 300, 480, 2850, 300);
+    preview->place(preview->SSFrame80[1], 195, 1590, 3236, 1020);
     for (int index = 0; index < 2; ++index) {
-        SSPanel80->place(SSPanel80->SSOption82->button(index), 300, 230 + index * 260, 2292, 300);
+        preview->place(preview->SSOption82->button(index), 300, 230 + index * 260, 2292, 300);
     }
-    SSPanel80->place(SSPanel80->Label80[2], 120, 730, 990, 194);
-    SSPanel80->place(SSPanel80->Panel3D80[2], 1139, 685, 2007, 302);
-    connect(SSCheck80, &QCheckBox::toggled, this, &ToDoPrintPanel::SetGridLinesOption);
-    connect(SSCheck81, &QCheckBox::toggled, this, &ToDoPrintPanel::SetAsOfDateOption);
-    connect(SSPanel80->SSOption81, &QRadioButton::clicked, this, &ToDoPrintPanel::rebuild);
+    preview->place(preview->Label80[2], 120, 730, 990, 194);
+    preview->place(preview->Panel3D80[2], 1139, 685, 2007, 302);
+    connect(gridLinesBox, &QCheckBox::toggled, this, &ToDoPrintPanel::SetGridLinesOption);
+    connect(asOfDateBox, &QCheckBox::toggled, this, &ToDoPrintPanel::SetAsOfDateOption);
+    connect(preview->SSOption81, &QRadioButton::clicked, this, &ToDoPrintPanel::rebuild);
 }
 
 bool ToDoPrintPanel::loading() const {
@@ -69,16 +72,16 @@ void ToDoPrintPanel::loadOptions() {
     // The window is loading until its activation assigns SignalValue again: the boxes ticked here
     // only record their state, so the load never builds a print document.
     services_.program.SignalValue = kLoadingMark;
-    SSCheck80->setChecked(true);
-    SSCheck81->setChecked(true);
+    gridLinesBox->setChecked(true);
+    asOfDateBox->setChecked(true);
     // A box ticked already raises no change: the state is set all the same.
     GridLinesOff = 0;
     services_.program.AsOfDateOff = 0;
-    SSPanel80->loadGuideLineChoice();
+    preview->loadGuideLineChoice();
 }
 
 void ToDoPrintPanel::SetGridLinesOption() {
-    GridLinesOff = SSCheck80->isChecked() ? 0 : 1;
+    GridLinesOff = gridLinesBox->isChecked() ? 0 : 1;
     if (!loading()) {
         QCoreApplication::processEvents();
         rebuild();
@@ -86,7 +89,7 @@ void ToDoPrintPanel::SetGridLinesOption() {
 }
 
 void ToDoPrintPanel::SetAsOfDateOption() {
-    services_.program.AsOfDateOff = SSCheck81->isChecked() ? 0 : 1;
+    services_.program.AsOfDateOff = asOfDateBox->isChecked() ? 0 : 1;
     if (!loading()) {
         QCoreApplication::processEvents();
         rebuild();
@@ -101,7 +104,7 @@ void ToDoPrintPanel::applyFontDefaults(const QString& sizeText) {
 
 void ToDoPrintPanel::OpenToDoPrintPreview() {
     hooks_.setMenusEnabled(false);
-    SSPanel80->SSOption81->setText(kListRange);
+    preview->SSOption81->setText(kListRange);
     if (!hooks_.findItem()) {
         services_.dialogs.message({QStringLiteral("There are currently No Entries to Print!"),
                                    QStringLiteral("Print"), Dialogs::Icon::Information});
@@ -116,26 +119,26 @@ void ToDoPrintPanel::OpenToDoPrintPreview() {
     if (const auto size = PrintValue::toSingle(settings.PrintFontSize); !size || *size <= 0) {
         settings.PrintFontSize = QStringLiteral("14");
     }
-    SSPanel80->SSCommand80[0]->setEnabled(true);
-    SSPanel80->SSCommand80[1]->setEnabled(true);
-    SSPanel80->open();
+    preview->SSCommand80[0]->setEnabled(true);
+    preview->SSCommand80[1]->setEnabled(true);
+    preview->open();
 }
 
 void ToDoPrintPanel::OpenWorksheetPrintPreview() {
     hooks_.setMenusEnabled(false);
-    SSPanel80->SSOption81->setText(kWorksheetRange);
+    preview->SSOption81->setText(kWorksheetRange);
     hooks_.showStatus(kWorksheetStatus);
     PreviewDocument = Document::Worksheet;
     // The worksheet has no "As of" line.
-    SSCheck81->setEnabled(false);
+    asOfDateBox->setEnabled(false);
     applyFontDefaults(QStringLiteral("18"));
     services_.program.PrintSettings.PrintFontSize = QStringLiteral("18");
-    SSPanel80->open(PrintPreviewPanel::Sample::Keep);
+    preview->open(PrintPreviewPanel::Sample::Keep);
     services_.program.NormalPointer();
 }
 
 void ToDoPrintPanel::rebuild() {
-    SSPanel80->rebuild();
+    preview->rebuild();
 }
 
 void ToDoPrintPanel::buildDocument(PrintLayout& layout) {
@@ -155,9 +158,9 @@ void ToDoPrintPanel::buildDocument(PrintLayout& layout) {
 }
 
 bool ToDoPrintPanel::isOpen() const {
-    return SSPanel80->isOpen();
+    return preview->isOpen();
 }
 
 bool ToDoPrintPanel::escape() {
-    return SSPanel80->escape();
+    return preview->escape();
 }

@@ -69,9 +69,9 @@ public:
     Document PreviewDocument = Document::List;
     int GridLinesOff = 0; // 1 = the documents print without grid lines
 
-    PrintPreviewPanel* SSPanel80;
-    QCheckBox* SSCheck80; // "Print Grid Lines"
-    QCheckBox* SSCheck81; // "Print 'As of' date on each page"
+    PrintPreviewPanel* preview;
+    QCheckBox* gridLinesBox; // "Print Grid Lines"
+    QCheckBox* asOfDateBox;  // "Print 'As of' date on each page"
 
 private:
     void SetGridLinesOption();
