@@ -33,9 +33,10 @@ int main(int argc, char** argv) {
     for (int click = 1; click <= kClicks; ++click) {
         date = date.addMonths(1);
         QElapsedTimer sinceClick;
-        bench::PaintWatch watch(sinceClick, *window.vp, bench::PaintWatch::Scope::WithChildren);
+        bench::PaintWatch watch(sinceClick, *window.calendarPage,
+                                bench::PaintWatch::Scope::WithChildren);
         sinceClick.start();
-        window.MonthView1_DateClick(date);
+        window.TakeClickedDay(date);
         // The events are handled until the page has been painted: the paint is then complete.
         while (!watch.painted() && sinceClick.elapsed() < 2000) {
             QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);

@@ -25,16 +25,16 @@ constexpr int kOpenings = 7;
 
 // Times a day change by the arrow key and a save.
 std::vector<double> measure(PlannerWindow& planner) {
-    auto* days = planner.MonthView1->month(0)->findChild<QTableView*>();
+    auto* days = planner.datePicker->month(0)->findChild<QTableView*>();
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QElapsedTimer step;
     step.start();
     QCoreApplication::sendEvent(days, &right); // returns once the rows are filled
     const double dayChangeMs = bench::msSince(step);
 
-    planner.Text2[0]->setText("Changed for the benchmark");
+    planner.activityBoxes[0]->setText("Changed for the benchmark");
     step.restart();
-    planner.Command1->click();
+    planner.saveButton->click();
     return {dayChangeMs, bench::msSince(step)};
 }
 

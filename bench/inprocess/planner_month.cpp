@@ -29,17 +29,18 @@ struct Timings {
 // Times the month view and its preview.
 Timings measure(PlannerWindow& planner) {
     Timings timings;
-    timings.monthShownMs = bench::clickUntilPainted([&planner] { planner.Command4->click(); },
-                                                    *planner.VSGd1->viewport())
-                               .handledMs;
-    timings.rows = planner.VSGd1->rows() - 1;
+    timings.monthShownMs =
+        bench::clickUntilPainted([&planner] { planner.viewMonthButton->click(); },
+                                 *planner.monthGrid->viewport())
+            .handledMs;
+    timings.rows = planner.monthGrid->rows() - 1;
 
     QElapsedTimer step;
     step.start();
-    planner.Command6->click(); // returns once the printout is built
+    planner.printMonthButton->click(); // returns once the printout is built
     timings.previewBuiltMs = bench::msSince(step);
-    timings.pages = planner.SSPanel80->VSPrinter1->layout().pageCount();
-    planner.SSPanel80->SSCommand80[2]->click();
+    timings.pages = planner.printPreview->VSPrinter1->layout().pageCount();
+    planner.printPreview->SSCommand80[2]->click();
     return timings;
 }
 

@@ -70,7 +70,7 @@ void checkSpelling(QApplication& app, PlannerWindow& planner, ShowWatch& watch,
                    QElapsedTimer& sinceClick) {
     app.installEventFilter(&watch);
     sinceClick.start();
-    planner.Command8->click();
+    planner.spellCheckButton->click();
     app.removeEventFilter(&watch);
 }
 
@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
             checkSpelling(app, planner, watch, sinceClick);
             pageMs = watch.messageMs;
         }
-        planner.Text2[4]->setText("Meet the plumbr at noon");
+        planner.activityBoxes[4]->setText("Meet the plumbr at noon");
         {
             ShowWatch watch(sinceClick);
             checkSpelling(app, planner, watch, sinceClick);

@@ -47,21 +47,21 @@ CalendarMakerWindow::CalendarMakerWindow(Services& services)
     setObjectName("Calendar");
     buildControls();
     mO->setTitle("Options");
-    mOE = mO->addAction("E&xit", this, &CalendarMakerWindow::ExitCommand);
+    exitAction = mO->addAction("E&xit", this, &CalendarMakerWindow::ExitCommand);
+    exitAction->setObjectName("mOE");
     buildSideToolbar();
-    windowKeys().setCancelButton(Command1);
+    windowKeys().setCancelButton(exitButton);
     // F1 shows the window's own topic.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, &CalendarMakerWindow::ShowHelpTopic);
 
-    connect(MonthView1, &QCalendarWidget::clicked, this,
-            &CalendarMakerWindow::MonthView1_DateClick);
-    connect(MonthView1, &QCalendarWidget::selectionChanged, this,
-            &CalendarMakerWindow::MonthView1_SelChange);
-    selectOnPaging(*MonthView1);
-    connect(alignmentOptions_, &OptionGroup::clicked, this, &CalendarMakerWindow::SSOption1_Click);
-    connect(Command1, &QPushButton::clicked, this, &CalendarMakerWindow::ExitCommand);
-    connect(cmdPrint, &QPushButton::clicked, this, &CalendarMakerWindow::cmdPrint_Click);
+    connect(monthView, &QCalendarWidget::clicked, this, &CalendarMakerWindow::TakeClickedDay);
+    connect(monthView, &QCalendarWidget::selectionChanged, this,
+            &CalendarMakerWindow::TakeSelectedDay);
+    selectOnPaging(*monthView);
+    connect(alignmentOptions_, &OptionGroup::clicked, this, &CalendarMakerWindow::ChooseAlignment);
+    connect(exitButton, &QPushButton::clicked, this, &CalendarMakerWindow::ExitCommand);
+    connect(printButton, &QPushButton::clicked, this, &CalendarMakerWindow::PrintCalendarPage);
     resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
     Form_Load();
 }
@@ -69,41 +69,50 @@ CalendarMakerWindow::CalendarMakerWindow(Services& services)
 CalendarMakerWindow::~CalendarMakerWindow() = default;
 
 QWidget* CalendarMakerWindow::mainPanel() const {
-    return Panel3D1;
+    return mainPanelFrame;
 }
 
 void CalendarMakerWindow::buildControls() {
     useDialogFont(*centralWidget());
 
-    Panel3D1 = place(new Panel3D(centralWidget()), 0, 0, 9840, 7260);
-    Panel3D1->hide();
+    mainPanelFrame = place(new Panel3D(centralWidget()), 0, 0, 9840, 7260);
+    mainPanelFrame->setObjectName("Panel3D1");
+    mainPanelFrame->hide();
     // A transparent label over the panel's inside, beneath the controls.
-    Label2 = place(new QLabel(Panel3D1), 60, 60, 9705, 7200);
+    mainPanelGround = place(new QLabel(mainPanelFrame), 60, 60, 9705, 7200);
+    mainPanelGround->setObjectName("Label2");
 
-    MonthView1 = place(new QCalendarWidget(Panel3D1), 130, 690, 2595, 2370);
-    MonthView1->setAccessibleName("Month view");
-    MonthView1->setFirstDayOfWeek(Qt::Sunday);
-    MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    MonthView1->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    monthView = place(new QCalendarWidget(mainPanelFrame), 130, 690, 2595, 2370);
+    monthView->setObjectName("MonthView1");
+    monthView->setAccessibleName("Month view");
+    monthView->setFirstDayOfWeek(Qt::Sunday);
+    monthView->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    monthView->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
 
-    SSFrame1 = place(new QGroupBox("Calendar Numbers", Panel3D1), 130, 3285, 2595, 690);
+    numbersFrame = place(new QGroupBox("Calendar Numbers", mainPanelFrame), 130, 3285, 2595, 690);
+    numbersFrame->setObjectName("SSFrame1");
     alignmentOptions_ = new OptionGroup(this);
-    SSOption1[0] = place(new QRadioButton("Align Left", SSFrame1), 130, 300, 1005, 255);
-    SSOption1[1] = place(new QRadioButton("Align Right", SSFrame1), 1290, 300, 1080, 255);
-    for (QRadioButton* option : SSOption1) {
+    alignmentButtons[0] = place(new QRadioButton("Align Left", numbersFrame), 130, 300, 1005, 255);
+    alignmentButtons[1] =
+        place(new QRadioButton("Align Right", numbersFrame), 1290, 300, 1080, 255);
+    for (QRadioButton* option : alignmentButtons) {
+        option->setObjectName("SSOption1");
         alignmentOptions_->add(option);
     }
-    SSOption1[0]->setChecked(true);
+    alignmentButtons[0]->setChecked(true);
 
-    cmdPrint = place(new QPushButton("&Print", Panel3D1), 130, 4800, 2595, 555);
-    Command1 = place(new QPushButton("E&xit", Panel3D1), 130, 5700, 2595, 555);
-    vp = place(new PrintPreview(services_.printer, services_.clipboard, Panel3D1), 2800, 75, 6960,
-               7060);
-    vp->setAccessibleName("Calendar page");
+    printButton = place(new QPushButton("&Print", mainPanelFrame), 130, 4800, 2595, 555);
+    exitButton = place(new QPushButton("E&xit", mainPanelFrame), 130, 5700, 2595, 555);
+    calendarPage = place(new PrintPreview(services_.printer, services_.clipboard, mainPanelFrame),
+                         2800, 75, 6960, 7060);
+    printButton->setObjectName("cmdPrint");
+    exitButton->setObjectName("Command1");
+    calendarPage->setObjectName("vp");
+    calendarPage->setAccessibleName("Calendar page");
 }
 
 void CalendarMakerWindow::buildSideToolbar() {
-    fillSideToolbar({{printPicture(), "Print", [this] { cmdPrint_Click(); }},
+    fillSideToolbar({{printPicture(), "Print", [this] { PrintCalendarPage(); }},
                      {sideToolbarPicture(SidePicture::Help), "Help", [this] { ShowHelpTopic(); }},
                      {sideToolbarPicture(SidePicture::Exit), "Exit", [this] { ExitCommand(); }}});
 }
@@ -113,12 +122,12 @@ void CalendarMakerWindow::Form_Load() {
     program_.NextActivity = 0;
     const QDateTime now = services_.clock.now();
     {
-        const QSignalBlocker blocker(MonthView1);
-        MonthView1->setSelectedDate(now.date());
+        const QSignalBlocker blocker(monthView);
+        monthView->setSelectedDate(now.date());
     }
     ChosenDate = now;
     LoadFormServices();
-    Panel3D1->setBackColour(systemDefaultColour());
+    mainPanelFrame->setBackColour(systemDefaultColour());
     PrintMonthCalendar();
     QCoreApplication::processEvents();
 }
@@ -126,8 +135,8 @@ void CalendarMakerWindow::Form_Load() {
 void CalendarMakerWindow::Form_Activate() {
     ActivateFormServices();
     showStatus(windowTitle());
-    if (Command1->isEnabled()) {
-        Command1->setFocus(Qt::OtherFocusReason);
+    if (exitButton->isEnabled()) {
+        exitButton->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -135,34 +144,35 @@ void CalendarMakerWindow::ExitCommand() {
     close();
 }
 
-void CalendarMakerWindow::MonthView1_DateClick(const QDate& date) {
+void CalendarMakerWindow::TakeClickedDay(const QDate& date) {
     // The selection change has rebuilt the page already unless the chosen day was clicked again.
     if (date != ChosenDate.date()) {
         ChosenDate = QDateTime(date, ChosenDate.time());
         QCoreApplication::processEvents();
         PrintMonthCalendar();
     }
-    cmdPrint->setFocus(Qt::OtherFocusReason);
+    printButton->setFocus(Qt::OtherFocusReason);
 }
 
-void CalendarMakerWindow::MonthView1_SelChange() {
-    ChosenDate = QDateTime(MonthView1->selectedDate(), ChosenDate.time());
+void CalendarMakerWindow::TakeSelectedDay() {
+    ChosenDate = QDateTime(monthView->selectedDate(), ChosenDate.time());
     PrintMonthCalendar();
-    cmdPrint->setFocus(Qt::OtherFocusReason);
+    printButton->setFocus(Qt::OtherFocusReason);
 }
 
-void CalendarMakerWindow::SSOption1_Click(int index) {
+void CalendarMakerWindow::ChooseAlignment(int index) {
     NumberAlignment = index;
     PrintMonthCalendar();
 }
 
 void CalendarMakerWindow::PrintMonthCalendar() {
-    Grid = BuildMonthGrid(ChosenDate.date());
-    MonthCalendarPage::build(vp->layout(), ChosenDate.date(), Grid, NumberAlignment);
-    vp->refresh();
+    BuiltMonth = BuildMonthGrid(ChosenDate.date());
+    MonthCalendarPage::build(calendarPage->layout(), ChosenDate.date(), BuiltMonth,
+                             NumberAlignment);
+    calendarPage->refresh();
 }
 
-void CalendarMakerWindow::cmdPrint_Click() {
-    printDocument(services_.printer, services_.dialogs, vp->layout().document(),
+void CalendarMakerWindow::PrintCalendarPage() {
+    printDocument(services_.printer, services_.dialogs, calendarPage->layout().document(),
                   DateNames::monthTitle(ChosenDate.date()), this);
 }

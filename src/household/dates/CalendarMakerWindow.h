@@ -28,25 +28,29 @@ public:
     explicit CalendarMakerWindow(Services& services);
     ~CalendarMakerWindow() override;
 
-    void MonthView1_DateClick(const QDate& date);
-    void MonthView1_SelChange();
-    void SSOption1_Click(int index);
+    // A day clicked in the month view, and the month view's selection changed.
+    void TakeClickedDay(const QDate& date);
+    void TakeSelectedDay();
+    void ChooseAlignment(int index);
+    // Builds the page of ChosenDate's month in the preview.
     void PrintMonthCalendar();
-    void cmdPrint_Click();
+    // Sends the page to the printer.
+    void PrintCalendarPage();
 
     QDateTime ChosenDate;    // its month is the one shown
     int NumberAlignment = 0; // 0 "Align Left", 1 "Align Right"
-    MonthGrid Grid;          // the month of ChosenDate as last built
+    MonthGrid BuiltMonth;    // the month of ChosenDate as last built
 
-    Panel3D* Panel3D1; // the main panel
-    QLabel* Label2;
-    QCalendarWidget* MonthView1;
-    QGroupBox* SSFrame1; // "Calendar Numbers"
-    std::array<QRadioButton*, 2> SSOption1{};
-    QPushButton* cmdPrint; // "&Print"
-    PrintPreview* vp;      // the calendar page, as it will print
-    QPushButton* Command1; // "E&xit"
-    QAction* mOE;          // "E&xit"
+    // The controls; each keeps its designed name as its objectName.
+    Panel3D* mainPanelFrame;
+    QLabel* mainPanelGround;
+    QCalendarWidget* monthView;
+    QGroupBox* numbersFrame;                         // "Calendar Numbers"
+    std::array<QRadioButton*, 2> alignmentButtons{}; // "Align Left", "Align Right"
+    QPushButton* printButton;
+    PrintPreview* calendarPage; // as it will print
+    QPushButton* exitButton;
+    QAction* exitAction; // the Options menu's only item
 
 protected:
     void ExitCommand() override;

@@ -44,7 +44,7 @@ DateWindow::DateWindow(Services& services)
     buildMenus();
     buildSideToolbar();
     connectHandlers();
-    panelColours_.add({"Panel Color", {Label2}, SettingsFile::GColor3, 91, kFirstRunColour});
+    panelColours_.add({"Panel Color", {colourArea}, SettingsFile::GColor3, 91, kFirstRunColour});
     resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
     Form_Load();
 }
@@ -52,25 +52,26 @@ DateWindow::DateWindow(Services& services)
 DateWindow::~DateWindow() = default;
 
 QWidget* DateWindow::mainPanel() const {
-    return Panel3D1;
+    return mainPanelFrame;
 }
 
 void DateWindow::connectHandlers() {
     // activated: a person's choice, also of the item already chosen; never a setting from code.
-    connect(Combo1, &QComboBox::activated, this, &DateWindow::Combo1_Click);
-    connect(Combo2, &QComboBox::activated, this, &DateWindow::Combo2_Click);
-    connect(Combo3, &QComboBox::activated, this, &DateWindow::Combo3_Click);
-    connect(Combo1, &DropDownList::droppingDown, this, [this] { DropDown(Combo1, Text1); });
-    connect(Combo2, &DropDownList::droppingDown, this, [this] { DropDown(Combo2, Text2); });
-    connect(Combo3, &DropDownList::droppingDown, this, [this] { DropDown(Combo3, Text3); });
+    connect(monthList, &QComboBox::activated, this, &DateWindow::ChooseMonth);
+    connect(dayList, &QComboBox::activated, this, &DateWindow::ChooseDay);
+    connect(yearList, &QComboBox::activated, this, &DateWindow::ChooseYear);
+    connect(monthList, &DropDownList::droppingDown, this,
+            [this] { DropDown(monthList, monthBox); });
+    connect(dayList, &DropDownList::droppingDown, this, [this] { DropDown(dayList, dayBox); });
+    connect(yearList, &DropDownList::droppingDown, this, [this] { DropDown(yearList, yearBox); });
     // Typing, pasting and cutting; the window's own settings of the box are made with the box's
     // signals blocked and call the check themselves where it is due.
-    connect(Text3, &QLineEdit::textChanged, this, &DateWindow::CheckTypedYear);
-    connect(MonthView1, &QCalendarWidget::selectionChanged, this, &DateWindow::ShowDateFields);
-    selectOnPaging(*MonthView1);
-    connect(Command1, &QPushButton::clicked, this, &DateWindow::ExitCommand);
-    connect(Command2, &QPushButton::clicked, this, &DateWindow::PrintDateFunction);
-    connect(mOPrint, &QAction::triggered, this, &DateWindow::PrintDateFunction);
+    connect(yearBox, &QLineEdit::textChanged, this, &DateWindow::CheckTypedYear);
+    connect(monthView, &QCalendarWidget::selectionChanged, this, &DateWindow::ShowDateFields);
+    selectOnPaging(*monthView);
+    connect(exitButton, &QPushButton::clicked, this, &DateWindow::ExitCommand);
+    connect(printButton, &QPushButton::clicked, this, &DateWindow::PrintDateFunction);
+    connect(printAction, &QAction::triggered, this, &DateWindow::PrintDateFunction);
     connect(Toolbar2Button(2), &QAction::triggered, this, &DateWindow::PrintDateFunction);
 }
 
@@ -79,18 +80,18 @@ void DateWindow::Form_Load() {
     panelColours_.LoadPanelColour();
     const QDate today = services_.clock.today();
     {
-        const QSignalBlocker blocker(MonthView1);
-        MonthView1->setSelectedDate(today);
+        const QSignalBlocker blocker(monthView);
+        monthView->setSelectedDate(today);
     }
     for (int year = DateNames::kFirstYear; year <= DateNames::kLastYear; ++year) {
-        Combo3->addItem(QString::number(year));
+        yearList->addItem(QString::number(year));
     }
     showFields(fieldsOf(today));
-    Label3->setText(DateNames::weekdayName(today));
+    weekday->setText(DateNames::weekdayName(today));
     // Filling the year box is a change of it: the year list and the month number follow.
     CheckTypedYear();
     const QColor face = systemDefaultColour();
-    for (Panel3D* panel : {Panel3D1, SSPanel1, SSPanel2, SSPanel3}) {
+    for (Panel3D* panel : {mainPanelFrame, calendarPanel, fieldsPanel, weekdayPanel}) {
         panel->setBackColour(face);
     }
     program_.PrintSettings.PrintFontUnderline = false;
@@ -99,15 +100,16 @@ void DateWindow::Form_Load() {
 
 void DateWindow::Form_Activate() {
     ActivateFormServices();
-    MonthView1->move((SSPanel1->width() - MonthView1->width()) / 2,
-                     (SSPanel1->height() - MonthView1->height()) / 2);
+    monthView->move((calendarPanel->width() - monthView->width()) / 2,
+                    (calendarPanel->height() - monthView->height()) / 2);
     if (program_.ScreenMode == 0) {
         // In the full-screen display the lists have grown; the boxes follow, their buttons free.
         const struct {
             QLineEdit* box;
             DropDownList* list;
             double share;
-        } boxes[] = {{Text1, Combo1, 0.85}, {Text2, Combo2, 0.74}, {Text3, Combo3, 0.8}};
+        } boxes[] = {
+            {monthBox, monthList, 0.85}, {dayBox, dayList, 0.74}, {yearBox, yearList, 0.8}};
         for (const auto& entry : boxes) {
             entry.box->resize(qRound(entry.share * entry.list->width()), entry.list->height());
         }
@@ -125,30 +127,30 @@ bool DateWindow::ExitQuestions() {
 }
 
 QDate DateWindow::chosenDate() const {
-    return MonthView1->selectedDate();
+    return monthView->selectedDate();
 }
 
 DateFields DateWindow::fields() const {
-    return {Text1->text(), Text2->text(), Text3->text()};
+    return {monthBox->text(), dayBox->text(), yearBox->text()};
 }
 
 void DateWindow::showFields(const DateFields& fields) {
-    Text1->setText(fields.month);
-    Text2->setText(fields.day);
+    monthBox->setText(fields.month);
+    dayBox->setText(fields.day);
     setYearBox(fields.year);
 }
 
 void DateWindow::setYearBox(const QString& year) {
-    const QSignalBlocker blocker(Text3);
-    Text3->setText(year);
+    const QSignalBlocker blocker(yearBox);
+    yearBox->setText(year);
 }
 
 void DateWindow::showDate(const QDate& date) {
     {
-        const QSignalBlocker blocker(MonthView1);
-        MonthView1->setSelectedDate(date);
+        const QSignalBlocker blocker(monthView);
+        monthView->setSelectedDate(date);
     }
-    Label3->setText(DateNames::weekdayName(date));
+    weekday->setText(DateNames::weekdayName(date));
 }
 
 void DateWindow::DropDown(DropDownList* list, QLineEdit* box) {
@@ -159,14 +161,14 @@ void DateWindow::DropDown(DropDownList* list, QLineEdit* box) {
     }
 }
 
-void DateWindow::Combo1_Click() {
-    Text1->setText(Combo1->currentText());
+void DateWindow::ChooseMonth() {
+    monthBox->setText(monthList->currentText());
     MonthOrYearChosen();
 }
 
-void DateWindow::Combo3_Click() {
+void DateWindow::ChooseYear() {
     // Every year of the list is one the check would accept as it stands.
-    setYearBox(Combo3->currentText());
+    setYearBox(yearList->currentText());
     MonthOrYearChosen();
 }
 
@@ -181,8 +183,8 @@ void DateWindow::MonthOrYearChosen() {
     showDate(*resolved.date);
 }
 
-void DateWindow::Combo2_Click() {
-    Text2->setText(Combo2->currentText());
+void DateWindow::ChooseDay() {
+    dayBox->setText(dayList->currentText());
     const ResolvedDate resolved = ResolveChosenDay(fields(), MonthNumber);
     if (!resolved.date.has_value()) {
         return;
@@ -198,10 +200,10 @@ void DateWindow::CheckTypedYear() {
     }
     const QScopedValueRollback guard(checkingYear_, true);
     // A typed year takes effect at its fourth character.
-    if (Text3->text().size() != 4) {
+    if (yearBox->text().size() != 4) {
         return;
     }
-    const int typed = numericValue(Text3->text());
+    const int typed = numericValue(yearBox->text());
     if (typed < DateNames::kFirstYear) {
         MinimumYearMessage();
         setYearBox(QString::number(DateNames::kFirstYear));
@@ -210,8 +212,8 @@ void DateWindow::CheckTypedYear() {
         setYearBox(QString::number(DateNames::kLastYear));
     }
     {
-        const QSignalBlocker blocker(Combo3);
-        Combo3->setCurrentIndex(Combo3->findText(Text3->text()));
+        const QSignalBlocker blocker(yearList);
+        yearList->setCurrentIndex(yearList->findText(yearBox->text()));
     }
     MonthOrYearChosen();
 }
@@ -227,18 +229,18 @@ void DateWindow::MaximumYearMessage() {
 }
 
 void DateWindow::ShowDateFields() {
-    const QDate date = MonthView1->selectedDate();
+    const QDate date = monthView->selectedDate();
     const DateFields shown = fieldsOf(date);
-    Text1->setText(shown.month);
-    Text2->setText(shown.day);
-    Label3->setText(DateNames::weekdayName(date));
-    if (Text3->text() != shown.year) {
+    monthBox->setText(shown.month);
+    dayBox->setText(shown.day);
+    weekday->setText(DateNames::weekdayName(date));
+    if (yearBox->text() != shown.year) {
         setYearBox(shown.year);
         CheckTypedYear();
     }
 }
 
-void DateWindow::PanelColour_Click() {
+void DateWindow::ChoosePanelColour() {
     showStatus("Panel Color");
     panelColours_.ChooseColour(0);
     showStatus(windowTitle());

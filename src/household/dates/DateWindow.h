@@ -26,37 +26,39 @@ public:
     explicit DateWindow(Services& services);
     ~DateWindow() override;
 
-    // The handlers, by the controls' names.
-    void Combo1_Click(); // a month chosen from the month list
-    void Combo2_Click(); // a day chosen from the day list
-    void Combo3_Click(); // a year chosen from the year list
+    // The handlers.
+    void ChooseMonth(); // from the month list
+    void ChooseDay();   // from the day list
+    void ChooseYear();  // from the year list
     void CheckTypedYear();
     void ShowDateFields();
-    void PanelColour_Click();
+    void ChoosePanelColour();
     void PrintDateFunction();
 
     // The date the month view shows: the chosen date.
     QDate chosenDate() const;
 
-    Panel3D* Panel3D1; // the main panel
-    QLabel* Label2;    // the colour area, filling the main panel's inside
-    Panel3D* SSPanel1; // the calendar panel
-    QCalendarWidget* MonthView1;
-    Panel3D* SSPanel2; // the fields panel
-    DropDownList* Combo1;
-    DropDownList* Combo2;
-    DropDownList* Combo3;
-    QLineEdit* Text1; // the month box
-    QLineEdit* Text2; // the day box
-    QLineEdit* Text3; // the year box
-    Panel3D* SSPanel3;
-    QLabel* Label3;        // the weekday
-    QPushButton* Command2; // "&Print"
-    QPushButton* Command1; // "E&xit"
+    // The controls; each keeps its designed name as its objectName.
+    Panel3D* mainPanelFrame;
+    QLabel* colourArea; // filling the main panel's inside
+    Panel3D* calendarPanel;
+    QCalendarWidget* monthView;
+    Panel3D* fieldsPanel;
+    DropDownList* monthList;
+    DropDownList* dayList;
+    DropDownList* yearList;
+    QLineEdit* monthBox; // laid over the month list's edit part, as are the day and year boxes
+    QLineEdit* dayBox;
+    QLineEdit* yearBox; // the only box that can be typed in
+    Panel3D* weekdayPanel;
+    QLabel* weekday;
+    QPushButton* printButton;
+    QPushButton* exitButton;
 
-    QAction* mOColor;
-    QAction* mOPrint;
-    QAction* mOExit;
+    // The Options menu's items.
+    QAction* panelColourAction;
+    QAction* printAction;
+    QAction* exitAction;
 
 protected:
     void ExitCommand() override;

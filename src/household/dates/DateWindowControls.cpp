@@ -19,8 +19,10 @@
 
 namespace {
 
-DropDownList* dropDownList(QWidget* parent, const QString& name, int left, int top, int width) {
+DropDownList* dropDownList(QWidget* parent, const char* designName, const QString& name, int left,
+                           int top, int width) {
     auto* list = new DropDownList(parent);
+    list->setObjectName(designName);
     list->setAccessibleName(name);
     list->setGeometry(QRect(Twips::toPixels(left, top, width, 0).topLeft(),
                             QSize(Twips::toPixels(width), list->sizeHint().height())));
@@ -28,8 +30,10 @@ DropDownList* dropDownList(QWidget* parent, const QString& name, int left, int t
 }
 
 // A box laid over the edit part of its list, the list's drop-down button left free.
-QLineEdit* boxOver(DropDownList* list, const QString& name, int width, bool readOnly) {
+QLineEdit* boxOver(DropDownList* list, const char* designName, const QString& name, int width,
+                   bool readOnly) {
     auto* box = new QLineEdit(list->parentWidget());
+    box->setObjectName(designName);
     box->setAccessibleName(name);
     box->setAlignment(Qt::AlignCenter);
     box->setReadOnly(readOnly);
@@ -43,70 +47,82 @@ QLineEdit* boxOver(DropDownList* list, const QString& name, int width, bool read
 void DateWindow::buildControls() {
     useDialogFont(*centralWidget());
 
-    Panel3D1 = place(new Panel3D(centralWidget()), 0, 0, 9825, 7200);
-    Panel3D1->hide();
-    Label2 = place(new QLabel(Panel3D1), 60, 60, 9705, 7080);
-    Label2->setAutoFillBackground(true);
+    mainPanelFrame = place(new Panel3D(centralWidget()), 0, 0, 9825, 7200);
+    mainPanelFrame->setObjectName("Panel3D1");
+    mainPanelFrame->hide();
+    colourArea = place(new QLabel(mainPanelFrame), 60, 60, 9705, 7080);
+    colourArea->setObjectName("Label2");
+    colourArea->setAutoFillBackground(true);
 
-    SSPanel1 = place(new Panel3D(Panel3D1), 3060, 756, 3750, 3250);
-    MonthView1 = place(new QCalendarWidget(SSPanel1), 0, 0, 2730, 2370);
-    MonthView1->setAccessibleName("Month view");
-    MonthView1->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
-    MonthView1->setFirstDayOfWeek(Qt::Sunday);
-    MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    MonthView1->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    calendarPanel = place(new Panel3D(mainPanelFrame), 3060, 756, 3750, 3250);
+    monthView = place(new QCalendarWidget(calendarPanel), 0, 0, 2730, 2370);
+    calendarPanel->setObjectName("SSPanel1");
+    monthView->setObjectName("MonthView1");
+    monthView->setAccessibleName("Month view");
+    monthView->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
+    monthView->setFirstDayOfWeek(Qt::Sunday);
+    monthView->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    monthView->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
 
     buildFields();
 
-    SSPanel3 = place(new Panel3D(Panel3D1), 3430, 4827, 3015, 901);
-    Label3 = new QLabel(SSPanel3);
-    Label3->setGeometry(SSPanel3->contentsRect());
-    Label3->setAlignment(Qt::AlignCenter);
-    Label3->setAccessibleDescription("Weekday");
+    weekdayPanel = place(new Panel3D(mainPanelFrame), 3430, 4827, 3015, 901);
+    weekdayPanel->setObjectName("SSPanel3");
+    weekday = new QLabel(weekdayPanel);
+    weekday->setObjectName("Label3");
+    weekday->setGeometry(weekdayPanel->contentsRect());
+    weekday->setAlignment(Qt::AlignCenter);
+    weekday->setAccessibleDescription("Weekday");
     QFont weekdayFont("Times New Roman");
     weekdayFont.setPointSizeF(27.75);
-    Label3->setFont(weekdayFont);
+    weekday->setFont(weekdayFont);
     // Laid out for the longest day name, before the captions are fitted to the fonts here.
-    Label3->setText("Wednesday");
+    weekday->setText("Wednesday");
 
-    Command2 = place(new QPushButton("&Print", Panel3D1), 2945, 6147, 1575, 402);
-    Command1 = place(new QPushButton("E&xit", Panel3D1), 5390, 6147, 1575, 402);
+    printButton = place(new QPushButton("&Print", mainPanelFrame), 2945, 6147, 1575, 402);
+    exitButton = place(new QPushButton("E&xit", mainPanelFrame), 5390, 6147, 1575, 402);
+    printButton->setObjectName("Command2");
+    exitButton->setObjectName("Command1");
 
     for (QWidget* control : std::initializer_list<QWidget*>{
-             Image1, Panel3D1, Label2, SSPanel1, SSPanel2, SSPanel3, Label3, Text1, Text2, Text3,
-             MonthView1, Command1, Command2}) {
+             Image1, mainPanelFrame, colourArea, calendarPanel, fieldsPanel, weekdayPanel, weekday,
+             monthBox, dayBox, yearBox, monthView, exitButton, printButton}) {
         attachOptionsPopup(control);
     }
 }
 
 void DateWindow::buildFields() {
-    SSPanel2 = place(new Panel3D(Panel3D1), 3430, 4109, 3015, 483);
-    Combo1 = dropDownList(SSPanel2, "Month list", 60, 64, 1155);
+    fieldsPanel = place(new Panel3D(mainPanelFrame), 3430, 4109, 3015, 483);
+    fieldsPanel->setObjectName("SSPanel2");
+    monthList = dropDownList(fieldsPanel, "Combo1", "Month list", 60, 64, 1155);
     for (int month = 1; month <= 12; ++month) {
-        Combo1->addItem(DateNames::monthName(month));
+        monthList->addItem(DateNames::monthName(month));
     }
-    Combo2 = dropDownList(SSPanel2, "Day list", 1315, 64, 660);
+    dayList = dropDownList(fieldsPanel, "Combo2", "Day list", 1315, 64, 660);
     for (int day = 1; day <= 31; ++day) {
-        Combo2->addItem(QString::number(day));
+        dayList->addItem(QString::number(day));
     }
-    Combo3 = dropDownList(SSPanel2, "Year list", 2075, 64, 885);
-    Text1 = boxOver(Combo1, "Month", 890, true);
-    Text2 = boxOver(Combo2, "Day", 390, true);
-    Text3 = boxOver(Combo3, "Year", 615, false);
-    Text3->setMaxLength(4);
+    yearList = dropDownList(fieldsPanel, "Combo3", "Year list", 2075, 64, 885);
+    monthBox = boxOver(monthList, "Text1", "Month", 890, true);
+    dayBox = boxOver(dayList, "Text2", "Day", 390, true);
+    yearBox = boxOver(yearList, "Text3", "Year", 615, false);
+    yearBox->setMaxLength(4);
 }
 
 void DateWindow::buildMenus() {
-    mOColor = mO->addAction("Panel C&olor", this, &DateWindow::PanelColour_Click);
+    panelColourAction = mO->addAction("Panel C&olor", this, &DateWindow::ChoosePanelColour);
     mO->addSeparator();
-    mOPrint = mO->addAction("&Print");
+    printAction = mO->addAction("&Print");
     mO->addSeparator();
-    mOExit = mO->addAction("E&xit", this, &DateWindow::ExitCommand);
+    exitAction = mO->addAction("E&xit", this, &DateWindow::ExitCommand);
+    panelColourAction->setObjectName("mOColor");
+    printAction->setObjectName("mOPrint");
+    exitAction->setObjectName("mOExit");
 }
 
 void DateWindow::buildSideToolbar() {
     fillSideToolbar({{sideToolbarPicture(SidePicture::PanelColor), "Panel Color",
-                      [this] { PanelColour_Click(); }},
+                      [this] { ChoosePanelColour(); }},
                      // Print is connected with the print commands.
                      {printPicture(), "Print"},
                      {sideToolbarPicture(SidePicture::Help), "Help", [this] { ShowHelpTopic(); }},

@@ -43,17 +43,17 @@ TEST_F(CalendarMakerWindowTest, OpensOnTodaysMonth) {
     open();
     EXPECT_EQ(services.program.NextActivity, 0);
     EXPECT_EQ(window->ChosenDate, fake.clock.current);
-    EXPECT_EQ(window->MonthView1->selectedDate(), QDate(2026, 3, 25));
-    ASSERT_EQ(window->Grid.rows.size(), 5); // March 2026 begins on a Sunday
-    EXPECT_EQ(window->Grid.chosenRow, 3);
-    EXPECT_EQ(window->Grid.chosenColumn, 3);
+    EXPECT_EQ(window->monthView->selectedDate(), QDate(2026, 3, 25));
+    ASSERT_EQ(window->BuiltMonth.rows.size(), 5); // March 2026 begins on a Sunday
+    EXPECT_EQ(window->BuiltMonth.chosenRow, 3);
+    EXPECT_EQ(window->BuiltMonth.chosenColumn, 3);
     EXPECT_EQ(window->NumberAlignment, 0);
-    EXPECT_TRUE(window->SSOption1[0]->isChecked());
+    EXPECT_TRUE(window->alignmentButtons[0]->isChecked());
     for (int button : {15, 16, 17}) {
         EXPECT_FALSE(window->Toolbar1->button(button)->isEnabled()) << button;
     }
     EXPECT_EQ(window->StatusBar1->panelText(1), "Calendar Maker");
-    EXPECT_EQ(QApplication::focusWidget(), window->Command1);
+    EXPECT_EQ(QApplication::focusWidget(), window->exitButton);
 }
 
 TEST_F(CalendarMakerWindowTest, RemovedTopToolbarIsHiddenAndNothingElseChanges) {
@@ -70,19 +70,19 @@ TEST_F(CalendarMakerWindowTest, RemovedTopToolbarIsHiddenAndNothingElseChanges) 
 TEST_F(CalendarMakerWindowTest, ADateOrAnAlignmentChosenRebuildsTheMonth) {
     open();
     // A click on a day of the next month shown in the month view.
-    window->MonthView1->setSelectedDate(QDate(2005, 7, 4));
-    emit window->MonthView1->clicked(QDate(2005, 7, 4));
+    window->monthView->setSelectedDate(QDate(2005, 7, 4));
+    emit window->monthView->clicked(QDate(2005, 7, 4));
     settle();
     EXPECT_EQ(window->ChosenDate, QDateTime(QDate(2005, 7, 4), QTime(10, 0)));
-    ASSERT_EQ(window->Grid.rows.size(), 6);
-    EXPECT_EQ(window->Grid.chosenRow, 1);
-    EXPECT_EQ(window->Grid.chosenColumn, 1);
-    EXPECT_EQ(QApplication::focusWidget(), window->cmdPrint);
+    ASSERT_EQ(window->BuiltMonth.rows.size(), 6);
+    EXPECT_EQ(window->BuiltMonth.chosenRow, 1);
+    EXPECT_EQ(window->BuiltMonth.chosenColumn, 1);
+    EXPECT_EQ(QApplication::focusWidget(), window->printButton);
 
-    QTest::mouseClick(window->SSOption1[1], Qt::LeftButton);
+    QTest::mouseClick(window->alignmentButtons[1], Qt::LeftButton);
     settle();
     EXPECT_EQ(window->NumberAlignment, 1);
-    QTest::mouseClick(window->SSOption1[0], Qt::LeftButton);
+    QTest::mouseClick(window->alignmentButtons[0], Qt::LeftButton);
     settle();
     EXPECT_EQ(window->NumberAlignment, 0);
 }
@@ -90,7 +90,7 @@ TEST_F(CalendarMakerWindowTest, ADateOrAnAlignmentChosenRebuildsTheMonth) {
 // The texts of the page the preview shows, in order.
 QStringList pageTexts(const CalendarMakerWindow& window) {
     QStringList texts;
-    for (const PrintPage& page : window.vp->layout().document().pages) {
+    for (const PrintPage& page : window.calendarPage->layout().document().pages) {
         for (const PrintItem& item : page.items) {
             if (const auto* text = std::get_if<PrintText>(&item)) {
                 texts.append(text->text);
@@ -103,31 +103,32 @@ QStringList pageTexts(const CalendarMakerWindow& window) {
 TEST_F(CalendarMakerWindowTest, ThePreviewShowsTheChosenMonthAndPrintsIt) {
     open();
     EXPECT_EQ(pageTexts(*window).first(), "March 2026");
-    window->MonthView1->setSelectedDate(QDate(2015, 2, 14));
+    window->monthView->setSelectedDate(QDate(2015, 2, 14));
     settle();
     const QStringList texts = pageTexts(*window);
     EXPECT_EQ(texts.first(), "February 2015");
     EXPECT_EQ(texts.mid(1, 7), (QStringList{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}));
     EXPECT_EQ(texts.mid(8, 3), (QStringList{"1", "2", "3"}));
     EXPECT_EQ(texts.last(), "28");
-    EXPECT_EQ(window->vp->layout().pageCount(), 1);
+    EXPECT_EQ(window->calendarPage->layout().pageCount(), 1);
 
     // The print dialog each time: the first cancelled, the second sent to a file.
     QTemporaryDir folder;
     fake.printer.pdfFile = folder.filePath("calendar.pdf");
     fake.printer.results = {Printer::Result::Cancelled};
-    window->cmdPrint->click();
+    window->printButton->click();
     EXPECT_FALSE(QFile::exists(fake.printer.pdfFile));
     window->Toolbar2Button(1)->trigger();
     ASSERT_EQ(fake.printer.jobs.size(), 2);
     EXPECT_EQ(fake.printer.jobs[0].title, "February 2015");
-    EXPECT_TRUE(PdfWords::printedAsLaidOut(fake.printer.pdfFile, window->vp->layout().document()));
+    EXPECT_TRUE(PdfWords::printedAsLaidOut(fake.printer.pdfFile,
+                                           window->calendarPage->layout().document()));
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
 }
 
 TEST_F(CalendarMakerWindowTest, HelpAndExitByKeys) {
     open();
-    QTest::keyClick(window->MonthView1, Qt::Key_F1);
+    QTest::keyClick(window->monthView, Qt::Key_F1);
     window->mH->trigger();
     window->Toolbar2Button(2)->trigger();
     EXPECT_EQ(fake.help.topics, (QList<int>{3080, 3080, 3080}));
@@ -141,19 +142,19 @@ TEST_F(CalendarMakerWindowTest, HelpAndExitByKeys) {
 
 TEST_F(CalendarMakerWindowTest, PagingTheMonthViewRebuildsAndPrintsTheMonthShown) {
     open();
-    window->MonthView1->setSelectedDate(QDate(2005, 1, 31));
+    window->monthView->setSelectedDate(QDate(2005, 1, 31));
     settle();
-    window->MonthView1->showNextMonth();
+    window->monthView->showNextMonth();
     settle();
-    EXPECT_EQ(window->MonthView1->selectedDate(), QDate(2005, 2, 28));
+    EXPECT_EQ(window->monthView->selectedDate(), QDate(2005, 2, 28));
     EXPECT_EQ(pageTexts(*window).first(), "February 2005");
     EXPECT_EQ(pageTexts(*window).last(), "28");
-    window->MonthView1->showPreviousYear();
+    window->monthView->showPreviousYear();
     settle();
     EXPECT_EQ(pageTexts(*window).first(), "February 2004");
     EXPECT_EQ(pageTexts(*window).last(), "29");
 
-    window->cmdPrint->click();
+    window->printButton->click();
     ASSERT_EQ(fake.printer.jobs.size(), 1);
     EXPECT_EQ(fake.printer.jobs[0].title, "February 2004");
 }

@@ -41,29 +41,29 @@ protected:
 
     // Shows a date through the three lists: year, then month, then day.
     void chooseDate(const QDate& date) {
-        choose(window->Combo3, QString::number(date.year()));
-        choose(window->Combo1, DateNames::monthName(date.month()));
-        choose(window->Combo2, QString::number(date.day()));
+        choose(window->yearList, QString::number(date.year()));
+        choose(window->monthList, DateNames::monthName(date.month()));
+        choose(window->dayList, QString::number(date.day()));
         ASSERT_EQ(window->chosenDate(), date);
     }
 
     // Replaces the year box's text by typing, one character at a time.
     void typeYear(const QString& text) {
-        window->Text3->setFocus();
-        window->Text3->selectAll();
-        QTest::keyClicks(window->Text3, text);
+        window->yearBox->setFocus();
+        window->yearBox->selectAll();
+        QTest::keyClicks(window->yearBox, text);
         settle();
     }
 
     DateFields shownFields() const {
-        return {window->Text1->text(), window->Text2->text(), window->Text3->text()};
+        return {window->monthBox->text(), window->dayBox->text(), window->yearBox->text()};
     }
 
     // The boxes, the month view and the weekday all show date.
     void expectShowing(const QDate& date) const {
         EXPECT_EQ(window->chosenDate(), date);
         EXPECT_EQ(shownFields(), fieldsOf(date));
-        EXPECT_EQ(window->Label3->text(), DateNames::weekdayName(date));
+        EXPECT_EQ(window->weekday->text(), DateNames::weekdayName(date));
     }
 
     QStringList messageTitles() const {

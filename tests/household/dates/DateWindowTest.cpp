@@ -18,13 +18,13 @@ namespace {
 
 TEST_F(DateWindowTest, OpensOnTodayWithTheYearsItAccepts) {
     expectShowing(QDate(2026, 3, 25));
-    EXPECT_EQ(spokenName(window->Label3), "Wednesday");
-    EXPECT_EQ(spokenDescription(window->Label3), "Weekday");
-    ASSERT_EQ(window->Combo3->count(), 748);
-    EXPECT_EQ(window->Combo3->itemText(0), "1753");
-    EXPECT_EQ(window->Combo3->itemText(747), "2500");
-    EXPECT_EQ(window->MonthView1->minimumDate(), QDate(1753, 1, 1));
-    EXPECT_EQ(window->MonthView1->maximumDate(), QDate(9999, 12, 31));
+    EXPECT_EQ(spokenName(window->weekday), "Wednesday");
+    EXPECT_EQ(spokenDescription(window->weekday), "Weekday");
+    ASSERT_EQ(window->yearList->count(), 748);
+    EXPECT_EQ(window->yearList->itemText(0), "1753");
+    EXPECT_EQ(window->yearList->itemText(747), "2500");
+    EXPECT_EQ(window->monthView->minimumDate(), QDate(1753, 1, 1));
+    EXPECT_EQ(window->monthView->maximumDate(), QDate(9999, 12, 31));
     for (int button : {14, 16, 17}) {
         EXPECT_FALSE(window->Toolbar1->button(button)->isEnabled()) << button;
     }
@@ -34,9 +34,9 @@ TEST_F(DateWindowTest, OpensOnTodayWithTheYearsItAccepts) {
     EXPECT_EQ(services.program.PrintSettings.PrintFontStrikethru, SharedValue(false));
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
     // In the full-screen display the boxes cover most of their lists, the buttons left free.
-    EXPECT_EQ(window->Text1->width(), qRound(0.85 * window->Combo1->width()));
-    EXPECT_EQ(window->Text2->width(), qRound(0.74 * window->Combo2->width()));
-    EXPECT_EQ(window->Text3->width(), qRound(0.8 * window->Combo3->width()));
+    EXPECT_EQ(window->monthBox->width(), qRound(0.85 * window->monthList->width()));
+    EXPECT_EQ(window->dayBox->width(), qRound(0.74 * window->dayList->width()));
+    EXPECT_EQ(window->yearBox->width(), qRound(0.8 * window->yearList->width()));
 }
 
 TEST_F(DateWindowTest, AChosenMonthYearOrDayIsClampedToTheMonth) {
@@ -46,14 +46,14 @@ TEST_F(DateWindowTest, AChosenMonthYearOrDayIsClampedToTheMonth) {
         const char* item;
         QDate shown;
     } cases[] = {
-        {QDate(2005, 1, 31), &DateWindow::Combo1, "April", QDate(2005, 4, 30)},
-        {QDate(2001, 1, 30), &DateWindow::Combo1, "February", QDate(2001, 2, 28)},
-        {QDate(2004, 1, 30), &DateWindow::Combo1, "February", QDate(2004, 2, 29)},
-        {QDate(2000, 2, 29), &DateWindow::Combo3, "1900", QDate(1900, 2, 28)},
-        {QDate(2004, 2, 29), &DateWindow::Combo3, "2005", QDate(2005, 2, 28)},
-        {QDate(2005, 6, 1), &DateWindow::Combo2, "31", QDate(2005, 6, 30)},
-        {QDate(2001, 2, 1), &DateWindow::Combo2, "31", QDate(2001, 2, 28)},
-        {QDate(2005, 7, 1), &DateWindow::Combo2, "4", QDate(2005, 7, 4)},
+        {QDate(2005, 1, 31), &DateWindow::monthList, "April", QDate(2005, 4, 30)},
+        {QDate(2001, 1, 30), &DateWindow::monthList, "February", QDate(2001, 2, 28)},
+        {QDate(2004, 1, 30), &DateWindow::monthList, "February", QDate(2004, 2, 29)},
+        {QDate(2000, 2, 29), &DateWindow::yearList, "1900", QDate(1900, 2, 28)},
+        {QDate(2004, 2, 29), &DateWindow::yearList, "2005", QDate(2005, 2, 28)},
+        {QDate(2005, 6, 1), &DateWindow::dayList, "31", QDate(2005, 6, 30)},
+        {QDate(2001, 2, 1), &DateWindow::dayList, "31", QDate(2001, 2, 28)},
+        {QDate(2005, 7, 1), &DateWindow::dayList, "4", QDate(2005, 7, 4)},
     };
     for (const auto& entry : cases) {
         SCOPED_TRACE(entry.shown.toString(Qt::ISODate).toStdString());
@@ -94,19 +94,19 @@ TEST_F(DateWindowTest, TypedYearsOutsideTheRangeAreReportedOnceAndReplaced) {
 TEST_F(DateWindowTest, AnUnfinishedYearChangesNothingUntilItsFourthCharacter) {
     chooseDate(QDate(2005, 7, 4));
     typeYear("19");
-    EXPECT_EQ(window->Text3->text(), "19");
+    EXPECT_EQ(window->yearBox->text(), "19");
     EXPECT_EQ(window->chosenDate(), QDate(2005, 7, 4));
-    EXPECT_EQ(window->Label3->text(), "Monday");
+    EXPECT_EQ(window->weekday->text(), "Monday");
 
     // Lists chosen meanwhile find no year: the month view and the weekday stay as they were.
-    choose(window->Combo1, "February");
-    choose(window->Combo2, "31");
+    choose(window->monthList, "February");
+    choose(window->dayList, "31");
     EXPECT_EQ(window->chosenDate(), QDate(2005, 7, 4));
-    EXPECT_EQ(window->Label3->text(), "Monday");
+    EXPECT_EQ(window->weekday->text(), "Monday");
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
 
     // The fourth character resolves the whole date.
-    QTest::keyClicks(window->Text3, "04");
+    QTest::keyClicks(window->yearBox, "04");
     settle();
     expectShowing(QDate(1904, 2, 29));
 }
@@ -115,28 +115,28 @@ TEST_F(DateWindowTest, ALeapDayMovedIntoTheFirstYearBecomesTheTwentyEighth) {
     chooseDate(QDate(2004, 2, 29));
     typeYear("1700");
     expectShowing(QDate(1753, 2, 28));
-    EXPECT_EQ(window->Label3->text(), "Wednesday");
+    EXPECT_EQ(window->weekday->text(), "Wednesday");
     EXPECT_EQ(messageTitles(), QStringList{"Minimum Year"});
 }
 
 TEST_F(DateWindowTest, PastedTextIsCutToFourCharacters) {
-    window->Text3->selectAll();
-    window->Text3->insert("20051999");
+    window->yearBox->selectAll();
+    window->yearBox->insert("20051999");
     settle();
     expectShowing(QDate(2005, 3, 25));
 }
 
 TEST_F(DateWindowTest, TheMonthViewLeadsTheFields) {
-    window->MonthView1->setSelectedDate(QDate(2015, 2, 14)); // as a click on a day does
+    window->monthView->setSelectedDate(QDate(2015, 2, 14)); // as a click on a day does
     settle();
     expectShowing(QDate(2015, 2, 14));
 
     // Paging keeps the day where the month has it, else its last day.
     chooseDate(QDate(2005, 1, 31));
-    window->MonthView1->showNextMonth();
+    window->monthView->showNextMonth();
     settle();
     expectShowing(QDate(2005, 2, 28));
-    window->MonthView1->showPreviousYear();
+    window->monthView->showPreviousYear();
     settle();
     expectShowing(QDate(2004, 2, 28));
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
@@ -144,13 +144,13 @@ TEST_F(DateWindowTest, TheMonthViewLeadsTheFields) {
 
 TEST_F(DateWindowTest, PagingPastTheLastYearComesBackToIt) {
     chooseDate(QDate(2500, 12, 15));
-    window->MonthView1->showNextMonth();
+    window->monthView->showNextMonth();
     settle();
     EXPECT_EQ(messageTitles(), QStringList{"Maximum Year"});
     expectShowing(QDate(2500, 1, 15));
 
     fake.dialogs.shown.clear();
-    window->MonthView1->setSelectedDate(QDate(2504, 2, 29)); // a leap day of a later year
+    window->monthView->setSelectedDate(QDate(2504, 2, 29)); // a leap day of a later year
     settle();
     EXPECT_EQ(messageTitles(), QStringList{"Maximum Year"});
     expectShowing(QDate(2500, 2, 28));
@@ -159,19 +159,19 @@ TEST_F(DateWindowTest, PagingPastTheLastYearComesBackToIt) {
 TEST_F(DateWindowTest, AnOpenedListShowsItsBoxsValue) {
     chooseDate(QDate(2005, 7, 4));
     typeYear("19");
-    for (DropDownList* list : {window->Combo1, window->Combo2, window->Combo3}) {
+    for (DropDownList* list : {window->monthList, window->dayList, window->yearList}) {
         list->setCurrentIndex(0);
     }
-    window->Combo1->showPopup();
-    EXPECT_EQ(window->Combo1->currentText(), "July");
-    window->Combo1->hidePopup();
-    window->Combo2->showPopup();
-    EXPECT_EQ(window->Combo2->currentText(), "4");
-    window->Combo2->hidePopup();
+    window->monthList->showPopup();
+    EXPECT_EQ(window->monthList->currentText(), "July");
+    window->monthList->hidePopup();
+    window->dayList->showPopup();
+    EXPECT_EQ(window->dayList->currentText(), "4");
+    window->dayList->hidePopup();
     // A year box being typed names no item: the list stays where it was.
-    window->Combo3->showPopup();
-    EXPECT_EQ(window->Combo3->currentText(), "1753");
-    window->Combo3->hidePopup();
+    window->yearList->showPopup();
+    EXPECT_EQ(window->yearList->currentText(), "1753");
+    window->yearList->hidePopup();
     EXPECT_EQ(window->chosenDate(), QDate(2005, 7, 4));
 }
 
@@ -190,7 +190,7 @@ QByteArray textRecord(const QByteArray& text) {
 }
 
 QColor colourArea(const DateWindow& window) {
-    return window.Label2->palette().color(QPalette::Window);
+    return window.colourArea->palette().color(QPalette::Window);
 }
 
 TEST_F(DateWindowTest, PanelColourIsLightCyanUntilOneIsSaved) {
@@ -198,12 +198,12 @@ TEST_F(DateWindowTest, PanelColourIsLightCyanUntilOneIsSaved) {
 
     // No = the system default colour; Yes at exit stores "Default".
     fake.dialogs.answers = {Dialogs::Answer::No};
-    window->mOColor->trigger();
+    window->panelColourAction->trigger();
     EXPECT_EQ(fake.dialogs.shown.last().title, "Panel Color");
     EXPECT_EQ(colourArea(*window), systemDefaultColour());
     EXPECT_EQ(window->StatusBar1->panelText(1), "Date Function");
     fake.dialogs.answers = {Dialogs::Answer::Yes};
-    window->Command1->click();
+    window->exitButton->click();
     EXPECT_EQ(fake.dialogs.shown.last().text, "Save changes made to Panel and or Text Color?");
     EXPECT_EQ(fake.dialogs.shown.last().title, "Color Changes");
     EXPECT_EQ(record91(fake), textRecord("Default"));
@@ -214,23 +214,23 @@ TEST_F(DateWindowTest, PanelColourIsLightCyanUntilOneIsSaved) {
     fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Yes};
     fake.dialogs.colors = {QColor(255, 0, 0)};
     window->Toolbar2Button(1)->trigger();
-    window->mOExit->trigger();
+    window->exitAction->trigger();
     EXPECT_EQ(record91(fake), textRecord("255"));
     open();
     EXPECT_EQ(colourArea(*window), QColor(255, 0, 0));
 
     // Cancel in the question and no at exit leave the record as it was.
     fake.dialogs.answers = {Dialogs::Answer::Cancel};
-    window->mOColor->trigger();
+    window->panelColourAction->trigger();
     fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::No};
-    window->mOColor->trigger();
-    window->Command1->click();
+    window->panelColourAction->trigger();
+    window->exitButton->click();
     EXPECT_EQ(record91(fake), textRecord("255"));
 }
 
 TEST_F(DateWindowTest, PrintOffersThePrintDialogForTheChosenDate) {
     chooseDate(QDate(2004, 2, 29));
-    window->Command2->click();
+    window->printButton->click();
     ASSERT_EQ(fake.printer.jobs.size(), 1);
     EXPECT_EQ(fake.printer.jobs[0].pageCount, 1);
     EXPECT_EQ(fake.printer.fontRequests, QStringList{"Times New Roman"});
@@ -241,7 +241,7 @@ TEST_F(DateWindowTest, PrintOffersThePrintDialogForTheChosenDate) {
 
     // The menu and the side toolbar print the same way; a cancelled dialog passes in silence.
     fake.printer.results = {Printer::Result::Cancelled};
-    window->mOPrint->trigger();
+    window->printAction->trigger();
     window->Toolbar2Button(2)->trigger();
     EXPECT_EQ(fake.printer.jobs.size(), 3);
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
@@ -252,7 +252,7 @@ TEST_F(DateWindowTest, WithoutAPrinterThePrintoutGoesToAFileInTheSystemsSerif) {
     QTemporaryDir folder;
     fake.printer.pdfFile = folder.filePath("date.pdf");
     chooseDate(QDate(2005, 7, 4));
-    window->Command2->click();
+    window->printButton->click();
     EXPECT_EQ(services.program.PrintSettings.PrintFontName, SharedValue(QString("DejaVu Serif")));
     PrintLayout expected;
     DatePrintout::build(expected, PageGeometry{}, "DejaVu Serif", QDate(2005, 7, 4),
@@ -262,7 +262,7 @@ TEST_F(DateWindowTest, WithoutAPrinterThePrintoutGoesToAFileInTheSystemsSerif) {
 
     // A file that cannot be written is reported; the window goes on.
     fake.printer.pdfFile = folder.filePath("no such folder/date.pdf");
-    window->Command2->click();
+    window->printButton->click();
     EXPECT_EQ(fake.dialogs.shownTexts(), QStringList{"The document could not be printed."});
     EXPECT_EQ(window->StatusBar1->panelText(1), "Date Function");
     EXPECT_TRUE(window->isVisible());

@@ -33,7 +33,7 @@ TEST(DateWindowsSwitching, TheCalendarOpensFromTheDateWindowAndItsExitLeadsHome)
         auto& calendar = dynamic_cast<CalendarMakerWindow&>(window);
         calendarNextActivity = services.program.NextActivity;
         EXPECT_TRUE(calendar.Toolbar1->button(14)->isEnabled());
-        calendar.Command1->click();
+        calendar.exitButton->click();
         EXPECT_FALSE(calendar.isVisible());
     });
 

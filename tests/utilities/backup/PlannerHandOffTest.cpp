@@ -35,10 +35,10 @@ protected:
 TEST_F(PlannerHandOffTest, TheSelectedYearGoesToADiskAndComesBackIntoThePage) {
     saveDay({2025, 3, 5}, "9:00 AM", "Dentist");
     openPlanner([&](PlannerWindow& planner) {
-        emit planner.mU->aboutToShow();
-        ASSERT_TRUE(planner.mUB->isEnabled());
+        emit planner.utilitiesMenu->aboutToShow();
+        ASSERT_TRUE(planner.backupAction->isEnabled());
         startOnFloppy();
-        planner.mUB->trigger();
+        planner.backupAction->trigger();
         settle();
         EXPECT_EQ(status, "Backup Complete");
         EXPECT_EQ(fake.medium.disk().files.value("Disk2025.Bbk"),
@@ -46,10 +46,10 @@ TEST_F(PlannerHandOffTest, TheSelectedYearGoesToADiskAndComesBackIntoThePage) {
 
         saveDay({2025, 3, 5}, "9:00 AM", "Changed since the backup");
         startOnFloppy();
-        planner.mUR->trigger();
+        planner.restoreAction->trigger();
         settle();
         EXPECT_EQ(status, "Restoration Completed");
-        EXPECT_EQ(planner.Text2[0]->text(), "Dentist");
+        EXPECT_EQ(planner.activityBoxes[0]->text(), "Dentist");
     });
     EXPECT_EQ(services.program.BackupKind, 0);
     EXPECT_EQ(services.program.BackupMode, 0);

@@ -36,7 +36,8 @@ PlannerWindow::PlannerWindow(Services& services)
     : ActivityWindow(services, ActivityConstants::household(12, 2003), kCaption) {
     setObjectName("Zcalandar1");
     buildControls();
-    VSSpell1 = new SpellChecker(services_, this);
+    spellChecker = new SpellChecker(services_, this);
+    spellChecker->setObjectName("VSSpell1");
     buildMenus();
     buildSideToolbar();
     connectHandlers();
@@ -51,39 +52,40 @@ PlannerWindow::~PlannerWindow() {
 }
 
 QWidget* PlannerWindow::mainPanel() const {
-    return Panel3D1;
+    return mainPanelFrame;
 }
 
 void PlannerWindow::Form_Load(bool fillTimeList) {
     LoadFormServices();
     Toolbar2Button(1)->setEnabled(false);
     EntriesChanged = 0;
-    Timer1_Timer();
+    ShowClockTime();
     const QDate today = services_.clock.today();
-    MonthView1->setToday(today);
-    MonthView1->setSelectedDate(today);
+    datePicker->setToday(today);
+    datePicker->setSelectedDate(today);
     LoadDayEntries();
     EntriesChanged = 0;
     // The pairs only: the dictionaries are read at the first check.
     LoadAutoCorrectTable();
     LoadPlannerColours();
-    MonthView1->setPalette(Label2->palette());
-    SSPanel7->setPalette(Label2->palette());
+    datePicker->setPalette(mainPanelGround->palette());
+    gridBackgroundSelector->setPalette(mainPanelGround->palette());
     Options = CalendarOptions::read(services_.folder);
     QCoreApplication::processEvents();
     if (fillTimeList) {
-        Combo1->addItems(DayPage::timeChoices());
+        timeList->addItems(DayPage::timeChoices());
     }
     program_.PrintSettings.PrintFontUnderline = false;
     program_.PrintSettings.PrintFontStrikethru = false;
-    program_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(VSGd1->foreColour()));
+    program_.PrintSettings.PrintFontColour =
+        qint32(ColorNumber::fromColor(monthGrid->foreColour()));
     // Selected under the panel's own loading flag: the choice is applied, not written back.
-    SSPanel80->loadGuideLineChoice();
+    printPreview->loadGuideLineChoice();
 }
 
 void PlannerWindow::Form_Activate() {
     ActivateFormServices();
-    SSPanel80->activate();
+    printPreview->activate();
     // A first weekday never saved is Sunday.
     if (Options.FirstWeekday == 0) {
         Options.FirstWeekday = 1;
@@ -94,8 +96,8 @@ void PlannerWindow::Form_Activate() {
     program_.NormalPointer();
 }
 
-void PlannerWindow::Timer1_Timer() {
-    SSPanel5->setCaption(DisplayText::clockTime(services_.clock.now().time()));
+void PlannerWindow::ShowClockTime() {
+    clockPanel->setCaption(DisplayText::clockTime(services_.clock.now().time()));
 }
 
 void PlannerWindow::ExitCommand() {
@@ -103,7 +105,7 @@ void PlannerWindow::ExitCommand() {
 }
 
 bool PlannerWindow::PromptSaveOnExit() {
-    Combo1->hide();
+    timeList->hide();
     program_.SignalValue = 0;
     if (EntriesChanged == 1) {
         const Dialogs::Answer answer =
@@ -129,7 +131,7 @@ bool PlannerWindow::PromptSaveOnExit() {
 }
 
 void PlannerWindow::Form_Unload() {
-    Timer1->stop();
+    clockTimer->stop();
 }
 
 void PlannerWindow::SaveWithoutAsking() {
@@ -155,12 +157,12 @@ bool PlannerWindow::eventFilter(QObject* watched, QEvent* event) {
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         // Enter moves along the rows and is never typed: time, activity, next row's time.
         for (int row = 0; row < kRows; ++row) {
-            if (watched == Text1.at(std::size_t(row))) {
-                Text2.at(std::size_t(row))->setFocus(Qt::TabFocusReason);
+            if (watched == timeBoxes.at(std::size_t(row))) {
+                activityBoxes.at(std::size_t(row))->setFocus(Qt::TabFocusReason);
                 return true;
             }
-            if (watched == Text2.at(std::size_t(row))) {
-                Text1.at(std::size_t((row + 1) % kRows))->setFocus(Qt::TabFocusReason);
+            if (watched == activityBoxes.at(std::size_t(row))) {
+                timeBoxes.at(std::size_t((row + 1) % kRows))->setFocus(Qt::TabFocusReason);
                 return true;
             }
         }
@@ -171,14 +173,14 @@ bool PlannerWindow::eventFilter(QObject* watched, QEvent* event) {
 void PlannerWindow::EscapeKey() {
     // The first that shows: the preview (its "Normal", else its "&Cancel"), the grid background
     // selector, the month view, the calendar options.
-    if (SSPanel80->escape()) {
+    if (printPreview->escape()) {
         return;
     }
-    if (SSPanel7->isVisible()) {
-        SSPanel7->Command16[3]->click();
-    } else if (SSPanel3->isVisible()) {
+    if (gridBackgroundSelector->isVisible()) {
+        gridBackgroundSelector->Command16[3]->click();
+    } else if (monthViewPanel->isVisible()) {
         CloseMonthView();
-    } else if (SSPanel6->isVisible()) {
+    } else if (calendarOptionsPanel->isVisible()) {
         CloseCalendarOptions();
     } else {
         ExitCommand();

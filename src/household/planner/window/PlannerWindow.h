@@ -73,10 +73,11 @@ public:
     // The spelling check of the activity boxes (PlannerWindowSpelling.cpp).
     void LoadAutoCorrectTable();
     void SpellCheckEntries();
-    void VSSpell1_SelectMisspeltWord();
-    void VSSpell1_TakeCorrectedText();
-    void VSSpell1_NoteAutoCorrectAction(int action);
-    void VSSpell1_EndOfCheck(int cancelled);
+    // The checker's events, on the row being checked.
+    void SelectMisspeltWord();
+    void TakeCorrectedText();
+    void NoteAutoCorrectAction(int action);
+    void FinishRowCheck(int cancelled);
 
     // The backup hand-off (PlannerWindowBackup.cpp).
     void UtilitiesOpened();
@@ -109,62 +110,65 @@ public:
     void PromptSaveColours();
     bool coloursChanged() const;
 
-    // Controls, with the names the handlers use; positions in twips as designed.
-    Panel3D* Panel3D1; // the main panel
-    QLabel* Label2;    // the ground of the main panel
-    Panel3D* SSPanel1; // the picker's panel
-    MonthView* MonthView1;
-    Panel3D* SSPanel4; // the date panel
-    Panel3D* SSPanel5; // the clock
-    QTimer* Timer1;
-    std::array<QLabel*, 2> Label1{};       // "Time", "Appointment/Activity"
-    std::array<QLineEdit*, kRows> Text1{}; // the time boxes
-    std::array<QLineEdit*, kRows> Text2{}; // the activity boxes
-    QLineEdit* Text3;                      // hidden; its colour is the boxes' resting colour
-    QComboBox* Combo1;                     // the time picker
-    QPushButton* Command1;                 // "&Save"
-    QPushButton* Command2;                 // "E&xit"
-    QPushButton* Command3;                 // "Clear &Entries"
-    QPushButton* Command4;                 // "&View Month"
-    QPushButton* Command7;                 // "&Print"
-    QPushButton* Command8;                 // "Spelling Chec&k"
-    Panel3D* SSPanel6;                     // "Calendar Options"
-    std::array<QGroupBox*, 4> SSFrame{};   // 0 to 3: SSFrame2 to SSFrame5
-    OptionGroup* SSOption2;                // months shown
-    OptionGroup* SSOption3;                // week numbers
-    OptionGroup* SSOption4;                // first weekday
-    OptionGroup* SSOption5;                // today's mark (index 1 "Yes", 0 "No")
-    QPushButton* Command14;                // "&Close"
+    // Controls, positions in twips as designed; each keeps its designed name as its objectName.
+    Panel3D* mainPanelFrame;
+    QLabel* mainPanelGround;
+    Panel3D* pickerPanel;
+    MonthView* datePicker;
+    Panel3D* datePanel;                      // the long date of the loaded day
+    Panel3D* clockPanel;                     // the time now
+    QTimer* clockTimer;                      // ticks the clock every second
+    std::array<QLabel*, 2> columnHeadings{}; // "Time", "Appointment/Activity"
+    std::array<QLineEdit*, kRows> timeBoxes{};
+    std::array<QLineEdit*, kRows> activityBoxes{};
+    QLineEdit* restingColourBox; // hidden; its colour is the boxes' resting colour
+    QComboBox* timeList;         // laid behind the focused time box; its button picks a time
+    QPushButton* saveButton;
+    QPushButton* exitButton;
+    QPushButton* clearEntriesButton;
+    QPushButton* viewMonthButton;
+    QPushButton* printButton; // the day page's preview
+    QPushButton* spellCheckButton;
+    Panel3D* calendarOptionsPanel;
+    // "Number of Months to Display", "Display the Week Numbers", "Start Week With", "Display
+    // Today's Date"
+    std::array<QGroupBox*, 4> calendarOptionFrames{};
+    OptionGroup* monthsShownOptions;
+    OptionGroup* weekNumberOptions;
+    OptionGroup* firstWeekdayOptions;
+    OptionGroup* todayMarkOptions; // index 1 "Yes", 0 "No"
+    QPushButton* closeOptionsButton;
 
-    SpellChecker* VSSpell1;
+    SpellChecker* spellChecker;
 
-    Panel3D* SSPanel3;     // the month view; its caption names the month
-    GridControl* VSGd1;    // the month grid
-    QPushButton* Command5; // "&Close"
-    QPushButton* Command6; // "Print &Month"
+    Panel3D* monthViewPanel; // its caption names the month
+    GridControl* monthGrid;
+    QPushButton* closeMonthButton;
+    QPushButton* printMonthButton;
 
-    PrintPreviewPanel* SSPanel80 = nullptr;
-    OptionGroup* Option83; // "One Column Output", "Two Column Output"
-    QCheckBox* Check83;    // "Print Grid Lines"
+    PrintPreviewPanel* printPreview = nullptr;
+    OptionGroup* printColumnOptions; // "One Column Output", "Two Column Output"
+    QCheckBox* printGridLinesBox;    // the month's "Print Grid Lines"
 
-    GridBackgroundSelector* SSPanel7; // the month grid's background
+    GridBackgroundSelector* gridBackgroundSelector; // the month grid's background
 
-    QAction* mOGrid;
-    QAction* mOC;
-    QAction* mOTC;
-    QAction* mOV;
-    QAction* mOClr;
-    QAction* mOCopy;
-    QAction* mOP;
-    QAction* mOS;
-    QAction* mOSpell;
-    QAction* mOCal;
-    QAction* mOE;
-    QMenu* mE1;
-    QAction* mECopy;
-    QMenu* mU;
-    QAction* mUB;
-    QAction* mUR;
+    // The Options menu's items, the Edit and Utilities menus and theirs.
+    QAction* gridBackgroundAction;
+    QAction* panelColourAction;
+    QAction* textColourAction;
+    QAction* viewMonthAction;
+    QAction* clearEntriesAction;
+    QAction* popupCopyAction; // shown only in the right-click menu
+    QAction* printAction;
+    QAction* saveAction;
+    QAction* spellCheckAction;
+    QAction* calendarOptionsAction;
+    QAction* exitAction;
+    QMenu* editMenu;
+    QAction* copyAction;
+    QMenu* utilitiesMenu;
+    QAction* backupAction;
+    QAction* restoreAction;
 
     // The window's fields; the day page's are reset when the window is made.
     YearFile::DayRecord WorkingDay;
@@ -211,7 +215,7 @@ private:
 
     // The load; a restore runs it again with the time list kept as it is.
     void Form_Load(bool fillTimeList);
-    void Timer1_Timer();
+    void ShowClockTime();
     void EscapeKey();
     void reloadLoadedDay();
     void showBackupWindow(int mode, int kind);

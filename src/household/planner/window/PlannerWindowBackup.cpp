@@ -10,8 +10,8 @@
 void PlannerWindow::UtilitiesOpened() {
     // Both commands wait for the backup window; a file never written has nothing to back up.
     const bool backupWindow = services_.windows.has(WindowCatalog::kBackupWindow);
-    mUB->setEnabled(backupWindow && YearFile::length(services_.folder, SelectedYear) > 0);
-    mUR->setEnabled(backupWindow);
+    backupAction->setEnabled(backupWindow && YearFile::length(services_.folder, SelectedYear) > 0);
+    restoreAction->setEnabled(backupWindow);
 }
 
 void PlannerWindow::showBackupWindow(int mode, int kind) {
@@ -47,7 +47,7 @@ void PlannerWindow::RestoreYearFile() {
         reloadLoadedDay();
     }
     QCoreApplication::processEvents();
-    Command2->setEnabled(true);
+    exitButton->setEnabled(true);
     program_.NormalPointer();
 }
 
@@ -55,7 +55,7 @@ void PlannerWindow::reloadLoadedDay() {
     if (!LoadedDate.isValid()) {
         return;
     }
-    MonthView1->setSelectedDate(LoadedDate);
+    datePicker->setSelectedDate(LoadedDate);
     LoadDayEntries();
     EntriesChanged = 0;
 }

@@ -33,14 +33,14 @@ constexpr qint64 kWindowColour = ColorNumber::kSystemFlag + 5;
 void PlannerWindow::buildColours() {
     colours_ =
         std::make_unique<PanelColours>(services_, "Save changes made to Panel and or Text Color?");
-    PrintPreviewPanel& preview = *SSPanel80;
-    QList<QWidget*> panels = {Panel3D1, SSPanel1, SSPanel3, SSPanel4,
-                              SSPanel5, SSPanel6, SSPanel80};
+    PrintPreviewPanel& preview = *printPreview;
+    QList<QWidget*> panels = {mainPanelFrame, pickerPanel,          monthViewPanel, datePanel,
+                              clockPanel,     calendarOptionsPanel, printPreview};
     const std::array<QWidget*, 4> frames = {preview.SSFrame80[0], preview.SSFrame80[2],
                                             preview.SSFrame80[1], preview.Frame3};
     for (std::size_t i = 0; i < frames.size(); ++i) {
         if (i <= 1) {
-            panels << preview.SSOption82->button(int(i)) << Option83->button(int(i));
+            panels << preview.SSOption82->button(int(i)) << printColumnOptions->button(int(i));
         }
         if (i <= 2) {
             panels << preview.Panel3D80.at(i);
@@ -48,27 +48,27 @@ void PlannerWindow::buildColours() {
         panels << frames.at(i);
     }
     panels << preview.SSOption81;
-    panelColour_ =
-        colours_->add({.title = "Panel Color",
-                       .panels = panels,
-                       .file = SettingsFile::GColor2,
-                       .record = kPanelRecord,
-                       .defaultColour = PanelColours::kKeepOwnColours,
-                       // The panel's text would vanish.
-                       .mustDifferFrom = [this] { return std::optional(Panel3D1->foreColour()); },
-                       .applied =
-                           [this](const QColor& colour) {
-                               // The sample takes the colour of the "Print Range" frame, and the
-                               // preview's ground follows the panels.
-                               SSPanel80->Panel3d82->setBackColour(
-                                   SSPanel80->SSFrame80[0]->palette().color(QPalette::Window));
-                               QPalette ground = SSPanel80->VSPrinter1->palette();
-                               ground.setColor(QPalette::Window, colour);
-                               SSPanel80->VSPrinter1->setPalette(ground);
-                           }});
+    panelColour_ = colours_->add(
+        {.title = "Panel Color",
+         .panels = panels,
+         .file = SettingsFile::GColor2,
+         .record = kPanelRecord,
+         .defaultColour = PanelColours::kKeepOwnColours,
+         // The panel's text would vanish.
+         .mustDifferFrom = [this] { return std::optional(mainPanelFrame->foreColour()); },
+         .applied =
+             [this](const QColor& colour) {
+                 // The sample takes the colour of the "Print Range" frame, and the
+                 // preview's ground follows the panels.
+                 printPreview->Panel3d82->setBackColour(
+                     printPreview->SSFrame80[0]->palette().color(QPalette::Window));
+                 QPalette ground = printPreview->VSPrinter1->palette();
+                 ground.setColor(QPalette::Window, colour);
+                 printPreview->VSPrinter1->setPalette(ground);
+             }});
     QList<QWidget*> boxes;
     for (std::size_t row = 0; row < std::size_t(kRows); ++row) {
-        boxes << Text1[row] << Text2[row];
+        boxes << timeBoxes[row] << activityBoxes[row];
     }
     textColour_ = colours_->add(
         {.title = "Text Color",
@@ -79,50 +79,52 @@ void PlannerWindow::buildColours() {
          // Text in the boxes' resting colour would vanish.
          .mustDifferFrom = [] { return std::optional(ColorNumber::toColor(kWindowColour)); },
          .role = PanelColours::Role::Text,
-         .applied = [this](const QColor& colour) { VSGd1->setForeColour(colour); }});
+         .applied = [this](const QColor& colour) { monthGrid->setForeColour(colour); }});
 
     GridBackgroundSelector::Grid grid;
     grid.showPicture = [this](const QString& picture) {
-        if (picture.isEmpty() || !VSGd1->setPicture(picture)) {
-            VSGd1->removePicture();
+        if (picture.isEmpty() || !monthGrid->setPicture(picture)) {
+            monthGrid->removePicture();
         }
     };
-    grid.colour = [this] { return VSGd1->backColour(); };
-    grid.setColour = [this](const QColor& colour) { VSGd1->setBackColour(colour); };
-    SSPanel7 = new GridBackgroundSelector(services_, grid, centralWidget());
-    SSPanel7->setDefaultColour(ColorNumber::toColor(kWindowColour));
-    SSPanel7->setDesign({5445,
-                         6600,
-                         1200,
-                         1255,
-                         {160, 1460, 2760, 4060},
-                         {418, 1839, 3199, 4557},
-                         1260,
-                         1317,
-                         5947,
-                         522,
-                         {160, 1410, 2845, 4115},
-                         {1215, 1410, 1215, 1175}});
-    connect(SSPanel7, &GridBackgroundSelector::statusText, this,
+    grid.colour = [this] { return monthGrid->backColour(); };
+    grid.setColour = [this](const QColor& colour) { monthGrid->setBackColour(colour); };
+    gridBackgroundSelector = new GridBackgroundSelector(services_, grid, centralWidget());
+    gridBackgroundSelector->setObjectName("SSPanel7");
+    gridBackgroundSelector->setDefaultColour(ColorNumber::toColor(kWindowColour));
+    gridBackgroundSelector->setDesign({5445,
+                                       6600,
+                                       1200,
+                                       1255,
+                                       {160, 1460, 2760, 4060},
+                                       {418, 1839, 3199, 4557},
+                                       1260,
+                                       1317,
+                                       5947,
+                                       522,
+                                       {160, 1410, 2845, 4115},
+                                       {1215, 1410, 1215, 1175}});
+    connect(gridBackgroundSelector, &GridBackgroundSelector::statusText, this,
             [this](const QString& text) { showStatus(text); });
-    connect(SSPanel7, &GridBackgroundSelector::restoreStatus, this,
+    connect(gridBackgroundSelector, &GridBackgroundSelector::restoreStatus, this,
             [this] { showStatus(windowTitle()); });
-    connect(SSPanel7, &GridBackgroundSelector::settingChanged, this,
+    connect(gridBackgroundSelector, &GridBackgroundSelector::settingChanged, this,
             [this] { colours_->noteChanged(); });
     // "Use Above" lays the picture under the grid's rows afresh, every text kept.
-    connect(SSPanel7->Command16[2], &QPushButton::clicked, this, [this] {
-        VSGd1->removePicture();
-        VSGd1->setPicture(services_.folder.file(SSPanel7->setting() + ".jpg"));
-        VSGd1->setRow(1);
-        VSGd1->setCol(1);
+    connect(gridBackgroundSelector->Command16[2], &QPushButton::clicked, this, [this] {
+        monthGrid->removePicture();
+        monthGrid->setPicture(services_.folder.file(gridBackgroundSelector->setting() + ".jpg"));
+        monthGrid->setRow(1);
+        monthGrid->setCol(1);
     });
 }
 
 void PlannerWindow::LoadPlannerColours() {
     colours_->LoadPanelColour();
     // An empty record 20 leaves the panels as designed; the sample still matches its frame.
-    SSPanel80->Panel3d82->setBackColour(SSPanel80->SSFrame80[0]->palette().color(QPalette::Window));
-    SSPanel7->loadSetting(
+    printPreview->Panel3d82->setBackColour(
+        printPreview->SSFrame80[0]->palette().color(QPalette::Window));
+    gridBackgroundSelector->loadSetting(
         settingsFile(services_.folder, SettingsFile::GColor2).readText(kGridRecord));
 }
 
@@ -136,22 +138,23 @@ void PlannerWindow::ChooseTextColour() {
     showStatus("Text Color");
     colours_->ChooseColour(textColour_);
     // The print colour follows the grid's text, also after a cancel or a refused colour.
-    program_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(VSGd1->foreColour()));
+    program_.PrintSettings.PrintFontColour =
+        qint32(ColorNumber::fromColor(monthGrid->foreColour()));
     showStatus(windowTitle());
 }
 
 void PlannerWindow::ToggleGridBackgroundSelector() {
     // Centred on the main window, a little above its middle.
-    if (SSPanel7->isHidden()) {
-        const QSize size(int(Twips::fromPixels(SSPanel7->width())),
-                         int(Twips::fromPixels(SSPanel7->height())));
+    if (gridBackgroundSelector->isHidden()) {
+        const QSize size(int(Twips::fromPixels(gridBackgroundSelector->width())),
+                         int(Twips::fromPixels(gridBackgroundSelector->height())));
         const QPoint place =
             Twips::toPixels(program_.MainWidth / 2 - size.width() / 2,
                             program_.MainHeight / 2 - size.height() / 2 - 115, 0, 0)
                 .topLeft();
-        SSPanel7->move(centralWidget()->mapFrom(this, place));
+        gridBackgroundSelector->move(centralWidget()->mapFrom(this, place));
     }
-    SSPanel7->toggle(nullptr);
+    gridBackgroundSelector->toggle(nullptr);
 }
 
 bool PlannerWindow::coloursChanged() const {
@@ -163,7 +166,7 @@ void PlannerWindow::PromptSaveColours() {
         return;
     }
     // The grid's background only when a choice of this opening stands.
-    if (const std::optional<QString> grid = SSPanel7->settingToSave()) {
+    if (const std::optional<QString> grid = gridBackgroundSelector->settingToSave()) {
         settingsFile(services_.folder, SettingsFile::GColor2).writeText(kGridRecord, *grid);
     }
 }

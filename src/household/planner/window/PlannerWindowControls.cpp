@@ -27,6 +27,8 @@
 #include <QTimer>
 #include <QValidator>
 
+#include <utility>
+
 namespace {
 
 // The tops of the fourteen rows, about 330 twips apart.
@@ -42,8 +44,10 @@ void place(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(Twips::toPixels(left, top, width, height));
 }
 
-QPushButton* commandButton(QWidget* parent, const QString& caption, int left, int top) {
+QPushButton* commandButton(QWidget* parent, const char* designName, const QString& caption,
+                           int left, int top) {
     auto* button = new QPushButton(caption, parent);
+    button->setObjectName(designName);
     place(button, left, top, 1500, 450);
     return button;
 }
@@ -51,60 +55,70 @@ QPushButton* commandButton(QWidget* parent, const QString& caption, int left, in
 } // namespace
 
 void PlannerWindow::buildControls() {
-    Panel3D1 = new Panel3D(centralWidget());
-    Panel3D1->setObjectName("Panel3D1");
-    Panel3D1->setAccessibleName("Daily Planner");
+    mainPanelFrame = new Panel3D(centralWidget());
+    mainPanelFrame->setObjectName("Panel3D1");
+    mainPanelFrame->setAccessibleName("Daily Planner");
     // Large enough for the print preview panel it holds (195, 105, 9705 x 7110) with the margin
     // of its background label.
-    Panel3D1->resize(Twips::toPixels(9960, 7275));
-    Panel3D1->hide();
-    Label2 = new QLabel(Panel3D1);
-    Label2->setAutoFillBackground(true);
-    place(Label2, 60, 60, 9840, 7155);
+    mainPanelFrame->resize(Twips::toPixels(9960, 7275));
+    mainPanelFrame->hide();
+    mainPanelGround = new QLabel(mainPanelFrame);
+    mainPanelGround->setObjectName("Label2");
+    mainPanelGround->setAutoFillBackground(true);
+    place(mainPanelGround, 60, 60, 9840, 7155);
     buildDayPage();
     buildCommands();
     buildOptionsPanel();
     buildMonthView();
     buildPrintPreview();
     buildColours();
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1000);
-    Timer1->start();
+    clockTimer = new QTimer(this);
+    clockTimer->setObjectName("Timer1");
+    clockTimer->setInterval(1000);
+    clockTimer->start();
 }
 
 void PlannerWindow::buildDayPage() {
-    SSPanel5 = new Panel3D(Panel3D1);
-    SSPanel5->setAccessibleName("Time now");
-    place(SSPanel5, 150, 300, 1800, 400);
-    SSPanel4 = new Panel3D(Panel3D1);
-    SSPanel4->setAccessibleName("Date shown");
-    place(SSPanel4, 2050, 300, 7395, 400);
-    QFont bold = SSPanel4->font();
+    clockPanel = new Panel3D(mainPanelFrame);
+    clockPanel->setObjectName("SSPanel5");
+    clockPanel->setAccessibleName("Time now");
+    place(clockPanel, 150, 300, 1800, 400);
+    datePanel = new Panel3D(mainPanelFrame);
+    datePanel->setObjectName("SSPanel4");
+    datePanel->setAccessibleName("Date shown");
+    place(datePanel, 2050, 300, 7395, 400);
+    QFont bold = datePanel->font();
     bold.setBold(true);
-    SSPanel4->setFont(bold);
+    datePanel->setFont(bold);
 
-    SSPanel1 = new Panel3D(Panel3D1);
-    SSPanel1->setAccessibleName("Date picker panel");
-    place(SSPanel1, 150, 1108, 4700, 3800);
-    MonthView1 = new MonthView(SSPanel1);
-    MonthView1->setAccessibleName("Date picker");
+    pickerPanel = new Panel3D(mainPanelFrame);
+    pickerPanel->setObjectName("SSPanel1");
+    pickerPanel->setAccessibleName("Date picker panel");
+    place(pickerPanel, 150, 1108, 4700, 3800);
+    datePicker = new MonthView(pickerPanel);
+    datePicker->setObjectName("MonthView1");
+    datePicker->setAccessibleName("Date picker");
 
     const QStringList headings = {"Time", "Appointment/Activity"};
     for (std::size_t column = 0; column < 2; ++column) {
-        Label1[column] = new QLabel(headings.at(qsizetype(column)), Panel3D1);
-        Label1[column]->setFont(bold);
-        place(Label1[column], column == 0 ? kTimeLeft : kActivityLeft, 800,
+        columnHeadings[column] = new QLabel(headings.at(qsizetype(column)), mainPanelFrame);
+        columnHeadings[column]->setObjectName("Label1");
+        columnHeadings[column]->setFont(bold);
+        place(columnHeadings[column], column == 0 ? kTimeLeft : kActivityLeft, 800,
               column == 0 ? kTimeWidth : kActivityWidth, 280);
     }
-    Text3 = new QLineEdit(Panel3D1);
-    Text3->hide();
+    restingColourBox = new QLineEdit(mainPanelFrame);
+    restingColourBox->setObjectName("Text3");
+    restingColourBox->hide();
     for (int row = 0; row < kRows; ++row) {
         const auto index = std::size_t(row);
-        auto* time = new QLineEdit(Panel3D1);
+        auto* time = new QLineEdit(mainPanelFrame);
+        time->setObjectName("Text1");
         time->setMaxLength(DayPage::kTimeLength);
         time->setAccessibleName(QString("Time, row %1").arg(row + 1));
         place(time, kTimeLeft, kRowTops[index], kTimeWidth, kBoxHeight);
-        auto* activity = new QLineEdit(Panel3D1);
+        auto* activity = new QLineEdit(mainPanelFrame);
+        activity->setObjectName("Text2");
         activity->setMaxLength(DayPage::kActivityLength);
         activity->setAccessibleName(QString("Appointment or activity, row %1").arg(row + 1));
         place(activity, kActivityLeft, kRowTops[index], kActivityWidth, kBoxHeight);
@@ -112,53 +126,57 @@ void PlannerWindow::buildDayPage() {
             StorableText::guard(*box, &DayPage::acceptedEntry);
             box->setContextMenuPolicy(Qt::NoContextMenu);
         }
-        Text1[index] = time;
-        Text2[index] = activity;
+        timeBoxes[index] = time;
+        activityBoxes[index] = activity;
     }
     // The tab order runs along the rows: time, activity, next row's time.
     for (int row = 0; row < kRows; ++row) {
         const auto index = std::size_t(row);
-        setTabOrder(Text1[index], Text2[index]);
+        setTabOrder(timeBoxes[index], activityBoxes[index]);
         if (row + 1 < kRows) {
-            setTabOrder(Text2[index], Text1[index + 1]);
+            setTabOrder(activityBoxes[index], timeBoxes[index + 1]);
         }
     }
 
-    Combo1 = new QComboBox(Panel3D1);
-    Combo1->setAccessibleName("Time list");
-    Combo1->setToolTip("Pick a time");
-    Combo1->setFocusPolicy(Qt::NoFocus);
-    Combo1->setMaxVisibleItems(12);
-    Combo1->resize(Twips::toPixels(1215, 315));
-    Combo1->hide();
+    timeList = new QComboBox(mainPanelFrame);
+    timeList->setObjectName("Combo1");
+    timeList->setAccessibleName("Time list");
+    timeList->setToolTip("Pick a time");
+    timeList->setFocusPolicy(Qt::NoFocus);
+    timeList->setMaxVisibleItems(12);
+    timeList->resize(Twips::toPixels(1215, 315));
+    timeList->hide();
 }
 
 void PlannerWindow::buildCommands() {
     constexpr int kFirstRow = 5100;
     constexpr int kSecondRow = 5700;
-    Command1 = commandButton(Panel3D1, "&Save", 150, kFirstRow);
-    Command3 = commandButton(Panel3D1, "Clear &Entries", 1750, kFirstRow);
-    Command4 = commandButton(Panel3D1, "&View Month", 3350, kFirstRow);
-    Command7 = commandButton(Panel3D1, "&Print", 150, kSecondRow);
-    Command8 = commandButton(Panel3D1, "Spelling Chec&k", 1750, kSecondRow);
-    Command2 = commandButton(Panel3D1, "E&xit", 3350, kSecondRow);
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{this, Label2, Panel3D1, SSPanel1, MonthView1, Command1,
-                                         Command2, Command3, Command4, Command7, Command8}) {
+    saveButton = commandButton(mainPanelFrame, "Command1", "&Save", 150, kFirstRow);
+    clearEntriesButton =
+        commandButton(mainPanelFrame, "Command3", "Clear &Entries", 1750, kFirstRow);
+    viewMonthButton = commandButton(mainPanelFrame, "Command4", "&View Month", 3350, kFirstRow);
+    printButton = commandButton(mainPanelFrame, "Command7", "&Print", 150, kSecondRow);
+    spellCheckButton =
+        commandButton(mainPanelFrame, "Command8", "Spelling Chec&k", 1750, kSecondRow);
+    exitButton = commandButton(mainPanelFrame, "Command2", "E&xit", 3350, kSecondRow);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             this, mainPanelGround, mainPanelFrame, pickerPanel, datePicker, saveButton, exitButton,
+             clearEntriesButton, viewMonthButton, printButton, spellCheckButton}) {
         attachOptionsPopup(control);
     }
     // The picker's days, headings and month arrows take the right button too.
-    for (QWidget* part : MonthView1->findChildren<QWidget*>()) {
+    for (QWidget* part : datePicker->findChildren<QWidget*>()) {
         attachOptionsPopup(part);
     }
 }
 
 void PlannerWindow::buildOptionsPanel() {
-    SSPanel6 = new Panel3D(Panel3D1, "Calendar Options");
-    SSPanel6->setAccessibleName("Calendar Options");
-    SSPanel6->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    place(SSPanel6, 150, 1108, 9295, 4300);
-    SSPanel6->hide();
+    calendarOptionsPanel = new Panel3D(mainPanelFrame, "Calendar Options");
+    calendarOptionsPanel->setObjectName("SSPanel6");
+    calendarOptionsPanel->setAccessibleName("Calendar Options");
+    calendarOptionsPanel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    place(calendarOptionsPanel, 150, 1108, 9295, 4300);
+    calendarOptionsPanel->hide();
 
     const struct {
         const char* title;
@@ -184,13 +202,16 @@ void PlannerWindow::buildOptionsPanel() {
         // Index 0 is "No", 1 "Yes"; "Yes" shows first.
         {"Display Today's Date", {"No", "Yes"}, 4700, 1600, 4300, 1100},
     };
-    std::array<OptionGroup**, 4> groups = {&SSOption2, &SSOption3, &SSOption4, &SSOption5};
+    std::array<OptionGroup**, 4> groups = {&monthsShownOptions, &weekNumberOptions,
+                                           &firstWeekdayOptions, &todayMarkOptions};
     for (std::size_t frame = 0; frame < 4; ++frame) {
-        QGroupBox* box = new QGroupBox(frames[frame].title, SSPanel6);
+        QGroupBox* box = new QGroupBox(frames[frame].title, calendarOptionsPanel);
+        box->setObjectName(QString("SSFrame%1").arg(frame + 2));
         place(box, frames[frame].left, frames[frame].top, frames[frame].width,
               frames[frame].height);
-        SSFrame[frame] = box;
+        calendarOptionFrames[frame] = box;
         auto* group = new OptionGroup(this);
+        group->setObjectName(QString("SSOption%1").arg(frame + 2));
         const qsizetype count = frames[frame].captions.size();
         for (qsizetype index = 0; index < count; ++index) {
             auto* option = new QRadioButton(frames[frame].captions.at(index), box);
@@ -200,40 +221,64 @@ void PlannerWindow::buildOptionsPanel() {
         }
         *groups.at(frame) = group;
     }
-    Command14 = new QPushButton("&Close", SSPanel6);
-    place(Command14, 4700, 3000, 1500, 450);
+    closeOptionsButton = new QPushButton("&Close", calendarOptionsPanel);
+    closeOptionsButton->setObjectName("Command14");
+    place(closeOptionsButton, 4700, 3000, 1500, 450);
 }
 
 void PlannerWindow::buildMenus() {
     // The grid background selector is offered while the month view shows.
-    mOGrid = mO->addAction("Grid &Background Selector", this,
-                           &PlannerWindow::ToggleGridBackgroundSelector);
-    mOC = mO->addAction("Panel C&olor", this, &PlannerWindow::ChooseColour);
-    mOTC = mO->addAction("&Text Color", this, &PlannerWindow::ChooseTextColour);
+    gridBackgroundAction = mO->addAction("Grid &Background Selector", this,
+                                         &PlannerWindow::ToggleGridBackgroundSelector);
+    panelColourAction = mO->addAction("Panel C&olor", this, &PlannerWindow::ChooseColour);
+    textColourAction = mO->addAction("&Text Color", this, &PlannerWindow::ChooseTextColour);
     mO->addSeparator();
-    mOV = mO->addAction("&View Entire Month", this, &PlannerWindow::ViewEntireMonth);
-    mOV->setCheckable(true);
-    mOClr = mO->addAction("Clear &Entries", this, &PlannerWindow::ClearDayPage);
+    viewMonthAction = mO->addAction("&View Entire Month", this, &PlannerWindow::ViewEntireMonth);
+    viewMonthAction->setCheckable(true);
+    clearEntriesAction = mO->addAction("Clear &Entries", this, &PlannerWindow::ClearDayPage);
     mO->addSeparator();
-    mOCopy = mO->addAction("&Copy", this, &PlannerWindow::CopyPlannerText);
-    mOCopy->setVisible(false);
-    mOP = mO->addAction("&Print", this, &PlannerWindow::OpenPlannerPrintPreview);
-    mOS = mO->addAction("&Save", this, &PlannerWindow::SaveDayPage);
-    mOSpell = mO->addAction("Spelling Chec&k", this, &PlannerWindow::SpellCheckEntries);
+    popupCopyAction = mO->addAction("&Copy", this, &PlannerWindow::CopyPlannerText);
+    popupCopyAction->setVisible(false);
+    printAction = mO->addAction("&Print", this, &PlannerWindow::OpenPlannerPrintPreview);
+    saveAction = mO->addAction("&Save", this, &PlannerWindow::SaveDayPage);
+    spellCheckAction = mO->addAction("Spelling Chec&k", this, &PlannerWindow::SpellCheckEntries);
     mO->addSeparator();
-    mOCal = mO->addAction("Calendar &Display Options", this, &PlannerWindow::OpenCalendarOptions);
+    calendarOptionsAction =
+        mO->addAction("Calendar &Display Options", this, &PlannerWindow::OpenCalendarOptions);
     mO->addSeparator();
-    mOE = mO->addAction("E&xit", this, &PlannerWindow::ExitCommand);
-    mOGrid->setEnabled(false);
+    exitAction = mO->addAction("E&xit", this, &PlannerWindow::ExitCommand);
+    gridBackgroundAction->setEnabled(false);
 
-    mE1 = new QMenu("&Edit", this);
-    mECopy = mE1->addAction("&Copy", this, &PlannerWindow::CopyPlannerText);
-    mU = new QMenu("&Utilities", this);
-    mUB = mU->addAction("&Backup Selected Year File to Disk", this, &PlannerWindow::BackupYearFile);
-    mUR = mU->addAction("&Restore Selected Year File from Disk", this,
-                        &PlannerWindow::RestoreYearFile);
-    menuBar()->insertMenu(mH, mE1);
-    menuBar()->insertMenu(mH, mU);
+    editMenu = new QMenu("&Edit", this);
+    copyAction = editMenu->addAction("&Copy", this, &PlannerWindow::CopyPlannerText);
+    utilitiesMenu = new QMenu("&Utilities", this);
+    backupAction = utilitiesMenu->addAction("&Backup Selected Year File to Disk", this,
+                                            &PlannerWindow::BackupYearFile);
+    restoreAction = utilitiesMenu->addAction("&Restore Selected Year File from Disk", this,
+                                             &PlannerWindow::RestoreYearFile);
+    const std::pair<QObject*, const char*> designNames[] = {
+        {gridBackgroundAction, "mOGrid"},
+        {panelColourAction, "mOC"},
+        {textColourAction, "mOTC"},
+        {viewMonthAction, "mOV"},
+        {clearEntriesAction, "mOClr"},
+        {popupCopyAction, "mOCopy"},
+        {printAction, "mOP"},
+        {saveAction, "mOS"},
+        {spellCheckAction, "mOSpell"},
+        {calendarOptionsAction, "mOCal"},
+        {exitAction, "mOE"},
+        {editMenu, "mE1"},
+        {copyAction, "mECopy"},
+        {utilitiesMenu, "mU"},
+        {backupAction, "mUB"},
+        {restoreAction, "mUR"},
+    };
+    for (const auto& [object, name] : designNames) {
+        object->setObjectName(name);
+    }
+    menuBar()->insertMenu(mH, editMenu);
+    menuBar()->insertMenu(mH, utilitiesMenu);
     UtilitiesOpened();
 }
 
@@ -253,7 +298,7 @@ void PlannerWindow::buildSideToolbar() {
         // Closes the options panel when it shows, else opens it.
         {plannerToolbarPicture(PlannerPicture::CalendarOptions), "Calendar Display Options",
          [this] {
-             if (SSPanel6->isVisible()) {
+             if (calendarOptionsPanel->isVisible()) {
                  CloseCalendarOptions();
              } else {
                  OpenCalendarOptions();
@@ -265,7 +310,7 @@ void PlannerWindow::buildSideToolbar() {
     // While the print preview shows, every button only beeps.
     for (SideToolbarButton& button : buttons) {
         button.command = [this, command = std::move(button.command)] {
-            if (SSPanel80->isOpen()) {
+            if (printPreview->isOpen()) {
                 services_.sound.beep();
                 return;
             }
@@ -279,40 +324,41 @@ void PlannerWindow::buildSideToolbar() {
 
 void PlannerWindow::connectHandlers() {
     connectSpellChecker();
-    connect(Timer1, &QTimer::timeout, this, &PlannerWindow::Timer1_Timer);
-    connect(Command1, &QPushButton::clicked, this, &PlannerWindow::SaveDayPage);
-    connect(Command2, &QPushButton::clicked, this, &PlannerWindow::ExitCommand);
-    connect(Command3, &QPushButton::clicked, this, &PlannerWindow::ClearDayPage);
-    connect(Command4, &QPushButton::clicked, this, &PlannerWindow::ViewEntireMonth);
-    connect(Command7, &QPushButton::clicked, this, &PlannerWindow::OpenDayPrintPreview);
-    connect(Command8, &QPushButton::clicked, this, &PlannerWindow::SpellCheckEntries);
-    connect(Command14, &QPushButton::clicked, this, &PlannerWindow::CloseCalendarOptions);
-    connect(MonthView1, &MonthView::selectionChanged, this, &PlannerWindow::SelectDay);
-    connect(Combo1, &QComboBox::activated, this, &PlannerWindow::PickTime);
-    connect(mU, &QMenu::aboutToShow, this, &PlannerWindow::UtilitiesOpened);
-    connect(SSOption2, &OptionGroup::clicked, this, &PlannerWindow::ChooseMonthsShown);
-    connect(SSOption3, &OptionGroup::clicked, this, &PlannerWindow::ChooseWeekNumbers);
-    connect(SSOption4, &OptionGroup::clicked, this, &PlannerWindow::ChooseFirstWeekday);
-    connect(SSOption5, &OptionGroup::clicked, this, &PlannerWindow::ChooseTodayMark);
+    connect(clockTimer, &QTimer::timeout, this, &PlannerWindow::ShowClockTime);
+    connect(saveButton, &QPushButton::clicked, this, &PlannerWindow::SaveDayPage);
+    connect(exitButton, &QPushButton::clicked, this, &PlannerWindow::ExitCommand);
+    connect(clearEntriesButton, &QPushButton::clicked, this, &PlannerWindow::ClearDayPage);
+    connect(viewMonthButton, &QPushButton::clicked, this, &PlannerWindow::ViewEntireMonth);
+    connect(printButton, &QPushButton::clicked, this, &PlannerWindow::OpenDayPrintPreview);
+    connect(spellCheckButton, &QPushButton::clicked, this, &PlannerWindow::SpellCheckEntries);
+    connect(closeOptionsButton, &QPushButton::clicked, this, &PlannerWindow::CloseCalendarOptions);
+    connect(datePicker, &MonthView::selectionChanged, this, &PlannerWindow::SelectDay);
+    connect(timeList, &QComboBox::activated, this, &PlannerWindow::PickTime);
+    connect(utilitiesMenu, &QMenu::aboutToShow, this, &PlannerWindow::UtilitiesOpened);
+    connect(monthsShownOptions, &OptionGroup::clicked, this, &PlannerWindow::ChooseMonthsShown);
+    connect(weekNumberOptions, &OptionGroup::clicked, this, &PlannerWindow::ChooseWeekNumbers);
+    connect(firstWeekdayOptions, &OptionGroup::clicked, this, &PlannerWindow::ChooseFirstWeekday);
+    connect(todayMarkOptions, &OptionGroup::clicked, this, &PlannerWindow::ChooseTodayMark);
     for (int row = 0; row < kRows; ++row) {
         const auto index = std::size_t(row);
-        for (QLineEdit* box : {Text1[index], Text2[index]}) {
+        for (QLineEdit* box : {timeBoxes[index], activityBoxes[index]}) {
             // Every edit marks the page: typing, Backspace, Delete, cut, paste and undo.
             connect(box, &QLineEdit::textEdited, this, &PlannerWindow::markEdited);
         }
-        focusMoves().onGotFocus(Text1[index], [this, row] { timeBoxGotFocus(row); });
-        focusMoves().onGotFocus(Text2[index], [this, row] { activityBoxGotFocus(row); });
-        focusMoves().onLostFocus(Text1[index], [this] { restColumn(Text1); });
-        focusMoves().onLostFocus(Text2[index], [this] { restColumn(Text2); });
+        focusMoves().onGotFocus(timeBoxes[index], [this, row] { timeBoxGotFocus(row); });
+        focusMoves().onGotFocus(activityBoxes[index], [this, row] { activityBoxGotFocus(row); });
+        focusMoves().onLostFocus(timeBoxes[index], [this] { restColumn(timeBoxes); });
+        focusMoves().onLostFocus(activityBoxes[index], [this] { restColumn(activityBoxes); });
     }
     // The right-click menu stays shut while the options panel or the print preview shows; it
     // offers "&Copy" only while the Edit menu's copy is enabled.
     setOptionsPopupHooks([this] {
-        if (SSPanel6->isVisible() || SSPanel80->isOpen()) {
+        if (calendarOptionsPanel->isVisible() || printPreview->isOpen()) {
             return false;
         }
-        mOCopy->setVisible(mECopy->isEnabled());
+        popupCopyAction->setVisible(copyAction->isEnabled());
         return true;
     });
-    connect(mO, &QMenu::aboutToHide, mOCopy, [this] { mOCopy->setVisible(false); });
+    connect(mO, &QMenu::aboutToHide, popupCopyAction,
+            [this] { popupCopyAction->setVisible(false); });
 }

@@ -24,14 +24,14 @@ QFont windowFont() {
 
 void PlannerWindow::CopyPlannerText() {
     bool something = false;
-    if (SSPanel3->isVisible()) {
+    if (monthViewPanel->isVisible()) {
         // Row 1 carries the first day's label whenever the month has an entry.
-        VSGd1->setRow(1);
-        VSGd1->setCol(0);
-        something = !VSGd1->text().trimmed().isEmpty();
+        monthGrid->setRow(1);
+        monthGrid->setCol(0);
+        something = !monthGrid->text().trimmed().isEmpty();
     } else {
         for (std::size_t row = 0; row < std::size_t(kRows) && !something; ++row) {
-            something = !Text1[row]->text().isEmpty() || !Text2[row]->text().isEmpty();
+            something = !timeBoxes[row]->text().isEmpty() || !activityBoxes[row]->text().isEmpty();
         }
     }
     if (!something) {
@@ -39,7 +39,7 @@ void PlannerWindow::CopyPlannerText() {
                                    Dialogs::Icon::Information, Dialogs::Buttons::Ok});
         return;
     }
-    if (SSPanel3->isVisible()) {
+    if (monthViewPanel->isVisible()) {
         CopyMonthToClipboard();
     } else {
         CopyDayToClipboard();
@@ -52,11 +52,11 @@ void PlannerWindow::CopyDayToClipboard() {
     PlannerCopyText::Rows times;
     PlannerCopyText::Rows activities;
     for (std::size_t row = 0; row < std::size_t(kRows); ++row) {
-        times[row] = Text1[row]->text();
-        activities[row] = Text2[row]->text();
+        times[row] = timeBoxes[row]->text();
+        activities[row] = activityBoxes[row]->text();
     }
     // The title names the day on the page.
-    const QDate day = LoadedDate.isValid() ? LoadedDate : MonthView1->selectedDate();
+    const QDate day = LoadedDate.isValid() ? LoadedDate : datePicker->selectedDate();
     services_.clipboard.putText(PlannerCopyText::day(day, times, activities));
 }
 
@@ -66,5 +66,5 @@ void PlannerWindow::CopyMonthToClipboard() {
         return Twips::fromPixels(metrics.horizontalAdvance(text));
     };
     services_.clipboard.putText(
-        PlannerCopyText::month(SSPanel3->caption(), monthGridRows(), width));
+        PlannerCopyText::month(monthViewPanel->caption(), monthGridRows(), width));
 }

@@ -17,8 +17,8 @@
 #include <QToolBar>
 
 bool PlannerWindow::LoadDayEntries() {
-    Combo1->hide();
-    const QDate date = MonthView1->selectedDate();
+    timeList->hide();
+    const QDate date = datePicker->selectedDate();
     LoadedDate = date;
     SelectedYear = date.year();
     SelectedRecord = YearFile::recordNumber(date);
@@ -31,7 +31,7 @@ bool PlannerWindow::LoadDayEntries() {
         ClearDayRows();
         DisableEntryCommands();
         setRowsEnabled(false);
-        SSPanel4->setCaption(QString());
+        datePanel->setCaption(QString());
         services_.dialogs.message(
             {QString("The Daily Planner file for %1 could not be read!").arg(SelectedYear),
              "Loading Error", Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
@@ -40,24 +40,24 @@ bool PlannerWindow::LoadDayEntries() {
     WorkingDay = *day;
     if (WorkingDay.isFull()) {
         for (std::size_t row = 0; row < std::size_t(kRows); ++row) {
-            Text1[row]->setText(WorkingDay.times[row]);
-            Text2[row]->setText(WorkingDay.activities[row]);
+            timeBoxes[row]->setText(WorkingDay.times[row]);
+            activityBoxes[row]->setText(WorkingDay.activities[row]);
         }
     } else {
         ClearDayRows();
     }
     LoadedRecord = SelectedRecord;
     LoadedYear = SelectedYear;
-    if (!Text1[0]->isEnabled()) {
+    if (!timeBoxes[0]->isEnabled()) {
         setRowsEnabled(true);
         EnableEntryCommands();
-        Command2->setFocus(Qt::OtherFocusReason);
+        exitButton->setFocus(Qt::OtherFocusReason);
     }
     // A day never saved has nothing to clear.
     const bool saved = WorkingDay.isFull();
-    Command3->setEnabled(saved);
+    clearEntriesButton->setEnabled(saved);
     Toolbar2Button(5)->setEnabled(saved);
-    mOClr->setEnabled(saved);
+    clearEntriesAction->setEnabled(saved);
     QCoreApplication::processEvents();
     ShowSelectedDate();
     return true;
@@ -66,8 +66,8 @@ bool PlannerWindow::LoadDayEntries() {
 YearFile::DayRecord PlannerWindow::CollectDayEntries() const {
     YearFile::DayRecord day;
     for (std::size_t row = 0; row < std::size_t(kRows); ++row) {
-        day.times[row] = Text1[row]->text();
-        day.activities[row] = Text2[row]->text();
+        day.times[row] = timeBoxes[row]->text();
+        day.activities[row] = activityBoxes[row]->text();
     }
     day.status = YearFile::kFull;
     return day;
@@ -77,7 +77,7 @@ bool PlannerWindow::SaveLoadedDay() {
     WorkingDay = CollectDayEntries();
     if (!YearFile::write(services_.folder, LoadedYear, LoadedRecord, WorkingDay)) {
         services_.dialogs.message(
-            {"The entries for " + SSPanel4->caption() + " could not be saved!", "Disk Error",
+            {"The entries for " + datePanel->caption() + " could not be saved!", "Disk Error",
              Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
         return false;
     }
@@ -88,13 +88,13 @@ bool PlannerWindow::SaveLoadedDay() {
 
 void PlannerWindow::ClearDayRows() {
     for (std::size_t row = 0; row < std::size_t(kRows); ++row) {
-        Text1[row]->clear();
-        Text2[row]->clear();
+        timeBoxes[row]->clear();
+        activityBoxes[row]->clear();
     }
 }
 
 void PlannerWindow::SaveDayPage() {
-    Combo1->hide();
+    timeList->hide();
     if (!DayPage::hasEntries(CollectDayEntries())) {
         const Dialogs::Answer answer = services_.dialogs.message(
             {"There are currently No Entries to Save!\rSave anyway?", "Save",
@@ -113,10 +113,10 @@ void PlannerWindow::SaveDayPage() {
 
 void PlannerWindow::ClearDayPage() {
     showStatus("Clear Entries");
-    Combo1->hide();
+    timeList->hide();
     if (DayPage::hasEntries(CollectDayEntries())) {
         const Dialogs::Answer answer = services_.dialogs.message(
-            {"Clear all Entries for " + SSPanel4->caption() + "?", "Clear Entries",
+            {"Clear all Entries for " + datePanel->caption() + "?", "Clear Entries",
              Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel});
         program_.SignalValue = int(answer);
         if (answer == Dialogs::Answer::Yes) {
@@ -137,12 +137,12 @@ void PlannerWindow::SelectDay(const QDate& date, bool byClick) {
     }
     if (EntriesChanged == 1 && !PromptSaveBeforeNext()) {
         // The unsaved rows stay, and the picker with them.
-        MonthView1->setSelectedDate(LoadedDate);
+        datePicker->setSelectedDate(LoadedDate);
         return;
     }
     LoadDayEntries();
-    if (byClick && Command4->isEnabled()) {
-        Command4->setFocus(Qt::OtherFocusReason);
+    if (byClick && viewMonthButton->isEnabled()) {
+        viewMonthButton->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -163,23 +163,25 @@ bool PlannerWindow::PromptSaveBeforeNext() {
 }
 
 void PlannerWindow::ShowSelectedDate() {
-    SSPanel4->setCaption(DisplayText::longDate(MonthView1->selectedDate()));
+    datePanel->setCaption(DisplayText::longDate(datePicker->selectedDate()));
 }
 
 void PlannerWindow::DisableEntryCommands() {
-    for (QPushButton* command : {Command1, Command3, Command4}) {
+    for (QPushButton* command : {saveButton, clearEntriesButton, viewMonthButton}) {
         command->setEnabled(false);
     }
-    for (QAction* command : {Toolbar2Button(5), mOCopy, mECopy, mOClr, mOS, mOV}) {
+    for (QAction* command : {Toolbar2Button(5), popupCopyAction, copyAction, clearEntriesAction,
+                             saveAction, viewMonthAction}) {
         command->setEnabled(false);
     }
 }
 
 void PlannerWindow::EnableEntryCommands() {
-    for (QPushButton* command : {Command1, Command3, Command4}) {
+    for (QPushButton* command : {saveButton, clearEntriesButton, viewMonthButton}) {
         command->setEnabled(true);
     }
-    for (QAction* command : {Toolbar2Button(5), mOCopy, mECopy, mOClr, mOS, mOV}) {
+    for (QAction* command : {Toolbar2Button(5), popupCopyAction, copyAction, clearEntriesAction,
+                             saveAction, viewMonthAction}) {
         command->setEnabled(true);
     }
 }
@@ -191,40 +193,40 @@ void PlannerWindow::markEdited() {
 
 void PlannerWindow::setRowsEnabled(bool enabled) {
     for (std::size_t row = 0; row < std::size_t(kRows); ++row) {
-        Text1[row]->setEnabled(enabled);
-        Text2[row]->setEnabled(enabled);
+        timeBoxes[row]->setEnabled(enabled);
+        activityBoxes[row]->setEnabled(enabled);
     }
 }
 
 void PlannerWindow::PickTime(int index) {
-    Text1.at(std::size_t(CurrentRow))->setText(Combo1->itemText(index));
-    Text2.at(std::size_t(CurrentRow))->setFocus(Qt::TabFocusReason);
+    timeBoxes.at(std::size_t(CurrentRow))->setText(timeList->itemText(index));
+    activityBoxes.at(std::size_t(CurrentRow))->setFocus(Qt::TabFocusReason);
     markEdited();
 }
 
 void PlannerWindow::timeBoxGotFocus(int row) {
-    QLineEdit* box = Text1.at(std::size_t(row));
+    QLineEdit* box = timeBoxes.at(std::size_t(row));
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, ColorNumber::palette(14));
     box->setPalette(palette);
     CurrentRow = row;
     // Only the picker's button shows, at the box's right edge: the box lies in front of it.
-    Combo1->move(box->x() + Twips::toPixels(15), box->y());
-    Combo1->raise();
-    Combo1->show();
+    timeList->move(box->x() + Twips::toPixels(15), box->y());
+    timeList->raise();
+    timeList->show();
     box->raise();
 }
 
 void PlannerWindow::activityBoxGotFocus(int row) {
-    QLineEdit* box = Text2.at(std::size_t(row));
+    QLineEdit* box = activityBoxes.at(std::size_t(row));
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, ColorNumber::palette(14));
     box->setPalette(palette);
-    Combo1->hide();
+    timeList->hide();
 }
 
 void PlannerWindow::restColumn(const std::array<QLineEdit*, kRows>& column) {
-    const QColor resting = Text3->palette().color(QPalette::Base);
+    const QColor resting = restingColourBox->palette().color(QPalette::Base);
     for (QLineEdit* box : column) {
         QPalette palette = box->palette();
         palette.setColor(QPalette::Base, resting);

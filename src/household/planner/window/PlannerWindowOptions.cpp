@@ -13,10 +13,10 @@
 void PlannerWindow::selectOptions() {
     // Each selection runs its option's click, which applies all four settings; a value without
     // an option button selects nothing.
-    SSOption2->select(Options.MonthsShown);
-    SSOption3->select(Options.WeekNumbers);
-    SSOption4->select(Options.FirstWeekday - 1);
-    SSOption5->select(Options.TodayShown);
+    monthsShownOptions->select(Options.MonthsShown);
+    weekNumberOptions->select(Options.WeekNumbers);
+    firstWeekdayOptions->select(Options.FirstWeekday - 1);
+    todayMarkOptions->select(Options.TodayShown);
 }
 
 void PlannerWindow::ChooseMonthsShown(int index) {
@@ -41,14 +41,14 @@ void PlannerWindow::ChooseTodayMark(int index) {
 
 void PlannerWindow::ApplyCalendarOptions() {
     if (const auto layout = Options.pickerLayout()) {
-        MonthView1->setMonthsShown(layout->months);
-        MonthView1->setWeekNumbersShown(layout->weekNumbers);
-        MonthView1->move(Twips::toPixels(layout->leftTwips), MonthView1->y());
+        datePicker->setMonthsShown(layout->months);
+        datePicker->setWeekNumbersShown(layout->weekNumbers);
+        datePicker->move(Twips::toPixels(layout->leftTwips), datePicker->y());
     }
-    MonthView1->move(MonthView1->x(), SSPanel1->height() / 2 - MonthView1->height() / 2);
+    datePicker->move(datePicker->x(), pickerPanel->height() / 2 - datePicker->height() / 2);
     // A first weekday of 0 (never saved) leaves the picker's as it was.
-    MonthView1->setFirstWeekday(Options.FirstWeekday);
-    MonthView1->setTodayMarked(Options.TodayShown != 0);
+    datePicker->setFirstWeekday(Options.FirstWeekday);
+    datePicker->setTodayMarked(Options.TodayShown != 0);
     QCoreApplication::processEvents();
 }
 
@@ -61,15 +61,15 @@ void PlannerWindow::OpenCalendarOptions() {
     Options = CalendarOptions::read(services_.folder);
     selectOptions();
     mO->menuAction()->setEnabled(false);
-    SSPanel6->show();
-    SSPanel6->raise();
+    calendarOptionsPanel->show();
+    calendarOptionsPanel->raise();
 }
 
 void PlannerWindow::CloseCalendarOptions() {
     // Options that cannot be written stay chosen while the window is open.
     Options.write(services_.folder);
     mO->menuAction()->setEnabled(true);
-    SSPanel6->hide();
+    calendarOptionsPanel->hide();
     for (int button = 1; button <= 7; ++button) {
         Toolbar2Button(button)->setEnabled(sideButtonsBeforeOptions_.at(std::size_t(button)));
     }

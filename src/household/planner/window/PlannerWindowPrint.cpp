@@ -46,10 +46,10 @@ void PlannerWindow::buildPrintPreview() {
         }
         // The page's rows under the title of the day they belong to.
         DayPrint day;
-        day.date = LoadedDate.isValid() ? LoadedDate : MonthView1->selectedDate();
+        day.date = LoadedDate.isValid() ? LoadedDate : datePicker->selectedDate();
         for (std::size_t row = 0; row < std::size_t(kRows); ++row) {
-            day.times[row] = Text1[row]->text();
-            day.activities[row] = Text2[row]->text();
+            day.times[row] = timeBoxes[row]->text();
+            day.activities[row] = activityBoxes[row]->text();
         }
         if (PrintLayout == kDayOneColumn) {
             BuildDayPrintOneColumn(layout, day, settings);
@@ -62,7 +62,7 @@ void PlannerWindow::buildPrintPreview() {
         // Roman" at 10 points for the day and 14 for the month; an earlier font choice does not
         // carry over, its underline, strikethrough and colour do.
         const QString size = PrintLayout == kMonthPrint ? "14" : "10";
-        QFont design = Text1[0]->font();
+        QFont design = timeBoxes[0]->font();
         design.setFamily("MS Sans Serif");
         PrintSettings& settings = program_.PrintSettings;
         applyDefaultPrintFont(settings, services_.printer, design, {size, false});
@@ -73,7 +73,7 @@ void PlannerWindow::buildPrintPreview() {
     };
     config.openChanged = [this](bool open) {
         mO->menuAction()->setEnabled(!open);
-        mE1->menuAction()->setEnabled(!open);
+        editMenu->menuAction()->setEnabled(!open);
         if (!open) {
             showStatus(windowTitle());
         }
@@ -87,8 +87,9 @@ void PlannerWindow::buildPrintPreview() {
     };
     config.guideLineRecord = 11;
     config.threeD = false;
-    SSPanel80 = new PrintPreviewPanel(services_, config, Panel3D1);
-    PrintPreviewPanel& panel = *SSPanel80;
+    printPreview = new PrintPreviewPanel(services_, config, mainPanelFrame);
+    printPreview->setObjectName("SSPanel80");
+    PrintPreviewPanel& panel = *printPreview;
     panel.place(&panel, 195, 105, 9705, 7110);
     panel.place(panel.SSFrame80[0], 195, 110, 3240, 706);
     panel.place(panel.SSOption81, 300, 314, 2055, 266);
@@ -118,24 +119,26 @@ void PlannerWindow::buildPrintPreview() {
     panel.place(panel.SSCommand2, 7790, 141, 795, 219);
     panel.place(panel.SSCommand1, 8790, 141, 750, 219);
 
-    Option83 = new OptionGroup(this);
+    printColumnOptions = new OptionGroup(this);
+    printColumnOptions->setObjectName("Option83");
     const char* captions[] = {"One Column Output", "Two Column Output"};
     for (int index = 0; index < 2; ++index) {
         auto* option = new QRadioButton(captions[index], panel.SSFrame80[2]);
         panel.place(option, 300, index == 0 ? 252 : 502, 2775, 266);
-        Option83->add(option);
+        printColumnOptions->add(option);
     }
-    Check83 = new QCheckBox("Print Grid Lines", panel.SSFrame80[2]);
-    panel.place(Check83, 300, 502, 2295, 204);
-    connect(Option83, &OptionGroup::clicked, this, &PlannerWindow::SetDayPrintColumns);
-    connect(Check83, &QCheckBox::clicked, this, &PlannerWindow::SetPrintGridLines);
+    printGridLinesBox = new QCheckBox("Print Grid Lines", panel.SSFrame80[2]);
+    printGridLinesBox->setObjectName("Check83");
+    panel.place(printGridLinesBox, 300, 502, 2295, 204);
+    connect(printColumnOptions, &OptionGroup::clicked, this, &PlannerWindow::SetDayPrintColumns);
+    connect(printGridLinesBox, &QCheckBox::clicked, this, &PlannerWindow::SetPrintGridLines);
 }
 
 void PlannerWindow::OpenDayPrintPreview() {
-    Combo1->hide();
+    timeList->hide();
     bool something = false;
     for (std::size_t row = 0; row < std::size_t(kRows) && !something; ++row) {
-        something = !Text1[row]->text().isEmpty() || !Text2[row]->text().isEmpty();
+        something = !timeBoxes[row]->text().isEmpty() || !activityBoxes[row]->text().isEmpty();
     }
     if (!something) {
         services_.dialogs.message({"There are currently No Entries to Print!", "Print",
@@ -145,34 +148,34 @@ void PlannerWindow::OpenDayPrintPreview() {
     // Every opening shows the day in one column.
     PrintLayout = kDayOneColumn;
     for (int index = 0; index < 2; ++index) {
-        Option83->button(index)->show();
+        printColumnOptions->button(index)->show();
     }
     {
-        const QSignalBlocker quiet(Option83);
-        Option83->button(0)->setChecked(true);
+        const QSignalBlocker quiet(printColumnOptions);
+        printColumnOptions->button(0)->setChecked(true);
     }
-    Check83->hide();
+    printGridLinesBox->hide();
     showStatus("Print");
-    SSPanel80->open();
+    printPreview->open();
 }
 
 void PlannerWindow::OpenMonthPrintPreview() {
     PrintLayout = kMonthPrint;
     showStatus("Print");
-    SSPanel80->place(Check83, 300, 360, 2295, 204);
-    Check83->show();
+    printPreview->place(printGridLinesBox, 300, 360, 2295, 204);
+    printGridLinesBox->show();
     // Grid lines are on at every opening.
-    Check83->setChecked(true);
+    printGridLinesBox->setChecked(true);
     GridLinesOff = 0;
     for (int index = 0; index < 2; ++index) {
-        Option83->button(index)->hide();
+        printColumnOptions->button(index)->hide();
     }
-    SSPanel80->open();
+    printPreview->open();
 }
 
 void PlannerWindow::OpenPlannerPrintPreview() {
     showStatus("Print");
-    if (SSPanel3->isVisible()) {
+    if (monthViewPanel->isVisible()) {
         OpenMonthPrintPreview();
     } else {
         OpenDayPrintPreview();
@@ -182,16 +185,16 @@ void PlannerWindow::OpenPlannerPrintPreview() {
 
 void PlannerWindow::SetDayPrintColumns(int index) {
     PrintLayout = index == 1 ? kDayTwoColumns : kDayOneColumn;
-    SSPanel80->rebuild();
+    printPreview->rebuild();
 }
 
 void PlannerWindow::SetPrintGridLines() {
-    GridLinesOff = Check83->isChecked() ? 0 : 1;
+    GridLinesOff = printGridLinesBox->isChecked() ? 0 : 1;
     QCoreApplication::processEvents();
-    SSPanel80->rebuild();
+    printPreview->rebuild();
 }
 
 int PlannerWindow::currentHelpContext() const {
-    return SSPanel80 != nullptr && SSPanel80->isOpen() ? PrintPreviewPanel::kHelpContext
-                                                       : ActivityWindow::currentHelpContext();
+    return printPreview != nullptr && printPreview->isOpen() ? PrintPreviewPanel::kHelpContext
+                                                             : ActivityWindow::currentHelpContext();
 }

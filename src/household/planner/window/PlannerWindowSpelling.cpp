@@ -19,19 +19,19 @@ constexpr int kRunEnded = 501;
 } // namespace
 
 void PlannerWindow::LoadAutoCorrectTable() {
-    ::LoadAutoCorrectTable(*VSSpell1);
+    ::LoadAutoCorrectTable(*spellChecker);
 }
 
 void PlannerWindow::connectSpellChecker() {
-    connect(VSSpell1, &SpellChecker::SelectMisspeltWord, this,
-            &PlannerWindow::VSSpell1_SelectMisspeltWord);
-    connect(VSSpell1, &SpellChecker::TakeCorrectedText, this,
-            &PlannerWindow::VSSpell1_TakeCorrectedText);
-    connect(VSSpell1, &SpellChecker::NoteAutoCorrectAction, this,
-            &PlannerWindow::VSSpell1_NoteAutoCorrectAction);
-    connect(VSSpell1, &SpellChecker::ShowSpellingHelp, this,
+    connect(spellChecker, &SpellChecker::SelectMisspeltWord, this,
+            &PlannerWindow::SelectMisspeltWord);
+    connect(spellChecker, &SpellChecker::TakeCorrectedText, this,
+            &PlannerWindow::TakeCorrectedText);
+    connect(spellChecker, &SpellChecker::NoteAutoCorrectAction, this,
+            &PlannerWindow::NoteAutoCorrectAction);
+    connect(spellChecker, &SpellChecker::ShowSpellingHelp, this,
             [this] { services_.help.showTopic(SpellChecker::kHelpContext); });
-    connect(VSSpell1, &SpellChecker::EndOfCheck, this, &PlannerWindow::VSSpell1_EndOfCheck);
+    connect(spellChecker, &SpellChecker::EndOfCheck, this, &PlannerWindow::FinishRowCheck);
 }
 
 int PlannerWindow::spellingRow() const {
@@ -48,17 +48,17 @@ void PlannerWindow::SpellCheckEntries() {
          program_.SignalValue = program_.SignalValue + 1) {
         const int row = spellingRow();
         if (row > 0) {
-            Text2[std::size_t(row - 1)]->setSelection(0, 0);
+            activityBoxes[std::size_t(row - 1)]->setSelection(0, 0);
         }
-        QLineEdit* box = Text2[std::size_t(row)];
+        QLineEdit* box = activityBoxes[std::size_t(row)];
         box->setMaxLength(kRowLengthWhileChecked);
-        VSSpell1->setText({});
-        VSSpell1->setText(box->text());
-        checked = VSSpell1->check();
+        spellChecker->setText({});
+        spellChecker->setText(box->text());
+        checked = spellChecker->check();
         // Cuts the row back to its length, whatever the end of the check did to the counter.
         box->setMaxLength(kRowLength);
     }
-    Text2[0]->setFocus();
+    activityBoxes[0]->setFocus();
     if (checked) {
         services_.dialogs.message(
             {ChangeCount != 0
@@ -67,33 +67,33 @@ void PlannerWindow::SpellCheckEntries() {
              "Spelling Check", Dialogs::Icon::Information, Dialogs::Buttons::Ok});
     }
     showStatus(windowTitle());
-    for (QLineEdit* box : Text2) {
+    for (QLineEdit* box : activityBoxes) {
         box->setCursorPosition(1);
     }
 }
 
-void PlannerWindow::VSSpell1_SelectMisspeltWord() {
-    Text2[std::size_t(spellingRow())]->setSelection(VSSpell1->misspeltWordStart(),
-                                                    VSSpell1->misspeltWordLength());
+void PlannerWindow::SelectMisspeltWord() {
+    activityBoxes[std::size_t(spellingRow())]->setSelection(spellChecker->misspeltWordStart(),
+                                                            spellChecker->misspeltWordLength());
 }
 
-void PlannerWindow::VSSpell1_TakeCorrectedText() {
-    if (VSSpell1->changeCount() > 0) {
-        Text2[std::size_t(spellingRow())]->setText(VSSpell1->text());
+void PlannerWindow::TakeCorrectedText() {
+    if (spellChecker->changeCount() > 0) {
+        activityBoxes[std::size_t(spellingRow())]->setText(spellChecker->text());
         EntriesChanged = 1;
         ++ChangeCount;
     }
 }
 
-void PlannerWindow::VSSpell1_NoteAutoCorrectAction(int action) {
+void PlannerWindow::NoteAutoCorrectAction(int action) {
     if (action == SpellChecker::kAutoCorrectAction) {
         AutoCorrectOn = 1;
     }
 }
 
-void PlannerWindow::VSSpell1_EndOfCheck(int cancelled) {
+void PlannerWindow::FinishRowCheck(int cancelled) {
     if (cancelled == SpellChecker::kCancelled) {
-        QLineEdit* box = Text2[std::size_t(spellingRow())];
+        QLineEdit* box = activityBoxes[std::size_t(spellingRow())];
         box->setText(box->text().left(kRowLength));
         box->setSelection(0, 0);
         program_.SignalValue = kPastLastRow;
@@ -104,17 +104,17 @@ void PlannerWindow::VSSpell1_EndOfCheck(int cancelled) {
     if (AutoCorrectOn == 1) {
         // The pairs reach the rows still to be checked; after a cancel there are none. The run
         // goes on with the next row.
-        VSSpell1->addAutoCorrect(kAutoCorrectEndMarker, kAutoCorrectEndMarker);
+        spellChecker->addAutoCorrect(kAutoCorrectEndMarker, kAutoCorrectEndMarker);
         QCoreApplication::processEvents();
         QStringList rows;
-        for (const QLineEdit* box : Text2) {
+        for (const QLineEdit* box : activityBoxes) {
             rows << box->text();
         }
         const int firstRow = spellingRow() + 1;
-        SpreadAutoCorrections(VSSpell1->autoCorrectEntries(), rows, firstRow, kRowLength);
+        SpreadAutoCorrections(spellChecker->autoCorrectEntries(), rows, firstRow, kRowLength);
         for (int row = firstRow; row < kRows; ++row) {
-            if (Text2[std::size_t(row)]->text() != rows.at(row)) {
-                Text2[std::size_t(row)]->setText(rows.at(row));
+            if (activityBoxes[std::size_t(row)]->text() != rows.at(row)) {
+                activityBoxes[std::size_t(row)]->setText(rows.at(row));
                 EntriesChanged = 1; // the spread's changes are saved like the others
             }
         }

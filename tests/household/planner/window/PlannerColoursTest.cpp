@@ -34,44 +34,44 @@ TEST_F(PlannerColoursTest, ChosenColoursApplyAtOnceAndReachTheirRecordsOnYes) {
         fake.dialogs.answers = {Dialogs::Answer::Yes};
         fake.dialogs.colors = {QColor(0, 128, 0)};
         planner.Toolbar2Button(2)->trigger();
-        EXPECT_EQ(planner.Panel3D1->backColour(), QColor(0, 128, 0));
-        EXPECT_EQ(planner.SSPanel80->SSFrame80[2]->palette().color(QPalette::Window),
+        EXPECT_EQ(planner.mainPanelFrame->backColour(), QColor(0, 128, 0));
+        EXPECT_EQ(planner.printPreview->SSFrame80[2]->palette().color(QPalette::Window),
                   QColor(0, 128, 0));
-        EXPECT_EQ(planner.SSPanel80->Panel3d82->backColour(), QColor(0, 128, 0));
+        EXPECT_EQ(planner.printPreview->Panel3d82->backColour(), QColor(0, 128, 0));
         EXPECT_EQ(planner.StatusBar1->panelText(1), "Daily Planner");
 
         // The text colour: no question; the boxes and the grid, and the print colour after it.
         fake.dialogs.colors = {QColor(0, 0, 255)};
-        planner.mOTC->trigger();
-        EXPECT_EQ(planner.Text2[13]->palette().color(QPalette::Text), QColor(0, 0, 255));
-        EXPECT_EQ(planner.VSGd1->foreColour(), QColor(0, 0, 255));
+        planner.textColourAction->trigger();
+        EXPECT_EQ(planner.activityBoxes[13]->palette().color(QPalette::Text), QColor(0, 0, 255));
+        EXPECT_EQ(planner.monthGrid->foreColour(), QColor(0, 0, 255));
         EXPECT_EQ(services.program.PrintSettings.PrintFontColour, SharedValue(qint32(0xFF0000)));
         services.program.PrintSettings.PrintFontColour = qint32(0);
-        planner.mOTC->trigger(); // cancelled: the print colour is copied all the same
+        planner.textColourAction->trigger(); // cancelled: the print colour is copied all the same
         EXPECT_EQ(services.program.PrintSettings.PrintFontColour, SharedValue(qint32(0xFF0000)));
 
         // A grid background previewed and cancelled is not saved.
         planner.ViewEntireMonth();
         planner.Toolbar2Button(1)->trigger();
-        ASSERT_TRUE(planner.SSPanel7->isVisible());
+        ASSERT_TRUE(planner.gridBackgroundSelector->isVisible());
         EXPECT_EQ(planner.StatusBar1->panelText(1), "Grid Background Selector");
         // The planner's own design (5445 by 6600 twips), scaled with the window: thumbnail 5
         // at 1460, 1839 and the last button at 4115, 5947.
-        const QSize panel = planner.SSPanel7->size();
+        const QSize panel = planner.gridBackgroundSelector->size();
         const auto at = [&](QWidget* control) {
             return QPointF(control->x() * 5445.0 / panel.width(),
                            control->y() * 6600.0 / panel.height());
         };
-        EXPECT_NEAR(at(planner.SSPanel7->Image3[5]).x(), 1460, 40);
-        EXPECT_NEAR(at(planner.SSPanel7->Image3[5]).y(), 1839, 40);
-        EXPECT_NEAR(at(planner.SSPanel7->Command16[3]).x(), 4115, 40);
-        EXPECT_NEAR(at(planner.SSPanel7->Command16[3]).y(), 5947, 40);
-        planner.SSPanel7->Image3[3]->click();
-        EXPECT_TRUE(planner.VSGd1->hasPicture());
-        press(planner.SSPanel7->Command16[0], Qt::Key_Escape);
-        EXPECT_FALSE(planner.SSPanel7->isVisible());
-        EXPECT_FALSE(planner.VSGd1->hasPicture());
-        EXPECT_TRUE(planner.SSPanel3->isVisible()); // Escape closed only the selector
+        EXPECT_NEAR(at(planner.gridBackgroundSelector->Image3[5]).x(), 1460, 40);
+        EXPECT_NEAR(at(planner.gridBackgroundSelector->Image3[5]).y(), 1839, 40);
+        EXPECT_NEAR(at(planner.gridBackgroundSelector->Command16[3]).x(), 4115, 40);
+        EXPECT_NEAR(at(planner.gridBackgroundSelector->Command16[3]).y(), 5947, 40);
+        planner.gridBackgroundSelector->Image3[3]->click();
+        EXPECT_TRUE(planner.monthGrid->hasPicture());
+        press(planner.gridBackgroundSelector->Command16[0], Qt::Key_Escape);
+        EXPECT_FALSE(planner.gridBackgroundSelector->isVisible());
+        EXPECT_FALSE(planner.monthGrid->hasPicture());
+        EXPECT_TRUE(planner.monthViewPanel->isVisible()); // Escape closed only the selector
         fake.dialogs.shown.clear();
         fake.dialogs.answers = {Dialogs::Answer::Yes};
     });
@@ -82,34 +82,35 @@ TEST_F(PlannerColoursTest, ChosenColoursApplyAtOnceAndReachTheirRecordsOnYes) {
 
     // The next opening shows them again.
     openPlanner([&](PlannerWindow& planner) {
-        EXPECT_EQ(planner.Panel3D1->backColour(), QColor(0, 128, 0));
-        EXPECT_EQ(planner.Text1[0]->palette().color(QPalette::Text), QColor(0, 0, 255));
-        EXPECT_EQ(planner.VSGd1->backColour(), windowColour());
+        EXPECT_EQ(planner.mainPanelFrame->backColour(), QColor(0, 128, 0));
+        EXPECT_EQ(planner.timeBoxes[0]->palette().color(QPalette::Text), QColor(0, 0, 255));
+        EXPECT_EQ(planner.monthGrid->backColour(), windowColour());
     });
 }
 
 TEST_F(PlannerColoursTest, AGridBackgroundSavedOnlyWhileItsChoiceStands) {
     gcolor2().writeText(33, "WP2");
     openPlanner([&](PlannerWindow& planner) {
-        EXPECT_TRUE(planner.VSGd1->hasPicture());
+        EXPECT_TRUE(planner.monthGrid->hasPicture());
         planner.ViewEntireMonth();
-        planner.mOGrid->trigger();
-        EXPECT_TRUE(planner.SSPanel7->selectionFrame->isVisible());
-        planner.SSPanel7->Image3[6]->click();
-        planner.SSPanel7->Command16[2]->click();
-        EXPECT_EQ(planner.VSGd1->row(), 1);
-        EXPECT_EQ(planner.VSGd1->col(), 1);
+        planner.gridBackgroundAction->trigger();
+        EXPECT_TRUE(planner.gridBackgroundSelector->selectionFrame->isVisible());
+        planner.gridBackgroundSelector->Image3[6]->click();
+        planner.gridBackgroundSelector->Command16[2]->click();
+        EXPECT_EQ(planner.monthGrid->row(), 1);
+        EXPECT_EQ(planner.monthGrid->col(), 1);
         fake.dialogs.answers = {Dialogs::Answer::Yes};
     });
     EXPECT_EQ(gcolor2().readText(33), "WP7");
 
     openPlanner([&](PlannerWindow& planner) {
         planner.ViewEntireMonth();
-        planner.mOGrid->trigger();
-        planner.SSPanel7->Command16[1]->click(); // the default, then taken out by a cancel
-        EXPECT_EQ(planner.VSGd1->backColour(), windowColour());
-        planner.mOGrid->trigger();
-        planner.SSPanel7->Command16[3]->click();
+        planner.gridBackgroundAction->trigger();
+        planner.gridBackgroundSelector->Command16[1]
+            ->click(); // the default, then taken out by a cancel
+        EXPECT_EQ(planner.monthGrid->backColour(), windowColour());
+        planner.gridBackgroundAction->trigger();
+        planner.gridBackgroundSelector->Command16[3]->click();
         fake.dialogs.answers = {Dialogs::Answer::Yes};
     });
     EXPECT_EQ(gcolor2().readText(33), "WP7");
@@ -117,16 +118,16 @@ TEST_F(PlannerColoursTest, AGridBackgroundSavedOnlyWhileItsChoiceStands) {
 
 TEST_F(PlannerColoursTest, ColoursThatWouldHideTextAreRefused) {
     openPlanner([&](PlannerWindow& planner) {
-        const QColor panel = planner.Panel3D1->backColour();
+        const QColor panel = planner.mainPanelFrame->backColour();
         fake.dialogs.answers = {Dialogs::Answer::Yes};
-        fake.dialogs.colors = {planner.Panel3D1->foreColour(), windowColour()};
-        planner.mOC->trigger();
-        planner.mOTC->trigger();
+        fake.dialogs.colors = {planner.mainPanelFrame->foreColour(), windowColour()};
+        planner.panelColourAction->trigger();
+        planner.textColourAction->trigger();
         EXPECT_EQ(fake.dialogs.shownTexts().count(
                       "Selected Color would cause a conflict with Text and Background Colors!"),
                   2);
-        EXPECT_EQ(planner.Panel3D1->backColour(), panel);
-        EXPECT_NE(planner.Text1[0]->palette().color(QPalette::Text), windowColour());
+        EXPECT_EQ(planner.mainPanelFrame->backColour(), panel);
+        EXPECT_NE(planner.timeBoxes[0]->palette().color(QPalette::Text), windowColour());
         EXPECT_FALSE(planner.coloursChanged());
     });
 }

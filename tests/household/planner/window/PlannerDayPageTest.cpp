@@ -12,28 +12,28 @@ using Answer = Dialogs::Answer;
 
 TEST_F(PlannerWindowTest, TypedAndPickedEntriesAreSavedAsTheDaysRecord) {
     openPlanner([&](PlannerWindow& planner) {
-        typeInto(planner.Text2[0], "Dentist");
+        typeInto(planner.activityBoxes[0], "Dentist");
         EXPECT_EQ(planner.EntriesChanged, 1);
         // The time list shows beside the focused time box; a pick fills it and moves on.
-        planner.Text1[4]->setFocus(Qt::MouseFocusReason);
+        planner.timeBoxes[4]->setFocus(Qt::MouseFocusReason);
         settle();
-        EXPECT_EQ(planner.Combo1->y(), planner.Text1[4]->y());
-        EXPECT_GT(planner.Combo1->geometry().right(), planner.Text1[4]->geometry().right());
-        EXPECT_EQ(planner.Text1[4]->palette().color(QPalette::Base), QColor(255, 255, 0));
+        EXPECT_EQ(planner.timeList->y(), planner.timeBoxes[4]->y());
+        EXPECT_GT(planner.timeList->geometry().right(), planner.timeBoxes[4]->geometry().right());
+        EXPECT_EQ(planner.timeBoxes[4]->palette().color(QPalette::Base), QColor(255, 255, 0));
         pickTime(planner, "12:30 PM");
-        EXPECT_EQ(planner.Text1[4]->text(), "12:30 PM");
-        EXPECT_EQ(QApplication::focusWidget(), planner.Text2[4]);
-        EXPECT_FALSE(planner.Combo1->isVisible());
-        EXPECT_NE(planner.Text1[4]->palette().color(QPalette::Base), QColor(255, 255, 0));
+        EXPECT_EQ(planner.timeBoxes[4]->text(), "12:30 PM");
+        EXPECT_EQ(QApplication::focusWidget(), planner.activityBoxes[4]);
+        EXPECT_FALSE(planner.timeList->isVisible());
+        EXPECT_NE(planner.timeBoxes[4]->palette().color(QPalette::Base), QColor(255, 255, 0));
         // Enter moves along the rows, from the last back to the first, and is never typed.
-        typeInto(planner.Text2[13], "Call Gran");
-        press(planner.Text2[13], Qt::Key_Return);
-        EXPECT_EQ(QApplication::focusWidget(), planner.Text1[0]);
-        press(planner.Text1[0], Qt::Key_Return);
-        EXPECT_EQ(QApplication::focusWidget(), planner.Text2[0]);
-        EXPECT_EQ(planner.Text2[0]->text(), "Dentist");
+        typeInto(planner.activityBoxes[13], "Call Gran");
+        press(planner.activityBoxes[13], Qt::Key_Return);
+        EXPECT_EQ(QApplication::focusWidget(), planner.timeBoxes[0]);
+        press(planner.timeBoxes[0], Qt::Key_Return);
+        EXPECT_EQ(QApplication::focusWidget(), planner.activityBoxes[0]);
+        EXPECT_EQ(planner.activityBoxes[0]->text(), "Dentist");
 
-        QTest::mouseClick(planner.Command1, Qt::LeftButton);
+        QTest::mouseClick(planner.saveButton, Qt::LeftButton);
         settle();
         EXPECT_EQ(planner.EntriesChanged, 0);
     });
@@ -56,11 +56,11 @@ TEST_F(PlannerWindowTest, AnotherDayAsksAboutUnsavedEntriesAndYesWritesTheDayOnT
         QFile::remove(fake.file(YearFile::fileName(2025)));
         fake.dialogs.shown.clear();
         openPlanner([&](PlannerWindow& planner) {
-            typeInto(planner.Text2[2], "Piano lesson");
+            typeInto(planner.activityBoxes[2], "Piano lesson");
             fake.dialogs.answers.push_back(testCase.answer);
             clickDay(planner, 12);
-            EXPECT_EQ(planner.SSPanel4->caption(), "March 12, 2025");
-            EXPECT_EQ(planner.Text2[2]->text(), "");
+            EXPECT_EQ(planner.datePanel->caption(), "March 12, 2025");
+            EXPECT_EQ(planner.activityBoxes[2]->text(), "");
             EXPECT_EQ(planner.EntriesChanged, 0);
             EXPECT_EQ(planner.LoadedRecord, 123);
             // The day already shown asks nothing.
@@ -76,12 +76,12 @@ TEST_F(PlannerWindowTest, AnotherDayAsksAboutUnsavedEntriesAndYesWritesTheDayOnT
 
 TEST_F(PlannerWindowTest, AnArrowKeyWithUnsavedEditsAsksAndTheFocusStaysInThePicker) {
     openPlanner([&](PlannerWindow& planner) {
-        typeInto(planner.Text1[1], "8:15 AM");
+        typeInto(planner.timeBoxes[1], "8:15 AM");
         fake.dialogs.answers.push_back(Answer::Yes);
         pickerKey(planner, Qt::Key_Right);
-        EXPECT_EQ(planner.SSPanel4->caption(), "March 6, 2025");
+        EXPECT_EQ(planner.datePanel->caption(), "March 6, 2025");
         EXPECT_EQ(QApplication::focusWidget(), pickerDays(planner));
-        EXPECT_EQ(planner.Text1[1]->text(), "");
+        EXPECT_EQ(planner.timeBoxes[1]->text(), "");
     });
     EXPECT_EQ(messageTexts(), QStringList{"Save changes/entries before next action?"});
     EXPECT_EQ(day({2025, 3, 5}).times[1], "8:15 AM");
@@ -89,26 +89,26 @@ TEST_F(PlannerWindowTest, AnArrowKeyWithUnsavedEditsAsksAndTheFocusStaysInThePic
 
 TEST_F(PlannerWindowTest, AFailedSaveSaysSoAndNothingThatAskedForItGoesOn) {
     openPlanner([&](PlannerWindow& planner) {
-        typeInto(planner.Text2[0], "Swim");
+        typeInto(planner.activityBoxes[0], "Swim");
         {
             const FullDisk full(100);
-            QTest::mouseClick(planner.Command1, Qt::LeftButton);
+            QTest::mouseClick(planner.saveButton, Qt::LeftButton);
             settle();
             // A day change whose save fails stays on the day, the picker with it.
             fake.dialogs.answers.push_back(Answer::Yes);
             pickerKey(planner, Qt::Key_Down);
             // So does the exit.
             fake.dialogs.answers.push_back(Answer::Yes);
-            QTest::mouseClick(planner.Command2, Qt::LeftButton);
+            QTest::mouseClick(planner.exitButton, Qt::LeftButton);
             settle();
         }
         EXPECT_TRUE(planner.isVisible());
         EXPECT_EQ(planner.EntriesChanged, 1);
-        EXPECT_EQ(planner.Text2[0]->text(), "Swim");
-        EXPECT_EQ(planner.MonthView1->selectedDate(), QDate(2025, 3, 5));
-        EXPECT_EQ(planner.SSPanel4->caption(), "March 5, 2025");
+        EXPECT_EQ(planner.activityBoxes[0]->text(), "Swim");
+        EXPECT_EQ(planner.datePicker->selectedDate(), QDate(2025, 3, 5));
+        EXPECT_EQ(planner.datePanel->caption(), "March 5, 2025");
         fake.dialogs.answers.push_back(Answer::Yes);
-        QTest::mouseClick(planner.Command2, Qt::LeftButton);
+        QTest::mouseClick(planner.exitButton, Qt::LeftButton);
         settle();
         EXPECT_FALSE(planner.isVisible());
     });
@@ -127,16 +127,16 @@ TEST_F(PlannerWindowTest, AnUnreadableYearFileLocksThePageUntilAnotherDayLoads) 
     ASSERT_TRUE(QDir(fake.directory.path()).mkdir(YearFile::fileName(2025)));
     saveDay({2024, 12, 15}, "6:00 PM", "Carols");
     openPlanner([&](PlannerWindow& planner) {
-        EXPECT_FALSE(planner.Text1[0]->isEnabled());
-        EXPECT_FALSE(planner.Text2[13]->isEnabled());
-        EXPECT_FALSE(planner.Command1->isEnabled());
-        EXPECT_FALSE(planner.mOS->isEnabled());
-        EXPECT_EQ(planner.SSPanel4->caption(), "");
+        EXPECT_FALSE(planner.timeBoxes[0]->isEnabled());
+        EXPECT_FALSE(planner.activityBoxes[13]->isEnabled());
+        EXPECT_FALSE(planner.saveButton->isEnabled());
+        EXPECT_FALSE(planner.saveAction->isEnabled());
+        EXPECT_EQ(planner.datePanel->caption(), "");
         pickerKey(planner, Qt::Key_PageUp);
-        EXPECT_TRUE(planner.Text1[0]->isEnabled());
-        EXPECT_TRUE(planner.Command1->isEnabled());
-        EXPECT_EQ(planner.SSPanel4->caption(), "December 15, 2024");
-        EXPECT_EQ(planner.Text2[0]->text(), "Carols");
+        EXPECT_TRUE(planner.timeBoxes[0]->isEnabled());
+        EXPECT_TRUE(planner.saveButton->isEnabled());
+        EXPECT_EQ(planner.datePanel->caption(), "December 15, 2024");
+        EXPECT_EQ(planner.activityBoxes[0]->text(), "Carols");
     });
     EXPECT_EQ(messageTexts(), QStringList{"The Daily Planner file for 2025 could not be read!"});
     EXPECT_EQ(fake.dialogs.shown[0].title, "Loading Error");
@@ -146,7 +146,7 @@ TEST_F(PlannerWindowTest, AnUnreadableYearFileLocksThePageUntilAnotherDayLoads) 
 TEST_F(PlannerWindowTest, EveryEditMarksThePageAndBoxesKeepToWhatTheFileHolds) {
     saveDay({2025, 3, 5}, "9:00 AM", "Dentist");
     openPlanner([&](PlannerWindow& planner) {
-        QLineEdit* activity = planner.Text2[0];
+        QLineEdit* activity = planner.activityBoxes[0];
         activity->setFocus(Qt::MouseFocusReason);
         settle();
         press(activity, Qt::Key_Home);
@@ -157,7 +157,7 @@ TEST_F(PlannerWindowTest, EveryEditMarksThePageAndBoxesKeepToWhatTheFileHolds) {
 
         // A paste turns tabs and line breaks into blanks and is cut at the box's length.
         planner.EntriesChanged = 0;
-        QLineEdit* time = planner.Text1[1];
+        QLineEdit* time = planner.timeBoxes[1];
         QApplication::clipboard()->setText("10:00\tAM\nlater");
         time->setFocus(Qt::MouseFocusReason);
         settle();
@@ -167,14 +167,14 @@ TEST_F(PlannerWindowTest, EveryEditMarksThePageAndBoxesKeepToWhatTheFileHolds) {
         EXPECT_EQ(planner.EntriesChanged, 1);
         // What the year file cannot hold shows as "?", as it is saved.
         QApplication::clipboard()->setText(QString::fromUtf8("Tea ☕ Łódź"));
-        planner.Text2[1]->setFocus(Qt::MouseFocusReason);
+        planner.activityBoxes[1]->setFocus(Qt::MouseFocusReason);
         settle();
-        QTest::keyClick(planner.Text2[1], Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(planner.activityBoxes[1], Qt::Key_V, Qt::ControlModifier);
         settle();
-        EXPECT_EQ(planner.Text2[1]->text(), QString::fromUtf8("Tea ? ?ód?"));
+        EXPECT_EQ(planner.activityBoxes[1]->text(), QString::fromUtf8("Tea ? ?ód?"));
 
         fake.dialogs.answers.push_back(Answer::No);
-        press(planner.Text2[0], Qt::Key_Escape);
+        press(planner.activityBoxes[0], Qt::Key_Escape);
         EXPECT_FALSE(planner.isVisible());
     });
     EXPECT_EQ(messageTexts(), QStringList{"Save changes/entries before exiting?"});
@@ -185,16 +185,16 @@ TEST_F(PlannerWindowTest, ClearingEmptiesThePageAndTheFileOnlyAtTheNextSave) {
     saveDay({2025, 3, 5}, "9:00 AM", "");
     openPlanner([&](PlannerWindow& planner) {
         fake.dialogs.answers.push_back(Answer::Yes);
-        QTest::mouseClick(planner.Command3, Qt::LeftButton);
+        QTest::mouseClick(planner.clearEntriesButton, Qt::LeftButton);
         settle();
-        EXPECT_EQ(planner.Text1[0]->text(), "");
+        EXPECT_EQ(planner.timeBoxes[0]->text(), "");
         EXPECT_EQ(planner.EntriesChanged, 1);
         EXPECT_EQ(day({2025, 3, 5}).times[0], "9:00 AM");
         EXPECT_EQ(planner.StatusBar1->panelText(1), "Daily Planner");
         planner.Toolbar2Button(5)->trigger(); // nothing left to clear
         // Saving the empty page asks first, No being the default; Yes writes it.
         fake.dialogs.answers.push_back(Answer::Yes);
-        planner.mOS->trigger();
+        planner.saveAction->trigger();
         EXPECT_EQ(planner.EntriesChanged, 0);
     });
     EXPECT_EQ(messageTexts(),
@@ -210,7 +210,7 @@ TEST_F(PlannerWindowTest, ClearingEmptiesThePageAndTheFileOnlyAtTheNextSave) {
 TEST_F(PlannerWindowTest, AnotherActivitysButtonAsksFirstAndCancelKeepsThePlannerOpen) {
     services.windows.add(4, [](Services&) { return std::make_unique<QWidget>(); });
     openPlanner([&](PlannerWindow& planner) {
-        typeInto(planner.Text2[5], "Book club");
+        typeInto(planner.activityBoxes[5], "Book club");
         fake.dialogs.answers.push_back(Answer::Cancel);
         planner.Toolbar1->button(4)->trigger();
         settle();
@@ -230,7 +230,7 @@ TEST_F(PlannerWindowTest, AnotherActivitysButtonAsksFirstAndCancelKeepsThePlanne
 
 TEST_F(PlannerWindowTest, TheCloseBoxAsksTheExitsQuestion) {
     openPlanner([&](PlannerWindow& planner) {
-        typeInto(planner.Text2[0], "Walk");
+        typeInto(planner.activityBoxes[0], "Walk");
         fake.dialogs.answers.push_back(Answer::Cancel);
         planner.close();
         settle();
@@ -248,7 +248,7 @@ TEST_F(PlannerWindowTest, ALogoutAsksOrSavesTheUnsavedPage) {
     auto* session = qApp->findChild<QSessionManager*>();
     ASSERT_NE(session, nullptr);
     openPlanner([&](PlannerWindow& planner) {
-        typeInto(planner.Text2[0], "Walk");
+        typeInto(planner.activityBoxes[0], "Walk");
         fake.dialogs.answers.push_back(Answer::Cancel);
         EXPECT_FALSE(planner.SessionEnding(true));
         EXPECT_EQ(messageTexts(), QStringList{"Save changes/entries before exiting?"});

@@ -31,12 +31,12 @@ protected:
 TEST_F(PlannerMonthViewTest, ViewMonthListsTheMonthAndEscapeGoesBackToTheDay) {
     saveMarch();
     openPlanner([&](PlannerWindow& planner) {
-        planner.Command4->click();
+        planner.viewMonthButton->click();
         settle();
-        EXPECT_TRUE(planner.SSPanel3->isVisible());
-        EXPECT_EQ(planner.SSPanel3->caption(), "March 2025");
+        EXPECT_TRUE(planner.monthViewPanel->isVisible());
+        EXPECT_EQ(planner.monthViewPanel->caption(), "March 2025");
         EXPECT_EQ(planner.StatusBar1->panelText(1), "View Month");
-        const GridControl& grid = *planner.VSGd1;
+        const GridControl& grid = *planner.monthGrid;
         ASSERT_EQ(grid.rows(), 4);
         EXPECT_EQ(gridRow(grid, 0), (QStringList{"Day", "Time", "Appointment/Activity"}));
         EXPECT_EQ(gridRow(grid, 1), (QStringList{" 5th", "9:00 AM", "Dentist"}));
@@ -48,18 +48,18 @@ TEST_F(PlannerMonthViewTest, ViewMonthListsTheMonthAndEscapeGoesBackToTheDay) {
         EXPECT_EQ(grid.colAlignment(1), GridControl::Centre);
         EXPECT_EQ(planner.ShowMonthRowTip(1), " Row 1:  5th ");
         EXPECT_EQ(planner.ShowMonthRowTip(2), " Row 2:  ");
-        EXPECT_TRUE(planner.mOV->isChecked());
-        EXPECT_FALSE(planner.mOClr->isEnabled());
-        EXPECT_FALSE(planner.mOS->isEnabled());
+        EXPECT_TRUE(planner.viewMonthAction->isChecked());
+        EXPECT_FALSE(planner.clearEntriesAction->isEnabled());
+        EXPECT_FALSE(planner.saveAction->isEnabled());
         EXPECT_TRUE(planner.Toolbar2Button(1)->isEnabled());
-        EXPECT_TRUE(planner.mOGrid->isEnabled());
+        EXPECT_TRUE(planner.gridBackgroundAction->isEnabled());
 
-        press(planner.VSGd1, Qt::Key_Escape);
-        EXPECT_FALSE(planner.SSPanel3->isVisible());
-        EXPECT_FALSE(planner.mOV->isChecked());
-        EXPECT_TRUE(planner.mOS->isEnabled());
+        press(planner.monthGrid, Qt::Key_Escape);
+        EXPECT_FALSE(planner.monthViewPanel->isVisible());
+        EXPECT_FALSE(planner.viewMonthAction->isChecked());
+        EXPECT_TRUE(planner.saveAction->isEnabled());
         EXPECT_FALSE(planner.Toolbar2Button(1)->isEnabled());
-        EXPECT_EQ(planner.Text2[2]->text(), "Dentist");
+        EXPECT_EQ(planner.activityBoxes[2]->text(), "Dentist");
         EXPECT_EQ(planner.StatusBar1->panelText(1), "Daily Planner");
     });
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
@@ -67,26 +67,26 @@ TEST_F(PlannerMonthViewTest, ViewMonthListsTheMonthAndEscapeGoesBackToTheDay) {
 
 TEST_F(PlannerMonthViewTest, UnsavedRowsAreOfferedForSavingBeforeTheMonthShows) {
     openPlanner([&](PlannerWindow& planner) {
-        typeInto(planner.Text2[0], "Piano lesson");
+        typeInto(planner.activityBoxes[0], "Piano lesson");
         fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
-        planner.mOV->trigger();
+        planner.viewMonthAction->trigger();
         settle();
         EXPECT_EQ(messageTexts(), QStringList{"Save changes/entries before next action?"});
-        EXPECT_EQ(planner.VSGd1->textMatrix(1, 2), "Piano lesson");
+        EXPECT_EQ(planner.monthGrid->textMatrix(1, 2), "Piano lesson");
         // Choosing the item again closes the view.
-        planner.mOV->trigger();
+        planner.viewMonthAction->trigger();
         settle();
-        EXPECT_FALSE(planner.SSPanel3->isVisible());
-        EXPECT_EQ(planner.Text2[0]->text(), "Piano lesson");
+        EXPECT_FALSE(planner.monthViewPanel->isVisible());
+        EXPECT_EQ(planner.activityBoxes[0]->text(), "Piano lesson");
     });
 }
 
 TEST_F(PlannerMonthViewTest, AnEmptyMonthKeepsTheHeaderAndOneEmptyRowAndHasNothingToCopy) {
     openPlanner([&](PlannerWindow& planner) {
         planner.ViewEntireMonth();
-        ASSERT_EQ(planner.VSGd1->rows(), 2);
-        EXPECT_EQ(gridRow(*planner.VSGd1, 1), (QStringList{"", "", ""}));
-        planner.mECopy->trigger();
+        ASSERT_EQ(planner.monthGrid->rows(), 2);
+        EXPECT_EQ(gridRow(*planner.monthGrid, 1), (QStringList{"", "", ""}));
+        planner.copyAction->trigger();
         EXPECT_EQ(messageTexts(), QStringList{"There are currently No Entries to Copy!"});
         EXPECT_EQ(fake.dialogs.shown.last().title, "Copy");
         EXPECT_TRUE(fake.clipboard.texts.isEmpty());
@@ -97,7 +97,7 @@ TEST_F(PlannerMonthViewTest, CopyPutsTheDayOrTheMonthShownOnTheClipboard) {
     saveMarch();
     openPlanner([&](PlannerWindow& planner) {
         clickDay(planner, 10);
-        typeInto(planner.Text1[13], " ");
+        typeInto(planner.timeBoxes[13], " ");
         planner.Toolbar2Button(6)->trigger();
         ASSERT_EQ(fake.clipboard.texts.size(), 1);
         PlannerCopyText::Rows times;
@@ -111,9 +111,9 @@ TEST_F(PlannerMonthViewTest, CopyPutsTheDayOrTheMonthShownOnTheClipboard) {
         fake.dialogs.answers.push_back(Dialogs::Answer::No);
         planner.ViewEntireMonth();
         // A picker moved while the month shows does not rename it.
-        planner.MonthView1->setSelectedDate(QDate(2025, 4, 15));
+        planner.datePicker->setSelectedDate(QDate(2025, 4, 15));
         settle();
-        planner.mECopy->trigger();
+        planner.copyAction->trigger();
         // Measured in the window's font, the day cells padded to 500 twips and the line to 1600.
         QFont font("MS Sans Serif", 12);
         font.setBold(true);

@@ -26,40 +26,41 @@ TEST_F(PlannerWindowTest, CalendarOptionsApplyAtOnceAndAreKeptWhenThePanelCloses
     saveDay({2025, 3, 5}, "9:00 AM", "Dentist");
     openPlanner([&](PlannerWindow& planner) {
         // Never saved: one month with week numbers from Sunday, today not marked.
-        EXPECT_EQ(planner.MonthView1->monthsShown(), 1);
-        EXPECT_TRUE(planner.MonthView1->weekNumbersShown());
-        EXPECT_EQ(planner.MonthView1->firstWeekday(), 1);
-        EXPECT_FALSE(planner.MonthView1->todayMarked());
-        EXPECT_EQ(planner.MonthView1->x(), Twips::toPixels(100));
+        EXPECT_EQ(planner.datePicker->monthsShown(), 1);
+        EXPECT_TRUE(planner.datePicker->weekNumbersShown());
+        EXPECT_EQ(planner.datePicker->firstWeekday(), 1);
+        EXPECT_FALSE(planner.datePicker->todayMarked());
+        EXPECT_EQ(planner.datePicker->x(), Twips::toPixels(100));
 
         planner.Toolbar2Button(8)->trigger();
-        EXPECT_TRUE(planner.SSPanel6->isVisible());
+        EXPECT_TRUE(planner.calendarOptionsPanel->isVisible());
         EXPECT_EQ(planner.StatusBar1->panelText(1), "Calendar Display Options");
         EXPECT_FALSE(planner.mO->menuAction()->isEnabled());
         EXPECT_FALSE(planner.Toolbar2Button(5)->isEnabled());
         // The weekday of a record never written selects nothing; Sunday stays selected.
-        EXPECT_EQ(planner.SSOption4->selected(), 0);
+        EXPECT_EQ(planner.firstWeekdayOptions->selected(), 0);
         // The right button opens no menu while the panel shows.
-        QTest::mouseClick(planner.Command1, Qt::RightButton);
+        QTest::mouseClick(planner.saveButton, Qt::RightButton);
         EXPECT_FALSE(planner.mO->isVisible());
 
-        for (QRadioButton* option : {planner.SSOption2->button(1), planner.SSOption3->button(1),
-                                     planner.SSOption4->button(3), planner.SSOption5->button(1)}) {
+        for (QRadioButton* option :
+             {planner.monthsShownOptions->button(1), planner.weekNumberOptions->button(1),
+              planner.firstWeekdayOptions->button(3), planner.todayMarkOptions->button(1)}) {
             QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
         }
         settle();
-        EXPECT_EQ(planner.MonthView1->monthsShown(), 2);
-        EXPECT_FALSE(planner.MonthView1->weekNumbersShown());
+        EXPECT_EQ(planner.datePicker->monthsShown(), 2);
+        EXPECT_FALSE(planner.datePicker->weekNumbersShown());
         // Two months stand from 400 twips, or further left where they would reach past the panel.
-        EXPECT_LE(planner.MonthView1->x(), Twips::toPixels(400));
-        EXPECT_LE(planner.MonthView1->geometry().right(), planner.SSPanel1->rect().right());
-        EXPECT_EQ(planner.MonthView1->y(),
-                  planner.SSPanel1->height() / 2 - planner.MonthView1->height() / 2);
-        EXPECT_EQ(planner.MonthView1->firstWeekday(), 4);
-        EXPECT_TRUE(planner.MonthView1->todayMarked());
+        EXPECT_LE(planner.datePicker->x(), Twips::toPixels(400));
+        EXPECT_LE(planner.datePicker->geometry().right(), planner.pickerPanel->rect().right());
+        EXPECT_EQ(planner.datePicker->y(),
+                  planner.pickerPanel->height() / 2 - planner.datePicker->height() / 2);
+        EXPECT_EQ(planner.datePicker->firstWeekday(), 4);
+        EXPECT_TRUE(planner.datePicker->todayMarked());
 
-        press(planner.SSOption2->button(1), Qt::Key_Escape); // Esc closes the panel only
-        EXPECT_FALSE(planner.SSPanel6->isVisible());
+        press(planner.monthsShownOptions->button(1), Qt::Key_Escape); // Esc closes the panel only
+        EXPECT_FALSE(planner.calendarOptionsPanel->isVisible());
         EXPECT_TRUE(planner.isVisible());
         EXPECT_TRUE(planner.Toolbar2Button(5)->isEnabled());
         EXPECT_TRUE(planner.mO->menuAction()->isEnabled());
@@ -69,16 +70,16 @@ TEST_F(PlannerWindowTest, CalendarOptionsApplyAtOnceAndAreKeptWhenThePanelCloses
 
     // The next opening shows them again.
     openPlanner([&](PlannerWindow& planner) {
-        EXPECT_EQ(planner.MonthView1->monthsShown(), 2);
-        EXPECT_EQ(planner.MonthView1->firstWeekday(), 4);
-        EXPECT_TRUE(planner.SSOption5->button(1)->isChecked());
+        EXPECT_EQ(planner.datePicker->monthsShown(), 2);
+        EXPECT_EQ(planner.datePicker->firstWeekday(), 4);
+        EXPECT_TRUE(planner.todayMarkOptions->button(1)->isChecked());
     });
 }
 
 TEST_F(PlannerWindowTest, AFreshPanelWritesAllFourZeroAndStrangeValuesSelectNothing) {
     openPlanner([&](PlannerWindow& planner) {
-        planner.mOCal->trigger();
-        planner.Command14->click();
+        planner.calendarOptionsAction->trigger();
+        planner.closeOptionsButton->click();
         settle();
     });
     EXPECT_EQ(optionRecords(fake.folder), QByteArray(8, '\0'));
@@ -86,11 +87,11 @@ TEST_F(PlannerWindowTest, AFreshPanelWritesAllFourZeroAndStrangeValuesSelectNoth
     CalendarOptions strange{5, 1, 9, 1};
     ASSERT_TRUE(strange.write(fake.folder));
     openPlanner([&](PlannerWindow& planner) {
-        EXPECT_EQ(planner.MonthView1->monthsShown(), 1);
-        EXPECT_TRUE(planner.MonthView1->weekNumbersShown());
-        EXPECT_EQ(planner.MonthView1->firstWeekday(), 1);
-        EXPECT_TRUE(planner.MonthView1->todayMarked());
-        EXPECT_EQ(planner.SSOption2->selected(), -1);
+        EXPECT_EQ(planner.datePicker->monthsShown(), 1);
+        EXPECT_TRUE(planner.datePicker->weekNumbersShown());
+        EXPECT_EQ(planner.datePicker->firstWeekday(), 1);
+        EXPECT_TRUE(planner.datePicker->todayMarked());
+        EXPECT_EQ(planner.monthsShownOptions->selected(), -1);
     });
 }
 
@@ -131,35 +132,35 @@ protected:
 TEST_F(PlannerBackupTest, TheBackupWindowGetsTheSelectedYearAndThePageComesBack) {
     openPlanner([&](PlannerWindow& planner) {
         // A year file never written has nothing to back up.
-        emit planner.mU->aboutToShow();
-        EXPECT_FALSE(planner.mUB->isEnabled());
-        EXPECT_TRUE(planner.mUR->isEnabled());
+        emit planner.utilitiesMenu->aboutToShow();
+        EXPECT_FALSE(planner.backupAction->isEnabled());
+        EXPECT_TRUE(planner.restoreAction->isEnabled());
 
-        typeInto(planner.Text2[3], "Dentist");
-        planner.Command1->click();
-        emit planner.mU->aboutToShow();
-        ASSERT_TRUE(planner.mUB->isEnabled());
-        typeInto(planner.Text2[4], "Lunch");
+        typeInto(planner.activityBoxes[3], "Dentist");
+        planner.saveButton->click();
+        emit planner.utilitiesMenu->aboutToShow();
+        ASSERT_TRUE(planner.backupAction->isEnabled());
+        typeInto(planner.activityBoxes[4], "Lunch");
         fake.dialogs.answers.push_back(Answer::No);
         expectBackupWindow(false);
-        planner.mUB->trigger();
+        planner.backupAction->trigger();
         settle();
         // The page shows the loaded day again, as saved.
-        EXPECT_EQ(planner.Text2[3]->text(), "Dentist");
-        EXPECT_EQ(planner.Text2[4]->text(), "");
+        EXPECT_EQ(planner.activityBoxes[3]->text(), "Dentist");
+        EXPECT_EQ(planner.activityBoxes[4]->text(), "");
         EXPECT_EQ(planner.EntriesChanged, 0);
 
         // A restore asks about unsaved entries first, then loads the replaced file on today.
         pickerKey(planner, Qt::Key_Down);
-        typeInto(planner.Text2[0], "Gym");
+        typeInto(planner.activityBoxes[0], "Gym");
         fake.dialogs.answers.push_back(Answer::No);
         expectBackupWindow(true);
-        planner.mUR->trigger();
+        planner.restoreAction->trigger();
         settle();
-        EXPECT_EQ(planner.MonthView1->selectedDate(), QDate(2025, 3, 5));
-        EXPECT_EQ(planner.Text2[0]->text(), "Restored run");
-        EXPECT_EQ(planner.Combo1->count(), 31);
-        EXPECT_TRUE(planner.Command2->isEnabled());
+        EXPECT_EQ(planner.datePicker->selectedDate(), QDate(2025, 3, 5));
+        EXPECT_EQ(planner.activityBoxes[0]->text(), "Restored run");
+        EXPECT_EQ(planner.timeList->count(), 31);
+        EXPECT_TRUE(planner.exitButton->isEnabled());
     });
     EXPECT_EQ(seen, (std::vector<Contract>{{32, 0, 2025}, {33, 99, 2025}}));
     EXPECT_EQ(messageTexts(), (QStringList{"Save changes/entries before next action?",
@@ -171,9 +172,9 @@ TEST_F(PlannerBackupTest, TheBackupWindowGetsTheSelectedYearAndThePageComesBack)
 TEST_F(PlannerWindowTest, WithoutTheBackupWindowBothCommandsStayDisabled) {
     saveDay({2025, 3, 5}, "", "Dentist");
     openPlanner([&](PlannerWindow& planner) {
-        emit planner.mU->aboutToShow();
-        EXPECT_FALSE(planner.mUB->isEnabled());
-        EXPECT_FALSE(planner.mUR->isEnabled());
+        emit planner.utilitiesMenu->aboutToShow();
+        EXPECT_FALSE(planner.backupAction->isEnabled());
+        EXPECT_FALSE(planner.restoreAction->isEnabled());
     });
 }
 

@@ -9,12 +9,13 @@ namespace {
 TEST_F(PlannerWindowTest, ThePrintPreviewShowsEveryButtonWholeInsideTheMainPanel) {
     saveDay({2025, 3, 5}, "9:00 AM", "Dentist");
     openPlanner([&](PlannerWindow& planner) {
-        planner.mOP->trigger();
+        planner.printAction->trigger();
         settle();
-        ASSERT_TRUE(planner.SSPanel80->isOpen());
-        for (const QPushButton* button : planner.SSPanel80->findChildren<QPushButton*>()) {
-            const QRect inMainPanel(button->mapTo(planner.Panel3D1, QPoint()), button->size());
-            EXPECT_TRUE(planner.Panel3D1->rect().contains(inMainPanel))
+        ASSERT_TRUE(planner.printPreview->isOpen());
+        for (const QPushButton* button : planner.printPreview->findChildren<QPushButton*>()) {
+            const QRect inMainPanel(button->mapTo(planner.mainPanelFrame, QPoint()),
+                                    button->size());
+            EXPECT_TRUE(planner.mainPanelFrame->rect().contains(inMainPanel))
                 << button->text().toStdString();
         }
     });

@@ -33,49 +33,49 @@ protected:
 TEST_F(PlannerPrintTest, PrintPicksTheMonthWhileItShowsElseTheDayInOneColumn) {
     saveDay({2025, 3, 5}, "9:00 AM", "Dentist");
     openPlanner([&](PlannerWindow& planner) {
-        PrintPreviewPanel& panel = *planner.SSPanel80;
-        planner.mOP->trigger();
+        PrintPreviewPanel& panel = *planner.printPreview;
+        planner.printAction->trigger();
         settle();
         ASSERT_TRUE(panel.isOpen());
         EXPECT_EQ(planner.PrintLayout, 2);
-        EXPECT_TRUE(planner.Option83->button(0)->isChecked());
-        EXPECT_FALSE(planner.Check83->isVisible());
+        EXPECT_TRUE(planner.printColumnOptions->button(0)->isChecked());
+        EXPECT_FALSE(planner.printGridLinesBox->isVisible());
         EXPECT_FALSE(planner.mO->menuAction()->isEnabled());
         EXPECT_TRUE(placedTexts(panel).contains("Appointments/Activities For March 5, 2025"));
         EXPECT_EQ(fake.printer.fontRequests.last(), "Times New Roman");
         EXPECT_EQ(services.program.PrintSettings.PrintFontSize, SharedValue(QString("10")));
 
         // Two columns, then cancel: the next opening is in one column again.
-        planner.Option83->button(1)->click();
+        planner.printColumnOptions->button(1)->click();
         settle();
         EXPECT_EQ(planner.PrintLayout, 22);
         // Meanwhile the side buttons beep, F1 names the preview's topic.
         planner.Toolbar2Button(4)->trigger();
         EXPECT_EQ(fake.sound.played, QStringList{FakeSound::kBeep});
-        EXPECT_FALSE(planner.SSPanel3->isVisible());
+        EXPECT_FALSE(planner.monthViewPanel->isVisible());
         press(panel.SSCommand80[2], Qt::Key_F1);
         EXPECT_EQ(fake.help.topics, QList<int>{1014});
         press(panel.SSCommand80[2], Qt::Key_Escape);
         EXPECT_FALSE(panel.isOpen());
         EXPECT_TRUE(planner.mO->menuAction()->isEnabled());
-        planner.Command7->click();
+        planner.printButton->click();
         settle();
         EXPECT_EQ(planner.PrintLayout, 2);
-        EXPECT_TRUE(planner.Option83->button(0)->isChecked());
+        EXPECT_TRUE(planner.printColumnOptions->button(0)->isChecked());
         panel.SSCommand80[2]->click();
         settle();
 
         planner.ViewEntireMonth();
-        planner.mOP->trigger();
+        planner.printAction->trigger();
         settle();
         EXPECT_EQ(planner.PrintLayout, 0);
-        EXPECT_TRUE(planner.Check83->isVisible());
-        EXPECT_TRUE(planner.Check83->isChecked());
-        EXPECT_FALSE(planner.Option83->button(0)->isVisible());
+        EXPECT_TRUE(planner.printGridLinesBox->isVisible());
+        EXPECT_TRUE(planner.printGridLinesBox->isChecked());
+        EXPECT_FALSE(planner.printColumnOptions->button(0)->isVisible());
         EXPECT_EQ(services.program.PrintSettings.PrintFontSize, SharedValue(QString("14")));
         EXPECT_TRUE(placedTexts(panel).contains("Monthly Calendar For March, 2025"));
         EXPECT_FALSE(panel.VSPrinter1->layout().document().pages.at(0).items.empty());
-        planner.Check83->click();
+        planner.printGridLinesBox->click();
         settle();
         EXPECT_EQ(planner.GridLinesOff, 1);
         for (const PrintItem& item : panel.VSPrinter1->layout().document().pages.at(0).items) {
@@ -83,10 +83,10 @@ TEST_F(PlannerPrintTest, PrintPicksTheMonthWhileItShowsElseTheDayInOneColumn) {
         }
         // Escape closes the preview first, then the month view.
         press(panel.SSCommand80[2], Qt::Key_Escape);
-        EXPECT_TRUE(planner.SSPanel3->isVisible());
-        planner.Command6->click();
+        EXPECT_TRUE(planner.monthViewPanel->isVisible());
+        planner.printMonthButton->click();
         settle();
-        EXPECT_TRUE(planner.Check83->isChecked());
+        EXPECT_TRUE(planner.printGridLinesBox->isChecked());
         EXPECT_EQ(planner.GridLinesOff, 0);
     });
 }
@@ -100,9 +100,9 @@ TEST_F(PlannerPrintTest, TheMonthPrintsToAFileWhereThePreviewShowsItInLandscape)
     landscape.setMargins(QMarginsF(54, 36, 90, 63));
     fake.printer.setups.push_back(landscape);
     openPlanner([&](PlannerWindow& planner) {
-        PrintPreviewPanel& panel = *planner.SSPanel80;
+        PrintPreviewPanel& panel = *planner.printPreview;
         planner.ViewEntireMonth();
-        planner.mOP->trigger();
+        planner.printAction->trigger();
         settle();
         panel.SSCommand80[1]->click();
         settle();
@@ -118,9 +118,9 @@ TEST_F(PlannerPrintTest, TheMonthPrintsToAFileWhereThePreviewShowsItInLandscape)
 
 TEST_F(PlannerPrintTest, AnEmptyDayHasNothingToPrint) {
     openPlanner([&](PlannerWindow& planner) {
-        planner.Command7->click();
+        planner.printButton->click();
         settle();
-        EXPECT_FALSE(planner.SSPanel80->isOpen());
+        EXPECT_FALSE(planner.printPreview->isOpen());
         EXPECT_EQ(messageTexts(), QStringList{"There are currently No Entries to Print!"});
         EXPECT_TRUE(planner.mO->menuAction()->isEnabled());
     });
@@ -138,12 +138,12 @@ TEST_F(PlannerPrintTest, TheGuideLineChoiceIsRecord11AndLoadsWithoutBeingWritten
         }
         const QString before = record11();
         PlannerWindow planner(services);
-        EXPECT_EQ(planner.SSPanel80->SSOption82->selected(), c.selected) << c.stored;
+        EXPECT_EQ(planner.printPreview->SSOption82->selected(), c.selected) << c.stored;
         EXPECT_EQ(record11(), before) << c.stored;
-        planner.SSPanel80->SSOption82->button(1)->click();
+        planner.printPreview->SSOption82->button(1)->click();
         settle();
         EXPECT_EQ(record11(), "1") << c.stored;
-        planner.SSPanel80->SSOption82->button(0)->click();
+        planner.printPreview->SSOption82->button(0)->click();
         settle();
         EXPECT_EQ(record11(), "0") << c.stored;
         EXPECT_TRUE(settingsFile(fake.folder, SettingsFile::GColor3).readText(10).isEmpty());

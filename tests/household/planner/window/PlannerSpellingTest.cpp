@@ -35,7 +35,7 @@ protected:
 
     static QStringList rows(const PlannerWindow& planner) {
         QStringList texts;
-        for (const QLineEdit* box : planner.Text2) {
+        for (const QLineEdit* box : planner.activityBoxes) {
             texts << box->text();
         }
         return texts;
@@ -48,15 +48,15 @@ protected:
 
 TEST_F(PlannerSpellingTest, EmptyPageChangesNothing) {
     openPlanner([this](PlannerWindow& planner) {
-        ASSERT_TRUE(planner.Command8->isEnabled());
-        QTest::mouseClick(planner.Command8, Qt::LeftButton);
+        ASSERT_TRUE(planner.spellCheckButton->isEnabled());
+        QTest::mouseClick(planner.spellCheckButton, Qt::LeftButton);
         settle();
         EXPECT_EQ(messageTexts(), QStringList{"Spelling Check did not change or did not find any "
                                               "misspelled words!"});
         EXPECT_EQ(fake.dialogs.shown.last().title, "Spelling Check");
         EXPECT_EQ(planner.EntriesChanged, 0);
         EXPECT_EQ(planner.StatusBar1->panelText(1), "Daily Planner");
-        EXPECT_EQ(QApplication::focusWidget(), planner.Text2[0]);
+        EXPECT_EQ(QApplication::focusWidget(), planner.activityBoxes[0]);
     });
     EXPECT_TRUE(offered.isEmpty());
 }
@@ -71,7 +71,7 @@ TEST_F(PlannerSpellingTest, AutoCorrectReachesTheLaterRowsAndTheRunGoesOn) {
         ASSERT_EQ(planner.EntriesChanged, 0);
         answer(&SpellingDialog::AutoCorrectButton, "their");
         answer(&SpellingDialog::ChangeButton, "bread");
-        planner.mOSpell->trigger();
+        planner.spellCheckAction->trigger();
         settle();
 
         QStringList expected(PlannerWindow::kRows);
@@ -102,10 +102,10 @@ void PlannerSpellingTest::cancelOnRowThree(const QString& rowOne, const QString&
             QTest::mouseClick(dialog.HelpButton, Qt::LeftButton);
             QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
         });
-        QTest::mouseClick(planner.Command8, Qt::LeftButton);
+        QTest::mouseClick(planner.spellCheckButton, Qt::LeftButton);
         settle();
-        EXPECT_EQ(planner.Text2[3]->text(), "Meet the plumbr");
-        EXPECT_EQ(planner.Text2[6]->text(), "Wash teh kar"); // never handed to the checker
+        EXPECT_EQ(planner.activityBoxes[3]->text(), "Meet the plumbr");
+        EXPECT_EQ(planner.activityBoxes[6]->text(), "Wash teh kar"); // never handed to the checker
         EXPECT_EQ(messageTexts(), QStringList{message});
         EXPECT_EQ(planner.EntriesChanged, entriesChanged);
         fake.dialogs.answers.push_back(Dialogs::Answer::No); // leaving without saving

@@ -66,7 +66,7 @@ protected:
 
     // Picks a time from the list beside the focused time box, as a click in the list does.
     static void pickTime(PlannerWindow& planner, const QString& time) {
-        QComboBox* list = planner.Combo1;
+        QComboBox* list = planner.timeList;
         ASSERT_TRUE(list->isVisible());
         list->showPopup();
         settle();
@@ -77,7 +77,7 @@ protected:
     }
 
     static QTableView* pickerDays(PlannerWindow& planner) {
-        return planner.MonthView1->month(0)->findChild<QTableView*>();
+        return planner.datePicker->month(0)->findChild<QTableView*>();
     }
 
     // A key in the date picker's days, as a person moves the selection.
