@@ -18,9 +18,9 @@ struct HangmanBoard {
     static constexpr double kRopeEndAtStart = 210;
     static constexpr const char* kBannerDesignText = "Another Good Person Goes Free";
 
-    QString message = "Welcome to Hangman\rClick Start to Begin"; // SSPanel8
+    QString message = "Welcome to Hangman\rClick Start to Begin"; // messagePanel
     int messageColour = kBlack;
-    QString checkedLetter; // SSPanel16, the letter being checked
+    QString checkedLetter; // the letter being checked
     int checkedLetterColour = kBlack;
     bool checkedLetterVisible = false;
 
@@ -39,7 +39,7 @@ struct HangmanBoard {
     bool ropeVisible = false;
     double figureTop = kFigureTop;
     double ropeEnd = kRopeEndAtStart;
-    bool levelDescriptionVisible = true; // SSPanel15
+    bool levelDescriptionVisible = true; // levelDescriptionPanel
     QString levelDescription;
 
     int wordsCorrect = 0;
@@ -51,7 +51,8 @@ struct HangmanBoard {
     bool menuStartVisible = true;
     bool menuNextVisible = false;
     bool menuNextEnabled = true;
-    bool optionsEnabled = true; // Frame1, Frame3D1, the Word Level and Hangman Display menus
+    // The Word Level and Hangman Display frames and menus.
+    bool optionsEnabled = true;
 
     HangmanBoard() { letterEnabled.fill(true); }
 };

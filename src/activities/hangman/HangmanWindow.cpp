@@ -55,23 +55,23 @@ HangmanWindow::HangmanWindow(Services& services)
 
     colours_ = std::make_unique<PanelColours>(services_, "Save changes made to Panel Color?");
     colours_->add({"Panel Color",
-                   {Panel3D1, SSPanel1, SSPanel4, SSPanel7, SSPanel18, SSPanel19},
+                   {boardPanel, figurePanel, grave, gallowsArea, ropeStrip, mainPanelGround},
                    SettingsFile::GColor2,
                    kColourRecord,
                    kUnusableRecordColour,
-                   [this] { return std::optional<QColor>(Shape1->fillColour()); }});
+                   [this] { return std::optional<QColor>(gallowsPost->fillColour()); }});
 
     connect(levelOptions_, &OptionGroup::clicked, this, &HangmanWindow::ChooseWordLevel);
     connect(orderOptions_, &OptionGroup::clicked, this, &HangmanWindow::ChooseDisplayOrder);
-    connect(Command2, &QPushButton::clicked, this, &HangmanWindow::Command2_Click);
-    connect(Command1, &QPushButton::clicked, this, &HangmanWindow::ExitCommand);
-    connect(SSPanel15, &Panel3D::clicked, this, [this] {
+    connect(startButton, &QPushButton::clicked, this, &HangmanWindow::StartNextWord);
+    connect(exitButton, &QPushButton::clicked, this, &HangmanWindow::ExitCommand);
+    connect(levelDescriptionPanel, &Panel3D::clicked, this, [this] {
         game_.HideLevelDescription();
         showBoard();
     });
     for (int i = 0; i < HangmanBoard::kLetters; ++i) {
-        connect(SSCommand1[std::size_t(i)], &QPushButton::clicked, this,
-                [this, i] { SSCommand1_Click(i); });
+        connect(letterButtons[std::size_t(i)], &QPushButton::clicked, this,
+                [this, i] { GuessLetter(i); });
     }
     // The window sees typed letters before its controls.
     QApplication::instance()->installEventFilter(this);
@@ -91,7 +91,7 @@ HangmanWindow::~HangmanWindow() {
 }
 
 QWidget* HangmanWindow::mainPanel() const {
-    return SSPanel19;
+    return mainPanelGround;
 }
 
 void HangmanWindow::Form_Load() {
@@ -99,15 +99,16 @@ void HangmanWindow::Form_Load() {
     colours_->LoadPanelColour();
     // The rope strip belongs to both groups: after a load it shows the system colour.
     const QColor system = systemDefaultColour();
-    for (Panel3D* panel : {Panel3D6, Panel3D13, SSPanel2, SSPanel10, SSPanel11, SSPanel12, SSPanel9,
-                           SSPanel13, SSPanel14, SSPanel15, SSPanel16, SSPanel18, SSPanel8}) {
+    for (Panel3D* panel : {keyboardPanel, wordLevelPanel, gallowsPlatform, winBanner, displayPanel,
+                           wordsCorrectCount, wordsCorrectBox, wordsWrongBox, wordsWrongCount,
+                           levelDescriptionPanel, checkedLetterPanel, ropeStrip, messagePanel}) {
         panel->setBackColour(system);
     }
     levelOptions_->select(0);
     orderOptions_->select(0);
     game_.LoadWords();
     const QColor slotColour = palette().color(QPalette::Base);
-    for (Panel3D* slot : SSPanel3) {
+    for (Panel3D* slot : letterSlots) {
         slot->setBackColour(slotColour);
     }
     program_.PrintSettings.PrintFontUnderline = false;
@@ -135,11 +136,11 @@ void HangmanWindow::ChooseColour() {
     showStatus(windowTitle());
 }
 
-void HangmanWindow::Command2_Click() {
+void HangmanWindow::StartNextWord() {
     runGuarded([this] { game_.StartNextWord(); });
 }
 
-void HangmanWindow::SSCommand1_Click(int index) {
+void HangmanWindow::GuessLetter(int index) {
     runGuarded([this, index] { game_.GuessLetter(index); });
 }
 
@@ -168,51 +169,52 @@ bool HangmanWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void HangmanWindow::showBoard() {
     const HangmanBoard& board = game_.board;
-    SSPanel8->setCaption(board.message);
-    SSPanel8->setForeColour(ColorNumber::palette(board.messageColour));
-    SSPanel16->setCaption(board.checkedLetter);
-    SSPanel16->setForeColour(ColorNumber::palette(board.checkedLetterColour));
-    SSPanel16->setVisible(board.checkedLetterVisible);
-    for (std::size_t i = 0; i < SSPanel3.size(); ++i) {
-        SSPanel3[i]->setCaption(board.slotText[i]);
-        SSPanel3[i]->setForeColour(ColorNumber::palette(board.slotColour[i]));
-        SSPanel3[i]->setVisible(board.slotVisible[i]);
+    messagePanel->setCaption(board.message);
+    messagePanel->setForeColour(ColorNumber::palette(board.messageColour));
+    checkedLetterPanel->setCaption(board.checkedLetter);
+    checkedLetterPanel->setForeColour(ColorNumber::palette(board.checkedLetterColour));
+    checkedLetterPanel->setVisible(board.checkedLetterVisible);
+    for (std::size_t i = 0; i < letterSlots.size(); ++i) {
+        letterSlots[i]->setCaption(board.slotText[i]);
+        letterSlots[i]->setForeColour(ColorNumber::palette(board.slotColour[i]));
+        letterSlots[i]->setVisible(board.slotVisible[i]);
     }
-    for (std::size_t i = 0; i < SSCommand1.size(); ++i) {
-        SSCommand1[i]->setEnabled(board.letterEnabled[i]);
-        SSCommand1[i]->setForeColour(ColorNumber::palette(board.letterColour[i]));
+    for (std::size_t i = 0; i < letterButtons.size(); ++i) {
+        letterButtons[i]->setEnabled(board.letterEnabled[i]);
+        letterButtons[i]->setForeColour(ColorNumber::palette(board.letterColour[i]));
     }
     for (int stage = 1; stage <= HangmanBoard::kStages; ++stage) {
         for (const int piece : kStagePieces[std::size_t(stage)]) {
-            Shape[std::size_t(piece)]->setVisible(board.stageVisible[std::size_t(stage)]);
+            figurePieces[std::size_t(piece)]->setVisible(board.stageVisible[std::size_t(stage)]);
         }
     }
-    for (QWidget* gallows : std::initializer_list<QWidget*>{Shape1, Shape2, Shape3, SSPanel2}) {
+    for (QWidget* gallows :
+         std::initializer_list<QWidget*>{gallowsPost, gallowsBeam, gallowsHook, gallowsPlatform}) {
         gallows->setVisible(board.gallowsVisible);
     }
-    SSPanel4->setVisible(board.graveVisible);
-    SSPanel10->setCaption(board.bannerText);
-    SSPanel10->setVisible(board.bannerVisible);
-    SSPanel18->setVisible(board.ropeVisible);
+    grave->setVisible(board.graveVisible);
+    winBanner->setCaption(board.bannerText);
+    winBanner->setVisible(board.bannerVisible);
+    ropeStrip->setVisible(board.ropeVisible);
     // The figure and the rope are placed in design twips, scaled as the board is.
-    const QSizeF scale = vsElasticLight1->factors(*SSPanel1);
-    SSPanel1->move(int(SSPanel7->width() * 0.375),
-                   Twips::toPixels(board.figureTop * scale.height()));
-    Line1->setEnds(kRopeLeft * scale.width(), 0, kRopeLeft * scale.width(),
-                   board.ropeEnd * scale.height());
-    SSPanel15->setCaption(board.levelDescription);
-    SSPanel15->setVisible(board.levelDescriptionVisible);
-    SSPanel12->setCaption(QString::number(board.wordsCorrect));
-    SSPanel14->setCaption(QString::number(board.wordsWrong));
-    Command2->setText(board.startCaption);
-    Command2->setEnabled(board.startEnabled);
-    mOS->setVisible(board.menuStartVisible);
-    mON->setVisible(board.menuNextVisible);
-    mON->setEnabled(board.menuNextEnabled);
-    Frame1->setEnabled(board.optionsEnabled);
-    Frame3D1->setEnabled(board.optionsEnabled);
-    mOW->menuAction()->setEnabled(board.optionsEnabled);
-    mOH->menuAction()->setEnabled(board.optionsEnabled);
+    const QSizeF scale = vsElasticLight1->factors(*figurePanel);
+    figurePanel->move(int(gallowsArea->width() * 0.375),
+                      Twips::toPixels(board.figureTop * scale.height()));
+    rope->setEnds(kRopeLeft * scale.width(), 0, kRopeLeft * scale.width(),
+                  board.ropeEnd * scale.height());
+    levelDescriptionPanel->setCaption(board.levelDescription);
+    levelDescriptionPanel->setVisible(board.levelDescriptionVisible);
+    wordsCorrectCount->setCaption(QString::number(board.wordsCorrect));
+    wordsWrongCount->setCaption(QString::number(board.wordsWrong));
+    startButton->setText(board.startCaption);
+    startButton->setEnabled(board.startEnabled);
+    startAction->setVisible(board.menuStartVisible);
+    nextAction->setVisible(board.menuNextVisible);
+    nextAction->setEnabled(board.menuNextEnabled);
+    displayFrame->setEnabled(board.optionsEnabled);
+    wordLevelFrame->setEnabled(board.optionsEnabled);
+    wordLevelMenu->menuAction()->setEnabled(board.optionsEnabled);
+    displayMenu->menuAction()->setEnabled(board.optionsEnabled);
 }
 
 void HangmanWindow::yield() {
@@ -226,13 +228,13 @@ void HangmanWindow::paintNow() {
 }
 
 void HangmanWindow::focusFigure() {
-    SSPanel1->setFocus(Qt::OtherFocusReason);
+    figurePanel->setFocus(Qt::OtherFocusReason);
 }
 
 void HangmanWindow::focusStart() {
     showBoard();
-    if (Command2->isEnabled()) {
-        Command2->setFocus(Qt::OtherFocusReason);
+    if (startButton->isEnabled()) {
+        startButton->setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -35,58 +35,58 @@ public:
     HangmanGame& game() { return game_; }
 
     // The handlers, as the window's controls and menus run them.
-    void Command2_Click(); // "&Start", then "&Next"; also mOS and mON
-    void SSCommand1_Click(int index);
-    void ChooseWordLevel(int index); // the selection of an Option3D1 button
+    void StartNextWord();            // "&Start", then "&Next"; also startAction and nextAction
+    void GuessLetter(int index);     // the letter button of index 0 to 25 ("A" to "Z")
+    void ChooseWordLevel(int index); // the selection of a word level button
     void ChooseWordLevelMenu(int index);
-    void Ck1();
-    void ChooseDisplayOrder(int index); // the selection of an SSOption1 button
+    void ClearWordLevelTicks();
+    void ChooseDisplayOrder(int index); // the selection of a display order button
     void ChooseColour();
 
     // Controls, with the names the handlers use; positions in twips as designed.
-    QLabel* Label1; // hidden; its back colour is the system default colour
-    Panel3D* SSPanel19;
-    Panel3D* Panel3D1;
-    Panel3D* Panel3D13;
-    QGroupBox* Frame3D1; // " &Word Level"
-    std::array<QRadioButton*, 6> Option3D1{};
-    Panel3D* SSPanel11;
-    QGroupBox* Frame1; // " &Hangman Display"
-    std::array<QRadioButton*, 2> SSOption1{};
-    Panel3D* SSPanel9;  // "Words Correct"
-    Panel3D* SSPanel12; // the count of words won
-    Panel3D* SSPanel13; // "Words Wrong"
-    Panel3D* SSPanel14; // the count of words lost
-    Panel3D* SSPanel8;  // the message panel
-    Panel3D* Panel3D6;  // the letter keyboard
-    Panel3D* SSPanel16; // the letter being checked
-    std::array<Command3D*, HangmanBoard::kLetters> SSCommand1{};
-    std::array<Panel3D*, HangmanBoard::kSlots> SSPanel3{};
-    Panel3D* SSPanel15; // the word level description
-    QPushButton* Command2;
-    QPushButton* Command1;                 // "E&xit"
-    Panel3D* SSPanel7;                     // the gallows area
-    ShapeControl* Shape1;                  // the upright
-    ShapeControl* Shape2;                  // the beam
-    ShapeControl* Shape3;                  // the hook
-    Panel3D* SSPanel1;                     // the figure
-    std::array<ShapeControl*, 21> Shape{}; // the figure's pieces, Shape5 to Shape20
-    Panel3D* SSPanel18;                    // the rope strip
-    LineControl* Line1;                    // the rope
-    Panel3D* SSPanel10;                    // the banner of a won word
-    Panel3D* SSPanel4;                     // the grave
-    Panel3D* SSPanel2;                     // the platform (index 1 of its array)
+    QLabel* systemColourLabel; // hidden; its back colour is the system default colour
+    Panel3D* mainPanelGround;
+    Panel3D* boardPanel;
+    Panel3D* wordLevelPanel;
+    QGroupBox* wordLevelFrame; // " &Word Level"
+    std::array<QRadioButton*, 6> wordLevelOptions{};
+    Panel3D* displayPanel;
+    QGroupBox* displayFrame; // " &Hangman Display"
+    std::array<QRadioButton*, 2> displayOrderOptions{};
+    Panel3D* wordsCorrectBox; // "Words Correct"
+    Panel3D* wordsCorrectCount;
+    Panel3D* wordsWrongBox; // "Words Wrong"
+    Panel3D* wordsWrongCount;
+    Panel3D* messagePanel;
+    Panel3D* keyboardPanel;
+    Panel3D* checkedLetterPanel;
+    std::array<Command3D*, HangmanBoard::kLetters> letterButtons{};
+    std::array<Panel3D*, HangmanBoard::kSlots> letterSlots{};
+    Panel3D* levelDescriptionPanel;
+    QPushButton* startButton; // "&Start", then "&Next"
+    QPushButton* exitButton;  // "E&xit"
+    Panel3D* gallowsArea;
+    ShapeControl* gallowsPost;
+    ShapeControl* gallowsBeam;
+    ShapeControl* gallowsHook;
+    Panel3D* figurePanel;
+    std::array<ShapeControl*, 21> figurePieces{}; // by number, Shape5 to Shape20
+    Panel3D* ropeStrip;
+    LineControl* rope;
+    Panel3D* winBanner; // the banner of a won word
+    Panel3D* grave;
+    Panel3D* gallowsPlatform; // index 1 of its array
 
-    QAction* mOC;
-    QMenu* mOW;
-    std::array<QAction*, 6> mOW1{};
-    QMenu* mOH;
-    QAction* mOHO;
-    QAction* mOHR;
-    QAction* mOS;
-    QAction* mON;
-    QAction* mOSND;
-    QAction* mOE;
+    QAction* panelColourAction;
+    QMenu* wordLevelMenu;
+    std::array<QAction*, 6> wordLevelActions{};
+    QMenu* displayMenu;
+    QAction* inOrderAction;
+    QAction* randomOrderAction;
+    QAction* startAction;
+    QAction* nextAction;
+    QAction* soundAction;
+    QAction* exitAction;
 
 protected:
     void ExitCommand() override;

@@ -58,114 +58,146 @@ constexpr int kSlotLefts[] = {300,  795,  1305, 1800, 2295, 2805, 3300,
 
 void HangmanWindow::buildControls() {
     centralWidget()->setFont(sizedFont(8.25, false));
-    Label1 = place(new QLabel(centralWidget()), 120, 1011, 255, 451);
-    Label1->hide();
-    SSPanel19 = panel(centralWidget(), 1395, 630, 9960, 7335);
-    SSPanel19->hide();
-    Panel3D1 = panel(SSPanel19, 225, 100, 9495, 7100);
+    systemColourLabel = place(new QLabel(centralWidget()), 120, 1011, 255, 451);
+    systemColourLabel->setObjectName("Label1");
+    systemColourLabel->hide();
+    mainPanelGround = panel(centralWidget(), 1395, 630, 9960, 7335);
+    mainPanelGround->setObjectName("SSPanel19");
+    mainPanelGround->hide();
+    boardPanel = panel(mainPanelGround, 225, 100, 9495, 7100);
+    boardPanel->setObjectName("Panel3D1");
     buildOptionFrames();
     buildCounters();
-    SSPanel8 = panel(Panel3D1, 300, 2800, 4545, 2167, "Welcome to Hangman\rClick Start to Begin");
-    SSPanel8->setFont(sizedFont(14, true));
-    SSPanel8->setAccessibleName("Message");
+    messagePanel =
+        panel(boardPanel, 300, 2800, 4545, 2167, "Welcome to Hangman\rClick Start to Begin");
+    messagePanel->setObjectName("SSPanel8");
+    messagePanel->setFont(sizedFont(14, true));
+    messagePanel->setAccessibleName("Message");
     buildKeyboard();
     for (int i = 0; i < HangmanBoard::kSlots; ++i) {
-        Panel3D* slot = panel(Panel3D1, kSlotLefts[i], 6338, 465, 669);
+        Panel3D* slot = panel(boardPanel, kSlotLefts[i], 6338, 465, 669);
         slot->setFont(sizedFont(18, true));
         slot->setAccessibleName(QString("Letter %1 of the word").arg(i + 1));
-        SSPanel3[std::size_t(i)] = slot;
+        slot->setObjectName("SSPanel3");
+        letterSlots[std::size_t(i)] = slot;
     }
-    SSPanel15 = panel(Panel3D1, 300, 6338, 5970, 669);
-    SSPanel15->setFont(sizedFont(10, true));
-    SSPanel15->setAccessibleName("Word Level");
-    SSPanel15->setCursor(Qt::PointingHandCursor);
-    Command2 = place(new QPushButton("&Start", Panel3D1), 7335, 6123, 730, 843);
-    Command1 = place(new QPushButton("E&xit", Panel3D1), 8235, 6123, 730, 843);
+    levelDescriptionPanel = panel(boardPanel, 300, 6338, 5970, 669);
+    levelDescriptionPanel->setObjectName("SSPanel15");
+    levelDescriptionPanel->setFont(sizedFont(10, true));
+    levelDescriptionPanel->setAccessibleName("Word Level");
+    levelDescriptionPanel->setCursor(Qt::PointingHandCursor);
+    startButton = place(new QPushButton("&Start", boardPanel), 7335, 6123, 730, 843);
+    startButton->setObjectName("Command2");
+    exitButton = place(new QPushButton("E&xit", boardPanel), 8235, 6123, 730, 843);
+    exitButton->setObjectName("Command1");
     buildGallows();
 }
 
 void HangmanWindow::buildOptionFrames() {
-    Panel3D13 = panel(Panel3D1, 300, 322, 2235, 1210);
-    Frame3D1 = place(new QGroupBox(" &Word Level", Panel3D13), 90, 109, 2055, 957);
+    wordLevelPanel = panel(boardPanel, 300, 322, 2235, 1210);
+    wordLevelPanel->setObjectName("Panel3D13");
+    wordLevelFrame = place(new QGroupBox(" &Word Level", wordLevelPanel), 90, 109, 2055, 957);
+    wordLevelFrame->setObjectName("Frame3D1");
     levelOptions_ = new OptionGroup(this);
     const char* const levels[] = {"1", "2", "3", "4", "5", "C.S."};
     for (int i = 0; i < 6; ++i) {
-        auto* option = place(new QRadioButton(levels[i], Frame3D1), 120 + (i % 3) * 640,
+        auto* option = place(new QRadioButton(levels[i], wordLevelFrame), 120 + (i % 3) * 640,
                              260 + (i / 3) * 330, 620, 300);
-        Option3D1[std::size_t(i)] = option;
+        option->setObjectName("Option3D1");
+        wordLevelOptions[std::size_t(i)] = option;
         levelOptions_->add(option);
     }
-    Option3D1[5]->setToolTip("Computer Selects");
+    wordLevelOptions[5]->setToolTip("Computer Selects");
 
-    SSPanel11 = panel(Panel3D1, 2670, 322, 2175, 1210);
-    Frame1 = place(new QGroupBox(SSPanel11), 90, 109, 1995, 957);
-    captionWithoutAccessKey(Frame1, " &Hangman Display");
+    displayPanel = panel(boardPanel, 2670, 322, 2175, 1210);
+    displayPanel->setObjectName("SSPanel11");
+    displayFrame = place(new QGroupBox(displayPanel), 90, 109, 1995, 957);
+    displayFrame->setObjectName("Frame1");
+    captionWithoutAccessKey(displayFrame, " &Hangman Display");
     orderOptions_ = new OptionGroup(this);
     const char* const orders[] = {"In Order", "In Random Order"};
     for (int i = 0; i < 2; ++i) {
-        auto* option = place(new QRadioButton(orders[i], Frame1), 150, 260 + i * 330, 1800, 300);
-        SSOption1[std::size_t(i)] = option;
+        auto* option =
+            place(new QRadioButton(orders[i], displayFrame), 150, 260 + i * 330, 1800, 300);
+        option->setObjectName("SSOption1");
+        displayOrderOptions[std::size_t(i)] = option;
         orderOptions_->add(option);
     }
 }
 
 void HangmanWindow::buildCounters() {
-    SSPanel9 = panel(Panel3D1, 300, 1681, 2235, 884, "Words Correct");
-    SSPanel9->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    SSPanel12 = panel(SSPanel9, 330, 343, 1590, 379, "0");
-    SSPanel12->setAccessibleName("Words Correct");
-    SSPanel13 = panel(Panel3D1, 2670, 1681, 2175, 884, "Words Wrong");
-    SSPanel13->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    SSPanel14 = panel(SSPanel13, 300, 343, 1590, 379, "0");
-    SSPanel14->setAccessibleName("Words Wrong");
-    for (Panel3D* count : {SSPanel12, SSPanel14}) {
+    wordsCorrectBox = panel(boardPanel, 300, 1681, 2235, 884, "Words Correct");
+    wordsCorrectBox->setObjectName("SSPanel9");
+    wordsCorrectBox->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    wordsCorrectCount = panel(wordsCorrectBox, 330, 343, 1590, 379, "0");
+    wordsCorrectCount->setObjectName("SSPanel12");
+    wordsCorrectCount->setAccessibleName("Words Correct");
+    wordsWrongBox = panel(boardPanel, 2670, 1681, 2175, 884, "Words Wrong");
+    wordsWrongBox->setObjectName("SSPanel13");
+    wordsWrongBox->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    wordsWrongCount = panel(wordsWrongBox, 300, 343, 1590, 379, "0");
+    wordsWrongCount->setObjectName("SSPanel14");
+    wordsWrongCount->setAccessibleName("Words Wrong");
+    for (Panel3D* count : {wordsCorrectCount, wordsWrongCount}) {
         count->setFont(sizedFont(10, true));
         count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }
 }
 
 void HangmanWindow::buildKeyboard() {
-    Panel3D6 = panel(Panel3D1, 375, 5093, 4410, 1101);
-    SSPanel16 = panel(Panel3D6, 60, 72, 4290, 957);
-    SSPanel16->setFont(sizedFont(24, true));
-    SSPanel16->setAccessibleName("Letter being checked");
-    SSPanel16->hide();
+    keyboardPanel = panel(boardPanel, 375, 5093, 4410, 1101);
+    keyboardPanel->setObjectName("Panel3D6");
+    checkedLetterPanel = panel(keyboardPanel, 60, 72, 4290, 957);
+    checkedLetterPanel->setObjectName("SSPanel16");
+    checkedLetterPanel->setFont(sizedFont(24, true));
+    checkedLetterPanel->setAccessibleName("Letter being checked");
+    checkedLetterPanel->hide();
     for (int i = 0; i < HangmanBoard::kLetters; ++i) {
         const QString letter(QChar('A' + i));
-        auto* button = place(new Command3D(Panel3D6, letter), kLetterLefts[i % 13],
+        auto* button = place(new Command3D(keyboardPanel, letter), kLetterLefts[i % 13],
                              i < 13 ? 90 : 553, 300, 451);
         button->setFont(sizedFont(9.75, true));
         // Letters are typed or clicked; Tab passes over the 26 buttons.
         button->setFocusPolicy(Qt::ClickFocus);
-        SSCommand1[std::size_t(i)] = button;
+        button->setObjectName("SSCommand1");
+        letterButtons[std::size_t(i)] = button;
     }
 }
 
 void HangmanWindow::buildGallows() {
-    SSPanel7 = panel(Panel3D1, 5400, 645, 4020, 5129);
+    gallowsArea = panel(boardPanel, 5400, 645, 4020, 5129);
+    gallowsArea->setObjectName("SSPanel7");
     const QColor black = ColorNumber::palette(0);
     const QColor wood = ColorNumber::palette(6);
-    Shape1 = shape(SSPanel7, ShapeControl::Kind::Rectangle, black, 45, 72, 120, 4585);
-    Shape2 = shape(SSPanel7, ShapeControl::Kind::Rectangle, wood, 150, 72, 2265, 163);
-    Shape3 = shape(SSPanel7, ShapeControl::Kind::Rectangle, wood, 2295, 217, 120, 210);
-    SSPanel2 = panel(SSPanel7, 45, 4658, 3615, 451);
-    SSPanel18 = panel(SSPanel7, 2280, 397, 165, 4207);
-    SSPanel18->setFrameStyle(QFrame::NoFrame);
-    Line1 = new LineControl(SSPanel18);
-    Line1->setColour(ColorNumber::palette(6));
-    Line1->setEnds(kRopeLeft, 0, kRopeLeft, HangmanBoard::kRopeEndAtStart);
-    SSPanel18->hide();
-    SSPanel1 = panel(SSPanel7, 1490, 548, 1725, 4098);
-    SSPanel1->setFrameStyle(QFrame::NoFrame);
-    SSPanel1->setFocusPolicy(Qt::ClickFocus);
-    SSPanel1->setAccessibleName("Hangman figure");
+    gallowsPost = shape(gallowsArea, ShapeControl::Kind::Rectangle, black, 45, 72, 120, 4585);
+    gallowsPost->setObjectName("Shape1");
+    gallowsBeam = shape(gallowsArea, ShapeControl::Kind::Rectangle, wood, 150, 72, 2265, 163);
+    gallowsBeam->setObjectName("Shape2");
+    gallowsHook = shape(gallowsArea, ShapeControl::Kind::Rectangle, wood, 2295, 217, 120, 210);
+    gallowsHook->setObjectName("Shape3");
+    gallowsPlatform = panel(gallowsArea, 45, 4658, 3615, 451);
+    gallowsPlatform->setObjectName("SSPanel2");
+    ropeStrip = panel(gallowsArea, 2280, 397, 165, 4207);
+    ropeStrip->setObjectName("SSPanel18");
+    ropeStrip->setFrameStyle(QFrame::NoFrame);
+    rope = new LineControl(ropeStrip);
+    rope->setObjectName("Line1");
+    rope->setColour(ColorNumber::palette(6));
+    rope->setEnds(kRopeLeft, 0, kRopeLeft, HangmanBoard::kRopeEndAtStart);
+    ropeStrip->hide();
+    figurePanel = panel(gallowsArea, 1490, 548, 1725, 4098);
+    figurePanel->setObjectName("SSPanel1");
+    figurePanel->setFrameStyle(QFrame::NoFrame);
+    figurePanel->setFocusPolicy(Qt::ClickFocus);
+    figurePanel->setAccessibleName("Hangman figure");
     buildFigure();
     // The grave and the banner lie over the rope and the figure.
     buildGrave();
-    SSPanel10 = panel(SSPanel7, 735, 1570, 2475, 2293, HangmanBoard::kBannerDesignText);
-    SSPanel10->setFont(sizedFont(16, true));
-    SSPanel10->setForeColour(ColorNumber::palette(1));
-    SSPanel10->hide();
+    winBanner = panel(gallowsArea, 735, 1570, 2475, 2293, HangmanBoard::kBannerDesignText);
+    winBanner->setObjectName("SSPanel10");
+    winBanner->setFont(sizedFont(16, true));
+    winBanner->setForeColour(ColorNumber::palette(1));
+    winBanner->hide();
 }
 
 void HangmanWindow::buildFigure() {
@@ -198,28 +230,35 @@ void HangmanWindow::buildFigure() {
         {20, Kind::Oval, dark, 1125, 3803, 330, 253},
     };
     for (const auto& piece : pieces) {
-        ShapeControl* drawn = shape(SSPanel1, piece.kind, piece.fill, piece.left, piece.top,
+        ShapeControl* drawn = shape(figurePanel, piece.kind, piece.fill, piece.left, piece.top,
                                     piece.width, piece.height);
         drawn->hide();
-        Shape[std::size_t(piece.number)] = drawn;
+        drawn->setObjectName(QString("Shape%1").arg(piece.number));
+        figurePieces[std::size_t(piece.number)] = drawn;
     }
 }
 
 void HangmanWindow::buildGrave() {
-    SSPanel4 = panel(SSPanel7, 600, 397, 2910, 4242);
-    SSPanel4->setFrameStyle(QFrame::NoFrame);
-    SSPanel4->hide();
-    Panel3D* stone = panel(SSPanel4, 705, 600, 1500, 2250); // SSPanel6
+    grave = panel(gallowsArea, 600, 397, 2910, 4242);
+    grave->setObjectName("SSPanel4");
+    grave->setFrameStyle(QFrame::NoFrame);
+    grave->hide();
+    Panel3D* stone = panel(grave, 705, 600, 1500, 2250);
+    stone->setObjectName("SSPanel6");
     stone->setBackColour(ColorNumber::palette(8));
-    Panel3D* rip = panel(stone, 150, 450, 1200, 600, "R. I. P."); // SSPanel5
+    Panel3D* rip = panel(stone, 150, 450, 1200, 600, "R. I. P.");
+    rip->setObjectName("SSPanel5");
     rip->setFont(sizedFont(14, true));
     rip->setBackColour(ColorNumber::palette(7));
     rip->setAccessibleName("R. I. P.");
-    auto* mound = shape(SSPanel4, ShapeControl::Kind::Oval, ColorNumber::palette(6), 300, 2700,
-                        2310, 900); // Shape4
+    auto* mound =
+        shape(grave, ShapeControl::Kind::Oval, ColorNumber::palette(6), 300, 2700, 2310, 900);
+    mound->setObjectName("Shape4");
     mound->setBorderColour(ColorNumber::palette(6));
-    for (const int top : {3700, 3850, 4000}) { // Line2 to Line4, the ground
-        auto* ground = new LineControl(SSPanel4);
+    int line = 2;
+    for (const int top : {3700, 3850, 4000}) { // the ground
+        auto* ground = new LineControl(grave);
+        ground->setObjectName(QString("Line%1").arg(line++));
         ground->setColour(ColorNumber::palette(2));
         ground->setEnds(60, top, 2850, top);
     }

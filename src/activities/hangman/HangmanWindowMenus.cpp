@@ -14,30 +14,42 @@
 #include <QRadioButton>
 
 void HangmanWindow::buildMenus() {
-    mOC = mO->addAction("Panel &Color", this, &HangmanWindow::ChooseColour);
+    panelColourAction = mO->addAction("Panel &Color", this, &HangmanWindow::ChooseColour);
+    panelColourAction->setObjectName("mOC");
     mO->addSeparator();
-    mOW = mO->addMenu("&Word Level");
+    wordLevelMenu = mO->addMenu("&Word Level");
+    wordLevelMenu->setObjectName("mOW");
     const char* const levels[] = {"&1", "&2", "&3", "&4", "&5", "&Computer Selects"};
     for (int i = 0; i < 6; ++i) {
-        QAction* item = mOW->addAction(levels[i], this, [this, i] { ChooseWordLevelMenu(i); });
+        QAction* item =
+            wordLevelMenu->addAction(levels[i], this, [this, i] { ChooseWordLevelMenu(i); });
         item->setCheckable(true);
-        mOW1[std::size_t(i)] = item;
+        item->setObjectName("mOW1");
+        wordLevelActions[std::size_t(i)] = item;
     }
-    mOW1[0]->setChecked(true);
-    mOH = mO->addMenu("&Hangman Display");
-    mOHO = mOH->addAction("In &Order", this, [this] { orderOptions_->select(0); });
-    mOHR = mOH->addAction("In &Random Order", this, [this] { orderOptions_->select(1); });
-    for (QAction* item : {mOHO, mOHR}) {
+    wordLevelActions[0]->setChecked(true);
+    displayMenu = mO->addMenu("&Hangman Display");
+    displayMenu->setObjectName("mOH");
+    inOrderAction = displayMenu->addAction("In &Order", this, [this] { orderOptions_->select(0); });
+    inOrderAction->setObjectName("mOHO");
+    randomOrderAction =
+        displayMenu->addAction("In &Random Order", this, [this] { orderOptions_->select(1); });
+    randomOrderAction->setObjectName("mOHR");
+    for (QAction* item : {inOrderAction, randomOrderAction}) {
         item->setCheckable(true);
     }
     mO->addSeparator();
-    mOS = mO->addAction("&Start", this, &HangmanWindow::Command2_Click);
-    mON = mO->addAction("&Next", this, &HangmanWindow::Command2_Click);
-    mON->setVisible(false);
+    startAction = mO->addAction("&Start", this, &HangmanWindow::StartNextWord);
+    startAction->setObjectName("mOS");
+    nextAction = mO->addAction("&Next", this, &HangmanWindow::StartNextWord);
+    nextAction->setObjectName("mON");
+    nextAction->setVisible(false);
     mO->addSeparator();
-    mOSND = mO->addAction("So&und", this, &HangmanWindow::ShowSoundInformation);
+    soundAction = mO->addAction("So&und", this, &HangmanWindow::ShowSoundInformation);
+    soundAction->setObjectName("mOSND");
     mO->addSeparator();
-    mOE = mO->addAction("&Exit", this, &HangmanWindow::ExitCommand);
+    exitAction = mO->addAction("&Exit", this, &HangmanWindow::ExitCommand);
+    exitAction->setObjectName("mOE");
 }
 
 void HangmanWindow::buildSideToolbar() {
@@ -50,53 +62,55 @@ void HangmanWindow::buildSideToolbar() {
 }
 
 void HangmanWindow::attachPopupToControls() {
-    QList<QWidget*> controls = {Frame1,    Frame3D1, Image1,   Label1,   Panel3D1,
-                                Panel3D13, Panel3D6, SSPanel1, SSPanel2, SSPanel19};
-    controls.append(Frame1->findChild<QLabel*>()); // the frame's caption
-    for (QRadioButton* option : Option3D1) {
+    QList<QWidget*> controls = {displayFrame,    wordLevelFrame, Image1,        systemColourLabel,
+                                boardPanel,      wordLevelPanel, keyboardPanel, figurePanel,
+                                gallowsPlatform, mainPanelGround};
+    controls.append(displayFrame->findChild<QLabel*>()); // the frame's caption
+    for (QRadioButton* option : wordLevelOptions) {
         controls.append(option);
     }
-    for (QRadioButton* option : SSOption1) {
+    for (QRadioButton* option : displayOrderOptions) {
         controls.append(option);
     }
-    for (Command3D* letter : SSCommand1) {
+    for (Command3D* letter : letterButtons) {
         controls.append(letter);
     }
-    for (Panel3D* slot : SSPanel3) {
+    for (Panel3D* slot : letterSlots) {
         controls.append(slot);
     }
-    // SSPanel4 to SSPanel16, with the grave's own panels.
-    for (Panel3D* board : {SSPanel4, SSPanel7, SSPanel8, SSPanel9, SSPanel10, SSPanel11, SSPanel12,
-                           SSPanel13, SSPanel14, SSPanel15, SSPanel16}) {
+    // The panels on the board, and the grave's own.
+    for (Panel3D* board : {grave, gallowsArea, messagePanel, wordsCorrectBox, winBanner,
+                           displayPanel, wordsCorrectCount, wordsWrongBox, wordsWrongCount,
+                           levelDescriptionPanel, checkedLetterPanel}) {
         controls.append(board);
     }
-    for (Panel3D* inGrave : SSPanel4->findChildren<Panel3D*>()) {
+    for (Panel3D* inGrave : grave->findChildren<Panel3D*>()) {
         controls.append(inGrave);
     }
     for (QWidget* control : controls) {
         attachOptionsPopup(control);
     }
     // The rope strip and the command buttons have no popup, though their containers have.
-    for (QWidget* control : std::initializer_list<QWidget*>{SSPanel18, Command1, Command2}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{ropeStrip, exitButton, startButton}) {
         keepFromOptionsPopup(control);
     }
 }
 
 void HangmanWindow::ChooseWordLevel(int index) {
     game_.ChooseWordLevel(index);
-    Ck1();
-    mOW1[std::size_t(index)]->setChecked(true);
+    ClearWordLevelTicks();
+    wordLevelActions[std::size_t(index)]->setChecked(true);
     showBoard();
 }
 
 void HangmanWindow::ChooseWordLevelMenu(int index) {
-    Ck1();
-    mOW1[std::size_t(index)]->setChecked(true);
+    ClearWordLevelTicks();
+    wordLevelActions[std::size_t(index)]->setChecked(true);
     levelOptions_->select(index);
 }
 
-void HangmanWindow::Ck1() {
-    for (QAction* item : mOW1) {
+void HangmanWindow::ClearWordLevelTicks() {
+    for (QAction* item : wordLevelActions) {
         item->setChecked(false);
     }
 }
@@ -104,6 +118,6 @@ void HangmanWindow::Ck1() {
 void HangmanWindow::ChooseDisplayOrder(int index) {
     game_.ChooseDisplayOrder(index);
     const bool inOrder = orderOptions_->selected() == 0;
-    mOHO->setChecked(inOrder);
-    mOHR->setChecked(!inOrder);
+    inOrderAction->setChecked(inOrder);
+    randomOrderAction->setChecked(!inOrder);
 }

@@ -47,7 +47,7 @@ QuizWindow::QuizWindow(Services& services, QuestionBanks banks)
     colours_ =
         std::make_unique<PanelColours>(services_, "Save changes made to Panel and or Text Color?");
     colours_->add({"Panel Color",
-                   {SSPanel5, Panel3D1},
+                   {mainPanelGround, boardPanel},
                    SettingsFile::GColor2,
                    kColourRecord,
                    kUnusableRecordColour});
@@ -55,21 +55,22 @@ QuizWindow::QuizWindow(Services& services, QuestionBanks banks)
     connect(levelOptions_, &OptionGroup::clicked, this, &QuizWindow::ChooseQuestionLevel);
     connect(topicOptions_, &OptionGroup::clicked, this, &QuizWindow::ChooseTopicRule);
     connect(difficultyOptions_, &OptionGroup::clicked, this, &QuizWindow::ChooseDifficulty);
-    connect(Command2, &QPushButton::clicked, this, &QuizWindow::StartQuizGame);
-    connect(Command1, &QPushButton::clicked, this, &QuizWindow::ExitCommand);
+    connect(startButton, &QPushButton::clicked, this, &QuizWindow::StartQuizGame);
+    connect(exitButton, &QPushButton::clicked, this, &QuizWindow::ExitCommand);
     for (int i = 0; i < 9; ++i) {
-        connect(SSPanel1[std::size_t(i)], &Panel3D::clicked, this, [this, i] { ChooseCell(i); });
+        connect(boardCells[std::size_t(i)], &Panel3D::clicked, this, [this, i] { ChooseCell(i); });
     }
     for (int i = 0; i < 4; ++i) {
-        connect(Panel3D4[std::size_t(i)], &Panel3D::clicked, this, [this, i] { ClickChoice(i); });
+        connect(answerPanels[std::size_t(i)], &Panel3D::clicked, this,
+                [this, i] { ClickChoice(i); });
     }
-    connect(Panel3D7, &Panel3D::clicked, this, &QuizWindow::RevealAnswer);
-    connect(Command4[0], &QPushButton::clicked, this, [this] { SelfJudge(0); });
-    connect(Command4[1], &QPushButton::clicked, this, [this] { SelfJudge(1); });
-    Command1->installEventFilter(this);
+    connect(revealPanel, &Panel3D::clicked, this, &QuizWindow::RevealAnswer);
+    connect(yesNoButtons[0], &QPushButton::clicked, this, [this] { SelfJudge(0); });
+    connect(yesNoButtons[1], &QPushButton::clicked, this, [this] { SelfJudge(1); });
+    exitButton->installEventFilter(this);
     // A question gives Exit the focus for the answer keys: a Space there must not end the game,
     // which runs while Start is disabled.
-    new SpaceIgnoredWhile(*Command1, [this] { return !Command2->isEnabled(); });
+    new SpaceIgnoredWhile(*exitButton, [this] { return !startButton->isEnabled(); });
 
     // The design's client area holds the toolbar and status bar at their designed heights below
     // the menu bar; a Qt window holds the menu bar inside it and draws the bars taller.
@@ -83,7 +84,7 @@ QuizWindow::QuizWindow(Services& services, QuestionBanks banks)
 QuizWindow::~QuizWindow() = default;
 
 QWidget* QuizWindow::mainPanel() const {
-    return SSPanel5;
+    return mainPanelGround;
 }
 
 void QuizWindow::Form_Load() {
@@ -99,14 +100,14 @@ void QuizWindow::Form_Load() {
     DifficultyMode = AnswerMode::MultipleChoice;
     QuestionOpen = 0;
     const QColor system = systemDefaultColour();
-    for (Panel3D* panel : Panel3D4) {
+    for (Panel3D* panel : answerPanels) {
         panel->setBackColour(system);
     }
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{SSPanel2, SSPanel3, Panel3D3, Panel3D5, Panel3D7}) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{turnPanel, talliesPanel, questionPanel,
+                                                           verdictPanel, revealPanel}) {
         static_cast<Panel3D*>(widget)->setBackColour(system);
     }
-    for (Panel3D* cell : SSPanel1) {
+    for (Panel3D* cell : boardCells) {
         cell->setBackColour(system);
     }
     program_.PrintSettings.PrintFontUnderline = false;
@@ -116,18 +117,18 @@ void QuizWindow::Form_Load() {
 
 void QuizWindow::Form_Activate() {
     ActivateFormServices();
-    const double board = Twips::fromPixels(Panel3D1->height());
-    const double boardWidth = Twips::fromPixels(Panel3D1->width());
+    const double board = Twips::fromPixels(boardPanel->height());
+    const double boardWidth = Twips::fromPixels(boardPanel->width());
     const int overlap = Twips::toPixels(15);
     // The answer panels form a 2 by 2 block whose inner borders overlap.
-    Panel3D* a = Panel3D4[0];
-    const int top = Panel3D1->y() + Twips::toPixels(0.675 * board);
-    const int left = Panel3D1->x() + Twips::toPixels(0.07 * boardWidth);
+    Panel3D* a = answerPanels[0];
+    const int top = boardPanel->y() + Twips::toPixels(0.675 * board);
+    const int left = boardPanel->x() + Twips::toPixels(0.07 * boardWidth);
     a->move(left, top);
-    Panel3D4[1]->move(left + a->width() - overlap, top);
-    Panel3D4[2]->move(left, top + a->height() - overlap);
-    Panel3D4[3]->move(left + a->width() - overlap, top + a->height() - overlap);
-    for (QPushButton* button : Command4) {
+    answerPanels[1]->move(left + a->width() - overlap, top);
+    answerPanels[2]->move(left, top + a->height() - overlap);
+    answerPanels[3]->move(left + a->width() - overlap, top + a->height() - overlap);
+    for (QPushButton* button : yesNoButtons) {
         button->move(button->x(), Twips::toPixels(0.735 * board));
     }
 }
@@ -166,7 +167,7 @@ void QuizWindow::ChooseColour() {
 }
 
 bool QuizWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Command1 && event->type() == QEvent::KeyPress) {
+    if (watched == exitButton && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool plain =
             (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;

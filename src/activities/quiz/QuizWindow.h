@@ -45,40 +45,40 @@ public:
     void ChooseColour();
 
     // Controls, with the names the handlers use; positions in twips as designed.
-    QGroupBox* Frame1; // hidden; keeps the system default colour
-    Panel3D* SSPanel5; // the main panel
-    Panel3D* Panel3D1; // the board panel
-    std::array<Panel3D*, 9> SSPanel1{};
-    Panel3D* SSPanel2; // whose turn, or the result
-    Panel3D* SSPanel3; // the tallies
-    std::array<QLabel*, 3> Label1{};
-    QPushButton* Command2; // "&Start"
-    QPushButton* Command1; // "E&xit"; takes the keys A to D
-    Panel3D* Panel3D3;     // the question
-    QLabel* Label2;        // a long question
-    std::array<Panel3D*, 4> Panel3D4{};
-    Panel3D* Panel3D5; // the verdict
-    Panel3D* Panel3D7; // the reveal panel
-    std::array<QPushButton*, 2> Command4{};
-    QGroupBox* Frame3D3; // "&Question Difficulty"
-    std::array<QRadioButton*, 2> Option3D3{};
-    QGroupBox* Frame3D1; // "Question &Level"
-    std::array<QRadioButton*, 5> Option3D1{};
-    QGroupBox* SSFrame1; // "Question &Topics"
-    std::array<QRadioButton*, 2> Option3D2{};
+    QGroupBox* systemColourFrame; // hidden; keeps the system default colour
+    Panel3D* mainPanelGround;
+    Panel3D* boardPanel;
+    std::array<Panel3D*, 9> boardCells{};
+    Panel3D* turnPanel;                   // whose turn, or the result
+    Panel3D* talliesPanel;                // "Wins"
+    std::array<QLabel*, 3> tallyCounts{}; // X, O and Cat
+    QPushButton* startButton;             // "&Start"
+    QPushButton* exitButton;              // "E&xit"; takes the keys A to D
+    Panel3D* questionPanel;
+    QLabel* longQuestionLabel; // over the question panel, for a question too long for it
+    std::array<Panel3D*, 4> answerPanels{};
+    Panel3D* verdictPanel;
+    Panel3D* revealPanel; // the correct answer, shown on a click in the "None" mode
+    std::array<QPushButton*, 2> yesNoButtons{}; // "&Yes", "&No"
+    QGroupBox* difficultyFrame;                 // "&Question Difficulty"
+    std::array<QRadioButton*, 2> difficultyButtons{};
+    QGroupBox* levelFrame; // "Question &Level"
+    std::array<QRadioButton*, 5> levelButtons{};
+    QGroupBox* topicsFrame; // "Question &Topics"
+    std::array<QRadioButton*, 2> topicButtons{};
 
-    QAction* mOC;
-    QMenu* mOQ1;
-    std::array<QAction*, 2> mOQ1Items{};
-    QMenu* mOQ2;
-    std::array<QAction*, 5> mOQ2Items{};
-    QMenu* mOT;
-    std::array<QAction*, 2> mOTItems{};
-    QAction* mOS;
-    QAction* mOY;
-    QAction* mONo;
-    QAction* mOSO;
-    QAction* mOExit;
+    QAction* panelColourAction;
+    QMenu* difficultyMenu;
+    std::array<QAction*, 2> difficultyActions{};
+    QMenu* levelMenu;
+    std::array<QAction*, 5> levelActions{};
+    QMenu* topicsMenu;
+    std::array<QAction*, 2> topicActions{};
+    QAction* startAction;
+    QAction* yesAction;
+    QAction* noAction;
+    QAction* soundAction;
+    QAction* exitAction;
 
 protected:
     void ExitCommand() override;

@@ -23,7 +23,7 @@ void QuizWindow::KeyToChoice(int code) {
 }
 
 void QuizWindow::ClickChoice(int position) {
-    if (Panel3D3->caption() == kNoQuestionShown) {
+    if (questionPanel->caption() == kNoQuestionShown) {
         ShowClickPrompt();
         return;
     }
@@ -37,7 +37,7 @@ void QuizWindow::JudgeChoice(int position) {
         RevealAnswer();
         return;
     }
-    if (Command4[0]->isVisible() && DifficultyMode == AnswerMode::None) {
+    if (yesNoButtons[0]->isVisible() && DifficultyMode == AnswerMode::None) {
         return;
     }
     if (AnswerClicks > 1) {
@@ -47,28 +47,28 @@ void QuizWindow::JudgeChoice(int position) {
         return;
     }
     QuestionAnswered = 1;
-    SSPanel1[std::size_t(CurrentCell)]->setBackColour(systemDefaultColour());
+    boardCells[std::size_t(CurrentCell)]->setBackColour(systemDefaultColour());
     CellState[std::size_t(CurrentCell)] = 2;
-    Panel3D* chosen = Panel3D4[std::size_t(position)];
+    Panel3D* chosen = answerPanels[std::size_t(position)];
     if (isRightChoice(question_, position)) {
         program_.CorrectSoundTest = 1;
         chosen->setBackColour(ColorNumber::palette(1));
         chosen->setForeColour(ColorNumber::palette(15));
-        Panel3D5->setForeColour(ColorNumber::palette(1));
-        Panel3D5->setCaption("That is Correct!");
+        verdictPanel->setForeColour(ColorNumber::palette(1));
+        verdictPanel->setCaption("That is Correct!");
         MarkCell();
     } else {
         program_.CorrectSoundTest = 0;
         program_.NoDropPointer();
-        Panel3D* correct = Panel3D4[std::size_t(question_.correctPosition)];
+        Panel3D* correct = answerPanels[std::size_t(question_.correctPosition)];
         correct->setAnswerMark(true);
         correct->setBackColour(ColorNumber::palette(1));
         correct->setForeColour(ColorNumber::palette(15));
         chosen->setBackColour(ColorNumber::palette(4));
         chosen->setForeColour(ColorNumber::palette(7));
-        Panel3D5->setForeColour(ColorNumber::palette(4));
+        verdictPanel->setForeColour(ColorNumber::palette(4));
         PassTurn();
-        Panel3D5->setCaption("  Incorrect!  Correct Answer is: \r" + question_.correct);
+        verdictPanel->setCaption("  Incorrect!  Correct Answer is: \r" + question_.correct);
     }
     if (topicsBetweenPlayers()) {
         AssignBoardTopics();
@@ -93,11 +93,11 @@ void QuizWindow::finishVerdict() {
 }
 
 void QuizWindow::RevealAnswer() {
-    if (Panel3D3->caption() == kNoQuestionShown || Command2->isEnabled()) {
+    if (questionPanel->caption() == kNoQuestionShown || startButton->isEnabled()) {
         ShowClickPrompt();
         return;
     }
-    if (Command4[0]->isVisible()) {
+    if (yesNoButtons[0]->isVisible()) {
         ShowYesNoPrompt();
         return;
     }
@@ -105,30 +105,30 @@ void QuizWindow::RevealAnswer() {
         return;
     }
     if (DifficultyMode == AnswerMode::None) {
-        mOY->setVisible(true);
-        mONo->setVisible(true);
+        yesAction->setVisible(true);
+        noAction->setVisible(true);
     }
-    Panel3D7->setCaption("The Correct Answer Is:\r" + question_.correct +
-                         "\rWas Your Answer Correct?");
-    for (QPushButton* button : Command4) {
+    revealPanel->setCaption("The Correct Answer Is:\r" + question_.correct +
+                            "\rWas Your Answer Correct?");
+    for (QPushButton* button : yesNoButtons) {
         button->show();
     }
-    Command4[0]->setFocus(Qt::OtherFocusReason);
+    yesNoButtons[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void QuizWindow::SelfJudge(int answer) {
-    mOY->setVisible(false);
-    mONo->setVisible(false);
-    if (judgedByPlayers_ || !Command4[0]->isVisible()) {
+    yesAction->setVisible(false);
+    noAction->setVisible(false);
+    if (judgedByPlayers_ || !yesNoButtons[0]->isVisible()) {
         return;
     }
     judgedByPlayers_ = true;
-    for (QPushButton* button : Command4) {
+    for (QPushButton* button : yesNoButtons) {
         button->hide();
     }
-    SSPanel1[std::size_t(CurrentCell)]->setBackColour(systemDefaultColour());
+    boardCells[std::size_t(CurrentCell)]->setBackColour(systemDefaultColour());
     CellState[std::size_t(CurrentCell)] = 2;
-    Panel3D7->setCaption("The Correct Answer Is:\r" + question_.correct + "\r ");
+    revealPanel->setCaption("The Correct Answer Is:\r" + question_.correct + "\r ");
     if (answer == 1) {
         program_.PlayIncorrectSound();
         PassTurn();
@@ -143,7 +143,7 @@ void QuizWindow::SelfJudge(int answer) {
 }
 
 void QuizWindow::ShowClickPrompt() {
-    showDirections(QString("Please Click ") + (Command2->isEnabled() ? "Start" : "Topic") +
+    showDirections(QString("Please Click ") + (startButton->isEnabled() ? "Start" : "Topic") +
                    " to Continue");
 }
 

@@ -25,35 +25,35 @@ constexpr int kDrawAttempts = 2000;
 } // namespace
 
 bool QuizWindow::xToPlay() const {
-    return SSPanel2->caption() == kTurnX;
+    return turnPanel->caption() == kTurnX;
 }
 
 std::array<QString, 9> QuizWindow::cellCaptions() const {
     std::array<QString, 9> captions;
     for (std::size_t i = 0; i < 9; ++i) {
-        captions[i] = SSPanel1[i]->caption();
+        captions[i] = boardCells[i]->caption();
     }
     return captions;
 }
 
 void QuizWindow::StartQuizGame() {
     showStatus(windowTitle());
-    SSPanel2->setForeColour(ColorNumber::palette(0));
-    for (Panel3D* cell : SSPanel1) {
+    turnPanel->setForeColour(ColorNumber::palette(0));
+    for (Panel3D* cell : boardCells) {
         cell->setCaption({});
     }
-    for (Panel3D* answer : Panel3D4) {
+    for (Panel3D* answer : answerPanels) {
         answer->setCaption({});
         answer->setBackColour(systemDefaultColour());
     }
-    Panel3D3->setCaption(kNoQuestionShown);
-    Label2->hide();
-    Panel3D7->setCaption({});
-    SSPanel2->setCaption(firstTurnAfter(SSPanel2->caption()));
+    questionPanel->setCaption(kNoQuestionShown);
+    longQuestionLabel->hide();
+    revealPanel->setCaption({});
+    turnPanel->setCaption(firstTurnAfter(turnPanel->caption()));
     ColourTurnPrompt();
     AssignBoardTopics();
-    Command2->setEnabled(false);
-    mOS->setEnabled(false);
+    startButton->setEnabled(false);
+    startAction->setEnabled(false);
     MarkCount = 0;
     AnswerClicks = 0;
 }
@@ -62,23 +62,23 @@ void QuizWindow::AssignBoardTopics() {
     const std::array<int, 9> topics = dealBoardTopics(cellCaptions(), services_.random);
     for (std::size_t i = 0; i < 9; ++i) {
         if (topics[i] != 0) {
-            SSPanel1[i]->setForeColour(ColorNumber::palette(0));
-            SSPanel1[i]->setBackColour(systemDefaultColour());
-            SSPanel1[i]->setCaption(topicCaption(topics[i]));
+            boardCells[i]->setForeColour(ColorNumber::palette(0));
+            boardCells[i]->setBackColour(systemDefaultColour());
+            boardCells[i]->setCaption(topicCaption(topics[i]));
         }
     }
 }
 
 void QuizWindow::ColourTurnPrompt() {
-    SSPanel2->setForeColour(ColorNumber::palette(xToPlay() ? 1 : 0));
+    turnPanel->setForeColour(ColorNumber::palette(xToPlay() ? 1 : 0));
 }
 
 void QuizWindow::ChooseCell(int index) {
-    if (Command2->isEnabled()) {
+    if (startButton->isEnabled()) {
         ShowClickPrompt();
         return;
     }
-    Panel3D* cell = SSPanel1[std::size_t(index)];
+    Panel3D* cell = boardCells[std::size_t(index)];
     if (cell->caption() == "X" || cell->caption() == "O" ||
         CellState[std::size_t(CurrentCell)] == 1) {
         ShowClickPrompt();
@@ -91,13 +91,13 @@ void QuizWindow::ChooseCell(int index) {
     AnswerClicks = 0;
     CurrentCell = index;
     setOptionsEnabled(false);
-    Panel3D5->setCaption({});
+    verdictPanel->setCaption({});
     if (DifficultyMode == AnswerMode::MultipleChoice) {
-        for (Panel3D* answer : Panel3D4) {
+        for (Panel3D* answer : answerPanels) {
             clearAnswerPanel(answer);
         }
     }
-    Panel3D5->setForeColour(ColorNumber::palette(0));
+    verdictPanel->setForeColour(ColorNumber::palette(0));
     if (!drawQuestion()) {
         // Nothing of this topic and level can be asked without the choices: the cell is as it was.
         cell->setBackColour(before);
@@ -109,7 +109,7 @@ void QuizWindow::ChooseCell(int index) {
 }
 
 bool QuizWindow::drawQuestion() {
-    const QString cell = SSPanel1[std::size_t(CurrentCell)]->caption();
+    const QString cell = boardCells[std::size_t(CurrentCell)]->caption();
     for (int attempt = 0; attempt < kDrawAttempts; ++attempt) {
         int topic = 0;
         for (int t = 1; t <= 4; ++t) {
@@ -152,48 +152,51 @@ void QuizWindow::showQuestion() {
     // A question this long does not fit the panel's caption; the label wraps it.
     constexpr int kLongQuestion = 255;
     if (question_.text.size() >= kLongQuestion) {
-        Panel3D3->setCaption({});
-        Label2->setText(QString(question_.text).replace(QChar(13), QChar('\n')));
+        questionPanel->setCaption({});
+        longQuestionLabel->setText(QString(question_.text).replace(QChar(13), QChar('\n')));
         // The label grows with the lines of the question, as far as the panel holds them.
-        Label2->resize(Label2->width(), std::min(Label2->heightForWidth(Label2->width()),
-                                                 Panel3D3->contentsRect().height()));
-        Label2->move(Label2->x(), Panel3D3->height() / 2 - Label2->height() / 2);
-        Label2->show();
+        longQuestionLabel->resize(
+            longQuestionLabel->width(),
+            std::min(longQuestionLabel->heightForWidth(longQuestionLabel->width()),
+                     questionPanel->contentsRect().height()));
+        longQuestionLabel->move(longQuestionLabel->x(),
+                                questionPanel->height() / 2 - longQuestionLabel->height() / 2);
+        longQuestionLabel->show();
     } else {
-        Label2->clear();
-        Label2->hide();
-        Panel3D3->setCaption(question_.text);
+        longQuestionLabel->clear();
+        longQuestionLabel->hide();
+        questionPanel->setCaption(question_.text);
     }
     if (DifficultyMode == AnswerMode::MultipleChoice) {
         for (int i = 0; i < 4; ++i) {
-            Panel3D4[std::size_t(i)]->setCaption(QString(QChar('A' + i)) + " - " +
-                                                 question_.dealt[std::size_t(i)]);
-            Panel3D4[std::size_t(i)]->show();
+            answerPanels[std::size_t(i)]->setCaption(QString(QChar('A' + i)) + " - " +
+                                                     question_.dealt[std::size_t(i)]);
+            answerPanels[std::size_t(i)]->show();
         }
     } else {
-        Panel3D7->setCaption("(Click Here or Press D to Display Correct Answer)");
+        revealPanel->setCaption("(Click Here or Press D to Display Correct Answer)");
     }
     QuestionOpen = 1;
     QuestionAnswered = 0;
     judgedByPlayers_ = false;
-    Command1->setFocus(Qt::OtherFocusReason);
+    exitButton->setFocus(Qt::OtherFocusReason);
 }
 
 void QuizWindow::setOptionsEnabled(bool enabled) {
-    mOQ1->menuAction()->setEnabled(enabled);
-    mOQ2->menuAction()->setEnabled(enabled);
-    Frame3D1->setEnabled(enabled);
+    difficultyMenu->menuAction()->setEnabled(enabled);
+    levelMenu->menuAction()->setEnabled(enabled);
+    levelFrame->setEnabled(enabled);
     program_.SignalValue = enabled ? -1 : 0;
     EnableDifficultyFrame();
 }
 
 void QuizWindow::EnableDifficultyFrame() {
-    Frame3D3->setEnabled(program_.SignalValue != 0);
+    difficultyFrame->setEnabled(program_.SignalValue != 0);
 }
 
 void QuizWindow::MarkCell() {
     ++MarkCount;
-    Panel3D* cell = SSPanel1[std::size_t(CurrentCell)];
+    Panel3D* cell = boardCells[std::size_t(CurrentCell)];
     const bool x = xToPlay();
     cell->setForeColour(ColorNumber::palette(x ? 1 : 0));
     cell->setCaption(x ? "X" : "O");
@@ -202,7 +205,7 @@ void QuizWindow::MarkCell() {
 }
 
 void QuizWindow::PassTurn() {
-    SSPanel2->setCaption(xToPlay() ? kTurnO : kTurnX);
+    turnPanel->setCaption(xToPlay() ? kTurnO : kTurnX);
     ColourTurnPrompt();
 }
 
@@ -211,27 +214,27 @@ void QuizWindow::CheckForWinner() {
     const std::optional<BoardLine> line = completedLine(captions, CurrentCell);
     if (line) {
         for (int cell : *line) {
-            SSPanel1[std::size_t(cell)]->setBackColour(ColorNumber::palette(12));
+            boardCells[std::size_t(cell)]->setBackColour(ColorNumber::palette(12));
         }
         const bool x = captions[std::size_t((*line)[0])] == "X";
-        SSPanel2->setForeColour(ColorNumber::palette(x ? 1 : 0));
-        SSPanel2->setCaption(x ? "Player X Wins This Game!" : "Player O Wins This Game!");
+        turnPanel->setForeColour(ColorNumber::palette(x ? 1 : 0));
+        turnPanel->setCaption(x ? "Player X Wins This Game!" : "Player O Wins This Game!");
         addToTally(x ? 0 : 1);
     } else if (MarkCount == 9) {
-        for (Panel3D* cell : SSPanel1) {
+        for (Panel3D* cell : boardCells) {
             cell->setBackColour(ColorNumber::palette(13));
         }
-        SSPanel2->setForeColour(ColorNumber::palette(5));
-        SSPanel2->setCaption(kCatWins);
+        turnPanel->setForeColour(ColorNumber::palette(5));
+        turnPanel->setCaption(kCatWins);
         addToTally(2);
     } else {
         return;
     }
-    Command2->setEnabled(true);
-    mOS->setEnabled(true);
+    startButton->setEnabled(true);
+    startAction->setEnabled(true);
 }
 
 void QuizWindow::addToTally(int index) {
-    QLabel* tally = Label1[std::size_t(index)];
+    QLabel* tally = tallyCounts[std::size_t(index)];
     tally->setText(QString::number(tally->text().toInt() + 1));
 }

@@ -22,11 +22,11 @@ template <std::size_t N> void tickOnly(const std::array<QAction*, N>& items, int
 void QuizWindow::ChooseQuestionLevel(int index) {
     QuestionLevel = index + 1;
     ComputerSelectsLevel = QuestionLevel == 5 ? 1 : 0;
-    tickOnly(mOQ2Items, index);
+    tickOnly(levelActions, index);
 }
 
 void QuizWindow::ChooseTopicRule(int index) {
-    tickOnly(mOTItems, index);
+    tickOnly(topicActions, index);
 }
 
 bool QuizWindow::topicsBetweenPlayers() const {
@@ -35,26 +35,26 @@ bool QuizWindow::topicsBetweenPlayers() const {
 
 void QuizWindow::ChooseDifficulty(int index) {
     DifficultyMode = index == 1 ? AnswerMode::None : AnswerMode::MultipleChoice;
-    tickOnly(mOQ1Items, index);
+    tickOnly(difficultyActions, index);
     if (DifficultyMode == AnswerMode::None) {
-        for (Panel3D* answer : Panel3D4) {
+        for (Panel3D* answer : answerPanels) {
             answer->hide();
         }
-        Panel3D7->setEnabled(true);
-        Panel3D7->setCaption(
+        revealPanel->setEnabled(true);
+        revealPanel->setCaption(
             "After Question is Displayed in Panel Above\r(Click Here or Press D to Display Correct "
             "Answer)");
     } else {
         const char* const waiting[] = {"Possible", "Answers Will", "Be Displayed", "Here"};
         for (int i = 0; i < 4; ++i) {
-            Panel3D* answer = Panel3D4[std::size_t(i)];
+            Panel3D* answer = answerPanels[std::size_t(i)];
             clearAnswerPanel(answer);
             answer->setCaption(waiting[i]);
             answer->show();
         }
-        Panel3D7->setEnabled(false);
+        revealPanel->setEnabled(false);
     }
     QuestionOpen = 0;
-    Label2->hide();
-    Panel3D3->setCaption(kNoQuestionShown);
+    longQuestionLabel->hide();
+    questionPanel->setCaption(kNoQuestionShown);
 }

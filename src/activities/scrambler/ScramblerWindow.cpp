@@ -45,29 +45,29 @@ ScramblerWindow::ScramblerWindow(Services& services)
     buildSideToolbar();
     attachPopupToControls();
     stretch_ = new GuardedStretch(*this);
-    windowKeys().setCancelButton(Command3);
+    windowKeys().setCancelButton(exitButton);
 
     colours_ = std::make_unique<PanelColours>(services_, "Save changes made to Panel Color?");
     colours_->add({"Panel Color",
-                   {Panel3D4, SSPanel1},
+                   {boardPanel, mainPanelGround},
                    SettingsFile::GColor1,
                    kColourRecord,
                    PanelColours::kKeepOwnColours});
 
-    connect(Command2, &QPushButton::clicked, this, &ScramblerWindow::StartNextScramble);
-    connect(Command1, &QPushButton::clicked, this, &ScramblerWindow::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &ScramblerWindow::ExitCommand);
-    for (Command3D* attempt : {Command3D1, Command3D2}) {
+    connect(startButton, &QPushButton::clicked, this, &ScramblerWindow::StartNextScramble);
+    connect(checkButton, &QPushButton::clicked, this, &ScramblerWindow::CheckAttempt);
+    connect(exitButton, &QPushButton::clicked, this, &ScramblerWindow::ExitCommand);
+    for (Command3D* attempt : {firstAttemptButton, secondAttemptButton}) {
         connect(attempt, &QPushButton::clicked, this, &ScramblerWindow::SubmitAttempt);
         connect(attempt, &Command3D::keyTyped, this, &ScramblerWindow::TypeAttemptKey);
     }
-    connect(Check3D1, &QCheckBox::clicked, this, &ScramblerWindow::ApplyHelpDisplay);
-    connect(Check3D2, &QCheckBox::clicked, this, &ScramblerWindow::SetViewPanels);
+    connect(helpDisplayCheck, &QCheckBox::clicked, this, &ScramblerWindow::ApplyHelpDisplay);
+    connect(viewPanelsCheck, &QCheckBox::clicked, this, &ScramblerWindow::SetViewPanels);
     connect(playerOptions_, &OptionGroup::clicked, this, &ScramblerWindow::SetPlayers);
     connect(timerOptions_, &OptionGroup::clicked, this, &ScramblerWindow::SetTimerOption);
     connect(levelOptions_, &OptionGroup::clicked, this, &ScramblerWindow::SetDifficultyLevel);
     connect(turnOptions_, &OptionGroup::clicked, this, &ScramblerWindow::SetPlayerOption);
-    connect(Timer1, &QTimer::timeout, this, &ScramblerWindow::Timer1_Timer);
+    connect(countdownTimer, &QTimer::timeout, this, &ScramblerWindow::CountDownOneSecond);
 
     // The menu bar and the taller bars of Qt come on top of the designed client area.
     const int taller = menuBar()->sizeHint().height() +
@@ -80,7 +80,7 @@ ScramblerWindow::ScramblerWindow(Services& services)
 ScramblerWindow::~ScramblerWindow() = default;
 
 QWidget* ScramblerWindow::mainPanel() const {
-    return SSPanel1;
+    return mainPanelGround;
 }
 
 void ScramblerWindow::Form_Load() {
@@ -89,7 +89,7 @@ void ScramblerWindow::Form_Load() {
     LoadScramblerWords();
     helpDisplayOn_ = 0;
     panelsHidden_ = 0;
-    Check3D2->setChecked(true);
+    viewPanelsCheck->setChecked(true);
     SetViewPanels();
     LoadMascotPicture();
     colours_->LoadPanelColour();
@@ -140,28 +140,31 @@ void ScramblerWindow::LoadMascotPicture() {
     // A picture that cannot be loaded is passed over: the panel keeps its colour.
     const QPixmap picture(services_.folder.file(name + ".bmp"));
     if (!picture.isNull()) {
-        Image2->setPixmap(picture);
+        mascotPicture->setPixmap(picture);
     }
     program_.PrintSettings.PrintFontColour = QString();
     program_.SharedText.clear();
 }
 
 void ScramblerWindow::ResetStartControls() {
-    mON->setVisible(false);
-    mOS->setVisible(true);
-    Command2->setText("&Start");
-    mOChk->setEnabled(false);
+    nextAction->setVisible(false);
+    startAction->setVisible(true);
+    startButton->setText("&Start");
+    checkAction->setEnabled(false);
     Toolbar2Button(2)->setEnabled(false);
-    Panel3D7->hide();
+    rewardPanel->hide();
 }
 
 void ScramblerWindow::Form_Activate() {
     ActivateFormServices();
-    Gauge1->move(Panel3D17->width() / 2 - Gauge1->width() / 2 + Twips::toPixels(30), Gauge1->y());
-    Label2->setGeometry(Gauge1->x(), Gauge1->y() + int(0.965 * Gauge1->height()), Gauge1->width(),
-                        Label2->height());
+    wordsUsedGauge->move(wordsUsedPanel->width() / 2 - wordsUsedGauge->width() / 2 +
+                             Twips::toPixels(30),
+                         wordsUsedGauge->y());
+    wordsUsedLabel->setGeometry(wordsUsedGauge->x(),
+                                wordsUsedGauge->y() + int(0.965 * wordsUsedGauge->height()),
+                                wordsUsedGauge->width(), wordsUsedLabel->height());
     arrangeScoreBox();
-    SSPanel1->show();
+    mainPanelGround->show();
     FocusStartButton();
     program_.NormalPointer();
     if (program_.SharedState == 19) {
@@ -170,8 +173,8 @@ void ScramblerWindow::Form_Activate() {
 }
 
 void ScramblerWindow::FocusStartButton() {
-    if (Command2->isVisible() && Command2->isEnabled()) {
-        Command2->setFocus(Qt::OtherFocusReason);
+    if (startButton->isVisible() && startButton->isEnabled()) {
+        startButton->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -201,38 +204,38 @@ void ScramblerWindow::ChooseColour() {
 }
 
 void ScramblerWindow::windowOverSelfOpening(int) {
-    countdownHeld_ = Timer1->isActive();
-    Timer1->stop();
+    countdownHeld_ = countdownTimer->isActive();
+    countdownTimer->stop();
 }
 
 void ScramblerWindow::windowOverSelfClosed(int) {
     if (countdownHeld_) {
-        Timer1->start(1000);
+        countdownTimer->start(1000);
     }
     countdownHeld_ = false;
 }
 
 void ScramblerWindow::withCountdownHeld(const std::function<void()>& step) {
-    const bool running = Timer1->isActive();
-    Timer1->stop();
+    const bool running = countdownTimer->isActive();
+    countdownTimer->stop();
     step();
     if (running && timerStage_ > 0 && game_.WordInPlay == 1) {
-        Timer1->start(1000);
+        countdownTimer->start(1000);
     }
 }
 
 void ScramblerWindow::startCountdown() {
     countdown_.start(timerSeconds_);
-    Panel3D13->setFloodPercent(countdown_.bar());
-    Label3->setText(countdown_.text());
-    Timer1->start(1000);
+    countdownBar->setFloodPercent(countdown_.bar());
+    secondsLabel->setText(countdown_.text());
+    countdownTimer->start(1000);
 }
 
 void ScramblerWindow::stopCountdown() {
-    Timer1->stop();
+    countdownTimer->stop();
 }
 
-void ScramblerWindow::Timer1_Timer() {
+void ScramblerWindow::CountDownOneSecond() {
     if (stretch_->running()) {
         return; // no tick judges while an attempt is being judged
     }
@@ -243,8 +246,8 @@ void ScramblerWindow::Timer1_Timer() {
         return;
     }
     const bool judgeNow = countdown_.tick();
-    Label3->setText(countdown_.text());
-    Panel3D13->setFloodPercent(countdown_.bar());
+    secondsLabel->setText(countdown_.text());
+    countdownBar->setFloodPercent(countdown_.bar());
     if (judgeNow) {
         stretch_->run([this] { judge(); });
     }
@@ -262,9 +265,9 @@ void ScramblerWindow::askTimerSeconds() {
     if (timerSeconds_ == 0) {
         timerStage_ = 0;
         timerOptions_->select(0);
-        mOT->setEnabled(false);
+        timerAction->setEnabled(false);
         return;
     }
     services_.sound.beep();
-    Panel3D13->setFloodPercent(100);
+    countdownBar->setFloodPercent(100);
 }

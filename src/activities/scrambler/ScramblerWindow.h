@@ -39,11 +39,11 @@ public:
     bool panelsHidden() const { return panelsHidden_ != 0; }
 
     // The handlers, as the window's controls and menus run them.
-    void StartNextScramble(); // Command2, mOS, mON
-    void Command1_Click();    // "&Check", mOChk, side button 2
+    void StartNextScramble(); // startButton, startAction, nextAction
+    void CheckAttempt();      // checkButton, checkAction, side button 2
     void SubmitAttempt();     // a click of either attempt button
     void TypeAttemptKey(int code);
-    void Timer1_Timer();
+    void CountDownOneSecond(); // each second of countdownTimer
     void SetPlayers(int index);
     void SetTimerOption(int index);
     void SetDifficultyLevel(int index);
@@ -54,59 +54,59 @@ public:
     void FocusStartButton();
 
     // Controls, with the names the handlers use; positions in twips as designed.
-    QLabel* Label1; // hidden; its back colour is the system default colour
-    Panel3D* SSPanel1;
-    Panel3D* Panel3D4;
-    QLabel* Image2;
-    Panel3D* Panel3D1;  // the scrambled word
-    Panel3D* Panel3D15; // behind the first attempt
-    Panel3D* Panel3D16; // behind the second attempt
-    Command3D* Command3D1;
-    Command3D* Command3D2;
-    Panel3D* Panel3D2; // help text, or the correct word
-    Panel3D* Panel3D3; // messages
-    Panel3D* Panel3D19;
-    Panel3D* Panel3D7;  // the reward picture
-    Panel3D* Panel3D20; // "Type=>"
-    Panel3D* Panel3D17; // level and words used
-    Panel3D* Gauge1;
-    QLabel* Label2;
-    Panel3D* Panel3D5;
-    std::array<Panel3D*, 5> Panel3D6{};
-    std::array<QGroupBox*, 3> Frame3D1{};
-    QGroupBox* Frame1;
-    std::array<QRadioButton*, 4> Option3D1{};
-    std::array<QRadioButton*, 2> Option3D2{};
-    std::array<QRadioButton*, 6> Option3D3{};
-    std::array<QRadioButton*, 2> Option3D4{};
-    Panel3D* Panel3D13; // the countdown bar
-    QLabel* Label3;     // the seconds left
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QCheckBox* Check3D1;
-    QCheckBox* Check3D2;
-    std::array<Panel3D*, 4> Panel3D10{};
-    std::array<Panel3D*, 4> Panel3D8{};
-    Panel3D* Panel3D18; // the accuracy bar
-    QTimer* Timer1;
+    QLabel* systemColourLabel; // hidden; its back colour is the system default colour
+    Panel3D* mainPanelGround;
+    Panel3D* boardPanel;
+    QLabel* mascotPicture;
+    Panel3D* scrambledWordPanel;
+    Panel3D* firstAttemptPanel;  // behind the first attempt
+    Panel3D* secondAttemptPanel; // behind the second attempt
+    Command3D* firstAttemptButton;
+    Command3D* secondAttemptButton;
+    Panel3D* helpPanel; // help text, or the correct word
+    Panel3D* messagePanel;
+    Panel3D* rewardSidePanel; // the left side panel: the reward picture and the pointer
+    Panel3D* rewardPanel;
+    Panel3D* typePointer;    // "Type=>"
+    Panel3D* wordsUsedPanel; // the right side panel: the level and the words used
+    Panel3D* wordsUsedGauge;
+    QLabel* wordsUsedLabel;                   // the words used, in percent
+    Panel3D* lowerBox;                        // the options, the buttons and the scores
+    std::array<Panel3D*, 5> lowerPanels{};    // buttons, timer, level, players, scores
+    std::array<QGroupBox*, 3> optionFrames{}; // "&Players", "&Timer", "&Difficulty Level"
+    QGroupBox* playerOptionFrame;             // "P&layer Option "
+    std::array<QRadioButton*, 4> playerButtons{};
+    std::array<QRadioButton*, 2> timerButtons{};
+    std::array<QRadioButton*, 6> levelButtons{};
+    std::array<QRadioButton*, 2> turnButtons{}; // "Until Wrong", "Next Player"
+    Panel3D* countdownBar;
+    QLabel* secondsLabel; // the seconds left
+    QPushButton* checkButton;
+    QPushButton* startButton;
+    QPushButton* exitButton;
+    QCheckBox* helpDisplayCheck;
+    QCheckBox* viewPanelsCheck;
+    std::array<Panel3D*, 4> scoreBoxes{};  // "Score" and "Accuracy", or the players'
+    std::array<Panel3D*, 4> scorePanels{}; // the players' scores
+    Panel3D* accuracyBar;
+    QTimer* countdownTimer;
 
-    QAction* mOC;
-    QMenu* mOPl;
-    std::array<QAction*, 4> mOPl1{};
-    QMenu* mOPO;
-    QAction* mOPOUntil;
-    QAction* mOPONext;
-    QMenu* mOL;
-    std::array<QAction*, 6> mOL1{};
-    QAction* mOChk;
-    QAction* mOT;
-    QAction* mOHD;
-    QAction* mOV;
-    QAction* mOS;
-    QAction* mON;
-    QAction* mOSO;
-    QAction* mOExit;
+    QAction* panelColourAction;
+    QMenu* playersMenu;
+    std::array<QAction*, 4> playersActions{};
+    QMenu* playerOptionMenu;
+    QAction* untilWrongAction;
+    QAction* nextPlayerAction;
+    QMenu* levelMenu;
+    std::array<QAction*, 6> levelActions{};
+    QAction* checkAction;
+    QAction* timerAction;
+    QAction* helpDisplayAction;
+    QAction* viewPanelsAction;
+    QAction* startAction;
+    QAction* nextAction;
+    QAction* soundAction;
+    QAction* exitAction;
 
 protected:
     void ExitCommand() override;

@@ -34,10 +34,12 @@ constexpr qint64 kOuterPanelColour = 0xB8C088;
 // Option buttons in a frame, laid out in rows of the given number of columns.
 template <std::size_t N>
 void addOptions(std::array<QRadioButton*, N>& buttons, OptionGroup& group, QGroupBox* frame,
-                const std::array<const char*, N>& captions, int columns, int width) {
+                const std::array<const char*, N>& captions, int columns, int width,
+                const char* name) {
     for (std::size_t i = 0; i < N; ++i) {
         auto* option = place(new QRadioButton(captions[i], frame), 105 + int(i % columns) * width,
                              240 + int(i / columns) * 300, width - 15, 285);
+        option->setObjectName(name);
         buttons[i] = option;
         group.add(option);
     }
@@ -72,111 +74,154 @@ QPixmap rewardPicture() {
 
 void ScramblerWindow::buildControls() {
     centralWidget()->setFont(sizedFont(8.25, false));
-    SSPanel1 = panel(centralWidget(), 720, 1125, 9870, 7305);
-    SSPanel1->hide();
-    SSPanel1->setBackColour(ColorNumber::toColor(kOuterPanelColour));
-    Panel3D4 = panel(SSPanel1, 175, 115, 9510, 7075);
-    Panel3D4->setBackColour(ColorNumber::toColor(kInnerPanelColour));
-    Image2 = place(new QLabel(Panel3D4), 60, 70, 9390, 7191);
-    Image2->setScaledContents(true);
-    Label1 = place(new QLabel(Panel3D4), 270, 264, 495, 476);
-    Label1->hide();
+    mainPanelGround = panel(centralWidget(), 720, 1125, 9870, 7305);
+    mainPanelGround->setObjectName("SSPanel1");
+    mainPanelGround->hide();
+    mainPanelGround->setBackColour(ColorNumber::toColor(kOuterPanelColour));
+    boardPanel = panel(mainPanelGround, 175, 115, 9510, 7075);
+    boardPanel->setObjectName("Panel3D4");
+    boardPanel->setBackColour(ColorNumber::toColor(kInnerPanelColour));
+    mascotPicture = place(new QLabel(boardPanel), 60, 70, 9390, 7191);
+    mascotPicture->setObjectName("Image2");
+    mascotPicture->setScaledContents(true);
+    systemColourLabel = place(new QLabel(boardPanel), 270, 264, 495, 476);
+    systemColourLabel->setObjectName("Label1");
+    systemColourLabel->hide();
     buildAttemptArea();
     buildSidePanels();
     buildLowerBox();
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1000);
+    countdownTimer = new QTimer(this);
+    countdownTimer->setObjectName("Timer1");
+    countdownTimer->setInterval(1000);
 }
 
 void ScramblerWindow::buildAttemptArea() {
-    Panel3D1 = panel(Panel3D4, 2295, 100, 4950, 975, "Scrambled Word");
-    Panel3D1->setFont(sizedFont(24, true));
-    Panel3D1->setAccessibleName("Scrambled Word");
-    Panel3D15 = panel(Panel3D4, 2310, 1115, 4905, 863);
-    Command3D1 = place(new Command3D(Panel3D15), 90, 117, 4715, 623);
-    Command3D1->setCaption("First Attempt");
-    Command3D1->setAccessibleName("First Attempt");
-    Panel3D16 = panel(Panel3D4, 2310, 1960, 4905, 863);
-    Command3D2 = place(new Command3D(Panel3D16), 90, 117, 4715, 623);
-    Command3D2->setCaption("Second Attempt");
-    Command3D2->setAccessibleName("Second Attempt");
-    for (Command3D* attempt : {Command3D1, Command3D2}) {
+    scrambledWordPanel = panel(boardPanel, 2295, 100, 4950, 975, "Scrambled Word");
+    scrambledWordPanel->setObjectName("Panel3D1");
+    scrambledWordPanel->setFont(sizedFont(24, true));
+    scrambledWordPanel->setAccessibleName("Scrambled Word");
+    firstAttemptPanel = panel(boardPanel, 2310, 1115, 4905, 863);
+    firstAttemptPanel->setObjectName("Panel3D15");
+    firstAttemptButton = place(new Command3D(firstAttemptPanel), 90, 117, 4715, 623);
+    firstAttemptButton->setObjectName("Command3D1");
+    firstAttemptButton->setCaption("First Attempt");
+    firstAttemptButton->setAccessibleName("First Attempt");
+    secondAttemptPanel = panel(boardPanel, 2310, 1960, 4905, 863);
+    secondAttemptPanel->setObjectName("Panel3D16");
+    secondAttemptButton = place(new Command3D(secondAttemptPanel), 90, 117, 4715, 623);
+    secondAttemptButton->setObjectName("Command3D2");
+    secondAttemptButton->setCaption("Second Attempt");
+    secondAttemptButton->setAccessibleName("Second Attempt");
+    for (Command3D* attempt : {firstAttemptButton, secondAttemptButton}) {
         attempt->setFont(sizedFont(18, true));
     }
-    Panel3D2 = panel(Panel3D4, 765, 2860, 8010, 969);
-    Panel3D2->setFont(sizedFont(12, true));
-    Panel3D2->setAccessibleName("Help");
-    Panel3D3 = panel(Panel3D4, 765, 3860, 8010, 969, "Information Panel");
-    Panel3D3->setFont(sizedFont(14, true));
-    Panel3D3->setAccessibleName("Message");
+    helpPanel = panel(boardPanel, 765, 2860, 8010, 969);
+    helpPanel->setObjectName("Panel3D2");
+    helpPanel->setFont(sizedFont(12, true));
+    helpPanel->setAccessibleName("Help");
+    messagePanel = panel(boardPanel, 765, 3860, 8010, 969, "Information Panel");
+    messagePanel->setObjectName("Panel3D3");
+    messagePanel->setFont(sizedFont(14, true));
+    messagePanel->setAccessibleName("Message");
 }
 
 void ScramblerWindow::buildSidePanels() {
-    Panel3D19 = panel(Panel3D4, 765, 1115, 1560, 1708);
-    Panel3D7 = panel(Panel3D19, 90, 106, 1380, 1497);
-    auto* reward = place(new QLabel(Panel3D7), 0, 0, 1380, 1497);
+    rewardSidePanel = panel(boardPanel, 765, 1115, 1560, 1708);
+    rewardSidePanel->setObjectName("Panel3D19");
+    rewardPanel = panel(rewardSidePanel, 90, 106, 1380, 1497);
+    rewardPanel->setObjectName("Panel3D7");
+    auto* reward = place(new QLabel(rewardPanel), 0, 0, 1380, 1497);
     reward->setPixmap(rewardPicture());
     reward->setScaledContents(true);
-    Panel3D20 = panel(Panel3D19, 120, 180, 1365, 450, "Type=>");
-    Panel3D20->setFont(sizedFont(12, true));
-    Panel3D17 = panel(Panel3D4, 7200, 1115, 1560, 1708);
-    Panel3D17->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Gauge1 = panel(Panel3D17, 300, 531, 975, 788);
-    Gauge1->setFloodFrom(Panel3D::FloodFrom::Bottom);
-    Gauge1->setAccessibleName("Words Used");
-    Label2 = place(new QLabel("0%", Panel3D17), 300, 1319, 975, 300);
-    Label2->setAlignment(Qt::AlignCenter);
+    typePointer = panel(rewardSidePanel, 120, 180, 1365, 450, "Type=>");
+    typePointer->setObjectName("Panel3D20");
+    typePointer->setFont(sizedFont(12, true));
+    wordsUsedPanel = panel(boardPanel, 7200, 1115, 1560, 1708);
+    wordsUsedPanel->setObjectName("Panel3D17");
+    wordsUsedPanel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    wordsUsedGauge = panel(wordsUsedPanel, 300, 531, 975, 788);
+    wordsUsedGauge->setObjectName("Gauge1");
+    wordsUsedGauge->setFloodFrom(Panel3D::FloodFrom::Bottom);
+    wordsUsedGauge->setAccessibleName("Words Used");
+    wordsUsedLabel = place(new QLabel("0%", wordsUsedPanel), 300, 1319, 975, 300);
+    wordsUsedLabel->setObjectName("Label2");
+    wordsUsedLabel->setAlignment(Qt::AlignCenter);
 }
 
 void ScramblerWindow::buildLowerBox() {
-    Panel3D5 = panel(Panel3D4, 765, 4860, 8010, 2179);
-    Panel3D6[1] = panel(Panel3D5, 90, 81, 2625, 1127);
-    Panel3D6[2] = panel(Panel3D5, 90, 1197, 2625, 906);
-    Panel3D6[0] = panel(Panel3D5, 2700, 81, 1530, 2012);
-    Panel3D6[3] = panel(Panel3D5, 4215, 81, 1635, 2012);
-    Panel3D6[4] = panel(Panel3D5, 5830, 81, 2085, 2012);
-    Panel3D6[4]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Panel3D6[4]->setAccessibleName("Turn");
+    lowerBox = panel(boardPanel, 765, 4860, 8010, 2179);
+    lowerBox->setObjectName("Panel3D5");
+    lowerPanels[1] = panel(lowerBox, 90, 81, 2625, 1127);
+    lowerPanels[1]->setObjectName("Panel3D6");
+    lowerPanels[2] = panel(lowerBox, 90, 1197, 2625, 906);
+    lowerPanels[2]->setObjectName("Panel3D6");
+    lowerPanels[0] = panel(lowerBox, 2700, 81, 1530, 2012);
+    lowerPanels[0]->setObjectName("Panel3D6");
+    lowerPanels[3] = panel(lowerBox, 4215, 81, 1635, 2012);
+    lowerPanels[3]->setObjectName("Panel3D6");
+    lowerPanels[4] = panel(lowerBox, 5830, 81, 2085, 2012);
+    lowerPanels[4]->setObjectName("Panel3D6");
+    lowerPanels[4]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lowerPanels[4]->setAccessibleName("Turn");
 
-    Frame3D1[1] = place(new QGroupBox("&Timer", Panel3D6[1]), 90, 114, 2445, 933);
+    optionFrames[1] = place(new QGroupBox("&Timer", lowerPanels[1]), 90, 114, 2445, 933);
+    optionFrames[1]->setObjectName("Frame3D1");
     timerOptions_ = new OptionGroup(this);
-    addOptions<2>(Option3D2, *timerOptions_, Frame3D1[1], {"Off", "On"}, 1, 700);
+    addOptions<2>(timerButtons, *timerOptions_, optionFrames[1], {"Off", "On"}, 1, 700,
+                  "Option3D2");
     // The countdown lies in the frame but belongs to its container: the frame is disabled while a
     // word is played, and the seconds must not be greyed with it. They are the bar's only text.
-    Panel3D13 = panel(Panel3D6[1], 90 + 900, 114 + 240, 1400, 600);
-    Panel3D13->setFloodFrom(Panel3D::FloodFrom::Left);
-    Panel3D13->setPercentShown(false);
-    Panel3D13->setAccessibleName("Countdown");
-    Label3 = place(new QLabel(Panel3D13), 0, 0, 1400, 600);
-    Label3->setAlignment(Qt::AlignCenter);
-    Label3->setFont(sizedFont(12, true));
+    countdownBar = panel(lowerPanels[1], 90 + 900, 114 + 240, 1400, 600);
+    countdownBar->setObjectName("Panel3D13");
+    countdownBar->setFloodFrom(Panel3D::FloodFrom::Left);
+    countdownBar->setPercentShown(false);
+    countdownBar->setAccessibleName("Countdown");
+    secondsLabel = place(new QLabel(countdownBar), 0, 0, 1400, 600);
+    secondsLabel->setObjectName("Label3");
+    secondsLabel->setAlignment(Qt::AlignCenter);
+    secondsLabel->setFont(sizedFont(12, true));
 
-    Frame3D1[2] = place(new QGroupBox("&Difficulty Level", Panel3D6[2]), 90, 106, 2460, 722);
+    optionFrames[2] = place(new QGroupBox("&Difficulty Level", lowerPanels[2]), 90, 106, 2460, 722);
+    optionFrames[2]->setObjectName("Frame3D1");
     levelOptions_ = new OptionGroup(this);
-    addOptions<6>(Option3D3, *levelOptions_, Frame3D1[2], {"1", "2", "3", "4", "5", "6"}, 6, 390);
+    addOptions<6>(levelButtons, *levelOptions_, optionFrames[2], {"1", "2", "3", "4", "5", "6"}, 6,
+                  390, "Option3D3");
 
-    Command1 = place(new QPushButton("&Check", Panel3D6[0]), 115, 141, 1290, 476);
-    Command1->setEnabled(false);
-    Command2 = place(new QPushButton("&Start", Panel3D6[0]), 115, 669, 615, 599);
-    Command3 = place(new QPushButton("E&xit", Panel3D6[0]), 790, 669, 615, 599);
-    Check3D1 = place(new QCheckBox("H&elp Display", Panel3D6[0]), 130, 1320, 1300, 290);
-    Check3D2 = place(new QCheckBox("&View Panels", Panel3D6[0]), 130, 1614, 1305, 295);
+    checkButton = place(new QPushButton("&Check", lowerPanels[0]), 115, 141, 1290, 476);
+    checkButton->setObjectName("Command1");
+    checkButton->setEnabled(false);
+    startButton = place(new QPushButton("&Start", lowerPanels[0]), 115, 669, 615, 599);
+    startButton->setObjectName("Command2");
+    exitButton = place(new QPushButton("E&xit", lowerPanels[0]), 790, 669, 615, 599);
+    exitButton->setObjectName("Command3");
+    helpDisplayCheck = place(new QCheckBox("H&elp Display", lowerPanels[0]), 130, 1320, 1300, 290);
+    helpDisplayCheck->setObjectName("Check3D1");
+    viewPanelsCheck = place(new QCheckBox("&View Panels", lowerPanels[0]), 130, 1614, 1305, 295);
+    viewPanelsCheck->setObjectName("Check3D2");
 
-    Frame3D1[0] = place(new QGroupBox("&Players", Panel3D6[3]), 105, 106, 1425, 933);
+    optionFrames[0] = place(new QGroupBox("&Players", lowerPanels[3]), 105, 106, 1425, 933);
+    optionFrames[0]->setObjectName("Frame3D1");
     playerOptions_ = new OptionGroup(this);
-    addOptions<4>(Option3D1, *playerOptions_, Frame3D1[0], {"1", "2", "3", "4"}, 2, 640);
-    Frame1 = place(new QGroupBox("P&layer Option ", Panel3D6[3]), 105, 1074, 1425, 845);
+    addOptions<4>(playerButtons, *playerOptions_, optionFrames[0], {"1", "2", "3", "4"}, 2, 640,
+                  "Option3D1");
+    playerOptionFrame =
+        place(new QGroupBox("P&layer Option ", lowerPanels[3]), 105, 1074, 1425, 845);
+    playerOptionFrame->setObjectName("Frame1");
     turnOptions_ = new OptionGroup(this);
-    addOptions<2>(Option3D4, *turnOptions_, Frame1, {"Until Wrong", "Next Player"}, 1, 1300);
+    addOptions<2>(turnButtons, *turnOptions_, playerOptionFrame, {"Until Wrong", "Next Player"}, 1,
+                  1300, "Option3D4");
 
     const char* const boxes[] = {"Score", "Accuracy", "Player 3", "Player 4"};
     for (std::size_t i = 0; i < 4; ++i) {
-        Panel3D10[i] = panel(Panel3D6[4], 60, 300, 960, 722, boxes[i]);
-        Panel3D10[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        Panel3D8[i] = panel(Panel3D10[i], 120, 300, 720, 340);
-        Panel3D8[i]->setAccessibleName(QString("Player %1 score").arg(i + 1));
+        scoreBoxes[i] = panel(lowerPanels[4], 60, 300, 960, 722, boxes[i]);
+        scoreBoxes[i]->setObjectName("Panel3D10");
+        scoreBoxes[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        scorePanels[i] = panel(scoreBoxes[i], 120, 300, 720, 340);
+        scorePanels[i]->setObjectName("Panel3D8");
+        scorePanels[i]->setAccessibleName(QString("Player %1 score").arg(i + 1));
     }
-    Panel3D18 = panel(Panel3D10[1], 120, 300, 720, 340);
-    Panel3D18->setFloodFrom(Panel3D::FloodFrom::Left);
-    Panel3D18->setAccessibleName("Accuracy");
+    accuracyBar = panel(scoreBoxes[1], 120, 300, 720, 340);
+    accuracyBar->setObjectName("Panel3D18");
+    accuracyBar->setFloodFrom(Panel3D::FloodFrom::Left);
+    accuracyBar->setAccessibleName("Accuracy");
 }

@@ -59,52 +59,70 @@ QAction* checkable(QAction* item) {
 } // namespace
 
 void ScramblerWindow::buildMenus() {
-    mOC = mO->addAction("Panel C&olor", this, &ScramblerWindow::ChooseColour);
+    panelColourAction = mO->addAction("Panel C&olor", this, &ScramblerWindow::ChooseColour);
+    panelColourAction->setObjectName("mOC");
     mO->addSeparator();
-    mOPl = mO->addMenu("&Players");
+    playersMenu = mO->addMenu("&Players");
+    playersMenu->setObjectName("mOPl");
     for (int i = 0; i < 4; ++i) {
-        mOPl1[std::size_t(i)] = checkable(mOPl->addAction(
+        playersActions[std::size_t(i)] = checkable(playersMenu->addAction(
             QString("&%1").arg(i + 1), this, [this, i] { playerOptions_->select(i); }));
+        playersActions[std::size_t(i)]->setObjectName("mOPl1");
     }
-    mOPO = mO->addMenu("P&layer Option");
-    mOPOUntil =
-        checkable(mOPO->addAction("&Until Wrong", this, [this] { turnOptions_->select(0); }));
-    mOPONext =
-        checkable(mOPO->addAction("&Next Player", this, [this] { turnOptions_->select(1); }));
-    mOPO->menuAction()->setEnabled(false);
-    mOL = mO->addMenu("&Difficulty Level");
+    playerOptionMenu = mO->addMenu("P&layer Option");
+    playerOptionMenu->setObjectName("mOPO");
+    untilWrongAction = checkable(
+        playerOptionMenu->addAction("&Until Wrong", this, [this] { turnOptions_->select(0); }));
+    untilWrongAction->setObjectName("mOPOUntil");
+    nextPlayerAction = checkable(
+        playerOptionMenu->addAction("&Next Player", this, [this] { turnOptions_->select(1); }));
+    nextPlayerAction->setObjectName("mOPONext");
+    playerOptionMenu->menuAction()->setEnabled(false);
+    levelMenu = mO->addMenu("&Difficulty Level");
+    levelMenu->setObjectName("mOL");
     for (int i = 0; i < 6; ++i) {
-        mOL1[std::size_t(i)] = checkable(mOL->addAction(QString("&%1").arg(i + 1), this,
-                                                        [this, i] { levelOptions_->select(i); }));
+        levelActions[std::size_t(i)] = checkable(levelMenu->addAction(
+            QString("&%1").arg(i + 1), this, [this, i] { levelOptions_->select(i); }));
+        levelActions[std::size_t(i)]->setObjectName("mOL1");
     }
     mO->addSeparator();
-    mOChk = mO->addAction("&Check", this, &ScramblerWindow::Command1_Click);
-    mOChk->setEnabled(false);
-    mOT = checkable(mO->addAction("&Timer", this, [this] {
+    checkAction = mO->addAction("&Check", this, &ScramblerWindow::CheckAttempt);
+    checkAction->setObjectName("mOChk");
+    checkAction->setEnabled(false);
+    timerAction = checkable(mO->addAction("&Timer", this, [this] {
         // The item's check has already flipped: checked now means it was off.
-        timerOptions_->select(mOT->isChecked() ? 1 : 0);
+        timerOptions_->select(timerAction->isChecked() ? 1 : 0);
     }));
+    timerAction->setObjectName("mOT");
     mO->addSeparator();
-    mOHD = checkable(mO->addAction("H&elp Display", this, [this] { Check3D1->click(); }));
-    mOV = checkable(mO->addAction("&View Panels", this, [this] { Check3D2->click(); }));
+    helpDisplayAction =
+        checkable(mO->addAction("H&elp Display", this, [this] { helpDisplayCheck->click(); }));
+    helpDisplayAction->setObjectName("mOHD");
+    viewPanelsAction =
+        checkable(mO->addAction("&View Panels", this, [this] { viewPanelsCheck->click(); }));
+    viewPanelsAction->setObjectName("mOV");
     mO->addSeparator();
-    mOS = mO->addAction("&Start", this, &ScramblerWindow::StartNextScramble);
-    mON = mO->addAction("&Next", this, &ScramblerWindow::StartNextScramble);
-    mON->setVisible(false);
-    mON->setEnabled(false);
+    startAction = mO->addAction("&Start", this, &ScramblerWindow::StartNextScramble);
+    startAction->setObjectName("mOS");
+    nextAction = mO->addAction("&Next", this, &ScramblerWindow::StartNextScramble);
+    nextAction->setObjectName("mON");
+    nextAction->setVisible(false);
+    nextAction->setEnabled(false);
     mO->addSeparator();
-    mOSO = mO->addAction("So&und", this,
-                         [this] { withCountdownHeld([this] { ShowSoundInformation(); }); });
+    soundAction = mO->addAction("So&und", this,
+                                [this] { withCountdownHeld([this] { ShowSoundInformation(); }); });
+    soundAction->setObjectName("mOSO");
     mO->addSeparator();
-    mOExit = mO->addAction("E&xit", this, &ScramblerWindow::ExitCommand);
+    exitAction = mO->addAction("E&xit", this, &ScramblerWindow::ExitCommand);
+    exitAction->setObjectName("mOExit");
 }
 
 void ScramblerWindow::buildSideToolbar() {
     fillSideToolbar({
         {sideToolbarPicture(SidePicture::PanelColor), "Panel Color", [this] { ChooseColour(); }},
-        {sideToolbarPicture(SidePicture::Check), "Check", [this] { Command1_Click(); }},
-        {helpDisplayPicture(), "Help Display", [this] { Check3D1->click(); }},
-        {viewPanelsPicture(), "View Panels", [this] { Check3D2->click(); }},
+        {sideToolbarPicture(SidePicture::Check), "Check", [this] { CheckAttempt(); }},
+        {helpDisplayPicture(), "Help Display", [this] { helpDisplayCheck->click(); }},
+        {viewPanelsPicture(), "View Panels", [this] { viewPanelsCheck->click(); }},
         {sideToolbarPicture(SidePicture::Sound), "Sound",
          [this] { withCountdownHeld([this] { ShowSoundInformation(); }); }},
         {sideToolbarPicture(SidePicture::Help), "Help",
@@ -117,35 +135,38 @@ void ScramblerWindow::buildSideToolbar() {
 }
 
 void ScramblerWindow::attachPopupToControls() {
-    QList<QWidget*> controls = {Check3D1,   Check3D2,   Command1,  Command2,  Command3,
-                                Command3D1, Command3D2, Frame1,    Gauge1,    Image2,
-                                Label3,     Panel3D1,   Panel3D2,  Panel3D3,  Panel3D4,
-                                Panel3D5,   Panel3D7,   Panel3D13, Panel3D15, Panel3D16,
-                                Panel3D17,  Panel3D18,  Panel3D19, Panel3D20, SSPanel1};
-    for (QGroupBox* frame : Frame3D1) {
+    QList<QWidget*> controls = {
+        helpDisplayCheck, viewPanelsCheck,    checkButton,         startButton,
+        exitButton,       firstAttemptButton, secondAttemptButton, playerOptionFrame,
+        wordsUsedGauge,   mascotPicture,      secondsLabel,        scrambledWordPanel,
+        helpPanel,        messagePanel,       boardPanel,          lowerBox,
+        rewardPanel,      countdownBar,       firstAttemptPanel,   secondAttemptPanel,
+        wordsUsedPanel,   accuracyBar,        rewardSidePanel,     typePointer,
+        mainPanelGround};
+    for (QGroupBox* frame : optionFrames) {
         controls.append(frame);
     }
-    for (Panel3D* box : Panel3D6) {
+    for (Panel3D* box : lowerPanels) {
         controls.append(box);
     }
     for (std::size_t i = 0; i < 4; ++i) {
-        controls.append(Panel3D8[i]);
-        controls.append(Panel3D10[i]);
+        controls.append(scorePanels[i]);
+        controls.append(scoreBoxes[i]);
     }
-    for (QRadioButton* option : Option3D1) {
+    for (QRadioButton* option : playerButtons) {
         controls.append(option);
     }
-    for (QRadioButton* option : Option3D2) {
+    for (QRadioButton* option : timerButtons) {
         controls.append(option);
     }
-    for (QRadioButton* option : Option3D3) {
+    for (QRadioButton* option : levelButtons) {
         controls.append(option);
     }
-    for (QRadioButton* option : Option3D4) {
+    for (QRadioButton* option : turnButtons) {
         controls.append(option);
     }
     for (QWidget* control : controls) {
         attachOptionsPopup(control);
     }
-    keepFromOptionsPopup(Label2);
+    keepFromOptionsPopup(wordsUsedLabel);
 }

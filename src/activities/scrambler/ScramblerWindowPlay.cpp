@@ -46,50 +46,50 @@ void ScramblerWindow::StartNextScramble() {
             program_.SharedState = 19;
             return;
         }
-        Panel3D20->show();
+        typePointer->show();
         if (panelsHidden_ == 0) {
-            Panel3D7->hide();
+            rewardPanel->hide();
         }
-        Panel3D20->move(Panel3D20->x(), int(0.11 * Panel3D19->height()));
+        typePointer->move(typePointer->x(), int(0.11 * rewardSidePanel->height()));
         const bool rolledOver = game_.startWord();
         if (rolledOver) {
             levelOptions_->select(game_.DifficultyLevel - 1);
         }
         setWordControlsEnabled(false);
         if (game_.PlayerCount > 1) {
-            Panel3D6[4]->setCaption(QString("Player %1").arg(game_.CurrentPlayer));
+            lowerPanels[4]->setCaption(QString("Player %1").arg(game_.CurrentPlayer));
         }
         ResetAttemptButtons();
-        Command3D1->setOpenSetting(Command3D::kOpen);
-        Panel3D2->setCaption({});
-        Panel3D3->setCaption({}); // the last word's verdict goes before the timer question
-        Panel3D1->setCaption(game_.ScrambledWord);
-        Panel3D15->setBackColour(kOpenBack);
-        Panel3D16->setBackColour(kClosedBack);
-        Command3D1->setCaption({});
-        Command3D2->setCaption("Second Attempt");
+        firstAttemptButton->setOpenSetting(Command3D::kOpen);
+        helpPanel->setCaption({});
+        messagePanel->setCaption({}); // the last word's verdict goes before the timer question
+        scrambledWordPanel->setCaption(game_.ScrambledWord);
+        firstAttemptPanel->setBackColour(kOpenBack);
+        secondAttemptPanel->setBackColour(kClosedBack);
+        firstAttemptButton->setCaption({});
+        secondAttemptButton->setCaption("Second Attempt");
         if (timerOption_ == 2 && timerStage_ == 1) {
             askTimerSeconds();
         }
-        Command3D1->setFocus(Qt::OtherFocusReason);
+        firstAttemptButton->setFocus(Qt::OtherFocusReason);
         if (timerStage_ < 1) {
-            Frame3D1[1]->setEnabled(false);
-            Label3->clear();
+            optionFrames[1]->setEnabled(false);
+            secondsLabel->clear();
         } else {
             startCountdown();
         }
-        Panel3D3->setForeColour(colour(kLightGreen));
-        Panel3D3->setCaption(
+        messagePanel->setForeColour(colour(kLightGreen));
+        messagePanel->setCaption(
             game_.PlayerCount == 1
                 ? QString("Please Type First Attempt")
                 : QString("Player %1 Please Type First Attempt").arg(game_.CurrentPlayer));
-        Command2->setText("&Next");
+        startButton->setText("&Next");
         ShowWordsUsedPercent();
         SetAttemptTabStops(false);
     });
 }
 
-void ScramblerWindow::Command1_Click() {
+void ScramblerWindow::CheckAttempt() {
     if (game_.WordInPlay != 1) {
         return;
     }
@@ -111,13 +111,14 @@ void ScramblerWindow::TypeAttemptKey(int code) {
         return;
     }
     if (game_.AttemptState == 2) {
-        Panel3D3->setCaption({});
+        messagePanel->setCaption({});
     }
     if (game_.typeKey(code) == ScramblerGame::Typed::Beep) {
         services_.sound.beep();
         return;
     }
-    (game_.AttemptState == 1 ? Command3D1 : Command3D2)->setCaption(game_.TypedText);
+    (game_.AttemptState == 1 ? firstAttemptButton : secondAttemptButton)
+        ->setCaption(game_.TypedText);
 }
 
 void ScramblerWindow::judge() {
@@ -128,56 +129,56 @@ void ScramblerWindow::judge() {
         ++timerStage_;
     }
     const int attempt = game_.AttemptState;
-    const QString first = Command3D1->caption();
-    const QString second = Command3D2->caption();
+    const QString first = firstAttemptButton->caption();
+    const QString second = secondAttemptButton->caption();
     int& player = game_.CurrentPlayer;
     const int scorer = player;
     const ScramblerGame::Judgement judgement = game_.check(player, first, second);
     if (judgement == ScramblerGame::Judgement::FirstMiss) {
-        Panel3D3->setForeColour(colour(kLightRed));
-        Command3D1->setForeColour(colour(kDarkRed));
-        Command3D1->setOpenSetting(0);
-        Command3D1->setMissed(true);
-        Command3D2->setOpenSetting(Command3D::kOpen);
-        Panel3D15->setBackColour(kClosedBack);
-        Panel3D16->setBackColour(kOpenBack);
-        Panel3D3->setCaption("Incorrect - Please Type Second Attempt");
+        messagePanel->setForeColour(colour(kLightRed));
+        firstAttemptButton->setForeColour(colour(kDarkRed));
+        firstAttemptButton->setOpenSetting(0);
+        firstAttemptButton->setMissed(true);
+        secondAttemptButton->setOpenSetting(Command3D::kOpen);
+        firstAttemptPanel->setBackColour(kClosedBack);
+        secondAttemptPanel->setBackColour(kOpenBack);
+        messagePanel->setCaption("Incorrect - Please Type Second Attempt");
         program_.PlayIncorrectSound();
         if (helpDisplayOn_ == 1) {
-            Panel3D2->setCaption(game_.CurrentHelp);
+            helpPanel->setCaption(game_.CurrentHelp);
         }
         if (timerStage_ > 0) {
             countdown_.start(timerSeconds_); // a fresh countdown for the second attempt
-            Panel3D13->setFloodPercent(countdown_.bar());
+            countdownBar->setFloodPercent(countdown_.bar());
         }
-        Command3D2->setCaption({});
-        Panel3D20->move(Panel3D20->x(), int(0.62 * Panel3D19->height()));
-        Command3D2->setFocus(Qt::OtherFocusReason);
+        secondAttemptButton->setCaption({});
+        typePointer->move(typePointer->x(), int(0.62 * rewardSidePanel->height()));
+        secondAttemptButton->setFocus(Qt::OtherFocusReason);
         return;
     }
     stopCountdown();
-    Panel3D20->hide();
+    typePointer->hide();
     if (judgement == ScramblerGame::Judgement::Right) {
-        (attempt == 1 ? Command3D1 : Command3D2)->setForeColour(colour(kDarkBlue));
-        Panel3D3->setForeColour(colour(kYellow));
+        (attempt == 1 ? firstAttemptButton : secondAttemptButton)->setForeColour(colour(kDarkBlue));
+        messagePanel->setForeColour(colour(kYellow));
         if (panelsHidden_ == 0) {
-            Panel3D7->show();
+            rewardPanel->show();
         }
-        Panel3D3->setCaption("Very Good - That is CORRECT!");
+        messagePanel->setCaption("Very Good - That is CORRECT!");
         if (game_.PlayerCount > 1 && game_.PlayerOption == 0) {
-            Panel3D6[4]->setCaption(QString("Player %1 Again").arg(scorer));
+            lowerPanels[4]->setCaption(QString("Player %1 Again").arg(scorer));
         }
     } else {
-        Panel3D3->setForeColour(colour(kLightRed));
-        Command3D2->setForeColour(colour(kDarkRed));
-        Command3D2->setOpenSetting(0);
-        Command3D2->setMissed(true);
-        Panel3D16->setBackColour(kClosedBack);
-        Panel3D3->setCaption("SORRY - Both Attempts Incorrect");
-        Panel3D2->setCaption("Correct word is: " + game_.CurrentWord);
+        messagePanel->setForeColour(colour(kLightRed));
+        secondAttemptButton->setForeColour(colour(kDarkRed));
+        secondAttemptButton->setOpenSetting(0);
+        secondAttemptButton->setMissed(true);
+        secondAttemptPanel->setBackColour(kClosedBack);
+        messagePanel->setCaption("SORRY - Both Attempts Incorrect");
+        helpPanel->setCaption("Correct word is: " + game_.CurrentWord);
     }
     if (game_.PlayerCount == 1) {
-        Panel3D18->setFloodPercent(game_.accuracy());
+        accuracyBar->setFloodPercent(game_.accuracy());
     }
     showScore(scorer);
     setWordControlsEnabled(true);
@@ -189,61 +190,61 @@ void ScramblerWindow::judge() {
         program_.PlayIncorrectSound();
     }
     if (game_.PlayerCount > 1 && player != scorer) {
-        Panel3D6[4]->setCaption(QString("Player %1").arg(player));
+        lowerPanels[4]->setCaption(QString("Player %1").arg(player));
         for (int box = 0; box < 4; ++box) {
-            Panel3D10[std::size_t(box)]->setEnabled(box == player - 1);
+            scoreBoxes[std::size_t(box)]->setEnabled(box == player - 1);
         }
-        Panel3D8[std::size_t(player - 1)]->setEnabled(true);
+        scorePanels[std::size_t(player - 1)]->setEnabled(true);
     }
 }
 
 void ScramblerWindow::showScore(int player) {
-    Panel3D8[std::size_t(player - 1)]->setCaption(
+    scorePanels[std::size_t(player - 1)]->setCaption(
         " " + QString::number(game_.PlayerScores[std::size_t(player - 1)]));
-    Panel3D8[std::size_t(player - 1)]->show();
+    scorePanels[std::size_t(player - 1)]->show();
 }
 
 void ScramblerWindow::setWordControlsEnabled(bool betweenWords) {
-    Command2->setEnabled(betweenWords);
-    mON->setEnabled(betweenWords);
-    mON->setVisible(true);
-    mOS->setVisible(false);
-    Command1->setEnabled(!betweenWords);
-    mOChk->setEnabled(!betweenWords);
+    startButton->setEnabled(betweenWords);
+    nextAction->setEnabled(betweenWords);
+    nextAction->setVisible(true);
+    startAction->setVisible(false);
+    checkButton->setEnabled(!betweenWords);
+    checkAction->setEnabled(!betweenWords);
     Toolbar2Button(2)->setEnabled(!betweenWords);
-    for (QGroupBox* frame : Frame3D1) {
+    for (QGroupBox* frame : optionFrames) {
         frame->setEnabled(betweenWords);
     }
     const bool players = betweenWords && game_.PlayerCount > 1;
-    Frame1->setEnabled(players);
-    mOPO->menuAction()->setEnabled(players);
-    mOT->setEnabled(betweenWords);
-    mOPl->menuAction()->setEnabled(betweenWords);
-    mOL->menuAction()->setEnabled(betweenWords);
+    playerOptionFrame->setEnabled(players);
+    playerOptionMenu->menuAction()->setEnabled(players);
+    timerAction->setEnabled(betweenWords);
+    playersMenu->menuAction()->setEnabled(betweenWords);
+    levelMenu->menuAction()->setEnabled(betweenWords);
 }
 
 void ScramblerWindow::SetAttemptTabStops(bool stops) {
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{Command1, Command3, Check3D1, Check3D2}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{checkButton, exitButton,
+                                                            helpDisplayCheck, viewPanelsCheck}) {
         control->setFocusPolicy(stops ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
 
 void ScramblerWindow::ResetAttemptButtons() {
-    for (Command3D* attempt : {Command3D1, Command3D2}) {
+    for (Command3D* attempt : {firstAttemptButton, secondAttemptButton}) {
         attempt->setForeColour(colour(kBlack));
         attempt->setOpenSetting(0);
         attempt->setMissed(false);
     }
-    Command3D1->setCaption("First Attempt");
-    Command3D2->setCaption("Second Attempt");
+    firstAttemptButton->setCaption("First Attempt");
+    secondAttemptButton->setCaption("Second Attempt");
 }
 
 void ScramblerWindow::focusOpenAttempt() {
     if (game_.AttemptState == 1) {
-        Command3D1->setFocus(Qt::OtherFocusReason);
+        firstAttemptButton->setFocus(Qt::OtherFocusReason);
     } else if (game_.AttemptState == 2) {
-        Command3D2->setFocus(Qt::OtherFocusReason);
+        secondAttemptButton->setFocus(Qt::OtherFocusReason);
     } else {
         FocusStartButton();
     }
@@ -251,113 +252,113 @@ void ScramblerWindow::focusOpenAttempt() {
 
 void ScramblerWindow::ShowWordsUsedPercent() {
     const int percent = game_.wordsUsedPercent();
-    Label2->setText(QString::number(percent) + "%");
-    Gauge1->setFloodPercent(percent);
+    wordsUsedLabel->setText(QString::number(percent) + "%");
+    wordsUsedGauge->setFloodPercent(percent);
 }
 
 void ScramblerWindow::SetPlayers(int index) {
     game_.setPlayers(index + 1);
-    Panel3D7->hide();
+    rewardPanel->hide();
     for (int i = 0; i < 4; ++i) {
-        mOPl1[std::size_t(i)]->setChecked(i == index);
+        playersActions[std::size_t(i)]->setChecked(i == index);
     }
-    Panel3D18->setFloodPercent(0);
-    Command2->setText("&Start");
-    mON->setVisible(false);
-    mOS->setVisible(true);
-    Panel3D1->setCaption("Scrambled Word");
+    accuracyBar->setFloodPercent(0);
+    startButton->setText("&Start");
+    nextAction->setVisible(false);
+    startAction->setVisible(true);
+    scrambledWordPanel->setCaption("Scrambled Word");
     ResetAttemptButtons();
-    Panel3D2->setCaption({});
-    Panel3D3->setCaption({});
+    helpPanel->setCaption({});
+    messagePanel->setCaption({});
     for (int i = 0; i < 4; ++i) {
-        Panel3D8[std::size_t(i)]->setCaption({});
+        scorePanels[std::size_t(i)]->setCaption({});
         // The third and fourth players' scores show once they first score.
         if (i >= 2) {
-            Panel3D8[std::size_t(i)]->hide();
+            scorePanels[std::size_t(i)]->hide();
         }
-        Panel3D10[std::size_t(i)]->setVisible(i < std::max(2, game_.PlayerCount));
-        Panel3D10[std::size_t(i)]->setEnabled(i == 0 || (game_.PlayerCount == 1 && i == 1));
+        scoreBoxes[std::size_t(i)]->setVisible(i < std::max(2, game_.PlayerCount));
+        scoreBoxes[std::size_t(i)]->setEnabled(i == 0 || (game_.PlayerCount == 1 && i == 1));
     }
     arrangeScoreBox();
     const bool several = game_.PlayerCount > 1;
-    for (QRadioButton* option : Option3D4) {
+    for (QRadioButton* option : turnButtons) {
         option->setEnabled(several);
     }
-    mOPO->menuAction()->setEnabled(several);
-    Panel3D10[0]->setCaption(several ? "Player 1" : "Score");
-    Panel3D10[1]->setCaption(several ? "Player 2" : "Accuracy");
-    Panel3D18->setVisible(!several);
-    Panel3D6[4]->setCaption(several ? "Player 1 Starts" : "");
+    playerOptionMenu->menuAction()->setEnabled(several);
+    scoreBoxes[0]->setCaption(several ? "Player 1" : "Score");
+    scoreBoxes[1]->setCaption(several ? "Player 2" : "Accuracy");
+    accuracyBar->setVisible(!several);
+    lowerPanels[4]->setCaption(several ? "Player 1 Starts" : "");
 }
 
 void ScramblerWindow::arrangeScoreBox() {
-    const Panel3D* box = Panel3D6[4];
-    Panel3D* first = Panel3D10[0];
+    const Panel3D* box = lowerPanels[4];
+    Panel3D* first = scoreBoxes[0];
     if (game_.PlayerCount <= 1) {
         first->move(int(0.27 * box->width()), int(0.14 * box->height()));
-        Panel3D10[1]->move(first->x(), first->y() + first->height() + Twips::toPixels(15));
-        Frame1->setEnabled(false);
+        scoreBoxes[1]->move(first->x(), first->y() + first->height() + Twips::toPixels(15));
+        playerOptionFrame->setEnabled(false);
         return;
     }
-    Frame1->setEnabled(game_.WordInPlay == 0);
+    playerOptionFrame->setEnabled(game_.WordInPlay == 0);
     const int overlap = Twips::toPixels(15);
     first->move(int(0.045 * box->width()), int(0.2 * box->width()));
-    Panel3D10[1]->move(first->x() + first->width() - overlap, first->y());
-    Panel3D10[2]->move(first->x(), first->y() + first->height() - overlap);
-    Panel3D10[3]->move(Panel3D10[1]->x(), Panel3D10[2]->y());
+    scoreBoxes[1]->move(first->x() + first->width() - overlap, first->y());
+    scoreBoxes[2]->move(first->x(), first->y() + first->height() - overlap);
+    scoreBoxes[3]->move(scoreBoxes[1]->x(), scoreBoxes[2]->y());
 }
 
 void ScramblerWindow::SetTimerOption(int index) {
     timerOption_ = index + 1;
     timerStage_ = index;
-    Panel3D13->setVisible(timerOption_ == 2);
-    Label3->clear();
-    mOT->setChecked(timerOption_ == 2);
+    countdownBar->setVisible(timerOption_ == 2);
+    secondsLabel->clear();
+    timerAction->setChecked(timerOption_ == 2);
 }
 
 void ScramblerWindow::SetDifficultyLevel(int index) {
     game_.setLevel(index + 1);
-    Panel3D1->setCaption("Scrambled Word");
-    Panel3D2->setCaption({});
-    Panel3D3->setForeColour(colour(kLightGreen));
-    Panel3D3->setCaption("Information Panel");
+    scrambledWordPanel->setCaption("Scrambled Word");
+    helpPanel->setCaption({});
+    messagePanel->setForeColour(colour(kLightGreen));
+    messagePanel->setCaption("Information Panel");
     ResetAttemptButtons();
-    Panel3D7->hide();
+    rewardPanel->hide();
     for (int i = 0; i < 6; ++i) {
-        mOL1[std::size_t(i)]->setChecked(i == index);
+        levelActions[std::size_t(i)]->setChecked(i == index);
     }
     ShowWordsUsedPercent();
-    Panel3D17->setCaption(QString("Level %1\rWords Used").arg(index + 1));
+    wordsUsedPanel->setCaption(QString("Level %1\rWords Used").arg(index + 1));
 }
 
 void ScramblerWindow::SetPlayerOption(int index) {
     game_.PlayerOption = index;
-    mOPOUntil->setChecked(index == 0);
-    mOPONext->setChecked(index == 1);
+    untilWrongAction->setChecked(index == 0);
+    nextPlayerAction->setChecked(index == 1);
     FocusStartButton();
 }
 
 void ScramblerWindow::SetViewPanels() {
-    const bool shown = Check3D2->isChecked();
-    mOV->setChecked(shown);
-    Panel3D17->setVisible(shown);
-    Panel3D19->setVisible(shown);
+    const bool shown = viewPanelsCheck->isChecked();
+    viewPanelsAction->setChecked(shown);
+    wordsUsedPanel->setVisible(shown);
+    rewardSidePanel->setVisible(shown);
     if (!shown) {
-        Panel3D7->hide();
+        rewardPanel->hide();
     }
     panelsHidden_ = shown ? 0 : 1;
     focusOpenAttempt();
 }
 
 void ScramblerWindow::ApplyHelpDisplay() {
-    const bool on = Check3D1->isChecked();
-    mOHD->setChecked(on);
+    const bool on = helpDisplayCheck->isChecked();
+    helpDisplayAction->setChecked(on);
     if (on) {
-        Panel3D2->setCaption(game_.AttemptState == 2
-                                 ? game_.CurrentHelp
-                                 : QString("Help Information will be Displayed Here."));
+        helpPanel->setCaption(game_.AttemptState == 2
+                                  ? game_.CurrentHelp
+                                  : QString("Help Information will be Displayed Here."));
     } else {
-        Panel3D2->setCaption("Help Not Selected");
+        helpPanel->setCaption("Help Not Selected");
     }
     helpDisplayOn_ = on ? 1 : 0;
     focusOpenAttempt();

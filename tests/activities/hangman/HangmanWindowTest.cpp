@@ -52,7 +52,7 @@ protected:
     void startWord(int level, int k) {
         fake.random.draws.push_back((k - 0.5) /
                                     HangmanWordTable::kWordCount[std::size_t(level - 1)]);
-        QTest::mouseClick(window->Command2, Qt::LeftButton);
+        QTest::mouseClick(window->startButton, Qt::LeftButton);
     }
 
     void type(const QString& letters) {
@@ -75,13 +75,13 @@ TEST_F(HangmanWindowTest, OpensAtLevel1InOrderWithItsToolbars) {
     services.program.PrintSettings.PrintFontUnderline = true;
     open();
     EXPECT_EQ(window->windowTitle(), "Hangman");
-    EXPECT_TRUE(window->Option3D1[0]->isChecked());
-    EXPECT_TRUE(window->SSOption1[0]->isChecked());
-    EXPECT_TRUE(window->mOW1[0]->isChecked());
-    EXPECT_TRUE(window->mOHO->isChecked());
-    EXPECT_FALSE(window->mOHR->isChecked());
-    EXPECT_EQ(window->SSPanel15->caption(), "Level 1 Word Level = 4 Letter Words");
-    EXPECT_TRUE(window->SSPanel15->isVisible());
+    EXPECT_TRUE(window->wordLevelOptions[0]->isChecked());
+    EXPECT_TRUE(window->displayOrderOptions[0]->isChecked());
+    EXPECT_TRUE(window->wordLevelActions[0]->isChecked());
+    EXPECT_TRUE(window->inOrderAction->isChecked());
+    EXPECT_FALSE(window->randomOrderAction->isChecked());
+    EXPECT_EQ(window->levelDescriptionPanel->caption(), "Level 1 Word Level = 4 Letter Words");
+    EXPECT_TRUE(window->levelDescriptionPanel->isVisible());
     EXPECT_EQ(window->StatusBar1->panelText(1), "Click Start to begin this activity");
     EXPECT_FALSE(window->Toolbar1->isButtonEnabled(4));
     EXPECT_FALSE(window->Toolbar1->isButtonEnabled(16));
@@ -93,25 +93,25 @@ TEST_F(HangmanWindowTest, OpensAtLevel1InOrderWithItsToolbars) {
         tooltips.append(button->toolTip());
     }
     EXPECT_EQ(tooltips, (QStringList{"Panel Color", "Sound", "Help", "Exit"}));
-    EXPECT_FALSE(window->mON->isVisible());
+    EXPECT_FALSE(window->nextAction->isVisible());
 
     // The level from the menu and from its button keep the menu ticks in step.
-    window->mOW1[5]->trigger();
-    EXPECT_TRUE(window->Option3D1[5]->isChecked());
-    EXPECT_EQ(window->SSPanel15->caption(), "Computer Randomly Selects from All Words");
-    QTest::mouseClick(window->Option3D1[1], Qt::LeftButton, {}, QPoint(6, 6));
-    EXPECT_EQ(window->SSPanel15->caption(), "Level 2 Word Level = 5 Letter Words");
+    window->wordLevelActions[5]->trigger();
+    EXPECT_TRUE(window->wordLevelOptions[5]->isChecked());
+    EXPECT_EQ(window->levelDescriptionPanel->caption(), "Computer Randomly Selects from All Words");
+    QTest::mouseClick(window->wordLevelOptions[1], Qt::LeftButton, {}, QPoint(6, 6));
+    EXPECT_EQ(window->levelDescriptionPanel->caption(), "Level 2 Word Level = 5 Letter Words");
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(window->mOW1[std::size_t(i)]->isChecked(), i == 1) << i;
+        EXPECT_EQ(window->wordLevelActions[std::size_t(i)]->isChecked(), i == 1) << i;
     }
-    window->mOHR->trigger();
-    EXPECT_TRUE(window->SSOption1[1]->isChecked());
-    EXPECT_TRUE(window->mOHR->isChecked());
-    EXPECT_FALSE(window->mOHO->isChecked());
+    window->randomOrderAction->trigger();
+    EXPECT_TRUE(window->displayOrderOptions[1]->isChecked());
+    EXPECT_TRUE(window->randomOrderAction->isChecked());
+    EXPECT_FALSE(window->inOrderAction->isChecked());
     EXPECT_EQ(window->game().DisplayOrder, 1);
     // A click on the description uncovers the slots.
-    QTest::mouseClick(window->SSPanel15, Qt::LeftButton);
-    EXPECT_FALSE(window->SSPanel15->isVisible());
+    QTest::mouseClick(window->levelDescriptionPanel, Qt::LeftButton);
+    EXPECT_FALSE(window->levelDescriptionPanel->isVisible());
 }
 
 TEST_F(HangmanWindowTest, Record12GivesThePanelColour) {
@@ -132,12 +132,12 @@ TEST_F(HangmanWindowTest, Record12GivesThePanelColour) {
             settingsFile(fake.folder, SettingsFile::GColor2).writeText(12, *r.record);
         }
         open();
-        for (Panel3D* panel :
-             {window->Panel3D1, window->SSPanel1, window->SSPanel7, window->SSPanel19}) {
+        for (Panel3D* panel : {window->boardPanel, window->figurePanel, window->gallowsArea,
+                               window->mainPanelGround}) {
             EXPECT_EQ(panel->backColour().rgb(), r.colour.rgb()) << r.name;
         }
         // The rope strip shows the system colour after a load.
-        EXPECT_EQ(window->SSPanel18->backColour().rgb(), systemDefaultColour().rgb()) << r.name;
+        EXPECT_EQ(window->ropeStrip->backColour().rgb(), systemDefaultColour().rgb()) << r.name;
         window->close();
     }
 }
@@ -153,9 +153,9 @@ TEST_F(HangmanWindowTest, OnlyTheExitSavesAChosenColourAndBlackIsRefused) {
     EXPECT_EQ(window->StatusBar1->panelText(1), "Hangman");
     // No (the system colour), then Yes at the Exit, writes "Default".
     fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
-    window->mOC->trigger();
-    EXPECT_EQ(window->SSPanel18->backColour().rgb(), systemDefaultColour().rgb());
-    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    window->panelColourAction->trigger();
+    EXPECT_EQ(window->ropeStrip->backColour().rgb(), systemDefaultColour().rgb());
+    QTest::mouseClick(window->exitButton, Qt::LeftButton);
     ASSERT_EQ(fake.dialogs.shown.size(), 4);
     EXPECT_EQ(fake.dialogs.shown[3].text, "Save changes made to Panel Color?");
     EXPECT_EQ(fake.dialogs.shown[3].title, "Color Changes");
@@ -174,14 +174,14 @@ TEST_F(HangmanWindowTest, OnlyTheExitSavesAChosenColourAndBlackIsRefused) {
     open();
     fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::No};
     fake.dialogs.colors = {QColor(0, 128, 0)};
-    window->mOC->trigger();
-    EXPECT_EQ(window->SSPanel18->backColour().rgb(), QColor(0, 128, 0).rgb());
-    window->mOE->trigger();
+    window->panelColourAction->trigger();
+    EXPECT_EQ(window->ropeStrip->backColour().rgb(), QColor(0, 128, 0).rgb());
+    window->exitAction->trigger();
     EXPECT_EQ(record12(), "Default");
     open();
     fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Yes};
     fake.dialogs.colors = {QColor(0, 128, 0)};
-    window->mOC->trigger();
+    window->panelColourAction->trigger();
     const qsizetype shown = fake.dialogs.shown.size();
     fake.dialogs.answers = {Dialogs::Answer::No};
     window->close();
@@ -190,7 +190,7 @@ TEST_F(HangmanWindowTest, OnlyTheExitSavesAChosenColourAndBlackIsRefused) {
     open();
     fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Yes};
     fake.dialogs.colors = {QColor(0, 128, 0)};
-    window->mOC->trigger();
+    window->panelColourAction->trigger();
     window->Toolbar1->button(20)->trigger();
     EXPECT_EQ(record12(), QString::number(0x008000));
 }
@@ -198,38 +198,38 @@ TEST_F(HangmanWindowTest, OnlyTheExitSavesAChosenColourAndBlackIsRefused) {
 TEST_F(HangmanWindowTest, AWordIsWonAndLostWithTheKeyboardAndTheMouse) {
     open();
     startWord(1, 30); // DATA
-    EXPECT_EQ(window->Command2->text(), "&Next");
-    EXPECT_FALSE(window->Command2->isEnabled());
-    EXPECT_FALSE(window->Frame1->isEnabled());
-    EXPECT_FALSE(window->mOW->menuAction()->isEnabled());
-    EXPECT_TRUE(window->mON->isVisible());
-    EXPECT_FALSE(window->mOS->isVisible());
-    EXPECT_FALSE(window->SSPanel15->isVisible());
+    EXPECT_EQ(window->startButton->text(), "&Next");
+    EXPECT_FALSE(window->startButton->isEnabled());
+    EXPECT_FALSE(window->displayFrame->isEnabled());
+    EXPECT_FALSE(window->wordLevelMenu->menuAction()->isEnabled());
+    EXPECT_TRUE(window->nextAction->isVisible());
+    EXPECT_FALSE(window->startAction->isVisible());
+    EXPECT_FALSE(window->levelDescriptionPanel->isVisible());
     const QDateTime before = fake.clock.current;
     type("da");
-    QTest::mouseClick(window->SSCommand1['T' - 'A'], Qt::LeftButton);
-    EXPECT_EQ(window->SSPanel12->caption(), "1");
-    EXPECT_EQ(window->SSPanel8->caption(), "Click Next To Continue");
-    EXPECT_TRUE(window->SSPanel10->isVisible());
-    EXPECT_FALSE(window->Shape1->isVisible());
+    QTest::mouseClick(window->letterButtons['T' - 'A'], Qt::LeftButton);
+    EXPECT_EQ(window->wordsCorrectCount->caption(), "1");
+    EXPECT_EQ(window->messagePanel->caption(), "Click Next To Continue");
+    EXPECT_TRUE(window->winBanner->isVisible());
+    EXPECT_FALSE(window->gallowsPost->isVisible());
     // Three pauses of a second and the win delay of two, all on the clock: no real waiting.
     EXPECT_GE(before.msecsTo(fake.clock.current), 2000 + 3 * 1000);
-    EXPECT_TRUE(window->Command2->isEnabled());
-    EXPECT_EQ(QApplication::focusWidget(), window->Command2);
+    EXPECT_TRUE(window->startButton->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), window->startButton);
 
     // Next, and ten wrong letters at level 1.
     startWord(1, 1); // ACID
-    EXPECT_TRUE(window->Shape1->isVisible());
-    EXPECT_FALSE(window->SSPanel10->isVisible());
+    EXPECT_TRUE(window->gallowsPost->isVisible());
+    EXPECT_FALSE(window->winBanner->isVisible());
     const QDateTime dropStart = fake.clock.current;
     type("befghjklm");
-    EXPECT_TRUE(window->Shape[20]->isVisible()); // the ninth stage
-    QTest::mouseClick(window->SSCommand1['N' - 'A'], Qt::LeftButton);
-    EXPECT_EQ(window->SSPanel14->caption(), "1");
-    EXPECT_TRUE(window->SSPanel4->isVisible());
-    EXPECT_EQ(window->SSPanel3[0]->caption(), "A");
-    EXPECT_EQ(window->SSPanel3[0]->foreColour(), ColorNumber::palette(4));
-    EXPECT_EQ(window->SSCommand1[0]->foreColour(), ColorNumber::palette(4));
+    EXPECT_TRUE(window->figurePieces[20]->isVisible()); // the ninth stage
+    QTest::mouseClick(window->letterButtons['N' - 'A'], Qt::LeftButton);
+    EXPECT_EQ(window->wordsWrongCount->caption(), "1");
+    EXPECT_TRUE(window->grave->isVisible());
+    EXPECT_EQ(window->letterSlots[0]->caption(), "A");
+    EXPECT_EQ(window->letterSlots[0]->foreColour(), ColorNumber::palette(4));
+    EXPECT_EQ(window->letterButtons[0]->foreColour(), ColorNumber::palette(4));
     EXPECT_GE(dropStart.msecsTo(fake.clock.current), HangmanGame::kDropMs);
     EXPECT_EQ(fake.sound.played.count("Wrong.wav"), 1);
     EXPECT_EQ(fake.sound.played.count("Right.wav"), 1);
@@ -262,12 +262,12 @@ TEST_F(HangmanWindowTest, OnlySmallLettersGuessAndAltHIsTheHelpMenu) {
         }
         QCoreApplication::processEvents();
         int tried = 0;
-        for (Command3D* letter : window->SSCommand1) {
+        for (Command3D* letter : window->letterButtons) {
             tried += letter->isEnabled() ? 0 : 1;
         }
         EXPECT_EQ(tried, k.lettersTried) << k.name;
     }
-    EXPECT_FALSE(window->SSCommand1[0]->isEnabled());
+    EXPECT_FALSE(window->letterButtons[0]->isEnabled());
     EXPECT_EQ(window->game().LettersFound, 1);
     EXPECT_EQ(fake.help.topics, QList<int>{2005});
 }
@@ -276,12 +276,12 @@ TEST_F(HangmanWindowTest, ALetterTypedDuringACheckIsDropped) {
     open();
     startWord(1, 1); // ACID
     // The key waits in the queue; the click's check yields before it ends.
-    QApplication::postEvent(window->SSCommand1[0],
+    QApplication::postEvent(window->letterButtons[0],
                             new QKeyEvent(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier, "c"));
-    QTest::mouseClick(window->SSCommand1[0], Qt::LeftButton);
+    QTest::mouseClick(window->letterButtons[0], Qt::LeftButton);
     QCoreApplication::processEvents();
-    EXPECT_FALSE(window->SSCommand1[0]->isEnabled());
-    EXPECT_TRUE(window->SSCommand1[2]->isEnabled());
+    EXPECT_FALSE(window->letterButtons[0]->isEnabled());
+    EXPECT_TRUE(window->letterButtons[2]->isEnabled());
     EXPECT_EQ(window->game().LettersFound, 1);
 }
 
@@ -293,7 +293,7 @@ TEST_F(HangmanWindowTest, SoundInformationKeepsSharedStateAndButton17ThenExitOpe
         EXPECT_EQ(window->StatusBar1->panelText(1), "Sound Information");
         services.program.SharedState = 88; // a file picked in its Incorrect list
     });
-    window->mOSND->trigger();
+    window->soundAction->trigger();
     EXPECT_EQ(services.program.SharedState, 5);
     EXPECT_EQ(services.program.SignalValue, 5);
     EXPECT_EQ(window->StatusBar1->panelText(1), "Hangman");
@@ -336,16 +336,16 @@ TEST_F(HangmanWindowTest, TheRightButtonPopsTheOptionsMenuUpOnTheBoardOnly) {
         QWidget* control;
         bool popsUp;
     } controls[] = {
-        {"a letter button", window->SSCommand1[4], true},
-        {"a letter slot", window->SSPanel3[0], true},
-        {"the gallows area", window->SSPanel7, true},
-        {"the message panel", window->SSPanel8, true},
-        {"the rope strip", window->SSPanel18, false},
-        {"Start", window->Command2, false},
-        {"Exit", window->Command1, false},
+        {"a letter button", window->letterButtons[4], true},
+        {"a letter slot", window->letterSlots[0], true},
+        {"the gallows area", window->gallowsArea, true},
+        {"the message panel", window->messagePanel, true},
+        {"the rope strip", window->ropeStrip, false},
+        {"Start", window->startButton, false},
+        {"Exit", window->exitButton, false},
     };
-    window->SSPanel3[0]->show();
-    window->SSPanel18->show();
+    window->letterSlots[0]->show();
+    window->ropeStrip->show();
     for (const auto& c : controls) {
         QTest::mouseClick(c.control, Qt::RightButton, {}, QPoint(2, 2));
         EXPECT_EQ(window->mO->isVisible(), c.popsUp) << c.name;
@@ -356,11 +356,11 @@ TEST_F(HangmanWindowTest, TheRightButtonPopsTheOptionsMenuUpOnTheBoardOnly) {
 TEST_F(HangmanWindowTest, TheDisplayFramesCaptionLiesOnThePanelsFaceNotTheWindowsBlue) {
     services.program.Background = qint32{0xFF0000}; // blue
     open();
-    auto* title = window->Frame1->findChild<QLabel*>();
+    auto* title = window->displayFrame->findChild<QLabel*>();
     ASSERT_NE(title, nullptr);
     ASSERT_TRUE(title->text().contains("angman Display")); // the H is underlined
     const QImage drawn = title->grab().toImage();
-    EXPECT_EQ(QColor(drawn.pixel(0, 0)).rgb(), window->SSPanel11->backColour().rgb());
+    EXPECT_EQ(QColor(drawn.pixel(0, 0)).rgb(), window->displayPanel->backColour().rgb());
     EXPECT_NE(QColor(drawn.pixel(0, 0)).rgb(), QColor(0, 0, 255).rgb());
 }
 
@@ -376,29 +376,29 @@ TEST_F(HangmanWindowTest, TheFigureHangsAndDropsScaledWithTheWindow) {
         window->resize(window->size() * scale);
         QCoreApplication::processEvents();
         startWord(1, 1); // ACID
-        const double area = window->SSPanel7->height();
+        const double area = window->gallowsArea->height();
         const double pixel = 1.5 / area; // rounding, as a share of the area
-        EXPECT_NEAR(window->SSPanel1->y() / area, kFigureTop / kArea, pixel) << scale;
+        EXPECT_NEAR(window->figurePanel->y() / area, kFigureTop / kArea, pixel) << scale;
         // The rope shows from the beam down to the figure panel, and reaches behind it.
-        const int ropeTop = window->SSPanel18->y();
+        const int ropeTop = window->ropeStrip->y();
         EXPECT_NEAR(ropeTop / area, kRopeTop / kArea, pixel) << scale;
-        EXPECT_LT(ropeTop, window->SSPanel1->y()) << scale;
-        EXPECT_NEAR((ropeTop + window->Line1->geometry().bottom()) / area,
+        EXPECT_LT(ropeTop, window->figurePanel->y()) << scale;
+        EXPECT_NEAR((ropeTop + window->rope->geometry().bottom()) / area,
                     (kRopeTop + kRopeEnd) / kArea, pixel)
             << scale;
 
         // Ten wrong letters: the figure sinks wholly out of the gallows area before the grave
         // shows.
         type("befghjklmn");
-        ASSERT_TRUE(window->SSPanel4->isVisible()) << scale;
-        EXPECT_GE(window->SSPanel1->y(), window->SSPanel7->height()) << scale;
+        ASSERT_TRUE(window->grave->isVisible()) << scale;
+        EXPECT_GE(window->figurePanel->y(), window->gallowsArea->height()) << scale;
         window->close();
     }
 }
 
 TEST_F(HangmanWindowTest, TheRestoredTopToolbarLeavesTheBoardAboveTheStatusBar) {
     open();
-    const QSize withToolbar = window->SSPanel19->size();
+    const QSize withToolbar = window->mainPanelGround->size();
     window->close();
     services.program.TopToolbarState = 99;
     open();
@@ -407,9 +407,9 @@ TEST_F(HangmanWindowTest, TheRestoredTopToolbarLeavesTheBoardAboveTheStatusBar) 
     ASSERT_TRUE(window->Toolbar1->isVisible());
     // The board takes the size it has in a window opened with the toolbar, and stays whole above
     // the status bar.
-    EXPECT_EQ(window->SSPanel19->size(), withToolbar);
+    EXPECT_EQ(window->mainPanelGround->size(), withToolbar);
     const QPoint bottom =
-        window->SSPanel19->mapTo(window.get(), QPoint(0, window->SSPanel19->height()));
+        window->mainPanelGround->mapTo(window.get(), QPoint(0, window->mainPanelGround->height()));
     EXPECT_LE(bottom.y(), window->StatusBar1->y());
 }
 

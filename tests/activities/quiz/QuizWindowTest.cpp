@@ -65,9 +65,9 @@ protected:
     }
 
     void cell(int index) {
-        QTest::mouseClick(window->SSPanel1[std::size_t(index)], Qt::LeftButton);
+        QTest::mouseClick(window->boardCells[std::size_t(index)], Qt::LeftButton);
     }
-    void key(char letter) { QTest::keyClick(window->Command1, letter); }
+    void key(char letter) { QTest::keyClick(window->exitButton, letter); }
 
     FakePlatform fake;
     Services services{fake.platform};
@@ -78,10 +78,10 @@ TEST_F(QuizWindowTest, APlayedGameByKeysEndsInAnXWinAndOBeginsTheNext) {
     open();
     cell(0);
     EXPECT_EQ(fake.dialogs.shownTexts(), QStringList{"Please Click Start to Continue"});
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
-    EXPECT_EQ(window->SSPanel2->caption(), kTurnX);
-    EXPECT_EQ(window->SSPanel1[0]->caption(), "Bible\rQuestions");
-    EXPECT_EQ(window->SSPanel1[8]->caption(), "Computer\rChooses");
+    QTest::mouseClick(window->startButton, Qt::LeftButton);
+    EXPECT_EQ(window->turnPanel->caption(), kTurnX);
+    EXPECT_EQ(window->boardCells[0]->caption(), "Bible\rQuestions");
+    EXPECT_EQ(window->boardCells[8]->caption(), "Computer\rChooses");
     // X right, O wrong (lowercase keys count), X right, O wrong, X completes the top row.
     const struct {
         int cell;
@@ -89,23 +89,24 @@ TEST_F(QuizWindowTest, APlayedGameByKeysEndsInAnXWinAndOBeginsTheNext) {
     } moves[] = {{0, 'a'}, {3, 'b'}, {1, 'A'}, {4, 'c'}, {2, 'a'}};
     for (const auto& move : moves) {
         cell(move.cell);
-        EXPECT_EQ(window->SSPanel1[std::size_t(move.cell)]->backColour(), ColorNumber::palette(11));
-        EXPECT_FALSE(window->Frame3D3->isEnabled());
+        EXPECT_EQ(window->boardCells[std::size_t(move.cell)]->backColour(),
+                  ColorNumber::palette(11));
+        EXPECT_FALSE(window->difficultyFrame->isEnabled());
         key(move.key);
-        EXPECT_TRUE(window->Frame3D3->isEnabled());
+        EXPECT_TRUE(window->difficultyFrame->isEnabled());
     }
-    EXPECT_EQ(window->SSPanel1[0]->caption(), "X");
-    EXPECT_EQ(window->SSPanel1[3]->caption(), "TV-Show Biz Questions");
-    EXPECT_EQ(window->SSPanel2->caption(), "Player X Wins This Game!");
-    EXPECT_EQ(spokenName(window->Label1[0]), "1");
-    EXPECT_EQ(spokenDescription(window->Label1[0]), "Games won by X");
-    EXPECT_EQ(window->SSPanel1[1]->backColour(), ColorNumber::palette(12));
-    EXPECT_TRUE(window->Command2->isEnabled());
+    EXPECT_EQ(window->boardCells[0]->caption(), "X");
+    EXPECT_EQ(window->boardCells[3]->caption(), "TV-Show Biz Questions");
+    EXPECT_EQ(window->turnPanel->caption(), "Player X Wins This Game!");
+    EXPECT_EQ(spokenName(window->tallyCounts[0]), "1");
+    EXPECT_EQ(spokenDescription(window->tallyCounts[0]), "Games won by X");
+    EXPECT_EQ(window->boardCells[1]->backColour(), ColorNumber::palette(12));
+    EXPECT_TRUE(window->startButton->isEnabled());
     // A click on the board after the game changes nothing.
     cell(5);
     EXPECT_EQ(fake.dialogs.shownTexts().last(), "Please Click Start to Continue");
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
-    EXPECT_EQ(window->SSPanel2->caption(), kTurnO);
+    QTest::mouseClick(window->startButton, Qt::LeftButton);
+    EXPECT_EQ(window->turnPanel->caption(), kTurnO);
 }
 
 TEST_F(QuizWindowTest, NineMarksWithoutALineAreACatGameInBothModes) {
@@ -114,93 +115,93 @@ TEST_F(QuizWindowTest, NineMarksWithoutALineAreACatGameInBothModes) {
     const int cells[] = {0, 1, 2, 4, 3, 5, 7, 6, 8};
     for (const bool choices : {true, false}) {
         SCOPED_TRACE(choices ? "Multiple Choice" : "None");
-        window->mOQ1Items[choices ? 0 : 1]->trigger();
-        QTest::mouseClick(window->Command2, Qt::LeftButton);
-        EXPECT_EQ(window->SSPanel2->caption(), kTurnX);
+        window->difficultyActions[choices ? 0 : 1]->trigger();
+        QTest::mouseClick(window->startButton, Qt::LeftButton);
+        EXPECT_EQ(window->turnPanel->caption(), kTurnX);
         for (int index : cells) {
             cell(index);
             if (choices) {
                 key('a');
             } else {
                 key('d');
-                QTest::mouseClick(window->Command4[0], Qt::LeftButton);
+                QTest::mouseClick(window->yesNoButtons[0], Qt::LeftButton);
             }
         }
-        EXPECT_EQ(window->SSPanel2->caption(), "Sorry! The Cat Wins This Game!");
-        EXPECT_EQ(window->SSPanel1[4]->backColour(), ColorNumber::palette(13));
-        EXPECT_EQ(window->Label1[0]->text(), "0");
-        EXPECT_EQ(window->Label1[1]->text(), "0");
-        EXPECT_TRUE(window->Command2->isEnabled());
+        EXPECT_EQ(window->turnPanel->caption(), "Sorry! The Cat Wins This Game!");
+        EXPECT_EQ(window->boardCells[4]->backColour(), ColorNumber::palette(13));
+        EXPECT_EQ(window->tallyCounts[0]->text(), "0");
+        EXPECT_EQ(window->tallyCounts[1]->text(), "0");
+        EXPECT_TRUE(window->startButton->isEnabled());
     }
-    EXPECT_EQ(window->Label1[2]->text(), "2");
+    EXPECT_EQ(window->tallyCounts[2]->text(), "2");
 }
 
 TEST_F(QuizWindowTest, AWrongChoiceShowsTheRightAnswerAndPassesTheTurn) {
     open();
     window->StartQuizGame();
     cell(0);
-    EXPECT_EQ(window->Panel3D3->caption(), "Topic 1 level 1 question 1?");
-    EXPECT_EQ(window->Panel3D4[1]->caption(), "B - SAINT PAUL");
-    QTest::mouseClick(window->Panel3D4[1], Qt::LeftButton);
-    EXPECT_EQ(window->Panel3D4[1]->backColour(), ColorNumber::palette(4));
-    EXPECT_EQ(window->Panel3D4[1]->foreColour(), ColorNumber::palette(7));
-    EXPECT_EQ(window->Panel3D4[0]->backColour(), ColorNumber::palette(1));
-    EXPECT_TRUE(window->Panel3D4[0]->answerMark());
-    EXPECT_EQ(window->Panel3D5->caption(), "  Incorrect!  Correct Answer is: \rPAUL");
-    EXPECT_EQ(window->Panel3D5->foreColour(), ColorNumber::palette(4));
-    EXPECT_EQ(window->SSPanel1[0]->caption(), "Bible\rQuestions");
-    EXPECT_EQ(window->SSPanel2->caption(), kTurnO);
+    EXPECT_EQ(window->questionPanel->caption(), "Topic 1 level 1 question 1?");
+    EXPECT_EQ(window->answerPanels[1]->caption(), "B - SAINT PAUL");
+    QTest::mouseClick(window->answerPanels[1], Qt::LeftButton);
+    EXPECT_EQ(window->answerPanels[1]->backColour(), ColorNumber::palette(4));
+    EXPECT_EQ(window->answerPanels[1]->foreColour(), ColorNumber::palette(7));
+    EXPECT_EQ(window->answerPanels[0]->backColour(), ColorNumber::palette(1));
+    EXPECT_TRUE(window->answerPanels[0]->answerMark());
+    EXPECT_EQ(window->verdictPanel->caption(), "  Incorrect!  Correct Answer is: \rPAUL");
+    EXPECT_EQ(window->verdictPanel->foreColour(), ColorNumber::palette(4));
+    EXPECT_EQ(window->boardCells[0]->caption(), "Bible\rQuestions");
+    EXPECT_EQ(window->turnPanel->caption(), kTurnO);
     EXPECT_EQ(fake.sound.played, QStringList{"Wrong.wav"});
     // A second choice of the same question is answered with the prompt alone.
-    QTest::mouseClick(window->Panel3D4[0], Qt::LeftButton);
+    QTest::mouseClick(window->answerPanels[0], Qt::LeftButton);
     EXPECT_EQ(fake.dialogs.shownTexts().last(), "Please Click Topic to Continue");
-    EXPECT_EQ(window->SSPanel1[0]->caption(), "Bible\rQuestions");
+    EXPECT_EQ(window->boardCells[0]->caption(), "Bible\rQuestions");
     // The next question clears the mark.
     cell(1);
-    EXPECT_FALSE(window->Panel3D4[0]->answerMark());
+    EXPECT_FALSE(window->answerPanels[0]->answerMark());
 }
 
 TEST_F(QuizWindowTest, SelfJudgedQuestionsRevealWithDAndMarkOnYes) {
     open();
-    window->mOQ1Items[1]->trigger();
-    EXPECT_TRUE(window->mOQ1Items[1]->isChecked());
-    EXPECT_FALSE(window->Panel3D4[0]->isVisible());
+    window->difficultyActions[1]->trigger();
+    EXPECT_TRUE(window->difficultyActions[1]->isChecked());
+    EXPECT_FALSE(window->answerPanels[0]->isVisible());
     window->StartQuizGame();
     cell(2);
-    EXPECT_EQ(window->Panel3D3->caption(),
+    EXPECT_EQ(window->questionPanel->caption(),
               "Topic 2 level 1 question 1?\rPAUL, SAINT PAUL, PETER, JOHN");
     key('a');
-    EXPECT_FALSE(window->Command4[0]->isVisible());
+    EXPECT_FALSE(window->yesNoButtons[0]->isVisible());
     key('d');
-    EXPECT_EQ(window->Panel3D7->caption(),
+    EXPECT_EQ(window->revealPanel->caption(),
               "The Correct Answer Is:\rPAUL\rWas Your Answer Correct?");
-    EXPECT_TRUE(window->Command4[0]->isVisible());
-    EXPECT_TRUE(window->mOY->isVisible());
-    QTest::mouseClick(window->Command4[0], Qt::LeftButton);
-    EXPECT_EQ(window->SSPanel1[2]->caption(), "X");
-    EXPECT_FALSE(window->Command4[0]->isVisible());
-    EXPECT_FALSE(window->mOY->isVisible());
-    EXPECT_EQ(window->SSPanel2->caption(), kTurnO);
-    EXPECT_TRUE(window->Frame3D1->isEnabled());
+    EXPECT_TRUE(window->yesNoButtons[0]->isVisible());
+    EXPECT_TRUE(window->yesAction->isVisible());
+    QTest::mouseClick(window->yesNoButtons[0], Qt::LeftButton);
+    EXPECT_EQ(window->boardCells[2]->caption(), "X");
+    EXPECT_FALSE(window->yesNoButtons[0]->isVisible());
+    EXPECT_FALSE(window->yesAction->isVisible());
+    EXPECT_EQ(window->turnPanel->caption(), kTurnO);
+    EXPECT_TRUE(window->levelFrame->isEnabled());
 }
 
 TEST_F(QuizWindowTest, ALevelOfChoiceQuestionsOnlyIsRefusedWithoutMultipleChoice) {
     open();
-    window->mOQ1Items[1]->trigger();
-    window->mOQ2Items[3]->trigger();
+    window->difficultyActions[1]->trigger();
+    window->levelActions[3]->trigger();
     window->StartQuizGame();
-    const QColor before = window->SSPanel1[0]->backColour();
+    const QColor before = window->boardCells[0]->backColour();
     cell(0);
     EXPECT_EQ(
         fake.dialogs.shownTexts(),
         QStringList{"No Level 4 questions for this Topic can be asked\rwithout Multiple Choice."});
     EXPECT_EQ(fake.dialogs.shown.last().title, "Activity Directions");
-    EXPECT_EQ(window->SSPanel1[0]->backColour(), before);
-    EXPECT_TRUE(window->Frame3D3->isEnabled());
-    EXPECT_EQ(window->SSPanel2->caption(), kTurnX);
+    EXPECT_EQ(window->boardCells[0]->backColour(), before);
+    EXPECT_TRUE(window->difficultyFrame->isEnabled());
+    EXPECT_EQ(window->turnPanel->caption(), kTurnX);
     // The next cell can be chosen at once.
     cell(2);
-    EXPECT_EQ(window->Panel3D3->caption().section('\r', 0, 0), "Topic 2 level 4 question 1?");
+    EXPECT_EQ(window->questionPanel->caption().section('\r', 0, 0), "Topic 2 level 4 question 1?");
 }
 
 TEST_F(QuizWindowTest, AQuestionOf255CharactersOrMoreShowsInTheLongQuestionLabel) {
@@ -218,27 +219,27 @@ TEST_F(QuizWindowTest, AQuestionOf255CharactersOrMoreShowsInTheLongQuestionLabel
     open();
     window->StartQuizGame();
     cell(0);
-    EXPECT_EQ(window->Panel3D3->caption(), shorter);
-    EXPECT_FALSE(window->Label2->isVisible());
+    EXPECT_EQ(window->questionPanel->caption(), shorter);
+    EXPECT_FALSE(window->longQuestionLabel->isVisible());
     key('a');
     cell(1);
-    EXPECT_EQ(window->Panel3D3->caption(), "");
-    EXPECT_TRUE(window->Label2->isVisible());
-    EXPECT_EQ(window->Label2->text(), longer);
+    EXPECT_EQ(window->questionPanel->caption(), "");
+    EXPECT_TRUE(window->longQuestionLabel->isVisible());
+    EXPECT_EQ(window->longQuestionLabel->text(), longer);
     // The label grows with its lines instead of clipping them, inside the question panel.
-    const int lines = window->Label2->heightForWidth(window->Label2->width());
-    EXPECT_GT(lines, 2 * window->Label2->fontMetrics().lineSpacing());
-    EXPECT_GE(window->Label2->height(), lines);
-    EXPECT_TRUE(window->Panel3D3->rect().contains(window->Label2->geometry()));
+    const int lines = window->longQuestionLabel->heightForWidth(window->longQuestionLabel->width());
+    EXPECT_GT(lines, 2 * window->longQuestionLabel->fontMetrics().lineSpacing());
+    EXPECT_GE(window->longQuestionLabel->height(), lines);
+    EXPECT_TRUE(window->questionPanel->rect().contains(window->longQuestionLabel->geometry()));
     // The next question in the panel hides the label again.
     key('a');
     cell(2);
-    EXPECT_FALSE(window->Label2->isVisible());
+    EXPECT_FALSE(window->longQuestionLabel->isVisible());
 }
 
 TEST_F(QuizWindowTest, TheDefaultColourChosenIsSavedToRecord19AtTheCloseBox) {
     open();
-    EXPECT_EQ(window->Panel3D1->backColour().rgb(), QColor(0, 128, 128).rgb());
+    EXPECT_EQ(window->boardPanel->backColour().rgb(), QColor(0, 128, 128).rgb());
     fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
     window->ChooseColour();
     window->close();
@@ -259,19 +260,19 @@ TEST_F(QuizWindowTest, AMissingQuestionFileGivesTheLoadingErrorAndNoWindow) {
 
 TEST_F(QuizWindowTest, SpaceOnTheFocusedExitEndsNoGameInPlay) {
     open();
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    QTest::mouseClick(window->startButton, Qt::LeftButton);
     cell(0); // the question gives Exit the focus for the answer keys
-    ASSERT_EQ(QApplication::focusWidget(), window->Command1);
-    QTest::keyClick(window->Command1, Qt::Key_Space);
+    ASSERT_EQ(QApplication::focusWidget(), window->exitButton);
+    QTest::keyClick(window->exitButton, Qt::Key_Space);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->Panel3D3->caption(), "Topic 1 level 1 question 1?");
+    EXPECT_EQ(window->questionPanel->caption(), "Topic 1 level 1 question 1?");
     key('a'); // the game goes on
-    EXPECT_EQ(window->SSPanel1[0]->caption(), "X");
+    EXPECT_EQ(window->boardCells[0]->caption(), "X");
     // Between games Space presses Exit as before.
     window->close();
     open();
-    window->Command1->setFocus();
-    QTest::keyClick(window->Command1, Qt::Key_Space);
+    window->exitButton->setFocus();
+    QTest::keyClick(window->exitButton, Qt::Key_Space);
     EXPECT_FALSE(window->isVisible());
 }
 

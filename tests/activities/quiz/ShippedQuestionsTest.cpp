@@ -100,8 +100,8 @@ TEST(ShippedQuestions, TheWindowOpensOverTheShippedFilesAndNotWithoutOne) {
         ASSERT_TRUE(window);
         window->show();
         window->StartQuizGame();
-        QTest::mouseClick(window->SSPanel1[0], Qt::LeftButton); // the lowest draws: Bible
-        const QString asked = window->Panel3D3->caption();
+        QTest::mouseClick(window->boardCells[0], Qt::LeftButton); // the lowest draws: Bible
+        const QString asked = window->questionPanel->caption();
         EXPECT_NE(asked, QuizWindow::kNoQuestionShown);
         QFile bible(fake.file(QString::fromLatin1(questionFileLayout(QuizTopic::Bible).fileName)));
         ASSERT_TRUE(bible.open(QIODevice::ReadOnly));

@@ -70,86 +70,87 @@ protected:
 TEST_F(ScramblerWindowTest, AWordIsPlayedWithTheKeyboardRightAtTheSecondAttempt) {
     open();
     EXPECT_EQ(window->windowTitle(), "Word Scrambler");
-    EXPECT_EQ(window->Panel3D17->caption(), "Level 1\rWords Used");
-    EXPECT_TRUE(window->Option3D1[0]->isChecked());
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
-    EXPECT_EQ(window->Panel3D1->caption().size(), 3);
-    EXPECT_NE(window->Panel3D1->caption(), "CAT");
-    EXPECT_EQ(window->Label2->text(), "100%");
-    EXPECT_EQ(QApplication::focusWidget(), window->Command3D1);
-    EXPECT_EQ(window->Command3D1->openSetting(), Command3D::kOpen);
-    EXPECT_FALSE(window->Frame3D1[0]->isEnabled());
+    EXPECT_EQ(window->wordsUsedPanel->caption(), "Level 1\rWords Used");
+    EXPECT_TRUE(window->playerButtons[0]->isChecked());
+    QTest::mouseClick(window->startButton, Qt::LeftButton);
+    EXPECT_EQ(window->scrambledWordPanel->caption().size(), 3);
+    EXPECT_NE(window->scrambledWordPanel->caption(), "CAT");
+    EXPECT_EQ(window->wordsUsedLabel->text(), "100%");
+    EXPECT_EQ(QApplication::focusWidget(), window->firstAttemptButton);
+    EXPECT_EQ(window->firstAttemptButton->openSetting(), Command3D::kOpen);
+    EXPECT_FALSE(window->optionFrames[0]->isEnabled());
     type("cta");
-    EXPECT_EQ(window->Command3D1->caption(), "CTA");
+    EXPECT_EQ(window->firstAttemptButton->caption(), "CTA");
     const qsizetype beeps = fake.sound.played.count(FakeSound::kBeep);
     type("x");
     EXPECT_EQ(fake.sound.played.count(FakeSound::kBeep), beeps + 1);
-    EXPECT_EQ(window->Command3D1->caption(), "CTA");
+    EXPECT_EQ(window->firstAttemptButton->caption(), "CTA");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // submits, types nothing
-    EXPECT_EQ(window->Panel3D3->caption(), "Incorrect - Please Type Second Attempt");
-    EXPECT_TRUE(window->Command3D1->missed());
-    EXPECT_EQ(QApplication::focusWidget(), window->Command3D2);
+    EXPECT_EQ(window->messagePanel->caption(), "Incorrect - Please Type Second Attempt");
+    EXPECT_TRUE(window->firstAttemptButton->missed());
+    EXPECT_EQ(QApplication::focusWidget(), window->secondAttemptButton);
     type("cat");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(window->Panel3D3->caption(), "Very Good - That is CORRECT!");
-    EXPECT_EQ(window->Panel3D8[0]->caption(), " 3");
-    EXPECT_EQ(window->Panel3D18->floodPercent(), 60);
-    EXPECT_EQ(window->Command2->text(), "&Next");
-    EXPECT_TRUE(window->Command2->isEnabled());
+    EXPECT_EQ(window->messagePanel->caption(), "Very Good - That is CORRECT!");
+    EXPECT_EQ(window->scorePanels[0]->caption(), " 3");
+    EXPECT_EQ(window->accuracyBar->floodPercent(), 60);
+    EXPECT_EQ(window->startButton->text(), "&Next");
+    EXPECT_TRUE(window->startButton->isEnabled());
     // The level's one word is used: Next moves on to level 2.
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
-    EXPECT_EQ(window->Panel3D17->caption(), "Level 2\rWords Used");
-    EXPECT_TRUE(window->Option3D3[1]->isChecked());
+    QTest::mouseClick(window->startButton, Qt::LeftButton);
+    EXPECT_EQ(window->wordsUsedPanel->caption(), "Level 2\rWords Used");
+    EXPECT_TRUE(window->levelButtons[1]->isChecked());
     EXPECT_EQ(window->game().CurrentWord, "DOG");
 }
 
 TEST_F(ScramblerWindowTest, TwoPlayersTakeTurnsWhenOneMissesTwice) {
     open();
-    window->Option3D1[1]->click();
-    EXPECT_EQ(window->Panel3D6[4]->caption(), "Player 1 Starts");
-    EXPECT_FALSE(window->Panel3D18->isVisible());
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
-    EXPECT_EQ(window->Panel3D3->caption(), "Player 1 Please Type First Attempt");
-    window->Command1->click();
-    window->Command1->click();
-    EXPECT_EQ(window->Panel3D2->caption(), "Correct word is: CAT");
-    EXPECT_EQ(window->Panel3D6[4]->caption(), "Player 2");
+    window->playerButtons[1]->click();
+    EXPECT_EQ(window->lowerPanels[4]->caption(), "Player 1 Starts");
+    EXPECT_FALSE(window->accuracyBar->isVisible());
+    QTest::mouseClick(window->startButton, Qt::LeftButton);
+    EXPECT_EQ(window->messagePanel->caption(), "Player 1 Please Type First Attempt");
+    window->checkButton->click();
+    window->checkButton->click();
+    EXPECT_EQ(window->helpPanel->caption(), "Correct word is: CAT");
+    EXPECT_EQ(window->lowerPanels[4]->caption(), "Player 2");
     EXPECT_EQ(window->game().CurrentPlayer, 2);
 }
 
 TEST_F(ScramblerWindowTest, TheCountdownJudgesAtZeroAndHoldsUnderTheSoundInformation) {
     open();
-    window->Option3D2[1]->click();
+    window->timerButtons[1]->click();
     fake.dialogs.inputs = {QString("3")};
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    QTest::mouseClick(window->startButton, Qt::LeftButton);
     EXPECT_EQ(fake.dialogs.prompts.size(), 1);
-    EXPECT_TRUE(window->Timer1->isActive());
-    fake.modal.scripts.push_back([this](QWidget&) { EXPECT_FALSE(window->Timer1->isActive()); });
-    window->mOSO->trigger();
-    EXPECT_TRUE(window->Timer1->isActive());
+    EXPECT_TRUE(window->countdownTimer->isActive());
+    fake.modal.scripts.push_back(
+        [this](QWidget&) { EXPECT_FALSE(window->countdownTimer->isActive()); });
+    window->soundAction->trigger();
+    EXPECT_TRUE(window->countdownTimer->isActive());
     for (int tick = 0; tick < 4; ++tick) {
-        window->Timer1_Timer();
+        window->CountDownOneSecond();
     }
-    EXPECT_EQ(window->Label3->text(), "00");
+    EXPECT_EQ(window->secondsLabel->text(), "00");
     EXPECT_EQ(window->game().AttemptState, 2) << "judged at zero: the first attempt missed";
     for (int tick = 0; tick < 4; ++tick) {
-        window->Timer1_Timer();
+        window->CountDownOneSecond();
     }
     EXPECT_GE(window->game().AttemptState, 3);
-    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_FALSE(window->countdownTimer->isActive());
     // Asked once per switching on.
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    QTest::mouseClick(window->startButton, Qt::LeftButton);
     EXPECT_EQ(fake.dialogs.prompts.size(), 1);
-    window->Command1->click();
-    window->Command1->click();
+    window->checkButton->click();
+    window->checkButton->click();
     // An unusable answer switches the countdown off.
-    window->mOT->trigger();
-    window->mOT->trigger();
-    EXPECT_TRUE(window->Option3D2[1]->isChecked());
+    window->timerAction->trigger();
+    window->timerAction->trigger();
+    EXPECT_TRUE(window->timerButtons[1]->isChecked());
     fake.dialogs.inputs = {QString("2")};
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
-    EXPECT_FALSE(window->Timer1->isActive());
-    EXPECT_TRUE(window->Option3D2[0]->isChecked());
+    QTest::mouseClick(window->startButton, Qt::LeftButton);
+    EXPECT_FALSE(window->countdownTimer->isActive());
+    EXPECT_TRUE(window->timerButtons[0]->isChecked());
 }
 
 TEST_F(ScramblerWindowTest, AMissingWordFileGivesLoadingErrorAndTheWindowCloses) {
@@ -163,10 +164,10 @@ TEST_F(ScramblerWindowTest, AMissingWordFileGivesLoadingErrorAndTheWindowCloses)
 
 TEST_F(ScramblerWindowTest, NoThenYesOnClosingWritesDefaultToRecord36) {
     open();
-    EXPECT_EQ(window->Panel3D4->backColour().rgb(), QColor(0x00, 0x80, 0x80).rgb());
-    EXPECT_EQ(window->SSPanel1->backColour().rgb(), QColor(0x88, 0xC0, 0xB8).rgb());
+    EXPECT_EQ(window->boardPanel->backColour().rgb(), QColor(0x00, 0x80, 0x80).rgb());
+    EXPECT_EQ(window->mainPanelGround->backColour().rgb(), QColor(0x88, 0xC0, 0xB8).rgb());
     fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
-    window->mOC->trigger();
+    window->panelColourAction->trigger();
     window->close();
     QFile file(fake.file("GColor1.Fil"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -177,7 +178,7 @@ TEST_F(ScramblerWindowTest, NoThenYesOnClosingWritesDefaultToRecord36) {
                                                 9));
     file.close();
     open();
-    EXPECT_EQ(window->Panel3D4->backColour().rgb(), systemDefaultColour().rgb());
+    EXPECT_EQ(window->boardPanel->backColour().rgb(), systemDefaultColour().rgb());
 }
 
 TEST_F(ScramblerWindowTest, Button17ThenExitOpensNothing) {
@@ -209,7 +210,7 @@ TEST_F(ScramblerWindowTest, ThePanelPictureIsDrawnAtEveryOpeningAndAMissingOneIs
         services.program.PrintSettings.PrintFontColour = QString("Word Entry");
         fake.random.draws = {c.draw};
         open();
-        EXPECT_EQ(window->Image2->pixmap().width(), c.width) << c.draw;
+        EXPECT_EQ(window->mascotPicture->pixmap().width(), c.width) << c.draw;
         EXPECT_TRUE(services.program.SharedText.isEmpty());
         EXPECT_EQ(services.program.PrintSettings.PrintFontColour, SharedValue(QString()));
         window->close();
@@ -218,24 +219,24 @@ TEST_F(ScramblerWindowTest, ThePanelPictureIsDrawnAtEveryOpeningAndAMissingOneIs
     QFile::remove(fake.file("hmm.bmp"));
     fake.random.draws = {0.9};
     open();
-    EXPECT_TRUE(window->Image2->pixmap().isNull());
+    EXPECT_TRUE(window->mascotPicture->pixmap().isNull());
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
     EXPECT_TRUE(window->wordFileLoaded());
 }
 
 TEST_F(ScramblerWindowTest, OptionsAndTheirMenuTwinsAgreeAndArrangeTheScoreBox) {
     open();
-    const Panel3D* box = window->Panel3D6[4];
-    const auto& panels = window->Panel3D10;
+    const Panel3D* box = window->lowerPanels[4];
+    const auto& panels = window->scoreBoxes;
     EXPECT_EQ(panels[0]->pos(), QPoint(int(0.27 * box->width()), int(0.14 * box->height())));
     EXPECT_EQ(panels[1]->y(), panels[0]->y() + panels[0]->height() + Twips::toPixels(15));
-    EXPECT_FALSE(window->Frame1->isEnabled());
+    EXPECT_FALSE(window->playerOptionFrame->isEnabled());
 
-    window->mOPl1[2]->trigger();
-    EXPECT_TRUE(window->Option3D1[2]->isChecked());
-    EXPECT_TRUE(window->mOPl1[2]->isChecked());
-    EXPECT_FALSE(window->mOPl1[0]->isChecked());
-    EXPECT_TRUE(window->Frame1->isEnabled());
+    window->playersActions[2]->trigger();
+    EXPECT_TRUE(window->playerButtons[2]->isChecked());
+    EXPECT_TRUE(window->playersActions[2]->isChecked());
+    EXPECT_FALSE(window->playersActions[0]->isChecked());
+    EXPECT_TRUE(window->playerOptionFrame->isEnabled());
     EXPECT_EQ(window->game().PlayerCount, 3);
     // A two-by-two grid whose Top is a share of the box's width, neighbours overlapping.
     const int overlap = Twips::toPixels(15);
@@ -246,40 +247,40 @@ TEST_F(ScramblerWindowTest, OptionsAndTheirMenuTwinsAgreeAndArrangeTheScoreBox) 
               QPoint(panels[1]->x(), panels[0]->y() + panels[0]->height() - overlap));
     EXPECT_TRUE(panels[2]->isVisibleTo(window.get()));
     EXPECT_FALSE(panels[3]->isVisibleTo(window.get()));
-    EXPECT_FALSE(window->Panel3D8[2]->isVisibleTo(window.get())) << "shown at the first score";
+    EXPECT_FALSE(window->scorePanels[2]->isVisibleTo(window.get())) << "shown at the first score";
 
-    window->Option3D4[1]->click();
-    EXPECT_TRUE(window->mOPONext->isChecked());
+    window->turnButtons[1]->click();
+    EXPECT_TRUE(window->nextPlayerAction->isChecked());
     EXPECT_EQ(window->game().PlayerOption, 1);
-    window->mOL1[3]->trigger();
-    EXPECT_TRUE(window->Option3D3[3]->isChecked());
-    EXPECT_EQ(window->Panel3D17->caption(), "Level 4\rWords Used");
+    window->levelActions[3]->trigger();
+    EXPECT_TRUE(window->levelButtons[3]->isChecked());
+    EXPECT_EQ(window->wordsUsedPanel->caption(), "Level 4\rWords Used");
     EXPECT_EQ(window->game().DifficultyLevel, 4);
-    window->mOT->trigger();
-    EXPECT_TRUE(window->Option3D2[1]->isChecked());
-    EXPECT_TRUE(window->Panel3D13->isVisibleTo(window.get()));
+    window->timerAction->trigger();
+    EXPECT_TRUE(window->timerButtons[1]->isChecked());
+    EXPECT_TRUE(window->countdownBar->isVisibleTo(window.get()));
 
     // The help display and the side panels, by menu and by side-toolbar button.
-    window->mOHD->trigger();
-    EXPECT_TRUE(window->Check3D1->isChecked());
-    EXPECT_EQ(window->Panel3D2->caption(), "Help Information will be Displayed Here.");
+    window->helpDisplayAction->trigger();
+    EXPECT_TRUE(window->helpDisplayCheck->isChecked());
+    EXPECT_EQ(window->helpPanel->caption(), "Help Information will be Displayed Here.");
     window->Toolbar2Button(3)->trigger();
-    EXPECT_FALSE(window->mOHD->isChecked());
-    EXPECT_EQ(window->Panel3D2->caption(), "Help Not Selected");
+    EXPECT_FALSE(window->helpDisplayAction->isChecked());
+    EXPECT_EQ(window->helpPanel->caption(), "Help Not Selected");
     window->Toolbar2Button(4)->trigger();
-    EXPECT_FALSE(window->Check3D2->isChecked());
-    EXPECT_FALSE(window->mOV->isChecked());
-    EXPECT_FALSE(window->Panel3D17->isVisibleTo(window.get()));
+    EXPECT_FALSE(window->viewPanelsCheck->isChecked());
+    EXPECT_FALSE(window->viewPanelsAction->isChecked());
+    EXPECT_FALSE(window->wordsUsedPanel->isVisibleTo(window.get()));
     EXPECT_TRUE(window->panelsHidden());
-    window->mOV->trigger();
-    EXPECT_TRUE(window->Panel3D19->isVisibleTo(window.get()));
+    window->viewPanelsAction->trigger();
+    EXPECT_TRUE(window->rewardSidePanel->isVisibleTo(window.get()));
 
     // Backspace on the empty attempt and Tab type nothing.
-    window->mOT->trigger();
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
-    QTest::keyClick(window->Command3D1, Qt::Key_Backspace);
-    QTest::keyClick(window->Command3D1, Qt::Key_Tab);
-    EXPECT_TRUE(window->Command3D1->caption().isEmpty());
+    window->timerAction->trigger();
+    QTest::mouseClick(window->startButton, Qt::LeftButton);
+    QTest::keyClick(window->firstAttemptButton, Qt::Key_Backspace);
+    QTest::keyClick(window->firstAttemptButton, Qt::Key_Tab);
+    EXPECT_TRUE(window->firstAttemptButton->caption().isEmpty());
     EXPECT_TRUE(window->game().TypedText.isEmpty());
 }
 
@@ -287,50 +288,50 @@ TEST_F(ScramblerWindowTest, TheCountdownHoldsWhileAnotherWindowStandsInFront) {
     open();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    window->Option3D2[1]->click();
+    window->timerButtons[1]->click();
     fake.dialogs.inputs = {QString("5")};
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
-    window->Timer1_Timer();
-    EXPECT_EQ(window->Label3->text(), "05");
+    QTest::mouseClick(window->startButton, Qt::LeftButton);
+    window->CountDownOneSecond();
+    EXPECT_EQ(window->secondsLabel->text(), "05");
     // The help window does not block: it stands in front while the person reads it.
     QWidget help;
     help.show();
     help.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
-    window->Timer1_Timer();
-    EXPECT_EQ(window->Label3->text(), "05");
+    window->CountDownOneSecond();
+    EXPECT_EQ(window->secondsLabel->text(), "05");
     help.close();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    window->Timer1_Timer();
-    EXPECT_EQ(window->Label3->text(), "04");
+    window->CountDownOneSecond();
+    EXPECT_EQ(window->secondsLabel->text(), "04");
 }
 
 TEST_F(ScramblerWindowTest, TheTimerQuestionComesOverAClearedMessageAndTheSecondsAreReadable) {
     open();
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    QTest::mouseClick(window->startButton, Qt::LeftButton);
     type("cat");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    ASSERT_EQ(window->Panel3D3->caption(), "Very Good - That is CORRECT!");
-    window->Option3D2[1]->click();
+    ASSERT_EQ(window->messagePanel->caption(), "Very Good - That is CORRECT!");
+    window->timerButtons[1]->click();
     QString messageBehindQuestion = "no question";
     fake.dialogs.onInput = [this, &messageBehindQuestion](const QString&) {
-        messageBehindQuestion = window->Panel3D3->caption();
+        messageBehindQuestion = window->messagePanel->caption();
     };
     fake.dialogs.inputs = {QString("5")};
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    QTest::mouseClick(window->startButton, Qt::LeftButton);
     EXPECT_EQ(messageBehindQuestion, "");
 
     // The timer frame is disabled while the word is played; the seconds stay readable, and the
     // bar shows nothing of its own under them.
-    window->Timer1_Timer();
-    ASSERT_EQ(window->Label3->text(), "05");
-    EXPECT_FALSE(window->Frame3D1[1]->isEnabled());
-    EXPECT_TRUE(window->Label3->isEnabled());
-    EXPECT_TRUE(window->Label3->isVisible());
-    window->Label3->hide();
-    const QImage bar = window->Panel3D13->grab().toImage();
-    const QRect inside = window->Panel3D13->contentsRect();
+    window->CountDownOneSecond();
+    ASSERT_EQ(window->secondsLabel->text(), "05");
+    EXPECT_FALSE(window->optionFrames[1]->isEnabled());
+    EXPECT_TRUE(window->secondsLabel->isEnabled());
+    EXPECT_TRUE(window->secondsLabel->isVisible());
+    window->secondsLabel->hide();
+    const QImage bar = window->countdownBar->grab().toImage();
+    const QRect inside = window->countdownBar->contentsRect();
     QSet<QRgb> colours;
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         for (int x = inside.left(); x <= inside.right(); ++x) {
