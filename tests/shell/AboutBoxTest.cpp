@@ -150,10 +150,12 @@ TEST(DialogKeysTest, EnterPressesTheFocusedButton) {
          [](QWidget& w) { return static_cast<FamilyNamesWindow&>(w).Command2; }, true, 0},
         {"Sound Information Save",
          [&] { return std::make_unique<SoundInformationWindow>(services); },
-         [](QWidget& w) { return static_cast<SoundInformationWindow&>(w).Command1; }, false, 1},
+         [](QWidget& w) { return static_cast<SoundInformationWindow&>(w).saveAndExitButton; },
+         false, 1},
         {"Sound Information Exit",
          [&] { return std::make_unique<SoundInformationWindow>(services); },
-         [](QWidget& w) { return static_cast<SoundInformationWindow&>(w).Command2; }, true, 0},
+         [](QWidget& w) { return static_cast<SoundInformationWindow&>(w).exitWithoutSavingButton; },
+         true, 0},
     };
     for (const auto& testCase : cases) {
         fake.dialogs.shown.clear();
