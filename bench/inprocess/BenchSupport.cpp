@@ -132,7 +132,7 @@ Opening ShownMainWindow::open(int button, const QMetaObject& kind,
     OpeningWatch watch(kind, sinceClick, atFirstPaint);
     qApp->installEventFilter(&watch);
     sinceClick.start();
-    main_.Toolbar1->button(button)->trigger(); // returns when the window has closed
+    main_.toolbar->button(button)->trigger(); // returns when the window has closed
     qApp->removeEventFilter(&watch);
     QApplication::processEvents(); // the main window's activation
     return watch.opening;

@@ -48,60 +48,71 @@ AboutBox::AboutBox(Services& services)
     setWindowTitle("About Korvane");
     setWindowFlags(Qt::Dialog);
 
-    Image2 = new QLabel(this);
-    Image2->setGeometry(Twips::toPixels(0, 0, kDesignedWidth, kDesignedHeight));
-    Image2->setScaledContents(true);
-    Label2 = new QLabel(this);
-    Label2->hide();
-    setColour(Label2, systemDefaultColour());
+    backgroundPicture = new QLabel(this);
+    backgroundPicture->setObjectName("Image2");
+    backgroundPicture->setGeometry(Twips::toPixels(0, 0, kDesignedWidth, kDesignedHeight));
+    backgroundPicture->setScaledContents(true);
+    systemColourSample = new QLabel(this);
+    systemColourSample->setObjectName("Label2");
+    systemColourSample->hide();
+    setColour(systemColourSample, systemDefaultColour());
 
-    SSPanel1 = new QFrame(this);
-    SSPanel1->setGeometry(Twips::toPixels(360, 240, 4320, 2760));
-    SSPanel1->setFrameShape(QFrame::Panel);
-    SSPanel1->setFrameShadow(QFrame::Raised);
-    SSPanel1->setAutoFillBackground(true);
-    Label1 = new QLabel(SSPanel1);
-    Label1->setGeometry(Twips::toPixels(180, 120, 3960, 1800));
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setWordWrap(true);
-    Label4 = new QLabel("Web Site:", SSPanel1);
-    Label4->setGeometry(Twips::toPixels(180, 2160, 1080, 300));
-    Label5 = new QLabel(WebSite::kHost, SSPanel1);
-    Label5->setGeometry(Twips::toPixels(1260, 2160, 2880, 300));
-    Label5->setAccessibleName(WebSite::kHost);
-    Label5->setToolTip("Visit the web site");
-    Label5->setCursor(Qt::PointingHandCursor);
-    QPalette linkPalette = Label5->palette();
+    productPanel = new QFrame(this);
+    productPanel->setObjectName("SSPanel1");
+    productPanel->setGeometry(Twips::toPixels(360, 240, 4320, 2760));
+    productPanel->setFrameShape(QFrame::Panel);
+    productPanel->setFrameShadow(QFrame::Raised);
+    productPanel->setAutoFillBackground(true);
+    productLabel = new QLabel(productPanel);
+    productLabel->setObjectName("Label1");
+    productLabel->setGeometry(Twips::toPixels(180, 120, 3960, 1800));
+    productLabel->setAlignment(Qt::AlignCenter);
+    productLabel->setWordWrap(true);
+    webSiteCaption = new QLabel("Web Site:", productPanel);
+    webSiteCaption->setObjectName("Label4");
+    webSiteCaption->setGeometry(Twips::toPixels(180, 2160, 1080, 300));
+    webSiteLink = new QLabel(WebSite::kHost, productPanel);
+    webSiteLink->setObjectName("Label5");
+    webSiteLink->setGeometry(Twips::toPixels(1260, 2160, 2880, 300));
+    webSiteLink->setAccessibleName(WebSite::kHost);
+    webSiteLink->setToolTip("Visit the web site");
+    webSiteLink->setCursor(Qt::PointingHandCursor);
+    QPalette linkPalette = webSiteLink->palette();
     linkPalette.setColor(QPalette::WindowText, Qt::blue);
-    Label5->setPalette(linkPalette);
-    Label5->installEventFilter(this);
+    webSiteLink->setPalette(linkPalette);
+    webSiteLink->installEventFilter(this);
 
     new WindowKeys(*this); // Enter presses the focused button
-    Command1 = new QPushButton("OK", this);
-    Command1->setGeometry(Twips::toPixels(1920, 3240, 1200, 420));
-    Command1->installEventFilter(this);
-    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
-    Label3 = new QLabel(this);
-    Label3->setGeometry(Twips::toPixels(3360, 3240, 1320, 420));
-    Label3->setAccessibleName("Options");
-    Label3->setToolTip("Right-click for options");
+    okButton = new QPushButton("OK", this);
+    okButton->setObjectName("Command1");
+    okButton->setGeometry(Twips::toPixels(1920, 3240, 1200, 420));
+    okButton->installEventFilter(this);
+    connect(okButton, &QPushButton::clicked, this, &QWidget::close);
+    optionsArea = new QLabel(this);
+    optionsArea->setObjectName("Label3");
+    optionsArea->setGeometry(Twips::toPixels(3360, 3240, 1320, 420));
+    optionsArea->setAccessibleName("Options");
+    optionsArea->setToolTip("Right-click for options");
 
-    mO = new QMenu("Opt", this);
-    mOOK = mO->addAction("OK", this, &QWidget::close);
-    auto* popup = new OptionsPopup(mO, this);
-    popup->attach(Command1);
-    popup->attach(Label3);
+    optionsMenu = new QMenu("Opt", this);
+    optionsMenu->setObjectName("mO");
+    okAction = optionsMenu->addAction("OK", this, &QWidget::close);
+    okAction->setObjectName("mOOK");
+    auto* popup = new OptionsPopup(optionsMenu, this);
+    popup->attach(okButton);
+    popup->attach(optionsArea);
 
     resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
-    vsElasticLight1 = new ElasticResizer(*this);
+    resizer = new ElasticResizer(*this);
+    resizer->setObjectName("vsElasticLight1");
     Form_Load();
 }
 
 void AboutBox::Form_Load() {
-    vsElasticLight1->setEnabled(services_.program.ScreenMode != 9);
+    resizer->setEnabled(services_.program.ScreenMode != 9);
     kPlacement.place(*this, services_);
-    Label1->setText(DisplayText::lines(kProductLines));
-    setColour(this, Label2->palette().color(QPalette::Window));
+    productLabel->setText(DisplayText::lines(kProductLines));
+    setColour(this, systemColourSample->palette().color(QPalette::Window));
     showPicture();
 }
 
@@ -110,8 +121,8 @@ void AboutBox::showPicture() {
     const QString name = stem != nullptr && stem->left(2) == "WP" ? *stem + ".jpg" : "WP2.jpg";
     const QPixmap picture(services_.folder.file(name));
     // Without its picture the box shows its own colour.
-    Image2->setPixmap(picture);
-    Image2->setVisible(!picture.isNull());
+    backgroundPicture->setPixmap(picture);
+    backgroundPicture->setVisible(!picture.isNull());
 }
 
 void AboutBox::Form_Activate() {
@@ -129,15 +140,15 @@ void AboutBox::HiddenCreditsBox() {
 }
 
 bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Command1 && event->type() == QEvent::KeyPress &&
+    if (watched == okButton && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_F9) {
         HiddenCreditsBox();
         return true;
     }
-    if (watched == Label5 && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == webSiteLink && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&
-            Label5->rect().contains(mouse->position().toPoint())) {
+            webSiteLink->rect().contains(mouse->position().toPoint())) {
             services_.web.open(WebSite::kHost);
             return true;
         }

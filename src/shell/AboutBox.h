@@ -25,17 +25,17 @@ public:
     void Form_Activate();
     void HiddenCreditsBox();
 
-    QLabel* Label1; // product, version and maker
-    QLabel* Label4; // "Web Site:"
-    QLabel* Label5; // the web-site address; a click opens it
-    QLabel* Image2; // the background picture
-    QLabel* Label2; // hidden; its background is the box's
-    QFrame* SSPanel1;
-    QPushButton* Command1; // "OK"
-    QLabel* Label3;        // the right-click area
-    QMenu* mO;             // "Opt", the right-click menu
-    QAction* mOOK;
-    ElasticResizer* vsElasticLight1;
+    QLabel* productLabel;   // product, version and maker
+    QLabel* webSiteCaption; // "Web Site:"
+    QLabel* webSiteLink;    // a click opens the web site
+    QLabel* backgroundPicture;
+    QLabel* systemColourSample; // hidden; its background is the box's
+    QFrame* productPanel;
+    QPushButton* okButton;
+    QLabel* optionsArea; // a right click there shows the Options menu
+    QMenu* optionsMenu;  // "Opt", the right-click menu
+    QAction* okAction;
+    ElasticResizer* resizer;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

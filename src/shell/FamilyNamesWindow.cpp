@@ -65,30 +65,36 @@ FamilyNamesWindow::FamilyNamesWindow(Services& services)
     setCentralWidget(new QWidget(this));
     focusMoves_ = new FocusMoves(*this);
 
-    Text2 = new QLineEdit(centralWidget());
-    Text2->hide();
-    Label2 = new QLabel(centralWidget());
-    Label2->hide();
-    setColour(Label2, QPalette::Window, systemDefaultColour());
+    boxColourSample = new QLineEdit(centralWidget());
+    boxColourSample->setObjectName("Text2");
+    boxColourSample->hide();
+    systemColourSample = new QLabel(centralWidget());
+    systemColourSample->setObjectName("Label2");
+    systemColourSample->hide();
+    setColour(systemColourSample, QPalette::Window, systemDefaultColour());
 
-    Panel3D3 = new QFrame(centralWidget());
-    Panel3D3->setFrameShape(QFrame::Panel);
-    Panel3D3->setFrameShadow(QFrame::Raised);
-    Panel3D3->setAutoFillBackground(true);
+    namesPanel = new QFrame(centralWidget());
+    namesPanel->setObjectName("Panel3D3");
+    namesPanel->setFrameShape(QFrame::Panel);
+    namesPanel->setFrameShadow(QFrame::Raised);
+    namesPanel->setAutoFillBackground(true);
     buildNameBoxes();
     new WindowKeys(*this); // Enter presses the focused button
-    Command1 = new QPushButton("&Save and Exit", Panel3D3);
-    Command1->setGeometry(Twips::toPixels(780, 3960, 1680, 435));
-    Command2 = new QPushButton("E&xit", Panel3D3);
-    Command2->setGeometry(Twips::toPixels(2700, 3960, 1680, 435));
-    Panel3D3->setGeometry(Twips::toPixels(60, 60, 5160, 4560));
-    connect(Command1, &QPushButton::clicked, this, &FamilyNamesWindow::SaveFamilyNames);
-    connect(Command2, &QPushButton::clicked, this, &QWidget::close);
-    focusMoves_->onGotFocus(Command1, [this] { HighlightNameBox(kNoBox); });
+    saveAndExitButton = new QPushButton("&Save and Exit", namesPanel);
+    saveAndExitButton->setObjectName("Command1");
+    saveAndExitButton->setGeometry(Twips::toPixels(780, 3960, 1680, 435));
+    exitButton = new QPushButton("E&xit", namesPanel);
+    exitButton->setObjectName("Command2");
+    exitButton->setGeometry(Twips::toPixels(2700, 3960, 1680, 435));
+    namesPanel->setGeometry(Twips::toPixels(60, 60, 5160, 4560));
+    connect(saveAndExitButton, &QPushButton::clicked, this, &FamilyNamesWindow::SaveFamilyNames);
+    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
+    focusMoves_->onGotFocus(saveAndExitButton, [this] { HighlightNameBox(kNoBox); });
     buildMenus();
 
     resize(Twips::toPixels(kDesignedWidth, kLoadHeight));
-    vsElasticLight1 = new ElasticResizer(*this);
+    resizer = new ElasticResizer(*this);
+    resizer->setObjectName("vsElasticLight1");
     LoadFamilyNames();
 }
 
@@ -98,43 +104,51 @@ void FamilyNamesWindow::buildNameBoxes() {
         const int top = kFirstRowTop + (index % 9) * kRowStep;
         const QString name = ordinal(index + 1) + " Name";
         // The right column's labels stand to the right of their boxes, the colon towards the box.
-        Label1.at(index) = new QLabel(leftColumn ? name + ":" : ":" + name, Panel3D3);
-        Text1.at(index) = new QLineEdit(Panel3D3);
+        nameLabels.at(index) = new QLabel(leftColumn ? name + ":" : ":" + name, namesPanel);
+        nameLabels.at(index)->setObjectName("Label1");
+        nameBoxes.at(index) = new QLineEdit(namesPanel);
+        nameBoxes.at(index)->setObjectName("Text1");
         // A name shows as its record keeps it: at most its length, each character the file cannot
         // hold as "?".
-        Text1.at(index)->setMaxLength(FamilyNamesFile::kLongestName);
-        StorableText::guard(*Text1.at(index));
-        Text1.at(index)->setAccessibleName(name);
-        Text1.at(index)->installEventFilter(this);
-        focusMoves_->onGotFocus(Text1.at(index), [this, index] { HighlightNameBox(index); });
+        nameBoxes.at(index)->setMaxLength(FamilyNamesFile::kLongestName);
+        StorableText::guard(*nameBoxes.at(index));
+        nameBoxes.at(index)->setAccessibleName(name);
+        nameBoxes.at(index)->installEventFilter(this);
+        focusMoves_->onGotFocus(nameBoxes.at(index), [this, index] { HighlightNameBox(index); });
         if (leftColumn) {
-            Label1.at(index)->setGeometry(Twips::toPixels(60, top + 30, kLabelWidth, 300));
-            Label1.at(index)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            Text1.at(index)->setGeometry(Twips::toPixels(1200, top, kBoxWidth, kBoxHeight));
+            nameLabels.at(index)->setGeometry(Twips::toPixels(60, top + 30, kLabelWidth, 300));
+            nameLabels.at(index)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            nameBoxes.at(index)->setGeometry(Twips::toPixels(1200, top, kBoxWidth, kBoxHeight));
         } else {
-            Text1.at(index)->setGeometry(Twips::toPixels(2580, top, kBoxWidth, kBoxHeight));
-            Label1.at(index)->setGeometry(Twips::toPixels(3900, top + 30, kLabelWidth + 120, 300));
+            nameBoxes.at(index)->setGeometry(Twips::toPixels(2580, top, kBoxWidth, kBoxHeight));
+            nameLabels.at(index)->setGeometry(
+                Twips::toPixels(3900, top + 30, kLabelWidth + 120, 300));
         }
     }
 }
 
 void FamilyNamesWindow::buildMenus() {
-    mO = menuBar()->addMenu("&Options");
-    mOS = mO->addAction("&Save and Exit", this, &FamilyNamesWindow::SaveFamilyNames);
-    mO->addSeparator();
-    mOE = mO->addAction("E&xit", this, &QWidget::close);
-    mH = menuBar()->addAction("&Help", this, &FamilyNamesWindow::ShowHelpTopic);
+    optionsMenu = menuBar()->addMenu("&Options");
+    optionsMenu->setObjectName("mO");
+    saveAndExitAction =
+        optionsMenu->addAction("&Save and Exit", this, &FamilyNamesWindow::SaveFamilyNames);
+    saveAndExitAction->setObjectName("mOS");
+    optionsMenu->addSeparator();
+    exitAction = optionsMenu->addAction("E&xit", this, &QWidget::close);
+    exitAction->setObjectName("mOE");
+    helpAction = menuBar()->addAction("&Help", this, &FamilyNamesWindow::ShowHelpTopic);
+    helpAction->setObjectName("mH");
 }
 
 void FamilyNamesWindow::LoadFamilyNames() {
-    vsElasticLight1->setEnabled(program_.ScreenMode != 9);
+    resizer->setEnabled(program_.ScreenMode != 9);
     const QStringList stored = FamilyNamesFile::read(services_.folder);
     for (int index = 0; index < FamilyNamesFile::kNames; ++index) {
-        Text1.at(index)->setText(stored.at(index));
+        nameBoxes.at(index)->setText(stored.at(index));
     }
-    setColour(Panel3D3, QPalette::Window, Label2->palette().color(QPalette::Window));
-    for (QLineEdit* box : Text1) {
-        setColour(box, QPalette::Base, Text2->palette().color(QPalette::Base));
+    setColour(namesPanel, QPalette::Window, systemColourSample->palette().color(QPalette::Window));
+    for (QLineEdit* box : nameBoxes) {
+        setColour(box, QPalette::Base, boxColourSample->palette().color(QPalette::Base));
     }
 }
 
@@ -147,18 +161,19 @@ void FamilyNamesWindow::Form_Activate() {
 
 void FamilyNamesWindow::HighlightNameBox(int index) {
     for (int k = 0; k < FamilyNamesFile::kNames; ++k) {
-        setColour(Label1.at(k), QPalette::WindowText, Qt::black);
-        setColour(Text1.at(k), QPalette::Base, Text2->palette().color(QPalette::Base));
+        setColour(nameLabels.at(k), QPalette::WindowText, Qt::black);
+        setColour(nameBoxes.at(k), QPalette::Base,
+                  boxColourSample->palette().color(QPalette::Base));
     }
     if (index >= 0 && index < FamilyNamesFile::kNames) {
-        setColour(Label1.at(index), QPalette::WindowText, kHighlightLabel);
-        setColour(Text1.at(index), QPalette::Base, kHighlightBox);
+        setColour(nameLabels.at(index), QPalette::WindowText, kHighlightLabel);
+        setColour(nameBoxes.at(index), QPalette::Base, kHighlightBox);
     }
 }
 
 QStringList FamilyNamesWindow::names() const {
     QStringList typed;
-    for (const QLineEdit* box : Text1) {
+    for (const QLineEdit* box : nameBoxes) {
         typed.append(box->text());
     }
     return typed;
@@ -188,24 +203,24 @@ void FamilyNamesWindow::SaveFamilyNames() {
 void FamilyNamesWindow::refuseSave(int box, const QString& reason) {
     services_.dialogs.message(
         {reason, "Save and Exit Command", Dialogs::Icon::Information, Dialogs::Buttons::Ok});
-    Text1.at(box)->setFocus(Qt::OtherFocusReason);
+    nameBoxes.at(box)->setFocus(Qt::OtherFocusReason);
 }
 
 void FamilyNamesWindow::ShowHelpTopic() {
     services_.help.showTopic(kHelpContext);
-    for (QLineEdit* box : Text1) {
+    for (QLineEdit* box : nameBoxes) {
         if (box->palette().color(QPalette::Base) == kHighlightBox) {
             box->setFocus(Qt::OtherFocusReason);
             return;
         }
     }
-    Command1->setFocus(Qt::OtherFocusReason);
+    saveAndExitButton->setFocus(Qt::OtherFocusReason);
 }
 
 bool FamilyNamesWindow::eventFilter(QObject* watched, QEvent* event) {
     if (isLeftClick(event)) {
         for (int index = 0; index < FamilyNamesFile::kNames; ++index) {
-            if (watched == Text1.at(index)) {
+            if (watched == nameBoxes.at(index)) {
                 HighlightNameBox(index);
             }
         }

@@ -32,18 +32,18 @@ public:
     void SaveFamilyNames();
     void ShowHelpTopic();
 
-    std::array<QLineEdit*, 18> Text1{};
-    std::array<QLabel*, 18> Label1{};
-    QLineEdit* Text2; // hidden; its background is the name boxes' normal background
-    QLabel* Label2;   // hidden; its background is the panel's
-    QFrame* Panel3D3;
-    QPushButton* Command1; // "&Save and Exit"
-    QPushButton* Command2; // "E&xit"
-    QMenu* mO;
-    QAction* mOS;
-    QAction* mOE;
-    QAction* mH;
-    ElasticResizer* vsElasticLight1;
+    std::array<QLineEdit*, 18> nameBoxes{}; // the names, first column then second
+    std::array<QLabel*, 18> nameLabels{};
+    QLineEdit* boxColourSample; // hidden; its background is the name boxes' normal background
+    QLabel* systemColourSample; // hidden; its background is the panel's
+    QFrame* namesPanel;
+    QPushButton* saveAndExitButton;
+    QPushButton* exitButton;
+    QMenu* optionsMenu;
+    QAction* saveAndExitAction;
+    QAction* exitAction;
+    QAction* helpAction;
+    ElasticResizer* resizer;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -65,106 +65,115 @@ MainWindow::MainWindow(Services& services)
     setCentralWidget(new QWidget(this));
     centralWidget()->setAutoFillBackground(false);
 
-    Toolbar1 = new Toolbar(this);
-    addToolBar(Qt::TopToolBarArea, Toolbar1);
-    connect(Toolbar1, &Toolbar::buttonClicked, this, &MainWindow::Toolbar1_ButtonClick);
+    toolbar = new Toolbar(this);
+    addToolBar(Qt::TopToolBarArea, toolbar);
+    connect(toolbar, &Toolbar::buttonClicked, this, &MainWindow::RunToolbarButton);
 
-    Label1 = new QLabel(centralWidget());
-    Label1->hide();
+    systemColourSample = new QLabel(centralWidget());
+    systemColourSample->setObjectName("Label1");
+    systemColourSample->hide();
 
     buildTitlePanel();
     buildReminderPanel();
     buildMenus();
     attachOptionsPopup();
 
-    Timer2 = new QTimer(this);
-    Timer2->setInterval(1000);
-    connect(Timer2, &QTimer::timeout, this, &MainWindow::Timer2_Timer);
-    Timer2->start();
+    clockTimer = new QTimer(this);
+    clockTimer->setObjectName("Timer2");
+    clockTimer->setInterval(1000);
+    connect(clockTimer, &QTimer::timeout, this, &MainWindow::ShowReminderClock);
+    clockTimer->start();
     setMinimumSize(Twips::toPixels(4000, 3000));
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::attachOptionsPopup() {
-    auto* popup = new OptionsPopup(mO, this);
-    for (QWidget* control : std::initializer_list<QWidget*>{this, centralWidget(), SSPanel2,
-                                                            Command2, Command3, Label5}) {
+    auto* popup = new OptionsPopup(optionsMenu, this);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{this, centralWidget(), reminderPanel, viewPlannerButton,
+                                         closeReminderButton, reminderOptionsArea}) {
         popup->attach(control);
     }
     // The title panel and the toolbar keep the right button to themselves.
-    for (QWidget* control : std::initializer_list<QWidget*>{Panel3D7, Toolbar1}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{titlePanel, toolbar}) {
         control->setAttribute(Qt::WA_NoMousePropagation);
     }
 }
 
 void MainWindow::buildTitlePanel() {
-    Panel3D7 = new QFrame(centralWidget());
-    Panel3D7->setObjectName("Panel3D7");
-    Panel3D7->setFrameShape(QFrame::Panel);
-    Panel3D7->setFrameShadow(QFrame::Raised);
-    FormBackground::applyColour(*Panel3D7, ColorNumber::toColor(ColorNumber::kButtonFace));
-    auto* layout = new QVBoxLayout(Panel3D7);
-    auto* picture = new QLabel(Panel3D7);
+    titlePanel = new QFrame(centralWidget());
+    titlePanel->setObjectName("Panel3D7");
+    titlePanel->setFrameShape(QFrame::Panel);
+    titlePanel->setFrameShadow(QFrame::Raised);
+    FormBackground::applyColour(*titlePanel, ColorNumber::toColor(ColorNumber::kButtonFace));
+    auto* layout = new QVBoxLayout(titlePanel);
+    auto* picture = new QLabel(titlePanel);
     titlePicture_ = picture;
     picture->setAlignment(Qt::AlignCenter);
-    auto* name = new QLabel("Korvane", Panel3D7);
+    auto* name = new QLabel("Korvane", titlePanel);
     QFont nameFont = name->font();
     nameFont.setPointSize(28);
     nameFont.setBold(true);
     name->setFont(nameFont);
     name->setAlignment(Qt::AlignCenter);
-    auto* version = new QLabel("Version 4.5", Panel3D7);
+    auto* version = new QLabel("Version 4.5", titlePanel);
     version->setAlignment(Qt::AlignCenter);
     layout->addWidget(picture);
     layout->addWidget(name);
     layout->addWidget(version);
-    Panel3D7->resize(Twips::toPixels(5400, 3600));
+    titlePanel->resize(Twips::toPixels(5400, 3600));
 }
 
 void MainWindow::buildReminderPanel() {
-    SSPanel2 = new QFrame(centralWidget());
-    SSPanel2->setObjectName("SSPanel2");
-    SSPanel2->setAccessibleName("Daily Planner Reminder");
-    SSPanel2->setFrameShape(QFrame::Panel);
-    SSPanel2->setFrameShadow(QFrame::Raised);
-    SSPanel2->setAutoFillBackground(true);
-    SSPanel2->resize(Twips::toPixels(6600, 2400));
-    SSPanel2->hide();
+    reminderPanel = new QFrame(centralWidget());
+    reminderPanel->setObjectName("SSPanel2");
+    reminderPanel->setAccessibleName("Daily Planner Reminder");
+    reminderPanel->setFrameShape(QFrame::Panel);
+    reminderPanel->setFrameShadow(QFrame::Raised);
+    reminderPanel->setAutoFillBackground(true);
+    reminderPanel->resize(Twips::toPixels(6600, 2400));
+    reminderPanel->hide();
 
-    auto* title = new QLabel("Daily Planner Reminder", SSPanel2);
+    auto* title = new QLabel("Daily Planner Reminder", reminderPanel);
     QFont titleFont = title->font();
     titleFont.setBold(true);
     title->setFont(titleFont);
-    Label2 = new QLabel(SSPanel2);
-    Label4 = new QLabel(SSPanel2);
-    Label3 = new QLabel("Today you have an appointment or activity listed in The Daily Planner.",
-                        SSPanel2);
-    Label3->setWordWrap(true);
-    Label5 = new QLabel(SSPanel2);
-    Command2 = new QPushButton("&View", SSPanel2);
-    Command3 = new QPushButton("&Close", SSPanel2);
+    reminderDate = new QLabel(reminderPanel);
+    reminderDate->setObjectName("Label2");
+    reminderClock = new QLabel(reminderPanel);
+    reminderClock->setObjectName("Label4");
+    reminderMessage = new QLabel(
+        "Today you have an appointment or activity listed in The Daily Planner.", reminderPanel);
+    reminderMessage->setObjectName("Label3");
+    reminderMessage->setWordWrap(true);
+    reminderOptionsArea = new QLabel(reminderPanel);
+    reminderOptionsArea->setObjectName("Label5");
+    viewPlannerButton = new QPushButton("&View", reminderPanel);
+    viewPlannerButton->setObjectName("Command2");
+    closeReminderButton = new QPushButton("&Close", reminderPanel);
+    closeReminderButton->setObjectName("Command3");
 
-    auto* layout = new QVBoxLayout(SSPanel2);
+    auto* layout = new QVBoxLayout(reminderPanel);
     auto* dateRow = new QHBoxLayout;
-    dateRow->addWidget(Label2);
+    dateRow->addWidget(reminderDate);
     dateRow->addStretch();
-    dateRow->addWidget(Label4);
+    dateRow->addWidget(reminderClock);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Label5);
+    buttons->addWidget(reminderOptionsArea);
     buttons->addStretch();
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command3);
+    buttons->addWidget(viewPlannerButton);
+    buttons->addWidget(closeReminderButton);
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addLayout(dateRow);
-    layout->addWidget(Label3);
+    layout->addWidget(reminderMessage);
     layout->addLayout(buttons);
 
-    connect(Command2, &QPushButton::clicked, this, [this] {
+    connect(viewPlannerButton, &QPushButton::clicked, this, [this] {
         command(12)->trigger();
-        SSPanel2->hide();
+        reminderPanel->hide();
     });
-    connect(Command3, &QPushButton::clicked, SSPanel2, &QWidget::hide);
+    connect(closeReminderButton, &QPushButton::clicked, reminderPanel, &QWidget::hide);
 }
 
 void MainWindow::showActivity(int number) {
@@ -178,7 +187,7 @@ void MainWindow::showActivity(int number) {
         program_.ThoughtKind = number == 10 ? 0 : 1;
         break;
     case 12:
-        SSPanel2->hide();
+        reminderPanel->hide();
         break;
     case 15:
         program_.BusyPointer();
@@ -195,7 +204,7 @@ void MainWindow::showActivity(int number) {
 }
 
 void MainWindow::Form_Load() {
-    Toolbar1->setButtonEnabled(1, false);
+    toolbar->setButtonEnabled(1, false);
     yieldToEvents();
     QDir::setCurrent(services_.folder.path());
 
@@ -212,7 +221,7 @@ void MainWindow::Form_Load() {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
 
-    Toolbar1->setButtonEnabled(1, false);
+    toolbar->setButtonEnabled(1, false);
     yieldToEvents();
     CheckScreenSize();
     keepMainSize();
@@ -223,7 +232,7 @@ void MainWindow::Form_Load() {
     program_.IncorrectSound = sounds.readText(4);
     program_.WelcomeSounds = sounds.readText(6);
 
-    FormBackground::applyColour(*SSPanel2, ColorNumber::toColor(ColorNumber::kButtonFace));
+    FormBackground::applyColour(*reminderPanel, ColorNumber::toColor(ColorNumber::kButtonFace));
     CheckPlannerReminder();
     FirstActivation = kFirstActivationPending;
 }
@@ -260,9 +269,9 @@ void MainWindow::LoadMainSettings() {
 
     const bool removed =
         trimmedRight(settingsFile(services_.folder, SettingsFile::GColor1).readText(55)) == "OFF";
-    mORB->setVisible(!removed);
-    mORD->setVisible(removed);
-    Toolbar1->setVisible(!removed);
+    removeToolbarAction->setVisible(!removed);
+    restoreToolbarAction->setVisible(removed);
+    toolbar->setVisible(!removed);
     program_.TopToolbarState = removed ? 99 : 0;
 }
 
@@ -272,7 +281,7 @@ void MainWindow::CheckPlannerReminder() {
     }
     reminderDone_ = true;
     const QDate today = services_.clock.today();
-    Label2->setText(DisplayText::longDate(today));
+    reminderDate->setText(DisplayText::longDate(today));
     // A file that cannot be read shows no reminder; the planner reports it when it opens.
     const YearFile::DayRecord day =
         YearFile::read(services_.folder, today.year(), YearFile::recordNumber(today))
@@ -298,7 +307,7 @@ void MainWindow::Form_Activate() {
 
     program_.NextActivity = 0;
     setWindowTitle("Korvane");
-    for (QMenu* menu : {mA, mT, mU}) {
+    for (QMenu* menu : {activitiesMenu, householdMenu, utilitiesMenu}) {
         menu->menuAction()->setVisible(true);
     }
     yieldToEvents();
@@ -309,8 +318,8 @@ void MainWindow::Form_Activate() {
     placeReminderPanel();
     if (ReminderDue == 1) {
         ReminderDue = 0;
-        SSPanel2->show();
-        SSPanel2->raise();
+        reminderPanel->show();
+        reminderPanel->raise();
     }
     if (program_.WelcomeSounds == "Yes" && FirstActivation == kFirstActivationPending) {
         program_.PlayWelcomeSound();
@@ -326,13 +335,13 @@ void MainWindow::Form_GotFocus() {
     if (program_.TopToolbarState == 0) {
         restoreToolbarLayout();
         yieldToEvents();
-        mORC->setVisible(true);
+        customizeToolbarAction->setVisible(true);
         yieldToEvents();
-        Toolbar1->show();
+        toolbar->show();
         yieldToEvents();
     } else if (program_.TopToolbarState == 99) {
-        Toolbar1->hide();
-        mORC->setVisible(false);
+        toolbar->hide();
+        customizeToolbarAction->setVisible(false);
     }
 }
 
@@ -341,8 +350,8 @@ void MainWindow::Form_LostFocus() {
 }
 
 void MainWindow::restoreToolbarLayout() {
-    Toolbar1->update();
-    Toolbar1->restoreLayout(services_.registry, kToolbarLayoutKey);
+    toolbar->update();
+    toolbar->restoreLayout(services_.registry, kToolbarLayoutKey);
 }
 
 void MainWindow::applyBackground() {
@@ -357,18 +366,18 @@ void MainWindow::keepMainSize() {
 
 void MainWindow::centreTitlePanel() {
     const QSize area = centralWidget()->size();
-    Panel3D7->move((area.width() - Panel3D7->width()) / 2,
-                   area.height() / 2 - Panel3D7->height() / 2 - Twips::toPixels(100));
+    titlePanel->move((area.width() - titlePanel->width()) / 2,
+                     area.height() / 2 - titlePanel->height() / 2 - Twips::toPixels(100));
 }
 
 void MainWindow::placeReminderPanel() {
     // The panel lies below the toolbar, which the window keeps outside its central area.
-    SSPanel2->move((centralWidget()->width() - SSPanel2->width()) / 2,
-                   Twips::toPixels(kReminderGap));
+    reminderPanel->move((centralWidget()->width() - reminderPanel->width()) / 2,
+                        Twips::toPixels(kReminderGap));
 }
 
-void MainWindow::Timer2_Timer() {
-    Label4->setText(DisplayText::clockTime(services_.clock.now().time()));
+void MainWindow::ShowReminderClock() {
+    reminderClock->setText(DisplayText::clockTime(services_.clock.now().time()));
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

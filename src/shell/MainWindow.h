@@ -46,44 +46,44 @@ public:
     void ChooseMainBackground();
     void SaveMainBackground();
     void ConfirmExit();
-    void Timer2_Timer(); // the reminder panel's clock, every second
+    void ShowReminderClock(); // the reminder panel's clock, every second
 
     // The menu command of a toolbar button number (2 to 20).
     QAction* command(int number) const;
 
     // Controls, with the names the handlers use.
-    Toolbar* Toolbar1;
-    QFrame* Panel3D7; // the title panel
-    QFrame* SSPanel2; // "Daily Planner Reminder"
-    QLabel* Label1;   // hidden; its background is the system default colour
-    QLabel* Label2;   // today's date
-    QLabel* Label3;
-    QLabel* Label4; // the clock
-    QLabel* Label5;
-    QPushButton* Command2; // "&View"
-    QPushButton* Command3; // "&Close"
-    QTimer* Timer2;
+    Toolbar* toolbar;
+    QFrame* titlePanel;
+    QFrame* reminderPanel;      // "Daily Planner Reminder"
+    QLabel* systemColourSample; // hidden; its background is the system default colour
+    QLabel* reminderDate;       // today's date
+    QLabel* reminderMessage;
+    QLabel* reminderClock;
+    QLabel* reminderOptionsArea;      // blank; a right click there shows the Options menu
+    QPushButton* viewPlannerButton;   // "&View"
+    QPushButton* closeReminderButton; // "&Close"
+    QTimer* clockTimer;
 
-    QMenu* mO;
-    QAction* mOBack;
-    QMenu* mOP;
-    QAction* mOPF;
-    QAction* mOPS;
-    QAction* mORC;
-    QAction* mORB;
-    QAction* mORD;
-    QAction* mOE;
-    QMenu* mA;
-    QMenu* mT;
-    QMenu* mU;
-    QAction* mUBC;
-    QAction* mUF;
-    QAction* mUSd;
-    QMenu* mH;
-    QAction* mHCont;
-    QAction* mHI;
-    QAction* mHA;
-    QAction* mHWeb;
+    QMenu* optionsMenu;
+    QAction* backgroundColourAction;
+    QMenu* programDisplayMenu;
+    QAction* fullScreenAction;
+    QAction* smallerScreenAction;
+    QAction* customizeToolbarAction;
+    QAction* removeToolbarAction;
+    QAction* restoreToolbarAction;
+    QAction* exitAction;
+    QMenu* activitiesMenu;
+    QMenu* householdMenu; // "&Ombrel"
+    QMenu* utilitiesMenu;
+    QAction* utilitiesBackgroundColourAction;
+    QAction* familyNamesAction;
+    QAction* soundInformationAction;
+    QMenu* helpMenu;
+    QAction* helpContentsAction;
+    QAction* programOverviewAction;
+    QAction* aboutAction;
+    QAction* webSiteAction;
 
     int FirstActivation = 0;
     int ReminderDue = 0;
@@ -127,7 +127,7 @@ private:
     void placeReminderPanel();
     void applyBackground();
     void keepMainSize();
-    void Toolbar1_ButtonClick(int number);
+    void RunToolbarButton(int number);
 
     Services& services_;
     ProgramState& program_;

@@ -19,34 +19,48 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::buildOptionsMenu() {
-    mO = menuBar()->addMenu("&Options");
-    mOBack = mO->addAction("&Background Color", this, &MainWindow::ChooseMainBackground);
-    mOP = mO->addMenu("&Program Display");
-    mOPF = addTickedCommand(mOP, "&Full Screen Display", &MainWindow::SetFullScreenDisplay);
-    mOPS = addTickedCommand(mOP, "&Smaller Screen Display", &MainWindow::SetSmallerScreenDisplay);
-    mO->addSeparator();
-    mORC = mO->addAction("&Customize Toolbar", this, [this] {
-        if (Toolbar1->customize(services_.modal, services_.help)) {
-            Toolbar1->saveLayout(services_.registry, kToolbarLayoutKey);
+    optionsMenu = menuBar()->addMenu("&Options");
+    optionsMenu->setObjectName("mO");
+    backgroundColourAction =
+        optionsMenu->addAction("&Background Color", this, &MainWindow::ChooseMainBackground);
+    backgroundColourAction->setObjectName("mOBack");
+    programDisplayMenu = optionsMenu->addMenu("&Program Display");
+    programDisplayMenu->setObjectName("mOP");
+    fullScreenAction = addTickedCommand(programDisplayMenu, "&Full Screen Display",
+                                        &MainWindow::SetFullScreenDisplay);
+    fullScreenAction->setObjectName("mOPF");
+    smallerScreenAction = addTickedCommand(programDisplayMenu, "&Smaller Screen Display",
+                                           &MainWindow::SetSmallerScreenDisplay);
+    smallerScreenAction->setObjectName("mOPS");
+    optionsMenu->addSeparator();
+    customizeToolbarAction = optionsMenu->addAction("&Customize Toolbar", this, [this] {
+        if (toolbar->customize(services_.modal, services_.help)) {
+            toolbar->saveLayout(services_.registry, kToolbarLayoutKey);
         }
     });
-    mORB = mO->addAction("&Remove Toolbar", this, &MainWindow::RemoveMainToolbar);
-    mORD = mO->addAction("&Restore Toolbar", this, &MainWindow::RestoreMainToolbar);
-    mORD->setVisible(false);
-    mO->addSeparator();
-    mOE = mO->addAction("E&xit", this, &MainWindow::ConfirmExit);
-    commands_[20] = mOE;
+    customizeToolbarAction->setObjectName("mORC");
+    removeToolbarAction =
+        optionsMenu->addAction("&Remove Toolbar", this, &MainWindow::RemoveMainToolbar);
+    removeToolbarAction->setObjectName("mORB");
+    restoreToolbarAction =
+        optionsMenu->addAction("&Restore Toolbar", this, &MainWindow::RestoreMainToolbar);
+    restoreToolbarAction->setObjectName("mORD");
+    restoreToolbarAction->setVisible(false);
+    optionsMenu->addSeparator();
+    exitAction = optionsMenu->addAction("E&xit", this, &MainWindow::ConfirmExit);
+    exitAction->setObjectName("mOE");
+    commands_[20] = exitAction;
 
     // Opening the menus ticks the screen mode in use; the other item's tick is left alone.
     const auto tickScreenMode = [this] {
-        (program_.ScreenMode == 9 ? mOPS : mOPF)->setChecked(true);
+        (program_.ScreenMode == 9 ? smallerScreenAction : fullScreenAction)->setChecked(true);
     };
-    connect(mO, &QMenu::aboutToShow, this, [this, tickScreenMode] {
+    connect(optionsMenu, &QMenu::aboutToShow, this, [this, tickScreenMode] {
         QCoreApplication::processEvents();
-        Panel3D7->hide();
+        titlePanel->hide();
         tickScreenMode();
     });
-    connect(mOP, &QMenu::aboutToShow, this, tickScreenMode);
+    connect(programDisplayMenu, &QMenu::aboutToShow, this, tickScreenMode);
 }
 
 QAction* MainWindow::addTickedCommand(QMenu* menu, const QString& caption,
@@ -62,57 +76,71 @@ QAction* MainWindow::addTickedCommand(QMenu* menu, const QString& caption,
 }
 
 void MainWindow::buildActivityMenus() {
-    mA = menuBar()->addMenu("&Activities");
-    addWindowCommand(mA, 2, "&Crossword Puzzles");
-    addWindowCommand(mA, 3, "&Famous Quotes");
-    addWindowCommand(mA, 4, "&Hangman");
-    addWindowCommand(mA, 5, "&Knowledge Tic-Tac-Toe");
-    addWindowCommand(mA, 6, "Matching Game Level &1");
-    addWindowCommand(mA, 7, "Matching Game Level &2");
-    addWindowCommand(mA, 8, "&Word Scrambler");
+    activitiesMenu = menuBar()->addMenu("&Activities");
+    activitiesMenu->setObjectName("mA");
+    addWindowCommand(activitiesMenu, 2, "&Crossword Puzzles");
+    addWindowCommand(activitiesMenu, 3, "&Famous Quotes");
+    addWindowCommand(activitiesMenu, 4, "&Hangman");
+    addWindowCommand(activitiesMenu, 5, "&Knowledge Tic-Tac-Toe");
+    addWindowCommand(activitiesMenu, 6, "Matching Game Level &1");
+    addWindowCommand(activitiesMenu, 7, "Matching Game Level &2");
+    addWindowCommand(activitiesMenu, 8, "&Word Scrambler");
 
-    mT = menuBar()->addMenu("&Ombrel");
-    addWindowCommand(mT, 9, "&Birthyear Information");
-    mT->addSeparator();
-    addWindowCommand(mT, 10, "&General Thoughts");
-    addWindowCommand(mT, 11, "&Humorous Thoughts");
-    mT->addSeparator();
-    addWindowCommand(mT, 12, "&The Daily Planner");
-    addWindowCommand(mT, 13, "To &Do List");
-    mT->addSeparator();
-    addWindowCommand(mT, 14, "Date F&unction");
-    mT->addSeparator();
-    addWindowCommand(mT, 15, "&Calendar Maker");
+    householdMenu = menuBar()->addMenu("&Ombrel");
+    householdMenu->setObjectName("mT");
+    addWindowCommand(householdMenu, 9, "&Birthyear Information");
+    householdMenu->addSeparator();
+    addWindowCommand(householdMenu, 10, "&General Thoughts");
+    addWindowCommand(householdMenu, 11, "&Humorous Thoughts");
+    householdMenu->addSeparator();
+    addWindowCommand(householdMenu, 12, "&The Daily Planner");
+    addWindowCommand(householdMenu, 13, "To &Do List");
+    householdMenu->addSeparator();
+    addWindowCommand(householdMenu, 14, "Date F&unction");
+    householdMenu->addSeparator();
+    addWindowCommand(householdMenu, 15, "&Calendar Maker");
 }
 
 void MainWindow::buildUtilitiesAndHelpMenus() {
-    mU = menuBar()->addMenu("&Utilities");
-    mUBC = mU->addAction("&Background Color", this, &MainWindow::ChooseMainBackground);
-    mUF = addWindowCommand(mU, 16, "&Family Names Entry");
-    mUSd = addWindowCommand(mU, 17, "&Sound Information");
-    for (QMenu* menu : {mA, mT}) {
-        connect(menu, &QMenu::aboutToShow, Panel3D7, &QWidget::hide);
+    utilitiesMenu = menuBar()->addMenu("&Utilities");
+    utilitiesMenu->setObjectName("mU");
+    utilitiesBackgroundColourAction =
+        utilitiesMenu->addAction("&Background Color", this, &MainWindow::ChooseMainBackground);
+    utilitiesBackgroundColourAction->setObjectName("mUBC");
+    familyNamesAction = addWindowCommand(utilitiesMenu, 16, "&Family Names Entry");
+    familyNamesAction->setObjectName("mUF");
+    soundInformationAction = addWindowCommand(utilitiesMenu, 17, "&Sound Information");
+    soundInformationAction->setObjectName("mUSd");
+    for (QMenu* menu : {activitiesMenu, householdMenu}) {
+        connect(menu, &QMenu::aboutToShow, titlePanel, &QWidget::hide);
     }
-    connect(mU, &QMenu::aboutToShow, this, [this] {
+    connect(utilitiesMenu, &QMenu::aboutToShow, this, [this] {
         QCoreApplication::processEvents();
-        Panel3D7->hide();
+        titlePanel->hide();
     });
 
-    mH = menuBar()->addMenu("&Help");
-    mHCont = mH->addAction("&Help Contents", this, [this] { services_.help.showContents(); });
-    mHI = mH->addAction("&Program Overview", this, [this] { services_.help.showTopic(1000); });
-    mH->addSeparator();
-    mHA = mH->addAction("&About Korvane", this, [this] {
+    helpMenu = menuBar()->addMenu("&Help");
+    helpMenu->setObjectName("mH");
+    helpContentsAction =
+        helpMenu->addAction("&Help Contents", this, [this] { services_.help.showContents(); });
+    helpContentsAction->setObjectName("mHCont");
+    programOverviewAction =
+        helpMenu->addAction("&Program Overview", this, [this] { services_.help.showTopic(1000); });
+    programOverviewAction->setObjectName("mHI");
+    helpMenu->addSeparator();
+    aboutAction = helpMenu->addAction("&About Korvane", this, [this] {
         AboutBox about(services_);
         services_.modal.showModal(about);
         activation_.queue();
     });
-    mH->addSeparator();
-    mHWeb = mH->addAction(QString("&Visit ") + WebSite::kHost, this,
-                          [this] { services_.web.open(WebSite::kHost); });
-    commands_[18] = mHWeb;
-    commands_[19] = mHCont;
-    connect(mH, &QMenu::aboutToShow, this, [] { QCoreApplication::processEvents(); });
+    aboutAction->setObjectName("mHA");
+    helpMenu->addSeparator();
+    webSiteAction = helpMenu->addAction(QString("&Visit ") + WebSite::kHost, this,
+                                        [this] { services_.web.open(WebSite::kHost); });
+    webSiteAction->setObjectName("mHWeb");
+    commands_[18] = webSiteAction;
+    commands_[19] = helpContentsAction;
+    connect(helpMenu, &QMenu::aboutToShow, this, [] { QCoreApplication::processEvents(); });
 }
 
 QAction* MainWindow::addWindowCommand(QMenu* menu, int number, const QString& caption) {
@@ -135,29 +163,29 @@ QAction* MainWindow::command(int number) const {
 
 void MainWindow::enableAvailableButtons() {
     for (int number = 2; number <= Toolbar::kButtons; ++number) {
-        Toolbar1->setButtonEnabled(number, command(number)->isEnabled());
+        toolbar->setButtonEnabled(number, command(number)->isEnabled());
     }
 }
 
-void MainWindow::Toolbar1_ButtonClick(int number) {
-    Panel3D7->hide();
+void MainWindow::RunToolbarButton(int number) {
+    titlePanel->hide();
     if (QAction* action = command(number)) {
         action->trigger();
     }
 }
 
 void MainWindow::showUtility(int number) {
-    Toolbar1->setButtonsEnabled(2, Toolbar::kButtons, false);
+    toolbar->setButtonsEnabled(2, Toolbar::kButtons, false);
     showActivity(number);
     enableAvailableButtons();
 }
 
 void MainWindow::SetFullScreenDisplay() {
-    switchScreenMode(mOPF, mOPS, "No");
+    switchScreenMode(fullScreenAction, smallerScreenAction, "No");
 }
 
 void MainWindow::SetSmallerScreenDisplay() {
-    switchScreenMode(mOPS, mOPF, "Yes");
+    switchScreenMode(smallerScreenAction, fullScreenAction, "Yes");
 }
 
 void MainWindow::switchScreenMode(QAction* chosen, QAction* other, const QString& smallerDisplay) {
@@ -171,10 +199,10 @@ void MainWindow::switchScreenMode(QAction* chosen, QAction* other, const QString
 }
 
 void MainWindow::RemoveMainToolbar() {
-    mORD->setVisible(true);
-    mORB->setVisible(false);
-    mORC->setVisible(false);
-    Toolbar1->hide();
+    restoreToolbarAction->setVisible(true);
+    removeToolbarAction->setVisible(false);
+    customizeToolbarAction->setVisible(false);
+    toolbar->hide();
     placeReminderPanel();
     settingsFile(services_.folder, SettingsFile::GColor1).writeText(55, "OFF");
     program_.TopToolbarState = 99;
@@ -182,22 +210,22 @@ void MainWindow::RemoveMainToolbar() {
 
 void MainWindow::RestoreMainToolbar() {
     program_.TopToolbarState = 0;
-    mORD->setVisible(false);
-    mORB->setVisible(true);
+    restoreToolbarAction->setVisible(false);
+    removeToolbarAction->setVisible(true);
     restoreToolbarLayout();
     QCoreApplication::processEvents();
-    Toolbar1->show();
+    toolbar->show();
     Form_GotFocus();
     QCoreApplication::processEvents();
-    mORC->setVisible(true);
+    customizeToolbarAction->setVisible(true);
     placeReminderPanel();
     settingsFile(services_.folder, SettingsFile::GColor1).writeText(55, "");
     program_.TopToolbarState = 0;
 }
 
 void MainWindow::ChooseMainBackground() {
-    Toolbar1->setButtonsEnabled(2, Toolbar::kButtons, false);
-    Panel3D7->hide();
+    toolbar->setButtonsEnabled(2, Toolbar::kButtons, false);
+    titlePanel->hide();
     const Dialogs::Answer answer = services_.dialogs.message(
         {"Select New Color or Use System Default Color?\r\rYes = Color Selection Panel will "
          "appear.\rNo = Current System Default Color will be selected.",
@@ -233,7 +261,7 @@ void MainWindow::SaveMainBackground() {
 }
 
 void MainWindow::ConfirmExit() {
-    Panel3D7->hide();
+    titlePanel->hide();
     if (program_.WelcomeSounds == "Yes") {
         program_.PlayExitSound();
     }

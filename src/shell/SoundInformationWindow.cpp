@@ -73,6 +73,20 @@ GroupControls buildGroup(QWidget* parent, int left, const QString& caption,
     return group;
 }
 
+// Gives a group's controls the object names they had in the form designer.
+void nameGroupControls(const GroupControls& group, const char* frame, const char* panel,
+                       const char* options, const char* files, const char* test,
+                       const char* label) {
+    group.frame->setObjectName(frame);
+    group.panel->setObjectName(panel);
+    for (QRadioButton* option : group.options) {
+        option->setObjectName(options);
+    }
+    group.files->setObjectName(files);
+    group.test->setObjectName(test);
+    group.label->setObjectName(label);
+}
+
 QString selectedName(const QListWidget* files) {
     const QList<QListWidgetItem*> selected = files->selectedItems();
     return selected.isEmpty() ? QString() : selected.first()->text();
@@ -112,18 +126,23 @@ SoundInformationWindow::SoundInformationWindow(Services& services)
     setWindowFlags(Qt::Dialog);
     setCentralWidget(new QWidget(this));
 
-    Frame1 = new QFrame(centralWidget());
-    Frame1->setGeometry(Twips::toPixels(60, 60, 7200, 6000));
-    Frame1->setFrameShape(QFrame::Box);
+    outerFrame = new QFrame(centralWidget());
+    outerFrame->setObjectName("Frame1");
+    outerFrame->setGeometry(Twips::toPixels(60, 60, 7200, 6000));
+    outerFrame->setFrameShape(QFrame::Box);
     buildSoundGroups();
     buildWelcomeGroup();
     new WindowKeys(*this); // Enter presses the focused button
-    Command1 = new QPushButton("Save &New Settings && Exit", Frame1);
-    Command1->setGeometry(Twips::toPixels(120, 5400, 3420, 480));
-    Command2 = new QPushButton("E&xit Without Saving", Frame1);
-    Command2->setGeometry(Twips::toPixels(3660, 5400, 3420, 480));
-    connect(Command1, &QPushButton::clicked, this, &SoundInformationWindow::SaveSoundSettings);
-    connect(Command2, &QPushButton::clicked, this, &SoundInformationWindow::DiscardSoundSettings);
+    saveAndExitButton = new QPushButton("Save &New Settings && Exit", outerFrame);
+    saveAndExitButton->setObjectName("Command1");
+    saveAndExitButton->setGeometry(Twips::toPixels(120, 5400, 3420, 480));
+    exitWithoutSavingButton = new QPushButton("E&xit Without Saving", outerFrame);
+    exitWithoutSavingButton->setObjectName("Command2");
+    exitWithoutSavingButton->setGeometry(Twips::toPixels(3660, 5400, 3420, 480));
+    connect(saveAndExitButton, &QPushButton::clicked, this,
+            &SoundInformationWindow::SaveSoundSettings);
+    connect(exitWithoutSavingButton, &QPushButton::clicked, this,
+            &SoundInformationWindow::DiscardSoundSettings);
     buildMenus();
     attachOptionsPopup();
 
@@ -134,93 +153,107 @@ SoundInformationWindow::SoundInformationWindow(Services& services)
 void SoundInformationWindow::buildSoundGroups() {
     const QString folder = services_.folder.path();
     GroupControls correct =
-        buildGroup(Frame1, 120, "Sound When &Correct", {"None", "Beep", "Select Sound:"}, "*.wav",
-                   "&Test Sound", folder);
-    Frame3D1 = correct.frame;
-    Panel3D1 = correct.panel;
+        buildGroup(outerFrame, 120, "Sound When &Correct", {"None", "Beep", "Select Sound:"},
+                   "*.wav", "&Test Sound", folder);
+    correctFrame = correct.frame;
+    correctPanel = correct.panel;
     correctChoice_ = correct.choice;
-    Option3D1 = correct.options;
-    File1 = correct.files;
-    Command3 = correct.test;
-    Label3 = correct.label;
+    correctOptions = correct.options;
+    correctFiles = correct.files;
+    testCorrectButton = correct.test;
+    correctFileLabel = correct.label;
     GroupControls incorrect =
-        buildGroup(Frame1, 3660, "Sound When &Incorrect", {"None ", "Beep", "Select Sound:"},
+        buildGroup(outerFrame, 3660, "Sound When &Incorrect", {"None ", "Beep", "Select Sound:"},
                    "*.waw", "Test &Sound", folder);
-    Frame3D2 = incorrect.frame;
-    Panel3D2 = incorrect.panel;
+    incorrectFrame = incorrect.frame;
+    incorrectPanel = incorrect.panel;
     incorrectChoice_ = incorrect.choice;
-    Option3D2 = incorrect.options;
-    File2 = incorrect.files;
-    Command4 = incorrect.test;
-    Label1 = incorrect.label;
+    incorrectOptions = incorrect.options;
+    incorrectFiles = incorrect.files;
+    testIncorrectButton = incorrect.test;
+    incorrectFileLabel = incorrect.label;
+    nameGroupControls(correct, "Frame3D1", "Panel3D1", "Option3D1", "File1", "Command3", "Label3");
+    nameGroupControls(incorrect, "Frame3D2", "Panel3D2", "Option3D2", "File2", "Command4",
+                      "Label1");
 
     connect(correctChoice_, &OptionGroup::clicked, this,
             &SoundInformationWindow::SetCorrectSoundOption);
     connect(incorrectChoice_, &OptionGroup::clicked, this,
             &SoundInformationWindow::SetIncorrectSoundOption);
-    connect(File1, &QListWidget::itemSelectionChanged, this,
-            [this] { program_.CorrectSoundDraft = selectedName(File1); });
-    connect(File2, &QListWidget::itemSelectionChanged, this,
-            [this] { program_.IncorrectSoundDraft = selectedName(File2); });
-    for (QListWidget* files : {File1, File2}) {
+    connect(correctFiles, &QListWidget::itemSelectionChanged, this,
+            [this] { program_.CorrectSoundDraft = selectedName(correctFiles); });
+    connect(incorrectFiles, &QListWidget::itemSelectionChanged, this,
+            [this] { program_.IncorrectSoundDraft = selectedName(incorrectFiles); });
+    for (QListWidget* files : {correctFiles, incorrectFiles}) {
         files->installEventFilter(this);
         files->viewport()->installEventFilter(this);
     }
-    connect(Command3, &QPushButton::clicked, this, [this] { program_.PlayCorrectSound(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { program_.PlayIncorrectSound(); });
+    connect(testCorrectButton, &QPushButton::clicked, this,
+            [this] { program_.PlayCorrectSound(); });
+    connect(testIncorrectButton, &QPushButton::clicked, this,
+            [this] { program_.PlayIncorrectSound(); });
 }
 
 void SoundInformationWindow::buildWelcomeGroup() {
-    SSFrame1 = new QGroupBox("&Welcome/Exit Program Sounds", Frame1);
-    SSFrame1->setGeometry(Twips::toPixels(120, 4290, 6960, 900));
-    SSPanel1 = new QFrame(SSFrame1);
-    SSPanel1->setGeometry(Twips::toPixels(90, 300, 6780, 510));
-    SSPanel1->setFrameShape(QFrame::Panel);
-    SSPanel1->setFrameShadow(QFrame::Sunken);
+    welcomeFrame = new QGroupBox("&Welcome/Exit Program Sounds", outerFrame);
+    welcomeFrame->setObjectName("SSFrame1");
+    welcomeFrame->setGeometry(Twips::toPixels(120, 4290, 6960, 900));
+    welcomePanel = new QFrame(welcomeFrame);
+    welcomePanel->setObjectName("SSPanel1");
+    welcomePanel->setGeometry(Twips::toPixels(90, 300, 6780, 510));
+    welcomePanel->setFrameShape(QFrame::Panel);
+    welcomePanel->setFrameShadow(QFrame::Sunken);
     // A right click here shows no menu, not even the group's.
-    SSPanel1->setAttribute(Qt::WA_NoMousePropagation);
-    welcomeChoice_ = new OptionGroup(SSPanel1);
+    welcomePanel->setAttribute(Qt::WA_NoMousePropagation);
+    welcomeChoice_ = new OptionGroup(welcomePanel);
     const QStringList captions = {"On", "Off"};
     for (int index = 0; index < 2; ++index) {
-        QRadioButton* option = new QRadioButton(captions.at(index), SSPanel1);
+        QRadioButton* option = new QRadioButton(captions.at(index), welcomePanel);
+        option->setObjectName("SSOption1");
         option->setGeometry(Twips::toPixels(1500 + index * 2400, 90, 1200, 330));
         welcomeChoice_->add(option);
-        SSOption1.at(std::size_t(index)) = option;
+        welcomeOptions.at(std::size_t(index)) = option;
     }
     connect(welcomeChoice_, &OptionGroup::clicked, this, &SoundInformationWindow::SetWelcomeOption);
 }
 
 void SoundInformationWindow::buildMenus() {
-    mO = menuBar()->addMenu("&Options");
-    mOSE = mO->addAction("Save &New Settings && Exit", this,
-                         &SoundInformationWindow::SaveSoundSettings);
-    mOE =
-        mO->addAction("E&xit Without Saving", this, &SoundInformationWindow::DiscardSoundSettings);
-    mH = menuBar()->addAction("&Help", this, [this] { services_.help.showTopic(kHelpContext); });
+    optionsMenu = menuBar()->addMenu("&Options");
+    optionsMenu->setObjectName("mO");
+    saveAndExitAction = optionsMenu->addAction("Save &New Settings && Exit", this,
+                                               &SoundInformationWindow::SaveSoundSettings);
+    saveAndExitAction->setObjectName("mOSE");
+    exitWithoutSavingAction = optionsMenu->addAction("E&xit Without Saving", this,
+                                                     &SoundInformationWindow::DiscardSoundSettings);
+    exitWithoutSavingAction->setObjectName("mOE");
+    helpAction =
+        menuBar()->addAction("&Help", this, [this] { services_.help.showTopic(kHelpContext); });
+    helpAction->setObjectName("mH");
 }
 
 void SoundInformationWindow::attachOptionsPopup() {
-    auto* popup = new OptionsPopup(mO, this);
+    auto* popup = new OptionsPopup(optionsMenu, this);
     for (QWidget* control : std::initializer_list<QWidget*>{
-             this, centralWidget(), Frame1, Frame3D1, Frame3D2, SSFrame1, Panel3D1, Panel3D2,
-             Label1, Label3, Command1, Command2, Command3, Command4, File1->viewport(),
-             File2->viewport()}) {
+             this, centralWidget(), outerFrame, correctFrame, incorrectFrame, welcomeFrame,
+             correctPanel, incorrectPanel, incorrectFileLabel, correctFileLabel, saveAndExitButton,
+             exitWithoutSavingButton, testCorrectButton, testIncorrectButton,
+             correctFiles->viewport(), incorrectFiles->viewport()}) {
         popup->attach(control);
     }
-    for (QRadioButton* option : Option3D1) {
+    for (QRadioButton* option : correctOptions) {
         popup->attach(option);
     }
-    for (QRadioButton* option : Option3D2) {
+    for (QRadioButton* option : incorrectOptions) {
         popup->attach(option);
     }
 }
 
 SoundInformationWindow::SoundGroup SoundInformationWindow::correctGroup() {
     return {correctChoice_,
-            Option3D1,
-            File1,
-            Command3,
-            Label3,
+            correctOptions,
+            correctFiles,
+            testCorrectButton,
+            correctFileLabel,
             program_.CorrectSound,
             program_.CorrectSoundDraft,
             program_.CorrectSoundTest,
@@ -231,10 +264,10 @@ SoundInformationWindow::SoundGroup SoundInformationWindow::correctGroup() {
 
 SoundInformationWindow::SoundGroup SoundInformationWindow::incorrectGroup() {
     return {incorrectChoice_,
-            Option3D2,
-            File2,
-            Command4,
-            Label1,
+            incorrectOptions,
+            incorrectFiles,
+            testIncorrectButton,
+            incorrectFileLabel,
             program_.IncorrectSound,
             program_.IncorrectSoundDraft,
             program_.SharedState,
@@ -258,8 +291,8 @@ void SoundInformationWindow::LoadSoundDialog() {
     }
     welcomeChoice_->select(withoutLeadingBlanks(program_.WelcomeSounds) == "Yes" ? 0 : 1);
 
-    for (QFrame* panel : {Panel3D1, Panel3D2, SSPanel1}) {
-        FormBackground::applyColour(*panel, Frame1->palette().color(QPalette::Window));
+    for (QFrame* panel : {correctPanel, incorrectPanel, welcomePanel}) {
+        FormBackground::applyColour(*panel, outerFrame->palette().color(QPalette::Window));
     }
 }
 

@@ -34,28 +34,28 @@ public:
     void SaveSoundSettings();
     void DiscardSoundSettings();
 
-    QFrame* Frame1; // the outer frame; its colour is given to the three panels
-    QGroupBox* Frame3D1;
-    QFrame* Panel3D1;
-    std::array<QRadioButton*, 3> Option3D1{};
-    QListWidget* File1; // the *.wav files of the program folder
-    QPushButton* Command3;
-    QLabel* Label3;
-    QGroupBox* Frame3D2;
-    QFrame* Panel3D2;
-    std::array<QRadioButton*, 3> Option3D2{};
-    QListWidget* File2; // the *.waw files
-    QPushButton* Command4;
-    QLabel* Label1;
-    QGroupBox* SSFrame1;
-    QFrame* SSPanel1;
-    std::array<QRadioButton*, 2> SSOption1{};
-    QPushButton* Command1; // save
-    QPushButton* Command2; // leave without saving
-    QMenu* mO;
-    QAction* mOSE;
-    QAction* mOE;
-    QAction* mH;
+    QFrame* outerFrame;      // its colour is given to the three panels
+    QGroupBox* correctFrame; // "Sound When &Correct"
+    QFrame* correctPanel;
+    std::array<QRadioButton*, 3> correctOptions{};
+    QListWidget* correctFiles;      // the *.wav files of the program folder
+    QPushButton* testCorrectButton; // "&Test Sound"
+    QLabel* correctFileLabel;       // the sound file chosen
+    QGroupBox* incorrectFrame;      // "Sound When &Incorrect"
+    QFrame* incorrectPanel;
+    std::array<QRadioButton*, 3> incorrectOptions{};
+    QListWidget* incorrectFiles;      // the *.waw files
+    QPushButton* testIncorrectButton; // "Test &Sound"
+    QLabel* incorrectFileLabel;
+    QGroupBox* welcomeFrame; // "&Welcome/Exit Program Sounds"
+    QFrame* welcomePanel;
+    std::array<QRadioButton*, 2> welcomeOptions{};
+    QPushButton* saveAndExitButton;
+    QPushButton* exitWithoutSavingButton;
+    QMenu* optionsMenu;
+    QAction* saveAndExitAction;
+    QAction* exitWithoutSavingAction;
+    QAction* helpAction;
 
     // 1 when "Select Sound:" was the group's last choice.
     int CorrectFileOption = 0;

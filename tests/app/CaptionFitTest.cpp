@@ -150,7 +150,7 @@ void PrintTo(const Opening& opening, std::ostream* out) {
 }
 
 std::function<void(MainWindow&, Services&)> toolbarButton(int number) {
-    return [number](MainWindow& main, Services&) { main.Toolbar1->button(number)->trigger(); };
+    return [number](MainWindow& main, Services&) { main.toolbar->button(number)->trigger(); };
 }
 
 // The smaller display shows every window at its design size; the full screen scales it to the
@@ -222,7 +222,7 @@ const Opening kOpenings[] = {
     {"Calendar", toolbarButton(15)},
     {"FamilyNames", toolbarButton(16)},
     {"SoundInformation", toolbarButton(17)},
-    {"About", [](MainWindow& main, Services&) { main.mHA->trigger(); }},
+    {"About", [](MainWindow& main, Services&) { main.aboutAction->trigger(); }},
     {"Backup",
      [](MainWindow&, Services& services) {
          const auto window = services.windows.create(WindowCatalog::kBackupWindow, services);

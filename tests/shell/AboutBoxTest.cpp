@@ -51,7 +51,7 @@ TEST_F(AboutBoxTest, TheAccessCodeIsComparedInUpperCaseWithoutTrimming) {
     for (const auto& testCase : cases) {
         fake.dialogs.shown.clear();
         fake.dialogs.inputs = {testCase.typed};
-        QTest::keyClick(window->Command1, Qt::Key_F9);
+        QTest::keyClick(window->okButton, Qt::Key_F9);
         ASSERT_EQ(fake.dialogs.prompts.last(), "Enter Code Now");
         EXPECT_EQ(fake.dialogs.shown.size(), testCase.creditsShown ? 1 : 0)
             << testCase.typed.value_or("<cancelled>").toStdString();
@@ -60,7 +60,7 @@ TEST_F(AboutBoxTest, TheAccessCodeIsComparedInUpperCaseWithoutTrimming) {
         }
     }
     const qsizetype prompts = fake.dialogs.prompts.size();
-    QTest::keyClick(window->Command1, Qt::Key_F8);
+    QTest::keyClick(window->okButton, Qt::Key_F8);
     EXPECT_EQ(fake.dialogs.prompts.size(), prompts);
     EXPECT_TRUE(window->isVisible());
 }
@@ -80,9 +80,9 @@ TEST_F(AboutBoxTest, ThePictureComesFromTheBackgroundOrElseWP2) {
     for (const auto& testCase : cases) {
         services.program.Background = testCase.background;
         auto window = open();
-        EXPECT_EQ(window->Image2->isVisible(), testCase.shown.has_value());
+        EXPECT_EQ(window->backgroundPicture->isVisible(), testCase.shown.has_value());
         if (testCase.shown.has_value()) {
-            const QColor centre = window->Image2->pixmap().toImage().pixelColor(20, 15);
+            const QColor centre = window->backgroundPicture->pixmap().toImage().pixelColor(20, 15);
             EXPECT_LT(std::abs(centre.red() - testCase.shown->red()), 16);
             EXPECT_LT(std::abs(centre.green() - testCase.shown->green()), 16);
         }
@@ -91,23 +91,23 @@ TEST_F(AboutBoxTest, ThePictureComesFromTheBackgroundOrElseWP2) {
 
 TEST_F(AboutBoxTest, TheWebLabelOpensTheSiteAndOkCloses) {
     auto window = open();
-    QTest::mouseClick(window->Label5, Qt::LeftButton);
+    QTest::mouseClick(window->webSiteLink, Qt::LeftButton);
     EXPECT_EQ(fake.web.opened, QStringList{"www.korvane.example"});
     EXPECT_TRUE(window->isVisible());
-    QTest::mouseClick(window->Label3, Qt::RightButton);
-    EXPECT_TRUE(window->mO->isVisible());
-    window->mOOK->trigger();
+    QTest::mouseClick(window->optionsArea, Qt::RightButton);
+    EXPECT_TRUE(window->optionsMenu->isVisible());
+    window->okAction->trigger();
     EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(AboutBoxTest, TheSmallerDisplayKeepsTheControlsAtTheirDesignedSize) {
-    const QSize designed = AboutBox(services).Command1->size();
+    const QSize designed = AboutBox(services).okButton->size();
     for (int mode : {0, 9}) {
         services.program.ScreenMode = mode;
         auto window = open();
         EXPECT_EQ(window->size(), QSize(420, 376)) << mode;
         EXPECT_EQ(window->pos(), QPoint(100 + 500 - 210, 50 + 400 - 188 + 7)) << mode;
-        EXPECT_EQ(window->Command1->size() == designed, mode == 9) << mode;
+        EXPECT_EQ(window->okButton->size() == designed, mode == 9) << mode;
     }
 }
 
@@ -142,18 +142,20 @@ TEST(DialogKeysTest, EnterPressesTheFocusedButton) {
         qsizetype messages;
     } cases[] = {
         {"About OK", [&] { return std::make_unique<AboutBox>(services); },
-         [](QWidget& w) { return static_cast<AboutBox&>(w).Command1; }, true, 0},
+         [](QWidget& w) { return static_cast<AboutBox&>(w).okButton; }, true, 0},
         {"Family Names Save and Exit",
          [&] { return std::make_unique<FamilyNamesWindow>(services); },
-         [](QWidget& w) { return static_cast<FamilyNamesWindow&>(w).Command1; }, false, 1},
+         [](QWidget& w) { return static_cast<FamilyNamesWindow&>(w).saveAndExitButton; }, false, 1},
         {"Family Names Exit", [&] { return std::make_unique<FamilyNamesWindow>(services); },
-         [](QWidget& w) { return static_cast<FamilyNamesWindow&>(w).Command2; }, true, 0},
+         [](QWidget& w) { return static_cast<FamilyNamesWindow&>(w).exitButton; }, true, 0},
         {"Sound Information Save",
          [&] { return std::make_unique<SoundInformationWindow>(services); },
-         [](QWidget& w) { return static_cast<SoundInformationWindow&>(w).Command1; }, false, 1},
+         [](QWidget& w) { return static_cast<SoundInformationWindow&>(w).saveAndExitButton; },
+         false, 1},
         {"Sound Information Exit",
          [&] { return std::make_unique<SoundInformationWindow>(services); },
-         [](QWidget& w) { return static_cast<SoundInformationWindow&>(w).Command2; }, true, 0},
+         [](QWidget& w) { return static_cast<SoundInformationWindow&>(w).exitWithoutSavingButton; },
+         true, 0},
     };
     for (const auto& testCase : cases) {
         fake.dialogs.shown.clear();

@@ -40,7 +40,7 @@ protected:
 
     static void type(FamilyNamesWindow& window, const QStringList& names) {
         for (int index = 0; index < FamilyNamesFile::kNames; ++index) {
-            window.Text1[index]->setText(names.at(index));
+            window.nameBoxes[index]->setText(names.at(index));
         }
     }
 
@@ -50,8 +50,8 @@ protected:
     }
 
     static bool highlighted(const FamilyNamesWindow& window, int index) {
-        return window.Text1[index]->palette().color(QPalette::Base) == kYellow &&
-               window.Label1[index]->palette().color(QPalette::WindowText) == kBlue;
+        return window.nameBoxes[index]->palette().color(QPalette::Base) == kYellow &&
+               window.nameLabels[index]->palette().color(QPalette::WindowText) == kBlue;
     }
 
     FakePlatform fake;
@@ -62,13 +62,13 @@ TEST_F(FamilyNamesWindowTest, ACompleteSetIsWrittenWholeAndTheWindowCloses) {
     auto first = open();
     EXPECT_TRUE(QFile::exists(fake.file("FNames.Fil")));
     EXPECT_TRUE(contents().isEmpty());
-    EXPECT_EQ(first->Label1[0]->text(), "1st Name:");
-    EXPECT_EQ(first->Label1[9]->text(), ":10th Name");
+    EXPECT_EQ(first->nameLabels[0]->text(), "1st Name:");
+    EXPECT_EQ(first->nameLabels[9]->text(), ":10th Name");
 
     QStringList names = someNames();
     names[2] = "   "; // blanks count as a name
     type(*first, names);
-    QTest::mouseClick(first->Command1, Qt::LeftButton);
+    QTest::mouseClick(first->saveAndExitButton, Qt::LeftButton);
     EXPECT_FALSE(first->isVisible());
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
 
@@ -84,10 +84,10 @@ TEST_F(FamilyNamesWindowTest, ACompleteSetIsWrittenWholeAndTheWindowCloses) {
 
     auto second = open();
     for (int index = 0; index < FamilyNamesFile::kNames; ++index) {
-        EXPECT_EQ(second->Text1[index]->text(), names.at(index));
+        EXPECT_EQ(second->nameBoxes[index]->text(), names.at(index));
     }
-    second->Text1[0]->setText("Changed");
-    second->Command2->click();
+    second->nameBoxes[0]->setText("Changed");
+    second->exitButton->click();
     EXPECT_EQ(contents(), stored);
 }
 
@@ -96,8 +96,8 @@ TEST_F(FamilyNamesWindowTest, MinimisingKeepsTheTypedNamesUntilTheSave) {
     const QStringList names = someNames();
     EXPECT_TRUE(minimiseRestoreAndClose(
         window, [&] { type(window, names); },
-        [&] { EXPECT_EQ(window.Text1[17]->text(), names.at(17)); },
-        [&] { window.Command1->click(); }));
+        [&] { EXPECT_EQ(window.nameBoxes[17]->text(), names.at(17)); },
+        [&] { window.saveAndExitButton->click(); }));
     EXPECT_EQ(FamilyNamesFile::read(fake.folder), names);
 }
 
@@ -107,13 +107,13 @@ TEST_F(FamilyNamesWindowTest, AnIncompleteSetIsRefusedAtTheFirstEmptyBox) {
     names[5].clear();
     names[12].clear();
     type(*window, names);
-    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QTest::mouseClick(window->saveAndExitButton, Qt::LeftButton);
 
     ASSERT_EQ(fake.dialogs.shown.size(), 1);
     EXPECT_EQ(fake.dialogs.shown[0].text, "All Names must be Entered\rin Order to Save.");
     EXPECT_EQ(fake.dialogs.shown[0].title, "Save and Exit Command");
     EXPECT_EQ(fake.sound.played, QStringList{FakeSound::kBeep});
-    EXPECT_TRUE(window->Text1[5]->hasFocus());
+    EXPECT_TRUE(window->nameBoxes[5]->hasFocus());
     EXPECT_TRUE(highlighted(*window, 5));
     EXPECT_FALSE(highlighted(*window, 12));
     EXPECT_TRUE(window->isVisible());
@@ -130,8 +130,8 @@ TEST_F(FamilyNamesWindowTest, ANameEnteredShowsAsItsRecordKeepsItAndIsSavedSo) {
         QFile::remove(fake.file("FNames.Fil"));
         auto window = open();
         type(*window, names);
-        QLineEdit& fourth = *window->Text1[3];
-        QLineEdit& seventh = *window->Text1[6];
+        QLineEdit& fourth = *window->nameBoxes[3];
+        QLineEdit& seventh = *window->nameBoxes[6];
         fourth.clear();
         seventh.clear();
         fourth.setFocus(Qt::MouseFocusReason);
@@ -141,7 +141,7 @@ TEST_F(FamilyNamesWindowTest, ANameEnteredShowsAsItsRecordKeepsItAndIsSavedSo) {
         seventh.setFocus(Qt::MouseFocusReason);
         way.enter(seventh, seventh, seventh.rect().center(), QString(127, 'b'));
         EXPECT_EQ(seventh.text(), QString(126, 'b'));
-        window->mOS->trigger();
+        window->saveAndExitAction->trigger();
         EXPECT_TRUE(fake.dialogs.shown.isEmpty());
         EXPECT_FALSE(window->isVisible());
         const QStringList saved = FamilyNamesFile::read(fake.folder);
@@ -174,7 +174,7 @@ TEST_F(FamilyNamesWindowTest, AFailedWriteIsReportedAndLeavesTheOldNamesWhole) {
 
     {
         const FullDisk disk(1000);
-        window->Command1->click();
+        window->saveAndExitButton->click();
     }
 
     ASSERT_EQ(fake.dialogs.shown.size(), 1);
@@ -190,28 +190,28 @@ TEST_F(FamilyNamesWindowTest, TheActivationSizesAndPlacesTheWindowOverTheMainWin
     services.mainWindow = &main;
     for (int mode : {0, 9}) {
         services.program.ScreenMode = mode;
-        const QSize designed = FamilyNamesWindow(services).Command1->size();
+        const QSize designed = FamilyNamesWindow(services).saveAndExitButton->size();
         auto window = open();
         EXPECT_EQ(window->size(), QSize(440, 536)) << mode;
         EXPECT_EQ(window->pos(), QPoint(100 + 500 - 220, 50 + 400 - 268 + 20)) << mode;
-        EXPECT_EQ(window->Command1->size() == designed, mode == 9) << mode;
+        EXPECT_EQ(window->saveAndExitButton->size() == designed, mode == 9) << mode;
     }
 }
 
 TEST_F(FamilyNamesWindowTest, HelpPutsTheFocusBackOnTheHighlightedBox) {
     auto window = open();
     EXPECT_TRUE(highlighted(*window, 0)); // the first box gets the focus as the window opens
-    window->Command1->setFocus(Qt::TabFocusReason);
-    window->mH->trigger();
-    EXPECT_TRUE(window->Command1->hasFocus());
+    window->saveAndExitButton->setFocus(Qt::TabFocusReason);
+    window->helpAction->trigger();
+    EXPECT_TRUE(window->saveAndExitButton->hasFocus());
 
-    QTest::mouseClick(window->Text1[3], Qt::LeftButton);
+    QTest::mouseClick(window->nameBoxes[3], Qt::LeftButton);
     EXPECT_TRUE(highlighted(*window, 3));
-    window->mH->trigger();
-    EXPECT_TRUE(window->Text1[3]->hasFocus());
+    window->helpAction->trigger();
+    EXPECT_TRUE(window->nameBoxes[3]->hasFocus());
     EXPECT_EQ(fake.help.topics, (QList<int>{1005, 1005}));
 
-    window->Command1->setFocus(Qt::TabFocusReason);
+    window->saveAndExitButton->setFocus(Qt::TabFocusReason);
     EXPECT_FALSE(highlighted(*window, 3));
 }
 

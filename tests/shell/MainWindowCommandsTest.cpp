@@ -80,10 +80,10 @@ TEST_F(MainWindowCommandsTest, CancellingTheQuestionOrTheDialogChangesNothing) {
     EXPECT_EQ(services.program.Background, StoredVariant(qint32{0xFF0000}));
     EXPECT_TRUE(isEmpty(settingsFile(fake.folder, SettingsFile::HINV3).readVariant(3)));
     // Buttons come back enabled, except those whose windows the program does not have.
-    EXPECT_TRUE(main.Toolbar1->isButtonEnabled(2));
-    EXPECT_TRUE(main.Toolbar1->isButtonEnabled(20));
-    EXPECT_FALSE(main.Toolbar1->isButtonEnabled(3));
-    EXPECT_FALSE(main.Toolbar1->isButtonEnabled(1));
+    EXPECT_TRUE(main.toolbar->isButtonEnabled(2));
+    EXPECT_TRUE(main.toolbar->isButtonEnabled(20));
+    EXPECT_FALSE(main.toolbar->isButtonEnabled(3));
+    EXPECT_FALSE(main.toolbar->isButtonEnabled(1));
 }
 
 TEST_F(MainWindowCommandsTest, TheExitQuestionEndsOrKeepsTheProgram) {
@@ -98,7 +98,7 @@ TEST_F(MainWindowCommandsTest, TheExitQuestionEndsOrKeepsTheProgram) {
     EXPECT_EQ(fake.sound.played, (QStringList{"GEnd1.wa1", "Start1.wa1"}));
     main.ConfirmExit();
     EXPECT_EQ(exits.count(), 0);
-    main.Toolbar1->button(20)->trigger();
+    main.toolbar->button(20)->trigger();
     EXPECT_EQ(exits.count(), 1);
 
     const auto& question = fake.dialogs.shown.back();
@@ -113,27 +113,27 @@ TEST_F(MainWindowCommandsTest, UtilityWindowsKeepTheToolbarDisabledWhileOpen) {
         bool disabledWhileOpen = true;
         fake.modal.scripts.push_back([&](QWidget&) {
             for (int other = 2; other <= 20; ++other) {
-                disabledWhileOpen = disabledWhileOpen && !main.Toolbar1->isButtonEnabled(other);
+                disabledWhileOpen = disabledWhileOpen && !main.toolbar->isButtonEnabled(other);
             }
         });
-        main.Toolbar1->button(button)->trigger();
+        main.toolbar->button(button)->trigger();
         EXPECT_TRUE(disabledWhileOpen) << button;
-        EXPECT_TRUE(main.Toolbar1->isButtonEnabled(2)) << button;
-        EXPECT_TRUE(main.Toolbar1->isButtonEnabled(17)) << button;
+        EXPECT_TRUE(main.toolbar->isButtonEnabled(2)) << button;
+        EXPECT_TRUE(main.toolbar->isButtonEnabled(17)) << button;
     }
     EXPECT_EQ(fake.modal.shownClasses.size(), 2);
 }
 
 TEST_F(MainWindowCommandsTest, HelpAndWebSiteCommands) {
-    main.mHI->trigger();
-    main.Toolbar1->button(19)->trigger();
-    main.Toolbar1->button(18)->trigger();
+    main.programOverviewAction->trigger();
+    main.toolbar->button(19)->trigger();
+    main.toolbar->button(18)->trigger();
     EXPECT_EQ(fake.help.topics, QList<int>{1000});
     EXPECT_EQ(fake.help.contentsShown, 1);
     EXPECT_EQ(fake.web.opened, QStringList{"www.korvane.example"});
-    main.mHA->trigger();
+    main.aboutAction->trigger();
     EXPECT_EQ(fake.modal.shownClasses, QStringList{"AboutBox"});
-    EXPECT_TRUE(main.Panel3D7->isHidden()); // the toolbar hides the title panel
+    EXPECT_TRUE(main.titlePanel->isHidden()); // the toolbar hides the title panel
 }
 
 TEST_F(MainWindowCommandsTest, ACustomisedLayoutIsSavedAndRestoredByTheNextWindow) {
@@ -141,12 +141,12 @@ TEST_F(MainWindowCommandsTest, ACustomisedLayoutIsSavedAndRestoredByTheNextWindo
         dialog.findChild<QListWidget*>("buttons")->item(2)->setCheckState(Qt::Unchecked);
         dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
     });
-    main.mORC->trigger();
+    main.customizeToolbarAction->trigger();
     EXPECT_FALSE(fake.registry.value("korvane45", "User1", "Toolbar1").isEmpty());
 
     Toolbar other;
     EXPECT_TRUE(other.restoreLayout(fake.registry, "korvane45"));
-    EXPECT_EQ(other.buttonLayout(), main.Toolbar1->buttonLayout());
+    EXPECT_EQ(other.buttonLayout(), main.toolbar->buttonLayout());
     EXPECT_FALSE(other.buttonLayout().at(2).shown);
 }
 
@@ -159,10 +159,10 @@ TEST_F(MainWindowCommandsTest, TheWelcomeSoundPlaysAtTheFirstActivationOnly) {
 }
 
 TEST_F(MainWindowCommandsTest, ScreenModeItemsAreTickedByOpeningTheMenu) {
-    EXPECT_FALSE(main.mOPF->isChecked());
-    main.mOP->aboutToShow();
-    EXPECT_TRUE(main.mOPF->isChecked());
-    main.mOPF->trigger(); // already ticked: nothing
+    EXPECT_FALSE(main.fullScreenAction->isChecked());
+    main.programDisplayMenu->aboutToShow();
+    EXPECT_TRUE(main.fullScreenAction->isChecked());
+    main.fullScreenAction->trigger(); // already ticked: nothing
     EXPECT_EQ(settingsFile(fake.folder, SettingsFile::GColor3).readText(35), "");
 }
 

@@ -66,8 +66,8 @@ TEST_F(MainWindowTest, AFirstStartInAnEmptyFolderCreatesTheFilesAndUsesTheDefaul
     EXPECT_EQ(services.program.Background, StoredVariant(qint32{0xFF0000}));
     EXPECT_EQ(main.centralWidget()->palette().color(QPalette::Window), QColor(0, 0, 255));
     EXPECT_EQ(services.program.TopToolbarState, 0);
-    EXPECT_FALSE(main.mORD->isVisible());
-    EXPECT_FALSE(main.Toolbar1->isButtonEnabled(1));
+    EXPECT_FALSE(main.restoreToolbarAction->isVisible());
+    EXPECT_FALSE(main.toolbar->isButtonEnabled(1));
     EXPECT_EQ(services.program.WelcomeSounds, "");
     EXPECT_EQ(main.FirstActivation, MainWindow::kFirstActivationPending);
 }
@@ -85,9 +85,9 @@ TEST_F(MainWindowTest, SavedSettingsAreReadAsTheirOwnersExpect) {
     EXPECT_FALSE(main.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(main.size(), Twips::toPixels(12000, 9000));
     EXPECT_EQ(services.program.TopToolbarState, 99);
-    EXPECT_TRUE(main.Toolbar1->isHidden());
-    EXPECT_TRUE(main.mORD->isVisible());
-    EXPECT_FALSE(main.mORB->isVisible());
+    EXPECT_TRUE(main.toolbar->isHidden());
+    EXPECT_TRUE(main.restoreToolbarAction->isVisible());
+    EXPECT_FALSE(main.removeToolbarAction->isVisible());
     EXPECT_EQ(services.program.Background, StoredVariant(qint32(ColorNumber::kButtonFace)));
     EXPECT_EQ(services.program.CorrectSound, "Chime.wav");
     EXPECT_EQ(services.program.IncorrectSound, "99");
@@ -105,16 +105,16 @@ TEST_F(MainWindowTest, TodaysPlannerPageWithAnActivityShowsTheReminderOnce) {
     saveDay(fake.clock.today(), "Piano lesson");
     MainWindow& main = load();
     EXPECT_EQ(main.ReminderDue, 1);
-    EXPECT_EQ(main.Label2->text(), "March 25, 2026");
+    EXPECT_EQ(main.reminderDate->text(), "March 25, 2026");
     main.Form_Activate();
-    EXPECT_FALSE(main.SSPanel2->isHidden());
+    EXPECT_FALSE(main.reminderPanel->isHidden());
     EXPECT_EQ(main.ReminderDue, 0);
 
-    main.Command3->click();
-    EXPECT_TRUE(main.SSPanel2->isHidden());
+    main.closeReminderButton->click();
+    EXPECT_TRUE(main.reminderPanel->isHidden());
     main.Form_Load(); // the screen-mode commands load again; the planner is not looked at twice
     main.Form_Activate();
-    EXPECT_TRUE(main.SSPanel2->isHidden());
+    EXPECT_TRUE(main.reminderPanel->isHidden());
 }
 
 TEST_F(MainWindowTest, AFullDayWithOnlyTimesOrAnUnsavedDayShowsNoReminder) {
@@ -123,33 +123,34 @@ TEST_F(MainWindowTest, AFullDayWithOnlyTimesOrAnUnsavedDayShowsNoReminder) {
     MainWindow& main = load();
     main.Form_Activate();
     EXPECT_EQ(main.ReminderDue, 0);
-    EXPECT_TRUE(main.SSPanel2->isHidden());
+    EXPECT_TRUE(main.reminderPanel->isHidden());
 }
 
 TEST_F(MainWindowTest, TheRightButtonPopsUpTheOptionsMenu) {
     MainWindow& main = load();
-    main.SSPanel2->show();
+    main.reminderPanel->show();
     main.show();
     QTest::mouseClick(&main, Qt::LeftButton, {}, QPoint(2, 2));
-    EXPECT_FALSE(main.mO->isVisible());
-    for (QWidget* control :
-         {static_cast<QWidget*>(&main), main.centralWidget(), static_cast<QWidget*>(main.SSPanel2),
-          static_cast<QWidget*>(main.Label5), static_cast<QWidget*>(main.Command2),
-          static_cast<QWidget*>(main.Command3)}) {
+    EXPECT_FALSE(main.optionsMenu->isVisible());
+    for (QWidget* control : {static_cast<QWidget*>(&main), main.centralWidget(),
+                             static_cast<QWidget*>(main.reminderPanel),
+                             static_cast<QWidget*>(main.reminderOptionsArea),
+                             static_cast<QWidget*>(main.viewPlannerButton),
+                             static_cast<QWidget*>(main.closeReminderButton)}) {
         QTest::mouseClick(control, Qt::RightButton, {}, QPoint(2, 2));
-        EXPECT_TRUE(main.mO->isVisible()) << control->objectName().toStdString();
-        main.mO->hide();
+        EXPECT_TRUE(main.optionsMenu->isVisible()) << control->objectName().toStdString();
+        main.optionsMenu->hide();
     }
-    QTest::mouseClick(main.Panel3D7, Qt::RightButton, {}, QPoint(2, 2));
-    EXPECT_FALSE(main.mO->isVisible());
-    EXPECT_TRUE(main.SSPanel2->isVisible());
+    QTest::mouseClick(main.titlePanel, Qt::RightButton, {}, QPoint(2, 2));
+    EXPECT_FALSE(main.optionsMenu->isVisible());
+    EXPECT_TRUE(main.reminderPanel->isVisible());
 }
 
 TEST_F(MainWindowTest, TheClockShowsHoursAndMinutes) {
     MainWindow& main = load();
     fake.clock.current = QDateTime(QDate(2026, 3, 25), QTime(13, 5, 42));
-    main.Timer2_Timer();
-    EXPECT_EQ(main.Label4->text(), "1:05 PM");
+    main.ShowReminderClock();
+    EXPECT_EQ(main.reminderClock->text(), "1:05 PM");
 }
 
 TEST_F(MainWindowTest, ActivationOpensTheWindowAnActivityAskedFor) {
@@ -211,9 +212,9 @@ TEST_F(MainWindowTest, CommandsWithoutTheirWindowAreDisabled) {
     services.windows.add(2, [](Services&) { return std::make_unique<QWidget>(); });
     MainWindow& main = load();
     EXPECT_TRUE(main.command(2)->isEnabled());
-    EXPECT_TRUE(main.Toolbar1->isButtonEnabled(2));
+    EXPECT_TRUE(main.toolbar->isButtonEnabled(2));
     EXPECT_FALSE(main.command(3)->isEnabled());
-    EXPECT_FALSE(main.Toolbar1->isButtonEnabled(3));
+    EXPECT_FALSE(main.toolbar->isButtonEnabled(3));
 }
 
 TEST_F(MainWindowTest, ScreenModeCommandsStoreTheModeAndLoadAgain) {
@@ -250,9 +251,9 @@ TEST_F(MainWindowTest, RemovingAndRestoringTheToolbarSurvivesARestart) {
     EXPECT_EQ(services.program.TopToolbarState, 99);
 
     MainWindow& restarted = load();
-    EXPECT_TRUE(restarted.Toolbar1->isHidden());
+    EXPECT_TRUE(restarted.toolbar->isHidden());
     restarted.RestoreMainToolbar();
-    EXPECT_FALSE(restarted.Toolbar1->isHidden());
+    EXPECT_FALSE(restarted.toolbar->isHidden());
     EXPECT_EQ(settings(SettingsFile::GColor1).readText(55), "");
     EXPECT_EQ(services.program.TopToolbarState, 0);
 }

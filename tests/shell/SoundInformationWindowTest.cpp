@@ -59,19 +59,19 @@ QByteArray record(const QByteArray& text) {
 TEST_F(SoundInformationWindowTest, AFirstRunSavesNoSoundsWithoutAFilePicked) {
     addFiles({"b.wav", "A.WAV", "c.waw", "Start1.wa1"});
     auto window = open();
-    EXPECT_EQ(window->File1->count(), 2);
-    EXPECT_EQ(window->File1->item(0)->text(), "A.WAV");
-    EXPECT_EQ(window->File1->item(1)->text(), "b.wav");
-    ASSERT_EQ(window->File2->count(), 1);
-    EXPECT_EQ(window->File2->item(0)->text(), "c.waw");
-    EXPECT_TRUE(window->Option3D1[2]->isChecked());
-    EXPECT_TRUE(window->Option3D2[2]->isChecked());
-    EXPECT_EQ(window->Label3->text(), "");
-    EXPECT_EQ(window->Label1->text(), "");
-    EXPECT_TRUE(window->SSOption1[1]->isChecked());
+    EXPECT_EQ(window->correctFiles->count(), 2);
+    EXPECT_EQ(window->correctFiles->item(0)->text(), "A.WAV");
+    EXPECT_EQ(window->correctFiles->item(1)->text(), "b.wav");
+    ASSERT_EQ(window->incorrectFiles->count(), 1);
+    EXPECT_EQ(window->incorrectFiles->item(0)->text(), "c.waw");
+    EXPECT_TRUE(window->correctOptions[2]->isChecked());
+    EXPECT_TRUE(window->incorrectOptions[2]->isChecked());
+    EXPECT_EQ(window->correctFileLabel->text(), "");
+    EXPECT_EQ(window->incorrectFileLabel->text(), "");
+    EXPECT_TRUE(window->welcomeOptions[1]->isChecked());
 
     fake.dialogs.answers = {Dialogs::Answer::Yes};
-    window->Command1->click();
+    window->saveAndExitButton->click();
 
     ASSERT_EQ(fake.dialogs.shown.size(), 1);
     EXPECT_EQ(fake.dialogs.shown[0].text, "Sound Settings are:\rIf  Correct: None\r"
@@ -98,9 +98,10 @@ TEST_F(SoundInformationWindowTest, AFirstRunKeepsTheSoundChosen) {
         QString described;
         QByteArray stored;
     } cases[] = {
-        {"a file", [](SoundInformationWindow& window) { clickFile(window.File1, "Fanfare.wav"); },
+        {"a file",
+         [](SoundInformationWindow& window) { clickFile(window.correctFiles, "Fanfare.wav"); },
          "Fanfare.wav", "Fanfare.wav"},
-        {"Beep", [](SoundInformationWindow& window) { window.Option3D1[1]->click(); }, "Beep",
+        {"Beep", [](SoundInformationWindow& window) { window.correctOptions[1]->click(); }, "Beep",
          "10"},
     };
     addFiles({"Fanfare.wav"});
@@ -112,7 +113,7 @@ TEST_F(SoundInformationWindowTest, AFirstRunKeepsTheSoundChosen) {
         auto window = open();
         testCase.choose(*window);
         fake.dialogs.answers = {Dialogs::Answer::Yes};
-        window->Command1->click();
+        window->saveAndExitButton->click();
 
         ASSERT_EQ(fake.dialogs.shown.size(), 1) << testCase.way;
         EXPECT_TRUE(fake.dialogs.shown[0].text.startsWith(
@@ -132,10 +133,10 @@ TEST_F(SoundInformationWindowTest, EnteringTheListWithNothingSelectedKeepsTheSav
     program.CorrectSound = "Chime.wav";
     program.IncorrectSound = "10";
     auto window = open();
-    window->File1->setFocus(Qt::TabFocusReason);
-    QTest::keyRelease(window->File1, Qt::Key_Tab);
+    window->correctFiles->setFocus(Qt::TabFocusReason);
+    QTest::keyRelease(window->correctFiles, Qt::Key_Tab);
     fake.dialogs.answers = {Dialogs::Answer::Yes};
-    window->Command1->click();
+    window->saveAndExitButton->click();
 
     ASSERT_EQ(fake.dialogs.shown.size(), 1);
     EXPECT_TRUE(fake.dialogs.shown[0].text.contains("If  Correct: Chime.wav\rIf Incorrect: Beep"));
@@ -160,14 +161,16 @@ TEST_F(SoundInformationWindowTest, TheSavedCodeChoosesTheOpeningOption) {
         program.IncorrectSound = testCase.saved;
         auto window = open();
         for (const auto& [options, label, draft] :
-             {std::tuple{window->Option3D1, window->Label3, program.CorrectSoundDraft},
-              std::tuple{window->Option3D2, window->Label1, program.IncorrectSoundDraft}}) {
+             {std::tuple{window->correctOptions, window->correctFileLabel,
+                         program.CorrectSoundDraft},
+              std::tuple{window->incorrectOptions, window->incorrectFileLabel,
+                         program.IncorrectSoundDraft}}) {
             EXPECT_TRUE(options.at(testCase.option)->isChecked()) << testCase.saved.toStdString();
             EXPECT_EQ(label->text(), testCase.label) << testCase.saved.toStdString();
             EXPECT_EQ(draft, testCase.saved);
         }
-        EXPECT_EQ(window->File1->isEnabled(), testCase.option == 2);
-        EXPECT_EQ(window->Command4->isEnabled(), testCase.option == 2);
+        EXPECT_EQ(window->correctFiles->isEnabled(), testCase.option == 2);
+        EXPECT_EQ(window->testIncorrectButton->isEnabled(), testCase.option == 2);
     }
 }
 
@@ -177,33 +180,33 @@ TEST_F(SoundInformationWindowTest, ChoosingAnOptionSetsTheWorkingCopyTheListAndT
     program.IncorrectSound = "Honk.waw";
     auto window = open();
 
-    window->Option3D1[1]->click();
+    window->correctOptions[1]->click();
     EXPECT_EQ(program.CorrectSoundDraft, "10");
     EXPECT_EQ(window->CorrectFileOption, 0);
-    EXPECT_FALSE(window->File1->isEnabled());
-    EXPECT_FALSE(window->Command3->isEnabled());
-    EXPECT_EQ(window->Label3->text(), "None Selected");
-    window->Option3D1[0]->click();
+    EXPECT_FALSE(window->correctFiles->isEnabled());
+    EXPECT_FALSE(window->testCorrectButton->isEnabled());
+    EXPECT_EQ(window->correctFileLabel->text(), "None Selected");
+    window->correctOptions[0]->click();
     EXPECT_EQ(program.CorrectSoundDraft, "99");
-    window->Option3D1[2]->click();
+    window->correctOptions[2]->click();
     EXPECT_EQ(program.CorrectSoundDraft, "99"); // unchanged by "Select Sound:"
     EXPECT_EQ(window->CorrectFileOption, 1);
-    EXPECT_TRUE(window->File1->isEnabled());
-    EXPECT_EQ(window->Label3->text(), "Chime.wav");
+    EXPECT_TRUE(window->correctFiles->isEnabled());
+    EXPECT_EQ(window->correctFileLabel->text(), "Chime.wav");
 
     // A click on the option already chosen runs it again; with a saved beep the right-answer
     // label says nothing is selected, the wrong-answer label keeps the file just picked.
     program.CorrectSound = "10";
     program.IncorrectSound = "10";
-    clickFile(window->File1, "Bells.wav");
-    clickFile(window->File2, "Buzz.waw");
-    EXPECT_EQ(window->Label3->text(), "Bells.wav");
+    clickFile(window->correctFiles, "Bells.wav");
+    clickFile(window->incorrectFiles, "Buzz.waw");
+    EXPECT_EQ(window->correctFileLabel->text(), "Bells.wav");
     EXPECT_EQ(program.IncorrectSoundDraft, "Buzz.waw");
     EXPECT_EQ(program.SharedState, 88);
-    window->Option3D1[2]->click();
-    window->Option3D2[2]->click();
-    EXPECT_EQ(window->Label3->text(), "None Selected");
-    EXPECT_EQ(window->Label1->text(), "Buzz.waw");
+    window->correctOptions[2]->click();
+    window->incorrectOptions[2]->click();
+    EXPECT_EQ(window->correctFileLabel->text(), "None Selected");
+    EXPECT_EQ(window->incorrectFileLabel->text(), "Buzz.waw");
 }
 
 // A screen reader's user checks an option by its toggle action, which is no click: the choice
@@ -214,7 +217,7 @@ TEST_F(SoundInformationWindowTest, AnOptionCheckedByTheAccessibilityToggleIsTheC
     program.WelcomeSounds = "No";
     auto window = open();
     for (QRadioButton* option :
-         {window->Option3D1[1], window->Option3D2[1], window->SSOption1[0]}) {
+         {window->correctOptions[1], window->incorrectOptions[1], window->welcomeOptions[0]}) {
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(option);
         ASSERT_TRUE(accessible->actionInterface()->actionNames().contains(
             QAccessibleActionInterface::toggleAction()));
@@ -222,7 +225,7 @@ TEST_F(SoundInformationWindowTest, AnOptionCheckedByTheAccessibilityToggleIsTheC
         EXPECT_TRUE(option->isChecked()) << option->text().toStdString();
     }
     fake.dialogs.answers = {Dialogs::Answer::Yes};
-    window->Command1->click();
+    window->saveAndExitButton->click();
     EXPECT_EQ(program.CorrectSound, "10");
     EXPECT_EQ(program.IncorrectSound, "10");
     EXPECT_EQ(program.WelcomeSounds, "Yes");
@@ -238,12 +241,12 @@ TEST_F(SoundInformationWindowTest, AFilePickedStaysPickedThroughOptionChanges) {
     program.WelcomeSounds = "Yes";
     auto window = open();
 
-    clickFile(window->File1, "Bells.wav");
+    clickFile(window->correctFiles, "Bells.wav");
     EXPECT_EQ(program.CorrectSoundTest, 88);
-    window->Option3D1[1]->click();
-    window->Option3D1[2]->click();
+    window->correctOptions[1]->click();
+    window->correctOptions[2]->click();
     fake.dialogs.answers = {Dialogs::Answer::Yes};
-    window->Command1->click();
+    window->saveAndExitButton->click();
 
     // The working copy "10" is played as a file name while the picked flag is up.
     EXPECT_EQ(fake.sound.played, (QStringList{"10", "Start1.wa1"}));
@@ -262,9 +265,10 @@ TEST_F(SoundInformationWindowTest, LeavingWithoutSavingRestoresOnlyTheWelcomeOpt
         std::function<void(SoundInformationWindow&)> close;
         QString welcomeAfter;
     } cases[] = {
-        {"Exit Without Saving", [](SoundInformationWindow& window) { window.Command2->click(); },
-         "Yes"},
-        {"its menu item", [](SoundInformationWindow& window) { window.mOE->trigger(); }, "Yes"},
+        {"Exit Without Saving",
+         [](SoundInformationWindow& window) { window.exitWithoutSavingButton->click(); }, "Yes"},
+        {"its menu item",
+         [](SoundInformationWindow& window) { window.exitWithoutSavingAction->trigger(); }, "Yes"},
         {"the close box", [](SoundInformationWindow& window) { window.close(); }, "No"},
     };
     for (const auto& testCase : cases) {
@@ -272,11 +276,11 @@ TEST_F(SoundInformationWindowTest, LeavingWithoutSavingRestoresOnlyTheWelcomeOpt
         program.IncorrectSound = "10";
         program.WelcomeSounds = "Yes";
         auto window = open();
-        window->SSOption1[1]->click();
+        window->welcomeOptions[1]->click();
         EXPECT_EQ(program.WelcomeSounds, "No");
 
         fake.dialogs.answers = {Dialogs::Answer::No};
-        window->Command1->click();
+        window->saveAndExitButton->click();
         EXPECT_TRUE(window->isVisible()) << testCase.way;
         EXPECT_EQ(program.CorrectSound, "99") << testCase.way; // an empty code became "None"
 
@@ -293,9 +297,9 @@ TEST_F(SoundInformationWindowTest, MinimisingKeepsTheWorkingChoicesAndTheCloseBo
     program.CorrectSound = "99";
     SoundInformationWindow window(services);
     EXPECT_TRUE(minimiseRestoreAndClose(
-        window, [&] { window.Option3D1[1]->click(); },
+        window, [&] { window.correctOptions[1]->click(); },
         [&] {
-            EXPECT_TRUE(window.Option3D1[1]->isChecked());
+            EXPECT_TRUE(window.correctOptions[1]->isChecked());
             EXPECT_EQ(program.CorrectSoundDraft, "10");
         },
         [&] { window.close(); }));
@@ -318,9 +322,9 @@ TEST_F(SoundInformationWindowTest, ANameTooLongForItsRecordIsKeptForThisRunAndTh
         program.IncorrectSound = "99";
         fake.dialogs.shown.clear();
         auto window = open();
-        clickFile(window->File1, testCase.name);
+        clickFile(window->correctFiles, testCase.name);
         fake.dialogs.answers = {Dialogs::Answer::Yes};
-        window->Command1->click();
+        window->saveAndExitButton->click();
 
         EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(program.CorrectSound, testCase.name);
@@ -345,9 +349,9 @@ TEST_F(SoundInformationWindowTest, ANameTheFileCannotHoldIsKeptForThisRunAndTheU
     program.CorrectSound = "Chime.wav";
     program.IncorrectSound = "99";
     auto window = open();
-    clickFile(window->File1, name);
+    clickFile(window->correctFiles, name);
     fake.dialogs.answers = {Dialogs::Answer::Yes};
-    window->Command1->click();
+    window->saveAndExitButton->click();
 
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(program.CorrectSound, name);
@@ -363,16 +367,17 @@ TEST_F(SoundInformationWindowTest, ANameTheFileCannotHoldIsKeptForThisRunAndTheU
 
 TEST_F(SoundInformationWindowTest, TheRightButtonShowsTheOptionsMenuExceptOverTheWelcomeGroup) {
     auto window = open();
-    for (QWidget* control :
-         {static_cast<QWidget*>(window->SSOption1[0]), static_cast<QWidget*>(window->SSPanel1)}) {
+    for (QWidget* control : {static_cast<QWidget*>(window->welcomeOptions[0]),
+                             static_cast<QWidget*>(window->welcomePanel)}) {
         QTest::mouseClick(control, Qt::RightButton);
-        EXPECT_FALSE(window->mO->isVisible()) << control->metaObject()->className();
+        EXPECT_FALSE(window->optionsMenu->isVisible()) << control->metaObject()->className();
     }
-    for (QWidget* control : {static_cast<QWidget*>(window->Command1),
-                             static_cast<QWidget*>(window->Label3), window->File1->viewport()}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(window->saveAndExitButton),
+          static_cast<QWidget*>(window->correctFileLabel), window->correctFiles->viewport()}) {
         QTest::mouseClick(control, Qt::RightButton);
-        EXPECT_TRUE(window->mO->isVisible()) << control->metaObject()->className();
-        window->mO->hide();
+        EXPECT_TRUE(window->optionsMenu->isVisible()) << control->metaObject()->className();
+        window->optionsMenu->hide();
     }
 }
 

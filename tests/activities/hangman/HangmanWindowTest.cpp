@@ -308,7 +308,7 @@ TEST_F(HangmanWindowTest, SoundInformationKeepsSharedStateAndButton17ThenExitOpe
         window.Toolbar1->button(17)->trigger();
         window.Toolbar1->button(20)->trigger();
     });
-    main.Toolbar1->button(4)->trigger();
+    main.toolbar->button(4)->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(fake.modal.shownClasses,
               (QStringList{"SoundInformationWindow", "HangmanWindow", "SoundInformationWindow"}));

@@ -394,7 +394,7 @@ TEST_F(MatchingWindowTest, TheMainWindowOpensLevelOneAndItsToolbarSwitchesToLeve
         EXPECT_FALSE(matching.Toolbar1->isButtonEnabled(7));
         matching.Toolbar1->button(20)->trigger();
     });
-    main.Toolbar1->button(6)->trigger();
+    main.toolbar->button(6)->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(captions, (QStringList{"Matching Game - Level 1", "Matching Game - Level 2"}));
     EXPECT_EQ(services.program.NextActivity, 0);

@@ -190,7 +190,7 @@ TEST_F(ScramblerWindowTest, Button17ThenExitOpensNothing) {
         window.Toolbar1->button(17)->trigger();
         window.Toolbar1->button(20)->trigger();
     });
-    main.Toolbar1->button(8)->trigger();
+    main.toolbar->button(8)->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(fake.modal.shownClasses, (QStringList{"ScramblerWindow", "SoundInformationWindow"}));
     EXPECT_EQ(services.program.NextActivity, 0);

@@ -37,7 +37,7 @@ TEST(DateWindowsSwitching, TheCalendarOpensFromTheDateWindowAndItsExitLeadsHome)
         EXPECT_FALSE(calendar.isVisible());
     });
 
-    main.Toolbar1->button(14)->trigger();
+    main.toolbar->button(14)->trigger();
     for (int pass = 0; pass < 3; ++pass) {
         QCoreApplication::processEvents(); // the main window's activations
     }

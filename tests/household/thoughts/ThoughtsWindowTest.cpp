@@ -286,7 +286,7 @@ TEST(ThoughtsFromTheMainWindow, GeneralThoughtsThenItsToolbarOpensTheCrossword) 
     fake.modal.scripts.push_back(
         [](QWidget& window) { EXPECT_EQ(window.windowTitle(), "Crossword Puzzles"); });
 
-    main.Toolbar1->button(10)->trigger();
+    main.toolbar->button(10)->trigger();
     QCoreApplication::processEvents(); // the main window's activation opens the next activity
     QCoreApplication::processEvents();
 

@@ -52,7 +52,7 @@ protected:
             settle();
             script(toDo);
         });
-        main->Toolbar1->button(13)->trigger();
+        main->toolbar->button(13)->trigger();
         settle();
     }
 

@@ -48,7 +48,7 @@ protected:
             settle();
             script(planner);
         });
-        main->Toolbar1->button(12)->trigger();
+        main->toolbar->button(12)->trigger();
         settle();
     }
 
