@@ -23,16 +23,16 @@ constexpr int kOpenings = 7;
 
 // Edits 1950 and times its save; -1 where nothing was saved.
 double timeSave(BirthyearWindow& window) {
-    window.Combo1->setCurrentIndex(50);
-    emit window.Combo1->activated(50);
-    window.Command6->click();
-    window.Command2->click();
-    window.Text1->setPlainText("Edited for the benchmark");
+    window.yearBox->setCurrentIndex(50);
+    emit window.yearBox->activated(50);
+    window.inputButton->click();
+    window.seriousSideButton->click();
+    window.inputText->setPlainText("Edited for the benchmark");
     QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier); // a key enables Save
-    QCoreApplication::sendEvent(window.Text1, &end);
+    QCoreApplication::sendEvent(window.inputText, &end);
     QElapsedTimer step;
     step.start();
-    window.Command4->click();
+    window.saveButton->click();
     const double saveMs = bench::msSince(step);
     return window.InputChanged != 0 ? -1 : saveMs;
 }

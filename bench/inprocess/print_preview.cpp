@@ -61,14 +61,14 @@ int main(int argc, char** argv) {
     ThoughtsWindow window(services);
     window.show();
     QApplication::processEvents();
-    window.Command1->click();
+    window.startButton->click();
     QApplication::processEvents();
-    PrintPreviewPanel* panel = window.SSPanel80;
+    PrintPreviewPanel* panel = window.printPreview;
 
     std::vector<double> opened;
     for (int run = 1; run <= kRuns; ++run) {
         opened.push_back(
-            bench::previewUntilPainted(*panel, [&window] { window.Command2->click(); }));
+            bench::previewUntilPainted(*panel, [&window] { window.printButton->click(); }));
         panel->SSCommand80[2]->click();
         std::printf("opening %d: %.1f ms\n", run, opened.back());
     }
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     // A panel of the same kind, rebuilding a document of a hundred pages.
     PrintPreviewPanel::Config config;
     config.buildDocument = buildHundredPages;
-    panel = new PrintPreviewPanel(services, config, window.SSPanel1);
+    panel = new PrintPreviewPanel(services, config, window.thoughtsPanel);
     panel->place(panel, 450, 300, 8940, 6705);
     std::vector<double> built;
     std::vector<double> shown;

@@ -47,23 +47,23 @@ MatchingWindow::MatchingWindow(Services& services)
     buildSideToolbar();
     attachPopupToControls();
     stretch_ = new GuardedStretch(*this);
-    windowKeys().setCancelButton(Command1);
+    windowKeys().setCancelButton(exitButton);
     // The second card of a pair moves the focus to Exit: a Space there must not end the game.
-    new SpaceIgnoredWhile(*Command1, [this] { return playing_; });
+    new SpaceIgnoredWhile(*exitButton, [this] { return playing_; });
 
     colours_ = std::make_unique<PanelColours>(services_, "Save changes made to Panel Color?");
     colours_->add({"Panel Color",
-                   {Panel3D1, SSPanel1, Panel3D10, Panel3D18},
+                   {cardArea, gamePanel, commandPanel, reportPanel},
                    SettingsFile::GColor1,
                    kColourRecord,
                    kFallbackColour});
 
-    connect(Command2, &QPushButton::clicked, this, &MatchingWindow::StartMatchingGame);
-    connect(Command1, &QPushButton::clicked, this, &MatchingWindow::ExitCommand);
-    connect(Command4, &QPushButton::clicked, this, &MatchingWindow::ShowPerformanceReport);
-    connect(Command5, &QPushButton::clicked, this, &MatchingWindow::CloseReport);
+    connect(startButton, &QPushButton::clicked, this, &MatchingWindow::StartMatchingGame);
+    connect(exitButton, &QPushButton::clicked, this, &MatchingWindow::ExitCommand);
+    connect(reportButton, &QPushButton::clicked, this, &MatchingWindow::ShowPerformanceReport);
+    connect(closeReportButton, &QPushButton::clicked, this, &MatchingWindow::CloseReport);
     for (int i = 0; i < MatchingGame::kCards; ++i) {
-        connect(cmdCommand[std::size_t(i)], &QPushButton::clicked, this,
+        connect(cardButtons[std::size_t(i)], &QPushButton::clicked, this,
                 [this, i] { TurnCard(i); });
     }
     connect(playerOptions_, &OptionGroup::clicked, this, &MatchingWindow::SetPlayers);
@@ -91,7 +91,7 @@ MatchingWindow::~MatchingWindow() {
 }
 
 QWidget* MatchingWindow::mainPanel() const {
-    return SSPanel1;
+    return gamePanel;
 }
 
 void MatchingWindow::Form_Load() {
@@ -107,7 +107,7 @@ void MatchingWindow::Form_Load() {
     CardPass();
     playerOptions_->select(0);
     exchangeOptions_->select(0);
-    Panel3D3[0]->show();
+    playerBoxes[0]->show();
     program_.SharedText = "2";
     sourceOptions_->select(2);
     SetCardSource(2);
@@ -116,14 +116,15 @@ void MatchingWindow::Form_Load() {
     } else {
         PlaceCommandPanel();
     }
-    const QColor inner = Frame1->palette().color(QPalette::Window);
-    for (Panel3D* panel : {Panel3D2, Panel3D4, Panel3D5, Panel3D7, Panel3D8, Panel3D11}) {
+    const QColor inner = innerColourSample->palette().color(QPalette::Window);
+    for (Panel3D* panel :
+         {messagePanel, playersPanel, playerCountPanel, exchangePanel, filesPanel, accuracyGauge}) {
         panel->setBackColour(inner);
     }
-    for (Panel3D* panel : Panel3D3) {
+    for (Panel3D* panel : playerBoxes) {
         panel->setBackColour(inner);
     }
-    for (Panel3D* panel : Panel3D9) {
+    for (Panel3D* panel : scores) {
         panel->setBackColour(inner);
     }
     program_.PrintSettings.PrintFontUnderline = false;
@@ -142,7 +143,7 @@ void MatchingWindow::ResetMatchingState() {
 void MatchingWindow::Form_Activate() {
     ActivateFormServices();
     ActivationLayout();
-    SSPanel1->show();
+    gamePanel->show();
     enableFamilySource();
     program_.NormalPointer();
 }
@@ -150,14 +151,14 @@ void MatchingWindow::Form_Activate() {
 void MatchingWindow::enableFamilySource() {
     // A damaged file reads as far as its records hold, an unreadable one as empty names.
     if (!FamilyNamesFile::read(services_.folder).value(0).isEmpty()) {
-        Option3D3[0]->setEnabled(true);
-        mONFam->setEnabled(true);
+        cardSourceOptions[0]->setEnabled(true);
+        familyFilesAction->setEnabled(true);
     }
 }
 
 void MatchingWindow::FocusStartButton() {
-    if (Command2->isVisible() && Command2->isEnabled()) {
-        Command2->setFocus(Qt::OtherFocusReason);
+    if (startButton->isVisible() && startButton->isEnabled()) {
+        startButton->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -198,7 +199,7 @@ int MatchingWindow::cardForAccessKey(int key) const {
     if (card < 0 || card >= game_.cardCount() || !playing_) {
         return -1;
     }
-    const QPushButton* button = cmdCommand[std::size_t(card)];
+    const QPushButton* button = cardButtons[std::size_t(card)];
     return button->isVisible() && button->isEnabled() ? card : -1;
 }
 

@@ -34,8 +34,8 @@ public:
     bool levelOne() const { return levelOne_; }
 
     // The handlers, as the window's controls and menus run them.
-    void StartMatchingGame(); // Command2, mOS
-    void TurnCard(int index); // cmdCommand(index)
+    void StartMatchingGame(); // startButton, startAction
+    void TurnCard(int index); // a card button, or Alt with its key
     void SetPlayers(int index);
     void SetExchangeMode(int index);
     void SetCardSource(int index);
@@ -49,53 +49,53 @@ public:
     static QString cardButtonCaption(int index);
 
     // Controls, with the names the handlers use; positions in twips as designed.
-    QLabel* Label1; // hidden; its back colour is the system default colour
-    Panel3D* SSPanel1;
-    Panel3D* Panel3D1; // the card area
-    std::array<Panel3D*, MatchingGame::kCards> Panel3D6{};
-    std::array<QPushButton*, MatchingGame::kCards> cmdCommand{};
-    std::array<QLabel*, MatchingGame::kCards> Image2{};
-    std::array<QLabel*, MatchingGame::kCards> Label2{};
-    Panel3D* Panel3D10;                 // the command panel
-    Panel3D* Panel3D2;                  // messages
-    Panel3D* Panel3D4;                  // players, and whose turn it is
-    std::array<Panel3D*, 5> Panel3D3{}; // players 1 to 4, then "Accuracy"
-    std::array<Panel3D*, 4> Panel3D9{}; // scores
-    Panel3D* Panel3D11;                 // the accuracy gauge
-    Panel3D* Panel3D5;
-    QGroupBox* SSFrame1;
-    std::array<QRadioButton*, 4> Option3D1{};
-    QGroupBox* Frame1; // hidden; its back colour is the inner panels' colour
-    Panel3D* Panel3D7;
-    std::array<QGroupBox*, 3> Frame3D1{}; // 1 "&Exchange", 2 "&Files"
-    std::array<QRadioButton*, 3> Option3D2{};
-    Panel3D* Panel3D8;
-    std::array<QRadioButton*, 3> Option3D3{}; // 0 Family, 1 Computer, 2 Pictures
-    Panel3D* Panel3D19;                       // the match picture's panel
-    QLabel* MatchPicture;                     // two matched cards, inside Panel3D19
-    QPushButton* Command4;                    // "Perf. &Report"
-    QPushButton* Command2;                    // "&Start"
-    QPushButton* Command1;                    // "E&xit"
-    Panel3D* Panel3D18;                       // the performance report
-    QTableWidget* Grid1;
-    QPushButton* Command5; // "&Close"
+    QLabel* systemColourSample; // hidden; its back colour is the system default colour
+    Panel3D* gamePanel;
+    Panel3D* cardArea;
+    std::array<Panel3D*, MatchingGame::kCards> cardFaces{};
+    std::array<QPushButton*, MatchingGame::kCards> cardButtons{}; // the card's back
+    std::array<QLabel*, MatchingGame::kCards> cardPictures{};
+    std::array<QLabel*, MatchingGame::kCards> cardLabels{}; // beneath the cards
+    Panel3D* commandPanel;
+    Panel3D* messagePanel;
+    Panel3D* playersPanel;                 // players, and whose turn it is
+    std::array<Panel3D*, 5> playerBoxes{}; // players 1 to 4, then "Accuracy"
+    std::array<Panel3D*, 4> scores{};
+    Panel3D* accuracyGauge;
+    Panel3D* playerCountPanel;
+    QGroupBox* playerCountFrame;
+    std::array<QRadioButton*, 4> playerCountOptions{};
+    QGroupBox* innerColourSample; // hidden; its back colour is the inner panels' colour
+    Panel3D* exchangePanel;
+    std::array<QGroupBox*, 3> optionFrames{};           // 1 "&Exchange", 2 "&Files"
+    std::array<QRadioButton*, 3> exchangeModeOptions{}; // None, Sometimes, Always
+    Panel3D* filesPanel;
+    std::array<QRadioButton*, 3> cardSourceOptions{}; // 0 Family, 1 Computer, 2 Pictures
+    Panel3D* matchPicturePanel;
+    QLabel* MatchPicture;      // two matched cards, inside matchPicturePanel
+    QPushButton* reportButton; // "Perf. &Report"
+    QPushButton* startButton;
+    QPushButton* exitButton;
+    Panel3D* reportPanel; // the performance report
+    QTableWidget* performanceGrid;
+    QPushButton* closeReportButton; // "&Close"
 
-    QAction* mOC;
-    QAction* mONames;
-    QMenu* mOEx;
-    QAction* mOExNone;
-    QAction* mOExSome;
-    QAction* mOExAll;
-    QMenu* mON;
-    QAction* mONCom;
-    QAction* mONFam;
-    QAction* mONPic;
-    QMenu* mOP;
-    std::array<QAction*, 4> mOP1{};
-    QAction* mOPR;
-    QAction* mOS;
-    QAction* mOSO;
-    QAction* mOExit;
+    QAction* panelColourAction;
+    QAction* familyNamesAction;
+    QMenu* exchangeMenu;
+    QAction* exchangeNoneAction;
+    QAction* exchangeSometimesAction;
+    QAction* exchangeAlwaysAction;
+    QMenu* filesMenu;
+    QAction* computerFilesAction;
+    QAction* familyFilesAction;
+    QAction* pictureFilesAction;
+    QMenu* playersMenu;
+    std::array<QAction*, 4> playerCountActions{};
+    QAction* reportAction;
+    QAction* startAction;
+    QAction* soundAction;
+    QAction* exitAction;
 
 protected:
     void ExitCommand() override;

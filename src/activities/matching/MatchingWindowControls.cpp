@@ -63,15 +63,18 @@ QString MatchingWindow::cardButtonCaption(int i) {
 
 void MatchingWindow::buildControls() {
     centralWidget()->setFont(sizedFont(8.25, false));
-    Label1 = place(new QLabel(centralWidget()), 500, 1497, 375, 499);
-    Label1->setAutoFillBackground(true);
-    QPalette system = Label1->palette();
+    systemColourSample = place(new QLabel(centralWidget()), 500, 1497, 375, 499);
+    systemColourSample->setAutoFillBackground(true);
+    QPalette system = systemColourSample->palette();
     system.setColor(QPalette::Window, systemDefaultColour());
-    Label1->setPalette(system);
-    Label1->hide();
-    SSPanel1 = panel(centralWidget(), 855, 990, 9825, 7315);
-    SSPanel1->hide();
-    Panel3D1 = panel(SSPanel1, 230, 90, 9375, 7140);
+    systemColourSample->setPalette(system);
+    systemColourSample->hide();
+    systemColourSample->setObjectName("Label1");
+    gamePanel = panel(centralWidget(), 855, 990, 9825, 7315);
+    gamePanel->hide();
+    gamePanel->setObjectName("SSPanel1");
+    cardArea = panel(gamePanel, 230, 90, 9375, 7140);
+    cardArea->setObjectName("Panel3D1");
     buildCards();
     buildCommandPanel();
     buildReportPanel();
@@ -81,133 +84,164 @@ void MatchingWindow::buildCards() {
     for (int i = 0; i < MatchingGame::kCards; ++i) {
         const CardPlace card = designedCard(i);
         // The labels lie beneath the cards: made first.
-        QLabel* label = place(new QLabel(Panel3D1), card.left, card.top + 190, 1470, 231);
+        QLabel* label = place(new QLabel(cardArea), card.left, card.top + 190, 1470, 231);
         label->setFont(sizedFont(8.25, true));
         label->setAlignment(Qt::AlignCenter);
-        Label2[std::size_t(i)] = label;
+        label->setObjectName("Label2");
+        cardLabels[std::size_t(i)] = label;
     }
     for (int i = 0; i < MatchingGame::kCards; ++i) {
         const CardPlace card = designedCard(i);
-        Panel3D* face = panel(Panel3D1, card.left, card.top, card.width, kCardHeight);
+        Panel3D* face = panel(cardArea, card.left, card.top, card.width, kCardHeight);
         face->setFont(sizedFont(10, true));
         face->setAccessibleName(QString("Card %1").arg(i + 1));
-        Panel3D6[std::size_t(i)] = face;
+        face->setObjectName("Panel3D6");
+        cardFaces[std::size_t(i)] = face;
         QLabel* picture = place(new QLabel(face), designedPictureLeft(card.width), 96, 480, 515);
         picture->setScaledContents(true);
         picture->hide();
-        Image2[std::size_t(i)] = picture;
+        picture->setObjectName("Image2");
+        cardPictures[std::size_t(i)] = picture;
         QPushButton* button =
             place(new QPushButton(cardButtonCaption(i), face), 75, 81, card.width - 155, 537);
         button->setFont(sizedFont(12, true));
         button->setEnabled(false);
         button->setAccessibleName(QString("Card %1").arg(cardButtonCaption(i).mid(1)));
-        cmdCommand[std::size_t(i)] = button;
+        button->setObjectName("cmdCommand");
+        cardButtons[std::size_t(i)] = button;
     }
 }
 
 void MatchingWindow::buildCommandPanel() {
-    Panel3D10 = panel(SSPanel1, 585, 1578, 3075, 4911);
-    Panel3D2 = panel(Panel3D10, 90, 81, 2895, 741);
-    Panel3D2->setFont(sizedFont(18, true));
-    Panel3D2->setAccessibleName("Message");
-    Panel3D4 = panel(Panel3D10, 90, 805, 2895, 1706);
-    Panel3D4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Panel3D4->setFont(sizedFont(9.75, true));
-    Panel3D4->setAccessibleName("Players");
+    commandPanel = panel(gamePanel, 585, 1578, 3075, 4911);
+    commandPanel->setObjectName("Panel3D10");
+    messagePanel = panel(commandPanel, 90, 81, 2895, 741);
+    messagePanel->setFont(sizedFont(18, true));
+    messagePanel->setAccessibleName("Message");
+    messagePanel->setObjectName("Panel3D2");
+    playersPanel = panel(commandPanel, 90, 805, 2895, 1706);
+    playersPanel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    playersPanel->setFont(sizedFont(9.75, true));
+    playersPanel->setAccessibleName("Players");
+    playersPanel->setObjectName("Panel3D4");
     const char* const players[] = {"Player 1", "Player 2", "Player 3", "Player 4"};
     for (std::size_t i = 0; i < 4; ++i) {
-        Panel3D3[i] =
-            panel(Panel3D4, i % 2 == 0 ? 90 : 1440, i < 2 ? 435 : 1014, 1365, 601, players[i]);
-        Panel3D3[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        Panel3D9[i] = panel(Panel3D3[i], 330, 306, 660, 209);
-        Panel3D9[i]->setAccessibleName(QString("Player %1 score").arg(i + 1));
+        playerBoxes[i] =
+            panel(playersPanel, i % 2 == 0 ? 90 : 1440, i < 2 ? 435 : 1014, 1365, 601, players[i]);
+        playerBoxes[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        playerBoxes[i]->setObjectName("Panel3D3");
+        scores[i] = panel(playerBoxes[i], 330, 306, 660, 209);
+        scores[i]->setAccessibleName(QString("Player %1 score").arg(i + 1));
+        scores[i]->setObjectName("Panel3D9");
     }
-    Panel3D3[4] = panel(Panel3D4, 765, 113, 1365, 596, "Accuracy");
-    Panel3D3[4]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Panel3D11 = panel(Panel3D3[4], 180, 274, 1005, 241);
-    Panel3D11->setFloodFrom(Panel3D::FloodFrom::Left);
-    Panel3D11->setAccessibleName("Accuracy");
+    playerBoxes[4] = panel(playersPanel, 765, 113, 1365, 596, "Accuracy");
+    playerBoxes[4]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    playerBoxes[4]->setObjectName("Panel3D3");
+    accuracyGauge = panel(playerBoxes[4], 180, 274, 1005, 241);
+    accuracyGauge->setFloodFrom(Panel3D::FloodFrom::Left);
+    accuracyGauge->setAccessibleName("Accuracy");
+    accuracyGauge->setObjectName("Panel3D11");
 
-    Panel3D5 = panel(Panel3D10, 90, 2496, 2895, 790);
+    playerCountPanel = panel(commandPanel, 90, 2496, 2895, 790);
+    playerCountPanel->setObjectName("Panel3D5");
     // Hidden; it keeps the system face colour for the inner panels, whatever the window's
     // background (a frame would otherwise take the window's colour from its containers).
-    Frame1 = place(new QGroupBox(Panel3D5), 540, 161, 1860, 467);
-    QPalette face = Frame1->palette();
+    innerColourSample = place(new QGroupBox(playerCountPanel), 540, 161, 1860, 467);
+    QPalette face = innerColourSample->palette();
     face.setColor(QPalette::Window, systemDefaultColour());
-    Frame1->setPalette(face);
-    Frame1->hide();
-    SSFrame1 = place(new QGroupBox("Number of &Players", Panel3D5), 75, 81, 2745, 628);
+    innerColourSample->setPalette(face);
+    innerColourSample->hide();
+    innerColourSample->setObjectName("Frame1");
+    playerCountFrame =
+        place(new QGroupBox("Number of &Players", playerCountPanel), 75, 81, 2745, 628);
+    playerCountFrame->setObjectName("SSFrame1");
     playerOptions_ = new OptionGroup(this);
     const int playerLefts[] = {175, 800, 1430, 2060};
     for (std::size_t i = 0; i < 4; ++i) {
-        Option3D1[i] = place(new QRadioButton(QString::number(i + 1), SSFrame1), playerLefts[i],
-                             279, 465, 241);
-        playerOptions_->add(Option3D1[i]);
+        playerCountOptions[i] = place(new QRadioButton(QString::number(i + 1), playerCountFrame),
+                                      playerLefts[i], 279, 465, 241);
+        playerCountOptions[i]->setObjectName("Option3D1");
+        playerOptions_->add(playerCountOptions[i]);
     }
 
-    Panel3D7 = panel(Panel3D10, 90, 3269, 1425, 1208);
-    Frame3D1[1] = place(new QGroupBox("&Exchange", Panel3D7), 75, 81, 1290, 1063);
+    exchangePanel = panel(commandPanel, 90, 3269, 1425, 1208);
+    exchangePanel->setObjectName("Panel3D7");
+    optionFrames[1] = place(new QGroupBox("&Exchange", exchangePanel), 75, 81, 1290, 1063);
     exchangeOptions_ = new OptionGroup(this);
-    Option3D2[0] = place(new QRadioButton("None", Frame3D1[1]), 135, 241, 735, 295);
-    Option3D2[1] = place(new QRadioButton("Sometimes", Frame3D1[1]), 130, 494, 1095, 295);
-    Option3D2[2] = place(new QRadioButton("Always", Frame3D1[1]), 130, 751, 915, 290);
-    for (QRadioButton* option : Option3D2) {
+    exchangeModeOptions[0] = place(new QRadioButton("None", optionFrames[1]), 135, 241, 735, 295);
+    exchangeModeOptions[1] =
+        place(new QRadioButton("Sometimes", optionFrames[1]), 130, 494, 1095, 295);
+    exchangeModeOptions[2] = place(new QRadioButton("Always", optionFrames[1]), 130, 751, 915, 290);
+    for (QRadioButton* option : exchangeModeOptions) {
+        option->setObjectName("Option3D2");
         exchangeOptions_->add(option);
     }
 
-    Panel3D8 = panel(Panel3D10, 1500, 3269, 1485, 1208);
-    Frame3D1[2] = place(new QGroupBox("&Files", Panel3D8), 75, 81, 1350, 1014);
+    filesPanel = panel(commandPanel, 1500, 3269, 1485, 1208);
+    filesPanel->setObjectName("Panel3D8");
+    optionFrames[2] = place(new QGroupBox("&Files", filesPanel), 75, 81, 1350, 1014);
     sourceOptions_ = new OptionGroup(this);
-    Option3D3[0] = place(new QRadioButton("Family", Frame3D1[2]), 75, 515, 1005, 236);
-    Option3D3[1] = place(new QRadioButton("Computer", Frame3D1[2]), 75, 275, 1065, 236);
-    Option3D3[2] = place(new QRadioButton("Pict (Icons)", Frame3D1[2]), 75, 760, 1215, 241);
-    Option3D3[0]->setEnabled(false); // until family names are entered
-    for (QRadioButton* option : Option3D3) {
+    cardSourceOptions[0] = place(new QRadioButton("Family", optionFrames[2]), 75, 515, 1005, 236);
+    cardSourceOptions[1] = place(new QRadioButton("Computer", optionFrames[2]), 75, 275, 1065, 236);
+    cardSourceOptions[2] =
+        place(new QRadioButton("Pict (Icons)", optionFrames[2]), 75, 760, 1215, 241);
+    cardSourceOptions[0]->setEnabled(false); // until family names are entered
+    for (QRadioButton* option : cardSourceOptions) {
+        option->setObjectName("Option3D3");
         sourceOptions_->add(option);
     }
-    Panel3D19 = panel(Panel3D8, 15, 17, 1365, 1143);
-    Panel3D19->hide();
-    MatchPicture = place(new QLabel(Panel3D19), 150, 115, 1050, 780);
+    matchPicturePanel = panel(filesPanel, 15, 17, 1365, 1143);
+    matchPicturePanel->hide();
+    matchPicturePanel->setObjectName("Panel3D19");
+    MatchPicture = place(new QLabel(matchPicturePanel), 150, 115, 1050, 780);
     MatchPicture->setScaledContents(true);
+    MatchPicture->setObjectName("MatchPicture");
     MatchPicture->setPixmap(QPixmap::fromImage(MatchingPictures::match()));
 
-    for (QGroupBox* frame : {Frame3D1[1], Frame3D1[2]}) {
+    for (QGroupBox* frame : {optionFrames[1], optionFrames[2]}) {
         frame->setFont(sizedFont(7.5, false));
+        frame->setObjectName("Frame3D1");
     }
     fitOptionsToFrames();
 
-    Command4 = place(new QPushButton("Perf. &Report", Panel3D10), 90, 4498, 1485, 354);
-    Command2 = place(new QPushButton("&Start", Panel3D10), 1620, 4498, 645, 354);
-    Command1 = place(new QPushButton("E&xit", Panel3D10), 2310, 4498, 645, 354);
+    reportButton = place(new QPushButton("Perf. &Report", commandPanel), 90, 4498, 1485, 354);
+    startButton = place(new QPushButton("&Start", commandPanel), 1620, 4498, 645, 354);
+    exitButton = place(new QPushButton("E&xit", commandPanel), 2310, 4498, 645, 354);
+    reportButton->setObjectName("Command4");
+    startButton->setObjectName("Command2");
+    exitButton->setObjectName("Command1");
 }
 
 void MatchingWindow::buildReportPanel() {
-    Panel3D18 = panel(SSPanel1, 2565, 950, 5370, 3704, "Performance Report");
-    Panel3D18->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Panel3D18->setFont(sizedFont(12, true));
-    Panel3D18->hide();
-    Grid1 = place(new QTableWidget(Panel3D18), 225, 660, 4920, 2378);
-    Grid1->setFont(sizedFont(8.25, false));
-    Grid1->setColumnCount(3);
-    Grid1->verticalHeader()->hide();
-    Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grid1->setAccessibleName("Performance Report");
-    Command5 = place(new QPushButton("&Close", Panel3D18), 2130, 3193, 1095, 376);
+    reportPanel = panel(gamePanel, 2565, 950, 5370, 3704, "Performance Report");
+    reportPanel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    reportPanel->setFont(sizedFont(12, true));
+    reportPanel->hide();
+    reportPanel->setObjectName("Panel3D18");
+    performanceGrid = place(new QTableWidget(reportPanel), 225, 660, 4920, 2378);
+    performanceGrid->setFont(sizedFont(8.25, false));
+    performanceGrid->setColumnCount(3);
+    performanceGrid->verticalHeader()->hide();
+    performanceGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    performanceGrid->setAccessibleName("Performance Report");
+    performanceGrid->setObjectName("Grid1");
+    closeReportButton = place(new QPushButton("&Close", reportPanel), 2130, 3193, 1095, 376);
+    closeReportButton->setObjectName("Command5");
 }
 
 void MatchingWindow::CardPass() {
-    const QColor systemColour = Label1->palette().color(QPalette::Window);
+    const QColor systemColour = systemColourSample->palette().color(QPalette::Window);
     for (int i = 0; i < MatchingGame::kCards; ++i) {
-        Panel3D* face = Panel3D6[std::size_t(i)];
-        QLabel* label = Label2[std::size_t(i)];
+        Panel3D* face = cardFaces[std::size_t(i)];
+        QLabel* label = cardLabels[std::size_t(i)];
         face->setBackColour(systemColour);
         if (levelOne_) {
             if (i < 20) {
                 Twips::place(face, Twips::fromPixels(face->x()), Twips::fromPixels(face->y()), 1590,
                              Twips::fromPixels(face->height()));
-                QPushButton* button = cmdCommand[std::size_t(i)];
+                QPushButton* button = cardButtons[std::size_t(i)];
                 button->resize(Twips::toPixels(1445), button->height());
-                QLabel* picture = Image2[std::size_t(i)];
+                QLabel* picture = cardPictures[std::size_t(i)];
                 picture->move(Twips::toPixels(545), picture->y());
             } else {
                 face->hide();

@@ -40,8 +40,8 @@ void MatchingWindow::LayoutLevel1Cards() {
             const std::size_t i = std::size_t(5 * r + c);
             const double top = 275 + 775 * r;
             const double left = 275 + 1790 * c;
-            moveTo(Panel3D6[i], left, top);
-            moveTo(Label2[i], left, top + 190);
+            moveTo(cardFaces[i], left, top);
+            moveTo(cardLabels[i], left, top + 190);
         }
     }
     card0Left_ = 275;
@@ -51,22 +51,22 @@ void MatchingWindow::LayoutLevel1Cards() {
 }
 
 void MatchingWindow::LayoutLevel1Panels() {
-    Twips::place(Panel3D7, 3400, 260, 2460, 1145);
-    Twips::place(Panel3D8, 3400, 1475, 2460, 1075);
-    moveTo(Panel3D5, 6130, 260);
-    Twips::place(Command4, 6290, 1060, 2600, 600);
-    Twips::place(Command2, 6130, 1745, 1400, 790);
-    Twips::place(Command1, 7630, 1745, 1400, 790);
-    Frame3D1[1]->resize(Twips::toPixels(2315), Frame3D1[1]->height());
-    Frame3D1[2]->resize(Twips::toPixels(2315), Twips::toPixels(930));
-    Option3D3[2]->setText("Pictures (Icons)");
+    Twips::place(exchangePanel, 3400, 260, 2460, 1145);
+    Twips::place(filesPanel, 3400, 1475, 2460, 1075);
+    moveTo(playerCountPanel, 6130, 260);
+    Twips::place(reportButton, 6290, 1060, 2600, 600);
+    Twips::place(startButton, 6130, 1745, 1400, 790);
+    Twips::place(exitButton, 7630, 1745, 1400, 790);
+    optionFrames[1]->resize(Twips::toPixels(2315), optionFrames[1]->height());
+    optionFrames[2]->resize(Twips::toPixels(2315), Twips::toPixels(930));
+    cardSourceOptions[2]->setText("Pictures (Icons)");
     fitOptionsToFrames();
 }
 
 void MatchingWindow::fitOptionsToFrames() {
     // The option captions take the frame's whole inner width: the desktop's fonts run wider
     // than the design's.
-    for (const auto* options : {&Option3D2, &Option3D3}) {
+    for (const auto* options : {&exchangeModeOptions, &cardSourceOptions}) {
         for (QRadioButton* option : *options) {
             option->resize(option->parentWidget()->width() - option->x() - Twips::toPixels(30),
                            option->height());
@@ -75,80 +75,81 @@ void MatchingWindow::fitOptionsToFrames() {
 }
 
 void MatchingWindow::PlaceCommandPanel() {
-    moveTo(Panel3D10, twips(Panel3D1->x()) + 3145, twips(Panel3D1->y()) + 1975);
+    moveTo(commandPanel, twips(cardArea->x()) + 3145, twips(cardArea->y()) + 1975);
 }
 
 void MatchingWindow::arrangePlayerPanels() {
-    const double w4 = twips(Panel3D4->width());
-    const double h4 = twips(Panel3D4->height());
-    Panel3D* first = Panel3D3[0];
+    const double w4 = twips(playersPanel->width());
+    const double h4 = twips(playersPanel->height());
+    Panel3D* first = playerBoxes[0];
     if (game_.PlayerCount == 1) {
         moveTo(first, w4 * 0.265, h4 * 0.16);
-        moveTo(Panel3D3[4], w4 * 0.265, twips(first->y()) + twips(first->height()) - 15);
+        moveTo(playerBoxes[4], w4 * 0.265, twips(first->y()) + twips(first->height()) - 15);
         return;
     }
     moveTo(first, w4 * 0.03, h4 * 0.25);
     const double top = twips(first->y());
-    moveTo(Panel3D3[1], twips(Panel3D3[1]->x()), top);
-    moveTo(Panel3D3[2], twips(first->x()), top + twips(first->height()) - 15);
-    moveTo(Panel3D3[3], twips(Panel3D3[3]->x()), twips(Panel3D3[2]->y()));
+    moveTo(playerBoxes[1], twips(playerBoxes[1]->x()), top);
+    moveTo(playerBoxes[2], twips(first->x()), top + twips(first->height()) - 15);
+    moveTo(playerBoxes[3], twips(playerBoxes[3]->x()), twips(playerBoxes[2]->y()));
 }
 
 void MatchingWindow::ActivationLayout() {
-    Panel3D1->resize(Twips::toPixels(MatchingLayout::cardAreaWidth(twips(SSPanel1->width()))),
-                     Panel3D1->height());
+    cardArea->resize(Twips::toPixels(MatchingLayout::cardAreaWidth(twips(gamePanel->width()))),
+                     cardArea->height());
     arrangePlayerPanels();
     if (game_.PlayerCount == 1) {
-        Panel3D3[4]->show();
-        Command4->setEnabled(!playing_);
+        playerBoxes[4]->show();
+        reportButton->setEnabled(!playing_);
         if (!playing_) {
             EnableOptionMenus(true);
         }
     } else {
-        Panel3D3[4]->hide();
-        Command4->setEnabled(false);
-        mOPR->setEnabled(false);
+        playerBoxes[4]->hide();
+        reportButton->setEnabled(false);
+        reportAction->setEnabled(false);
     }
     QCoreApplication::processEvents();
     if (!levelOne_) {
         const MatchingLayout::Box panel = MatchingLayout::levelTwoCommandPanel(
-            twips(Panel3D1->width()), twips(Panel3D1->height()));
-        moveTo(Panel3D10, panel.left, panel.top);
+            twips(cardArea->width()), twips(cardArea->height()));
+        moveTo(commandPanel, panel.left, panel.top);
         centreCardFaces();
         return;
     }
     const MatchingLayout::LevelOne l = MatchingLayout::levelOne(
-        twips(SSPanel1->width()), twips(SSPanel1->height()), twips(Panel3D1->x()), card0Left_,
-        card0Top_, twips(Panel3D6[0]->height()));
-    placeBox(Panel3D1, l.cardArea);
-    placeBox(Panel3D10, l.commandPanel);
-    moveTo(Panel3D4, l.players.left, l.players.top);
-    moveTo(Panel3D5, l.playersCount.left, l.playersCount.top);
-    moveTo(Panel3D2, l.message.left, l.message.top);
-    placeBox(Panel3D7, l.exchange);
-    for (QGroupBox* frame : {Frame3D1[1], Frame3D1[2]}) {
+        twips(gamePanel->width()), twips(gamePanel->height()), twips(cardArea->x()), card0Left_,
+        card0Top_, twips(cardFaces[0]->height()));
+    placeBox(cardArea, l.cardArea);
+    placeBox(commandPanel, l.commandPanel);
+    moveTo(playersPanel, l.players.left, l.players.top);
+    moveTo(playerCountPanel, l.playersCount.left, l.playersCount.top);
+    moveTo(messagePanel, l.message.left, l.message.top);
+    placeBox(exchangePanel, l.exchange);
+    for (QGroupBox* frame : {optionFrames[1], optionFrames[2]}) {
         frame->resize(Twips::toPixels(l.frames.width), Twips::toPixels(l.frames.height));
     }
     fitOptionsToFrames();
-    placeBox(Panel3D8, l.files);
-    placeKeepingHeight(Command1, l.exit.left, l.exit.top, l.exit.width);
-    placeKeepingHeight(Command2, l.start.left, l.start.top, l.start.width);
-    placeKeepingHeight(Command4, l.report.left, l.report.top, l.report.width);
-    Panel3D19->resize(Twips::toPixels(2330), Twips::toPixels(960));
-    MatchPicture->move(Panel3D19->width() / 2 - MatchPicture->width() / 2, Twips::toPixels(115));
+    placeBox(filesPanel, l.files);
+    placeKeepingHeight(exitButton, l.exit.left, l.exit.top, l.exit.width);
+    placeKeepingHeight(startButton, l.start.left, l.start.top, l.start.width);
+    placeKeepingHeight(reportButton, l.report.left, l.report.top, l.report.width);
+    matchPicturePanel->resize(Twips::toPixels(2330), Twips::toPixels(960));
+    MatchPicture->move(matchPicturePanel->width() / 2 - MatchPicture->width() / 2,
+                       Twips::toPixels(115));
     for (std::size_t i = 0; i < 20; ++i) {
-        Label2[i]->hide();
-        placeKeepingHeight(Panel3D6[i], l.cards[i].left, l.cards[i].top, l.cards[i].width);
-        placeKeepingHeight(cmdCommand[i], 75, twips(cmdCommand[i]->y()), l.cardButtonWidth);
+        cardLabels[i]->hide();
+        placeKeepingHeight(cardFaces[i], l.cards[i].left, l.cards[i].top, l.cards[i].width);
+        placeKeepingHeight(cardButtons[i], 75, twips(cardButtons[i]->y()), l.cardButtonWidth);
     }
     centreCardFaces();
 }
 
 void MatchingWindow::centreCardFaces() {
     for (std::size_t i = 0; i < MatchingGame::kCards; ++i) {
-        const QWidget* face = Panel3D6[i];
+        const QWidget* face = cardFaces[i];
         for (QWidget* inside :
-             {static_cast<QWidget*>(cmdCommand[i]), static_cast<QWidget*>(Image2[i])}) {
+             {static_cast<QWidget*>(cardButtons[i]), static_cast<QWidget*>(cardPictures[i])}) {
             inside->move((face->width() - inside->width()) / 2,
                          (face->height() - inside->height()) / 2);
         }

@@ -18,6 +18,7 @@
 #include <QTableWidget>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -29,46 +30,73 @@ QAction* checkable(QAction* item) {
 } // namespace
 
 void MatchingWindow::buildMenus() {
-    mOC = mO->addAction("Panel C&olor", this, &MatchingWindow::ChooseColour);
+    panelColourAction = mO->addAction("Panel C&olor", this, &MatchingWindow::ChooseColour);
     mO->addSeparator();
-    mONames = mO->addAction("Family &Names Entry", this, &MatchingWindow::ShowFamilyNamesEntry);
+    familyNamesAction =
+        mO->addAction("Family &Names Entry", this, &MatchingWindow::ShowFamilyNamesEntry);
     mO->addSeparator();
-    mOEx = mO->addMenu("&Exhange Functions");
-    mOExNone = checkable(mOEx->addAction("&None", this, [this] { exchangeOptions_->select(0); }));
-    mOExSome =
-        checkable(mOEx->addAction("&SomeTimes", this, [this] { exchangeOptions_->select(1); }));
-    mOExAll =
-        checkable(mOEx->addAction("&All The Time", this, [this] { exchangeOptions_->select(2); }));
+    exchangeMenu = mO->addMenu("&Exhange Functions");
+    exchangeNoneAction =
+        checkable(exchangeMenu->addAction("&None", this, [this] { exchangeOptions_->select(0); }));
+    exchangeSometimesAction = checkable(
+        exchangeMenu->addAction("&SomeTimes", this, [this] { exchangeOptions_->select(1); }));
+    exchangeAlwaysAction = checkable(
+        exchangeMenu->addAction("&All The Time", this, [this] { exchangeOptions_->select(2); }));
     // Computer Selected comes first in the menu; Family is the source buttons' index 0.
-    mON = mO->addMenu("&Files To Use");
-    mONCom = checkable(
-        mON->addAction("&Computer Selected", this, [this] { sourceOptions_->select(1); }));
-    mONFam =
-        checkable(mON->addAction("&Family Names", this, [this] { sourceOptions_->select(0); }));
-    mONFam->setEnabled(false);
-    mONPic =
-        checkable(mON->addAction("&Pictures (Icons)", this, [this] { sourceOptions_->select(2); }));
-    mOP = mO->addMenu("Number Of &Players");
+    filesMenu = mO->addMenu("&Files To Use");
+    computerFilesAction = checkable(
+        filesMenu->addAction("&Computer Selected", this, [this] { sourceOptions_->select(1); }));
+    familyFilesAction = checkable(
+        filesMenu->addAction("&Family Names", this, [this] { sourceOptions_->select(0); }));
+    familyFilesAction->setEnabled(false);
+    pictureFilesAction = checkable(
+        filesMenu->addAction("&Pictures (Icons)", this, [this] { sourceOptions_->select(2); }));
+    playersMenu = mO->addMenu("Number Of &Players");
     for (int i = 0; i < 4; ++i) {
-        mOP1[std::size_t(i)] = checkable(mOP->addAction(QString("&%1").arg(i + 1), this,
-                                                        [this, i] { playerOptions_->select(i); }));
+        playerCountActions[std::size_t(i)] = checkable(playersMenu->addAction(
+            QString("&%1").arg(i + 1), this, [this, i] { playerOptions_->select(i); }));
     }
     mO->addSeparator();
-    mOPR = checkable(mO->addAction("Performance &Report", this, [this] {
+    reportAction = checkable(mO->addAction("Performance &Report", this, [this] {
         // The item's tick follows the report, not the click.
-        mOPR->setChecked(!mOPR->isChecked());
-        if (Panel3D18->isVisible()) {
+        reportAction->setChecked(!reportAction->isChecked());
+        if (reportPanel->isVisible()) {
             CloseReport();
         } else {
             ShowPerformanceReport();
         }
     }));
     mO->addSeparator();
-    mOS = mO->addAction("&Start", this, &MatchingWindow::StartMatchingGame);
+    startAction = mO->addAction("&Start", this, &MatchingWindow::StartMatchingGame);
     mO->addSeparator();
-    mOSO = mO->addAction("So&und", this, [this] { ShowSoundInformation(); });
+    soundAction = mO->addAction("So&und", this, [this] { ShowSoundInformation(); });
     mO->addSeparator();
-    mOExit = mO->addAction("E&xit", this, &MatchingWindow::ExitCommand);
+    exitAction = mO->addAction("E&xit", this, &MatchingWindow::ExitCommand);
+
+    // The items keep their designed names as object names.
+    const std::pair<QObject*, const char*> designed[] = {
+        {panelColourAction, "mOC"},
+        {familyNamesAction, "mONames"},
+        {exchangeMenu, "mOEx"},
+        {exchangeNoneAction, "mOExNone"},
+        {exchangeSometimesAction, "mOExSome"},
+        {exchangeAlwaysAction, "mOExAll"},
+        {filesMenu, "mON"},
+        {computerFilesAction, "mONCom"},
+        {familyFilesAction, "mONFam"},
+        {pictureFilesAction, "mONPic"},
+        {playersMenu, "mOP"},
+        {reportAction, "mOPR"},
+        {startAction, "mOS"},
+        {soundAction, "mOSO"},
+        {exitAction, "mOExit"},
+    };
+    for (const auto& [item, name] : designed) {
+        item->setObjectName(name);
+    }
+    for (QAction* item : playerCountActions) {
+        item->setObjectName("mOP1");
+    }
 }
 
 void MatchingWindow::buildSideToolbar() {
@@ -83,29 +111,30 @@ void MatchingWindow::buildSideToolbar() {
 }
 
 void MatchingWindow::attachPopupToControls() {
-    QList<QWidget*> controls = {Command1,  Command2,  Command4,  Command5,  MatchPicture,
-                                Frame1,    SSFrame1,  Grid1,     SSPanel1,  Panel3D1,
-                                Panel3D2,  Panel3D4,  Panel3D5,  Panel3D7,  Panel3D8,
-                                Panel3D10, Panel3D11, Panel3D18, Panel3D19, Image1};
+    QList<QWidget*> controls = {
+        exitButton,        startButton,      reportButton,     closeReportButton, MatchPicture,
+        innerColourSample, playerCountFrame, performanceGrid,  gamePanel,         cardArea,
+        messagePanel,      playersPanel,     playerCountPanel, exchangePanel,     filesPanel,
+        commandPanel,      accuracyGauge,    reportPanel,      matchPicturePanel, Image1};
     for (std::size_t i = 0; i < MatchingGame::kCards; ++i) {
-        controls << cmdCommand[i] << Image2[i] << Label2[i] << Panel3D6[i];
+        controls << cardButtons[i] << cardPictures[i] << cardLabels[i] << cardFaces[i];
     }
-    for (QGroupBox* frame : {Frame3D1[1], Frame3D1[2]}) {
+    for (QGroupBox* frame : {optionFrames[1], optionFrames[2]}) {
         controls.append(frame);
     }
-    for (Panel3D* panel : Panel3D3) {
+    for (Panel3D* panel : playerBoxes) {
         controls.append(panel);
     }
-    for (Panel3D* panel : Panel3D9) {
+    for (Panel3D* panel : scores) {
         controls.append(panel);
     }
-    for (QRadioButton* option : Option3D1) {
+    for (QRadioButton* option : playerCountOptions) {
         controls.append(option);
     }
-    for (QRadioButton* option : Option3D2) {
+    for (QRadioButton* option : exchangeModeOptions) {
         controls.append(option);
     }
-    for (QRadioButton* option : Option3D3) {
+    for (QRadioButton* option : cardSourceOptions) {
         controls.append(option);
     }
     for (QWidget* control : controls) {
@@ -115,39 +144,39 @@ void MatchingWindow::attachPopupToControls() {
 
 void MatchingWindow::SetPlayers(int index) {
     game_.PlayerCount = index + 1;
-    Panel3D11->setFloodPercent(0);
+    accuracyGauge->setFloodPercent(0);
     for (std::size_t i = 1; i < 4; ++i) {
-        Panel3D3[i]->hide();
-        Panel3D9[i]->hide();
+        playerBoxes[i]->hide();
+        scores[i]->hide();
     }
     arrangePlayerPanels();
     if (game_.PlayerCount == 1) {
-        Panel3D3[4]->show();
-        Command4->setEnabled(true);
+        playerBoxes[4]->show();
+        reportButton->setEnabled(true);
         EnableOptionMenus(true);
     } else {
-        Panel3D3[4]->hide();
-        Command4->setEnabled(false);
-        mOPR->setEnabled(false);
+        playerBoxes[4]->hide();
+        reportButton->setEnabled(false);
+        reportAction->setEnabled(false);
     }
-    Panel3D3[0]->setCaption(game_.PlayerCount == 1 ? "No. of Tries" : "Player 1");
-    Panel3D9[0]->hide();
-    for (QAction* item : mOP1) {
+    playerBoxes[0]->setCaption(game_.PlayerCount == 1 ? "No. of Tries" : "Player 1");
+    scores[0]->hide();
+    for (QAction* item : playerCountActions) {
         item->setChecked(false);
     }
-    mOP1[std::size_t(index)]->setChecked(true);
+    playerCountActions[std::size_t(index)]->setChecked(true);
     for (int i = 0; i < game_.PlayerCount; ++i) {
-        Panel3D3[std::size_t(i)]->show();
+        playerBoxes[std::size_t(i)]->show();
     }
-    Panel3D4->setCaption(game_.PlayerCount > 1 ? "Player 1 Starts" : "");
+    playersPanel->setCaption(game_.PlayerCount > 1 ? "Player 1 Starts" : "");
     for (std::size_t i = 1; i < 4; ++i) {
-        Panel3D3[i]->setEnabled(false);
+        playerBoxes[i]->setEnabled(false);
     }
 }
 
 void MatchingWindow::SetExchangeMode(int index) {
     game_.ExchangeMode = MatchingGame::Exchange(index + 1);
-    const std::array items = {mOExNone, mOExSome, mOExAll};
+    const std::array items = {exchangeNoneAction, exchangeSometimesAction, exchangeAlwaysAction};
     for (std::size_t i = 0; i < items.size(); ++i) {
         items[i]->setChecked(int(i) == index);
     }
@@ -155,57 +184,57 @@ void MatchingWindow::SetExchangeMode(int index) {
 
 void MatchingWindow::SetCardSource(int index) {
     game_.MatchCardSource = MatchingGame::Source(index + 1);
-    mONFam->setChecked(index == 0);
-    mONCom->setChecked(index == 1);
-    mONPic->setChecked(index == 2);
+    familyFilesAction->setChecked(index == 0);
+    computerFilesAction->setChecked(index == 1);
+    pictureFilesAction->setChecked(index == 2);
 }
 
 void MatchingWindow::EnableOptionMenus(bool enabled) {
-    for (QMenu* menu : {mOEx, mON, mOP}) {
+    for (QMenu* menu : {exchangeMenu, filesMenu, playersMenu}) {
         menu->menuAction()->setEnabled(enabled);
     }
     // 999: the report stays as it is (disabled for more than one player).
     if (program_.SignalValue != 999) {
-        mOPR->setEnabled(enabled);
+        reportAction->setEnabled(enabled);
     }
     program_.SignalValue = 0;
 }
 
 void MatchingWindow::ShowPerformanceReport() {
-    if (Panel3D18->isVisible()) {
+    if (reportPanel->isVisible()) {
         CloseReport();
         return;
     }
-    mOPR->setChecked(!mOPR->isChecked());
-    windowKeys().setCancelButton(Command5);
-    const double top = Twips::fromPixels(Panel3D1->y()) + (levelOne_ ? 45 : 430);
-    const double left = 0.235 * Twips::fromPixels(Panel3D1->width());
-    Panel3D18->move(Twips::toPixels(left), Twips::toPixels(top));
+    reportAction->setChecked(!reportAction->isChecked());
+    windowKeys().setCancelButton(closeReportButton);
+    const double top = Twips::fromPixels(cardArea->y()) + (levelOne_ ? 45 : 430);
+    const double left = 0.235 * Twips::fromPixels(cardArea->width());
+    reportPanel->move(Twips::toPixels(left), Twips::toPixels(top));
 
-    const int columnWidth = int(std::floor(0.34 * Grid1->width()));
-    Grid1->clearContents();
-    Grid1->setHorizontalHeaderLabels({"Attempt No.", "No. of Tries", "Accuracy"});
-    Grid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    const int columnWidth = int(std::floor(0.34 * performanceGrid->width()));
+    performanceGrid->clearContents();
+    performanceGrid->setHorizontalHeaderLabels({"Attempt No.", "No. of Tries", "Accuracy"});
+    performanceGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     for (int column = 0; column < 3; ++column) {
-        Grid1->setColumnWidth(column, columnWidth);
+        performanceGrid->setColumnWidth(column, columnWidth);
     }
     const std::vector<MatchingGame::ReportRow> rows = game_.reportRows();
-    Grid1->setRowCount(std::max(8, int(rows.size())));
+    performanceGrid->setRowCount(std::max(8, int(rows.size())));
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const QString cells[] = {rows[r].game, rows[r].tries, rows[r].accuracy};
         for (int column = 0; column < 3; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             item->setTextAlignment(Qt::AlignCenter);
-            Grid1->setItem(int(r), column, item);
+            performanceGrid->setItem(int(r), column, item);
         }
     }
-    Panel3D18->show();
-    Panel3D18->raise();
-    Command5->setFocus(Qt::OtherFocusReason);
+    reportPanel->show();
+    reportPanel->raise();
+    closeReportButton->setFocus(Qt::OtherFocusReason);
 }
 
 void MatchingWindow::CloseReport() {
-    mOPR->setChecked(!mOPR->isChecked());
-    Panel3D18->hide();
-    windowKeys().setCancelButton(Command1);
+    reportAction->setChecked(!reportAction->isChecked());
+    reportPanel->hide();
+    windowKeys().setCancelButton(exitButton);
 }

@@ -47,7 +47,7 @@ void MatchingWindow::setGameCommandsEnabled(bool enabled) {
     for (int button = 1; button <= 3; ++button) {
         Toolbar2Button(button)->setEnabled(enabled);
     }
-    for (QAction* item : {mOC, mOSO, mONames}) {
+    for (QAction* item : {panelColourAction, soundAction, familyNamesAction}) {
         item->setEnabled(enabled);
     }
 }
@@ -56,9 +56,9 @@ void MatchingWindow::StartMatchingGame() {
     showStatus(windowTitle());
     program_.BusyPointer();
     setGameCommandsEnabled(false);
-    Panel3D4->setForeColour(colour(kBlack));
-    Panel3D4->setCaption(game_.PlayerCount > 1 ? "Player 1 Starts" : "");
-    Panel3D2->setEmphasis(false);
+    playersPanel->setForeColour(colour(kBlack));
+    playersPanel->setCaption(game_.PlayerCount > 1 ? "Player 1 Starts" : "");
+    messagePanel->setEmphasis(false);
     ResetBoard();
     const QStringList names = game_.MatchCardSource == MatchingGame::Source::FamilyNames
                                   ? FamilyNamesFile::read(services_.folder)
@@ -67,50 +67,51 @@ void MatchingWindow::StartMatchingGame() {
     for (int i = 0; i < game_.cardCount(); ++i) {
         showCardPicture(i);
     }
-    Panel3D3[0]->setEnabled(true);
+    playerBoxes[0]->setEnabled(true);
     playing_ = true;
     program_.NormalPointer();
 }
 
 void MatchingWindow::ResetBoard() {
-    Command1->setText("Exit"); // no access key: Alt+X turns card X
-    Panel3D11->setFloodPercent(0);
-    if (Panel3D18->isVisible()) {
+    exitButton->setText("Exit"); // no access key: Alt+X turns card X
+    accuracyGauge->setFloodPercent(0);
+    if (reportPanel->isVisible()) {
         CloseReport();
     }
-    Command4->setEnabled(false);
+    reportButton->setEnabled(false);
     EnableOptionMenus(false);
     game_.ResetBoard();
-    Panel3D3[0]->setCaption(game_.PlayerCount == 1 ? "No. of Tries" : "Player 1");
-    Panel3D9[0]->setCaption({});
+    playerBoxes[0]->setCaption(game_.PlayerCount == 1 ? "No. of Tries" : "Player 1");
+    scores[0]->setCaption({});
     showMessage("Start", kBlue);
     for (int i = 0; i < game_.cardCount(); ++i) {
-        QPushButton* button = cmdCommand[std::size_t(i)];
+        QPushButton* button = cardButtons[std::size_t(i)];
         setCardCaption(i, cardButtonCaption(i));
         button->setEnabled(true);
         button->show();
-        Panel3D6[std::size_t(i)]->setForeColour(colour(kBlack));
-        Panel3D6[std::size_t(i)]->setCaption({});
-        Panel3D6[std::size_t(i)]->show();
+        cardFaces[std::size_t(i)]->setForeColour(colour(kBlack));
+        cardFaces[std::size_t(i)]->setCaption({});
+        cardFaces[std::size_t(i)]->show();
     }
     for (std::size_t player = 0; player < 4; ++player) {
-        Panel3D9[player]->setCaption({});
-        Panel3D3[player]->setEnabled(player == 0);
+        scores[player]->setCaption({});
+        playerBoxes[player]->setEnabled(player == 0);
     }
-    for (QWidget* frame : {static_cast<QWidget*>(Frame3D1[1]), static_cast<QWidget*>(Frame3D1[2]),
-                           static_cast<QWidget*>(Frame1), static_cast<QWidget*>(SSFrame1),
-                           static_cast<QWidget*>(Command2)}) {
+    for (QWidget* frame :
+         {static_cast<QWidget*>(optionFrames[1]), static_cast<QWidget*>(optionFrames[2]),
+          static_cast<QWidget*>(innerColourSample), static_cast<QWidget*>(playerCountFrame),
+          static_cast<QWidget*>(startButton)}) {
         frame->setEnabled(false);
     }
-    mOS->setEnabled(false);
+    startAction->setEnabled(false);
 }
 
 void MatchingWindow::setCardCaption(int index, const QString& caption) {
-    cmdCommand[std::size_t(index)]->setText(caption);
+    cardButtons[std::size_t(index)]->setText(caption);
 }
 
 void MatchingWindow::showCardPicture(int index) {
-    QLabel* picture = Image2[std::size_t(index)];
+    QLabel* picture = cardPictures[std::size_t(index)];
     if (game_.PictureCards == 1) {
         picture->setPixmap(QPixmap::fromImage(
             MatchingPictures::card(game_.CardValue[std::size_t(index)].toInt())));
@@ -121,15 +122,15 @@ void MatchingWindow::showCardPicture(int index) {
 }
 
 void MatchingWindow::ColourMessage() {
-    Panel3D2->setForeColour(colour(MessageColour));
+    messagePanel->setForeColour(colour(MessageColour));
 }
 
 void MatchingWindow::showMessage(const QString& text, int colourNumber) {
     MessageColour = colourNumber;
     ColourMessage();
-    Panel3D2->setCaption(text);
+    messagePanel->setCaption(text);
     // Seen during the pauses that follow, which let nothing else repaint.
-    Panel3D2->repaint();
+    messagePanel->repaint();
 }
 
 void MatchingWindow::TurnCard(int index) {
@@ -139,8 +140,8 @@ void MatchingWindow::TurnCard(int index) {
     // The turn runs as a whole: cards clicked or keys pressed meanwhile are dropped, and an exit
     // asked for meanwhile happens after it.
     stretch_->run([this, index] {
-        if (Panel3D19->isVisible()) {
-            Panel3D19->hide();
+        if (matchPicturePanel->isVisible()) {
+            matchPicturePanel->hide();
         }
         const bool secondCard = game_.LastCard != MatchingGame::kNoCard;
         const MatchingGame::Turned turned = game_.TurnCard(index);
@@ -152,7 +153,7 @@ void MatchingWindow::TurnCard(int index) {
             return;
         }
         if (secondCard) {
-            Command1->setFocus(Qt::OtherFocusReason);
+            exitButton->setFocus(Qt::OtherFocusReason);
         }
         if (turned == MatchingGame::Turned::FirstCard) {
             showMessage("Again", kMagenta);
@@ -173,10 +174,10 @@ void MatchingWindow::TurnCard(int index) {
 }
 
 void MatchingWindow::RevealCard(int index) {
-    QPushButton* button = cmdCommand[std::size_t(index)];
+    QPushButton* button = cardButtons[std::size_t(index)];
     CardCaption[std::size_t(index)] = button->text();
     button->hide();
-    Panel3D* face = Panel3D6[std::size_t(index)];
+    Panel3D* face = cardFaces[std::size_t(index)];
     face->setCaption("   ");
     face->setCaption(game_.MatchCardSource == MatchingGame::Source::Pictures
                          ? QString(" ")
@@ -185,11 +186,11 @@ void MatchingWindow::RevealCard(int index) {
 }
 
 void MatchingWindow::coverCard(int index) {
-    QPushButton* button = cmdCommand[std::size_t(index)];
+    QPushButton* button = cardButtons[std::size_t(index)];
     setCardCaption(index, CardCaption[std::size_t(index)]);
     // A covered card keeps nothing of its face, neither on screen (a long item would wrap beyond
     // the card's back) nor for a screen reader.
-    Panel3D6[std::size_t(index)]->setCaption({});
+    cardFaces[std::size_t(index)]->setCaption({});
     button->show();
 }
 
@@ -203,23 +204,23 @@ void MatchingWindow::judgeMatch() {
     showMessage("A Match", kBlue);
 
     // The match picture fills the files panel, inside its border.
-    const double holderWidth = Twips::fromPixels(Panel3D8->width());
-    const double holderHeight = Twips::fromPixels(Panel3D8->height());
+    const double holderWidth = Twips::fromPixels(filesPanel->width());
+    const double holderHeight = Twips::fromPixels(filesPanel->height());
     const double height = holderHeight - 130;
     const double width = holderWidth - 160;
-    Twips::place(Panel3D19, holderWidth / 2 - width / 2 - 15, holderHeight / 2 - height / 2, width,
-                 height);
-    MatchPicture->move((Panel3D19->width() - MatchPicture->width()) / 2,
-                       (Panel3D19->height() - MatchPicture->height()) / 2);
+    Twips::place(matchPicturePanel, holderWidth / 2 - width / 2 - 15, holderHeight / 2 - height / 2,
+                 width, height);
+    MatchPicture->move((matchPicturePanel->width() - MatchPicture->width()) / 2,
+                       (matchPicturePanel->height() - MatchPicture->height()) / 2);
     QCoreApplication::processEvents();
-    Panel3D19->setCaption("   ");
-    Panel3D19->show();
-    Panel3D19->raise();
-    Panel3D19->setCaption(" ");
+    matchPicturePanel->setCaption("   ");
+    matchPicturePanel->show();
+    matchPicturePanel->raise();
+    matchPicturePanel->setCaption(" ");
 
     for (int card : game_.PickedCards) {
-        Panel3D* face = Panel3D6[std::size_t(card)];
-        cmdCommand[std::size_t(card)]->hide();
+        Panel3D* face = cardFaces[std::size_t(card)];
+        cardButtons[std::size_t(card)]->hide();
         if (game_.MatchCardSource != MatchingGame::Source::Pictures) {
             face->setForeColour(colour(kLightBlue));
             if (game_.PictureCards == 0) {
@@ -228,7 +229,7 @@ void MatchingWindow::judgeMatch() {
         }
     }
     const int player = game_.CurrentPlayer;
-    Panel3D* score = Panel3D9[std::size_t(player - 1)];
+    Panel3D* score = scores[std::size_t(player - 1)];
     score->setCaption(" " + QString::number(game_.PlayerScores[std::size_t(player - 1)]));
     score->show();
     UpdateAccuracy();
@@ -237,7 +238,7 @@ void MatchingWindow::judgeMatch() {
         return;
     }
     if (game_.PlayerCount > 1) {
-        Panel3D4->setCaption(QString("Player %1 Select Again").arg(player));
+        playersPanel->setCaption(QString("Player %1 Select Again").arg(player));
     }
     nextTurnPanels();
 }
@@ -249,8 +250,8 @@ void MatchingWindow::judgeMiss() {
     program_.NoDropPointer();
     showMessage("No Match", kLightRed);
     if (game_.PlayerCount == 1) {
-        Panel3D9[0]->setCaption(QString::number(game_.PlayerScores[0]));
-        Panel3D9[0]->show();
+        scores[0]->setCaption(QString::number(game_.PlayerScores[0]));
+        scores[0]->show();
     }
     UpdateAccuracy();
     program_.PlayIncorrectSound();
@@ -295,10 +296,10 @@ void MatchingWindow::nextTurnPanels() {
         return;
     }
     for (int player = 1; player <= 4; ++player) {
-        Panel3D3[std::size_t(player - 1)]->setEnabled(player == game_.CurrentPlayer);
+        playerBoxes[std::size_t(player - 1)]->setEnabled(player == game_.CurrentPlayer);
     }
     if (game_.SameTurn == 0) {
-        Panel3D4->setCaption(QString("Player %1 Select").arg(game_.CurrentPlayer));
+        playersPanel->setCaption(QString("Player %1 Select").arg(game_.CurrentPlayer));
     }
 }
 
@@ -306,27 +307,28 @@ void MatchingWindow::endGame() {
     playing_ = false;
     MessageColour = kLightBlue;
     ColourMessage();
-    Panel3D2->setEmphasis(true);
+    messagePanel->setEmphasis(true);
     showMessage("GAME", kLightBlue);
     program_.NormalPointer();
     setGameCommandsEnabled(true);
-    Panel3D4->setForeColour(colour(kLightBlue));
-    Command1->setText("E&xit");
-    Panel3D19->hide();
-    for (QWidget* control : {static_cast<QWidget*>(Frame3D1[1]), static_cast<QWidget*>(Frame3D1[2]),
-                             static_cast<QWidget*>(Option3D2[1]),
-                             static_cast<QWidget*>(Option3D2[2]), static_cast<QWidget*>(Frame1),
-                             static_cast<QWidget*>(SSFrame1), static_cast<QWidget*>(Command2)}) {
+    playersPanel->setForeColour(colour(kLightBlue));
+    exitButton->setText("E&xit");
+    matchPicturePanel->hide();
+    for (QWidget* control :
+         {static_cast<QWidget*>(optionFrames[1]), static_cast<QWidget*>(optionFrames[2]),
+          static_cast<QWidget*>(exchangeModeOptions[1]),
+          static_cast<QWidget*>(exchangeModeOptions[2]), static_cast<QWidget*>(innerColourSample),
+          static_cast<QWidget*>(playerCountFrame), static_cast<QWidget*>(startButton)}) {
         control->setEnabled(true);
     }
-    mOS->setEnabled(true);
+    startAction->setEnabled(true);
     FocusStartButton();
     for (std::size_t player = 0; player < 4; ++player) {
-        Panel3D9[player]->setEnabled(true);
-        Panel3D3[player]->setEnabled(true);
+        scores[player]->setEnabled(true);
+        playerBoxes[player]->setEnabled(true);
     }
     if (game_.PlayerCount > 1) {
-        Panel3D4->setCaption(game_.winnerText());
+        playersPanel->setCaption(game_.winnerText());
         program_.SignalValue = 999;
         EnableOptionMenus(true);
         program_.SignalValue = 0;
@@ -334,14 +336,14 @@ void MatchingWindow::endGame() {
     }
     if (game_.PlayerScores[0] > 0) {
         game_.recordGame();
-        Panel3D11->setFloodPercent(game_.AccuracyPercent);
-        Command4->setEnabled(true);
+        accuracyGauge->setFloodPercent(game_.AccuracyPercent);
+        reportButton->setEnabled(true);
         EnableOptionMenus(true);
     }
 }
 
 void MatchingWindow::UpdateAccuracy() {
     if (game_.UpdateAccuracy()) {
-        Panel3D11->setFloodPercent(game_.AccuracyPercent);
+        accuracyGauge->setFloodPercent(game_.AccuracyPercent);
     }
 }

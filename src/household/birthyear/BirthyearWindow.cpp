@@ -48,7 +48,7 @@ BirthyearWindow::BirthyearWindow(Services& services)
 BirthyearWindow::~BirthyearWindow() = default;
 
 QWidget* BirthyearWindow::mainPanel() const {
-    return Panel3D1;
+    return birthyearPanel;
 }
 
 void BirthyearWindow::Form_Load() {
@@ -57,33 +57,35 @@ void BirthyearWindow::Form_Load() {
     program_.SignalValue = 0;
     program_.YearListLimit = kYearListLimit;
     for (int i = 0; i <= program_.YearListLimit; ++i) {
-        Combo1->addItem(QString::number(BirthyearFile::kFirstYear + i));
+        yearBox->addItem(QString::number(BirthyearFile::kFirstYear + i));
     }
-    Combo1->setCurrentIndex(-1);
-    Combo1->setEditText({});
+    yearBox->setCurrentIndex(-1);
+    yearBox->setEditText({});
     SetupCostGrid();
     LoadCostChart();
     // Only the main panel keeps the chosen panel colour; the panels inside it stay the desktop's.
     const QColor face = ColorNumber::toColor(ColorNumber::kButtonFace);
-    for (Panel3D* inner : {Panel3D2, Panel3D3, Panel3D4, Panel3D5, Panel3D6, Panel3D7, Panel3D8}) {
+    for (Panel3D* inner : {titlePanel, yearBoxFrame, workArea, seriousPanel, lighterPanel,
+                           costChartPanel, inputPanel}) {
         inner->setBackColour(face);
     }
-    QPalette selectorPalette = SSPanel4->palette();
+    QPalette selectorPalette = backgroundSelector->palette();
     selectorPalette.setColor(QPalette::Window, face);
-    SSPanel4->setPalette(selectorPalette);
+    backgroundSelector->setPalette(selectorPalette);
     program_.PrintSettings.PrintFontUnderline = false;
     program_.PrintSettings.PrintFontStrikethru = false;
 }
 
 void BirthyearWindow::Form_Activate() {
     ActivateFormServices();
-    SSPanel4->move(Panel3D1->width() / 2 - SSPanel4->width() / 2, SSPanel4->y());
+    backgroundSelector->move(birthyearPanel->width() / 2 - backgroundSelector->width() / 2,
+                             backgroundSelector->y());
     showStatus(kCaption);
     SetupCostGrid();
 }
 
 void BirthyearWindow::Form_Unload() {
-    SSPanel4->HideBackgroundSelector();
+    backgroundSelector->HideBackgroundSelector();
     ShownYear = 0;
     InputChanged = 0;
     program_.YearListLimit = 0;
@@ -110,19 +112,19 @@ void BirthyearWindow::SaveWithoutAsking() {
 }
 
 void BirthyearWindow::EscapeKey() {
-    if (Panel3D7->isVisible()) {
+    if (costChartPanel->isVisible()) {
         ToggleCostChart();
-    } else if (Panel3D8->isVisible()) {
+    } else if (inputPanel->isVisible()) {
         PromptCloseInput();
-    } else if (SSPanel4->isVisible()) {
-        SSPanel4->Command16[3]->click();
+    } else if (backgroundSelector->isVisible()) {
+        backgroundSelector->Command16[3]->click();
     } else {
         ExitBirthyear();
     }
 }
 
 bool BirthyearWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Combo1 && event->type() == QEvent::KeyPress) {
+    if (watched == yearBox && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             YearEntered();
@@ -133,7 +135,7 @@ bool BirthyearWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void BirthyearWindow::SideButton(int n) {
-    if (Panel3D7->isVisible() && (n == 2 || n == 3)) {
+    if (costChartPanel->isVisible() && (n == 2 || n == 3)) {
         services_.sound.beep();
         return;
     }
@@ -162,12 +164,12 @@ void BirthyearWindow::SideButton(int n) {
 }
 
 void BirthyearWindow::setCopyOffered(bool offered) {
-    mUCopy->setEnabled(offered);
+    copyAction->setEnabled(offered);
     Toolbar2Button(4)->setEnabled(offered);
 }
 
 bool BirthyearWindow::textsOnDisplay() const {
-    return !Label5->text().trimmed().isEmpty() || !Label6->text().trimmed().isEmpty();
+    return !seriousText->text().trimmed().isEmpty() || !lighterText->text().trimmed().isEmpty();
 }
 
 // The copy names the year on display, whatever the year box holds meanwhile.
@@ -177,7 +179,7 @@ void BirthyearWindow::CopyYearToClipboard() {
     }
     program_.BusyPointer();
     QCoreApplication::processEvents();
-    services_.clipboard.putText(yearCopyText(ShownYear, Label5->text(), Label6->text()));
+    services_.clipboard.putText(yearCopyText(ShownYear, seriousText->text(), lighterText->text()));
     program_.NormalPointer();
     services_.dialogs.message({"Selected Data has been copied to the Windows Clipboard.",
                                "Copy Option", Dialogs::Icon::Information, Dialogs::Buttons::Ok});

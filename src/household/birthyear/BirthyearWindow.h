@@ -74,46 +74,48 @@ public:
     // answer never takes the place of the side.
     int EditSide = 0;
 
-    Panel3D* Panel3D1;
-    Panel3D* Panel3D2;
-    QLabel* Label1;
-    Panel3D* Panel3D3;
-    QComboBox* Combo1;
-    QPushButton* Command6; // "&Input/Edit Information"
-    QPushButton* Command1; // "&Five Year Cost Chart" / "&Close Cost Chart"
-    QPushButton* Command7; // "E&xit"
-    Panel3D* Panel3D4;     // the work area
-    Panel3D* Panel3D5;     // the serious side
-    QLabel* Label5;
-    Panel3D* Panel3D6; // the lighter side
-    QLabel* Label6;
-    Panel3D* Panel3D7; // the cost chart
-    GridControl* Grid1;
-    Panel3D* Panel3D8; // the input panel
-    InputTextBox* Text1;
-    QPushButton* Command2; // "&Serious Side"
-    QPushButton* Command3; // "&Lighter Side"
-    QPushButton* Command4; // "Save"
-    QPushButton* Command5; // "&Close"
-    std::array<QLabel*, 3> Label7{};
-    QLabel* Label2; // the length of the text
-    QLabel* Label3; // the year being edited
-    QLabel* Label4; // the side being edited
-    GridBackgroundSelector* SSPanel4;
+    // Controls, with the names the handlers use; positions in twips as designed.
+    Panel3D* birthyearPanel;
+    Panel3D* titlePanel; // "What was Happening the Year You Where Born?"
+    QLabel* yearBoxLabel;
+    Panel3D* yearBoxFrame;
+    QComboBox* yearBox;
+    QPushButton* inputButton;     // "&Input/Edit Information"
+    QPushButton* costChartButton; // "&Five Year Cost Chart" / "&Close Cost Chart"
+    QPushButton* exitButton;
+    Panel3D* workArea;
+    Panel3D* seriousPanel; // "On The More Serious Side"
+    QLabel* seriousText;
+    Panel3D* lighterPanel; // "On The Lighter Side"
+    QLabel* lighterText;
+    Panel3D* costChartPanel;
+    GridControl* costGrid;
+    Panel3D* inputPanel;
+    InputTextBox* inputText;
+    QPushButton* seriousSideButton;
+    QPushButton* lighterSideButton;
+    QPushButton* saveButton;
+    QPushButton* closeInputButton;
+    // "Input/Edit Year:", "Input/Edit Side:", "Length (Max. = 500):"
+    std::array<QLabel*, 3> inputCaptions{};
+    QLabel* lengthLabel;    // the length of the text
+    QLabel* inputYearLabel; // the year being edited
+    QLabel* inputSideLabel; // the side being edited
+    GridBackgroundSelector* backgroundSelector;
 
-    QAction* mOBC;
-    QAction* mOCol;
-    QAction* mOTC;
-    QAction* mOI;
-    QAction* mOSide;
-    QAction* mOL;
-    QAction* mOSave;
-    QAction* mOCl;
-    QAction* mOF;
-    QAction* mOC;
-    QAction* mOE;
-    QMenu* mU;
-    QAction* mUCopy;
+    QAction* backgroundSelectorAction;
+    QAction* panelColourAction;
+    QAction* textColourAction;
+    QAction* inputAction;
+    QAction* seriousSideAction;
+    QAction* lighterSideAction;
+    QAction* saveAction;
+    QAction* closeInputAction;
+    QAction* costChartAction;
+    QAction* closeCostChartAction;
+    QAction* exitAction;
+    QMenu* editMenu;
+    QAction* copyAction;
 
 protected:
     void ExitCommand() override { ExitBirthyear(); }

@@ -25,24 +25,24 @@ void BirthyearWindow::buildColours() {
     // The desktop's face colour is refused when it would hide a text on the panels.
     panelColour_ =
         colours_->add({.title = "Panel Color",
-                       .panels = {Panel3D1},
+                       .panels = {birthyearPanel},
                        .file = SettingsFile::GColor2,
                        .record = kPanelRecord,
                        .defaultColour = kLightGrey,
                        .defaultMustDifferFrom = [this] {
-                           return QList<QColor>{Panel3D8->foreColour(),
-                                                Label5->palette().color(QPalette::WindowText),
-                                                Panel3D5->foreColour()};
+                           return QList<QColor>{inputPanel->foreColour(),
+                                                seriousText->palette().color(QPalette::WindowText),
+                                                seriousPanel->foreColour()};
                        }});
     textColour_ = colours_->add(
         {.title = "Text Color",
-         .panels = {Label5, Label6},
+         .panels = {seriousText, lighterText},
          .file = SettingsFile::GColor2,
          .record = kTextRecord,
          .defaultColour = 0,
          .mustDifferFrom = [this] { return std::optional(colours_->colour(panelColour_)); },
          .role = PanelColours::Role::Text});
-    connect(SSPanel4, &GridBackgroundSelector::settingChanged, this,
+    connect(backgroundSelector, &GridBackgroundSelector::settingChanged, this,
             [this] { colours_->noteChanged(); });
 }
 
@@ -52,7 +52,7 @@ bool BirthyearWindow::coloursChanged() const {
 
 void BirthyearWindow::LoadBdayColours() {
     colours_->LoadPanelColour();
-    SSPanel4->loadSetting(
+    backgroundSelector->loadSetting(
         settingsFile(services_.folder, SettingsFile::GColor2).readText(kGridRecord));
 }
 
@@ -69,7 +69,7 @@ void BirthyearWindow::ChooseTextColour() {
 }
 
 void BirthyearWindow::ToggleBackgroundSelector() {
-    SSPanel4->toggle(Panel3D1);
+    backgroundSelector->toggle(birthyearPanel);
 }
 
 // Records 5 and 6 every time, record 60 only for a grid background chosen and not cancelled.
@@ -79,7 +79,7 @@ void BirthyearWindow::SaveBdayColours() {
 }
 
 void BirthyearWindow::saveGridBackground() {
-    if (const std::optional<QString> grid = SSPanel4->settingToSave(); grid.has_value()) {
+    if (const std::optional<QString> grid = backgroundSelector->settingToSave(); grid.has_value()) {
         settingsFile(services_.folder, SettingsFile::GColor2).writeText(kGridRecord, *grid);
     }
 }

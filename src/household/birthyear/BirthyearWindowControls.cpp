@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <utility>
+
 namespace {
 
 using Design::panel;
@@ -91,126 +93,180 @@ void BirthyearWindow::buildControls() {
     QFont windowFont("MS Sans Serif");
     windowFont.setPointSizeF(8.25);
     centralWidget()->setFont(windowFont);
-    Panel3D1 = panel(centralWidget(), 1085, 900, 9830, 7200);
-    Panel3D1->hide();
-    Panel3D2 = panel(Panel3D1, 120, 100, 9590, 7000, "What was Happening the Year You Where Born?");
-    Panel3D2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1 = label(Panel3D2, "Birth Year:", 300, 450, 1000, 300);
-    Panel3D3 = panel(Panel3D2, 1300, 360, 1500, 480);
-    Combo1 = place(new QComboBox(Panel3D3), 45, 45, 1410, 390);
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setCompleter(nullptr); // a typed year is not completed from the list
-    Combo1->setMaxVisibleItems(12);
-    Combo1->setAccessibleName("Birth Year:");
-    Command6 = button(Panel3D2, "&Input/Edit Information", 3000, 390, 2300);
-    Command1 = button(Panel3D2, "&Five Year Cost Chart", 5450, 390, 2300);
-    Command7 = button(Panel3D2, "E&xit", 7900, 390, 1400);
+    birthyearPanel = panel(centralWidget(), 1085, 900, 9830, 7200);
+    birthyearPanel->hide();
+    birthyearPanel->setObjectName("Panel3D1");
+    titlePanel =
+        panel(birthyearPanel, 120, 100, 9590, 7000, "What was Happening the Year You Where Born?");
+    titlePanel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    titlePanel->setObjectName("Panel3D2");
+    yearBoxLabel = label(titlePanel, "Birth Year:", 300, 450, 1000, 300);
+    yearBoxLabel->setObjectName("Label1");
+    yearBoxFrame = panel(titlePanel, 1300, 360, 1500, 480);
+    yearBoxFrame->setObjectName("Panel3D3");
+    yearBox = place(new QComboBox(yearBoxFrame), 45, 45, 1410, 390);
+    yearBox->setEditable(true);
+    yearBox->setInsertPolicy(QComboBox::NoInsert);
+    yearBox->setCompleter(nullptr); // a typed year is not completed from the list
+    yearBox->setMaxVisibleItems(12);
+    yearBox->setAccessibleName("Birth Year:");
+    yearBox->setObjectName("Combo1");
+    inputButton = button(titlePanel, "&Input/Edit Information", 3000, 390, 2300);
+    costChartButton = button(titlePanel, "&Five Year Cost Chart", 5450, 390, 2300);
+    exitButton = button(titlePanel, "E&xit", 7900, 390, 1400);
+    inputButton->setObjectName("Command6");
+    costChartButton->setObjectName("Command1");
+    exitButton->setObjectName("Command7");
 
-    Panel3D4 = panel(Panel3D2, 422, 960, 8745, 5880);
-    Panel3D5 = panel(Panel3D4, 150, 150, kTextPanelWidth, kTextPanelHeight);
-    Label5 = textLabel(Panel3D5);
-    Label5->setAccessibleDescription("On The More Serious Side");
-    Panel3D6 = panel(Panel3D4, 150, 3030, kTextPanelWidth, kTextPanelHeight);
-    Label6 = textLabel(Panel3D6);
-    Label6->setAccessibleDescription("On The Lighter Side");
+    workArea = panel(titlePanel, 422, 960, 8745, 5880);
+    workArea->setObjectName("Panel3D4");
+    seriousPanel = panel(workArea, 150, 150, kTextPanelWidth, kTextPanelHeight);
+    seriousText = textLabel(seriousPanel);
+    seriousText->setAccessibleDescription("On The More Serious Side");
+    seriousPanel->setObjectName("Panel3D5");
+    seriousText->setObjectName("Label5");
+    lighterPanel = panel(workArea, 150, 3030, kTextPanelWidth, kTextPanelHeight);
+    lighterText = textLabel(lighterPanel);
+    lighterText->setAccessibleDescription("On The Lighter Side");
+    lighterPanel->setObjectName("Panel3D6");
+    lighterText->setObjectName("Label6");
     buildCostChart();
     buildInputPanel();
 
-    SSPanel4 =
-        new GridBackgroundSelector(services_,
-                                   {[this](const QString& picture) {
-                                        if (picture.isEmpty()) {
-                                            Grid1->removePicture();
-                                        } else {
-                                            Grid1->setPicture(picture);
-                                        }
-                                    },
-                                    [this] { return Grid1->backColour(); },
-                                    [this](const QColor& colour) { Grid1->setBackColour(colour); }},
-                                   Panel3D1);
-    SSPanel4->setDesign({5445,
-                         6285,
-                         1200,
-                         1190,
-                         {160, 1460, 2760, 4060},
-                         {396, 1745, 3035, 4324},
-                         1260,
-                         1249,
-                         5653,
-                         496,
-                         {160, 1410, 2845, 4115},
-                         {1215, 1410, 1215, 1175}});
-    SSPanel4->move(SSPanel4->x(), Twips::toPixels(225));
-    SSPanel4->setDefaultColour(ColorNumber::toColor(ColorNumber::kSystemFlag + 5));
+    backgroundSelector = new GridBackgroundSelector(
+        services_,
+        {[this](const QString& picture) {
+             if (picture.isEmpty()) {
+                 costGrid->removePicture();
+             } else {
+                 costGrid->setPicture(picture);
+             }
+         },
+         [this] { return costGrid->backColour(); },
+         [this](const QColor& colour) { costGrid->setBackColour(colour); }},
+        birthyearPanel);
+    backgroundSelector->setDesign({5445,
+                                   6285,
+                                   1200,
+                                   1190,
+                                   {160, 1460, 2760, 4060},
+                                   {396, 1745, 3035, 4324},
+                                   1260,
+                                   1249,
+                                   5653,
+                                   496,
+                                   {160, 1410, 2845, 4115},
+                                   {1215, 1410, 1215, 1175}});
+    backgroundSelector->move(backgroundSelector->x(), Twips::toPixels(225));
+    backgroundSelector->setDefaultColour(ColorNumber::toColor(ColorNumber::kSystemFlag + 5));
+    backgroundSelector->setObjectName("SSPanel4");
 
     for (QWidget* control : std::initializer_list<QWidget*>{
-             Panel3D1, Panel3D2, Panel3D3,  Panel3D4,  Panel3D5, Panel3D6, Panel3D7,
-             Panel3D8, Command1, Command2,  Command3,  Command4, Command5, Command6,
-             Command7, Text1,    Grid1,     Label1,    Label2,   Label3,   Label4,
-             Label5,   Label6,   Label7[0], Label7[1], Label7[2]}) {
+             birthyearPanel,   titlePanel,        yearBoxFrame,      workArea,
+             seriousPanel,     lighterPanel,      costChartPanel,    inputPanel,
+             costChartButton,  seriousSideButton, lighterSideButton, saveButton,
+             closeInputButton, inputButton,       exitButton,        inputText,
+             costGrid,         yearBoxLabel,      lengthLabel,       inputYearLabel,
+             inputSideLabel,   seriousText,       lighterText,       inputCaptions[0],
+             inputCaptions[1], inputCaptions[2]}) {
         attachOptionsPopup(control);
     }
 }
 
 void BirthyearWindow::buildCostChart() {
-    Panel3D7 = panel(Panel3D4, 150, 150, kTextPanelWidth, 5543,
-                     "Approximate Cost of Items for Years Shown!");
-    Panel3D7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Grid1 = place(new GridControl(Panel3D7), 105, 461, 8250, 4835);
-    Grid1->setAccessibleName("Approximate Cost of Items for Years Shown!");
-    Grid1->setRowTipHandler([this](int row) { return ShowRowScrollTip(row); });
-    Panel3D7->hide();
+    costChartPanel = panel(workArea, 150, 150, kTextPanelWidth, 5543,
+                           "Approximate Cost of Items for Years Shown!");
+    costChartPanel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    costChartPanel->setObjectName("Panel3D7");
+    costGrid = place(new GridControl(costChartPanel), 105, 461, 8250, 4835);
+    costGrid->setAccessibleName("Approximate Cost of Items for Years Shown!");
+    costGrid->setObjectName("Grid1");
+    costGrid->setRowTipHandler([this](int row) { return ShowRowScrollTip(row); });
+    costChartPanel->hide();
 }
 
 void BirthyearWindow::buildInputPanel() {
-    Panel3D8 = panel(Panel3D4, 150, 1500, kTextPanelWidth, kTextPanelHeight);
-    Panel3D8->setAccessibleName("Input/Edit Information");
-    Label7[0] = label(Panel3D8, "Input/Edit Year:", 150, 120, 1300, 300);
-    Label3 = label(Panel3D8, "", 1450, 120, 700, 300);
-    Label7[1] = label(Panel3D8, "Input/Edit Side:", 2250, 120, 1300, 300);
-    Label4 = label(Panel3D8, "", 3550, 120, 2500, 300);
-    Label7[2] = label(Panel3D8, "Length (Max. = 500):", 6000, 120, 1650, 300);
-    Label2 = label(Panel3D8, "", 7650, 120, 600, 300);
-    Text1 = place(new InputTextBox(Panel3D8), 150, 480, 6600, 2070);
-    Text1->setAccessibleName("Input/Edit Information");
-    Command2 = button(Panel3D8, "&Serious Side", 6900, 480, 1395, 450);
-    Command3 = button(Panel3D8, "&Lighter Side", 6900, 1020, 1395, 450);
-    Command4 = button(Panel3D8, "Save", 6900, 1560, 1395, 450);
-    Command4->setEnabled(false);
-    Command5 = button(Panel3D8, "&Close", 6900, 2100, 1395, 450);
-    Panel3D8->hide();
+    inputPanel = panel(workArea, 150, 1500, kTextPanelWidth, kTextPanelHeight);
+    inputPanel->setAccessibleName("Input/Edit Information");
+    inputPanel->setObjectName("Panel3D8");
+    inputCaptions[0] = label(inputPanel, "Input/Edit Year:", 150, 120, 1300, 300);
+    inputYearLabel = label(inputPanel, "", 1450, 120, 700, 300);
+    inputCaptions[1] = label(inputPanel, "Input/Edit Side:", 2250, 120, 1300, 300);
+    inputSideLabel = label(inputPanel, "", 3550, 120, 2500, 300);
+    inputCaptions[2] = label(inputPanel, "Length (Max. = 500):", 6000, 120, 1650, 300);
+    lengthLabel = label(inputPanel, "", 7650, 120, 600, 300);
+    for (QLabel* caption : inputCaptions) {
+        caption->setObjectName("Label7");
+    }
+    inputYearLabel->setObjectName("Label3");
+    inputSideLabel->setObjectName("Label4");
+    lengthLabel->setObjectName("Label2");
+    inputText = place(new InputTextBox(inputPanel), 150, 480, 6600, 2070);
+    inputText->setAccessibleName("Input/Edit Information");
+    inputText->setObjectName("Text1");
+    seriousSideButton = button(inputPanel, "&Serious Side", 6900, 480, 1395, 450);
+    lighterSideButton = button(inputPanel, "&Lighter Side", 6900, 1020, 1395, 450);
+    saveButton = button(inputPanel, "Save", 6900, 1560, 1395, 450);
+    saveButton->setEnabled(false);
+    closeInputButton = button(inputPanel, "&Close", 6900, 2100, 1395, 450);
+    seriousSideButton->setObjectName("Command2");
+    lighterSideButton->setObjectName("Command3");
+    saveButton->setObjectName("Command4");
+    closeInputButton->setObjectName("Command5");
+    inputPanel->hide();
 }
 
 void BirthyearWindow::buildMenus() {
-    mOBC = mO->addAction("&Grid Background Selector", this,
-                         &BirthyearWindow::ToggleBackgroundSelector);
-    mOBC->setEnabled(false);
-    mOCol = mO->addAction("Panel C&olor", this, &BirthyearWindow::ChooseColour);
-    mOTC = mO->addAction("&Text Color", this, &BirthyearWindow::ChooseTextColour);
+    backgroundSelectorAction = mO->addAction("&Grid Background Selector", this,
+                                             &BirthyearWindow::ToggleBackgroundSelector);
+    backgroundSelectorAction->setEnabled(false);
+    panelColourAction = mO->addAction("Panel C&olor", this, &BirthyearWindow::ChooseColour);
+    textColourAction = mO->addAction("&Text Color", this, &BirthyearWindow::ChooseTextColour);
     mO->addSeparator();
-    mOI = mO->addAction("&Input/Edit Information", this, &BirthyearWindow::OpenInputPanel);
-    mOSide = mO->addAction("&Serious Side", this, &BirthyearWindow::EditSeriousSide);
-    mOSide->setVisible(false);
-    mOL = mO->addAction("&Ligher Side", this, &BirthyearWindow::EditLighterSide);
-    mOL->setVisible(false);
-    mOSave = mO->addAction("&Save", this, [this] { SaveBirthYear(); });
-    mOSave->setVisible(false);
-    mOSave->setEnabled(false);
-    mOCl = mO->addAction("&Close", this, &BirthyearWindow::PromptCloseInput);
-    mOCl->setVisible(false);
+    inputAction = mO->addAction("&Input/Edit Information", this, &BirthyearWindow::OpenInputPanel);
+    seriousSideAction = mO->addAction("&Serious Side", this, &BirthyearWindow::EditSeriousSide);
+    seriousSideAction->setVisible(false);
+    lighterSideAction = mO->addAction("&Ligher Side", this, &BirthyearWindow::EditLighterSide);
+    lighterSideAction->setVisible(false);
+    saveAction = mO->addAction("&Save", this, [this] { SaveBirthYear(); });
+    saveAction->setVisible(false);
+    saveAction->setEnabled(false);
+    closeInputAction = mO->addAction("&Close", this, &BirthyearWindow::PromptCloseInput);
+    closeInputAction->setVisible(false);
     mO->addSeparator();
-    mOF = mO->addAction("&Five Year Cost Chart", this, &BirthyearWindow::ToggleCostChart);
-    mOC = mO->addAction("&Close Cost Chart", this, &BirthyearWindow::ToggleCostChart);
-    mOC->setVisible(false);
+    costChartAction =
+        mO->addAction("&Five Year Cost Chart", this, &BirthyearWindow::ToggleCostChart);
+    closeCostChartAction =
+        mO->addAction("&Close Cost Chart", this, &BirthyearWindow::ToggleCostChart);
+    closeCostChartAction->setVisible(false);
     mO->addSeparator();
-    mOE = mO->addAction("E&xit", this, &BirthyearWindow::ExitBirthyear);
+    exitAction = mO->addAction("E&xit", this, &BirthyearWindow::ExitBirthyear);
 
     // The Edit menu stands between Options and Help.
-    mU = new QMenu("&Edit", this);
-    menuBar()->insertMenu(mH, mU);
-    mUCopy = mU->addAction("&Copy", this, &BirthyearWindow::CopyYearToClipboard);
-    mUCopy->setEnabled(false);
+    editMenu = new QMenu("&Edit", this);
+    menuBar()->insertMenu(mH, editMenu);
+    copyAction = editMenu->addAction("&Copy", this, &BirthyearWindow::CopyYearToClipboard);
+    copyAction->setEnabled(false);
+
+    // The items keep their designed names as object names.
+    const std::pair<QObject*, const char*> designed[] = {
+        {backgroundSelectorAction, "mOBC"},
+        {panelColourAction, "mOCol"},
+        {textColourAction, "mOTC"},
+        {inputAction, "mOI"},
+        {seriousSideAction, "mOSide"},
+        {lighterSideAction, "mOL"},
+        {saveAction, "mOSave"},
+        {closeInputAction, "mOCl"},
+        {costChartAction, "mOF"},
+        {closeCostChartAction, "mOC"},
+        {exitAction, "mOE"},
+        {editMenu, "mU"},
+        {copyAction, "mUCopy"},
+    };
+    for (const auto& [item, name] : designed) {
+        item->setObjectName(name);
+    }
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, &BirthyearWindow::ShowHelpTopic);
@@ -229,28 +285,29 @@ void BirthyearWindow::buildSideToolbar() {
 }
 
 void BirthyearWindow::connectCommands() {
-    connect(Command6, &QPushButton::clicked, this, &BirthyearWindow::OpenInputPanel);
-    connect(Command1, &QPushButton::clicked, this, &BirthyearWindow::ToggleCostChart);
-    connect(Command7, &QPushButton::clicked, this, &BirthyearWindow::ExitBirthyear);
-    connect(Command2, &QPushButton::clicked, this, &BirthyearWindow::EditSeriousSide);
-    connect(Command3, &QPushButton::clicked, this, &BirthyearWindow::EditLighterSide);
-    connect(Command4, &QPushButton::clicked, this, [this] { SaveBirthYear(); });
-    connect(Command5, &QPushButton::clicked, this, &BirthyearWindow::PromptCloseInput);
-    connect(Text1, &QPlainTextEdit::textChanged, this, &BirthyearWindow::TrackInputText);
-    Text1->setEntryHandler([this] { return NoteInputKey(); });
+    connect(inputButton, &QPushButton::clicked, this, &BirthyearWindow::OpenInputPanel);
+    connect(costChartButton, &QPushButton::clicked, this, &BirthyearWindow::ToggleCostChart);
+    connect(exitButton, &QPushButton::clicked, this, &BirthyearWindow::ExitBirthyear);
+    connect(seriousSideButton, &QPushButton::clicked, this, &BirthyearWindow::EditSeriousSide);
+    connect(lighterSideButton, &QPushButton::clicked, this, &BirthyearWindow::EditLighterSide);
+    connect(saveButton, &QPushButton::clicked, this, [this] { SaveBirthYear(); });
+    connect(closeInputButton, &QPushButton::clicked, this, &BirthyearWindow::PromptCloseInput);
+    connect(inputText, &QPlainTextEdit::textChanged, this, &BirthyearWindow::TrackInputText);
+    inputText->setEntryHandler([this] { return NoteInputKey(); });
 
     // Typing in the year box takes the grid background selector away; a list choice shows the
     // year; Enter shows a typed year.
-    connect(Combo1, &QComboBox::editTextChanged, this, [this] {
-        mOBC->setEnabled(false);
+    connect(yearBox, &QComboBox::editTextChanged, this, [this] {
+        backgroundSelectorAction->setEnabled(false);
         Toolbar2Button(1)->setEnabled(false);
     });
-    connect(Combo1, &QComboBox::activated, this, &BirthyearWindow::YearChosen);
-    Combo1->installEventFilter(this);
-    focusMoves().onGotFocus(Combo1, [this] { AskSaveInput(); });
+    connect(yearBox, &QComboBox::activated, this, &BirthyearWindow::YearChosen);
+    yearBox->installEventFilter(this);
+    focusMoves().onGotFocus(yearBox, [this] { AskSaveInput(); });
 
-    connect(SSPanel4, &GridBackgroundSelector::statusText, this, &BirthyearWindow::showStatus);
-    connect(SSPanel4, &GridBackgroundSelector::restoreStatus, this,
+    connect(backgroundSelector, &GridBackgroundSelector::statusText, this,
+            &BirthyearWindow::showStatus);
+    connect(backgroundSelector, &GridBackgroundSelector::restoreStatus, this,
             [this] { showStatus(kCaption); });
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);

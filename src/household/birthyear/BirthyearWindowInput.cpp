@@ -19,26 +19,26 @@ const char* const kInputTitle = "Input/Edit Information";
 } // namespace
 
 void BirthyearWindow::ShowBirthYear() {
-    const std::optional<int> year = BirthyearFile::parseYear(Combo1->currentText());
+    const std::optional<int> year = BirthyearFile::parseYear(yearBox->currentText());
     if (!year.has_value()) {
         return;
     }
     // The year is taken from the box now: its list position follows, so that the box finishing
     // its edit later (the focus moving on) finds nothing new to choose.
-    if (const int listed = Combo1->findText(Combo1->currentText()); listed >= 0) {
-        Combo1->setCurrentIndex(listed);
+    if (const int listed = yearBox->findText(yearBox->currentText()); listed >= 0) {
+        yearBox->setCurrentIndex(listed);
     }
     program_.BusyPointer();
     setCopyOffered(true);
-    Command1->setText("&Five Year Cost Chart");
-    Panel3D7->hide();
+    costChartButton->setText("&Five Year Cost Chart");
+    costChartPanel->hide();
     ShownYear = *year;
-    Label3->setText(QString::number(ShownYear));
+    inputYearLabel->setText(QString::number(ShownYear));
     YearTexts = BirthyearFile::read(services_.folder.file(BirthyearFile::kFileName), ShownYear);
-    Panel3D5->setCaption("On The More Serious Side Of " + QString::number(ShownYear));
-    Panel3D6->setCaption("On The Lighter Side Of " + QString::number(ShownYear));
-    Label5->setText(YearTexts.serious);
-    Label6->setText(YearTexts.lighter);
+    seriousPanel->setCaption("On The More Serious Side Of " + QString::number(ShownYear));
+    lighterPanel->setCaption("On The Lighter Side Of " + QString::number(ShownYear));
+    seriousText->setText(YearTexts.serious);
+    lighterText->setText(YearTexts.lighter);
     program_.NormalPointer();
 }
 
@@ -58,21 +58,21 @@ bool BirthyearWindow::AskSaveInput() {
 }
 
 void BirthyearWindow::YearChosen() {
-    const QString chosen = Combo1->currentText();
+    const QString chosen = yearBox->currentText();
     if (!AskSaveInput()) {
         // The edits could not be saved: they stay on screen with their year.
-        Combo1->setEditText(QString::number(ShownYear));
+        yearBox->setEditText(QString::number(ShownYear));
         return;
     }
-    Combo1->setEditText(chosen);
-    mOBC->setEnabled(false);
+    yearBox->setEditText(chosen);
+    backgroundSelectorAction->setEnabled(false);
     Toolbar2Button(1)->setEnabled(false);
     CloseInputPanel();
     ShowBirthYear();
 }
 
 void BirthyearWindow::YearEntered() {
-    if (!BirthyearFile::parseYear(Combo1->currentText()).has_value()) {
+    if (!BirthyearFile::parseYear(yearBox->currentText()).has_value()) {
         return;
     }
     CloseInputPanel();
@@ -80,7 +80,7 @@ void BirthyearWindow::YearEntered() {
 }
 
 void BirthyearWindow::setYearBoxAndChartInTabOrder(bool inOrder) {
-    for (QWidget* control : std::initializer_list<QWidget*>{Combo1, Command1}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{yearBox, costChartButton}) {
         control->setFocusPolicy(inOrder ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
@@ -88,11 +88,11 @@ void BirthyearWindow::setYearBoxAndChartInTabOrder(bool inOrder) {
 // The panel edits the texts of a year on display; a valid year typed in the box and not yet
 // shown is shown first, so that the save writes the year the texts belong to.
 void BirthyearWindow::OpenInputPanel() {
-    const std::optional<int> year = BirthyearFile::parseYear(Combo1->currentText());
+    const std::optional<int> year = BirthyearFile::parseYear(yearBox->currentText());
     if (!year.has_value()) {
         services_.dialogs.message({"First Select Year for Input or Editing!", kInputTitle,
                                    Dialogs::Icon::Information, Dialogs::Buttons::Ok});
-        Combo1->setFocus(Qt::OtherFocusReason);
+        yearBox->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (*year != ShownYear) {
@@ -100,92 +100,92 @@ void BirthyearWindow::OpenInputPanel() {
     }
     setCopyOffered(false);
     showStatus(kInputTitle);
-    Label2->clear();
-    Label3->setText(QString::number(ShownYear));
-    Label4->clear();
+    lengthLabel->clear();
+    inputYearLabel->setText(QString::number(ShownYear));
+    inputSideLabel->clear();
     EditSide = 0;
     InputChanged = 0;
-    mOI->setVisible(false);
-    mOE->setEnabled(false);
-    for (QAction* item : {mOSide, mOL, mOSave, mOCl}) {
+    inputAction->setVisible(false);
+    exitAction->setEnabled(false);
+    for (QAction* item : {seriousSideAction, lighterSideAction, saveAction, closeInputAction}) {
         item->setVisible(true);
     }
     setYearBoxAndChartInTabOrder(false);
-    Command6->setEnabled(false);
-    Command7->setEnabled(false);
-    Command2->setEnabled(true);
-    Command3->setEnabled(true);
-    mOSide->setEnabled(true);
-    mOL->setEnabled(true);
-    Panel3D8->move(Panel3D8->x(), Panel3D4->height() / 2 - Panel3D8->height() / 2);
-    Panel3D8->show();
-    Panel3D8->raise();
-    Text1->clear();
-    Command5->setFocus(Qt::OtherFocusReason);
+    inputButton->setEnabled(false);
+    exitButton->setEnabled(false);
+    seriousSideButton->setEnabled(true);
+    lighterSideButton->setEnabled(true);
+    seriousSideAction->setEnabled(true);
+    lighterSideAction->setEnabled(true);
+    inputPanel->move(inputPanel->x(), workArea->height() / 2 - inputPanel->height() / 2);
+    inputPanel->show();
+    inputPanel->raise();
+    inputText->clear();
+    closeInputButton->setFocus(Qt::OtherFocusReason);
 }
 
 void BirthyearWindow::EditSeriousSide() {
-    Panel3D8->move(Panel3D8->x(), Panel3D6->y());
-    Command2->setEnabled(false);
-    Command3->setEnabled(true);
-    mOSide->setEnabled(false);
-    mOL->setEnabled(true);
+    inputPanel->move(inputPanel->x(), lighterPanel->y());
+    seriousSideButton->setEnabled(false);
+    lighterSideButton->setEnabled(true);
+    seriousSideAction->setEnabled(false);
+    lighterSideAction->setEnabled(true);
     EditSide = 1;
-    if (!Label5->text().isEmpty()) {
-        Text1->setPlainText(Label5->text());
-        Text1->moveCursor(QTextCursor::End);
+    if (!seriousText->text().isEmpty()) {
+        inputText->setPlainText(seriousText->text());
+        inputText->moveCursor(QTextCursor::End);
     } else {
-        Text1->clear();
-        Label2->setStyleSheet("color: " + ColorNumber::palette(1).name());
-        Label2->setText("0");
+        inputText->clear();
+        lengthLabel->setStyleSheet("color: " + ColorNumber::palette(1).name());
+        lengthLabel->setText("0");
     }
-    Label4->setText("On The More Serious Side");
-    Text1->setFocus(Qt::OtherFocusReason);
+    inputSideLabel->setText("On The More Serious Side");
+    inputText->setFocus(Qt::OtherFocusReason);
 }
 
 void BirthyearWindow::EditLighterSide() {
-    Panel3D8->move(Panel3D8->x(), Panel3D5->y());
-    Command2->setEnabled(true);
-    Command3->setEnabled(false);
-    mOSide->setEnabled(true);
-    mOL->setEnabled(false);
+    inputPanel->move(inputPanel->x(), seriousPanel->y());
+    seriousSideButton->setEnabled(true);
+    lighterSideButton->setEnabled(false);
+    seriousSideAction->setEnabled(true);
+    lighterSideAction->setEnabled(false);
     EditSide = 2;
-    if (!Label6->text().isEmpty()) {
-        Text1->setPlainText(Label6->text());
-        Text1->moveCursor(QTextCursor::End);
+    if (!lighterText->text().isEmpty()) {
+        inputText->setPlainText(lighterText->text());
+        inputText->moveCursor(QTextCursor::End);
     } else {
-        Text1->clear();
-        Label2->setStyleSheet("color: " + ColorNumber::palette(1).name());
-        Label2->setText("0");
+        inputText->clear();
+        lengthLabel->setStyleSheet("color: " + ColorNumber::palette(1).name());
+        lengthLabel->setText("0");
     }
-    Label4->setText("On The Lighter Side");
-    Text1->setFocus(Qt::OtherFocusReason);
+    inputSideLabel->setText("On The Lighter Side");
+    inputText->setFocus(Qt::OtherFocusReason);
 }
 
 void BirthyearWindow::TrackInputText() {
-    const QString text = Text1->toPlainText();
+    const QString text = inputText->toPlainText();
     if (text.isEmpty() && InputChanged == 0) {
         return;
     }
     if (EditSide == 1 || EditSide == 2) {
-        Label2->setText(QString::number(BirthyearFile::storedLength(text)));
-        (EditSide == 1 ? Label5 : Label6)->setText(text);
+        lengthLabel->setText(QString::number(BirthyearFile::storedLength(text)));
+        (EditSide == 1 ? seriousText : lighterText)->setText(text);
     }
-    const int palette = Label2->text().toInt() > kWarningLength ? 4 : 1;
-    Label2->setStyleSheet("color: " + ColorNumber::palette(palette).name());
+    const int palette = lengthLabel->text().toInt() > kWarningLength ? 4 : 1;
+    lengthLabel->setStyleSheet("color: " + ColorNumber::palette(palette).name());
 }
 
 bool BirthyearWindow::NoteInputKey() {
-    if (!Label4->text().isEmpty()) {
+    if (!inputSideLabel->text().isEmpty()) {
         InputChanged = 1;
-        Command4->setEnabled(true);
-        mOSave->setEnabled(true);
+        saveButton->setEnabled(true);
+        saveAction->setEnabled(true);
         return true;
     }
     services_.dialogs.message({"First select 'Side' to input or edit data!", kInputTitle,
                                Dialogs::Icon::Information, Dialogs::Buttons::Ok});
-    Text1->clear();
-    Command2->setFocus(Qt::OtherFocusReason);
+    inputText->clear();
+    seriousSideButton->setFocus(Qt::OtherFocusReason);
     return false;
 }
 
@@ -195,7 +195,7 @@ bool BirthyearWindow::SaveBirthYear() {
         return false;
     }
     program_.BusyPointer();
-    const BirthyearFile::YearTexts texts{Label5->text(), Label6->text()};
+    const BirthyearFile::YearTexts texts{seriousText->text(), lighterText->text()};
     const RecordFile::WriteResult result =
         BirthyearFile::write(services_.folder.file(BirthyearFile::kFileName), ShownYear, texts);
     program_.NormalPointer();
@@ -242,18 +242,18 @@ void BirthyearWindow::PromptCloseInput() {
 }
 
 void BirthyearWindow::CloseInputPanel() {
-    Panel3D8->hide();
-    Command6->setEnabled(true);
-    mOI->setEnabled(true);
-    Command7->setEnabled(true);
+    inputPanel->hide();
+    inputButton->setEnabled(true);
+    inputAction->setEnabled(true);
+    exitButton->setEnabled(true);
     setYearBoxAndChartInTabOrder(true);
-    mOI->setVisible(true);
-    for (QAction* item : {mOSide, mOL, mOSave, mOCl}) {
+    inputAction->setVisible(true);
+    for (QAction* item : {seriousSideAction, lighterSideAction, saveAction, closeInputAction}) {
         item->setVisible(false);
     }
-    mOE->setEnabled(true);
-    mOC->setVisible(false);
-    mOF->setVisible(true);
+    exitAction->setEnabled(true);
+    closeCostChartAction->setVisible(false);
+    costChartAction->setVisible(true);
     EditSide = 0;
     showStatus(kCaption);
 }

@@ -42,7 +42,7 @@ ThoughtsWindow::ThoughtsWindow(Services& services)
     buildMenus();
     buildSideToolbar();
     buildDisplayColours();
-    windowKeys().setCancelButton(Command3);
+    windowKeys().setCancelButton(exitButton);
     connectCommands();
     buildPrintPreview();
     resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
@@ -52,14 +52,14 @@ ThoughtsWindow::ThoughtsWindow(Services& services)
 ThoughtsWindow::~ThoughtsWindow() = default;
 
 QWidget* ThoughtsWindow::mainPanel() const {
-    return SSPanel1;
+    return thoughtsPanel;
 }
 
 void ThoughtsWindow::Form_Load() {
     LoadFormServices();
     ResetThoughtsState();
     if (humorous_) {
-        mO5->setVisible(false);
+        copySeparator->setVisible(false);
         setWindowIcon(QIcon(services_.folder.file("2.ico")));
         LoadHumorousThoughts();
         for (int n = 1; n <= 5; ++n) {
@@ -70,18 +70,18 @@ void ThoughtsWindow::Form_Load() {
     }
     services_.random.Randomize();
     CenterThought();
-    Panel3D1->move(SSPanel1->width() / 2 - Panel3D1->width() / 2, Panel3D1->y());
-    Panel3D4->setForeColour(ColorNumber::palette(9));
+    displayFrame->move(thoughtsPanel->width() / 2 - displayFrame->width() / 2, displayFrame->y());
+    punchLinePanel->setForeColour(ColorNumber::palette(9));
     program_.PrintSettings.PrintFontUnderline = false;
     program_.PrintSettings.PrintFontStrikethru = false;
     program_.PrintSettings.PrintFontColour =
-        qint32(ColorNumber::fromColor(Label1->palette().color(QPalette::WindowText)));
-    SSPanel80->loadGuideLineChoice();
+        qint32(ColorNumber::fromColor(thoughtLabel->palette().color(QPalette::WindowText)));
+    printPreview->loadGuideLineChoice();
 }
 
 void ThoughtsWindow::Form_Activate() {
     ActivateFormServices();
-    SSPanel80->activate();
+    printPreview->activate();
     LoadThoughtDisplaySettings();
     FitDisplayFont();
     LayOutButtons();
@@ -92,75 +92,78 @@ void ThoughtsWindow::Form_Activate() {
         return;
     }
     program_.SharedState = 0;
-    if (Command1->isVisible()) {
-        Command1->setFocus(Qt::OtherFocusReason);
+    if (startButton->isVisible()) {
+        startButton->setFocus(Qt::OtherFocusReason);
     }
     program_.NormalPointer();
 }
 
 void ThoughtsWindow::FitDisplayFont() {
-    const QString kept = Label1->text();
-    Label1->setText(DisplayFontFit::kTestLine);
-    const DisplayFontFit::Fitted fitted =
-        DisplayFontFit::fitAtActivation(Label1->font().pointSizeF(), DisplayFitSize, displayPanel(),
-                                        [this](double size) { return measureLabel(size); });
+    const QString kept = thoughtLabel->text();
+    thoughtLabel->setText(DisplayFontFit::kTestLine);
+    const DisplayFontFit::Fitted fitted = DisplayFontFit::fitAtActivation(
+        thoughtLabel->font().pointSizeF(), DisplayFitSize, displayPanel(),
+        [this](double size) { return measureLabel(size); });
     DisplayFitSize = fitted.fitSize;
-    Label1->setText(kept);
-    Label1->resize(Label1->sizeHint());
+    thoughtLabel->setText(kept);
+    thoughtLabel->resize(thoughtLabel->sizeHint());
     CenterThought();
 }
 
 DisplayFontFit::Measured ThoughtsWindow::measureLabel(double size) {
-    QFont font = Label1->font();
+    QFont font = thoughtLabel->font();
     font.setPointSizeF(size);
-    Label1->setFont(font);
-    Label1->resize(Label1->sizeHint());
-    return {QFontInfo(Label1->font()).pointSizeF(), Twips::fromPixels(Label1->width()),
-            Twips::fromPixels(Label1->height())};
+    thoughtLabel->setFont(font);
+    thoughtLabel->resize(thoughtLabel->sizeHint());
+    return {QFontInfo(thoughtLabel->font()).pointSizeF(), Twips::fromPixels(thoughtLabel->width()),
+            Twips::fromPixels(thoughtLabel->height())};
 }
 
 DisplayFontFit::Panel ThoughtsWindow::displayPanel() const {
-    return {Twips::fromPixels(Panel3D2->width()), Twips::fromPixels(Panel3D2->height())};
+    return {Twips::fromPixels(displayArea->width()), Twips::fromPixels(displayArea->height())};
 }
 
 void ThoughtsWindow::LayOutButtons() {
-    const double width = Twips::fromPixels(SSPanel1->width());
-    const double height = Twips::fromPixels(SSPanel1->height());
+    const double width = Twips::fromPixels(thoughtsPanel->width());
+    const double height = Twips::fromPixels(thoughtsPanel->height());
     const auto setLeft = [](QWidget* control, double left) {
         control->move(Twips::toPixels(left), control->y());
     };
     const auto setTop = [](QWidget* control, double top) {
         control->move(control->x(), Twips::toPixels(top));
     };
-    setLeft(Command1, 0.124 * width);
-    setLeft(Command4, 0.33 * width);
-    setLeft(Command2, 0.53 * width);
-    setLeft(Command3, 0.73 * width);
-    SearchPanel->move(Command1->x(), SearchPanel->y());
-    Panel3D5->move(Panel3D1->x(), Panel3D5->y());
+    setLeft(startButton, 0.124 * width);
+    setLeft(searchButton, 0.33 * width);
+    setLeft(printButton, 0.53 * width);
+    setLeft(exitButton, 0.73 * width);
+    SearchPanel->move(startButton->x(), SearchPanel->y());
+    punchLineFrame->move(displayFrame->x(), punchLineFrame->y());
     double buttonsTop = 0;
     if (!humorous_) {
-        setTop(Panel3D1, height / 2 * 0.2);
-        buttonsTop = Twips::fromPixels(Panel3D1->y() + Panel3D1->height()) + 500;
+        setTop(displayFrame, height / 2 * 0.2);
+        buttonsTop = Twips::fromPixels(displayFrame->y() + displayFrame->height()) + 500;
     } else {
-        setTop(Panel3D1, 0.15 * height);
-        setTop(Panel3D5, 0.55 * height);
-        buttonsTop = Twips::fromPixels(Panel3D5->y() + Panel3D5->height()) + 500;
-        Command4->resize(Twips::toPixels(0.3 * width), Command4->height());
-        Command4->move(SSPanel1->width() / 2 - Command4->width() / 2, Command4->y());
-        Command1->move(Command4->x() - Command1->width() - Twips::toPixels(200), Command1->y());
-        Command3->move(Command4->x() + Command4->width() + Twips::toPixels(200), Command3->y());
+        setTop(displayFrame, 0.15 * height);
+        setTop(punchLineFrame, 0.55 * height);
+        buttonsTop = Twips::fromPixels(punchLineFrame->y() + punchLineFrame->height()) + 500;
+        searchButton->resize(Twips::toPixels(0.3 * width), searchButton->height());
+        searchButton->move(thoughtsPanel->width() / 2 - searchButton->width() / 2,
+                           searchButton->y());
+        startButton->move(searchButton->x() - startButton->width() - Twips::toPixels(200),
+                          startButton->y());
+        exitButton->move(searchButton->x() + searchButton->width() + Twips::toPixels(200),
+                         exitButton->y());
     }
-    for (QPushButton* command : {Command1, Command4, Command2, Command3}) {
+    for (QPushButton* command : {startButton, searchButton, printButton, exitButton}) {
         setTop(command, buttonsTop);
     }
-    SearchPanel->move(SearchPanel->x(), Command1->y() - Twips::toPixels(190));
+    SearchPanel->move(SearchPanel->x(), startButton->y() - Twips::toPixels(190));
 }
 
 void ThoughtsWindow::resizeEvent(QResizeEvent* event) {
     ActivityWindow::resizeEvent(event);
-    if (Command1 != nullptr && Command1->isVisible()) {
-        Command1->setFocus(Qt::OtherFocusReason);
+    if (startButton != nullptr && startButton->isVisible()) {
+        startButton->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -184,7 +187,7 @@ void ThoughtsWindow::Form_Unload() {
 }
 
 void ThoughtsWindow::SideButton(int n) {
-    if (SSPanel80->isOpen()) {
+    if (printPreview->isOpen()) {
         services_.sound.beep();
         return;
     }
@@ -193,16 +196,16 @@ void ThoughtsWindow::SideButton(int n) {
         ChooseDisplayFont();
         break;
     case 2:
-        mOC->trigger();
+        displayColourAction->trigger();
         break;
     case 3:
-        mOSr->trigger();
+        searchAction->trigger();
         break;
     case 4:
         CopyThoughtToClipboard();
         break;
     case 5:
-        mOP->trigger();
+        printAction->trigger();
         break;
     case 6:
         ShowHelpTopic();
@@ -216,7 +219,7 @@ void ThoughtsWindow::SideButton(int n) {
 }
 
 void ThoughtsWindow::setCopyAndPrintOffered(bool offered) {
-    mOCop->setEnabled(offered);
+    copyAction->setEnabled(offered);
     Toolbar2Button(4)->setEnabled(offered);
-    mOP->setEnabled(offered);
+    printAction->setEnabled(offered);
 }

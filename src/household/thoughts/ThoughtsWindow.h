@@ -70,37 +70,37 @@ public:
     QString NoMatchMessage;
 
     // Controls, with the names the handlers use; positions in twips as designed.
-    Panel3D* SSPanel1;
-    QLabel* Image1Picture; // the window's small picture: a light bulb, or a smile when humorous
-    Panel3D* Panel3D1;     // holds the display panel
-    Panel3D* Panel3D2;     // the display (upper) panel
-    QLabel* Label1;        // the thought, sized to its text, centred in Panel3D2
-    Panel3D* Panel3D5;     // holds the punch-line panel; humorous only
-    Panel3D* Panel3D4;     // the punch line
-    QPushButton* Command1 = nullptr; // "&Start", then "&Next"
-    QPushButton* Command4;           // "S&earch", or "&The Rest of the Story"
-    QPushButton* Command2;           // "&Print"
-    QPushButton* Command3;           // "E&xit"
-    Panel3D* SearchPanel;            // the search prompt
-    QLineEdit* Text1;
-    QPushButton* Command5; // "&Begin", "&Next" or "&New"
-    QPushButton* Command6; // "&Close"
-    PrintPreviewPanel* SSPanel80 = nullptr;
+    Panel3D* thoughtsPanel;
+    QLabel* kindPicture;     // the window's small picture: a light bulb, or a smile when humorous
+    Panel3D* displayFrame;   // holds the display area
+    Panel3D* displayArea;    // the display (upper) panel
+    QLabel* thoughtLabel;    // the thought, sized to its text, centred in displayArea
+    Panel3D* punchLineFrame; // holds the punch-line panel; humorous only
+    Panel3D* punchLinePanel;
+    QPushButton* startButton = nullptr; // "&Start", then "&Next"
+    QPushButton* searchButton;          // "S&earch", or "&The Rest of the Story"
+    QPushButton* printButton;
+    QPushButton* exitButton;
+    Panel3D* SearchPanel; // the search prompt
+    QLineEdit* searchText;
+    QPushButton* searchNextButton;  // "&Begin", "&Next" or "&New"
+    QPushButton* closeSearchButton; // "&Close"
+    PrintPreviewPanel* printPreview = nullptr;
 
-    QAction* mODD;
-    QAction* mOC;
-    QAction* mOUp;
-    QAction* mOL;
-    QAction* mOSr;
-    QAction* mO5;
-    QAction* mOCopy;
-    QAction* mOP;
-    QAction* mORest;
-    QAction* mOS;
-    QAction* mON;
-    QAction* mOE;
-    QMenu* mEdit;
-    QAction* mOCop;
+    QAction* displayFontAction;
+    QAction* displayColourAction;    // "Display &Area Color", the general window's
+    QAction* upperPanelColourAction; // the humorous window's two panels
+    QAction* lowerPanelColourAction;
+    QAction* searchAction;
+    QAction* copySeparator;     // hidden in the humorous window
+    QAction* optionsCopyAction; // shown while the right-click menu is open
+    QAction* printAction;
+    QAction* restOfStoryAction;
+    QAction* startAction;
+    QAction* nextAction;
+    QAction* exitAction;
+    QMenu* editMenu;
+    QAction* copyAction; // the Edit menu's
 
 protected:
     void ExitCommand() override;
@@ -134,8 +134,8 @@ private:
     void beforeOptionsPopup();
     void afterOptionsPopup();
 
-    // Copying and printing are offered once a thought shows (mOCop, mOP, "&Print" and side
-    // buttons 4 and 5).
+    // Copying and printing are offered once a thought shows (copyAction, printAction, "&Print" and
+    // side buttons 4 and 5).
     void setCopyAndPrintOffered(bool offered);
     DisplayFontFit::Measured measureLabel(double size);
     DisplayFontFit::Panel displayPanel() const;

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <utility>
+
 namespace {
 
 using Design::panel;
@@ -37,92 +39,132 @@ QFont windowFont(bool bold) {
 void ThoughtsWindow::buildControls() {
     // The controls are sized for the classic 8-point dialog font.
     centralWidget()->setFont(windowFont(false));
-    SSPanel1 = panel(centralWidget(), 1091, 943, 9818, 7300);
-    SSPanel1->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
-    SSPanel1->hide();
-    Image1Picture = place(new QLabel(SSPanel1), 150, 120, 480, 480);
-    Image1Picture->setPixmap(QPixmap(humorous_ ? ":/toolbar/11.png" : ":/toolbar/10.png"));
-    Image1Picture->setScaledContents(true);
-    Panel3D1 = panel(SSPanel1, 527, 730, 8764, 5128);
-    Panel3D2 = panel(Panel3D1, 150, 150, 8494, 4841);
-    Panel3D2->setAlignment(Qt::AlignCenter);
-    Label1 = new QLabel("Display Area", Panel3D2);
-    Label1->setAlignment(Qt::AlignCenter);
+    thoughtsPanel = panel(centralWidget(), 1091, 943, 9818, 7300);
+    thoughtsPanel->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
+    thoughtsPanel->hide();
+    thoughtsPanel->setObjectName("SSPanel1");
+    kindPicture = place(new QLabel(thoughtsPanel), 150, 120, 480, 480);
+    kindPicture->setPixmap(QPixmap(humorous_ ? ":/toolbar/11.png" : ":/toolbar/10.png"));
+    kindPicture->setScaledContents(true);
+    kindPicture->setObjectName("Image1");
+    displayFrame = panel(thoughtsPanel, 527, 730, 8764, 5128);
+    displayArea = panel(displayFrame, 150, 150, 8494, 4841);
+    displayArea->setAlignment(Qt::AlignCenter);
+    displayFrame->setObjectName("Panel3D1");
+    displayArea->setObjectName("Panel3D2");
+    thoughtLabel = new QLabel("Display Area", displayArea);
+    thoughtLabel->setAlignment(Qt::AlignCenter);
+    thoughtLabel->setObjectName("Label1");
     // The thought's own size until the saved display font is applied.
     QFont thoughtFont = windowFont(true);
     thoughtFont.setPointSize(14);
-    Label1->setFont(thoughtFont);
-    Label1->setAccessibleDescription("Thought");
-    Label1->resize(Label1->sizeHint());
-    Panel3D5 = panel(SSPanel1, 1283, 4000, 7251, 1373);
-    Panel3D5->hide();
-    Panel3D4 = panel(Panel3D5, 150, 150, 6951, 1086);
-    Panel3D4->setFont(thoughtFont);
-    Panel3D4->setAccessibleName("Punch line");
+    thoughtLabel->setFont(thoughtFont);
+    thoughtLabel->setAccessibleDescription("Thought");
+    thoughtLabel->resize(thoughtLabel->sizeHint());
+    punchLineFrame = panel(thoughtsPanel, 1283, 4000, 7251, 1373);
+    punchLineFrame->hide();
+    punchLineFrame->setObjectName("Panel3D5");
+    punchLinePanel = panel(punchLineFrame, 150, 150, 6951, 1086);
+    punchLinePanel->setFont(thoughtFont);
+    punchLinePanel->setAccessibleName("Punch line");
+    punchLinePanel->setObjectName("Panel3D4");
 
-    Command1 = button(SSPanel1, "&Start", 1217, 6358, 1698);
-    Command4 = button(SSPanel1, "S&earch", 3240, 6358, 1698);
-    Command2 = button(SSPanel1, "&Print", 5203, 6358, 1648);
-    Command3 = button(SSPanel1, "E&xit", 7167, 6358, 1598);
+    startButton = button(thoughtsPanel, "&Start", 1217, 6358, 1698);
+    searchButton = button(thoughtsPanel, "S&earch", 3240, 6358, 1698);
+    printButton = button(thoughtsPanel, "&Print", 5203, 6358, 1648);
+    exitButton = button(thoughtsPanel, "E&xit", 7167, 6358, 1598);
+    startButton->setObjectName("Command1");
+    searchButton->setObjectName("Command4");
+    printButton->setObjectName("Command2");
+    exitButton->setObjectName("Command3");
     buildSearchPanel();
     for (QWidget* control : std::initializer_list<QWidget*>{
-             SSPanel1, Image1Picture, Panel3D1, Panel3D2, Label1, Panel3D5, Panel3D4, SearchPanel,
-             Command1, Command2, Command3, Command4, Command5, Command6}) {
+             thoughtsPanel, kindPicture, displayFrame, displayArea, thoughtLabel, punchLineFrame,
+             punchLinePanel, SearchPanel, startButton, printButton, exitButton, searchButton,
+             searchNextButton, closeSearchButton}) {
         attachOptionsPopup(control);
     }
 }
 
 void ThoughtsWindow::buildSearchPanel() {
-    SearchPanel = panel(SSPanel1, 1217, 6168, 3915, 870, "  Enter Word(s) for Search");
+    SearchPanel = panel(thoughtsPanel, 1217, 6168, 3915, 870, "  Enter Word(s) for Search");
     SearchPanel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SearchPanel->setAccessibleName("Search");
-    Text1 = place(new QLineEdit(SearchPanel), 165, 332, 2682, 347);
-    Text1->setAccessibleName("Enter Word(s) for Search");
-    Command5 = place(new QPushButton("&New", SearchPanel), 2971, 146, 824, 287);
-    Command6 = place(new QPushButton("&Close", SearchPanel), 2971, 478, 824, 287);
+    SearchPanel->setObjectName("SearchPanel");
+    searchText = place(new QLineEdit(SearchPanel), 165, 332, 2682, 347);
+    searchText->setAccessibleName("Enter Word(s) for Search");
+    searchText->setObjectName("Text1");
+    searchNextButton = place(new QPushButton("&New", SearchPanel), 2971, 146, 824, 287);
+    closeSearchButton = place(new QPushButton("&Close", SearchPanel), 2971, 478, 824, 287);
+    searchNextButton->setObjectName("Command5");
+    closeSearchButton->setObjectName("Command6");
     SearchPanel->hide();
 }
 
 void ThoughtsWindow::buildMenus() {
-    mODD = mO->addAction("&Display Font", this, &ThoughtsWindow::ChooseDisplayFont);
-    mOC = mO->addAction("Display &Area Color", this, [this] {
+    displayFontAction = mO->addAction("&Display Font", this, &ThoughtsWindow::ChooseDisplayFont);
+    displayColourAction = mO->addAction("Display &Area Color", this, [this] {
         showStatus("Panel Color");
         ChooseDisplayColor(0);
         showStatus(windowTitle());
     });
-    mOUp = mO->addAction("&Upper Panel Color", this, [this] { ChooseDisplayColor(0); });
-    mOUp->setVisible(false);
-    mOL = mO->addAction("&Lower Panel Color", this, [this] { ChooseDisplayColor(1); });
-    mOL->setVisible(false);
+    upperPanelColourAction =
+        mO->addAction("&Upper Panel Color", this, [this] { ChooseDisplayColor(0); });
+    upperPanelColourAction->setVisible(false);
+    lowerPanelColourAction =
+        mO->addAction("&Lower Panel Color", this, [this] { ChooseDisplayColor(1); });
+    lowerPanelColourAction->setVisible(false);
     mO->addSeparator();
-    mOSr = mO->addAction("S&earch");
-    mOSr->setCheckable(true);
+    searchAction = mO->addAction("S&earch");
+    searchAction->setCheckable(true);
     // The tick is the search panel's to set: it shows while the panel is open.
-    connect(mOSr, &QAction::triggered, this, [this](bool checked) {
-        mOSr->setChecked(!checked);
-        Text1->clear();
+    connect(searchAction, &QAction::triggered, this, [this](bool checked) {
+        searchAction->setChecked(!checked);
+        searchText->clear();
         ToggleSearchPanel();
     });
-    mO5 = mO->addSeparator();
-    mOCopy = mO->addAction("&Copy", this, &ThoughtsWindow::CopyThoughtToClipboard);
-    mOCopy->setVisible(false);
-    mOP = mO->addAction("&Print");
-    mOP->setEnabled(false);
-    mORest = mO->addAction("&The Rest of the Story", this, &ThoughtsWindow::ShowRestOfStory);
-    mORest->setVisible(false);
-    mORest->setEnabled(false);
+    copySeparator = mO->addSeparator();
+    optionsCopyAction = mO->addAction("&Copy", this, &ThoughtsWindow::CopyThoughtToClipboard);
+    optionsCopyAction->setVisible(false);
+    printAction = mO->addAction("&Print");
+    printAction->setEnabled(false);
+    restOfStoryAction =
+        mO->addAction("&The Rest of the Story", this, &ThoughtsWindow::ShowRestOfStory);
+    restOfStoryAction->setVisible(false);
+    restOfStoryAction->setEnabled(false);
     mO->addSeparator();
-    mOS = mO->addAction("&Start", this, &ThoughtsWindow::ShowRandomThought);
-    mON = mO->addAction("&Next", this, &ThoughtsWindow::ShowRandomThought);
-    mON->setVisible(false);
+    startAction = mO->addAction("&Start", this, &ThoughtsWindow::ShowRandomThought);
+    nextAction = mO->addAction("&Next", this, &ThoughtsWindow::ShowRandomThought);
+    nextAction->setVisible(false);
     mO->addSeparator();
-    mOE = mO->addAction("E&xit", this, &ThoughtsWindow::ExitCommand);
+    exitAction = mO->addAction("E&xit", this, &ThoughtsWindow::ExitCommand);
 
     // The Edit menu stands between Options and Help.
-    mEdit = new QMenu("&Edit", this);
-    menuBar()->insertMenu(mH, mEdit);
-    mOCop = mEdit->addAction("&Copy", this, &ThoughtsWindow::CopyThoughtToClipboard);
-    mOCop->setEnabled(false);
+    editMenu = new QMenu("&Edit", this);
+    menuBar()->insertMenu(mH, editMenu);
+    copyAction = editMenu->addAction("&Copy", this, &ThoughtsWindow::CopyThoughtToClipboard);
+    copyAction->setEnabled(false);
+
+    // The items keep their designed names as object names.
+    const std::pair<QObject*, const char*> designed[] = {
+        {displayFontAction, "mODD"},
+        {displayColourAction, "mOC"},
+        {upperPanelColourAction, "mOUp"},
+        {lowerPanelColourAction, "mOL"},
+        {searchAction, "mOSr"},
+        {copySeparator, "mO5"},
+        {optionsCopyAction, "mOCopy"},
+        {printAction, "mOP"},
+        {restOfStoryAction, "mORest"},
+        {startAction, "mOS"},
+        {nextAction, "mON"},
+        {exitAction, "mOE"},
+        {editMenu, "mEdit"},
+        {copyAction, "mOCop"},
+    };
+    for (const auto& [item, name] : designed) {
+        item->setObjectName(name);
+    }
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, &ThoughtsWindow::ShowHelpTopic);
@@ -140,17 +182,17 @@ void ThoughtsWindow::buildSideToolbar() {
 }
 
 void ThoughtsWindow::connectCommands() {
-    connect(Command1, &QPushButton::clicked, this, &ThoughtsWindow::ShowRandomThought);
-    connect(Command4, &QPushButton::clicked, this, &ThoughtsWindow::ToggleSearchPanel);
-    connect(Command3, &QPushButton::clicked, this, &ThoughtsWindow::ExitCommand);
-    connect(Command5, &QPushButton::clicked, this, &ThoughtsWindow::SearchNextOrNew);
-    connect(Command6, &QPushButton::clicked, this, &ThoughtsWindow::CloseSearchPanel);
-    connect(Text1, &QLineEdit::returnPressed, this, [this] {
-        if (!Text1->text().isEmpty()) {
+    connect(startButton, &QPushButton::clicked, this, &ThoughtsWindow::ShowRandomThought);
+    connect(searchButton, &QPushButton::clicked, this, &ThoughtsWindow::ToggleSearchPanel);
+    connect(exitButton, &QPushButton::clicked, this, &ThoughtsWindow::ExitCommand);
+    connect(searchNextButton, &QPushButton::clicked, this, &ThoughtsWindow::SearchNextOrNew);
+    connect(closeSearchButton, &QPushButton::clicked, this, &ThoughtsWindow::CloseSearchPanel);
+    connect(searchText, &QLineEdit::returnPressed, this, [this] {
+        if (!searchText->text().isEmpty()) {
             SearchThoughts();
         }
     });
-    focusMoves().onGotFocus(Text1, [this] { Command5->setText("&Begin"); });
+    focusMoves().onGotFocus(searchText, [this] { searchNextButton->setText("&Begin"); });
     setOptionsPopupHooks(
         [this] {
             beforeOptionsPopup();
@@ -160,13 +202,13 @@ void ThoughtsWindow::connectCommands() {
 }
 
 void ThoughtsWindow::beforeOptionsPopup() {
-    mOCopy->setVisible(mOCop->isEnabled() && !humorous_);
+    optionsCopyAction->setVisible(copyAction->isEnabled() && !humorous_);
     Toolbar2Button(4)->setEnabled(false);
 }
 
 void ThoughtsWindow::afterOptionsPopup() {
     if (ClosedByExit != 9) {
-        mOCopy->setVisible(false);
+        optionsCopyAction->setVisible(false);
     }
     ClosedByExit = 0;
 }

@@ -29,26 +29,26 @@ void ThoughtsWindow::buildDisplayColours() {
     panelColours_ = std::make_unique<PanelColours>(services_, saveQuestion());
     if (!humorous_) {
         displayColour_ = panelColours_->add({"Panel Color",
-                                             {Panel3D2},
+                                             {displayArea},
                                              SettingsFile::GColor2,
                                              1,
                                              ColorNumber::fromColor(ColorNumber::palette(15)),
-                                             textOf(Label1)});
+                                             textOf(thoughtLabel)});
         return;
     }
     displayColour_ = panelColours_->add({"Panel Color",
-                                         {Panel3D2},
+                                         {displayArea},
                                          SettingsFile::GColor2,
                                          7,
                                          kHumorousPanelColour,
-                                         textOf(Label1)});
-    punchLineColour_ =
-        panelColours_->add({"Panel Color",
-                            {Panel3D4},
-                            SettingsFile::GColor2,
-                            8,
-                            kHumorousPanelColour,
-                            [this]() -> std::optional<QColor> { return Panel3D4->foreColour(); }});
+                                         textOf(thoughtLabel)});
+    punchLineColour_ = panelColours_->add(
+        {"Panel Color",
+         {punchLinePanel},
+         SettingsFile::GColor2,
+         8,
+         kHumorousPanelColour,
+         [this]() -> std::optional<QColor> { return punchLinePanel->foreColour(); }});
 }
 
 void ThoughtsWindow::ChooseDisplayColor(int target) {
@@ -65,15 +65,15 @@ void ThoughtsWindow::LoadThoughtDisplaySettings() {
     }
     const DisplayFont saved = DisplayFontRecords::read(
         settingsFile(services_.folder, SettingsFile::GColor2), kOwnFontName, true, false);
-    QPalette palette = Label1->palette();
+    QPalette palette = thoughtLabel->palette();
     palette.setColor(QPalette::WindowText, saved.colour);
-    Label1->setPalette(palette);
-    QFont font = Label1->font();
+    thoughtLabel->setPalette(palette);
+    QFont font = thoughtLabel->font();
     font.setFamily(saved.name);
     font.setBold(saved.bold);
     font.setItalic(saved.italic);
     font.setPointSizeF(saved.size);
-    Label1->setFont(font);
+    thoughtLabel->setFont(font);
     CenterThought();
 }
 
@@ -82,11 +82,11 @@ void ThoughtsWindow::SaveThoughtDisplaySettings() {
     if (humorous_) {
         return;
     }
-    const QFont font = Label1->font();
+    const QFont font = thoughtLabel->font();
     RecordFile file = settingsFile(services_.folder, SettingsFile::GColor2);
     const bool written = DisplayFontRecords::write(
-        file, {Label1->palette().color(QPalette::WindowText), font.family(), font.pointSizeF(),
-               font.bold(), font.italic()});
+        file, {thoughtLabel->palette().color(QPalette::WindowText), font.family(),
+               font.pointSizeF(), font.bold(), font.italic()});
     if (!written) {
         services_.dialogs.message({"The display settings could not be saved in GColor2.Fil: they "
                                    "hold until the window closes.",

@@ -9,13 +9,14 @@
 
 void ThoughtsWindow::ChooseDisplayFont() {
     showStatus("Display Font");
-    const QFont current = Label1->font();
-    const std::optional<Dialogs::FontChoice> chosen = services_.dialogs.chooseFont(
-        {current.family(), current.pointSizeF(), current.bold(), current.italic(),
-         current.underline(), current.strikeOut(), Label1->palette().color(QPalette::WindowText)},
-        Dialogs::FontList::ScreenAndPrinterFonts);
+    const QFont current = thoughtLabel->font();
+    const std::optional<Dialogs::FontChoice> chosen =
+        services_.dialogs.chooseFont({current.family(), current.pointSizeF(), current.bold(),
+                                      current.italic(), current.underline(), current.strikeOut(),
+                                      thoughtLabel->palette().color(QPalette::WindowText)},
+                                     Dialogs::FontList::ScreenAndPrinterFonts);
     if (chosen.has_value()) {
-        if (chosen->colour.rgb() == Panel3D2->backColour().rgb()) {
+        if (chosen->colour.rgb() == displayArea->backColour().rgb()) {
             ColorConflictMessage();
         } else {
             applyDisplayFont(*chosen);
@@ -26,15 +27,15 @@ void ThoughtsWindow::ChooseDisplayFont() {
 
 void ThoughtsWindow::applyDisplayFont(const Dialogs::FontChoice& chosen) {
     DisplaySettingsChanged = 1;
-    Label1->hide();
-    const QString kept = Label1->text();
-    Label1->clear();
-    Label1->setFont(chosen.font());
-    QPalette palette = Label1->palette();
+    thoughtLabel->hide();
+    const QString kept = thoughtLabel->text();
+    thoughtLabel->clear();
+    thoughtLabel->setFont(chosen.font());
+    QPalette palette = thoughtLabel->palette();
     palette.setColor(QPalette::WindowText, chosen.colour);
-    Label1->setPalette(palette);
+    thoughtLabel->setPalette(palette);
 
-    Label1->setText(DisplayFontFit::kTestLine);
+    thoughtLabel->setText(DisplayFontFit::kTestLine);
     const DisplayFontFit::Measured start = measureLabel(chosen.size);
     const DisplayFontFit::Panel panel = displayPanel();
     if (start.width > panel.width || start.height > panel.height) {
@@ -56,7 +57,7 @@ void ThoughtsWindow::applyDisplayFont(const Dialogs::FontChoice& chosen) {
                                        Dialogs::Buttons::Ok});
         }
     }
-    Label1->setText(kept);
+    thoughtLabel->setText(kept);
     CenterThought();
     program_.PrintSettings.PrintFontColour = qint32(ColorNumber::fromColor(chosen.colour));
 }

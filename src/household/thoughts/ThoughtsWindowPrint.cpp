@@ -22,41 +22,42 @@ void ThoughtsWindow::buildPrintPreview() {
     config.fillDefaults = [this] {
         // A fresh preview starts at 24 points whatever an earlier one chose.
         program_.PrintSettings.PrintFontSize = QString("24");
-        applyDefaultPrintFont(program_.PrintSettings, services_.printer, Label1->font(),
+        applyDefaultPrintFont(program_.PrintSettings, services_.printer, thoughtLabel->font(),
                               {QString(), true});
     };
     config.openChanged = [this](bool open) {
         mO->menuAction()->setEnabled(!open);
-        mEdit->menuAction()->setEnabled(!open);
+        editMenu->menuAction()->setEnabled(!open);
         if (!open) {
             showStatus(windowTitle());
         }
-        windowKeys().setCancelButton(open              ? SSPanel80->escapeButton()
-                                     : SearchPanelOpen ? Command6
-                                                       : Command3);
+        windowKeys().setCancelButton(open              ? printPreview->escapeButton()
+                                     : SearchPanelOpen ? closeSearchButton
+                                                       : exitButton);
     };
     config.rangeCaption = "Entire Thought";
     config.autoSizeReference = [] { return QString(42, 'n'); };
-    SSPanel80 = new PrintPreviewPanel(services_, config, SSPanel1);
-    SSPanel80->place(SSPanel80, 450, 300, 8940, 6705);
-    connect(SSPanel80->SSCommand1, &QPushButton::clicked, this,
-            [this] { windowKeys().setCancelButton(SSPanel80->escapeButton()); });
-    SSPanel80->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
-    SSPanel80->Panel3d82->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
+    printPreview = new PrintPreviewPanel(services_, config, thoughtsPanel);
+    printPreview->place(printPreview, 450, 300, 8940, 6705);
+    printPreview->setObjectName("SSPanel80");
+    connect(printPreview->SSCommand1, &QPushButton::clicked, this,
+            [this] { windowKeys().setCancelButton(printPreview->escapeButton()); });
+    printPreview->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
+    printPreview->Panel3d82->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
     // One command: the button and the side toolbar's button run the menu item and are enabled
     // with it, which happens once a thought shows.
-    connect(mOP, &QAction::triggered, this, &ThoughtsWindow::OpenThoughtPrintPreview);
-    connect(Command2, &QPushButton::clicked, mOP, &QAction::trigger);
-    connect(mOP, &QAction::enabledChanged, Command2, &QWidget::setEnabled);
-    connect(mOP, &QAction::enabledChanged, Toolbar2Button(5), &QAction::setEnabled);
-    Command2->setEnabled(mOP->isEnabled());
-    Toolbar2Button(5)->setEnabled(mOP->isEnabled());
+    connect(printAction, &QAction::triggered, this, &ThoughtsWindow::OpenThoughtPrintPreview);
+    connect(printButton, &QPushButton::clicked, printAction, &QAction::trigger);
+    connect(printAction, &QAction::enabledChanged, printButton, &QWidget::setEnabled);
+    connect(printAction, &QAction::enabledChanged, Toolbar2Button(5), &QAction::setEnabled);
+    printButton->setEnabled(printAction->isEnabled());
+    Toolbar2Button(5)->setEnabled(printAction->isEnabled());
 }
 
 void ThoughtsWindow::OpenThoughtPrintPreview() {
-    SSPanel80->open();
+    printPreview->open();
 }
 
 int ThoughtsWindow::currentHelpContext() const {
-    return SSPanel80->isOpen() ? PrintPreviewPanel::kHelpContext : kHelpContext;
+    return printPreview->isOpen() ? PrintPreviewPanel::kHelpContext : kHelpContext;
 }

@@ -17,46 +17,46 @@ void ThoughtsWindow::ToggleSearchPanel() {
         return;
     }
     showStatus("Search");
-    mOCopy->setVisible(false);
+    optionsCopyAction->setVisible(false);
     if (SearchPanel->isVisible()) {
         CloseSearchPanel();
         return;
     }
-    mOSr->setChecked(true);
-    Command4->setFocusPolicy(Qt::ClickFocus);
-    Panel3D2->setCaption(QString());
-    Label1->clear();
-    Label1->hide();
-    Command1->setEnabled(false);
-    mON->setEnabled(false);
-    mOS->setEnabled(false);
+    searchAction->setChecked(true);
+    searchButton->setFocusPolicy(Qt::ClickFocus);
+    displayArea->setCaption(QString());
+    thoughtLabel->clear();
+    thoughtLabel->hide();
+    startButton->setEnabled(false);
+    nextAction->setEnabled(false);
+    startAction->setEnabled(false);
     setCopyAndPrintOffered(false);
     SearchPanel->show();
-    windowKeys().setCancelButton(Command6);
-    Text1->show();
-    Command5->setText("&New");
-    Command5->setFocus(Qt::OtherFocusReason);
+    windowKeys().setCancelButton(closeSearchButton);
+    searchText->show();
+    searchNextButton->setText("&New");
+    searchNextButton->setFocus(Qt::OtherFocusReason);
     SearchPanelOpen = 1;
     SearchStart = 1;
-    Text1->setFocus(Qt::OtherFocusReason);
+    searchText->setFocus(Qt::OtherFocusReason);
 }
 
 void ThoughtsWindow::SearchNextOrNew() {
-    if (Command5->text() == "&New") {
-        Text1->clear();
-        Panel3D2->setCaption(QString());
-        Command5->setText("&Begin");
+    if (searchNextButton->text() == "&New") {
+        searchText->clear();
+        displayArea->setCaption(QString());
+        searchNextButton->setText("&Begin");
     }
-    if (!Text1->text().isEmpty()) {
+    if (!searchText->text().isEmpty()) {
         SearchThoughts();
         return;
     }
     setSearchMessage("Please Enter Search Text!");
-    Text1->setFocus(Qt::OtherFocusReason);
+    searchText->setFocus(Qt::OtherFocusReason);
 }
 
 void ThoughtsWindow::SearchThoughts() {
-    const QString text = Text1->text();
+    const QString text = searchText->text();
     if (text != LastSearchText) {
         SearchStart = 1;
     }
@@ -66,41 +66,41 @@ void ThoughtsWindow::SearchThoughts() {
     if (SearchPanelOpen == 0) {
         return;
     }
-    Panel3D2->setCaption(QString());
-    Label1->clear();
+    displayArea->setCaption(QString());
+    thoughtLabel->clear();
     const int found = SearchStart > thoughts.ThoughtCount ? 0 : thoughts.find(text, SearchStart);
     if (found == 0) {
         setSearchMessage(NoMatchMessage);
         SearchStart = 1;
         setCopyAndPrintOffered(false);
-        Command5->setText("&New");
-        Label1->hide();
-        Command5->setFocus(Qt::OtherFocusReason);
+        searchNextButton->setText("&New");
+        thoughtLabel->hide();
+        searchNextButton->setFocus(Qt::OtherFocusReason);
         return;
     }
     thoughts.CurrentThought = found;
     ShowThought();
     SearchStart = found + 1;
-    Command5->setText("&Next");
+    searchNextButton->setText("&Next");
     setCopyAndPrintOffered(true);
     thoughts.markShown(found);
 }
 
 void ThoughtsWindow::CloseSearchPanel() {
-    mOSr->setChecked(false);
-    Command4->setFocusPolicy(Qt::StrongFocus);
+    searchAction->setChecked(false);
+    searchButton->setFocusPolicy(Qt::StrongFocus);
     SearchPanel->hide();
-    Text1->clear();
+    searchText->clear();
     SearchPanelOpen = 0;
-    Command1->setEnabled(true);
-    mON->setEnabled(true);
-    mOS->setEnabled(true);
-    windowKeys().setCancelButton(Command3);
-    Panel3D2->setCaption(QString());
+    startButton->setEnabled(true);
+    nextAction->setEnabled(true);
+    startAction->setEnabled(true);
+    windowKeys().setCancelButton(exitButton);
+    displayArea->setCaption(QString());
     showStatus(windowTitle());
 }
 
 void ThoughtsWindow::setSearchMessage(const QString& message) {
-    Panel3D2->setForeColour(ColorNumber::palette(12));
-    Panel3D2->setCaption(message);
+    displayArea->setForeColour(ColorNumber::palette(12));
+    displayArea->setCaption(message);
 }

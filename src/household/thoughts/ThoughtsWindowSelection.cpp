@@ -48,41 +48,41 @@ void ThoughtsWindow::LoadHumorousThoughts() {
 }
 
 void ThoughtsWindow::ShowHumorousForm() {
-    const QSize whole = SSPanel1->size();
-    Panel3D1->resize(int(0.8 * whole.width()), int(0.35 * whole.height()));
-    Panel3D1->setBackColour(ColorNumber::palette(13));
-    Panel3D2->resize(int(0.768 * whole.width()), int(0.311 * whole.height()));
-    Label1->clear();
-    Panel3D5->resize(Panel3D1->width(), Panel3D5->height());
-    Panel3D5->show();
-    Panel3D4->resize(Panel3D2->width(), Panel3D4->height());
-    Command2->hide();
-    Command4->setText("&The Rest of the Story");
-    Command4->setEnabled(false);
-    for (QAction* item : {mODD, mOP, mOSr, mOC}) {
+    const QSize whole = thoughtsPanel->size();
+    displayFrame->resize(int(0.8 * whole.width()), int(0.35 * whole.height()));
+    displayFrame->setBackColour(ColorNumber::palette(13));
+    displayArea->resize(int(0.768 * whole.width()), int(0.311 * whole.height()));
+    thoughtLabel->clear();
+    punchLineFrame->resize(displayFrame->width(), punchLineFrame->height());
+    punchLineFrame->show();
+    punchLinePanel->resize(displayArea->width(), punchLinePanel->height());
+    printButton->hide();
+    searchButton->setText("&The Rest of the Story");
+    searchButton->setEnabled(false);
+    for (QAction* item : {displayFontAction, printAction, searchAction, displayColourAction}) {
         item->setVisible(false);
     }
-    mEdit->setEnabled(false);
-    for (QAction* item : {mORest, mOUp, mOL}) {
+    editMenu->setEnabled(false);
+    for (QAction* item : {restOfStoryAction, upperPanelColourAction, lowerPanelColourAction}) {
         item->setVisible(true);
     }
 }
 
 void ThoughtsWindow::ShowRandomThought() {
-    Panel3D2->setCaption(QString());
+    displayArea->setCaption(QString());
     setCopyAndPrintOffered(true);
-    if (Command1->text() == "&Start") {
-        Command1->setText("&Next");
-        mOS->setVisible(false);
-        mON->setVisible(true);
+    if (startButton->text() == "&Start") {
+        startButton->setText("&Next");
+        startAction->setVisible(false);
+        nextAction->setVisible(true);
     }
     if (humorous_) {
-        Panel3D4->setCaption(QString());
-        mON->setEnabled(false);
-        mORest->setEnabled(true);
-        Command1->setEnabled(false);
-        Command4->setEnabled(true);
-        Command4->setFocus(Qt::OtherFocusReason);
+        punchLinePanel->setCaption(QString());
+        nextAction->setEnabled(false);
+        restOfStoryAction->setEnabled(true);
+        startButton->setEnabled(false);
+        searchButton->setEnabled(true);
+        searchButton->setFocus(Qt::OtherFocusReason);
     }
     thoughts.drawNext(services_.random, [this] { AllThoughtsShownMessage(); });
     ShowThought();
@@ -92,34 +92,34 @@ void ThoughtsWindow::AllThoughtsShownMessage() {
     QString subject = "Thoughts";
     if (program_.ThoughtKind == 1) {
         subject = "Humorous Thoughts";
-        Label1->clear();
+        thoughtLabel->clear();
     }
     program_.AllDisplayedMessage(subject, "Thoughts Function");
 }
 
 void ThoughtsWindow::ShowThought() {
-    Label1->hide();
-    Label1->clear();
-    Label1->setText(
+    thoughtLabel->hide();
+    thoughtLabel->clear();
+    thoughtLabel->setText(
         DisplayText::lines(thoughts.ThoughtText.at(std::size_t(thoughts.CurrentThought))));
-    Label1->resize(Label1->sizeHint());
+    thoughtLabel->resize(thoughtLabel->sizeHint());
     CenterThought();
 }
 
 void ThoughtsWindow::CenterThought() {
-    Label1->resize(Label1->sizeHint());
-    Label1->move(Panel3D2->width() / 2 - Label1->width() / 2,
-                 Panel3D2->height() / 2 - Label1->height() / 2);
-    Label1->show();
+    thoughtLabel->resize(thoughtLabel->sizeHint());
+    thoughtLabel->move(displayArea->width() / 2 - thoughtLabel->width() / 2,
+                       displayArea->height() / 2 - thoughtLabel->height() / 2);
+    thoughtLabel->show();
 }
 
 void ThoughtsWindow::ShowRestOfStory() {
-    mON->setEnabled(true);
-    mORest->setEnabled(false);
-    Panel3D4->setCaption(thoughts.PunchLine.at(std::size_t(thoughts.CurrentThought)));
-    Command4->setEnabled(false);
-    Command1->setEnabled(true);
-    Command1->setFocus(Qt::OtherFocusReason);
+    nextAction->setEnabled(true);
+    restOfStoryAction->setEnabled(false);
+    punchLinePanel->setCaption(thoughts.PunchLine.at(std::size_t(thoughts.CurrentThought)));
+    searchButton->setEnabled(false);
+    startButton->setEnabled(true);
+    startButton->setFocus(Qt::OtherFocusReason);
 }
 
 void ThoughtsWindow::ResetThoughtsState() {

@@ -55,9 +55,9 @@ protected:
 
     // Start with the computer's words, topic 1 drawn.
     void startWords() {
-        window->Option3D3[1]->click();
+        window->cardSourceOptions[1]->click();
         fake.random.draws = {0.05};
-        QTest::mouseClick(window->Command2, Qt::LeftButton);
+        QTest::mouseClick(window->startButton, Qt::LeftButton);
     }
 
     int partnerOf(int card) const {
@@ -75,7 +75,7 @@ protected:
         const auto& values = window->game().CardValue;
         for (int other = 0; other < window->game().cardCount(); ++other) {
             if (values[std::size_t(other)] != values[std::size_t(card)] &&
-                window->cmdCommand[std::size_t(other)]->isVisible()) {
+                window->cardButtons[std::size_t(other)]->isVisible()) {
                 return other;
             }
         }
@@ -83,13 +83,13 @@ protected:
     }
 
     void click(int card) {
-        QTest::mouseClick(window->cmdCommand[std::size_t(card)], Qt::LeftButton);
+        QTest::mouseClick(window->cardButtons[std::size_t(card)], Qt::LeftButton);
     }
 
     // Turns every remaining pair, in card order.
     void matchTheRest() {
         for (int card = 0; card < window->game().cardCount(); ++card) {
-            if (window->cmdCommand[std::size_t(card)]->isVisible()) {
+            if (window->cardButtons[std::size_t(card)]->isVisible()) {
                 const int partner = partnerOf(card);
                 click(card);
                 click(partner);
@@ -105,89 +105,89 @@ protected:
 TEST_F(MatchingWindowTest, OnePlayerPlaysALevelOneGameToItsEndAndReadsTheReport) {
     open(1);
     EXPECT_EQ(window->windowTitle(), "Matching Game - Level 1");
-    EXPECT_TRUE(window->Option3D3[2]->isChecked());
+    EXPECT_TRUE(window->cardSourceOptions[2]->isChecked());
     EXPECT_EQ(window->game().MatchCardSource, MatchingGame::Source::Pictures);
-    EXPECT_FALSE(window->cmdCommand[0]->isEnabled());
+    EXPECT_FALSE(window->cardButtons[0]->isEnabled());
     startWords();
-    EXPECT_EQ(window->Command1->text(), "Exit");
-    EXPECT_FALSE(window->Command2->isEnabled());
-    EXPECT_FALSE(window->mOC->isEnabled());
+    EXPECT_EQ(window->exitButton->text(), "Exit");
+    EXPECT_FALSE(window->startButton->isEnabled());
+    EXPECT_FALSE(window->panelColourAction->isEnabled());
     EXPECT_FALSE(window->Toolbar1->isButtonEnabled(16));
-    EXPECT_EQ(window->Panel3D2->caption(), "Start");
+    EXPECT_EQ(window->messagePanel->caption(), "Start");
     EXPECT_EQ(window->game().TopicString.left(7), "*HELLO*");
 
     // Two misses first, with their pause; then every pair.
     const int first = 0;
     click(first);
-    EXPECT_EQ(window->Panel3D2->caption(), "Again");
-    EXPECT_EQ(window->Panel3D6[first]->caption(), window->game().CardValue[first]);
-    EXPECT_EQ(spokenName(window->Panel3D6[first]), window->game().CardValue[first]);
-    EXPECT_FALSE(window->cmdCommand[first]->isVisible());
+    EXPECT_EQ(window->messagePanel->caption(), "Again");
+    EXPECT_EQ(window->cardFaces[first]->caption(), window->game().CardValue[first]);
+    EXPECT_EQ(spokenName(window->cardFaces[first]), window->game().CardValue[first]);
+    EXPECT_FALSE(window->cardButtons[first]->isVisible());
     const QDateTime before = fake.clock.current;
     const int second = strangerTo(first);
     click(second);
-    EXPECT_EQ(window->Panel3D2->caption(), "Select");
-    EXPECT_EQ(window->Panel3D9[0]->caption(), "1");
+    EXPECT_EQ(window->messagePanel->caption(), "Select");
+    EXPECT_EQ(window->scores[0]->caption(), "1");
     EXPECT_EQ(before.secsTo(fake.clock.current), 2); // two seconds after "99"
-    EXPECT_TRUE(window->cmdCommand[first]->isVisible());
+    EXPECT_TRUE(window->cardButtons[first]->isVisible());
     // Covered again, the cards tell a screen reader nothing of their faces.
     for (int card : {first, second}) {
-        EXPECT_EQ(spokenName(window->Panel3D6[std::size_t(card)]),
+        EXPECT_EQ(spokenName(window->cardFaces[std::size_t(card)]),
                   QString("Card %1").arg(card + 1));
-        EXPECT_EQ(spokenDescription(window->Panel3D6[std::size_t(card)]), "");
+        EXPECT_EQ(spokenDescription(window->cardFaces[std::size_t(card)]), "");
     }
-    EXPECT_EQ(window->cmdCommand[first]->text(), "&A");
+    EXPECT_EQ(window->cardButtons[first]->text(), "&A");
     click(first);
     click(strangerTo(first));
-    EXPECT_EQ(window->Panel3D11->floodPercent(), 20); // 2 tries against 10 pairs
+    EXPECT_EQ(window->accuracyGauge->floodPercent(), 20); // 2 tries against 10 pairs
     matchTheRest();
 
-    EXPECT_EQ(window->Panel3D2->caption(), "GAME");
-    EXPECT_TRUE(window->Panel3D2->emphasis());
-    EXPECT_EQ(window->Panel3D9[0]->caption(), " 12");
-    EXPECT_EQ(window->Panel3D11->floodPercent(), 83);
-    EXPECT_EQ(window->Command1->text(), "E&xit");
-    EXPECT_TRUE(window->Command2->isEnabled());
-    EXPECT_TRUE(window->Command4->isEnabled());
+    EXPECT_EQ(window->messagePanel->caption(), "GAME");
+    EXPECT_TRUE(window->messagePanel->emphasis());
+    EXPECT_EQ(window->scores[0]->caption(), " 12");
+    EXPECT_EQ(window->accuracyGauge->floodPercent(), 83);
+    EXPECT_EQ(window->exitButton->text(), "E&xit");
+    EXPECT_TRUE(window->startButton->isEnabled());
+    EXPECT_TRUE(window->reportButton->isEnabled());
     EXPECT_TRUE(window->Toolbar1->isButtonEnabled(16));
-    EXPECT_EQ(window->Panel3D4->caption(), "");
+    EXPECT_EQ(window->playersPanel->caption(), "");
 
-    QTest::mouseClick(window->Command4, Qt::LeftButton);
-    ASSERT_TRUE(window->Panel3D18->isVisible());
-    EXPECT_TRUE(window->mOPR->isChecked());
-    EXPECT_EQ(window->Grid1->rowCount(), 8);
-    EXPECT_EQ(window->Grid1->item(0, 0)->text(), "1");
-    EXPECT_EQ(window->Grid1->item(0, 1)->text(), " 12");
-    EXPECT_EQ(window->Grid1->item(0, 2)->text(), "   83%");
+    QTest::mouseClick(window->reportButton, Qt::LeftButton);
+    ASSERT_TRUE(window->reportPanel->isVisible());
+    EXPECT_TRUE(window->reportAction->isChecked());
+    EXPECT_EQ(window->performanceGrid->rowCount(), 8);
+    EXPECT_EQ(window->performanceGrid->item(0, 0)->text(), "1");
+    EXPECT_EQ(window->performanceGrid->item(0, 1)->text(), " 12");
+    EXPECT_EQ(window->performanceGrid->item(0, 2)->text(), "   83%");
     // Esc presses "&Close" while the report shows, and Exit again after.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_FALSE(window->Panel3D18->isVisible());
-    EXPECT_FALSE(window->mOPR->isChecked());
+    EXPECT_FALSE(window->reportPanel->isVisible());
+    EXPECT_FALSE(window->reportAction->isChecked());
 }
 
 TEST_F(MatchingWindowTest, TwoPlayersTakeTurnsAndTheWinnerIsNamed) {
     open(2);
-    window->Option3D1[1]->click();
-    EXPECT_EQ(window->Panel3D4->caption(), "Player 1 Starts");
-    EXPECT_FALSE(window->Command4->isEnabled());
-    EXPECT_FALSE(window->mOPR->isEnabled());
+    window->playerCountOptions[1]->click();
+    EXPECT_EQ(window->playersPanel->caption(), "Player 1 Starts");
+    EXPECT_FALSE(window->reportButton->isEnabled());
+    EXPECT_FALSE(window->reportAction->isEnabled());
     startWords();
     click(0);
     click(partnerOf(0));
-    EXPECT_EQ(window->Panel3D4->caption(), "Player 1 Select Again");
-    EXPECT_EQ(window->Panel3D9[0]->caption(), " 1");
-    EXPECT_TRUE(window->Panel3D19->isVisible());
-    const int next = window->cmdCommand[1]->isVisible() ? 1 : 2;
+    EXPECT_EQ(window->playersPanel->caption(), "Player 1 Select Again");
+    EXPECT_EQ(window->scores[0]->caption(), " 1");
+    EXPECT_TRUE(window->matchPicturePanel->isVisible());
+    const int next = window->cardButtons[1]->isVisible() ? 1 : 2;
     click(next);
-    EXPECT_FALSE(window->Panel3D19->isVisible());
+    EXPECT_FALSE(window->matchPicturePanel->isVisible());
     click(strangerTo(next));
-    EXPECT_EQ(window->Panel3D4->caption(), "Player 2 Select");
-    EXPECT_TRUE(window->Panel3D3[1]->isEnabled());
-    EXPECT_FALSE(window->Panel3D3[0]->isEnabled());
+    EXPECT_EQ(window->playersPanel->caption(), "Player 2 Select");
+    EXPECT_TRUE(window->playerBoxes[1]->isEnabled());
+    EXPECT_FALSE(window->playerBoxes[0]->isEnabled());
     matchTheRest(); // player 2 finds the other 17
-    EXPECT_EQ(window->Panel3D4->caption(), "Player 2 Wins");
-    EXPECT_FALSE(window->mOPR->isEnabled());
-    EXPECT_TRUE(window->mOP->menuAction()->isEnabled());
+    EXPECT_EQ(window->playersPanel->caption(), "Player 2 Wins");
+    EXPECT_FALSE(window->reportAction->isEnabled());
+    EXPECT_TRUE(window->playersMenu->menuAction()->isEnabled());
 }
 
 TEST_F(MatchingWindowTest, ACardClickQueuedDuringAMatchIsDroppedAndTheGameStillEnds) {
@@ -197,7 +197,7 @@ TEST_F(MatchingWindowTest, ACardClickQueuedDuringAMatchIsDroppedAndTheGameStillE
     const int partner = partnerOf(0);
     const int other = partner == 1 ? 2 : 1;
     // The clicks wait in the queue; the match lets pending events run before its picture shows.
-    QWidget* target = window->cmdCommand[std::size_t(other)];
+    QWidget* target = window->cardButtons[std::size_t(other)];
     const QPointF centre = target->rect().center();
     QApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, centre,
                                                     target->mapToGlobal(centre), Qt::LeftButton,
@@ -208,9 +208,9 @@ TEST_F(MatchingWindowTest, ACardClickQueuedDuringAMatchIsDroppedAndTheGameStillE
     click(partner);
     QCoreApplication::processEvents();
     EXPECT_EQ(window->game().CardsOpen, 0);
-    EXPECT_TRUE(window->cmdCommand[std::size_t(other)]->isVisible());
+    EXPECT_TRUE(window->cardButtons[std::size_t(other)]->isVisible());
     matchTheRest();
-    EXPECT_EQ(window->Panel3D2->caption(), "GAME");
+    EXPECT_EQ(window->messagePanel->caption(), "GAME");
 }
 
 TEST_F(MatchingWindowTest, ExchangesSwapTheMissedItemsByTheMode) {
@@ -225,7 +225,7 @@ TEST_F(MatchingWindowTest, ExchangesSwapTheMissedItemsByTheMode) {
                  {0, 0.3, false, false}};
     for (const auto& c : cases) {
         open(1);
-        window->Option3D2[c.option]->click();
+        window->exchangeModeOptions[c.option]->click();
         startWords();
         const int first = 0;
         const int second = strangerTo(first);
@@ -237,15 +237,15 @@ TEST_F(MatchingWindowTest, ExchangesSwapTheMissedItemsByTheMode) {
         click(second);
         EXPECT_EQ(window->game().CardValue[first], c.exchanged ? b : a) << c.option;
         EXPECT_EQ(fake.sound.played.count(FakeSound::kBeep) - beeps, c.beep ? 1 : 0) << c.option;
-        EXPECT_EQ(window->Panel3D2->caption(), "Select");
+        EXPECT_EQ(window->messagePanel->caption(), "Select");
         window->close();
     }
 }
 
 TEST_F(MatchingWindowTest, NamesSavedFromToolbarSixteenEnableTheFamilySource) {
     open(2);
-    EXPECT_FALSE(window->Option3D3[0]->isEnabled());
-    EXPECT_FALSE(window->mONFam->isEnabled());
+    EXPECT_FALSE(window->cardSourceOptions[0]->isEnabled());
+    EXPECT_FALSE(window->familyFilesAction->isEnabled());
     EXPECT_TRUE(QFile::exists(fake.file("FNames.Fil"))); // created empty
     fake.modal.scripts.push_back([this](QWidget&) {
         QStringList names;
@@ -257,11 +257,11 @@ TEST_F(MatchingWindowTest, NamesSavedFromToolbarSixteenEnableTheFamilySource) {
     window->Toolbar1->buttonClicked(16);
     QCoreApplication::processEvents();
     EXPECT_EQ(fake.modal.shownClasses, QStringList{"FamilyNamesWindow"});
-    EXPECT_TRUE(window->Option3D3[0]->isEnabled());
-    EXPECT_TRUE(window->mONFam->isEnabled());
-    window->mONFam->trigger();
-    EXPECT_TRUE(window->Option3D3[0]->isChecked());
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_TRUE(window->cardSourceOptions[0]->isEnabled());
+    EXPECT_TRUE(window->familyFilesAction->isEnabled());
+    window->familyFilesAction->trigger();
+    EXPECT_TRUE(window->cardSourceOptions[0]->isChecked());
+    QTest::mouseClick(window->startButton, Qt::LeftButton);
     // Nine "Ann" and nine "Bo": any two equal names match.
     EXPECT_EQ(window->game().CardValue[0].isEmpty(), false);
     window->close();
@@ -275,19 +275,19 @@ TEST_F(MatchingWindowTest, ADamagedFamilyNamesFileIsReadAsFarAsItHolds) {
     file.write(QByteArray("\xFF\x7FJo", 4)); // a length far past the record
     file.close();
     open(1);
-    EXPECT_TRUE(window->Option3D3[0]->isEnabled());
-    window->Option3D3[0]->click();
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_TRUE(window->cardSourceOptions[0]->isEnabled());
+    window->cardSourceOptions[0]->click();
+    QTest::mouseClick(window->startButton, Qt::LeftButton);
     EXPECT_TRUE(window->game().CardValue[0] == "Jo" || window->game().CardValue[0].isEmpty());
 }
 
 TEST_F(MatchingWindowTest, ColourNoThenExitSavesDefaultAndTheFallbackIsDarkCyan) {
     open(2);
-    EXPECT_EQ(window->Panel3D1->backColour(), QColor(0, 128, 128));
-    EXPECT_EQ(window->Panel3D18->backColour(), QColor(0, 128, 128));
+    EXPECT_EQ(window->cardArea->backColour(), QColor(0, 128, 128));
+    EXPECT_EQ(window->reportPanel->backColour(), QColor(0, 128, 128));
     fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
-    window->mOC->trigger();
-    window->Command1->click();
+    window->panelColourAction->trigger();
+    window->exitButton->click();
     EXPECT_EQ(fake.dialogs.shown.last().text, "Save changes made to Panel Color?");
     EXPECT_EQ(settingsFile(fake.folder, SettingsFile::GColor1).readText(38).trimmed(), "Default");
 }
@@ -312,22 +312,22 @@ TEST_F(MatchingWindowTest, LevelOneFollowsTheWorkedExampleAndASecondActivationKe
         return std::abs(pixels - Twips::toPixels(twips)) <= 1;
     };
     const auto check = [&] {
-        EXPECT_TRUE(near(window->Panel3D1->width(), 9363));
-        EXPECT_TRUE(near(window->Panel3D1->height(), 3804));
-        EXPECT_TRUE(near(window->Panel3D1->y(), 293));
-        EXPECT_TRUE(near(window->Panel3D10->y(), 4081));
-        EXPECT_TRUE(near(window->Panel3D10->height(), 2926));
+        EXPECT_TRUE(near(window->cardArea->width(), 9363));
+        EXPECT_TRUE(near(window->cardArea->height(), 3804));
+        EXPECT_TRUE(near(window->cardArea->y(), 293));
+        EXPECT_TRUE(near(window->commandPanel->y(), 4081));
+        EXPECT_TRUE(near(window->commandPanel->height(), 2926));
         const double columns[] = {275, 2101, 3927, 5752, 7578};
         const double rows[] = {275, 1113, 1952, 2790};
         for (std::size_t i = 0; i < 20; ++i) {
-            EXPECT_TRUE(near(window->Panel3D6[i]->x(), columns[i % 5])) << i;
-            EXPECT_TRUE(near(window->Panel3D6[i]->y(), rows[i / 5])) << i;
-            EXPECT_TRUE(near(window->Panel3D6[i]->width(), 1592)) << i;
-            const QRect button = window->cmdCommand[i]->geometry();
-            EXPECT_LE(std::abs(button.center().x() - window->Panel3D6[i]->width() / 2), 1);
+            EXPECT_TRUE(near(window->cardFaces[i]->x(), columns[i % 5])) << i;
+            EXPECT_TRUE(near(window->cardFaces[i]->y(), rows[i / 5])) << i;
+            EXPECT_TRUE(near(window->cardFaces[i]->width(), 1592)) << i;
+            const QRect button = window->cardButtons[i]->geometry();
+            EXPECT_LE(std::abs(button.center().x() - window->cardFaces[i]->width() / 2), 1);
         }
         for (std::size_t i = 20; i < 36; ++i) {
-            EXPECT_FALSE(window->Panel3D6[i]->isVisible());
+            EXPECT_FALSE(window->cardFaces[i]->isVisible());
         }
     };
     check();
@@ -338,13 +338,13 @@ TEST_F(MatchingWindowTest, LevelOneFollowsTheWorkedExampleAndASecondActivationKe
 
 TEST_F(MatchingWindowTest, AltWithACardsKeyTurnsItWhileItCanBeTurnedElseOpensTheMenu) {
     open(2);
-    QTest::keyClick(window->Command2, Qt::Key_O, Qt::AltModifier);
-    EXPECT_EQ(window->Panel3D6[14]->caption(), "");
+    QTest::keyClick(window->startButton, Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(window->cardFaces[14]->caption(), "");
     startWords();
-    QTest::keyClick(window->Command2, Qt::Key_O, Qt::AltModifier);
-    EXPECT_FALSE(window->cmdCommand[14]->isVisible());
+    QTest::keyClick(window->startButton, Qt::Key_O, Qt::AltModifier);
+    EXPECT_FALSE(window->cardButtons[14]->isVisible());
     EXPECT_EQ(window->game().PickedCards[0], 14);
-    EXPECT_EQ(window->Panel3D2->caption(), "Again");
+    EXPECT_EQ(window->messagePanel->caption(), "Again");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_0, Qt::AltModifier);
     EXPECT_EQ(window->game().CardsOpen, 0); // card 35 judged the pair
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::AltModifier);
@@ -358,19 +358,19 @@ namespace {
 
 TEST_F(MatchingWindowTest, ThePictureSourceShowsEachCardsPictureAndSwapsThemOnAnExchange) {
     open(2);
-    window->Option3D2[2]->click(); // always exchange
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    window->exchangeModeOptions[2]->click(); // always exchange
+    QTest::mouseClick(window->startButton, Qt::LeftButton);
     EXPECT_EQ(window->game().PictureCards, 1);
     for (std::size_t i = 0; i < 36; ++i) {
-        EXPECT_TRUE(window->Image2[i]->isVisible()) << i;
-        EXPECT_FALSE(window->Image2[i]->pixmap().isNull()) << i;
+        EXPECT_TRUE(window->cardPictures[i]->isVisible()) << i;
+        EXPECT_FALSE(window->cardPictures[i]->pixmap().isNull()) << i;
     }
     const int second = strangerTo(0);
-    const QImage before = window->Image2[0]->pixmap().toImage();
+    const QImage before = window->cardPictures[0]->pixmap().toImage();
     click(0);
-    EXPECT_EQ(window->Panel3D6[0]->caption(), " ");
+    EXPECT_EQ(window->cardFaces[0]->caption(), " ");
     click(second);
-    EXPECT_EQ(window->Image2[std::size_t(second)]->pixmap().toImage(), before);
+    EXPECT_EQ(window->cardPictures[std::size_t(second)]->pixmap().toImage(), before);
 }
 
 } // namespace
@@ -429,8 +429,8 @@ TEST_F(MatchingWindowTest, AMissIsShownASecondAtLeastThenCoveredShowingNothingOf
         click(stranger);
         EXPECT_EQ(before.msecsTo(fake.clock.current), c.shownMs) << c.sound << " " << c.clockMs;
         for (const int card : {0, stranger}) {
-            EXPECT_TRUE(window->cmdCommand[std::size_t(card)]->isVisible()) << card;
-            EXPECT_EQ(window->Panel3D6[std::size_t(card)]->caption(), "") << card;
+            EXPECT_TRUE(window->cardButtons[std::size_t(card)]->isVisible()) << card;
+            EXPECT_EQ(window->cardFaces[std::size_t(card)]->caption(), "") << card;
         }
         window->close();
     }
@@ -445,11 +445,15 @@ TEST_F(MatchingWindowTest, TheInnerPanelsTakeTheSystemFaceColourNotTheWindowsBlu
         const char* name;
         Panel3D* panel;
     } panels[] = {
-        {"message", window->Panel3D2},       {"players", window->Panel3D4},
-        {"players count", window->Panel3D5}, {"exchange", window->Panel3D7},
-        {"files", window->Panel3D8},         {"accuracy", window->Panel3D11},
-        {"player 1", window->Panel3D3[0]},   {"accuracy box", window->Panel3D3[4]},
-        {"score 1", window->Panel3D9[0]},
+        {"message", window->messagePanel},
+        {"players", window->playersPanel},
+        {"players count", window->playerCountPanel},
+        {"exchange", window->exchangePanel},
+        {"files", window->filesPanel},
+        {"accuracy", window->accuracyGauge},
+        {"player 1", window->playerBoxes[0]},
+        {"accuracy box", window->playerBoxes[4]},
+        {"score 1", window->scores[0]},
     };
     for (const auto& p : panels) {
         EXPECT_EQ(p.panel->backColour().rgb(), face.rgb()) << p.name;
@@ -461,15 +465,15 @@ TEST_F(MatchingWindowTest, SpaceOnTheFocusedExitEndsNoGameInPlay) {
     startWords();
     click(0);
     click(strangerTo(0)); // the second card gives Exit the focus
-    ASSERT_EQ(QApplication::focusWidget(), window->Command1);
-    QTest::keyClick(window->Command1, Qt::Key_Space);
+    ASSERT_EQ(QApplication::focusWidget(), window->exitButton);
+    QTest::keyClick(window->exitButton, Qt::Key_Space);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->game().PairsFound == 0 && window->Command1->text() == "Exit");
+    EXPECT_TRUE(window->game().PairsFound == 0 && window->exitButton->text() == "Exit");
     // After the game Space presses Exit again; Esc leaves during a game as before.
     matchTheRest();
-    ASSERT_TRUE(window->Command2->isEnabled());
-    window->Command1->setFocus();
-    QTest::keyClick(window->Command1, Qt::Key_Space);
+    ASSERT_TRUE(window->startButton->isEnabled());
+    window->exitButton->setFocus();
+    QTest::keyClick(window->exitButton, Qt::Key_Space);
     EXPECT_FALSE(window->isVisible());
     open(1);
     startWords();

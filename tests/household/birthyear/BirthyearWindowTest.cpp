@@ -57,14 +57,14 @@ protected:
 
     void pick(int year) {
         const int index = year - 1900;
-        window->Combo1->setCurrentIndex(index);
-        emit window->Combo1->activated(index);
+        window->yearBox->setCurrentIndex(index);
+        emit window->yearBox->activated(index);
         settle();
     }
 
     void typeYear(const QString& text) {
-        window->Combo1->setEditText(text);
-        QTest::keyClick(window->Combo1, Qt::Key_Return);
+        window->yearBox->setEditText(text);
+        QTest::keyClick(window->yearBox, Qt::Key_Return);
         settle();
     }
 
@@ -77,9 +77,9 @@ protected:
         const QStringList lines = text.split('\n');
         for (int i = 0; i < lines.size(); ++i) {
             if (i > 0) {
-                QTest::keyClick(window->Text1, Qt::Key_Return);
+                QTest::keyClick(window->inputText, Qt::Key_Return);
             }
-            QTest::keyClicks(window->Text1, lines[i]);
+            QTest::keyClicks(window->inputText, lines[i]);
         }
         settle();
     }
@@ -106,21 +106,21 @@ protected:
 TEST_F(BirthyearWindowTest, OpensWithTheYearListAndNoYearShown) {
     EXPECT_EQ(window->windowTitle(), "Birthyear Information");
     EXPECT_EQ(window->StatusBar1->panelText(1), "Birthyear Information");
-    ASSERT_EQ(window->Combo1->count(), 126);
-    EXPECT_EQ(window->Combo1->itemText(0), "1900");
-    EXPECT_EQ(window->Combo1->itemText(125), "2025");
-    EXPECT_EQ(window->Combo1->currentText(), "");
+    ASSERT_EQ(window->yearBox->count(), 126);
+    EXPECT_EQ(window->yearBox->itemText(0), "1900");
+    EXPECT_EQ(window->yearBox->itemText(125), "2025");
+    EXPECT_EQ(window->yearBox->currentText(), "");
     EXPECT_EQ(services.program.YearListLimit, 125);
     for (int button : {9, 16, 17}) {
         EXPECT_FALSE(window->Toolbar1->isButtonEnabled(button)) << button;
     }
-    EXPECT_FALSE(window->mUCopy->isEnabled());
+    EXPECT_FALSE(window->copyAction->isEnabled());
     EXPECT_FALSE(window->Toolbar2Button(4)->isEnabled());
-    EXPECT_TRUE(window->Panel3D1->isVisible());
+    EXPECT_TRUE(window->birthyearPanel->isVisible());
 
-    click(window->Command6); // no year yet
+    click(window->inputButton); // no year yet
     EXPECT_EQ(fake.dialogs.shown.back().text, "First Select Year for Input or Editing!");
-    EXPECT_FALSE(window->Panel3D8->isVisible());
+    EXPECT_FALSE(window->inputPanel->isVisible());
 
     window->close();
     EXPECT_EQ(services.program.YearListLimit, 0);
@@ -128,34 +128,34 @@ TEST_F(BirthyearWindowTest, OpensWithTheYearListAndNoYearShown) {
 
 TEST_F(BirthyearWindowTest, AYearShowsItsTextsAndEditsOfBothSidesAreSavedTogether) {
     pick(1951);
-    EXPECT_EQ(spokenName(window->Label5), "  Korea\nline two");
-    EXPECT_EQ(spokenDescription(window->Label5), "On The More Serious Side");
-    EXPECT_EQ(spokenName(window->Label6), "");
-    EXPECT_EQ(window->Panel3D5->caption(), "On The More Serious Side Of 1951");
-    EXPECT_TRUE(window->mUCopy->isEnabled());
+    EXPECT_EQ(spokenName(window->seriousText), "  Korea\nline two");
+    EXPECT_EQ(spokenDescription(window->seriousText), "On The More Serious Side");
+    EXPECT_EQ(spokenName(window->lighterText), "");
+    EXPECT_EQ(window->seriousPanel->caption(), "On The More Serious Side Of 1951");
+    EXPECT_TRUE(window->copyAction->isEnabled());
 
-    click(window->Command6);
-    EXPECT_TRUE(window->Panel3D8->isVisible());
-    EXPECT_FALSE(window->mUCopy->isEnabled());
-    EXPECT_FALSE(window->Command7->isEnabled());
+    click(window->inputButton);
+    EXPECT_TRUE(window->inputPanel->isVisible());
+    EXPECT_FALSE(window->copyAction->isEnabled());
+    EXPECT_FALSE(window->exitButton->isEnabled());
     EXPECT_EQ(window->StatusBar1->panelText(1), "Input/Edit Information");
-    window->Text1->setFocus();
+    window->inputText->setFocus();
     type("x"); // no side yet
     EXPECT_EQ(fake.dialogs.shown.back().text, "First select 'Side' to input or edit data!");
-    EXPECT_EQ(window->Text1->toPlainText(), "");
+    EXPECT_EQ(window->inputText->toPlainText(), "");
 
-    click(window->Command2);
-    EXPECT_EQ(window->Label4->text(), "On The More Serious Side");
-    EXPECT_EQ(window->Label2->text(), "17"); // the line break counts two
+    click(window->seriousSideButton);
+    EXPECT_EQ(window->inputSideLabel->text(), "On The More Serious Side");
+    EXPECT_EQ(window->lengthLabel->text(), "17"); // the line break counts two
     type("!");
-    EXPECT_EQ(window->Label5->text(), "  Korea\nline two!");
+    EXPECT_EQ(window->seriousText->text(), "  Korea\nline two!");
     EXPECT_EQ(window->InputChanged, 1);
-    click(window->Command3);
+    click(window->lighterSideButton);
     type("Fun\n");
-    EXPECT_EQ(window->Label6->text(), "Fun\n");
-    click(window->Command4);
+    EXPECT_EQ(window->lighterText->text(), "Fun\n");
+    click(window->saveButton);
     EXPECT_EQ(window->InputChanged, 0);
-    EXPECT_TRUE(window->Panel3D8->isVisible()); // no message, the panel stays
+    EXPECT_TRUE(window->inputPanel->isVisible()); // no message, the panel stays
     EXPECT_EQ(BirthyearFile::read(path(), 1951),
               (BirthyearFile::YearTexts{"  Korea\nline two!", "Fun\n"}));
     QFile file(path());
@@ -165,58 +165,58 @@ TEST_F(BirthyearWindowTest, AYearShowsItsTextsAndEditsOfBothSidesAreSavedTogethe
 
 TEST_F(BirthyearWindowTest, TheCloseQuestionCancelKeepsThePanelAndNoKeepsTheTextOnScreenOnly) {
     pick(1950);
-    click(window->Command6);
-    click(window->Command2);
+    click(window->inputButton);
+    click(window->seriousSideButton);
     type(" more");
     fake.dialogs.answers = {Answer::Cancel};
-    click(window->Command5);
+    click(window->closeInputButton);
     EXPECT_EQ(fake.dialogs.shown.back().title, "Input/Edit Information");
     EXPECT_EQ(fake.dialogs.shown.back().text, "Save Input or Changes made to 1950?");
-    EXPECT_TRUE(window->Panel3D8->isVisible());
+    EXPECT_TRUE(window->inputPanel->isVisible());
     EXPECT_EQ(window->InputChanged, 1);
 
     fake.dialogs.answers = {Answer::No};
     escape(); // Esc with the input panel open asks the same question
-    EXPECT_FALSE(window->Panel3D8->isVisible());
-    EXPECT_EQ(window->Label5->text(), "Serious 1950 more");
+    EXPECT_FALSE(window->inputPanel->isVisible());
+    EXPECT_EQ(window->seriousText->text(), "Serious 1950 more");
     EXPECT_EQ(BirthyearFile::read(path(), 1950).serious, "Serious 1950");
-    EXPECT_TRUE(window->mUCopy->isEnabled());
+    EXPECT_TRUE(window->copyAction->isEnabled());
     pick(1950);
-    EXPECT_EQ(window->Label5->text(), "Serious 1950");
+    EXPECT_EQ(window->seriousText->text(), "Serious 1950");
 }
 
 TEST_F(BirthyearWindowTest, TheFocusQuestionComesOnARealMoveAndTypingAfterItStillCounts) {
     pick(1950);
-    click(window->Command6);
-    click(window->Command2);
+    click(window->inputButton);
+    click(window->seriousSideButton);
     type("A");
     fake.dialogs.answers = {Answer::No};
-    window->Combo1->setFocus(Qt::MouseFocusReason);
+    window->yearBox->setFocus(Qt::MouseFocusReason);
     settle();
     ASSERT_EQ(fake.dialogs.shown.size(), 1);
     EXPECT_EQ(fake.dialogs.shown.back().title, "Salvenor");
     EXPECT_EQ(window->InputChanged, 0);
 
-    window->Text1->setFocus(Qt::MouseFocusReason);
+    window->inputText->setFocus(Qt::MouseFocusReason);
     settle();
     type("B"); // the side is the window's own: the answer above did not replace it
-    EXPECT_EQ(window->Label5->text(), "Serious 1950AB");
+    EXPECT_EQ(window->seriousText->text(), "Serious 1950AB");
     fake.dialogs.answers = {Answer::Yes};
-    window->Combo1->setFocus(Qt::MouseFocusReason);
+    window->yearBox->setFocus(Qt::MouseFocusReason);
     settle();
     EXPECT_EQ(BirthyearFile::read(path(), 1950).serious, "Serious 1950AB");
 
     // A message box closing gives the focus back: no question.
     const int shown = int(fake.dialogs.shown.size());
-    window->Text1->setFocus(Qt::MouseFocusReason);
+    window->inputText->setFocus(Qt::MouseFocusReason);
     settle();
     type("C");
-    window->Combo1->setFocus(Qt::MouseFocusReason);
+    window->yearBox->setFocus(Qt::MouseFocusReason);
     fake.dialogs.answers = {Answer::No};
     settle();
     EXPECT_EQ(int(fake.dialogs.shown.size()), shown + 1);
     services.dialogs.message({"x", "Other", Dialogs::Icon::None, Dialogs::Buttons::Ok});
-    window->Combo1->setFocus(Qt::ActiveWindowFocusReason);
+    window->yearBox->setFocus(Qt::ActiveWindowFocusReason);
     settle();
     EXPECT_EQ(int(fake.dialogs.shown.size()), shown + 2);
 }
@@ -225,19 +225,19 @@ TEST_F(BirthyearWindowTest, OnlyAPlainYearOfTheFileIsShownByEnterOrEdited) {
     for (const char* text : {"1899", "2026", "1950abc", "1950.7"}) {
         typeYear(text);
         EXPECT_EQ(window->ShownYear, 0) << text;
-        click(window->Command6);
+        click(window->inputButton);
         EXPECT_EQ(fake.dialogs.shown.back().text, "First Select Year for Input or Editing!");
     }
     typeYear("2025");
     EXPECT_EQ(window->ShownYear, 2025);
-    EXPECT_EQ(window->Panel3D6->caption(), "On The Lighter Side Of 2025");
+    EXPECT_EQ(window->lighterPanel->caption(), "On The Lighter Side Of 2025");
 
     // A year typed without Enter is shown before it is edited, so the save writes that year.
-    window->Combo1->setEditText("1950");
-    click(window->Command6);
+    window->yearBox->setEditText("1950");
+    click(window->inputButton);
     EXPECT_EQ(window->ShownYear, 1950);
-    EXPECT_EQ(window->Label5->text(), "Serious 1950");
-    EXPECT_EQ(window->Label3->text(), "1950");
+    EXPECT_EQ(window->seriousText->text(), "Serious 1950");
+    EXPECT_EQ(window->inputYearLabel->text(), "1950");
 }
 
 // Typed into the year box with the focus there, then the command by its menu item (the access
@@ -250,28 +250,28 @@ TEST_F(BirthyearWindowTest, ATypedYearIsTakenBeforeThePanelOpensAndThePanelStays
     for (const auto& way : ways) {
         SCOPED_TRACE(way.name);
         open();
-        window->Combo1->setFocus(Qt::MouseFocusReason);
+        window->yearBox->setFocus(Qt::MouseFocusReason);
         settle();
-        QTest::keyClicks(window->Combo1, "1951");
+        QTest::keyClicks(window->yearBox, "1951");
         if (way.enter) {
-            QTest::keyClick(window->Combo1, Qt::Key_Return);
+            QTest::keyClick(window->yearBox, Qt::Key_Return);
         }
-        window->mOI->trigger();
+        window->inputAction->trigger();
         settle();
-        EXPECT_NE(QApplication::focusWidget(), window->Combo1);
-        EXPECT_TRUE(window->Panel3D8->isVisible());
+        EXPECT_NE(QApplication::focusWidget(), window->yearBox);
+        EXPECT_TRUE(window->inputPanel->isVisible());
         EXPECT_EQ(window->ShownYear, 1951);
-        EXPECT_EQ(window->Label3->text(), "1951");
-        click(window->Command2);
+        EXPECT_EQ(window->inputYearLabel->text(), "1951");
+        click(window->seriousSideButton);
         type("x");
-        EXPECT_EQ(window->Label5->text(), "  Korea\nline twox");
+        EXPECT_EQ(window->seriousText->text(), "  Korea\nline twox");
     }
 }
 
 TEST_F(BirthyearWindowTest, AFailedSaveSaysSoAndKeepsTheEdits) {
     pick(1950);
-    click(window->Command6);
-    click(window->Command2);
+    click(window->inputButton);
+    click(window->seriousSideButton);
     type("?");
     QFile file(path());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -280,11 +280,11 @@ TEST_F(BirthyearWindowTest, AFailedSaveSaysSoAndKeepsTheEdits) {
     fake.dialogs.answers = {Answer::Yes};
     {
         const FullDisk disk(100);
-        click(window->Command5);
+        click(window->closeInputButton);
     }
     EXPECT_EQ(fake.dialogs.shown.back().title, "Disk Error");
     EXPECT_EQ(fake.dialogs.shown.back().icon, Dialogs::Icon::Critical);
-    EXPECT_TRUE(window->Panel3D8->isVisible());
+    EXPECT_TRUE(window->inputPanel->isVisible());
     EXPECT_EQ(window->InputChanged, 1);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
@@ -292,22 +292,22 @@ TEST_F(BirthyearWindowTest, AFailedSaveSaysSoAndKeepsTheEdits) {
 
 TEST_F(BirthyearWindowTest, TheBoxRefusesThe501stByteAndCharactersTheFileCannotHold) {
     pick(1950);
-    click(window->Command6);
-    click(window->Command3);
-    window->Text1->selectAll();
+    click(window->inputButton);
+    click(window->lighterSideButton);
+    window->inputText->selectAll();
     type(QString(479, 'a'));
-    EXPECT_EQ(window->Label2->text(), "479");
+    EXPECT_EQ(window->lengthLabel->text(), "479");
     type("\n"); // 481: red
-    EXPECT_EQ(window->Label2->text(), "481");
-    EXPECT_EQ(window->Label2->palette().color(QPalette::WindowText), ColorNumber::palette(4));
+    EXPECT_EQ(window->lengthLabel->text(), "481");
+    EXPECT_EQ(window->lengthLabel->palette().color(QPalette::WindowText), ColorNumber::palette(4));
     type(QString(30, 'b'));
     QKeyEvent zhe(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, "\u0416");
-    QApplication::sendEvent(window->Text1, &zhe);
-    EXPECT_EQ(window->Label2->text(), "500");
+    QApplication::sendEvent(window->inputText, &zhe);
+    EXPECT_EQ(window->lengthLabel->text(), "500");
     QApplication::clipboard()->setText("zz");
-    window->Text1->paste();
-    EXPECT_EQ(BirthyearFile::storedLength(window->Label6->text()), 500);
-    click(window->Command4);
+    window->inputText->paste();
+    EXPECT_EQ(BirthyearFile::storedLength(window->lighterText->text()), 500);
+    click(window->saveButton);
     EXPECT_EQ(BirthyearFile::storedLength(BirthyearFile::read(path(), 1950).lighter), 500);
 }
 
@@ -319,27 +319,27 @@ TEST_F(BirthyearWindowTest, EveryWayTextEntersShowsWhatIsSavedAndCountsAsAChange
         SCOPED_TRACE(way.name);
         open();
         pick(1950);
-        click(window->Command6);
-        click(window->Command3);
-        window->Text1->setPlainText(QString(498, 'a')); // set by the window: no change yet
-        window->Text1->moveCursor(QTextCursor::End);
+        click(window->inputButton);
+        click(window->lighterSideButton);
+        window->inputText->setPlainText(QString(498, 'a')); // set by the window: no change yet
+        window->inputText->moveCursor(QTextCursor::End);
         ASSERT_EQ(window->InputChanged, 0);
-        InputTextBox& box = *window->Text1;
+        InputTextBox& box = *window->inputText;
         way.enter(box, *box.viewport(), box.cursorRect().center(), entered);
         settle();
         const QString shown = QString(498, 'a') + "??";
-        EXPECT_EQ(window->Text1->toPlainText(), shown);
-        EXPECT_EQ(window->Label6->text(), shown);
-        EXPECT_EQ(window->Label2->text(), "500");
+        EXPECT_EQ(window->inputText->toPlainText(), shown);
+        EXPECT_EQ(window->lighterText->text(), shown);
+        EXPECT_EQ(window->lengthLabel->text(), "500");
         EXPECT_EQ(window->InputChanged, 1);
-        click(window->Command4);
+        click(window->saveButton);
         EXPECT_EQ(BirthyearFile::read(path(), 1950).lighter, shown);
     }
 }
 
 TEST_F(BirthyearWindowTest, TheCopyNamesTheYearOnDisplay) {
     pick(1950);
-    window->Combo1->setEditText("1977"); // typed, not shown
+    window->yearBox->setEditText("1977"); // typed, not shown
     window->Toolbar2Button(4)->trigger();
     ASSERT_EQ(fake.clipboard.texts.size(), 1);
     EXPECT_EQ(fake.clipboard.texts[0],
@@ -352,20 +352,20 @@ TEST_F(BirthyearWindowTest, TheCopyNamesTheYearOnDisplay) {
 
 TEST_F(BirthyearWindowTest, EscClosesTheChartThenTheSelectorThenTheWindow) {
     pick(1950);
-    click(window->Command1);
-    EXPECT_TRUE(window->Panel3D7->isVisible());
+    click(window->costChartButton);
+    EXPECT_TRUE(window->costChartPanel->isVisible());
     EXPECT_EQ(window->StatusBar1->panelText(1), "Five Year Cost Chart");
-    EXPECT_FALSE(window->mUCopy->isEnabled());
+    EXPECT_FALSE(window->copyAction->isEnabled());
     window->Toolbar2Button(2)->trigger(); // panel colour only beeps while the chart shows
     EXPECT_EQ(fake.sound.played, QStringList{FakeSound::kBeep});
     window->Toolbar2Button(1)->trigger();
-    EXPECT_TRUE(window->SSPanel4->isVisible());
+    EXPECT_TRUE(window->backgroundSelector->isVisible());
     escape();
-    EXPECT_FALSE(window->Panel3D7->isVisible());
-    EXPECT_TRUE(window->SSPanel4->isVisible());
-    EXPECT_TRUE(window->mUCopy->isEnabled());
+    EXPECT_FALSE(window->costChartPanel->isVisible());
+    EXPECT_TRUE(window->backgroundSelector->isVisible());
+    EXPECT_TRUE(window->copyAction->isEnabled());
     escape();
-    EXPECT_FALSE(window->SSPanel4->isVisible());
+    EXPECT_FALSE(window->backgroundSelector->isVisible());
     EXPECT_TRUE(window->isVisible());
     escape();
     EXPECT_FALSE(window->isVisible());
@@ -375,14 +375,14 @@ TEST_F(BirthyearWindowTest, EscClosesTheChartThenTheSelectorThenTheWindow) {
 // Unsaved input is asked about before the window closes, never dropped unasked.
 TEST_F(BirthyearWindowTest, LeavingWithUnsavedInputAsksCancelStaysYesSaves) {
     pick(1950);
-    click(window->Command6);
-    click(window->Command2);
+    click(window->inputButton);
+    click(window->seriousSideButton);
     type(" kept");
     fake.dialogs.answers = {Answer::Cancel};
     window->Toolbar1->button(12)->trigger();
     settle();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->Panel3D8->isVisible());
+    EXPECT_TRUE(window->inputPanel->isVisible());
     ASSERT_EQ(fake.dialogs.shown.size(), 1);
     EXPECT_EQ(fake.dialogs.shown.back().text, "Save Input or Changes made to 1950?");
 
@@ -408,44 +408,44 @@ TEST_F(BirthyearWindowTest, TheChartShowsThePricesItemAfterItem) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     open();
     QLocale::setDefault(desktop);
-    EXPECT_EQ(window->Grid1->textMatrix(0, 2), "Gallon of Milk");
-    EXPECT_EQ(window->Grid1->textMatrix(1, 2), "$22.50");
-    EXPECT_EQ(window->Grid1->textMatrix(2, 1), "1,5");
-    EXPECT_EQ(window->Grid1->textMatrix(21, 5), "$105.50");
-    EXPECT_EQ(window->Grid1->rows(), 22);
+    EXPECT_EQ(window->costGrid->textMatrix(0, 2), "Gallon of Milk");
+    EXPECT_EQ(window->costGrid->textMatrix(1, 2), "$22.50");
+    EXPECT_EQ(window->costGrid->textMatrix(2, 1), "1,5");
+    EXPECT_EQ(window->costGrid->textMatrix(21, 5), "$105.50");
+    EXPECT_EQ(window->costGrid->rows(), 22);
     EXPECT_EQ(window->ShowRowScrollTip(1), " Row 1: 1900 ");
-    const int width = window->Grid1->widthTwips();
-    EXPECT_EQ(window->Grid1->colWidth(0), int(std::lround(width * 0.14)));
-    EXPECT_EQ(window->Grid1->colWidth(5), int(std::lround(width * 0.165)));
+    const int width = window->costGrid->widthTwips();
+    EXPECT_EQ(window->costGrid->colWidth(0), int(std::lround(width * 0.14)));
+    EXPECT_EQ(window->costGrid->colWidth(5), int(std::lround(width * 0.165)));
 }
 
 TEST_F(BirthyearWindowTest, AMissingPriceFileLeavesHeadingsAndYears) {
-    EXPECT_EQ(window->Grid1->textMatrix(0, 5), "A New Home");
-    EXPECT_EQ(window->Grid1->textMatrix(21, 0), "2000");
-    EXPECT_EQ(window->Grid1->textMatrix(1, 1), "");
+    EXPECT_EQ(window->costGrid->textMatrix(0, 5), "A New Home");
+    EXPECT_EQ(window->costGrid->textMatrix(21, 0), "2000");
+    EXPECT_EQ(window->costGrid->textMatrix(1, 1), "");
 }
 
 TEST_F(BirthyearWindowTest, FirstRunDefaultsAndChosenColoursSurviveARestart) {
-    EXPECT_EQ(window->Panel3D1->backColour(), QColor(0xC0, 0xC0, 0xC0));
-    EXPECT_EQ(window->Label5->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(window->birthyearPanel->backColour(), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(window->seriousText->palette().color(QPalette::WindowText), QColor(Qt::black));
     const QColor textArea = ColorNumber::toColor(ColorNumber::kSystemFlag + 5);
-    EXPECT_EQ(window->Grid1->backColour(), textArea);
-    EXPECT_FALSE(window->Grid1->hasPicture());
+    EXPECT_EQ(window->costGrid->backColour(), textArea);
+    EXPECT_FALSE(window->costGrid->hasPicture());
 
     QImage picture(8, 8, QImage::Format_RGB32);
     picture.fill(Qt::green);
     ASSERT_TRUE(picture.save(fake.file("WP3.jpg")));
     fake.dialogs.answers = {Answer::Yes};
     fake.dialogs.colors = {QColor(0, 128, 0), QColor(0xC0, 0xC0, 0xC0), QColor(0, 0, 128)};
-    window->mOCol->trigger(); // the panel green
-    window->mOTC->trigger();  // the panel's old grey: no conflict, it is green now
-    window->mOTC->trigger();  // navy
-    click(window->Command1);  // the chart, with the selector
-    window->mOBC->trigger();
-    window->SSPanel4->Image3[2]->click();
-    window->SSPanel4->Command16[2]->click(); // Use Above: WP3
+    window->panelColourAction->trigger(); // the panel green
+    window->textColourAction->trigger();  // the panel's old grey: no conflict, it is green now
+    window->textColourAction->trigger();  // navy
+    click(window->costChartButton);       // the chart, with the selector
+    window->backgroundSelectorAction->trigger();
+    window->backgroundSelector->Image3[2]->click();
+    window->backgroundSelector->Command16[2]->click(); // Use Above: WP3
     fake.dialogs.answers = {Answer::Yes};
-    window->mOE->trigger();
+    window->exitAction->trigger();
     EXPECT_EQ(fake.dialogs.shown.back().text, "Save changes made to Panel and or Text Color?");
     RecordFile gcolor2 = settingsFile(fake.folder, SettingsFile::GColor2);
     EXPECT_EQ(gcolor2.readText(5), QString::number(0x008000));
@@ -453,9 +453,9 @@ TEST_F(BirthyearWindowTest, FirstRunDefaultsAndChosenColoursSurviveARestart) {
     EXPECT_EQ(gcolor2.readText(60), "WP3");
 
     open();
-    EXPECT_EQ(window->Panel3D1->backColour(), QColor(0, 128, 0));
-    EXPECT_EQ(window->Label6->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-    EXPECT_TRUE(window->Grid1->hasPicture());
+    EXPECT_EQ(window->birthyearPanel->backColour(), QColor(0, 128, 0));
+    EXPECT_EQ(window->lighterText->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    EXPECT_TRUE(window->costGrid->hasPicture());
     EXPECT_FALSE(window->coloursChanged());
 }
 
@@ -463,14 +463,14 @@ TEST_F(BirthyearWindowTest, ACancelledGridChoiceIsNotSavedWhileTheColoursAre) {
     RecordFile gcolor2 = settingsFile(fake.folder, SettingsFile::GColor2);
     gcolor2.writeText(60, "255");
     open();
-    EXPECT_EQ(window->Grid1->backColour(), QColor(255, 0, 0));
-    click(window->Command1);
-    window->mOBC->trigger();
-    window->SSPanel4->Command16[1]->click(); // Use Default
-    window->mOBC->trigger();
-    window->SSPanel4->Command16[3]->click(); // Cancel takes it out of the save
+    EXPECT_EQ(window->costGrid->backColour(), QColor(255, 0, 0));
+    click(window->costChartButton);
+    window->backgroundSelectorAction->trigger();
+    window->backgroundSelector->Command16[1]->click(); // Use Default
+    window->backgroundSelectorAction->trigger();
+    window->backgroundSelector->Command16[3]->click(); // Cancel takes it out of the save
     fake.dialogs.answers = {Answer::Yes};
-    window->mOE->trigger();
+    window->exitAction->trigger();
     EXPECT_EQ(gcolor2.readText(60), "255");
     EXPECT_EQ(gcolor2.readText(5), QString::number(0xC0C0C0));
 }

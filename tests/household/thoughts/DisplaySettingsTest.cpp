@@ -39,9 +39,9 @@ QByteArray fileBytes(const QString& path) {
 TEST_F(ThoughtsWindowTest, FirstRunDefaultsOfBothForms) {
     writeFile("Thought1.Fil", kGeneral);
     open(0);
-    EXPECT_EQ(window->Panel3D2->backColour(), ColorNumber::palette(15));
-    EXPECT_EQ(window->Label1->palette().color(QPalette::WindowText), ColorNumber::palette(0));
-    const QFont font = window->Label1->font();
+    EXPECT_EQ(window->displayArea->backColour(), ColorNumber::palette(15));
+    EXPECT_EQ(window->thoughtLabel->palette().color(QPalette::WindowText), ColorNumber::palette(0));
+    const QFont font = window->thoughtLabel->font();
     EXPECT_EQ(font.family(), "MS Sans Serif");
     EXPECT_EQ(font.pointSizeF(), 14);
     EXPECT_TRUE(font.bold());
@@ -50,9 +50,9 @@ TEST_F(ThoughtsWindowTest, FirstRunDefaultsOfBothForms) {
 
     writeFile("Thought2.Fil", kHumorous);
     open(1);
-    EXPECT_EQ(window->Panel3D2->backColour(), ColorNumber::toColor(0x80FFFF));
-    EXPECT_EQ(window->Panel3D4->backColour(), ColorNumber::toColor(0x80FFFF));
-    EXPECT_EQ(window->Panel3D4->foreColour(), ColorNumber::palette(9));
+    EXPECT_EQ(window->displayArea->backColour(), ColorNumber::toColor(0x80FFFF));
+    EXPECT_EQ(window->punchLinePanel->backColour(), ColorNumber::toColor(0x80FFFF));
+    EXPECT_EQ(window->punchLinePanel->foreColour(), ColorNumber::palette(9));
     EXPECT_EQ(fileBytes(fake.file("GColor2.Fil")), QByteArray());
 }
 
@@ -69,19 +69,19 @@ TEST_F(ThoughtsWindowTest, TheSystemColourAndHalfPointsAreSavedOnYesAndSurviveAR
 
     // "No" leaves the file as it was.
     fake.dialogs.answers = {Dialogs::Answer::No};
-    window->Command3->click();
+    window->exitButton->click();
     EXPECT_EQ(fake.dialogs.shown.last().text,
               "Save changes made to Panel and or Display Font or Color?");
     EXPECT_EQ(fileBytes(fake.file("GColor2.Fil")), QByteArray());
 
     open(0);
     fake.dialogs.answers = {Dialogs::Answer::No};
-    window->mOC->trigger();
+    window->displayColourAction->trigger();
     fake.dialogs.fonts = {Dialogs::FontChoice{"MS Sans Serif", 13.5, true, false, false, false,
                                               ColorNumber::palette(4)}};
-    window->mODD->trigger();
+    window->displayFontAction->trigger();
     fake.dialogs.answers = {Dialogs::Answer::Yes};
-    window->Command3->click();
+    window->exitButton->click();
     EXPECT_FALSE(window->isVisible());
 
     const QByteArray expected = settingsBytes({{1, "Default"},
@@ -93,18 +93,18 @@ TEST_F(ThoughtsWindowTest, TheSystemColourAndHalfPointsAreSavedOnYesAndSurviveAR
     EXPECT_EQ(fileBytes(fake.file("GColor2.Fil")).toHex(), expected.toHex());
 
     open(0);
-    EXPECT_EQ(window->Panel3D2->backColour(), systemDefaultColour());
-    EXPECT_EQ(window->Label1->font().pointSizeF(), 13.5);
-    EXPECT_EQ(window->Label1->palette().color(QPalette::WindowText), ColorNumber::palette(4));
+    EXPECT_EQ(window->displayArea->backColour(), systemDefaultColour());
+    EXPECT_EQ(window->thoughtLabel->font().pointSizeF(), 13.5);
+    EXPECT_EQ(window->thoughtLabel->palette().color(QPalette::WindowText), ColorNumber::palette(4));
 }
 
 TEST_F(ThoughtsWindowTest, TheLowerPanelIsSavedAsDefaultOnlyWhenItGotTheDefault) {
     writeFile("Thought2.Fil", kHumorous);
     open(1);
     fake.dialogs.answers = {Dialogs::Answer::No};
-    window->mOUp->trigger();
+    window->upperPanelColourAction->trigger();
     fake.dialogs.answers = {Dialogs::Answer::Yes};
-    window->Command3->click();
+    window->exitButton->click();
     const QByteArray saved = fileBytes(fake.file("GColor2.Fil"));
     EXPECT_EQ(saved.mid(120, 20), textRecord("Default"));
     EXPECT_EQ(saved.mid(140, 20), textRecord(QByteArray::number(0x80FFFF)));
@@ -118,12 +118,13 @@ TEST_F(ThoughtsWindowTest, OddRecordsFallBackEachOnItsOwn) {
         settingsBytes(
             {{1, "blue-ish"}, {2, "255"}, {3, ""}, {4, "99999"}, {31, "False"}, {32, "maybe"}}));
     open(0);
-    EXPECT_EQ(window->Panel3D2->backColour(), ColorNumber::palette(15));
-    EXPECT_EQ(window->Label1->palette().color(QPalette::WindowText), ColorNumber::toColor(255));
-    EXPECT_EQ(window->Label1->font().family(), "MS Sans Serif");
-    EXPECT_EQ(window->Label1->font().pointSizeF(), 14);
-    EXPECT_FALSE(window->Label1->font().bold());
-    EXPECT_FALSE(window->Label1->font().italic());
+    EXPECT_EQ(window->displayArea->backColour(), ColorNumber::palette(15));
+    EXPECT_EQ(window->thoughtLabel->palette().color(QPalette::WindowText),
+              ColorNumber::toColor(255));
+    EXPECT_EQ(window->thoughtLabel->font().family(), "MS Sans Serif");
+    EXPECT_EQ(window->thoughtLabel->font().pointSizeF(), 14);
+    EXPECT_FALSE(window->thoughtLabel->font().bold());
+    EXPECT_FALSE(window->thoughtLabel->font().italic());
 }
 
 TEST_F(ThoughtsWindowTest, AFontColouredLikeTheAreaOrAColourLikeTheTextIsRefused) {
@@ -131,18 +132,18 @@ TEST_F(ThoughtsWindowTest, AFontColouredLikeTheAreaOrAColourLikeTheTextIsRefused
     open(0);
     fake.dialogs.fonts = {Dialogs::FontChoice{"MS Sans Serif", 20, false, true, false, false,
                                               ColorNumber::palette(15)}};
-    window->mODD->trigger();
+    window->displayFontAction->trigger();
     EXPECT_EQ(fake.dialogs.shown.last().text, "Color selected will cause both the\rPanel and Font "
                                               "color to be the same.\rThis would make the words "
                                               "disappear.");
     EXPECT_EQ(fake.sound.played, QStringList{FakeSound::kBeep});
-    EXPECT_EQ(window->Label1->font().pointSizeF(), 14);
+    EXPECT_EQ(window->thoughtLabel->font().pointSizeF(), 14);
 
     fake.dialogs.answers = {Dialogs::Answer::Yes};
     fake.dialogs.colors = {ColorNumber::palette(0)};
-    window->mOC->trigger();
+    window->displayColourAction->trigger();
     EXPECT_EQ(fake.dialogs.shown.last().title, "Color Conflict");
-    EXPECT_EQ(window->Panel3D2->backColour(), ColorNumber::palette(15));
+    EXPECT_EQ(window->displayArea->backColour(), ColorNumber::palette(15));
     EXPECT_EQ(window->DisplaySettingsChanged, 0);
     EXPECT_EQ(window->StatusBar1->panelText(1), "General Thoughts");
 }
@@ -150,19 +151,19 @@ TEST_F(ThoughtsWindowTest, AFontColouredLikeTheAreaOrAColourLikeTheTextIsRefused
 TEST_F(ThoughtsWindowTest, AFontTooLargeIsShrunkAndTheThoughtComesBackCentred) {
     writeFile("Thought1.Fil", kGeneral);
     open(0);
-    click(window->Command1);
+    click(window->startButton);
     fake.dialogs.fonts = {Dialogs::FontChoice{"DejaVu Sans", 72, false, false, false, false,
                                               ColorNumber::palette(1)}};
-    window->mODD->trigger();
+    window->displayFontAction->trigger();
     ASSERT_FALSE(fake.dialogs.shown.isEmpty());
     EXPECT_EQ(fake.dialogs.shown.last().title, "Font Size Reduction Routine");
-    const double size = window->Label1->font().pointSizeF();
+    const double size = window->thoughtLabel->font().pointSizeF();
     EXPECT_LT(size, 72);
-    EXPECT_EQ(window->DisplayFitSize, QFontInfo(window->Label1->font()).pointSizeF());
-    EXPECT_EQ(window->Label1->text(), "Be kind");
-    EXPECT_TRUE(window->Label1->isVisible());
-    const QRect label = window->Label1->geometry();
-    const QRect area = window->Panel3D2->rect();
+    EXPECT_EQ(window->DisplayFitSize, QFontInfo(window->thoughtLabel->font()).pointSizeF());
+    EXPECT_EQ(window->thoughtLabel->text(), "Be kind");
+    EXPECT_TRUE(window->thoughtLabel->isVisible());
+    const QRect label = window->thoughtLabel->geometry();
+    const QRect area = window->displayArea->rect();
     EXPECT_LE(std::abs(label.center().x() - area.center().x()), 1);
     EXPECT_LE(std::abs(label.center().y() - area.center().y()), 1);
 }

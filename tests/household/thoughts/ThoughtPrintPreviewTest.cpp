@@ -29,8 +29,8 @@ TEST_F(ThoughtsWindowTest, PrintCommandsOpenAPreviewOfTheThoughtShown) {
         const char* name;
         std::function<void(ThoughtsWindow&)> print;
     } commands[] = {
-        {"button", [](ThoughtsWindow& w) { w.Command2->click(); }},
-        {"menu", [](ThoughtsWindow& w) { w.mOP->trigger(); }},
+        {"button", [](ThoughtsWindow& w) { w.printButton->click(); }},
+        {"menu", [](ThoughtsWindow& w) { w.printAction->trigger(); }},
         {"side toolbar", [](ThoughtsWindow& w) { w.Toolbar2Button(5)->trigger(); }},
     };
     writeFile("Thought1.Fil", kOneThought);
@@ -38,17 +38,17 @@ TEST_F(ThoughtsWindowTest, PrintCommandsOpenAPreviewOfTheThoughtShown) {
         SCOPED_TRACE(command.name);
         open(0);
         fake.random.draws = {0.1};
-        click(window->Command1);
-        ASSERT_TRUE(window->mOP->isEnabled());
+        click(window->startButton);
+        ASSERT_TRUE(window->printAction->isEnabled());
         command.print(*window);
         settle();
-        PrintPreviewPanel& panel = *window->SSPanel80;
+        PrintPreviewPanel& panel = *window->printPreview;
         ASSERT_TRUE(panel.isOpen());
         EXPECT_EQ(pageTexts(panel), (QStringList{"Be kind", "always"}));
         EXPECT_EQ(panel.Panel3D80[1]->caption(), " 24");
         EXPECT_EQ(panel.Panel3D80[0]->caption(), " Times New Roman") << "for MS Sans Serif";
         EXPECT_FALSE(window->mO->menuAction()->isEnabled());
-        EXPECT_FALSE(window->mEdit->menuAction()->isEnabled());
+        EXPECT_FALSE(window->editMenu->menuAction()->isEnabled());
         EXPECT_EQ(QApplication::focusWidget(), panel.SSCommand80[2]);
         window->close();
     }
@@ -61,9 +61,9 @@ TEST_F(ThoughtsWindowTest, WithoutTimesNewRomanTheThoughtPrintsToAFileWhereThePr
     fake.printer.pdfFile = folder.filePath("thought.pdf");
     open(0);
     fake.random.draws = {0.1};
-    click(window->Command1);
-    click(window->Command2);
-    PrintPreviewPanel& panel = *window->SSPanel80;
+    click(window->startButton);
+    click(window->printButton);
+    PrintPreviewPanel& panel = *window->printPreview;
     EXPECT_EQ(panel.Panel3D80[0]->caption(), " DejaVu Serif") << "the system's serif, not Courier";
     EXPECT_EQ(panel.Panel3D80[1]->caption(), " 24");
 
@@ -79,16 +79,16 @@ TEST_F(ThoughtsWindowTest, PrintIsOneCommandOfferedOnlyOnceAThoughtShows) {
     writeFile("Thought1.Fil", kOneThought);
     open(0);
     const auto offered = [this] {
-        return QList<bool>{window->mOP->isEnabled(), window->Command2->isEnabled(),
+        return QList<bool>{window->printAction->isEnabled(), window->printButton->isEnabled(),
                            window->Toolbar2Button(5)->isEnabled()};
     };
     EXPECT_EQ(offered(), (QList<bool>{false, false, false}));
     window->Toolbar2Button(5)->trigger();
-    click(window->Command2);
-    EXPECT_FALSE(window->SSPanel80->isOpen());
+    click(window->printButton);
+    EXPECT_FALSE(window->printPreview->isOpen());
 
     fake.random.draws = {0.1};
-    click(window->Command1);
+    click(window->startButton);
     EXPECT_EQ(offered(), (QList<bool>{true, true, true}));
 }
 
@@ -96,9 +96,9 @@ TEST_F(ThoughtsWindowTest, WhileThePreviewShowsHelpIsItsOwnTheSideToolbarBeepsAn
     writeFile("Thought1.Fil", kOneThought);
     open(0);
     fake.random.draws = {0.1};
-    click(window->Command1);
-    click(window->Command2);
-    PrintPreviewPanel& panel = *window->SSPanel80;
+    click(window->startButton);
+    click(window->printButton);
+    PrintPreviewPanel& panel = *window->printPreview;
 
     press(Qt::Key_F1);
     window->Toolbar2Button(1)->trigger();

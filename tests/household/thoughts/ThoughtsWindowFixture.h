@@ -52,7 +52,7 @@ protected:
     }
 
     QString shownThought() const {
-        return window->Label1->isVisible() ? window->Label1->text() : "";
+        return window->thoughtLabel->isVisible() ? window->thoughtLabel->text() : "";
     }
 
     FakePlatform fake;

@@ -33,7 +33,7 @@ TEST_F(ThoughtsWindowTest, ThreeThoughtsComeOnceEachThenTheMessageOpensANewCycle
     EXPECT_EQ(window->windowTitle(), "General Thoughts");
     EXPECT_EQ(window->StatusBar1->panelText(1), "General Thoughts");
     EXPECT_EQ(shownThought(), "Display Area");
-    EXPECT_FALSE(window->mOCop->isEnabled());
+    EXPECT_FALSE(window->copyAction->isEnabled());
     EXPECT_FALSE(window->Toolbar2Button(4)->isEnabled());
     for (int button : {10, 16, 17}) {
         EXPECT_FALSE(window->Toolbar1->isButtonEnabled(button)) << button;
@@ -42,18 +42,18 @@ TEST_F(ThoughtsWindowTest, ThreeThoughtsComeOnceEachThenTheMessageOpensANewCycle
     fake.random.draws = {0.5, 0.9, 0.1};
     QStringList seen;
     for (int k = 0; k < 3; ++k) {
-        click(window->Command1);
+        click(window->startButton);
         seen.append(shownThought());
     }
     EXPECT_EQ(seen, (QStringList{"Two\nlines", "Three", "One"}));
-    EXPECT_EQ(window->Command1->text(), "&Next");
-    EXPECT_FALSE(window->mOS->isVisible());
-    EXPECT_TRUE(window->mON->isVisible());
-    EXPECT_TRUE(window->mOCop->isEnabled());
+    EXPECT_EQ(window->startButton->text(), "&Next");
+    EXPECT_FALSE(window->startAction->isVisible());
+    EXPECT_TRUE(window->nextAction->isVisible());
+    EXPECT_TRUE(window->copyAction->isEnabled());
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
 
     fake.random.draws = {0.9};
-    click(window->Command1);
+    click(window->startButton);
     ASSERT_EQ(fake.dialogs.shown.size(), 1);
     EXPECT_EQ(fake.dialogs.shown[0].title, "Thoughts Function");
     EXPECT_EQ(fake.dialogs.shown[0].text, allShownText("Thoughts"));
@@ -63,7 +63,7 @@ TEST_F(ThoughtsWindowTest, ThreeThoughtsComeOnceEachThenTheMessageOpensANewCycle
     window->Toolbar2Button(4)->trigger();
     EXPECT_EQ(fake.clipboard.texts, QStringList{"Three"});
     window->thoughts.CurrentThought = 2;
-    window->mOCop->trigger();
+    window->copyAction->trigger();
     EXPECT_EQ(fake.clipboard.texts.last(), "Two\rlines"); // the line break as the file holds it
     ASSERT_EQ(fake.dialogs.shown.size(), 3);
     EXPECT_EQ(fake.dialogs.shown[2].title, "Copy Option");
@@ -74,45 +74,46 @@ TEST_F(ThoughtsWindowTest, TheHumorousWindowAlternatesThoughtAndPunchLine) {
     writeFile("Thought2.Fil", kThreeHumorous);
     open(1);
     EXPECT_EQ(window->windowTitle(), "Humorous Thoughts");
-    EXPECT_EQ(window->Label1->text(), "");
+    EXPECT_EQ(window->thoughtLabel->text(), "");
     for (int n = 1; n <= 7; ++n) {
         EXPECT_EQ(window->Toolbar2->widgetForAction(window->Toolbar2Button(n))->isVisible(), n >= 6)
             << n;
     }
-    for (QAction* hidden : {window->mODD, window->mOC, window->mOSr, window->mOP}) {
+    for (QAction* hidden : {window->displayFontAction, window->displayColourAction,
+                            window->searchAction, window->printAction}) {
         EXPECT_FALSE(hidden->isVisible()) << hidden->text().toStdString();
     }
-    EXPECT_TRUE(window->mOUp->isVisible());
-    EXPECT_TRUE(window->mOL->isVisible());
-    EXPECT_FALSE(window->mEdit->isEnabled());
-    EXPECT_FALSE(window->Command2->isVisible());
-    EXPECT_EQ(window->Command4->text(), "&The Rest of the Story");
+    EXPECT_TRUE(window->upperPanelColourAction->isVisible());
+    EXPECT_TRUE(window->lowerPanelColourAction->isVisible());
+    EXPECT_FALSE(window->editMenu->isEnabled());
+    EXPECT_FALSE(window->printButton->isVisible());
+    EXPECT_EQ(window->searchButton->text(), "&The Rest of the Story");
     EXPECT_FALSE(window->Toolbar1->isButtonEnabled(11));
     EXPECT_TRUE(window->Toolbar1->isButtonEnabled(10));
 
     fake.random.draws = {0.1, 0.5, 0.9};
     for (int k = 1; k <= 3; ++k) {
-        click(window->Command1);
+        click(window->startButton);
         EXPECT_EQ(shownThought(), "Q" + QString::number(k));
-        EXPECT_EQ(window->Panel3D4->caption(), "");
-        EXPECT_FALSE(window->Command1->isEnabled());
-        EXPECT_FALSE(window->mON->isEnabled());
-        EXPECT_TRUE(window->mORest->isEnabled());
-        EXPECT_EQ(QApplication::focusWidget(), window->Command4);
+        EXPECT_EQ(window->punchLinePanel->caption(), "");
+        EXPECT_FALSE(window->startButton->isEnabled());
+        EXPECT_FALSE(window->nextAction->isEnabled());
+        EXPECT_TRUE(window->restOfStoryAction->isEnabled());
+        EXPECT_EQ(QApplication::focusWidget(), window->searchButton);
 
-        click(window->Command4);
-        EXPECT_EQ(window->Panel3D4->caption(), "A" + QString::number(k));
-        EXPECT_FALSE(window->Command4->isEnabled());
-        EXPECT_FALSE(window->mORest->isEnabled());
-        EXPECT_TRUE(window->mON->isEnabled());
-        EXPECT_EQ(QApplication::focusWidget(), window->Command1);
+        click(window->searchButton);
+        EXPECT_EQ(window->punchLinePanel->caption(), "A" + QString::number(k));
+        EXPECT_FALSE(window->searchButton->isEnabled());
+        EXPECT_FALSE(window->restOfStoryAction->isEnabled());
+        EXPECT_TRUE(window->nextAction->isEnabled());
+        EXPECT_EQ(QApplication::focusWidget(), window->startButton);
     }
-    click(window->Command1);
+    click(window->startButton);
     ASSERT_EQ(fake.dialogs.shown.size(), 1);
     EXPECT_EQ(fake.dialogs.shown[0].text, allShownText("Humorous Thoughts"));
     // The message stands over an empty display.
     window->AllThoughtsShownMessage();
-    EXPECT_EQ(window->Label1->text(), "");
+    EXPECT_EQ(window->thoughtLabel->text(), "");
 }
 
 TEST_F(ThoughtsWindowTest, AThoughtFileThatCannotServeReturnsToTheMainWindow) {
@@ -149,8 +150,8 @@ TEST_F(ThoughtsWindowTest, EveryExitAsksToSaveAChangedDisplayThenCloses) {
         std::function<void(ThoughtsWindow&)> exit;
         int nextActivity;
     } exits[] = {
-        {"Exit button", [](ThoughtsWindow& w) { w.Command3->click(); }, 0},
-        {"Exit item", [](ThoughtsWindow& w) { w.mOE->trigger(); }, 0},
+        {"Exit button", [](ThoughtsWindow& w) { w.exitButton->click(); }, 0},
+        {"Exit item", [](ThoughtsWindow& w) { w.exitAction->trigger(); }, 0},
         {"Esc",
          [](ThoughtsWindow&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }, 0},
         {"side toolbar Exit", [](ThoughtsWindow& w) { w.Toolbar2Button(7)->trigger(); }, 0},
@@ -162,7 +163,7 @@ TEST_F(ThoughtsWindowTest, EveryExitAsksToSaveAChangedDisplayThenCloses) {
         fake.dialogs.shown.clear();
         open(0);
         fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::No};
-        window->mOC->trigger(); // the system colour: a change to ask about
+        window->displayColourAction->trigger(); // the system colour: a change to ask about
         testCase.exit(*window);
         settle();
         EXPECT_FALSE(window->isVisible()) << testCase.name;
@@ -177,19 +178,19 @@ TEST_F(ThoughtsWindowTest, TheRightClickMenuOffersCopyOnlyOnceAThoughtShows) {
     writeFile("Thought1.Fil", kThreeGeneral);
     open(0);
     const auto rightClick = [this] {
-        QTest::mouseClick(window->Label1, Qt::RightButton);
+        QTest::mouseClick(window->thoughtLabel, Qt::RightButton);
         settle();
-        const bool offered = window->mOCopy->isVisible();
+        const bool offered = window->optionsCopyAction->isVisible();
         window->mO->hide();
         settle();
         return offered;
     };
     EXPECT_FALSE(rightClick());
-    click(window->Command1);
+    click(window->startButton);
     EXPECT_TRUE(rightClick());
-    EXPECT_FALSE(window->mOCopy->isVisible()); // hidden again once the menu has closed
+    EXPECT_FALSE(window->optionsCopyAction->isVisible()); // hidden again once the menu has closed
     EXPECT_FALSE(window->Toolbar2Button(4)->isEnabled());
-    click(window->Command1);
+    click(window->startButton);
     EXPECT_TRUE(window->Toolbar2Button(4)->isEnabled());
 }
 
@@ -197,12 +198,12 @@ TEST_F(ThoughtsWindowTest, SearchStepsThroughTheThoughtsThatHoldTheText) {
     writeFile("Thought1.Fil",
               "\"A kind word\"\r\n\"Kindness*grows\"\r\n\"Honest work\"\r\n\"A KIND heart\"\r\n");
     open(0);
-    click(window->Command4);
+    click(window->searchButton);
     EXPECT_TRUE(window->SearchPanel->isVisible());
-    EXPECT_TRUE(window->mOSr->isChecked());
-    EXPECT_EQ(QApplication::focusWidget(), window->Text1);
-    EXPECT_EQ(window->Command5->text(), "&Begin");
-    EXPECT_FALSE(window->Command1->isEnabled());
+    EXPECT_TRUE(window->searchAction->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), window->searchText);
+    EXPECT_EQ(window->searchNextButton->text(), "&Begin");
+    EXPECT_FALSE(window->startButton->isEnabled());
 
     const struct {
         const char* typed; // nullptr: "&Next" (or "&New") clicked instead of Enter
@@ -224,31 +225,31 @@ TEST_F(ThoughtsWindowTest, SearchStepsThroughTheThoughtsThatHoldTheText) {
     };
     for (const auto& step : steps) {
         if (step.typed != nullptr) {
-            window->Text1->setText(step.typed);
-            window->Text1->setFocus();
+            window->searchText->setText(step.typed);
+            window->searchText->setFocus();
             press(Qt::Key_Return);
         } else {
-            click(window->Command5);
+            click(window->searchNextButton);
         }
         const QString name = step.typed != nullptr ? step.typed : "button";
         EXPECT_EQ(shownThought(), step.thought) << name.toStdString();
-        EXPECT_EQ(window->Panel3D2->caption(), step.message) << name.toStdString();
-        EXPECT_EQ(window->Command5->text(), step.step) << name.toStdString();
-        EXPECT_EQ(window->mOCop->isEnabled(), !step.thought.isEmpty()) << name.toStdString();
+        EXPECT_EQ(window->displayArea->caption(), step.message) << name.toStdString();
+        EXPECT_EQ(window->searchNextButton->text(), step.step) << name.toStdString();
+        EXPECT_EQ(window->copyAction->isEnabled(), !step.thought.isEmpty()) << name.toStdString();
     }
-    EXPECT_EQ(window->Panel3D2->foreColour(), ColorNumber::palette(12));
+    EXPECT_EQ(window->displayArea->foreColour(), ColorNumber::palette(12));
 
     // Esc closes the panel, not the window; the found thoughts count as shown in the cycle.
     press(Qt::Key_Escape);
     EXPECT_FALSE(window->SearchPanel->isVisible());
     EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(window->mOSr->isChecked());
-    EXPECT_TRUE(window->Command1->isEnabled());
+    EXPECT_FALSE(window->searchAction->isChecked());
+    EXPECT_TRUE(window->startButton->isEnabled());
     EXPECT_EQ(window->thoughts.ShownCount, 3);
-    click(window->Command1); // a stuck generator: the one thought left comes
+    click(window->startButton); // a stuck generator: the one thought left comes
     EXPECT_EQ(shownThought(), "Honest work");
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
-    click(window->Command1);
+    click(window->startButton);
     EXPECT_EQ(fake.dialogs.shown.size(), 1);
 
     press(Qt::Key_Escape);
@@ -277,9 +278,9 @@ TEST(ThoughtsFromTheMainWindow, GeneralThoughtsThenItsToolbarOpensTheCrossword) 
         QCoreApplication::processEvents();
         auto& thoughts = dynamic_cast<ThoughtsWindow&>(window);
         EXPECT_EQ(thoughts.windowTitle(), "General Thoughts");
-        thoughts.Command1->click();
-        EXPECT_EQ(spokenName(thoughts.Label1), "Every day is a fresh start.");
-        EXPECT_EQ(spokenDescription(thoughts.Label1), "Thought");
+        thoughts.startButton->click();
+        EXPECT_EQ(spokenName(thoughts.thoughtLabel), "Every day is a fresh start.");
+        EXPECT_EQ(spokenDescription(thoughts.thoughtLabel), "Thought");
         thoughts.Toolbar1->button(2)->trigger();
         EXPECT_FALSE(thoughts.isVisible());
     });
