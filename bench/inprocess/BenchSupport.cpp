@@ -199,7 +199,7 @@ double previewUntilPainted(PrintPreviewPanel& panel, const std::function<void()>
     QElapsedTimer clock;
     clock.start();
     open();
-    panel.VSPrinter1->viewport()->repaint();
+    panel.preview->viewport()->repaint();
     return msSince(clock);
 }
 

@@ -39,8 +39,8 @@ Timings measure(PlannerWindow& planner) {
     step.start();
     planner.printMonthButton->click(); // returns once the printout is built
     timings.previewBuiltMs = bench::msSince(step);
-    timings.pages = planner.printPreview->VSPrinter1->layout().pageCount();
-    planner.printPreview->SSCommand80[2]->click();
+    timings.pages = planner.printPreview->preview->layout().pageCount();
+    planner.printPreview->commandButtons[2]->click();
     return timings;
 }
 

@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     for (int run = 1; run <= kRuns; ++run) {
         opened.push_back(
             bench::previewUntilPainted(*panel, [&window] { window.printButton->click(); }));
-        panel->SSCommand80[2]->click();
+        panel->commandButtons[2]->click();
         std::printf("opening %d: %.1f ms\n", run, opened.back());
     }
 
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
     panel->place(panel, 450, 300, 8940, 6705);
     std::vector<double> built;
     std::vector<double> shown;
-    PrintPreview& preview = *panel->VSPrinter1;
+    PrintPreview& preview = *panel->preview;
     panel->open();
     for (int run = 1; run <= kRuns; ++run) {
         QElapsedTimer clock;

@@ -49,8 +49,8 @@ int main(int argc, char** argv) {
         previewed.push_back(
             bench::previewUntilPainted(*panel, [&window] { window.printAction->trigger(); }));
         std::printf("preview %d: %.1f ms, %d pages\n", run, previewed.back(),
-                    panel->VSPrinter1->layout().pageCount());
-        panel->SSCommand80[2]->click();
+                    panel->preview->layout().pageCount());
+        panel->commandButtons[2]->click();
     }
 
     std::vector<double> copied;

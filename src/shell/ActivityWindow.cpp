@@ -32,39 +32,42 @@ ActivityWindow::ActivityWindow(Services& services, const ActivityConstants& cons
     setWindowTitle(caption);
     setCentralWidget(new QWidget(this));
 
-    Image1 = new QLabel(centralWidget());
-    Image1->setScaledContents(true);
-    Image1->hide();
+    backgroundPicture = new QLabel(centralWidget());
+    backgroundPicture->setObjectName("Image1");
+    backgroundPicture->setScaledContents(true);
+    backgroundPicture->hide();
 
-    Toolbar1 = new Toolbar(this);
-    addToolBar(Qt::TopToolBarArea, Toolbar1);
-    connect(Toolbar1, &Toolbar::buttonClicked, this, &ActivityWindow::ToolbarSwitch);
-    Toolbar2 = new QToolBar("Toolbar2", this);
-    Toolbar3 = new QToolBar("Toolbar3", this);
-    for (QToolBar* side : {Toolbar2, Toolbar3}) {
+    toolbar = new Toolbar(this);
+    addToolBar(Qt::TopToolBarArea, toolbar);
+    connect(toolbar, &Toolbar::buttonClicked, this, &ActivityWindow::ToolbarSwitch);
+    leftToolbar = new QToolBar("Toolbar2", this);
+    rightToolbar = new QToolBar("Toolbar3", this);
+    for (QToolBar* side : {leftToolbar, rightToolbar}) {
         side->setObjectName(side->windowTitle());
         side->setMovable(false);
         side->setFloatable(false);
         side->setIconSize(QSize(24, 24));
     }
-    addToolBar(Qt::LeftToolBarArea, Toolbar2);
-    addToolBar(Qt::RightToolBarArea, Toolbar3);
+    addToolBar(Qt::LeftToolBarArea, leftToolbar);
+    addToolBar(Qt::RightToolBarArea, rightToolbar);
 
-    StatusBar1 = new StatusBar(this);
-    setStatusBar(StatusBar1);
-    StatusBar1->setPanelText(2, kRestoreTopToolbar);
-    StatusBar1->setPanelText(3, kRestoreSideToolbars);
-    StatusBar1->setPanelToolTip(2, kRestoreTopToolbar);
-    StatusBar1->setPanelToolTip(3, kRestoreSideToolbars);
-    StatusBar1->setPanelVisible(2, false);
-    StatusBar1->setPanelVisible(3, false);
-    connect(StatusBar1, &StatusBar::panelClicked, this, &ActivityWindow::RestoreToolbars);
+    statusPanels = new StatusBar(this);
+    setStatusBar(statusPanels);
+    statusPanels->setPanelText(2, kRestoreTopToolbar);
+    statusPanels->setPanelText(3, kRestoreSideToolbars);
+    statusPanels->setPanelToolTip(2, kRestoreTopToolbar);
+    statusPanels->setPanelToolTip(3, kRestoreSideToolbars);
+    statusPanels->setPanelVisible(2, false);
+    statusPanels->setPanelVisible(3, false);
+    connect(statusPanels, &StatusBar::panelClicked, this, &ActivityWindow::RestoreToolbars);
 
-    mO = menuBar()->addMenu("&Options");
-    mH = menuBar()->addAction("&Help", this, &ActivityWindow::ShowHelpTopic);
+    optionsMenu = menuBar()->addMenu("&Options");
+    helpAction = menuBar()->addAction("&Help", this, &ActivityWindow::ShowHelpTopic);
+    optionsMenu->setObjectName("mO");
+    helpAction->setObjectName("mH");
     // The right button pops up the Options menu only; no toolbar menu of the window's own.
     setContextMenuPolicy(Qt::NoContextMenu);
-    optionsPopup_ = new OptionsPopup(mO, this);
+    optionsPopup_ = new OptionsPopup(optionsMenu, this);
     attachOptionsPopup(this);
     attachOptionsPopup(centralWidget());
 
@@ -106,8 +109,9 @@ WindowKeys& ActivityWindow::windowKeys() {
 
 void ActivityWindow::LoadFormServices() {
     // The window and its controls have their designed sizes now; the resizer keeps the proportions.
-    if (vsElasticLight1 == nullptr) {
-        vsElasticLight1 = new ElasticResizer(*this);
+    if (resizer == nullptr) {
+        resizer = new ElasticResizer(*this);
+        resizer->setObjectName("vsElasticLight1");
     }
     PlaceOverMainWindow();
     ApplyBackground();
@@ -116,7 +120,7 @@ void ActivityWindow::LoadFormServices() {
 }
 
 void ActivityWindow::PlaceOverMainWindow() {
-    vsElasticLight1->setEnabled(program_.ScreenMode != 9);
+    resizer->setEnabled(program_.ScreenMode != 9);
     if (services_.mainWindow != nullptr) {
         setGeometry(services_.mainWindow->geometry());
     }
@@ -129,34 +133,35 @@ bool ActivityWindow::backgroundIsPicture() const {
 
 void ActivityWindow::ApplyBackground() {
     if (backgroundIsPicture()) {
-        Image1->setPixmap(QPixmap(services_.folder.file(textOf(program_.Background) + ".jpg")));
-        Image1->show();
-        Image1->lower();
+        backgroundPicture->setPixmap(
+            QPixmap(services_.folder.file(textOf(program_.Background) + ".jpg")));
+        backgroundPicture->show();
+        backgroundPicture->lower();
         return;
     }
     FormBackground::applyColourOf(*centralWidget(), program_.Background);
-    Image1->hide();
+    backgroundPicture->hide();
 }
 
 void ActivityWindow::SetUpToolbars() {
     // A button whose window the program does not have yet stays disabled, as on the main window.
     for (int button = 2; button <= 17; ++button) {
         if (!services_.windows.has(button)) {
-            Toolbar1->setButtonEnabled(button, false);
+            toolbar->setButtonEnabled(button, false);
         }
     }
-    Toolbar1->setButtonEnabled(constants_.ownButton, false);
+    toolbar->setButtonEnabled(constants_.ownButton, false);
     for (int button : constants_.disabledButtons) {
-        Toolbar1->setButtonEnabled(button, false);
+        toolbar->setButtonEnabled(button, false);
     }
     if (program_.TopToolbarState == 99) {
-        Toolbar1->hide();
-        StatusBar1->setPanelVisible(2, !constants_.hidesTopToolbarOnly);
+        toolbar->hide();
+        statusPanels->setPanelVisible(2, !constants_.hidesTopToolbarOnly);
     }
     if (program_.SideToolbarState == 88 && !constants_.hidesTopToolbarOnly) {
-        Toolbar2->hide();
-        Toolbar3->hide();
-        StatusBar1->setPanelVisible(3, true);
+        leftToolbar->hide();
+        rightToolbar->hide();
+        statusPanels->setPanelVisible(3, true);
     }
     if (constants_.hasStartCommand) {
         showStatus("Click Start to begin this activity");
@@ -165,17 +170,17 @@ void ActivityWindow::SetUpToolbars() {
 
 void ActivityWindow::fillSideToolbar(const QList<SideToolbarButton>& buttons,
                                      const std::function<void(int)>& click) {
-    toolbar2Buttons_.assign(1, nullptr);
+    leftToolbarButtons_.assign(1, nullptr);
     for (const SideToolbarButton& button : buttons) {
-        const int number = int(toolbar2Buttons_.size());
-        QAction* action = Toolbar2->addAction(button.picture, button.tooltip);
+        const int number = int(leftToolbarButtons_.size());
+        QAction* action = leftToolbar->addAction(button.picture, button.tooltip);
         action->setToolTip(button.tooltip);
         if (button.command) {
             connect(action, &QAction::triggered, this, button.command);
         } else if (click) {
             connect(action, &QAction::triggered, this, [click, number] { click(number); });
         }
-        toolbar2Buttons_.push_back(action);
+        leftToolbarButtons_.push_back(action);
     }
 }
 
@@ -187,8 +192,8 @@ void ActivityWindow::ActivateFormServices() {
     program_.NormalPointer();
     if (backgroundIsPicture()) {
         coverWithPicture();
-        Image1->show();
-        Image1->lower();
+        backgroundPicture->show();
+        backgroundPicture->lower();
     }
     CentreMainPanel(constants_.activationOffset);
     mainPanel()->show();
@@ -204,12 +209,12 @@ void ActivityWindow::CentreMainPanel(int offsetTwips) {
     const double panelHeight = Twips::fromPixels(panel->height());
     const double panelWidth = Twips::fromPixels(panel->width());
     double top = 0;
-    if (Toolbar1->isVisible()) {
-        const double statusHeight = Twips::fromPixels(StatusBar1->height());
+    if (toolbar->isVisible()) {
+        const double statusHeight = Twips::fromPixels(statusPanels->height());
         program_.LayoutScratch =
             QString::number((windowHeight - panelHeight - statusHeight / 2) / 2, 'f', 0);
-        const double toolbarTop = Twips::fromPixels(Toolbar1->y());
-        const double toolbarHeight = Twips::fromPixels(Toolbar1->height());
+        const double toolbarTop = Twips::fromPixels(toolbar->y());
+        const double toolbarHeight = Twips::fromPixels(toolbar->height());
         top = (program_.LayoutScratch.toDouble() - toolbarHeight) / 2 + toolbarTop + toolbarHeight +
               offsetTwips;
     } else {
@@ -254,23 +259,23 @@ void ActivityWindow::ShowWindowOverSelf(int button) {
 }
 
 void ActivityWindow::RestoreToolbars(int panel) {
-    const QString text = StatusBar1->panelText(panel);
+    const QString text = statusPanels->panelText(panel);
     if (text == kRestoreTopToolbar) {
         program_.TopToolbarState = 0;
-        Toolbar1->show();
+        toolbar->show();
         restoreToolbarLayout();
         QCoreApplication::processEvents();
         settingsFile(services_.folder, SettingsFile::GColor1).writeText(55, "");
         program_.TopToolbarState = 0;
-        StatusBar1->setPanelVisible(2, false);
+        statusPanels->setPanelVisible(2, false);
     } else if (text == kRestoreSideToolbars) {
-        Toolbar2->show();
-        Toolbar3->show();
+        leftToolbar->show();
+        rightToolbar->show();
         program_.SideToolbarState = 0;
         settingsFile(services_.folder, SettingsFile::HINV3).writeInteger(10, 0);
-        StatusBar1->setPanelVisible(3, false);
+        statusPanels->setPanelVisible(3, false);
     }
-    if (Toolbar1->isVisible()) {
+    if (toolbar->isVisible()) {
         CentreMainPanel(constants_.restoreOffset);
     }
 }
@@ -309,7 +314,7 @@ void ActivityWindow::setOptionsPopupHooks(std::function<bool()> before,
 }
 
 void ActivityWindow::showStatus(const QString& text) {
-    StatusBar1->setPanelText(1, text);
+    statusPanels->setPanelText(1, text);
 }
 
 void ActivityWindow::showModalOverSelf(QWidget& window) {
@@ -318,12 +323,12 @@ void ActivityWindow::showModalOverSelf(QWidget& window) {
 }
 
 void ActivityWindow::restoreToolbarLayout() {
-    Toolbar1->update();
-    Toolbar1->restoreLayout(services_.registry, constants_.layoutKey);
+    toolbar->update();
+    toolbar->restoreLayout(services_.registry, constants_.layoutKey);
 }
 
 void ActivityWindow::coverWithPicture() {
-    Image1->setGeometry(centralWidget()->rect());
+    backgroundPicture->setGeometry(centralWidget()->rect());
 }
 
 void ActivityWindow::showEvent(QShowEvent* event) {

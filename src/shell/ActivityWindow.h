@@ -22,7 +22,7 @@ class StatusBar;
 class Toolbar;
 class WindowKeys;
 
-// A button of a window's side toolbar Toolbar2, with the command a click runs.
+// A button of a window's left side toolbar, with the command a click runs.
 struct SideToolbarButton {
     QIcon picture;
     QString tooltip;
@@ -55,21 +55,21 @@ public:
     // The Sound Information window from the window's own menu or side toolbar: status "Sound
     // Information"; SharedState is kept in SignalValue and 0 while it is open, and put back after.
     void ShowSoundInformation();
-    // Button n (from 1) of the side toolbar Toolbar2.
-    QAction* Toolbar2Button(int n) const { return toolbar2Buttons_.at(std::size_t(n)); }
+    // Button n (from 1) of the left side toolbar.
+    QAction* leftToolbarButton(int n) const { return leftToolbarButtons_.at(std::size_t(n)); }
     // The desktop session is ending (a logout or a shutdown) while the window is open. When the
     // session lets it ask, the window asks its exit questions and false means the person chose to
     // stay; otherwise it saves what those questions would offer to save.
     bool SessionEnding(bool mayAsk);
 
-    Toolbar* Toolbar1;
-    QToolBar* Toolbar2; // docked left
-    QToolBar* Toolbar3; // docked right
-    StatusBar* StatusBar1;
-    QLabel* Image1;                            // the background picture, covering the whole window
-    ElasticResizer* vsElasticLight1 = nullptr; // made at load, when the controls stand as designed
-    QMenu* mO;                                 // "&Options", also the right-click menu
-    QAction* mH; // "&Help", a menu without items: a click shows the window's help topic
+    Toolbar* toolbar;
+    QToolBar* leftToolbar;  // docked left
+    QToolBar* rightToolbar; // docked right
+    StatusBar* statusPanels;
+    QLabel* backgroundPicture;         // the background picture, covering the whole window
+    ElasticResizer* resizer = nullptr; // made at load, when the controls stand as designed
+    QMenu* optionsMenu;                // "&Options", also the right-click menu
+    QAction* helpAction; // "&Help", a menu without items: a click shows the window's help topic
 
 protected:
     // The window's exit command: what it does before and after close().
@@ -96,8 +96,9 @@ protected:
     void PlaceOverMainWindow();
     void ApplyBackground();
     void SetUpToolbars();
-    // Adds the buttons to Toolbar2, numbered from 1 in the order given, each showing its tooltip.
-    // A click runs the button's command; a button without one runs click(n) when it is given.
+    // Adds the buttons to leftToolbar, numbered from 1 in the order given, each showing its
+    // tooltip. A click runs the button's command; a button without one runs click(n) when it is
+    // given.
     void fillSideToolbar(const QList<SideToolbarButton>& buttons,
                          const std::function<void(int)>& click = {});
     // The shared steps of activation: normal pointer, picture, centred panel, saved layout.
@@ -138,7 +139,7 @@ private:
     ActivationQueue activation_;
     FocusMoves* focusMoves_ = nullptr;
     WindowKeys* windowKeys_ = nullptr;
-    std::vector<QAction*> toolbar2Buttons_; // by button number; 0 is unused
-    bool asking_ = false;                   // the exit questions are open
-    bool closed_ = false;                   // closed since the last show: nothing more to ask
+    std::vector<QAction*> leftToolbarButtons_; // by button number; 0 is unused
+    bool asking_ = false;                      // the exit questions are open
+    bool closed_ = false;                      // closed since the last show: nothing more to ask
 };

@@ -34,15 +34,16 @@ GridBackgroundSelector::GridBackgroundSelector(Services& services, Grid grid, QW
     setAutoFillBackground(true);
     setAccessibleName("Grid Background Selector");
 
-    auto* thumbnails = new QGridLayout;
-    for (int index = 0; index < int(Image3.size()); ++index) {
+    auto* thumbnailGrid = new QGridLayout;
+    for (int index = 0; index < int(thumbnails.size()); ++index) {
         auto* thumbnail = new QToolButton(this);
         thumbnail->setIconSize(QSize(kThumbnailWidth, kThumbnailHeight));
         thumbnail->setAccessibleName(pictureStem(index));
         thumbnail->setToolTip(pictureStem(index));
         connect(thumbnail, &QToolButton::clicked, this, [this, index] { previewThumbnail(index); });
-        thumbnails->addWidget(thumbnail, index / 8, index % 8);
-        Image3[std::size_t(index)] = thumbnail;
+        thumbnail->setObjectName("Image3");
+        thumbnailGrid->addWidget(thumbnail, index / 8, index % 8);
+        thumbnails[std::size_t(index)] = thumbnail;
     }
     selectionFrame = new QFrame(this);
     selectionFrame->setFrameShape(QFrame::Box);
@@ -56,14 +57,15 @@ GridBackgroundSelector::GridBackgroundSelector(Services& services, Grid grid, QW
     const char* captions[] = {"&Select Color Background", "Use &Default Background",
                               "Use &Above Background", "&Cancel"};
     auto* buttons = new QHBoxLayout;
-    for (std::size_t i = 0; i < Command16.size(); ++i) {
-        Command16[i] = new QPushButton(captions[i], this);
-        buttons->addWidget(Command16[i]);
-        connect(Command16[i], &QPushButton::clicked, this, [this, i] { choose(int(i)); });
+    for (std::size_t i = 0; i < choiceButtons.size(); ++i) {
+        choiceButtons[i] = new QPushButton(captions[i], this);
+        choiceButtons[i]->setObjectName("Command16");
+        buttons->addWidget(choiceButtons[i]);
+        connect(choiceButtons[i], &QPushButton::clicked, this, [this, i] { choose(int(i)); });
     }
-    Command16[2]->setEnabled(false); // until the first preview
+    choiceButtons[2]->setEnabled(false); // until the first preview
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(thumbnails);
+    layout->addLayout(thumbnailGrid);
     layout->addLayout(buttons);
     hide();
 }
@@ -73,15 +75,15 @@ void GridBackgroundSelector::setDesign(const Design& design) {
     delete layout();
     resize(Twips::toPixels(design.width, design.height));
     const QSize icon = Twips::toPixels(design.thumbnailWidth, design.thumbnailHeight);
-    for (int index = 0; index < int(Image3.size()); ++index) {
-        Image3[std::size_t(index)]->setIconSize(icon);
-        Twips::place(Image3[std::size_t(index)], design.thumbnailLefts[std::size_t(index % 4)],
+    for (int index = 0; index < int(thumbnails.size()); ++index) {
+        thumbnails[std::size_t(index)]->setIconSize(icon);
+        Twips::place(thumbnails[std::size_t(index)], design.thumbnailLefts[std::size_t(index % 4)],
                      design.thumbnailTops[std::size_t(index / 4)], design.thumbnailWidth,
                      design.thumbnailHeight);
     }
-    for (std::size_t i = 0; i < Command16.size(); ++i) {
-        Twips::place(Command16[i], design.buttonLefts[i], design.buttonsTop, design.buttonWidths[i],
-                     design.buttonsHeight);
+    for (std::size_t i = 0; i < choiceButtons.size(); ++i) {
+        Twips::place(choiceButtons[i], design.buttonLefts[i], design.buttonsTop,
+                     design.buttonWidths[i], design.buttonsHeight);
     }
 }
 
@@ -133,7 +135,7 @@ void GridBackgroundSelector::toggle(QWidget* centreOn) {
 
 void GridBackgroundSelector::HideBackgroundSelector() {
     hide();
-    for (QToolButton* thumbnail : Image3) {
+    for (QToolButton* thumbnail : thumbnails) {
         thumbnail->setIcon(QIcon());
     }
 }
@@ -164,20 +166,20 @@ void GridBackgroundSelector::cancel() {
 }
 
 void GridBackgroundSelector::open(QWidget* centreOn) {
-    for (int index = 0; index < int(Image3.size()); ++index) {
+    for (int index = 0; index < int(thumbnails.size()); ++index) {
         const QPixmap picture(services_.folder.file(pictureStem(index) + ".jpg"));
-        const QSize size = Image3[std::size_t(index)]->iconSize();
-        Image3[std::size_t(index)]->setIcon(
+        const QSize size = thumbnails[std::size_t(index)]->iconSize();
+        thumbnails[std::size_t(index)]->setIcon(
             picture.isNull() ? QIcon()
                              : picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        Image3[std::size_t(index)]->setAutoRaise(false);
+        thumbnails[std::size_t(index)]->setAutoRaise(false);
     }
     selectionFrame->hide();
     emit statusText("Grid Background Selector");
     if (setting_.startsWith("WP")) {
         bool isNumber = false;
         const int number = setting_.mid(2).toInt(&isNumber);
-        if (isNumber && number >= 1 && number <= int(Image3.size())) {
+        if (isNumber && number >= 1 && number <= int(thumbnails.size())) {
             markThumbnail(number - 1);
         }
     }
@@ -193,10 +195,10 @@ void GridBackgroundSelector::open(QWidget* centreOn) {
 }
 
 void GridBackgroundSelector::markThumbnail(int index) {
-    for (QToolButton* thumbnail : Image3) {
+    for (QToolButton* thumbnail : thumbnails) {
         thumbnail->setAutoRaise(false);
     }
-    QToolButton* chosen = Image3[std::size_t(index)];
+    QToolButton* chosen = thumbnails[std::size_t(index)];
     chosen->setAutoRaise(true);
     if (design_.has_value()) {
         // The frame's corner lies 30 twips left of and above the thumbnail's.
@@ -214,7 +216,7 @@ void GridBackgroundSelector::previewThumbnail(int index) {
     grid_.showPicture(services_.folder.file(pictureStem(index) + ".jpg"));
     markThumbnail(index);
     pending_ = pictureStem(index);
-    Command16[2]->setEnabled(true);
+    choiceButtons[2]->setEnabled(true);
 }
 
 void GridBackgroundSelector::chooseColour() {

@@ -68,10 +68,10 @@ public:
     // What "&Cancel" does: takes back a preview and drops the choices from the save.
     void cancel();
 
-    std::array<QToolButton*, 16> Image3{}; // the thumbnails of WP1.jpg to WP16.jpg
+    std::array<QToolButton*, 16> thumbnails{}; // the thumbnails of WP1.jpg to WP16.jpg
     QFrame* selectionFrame;
     // "&Select Color Background", "Use &Default Background", "Use &Above Background", "&Cancel"
-    std::array<QPushButton*, 4> Command16{};
+    std::array<QPushButton*, 4> choiceButtons{};
 
 signals:
     void statusText(const QString& text); // for panel 1 of the window's status bar

@@ -54,7 +54,7 @@ struct ClosePath {
 };
 
 const ClosePath kPaths[] = {
-    {"Exit", [](ActivityWindow& w) { exitCommand(*w.mO)->trigger(); }},
+    {"Exit", [](ActivityWindow& w) { exitCommand(*w.optionsMenu)->trigger(); }},
     {"Esc",
      [](ActivityWindow& w) {
          QApplication::setActiveWindow(&w);
@@ -63,7 +63,7 @@ const ClosePath kPaths[] = {
          }
          QTest::keyClick(w.focusWidget() != nullptr ? w.focusWidget() : &w, Qt::Key_Escape);
      }},
-    {"toolbar Main Menu", [](ActivityWindow& w) { w.Toolbar1->button(1)->trigger(); }},
+    {"toolbar Main Menu", [](ActivityWindow& w) { w.toolbar->button(1)->trigger(); }},
     {"close box", [](ActivityWindow& w) { w.close(); }},
     {"window manager",
      [](ActivityWindow& w) {
@@ -118,7 +118,7 @@ protected:
         }
         QTimer::singleShot(0, shown, [&] {
             QCoreApplication::processEvents(); // the first activation
-            QAction* colour = colourCommand(*shown->mO);
+            QAction* colour = colourCommand(*shown->optionsMenu);
             ASSERT_NE(colour, nullptr);
             fake.dialogs.answers = {Answer::Yes};
             fake.dialogs.colors = {QColor(1, 2, 3)};

@@ -68,7 +68,7 @@ protected:
     // Clicks a toolbar button of the next activity window to open.
     void clickInNextWindow(int button) {
         fake.modal.scripts.push_back([button](QWidget& window) {
-            static_cast<ActivityWindow&>(window).Toolbar1->button(button)->trigger();
+            static_cast<ActivityWindow&>(window).toolbar->button(button)->trigger();
         });
     }
 
@@ -105,19 +105,19 @@ TEST_F(ActivityWindowTest, ToolbarButtonsSwitchThroughTheMainWindow) {
 
 TEST_F(ActivityWindowTest, ButtonsOfWindowsTheProgramDoesNotHaveAreDisabled) {
     TestActivity activity(services, 2, false);
-    EXPECT_FALSE(activity.Toolbar1->isButtonEnabled(2)); // its own
-    EXPECT_TRUE(activity.Toolbar1->isButtonEnabled(3));
-    EXPECT_FALSE(activity.Toolbar1->isButtonEnabled(4)); // not registered
-    EXPECT_TRUE(activity.Toolbar1->isButtonEnabled(1));
-    EXPECT_TRUE(activity.Toolbar1->isButtonEnabled(20));
+    EXPECT_FALSE(activity.toolbar->isButtonEnabled(2)); // its own
+    EXPECT_TRUE(activity.toolbar->isButtonEnabled(3));
+    EXPECT_FALSE(activity.toolbar->isButtonEnabled(4)); // not registered
+    EXPECT_TRUE(activity.toolbar->isButtonEnabled(1));
+    EXPECT_TRUE(activity.toolbar->isButtonEnabled(20));
 }
 
 TEST_F(ActivityWindowTest, WebSiteAndHelpKeepTheWindowOpen) {
     fake.modal.scripts.push_back([](QWidget& window) {
         auto& activity = static_cast<ActivityWindow&>(window);
-        activity.Toolbar1->button(18)->trigger();
-        EXPECT_EQ(activity.StatusBar1->panelText(1), "Test Activity");
-        activity.Toolbar1->button(19)->trigger();
+        activity.toolbar->button(18)->trigger();
+        EXPECT_EQ(activity.statusPanels->panelText(1), "Test Activity");
+        activity.toolbar->button(19)->trigger();
         EXPECT_TRUE(activity.isVisible());
     });
     main->command(2)->trigger();
@@ -133,9 +133,9 @@ TEST_F(ActivityWindowTest, ACancelledExitKeepsTheRequestForLater) {
     fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
     fake.modal.scripts.push_back([](QWidget& window) {
         auto& activity = static_cast<ActivityWindow&>(window);
-        activity.Toolbar1->button(3)->trigger(); // the exit question is declined
+        activity.toolbar->button(3)->trigger(); // the exit question is declined
         EXPECT_TRUE(activity.isVisible());
-        EXPECT_EQ(activity.StatusBar1->panelText(1), "Loading");
+        EXPECT_EQ(activity.statusPanels->panelText(1), "Loading");
     });
     main->command(2)->trigger(); // the script ends; the window is closed another way
     EXPECT_EQ(services.program.NextActivity, 3);
@@ -148,30 +148,30 @@ TEST_F(ActivityWindowTest, HiddenToolbarsAreRestoredFromTheStatusBar) {
     services.program.SideToolbarState = 88;
     TestActivity activity(services, 2, false);
     activity.show();
-    EXPECT_TRUE(activity.Toolbar1->isHidden());
-    EXPECT_TRUE(activity.Toolbar2->isHidden());
-    EXPECT_TRUE(activity.StatusBar1->isPanelShown(2));
-    EXPECT_TRUE(activity.StatusBar1->isPanelShown(3));
-    EXPECT_EQ(activity.StatusBar1->panelText(1), "Click Start to begin this activity");
+    EXPECT_TRUE(activity.toolbar->isHidden());
+    EXPECT_TRUE(activity.leftToolbar->isHidden());
+    EXPECT_TRUE(activity.statusPanels->isPanelShown(2));
+    EXPECT_TRUE(activity.statusPanels->isPanelShown(3));
+    EXPECT_EQ(activity.statusPanels->panelText(1), "Click Start to begin this activity");
     for (int panel : {2, 3}) {
-        EXPECT_EQ(activity.StatusBar1->panel(panel)->toolTip(),
-                  activity.StatusBar1->panelText(panel));
+        EXPECT_EQ(activity.statusPanels->panel(panel)->toolTip(),
+                  activity.statusPanels->panelText(panel));
     }
-    EXPECT_EQ(activity.StatusBar1->panelText(3), "Click to Restore Side Toolbars");
+    EXPECT_EQ(activity.statusPanels->panelText(3), "Click to Restore Side Toolbars");
 
     activity.RestoreToolbars(1); // the status text: nothing to restore
-    EXPECT_TRUE(activity.Toolbar1->isHidden());
+    EXPECT_TRUE(activity.toolbar->isHidden());
 
     activity.RestoreToolbars(2);
-    EXPECT_FALSE(activity.Toolbar1->isHidden());
-    EXPECT_FALSE(activity.StatusBar1->isPanelShown(2));
+    EXPECT_FALSE(activity.toolbar->isHidden());
+    EXPECT_FALSE(activity.statusPanels->isPanelShown(2));
     EXPECT_EQ(services.program.TopToolbarState, 0);
     EXPECT_EQ(settingsFile(fake.folder, SettingsFile::GColor1).readText(55), "");
     EXPECT_EQ(settingsFile(fake.folder, SettingsFile::GColor1).read(55).left(2),
               QByteArray(2, '\0'));
 
     activity.RestoreToolbars(3);
-    EXPECT_FALSE(activity.Toolbar3->isHidden());
+    EXPECT_FALSE(activity.rightToolbar->isHidden());
     EXPECT_EQ(services.program.SideToolbarState, 0);
     EXPECT_EQ(settingsFile(fake.folder, SettingsFile::HINV3).readInteger(10), 0);
     EXPECT_TRUE(QFile::exists(fake.file("HINV3.Fil")));
@@ -180,10 +180,10 @@ TEST_F(ActivityWindowTest, HiddenToolbarsAreRestoredFromTheStatusBar) {
 TEST_F(ActivityWindowTest, APictureBackgroundIsShownWhateverTheCaseOfItsLetters) {
     services.program.Background = QString("wp3");
     TestActivity activity(services, 2, false);
-    EXPECT_FALSE(activity.Image1->isHidden());
+    EXPECT_FALSE(activity.backgroundPicture->isHidden());
     services.program.Background = qint32{0x00FF00};
     TestActivity coloured(services, 2, false);
-    EXPECT_TRUE(coloured.Image1->isHidden());
+    EXPECT_TRUE(coloured.backgroundPicture->isHidden());
     EXPECT_EQ(coloured.centralWidget()->palette().color(QPalette::Window), QColor(0, 255, 0));
 }
 

@@ -37,21 +37,21 @@ TEST_F(GridBackgroundSelectorTest, APreviewedPictureBecomesTheSettingOnlyWhenUse
     selector.toggle(&window);
     ASSERT_TRUE(selector.isVisible());
     EXPECT_TRUE(selector.selectionFrame->isVisible()); // framing the current picture
-    EXPECT_FALSE(selector.Command16[2]->isEnabled());
+    EXPECT_FALSE(selector.choiceButtons[2]->isEnabled());
 
-    selector.Image3[4]->click();
+    selector.thumbnails[4]->click();
     EXPECT_EQ(pictures.back(), fake.file("WP5.jpg"));
-    EXPECT_TRUE(selector.Command16[2]->isEnabled());
+    EXPECT_TRUE(selector.choiceButtons[2]->isEnabled());
 
     QSignalSpy changed(&selector, &GridBackgroundSelector::settingChanged);
-    selector.Command16[3]->click(); // Cancel takes the preview back
+    selector.choiceButtons[3]->click(); // Cancel takes the preview back
     EXPECT_EQ(selector.setting(), "WP3");
     EXPECT_EQ(pictures.back(), fake.file("WP3.jpg"));
     EXPECT_FALSE(selector.isVisible());
 
     selector.toggle(&window);
-    selector.Image3[4]->click();
-    selector.Command16[2]->click();
+    selector.thumbnails[4]->click();
+    selector.choiceButtons[2]->click();
     EXPECT_EQ(selector.setting(), "WP5");
     EXPECT_EQ(changed.count(), 1);
 
@@ -63,19 +63,19 @@ TEST_F(GridBackgroundSelectorTest, APreviewedPictureBecomesTheSettingOnlyWhenUse
 TEST_F(GridBackgroundSelectorTest, AColourOrTheDefaultReplacesThePicture) {
     selector.setSetting("WP2");
     selector.toggle(&window);
-    selector.Command16[0]->click(); // the colour dialog is cancelled
+    selector.choiceButtons[0]->click(); // the colour dialog is cancelled
     EXPECT_EQ(selector.setting(), "WP2");
     EXPECT_EQ(pictures.back(), fake.file("WP2.jpg"));
 
     fake.dialogs.colors = {QColor(255, 0, 0)};
     selector.toggle(&window);
-    selector.Command16[0]->click();
+    selector.choiceButtons[0]->click();
     EXPECT_EQ(selector.setting(), "255");
     EXPECT_EQ(gridColour, QColor(255, 0, 0));
     EXPECT_EQ(pictures.back(), "");
 
     selector.toggle(&window);
-    selector.Command16[1]->click();
+    selector.choiceButtons[1]->click();
     EXPECT_EQ(selector.setting(), "Default");
     EXPECT_EQ(gridColour, systemDefaultColour());
 }
@@ -87,39 +87,39 @@ TEST_F(GridBackgroundSelectorTest, OnlyChoicesSinceTheWindowOpenedAreSavedAndACa
     EXPECT_EQ(selector.settingToSave(), std::nullopt);
 
     selector.toggle(&window);
-    selector.Command16[1]->click();
+    selector.choiceButtons[1]->click();
     EXPECT_EQ(selector.state(), State::Default);
     EXPECT_EQ(gridColour, textArea);
     EXPECT_EQ(selector.settingToSave(), QString("Default"));
 
     fake.dialogs.colors = {QColor(0, 0, 255)};
     selector.toggle(&window);
-    selector.Command16[0]->click();
+    selector.choiceButtons[0]->click();
     gridColour = QColor(1, 2, 3); // the grid's colour at the save is what is stored
     EXPECT_EQ(selector.settingToSave(), QString::number(0x030201));
 
     selector.toggle(&window);
-    selector.Image3[15]->click();
-    selector.Command16[3]->click(); // Cancel: the earlier choice is no longer saved
+    selector.thumbnails[15]->click();
+    selector.choiceButtons[3]->click(); // Cancel: the earlier choice is no longer saved
     EXPECT_EQ(selector.state(), State::Unchanged);
     EXPECT_EQ(selector.settingToSave(), std::nullopt);
     EXPECT_EQ(pictures.back(), ""); // the preview taken back, the colour shows
 
     selector.toggle(&window);
-    selector.Command16[0]->click(); // a cancelled colour dialog drops it too
+    selector.choiceButtons[0]->click(); // a cancelled colour dialog drops it too
     EXPECT_EQ(selector.state(), State::Unchanged);
 }
 
 TEST_F(GridBackgroundSelectorTest, AboveTakesTheLastPreviewOfAnyShowingWithoutShowingIt) {
     QSignalSpy status(&selector, &GridBackgroundSelector::restoreStatus);
     selector.toggle(&window);
-    EXPECT_FALSE(selector.Command16[2]->isEnabled());
-    selector.Image3[6]->click();
-    selector.Command16[3]->click();
+    EXPECT_FALSE(selector.choiceButtons[2]->isEnabled());
+    selector.thumbnails[6]->click();
+    selector.choiceButtons[3]->click();
     selector.toggle(&window);
-    EXPECT_TRUE(selector.Command16[2]->isEnabled()); // stays enabled from the first preview
+    EXPECT_TRUE(selector.choiceButtons[2]->isEnabled()); // stays enabled from the first preview
     const int shown = int(pictures.size());
-    selector.Command16[2]->click();
+    selector.choiceButtons[2]->click();
     EXPECT_EQ(selector.setting(), "WP7");
     EXPECT_EQ(selector.settingToSave(), QString("WP7"));
     EXPECT_EQ(int(pictures.size()), shown);
@@ -131,9 +131,9 @@ TEST_F(GridBackgroundSelectorTest, HidingLetsGoOfTheThumbnails) {
     picture.fill(Qt::green);
     ASSERT_TRUE(picture.save(fake.file("WP1.jpg")));
     selector.toggle(&window);
-    EXPECT_FALSE(selector.Image3[0]->icon().isNull());
+    EXPECT_FALSE(selector.thumbnails[0]->icon().isNull());
     selector.toggle(&window);
-    for (QToolButton* thumbnail : selector.Image3) {
+    for (QToolButton* thumbnail : selector.thumbnails) {
         EXPECT_TRUE(thumbnail->icon().isNull());
     }
 }
@@ -183,8 +183,8 @@ TEST_F(GridBackgroundSelectorTest, TheDesignPlacesFourRowsOfFour) {
                         {160, 1410, 2845, 4115},
                         {1215, 1410, 1215, 1175}});
     EXPECT_EQ(selector.size(), Twips::toPixels(5445, 6285));
-    EXPECT_EQ(selector.Image3[5]->geometry(), Twips::toPixels(1460, 1745, 1200, 1190));
-    EXPECT_EQ(selector.Command16[3]->geometry(), Twips::toPixels(4115, 5653, 1175, 496));
+    EXPECT_EQ(selector.thumbnails[5]->geometry(), Twips::toPixels(1460, 1745, 1200, 1190));
+    EXPECT_EQ(selector.choiceButtons[3]->geometry(), Twips::toPixels(4115, 5653, 1175, 496));
     selector.setSetting("WP6");
     selector.toggle(&window);
     EXPECT_EQ(selector.selectionFrame->geometry(), Twips::toPixels(1430, 1715, 1260, 1249));

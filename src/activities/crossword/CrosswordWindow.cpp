@@ -313,7 +313,8 @@ void CrosswordWindow::attachPopupToControls() {
     // status bar keep it to themselves.
     attachOptionsPopup(acrossList->viewport());
     attachOptionsPopup(downList->viewport());
-    for (QWidget* bar : std::initializer_list<QWidget*>{Toolbar1, Toolbar2, Toolbar3, StatusBar1}) {
+    for (QWidget* bar :
+         std::initializer_list<QWidget*>{toolbar, leftToolbar, rightToolbar, statusPanels}) {
         bar->setAttribute(Qt::WA_NoMousePropagation);
     }
 }

@@ -9,7 +9,7 @@
 #include <QRadioButton>
 
 void CrosswordWindow::buildMenus() {
-    levelMenu = mO->addMenu("Puzzle &Level");
+    levelMenu = optionsMenu->addMenu("Puzzle &Level");
     levelMenu->setObjectName("mOPl");
     level1Action = levelMenu->addAction("Level &1");
     level1Action->setObjectName("mOPl1");
@@ -25,11 +25,11 @@ void CrosswordWindow::buildMenus() {
         });
     }
     level1Action->setChecked(true);
-    mO->addSeparator();
-    checkAction = mO->addAction("&Check", this, &CrosswordWindow::CheckWords);
+    optionsMenu->addSeparator();
+    checkAction = optionsMenu->addAction("&Check", this, &CrosswordWindow::CheckWords);
     checkAction->setObjectName("mOChk");
     checkAction->setEnabled(false);
-    wordHelpOptionAction = mO->addAction("&Word Help Option");
+    wordHelpOptionAction = optionsMenu->addAction("&Word Help Option");
     wordHelpOptionAction->setObjectName("mOW");
     wordHelpOptionAction->setCheckable(true);
     // The tick is the command's to set: it shows while the Word Help Option panel is open.
@@ -37,32 +37,33 @@ void CrosswordWindow::buildMenus() {
         wordHelpOptionAction->setChecked(!checked);
         ToggleWordHelpOption();
     });
-    wordHelpAction = mO->addAction("&Word Help", this, &CrosswordWindow::GiveWordHelp);
+    wordHelpAction = optionsMenu->addAction("&Word Help", this, &CrosswordWindow::GiveWordHelp);
     wordHelpAction->setObjectName("mOWH");
     wordHelpAction->setVisible(false);
-    mO->addSeparator();
-    usePuzzleAction = mO->addAction("&Use Puzzle", this, [this] {
+    optionsMenu->addSeparator();
+    usePuzzleAction = optionsMenu->addAction("&Use Puzzle", this, [this] {
         nextPuzzleAction->setEnabled(false);
         usePuzzleAction->setEnabled(false);
         UsePuzzle();
     });
     usePuzzleAction->setObjectName("mOUse");
     usePuzzleAction->setEnabled(false);
-    nextPuzzleAction = mO->addAction("&Next Puzzle", this, &CrosswordWindow::DrawAnotherPuzzle);
+    nextPuzzleAction =
+        optionsMenu->addAction("&Next Puzzle", this, &CrosswordWindow::DrawAnotherPuzzle);
     nextPuzzleAction->setObjectName("mONew");
     nextPuzzleAction->setEnabled(false);
-    mO->addSeparator();
-    startAction = mO->addAction("&Start", this, &CrosswordWindow::StartNewPuzzle);
+    optionsMenu->addSeparator();
+    startAction = optionsMenu->addAction("&Start", this, &CrosswordWindow::StartNewPuzzle);
     startAction->setObjectName("mOS");
-    nextAction = mO->addAction("&Next", this, &CrosswordWindow::StartNewPuzzle);
+    nextAction = optionsMenu->addAction("&Next", this, &CrosswordWindow::StartNewPuzzle);
     nextAction->setObjectName("mON");
     nextAction->setVisible(false);
     viewPuzzleWordsAction =
-        mO->addAction("&View Puzzle Words", this, &CrosswordWindow::ViewPuzzleWords);
+        optionsMenu->addAction("&View Puzzle Words", this, &CrosswordWindow::ViewPuzzleWords);
     viewPuzzleWordsAction->setObjectName("mOEnd");
     viewPuzzleWordsAction->setEnabled(false);
-    mO->addSeparator();
-    exitAction = mO->addAction("E&xit", this, &CrosswordWindow::ExitCommand);
+    optionsMenu->addSeparator();
+    exitAction = optionsMenu->addAction("E&xit", this, &CrosswordWindow::ExitCommand);
     exitAction->setObjectName("mOExit");
 }
 
@@ -72,17 +73,17 @@ void CrosswordWindow::buildSideToolbar() {
                      {sideToolbarIcon(3), "View Puzzle Words", [this] { ViewPuzzleWords(); }},
                      {sideToolbarIcon(4), "Help", [this] { ShowHelpTopic(); }},
                      {sideToolbarIcon(5), "Exit", [this] { ExitCommand(); }}});
-    Toolbar2Button(1)->setEnabled(false);
-    Toolbar2Button(3)->setEnabled(false);
+    leftToolbarButton(1)->setEnabled(false);
+    leftToolbarButton(3)->setEnabled(false);
 }
 
 void CrosswordWindow::setCheckOffered(bool offered) {
     checkButton->setEnabled(offered);
     checkAction->setEnabled(offered);
-    Toolbar2Button(1)->setEnabled(offered);
+    leftToolbarButton(1)->setEnabled(offered);
 }
 
 void CrosswordWindow::setRevealOffered(bool offered) {
     viewPuzzleWordsAction->setEnabled(offered);
-    Toolbar2Button(3)->setEnabled(offered);
+    leftToolbarButton(3)->setEnabled(offered);
 }

@@ -80,8 +80,8 @@ HangmanWindow::HangmanWindow(Services& services)
     // and lies below the menu bar; a Qt window holds the menu bar inside it and draws the bars
     // taller, so it grows by the difference and the board keeps its designed room.
     const int taller = menuBar()->sizeHint().height() +
-                       std::max(0, Toolbar1->sizeHint().height() - Twips::toPixels(600)) +
-                       std::max(0, StatusBar1->sizeHint().height() - Twips::toPixels(255));
+                       std::max(0, toolbar->sizeHint().height() - Twips::toPixels(600)) +
+                       std::max(0, statusPanels->sizeHint().height() - Twips::toPixels(255));
     resize(Twips::toPixels(kDesignedWidth, kDesignedHeight) + QSize(0, taller));
     Form_Load();
 }
@@ -197,7 +197,7 @@ void HangmanWindow::showBoard() {
     winBanner->setVisible(board.bannerVisible);
     ropeStrip->setVisible(board.ropeVisible);
     // The figure and the rope are placed in design twips, scaled as the board is.
-    const QSizeF scale = vsElasticLight1->factors(*figurePanel);
+    const QSizeF scale = resizer->factors(*figurePanel);
     figurePanel->move(int(gallowsArea->width() * 0.375),
                       Twips::toPixels(board.figureTop * scale.height()));
     rope->setEnds(kRopeLeft * scale.width(), 0, kRopeLeft * scale.width(),

@@ -14,10 +14,10 @@
 #include <QRadioButton>
 
 void HangmanWindow::buildMenus() {
-    panelColourAction = mO->addAction("Panel &Color", this, &HangmanWindow::ChooseColour);
+    panelColourAction = optionsMenu->addAction("Panel &Color", this, &HangmanWindow::ChooseColour);
     panelColourAction->setObjectName("mOC");
-    mO->addSeparator();
-    wordLevelMenu = mO->addMenu("&Word Level");
+    optionsMenu->addSeparator();
+    wordLevelMenu = optionsMenu->addMenu("&Word Level");
     wordLevelMenu->setObjectName("mOW");
     const char* const levels[] = {"&1", "&2", "&3", "&4", "&5", "&Computer Selects"};
     for (int i = 0; i < 6; ++i) {
@@ -28,7 +28,7 @@ void HangmanWindow::buildMenus() {
         wordLevelActions[std::size_t(i)] = item;
     }
     wordLevelActions[0]->setChecked(true);
-    displayMenu = mO->addMenu("&Hangman Display");
+    displayMenu = optionsMenu->addMenu("&Hangman Display");
     displayMenu->setObjectName("mOH");
     inOrderAction = displayMenu->addAction("In &Order", this, [this] { orderOptions_->select(0); });
     inOrderAction->setObjectName("mOHO");
@@ -38,17 +38,17 @@ void HangmanWindow::buildMenus() {
     for (QAction* item : {inOrderAction, randomOrderAction}) {
         item->setCheckable(true);
     }
-    mO->addSeparator();
-    startAction = mO->addAction("&Start", this, &HangmanWindow::StartNextWord);
+    optionsMenu->addSeparator();
+    startAction = optionsMenu->addAction("&Start", this, &HangmanWindow::StartNextWord);
     startAction->setObjectName("mOS");
-    nextAction = mO->addAction("&Next", this, &HangmanWindow::StartNextWord);
+    nextAction = optionsMenu->addAction("&Next", this, &HangmanWindow::StartNextWord);
     nextAction->setObjectName("mON");
     nextAction->setVisible(false);
-    mO->addSeparator();
-    soundAction = mO->addAction("So&und", this, &HangmanWindow::ShowSoundInformation);
+    optionsMenu->addSeparator();
+    soundAction = optionsMenu->addAction("So&und", this, &HangmanWindow::ShowSoundInformation);
     soundAction->setObjectName("mOSND");
-    mO->addSeparator();
-    exitAction = mO->addAction("&Exit", this, &HangmanWindow::ExitCommand);
+    optionsMenu->addSeparator();
+    exitAction = optionsMenu->addAction("&Exit", this, &HangmanWindow::ExitCommand);
     exitAction->setObjectName("mOE");
 }
 
@@ -62,9 +62,9 @@ void HangmanWindow::buildSideToolbar() {
 }
 
 void HangmanWindow::attachPopupToControls() {
-    QList<QWidget*> controls = {displayFrame,    wordLevelFrame, Image1,        systemColourLabel,
-                                boardPanel,      wordLevelPanel, keyboardPanel, figurePanel,
-                                gallowsPlatform, mainPanelGround};
+    QList<QWidget*> controls = {
+        displayFrame,   wordLevelFrame, backgroundPicture, systemColourLabel, boardPanel,
+        wordLevelPanel, keyboardPanel,  figurePanel,       gallowsPlatform,   mainPanelGround};
     controls.append(displayFrame->findChild<QLabel*>()); // the frame's caption
     for (QRadioButton* option : wordLevelOptions) {
         controls.append(option);

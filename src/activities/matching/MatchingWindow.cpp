@@ -79,8 +79,8 @@ MatchingWindow::MatchingWindow(Services& services)
 
     // The menu bar and the taller bars of Qt come on top of the designed client area.
     const int taller = menuBar()->sizeHint().height() +
-                       std::max(0, Toolbar1->sizeHint().height() - Twips::toPixels(600)) +
-                       std::max(0, StatusBar1->sizeHint().height() - Twips::toPixels(255));
+                       std::max(0, toolbar->sizeHint().height() - Twips::toPixels(600)) +
+                       std::max(0, statusPanels->sizeHint().height() - Twips::toPixels(255));
     resize(Twips::toPixels(kDesignedWidth, kDesignedHeight) + QSize(0, taller));
     QApplication::instance()->installEventFilter(this);
     Form_Load();

@@ -30,12 +30,12 @@ QAction* checkable(QAction* item) {
 } // namespace
 
 void MatchingWindow::buildMenus() {
-    panelColourAction = mO->addAction("Panel C&olor", this, &MatchingWindow::ChooseColour);
-    mO->addSeparator();
+    panelColourAction = optionsMenu->addAction("Panel C&olor", this, &MatchingWindow::ChooseColour);
+    optionsMenu->addSeparator();
     familyNamesAction =
-        mO->addAction("Family &Names Entry", this, &MatchingWindow::ShowFamilyNamesEntry);
-    mO->addSeparator();
-    exchangeMenu = mO->addMenu("&Exhange Functions");
+        optionsMenu->addAction("Family &Names Entry", this, &MatchingWindow::ShowFamilyNamesEntry);
+    optionsMenu->addSeparator();
+    exchangeMenu = optionsMenu->addMenu("&Exhange Functions");
     exchangeNoneAction =
         checkable(exchangeMenu->addAction("&None", this, [this] { exchangeOptions_->select(0); }));
     exchangeSometimesAction = checkable(
@@ -43,7 +43,7 @@ void MatchingWindow::buildMenus() {
     exchangeAlwaysAction = checkable(
         exchangeMenu->addAction("&All The Time", this, [this] { exchangeOptions_->select(2); }));
     // Computer Selected comes first in the menu; Family is the source buttons' index 0.
-    filesMenu = mO->addMenu("&Files To Use");
+    filesMenu = optionsMenu->addMenu("&Files To Use");
     computerFilesAction = checkable(
         filesMenu->addAction("&Computer Selected", this, [this] { sourceOptions_->select(1); }));
     familyFilesAction = checkable(
@@ -51,13 +51,13 @@ void MatchingWindow::buildMenus() {
     familyFilesAction->setEnabled(false);
     pictureFilesAction = checkable(
         filesMenu->addAction("&Pictures (Icons)", this, [this] { sourceOptions_->select(2); }));
-    playersMenu = mO->addMenu("Number Of &Players");
+    playersMenu = optionsMenu->addMenu("Number Of &Players");
     for (int i = 0; i < 4; ++i) {
         playerCountActions[std::size_t(i)] = checkable(playersMenu->addAction(
             QString("&%1").arg(i + 1), this, [this, i] { playerOptions_->select(i); }));
     }
-    mO->addSeparator();
-    reportAction = checkable(mO->addAction("Performance &Report", this, [this] {
+    optionsMenu->addSeparator();
+    reportAction = checkable(optionsMenu->addAction("Performance &Report", this, [this] {
         // The item's tick follows the report, not the click.
         reportAction->setChecked(!reportAction->isChecked());
         if (reportPanel->isVisible()) {
@@ -66,12 +66,12 @@ void MatchingWindow::buildMenus() {
             ShowPerformanceReport();
         }
     }));
-    mO->addSeparator();
-    startAction = mO->addAction("&Start", this, &MatchingWindow::StartMatchingGame);
-    mO->addSeparator();
-    soundAction = mO->addAction("So&und", this, [this] { ShowSoundInformation(); });
-    mO->addSeparator();
-    exitAction = mO->addAction("E&xit", this, &MatchingWindow::ExitCommand);
+    optionsMenu->addSeparator();
+    startAction = optionsMenu->addAction("&Start", this, &MatchingWindow::StartMatchingGame);
+    optionsMenu->addSeparator();
+    soundAction = optionsMenu->addAction("So&und", this, [this] { ShowSoundInformation(); });
+    optionsMenu->addSeparator();
+    exitAction = optionsMenu->addAction("E&xit", this, &MatchingWindow::ExitCommand);
 
     // The items keep their designed names as object names.
     const std::pair<QObject*, const char*> designed[] = {
@@ -112,10 +112,11 @@ void MatchingWindow::buildSideToolbar() {
 
 void MatchingWindow::attachPopupToControls() {
     QList<QWidget*> controls = {
-        exitButton,        startButton,      reportButton,     closeReportButton, MatchPicture,
-        innerColourSample, playerCountFrame, performanceGrid,  gamePanel,         cardArea,
-        messagePanel,      playersPanel,     playerCountPanel, exchangePanel,     filesPanel,
-        commandPanel,      accuracyGauge,    reportPanel,      matchPicturePanel, Image1};
+        exitButton,       startButton,       reportButton,      closeReportButton,
+        MatchPicture,     innerColourSample, playerCountFrame,  performanceGrid,
+        gamePanel,        cardArea,          messagePanel,      playersPanel,
+        playerCountPanel, exchangePanel,     filesPanel,        commandPanel,
+        accuracyGauge,    reportPanel,       matchPicturePanel, backgroundPicture};
     for (std::size_t i = 0; i < MatchingGame::kCards; ++i) {
         controls << cardButtons[i] << cardPictures[i] << cardLabels[i] << cardFaces[i];
     }

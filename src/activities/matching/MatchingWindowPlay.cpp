@@ -42,10 +42,10 @@ bool namesWaveFile(const QString& sound) {
 } // namespace
 
 void MatchingWindow::setGameCommandsEnabled(bool enabled) {
-    Toolbar1->setButtonEnabled(16, enabled && services_.windows.has(16));
-    Toolbar1->setButtonEnabled(17, enabled && services_.windows.has(17));
+    toolbar->setButtonEnabled(16, enabled && services_.windows.has(16));
+    toolbar->setButtonEnabled(17, enabled && services_.windows.has(17));
     for (int button = 1; button <= 3; ++button) {
-        Toolbar2Button(button)->setEnabled(enabled);
+        leftToolbarButton(button)->setEnabled(enabled);
     }
     for (QAction* item : {panelColourAction, soundAction, familyNamesAction}) {
         item->setEnabled(enabled);

@@ -75,8 +75,8 @@ QuizWindow::QuizWindow(Services& services, QuestionBanks banks)
     // The design's client area holds the toolbar and status bar at their designed heights below
     // the menu bar; a Qt window holds the menu bar inside it and draws the bars taller.
     const int taller = menuBar()->sizeHint().height() +
-                       std::max(0, Toolbar1->sizeHint().height() - Twips::toPixels(600)) +
-                       std::max(0, StatusBar1->sizeHint().height() - Twips::toPixels(255));
+                       std::max(0, toolbar->sizeHint().height() - Twips::toPixels(600)) +
+                       std::max(0, statusPanels->sizeHint().height() - Twips::toPixels(255));
     resize(Twips::toPixels(kDesignedWidth, kDesignedHeight) + QSize(0, taller));
     Form_Load();
 }

@@ -174,37 +174,37 @@ void QuizWindow::buildMenus() {
             items[index++] = item;
         }
     };
-    panelColourAction = mO->addAction("Panel C&olor", this, &QuizWindow::ChooseColour);
+    panelColourAction = optionsMenu->addAction("Panel C&olor", this, &QuizWindow::ChooseColour);
     panelColourAction->setObjectName("mOC");
-    mO->addSeparator();
-    difficultyMenu = mO->addMenu("&Question Difficulty");
+    optionsMenu->addSeparator();
+    difficultyMenu = optionsMenu->addMenu("&Question Difficulty");
     difficultyMenu->setObjectName("mOQ1");
     checkable(difficultyMenu, {"&Multiple Choice", "&None"}, difficultyOptions_,
               difficultyActions.data(), "mOQ1Items");
-    mO->addSeparator();
-    levelMenu = mO->addMenu("Question &Level");
+    optionsMenu->addSeparator();
+    levelMenu = optionsMenu->addMenu("Question &Level");
     levelMenu->setObjectName("mOQ2");
     checkable(levelMenu, {"&1", "&2", "&3", "&4", "&Computer Selects"}, levelOptions_,
               levelActions.data(), "mOQ2Items");
-    mO->addSeparator();
-    topicsMenu = mO->addMenu("Question &Topics");
+    optionsMenu->addSeparator();
+    topicsMenu = optionsMenu->addMenu("Question &Topics");
     topicsMenu->setObjectName("mOT");
     checkable(topicsMenu, {"&Once", "&Between Players"}, topicOptions_, topicActions.data(),
               "mOTItems");
-    mO->addSeparator();
-    startAction = mO->addAction("&Start", this, &QuizWindow::StartQuizGame);
+    optionsMenu->addSeparator();
+    startAction = optionsMenu->addAction("&Start", this, &QuizWindow::StartQuizGame);
     startAction->setObjectName("mOS");
-    yesAction = mO->addAction("&Yes", this, [this] { SelfJudge(0); });
+    yesAction = optionsMenu->addAction("&Yes", this, [this] { SelfJudge(0); });
     yesAction->setObjectName("mOY");
-    noAction = mO->addAction("&No", this, [this] { SelfJudge(1); });
+    noAction = optionsMenu->addAction("&No", this, [this] { SelfJudge(1); });
     noAction->setObjectName("mONo");
     yesAction->setVisible(false);
     noAction->setVisible(false);
-    mO->addSeparator();
-    soundAction = mO->addAction("So&und", this, &QuizWindow::ShowSoundInformation);
+    optionsMenu->addSeparator();
+    soundAction = optionsMenu->addAction("So&und", this, &QuizWindow::ShowSoundInformation);
     soundAction->setObjectName("mOSO");
-    mO->addSeparator();
-    exitAction = mO->addAction("E&xit", this, &QuizWindow::ExitCommand);
+    optionsMenu->addSeparator();
+    exitAction = optionsMenu->addAction("E&xit", this, &QuizWindow::ExitCommand);
     exitAction->setObjectName("mOExit");
 }
 
@@ -218,10 +218,11 @@ void QuizWindow::buildSideToolbar() {
 }
 
 void QuizWindow::attachPopupToControls() {
-    QList<QWidget*> controls = {Image1,       mainPanelGround, boardPanel,      turnPanel,
-                                talliesPanel, questionPanel,   verdictPanel,    revealPanel,
-                                levelFrame,   difficultyFrame, topicsFrame,     longQuestionLabel,
-                                exitButton,   startButton,     yesNoButtons[0], yesNoButtons[1]};
+    QList<QWidget*> controls = {
+        backgroundPicture, mainPanelGround, boardPanel,      turnPanel,
+        talliesPanel,      questionPanel,   verdictPanel,    revealPanel,
+        levelFrame,        difficultyFrame, topicsFrame,     longQuestionLabel,
+        exitButton,        startButton,     yesNoButtons[0], yesNoButtons[1]};
     for (QWidget* holder : {levelFrame->parentWidget(), difficultyFrame->parentWidget(),
                             topicsFrame->parentWidget()}) {
         controls.append(holder);

@@ -125,7 +125,7 @@ void QuotesWindow::SetOptionMenus(bool enabled) {
     }
     timerAction->setEnabled(enabled);
     displayOptionAction->setEnabled(enabled);
-    Toolbar2Button(1)->setEnabled(enabled);
+    leftToolbarButton(1)->setEnabled(enabled);
 }
 
 void QuotesWindow::ClearWordsChecks() {
@@ -206,13 +206,13 @@ bool QuotesWindow::eventFilter(QObject* watched, QEvent* event) {
             return TypePhysicalKey(key);
         }
     }
-    if (watched == Toolbar2 && event->type() == QEvent::MouseMove) {
+    if (watched == leftToolbar && event->type() == QEvent::MouseMove) {
         const double y =
             Twips::fromPixels(static_cast<QMouseEvent*>(event)->position().toPoint().y());
         if (y >= 690 && y <= 990) {
             // The tooltip names what a click would do.
-            Toolbar2Button(3)->setToolTip(showErrorsAction->isChecked() ? "Show Errors - OFF"
-                                                                        : "Show Errors - ON");
+            leftToolbarButton(3)->setToolTip(showErrorsAction->isChecked() ? "Show Errors - OFF"
+                                                                           : "Show Errors - ON");
         }
     }
     return ActivityWindow::eventFilter(watched, event);

@@ -333,7 +333,7 @@ void QuotesWindow::buildViewErrorsPanel() {
 }
 
 void QuotesWindow::buildMenus() {
-    gameOptionsMenu = mO->addMenu("&Game Options");
+    gameOptionsMenu = optionsMenu->addMenu("&Game Options");
     gameOptionsMenu->setObjectName("mOOpt");
     onePanelAction = gameOptionsMenu->addAction("&One Panel", this, &QuotesWindow::SetOnePanel);
     onePanelAction->setObjectName("mOOpt1");
@@ -352,28 +352,28 @@ void QuotesWindow::buildMenus() {
     for (QAction* item : {onePanelAction, twoPanelsAction}) {
         item->setCheckable(true);
     }
-    mO->addSeparator();
-    displayOptionAction = mO->addAction("&Display Option");
+    optionsMenu->addSeparator();
+    displayOptionAction = optionsMenu->addAction("&Display Option");
     displayOptionAction->setObjectName("mODOpt");
     displayOptionAction->setCheckable(true);
     connect(displayOptionAction, &QAction::triggered, this, [this](bool checked) {
         displayOptionAction->setChecked(!checked);
         ToggleDisplayOptions();
     });
-    panelColourMenu = mO->addMenu("Panel C&olor");
+    panelColourMenu = optionsMenu->addMenu("Panel C&olor");
     panelColourMenu->setObjectName("mOP");
     upperPanelColourAction = panelColourMenu->addAction("&Upper Panel");
     upperPanelColourAction->setObjectName("mOPUp");
     lowerPanelColourAction = panelColourMenu->addAction("&Lower Panel");
     lowerPanelColourAction->setObjectName("mOPLow");
-    mO->addSeparator();
-    modeMenu = mO->addMenu("&Mode");
+    optionsMenu->addSeparator();
+    modeMenu = optionsMenu->addMenu("&Mode");
     modeMenu->setObjectName("mOM");
     clickModeAction = modeMenu->addAction("&Click");
     clickModeAction->setObjectName("mOMClick");
     dragModeAction = modeMenu->addAction("&Drag");
     dragModeAction->setObjectName("mOMDrag");
-    wordsMenu = mO->addMenu("&Words");
+    wordsMenu = optionsMenu->addMenu("&Words");
     wordsMenu->setObjectName("mOW");
     for (int i = 0; i < 4; ++i) {
         wordsPerBoxActions.at(std::size_t(i)) = wordsMenu->addAction("&" + QString::number(i + 1));
@@ -385,14 +385,15 @@ void QuotesWindow::buildMenus() {
     for (QAction* item : {clickModeAction, dragModeAction}) {
         item->setCheckable(true);
     }
-    mO->addSeparator();
-    checkAction = mO->addAction("&Check", this, &QuotesWindow::CheckContinueOrReport);
+    optionsMenu->addSeparator();
+    checkAction = optionsMenu->addAction("&Check", this, &QuotesWindow::CheckContinueOrReport);
     checkAction->setObjectName("mOChk");
     checkAction->setEnabled(false);
-    continueAction = mO->addAction("&Continue", this, &QuotesWindow::CheckContinueOrReport);
+    continueAction =
+        optionsMenu->addAction("&Continue", this, &QuotesWindow::CheckContinueOrReport);
     continueAction->setObjectName("mOCon");
     continueAction->setVisible(false);
-    reportAction = mO->addAction("Performance &Report");
+    reportAction = optionsMenu->addAction("Performance &Report");
     reportAction->setObjectName("mORep");
     // The report's opening and closing set the mark, not the menu's own toggle.
     connect(reportAction, &QAction::triggered, this, [this](bool checked) {
@@ -401,28 +402,29 @@ void QuotesWindow::buildMenus() {
     });
     reportAction->setEnabled(false);
     reportAction->setCheckable(true);
-    showErrorsAction = mO->addAction("Show &Errors", this, &QuotesWindow::ToggleShowErrors);
+    showErrorsAction =
+        optionsMenu->addAction("Show &Errors", this, &QuotesWindow::ToggleShowErrors);
     showErrorsAction->setObjectName("mOEr");
     showErrorsAction->setCheckable(true);
     showErrorsAction->setChecked(true);
     showErrorsAction->setVisible(false);
-    timerAction = mO->addAction("&Timer");
+    timerAction = optionsMenu->addAction("&Timer");
     timerAction->setObjectName("mOT");
     timerAction->setCheckable(true);
-    mO->addSeparator();
-    startAction = mO->addAction("&Start", this, &QuotesWindow::StartNextQuote);
+    optionsMenu->addSeparator();
+    startAction = optionsMenu->addAction("&Start", this, &QuotesWindow::StartNextQuote);
     startAction->setObjectName("mOS");
-    nextAction = mO->addAction("&Next", this, &QuotesWindow::StartNextQuote);
+    nextAction = optionsMenu->addAction("&Next", this, &QuotesWindow::StartNextQuote);
     nextAction->setObjectName("mON");
     nextAction->setVisible(false);
-    endAction = mO->addAction("&End", this, &QuotesWindow::StartNextQuote);
+    endAction = optionsMenu->addAction("&End", this, &QuotesWindow::StartNextQuote);
     endAction->setObjectName("mOE");
     endAction->setVisible(false);
-    mO->addSeparator();
-    soundAction = mO->addAction("So&und", this, &QuotesWindow::OpenSoundInformation);
+    optionsMenu->addSeparator();
+    soundAction = optionsMenu->addAction("So&und", this, &QuotesWindow::OpenSoundInformation);
     soundAction->setObjectName("mOSO");
-    mO->addSeparator();
-    exitAction = mO->addAction("E&xit", this, &QuotesWindow::ExitCommand);
+    optionsMenu->addSeparator();
+    exitAction = optionsMenu->addAction("E&xit", this, &QuotesWindow::ExitCommand);
     exitAction->setObjectName("mOExit");
 }
 
@@ -435,8 +437,8 @@ void QuotesWindow::buildSideToolbar() {
         {sideToolbarPicture(SidePicture::Help), "Help", [this] { ShowHelpTopic(); }},
         {sideToolbarPicture(SidePicture::Exit), "Exit", [this] { ExitCommand(); }},
     });
-    Toolbar2->setMouseTracking(true);
-    Toolbar2->installEventFilter(this);
+    leftToolbar->setMouseTracking(true);
+    leftToolbar->installEventFilter(this);
 }
 
 void QuotesWindow::connectHandlers() {

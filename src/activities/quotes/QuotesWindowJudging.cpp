@@ -123,7 +123,7 @@ void QuotesWindow::offerCheck() {
     continueAction->setVisible(false);
     checkAction->setVisible(true);
     checkAction->setEnabled(true);
-    Toolbar2Button(2)->setEnabled(true);
+    leftToolbarButton(2)->setEnabled(true);
     reportAction->setEnabled(false);
 }
 
@@ -212,7 +212,7 @@ void QuotesWindow::AddReportRow() {
     ShowAccuracyFlood(state_.Accuracy);
     checkButton->setText("Perf&Rp");
     checkAction->setEnabled(false);
-    Toolbar2Button(2)->setEnabled(false);
+    leftToolbarButton(2)->setEnabled(false);
     reportAction->setEnabled(true);
 }
 

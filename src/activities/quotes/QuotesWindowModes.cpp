@@ -200,7 +200,7 @@ void QuotesWindow::ApplyPanelMode() {
     }
     showErrorsAction->setVisible(panelMode_ == QuoteRules::OnePanel);
     if (panelMode_ != QuoteRules::OnePanel) {
-        Toolbar2Button(3)->setEnabled(false);
+        leftToolbarButton(3)->setEnabled(false);
     }
     ShowPanelDirections();
 }

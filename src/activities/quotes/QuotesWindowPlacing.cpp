@@ -158,7 +158,7 @@ void QuotesWindow::PressUpperBox(int k, Qt::MouseButton button) {
     DragIndex = k;
     drag_->begin(box);
     if (button == Qt::RightButton) {
-        mO->popup(QCursor::pos());
+        optionsMenu->popup(QCursor::pos());
     }
 }
 
@@ -180,7 +180,7 @@ void QuotesWindow::PressLowerBox(int k, Qt::MouseButton button) {
     DragIndex = k;
     drag_->begin(box);
     if (button == Qt::RightButton) {
-        mO->popup(QCursor::pos());
+        optionsMenu->popup(QCursor::pos());
     }
 }
 

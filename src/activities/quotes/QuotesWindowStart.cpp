@@ -143,7 +143,7 @@ void QuotesWindow::StartNextQuote() {
         DirectionsViewErrorsMessage();
         return;
     }
-    Toolbar2Button(3)->setEnabled(panelMode_ == QuoteRules::OnePanel);
+    leftToolbarButton(3)->setEnabled(panelMode_ == QuoteRules::OnePanel);
     PrepareStart();
     state_.QuoteOver = 0;
     state_.TimerSeconds = 0;
@@ -237,7 +237,7 @@ void QuotesWindow::StartNextQuote() {
     selectionPanel->setForeColour(ColorNumber::palette(0));
     checkButton->setEnabled(true);
     checkAction->setEnabled(true);
-    Toolbar2Button(2)->setEnabled(true);
+    leftToolbarButton(2)->setEnabled(true);
     if (wordEntry) {
         keyboard->show();
         focusFirstKey();
@@ -281,7 +281,7 @@ bool QuotesWindow::AskTimerQuestion() {
         checkButton->setEnabled(false);
         checkAction->setEnabled(false);
         displayOptionButton->setEnabled(true);
-        Toolbar2Button(2)->setEnabled(false);
+        leftToolbarButton(2)->setEnabled(false);
         nextAction->setVisible(true);
         endAction->setVisible(false);
         gameOptionsMenu->setEnabled(true);
@@ -390,7 +390,7 @@ void QuotesWindow::EndQuote() {
     state_.AnswersShown = 1;
     checkButton->setText("Perf&Rp");
     checkAction->setEnabled(false);
-    Toolbar2Button(2)->setEnabled(false);
+    leftToolbarButton(2)->setEnabled(false);
     reportAction->setEnabled(true);
     timerFrame->setEnabled(true);
     SetOptionMenus(true);

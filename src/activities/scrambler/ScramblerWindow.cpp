@@ -71,8 +71,8 @@ ScramblerWindow::ScramblerWindow(Services& services)
 
     // The menu bar and the taller bars of Qt come on top of the designed client area.
     const int taller = menuBar()->sizeHint().height() +
-                       std::max(0, Toolbar1->sizeHint().height() - Twips::toPixels(600)) +
-                       std::max(0, StatusBar1->sizeHint().height() - Twips::toPixels(255));
+                       std::max(0, toolbar->sizeHint().height() - Twips::toPixels(600)) +
+                       std::max(0, statusPanels->sizeHint().height() - Twips::toPixels(255));
     resize(Twips::toPixels(kDesignedWidth, kDesignedHeight) + QSize(0, taller));
     Form_Load();
 }
@@ -151,7 +151,7 @@ void ScramblerWindow::ResetStartControls() {
     startAction->setVisible(true);
     startButton->setText("&Start");
     checkAction->setEnabled(false);
-    Toolbar2Button(2)->setEnabled(false);
+    leftToolbarButton(2)->setEnabled(false);
     rewardPanel->hide();
 }
 

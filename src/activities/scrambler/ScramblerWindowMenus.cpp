@@ -59,17 +59,18 @@ QAction* checkable(QAction* item) {
 } // namespace
 
 void ScramblerWindow::buildMenus() {
-    panelColourAction = mO->addAction("Panel C&olor", this, &ScramblerWindow::ChooseColour);
+    panelColourAction =
+        optionsMenu->addAction("Panel C&olor", this, &ScramblerWindow::ChooseColour);
     panelColourAction->setObjectName("mOC");
-    mO->addSeparator();
-    playersMenu = mO->addMenu("&Players");
+    optionsMenu->addSeparator();
+    playersMenu = optionsMenu->addMenu("&Players");
     playersMenu->setObjectName("mOPl");
     for (int i = 0; i < 4; ++i) {
         playersActions[std::size_t(i)] = checkable(playersMenu->addAction(
             QString("&%1").arg(i + 1), this, [this, i] { playerOptions_->select(i); }));
         playersActions[std::size_t(i)]->setObjectName("mOPl1");
     }
-    playerOptionMenu = mO->addMenu("P&layer Option");
+    playerOptionMenu = optionsMenu->addMenu("P&layer Option");
     playerOptionMenu->setObjectName("mOPO");
     untilWrongAction = checkable(
         playerOptionMenu->addAction("&Until Wrong", this, [this] { turnOptions_->select(0); }));
@@ -78,42 +79,42 @@ void ScramblerWindow::buildMenus() {
         playerOptionMenu->addAction("&Next Player", this, [this] { turnOptions_->select(1); }));
     nextPlayerAction->setObjectName("mOPONext");
     playerOptionMenu->menuAction()->setEnabled(false);
-    levelMenu = mO->addMenu("&Difficulty Level");
+    levelMenu = optionsMenu->addMenu("&Difficulty Level");
     levelMenu->setObjectName("mOL");
     for (int i = 0; i < 6; ++i) {
         levelActions[std::size_t(i)] = checkable(levelMenu->addAction(
             QString("&%1").arg(i + 1), this, [this, i] { levelOptions_->select(i); }));
         levelActions[std::size_t(i)]->setObjectName("mOL1");
     }
-    mO->addSeparator();
-    checkAction = mO->addAction("&Check", this, &ScramblerWindow::CheckAttempt);
+    optionsMenu->addSeparator();
+    checkAction = optionsMenu->addAction("&Check", this, &ScramblerWindow::CheckAttempt);
     checkAction->setObjectName("mOChk");
     checkAction->setEnabled(false);
-    timerAction = checkable(mO->addAction("&Timer", this, [this] {
+    timerAction = checkable(optionsMenu->addAction("&Timer", this, [this] {
         // The item's check has already flipped: checked now means it was off.
         timerOptions_->select(timerAction->isChecked() ? 1 : 0);
     }));
     timerAction->setObjectName("mOT");
-    mO->addSeparator();
-    helpDisplayAction =
-        checkable(mO->addAction("H&elp Display", this, [this] { helpDisplayCheck->click(); }));
+    optionsMenu->addSeparator();
+    helpDisplayAction = checkable(
+        optionsMenu->addAction("H&elp Display", this, [this] { helpDisplayCheck->click(); }));
     helpDisplayAction->setObjectName("mOHD");
-    viewPanelsAction =
-        checkable(mO->addAction("&View Panels", this, [this] { viewPanelsCheck->click(); }));
+    viewPanelsAction = checkable(
+        optionsMenu->addAction("&View Panels", this, [this] { viewPanelsCheck->click(); }));
     viewPanelsAction->setObjectName("mOV");
-    mO->addSeparator();
-    startAction = mO->addAction("&Start", this, &ScramblerWindow::StartNextScramble);
+    optionsMenu->addSeparator();
+    startAction = optionsMenu->addAction("&Start", this, &ScramblerWindow::StartNextScramble);
     startAction->setObjectName("mOS");
-    nextAction = mO->addAction("&Next", this, &ScramblerWindow::StartNextScramble);
+    nextAction = optionsMenu->addAction("&Next", this, &ScramblerWindow::StartNextScramble);
     nextAction->setObjectName("mON");
     nextAction->setVisible(false);
     nextAction->setEnabled(false);
-    mO->addSeparator();
-    soundAction = mO->addAction("So&und", this,
-                                [this] { withCountdownHeld([this] { ShowSoundInformation(); }); });
+    optionsMenu->addSeparator();
+    soundAction = optionsMenu->addAction(
+        "So&und", this, [this] { withCountdownHeld([this] { ShowSoundInformation(); }); });
     soundAction->setObjectName("mOSO");
-    mO->addSeparator();
-    exitAction = mO->addAction("E&xit", this, &ScramblerWindow::ExitCommand);
+    optionsMenu->addSeparator();
+    exitAction = optionsMenu->addAction("E&xit", this, &ScramblerWindow::ExitCommand);
     exitAction->setObjectName("mOExit");
 }
 

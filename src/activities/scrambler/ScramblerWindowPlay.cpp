@@ -211,7 +211,7 @@ void ScramblerWindow::setWordControlsEnabled(bool betweenWords) {
     startAction->setVisible(false);
     checkButton->setEnabled(!betweenWords);
     checkAction->setEnabled(!betweenWords);
-    Toolbar2Button(2)->setEnabled(!betweenWords);
+    leftToolbarButton(2)->setEnabled(!betweenWords);
     for (QGroupBox* frame : optionFrames) {
         frame->setEnabled(betweenWords);
     }

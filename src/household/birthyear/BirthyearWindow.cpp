@@ -117,7 +117,7 @@ void BirthyearWindow::EscapeKey() {
     } else if (inputPanel->isVisible()) {
         PromptCloseInput();
     } else if (backgroundSelector->isVisible()) {
-        backgroundSelector->Command16[3]->click();
+        backgroundSelector->choiceButtons[3]->click();
     } else {
         ExitBirthyear();
     }
@@ -165,7 +165,7 @@ void BirthyearWindow::SideButton(int n) {
 
 void BirthyearWindow::setCopyOffered(bool offered) {
     copyAction->setEnabled(offered);
-    Toolbar2Button(4)->setEnabled(offered);
+    leftToolbarButton(4)->setEnabled(offered);
 }
 
 bool BirthyearWindow::textsOnDisplay() const {

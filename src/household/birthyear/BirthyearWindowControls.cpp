@@ -217,34 +217,39 @@ void BirthyearWindow::buildInputPanel() {
 }
 
 void BirthyearWindow::buildMenus() {
-    backgroundSelectorAction = mO->addAction("&Grid Background Selector", this,
-                                             &BirthyearWindow::ToggleBackgroundSelector);
+    backgroundSelectorAction = optionsMenu->addAction("&Grid Background Selector", this,
+                                                      &BirthyearWindow::ToggleBackgroundSelector);
     backgroundSelectorAction->setEnabled(false);
-    panelColourAction = mO->addAction("Panel C&olor", this, &BirthyearWindow::ChooseColour);
-    textColourAction = mO->addAction("&Text Color", this, &BirthyearWindow::ChooseTextColour);
-    mO->addSeparator();
-    inputAction = mO->addAction("&Input/Edit Information", this, &BirthyearWindow::OpenInputPanel);
-    seriousSideAction = mO->addAction("&Serious Side", this, &BirthyearWindow::EditSeriousSide);
+    panelColourAction =
+        optionsMenu->addAction("Panel C&olor", this, &BirthyearWindow::ChooseColour);
+    textColourAction =
+        optionsMenu->addAction("&Text Color", this, &BirthyearWindow::ChooseTextColour);
+    optionsMenu->addSeparator();
+    inputAction =
+        optionsMenu->addAction("&Input/Edit Information", this, &BirthyearWindow::OpenInputPanel);
+    seriousSideAction =
+        optionsMenu->addAction("&Serious Side", this, &BirthyearWindow::EditSeriousSide);
     seriousSideAction->setVisible(false);
-    lighterSideAction = mO->addAction("&Ligher Side", this, &BirthyearWindow::EditLighterSide);
+    lighterSideAction =
+        optionsMenu->addAction("&Ligher Side", this, &BirthyearWindow::EditLighterSide);
     lighterSideAction->setVisible(false);
-    saveAction = mO->addAction("&Save", this, [this] { SaveBirthYear(); });
+    saveAction = optionsMenu->addAction("&Save", this, [this] { SaveBirthYear(); });
     saveAction->setVisible(false);
     saveAction->setEnabled(false);
-    closeInputAction = mO->addAction("&Close", this, &BirthyearWindow::PromptCloseInput);
+    closeInputAction = optionsMenu->addAction("&Close", this, &BirthyearWindow::PromptCloseInput);
     closeInputAction->setVisible(false);
-    mO->addSeparator();
+    optionsMenu->addSeparator();
     costChartAction =
-        mO->addAction("&Five Year Cost Chart", this, &BirthyearWindow::ToggleCostChart);
+        optionsMenu->addAction("&Five Year Cost Chart", this, &BirthyearWindow::ToggleCostChart);
     closeCostChartAction =
-        mO->addAction("&Close Cost Chart", this, &BirthyearWindow::ToggleCostChart);
+        optionsMenu->addAction("&Close Cost Chart", this, &BirthyearWindow::ToggleCostChart);
     closeCostChartAction->setVisible(false);
-    mO->addSeparator();
-    exitAction = mO->addAction("E&xit", this, &BirthyearWindow::ExitBirthyear);
+    optionsMenu->addSeparator();
+    exitAction = optionsMenu->addAction("E&xit", this, &BirthyearWindow::ExitBirthyear);
 
     // The Edit menu stands between Options and Help.
     editMenu = new QMenu("&Edit", this);
-    menuBar()->insertMenu(mH, editMenu);
+    menuBar()->insertMenu(helpAction, editMenu);
     copyAction = editMenu->addAction("&Copy", this, &BirthyearWindow::CopyYearToClipboard);
     copyAction->setEnabled(false);
 
@@ -280,8 +285,8 @@ void BirthyearWindow::buildSideToolbar() {
                      {sideToolbarPicture(SidePicture::Help), "Help"},
                      {sideToolbarPicture(SidePicture::Exit), "Exit"}},
                     [this](int n) { SideButton(n); });
-    Toolbar2Button(1)->setEnabled(false);
-    Toolbar2Button(4)->setEnabled(false);
+    leftToolbarButton(1)->setEnabled(false);
+    leftToolbarButton(4)->setEnabled(false);
 }
 
 void BirthyearWindow::connectCommands() {
@@ -299,7 +304,7 @@ void BirthyearWindow::connectCommands() {
     // year; Enter shows a typed year.
     connect(yearBox, &QComboBox::editTextChanged, this, [this] {
         backgroundSelectorAction->setEnabled(false);
-        Toolbar2Button(1)->setEnabled(false);
+        leftToolbarButton(1)->setEnabled(false);
     });
     connect(yearBox, &QComboBox::activated, this, &BirthyearWindow::YearChosen);
     yearBox->installEventFilter(this);

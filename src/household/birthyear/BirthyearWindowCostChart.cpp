@@ -43,7 +43,7 @@ void BirthyearWindow::LoadCostChart() {
 void BirthyearWindow::ToggleCostChart() {
     if (costChartButton->text().startsWith("&Five")) {
         setCopyOffered(false);
-        Toolbar2Button(1)->setEnabled(true);
+        leftToolbarButton(1)->setEnabled(true);
         backgroundSelectorAction->setEnabled(true);
         showStatus("Five Year Cost Chart");
         if (inputPanel->isVisible()) {
@@ -60,7 +60,7 @@ void BirthyearWindow::ToggleCostChart() {
         return;
     }
     showStatus(kCaption);
-    Toolbar2Button(1)->setEnabled(false);
+    leftToolbarButton(1)->setEnabled(false);
     backgroundSelectorAction->setEnabled(false);
     if (textsOnDisplay() && !inputPanel->isVisible()) {
         setCopyOffered(true);

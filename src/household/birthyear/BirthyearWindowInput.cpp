@@ -66,7 +66,7 @@ void BirthyearWindow::YearChosen() {
     }
     yearBox->setEditText(chosen);
     backgroundSelectorAction->setEnabled(false);
-    Toolbar2Button(1)->setEnabled(false);
+    leftToolbarButton(1)->setEnabled(false);
     CloseInputPanel();
     ShowBirthYear();
 }

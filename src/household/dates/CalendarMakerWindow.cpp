@@ -46,8 +46,8 @@ CalendarMakerWindow::CalendarMakerWindow(Services& services)
     : ActivityWindow(services, calendarConstants(), kCaption) {
     setObjectName("Calendar");
     buildControls();
-    mO->setTitle("Options");
-    exitAction = mO->addAction("E&xit", this, &CalendarMakerWindow::ExitCommand);
+    optionsMenu->setTitle("Options");
+    exitAction = optionsMenu->addAction("E&xit", this, &CalendarMakerWindow::ExitCommand);
     exitAction->setObjectName("mOE");
     buildSideToolbar();
     windowKeys().setCancelButton(exitButton);

@@ -72,7 +72,7 @@ void DateWindow::connectHandlers() {
     connect(exitButton, &QPushButton::clicked, this, &DateWindow::ExitCommand);
     connect(printButton, &QPushButton::clicked, this, &DateWindow::PrintDateFunction);
     connect(printAction, &QAction::triggered, this, &DateWindow::PrintDateFunction);
-    connect(Toolbar2Button(2), &QAction::triggered, this, &DateWindow::PrintDateFunction);
+    connect(leftToolbarButton(2), &QAction::triggered, this, &DateWindow::PrintDateFunction);
 }
 
 void DateWindow::Form_Load() {

@@ -85,8 +85,9 @@ void DateWindow::buildControls() {
     exitButton->setObjectName("Command1");
 
     for (QWidget* control : std::initializer_list<QWidget*>{
-             Image1, mainPanelFrame, colourArea, calendarPanel, fieldsPanel, weekdayPanel, weekday,
-             monthBox, dayBox, yearBox, monthView, exitButton, printButton}) {
+             backgroundPicture, mainPanelFrame, colourArea, calendarPanel, fieldsPanel,
+             weekdayPanel, weekday, monthBox, dayBox, yearBox, monthView, exitButton,
+             printButton}) {
         attachOptionsPopup(control);
     }
 }
@@ -110,11 +111,12 @@ void DateWindow::buildFields() {
 }
 
 void DateWindow::buildMenus() {
-    panelColourAction = mO->addAction("Panel C&olor", this, &DateWindow::ChoosePanelColour);
-    mO->addSeparator();
-    printAction = mO->addAction("&Print");
-    mO->addSeparator();
-    exitAction = mO->addAction("E&xit", this, &DateWindow::ExitCommand);
+    panelColourAction =
+        optionsMenu->addAction("Panel C&olor", this, &DateWindow::ChoosePanelColour);
+    optionsMenu->addSeparator();
+    printAction = optionsMenu->addAction("&Print");
+    optionsMenu->addSeparator();
+    exitAction = optionsMenu->addAction("E&xit", this, &DateWindow::ExitCommand);
     panelColourAction->setObjectName("mOColor");
     printAction->setObjectName("mOPrint");
     exitAction->setObjectName("mOExit");

@@ -27,61 +27,71 @@ const QString kNormal = QStringLiteral("Normal");
 
 PrintPreviewPanel::PrintPreviewPanel(Services& services, Config config, QWidget* parent)
     : Panel3D(parent), services_(services), config_(std::move(config)) {
-    VSPrinter1 = new PrintPreview(services_.printer, services_.clipboard, this);
-    place(VSPrinter1, 3555, 118, 5330, 6525);
+    preview = new PrintPreview(services_.printer, services_.clipboard, this);
+    preview->setObjectName("VSPrinter1");
+    place(preview, 3555, 118, 5330, 6525);
 
     const bool flat = !config_.threeD;
-    SSFrame80[0] = new QGroupBox(tr("Print Range"), this);
-    place(SSFrame80[0], 195, 101, 3236, 950);
-    SSOption81 = new QRadioButton(config_.rangeCaption, SSFrame80[0]);
-    place(SSOption81, 300, 362, 2292, 322);
-    SSOption81->setChecked(true);
+    optionFrames[0] = new QGroupBox(tr("Print Range"), this);
+    place(optionFrames[0], 195, 101, 3236, 950);
+    printRangeOption = new QRadioButton(config_.rangeCaption, optionFrames[0]);
+    printRangeOption->setObjectName("SSOption81");
+    place(printRangeOption, 300, 362, 2292, 322);
+    printRangeOption->setChecked(true);
 
-    SSFrame80[1] = new QGroupBox(tr("Display Options"), this);
-    place(SSFrame80[1], 195, 1206, 3236, 1281);
-    SSOption82 = new OptionGroup(this);
+    optionFrames[1] = new QGroupBox(tr("Display Options"), this);
+    place(optionFrames[1], 195, 1206, 3236, 1281);
+    guideLineOptions = new OptionGroup(this);
+    guideLineOptions->setObjectName("SSOption82");
     const char* guideCaptions[] = {"Do Not Display Guide Lines", "Display Guide Lines"};
     const int guideTops[] = {261, 569};
     for (int index = 0; index < 2; ++index) {
-        auto* option = new QRadioButton(tr(guideCaptions[index]), SSFrame80[1]);
+        auto* option = new QRadioButton(tr(guideCaptions[index]), optionFrames[1]);
         place(option, 300, guideTops[index], 2292, 322);
-        SSOption82->add(option);
+        guideLineOptions->add(option);
     }
-    connect(SSOption82, &OptionGroup::clicked, this, &PrintPreviewPanel::SetGuideLines);
-    Label80[2] = new QLabel(tr("Orientation:"), SSFrame80[1]);
-    place(Label80[2], 120, 967, 990, 194);
-    Panel3D80[2] = new Panel3D(SSFrame80[1], QStringLiteral(" Portrait"));
-    place(Panel3D80[2], 1139, 919, 2007, 302);
+    connect(guideLineOptions, &OptionGroup::clicked, this, &PrintPreviewPanel::SetGuideLines);
+    settingLabels[2] = new QLabel(tr("Orientation:"), optionFrames[1]);
+    place(settingLabels[2], 120, 967, 990, 194);
+    settingPanels[2] = new Panel3D(optionFrames[1], QStringLiteral(" Portrait"));
+    place(settingPanels[2], 1139, 919, 2007, 302);
 
     // The window's own print options go in this frame, where the window puts it.
-    SSFrame80[2] = new QGroupBox(config_.optionsCaption, this);
-    SSFrame80[2]->setVisible(!config_.optionsCaption.isEmpty());
-    for (QGroupBox* frame : SSFrame80) {
+    optionFrames[2] = new QGroupBox(config_.optionsCaption, this);
+    optionFrames[2]->setVisible(!config_.optionsCaption.isEmpty());
+    for (QGroupBox* frame : optionFrames) {
+        frame->setObjectName("SSFrame80");
         frame->setFlat(flat);
     }
 
-    Label80[1] = new QLabel(tr("Printer Font:"), this);
-    place(Label80[1], 75, 2675, 975, 194);
-    Panel3D80[0] = new Panel3D(this);
-    place(Panel3D80[0], 1089, 2643, 2322, 302);
-    Label80[0] = new QLabel(tr("Font Size:"), this);
-    place(Label80[0], 120, 3109, 780, 194);
-    Panel3D80[1] = new Panel3D(this);
-    place(Panel3D80[1], 929, 3083, 584, 302);
-    for (Panel3D* box : Panel3D80) {
+    settingLabels[1] = new QLabel(tr("Printer Font:"), this);
+    place(settingLabels[1], 75, 2675, 975, 194);
+    settingPanels[0] = new Panel3D(this);
+    place(settingPanels[0], 1089, 2643, 2322, 302);
+    settingLabels[0] = new QLabel(tr("Font Size:"), this);
+    place(settingLabels[0], 120, 3109, 780, 194);
+    settingPanels[1] = new Panel3D(this);
+    place(settingPanels[1], 929, 3083, 584, 302);
+    for (Panel3D* box : settingPanels) {
+        box->setObjectName("Panel3D80");
         box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
-    Panel3D80[0]->setAccessibleName(tr("Printer Font"));
-    Panel3D80[1]->setAccessibleName(tr("Font Size"));
-    Panel3D80[2]->setAccessibleName(tr("Orientation"));
-    Label80[0]->setBuddy(Panel3D80[1]);
+    for (QLabel* label : settingLabels) {
+        label->setObjectName("Label80");
+    }
+    settingPanels[0]->setAccessibleName(tr("Printer Font"));
+    settingPanels[1]->setAccessibleName(tr("Font Size"));
+    settingPanels[2]->setAccessibleName(tr("Orientation"));
+    settingLabels[0]->setBuddy(settingPanels[1]);
 
-    Frame3 = new QGroupBox(tr("Sample"), this);
-    Frame3->setFlat(flat);
-    place(Frame3, 195, 3470, 3236, 1000);
-    Panel3d82 = new Panel3D(Frame3, QStringLiteral("AaBbYyZz"));
-    Panel3d82->setAccessibleName(tr("Sample"));
-    place(Panel3d82, 330, 245, 2490, 630);
+    sampleFrame = new QGroupBox(tr("Sample"), this);
+    sampleFrame->setObjectName("Frame3");
+    sampleFrame->setFlat(flat);
+    place(sampleFrame, 195, 3470, 3236, 1000);
+    sampleText = new Panel3D(sampleFrame, QStringLiteral("AaBbYyZz"));
+    sampleText->setObjectName("Panel3d82");
+    sampleText->setAccessibleName(tr("Sample"));
+    place(sampleText, 330, 245, 2490, 630);
 
     const struct {
         const char* caption;
@@ -93,24 +103,27 @@ PrintPreviewPanel::PrintPreviewPanel(Services& services, Config config, QWidget*
                    {"&Print", 570, 5745, 2415, 390}};
     for (int index = 0; index < 5; ++index) {
         const auto& b = buttons[index];
-        SSCommand80[index] = new QPushButton(tr(b.caption), this);
-        place(SSCommand80[index], b.left, b.top, b.width, b.height);
-        connect(SSCommand80[index], &QPushButton::clicked, this,
+        commandButtons[index] = new QPushButton(tr(b.caption), this);
+        commandButtons[index]->setObjectName("SSCommand80");
+        place(commandButtons[index], b.left, b.top, b.width, b.height);
+        connect(commandButtons[index], &QPushButton::clicked, this,
                 [this, index] { PreviewPanelCommand(index); });
     }
     // The tab order runs down the buttons as they stand.
-    setTabOrder(SSCommand80[0], SSCommand80[1]);
-    setTabOrder(SSCommand80[1], SSCommand80[3]);
-    setTabOrder(SSCommand80[3], SSCommand80[4]);
-    setTabOrder(SSCommand80[4], SSCommand80[2]);
+    setTabOrder(commandButtons[0], commandButtons[1]);
+    setTabOrder(commandButtons[1], commandButtons[3]);
+    setTabOrder(commandButtons[3], commandButtons[4]);
+    setTabOrder(commandButtons[4], commandButtons[2]);
 
-    SSCommand2 = new QPushButton(tr("Auto Size"), this);
-    place(SSCommand2, 7081, 101, 794, 211);
-    connect(SSCommand2, &QPushButton::clicked, this, &PrintPreviewPanel::AutoSizePrintFont);
-    SSCommand1 = new QPushButton(kEnlarge, this);
-    place(SSCommand1, 8080, 101, 749, 211);
-    connect(SSCommand1, &QPushButton::clicked, this, &PrintPreviewPanel::TogglePreviewSize);
-    for (QPushButton* corner : {SSCommand1, SSCommand2}) {
+    autoSizeButton = new QPushButton(tr("Auto Size"), this);
+    autoSizeButton->setObjectName("SSCommand2");
+    place(autoSizeButton, 7081, 101, 794, 211);
+    connect(autoSizeButton, &QPushButton::clicked, this, &PrintPreviewPanel::AutoSizePrintFont);
+    enlargeButton = new QPushButton(kEnlarge, this);
+    enlargeButton->setObjectName("SSCommand1");
+    place(enlargeButton, 8080, 101, 749, 211);
+    connect(enlargeButton, &QPushButton::clicked, this, &PrintPreviewPanel::TogglePreviewSize);
+    for (QPushButton* corner : {enlargeButton, autoSizeButton}) {
         QFont small = corner->font();
         small.setPointSizeF(small.pointSizeF() * 0.8);
         corner->setFont(small);
@@ -125,16 +138,16 @@ void PrintPreviewPanel::place(QWidget* widget, int left, int top, int width, int
 void PrintPreviewPanel::showFontSettings(Sample sample) {
     const PrintSettings& settings = services_.program.PrintSettings;
     if (const auto name = PrintValue::toText(settings.PrintFontName)) {
-        Panel3D80[0]->setCaption(' ' + *name);
+        settingPanels[0]->setCaption(' ' + *name);
     }
     if (const auto size = PrintValue::toText(settings.PrintFontSize)) {
-        Panel3D80[1]->setCaption(' ' + *size);
+        settingPanels[1]->setCaption(' ' + *size);
     }
     if (sample == Sample::Keep) {
         return;
     }
     // The sample follows each value that converts and keeps the others.
-    QFont font = Panel3d82->font();
+    QFont font = sampleText->font();
     PrintFont current{font.family(), font.pointSizeF(), font.bold(),
                       font.italic(), font.underline(),  font.strikeOut()};
     const PrintFont wanted = printFontOf(settings, current);
@@ -144,20 +157,20 @@ void PrintPreviewPanel::showFontSettings(Sample sample) {
     font.setItalic(wanted.italic);
     font.setUnderline(wanted.underline);
     font.setStrikeOut(wanted.strikeout);
-    Panel3d82->setFont(font);
+    sampleText->setFont(font);
     if (const auto colour = printColourOf(settings)) {
-        Panel3d82->setForeColour(*colour);
+        sampleText->setForeColour(*colour);
     }
 }
 
 void PrintPreviewPanel::showSampleSize() {
     const auto size = PrintValue::toText(services_.program.PrintSettings.PrintFontSize);
-    Panel3D80[1]->setCaption(' ' + size.value_or(QString()));
+    settingPanels[1]->setCaption(' ' + size.value_or(QString()));
     if (const auto points = PrintValue::toSingle(services_.program.PrintSettings.PrintFontSize);
         points && *points > 0) {
-        QFont sample = Panel3d82->font();
+        QFont sample = sampleText->font();
         sample.setPointSizeF(*points);
-        Panel3d82->setFont(sample);
+        sampleText->setFont(sample);
     }
 }
 
@@ -172,18 +185,18 @@ void PrintPreviewPanel::open(Sample sample) {
     show();
     raise();
     setFocus();
-    SSCommand1->raise();
-    SSCommand2->raise();
-    SSCommand80[2]->setFocus();
+    enlargeButton->raise();
+    autoSizeButton->raise();
+    commandButtons[2]->setFocus();
     QCoreApplication::processEvents();
     rebuild();
 }
 
 void PrintPreviewPanel::rebuild() {
     if (config_.buildDocument) {
-        config_.buildDocument(VSPrinter1->layout());
+        config_.buildDocument(preview->layout());
     }
-    VSPrinter1->refresh();
+    preview->refresh();
 }
 
 void PrintPreviewPanel::PreviewPanelCommand(int index) {
@@ -196,9 +209,9 @@ void PrintPreviewPanel::PreviewPanelCommand(int index) {
         }
         break;
     case 1:
-        if (VSPrinter1->pageSetup()) {
-            Panel3D80[2]->setCaption(VSPrinter1->orientation() == 1 ? QStringLiteral(" Landscape")
-                                                                    : QStringLiteral(" Portrait"));
+        if (preview->pageSetup()) {
+            settingPanels[2]->setCaption(preview->orientation() == 1 ? QStringLiteral(" Landscape")
+                                                                     : QStringLiteral(" Portrait"));
             rebuild();
         }
         break;
@@ -210,7 +223,7 @@ void PrintPreviewPanel::PreviewPanelCommand(int index) {
         }
         break;
     case 3:
-        if (VSPrinter1->copyCurrentPage()) {
+        if (preview->copyCurrentPage()) {
             dialogs.message(
                 {QStringLiteral("Current Page has been copied to the Windows Clipboard."),
                  QStringLiteral("Copy Option"), Dialogs::Icon::Information});
@@ -219,10 +232,10 @@ void PrintPreviewPanel::PreviewPanelCommand(int index) {
                                             "clipboard."),
                              QStringLiteral("Copy Option"), Dialogs::Icon::Exclamation});
         }
-        SSCommand80[2]->setFocus();
+        commandButtons[2]->setFocus();
         break;
     case 4:
-        printDocument(services_.printer, dialogs, VSPrinter1->layout().document(),
+        printDocument(services_.printer, dialogs, preview->layout().document(),
                       window()->windowTitle(), window());
         break;
     default:
@@ -231,30 +244,30 @@ void PrintPreviewPanel::PreviewPanelCommand(int index) {
 }
 
 void PrintPreviewPanel::TogglePreviewSize() {
-    const QRect now = VSPrinter1->geometry();
-    if (SSCommand1->text() == kEnlarge) {
-        SSCommand1->setText(kNormal);
+    const QRect now = preview->geometry();
+    if (enlargeButton->text() == kEnlarge) {
+        enlargeButton->setText(kNormal);
         const int width =
             static_cast<int>(Twips::fromPixels(this->width())) - config_.enlargedWidthLess;
-        VSPrinter1->setGeometry(Twips::toPixels(config_.enlargedLeft, 0, width, 0).x(), now.y(),
-                                Twips::toPixels(width, 0).width(), now.height());
-        VSPrinter1->setZoom(PrintPreview::kPageWidth);
+        preview->setGeometry(Twips::toPixels(config_.enlargedLeft, 0, width, 0).x(), now.y(),
+                             Twips::toPixels(width, 0).width(), now.height());
+        preview->setZoom(PrintPreview::kPageWidth);
     } else {
-        SSCommand1->setText(kEnlarge);
+        enlargeButton->setText(kEnlarge);
         const ProgramState& program = services_.program;
-        VSPrinter1->setGeometry(Twips::toPixels(program.PreviewNormalLeft), now.y(),
-                                Twips::toPixels(program.PreviewNormalWidth), now.height());
-        VSPrinter1->setZoom(PrintPreview::kWholePage);
-        SSCommand80[2]->setFocus();
+        preview->setGeometry(Twips::toPixels(program.PreviewNormalLeft), now.y(),
+                             Twips::toPixels(program.PreviewNormalWidth), now.height());
+        preview->setZoom(PrintPreview::kWholePage);
+        commandButtons[2]->setFocus();
     }
-    VSPrinter1->raise();
-    SSCommand1->raise();
-    SSCommand2->raise();
+    preview->raise();
+    enlargeButton->raise();
+    autoSizeButton->raise();
     QCoreApplication::processEvents();
 }
 
 void PrintPreviewPanel::AutoSizePrintFont() {
-    PrintLayout& layout = VSPrinter1->layout();
+    PrintLayout& layout = preview->layout();
     layout.setMargins(0, 0, 0, 0);
     const QString reference = config_.autoSizeReference ? config_.autoSizeReference() : QString();
     PrintFont font = layout.font();
@@ -264,15 +277,15 @@ void PrintPreviewPanel::AutoSizePrintFont() {
     });
     services_.program.PrintSettings.PrintFontSize = static_cast<float>(size);
     showSampleSize();
-    VSPrinter1->raise();
-    SSCommand1->raise();
-    SSCommand2->raise();
-    SSCommand80[2]->setFocus();
+    preview->raise();
+    enlargeButton->raise();
+    autoSizeButton->raise();
+    commandButtons[2]->setFocus();
     rebuild();
 }
 
 void PrintPreviewPanel::SetGuideLines(int index) {
-    VSPrinter1->setGuideLines(index != 0 ? 1 : 0);
+    preview->setGuideLines(index != 0 ? 1 : 0);
     if (loading_) {
         return;
     }
@@ -291,29 +304,29 @@ void PrintPreviewPanel::loadGuideLineChoice() {
     const QString saved = settingsFile(services_.folder, SettingsFile::GColor3)
                               .readText(config_.guideLineRecord)
                               .trimmed();
-    VSPrinter1->setOrientation(0);
-    Panel3D80[2]->setCaption(QStringLiteral(" Portrait"));
-    VSPrinter1->setGuideLines(0);
+    preview->setOrientation(0);
+    settingPanels[2]->setCaption(QStringLiteral(" Portrait"));
+    preview->setGuideLines(0);
     const int index = saved.isEmpty() ? 0 : saved == "0" ? 0 : saved == "1" ? 1 : -1;
     loading_ = true;
-    SSOption82->select(index);
+    guideLineOptions->select(index);
     loading_ = false;
 }
 
 void PrintPreviewPanel::activate() {
     const int top = services_.program.ScreenMode == 9 ? 115 : 30;
-    for (QPushButton* corner : {SSCommand1, SSCommand2}) {
+    for (QPushButton* corner : {enlargeButton, autoSizeButton}) {
         const QRect place = corner->geometry();
         corner->move(place.x(), Twips::toPixels(top));
     }
     services_.program.PreviewNormalWidth =
-        static_cast<int>(std::lround(Twips::fromPixels(VSPrinter1->width())));
+        static_cast<int>(std::lround(Twips::fromPixels(preview->width())));
     services_.program.PreviewNormalLeft =
-        static_cast<int>(std::lround(Twips::fromPixels(VSPrinter1->x())));
+        static_cast<int>(std::lround(Twips::fromPixels(preview->x())));
 }
 
 QPushButton* PrintPreviewPanel::escapeButton() const {
-    return SSCommand1->text() == kNormal ? SSCommand1 : SSCommand80[2];
+    return enlargeButton->text() == kNormal ? enlargeButton : commandButtons[2];
 }
 
 bool PrintPreviewPanel::escape() {

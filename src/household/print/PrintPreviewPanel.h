@@ -51,7 +51,7 @@ public:
     // font it had; only the font name and size boxes follow the settings.
     enum class Sample { Update, Keep };
     void open(Sample sample = Sample::Update);
-    // The buttons SSCommand80: 0 printer font, 1 page setup, 2 cancel, 3 copy the page, 4 print.
+    // The buttons commandButtons: 0 printer font, 1 page setup, 2 cancel, 3 copy the page, 4 print.
     void PreviewPanelCommand(int index);
     void TogglePreviewSize();
     void AutoSizePrintFont();
@@ -73,17 +73,17 @@ public:
     // Puts a control of the panel at a place in twips (the windows whose panel is laid out apart).
     void place(QWidget* widget, int left, int top, int width, int height);
 
-    PrintPreview* VSPrinter1;
-    std::array<QPushButton*, 5> SSCommand80;
-    QPushButton* SSCommand1;             // "Enlarge" / "Normal"
-    QPushButton* SSCommand2;             // "Auto Size"
-    std::array<QGroupBox*, 3> SSFrame80; // print range, display options, the window's options
-    QRadioButton* SSOption81;
-    OptionGroup* SSOption82;
-    std::array<QLabel*, 3> Label80;
-    std::array<Panel3D*, 3> Panel3D80; // font name, font size, orientation
-    QGroupBox* Frame3;
-    Panel3D* Panel3d82; // the sample
+    PrintPreview* preview;
+    std::array<QPushButton*, 5> commandButtons;
+    QPushButton* enlargeButton;             // "Enlarge" / "Normal"
+    QPushButton* autoSizeButton;            // "Auto Size"
+    std::array<QGroupBox*, 3> optionFrames; // print range, display options, the window's options
+    QRadioButton* printRangeOption;
+    OptionGroup* guideLineOptions;
+    std::array<QLabel*, 3> settingLabels;
+    std::array<Panel3D*, 3> settingPanels; // font name, font size, orientation
+    QGroupBox* sampleFrame;
+    Panel3D* sampleText; // the sample
 
 private:
     void showFontSettings(Sample sample = Sample::Update);

@@ -63,7 +63,7 @@ void ThoughtsWindow::Form_Load() {
         setWindowIcon(QIcon(services_.folder.file("2.ico")));
         LoadHumorousThoughts();
         for (int n = 1; n <= 5; ++n) {
-            Toolbar2Button(n)->setVisible(false);
+            leftToolbarButton(n)->setVisible(false);
         }
     } else if (!LoadGeneralThoughts()) {
         return;
@@ -220,6 +220,6 @@ void ThoughtsWindow::SideButton(int n) {
 
 void ThoughtsWindow::setCopyAndPrintOffered(bool offered) {
     copyAction->setEnabled(offered);
-    Toolbar2Button(4)->setEnabled(offered);
+    leftToolbarButton(4)->setEnabled(offered);
     printAction->setEnabled(offered);
 }

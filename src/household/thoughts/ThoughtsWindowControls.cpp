@@ -102,20 +102,21 @@ void ThoughtsWindow::buildSearchPanel() {
 }
 
 void ThoughtsWindow::buildMenus() {
-    displayFontAction = mO->addAction("&Display Font", this, &ThoughtsWindow::ChooseDisplayFont);
-    displayColourAction = mO->addAction("Display &Area Color", this, [this] {
+    displayFontAction =
+        optionsMenu->addAction("&Display Font", this, &ThoughtsWindow::ChooseDisplayFont);
+    displayColourAction = optionsMenu->addAction("Display &Area Color", this, [this] {
         showStatus("Panel Color");
         ChooseDisplayColor(0);
         showStatus(windowTitle());
     });
     upperPanelColourAction =
-        mO->addAction("&Upper Panel Color", this, [this] { ChooseDisplayColor(0); });
+        optionsMenu->addAction("&Upper Panel Color", this, [this] { ChooseDisplayColor(0); });
     upperPanelColourAction->setVisible(false);
     lowerPanelColourAction =
-        mO->addAction("&Lower Panel Color", this, [this] { ChooseDisplayColor(1); });
+        optionsMenu->addAction("&Lower Panel Color", this, [this] { ChooseDisplayColor(1); });
     lowerPanelColourAction->setVisible(false);
-    mO->addSeparator();
-    searchAction = mO->addAction("S&earch");
+    optionsMenu->addSeparator();
+    searchAction = optionsMenu->addAction("S&earch");
     searchAction->setCheckable(true);
     // The tick is the search panel's to set: it shows while the panel is open.
     connect(searchAction, &QAction::triggered, this, [this](bool checked) {
@@ -123,25 +124,26 @@ void ThoughtsWindow::buildMenus() {
         searchText->clear();
         ToggleSearchPanel();
     });
-    copySeparator = mO->addSeparator();
-    optionsCopyAction = mO->addAction("&Copy", this, &ThoughtsWindow::CopyThoughtToClipboard);
+    copySeparator = optionsMenu->addSeparator();
+    optionsCopyAction =
+        optionsMenu->addAction("&Copy", this, &ThoughtsWindow::CopyThoughtToClipboard);
     optionsCopyAction->setVisible(false);
-    printAction = mO->addAction("&Print");
+    printAction = optionsMenu->addAction("&Print");
     printAction->setEnabled(false);
     restOfStoryAction =
-        mO->addAction("&The Rest of the Story", this, &ThoughtsWindow::ShowRestOfStory);
+        optionsMenu->addAction("&The Rest of the Story", this, &ThoughtsWindow::ShowRestOfStory);
     restOfStoryAction->setVisible(false);
     restOfStoryAction->setEnabled(false);
-    mO->addSeparator();
-    startAction = mO->addAction("&Start", this, &ThoughtsWindow::ShowRandomThought);
-    nextAction = mO->addAction("&Next", this, &ThoughtsWindow::ShowRandomThought);
+    optionsMenu->addSeparator();
+    startAction = optionsMenu->addAction("&Start", this, &ThoughtsWindow::ShowRandomThought);
+    nextAction = optionsMenu->addAction("&Next", this, &ThoughtsWindow::ShowRandomThought);
     nextAction->setVisible(false);
-    mO->addSeparator();
-    exitAction = mO->addAction("E&xit", this, &ThoughtsWindow::ExitCommand);
+    optionsMenu->addSeparator();
+    exitAction = optionsMenu->addAction("E&xit", this, &ThoughtsWindow::ExitCommand);
 
     // The Edit menu stands between Options and Help.
     editMenu = new QMenu("&Edit", this);
-    menuBar()->insertMenu(mH, editMenu);
+    menuBar()->insertMenu(helpAction, editMenu);
     copyAction = editMenu->addAction("&Copy", this, &ThoughtsWindow::CopyThoughtToClipboard);
     copyAction->setEnabled(false);
 
@@ -178,7 +180,7 @@ void ThoughtsWindow::buildSideToolbar() {
         buttons.append({thoughtsToolbarPicture(n), tooltips[n - 1]});
     }
     fillSideToolbar(buttons, [this](int n) { SideButton(n); });
-    Toolbar2Button(4)->setEnabled(false);
+    leftToolbarButton(4)->setEnabled(false);
 }
 
 void ThoughtsWindow::connectCommands() {
@@ -203,7 +205,7 @@ void ThoughtsWindow::connectCommands() {
 
 void ThoughtsWindow::beforeOptionsPopup() {
     optionsCopyAction->setVisible(copyAction->isEnabled() && !humorous_);
-    Toolbar2Button(4)->setEnabled(false);
+    leftToolbarButton(4)->setEnabled(false);
 }
 
 void ThoughtsWindow::afterOptionsPopup() {

@@ -26,7 +26,7 @@ void ThoughtsWindow::buildPrintPreview() {
                               {QString(), true});
     };
     config.openChanged = [this](bool open) {
-        mO->menuAction()->setEnabled(!open);
+        optionsMenu->menuAction()->setEnabled(!open);
         editMenu->menuAction()->setEnabled(!open);
         if (!open) {
             showStatus(windowTitle());
@@ -40,18 +40,18 @@ void ThoughtsWindow::buildPrintPreview() {
     printPreview = new PrintPreviewPanel(services_, config, thoughtsPanel);
     printPreview->place(printPreview, 450, 300, 8940, 6705);
     printPreview->setObjectName("SSPanel80");
-    connect(printPreview->SSCommand1, &QPushButton::clicked, this,
+    connect(printPreview->enlargeButton, &QPushButton::clicked, this,
             [this] { windowKeys().setCancelButton(printPreview->escapeButton()); });
     printPreview->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
-    printPreview->Panel3d82->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
+    printPreview->sampleText->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
     // One command: the button and the side toolbar's button run the menu item and are enabled
     // with it, which happens once a thought shows.
     connect(printAction, &QAction::triggered, this, &ThoughtsWindow::OpenThoughtPrintPreview);
     connect(printButton, &QPushButton::clicked, printAction, &QAction::trigger);
     connect(printAction, &QAction::enabledChanged, printButton, &QWidget::setEnabled);
-    connect(printAction, &QAction::enabledChanged, Toolbar2Button(5), &QAction::setEnabled);
+    connect(printAction, &QAction::enabledChanged, leftToolbarButton(5), &QAction::setEnabled);
     printButton->setEnabled(printAction->isEnabled());
-    Toolbar2Button(5)->setEnabled(printAction->isEnabled());
+    leftToolbarButton(5)->setEnabled(printAction->isEnabled());
 }
 
 void ThoughtsWindow::OpenThoughtPrintPreview() {

@@ -248,7 +248,7 @@ void ToDoWindow::EscapeKey() {
         return;
     }
     if (backgroundSelector->isVisible()) {
-        backgroundSelector->Command16[3]->click();
+        backgroundSelector->choiceButtons[3]->click();
         return;
     }
     RunCommand(ExitButton);

@@ -144,35 +144,37 @@ void ToDoWindow::buildControls() {
 void ToDoWindow::buildMenus() {
     // Printing, copying, the spelling check and the backup enable their items as they are
     // built.
-    gridBackgroundAction =
-        mO->addAction("Grid &Background Selector", this, &ToDoWindow::ToggleGridBackgroundSelector);
+    gridBackgroundAction = optionsMenu->addAction("Grid &Background Selector", this,
+                                                  &ToDoWindow::ToggleGridBackgroundSelector);
     gridBackgroundAction->setObjectName("mOBC");
     gridTextColourAction =
-        mO->addAction("Grid &Text  Color", this, &ToDoWindow::ChooseGridTextColour);
+        optionsMenu->addAction("Grid &Text  Color", this, &ToDoWindow::ChooseGridTextColour);
     gridTextColourAction->setObjectName("mOTC");
-    panelColourAction = mO->addAction("Panel &Color", this, &ToDoWindow::ChoosePanelColour);
+    panelColourAction =
+        optionsMenu->addAction("Panel &Color", this, &ToDoWindow::ChoosePanelColour);
     panelColourAction->setObjectName("mOC");
-    mO->addSeparator();
-    deleteRowAction = mO->addAction("&Delete Item fm Grid", this, &ToDoWindow::DeleteGridRow);
+    optionsMenu->addSeparator();
+    deleteRowAction =
+        optionsMenu->addAction("&Delete Item fm Grid", this, &ToDoWindow::DeleteGridRow);
     deleteRowAction->setObjectName("mODel");
-    clearGridAction = mO->addAction("&Clear Grid", this, &ToDoWindow::ClearGrid);
+    clearGridAction = optionsMenu->addAction("&Clear Grid", this, &ToDoWindow::ClearGrid);
     clearGridAction->setObjectName("mOCl");
-    insertRowAction = mO->addAction("&Insert New Row", this, &ToDoWindow::InsertGridRow);
+    insertRowAction = optionsMenu->addAction("&Insert New Row", this, &ToDoWindow::InsertGridRow);
     insertRowAction->setObjectName("mOIN");
-    mO->addSeparator();
-    printWorksheetAction = mO->addAction("Print To Do &Worksheet");
+    optionsMenu->addSeparator();
+    printWorksheetAction = optionsMenu->addAction("Print To Do &Worksheet");
     printWorksheetAction->setObjectName("mOW");
-    optionsCopyAction = mO->addAction("Cop&y");
+    optionsCopyAction = optionsMenu->addAction("Cop&y");
     optionsCopyAction->setObjectName("mOCopy");
     optionsCopyAction->setVisible(false);
-    printAction = mO->addAction("&Print");
+    printAction = optionsMenu->addAction("&Print");
     printAction->setObjectName("mOPrt");
-    saveAction = mO->addAction("&Save", this, [this] { SaveToDoGrid(); });
+    saveAction = optionsMenu->addAction("&Save", this, [this] { SaveToDoGrid(); });
     saveAction->setObjectName("mOS");
-    spellingAction = mO->addAction("Spelling Chec&k");
+    spellingAction = optionsMenu->addAction("Spelling Chec&k");
     spellingAction->setObjectName("mOSpell");
-    mO->addSeparator();
-    exitAction = mO->addAction("E&xit", this, &ToDoWindow::ExitToDo);
+    optionsMenu->addSeparator();
+    exitAction = optionsMenu->addAction("E&xit", this, &ToDoWindow::ExitToDo);
     exitAction->setObjectName("mOEx");
     for (QAction* later : {printWorksheetAction, optionsCopyAction, printAction, spellingAction}) {
         later->setEnabled(false);
@@ -192,8 +194,8 @@ void ToDoWindow::buildMenus() {
     restoreAction->setObjectName("mUR");
     backupAction->setEnabled(false);
     restoreAction->setEnabled(false);
-    menuBar()->insertMenu(mH, editMenu);
-    menuBar()->insertMenu(mH, utilitiesMenu);
+    menuBar()->insertMenu(helpAction, editMenu);
+    menuBar()->insertMenu(helpAction, utilitiesMenu);
 }
 
 void ToDoWindow::connectHandlers() {
@@ -221,7 +223,7 @@ void ToDoWindow::connectHandlers() {
                 }
             });
 
-    connect(mO, &QMenu::aboutToShow, this, &ToDoWindow::UpdateOptionsMenu);
+    connect(optionsMenu, &QMenu::aboutToShow, this, &ToDoWindow::UpdateOptionsMenu);
     connect(this, &ToDoWindow::insertRowOffered, insertRowAction, &QAction::setEnabled);
     setOptionsPopupHooks([this] {
         toDoGrid->setRow(1);
@@ -234,9 +236,9 @@ void ToDoWindow::connectHandlers() {
             [this] { showStatus(windowTitle()); });
     connect(backgroundSelector, &GridBackgroundSelector::settingChanged, this,
             [this] { selectorChanged_ = true; });
-    for (std::size_t i = 0; i < backgroundSelector->Command16.size(); ++i) {
+    for (std::size_t i = 0; i < backgroundSelector->choiceButtons.size(); ++i) {
         // Runs after the selector's own action for the button.
-        connect(backgroundSelector->Command16[i], &QPushButton::clicked, this,
+        connect(backgroundSelector->choiceButtons[i], &QPushButton::clicked, this,
                 [this, i] { selectorClicked(int(i)); });
     }
 }

@@ -30,7 +30,7 @@ void ToDoWindow::buildPrintPanel() {
         return font;
     };
     hooks.setMenusEnabled = [this](bool enabled) {
-        mO->menuAction()->setEnabled(enabled);
+        optionsMenu->menuAction()->setEnabled(enabled);
         editMenu->menuAction()->setEnabled(enabled);
     };
     hooks.showStatus = [this](const QString& text) { showStatus(text); };
@@ -40,7 +40,7 @@ void ToDoWindow::buildPrintPanel() {
     printPreview = printPanel->preview;
     printPreview->place(printPreview, 1030, 250, 8940, 6705);
     printPreview->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
-    printPreview->Panel3d82->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
+    printPreview->sampleText->setBackColour(ColorNumber::toColor(ColorNumber::kButtonFace));
 
     connect(printAction, &QAction::triggered, this, &ToDoWindow::OpenToDoPrintPreview);
     connect(printWorksheetAction, &QAction::triggered, this,

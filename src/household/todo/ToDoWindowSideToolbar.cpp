@@ -22,8 +22,8 @@ void ToDoWindow::buildSideToolbar() {
         },
         [this](int button) { RunSideToolbarButton(button); });
     // Inserting a row is offered together with the Options menu's entry.
-    Toolbar2Button(4)->setEnabled(insertRowAction->isEnabled());
-    connect(this, &ToDoWindow::insertRowOffered, Toolbar2Button(4), &QAction::setEnabled);
+    leftToolbarButton(4)->setEnabled(insertRowAction->isEnabled());
+    connect(this, &ToDoWindow::insertRowOffered, leftToolbarButton(4), &QAction::setEnabled);
 }
 
 void ToDoWindow::RunSideToolbarButton(int button) {

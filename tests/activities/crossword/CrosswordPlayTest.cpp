@@ -218,7 +218,7 @@ TEST_F(CrosswordPlayTest, ACheckCountsAndColoursRightWrongAndBlankWords) {
     EXPECT_EQ(window->resultGauges[2]->floodPercent(), checkPercent(words - 2, words));
     EXPECT_EQ(window->resultGauges[0]->foreColour(), palette(0));
     EXPECT_FALSE(window->resultGauges[0]->isVisible());
-    EXPECT_EQ(window->StatusBar1->panelText(1), "Crossword Puzzles");
+    EXPECT_EQ(window->statusPanels->panelText(1), "Crossword Puzzles");
 
     for (int cell : cellsOf(1, 1)) {
         EXPECT_EQ(letterColour(cell), palette(1)) << cell;
@@ -291,7 +291,7 @@ TEST_F(CrosswordPlayTest, WordHelpIsGrantedUpToTheLimitThenSaysSorry) {
     playPuzzle(kPuzzle);
     fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Yes, Dialogs::Answer::Yes};
     for (int help = 1; help <= 3; ++help) {
-        window->Toolbar2Button(2)->trigger();
+        window->leftToolbarButton(2)->trigger();
         settle();
         EXPECT_EQ(lettersOf(1, help), answers(1)[help - 1]) << help;
         EXPECT_EQ(window->acrossList->ListIndex(), help) << "moved on to the next clue";
@@ -329,7 +329,7 @@ TEST_F(CrosswordPlayTest, TheWordHelpLimitWrapsFrom0To6AndALimitOf0GrantsNone) {
 
     playPuzzle(kPuzzle);
     EXPECT_FALSE(window->wordHelpButton->isEnabled());
-    window->Toolbar2Button(2)->trigger();
+    window->leftToolbarButton(2)->trigger();
     EXPECT_EQ(messageTexts(),
               QStringList{"Sorry!  All of your Word Helps\rhave been used for this puzzle!"});
 }
@@ -483,12 +483,12 @@ Offered offered(const CrosswordWindow& w, const Services& services) {
             state(w.startAction),
             state(w.nextAction),
             together({w.checkButton->isEnabled(), w.checkAction->isEnabled(),
-                      w.Toolbar2Button(1)->isEnabled()}),
+                      w.leftToolbarButton(1)->isEnabled()}),
             state(w.wordHelpButton),
             state(w.wordHelpOptionAction),
             state(w.wordHelpAction),
             together({w.usePuzzleAction->isEnabled(), w.nextPuzzleAction->isEnabled()}),
-            together({w.viewPuzzleWordsAction->isEnabled(), w.Toolbar2Button(3)->isEnabled()}),
+            together({w.viewPuzzleWordsAction->isEnabled(), w.leftToolbarButton(3)->isEnabled()}),
             together({w.levelMenu->menuAction()->isEnabled(), w.subjectFrame->isEnabled(),
                       w.levelFrame->isEnabled()}),
             w.choicePanel->isVisible(),

@@ -82,14 +82,14 @@ TEST_F(HangmanWindowTest, OpensAtLevel1InOrderWithItsToolbars) {
     EXPECT_FALSE(window->randomOrderAction->isChecked());
     EXPECT_EQ(window->levelDescriptionPanel->caption(), "Level 1 Word Level = 4 Letter Words");
     EXPECT_TRUE(window->levelDescriptionPanel->isVisible());
-    EXPECT_EQ(window->StatusBar1->panelText(1), "Click Start to begin this activity");
-    EXPECT_FALSE(window->Toolbar1->isButtonEnabled(4));
-    EXPECT_FALSE(window->Toolbar1->isButtonEnabled(16));
-    EXPECT_TRUE(window->Toolbar1->isButtonEnabled(17));
+    EXPECT_EQ(window->statusPanels->panelText(1), "Click Start to begin this activity");
+    EXPECT_FALSE(window->toolbar->isButtonEnabled(4));
+    EXPECT_FALSE(window->toolbar->isButtonEnabled(16));
+    EXPECT_TRUE(window->toolbar->isButtonEnabled(17));
     EXPECT_EQ(services.program.PrintSettings.PrintFontUnderline, SharedValue(false));
     EXPECT_EQ(services.program.PrintSettings.PrintFontStrikethru, SharedValue(false));
     QStringList tooltips;
-    for (QAction* button : window->Toolbar2->actions()) {
+    for (QAction* button : window->leftToolbar->actions()) {
         tooltips.append(button->toolTip());
     }
     EXPECT_EQ(tooltips, (QStringList{"Panel Color", "Sound", "Help", "Exit"}));
@@ -147,10 +147,10 @@ TEST_F(HangmanWindowTest, OnlyTheExitSavesAChosenColourAndBlackIsRefused) {
     // Black, the gallows' colour, is refused; the Exit then asks nothing.
     fake.dialogs.answers = {Dialogs::Answer::Yes};
     fake.dialogs.colors = {QColor(0, 0, 0)};
-    window->Toolbar2Button(1)->trigger();
+    window->leftToolbarButton(1)->trigger();
     ASSERT_EQ(fake.dialogs.shown.size(), 2);
     EXPECT_EQ(fake.dialogs.shown[1].title, "Color Conflict");
-    EXPECT_EQ(window->StatusBar1->panelText(1), "Hangman");
+    EXPECT_EQ(window->statusPanels->panelText(1), "Hangman");
     // No (the system colour), then Yes at the Exit, writes "Default".
     fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
     window->panelColourAction->trigger();
@@ -191,7 +191,7 @@ TEST_F(HangmanWindowTest, OnlyTheExitSavesAChosenColourAndBlackIsRefused) {
     fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Yes};
     fake.dialogs.colors = {QColor(0, 128, 0)};
     window->panelColourAction->trigger();
-    window->Toolbar1->button(20)->trigger();
+    window->toolbar->button(20)->trigger();
     EXPECT_EQ(record12(), QString::number(0x008000));
 }
 
@@ -290,13 +290,13 @@ TEST_F(HangmanWindowTest, SoundInformationKeepsSharedStateAndButton17ThenExitOpe
     services.program.SharedState = 5;
     fake.modal.scripts.push_back([this](QWidget&) {
         EXPECT_EQ(services.program.SharedState, 0);
-        EXPECT_EQ(window->StatusBar1->panelText(1), "Sound Information");
+        EXPECT_EQ(window->statusPanels->panelText(1), "Sound Information");
         services.program.SharedState = 88; // a file picked in its Incorrect list
     });
     window->soundAction->trigger();
     EXPECT_EQ(services.program.SharedState, 5);
     EXPECT_EQ(services.program.SignalValue, 5);
-    EXPECT_EQ(window->StatusBar1->panelText(1), "Hangman");
+    EXPECT_EQ(window->statusPanels->panelText(1), "Hangman");
     window->close();
 
     // From the main window: button 17 in the hangman window, then its Exit.
@@ -305,8 +305,8 @@ TEST_F(HangmanWindowTest, SoundInformationKeepsSharedStateAndButton17ThenExitOpe
     main.Form_Load();
     fake.modal.scripts.push_back([](QWidget& hangman) {
         auto& window = static_cast<HangmanWindow&>(hangman);
-        window.Toolbar1->button(17)->trigger();
-        window.Toolbar1->button(20)->trigger();
+        window.toolbar->button(17)->trigger();
+        window.toolbar->button(20)->trigger();
     });
     main.toolbar->button(4)->trigger();
     QCoreApplication::processEvents();
@@ -321,12 +321,12 @@ TEST_F(HangmanWindowTest, TheBackgroundPictureIsFoundInAnyCaseAndAMissingOneIsPa
     ASSERT_TRUE(picture.save(fake.file("WP3.jpg")));
     services.program.Background = QString("wp3");
     open();
-    EXPECT_FALSE(window->Image1->pixmap().isNull());
+    EXPECT_FALSE(window->backgroundPicture->pixmap().isNull());
     window->close();
     services.program.Background = QString("WP9"); // no such picture: the load goes on
     open();
-    EXPECT_TRUE(window->Image1->pixmap().isNull());
-    EXPECT_EQ(window->StatusBar1->panelText(1), "Click Start to begin this activity");
+    EXPECT_TRUE(window->backgroundPicture->pixmap().isNull());
+    EXPECT_EQ(window->statusPanels->panelText(1), "Click Start to begin this activity");
 }
 
 TEST_F(HangmanWindowTest, TheRightButtonPopsTheOptionsMenuUpOnTheBoardOnly) {
@@ -348,8 +348,8 @@ TEST_F(HangmanWindowTest, TheRightButtonPopsTheOptionsMenuUpOnTheBoardOnly) {
     window->ropeStrip->show();
     for (const auto& c : controls) {
         QTest::mouseClick(c.control, Qt::RightButton, {}, QPoint(2, 2));
-        EXPECT_EQ(window->mO->isVisible(), c.popsUp) << c.name;
-        window->mO->hide();
+        EXPECT_EQ(window->optionsMenu->isVisible(), c.popsUp) << c.name;
+        window->optionsMenu->hide();
     }
 }
 
@@ -402,15 +402,15 @@ TEST_F(HangmanWindowTest, TheRestoredTopToolbarLeavesTheBoardAboveTheStatusBar) 
     window->close();
     services.program.TopToolbarState = 99;
     open();
-    ASSERT_TRUE(window->Toolbar1->isHidden());
-    QTest::mouseClick(window->StatusBar1->panel(2), Qt::LeftButton);
-    ASSERT_TRUE(window->Toolbar1->isVisible());
+    ASSERT_TRUE(window->toolbar->isHidden());
+    QTest::mouseClick(window->statusPanels->panel(2), Qt::LeftButton);
+    ASSERT_TRUE(window->toolbar->isVisible());
     // The board takes the size it has in a window opened with the toolbar, and stays whole above
     // the status bar.
     EXPECT_EQ(window->mainPanelGround->size(), withToolbar);
     const QPoint bottom =
         window->mainPanelGround->mapTo(window.get(), QPoint(0, window->mainPanelGround->height()));
-    EXPECT_LE(bottom.y(), window->StatusBar1->y());
+    EXPECT_LE(bottom.y(), window->statusPanels->y());
 }
 
 } // namespace

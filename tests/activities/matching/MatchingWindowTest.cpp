@@ -112,7 +112,7 @@ TEST_F(MatchingWindowTest, OnePlayerPlaysALevelOneGameToItsEndAndReadsTheReport)
     EXPECT_EQ(window->exitButton->text(), "Exit");
     EXPECT_FALSE(window->startButton->isEnabled());
     EXPECT_FALSE(window->panelColourAction->isEnabled());
-    EXPECT_FALSE(window->Toolbar1->isButtonEnabled(16));
+    EXPECT_FALSE(window->toolbar->isButtonEnabled(16));
     EXPECT_EQ(window->messagePanel->caption(), "Start");
     EXPECT_EQ(window->game().TopicString.left(7), "*HELLO*");
 
@@ -149,7 +149,7 @@ TEST_F(MatchingWindowTest, OnePlayerPlaysALevelOneGameToItsEndAndReadsTheReport)
     EXPECT_EQ(window->exitButton->text(), "E&xit");
     EXPECT_TRUE(window->startButton->isEnabled());
     EXPECT_TRUE(window->reportButton->isEnabled());
-    EXPECT_TRUE(window->Toolbar1->isButtonEnabled(16));
+    EXPECT_TRUE(window->toolbar->isButtonEnabled(16));
     EXPECT_EQ(window->playersPanel->caption(), "");
 
     QTest::mouseClick(window->reportButton, Qt::LeftButton);
@@ -254,7 +254,7 @@ TEST_F(MatchingWindowTest, NamesSavedFromToolbarSixteenEnableTheFamilySource) {
         }
         FamilyNamesFile::write(fake.folder, names);
     });
-    window->Toolbar1->buttonClicked(16);
+    window->toolbar->buttonClicked(16);
     QCoreApplication::processEvents();
     EXPECT_EQ(fake.modal.shownClasses, QStringList{"FamilyNamesWindow"});
     EXPECT_TRUE(window->cardSourceOptions[0]->isEnabled());
@@ -295,11 +295,11 @@ TEST_F(MatchingWindowTest, ColourNoThenExitSavesDefaultAndTheFallbackIsDarkCyan)
 TEST_F(MatchingWindowTest, EachLevelDisablesOnlyItsOwnButtonAndButton17OpensNothingAfterwards) {
     for (const int level : {1, 2}) {
         open(level);
-        EXPECT_EQ(window->Toolbar1->isButtonEnabled(6), level == 2);
-        EXPECT_EQ(window->Toolbar1->isButtonEnabled(7), level == 1);
-        window->Toolbar1->buttonClicked(17);
+        EXPECT_EQ(window->toolbar->isButtonEnabled(6), level == 2);
+        EXPECT_EQ(window->toolbar->isButtonEnabled(7), level == 1);
+        window->toolbar->buttonClicked(17);
         QCoreApplication::processEvents();
-        window->Toolbar1->buttonClicked(20);
+        window->toolbar->buttonClicked(20);
         EXPECT_EQ(services.program.NextActivity, 0);
         EXPECT_FALSE(window->isVisible());
     }
@@ -331,7 +331,7 @@ TEST_F(MatchingWindowTest, LevelOneFollowsTheWorkedExampleAndASecondActivationKe
         }
     };
     check();
-    window->Toolbar1->buttonClicked(17);
+    window->toolbar->buttonClicked(17);
     QCoreApplication::processEvents();
     check();
 }
@@ -385,14 +385,14 @@ TEST_F(MatchingWindowTest, TheMainWindowOpensLevelOneAndItsToolbarSwitchesToLeve
         auto& matching = static_cast<MatchingWindow&>(shown);
         captions.append(matching.windowTitle());
         EXPECT_EQ(matching.game().cardCount(), 20);
-        matching.Toolbar1->button(7)->trigger();
+        matching.toolbar->button(7)->trigger();
     });
     fake.modal.scripts.push_back([&](QWidget& shown) {
         auto& matching = static_cast<MatchingWindow&>(shown);
         captions.append(matching.windowTitle());
         EXPECT_EQ(matching.game().cardCount(), 36);
-        EXPECT_FALSE(matching.Toolbar1->isButtonEnabled(7));
-        matching.Toolbar1->button(20)->trigger();
+        EXPECT_FALSE(matching.toolbar->isButtonEnabled(7));
+        matching.toolbar->button(20)->trigger();
     });
     main.toolbar->button(6)->trigger();
     QCoreApplication::processEvents();

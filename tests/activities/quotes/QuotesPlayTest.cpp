@@ -102,7 +102,7 @@ TEST_F(QuotesWindowTest, AOnePanelClickGameCountsEveryPlacementAndMarksTheWrongO
 }
 
 TEST_F(QuotesWindowTest, OnePanelDragErrorsCountWithoutMarksWhenShowErrorsIsOff) {
-    window->Toolbar2Button(3)->trigger(); // Show Errors off
+    window->leftToolbarButton(3)->trigger(); // Show Errors off
     ASSERT_EQ(window->showErrorsAction->isChecked(), false);
     start(10);
     // Box 1 holds box 0's text; dropping it on box 5 is a wrong placement.
@@ -113,7 +113,7 @@ TEST_F(QuotesWindowTest, OnePanelDragErrorsCountWithoutMarksWhenShowErrorsIsOff)
     EXPECT_EQ(upper(5)->foreCode(), 0);
     EXPECT_FALSE(fake.sound.played.contains("Wrong.wav"));
     // With Show Errors on the same kind of move is marked red and heard.
-    window->Toolbar2Button(3)->trigger();
+    window->leftToolbarButton(3)->trigger();
     drag(upper(5), upper(1));
     EXPECT_EQ(upper(1)->foreCode(), 12);
     EXPECT_TRUE(fake.sound.played.contains("Wrong.wav"));
@@ -260,7 +260,7 @@ TEST_F(QuotesWindowTest, SoundInformationMidCountdownKeepsTheModeAndStopsTheCloc
     EXPECT_EQ(services.program.SharedState, QuoteRules::OnePanel);
     // Toolbar button 17 leaves 17 for the main window to open again afterwards.
     fake.modal.scripts.push_back([](QWidget&) {});
-    window->Toolbar1->button(17)->trigger();
+    window->toolbar->button(17)->trigger();
     EXPECT_EQ(services.program.NextActivity, 17);
     // The countdown then ends in one panel as it began.
     for (int second = 0; second < 60; ++second) {
@@ -311,12 +311,12 @@ TEST_F(QuotesWindowTest, AStartClosesTheReportWithItsMarkAndEsc) {
 TEST_F(QuotesWindowTest, ShowErrorsButtonNamesWhatAClickWouldDoOnlyOverItsHeight) {
     const auto moveTo = [this](int twips) {
         const QPointF at(5, Twips::toPixels(twips));
-        QMouseEvent move(QEvent::MouseMove, at, window->Toolbar2->mapToGlobal(at), Qt::NoButton,
+        QMouseEvent move(QEvent::MouseMove, at, window->leftToolbar->mapToGlobal(at), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(window->Toolbar2, &move);
-        return window->Toolbar2Button(3)->toolTip();
+        QApplication::sendEvent(window->leftToolbar, &move);
+        return window->leftToolbarButton(3)->toolTip();
     };
-    window->Toolbar2Button(3)->trigger(); // Show Errors off
+    window->leftToolbarButton(3)->trigger(); // Show Errors off
     EXPECT_EQ(moveTo(400), "Show Errors - OFF");
     EXPECT_EQ(moveTo(690), "Show Errors - ON");
     window->showErrorsAction->trigger();

@@ -187,8 +187,8 @@ TEST_F(ScramblerWindowTest, Button17ThenExitOpensNothing) {
     main.Form_Load();
     fake.modal.scripts.push_back([](QWidget& scrambler) {
         auto& window = static_cast<ScramblerWindow&>(scrambler);
-        window.Toolbar1->button(17)->trigger();
-        window.Toolbar1->button(20)->trigger();
+        window.toolbar->button(17)->trigger();
+        window.toolbar->button(20)->trigger();
     });
     main.toolbar->button(8)->trigger();
     QCoreApplication::processEvents();
@@ -264,10 +264,10 @@ TEST_F(ScramblerWindowTest, OptionsAndTheirMenuTwinsAgreeAndArrangeTheScoreBox) 
     window->helpDisplayAction->trigger();
     EXPECT_TRUE(window->helpDisplayCheck->isChecked());
     EXPECT_EQ(window->helpPanel->caption(), "Help Information will be Displayed Here.");
-    window->Toolbar2Button(3)->trigger();
+    window->leftToolbarButton(3)->trigger();
     EXPECT_FALSE(window->helpDisplayAction->isChecked());
     EXPECT_EQ(window->helpPanel->caption(), "Help Not Selected");
-    window->Toolbar2Button(4)->trigger();
+    window->leftToolbarButton(4)->trigger();
     EXPECT_FALSE(window->viewPanelsCheck->isChecked());
     EXPECT_FALSE(window->viewPanelsAction->isChecked());
     EXPECT_FALSE(window->wordsUsedPanel->isVisibleTo(window.get()));

@@ -105,17 +105,17 @@ protected:
 
 TEST_F(BirthyearWindowTest, OpensWithTheYearListAndNoYearShown) {
     EXPECT_EQ(window->windowTitle(), "Birthyear Information");
-    EXPECT_EQ(window->StatusBar1->panelText(1), "Birthyear Information");
+    EXPECT_EQ(window->statusPanels->panelText(1), "Birthyear Information");
     ASSERT_EQ(window->yearBox->count(), 126);
     EXPECT_EQ(window->yearBox->itemText(0), "1900");
     EXPECT_EQ(window->yearBox->itemText(125), "2025");
     EXPECT_EQ(window->yearBox->currentText(), "");
     EXPECT_EQ(services.program.YearListLimit, 125);
     for (int button : {9, 16, 17}) {
-        EXPECT_FALSE(window->Toolbar1->isButtonEnabled(button)) << button;
+        EXPECT_FALSE(window->toolbar->isButtonEnabled(button)) << button;
     }
     EXPECT_FALSE(window->copyAction->isEnabled());
-    EXPECT_FALSE(window->Toolbar2Button(4)->isEnabled());
+    EXPECT_FALSE(window->leftToolbarButton(4)->isEnabled());
     EXPECT_TRUE(window->birthyearPanel->isVisible());
 
     click(window->inputButton); // no year yet
@@ -138,7 +138,7 @@ TEST_F(BirthyearWindowTest, AYearShowsItsTextsAndEditsOfBothSidesAreSavedTogethe
     EXPECT_TRUE(window->inputPanel->isVisible());
     EXPECT_FALSE(window->copyAction->isEnabled());
     EXPECT_FALSE(window->exitButton->isEnabled());
-    EXPECT_EQ(window->StatusBar1->panelText(1), "Input/Edit Information");
+    EXPECT_EQ(window->statusPanels->panelText(1), "Input/Edit Information");
     window->inputText->setFocus();
     type("x"); // no side yet
     EXPECT_EQ(fake.dialogs.shown.back().text, "First select 'Side' to input or edit data!");
@@ -340,7 +340,7 @@ TEST_F(BirthyearWindowTest, EveryWayTextEntersShowsWhatIsSavedAndCountsAsAChange
 TEST_F(BirthyearWindowTest, TheCopyNamesTheYearOnDisplay) {
     pick(1950);
     window->yearBox->setEditText("1977"); // typed, not shown
-    window->Toolbar2Button(4)->trigger();
+    window->leftToolbarButton(4)->trigger();
     ASSERT_EQ(fake.clipboard.texts.size(), 1);
     EXPECT_EQ(fake.clipboard.texts[0],
               "What was Happening During the Year 1950\r\nOn The More Serious Side of 1950\r\n"
@@ -354,11 +354,11 @@ TEST_F(BirthyearWindowTest, EscClosesTheChartThenTheSelectorThenTheWindow) {
     pick(1950);
     click(window->costChartButton);
     EXPECT_TRUE(window->costChartPanel->isVisible());
-    EXPECT_EQ(window->StatusBar1->panelText(1), "Five Year Cost Chart");
+    EXPECT_EQ(window->statusPanels->panelText(1), "Five Year Cost Chart");
     EXPECT_FALSE(window->copyAction->isEnabled());
-    window->Toolbar2Button(2)->trigger(); // panel colour only beeps while the chart shows
+    window->leftToolbarButton(2)->trigger(); // panel colour only beeps while the chart shows
     EXPECT_EQ(fake.sound.played, QStringList{FakeSound::kBeep});
-    window->Toolbar2Button(1)->trigger();
+    window->leftToolbarButton(1)->trigger();
     EXPECT_TRUE(window->backgroundSelector->isVisible());
     escape();
     EXPECT_FALSE(window->costChartPanel->isVisible());
@@ -379,7 +379,7 @@ TEST_F(BirthyearWindowTest, LeavingWithUnsavedInputAsksCancelStaysYesSaves) {
     click(window->seriousSideButton);
     type(" kept");
     fake.dialogs.answers = {Answer::Cancel};
-    window->Toolbar1->button(12)->trigger();
+    window->toolbar->button(12)->trigger();
     settle();
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->inputPanel->isVisible());
@@ -442,8 +442,8 @@ TEST_F(BirthyearWindowTest, FirstRunDefaultsAndChosenColoursSurviveARestart) {
     window->textColourAction->trigger();  // navy
     click(window->costChartButton);       // the chart, with the selector
     window->backgroundSelectorAction->trigger();
-    window->backgroundSelector->Image3[2]->click();
-    window->backgroundSelector->Command16[2]->click(); // Use Above: WP3
+    window->backgroundSelector->thumbnails[2]->click();
+    window->backgroundSelector->choiceButtons[2]->click(); // Use Above: WP3
     fake.dialogs.answers = {Answer::Yes};
     window->exitAction->trigger();
     EXPECT_EQ(fake.dialogs.shown.back().text, "Save changes made to Panel and or Text Color?");
@@ -466,9 +466,9 @@ TEST_F(BirthyearWindowTest, ACancelledGridChoiceIsNotSavedWhileTheColoursAre) {
     EXPECT_EQ(window->costGrid->backColour(), QColor(255, 0, 0));
     click(window->costChartButton);
     window->backgroundSelectorAction->trigger();
-    window->backgroundSelector->Command16[1]->click(); // Use Default
+    window->backgroundSelector->choiceButtons[1]->click(); // Use Default
     window->backgroundSelectorAction->trigger();
-    window->backgroundSelector->Command16[3]->click(); // Cancel takes it out of the save
+    window->backgroundSelector->choiceButtons[3]->click(); // Cancel takes it out of the save
     fake.dialogs.answers = {Answer::Yes};
     window->exitAction->trigger();
     EXPECT_EQ(gcolor2.readText(60), "255");

@@ -50,9 +50,9 @@ TEST_F(CalendarMakerWindowTest, OpensOnTodaysMonth) {
     EXPECT_EQ(window->NumberAlignment, 0);
     EXPECT_TRUE(window->alignmentButtons[0]->isChecked());
     for (int button : {15, 16, 17}) {
-        EXPECT_FALSE(window->Toolbar1->button(button)->isEnabled()) << button;
+        EXPECT_FALSE(window->toolbar->button(button)->isEnabled()) << button;
     }
-    EXPECT_EQ(window->StatusBar1->panelText(1), "Calendar Maker");
+    EXPECT_EQ(window->statusPanels->panelText(1), "Calendar Maker");
     EXPECT_EQ(QApplication::focusWidget(), window->exitButton);
 }
 
@@ -60,11 +60,11 @@ TEST_F(CalendarMakerWindowTest, RemovedTopToolbarIsHiddenAndNothingElseChanges) 
     services.program.TopToolbarState = 99;
     services.program.SideToolbarState = 88;
     open();
-    EXPECT_FALSE(window->Toolbar1->isVisible());
-    EXPECT_FALSE(window->StatusBar1->isPanelShown(2));
-    EXPECT_FALSE(window->StatusBar1->isPanelShown(3));
-    EXPECT_TRUE(window->Toolbar2->isVisible());
-    EXPECT_TRUE(window->Toolbar3->isVisible());
+    EXPECT_FALSE(window->toolbar->isVisible());
+    EXPECT_FALSE(window->statusPanels->isPanelShown(2));
+    EXPECT_FALSE(window->statusPanels->isPanelShown(3));
+    EXPECT_TRUE(window->leftToolbar->isVisible());
+    EXPECT_TRUE(window->rightToolbar->isVisible());
 }
 
 TEST_F(CalendarMakerWindowTest, ADateOrAnAlignmentChosenRebuildsTheMonth) {
@@ -118,7 +118,7 @@ TEST_F(CalendarMakerWindowTest, ThePreviewShowsTheChosenMonthAndPrintsIt) {
     fake.printer.results = {Printer::Result::Cancelled};
     window->printButton->click();
     EXPECT_FALSE(QFile::exists(fake.printer.pdfFile));
-    window->Toolbar2Button(1)->trigger();
+    window->leftToolbarButton(1)->trigger();
     ASSERT_EQ(fake.printer.jobs.size(), 2);
     EXPECT_EQ(fake.printer.jobs[0].title, "February 2015");
     EXPECT_TRUE(PdfWords::printedAsLaidOut(fake.printer.pdfFile,
@@ -129,8 +129,8 @@ TEST_F(CalendarMakerWindowTest, ThePreviewShowsTheChosenMonthAndPrintsIt) {
 TEST_F(CalendarMakerWindowTest, HelpAndExitByKeys) {
     open();
     QTest::keyClick(window->monthView, Qt::Key_F1);
-    window->mH->trigger();
-    window->Toolbar2Button(2)->trigger();
+    window->helpAction->trigger();
+    window->leftToolbarButton(2)->trigger();
     EXPECT_EQ(fake.help.topics, (QList<int>{3080, 3080, 3080}));
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);

@@ -26,10 +26,10 @@ TEST_F(DateWindowTest, OpensOnTodayWithTheYearsItAccepts) {
     EXPECT_EQ(window->monthView->minimumDate(), QDate(1753, 1, 1));
     EXPECT_EQ(window->monthView->maximumDate(), QDate(9999, 12, 31));
     for (int button : {14, 16, 17}) {
-        EXPECT_FALSE(window->Toolbar1->button(button)->isEnabled()) << button;
+        EXPECT_FALSE(window->toolbar->button(button)->isEnabled()) << button;
     }
-    EXPECT_TRUE(window->Toolbar1->button(15)->isEnabled() == services.windows.has(15));
-    EXPECT_EQ(window->StatusBar1->panelText(1), "Date Function");
+    EXPECT_TRUE(window->toolbar->button(15)->isEnabled() == services.windows.has(15));
+    EXPECT_EQ(window->statusPanels->panelText(1), "Date Function");
     EXPECT_EQ(services.program.PrintSettings.PrintFontUnderline, SharedValue(false));
     EXPECT_EQ(services.program.PrintSettings.PrintFontStrikethru, SharedValue(false));
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
@@ -201,7 +201,7 @@ TEST_F(DateWindowTest, PanelColourIsLightCyanUntilOneIsSaved) {
     window->panelColourAction->trigger();
     EXPECT_EQ(fake.dialogs.shown.last().title, "Panel Color");
     EXPECT_EQ(colourArea(*window), systemDefaultColour());
-    EXPECT_EQ(window->StatusBar1->panelText(1), "Date Function");
+    EXPECT_EQ(window->statusPanels->panelText(1), "Date Function");
     fake.dialogs.answers = {Dialogs::Answer::Yes};
     window->exitButton->click();
     EXPECT_EQ(fake.dialogs.shown.last().text, "Save changes made to Panel and or Text Color?");
@@ -213,7 +213,7 @@ TEST_F(DateWindowTest, PanelColourIsLightCyanUntilOneIsSaved) {
     EXPECT_EQ(colourArea(*window), systemDefaultColour());
     fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Yes};
     fake.dialogs.colors = {QColor(255, 0, 0)};
-    window->Toolbar2Button(1)->trigger();
+    window->leftToolbarButton(1)->trigger();
     window->exitAction->trigger();
     EXPECT_EQ(record91(fake), textRecord("255"));
     open();
@@ -237,12 +237,12 @@ TEST_F(DateWindowTest, PrintOffersThePrintDialogForTheChosenDate) {
     EXPECT_EQ(services.program.PrintSettings.PrintFontName,
               SharedValue(QString("Times New Roman")));
     EXPECT_EQ(services.program.PrintSettings.PrintFontSize, SharedValue(qint32(24)));
-    EXPECT_EQ(window->StatusBar1->panelText(1), "Date Function");
+    EXPECT_EQ(window->statusPanels->panelText(1), "Date Function");
 
     // The menu and the side toolbar print the same way; a cancelled dialog passes in silence.
     fake.printer.results = {Printer::Result::Cancelled};
     window->printAction->trigger();
-    window->Toolbar2Button(2)->trigger();
+    window->leftToolbarButton(2)->trigger();
     EXPECT_EQ(fake.printer.jobs.size(), 3);
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
 }
@@ -264,14 +264,14 @@ TEST_F(DateWindowTest, WithoutAPrinterThePrintoutGoesToAFileInTheSystemsSerif) {
     fake.printer.pdfFile = folder.filePath("no such folder/date.pdf");
     window->printButton->click();
     EXPECT_EQ(fake.dialogs.shownTexts(), QStringList{"The document could not be printed."});
-    EXPECT_EQ(window->StatusBar1->panelText(1), "Date Function");
+    EXPECT_EQ(window->statusPanels->panelText(1), "Date Function");
     EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(DateWindowTest, HelpShowsTopic2004) {
-    window->mH->trigger();
-    window->Toolbar2Button(3)->trigger();
-    window->Toolbar1->button(19)->trigger();
+    window->helpAction->trigger();
+    window->leftToolbarButton(3)->trigger();
+    window->toolbar->button(19)->trigger();
     EXPECT_EQ(fake.help.topics, (QList<int>{2004, 2004, 2004}));
 }
 

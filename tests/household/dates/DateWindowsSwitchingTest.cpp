@@ -23,16 +23,16 @@ TEST(DateWindowsSwitching, TheCalendarOpensFromTheDateWindowAndItsExitLeadsHome)
 
     fake.modal.scripts.push_back([](QWidget& window) {
         auto& dates = dynamic_cast<DateWindow&>(window);
-        ASSERT_TRUE(dates.Toolbar1->button(15)->isEnabled());
-        dates.Toolbar1->button(15)->trigger();
-        EXPECT_EQ(dates.StatusBar1->panelText(1), "Loading");
+        ASSERT_TRUE(dates.toolbar->button(15)->isEnabled());
+        dates.toolbar->button(15)->trigger();
+        EXPECT_EQ(dates.statusPanels->panelText(1), "Loading");
         EXPECT_FALSE(dates.isVisible());
     });
     int calendarNextActivity = -1;
     fake.modal.scripts.push_back([&](QWidget& window) {
         auto& calendar = dynamic_cast<CalendarMakerWindow&>(window);
         calendarNextActivity = services.program.NextActivity;
-        EXPECT_TRUE(calendar.Toolbar1->button(14)->isEnabled());
+        EXPECT_TRUE(calendar.toolbar->button(14)->isEnabled());
         calendar.exitButton->click();
         EXPECT_FALSE(calendar.isVisible());
     });

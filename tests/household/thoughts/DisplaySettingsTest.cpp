@@ -60,10 +60,10 @@ TEST_F(ThoughtsWindowTest, TheSystemColourAndHalfPointsAreSavedOnYesAndSurviveAR
     writeFile("Thought1.Fil", kGeneral);
     open(0);
     fake.dialogs.answers = {Dialogs::Answer::No};
-    window->Toolbar2Button(2)->trigger();
+    window->leftToolbarButton(2)->trigger();
     fake.dialogs.fonts = {Dialogs::FontChoice{"MS Sans Serif", 13.5, true, false, false, false,
                                               ColorNumber::palette(4)}};
-    window->Toolbar2Button(1)->trigger();
+    window->leftToolbarButton(1)->trigger();
     EXPECT_EQ(services.program.PrintSettings.PrintFontColour, SharedValue(qint32(0x80)));
     EXPECT_EQ(window->DisplaySettingsChanged, 1);
 
@@ -145,7 +145,7 @@ TEST_F(ThoughtsWindowTest, AFontColouredLikeTheAreaOrAColourLikeTheTextIsRefused
     EXPECT_EQ(fake.dialogs.shown.last().title, "Color Conflict");
     EXPECT_EQ(window->displayArea->backColour(), ColorNumber::palette(15));
     EXPECT_EQ(window->DisplaySettingsChanged, 0);
-    EXPECT_EQ(window->StatusBar1->panelText(1), "General Thoughts");
+    EXPECT_EQ(window->statusPanels->panelText(1), "General Thoughts");
 }
 
 TEST_F(ThoughtsWindowTest, AFontTooLargeIsShrunkAndTheThoughtComesBackCentred) {

@@ -16,7 +16,7 @@ const QByteArray kOneThought = "\"Be kind*always\"\r\n";
 // The texts on the preview's first page, in order.
 QStringList pageTexts(const PrintPreviewPanel& panel) {
     QStringList texts;
-    for (const PrintItem& item : panel.VSPrinter1->layout().document().pages.at(0).items) {
+    for (const PrintItem& item : panel.preview->layout().document().pages.at(0).items) {
         if (const auto* text = std::get_if<PrintText>(&item)) {
             texts << text->text;
         }
@@ -31,7 +31,7 @@ TEST_F(ThoughtsWindowTest, PrintCommandsOpenAPreviewOfTheThoughtShown) {
     } commands[] = {
         {"button", [](ThoughtsWindow& w) { w.printButton->click(); }},
         {"menu", [](ThoughtsWindow& w) { w.printAction->trigger(); }},
-        {"side toolbar", [](ThoughtsWindow& w) { w.Toolbar2Button(5)->trigger(); }},
+        {"side toolbar", [](ThoughtsWindow& w) { w.leftToolbarButton(5)->trigger(); }},
     };
     writeFile("Thought1.Fil", kOneThought);
     for (const auto& command : commands) {
@@ -45,11 +45,11 @@ TEST_F(ThoughtsWindowTest, PrintCommandsOpenAPreviewOfTheThoughtShown) {
         PrintPreviewPanel& panel = *window->printPreview;
         ASSERT_TRUE(panel.isOpen());
         EXPECT_EQ(pageTexts(panel), (QStringList{"Be kind", "always"}));
-        EXPECT_EQ(panel.Panel3D80[1]->caption(), " 24");
-        EXPECT_EQ(panel.Panel3D80[0]->caption(), " Times New Roman") << "for MS Sans Serif";
-        EXPECT_FALSE(window->mO->menuAction()->isEnabled());
+        EXPECT_EQ(panel.settingPanels[1]->caption(), " 24");
+        EXPECT_EQ(panel.settingPanels[0]->caption(), " Times New Roman") << "for MS Sans Serif";
+        EXPECT_FALSE(window->optionsMenu->menuAction()->isEnabled());
         EXPECT_FALSE(window->editMenu->menuAction()->isEnabled());
-        EXPECT_EQ(QApplication::focusWidget(), panel.SSCommand80[2]);
+        EXPECT_EQ(QApplication::focusWidget(), panel.commandButtons[2]);
         window->close();
     }
 }
@@ -64,13 +64,14 @@ TEST_F(ThoughtsWindowTest, WithoutTimesNewRomanTheThoughtPrintsToAFileWhereThePr
     click(window->startButton);
     click(window->printButton);
     PrintPreviewPanel& panel = *window->printPreview;
-    EXPECT_EQ(panel.Panel3D80[0]->caption(), " DejaVu Serif") << "the system's serif, not Courier";
-    EXPECT_EQ(panel.Panel3D80[1]->caption(), " 24");
+    EXPECT_EQ(panel.settingPanels[0]->caption(), " DejaVu Serif")
+        << "the system's serif, not Courier";
+    EXPECT_EQ(panel.settingPanels[1]->caption(), " 24");
 
-    click(panel.SSCommand80[4]);
+    click(panel.commandButtons[4]);
     ASSERT_EQ(fake.printer.jobs.size(), 1) << "the print dialog was offered";
     EXPECT_TRUE(
-        PdfWords::printedAsLaidOut(fake.printer.pdfFile, panel.VSPrinter1->layout().document()));
+        PdfWords::printedAsLaidOut(fake.printer.pdfFile, panel.preview->layout().document()));
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
     EXPECT_TRUE(panel.isOpen());
 }
@@ -80,10 +81,10 @@ TEST_F(ThoughtsWindowTest, PrintIsOneCommandOfferedOnlyOnceAThoughtShows) {
     open(0);
     const auto offered = [this] {
         return QList<bool>{window->printAction->isEnabled(), window->printButton->isEnabled(),
-                           window->Toolbar2Button(5)->isEnabled()};
+                           window->leftToolbarButton(5)->isEnabled()};
     };
     EXPECT_EQ(offered(), (QList<bool>{false, false, false}));
-    window->Toolbar2Button(5)->trigger();
+    window->leftToolbarButton(5)->trigger();
     click(window->printButton);
     EXPECT_FALSE(window->printPreview->isOpen());
 
@@ -101,20 +102,20 @@ TEST_F(ThoughtsWindowTest, WhileThePreviewShowsHelpIsItsOwnTheSideToolbarBeepsAn
     PrintPreviewPanel& panel = *window->printPreview;
 
     press(Qt::Key_F1);
-    window->Toolbar2Button(1)->trigger();
+    window->leftToolbarButton(1)->trigger();
     EXPECT_EQ(fake.help.topics, QList<int>{1014});
     EXPECT_EQ(fake.sound.played, QStringList{FakeSound::kBeep});
     EXPECT_TRUE(fake.dialogs.fontInitials.isEmpty()) << "the display font stays closed";
 
-    click(panel.SSCommand1);
-    EXPECT_EQ(panel.SSCommand1->text(), "Normal");
+    click(panel.enlargeButton);
+    EXPECT_EQ(panel.enlargeButton->text(), "Normal");
     press(Qt::Key_Escape);
-    EXPECT_EQ(panel.SSCommand1->text(), "Enlarge");
+    EXPECT_EQ(panel.enlargeButton->text(), "Enlarge");
     EXPECT_TRUE(panel.isOpen());
     press(Qt::Key_Escape);
     EXPECT_FALSE(panel.isOpen());
-    EXPECT_TRUE(window->mO->menuAction()->isEnabled());
-    EXPECT_EQ(window->StatusBar1->panelText(1), "General Thoughts");
+    EXPECT_TRUE(window->optionsMenu->menuAction()->isEnabled());
+    EXPECT_EQ(window->statusPanels->panelText(1), "General Thoughts");
     press(Qt::Key_F1);
     EXPECT_EQ(fake.help.topics.last(), ThoughtsWindow::kHelpContext);
     EXPECT_TRUE(window->isVisible());

@@ -31,12 +31,12 @@ TEST_F(ThoughtsWindowTest, ThreeThoughtsComeOnceEachThenTheMessageOpensANewCycle
     writeFile("Thought1.Fil", kThreeGeneral);
     open(0);
     EXPECT_EQ(window->windowTitle(), "General Thoughts");
-    EXPECT_EQ(window->StatusBar1->panelText(1), "General Thoughts");
+    EXPECT_EQ(window->statusPanels->panelText(1), "General Thoughts");
     EXPECT_EQ(shownThought(), "Display Area");
     EXPECT_FALSE(window->copyAction->isEnabled());
-    EXPECT_FALSE(window->Toolbar2Button(4)->isEnabled());
+    EXPECT_FALSE(window->leftToolbarButton(4)->isEnabled());
     for (int button : {10, 16, 17}) {
-        EXPECT_FALSE(window->Toolbar1->isButtonEnabled(button)) << button;
+        EXPECT_FALSE(window->toolbar->isButtonEnabled(button)) << button;
     }
 
     fake.random.draws = {0.5, 0.9, 0.1};
@@ -60,7 +60,7 @@ TEST_F(ThoughtsWindowTest, ThreeThoughtsComeOnceEachThenTheMessageOpensANewCycle
     EXPECT_EQ(shownThought(), "Three");       // the new cycle may start with the last one shown
     EXPECT_EQ(fake.random.randomizeCalls, 2); // at load and at the new cycle
 
-    window->Toolbar2Button(4)->trigger();
+    window->leftToolbarButton(4)->trigger();
     EXPECT_EQ(fake.clipboard.texts, QStringList{"Three"});
     window->thoughts.CurrentThought = 2;
     window->copyAction->trigger();
@@ -76,7 +76,8 @@ TEST_F(ThoughtsWindowTest, TheHumorousWindowAlternatesThoughtAndPunchLine) {
     EXPECT_EQ(window->windowTitle(), "Humorous Thoughts");
     EXPECT_EQ(window->thoughtLabel->text(), "");
     for (int n = 1; n <= 7; ++n) {
-        EXPECT_EQ(window->Toolbar2->widgetForAction(window->Toolbar2Button(n))->isVisible(), n >= 6)
+        EXPECT_EQ(window->leftToolbar->widgetForAction(window->leftToolbarButton(n))->isVisible(),
+                  n >= 6)
             << n;
     }
     for (QAction* hidden : {window->displayFontAction, window->displayColourAction,
@@ -88,8 +89,8 @@ TEST_F(ThoughtsWindowTest, TheHumorousWindowAlternatesThoughtAndPunchLine) {
     EXPECT_FALSE(window->editMenu->isEnabled());
     EXPECT_FALSE(window->printButton->isVisible());
     EXPECT_EQ(window->searchButton->text(), "&The Rest of the Story");
-    EXPECT_FALSE(window->Toolbar1->isButtonEnabled(11));
-    EXPECT_TRUE(window->Toolbar1->isButtonEnabled(10));
+    EXPECT_FALSE(window->toolbar->isButtonEnabled(11));
+    EXPECT_TRUE(window->toolbar->isButtonEnabled(10));
 
     fake.random.draws = {0.1, 0.5, 0.9};
     for (int k = 1; k <= 3; ++k) {
@@ -154,9 +155,9 @@ TEST_F(ThoughtsWindowTest, EveryExitAsksToSaveAChangedDisplayThenCloses) {
         {"Exit item", [](ThoughtsWindow& w) { w.exitAction->trigger(); }, 0},
         {"Esc",
          [](ThoughtsWindow&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }, 0},
-        {"side toolbar Exit", [](ThoughtsWindow& w) { w.Toolbar2Button(7)->trigger(); }, 0},
-        {"toolbar Exit", [](ThoughtsWindow& w) { w.Toolbar1->button(20)->trigger(); }, 20},
-        {"toolbar Humorous Thoughts", [](ThoughtsWindow& w) { w.Toolbar1->button(11)->trigger(); },
+        {"side toolbar Exit", [](ThoughtsWindow& w) { w.leftToolbarButton(7)->trigger(); }, 0},
+        {"toolbar Exit", [](ThoughtsWindow& w) { w.toolbar->button(20)->trigger(); }, 20},
+        {"toolbar Humorous Thoughts", [](ThoughtsWindow& w) { w.toolbar->button(11)->trigger(); },
          11},
     };
     for (const auto& testCase : exits) {
@@ -181,7 +182,7 @@ TEST_F(ThoughtsWindowTest, TheRightClickMenuOffersCopyOnlyOnceAThoughtShows) {
         QTest::mouseClick(window->thoughtLabel, Qt::RightButton);
         settle();
         const bool offered = window->optionsCopyAction->isVisible();
-        window->mO->hide();
+        window->optionsMenu->hide();
         settle();
         return offered;
     };
@@ -189,9 +190,9 @@ TEST_F(ThoughtsWindowTest, TheRightClickMenuOffersCopyOnlyOnceAThoughtShows) {
     click(window->startButton);
     EXPECT_TRUE(rightClick());
     EXPECT_FALSE(window->optionsCopyAction->isVisible()); // hidden again once the menu has closed
-    EXPECT_FALSE(window->Toolbar2Button(4)->isEnabled());
+    EXPECT_FALSE(window->leftToolbarButton(4)->isEnabled());
     click(window->startButton);
-    EXPECT_TRUE(window->Toolbar2Button(4)->isEnabled());
+    EXPECT_TRUE(window->leftToolbarButton(4)->isEnabled());
 }
 
 TEST_F(ThoughtsWindowTest, SearchStepsThroughTheThoughtsThatHoldTheText) {
@@ -281,7 +282,7 @@ TEST(ThoughtsFromTheMainWindow, GeneralThoughtsThenItsToolbarOpensTheCrossword) 
         thoughts.startButton->click();
         EXPECT_EQ(spokenName(thoughts.thoughtLabel), "Every day is a fresh start.");
         EXPECT_EQ(spokenDescription(thoughts.thoughtLabel), "Thought");
-        thoughts.Toolbar1->button(2)->trigger();
+        thoughts.toolbar->button(2)->trigger();
         EXPECT_FALSE(thoughts.isVisible());
     });
     fake.modal.scripts.push_back(

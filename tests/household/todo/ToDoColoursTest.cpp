@@ -86,9 +86,9 @@ TEST_F(ToDoColoursTest, APictureKeepsEveryCellAndIsSavedAsItsStem) {
     openToDo([&](ToDoWindow& toDo) {
         toDo.ToggleGridBackgroundSelector();
         ASSERT_TRUE(toDo.backgroundSelector->isVisible());
-        toDo.backgroundSelector->Image3[2]->click();
-        ASSERT_TRUE(toDo.backgroundSelector->Command16[2]->isEnabled());
-        toDo.backgroundSelector->Command16[2]->click();
+        toDo.backgroundSelector->thumbnails[2]->click();
+        ASSERT_TRUE(toDo.backgroundSelector->choiceButtons[2]->isEnabled());
+        toDo.backgroundSelector->choiceButtons[2]->click();
         EXPECT_EQ(toDo.GridBackground, "WP3");
         EXPECT_EQ(toDo.GridBackgroundKind, 3);
         EXPECT_TRUE(toDo.toDoGrid->hasPicture());
@@ -102,7 +102,7 @@ TEST_F(ToDoColoursTest, APictureKeepsEveryCellAndIsSavedAsItsStem) {
 TEST_F(ToDoColoursTest, AnyAnswerToThePanelQuestionDropsAPendingBackground) {
     openToDo([&](ToDoWindow& toDo) {
         toDo.ToggleGridBackgroundSelector();
-        toDo.backgroundSelector->Command16[1]->click(); // "Use &Default Background"
+        toDo.backgroundSelector->choiceButtons[1]->click(); // "Use &Default Background"
         EXPECT_EQ(toDo.GridBackgroundKind, 2);
         fake.dialogs.answers.push_back(Dialogs::Answer::No); // the panel: system default
         toDo.ChoosePanelColour();
@@ -115,7 +115,7 @@ TEST_F(ToDoColoursTest, AnyAnswerToThePanelQuestionDropsAPendingBackground) {
     fake.dialogs.shown.clear();
     openToDo([&](ToDoWindow& toDo) {
         toDo.ToggleGridBackgroundSelector();
-        toDo.backgroundSelector->Command16[1]->click();
+        toDo.backgroundSelector->choiceButtons[1]->click();
         fake.dialogs.answers.push_back(Dialogs::Answer::Yes);
     });
     EXPECT_EQ(record(33), textRecord("Default"));

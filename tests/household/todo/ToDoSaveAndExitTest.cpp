@@ -20,7 +20,7 @@ void leave(ToDoWindow& toDo, Way way) {
         QTest::keyClick(toDo.commandButtons[ToDoWindow::ExitButton], Qt::Key_Escape);
         break;
     case Way::ToolbarMain:
-        toDo.Toolbar1->button(1)->trigger();
+        toDo.toolbar->button(1)->trigger();
         break;
     case Way::CloseBox:
         toDo.close();
@@ -122,7 +122,7 @@ TEST_F(ToDoWindowTest, ToolbarLeadsToTheCrosswordThroughTheMainWindow) {
     fake.modal.scripts.push_back(
         [](QWidget& window) { EXPECT_EQ(window.windowTitle(), "Crossword Puzzles"); });
     openToDo([&](ToDoWindow& toDo) {
-        toDo.Toolbar1->button(2)->trigger();
+        toDo.toolbar->button(2)->trigger();
         EXPECT_FALSE(toDo.isVisible());
     });
     settle();

@@ -41,7 +41,7 @@ TEST_F(ToDoPrintTest, ThePrintButtonOpensTheListOrSaysThereIsNothingToPrint) {
         click(toDo.commandButtons[ToDoWindow::PrintButton]);
         settle();
         EXPECT_TRUE(toDo.printPreview->isOpen());
-        click(toDo.printPreview->SSCommand80[2]);
+        click(toDo.printPreview->commandButtons[2]);
     });
 }
 
@@ -56,33 +56,33 @@ TEST_F(ToDoPrintTest, FontDefaultsAtEveryOpening) {
         ASSERT_TRUE(toDo.printPreview->isOpen());
         EXPECT_EQ(fontName(services), "Times New Roman");
         EXPECT_EQ(fontSize(services), "14");
-        EXPECT_EQ(toDo.printPreview->Panel3D80[1]->caption(), " 14");
-        EXPECT_EQ(toDo.StatusBar1->panelText(1), "Print");
-        EXPECT_FALSE(toDo.mO->menuAction()->isEnabled());
+        EXPECT_EQ(toDo.printPreview->settingPanels[1]->caption(), " 14");
+        EXPECT_EQ(toDo.statusPanels->panelText(1), "Print");
+        EXPECT_FALSE(toDo.optionsMenu->menuAction()->isEnabled());
         EXPECT_FALSE(toDo.editMenu->menuAction()->isEnabled());
         EXPECT_EQ(toDo.toDoGrid->editable(), 0);
 
         fake.dialogs.fonts.push_back(
             Dialogs::FontChoice{"Times New Roman", 20, false, false, false, false, Qt::black});
-        click(toDo.printPreview->SSCommand80[0]);
+        click(toDo.printPreview->commandButtons[0]);
         EXPECT_EQ(fontSize(services), "20");
-        click(toDo.printPreview->SSCommand80[2]);
+        click(toDo.printPreview->commandButtons[2]);
         EXPECT_FALSE(toDo.printPreview->isOpen());
-        EXPECT_TRUE(toDo.mO->menuAction()->isEnabled());
-        EXPECT_EQ(toDo.StatusBar1->panelText(1), "To Do List");
+        EXPECT_TRUE(toDo.optionsMenu->menuAction()->isEnabled());
+        EXPECT_EQ(toDo.statusPanels->panelText(1), "To Do List");
 
         toDo.printAction->trigger();
         settle();
         EXPECT_EQ(fontSize(services), "14") << "reopened at 14";
-        click(toDo.printPreview->SSCommand80[2]);
+        click(toDo.printPreview->commandButtons[2]);
 
         toDo.printWorksheetAction->trigger();
         settle();
         EXPECT_EQ(fontSize(services), "18");
         EXPECT_EQ(toDo.printPanel->PreviewDocument, ToDoPrintPanel::Document::Worksheet);
-        EXPECT_EQ(toDo.StatusBar1->panelText(1), "Print To Do Worksheet");
+        EXPECT_EQ(toDo.statusPanels->panelText(1), "Print To Do Worksheet");
         EXPECT_FALSE(toDo.printPanel->asOfDateBox->isEnabled());
-        EXPECT_EQ(toDo.printPreview->VSPrinter1->layout().pageCount(), 1);
+        EXPECT_EQ(toDo.printPreview->preview->layout().pageCount(), 1);
         // Grid lines off rebuilds the worksheet, not the list.
         toDo.printPanel->gridLinesBox->click();
         settle();
@@ -90,14 +90,14 @@ TEST_F(ToDoPrintTest, FontDefaultsAtEveryOpening) {
         bool worksheetTitle = false;
         int lines = 0;
         for (const PrintItem& item :
-             toDo.printPreview->VSPrinter1->layout().document().pages.at(0).items) {
+             toDo.printPreview->preview->layout().document().pages.at(0).items) {
             const auto* text = std::get_if<PrintText>(&item);
             worksheetTitle = worksheetTitle || (text && text->text == "To Do Item Worksheet");
             lines += std::holds_alternative<PrintLine>(item) ? 1 : 0;
         }
         EXPECT_TRUE(worksheetTitle);
         EXPECT_EQ(lines, 0);
-        click(toDo.printPreview->SSCommand80[2]);
+        click(toDo.printPreview->commandButtons[2]);
         EXPECT_TRUE(toDo.printPanel->asOfDateBox->isEnabled());
 
         // No printer set up, or none with the font: the system's serif at the same size.
@@ -106,9 +106,9 @@ TEST_F(ToDoPrintTest, FontDefaultsAtEveryOpening) {
         settle();
         EXPECT_EQ(fontName(services), "DejaVu Serif");
         EXPECT_EQ(fontSize(services), "14");
-        EXPECT_GE(toDo.printPreview->VSPrinter1->layout().pageCount(), 1);
+        EXPECT_GE(toDo.printPreview->preview->layout().pageCount(), 1);
         EXPECT_EQ(toDo.printPanel->printerFont().name, "DejaVu Serif");
-        click(toDo.printPreview->SSCommand80[2]);
+        click(toDo.printPreview->commandButtons[2]);
     });
 }
 
@@ -121,12 +121,12 @@ TEST_F(ToDoPrintTest, TheListPrintsToAFileWhereThePreviewShowsIt) {
     openToDo([this](ToDoWindow& toDo) {
         toDo.printAction->trigger();
         settle();
-        click(toDo.printPreview->SSCommand80[4]);
+        click(toDo.printPreview->commandButtons[4]);
         ASSERT_EQ(fake.printer.jobs.size(), 1) << "the print dialog was offered";
         EXPECT_TRUE(PdfWords::printedAsLaidOut(fake.printer.pdfFile,
-                                               toDo.printPreview->VSPrinter1->layout().document()));
+                                               toDo.printPreview->preview->layout().document()));
         EXPECT_TRUE(fake.dialogs.shown.isEmpty());
-        click(toDo.printPreview->SSCommand80[2]);
+        click(toDo.printPreview->commandButtons[2]);
     });
 }
 
@@ -138,12 +138,12 @@ TEST_F(ToDoPrintTest, AnEmptyGridHasNoListButAWorksheet) {
         ASSERT_EQ(fake.dialogs.shown.size(), 1);
         EXPECT_EQ(fake.dialogs.shown[0].text, "There are currently No Entries to Print!");
         EXPECT_EQ(fake.dialogs.shown[0].title, "Print");
-        EXPECT_TRUE(toDo.mO->menuAction()->isEnabled());
+        EXPECT_TRUE(toDo.optionsMenu->menuAction()->isEnabled());
         EXPECT_TRUE(toDo.editMenu->menuAction()->isEnabled());
         toDo.printWorksheetAction->trigger();
         settle();
         EXPECT_TRUE(toDo.printPreview->isOpen());
-        click(toDo.printPreview->SSCommand80[2]);
+        click(toDo.printPreview->commandButtons[2]);
     });
 }
 
@@ -158,20 +158,21 @@ TEST_F(ToDoPrintTest, GuideLineRecordIsReadAtLoadAndWrittenOnChange) {
         writeGuideRecord(c.stored);
         const QByteArray before = readFile("GColor3.Fil");
         openToDo([&](ToDoWindow& toDo) {
-            EXPECT_EQ(toDo.printPreview->SSOption82->selected(), c.selected) << c.stored.data();
+            EXPECT_EQ(toDo.printPreview->guideLineOptions->selected(), c.selected)
+                << c.stored.data();
             EXPECT_EQ(readFile("GColor3.Fil"), before) << "nothing written while loading";
             EXPECT_TRUE(toDo.printPanel->gridLinesBox->isChecked());
             EXPECT_TRUE(toDo.printPanel->asOfDateBox->isChecked());
             EXPECT_EQ(services.program.AsOfDateOff, 0);
             toDo.printWorksheetAction->trigger();
             settle();
-            QTest::mouseClick(toDo.printPreview->SSOption82->button(1), Qt::LeftButton);
+            QTest::mouseClick(toDo.printPreview->guideLineOptions->button(1), Qt::LeftButton);
             settle();
             EXPECT_EQ(guideRecord(), QByteArray("\x01\x00"
                                                 "1",
                                                 3));
-            EXPECT_EQ(toDo.printPreview->VSPrinter1->guideLines(), 1);
-            click(toDo.printPreview->SSCommand80[2]);
+            EXPECT_EQ(toDo.printPreview->preview->guideLines(), 1);
+            click(toDo.printPreview->commandButtons[2]);
         });
     }
 }
@@ -183,10 +184,10 @@ TEST_F(ToDoPrintTest, EscapeStepsBackFromEnlargedThenClosesThenExits) {
         settle();
         EXPECT_EQ(fake.help.topics.size(), 0);
         press(QApplication::focusWidget(), Qt::Key_F1);
-        click(toDo.printPreview->SSCommand1);
-        ASSERT_EQ(toDo.printPreview->SSCommand1->text(), "Normal");
+        click(toDo.printPreview->enlargeButton);
+        ASSERT_EQ(toDo.printPreview->enlargeButton->text(), "Normal");
         press(QApplication::focusWidget(), Qt::Key_Escape);
-        EXPECT_EQ(toDo.printPreview->SSCommand1->text(), "Enlarge");
+        EXPECT_EQ(toDo.printPreview->enlargeButton->text(), "Enlarge");
         EXPECT_TRUE(toDo.printPreview->isOpen());
         press(QApplication::focusWidget(), Qt::Key_Escape);
         EXPECT_FALSE(toDo.printPreview->isOpen());
@@ -208,13 +209,13 @@ TEST_F(ToDoPrintTest, AsOfLineOffRebuildsTheListAndIsShared) {
         EXPECT_EQ(services.program.AsOfDateOff, 1);
         bool asOfShown = false;
         for (const PrintItem& item :
-             toDo.printPreview->VSPrinter1->layout().document().pages[0].items) {
+             toDo.printPreview->preview->layout().document().pages[0].items) {
             if (const auto* text = std::get_if<PrintText>(&item)) {
                 asOfShown = asOfShown || text->text.startsWith("As of");
             }
         }
         EXPECT_FALSE(asOfShown);
-        click(toDo.printPreview->SSCommand80[2]);
+        click(toDo.printPreview->commandButtons[2]);
     });
 }
 

@@ -19,8 +19,8 @@ protected:
     static Popup rightClick(ToDoWindow& toDo) {
         QTest::mouseClick(toDo.dateLabel, Qt::RightButton);
         settle();
-        const Popup popup{toDo.mO->isVisible(), toDo.optionsCopyAction->isVisible()};
-        toDo.mO->hide();
+        const Popup popup{toDo.optionsMenu->isVisible(), toDo.optionsCopyAction->isVisible()};
+        toDo.optionsMenu->hide();
         settle();
         return popup;
     }
@@ -97,7 +97,7 @@ TEST_F(ToDoShellTest, OnlyTheFirstItemCellOffersCopyButTheSideButtonAlwaysCopies
         const Popup popup = rightClick(toDo);
         EXPECT_TRUE(popup.shown);
         EXPECT_FALSE(popup.copyOffered);
-        toDo.Toolbar2Button(5)->trigger();
+        toDo.leftToolbarButton(5)->trigger();
         settle();
         ASSERT_EQ(fake.clipboard.texts.size(), 1);
         EXPECT_TRUE(fake.clipboard.texts[0].contains("Walk the dog"));
@@ -122,7 +122,7 @@ TEST_F(ToDoShellTest, RightClickOffersCopyWhileRowOneHoldsAnItemAndNothingDuring
         EXPECT_EQ(fake.sound.played, QStringList(9, FakeSound::kBeep));
         EXPECT_TRUE(toDo.isVisible());
         EXPECT_TRUE(fake.clipboard.texts.isEmpty());
-        click(toDo.printPreview->SSCommand80[2]);
+        click(toDo.printPreview->commandButtons[2]);
     });
 }
 
@@ -138,14 +138,14 @@ TEST_F(ToDoShellTest, SideToolbarHasItsNineButtons) {
                                       "Help",
                                       "Exit"};
         for (int button = 1; button <= 9; ++button) {
-            EXPECT_EQ(toDo.Toolbar2Button(button)->toolTip(), expected[button - 1]);
-            EXPECT_FALSE(toDo.Toolbar2Button(button)->icon().isNull());
+            EXPECT_EQ(toDo.leftToolbarButton(button)->toolTip(), expected[button - 1]);
+            EXPECT_FALSE(toDo.leftToolbarButton(button)->icon().isNull());
         }
-        EXPECT_EQ(toDo.Toolbar2Button(4)->isEnabled(), toDo.insertRowAction->isEnabled());
-        toDo.Toolbar2Button(6)->trigger();
+        EXPECT_EQ(toDo.leftToolbarButton(4)->isEnabled(), toDo.insertRowAction->isEnabled());
+        toDo.leftToolbarButton(6)->trigger();
         settle();
         EXPECT_TRUE(toDo.printPreview->isOpen());
-        click(toDo.printPreview->SSCommand80[2]);
+        click(toDo.printPreview->commandButtons[2]);
     });
 }
 

@@ -37,7 +37,7 @@ TEST_F(ToDoSpellingTest, ACorrectedItemRenamesItsRememberedName) {
         ASSERT_FALSE(fake.dialogs.shown.isEmpty());
         EXPECT_EQ(fake.dialogs.shown.last().text,
                   "Spelling Check has been canceled or has reached the end of your entries");
-        EXPECT_EQ(toDo.StatusBar1->panelText(1), "To Do List");
+        EXPECT_EQ(toDo.statusPanels->panelText(1), "To Do List");
         toDo.ToDoChanged = 0;
     });
     EXPECT_EQ(offered, QStringList{"brd"});

@@ -57,7 +57,7 @@ QWidget* PlannerWindow::mainPanel() const {
 
 void PlannerWindow::Form_Load(bool fillTimeList) {
     LoadFormServices();
-    Toolbar2Button(1)->setEnabled(false);
+    leftToolbarButton(1)->setEnabled(false);
     EntriesChanged = 0;
     ShowClockTime();
     const QDate today = services_.clock.today();
@@ -177,7 +177,7 @@ void PlannerWindow::EscapeKey() {
         return;
     }
     if (gridBackgroundSelector->isVisible()) {
-        gridBackgroundSelector->Command16[3]->click();
+        gridBackgroundSelector->choiceButtons[3]->click();
     } else if (monthViewPanel->isVisible()) {
         CloseMonthView();
     } else if (calendarOptionsPanel->isVisible()) {

@@ -36,18 +36,19 @@ void PlannerWindow::buildColours() {
     PrintPreviewPanel& preview = *printPreview;
     QList<QWidget*> panels = {mainPanelFrame, pickerPanel,          monthViewPanel, datePanel,
                               clockPanel,     calendarOptionsPanel, printPreview};
-    const std::array<QWidget*, 4> frames = {preview.SSFrame80[0], preview.SSFrame80[2],
-                                            preview.SSFrame80[1], preview.Frame3};
+    const std::array<QWidget*, 4> frames = {preview.optionFrames[0], preview.optionFrames[2],
+                                            preview.optionFrames[1], preview.sampleFrame};
     for (std::size_t i = 0; i < frames.size(); ++i) {
         if (i <= 1) {
-            panels << preview.SSOption82->button(int(i)) << printColumnOptions->button(int(i));
+            panels << preview.guideLineOptions->button(int(i))
+                   << printColumnOptions->button(int(i));
         }
         if (i <= 2) {
-            panels << preview.Panel3D80.at(i);
+            panels << preview.settingPanels.at(i);
         }
         panels << frames.at(i);
     }
-    panels << preview.SSOption81;
+    panels << preview.printRangeOption;
     panelColour_ = colours_->add(
         {.title = "Panel Color",
          .panels = panels,
@@ -60,11 +61,11 @@ void PlannerWindow::buildColours() {
              [this](const QColor& colour) {
                  // The sample takes the colour of the "Print Range" frame, and the
                  // preview's ground follows the panels.
-                 printPreview->Panel3d82->setBackColour(
-                     printPreview->SSFrame80[0]->palette().color(QPalette::Window));
-                 QPalette ground = printPreview->VSPrinter1->palette();
+                 printPreview->sampleText->setBackColour(
+                     printPreview->optionFrames[0]->palette().color(QPalette::Window));
+                 QPalette ground = printPreview->preview->palette();
                  ground.setColor(QPalette::Window, colour);
-                 printPreview->VSPrinter1->setPalette(ground);
+                 printPreview->preview->setPalette(ground);
              }});
     QList<QWidget*> boxes;
     for (std::size_t row = 0; row < std::size_t(kRows); ++row) {
@@ -111,7 +112,7 @@ void PlannerWindow::buildColours() {
     connect(gridBackgroundSelector, &GridBackgroundSelector::settingChanged, this,
             [this] { colours_->noteChanged(); });
     // "Use Above" lays the picture under the grid's rows afresh, every text kept.
-    connect(gridBackgroundSelector->Command16[2], &QPushButton::clicked, this, [this] {
+    connect(gridBackgroundSelector->choiceButtons[2], &QPushButton::clicked, this, [this] {
         monthGrid->removePicture();
         monthGrid->setPicture(services_.folder.file(gridBackgroundSelector->setting() + ".jpg"));
         monthGrid->setRow(1);
@@ -122,8 +123,8 @@ void PlannerWindow::buildColours() {
 void PlannerWindow::LoadPlannerColours() {
     colours_->LoadPanelColour();
     // An empty record 20 leaves the panels as designed; the sample still matches its frame.
-    printPreview->Panel3d82->setBackColour(
-        printPreview->SSFrame80[0]->palette().color(QPalette::Window));
+    printPreview->sampleText->setBackColour(
+        printPreview->optionFrames[0]->palette().color(QPalette::Window));
     gridBackgroundSelector->loadSetting(
         settingsFile(services_.folder, SettingsFile::GColor2).readText(kGridRecord));
 }

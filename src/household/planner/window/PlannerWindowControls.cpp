@@ -228,25 +228,29 @@ void PlannerWindow::buildOptionsPanel() {
 
 void PlannerWindow::buildMenus() {
     // The grid background selector is offered while the month view shows.
-    gridBackgroundAction = mO->addAction("Grid &Background Selector", this,
-                                         &PlannerWindow::ToggleGridBackgroundSelector);
-    panelColourAction = mO->addAction("Panel C&olor", this, &PlannerWindow::ChooseColour);
-    textColourAction = mO->addAction("&Text Color", this, &PlannerWindow::ChooseTextColour);
-    mO->addSeparator();
-    viewMonthAction = mO->addAction("&View Entire Month", this, &PlannerWindow::ViewEntireMonth);
+    gridBackgroundAction = optionsMenu->addAction("Grid &Background Selector", this,
+                                                  &PlannerWindow::ToggleGridBackgroundSelector);
+    panelColourAction = optionsMenu->addAction("Panel C&olor", this, &PlannerWindow::ChooseColour);
+    textColourAction =
+        optionsMenu->addAction("&Text Color", this, &PlannerWindow::ChooseTextColour);
+    optionsMenu->addSeparator();
+    viewMonthAction =
+        optionsMenu->addAction("&View Entire Month", this, &PlannerWindow::ViewEntireMonth);
     viewMonthAction->setCheckable(true);
-    clearEntriesAction = mO->addAction("Clear &Entries", this, &PlannerWindow::ClearDayPage);
-    mO->addSeparator();
-    popupCopyAction = mO->addAction("&Copy", this, &PlannerWindow::CopyPlannerText);
+    clearEntriesAction =
+        optionsMenu->addAction("Clear &Entries", this, &PlannerWindow::ClearDayPage);
+    optionsMenu->addSeparator();
+    popupCopyAction = optionsMenu->addAction("&Copy", this, &PlannerWindow::CopyPlannerText);
     popupCopyAction->setVisible(false);
-    printAction = mO->addAction("&Print", this, &PlannerWindow::OpenPlannerPrintPreview);
-    saveAction = mO->addAction("&Save", this, &PlannerWindow::SaveDayPage);
-    spellCheckAction = mO->addAction("Spelling Chec&k", this, &PlannerWindow::SpellCheckEntries);
-    mO->addSeparator();
-    calendarOptionsAction =
-        mO->addAction("Calendar &Display Options", this, &PlannerWindow::OpenCalendarOptions);
-    mO->addSeparator();
-    exitAction = mO->addAction("E&xit", this, &PlannerWindow::ExitCommand);
+    printAction = optionsMenu->addAction("&Print", this, &PlannerWindow::OpenPlannerPrintPreview);
+    saveAction = optionsMenu->addAction("&Save", this, &PlannerWindow::SaveDayPage);
+    spellCheckAction =
+        optionsMenu->addAction("Spelling Chec&k", this, &PlannerWindow::SpellCheckEntries);
+    optionsMenu->addSeparator();
+    calendarOptionsAction = optionsMenu->addAction("Calendar &Display Options", this,
+                                                   &PlannerWindow::OpenCalendarOptions);
+    optionsMenu->addSeparator();
+    exitAction = optionsMenu->addAction("E&xit", this, &PlannerWindow::ExitCommand);
     gridBackgroundAction->setEnabled(false);
 
     editMenu = new QMenu("&Edit", this);
@@ -277,8 +281,8 @@ void PlannerWindow::buildMenus() {
     for (const auto& [object, name] : designNames) {
         object->setObjectName(name);
     }
-    menuBar()->insertMenu(mH, editMenu);
-    menuBar()->insertMenu(mH, utilitiesMenu);
+    menuBar()->insertMenu(helpAction, editMenu);
+    menuBar()->insertMenu(helpAction, utilitiesMenu);
     UtilitiesOpened();
 }
 
@@ -319,7 +323,7 @@ void PlannerWindow::buildSideToolbar() {
     }
     fillSideToolbar(buttons);
     // The grid background selector is offered while the month view shows.
-    Toolbar2Button(1)->setEnabled(false);
+    leftToolbarButton(1)->setEnabled(false);
 }
 
 void PlannerWindow::connectHandlers() {
@@ -359,6 +363,6 @@ void PlannerWindow::connectHandlers() {
         popupCopyAction->setVisible(copyAction->isEnabled());
         return true;
     });
-    connect(mO, &QMenu::aboutToHide, popupCopyAction,
+    connect(optionsMenu, &QMenu::aboutToHide, popupCopyAction,
             [this] { popupCopyAction->setVisible(false); });
 }

@@ -56,7 +56,7 @@ bool PlannerWindow::LoadDayEntries() {
     // A day never saved has nothing to clear.
     const bool saved = WorkingDay.isFull();
     clearEntriesButton->setEnabled(saved);
-    Toolbar2Button(5)->setEnabled(saved);
+    leftToolbarButton(5)->setEnabled(saved);
     clearEntriesAction->setEnabled(saved);
     QCoreApplication::processEvents();
     ShowSelectedDate();
@@ -170,7 +170,7 @@ void PlannerWindow::DisableEntryCommands() {
     for (QPushButton* command : {saveButton, clearEntriesButton, viewMonthButton}) {
         command->setEnabled(false);
     }
-    for (QAction* command : {Toolbar2Button(5), popupCopyAction, copyAction, clearEntriesAction,
+    for (QAction* command : {leftToolbarButton(5), popupCopyAction, copyAction, clearEntriesAction,
                              saveAction, viewMonthAction}) {
         command->setEnabled(false);
     }
@@ -180,7 +180,7 @@ void PlannerWindow::EnableEntryCommands() {
     for (QPushButton* command : {saveButton, clearEntriesButton, viewMonthButton}) {
         command->setEnabled(true);
     }
-    for (QAction* command : {Toolbar2Button(5), popupCopyAction, copyAction, clearEntriesAction,
+    for (QAction* command : {leftToolbarButton(5), popupCopyAction, copyAction, clearEntriesAction,
                              saveAction, viewMonthAction}) {
         command->setEnabled(true);
     }

@@ -65,7 +65,7 @@ void PlannerWindow::ViewEntireMonth() {
         return;
     }
     fillMonthGrid();
-    Toolbar2Button(1)->setEnabled(true);
+    leftToolbarButton(1)->setEnabled(true);
     gridBackgroundAction->setEnabled(true);
     monthViewPanel->show();
     monthViewPanel->raise();
@@ -114,7 +114,7 @@ void PlannerWindow::CloseMonthView() {
     saveAction->setEnabled(true);
     LoadDayEntries();
     monthViewPanel->hide();
-    Toolbar2Button(1)->setEnabled(false);
+    leftToolbarButton(1)->setEnabled(false);
     gridBackgroundAction->setEnabled(false);
     showStatus(windowTitle());
 }

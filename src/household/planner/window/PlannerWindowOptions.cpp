@@ -54,13 +54,13 @@ void PlannerWindow::ApplyCalendarOptions() {
 
 void PlannerWindow::OpenCalendarOptions() {
     for (int button = 1; button <= 7; ++button) {
-        sideButtonsBeforeOptions_.at(std::size_t(button)) = Toolbar2Button(button)->isEnabled();
-        Toolbar2Button(button)->setEnabled(false);
+        sideButtonsBeforeOptions_.at(std::size_t(button)) = leftToolbarButton(button)->isEnabled();
+        leftToolbarButton(button)->setEnabled(false);
     }
     showStatus("Calendar Display Options");
     Options = CalendarOptions::read(services_.folder);
     selectOptions();
-    mO->menuAction()->setEnabled(false);
+    optionsMenu->menuAction()->setEnabled(false);
     calendarOptionsPanel->show();
     calendarOptionsPanel->raise();
 }
@@ -68,10 +68,10 @@ void PlannerWindow::OpenCalendarOptions() {
 void PlannerWindow::CloseCalendarOptions() {
     // Options that cannot be written stay chosen while the window is open.
     Options.write(services_.folder);
-    mO->menuAction()->setEnabled(true);
+    optionsMenu->menuAction()->setEnabled(true);
     calendarOptionsPanel->hide();
     for (int button = 1; button <= 7; ++button) {
-        Toolbar2Button(button)->setEnabled(sideButtonsBeforeOptions_.at(std::size_t(button)));
+        leftToolbarButton(button)->setEnabled(sideButtonsBeforeOptions_.at(std::size_t(button)));
     }
     QCoreApplication::processEvents();
     showStatus(windowTitle());

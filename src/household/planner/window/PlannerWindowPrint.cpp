@@ -72,7 +72,7 @@ void PlannerWindow::buildPrintPreview() {
         }
     };
     config.openChanged = [this](bool open) {
-        mO->menuAction()->setEnabled(!open);
+        optionsMenu->menuAction()->setEnabled(!open);
         editMenu->menuAction()->setEnabled(!open);
         if (!open) {
             showStatus(windowTitle());
@@ -91,20 +91,20 @@ void PlannerWindow::buildPrintPreview() {
     printPreview->setObjectName("SSPanel80");
     PrintPreviewPanel& panel = *printPreview;
     panel.place(&panel, 195, 105, 9705, 7110);
-    panel.place(panel.SSFrame80[0], 195, 110, 3240, 706);
-    panel.place(panel.SSOption81, 300, 314, 2055, 266);
-    panel.place(panel.SSFrame80[2], 195, 862, 3255, 847);
-    panel.place(panel.SSFrame80[1], 195, 1808, 3255, 1333);
-    panel.place(panel.SSOption82->button(0), 300, 272, 2415, 266);
-    panel.place(panel.SSOption82->button(1), 300, 617, 2415, 266);
-    panel.place(panel.Label80[2], 90, 999, 1020, 209);
-    panel.place(panel.Panel3D80[2], 1140, 956, 2010, 314);
-    panel.place(panel.Label80[1], 120, 3271, 945, 209);
-    panel.place(panel.Panel3D80[0], 1090, 3240, 2325, 314);
-    panel.place(panel.Label80[0], 105, 3642, 795, 209);
-    panel.place(panel.Panel3D80[1], 930, 3616, 585, 314);
-    panel.place(panel.Frame3, 195, 3946, 3240, 1000);
-    panel.place(panel.Panel3d82, 330, 230, 2490, 660);
+    panel.place(panel.optionFrames[0], 195, 110, 3240, 706);
+    panel.place(panel.printRangeOption, 300, 314, 2055, 266);
+    panel.place(panel.optionFrames[2], 195, 862, 3255, 847);
+    panel.place(panel.optionFrames[1], 195, 1808, 3255, 1333);
+    panel.place(panel.guideLineOptions->button(0), 300, 272, 2415, 266);
+    panel.place(panel.guideLineOptions->button(1), 300, 617, 2415, 266);
+    panel.place(panel.settingLabels[2], 90, 999, 1020, 209);
+    panel.place(panel.settingPanels[2], 1140, 956, 2010, 314);
+    panel.place(panel.settingLabels[1], 120, 3271, 945, 209);
+    panel.place(panel.settingPanels[0], 1090, 3240, 2325, 314);
+    panel.place(panel.settingLabels[0], 105, 3642, 795, 209);
+    panel.place(panel.settingPanels[1], 930, 3616, 585, 314);
+    panel.place(panel.sampleFrame, 195, 3946, 3240, 1000);
+    panel.place(panel.sampleText, 330, 230, 2490, 660);
     const struct {
         int index, left, top, width, height;
     } buttons[] = {{0, 565, 5000, 2425, 390},
@@ -113,21 +113,22 @@ void PlannerWindow::buildPrintPreview() {
                    {4, 565, 6230, 2430, 390},
                    {2, 565, 6645, 2425, 400}};
     for (const auto& b : buttons) {
-        panel.place(panel.SSCommand80.at(std::size_t(b.index)), b.left, b.top, b.width, b.height);
+        panel.place(panel.commandButtons.at(std::size_t(b.index)), b.left, b.top, b.width,
+                    b.height);
     }
-    panel.place(panel.VSPrinter1, 3540, 105, 6030, 6945);
-    panel.place(panel.SSCommand2, 7790, 141, 795, 219);
-    panel.place(panel.SSCommand1, 8790, 141, 750, 219);
+    panel.place(panel.preview, 3540, 105, 6030, 6945);
+    panel.place(panel.autoSizeButton, 7790, 141, 795, 219);
+    panel.place(panel.enlargeButton, 8790, 141, 750, 219);
 
     printColumnOptions = new OptionGroup(this);
     printColumnOptions->setObjectName("Option83");
     const char* captions[] = {"One Column Output", "Two Column Output"};
     for (int index = 0; index < 2; ++index) {
-        auto* option = new QRadioButton(captions[index], panel.SSFrame80[2]);
+        auto* option = new QRadioButton(captions[index], panel.optionFrames[2]);
         panel.place(option, 300, index == 0 ? 252 : 502, 2775, 266);
         printColumnOptions->add(option);
     }
-    printGridLinesBox = new QCheckBox("Print Grid Lines", panel.SSFrame80[2]);
+    printGridLinesBox = new QCheckBox("Print Grid Lines", panel.optionFrames[2]);
     printGridLinesBox->setObjectName("Check83");
     panel.place(printGridLinesBox, 300, 502, 2295, 204);
     connect(printColumnOptions, &OptionGroup::clicked, this, &PlannerWindow::SetDayPrintColumns);

@@ -44,24 +44,24 @@ ToDoPrintPanel::ToDoPrintPanel(Services& services, Hooks hooks, QWidget* parent)
     preview->setObjectName("SSPanel80");
 
     // The left column makes room for the window's own options under the print range.
-    preview->place(preview->SSFrame80[0], 195, 101, 3236, 600);
-    preview->place(preview->SSOption81, 300, 250, 2800, 322);
-    preview->place(preview->SSFrame80[2], 195, 745, 3236, 800);
-    gridLinesBox = new QCheckBox(tr("Print Grid Lines"), preview->SSFrame80[2]);
+    preview->place(preview->optionFrames[0], 195, 101, 3236, 600);
+    preview->place(preview->printRangeOption, 300, 250, 2800, 322);
+    preview->place(preview->optionFrames[2], 195, 745, 3236, 800);
+    gridLinesBox = new QCheckBox(tr("Print Grid Lines"), preview->optionFrames[2]);
     gridLinesBox->setObjectName("SSCheck80");
     preview->place(gridLinesBox, 300, 230, 2850, 300);
-    asOfDateBox = new QCheckBox(tr("Print 'As of' date on each page"), preview->SSFrame80[2]);
+    asOfDateBox = new QCheckBox(tr("Print 'As of' date on each page"), preview->optionFrames[2]);
     asOfDateBox->setObjectName("SSCheck81");
     preview->place(asOfDateBox, 300, 480, 2850, 300);
-    preview->place(preview->SSFrame80[1], 195, 1590, 3236, 1020);
+    preview->place(preview->optionFrames[1], 195, 1590, 3236, 1020);
     for (int index = 0; index < 2; ++index) {
-        preview->place(preview->SSOption82->button(index), 300, 230 + index * 260, 2292, 300);
+        preview->place(preview->guideLineOptions->button(index), 300, 230 + index * 260, 2292, 300);
     }
-    preview->place(preview->Label80[2], 120, 730, 990, 194);
-    preview->place(preview->Panel3D80[2], 1139, 685, 2007, 302);
+    preview->place(preview->settingLabels[2], 120, 730, 990, 194);
+    preview->place(preview->settingPanels[2], 1139, 685, 2007, 302);
     connect(gridLinesBox, &QCheckBox::toggled, this, &ToDoPrintPanel::SetGridLinesOption);
     connect(asOfDateBox, &QCheckBox::toggled, this, &ToDoPrintPanel::SetAsOfDateOption);
-    connect(preview->SSOption81, &QRadioButton::clicked, this, &ToDoPrintPanel::rebuild);
+    connect(preview->printRangeOption, &QRadioButton::clicked, this, &ToDoPrintPanel::rebuild);
 }
 
 bool ToDoPrintPanel::loading() const {
@@ -104,7 +104,7 @@ void ToDoPrintPanel::applyFontDefaults(const QString& sizeText) {
 
 void ToDoPrintPanel::OpenToDoPrintPreview() {
     hooks_.setMenusEnabled(false);
-    preview->SSOption81->setText(kListRange);
+    preview->printRangeOption->setText(kListRange);
     if (!hooks_.findItem()) {
         services_.dialogs.message({QStringLiteral("There are currently No Entries to Print!"),
                                    QStringLiteral("Print"), Dialogs::Icon::Information});
@@ -119,14 +119,14 @@ void ToDoPrintPanel::OpenToDoPrintPreview() {
     if (const auto size = PrintValue::toSingle(settings.PrintFontSize); !size || *size <= 0) {
         settings.PrintFontSize = QStringLiteral("14");
     }
-    preview->SSCommand80[0]->setEnabled(true);
-    preview->SSCommand80[1]->setEnabled(true);
+    preview->commandButtons[0]->setEnabled(true);
+    preview->commandButtons[1]->setEnabled(true);
     preview->open();
 }
 
 void ToDoPrintPanel::OpenWorksheetPrintPreview() {
     hooks_.setMenusEnabled(false);
-    preview->SSOption81->setText(kWorksheetRange);
+    preview->printRangeOption->setText(kWorksheetRange);
     hooks_.showStatus(kWorksheetStatus);
     PreviewDocument = Document::Worksheet;
     // The worksheet has no "As of" line.

@@ -33,12 +33,12 @@ TEST_F(PlannerColoursTest, ChosenColoursApplyAtOnceAndReachTheirRecordsOnYes) {
     openPlanner([&](PlannerWindow& planner) {
         fake.dialogs.answers = {Dialogs::Answer::Yes};
         fake.dialogs.colors = {QColor(0, 128, 0)};
-        planner.Toolbar2Button(2)->trigger();
+        planner.leftToolbarButton(2)->trigger();
         EXPECT_EQ(planner.mainPanelFrame->backColour(), QColor(0, 128, 0));
-        EXPECT_EQ(planner.printPreview->SSFrame80[2]->palette().color(QPalette::Window),
+        EXPECT_EQ(planner.printPreview->optionFrames[2]->palette().color(QPalette::Window),
                   QColor(0, 128, 0));
-        EXPECT_EQ(planner.printPreview->Panel3d82->backColour(), QColor(0, 128, 0));
-        EXPECT_EQ(planner.StatusBar1->panelText(1), "Daily Planner");
+        EXPECT_EQ(planner.printPreview->sampleText->backColour(), QColor(0, 128, 0));
+        EXPECT_EQ(planner.statusPanels->panelText(1), "Daily Planner");
 
         // The text colour: no question; the boxes and the grid, and the print colour after it.
         fake.dialogs.colors = {QColor(0, 0, 255)};
@@ -52,9 +52,9 @@ TEST_F(PlannerColoursTest, ChosenColoursApplyAtOnceAndReachTheirRecordsOnYes) {
 
         // A grid background previewed and cancelled is not saved.
         planner.ViewEntireMonth();
-        planner.Toolbar2Button(1)->trigger();
+        planner.leftToolbarButton(1)->trigger();
         ASSERT_TRUE(planner.gridBackgroundSelector->isVisible());
-        EXPECT_EQ(planner.StatusBar1->panelText(1), "Grid Background Selector");
+        EXPECT_EQ(planner.statusPanels->panelText(1), "Grid Background Selector");
         // The planner's own design (5445 by 6600 twips), scaled with the window: thumbnail 5
         // at 1460, 1839 and the last button at 4115, 5947.
         const QSize panel = planner.gridBackgroundSelector->size();
@@ -62,13 +62,13 @@ TEST_F(PlannerColoursTest, ChosenColoursApplyAtOnceAndReachTheirRecordsOnYes) {
             return QPointF(control->x() * 5445.0 / panel.width(),
                            control->y() * 6600.0 / panel.height());
         };
-        EXPECT_NEAR(at(planner.gridBackgroundSelector->Image3[5]).x(), 1460, 40);
-        EXPECT_NEAR(at(planner.gridBackgroundSelector->Image3[5]).y(), 1839, 40);
-        EXPECT_NEAR(at(planner.gridBackgroundSelector->Command16[3]).x(), 4115, 40);
-        EXPECT_NEAR(at(planner.gridBackgroundSelector->Command16[3]).y(), 5947, 40);
-        planner.gridBackgroundSelector->Image3[3]->click();
+        EXPECT_NEAR(at(planner.gridBackgroundSelector->thumbnails[5]).x(), 1460, 40);
+        EXPECT_NEAR(at(planner.gridBackgroundSelector->thumbnails[5]).y(), 1839, 40);
+        EXPECT_NEAR(at(planner.gridBackgroundSelector->choiceButtons[3]).x(), 4115, 40);
+        EXPECT_NEAR(at(planner.gridBackgroundSelector->choiceButtons[3]).y(), 5947, 40);
+        planner.gridBackgroundSelector->thumbnails[3]->click();
         EXPECT_TRUE(planner.monthGrid->hasPicture());
-        press(planner.gridBackgroundSelector->Command16[0], Qt::Key_Escape);
+        press(planner.gridBackgroundSelector->choiceButtons[0], Qt::Key_Escape);
         EXPECT_FALSE(planner.gridBackgroundSelector->isVisible());
         EXPECT_FALSE(planner.monthGrid->hasPicture());
         EXPECT_TRUE(planner.monthViewPanel->isVisible()); // Escape closed only the selector
@@ -95,8 +95,8 @@ TEST_F(PlannerColoursTest, AGridBackgroundSavedOnlyWhileItsChoiceStands) {
         planner.ViewEntireMonth();
         planner.gridBackgroundAction->trigger();
         EXPECT_TRUE(planner.gridBackgroundSelector->selectionFrame->isVisible());
-        planner.gridBackgroundSelector->Image3[6]->click();
-        planner.gridBackgroundSelector->Command16[2]->click();
+        planner.gridBackgroundSelector->thumbnails[6]->click();
+        planner.gridBackgroundSelector->choiceButtons[2]->click();
         EXPECT_EQ(planner.monthGrid->row(), 1);
         EXPECT_EQ(planner.monthGrid->col(), 1);
         fake.dialogs.answers = {Dialogs::Answer::Yes};
@@ -106,11 +106,11 @@ TEST_F(PlannerColoursTest, AGridBackgroundSavedOnlyWhileItsChoiceStands) {
     openPlanner([&](PlannerWindow& planner) {
         planner.ViewEntireMonth();
         planner.gridBackgroundAction->trigger();
-        planner.gridBackgroundSelector->Command16[1]
+        planner.gridBackgroundSelector->choiceButtons[1]
             ->click(); // the default, then taken out by a cancel
         EXPECT_EQ(planner.monthGrid->backColour(), windowColour());
         planner.gridBackgroundAction->trigger();
-        planner.gridBackgroundSelector->Command16[3]->click();
+        planner.gridBackgroundSelector->choiceButtons[3]->click();
         fake.dialogs.answers = {Dialogs::Answer::Yes};
     });
     EXPECT_EQ(gcolor2().readText(33), "WP7");

@@ -190,8 +190,8 @@ TEST_F(PlannerWindowTest, ClearingEmptiesThePageAndTheFileOnlyAtTheNextSave) {
         EXPECT_EQ(planner.timeBoxes[0]->text(), "");
         EXPECT_EQ(planner.EntriesChanged, 1);
         EXPECT_EQ(day({2025, 3, 5}).times[0], "9:00 AM");
-        EXPECT_EQ(planner.StatusBar1->panelText(1), "Daily Planner");
-        planner.Toolbar2Button(5)->trigger(); // nothing left to clear
+        EXPECT_EQ(planner.statusPanels->panelText(1), "Daily Planner");
+        planner.leftToolbarButton(5)->trigger(); // nothing left to clear
         // Saving the empty page asks first, No being the default; Yes writes it.
         fake.dialogs.answers.push_back(Answer::Yes);
         planner.saveAction->trigger();
@@ -212,13 +212,13 @@ TEST_F(PlannerWindowTest, AnotherActivitysButtonAsksFirstAndCancelKeepsThePlanne
     openPlanner([&](PlannerWindow& planner) {
         typeInto(planner.activityBoxes[5], "Book club");
         fake.dialogs.answers.push_back(Answer::Cancel);
-        planner.Toolbar1->button(4)->trigger();
+        planner.toolbar->button(4)->trigger();
         settle();
         EXPECT_TRUE(planner.isVisible());
         EXPECT_EQ(services.program.NextActivity, 0);
-        EXPECT_EQ(planner.StatusBar1->panelText(1), "Daily Planner");
+        EXPECT_EQ(planner.statusPanels->panelText(1), "Daily Planner");
         fake.dialogs.answers.push_back(Answer::Yes);
-        planner.Toolbar1->button(4)->trigger();
+        planner.toolbar->button(4)->trigger();
         settle();
         EXPECT_FALSE(planner.isVisible());
     });

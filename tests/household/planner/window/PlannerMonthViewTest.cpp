@@ -35,7 +35,7 @@ TEST_F(PlannerMonthViewTest, ViewMonthListsTheMonthAndEscapeGoesBackToTheDay) {
         settle();
         EXPECT_TRUE(planner.monthViewPanel->isVisible());
         EXPECT_EQ(planner.monthViewPanel->caption(), "March 2025");
-        EXPECT_EQ(planner.StatusBar1->panelText(1), "View Month");
+        EXPECT_EQ(planner.statusPanels->panelText(1), "View Month");
         const GridControl& grid = *planner.monthGrid;
         ASSERT_EQ(grid.rows(), 4);
         EXPECT_EQ(gridRow(grid, 0), (QStringList{"Day", "Time", "Appointment/Activity"}));
@@ -51,16 +51,16 @@ TEST_F(PlannerMonthViewTest, ViewMonthListsTheMonthAndEscapeGoesBackToTheDay) {
         EXPECT_TRUE(planner.viewMonthAction->isChecked());
         EXPECT_FALSE(planner.clearEntriesAction->isEnabled());
         EXPECT_FALSE(planner.saveAction->isEnabled());
-        EXPECT_TRUE(planner.Toolbar2Button(1)->isEnabled());
+        EXPECT_TRUE(planner.leftToolbarButton(1)->isEnabled());
         EXPECT_TRUE(planner.gridBackgroundAction->isEnabled());
 
         press(planner.monthGrid, Qt::Key_Escape);
         EXPECT_FALSE(planner.monthViewPanel->isVisible());
         EXPECT_FALSE(planner.viewMonthAction->isChecked());
         EXPECT_TRUE(planner.saveAction->isEnabled());
-        EXPECT_FALSE(planner.Toolbar2Button(1)->isEnabled());
+        EXPECT_FALSE(planner.leftToolbarButton(1)->isEnabled());
         EXPECT_EQ(planner.activityBoxes[2]->text(), "Dentist");
-        EXPECT_EQ(planner.StatusBar1->panelText(1), "Daily Planner");
+        EXPECT_EQ(planner.statusPanels->panelText(1), "Daily Planner");
     });
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
 }
@@ -98,7 +98,7 @@ TEST_F(PlannerMonthViewTest, CopyPutsTheDayOrTheMonthShownOnTheClipboard) {
     openPlanner([&](PlannerWindow& planner) {
         clickDay(planner, 10);
         typeInto(planner.timeBoxes[13], " ");
-        planner.Toolbar2Button(6)->trigger();
+        planner.leftToolbarButton(6)->trigger();
         ASSERT_EQ(fake.clipboard.texts.size(), 1);
         PlannerCopyText::Rows times;
         PlannerCopyText::Rows activities;

@@ -32,16 +32,16 @@ TEST_F(PlannerWindowTest, CalendarOptionsApplyAtOnceAndAreKeptWhenThePanelCloses
         EXPECT_FALSE(planner.datePicker->todayMarked());
         EXPECT_EQ(planner.datePicker->x(), Twips::toPixels(100));
 
-        planner.Toolbar2Button(8)->trigger();
+        planner.leftToolbarButton(8)->trigger();
         EXPECT_TRUE(planner.calendarOptionsPanel->isVisible());
-        EXPECT_EQ(planner.StatusBar1->panelText(1), "Calendar Display Options");
-        EXPECT_FALSE(planner.mO->menuAction()->isEnabled());
-        EXPECT_FALSE(planner.Toolbar2Button(5)->isEnabled());
+        EXPECT_EQ(planner.statusPanels->panelText(1), "Calendar Display Options");
+        EXPECT_FALSE(planner.optionsMenu->menuAction()->isEnabled());
+        EXPECT_FALSE(planner.leftToolbarButton(5)->isEnabled());
         // The weekday of a record never written selects nothing; Sunday stays selected.
         EXPECT_EQ(planner.firstWeekdayOptions->selected(), 0);
         // The right button opens no menu while the panel shows.
         QTest::mouseClick(planner.saveButton, Qt::RightButton);
-        EXPECT_FALSE(planner.mO->isVisible());
+        EXPECT_FALSE(planner.optionsMenu->isVisible());
 
         for (QRadioButton* option :
              {planner.monthsShownOptions->button(1), planner.weekNumberOptions->button(1),
@@ -62,9 +62,9 @@ TEST_F(PlannerWindowTest, CalendarOptionsApplyAtOnceAndAreKeptWhenThePanelCloses
         press(planner.monthsShownOptions->button(1), Qt::Key_Escape); // Esc closes the panel only
         EXPECT_FALSE(planner.calendarOptionsPanel->isVisible());
         EXPECT_TRUE(planner.isVisible());
-        EXPECT_TRUE(planner.Toolbar2Button(5)->isEnabled());
-        EXPECT_TRUE(planner.mO->menuAction()->isEnabled());
-        EXPECT_EQ(planner.StatusBar1->panelText(1), "Daily Planner");
+        EXPECT_TRUE(planner.leftToolbarButton(5)->isEnabled());
+        EXPECT_TRUE(planner.optionsMenu->menuAction()->isEnabled());
+        EXPECT_EQ(planner.statusPanels->panelText(1), "Daily Planner");
     });
     EXPECT_EQ(optionRecords(fake.folder), QByteArray::fromHex("0100010004000100"));
 

@@ -16,7 +16,7 @@ class PlannerPrintTest : public PlannerWindowTest {
 protected:
     static QStringList placedTexts(const PrintPreviewPanel& panel) {
         QStringList texts;
-        for (const PrintPage& page : panel.VSPrinter1->layout().document().pages) {
+        for (const PrintPage& page : panel.preview->layout().document().pages) {
             for (const PrintItem& item : page.items) {
                 if (const auto* text = std::get_if<PrintText>(&item)) {
                     texts.append(text->text);
@@ -40,7 +40,7 @@ TEST_F(PlannerPrintTest, PrintPicksTheMonthWhileItShowsElseTheDayInOneColumn) {
         EXPECT_EQ(planner.PrintLayout, 2);
         EXPECT_TRUE(planner.printColumnOptions->button(0)->isChecked());
         EXPECT_FALSE(planner.printGridLinesBox->isVisible());
-        EXPECT_FALSE(planner.mO->menuAction()->isEnabled());
+        EXPECT_FALSE(planner.optionsMenu->menuAction()->isEnabled());
         EXPECT_TRUE(placedTexts(panel).contains("Appointments/Activities For March 5, 2025"));
         EXPECT_EQ(fake.printer.fontRequests.last(), "Times New Roman");
         EXPECT_EQ(services.program.PrintSettings.PrintFontSize, SharedValue(QString("10")));
@@ -50,19 +50,19 @@ TEST_F(PlannerPrintTest, PrintPicksTheMonthWhileItShowsElseTheDayInOneColumn) {
         settle();
         EXPECT_EQ(planner.PrintLayout, 22);
         // Meanwhile the side buttons beep, F1 names the preview's topic.
-        planner.Toolbar2Button(4)->trigger();
+        planner.leftToolbarButton(4)->trigger();
         EXPECT_EQ(fake.sound.played, QStringList{FakeSound::kBeep});
         EXPECT_FALSE(planner.monthViewPanel->isVisible());
-        press(panel.SSCommand80[2], Qt::Key_F1);
+        press(panel.commandButtons[2], Qt::Key_F1);
         EXPECT_EQ(fake.help.topics, QList<int>{1014});
-        press(panel.SSCommand80[2], Qt::Key_Escape);
+        press(panel.commandButtons[2], Qt::Key_Escape);
         EXPECT_FALSE(panel.isOpen());
-        EXPECT_TRUE(planner.mO->menuAction()->isEnabled());
+        EXPECT_TRUE(planner.optionsMenu->menuAction()->isEnabled());
         planner.printButton->click();
         settle();
         EXPECT_EQ(planner.PrintLayout, 2);
         EXPECT_TRUE(planner.printColumnOptions->button(0)->isChecked());
-        panel.SSCommand80[2]->click();
+        panel.commandButtons[2]->click();
         settle();
 
         planner.ViewEntireMonth();
@@ -74,15 +74,15 @@ TEST_F(PlannerPrintTest, PrintPicksTheMonthWhileItShowsElseTheDayInOneColumn) {
         EXPECT_FALSE(planner.printColumnOptions->button(0)->isVisible());
         EXPECT_EQ(services.program.PrintSettings.PrintFontSize, SharedValue(QString("14")));
         EXPECT_TRUE(placedTexts(panel).contains("Monthly Calendar For March, 2025"));
-        EXPECT_FALSE(panel.VSPrinter1->layout().document().pages.at(0).items.empty());
+        EXPECT_FALSE(panel.preview->layout().document().pages.at(0).items.empty());
         planner.printGridLinesBox->click();
         settle();
         EXPECT_EQ(planner.GridLinesOff, 1);
-        for (const PrintItem& item : panel.VSPrinter1->layout().document().pages.at(0).items) {
+        for (const PrintItem& item : panel.preview->layout().document().pages.at(0).items) {
             EXPECT_FALSE(std::holds_alternative<PrintLine>(item));
         }
         // Escape closes the preview first, then the month view.
-        press(panel.SSCommand80[2], Qt::Key_Escape);
+        press(panel.commandButtons[2], Qt::Key_Escape);
         EXPECT_TRUE(planner.monthViewPanel->isVisible());
         planner.printMonthButton->click();
         settle();
@@ -104,14 +104,14 @@ TEST_F(PlannerPrintTest, TheMonthPrintsToAFileWhereThePreviewShowsItInLandscape)
         planner.ViewEntireMonth();
         planner.printAction->trigger();
         settle();
-        panel.SSCommand80[1]->click();
+        panel.commandButtons[1]->click();
         settle();
-        EXPECT_EQ(panel.Panel3D80[2]->caption(), " Landscape");
-        panel.SSCommand80[4]->click();
+        EXPECT_EQ(panel.settingPanels[2]->caption(), " Landscape");
+        panel.commandButtons[4]->click();
         settle();
         ASSERT_EQ(fake.printer.jobs.size(), 1) << "the print dialog was offered";
-        EXPECT_TRUE(PdfWords::printedAsLaidOut(fake.printer.pdfFile,
-                                               panel.VSPrinter1->layout().document()));
+        EXPECT_TRUE(
+            PdfWords::printedAsLaidOut(fake.printer.pdfFile, panel.preview->layout().document()));
         EXPECT_TRUE(placedTexts(panel).contains("Dentist"));
     });
 }
@@ -122,7 +122,7 @@ TEST_F(PlannerPrintTest, AnEmptyDayHasNothingToPrint) {
         settle();
         EXPECT_FALSE(planner.printPreview->isOpen());
         EXPECT_EQ(messageTexts(), QStringList{"There are currently No Entries to Print!"});
-        EXPECT_TRUE(planner.mO->menuAction()->isEnabled());
+        EXPECT_TRUE(planner.optionsMenu->menuAction()->isEnabled());
     });
 }
 
@@ -138,12 +138,12 @@ TEST_F(PlannerPrintTest, TheGuideLineChoiceIsRecord11AndLoadsWithoutBeingWritten
         }
         const QString before = record11();
         PlannerWindow planner(services);
-        EXPECT_EQ(planner.printPreview->SSOption82->selected(), c.selected) << c.stored;
+        EXPECT_EQ(planner.printPreview->guideLineOptions->selected(), c.selected) << c.stored;
         EXPECT_EQ(record11(), before) << c.stored;
-        planner.printPreview->SSOption82->button(1)->click();
+        planner.printPreview->guideLineOptions->button(1)->click();
         settle();
         EXPECT_EQ(record11(), "1") << c.stored;
-        planner.printPreview->SSOption82->button(0)->click();
+        planner.printPreview->guideLineOptions->button(0)->click();
         settle();
         EXPECT_EQ(record11(), "0") << c.stored;
         EXPECT_TRUE(settingsFile(fake.folder, SettingsFile::GColor3).readText(10).isEmpty());

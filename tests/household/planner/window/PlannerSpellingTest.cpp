@@ -55,7 +55,7 @@ TEST_F(PlannerSpellingTest, EmptyPageChangesNothing) {
                                               "misspelled words!"});
         EXPECT_EQ(fake.dialogs.shown.last().title, "Spelling Check");
         EXPECT_EQ(planner.EntriesChanged, 0);
-        EXPECT_EQ(planner.StatusBar1->panelText(1), "Daily Planner");
+        EXPECT_EQ(planner.statusPanels->panelText(1), "Daily Planner");
         EXPECT_EQ(QApplication::focusWidget(), planner.activityBoxes[0]);
     });
     EXPECT_TRUE(offered.isEmpty());
