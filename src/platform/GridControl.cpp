@@ -156,7 +156,7 @@ int GridControl::colWidth(int col) const {
 }
 
 int GridControl::widthTwips() const {
-    return int(std::lround(Twips::fromPixels(width())));
+    return Twips::fromPixelsRounded(width());
 }
 
 void GridControl::setColAlignment(int col, Alignment alignment) {

@@ -19,6 +19,10 @@ int Twips::toPixels(double twips) {
     return static_cast<int>(std::nearbyint(twips * pixelsPerTwip()));
 }
 
+int Twips::fromPixelsRounded(int pixels) {
+    return int(std::lround(fromPixels(pixels)));
+}
+
 double Twips::fromPixels(int pixels) {
     return pixels / pixelsPerTwip();
 }

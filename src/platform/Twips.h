@@ -10,6 +10,8 @@ namespace Twips {
 
 int toPixels(double twips);
 double fromPixels(int pixels);
+// Pixels to whole twips, rounded half away from zero.
+int fromPixelsRounded(int pixels);
 QRect toPixels(double left, double top, double width, double height);
 QSize toPixels(double width, double height);
 

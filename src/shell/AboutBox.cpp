@@ -18,9 +18,9 @@
 
 namespace {
 
-constexpr int kDesignedWidth = 5040;
-constexpr int kDesignedHeight = 4230;
-constexpr DialogPlacement kPlacement{0.42, 0.47, 100};
+constexpr int kAboutBoxWidth = 5040;
+constexpr int kAboutBoxHeight = 4230;
+constexpr DialogPlacement kAboutBoxPlacement{0.42, 0.47, 100};
 
 constexpr const char* kProductLines = "Korvane\rVersion 4.5\r\r"
                                       "Korvane Family Software\r"
@@ -50,7 +50,7 @@ AboutBox::AboutBox(Services& services)
 
     backgroundPicture = new QLabel(this);
     backgroundPicture->setObjectName("Image2");
-    backgroundPicture->setGeometry(Twips::toPixels(0, 0, kDesignedWidth, kDesignedHeight));
+    backgroundPicture->setGeometry(Twips::toPixels(0, 0, kAboutBoxWidth, kAboutBoxHeight));
     backgroundPicture->setScaledContents(true);
     systemColourSample = new QLabel(this);
     systemColourSample->setObjectName("Label2");
@@ -102,7 +102,7 @@ AboutBox::AboutBox(Services& services)
     popup->attach(okButton);
     popup->attach(optionsArea);
 
-    resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
+    resize(Twips::toPixels(kAboutBoxWidth, kAboutBoxHeight));
     resizer = new ElasticResizer(*this);
     resizer->setObjectName("vsElasticLight1");
     Form_Load();
@@ -110,7 +110,7 @@ AboutBox::AboutBox(Services& services)
 
 void AboutBox::Form_Load() {
     resizer->setEnabled(services_.program.ScreenMode != 9);
-    kPlacement.place(*this, services_);
+    kAboutBoxPlacement.place(*this, services_);
     productLabel->setText(DisplayText::lines(kProductLines));
     setColour(this, systemColourSample->palette().color(QPalette::Window));
     showPicture();
@@ -127,7 +127,7 @@ void AboutBox::showPicture() {
 
 void AboutBox::Form_Activate() {
     // Sized again; the box has not moved since its load.
-    kPlacement.place(*this, services_);
+    kAboutBoxPlacement.place(*this, services_);
     services_.program.NormalPointer();
 }
 

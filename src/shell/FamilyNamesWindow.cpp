@@ -23,10 +23,10 @@
 
 namespace {
 
-constexpr int kHelpContext = 1005;
-constexpr int kDesignedWidth = 5280;
+constexpr int kFamilyNamesHelpContext = 1005;
+constexpr int kFamilyNamesWidth = 5280;
 constexpr int kLoadHeight = 5355;
-constexpr DialogPlacement kPlacement{0.44, 0.67, 300};
+constexpr DialogPlacement kFamilyNamesPlacement{0.44, 0.67, 300};
 
 // Where the two columns of nine names stand inside the panel, in twips.
 constexpr int kFirstRowTop = 180;
@@ -92,7 +92,7 @@ FamilyNamesWindow::FamilyNamesWindow(Services& services)
     focusMoves_->onGotFocus(saveAndExitButton, [this] { HighlightNameBox(kNoBox); });
     buildMenus();
 
-    resize(Twips::toPixels(kDesignedWidth, kLoadHeight));
+    resize(Twips::toPixels(kFamilyNamesWidth, kLoadHeight));
     resizer = new ElasticResizer(*this);
     resizer->setObjectName("vsElasticLight1");
     LoadFamilyNames();
@@ -153,7 +153,7 @@ void FamilyNamesWindow::LoadFamilyNames() {
 }
 
 void FamilyNamesWindow::Form_Activate() {
-    kPlacement.place(*this, services_);
+    kFamilyNamesPlacement.place(*this, services_);
     QCoreApplication::processEvents();
     show();
     program_.NormalPointer();
@@ -207,7 +207,7 @@ void FamilyNamesWindow::refuseSave(int box, const QString& reason) {
 }
 
 void FamilyNamesWindow::ShowHelpTopic() {
-    services_.help.showTopic(kHelpContext);
+    services_.help.showTopic(kFamilyNamesHelpContext);
     for (QLineEdit* box : nameBoxes) {
         if (box->palette().color(QPalette::Base) == kHighlightBox) {
             box->setFocus(Qt::OtherFocusReason);

@@ -21,10 +21,10 @@
 
 namespace {
 
-constexpr int kHelpContext = 1010;
-constexpr int kDesignedWidth = 7320;
+constexpr int kSoundInformationHelpContext = 1010;
+constexpr int kSoundInformationWidth = 7320;
 constexpr int kActivatedHeight = 7080;
-constexpr DialogPlacement kPlacement{0, 0, 445};
+constexpr DialogPlacement kSoundInformationPlacement{0, 0, 445};
 constexpr int kFilePicked = 88;
 constexpr const char* kNoSound = "99";
 constexpr const char* kBeep = "10";
@@ -146,7 +146,7 @@ SoundInformationWindow::SoundInformationWindow(Services& services)
     buildMenus();
     attachOptionsPopup();
 
-    resize(Twips::toPixels(kDesignedWidth, kActivatedHeight));
+    resize(Twips::toPixels(kSoundInformationWidth, kActivatedHeight));
     LoadSoundDialog();
 }
 
@@ -226,8 +226,8 @@ void SoundInformationWindow::buildMenus() {
     exitWithoutSavingAction = optionsMenu->addAction("E&xit Without Saving", this,
                                                      &SoundInformationWindow::DiscardSoundSettings);
     exitWithoutSavingAction->setObjectName("mOE");
-    helpAction =
-        menuBar()->addAction("&Help", this, [this] { services_.help.showTopic(kHelpContext); });
+    helpAction = menuBar()->addAction(
+        "&Help", this, [this] { services_.help.showTopic(kSoundInformationHelpContext); });
     helpAction->setObjectName("mH");
 }
 
@@ -277,7 +277,7 @@ SoundInformationWindow::SoundGroup SoundInformationWindow::incorrectGroup() {
 }
 
 void SoundInformationWindow::LoadSoundDialog() {
-    kPlacement.place(*this, services_);
+    kSoundInformationPlacement.place(*this, services_);
     program_.CorrectSoundDraft = program_.CorrectSound;
     program_.IncorrectSoundDraft = program_.IncorrectSound;
     CorrectFileOption = 0;

@@ -41,12 +41,12 @@ protected:
     // planner file.
     bool loaded(QProcess& program) const {
         const QString yearFile = inFolder(QString(" %1.Cal").arg(QDate::currentDate().year()));
-        QTest::qWaitFor(
+        const bool settled = QTest::qWaitFor(
             [&] { return QFileInfo::exists(yearFile) || program.state() != QProcess::Running; },
             kLongest);
         // Whatever follows the load's last file.
         QTest::qWait(500);
-        return program.state() == QProcess::Running;
+        return settled && program.state() == QProcess::Running;
     }
 
     void write(const QString& name, const QByteArray& bytes) const {

@@ -96,9 +96,8 @@ void QuotesWindow::MeasurePanelHeights() {
     if (TwoPanelHeight != 0) {
         return;
     }
-    TwoPanelHeight = int(std::lround(Twips::fromPixels(upperPanelHolder->height())));
-    const int grown =
-        TwoPanelHeight + int(std::lround(Twips::fromPixels(lowerPanelHolder->height()))) - 15;
+    TwoPanelHeight = Twips::fromPixelsRounded(upperPanelHolder->height());
+    const int grown = TwoPanelHeight + Twips::fromPixelsRounded(lowerPanelHolder->height()) - 15;
     upperPanelHolder->resize(upperPanelHolder->width(), Twips::toPixels(grown));
     upperPanel->resize(upperPanel->width(), Twips::toPixels(grown - 145));
     OnePanelHeight = grown;

@@ -14,7 +14,6 @@
 
 namespace {
 
-const QString kCR(QChar(13));
 const QString kHallOfFame = "Hall of Fame";
 
 } // namespace

@@ -22,16 +22,6 @@
 
 #include <cmath>
 
-namespace {
-
-int twipsOf(int pixels) {
-    return int(std::lround(Twips::fromPixels(pixels)));
-}
-
-const QString kCR(QChar(13));
-
-} // namespace
-
 void QuotesWindow::setStartCaption(const QString& caption) {
     startButton->setText(caption);
 }
@@ -189,7 +179,7 @@ void QuotesWindow::StartNextQuote() {
     setWindowTitle(QString("Famous Quotes - Quote ") + QString::number(quote));
 
     const int n = numericValue(state_.QuoteWordCount.at(std::size_t(quote)));
-    const int panelWidth = twipsOf(upperPanel->width());
+    const int panelWidth = Twips::fromPixelsRounded(upperPanel->width());
     const bool wordEntry = panelMode_ == QuoteRules::WordEntry;
     state_.HallOfFameRecord = HallOfFame::recordOf(quote, state_.WordsPerBox);
     if (wordEntry) {
@@ -214,7 +204,8 @@ void QuotesWindow::StartNextQuote() {
     } else {
         QuoteRules::shuffle(state_, services_.random);
     }
-    state_.BoxHeight = int(std::nearbyint(twipsOf(mainPanelFrame->height()) * 0.035));
+    state_.BoxHeight =
+        int(std::nearbyint(Twips::fromPixelsRounded(mainPanelFrame->height()) * 0.035));
     if (quote == 42 && state_.WordsPerBox == 1) {
         state_.BoxWidth = int(std::nearbyint(panelWidth * 0.192));
         state_.BoxesPerRow = 5;
@@ -345,7 +336,7 @@ void QuotesWindow::AvoidCorrectStart(const std::array<WordBox*, 67>& boxes) {
 
 void QuotesWindow::showAuthorLabels() {
     const QString label = "   " + state_.QuoteAuthor.at(std::size_t(state_.QuoteNumber)) + "    ";
-    const int height = twipsOf(upperPanel->height());
+    const int height = Twips::fromPixelsRounded(upperPanel->height());
     for (QLabel* author : {upperAuthor, lowerAuthor}) {
         author->setText(label);
         author->move(author->x(), Twips::toPixels(height * 0.85));

@@ -18,10 +18,6 @@
 
 namespace {
 
-int twipsOf(int pixels) {
-    return int(std::lround(Twips::fromPixels(pixels)));
-}
-
 // Keys that only move about the window, or only modify another key.
 bool movesOrModifies(int key) {
     switch (key) {
@@ -93,7 +89,8 @@ void QuotesWindow::ShowWordEntryBanner(const QString& grouping) {
 
 void QuotesWindow::BuildEntryBoxes() {
     state_.BoxesPerRow = 5;
-    state_.BoxWidth = int(std::nearbyint(twipsOf(upperPanel->width()) / 5.0 - 100));
+    state_.BoxWidth =
+        int(std::nearbyint(Twips::fromPixelsRounded(upperPanel->width()) / 5.0 - 100));
     state_.EntryCount = 0;
     state_.EntryState.fill(0);
     for (int i = 0; i < state_.BoxCount; ++i) {

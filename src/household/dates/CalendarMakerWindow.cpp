@@ -37,8 +37,8 @@ ActivityConstants calendarConstants() {
 }
 
 // The window as designed, the size of the main window's smaller display.
-constexpr int kDesignedWidth = 12000;
-constexpr int kDesignedHeight = 9000;
+constexpr int kCalendarMakerWidth = 12000;
+constexpr int kCalendarMakerHeight = 9000;
 
 } // namespace
 
@@ -62,7 +62,7 @@ CalendarMakerWindow::CalendarMakerWindow(Services& services)
     connect(alignmentOptions_, &OptionGroup::clicked, this, &CalendarMakerWindow::ChooseAlignment);
     connect(exitButton, &QPushButton::clicked, this, &CalendarMakerWindow::ExitCommand);
     connect(printButton, &QPushButton::clicked, this, &CalendarMakerWindow::PrintCalendarPage);
-    resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
+    resize(Twips::toPixels(kCalendarMakerWidth, kCalendarMakerHeight));
     Form_Load();
 }
 

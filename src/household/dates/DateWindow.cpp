@@ -31,8 +31,8 @@ ActivityConstants dateConstants() {
 }
 
 // The window as designed, the size of the main window's smaller display.
-constexpr int kDesignedWidth = 12000;
-constexpr int kDesignedHeight = 9000;
+constexpr int kDateWindowWidth = 12000;
+constexpr int kDateWindowHeight = 9000;
 
 } // namespace
 
@@ -45,7 +45,7 @@ DateWindow::DateWindow(Services& services)
     buildSideToolbar();
     connectHandlers();
     panelColours_.add({"Panel Color", {colourArea}, SettingsFile::GColor3, 91, kFirstRunColour});
-    resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
+    resize(Twips::toPixels(kDateWindowWidth, kDateWindowHeight));
     Form_Load();
 }
 

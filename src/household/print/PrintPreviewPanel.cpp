@@ -319,10 +319,8 @@ void PrintPreviewPanel::activate() {
         const QRect place = corner->geometry();
         corner->move(place.x(), Twips::toPixels(top));
     }
-    services_.program.PreviewNormalWidth =
-        static_cast<int>(std::lround(Twips::fromPixels(preview->width())));
-    services_.program.PreviewNormalLeft =
-        static_cast<int>(std::lround(Twips::fromPixels(preview->x())));
+    services_.program.PreviewNormalWidth = Twips::fromPixelsRounded(preview->width());
+    services_.program.PreviewNormalLeft = Twips::fromPixelsRounded(preview->x());
 }
 
 QPushButton* PrintPreviewPanel::escapeButton() const {

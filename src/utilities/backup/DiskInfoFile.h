@@ -16,6 +16,8 @@ namespace DiskInfoFile {
 constexpr int kRecordLength = 30;
 constexpr int kRecords = 6;
 constexpr int kLength = kRecordLength * kRecords;
+// No disk information file on a medium is read beyond this: a real one holds kLength bytes.
+constexpr qint64 kReadLimit = 4'096;
 // A record's text is at most this long: the rest of its 30 bytes is the length field.
 constexpr int kLongestText = kRecordLength - 2;
 constexpr int kLargestDiskNumber = 32767;

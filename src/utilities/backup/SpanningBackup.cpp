@@ -1,13 +1,12 @@
 #include "SpanningBackup.h"
 
 #include "BackupPrompts.h"
+#include "DiskInfoFile.h"
 #include "Medium.h"
 #include "ProgramState.h"
 
 namespace {
 
-// No disk information is larger; reading stops there.
-constexpr qint64 kInfoReadLimit = 4'096;
 // Room a new set needs beyond its own bytes to go beside the old one: the file system's blocks.
 constexpr qint64 kRoomToSpare = 64 * 1'024;
 // The new set's names while it is written beside the old one.
@@ -73,7 +72,8 @@ bool SpanningBackup::closeCopy() {
 }
 
 bool SpanningBackup::isDiskJustFilled() const {
-    const Medium::Read info = context_.medium.read(onMedium(family_.infoName), kInfoReadLimit);
+    const Medium::Read info =
+        context_.medium.read(onMedium(family_.infoName), DiskInfoFile::kReadLimit);
     return info.status == Medium::ReadStatus::Read && info.bytes == filledInfo_ &&
            context_.medium.size(onMedium(family_.copyName)) == filledCopyLength_;
 }

@@ -1,13 +1,13 @@
 #include "SpanningRestore.h"
 
 #include "BackupPrompts.h"
+#include "DiskInfoFile.h"
 #include "Medium.h"
 #include "ProgramState.h"
 #include "YearFile.h"
 
 namespace {
 
-constexpr qint64 kInfoReadLimit = 4'096;
 // Far more than any copy holds: a year is 387,900 bytes, a to-do list some 60,000.
 constexpr qint64 kCopyReadLimit = 4 * 1'024 * 1'024;
 
@@ -17,7 +17,8 @@ SpanningRestore::SpanningRestore(BackupContext& context, BackupFamily family)
     : context_(context), family_(std::move(family)) {}
 
 std::optional<DiskInfoFile::DiskInfo> SpanningRestore::readInfo() const {
-    const Medium::Read read = context_.medium.read(onMedium(family_.infoName), kInfoReadLimit);
+    const Medium::Read read =
+        context_.medium.read(onMedium(family_.infoName), DiskInfoFile::kReadLimit);
     if (read.status != Medium::ReadStatus::Read) {
         return std::nullopt;
     }

@@ -3,8 +3,8 @@
 
 namespace {
 
-constexpr const char* kInfo = "Disk2003.Bbk";
-constexpr const char* kCopy = " 2003.Bb1";
+constexpr const char* kYearInfo = "Disk2003.Bbk";
+constexpr const char* kYearCopy = " 2003.Bb1";
 constexpr int kRecord = YearFile::kRecordLength;
 constexpr int kYearBytes = YearFile::kLastRecord * kRecord;
 
@@ -18,8 +18,8 @@ TEST_F(YearBackupTest, AShortYearComesBackAsAWholeYearWithTheMissingDaysEmpty) {
     const QByteArray saved = yearFile();
     ASSERT_EQ(saved.size(), 53 * kRecord);
     ASSERT_EQ(backUpYear(), BackupOutcome::Complete);
-    EXPECT_EQ(onDisk(0, kInfo), DiskInfoFile::encode({"DPlan", 1, 1, 432, 2003}));
-    EXPECT_EQ(onDisk(0, kCopy).size(), kYearBytes);
+    EXPECT_EQ(onDisk(0, kYearInfo), DiskInfoFile::encode({"DPlan", 1, 1, 432, 2003}));
+    EXPECT_EQ(onDisk(0, kYearCopy).size(), kYearBytes);
     EXPECT_EQ(display.progressMaximum, 431);
     EXPECT_EQ(display.progress.last(), 431);
 
@@ -49,10 +49,10 @@ TEST_F(YearBackupTest, AYearSplitAtRecord215ComesBackByteForByte) {
     insertAtPrompts("Please Insert Backup Disk #2", {second});
     fake.dialogs.answers = {Dialogs::Answer::Ok};
     ASSERT_EQ(backUpYear(), BackupOutcome::Complete);
-    EXPECT_EQ(onDisk(0, kInfo), DiskInfoFile::encode({"DPlan", 1, 2, 215, 2003}));
-    EXPECT_EQ(onDisk(0, kCopy), saved.left(214 * kRecord));
-    EXPECT_EQ(onDisk(second, kInfo), DiskInfoFile::encode({"DPlan", 2, 2, 432, 2003}));
-    EXPECT_EQ(onDisk(second, kCopy), saved.mid(214 * kRecord));
+    EXPECT_EQ(onDisk(0, kYearInfo), DiskInfoFile::encode({"DPlan", 1, 2, 215, 2003}));
+    EXPECT_EQ(onDisk(0, kYearCopy), saved.left(214 * kRecord));
+    EXPECT_EQ(onDisk(second, kYearInfo), DiskInfoFile::encode({"DPlan", 2, 2, 432, 2003}));
+    EXPECT_EQ(onDisk(second, kYearCopy), saved.mid(214 * kRecord));
     // The bar stepped back for the record written again.
     EXPECT_TRUE(display.progress.contains(214));
     EXPECT_EQ(display.progress.last(), 431);
@@ -76,8 +76,8 @@ TEST_F(YearBackupTest, ADiskThatTookNoRecordHandsTheWholeYearToTheNext) {
     insertAtPrompts("Please Insert Backup Disk #2", {second});
     fake.dialogs.answers = {Dialogs::Answer::Ok};
     ASSERT_EQ(backUpYear(), BackupOutcome::Complete);
-    EXPECT_EQ(onDisk(0, kInfo), DiskInfoFile::encode({"DPlan", 1, 2, 1, 2003}));
-    EXPECT_EQ(onDisk(0, kCopy), QByteArray());
+    EXPECT_EQ(onDisk(0, kYearInfo), DiskInfoFile::encode({"DPlan", 1, 2, 1, 2003}));
+    EXPECT_EQ(onDisk(0, kYearCopy), QByteArray());
 
     fake.medium.insert(0);
     insertAtPrompts("Please insert Backup Disk #2", {second});
@@ -102,7 +102,7 @@ TEST_F(YearBackupTest, ARestoreKeepsTheYearWhenADiskFallsShortOrIsCancelled) {
     const QByteArray current = yearFile();
 
     // Disk 2 cut short: asked for again, then Cancel.
-    fake.medium.disks[second].files[kCopy].chop(kRecord);
+    fake.medium.disks[second].files[kYearCopy].chop(kRecord);
     fake.medium.insert(0);
     insertAtPrompts("Please insert Backup Disk #2", {second, second});
     fake.dialogs.shown.clear();
@@ -112,7 +112,7 @@ TEST_F(YearBackupTest, ARestoreKeepsTheYearWhenADiskFallsShortOrIsCancelled) {
     EXPECT_EQ(yearFile(), current);
 
     // Disk 1 short of its share: no backup there.
-    fake.medium.disks[0].files[kCopy].chop(1);
+    fake.medium.disks[0].files[kYearCopy].chop(1);
     fake.medium.insert(0);
     fake.dialogs.shown.clear();
     EXPECT_EQ(BackupRoutines::RestoreYearFile(context, kYear), RestoreOutcome::NotFound);
