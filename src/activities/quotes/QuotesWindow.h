@@ -203,6 +203,7 @@ protected:
 private:
     // Joins the lines of a shown text, as the quotes' texts store them.
     static inline const QString kCR{QChar(13)};
+
     // Building the window (QuotesWindowControls.cpp).
     void buildControls();
     void buildPanels();
