@@ -277,6 +277,8 @@ private:
     void ClearEntryHighlight();
     void moveToEntryBox(int step);
     void focusFirstKey();
+    // BackSpace and Clear Word: the open entry box's caption through edit.
+    void EditEntryWord(QString (*edit)(const QString&));
     void wordEntryEnd();
     bool TypePhysicalKey(const QKeyEvent& key);
     bool StartButtonKeyDown(const QKeyEvent& key);

@@ -188,21 +188,14 @@ void QuotesWindow::TypeKey(int k) {
 // BackSpace, Clear Word and the word moves act on the quote in play only: after its end the boxes
 // show the answers.
 void QuotesWindow::BackSpaceInWord() {
-    if (continuing()) {
-        DirectionsContinueMessage();
-        return;
-    }
-    if (startButton->text() == "&Next" || !entryBoxOpen()) {
-        return;
-    }
-    WordBox* box = upperBoxes.at(std::size_t(CurrentEntryBox));
-    box->setText(WordEntryRules::backSpace(box->text()));
-    if (box->text().size() > 1) {
-        focusFirstKey();
-    }
+    EditEntryWord(WordEntryRules::backSpace);
 }
 
 void QuotesWindow::ClearWord() {
+    EditEntryWord(WordEntryRules::clearWord);
+}
+
+void QuotesWindow::EditEntryWord(QString (*edit)(const QString&)) {
     if (continuing()) {
         DirectionsContinueMessage();
         return;
@@ -211,7 +204,7 @@ void QuotesWindow::ClearWord() {
         return;
     }
     WordBox* box = upperBoxes.at(std::size_t(CurrentEntryBox));
-    box->setText(WordEntryRules::clearWord(box->text()));
+    box->setText(edit(box->text()));
     if (box->text().size() > 1) {
         focusFirstKey();
     }
