@@ -3,6 +3,7 @@
 #include "CaptionFit.h"
 #include "FakePlatform.h"
 #include "MainWindow.h"
+#include "PrintPanelOpenings.h"
 #include "RegisterWindows.h"
 #include "Services.h"
 #include "SettingsFile.h"
@@ -27,10 +28,6 @@
 #include <tuple>
 
 namespace {
-
-void settle() {
-    QCoreApplication::processEvents();
-}
 
 // Controls that draw their parts themselves, whose inner widgets are no captions of the window.
 bool insideComposedControl(const QWidget& widget, const QWidget& window) {

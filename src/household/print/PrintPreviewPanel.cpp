@@ -184,6 +184,7 @@ void PrintPreviewPanel::open(Sample sample) {
     showFontSettings(sample);
     show();
     raise();
+    modality_.open(*this);
     setFocus();
     enlargeButton->raise();
     autoSizeButton->raise();
@@ -217,6 +218,7 @@ void PrintPreviewPanel::PreviewPanelCommand(int index) {
         break;
     case 2:
         hide();
+        modality_.close();
         QCoreApplication::processEvents();
         if (config_.openChanged) {
             config_.openChanged(false);
