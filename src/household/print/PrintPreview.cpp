@@ -3,6 +3,7 @@
 #include "Clipboard.h"
 #include "PagePainter.h"
 #include "PrintJob.h"
+#include "PrintPreviewAccessible.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -25,12 +26,25 @@ PrintPreview::PrintPreview(Printer& printer, Clipboard& clipboard, QWidget* pare
     setAccessibleName(tr("Print preview"));
     viewport()->setBackgroundRole(QPalette::Dark);
     viewport()->setAutoFillBackground(true);
+    PrintPreviewAccessibility::install();
+    // Scrolling to another page gives a screen reader that page to read.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (pageInView() != announcedPage_) {
+            announcePage();
+        }
+    });
+}
+
+void PrintPreview::announcePage() {
+    announcedPage_ = pageInView();
+    PrintPreviewAccessibility::pageChanged(*this);
 }
 
 void PrintPreview::refresh() {
     updateScrollBars();
     verticalScrollBar()->setValue(static_cast<int>(pageTop(layout_.shownPage() - 1)) - kGap);
     viewport()->update();
+    announcePage();
 }
 
 void PrintPreview::setZoom(int mode) {

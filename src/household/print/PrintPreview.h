@@ -10,7 +10,7 @@ class Clipboard;
 // The print-preview control: holds the document a builder lays out and shows its pages one under
 // another, either each page whole in view or the page width filling the control. Guide lines
 // show the margins dashed on screen and are never printed. The page chosen in the page setup
-// stays with the control.
+// stays with the control. A screen reader reads the page in view and its number.
 class PrintPreview : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -54,10 +54,12 @@ private:
     double pageTop(int pageIndex) const;
     double pagePixelHeight() const;
     void updateScrollBars();
+    void announcePage();
 
     Printer& printer_;
     Clipboard& clipboard_;
     PrintLayout layout_;
     int zoom_ = kWholePage;
     int guideLines_ = 0;
+    int announcedPage_ = 0;
 };
