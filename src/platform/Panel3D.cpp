@@ -85,6 +85,21 @@ void Panel3D::setPercentShown(bool shown) {
     update();
 }
 
+QRect Panel3D::captionArea() const {
+    return contentsRect().adjusted(kCaptionMargin, kCaptionMargin, -kCaptionMargin,
+                                   -kCaptionMargin);
+}
+
+QSize Panel3D::captionNeeds() const {
+    if (caption_.isEmpty()) {
+        return {};
+    }
+    return fontMetrics()
+        .boundingRect(captionArea(), int(alignment_) | Qt::TextWordWrap,
+                      DisplayText::lines(caption_))
+        .size();
+}
+
 void Panel3D::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect inside = contentsRect();
@@ -105,8 +120,7 @@ void Panel3D::paintEvent(QPaintEvent*) {
         }
     }
     if (!caption_.isEmpty()) {
-        const QRect captionArea =
-            inside.adjusted(kCaptionMargin, kCaptionMargin, -kCaptionMargin, -kCaptionMargin);
+        const QRect captionArea = this->captionArea();
         const int flags = int(alignment_) | Qt::TextWordWrap;
         if (emphasis_) {
             QFont bold = font();

@@ -20,6 +20,10 @@ public:
     // What the panel shows as text: its caption's lines and, as a gauge, its percentage; blanks
     // alone show nothing.
     QString shownText() const;
+    // Where the caption is drawn, and the room its lines take there, wrapped at blanks: wider or
+    // higher than that area, the caption is cut.
+    QRect captionArea() const;
+    QSize captionNeeds() const;
     void setAlignment(Qt::Alignment alignment);
     Qt::Alignment alignment() const { return alignment_; }
     void setBackColour(const QColor& colour);

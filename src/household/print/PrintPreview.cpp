@@ -42,7 +42,7 @@ void PrintPreview::announcePage() {
 
 void PrintPreview::refresh() {
     updateScrollBars();
-    verticalScrollBar()->setValue(static_cast<int>(pageTop(layout_.shownPage() - 1)) - kGap);
+    scrollToPage(layout_.shownPage());
     viewport()->update();
     announcePage();
 }
@@ -51,7 +51,7 @@ void PrintPreview::setZoom(int mode) {
     zoom_ = mode == kPageWidth ? kPageWidth : kWholePage;
     const int page = pageInView();
     updateScrollBars();
-    verticalScrollBar()->setValue(static_cast<int>(pageTop(page - 1)) - kGap);
+    scrollToPage(page);
     viewport()->update();
 }
 
@@ -69,9 +69,31 @@ void PrintPreview::setOrientation(int orientation) {
                                             : PrintLayout::Orientation::Portrait);
 }
 
+int PrintPreview::coveredTop() const {
+    const QWidget* container = parentWidget();
+    if (container == nullptr) {
+        return 0;
+    }
+    const QRect inside(viewport()->mapTo(container, QPoint(0, 0)), viewport()->size());
+    int covered = 0;
+    const auto siblings = container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* sibling : siblings) {
+        const QRect over = sibling->geometry();
+        if (sibling != this && !sibling->isHidden() && !sibling->isWindow() &&
+            over.intersects(inside) && over.top() <= inside.top() + kGap) {
+            covered = std::max(covered, over.bottom() + 1 - inside.top());
+        }
+    }
+    return covered;
+}
+
+double PrintPreview::firstPageTop() const {
+    return std::max(kGap, coveredTop() + kGap / 2);
+}
+
 double PrintPreview::scale() const {
     const PageGeometry& page = layout_.document().page;
-    const QSize room = viewport()->size() - QSize(2 * kGap, 2 * kGap);
+    const QSize room = viewport()->size() - QSize(2 * kGap, int(firstPageTop()) + kGap);
     const double widthScale = std::max(1, room.width()) / page.width;
     if (zoom_ == kPageWidth) {
         return widthScale;
@@ -84,7 +106,12 @@ double PrintPreview::pagePixelHeight() const {
 }
 
 double PrintPreview::pageTop(int pageIndex) const {
-    return kGap + std::max(0, pageIndex) * (pagePixelHeight() + kGap);
+    return firstPageTop() + std::max(0, pageIndex) * (pagePixelHeight() + kGap);
+}
+
+void PrintPreview::scrollToPage(int page) {
+    // Each page comes into view where the first one stands.
+    verticalScrollBar()->setValue(static_cast<int>(pageTop(page - 1) - firstPageTop()));
 }
 
 void PrintPreview::updateScrollBars() {
@@ -115,15 +142,18 @@ int PrintPreview::pageInView() const {
     return best + 1;
 }
 
+QRectF PrintPreview::pageRect(int page) const {
+    const double width = layout_.document().page.width * scale();
+    const double left = std::max<double>(kGap, (viewport()->width() - width) / 2);
+    return QRectF(left, pageTop(page - 1) - verticalScrollBar()->value(), width, pagePixelHeight());
+}
+
 void PrintPreview::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     const PrintDocument& document = layout_.document();
     const double pixels = scale();
-    const double width = document.page.width * pixels;
-    const double left = std::max<double>(kGap, (viewport()->width() - width) / 2);
-    const double scrolled = verticalScrollBar()->value();
     for (int page = 0; page < std::max(1, layout_.pageCount()); ++page) {
-        const QRectF area(left, pageTop(page) - scrolled, width, pagePixelHeight());
+        const QRectF area = pageRect(page + 1);
         if (area.bottom() < 0 || area.top() > viewport()->height()) {
             continue;
         }
@@ -155,7 +185,7 @@ void PrintPreview::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp) {
         const int step = event->key() == Qt::Key_PageDown ? 1 : -1;
         const int page = std::clamp(pageInView() + step, 1, std::max(1, layout_.pageCount()));
-        verticalScrollBar()->setValue(static_cast<int>(pageTop(page - 1)) - kGap);
+        scrollToPage(page);
         return;
     }
     QAbstractScrollArea::keyPressEvent(event);

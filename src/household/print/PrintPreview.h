@@ -35,6 +35,8 @@ public:
 
     // The page in view (counting from 1), by the largest share of the control.
     int pageInView() const;
+    // Where a page (counting from 1) stands in the control's viewport, as scrolled now.
+    QRectF pageRect(int page) const;
     // The page drawn as a picture at the given resolution.
     QImage pagePicture(int page, double dotsPerInch) const;
 
@@ -49,11 +51,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // How far down from the top edge controls standing over the preview (its corner buttons)
+    // reach, in pixels: the first page starts below them, so that they hide none of it.
+    int coveredTop() const;
+    double firstPageTop() const;
     // Pixels to a twip on screen, and the top of each page in the scrolled area.
     double scale() const;
     double pageTop(int pageIndex) const;
     double pagePixelHeight() const;
     void updateScrollBars();
+    void scrollToPage(int page);
     void announcePage();
 
     Printer& printer_;

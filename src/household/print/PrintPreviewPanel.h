@@ -90,6 +90,7 @@ public:
 private:
     void showFontSettings(Sample sample = Sample::Update);
     void showSampleSize();
+    void showSampleFont(const QFont& font);
 
     Services& services_;
     Config config_;

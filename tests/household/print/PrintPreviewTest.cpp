@@ -3,6 +3,7 @@
 #include "ScreenReader.h"
 
 #include <QAccessibleTextInterface>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -89,6 +90,32 @@ TEST_F(PrintPreviewTest, AScreenReaderReadsThePageInViewLineByLineWithItsNumber)
     QTest::keyClick(&preview, Qt::Key_PageDown);
     EXPECT_EQ(spokenPage(preview), "Page two");
     EXPECT_EQ(spokenDescription(&preview), "Page 2 of 2");
+}
+
+// Buttons standing over the preview's top edge, as "Enlarge" and "Auto Size" do, push the first
+// page down below them, whole page or page width.
+TEST(PrintPreviewCornerTest, ButtonsOverTheTopEdgeHideNoneOfThePage) {
+    FakePlatform fake;
+    QWidget panel;
+    panel.resize(400, 500);
+    auto* preview = new PrintPreview(fake.printer, fake.clipboard, &panel);
+    preview->setGeometry(20, 10, 360, 480);
+    auto* corner = new QPushButton("Enlarge", &panel);
+    corner->setGeometry(300, 12, 70, 24);
+    panel.show();
+    preview->layout().startDocument();
+    preview->layout().paragraph("Top line");
+    preview->layout().endDocument();
+    preview->refresh();
+    for (const int zoom : {PrintPreview::kWholePage, PrintPreview::kPageWidth}) {
+        preview->setZoom(zoom);
+        const QRectF page =
+            preview->pageRect(1).translated(preview->viewport()->mapTo(&panel, QPoint(0, 0)));
+        EXPECT_GE(page.top(), corner->geometry().bottom() + 1) << "zoom " << zoom;
+        if (zoom == PrintPreview::kWholePage) {
+            EXPECT_LE(page.bottom(), preview->geometry().bottom()) << "the whole page shows";
+        }
+    }
 }
 
 } // namespace
