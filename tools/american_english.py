@@ -24,7 +24,7 @@ _STARTS = (
 _WORDS = {
     "crisps", "fortnight", "fulfil", "gaol", "grey", "jumper", "kerb", "lasagne", "learnt", "litre",
     "maths", "metre", "mould", "mum", "nought", "pavement", "petrol", "queue", "rubbish", "spelt",
-    "storey", "sweets", "tyre", "whilst",
+    "storey", "sweets", "towards", "tyre", "whilst",
 }
 # Proper names that keep their own spelling.
 _PROPER_NAMES = (
