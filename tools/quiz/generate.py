@@ -34,6 +34,7 @@ ROOT = pathlib.Path(__file__).resolve().parents[2]
 HERE = ROOT / "tools" / "quiz"
 sys.path.insert(0, str(ROOT / "tools"))
 from american_english import british_words  # noqa: E402
+from word_forms import stems  # noqa: E402
 
 # Source, question file and the number of questions each level holds (its capacity).
 TOPICS = [
@@ -63,24 +64,12 @@ def read_levels(source):
     return levels
 
 
-# Endings stripped to find a word's stem ("cookies", "baptized", "deepest").
-ENDINGS = ("ies", "es", "s", "ed", "ing", "est", "er")
 SHORTEST_PART = 4  # a part of a word this long names it ("Fonz" in "Fonzarelli")
 SHARED_START = 5  # words that begin with this many letters alike are one word ("Americas", "Amerigo")
 
 
 def significant_words(text):
     return set(re.findall(r"[a-z]{3,}", text.lower())) - LITTLE_WORDS
-
-
-def stems(word):
-    found = {word}
-    for ending in ENDINGS:
-        if word.endswith(ending) and len(word) - len(ending) >= 3:
-            found.add(word[: -len(ending)])
-    if word.endswith("ies"):
-        found.add(word[:-3] + "y")
-    return found
 
 
 def related(first, second):
