@@ -32,8 +32,8 @@ double lineHeightAt(const PrintLayout& layout, double points) {
     return TextMeasure::lineHeight(font);
 }
 
-// The largest size up to base at which a page whose height at a size heightAt tells still fits
-// room: at the largest sizes the font dialog offers, even one line would run off the paper.
+// The largest size up to base at which a page, heightAt(size) high, fits into room: at the
+// largest sizes the font dialog offers, even a page's headings would run off the paper.
 double sizeFitting(double base, double room, const std::function<double(double)>& heightAt) {
     if (room <= 0 || heightAt(base) <= room) {
         return base; // margins that leave no room at all have nothing to fit
@@ -47,8 +47,9 @@ double sizeFitting(double base, double room, const std::function<double(double)>
     return fits;
 }
 
-// The height of the title block and headings over a base size: a blank line and the title in
-// the base + 2, a line in the base - 2 (the title size again below 1 point), the headings.
+// The height of a page's title, the line under it and the headings, over a base size: the title
+// in the base + 2, a line in the base - 2 (in the title's size where the base is 2 or less), and
+// the headings with 10 twips above and below.
 double headingHeight(const PrintLayout& layout, double base) {
     const double small = base > 2 ? base - 2 : base + 2;
     return lineHeightAt(layout, base + 2) + lineHeightAt(layout, small) + 10 +

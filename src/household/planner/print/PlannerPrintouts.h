@@ -12,8 +12,10 @@
 // The planner's printed pages, each laid out as a new document in the print font. Texts are
 // placed where their column puts them and never cut or wrapped; positions are fractions of the page
 // width W. A text wider than its column prints smaller, in the size that fits, so that it never
-// runs into the column beside it or off the paper. A value of the print settings that cannot be
-// converted leaves the layout's own.
+// runs into the column beside it or off the paper; where a page would run past the bottom margin
+// (a day page's lines, or a month page's heading and first row), the whole printout prints in the
+// size at which it does not. A value of the print settings that cannot be converted leaves the
+// layout's own.
 
 // The day page: its title, headings and the rows that hold a time or an activity.
 struct DayPrint {
