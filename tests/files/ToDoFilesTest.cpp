@@ -251,6 +251,11 @@ TEST(ToDoNamesFile, DamagedFilesReadLineByLineAndSayWhatIsWrong) {
     EXPECT_EQ(cut.names, QStringList({"Bank", "Tax", "Rent"}));
     EXPECT_EQ(cut.fault, "line 2 is not one name between double quotes");
 
+    const ToDoFiles::Names zero =
+        ToDoFiles::readNames(QByteArray("\"Bank\"\r\n\"T\0ax\"\r\n\"Rent\"\r\n", 24));
+    EXPECT_EQ(zero.names, QStringList({"Bank", "Tax", "Rent"}));
+    EXPECT_EQ(zero.fault, "line 2 holds a control character");
+
     QByteArray many;
     for (int name = 1; name <= 5100; ++name) {
         many += ToDoFiles::quotedLine(QString::number(name));
