@@ -1,6 +1,8 @@
 // The crossword window's controls, placed as designed (twips, relative to their containers).
 #include "CrosswordWindow.h"
 
+#include "CrosswordBoardReading.h"
+
 #include "ColorNumber.h"
 #include "DesignPlacement.h"
 #include "ListBox.h"
@@ -78,6 +80,8 @@ void CrosswordWindow::buildGridArea() {
     gridPanels[0]->setBackColour(ColorNumber::palette(8));
     gridPanels[0]->setFrameStyle(QFrame::NoFrame);
     buildCells();
+    gridPanels[0]->setAccessibleName("Puzzle grid");
+    AccessibleTable::describe(*gridPanels[0], std::make_unique<CrosswordBoardReading>(*this));
 }
 
 void CrosswordWindow::buildCells() {
