@@ -19,19 +19,20 @@ bool paintsOver(const QWidget& widget) {
            widget.testAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-// Whether a shown sibling stacked above the control hides it whole: a person sees nothing of it,
-// so a screen reader does not read it either.
-bool coveredBySibling(const QWidget& control) {
-    const QWidget* parent = control.parentWidget();
-    if (parent == nullptr) {
-        return false;
-    }
-    const QObjectList& siblings = parent->children(); // bottom to top
-    for (qsizetype i = siblings.indexOf(&control) + 1; i < siblings.size(); ++i) {
-        const auto* above = qobject_cast<const QWidget*>(siblings.at(i));
-        if (above != nullptr && !above->isWindow() && !above->isHidden() && paintsOver(*above) &&
-            above->geometry().contains(control.geometry())) {
-            return true;
+// Whether a shown control stacked above the control, or above one of the panels that hold it,
+// hides it whole: a person sees nothing of it, so a screen reader does not read it either.
+bool coveredWhole(const QWidget& control) {
+    QRect area = control.rect();
+    for (const QWidget* level = &control; !level->isWindow() && level->parentWidget() != nullptr;
+         level = level->parentWidget()) {
+        area.translate(level->pos()); // in the coordinates of level's parent
+        const QObjectList& siblings = level->parentWidget()->children(); // bottom to top
+        for (qsizetype i = siblings.indexOf(level) + 1; i < siblings.size(); ++i) {
+            const auto* above = qobject_cast<const QWidget*>(siblings.at(i));
+            if (above != nullptr && !above->isWindow() && !above->isHidden() &&
+                paintsOver(*above) && above->geometry().contains(area)) {
+                return true;
+            }
         }
     }
     return false;
@@ -42,7 +43,7 @@ QList<QWidget*> uncoveredChildren(const QWidget& parent) {
     QList<QWidget*> shown;
     for (QObject* child : parent.children()) {
         auto* control = qobject_cast<QWidget*>(child);
-        if (control != nullptr && !control->isWindow() && !coveredBySibling(*control)) {
+        if (control != nullptr && !control->isWindow() && !coveredWhole(*control)) {
             shown.append(control);
         }
     }
@@ -74,7 +75,7 @@ public:
     // covers are left out of what is read.
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
-        if (coveredBySibling(*panel())) {
+        if (coveredWhole(*panel())) {
             state.offscreen = true;
         }
         return state;

@@ -78,6 +78,13 @@ TEST(Panel3DTest, AScreenReaderSkipsWhatACoveringControlHides) {
     halfCovered->setGeometry(200, 100, 80, 40);
     auto* side = new Panel3D(&frame);
     side->setGeometry(240, 90, 60, 60);
+    auto* holder = new Panel3D(&frame); // a chart covers only its upper half, and its text
+    holder->setGeometry(100, 160, 100, 30);
+    holder->setAccessibleName("Lighter Side");
+    auto* lighter = new QLabel("Lighter", holder);
+    lighter->setGeometry(5, 2, 90, 10);
+    auto* chart = new Panel3D(&frame);
+    chart->setGeometry(90, 155, 120, 20);
     frame.show();
 
     const auto shownNames = [&] {
@@ -91,6 +98,8 @@ TEST(Panel3DTest, AScreenReaderSkipsWhatACoveringControlHides) {
     EXPECT_FALSE(shownNames().contains("apple"));
     EXPECT_TRUE(shownNames().contains("Click Mode"));
     EXPECT_TRUE(shownNames().contains("Score"));
+    EXPECT_TRUE(shownNames().contains("Lighter Side"));
+    EXPECT_FALSE(shownNames().contains("Lighter"));
     EXPECT_FALSE(readAsShowing(QAccessible::queryAccessibleInterface(message)));
 
     banner->hide();
