@@ -1,9 +1,8 @@
 // The crossword window's controls, placed as designed (twips, relative to their containers).
 #include "CrosswordWindow.h"
 
-#include "CrosswordBoardReading.h"
-
 #include "ColorNumber.h"
+#include "CrosswordBoardReading.h"
 #include "DesignPlacement.h"
 #include "ListBox.h"
 #include "Panel3D.h"

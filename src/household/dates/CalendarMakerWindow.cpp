@@ -2,7 +2,6 @@
 #include "CalendarMakerWindow.h"
 
 #include "CalendarPageReading.h"
-
 #include "DateNames.h"
 #include "DesignedPlace.h"
 #include "MonthCalendarPage.h"
