@@ -71,7 +71,7 @@ QString saveProblemOf(const QString& folder, int error) {
     }
     return "Korvane cannot save anything in its folder " + QDir::toNativeSeparators(folder) + ": " +
            reason +
-           ".\rYou can use Korvane, but what you change cannot be saved until the folder can be "
+           ".\nYou can use Korvane, but what you change cannot be saved until the folder can be "
            "written again.";
 }
 
