@@ -51,15 +51,27 @@ protected:
     }
 
     // Until the program's main window has loaded: its reminder check has made this year's
-    // planner file.
+    // planner file (which a start on a folder loaded before finds there: killedAfterLoading).
     bool loaded(QProcess& program) const {
-        const QString yearFile = inFolder(QString(" %1.Cal").arg(QDate::currentDate().year()));
+        const QString yearFile = thisYearsFile();
         const bool settled = QTest::qWaitFor(
             [&] { return QFileInfo::exists(yearFile) || program.state() != QProcess::Running; },
             kLongest);
         // Whatever follows the load's last file.
         QTest::qWait(500);
         return settled && program.state() == QProcess::Running;
+    }
+
+    QString thisYearsFile() const {
+        return inFolder(QString(" %1.Cal").arg(QDate::currentDate().year()));
+    }
+
+    // A program that loaded, killed: what it leaves behind, save the year file by which the next
+    // start's loading is seen.
+    void killedAfterLoading(QProcess& program) const {
+        program.kill();
+        program.waitForFinished();
+        ASSERT_TRUE(QFile::remove(thisYearsFile()));
     }
 
     void write(const QString& name, const QByteArray& bytes) const {
@@ -132,8 +144,7 @@ TEST_F(ProgramStarts, ASecondStartOnTheSameFolderEndsWithoutTouchingAFile) {
 TEST_F(ProgramStarts, AStartAfterAKillTakesOverAnEmptyLockAndKeepsEveryCopyInTheFolder) {
     const std::unique_ptr<QProcess> killed = start();
     ASSERT_TRUE(loaded(*killed));
-    killed->kill();
-    killed->waitForFinished();
+    killedAfterLoading(*killed);
     write(SingleInstance::kLockFile, "");
     const QStringList copies = {
         "TODOActv.FIL.backup",    "TODONAME.FIL.Backup", "Bhday1.FIL.before", " 2026.Cal.backup",
@@ -161,8 +172,7 @@ TEST_F(ProgramStarts, AStartAfterAKillTakesOverAnEmptyLockAndKeepsEveryCopyInThe
 TEST_F(ProgramStarts, OnAFullDiskOneProgramHoldsTheFolderAndSaysItCannotSave) {
     const std::unique_ptr<QProcess> installing = start();
     ASSERT_TRUE(loaded(*installing));
-    installing->kill();
-    installing->waitForFinished();
+    killedAfterLoading(*installing);
     ASSERT_TRUE(QFile::remove(inFolder(SingleInstance::kLockFile)));
 
     std::unique_ptr<QProcess> first;
@@ -210,8 +220,14 @@ TEST_F(ProgramStarts, AnotherUsersProgramHoldsASharedFolderAndAReadOnlyFolderIsT
     EXPECT_EQ(snapshot(), before);
     mine->kill();
     mine->waitForFinished();
-    theirs->kill();
-    theirs->waitForFinished();
+    killedAfterLoading(*theirs);
+
+    // The lock their killed program left is taken over.
+    const std::unique_ptr<QProcess> next = start();
+    ASSERT_TRUE(loaded(*next));
+    EXPECT_EQ(QFileInfo(inFolder(SingleInstance::kLockFile)).ownerId(), ::geteuid());
+    next->kill();
+    next->waitForFinished();
 
     // The folder left to root alone, with the killed program's lock in it.
     ASSERT_TRUE(QFile::setPermissions(folder(), everyone & ~QFile::WriteOther));
