@@ -55,10 +55,10 @@ std::optional<Shortfall> labelShortfall(const QLabel& label) {
 }
 
 // A 3-D panel's caption wraps at blanks; its letters may reach into the margin round it, not
-// past the bevel. A panel holding controls is a container: its caption is left as it is, since a
-// smaller font would pass on to them.
+// past the bevel. Only panels whose caption is to be fitted are; a panel holding controls never
+// is, since a smaller font would pass on to them.
 std::optional<Shortfall> panelShortfall(const Panel3D& panel) {
-    if (panel.shownText().isEmpty() ||
+    if (!panel.captionFitted() || panel.shownText().isEmpty() ||
         !panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty()) {
         return std::nullopt;
     }

@@ -24,6 +24,10 @@ public:
     // higher than that area, the caption is cut.
     QRect captionArea() const;
     QSize captionNeeds() const;
+    // A caption that must show whole whatever its font (a sample of a chosen font) is fitted to
+    // the panel like a button's; other panels size their text themselves.
+    void setCaptionFitted(bool fitted) { captionFitted_ = fitted; }
+    bool captionFitted() const { return captionFitted_; }
     void setAlignment(Qt::Alignment alignment);
     Qt::Alignment alignment() const { return alignment_; }
     void setBackColour(const QColor& colour);
@@ -70,4 +74,5 @@ private:
     bool percentShown_ = true;
     bool answerMark_ = false;
     bool emphasis_ = false;
+    bool captionFitted_ = false;
 };

@@ -82,12 +82,18 @@ TEST(CaptionFit, WhatCannotGrowNorBreakTakesASmallerFont) {
 }
 
 // A 3-D panel showing a sample in a large font (a print font on a screen of large fonts) grows
-// into the room beside it, then takes a smaller font, until the caption shows whole.
+// into the room beside it, then takes a smaller font, until the caption shows whole; a panel
+// not marked so is left to its window.
 TEST(CaptionFit, ASamplePanelTooSmallForItsCaptionGrowsThenTakesASmallerFont) {
     Panel design;
     auto* sample = design.add(new Panel3D(nullptr, "AaBbYyZz"), {100, 10, 60, 30});
     sample->setFont(QFont("Serif", 24));
+    sample->setCaptionFitted(true);
+    auto* wordBox = design.add(new Panel3D(nullptr, "AaBbYyZz"), {200, 10, 60, 30});
+    wordBox->setFont(QFont("Serif", 24));
     CaptionFit::fitControls(design.panel);
+    EXPECT_EQ(wordBox->geometry(), QRect(200, 10, 60, 30)) << "a panel sizing its own text";
+    EXPECT_EQ(wordBox->font().pointSizeF(), 24);
 
     EXPECT_LT(sample->x(), 100) << "grew to both sides";
     EXPECT_GT(sample->geometry().right(), 160);

@@ -76,12 +76,14 @@ int PrintPreview::coveredTop() const {
     }
     const QRect inside(viewport()->mapTo(container, QPoint(0, 0)), viewport()->size());
     int covered = 0;
-    const auto siblings = container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (const QWidget* sibling : siblings) {
-        const QRect over = sibling->geometry();
-        if (sibling != this && !sibling->isHidden() && !sibling->isWindow() &&
-            over.intersects(inside) && over.top() <= inside.top() + kGap) {
-            covered = std::max(covered, over.bottom() + 1 - inside.top());
+    // Only what is stacked above the preview stands over it: the children after it.
+    const QObjectList& siblings = container->children();
+    for (auto sibling = siblings.rbegin(); sibling != siblings.rend() && *sibling != this;
+         ++sibling) {
+        const auto* over = qobject_cast<const QWidget*>(*sibling);
+        if (over != nullptr && !over->isHidden() && !over->isWindow() &&
+            over->geometry().intersects(inside) && over->y() <= inside.top() + kGap) {
+            covered = std::max(covered, over->geometry().bottom() + 1 - inside.top());
         }
     }
     return covered;
@@ -142,10 +144,21 @@ int PrintPreview::pageInView() const {
     return best + 1;
 }
 
-QRectF PrintPreview::pageRect(int page) const {
+double PrintPreview::pageLeft() const {
     const double width = layout_.document().page.width * scale();
-    const double left = std::max<double>(kGap, (viewport()->width() - width) / 2);
-    return QRectF(left, pageTop(page - 1) - verticalScrollBar()->value(), width, pagePixelHeight());
+    return std::max<double>(kGap, (viewport()->width() - width) / 2);
+}
+
+QRectF PrintPreview::pageRect(int page) const {
+    return QRectF(pageLeft(), pageTop(page - 1) - verticalScrollBar()->value(),
+                  layout_.document().page.width * scale(), pagePixelHeight());
+}
+
+QRect PrintPreview::onScreen(const QRectF& pageArea) const {
+    const QRectF page = pageRect(1);
+    const double pixels = scale();
+    const QRectF area(page.topLeft() + pageArea.topLeft() * pixels, pageArea.size() * pixels);
+    return area.toAlignedRect().translated(viewport()->pos());
 }
 
 void PrintPreview::paintEvent(QPaintEvent*) {

@@ -37,6 +37,8 @@ public:
     int pageInView() const;
     // Where a page (counting from 1) stands in the control's viewport, as scrolled now.
     QRectF pageRect(int page) const;
+    // Where an area of the first page (in twips) shows, in the control's coordinates.
+    QRect onScreen(const QRectF& pageArea) const;
     // The page drawn as a picture at the given resolution.
     QImage pagePicture(int page, double dotsPerInch) const;
 
@@ -58,6 +60,7 @@ private:
     // Pixels to a twip on screen, and the top of each page in the scrolled area.
     double scale() const;
     double pageTop(int pageIndex) const;
+    double pageLeft() const;
     double pagePixelHeight() const;
     void updateScrollBars();
     void scrollToPage(int page);

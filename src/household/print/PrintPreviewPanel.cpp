@@ -93,6 +93,7 @@ PrintPreviewPanel::PrintPreviewPanel(Services& services, Config config, QWidget*
     sampleText = new Panel3D(sampleFrame, QStringLiteral("AaBbYyZz"));
     sampleText->setObjectName("Panel3d82");
     sampleText->setAccessibleName(tr("Sample"));
+    sampleText->setCaptionFitted(true);
     place(sampleText, 330, 245, 2490, 630);
 
     const struct {
