@@ -11,3 +11,8 @@ inline QString spokenName(QWidget* control) {
 inline QString spokenDescription(QWidget* control) {
     return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description);
 }
+
+// The value it reads of a control that holds one (a list's chosen item).
+inline QString spokenValue(QWidget* control) {
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Value);
+}
