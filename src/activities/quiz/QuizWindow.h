@@ -109,6 +109,10 @@ private:
     void addToTally(int index);
     bool xToPlay() const;
     std::array<QString, 9> cellCaptions() const;
+    // A cell shows a topic or a mark; assistive technology hears where it stands and its mark.
+    void showOnCell(int index, const QString& caption);
+    // The arrow keys move the focus from cell to cell; false for other keys.
+    bool moveAcrossBoard(int index, int key);
     // Draws and prepares the question for the chosen cell; false when none can be asked.
     bool drawQuestion();
     void showQuestion();

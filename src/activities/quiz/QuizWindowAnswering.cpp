@@ -75,6 +75,8 @@ void QuizWindow::JudgeChoice(int position) {
     }
     setOptionsEnabled(true);
     finishVerdict();
+    // The next move is made on the board: a keyboard goes on from the cell just played.
+    boardCells[std::size_t(CurrentCell)]->setFocus(Qt::OtherFocusReason);
 }
 
 void QuizWindow::finishVerdict() {
@@ -140,6 +142,7 @@ void QuizWindow::SelfJudge(int answer) {
     if (topicsBetweenPlayers()) {
         AssignBoardTopics();
     }
+    boardCells[std::size_t(CurrentCell)]->setFocus(Qt::OtherFocusReason);
 }
 
 void QuizWindow::ShowClickPrompt() {

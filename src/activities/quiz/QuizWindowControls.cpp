@@ -128,12 +128,15 @@ void QuizWindow::buildBoard() {
             left = 2085;
         }
         const int height = (i == 4 || i == 6 || i == 8) ? 1127 : 1129;
-        Panel3D* cell = panel(boardPanel, left, tops[i / 3], 1800, height, design[i]);
+        Panel3D* cell = panel(boardPanel, left, tops[i / 3], 1800, height);
         cell->setFont(sizedFont(12, true));
-        cell->setAccessibleName(QString("Cell %1").arg(i + 1));
         cell->setCursor(Qt::PointingHandCursor);
         cell->setObjectName("SSPanel1");
+        // Chosen from the keyboard too: Tab or the arrow keys, then Enter or Space.
+        cell->setPressable(true);
+        cell->installEventFilter(this);
         boardCells[std::size_t(i)] = cell;
+        showOnCell(i, design[i]);
     }
 }
 
