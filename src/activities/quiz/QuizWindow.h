@@ -122,6 +122,7 @@ private:
     // Answering (QuizWindowAnswering.cpp).
     void JudgeChoice(int position);
     void finishVerdict();
+    void focusNextMove();
     void ShowClickPrompt();
     void ShowYesNoPrompt();
     void showDirections(const QString& text);

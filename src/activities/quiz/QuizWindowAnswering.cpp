@@ -75,8 +75,7 @@ void QuizWindow::JudgeChoice(int position) {
     }
     setOptionsEnabled(true);
     finishVerdict();
-    // The next move is made on the board: a keyboard goes on from the cell just played.
-    boardCells[std::size_t(CurrentCell)]->setFocus(Qt::OtherFocusReason);
+    focusNextMove();
 }
 
 void QuizWindow::finishVerdict() {
@@ -142,7 +141,14 @@ void QuizWindow::SelfJudge(int answer) {
     if (topicsBetweenPlayers()) {
         AssignBoardTopics();
     }
-    boardCells[std::size_t(CurrentCell)]->setFocus(Qt::OtherFocusReason);
+    focusNextMove();
+}
+
+void QuizWindow::focusNextMove() {
+    // A keyboard goes on from the cell just played, or from Start once the game is over.
+    QWidget* next = startButton->isEnabled() ? static_cast<QWidget*>(startButton)
+                                             : boardCells[std::size_t(CurrentCell)];
+    next->setFocus(Qt::OtherFocusReason);
 }
 
 void QuizWindow::ShowClickPrompt() {

@@ -113,6 +113,13 @@ void QuizWindow::buildControls() {
         answer->setObjectName("Panel3D4");
         answerPanels[std::size_t(i)] = answer;
     }
+    // The board follows the buttons in the Tab order: the window opens with the focus on Start,
+    // and Tab from Exit, where a question leaves the focus, leads to the board.
+    QWidget* before = exitButton;
+    for (Panel3D* cell : boardCells) {
+        setTabOrder(before, cell);
+        before = cell;
+    }
 }
 
 void QuizWindow::buildBoard() {

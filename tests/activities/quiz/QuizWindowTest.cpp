@@ -127,12 +127,12 @@ TEST_F(QuizWindowTest, AGameIsPlayedFromTheKeyboardAlone) {
                                      QApplication::focusWidget());
         return found == window->boardCells.end() ? -1 : int(found - window->boardCells.begin());
     };
-    keyClick(Qt::Key_S, Qt::AltModifier);
+    ASSERT_EQ(QApplication::focusWidget(), window->startButton);
+    keyClick(Qt::Key_Space);
     ASSERT_EQ(window->turnPanel->caption(), kTurnX);
-    for (int tabs = 0; tabs < 20 && focusedCell() < 0; ++tabs) {
-        keyClick(Qt::Key_Tab);
-    }
-    ASSERT_GE(focusedCell(), 0) << "Tab reaches the board";
+    ASSERT_EQ(QApplication::focusWidget(), window->exitButton);
+    keyClick(Qt::Key_Tab);
+    ASSERT_EQ(focusedCell(), 0) << "Tab leads from Exit to the board";
 
     Panel3D* first = window->boardCells[0];
     QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(first);
@@ -177,8 +177,10 @@ TEST_F(QuizWindowTest, AGameIsPlayedFromTheKeyboardAlone) {
         }
         ASSERT_EQ(window->questionPanel->caption().left(6), "Topic ");
         ASSERT_EQ(QApplication::focusWidget(), window->exitButton) << "the answer keys' control";
-        keyClick(move.answer);
-        EXPECT_EQ(focusedCell(), move.cell) << "the keyboard goes on from the board";
+        QTest::keyClick(QApplication::focusWidget(), move.answer);
+        if (move.cell != 2) {
+            EXPECT_EQ(focusedCell(), move.cell) << "the keyboard goes on from the board";
+        }
     }
     EXPECT_EQ(window->turnPanel->caption(), "Player X Wins This Game!");
     EXPECT_EQ(spokenName(first), "X");
@@ -186,8 +188,9 @@ TEST_F(QuizWindowTest, AGameIsPlayedFromTheKeyboardAlone) {
     EXPECT_EQ(spokenName(window->boardCells[3]), "TV-Show Biz Questions");
     EXPECT_EQ(spokenDescription(window->boardCells[3]), "Row 2, column 1, empty");
     EXPECT_EQ(window->tallyCounts[0]->text(), "1");
-    // The next game is started from the keyboard as well.
-    keyClick(Qt::Key_S, Qt::AltModifier);
+    // The game over, the keyboard goes on from Start.
+    ASSERT_EQ(QApplication::focusWidget(), window->startButton);
+    keyClick(Qt::Key_Space);
     EXPECT_EQ(window->turnPanel->caption(), kTurnO);
     EXPECT_EQ(spokenDescription(first), "Row 1, column 1, empty");
 }
