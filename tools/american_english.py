@@ -2,8 +2,10 @@
 English (its captions, its word lists and its spelling check), so the content generators refuse
 them.
 
-    from american_english import british_words
+    from american_english import british_words, british_sense
     british_words("A colourful aeroplane")  ->  ["colourful", "aeroplane"]
+    british_words("Fish fried with chips")  ->  ["with chips"]
+    british_sense("CINEMA", "A MOVIE HOUSE")  ->  "a movie theater"
 """
 
 import re
@@ -24,13 +26,26 @@ _STARTS = (
 _WORDS = {
     "crisps", "fortnight", "fulfil", "gaol", "grey", "jumper", "kerb", "lasagne", "learnt", "litre",
     "maths", "metre", "mould", "mum", "nought", "pavement", "petrol", "queue", "rubbish", "spelt",
-    "storey", "sweets", "tyre", "whilst",
+    "storey", "sweets", "towards", "tyre", "whilst",
 }
 # Proper names that keep their own spelling.
 _PROPER_NAMES = (
     "Ford's Theatre", "Globe Theatre", "HMS Endeavour", "National Biscuit Company",
     "National Theatre", "Tyre",
 )
+# Phrases that give a word the sense only British English gives it: Americans take a vacation,
+# not a holiday trip, eat fish with fries, not chips, and oatmeal, not porridge oats.
+_PHRASES = re.compile(
+    r"\b(?:holiday (?:trip|break|abroad)|on holiday|(?:summer|school|bank) holidays?|"
+    r"with chips|fish and chips|porridge (?:grain|oats)|breakfast porridge)\b",
+    re.IGNORECASE)
+# Words whose British sense differs from the American one, with the words of a definition that
+# give them that sense. A cinema is a movie theater in Britain, the art of film in America; a
+# holiday is time off in Britain, a day of celebration in America.
+_SENSES = {
+    "cinema": ("a movie theater", re.compile(r"\b(?:house|theaters?|building|hall)\b", re.I)),
+    "holiday": ("time off", re.compile(r"\b(?:break|trip|time off|away|vacation)\b", re.I)),
+}
 _WORD = re.compile(r"[A-Za-z]+")
 
 
@@ -44,4 +59,12 @@ def british_words(text):
         plural = lower.endswith("s") and lower[:-1] in _WORDS
         if lower.startswith(_STARTS) or lower in _WORDS or plural:
             found.append(word)
-    return found
+    return found + [match.group(0) for match in _PHRASES.finditer(text)]
+
+
+def british_sense(word, definition):
+    """The British sense a definition gives word ("a movie theater"), or None."""
+    sense = _SENSES.get(word.lower())
+    if sense and sense[1].search(definition):
+        return sense[0]
+    return None

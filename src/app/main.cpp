@@ -1,7 +1,6 @@
 #include "MainWindow.h"
 #include "ProductionPlatform.h"
 #include "RegisterWindows.h"
-#include "SavedFiles.h"
 #include "Services.h"
 #include "SingleInstance.h"
 
@@ -46,7 +45,7 @@ int main(int argc, char** argv) {
     // A second start on the same folder ends here, before it copies a file or builds a window.
     SingleInstance instance(folder);
     const SingleInstance::Start start =
-        folder.isEmpty() ? SingleInstance::Start::Unlocked : instance.start();
+        folder.isEmpty() ? SingleInstance::Start::Alone : instance.start();
     if (start == SingleInstance::Start::OtherShown) {
         qInfo().noquote() << "Korvane is already running with the folder" << folder
                           << "and was brought to the front.";
@@ -74,8 +73,11 @@ int main(int argc, char** argv) {
         fontDatabase.join();
         return 1;
     }
-    if (start == SingleInstance::Start::Alone) {
-        production.folder().removeLeftoverSaves(isSavedFile);
+    if (!instance.saveProblem().isEmpty()) {
+        // Told once here, before anything is typed that could not be kept.
+        qCritical().noquote() << instance.saveProblem();
+        production.platform().dialogs.message(
+            {instance.saveProblem(), "Disk Error", Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
     }
     Services services(production.platform());
 

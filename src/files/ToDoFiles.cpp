@@ -7,32 +7,109 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <functional>
+
 namespace ToDoFiles {
 
 namespace {
 
-// A file of one field to a line: the fields of its first lines, how many lines it has, and the
-// number of its first line that is not a double quote, a text without quotes or line ends, and a
-// double quote (0 when there is none). A broken line still gives what stands between its quotes.
+// Each line a file writes takes at least four bytes: two double quotes, CR and LF.
+constexpr qsizetype kShortestLine = 4;
+
+bool holdsControl(const QByteArray& field) {
+    return std::any_of(field.begin(), field.end(), [](char c) { return uchar(c) < 0x20; });
+}
+
+// A file of one field to a line, its fields placed at the numbers of the lines they were written
+// on. A damaged line still gives what stands between its quotes, less its control characters.
+//
+// A file overwritten in place with zero bytes (what a disk may leave after a crash) keeps its
+// size, but its lines under the zeros run together into one. A file that is always written with
+// a fixed number of lines then tells how many ran together: the fields after the zeros keep
+// their places counted from the end, the text before the zeros stays on the first of those lines
+// and the text after them goes to the last.
 struct Lines {
     QStringList fields;
+    // The lines the file is taken to have: those read, and those lost under the zeros.
     qsizetype count = 0;
+    // The number of the first damaged line (0 when there is none), and whether it holds a
+    // control character or is else not a double quote, a text without quotes, a double quote.
     qsizetype firstBroken = 0;
+    bool brokenByControl = false;
+    // The lines lost under zero bytes, first and last (0 when none were).
+    qsizetype zerosFrom = 0;
+    qsizetype zerosTo = 0;
 };
 
-Lines readLines(const QByteArray& bytes, int keptFields) {
-    Lines lines;
-    LineReader reader(bytes);
-    while (const std::optional<Line> line = reader.next()) {
-        ++lines.count;
-        if (!line->whole && lines.firstBroken == 0) {
-            lines.firstBroken = lines.count;
-        }
-        if (lines.fields.size() < keptFields) {
-            lines.fields.append(cellText(Cp1252::decode(line->field)));
-        }
+qsizetype lineCount(const QByteArray& bytes) {
+    return bytes.count('\n') + (!bytes.isEmpty() && !bytes.endsWith('\n') ? 1 : 0);
+}
+
+// How many line ends the zeros on a line swallowed, when the file is known to have linesWritten
+// lines and the zeros are long enough to have held the lines missing: else none.
+qsizetype swallowedLineEnds(const QByteArray& field, qsizetype linesRead, qsizetype linesWritten) {
+    const qsizetype firstZero = field.indexOf('\0');
+    if (firstZero < 0 || linesRead >= linesWritten) {
+        return 0;
     }
+    const qsizetype zeros = field.lastIndexOf('\0') - firstZero + 1;
+    const qsizetype missing = linesWritten - linesRead;
+    return missing * kShortestLine - (kShortestLine - 1) <= zeros ? missing : 0;
+}
+
+void setField(QStringList& fields, qsizetype index, const QByteArray& bytes) {
+    if (index < fields.size()) {
+        fields[index] = cellText(Cp1252::decode(bytes));
+    }
+}
+
+// linesWritten: how many lines the format always writes, or 0 when that number varies.
+Lines readLines(const QByteArray& bytes, int keptFields, qsizetype linesWritten) {
+    const qsizetype linesRead = lineCount(bytes);
+    Lines lines;
+    lines.fields.resize(keptFields);
+    LineReader reader(bytes);
+    qsizetype number = 0;
+    while (const std::optional<Line> line = reader.next()) {
+        ++number;
+        const bool control = holdsControl(line->field);
+        if ((control || !line->whole) && lines.firstBroken == 0) {
+            lines.firstBroken = number;
+            lines.brokenByControl = control;
+        }
+        const qsizetype swallowed =
+            lines.zerosFrom == 0 ? swallowedLineEnds(line->field, linesRead, linesWritten) : 0;
+        if (swallowed == 0) {
+            setField(lines.fields, number - 1, line->field);
+            continue;
+        }
+        lines.zerosFrom = number;
+        lines.zerosTo = number + swallowed;
+        setField(lines.fields, number - 1, line->field.left(line->field.indexOf('\0')));
+        setField(lines.fields, lines.zerosTo - 1,
+                 line->field.mid(line->field.lastIndexOf('\0') + 1));
+        number = lines.zerosTo;
+    }
+    lines.count = number;
+    lines.fields.resize(std::min(qsizetype(keptFields), number));
     return lines;
+}
+
+// What is wrong with the damaged lines of a file, each line named by where(number) ("4 (row 2)").
+QString damage(const Lines& lines, const std::function<QString(qsizetype)>& where,
+               const QString& field) {
+    QStringList faults;
+    if (lines.firstBroken > 0 && lines.firstBroken != lines.zerosFrom) {
+        faults << "line " + where(lines.firstBroken) +
+                      (lines.brokenByControl ? " holds a control character"
+                                             : " is not one " + field + " between double quotes");
+    }
+    if (lines.zerosFrom > 0) {
+        faults << "lines " + where(lines.zerosFrom) + " to " + where(lines.zerosTo) +
+                      " were overwritten with zero bytes";
+    }
+    return faults.join("; ");
 }
 
 bool sameBytes(const QString& path, const QString& otherPath) {
@@ -97,7 +174,7 @@ QString leftTrimmed(const QString& text) {
 }
 
 Grid readGrid(const QByteArray& bytes) {
-    const Lines lines = readLines(bytes, kRows * 3);
+    const Lines lines = readLines(bytes, kRows * 3, kRows * 3);
     Grid grid;
     grid.rows.resize(kRows);
     for (qsizetype field = 0; field < lines.fields.size(); ++field) {
@@ -105,11 +182,14 @@ Grid readGrid(const QByteArray& bytes) {
         QString& cell = field % 3 == 0 ? row.item : field % 3 == 1 ? row.toDoDate : row.actualDate;
         cell = lines.fields.at(field);
     }
-    if (lines.firstBroken > 0) {
-        grid.fault = QString("line %1 (row %2) is not one text between double quotes")
-                         .arg(lines.firstBroken)
-                         .arg((lines.firstBroken - 1) / 3 + 1);
-    } else if (lines.count > kRows * 3) {
+    grid.fault = damage(
+        lines,
+        [](qsizetype line) { return QString("%1 (row %2)").arg(line).arg((line - 1) / 3 + 1); },
+        "text");
+    if (!grid.fault.isEmpty()) {
+        return grid;
+    }
+    if (lines.count > kRows * 3) {
         grid.fault = QString("it holds more than %1 rows").arg(kRows);
     } else if (lines.count % 3 != 0) {
         grid.fault = "its last row is cut short";
@@ -130,15 +210,14 @@ QByteArray writeGrid(const std::vector<ToDoRow>& rows) {
 }
 
 Names readNames(const QByteArray& bytes) {
-    const Lines lines = readLines(bytes, kMaxNames);
+    const Lines lines = readLines(bytes, kMaxNames, 0);
     Names read;
     for (const QString& name : lines.fields) {
         read.names.append(name.trimmed());
     }
-    if (lines.firstBroken > 0) {
-        read.fault =
-            QString("line %1 is not one name between double quotes").arg(lines.firstBroken);
-    } else if (lines.count > kMaxNames) {
+    read.fault = damage(
+        lines, [](qsizetype line) { return QString::number(line); }, "name");
+    if (read.fault.isEmpty() && lines.count > kMaxNames) {
         read.fault = QString("it holds more than %1 names").arg(kMaxNames);
     }
     return read;

@@ -15,9 +15,11 @@
 // remembered item name. A field has no escape for a double quote, so no cell or name ever holds
 // one.
 //
-// Both are read line by line, one field to a line: a damaged line (a quote missing, a stray one)
-// then spoils only its own field and never moves the fields after it into other columns. What is
-// wrong with a file that is not whole lines of its format is told in the fault of what is read.
+// Both are read line by line, one field to a line: a damaged line (a quote missing, a stray one,
+// a control character such as a zero byte) then spoils only its own field and never moves the
+// fields after it into other columns, not even when zero bytes overwrote the line ends of the
+// grid file. What is wrong with a file that is not whole lines of its format is told in the fault
+// of what is read.
 namespace ToDoFiles {
 
 inline constexpr const char* kGridFile = "TODOActv.FIL";
@@ -63,7 +65,8 @@ QString leftTrimmed(const QString& text);
 
 // A grid file as read: always kRows rows, a short file leaving the rest empty; fault is empty
 // when the file is whole rows of the format (fewer than kRows of them are whole too), else it
-// says what is wrong ("line 4 is not one text between double quotes").
+// says what is wrong ("line 4 (row 2) is not one text between double quotes", "line 4 (row 2)
+// holds a control character").
 struct Grid {
     std::vector<ToDoRow> rows;
     QString fault;

@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
@@ -33,12 +32,6 @@ bool YearFile::DayRecord::hasActivity() const {
 
 QString YearFile::fileName(int year) {
     return QStringLiteral(" %1.Cal").arg(year);
-}
-
-bool YearFile::isFileName(const QString& name) {
-    static const QRegularExpression yearFile("^ [0-9]{1,4}\\.cal$",
-                                             QRegularExpression::CaseInsensitiveOption);
-    return yearFile.match(name).hasMatch();
 }
 
 int YearFile::recordNumber(int day, int month) {

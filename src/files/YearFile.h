@@ -40,8 +40,6 @@ struct DayRecord {
 };
 
 QString fileName(int year);
-// Whether a name is that of a year file, in any case ("  2026.cal" is not).
-bool isFileName(const QString& name);
 
 // A day's record number is day x 10 + month for January to September (25 March is 253); October
 // adds 320 to the day, November 360 and December 400 (31 December is 431).

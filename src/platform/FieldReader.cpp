@@ -18,7 +18,12 @@ QString decoded(const QByteArray& bytes) {
 
 } // namespace
 
-FieldReader::FieldReader(const QByteArray& bytes) : text_(decoded(bytes)) {}
+FieldReader::FieldReader(const QByteArray& bytes) : text_(decoded(bytes)) {
+    contentEnd_ = text_.size();
+    while (contentEnd_ > 0 && (isBlank(contentEnd_ - 1) || isLineEnd(contentEnd_ - 1))) {
+        --contentEnd_;
+    }
+}
 
 std::optional<FieldReader> FieldReader::fromFile(const QString& path) {
     QFile file(path);
@@ -57,15 +62,7 @@ void FieldReader::skipSeparator() {
 }
 
 bool FieldReader::atEnd() const {
-    if (unclosedQuote_) {
-        return true;
-    }
-    for (qsizetype at = at_; at < text_.size(); ++at) {
-        if (!isBlank(at) && !isLineEnd(at)) {
-            return false;
-        }
-    }
-    return true;
+    return unclosedQuote_ || at_ >= contentEnd_;
 }
 
 std::optional<QString> FieldReader::next() {

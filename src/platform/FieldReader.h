@@ -37,6 +37,9 @@ private:
     void skipSeparator();
 
     QString text_;
+    // One past the last character that is neither a blank nor a line end: reading has come to
+    // the end once it is there, however many blank lines lie before it.
+    qsizetype contentEnd_ = 0;
     qsizetype at_ = 0;
     bool unclosedQuote_ = false;
 };

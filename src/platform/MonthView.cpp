@@ -7,6 +7,7 @@
 #include <QScopedValueRollback>
 #include <QTableView>
 #include <QTextCharFormat>
+#include <QToolButton>
 
 namespace {
 
@@ -23,6 +24,16 @@ bool sameMonth(const QDate& a, const QDate& b) {
 
 } // namespace
 
+void nameMonthArrows(QCalendarWidget& calendar) {
+    // The calendar's own names for its arrows, which it keeps across versions.
+    if (auto* previous = calendar.findChild<QToolButton*>("qt_calendar_prevmonth")) {
+        previous->setAccessibleName("Previous month");
+    }
+    if (auto* next = calendar.findChild<QToolButton*>("qt_calendar_nextmonth")) {
+        next->setAccessibleName("Next month");
+    }
+}
+
 MonthView::MonthView(QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -34,6 +45,7 @@ MonthView::MonthView(QWidget* parent) : QWidget(parent) {
         calendar->setGridVisible(false);
         calendar->setFirstDayOfWeek(Qt::Sunday);
         calendar->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
+        nameMonthArrows(*calendar);
         connect(calendar, &QCalendarWidget::selectionChanged, this,
                 [this, index] { monthSelected(index); });
         connect(calendar, &QCalendarWidget::currentPageChanged, this,

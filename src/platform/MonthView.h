@@ -8,6 +8,10 @@
 
 class QCalendarWidget;
 
+// Gives a month calendar's arrow buttons the names a screen reader reads: "Previous month" and
+// "Next month". Every month calendar of the program is named so.
+void nameMonthArrows(QCalendarWidget& calendar);
+
 // The date picker: one or two months side by side, with or without week numbers, any first
 // weekday and an optional mark on today. It takes the size its months need and keeps inside its
 // parent: in the parent's left half as far from the right edge as from its left, further right

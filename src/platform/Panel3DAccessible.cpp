@@ -5,8 +5,50 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QPushButton>
 
 namespace {
+
+// Whether a widget hides what lies beneath it: a panel with a solid back colour, a command
+// button (a card's back over its picture), or a widget filling its background.
+bool paintsOver(const QWidget& widget) {
+    if (const auto* panel = qobject_cast<const Panel3D*>(&widget)) {
+        return panel->backColour().alpha() == 255;
+    }
+    return qobject_cast<const QPushButton*>(&widget) != nullptr || widget.autoFillBackground() ||
+           widget.testAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+// Whether a shown control stacked above the control, or above one of the panels that hold it,
+// hides it whole: a person sees nothing of it, so a screen reader does not read it either.
+bool coveredWhole(const QWidget& control) {
+    QRect area = control.rect();
+    for (const QWidget* level = &control; !level->isWindow() && level->parentWidget() != nullptr;
+         level = level->parentWidget()) {
+        area.translate(level->pos()); // in the coordinates of level's parent
+        const QObjectList& siblings = level->parentWidget()->children(); // bottom to top
+        for (qsizetype i = siblings.indexOf(level) + 1; i < siblings.size(); ++i) {
+            const auto* above = qobject_cast<const QWidget*>(siblings.at(i));
+            if (above != nullptr && !above->isWindow() && !above->isHidden() &&
+                paintsOver(*above) && above->geometry().contains(area)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The child controls a person can see some of, bottom to top.
+QList<QWidget*> uncoveredChildren(const QWidget& parent) {
+    QList<QWidget*> shown;
+    for (QObject* child : parent.children()) {
+        auto* control = qobject_cast<QWidget*>(child);
+        if (control != nullptr && !control->isWindow() && !coveredWhole(*control)) {
+            shown.append(control);
+        }
+    }
+    return shown;
+}
 
 class Panel3DAccessible : public QAccessibleWidget {
 public:
@@ -54,6 +96,27 @@ public:
             return shown;
         }
         return given.isEmpty() || given == shown ? QAccessibleWidget::text(type) : given;
+    }
+
+    // A panel covered whole by another is not showing, and the controls it holds that another
+    // covers are left out of what is read.
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (coveredWhole(*panel())) {
+            state.offscreen = true;
+        }
+        return state;
+    }
+    int childCount() const override { return int(uncoveredChildren(*panel()).size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> shown = uncoveredChildren(*panel());
+        return index >= 0 && index < shown.size()
+                   ? QAccessible::queryAccessibleInterface(shown.at(index))
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        auto* control = child != nullptr ? qobject_cast<QWidget*>(child->object()) : nullptr;
+        return int(uncoveredChildren(*panel()).indexOf(control));
     }
 
 private:

@@ -7,6 +7,9 @@ class Panel3D;
 // name its owner gave, which says what the panel is ("Status"), becomes its description. A panel
 // showing no text (a container, a frame around a picture) keeps the name its owner gave. A
 // pressable panel is a button with a press action.
+// As a container it leaves out of what is read the controls it holds that another control covers
+// whole (a banner over a message, a card's back over its picture), and a panel so covered reads
+// as not showing: a screen reader reads what a person sees.
 namespace Panel3DAccessibility {
 
 // Makes the accessibility framework describe every panel so; called by each panel.

@@ -26,8 +26,10 @@ public:
     // The family the printer (or a PDF file) prints when asked for this font by name; nothing
     // when it has no font of that name.
     virtual std::optional<QString> fontFor(const QString& family) = 0;
-    // The serif family the system prints in place of a font it has none of by that name.
-    virtual QString serifSubstituteFor(const QString& family) = 0;
+    // The family the system prints in place of a font it has none of by that name: the face it
+    // matches to the name, the one the preview measures with too; its serif face when it matches
+    // the name to nothing but its default face.
+    virtual QString substituteFor(const QString& family) = 0;
     // The default printer's paper and margins, or US letter with margins of an inch.
     virtual QPageLayout defaultPageLayout() = 0;
     // The page setup dialog over layout; false when cancelled.

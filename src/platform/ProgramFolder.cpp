@@ -4,9 +4,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -79,20 +79,4 @@ bool ProgramFolder::install(const QString& shippedFolder) const {
         }
     }
     return filled;
-}
-
-QStringList
-ProgramFolder::removeLeftoverSaves(const std::function<bool(const QString&)>& isSaved) const {
-    static const QRegularExpression leftover("^(.+)\\.[A-Za-z]{6}$");
-    QStringList removed;
-    const QDir folder(path_);
-    for (const QFileInfo& entry :
-         folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
-        const QRegularExpressionMatch match = leftover.match(entry.fileName());
-        if (match.hasMatch() && isSaved(match.captured(1)) &&
-            QFile::remove(entry.absoluteFilePath())) {
-            removed.append(entry.fileName());
-        }
-    }
-    return removed;
 }

@@ -1,9 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
-
-#include <functional>
 
 // The folder that holds the program's shipped files, its settings and the user's data. Every file
 // name the program uses is relative to it.
@@ -27,15 +24,6 @@ public:
     // already here is never overwritten, so the user's edits survive an update. Returns false when
     // the folder cannot be made or a missing file cannot be copied in.
     bool install(const QString& shippedFolder) const;
-
-    // Removes what saves cut short left in the folder, and nothing else. A save writes the new
-    // content under the file's name followed by a dot and six letters ("Bhday1.FIL.bGIcQa") and
-    // renames it over the file, so a kill between the two leaves that name for ever. A file is
-    // removed only when its name is that of a file isSaved accepts plus such an ending; folders,
-    // links, devices and every other name stay. Only the one program that holds the folder may
-    // do this: another might be in the middle of a save.
-    // Returns the names removed.
-    QStringList removeLeftoverSaves(const std::function<bool(const QString&)>& isSaved) const;
 
 private:
     QString path_;

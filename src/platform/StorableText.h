@@ -18,7 +18,9 @@ QString kept(const QString& text);
 
 // Keeps a one-line box to the rule, after the box's own filter when it has one, for every way
 // text enters it: keys, paste, the middle button's selection paste, a drop and an input method.
-// The box's maximum length holds on all of them, and its textEdited signal reports each change.
+// The box's maximum length holds on all of them and counts the characters as they are kept, so
+// that a text pasted, dropped or composed keeps as many as the same text typed; its textEdited
+// signal reports each change.
 void guard(QLineEdit& box, std::function<QString(const QString&)> filter = {});
 
 } // namespace StorableText

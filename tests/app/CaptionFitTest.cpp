@@ -1,9 +1,11 @@
 // Every window of the program and every panel in it, opened as a person opens it on this screen:
-// no caption is cut, whatever fonts this platform has.
+// no caption is cut, whatever fonts this platform has, and a screen reader reads what shows and
+// nothing that another control covers.
 #include "CaptionFit.h"
 #include "FakePlatform.h"
 #include "MainWindow.h"
 #include "RegisterWindows.h"
+#include "ScreenReader.h"
 #include "Services.h"
 #include "SettingsFile.h"
 #include "Toolbar.h"
@@ -139,6 +141,62 @@ QStringList cutCaptions(const QWidget& window) {
     return cuts;
 }
 
+// The control drawn on top at a point of the window, whether it takes the mouse or not.
+const QWidget* drawnOnTop(const QWidget& window, QPoint point) {
+    const QWidget* top = &window;
+    for (bool deeper = true; deeper;) {
+        deeper = false;
+        const QObjectList& children = top->children(); // bottom to top
+        for (auto child = children.rbegin(); child != children.rend(); ++child) {
+            const auto* control = qobject_cast<const QWidget*>(*child);
+            if (control != nullptr && !control->isWindow() && control->isVisible() &&
+                control->geometry().contains(top->mapFrom(&window, point))) {
+                top = control;
+                deeper = true;
+                break;
+            }
+        }
+    }
+    return top;
+}
+
+// Whether some of the control can be seen: a point of its middle or near its corners where the
+// window shows it or one of its own controls.
+bool seenSomewhere(QWidget& control, QWidget& window) {
+    const QRect inside = control.rect().adjusted(2, 2, -2, -2);
+    for (const QPoint point : {inside.center(), inside.topLeft(), inside.topRight(),
+                               inside.bottomLeft(), inside.bottomRight()}) {
+        const QWidget* top = drawnOnTop(window, control.mapTo(&window, point));
+        if (top == &control || control.isAncestorOf(top)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// What a screen reader reads as showing although nothing of it can be seen, and the buttons it
+// reads with no name.
+QStringList misread(QWidget& window) {
+    QStringList faults;
+    for (QAccessibleInterface* object : objectsReadAsShowing(&window)) {
+        auto* control = qobject_cast<QWidget*>(object->object());
+        if (control == nullptr || control == &window || control->isWindow() ||
+            control->rect().width() <= 4 || control->rect().height() <= 4) {
+            continue;
+        }
+        const QString what = QStringLiteral("%1 %2 \"%3\"")
+                                 .arg(control->metaObject()->className(), control->objectName(),
+                                      object->text(QAccessible::Name));
+        if (!seenSomewhere(*control, window)) {
+            faults.append(what + " is covered");
+        }
+        if (object->role() == QAccessible::Button && object->text(QAccessible::Name).isEmpty()) {
+            faults.append(what + " has no name");
+        }
+    }
+    return faults;
+}
+
 // A window and how a person opens it; the main window itself has no opening.
 struct Opening {
     const char* name;
@@ -177,31 +235,45 @@ protected:
         return main;
     }
 
+    // What find finds in the window opened as a person opens it, once it is active.
+    QStringList findInOpened(const Opening& opening, Display display,
+                             const std::function<QStringList(QWidget&)>& find) {
+        const std::unique_ptr<MainWindow> main = showMainWindow(display);
+        bool opened = opening.open == nullptr;
+        QStringList found = opened ? find(*main) : QStringList();
+        fake.modal.scripts.push_back([&](QWidget& window) {
+            settle();
+            window.activateWindow();
+            settle();
+            opened = true;
+            found = find(window);
+        });
+        if (opening.open) {
+            opening.open(*main, services);
+        }
+        settle();
+        EXPECT_TRUE(opened) << opening.name << " did not open";
+        return found;
+    }
+
     FakePlatform fake;
     Services services{fake.platform};
 };
 
 TEST_P(EveryWindow, ShowsEveryCaptionWhole) {
     const auto& [opening, display] = GetParam();
-    const std::unique_ptr<MainWindow> main = showMainWindow(display);
-    bool opened = opening.open == nullptr;
-    QStringList cuts = opened ? cutCaptions(*main) : QStringList();
-    fake.modal.scripts.push_back([&](QWidget& window) {
-        settle();
-        window.activateWindow();
-        settle();
-        opened = true;
-        cuts = cutCaptions(window);
-    });
-    if (opening.open) {
-        opening.open(*main, services);
-    }
-    settle();
-    ASSERT_TRUE(opened) << opening.name << " did not open";
+    const QStringList cuts =
+        findInOpened(opening, display, [](const QWidget& window) { return cutCaptions(window); });
     const QSize screen = QGuiApplication::primaryScreen()->size();
     EXPECT_TRUE(cuts.isEmpty()) << opening.name << " on a screen of " << screen.width() << " by "
                                 << screen.height() << ":\n"
                                 << cuts.join('\n').toStdString();
+}
+
+TEST_P(EveryWindow, ReadsWhatShowsAndNothingCovered) {
+    const auto& [opening, display] = GetParam();
+    const QStringList faults = findInOpened(opening, display, misread);
+    EXPECT_TRUE(faults.isEmpty()) << opening.name << ":\n" << faults.join('\n').toStdString();
 }
 
 const Opening kOpenings[] = {

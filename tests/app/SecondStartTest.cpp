@@ -1,5 +1,7 @@
 #include "SingleInstance.h"
 
+#include "FullDisk.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
@@ -12,7 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <grp.h>
 #include <memory>
+#include <optional>
+#include <unistd.h>
 
 namespace {
 
@@ -22,8 +27,16 @@ protected:
     QString folder() const { return home.filePath("korvane"); }
     QString inFolder(const QString& name) const { return QDir(folder()).filePath(name); }
 
-    std::unique_ptr<QProcess> start() const {
+    // As this test's user, or as another user of the machine (which only root can do).
+    std::unique_ptr<QProcess> start(std::optional<uid_t> user = {}) const {
         auto program = std::make_unique<QProcess>();
+        if (user) {
+            program->setChildProcessModifier([id = *user] {
+                if (::setgroups(0, nullptr) != 0 || ::setgid(id) != 0 || ::setuid(id) != 0) {
+                    ::_exit(127);
+                }
+            });
+        }
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("KORVANE_HOME", folder());
         environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -38,15 +51,27 @@ protected:
     }
 
     // Until the program's main window has loaded: its reminder check has made this year's
-    // planner file.
+    // planner file (which a start on a folder loaded before finds there: killedAfterLoading).
     bool loaded(QProcess& program) const {
-        const QString yearFile = inFolder(QString(" %1.Cal").arg(QDate::currentDate().year()));
+        const QString yearFile = thisYearsFile();
         const bool settled = QTest::qWaitFor(
             [&] { return QFileInfo::exists(yearFile) || program.state() != QProcess::Running; },
             kLongest);
         // Whatever follows the load's last file.
         QTest::qWait(500);
         return settled && program.state() == QProcess::Running;
+    }
+
+    QString thisYearsFile() const {
+        return inFolder(QString(" %1.Cal").arg(QDate::currentDate().year()));
+    }
+
+    // A program that loaded, killed: what it leaves behind, save the year file by which the next
+    // start's loading is seen.
+    void killedAfterLoading(QProcess& program) const {
+        program.kill();
+        program.waitForFinished();
+        ASSERT_TRUE(QFile::remove(thisYearsFile()));
     }
 
     void write(const QString& name, const QByteArray& bytes) const {
@@ -67,9 +92,22 @@ protected:
         return entries;
     }
 
+    // Until the program has said what, on its error output.
+    static bool says(QProcess& program, const QString& what) {
+        QString said;
+        const bool told = QTest::qWaitFor(
+            [&] {
+                said += QString::fromUtf8(program.readAllStandardError());
+                return said.contains(what);
+            },
+            kLongest);
+        EXPECT_TRUE(told) << said.toStdString();
+        return told;
+    }
+
     // Asks a second start on the folder; it must end by itself, at once, saying why.
-    void expectEndsAsSecond() const {
-        const std::unique_ptr<QProcess> second = start();
+    void expectEndsAsSecond(std::optional<uid_t> user = {}) const {
+        const std::unique_ptr<QProcess> second = start(user);
         ASSERT_TRUE(second->waitForFinished(kLongest));
         EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(second->exitCode(), 0);
@@ -100,35 +138,106 @@ TEST_F(ProgramStarts, ASecondStartOnTheSameFolderEndsWithoutTouchingAFile) {
     first->waitForFinished();
 }
 
-// A kill leaves the lock file and, had it come mid-save, a save's temporary file: the next start
-// takes the lock over, clears what our saves left and nothing else, and holds the folder.
-TEST_F(ProgramStarts, AStartAfterAKillTakesOverTheFolderAndClearsOnlyOurCutShortSaves) {
+// A start killed before it wrote its lock leaves it empty, and a person keeps copies of the files
+// under names like the ones a cut-short save leaves: the next start holds the folder and every
+// one of those files stays as it was.
+TEST_F(ProgramStarts, AStartAfterAKillTakesOverAnEmptyLockAndKeepsEveryCopyInTheFolder) {
     const std::unique_ptr<QProcess> killed = start();
     ASSERT_TRUE(loaded(*killed));
-    killed->kill();
-    killed->waitForFinished();
-    ASSERT_TRUE(QFileInfo::exists(inFolder(SingleInstance::kLockFile)));
-    const QStringList ours = {"Bhday1.FIL.bGIcQa", " 2026.Cal.XkPqRs"};
-    const QStringList others = {"notes.txt.AbCdEf", "TODOActv.FIL.damaged", "Bhday1.FIL.ab12cd"};
-    for (const QString& name : ours + others) {
-        write(name, "bytes");
+    killedAfterLoading(*killed);
+    write(SingleInstance::kLockFile, "");
+    const QStringList copies = {
+        "TODOActv.FIL.backup",    "TODONAME.FIL.Backup", "Bhday1.FIL.before", " 2026.Cal.backup",
+        "CustomDict1.dct.backup", "QuotHof.Fil.backup",  "Bhday1.FIL.bGIcQa", "qt_temp.RtYuIo",
+    };
+    for (const QString& name : copies) {
+        write(name, name.toUtf8());
     }
+    const auto before = snapshot();
 
     const std::unique_ptr<QProcess> next = start();
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            return std::none_of(ours.begin(), ours.end(), [&](const QString& name) {
-                return QFileInfo::exists(inFolder(name));
-            });
-        },
-        kLongest));
-    for (const QString& name : others) {
-        EXPECT_TRUE(QFileInfo::exists(inFolder(name))) << name.toStdString();
-    }
     ASSERT_TRUE(loaded(*next));
+    QTest::qWait(1000);
+    const auto after = snapshot();
+    for (const QString& name : copies) {
+        EXPECT_EQ(after.value(name), before.value(name)) << name.toStdString();
+    }
     expectEndsAsSecond();
     next->kill();
     next->waitForFinished();
+}
+
+// A full disk takes no lock file: the folder is held all the same, and the first start says that
+// nothing can be saved.
+TEST_F(ProgramStarts, OnAFullDiskOneProgramHoldsTheFolderAndSaysItCannotSave) {
+    const std::unique_ptr<QProcess> installing = start();
+    ASSERT_TRUE(loaded(*installing));
+    killedAfterLoading(*installing);
+    ASSERT_TRUE(QFile::remove(inFolder(SingleInstance::kLockFile)));
+
+    std::unique_ptr<QProcess> first;
+    std::unique_ptr<QProcess> second;
+    {
+        // The programs started meanwhile keep the limit for their whole run.
+        const FullDisk disk(0);
+        first = start();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return QFileInfo::exists(inFolder(SingleInstance::kLockFile)); }, kLongest));
+        second = start();
+    }
+    ASSERT_TRUE(second->waitForFinished(kLongest));
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_TRUE(QString::fromUtf8(second->readAllStandardError())
+                    .contains("Korvane is already running with the folder " + folder()));
+    says(*first,
+         "Korvane cannot save anything in its folder " + folder() + ": the disk it is on is full.");
+    EXPECT_EQ(first->state(), QProcess::Running);
+    first->kill();
+    first->waitForFinished();
+}
+
+// Members of a family with their own logins share one folder: the second user's start finds the
+// first user's program on it and ends; a user for whom the folder cannot be written holds it too,
+// and is told that nothing can be saved.
+TEST_F(ProgramStarts, AnotherUsersProgramHoldsASharedFolderAndAReadOnlyFolderIsTold) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "starting the program as another user needs root";
+    }
+    constexpr uid_t kNobody = 65534;
+    const auto everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                          QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(home.path(), everyone & ~QFile::WriteOther));
+    ASSERT_TRUE(QDir().mkpath(folder()));
+    ASSERT_TRUE(QFile::setPermissions(folder(), everyone));
+
+    const std::unique_ptr<QProcess> theirs = start(kNobody);
+    ASSERT_TRUE(loaded(*theirs));
+    ASSERT_EQ(QFileInfo(inFolder(SingleInstance::kLockFile)).ownerId(), kNobody);
+    const auto before = snapshot();
+    // Their window is on their screen: this user is told, and the box's OK ends the start.
+    const std::unique_ptr<QProcess> mine = start();
+    says(*mine, "Korvane is already running with the folder " + folder());
+    EXPECT_EQ(snapshot(), before);
+    mine->kill();
+    mine->waitForFinished();
+    killedAfterLoading(*theirs);
+
+    // The lock their killed program left is taken over.
+    const std::unique_ptr<QProcess> next = start();
+    ASSERT_TRUE(loaded(*next));
+    EXPECT_EQ(QFileInfo(inFolder(SingleInstance::kLockFile)).ownerId(), ::geteuid());
+    next->kill();
+    next->waitForFinished();
+
+    // The folder left to root alone, with the killed program's lock in it.
+    ASSERT_TRUE(QFile::setPermissions(folder(), everyone & ~QFile::WriteOther));
+    const std::unique_ptr<QProcess> readOnly = start(kNobody);
+    says(*readOnly, "Korvane cannot save anything in its folder " + folder() +
+                        ": the folder cannot be written.");
+    expectEndsAsSecond(kNobody);
+    EXPECT_EQ(readOnly->state(), QProcess::Running);
+    readOnly->kill();
+    readOnly->waitForFinished();
 }
 
 } // namespace

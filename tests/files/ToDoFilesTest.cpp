@@ -34,9 +34,10 @@ TEST(ToDoGridFile, AlwaysWritesFifteenHundredQuotedLines) {
 }
 
 // Every line is one field: a damaged line spoils its own cell and moves no other one, and the
-// file is said to be damaged unless it is whole rows of quoted lines.
+// file is said to be damaged unless it is whole rows of quoted lines without control characters.
 TEST(ToDoGridFile, DamagedFilesReadLineByLineAndSayWhatIsWrong) {
     const QString quoteLine = "line 2 (row 1) is not one text between double quotes";
+    const QString controlLine = "line 2 (row 1) holds a control character";
     const struct {
         const char* name;
         QByteArray bytes;
@@ -80,7 +81,22 @@ TEST(ToDoGridFile, DamagedFilesReadLineByLineAndSayWhatIsWrong) {
          "\"Bank\"\r\n\"a\rb\"\r\n\"\"\r\n",
          {"Bank", "ab", ""},
          {},
-         quoteLine},
+         controlLine},
+        {"a zero byte inside a field",
+         QByteArray("\"Bank\"\r\n\"Mon\0day\"\r\n\"\"\r\n\"Tax\"\r\n\"\"\r\n\"\"\r\n", 38),
+         {"Bank", "Monday", ""},
+         {"Tax", "", ""},
+         controlLine},
+        {"a tab and a quote missing",
+         "\"Bank\"\r\n\"a\tb\r\n\"\"\r\n",
+         {"Bank", "ab", ""},
+         {},
+         controlLine},
+        {"a control character after a quote missing",
+         "\"Bank\r\n\"a\x01\"\r\n\"\"\r\n",
+         {"Bank", "a", ""},
+         {},
+         "line 1 (row 1) is not one text between double quotes"},
         {"cut inside a line",
          "\"Bank\"\r\n\"\"\r\n\"\"\r\n\"Ta",
          {"Bank", "", ""},
@@ -90,7 +106,7 @@ TEST(ToDoGridFile, DamagedFilesReadLineByLineAndSayWhatIsWrong) {
          QByteArray("\"Bank\"\r\n\"\"\r\n\"\"\r\n") + QByteArray(512, '\0'),
          {"Bank", "", ""},
          {"", "", ""},
-         "line 4 (row 2) is not one text between double quotes"},
+         "line 4 (row 2) holds a control character"},
         {"the last row cut short",
          "\"Bank\"\r\n\"d\"\r\n\"e\"\r\n\"Tax\"\r\n",
          {"Bank", "d", "e"},
@@ -107,6 +123,88 @@ TEST(ToDoGridFile, DamagedFilesReadLineByLineAndSayWhatIsWrong) {
             EXPECT_EQ(grid.rows[row].actualDate, expected.actualDate) << test.name;
         }
         EXPECT_EQ(grid.rows[499].item, "") << test.name;
+    }
+}
+
+// A full list overwritten in place with zero bytes, as a disk may leave a file after a crash:
+// every row the zeros did not reach is read where it was written, the text either side of them
+// stays in its own cell, and the fault names the lines lost.
+TEST(ToDoGridFile, ZeroBytesOverLineEndsMoveNoFieldIntoAnotherColumn) {
+    std::vector<ToDoRow> rows;
+    for (int row = 1; row <= 500; ++row) {
+        rows.push_back({QString("Item %1").arg(row),
+                        QString("Monday - Jan %1, 04").arg(row % 28 + 1),
+                        row % 2 == 0 ? "Friday - Mar 27, 26" : ""});
+    }
+    const QByteArray written = ToDoFiles::writeGrid(rows);
+    const struct {
+        const char* name;
+        // The zeros run from the first marker's position plus its offset to the second's (the
+        // file's end when there is none).
+        const char* fromMarker;
+        int fromOffset;
+        const char* toMarker;
+        int toOffset;
+        QString fault;
+        int firstRow; // the rows the zeros reached, and what is read of them
+        std::vector<ToDoRow> damagedRows;
+    } cases[] = {
+        {"from inside an item to inside a later row's item",
+         "\"Item 7\"",
+         3,
+         "\"Item 9\"",
+         4,
+         "lines 19 (row 7) to 25 (row 9) were overwritten with zero bytes",
+         7,
+         {{"It", "", ""}, {}, {"m 9", rows[8].toDoDate, rows[8].actualDate}}},
+        {"whole lines and the next line's end",
+         "\"Item 100\"",
+         0,
+         "\"Item 102\"",
+         0,
+         "lines 298 (row 100) to 304 (row 102) were overwritten with zero bytes",
+         100,
+         {{}, {}, rows[101]}},
+        {"to the file's end",
+         "\"Item 498\"",
+         3,
+         nullptr,
+         0,
+         "lines 1492 (row 498) to 1500 (row 500) were overwritten with zero bytes",
+         498,
+         {{"It", "", ""}, {}, {}}},
+        {"inside one line",
+         "\"Item 250\"",
+         3,
+         "\"Item 250\"",
+         6,
+         "line 748 (row 250) holds a control character",
+         250,
+         {{"It250", rows[249].toDoDate, rows[249].actualDate}}},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        const qsizetype from = written.indexOf(test.fromMarker) + test.fromOffset;
+        const qsizetype to =
+            test.toMarker ? written.indexOf(test.toMarker) + test.toOffset : written.size();
+        QByteArray damaged = written;
+        damaged.replace(from, to - from, QByteArray(to - from, '\0'));
+        ASSERT_EQ(damaged.size(), written.size());
+
+        const ToDoFiles::Grid grid = ToDoFiles::readGrid(damaged);
+        EXPECT_EQ(grid.fault, test.fault);
+        ASSERT_EQ(grid.rows.size(), 500U);
+        for (int row = 1; row <= 500; ++row) {
+            const qsizetype damagedIndex = row - test.firstRow;
+            const bool reached =
+                damagedIndex >= 0 && damagedIndex < qsizetype(test.damagedRows.size());
+            const ToDoRow& expected =
+                reached ? test.damagedRows[std::size_t(damagedIndex)] : rows[std::size_t(row - 1)];
+            const ToDoRow& read = grid.rows[std::size_t(row - 1)];
+            EXPECT_EQ(QStringList({read.item, read.toDoDate, read.actualDate}),
+                      QStringList({expected.item, expected.toDoDate, expected.actualDate}))
+                << "row " << row;
+        }
     }
 }
 
@@ -152,6 +250,11 @@ TEST(ToDoNamesFile, DamagedFilesReadLineByLineAndSayWhatIsWrong) {
     const ToDoFiles::Names cut = ToDoFiles::readNames("\"Bank\"\r\n\"Tax\r\n\"Rent\"\r\n");
     EXPECT_EQ(cut.names, QStringList({"Bank", "Tax", "Rent"}));
     EXPECT_EQ(cut.fault, "line 2 is not one name between double quotes");
+
+    const ToDoFiles::Names zero =
+        ToDoFiles::readNames(QByteArray("\"Bank\"\r\n\"T\0ax\"\r\n\"Rent\"\r\n", 24));
+    EXPECT_EQ(zero.names, QStringList({"Bank", "Tax", "Rent"}));
+    EXPECT_EQ(zero.fault, "line 2 holds a control character");
 
     QByteArray many;
     for (int name = 1; name <= 5100; ++name) {

@@ -6,6 +6,8 @@
 
 #include <QAccessible>
 #include <QImage>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -145,6 +147,58 @@ TEST(Panel3DTest, APressablePanelIsPressedFromTheKeyboardAndByAssistiveTechnolog
         panel.press();
         EXPECT_EQ(clicks, pressable ? 4 : 0);
     }
+}
+
+// What another control covers whole is not read as showing; once uncovered it is read again.
+TEST(Panel3DTest, AScreenReaderSkipsWhatACoveringControlHides) {
+    Panel3D frame;
+    frame.resize(300, 200);
+    auto* message = new Panel3D(&frame); // beneath the banner, stacked first
+    message->setGeometry(10, 10, 200, 50);
+    message->setCaption("Selected Words");
+    auto* banner = new Panel3D(&frame);
+    banner->setGeometry(10, 10, 200, 50);
+    banner->setCaption("Click Mode");
+    auto* picture = new QLabel("apple", &frame); // a card's picture under the card's back
+    picture->setGeometry(20, 100, 40, 40);
+    auto* back = new QPushButton("A", &frame);
+    back->setGeometry(15, 95, 60, 60);
+    auto* halfCovered = new QLabel("Score", &frame); // half of it shows
+    halfCovered->setGeometry(200, 100, 80, 40);
+    auto* side = new Panel3D(&frame);
+    side->setGeometry(240, 90, 60, 60);
+    auto* holder = new Panel3D(&frame); // a chart covers only its upper half, and its text
+    holder->setGeometry(100, 160, 100, 30);
+    holder->setAccessibleName("Lighter Side");
+    auto* lighter = new QLabel("Lighter", holder);
+    lighter->setGeometry(5, 2, 90, 10);
+    auto* chart = new Panel3D(&frame);
+    chart->setGeometry(90, 155, 120, 20);
+    frame.show();
+
+    const auto shownNames = [&] {
+        QStringList names;
+        for (QAccessibleInterface* object : objectsReadAsShowing(&frame)) {
+            names.append(object->text(QAccessible::Name));
+        }
+        return names;
+    };
+    EXPECT_FALSE(shownNames().contains("Selected Words"));
+    EXPECT_FALSE(shownNames().contains("apple"));
+    EXPECT_TRUE(shownNames().contains("Click Mode"));
+    EXPECT_TRUE(shownNames().contains("Score"));
+    EXPECT_TRUE(shownNames().contains("Lighter Side"));
+    EXPECT_FALSE(shownNames().contains("Lighter"));
+    EXPECT_FALSE(readAsShowing(QAccessible::queryAccessibleInterface(message)));
+
+    banner->hide();
+    back->hide();
+    EXPECT_TRUE(shownNames().contains("Selected Words"));
+    EXPECT_TRUE(shownNames().contains("apple"));
+    // A panel of no colour hides nothing.
+    banner->setBackColour(Qt::transparent);
+    banner->show();
+    EXPECT_TRUE(shownNames().contains("Selected Words"));
 }
 
 } // namespace

@@ -103,9 +103,9 @@ std::optional<QString> FakePrinter::fontFor(const QString& family) {
     return fonts.value(family, family);
 }
 
-QString FakePrinter::serifSubstituteFor(const QString& family) {
+QString FakePrinter::substituteFor(const QString& family) {
     fontRequests.append(family);
-    return serifSubstitute;
+    return substitute;
 }
 
 bool FakePrinter::pageSetup(QPageLayout& layout, QWidget*) {

@@ -127,14 +127,14 @@ public:
 class FakePrinter : public Printer {
 public:
     std::optional<QString> fontFor(const QString& family) override;
-    QString serifSubstituteFor(const QString& family) override;
+    QString substituteFor(const QString& family) override;
     QPageLayout defaultPageLayout() override { return letterPageLayout(); }
     bool pageSetup(QPageLayout& layout, QWidget* parent) override;
     Result print(const Job& job, QWidget* parent) override;
 
     QMap<QString, QString> fonts; // what the printer gives for a name it does not keep as asked
     QStringList refusedFonts;     // names it has no font of
-    QString serifSubstitute = QStringLiteral("DejaVu Serif");
+    QString substitute = QStringLiteral("DejaVu Serif");
     QStringList fontRequests;
     std::deque<std::optional<QPageLayout>> setups; // with none left the page setup is cancelled
     std::deque<Result> results; // the print dialog's outcomes; Printed once they run out

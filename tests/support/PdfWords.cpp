@@ -40,6 +40,22 @@ std::optional<QList<Word>> read(const QString& pdfFile) {
     return words;
 }
 
+std::optional<QStringList> pageTexts(const QString& pdfFile) {
+    const auto words = read(pdfFile);
+    if (!words) {
+        return std::nullopt;
+    }
+    QStringList pages;
+    for (const Word& word : *words) {
+        while (pages.size() <= word.page) {
+            pages.append(QString());
+        }
+        QString& page = pages[word.page];
+        page += (page.isEmpty() ? "" : " ") + word.text;
+    }
+    return pages;
+}
+
 Offset offsetFrom(const PrintDocument& document, const QList<Word>& words) {
     Offset worst;
     double worstDistance = -1;

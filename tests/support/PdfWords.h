@@ -7,6 +7,7 @@
 #include <QList>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -22,6 +23,10 @@ struct Word {
 
 // The words of the file, page by page; nothing when pdftotext is not installed or fails.
 std::optional<QList<Word>> read(const QString& pdfFile);
+
+// The text of each page of the file, its words joined by blanks; nothing when the file cannot
+// be read.
+std::optional<QStringList> pageTexts(const QString& pdfFile);
 
 // How far the printed text lies from where the document placed it, in points: the largest
 // distance of the start of a placed text's first word from where the layout put it. Every text

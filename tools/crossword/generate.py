@@ -17,6 +17,10 @@ letter of a word is shared with a crossing word; blocks split rows and columns i
 the clue file; a pattern that cannot be filled is drawn again. A few puzzles are asked for on
 purpose: the most Down words (22), the most Across words (15), the most numbered cells (31), and a
 short vertical run of letters that belongs to no Down word.
+
+Every entry of the clue file is checked, used in a puzzle or not: its clue is American English and
+gives no word its British sense ("CINEMA: A MOVIE HOUSE"), and a family word names both sides
+("YOUR PARENT'S SISTER", not "YOUR MOTHER'S SISTER").
 """
 
 import argparse
@@ -26,7 +30,8 @@ import re
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
-from american_english import british_words  # noqa: E402
+from american_english import british_sense, british_words  # noqa: E402
+from family_words import one_sided  # noqa: E402
 
 ROWS = 8
 COLUMNS = {1: 13, 2: 18}
@@ -57,6 +62,22 @@ CLUE_FILE = pathlib.Path(__file__).resolve().parent / "clues.txt"
 OUTPUT = {level: ROOT / "src/activities/crossword" / f"PuzzleTableLevel{level}.cpp" for level in (1, 2)}
 
 
+def clue_fault(word, clue):
+    """What is wrong with an entry of the clue file, used in a puzzle or not, or None."""
+    if len(clue) > MAX_CLUE_LENGTH or not CLUE_CHARACTERS.fullmatch(clue):
+        return f"clue of {word} is too long or has a character not allowed"
+    british = british_words(f"{word} {clue}")
+    if british:
+        return f"{word}: British English {british}"
+    sense = british_sense(word, clue)
+    if sense:
+        return f"clue of {word} gives its British sense, {sense}"
+    side = one_sided(clue)
+    if side:
+        return f"clue of {word} names {side.upper()} but not the other side of the family"
+    return None
+
+
 class Vocabulary:
     """The answers that may be placed, with their clues, indexed by length and letter position."""
 
@@ -78,10 +99,9 @@ class Vocabulary:
                 sys.exit(f"{where}: expected WORD|CLUE under a [level N] heading")
             if not ANSWER.fullmatch(word):
                 sys.exit(f"{where}: answer {word!r} is not 2 to 10 letters A to Z")
-            if len(clue) > MAX_CLUE_LENGTH or not CLUE_CHARACTERS.fullmatch(clue):
-                sys.exit(f"{where}: clue of {word} is too long or has a character not allowed")
-            if british_words(clue):
-                sys.exit(f"{where}: clue of {word} is British English {british_words(clue)}")
+            fault = clue_fault(word, clue)
+            if fault:
+                sys.exit(f"{where}: {fault}")
             if word in self.clue:
                 sys.exit(f"{where}: {word} is listed twice")
             self.clue[word] = clue

@@ -18,7 +18,10 @@ The written file has one record a line, CR LF, both fields quoted:
 
 Levels 1 to 3 each end with the record "END","*END*"; level 4 runs to the end of the file.
 The checks refuse British spellings (the program speaks American English) and a question that
-names its own answer ("What kind of animal is Donald Duck?").
+names its own answer ("What kind of animal is Donald Duck?"), whole or in part: the same word in
+another form ("cookies": Cookie Monster, "deepest": Challenger Deep), a part of a word ("dinosaur":
+Dino, "Stone Age": The Flintstones) or a shared start of five letters ("baptized": John the
+Baptist, "Americas": Amerigo). A word a wrong answer shares as well gives nothing away.
 CI never runs this tool; its output is committed and checked again by the quiz content test.
 """
 
@@ -31,6 +34,7 @@ ROOT = pathlib.Path(__file__).resolve().parents[2]
 HERE = ROOT / "tools" / "quiz"
 sys.path.insert(0, str(ROOT / "tools"))
 from american_english import british_words  # noqa: E402
+from word_forms import stems  # noqa: E402
 
 # Source, question file and the number of questions each level holds (its capacity).
 TOPICS = [
@@ -60,15 +64,38 @@ def read_levels(source):
     return levels
 
 
+SHORTEST_PART = 4  # a part of a word this long names it ("Fonz" in "Fonzarelli")
+SHARED_START = 5  # words that begin with this many letters alike are one word ("Americas", "Amerigo")
+
+
 def significant_words(text):
     return set(re.findall(r"[a-z]{3,}", text.lower())) - LITTLE_WORDS
 
 
+def related(first, second):
+    """Whether two words are one word for a player: a stem of one equals, holds or begins like a
+    stem of the other."""
+    for one in stems(first):
+        for other in stems(second):
+            shorter, longer = sorted((one, other), key=len)
+            if shorter == longer or (len(shorter) >= SHORTEST_PART and shorter in longer):
+                return True
+            if len(shorter) >= SHARED_START and one[:SHARED_START] == other[:SHARED_START]:
+                return True
+    return False
+
+
 def gives_away(question, answers):
-    """Words of the correct answer that the question holds and no wrong answer does."""
+    """Words of the correct answer that a word of the question names, unless that question word
+    names a word of a wrong answer too."""
     correct, *wrong = answers
-    named = significant_words(correct) & significant_words(question)
-    return named - significant_words(" ".join(wrong))
+    wrong_words = significant_words(" ".join(wrong))
+    named = set()
+    for asked in significant_words(question):
+        if any(related(asked, word) for word in wrong_words):
+            continue
+        named |= {word for word in significant_words(correct) if related(asked, word)}
+    return named
 
 
 def normalised(text):

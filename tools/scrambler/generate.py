@@ -23,7 +23,9 @@ import sys
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(ROOT / "tools"))
-from american_english import british_words  # noqa: E402
+from american_english import british_sense, british_words  # noqa: E402
+from family_words import one_sided  # noqa: E402
+from word_forms import stems  # noqa: E402
 
 SOURCE = ROOT / "tools" / "scrambler" / "words.txt"
 OUTPUT = ROOT / "data" / "WscOtxt.Fil"
@@ -58,12 +60,12 @@ def anagram_index():
 
 
 def gives_away(word, hint):
-    """Whether the hint holds the word, or a word of three letters or more that the word begins or
-    ends with (HOMEWORK: "home", "work")."""
+    """Whether the hint holds the word, or names in any form a word of three letters or more that
+    the word begins or ends with (HOMEWORK: "home", "works"; TOOTHBRUSH: "teeth")."""
     word = word.lower()
     parts = {word[:n] for n in range(3, len(word) + 1)} | {word[-n:] for n in range(3, len(word))}
-    hint_words = set(re.findall(r"[a-z]+", hint.lower())) - LITTLE_WORDS
-    return word in hint.lower() or bool(parts & hint_words)
+    hint_words = set(re.findall(r"[a-z']+", hint.lower())) - LITTLE_WORDS
+    return word in hint.lower() or any(stems(hint_word) & parts for hint_word in hint_words)
 
 
 def faults(levels, index):
@@ -90,6 +92,12 @@ def faults(levels, index):
             british = british_words(hint)
             if british:
                 found.append(f"{word}: British English in the hint {british}")
+            sense = british_sense(word, hint)
+            if sense:
+                found.append(f"{word}: the hint gives its British sense, {sense}")
+            side = one_sided(hint)
+            if side:
+                found.append(f"{word}: the hint names {side} but not the other side")
             others = index["".join(sorted(word.lower()))] - {word.lower()}
             if others:
                 found.append(f"{word}: its letters also spell {', '.join(sorted(others))}")

@@ -10,10 +10,12 @@ Each text is broken at word boundaries into display lines joined by "*" (the pro
 line.
 A quoted field runs to the next double quote, so a text may hold commas and apostrophes (a joke
 keeps the contractions its punch line needs: "Don't cry, it's only a joke!") but no double quote.
-The texts are American English: british_words() refuses British spellings.
+The texts are American English: british_words() refuses British spellings. A subject of ONCE may
+stand in one entry of its file only: two thoughts on it read as one thought told twice.
 """
 
 import pathlib
+import re
 import sys
 import textwrap
 
@@ -29,6 +31,21 @@ SET_UP = (34, 5)
 PUNCH_LINE = (45, 2)
 MOST_GENERAL = 215
 MOST_HUMOROUS = 100
+
+# Subjects each file may hold once, found by the words that tell them (case ignored).
+ONCE = {
+    "general.txt": {
+        "rising after a fall": r"\bfall.*\b(?:stand|rise|rising)\b|\b(?:stand|rise|rising)\b.*\bfall",
+        "the will that finds a way": r"\ba will\b|\bwilling\b",
+        "acting in time": r"\b(?:stitch|prevention)\b",
+        "the worth of a kindness": r"\bkind(?:ness)?\b.*\b(?:costs nothing|wasted)\b",
+        "courtesy opening doors": r"\b(?:words|please)\b.*\bopens?\b.*\bdoors?\b",
+    },
+    "humorous.txt": {
+        "a sleepy animal": r"\bsleep(?:y|ing)?\b",
+        "being too full to eat": r"\b(?:full|stuffed)\b",
+    },
+}
 
 
 def entries(name):
@@ -51,12 +68,25 @@ def field(text, shape, where):
     return '"' + "*".join(lines) + '"'
 
 
-def write(name, records):
-    text = "".join(record + "\r\n" for record in records)
-    (DATA / name).write_bytes(text.encode("cp1252"))
+def subject_faults(name, texts):
+    """The subjects of ONCE that more than one of the numbered texts of file name holds."""
+    found = []
+    for subject, pattern in ONCE[name].items():
+        holding = [n for n, text in texts if re.search(pattern, text, re.IGNORECASE)]
+        if len(holding) > 1:
+            found.append(f"{name}: lines {holding} tell of {subject}; one may")
+    return found
 
 
-def main():
+def encode(records):
+    return "".join(record + "\r\n" for record in records).encode("cp1252")
+
+
+def files():
+    """The bytes of Thought1.Fil and Thought2.Fil, once the sources pass every check."""
+    repeated = [fault for name in ONCE for fault in subject_faults(name, list(entries(name)))]
+    if repeated:
+        sys.exit("\n".join(repeated))
     general = [field(text, GENERAL, f"general.txt:{n}") for n, text in entries("general.txt")]
     humorous = []
     for n, text in entries("humorous.txt"):
@@ -70,9 +100,13 @@ def main():
     for name, records in (("general", general), ("humorous", humorous)):
         if len(set(records)) != len(records):
             sys.exit(f"the {name} thoughts hold a duplicate")
-    write("Thought1.Fil", general)
-    write("Thought2.Fil", humorous)
-    print(f"Thought1.Fil: {len(general)} thoughts; Thought2.Fil: {len(humorous)} entries")
+    return {"Thought1.Fil": encode(general), "Thought2.Fil": encode(humorous)}
+
+
+def main():
+    for name, content in files().items():
+        (DATA / name).write_bytes(content)
+        print(f"{name}: {len(content.splitlines())} entries")
 
 
 if __name__ == "__main__":

@@ -77,6 +77,10 @@ public:
     void SetClueTabStops();
     void SetMainTabStops();
 
+    // A cell's colour and its letter's: a checked word's verdict shows in them.
+    QColor cellColour(int cell) const;
+    QColor letterColour(int cell) const;
+
     // Controls; positions in twips as designed. Each keeps its designed name as its objectName.
     Panel3D* mainPanelFrame;                   // the window's main panel, centred in the window
     Panel3D* contentPanel;                     // inside the main panel, holding everything else
@@ -178,9 +182,7 @@ private:
 
     // Cells: the panel's colour is the cell's colour, the label being transparent.
     void paintCell(int cell, const QColor& colour);
-    QColor cellColour(int cell) const;
     void setLetterColour(int cell, const QColor& colour);
-    QColor letterColour(int cell) const;
     void ClearCells();
     void NumberCells();
 

@@ -2,6 +2,7 @@
 #include "CrosswordWindow.h"
 
 #include "ColorNumber.h"
+#include "CrosswordBoardReading.h"
 #include "DesignPlacement.h"
 #include "ListBox.h"
 #include "Panel3D.h"
@@ -78,6 +79,8 @@ void CrosswordWindow::buildGridArea() {
     gridPanels[0]->setBackColour(ColorNumber::palette(8));
     gridPanels[0]->setFrameStyle(QFrame::NoFrame);
     buildCells();
+    gridPanels[0]->setAccessibleName("Puzzle grid");
+    AccessibleTable::describe(*gridPanels[0], std::make_unique<CrosswordBoardReading>(*this));
 }
 
 void CrosswordWindow::buildCells() {

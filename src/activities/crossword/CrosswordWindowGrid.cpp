@@ -2,6 +2,7 @@
 // numbering and blocking of a loaded puzzle, and the highlight of the selected word.
 #include "CrosswordWindow.h"
 
+#include "AccessibleTable.h"
 #include "ColorNumber.h"
 #include "CrosswordPuzzle.h"
 #include "EntryCells.h"
@@ -105,6 +106,7 @@ void CrosswordWindow::LayoutGrid(int level) {
     HighlightDirection = 0;
     gridPanels[1]->show();
     gridPanels[0]->show();
+    AccessibleTable::shapeChanged(*gridPanels[0]);
     program_.NormalPointer();
 }
 

@@ -59,7 +59,7 @@ constexpr ClueEntry kPuzzle02Across[] = {
 };
 
 constexpr ClueEntry kPuzzle03Down[] = {
-    {"  1", "VACATION", "A HOLIDAY TRIP", "1"},
+    {"  1", "VACATION", "TIME AWAY FROM WORK OR SCHOOL", "1"},
     {"  2", "NECKLACE", "A CHAIN OF BEADS OR PEARLS", "3"},
     {"  3", "PARTNER", "A TEAMMATE", "5"},
     {"  4", "CHILDREN", "KIDS", "7"},
@@ -138,7 +138,7 @@ constexpr ClueEntry kPuzzle06Down[] = {
     {"  7", "YES", "OPPOSITE OF NO", "12"},
     {"10", "FACE", "EYES, NOSE AND MOUTH ARE ON IT", "52"},
     {"12", "IDEA", "A THOUGHT", "58"},
-    {"13", "AUNT", "YOUR MOTHER'S SISTER", "60"},
+    {"13", "AUNT", "YOUR PARENT'S SISTER", "60"},
     {"14", "LADY", "A POLITE WORD FOR A WOMAN", "64"},
 };
 constexpr ClueEntry kPuzzle06Across[] = {
@@ -185,10 +185,10 @@ constexpr ClueEntry kPuzzle08Down[] = {
     {"  5", "CHIN", "IT IS BELOW YOUR MOUTH", "9"},
     {"  6", "TREE", "IT HAS A TRUNK AND BRANCHES", "11"},
     {"  9", "CLASS", "A GROUP OF STUDENTS", "39"},
-    {"10", "UNCLE", "YOUR FATHER'S BROTHER", "41"},
+    {"10", "UNCLE", "YOUR PARENT'S BROTHER", "41"},
     {"11", "TRICK", "A MAGIC ___", "43"},
     {"12", "BAKER", "HE MAKES BREAD", "45"},
-    {"13", "AUNT", "YOUR MOTHER'S SISTER", "47"},
+    {"13", "AUNT", "YOUR PARENT'S SISTER", "47"},
     {"14", "KOALA", "AUSTRALIAN ANIMAL THAT CLIMBS", "49"},
     {"15", "TODAY", "THIS DAY", "51"},
 };
@@ -382,7 +382,7 @@ constexpr ClueEntry kPuzzle16Down[] = {
     {"10", "NICE", "PLEASANT", "41"},
     {"11", "CHEER", "SHOUT FOR YOUR TEAM", "43"},
     {"12", "OCEAN", "THE PACIFIC IS ONE", "45"},
-    {"13", "NIECE", "YOUR SISTER'S DAUGHTER", "47"},
+    {"13", "NIECE", "YOUR SIBLING'S DAUGHTER", "47"},
     {"14", "GRASS", "IT GROWS ON A LAWN", "49"},
     {"15", "MARCH", "THE THIRD MONTH", "51"},
 };
@@ -392,7 +392,7 @@ constexpr ClueEntry kPuzzle16Across[] = {
     {"  9", "TAN", "LIGHT BROWN", "39"},
     {"11", "CLOWN", "A FUNNY CIRCUS PERFORMER", "43"},
     {"14", "GYM", "A PLACE FOR EXERCISE", "49"},
-    {"16", "UNCLE", "YOUR FATHER'S BROTHER", "65"},
+    {"16", "UNCLE", "YOUR PARENT'S BROTHER", "65"},
     {"17", "EYE", "YOU SEE WITH IT", "71"},
     {"18", "AIR", "WE BREATHE IT", "75"},
     {"19", "BY", "SIDE ___ SIDE", "91"},
@@ -411,7 +411,7 @@ constexpr ClueEntry kPuzzle17Down[] = {
     {"11", "SPOON", "EAT SOUP WITH IT", "43"},
     {"12", "OVER", "ABOVE", "45"},
     {"14", "OLIVE", "GREEN OR BLACK FRUIT ON A PIZZA", "49"},
-    {"15", "NIECE", "YOUR SISTER'S DAUGHTER", "51"},
+    {"15", "NIECE", "YOUR SIBLING'S DAUGHTER", "51"},
     {"16", "SWAN", "GRACEFUL WHITE WATER BIRD", "60"},
 };
 constexpr ClueEntry kPuzzle17Across[] = {

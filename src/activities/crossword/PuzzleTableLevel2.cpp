@@ -9,7 +9,7 @@
 namespace {
 
 constexpr ClueEntry kPuzzle01Down[] = {
-    {"  1", "CINEMA", "A MOVIE HOUSE", "1"},
+    {"  1", "CINEMA", "FILMMAKING AS AN ART", "1"},
     {"  2", "PULSE", "A HEARTBEAT YOU CAN FEEL", "3"},
     {"  3", "BELOW", "UNDER", "5"},
     {"  4", "SO", "___ LONG, SEE YOU LATER", "7"},
@@ -101,7 +101,7 @@ constexpr ClueEntry kPuzzle03Across[] = {
     {"13", "BASKETBALL", "A GAME WITH HOOPS", "44"},
     {"14", "EDGE", "THE RIM OR BORDER", "74"},
     {"18", "CLASSROOM", "WHERE A TEACHER TEACHES", "81"},
-    {"24", "CINEMA", "A MOVIE HOUSE", "108"},
+    {"24", "CINEMA", "FILMMAKING AS AN ART", "108"},
     {"25", "PRESIDENT", "A NATION'S LEADER", "117"},
 };
 
@@ -274,7 +274,7 @@ constexpr ClueEntry kPuzzle09Down[] = {
     {"  8", "TOGETHER", "WITH EACH OTHER", "14"},
     {"  9", "CHIPMUNK", "A STRIPED LITTLE SQUIRREL", "16"},
     {"10", "GYMNAST", "SHE TUMBLES ON A BEAM", "28"},
-    {"17", "OATS", "PORRIDGE GRAIN", "78"},
+    {"17", "OATS", "HOT CEREAL GRAIN", "78"},
 };
 constexpr ClueEntry kPuzzle09Across[] = {
     {"  1", "MOP", "IT CLEANS THE FLOOR", "0"},

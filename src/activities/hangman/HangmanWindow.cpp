@@ -183,11 +183,17 @@ void HangmanWindow::showBoard() {
         letterButtons[i]->setEnabled(board.letterEnabled[i]);
         letterButtons[i]->setForeColour(ColorNumber::palette(board.letterColour[i]));
     }
+    int stagesShown = 0;
     for (int stage = 1; stage <= HangmanBoard::kStages; ++stage) {
+        const bool shown = board.stageVisible[std::size_t(stage)];
+        stagesShown += shown ? 1 : 0;
         for (const int piece : kStagePieces[std::size_t(stage)]) {
-            figurePieces[std::size_t(piece)]->setVisible(board.stageVisible[std::size_t(stage)]);
+            figurePieces[std::size_t(piece)]->setVisible(shown);
         }
     }
+    // Each miss draws a stage: the figure is read by the misses it shows.
+    figurePanel->setAccessibleDescription(
+        QString("%1 of %2 misses").arg(stagesShown).arg(HangmanBoard::kStages));
     for (QWidget* gallows :
          std::initializer_list<QWidget*>{gallowsPost, gallowsBeam, gallowsHook, gallowsPlatform}) {
         gallows->setVisible(board.gallowsVisible);

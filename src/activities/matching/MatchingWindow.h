@@ -131,6 +131,9 @@ private:
     void RevealCard(int index);
     void coverCard(int index);
     void showCardPicture(int index);
+    // The first player's box counts the tries of a lone player: its heading and its count's name
+    // say so.
+    void headFirstPlayerBox();
     void setCardCaption(int index, const QString& caption);
     void judgeMatch();
     void judgeMiss();

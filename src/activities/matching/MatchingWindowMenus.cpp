@@ -160,7 +160,7 @@ void MatchingWindow::SetPlayers(int index) {
         reportButton->setEnabled(false);
         reportAction->setEnabled(false);
     }
-    playerBoxes[0]->setCaption(game_.PlayerCount == 1 ? "No. of Tries" : "Player 1");
+    headFirstPlayerBox();
     scores[0]->hide();
     for (QAction* item : playerCountActions) {
         item->setChecked(false);

@@ -81,7 +81,7 @@ void MatchingWindow::ResetBoard() {
     reportButton->setEnabled(false);
     EnableOptionMenus(false);
     game_.ResetBoard();
-    playerBoxes[0]->setCaption(game_.PlayerCount == 1 ? "No. of Tries" : "Player 1");
+    headFirstPlayerBox();
     scores[0]->setCaption({});
     showMessage("Start", kBlue);
     for (int i = 0; i < game_.cardCount(); ++i) {
@@ -110,11 +110,18 @@ void MatchingWindow::setCardCaption(int index, const QString& caption) {
     cardButtons[std::size_t(index)]->setText(caption);
 }
 
+void MatchingWindow::headFirstPlayerBox() {
+    const bool tries = game_.PlayerCount == 1;
+    playerBoxes[0]->setCaption(tries ? "No. of Tries" : "Player 1");
+    scores[0]->setAccessibleName(tries ? "No. of Tries" : "Player 1 score");
+}
+
 void MatchingWindow::showCardPicture(int index) {
     QLabel* picture = cardPictures[std::size_t(index)];
     if (game_.PictureCards == 1) {
-        picture->setPixmap(QPixmap::fromImage(
-            MatchingPictures::card(game_.CardValue[std::size_t(index)].toInt())));
+        const int number = game_.CardValue[std::size_t(index)].toInt();
+        picture->setPixmap(QPixmap::fromImage(MatchingPictures::card(number)));
+        picture->setAccessibleName(MatchingPictures::name(number));
         picture->show();
     } else {
         picture->hide();

@@ -87,6 +87,8 @@ public:
     void FirstEntryBox();
     void NextEntryBox();
     void PreviousEntryBox();
+    // Shows the current entry box in cyan, and to a screen reader as focused, or back in white.
+    void markEntryBox(bool current);
     void TypeKey(int k);     // key k of the keyboard: "A" to "Z", then , ; . : ' - ( )
     void BackSpaceInWord();  // "&BackSpace"
     void ClearWord();        // "C&lear Word"
@@ -259,6 +261,9 @@ private:
     void CancelLowerDrag();
     void HideModeBanner();
     void ShowModeBanner();
+    // Heads the column under the moves: "Accuracy" or "# Errors"; the gauge beneath is read by
+    // the same words.
+    void headAccuracyColumn(const QString& heading);
     void ShowAccuracyFlood(int percent);
 
     // Judging (QuotesWindowJudging.cpp).

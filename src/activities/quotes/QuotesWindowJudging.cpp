@@ -98,7 +98,7 @@ void QuotesWindow::completeQuote() {
     selectionPanel->setForeColour(ColorNumber::palette(1));
     if (panelMode_ == QuoteRules::WordEntry) {
         keyboard->hide();
-        upperBoxes.at(std::size_t(CurrentEntryBox))->setBackCode(15);
+        markEntryBox(false);
     }
     selectionPanel->setCaption(QuoteRules::resultText(state_.Accuracy));
     modeBanner->hide();
@@ -144,7 +144,7 @@ void QuotesWindow::continueAfterCheck() {
     }
     if (panelMode_ == QuoteRules::WordEntry) {
         keyboard->show();
-        upperBoxes.at(std::size_t(CurrentEntryBox))->setBackCode(11);
+        markEntryBox(true);
         focusFirstKey();
     }
 }

@@ -131,7 +131,7 @@ void QuotesWindow::SetTwoPanels() {
     setPanelMode(QuoteRules::TwoPanels);
     ApplyPanelMode();
     accuracyGauge->setFloodPercent(0);
-    accuracyHeading->setCaption("Accuracy");
+    headAccuracyColumn("Accuracy");
     HideBoxes();
     upperAuthor->hide();
     lowerAuthor->hide();

@@ -99,7 +99,7 @@ void QuotesWindow::ClickUpperBox(int k) {
         if (state_.EntryState.at(std::size_t(k)) > 0) {
             CurrentEntryBox = k;
             ClearEntryHighlight();
-            upperBoxes.at(std::size_t(k))->setBackCode(11);
+            markEntryBox(true);
         }
         return;
     }

@@ -117,9 +117,14 @@ void QuotesWindow::ClearGameOptionChecks() {
     keyboard->hide();
 }
 
+void QuotesWindow::headAccuracyColumn(const QString& heading) {
+    accuracyHeading->setCaption(heading);
+    accuracyGauge->setAccessibleName(heading);
+}
+
 void QuotesWindow::SetErrorsColumn() {
     accuracyGauge->setFloodPercent(Panel3D::kNoFlood);
-    accuracyHeading->setCaption("# Errors");
+    headAccuracyColumn("# Errors");
     clickModeAction->setEnabled(false);
     if (panelMode_ == QuoteRules::WordEntry) {
         placeModeOptions->button(0)->setEnabled(false);

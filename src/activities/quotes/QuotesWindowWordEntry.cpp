@@ -108,7 +108,7 @@ void QuotesWindow::BuildEntryBoxes() {
 void QuotesWindow::ClearEntryHighlight() {
     for (int i = 0; i <= state_.BoxCount && i < QuoteState::kBoxes; ++i) {
         WordBox* box = upperBoxes.at(std::size_t(i));
-        if (box->backCode() == 11) {
+        if (box->backCode() == WordBox::kCurrentBackCode) {
             box->setBackCode(15);
         }
     }
@@ -124,7 +124,7 @@ void QuotesWindow::FirstEntryBox() {
         WordEntryRules::nextOpen(state_.EntryState, state_.BoxCount, state_.BoxCount - 1, 1);
     if (first) {
         CurrentEntryBox = *first;
-        upperBoxes.at(std::size_t(CurrentEntryBox))->setBackCode(11);
+        markEntryBox(true);
     }
 }
 
@@ -134,9 +134,15 @@ void QuotesWindow::moveToEntryBox(int step) {
     if (!found) {
         return;
     }
-    upperBoxes.at(std::size_t(CurrentEntryBox))->setBackCode(15);
+    markEntryBox(false);
     CurrentEntryBox = *found;
-    upperBoxes.at(std::size_t(CurrentEntryBox))->setBackCode(11);
+    markEntryBox(true);
+}
+
+void QuotesWindow::markEntryBox(bool current) {
+    WordBox* box = upperBoxes.at(std::size_t(CurrentEntryBox));
+    box->setBackCode(current ? WordBox::kCurrentBackCode : 15);
+    box->setCurrent(current);
 }
 
 void QuotesWindow::NextEntryBox() {

@@ -1,13 +1,38 @@
 #include "WordBox.h"
 
+#include "AccessibleInterfaceFactory.h"
 #include "ColorNumber.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QTimer>
 
 namespace {
 
 constexpr int kBlinkMs = 150;
+
+// A word box reads its text, and the current entry box reads as the focused control.
+class WordBoxAccessible : public QAccessibleWidget {
+public:
+    explicit WordBoxAccessible(WordBox* box) : QAccessibleWidget(box, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text type) const override {
+        const QString given = QAccessibleWidget::text(type);
+        return type == QAccessible::Name && given.isEmpty() ? box()->text() : given;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (box()->isCurrent()) {
+            state.focusable = true;
+            state.focused = true;
+        }
+        return state;
+    }
+
+private:
+    WordBox* box() const { return static_cast<WordBox*>(widget()); }
+};
 
 } // namespace
 
@@ -19,6 +44,7 @@ WordBox::WordBox(int index, QWidget* parent) : QLabel(parent), index_(index) {
     setBackCode(backCode_);
     setForeCode(foreCode_);
     setMouseTracking(true);
+    installAccessibleInterface<WordBox, WordBoxAccessible>();
     // Its name is its text; the description tells which box it is, also while it is empty.
     setAccessibleDescription("Word box " + QString::number(index + 1));
 }
@@ -31,10 +57,31 @@ QFont WordBox::boxFont() {
 }
 
 void WordBox::setBackCode(int code) {
+    // A box painted another colour is no longer the current entry box.
+    if (code != kCurrentBackCode) {
+        setCurrent(false);
+    }
     backCode_ = code;
     QPalette colours = palette();
     colours.setColor(QPalette::Window, ColorNumber::palette(code));
     setPalette(colours);
+}
+
+void WordBox::setCurrent(bool current) {
+    if (current == current_) {
+        return;
+    }
+    current_ = current;
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.focused = true;
+        QAccessibleStateChangeEvent stateChange(this, changed);
+        QAccessible::updateAccessibility(&stateChange);
+        if (current) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+    }
 }
 
 void WordBox::setForeCode(int code) {

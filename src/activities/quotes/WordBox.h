@@ -20,6 +20,13 @@ public:
     int foreCode() const { return foreCode_; }
     QString tag;
 
+    static constexpr int kCurrentBackCode = 11; // cyan
+
+    // The entry box that typed letters go to, shown in cyan; a screen reader takes it for the
+    // focused control and hears when another box becomes current.
+    void setCurrent(bool current);
+    bool isCurrent() const { return current_; }
+
     // Seen to blink: the box vanishes for a moment and comes back; meanwhile it is widthChange
     // pixels wider or narrower.
     void blink(int widthChange);
@@ -40,5 +47,6 @@ private:
     int index_;
     int backCode_ = 15;
     int foreCode_ = 0;
+    bool current_ = false;
     int blinkWidth_ = -1; // the width to come back to while the box blinks
 };

@@ -141,6 +141,9 @@ void ScramblerWindow::LoadMascotPicture() {
     const QPixmap picture(services_.folder.file(name + ".bmp"));
     if (!picture.isNull()) {
         mascotPicture->setPixmap(picture);
+        // The thinking picture has its "Hmm" written in it.
+        mascotPicture->setAccessibleName(name.compare("hmm", Qt::CaseInsensitive) == 0 ? "Hmm"
+                                                                                       : QString());
     }
     program_.PrintSettings.PrintFontColour = QString();
     program_.SharedText.clear();

@@ -1,6 +1,7 @@
 // The calendar maker: load, activation, the month view and the alignment options, and the page.
 #include "CalendarMakerWindow.h"
 
+#include "CalendarPageReading.h"
 #include "DateNames.h"
 #include "DesignedPlace.h"
 #include "MonthCalendarPage.h"
@@ -108,7 +109,8 @@ void CalendarMakerWindow::buildControls() {
     printButton->setObjectName("cmdPrint");
     exitButton->setObjectName("Command1");
     calendarPage->setObjectName("vp");
-    calendarPage->setAccessibleName("Calendar page");
+    calendarPage->setAccessibleDescription("Calendar page");
+    AccessibleTable::describe(*calendarPage, std::make_unique<CalendarPageReading>(*this));
 }
 
 void CalendarMakerWindow::buildSideToolbar() {
@@ -170,6 +172,9 @@ void CalendarMakerWindow::PrintMonthCalendar() {
     MonthCalendarPage::build(calendarPage->layout(), ChosenDate.date(), BuiltMonth,
                              NumberAlignment);
     calendarPage->refresh();
+    // The page is read as a table named by its title.
+    calendarPage->setAccessibleName(DateNames::monthTitle(ChosenDate.date()));
+    AccessibleTable::shapeChanged(*calendarPage);
 }
 
 void CalendarMakerWindow::PrintCalendarPage() {

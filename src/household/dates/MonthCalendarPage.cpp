@@ -41,7 +41,11 @@ PrintFont timesNewRoman(double size, bool bold, bool italic) {
 PrintTable monthTable(const MonthGrid& grid, int numberAlignment) {
     const int bodyRows = int(grid.rows.size());
     PrintTable table(std::vector<double>(7, kColumnWidth), bodyRows);
-    table.setHeader({"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"});
+    QStringList headings;
+    for (int column = 0; column < 7; ++column) {
+        headings.append(weekdayHeading(column));
+    }
+    table.setHeader(headings);
     for (int row = 0; row < bodyRows; ++row) {
         for (int column = 0; column < 7; ++column) {
             const int day = grid.rows[row][std::size_t(column)];
@@ -81,6 +85,18 @@ PageGeometry pageGeometry() {
 
 double tableTop(int bodyRows) {
     return bodyRows == 6 ? 1100 : 2000;
+}
+
+QString weekdayHeading(int column) {
+    static const char* const kHeadings[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    return column >= 0 && column < 7 ? QString(kHeadings[column]) : QString();
+}
+
+QRectF cellArea(int bodyRows, int row, int column) {
+    const double top =
+        tableTop(bodyRows) + (row == 0 ? 0 : kHeaderRowHeight + (row - 1) * kBodyRowHeight);
+    return {pageGeometry().left + column * kColumnWidth, top, kColumnWidth,
+            row == 0 ? kHeaderRowHeight : kBodyRowHeight};
 }
 
 void build(PrintLayout& layout, const QDate& chosen, const MonthGrid& grid, int numberAlignment) {

@@ -4,6 +4,8 @@
 #include "PrintDocument.h"
 
 #include <QDate>
+#include <QRectF>
+#include <QString>
 
 class PrintLayout;
 
@@ -22,5 +24,10 @@ double tableTop(int bodyRows);
 
 // Replaces the layout's document by the calendar page of the month of chosen, whose grid is given.
 void build(PrintLayout& layout, const QDate& chosen, const MonthGrid& grid, int numberAlignment);
+
+// The heading of a column, Sunday (0) to Saturday (6): "Sun" .. "Sat".
+QString weekdayHeading(int column);
+// Where a cell of the table stands on the page, in twips: row 0 the headings, then the weeks.
+QRectF cellArea(int bodyRows, int row, int column);
 
 } // namespace MonthCalendarPage

@@ -1,8 +1,11 @@
 #include "PagingSelection.h"
 
+#include "MonthView.h"
+
 #include <QCalendarWidget>
 
 void selectOnPaging(QCalendarWidget& monthView) {
+    nameMonthArrows(monthView);
     QObject::connect(&monthView, &QCalendarWidget::currentPageChanged, &monthView,
                      [&monthView](int year, int month) {
                          const QDate selected = monthView.selectedDate();

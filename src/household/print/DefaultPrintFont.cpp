@@ -21,7 +21,7 @@ QString printerFamilyFor(Printer& printer, const QString& screenFamily) {
     if (std::optional<QString> family = printer.fontFor(kTimesNewRoman)) {
         return *family;
     }
-    return printer.serifSubstituteFor(kTimesNewRoman);
+    return printer.substituteFor(kTimesNewRoman);
 }
 
 void applyDefaultPrintFont(PrintSettings& settings, Printer& printer, const QFont& screenFont,

@@ -18,8 +18,9 @@ struct DefaultPrintFontRule {
 
 // The family a screen font prints in: the printer is asked for "Times New Roman" in place of the
 // classic "MS Sans Serif" and "MS Serif", else for the font's own name; when it has no font of
-// that name, for "Times New Roman"; when it has none of that either, the serif family the system
-// puts in its place. A printer, or a PDF file where none is set up, prints the desktop's fonts.
+// that name, for "Times New Roman"; when it has none of that either, the face the system matches
+// to "Times New Roman" (one of Times' widths where it has one). A printer, or a PDF file where none
+// is set up, prints the desktop's fonts.
 QString printerFamilyFor(Printer& printer, const QString& screenFamily);
 
 // Fills the print font from a window's screen font: PrintFontName becomes the family it prints in.

@@ -101,12 +101,24 @@ int PrintPreview::pageInView() const {
     return best + 1;
 }
 
+double PrintPreview::pageLeft() const {
+    const double width = layout_.document().page.width * scale();
+    return std::max<double>(kGap, (viewport()->width() - width) / 2);
+}
+
+QRect PrintPreview::onScreen(const QRectF& pageArea) const {
+    const double pixels = scale();
+    const QPointF pageCorner(pageLeft(), pageTop(0) - verticalScrollBar()->value());
+    const QRectF area(pageCorner + pageArea.topLeft() * pixels, pageArea.size() * pixels);
+    return area.toAlignedRect().translated(viewport()->pos());
+}
+
 void PrintPreview::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     const PrintDocument& document = layout_.document();
     const double pixels = scale();
     const double width = document.page.width * pixels;
-    const double left = std::max<double>(kGap, (viewport()->width() - width) / 2);
+    const double left = pageLeft();
     const double scrolled = verticalScrollBar()->value();
     for (int page = 0; page < std::max(1, layout_.pageCount()); ++page) {
         const QRectF area(left, pageTop(page) - scrolled, width, pagePixelHeight());

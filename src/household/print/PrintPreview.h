@@ -35,6 +35,8 @@ public:
 
     // The page in view (counting from 1), by the largest share of the control.
     int pageInView() const;
+    // Where an area of the first page (in twips) shows, in the control's coordinates.
+    QRect onScreen(const QRectF& pageArea) const;
     // The page drawn as a picture at the given resolution.
     QImage pagePicture(int page, double dotsPerInch) const;
 
@@ -52,6 +54,7 @@ private:
     // Pixels to a twip on screen, and the top of each page in the scrolled area.
     double scale() const;
     double pageTop(int pageIndex) const;
+    double pageLeft() const;
     double pagePixelHeight() const;
     void updateScrollBars();
 

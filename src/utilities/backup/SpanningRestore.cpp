@@ -42,7 +42,7 @@ SpanningRestore::DiskRead SpanningRestore::readShare(const DiskInfoFile::DiskInf
         }
         const qint64 share = qint64(info.resumeRecord - firstRecord_) * YearFile::kRecordLength;
         if (read.bytes.size() < share) {
-            return DiskRead::NotThisDisk;
+            return DiskRead::NotWhole; // the copy was cut short of the records the disk holds
         }
         copy_ += read.bytes.left(share);
         firstRecord_ = info.resumeRecord;
@@ -103,7 +103,7 @@ RestoreOutcome SpanningRestore::run(const Check& check, const Commit& commit) {
             return notCompleted();
         }
         program.BusyPointer();
-        // A disk that is not the one asked for, or whose copy falls short, is asked for again.
+        // A disk that is not the one asked for is asked for again.
         const std::optional<DiskInfoFile::DiskInfo> next = readInfo();
         if (!next || next->thisDisk != expectedDisk) {
             continue;

@@ -33,7 +33,8 @@ private:
     QString onMedium(const QString& name) const { return context_.targetPath + name; }
     std::optional<DiskInfoFile::DiskInfo> readInfo() const;
     // Takes this disk's share of the copy: for a planner year the records from firstRecord up to
-    // the disk's resume record, else the whole copy; NotWhole when the copy then fails check.
+    // the disk's resume record, else the whole copy; NotWhole when the copy holds less than that
+    // share or then fails check.
     DiskRead readShare(const DiskInfoFile::DiskInfo& info, const Check& check);
     // Tells that the copy on the disk is no whole part of a backup.
     void tellNotWhole(int disk) const;

@@ -5,8 +5,10 @@
 #include "NumberedCellCycle.h"
 #include "NumericValue.h"
 #include "PuzzleCheck.h"
+#include "ScreenReader.h"
 #include "StatusBar.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
@@ -238,6 +240,49 @@ TEST_F(CrosswordPlayTest, ACheckCountsAndColoursRightWrongAndBlankWords) {
     type("q");
     EXPECT_EQ(window->PuzzleState, 1);
     EXPECT_FALSE(window->correctResult->isVisible());
+}
+
+// A screen reader reads the grid as a table of its rows and columns, not as flat panels: each
+// cell by its number and letter, or "blank", a blocked cell as a black square, and after a check
+// each word's verdict as well as its colour.
+TEST_F(CrosswordPlayTest, ScreenReaderReadsTheGridAsATableWithTheCheckedVerdicts) {
+    playPuzzle(kPuzzle);
+    QString wrong = answers(1)[0];
+    wrong[0] = wrong[0] == 'Z' ? 'Y' : 'Z';
+    enter(wrong);
+    click(window->checkButton);
+
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(window->gridPanels[0]);
+    ASSERT_EQ(grid->role(), QAccessible::Table);
+    QAccessibleTableInterface* table = grid->tableInterface();
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->rowCount(), 8);
+    ASSERT_EQ(table->columnCount(), 13);
+    EXPECT_EQ(grid->childCount(), 104);
+    const auto read = [&](int cell) {
+        return table->cellAt(cell / 13, cell % 13)->text(QAccessible::Name);
+    };
+    const auto numbered = [&](int cell) {
+        const QString number = window->cellPanels[std::size_t(cell)]->caption();
+        return number.isEmpty() ? QString() : number + ' ';
+    };
+
+    EXPECT_EQ(read(0), "black square");
+    const std::vector<int> wrongWord = cellsOf(1, 1);
+    EXPECT_EQ(read(wrongWord.front()), numbered(wrongWord.front()) + wrong.left(1) + ", wrong");
+    EXPECT_EQ(read(wrongWord.back()), numbered(wrongWord.back()) + wrong.right(1) + ", wrong");
+    const int emptyCell = cellsOf(2, 1).front();
+    EXPECT_EQ(read(emptyCell), numbered(emptyCell) + "blank, in a blank word");
+    QAccessibleInterface* corner = table->cellAt(7, 12);
+    EXPECT_TRUE(readAsShowing(corner));
+    EXPECT_EQ(corner->rect(), QRect(window->cellPanels[103]->mapToGlobal(QPoint(0, 0)),
+                                    window->cellPanels[103]->size()));
+
+    // Level 2 widens the table to eighteen columns.
+    window->ChooseLevel(1);
+    settle();
+    EXPECT_EQ(grid->tableInterface()->columnCount(), 18);
+    EXPECT_EQ(grid->childCount(), 144);
 }
 
 TEST_F(CrosswordPlayTest, ResultsStayAfterACheckWithADownClueSelected) {

@@ -6,6 +6,7 @@
 #include "MainWindow.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
+#include "ScreenReader.h"
 #include "Services.h"
 #include "SettingsFile.h"
 #include "ShapeControl.h"
@@ -233,6 +234,18 @@ TEST_F(HangmanWindowTest, AWordIsWonAndLostWithTheKeyboardAndTheMouse) {
     EXPECT_GE(dropStart.msecsTo(fake.clock.current), HangmanGame::kDropMs);
     EXPECT_EQ(fake.sound.played.count("Wrong.wav"), 1);
     EXPECT_EQ(fake.sound.played.count("Right.wav"), 1);
+}
+
+// The figure is read by the misses it shows, of the nine that hang the figure.
+TEST_F(HangmanWindowTest, AScreenReaderReadsTheFiguresMisses) {
+    open();
+    startWord(1, 1); // ACID
+    EXPECT_EQ(spokenName(window->figurePanel), "Hangman figure");
+    EXPECT_EQ(spokenDescription(window->figurePanel), "0 of 9 misses");
+    type("bea");
+    EXPECT_EQ(spokenDescription(window->figurePanel), "2 of 9 misses");
+    type("fghjklm");
+    EXPECT_EQ(spokenDescription(window->figurePanel), "9 of 9 misses");
 }
 
 TEST_F(HangmanWindowTest, OnlySmallLettersGuessAndAltHIsTheHelpMenu) {

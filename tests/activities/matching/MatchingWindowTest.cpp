@@ -4,6 +4,7 @@
 #include "FamilyNamesFile.h"
 #include "FamilyNamesWindow.h"
 #include "MainWindow.h"
+#include "MatchingPictures.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
 #include "ScreenReader.h"
@@ -14,6 +15,7 @@
 #include "Toolbar.h"
 #include "Twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -376,6 +378,38 @@ TEST_F(MatchingWindowTest, ThePictureSourceShowsEachCardsPictureAndSwapsThemOnAn
 } // namespace
 
 namespace {
+
+// A screen reader reads a picture card turned face up by its picture's name and nothing of a
+// card face down; a lone player's count is read as the tries it counts.
+TEST_F(MatchingWindowTest, AScreenReaderReadsTheTurnedPicturesAndTheTries) {
+    const auto picturesRead = [this] {
+        QStringList names;
+        for (QAccessibleInterface* object : objectsReadAsShowing(window.get())) {
+            if (object->role() == QAccessible::Graphic) {
+                names.append(object->text(QAccessible::Name));
+            }
+        }
+        return names;
+    };
+    for (int level : {1, 2}) {
+        open(level);
+        QTest::mouseClick(window->startButton, Qt::LeftButton);
+        EXPECT_EQ(picturesRead(), QStringList()) << level;
+        const int second = strangerTo(0);
+        click(0);
+        const QString picture = MatchingPictures::name(window->game().CardValue[0].toInt());
+        EXPECT_FALSE(picture.isEmpty());
+        EXPECT_EQ(picturesRead(), QStringList{picture}) << level;
+        click(second);
+        EXPECT_EQ(window->scores[0]->caption(), "1");
+        EXPECT_EQ(spokenDescription(window->scores[0]), "No. of Tries") << level;
+    }
+    open(1);
+    window->playerCountOptions[1]->click();
+    QTest::mouseClick(window->startButton, Qt::LeftButton);
+    EXPECT_EQ(window->playerBoxes[0]->caption(), "Player 1");
+    EXPECT_EQ(spokenName(window->scores[0]), "Player 1 score");
+}
 
 TEST_F(MatchingWindowTest, TheMainWindowOpensLevelOneAndItsToolbarSwitchesToLevelTwo) {
     MainWindow main(services);

@@ -3,7 +3,9 @@
 #include "GridControl.h"
 #include "OptionGroup.h"
 #include "QuoteRules.h"
+#include "ScreenReader.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 
 #include <cmath>
@@ -154,6 +156,36 @@ TEST_F(QuotesWordEntryTest, AGameTypedWithThePhysicalKeysToViewErrors) {
     click(window->startButton);
     EXPECT_EQ(window->startButton->text(), "&End");
     EXPECT_FALSE(window->viewErrorsButton->isVisible());
+}
+
+// A screen reader takes the current entry box, the one shown in cyan, for the focused control,
+// wherever the keys, a click or a check move it; the errors column is read as such.
+TEST_F(QuotesWordEntryTest, AScreenReaderFollowsTheCurrentEntryBox) {
+    const auto focusedBoxes = [this] {
+        QList<int> boxes;
+        for (int i = 0; i < window->state().BoxCount; ++i) {
+            if (QAccessible::queryAccessibleInterface(upper(i))->state().focused) {
+                boxes.append(i);
+            }
+        }
+        return boxes;
+    };
+    window->groupingActions[0]->trigger();
+    selectQuote(5);
+    click(window->startButton);
+    EXPECT_EQ(focusedBoxes(), QList<int>{0});
+    EXPECT_EQ(spokenName(upper(0)), markers(1));
+    press(Qt::Key_A);
+    EXPECT_EQ(focusedBoxes(), QList<int>{7});
+    clickBox(upper(16));
+    EXPECT_EQ(focusedBoxes(), QList<int>{16});
+    EXPECT_EQ(window->accuracyHeading->caption(), "# Errors");
+    EXPECT_EQ(spokenDescription(window->accuracyGauge), "# Errors");
+
+    click(window->checkButton); // the keyboard goes while the check shows
+    EXPECT_EQ(focusedBoxes(), QList<int>());
+    click(window->checkButton); // "&Cont."
+    EXPECT_EQ(focusedBoxes(), QList<int>{16});
 }
 
 TEST_F(QuotesWordEntryTest, EveryGroupingOfTheMenuHidesByItsOwnRule) {

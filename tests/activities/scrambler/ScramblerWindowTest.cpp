@@ -197,6 +197,7 @@ TEST_F(ScramblerWindowTest, Button17ThenExitOpensNothing) {
     EXPECT_EQ(services.program.NextActivity, 0);
 }
 
+// The thinking picture is read by the "Hmm" written in it.
 TEST_F(ScramblerWindowTest, ThePanelPictureIsDrawnAtEveryOpeningAndAMissingOneIsPassedOver) {
     // The two pictures told apart by their widths; the second is named in small letters.
     QImage(30, 10, QImage::Format_RGB32).save(fake.file("Ap1.bmp"), "BMP");
@@ -204,7 +205,8 @@ TEST_F(ScramblerWindowTest, ThePanelPictureIsDrawnAtEveryOpeningAndAMissingOneIs
     const struct {
         double draw;
         int width;
-    } cases[] = {{0.0, 20}, {0.9, 30}};
+        QString read;
+    } cases[] = {{0.0, 20, "Hmm"}, {0.9, 30, ""}};
     for (const auto& c : cases) {
         // A text another window left behind does not choose the picture: the load empties it.
         services.program.SharedText = "Ap1";
@@ -212,6 +214,7 @@ TEST_F(ScramblerWindowTest, ThePanelPictureIsDrawnAtEveryOpeningAndAMissingOneIs
         fake.random.draws = {c.draw};
         open();
         EXPECT_EQ(window->mascotPicture->pixmap().width(), c.width) << c.draw;
+        EXPECT_EQ(spokenName(window->mascotPicture), c.read) << c.draw;
         EXPECT_TRUE(services.program.SharedText.isEmpty());
         EXPECT_EQ(services.program.PrintSettings.PrintFontColour, SharedValue(QString()));
         window->close();

@@ -163,6 +163,28 @@ TEST_F(BirthyearWindowTest, AYearShowsItsTextsAndEditsOfBothSidesAreSavedTogethe
     EXPECT_EQ(file.readAll().mid(51 * 1100 + 500, 5), "Fun\r\n");
 }
 
+// The cost chart covers both sides' texts: a screen reader reads them only while they show.
+TEST_F(BirthyearWindowTest, TheTextsUnderTheCostChartAreNotReadAsShowing) {
+    pick(1951);
+    const auto readAsShown = [this](QWidget* control) {
+        for (QAccessibleInterface* object : objectsReadAsShowing(window.get())) {
+            if (object->object() == control) {
+                return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(readAsShown(window->seriousText));
+    EXPECT_TRUE(readAsShown(window->lighterText));
+    click(window->costChartButton);
+    ASSERT_TRUE(window->costChartPanel->isVisible());
+    EXPECT_FALSE(readAsShown(window->seriousText));
+    EXPECT_FALSE(readAsShown(window->lighterText));
+    EXPECT_TRUE(readAsShown(window->costGrid));
+    click(window->costChartButton);
+    EXPECT_TRUE(readAsShown(window->lighterText));
+}
+
 TEST_F(BirthyearWindowTest, TheCloseQuestionCancelKeepsThePanelAndNoKeepsTheTextOnScreenOnly) {
     pick(1950);
     click(window->inputButton);

@@ -2,10 +2,12 @@
 #include "FakePlatform.h"
 #include "PdfWords.h"
 #include "PrintPreview.h"
+#include "ScreenReader.h"
 #include "Services.h"
 #include "StatusBar.h"
 #include "Toolbar.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QFile>
@@ -54,6 +56,46 @@ TEST_F(CalendarMakerWindowTest, OpensOnTodaysMonth) {
     }
     EXPECT_EQ(window->statusPanels->panelText(1), "Calendar Maker");
     EXPECT_EQ(QApplication::focusWidget(), window->exitButton);
+}
+
+// A screen reader reads the page as a table named by its title: the weekday headings head its
+// columns, each day is a cell where the page shows it, and the chosen day is the current cell.
+TEST_F(CalendarMakerWindowTest, ScreenReaderReadsThePageAsATableOfTheMonth) {
+    open();
+    window->monthView->setSelectedDate(QDate(2005, 7, 4)); // July 2005 begins on a Friday
+    settle();
+
+    QAccessibleInterface* page = QAccessible::queryAccessibleInterface(window->calendarPage);
+    EXPECT_EQ(page->role(), QAccessible::Table);
+    EXPECT_EQ(page->text(QAccessible::Name), "July 2005");
+    QAccessibleTableInterface* table = page->tableInterface();
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->rowCount(), 6);
+    ASSERT_EQ(table->columnCount(), 7);
+    const QStringList weekdays{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    for (int column = 0; column < 7; ++column) {
+        EXPECT_EQ(table->columnDescription(column), weekdays[column]);
+    }
+    QAccessibleInterface* first = table->cellAt(0, 5);
+    EXPECT_EQ(first->text(QAccessible::Name), "1");
+    EXPECT_EQ(first->tableCellInterface()->columnHeaderCells().at(0)->text(QAccessible::Name),
+              "Fri");
+    EXPECT_EQ(table->cellAt(0, 4)->text(QAccessible::Name), "");
+    EXPECT_EQ(table->cellAt(5, 0)->text(QAccessible::Name), "31");
+    EXPECT_EQ(page->focusChild(), table->cellAt(1, 1));
+    EXPECT_EQ(page->focusChild()->text(QAccessible::Name), "4");
+    // Each cell lies on the page shown, the weeks in order down it.
+    const QRect shown = page->rect();
+    EXPECT_TRUE(readAsShowing(first));
+    EXPECT_TRUE(shown.contains(first->rect())) << first->rect().x() << " " << first->rect().y();
+    EXPECT_TRUE(shown.contains(table->cellAt(5, 6)->rect()));
+    EXPECT_LT(first->rect().bottom(), table->cellAt(1, 5)->rect().top() + 2);
+
+    window->monthView->setSelectedDate(QDate(2026, 2, 14)); // four weeks
+    settle();
+    EXPECT_EQ(page->text(QAccessible::Name), "February 2026");
+    EXPECT_EQ(table->rowCount(), 4);
+    EXPECT_EQ(page->focusChild()->text(QAccessible::Name), "14");
 }
 
 TEST_F(CalendarMakerWindowTest, RemovedTopToolbarIsHiddenAndNothingElseChanges) {

@@ -1,6 +1,7 @@
 #include "AutoSize.h"
 #include "DefaultPrintFont.h"
 #include "FakePlatform.h"
+#include "PrintFont.h"
 #include "PrintSettingsValues.h"
 #include "PrinterFontChoice.h"
 #include "QtPrinter.h"
@@ -62,7 +63,7 @@ TEST(PrintValueTest, AValueThatCannotBeConvertedKeepsTheBaseFont) {
     EXPECT_EQ(printColourOf(settings), QColor(Qt::blue));
 }
 
-TEST(DefaultPrintFontTest, ThePrinterNamesTheFontAndTheSystemsSerifStandsInForTimes) {
+TEST(DefaultPrintFontTest, ThePrinterNamesTheFontAndTheSystemsMatchStandsInForTimes) {
     const struct {
         const char* screen;
         QStringList refused;
@@ -107,13 +108,12 @@ TEST(DefaultPrintFontTest, TheDesktopsPrinterKnowsOnlyItsOwnFontsAndSubstitutesA
     const QString serif = QFontInfo(QFont("Serif")).family();
     EXPECT_EQ(printer.fontFor(serif), serif);
     EXPECT_EQ(printer.fontFor("No Such Font Anywhere"), std::nullopt);
-    // The family the system matches to the name as a serif: a serif face, never a typewriter.
-    const QString substitute = printer.serifSubstituteFor("Times New Roman");
+    // The face the system matches to the name, never a typewriter; the same face that a preview
+    // measuring with the name itself gets.
+    const QString substitute = printer.substituteFor("Times New Roman");
     EXPECT_FALSE(substitute.isEmpty());
     EXPECT_FALSE(QFontInfo(QFont(substitute)).fixedPitch()) << substitute.toStdString();
-    QFont expected("Times New Roman");
-    expected.setStyleHint(QFont::Serif);
-    EXPECT_EQ(substitute, QFontInfo(expected).family());
+    EXPECT_EQ(substitute, QFontInfo(referenceFont(PrintFont{"Times New Roman"})).family());
 }
 
 TEST(DefaultPrintFontTest, AWindowsOwnSizeAndEffectsFollowTheRule) {

@@ -34,12 +34,12 @@ PageGeometry pageOf(PrintLayout::Orientation orientation) {
 
 // The print font as a window's preview fills it where the desktop has no "Times New Roman".
 PrintSettings serifSettings(double size) {
-    return plainPrintSettings(QtPrinter().serifSubstituteFor("Times New Roman"), size);
+    return plainPrintSettings(QtPrinter().substituteFor("Times New Roman"), size);
 }
 
 PrintFont serifFont(double size) {
     PrintFont font;
-    font.name = QtPrinter().serifSubstituteFor("Times New Roman");
+    font.name = QtPrinter().substituteFor("Times New Roman");
     font.size = size;
     return font;
 }
@@ -165,7 +165,9 @@ TEST(PrintToPdfTest, ThePaperIsTheDocumentsInEitherOrientation) {
     }
 }
 
-TEST(PrintToPdfTest, APageRangeChosenInTheDialogPrintsThosePagesOnly) {
+// The pages, copies, collation and page order chosen in the print dialog, on a printer (a PDF
+// file) that makes no copies of its own.
+TEST(PrintToPdfTest, TheDialogsPagesCopiesAndOrderComeOutOfTheFile) {
     PrintLayout layout;
     layout.startDocument();
     layout.paragraph("First");
@@ -174,21 +176,64 @@ TEST(PrintToPdfTest, APageRangeChosenInTheDialogPrintsThosePagesOnly) {
     layout.newPage();
     layout.paragraph("Third");
     layout.endDocument();
+    const struct {
+        const char* name;
+        int from, to; // 0 for all pages
+        int copies;
+        bool collate;
+        QPrinter::PageOrder order;
+        QStringList pages;
+    } cases[] = {
+        {"a page range", 2, 3, 1, true, QPrinter::FirstPageFirst, {"Second", "Third"}},
+        {"a page range, last first", 2, 3, 1, true, QPrinter::LastPageFirst, {"Third", "Second"}},
+        {"two collated copies",
+         0,
+         0,
+         2,
+         true,
+         QPrinter::FirstPageFirst,
+         {"First", "Second", "Third", "First", "Second", "Third"}},
+        {"two collated copies, last first",
+         0,
+         0,
+         2,
+         true,
+         QPrinter::LastPageFirst,
+         {"Third", "Second", "First", "Third", "Second", "First"}},
+        {"two copies not collated, last first",
+         0,
+         0,
+         2,
+         false,
+         QPrinter::LastPageFirst,
+         {"Third", "Third", "Second", "Second", "First", "First"}},
+        {"three copies of a range, not collated",
+         1,
+         2,
+         3,
+         false,
+         QPrinter::FirstPageFirst,
+         {"First", "First", "First", "Second", "Second", "Second"}},
+    };
     QTemporaryDir folder;
-    const QString path = folder.filePath("range.pdf");
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPrintRange(QPrinter::PageRange);
-    printer.setFromTo(2, 3);
-    ASSERT_EQ(printJob(printer, printJobOf(layout.document(), "Range")), Printer::Result::Printed);
-    const auto words = PdfWords::read(path);
-    ASSERT_TRUE(words);
-    QStringList printed;
-    for (const PdfWords::Word& word : *words) {
-        printed << QString("%1:%2").arg(word.page).arg(word.text);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = folder.filePath("copies.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        ASSERT_FALSE(printer.supportsMultipleCopies());
+        if (c.from > 0) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(c.from, c.to);
+        }
+        printer.setCopyCount(c.copies);
+        printer.setCollateCopies(c.collate);
+        printer.setPageOrder(c.order);
+        ASSERT_EQ(printJob(printer, printJobOf(layout.document(), "Copies")),
+                  Printer::Result::Printed);
+        EXPECT_EQ(PdfWords::pageTexts(path), c.pages);
     }
-    EXPECT_EQ(printed, (QStringList{"0:Second", "1:Third"}));
 }
 
 TEST(PrintJobTest, PageLayoutsRoundTripInTwips) {

@@ -25,6 +25,13 @@ QByteArray rowsOfItems(int count) {
     return lines(fields);
 }
 
+// The bytes with zeros in place of those from the first of from up to the first of to after it.
+QByteArray zeroed(QByteArray bytes, const char* from, const char* to) {
+    const qsizetype start = bytes.indexOf(from);
+    const qsizetype end = bytes.indexOf(to, start);
+    return bytes.replace(start, end - start, QByteArray(end - start, '\0'));
+}
+
 const QString kGridDamaged = "TODOActv.FIL is damaged: ";
 const QString kGridShown = ".\rThe To Do List is shown as far as it could be read. ";
 const QString kGridKept =
@@ -33,9 +40,9 @@ const QString kGridDamagedFile = QString(ToDoFiles::kGridFile) + ".damaged";
 
 } // namespace
 
-// A closing quote missing and a file of 600 rows: the list shows every field in its own column as
-// far as the file reads, the person is told, the damaged original is kept beside the file before
-// anything replaces it, and the save then writes 500 whole rows.
+// A closing quote missing, zero bytes over line ends and a file of 600 rows: the list shows every
+// field in its own column as far as the file reads, the person is told, the damaged original is
+// kept beside the file before anything replaces it, and the save then writes 500 whole rows.
 TEST_F(ToDoWindowTest, ADamagedListIsShownAsFarAsItReadsAndKeptBesideTheFile) {
     const struct {
         const char* name;
@@ -53,6 +60,16 @@ TEST_F(ToDoWindowTest, ADamagedListIsShownAsFarAsItReadsAndKeptBesideTheFile) {
          {"Bank", "Tax"},
          "Tuesday - Jan 6, 04",
          "Tax"},
+        {"zero bytes over line ends",
+         zeroed(
+             "\"Bank\"\r\n\"Monday - Jan 5, 04\"\r\n\"\"\r\n\"Tax\"\r\n\"\"\r\n\"Tuesday - Jan 6, "
+             "04\"\r\n" +
+                 lines(QStringList(1494, "")),
+             "Jan 5", "x\""),
+         "lines 2 (row 1) to 4 (row 2) were overwritten with zero bytes",
+         {"Bank", "x"},
+         "Tuesday - Jan 6, 04",
+         "x"},
         {"600 rows",
          rowsOfItems(600),
          "it holds more than 500 rows",

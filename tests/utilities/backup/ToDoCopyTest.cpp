@@ -1,5 +1,7 @@
 #include "ToDoCopy.h"
 
+#include <QElapsedTimer>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,6 +45,17 @@ TEST(ToDoCopyTest, RefusesFilesThatWouldNotComeBackWhole) {
     for (const auto& c : cases) {
         EXPECT_FALSE(ToDoCopy::linesOf(c.file)) << c.why;
     }
+}
+
+// A megabyte of blank lines between two fields: each blank line is an empty field, so the file
+// is refused, and at once, with the run read a single time and not again for every field.
+TEST(ToDoCopyTest, ARunOfBlankLinesIsRefusedWithoutReadingItOverAndOver) {
+    const QByteArray file = "\"a\"\r\n" + QByteArray("\r\n").repeated(512 * 1'024) + "\"b\"\r\n";
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_FALSE(ToDoCopy::linesOf(file));
+    // Milliseconds when read once; seconds when the rest of the run was read for each field.
+    EXPECT_LT(timer.elapsed(), 1'000);
 }
 
 TEST(ToDoCopyTest, AWholeFileIsExactly1500CompleteQuotedLines) {

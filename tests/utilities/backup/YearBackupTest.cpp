@@ -86,6 +86,33 @@ TEST_F(YearBackupTest, ADiskThatTookNoRecordHandsTheWholeYearToTheNext) {
     EXPECT_EQ(yearFile(), saved);
 }
 
+QString copyNotWhole(int disk) {
+    return "The backup copy /media/floppy/ 2003.Bb1 on Backup Disk #" + QString::number(disk) +
+           " is empty, cut short or damaged, so the restore could not be completed.\rThe "
+           "existing Daily Planner files in Korvane Program were left unchanged.\rPlease restore "
+           "from a complete backup, or make the backup again.";
+}
+
+// A one-disk set whose copy lost its end: the copy is named as cut, before any question, and
+// the year file stays as it was.
+TEST_F(YearBackupTest, ACutCopyIsNamedAndTheYearKept) {
+    writeYear(431);
+    ASSERT_EQ(backUpYear(), BackupOutcome::Complete);
+    const QByteArray copy = onDisk(0, kYearCopy);
+    writeProgramFile(YearFile::fileName(kYear), "the year as it stands");
+    const QByteArray current = yearFile();
+    for (const int cut : {1, kRecord, kYearBytes}) {
+        SCOPED_TRACE(cut);
+        fake.medium.disks[0].files[kYearCopy] = copy.left(copy.size() - cut);
+        fake.dialogs.shown.clear();
+        fake.dialogs.answers = {Dialogs::Answer::Yes};
+        EXPECT_EQ(BackupRoutines::RestoreYearFile(context, kYear), RestoreOutcome::NotCompleted);
+        EXPECT_EQ(fake.dialogs.shownTexts(), QStringList{copyNotWhole(1)});
+        EXPECT_EQ(fake.dialogs.shown.first().title, "Restore Error");
+        EXPECT_EQ(yearFile(), current);
+    }
+}
+
 TEST_F(YearBackupTest, ARestoreKeepsTheYearWhenADiskFallsShortOrIsCancelled) {
     writeYear(431);
     const QByteArray saved = yearFile();
@@ -101,22 +128,32 @@ TEST_F(YearBackupTest, ARestoreKeepsTheYearWhenADiskFallsShortOrIsCancelled) {
     live.close();
     const QByteArray current = yearFile();
 
-    // Disk 2 cut short: asked for again, then Cancel.
-    fake.medium.disks[second].files[kYearCopy].chop(kRecord);
+    // Cancel when disk 2 is asked for.
     fake.medium.insert(0);
-    insertAtPrompts("Please insert Backup Disk #2", {second, second});
     fake.dialogs.shown.clear();
-    fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Ok, Dialogs::Answer::Cancel};
+    fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Cancel};
     EXPECT_EQ(BackupRoutines::RestoreYearFile(context, kYear), RestoreOutcome::NotCompleted);
-    EXPECT_EQ(fake.dialogs.shownTexts().filter("Please insert Backup Disk #2").size(), 2);
+    EXPECT_EQ(fake.dialogs.shownTexts().last(),
+              "The restore was not completed. The existing files were left unchanged.");
     EXPECT_EQ(yearFile(), current);
 
-    // Disk 1 short of its share: no backup there.
+    // Disk 2 cut short: named, and the restore ends there.
+    fake.medium.disks[second].files[kYearCopy].chop(kRecord);
+    fake.medium.insert(0);
+    insertAtPrompts("Please insert Backup Disk #2", {second});
+    fake.dialogs.shown.clear();
+    fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Ok};
+    EXPECT_EQ(BackupRoutines::RestoreYearFile(context, kYear), RestoreOutcome::NotCompleted);
+    EXPECT_EQ(fake.dialogs.shownTexts().last(), copyNotWhole(2));
+    EXPECT_EQ(yearFile(), current);
+
+    // Disk 1 short of its share: named before the question.
     fake.medium.disks[0].files[kYearCopy].chop(1);
     fake.medium.insert(0);
+    fake.dialogs.onShow = nullptr;
     fake.dialogs.shown.clear();
-    EXPECT_EQ(BackupRoutines::RestoreYearFile(context, kYear), RestoreOutcome::NotFound);
-    EXPECT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_EQ(BackupRoutines::RestoreYearFile(context, kYear), RestoreOutcome::NotCompleted);
+    EXPECT_EQ(fake.dialogs.shownTexts(), QStringList{copyNotWhole(1)});
     EXPECT_EQ(yearFile(), current);
     EXPECT_NE(saved, current);
 }

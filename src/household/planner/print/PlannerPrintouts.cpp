@@ -1,7 +1,11 @@
 #include "PlannerPrintouts.h"
 
+#include "FittedText.h"
 #include "PrintSettingsValues.h"
 #include "TextMeasure.h"
+
+#include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -21,6 +25,37 @@ std::optional<double> startDocument(PrintLayout& layout, const PrintSettings& se
     return double(*size);
 }
 
+// The height of a line of text in the layout's font at a size.
+double lineHeightAt(const PrintLayout& layout, double points) {
+    PrintFont font = layout.font();
+    font.size = points;
+    return TextMeasure::lineHeight(font);
+}
+
+// The largest size up to base at which a page, heightAt(size) high, fits into room: at the
+// largest sizes the font dialog offers, even a page's headings would run off the paper.
+double sizeFitting(double base, double room, const std::function<double(double)>& heightAt) {
+    if (room <= 0 || heightAt(base) <= room) {
+        return base; // margins that leave no room at all have nothing to fit
+    }
+    double fits = 0;
+    double tooLarge = base;
+    for (int step = 0; step < 40; ++step) {
+        const double middle = (fits + tooLarge) / 2;
+        (heightAt(middle) <= room ? fits : tooLarge) = middle;
+    }
+    return fits;
+}
+
+// The height of a page's title, the line under it and the headings, over a base size: the title
+// in the base + 2, a line in the base - 2 (in the title's size where the base is 2 or less), and
+// the headings with 10 twips above and below.
+double headingHeight(const PrintLayout& layout, double base) {
+    const double small = base > 2 ? base - 2 : base + 2;
+    return lineHeightAt(layout, base + 2) + lineHeightAt(layout, small) + 10 +
+           lineHeightAt(layout, base) + 10;
+}
+
 void setSize(PrintLayout& layout, double points) {
     // A size the font cannot take (the base less 2 below 1 point) keeps the one before.
     if (points > 0) {
@@ -37,14 +72,30 @@ void output(PrintLayout& layout, const QString& text) {
     layout.setCurrentX(layout.page().left);
 }
 
-void outputCentred(PrintLayout& layout, const QString& text, double centre) {
-    layout.setCurrentX(centre - layout.textWidth(text) / 2);
-    output(layout, text);
+// A text's room on its line, left to right.
+struct Span {
+    double left;
+    double right;
+};
+
+// Writes a text centred on centre within its span, smaller when it is wider, and moves under it.
+// Returns the width it printed in.
+double outputCentred(PrintLayout& layout, const QString& text, double centre, Span span) {
+    const double width =
+        FittedText::centred(layout, text, centre, layout.currentY(), span.left, span.right);
+    output(layout, QString());
+    return width;
 }
 
-void outputAt(PrintLayout& layout, const QString& text, double x) {
-    layout.setCurrentX(x);
-    output(layout, text);
+// Writes a text from x to at most right, smaller when it is wider, and moves under it.
+void outputAt(PrintLayout& layout, const QString& text, double x, double right) {
+    FittedText::within(layout, text, x, layout.currentY(), right - x);
+    output(layout, QString());
+}
+
+// The paper less the room kept from its edges.
+Span paperSpan(const PrintLayout& layout) {
+    return {FittedText::kGap, layout.pageWidth() - FittedText::kGap};
 }
 
 QString dayTitle(const QDate& date) {
@@ -55,6 +106,7 @@ QString dayTitle(const QDate& date) {
 struct Heading {
     QString text;
     double centre;
+    Span span;
 };
 
 // The title with a blank line above in the title size and one below in the small size, then the
@@ -65,7 +117,7 @@ void dayHeading(PrintLayout& layout, const DayPrint& day, const PrintSettings& s
     setSize(layout, base + 2);
     output(layout, QString());
     const double width = layout.pageWidth();
-    outputCentred(layout, dayTitle(day.date), width / 2);
+    outputCentred(layout, dayTitle(day.date), width / 2, paperSpan(layout));
     setSize(layout, base - 2);
     output(layout, QString());
     layout.setUnderline(true);
@@ -74,7 +126,7 @@ void dayHeading(PrintLayout& layout, const DayPrint& day, const PrintSettings& s
     const double line = layout.currentY();
     for (const Heading& heading : headings) {
         layout.setCurrentY(line);
-        outputCentred(layout, heading.text, width * heading.centre);
+        outputCentred(layout, heading.text, heading.centre, heading.span);
     }
     layout.setCurrentY(layout.currentY() + 10);
     layout.setUnderline(
@@ -83,29 +135,79 @@ void dayHeading(PrintLayout& layout, const DayPrint& day, const PrintSettings& s
         PrintValue::toBoolean(settings.PrintFontStrikethru).value_or(entries.strikeout));
 }
 
-struct Column {
-    const QString& time;
-    const QString& activity;
-    double timeCentre;   // fraction of W
-    double activityLeft; // fraction of W
+// The columns of a day page's rows, in twips: a time centred in its column, an activity from
+// its column's start to the next column's.
+struct DayColumns {
+    double timeCentre;
+    Span time;
+    double activityLeft;
+    double activityRight;
 };
 
-// One printed line of one or two day rows, left out when all of their boxes are empty.
-void dayLine(PrintLayout& layout, std::initializer_list<Column> columns) {
+// One column: times centred on W / 10, activities from W / 6 to the paper's edge.
+DayColumns oneColumn(const PrintLayout& layout) {
+    const double width = layout.pageWidth();
+    const Span paper = paperSpan(layout);
+    return {width / 10, {paper.left, width / 6 - FittedText::kGap}, width / 6, paper.right};
+}
+
+// Two columns: on the left times centred on W / 20 and activities from W / 9 up to the right
+// column's time; on the right times centred on W / 1.85 and activities from W / 1.65 to the
+// paper's edge.
+std::pair<DayColumns, DayColumns> twoColumns(const PrintLayout& layout) {
+    const double width = layout.pageWidth();
+    const Span paper = paperSpan(layout);
+    const DayColumns right{
+        width / 1.85, {width / 9, width / 1.65 - FittedText::kGap}, width / 1.65, paper.right};
+    const DayColumns left{
+        width / 20, {paper.left, width / 9 - FittedText::kGap}, width / 9, right.time.right};
+    return {left, right};
+}
+
+struct DayRow {
+    const QString& time;
+    const QString& activity;
+    DayColumns columns;
+};
+
+// The start of the room a time takes in its column, when printed.
+double timeStart(const PrintLayout& layout, const DayRow& row) {
+    const DayColumns& columns = row.columns;
+    const double room = 2 * std::min(columns.timeCentre - columns.time.left,
+                                     columns.time.right - columns.timeCentre);
+    return columns.timeCentre - FittedText::printedWidth(layout.font(), row.time, room) / 2;
+}
+
+// The base size a day page prints in: the size asked for, or smaller where the title, the
+// headings and the printed lines would run past the bottom margin.
+double dayPageSize(const PrintLayout& layout, double base, int lines) {
+    const PageGeometry& page = layout.page();
+    return sizeFitting(base, page.height - page.top - page.bottom, [&](double size) {
+        return lineHeightAt(layout, size + 2) + headingHeight(layout, size) +
+               lines * lineHeightAt(layout, size);
+    });
+}
+
+// One printed line of one or two day rows, left out when all of their boxes are empty. An
+// activity reaches at most to the time beside it, or to its column's end where that is empty.
+void dayLine(PrintLayout& layout, std::initializer_list<DayRow> rows) {
     bool empty = true;
-    for (const Column& column : columns) {
-        empty = empty && column.time.isEmpty() && column.activity.isEmpty();
+    for (const DayRow& row : rows) {
+        empty = empty && row.time.isEmpty() && row.activity.isEmpty();
     }
     if (empty) {
         return;
     }
-    const double width = layout.pageWidth();
     const double line = layout.currentY();
-    for (const Column& column : columns) {
+    for (auto row = rows.begin(); row != rows.end(); ++row) {
+        double activityRight = row->columns.activityRight;
+        if (const auto next = row + 1; next != rows.end() && !next->time.isEmpty()) {
+            activityRight = std::min(activityRight, timeStart(layout, *next) - FittedText::kGap);
+        }
         layout.setCurrentY(line);
-        outputCentred(layout, column.time, width * column.timeCentre);
+        outputCentred(layout, row->time, row->columns.timeCentre, row->columns.time);
         layout.setCurrentY(line);
-        outputAt(layout, column.activity, width * column.activityLeft);
+        outputAt(layout, row->activity, row->columns.activityLeft, activityRight);
     }
 }
 
@@ -113,33 +215,72 @@ void dayLine(PrintLayout& layout, std::initializer_list<Column> columns) {
 
 void BuildDayPrintOneColumn(PrintLayout& layout, const DayPrint& day,
                             const PrintSettings& settings) {
-    const double base = startDocument(layout, settings).value_or(layout.font().size);
-    dayHeading(layout, day, settings, base,
-               {{"Time", 1 / 10.0}, {"Appointment/Activity", 1 / 3.0}});
+    int lines = 0;
     for (std::size_t row = 0; row < day.times.size(); ++row) {
-        dayLine(layout, {{day.times[row], day.activities[row], 1 / 10.0, 1 / 6.0}});
+        lines += day.times[row].isEmpty() && day.activities[row].isEmpty() ? 0 : 1;
+    }
+    const double base =
+        dayPageSize(layout, startDocument(layout, settings).value_or(layout.font().size), lines);
+    const DayColumns columns = oneColumn(layout);
+    dayHeading(layout, day, settings, base,
+               {{"Time", columns.timeCentre, columns.time},
+                {"Appointment/Activity",
+                 layout.pageWidth() / 3,
+                 {columns.activityLeft, columns.activityRight}}});
+    for (std::size_t row = 0; row < day.times.size(); ++row) {
+        dayLine(layout, {{day.times[row], day.activities[row], columns}});
     }
     layout.endDocument();
 }
 
 void BuildDayPrintTwoColumns(PrintLayout& layout, const DayPrint& day,
                              const PrintSettings& settings) {
-    const double base = startDocument(layout, settings).value_or(layout.font().size);
-    dayHeading(layout, day, settings, base,
-               {{"Time", 1 / 20.0},
-                {"Appointment/Activity", 1 / 3.55},
-                {"Time", 1 / 1.85},
-                {"Appointment/Activity", 1 / 1.3}});
     constexpr std::size_t kHalf = std::size_t(YearFile::kRows) / 2;
+    int lines = 0;
     for (std::size_t row = 0; row < kHalf; ++row) {
-        dayLine(layout,
-                {{day.times[row], day.activities[row], 1 / 20.0, 1 / 9.0},
-                 {day.times[row + kHalf], day.activities[row + kHalf], 1 / 1.85, 1 / 1.65}});
+        const bool empty = day.times[row].isEmpty() && day.activities[row].isEmpty() &&
+                           day.times[row + kHalf].isEmpty() &&
+                           day.activities[row + kHalf].isEmpty();
+        lines += empty ? 0 : 1;
+    }
+    const double base =
+        dayPageSize(layout, startDocument(layout, settings).value_or(layout.font().size), lines);
+    const double width = layout.pageWidth();
+    const auto [left, right] = twoColumns(layout);
+    dayHeading(layout, day, settings, base,
+               {{"Time", left.timeCentre, left.time},
+                {"Appointment/Activity",
+                 width / 3.55,
+                 {left.activityLeft, right.timeCentre - FittedText::kGap}},
+                {"Time", right.timeCentre, right.time},
+                {"Appointment/Activity", width / 1.3, {right.activityLeft, right.activityRight}}});
+    for (std::size_t row = 0; row < kHalf; ++row) {
+        dayLine(layout, {{day.times[row], day.activities[row], left},
+                         {day.times[row + kHalf], day.activities[row + kHalf], right}});
     }
     layout.endDocument();
 }
 
 namespace {
+
+// The month page's columns inside its frame, between their separators: the day label from
+// W / 30, the time centred on W / 5, the activity from W / 3.3.
+struct MonthColumns {
+    Span frame;
+    Span day;
+    Span time;
+    Span activity;
+};
+
+MonthColumns monthColumns(const PrintLayout& layout) {
+    const double width = layout.pageWidth();
+    constexpr double gap = FittedText::kGap;
+    const Span frame{100 + gap, width - 100 - gap};
+    return {frame,
+            {frame.left, width / 8.5 - gap},
+            {width / 8.5 + gap, width / 3.5 - gap},
+            {width / 3.5 + gap, frame.right}};
+}
 
 // The heading block of a month page: frame, title, date line, separators and column headings.
 void monthHeading(PrintLayout& layout, const MonthPrint& month, double base) {
@@ -155,17 +296,18 @@ void monthHeading(PrintLayout& layout, const MonthPrint& month, double base) {
         layout.line(left, top, left, bottom);
         layout.line(right, top, right, bottom);
     }
+    const MonthColumns columns = monthColumns(layout);
     setSize(layout, base + 2);
     outputCentred(layout,
                   "Monthly Calendar For " + MonthListing::monthName(month.month) + ", " +
                       QString::number(month.year),
-                  width / 2);
+                  width / 2, columns.frame);
     setSize(layout, base - 2);
     outputCentred(layout,
                   "As of  " + MonthListing::monthName(month.today.month()) + ' ' +
                       QString("%1").arg(month.today.day(), 2, 10, QChar('0')) + ", " +
                       QString::number(month.today.year()),
-                  width / 2);
+                  width / 2, columns.frame);
     if (month.gridLines) {
         const double y = layout.currentY();
         layout.line(left, y, right, y);
@@ -175,11 +317,11 @@ void monthHeading(PrintLayout& layout, const MonthPrint& month, double base) {
     layout.setCurrentY(layout.currentY() + 10);
     setSize(layout, base);
     const double line = layout.currentY();
-    outputCentred(layout, "Day", width / 17);
+    outputCentred(layout, "Day", width / 17, columns.day);
     layout.setCurrentY(line);
-    outputCentred(layout, "Time", width / 5);
+    outputCentred(layout, "Time", width / 5, columns.time);
     layout.setCurrentY(line);
-    outputCentred(layout, "Appointment/Activity", width / 1.6);
+    outputCentred(layout, "Appointment/Activity", width / 1.6, columns.activity);
     if (month.gridLines) {
         const double y = layout.currentY();
         layout.line(left, y, right, y);
@@ -192,8 +334,15 @@ void monthHeading(PrintLayout& layout, const MonthPrint& month, double base) {
 
 void BuildMonthPrint(PrintLayout& layout, const MonthPrint& month, const PrintSettings& settings) {
     layout.clear();
-    const double base = startDocument(layout, settings).value_or(layout.font().size);
+    const double asked = startDocument(layout, settings).value_or(layout.font().size);
     const PageGeometry& page = layout.page();
+    // Every page holds its heading and at least one row down to the bottom margin: in a size
+    // where it would not, the whole printout prints smaller.
+    const double base =
+        sizeFitting(asked, page.height - page.bottom - (page.top + 300), [&](double size) {
+            return headingHeight(layout, size) + lineHeightAt(layout, size);
+        });
+    setSize(layout, base);
     const double width = page.width;
     // Each page gets its heading before its first row. A row that finds the page full goes on
     // the next page; right under a heading it stays, so that a heading that fills the page by
@@ -209,12 +358,13 @@ void BuildMonthPrint(PrintLayout& layout, const MonthPrint& month, const PrintSe
             layout.newPage();
             monthHeading(layout, month, base);
         }
+        const MonthColumns columns = monthColumns(layout);
         const double line = layout.currentY();
-        outputAt(layout, row.day.leftJustified(25, ' '), width / 30);
+        outputAt(layout, row.day.leftJustified(25, ' '), width / 30, columns.day.right);
         layout.setCurrentY(line);
-        outputCentred(layout, row.time, width / 5);
+        outputCentred(layout, row.time, width / 5, columns.time);
         layout.setCurrentY(line);
-        outputAt(layout, row.activity, width / 3.3);
+        outputAt(layout, row.activity, width / 3.3, columns.activity.right);
     }
     layout.endDocument();
 }

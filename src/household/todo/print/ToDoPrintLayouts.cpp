@@ -1,7 +1,7 @@
 #include "ToDoPrintLayouts.h"
 
+#include "FittedText.h"
 #include "PrintLayout.h"
-#include "TextMeasure.h"
 
 #include <QLocale>
 
@@ -11,9 +11,6 @@
 namespace ToDoPrintLayouts {
 
 namespace {
-
-// The least room between an item and the column or date beside it.
-constexpr double kItemGap = 60;
 
 // Discards the previous document and starts one in the print font and colour.
 void prepare(PrintLayout& layout, const Options& options) {
@@ -87,26 +84,15 @@ void dateCell(PrintLayout& layout, double x, const QString& text) {
 
 // The item from the left margin + 360, filled to the 25 characters of an item (a longer one
 // prints whole). An item wider than its column, up to the separator before the dates or its own
-// date, whichever comes first, prints in the size that fits, on the row's baseline: in a wide
-// font it would otherwise run into the date beside it.
+// date, whichever comes first, prints in the size that fits: in a wide font it would otherwise run
+// into the date beside it.
 void itemCell(PrintLayout& layout, const ToDoRow& row, double rowY) {
     const double x = layout.page().left + 360;
     const double dateStart = row.toDoDate.trimmed().isEmpty()
                                  ? layout.pageWidth()
                                  : layout.pageWidth() / 1.9 - layout.textWidth(row.toDoDate) / 2;
-    const double room = std::min(layout.pageWidth() / 2.7, dateStart) - kItemGap - x;
-    const double width = layout.textWidth(row.item.trimmed());
-    const PrintFont font = layout.font();
-    if (width > room && room > 0) {
-        PrintFont fitting = font;
-        fitting.size = font.size * room / width;
-        layout.setFont(fitting);
-        rowY += TextMeasure::ascent(font) - TextMeasure::ascent(fitting);
-    }
-    layout.setCurrentX(x);
-    layout.setCurrentY(rowY);
-    layout.text(row.item.leftJustified(25));
-    layout.setFont(font);
+    const double room = std::min(layout.pageWidth() / 2.7, dateStart) - FittedText::kGap - x;
+    FittedText::within(layout, row.item.leftJustified(25), x, rowY, room);
 }
 
 void listRow(PrintLayout& layout, const ToDoRow& row) {

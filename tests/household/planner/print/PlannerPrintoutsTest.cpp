@@ -1,11 +1,19 @@
 #include "PlannerPrintouts.h"
+#include "PdfWords.h"
 #include "PlainPrintSettings.h"
+#include "PrintJob.h"
+#include "QtPrinter.h"
 
 #include "TextMeasure.h"
+
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -261,6 +269,171 @@ TEST(PlannerPrintoutsTest, AnEmptyMonthPrintsOnePageWithItsHeading) {
     BuildMonthPrint(layout, march2025({{}}), settingsAt(14));
     ASSERT_EQ(layout.pageCount(), 1);
     EXPECT_NE(find(texts(layout.document().pages.at(0)), "Appointment/Activity"), nullptr);
+}
+
+// The longest entries a day page holds: every time 8 characters, every activity 45, the widest
+// letters in capitals.
+DayPrint longestDay() {
+    DayPrint day;
+    day.date = QDate(2025, 9, 30);
+    for (std::size_t row = 0; row < day.times.size(); ++row) {
+        day.times[row] = "10:45 PM";
+        day.activities[row] = row % 2 == 0 ? "MEET MOM AND DAD AT THE MUSEUM OF MODERN ART"
+                                           : "Take the car in for its oil change and walk down";
+        day.activities[row].truncate(45);
+    }
+    return day;
+}
+
+std::vector<MonthListing::Entry> longestMonthRows() {
+    std::vector<MonthListing::Entry> rows;
+    for (int day = 1; day <= 3; ++day) {
+        rows.push_back({MonthListing::dayLabel(day + 20), "10:45 PM",
+                        "MEET MOM AND DAD AT THE MUSEUM OF MODERN ART"});
+    }
+    return rows;
+}
+
+// Where a placed text's ink may reach: from its x to its width without the blanks at its end,
+// and one line high.
+QRectF extentOf(const PrintText& text) {
+    QString shown = text.text;
+    while (shown.endsWith(' ')) {
+        shown.chop(1);
+    }
+    return QRectF(text.x, text.y, TextMeasure::width(text.font, shown),
+                  TextMeasure::lineHeight(text.font));
+}
+
+// Every text of the document on the paper, inside the margins from top to bottom, clear of
+// every other text beside it on its line and of the column lines beside it; on the month page
+// also inside the frame.
+testing::AssertionResult keepsItsColumns(const PrintLayout& layout, bool monthPage) {
+    const PageGeometry& page = layout.page();
+    const double w = page.width;
+    for (const PrintPage& sheet : layout.document().pages) {
+        const auto placed = texts(sheet);
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            const QRectF box = extentOf(placed[i]);
+            const std::string what = placed[i].text.toStdString();
+            if (box.left() < 0 || box.right() > w || box.top() < page.top - 1e-6 ||
+                box.bottom() > page.height - page.bottom + 1e-6) {
+                return testing::AssertionFailure() << "'" << what << "' leaves the page";
+            }
+            if (monthPage && (box.left() < 100 || box.right() > w - 100)) {
+                return testing::AssertionFailure() << "'" << what << "' crosses the frame";
+            }
+            for (const PrintLine& line : lines(sheet)) {
+                const bool beside = line.x1 == line.x2 && box.top() < std::max(line.y1, line.y2) &&
+                                    box.bottom() > std::min(line.y1, line.y2);
+                if (beside && box.left() < line.x1 && box.right() > line.x1) {
+                    return testing::AssertionFailure() << "'" << what << "' crosses a column line";
+                }
+            }
+            for (std::size_t j = i + 1; j < placed.size(); ++j) {
+                const QRectF other = extentOf(placed[j]);
+                const bool sameLine =
+                    std::min(box.bottom(), other.bottom()) - std::max(box.top(), other.top()) >
+                    box.height() / 2;
+                if (sameLine && box.intersects(other) && !placed[j].text.trimmed().isEmpty() &&
+                    !placed[i].text.trimmed().isEmpty()) {
+                    return testing::AssertionFailure()
+                           << "'" << what << "' runs into '" << placed[j].text.toStdString() << "'";
+                }
+            }
+        }
+    }
+    return testing::AssertionSuccess();
+}
+
+struct Printout {
+    const char* name;
+    bool monthPage;
+    std::function<void(PrintLayout&, const PrintSettings&)> build;
+};
+
+const Printout kPrintouts[] = {
+    {"day, one column", false,
+     [](PrintLayout& layout, const PrintSettings& settings) {
+         BuildDayPrintOneColumn(layout, longestDay(), settings);
+     }},
+    {"day, two columns", false,
+     [](PrintLayout& layout, const PrintSettings& settings) {
+         BuildDayPrintTwoColumns(layout, longestDay(), settings);
+     }},
+    {"month", true,
+     [](PrintLayout& layout, const PrintSettings& settings) {
+         BuildMonthPrint(layout, march2025(longestMonthRows()), settings);
+     }},
+};
+
+// The face printouts take where the desktop has no "Times New Roman", and the widest face the
+// font dialog offers here.
+QStringList faces() {
+    return {QtPrinter().substituteFor("Times New Roman"), "DejaVu Sans Mono"};
+}
+
+TEST(PlannerPrintoutsTest, TheLongestEntriesKeepTheirColumnsAndThePaperAtEverySize) {
+    for (const Printout& printout : kPrintouts) {
+        for (const QString& face : faces()) {
+            for (const double size : {10.0, 14.0, 24.0, 72.0, 999.0}) {
+                for (const bool marginless : {false, true}) {
+                    SCOPED_TRACE(QString("%1, %2 at %3%4")
+                                     .arg(printout.name, face)
+                                     .arg(size)
+                                     .arg(marginless ? ", margins 0" : "")
+                                     .toStdString());
+                    PrintLayout layout;
+                    if (marginless) {
+                        layout.setMargins(0, 0, 0, 0);
+                    }
+                    printout.build(layout, plainPrintSettings(face, size));
+                    EXPECT_TRUE(keepsItsColumns(layout, printout.monthPage));
+                }
+            }
+        }
+    }
+}
+
+TEST(PlannerPrintoutsTest, EntriesThatFitKeepTheSizeAsked) {
+    PrintLayout layout;
+    BuildDayPrintTwoColumns(layout, rows0_5_13(), settingsAt(10));
+    const auto placed = texts(layout.document().pages.at(0));
+    EXPECT_EQ(find(placed, "Dentist")->font.size, 10);
+    EXPECT_EQ(find(placed, "11:00 PM")->font.size, 10);
+}
+
+// On paper: the words of the longest entries as the PDF file holds them, each on the paper and
+// none running into the word beside it.
+TEST(PlannerPrintoutsTest, TheLongestEntriesPrintInsideTheirColumnsAndThePaperInAFile) {
+    QTemporaryDir folder;
+    for (const Printout& printout : kPrintouts) {
+        for (const double size : {10.0, 14.0, 999.0}) {
+            SCOPED_TRACE(QString("%1 at %2").arg(printout.name).arg(size).toStdString());
+            PrintLayout layout;
+            printout.build(layout, plainPrintSettings(faces().front(), size));
+            const QString path = folder.filePath("planner.pdf");
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            ASSERT_EQ(printJob(printer, printJobOf(layout.document(), printout.name)),
+                      Printer::Result::Printed);
+            const auto words = PdfWords::read(path);
+            ASSERT_TRUE(words);
+            const QRectF paper(0, 0, layout.pageWidth() / 20, layout.pageHeight() / 20);
+            int museums = 0;
+            int arts = 0;
+            for (const PdfWords::Word& word : *words) {
+                EXPECT_TRUE(paper.contains(word.box)) << word.text.toStdString();
+                EXPECT_FALSE(word.text.contains(QRegularExpression("[a-zA-Z]\\d")))
+                    << word.text.toStdString() << " runs into a time";
+                museums += word.text == "MUSEUM" ? 1 : 0;
+                arts += word.text == "ART" ? 1 : 0;
+            }
+            EXPECT_GT(museums, 0);
+            EXPECT_EQ(arts, museums) << "every activity printed to its last word";
+        }
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "GridControl.h"
 #include "PlannerCopyText.h"
+#include "ScreenReader.h"
 #include "Twips.h"
 
 #include <QFontMetrics>
@@ -27,6 +28,36 @@ protected:
         return {grid.textMatrix(row, 0), grid.textMatrix(row, 1), grid.textMatrix(row, 2)};
     }
 };
+
+// The month view covers the day page: a screen reader reads none of the page's controls while the
+// month shows, and all of them again once it closes.
+TEST_F(PlannerMonthViewTest, TheDayPageUnderTheMonthIsNotReadAsShowing) {
+    openPlanner([&](PlannerWindow& planner) {
+        const auto readUnderTheMonth = [&] {
+            const QRect month(planner.monthViewPanel->mapToGlobal(QPoint(0, 0)),
+                              planner.monthViewPanel->size());
+            QStringList read;
+            for (QAccessibleInterface* object : objectsReadAsShowing(&planner)) {
+                auto* control = qobject_cast<QWidget*>(object->object());
+                if (control != nullptr && control != planner.monthViewPanel &&
+                    !planner.monthViewPanel->isAncestorOf(control) &&
+                    month.contains(QRect(control->mapToGlobal(QPoint(0, 0)), control->size()))) {
+                    read.append(control->objectName());
+                }
+            }
+            return read;
+        };
+        const qsizetype dayPage = readUnderTheMonth().size();
+        EXPECT_GE(dayPage, 30);
+        planner.viewMonthButton->click();
+        settle();
+        ASSERT_TRUE(planner.monthViewPanel->isVisible());
+        EXPECT_EQ(readUnderTheMonth(), QStringList());
+        EXPECT_TRUE(readAsShowing(QAccessible::queryAccessibleInterface(planner.monthGrid)));
+        press(planner.monthGrid, Qt::Key_Escape);
+        EXPECT_EQ(readUnderTheMonth().size(), dayPage);
+    });
+}
 
 TEST_F(PlannerMonthViewTest, ViewMonthListsTheMonthAndEscapeGoesBackToTheDay) {
     saveMarch();
