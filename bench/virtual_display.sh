@@ -5,6 +5,7 @@
 start_virtual_display() {
     local folder=$1 number=""
     mkdir -p "$folder"
+    : >"$folder/display" # there before Xvfb opens it, so that reading it never fails
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$folder/display" \
         >"$folder/xvfb.log" 2>&1 &
     xvfb=$!
