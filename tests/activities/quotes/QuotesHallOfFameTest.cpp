@@ -26,6 +26,8 @@ protected:
     // Plays quote 5's seven boxes straight into place in seconds and checks it.
     void playPerfectly(int seconds) {
         start(7);
+        // The seconds are the ones counted below: a slow run must not add a tick of the real clock.
+        window->secondTimer->stop();
         for (int box = 0; box < 7; ++box) {
             clickBox(lower((box + 1) % 7));
             clickBox(upper(box));
