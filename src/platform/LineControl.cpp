@@ -19,10 +19,6 @@ void LineControl::setEnds(double x1, double y1, double x2, double y2) {
     update();
 }
 
-void LineControl::setY2(double y2) {
-    setEnds(x1_, y1_, x2_, y2);
-}
-
 void LineControl::setColour(const QColor& colour) {
     colour_ = colour;
     update();

@@ -11,8 +11,6 @@ public:
 
     // The ends in twips, relative to the container; the control's area becomes their bounds.
     void setEnds(double x1, double y1, double x2, double y2);
-    // The second end's vertical position, in twips; the first end stays.
-    void setY2(double y2);
     void setColour(const QColor& colour);
     QColor colour() const { return colour_; }
 

@@ -2,9 +2,12 @@
 
 #include "DisplayText.h"
 #include "Panel3DAccessible.h"
+#include "TextContrast.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 
@@ -35,8 +38,9 @@ void Panel3D::setCaption(const QString& caption) {
 }
 
 QString Panel3D::shownText() const {
-    const QString percent =
-        floodPercent_ == kNoFlood ? QString() : QString::number(floodPercent_) + '%';
+    const QString percent = floodPercent_ == kNoFlood || !percentShown_
+                                ? QString()
+                                : QString::number(floodPercent_) + '%';
     return (DisplayText::lines(caption_) + ' ' + percent).simplified();
 }
 
@@ -81,7 +85,11 @@ void Panel3D::setFloodFrom(FloodFrom edge) {
 }
 
 void Panel3D::setPercentShown(bool shown) {
+    const QString before = shownText();
     percentShown_ = shown;
+    if (shownText() != before) {
+        Panel3DAccessibility::shownTextChanged(*this);
+    }
     update();
 }
 
@@ -100,23 +108,47 @@ QSize Panel3D::captionNeeds() const {
         .size();
 }
 
+QRect Panel3D::floodedArea() const {
+    const QRect inside = contentsRect();
+    if (floodPercent_ == kNoFlood) {
+        return {};
+    }
+    if (floodFrom_ == FloodFrom::Left) {
+        return {inside.left(), inside.top(), inside.width() * floodPercent_ / 100, inside.height()};
+    }
+    const int filled = inside.height() * floodPercent_ / 100;
+    return {inside.left(), inside.bottom() + 1 - filled, inside.width(), filled};
+}
+
+void Panel3D::drawReadableText(QPainter& painter, const QRect& area, int flags,
+                               const QString& text) {
+    const QRegion flooded = floodedArea();
+    const struct {
+        QRegion region;
+        QColor under;
+    } parts[] = {{flooded, floodColour_}, {QRegion(rect()).subtracted(flooded), backColour_}};
+    for (const auto& part : parts) {
+        if (part.region.isEmpty()) {
+            continue;
+        }
+        painter.save();
+        painter.setClipRegion(part.region);
+        painter.setPen(TextContrast::readable(foreColour_, part.under));
+        painter.drawText(area, flags, text);
+        painter.restore();
+    }
+}
+
 void Panel3D::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect inside = contentsRect();
     painter.fillRect(inside, backColour_);
-    painter.setPen(foreColour_);
     painter.setFont(font());
     if (floodPercent_ != kNoFlood) {
-        if (floodFrom_ == FloodFrom::Left) {
-            painter.fillRect(inside.left(), inside.top(), inside.width() * floodPercent_ / 100,
-                             inside.height(), floodColour_);
-        } else {
-            const int filled = inside.height() * floodPercent_ / 100;
-            painter.fillRect(inside.left(), inside.bottom() + 1 - filled, inside.width(), filled,
-                             floodColour_);
-        }
+        painter.fillRect(floodedArea(), floodColour_);
         if (percentShown_) {
-            painter.drawText(inside, Qt::AlignCenter, QString::number(floodPercent_) + '%');
+            drawReadableText(painter, inside, Qt::AlignCenter,
+                             QString::number(floodPercent_) + '%');
         }
     }
     if (!caption_.isEmpty()) {
@@ -128,15 +160,21 @@ void Panel3D::paintEvent(QPaintEvent*) {
             painter.setFont(bold);
             painter.setPen(foreColour_.darker(300));
             painter.drawText(captionArea.translated(2, 2), flags, DisplayText::lines(caption_));
-            painter.setPen(foreColour_);
         }
-        painter.drawText(captionArea, flags, DisplayText::lines(caption_));
+        drawReadableText(painter, captionArea, flags, DisplayText::lines(caption_));
     }
     if (answerMark_) {
         constexpr int kMarkWidth = 3;
         painter.setPen(QPen(foreColour_, kMarkWidth));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(inside.adjusted(kMarkWidth, kMarkWidth, -kMarkWidth, -kMarkWidth));
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = captionArea();
+        focus.backgroundColor = backColour_;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
     drawFrame(&painter);
 }
@@ -159,8 +197,40 @@ void Panel3D::mousePressEvent(QMouseEvent* event) {
 
 void Panel3D::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit clicked();
+        press();
         return;
     }
     event->ignore();
+}
+
+void Panel3D::setPressable(bool on) {
+    pressable_ = on;
+    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void Panel3D::press() {
+    if (isEnabled()) {
+        emit clicked();
+    }
+}
+
+void Panel3D::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int key = event->key();
+    if (pressable_ && plain &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        press();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void Panel3D::focusInEvent(QFocusEvent* event) {
+    update();
+    QFrame::focusInEvent(event);
+}
+
+void Panel3D::focusOutEvent(QFocusEvent* event) {
+    update();
+    QFrame::focusOutEvent(event);
 }

@@ -17,8 +17,8 @@ public:
 
     void setCaption(const QString& caption);
     QString caption() const { return caption_; }
-    // What the panel shows as text: its caption's lines and, as a gauge, its percentage; blanks
-    // alone show nothing.
+    // What the panel shows as text: its caption's lines and, as a gauge showing it, its
+    // percentage; blanks alone show nothing.
     QString shownText() const;
     // Where the caption is drawn, and the room its lines take there, wrapped at blanks: wider or
     // higher than that area, the caption is cut.
@@ -32,7 +32,8 @@ public:
     Qt::Alignment alignment() const { return alignment_; }
     void setBackColour(const QColor& colour);
     QColor backColour() const { return backColour_; }
-    // The colour of the caption and of the percentage.
+    // The colour of the caption and of the percentage. Where it would hardly stand out from the
+    // colour under it (the back colour, or the bar's), the text is drawn in black or white.
     void setForeColour(const QColor& colour);
     QColor foreColour() const { return foreColour_; }
 
@@ -54,16 +55,31 @@ public:
     void setEmphasis(bool on);
     bool emphasis() const { return emphasis_; }
 
+    // A pressable panel is a button as well: it takes the focus by Tab or a click and shows it
+    // with a focus frame, Enter and Space press it, and assistive technology can press it.
+    void setPressable(bool on);
+    bool pressable() const { return pressable_; }
+    // The panel's click, as the left button's release over it makes it.
+    void press();
+
 signals:
-    // The left mouse button was released over the panel.
+    // The left mouse button was released over the panel, or the panel was pressed.
     void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Draws text in the fore colour, or where that would not stand out, in black or white: over
+    // the bar in the colour readable on the bar, over the rest in the one readable on the panel.
+    void drawReadableText(QPainter& painter, const QRect& area, int flags, const QString& text);
+    QRect floodedArea() const;
+
     QString caption_;
     Qt::Alignment alignment_ = Qt::AlignCenter;
     QColor backColour_;
@@ -75,4 +91,5 @@ private:
     bool answerMark_ = false;
     bool emphasis_ = false;
     bool captionFitted_ = false;
+    bool pressable_ = false;
 };

@@ -54,9 +54,36 @@ class Panel3DAccessible : public QAccessibleWidget {
 public:
     explicit Panel3DAccessible(Panel3D* panel) : QAccessibleWidget(panel) {}
 
-    // Read as text while it shows some, else as the area that holds other controls.
+    // Read as a button when it can be pressed; else as text while it shows some, else as the
+    // area that holds other controls.
     QAccessible::Role role() const override {
+        if (panel()->pressable()) {
+            return QAccessible::Button;
+        }
         return panel()->shownText().isEmpty() ? QAccessible::Pane : QAccessible::StaticText;
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (panel()->pressable() && panel()->isEnabled()) {
+            names.prepend(pressAction());
+        }
+        return names;
+    }
+
+    QStringList keyBindingsForAction(const QString& action) const override {
+        if (action == pressAction() && panel()->pressable()) {
+            return {QStringLiteral("Space")};
+        }
+        return QAccessibleWidget::keyBindingsForAction(action);
+    }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction() && panel()->pressable()) {
+            panel()->press();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
     }
 
     QString text(QAccessible::Text type) const override {

@@ -1,10 +1,14 @@
 #include "Panel3D.h"
 
+#include "DrawnContrast.h"
 #include "ScreenReader.h"
+#include "TextContrast.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -38,16 +42,20 @@ TEST(Panel3DTest, AScreenReaderReadsWhatThePanelShows) {
         const char* given; // the name its owner gave
         QString caption;
         int percent;
+        bool percentShown;
         QString name;
         QString description;
     };
     const Case cases[] = {
-        {"Status", "Backup Complete", Panel3D::kNoFlood, "Backup Complete", "Status"},
-        {"Message", "Welcome to Hangman\rClick Start to Begin", Panel3D::kNoFlood,
+        {"Status", "Backup Complete", Panel3D::kNoFlood, true, "Backup Complete", "Status"},
+        {"Message", "Welcome to Hangman\rClick Start to Begin", Panel3D::kNoFlood, true,
          "Welcome to Hangman Click Start to Begin", "Message"},
-        {"Words Used", "", 40, "40%", "Words Used"},
-        {"Players", "   ", Panel3D::kNoFlood, "Players", ""}, // blanks show nothing
-        {"Wins", "Wins", Panel3D::kNoFlood, "Wins", ""},
+        {"Words Used", "", 40, true, "40%", "Words Used"},
+        {"Players", "   ", Panel3D::kNoFlood, true, "Players", ""}, // blanks show nothing
+        {"Wins", "Wins", Panel3D::kNoFlood, true, "Wins", ""},
+        // A gauge carrying its own text (a countdown's seconds) is read by that text alone.
+        {"Countdown", "07", 70, false, "07", "Countdown"},
+        {"Countdown", "", 100, false, "Countdown", ""},
     };
     for (const Case& c : cases) {
         Panel3D panel;
@@ -55,8 +63,89 @@ TEST(Panel3DTest, AScreenReaderReadsWhatThePanelShows) {
         panel.setCaption("Before");
         panel.setCaption(c.caption);
         panel.setFloodPercent(c.percent);
+        panel.setPercentShown(c.percentShown);
         EXPECT_EQ(spokenName(&panel), c.name) << c.given;
         EXPECT_EQ(spokenDescription(&panel), c.description) << c.given;
+    }
+}
+
+// Text stands out from what lies under it, over the bar and beside it: the fore colour where it
+// does, else black or white.
+TEST(Panel3DTest, TextIsDrawnReadableOverTheBarAndThePanel) {
+    const struct {
+        const char* what;
+        QColor fore, back, flood;
+        int percent;
+        bool percentShown;
+    } cases[] = {
+        {"seconds, black, over a blue bar", Qt::black, QColor(0xf0, 0xf0, 0xf0), Qt::blue, 100,
+         false},
+        {"a print sample, black, on blue", Qt::black, QColor(0, 0, 128), Qt::blue,
+         Panel3D::kNoFlood, false},
+        {"a percentage, half over a blue bar", Qt::black, QColor(0xf0, 0xf0, 0xf0), Qt::blue, 50,
+         true},
+        {"white on a light panel, a yellow bar", Qt::white, QColor(0xc0, 0xc0, 0xc0), Qt::yellow,
+         50, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Panel3D panel(nullptr, c.percentShown ? QString() : QString("88 88 88 88"));
+        panel.resize(200, 40);
+        panel.setForeColour(c.fore);
+        panel.setBackColour(c.back);
+        panel.setFloodColour(c.flood);
+        panel.setFloodFrom(Panel3D::FloodFrom::Left);
+        panel.setPercentShown(c.percentShown);
+        panel.setFloodPercent(c.percent);
+        const QImage image = panel.grab().toImage();
+        const QRect inside = panel.contentsRect();
+        const int barEnd = c.percent == Panel3D::kNoFlood ? 0 : inside.width() * c.percent / 100;
+        const QRect flooded(inside.left(), inside.top(), barEnd, inside.height());
+        const QRect rest(inside.left() + barEnd, inside.top(), inside.width() - barEnd,
+                         inside.height());
+        if (!flooded.isEmpty()) {
+            EXPECT_GE(drawnContrast(image, flooded, c.flood), TextContrast::kReadable);
+        }
+        if (rest.width() > 0) {
+            EXPECT_GE(drawnContrast(image, rest, c.back), TextContrast::kReadable);
+        }
+    }
+    // A colour that stands out enough is kept.
+    EXPECT_EQ(TextContrast::readable(QColor(0, 0, 128), Qt::white), QColor(0, 0, 128));
+    EXPECT_NEAR(TextContrast::ratio(Qt::black, Qt::blue), 2.44, 0.01);
+}
+
+// A pressable panel is a button: Enter, Space and the press action of assistive technology click
+// it; a plain panel takes neither the focus nor the keys.
+TEST(Panel3DTest, APressablePanelIsPressedFromTheKeyboardAndByAssistiveTechnology) {
+    for (const bool pressable : {true, false}) {
+        SCOPED_TRACE(pressable ? "pressable" : "plain");
+        QWidget window;
+        Panel3D panel(&window, "History");
+        panel.setPressable(pressable);
+        int clicks = 0;
+        QObject::connect(&panel, &Panel3D::clicked, [&clicks] { ++clicks; });
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_Tab);
+        EXPECT_EQ(panel.hasFocus(), pressable);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_A}) {
+            QTest::keyClick(&panel, key);
+        }
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&panel);
+        const bool offered = reader->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(offered, pressable);
+        if (offered) {
+            reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
+        EXPECT_EQ(clicks, pressable ? 4 : 0);
+        EXPECT_EQ(reader->role(), pressable ? QAccessible::Button : QAccessible::StaticText);
+        // Disabled, it is not pressed.
+        panel.setEnabled(false);
+        panel.press();
+        EXPECT_EQ(clicks, pressable ? 4 : 0);
     }
 }
 

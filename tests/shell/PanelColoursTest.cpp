@@ -105,7 +105,10 @@ TEST_F(PanelColoursTest, DecliningToSaveKeepsTheRecordsAndUnchangedColoursAskNot
 
     fake.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::No};
     colours.ChooseColour(upper);
-    colours.PromptSaveColours();
+    EXPECT_FALSE(colours.PromptSaveColours());
+    // The No that declined answered the save question, asked after the colour's own question.
+    ASSERT_EQ(fake.dialogs.shown.size(), 2);
+    EXPECT_EQ(fake.dialogs.shown.last().text, "Save changes made to Panel Colors?");
     EXPECT_EQ(gcolor1().readText(47), "255");
 }
 

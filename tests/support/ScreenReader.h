@@ -36,3 +36,8 @@ inline QList<QAccessibleInterface*> objectsReadAsShowing(QWidget* control) {
     }
     return shown;
 }
+
+// The value it reads of a control that holds one (a list's chosen item).
+inline QString spokenValue(QWidget* control) {
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Value);
+}

@@ -118,6 +118,23 @@ const char* const kLevel5Words[] = {
     "WONDERFULLY",  "YESTERYEAR",   "WORTHWHILE",   "YOUTHFULLY",
 };
 
+// The game draws from the first N entries of a level, and a list past its top index would write
+// beyond the level's entries: the counts in HangmanWords.h must be the lists' own lengths.
+constexpr bool countsFitTheLists() {
+    constexpr std::array<std::size_t, HangmanWordTable::kLevels> lengths = {
+        std::size(kLevel1Words), std::size(kLevel2Words), std::size(kLevel3Words),
+        std::size(kLevel4Words), std::size(kLevel5Words)};
+    for (std::size_t level = 0; level < lengths.size(); ++level) {
+        if (lengths[level] != std::size_t(HangmanWordTable::kWordCount[level]) ||
+            HangmanWordTable::kWordCount[level] > HangmanWordTable::kTopIndex[level]) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(countsFitTheLists(),
+              "a level's word count differs from its list or passes its top index");
+
 const std::array<std::vector<const char*>, HangmanWordTable::kLevels> kLists = {{
     {std::begin(kLevel1Words), std::end(kLevel1Words)},
     {std::begin(kLevel2Words), std::end(kLevel2Words)},

@@ -10,7 +10,7 @@
 // above N, up to the level's top index, stay empty and are never drawn.
 struct HangmanWordTable {
     static constexpr int kLevels = 5;
-    // The N of each level.
+    // The N of each level: its list's length in HangmanWords.cpp, which checks them when built.
     static constexpr std::array<int, kLevels> kWordCount = {174, 164, 146, 148, 148};
     // The highest index of each level's list (and of its used flags).
     static constexpr std::array<int, kLevels> kTopIndex = {174, 165, 150, 150, 150};

@@ -176,5 +176,10 @@ bool QuizWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    const auto cell = std::find(boardCells.begin(), boardCells.end(), watched);
+    if (cell != boardCells.end() && event->type() == QEvent::KeyPress &&
+        moveAcrossBoard(int(cell - boardCells.begin()), static_cast<QKeyEvent*>(event)->key())) {
+        return true;
+    }
     return ActivityWindow::eventFilter(watched, event);
 }

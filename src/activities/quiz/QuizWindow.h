@@ -109,6 +109,10 @@ private:
     void addToTally(int index);
     bool xToPlay() const;
     std::array<QString, 9> cellCaptions() const;
+    // A cell shows a topic or a mark; assistive technology hears where it stands and its mark.
+    void showOnCell(int index, const QString& caption);
+    // The arrow keys move the focus from cell to cell; false for other keys.
+    bool moveAcrossBoard(int index, int key);
     // Draws and prepares the question for the chosen cell; false when none can be asked.
     bool drawQuestion();
     void showQuestion();
@@ -118,6 +122,7 @@ private:
     // Answering (QuizWindowAnswering.cpp).
     void JudgeChoice(int position);
     void finishVerdict();
+    void focusNextMove();
     void ShowClickPrompt();
     void ShowYesNoPrompt();
     void showDirections(const QString& text);

@@ -75,6 +75,7 @@ void QuizWindow::JudgeChoice(int position) {
     }
     setOptionsEnabled(true);
     finishVerdict();
+    focusNextMove();
 }
 
 void QuizWindow::finishVerdict() {
@@ -140,6 +141,14 @@ void QuizWindow::SelfJudge(int answer) {
     if (topicsBetweenPlayers()) {
         AssignBoardTopics();
     }
+    focusNextMove();
+}
+
+void QuizWindow::focusNextMove() {
+    // A keyboard goes on from the cell just played, or from Start once the game is over.
+    QWidget* next = startButton->isEnabled() ? static_cast<QWidget*>(startButton)
+                                             : boardCells[std::size_t(CurrentCell)];
+    next->setFocus(Qt::OtherFocusReason);
 }
 
 void QuizWindow::ShowClickPrompt() {

@@ -36,11 +36,42 @@ std::array<QString, 9> QuizWindow::cellCaptions() const {
     return captions;
 }
 
+void QuizWindow::showOnCell(int index, const QString& caption) {
+    Panel3D* cell = boardCells[std::size_t(index)];
+    cell->setCaption(caption);
+    const QString mark = caption == "X" || caption == "O" ? caption : QString("empty");
+    cell->setAccessibleName(
+        QString("Row %1, column %2, %3").arg(index / 3 + 1).arg(index % 3 + 1).arg(mark));
+}
+
+bool QuizWindow::moveAcrossBoard(int index, int key) {
+    int row = index / 3;
+    int column = index % 3;
+    switch (key) {
+    case Qt::Key_Left:
+        column = std::max(column - 1, 0);
+        break;
+    case Qt::Key_Right:
+        column = std::min(column + 1, 2);
+        break;
+    case Qt::Key_Up:
+        row = std::max(row - 1, 0);
+        break;
+    case Qt::Key_Down:
+        row = std::min(row + 1, 2);
+        break;
+    default:
+        return false;
+    }
+    boardCells[std::size_t(row * 3 + column)]->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
 void QuizWindow::StartQuizGame() {
     showStatus(windowTitle());
     turnPanel->setForeColour(ColorNumber::palette(0));
-    for (Panel3D* cell : boardCells) {
-        cell->setCaption({});
+    for (int i = 0; i < 9; ++i) {
+        showOnCell(i, {});
     }
     for (Panel3D* answer : answerPanels) {
         answer->setCaption({});
@@ -64,7 +95,7 @@ void QuizWindow::AssignBoardTopics() {
         if (topics[i] != 0) {
             boardCells[i]->setForeColour(ColorNumber::palette(0));
             boardCells[i]->setBackColour(systemDefaultColour());
-            boardCells[i]->setCaption(topicCaption(topics[i]));
+            showOnCell(int(i), topicCaption(topics[i]));
         }
     }
 }
@@ -199,7 +230,7 @@ void QuizWindow::MarkCell() {
     Panel3D* cell = boardCells[std::size_t(CurrentCell)];
     const bool x = xToPlay();
     cell->setForeColour(ColorNumber::palette(x ? 1 : 0));
-    cell->setCaption(x ? "X" : "O");
+    showOnCell(CurrentCell, x ? "X" : "O");
     PassTurn();
     CheckForWinner();
 }

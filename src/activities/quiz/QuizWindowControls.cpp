@@ -113,6 +113,13 @@ void QuizWindow::buildControls() {
         answer->setObjectName("Panel3D4");
         answerPanels[std::size_t(i)] = answer;
     }
+    // The board follows the buttons in the Tab order: the window opens with the focus on Start,
+    // and Tab from Exit, where a question leaves the focus, leads to the board.
+    QWidget* before = exitButton;
+    for (Panel3D* cell : boardCells) {
+        setTabOrder(before, cell);
+        before = cell;
+    }
 }
 
 void QuizWindow::buildBoard() {
@@ -128,12 +135,15 @@ void QuizWindow::buildBoard() {
             left = 2085;
         }
         const int height = (i == 4 || i == 6 || i == 8) ? 1127 : 1129;
-        Panel3D* cell = panel(boardPanel, left, tops[i / 3], 1800, height, design[i]);
+        Panel3D* cell = panel(boardPanel, left, tops[i / 3], 1800, height);
         cell->setFont(sizedFont(12, true));
-        cell->setAccessibleName(QString("Cell %1").arg(i + 1));
         cell->setCursor(Qt::PointingHandCursor);
         cell->setObjectName("SSPanel1");
+        // Chosen from the keyboard too: Tab or the arrow keys, then Enter or Space.
+        cell->setPressable(true);
+        cell->installEventFilter(this);
         boardCells[std::size_t(i)] = cell;
+        showOnCell(i, design[i]);
     }
 }
 

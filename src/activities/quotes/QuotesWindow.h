@@ -273,8 +273,6 @@ private:
     // "&Check" offered again for the quote in play, with its menu item and side button.
     void offerCheck();
     void hideReport();
-    void SetTimerFromAnswer();
-    void enableBetweenQuotes();
 
     // Word entry.
     bool continuing() const;

@@ -230,7 +230,7 @@ void ScramblerWindow::withCountdownHeld(const std::function<void()>& step) {
 void ScramblerWindow::startCountdown() {
     countdown_.start(timerSeconds_);
     countdownBar->setFloodPercent(countdown_.bar());
-    secondsLabel->setText(countdown_.text());
+    countdownBar->setCaption(countdown_.text());
     countdownTimer->start(1000);
 }
 
@@ -249,7 +249,7 @@ void ScramblerWindow::CountDownOneSecond() {
         return;
     }
     const bool judgeNow = countdown_.tick();
-    secondsLabel->setText(countdown_.text());
+    countdownBar->setCaption(countdown_.text());
     countdownBar->setFloodPercent(countdown_.bar());
     if (judgeNow) {
         stretch_->run([this] { judge(); });

@@ -79,8 +79,7 @@ public:
     std::array<QRadioButton*, 2> timerButtons{};
     std::array<QRadioButton*, 6> levelButtons{};
     std::array<QRadioButton*, 2> turnButtons{}; // "Until Wrong", "Next Player"
-    Panel3D* countdownBar;
-    QLabel* secondsLabel; // the seconds left
+    Panel3D* countdownBar;                      // its caption: the seconds left
     QPushButton* checkButton;
     QPushButton* startButton;
     QPushButton* exitButton;

@@ -170,16 +170,15 @@ void ScramblerWindow::buildLowerBox() {
     addOptions<2>(timerButtons, *timerOptions_, optionFrames[1], {"Off", "On"}, 1, 700,
                   "Option3D2");
     // The countdown lies in the frame but belongs to its container: the frame is disabled while a
-    // word is played, and the seconds must not be greyed with it. They are the bar's only text.
+    // word is played, and the seconds must not be greyed with it. The seconds left (a label over
+    // the bar, Label3, as designed) are the bar's caption and its only text: so they are drawn
+    // readable over the bar and the panel alike, and read by a screen reader as they are seen.
     countdownBar = panel(lowerPanels[1], 90 + 900, 114 + 240, 1400, 600);
     countdownBar->setObjectName("Panel3D13");
     countdownBar->setFloodFrom(Panel3D::FloodFrom::Left);
     countdownBar->setPercentShown(false);
     countdownBar->setAccessibleName("Countdown");
-    secondsLabel = place(new QLabel(countdownBar), 0, 0, 1400, 600);
-    secondsLabel->setObjectName("Label3");
-    secondsLabel->setAlignment(Qt::AlignCenter);
-    secondsLabel->setFont(sizedFont(12, true));
+    countdownBar->setFont(sizedFont(12, true));
 
     optionFrames[2] = place(new QGroupBox("&Difficulty Level", lowerPanels[2]), 90, 106, 2460, 722);
     optionFrames[2]->setObjectName("Frame3D1");

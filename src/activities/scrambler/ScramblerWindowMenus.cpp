@@ -136,14 +136,14 @@ void ScramblerWindow::buildSideToolbar() {
 }
 
 void ScramblerWindow::attachPopupToControls() {
-    QList<QWidget*> controls = {
-        helpDisplayCheck, viewPanelsCheck,    checkButton,         startButton,
-        exitButton,       firstAttemptButton, secondAttemptButton, playerOptionFrame,
-        wordsUsedGauge,   mascotPicture,      secondsLabel,        scrambledWordPanel,
-        helpPanel,        messagePanel,       boardPanel,          lowerBox,
-        rewardPanel,      countdownBar,       firstAttemptPanel,   secondAttemptPanel,
-        wordsUsedPanel,   accuracyBar,        rewardSidePanel,     typePointer,
-        mainPanelGround};
+    QList<QWidget*> controls = {helpDisplayCheck,    viewPanelsCheck,    checkButton,
+                                startButton,         exitButton,         firstAttemptButton,
+                                secondAttemptButton, playerOptionFrame,  wordsUsedGauge,
+                                mascotPicture,       scrambledWordPanel, helpPanel,
+                                messagePanel,        boardPanel,         lowerBox,
+                                rewardPanel,         countdownBar,       firstAttemptPanel,
+                                secondAttemptPanel,  wordsUsedPanel,     accuracyBar,
+                                rewardSidePanel,     typePointer,        mainPanelGround};
     for (QGroupBox* frame : optionFrames) {
         controls.append(frame);
     }

@@ -74,7 +74,7 @@ void ScramblerWindow::StartNextScramble() {
         firstAttemptButton->setFocus(Qt::OtherFocusReason);
         if (timerStage_ < 1) {
             optionFrames[1]->setEnabled(false);
-            secondsLabel->clear();
+            countdownBar->setCaption({});
         } else {
             startCountdown();
         }
@@ -312,7 +312,7 @@ void ScramblerWindow::SetTimerOption(int index) {
     timerOption_ = index + 1;
     timerStage_ = index;
     countdownBar->setVisible(timerOption_ == 2);
-    secondsLabel->clear();
+    countdownBar->setCaption({});
     timerAction->setChecked(timerOption_ == 2);
 }
 

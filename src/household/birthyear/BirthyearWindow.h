@@ -59,7 +59,6 @@ public:
     void ChooseColour();
     void ChooseTextColour();
     void ToggleBackgroundSelector();
-    void SaveBdayColours();
     void PromptSaveColours();
 
     void CopyYearToClipboard();

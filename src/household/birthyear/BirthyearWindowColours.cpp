@@ -72,12 +72,7 @@ void BirthyearWindow::ToggleBackgroundSelector() {
     backgroundSelector->toggle(birthyearPanel);
 }
 
-// Records 5 and 6 every time, record 60 only for a grid background chosen and not cancelled.
-void BirthyearWindow::SaveBdayColours() {
-    colours_->SavePanelColour();
-    saveGridBackground();
-}
-
+// Record 60 only for a grid background chosen and not cancelled.
 void BirthyearWindow::saveGridBackground() {
     if (const std::optional<QString> grid = backgroundSelector->settingToSave(); grid.has_value()) {
         settingsFile(services_.folder, SettingsFile::GColor2).writeText(kGridRecord, *grid);

@@ -60,10 +60,6 @@ void DateWindow::connectHandlers() {
     connect(monthList, &QComboBox::activated, this, &DateWindow::ChooseMonth);
     connect(dayList, &QComboBox::activated, this, &DateWindow::ChooseDay);
     connect(yearList, &QComboBox::activated, this, &DateWindow::ChooseYear);
-    connect(monthList, &DropDownList::droppingDown, this,
-            [this] { DropDown(monthList, monthBox); });
-    connect(dayList, &DropDownList::droppingDown, this, [this] { DropDown(dayList, dayBox); });
-    connect(yearList, &DropDownList::droppingDown, this, [this] { DropDown(yearList, yearBox); });
     // Typing, pasting and cutting; the window's own settings of the box are made with the box's
     // signals blocked and call the check themselves where it is due.
     connect(yearBox, &QLineEdit::textChanged, this, &DateWindow::CheckTypedYear);
@@ -135,14 +131,9 @@ DateFields DateWindow::fields() const {
 }
 
 void DateWindow::showFields(const DateFields& fields) {
-    monthBox->setText(fields.month);
-    dayBox->setText(fields.day);
-    setYearBox(fields.year);
-}
-
-void DateWindow::setYearBox(const QString& year) {
-    const QSignalBlocker blocker(yearBox);
-    yearBox->setText(year);
+    monthList->showValue(fields.month);
+    dayList->showValue(fields.day);
+    yearList->showValue(fields.year);
 }
 
 void DateWindow::showDate(const QDate& date) {
@@ -153,22 +144,14 @@ void DateWindow::showDate(const QDate& date) {
     weekday->setText(DateNames::weekdayName(date));
 }
 
-void DateWindow::DropDown(DropDownList* list, QLineEdit* box) {
-    const QSignalBlocker blocker(list);
-    const int index = list->findText(box->text());
-    if (index >= 0) {
-        list->setCurrentIndex(index);
-    }
-}
-
 void DateWindow::ChooseMonth() {
-    monthBox->setText(monthList->currentText());
+    monthList->showValue(monthList->currentText());
     MonthOrYearChosen();
 }
 
 void DateWindow::ChooseYear() {
     // Every year of the list is one the check would accept as it stands.
-    setYearBox(yearList->currentText());
+    yearList->showValue(yearList->currentText());
     MonthOrYearChosen();
 }
 
@@ -184,7 +167,7 @@ void DateWindow::MonthOrYearChosen() {
 }
 
 void DateWindow::ChooseDay() {
-    dayBox->setText(dayList->currentText());
+    dayList->showValue(dayList->currentText());
     const ResolvedDate resolved = ResolveChosenDay(fields(), MonthNumber);
     if (!resolved.date.has_value()) {
         return;
@@ -206,14 +189,10 @@ void DateWindow::CheckTypedYear() {
     const int typed = numericValue(yearBox->text());
     if (typed < DateNames::kFirstYear) {
         MinimumYearMessage();
-        setYearBox(QString::number(DateNames::kFirstYear));
+        yearList->showValue(QString::number(DateNames::kFirstYear));
     } else if (typed > DateNames::kLastYear) {
         MaximumYearMessage();
-        setYearBox(QString::number(DateNames::kLastYear));
-    }
-    {
-        const QSignalBlocker blocker(yearList);
-        yearList->setCurrentIndex(yearList->findText(yearBox->text()));
+        yearList->showValue(QString::number(DateNames::kLastYear));
     }
     MonthOrYearChosen();
 }
@@ -231,11 +210,11 @@ void DateWindow::MaximumYearMessage() {
 void DateWindow::ShowDateFields() {
     const QDate date = monthView->selectedDate();
     const DateFields shown = fieldsOf(date);
-    monthBox->setText(shown.month);
-    dayBox->setText(shown.day);
+    monthList->showValue(shown.month);
+    dayList->showValue(shown.day);
     weekday->setText(DateNames::weekdayName(date));
     if (yearBox->text() != shown.year) {
-        setYearBox(shown.year);
+        yearList->showValue(shown.year);
         CheckTypedYear();
     }
 }

@@ -12,10 +12,10 @@ class QLineEdit;
 class QPushButton;
 
 // "Date Function": the weekday of any date from 1753 to 2500. The month, day and year are chosen
-// from three lists (each with a box laid over its edit part that shows the value), the year can be
-// typed, or a day clicked in the month view; boxes, month view and weekday stay in step, the day
-// clamped to the month and the year to 1753..2500. The window's own settings of its controls run
-// no handler of theirs: each handler calls on exactly the steps that follow it.
+// from three lists (each with a box laid over its edit part that shows the value, the list kept at
+// it), the year can be typed, or a day clicked in the month view; boxes, month view and weekday
+// stay in step, the day clamped to the month and the year to 1753..2500. The window's own settings
+// of its controls run no handler of theirs: each handler calls on exactly the steps that follow it.
 class DateWindow : public ActivityWindow {
     Q_OBJECT
 public:
@@ -78,13 +78,9 @@ private:
     void MonthOrYearChosen();
     void MinimumYearMessage();
     void MaximumYearMessage();
-    // Paging the month view moves its selection to the same day of the shown month.
-    // Before a list opens it is put at the value of its box.
-    void DropDown(DropDownList* list, QLineEdit* box);
 
     DateFields fields() const;
     void showFields(const DateFields& fields);
-    void setYearBox(const QString& year);
     // Sets the month view and the weekday from code, running none of the month view's handlers.
     void showDate(const QDate& date);
 

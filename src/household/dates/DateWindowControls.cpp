@@ -39,6 +39,7 @@ QLineEdit* boxOver(DropDownList* list, const char* designName, const QString& na
     box->setReadOnly(readOnly);
     box->setGeometry(QRect(list->pos(), QSize(Twips::toPixels(width), list->height())));
     box->raise();
+    list->setBox(box);
     return box;
 }
 

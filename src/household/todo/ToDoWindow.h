@@ -190,6 +190,7 @@ private:
     void buildSpellCheck();
     void buildSideToolbar();
     void buildUtilities();
+    void buildColours(); // ToDoWindowColours.cpp
     // The right-click menu's preparation and its return.
     bool prepareOptionsPopup();
     void optionsPopupClosed();

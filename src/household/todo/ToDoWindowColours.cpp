@@ -29,6 +29,12 @@ QString numberOf(const QColor& colour) {
 
 } // namespace
 
+void ToDoWindow::buildColours() {
+    // The panel's colour; a record that is no colour gives dark cyan.
+    panelColours_.add(
+        {"Panel Color", {mainPanelFrame}, SettingsFile::GColor1, kPanelRecord, 0x808000});
+}
+
 void ToDoWindow::LoadToDoColours() {
     panelColours_.LoadPanelColour();
     const RecordFile file = settingsFile(services_.folder, SettingsFile::GColor1);

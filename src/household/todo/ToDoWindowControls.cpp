@@ -126,8 +126,7 @@ void ToDoWindow::buildControls() {
         mainPanelFrame);
     backgroundSelector->move(0, Twips::toPixels(kGridTop));
     backgroundSelector->setObjectName("SSPanel4");
-    // The panel's colour; a record that is no colour gives dark cyan.
-    panelColours_.add({"Panel Color", {mainPanelFrame}, SettingsFile::GColor1, 32, 0x808000});
+    buildColours();
 
     for (QWidget* control :
          std::initializer_list<QWidget*>{this, mainPanelFrame, dateLabel, toDoGrid, datePicker}) {

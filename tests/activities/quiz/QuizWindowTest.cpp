@@ -7,6 +7,7 @@
 #include "Services.h"
 #include "SettingsFile.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
@@ -16,7 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -107,6 +110,89 @@ TEST_F(QuizWindowTest, APlayedGameByKeysEndsInAnXWinAndOBeginsTheNext) {
     EXPECT_EQ(fake.dialogs.shownTexts().last(), "Please Click Start to Continue");
     QTest::mouseClick(window->startButton, Qt::LeftButton);
     EXPECT_EQ(window->turnPanel->caption(), kTurnO);
+}
+
+// A game played from the keyboard alone, as a screen reader's user plays it: the cells are reached
+// with Tab and the arrow keys and chosen with Enter, Space or their press action, each heard by
+// its topic or mark and where it stands.
+TEST_F(QuizWindowTest, AGameIsPlayedFromTheKeyboardAlone) {
+    open();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const auto keyClick = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    };
+    const auto focusedCell = [this] {
+        const auto found = std::find(window->boardCells.begin(), window->boardCells.end(),
+                                     QApplication::focusWidget());
+        return found == window->boardCells.end() ? -1 : int(found - window->boardCells.begin());
+    };
+    ASSERT_EQ(QApplication::focusWidget(), window->startButton);
+    keyClick(Qt::Key_Space);
+    ASSERT_EQ(window->turnPanel->caption(), kTurnX);
+    ASSERT_EQ(QApplication::focusWidget(), window->exitButton);
+    keyClick(Qt::Key_Tab);
+    ASSERT_EQ(focusedCell(), 0) << "Tab leads from Exit to the board";
+
+    Panel3D* first = window->boardCells[0];
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(first);
+    EXPECT_EQ(reader->role(), QAccessible::Button);
+    EXPECT_EQ(spokenName(first), "Bible Questions");
+    EXPECT_EQ(spokenDescription(first), "Row 1, column 1, empty");
+    EXPECT_TRUE(reader->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+
+    enum class Choice { Enter, Space, PressAction };
+    // X right, O wrong, X right, O wrong, X completes the top row.
+    const struct {
+        std::vector<int> arrows; // from the cell played last
+        Choice choice;
+        char answer;
+        int cell;
+    } moves[] = {
+        {{Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left}, Choice::Enter, 'a', 0},
+        {{Qt::Key_Down}, Choice::Space, 'b', 3},
+        {{Qt::Key_Up, Qt::Key_Right}, Choice::PressAction, 'a', 1},
+        {{Qt::Key_Down}, Choice::Enter, 'c', 4},
+        {{Qt::Key_Up, Qt::Key_Right, Qt::Key_Right}, Choice::Space, 'a', 2},
+    };
+    for (const auto& move : moves) {
+        SCOPED_TRACE(move.cell);
+        for (int arrow : move.arrows) {
+            keyClick(arrow);
+        }
+        ASSERT_EQ(focusedCell(), move.cell);
+        Panel3D* cell = window->boardCells[std::size_t(move.cell)];
+        switch (move.choice) {
+        case Choice::Enter:
+            keyClick(Qt::Key_Return);
+            break;
+        case Choice::Space:
+            keyClick(Qt::Key_Space);
+            break;
+        case Choice::PressAction:
+            QAccessible::queryAccessibleInterface(cell)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+            break;
+        }
+        ASSERT_EQ(window->questionPanel->caption().left(6), "Topic ");
+        ASSERT_EQ(QApplication::focusWidget(), window->exitButton) << "the answer keys' control";
+        QTest::keyClick(QApplication::focusWidget(), move.answer);
+        if (move.cell != 2) {
+            EXPECT_EQ(focusedCell(), move.cell) << "the keyboard goes on from the board";
+        }
+    }
+    EXPECT_EQ(window->turnPanel->caption(), "Player X Wins This Game!");
+    EXPECT_EQ(spokenName(first), "X");
+    EXPECT_EQ(spokenDescription(first), "Row 1, column 1, X");
+    EXPECT_EQ(spokenName(window->boardCells[3]), "TV-Show Biz Questions");
+    EXPECT_EQ(spokenDescription(window->boardCells[3]), "Row 2, column 1, empty");
+    EXPECT_EQ(window->tallyCounts[0]->text(), "1");
+    // The game over, the keyboard goes on from Start.
+    ASSERT_EQ(QApplication::focusWidget(), window->startButton);
+    keyClick(Qt::Key_Space);
+    EXPECT_EQ(window->turnPanel->caption(), kTurnO);
+    EXPECT_EQ(spokenDescription(first), "Row 1, column 1, empty");
 }
 
 TEST_F(QuizWindowTest, NineMarksWithoutALineAreACatGameInBothModes) {

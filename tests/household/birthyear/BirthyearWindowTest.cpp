@@ -1,6 +1,7 @@
 #include "BirthyearWindow.h"
 #include "BirthyearFile.h"
 #include "ColorNumber.h"
+#include "DefaultLocale.h"
 #include "FakePlatform.h"
 #include "FullDisk.h"
 #include "GridBackgroundSelector.h"
@@ -426,10 +427,10 @@ TEST_F(BirthyearWindowTest, TheChartShowsThePricesItemAfterItem) {
     prices.write(content);
     prices.close();
     // The desktop's locale has no say: the prices are US dollars.
-    const QLocale desktop;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    open();
-    QLocale::setDefault(desktop);
+    {
+        const DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
+        open();
+    }
     EXPECT_EQ(window->costGrid->textMatrix(0, 2), "Gallon of Milk");
     EXPECT_EQ(window->costGrid->textMatrix(1, 2), "$22.50");
     EXPECT_EQ(window->costGrid->textMatrix(2, 1), "1,5");

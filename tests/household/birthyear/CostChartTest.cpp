@@ -1,4 +1,5 @@
 #include "CostChart.h"
+#include "DefaultLocale.h"
 #include "YearCopyText.h"
 
 #include <QFile>
@@ -50,18 +51,16 @@ TEST(CostChartTest, NumbersShowAsUsDollarsWhateverTheLocaleAndOtherTextAsItIs) {
         {"169000", "$169,000"}, {"1,200", "1,200"}, {"n/a", "n/a"},      {"", ""},
         {"inf", "inf"},
     };
-    const QLocale desktop;
     for (const QLocale& locale : {QLocale(QLocale::German, QLocale::Germany), QLocale::c(),
                                   QLocale(QLocale::French, QLocale::France),
                                   QLocale(QLocale::English, QLocale::UnitedKingdom),
                                   QLocale(QLocale::English, QLocale::UnitedStates)}) {
-        QLocale::setDefault(locale);
+        const DefaultLocale desktop(locale); // the desktop's locale, for this pass
         for (const auto& c : cases) {
             EXPECT_EQ(CostChart::currencyText(c.field), c.shown)
                 << locale.name().toStdString() << " " << c.field.toStdString();
         }
     }
-    QLocale::setDefault(desktop);
 }
 
 TEST(CostChartTest, TheRowTipNamesTheRowAndItsYear) {

@@ -1,4 +1,5 @@
 #include "DateNames.h"
+#include "DefaultLocale.h"
 #include "MonthGrid.h"
 
 #include <QLocale>
@@ -32,16 +33,6 @@ void expectKnownDays() {
         EXPECT_EQ(DateNames::weekdayColumn(known.date), grid.chosenColumn);
     }
 }
-
-// Restores the default locale a test changed.
-class DefaultLocale {
-public:
-    explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~DefaultLocale() { QLocale::setDefault(saved_); }
-
-private:
-    QLocale saved_ = QLocale();
-};
 
 } // namespace
 

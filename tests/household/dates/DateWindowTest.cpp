@@ -10,6 +10,8 @@
 #include "StatusBar.h"
 #include "Toolbar.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -156,23 +158,69 @@ TEST_F(DateWindowTest, PagingPastTheLastYearComesBackToIt) {
     expectShowing(QDate(2500, 2, 28));
 }
 
-TEST_F(DateWindowTest, AnOpenedListShowsItsBoxsValue) {
-    chooseDate(QDate(2005, 7, 4));
-    typeYear("19");
-    for (DropDownList* list : {window->monthList, window->dayList, window->yearList}) {
-        list->setCurrentIndex(0);
+// A screen reader reads the fields' lists: each stands at what its box shows, whatever changed
+// the date, and the keys step it from the value shown. Each field is one Tab stop, its box.
+TEST_F(DateWindowTest, TheListsReadWhatTheBoxesShowAndStepFromIt) {
+    const auto expectListsRead = [this](const QDate& date) {
+        expectShowing(date);
+        const DateFields shown = fieldsOf(date);
+        EXPECT_EQ(spokenValue(window->monthList), shown.month);
+        EXPECT_EQ(spokenValue(window->dayList), shown.day);
+        EXPECT_EQ(spokenValue(window->yearList), shown.year);
+    };
+    window->monthView->setSelectedDate(QDate(2026, 12, 11)); // as a click on a day does
+    expectListsRead(QDate(2026, 12, 11));
+
+    const struct {
+        QLineEdit* DateWindow::*box;
+        Qt::Key key;
+        QDate date;
+    } steps[] = {
+        {&DateWindow::dayBox, Qt::Key_Down, QDate(2026, 12, 12)},
+        {&DateWindow::dayBox, Qt::Key_PageUp, QDate(2026, 12, 11)},
+        {&DateWindow::monthBox, Qt::Key_Up, QDate(2026, 11, 11)},
+        {&DateWindow::yearBox, Qt::Key_Down, QDate(2027, 11, 11)},
+        {&DateWindow::monthBox, Qt::Key_Down, QDate(2027, 12, 11)},
+        {&DateWindow::monthBox, Qt::Key_Down, QDate(2027, 12, 11)}, // the last month stays
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.date.toString().toStdString());
+        (window.get()->*step.box)->setFocus();
+        QTest::keyClick(window.get()->*step.box, step.key);
+        settle();
+        expectListsRead(step.date);
     }
-    window->monthList->showPopup();
-    EXPECT_EQ(window->monthList->currentText(), "July");
-    window->monthList->hidePopup();
-    window->dayList->showPopup();
-    EXPECT_EQ(window->dayList->currentText(), "4");
-    window->dayList->hidePopup();
-    // A year box being typed names no item: the list stays where it was.
-    window->yearList->showPopup();
-    EXPECT_EQ(window->yearList->currentText(), "1753");
-    window->yearList->hidePopup();
-    EXPECT_EQ(window->chosenDate(), QDate(2005, 7, 4));
+
+    typeYear("2030");
+    expectListsRead(QDate(2030, 12, 11));
+    // A year half typed leaves its list at the last whole one, and a step goes on from there.
+    typeYear("19");
+    EXPECT_EQ(spokenValue(window->yearList), "2030");
+    QTest::keyClick(window->yearBox, Qt::Key_Up);
+    settle();
+    expectListsRead(QDate(2029, 12, 11));
+
+    // Tab goes from box to box; the lists take no stop of their own.
+    window->monthBox->setFocus();
+    QTest::keyClick(window->monthBox, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->dayBox);
+    QTest::keyClick(window->dayBox, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->yearBox);
+}
+
+// F4 in a box opens its list at the value shown; a choice there is the list's choice.
+TEST_F(DateWindowTest, AListOpenedFromItsBoxStandsAtTheShownValue) {
+    chooseDate(QDate(2005, 7, 4));
+    window->dayBox->setFocus();
+    QTest::keyClick(window->dayBox, Qt::Key_F4);
+    ASSERT_TRUE(window->dayList->view()->isVisible());
+    EXPECT_EQ(window->dayList->view()->currentIndex().data().toString(), "4");
+    QTest::keyClick(window->dayList->view(), Qt::Key_Down);
+    QTest::keyClick(window->dayList->view(), Qt::Key_Return);
+    settle();
+    EXPECT_FALSE(window->dayList->view()->isVisible());
+    expectShowing(QDate(2005, 7, 5));
+    EXPECT_EQ(spokenValue(window->dayList), "5");
 }
 
 // The text of GColor3.Fil record 91 as stored: a 2-byte length, then the characters.

@@ -1,5 +1,6 @@
 #include "DayPage.h"
 
+#include "DefaultLocale.h"
 #include "DisplayText.h"
 
 #include <gtest/gtest.h>
@@ -42,12 +43,11 @@ TEST(DayPageTest, BoxesTurnTabsAndLineBreaksIntoBlanks) {
 }
 
 TEST(DayPageTest, DatesAndTimesShowInEnglishWhateverTheLocale) {
-    QLocale::setDefault(QLocale(QLocale::German));
+    const DefaultLocale german(QLocale(QLocale::German));
     EXPECT_EQ(DisplayText::longDate({2003, 3, 5}), "March 5, 2003");
     EXPECT_EQ(DisplayText::clockTime({9, 5}), "9:05 AM");
     EXPECT_EQ(DisplayText::clockTime({0, 30}), "12:30 AM");
     EXPECT_EQ(DisplayText::clockTime({12, 0}), "12:00 PM");
-    QLocale::setDefault(QLocale::c());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DefaultLocale.h"
 #include "FakePlatform.h"
 #include "GridControl.h"
 #include "MainWindow.h"
@@ -31,10 +32,7 @@ class ToDoWindowTest : public ::testing::Test {
 protected:
     ToDoWindowTest() {
         services.windows.add(13, [](Services& s) { return std::make_unique<ToDoWindow>(s); });
-        // Dates in the cells take the locale's names.
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
-    ~ToDoWindowTest() override { QLocale::setDefault(QLocale::system()); }
 
     static void settle() { QCoreApplication::processEvents(); }
 
@@ -136,6 +134,8 @@ protected:
         return toDo.toDoGrid->textMatrix(row, col);
     }
 
+    // Dates in the cells take the locale's names.
+    const DefaultLocale english{QLocale(QLocale::English, QLocale::UnitedStates)};
     FakePlatform fake;
     Services services{fake.platform};
     std::unique_ptr<MainWindow> main;
