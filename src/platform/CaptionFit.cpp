@@ -1,5 +1,6 @@
 #include "CaptionFit.h"
 
+#include "Panel3D.h"
 #include "WindowControls.h"
 
 #include <QCalendarWidget>
@@ -53,8 +54,24 @@ std::optional<Shortfall> labelShortfall(const QLabel& label) {
     return Shortfall{label.sizeHint().width() - label.width(), false};
 }
 
+// A 3-D panel's caption wraps at blanks; its letters may reach into the margin round it, not
+// past the bevel. Only panels whose caption is to be fitted are; a panel holding controls never
+// is, since a smaller font would pass on to them.
+std::optional<Shortfall> panelShortfall(const Panel3D& panel) {
+    if (!panel.captionFitted() || panel.shownText().isEmpty() ||
+        !panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty()) {
+        return std::nullopt;
+    }
+    const QSize needs = panel.captionNeeds();
+    return Shortfall{needs.width() - panel.captionArea().width(),
+                     needs.height() > panel.contentsRect().height()};
+}
+
 // What is missing for the control's caption to show whole; nothing for controls without one.
 std::optional<Shortfall> shortfallOf(const QWidget& control) {
+    if (const auto* panel = qobject_cast<const Panel3D*>(&control)) {
+        return panelShortfall(*panel);
+    }
     if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
         return buttonShortfall(*button);
     }
@@ -67,6 +84,9 @@ std::optional<Shortfall> shortfallOf(const QWidget& control) {
 Qt::Alignment horizontalAlignmentOf(const QWidget& control) {
     if (const auto* label = qobject_cast<const QLabel*>(&control)) {
         return label->alignment() & Qt::AlignHorizontal_Mask;
+    }
+    if (const auto* panel = qobject_cast<const Panel3D*>(&control)) {
+        return panel->alignment() & Qt::AlignHorizontal_Mask;
     }
     if (qobject_cast<const QPushButton*>(&control) != nullptr ||
         qobject_cast<const QCalendarWidget*>(&control) != nullptr) {
@@ -302,15 +322,21 @@ void fit(QWidget& control) {
     }
 }
 
+void fitInside(QWidget& container);
+
+// The control and, unless it places its own parts, the controls inside it.
+void fitWithInside(QWidget& control) {
+    fit(control);
+    if (!WindowControls::placesOwnParts(control)) {
+        fitInside(control);
+    }
+}
+
 void fitInside(QWidget& container) {
     const auto children = container.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* child : children) {
-        if (child->isWindow()) {
-            continue;
-        }
-        fit(*child);
-        if (!WindowControls::placesOwnParts(*child)) {
-            fitInside(*child);
+        if (!child->isWindow()) {
+            fitWithInside(*child);
         }
     }
 }
@@ -332,4 +358,8 @@ QRect CaptionFit::captionRoom(const QAbstractButton& button) {
 
 void CaptionFit::fitControls(QWidget& window) {
     fitInside(window);
+}
+
+void CaptionFit::fitControl(QWidget& control) {
+    fitWithInside(control);
 }

@@ -18,6 +18,9 @@ namespace CaptionFit {
 // Every control of the window and of the panels in it, shown or not.
 void fitControls(QWidget& window);
 
+// One control, and the controls inside it, after the window's code placed it anew.
+void fitControl(QWidget& control);
+
 // The room the style leaves a push button's, option's or check box's caption, in its coordinates.
 QRect captionRoom(const QAbstractButton& button);
 

@@ -82,6 +82,29 @@ QSizeF ElasticResizer::factors(const QWidget& control) const {
     return {1, 1};
 }
 
+void ElasticResizer::place(QWidget& control, const QRect& designed) {
+    // A control made after the load scales with the control it stands in.
+    auto known = controls_.end();
+    for (const QWidget* up = &control; up != nullptr && known == controls_.end();
+         up = up->parentWidget()) {
+        known = std::find_if(controls_.begin(), controls_.end(),
+                             [up](const Control& c) { return c.widget == up; });
+    }
+    const double x = known != controls_.end() ? known->appliedX : 1;
+    const double y = known != controls_.end() ? known->appliedY : 1;
+    control.setGeometry(scaled(designed, x, y));
+    CaptionFit::fitControl(control);
+    if (known != controls_.end() && known->widget == &control) {
+        known->designed = designed;
+        known->applied = control.geometry();
+        known->appliedFont = control.font();
+    }
+}
+
+ElasticResizer* ElasticResizer::of(const QWidget& window) {
+    return window.findChild<ElasticResizer*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 bool ElasticResizer::eventFilter(QObject* watched, QEvent* event) {
     // An area's own resize counts too: a toolbar shown or hidden gives the central area another
     // height while the window keeps its size. An area that a control holds is resized by the

@@ -38,6 +38,14 @@ public:
     // from design twips multiplies by them, so that it scales with the rest of the window.
     QSizeF factors(const QWidget& control) const;
 
+    // Places a control where the window's code puts it after the load, given in pixels at the
+    // window's designed size: it stands scaled with the rest of the window, its caption fitted
+    // again, and every later rescale starts from that design.
+    void place(QWidget& control, const QRect& designed);
+
+    // The resizer of a window; none before the window's load made it.
+    static ElasticResizer* of(const QWidget& window);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -93,6 +93,21 @@ void Panel3D::setPercentShown(bool shown) {
     update();
 }
 
+QRect Panel3D::captionArea() const {
+    return contentsRect().adjusted(kCaptionMargin, kCaptionMargin, -kCaptionMargin,
+                                   -kCaptionMargin);
+}
+
+QSize Panel3D::captionNeeds() const {
+    if (caption_.isEmpty()) {
+        return {};
+    }
+    return fontMetrics()
+        .boundingRect(captionArea(), int(alignment_) | Qt::TextWordWrap,
+                      DisplayText::lines(caption_))
+        .size();
+}
+
 QRect Panel3D::floodedArea() const {
     const QRect inside = contentsRect();
     if (floodPercent_ == kNoFlood) {
@@ -137,8 +152,7 @@ void Panel3D::paintEvent(QPaintEvent*) {
         }
     }
     if (!caption_.isEmpty()) {
-        const QRect captionArea =
-            inside.adjusted(kCaptionMargin, kCaptionMargin, -kCaptionMargin, -kCaptionMargin);
+        const QRect captionArea = this->captionArea();
         const int flags = int(alignment_) | Qt::TextWordWrap;
         if (emphasis_) {
             QFont bold = font();
@@ -158,8 +172,7 @@ void Panel3D::paintEvent(QPaintEvent*) {
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect =
-            inside.adjusted(kCaptionMargin, kCaptionMargin, -kCaptionMargin, -kCaptionMargin);
+        focus.rect = captionArea();
         focus.backgroundColor = backColour_;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }

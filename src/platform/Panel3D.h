@@ -20,6 +20,14 @@ public:
     // What the panel shows as text: its caption's lines and, as a gauge showing it, its
     // percentage; blanks alone show nothing.
     QString shownText() const;
+    // Where the caption is drawn, and the room its lines take there, wrapped at blanks: wider or
+    // higher than that area, the caption is cut.
+    QRect captionArea() const;
+    QSize captionNeeds() const;
+    // A caption that must show whole whatever its font (a sample of a chosen font) is fitted to
+    // the panel like a button's; other panels size their text themselves.
+    void setCaptionFitted(bool fitted) { captionFitted_ = fitted; }
+    bool captionFitted() const { return captionFitted_; }
     void setAlignment(Qt::Alignment alignment);
     Qt::Alignment alignment() const { return alignment_; }
     void setBackColour(const QColor& colour);
@@ -82,5 +90,6 @@ private:
     bool percentShown_ = true;
     bool answerMark_ = false;
     bool emphasis_ = false;
+    bool captionFitted_ = false;
     bool pressable_ = false;
 };

@@ -1,9 +1,12 @@
 // Every window of the program and every panel in it, opened as a person opens it on this screen:
-// no caption is cut, whatever fonts this platform has, and a screen reader reads what shows and
-// nothing that another control covers.
+// no caption is cut or covered, whatever fonts this platform has, and a screen reader reads what
+// shows and nothing that another control covers.
 #include "CaptionFit.h"
 #include "FakePlatform.h"
 #include "MainWindow.h"
+#include "Panel3D.h"
+#include "PrintPanelOpenings.h"
+#include "PrintPreview.h"
 #include "RegisterWindows.h"
 #include "ScreenReader.h"
 #include "Services.h"
@@ -20,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -29,10 +33,6 @@
 #include <tuple>
 
 namespace {
-
-void settle() {
-    QCoreApplication::processEvents();
-}
 
 // Controls that draw their parts themselves, whose inner widgets are no captions of the window.
 bool insideComposedControl(const QWidget& widget, const QWidget& window) {
@@ -53,14 +53,39 @@ QString describe(const QWidget& control, const QString& text, int needed, int ro
         .arg(room);
 }
 
-// The pixels a button's or an option's caption takes against the room its style leaves it.
+// The pixels a button's or an option's caption takes against the room its style leaves it, across
+// and, for a caption of one line, down: its letters may touch the control's edge, but not pass it.
 QString cutInButton(const QAbstractButton& button) {
     if (button.text().isEmpty()) {
         return {};
     }
-    const int room = CaptionFit::captionRoom(button).width();
-    const int needed = button.fontMetrics().size(Qt::TextShowMnemonic, button.text()).width();
-    return needed <= room ? QString() : describe(button, button.text(), needed, room);
+    const QRect room = CaptionFit::captionRoom(button);
+    const QSize needed = button.fontMetrics().size(Qt::TextShowMnemonic, button.text());
+    if (needed.width() > room.width()) {
+        return describe(button, button.text(), needed.width(), room.width());
+    }
+    const int letters = button.fontMetrics().ascent() + button.fontMetrics().descent();
+    if (!button.text().contains('\n') && letters > button.height()) {
+        return describe(button, button.text(), letters, button.height()) + " high";
+    }
+    return {};
+}
+
+// A 3-D panel's caption, wrapped at its blanks, against the panel's inside: its letters may reach
+// into the margin round it, not past the bevel.
+QString cutInPanel(const Panel3D& panel) {
+    const QString shown = panel.shownText();
+    if (shown.isEmpty()) {
+        return {};
+    }
+    const QSize needs = panel.captionNeeds();
+    if (needs.width() > panel.captionArea().width()) {
+        return describe(panel, shown, needs.width(), panel.captionArea().width());
+    }
+    if (needs.height() > panel.contentsRect().height()) {
+        return describe(panel, shown, needs.height(), panel.contentsRect().height()) + " high";
+    }
+    return {};
 }
 
 // What is cut in one control; empty when its whole text shows.
@@ -82,6 +107,9 @@ QString cutIn(const QWidget& control) {
         const int needed = label->sizeHint().width();
         return needed <= label->width() ? QString()
                                         : describe(control, label->text(), needed, label->width());
+    }
+    if (const auto* panel = qobject_cast<const Panel3D*>(&control)) {
+        return cutInPanel(*panel);
     }
     if (const auto* frame = qobject_cast<const QGroupBox*>(&control)) {
         const int needed = frame->fontMetrics().size(Qt::TextShowMnemonic, frame->title()).width();
@@ -115,6 +143,117 @@ QString outsideContainer(const QWidget& control, const QWidget& window) {
     return {};
 }
 
+// Where a control's caption stands, in its container's coordinates; empty for no caption.
+QRect captionArea(const QWidget& control) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
+        if (button->text().isEmpty() || qobject_cast<const QToolButton*>(button) != nullptr) {
+            return {};
+        }
+        const QRect room = CaptionFit::captionRoom(*button);
+        const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+        const int left = qobject_cast<const QPushButton*>(button) != nullptr
+                             ? room.center().x() - text.width() / 2
+                             : room.left();
+        const int top = room.center().y() - text.height() / 2;
+        return QRect(left, top, text.width(), text.height())
+            .intersected(control.rect())
+            .translated(control.pos());
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(&control);
+        frame && !frame->title().isEmpty()) {
+        const QSize title = frame->fontMetrics().size(Qt::TextShowMnemonic, frame->title());
+        return QRect(control.x(), control.y(), std::min(title.width() + 16, control.width()),
+                     title.height());
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(&control);
+        label != nullptr && !label->text().isEmpty()) {
+        if (label->textFormat() == Qt::RichText || label->wordWrap()) {
+            return control.geometry();
+        }
+        const QSize text = label->fontMetrics().size(Qt::TextShowMnemonic, label->text());
+        return QStyle::alignedRect(label->layoutDirection(), label->alignment(), text,
+                                   label->contentsRect())
+            .intersected(control.rect())
+            .translated(control.pos());
+    }
+    return {};
+}
+
+// Whether a control's rectangle covers part of a caption's: a pixel's edge that rounding leaves
+// the two sharing is the blank beside the letters.
+bool covers(const QRect& control, const QRect& caption) {
+    const QRect shared = control.intersected(caption);
+    return shared.width() > 1 && shared.height() > 1;
+}
+
+// A shown control stacked above another one's caption covers part of it: a sibling made or raised
+// after it, or a control inside a frame that reaches into the frame's title.
+QStringList coveredCaptions(const QWidget& window) {
+    QStringList covered;
+    const auto containers = window.findChildren<QWidget*>();
+    for (const QWidget* container : containers) {
+        if (!container->isVisibleTo(&window) || insideComposedControl(*container, window) ||
+            WindowControls::placesOwnParts(*container)) {
+            continue;
+        }
+        const auto siblings = container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (qsizetype below = 0; below < siblings.size(); ++below) {
+            const QWidget& control = *siblings[below];
+            const QRect caption = captionArea(control);
+            if (caption.isEmpty() || control.isWindow() || !control.isVisibleTo(&window)) {
+                continue;
+            }
+            for (qsizetype above = below + 1; above < siblings.size(); ++above) {
+                const QWidget& other = *siblings[above];
+                if (!other.isWindow() && other.isVisibleTo(&window) &&
+                    covers(other.geometry(), caption)) {
+                    covered.append(QStringLiteral("%1 %2 covers \"%3\" of %4")
+                                       .arg(other.metaObject()->className(), other.objectName(),
+                                            control.property("text").toString() +
+                                                control.property("title").toString(),
+                                            control.objectName()));
+                }
+            }
+            if (qobject_cast<const QGroupBox*>(&control) == nullptr) {
+                continue;
+            }
+            const QRect title = caption.translated(-control.pos());
+            for (const QWidget* inside :
+                 control.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (inside->isVisibleTo(&window) && covers(inside->geometry(), title)) {
+                    covered.append(QStringLiteral("%1 %2 reaches into the title \"%3\"")
+                                       .arg(inside->metaObject()->className(), inside->objectName(),
+                                            static_cast<const QGroupBox&>(control).title()));
+                }
+            }
+        }
+    }
+    return covered;
+}
+
+// Controls standing over a shown print preview's corner hide none of the page.
+QStringList pageCovered(const QWidget& window) {
+    QStringList covered;
+    for (const PrintPreview* preview : window.findChildren<PrintPreview*>()) {
+        if (!preview->isVisibleTo(&window) || preview->layout().pageCount() == 0) {
+            continue;
+        }
+        const QRect page = preview->pageRect(1).toAlignedRect().translated(
+            preview->viewport()->mapTo(preview->parentWidget(), QPoint(0, 0)));
+        // What is stacked above the preview: the children after it.
+        const QWidgetList siblings =
+            preview->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (qsizetype above = siblings.indexOf(preview) + 1; above < siblings.size(); ++above) {
+            const QWidget* over = siblings[above];
+            if (over->isVisibleTo(&window) && over->geometry().intersects(page)) {
+                covered.append(QStringLiteral("%1 %2 covers the previewed page")
+                                   .arg(over->metaObject()->className(), over->objectName()));
+            }
+        }
+    }
+    return covered;
+}
+
 QStringList cutCaptions(const QWidget& window) {
     QStringList cuts;
     const auto controls = window.findChildren<QWidget*>();
@@ -138,7 +277,7 @@ QStringList cutCaptions(const QWidget& window) {
             }
         }
     }
-    return cuts;
+    return cuts + coveredCaptions(window) + pageCovered(window);
 }
 
 // The control drawn on top at a point of the window, whether it takes the mouse or not.
@@ -197,10 +336,13 @@ QStringList misread(QWidget& window) {
     return faults;
 }
 
-// A window and how a person opens it; the main window itself has no opening.
+// A window and how a person opens it; the main window itself has no opening. Some are looked at
+// with a panel opened inside them, over files that give it something to show.
 struct Opening {
     const char* name;
     std::function<void(MainWindow&, Services&)> open;
+    std::function<void(QWidget& window)> inside = nullptr;
+    std::function<void(FakePlatform&)> files = nullptr;
 };
 
 void PrintTo(const Opening& opening, std::ostream* out) {
@@ -241,10 +383,17 @@ protected:
         const std::unique_ptr<MainWindow> main = showMainWindow(display);
         bool opened = opening.open == nullptr;
         QStringList found = opened ? find(*main) : QStringList();
+        if (opening.files) {
+            opening.files(fake);
+        }
         fake.modal.scripts.push_back([&](QWidget& window) {
             settle();
             window.activateWindow();
             settle();
+            if (opening.inside) {
+                opening.inside(window);
+                settle();
+            }
             opened = true;
             found = find(window);
         });
@@ -309,8 +458,18 @@ std::string caseName(const ::testing::TestParamInfo<Case>& info) {
            (smaller ? "SmallerDisplay" : "FullScreen");
 }
 
+// The windows, then the print panels in theirs.
+std::vector<Opening> everyOpening() {
+    std::vector<Opening> openings(std::begin(kOpenings), std::end(kOpenings));
+    for (const PrintPanelOpening& print : printPanelOpenings()) {
+        openings.push_back({print.name, toolbarButton(print.toolbarButton),
+                            [print](QWidget& window) { print.open(window); }, print.files});
+    }
+    return openings;
+}
+
 INSTANTIATE_TEST_SUITE_P(, EveryWindow,
-                         ::testing::Combine(::testing::ValuesIn(kOpenings),
+                         ::testing::Combine(::testing::ValuesIn(everyOpening()),
                                             ::testing::Values(Display::Smaller,
                                                               Display::FullScreen)),
                          caseName);

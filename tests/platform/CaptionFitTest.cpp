@@ -1,4 +1,5 @@
 #include "CaptionFit.h"
+#include "Panel3D.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -78,6 +79,27 @@ TEST(CaptionFit, WhatCannotGrowNorBreakTakesASmallerFont) {
     EXPECT_LT(label->font().pointSizeF(), 10);
     EXPECT_GE(label->font().pointSizeF(), 6);
     EXPECT_EQ(label->geometry(), QRect(20, 10, 90, 20));
+}
+
+// A 3-D panel showing a sample in a large font (a print font on a screen of large fonts) grows
+// into the room beside it, then takes a smaller font, until the caption shows whole; a panel
+// not marked so is left to its window.
+TEST(CaptionFit, ASamplePanelTooSmallForItsCaptionGrowsThenTakesASmallerFont) {
+    Panel design;
+    auto* sample = design.add(new Panel3D(nullptr, "AaBbYyZz"), {100, 10, 60, 30});
+    sample->setFont(QFont("Serif", 24));
+    sample->setCaptionFitted(true);
+    auto* wordBox = design.add(new Panel3D(nullptr, "AaBbYyZz"), {200, 10, 60, 30});
+    wordBox->setFont(QFont("Serif", 24));
+    CaptionFit::fitControls(design.panel);
+    EXPECT_EQ(wordBox->geometry(), QRect(200, 10, 60, 30)) << "a panel sizing its own text";
+    EXPECT_EQ(wordBox->font().pointSizeF(), 24);
+
+    EXPECT_LT(sample->x(), 100) << "grew to both sides";
+    EXPECT_GT(sample->geometry().right(), 160);
+    EXPECT_LE(sample->captionNeeds().width(), sample->captionArea().width());
+    EXPECT_LE(sample->captionNeeds().height(), sample->contentsRect().height());
+    EXPECT_LT(sample->font().pointSizeF(), 24) << "30 pixels hold no 24 points";
 }
 
 } // namespace

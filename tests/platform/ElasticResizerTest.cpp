@@ -1,5 +1,7 @@
 #include "ElasticResizer.h"
+#include "CaptionFit.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QMainWindow>
@@ -64,6 +66,29 @@ TEST(ElasticResizer, KeepsWhatTheWindowsCodeChanged) {
     EXPECT_EQ(design.frame->geometry(), QRect(100, 50, 100, 60));
     EXPECT_DOUBLE_EQ(design.label->font().pointSizeF(), 15);
     EXPECT_DOUBLE_EQ(design.frame->font().pointSizeF(), 10);
+}
+
+// A check box the window's code moves after the load (an option placed as a panel opens) stands
+// where its design says at the window's present size, its caption whole, and stays there through
+// later rescales.
+TEST(ElasticResizer, PlacesAControlMovedAfterTheLoadScaledWithItsCaptionFitted) {
+    DesignedWindow design;
+    auto* option = new QCheckBox("Print Grid Lines", design.frame);
+    option->setGeometry(5, 5, 40, 14);
+    ElasticResizer resizer(design.window);
+    resizer.setEnabled(true);
+    design.window.resize(800, 600);
+
+    resizer.place(*option, QRect(5, 35, 40, 14));
+    EXPECT_EQ(option->y(), 70);
+    EXPECT_EQ(option->x(), 10);
+    EXPECT_GE(option->width(), 80);
+    const int needed = option->fontMetrics().size(Qt::TextShowMnemonic, option->text()).width();
+    EXPECT_LE(needed, CaptionFit::captionRoom(*option).width());
+
+    design.window.resize(400, 300);
+    EXPECT_EQ(option->y(), 35) << "the placed design holds";
+    EXPECT_EQ(ElasticResizer::of(design.window), &resizer);
 }
 
 TEST(ElasticResizer, ScalesControlsWithTheAreaAMainWindowGivesThem) {

@@ -3,6 +3,7 @@
 #include "Clipboard.h"
 #include "PagePainter.h"
 #include "PrintJob.h"
+#include "PrintPreviewAccessible.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -25,19 +26,32 @@ PrintPreview::PrintPreview(Printer& printer, Clipboard& clipboard, QWidget* pare
     setAccessibleName(tr("Print preview"));
     viewport()->setBackgroundRole(QPalette::Dark);
     viewport()->setAutoFillBackground(true);
+    PrintPreviewAccessibility::install();
+    // Scrolling to another page gives a screen reader that page to read.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (pageInView() != announcedPage_) {
+            announcePage();
+        }
+    });
+}
+
+void PrintPreview::announcePage() {
+    announcedPage_ = pageInView();
+    PrintPreviewAccessibility::pageChanged(*this);
 }
 
 void PrintPreview::refresh() {
     updateScrollBars();
-    verticalScrollBar()->setValue(static_cast<int>(pageTop(layout_.shownPage() - 1)) - kGap);
+    scrollToPage(layout_.shownPage());
     viewport()->update();
+    announcePage();
 }
 
 void PrintPreview::setZoom(int mode) {
     zoom_ = mode == kPageWidth ? kPageWidth : kWholePage;
     const int page = pageInView();
     updateScrollBars();
-    verticalScrollBar()->setValue(static_cast<int>(pageTop(page - 1)) - kGap);
+    scrollToPage(page);
     viewport()->update();
 }
 
@@ -55,9 +69,33 @@ void PrintPreview::setOrientation(int orientation) {
                                             : PrintLayout::Orientation::Portrait);
 }
 
+int PrintPreview::coveredTop() const {
+    const QWidget* container = parentWidget();
+    if (container == nullptr) {
+        return 0;
+    }
+    const QRect inside(viewport()->mapTo(container, QPoint(0, 0)), viewport()->size());
+    int covered = 0;
+    // Only what is stacked above the preview stands over it: the children after it.
+    const QObjectList& siblings = container->children();
+    for (auto sibling = siblings.rbegin(); sibling != siblings.rend() && *sibling != this;
+         ++sibling) {
+        const auto* over = qobject_cast<const QWidget*>(*sibling);
+        if (over != nullptr && !over->isHidden() && !over->isWindow() &&
+            over->geometry().intersects(inside) && over->y() <= inside.top() + kGap) {
+            covered = std::max(covered, over->geometry().bottom() + 1 - inside.top());
+        }
+    }
+    return covered;
+}
+
+double PrintPreview::firstPageTop() const {
+    return std::max(kGap, coveredTop() + kGap / 2);
+}
+
 double PrintPreview::scale() const {
     const PageGeometry& page = layout_.document().page;
-    const QSize room = viewport()->size() - QSize(2 * kGap, 2 * kGap);
+    const QSize room = viewport()->size() - QSize(2 * kGap, int(firstPageTop()) + kGap);
     const double widthScale = std::max(1, room.width()) / page.width;
     if (zoom_ == kPageWidth) {
         return widthScale;
@@ -70,7 +108,12 @@ double PrintPreview::pagePixelHeight() const {
 }
 
 double PrintPreview::pageTop(int pageIndex) const {
-    return kGap + std::max(0, pageIndex) * (pagePixelHeight() + kGap);
+    return firstPageTop() + std::max(0, pageIndex) * (pagePixelHeight() + kGap);
+}
+
+void PrintPreview::scrollToPage(int page) {
+    // Each page comes into view where the first one stands.
+    verticalScrollBar()->setValue(static_cast<int>(pageTop(page - 1) - firstPageTop()));
 }
 
 void PrintPreview::updateScrollBars() {
@@ -106,10 +149,15 @@ double PrintPreview::pageLeft() const {
     return std::max<double>(kGap, (viewport()->width() - width) / 2);
 }
 
+QRectF PrintPreview::pageRect(int page) const {
+    return QRectF(pageLeft(), pageTop(page - 1) - verticalScrollBar()->value(),
+                  layout_.document().page.width * scale(), pagePixelHeight());
+}
+
 QRect PrintPreview::onScreen(const QRectF& pageArea) const {
+    const QRectF page = pageRect(1);
     const double pixels = scale();
-    const QPointF pageCorner(pageLeft(), pageTop(0) - verticalScrollBar()->value());
-    const QRectF area(pageCorner + pageArea.topLeft() * pixels, pageArea.size() * pixels);
+    const QRectF area(page.topLeft() + pageArea.topLeft() * pixels, pageArea.size() * pixels);
     return area.toAlignedRect().translated(viewport()->pos());
 }
 
@@ -117,11 +165,8 @@ void PrintPreview::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     const PrintDocument& document = layout_.document();
     const double pixels = scale();
-    const double width = document.page.width * pixels;
-    const double left = pageLeft();
-    const double scrolled = verticalScrollBar()->value();
     for (int page = 0; page < std::max(1, layout_.pageCount()); ++page) {
-        const QRectF area(left, pageTop(page) - scrolled, width, pagePixelHeight());
+        const QRectF area = pageRect(page + 1);
         if (area.bottom() < 0 || area.top() > viewport()->height()) {
             continue;
         }
@@ -153,7 +198,7 @@ void PrintPreview::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp) {
         const int step = event->key() == Qt::Key_PageDown ? 1 : -1;
         const int page = std::clamp(pageInView() + step, 1, std::max(1, layout_.pageCount()));
-        verticalScrollBar()->setValue(static_cast<int>(pageTop(page - 1)) - kGap);
+        scrollToPage(page);
         return;
     }
     QAbstractScrollArea::keyPressEvent(event);

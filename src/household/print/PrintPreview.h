@@ -10,7 +10,7 @@ class Clipboard;
 // The print-preview control: holds the document a builder lays out and shows its pages one under
 // another, either each page whole in view or the page width filling the control. Guide lines
 // show the margins dashed on screen and are never printed. The page chosen in the page setup
-// stays with the control.
+// stays with the control. A screen reader reads the page in view and its number.
 class PrintPreview : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -35,6 +35,8 @@ public:
 
     // The page in view (counting from 1), by the largest share of the control.
     int pageInView() const;
+    // Where a page (counting from 1) stands in the control's viewport, as scrolled now.
+    QRectF pageRect(int page) const;
     // Where an area of the first page (in twips) shows, in the control's coordinates.
     QRect onScreen(const QRectF& pageArea) const;
     // The page drawn as a picture at the given resolution.
@@ -51,16 +53,23 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // How far down from the top edge controls standing over the preview (its corner buttons)
+    // reach, in pixels: the first page starts below them, so that they hide none of it.
+    int coveredTop() const;
+    double firstPageTop() const;
     // Pixels to a twip on screen, and the top of each page in the scrolled area.
     double scale() const;
     double pageTop(int pageIndex) const;
     double pageLeft() const;
     double pagePixelHeight() const;
     void updateScrollBars();
+    void scrollToPage(int page);
+    void announcePage();
 
     Printer& printer_;
     Clipboard& clipboard_;
     PrintLayout layout_;
     int zoom_ = kWholePage;
     int guideLines_ = 0;
+    int announcedPage_ = 0;
 };

@@ -1,6 +1,8 @@
 #include "PrintPreviewPanel.h"
 
 #include "AutoSize.h"
+#include "CaptionFit.h"
+#include "ElasticResizer.h"
 #include "OptionGroup.h"
 #include "PrintJob.h"
 #include "PrintSettingsValues.h"
@@ -91,6 +93,7 @@ PrintPreviewPanel::PrintPreviewPanel(Services& services, Config config, QWidget*
     sampleText = new Panel3D(sampleFrame, QStringLiteral("AaBbYyZz"));
     sampleText->setObjectName("Panel3d82");
     sampleText->setAccessibleName(tr("Sample"));
+    sampleText->setCaptionFitted(true);
     place(sampleText, 330, 245, 2490, 630);
 
     const struct {
@@ -132,7 +135,14 @@ PrintPreviewPanel::PrintPreviewPanel(Services& services, Config config, QWidget*
 }
 
 void PrintPreviewPanel::place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(Twips::toPixels(left, top, width, height));
+    const QRect designed = Twips::toPixels(left, top, width, height);
+    // Placed after the window's load (an option moved as a preview opens), the control scales
+    // with the window and its caption is fitted again.
+    if (ElasticResizer* resizer = ElasticResizer::of(*window())) {
+        resizer->place(*widget, designed);
+    } else {
+        widget->setGeometry(designed);
+    }
 }
 
 void PrintPreviewPanel::showFontSettings(Sample sample) {
@@ -157,10 +167,16 @@ void PrintPreviewPanel::showFontSettings(Sample sample) {
     font.setItalic(wanted.italic);
     font.setUnderline(wanted.underline);
     font.setStrikeOut(wanted.strikeout);
-    sampleText->setFont(font);
+    showSampleFont(font);
     if (const auto colour = printColourOf(settings)) {
         sampleText->setForeColour(*colour);
     }
+}
+
+void PrintPreviewPanel::showSampleFont(const QFont& font) {
+    sampleText->setFont(font);
+    // A large print font on a screen of large fonts shows the sample smaller, never cut.
+    CaptionFit::fitControl(*sampleText);
 }
 
 void PrintPreviewPanel::showSampleSize() {
@@ -170,7 +186,7 @@ void PrintPreviewPanel::showSampleSize() {
         points && *points > 0) {
         QFont sample = sampleText->font();
         sample.setPointSizeF(*points);
-        sampleText->setFont(sample);
+        showSampleFont(sample);
     }
 }
 
@@ -184,6 +200,7 @@ void PrintPreviewPanel::open(Sample sample) {
     showFontSettings(sample);
     show();
     raise();
+    modality_.open(*this);
     setFocus();
     enlargeButton->raise();
     autoSizeButton->raise();
@@ -217,6 +234,7 @@ void PrintPreviewPanel::PreviewPanelCommand(int index) {
         break;
     case 2:
         hide();
+        modality_.close();
         QCoreApplication::processEvents();
         if (config_.openChanged) {
             config_.openChanged(false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Panel3D.h"
+#include "PanelModality.h"
 #include "PrintPreview.h"
 
 #include <QString>
@@ -18,7 +19,8 @@ struct Services;
 // The print preview a window carries inside itself: the preview on the right; on the left the
 // print range, the window's own print options, the guide lines and orientation, the printer font
 // with a sample, and the buttons "Printer &Font", "&Page Setup", "C&opy Current Page", "&Print"
-// and "&Cancel"; "Enlarge" and "Auto Size" over the preview's corner. Hidden until opened.
+// and "&Cancel"; "Enlarge" and "Auto Size" over the preview's corner. Hidden until opened; while
+// open it holds the keyboard, and what it covers of the window is out of reach.
 class PrintPreviewPanel : public Panel3D {
     Q_OBJECT
 public:
@@ -88,8 +90,10 @@ public:
 private:
     void showFontSettings(Sample sample = Sample::Update);
     void showSampleSize();
+    void showSampleFont(const QFont& font);
 
     Services& services_;
     Config config_;
+    PanelModality modality_;
     bool loading_ = false;
 };

@@ -43,22 +43,23 @@ ToDoPrintPanel::ToDoPrintPanel(Services& services, Hooks hooks, QWidget* parent)
     preview = new PrintPreviewPanel(services_, config, parent);
     preview->setObjectName("SSPanel80");
 
-    // The left column makes room for the window's own options under the print range.
-    preview->place(preview->optionFrames[0], 195, 101, 3236, 600);
-    preview->place(preview->printRangeOption, 300, 250, 2800, 322);
-    preview->place(preview->optionFrames[2], 195, 745, 3236, 800);
+    // The left column makes room for the window's own options under the print range: the three
+    // frames share the height the thoughts window's two take, each row under the one above it.
+    preview->place(preview->optionFrames[0], 195, 101, 3236, 560);
+    preview->place(preview->printRangeOption, 300, 230, 2800, 280);
+    preview->place(preview->optionFrames[2], 195, 700, 3236, 820);
     gridLinesBox = new QCheckBox(tr("Print Grid Lines"), preview->optionFrames[2]);
     gridLinesBox->setObjectName("SSCheck80");
-    preview->place(gridLinesBox, 300, 230, 2850, 300);
+    preview->place(gridLinesBox, 300, 220, 2850, 260);
     asOfDateBox = new QCheckBox(tr("Print 'As of' date on each page"), preview->optionFrames[2]);
     asOfDateBox->setObjectName("SSCheck81");
-    preview->place(asOfDateBox, 300, 480, 2850, 300);
-    preview->place(preview->optionFrames[1], 195, 1590, 3236, 1020);
+    preview->place(asOfDateBox, 300, 500, 2850, 260);
+    preview->place(preview->optionFrames[1], 195, 1560, 3236, 1060);
     for (int index = 0; index < 2; ++index) {
-        preview->place(preview->guideLineOptions->button(index), 300, 230 + index * 260, 2292, 300);
+        preview->place(preview->guideLineOptions->button(index), 300, 220 + index * 260, 2292, 260);
     }
-    preview->place(preview->settingLabels[2], 120, 730, 990, 194);
-    preview->place(preview->settingPanels[2], 1139, 685, 2007, 302);
+    preview->place(preview->settingLabels[2], 120, 790, 990, 194);
+    preview->place(preview->settingPanels[2], 1139, 745, 2007, 290);
     connect(gridLinesBox, &QCheckBox::toggled, this, &ToDoPrintPanel::SetGridLinesOption);
     connect(asOfDateBox, &QCheckBox::toggled, this, &ToDoPrintPanel::SetAsOfDateOption);
     connect(preview->printRangeOption, &QRadioButton::clicked, this, &ToDoPrintPanel::rebuild);
