@@ -13,7 +13,17 @@ void Command3D::setCaption(const QString& caption) {
     caption_ = caption;
     QString shown = caption;
     setText(shown.replace("&", "&&"));
-    setAccessibleName(caption);
+    if (fieldName_.isEmpty()) {
+        setAccessibleName(caption);
+    } else {
+        setAccessibleDescription(caption == fieldName_ ? QString() : caption);
+    }
+}
+
+void Command3D::setFieldName(const QString& name) {
+    fieldName_ = name;
+    setAccessibleName(name);
+    setCaption(caption_);
 }
 
 void Command3D::setForeColour(const QColor& colour) {

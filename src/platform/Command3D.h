@@ -16,8 +16,12 @@ public:
 
     explicit Command3D(QWidget* parent = nullptr, const QString& caption = {});
 
+    // Shown as the button's text, and read as its name unless it has a field name.
     void setCaption(const QString& caption);
     QString caption() const { return caption_; }
+    // A button that stands for a field being typed (an attempt) keeps this name whatever its
+    // caption shows; the caption, what was typed, is read after it as the description.
+    void setFieldName(const QString& name);
     void setForeColour(const QColor& colour);
     QColor foreColour() const;
     void setOpenSetting(int setting);
@@ -35,6 +39,7 @@ protected:
 
 private:
     QString caption_;
+    QString fieldName_;
     int open_ = 0;
     bool missed_ = false;
 };

@@ -3,8 +3,10 @@
 #include <QCalendarWidget>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QTextCharFormat>
 #include <QToolButton>
@@ -24,13 +26,36 @@ bool sameMonth(const QDate& a, const QDate& b) {
 
 } // namespace
 
-void nameMonthArrows(QCalendarWidget& calendar) {
-    // The calendar's own names for its arrows, which it keeps across versions.
+void nameMonthParts(QCalendarWidget& calendar) {
+    // The calendar's own names for its arrows and its table, which it keeps across versions.
     if (auto* previous = calendar.findChild<QToolButton*>("qt_calendar_prevmonth")) {
         previous->setAccessibleName("Previous month");
     }
     if (auto* next = calendar.findChild<QToolButton*>("qt_calendar_nextmonth")) {
         next->setAccessibleName("Next month");
+    }
+    auto* days = calendar.findChild<QTableView*>("qt_calendar_calendarview");
+    if (days == nullptr) {
+        return;
+    }
+    const auto nameDays = [days](int year, int month) {
+        days->setAccessibleName(QLocale::c().standaloneMonthName(month) + ' ' +
+                                QString::number(year));
+    };
+    nameDays(calendar.yearShown(), calendar.monthShown());
+    QObject::connect(&calendar, &QCalendarWidget::currentPageChanged, days, nameDays);
+}
+
+void selectDay(QCalendarWidget& calendar, const QDate& date) {
+    auto* days = calendar.findChild<QTableView*>("qt_calendar_calendarview");
+    const bool elsewhere = days != nullptr && !days->hasFocus();
+    {
+        // The table hears of its new current day through these signals.
+        const QSignalBlocker quiet(elsewhere ? days->selectionModel() : nullptr);
+        calendar.setSelectedDate(date);
+    }
+    if (elsewhere) {
+        days->viewport()->update();
     }
 }
 
@@ -45,7 +70,7 @@ MonthView::MonthView(QWidget* parent) : QWidget(parent) {
         calendar->setGridVisible(false);
         calendar->setFirstDayOfWeek(Qt::Sunday);
         calendar->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
-        nameMonthArrows(*calendar);
+        nameMonthParts(*calendar);
         connect(calendar, &QCalendarWidget::selectionChanged, this,
                 [this, index] { monthSelected(index); });
         connect(calendar, &QCalendarWidget::currentPageChanged, this,
@@ -99,7 +124,7 @@ void MonthView::showPages() {
         QCalendarWidget* calendar = months_.at(std::size_t(index));
         const QDate page = pageStart(index);
         const bool holdsSelection = sameMonth(page, selected_);
-        calendar->setSelectedDate(selected_);
+        selectDay(*calendar, selected_);
         calendar->setCurrentPage(page.year(), page.month());
         // Only the month that holds the selection shows it.
         QPalette palette = standard_;

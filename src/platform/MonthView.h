@@ -8,9 +8,16 @@
 
 class QCalendarWidget;
 
-// Gives a month calendar's arrow buttons the names a screen reader reads: "Previous month" and
-// "Next month". Every month calendar of the program is named so.
-void nameMonthArrows(QCalendarWidget& calendar);
+// Gives a month calendar's parts the names a screen reader reads: its arrow buttons "Previous
+// month" and "Next month", its table of days the month it shows ("March 2026"). Every month
+// calendar of the program is named so.
+void nameMonthParts(QCalendarWidget& calendar);
+
+// Selects date in a month calendar from code. A calendar's table of days tells a screen reader
+// its new current day as focused, even while the focus is on another control (a month list, a
+// year box, a month arrow): selected so, the day is shown but no focus move is told unless the
+// table has the focus.
+void selectDay(QCalendarWidget& calendar, const QDate& date);
 
 // The date picker: one or two months side by side, with or without week numbers, any first
 // weekday and an optional mark on today. It takes the size its months need and keeps inside its

@@ -55,6 +55,16 @@ public:
     void setEmphasis(bool on);
     bool emphasis() const { return emphasis_; }
 
+    // A live panel tells a screen reader each new text it shows (a question, a verdict, a count),
+    // wherever the focus is; with its name, for a text that says little alone (a count: "Words
+    // Correct 2").
+    void setLive(bool live, bool withName = false) {
+        live_ = live;
+        liveWithName_ = withName;
+    }
+    bool live() const { return live_; }
+    bool liveWithName() const { return liveWithName_; }
+
     // A pressable panel is a button as well: it takes the focus by Tab or a click and shows it
     // with a focus frame, Enter and Space press it, and assistive technology can press it.
     void setPressable(bool on);
@@ -92,4 +102,6 @@ private:
     bool emphasis_ = false;
     bool captionFitted_ = false;
     bool pressable_ = false;
+    bool live_ = false;
+    bool liveWithName_ = false;
 };

@@ -1,11 +1,14 @@
 #include "Panel3DAccessible.h"
 
 #include "AccessibleInterfaceFactory.h"
+#include "Announcement.h"
+#include "DisplayText.h"
 #include "Panel3D.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPushButton>
+#include <QRegion>
 
 namespace {
 
@@ -38,6 +41,41 @@ bool coveredWhole(const QWidget& control) {
     return false;
 }
 
+int area(const QRegion& region) {
+    int total = 0;
+    for (const QRect& part : region) {
+        total += part.width() * part.height();
+    }
+    return total;
+}
+
+// Whether the controls the panel holds hide its caption from sight (the counts of a check over
+// the clue it named): a person sees nothing of it but slivers between them, so a screen reader
+// reads no text of it either.
+bool captionHidden(const Panel3D& panel) {
+    const QRegion caption(panel.fontMetrics().boundingRect(
+        panel.captionArea(), int(panel.alignment()) | Qt::TextWordWrap,
+        DisplayText::lines(panel.caption())));
+    if (caption.isEmpty()) {
+        return false; // no caption: what shows (a gauge's percentage) is read
+    }
+    QRegion seen = caption;
+    for (QObject* child : panel.children()) {
+        const auto* control = qobject_cast<const QWidget*>(child);
+        if (control != nullptr && !control->isWindow() && !control->isHidden() &&
+            paintsOver(*control)) {
+            seen -= control->geometry();
+        }
+    }
+    constexpr int kSliver = 4; // a quarter of the caption, or less, is no readable text
+    return area(seen) * kSliver <= area(caption);
+}
+
+// The text a screen reader reads of the panel: what it shows that a person can see.
+QString seenText(const Panel3D& panel) {
+    return captionHidden(panel) ? QString() : panel.shownText();
+}
+
 // The child controls a person can see some of, bottom to top.
 QList<QWidget*> uncoveredChildren(const QWidget& parent) {
     QList<QWidget*> shown;
@@ -60,7 +98,7 @@ public:
         if (panel()->pressable()) {
             return QAccessible::Button;
         }
-        return panel()->shownText().isEmpty() ? QAccessible::Pane : QAccessible::StaticText;
+        return seenText(*panel()).isEmpty() ? QAccessible::Pane : QAccessible::StaticText;
     }
 
     QStringList actionNames() const override {
@@ -87,7 +125,7 @@ public:
     }
 
     QString text(QAccessible::Text type) const override {
-        const QString shown = panel()->shownText();
+        const QString shown = seenText(*panel());
         const QString given = QAccessibleWidget::text(QAccessible::Name);
         if (shown.isEmpty() || (type != QAccessible::Name && type != QAccessible::Description)) {
             return QAccessibleWidget::text(type);
@@ -132,9 +170,19 @@ void install() {
 }
 
 void shownTextChanged(Panel3D& panel) {
-    if (QAccessible::isActive()) {
-        QAccessibleEvent event(&panel, QAccessible::NameChanged);
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    // The description is the given name while text shows, so it changes with the name.
+    for (const QAccessible::Event change :
+         {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {
+        QAccessibleEvent event(&panel, change);
         QAccessible::updateAccessibility(&event);
+    }
+    if (panel.live() && !panel.shownText().isEmpty()) {
+        Announcement::announce(panel, panel.liveWithName()
+                                          ? panel.accessibleName() + ' ' + panel.shownText()
+                                          : panel.shownText());
     }
 }
 

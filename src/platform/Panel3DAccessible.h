@@ -15,7 +15,8 @@ namespace Panel3DAccessibility {
 // Makes the accessibility framework describe every panel so; called by each panel.
 void install();
 
-// The panel's shown text changed: listening assistive technology hears the new name.
+// The panel's shown text changed: listening assistive technology hears the new name and
+// description, and a live panel's new text is announced.
 void shownTextChanged(Panel3D& panel);
 
 } // namespace Panel3DAccessibility

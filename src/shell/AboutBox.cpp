@@ -1,6 +1,7 @@
 #include "AboutBox.h"
 
 #include "DialogPlacement.h"
+#include "DialogWindow.h"
 #include "DisplayText.h"
 #include "ElasticResizer.h"
 #include "OptionsPopup.h"
@@ -46,7 +47,7 @@ AboutBox::AboutBox(Services& services)
     : services_(services), activation_(this, [this] { Form_Activate(); }) {
     setObjectName("About1");
     setWindowTitle("About Korvane");
-    setWindowFlags(Qt::Dialog);
+    makeDialogWindow(*this);
 
     backgroundPicture = new QLabel(this);
     backgroundPicture->setObjectName("Image2");

@@ -2,6 +2,7 @@
 
 #include "ColorNumber.h"
 #include "DialogPlacement.h"
+#include "DialogWindow.h"
 #include "ElasticResizer.h"
 #include "FamilyNamesFile.h"
 #include "PanelColours.h"
@@ -61,7 +62,7 @@ FamilyNamesWindow::FamilyNamesWindow(Services& services)
       activation_(this, [this] { Form_Activate(); }) {
     setObjectName("Form12");
     setWindowTitle("Family Names Entry");
-    setWindowFlags(Qt::Dialog);
+    makeDialogWindow(*this);
     setCentralWidget(new QWidget(this));
     focusMoves_ = new FocusMoves(*this);
 

@@ -434,7 +434,12 @@ void MainWindow::focusOutEvent(QFocusEvent* event) {
 void MainWindow::paintEvent(QPaintEvent* event) {
     QMainWindow::paintEvent(event);
     // The main window comes to the front when it is painted, but never over another window of the
-    // program, such as the help window.
+    // program, such as the help window, nor over a menu it opened: a menu bar item lit up as its
+    // menu opens repaints the window, which, not yet active again after another window closed,
+    // would otherwise come up over the menu just shown.
+    if (QApplication::activePopupWidget() != nullptr) {
+        return;
+    }
     const QWidgetList windows = QApplication::topLevelWidgets();
     const bool anotherWindowShows = std::any_of(windows.begin(), windows.end(), [this](QWidget* w) {
         return w != this && w->isVisible() && w->windowType() != Qt::ToolTip &&

@@ -2,6 +2,7 @@
 
 #include "Cp1252.h"
 #include "DialogPlacement.h"
+#include "DialogWindow.h"
 #include "FormBackground.h"
 #include "OptionGroup.h"
 #include "OptionsPopup.h"
@@ -123,7 +124,7 @@ SoundInformationWindow::SoundInformationWindow(Services& services)
       activation_(this, [this] { Form_Activate(); }) {
     setObjectName("Form2");
     setWindowTitle("Sound Information");
-    setWindowFlags(Qt::Dialog);
+    makeDialogWindow(*this);
     setCentralWidget(new QWidget(this));
 
     outerFrame = new QFrame(centralWidget());

@@ -1,3 +1,4 @@
+#include "AccessibilityEvents.h"
 #include "GridControl.h"
 
 #include <QAccessible>
@@ -106,6 +107,45 @@ TEST_F(GridAccessibleTest, TheCurrentCellIsTheFocusedCellWhereverItMoves) {
     EXPECT_FALSE(cells->cellAt(0, 0)->state().focused);
     grid.clearFocus();
     EXPECT_FALSE(table->focusChild()->state().focused);
+}
+
+} // namespace
+
+namespace {
+
+// What a listening screen reader is told as the current cell moves and texts change: the cell
+// by its place among the table's children (row x columns + column, headings counted), a changed
+// body cell by its row and column in the table, a changed heading as a new table.
+TEST_F(GridAccessibleTest, TheEventsNameTheCellsThatMovedOrChanged) {
+    AccessibilityEvents heard;
+    grid.show();
+    grid.setFocus();
+    QApplication::setActiveWindow(&grid);
+    ASSERT_TRUE(grid.hasFocus());
+    heard.clear();
+    grid.setCol(1);
+    heard.clear();
+    grid.setRow(3);
+    ASSERT_EQ(heard.focusMoves().size(), 1);
+    EXPECT_EQ(heard.focusMoves().first().object, &grid);
+    EXPECT_EQ(heard.focusMoves().first().child, 3 * 3 + 1);
+    EXPECT_EQ(heard.focusMoves().first().name, "$0.36");
+
+    heard.clear();
+    grid.setTextMatrix(2, 2, "$1.60");
+    QList<AccessibilityEvents::Event> changes = heard.of(&grid, QAccessible::TableModelChanged);
+    ASSERT_EQ(changes.size(), 1);
+    EXPECT_EQ(changes.first().modelChange, QAccessibleTableModelChangeEvent::DataChanged);
+    EXPECT_EQ(QList<int>({changes.first().firstRow, changes.first().firstColumn,
+                          changes.first().lastRow, changes.first().lastColumn}),
+              QList<int>({1, 1, 1, 1}));
+
+    heard.clear();
+    grid.setTextMatrix(0, 1, "1971");
+    changes = heard.of(&grid, QAccessible::TableModelChanged);
+    ASSERT_EQ(changes.size(), 1);
+    EXPECT_EQ(changes.first().modelChange, QAccessibleTableModelChangeEvent::ModelReset);
+    EXPECT_EQ(table->tableInterface()->columnDescription(0), "1971");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "MonthView.h"
 
+#include <QAccessible>
 #include <QCalendarWidget>
 #include <QSignalSpy>
 #include <QTableView>
@@ -99,6 +100,21 @@ TEST_F(MonthViewTest, TwoMonthsShowSideBySideAndTheSelectionMovesBetweenThem) {
     EXPECT_EQ(reported(), (QList<QDate>{{2025, 4, 9}, {2025, 5, 1}}));
     picker.setMonthsShown(3);
     EXPECT_EQ(picker.monthsShown(), 2);
+}
+
+// A screen reader names each month's table of days by the month it shows, and its arrows.
+TEST_F(MonthViewTest, EachMonthsTableIsNamedByTheMonthItShows) {
+    picker.setMonthsShown(2);
+    const auto name = [](QWidget* control) {
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name(view(0)), "March 2025");
+    EXPECT_EQ(name(view(1)), "April 2025");
+    picker.month(1)->findChild<QToolButton*>("qt_calendar_nextmonth")->click();
+    EXPECT_EQ(name(view(0)), "April 2025");
+    EXPECT_EQ(name(view(1)), "May 2025");
+    EXPECT_EQ(name(picker.month(0)->findChild<QToolButton*>("qt_calendar_prevmonth")),
+              "Previous month");
 }
 
 TEST_F(MonthViewTest, OptionsOutsideTheirRangesChangeNothing) {

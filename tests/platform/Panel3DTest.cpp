@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 // The colour at a share of the panel's width and height.
@@ -199,6 +201,44 @@ TEST(Panel3DTest, AScreenReaderSkipsWhatACoveringControlHides) {
     banner->setBackColour(Qt::transparent);
     banner->show();
     EXPECT_TRUE(shownNames().contains("Selected Words"));
+}
+
+// A panel's caption under the panels it holds (a clue's name under the counts of a check) is
+// not read while no more than slivers of it show between them; the panel is then read by the
+// name its owner gave. Uncovered, or with no caption, it reads what shows.
+TEST(Panel3DTest, ACaptionHiddenByThePanelsItHoldsIsNotRead) {
+    Panel3D information;
+    information.resize(200, 90);
+    information.setCaption("8 - Across");
+    information.setAccessibleName("Information Panel");
+    std::array<Panel3D*, 3> counts{};
+    for (int i = 0; i < 3; ++i) {
+        counts[std::size_t(i)] = new Panel3D(&information);
+    }
+    information.show();
+    const QRect text = information.fontMetrics().boundingRect(
+        information.captionArea(), Qt::AlignCenter | Qt::TextWordWrap, "8 - Across");
+    const struct {
+        int gap; // rows of the caption left between the two panels over it
+        bool read;
+    } cases[] = {{0, false}, {text.height() / 5, false}, {text.height() / 2, true}};
+    for (const auto& step : cases) {
+        SCOPED_TRACE(step.gap);
+        counts[0]->setGeometry(0, 0, 200, text.center().y() - step.gap / 2);
+        counts[1]->setGeometry(0, counts[0]->height() + step.gap, 200, 90);
+        counts[2]->hide();
+        EXPECT_EQ(spokenName(&information), step.read ? "8 - Across" : "Information Panel");
+    }
+    for (Panel3D* count : counts) {
+        count->hide();
+    }
+    EXPECT_EQ(spokenName(&information), "8 - Across");
+    // A gauge's percentage shows with no caption to hide.
+    information.setCaption({});
+    information.setFloodPercent(40);
+    counts[0]->show();
+    counts[0]->setGeometry(0, 0, 10, 10);
+    EXPECT_EQ(spokenName(&information), "40%");
 }
 
 } // namespace

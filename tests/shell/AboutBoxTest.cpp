@@ -119,6 +119,9 @@ TEST(DialogAccessibilityTest, EveryControlAPersonCanUseHasAName) {
                                           std::make_unique<AboutBox>(services)};
     for (const auto& window : windows) {
         window->show();
+        // The window itself reads as a dialog, not as a filler.
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(window.get())->role(), QAccessible::Dialog)
+            << window->objectName().toStdString();
         for (QWidget* control : window->findChildren<QWidget*>()) {
             if (control->focusPolicy() == Qt::NoFocus || !control->isVisible()) {
                 continue;

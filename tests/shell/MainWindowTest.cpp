@@ -9,11 +9,13 @@
 #include "YearFile.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -144,6 +146,40 @@ TEST_F(MainWindowTest, TheRightButtonPopsUpTheOptionsMenu) {
     QTest::mouseClick(main.titlePanel, Qt::RightButton, {}, QPoint(2, 2));
     EXPECT_FALSE(main.optionsMenu->isVisible());
     EXPECT_TRUE(main.reminderPanel->isVisible());
+}
+
+// The window comes to the front when painted while it is not active (just after another window
+// of the program closed), but not over a menu it opened: the repaint of the menu bar item lit as
+// the menu opens raises nothing over the menu.
+TEST_F(MainWindowTest, AMenuOpenedBeforeTheWindowIsActiveAgainStaysInFront) {
+    MainWindow& main = load();
+    main.show();
+    QCoreApplication::processEvents();
+    struct RaiseCount : QObject {
+        int raised = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            raised += event->type() == QEvent::ZOrderChange ? 1 : 0;
+            return false;
+        }
+    } count;
+    main.installEventFilter(&count);
+    const auto paintInactive = [&main] {
+        QApplication::setActiveWindow(nullptr);
+        main.repaint();
+        QCoreApplication::processEvents();
+    };
+    paintInactive();
+    EXPECT_GT(count.raised, 0) << "painted while not active, the window comes to the front";
+
+    QMenu* menu = main.menuBar()->actions().first()->menu();
+    ASSERT_NE(menu, nullptr);
+    menu->popup(main.mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(menu->isVisible());
+    count.raised = 0;
+    paintInactive();
+    EXPECT_EQ(count.raised, 0);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
 }
 
 TEST_F(MainWindowTest, TheClockShowsHoursAndMinutes) {

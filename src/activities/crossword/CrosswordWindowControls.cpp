@@ -169,6 +169,10 @@ void CrosswordWindow::buildRightColumn() {
     wrongResult = named(panel(informationPanel, 60, 404, 2700, 360), "Panel3D20");
     blankResult = named(panel(informationPanel, 60, 793, 2700, 360), "Panel3D21");
     correctResult->setForeColour(ColorNumber::palette(2));
+    // The counts are told as they show, while the focus stays in a clue list.
+    for (Panel3D* result : {correctResult, wrongResult, blankResult}) {
+        result->setLive(true);
+    }
     // The gauges stand side by side over the Information Panel's bottom caption.
     const std::array<int, 3> lefts = {465, 1215, 1920};
     const std::array<int, 3> floods = {1, 12, 13};

@@ -2,6 +2,7 @@
 // writing the word into the grid, which moves on to the next clue.
 #include "CrosswordWindow.h"
 
+#include "Announcement.h"
 #include "ColorNumber.h"
 #include "EntryCells.h"
 #include "ListBox.h"
@@ -29,6 +30,8 @@ QString withoutLeadingBlanks(const QString& text) {
 
 void CrosswordWindow::setEntryCaption(const QString& word) {
     entryBox->setText(QString(word).replace('&', "&&"));
+    // Named "Word entry", the box reads what was typed after its name.
+    entryBox->setAccessibleDescription(word);
 }
 
 QString CrosswordWindow::entryCaption() const {
@@ -90,6 +93,12 @@ void CrosswordWindow::ShowClue(int direction) {
     entryBox->setGeometry(left, box.top(), Twips::toPixels(width), box.height());
     entryBox->show();
 
+    // The clue is told with its number and length as it is selected, wherever the focus is.
+    const qsizetype letters = withoutLeadingBlanks(answer).trimmed().size();
+    Announcement::announce(*informationPanel,
+                           QString("%1: %2, %3 letters")
+                               .arg(informationPanel->shownText(), item.mid(hyphen + 2).trimmed())
+                               .arg(letters));
     (across ? AcrossListIndex : DownListIndex) = SelectedClue - 1;
     SelectedAnswer = answer;
     SelectedDirection = direction;

@@ -1,6 +1,7 @@
 // The hangman window: load, activation, exits, the panel colour, and showing the game's board.
 #include "HangmanWindow.h"
 
+#include "Announcement.h"
 #include "ColorNumber.h"
 #include "Command3D.h"
 #include "ElasticResizer.h"
@@ -171,9 +172,10 @@ void HangmanWindow::showBoard() {
     const HangmanBoard& board = game_.board;
     messagePanel->setCaption(board.message);
     messagePanel->setForeColour(ColorNumber::palette(board.messageColour));
+    // Shown before its letter changes: the letter is told after "CHECKING FOR".
+    checkedLetterPanel->setVisible(board.checkedLetterVisible);
     checkedLetterPanel->setCaption(board.checkedLetter);
     checkedLetterPanel->setForeColour(ColorNumber::palette(board.checkedLetterColour));
-    checkedLetterPanel->setVisible(board.checkedLetterVisible);
     for (std::size_t i = 0; i < letterSlots.size(); ++i) {
         letterSlots[i]->setCaption(board.slotText[i]);
         letterSlots[i]->setForeColour(ColorNumber::palette(board.slotColour[i]));
@@ -199,8 +201,12 @@ void HangmanWindow::showBoard() {
         gallows->setVisible(board.gallowsVisible);
     }
     grave->setVisible(board.graveVisible);
+    const bool bannerComing = board.bannerVisible && !winBanner->isVisible();
     winBanner->setCaption(board.bannerText);
     winBanner->setVisible(board.bannerVisible);
+    if (bannerComing) {
+        Announcement::announce(*winBanner, winBanner->shownText());
+    }
     ropeStrip->setVisible(board.ropeVisible);
     // The figure and the rope are placed in design twips, scaled as the board is.
     const QSizeF scale = resizer->factors(*figurePanel);

@@ -73,6 +73,7 @@ void HangmanWindow::buildControls() {
     messagePanel->setObjectName("SSPanel8");
     messagePanel->setFont(sizedFont(14, true));
     messagePanel->setAccessibleName("Message");
+    messagePanel->setLive(true);
     buildKeyboard();
     for (int i = 0; i < HangmanBoard::kSlots; ++i) {
         Panel3D* slot = panel(boardPanel, kSlotLefts[i], 6338, 465, 669);
@@ -139,6 +140,7 @@ void HangmanWindow::buildCounters() {
     wordsWrongCount->setObjectName("SSPanel14");
     wordsWrongCount->setAccessibleName("Words Wrong");
     for (Panel3D* count : {wordsCorrectCount, wordsWrongCount}) {
+        count->setLive(true, true);
         count->setFont(sizedFont(10, true));
         count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }
@@ -151,6 +153,7 @@ void HangmanWindow::buildKeyboard() {
     checkedLetterPanel->setObjectName("SSPanel16");
     checkedLetterPanel->setFont(sizedFont(24, true));
     checkedLetterPanel->setAccessibleName("Letter being checked");
+    checkedLetterPanel->setLive(true);
     checkedLetterPanel->hide();
     for (int i = 0; i < HangmanBoard::kLetters; ++i) {
         const QString letter(QChar('A' + i));

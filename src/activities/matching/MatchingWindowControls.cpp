@@ -118,6 +118,7 @@ void MatchingWindow::buildCommandPanel() {
     messagePanel = panel(commandPanel, 90, 81, 2895, 741);
     messagePanel->setFont(sizedFont(18, true));
     messagePanel->setAccessibleName("Message");
+    messagePanel->setLive(true);
     messagePanel->setObjectName("Panel3D2");
     playersPanel = panel(commandPanel, 90, 805, 2895, 1706);
     playersPanel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -132,6 +133,7 @@ void MatchingWindow::buildCommandPanel() {
         playerBoxes[i]->setObjectName("Panel3D3");
         scores[i] = panel(playerBoxes[i], 330, 306, 660, 209);
         scores[i]->setAccessibleName(QString("Player %1 score").arg(i + 1));
+        scores[i]->setLive(true, true);
         scores[i]->setObjectName("Panel3D9");
     }
     playerBoxes[4] = panel(playersPanel, 765, 113, 1365, 596, "Accuracy");

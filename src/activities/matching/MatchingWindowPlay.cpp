@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace {
 
 // Colour numbers of the 16-colour palette.
@@ -97,11 +99,18 @@ void MatchingWindow::ResetBoard() {
         scores[player]->setCaption({});
         playerBoxes[player]->setEnabled(player == 0);
     }
-    for (QWidget* frame :
-         {static_cast<QWidget*>(optionFrames[1]), static_cast<QWidget*>(optionFrames[2]),
-          static_cast<QWidget*>(innerColourSample), static_cast<QWidget*>(playerCountFrame),
-          static_cast<QWidget*>(startButton)}) {
-        frame->setEnabled(false);
+    const std::initializer_list<QWidget*> disabled = {
+        optionFrames[1], optionFrames[2], innerColourSample, playerCountFrame, startButton};
+    // A focused control about to be disabled hands the focus to Exit at once, where the card
+    // keys go, rather than from one disabled option to the next.
+    QWidget* focused = QApplication::focusWidget();
+    if (std::any_of(disabled.begin(), disabled.end(), [focused](QWidget* control) {
+            return focused != nullptr && (focused == control || control->isAncestorOf(focused));
+        })) {
+        exitButton->setFocus(Qt::OtherFocusReason);
+    }
+    for (QWidget* control : disabled) {
+        control->setEnabled(false);
     }
     startAction->setEnabled(false);
 }

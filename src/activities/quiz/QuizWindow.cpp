@@ -167,7 +167,10 @@ void QuizWindow::ChooseColour() {
 }
 
 bool QuizWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == exitButton && event->type() == QEvent::KeyPress) {
+    const bool answersKeys =
+        watched == exitButton || watched == questionPanel ||
+        std::find(answerPanels.begin(), answerPanels.end(), watched) != answerPanels.end();
+    if (answersKeys && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool plain =
             (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;

@@ -53,7 +53,7 @@ public:
     Panel3D* talliesPanel;                // "Wins"
     std::array<QLabel*, 3> tallyCounts{}; // X, O and Cat
     QPushButton* startButton;             // "&Start"
-    QPushButton* exitButton;              // "E&xit"; takes the keys A to D
+    QPushButton* exitButton;              // "E&xit"; takes the keys A to D, as the question does
     Panel3D* questionPanel;
     QLabel* longQuestionLabel; // over the question panel, for a question too long for it
     std::array<Panel3D*, 4> answerPanels{};
@@ -116,6 +116,9 @@ private:
     // Draws and prepares the question for the chosen cell; false when none can be asked.
     bool drawQuestion();
     void showQuestion();
+    // While a question shows, Tab reaches it after Exit and then its choices, which Enter or
+    // Space chooses; the keys A to D choose from any of them.
+    void setQuestionReachable(bool reachable);
     void setOptionsEnabled(bool enabled);
     void EnableDifficultyFrame();
 

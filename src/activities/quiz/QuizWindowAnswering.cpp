@@ -67,8 +67,9 @@ void QuizWindow::JudgeChoice(int position) {
         chosen->setBackColour(ColorNumber::palette(4));
         chosen->setForeColour(ColorNumber::palette(7));
         verdictPanel->setForeColour(ColorNumber::palette(4));
-        PassTurn();
+        // The verdict is heard before the turn it passes.
         verdictPanel->setCaption("  Incorrect!  Correct Answer is: \r" + question_.correct);
+        PassTurn();
     }
     if (topicsBetweenPlayers()) {
         AssignBoardTopics();

@@ -1,7 +1,9 @@
 // The quiz window's board: Start, topics on the cells, choosing a cell, marks, lines and tallies.
 #include "QuizWindow.h"
 
+#include "Announcement.h"
 #include "ColorNumber.h"
+#include "DisplayText.h"
 #include "Panel3D.h"
 #include "PanelColours.h"
 #include "Random.h"
@@ -38,10 +40,12 @@ std::array<QString, 9> QuizWindow::cellCaptions() const {
 
 void QuizWindow::showOnCell(int index, const QString& caption) {
     Panel3D* cell = boardCells[std::size_t(index)];
-    cell->setCaption(caption);
     const QString mark = caption == "X" || caption == "O" ? caption : QString("empty");
+    // Named before the caption changes: the caption's change tells the new name and description
+    // together.
     cell->setAccessibleName(
         QString("Row %1, column %2, %3").arg(index / 3 + 1).arg(index % 3 + 1).arg(mark));
+    cell->setCaption(caption);
 }
 
 bool QuizWindow::moveAcrossBoard(int index, int key) {
@@ -77,12 +81,17 @@ void QuizWindow::StartQuizGame() {
         answer->setCaption({});
         answer->setBackColour(systemDefaultColour());
     }
+    setQuestionReachable(false);
     questionPanel->setCaption(kNoQuestionShown);
     longQuestionLabel->hide();
     revealPanel->setCaption({});
     turnPanel->setCaption(firstTurnAfter(turnPanel->caption()));
     ColourTurnPrompt();
     AssignBoardTopics();
+    // Start hands the focus to Exit, where the answer keys go, before it is disabled.
+    if (startButton->hasFocus()) {
+        exitButton->setFocus(Qt::OtherFocusReason);
+    }
     startButton->setEnabled(false);
     startAction->setEnabled(false);
     MarkCount = 0;
@@ -198,19 +207,33 @@ void QuizWindow::showQuestion() {
         longQuestionLabel->hide();
         questionPanel->setCaption(question_.text);
     }
-    if (DifficultyMode == AnswerMode::MultipleChoice) {
+    // The question is told with its choices as it appears, and each is reached by Tab.
+    QStringList spoken{DisplayText::lines(question_.text)};
+    const bool choices = DifficultyMode == AnswerMode::MultipleChoice;
+    if (choices) {
         for (int i = 0; i < 4; ++i) {
-            answerPanels[std::size_t(i)]->setCaption(QString(QChar('A' + i)) + " - " +
-                                                     question_.dealt[std::size_t(i)]);
-            answerPanels[std::size_t(i)]->show();
+            Panel3D* answer = answerPanels[std::size_t(i)];
+            answer->setCaption(QString(QChar('A' + i)) + " - " + question_.dealt[std::size_t(i)]);
+            answer->show();
+            spoken.append(answer->shownText());
         }
-    } else {
+    }
+    Announcement::announce(*questionPanel, spoken.join('\n'));
+    if (!choices) {
         revealPanel->setCaption("(Click Here or Press D to Display Correct Answer)");
     }
+    setQuestionReachable(true);
     QuestionOpen = 1;
     QuestionAnswered = 0;
     judgedByPlayers_ = false;
     exitButton->setFocus(Qt::OtherFocusReason);
+}
+
+void QuizWindow::setQuestionReachable(bool reachable) {
+    questionPanel->setFocusPolicy(reachable ? Qt::TabFocus : Qt::NoFocus);
+    for (Panel3D* answer : answerPanels) {
+        answer->setPressable(reachable && DifficultyMode == AnswerMode::MultipleChoice);
+    }
 }
 
 void QuizWindow::setOptionsEnabled(bool enabled) {

@@ -59,10 +59,12 @@ void QuizWindow::buildControls() {
     verdictPanel->setObjectName("Panel3D5");
     verdictPanel->setFont(sizedFont(10, true));
     verdictPanel->setAccessibleName("Verdict");
+    verdictPanel->setLive(true);
     turnPanel = panel(boardPanel, 7660, 108, 1900, 1447);
     turnPanel->setObjectName("SSPanel2");
     turnPanel->setFont(sizedFont(11, true));
     turnPanel->setAccessibleName("Turn");
+    turnPanel->setLive(true);
     talliesPanel = panel(boardPanel, 7660, 1610, 1900, 1306, "Wins");
     talliesPanel->setObjectName("SSPanel3");
     talliesPanel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -95,6 +97,7 @@ void QuizWindow::buildControls() {
     revealPanel->setObjectName("Panel3D7");
     revealPanel->setFont(sizedFont(10, true));
     revealPanel->setAccessibleName("Correct answer");
+    revealPanel->setLive(true);
     revealPanel->setEnabled(false);
     const char* const judged[] = {"&Yes", "&No"};
     for (int i = 0; i < 2; ++i) {
@@ -113,13 +116,26 @@ void QuizWindow::buildControls() {
         answer->setObjectName("Panel3D4");
         answerPanels[std::size_t(i)] = answer;
     }
-    // The board follows the buttons in the Tab order: the window opens with the focus on Start,
-    // and Tab from Exit, where a question leaves the focus, leads to the board.
-    QWidget* before = exitButton;
-    for (Panel3D* cell : boardCells) {
-        setTabOrder(before, cell);
-        before = cell;
+    // The question, its choices and the board follow the buttons in the Tab order: the window
+    // opens with the focus on Start, and Tab from Exit, where a question leaves the focus, leads
+    // to the question while one shows, else to the board.
+    questionPanel->installEventFilter(this);
+    QList<QWidget*> tabbed{questionPanel};
+    for (Panel3D* answer : answerPanels) {
+        answer->installEventFilter(this);
+        tabbed.append(answer);
     }
+    for (Panel3D* cell : boardCells) {
+        tabbed.append(cell);
+    }
+    // The order is set while all of them take the focus: Qt orders only such controls.
+    setQuestionReachable(true);
+    QWidget* before = exitButton;
+    for (QWidget* next : tabbed) {
+        setTabOrder(before, next);
+        before = next;
+    }
+    setQuestionReachable(false);
 }
 
 void QuizWindow::buildBoard() {

@@ -1,6 +1,7 @@
 // Judging a quote, the one-second timer and the performance report.
 #include "QuotesWindow.h"
 
+#include "Announcement.h"
 #include "ColorNumber.h"
 #include "GridControl.h"
 #include "NumericValue.h"
@@ -75,6 +76,11 @@ void QuotesWindow::CheckEntries() {
     wrongResult->setCaption("Wrong = " + QString::number(state_.WrongCount));
     blankResult->setCaption("Blank = " + QString::number(state_.BlankCount));
     ShowResultPanels(true);
+    // Told once they show: the focus stays on the buttons or the entry boxes.
+    Announcement::announce(
+        *correctResult,
+        QStringList{correctResult->shownText(), wrongResult->shownText(), blankResult->shownText()}
+            .join('\n'));
     if (state_.EndJudging == 1) {
         state_.EndJudging = 0;
     }
@@ -101,6 +107,7 @@ void QuotesWindow::completeQuote() {
         markEntryBox(false);
     }
     selectionPanel->setCaption(QuoteRules::resultText(state_.Accuracy));
+    Announcement::announce(*selectionPanel, selectionPanel->shownText());
     modeBanner->hide();
     program_.PlayCorrectSound();
     setStartCaption("&Next");

@@ -105,13 +105,13 @@ void ScramblerWindow::buildAttemptArea() {
     firstAttemptButton = place(new Command3D(firstAttemptPanel), 90, 117, 4715, 623);
     firstAttemptButton->setObjectName("Command3D1");
     firstAttemptButton->setCaption("First Attempt");
-    firstAttemptButton->setAccessibleName("First Attempt");
+    firstAttemptButton->setFieldName("First Attempt");
     secondAttemptPanel = panel(boardPanel, 2310, 1960, 4905, 863);
     secondAttemptPanel->setObjectName("Panel3D16");
     secondAttemptButton = place(new Command3D(secondAttemptPanel), 90, 117, 4715, 623);
     secondAttemptButton->setObjectName("Command3D2");
     secondAttemptButton->setCaption("Second Attempt");
-    secondAttemptButton->setAccessibleName("Second Attempt");
+    secondAttemptButton->setFieldName("Second Attempt");
     for (Command3D* attempt : {firstAttemptButton, secondAttemptButton}) {
         attempt->setFont(sizedFont(18, true));
     }
@@ -119,10 +119,12 @@ void ScramblerWindow::buildAttemptArea() {
     helpPanel->setObjectName("Panel3D2");
     helpPanel->setFont(sizedFont(12, true));
     helpPanel->setAccessibleName("Help");
+    helpPanel->setLive(true);
     messagePanel = panel(boardPanel, 765, 3860, 8010, 969, "Information Panel");
     messagePanel->setObjectName("Panel3D3");
     messagePanel->setFont(sizedFont(14, true));
     messagePanel->setAccessibleName("Message");
+    messagePanel->setLive(true);
 }
 
 void ScramblerWindow::buildSidePanels() {
@@ -163,6 +165,7 @@ void ScramblerWindow::buildLowerBox() {
     lowerPanels[4]->setObjectName("Panel3D6");
     lowerPanels[4]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lowerPanels[4]->setAccessibleName("Turn");
+    lowerPanels[4]->setLive(true);
 
     optionFrames[1] = place(new QGroupBox("&Timer", lowerPanels[1]), 90, 114, 2445, 933);
     optionFrames[1]->setObjectName("Frame3D1");

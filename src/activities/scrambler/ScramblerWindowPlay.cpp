@@ -2,6 +2,7 @@
 // and the options that set up the game.
 #include "ScramblerWindow.h"
 
+#include "Announcement.h"
 #include "ColorNumber.h"
 #include "Command3D.h"
 #include "GuardedStretch.h"
@@ -36,6 +37,14 @@ QColor colour(int number) {
     return ColorNumber::palette(number);
 }
 
+QString spelled(const QString& word) {
+    QStringList letters;
+    for (const QChar letter : word) {
+        letters.append(letter);
+    }
+    return letters.join(' ');
+}
+
 } // namespace
 
 void ScramblerWindow::StartNextScramble() {
@@ -64,6 +73,8 @@ void ScramblerWindow::StartNextScramble() {
         helpPanel->setCaption({});
         messagePanel->setCaption({}); // the last word's verdict goes before the timer question
         scrambledWordPanel->setCaption(game_.ScrambledWord);
+        // Told letter by letter: the scrambled letters make no word to say.
+        Announcement::announce(*scrambledWordPanel, spelled(game_.ScrambledWord));
         firstAttemptPanel->setBackColour(kOpenBack);
         secondAttemptPanel->setBackColour(kClosedBack);
         firstAttemptButton->setCaption({});

@@ -138,6 +138,8 @@ private:
 
     void Form_Load();
     void EscapeKey();
+    // Shows or hides both sides' text panels, which the cost chart stands over.
+    void setSidesShown(bool shown);
     void SideButton(int n);
     void setCopyOffered(bool offered);
     bool textsOnDisplay() const;

@@ -40,6 +40,11 @@ void BirthyearWindow::LoadCostChart() {
     }
 }
 
+void BirthyearWindow::setSidesShown(bool shown) {
+    seriousPanel->setVisible(shown);
+    lighterPanel->setVisible(shown);
+}
+
 void BirthyearWindow::ToggleCostChart() {
     if (costChartButton->text().startsWith("&Five")) {
         setCopyOffered(false);
@@ -53,6 +58,9 @@ void BirthyearWindow::ToggleCostChart() {
         costChartButton->setText("&Close Cost Chart");
         costChartPanel->show();
         costChartPanel->raise();
+        // The chart is a little shorter than the texts it stands over: what would peek out
+        // below it is neither seen nor read.
+        setSidesShown(false);
         costChartAction->setVisible(false);
         closeCostChartAction->setVisible(true);
         inputButton->setEnabled(false);
@@ -67,6 +75,7 @@ void BirthyearWindow::ToggleCostChart() {
     }
     costChartButton->setText("&Five Year Cost Chart");
     costChartPanel->hide();
+    setSidesShown(true);
     costChartAction->setVisible(true);
     closeCostChartAction->setVisible(false);
     inputButton->setEnabled(true);

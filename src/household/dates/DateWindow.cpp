@@ -6,6 +6,7 @@
 #include "DatePrintout.h"
 #include "DefaultPrintFont.h"
 #include "DropDownList.h"
+#include "MonthView.h"
 #include "NumericValue.h"
 #include "PagingSelection.h"
 #include "Panel3D.h"
@@ -139,7 +140,7 @@ void DateWindow::showFields(const DateFields& fields) {
 void DateWindow::showDate(const QDate& date) {
     {
         const QSignalBlocker blocker(monthView);
-        monthView->setSelectedDate(date);
+        selectDay(*monthView, date);
     }
     weekday->setText(DateNames::weekdayName(date));
 }

@@ -5,7 +5,7 @@
 #include <QCalendarWidget>
 
 void selectOnPaging(QCalendarWidget& monthView) {
-    nameMonthArrows(monthView);
+    nameMonthParts(monthView);
     QObject::connect(&monthView, &QCalendarWidget::currentPageChanged, &monthView,
                      [&monthView](int year, int month) {
                          const QDate selected = monthView.selectedDate();
@@ -13,6 +13,6 @@ void selectOnPaging(QCalendarWidget& monthView) {
                              return; // a click on a day of the next or previous month leads
                          }
                          const int days = QDate(year, month, 1).daysInMonth();
-                         monthView.setSelectedDate(QDate(year, month, qMin(selected.day(), days)));
+                         selectDay(monthView, QDate(year, month, qMin(selected.day(), days)));
                      });
 }

@@ -67,6 +67,7 @@ void ThoughtsWindow::buildControls() {
     punchLinePanel = panel(punchLineFrame, 150, 150, 6951, 1086);
     punchLinePanel->setFont(thoughtFont);
     punchLinePanel->setAccessibleName("Punch line");
+    punchLinePanel->setLive(true);
     punchLinePanel->setObjectName("Panel3D4");
 
     startButton = button(thoughtsPanel, "&Start", 1217, 6358, 1698);

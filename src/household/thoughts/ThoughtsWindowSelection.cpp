@@ -1,6 +1,7 @@
 // Reading the thought files, the random selection without repeats and the display of a thought.
 #include "ThoughtsWindow.h"
 
+#include "Announcement.h"
 #include "ColorNumber.h"
 #include "DisplayText.h"
 #include "Panel3D.h"
@@ -104,6 +105,8 @@ void ThoughtsWindow::ShowThought() {
         DisplayText::lines(thoughts.ThoughtText.at(std::size_t(thoughts.CurrentThought))));
     thoughtLabel->resize(thoughtLabel->sizeHint());
     CenterThought();
+    // Told as it shows: the focus stays on Next or Search.
+    Announcement::announce(*thoughtLabel, thoughtLabel->text());
 }
 
 void ThoughtsWindow::CenterThought() {

@@ -3,6 +3,7 @@
 
 #include "BackupTarget.h"
 #include "DialogPlacement.h"
+#include "DialogWindow.h"
 #include "ElasticResizer.h"
 #include "FormBackground.h"
 #include "OptionsPopup.h"
@@ -44,7 +45,7 @@ BackupWindow::BackupWindow(Services& services)
     : services_(services), program_(services.program),
       activation_(this, [this] { Form_Activate(); }) {
     setObjectName("Backup1");
-    setWindowFlags(Qt::Dialog);
+    makeDialogWindow(*this);
     setCentralWidget(new QWidget(this));
     buildControls();
     buildMenus();

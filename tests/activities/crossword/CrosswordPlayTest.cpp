@@ -1,5 +1,6 @@
 #include "CrosswordWindowFixture.h"
 
+#include "AccessibilityEvents.h"
 #include "EntryCells.h"
 #include "MinimiseAndRestore.h"
 #include "NumberedCellCycle.h"
@@ -126,6 +127,8 @@ TEST_F(CrosswordPlayTest, TheEntryBoxTakesLettersUpToTheAnswersLength) {
     const int length = int(window->SelectedAnswer.size());
     type("a1 b");
     EXPECT_EQ(window->entryBox->text(), "AB"); // digits and blanks are ignored silently
+    EXPECT_EQ(spokenName(window->entryBox), "Word entry");
+    EXPECT_EQ(spokenDescription(window->entryBox), "AB");
     type(QString(length, 'c'));
     EXPECT_EQ(window->EntryLength, length);
     EXPECT_EQ(fake.sound.played, QStringList(2, FakeSound::kBeep)); // two letters too many
@@ -240,6 +243,37 @@ TEST_F(CrosswordPlayTest, ACheckCountsAndColoursRightWrongAndBlankWords) {
     type("q");
     EXPECT_EQ(window->PuzzleState, 1);
     EXPECT_FALSE(window->correctResult->isVisible());
+}
+
+// While the focus stays in a clue list or the entry box, a screen reader is told each clue as it
+// is selected, with its number and length, and the counts of a check as they show.
+TEST_F(CrosswordPlayTest, TheSelectedClueAndTheCountsOfACheckAreTold) {
+    AccessibilityEvents heard;
+    playPuzzle(kPuzzle);
+    const QStringList across = answers(1);
+    const auto clueTold = [&](const QString& number, const QString& word) {
+        const QString clue = window->clueLine->text().trimmed().chopped(1);
+        return QString("%1 - Across: %2, %3 letters").arg(number, clue).arg(word.size());
+    };
+    EXPECT_TRUE(window->clueLine->text().startsWith(" IT TAKES PICTURES:"));
+    ASSERT_FALSE(heard.announcements().isEmpty());
+    EXPECT_EQ(heard.announcements().last(), clueTold("7", across[0]));
+    heard.clear();
+    enter(across[0]);
+    const QString second = window->informationPanel->caption().section(' ', 0, 0);
+    EXPECT_EQ(heard.announcements(), QStringList{clueTold(second, across[1])});
+
+    heard.clear();
+    click(window->checkButton);
+    ASSERT_EQ(window->CorrectWords, 1);
+    // The counts, then the clue the keyboard goes on from.
+    EXPECT_EQ(heard.announcements(),
+              QStringList{"Correct = 1\nWrong = 0\nBlank = " + QString::number(window->BlankWords) +
+                          '\n' + clueTold(second, across[1])});
+    // The clue's name on the Information Panel lies under the counts: it is not read.
+    ASSERT_TRUE(window->wrongResult->isVisible());
+    EXPECT_FALSE(spokenName(window->informationPanel).contains("Across"))
+        << spokenName(window->informationPanel).toStdString();
 }
 
 // A screen reader reads the grid as a table of its rows and columns, not as flat panels: each

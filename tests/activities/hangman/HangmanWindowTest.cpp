@@ -1,4 +1,5 @@
 #include "HangmanWindow.h"
+#include "AccessibilityEvents.h"
 #include "ColorNumber.h"
 #include "Command3D.h"
 #include "FakePlatform.h"
@@ -234,6 +235,37 @@ TEST_F(HangmanWindowTest, AWordIsWonAndLostWithTheKeyboardAndTheMouse) {
     EXPECT_GE(dropStart.msecsTo(fake.clock.current), HangmanGame::kDropMs);
     EXPECT_EQ(fake.sound.played.count("Wrong.wav"), 1);
     EXPECT_EQ(fake.sound.played.count("Right.wav"), 1);
+}
+
+// The focus stays on the letters or Start: each message, the banner of a won word and the
+// changed counts are told as they show.
+TEST_F(HangmanWindowTest, TheMessagesTheBannerAndTheCountsAreTold) {
+    AccessibilityEvents heard;
+    open();
+    heard.clear();
+    startWord(1, 30); // DATA
+    EXPECT_EQ(heard.announcements(), QStringList{"Please Click a Letter or Type a Letter."});
+    // Each letter is told as it is checked, then the message, then the verdict.
+    const struct {
+        char letter;
+        QString verdict;
+    } guesses[] = {{'d', "Very Good!!! At Least One Letter Was Found!"},
+                   {'x', "SORRY!!! No Matching Letters Were Found!"}};
+    for (const auto& guess : guesses) {
+        heard.clear();
+        type(QString(guess.letter));
+        EXPECT_EQ(heard.announcements(), (QStringList{QString(QChar(guess.letter).toUpper()),
+                                                      "CHECKING FOR", guess.verdict}));
+    }
+    heard.clear();
+    type("at");
+    const QStringList told = heard.announcements();
+    for (const QString& text :
+         {QString("EXCELLENT! You have Correctly Spelled the Word!"), QString("Words Correct 1"),
+          window->winBanner->shownText() + "\nClick Next To Continue"}) {
+        EXPECT_TRUE(told.contains(text))
+            << text.toStdString() << " in " << told.join(" | ").toStdString();
+    }
 }
 
 // The figure is read by the misses it shows, of the nine that hang the figure.

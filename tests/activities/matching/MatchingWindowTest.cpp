@@ -1,4 +1,5 @@
 #include "MatchingWindow.h"
+#include "AccessibilityEvents.h"
 
 #include "FakePlatform.h"
 #include "FamilyNamesFile.h"
@@ -491,6 +492,35 @@ TEST_F(MatchingWindowTest, TheInnerPanelsTakeTheSystemFaceColourNotTheWindowsBlu
     };
     for (const auto& p : panels) {
         EXPECT_EQ(p.panel->backColour().rgb(), face.rgb()) << p.name;
+    }
+}
+
+// Start disables the options and itself: the focus goes straight to Exit, where the card keys go,
+// and a screen reader hears no focus move to a control being disabled.
+TEST_F(MatchingWindowTest, StartHandsTheFocusToExitWithoutPassingDisabledOptions) {
+    open(1);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->cardSourceOptions[1]->click();
+    for (QWidget* from :
+         std::initializer_list<QWidget*>{window->exchangeModeOptions[1], window->startButton}) {
+        SCOPED_TRACE(from->metaObject()->className());
+        if (window->startButton->isEnabled() == false) {
+            matchTheRest();
+        }
+        from->setFocus();
+        AccessibilityEvents heard;
+        fake.random.draws = {0.05};
+        if (from == window->startButton) {
+            QTest::keyClick(from, Qt::Key_Space);
+        } else {
+            window->startAction->trigger(); // the menu's Start, chosen by keys
+        }
+        ASSERT_FALSE(window->startButton->isEnabled());
+        EXPECT_EQ(QApplication::focusWidget(), window->exitButton);
+        for (const AccessibilityEvents::Event& move : heard.focusMoves()) {
+            EXPECT_EQ(move.object, window->exitButton) << move.name.toStdString();
+        }
     }
 }
 

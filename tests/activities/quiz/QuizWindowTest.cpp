@@ -1,4 +1,5 @@
 #include "QuizWindow.h"
+#include "AccessibilityEvents.h"
 #include "ColorNumber.h"
 #include "FakePlatform.h"
 #include "Panel3D.h"
@@ -193,6 +194,83 @@ TEST_F(QuizWindowTest, AGameIsPlayedFromTheKeyboardAlone) {
     keyClick(Qt::Key_Space);
     EXPECT_EQ(window->turnPanel->caption(), kTurnO);
     EXPECT_EQ(spokenDescription(first), "Row 1, column 1, empty");
+}
+
+// Under a screen reader with keys alone: the question is told with its choices as it appears,
+// Tab reaches it and each choice from Exit, Enter chooses one, and the verdict, the turn and
+// the cell's new mark are heard though the focus stays elsewhere.
+TEST_F(QuizWindowTest, TheQuestionItsChoicesAndTheVerdictAreToldAndReachedByTab) {
+    AccessibilityEvents heard;
+    open();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const auto keyClick = [](int key) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    };
+    ASSERT_EQ(QApplication::focusWidget(), window->startButton);
+    heard.clear();
+    keyClick(Qt::Key_Space);
+    EXPECT_EQ(heard.announcements(), QStringList{kTurnX});
+    // Start, disabled, has handed the focus to Exit: no focus move passes over another control.
+    ASSERT_FALSE(heard.focusMoves().isEmpty());
+    for (const AccessibilityEvents::Event& move : heard.focusMoves()) {
+        EXPECT_EQ(move.object, window->exitButton) << move.name.toStdString();
+    }
+    keyClick(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), window->boardCells[0]) << "no question to reach yet";
+    heard.clear();
+    keyClick(Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget(), window->exitButton);
+    QStringList choices;
+    for (Panel3D* answer : window->answerPanels) {
+        choices.append(answer->caption());
+    }
+    EXPECT_EQ(choices.first().left(4), "A - ");
+    EXPECT_EQ(heard.announcements(),
+              QStringList{"Topic 1 level 1 question 1?\n" + choices.join('\n')});
+
+    heard.clear();
+    QList<QWidget*> reached;
+    for (int i = 0; i < 5; ++i) {
+        keyClick(Qt::Key_Tab);
+        reached.append(QApplication::focusWidget());
+    }
+    EXPECT_EQ(reached, (QList<QWidget*>{window->questionPanel, window->answerPanels[0],
+                                        window->answerPanels[1], window->answerPanels[2],
+                                        window->answerPanels[3]}));
+    QStringList focusedNames;
+    for (const AccessibilityEvents::Event& move : heard.focusMoves()) {
+        focusedNames.append(move.name);
+    }
+    EXPECT_EQ(focusedNames, QStringList{"Topic 1 level 1 question 1?"} + choices);
+
+    // The right answer, A, chosen by Enter from D's panel after Shift+Tab.
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    }
+    ASSERT_EQ(QApplication::focusWidget(), window->answerPanels[0]);
+    heard.clear();
+    keyClick(Qt::Key_Return);
+    EXPECT_EQ(heard.announcements(), QStringList{"That is Correct!\n" + kTurnO});
+    const QList<AccessibilityEvents::Event> described =
+        heard.of(window->boardCells[0], QAccessible::DescriptionChanged);
+    ASSERT_FALSE(described.isEmpty());
+    EXPECT_EQ(described.last().name, "X");
+    EXPECT_EQ(described.last().description, "Row 1, column 1, X");
+    EXPECT_EQ(QApplication::focusWidget(), window->boardCells[0]);
+
+    // A wrong answer, typed from the question's panel, is heard before the turn it passes.
+    keyClick(Qt::Key_Down);
+    keyClick(Qt::Key_Return);
+    keyClick(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), window->questionPanel);
+    heard.clear();
+    QTest::keyClick(window->questionPanel, 'b');
+    const QStringList told = heard.announcements();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told.first().startsWith("Incorrect! Correct Answer is: "))
+        << told.first().toStdString();
+    EXPECT_TRUE(told.first().endsWith('\n' + kTurnX));
 }
 
 TEST_F(QuizWindowTest, NineMarksWithoutALineAreACatGameInBothModes) {

@@ -1,5 +1,6 @@
 #include "QuotesWindowFixture.h"
 
+#include "AccessibilityEvents.h"
 #include "GridControl.h"
 #include "OptionGroup.h"
 #include "QuoteRules.h"
@@ -57,8 +58,11 @@ TEST_F(QuotesWindowTest, ATwoPanelClickGameToPerfectAndItsReportRow) {
         clickBox(upper(box));
     }
     EXPECT_EQ(window->selectionPanel->caption(), "");
+    AccessibilityEvents heard;
     click(window->checkButton);
     EXPECT_EQ(window->selectionPanel->caption(), "Perfect!");
+    EXPECT_TRUE(heard.announcements().contains("Perfect!"))
+        << heard.announcements().join(" | ").toStdString();
     EXPECT_EQ(fake.sound.played.last(), "Right.wav");
     EXPECT_EQ(window->startButton->text(), "&Next");
     EXPECT_EQ(window->checkButton->text(), "Perf&Rp");
@@ -192,7 +196,12 @@ TEST_F(QuotesWindowTest, CancellingTheTimerQuestionStartsNothingAndTurnsTheTimer
 TEST_F(QuotesWindowTest, AnIncompleteCheckWaitsForContinue) {
     window->clickModeAction->trigger();
     start(10);
+    AccessibilityEvents heard;
     click(window->checkButton);
+    // The counts are told as they show: the focus stays on the buttons.
+    EXPECT_EQ(heard.announcements(),
+              QStringList{window->correctResult->caption() + '\n' + window->wrongResult->caption() +
+                          '\n' + window->blankResult->caption()});
     EXPECT_EQ(window->checkButton->text(), "&Cont.");
     EXPECT_EQ(window->wrongResult->caption(), "Wrong = 10");
     EXPECT_TRUE(window->correctResult->isVisible());

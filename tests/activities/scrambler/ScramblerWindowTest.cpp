@@ -1,4 +1,5 @@
 #include "ScramblerWindow.h"
+#include "AccessibilityEvents.h"
 #include "Command3D.h"
 #include "DrawnContrast.h"
 #include "FakePlatform.h"
@@ -102,6 +103,37 @@ TEST_F(ScramblerWindowTest, AWordIsPlayedWithTheKeyboardRightAtTheSecondAttempt)
     EXPECT_EQ(window->wordsUsedPanel->caption(), "Level 2\rWords Used");
     EXPECT_TRUE(window->levelButtons[1]->isChecked());
     EXPECT_EQ(window->game().CurrentWord, "DOG");
+}
+
+// The focus stays in the attempt boxes and on Start: the scrambled word, the prompt and each
+// verdict are told as they show, and an attempt box reads its name with what was typed.
+TEST_F(ScramblerWindowTest, TheWordThePromptAndTheVerdictsAreToldAndTheBoxesNamed) {
+    AccessibilityEvents heard;
+    open();
+    heard.clear();
+    QTest::mouseClick(window->startButton, Qt::LeftButton);
+    const QString scrambled = window->scrambledWordPanel->caption();
+    EXPECT_EQ(heard.announcements(),
+              QStringList{QString(scrambled).split("", Qt::SkipEmptyParts).join(' ') +
+                          "\nPlease Type First Attempt"});
+    ASSERT_FALSE(heard.focusMoves().isEmpty());
+    EXPECT_EQ(heard.focusMoves().last().object, window->firstAttemptButton);
+    EXPECT_EQ(heard.focusMoves().last().name, "First Attempt");
+    type("cta");
+    EXPECT_EQ(spokenName(window->firstAttemptButton), "First Attempt");
+    EXPECT_EQ(spokenDescription(window->firstAttemptButton), "CTA");
+    EXPECT_EQ(
+        heard.of(window->firstAttemptButton, QAccessible::DescriptionChanged).last().description,
+        "CTA");
+
+    heard.clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(heard.announcements(), QStringList{"Incorrect - Please Type Second Attempt"});
+    EXPECT_EQ(heard.focusMoves().last().name, "Second Attempt");
+    heard.clear();
+    type("cat");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(heard.announcements(), QStringList{"Very Good - That is CORRECT!"});
 }
 
 TEST_F(ScramblerWindowTest, TwoPlayersTakeTurnsWhenOneMissesTwice) {

@@ -1,5 +1,6 @@
 #include "DateWindowFixture.h"
 
+#include "AccessibilityEvents.h"
 #include "DateNames.h"
 #include "DatePrintout.h"
 #include "PanelColours.h"
@@ -206,6 +207,33 @@ TEST_F(DateWindowTest, TheListsReadWhatTheBoxesShowAndStepFromIt) {
     EXPECT_EQ(QApplication::focusWidget(), window->dayBox);
     QTest::keyClick(window->dayBox, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), window->yearBox);
+}
+
+// A date stepped or typed in a box shows in the month view, but the focus, and with it a screen
+// reader, stays in the box: every focus event goes to the box, none to a day of the month.
+TEST_F(DateWindowTest, SteppingOrTypingADateTellsNoFocusMoveToTheMonthView) {
+    window->monthView->setSelectedDate(QDate(2026, 12, 11));
+    AccessibilityEvents heard;
+    window->monthBox->setFocus();
+    settle();
+    QTest::keyClick(window->monthBox, Qt::Key_Up);
+    typeYear("2030");
+    settle();
+    EXPECT_EQ(window->chosenDate(), QDate(2030, 11, 11));
+    ASSERT_FALSE(heard.focusMoves().isEmpty());
+    for (const AccessibilityEvents::Event& move : heard.focusMoves()) {
+        EXPECT_TRUE(move.object == window->monthBox || move.object == window->yearBox)
+            << (move.object != nullptr ? move.object->metaObject()->className() : "none") << " "
+            << move.name.toStdString();
+    }
+    // The day table itself still tells its moves while it has the focus.
+    auto* days = window->monthView->findChild<QAbstractItemView*>("qt_calendar_calendarview");
+    days->setFocus();
+    heard.clear();
+    QTest::keyClick(days, Qt::Key_Right);
+    ASSERT_FALSE(heard.focusMoves().isEmpty());
+    EXPECT_EQ(heard.focusMoves().last().object, days);
+    EXPECT_EQ(heard.focusMoves().last().name, "12");
 }
 
 // F4 in a box opens its list at the value shown; a choice there is the list's choice.

@@ -1,5 +1,6 @@
 #include "ThoughtsWindowFixture.h"
 
+#include "AccessibilityEvents.h"
 #include "ColorNumber.h"
 #include "CrosswordWindow.h"
 #include "MainWindow.h"
@@ -115,6 +116,25 @@ TEST_F(ThoughtsWindowTest, TheHumorousWindowAlternatesThoughtAndPunchLine) {
     // The message stands over an empty display.
     window->AllThoughtsShownMessage();
     EXPECT_EQ(window->thoughtLabel->text(), "");
+}
+
+// Start, Next and The Rest of the Story keep the focus on a button: what shows is told.
+TEST_F(ThoughtsWindowTest, EachThoughtAndPunchLineIsToldAsItShows) {
+    AccessibilityEvents heard;
+    writeFile("Thought1.Fil", kThreeGeneral);
+    open(0);
+    fake.random.draws = {0.5, 0.9};
+    click(window->startButton);
+    click(window->startButton);
+    EXPECT_EQ(heard.announcements(), (QStringList{"Two\nlines", "Three"}));
+
+    heard.clear();
+    writeFile("Thought2.Fil", kThreeHumorous);
+    open(1);
+    fake.random.draws = {0.1};
+    click(window->startButton);
+    click(window->searchButton);
+    EXPECT_EQ(heard.announcements(), (QStringList{"Q1", "A1"}));
 }
 
 TEST_F(ThoughtsWindowTest, AThoughtFileThatCannotServeReturnsToTheMainWindow) {

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QAccessible>
+#include <QList>
+#include <QPointer>
+#include <QStringList>
+
+// What a screen reader listening to the program is told: every accessibility event sent while
+// this lives, each with what its object read at that moment. Accessibility is switched on for
+// it, as a running screen reader switches it on, and off again after; one lives at a time.
+class AccessibilityEvents {
+public:
+    struct Event {
+        QAccessible::Event type;
+        QPointer<QObject> object;
+        int child; // the child the event is about (a table's cell), -1 for the object itself
+        QAccessible::Role role;
+        QString name;
+        QString description;
+        // A table's change: its kind and the cells it covers.
+        int modelChange = -1; // a QAccessibleTableModelChangeEvent::ModelChangeType
+        int firstRow = -1;
+        int firstColumn = -1;
+        int lastRow = -1;
+        int lastColumn = -1;
+    };
+
+    AccessibilityEvents();
+    ~AccessibilityEvents();
+    AccessibilityEvents(const AccessibilityEvents&) = delete;
+    AccessibilityEvents& operator=(const AccessibilityEvents&) = delete;
+
+    // The events since the start or the last clear, oldest first.
+    const QList<Event>& all() const { return events_; }
+    QList<Event> of(const QObject* object, QAccessible::Event type) const;
+    // Forgets the events so far, the notifications still to be told included.
+    void clear();
+    // The notifications a screen reader speaks, as told since the last clear; the ones the
+    // handler that ran last told are told once the events posted meanwhile are handled.
+    QStringList announcements();
+    // The objects a focus event was sent for, with the child it named.
+    QList<Event> focusMoves() const { return ofType(QAccessible::Focus); }
+
+private:
+    static void record(QAccessibleEvent* event);
+    QList<Event> ofType(QAccessible::Event type) const;
+
+    QList<Event> events_;
+    QAccessible::UpdateHandler previous_;
+};
