@@ -1,3 +1,4 @@
+#include "ProgramFolder.h"
 #include "SingleInstance.h"
 
 #include "FullDisk.h"
@@ -45,9 +46,25 @@ protected:
         environment.insert("XDG_DATA_HOME", home.filePath("data"));
         environment.insert("XDG_RUNTIME_DIR", home.path());
         program->setProcessEnvironment(environment);
-        program->start(KORVANE_PROGRAM, {});
+        program->start(user ? reachableProgram() : QString(KORVANE_PROGRAM), {});
         EXPECT_TRUE(program->waitForStarted());
         return program;
+    }
+
+    // The built program where any user can start it, wherever the build lies (a clone in a home
+    // folder only its owner can enter): a copy laid out as an installed program, with its shipped
+    // files beside it.
+    QString reachableProgram() const {
+        if (!installed_) {
+            installed_ = std::make_unique<QTemporaryDir>();
+            const QString bin = installed_->filePath("bin");
+            EXPECT_TRUE(QFile::setPermissions(installed_->path(), kReachable));
+            EXPECT_TRUE(QDir().mkpath(bin));
+            EXPECT_TRUE(QFile::copy(KORVANE_PROGRAM, bin + "/korvane"));
+            EXPECT_TRUE(ProgramFolder(installed_->filePath("share/korvane"))
+                            .install(KORVANE_SHIPPED_DATA_DIR));
+        }
+        return installed_->filePath("bin/korvane");
     }
 
     // Until the program's main window has loaded: its reminder check has made this year's
@@ -118,7 +135,12 @@ protected:
 
     static constexpr int kLongest = 60'000; // a loaded machine and a sanitized build
 
+    static constexpr QFile::Permissions kReachable =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+        QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+
     QTemporaryDir home;
+    mutable std::unique_ptr<QTemporaryDir> installed_;
 };
 
 TEST_F(ProgramStarts, ASecondStartOnTheSameFolderEndsWithoutTouchingAFile) {
@@ -238,6 +260,42 @@ TEST_F(ProgramStarts, AnotherUsersProgramHoldsASharedFolderAndAReadOnlyFolderIsT
     EXPECT_EQ(readOnly->state(), QProcess::Running);
     readOnly->kill();
     readOnly->waitForFinished();
+}
+
+// In a shared folder where only a file's owner may delete it, another login's stale lock cannot
+// be made way for: the start says so, leaving every file as it was, rather than run beside the
+// other logins that find the same lock. The lock's owner takes it over and keeps them out.
+TEST_F(ProgramStarts, AnotherLoginsStaleLockInAStickySharedFolderRefusesTheStartSayingWhy) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "starting the program as another user needs root";
+    }
+    constexpr uid_t kNobody = 65534;
+    ASSERT_TRUE(QFile::setPermissions(home.path(), kReachable));
+    const std::unique_ptr<QProcess> killed = start();
+    ASSERT_TRUE(loaded(*killed));
+    killedAfterLoading(*killed);
+    ASSERT_EQ(::chmod(QFile::encodeName(folder()), 01777), 0);
+    const auto before = snapshot();
+
+    // The box's OK ends the start.
+    const std::unique_ptr<QProcess> theirs = start(kNobody);
+    says(*theirs, "Korvane cannot make sure that no other Korvane uses its folder " + folder() +
+                      ": Korvane.lock in it was left by the Korvane of root, which is no longer "
+                      "running, and only root can delete it.\nAsk root to start Korvane on this "
+                      "folder, which takes the lock over, or to delete Korvane.lock; then start "
+                      "Korvane again.");
+    EXPECT_EQ(snapshot(), before);
+    theirs->kill();
+    theirs->waitForFinished();
+
+    const std::unique_ptr<QProcess> owners = start();
+    ASSERT_TRUE(loaded(*owners));
+    const std::unique_ptr<QProcess> theirsAgain = start(kNobody);
+    says(*theirsAgain, "Korvane is already running with the folder " + folder());
+    theirsAgain->kill();
+    theirsAgain->waitForFinished();
+    owners->kill();
+    owners->waitForFinished();
 }
 
 } // namespace
