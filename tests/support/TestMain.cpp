@@ -1,3 +1,5 @@
+#include "AccessibilityEvents.h"
+
 #include <QApplication>
 #include <QStandardPaths>
 
@@ -7,6 +9,7 @@ int main(int argc, char** argv) {
     // Before the first QSettings: no test may touch the user's settings.
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
+    AccessibilityEvents::activateFromStartIfAsked();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -7,6 +7,7 @@
 
 struct JudgedWord;
 class FocusMoves;
+class GuardedStretch;
 class ListBox;
 class Panel3D;
 class QGroupBox;
@@ -209,4 +210,7 @@ private:
     void openWordHelpOption();
 
     bool gridLaidOut_ = false;
+    // A check runs as a whole: its pauses and repaints let nothing typed or clicked act, and the
+    // window closes only after it.
+    GuardedStretch* checkStretch_ = nullptr;
 };

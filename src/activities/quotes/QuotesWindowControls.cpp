@@ -133,6 +133,17 @@ void QuotesWindow::buildPanels() {
         upperBoxes.at(std::size_t(i))->hide();
         lowerBoxes.at(std::size_t(i))->hide();
     }
+    // Tab goes through the upper panel's boxes, then the lower panel's, each in reading order.
+    QWidget* previous = upperBoxes[0];
+    for (const auto* boxes : {&upperBoxes, &lowerBoxes}) {
+        for (int i = 0; i < QuoteState::kBoxes; ++i) {
+            WordBox* box = boxes->at(std::size_t(i));
+            if (box != previous) {
+                setTabOrder(previous, box);
+                previous = box;
+            }
+        }
+    }
     for (WordBox* directions : {upperBoxes[66], lowerBoxes[66]}) {
         directions->setFrameStyle(QFrame::NoFrame);
         directions->setAutoFillBackground(false);
@@ -510,6 +521,7 @@ void QuotesWindow::connectHandlers() {
     for (WordBox* box : upperBoxes) {
         connect(box, &WordBox::clicked, this, &QuotesWindow::ClickUpperBox);
         connect(box, &WordBox::pressed, this, &QuotesWindow::PressUpperBox);
+        connect(box, &WordBox::keyed, this, &QuotesWindow::KeyUpperBox);
         connect(box, &WordBox::moved, this,
                 [this](int, bool held) { UpperButtonHeld = held ? 1 : 0; });
         drag_->addTarget(box, [this, box](QWidget*) { DropOnUpperBox(box->index()); });
@@ -517,6 +529,7 @@ void QuotesWindow::connectHandlers() {
     for (WordBox* box : lowerBoxes) {
         connect(box, &WordBox::clicked, this, &QuotesWindow::ClickLowerBox);
         connect(box, &WordBox::pressed, this, &QuotesWindow::PressLowerBox);
+        connect(box, &WordBox::keyed, this, &QuotesWindow::KeyLowerBox);
         drag_->addTarget(box, [this](QWidget*) {
             ClearLowerDragHighlight();
             DragSource = 0;

@@ -13,6 +13,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSet>
+#include <QTest>
+#include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <algorithm>
 
@@ -240,6 +243,45 @@ TEST_F(CrosswordPlayTest, ACheckCountsAndColoursRightWrongAndBlankWords) {
     type("q");
     EXPECT_EQ(window->PuzzleState, 1);
     EXPECT_FALSE(window->correctResult->isVisible());
+}
+
+// The check pauses with its gauges and counts on screen. Meanwhile the program goes on handling
+// events (what is asked of the window then is answered then), a key typed is dropped rather than
+// hiding the counts once the pause is over, and the close box closes the window only once the
+// check is over.
+TEST_F(CrosswordPlayTest, WhileACheckPausesTheWindowAnswersDropsKeysAndPutsOffItsClosing) {
+    playPuzzle(kPuzzle);
+    QString wrong = answers(1)[0];
+    wrong[0] = wrong[0] == 'Z' ? 'Y' : 'Z';
+    enter(wrong);
+    QString statusMeanwhile;
+    QTimer::singleShot(0, window.get(), [&] {
+        statusMeanwhile = window->statusPanels->panelText(1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q);
+    });
+    // Pressed from code: a simulated mouse click would run the timer before the check.
+    window->checkButton->click();
+    settle();
+    EXPECT_EQ(statusMeanwhile, "Checking Puzzle");
+    EXPECT_EQ(window->WrongWords, 1);
+    EXPECT_EQ(window->PuzzleState, 9);
+    EXPECT_TRUE(window->wrongResult->isVisible());
+
+    bool openAfterCloseBox = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        QCloseEvent close;
+        QSpontaneKeyEvent::setSpontaneous(&close);
+        QCoreApplication::sendEvent(window->windowHandle(), &close);
+        openAfterCloseBox = window->isVisible();
+    });
+    fake.sound.played.clear();
+    window->checkButton->click();
+    EXPECT_TRUE(openAfterCloseBox);
+    // The check went on to its end, sound and counts, before the window closed.
+    EXPECT_EQ(fake.sound.played, QStringList{"Wrong.wav"});
+    EXPECT_EQ(window->wrongResult->caption(), "Wrong = 1");
+    settle();
+    EXPECT_FALSE(window->isVisible());
 }
 
 // A screen reader reads the grid as a table of its rows and columns, not as flat panels: each
