@@ -3,6 +3,8 @@
 #include "ActivityWindow.h"
 #include "CrosswordVariables.h"
 
+#include <QColor>
+
 #include <array>
 
 struct JudgedWord;
@@ -77,7 +79,8 @@ public:
     void SetClueTabStops();
     void SetMainTabStops();
 
-    // A cell's colour and its letter's: a checked word's verdict shows in them.
+    // A cell's colour and its letter's: a checked word's verdict shows in them. The letter is
+    // drawn in the nearest shade of its colour that stands out from the cell.
     QColor cellColour(int cell) const;
     QColor letterColour(int cell) const;
 
@@ -183,6 +186,7 @@ private:
     // Cells: the panel's colour is the cell's colour, the label being transparent.
     void paintCell(int cell, const QColor& colour);
     void setLetterColour(int cell, const QColor& colour);
+    void showLetter(int cell); // in its colour's shade readable on the cell's colour
     void ClearCells();
     void NumberCells();
 
@@ -209,4 +213,5 @@ private:
     void openWordHelpOption();
 
     bool gridLaidOut_ = false;
+    std::array<QColor, kCells> letterColours_{}; // as set, before the shade that reads
 };

@@ -3,7 +3,8 @@
 #include <QLabel>
 
 // A word box of the quotes window: a label with centred text, a background and a text colour
-// given as palette codes, and a tag. A left press and a left click (press and release over the
+// given as palette codes (the text drawn in the nearest shade of its colour that reads on the
+// box's colour), and a tag. A left press and a left click (press and release over the
 // box) are reported with the box's index; a right press too, so that a drag can begin with it.
 class WordBox : public QLabel {
     Q_OBJECT
@@ -44,6 +45,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void showColours();
+
     int index_;
     int backCode_ = 15;
     int foreCode_ = 0;
