@@ -145,7 +145,6 @@ private:
         }
         const qsizetype leastCount = pieces_.empty() ? 0 : fewest.back() + 1;
         lacking_ = linesWritten_ > leastCount ? linesWritten_ - leastCount : qsizetype(0);
-        const qsizetype lacking = lacking_;
         qsizetype room = lead_.most;
         line_.resize(pieces_.size());
         hidden_.resize(pieces_.size());
@@ -153,11 +152,11 @@ private:
             if (index > 0) {
                 room += gaps_[index - 1].most - gaps_[index - 1].fewest;
             }
-            hidden_[index] = std::min(lacking, room);
+            hidden_[index] = std::min(lacking_, room);
             line_[index] = fewest[index] + hidden_[index];
         }
         room += trail_.most;
-        read_.count = leastCount + std::min(lacking, room);
+        read_.count = leastCount + std::min(lacking_, room);
     }
 
     void collectFields() {

@@ -156,10 +156,13 @@ bool FolderLock::takeOthers(Take& taken) {
     }
     const int opened = ::open(path_.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (opened < 0) {
-        taken = refuse(
-            "Korvane.lock in it belongs to " + loginOf(there.st_uid) +
-                " and cannot be read, so whether their Korvane runs cannot be told",
-            "Ask its owner to delete it once their Korvane has ended, then start Korvane again.");
+        const QString owner = loginOf(there.st_uid);
+        taken = refuse("Korvane.lock in it belongs to " + owner +
+                           " and cannot be read, so Korvane cannot tell whether the Korvane of " +
+                           owner + " is running",
+                       "Ask " + owner +
+                           " to delete Korvane.lock if their Korvane has ended, then start "
+                           "Korvane again.");
         return true;
     }
     // A lock for reading keeps any program from taking the file while it is judged and removed.

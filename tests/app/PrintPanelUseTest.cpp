@@ -203,10 +203,11 @@ TEST_P(PrintPanelInUse, TheFocusGoesIntoThePanelAndBackWhereItWas) {
 TEST_P(PrintPanelInUse, APictureBackgroundKeepsShowing) {
     ASSERT_EQ(settingsFile(fake.folder, SettingsFile::HINV3).writeVariant(3, QString("WP3")),
               RecordFile::WriteResult::Written);
-    withPanelOpen([](QWidget& window, PrintPreviewPanel&) {
+    withPanelOpen([](QWidget& window, PrintPreviewPanel& panel) {
         const QLabel* picture = static_cast<ActivityWindow&>(window).backgroundPicture;
         EXPECT_TRUE(picture->isVisible());
         EXPECT_FALSE(picture->pixmap().isNull());
+        EXPECT_EQ(reachedPastPanel(panel).join('\n').toStdString(), "");
     });
 }
 

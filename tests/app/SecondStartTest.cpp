@@ -266,6 +266,18 @@ TEST_F(ProgramStarts, AnotherLoginsStaleLockInAStickySharedFolderRefusesTheStart
     ASSERT_EQ(::chmod(QFile::encodeName(folder()), 01777), 0);
     const auto before = snapshot();
 
+    // A lock that cannot even be read tells nothing of its owner's program.
+    const QByteArray lock = QFile::encodeName(inFolder(SingleInstance::kLockFile));
+    ASSERT_EQ(::chmod(lock, 0600), 0);
+    const std::unique_ptr<QProcess> unread = start(kNobody);
+    says(*unread, "Korvane cannot make sure that no other Korvane uses its folder " + folder() +
+                      ": Korvane.lock in it belongs to root and cannot be read, so Korvane cannot "
+                      "tell whether the Korvane of root is running.\nAsk root to delete "
+                      "Korvane.lock if their Korvane has ended, then start Korvane again.");
+    unread->kill();
+    unread->waitForFinished();
+    ASSERT_EQ(::chmod(lock, 0644), 0);
+
     // The box's OK ends the start.
     const std::unique_ptr<QProcess> theirs = start(kNobody);
     says(*theirs, "Korvane cannot make sure that no other Korvane uses its folder " + folder() +

@@ -148,7 +148,7 @@ TEST(ToDoGridDamage, EveryReadableFieldIsInItsOwnCellOrItsRowIsNamed) {
     for (int made = 0; made < 30; ++made) {
         files.push_back(makeGrid(random, made % 3));
     }
-    for (int test = 0; test < 2'000; ++test) {
+    for (int test = 0; test < 3'000; ++test) {
         const GridFile& file = files[std::size_t(test) % files.size()];
         DamagedBytes damaged{file.bytes, std::vector<qsizetype>(std::size_t(file.bytes.size()))};
         std::iota(damaged.origin.begin(), damaged.origin.end(), 0);

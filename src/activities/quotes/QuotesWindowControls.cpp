@@ -10,6 +10,7 @@
 #include "PanelColours.h"
 #include "QuoteRules.h"
 #include "SideToolbarPictures.h"
+#include "TextContrast.h"
 #include "Twips.h"
 #include "WordBox.h"
 #include "WordEntryRules.h"
@@ -110,8 +111,23 @@ void QuotesWindow::buildControls() {
     secondTimer->setObjectName("Timer1");
 
     colours_ = std::make_unique<PanelColours>(services_, "Save changes made to Panel Colors?");
-    upperColour_ = colours_->add({"Panel Color", {}, SettingsFile::GColor1, 47, 0x8000});
-    lowerColour_ = colours_->add({"Panel Color", {}, SettingsFile::GColor1, 48, 0x808000});
+    // Green and dark cyan for records that hold no colour. The author line and the directions
+    // over a panel are black where black reads on it, else white.
+    const auto panelColour = [this](Panel3D* panel, QLabel* author, WordBox* directions, int record,
+                                    qint64 defaultColour) {
+        return colours_->add({.title = "Panel Color",
+                              .panels = {panel},
+                              .file = SettingsFile::GColor1,
+                              .record = record,
+                              .defaultColour = defaultColour,
+                              .applied = [author, directions](const QColor& colour) {
+                                  for (QLabel* text : {author, static_cast<QLabel*>(directions)}) {
+                                      TextContrast::showReadable(*text, Qt::black, colour);
+                                  }
+                              }});
+    };
+    upperColour_ = panelColour(upperPanel, upperAuthor, upperBoxes[66], 47, 0x8000);
+    lowerColour_ = panelColour(lowerPanel, lowerAuthor, lowerBoxes[66], 48, 0x808000);
 }
 
 void QuotesWindow::buildPanels() {
@@ -478,15 +494,12 @@ void QuotesWindow::connectHandlers() {
     connect(secondTimer, &QTimer::timeout, this, &QuotesWindow::CountOneSecond);
     connect(upperPanelColourAction, &QAction::triggered, this, [this] {
         colours_->ChooseColour(upperColour_);
-        upperPanel->setBackColour(colours_->colour(upperColour_));
         if (panelMode_ == QuoteRules::WordEntry) {
             focusFirstKey();
         }
     });
-    connect(lowerPanelColourAction, &QAction::triggered, this, [this] {
-        colours_->ChooseColour(lowerColour_);
-        lowerPanel->setBackColour(colours_->colour(lowerColour_));
-    });
+    connect(lowerPanelColourAction, &QAction::triggered, this,
+            [this] { colours_->ChooseColour(lowerColour_); });
     connect(timerAction, &QAction::triggered, this, [this](bool checked) {
         // The item has already toggled its mark; the option decides it again.
         timerOptions->select(checked ? 1 : 0);

@@ -2,6 +2,7 @@
 
 #include "AccessibleInterfaceFactory.h"
 #include "ColorNumber.h"
+#include "TextContrast.h"
 #include "WindowKeys.h"
 
 #include <QAccessibleWidget>
@@ -44,8 +45,7 @@ WordBox::WordBox(int index, QWidget* parent) : QLabel(parent), index_(index) {
     setAutoFillBackground(true);
     setFont(boxFont());
     setFrameStyle(QFrame::Box | QFrame::Plain);
-    setBackCode(backCode_);
-    setForeCode(foreCode_);
+    showColours();
     setMouseTracking(true);
     installAccessibleInterface<WordBox, WordBoxAccessible>();
     WindowKeys::leaveEnterTo(*this);
@@ -66,9 +66,7 @@ void WordBox::setBackCode(int code) {
         setCurrent(false);
     }
     backCode_ = code;
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, ColorNumber::palette(code));
-    setPalette(colours);
+    showColours();
 }
 
 void WordBox::setCurrent(bool current) {
@@ -90,8 +88,16 @@ void WordBox::setCurrent(bool current) {
 
 void WordBox::setForeCode(int code) {
     foreCode_ = code;
+    showColours();
+}
+
+void WordBox::showColours() {
+    const QColor back = ColorNumber::palette(backCode_);
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, ColorNumber::palette(code));
+    colours.setColor(QPalette::Window, back);
+    // A word marked light red on white would stand out too little: the nearest shade that reads.
+    colours.setColor(QPalette::WindowText,
+                     TextContrast::readable(ColorNumber::palette(foreCode_), back));
     setPalette(colours);
 }
 

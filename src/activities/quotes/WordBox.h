@@ -3,7 +3,8 @@
 #include <QLabel>
 
 // A word box of the quotes window: a label with centred text, a background and a text colour
-// given as palette codes, and a tag. A left press and a left click (press and release over the
+// given as palette codes (the text drawn in the nearest shade of its colour that reads on the
+// box's colour), and a tag. A left press and a left click (press and release over the
 // box) are reported with the box's index; a right press too, so that a drag can begin with it.
 // While the boxes are played from the keyboard (setKeyboardPlay), a box takes the focus by Tab
 // or the arrow keys, which go to the previous or next showing box of its panel, and Enter or
@@ -56,6 +57,7 @@ protected:
 private:
     // The showing box of the same panel step places before or after this one, if any.
     WordBox* neighbour(int step) const;
+    void showColours();
 
     int index_;
     int backCode_ = 15;

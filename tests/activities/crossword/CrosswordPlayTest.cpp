@@ -7,6 +7,7 @@
 #include "PuzzleCheck.h"
 #include "ScreenReader.h"
 #include "StatusBar.h"
+#include "TextContrast.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -231,6 +232,17 @@ TEST_F(CrosswordPlayTest, ACheckCountsAndColoursRightWrongAndBlankWords) {
     }
     for (int cell : cellsOf(1, 2)) {
         EXPECT_EQ(letterColour(cell), palette(12)) << cell;
+        // Drawn in a deeper red, which reads on the white cell.
+        EXPECT_EQ(drawnLetterColour(cell).hue(), 0) << cell;
+        EXPECT_EQ(drawnLetterColour(cell).green(), 0) << cell;
+    }
+    // Every letter, of whatever verdict, reads on its cell.
+    for (int cell = 0; cell < CrosswordWindow::kCells; ++cell) {
+        if (!letter(cell).isEmpty()) {
+            EXPECT_GE(TextContrast::ratio(drawnLetterColour(cell), cellColour(cell)),
+                      TextContrast::kReadable)
+                << cell;
+        }
     }
     // An empty cell of a blank word; the selected (third) clue is highlighted again.
     const int emptyCell = cellsOf(2, 1).front();
