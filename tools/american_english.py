@@ -34,17 +34,20 @@ _PROPER_NAMES = (
     "National Theatre", "Tyre",
 )
 # Phrases that give a word the sense only British English gives it: Americans take a vacation,
-# not a holiday trip, eat fish with fries, not chips, and oatmeal, not porridge oats.
+# not a holiday trip, eat fish with fries, not chips, and oatmeal, not porridge oats. Americans
+# do not sound the h of "herb", so it is "an herb".
 _PHRASES = re.compile(
     r"\b(?:holiday (?:trip|break|abroad)|on holiday|(?:summer|school|bank) holidays?|"
-    r"with chips|fish and chips|porridge (?:grain|oats)|breakfast porridge)\b",
+    r"with chips|fish and chips|porridge (?:grain|oats)|breakfast porridge|a herb)\b",
     re.IGNORECASE)
 # Words whose British sense differs from the American one, with the words of a definition that
 # give them that sense. A cinema is a movie theater in Britain, the art of film in America; a
-# holiday is time off in Britain, a day of celebration in America.
+# holiday is time off in Britain, a day of celebration in America; a tin is a can of food in
+# Britain, the metal (or a cookie tin) in America.
 _SENSES = {
     "cinema": ("a movie theater", re.compile(r"\b(?:house|theaters?|building|hall)\b", re.I)),
     "holiday": ("time off", re.compile(r"\b(?:break|trip|time off|away|vacation)\b", re.I)),
+    "tin": ("a can", re.compile(r"\b(?:a|metal|food|soup) cans?\b", re.I)),
 }
 _WORD = re.compile(r"[A-Za-z]+")
 

@@ -1,5 +1,6 @@
 #include "BenchSupport.h"
 
+#include "PrintFont.h"
 #include "PrintPreviewPanel.h"
 #include "Toolbar.h"
 #include "YearFile.h"
@@ -7,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QRawFont>
 #include <QTimer>
 
 #include <algorithm>
@@ -21,6 +23,13 @@ namespace bench {
 
 double msSince(const QElapsedTimer& clock) {
     return clock.nsecsElapsed() / 1e6;
+}
+
+QString faceOf(const PrintFont& font) {
+    const QRawFont face = QRawFont::fromFont(referenceFont(font));
+    // OpenType faces of PostScript outlines keep them in a "CFF " (or "CFF2") table.
+    const bool cff = !face.fontTable("CFF ").isEmpty() || !face.fontTable("CFF2").isEmpty();
+    return face.familyName() + (cff ? ", CFF outlines" : ", TrueType outlines");
 }
 
 double median(std::vector<double> values) {

@@ -18,11 +18,16 @@
 
 class PrintPreviewPanel;
 class QWidget;
+struct PrintFont;
 
 namespace bench {
 
 double msSince(const QElapsedTimer& clock);
 double median(std::vector<double> values);
+
+// The face a print font is measured and drawn in, and the kind of its outlines ("DejaVu Serif,
+// TrueType outlines"): the system's font matching picks it.
+QString faceOf(const PrintFont& font);
 
 // A program folder of its own, removed at the end, under the real platform.
 class Program {

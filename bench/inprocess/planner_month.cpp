@@ -24,6 +24,7 @@ struct Timings {
     double previewBuiltMs = -1;
     int rows = 0;
     int pages = 0;
+    QString face;
 };
 
 // Times the month view and its preview.
@@ -40,6 +41,7 @@ Timings measure(PlannerWindow& planner) {
     planner.printMonthButton->click(); // returns once the printout is built
     timings.previewBuiltMs = bench::msSince(step);
     timings.pages = planner.printPreview->preview->layout().pageCount();
+    timings.face = bench::faceOf(planner.printPreview->preview->layout().font());
     planner.printPreview->commandButtons[2]->click();
     return timings;
 }
@@ -70,6 +72,7 @@ int main(int argc, char** argv) {
         shown.push_back(last.monthShownMs);
         built.push_back(last.previewBuiltMs);
     }
+    std::printf("print font: %s\n", qPrintable(last.face));
     std::printf("planner month of %d rows (median of %d): shown %.1f ms after the click (budget "
                 "100), preview built %.1f ms (budget 500)\n",
                 last.rows, kOpenings, bench::median(shown), bench::median(built));

@@ -50,6 +50,10 @@ int main(int argc, char** argv) {
             bench::previewUntilPainted(*panel, [&window] { window.printAction->trigger(); }));
         std::printf("preview %d: %.1f ms, %d pages\n", run, previewed.back(),
                     panel->preview->layout().pageCount());
+        if (run == 1) {
+            std::printf("print font: %s\n",
+                        qPrintable(bench::faceOf(panel->preview->layout().font())));
+        }
         panel->commandButtons[2]->click();
     }
 

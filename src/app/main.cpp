@@ -51,11 +51,15 @@ int main(int argc, char** argv) {
                           << "and was brought to the front.";
         return 0;
     }
-    if (start == SingleInstance::Start::OtherRunning) {
-        const QString message = SingleInstance::runningMessage(folder);
+    if (start == SingleInstance::Start::OtherRunning || start == SingleInstance::Start::Refused) {
+        const bool refused = start == SingleInstance::Start::Refused;
+        const QString message =
+            refused ? instance.refusal() : SingleInstance::runningMessage(folder);
         qCritical().noquote() << message;
-        QtDialogs().message({message, "Korvane", Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok});
-        return 0;
+        QtDialogs().message({message, "Korvane",
+                             refused ? Dialogs::Icon::Critical : Dialogs::Icon::Exclamation,
+                             Dialogs::Buttons::Ok});
+        return refused ? 1 : 0;
     }
     // The pictures stored with the windows live in the shell library's resources.
     Q_INIT_RESOURCE(shell);

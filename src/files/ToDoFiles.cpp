@@ -1,6 +1,7 @@
 #include "ToDoFiles.h"
 
 #include "Cp1252.h"
+#include "FieldLines.h"
 #include "StorableText.h"
 
 #include <QFile>
@@ -14,102 +15,51 @@ namespace ToDoFiles {
 
 namespace {
 
-// Each line a file writes takes at least four bytes: two double quotes, CR and LF.
-constexpr qsizetype kShortestLine = 4;
+// Where zero bytes overwrote lines they are named, the first few runs of them.
+constexpr int kZeroRunsTold = 3;
 
-bool holdsControl(const QByteArray& field) {
-    return std::any_of(field.begin(), field.end(), [](char c) { return uchar(c) < 0x20; });
-}
-
-// A file of one field to a line, its fields placed at the numbers of the lines they were written
-// on. A damaged line still gives what stands between its quotes, less its control characters.
-//
-// A file overwritten in place with zero bytes (what a disk may leave after a crash) keeps its
-// size, but its lines under the zeros run together into one. A file that is always written with
-// a fixed number of lines then tells how many ran together: the fields after the zeros keep
-// their places counted from the end, the text before the zeros stays on the first of those lines
-// and the text after them goes to the last.
-struct Lines {
-    QStringList fields;
-    // The lines the file is taken to have: those read, and those lost under the zeros.
-    qsizetype count = 0;
-    // The number of the first damaged line (0 when there is none), and whether it holds a
-    // control character or is else not a double quote, a text without quotes, a double quote.
-    qsizetype firstBroken = 0;
-    bool brokenByControl = false;
-    // The lines lost under zero bytes, first and last (0 when none were).
-    qsizetype zerosFrom = 0;
-    qsizetype zerosTo = 0;
-};
-
-qsizetype lineCount(const QByteArray& bytes) {
-    return bytes.count('\n') + (!bytes.isEmpty() && !bytes.endsWith('\n') ? 1 : 0);
-}
-
-// How many line ends the zeros on a line swallowed, when the file is known to have linesWritten
-// lines and the zeros are long enough to have held the lines missing: else none.
-qsizetype swallowedLineEnds(const QByteArray& field, qsizetype linesRead, qsizetype linesWritten) {
-    const qsizetype firstZero = field.indexOf('\0');
-    if (firstZero < 0 || linesRead >= linesWritten) {
-        return 0;
-    }
-    const qsizetype zeros = field.lastIndexOf('\0') - firstZero + 1;
-    const qsizetype missing = linesWritten - linesRead;
-    return missing * kShortestLine - (kShortestLine - 1) <= zeros ? missing : 0;
-}
-
-void setField(QStringList& fields, qsizetype index, const QByteArray& bytes) {
-    if (index < fields.size()) {
-        fields[index] = cellText(Cp1252::decode(bytes));
-    }
-}
-
-// linesWritten: how many lines the format always writes, or 0 when that number varies.
-Lines readLines(const QByteArray& bytes, int keptFields, qsizetype linesWritten) {
-    const qsizetype linesRead = lineCount(bytes);
-    Lines lines;
-    lines.fields.resize(keptFields);
-    LineReader reader(bytes);
-    qsizetype number = 0;
-    while (const std::optional<Line> line = reader.next()) {
-        ++number;
-        const bool control = holdsControl(line->field);
-        if ((control || !line->whole) && lines.firstBroken == 0) {
-            lines.firstBroken = number;
-            lines.brokenByControl = control;
-        }
-        const qsizetype swallowed =
-            lines.zerosFrom == 0 ? swallowedLineEnds(line->field, linesRead, linesWritten) : 0;
-        if (swallowed == 0) {
-            setField(lines.fields, number - 1, line->field);
-            continue;
-        }
-        lines.zerosFrom = number;
-        lines.zerosTo = number + swallowed;
-        setField(lines.fields, number - 1, line->field.left(line->field.indexOf('\0')));
-        setField(lines.fields, lines.zerosTo - 1,
-                 line->field.mid(line->field.lastIndexOf('\0') + 1));
-        number = lines.zerosTo;
-    }
-    lines.count = number;
-    lines.fields.resize(std::min(qsizetype(keptFields), number));
-    return lines;
+QString linesText(qsizetype first, qsizetype last, const std::function<QString(qsizetype)>& where) {
+    return first == last ? "line " + where(first) + " was"
+                         : "lines " + where(first) + " to " + where(last) + " were";
 }
 
 // What is wrong with the damaged lines of a file, each line named by where(number) ("4 (row 2)").
-QString damage(const Lines& lines, const std::function<QString(qsizetype)>& where,
-               const QString& field) {
+QStringList damage(const FieldLines::Read& read, const std::function<QString(qsizetype)>& where,
+                   const QString& field) {
     QStringList faults;
-    if (lines.firstBroken > 0 && lines.firstBroken != lines.zerosFrom) {
-        faults << "line " + where(lines.firstBroken) +
-                      (lines.brokenByControl ? " holds a control character"
-                                             : " is not one " + field + " between double quotes");
+    if (read.firstBroken > 0) {
+        faults << "line " + where(read.firstBroken) +
+                      (read.brokenByControl ? " holds a control character"
+                                            : " is not one " + field + " between double quotes");
     }
-    if (lines.zerosFrom > 0) {
-        faults << "lines " + where(lines.zerosFrom) + " to " + where(lines.zerosTo) +
-                      " were overwritten with zero bytes";
+    for (qsizetype run = 0; run < std::min(read.zeroLines.size(), qsizetype(kZeroRunsTold));
+         ++run) {
+        const auto [first, last] = read.zeroLines.at(run);
+        faults << linesText(first, last, where) + " overwritten with zero bytes";
     }
-    return faults.join("; ");
+    if (read.zeroLines.size() > kZeroRunsTold) {
+        const qsizetype more = read.zeroLines.size() - kZeroRunsTold;
+        faults << (more == 1 ? QString("zero bytes overwrote one more place")
+                             : QString("zero bytes overwrote %1 more places").arg(more));
+    }
+    return faults;
+}
+
+// "rows 7 to 9, 12 and 20 to 500 may be out of place".
+QString unsureText(const QList<int>& rows) {
+    QStringList spans;
+    for (qsizetype at = 0; at < rows.size();) {
+        qsizetype end = at;
+        while (end + 1 < rows.size() && rows.at(end + 1) == rows.at(end) + 1) {
+            ++end;
+        }
+        spans << (end == at ? QString::number(rows.at(at))
+                            : QString("%1 to %2").arg(rows.at(at)).arg(rows.at(end)));
+        at = end + 1;
+    }
+    const QString last = spans.takeLast();
+    const QString joined = spans.isEmpty() ? last : spans.join(", ") + " and " + last;
+    return (rows.size() == 1 ? "row " : "rows ") + joined + " may be out of place";
 }
 
 bool sameBytes(const QString& path, const QString& otherPath) {
@@ -120,33 +70,6 @@ bool sameBytes(const QString& path, const QString& otherPath) {
 }
 
 } // namespace
-
-std::optional<Line> LineReader::next() {
-    if (at_ >= bytes_.size()) {
-        return std::nullopt;
-    }
-    qsizetype end = bytes_.indexOf('\n', at_);
-    const qsizetype next = end < 0 ? bytes_.size() : end + 1;
-    if (end < 0) {
-        end = bytes_.size();
-    }
-    Line line;
-    if (end > at_ && bytes_.at(end - 1) == '\r') {
-        line.endsWithCrLf = end < bytes_.size();
-        --end;
-    }
-    line.field = bytes_.mid(at_, end - at_);
-    at_ = next;
-    line.whole = line.field.size() >= 2 && line.field.front() == '"' && line.field.back() == '"' &&
-                 line.field.count('"') == 2 && !line.field.contains('\r');
-    if (line.field.startsWith('"')) {
-        line.field.remove(0, 1);
-    }
-    if (line.field.endsWith('"')) {
-        line.field.chop(1);
-    }
-    return line;
-}
 
 QByteArray quotedLine(const QString& text) {
     return '"' + Cp1252::encode(cellText(text)) + "\"\r\n";
@@ -174,26 +97,33 @@ QString leftTrimmed(const QString& text) {
 }
 
 Grid readGrid(const QByteArray& bytes) {
-    const Lines lines = readLines(bytes, kRows * 3, kRows * 3);
+    const FieldLines::Read read = FieldLines::read(bytes, kRows * 3, kRows * 3);
     Grid grid;
     grid.rows.resize(kRows);
-    for (qsizetype field = 0; field < lines.fields.size(); ++field) {
-        ToDoRow& row = grid.rows[std::size_t(field / 3)];
-        QString& cell = field % 3 == 0 ? row.item : field % 3 == 1 ? row.toDoDate : row.actualDate;
-        cell = lines.fields.at(field);
+    for (qsizetype line = 0; line < read.fields.size(); ++line) {
+        ToDoRow& row = grid.rows[std::size_t(line / 3)];
+        QString& cell = line % 3 == 0 ? row.item : line % 3 == 1 ? row.toDoDate : row.actualDate;
+        cell = cellText(Cp1252::decode(read.fields.at(line)));
     }
-    grid.fault = damage(
-        lines,
-        [](qsizetype line) { return QString("%1 (row %2)").arg(line).arg((line - 1) / 3 + 1); },
+    const auto rowOf = [](qsizetype line) { return int((line - 1) / 3 + 1); };
+    for (const qsizetype line : read.unsureLines) {
+        if (grid.unsureRows.isEmpty() || grid.unsureRows.last() != rowOf(line)) {
+            grid.unsureRows.append(rowOf(line));
+        }
+    }
+    QStringList faults = damage(
+        read, [&](qsizetype line) { return QString("%1 (row %2)").arg(line).arg(rowOf(line)); },
         "text");
-    if (!grid.fault.isEmpty()) {
-        return grid;
+    if (!grid.unsureRows.isEmpty()) {
+        faults << unsureText(grid.unsureRows);
     }
-    if (lines.count > kRows * 3) {
-        grid.fault = QString("it holds more than %1 rows").arg(kRows);
-    } else if (lines.count % 3 != 0) {
-        grid.fault = "its last row is cut short";
+    if (faults.isEmpty() && read.count > kRows * 3) {
+        faults << QString("it holds more than %1 rows").arg(kRows);
+    } else if (faults.isEmpty() && read.count % 3 != 0) {
+        faults << "its last row is cut short";
     }
+    grid.fault = faults.join("; ");
+    grid.asWritten = read.asWritten && read.count == kRows * 3;
     return grid;
 }
 
@@ -210,17 +140,18 @@ QByteArray writeGrid(const std::vector<ToDoRow>& rows) {
 }
 
 Names readNames(const QByteArray& bytes) {
-    const Lines lines = readLines(bytes, kMaxNames, 0);
-    Names read;
-    for (const QString& name : lines.fields) {
-        read.names.append(name.trimmed());
+    const FieldLines::Read read = FieldLines::read(bytes, 0, kMaxNames);
+    Names names;
+    for (const QByteArray& name : read.fields) {
+        names.names.append(cellText(Cp1252::decode(name)).trimmed());
     }
-    read.fault = damage(
-        lines, [](qsizetype line) { return QString::number(line); }, "name");
-    if (read.fault.isEmpty() && lines.count > kMaxNames) {
-        read.fault = QString("it holds more than %1 names").arg(kMaxNames);
+    names.fault = damage(
+                      read, [](qsizetype line) { return QString::number(line); }, "name")
+                      .join("; ");
+    if (names.fault.isEmpty() && read.count > kMaxNames) {
+        names.fault = QString("it holds more than %1 names").arg(kMaxNames);
     }
-    return read;
+    return names;
 }
 
 QByteArray writeNames(const QStringList& names) {

@@ -3,6 +3,7 @@
 #include "ToDoRow.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -15,11 +16,12 @@
 // remembered item name. A field has no escape for a double quote, so no cell or name ever holds
 // one.
 //
-// Both are read line by line, one field to a line: a damaged line (a quote missing, a stray one,
-// a control character such as a zero byte) then spoils only its own field and never moves the
-// fields after it into other columns, not even when zero bytes overwrote the line ends of the
-// grid file. What is wrong with a file that is not whole lines of its format is told in the fault
-// of what is read.
+// Both are read by the fields they hold (FieldLines): a damaged line (a quote missing, a stray
+// one, a control character such as a zero byte, a line end turned into another control character
+// or a lone CR) spoils only its own field, and where zero bytes hid lines the fields after them
+// are placed by the number of lines the file always has; a field whose line cannot be known is
+// never shown as if it were in place: its row is named in the fault. What is wrong with a file
+// that is not whole lines of its format is told in the fault of what is read.
 namespace ToDoFiles {
 
 inline constexpr const char* kGridFile = "TODOActv.FIL";
@@ -31,31 +33,6 @@ inline constexpr int kItemLength = 25;
 // One field as the files write it: the text between double quotes, then CR LF.
 QByteArray quotedLine(const QString& text);
 
-// One line of a file of one field to a line, as read.
-struct Line {
-    // What stands between its double quotes; a broken line keeps what it holds, less a quote at
-    // either end.
-    QByteArray field;
-    // A double quote, a text without quotes or line ends, a double quote: a field as written.
-    bool whole = false;
-    // The line ended with CR LF, as every line that the files write does; the last line of a
-    // file that was cut off ends without.
-    bool endsWithCrLf = false;
-};
-
-// Reads such a file a line at a time. A line ends at a line feed; a carriage return just before
-// it belongs to the line's end.
-class LineReader {
-public:
-    explicit LineReader(const QByteArray& bytes) : bytes_(bytes) {}
-    // Nothing after the last line.
-    std::optional<Line> next();
-
-private:
-    const QByteArray& bytes_;
-    qsizetype at_ = 0;
-};
-
 // What a text becomes when it enters a cell or a name: double quotes and control characters
 // (tabs, line breaks) removed, characters that Windows-1252 cannot hold turned into "?".
 QString cellText(const QString& text);
@@ -66,10 +43,15 @@ QString leftTrimmed(const QString& text);
 // A grid file as read: always kRows rows, a short file leaving the rest empty; fault is empty
 // when the file is whole rows of the format (fewer than kRows of them are whole too), else it
 // says what is wrong ("line 4 (row 2) is not one text between double quotes", "line 4 (row 2)
-// holds a control character").
+// holds a control character", "lines 19 (row 7) to 25 (row 9) were overwritten with zero bytes")
+// and names the rows that may show fields of other rows ("rows 7 to 500 may be out of place").
 struct Grid {
     std::vector<ToDoRow> rows;
     QString fault;
+    // The rows, in order, that the fault names as maybe out of place.
+    QList<int> unsureRows;
+    // The file is exactly what writeGrid writes: kRows whole rows, every line ended by CR LF.
+    bool asWritten = false;
 };
 Grid readGrid(const QByteArray& bytes);
 // Exactly kRows rows of three lines; missing rows are written empty.

@@ -10,7 +10,8 @@ class QWidget;
 namespace Announcement {
 
 // Tells a listening screen reader text, from the window that holds control. The texts told while
-// one handler runs are spoken together, in the order told, once it returns, after what the
+// one handler runs are spoken together, in the order told, once it returns or pauses with the
+// event loop running (a timed pause: what shows during it is heard during it), after what the
 // screen reader says of a focus move the handler made; a control that told twice meanwhile is
 // heard with its last text. Nothing is told of a control that does
 // not show, nor of an empty text, nor while no assistive technology listens.

@@ -8,7 +8,9 @@ public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
     QDate today() const { return now().date(); }
-    // Blocks the whole program, processing no event, until the clock reads moment or later.
+    // Returns once the clock reads moment or later. The waiting window is busy, not hung: the
+    // event loop runs meanwhile (repaints, timers, the accessibility bus), while what a person
+    // types or clicks is dropped (InputDropped).
     virtual void waitUntil(const QDateTime& moment) = 0;
 };
 

@@ -74,6 +74,7 @@ void GridControl::setCols(int cols) {
 
 void GridControl::setFixedRows(int rows) {
     fixedRows_ = std::clamp(rows, 0, this->rows());
+    headerCurrent_ = headerCurrent_ && fixedRows_ > 0;
     updateScrollBars();
     viewport()->update();
     GridAccessibility::shapeChanged(*this);
@@ -372,9 +373,24 @@ void GridControl::paintEvent(QPaintEvent*) {
                              cells_[std::size_t(row)][col]);
         }
     }
+    const int focusRow = headerCurrent_ ? fixedRows_ - 1 : row_;
+    if (hasFocus() && !isEditing() && focusRow >= 0 && focusRow < rows() &&
+        !rowScrolledAway(focusRow) && !colScrolledAway(col_)) {
+        // The keyboard's place: the current cell, or the header made current.
+        const QRect current = cellRect(focusRow, col_);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(current.adjusted(1, 1, -1, -1));
+    }
 }
 
 bool GridControl::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        // Only a key the cell editor left reaches the viewport: it ends here, or it would come on
+        // to the grid as a key of its own, after the edit that key has just closed.
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const int row = rowAt(help->pos().y());
@@ -394,13 +410,10 @@ void GridControl::mousePressEvent(QMouseEvent* event) {
     const int row = rowAt(at.y());
     const int col = colAt(at.x());
     finishEdit();
+    headerCurrent_ = false;
     if (event->button() == Qt::LeftButton && userSortAndMove_ && row >= 0 && col >= 0) {
         if (row < fixedRows_) {
-            const SortOrder order =
-                col == sortCol_ && sortOrder_ == Ascending ? Descending : Ascending;
-            sortRows(col, order);
-            setCurrentCell(row_, col);
-            emit afterSort(col, int(order));
+            sortByHeader(col);
             return;
         }
         if (col < fixedCols_) {
@@ -422,6 +435,7 @@ void GridControl::mousePressEvent(QMouseEvent* event) {
 
 void GridControl::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
+    viewport()->update(); // the current cell's frame shows
     GridAccessibility::currentCellFocused(*this);
 }
 

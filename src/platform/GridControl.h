@@ -138,8 +138,12 @@ public:
     void finishEdit();
 
     // A click on a header sorts by that column, first ascending, then in turn the other way,
-    // with a mark in the header; a drag on a row's fixed cell moves the row.
+    // with a mark in the header; a drag on a row's fixed cell moves the row. The headers are
+    // reached from the keyboard too: Up on the first row makes the column's header current,
+    // Left and Right go along the headers, Enter or Space sorts as the click does, and Down goes
+    // back to the rows. The current row stays a row below the headers meanwhile.
     void setUserSortAndMove(bool allowed);
+    bool headerCurrent() const { return headerCurrent_; }
     // Sorts the rows below the fixed ones by the texts of the column, without regard to case;
     // equal texts keep their order. Empty texts come first ascending.
     void sortRows(int col, SortOrder order);
@@ -162,9 +166,15 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void openEditor(const QString& text);
+    // A header's click or key: ascending first, then in turn the other way.
+    void sortByHeader(int col);
+    void setHeaderCurrent(bool current);
+    // A key while a header is current: every key stops there.
+    void headerKey(int key);
 
     int editable_ = 0;
     std::vector<int> editMaxLength_;
@@ -177,5 +187,6 @@ private:
     int sortCol_ = -1;
     SortOrder sortOrder_ = Ascending;
     int dragFrom_ = -1;
+    bool headerCurrent_ = false;
     std::vector<std::vector<QColor>> cellBack_; // rows of column colours, grown when set
 };

@@ -34,7 +34,11 @@ public:
                                                                               : QPoint(-1, -1);
     }
     QPoint currentCell() const override {
-        return rows() > 0 && cols() > 0 ? QPoint(grid_->col(), grid_->row()) : QPoint(-1, -1);
+        if (rows() <= 0 || cols() <= 0) {
+            return {-1, -1};
+        }
+        // A header the keyboard made current is the column's last fixed row.
+        return {grid_->col(), grid_->headerCurrent() ? grid_->fixedRows() - 1 : grid_->row()};
     }
     bool editable() const override { return grid_->editable() != 0; }
 

@@ -90,6 +90,10 @@ void GridControl::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const int key = event->key();
+    if (headerCurrent_) {
+        headerKey(key);
+        return;
+    }
     const auto move = [this](int row, int col) {
         row = std::clamp(row, fixedRows_, std::max(rows() - 1, fixedRows_));
         col = std::clamp(col, fixedCols_, std::max(cols_ - 1, fixedCols_));
@@ -101,6 +105,10 @@ void GridControl::keyPressEvent(QKeyEvent* event) {
     };
     switch (key) {
     case Qt::Key_Up:
+        if (row_ <= fixedRows_ && userSortAndMove_ && fixedRows_ > 0) {
+            setHeaderCurrent(true);
+            return;
+        }
         move(row_ - 1, col_);
         return;
     case Qt::Key_Down:
@@ -141,6 +149,66 @@ void GridControl::keyPressEvent(QKeyEvent* event) {
 
 void GridControl::setUserSortAndMove(bool allowed) {
     userSortAndMove_ = allowed;
+    if (!allowed) {
+        setHeaderCurrent(false);
+    }
+}
+
+void GridControl::sortByHeader(int col) {
+    const SortOrder order = col == sortCol_ && sortOrder_ == Ascending ? Descending : Ascending;
+    sortRows(col, order);
+    setCurrentCell(row_, col);
+    emit afterSort(col, int(order));
+}
+
+void GridControl::setHeaderCurrent(bool current) {
+    if (current == headerCurrent_) {
+        return;
+    }
+    headerCurrent_ = current;
+    viewport()->update();
+    GridAccessibility::currentCellFocused(*this);
+}
+
+void GridControl::headerKey(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        const int col = col_ + (key == Qt::Key_Left ? -1 : 1);
+        if (col >= fixedCols_ && col < cols_) {
+            setCurrentCell(row_, col);
+            showCell(row_, col);
+            viewport()->update();
+        }
+        return;
+    }
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+        setHeaderCurrent(false);
+        showCell(row_, col_);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: {
+        // The header stays current whatever cell the window makes current as it tidies the
+        // sorted rows, so that the next key sorts the same column the other way.
+        const int col = col_;
+        sortByHeader(col);
+        if (headerCurrent_) {
+            setCurrentCell(row_, col);
+        }
+        return;
+    }
+    default:
+        // Nothing is typed or edited in a header. Tab, shortcuts and the window's own keys have
+        // been dealt with before a key reaches the grid.
+        return;
+    }
+}
+
+void GridControl::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update(); // the current cell's frame goes
 }
 
 void GridControl::sortRows(int col, SortOrder order) {

@@ -1,5 +1,7 @@
 #include "GuardedStretch.h"
 
+#include "InputDropped.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
@@ -31,32 +33,13 @@ bool GuardedStretch::inWindow(QObject* object) const {
 }
 
 bool GuardedStretch::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::Wheel:
-    case QEvent::ContextMenu:
-    case QEvent::Shortcut:
-        return inWindow(watched);
-    case QEvent::ShortcutOverride:
-        // Claimed by the focused control, so that no menu or access key acts; the key itself is
-        // then dropped.
-        if (inWindow(watched)) {
-            event->accept();
-            return true;
-        }
-        return false;
-    case QEvent::Close:
+    if (event->type() == QEvent::Close) {
         if (watched == &window_) {
             closeWaiting_ = true;
             event->ignore();
             return true;
         }
         return false;
-    default:
-        return false;
     }
+    return inWindow(watched) && dropAsInput(*event);
 }

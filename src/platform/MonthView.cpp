@@ -1,5 +1,7 @@
 #include "MonthView.h"
 
+#include "TextContrast.h"
+
 #include <QCalendarWidget>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -22,6 +24,12 @@ QDate firstOfMonth(const QDate& date) {
 
 bool sameMonth(const QDate& a, const QDate& b) {
     return a.year() == b.year() && a.month() == b.month();
+}
+
+// A red that stands out from the days' ground and from the day names' ground alike.
+QColor readableRed(const QPalette& palette, const QColor& red = Qt::red) {
+    return TextContrast::readable(TextContrast::readable(red, palette.color(QPalette::Base)),
+                                  palette.color(QPalette::AlternateBase));
 }
 
 } // namespace
@@ -86,6 +94,21 @@ MonthView::MonthView(QWidget* parent) : QWidget(parent) {
         parent->installEventFilter(this);
     }
     standard_ = months_[0]->palette();
+    // The month's title bar and the selected day show the highlighted text colour (white) on the
+    // highlight colour, and the days' view draws a light one a little toward the highlight
+    // (#e6f0f7 for white on the desktop's blue): the highlight takes a shade on which that text
+    // a step darker (light grey for white) still reads.
+    const QColor text = standard_.color(QPalette::HighlightedText);
+    standard_.setColor(QPalette::Highlight,
+                       TextContrast::readable(standard_.color(QPalette::Highlight),
+                                              text.lightness() >= 128 ? text.darker(114) : text));
+    for (QCalendarWidget* calendar : months_) {
+        for (const Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday}) {
+            QTextCharFormat weekend = calendar->weekdayTextFormat(day);
+            weekend.setForeground(readableRed(standard_, weekend.foreground().color()));
+            calendar->setWeekdayTextFormat(day, weekend);
+        }
+    }
     select(QDate::currentDate(), false);
     fitToMonths();
 }
@@ -221,7 +244,7 @@ void MonthView::markToday() {
     QTextCharFormat format;
     if (todayMarked_) {
         format.setFontWeight(QFont::Bold);
-        format.setForeground(Qt::red);
+        format.setForeground(readableRed(standard_));
         format.setFontUnderline(true);
     }
     for (QCalendarWidget* calendar : months_) {

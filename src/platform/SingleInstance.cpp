@@ -1,18 +1,14 @@
 #include "SingleInstance.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSocketNotifier>
-#include <QSysInfo>
 #include <QThread>
 
 #include <cerrno>
 #include <cstddef>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -20,23 +16,16 @@
 
 namespace {
 
-// The programs of one folder meet at a socket in the abstract namespace: it needs no file, so a
-// full or read-only disk cannot lose it, and it goes away with the program that listens, even
-// after a kill. Its name is the user's and the folder's, so that no other user's program can take
-// a user's folder by taking its name.
+// The programs of one user on one folder meet at a socket in the abstract namespace: it needs no
+// file, so a full or read-only disk cannot lose it, and it goes away with the program that
+// listens, even after a kill. Such a name carries no permissions: any user can bind any name, so
+// the user a listener runs as is asked before it is taken for this user's program.
 struct Address {
     sockaddr_un address{};
     socklen_t length = 0;
 };
 
-Address addressOf(const QString& folder, uid_t user) {
-    QString path = QFileInfo(folder).canonicalFilePath();
-    if (path.isEmpty()) { // a folder that could not be made
-        path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    }
-    const QByteArray name =
-        "korvane-" + QByteArray::number(user) + '-' +
-        QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(32);
+Address addressOf(const QByteArray& name) {
     Address at;
     at.address.sun_family = AF_UNIX;
     // The leading zero byte puts the name in the abstract namespace.
@@ -45,69 +34,52 @@ Address addressOf(const QString& folder, uid_t user) {
     return at;
 }
 
-bool reaches(const Address& at) {
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (socket < 0) {
-        return false;
-    }
-    const bool reached =
-        ::connect(socket, reinterpret_cast<const sockaddr*>(&at.address), at.length) == 0;
-    ::close(socket);
-    return reached;
-}
-
-// Why nothing can be saved in the folder when writing there failed with error; empty when the
-// failure says nothing about the saves.
-QString saveProblemOf(const QString& folder, int error) {
-    QString reason;
-    if (error == EACCES) {
-        reason = "the folder cannot be written";
-    } else if (error == EROFS) {
-        reason = "the disk it is on can only be read";
-    } else if (error == ENOSPC || error == EDQUOT || error == EFBIG) {
-        reason = "the disk it is on is full";
-    } else {
-        return {};
-    }
-    return "Korvane cannot save anything in its folder " + QDir::toNativeSeparators(folder) + ": " +
-           reason +
-           ".\nYou can use Korvane, but what you change cannot be saved until the folder can be "
-           "written again.";
-}
-
 // A start that finds the folder's name taken before its holder listens, or one that meets a first
 // start still loading, waits this long for it.
 constexpr int kAskAttempts = 20;
 constexpr int kAskPauseMs = 50;
-// Taking over a lock file is tried again when another start changes it in between.
-constexpr int kLockAttempts = 3;
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString& folder) : folder_(folder) {}
+SingleInstance::SingleInstance(const QString& folder) : folder_(folder), lock_(folder) {}
 
 SingleInstance::~SingleInstance() {
-    // The lock file goes first: another user's start that finds it then finds its owner listening.
-    struct stat held {};
-    const QByteArray lock = QFile::encodeName(QDir(folder_).filePath(kLockFile));
-    if (lockInode_ != 0 && ::lstat(lock.constData(), &held) == 0 && held.st_dev == lockDevice_ &&
-        held.st_ino == lockInode_) {
-        ::unlink(lock.constData());
-    }
+    // The lock file goes with lock_, after this: a start meanwhile finds the program still there.
     asks_.reset();
     if (listener_ >= 0) {
         ::close(listener_);
     }
 }
 
+QByteArray SingleInstance::socketName(const QString& folder, uid_t user) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(folder).constData(), &info) != 0) {
+        return {};
+    }
+    return "korvane-" + QByteArray::number(user) + '-' + QByteArray::number(quint64(info.st_dev)) +
+           '-' + QByteArray::number(quint64(info.st_ino));
+}
+
 SingleInstance::Start SingleInstance::start() {
     QDir().mkpath(folder_);
-    if (holdName()) {
-        return takeLockFile() ? Start::Alone : Start::OtherRunning;
+    const QByteArray name = socketName(folder_, ::getuid());
+    if (name.isEmpty()) {
+        return Start::Alone; // a folder that cannot be made, which the program's install tells
     }
-    // Where the desktop lets no program bring itself forward unasked, the person is told instead.
-    const bool canComeForward = !QGuiApplication::platformName().startsWith("wayland");
-    return askHolder() && canComeForward ? Start::OtherShown : Start::OtherRunning;
+    if (holdName(name) == Name::Ours) {
+        // Where the desktop lets no program bring itself forward unasked, the person is told.
+        return QGuiApplication::platformName().startsWith("wayland") ? Start::OtherRunning
+                                                                     : Start::OtherShown;
+    }
+    switch (lock_.take()) {
+    case FolderLock::Take::Held:
+        return Start::Alone;
+    case FolderLock::Take::HeldElsewhere:
+        return Start::OtherRunning;
+    case FolderLock::Take::Refused:
+        break;
+    }
+    return Start::Refused;
 }
 
 QString SingleInstance::runningMessage(const QString& folder) {
@@ -117,68 +89,42 @@ QString SingleInstance::runningMessage(const QString& folder) {
            "again.";
 }
 
-bool SingleInstance::holdName() {
-    const Address at = addressOf(folder_, ::getuid());
+SingleInstance::Name SingleInstance::holdName(const QByteArray& name) {
+    const Address at = addressOf(name);
     listener_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (listener_ < 0) {
-        // Out of descriptors at start-up: the lock file alone keeps other users off.
-        return true;
+        return Name::NotOurs; // out of descriptors at start-up: the lock file alone holds it
     }
-    if (::bind(listener_, reinterpret_cast<const sockaddr*>(&at.address), at.length) != 0) {
-        const bool taken = errno == EADDRINUSE;
-        ::close(listener_);
-        listener_ = -1;
-        return !taken;
+    if (::bind(listener_, reinterpret_cast<const sockaddr*>(&at.address), at.length) == 0) {
+        // A name bound but not listened at still holds the folder; later starts only cannot bring
+        // this program forward.
+        if (::listen(listener_, 4) == 0) {
+            asks_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
+            QObject::connect(asks_.get(), &QSocketNotifier::activated, [this] { answerAsks(); });
+        }
+        return Name::Held;
     }
-    // A name bound but not listened at still holds the folder; later starts only cannot bring
-    // this program forward.
-    if (::listen(listener_, 4) == 0) {
-        asks_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
-        QObject::connect(asks_.get(), &QSocketNotifier::activated, [this] { answerAsks(); });
+    const bool taken = errno == EADDRINUSE;
+    ::close(listener_);
+    listener_ = -1;
+    for (int attempt = 0; taken && attempt < kAskAttempts; ++attempt) {
+        // A connection is the whole request to come forward.
+        const int asker = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        ucred listener{};
+        socklen_t length = sizeof listener;
+        const bool reached =
+            asker >= 0 &&
+            ::connect(asker, reinterpret_cast<const sockaddr*>(&at.address), at.length) == 0 &&
+            ::getsockopt(asker, SOL_SOCKET, SO_PEERCRED, &listener, &length) == 0;
+        if (asker >= 0) {
+            ::close(asker);
+        }
+        if (reached) {
+            return listener.uid == ::getuid() ? Name::Ours : Name::NotOurs;
+        }
+        QThread::msleep(kAskPauseMs);
     }
-    return true;
-}
-
-bool SingleInstance::takeLockFile() {
-    const QByteArray lock = QFile::encodeName(QDir(folder_).filePath(kLockFile));
-    for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
-        const int made = ::open(lock.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (made >= 0) {
-            struct stat info {};
-            ::fstat(made, &info);
-            lockDevice_ = info.st_dev;
-            lockInode_ = info.st_ino;
-            // Only the file's owner counts; what it says is for a person looking.
-            const QByteArray says = QByteArray::number(qint64(::getpid())) + "\nKorvane\n" +
-                                    QSysInfo::machineHostName().toUtf8() + '\n';
-            if (::write(made, says.constData(), std::size_t(says.size())) != says.size()) {
-                saveProblem_ = saveProblemOf(folder_, errno);
-            }
-            ::close(made);
-            return true;
-        }
-        if (errno != EEXIST) {
-            saveProblem_ = saveProblemOf(folder_, errno);
-            return true;
-        }
-        struct stat held {};
-        if (::lstat(lock.constData(), &held) != 0) {
-            continue; // removed in between
-        }
-        if (!S_ISREG(held.st_mode)) {
-            // A folder or a link of that name is no program's lock, and is left alone.
-            return true;
-        }
-        // This user's program on this folder would hold its name, which this program holds now.
-        if (held.st_uid != ::getuid() && reaches(addressOf(folder_, held.st_uid))) {
-            return false;
-        }
-        if (::unlink(lock.constData()) != 0 && errno != ENOENT) {
-            saveProblem_ = saveProblemOf(folder_, errno);
-            return true;
-        }
-    }
-    return true;
+    return Name::NotOurs;
 }
 
 void SingleInstance::answerAsks() {
@@ -192,15 +138,4 @@ void SingleInstance::answerAsks() {
     if (asked && bringToFront_) {
         bringToFront_();
     }
-}
-
-bool SingleInstance::askHolder() const {
-    const Address at = addressOf(folder_, ::getuid());
-    for (int attempt = 0; attempt < kAskAttempts; ++attempt) {
-        if (reaches(at)) {
-            return true;
-        }
-        QThread::msleep(kAskPauseMs);
-    }
-    return false;
 }

@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr const char* kOwnsEnter = "korvaneOwnsEnter";
+
 bool press(QAbstractButton* button) {
     if (button == nullptr || !button->isEnabled()) {
         return false;
@@ -25,6 +27,10 @@ WindowKeys::~WindowKeys() {
     qApp->removeEventFilter(this);
 }
 
+void WindowKeys::leaveEnterTo(QWidget& control) {
+    control.setProperty(kOwnsEnter, true);
+}
+
 bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) {
         return false;
@@ -42,6 +48,9 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
         return press(cancel_);
     }
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (control->property(kOwnsEnter).toBool()) {
+            return false;
+        }
         auto* focused = qobject_cast<QPushButton*>(control);
         return press(focused != nullptr ? focused : default_.data());
     }

@@ -14,6 +14,10 @@ public:
     explicit WindowKeys(QWidget& window);
     ~WindowKeys() override;
 
+    // Enter on this control, while it has the focus, is the control's own key, as on a command
+    // button: the default button is not pressed.
+    static void leaveEnterTo(QWidget& control);
+
     void setDefaultButton(QAbstractButton* button) { default_ = button; }
     // The cancel button may change while the window is open.
     void setCancelButton(QAbstractButton* button) { cancel_ = button; }

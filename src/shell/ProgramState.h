@@ -61,7 +61,8 @@ public:
     void NoDropPointer();
 
     // Return when the clock's seconds have advanced by one or two: at the next tick, or the one
-    // after. The whole program waits; no event is handled meanwhile.
+    // after. The program stays responsive meanwhile (repaints, timers, screen readers), but keys
+    // and clicks made during the pause are dropped: they act neither then nor afterwards.
     void PauseOneSecond();
     void PauseTwoSeconds();
 

@@ -1,7 +1,9 @@
 // Every window of the program and every panel in it, opened as a person opens it on this screen:
 // no caption is cut or covered, whatever fonts this platform has, and a screen reader reads what
-// shows and nothing that another control covers.
+// shows and nothing that another control covers, and every caption stands out from what lies
+// under it.
 #include "CaptionFit.h"
+#include "DrawnContrast.h"
 #include "FakePlatform.h"
 #include "MainWindow.h"
 #include "Panel3D.h"
@@ -11,6 +13,7 @@
 #include "ScreenReader.h"
 #include "Services.h"
 #include "SettingsFile.h"
+#include "TextContrast.h"
 #include "Toolbar.h"
 #include "WindowControls.h"
 
@@ -336,6 +339,57 @@ QStringList misread(QWidget& window) {
     return faults;
 }
 
+// Every caption of an enabled control that shows, against what lies under it as drawn (a push
+// button's face: its button colour): the control's text colour, or for a 3-D panel (which picks
+// its own) the colour of its letters as drawn, stands out at least as far as ordinary text must.
+QStringList unreadableCaptions(QWidget& window) {
+    QStringList faults;
+    const QImage image = window.grab().toImage();
+    const qreal scale = image.devicePixelRatio();
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (control->isWindow() || !control->isVisible() || !control->isEnabled() ||
+            insideComposedControl(*control, window) || !seenSomewhere(*control, window)) {
+            continue;
+        }
+        auto* panel = qobject_cast<Panel3D*>(control);
+        QRect caption = panel != nullptr && !panel->shownText().isEmpty()
+                            ? panel->captionArea().translated(control->pos())
+                            : captionArea(*control);
+        if (caption.isEmpty()) {
+            continue;
+        }
+        // In the picture; the ground is looked for a little around the letters too, as large
+        // bold letters can cover most of their own box.
+        const auto inPicture = [&](const QRect& area) {
+            const QPoint at = control->parentWidget()->mapTo(&window, area.topLeft());
+            return QRect((QPointF(at) * scale).toPoint(), (QSizeF(area.size()) * scale).toSize())
+                .intersected(image.rect());
+        };
+        // A push button's ground is its face, which the style draws shaded in the button colour.
+        const QColor under =
+            qobject_cast<QPushButton*>(control) != nullptr
+                ? control->palette().color(QPalette::Button)
+                : groundOf(
+                      image,
+                      inPicture(caption.adjusted(-4, -4, 4, 4).intersected(control->geometry())));
+        caption = inPicture(caption);
+        const double contrast =
+            panel != nullptr
+                ? drawnContrast(image, caption, under)
+                : TextContrast::ratio(control->palette().color(control->foregroundRole()), under);
+        if (contrast < TextContrast::kReadable) {
+            faults.append(QStringLiteral("%1 %2 \"%3\": %4:1 on %5")
+                              .arg(control->metaObject()->className(), control->objectName(),
+                                   control->property("text").toString() +
+                                       control->property("title").toString() +
+                                       (panel != nullptr ? panel->shownText() : QString()))
+                              .arg(contrast, 0, 'f', 2)
+                              .arg(under.name()));
+        }
+    }
+    return faults;
+}
+
 // A window and how a person opens it; the main window itself has no opening. Some are looked at
 // with a panel opened inside them, over files that give it something to show.
 struct Opening {
@@ -422,6 +476,12 @@ TEST_P(EveryWindow, ShowsEveryCaptionWhole) {
 TEST_P(EveryWindow, ReadsWhatShowsAndNothingCovered) {
     const auto& [opening, display] = GetParam();
     const QStringList faults = findInOpened(opening, display, misread);
+    EXPECT_TRUE(faults.isEmpty()) << opening.name << ":\n" << faults.join('\n').toStdString();
+}
+
+TEST_P(EveryWindow, DrawsEveryCaptionReadableOnWhatLiesUnderIt) {
+    const auto& [opening, display] = GetParam();
+    const QStringList faults = findInOpened(opening, display, unreadableCaptions);
     EXPECT_TRUE(faults.isEmpty()) << opening.name << ":\n" << faults.join('\n').toStdString();
 }
 

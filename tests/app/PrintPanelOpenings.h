@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <vector>
 
 // Lets what the last step queued be handled, as it is before a person's next key.
@@ -41,6 +42,11 @@ struct PrintPanelOpening {
         print(window);
     }
 };
+
+// Tests name an opening by its name.
+inline void PrintTo(const PrintPanelOpening& opening, std::ostream* out) {
+    *out << opening.name;
+}
 
 namespace PrintPanelFiles {
 

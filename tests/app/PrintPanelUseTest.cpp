@@ -1,6 +1,10 @@
 // Each print panel opened over its window, used from the keyboard alone and with a screen reader:
-// Tab and typed keys stay in the panel, nothing it covers is within reach until it closes, and the
-// previewed page is read out.
+// Tab and typed keys stay in the panel, nothing it covers is within reach until it closes, the
+// focus goes into it and back where it was, what it stands on keeps showing, and the previewed
+// page is read out. Run also with accessibility active from the start, as a screen reader makes
+// it, the focus moves are checked as a screen reader is told of them.
+#include "AccessibilityEvents.h"
+#include "ActivityWindow.h"
 #include "FakePlatform.h"
 #include "MainWindow.h"
 #include "PanelHoldsKeyboard.h"
@@ -9,12 +13,15 @@
 #include "RegisterWindows.h"
 #include "ScreenReader.h"
 #include "Services.h"
+#include "SettingsFile.h"
 #include "Toolbar.h"
 
 #include <QAccessibleTextInterface>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 
@@ -37,6 +44,52 @@ QStringList shownControls(const QWidget& window) {
         }
     }
     return shown;
+}
+
+std::string described(const QWidget* control) {
+    return control == nullptr ? "nothing"
+                              : QStringLiteral("%1 %2 \"%3\"")
+                                    .arg(control->metaObject()->className(), control->objectName(),
+                                         control->property("text").toString())
+                                    .toStdString();
+}
+
+// The controls Tab stops at from the focus, pressed a dozen times.
+std::vector<std::string> tabStops() {
+    std::vector<std::string> stops;
+    for (int press = 0; press < 12; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        settle();
+        stops.push_back(described(QApplication::focusWidget()));
+    }
+    return stops;
+}
+
+// The focus moves a screen reader was told of since the last clear that went elsewhere than
+// wanted; empty in a run with no screen reader from the start.
+QStringList focusMovesAstray(const std::function<bool(QWidget*)>& wanted) {
+    const AccessibilityEvents* heard = AccessibilityEvents::fromStart();
+    if (heard == nullptr) {
+        return {};
+    }
+    QStringList astray;
+    for (const AccessibilityEvents::Event& move : heard->focusMoves()) {
+        auto* control = qobject_cast<QWidget*>(move.object.data());
+        if (!move.showing || control == nullptr || !wanted(control)) {
+            astray.append(QStringLiteral("%1 %2 \"%3\"%4")
+                              .arg(control != nullptr ? control->metaObject()->className() : "gone",
+                                   control != nullptr ? control->objectName() : QString(),
+                                   move.name, move.showing ? "" : " (hidden)"));
+        }
+    }
+    return astray;
+}
+
+// Forgets what the screen reader from the start was told so far.
+void forgetEventsHeard() {
+    if (AccessibilityEvents* heard = AccessibilityEvents::fromStart()) {
+        heard->clear();
+    }
 }
 
 class PrintPanelInUse : public ::testing::TestWithParam<PrintPanelOpening> {
@@ -113,6 +166,85 @@ TEST_P(PrintPanelInUse, TabAndTypedKeysStayInThePanelAndWhatItCoversComesBackOnC
         [&](QWidget& window) { before = shownControls(window); });
     EXPECT_EQ(fake.dialogs.shownTexts().join('\n').toStdString(), "")
         << "no question about unsaved changes";
+}
+
+// Escape, and Space on "&Cancel", close the panel; the focus comes back to the control that had
+// it, Tab goes round the window's controls as before, and a screen reader hears of no control
+// but those.
+TEST_P(PrintPanelInUse, TheFocusGoesIntoThePanelAndBackWhereItWas) {
+    ASSERT_EQ(AccessibilityEvents::activeFromStart(), AccessibilityEvents::askedFor());
+    QWidget* before = nullptr;
+    std::vector<std::string> tabOrder;
+    withPanelOpen(
+        [&](QWidget& window, PrintPreviewPanel& panel) {
+            const auto inPanel = [&](QWidget* control) { return panel.isAncestorOf(control); };
+            const auto outside = [&](QWidget* control) {
+                return !panel.isAncestorOf(control) && control->isVisible();
+            };
+            for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Space}) {
+                SCOPED_TRACE(key == Qt::Key_Escape ? "Escape" : "Space on Cancel");
+                EXPECT_EQ(described(QApplication::focusWidget()),
+                          described(panel.commandButtons[2]));
+                EXPECT_EQ(focusMovesAstray(inPanel).join('\n').toStdString(), "")
+                    << "told of a control outside the panel as it opened";
+                forgetEventsHeard();
+                QTest::keyClick(QApplication::focusWidget(), key);
+                settle();
+                ASSERT_FALSE(panel.isOpen());
+                EXPECT_EQ(described(QApplication::focusWidget()), described(before));
+                EXPECT_EQ(focusMovesAstray(outside).join('\n').toStdString(), "")
+                    << "told of the hidden panel as it closed";
+                EXPECT_EQ(tabStops(), tabOrder);
+                before->setFocus();
+                settle();
+                forgetEventsHeard();
+                GetParam().print(window);
+                settle();
+                ASSERT_TRUE(panel.isOpen());
+            }
+        },
+        [&](QWidget&) {
+            before = QApplication::focusWidget();
+            ASSERT_NE(before, nullptr);
+            tabOrder = tabStops();
+            before->setFocus();
+            settle();
+            forgetEventsHeard();
+        });
+}
+
+// With a picture background the panel hides the controls it covers, never the picture.
+TEST_P(PrintPanelInUse, APictureBackgroundKeepsShowing) {
+    ASSERT_EQ(settingsFile(fake.folder, SettingsFile::HINV3).writeVariant(3, QString("WP3")),
+              RecordFile::WriteResult::Written);
+    withPanelOpen([](QWidget& window, PrintPreviewPanel& panel) {
+        const QLabel* picture = static_cast<ActivityWindow&>(window).backgroundPicture;
+        EXPECT_TRUE(picture->isVisible());
+        EXPECT_FALSE(picture->pixmap().isNull());
+        EXPECT_EQ(reachedPastPanel(panel).join('\n').toStdString(), "");
+    });
+}
+
+// "Enlarge" and "Auto Size" stand over the preview's corner: the scroll bar begins below them,
+// enlarged or not.
+TEST_P(PrintPanelInUse, TheCornerButtonsLeaveTheScrollBarWhole) {
+    withPanelOpen([](QWidget&, PrintPreviewPanel& panel) {
+        for (int toggle = 0; toggle < 2; ++toggle) {
+            SCOPED_TRACE(panel.enlargeButton->text().toStdString());
+            panel.enlargeButton->click();
+            settle();
+            const QScrollBar* bar = panel.preview->verticalScrollBar();
+            ASSERT_TRUE(bar->isVisible() || toggle == 1) << "the enlarged page runs over";
+            if (!bar->isVisible()) {
+                continue;
+            }
+            const QRect place(bar->mapTo(&panel, QPoint(0, 0)), bar->size());
+            for (const QPushButton* corner : {panel.enlargeButton, panel.autoSizeButton}) {
+                EXPECT_FALSE(corner->geometry().intersects(place))
+                    << corner->text().toStdString() << " over the scroll bar";
+            }
+        }
+    });
 }
 
 TEST_P(PrintPanelInUse, AScreenReaderReadsEveryTextOfThePreviewedPageInOrder) {

@@ -1,13 +1,13 @@
+#include "ProgramFolder.h"
 #include "SingleInstance.h"
 
+#include "FolderSnapshot.h"
 #include "FullDisk.h"
 
 #include <QDate>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,9 +45,25 @@ protected:
         environment.insert("XDG_DATA_HOME", home.filePath("data"));
         environment.insert("XDG_RUNTIME_DIR", home.path());
         program->setProcessEnvironment(environment);
-        program->start(KORVANE_PROGRAM, {});
+        program->start(user ? reachableProgram() : QString(KORVANE_PROGRAM), {});
         EXPECT_TRUE(program->waitForStarted());
         return program;
+    }
+
+    // The built program where any user can start it, wherever the build lies (a clone in a home
+    // folder only its owner can enter): a copy laid out as an installed program, with its shipped
+    // files beside it.
+    QString reachableProgram() const {
+        if (!installed_) {
+            installed_ = std::make_unique<QTemporaryDir>();
+            const QString bin = installed_->filePath("bin");
+            EXPECT_TRUE(QFile::setPermissions(installed_->path(), kReachable));
+            EXPECT_TRUE(QDir().mkpath(bin));
+            EXPECT_TRUE(QFile::copy(KORVANE_PROGRAM, bin + "/korvane"));
+            EXPECT_TRUE(ProgramFolder(installed_->filePath("share/korvane"))
+                            .install(KORVANE_SHIPPED_DATA_DIR));
+        }
+        return installed_->filePath("bin/korvane");
     }
 
     // Until the program's main window has loaded: its reminder check has made this year's
@@ -80,17 +96,7 @@ protected:
         file.write(bytes);
     }
 
-    // Every entry of the folder with its bytes and its time of change.
-    QMap<QString, std::pair<QByteArray, QDateTime>> snapshot() const {
-        QMap<QString, std::pair<QByteArray, QDateTime>> entries;
-        for (const QFileInfo& entry : QDir(folder()).entryInfoList(
-                 QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-            QFile file(entry.absoluteFilePath());
-            const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-            entries[entry.fileName()] = {bytes, entry.lastModified()};
-        }
-        return entries;
-    }
+    FolderSnapshot snapshot() const { return folderSnapshot(folder()); }
 
     // Until the program has said what, on its error output.
     static bool says(QProcess& program, const QString& what) {
@@ -118,7 +124,12 @@ protected:
 
     static constexpr int kLongest = 60'000; // a loaded machine and a sanitized build
 
+    static constexpr QFile::Permissions kReachable =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+        QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+
     QTemporaryDir home;
+    mutable std::unique_ptr<QTemporaryDir> installed_;
 };
 
 TEST_F(ProgramStarts, ASecondStartOnTheSameFolderEndsWithoutTouchingAFile) {
@@ -132,7 +143,7 @@ TEST_F(ProgramStarts, ASecondStartOnTheSameFolderEndsWithoutTouchingAFile) {
 
     expectEndsAsSecond();
 
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_TRUE(sameSnapshot(snapshot(), before));
     EXPECT_EQ(first->state(), QProcess::Running);
     first->kill();
     first->waitForFinished();
@@ -160,7 +171,7 @@ TEST_F(ProgramStarts, AStartAfterAKillTakesOverAnEmptyLockAndKeepsEveryCopyInThe
     QTest::qWait(1000);
     const auto after = snapshot();
     for (const QString& name : copies) {
-        EXPECT_EQ(after.value(name), before.value(name)) << name.toStdString();
+        EXPECT_TRUE(sameFile(after.value(name), before.value(name))) << name.toStdString();
     }
     expectEndsAsSecond();
     next->kill();
@@ -217,7 +228,7 @@ TEST_F(ProgramStarts, AnotherUsersProgramHoldsASharedFolderAndAReadOnlyFolderIsT
     // Their window is on their screen: this user is told, and the box's OK ends the start.
     const std::unique_ptr<QProcess> mine = start();
     says(*mine, "Korvane is already running with the folder " + folder());
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_TRUE(sameSnapshot(snapshot(), before));
     mine->kill();
     mine->waitForFinished();
     killedAfterLoading(*theirs);
@@ -238,6 +249,54 @@ TEST_F(ProgramStarts, AnotherUsersProgramHoldsASharedFolderAndAReadOnlyFolderIsT
     EXPECT_EQ(readOnly->state(), QProcess::Running);
     readOnly->kill();
     readOnly->waitForFinished();
+}
+
+// In a shared folder where only a file's owner may delete it, another login's stale lock cannot
+// be made way for: the start says so, leaving every file as it was, rather than run beside the
+// other logins that find the same lock. The lock's owner takes it over and keeps them out.
+TEST_F(ProgramStarts, AnotherLoginsStaleLockInAStickySharedFolderRefusesTheStartSayingWhy) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "starting the program as another user needs root";
+    }
+    constexpr uid_t kNobody = 65534;
+    ASSERT_TRUE(QFile::setPermissions(home.path(), kReachable));
+    const std::unique_ptr<QProcess> killed = start();
+    ASSERT_TRUE(loaded(*killed));
+    killedAfterLoading(*killed);
+    ASSERT_EQ(::chmod(QFile::encodeName(folder()), 01777), 0);
+    const auto before = snapshot();
+
+    // A lock that cannot even be read tells nothing of its owner's program.
+    const QByteArray lock = QFile::encodeName(inFolder(SingleInstance::kLockFile));
+    ASSERT_EQ(::chmod(lock, 0600), 0);
+    const std::unique_ptr<QProcess> unread = start(kNobody);
+    says(*unread, "Korvane cannot make sure that no other Korvane uses its folder " + folder() +
+                      ": Korvane.lock in it belongs to root and cannot be read, so Korvane cannot "
+                      "tell whether the Korvane of root is running.\nAsk root to delete "
+                      "Korvane.lock if their Korvane has ended, then start Korvane again.");
+    unread->kill();
+    unread->waitForFinished();
+    ASSERT_EQ(::chmod(lock, 0644), 0);
+
+    // The box's OK ends the start.
+    const std::unique_ptr<QProcess> theirs = start(kNobody);
+    says(*theirs, "Korvane cannot make sure that no other Korvane uses its folder " + folder() +
+                      ": Korvane.lock in it was left by the Korvane of root, which is no longer "
+                      "running, and only root can delete it.\nAsk root to start Korvane on this "
+                      "folder, which takes the lock over, or to delete Korvane.lock; then start "
+                      "Korvane again.");
+    EXPECT_TRUE(sameSnapshot(snapshot(), before));
+    theirs->kill();
+    theirs->waitForFinished();
+
+    const std::unique_ptr<QProcess> owners = start();
+    ASSERT_TRUE(loaded(*owners));
+    const std::unique_ptr<QProcess> theirsAgain = start(kNobody);
+    says(*theirsAgain, "Korvane is already running with the folder " + folder());
+    theirsAgain->kill();
+    theirsAgain->waitForFinished();
+    owners->kill();
+    owners->waitForFinished();
 }
 
 } // namespace

@@ -102,11 +102,27 @@ TEST(ToDoGridFile, DamagedFilesReadLineByLineAndSayWhatIsWrong) {
          {"Bank", "", ""},
          {"Ta", "", ""},
          "line 4 (row 2) is not one text between double quotes"},
+        // 512 zeros can hold no more than 171 lines of three bytes.
         {"zeros after the last row",
          QByteArray("\"Bank\"\r\n\"\"\r\n\"\"\r\n") + QByteArray(512, '\0'),
          {"Bank", "", ""},
          {"", "", ""},
-         "line 4 (row 2) holds a control character"},
+         "lines 4 (row 2) to 174 (row 58) were overwritten with zero bytes"},
+        {"a carriage return turned into another control character",
+         "\"Bank\"\x0b\n\"d\"\r\n\"e\"\r\n\"Tax\"\r\n\"\"\r\n\"\"\r\n",
+         {"Bank", "d", "e"},
+         {"Tax", "", ""},
+         "line 1 (row 1) holds a control character"},
+        {"a line feed turned into another control character",
+         "\"Bank\"\r\n\"d\"\r\x0b\"e\"\r\n\"Tax\"\r\n\"\"\r\n\"\"\r\n",
+         {"Bank", "d", "e"},
+         {"Tax", "", ""},
+         "line 2 (row 1) holds a control character"},
+        {"a lone carriage return",
+         "\"Bank\"\r\n\"d\"\r\"e\"\r\n\"Tax\"\r\n\"\"\r\n\"\"\r\n",
+         {"Bank", "d", "e"},
+         {"Tax", "", ""},
+         "line 2 (row 1) holds a control character"},
         {"the last row cut short",
          "\"Bank\"\r\n\"d\"\r\n\"e\"\r\n\"Tax\"\r\n",
          {"Bank", "d", "e"},
@@ -128,7 +144,9 @@ TEST(ToDoGridFile, DamagedFilesReadLineByLineAndSayWhatIsWrong) {
 
 // A full list overwritten in place with zero bytes, as a disk may leave a file after a crash:
 // every row the zeros did not reach is read where it was written, the text either side of them
-// stays in its own cell, and the fault names the lines lost.
+// stays in its own cell, and the fault names the lines lost. Where the zeros hid lines, the rows
+// after them are placed by the 1,500 lines a list has, which a file that also lost its last lines
+// would not have: they are named as maybe out of place.
 TEST(ToDoGridFile, ZeroBytesOverLineEndsMoveNoFieldIntoAnotherColumn) {
     std::vector<ToDoRow> rows;
     for (int row = 1; row <= 500; ++row) {
@@ -154,7 +172,8 @@ TEST(ToDoGridFile, ZeroBytesOverLineEndsMoveNoFieldIntoAnotherColumn) {
          3,
          "\"Item 9\"",
          4,
-         "lines 19 (row 7) to 25 (row 9) were overwritten with zero bytes",
+         "lines 19 (row 7) to 25 (row 9) were overwritten with zero bytes; rows 7 to 500 may be "
+         "out of place",
          7,
          {{"It", "", ""}, {}, {"m 9", rows[8].toDoDate, rows[8].actualDate}}},
         {"whole lines and the next line's end",
@@ -162,7 +181,8 @@ TEST(ToDoGridFile, ZeroBytesOverLineEndsMoveNoFieldIntoAnotherColumn) {
          0,
          "\"Item 102\"",
          0,
-         "lines 298 (row 100) to 304 (row 102) were overwritten with zero bytes",
+         "lines 298 (row 100) to 303 (row 101) were overwritten with zero bytes; rows 100 to 500 "
+         "may be out of place",
          100,
          {{}, {}, rows[101]}},
         {"to the file's end",
@@ -192,7 +212,7 @@ TEST(ToDoGridFile, ZeroBytesOverLineEndsMoveNoFieldIntoAnotherColumn) {
         ASSERT_EQ(damaged.size(), written.size());
 
         const ToDoFiles::Grid grid = ToDoFiles::readGrid(damaged);
-        EXPECT_EQ(grid.fault, test.fault);
+        EXPECT_EQ(grid.fault.toStdString(), test.fault.toStdString());
         ASSERT_EQ(grid.rows.size(), 500U);
         for (int row = 1; row <= 500; ++row) {
             const qsizetype damagedIndex = row - test.firstRow;
@@ -206,6 +226,71 @@ TEST(ToDoGridFile, ZeroBytesOverLineEndsMoveNoFieldIntoAnotherColumn) {
                 << "row " << row;
         }
     }
+}
+
+// Where the lines the zeros hid cannot be counted, or could not have been hidden at all, no row
+// is moved to make the count come out: rows placed on a guess are named, the others stay where
+// they were read.
+TEST(ToDoGridFile, LinesHiddenUnderZerosAreNeverGuessed) {
+    std::vector<ToDoRow> rows;
+    for (int row = 1; row <= 500; ++row) {
+        rows.push_back(
+            {QString("Item %1").arg(row), QString("Monday - Jan %1, 04").arg(row % 28 + 1), ""});
+    }
+    const QByteArray written = ToDoFiles::writeGrid(rows);
+    const auto zeroed = [](QByteArray bytes, const char* marker, int from, int to) {
+        const qsizetype at = bytes.indexOf(marker);
+        bytes.replace(at + from, to - from, QByteArray(to - from, '\0'));
+        return bytes;
+    };
+    // Two runs that each can have held the six lines missing: which one did is not known.
+    const QByteArray twoRuns = zeroed(zeroed(written, "\"Item 100\"", 3, 40), "\"Item 300\"", 3, 40)
+                                   .left(written.indexOf("\"Item 499\""));
+    // A file one line short, with one zero byte inside an item: one byte hides no line.
+    const QByteArray oneByte = zeroed(written.left(written.size() - 4), "\"Item 10\"", 3, 4);
+    const auto rowsFrom = [](int first, int last) {
+        QList<int> list;
+        for (int row = first; row <= last; ++row) {
+            list << row;
+        }
+        return list;
+    };
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QString fault;
+        QList<int> damagedRows; // what the damage itself spoiled
+        QList<int> unsureRows;
+    } cases[] = {
+        {"two runs of zeros",
+         twoRuns,
+         "lines 298 (row 100) to 310 (row 104) were overwritten with zero bytes; line 907 (row "
+         "303) was overwritten with zero bytes; rows 100 to 500 may be out of place",
+         {},
+         rowsFrom(100, 500)},
+        {"one line short, one zero byte",
+         oneByte,
+         "line 28 (row 10) holds a control character",
+         {10, 500},
+         {}},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        const ToDoFiles::Grid grid = ToDoFiles::readGrid(test.bytes);
+        EXPECT_EQ(grid.fault.toStdString(), test.fault.toStdString());
+        EXPECT_EQ(grid.unsureRows, test.unsureRows);
+        for (int row = 1; row <= 500; ++row) {
+            if (test.damagedRows.contains(row) || test.unsureRows.contains(row)) {
+                continue;
+            }
+            const ToDoRow& read = grid.rows[std::size_t(row - 1)];
+            const ToDoRow& expected = rows[std::size_t(row - 1)];
+            EXPECT_EQ(QStringList({read.item, read.toDoDate, read.actualDate}),
+                      QStringList({expected.item, expected.toDoDate, expected.actualDate}))
+                << "row " << row;
+        }
+    }
+    EXPECT_EQ(ToDoFiles::readGrid(oneByte).rows[9].item, "Itm 10");
 }
 
 TEST(ToDoGridFile, ReadingStopsAfterFiveHundredRowsAndSaysSo) {

@@ -1,5 +1,6 @@
 #include "GridControl.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -87,6 +88,54 @@ TEST_F(EditingGrid, TypingEditsTheCurrentCellThroughTheFilterAndLimit) {
     QTest::keyClicks(&grid, "xy");
     grid.setEditable(0);
     EXPECT_EQ(grid.textMatrix(3, 1), "xy");
+}
+
+} // namespace
+
+namespace {
+
+// The headers a sortable grid offers the keyboard: Up from the first row makes the column's
+// header current (for a screen reader too), Left and Right go along the headers, Enter and Space
+// sort as a click on the header would, and Down goes back to the rows. A grid that sorts nothing
+// keeps the keyboard in its rows.
+TEST_F(EditingGrid, TheKeyboardReachesTheHeadersAndSortsFromThem) {
+    grid.setRowText(0, "\tFruit\tNumber");
+    grid.show();
+    QApplication::setActiveWindow(&grid);
+    grid.setFocus();
+    ASSERT_TRUE(grid.hasFocus());
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&grid);
+    QSignalSpy sorts(&grid, &GridControl::afterSort);
+
+    grid.setRow(2);
+    QTest::keyClick(&grid, Qt::Key_Up);
+    QTest::keyClick(&grid, Qt::Key_Up);
+    EXPECT_FALSE(grid.headerCurrent());
+    grid.setUserSortAndMove(true);
+    QTest::keyClick(&grid, Qt::Key_Up);
+    ASSERT_TRUE(grid.headerCurrent());
+    EXPECT_EQ(grid.row(), 1);
+    EXPECT_EQ(table->focusChild()->text(QAccessible::Name), "Fruit");
+    QTest::keyClick(&grid, Qt::Key_A); // nothing is typed into a header
+    EXPECT_EQ(grid.textMatrix(0, 1), "Fruit");
+
+    QTest::keyClick(&grid, Qt::Key_Return);
+    EXPECT_EQ(column(1), QStringList({"", "", "Apple", "apple", "pear"}));
+    QTest::keyClick(&grid, Qt::Key_Space);
+    EXPECT_EQ(column(1), QStringList({"pear", "Apple", "apple", "", ""}));
+    QTest::keyClick(&grid, Qt::Key_Right);
+    EXPECT_EQ(table->focusChild()->text(QAccessible::Name), "Number");
+    QTest::keyClick(&grid, Qt::Key_Enter);
+    EXPECT_EQ(column(2), QStringList({"1", "2", "3", "4", "5"}));
+    ASSERT_EQ(sorts.size(), 3);
+    EXPECT_EQ(sorts[1], (QList<QVariant>{1, int(GridControl::Descending)}));
+    EXPECT_EQ(sorts[2], (QList<QVariant>{2, int(GridControl::Ascending)}));
+
+    QTest::keyClick(&grid, Qt::Key_Down);
+    EXPECT_FALSE(grid.headerCurrent());
+    EXPECT_EQ(table->focusChild()->text(QAccessible::Name), "1");
+    QTest::keyClick(&grid, Qt::Key_Down);
+    EXPECT_EQ(grid.row(), 2);
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "MonthView.h"
 
+#include "DrawnContrast.h"
+#include "TextContrast.h"
+
 #include <QAccessible>
 #include <QCalendarWidget>
 #include <QSignalSpy>
@@ -141,8 +144,51 @@ TEST_F(MonthViewTest, OptionsOutsideTheirRangesChangeNothing) {
     EXPECT_TRUE(changes.isEmpty());
 }
 
-// A picker shown at 70 % of a narrow panel's width (the to-do date's place) used to reach past the
-// panel's right edge: its Saturday column and next-month arrow were cut off.
+// The month's name and year on the title bar, the day names, every day of the month (the weekend's
+// in red, the selected one on the highlight, today marked in red) stand out from what lies under
+// them. Days of the months around are greyed as out of reach and left aside.
+TEST_F(MonthViewTest, EveryTextStandsOutFromWhatLiesUnderIt) {
+    picker.setToday({2025, 3, 15}); // a Saturday
+    picker.setTodayMarked(true);
+    picker.setMonthsShown(2);
+    // Letters large enough for their strokes to show their whole colour, not only smoothed edges.
+    QFont large = picker.font();
+    large.setPointSize(28);
+    large.setBold(true);
+    picker.setFont(large);
+    QCoreApplication::processEvents();
+    const QImage image = picker.grab().toImage();
+    for (int month = 0; month < 2; ++month) {
+        QCalendarWidget* calendar = picker.month(month);
+        const auto measure = [&](const QWidget& part, const QRect& area, const QString& what) {
+            const QRect inPicture(part.mapTo(&picker, area.topLeft()), area.size());
+            const QColor under = groundOf(image, inPicture);
+            EXPECT_GE(drawnContrast(image, inPicture, under), TextContrast::kReadable)
+                << "month " << month << ", " << what.toStdString() << " on "
+                << under.name().toStdString();
+        };
+        for (const char* title : {"qt_calendar_monthbutton", "qt_calendar_yearbutton"}) {
+            const auto* button = calendar->findChild<QToolButton*>(title);
+            ASSERT_NE(button, nullptr);
+            measure(*button, button->rect().adjusted(3, 3, -3, -3), title);
+        }
+        QTableView* table = view(month);
+        const QAbstractItemModel* model = table->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            for (int column = 1; column < model->columnCount(); ++column) {
+                const QModelIndex index = model->index(row, column);
+                const int day = model->data(index).toInt();
+                const bool otherMonth =
+                    row > 0 && ((row == 1 && day > 20) || (row >= 5 && day < 15));
+                if (!otherMonth) {
+                    measure(*table->viewport(), table->visualRect(index).adjusted(1, 1, -1, -1),
+                            model->data(index).toString());
+                }
+            }
+        }
+    }
+}
+
 TEST(MonthViewPlacing, APickerPlacedFarRightStaysWholeInsideItsParent) {
     for (const int parentWidth : {300, 420, 900}) {
         QWidget panel;

@@ -1,14 +1,23 @@
 #include "AccessibilityEvents.h"
 
 #include <QCoreApplication>
+#include <QWidget>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
 namespace {
 
-AccessibilityEvents* listening = nullptr;
+// Every one living hears every event; the handler they replaced comes back once the last goes.
+QList<AccessibilityEvents*> listening;
+QAccessible::UpdateHandler replaced = nullptr;
+bool activeBefore = false;
 
+AccessibilityEvents* fromTheStart = nullptr;
+bool activeFromTheStart = false;
+
+// The platform's accessibility is what a screen reader turns on; on a screen with no
+// accessibility bus only the program can.
 void setAccessibilityActive(bool active) {
     if (QPlatformAccessibility* platform =
             QGuiApplicationPrivate::platformIntegration()->accessibility()) {
@@ -19,25 +28,63 @@ void setAccessibilityActive(bool active) {
 } // namespace
 
 AccessibilityEvents::AccessibilityEvents() {
-    Q_ASSERT(listening == nullptr);
-    listening = this;
-    setAccessibilityActive(true);
-    previous_ = QAccessible::installUpdateHandler(&AccessibilityEvents::record);
+    if (listening.isEmpty()) {
+        activeBefore = QAccessible::isActive();
+        replaced = QAccessible::installUpdateHandler(&AccessibilityEvents::record);
+        setAccessibilityActive(true);
+    }
+    listening.append(this);
 }
 
 AccessibilityEvents::~AccessibilityEvents() {
-    QAccessible::installUpdateHandler(previous_);
-    setAccessibilityActive(false);
-    listening = nullptr;
+    listening.removeOne(this);
+    if (fromTheStart == this) {
+        fromTheStart = nullptr;
+    }
+    if (listening.isEmpty()) {
+        QAccessible::installUpdateHandler(replaced);
+        if (!activeBefore) {
+            setAccessibilityActive(false);
+        }
+    }
+}
+
+bool AccessibilityEvents::askedFor() {
+    return qEnvironmentVariableIsSet("KORVANE_SCREEN_READER_FROM_START");
+}
+
+std::unique_ptr<AccessibilityEvents> AccessibilityEvents::listenFromStartIfAsked() {
+    if (!askedFor()) {
+        return nullptr;
+    }
+    auto screenReader = std::make_unique<AccessibilityEvents>();
+    fromTheStart = screenReader.get();
+    activeFromTheStart = QAccessible::isActive();
+    return screenReader;
+}
+
+AccessibilityEvents* AccessibilityEvents::fromStart() {
+    return fromTheStart;
+}
+
+bool AccessibilityEvents::activeFromStart() {
+    return activeFromTheStart;
 }
 
 void AccessibilityEvents::record(QAccessibleEvent* event) {
-    QAccessibleInterface* object = event->accessibleInterface();
-    Event seen{event->type(), event->object(), event->child(), QAccessible::NoRole, {}, {}};
-    if (object != nullptr) {
-        seen.role = object->role();
-        seen.name = object->text(QAccessible::Name);
-        seen.description = object->text(QAccessible::Description);
+    QObject* object = event->object();
+    const auto* widget = qobject_cast<QWidget*>(object);
+    Event seen{event->type(),
+               object,
+               event->child(),
+               QAccessible::NoRole,
+               {},
+               {},
+               widget != nullptr && widget->isVisible()};
+    if (QAccessibleInterface* read = event->accessibleInterface()) {
+        seen.role = read->role();
+        seen.name = read->text(QAccessible::Name);
+        seen.description = read->text(QAccessible::Description);
     }
     if (event->type() == QAccessible::TableModelChanged) {
         const auto* change = static_cast<QAccessibleTableModelChangeEvent*>(event);
@@ -47,7 +94,9 @@ void AccessibilityEvents::record(QAccessibleEvent* event) {
         seen.lastRow = change->lastRow();
         seen.lastColumn = change->lastColumn();
     }
-    listening->events_.append(seen);
+    for (AccessibilityEvents* listener : listening) {
+        listener->events_.append(seen);
+    }
 }
 
 QList<AccessibilityEvents::Event> AccessibilityEvents::of(const QObject* object,

@@ -2,6 +2,7 @@
 
 #include "TextContrast.h"
 
+#include <QHash>
 #include <QImage>
 #include <QRect>
 
@@ -17,4 +18,19 @@ inline double drawnContrast(const QImage& image, const QRect& area, const QColor
         }
     }
     return best;
+}
+
+// The colour most of an area of a picture shows: what lies under the text drawn there.
+inline QColor groundOf(const QImage& image, const QRect& area) {
+    QHash<QRgb, int> counts;
+    QRgb most = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (++counts[pixel] > counts.value(most)) {
+                most = pixel;
+            }
+        }
+    }
+    return QColor(most);
 }

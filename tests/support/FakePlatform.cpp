@@ -1,5 +1,8 @@
 #include "FakePlatform.h"
 
+#include "InputDropped.h"
+
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QWidget>
 
@@ -71,6 +74,11 @@ void FakeModalShower::showModal(QWidget& window) {
 
 void FakeClock::waitUntil(const QDateTime& moment) {
     waits.append(moment);
+    {
+        // As the system clock's wait does: what is pending is handled, what is typed dropped.
+        const InputDropped dropped;
+        QCoreApplication::processEvents();
+    }
     if (current < moment) {
         current = moment;
     }

@@ -48,7 +48,8 @@ public:
     QStringList shownClasses; // the class name of every window shown
 };
 
-// A clock that stands still until a test or a wait moves it.
+// A clock that stands still until a test or a wait moves it; a wait handles the pending events
+// once, dropping input, as a wait of the system clock does while its time passes.
 class FakeClock : public Clock {
 public:
     QDateTime now() const override { return current; }

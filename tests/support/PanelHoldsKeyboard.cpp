@@ -48,7 +48,13 @@ QStringList reachedPastPanel(QWidget& panel) {
             continue;
         }
         QAccessibleInterface* read = QAccessible::queryAccessibleInterface(control);
-        if (read != nullptr && !read->state().invisible) {
+        // What the panel stands on whole and that reads as nothing (a background picture) is
+        // beneath it as its window is.
+        const bool standsOn = inWindow(*control).contains(covered) && read != nullptr &&
+                              read->text(QAccessible::Name).isEmpty() &&
+                              read->text(QAccessible::Value).isEmpty() &&
+                              control->findChildren<QWidget*>().isEmpty();
+        if (read != nullptr && !read->state().invisible && !standsOn) {
             reached.append("shows beneath: " + nameOf(*control));
         }
     }

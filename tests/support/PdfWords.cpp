@@ -23,8 +23,9 @@ std::optional<QList<Word>> read(const QString& pdfFile) {
         return std::nullopt;
     }
     const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    // A word that reaches past the paper's top or left edge has a negative place: it is read too.
     static const QRegularExpression tag(
-        R"re(<page\b|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+        R"re(<page\b|<word xMin="(-?[\d.]+)" yMin="(-?[\d.]+)" xMax="(-?[\d.]+)" yMax="(-?[\d.]+)">([^<]*)</word>)re");
     QList<Word> words;
     int page = -1;
     for (const QRegularExpressionMatch& match : tag.globalMatch(html)) {

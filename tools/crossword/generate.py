@@ -19,8 +19,10 @@ purpose: the most Down words (22), the most Across words (15), the most numbered
 short vertical run of letters that belongs to no Down word.
 
 Every entry of the clue file is checked, used in a puzzle or not: its clue is American English and
-gives no word its British sense ("CINEMA: A MOVIE HOUSE"), and a family word names both sides
-("YOUR PARENT'S SISTER", not "YOUR MOTHER'S SISTER").
+gives no word its British sense ("CINEMA: A MOVIE HOUSE", "TIN: A METAL CAN"), a family word names
+both sides ("YOUR PARENT'S SISTER", not "YOUR MOTHER'S SISTER"), a relative's clue says how they
+are related ("A GIRL IN YOUR FAMILY" fits a cousin as well as a sister), and no two answers share
+one clue, which could not tell them apart.
 """
 
 import argparse
@@ -31,7 +33,7 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
 from american_english import british_sense, british_words  # noqa: E402
-from family_words import one_sided  # noqa: E402
+from family_words import names_no_relation, one_sided  # noqa: E402
 
 ROWS = 8
 COLUMNS = {1: 13, 2: 18}
@@ -75,6 +77,8 @@ def clue_fault(word, clue):
     side = one_sided(clue)
     if side:
         return f"clue of {word} names {side.upper()} but not the other side of the family"
+    if names_no_relation(word, clue):
+        return f"clue of {word} says not how the relative is related"
     return None
 
 
@@ -84,6 +88,7 @@ class Vocabulary:
     def __init__(self, path):
         self.clue = {}
         self.level = {}
+        answer_of_clue = {}
         level = None
         for number, line in enumerate(path.read_text().splitlines(), 1):
             line = line.strip()
@@ -104,6 +109,9 @@ class Vocabulary:
                 sys.exit(f"{where}: {fault}")
             if word in self.clue:
                 sys.exit(f"{where}: {word} is listed twice")
+            if clue in answer_of_clue:
+                sys.exit(f"{where}: {word} has the clue of {answer_of_clue[clue]}")
+            answer_of_clue[clue] = word
             self.clue[word] = clue
             self.level[word] = level
         self.by_length = {}

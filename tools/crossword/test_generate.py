@@ -3,6 +3,7 @@
 import pathlib
 import re
 import sys
+import tempfile
 import unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
@@ -33,6 +34,10 @@ class Checks(unittest.TestCase):
             ("AUNT", "YOUR MOTHER'S SISTER", "names MOTHER'S but not the other side"),
             ("NIECE", "YOUR SISTER'S DAUGHTER", "names SISTER'S but not the other side"),
             ("COUSIN", "YOUR AUNT'S CHILD", "names AUNT'S but not the other side"),
+            ("DILL", "A HERB FOR PICKLES", "British English ['A HERB']"),
+            ("TIN", "A METAL CAN", "British sense, a can"),
+            ("SISTER", "A GIRL IN YOUR FAMILY", "says not how the relative is related"),
+            ("BROTHER", "A BOY IN YOUR FAMILY", "says not how the relative is related"),
         ]
         for answer, clue, fault in cases:
             with self.subTest(answer):
@@ -46,10 +51,29 @@ class Checks(unittest.TestCase):
             ("CHIPS", "POTATO ___ AND DIP"),
             ("GRANDCHILD", "A SON'S OR DAUGHTER'S KID"),
             ("UNCLE", "YOUR PARENT'S BROTHER"),
+            ("DILL", "AN HERB FOR PICKLES"),
+            ("TIN", "A SOFT SILVERY METAL"),
+            ("TIN", "A COOKIE ___ OR A MUFFIN ___"),
+            ("SISTER", "SHE HAS THE SAME PARENTS AS YOU"),
+            ("MOTHER", "A CHILD'S MOM"),
+            ("CHILD", "A BOY OR A GIRL"),
+            ("KIN", "RELATIVES"),
         ]
         for answer, clue in cases:
             with self.subTest(answer):
                 self.assertIsNone(crossword.clue_fault(answer, clue))
+
+    def test_refuses_two_answers_with_one_clue(self):
+        def read(entries):
+            with tempfile.TemporaryDirectory() as folder:
+                path = pathlib.Path(folder) / "clues.txt"
+                path.write_text("[level 1]\n" + "".join(f"{entry}\n" for entry in entries))
+                return crossword.Vocabulary(path)
+
+        with self.assertRaisesRegex(SystemExit, "RAILROAD has the clue of RAILWAY"):
+            read(["RAILWAY|TRAIN TRACKS", "RAILROAD|TRAIN TRACKS"])
+        vocabulary = read(["RAILWAY|A COG ___ CLIMBS PIKES PEAK", "RAILROAD|TRAIN TRACKS"])
+        self.assertEqual(vocabulary.clue["RAILROAD"], "TRAIN TRACKS")
 
 
 if __name__ == "__main__":

@@ -21,7 +21,11 @@ The checks refuse British spellings (the program speaks American English) and a 
 names its own answer ("What kind of animal is Donald Duck?"), whole or in part: the same word in
 another form ("cookies": Cookie Monster, "deepest": Challenger Deep), a part of a word ("dinosaur":
 Dino, "Stone Age": The Flintstones) or a shared start of five letters ("baptized": John the
-Baptist, "Americas": Amerigo). A word a wrong answer shares as well gives nothing away.
+Baptist, "Americas": Amerigo). A word a wrong answer shares as well gives nothing away. A level's
+questions are all asked before any comes again, so a question also may not name the answer of
+another question of its level ("What did David use to bring down Goliath?" tells who killed him):
+it names it when it holds every word that sets that answer apart from its wrong answers, in any
+form ("Apollo 11" is set apart by "11").
 CI never runs this tool; its output is committed and checked again by the quiz content test.
 """
 
@@ -44,12 +48,9 @@ TOPICS = [
     ("anything.txt", "DCTXT2.Fil", [51, 51, 54, 52]),
 ]
 MAX_ANSWER = 40
-# Words too common to give an answer away, and numbers, which a question may need to name ("the
-# feeding of the five thousand").
-LITTLE_WORDS = {
-    "the", "and", "for", "with", "from", "his", "her", "its", "new", "great", "first", "what",
-    "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten", "twelve",
-}
+# Words too common to give an answer away. A number or an adjective does name one: "feed the five
+# thousand" tells "Five" loaves, "a great empire" tells Alexander the Great.
+LITTLE_WORDS = {"the", "and", "for", "with", "from", "his", "her", "its", "what"}
 MAX_SHOWN = 254  # the question with its answers joined, as shown without choices
 
 
@@ -69,7 +70,8 @@ SHARED_START = 5  # words that begin with this many letters alike are one word (
 
 
 def significant_words(text):
-    return set(re.findall(r"[a-z]{3,}", text.lower())) - LITTLE_WORDS
+    """Words of three letters or more, and numbers ("Apollo 11")."""
+    return set(re.findall(r"[a-z]{3,}|\d+", text.lower())) - LITTLE_WORDS
 
 
 def related(first, second):
@@ -96,6 +98,20 @@ def gives_away(question, answers):
             continue
         named |= {word for word in significant_words(correct) if related(asked, word)}
     return named
+
+
+def names_answer(question, answers):
+    """The words that set the correct answer apart from the wrong ones, when the question names
+    every one of them in some form; else an empty set. Only whole words count here: a question on
+    a king names no "Martin Luther King Jr.", nor one on a star "Ringo Starr"."""
+    correct, *wrong = answers
+    wrong_words = significant_words(" ".join(wrong))
+    apart = {word for word in significant_words(correct)
+             if not any(stems(word) & stems(other) for other in wrong_words)}
+    asked = significant_words(question)
+    if apart and all(any(stems(word) & stems(other) for other in asked) for word in apart):
+        return apart
+    return set()
 
 
 def normalised(text):
@@ -148,6 +164,13 @@ def faults(name, levels, capacity):
             if key in seen:
                 found.append(f"{at}: the same question as line {seen[key]}")
             seen[key] = line
+        for line, parts in entries:
+            for other, other_parts in entries:
+                if other != line and len(parts) == 6 and len(other_parts) == 6:
+                    named = names_answer(parts[1], other_parts[2:])
+                    if named:
+                        found.append(f"{name}:{line}: the question names the answer of line "
+                                     f"{other} {sorted(named)}")
         if entries and plain * 4 < len(entries):
             found.append(f"{where}: only {plain} of {len(entries)} questions of type 2")
     return found

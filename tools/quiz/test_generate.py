@@ -31,6 +31,9 @@ class Checks(unittest.TestCase):
             ("At which courthouse did Lee surrender?", "Appomattox Court House",
              {"court", "house"}),
             ("Which berries grow on a blueberry bush?", "Blueberries", {"blueberries"}),
+            ("How many loaves did Jesus use to feed the five thousand?", "Five", {"five"}),
+            ("Which Macedonian king built a great empire as far as India?", "Alexander the Great",
+             {"great"}),
         ]
         for question, correct, named in cases:
             with self.subTest(question):
@@ -51,6 +54,63 @@ class Checks(unittest.TestCase):
         for question, answers in cases:
             with self.subTest(question):
                 self.assertEqual(quiz.gives_away(question, answers), set())
+
+    def test_a_question_naming_the_answer_of_another_gives_it_away(self):
+        cases = [
+            ("What do the thirteen stripes on the American flag stand for?",
+             ["Thirteen", "Fifty", "Twelve", "Seven"], {"thirteen"}),
+            ("Which Shoshone woman was an interpreter for Lewis and Clark's expedition?",
+             ["Lewis and Clark", "Marquette and Joliet", "Stanley and Livingstone",
+              "Burke and Wills"], {"lewis", "clark"}),
+            ("What was the name of the Apollo 11 lunar module?",
+             ["Apollo 11", "Apollo 13", "Apollo 8", "Apollo 1"], {"11"}),
+            ("What did David use to bring down Goliath?", ["David", "Saul", "Samson", "Jonathan"],
+             {"david"}),
+            ("In which town was the wedding where Jesus turned water into wine?",
+             ["Wine", "Milk", "Oil", "Honey"], {"wine"}),
+            ("Who led the Israelites around the walls of Jericho?",
+             ["Jericho", "Babylon", "Nineveh", "Damascus"], {"jericho"}),
+            ("What was the name of Hagar's son?", ["Hagar", "Bilhah", "Zilpah", "Keturah"],
+             {"hagar"}),
+            ("What did Rahab hang from her window as a sign?",
+             ["Rahab", "Deborah", "Jael", "Delilah"], {"rahab"}),
+            ("What is the name of the donkey who is Winnie the Pooh's friend?",
+             ["Winnie the Pooh", "Paddington", "Yogi Bear", "Baloo"], {"winnie", "pooh"}),
+            ("What is the name of the yodeling cowgirl toy in Toy Story 2?",
+             ["Toy Story", "Cars", "Up", "Monsters, Inc."], {"toy", "story"}),
+            ("In Fantasia, which character plays the Sorcerer's Apprentice?",
+             ["Fantasia", "Pinocchio", "Dumbo", "Bambi"], {"fantasia"}),
+        ]
+        for question, answers, named in cases:
+            with self.subTest(question):
+                self.assertEqual(quiz.names_answer(question, answers), named)
+
+    def test_a_question_naming_a_word_of_another_answer_only_gives_nothing_away(self):
+        cases = [
+            # One word of a longer answer.
+            ("Which English king was forced to accept the Magna Carta in 1215?",
+             ["Martin Luther King Jr.", "John F. Kennedy", "Malcolm X", "Jesse Jackson"]),
+            # A part of a word, and a word that only begins alike.
+            ("In Star Trek, what is the name of the starship?",
+             ["Ringo Starr", "Paul McCartney", "John Lennon", "George Harrison"]),
+            ("In which year did Constantinople fall to the Ottoman Turks?",
+             ["Otto von Bismarck", "Kaiser Wilhelm I", "Frederick the Great", "Hindenburg"]),
+            # A word every choice holds, and another number.
+            ("Which Apollo mission returned safely after an explosion?",
+             ["Apollo 11", "Apollo 13", "Apollo 8", "Apollo 1"]),
+        ]
+        for question, answers in cases:
+            with self.subTest(question):
+                self.assertEqual(quiz.names_answer(question, answers), set())
+
+    def test_a_level_is_checked_question_by_answer(self):
+        david = (8, ["2", "Who killed the giant Goliath?", "David", "Saul", "Samson", "Jonathan"])
+        sling = (9, ["2", "What did David use to bring down Goliath?", "A sling and a stone",
+                     "A spear", "A bow and arrow", "A sword"])
+        self.assertEqual(quiz.faults("bible.txt", [[david, sling]], [2]),
+                         ["bible.txt:9: the question names the answer of line 8 ['david']"])
+        # A level's questions are all asked before one comes again; another level's are not.
+        self.assertEqual(quiz.faults("bible.txt", [[david], [sling]], [1, 1]), [])
 
     def test_faults_name_the_line_and_the_kind(self):
         levels = [[(3, ["2", "What pulls things towards the Earth?", "Gravity", "Magnetism",

@@ -3,6 +3,7 @@
 
 #include "ColorNumber.h"
 #include "FocusMoves.h"
+#include "GuardedStretch.h"
 #include "ListBox.h"
 #include "Panel3D.h"
 #include "StatusBar.h"
@@ -53,6 +54,7 @@ CrosswordWindow::CrosswordWindow(Services& services)
     connectHandlers();
     connectFocusHandlers();
     attachPopupToControls();
+    checkStretch_ = new GuardedStretch(*this);
     resize(Twips::toPixels(kDesignedWidth, kDesignedHeight));
     Form_Load();
 }

@@ -3,10 +3,13 @@
 #include "ActivityWindow.h"
 #include "CrosswordVariables.h"
 
+#include <QColor>
+
 #include <array>
 
 struct JudgedWord;
 class FocusMoves;
+class GuardedStretch;
 class ListBox;
 class Panel3D;
 class QGroupBox;
@@ -77,7 +80,8 @@ public:
     void SetClueTabStops();
     void SetMainTabStops();
 
-    // A cell's colour and its letter's: a checked word's verdict shows in them.
+    // A cell's colour and its letter's: a checked word's verdict shows in them. The letter is
+    // drawn in the nearest shade of its colour that stands out from the cell.
     QColor cellColour(int cell) const;
     QColor letterColour(int cell) const;
 
@@ -183,6 +187,7 @@ private:
     // Cells: the panel's colour is the cell's colour, the label being transparent.
     void paintCell(int cell, const QColor& colour);
     void setLetterColour(int cell, const QColor& colour);
+    void showLetter(int cell); // in its colour's shade readable on the cell's colour
     void ClearCells();
     void NumberCells();
 
@@ -209,4 +214,8 @@ private:
     void openWordHelpOption();
 
     bool gridLaidOut_ = false;
+    // A check runs as a whole: its pauses and repaints let nothing typed or clicked act, and the
+    // window closes only after it.
+    GuardedStretch* checkStretch_ = nullptr;
+    std::array<QColor, kCells> letterColours_{}; // as set, before the shade that reads
 };

@@ -4,6 +4,7 @@
 #include "CrosswordWindow.h"
 
 #include "ColorNumber.h"
+#include "GuardedStretch.h"
 #include "ListBox.h"
 #include "Panel3D.h"
 #include "PuzzleCheck.h"
@@ -48,11 +49,13 @@ void CrosswordWindow::showResultCaption(Panel3D* panel, const QString& caption) 
 }
 
 void CrosswordWindow::CheckWords() {
-    SavedPanelTextSize = informationPanel->font().pointSizeF();
-    if (PuzzleState != 0) {
-        checkPuzzle();
-    }
-    showStatus(kCaption);
+    checkStretch_->run([this] {
+        SavedPanelTextSize = informationPanel->font().pointSizeF();
+        if (PuzzleState != 0) {
+            checkPuzzle();
+        }
+        showStatus(kCaption);
+    });
 }
 
 void CrosswordWindow::checkPuzzle() {

@@ -8,6 +8,7 @@
 #include "EntryCells.h"
 #include "ListBox.h"
 #include "Panel3D.h"
+#include "TextContrast.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -152,6 +153,7 @@ void CrosswordWindow::HighlightEntry() {
 
 void CrosswordWindow::paintCell(int cell, const QColor& colour) {
     cellPanels[std::size_t(cell)]->setBackColour(colour);
+    showLetter(cell);
 }
 
 QColor CrosswordWindow::cellColour(int cell) const {
@@ -159,15 +161,24 @@ QColor CrosswordWindow::cellColour(int cell) const {
 }
 
 void CrosswordWindow::setLetterColour(int cell, const QColor& colour) {
+    letterColours_[std::size_t(cell)] = colour;
+    showLetter(cell);
+}
+
+void CrosswordWindow::showLetter(int cell) {
+    // A verdict's colour (light red on white) may stand out too little from the cell: the letter
+    // is drawn in the nearest shade of it that reads.
     QLabel* letter = cellLetters[std::size_t(cell)];
-    if (letter->palette().color(QPalette::WindowText) == colour) {
+    const QColor drawn =
+        TextContrast::readable(letterColours_[std::size_t(cell)], cellColour(cell));
+    if (letter->palette().color(QPalette::WindowText) == drawn) {
         return;
     }
     QPalette palette = letter->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::WindowText, drawn);
     letter->setPalette(palette);
 }
 
 QColor CrosswordWindow::letterColour(int cell) const {
-    return cellLetters[std::size_t(cell)]->palette().color(QPalette::WindowText);
+    return letterColours_[std::size_t(cell)];
 }

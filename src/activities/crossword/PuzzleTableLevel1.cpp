@@ -97,7 +97,7 @@ constexpr ClueEntry kPuzzle04Across[] = {
     {"  3", "FRUIT", "AN APPLE OR A PEAR", "4"},
     {"  6", "SAD", "UNHAPPY", "10"},
     {"  8", "WOODS", "A FOREST", "28"},
-    {"  9", "YOUNG", "NOT OLD", "34"},
+    {"  9", "YOUNG", "NOT YET GROWN", "34"},
     {"10", "FIREPLACE", "A HEARTH IN THE LIVING ROOM", "52"},
     {"13", "RUG", "A SMALL CARPET", "62"},
     {"15", "LOBSTER", "A SEA CREATURE WITH BIG CLAWS", "78"},

@@ -87,8 +87,6 @@ void QuotesWindow::Form_Load() {
         panel->setBackColour(face);
     }
     colours_->LoadPanelColour();
-    upperPanel->setBackColour(colours_->colour(upperColour_));
-    lowerPanel->setBackColour(colours_->colour(lowerColour_));
     performanceGrid->setBackColour(Qt::white);
     performanceGrid->setForeColour(Qt::black);
     program_.PrintSettings.PrintFontUnderline = false;

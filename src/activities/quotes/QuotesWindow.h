@@ -62,6 +62,11 @@ public:
     void PressUpperBox(int k, Qt::MouseButton button);
     void PressLowerBox(int k, Qt::MouseButton button);
     void DropOnUpperBox(int t);
+    // Enter or Space on a focused box. Click mode: the box's click. Drag mode: the first key
+    // picks a box up as a press does, the next key on an upper box drops it there, and on a
+    // lower box puts it back where it was.
+    void KeyUpperBox(int k);
+    void KeyLowerBox(int k);
     // Returns the text that was in hand, now put back into a box.
     QString SetPlaceMode(int mode);
     void CountMove(int box);
@@ -255,6 +260,12 @@ private:
     void leaveContinueState();
     bool timeIsUp() const;
     void takeIntoHand(const QString& boxText);
+    // A press on a box in Drag mode (source 1 upper, 2 lower): true when the box is now held,
+    // highlighted, for a drag or a key to drop it.
+    bool holdForDrag(int source, int k);
+    // The boxes take the focus from the keyboard in one and two panels; word entry types into
+    // them through its keyboard instead.
+    void setBoxesKeyboardPlay(bool played);
     void ClearUpperDragHighlight();
     void ClearLowerDragHighlight();
     void CancelUpperDrag();

@@ -10,6 +10,7 @@
 #include "PanelColours.h"
 #include "QuoteRules.h"
 #include "SideToolbarPictures.h"
+#include "TextContrast.h"
 #include "Twips.h"
 #include "WordBox.h"
 #include "WordEntryRules.h"
@@ -110,8 +111,23 @@ void QuotesWindow::buildControls() {
     secondTimer->setObjectName("Timer1");
 
     colours_ = std::make_unique<PanelColours>(services_, "Save changes made to Panel Colors?");
-    upperColour_ = colours_->add({"Panel Color", {}, SettingsFile::GColor1, 47, 0x8000});
-    lowerColour_ = colours_->add({"Panel Color", {}, SettingsFile::GColor1, 48, 0x808000});
+    // Green and dark cyan for records that hold no colour. The author line and the directions
+    // over a panel are black where black reads on it, else white.
+    const auto panelColour = [this](Panel3D* panel, QLabel* author, WordBox* directions, int record,
+                                    qint64 defaultColour) {
+        return colours_->add({.title = "Panel Color",
+                              .panels = {panel},
+                              .file = SettingsFile::GColor1,
+                              .record = record,
+                              .defaultColour = defaultColour,
+                              .applied = [author, directions](const QColor& colour) {
+                                  for (QLabel* text : {author, static_cast<QLabel*>(directions)}) {
+                                      TextContrast::showReadable(*text, Qt::black, colour);
+                                  }
+                              }});
+    };
+    upperColour_ = panelColour(upperPanel, upperAuthor, upperBoxes[66], 47, 0x8000);
+    lowerColour_ = panelColour(lowerPanel, lowerAuthor, lowerBoxes[66], 48, 0x808000);
 }
 
 void QuotesWindow::buildPanels() {
@@ -132,6 +148,17 @@ void QuotesWindow::buildPanels() {
         lowerBoxes.at(std::size_t(i))->setObjectName("Label2");
         upperBoxes.at(std::size_t(i))->hide();
         lowerBoxes.at(std::size_t(i))->hide();
+    }
+    // Tab goes through the upper panel's boxes, then the lower panel's, each in reading order.
+    QWidget* previous = upperBoxes[0];
+    for (const auto* boxes : {&upperBoxes, &lowerBoxes}) {
+        for (int i = 0; i < QuoteState::kBoxes; ++i) {
+            WordBox* box = boxes->at(std::size_t(i));
+            if (box != previous) {
+                setTabOrder(previous, box);
+                previous = box;
+            }
+        }
     }
     for (WordBox* directions : {upperBoxes[66], lowerBoxes[66]}) {
         directions->setFrameStyle(QFrame::NoFrame);
@@ -467,15 +494,12 @@ void QuotesWindow::connectHandlers() {
     connect(secondTimer, &QTimer::timeout, this, &QuotesWindow::CountOneSecond);
     connect(upperPanelColourAction, &QAction::triggered, this, [this] {
         colours_->ChooseColour(upperColour_);
-        upperPanel->setBackColour(colours_->colour(upperColour_));
         if (panelMode_ == QuoteRules::WordEntry) {
             focusFirstKey();
         }
     });
-    connect(lowerPanelColourAction, &QAction::triggered, this, [this] {
-        colours_->ChooseColour(lowerColour_);
-        lowerPanel->setBackColour(colours_->colour(lowerColour_));
-    });
+    connect(lowerPanelColourAction, &QAction::triggered, this,
+            [this] { colours_->ChooseColour(lowerColour_); });
     connect(timerAction, &QAction::triggered, this, [this](bool checked) {
         // The item has already toggled its mark; the option decides it again.
         timerOptions->select(checked ? 1 : 0);
@@ -510,6 +534,7 @@ void QuotesWindow::connectHandlers() {
     for (WordBox* box : upperBoxes) {
         connect(box, &WordBox::clicked, this, &QuotesWindow::ClickUpperBox);
         connect(box, &WordBox::pressed, this, &QuotesWindow::PressUpperBox);
+        connect(box, &WordBox::keyed, this, &QuotesWindow::KeyUpperBox);
         connect(box, &WordBox::moved, this,
                 [this](int, bool held) { UpperButtonHeld = held ? 1 : 0; });
         drag_->addTarget(box, [this, box](QWidget*) { DropOnUpperBox(box->index()); });
@@ -517,6 +542,7 @@ void QuotesWindow::connectHandlers() {
     for (WordBox* box : lowerBoxes) {
         connect(box, &WordBox::clicked, this, &QuotesWindow::ClickLowerBox);
         connect(box, &WordBox::pressed, this, &QuotesWindow::PressLowerBox);
+        connect(box, &WordBox::keyed, this, &QuotesWindow::KeyLowerBox);
         drag_->addTarget(box, [this](QWidget*) {
             ClearLowerDragHighlight();
             DragSource = 0;

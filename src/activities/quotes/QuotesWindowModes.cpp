@@ -170,6 +170,7 @@ void QuotesWindow::ApplyPanelMode() {
     state_.TimerOption = 1;
     timerOptions->select(0);
     QuoteRules::clearReportTable(state_);
+    setBoxesKeyboardPlay(!wordEntry);
     if (wordEntry) {
         movesHeading->setCaption("# Entries");
         state_.WordsPerBox = 1;

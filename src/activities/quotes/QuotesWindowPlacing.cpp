@@ -135,52 +135,93 @@ void QuotesWindow::ClickLowerBox(int k) {
     colourByContent(box);
 }
 
-void QuotesWindow::PressUpperBox(int k, Qt::MouseButton button) {
-    if (k >= QuoteState::kBoxes) {
-        return;
-    }
-    WordBox* box = upperBoxes.at(std::size_t(k));
+bool QuotesWindow::holdForDrag(int source, int k) {
+    WordBox* box = (source == 1 ? upperBoxes : lowerBoxes).at(std::size_t(k));
     if (state_.PlaceMode != 1) {
-        return; // in Click mode the click that follows answers the continue state
+        return false; // in Click mode the click that follows answers the continue state
     }
     if (checkButton->text() == "&Cont.") {
         DirectionsContinueMessage();
-        return;
+        return false;
     }
-    // A drag moves texts only while a quote is in play and time is left: the click's guards.
-    if (quoteIsOver() || timeIsUp() || box->backCode() == 11) {
-        return;
+    // A drag moves texts only while a quote is in play and time is left: the click's guards. An
+    // empty upper box holds nothing to drag.
+    if (quoteIsOver() || timeIsUp() || (source == 1 && box->backCode() == 11)) {
+        return false;
     }
-    ClearUpperDragHighlight();
+    if (source == 1) {
+        ClearUpperDragHighlight();
+    }
     ClearLowerDragHighlight();
     box->setBackCode(10);
-    DragSource = 1;
+    DragSource = source;
     DragIndex = k;
-    drag_->begin(box);
+    return true;
+}
+
+void QuotesWindow::PressUpperBox(int k, Qt::MouseButton button) {
+    if (k >= QuoteState::kBoxes || !holdForDrag(1, k)) {
+        return;
+    }
+    drag_->begin(upperBoxes.at(std::size_t(k)));
     if (button == Qt::RightButton) {
         optionsMenu->popup(QCursor::pos());
     }
 }
 
 void QuotesWindow::PressLowerBox(int k, Qt::MouseButton button) {
-    if (k >= QuoteState::kBoxes || state_.PlaceMode != 1) {
+    if (k >= QuoteState::kBoxes || !holdForDrag(2, k)) {
         return;
     }
-    if (checkButton->text() == "&Cont.") {
-        DirectionsContinueMessage();
-        return;
-    }
-    if (quoteIsOver() || timeIsUp()) {
-        return;
-    }
-    WordBox* box = lowerBoxes.at(std::size_t(k));
-    ClearLowerDragHighlight();
-    box->setBackCode(10);
-    DragSource = 2;
-    DragIndex = k;
-    drag_->begin(box);
+    drag_->begin(lowerBoxes.at(std::size_t(k)));
     if (button == Qt::RightButton) {
         optionsMenu->popup(QCursor::pos());
+    }
+}
+
+void QuotesWindow::KeyUpperBox(int k) {
+    if (k >= QuoteState::kBoxes) {
+        return;
+    }
+    if (state_.PlaceMode == 0) {
+        ClickUpperBox(k);
+        return;
+    }
+    const bool mayMove = !quoteIsOver() && !timeIsUp() && checkButton->text() != "&Cont.";
+    if (DragSource != 0 && mayMove) {
+        UpperButtonHeld = 0; // no mouse button takes part
+        DropOnUpperBox(k);
+        return;
+    }
+    // A box held when the quote ended moves nothing: the key is a new press.
+    ClearUpperDragHighlight();
+    ClearLowerDragHighlight();
+    DragSource = 0;
+    holdForDrag(1, k);
+}
+
+void QuotesWindow::KeyLowerBox(int k) {
+    if (k >= QuoteState::kBoxes) {
+        return;
+    }
+    if (state_.PlaceMode == 0) {
+        ClickLowerBox(k);
+        return;
+    }
+    if (DragSource != 0) {
+        // Put down in the lower panel, as a drop there: nothing moves.
+        ClearUpperDragHighlight();
+        ClearLowerDragHighlight();
+        DragSource = 0;
+        return;
+    }
+    holdForDrag(2, k);
+}
+
+void QuotesWindow::setBoxesKeyboardPlay(bool played) {
+    for (int i = 0; i < QuoteState::kBoxes; ++i) {
+        upperBoxes.at(std::size_t(i))->setKeyboardPlay(played);
+        lowerBoxes.at(std::size_t(i))->setKeyboardPlay(played);
     }
 }
 

@@ -2,9 +2,13 @@
 
 #include "AccessibleInterfaceFactory.h"
 #include "ColorNumber.h"
+#include "TextContrast.h"
+#include "WindowKeys.h"
 
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 
 namespace {
@@ -41,10 +45,10 @@ WordBox::WordBox(int index, QWidget* parent) : QLabel(parent), index_(index) {
     setAutoFillBackground(true);
     setFont(boxFont());
     setFrameStyle(QFrame::Box | QFrame::Plain);
-    setBackCode(backCode_);
-    setForeCode(foreCode_);
+    showColours();
     setMouseTracking(true);
     installAccessibleInterface<WordBox, WordBoxAccessible>();
+    WindowKeys::leaveEnterTo(*this);
     // Its name is its text; the description tells which box it is, also while it is empty.
     setAccessibleDescription("Word box " + QString::number(index + 1));
 }
@@ -62,9 +66,7 @@ void WordBox::setBackCode(int code) {
         setCurrent(false);
     }
     backCode_ = code;
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, ColorNumber::palette(code));
-    setPalette(colours);
+    showColours();
 }
 
 void WordBox::setCurrent(bool current) {
@@ -86,8 +88,16 @@ void WordBox::setCurrent(bool current) {
 
 void WordBox::setForeCode(int code) {
     foreCode_ = code;
+    showColours();
+}
+
+void WordBox::showColours() {
+    const QColor back = ColorNumber::palette(backCode_);
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, ColorNumber::palette(code));
+    colours.setColor(QPalette::Window, back);
+    // A word marked light red on white would stand out too little: the nearest shade that reads.
+    colours.setColor(QPalette::WindowText,
+                     TextContrast::readable(ColorNumber::palette(foreCode_), back));
     setPalette(colours);
 }
 
@@ -124,9 +134,67 @@ void WordBox::blink(int widthChange) {
     });
 }
 
+void WordBox::setKeyboardPlay(bool played) {
+    // Reached by keys only: a click on a box leaves the focus where it was.
+    setFocusPolicy(played ? Qt::TabFocus : Qt::NoFocus);
+}
+
+WordBox* WordBox::neighbour(int step) const {
+    const auto* panel = parentWidget();
+    WordBox* nearest = nullptr;
+    for (WordBox* box : panel->findChildren<WordBox*>(Qt::FindDirectChildrenOnly)) {
+        const int distance = (box->index_ - index_) * step;
+        if (distance > 0 && box->isVisible() && box->focusPolicy() != Qt::NoFocus &&
+            (nearest == nullptr || distance < (nearest->index_ - index_) * step)) {
+            nearest = box;
+        }
+    }
+    return nearest;
+}
+
+void WordBox::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat()) {
+            emit keyed(index_);
+        }
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down: {
+        const bool back = event->key() == Qt::Key_Left || event->key() == Qt::Key_Up;
+        if (WordBox* next = neighbour(back ? -1 : 1)) {
+            next->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        }
+        return;
+    }
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void WordBox::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void WordBox::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    update();
+}
+
 void WordBox::paintEvent(QPaintEvent* event) {
     if (blinkWidth_ >= 0) {
         return; // vanished for the moment of the blink
     }
     QLabel::paintEvent(event);
+    if (hasFocus()) {
+        // The keyboard's place: a frame inside the box's border, in the text's colour.
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DashLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
 }

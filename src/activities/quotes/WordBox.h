@@ -3,8 +3,12 @@
 #include <QLabel>
 
 // A word box of the quotes window: a label with centred text, a background and a text colour
-// given as palette codes, and a tag. A left press and a left click (press and release over the
+// given as palette codes (the text drawn in the nearest shade of its colour that reads on the
+// box's colour), and a tag. A left press and a left click (press and release over the
 // box) are reported with the box's index; a right press too, so that a drag can begin with it.
+// While the boxes are played from the keyboard (setKeyboardPlay), a box takes the focus by Tab
+// or the arrow keys, which go to the previous or next showing box of its panel, and Enter or
+// Space on it is reported as keyed.
 class WordBox : public QLabel {
     Q_OBJECT
 public:
@@ -31,19 +35,30 @@ public:
     // pixels wider or narrower.
     void blink(int widthChange);
 
+    void setKeyboardPlay(bool played);
+
 signals:
     void pressed(int index, Qt::MouseButton button);
     void clicked(int index);
     // The pointer moved over the box; held tells whether a mouse button was down.
     void moved(int index, bool held);
+    // Enter or Space on the focused box.
+    void keyed(int index);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The showing box of the same panel step places before or after this one, if any.
+    WordBox* neighbour(int step) const;
+    void showColours();
+
     int index_;
     int backCode_ = 15;
     int foreCode_ = 0;

@@ -157,9 +157,10 @@ void CalendarMakerWindow::TakeClickedDay(const QDate& date) {
 }
 
 void CalendarMakerWindow::TakeSelectedDay() {
+    // The focus stays where the person is: arrow keys on the month go on moving the day, and a
+    // click on a day moves the focus to Print through TakeClickedDay.
     ChosenDate = QDateTime(monthView->selectedDate(), ChosenDate.time());
     PrintMonthCalendar();
-    printButton->setFocus(Qt::OtherFocusReason);
 }
 
 void CalendarMakerWindow::ChooseAlignment(int index) {

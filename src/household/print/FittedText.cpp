@@ -9,6 +9,9 @@ namespace FittedText {
 
 namespace {
 
+// The least width a text that has no room prints in, in twips.
+constexpr double kLeastWidth = 1;
+
 QString withoutTrailingBlanks(const QString& text) {
     qsizetype end = text.size();
     while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) {
@@ -20,12 +23,13 @@ QString withoutTrailingBlanks(const QString& text) {
 // The font text prints in within room, and the width it takes there.
 std::pair<PrintFont, double> fitting(const PrintFont& font, const QString& text, double room) {
     const double width = TextMeasure::width(font, withoutTrailingBlanks(text));
-    if (width <= room || room <= 0) {
+    if (width <= room || width <= 0) {
         return {font, width};
     }
+    const double fitted = std::max(room, kLeastWidth);
     PrintFont smaller = font;
-    smaller.size = font.size * room / width; // widths scale with the size
-    return {smaller, room};
+    smaller.size = font.size * fitted / width; // widths scale with the size
+    return {smaller, fitted};
 }
 
 void write(PrintLayout& layout, const QString& text, const PrintFont& font, double x, double y) {
@@ -60,6 +64,44 @@ double centred(PrintLayout& layout, const QString& text, double centre, double y
     const auto [font, width] = fitting(layout.font(), text, room);
     write(layout, text, font, centre - width / 2, y);
     return width;
+}
+
+void nextLine(PrintLayout& layout) {
+    layout.setCurrentY(layout.currentY() + TextMeasure::lineHeight(layout.font()));
+    layout.setCurrentX(layout.page().left);
+}
+
+double centredLine(PrintLayout& layout, const QString& text, double centre, Span span) {
+    const double width = centred(layout, text, centre, layout.currentY(), span.left, span.right);
+    nextLine(layout);
+    return width;
+}
+
+void lineWithin(PrintLayout& layout, const QString& text, double x, double right) {
+    within(layout, text, x, layout.currentY(), right - x);
+    nextLine(layout);
+}
+
+double fittingSize(double base, double room, const std::function<double(double)>& extentAt) {
+    if (room <= 0 || extentAt(base) <= room) {
+        return base;
+    }
+    double fits = 0;
+    double tooLarge = base;
+    for (int step = 0; step < 40; ++step) {
+        const double middle = (fits + tooLarge) / 2;
+        (extentAt(middle) <= room ? fits : tooLarge) = middle;
+    }
+    // Where nothing fits at any size the search can tell, the smallest size it tried.
+    return fits > 0 ? fits : tooLarge;
+}
+
+double headingHeight(PrintFont font, double base, double gaps) {
+    const auto lineAt = [&font](double points) {
+        font.size = points;
+        return TextMeasure::lineHeight(font);
+    };
+    return lineAt(base + 2) + lineAt(base > 2 ? base - 2 : base + 2) + lineAt(base) + gaps;
 }
 
 } // namespace FittedText

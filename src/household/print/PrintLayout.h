@@ -27,7 +27,8 @@ public:
 
     const PrintFont& font() const { return font_; }
     void setFont(const PrintFont& font) { font_ = font; }
-    void setFontSize(double points) { font_.size = points; }
+    // A size the font cannot take (0 or less) keeps the one before.
+    void setFontSize(double points) { font_.size = points > 0 ? points : font_.size; }
     void setUnderline(bool on) { font_.underline = on; }
     void setStrikeout(bool on) { font_.strikeout = on; }
     // The colour of text, and the colour of lines and box outlines.

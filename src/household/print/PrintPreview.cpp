@@ -21,12 +21,26 @@ constexpr double kPictureDpi = 150;
 
 PrintPreview::PrintPreview(Printer& printer, Clipboard& clipboard, QWidget* parent)
     : QAbstractScrollArea(parent), printer_(printer), clipboard_(clipboard) {
+    // Before anything that tells a screen reader of the preview (its name): the first interface
+    // asked for is kept for the preview's life, and it must be the one that reads the page.
+    PrintPreviewAccessibility::install();
     layout_.setPage(pageGeometryOf(printer_.defaultPageLayout()));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Print preview"));
-    viewport()->setBackgroundRole(QPalette::Dark);
-    viewport()->setAutoFillBackground(true);
-    PrintPreviewAccessibility::install();
+    // The band left above the pages for controls standing over the top edge looks as the area of
+    // the pages does.
+    for (QWidget* area : {static_cast<QWidget*>(this), viewport()}) {
+        area->setBackgroundRole(QPalette::Dark);
+        area->setAutoFillBackground(true);
+    }
+    // Controls standing over the top edge may be made, moved, shown or hidden after the preview.
+    installEventFilter(this);
+    if (parent != nullptr) {
+        parent->installEventFilter(this);
+        for (QWidget* sibling : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            sibling->installEventFilter(this);
+        }
+    }
     // Scrolling to another page gives a screen reader that page to read.
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
         if (pageInView() != announcedPage_) {
@@ -74,7 +88,7 @@ int PrintPreview::coveredTop() const {
     if (container == nullptr) {
         return 0;
     }
-    const QRect inside(viewport()->mapTo(container, QPoint(0, 0)), viewport()->size());
+    const QRect place = geometry();
     int covered = 0;
     // Only what is stacked above the preview stands over it: the children after it.
     const QObjectList& siblings = container->children();
@@ -82,20 +96,48 @@ int PrintPreview::coveredTop() const {
          ++sibling) {
         const auto* over = qobject_cast<const QWidget*>(*sibling);
         if (over != nullptr && !over->isHidden() && !over->isWindow() &&
-            over->geometry().intersects(inside) && over->y() <= inside.top() + kGap) {
-            covered = std::max(covered, over->geometry().bottom() + 1 - inside.top());
+            over->geometry().intersects(place) && over->y() <= place.top() + frameWidth() + kGap) {
+            covered = std::max(covered, over->geometry().bottom() + 1 - place.top());
         }
     }
     return covered;
 }
 
-double PrintPreview::firstPageTop() const {
-    return std::max(kGap, coveredTop() + kGap / 2);
+void PrintPreview::keepClearOfCover() {
+    // The pages and the scroll bar begin below what stands over the top edge.
+    const int band = coveredTop();
+    if (contentsMargins().top() != band) {
+        setContentsMargins(0, band, 0, 0);
+    }
+}
+
+bool PrintPreview::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::ChildAdded) {
+        QObject* child = static_cast<QChildEvent*>(event)->child();
+        if (child->isWidgetType()) {
+            child->installEventFilter(this);
+        }
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::ZOrderChange:
+        if (watched != parentWidget()) {
+            keepClearOfCover();
+        }
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 double PrintPreview::scale() const {
     const PageGeometry& page = layout_.document().page;
-    const QSize room = viewport()->size() - QSize(2 * kGap, int(firstPageTop()) + kGap);
+    const QSize room = viewport()->size() - QSize(2 * kGap, 2 * kGap);
     const double widthScale = std::max(1, room.width()) / page.width;
     if (zoom_ == kPageWidth) {
         return widthScale;
@@ -108,12 +150,12 @@ double PrintPreview::pagePixelHeight() const {
 }
 
 double PrintPreview::pageTop(int pageIndex) const {
-    return firstPageTop() + std::max(0, pageIndex) * (pagePixelHeight() + kGap);
+    return kGap + std::max(0, pageIndex) * (pagePixelHeight() + kGap);
 }
 
 void PrintPreview::scrollToPage(int page) {
     // Each page comes into view where the first one stands.
-    verticalScrollBar()->setValue(static_cast<int>(pageTop(page - 1) - firstPageTop()));
+    verticalScrollBar()->setValue(static_cast<int>(pageTop(page - 1) - kGap));
 }
 
 void PrintPreview::updateScrollBars() {

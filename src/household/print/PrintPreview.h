@@ -9,7 +9,8 @@ class Clipboard;
 
 // The print-preview control: holds the document a builder lays out and shows its pages one under
 // another, either each page whole in view or the page width filling the control. Guide lines
-// show the margins dashed on screen and are never printed. The page chosen in the page setup
+// show the margins dashed on screen and are never printed. Controls standing over its top edge
+// (its corner buttons) hide neither the pages nor the scroll bar. The page chosen in the page setup
 // stays with the control. A screen reader reads the page in view and its number.
 class PrintPreview : public QAbstractScrollArea {
     Q_OBJECT
@@ -51,12 +52,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // How far down from the top edge controls standing over the preview (its corner buttons)
-    // reach, in pixels: the first page starts below them, so that they hide none of it.
+    // reach, in pixels.
     int coveredTop() const;
-    double firstPageTop() const;
+    // Leaves a band of that height above the pages and the scroll bar, so that those controls
+    // hide none of them.
+    void keepClearOfCover();
     // Pixels to a twip on screen, and the top of each page in the scrolled area.
     double scale() const;
     double pageTop(int pageIndex) const;

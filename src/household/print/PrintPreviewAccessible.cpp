@@ -58,9 +58,11 @@ public:
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
     void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* startOffset, int* endOffset) const override {
-        *startOffset = offset;
-        *endOffset = offset;
+    // The page's text is one run with no attributes: a screen reader that reads a line run by
+    // run must get the run of the whole text at any offset, or it stops a character short.
+    QString attributes(int, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
         return {};
     }
 

@@ -200,11 +200,11 @@ void PrintPreviewPanel::open(Sample sample) {
     showFontSettings(sample);
     show();
     raise();
-    modality_.open(*this);
-    setFocus();
     enlargeButton->raise();
     autoSizeButton->raise();
-    commandButtons[2]->setFocus();
+    // The focus is on "&Cancel" before what the panel covers goes, so that it never passes over
+    // a control that is hiding.
+    modality_.open(*this, *commandButtons[2]);
     QCoreApplication::processEvents();
     rebuild();
 }
@@ -233,8 +233,10 @@ void PrintPreviewPanel::PreviewPanelCommand(int index) {
         }
         break;
     case 2:
-        hide();
+        // The focus goes back to the window before the panel hides, never staying on a hidden
+        // "&Cancel".
         modality_.close();
+        hide();
         QCoreApplication::processEvents();
         if (config_.openChanged) {
             config_.openChanged(false);

@@ -1,5 +1,6 @@
 #include "ThoughtPrintout.h"
 
+#include "FittedText.h"
 #include "PrintSettingsValues.h"
 
 #include <algorithm>
@@ -22,8 +23,13 @@ void RenderThoughtPage(PrintLayout& layout, const QString& thought, const PrintS
     layout.startDocument();
 
     const PageGeometry& page = layout.page();
+    // A thought taller than the room between the margins prints in the size at which it fits.
+    layout.setFontSize(
+        FittedText::fittingSize(*size, page.height - page.top - page.bottom, [&](double points) {
+            layout.setFontSize(points);
+            return layout.textHeight(thought);
+        }));
     const double height = layout.textHeight(thought);
-    // A thought taller than the page starts at the top margin and runs on over the next pages.
     layout.setCurrentY(std::max(page.top, (page.height + page.top - page.bottom) / 2 - height / 2));
     const double centre = (page.width + page.left - page.right) / 2;
     const auto output = [&](const QString& line) {

@@ -209,6 +209,12 @@ bool ToDoWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!inEntry && !inList && !toDoGrid->isEditing()) {
         ClearDateOnDelete(key->key());
     }
+    if (watched == toDoGrid && !toDoGrid->isEditing() && TakeGridKey(*key)) {
+        return true;
+    }
+    if (datePicker->isAncestorOf(static_cast<QWidget*>(watched)) && TakePickerKey(key->key())) {
+        return true;
+    }
     if (key->key() == Qt::Key_F1) {
         ShowHelpTopic();
         return true;

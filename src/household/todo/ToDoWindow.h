@@ -80,9 +80,12 @@ public:
     void RunCommand(int index);
 
     // Grid editing and dates (ToDoWindowDates.cpp).
-    void HandleGridClick();
+    // A click on the grid's current cell, or its keyboard click (byKey): a date entry opened by
+    // key takes the focus into the date picker instead of moving it to "&Print".
+    void HandleGridClick(bool byKey = false);
     void EnterItemFirstMessage();
-    void PutPickedDate(const QDate& date);
+    // A day picked: by a click the focus moves to "&Print", by a key back to the date cell.
+    void PutPickedDate(const QDate& date, bool byKey = false);
     void HideDatePicker();
     void AfterItemEdit(int row, int col);
     void NoteCellTyping();
@@ -198,6 +201,12 @@ private:
     // Keys: the window's own first, then the entry box's and the name list's.
     // Delete clears the date cell being edited.
     void ClearDateOnDelete(int key);
+    // The keyboard's click on the grid's current cell: Enter on any cell, Space or F4 on a date
+    // cell. False for other keys.
+    bool TakeGridKey(const QKeyEvent& key);
+    // In the open date picker: Enter or Space writes its day into the date cell, Esc closes it;
+    // both go back to the cell. False for other keys, which move the picker's day.
+    bool TakePickerKey(int key);
     void EscapeKey();
     // Delete and Insert act on the marked row, Enter puts the entry into the cell being edited;
     // true when the key goes no further.

@@ -9,7 +9,9 @@
 #include "Panel3D.h"
 #include "RecordCodec.h"
 #include "SettingsFile.h"
+#include "TextContrast.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -30,9 +32,18 @@ QString numberOf(const QColor& colour) {
 } // namespace
 
 void ToDoWindow::buildColours() {
-    // The panel's colour; a record that is no colour gives dark cyan.
-    panelColours_.add(
-        {"Panel Color", {mainPanelFrame}, SettingsFile::GColor1, kPanelRecord, 0x808000});
+    // The panel's colour; a record that is no colour gives dark cyan. The captions on it are
+    // black where black reads on it, else white (on dark cyan).
+    panelColours_.add({.title = "Panel Color",
+                       .panels = {mainPanelFrame},
+                       .file = SettingsFile::GColor1,
+                       .record = kPanelRecord,
+                       .defaultColour = 0x808000,
+                       .applied = [this](const QColor& colour) {
+                           for (QLabel* caption : {dateLabel, entryCaption}) {
+                               TextContrast::showReadable(*caption, Qt::black, colour);
+                           }
+                       }});
 }
 
 void ToDoWindow::LoadToDoColours() {

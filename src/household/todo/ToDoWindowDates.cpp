@@ -7,12 +7,14 @@
 #include "RecordCodec.h"
 #include "ToDoDateText.h"
 
+#include <QCalendarWidget>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include <cmath>
 
-void ToDoWindow::HandleGridClick() {
+void ToDoWindow::HandleGridClick(bool byKey) {
     DateColumn = toDoGrid->col();
     DateRow = toDoGrid->row();
     MarkedRow = toDoGrid->row();
@@ -46,7 +48,7 @@ void ToDoWindow::HandleGridClick() {
     }
     datePicker->setSelectedDate(services_.clock.today());
     if (DateColumn == 2 || DateColumn == 3) {
-        showDateEntry(DateColumn, true);
+        showDateEntry(DateColumn, !byKey);
     }
     if (DateColumn == 1) {
         HideDatePicker();
@@ -91,7 +93,7 @@ void ToDoWindow::EnterItemFirstMessage() {
     }
 }
 
-void ToDoWindow::PutPickedDate(const QDate& date) {
+void ToDoWindow::PutPickedDate(const QDate& date, bool byKey) {
     if (DateColumn != 2 && DateColumn != 3) {
         return; // the picker shows only for a date cell
     }
@@ -99,9 +101,41 @@ void ToDoWindow::PutPickedDate(const QDate& date) {
     toDoGrid->setCol(DateColumn);
     toDoGrid->setText(ToDoDateText::format(date));
     ToDoChanged = 1;
-    if (commandButtons[PrintButton]->isEnabled()) {
+    if (byKey) {
+        toDoGrid->setFocus(Qt::OtherFocusReason);
+    } else if (commandButtons[PrintButton]->isEnabled()) {
         commandButtons[PrintButton]->setFocus(Qt::OtherFocusReason);
     }
+}
+
+bool ToDoWindow::TakeGridKey(const QKeyEvent& key) {
+    if (toDoGrid->headerCurrent() || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return false; // a header sorts by its own keys
+    }
+    const int col = toDoGrid->col();
+    const bool dateCell = col == 2 || col == 3;
+    const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    if (!enter && !(dateCell && (key.key() == Qt::Key_Space || key.key() == Qt::Key_F4))) {
+        return false;
+    }
+    HandleGridClick(true);
+    if (dateCell && datePicker->isVisible()) {
+        datePicker->month(0)->setFocus(Qt::OtherFocusReason);
+    }
+    return true;
+}
+
+bool ToDoWindow::TakePickerKey(int key) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        PutPickedDate(datePicker->selectedDate(), true);
+    } else if (key == Qt::Key_Escape) {
+        // The focus goes back first: a hidden picker would hand it to the next control.
+        toDoGrid->setFocus(Qt::OtherFocusReason);
+        HideDatePicker();
+    } else {
+        return false;
+    }
+    return true;
 }
 
 void ToDoWindow::HideDatePicker() {

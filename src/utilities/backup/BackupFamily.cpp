@@ -1,5 +1,8 @@
 #include "BackupFamily.h"
 
+#include "ToDoCopy.h"
+#include "YearFile.h"
+
 BackupFamily BackupFamily::toDo() {
     return {"ToDo",
             "DiskInfo.Tbk",
@@ -7,7 +10,9 @@ BackupFamily BackupFamily::toDo() {
             "Making To Do Backup Disk #",
             "Restoring To Do Files",
             "To Do",
-            0};
+            0,
+            // Older backups of the list leave the shares unsaid.
+            {ToDoCopy::kLines, false}};
 }
 
 BackupFamily BackupFamily::plannerYear(int year) {
@@ -18,5 +23,6 @@ BackupFamily BackupFamily::plannerYear(int year) {
             "Making Daily Planner Backup Disk #",
             "Restoring Daily Planner Files",
             "Daily Planner",
-            year};
+            year,
+            {YearFile::kLastRecord, true}};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DiskInfoFile.h"
+
 #include <QString>
 
 // What sets the two kinds of backup apart: the to-do list's file, copied field by field, and a
@@ -12,6 +14,7 @@ struct BackupFamily {
     QString restoreCaption; // the status while a restore copies
     QString restoreWord;    // names the files in the restore's question
     int year = 0;           // the planner's year; 0 for the to-do list
+    DiskInfoFile::Shares shares;
 
     // Whether the copy is made of the year's 900-byte records, with their positions in the
     // disk information.

@@ -65,6 +65,18 @@ void BackupPrompts::ShowCopyNotWhole(Dialogs& dialogs, const QString& path, int 
                      "Restore Error", Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
 }
 
+void BackupPrompts::ShowSetNotWhole(Dialogs& dialogs, const QString& path, int lastDisk,
+                                    const QString& familyWord) {
+    dialogs.message({"The backup copies " + path + " on Backup Disks #1 to #" +
+                         QString::number(lastDisk) +
+                         " are not a whole backup, and the disks do not say which copy is short, "
+                         "so the restore could not be completed.\rThe existing " +
+                         familyWord +
+                         " files in Korvane Program were left unchanged.\r"
+                         "Please restore from a complete backup, or make the backup again.",
+                     "Restore Error", Dialogs::Icon::Critical, Dialogs::Buttons::Ok});
+}
+
 void BackupPrompts::ShowBackupNotCompleted(Dialogs& dialogs) {
     dialogs.message({"The backup disk could not be written, so the backup is not complete.\r"
                      "Please check the disk or location and make the backup again.",

@@ -21,6 +21,10 @@ void ShowRestoreNotCompleted(Dialogs& dialogs);
 // files named (for example "To Do") could not be completed and left them as they were.
 void ShowCopyNotWhole(Dialogs& dialogs, const QString& path, int diskNumber,
                       const QString& familyWord);
+// The copies at path on disks 1 to lastDisk are whole pieces but no whole backup together, and
+// their disks do not say which one is short.
+void ShowSetNotWhole(Dialogs& dialogs, const QString& path, int lastDisk,
+                     const QString& familyWord);
 // The medium stopped taking the backup in a way no other disk can mend.
 void ShowBackupNotCompleted(Dialogs& dialogs);
 // There is nothing to back up, or the file cannot be read: what says so.

@@ -36,6 +36,16 @@ bool isToDoCopy(const QByteArray& copy, bool complete) {
     return complete ? ToDoCopy::isWholeFile(copy) : ToDoCopy::isWholeLines(copy);
 }
 
+std::optional<QByteArray> toDoShare(const QByteArray& copy, int lines) {
+    return ToDoCopy::isLines(copy, lines) ? std::optional(copy) : std::nullopt;
+}
+
+// A disk's copy may hold more than its records; what follows them is not read.
+std::optional<QByteArray> yearShare(const QByteArray& copy, int records) {
+    const qsizetype size = qsizetype(records) * YearFile::kRecordLength;
+    return copy.size() >= size ? std::optional(copy.left(size)) : std::nullopt;
+}
+
 bool isYearCopy(const QByteArray& copy, bool complete) {
     return !complete || copy.size() == qsizetype(YearFile::kLastRecord) * YearFile::kRecordLength;
 }
@@ -117,10 +127,10 @@ BackupOutcome BackupRoutines::BackupYearFile(BackupContext& context, int year,
 
 RestoreOutcome BackupRoutines::RestoreToDoFile(BackupContext& context) {
     const ProgramFolder& folder = context.folder;
-    const RestoreOutcome outcome = SpanningRestore(context, BackupFamily::toDo())
-                                       .run(isToDoCopy, [&folder](const QByteArray& copy) {
-                                           return replaceToDoFile(folder, copy);
-                                       });
+    const RestoreOutcome outcome =
+        SpanningRestore(context, BackupFamily::toDo())
+            .run(toDoShare, isToDoCopy,
+                 [&folder](const QByteArray& copy) { return replaceToDoFile(folder, copy); });
     if (outcome == RestoreOutcome::Completed) {
         PlayClosingProgress(context);
     }
@@ -130,7 +140,7 @@ RestoreOutcome BackupRoutines::RestoreToDoFile(BackupContext& context) {
 RestoreOutcome BackupRoutines::RestoreYearFile(BackupContext& context, int year) {
     const ProgramFolder& folder = context.folder;
     return SpanningRestore(context, BackupFamily::plannerYear(year))
-        .run(isYearCopy, [&folder, year](const QByteArray& copy) {
+        .run(yearShare, isYearCopy, [&folder, year](const QByteArray& copy) {
             return replaceYearFile(folder, year, copy);
         });
 }

@@ -9,6 +9,7 @@
 #include "OptionsPopup.h"
 #include "PanelColours.h"
 #include "StoredVariantText.h"
+#include "TextContrast.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -184,6 +185,10 @@ void BackupWindow::applyBackground() {
     }
     setBackgroundColour(centralWidget(), defaultColourHolder->palette().color(QPalette::Window));
     FormBackground::applyColourOf(*centralWidget(), program_.Background);
+    // The instructions lie on the background: black where black reads on it, else white (on the
+    // blue the program starts with).
+    TextContrast::showReadable(*instructions, Qt::black,
+                               centralWidget()->palette().color(QPalette::Window));
 }
 
 void BackupWindow::Form_Load() {

@@ -42,8 +42,8 @@ QByteArray DiskInfoFile::encode(const Values& values) {
            record(kConstant);
 }
 
-std::optional<DiskInfoFile::DiskInfo>
-DiskInfoFile::decode(const QByteArray& bytes, const QString& tag, bool plannerRecords) {
+std::optional<DiskInfoFile::DiskInfo> DiskInfoFile::decode(const QByteArray& bytes,
+                                                           const QString& tag, Shares shares) {
     if (bytes.size() < kLength) {
         return std::nullopt;
     }
@@ -63,9 +63,10 @@ DiskInfoFile::decode(const QByteArray& bytes, const QString& tag, bool plannerRe
         return std::nullopt;
     }
     DiskInfo info{tag, *thisDisk, *nextDisk, 0};
-    if (plannerRecords) {
-        const std::optional<int> resume = number(texts[3], 1, kPastLastRecord);
-        if (!resume || (*resume == kPastLastRecord) != info.isLast()) {
+    if (shares.alwaysRecorded || !texts[3].trimmed().isEmpty()) {
+        const int pastLast = shares.pieces + 1;
+        const std::optional<int> resume = number(texts[3], 1, pastLast);
+        if (!resume || (*resume == pastLast) != info.isLast()) {
             return std::nullopt;
         }
         info.resumeRecord = *resume;

@@ -33,12 +33,10 @@ bool SpanningBackup::writeInfo(const DiskInfoFile::Values& values, const QString
 
 DiskInfoFile::Values SpanningBackup::infoValues(int nextDisk, int resumeRecord,
                                                 bool withYear) const {
-    DiskInfoFile::Values values{family_.tag, diskNumber_, nextDisk, {}, {}};
-    if (family_.plannerRecords()) {
-        values.resumeRecord = resumeRecord;
-        if (withYear) {
-            values.year = family_.year;
-        }
+    // Every disk says where its share ends, so that a restore can tell which disk's copy is short.
+    DiskInfoFile::Values values{family_.tag, diskNumber_, nextDisk, resumeRecord, {}};
+    if (family_.plannerRecords() && withYear) {
+        values.year = family_.year;
     }
     return values;
 }
@@ -142,7 +140,7 @@ bool SpanningBackup::writeBeside(const QList<QByteArray>& pieces) {
     // put in place first, as the information of a set on one disk reads the same every time.
     const bool written =
         writeNewCopy(pieces, newCopy) &&
-        writeInfo(infoValues(diskNumber_, DiskInfoFile::kPastLastRecord, true), newInfo) &&
+        writeInfo(infoValues(diskNumber_, int(pieces.size()) + 1, true), newInfo) &&
         context_.medium.replace(onMedium(newCopy), onMedium(family_.copyName)) &&
         context_.medium.replace(onMedium(newInfo), onMedium(family_.infoName));
     if (!written) {
@@ -214,8 +212,8 @@ BackupOutcome SpanningBackup::writeInPlace(const QList<QByteArray>& pieces) {
         showProgress(piece);
     }
     // The set is complete only once the last disk holds its copy and says it is the last.
-    if (!closeCopy() || !writeInfo(infoValues(diskNumber_, DiskInfoFile::kPastLastRecord, true),
-                                   family_.infoName)) {
+    if (!closeCopy() ||
+        !writeInfo(infoValues(diskNumber_, int(pieces.size()) + 1, true), family_.infoName)) {
         BackupPrompts::ShowBackupNotCompleted(program.platform().dialogs);
         return BackupOutcome::NotCompleted;
     }

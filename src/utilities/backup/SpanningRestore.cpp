@@ -22,11 +22,11 @@ std::optional<DiskInfoFile::DiskInfo> SpanningRestore::readInfo() const {
     if (read.status != Medium::ReadStatus::Read) {
         return std::nullopt;
     }
-    return DiskInfoFile::decode(read.bytes, family_.tag, family_.plannerRecords());
+    return DiskInfoFile::decode(read.bytes, family_.tag, family_.shares);
 }
 
 SpanningRestore::DiskRead SpanningRestore::readShare(const DiskInfoFile::DiskInfo& info,
-                                                     const Check& check) {
+                                                     const Share& share, const Check& check) {
     const Medium::Read read = context_.medium.read(onMedium(family_.copyName), kCopyReadLimit);
     if (read.status == Medium::ReadStatus::Missing) {
         return DiskRead::NotThisDisk;
@@ -34,25 +34,38 @@ SpanningRestore::DiskRead SpanningRestore::readShare(const DiskInfoFile::DiskInf
     if (read.status == Medium::ReadStatus::Failed) {
         return DiskRead::ReadError;
     }
-    if (!family_.plannerRecords()) {
+    if (info.resumeRecord == 0) {
         copy_ += read.bytes;
-    } else {
-        if (info.resumeRecord < firstRecord_) {
-            return DiskRead::NotThisDisk;
+        if (!check(copy_, false)) {
+            return DiskRead::NotWhole;
         }
-        const qint64 share = qint64(info.resumeRecord - firstRecord_) * YearFile::kRecordLength;
-        if (read.bytes.size() < share) {
-            return DiskRead::NotWhole; // the copy was cut short of the records the disk holds
-        }
-        copy_ += read.bytes.left(share);
-        firstRecord_ = info.resumeRecord;
+        // The copies read so far are whole pieces; which disk holds too few is not said.
+        const bool whole = !info.isLast() || check(copy_, true);
+        return whole               ? DiskRead::Taken
+               : info.thisDisk > 1 ? DiskRead::SetNotWhole
+                                   : DiskRead::NotWhole;
     }
+    if (info.resumeRecord < firstRecord_) {
+        return DiskRead::NotThisDisk;
+    }
+    const std::optional<QByteArray> pieces = share(read.bytes, info.resumeRecord - firstRecord_);
+    if (!pieces) {
+        return DiskRead::NotWhole; // the copy does not hold the pieces the disk says it holds
+    }
+    copy_ += *pieces;
+    firstRecord_ = info.resumeRecord;
     return check(copy_, info.isLast()) ? DiskRead::Taken : DiskRead::NotWhole;
 }
 
-void SpanningRestore::tellNotWhole(int disk) const {
-    BackupPrompts::ShowCopyNotWhole(context_.program.platform().dialogs, onMedium(family_.copyName),
-                                    disk, family_.restoreWord);
+void SpanningRestore::tellNotWhole(DiskRead read, int disk) const {
+    Dialogs& dialogs = context_.program.platform().dialogs;
+    if (read == DiskRead::SetNotWhole) {
+        BackupPrompts::ShowSetNotWhole(dialogs, onMedium(family_.copyName), disk,
+                                       family_.restoreWord);
+    } else {
+        BackupPrompts::ShowCopyNotWhole(dialogs, onMedium(family_.copyName), disk,
+                                        family_.restoreWord);
+    }
 }
 
 RestoreOutcome SpanningRestore::notCompleted() {
@@ -62,7 +75,7 @@ RestoreOutcome SpanningRestore::notCompleted() {
     return RestoreOutcome::NotCompleted;
 }
 
-RestoreOutcome SpanningRestore::run(const Check& check, const Commit& commit) {
+RestoreOutcome SpanningRestore::run(const Share& share, const Check& check, const Commit& commit) {
     ProgramState& program = context_.program;
     Dialogs& dialogs = program.platform().dialogs;
     copy_.clear();
@@ -70,10 +83,10 @@ RestoreOutcome SpanningRestore::run(const Check& check, const Commit& commit) {
     context_.display.yield();
     std::optional<DiskInfoFile::DiskInfo> info = readInfo();
     const DiskRead first =
-        info && info->thisDisk == 1 ? readShare(*info, check) : DiskRead::NotThisDisk;
+        info && info->thisDisk == 1 ? readShare(*info, share, check) : DiskRead::NotThisDisk;
     if (first == DiskRead::NotWhole) {
         // Nobody is asked to proceed with a copy that cannot restore.
-        tellNotWhole(1);
+        tellNotWhole(first, 1);
         return notCompleted();
     }
     if (first != DiskRead::Taken) {
@@ -108,16 +121,16 @@ RestoreOutcome SpanningRestore::run(const Check& check, const Commit& commit) {
         if (!next || next->thisDisk != expectedDisk) {
             continue;
         }
-        const DiskRead share = readShare(*next, check);
-        if (share == DiskRead::ReadError) {
+        const DiskRead read = readShare(*next, share, check);
+        if (read == DiskRead::ReadError) {
             BackupPrompts::ShowRestoreNotCompleted(dialogs);
             return notCompleted();
         }
-        if (share == DiskRead::NotWhole) {
-            tellNotWhole(expectedDisk);
+        if (read == DiskRead::NotWhole || read == DiskRead::SetNotWhole) {
+            tellNotWhole(read, expectedDisk);
             return notCompleted();
         }
-        if (share == DiskRead::Taken) {
+        if (read == DiskRead::Taken) {
             info = next;
             expectedDisk = next->nextDisk;
             if (records) {

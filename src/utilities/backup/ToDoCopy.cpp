@@ -1,15 +1,12 @@
 #include "ToDoCopy.h"
 
 #include "Cp1252.h"
-#include "FieldReader.h"
+#include "FieldLines.h"
 #include "ToDoFiles.h"
 
 namespace {
 
-constexpr int kFieldsPerRow = 3;
-constexpr const char* kEmptyLine = "\"\"\r\n";
-
-// The to-do list's blanks are spaces; tabs and other white space belong to the text.
+// The to-do list's blanks are spaces; other characters belong to the text.
 QString trimmedBlanks(const QString& text) {
     qsizetype first = 0;
     qsizetype end = text.size();
@@ -22,50 +19,42 @@ QString trimmedBlanks(const QString& text) {
     return text.mid(first, end - first);
 }
 
-// How many lines bytes hold when every one is a whole field ended by CR LF and there are at most
-// 1,500; nothing otherwise.
-std::optional<int> wholeLineCount(const QByteArray& bytes) {
-    ToDoFiles::LineReader reader(bytes);
-    int lines = 0;
-    while (const std::optional<ToDoFiles::Line> line = reader.next()) {
-        if (!line->whole || !line->endsWithCrLf || ++lines > ToDoCopy::kLines) {
-            return std::nullopt;
-        }
-    }
-    return lines;
+QByteArray copyLine(const QString& cell) {
+    return '"' + Cp1252::encode(trimmedBlanks(cell)) + "\"\r\n";
+}
+
+// The lines of bytes when they are a copy as written, nothing otherwise.
+std::optional<qsizetype> writtenLines(const QByteArray& bytes) {
+    const FieldLines::Read read = FieldLines::read(bytes, 0, 0);
+    return read.asWritten ? std::optional(read.count) : std::nullopt;
 }
 
 } // namespace
 
 std::optional<QList<QByteArray>> ToDoCopy::linesOf(const QByteArray& toDoFile) {
-    FieldReader reader(toDoFile);
+    // The file is read as the to-do list reads it: what the list would call damaged, or would
+    // show out of place, is never carried into a backup.
+    const ToDoFiles::Grid grid = ToDoFiles::readGrid(toDoFile);
+    if (!grid.fault.isEmpty()) {
+        return std::nullopt;
+    }
     QList<QByteArray> lines;
-    QByteArray whole;
-    while (!reader.atEnd()) {
-        const std::optional<QString> field = reader.next();
-        if (!field || lines.size() >= kLines) {
-            return std::nullopt;
-        }
-        lines.append('"' + Cp1252::encode(trimmedBlanks(*field)) + "\"\r\n");
-        whole += lines.last();
-    }
-    if (lines.size() % kFieldsPerRow != 0) {
-        return std::nullopt;
-    }
-    while (lines.size() < kLines) {
-        lines.append(kEmptyLine);
-        whole += kEmptyLine;
-    }
-    if (!isWholeFile(whole)) {
-        return std::nullopt;
+    lines.reserve(kLines);
+    for (const ToDoRow& row : grid.rows) {
+        lines << copyLine(row.item) << copyLine(row.toDoDate) << copyLine(row.actualDate);
     }
     return lines;
 }
 
 bool ToDoCopy::isWholeLines(const QByteArray& bytes) {
-    return wholeLineCount(bytes).has_value();
+    const std::optional<qsizetype> lines = writtenLines(bytes);
+    return lines && *lines <= kLines;
 }
 
 bool ToDoCopy::isWholeFile(const QByteArray& bytes) {
-    return wholeLineCount(bytes) == kLines;
+    return isLines(bytes, kLines);
+}
+
+bool ToDoCopy::isLines(const QByteArray& bytes, int lines) {
+    return writtenLines(bytes) == lines;
 }

@@ -8,12 +8,16 @@
 #include "PuzzleCheck.h"
 #include "ScreenReader.h"
 #include "StatusBar.h"
+#include "TextContrast.h"
 
 #include <QAccessible>
 #include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QSet>
+#include <QTest>
+#include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <algorithm>
 
@@ -231,6 +235,17 @@ TEST_F(CrosswordPlayTest, ACheckCountsAndColoursRightWrongAndBlankWords) {
     }
     for (int cell : cellsOf(1, 2)) {
         EXPECT_EQ(letterColour(cell), palette(12)) << cell;
+        // Drawn in a deeper red, which reads on the white cell.
+        EXPECT_EQ(drawnLetterColour(cell).hue(), 0) << cell;
+        EXPECT_EQ(drawnLetterColour(cell).green(), 0) << cell;
+    }
+    // Every letter, of whatever verdict, reads on its cell.
+    for (int cell = 0; cell < CrosswordWindow::kCells; ++cell) {
+        if (!letter(cell).isEmpty()) {
+            EXPECT_GE(TextContrast::ratio(drawnLetterColour(cell), cellColour(cell)),
+                      TextContrast::kReadable)
+                << cell;
+        }
     }
     // An empty cell of a blank word; the selected (third) clue is highlighted again.
     const int emptyCell = cellsOf(2, 1).front();
@@ -266,14 +281,53 @@ TEST_F(CrosswordPlayTest, TheSelectedClueAndTheCountsOfACheckAreTold) {
     heard.clear();
     click(window->checkButton);
     ASSERT_EQ(window->CorrectWords, 1);
-    // The counts, then the clue the keyboard goes on from.
+    // The counts during the pause they show in, then the clue the keyboard goes on from.
     EXPECT_EQ(heard.announcements(),
-              QStringList{"Correct = 1\nWrong = 0\nBlank = " + QString::number(window->BlankWords) +
-                          '\n' + clueTold(second, across[1])});
+              (QStringList{"Correct = 1\nWrong = 0\nBlank = " + QString::number(window->BlankWords),
+                           clueTold(second, across[1])}));
     // The clue's name on the Information Panel lies under the counts: it is not read.
     ASSERT_TRUE(window->wrongResult->isVisible());
     EXPECT_FALSE(spokenName(window->informationPanel).contains("Across"))
         << spokenName(window->informationPanel).toStdString();
+}
+
+// The check pauses with its gauges and counts on screen. Meanwhile the program goes on handling
+// events (what is asked of the window then is answered then), a key typed is dropped rather than
+// hiding the counts once the pause is over, and the close box closes the window only once the
+// check is over.
+TEST_F(CrosswordPlayTest, WhileACheckPausesTheWindowAnswersDropsKeysAndPutsOffItsClosing) {
+    playPuzzle(kPuzzle);
+    QString wrong = answers(1)[0];
+    wrong[0] = wrong[0] == 'Z' ? 'Y' : 'Z';
+    enter(wrong);
+    QString statusMeanwhile;
+    QTimer::singleShot(0, window.get(), [&] {
+        statusMeanwhile = window->statusPanels->panelText(1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q);
+    });
+    // Pressed from code: a simulated mouse click would run the timer before the check.
+    window->checkButton->click();
+    settle();
+    EXPECT_EQ(statusMeanwhile, "Checking Puzzle");
+    EXPECT_EQ(window->WrongWords, 1);
+    EXPECT_EQ(window->PuzzleState, 9);
+    EXPECT_TRUE(window->wrongResult->isVisible());
+
+    bool openAfterCloseBox = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        QCloseEvent close;
+        QSpontaneKeyEvent::setSpontaneous(&close);
+        QCoreApplication::sendEvent(window->windowHandle(), &close);
+        openAfterCloseBox = window->isVisible();
+    });
+    fake.sound.played.clear();
+    window->checkButton->click();
+    EXPECT_TRUE(openAfterCloseBox);
+    // The check went on to its end, sound and counts, before the window closed.
+    EXPECT_EQ(fake.sound.played, QStringList{"Wrong.wav"});
+    EXPECT_EQ(window->wrongResult->caption(), "Wrong = 1");
+    settle();
+    EXPECT_FALSE(window->isVisible());
 }
 
 // A screen reader reads the grid as a table of its rows and columns, not as flat panels: each

@@ -76,7 +76,9 @@ protected:
     QColor cellColour(int cell) const {
         return window->cellPanels[std::size_t(cell)]->backColour();
     }
-    QColor letterColour(int cell) const {
+    QColor letterColour(int cell) const { return window->letterColour(cell); }
+    // The colour the letter is drawn in.
+    QColor drawnLetterColour(int cell) const {
         return window->cellLetters[std::size_t(cell)]->palette().color(QPalette::WindowText);
     }
     static QColor palette(int code) { return ColorNumber::palette(code); }

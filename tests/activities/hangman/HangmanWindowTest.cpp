@@ -259,13 +259,15 @@ TEST_F(HangmanWindowTest, TheMessagesTheBannerAndTheCountsAreTold) {
     }
     heard.clear();
     type("at");
+    // The banner is told during the pause it shows in, the message that follows it after.
     const QStringList told = heard.announcements();
     for (const QString& text :
          {QString("EXCELLENT! You have Correctly Spelled the Word!"), QString("Words Correct 1"),
-          window->winBanner->shownText() + "\nClick Next To Continue"}) {
+          window->winBanner->shownText(), QString("Click Next To Continue")}) {
         EXPECT_TRUE(told.contains(text))
             << text.toStdString() << " in " << told.join(" | ").toStdString();
     }
+    EXPECT_LT(told.indexOf(window->winBanner->shownText()), told.indexOf("Click Next To Continue"));
 }
 
 // The figure is read by the misses it shows, of the nine that hang the figure.

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -323,6 +324,33 @@ TEST_F(QuizWindowTest, AWrongChoiceShowsTheRightAnswerAndPassesTheTurn) {
     // The next question clears the mark.
     cell(1);
     EXPECT_FALSE(window->answerPanels[0]->answerMark());
+}
+
+// A silent miss leaves the verdict in view for a second. Meanwhile the window answers, and the
+// keys typed are dropped: neither Enter on the focused Exit nor, once the pause is over, on the
+// next cell acts, and no answer key answers anything.
+TEST_F(QuizWindowTest, KeysTypedWhileAMissPausesAreDropped) {
+    services.program.IncorrectSound = "99";
+    open();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->StartQuizGame();
+    cell(0);
+    const qsizetype waitsBefore = fake.clock.waits.size();
+    QString verdictMeanwhile;
+    QTimer::singleShot(0, window.get(), [&] {
+        verdictMeanwhile = window->verdictPanel->caption();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), 'a');
+    });
+    key('b'); // A is right
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fake.clock.waits.size(), waitsBefore + 1);
+    EXPECT_TRUE(verdictMeanwhile.startsWith("  Incorrect!")) << verdictMeanwhile.toStdString();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->turnPanel->caption(), kTurnO);
+    EXPECT_EQ(window->boardCells[0]->caption(), "Bible\rQuestions");
+    EXPECT_EQ(window->boardCells[1]->caption(), "Bible\rQuestions");
 }
 
 TEST_F(QuizWindowTest, SelfJudgedQuestionsRevealWithDAndMarkOnYes) {

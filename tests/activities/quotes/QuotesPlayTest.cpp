@@ -4,6 +4,7 @@
 #include "GridControl.h"
 #include "OptionGroup.h"
 #include "QuoteRules.h"
+#include "TextContrast.h"
 #include "Toolbar.h"
 #include "Twips.h"
 
@@ -92,6 +93,12 @@ TEST_F(QuotesWindowTest, AOnePanelClickGameCountsEveryPlacementAndMarksTheWrongO
     EXPECT_EQ(window->state().MoveCount, 1);
     EXPECT_EQ(window->accuracyGauge->caption(), "1");
     EXPECT_EQ(upper(1)->foreCode(), 12);
+    // Marked in a deeper red than light red, which reads on the white box.
+    const QPalette marked = upper(1)->palette();
+    EXPECT_EQ(marked.color(QPalette::WindowText).hue(), 0);
+    EXPECT_GE(
+        TextContrast::ratio(marked.color(QPalette::WindowText), marked.color(QPalette::Window)),
+        TextContrast::kReadable);
     EXPECT_EQ(fake.sound.played.count("Wrong.wav"), 1);
     // Then every text into its place, each exchange handing on the text that belongs below it.
     clickBox(upper(0));

@@ -1,4 +1,5 @@
 #include "CalendarMakerWindow.h"
+#include "DateNames.h"
 #include "FakePlatform.h"
 #include "PdfWords.h"
 #include "PrintPreview.h"
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -166,6 +168,51 @@ TEST_F(CalendarMakerWindowTest, ThePreviewShowsTheChosenMonthAndPrintsIt) {
     EXPECT_TRUE(PdfWords::printedAsLaidOut(fake.printer.pdfFile,
                                            window->calendarPage->layout().document()));
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+}
+
+// A keyboard user walks the month with the arrow keys: each key rebuilds the page, and the focus
+// stays on the month's days, so that the next arrow goes on from there. A month arrow clicked
+// leaves the focus on the month too.
+TEST_F(CalendarMakerWindowTest, ArrowKeysMoveTheDayWhileTheFocusStaysOnTheMonth) {
+    open();
+    // Back from Exit, past Print and the alignment.
+    for (int presses = 0;
+         presses < 5 && !window->monthView->isAncestorOf(QApplication::focusWidget()); ++presses) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    }
+    QWidget* days = QApplication::focusWidget();
+    ASSERT_TRUE(window->monthView->isAncestorOf(days));
+    const struct {
+        Qt::Key key;
+        QDate chosen;
+    } steps[] = {
+        {Qt::Key_Right, {2026, 3, 26}},
+        {Qt::Key_Down, {2026, 4, 2}},
+        {Qt::Key_Left, {2026, 4, 1}},
+        {Qt::Key_PageDown, {2026, 5, 1}},
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(QApplication::focusWidget(), step.key);
+        settle();
+        EXPECT_EQ(window->ChosenDate.date(), step.chosen) << step.key;
+        EXPECT_EQ(pageTexts(*window).first(), DateNames::monthTitle(step.chosen)) << step.key;
+        EXPECT_EQ(QApplication::focusWidget(), days) << step.key;
+    }
+    // Enter on the month closes nothing.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    settle();
+    EXPECT_TRUE(window->isVisible());
+
+    window->exitButton->setFocus(Qt::TabFocusReason);
+    auto* nextMonth = window->monthView->findChild<QToolButton*>("qt_calendar_nextmonth");
+    ASSERT_NE(nextMonth, nullptr);
+    QTest::mouseClick(nextMonth, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(window->ChosenDate.date(), QDate(2026, 6, 1));
+    EXPECT_EQ(QApplication::focusWidget(), days);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    settle();
+    EXPECT_EQ(window->ChosenDate.date(), QDate(2026, 6, 2));
 }
 
 TEST_F(CalendarMakerWindowTest, HelpAndExitByKeys) {

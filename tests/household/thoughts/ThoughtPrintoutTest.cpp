@@ -84,22 +84,31 @@ TEST(ThoughtPrintoutTest, ALineWiderThanTheMarginsStartsAtTheLeftMargin) {
     EXPECT_NEAR(placed[0].y, 15840 / 2 - height / 2, 0.01);
 }
 
-TEST(ThoughtPrintoutTest, AThoughtTallerThanThePageStartsAtTheTopAndLosesNoLine) {
-    PrintLayout layout;
+// A thought taller than the room between the margins prints smaller, in the largest size at which
+// it fits, on one page, centred between the margins and with every line.
+TEST(ThoughtPrintoutTest, AThoughtTallerThanThePagePrintsSmallerOnOnePage) {
     QStringList lines;
     for (int i = 0; i < 60; ++i) {
         lines << QString("Line %1").arg(i);
     }
-    RenderThoughtPage(layout, lines.join(QChar(13)), settingsAt(24));
-    ASSERT_GT(layout.pageCount(), 1);
-    const auto first = placedTexts(layout);
-    EXPECT_EQ(first.at(0).text, "Line 0");
-    EXPECT_EQ(first.at(0).y, 1440);
-    int placed = 0;
-    for (const PrintPage& page : layout.document().pages) {
-        placed += static_cast<int>(page.items.size());
+    const QString thought = lines.join(QChar(13));
+    for (const double size : {24.0, 999.0}) {
+        SCOPED_TRACE(size);
+        PrintLayout layout;
+        RenderThoughtPage(layout, thought, settingsAt(size));
+        ASSERT_EQ(layout.pageCount(), 1);
+        const auto placed = placedTexts(layout);
+        ASSERT_EQ(placed.size(), 60U);
+        const PrintFont font = layout.font();
+        EXPECT_LT(font.size, 24);
+        const double room = 15840 - 2 * 1440;
+        const double line = TextMeasure::lineHeight(font);
+        EXPECT_LE(60 * line, room);
+        PrintFont larger = font;
+        larger.size += 0.01;
+        EXPECT_GT(60 * TextMeasure::lineHeight(larger), room) << "the largest size that fits";
+        EXPECT_NEAR(placed.front().y, 1440 + (room - 60 * line) / 2, 0.01);
     }
-    EXPECT_EQ(placed, 60);
 }
 
 TEST(ThoughtPrintoutTest, AnEmptyThoughtIsAnEmptyPage) {

@@ -44,6 +44,30 @@ TEST_F(ToDoColoursTest, MissingRecordsGiveDarkCyanTheTextBoxColourAndBlack) {
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
 }
 
+// The captions on the panel read on it: white on the first run's dark cyan (black there stands
+// out 4.4 to 1) and on navy, black on yellow and on the desktop's light grey; a colour chosen
+// while the window is open turns them as well.
+TEST_F(ToDoColoursTest, TheCaptionsReadOnThePanelWhateverItsColour) {
+    const struct {
+        const char* stored;
+        QColor captions;
+    } cases[] = {
+        {"", Qt::white}, {"8388608", Qt::white}, {"65535", Qt::black}, {"Default", Qt::black}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        writeRecord(32, c.stored);
+        openToDo([&](ToDoWindow& toDo) {
+            for (const QLabel* caption : {toDo.dateLabel, toDo.entryCaption}) {
+                EXPECT_EQ(caption->palette().color(QPalette::WindowText), c.captions);
+            }
+            fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::No};
+            fake.dialogs.colors = {QColor(0, 0, 128)};
+            toDo.ChoosePanelColour();
+            EXPECT_EQ(toDo.dateLabel->palette().color(QPalette::WindowText), QColor(Qt::white));
+        });
+    }
+}
+
 TEST_F(ToDoColoursTest, TheTextColourAsksNoQuestionAndIsSavedWithoutTheBackground) {
     writeRecord(33, "wp7");
     writePicture("WP7.jpg");

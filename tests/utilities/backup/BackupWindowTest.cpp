@@ -1,6 +1,7 @@
 #include "BackupWindow.h"
 
 #include "BackupFixture.h"
+#include "ColorNumber.h"
 #include "DiskInfoFile.h"
 #include "ScreenReader.h"
 
@@ -290,6 +291,17 @@ TEST_F(BackupWindowTest, TheInstructionNamesTheStartButtonWithoutItsAccessKeyMar
         QAccessibleInterface* start = QAccessible::queryAccessibleInterface(window->startButton);
         ASSERT_NE(start, nullptr);
         EXPECT_FALSE(start->text(QAccessible::Name).contains('&')) << kind;
+    }
+}
+
+// The instructions lie on the program's background: white on the blue it starts with (black
+// there stands out 2.4 to 1), black on a light one.
+TEST_F(BackupWindowTest, TheInstructionsReadOnTheBackground) {
+    for (const auto& [background, text] : {std::pair{qint32(ColorNumber::kBlue), QColor(Qt::white)},
+                                           std::pair{qint32(0xC0FFFF), QColor(Qt::black)}}) {
+        services.program.Background = background;
+        auto window = open(30, 0);
+        EXPECT_EQ(window->instructions->palette().color(QPalette::WindowText), text) << background;
     }
 }
 

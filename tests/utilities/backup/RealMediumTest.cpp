@@ -111,9 +111,11 @@ TEST_F(RealMediumTest, AFullToDoListSpreadsOverSmallDisksAndComesBack) {
     QByteArray joined;
     for (int disk = 0; disk < shelf.size(); ++disk) {
         const bool last = disk == shelf.size() - 1;
-        EXPECT_EQ(shelf[disk].value("DiskInfo.Tbk"),
-                  DiskInfoFile::encode({"ToDo", disk + 1, last ? disk + 1 : disk + 2, {}, {}}));
         joined += shelf[disk].value("ToDoActv.Tb1");
+        // Each disk says the first line of the list that is not on it.
+        const int resume = int(joined.count('\n')) + 1;
+        EXPECT_EQ(shelf[disk].value("DiskInfo.Tbk"),
+                  DiskInfoFile::encode({"ToDo", disk + 1, last ? disk + 1 : disk + 2, resume, {}}));
     }
     EXPECT_EQ(joined, list);
 

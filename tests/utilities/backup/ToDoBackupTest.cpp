@@ -10,8 +10,13 @@ constexpr const char* kToDo = "TODOActv.FIL";
 constexpr const char* kNextDisk = "Please Insert Backup Disk #";
 constexpr const char* kRestoreDisk = "Please insert Backup Disk #";
 
-QByteArray info(int thisDisk, int nextDisk) {
-    return DiskInfoFile::encode({"ToDo", thisDisk, nextDisk, {}, {}});
+// resume: the first line of the list not on the disk; older backups leave it unsaid.
+QByteArray info(int thisDisk, int nextDisk, std::optional<int> resume = {}) {
+    return DiskInfoFile::encode({"ToDo", thisDisk, nextDisk, resume, {}});
+}
+
+int lineCount(const QByteArray& copy) {
+    return int(copy.count('\n'));
 }
 
 class ToDoBackupTest : public BackupFixture {
@@ -36,7 +41,7 @@ TEST_F(ToDoBackupTest, AListGoesToAFolderAndComesBackByteForByte) {
     writeProgramFile(kToDo, list);
     ASSERT_EQ(backUpToDo(), BackupOutcome::Complete);
     EXPECT_EQ(onDisk(0, kCopy), list);
-    EXPECT_EQ(onDisk(0, kInfo), info(1, 1));
+    EXPECT_EQ(onDisk(0, kInfo), info(1, 1, 1'501));
     EXPECT_EQ(display.statuses.last(), "Making To Do Backup Disk #1");
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
 
@@ -108,9 +113,12 @@ TEST_F(ToDoBackupTest, ABackupLargerThanADiskSpreadsOverSeveralAndComesBack) {
     const QByteArray list = toDoFile(500);
     writeProgramFile(kToDo, list);
     backUpOverThreeDisks();
-    EXPECT_EQ(onDisk(0, kInfo), info(1, 2));
-    EXPECT_EQ(onDisk(1, kInfo), info(2, 3));
-    EXPECT_EQ(onDisk(2, kInfo), info(3, 3));
+    // Each disk says where its share of the 1,500 lines ends.
+    const int onFirst = lineCount(onDisk(0, kCopy));
+    const int onSecond = lineCount(onDisk(1, kCopy));
+    EXPECT_EQ(onDisk(0, kInfo), info(1, 2, onFirst + 1));
+    EXPECT_EQ(onDisk(1, kInfo), info(2, 3, onFirst + onSecond + 1));
+    EXPECT_EQ(onDisk(2, kInfo), info(3, 3, 1'501));
     // Every disk ends on a whole field, and the fields follow on from disk to disk.
     for (int disk = 0; disk < 3; ++disk) {
         EXPECT_TRUE(onDisk(disk, kCopy).endsWith("\"\r\n")) << disk;
@@ -130,6 +138,78 @@ TEST_F(ToDoBackupTest, ABackupLargerThanADiskSpreadsOverSeveralAndComesBack) {
     EXPECT_EQ(programFile(kToDo), list);
 }
 
+// A copy short of the share its disk says it holds is named on that disk, and before anything is
+// asked of the person that would not have been asked anyway: disk 1's before the question, a
+// later disk's before the next disk is asked for.
+TEST_F(ToDoBackupTest, AShortCopyOfASetIsNamedOnItsOwnDisk) {
+    const QByteArray list = toDoFile(500);
+    writeProgramFile(kToDo, list);
+    backUpOverThreeDisks();
+    const auto set = fake.medium.disks;
+    const QByteArray live = toDoFile(7);
+    const QString question = "This utility will first Delete all existing To Do files\rlocated in "
+                             "Korvane Program!\r\rProceed?";
+    const auto notWhole = [](int disk) {
+        return QString("The backup copy /media/floppy/ToDoActv.Tb1 on Backup Disk #%1 is empty, "
+                       "cut short or damaged, so the restore could not be completed.\rThe "
+                       "existing To Do files in Korvane Program were left unchanged.\rPlease "
+                       "restore from a complete backup, or make the backup again.")
+            .arg(disk);
+    };
+    const auto diskRequest = [](int disk) { return QString(kRestoreDisk) + QString::number(disk); };
+    const auto lastLineCut = [](QByteArray copy) {
+        copy.chop(2);
+        return copy.left(copy.lastIndexOf("\r\n") + 2);
+    };
+    struct Case {
+        const char* why;
+        int disk;         // the disk whose copy is changed, from 0
+        QByteArray copy;  // what it holds then
+        bool sharesSaid;  // the disks say their shares, as every backup now writes them
+        QStringList told; // what the person sees, in order
+    } cases[] = {
+        {"the whole set", 0, set[0].files[kCopy], true, {question, diskRequest(2), diskRequest(3)}},
+        {"disk 1 empty", 0, "", true, {notWhole(1)}},
+        {"disk 2 empty", 1, "", true, {question, diskRequest(2), notWhole(2)}},
+        {"disk 3 empty", 2, "", true, {question, diskRequest(2), diskRequest(3), notWhole(3)}},
+        {"disk 2 short by its last line",
+         1,
+         lastLineCut(set[1].files[kCopy]),
+         true,
+         {question, diskRequest(2), notWhole(2)}},
+        {"disk 2 empty in an older set, whose disks do not say their shares",
+         1,
+         "",
+         false,
+         {question, diskRequest(2), diskRequest(3),
+          "The backup copies /media/floppy/ToDoActv.Tb1 on Backup Disks #1 to #3 are not a whole "
+          "backup, and the disks do not say which copy is short, so the restore could not be "
+          "completed.\rThe existing To Do files in Korvane Program were left unchanged.\rPlease "
+          "restore from a complete backup, or make the backup again."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        fake.medium.disks = set;
+        fake.medium.disks[std::size_t(c.disk)].files[kCopy] = c.copy;
+        if (!c.sharesSaid) {
+            for (int disk = 0; disk < 3; ++disk) {
+                fake.medium.disks[std::size_t(disk)].files[kInfo] =
+                    info(disk + 1, std::min(disk + 2, 3));
+            }
+        }
+        writeProgramFile(kToDo, live);
+        fake.medium.insert(0);
+        insertAtPrompts(kRestoreDisk, {1, 2});
+        fake.dialogs.shown.clear();
+        fake.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Ok, Dialogs::Answer::Ok};
+        const bool whole = c.told.last() == diskRequest(3);
+        EXPECT_EQ(BackupRoutines::RestoreToDoFile(context),
+                  whole ? RestoreOutcome::Completed : RestoreOutcome::NotCompleted);
+        EXPECT_EQ(fake.dialogs.shownTexts(), c.told);
+        EXPECT_EQ(programFile(kToDo), whole ? list : live);
+    }
+}
+
 TEST_F(ToDoBackupTest, TheDiskJustFilledIsRefusedAndNeverReadsComplete) {
     const QByteArray list = toDoFile(500);
     writeProgramFile(kToDo, list);
@@ -142,7 +222,7 @@ TEST_F(ToDoBackupTest, TheDiskJustFilledIsRefusedAndNeverReadsComplete) {
                               "blank formatted disk."),
               2);
     // Disk 1 keeps its share and its record of the disk that follows.
-    EXPECT_EQ(onDisk(0, kInfo), info(1, 2));
+    EXPECT_EQ(onDisk(0, kInfo), info(1, 2, lineCount(onDisk(0, kCopy)) + 1));
     EXPECT_TRUE(list.startsWith(onDisk(0, kCopy)));
     EXPECT_GT(onDisk(0, kCopy).size(), 7'000);
 }
@@ -166,7 +246,7 @@ TEST_F(ToDoBackupTest, ANextDiskWhoseInformationWillNotWriteIsAskedForAgain) {
     fake.dialogs.answers = {Dialogs::Answer::Ok, Dialogs::Answer::Ok};
     ASSERT_EQ(backUpToDo(), BackupOutcome::Complete);
     EXPECT_EQ(shownContaining(QString(kNextDisk) + "2"), 2);
-    EXPECT_EQ(onDisk(blank, kInfo), info(2, 2));
+    EXPECT_EQ(onDisk(blank, kInfo), info(2, 2, 1'501));
     EXPECT_EQ(onDisk(0, kCopy) + onDisk(blank, kCopy), toDoFile(500));
 }
 

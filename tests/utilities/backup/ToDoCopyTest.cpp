@@ -16,13 +16,13 @@ QByteArray joined(const QList<QByteArray>& lines) {
 
 TEST(ToDoCopyTest, CopiesEachFieldOnItsOwnLineTrimmedOfItsBlanksMadeUpTo500Rows) {
     const QByteArray file = "\"  Dentist \"\r\n\"Monday - Jan 5, 04\"\r\n\"\"\r\n"
-                            "\"Caf\xe9\tbill\"\r\n\"\"\r\n\"\"\r\n";
+                            "\"Caf\xe9 bill\"\r\n\"\"\r\n\"\"\r\n";
     const auto lines = ToDoCopy::linesOf(file);
     ASSERT_TRUE(lines);
     ASSERT_EQ(lines->size(), 1'500);
     EXPECT_EQ(lines->mid(0, 6),
               (QList<QByteArray>{"\"Dentist\"\r\n", "\"Monday - Jan 5, 04\"\r\n", "\"\"\r\n",
-                                 "\"Caf\xe9\tbill\"\r\n", "\"\"\r\n", "\"\"\r\n"}));
+                                 "\"Caf\xe9 bill\"\r\n", "\"\"\r\n", "\"\"\r\n"}));
     EXPECT_EQ(lines->mid(6), QList<QByteArray>(1'494, "\"\"\r\n"));
     EXPECT_TRUE(ToDoCopy::isWholeFile(joined(*lines)));
 }
@@ -40,6 +40,9 @@ TEST(ToDoCopyTest, RefusesFilesThatWouldNotComeBackWhole) {
         {"a row cut short", "\"a\"\r\n\"b\"\r\n"},
         {"a quote inside a field", "a\"b\r\n\"\"\r\n\"\"\r\n"},
         {"a field over two lines", "\"a\r\nb\"\r\n\"\"\r\n\"\"\r\n"},
+        // The list would show these damaged, and a save of it would mend them.
+        {"a tab inside a field", "\"a\tb\"\r\n\"\"\r\n\"\"\r\n"},
+        {"a line end turned into another control character", "\"a\"\x0b\n\"\"\r\n\"\"\r\n"},
         {"more than 500 rows", tooMany},
     };
     for (const auto& c : cases) {

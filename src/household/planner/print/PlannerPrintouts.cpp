@@ -5,7 +5,6 @@
 #include "TextMeasure.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace {
 
@@ -32,69 +31,8 @@ double lineHeightAt(const PrintLayout& layout, double points) {
     return TextMeasure::lineHeight(font);
 }
 
-// The largest size up to base at which a page, heightAt(size) high, fits into room: at the
-// largest sizes the font dialog offers, even a page's headings would run off the paper.
-double sizeFitting(double base, double room, const std::function<double(double)>& heightAt) {
-    if (room <= 0 || heightAt(base) <= room) {
-        return base; // margins that leave no room at all have nothing to fit
-    }
-    double fits = 0;
-    double tooLarge = base;
-    for (int step = 0; step < 40; ++step) {
-        const double middle = (fits + tooLarge) / 2;
-        (heightAt(middle) <= room ? fits : tooLarge) = middle;
-    }
-    return fits;
-}
-
-// The height of a page's title, the line under it and the headings, over a base size: the title
-// in the base + 2, a line in the base - 2 (in the title's size where the base is 2 or less), and
-// the headings with 10 twips above and below.
-double headingHeight(const PrintLayout& layout, double base) {
-    const double small = base > 2 ? base - 2 : base + 2;
-    return lineHeightAt(layout, base + 2) + lineHeightAt(layout, small) + 10 +
-           lineHeightAt(layout, base) + 10;
-}
-
-void setSize(PrintLayout& layout, double points) {
-    // A size the font cannot take (the base less 2 below 1 point) keeps the one before.
-    if (points > 0) {
-        layout.setFontSize(points);
-    }
-}
-
-// Writes a text on one line at the current position and moves under it to the left margin;
-// never cut, wrapped or carried to another page.
-void output(PrintLayout& layout, const QString& text) {
-    const double height = TextMeasure::lineHeight(layout.font());
-    layout.text(text);
-    layout.setCurrentY(layout.currentY() + height);
-    layout.setCurrentX(layout.page().left);
-}
-
-// A text's room on its line, left to right.
-struct Span {
-    double left;
-    double right;
-};
-
-// Writes a text centred on centre within its span, smaller when it is wider, and moves under it.
-// Returns the width it printed in.
-double outputCentred(PrintLayout& layout, const QString& text, double centre, Span span) {
-    const double width =
-        FittedText::centred(layout, text, centre, layout.currentY(), span.left, span.right);
-    output(layout, QString());
-    return width;
-}
-
-// Writes a text from x to at most right, smaller when it is wider, and moves under it.
-void outputAt(PrintLayout& layout, const QString& text, double x, double right) {
-    FittedText::within(layout, text, x, layout.currentY(), right - x);
-    output(layout, QString());
-}
-
 // The paper less the room kept from its edges.
-Span paperSpan(const PrintLayout& layout) {
+FittedText::Span paperSpan(const PrintLayout& layout) {
     return {FittedText::kGap, layout.pageWidth() - FittedText::kGap};
 }
 
@@ -106,7 +44,7 @@ QString dayTitle(const QDate& date) {
 struct Heading {
     QString text;
     double centre;
-    Span span;
+    FittedText::Span span;
 };
 
 // The title with a blank line above in the title size and one below in the small size, then the
@@ -114,19 +52,19 @@ struct Heading {
 void dayHeading(PrintLayout& layout, const DayPrint& day, const PrintSettings& settings,
                 double base, const std::vector<Heading>& headings) {
     const PrintFont entries = layout.font();
-    setSize(layout, base + 2);
-    output(layout, QString());
+    layout.setFontSize(base + 2);
+    FittedText::nextLine(layout);
     const double width = layout.pageWidth();
-    outputCentred(layout, dayTitle(day.date), width / 2, paperSpan(layout));
-    setSize(layout, base - 2);
-    output(layout, QString());
+    FittedText::centredLine(layout, dayTitle(day.date), width / 2, paperSpan(layout));
+    layout.setFontSize(base - 2);
+    FittedText::nextLine(layout);
     layout.setUnderline(true);
     layout.setCurrentY(layout.currentY() + 10);
-    setSize(layout, base);
+    layout.setFontSize(base);
     const double line = layout.currentY();
     for (const Heading& heading : headings) {
         layout.setCurrentY(line);
-        outputCentred(layout, heading.text, heading.centre, heading.span);
+        FittedText::centredLine(layout, heading.text, heading.centre, heading.span);
     }
     layout.setCurrentY(layout.currentY() + 10);
     layout.setUnderline(
@@ -139,7 +77,7 @@ void dayHeading(PrintLayout& layout, const DayPrint& day, const PrintSettings& s
 // its column's start to the next column's.
 struct DayColumns {
     double timeCentre;
-    Span time;
+    FittedText::Span time;
     double activityLeft;
     double activityRight;
 };
@@ -147,7 +85,7 @@ struct DayColumns {
 // One column: times centred on W / 10, activities from W / 6 to the paper's edge.
 DayColumns oneColumn(const PrintLayout& layout) {
     const double width = layout.pageWidth();
-    const Span paper = paperSpan(layout);
+    const FittedText::Span paper = paperSpan(layout);
     return {width / 10, {paper.left, width / 6 - FittedText::kGap}, width / 6, paper.right};
 }
 
@@ -156,7 +94,7 @@ DayColumns oneColumn(const PrintLayout& layout) {
 // paper's edge.
 std::pair<DayColumns, DayColumns> twoColumns(const PrintLayout& layout) {
     const double width = layout.pageWidth();
-    const Span paper = paperSpan(layout);
+    const FittedText::Span paper = paperSpan(layout);
     const DayColumns right{
         width / 1.85, {width / 9, width / 1.65 - FittedText::kGap}, width / 1.65, paper.right};
     const DayColumns left{
@@ -182,8 +120,8 @@ double timeStart(const PrintLayout& layout, const DayRow& row) {
 // headings and the printed lines would run past the bottom margin.
 double dayPageSize(const PrintLayout& layout, double base, int lines) {
     const PageGeometry& page = layout.page();
-    return sizeFitting(base, page.height - page.top - page.bottom, [&](double size) {
-        return lineHeightAt(layout, size + 2) + headingHeight(layout, size) +
+    return FittedText::fittingSize(base, page.height - page.top - page.bottom, [&](double size) {
+        return lineHeightAt(layout, size + 2) + FittedText::headingHeight(layout.font(), size, 20) +
                lines * lineHeightAt(layout, size);
     });
 }
@@ -205,9 +143,9 @@ void dayLine(PrintLayout& layout, std::initializer_list<DayRow> rows) {
             activityRight = std::min(activityRight, timeStart(layout, *next) - FittedText::kGap);
         }
         layout.setCurrentY(line);
-        outputCentred(layout, row->time, row->columns.timeCentre, row->columns.time);
+        FittedText::centredLine(layout, row->time, row->columns.timeCentre, row->columns.time);
         layout.setCurrentY(line);
-        outputAt(layout, row->activity, row->columns.activityLeft, activityRight);
+        FittedText::lineWithin(layout, row->activity, row->columns.activityLeft, activityRight);
     }
 }
 
@@ -266,16 +204,16 @@ namespace {
 // The month page's columns inside its frame, between their separators: the day label from
 // W / 30, the time centred on W / 5, the activity from W / 3.3.
 struct MonthColumns {
-    Span frame;
-    Span day;
-    Span time;
-    Span activity;
+    FittedText::Span frame;
+    FittedText::Span day;
+    FittedText::Span time;
+    FittedText::Span activity;
 };
 
 MonthColumns monthColumns(const PrintLayout& layout) {
     const double width = layout.pageWidth();
     constexpr double gap = FittedText::kGap;
-    const Span frame{100 + gap, width - 100 - gap};
+    const FittedText::Span frame{100 + gap, width - 100 - gap};
     return {frame,
             {frame.left, width / 8.5 - gap},
             {width / 8.5 + gap, width / 3.5 - gap},
@@ -297,17 +235,17 @@ void monthHeading(PrintLayout& layout, const MonthPrint& month, double base) {
         layout.line(right, top, right, bottom);
     }
     const MonthColumns columns = monthColumns(layout);
-    setSize(layout, base + 2);
-    outputCentred(layout,
-                  "Monthly Calendar For " + MonthListing::monthName(month.month) + ", " +
-                      QString::number(month.year),
-                  width / 2, columns.frame);
-    setSize(layout, base - 2);
-    outputCentred(layout,
-                  "As of  " + MonthListing::monthName(month.today.month()) + ' ' +
-                      QString("%1").arg(month.today.day(), 2, 10, QChar('0')) + ", " +
-                      QString::number(month.today.year()),
-                  width / 2, columns.frame);
+    layout.setFontSize(base + 2);
+    FittedText::centredLine(layout,
+                            "Monthly Calendar For " + MonthListing::monthName(month.month) + ", " +
+                                QString::number(month.year),
+                            width / 2, columns.frame);
+    layout.setFontSize(base - 2);
+    FittedText::centredLine(layout,
+                            "As of  " + MonthListing::monthName(month.today.month()) + ' ' +
+                                QString("%1").arg(month.today.day(), 2, 10, QChar('0')) + ", " +
+                                QString::number(month.today.year()),
+                            width / 2, columns.frame);
     if (month.gridLines) {
         const double y = layout.currentY();
         layout.line(left, y, right, y);
@@ -315,13 +253,13 @@ void monthHeading(PrintLayout& layout, const MonthPrint& month, double base) {
         layout.line(width / 3.5, y, width / 3.5, bottom);
     }
     layout.setCurrentY(layout.currentY() + 10);
-    setSize(layout, base);
+    layout.setFontSize(base);
     const double line = layout.currentY();
-    outputCentred(layout, "Day", width / 17, columns.day);
+    FittedText::centredLine(layout, "Day", width / 17, columns.day);
     layout.setCurrentY(line);
-    outputCentred(layout, "Time", width / 5, columns.time);
+    FittedText::centredLine(layout, "Time", width / 5, columns.time);
     layout.setCurrentY(line);
-    outputCentred(layout, "Appointment/Activity", width / 1.6, columns.activity);
+    FittedText::centredLine(layout, "Appointment/Activity", width / 1.6, columns.activity);
     if (month.gridLines) {
         const double y = layout.currentY();
         layout.line(left, y, right, y);
@@ -338,11 +276,11 @@ void BuildMonthPrint(PrintLayout& layout, const MonthPrint& month, const PrintSe
     const PageGeometry& page = layout.page();
     // Every page holds its heading and at least one row down to the bottom margin: in a size
     // where it would not, the whole printout prints smaller.
-    const double base =
-        sizeFitting(asked, page.height - page.bottom - (page.top + 300), [&](double size) {
-            return headingHeight(layout, size) + lineHeightAt(layout, size);
+    const double base = FittedText::fittingSize(
+        asked, page.height - page.bottom - (page.top + 300), [&](double size) {
+            return FittedText::headingHeight(layout.font(), size, 20) + lineHeightAt(layout, size);
         });
-    setSize(layout, base);
+    layout.setFontSize(base);
     const double width = page.width;
     // Each page gets its heading before its first row. A row that finds the page full goes on
     // the next page; right under a heading it stays, so that a heading that fills the page by
@@ -360,11 +298,12 @@ void BuildMonthPrint(PrintLayout& layout, const MonthPrint& month, const PrintSe
         }
         const MonthColumns columns = monthColumns(layout);
         const double line = layout.currentY();
-        outputAt(layout, row.day.leftJustified(25, ' '), width / 30, columns.day.right);
+        FittedText::lineWithin(layout, row.day.leftJustified(25, ' '), width / 30,
+                               columns.day.right);
         layout.setCurrentY(line);
-        outputCentred(layout, row.time, width / 5, columns.time);
+        FittedText::centredLine(layout, row.time, width / 5, columns.time);
         layout.setCurrentY(line);
-        outputAt(layout, row.activity, width / 3.3, columns.activity.right);
+        FittedText::lineWithin(layout, row.activity, width / 3.3, columns.activity.right);
     }
     layout.endDocument();
 }

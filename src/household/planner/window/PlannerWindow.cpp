@@ -13,6 +13,7 @@
 #include "PrintPreviewPanel.h"
 #include "SpellChecker.h"
 #include "StatusBar.h"
+#include "TextContrast.h"
 #include "Toolbar.h"
 #include "Twips.h"
 
@@ -68,6 +69,12 @@ void PlannerWindow::Form_Load(bool fillTimeList) {
     // The pairs only: the dictionaries are read at the first check.
     LoadAutoCorrectTable();
     LoadPlannerColours();
+    // The column headings lie on the ground, which shows the window's background colour: black
+    // where black reads on it, else white (on the blue the program starts with).
+    for (QLabel* heading : columnHeadings) {
+        TextContrast::showReadable(*heading, Qt::black,
+                                   mainPanelGround->palette().color(QPalette::Window));
+    }
     datePicker->setPalette(mainPanelGround->palette());
     gridBackgroundSelector->setPalette(mainPanelGround->palette());
     Options = CalendarOptions::read(services_.folder);

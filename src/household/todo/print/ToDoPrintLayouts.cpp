@@ -2,6 +2,7 @@
 
 #include "FittedText.h"
 #include "PrintLayout.h"
+#include "TextMeasure.h"
 
 #include <QLocale>
 
@@ -21,88 +22,145 @@ void prepare(PrintLayout& layout, const Options& options) {
     layout.startDocument();
 }
 
-// Writes a line of text centred on x; a heading near the paper's edge is never wrapped.
-void centred(PrintLayout& layout, double x, const QString& text) {
-    layout.setCurrentX(x - layout.textWidth(text) / 2);
-    layout.unwrappedLine(text);
-}
-
 void horizontalLine(PrintLayout& layout, double x1, double x2, double y) {
     layout.line(x1, y, x2, y);
 }
 
-void asOfLine(PrintLayout& layout, const Options& options) {
-    layout.setFontSize(options.font.size - 2);
+// The height of a line of a font at a size.
+double lineHeightAt(PrintFont font, double points) {
+    font.size = points;
+    return TextMeasure::lineHeight(font);
+}
+
+// The list's columns, each a share of the printable width (between the left and right margins):
+// the frame 100 twips inside it, the separators at 1 / 2.7 and 1 / 1.47 of it, the headings
+// centred on 1 / 5.2, 1 / 1.9 and 1 / 1.2 of it, the items from 360 twips into it. Every text
+// keeps the least gap from the lines beside it.
+struct ListColumns {
+    double frameLeft;
+    double frameRight;
+    double firstSeparator;
+    double secondSeparator;
+    double itemX;
+    double itemCentre;
+    double toDoDateCentre;
+    double actualDateCentre;
+
+    explicit ListColumns(const PageGeometry& page) {
+        const double left = page.left;
+        const double width = page.width - page.left - page.right;
+        frameLeft = left + 100;
+        frameRight = left + width - 100;
+        firstSeparator = left + width / 2.7;
+        secondSeparator = left + width / 1.47;
+        itemX = left + 360;
+        itemCentre = left + width / 5.2;
+        toDoDateCentre = left + width / 1.9;
+        actualDateCentre = left + width / 1.2;
+    }
+    double centre() const { return (frameLeft + frameRight) / 2; }
+    FittedText::Span frame() const {
+        return {frameLeft + FittedText::kGap, frameRight - FittedText::kGap};
+    }
+    FittedText::Span item() const {
+        return {frameLeft + FittedText::kGap, firstSeparator - FittedText::kGap};
+    }
+    FittedText::Span toDoDate() const {
+        return {firstSeparator + FittedText::kGap, secondSeparator - FittedText::kGap};
+    }
+    FittedText::Span actualDate() const {
+        return {secondSeparator + FittedText::kGap, frameRight - FittedText::kGap};
+    }
+};
+
+void asOfLine(PrintLayout& layout, const Options& options, const ListColumns& columns,
+              double base) {
+    layout.setFontSize(base - 2);
     if (options.asOfDateOff) {
         // The line keeps its height, so the page looks the same either way.
-        layout.paragraph(QString());
+        FittedText::nextLine(layout);
         return;
     }
     // English month names whatever the desktop's language, as the rest of the printout.
-    centred(layout, layout.pageWidth() / 2,
-            "As of  " + QLocale::c().toString(options.today, "MMMM dd, yyyy"));
+    FittedText::centredLine(layout,
+                            "As of  " + QLocale::c().toString(options.today, "MMMM dd, yyyy"),
+                            columns.centre(), columns.frame());
 }
 
-void listPageHeader(PrintLayout& layout, const Options& options, double top, double bottom) {
-    const double width = layout.pageWidth();
+// The gaps of a list page's heading: 30 twips above the column headings and 100 under them.
+constexpr double kListHeadingGaps = 30 + 100;
+
+void listPageHeader(PrintLayout& layout, const Options& options, double base, double top,
+                    double bottom) {
+    const ListColumns columns(layout.page());
     layout.setCurrentY(top);
     if (!options.gridLinesOff) {
-        horizontalLine(layout, 100, width - 100, top);
-        layout.line(100, top, 100, bottom);
-        layout.line(width - 100, top, width - 100, bottom);
+        horizontalLine(layout, columns.frameLeft, columns.frameRight, top);
+        layout.line(columns.frameLeft, top, columns.frameLeft, bottom);
+        layout.line(columns.frameRight, top, columns.frameRight, bottom);
     }
     layout.setTextColour(options.colour);
     layout.setLineColour(options.colour);
-    layout.setFontSize(options.font.size + 2);
-    centred(layout, width / 2, "To Do List");
-    asOfLine(layout, options);
+    layout.setFontSize(base + 2);
+    FittedText::centredLine(layout, "To Do List", columns.centre(), columns.frame());
+    asOfLine(layout, options, columns, base);
     if (!options.gridLinesOff) {
         const double y = layout.currentY();
-        horizontalLine(layout, 100, width - 100, y);
-        layout.line(width / 2.7, y, width / 2.7, bottom);
-        layout.line(width / 1.47, y, width / 1.47, bottom);
+        horizontalLine(layout, columns.frameLeft, columns.frameRight, y);
+        layout.line(columns.firstSeparator, y, columns.firstSeparator, bottom);
+        layout.line(columns.secondSeparator, y, columns.secondSeparator, bottom);
     }
     layout.setCurrentY(layout.currentY() + 30);
-    layout.setFontSize(options.font.size);
+    layout.setFontSize(base);
     const double headerY = layout.currentY();
-    centred(layout, width / 5.2, "To Do Item");
+    FittedText::centredLine(layout, "To Do Item", columns.itemCentre, columns.item());
     layout.setCurrentY(headerY);
-    centred(layout, width / 1.9, "To Do Date");
+    FittedText::centredLine(layout, "To Do Date", columns.toDoDateCentre, columns.toDoDate());
     layout.setCurrentY(headerY);
-    centred(layout, width / 1.2, "Actual Date");
+    FittedText::centredLine(layout, "Actual Date", columns.actualDateCentre, columns.actualDate());
     if (!options.gridLinesOff) {
-        horizontalLine(layout, 100, width - 100, layout.currentY());
-        horizontalLine(layout, 100, width - 100, bottom);
+        horizontalLine(layout, columns.frameLeft, columns.frameRight, layout.currentY());
+        horizontalLine(layout, columns.frameLeft, columns.frameRight, bottom);
     }
     layout.setCurrentY(layout.currentY() + 100);
 }
 
-// A date column: the text centred on x, or an empty line when the cell holds only blanks.
-void dateCell(PrintLayout& layout, double x, const QString& text) {
-    centred(layout, x, text.trimmed().isEmpty() ? QString() : text);
+// A date column: the text centred in its column, nothing when the cell holds only blanks.
+void dateCell(PrintLayout& layout, const QString& text, double centre, FittedText::Span span,
+              double rowY) {
+    if (!text.trimmed().isEmpty()) {
+        FittedText::centred(layout, text, centre, rowY, span.left, span.right);
+    }
 }
 
-// The item from the left margin + 360, filled to the 25 characters of an item (a longer one
-// prints whole). An item wider than its column, up to the separator before the dates or its own
-// date, whichever comes first, prints in the size that fits: in a wide font it would otherwise run
-// into the date beside it.
-void itemCell(PrintLayout& layout, const ToDoRow& row, double rowY) {
-    const double x = layout.page().left + 360;
-    const double dateStart = row.toDoDate.trimmed().isEmpty()
-                                 ? layout.pageWidth()
-                                 : layout.pageWidth() / 1.9 - layout.textWidth(row.toDoDate) / 2;
-    const double room = std::min(layout.pageWidth() / 2.7, dateStart) - FittedText::kGap - x;
-    FittedText::within(layout, row.item.leftJustified(25), x, rowY, room);
-}
-
+// One line of the print font: the item from its column's start, filled to the 25 characters of an
+// item (a longer one prints whole), and the two dates, each text smaller where it is wider than
+// its column.
 void listRow(PrintLayout& layout, const ToDoRow& row) {
-    const double width = layout.pageWidth();
+    const ListColumns columns(layout.page());
     const double rowY = std::round(layout.currentY());
-    itemCell(layout, row, rowY);
+    FittedText::within(layout, row.item.leftJustified(25), columns.itemX, rowY,
+                       columns.item().right - columns.itemX);
+    dateCell(layout, row.toDoDate, columns.toDoDateCentre, columns.toDoDate(), rowY);
+    dateCell(layout, row.actualDate, columns.actualDateCentre, columns.actualDate(), rowY);
     layout.setCurrentY(rowY);
-    dateCell(layout, width / 1.9, row.toDoDate);
-    layout.setCurrentY(rowY);
-    dateCell(layout, width / 1.2, row.actualDate);
+    FittedText::nextLine(layout);
+}
+
+// The worksheet's first line, from the paper's top edge.
+constexpr double kWorksheetTop = 360;
+
+// The size of the worksheet's column headings and rows: the base - 4, or the base where that is 4
+// or less, a size the font cannot take.
+double worksheetHeadingSize(double base) {
+    return base > 4 ? base - 4 : base;
+}
+
+// Where the worksheet's rows start: under the title in the base size, 20 twips, the column
+// headings, 20 and 100 twips.
+double worksheetRowsStart(const PrintFont& font, double base) {
+    return kWorksheetTop + lineHeightAt(font, base) + 20 +
+           lineHeightAt(font, worksheetHeadingSize(base)) + 20 + 100;
 }
 
 } // namespace
@@ -110,26 +168,30 @@ void listRow(PrintLayout& layout, const ToDoRow& row) {
 void buildList(PrintLayout& layout, const std::vector<ToDoRow>& rows, const Options& options) {
     prepare(layout, options);
     const PageGeometry& page = layout.page();
+    const double top = page.top + 300;
+    const double bottom = page.height - page.bottom;
+    // Every page holds its heading and at least one row down to the bottom margin: in a size
+    // where it would not, the whole list prints smaller.
+    const double base = FittedText::fittingSize(options.font.size, bottom - top, [&](double size) {
+        return FittedText::headingHeight(options.font, size, kListHeadingGaps) +
+               lineHeightAt(options.font, size);
+    });
+    layout.setFontSize(base);
+    const double rowHeight = TextMeasure::lineHeight(layout.font());
+    // A row (it starts on whole twips) goes on the next page, under its heading, when it would pass
+    // the bottom margin; right under a heading it stays, so that a heading that fills the page by
+    // itself still ends with every row printed once.
+    bool pageHeaded = false;
     for (const ToDoRow& row : rows) {
         if (row.item.trimmed().isEmpty()) {
             continue;
         }
-        const double bottom = layout.pageHeight() - page.bottom;
-        const double limit = bottom - 2 * layout.textWidth("P");
-        const double top = page.top + 300;
-        // A row that does not fit under a fresh page's header is printed there all the same, so
-        // that a very large font still ends.
-        bool freshPage = false;
-        while (true) {
-            if (layout.currentY() <= page.top + 400) {
-                listPageHeader(layout, options, top, bottom);
-            }
-            if (layout.currentY() < limit || freshPage) {
-                break;
-            }
+        if (!pageHeaded) {
+            listPageHeader(layout, options, base, top, bottom);
+            pageHeaded = true;
+        } else if (std::round(layout.currentY()) + rowHeight > bottom) {
             layout.newPage();
-            layout.setCurrentY(0);
-            freshPage = true;
+            listPageHeader(layout, options, base, top, bottom);
         }
         listRow(layout, row);
     }
@@ -139,40 +201,56 @@ void buildList(PrintLayout& layout, const std::vector<ToDoRow>& rows, const Opti
 void buildWorksheet(PrintLayout& layout, const Options& options) {
     prepare(layout, options);
     const double width = layout.pageWidth();
-    layout.setCurrentY(360);
-    const double lineHeight = std::round(layout.textHeight("P") + 10);
-    const double bottom = layout.pageHeight() - lineHeight - 300;
-    const double top = layout.currentY();
+    const double height = layout.pageHeight();
+    // The sheet's bottom: a line of the base size and 300 twips above the paper's edge. In a size
+    // where the heading and one row would pass it, the whole sheet prints smaller.
+    const auto bottomAt = [&](double size) {
+        return height - std::round(lineHeightAt(options.font, size) + 10) - 300;
+    };
+    const double base = FittedText::fittingSize(options.font.size, height, [&](double size) {
+        return worksheetRowsStart(options.font, size) +
+               lineHeightAt(options.font, worksheetHeadingSize(size)) + (height - bottomAt(size));
+    });
+    layout.setFontSize(base);
+    const double bottom = bottomAt(base);
+    const double top = kWorksheetTop;
+    layout.setCurrentY(top);
     if (!options.gridLinesOff) {
         horizontalLine(layout, 2, width - 8, top);
     }
-    centred(layout, width / 2, "To Do Item Worksheet");
+    FittedText::centredLine(layout, "To Do Item Worksheet", width / 2,
+                            {2 + FittedText::kGap, width - 8 - FittedText::kGap});
     if (!options.gridLinesOff) {
         horizontalLine(layout, 2, width - 8, layout.currentY());
     }
     layout.setCurrentY(layout.currentY() + 20);
-    layout.setFontSize(options.font.size - 4);
+    layout.setFontSize(worksheetHeadingSize(base));
     const double headerY = layout.currentY();
+    // The columns between the sheet's edges at 2 and width - 10 and its separators.
+    const double edges[] = {2, width / 10, width / 1.65, width / 1.25, width - 10};
     const std::pair<double, const char*> headings[] = {
         {width / 20, "Priority"},
         {width / 2.9, "To Do Item"},
         {width / 1.43, "To Do Date"},
         {width / 1.12, "Actual Date"},
     };
-    for (const auto& [centre, heading] : headings) {
+    for (std::size_t column = 0; column < std::size(headings); ++column) {
         layout.setCurrentY(headerY);
-        centred(layout, centre, heading);
+        FittedText::centredLine(
+            layout, headings[column].second, headings[column].first,
+            {edges[column] + FittedText::kGap, edges[column + 1] - FittedText::kGap});
     }
     layout.setCurrentY(layout.currentY() + 20);
     if (!options.gridLinesOff) {
         horizontalLine(layout, 2, width - 10, layout.currentY());
     }
     layout.setCurrentY(layout.currentY() + 100);
-    // A row that would start a second page is left out: the sheet prints on one page.
-    const double lastLineStart =
-        layout.pageHeight() - layout.page().bottom - layout.textHeight("P");
-    while (layout.currentY() < bottom && layout.currentY() <= lastLineStart) {
-        layout.paragraph(QString());
+    // Rows of one blank line of the headings' font and 100 twips, down to the sheet's bottom and
+    // never past the bottom margin: the sheet prints on one page.
+    const double rowHeight = TextMeasure::lineHeight(layout.font());
+    const double lastRowEnd = height - layout.page().bottom;
+    while (layout.currentY() < bottom && layout.currentY() + rowHeight <= lastRowEnd) {
+        FittedText::nextLine(layout);
         const double y = layout.currentY();
         if (!options.gridLinesOff) {
             layout.line(2, top, 2, y);

@@ -8,6 +8,7 @@
 
 #include <QGroupBox>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QToolButton>
 
@@ -86,6 +87,23 @@ TEST_F(PlannerColoursTest, ChosenColoursApplyAtOnceAndReachTheirRecordsOnYes) {
         EXPECT_EQ(planner.timeBoxes[0]->palette().color(QPalette::Text), QColor(0, 0, 255));
         EXPECT_EQ(planner.monthGrid->backColour(), windowColour());
     });
+}
+
+// The column headings lie on the ground that shows the program's background: white on the blue
+// it starts with (black there stands out 2.4 to 1), black on the desktop's colour.
+TEST_F(PlannerColoursTest, TheColumnHeadingsReadOnTheBackground) {
+    for (const auto& [stored, headings] :
+         {std::pair{QString(), QColor(Qt::white)}, std::pair{QString("Def"), QColor(Qt::black)}}) {
+        SCOPED_TRACE(stored.toStdString());
+        if (!stored.isEmpty()) {
+            settingsFile(fake.folder, SettingsFile::HINV3).writeVariant(3, stored);
+        }
+        openPlanner([&](PlannerWindow& planner) {
+            for (const QLabel* heading : planner.columnHeadings) {
+                EXPECT_EQ(heading->palette().color(QPalette::WindowText), headings);
+            }
+        });
+    }
 }
 
 TEST_F(PlannerColoursTest, AGridBackgroundSavedOnlyWhileItsChoiceStands) {

@@ -69,8 +69,11 @@ TEST_F(ToDoPrintLayoutsTest, ItemRowsPrintOneUnderAnotherUnderThePageHeader) {
     EXPECT_FALSE(find(page, "Saturday"));
     const auto date = find(page, "Thursday - Mar 5, 26");
     ASSERT_TRUE(date);
-    EXPECT_NEAR(date->x + layout.textWidth(date->text) / 2, 12240 / 1.9, 1);
-    EXPECT_EQ(date->y, first->y);
+    // Centred on its share of the width between the margins, on the row's baseline.
+    EXPECT_NEAR(date->x + TextMeasure::width(date->font, date->text) / 2,
+                1440 + (12240 - 2 * 1440) / 1.9, 1e-6);
+    EXPECT_NEAR(date->y + TextMeasure::ascent(date->font),
+                first->y + TextMeasure::ascent(first->font), 1e-6);
     EXPECT_TRUE(find(page, "As of  March 05, 2026"));
     for (const char* heading : {"To Do List", "To Do Item", "To Do Date", "Actual Date"}) {
         EXPECT_TRUE(find(page, heading)) << heading;
@@ -97,7 +100,8 @@ TEST_F(ToDoPrintLayoutsTest, TheLongestItemNeverRunsIntoItsDate) {
         layout.setPage(p.geometry);
         ToDoPrintLayouts::buildList(layout, rows, options);
         const PrintPage& page = layout.document().pages[0];
-        const double separator = p.geometry.width / 2.7;
+        const PageGeometry& g = p.geometry;
+        const double separator = g.left + (g.width - g.left - g.right) / 2.7;
         const auto item = find(page, widest);
         const auto date = find(page, "Wednesday");
         ASSERT_TRUE(item && date);
@@ -152,13 +156,85 @@ TEST_F(ToDoPrintLayoutsTest, ManyItemsBreakPagesWithNoneLostOrDoubled) {
         for (const PrintText& text : textsOf(page)) {
             if (text.text.startsWith("Item ")) {
                 printed.append(text.text.trimmed());
-                EXPECT_LT(text.y, layout.pageHeight() - 1440);
+                // The whole row above the bottom margin.
+                EXPECT_LE(text.y + TextMeasure::lineHeight(text.font), layout.pageHeight() - 1440);
             }
         }
     }
     ASSERT_EQ(printed.size(), 200);
     for (int row = 0; row < 200; ++row) {
         EXPECT_EQ(printed[row], QString("Item %1").arg(row + 1));
+    }
+}
+
+// A row's item and dates print on one page and one line, however the rows meet the bottom
+// margin: a row goes on the next page exactly when the whole of it would pass the margin.
+TEST_F(ToDoPrintLayoutsTest, NoRowSplitsOverPages) {
+    for (int row = 0; row < 500; ++row) {
+        rows[row] = {QString("Item %1").arg(row + 1), "Wednesday - Mar 25, 26",
+                     "Friday - Mar 27, 26"};
+    }
+    layout.setMargins(0, 0, 0, 0);
+    for (const double size : {16.0, 20.0, 24.0, 72.0}) {
+        SCOPED_TRACE(size);
+        options.font.size = size;
+        ToDoPrintLayouts::buildList(layout, rows, options);
+        const auto& pages = layout.document().pages;
+        int items = 0;
+        for (std::size_t number = 0; number < pages.size(); ++number) {
+            const auto texts = textsOf(pages[number]);
+            std::optional<PrintText> last;
+            for (std::size_t at = 0; at < texts.size(); ++at) {
+                if (!texts[at].text.startsWith("Item ")) {
+                    continue;
+                }
+                ++items;
+                last = texts[at];
+                ASSERT_LT(at + 2, texts.size()) << texts[at].text.toStdString();
+                for (const PrintText& date : {texts[at + 1], texts[at + 2]}) {
+                    EXPECT_TRUE(date.text.contains(" - Mar 2")) << texts[at].text.toStdString();
+                    EXPECT_NEAR(date.y + TextMeasure::ascent(date.font),
+                                texts[at].y + TextMeasure::ascent(texts[at].font), 1e-6);
+                }
+            }
+            ASSERT_TRUE(last) << "page " << number + 1;
+            const double line = TextMeasure::lineHeight(last->font);
+            EXPECT_LE(last->y + line, layout.pageHeight()) << last->text.toStdString();
+            if (number + 1 < pages.size()) {
+                EXPECT_GT(last->y + 2 * line, layout.pageHeight())
+                    << "page " << number + 1 << " had room for the row after "
+                    << last->text.toStdString();
+            }
+        }
+        EXPECT_EQ(items, 500);
+    }
+}
+
+// With wide margins the columns keep their shares of the width between them: the widest item
+// fills its column to the first separator, a short one keeps the print font.
+TEST_F(ToDoPrintLayoutsTest, ColumnsAreSharesOfTheWidthBetweenTheMargins) {
+    const double a4Width = 210 * 1440 / 25.4;
+    const double a4Height = 297 * 1440 / 25.4;
+    const double wide = 60 * 1440 / 25.4;
+    rows[0] = {QString(25, 'W'), "", ""};
+    rows[1] = {"Tea", "", ""};
+    for (const PageGeometry& page : {PageGeometry{a4Width, a4Height, wide, wide, wide, wide},
+                                     PageGeometry{12240, 15840, 0, 0, 0, 0}}) {
+        SCOPED_TRACE(page.left);
+        layout.setPage(page);
+        ToDoPrintLayouts::buildList(layout, rows, options);
+        const PrintPage& printed = layout.document().pages[0];
+        const double width = page.width - page.left - page.right;
+        const auto widest = find(printed, "WWW");
+        ASSERT_TRUE(widest);
+        EXPECT_DOUBLE_EQ(widest->x, page.left + 360);
+        EXPECT_NEAR(widest->x + TextMeasure::width(widest->font, QString(25, 'W')),
+                    page.left + width / 2.7 - 60, 1e-6);
+        EXPECT_EQ(find(printed, "Tea")->font.size, 14);
+        const auto heading = find(printed, "Actual Date");
+        ASSERT_TRUE(heading);
+        EXPECT_NEAR(heading->x + TextMeasure::width(heading->font, heading->text) / 2,
+                    page.left + width / 1.2, 1e-6);
     }
 }
 
