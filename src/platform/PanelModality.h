@@ -11,9 +11,9 @@
 // can neither take the focus, nor be typed into, nor be read by a screen reader as showing, and
 // the window's controls beside it leave the Tab order, so that Tab goes round the panel alone.
 // What the panel stands on whole and no control (a background picture, the frame it lies in)
-// keeps showing; only what lies in it under the panel goes. The focus goes into the panel before anything is
-// hidden, so that it never passes over a control that is going; closing gives every control back
-// what it had and the focus back to the control that had it.
+// keeps showing; only what lies in it under the panel goes. The focus goes into the panel before
+// anything is hidden, so that it never passes over a control that is going; closing gives every
+// control back what it had and the focus back to the control that had it.
 class PanelModality {
 public:
     // Takes the window of the panel from it and gives the focus to a control of the panel; the

@@ -70,7 +70,8 @@ TEST_F(PanelModalityTest, OnlyTheControlsThePanelCoversHideAndWhatItStandsOnStay
     EXPECT_TRUE(beside->isVisible()) << "beside the panel";
     EXPECT_EQ(beside->focusPolicy(), Qt::NoFocus) << "out of the Tab order";
     close();
-    for (QWidget* control : std::initializer_list<QWidget*>{background, frame, box, under, beside}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{background, frame, box, under, beside}) {
         EXPECT_TRUE(control->isVisible()) << control->metaObject()->className();
     }
 }
