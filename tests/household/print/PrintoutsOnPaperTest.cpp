@@ -109,6 +109,28 @@ bool onOneLine(const PdfWords::Word& a, const PdfWords::Word& b) {
            (within(a.box, b.box.center().y()) || within(b.box, a.box.center().y()));
 }
 
+// The words as a person reads the paper, whatever order the file keeps them in (which the face's
+// measures change): page by page, line by line from the top, each line from the left; a line is the
+// words standing on one line with its first word, whatever their sizes.
+QList<PdfWords::Word> asRead(QList<PdfWords::Word> words) {
+    std::stable_sort(words.begin(), words.end(), [](const auto& a, const auto& b) {
+        return std::pair(a.page, a.box.center().y()) < std::pair(b.page, b.box.center().y());
+    });
+    QList<PdfWords::Word> read;
+    for (qsizetype first = 0; first < words.size();) {
+        qsizetype end = first + 1;
+        while (end < words.size() && onOneLine(words[first], words[end])) {
+            ++end;
+        }
+        QList<PdfWords::Word> line = words.mid(first, end - first);
+        std::stable_sort(line.begin(), line.end(),
+                         [](const auto& a, const auto& b) { return a.box.left() < b.box.left(); });
+        read.append(line);
+        first = end;
+    }
+    return read;
+}
+
 constexpr int kRows = 30;
 
 // The longest rows an item of 25 characters makes, in the widest capitals, beside two long dates:
@@ -136,21 +158,22 @@ TEST(PrintoutsOnPaperTest, EveryWordOfTheToDoListKeepsItsColumnAndNoRowSplits) {
         PrintLayout layout;
         layout.setPage(page);
         ToDoPrintLayouts::buildList(layout, longestRows(), toDoOptions(size));
-        const auto words = printed(layout);
-        ASSERT_TRUE(words);
-        EXPECT_TRUE(onThePaper(*words, page));
+        const auto printedWords = printed(layout);
+        ASSERT_TRUE(printedWords);
+        const QList<PdfWords::Word> words = asRead(*printedWords);
+        EXPECT_TRUE(onThePaper(words, page));
 
         // The frame and the separators as shares of the width between the margins.
         const double width = page.width - page.left - page.right;
         const std::vector<double> columns{page.left + 100, page.left + width / 2.7,
                                           page.left + width / 1.47, page.width - page.right - 100};
         QList<PdfWords::Word> rowNames;
-        for (const PdfWords::Word& word : *words) {
+        for (const PdfWords::Word& word : words) {
             // The title and the "As of" line lie above the page's column headings.
-            const auto heading = std::find_if(words->begin(), words->end(), [&](const auto& w) {
+            const auto heading = std::find_if(words.begin(), words.end(), [&](const auto& w) {
                 return w.page == word.page && w.text == "Item";
             });
-            ASSERT_NE(heading, words->end()) << "page " << word.page + 1 << " has its headings";
+            ASSERT_NE(heading, words.end()) << "page " << word.page + 1 << " has its headings";
             if (word.box.bottom() <= heading->box.top()) {
                 EXPECT_TRUE(between(word, columns.front(), columns.back()))
                     << word.text.toStdString() << " crosses the frame";
@@ -177,7 +200,7 @@ TEST(PrintoutsOnPaperTest, EveryWordOfTheToDoListKeepsItsColumnAndNoRowSplits) {
             const PdfWords::Word& name = rowNames[row];
             EXPECT_EQ(name.text, QString("Row%1").arg(row + 1));
             for (const char* date : {"Wednesday", "Thursday"}) {
-                const auto beside = std::count_if(words->begin(), words->end(), [&](const auto& w) {
+                const auto beside = std::count_if(words.begin(), words.end(), [&](const auto& w) {
                     return w.text == date && onOneLine(w, name);
                 });
                 EXPECT_EQ(beside, 1) << name.text.toStdString() << " on page " << name.page + 1
@@ -193,11 +216,12 @@ TEST(PrintoutsOnPaperTest, TheToDoWorksheetIsOnePageWithEveryHeadingWholeInItsCo
         layout.setPage(page);
         ToDoPrintLayouts::buildWorksheet(layout, toDoOptions(size));
         EXPECT_EQ(layout.pageCount(), 1);
-        const auto words = printed(layout);
-        ASSERT_TRUE(words);
-        EXPECT_TRUE(onThePaper(*words, page));
+        const auto printedWords = printed(layout);
+        ASSERT_TRUE(printedWords);
+        const QList<PdfWords::Word> words = asRead(*printedWords);
+        EXPECT_TRUE(onThePaper(words, page));
         QStringList texts;
-        for (const PdfWords::Word& word : *words) {
+        for (const PdfWords::Word& word : words) {
             EXPECT_EQ(word.page, 0) << word.text.toStdString();
             texts.append(word.text);
         }
@@ -208,8 +232,8 @@ TEST(PrintoutsOnPaperTest, TheToDoWorksheetIsOnePageWithEveryHeadingWholeInItsCo
         const double w = page.width;
         const std::vector<double> columns{2, w / 10, w / 1.65, w / 1.25, w - 10};
         const int expected[] = {-2, -2, -2, -2, 0, 1, 1, 1, 2, 2, 2, 3, 3}; // -2: the title
-        for (qsizetype index = 0; index < std::min<qsizetype>(words->size(), 13); ++index) {
-            const PdfWords::Word& word = words->at(index);
+        for (qsizetype index = 0; index < std::min<qsizetype>(words.size(), 13); ++index) {
+            const PdfWords::Word& word = words.at(index);
             if (expected[index] == -2) {
                 EXPECT_TRUE(between(word, 2, w - 8)) << word.text.toStdString();
             } else {
