@@ -5,6 +5,7 @@
 #include "DialogPlacement.h"
 #include "DialogWindow.h"
 #include "ElasticResizer.h"
+#include "FolderTree.h"
 #include "FormBackground.h"
 #include "OptionsPopup.h"
 #include "PanelColours.h"
@@ -94,7 +95,7 @@ void BackupWindow::buildControls() {
     listCaptions[1]->setGeometry(Twips::toPixels(3'600, 120, 1'500, 240));
     folders_ = new QFileSystemModel(this);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    folderList = new QTreeView(choicePanel);
+    folderList = new FolderTree(choicePanel);
     folderList->setObjectName("Dir1");
     folderList->setAccessibleName("Folders");
     folderList->setModel(folders_);

@@ -1,5 +1,6 @@
 #include "BackupWindow.h"
 
+#include "AccessibilityEvents.h"
 #include "BackupFixture.h"
 #include "ColorNumber.h"
 #include "DiskInfoFile.h"
@@ -47,6 +48,15 @@ protected:
     static bool waitForRows(const BackupWindow& window, const QModelIndex& index, int rows) {
         return QTest::qWaitFor([&] { return window.folderList->model()->rowCount(index) == rows; },
                                10'000);
+    }
+
+    // The second drive: the folders alpha, beta and gamma at drive's root.
+    void useDriveOfThreeFolders(const QTemporaryDir& drive) {
+        for (const char* name : {"alpha", "beta", "gamma"}) {
+            ASSERT_TRUE(QDir(drive.path()).mkdir(name));
+        }
+        fake.medium.folder = drive.path() + '/';
+        fake.medium.driveList[1].root = fake.medium.folder;
     }
 
     Services services{fake.platform};
@@ -208,11 +218,7 @@ TEST_F(BackupWindowTest, TheCommandFollowsTheFolderAndTheRequestNotWhatARoutineL
 
 TEST_F(BackupWindowTest, TheFolderHighlightedByMouseOrKeyboardIsTheFolderChosen) {
     QTemporaryDir drive;
-    for (const char* name : {"alpha", "beta", "gamma"}) {
-        ASSERT_TRUE(QDir(drive.path()).mkdir(name));
-    }
-    fake.medium.folder = drive.path() + '/';
-    fake.medium.driveList[1].root = fake.medium.folder;
+    useDriveOfThreeFolders(drive);
     auto window = open(30, 0);
     window->show();
     chooseFloppy(*window);
@@ -303,6 +309,37 @@ TEST_F(BackupWindowTest, TheInstructionsReadOnTheBackground) {
         auto window = open(30, 0);
         EXPECT_EQ(window->instructions->palette().color(QPalette::WindowText), text) << background;
     }
+}
+
+// A screen reader hears of the folder list only the folders it shows: as the window opens on
+// the program folder and as arrow keys move through the folders, never a heading the list does
+// not show.
+TEST_F(BackupWindowTest, AScreenReaderIsToldOnlyOfShowingFolders) {
+    QTemporaryDir drive;
+    useDriveOfThreeFolders(drive);
+    AccessibilityEvents screenReader;
+    auto window = open(31, 99);
+    window->show();
+    chooseFloppy(*window);
+    ASSERT_TRUE(waitForRows(*window, window->folderList->rootIndex(), 3));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->folderList->setFocus(Qt::TabFocusReason);
+    // The list itself, then each folder the keys highlight.
+    QStringList highlights{"Folders"};
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+        QTest::keyClick(window->folderList, key);
+        highlights << window->folderList->currentIndex().data().toString();
+    }
+    QStringList told;
+    for (const AccessibilityEvents::Event& move : screenReader.focusMoves()) {
+        if (move.object == window->folderList) {
+            told << move.name;
+            EXPECT_TRUE(move.showing) << move.name.toStdString();
+            EXPECT_NE(move.role, QAccessible::ColumnHeader) << move.name.toStdString();
+        }
+    }
+    EXPECT_EQ(told, highlights);
 }
 
 } // namespace
