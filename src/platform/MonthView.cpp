@@ -32,6 +32,21 @@ QColor readableRed(const QPalette& palette, const QColor& red = Qt::red) {
                                   palette.color(QPalette::AlternateBase));
 }
 
+// A table of days tells a screen reader of every new current day as a focus move, whether it has
+// the focus or not. While it has not, a change made from code reaches it with the signals through
+// which it hears of its current day held back, and it is repainted after.
+template <typename Change> void withoutFocusMoves(QCalendarWidget& calendar, const Change& change) {
+    auto* days = calendar.findChild<QTableView*>("qt_calendar_calendarview");
+    const bool elsewhere = days != nullptr && !days->hasFocus();
+    {
+        const QSignalBlocker quiet(elsewhere ? days->selectionModel() : nullptr);
+        change();
+    }
+    if (elsewhere) {
+        days->viewport()->update();
+    }
+}
+
 } // namespace
 
 void nameMonthParts(QCalendarWidget& calendar) {
@@ -55,16 +70,7 @@ void nameMonthParts(QCalendarWidget& calendar) {
 }
 
 void selectDay(QCalendarWidget& calendar, const QDate& date) {
-    auto* days = calendar.findChild<QTableView*>("qt_calendar_calendarview");
-    const bool elsewhere = days != nullptr && !days->hasFocus();
-    {
-        // The table hears of its new current day through these signals.
-        const QSignalBlocker quiet(elsewhere ? days->selectionModel() : nullptr);
-        calendar.setSelectedDate(date);
-    }
-    if (elsewhere) {
-        days->viewport()->update();
-    }
+    withoutFocusMoves(calendar, [&] { calendar.setSelectedDate(date); });
 }
 
 MonthView::MonthView(QWidget* parent) : QWidget(parent) {
@@ -147,8 +153,10 @@ void MonthView::showPages() {
         QCalendarWidget* calendar = months_.at(std::size_t(index));
         const QDate page = pageStart(index);
         const bool holdsSelection = sameMonth(page, selected_);
-        selectDay(*calendar, selected_);
-        calendar->setCurrentPage(page.year(), page.month());
+        withoutFocusMoves(*calendar, [&] {
+            calendar->setSelectedDate(selected_);
+            calendar->setCurrentPage(page.year(), page.month());
+        });
         // Only the month that holds the selection shows it.
         QPalette palette = standard_;
         const QPalette& standard = standard_;

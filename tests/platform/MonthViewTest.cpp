@@ -1,9 +1,11 @@
 #include "MonthView.h"
 
+#include "AccessibilityEvents.h"
 #include "DrawnContrast.h"
 #include "TextContrast.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QSignalSpy>
 #include <QTableView>
@@ -118,6 +120,30 @@ TEST_F(MonthViewTest, EachMonthsTableIsNamedByTheMonthItShows) {
     EXPECT_EQ(name(view(1)), "May 2025");
     EXPECT_EQ(name(picker.month(0)->findChild<QToolButton*>("qt_calendar_prevmonth")),
               "Previous month");
+}
+
+// A date set from code, shown or hidden, moves no screen reader's focus into the months' tables
+// while the focus is elsewhere (the to-do list sets its hidden picker's date as it opens).
+TEST_F(MonthViewTest, ADateSetFromCodeTellsNoFocusMove) {
+    picker.setMonthsShown(2);
+    for (const bool shown : {true, false}) {
+        picker.setVisible(shown);
+        QCoreApplication::processEvents();
+        // As in a window where another control has the focus.
+        if (QWidget* focused = QApplication::focusWidget()) {
+            focused->clearFocus();
+        }
+        AccessibilityEvents heard;
+        for (const QDate date : {QDate(2026, 12, 11), QDate(2027, 1, 8), QDate(2026, 12, 10)}) {
+            picker.setSelectedDate(date);
+        }
+        QCoreApplication::processEvents();
+        for (const AccessibilityEvents::Event& move : heard.focusMoves()) {
+            ADD_FAILURE() << (shown ? "shown: " : "hidden: ") << "focus told on "
+                          << move.name.toStdString();
+        }
+        EXPECT_EQ(picker.month(1)->selectedDate(), QDate(2026, 12, 10));
+    }
 }
 
 TEST_F(MonthViewTest, OptionsOutsideTheirRangesChangeNothing) {
