@@ -50,8 +50,6 @@ struct Grid {
     QString fault;
     // The rows, in order, that the fault names as maybe out of place.
     QList<int> unsureRows;
-    // The file is exactly what writeGrid writes: kRows whole rows, every line ended by CR LF.
-    bool asWritten = false;
 };
 Grid readGrid(const QByteArray& bytes);
 // Exactly kRows rows of three lines; missing rows are written empty.

@@ -1,6 +1,5 @@
 #include "ToDoCopy.h"
 
-#include "Cp1252.h"
 #include "FieldLines.h"
 #include "ToDoFiles.h"
 
@@ -17,10 +16,6 @@ QString trimmedBlanks(const QString& text) {
         --end;
     }
     return text.mid(first, end - first);
-}
-
-QByteArray copyLine(const QString& cell) {
-    return '"' + Cp1252::encode(trimmedBlanks(cell)) + "\"\r\n";
 }
 
 // The lines of bytes when they are a copy as written, nothing otherwise.
@@ -41,7 +36,9 @@ std::optional<QList<QByteArray>> ToDoCopy::linesOf(const QByteArray& toDoFile) {
     QList<QByteArray> lines;
     lines.reserve(kLines);
     for (const ToDoRow& row : grid.rows) {
-        lines << copyLine(row.item) << copyLine(row.toDoDate) << copyLine(row.actualDate);
+        lines << ToDoFiles::quotedLine(trimmedBlanks(row.item))
+              << ToDoFiles::quotedLine(trimmedBlanks(row.toDoDate))
+              << ToDoFiles::quotedLine(trimmedBlanks(row.actualDate));
     }
     return lines;
 }
