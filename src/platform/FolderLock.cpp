@@ -134,9 +134,13 @@ FolderLock::Take FolderLock::take() {
         // this program at its end that the file is still its own.
         const QByteArray says = QByteArray::number(qint64(::getpid())) + "\nKorvane\n" +
                                 QSysInfo::machineHostName().toUtf8() + '\n';
-        if (::ftruncate(made, 0) != 0 ||
-            ::pwrite(made, says.constData(), std::size_t(says.size()), 0) != says.size()) {
+        if (::ftruncate(made, 0) != 0) {
             problem_ = saveProblemOf(folder_, errno);
+        } else if (const ssize_t wrote =
+                       ::pwrite(made, says.constData(), std::size_t(says.size()), 0);
+                   wrote != says.size()) {
+            // A write cut short sets no error: the disk filled up as it went.
+            problem_ = saveProblemOf(folder_, wrote < 0 ? errno : ENOSPC);
         } else {
             written_ = says;
         }
