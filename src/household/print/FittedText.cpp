@@ -96,12 +96,14 @@ double fittingSize(double base, double room, const std::function<double(double)>
     return fits > 0 ? fits : tooLarge;
 }
 
-double headingHeight(PrintFont font, double base, double gaps) {
-    const auto lineAt = [&font](double points) {
-        font.size = points;
-        return TextMeasure::lineHeight(font);
-    };
-    return lineAt(base + 2) + lineAt(base > 2 ? base - 2 : base + 2) + lineAt(base) + gaps;
+double lineHeightAt(PrintFont font, double points) {
+    font.size = points;
+    return TextMeasure::lineHeight(font);
+}
+
+double headingHeight(const PrintFont& font, double base, double gaps) {
+    return lineHeightAt(font, base + 2) + lineHeightAt(font, base > 2 ? base - 2 : base + 2) +
+           lineHeightAt(font, base) + gaps;
 }
 
 } // namespace FittedText

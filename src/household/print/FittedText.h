@@ -48,9 +48,12 @@ void lineWithin(PrintLayout& layout, const QString& text, double x, double right
 // and keeps base.
 double fittingSize(double base, double room, const std::function<double(double)>& extentAt);
 
+// The height of a line of a font at a size.
+double lineHeightAt(PrintFont font, double points);
+
 // The height of a list page's heading over a base size: its title in the base + 2, its date line
 // in the base - 2 (in the title's size where the base is 2 or less, a size the font cannot take),
 // its column headings in the base, and gaps twips between them.
-double headingHeight(PrintFont font, double base, double gaps);
+double headingHeight(const PrintFont& font, double base, double gaps);
 
 } // namespace FittedText

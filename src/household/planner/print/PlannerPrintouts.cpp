@@ -2,7 +2,6 @@
 
 #include "FittedText.h"
 #include "PrintSettingsValues.h"
-#include "TextMeasure.h"
 
 #include <algorithm>
 
@@ -22,13 +21,6 @@ std::optional<double> startDocument(PrintLayout& layout, const PrintSettings& se
         return std::nullopt;
     }
     return double(*size);
-}
-
-// The height of a line of text in the layout's font at a size.
-double lineHeightAt(const PrintLayout& layout, double points) {
-    PrintFont font = layout.font();
-    font.size = points;
-    return TextMeasure::lineHeight(font);
 }
 
 // The paper less the room kept from its edges.
@@ -121,8 +113,9 @@ double timeStart(const PrintLayout& layout, const DayRow& row) {
 double dayPageSize(const PrintLayout& layout, double base, int lines) {
     const PageGeometry& page = layout.page();
     return FittedText::fittingSize(base, page.height - page.top - page.bottom, [&](double size) {
-        return lineHeightAt(layout, size + 2) + FittedText::headingHeight(layout.font(), size, 20) +
-               lines * lineHeightAt(layout, size);
+        return FittedText::lineHeightAt(layout.font(), size + 2) +
+               FittedText::headingHeight(layout.font(), size, 20) +
+               lines * FittedText::lineHeightAt(layout.font(), size);
     });
 }
 
@@ -278,7 +271,8 @@ void BuildMonthPrint(PrintLayout& layout, const MonthPrint& month, const PrintSe
     // where it would not, the whole printout prints smaller.
     const double base = FittedText::fittingSize(
         asked, page.height - page.bottom - (page.top + 300), [&](double size) {
-            return FittedText::headingHeight(layout.font(), size, 20) + lineHeightAt(layout, size);
+            return FittedText::headingHeight(layout.font(), size, 20) +
+                   FittedText::lineHeightAt(layout.font(), size);
         });
     layout.setFontSize(base);
     const double width = page.width;

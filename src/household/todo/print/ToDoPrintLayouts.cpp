@@ -26,12 +26,6 @@ void horizontalLine(PrintLayout& layout, double x1, double x2, double y) {
     layout.line(x1, y, x2, y);
 }
 
-// The height of a line of a font at a size.
-double lineHeightAt(PrintFont font, double points) {
-    font.size = points;
-    return TextMeasure::lineHeight(font);
-}
-
 // The list's columns, each a share of the printable width (between the left and right margins):
 // the frame 100 twips inside it, the separators at 1 / 2.7 and 1 / 1.47 of it, the headings
 // centred on 1 / 5.2, 1 / 1.9 and 1 / 1.2 of it, the items from 360 twips into it. Every text
@@ -159,8 +153,8 @@ double worksheetHeadingSize(double base) {
 // Where the worksheet's rows start: under the title in the base size, 20 twips, the column
 // headings, 20 and 100 twips.
 double worksheetRowsStart(const PrintFont& font, double base) {
-    return kWorksheetTop + lineHeightAt(font, base) + 20 +
-           lineHeightAt(font, worksheetHeadingSize(base)) + 20 + 100;
+    return kWorksheetTop + FittedText::lineHeightAt(font, base) + 20 +
+           FittedText::lineHeightAt(font, worksheetHeadingSize(base)) + 20 + 100;
 }
 
 } // namespace
@@ -174,7 +168,7 @@ void buildList(PrintLayout& layout, const std::vector<ToDoRow>& rows, const Opti
     // where it would not, the whole list prints smaller.
     const double base = FittedText::fittingSize(options.font.size, bottom - top, [&](double size) {
         return FittedText::headingHeight(options.font, size, kListHeadingGaps) +
-               lineHeightAt(options.font, size);
+               FittedText::lineHeightAt(options.font, size);
     });
     layout.setFontSize(base);
     const double rowHeight = TextMeasure::lineHeight(layout.font());
@@ -205,11 +199,12 @@ void buildWorksheet(PrintLayout& layout, const Options& options) {
     // The sheet's bottom: a line of the base size and 300 twips above the paper's edge. In a size
     // where the heading and one row would pass it, the whole sheet prints smaller.
     const auto bottomAt = [&](double size) {
-        return height - std::round(lineHeightAt(options.font, size) + 10) - 300;
+        return height - std::round(FittedText::lineHeightAt(options.font, size) + 10) - 300;
     };
     const double base = FittedText::fittingSize(options.font.size, height, [&](double size) {
         return worksheetRowsStart(options.font, size) +
-               lineHeightAt(options.font, worksheetHeadingSize(size)) + (height - bottomAt(size));
+               FittedText::lineHeightAt(options.font, worksheetHeadingSize(size)) +
+               (height - bottomAt(size));
     });
     layout.setFontSize(base);
     const double bottom = bottomAt(base);
